@@ -1,0 +1,68 @@
+// Types shared by the front end and every engine unit.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+// ---- Board ---------------------------------------------------------------
+// 19x19 bytes, row-major with a stride of 19 whatever the board size.
+// Points are 1-based (row, column); there is no border.
+constexpr int TAILLEMAX = 19;
+constexpr int NBCASES = TAILLEMAX * TAILLEMAX;
+constexpr uint8_t BLANC = 0;  // white stone
+constexpr uint8_t NOIR = 1;   // black stone
+constexpr uint8_t VIDE = 2;   // empty point
+using TPlateau = std::array<uint8_t, NBCASES>;
+
+// Index of (row, column), both 1..19, into a board or a map.
+constexpr int indexcase(int ligne, int colonne) { return (ligne - 1) * TAILLEMAX + (colonne - 1); }
+
+// A board with every point empty.
+inline TPlateau plateauvide() {
+  TPlateau p;
+  p.fill(VIDE);
+  return p;
+}
+
+// ---- Point list ----------------------------------------------------------
+// [0] = count, [1] unused, point k (from 1) at [2k] (row) and [2k+1] (column).
+// The owner fixes the capacity (at most MAXPOINTSLISTE points).
+constexpr int MAXPOINTSLISTE = NBCASES;
+using TListePoints = std::array<int32_t, 2 * MAXPOINTSLISTE + 2>;
+
+// ---- Game settings record ------------------------------------------------
+// Fields not named here are never read or written and stay empty.
+struct TConfig {
+  int32_t taille = 0;           // board size: 9, 11, 13, 15, 17 or 19
+  uint8_t modetemps = 0;        // 0 no limit, 2 byo-yomi (Canadian), 3 absolute
+  int32_t tempsbyoyomi = 0;     // byo-yomi period, seconds
+  int32_t pierresbyoyomi = 0;   // stones to play in one period
+  int32_t tempsprincipal = 0;   // main time in absolute mode, seconds
+  int32_t handicap = 0;         // number of handicap stones
+  int32_t niveauconfig = 0;     // requested level 1..10
+  std::string libres1[2];
+  uint8_t regle = 0;            // 0 Japanese, 1 GOE, 2 Chinese, 3..5 others, 6 AGA
+  double komi = 0.0;
+  std::string infopartie[16];   // game information; see nomnoir() / nomblanc()
+  std::string libres2[4];
+  int32_t regleko = 0;          // 2 positional superko, 3 situational, < 2 simple ko
+  std::string libre3;
+
+  std::string& nomnoir() { return infopartie[1]; }
+  std::string& nomblanc() { return infopartie[10]; }
+};
+
+// ---- Game move list ------------------------------------------------------
+// Record 0 is the header: its `ligne` holds the move count. Records 1..count
+// are the moves in order, handicap stones included; a pass has ligne 0.
+constexpr int MAXCOUPSPARTIE = 1000;
+struct TCoupPartie {
+  uint8_t couleur = 0;
+  int32_t ligne = 0;
+  int32_t colonne = 0;
+};
+using TListeCoups = std::array<TCoupPartie, MAXCOUPSPARTIE + 1>;
+
+// ---- Maps ----------------------------------------------------------------
+using TCarte = std::array<int32_t, NBCASES>;   // score, value or status map
+using TMarques = std::array<uint8_t, NBCASES>; // byte flags per point

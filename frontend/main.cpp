@@ -1,0 +1,2 @@
+// Program entry of Vesmok.
+int main() { return 0; }

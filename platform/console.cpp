@@ -1,0 +1,30 @@
+#include <cerrno>
+#include <unistd.h>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+int litconsole(char* tampon, int cap) {
+  if (cap <= 0) return -1;
+  for (;;) {
+    ssize_t n = ::read(STDIN_FILENO, tampon, static_cast<size_t>(cap));
+    if (n >= 0) return static_cast<int>(n);
+    if (errno != EINTR) return -1;
+  }
+}
+
+bool ecritconsole(const char* tampon, std::size_t n) {
+  while (n > 0) {
+    ssize_t k = ::write(STDOUT_FILENO, tampon, n);
+    if (k < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    tampon += k;
+    n -= static_cast<std::size_t>(k);
+  }
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+# Writes to stderr: the runner must fail on it.
+1 noise
+#? []

@@ -1,0 +1,34 @@
+// Board fixtures for tests: positions from text diagrams, maps back as grids.
+//
+// A diagram is rows of 'X' (black), 'O' (white) and '.' or '+' (empty);
+// spaces are ignored. Its first line is row 1, its first character column 1,
+// and it must be square: its size is the board size.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "engine/board/types.h"
+
+namespace fixture {
+
+struct Position {
+  TPlateau plateau;
+  int taille = 0;
+};
+
+// Parses a diagram; fails the current test on a malformed one.
+Position diagramme(std::string_view texte);
+
+// Board as a diagram (one line per row, "X O ." without spaces).
+std::string texteplateau(const TPlateau& p, int taille);
+
+// Map as a grid: one line per row, each value right-aligned in `largeur`.
+std::string grille(const TCarte& carte, int taille, int largeur = 4);
+std::string grille(const TMarques& carte, int taille, int largeur = 2);
+
+// Compares two grids line by line, naming the first differing row.
+::testing::AssertionResult memesgrilles(std::string_view attendu, std::string_view obtenu);
+
+}  // namespace fixture

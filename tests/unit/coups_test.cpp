@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "engine/board/coups.h"
+
+namespace {
+
+// Counts live instances so ownership can be checked.
+int vivants = 0;
+struct CoupCompte : TCoups {
+  CoupCompte() { ++vivants; }
+  ~CoupCompte() override { --vivants; }
+};
+
+TEST(TCoupsListe, AppendsInOrderAndReadsBack) {
+  TCoupsListe l;
+  l.AjouteCoup(3, 4, 1);
+  l.AjouteCoup(16, 17, 0);
+  ASSERT_EQ(l.Count(), 2);
+  EXPECT_EQ(l.Coup(0)->ligne, 3);
+  EXPECT_EQ(l.Coup(0)->colonne, 4);
+  EXPECT_EQ(l.Coup(0)->couleur, 1);
+  EXPECT_EQ(l.Coup(1)->ligne, 16);
+  EXPECT_EQ(l.Coup(1)->couleur, 0);
+}
+
+TEST(TCoupsListe, CopyOfEmptyListLeavesTargetUnchanged) {
+  TCoupsListe vide, cible;
+  cible.AjouteCoup(1, 1, 1);
+  vide.CopieVers(cible);
+  ASSERT_EQ(cible.Count(), 1);
+  EXPECT_EQ(cible.Coup(0)->ligne, 1);
+}
+
+TEST(TCoupsListe, FreesEachItemOnceAndCopiesSurviveTheSource) {
+  vivants = 0;
+  auto cible = std::make_unique<TCoupsListe>();
+  {
+    TCoupsListe source;
+    for (int i = 1; i <= 3; ++i) {
+      auto* c = new CoupCompte;
+      c->ligne = i;
+      c->colonne = 20 - i;
+      c->couleur = static_cast<uint8_t>(i & 1);
+      source.Ajoute(c);
+    }
+    EXPECT_EQ(vivants, 3);
+    source.CopieVers(*cible);
+    EXPECT_EQ(vivants, 3);  // copies are plain TCoups
+    EXPECT_NE(source.Coup(0), cible->Coup(0));
+  }
+  EXPECT_EQ(vivants, 0);
+  ASSERT_EQ(cible->Count(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(cible->Coup(i)->ligne, i + 1);
+    EXPECT_EQ(cible->Coup(i)->colonne, 19 - i);
+    EXPECT_EQ(cible->Coup(i)->couleur, (i + 1) & 1);
+  }
+}
+
+TEST(TCoupsMarque, StartsWithKindEightAndEmptyLabel) {
+  TCoupsListe l;
+  auto* m = new TCoupsMarque;
+  EXPECT_EQ(m->genre, 8);
+  EXPECT_TRUE(m->libelle.empty());
+  m->libelle = "A";
+  l.Ajoute(m);  // owned and freed through the base class
+  EXPECT_EQ(static_cast<TCoupsMarque*>(l.Coup(0))->libelle, "A");
+}
+
+}  // namespace
