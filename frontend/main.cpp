@@ -1,2 +1,4 @@
 // Program entry of Vesmok.
-int main() { return 0; }
+#include "frontend/demarrage.h"
+
+int main(int argc, char** argv) { return vesmok(argc, argv); }

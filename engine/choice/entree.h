@@ -1,0 +1,31 @@
+// The engine's three entries, called by the front end for genmove,
+// kgs-genmove_cleanup and final_status_list with copies of its game.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/types.h"
+
+// The move chosen by the engine: the mover's colour, row and column; row 0 = pass.
+struct TResultatCoup {
+  uint8_t couleur = 0;
+  int32_t ligne = 0;
+  int32_t colonne = 0;
+};
+
+// Chooses a move for `couleur` (0 white, 1 black) in the game `config` whose
+// moves are `liste` (record 0's ligne = count); `phase` 0 handicap placement,
+// 1 first move after it, 2 later; `temps` seconds left (-1 = no limit) and
+// `pierres` stones to play in them. Writes the move into `resultat`.
+void genmoveordi(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
+                 int32_t pierres, TResultatCoup& resultat);
+
+// As genmoveordi, at working level 7 and without a time limit, in cleanup mode.
+void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase,
+                      int32_t temps, int32_t pierres, TResultatCoup& resultat);
+
+// Fills `statut` (board layout) with a code per point: 0 neutral, 1 white
+// territory, 2 black territory, 3/4 white/black stone in seki, 5/6 white/black
+// stone alive, 7/8 white/black stone dead. `sortie1`, `sortie2` are further
+// outputs that the front end does not read.
+void statutfinal(const TPlateau& plateau, const TConfig& config, const TListeCoups& liste, TCarte& statut,
+                 int32_t& sortie1, int32_t& sortie2);

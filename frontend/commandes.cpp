@@ -1,0 +1,340 @@
+#include "frontend/commandes.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "frontend/console.h"
+#include "frontend/demarrage.h"
+#include "frontend/gtp.h"
+#include "frontend/moteur.h"
+#include "frontend/partie.h"
+#include "records/listecoups.h"
+
+namespace {
+
+using TMots = std::vector<std::string_view>;
+
+// Argument word n (from 1) of the command, or the empty string.
+std::string_view argument(const TMots& mots, size_t n) { return n < mots.size() ? mots[n] : std::string_view{}; }
+
+int gtpplay(std::string_view motcouleur, std::string_view motvertex) {
+  const uint8_t couleur = gtpcouleur(motcouleur);
+  if (couleur > NOIR) return 1;
+  int32_t a = 0, b = 0;
+  switch (gtplitvertex(motvertex, a, b)) {
+    case VERTEXMALFORME: return 1;
+    case VERTEXHORSPLATEAU: return 2;
+    case VERTEXOK: break;
+  }
+  return gtpplaycoup(couleur, a, b);
+}
+
+int gtpboardsize(std::string_view mot) {
+  int32_t n = 0;
+  if (!gtplitnombre(mot, n)) return 1;
+  const int bit = indextaille(n);
+  if (bit == 0 || !(taillesacceptees & (1u << bit))) return 2;
+  configgtp.taille = n;
+  gtpclearboard();
+  configgtp.handicap = 0;
+  return 0;
+}
+
+int gtpkomi(std::string_view mot) {
+  double komi = 0;
+  if (!gtplitkomi(mot, komi)) return 1;
+  configgtp.komi = komi;
+  return 0;
+}
+
+int gtplevel(std::string_view mot) {
+  int32_t n = 0;
+  if (!gtplitnombre(mot, n)) return 1;
+  if (n < 1 || n > 10) return 2;
+  configgtp.niveauconfig = n;
+  return 0;
+}
+
+int gtpfixedhandicap(std::string_view mot, std::string& reponse) {
+  int32_t n = 0;
+  if (!gtplitnombre(mot, n)) return 1;
+  if (n < 2 || n > 9) return 2;
+  const int32_t taille = configgtp.taille;
+  for (int32_t l = 1; l <= taille; ++l)
+    for (int32_t c = 1; c <= taille; ++c)
+      if (plateaugtp[indexcase(l, c)] != VIDE) return 3;
+  configgtp.handicap = n;
+  listecoupsgtp[0].ligne = 0;
+  for (const auto& [l, c] : gtphandicapfixe(taille, n)) {
+    ajoutecoup(l, c, NOIR, listecoupsgtp);
+    plateaugtp[indexcase(l, c)] = NOIR;
+    reponse += ' ';
+    reponse += gtpvertex(l, c);
+  }
+  return 0;
+}
+
+int gtpplacefreehandicap(std::string_view mot, std::string& reponse) {
+  int32_t n = 0;
+  if (!gtplitnombre(mot, n)) return 1;
+  const int32_t taille = configgtp.taille;
+  if (n < 2 || n > taille * taille - 1) return 2;
+  if (nombrecoups(listecoupsgtp) != 0) return 3;
+  reponse = gtphandicaplibre(taille, n);
+  int32_t posees = 0;
+  for (std::string_view v : gtpmots(reponse)) {
+    int32_t a = 0, b = 0;
+    if (gtplitvertex(v, a, b) == VERTEXOK && gtpplaycoup(NOIR, a, b) == 0) ++posees;
+  }
+  configgtp.handicap = posees;
+  return 0;
+}
+
+int gtpsetfreehandicap(const TMots& mots) {
+  // Every word is checked before any stone is played.
+  const size_t nombre = mots.size() - 1;
+  if (nombre > static_cast<size_t>(MAXCOUPSPARTIE - nombrecoups(listecoupsgtp))) return 1;
+  for (size_t k = 1; k < mots.size(); ++k) {
+    int32_t a = 0, b = 0;
+    if (gtplitvertex(mots[k], a, b) != VERTEXOK || a == 0) return 1;
+  }
+  int32_t posees = 0;
+  for (size_t k = 1; k < mots.size(); ++k) {
+    int32_t a = 0, b = 0;
+    gtplitvertex(mots[k], a, b);
+    if (gtpplaycoup(NOIR, a, b) == 0) ++posees;
+  }
+  configgtp.handicap = posees;
+  return 0;
+}
+
+int gtpgenmove(std::string_view mot, bool nettoyage, std::string& reponse) {
+  const uint8_t couleur = gtpcouleur(mot);
+  if (couleur > NOIR) return 1;
+  if (listepleine(listecoupsgtp)) return 2;
+  if (couleur == NOIR) {
+    configgtp.nomnoir() = "Molvane";
+    configgtp.nomblanc().clear();
+  } else {
+    configgtp.nomblanc() = "Molvane";
+    configgtp.nomnoir().clear();
+  }
+  TResultatCoup resultat;
+  if (nettoyage)
+    gtpcleanupmoteur(couleur, listecoupsgtp, resultat);
+  else
+    gtpgenmovemoteur(couleur, listecoupsgtp, resultat);
+  reponse = gtpvertex(resultat.ligne, resultat.colonne);
+  return 0;
+}
+
+int gtpfinalstatuslist(std::string_view mot, std::string& reponse) {
+  int32_t premier = 0, dernier = 0;  // codes listed
+  if (mot == "dead") {
+    premier = 7, dernier = 8;
+  } else if (mot == "alive") {
+    premier = 3, dernier = 6;
+  } else if (mot == "seki") {
+    premier = 3, dernier = 4;
+  } else {
+    return 1;
+  }
+  static TCarte statut;
+  gtpstatutmoteur(statut);
+  const int32_t taille = configgtp.taille;
+  for (int32_t l = 1; l <= taille; ++l)
+    for (int32_t c = 1; c <= taille; ++c) {
+      const int32_t code = statut[indexcase(l, c)];
+      if (code >= premier && code <= dernier) reponse += gtpvertex(l, c) + ' ';
+    }
+  return 0;
+}
+
+int gtptimesettings(std::string_view m, std::string_view b, std::string_view s) {
+  int32_t principal = 0, byoyomi = 0, pierres = 0;
+  if (!gtplitnombre(m, principal) || !gtplitnombre(b, byoyomi) || !gtplitnombre(s, pierres)) return 1;
+  THorloge horloge;
+  if (byoyomi > 0 && pierres == 0) {
+    configgtp.modetemps = 0;
+    horloge = {-1, 0};
+  } else if (byoyomi == 0) {
+    configgtp.modetemps = 3;
+    configgtp.tempsprincipal = principal;
+    horloge = {principal, -1};
+  } else {
+    configgtp.modetemps = 2;
+    configgtp.tempsbyoyomi = byoyomi;
+    configgtp.pierresbyoyomi = pierres;
+    horloge = principal > 0 ? THorloge{-1, 0} : THorloge{byoyomi, pierres};
+  }
+  horlogeblanc = horlogenoir = horloge;
+  return 0;
+}
+
+int gtptimeleft(std::string_view motcouleur, std::string_view t, std::string_view s) {
+  int32_t temps = 0, pierres = 0;
+  if (!gtplitnombre(t, temps) || !gtplitnombre(s, pierres)) return 1;
+  const uint8_t couleur = gtpcouleur(motcouleur);
+  if (couleur > NOIR) return 1;
+  if (pierres == 0) {
+    if (configgtp.modetemps == 3) {
+      pierres = -1;
+    } else if (configgtp.modetemps == 2) {
+      temps = -1;
+      pierres = 0;
+    }
+  } else {
+    configgtp.modetemps = 2;
+  }
+  (couleur == BLANC ? horlogeblanc : horlogenoir) = THorloge{temps, pierres};
+  return 0;
+}
+
+void listecommandes() {
+  std::string reponse = "=" + etatgtp.idtexte + " ";
+  for (std::string_view mot : tabmotsgtp) {
+    reponse += mot;
+    reponse += '\n';
+  }
+  reponse += '\n';
+  ecrireconsole(reponse);
+}
+
+// Failure texts of the handlers' result codes 1, 2 and 3.
+struct TEchecs {
+  const char* code[4];
+};
+constexpr TEchecs echecsjeu{{"", "syntax error", "illegal move", ""}};
+
+void repond(int code, const std::string& reponse, const TEchecs& echecs) {
+  if (code == 0)
+    gtpsucces(reponse);
+  else
+    gtpechec(echecs.code[code]);
+}
+
+}  // namespace
+
+void gtpcommande(const std::vector<std::string_view>& mots) {
+  const std::string_view commande = mots[0];
+  const std::string_view a1 = argument(mots, 1), a2 = argument(mots, 2), a3 = argument(mots, 3);
+  std::string reponse;
+  if (commande == "black" || commande == "white") {
+    repond(gtpplay(commande, a1), reponse, echecsjeu);
+  } else if (commande == "play") {
+    repond(gtpplay(a1, a2), reponse, echecsjeu);
+  } else if (commande == "boardsize") {
+    repond(gtpboardsize(a1), reponse, {{"", "syntax error", "unacceptable size", ""}});
+  } else if (commande == "clear_board") {
+    gtpclearboard();
+    configgtp.handicap = 0;
+    gtpsucces("");
+  } else if (commande == "final_status_list") {
+    repond(gtpfinalstatuslist(a1, reponse), reponse, {{"", "syntax error", "", ""}});
+  } else if (commande == "fixed_handicap") {
+    repond(gtpfixedhandicap(a1, reponse), reponse,
+           {{"", "syntax error", "invalid number of stones", "board not empty"}});
+  } else if (commande == "genmove" || commande == "kgs-genmove_cleanup") {
+    repond(gtpgenmove(a1, commande != "genmove", reponse), reponse, echecsjeu);
+  } else if (commande == "genmove_black" || commande == "genmove_white") {
+    repond(gtpgenmove(commande == "genmove_black" ? "black" : "white", false, reponse), reponse, echecsjeu);
+  } else if (commande == "known_command") {
+    gtpsucces(gtpcommandeconnue(a1) ? "true" : "false");
+  } else if (commande == "komi") {
+    repond(gtpkomi(a1), reponse, {{"", "syntax error", "", ""}});
+  } else if (commande == "level") {
+    repond(gtplevel(a1), reponse, {{"", "syntax error", "invalid level (1-10)", ""}});
+  } else if (commande == "list_commands") {
+    listecommandes();
+  } else if (commande == "name") {
+    gtpsucces("Molvane");
+  } else if (commande == "place_free_handicap") {
+    repond(gtpplacefreehandicap(a1, reponse), reponse,
+           {{"", "syntax error", "invalid nuber of stones", "board not empty"}});
+  } else if (commande == "protocol_version") {
+    gtpsucces("2");
+  } else if (commande == "quit") {
+    etatgtp.quitter = 1;
+    gtpsucces("");
+  } else if (commande == "set_free_handicap") {
+    repond(gtpsetfreehandicap(mots), reponse, {{"", "syntax error", "", ""}});
+  } else if (commande == "time_left") {
+    repond(gtptimeleft(a1, a2, a3), reponse, {{"", "syntax error", "", ""}});
+  } else if (commande == "time_settings") {
+    repond(gtptimesettings(a1, a2, a3), reponse, {{"", "syntax error", "", ""}});
+  } else if (commande == "undo") {
+    repond(gtpundo(), reponse, {{"", "cannot undo", "", ""}});
+  } else if (commande == "version") {
+    gtpsucces(gtpversion());
+  } else {
+    gtpechec("unknown command");
+  }
+}
+
+std::vector<std::pair<int32_t, int32_t>> gtphandicapfixe(int32_t taille, int32_t n) {
+  const int32_t l = taille <= 11 ? 3 : 4, f = taille - l + 1, m = taille / 2 + 1;
+  std::vector<std::pair<int32_t, int32_t>> points;
+  if (n < 2 || n > 9) return points;
+  points = {{l, l}, {f, f}};
+  if (n >= 3) points.push_back({l, f});
+  if (n >= 4) points.push_back({f, l});
+  if (n >= 6) {
+    points.push_back({l, m});
+    points.push_back({f, m});
+  }
+  if (n >= 8) {
+    points.push_back({m, l});
+    points.push_back({m, f});
+  }
+  if (n % 2 == 1 && n >= 5) points.push_back({m, m});
+  return points;
+}
+
+std::string gtphandicaplibre(int32_t taille, int32_t n) {
+  std::string liste;
+  switch (taille) {
+    case 9: liste = "G7 G3 C3 C7 E5 E7 G5 E3 C5 "; break;
+    case 13: liste = "L10 K3 C4 D11 L5 C9 J11 E3 G7 G9 J7 G5 E7 "; break;
+    case 19: liste = "R16 Q3 C4 D17 P17 R5 E3 C15 K17 R10 K3 C10 K15 P10 K5 E10 K10 D7 Q13 G16 N4 "; break;
+    default:
+      // Sizes without a list take the fixed handicap points.
+      for (const auto& [l, c] : gtphandicapfixe(taille, n < 9 ? n : 9)) liste += gtpvertex(l, c) + ' ';
+      break;
+  }
+  const std::vector<std::string_view> mots = gtpmots(liste);
+  std::string reponse;
+  for (int32_t k = 0; k < n; ++k) {
+    if (static_cast<size_t>(k) < mots.size()) reponse += mots[static_cast<size_t>(k)];
+    reponse += ' ';
+  }
+  return reponse;
+}
+
+bool gtplitkomi(std::string_view mot, double& komi) {
+  std::string texte;
+  size_t i = 0;
+  bool negatif = false;
+  if (!mot.empty() && (mot[0] == '+' || mot[0] == '-')) {
+    negatif = mot[0] == '-';
+    i = 1;
+  }
+  int marques = 0, chiffres = 0;
+  for (; i < mot.size(); ++i) {
+    const char c = mot[i];
+    if (c >= '0' && c <= '9') {
+      ++chiffres;
+      texte += c;
+    } else if (c == '.' || c == ',') {
+      ++marques;
+      texte += '.';
+    } else {
+      return false;
+    }
+  }
+  if (chiffres == 0 || marques > 1) return false;
+  double v = 0;
+  const auto [fin, erreur] = std::from_chars(texte.data(), texte.data() + texte.size(), v);
+  if (erreur != std::errc{} || fin != texte.data() + texte.size() || !std::isfinite(v)) return false;
+  komi = negatif ? -v : v;
+  return true;
+}

@@ -1,0 +1,18 @@
+#include "frontend/console.h"
+
+#include "platform/platform.h"
+
+void initconsole() {}
+
+int lireconsole(std::string& morceau) {
+  char tampon[1024];
+  int n = platform::litconsole(tampon, sizeof tampon);
+  if (n <= 0) return 0;
+  morceau.append(tampon, static_cast<size_t>(n));
+  return n;
+}
+
+void ecrireconsole(std::string_view texte) {
+  if (texte.empty()) return;
+  platform::ecritconsole(texte.data(), texte.size());
+}

@@ -1,0 +1,13 @@
+// Console of the main program: standard input in chunks, whole writes to
+// standard output.
+#pragma once
+#include <string>
+#include <string_view>
+
+// Takes the standard handles; nothing to do on this platform beyond checking them.
+void initconsole();
+// One read of at most 1024 bytes appended to `morceau`. The number of bytes
+// read; 0 at end of input or on a read error.
+int lireconsole(std::string& morceau);
+// Writes the whole text to standard output; an empty text writes nothing.
+void ecrireconsole(std::string_view texte);

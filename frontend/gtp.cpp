@@ -1,0 +1,154 @@
+#include "frontend/gtp.h"
+
+#include <fstream>
+
+#include "frontend/commandes.h"
+#include "frontend/console.h"
+
+TEtatGtp etatgtp;
+
+const std::string_view tabmotsgtp[24] = {
+    "black",       "boardsize",         "clear_board",   "final_status_list", "fixed_handicap",
+    "genmove",     "genmove_black",     "genmove_white", "kgs-genmove_cleanup", "known_command",
+    "komi",        "level",             "list_commands", "name",              "place_free_handicap",
+    "play",        "protocol_version",  "quit",          "set_free_handicap", "time_left",
+    "time_settings", "undo",            "version",       "white"};
+
+void gtpinit(uint8_t journal, std::string_view nomjournal) {
+  etatgtp.quitter = 0;
+  etatgtp.ligne.clear();
+  etatgtp.id = -1;
+  etatgtp.idtexte.clear();
+  etatgtp.journalactif = journal;
+  etatgtp.nomjournal = nomjournal;
+  etatgtp.journal.clear();
+}
+
+void gtprecoit(std::string_view morceau) {
+  for (char ch : morceau) {
+    const auto octet = static_cast<unsigned char>(ch);
+    if (octet == 10) {
+      gtplog(etatgtp.ligne);
+      gtpexecute();
+      etatgtp.ligne.clear();
+    } else if (etatgtp.ligne.size() >= LONGUEURMAXLIGNE) {
+      continue;
+    } else if (octet == 9) {
+      etatgtp.ligne += ' ';
+    } else if (octet >= 32 && octet != 127) {
+      etatgtp.ligne += ch;
+    }
+  }
+}
+
+void gtpexecute() {
+  // Step 1. A comment runs to the end of the line; an empty line gets no reply.
+  std::string_view ligne = etatgtp.ligne;
+  if (size_t diese = ligne.find('#'); diese != std::string_view::npos) ligne = ligne.substr(0, diese);
+  std::vector<std::string_view> mots = gtpmots(ligne);
+  if (mots.empty()) return;
+  // Step 2. A reply line is ignored.
+  const TIdLu lu = gtplitid(mots[0]);
+  if (lu.reponse) return;
+  // Step 3. The id word is taken off the line.
+  if (gtpestnombre(mots[0])) {
+    etatgtp.id = lu.id;
+    size_t debut = mots[0].find_first_not_of('0');
+    etatgtp.idtexte = debut == std::string_view::npos ? "0" : std::string(mots[0].substr(debut));
+    mots.erase(mots.begin());
+  } else {
+    etatgtp.id = -1;
+    etatgtp.idtexte.clear();
+  }
+  // Step 4-5. The command word and its handler.
+  if (mots.empty() || !gtpcommandeconnue(mots[0])) {
+    gtpechec("unknown command");
+    return;
+  }
+  gtpcommande(mots);
+}
+
+namespace {
+void gtprepond(char statut, std::string_view texte) {
+  std::string reponse(1, statut);
+  reponse += etatgtp.idtexte;
+  reponse += ' ';
+  reponse += texte;
+  reponse += "\n\n";
+  ecrireconsole(reponse);
+  gtplog(reponse);
+}
+}  // namespace
+
+void gtpsucces(std::string_view texte) { gtprepond('=', texte); }
+void gtpechec(std::string_view texte) { gtprepond('?', texte); }
+
+bool gtpcommandeconnue(std::string_view mot) {
+  for (std::string_view m : tabmotsgtp)
+    if (m == mot) return true;
+  return false;
+}
+
+TIdLu gtplitid(std::string_view mot) {
+  TIdLu lu;
+  if (mot.empty()) return lu;
+  lu.premier = mot[0];
+  lu.reponse = mot[0] == '=' || mot[0] == '?';
+  if (lu.reponse) mot.remove_prefix(1);
+  if (!gtplitnombre(mot, lu.id)) lu.id = -1;
+  return lu;
+}
+
+std::vector<std::string_view> gtpmots(std::string_view ligne) {
+  std::vector<std::string_view> mots;
+  size_t i = 0;
+  while (i < ligne.size()) {
+    if (ligne[i] == ' ') {
+      ++i;
+      continue;
+    }
+    size_t fin = ligne.find(' ', i);
+    if (fin == std::string_view::npos) fin = ligne.size();
+    mots.push_back(ligne.substr(i, fin - i));
+    i = fin;
+  }
+  return mots;
+}
+
+std::string_view gtpmot(std::string_view ligne, int n) {
+  std::vector<std::string_view> mots = gtpmots(ligne);
+  if (n < 1 || n > static_cast<int>(mots.size())) return {};
+  return mots[static_cast<size_t>(n - 1)];
+}
+
+bool gtpestnombre(std::string_view texte) {
+  if (texte.empty()) return false;
+  for (char c : texte)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+bool gtpestreel(std::string_view texte) {
+  if (texte.empty()) return false;
+  for (char c : texte)
+    if ((c < '0' || c > '9') && c != ',' && c != '.') return false;
+  return true;
+}
+
+bool gtplitnombre(std::string_view texte, int32_t& valeur) {
+  if (!gtpestnombre(texte)) return false;
+  int64_t v = 0;
+  for (char c : texte) {
+    v = v * 10 + (c - '0');
+    if (v > INT32_MAX) v = INT32_MAX;
+  }
+  valeur = static_cast<int32_t>(v);
+  return true;
+}
+
+void gtplog(std::string_view texte) {
+  if (etatgtp.journalactif != 1) return;
+  etatgtp.journal.emplace_back(texte);
+  std::ofstream fichier(etatgtp.nomjournal, std::ios::binary | std::ios::trunc);
+  for (const std::string& l : etatgtp.journal) fichier << l << '\n';
+}

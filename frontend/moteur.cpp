@@ -1,0 +1,98 @@
+#include "frontend/moteur.h"
+
+#include <string>
+
+#include "engine/opening/joseki.h"
+#include "engine/territory/enveloppe.h"
+#include "frontend/partie.h"
+#include "frontend/trace.h"
+#include "records/listecoups.h"
+
+namespace {
+
+const TEntreesMoteur entreesreelles{genmoveordi, genmovenettoyage, statutfinal};
+const TEntreesMoteur* entrees = &entreesreelles;
+
+// The engine works on copies, so it can never change the front end's game.
+TListeCoups copieliste;
+TConfig copieconfig;
+TPlateau copieplateau;
+
+using TEntree = void (*)(uint8_t, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup&);
+
+void appellemoteur(TEntree entree, uint8_t couleur, TListeCoups& liste, TResultatCoup& resultat) {
+  // Step 1-2. Copies, the mover's clock and the game phase.
+  copieliste = liste;
+  copieconfig = configgtp;
+  const THorloge& horloge = couleur == BLANC ? horlogeblanc : horlogenoir;
+  const int32_t phase = phasepartie();
+  // Step 3. The engine chooses.
+  resultat = TResultatCoup{couleur, 0, 0};
+  entree(couleur, copieconfig, copieliste, phase, horloge.temps, horloge.pierres, resultat);
+  resultat.couleur = couleur;
+  // Step 4. Its move is played when it is legal; anything else is a pass.
+  if (resultat.ligne != 0 && gtpcouplegal(couleur, resultat.ligne, resultat.colonne) != 0) {
+    ecritdebug("coup moteur refuse " + std::to_string(resultat.ligne) + "-" + std::to_string(resultat.colonne));
+    resultat.ligne = 0;
+  }
+  if (resultat.ligne == 0) {
+    resultat.colonne = 0;
+    capturesgtp[0] = 0;  // a pass ends the ko
+  } else {
+    gtpjouecoup(capturesgtp, MAXPOINTSLISTE, plateaugtp, resultat.ligne, resultat.colonne, couleur, 1 - couleur,
+                configgtp.taille);
+  }
+  // Step 5. Recorded, a pass included.
+  ajoutecoup(resultat.ligne, resultat.colonne, couleur, liste);
+}
+
+}  // namespace
+
+void gtpgenmovemoteur(uint8_t couleur, TListeCoups& liste, TResultatCoup& resultat) {
+  appellemoteur(entrees->genmove, couleur, liste, resultat);
+}
+
+void gtpcleanupmoteur(uint8_t couleur, TListeCoups& liste, TResultatCoup& resultat) {
+  appellemoteur(entrees->nettoyage, couleur, liste, resultat);
+}
+
+void gtpstatutmoteur(TCarte& statut) {
+  copieliste = listecoupsgtp;
+  copieconfig = configgtp;
+  copieplateau = plateaugtp;
+  int32_t sortie1 = 0, sortie2 = 0;
+  statut.fill(0);
+  entrees->statut(copieplateau, copieconfig, copieliste, statut, sortie1, sortie2);
+}
+
+void demandejoseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie) {
+  // Step 1. Copies of the board and the record.
+  const TPlateau p = plateau;
+  const int32_t taille = config.taille;
+  // Step 2-3. The library, resized to the game, or nothing.
+  if (bibliojoseki == nullptr) {
+    sortie.fill(0);
+    return;
+  }
+  if (bibliojoseki->taille != taille) bibliojoseki->FixeTaille(taille);
+  int32_t nombre = 0;
+  bibliojoseki->CoupsSuggeres(camp, taille, nombre, sortie, p);
+}
+
+void demandefuseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie) {
+  if (bibliofuseki == nullptr || bibliofuseki->taille != config.taille) {
+    sortie.fill(0);
+    return;
+  }
+  const TPlateau p = plateau;
+  int32_t nombre = 0;
+  bibliofuseki->CoupsSuggeres(camp, config.taille, nombre, sortie, p);
+}
+
+void appelleenveloppeconvexe(const TListePoints& points, TListePoints& sortie, int32_t nombre) {
+  enveloppeconvexe(points, sortie, nombre);
+}
+
+namespace seam {
+void fixeentreesmoteur(const TEntreesMoteur* e) { entrees = e != nullptr ? e : &entreesreelles; }
+}  // namespace seam

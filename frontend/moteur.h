@@ -1,0 +1,35 @@
+// Hand-off to the engine for genmove, kgs-genmove_cleanup and
+// final_status_list, and the front-end routines the engine calls back.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/types.h"
+#include "engine/choice/entree.h"
+
+// Asks the engine for a move of `couleur` on copies of the game and plays it
+// on plateaugtp, appending it to `liste`. A point the engine gives that is off
+// the board or illegal is not played: it is traced and becomes a pass.
+void gtpgenmovemoteur(uint8_t couleur, TListeCoups& liste, TResultatCoup& resultat);
+// The same through the engine's cleanup entry.
+void gtpcleanupmoteur(uint8_t couleur, TListeCoups& liste, TResultatCoup& resultat);
+// The engine's status code of every point of the current game.
+void gtpstatutmoteur(TCarte& statut);
+
+// Suggestion maps of the opening libraries for the engine's move entry;
+// 361 zero bytes when the library is missing (or, for fuseki, of another size).
+void demandejoseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie);
+void demandefuseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie);
+// Forwards to the engine's convex hull.
+void appelleenveloppeconvexe(const TListePoints& points, TListePoints& sortie, int32_t nombre);
+
+// The engine entries the hand-off calls.
+struct TEntreesMoteur {
+  void (*genmove)(uint8_t, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup&);
+  void (*nettoyage)(uint8_t, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup&);
+  void (*statut)(const TPlateau&, const TConfig&, const TListeCoups&, TCarte&, int32_t&, int32_t&);
+};
+
+namespace seam {
+// Tests may put doubles in place of the engine entries; nullptr restores them.
+void fixeentreesmoteur(const TEntreesMoteur* entrees);
+}  // namespace seam
