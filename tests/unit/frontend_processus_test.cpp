@@ -1,0 +1,150 @@
+// The program itself fed raw bytes on its standard input: end of input,
+// binary junk, very long lines, and the command-line cases.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Issue {
+  std::string sortie, erreurs;
+  int statut = -1;  // exit status, 128 + signal, or -1 when it had to be killed
+};
+
+// Runs vesmok_det with `args`, writes `entree` to its standard input, then
+// closes it (unless `fermer` is false: then the program must end by itself).
+Issue lance(const std::vector<std::string>& args, const std::string& entree, bool fermer = true) {
+  signal(SIGPIPE, SIG_IGN);
+  int pin[2], pout[2], perr[2];
+  Issue r;
+  if (pipe(pin) || pipe(pout) || pipe(perr)) return r;
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pin[0], 0), dup2(pout[1], 1), dup2(perr[1], 2);
+    for (int f : {pin[0], pin[1], pout[0], pout[1], perr[0], perr[1]}) close(f);
+    std::vector<char*> argv{const_cast<char*>(VESMOK_DET)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  close(pin[0]), close(pout[1]), close(perr[1]);
+  fcntl(pin[1], F_SETFL, O_NONBLOCK);
+  size_t ecrit = 0;
+  int in = pin[1], out = pout[0], err = perr[0];
+  if (entree.empty() && fermer) close(in), in = -1;
+  for (int attente = 0; (out >= 0 || err >= 0) && attente < 20000;) {
+    pollfd fds[3] = {{in, POLLOUT, 0}, {out, POLLIN, 0}, {err, POLLIN, 0}};
+    if (poll(fds, 3, 50) == 0) attente += 50;
+    if (in >= 0 && (fds[0].revents & (POLLOUT | POLLERR | POLLHUP))) {
+      ssize_t k = write(in, entree.data() + ecrit, entree.size() - ecrit);
+      if (k > 0) ecrit += static_cast<size_t>(k);
+      if (k < 0 || ecrit == entree.size()) {
+        if (fermer || k < 0) close(in), in = -1;
+        else fds[0].fd = -1, in = -in - 2;  // keep it open, stop writing
+      }
+    }
+    char tampon[65536];
+    for (int i = 1; i < 3; ++i) {
+      int& fd = i == 1 ? out : err;
+      if (fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+      ssize_t k = read(fd, tampon, sizeof tampon);
+      if (k > 0) (i == 1 ? r.sortie : r.erreurs).append(tampon, static_cast<size_t>(k));
+      else close(fd), fd = -1;
+    }
+  }
+  if (in >= 0) close(in);
+  if (in < -1) close(-in - 2);
+  int st = 0;
+  if (out >= 0 || err >= 0) {
+    kill(pid, SIGKILL);
+    waitpid(pid, &st, 0);
+    return r;
+  }
+  waitpid(pid, &st, 0);
+  r.statut = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+  return r;
+}
+
+TEST(Program, EndOfInputEndsItCleanly) {
+  for (const char* entree : {"", "name", "1 name\n2 play b D4", "\x01\x02\xff"}) {
+    Issue r = lance({}, entree);
+    EXPECT_EQ(r.statut, 0) << entree;
+    EXPECT_EQ(r.erreurs, "");
+  }
+  EXPECT_EQ(lance({}, "1 name\n2 play b D4").sortie, "=1 Molvane\n\n");
+}
+
+TEST(Program, QuitAnswersTheRestOfItsChunkThenEndsWithoutEndOfInput) {
+  Issue r = lance({}, "quit\nname\n", false);
+  EXPECT_EQ(r.statut, 0);
+  EXPECT_EQ(r.sortie, "= \n\n= Molvane\n\n");
+}
+
+TEST(Program, BinaryJunkGetsFramedRepliesOnly) {
+  std::mt19937 alea(3);
+  std::string junk;
+  for (int i = 0; i < 200000; ++i) junk += static_cast<char>(alea() % 256);
+  Issue r = lance({}, junk + "\n9 name\n");
+  EXPECT_EQ(r.statut, 0);
+  EXPECT_EQ(r.erreurs, "");
+  ASSERT_GE(r.sortie.size(), 12u);
+  EXPECT_EQ(r.sortie.substr(r.sortie.size() - 12), "=9 Molvane\n\n");
+  for (size_t i = 0; i < r.sortie.size();) {
+    size_t fin = r.sortie.find("\n\n", i);
+    ASSERT_NE(fin, std::string::npos);
+    ASSERT_TRUE(r.sortie[i] == '=' || r.sortie[i] == '?') << r.sortie.substr(i, 30);
+    i = fin + 2;
+  }
+}
+
+TEST(Program, HugeLinesAreAnswered) {
+  const std::string entree = "1 name " + std::string(100 * 1024, 'x') + "\n" + std::string(100 * 1024, 'y') +
+                             "\n2 play b " + std::string(100 * 1024, '9') + "\n3 " + std::string(3 << 20, '7') +
+                             "\n4 " + std::string(100 * 1024, '0') + "12 name\n5 name\n";
+  Issue r = lance({}, entree);
+  EXPECT_EQ(r.statut, 0);
+  EXPECT_EQ(r.erreurs, "");
+  EXPECT_EQ(r.sortie,
+            "=1 Molvane\n\n? unknown command\n\n?2 syntax error\n\n?3 unknown command\n\n?4 unknown command\n\n"
+            "=5 Molvane\n\n");
+}
+
+TEST(Program, CommandLineCases) {
+  struct Cas {
+    std::vector<std::string> args;
+    std::string attendu;  // replies to "1 version\n2 boardsize 9\n3 boardsize 11\n4 boardsize 15\n"
+  } cas[] = {
+      {{}, "=1 3.1.5.7, level 7\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
+      {{"--size", "11", "15", "--level", "3"},
+       "=1 3.1.5.7, level 3\n\n?2 unacceptable size\n\n=3 \n\n=4 \n\n"},
+      {{"--size", "10"}, "=1 3.1.5.7, level 7\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
+      {{"foo", "--level", "x"}, "=1 3.1.5.7, level 7\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
+      {{"--level", "25", "--rules", "japanese"},
+       "=1 3.1.5.7, level 25\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
+      {{"--rules", "Chinese"}, ""},
+      {{"--rules"}, ""},
+      {{"--level"}, ""},
+      {{"--level", "x"}, ""},
+      {{"--level", "4294967296"}, ""},
+  };
+  for (const Cas& c : cas) {
+    std::string nom;
+    for (const std::string& a : c.args) nom += a + " ";
+    SCOPED_TRACE(nom);
+    Issue r = lance(c.args, "1 version\n2 boardsize 9\n3 boardsize 11\n4 boardsize 15\n");
+    EXPECT_EQ(r.statut, 0);
+    EXPECT_EQ(r.sortie, c.attendu);
+    EXPECT_EQ(r.erreurs, "");
+  }
+}
+
+}  // namespace
