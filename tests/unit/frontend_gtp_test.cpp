@@ -430,3 +430,103 @@ TEST(Fuzz, RandomLinesKeepRepliesFramedAndTheBoardConsistent) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---- Clocks and handicap on the sizes only a command line opens -----------
+
+TEST(Clocks, TimeSettingsAndTimeLeftTable) {
+  struct Cas {
+    const char* commandes;  // lines run on a fresh game
+    uint8_t mode;
+    int32_t blanc[2], noir[2];
+    const char* reponse;    // reply of the last line
+  } cas[] = {
+      {"time_settings 600 30 0", 0, {-1, 0}, {-1, 0}, ""},
+      {"time_settings 0 0 0", 3, {0, -1}, {0, -1}, ""},
+      {"time_settings 300 0 5", 3, {300, -1}, {300, -1}, ""},
+      {"time_settings 600 30 5", 2, {-1, 0}, {-1, 0}, ""},
+      {"time_settings 0 30 5", 2, {30, 5}, {30, 5}, ""},
+      {"time_settings 0 99999999999 5", 2, {INT32_MAX, 5}, {INT32_MAX, 5}, ""},
+      {"time_settings 0 30 5\ntime_settings x 0 0", 2, {30, 5}, {30, 5}, "?syntax error"},
+      {"time_settings 300 0 0\ntime_left w 100 0", 3, {100, -1}, {300, -1}, ""},
+      {"time_settings 600 30 5\ntime_left b 100 0", 2, {-1, 0}, {-1, 0}, ""},
+      {"time_settings 600 30 5\ntime_left black 25 4", 2, {-1, 0}, {25, 4}, ""},
+      {"time_left white 50 0", 0, {50, 0}, {-1, 0}, ""},
+      {"time_left W 50 2", 2, {50, 2}, {-1, 0}, ""},
+      {"time_left blue 50 2", 0, {-1, 0}, {-1, 0}, "?syntax error"},
+      {"time_left b 50", 0, {-1, 0}, {-1, 0}, "?syntax error"},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.commandes);
+    nouvellepartie();
+    std::string derniere;
+    std::string texte = c.commandes;
+    size_t debut = 0;
+    while (debut <= texte.size()) {
+      size_t fin = texte.find('\n', debut);
+      if (fin == std::string::npos) fin = texte.size();
+      derniere = repond(texte.substr(debut, fin - debut));
+      debut = fin + 1;
+    }
+    EXPECT_EQ(derniere, c.reponse);
+    EXPECT_EQ(configgtp.modetemps, c.mode);
+    EXPECT_EQ(horlogeblanc.temps, c.blanc[0]);
+    EXPECT_EQ(horlogeblanc.pierres, c.blanc[1]);
+    EXPECT_EQ(horlogenoir.temps, c.noir[0]);
+    EXPECT_EQ(horlogenoir.pierres, c.noir[1]);
+  }
+}
+
+TEST(Handicap, SizesWithoutAFreeListPlaceTheFixedPoints) {
+  struct Cas {
+    const char* taille;
+    const char* nombre;
+    const char* reponse;
+    int32_t pierres;
+  } cas[] = {
+      {"11", "2", "C3 J9 ", 2},
+      {"15", "5", "D4 M12 D12 M4 H8 ", 5},
+      {"17", "12", "D4 O14 D14 O4 D9 O9 J4 J14 J9    ", 9},
+      {"9", "12", "G7 G3 C3 C7 E5 E7 G5 E3 C5    ", 9},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.taille);
+    nouvellepartie(126);
+    ASSERT_EQ(repond(std::string("boardsize ") + c.taille), "");
+    EXPECT_EQ(repond(std::string("place_free_handicap ") + c.nombre), c.reponse);
+    EXPECT_EQ(configgtp.handicap, c.pierres);
+    EXPECT_EQ(nombrecoups(listecoupsgtp), c.pierres);
+    int pierres = 0;
+    for (uint8_t p : plateaugtp) pierres += p == NOIR;
+    EXPECT_EQ(pierres, c.pierres);
+    EXPECT_EQ(repond("undo"), "?cannot undo");
+  }
+}
+
+TEST(Handicap, RefusedFreeHandicapChangesNothing) {
+  nouvellepartie();
+  repond("play w C3");
+  const TPlateau avant = plateaugtp;
+  EXPECT_EQ(repond("set_free_handicap D4 Q16 I5"), "?syntax error");
+  EXPECT_EQ(repond("set_free_handicap D4 Q16 Z5"), "?syntax error");
+  EXPECT_EQ(plateaugtp, avant);
+  EXPECT_EQ(nombrecoups(listecoupsgtp), 1);
+  EXPECT_EQ(configgtp.handicap, 0);
+  // An occupied point is passed over and not counted.
+  EXPECT_EQ(repond("set_free_handicap C3 D4"), "");
+  EXPECT_EQ(configgtp.handicap, 1);
+}
+
+TEST(Sizes, CommandLineSizesOpenBoardsize) {
+  nouvellepartie((1 << 2) | (1 << 4));
+  EXPECT_EQ(repond("boardsize 11"), "");
+  EXPECT_EQ(repond("play b L11"), "");
+  EXPECT_EQ(repond("play b M1"), "?illegal move");
+  EXPECT_EQ(repond("boardsize 15"), "");
+  EXPECT_EQ(repond("boardsize 9"), "?unacceptable size");
+  EXPECT_EQ(repond("boardsize 19"), "?unacceptable size");
+  EXPECT_EQ(configgtp.taille, 15);
+}
+
+}  // namespace
