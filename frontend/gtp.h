@@ -2,7 +2,6 @@
 // dispatch against the command table, success and failure replies.
 #pragma once
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
