@@ -62,7 +62,7 @@ TEST(TCoupsMarque, StartsWithKindEightAndEmptyLabel) {
   auto* m = new TCoupsMarque;
   EXPECT_EQ(m->genre, 8);
   EXPECT_TRUE(m->libelle.empty());
-  m->libelle = "A";
+  m->libelle = std::string(1, 'A');
   l.Ajoute(m);  // owned and freed through the base class
   EXPECT_EQ(static_cast<TCoupsMarque*>(l.Coup(0))->libelle, "A");
 }
