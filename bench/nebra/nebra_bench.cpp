@@ -45,21 +45,25 @@ void MidGame(int n, int moves) {
 void Genmove(benchmark::State& st, int n, int moves) {
   MidGame(n, moves);
   int colour = moves % 2 ? GTP_WHITE : GTP_BLACK;
-  unsigned signature = 0;
+  int i = 0, j = 0;
   for (auto _ : st) {
     state = 777;
-    int i, j;
     generate_move(&i, &j, colour);
-    signature = signature * 31u + static_cast<unsigned>(i * 32 + j);
     benchmark::DoNotOptimize(i);
   }
-  st.SetLabel("signature " + std::to_string(signature % 100000u));
+  // The position and the move chosen in it: both change only when play changes.
+  unsigned signature = 0;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) signature = signature * 3u + static_cast<unsigned>(get_board(x, y));
+  signature = signature * 1024u + static_cast<unsigned>(vertex2code(i, j));
+  st.SetLabel("signature " + std::to_string(signature));
 }
 
 void ScoreGameBench(benchmark::State& st, int n, int moves) {
   MidGame(n, moves);
   int black = 0, white = 0;
   for (auto _ : st) {
+    state = 777;
     ScoreGame(0, black, white);
     benchmark::DoNotOptimize(black);
   }
