@@ -40,6 +40,7 @@ void Agent::InitAgent(int sz, int sd, float km, int fl) {
   CleanUpAgent();
   for (auto& g : groupmap) g = kOffBoard;
   std::memset(movetype, 1, sizeof movetype);
+  std::memset(hood, 11, sizeof hood);  // no class bits left from a larger board
   size = sz;
   side = sd;
   komi = km;
