@@ -383,20 +383,25 @@ bool Agent::IsSafe(int x, int y, int colour, int* map) {
   while (top > 0) {
     int c = stack[--top];
     region[n++] = c;
-    bool nearsafe = false;
+    // An empty point or enemy stone needs an own neighbour; an own stone
+    // needs its last own neighbour looked at to be safe.
+    bool ownstone = Cont(c) == colour;
+    bool ownnear = false, lastsafe = false;
     for (int d : kSteps) {
       int p = c + d;
       if (!OnBoard(CodeX(p), CodeY(p))) continue;
-      int ct = Cont(p);
-      if (ct == colour) nearsafe = groups[groupmap[p]].safe != 0;
-      bool own = ct == colour;
-      bool member = map[p] == 31 || (own && !groups[groupmap[p]].safe);
+      bool own = Cont(p) == colour;
+      if (own) {
+        ownnear = true;
+        lastsafe = groups[groupmap[p]].safe != 0;
+      }
+      bool member = map[p] == 31 || (own && map[p] == 0 && !groups[groupmap[p]].safe);
       if (member && !visited[p]) {
         visited[p] = true;
         stack[top++] = p;
       }
     }
-    if (!nearsafe) {
+    if (ownstone ? !lastsafe : !ownnear) {
       if (nbad < 2) bad[nbad] = c;
       ++nbad;
     }
