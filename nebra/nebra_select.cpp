@@ -296,15 +296,12 @@ int LibsIfHere(const Agent& a, int code, int colour) {
   return liberties;
 }
 
-// One ladder move of the defender; false when the reading stops (not caught).
-bool DefenderMoves(Agent& a, int stone, int def, bool& escaped) {
+// One ladder move of the defender; false when it escapes (not caught).
+bool DefenderMoves(Agent& a, int stone, int def) {
   const Group& g = a.groups[ChainAt(a, stone)];
   int first = is[g.libertyset].value;
   int libs = LibsIfHere(a, first, def);
-  if (libs > 2) {
-    escaped = true;
-    return false;
-  }
+  if (libs > 2) return false;
   if (libs >= 2) {
     a.PlaceStone(CodeX(first), CodeY(first), def);
     return true;
@@ -338,8 +335,7 @@ bool LadderCaptures(int code, int colour) {
       }
       const Group& g = a.groups[n];
       if (defendersturn) {
-        bool escaped = false;
-        if (!DefenderMoves(a, code, def, escaped)) break;
+        if (!DefenderMoves(a, code, def)) break;
       } else {
         if (g.liberties == 1) {
           caught = true;
