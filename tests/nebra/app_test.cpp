@@ -113,3 +113,27 @@ TEST(NebraApplication, ClearBoardForgetsTheUnconditionalLifeMaps) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace nebra;
+using namespace nebra_test;
+
+// Both players are engines with the static choice, the opening bonus and the
+// unconditional-life test; nothing switches the playout search on.
+TEST(NebraApplication, EnginesRunWithFlags1And4And8AndGenmoveRunsTheLifeTest) {
+  GeneratorScope scope(LcgGenerator, 3);
+  NewGame(9);
+  for (const Player& p : player) EXPECT_EQ(p.engine->flags, kFlagStatic | kFlagOpening | kFlagBenson);
+  EXPECT_EQ(player[0].engine->side, kBlack);
+  EXPECT_EQ(player[1].engine->side, kWhite);
+  EXPECT_FALSE(benson_made);
+  ASSERT_EQ(Gtp("genmove b\n").substr(0, 2), "= ");
+  EXPECT_TRUE(benson_made);
+  for (const Player& p : player) EXPECT_EQ(p.engine->flags & kFlagPlayouts, 0);
+  // kgs-genmove_cleanup sets the cleanup flag for the call only.
+  ASSERT_EQ(Gtp("kgs-genmove_cleanup w\n").substr(0, 2), "= ");
+  EXPECT_EQ(player[1].engine->flags & kFlagCleanup, 0);
+}
+
+}  // namespace
