@@ -83,7 +83,9 @@ inline void Position(const std::vector<std::string>& rows) {
   for (char want : {'X', 'O'})
     for (size_t i = 0; i < rows.size(); ++i)
       for (size_t j = 0; j < rows[i].size(); ++j)
-        if (rows[i][j] == want) ASSERT_EQ(ApplyMove(int(i), int(j), want == 'X' ? kBlack : kWhite), 0);
+        if (rows[i][j] == want) {
+          ASSERT_EQ(ApplyMove(int(i), int(j), want == 'X' ? kBlack : kWhite), 0) << "stone " << i << "," << j;
+        }
 }
 
 inline std::string Vertex(int i, int j) {
