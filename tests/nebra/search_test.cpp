@@ -7,7 +7,6 @@ using namespace nebra;
 using namespace nebra_test;
 
 Agent& Black() { return *player[0].engine; }
-Agent& White() { return *player[1].engine; }
 
 class SearchTest : public ::testing::Test {
  protected:
