@@ -1,0 +1,297 @@
+// Point evaluation, move choice, scoring and unconditional life, with the
+// generator pinned so that every choice is repeatable.
+#include "support.h"
+
+namespace {
+
+using namespace nebra;
+using namespace nebra_test;
+
+Agent& Black() { return *player[0].engine; }
+Agent& White() { return *player[1].engine; }
+
+class EvalTest : public ::testing::Test {
+ protected:
+  GeneratorScope scope{ConstantGenerator};
+};
+
+// The chosen vertex for a colour, nothing played.
+std::string Choice(int colour) {
+  int i, j;
+  generate_move(&i, &j, conv2gtp(colour));
+  return Vertex(i, j);
+}
+
+// The owners map as rows of 'X' (black), 'O' (white), '.' (neither).
+std::vector<std::string> OwnerRows() {
+  std::vector<std::string> rows;
+  for (int i = 0; i < datab.size; ++i) {
+    std::string r;
+    for (int j = 0; j < datab.size; ++j) {
+      int o = owners[PointCode(i, j)];
+      r += o == kBlack ? 'X' : o == kWhite ? 'O' : '.';
+    }
+    rows.push_back(r);
+  }
+  return rows;
+}
+
+TEST_F(EvalTest, LibertiesToCostTable) {
+  struct Case {
+    bool enemy;
+    int liberties, stones;
+    float cost;
+  } cases[] = {
+      {false, 1, 2, 1.5f},   {true, 0, 2, -4.2f},  {false, 0, 2, 3.0f},   {false, 2, 3, 1.0f},
+      {false, 3, 1, 0.25f},  {false, 4, 9, 0.0f},  {true, 1, 1, -0.7f},   {true, 2, 4, -0.875f},
+      {true, 4, 1, 0.0f},    {true, 0, 0, -1.4f},
+  };
+  for (const Case& c : cases)
+    EXPECT_NEAR(LibertiesToCost(c.enemy, c.liberties, c.stones), c.cost, 1e-5)
+        << c.enemy << " " << c.liberties << " " << c.stones;
+}
+
+TEST_F(EvalTest, NeighbourhoodClasses) {
+  Position({".X.......",
+            "XX.......",
+            "..XXX....",
+            "..X.X....",
+            "..XX.....",
+            ".........",
+            ".........",
+            ".........",
+            "........."});
+  int s;
+  // Own eyes, in the corner and surrounded with three own diagonals: never chosen.
+  for (auto [i, j] : {std::pair{0, 0}, {3, 3}}) {
+    EXPECT_EQ(HoodType(Black(), i, j, kBlack, s) & 15, 1) << i << "," << j;
+    Black().UpdateWorth1(kBlack, i, j);
+    EXPECT_EQ(Black().worth[PointCode(i, j)], kForbidden);
+    // The same point is the enemy's eye for white.
+    EXPECT_EQ(HoodType(Black(), i, j, kWhite, s) & 15, 2);
+  }
+  // Empty neighbourhoods by edge distance.
+  EXPECT_EQ(HoodType(Black(), 6, 6, kBlack, s), 3);  // 3-3 point
+  EXPECT_EQ(HoodType(Black(), 8, 4, kBlack, s), 6);  // first line
+  EXPECT_EQ(HoodType(Black(), 6, 4, kBlack, s), 4);  // third line, centre column
+  EXPECT_EQ(HoodType(Black(), 7, 5, kBlack, s), 5);  // second line
+  EXPECT_EQ(HoodType(Black(), 0, 1, kBlack, s), 10);  // occupied
+  EXPECT_NE(HoodType(Black(), 2, 1, kBlack, s) & 16, 0);  // own stone near
+  EXPECT_EQ(HoodType(Black(), 2, 1, kBlack, s) & 32, 0);
+  EXPECT_NE(HoodType(Black(), 2, 1, kWhite, s) & 32, 0);
+}
+
+TEST_F(EvalTest, ThreeThreePointOnAnEmptyBoardGetsTheClassBonus) {
+  NewGame(9);
+  Black().UpdateWorth1(kBlack, 6, 6);
+  Black().UpdateWorth1(kBlack, 8, 4);
+  EXPECT_NEAR(Black().worth[PointCode(6, 6)], 2.0f, 1e-5);
+  // No class bonus on the first line; three liberties cost 1.7 x 0.25.
+  EXPECT_NEAR(Black().worth[PointCode(8, 4)], -0.425f, 1e-5);
+}
+
+TEST_F(EvalTest, LargeSelfAtariIsVetoed) {
+  // Black's four stones have two liberties, (0,4) and (2,4): filling one
+  // leaves five stones in atari.
+  Position({"XXXX...",
+            "OOOOO..",
+            ".......",
+            ".......",
+            ".......",
+            ".......",
+            "......."});
+  Black().UpdateWorth1(kBlack, 0, 4);
+  EXPECT_EQ(Black().worth[PointCode(0, 4)], kForbidden);
+  float gain;
+  int libs, stones, enemy;
+  Black().WhatIfHere(0, 4, kBlack, gain, libs, stones, enemy);
+  EXPECT_EQ(libs, 1);
+  EXPECT_EQ(stones, 5);
+}
+
+TEST_F(EvalTest, WhatIfHereCountsCapturesAndJoins) {
+  Position({".....",
+            ".XXX.",
+            "XOOO.",
+            ".XXX.",
+            "....."});
+  float gain;
+  int libs, stones, enemy;
+  Black().WhatIfHere(2, 4, kBlack, gain, libs, stones, enemy);
+  EXPECT_EQ(enemy, 0);
+  EXPECT_EQ(stones, 1);
+  EXPECT_EQ(libs, 5);  // the three points taken, and the two first-line ones
+  EXPECT_GT(gain, 4.0f);
+  EXPECT_EQ(Black().LibertiesIfHereMoreAccurate(PointCode(2, 4), kBlack), 5);
+}
+
+TEST_F(EvalTest, CapturingALargeChainDominates) {
+  Position({".....",
+            ".XXX.",
+            "XOOO.",
+            ".XXX.",
+            "....."});
+  EXPECT_EQ(Choice(kBlack), "E3");
+}
+
+TEST_F(EvalTest, ChainInAtariIsSaved) {
+  Position({".......",
+            ".......",
+            "..OOO..",
+            ".OXXXO.",
+            "..O....",
+            ".......",
+            "......."});
+  // Black's three stones have one liberty left below them.
+  EXPECT_EQ(Black().groups[Black().groupmap[PointCode(3, 2)]].liberties, 2);
+  Position({".......",
+            ".......",
+            "..OOO..",
+            ".OXXXO.",
+            "..OO...",
+            ".......",
+            "......."});
+  EXPECT_EQ(Black().groups[Black().groupmap[PointCode(3, 2)]].liberties, 1);
+  EXPECT_EQ(Choice(kBlack), "E3");
+}
+
+TEST_F(EvalTest, TwoEyedGroupIsUnconditionallyAliveAndItsEyesAreNeverPlayed) {
+  Position({".X.XO..",
+            "XXXXO..",
+            "OOOOO..",
+            ".......",
+            ".......",
+            ".......",
+            "......."});
+  Black().Benson(kBlack, benson_b);
+  for (auto [i, j] : {std::pair{0, 0}, {0, 2}, {0, 1}, {1, 0}, {1, 3}}) EXPECT_GT(benson_b[PointCode(i, j)], 33);
+  EXPECT_EQ(Black().groups[Black().groupmap[PointCode(1, 1)]].safe, 1);
+  EXPECT_LE(benson_b[PointCode(4, 4)], 33);
+  // White's stones have no eyes: nothing of white is held.
+  Black().Benson(kWhite, benson_w);
+  for (int i = 0; i < 7; ++i)
+    for (int j = 0; j < 7; ++j) EXPECT_LE(benson_w[PointCode(i, j)], 33) << i << "," << j;
+  // The choice marks the eyes as settled for both engines.
+  for (int colour : {kBlack, kWhite}) {
+    Agent& a = colour == kBlack ? Black() : White();
+    a.SelectPoint(colour, datab.lastmove);
+    for (auto [i, j] : {std::pair{0, 0}, {0, 2}}) {
+      EXPECT_EQ(a.movetype[PointCode(i, j)], 3);
+      EXPECT_EQ(a.worth[PointCode(i, j)], kForbidden);
+    }
+  }
+}
+
+TEST_F(EvalTest, OneEyedGroupIsNotUnconditionallyAlive) {
+  Position({".XXXO..",
+            "XXXXO..",
+            "OOOOO..",
+            ".......",
+            ".......",
+            ".......",
+            "......."});
+  Black().Benson(kBlack, benson_b);
+  EXPECT_LE(benson_b[PointCode(0, 0)], 33);
+  EXPECT_LE(benson_b[PointCode(1, 1)], 33);
+  EXPECT_EQ(Black().groups[Black().groupmap[PointCode(1, 1)]].safe, 0);
+}
+
+TEST_F(EvalTest, ScoreGameOnASettledBoard) {
+  Position({".X.XO.O",
+            "XXXXOOO",
+            "XXXXO.O",
+            "XXXXOOO",
+            "XXXXO.O",
+            "XXXXOOO",
+            "XXXXO.O"});
+  int b, w;
+  ScoreGame(0, b, w);
+  EXPECT_EQ(OwnerRows(), (std::vector<std::string>{"XXXXOOO", "XXXXOOO", "XXXXOOO", "XXXXOOO", "XXXXOOO",
+                                                   "XXXXOOO", "XXXXOOO"}));
+  EXPECT_EQ(b, 28);
+  EXPECT_EQ(w, 21);
+  compute_final_status();
+  EXPECT_EQ(final_status[0], BLACK_AREA);
+  EXPECT_EQ(final_status[1], ALIVE);
+  EXPECT_EQ(final_status[5], WHITE_AREA);
+}
+
+TEST_F(EvalTest, ScoreGameOnAnEmptyBoardLeavesNoContestedPoint) {
+  NewGame(7);
+  int b, w;
+  ScoreGame(0, b, w);
+  int n = datab.size;
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j) {
+      int o = owners[PointCode(i, j)];
+      ASSERT_TRUE(o == 0 || o == kBlack || o == kWhite);
+      if (o == 0) continue;
+      for (int d : {-1, 1, -32, 32}) EXPECT_NE(owners[PointCode(i, j) + d], 5 - o) << "contested " << i << "," << j;
+    }
+  EXPECT_EQ(owners[PointCode(-1, 3)], 1);
+  EXPECT_EQ(owners[PointCode(7, 3)], 1);
+}
+
+TEST_F(EvalTest, ChainInAtariWithItsLibertyInEnemyAreaFreesThatLiberty) {
+  NewGame(7);
+  Position({"...X...",
+            "..XOX..",
+            ".......",
+            ".......",
+            ".......",
+            ".......",
+            "......."});
+  std::fill(owners, owners + kCodes, 0);
+  owners[PointCode(2, 3)] = kBlack;  // the white stone's last liberty, in black's area
+  Black().AllowPlayingInSurviversLastLiberty();
+  EXPECT_EQ(owners[PointCode(2, 3)], 0);
+  // When an enemy stone next to it stands in white's area, the liberty stays.
+  owners[PointCode(2, 3)] = kBlack;
+  owners[PointCode(1, 2)] = kWhite;
+  Black().AllowPlayingInSurviversLastLiberty();
+  EXPECT_EQ(owners[PointCode(2, 3)], kBlack);
+}
+
+TEST_F(EvalTest, PassesAfterTheOpponentPassesWhenNothingIsLeft) {
+  Position({".X.XO.O",
+            "XXXXOOO",
+            "XXXXO.O",
+            "XXXXOOO",
+            "XXXXO.O",
+            "XXXXOOO",
+            "XXXXO.O"});
+  ASSERT_EQ(ApplyMove(-1, -1, kWhite), 0);
+  EXPECT_EQ(Choice(kBlack), "PASS");
+}
+
+TEST_F(EvalTest, OpeningBonusNeedsOwnAndEnemyStonesAround) {
+  NewGame(19);
+  EXPECT_EQ(Black().BothPresent5X5(PointCode(9, 9)), 0.0f);
+  Black().hood[PointCode(9, 9)] = 4;
+  Black().hood[PointCode(8, 9)] = 16;  // own stone near, direction -1
+  Black().hood[PointCode(8, 10)] = 32;  // enemy stone near, a flanking diagonal
+  EXPECT_FLOAT_EQ(Black().BothPresent5X5(PointCode(9, 9)), 0.7f);
+  Black().hood[PointCode(9, 9)] = 2;
+  EXPECT_EQ(Black().BothPresent5X5(PointCode(9, 9)), 0.0f);
+}
+
+TEST_F(EvalTest, PostProcessingReplacesASelfAtariByABetterLiberty) {
+  Position({".......",
+            ".......",
+            ".OOOO..",
+            "OXXXXO.",
+            ".OO....",
+            "...O...",
+            "......."});
+  // Black at (4,3) would leave the chain one liberty; (4,4) gives three.
+  int code = PointCode(4, 3);
+  int chosen = Black().PostProcessing(code, kBlack);
+  EXPECT_EQ(chosen, PointCode(4, 4));
+  float gain;
+  int libs, stones, enemy;
+  Black().WhatIfHere(CodeX(chosen), CodeY(chosen), kBlack, gain, libs, stones, enemy);
+  EXPECT_GT(libs, 1);
+  EXPECT_EQ(Black().PostProcessing(PointCode(6, 6), kBlack), PointCode(6, 6));
+}
+
+}  // namespace
