@@ -211,6 +211,12 @@ TEST(LibraryData, ApproachToAFourFourStoneGetsTheUsualAnswers) {
   for (const Cas& c : cas) EXPECT_EQ(carte[indexcase(c.l, c.c)] & ~2, 128 + 1) << c.note;
   EXPECT_EQ(carte[indexcase(4, 4)], 128);
   EXPECT_EQ(carte[indexcase(3, 6)], 128);
+  // A stone on the tenth lines hides the corner from the full region; the
+  // region of 9 still knows it.
+  p[indexcase(10, 10)] = BLANC;
+  bibliojoseki->CoupsSuggeres(NOIR, 19, nombre, carte, p);
+  for (const Cas& c : cas) EXPECT_EQ(carte[indexcase(c.l, c.c)] & ~2, 128 + 4 + 1) << c.note;
+  EXPECT_EQ(carte[indexcase(10, 10)], 0);
   liberejoseki();
 }
 
