@@ -150,6 +150,8 @@ inline Resultat genere(const std::vector<Source>& sources, bool joseki) {
       ++numero;
       auto echec = [&](const std::string& quoi) {
         res.erreur = src.nom + ":" + std::to_string(numero) + ": " + quoi;
+        res.item.clear();
+        return res;
       };
       std::vector<std::string> brut = detail::mots(ligne);
       if (brut.empty()) continue;
@@ -159,7 +161,7 @@ inline Resultat genere(const std::vector<Source>& sources, bool joseki) {
         for (std::size_t i = 2; i < brut.size(); ++i) {
           if (brut[i][0] == '$') {
             auto it = definitions.find(brut[i]);
-            if (it == definitions.end()) return echec("unknown name " + brut[i]), res;
+            if (it == definitions.end()) return echec("unknown name " + brut[i]);
             corps.insert(corps.end(), it->second.begin(), it->second.end());
           } else {
             corps.push_back(brut[i]);
@@ -173,7 +175,7 @@ inline Resultat genere(const std::vector<Source>& sources, bool joseki) {
       for (const std::string& m : brut) {
         if (m[0] == '$') {
           auto it = definitions.find(m);
-          if (it == definitions.end()) return echec("unknown name " + m), res;
+          if (it == definitions.end()) return echec("unknown name " + m);
           toks.insert(toks.end(), it->second.begin(), it->second.end());
         } else {
           toks.push_back(m);
@@ -190,10 +192,10 @@ inline Resultat genere(const std::vector<Source>& sources, bool joseki) {
           continue;
         }
         const bool pose = tok[0] == '+';
-        if (!detail::litpoint(pose ? tok.substr(1) : tok, joseki, l, c)) return echec("bad token " + tok), res;
+        if (!detail::litpoint(pose ? tok.substr(1) : tok, joseki, l, c)) return echec("bad token " + tok);
         if (pose) {
-          if (coupjoue) return echec("setup stone after a move: " + tok), res;
-          if (p[indexcase(l, c)] != VIDE) return echec("point taken: " + tok), res;
+          if (coupjoue) return echec("setup stone after a move: " + tok);
+          if (p[indexcase(l, c)] != VIDE) return echec("point taken: " + tok);
           p[indexcase(l, c)] = NOIR;
           couleur = BLANC;
           continue;
@@ -202,7 +204,7 @@ inline Resultat genere(const std::vector<Source>& sources, bool joseki) {
         const std::string k = cle(p, t);
         int tl = l, tc = c;
         (joseki ? static_cast<TFuseki&>(josekis) : fuseki).TransformeCase(t, tl, tc);
-        if (!detail::joue(p, l, c, couleur)) return echec("illegal move " + tok), res;
+        if (!detail::joue(p, l, c, couleur)) return echec("illegal move " + tok);
         uint8_t o1 = 0, o2 = 0;
         TFuseki::CodeCase(tl, tc, couleur, o1, o2);
         auto& valeur = table[k];

@@ -158,8 +158,9 @@ void TJoseki::RechercheReduite(Requete& q, const TPlateau& plateau, std::string 
   int t = 0;
   while (coups.Count() == 0 && !cle.empty() && r > 5) {
     --r;
-    CleCoin(ExtraitCoin(plateau, q.coin, r), t, cle);
-    q.masque = SymetriesCadre(ExtraitCoin(plateau, q.coin, r));
+    const TPlateau cadre = ExtraitCoin(plateau, q.coin, r);
+    CleCoin(cadre, t, cle);
+    q.masque = SymetriesCadre(cadre);
     Cherche(cle);
     if (coups.Count() > 0) MarquePierresCoin(q, plateau, r);
   }
