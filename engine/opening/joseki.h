@@ -38,8 +38,8 @@ class TJoseki : public TFuseki {
   TPlateau ExtraitCoin(const TPlateau& plateau, int coin, int32_t r) const;
   // Normalising transform and key of a frame, computed at size 19.
   void CleCoin(const TPlateau& cadre, int& transformation, std::string& cle);
-  // Stones of the R shells around (S-1, S-1), each shell along its row, then
-  // its column, towards the corner.
+  // Stones of the R shells around the corner point (S-1, S-1): each shell's
+  // row from the edge inwards, then its column back out to the edge.
   std::string CodeCoin(const TPlateau& plateau) const;
 
   // Frame to game coordinates: shift by taille - 19.
