@@ -217,6 +217,12 @@ TEST(LibraryData, ApproachToAFourFourStoneGetsTheUsualAnswers) {
   bibliojoseki->CoupsSuggeres(NOIR, 19, nombre, carte, p);
   for (const Cas& c : cas) EXPECT_EQ(carte[indexcase(c.l, c.c)] & ~2, 128 + 4 + 1) << c.note;
   EXPECT_EQ(carte[indexcase(10, 10)], 0);
+  // The colours exchanged: the library has it only with black on the 4-4.
+  TPlateau q = plateauvide();
+  q[indexcase(4, 4)] = BLANC;
+  q[indexcase(3, 6)] = NOIR;
+  bibliojoseki->CoupsSuggeres(BLANC, 19, nombre, carte, q);
+  for (const Cas& c : cas) EXPECT_EQ(carte[indexcase(c.l, c.c)] & ~2, 128 + 1) << c.note << ", exchanged";
   liberejoseki();
 }
 
