@@ -60,7 +60,9 @@ TEST(Seam, PinsCountersAndRandomizeSeed) {
 }
 
 TEST(Donnees, MissingNamesGiveAnEmptySpan) {
-  for (const char* nom : {"", "NOSUCHITEM", "FUSEKI19\0X", "../CMakeLists"}) EXPECT_TRUE(platform::donnee(nom).empty()) << nom;
+  using namespace std::string_view_literals;  // keeps the embedded NUL
+  for (std::string_view nom : {""sv, "NOSUCHITEM"sv, "FUSEKI19\0X"sv, "../CMakeLists"sv})
+    EXPECT_TRUE(platform::donnee(nom).empty()) << nom;
   EXPECT_TRUE(platform::donnee(std::string_view("FUSEKI19\0", 9)).empty());
 }
 
