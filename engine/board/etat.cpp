@@ -50,6 +50,10 @@ uint8_t carteniveau[TAILLEMAX][TAILLEMAX][NBCASES];
 uint8_t tablelecture[TAILLEMAX][TAILLEMAX][NBCASES];
 uint8_t tablepaires[TAILLEMAX][TAILLEMAX][NBCASES];
 int32_t valeurspaires[TAILLEMAX][TAILLEMAX][NBCASES];
+uint8_t zonespoints[TAILLEMAX][TAILLEMAX][NBCASES];
+TMarques suggestionsjoseki, candidatsfuseki;
+int32_t nbcandidatsfuseki = 0;
+TListePoints tablezones;
 
 TEssaiCoup essaisordi[TAILLEMAX][TAILLEMAX];
 TEssaiCoup essaisjoueur[TAILLEMAX][TAILLEMAX];

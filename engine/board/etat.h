@@ -187,6 +187,11 @@ extern uint8_t carteniveau[TAILLEMAX][TAILLEMAX][NBCASES];  // per engine trial:
 extern uint8_t tablelecture[TAILLEMAX][TAILLEMAX][NBCASES]; // per opponent trial: territoire copy
 extern uint8_t tablepaires[TAILLEMAX][TAILLEMAX][NBCASES];  // (root move, reply) pair bits
 extern int32_t valeurspaires[TAILLEMAX][TAILLEMAX][NBCASES];
+extern uint8_t zonespoints[TAILLEMAX][TAILLEMAX][NBCASES];   // per point: its zone's points
+extern TMarques suggestionsjoseki;  // joseki suggestion bits of the move
+extern TMarques candidatsfuseki;    // fuseki candidate points of the move
+extern int32_t nbcandidatsfuseki;   // non-zero points of candidatsfuseki
+extern TListePoints tablezones;     // liberties of weak owner chains, filled by the zone reading
 
 // ---- Trial-move records ------------------------------------------------------
 // Indexed [row-1][col-1] of the trial move.

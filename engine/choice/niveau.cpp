@@ -36,11 +36,18 @@ void tourmesure() {
 void mesurevitesseordi() {
   // Step 1. The workload. It plays on rows and columns 1..9 whatever the size.
   const int32_t taillesauvee = configmoteur.taille;
-  if (configmoteur.taille < 9) configmoteur.taille = 9;
+  const bool petite = taillesauvee < 9;
+  if (petite) {
+    configmoteur.taille = 9;
+    construittables(9);
+  }
   const uint32_t t0 = platform::tickcount();
   for (int k = 0; k < 1200; ++k) tourmesure();
   uint32_t e = platform::tickcount() - t0;
-  configmoteur.taille = taillesauvee;
+  if (petite) {
+    configmoteur.taille = taillesauvee;
+    construittables(taillesauvee);
+  }
 
   // Step 2. A measure under one tick counts as one millisecond.
   if (e == 0) e = 1;

@@ -293,6 +293,43 @@ TEST(Marches, ZoneTestPutsTheStoneBack) {
   EXPECT_FALSE(testezone(p, 3, 4, 4));
 }
 
+TEST(Marches, DeadMarkTrialsPutTheMarksBack) {
+  // A lone white stone next to a black chain: marked dead only while the
+  // walk from it meets no unmarked white stone.
+  TPlateau p = pose(
+      ".....\n"
+      ".XX..\n"
+      ".XO..\n"
+      "..X..\n"
+      "...O.\n");
+  const TPlateau avant = p;
+  const TInfoChaine table = infochaine;
+  testzonenoncouleur(p, 2, 3);
+  EXPECT_EQ(pionsmorts, marquesvides);  // the walk reached (5,4): mark taken back
+  territoire[indexcase(3, 3)] = NOIR;
+  EXPECT_FALSE(zonefermee(p, BLANC, NOIR, 3, 3));  // meets the white stone
+  marquechaineenfermee(p, BLANC, NOIR, 3, 3);
+  EXPECT_EQ(pionsmorts, marquesvides);
+  EXPECT_EQ(p, avant);
+  EXPECT_EQ(infochaine, table);
+
+  p = pose(
+      ".....\n"
+      ".XX..\n"
+      ".XO..\n"
+      "..X..\n"
+      ".....\n");
+  testzonenoncouleur(p, 2, 3);
+  EXPECT_EQ(pionsmorts[indexcase(3, 3)], 1);
+  pionsmorts.fill(0);
+  EXPECT_FALSE(zonefermee(p, BLANC, NOIR, 3, 3));  // not in black's territory
+  territoire[indexcase(3, 3)] = NOIR;
+  EXPECT_TRUE(zonefermee(p, BLANC, NOIR, 3, 3));
+  EXPECT_EQ(pionsmorts, marquesvides);
+  marquechaineenfermee(p, BLANC, NOIR, 3, 3);
+  EXPECT_EQ(pionsmorts[indexcase(3, 3)], 1);
+}
+
 TEST(Predicats, Table) {
   TPlateau p = pose(
       "XO...\n"
