@@ -121,7 +121,7 @@ extern uint8_t lecturelongue;      // 1 from level 5; connection readings clear 
 extern uint8_t flagfuseki;         // final-status request: fixed strong parameters; consumed by niveaureel
 
 // ---- Boards and chain table ---------------------------------------------
-extern TPlateau plateaumoteur;     // engine board
+extern TPlateau plateaumoteur;     // engine board (0 white, 1 black, 2 empty)
 extern TPlateau plateaudepart;     // engine board before the move
 extern TInfoChaine infochaine;     // chain table of plateaumoteur (or of the board in play)
 extern TInfoChaine infochainevide; // all zero: clears the table in one copy
@@ -129,7 +129,7 @@ extern TEntreeChaine flagchaines;  // (0, 0): the empty chain-table entry
 extern TInfoChaine tablegroupes;   // chain table at the start of the move choice
 
 // ---- Tables of the board size (built by initmoteur) ------------------------
-extern TVoisins tablevoisins[NBCASES];  // neighbours in fixed order
+extern TVoisins tablevoisins[NBCASES];  // neighbours in fixed order; entries off the board are stale
 extern TMarques bordgoban;         // 1 on the first line
 extern TMarques distancebord;      // distance to the nearest edge, 0 on the first line
 extern TMarques zonescoins;        // 1 on the four 4x4 corner squares (N > 4)
@@ -155,11 +155,11 @@ extern TMarques zonemarquee;       // zone marks of the move choice
 extern TMarques carteanalyse;      // analysis marks
 
 // ---- Owner maps (0 white, 1 black, 2 none) -----------------------------------
-extern TMarques territoire;
-extern TMarques territoire2;
-extern TMarques territoire3;
-extern TMarques territoire4;
-extern TMarques influence;
+extern TMarques territoire;        // owner of each point after the territory analysis
+extern TMarques territoire2;       // second owner map of the territory analysis
+extern TMarques territoire3;       // owner map of the per-move territory analyses
+extern TMarques territoire4;       // owner map of the move chooser (all 2 after the reset)
+extern TMarques influence;         // owner by influence
 extern TMarques carteterritoire;   // owner map read by the moyo gain of trial moves
 
 // ---- Per-point maps of the turn ---------------------------------------------
@@ -178,7 +178,7 @@ extern TMarques videsennemis;      // empty points near enemy stones
 extern TCarte cartefinale1;        // final territory, black (bytes 0..2 used)
 extern TCarte cartefinale2;        // final territory, white
 extern TCarte valeurssurvie;       // survival values; negative = weak stone to settle
-extern TCarte valeurs2survie;
+extern TCarte valeurs2survie;      // second survival values
 extern TCarte bonusaffiches;       // trace map
 extern TInfoZone infozones[NBCASES];    // zone records, (0, 0, 2) after the reset
 extern TInfoZone infogroupes[NBCASES];  // group records, (0, 0, 2) after the reset
@@ -186,7 +186,7 @@ extern int32_t infoyeux[NBCASES][2];    // reference stone of a living group
 extern uint8_t carteniveau[TAILLEMAX][TAILLEMAX][NBCASES];  // per engine trial: territoire copy
 extern uint8_t tablelecture[TAILLEMAX][TAILLEMAX][NBCASES]; // per opponent trial: territoire copy
 extern uint8_t tablepaires[TAILLEMAX][TAILLEMAX][NBCASES];  // (root move, reply) pair bits
-extern int32_t valeurspaires[TAILLEMAX][TAILLEMAX][NBCASES];
+extern int32_t valeurspaires[TAILLEMAX][TAILLEMAX][NBCASES];  // values beside tablepaires
 extern uint8_t zonespoints[TAILLEMAX][TAILLEMAX][NBCASES];   // per point: its zone's points
 extern TMarques suggestionsjoseki;  // joseki suggestion bits of the move
 extern TMarques candidatsfuseki;    // fuseki candidate points of the move
@@ -195,25 +195,25 @@ extern TListePoints tablezones;     // liberties of weak owner chains, filled by
 
 // ---- Trial-move records ------------------------------------------------------
 // Indexed [row-1][col-1] of the trial move.
-extern TEssaiCoup essaisordi[TAILLEMAX][TAILLEMAX];
-extern TEssaiCoup essaisjoueur[TAILLEMAX][TAILLEMAX];
+extern TEssaiCoup essaisordi[TAILLEMAX][TAILLEMAX];    // trial by the engine
+extern TEssaiCoup essaisjoueur[TAILLEMAX][TAILLEMAX];  // trial by the opponent
 extern uint8_t tableessaiscourante;  // record family the status writers fill
 inline TEssaiCoup& essaiordi(int ligne, int colonne) { return essaisordi[ligne - 1][colonne - 1]; }
 inline TEssaiCoup& essaijoueur(int ligne, int colonne) { return essaisjoueur[ligne - 1][colonne - 1]; }
 
 // ---- Capture-reading cache -----------------------------------------------------
 // [cache colour 1..2][(row-1)*19 + (col-1)]
-extern TCasierPrise cacheprise[2][NBCASES];
-extern TMarques cacheplateaux[2][NBCASES];
+extern TCasierPrise cacheprise[2][NBCASES];    // results by position key, count 0 after the reset
+extern TMarques cacheplateaux[2][NBCASES];     // 1 where a reading of that chain played
 extern uint8_t cacheactif;         // cache on
 extern int32_t compteurcache;      // cache key base of the position analysed
 
 // ---- Position history ----------------------------------------------------------
-extern THistoriqueHash historiquehash;
+extern THistoriqueHash historiquehash;  // keys of the last positions (superko), count 0 after the reset
 extern TPoint pointko;             // ko point, (0, 0) = none
 
 // ---- Opening-book tables (1-based, released by their users) -------------------------
-extern std::vector<int32_t> tabcle99noir, tabcle99blanc, tabresult99noir, tabresult99blanc, tabcle1919;
+extern std::vector<int32_t> tabcle99noir, tabcle99blanc, tabresult99noir, tabresult99blanc, tabcle1919;  // loaded books
 
 // ---- Scalars of the analyses ---------------------------------------------------------
 extern uint8_t coupbasetrouve;       // opening books: a book move was found
@@ -229,18 +229,18 @@ extern uint8_t depassementpropagation;  // a propagation reading hit its budget
 extern uint8_t depassementprise;     // a capture reading hit its budget
 extern uint8_t depassementliaison;   // a connection reading passed 10000 nodes
 extern int32_t flagdanger, flagdanger3;  // move choice
-extern uint8_t flagdanger2;
+extern uint8_t flagdanger2;          // move choice
 extern int32_t bilanentier;          // score balance
 extern double bilanscore;            // score balance of the mover
 extern int32_t flagfortification, flagmarquesmorts;  // fortification family, dead-mark bonus
-extern uint8_t flagfortif2, flagfortifjoueur;
+extern uint8_t flagfortif2, flagfortifjoueur;  // fortification family, engine and opponent
 extern uint8_t flaginvasionvivante;  // invasion family
 extern int32_t flaginvasion, flaginvasion2;  // invasion analysis maxima
 extern int32_t procedurefinpartie;   // end-of-game procedure
 extern uint8_t enretard, flagconsolide, flagattaque;  // score balance
 extern int32_t coupdebutchoisi;      // opening units
 extern uint8_t flagsurvie;           // survival family (1 after the reset)
-extern int32_t compteurfaibles, compteurinvasions, compteurinvasions2, compteurinvasions3;
+extern int32_t compteurfaibles, compteurinvasions, compteurinvasions2, compteurinvasions3;  // weak chains, invasions
 extern uint8_t flagscan;             // board scans of the chain-status analysis (1 after the reset)
 extern uint8_t flagliaison;          // connection analysis
 extern int32_t territoireaprendre[2];  // territory left to take
@@ -248,14 +248,14 @@ extern int32_t flagterritoire;       // territory analysis
 extern int32_t maxsurvie, maxfortification, maxcoupforce;  // largest family values of the turn
 extern int32_t maxtuesordi, maxgainmoyo, maxprisesessais;  // maxima of the position analysis
 extern uint8_t coupdecide;           // move decided this turn
-extern uint8_t coupdecidejoseki;
+extern uint8_t coupdecidejoseki;     // move decided by the joseki library
 extern uint8_t flagjoseki;           // joseki use
 extern uint8_t strategie;            // 0 attack, 1 defend, 2 neutral
 extern int32_t compteurnoeudsprise, compteurnoeudslecture, compteurnoeuds;  // node counters
 extern uint8_t debutpartie, phasedebut, phasefinale;  // game phases
 extern int32_t ordipasse;            // 1 the engine passes, 5 from the end-of-game evaluation
-extern uint8_t komiforce, flagvisionterritoire;
-extern uint8_t modeanalyseposition, flagmarquechaines, flaglectureessai;
+extern uint8_t komiforce, flagvisionterritoire;  // flags of the opening and territory code
+extern uint8_t modeanalyseposition, flagmarquechaines, flaglectureessai;  // position analysis switches
 // The six scalars the reset sets without a name of their own in the analyses.
 extern uint8_t flaglectureyeux;      // read by the connection and two-eye readings (1)
 extern uint8_t flagremisepierre;     // chain-status analysis, stone put back (0)

@@ -260,8 +260,10 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
     Capture cap{p, prises, configmoteur.taille, ennemi, t.nouvellesmarques(), t.nouvellemaj()};
     t.marques[i] = cap.gm;
     cap.marqueautour(ligne, colonne);
-    for (int32_t q = 0; q < v.nbvoisins; ++q) {
-      const int32_t r = v.voisins[q][0], c = v.voisins[q][1];
+    const int32_t dv[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const auto& d : dv) {
+      const int32_t r = ligne + d[0], c = colonne + d[1];
+      if (r < 1 || r > cap.n || c < 1 || c > cap.n) continue;
       const int32_t j = indexcase(r, c);
       if (p[j] == ennemi && infochaine[j][0] == 1 && t.pierres[j] != cap.gv) cap.enleve(r, c);
     }
