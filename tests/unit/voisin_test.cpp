@@ -399,3 +399,88 @@ TEST(Predicats, AtariNeighbourCounts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Marches, CollectorsCrossingWeakChains) {
+  // Black (2,3)-(3,3) touches white (1,3) in atari (last liberty (1,4)) and
+  // white (3,4) with two liberties.
+  TPlateau p = pose(
+      ".XO...\n"
+      "..X...\n"
+      "..XOX.\n"
+      "......\n"
+      "......\n"
+      "......\n");
+  ASSERT_EQ(infochaine[indexcase(1, 3)][0], 1);
+  ASSERT_EQ(infochaine[indexcase(3, 4)][0], 2);
+  TListePoints l = vide();
+  TMarques vu = marquesvides;
+  listelibertes(p, l, 300, 0, 3, 3, vu);
+  EXPECT_EQ(liste(l), (Points{{4, 3}, {1, 4}, {2, 4}, {2, 2}, {3, 2}}));
+  l = vide();
+  vu = marquesvides;
+  libertesetvoisinsfaibles(p, l, 300, 0, 3, 3, vu);
+  EXPECT_EQ(liste(l), (Points{{1, 4}, {4, 4}, {2, 4}}));  // own liberties left out
+  l = vide();
+  vu = marquesvides;
+  uint8_t flag = 0;
+  libertesennemisfaibles(p, l, 300, flag, 0, 3, 3, vu);
+  EXPECT_EQ(flag, 1);
+  EXPECT_EQ(l[0], 3);
+  l = vide();
+  vu = marquesvides;
+  libertesetatari2(p, l, 300, 0, 3, 3, vu);
+  EXPECT_EQ(liste(l), (Points{{4, 3}, {1, 4}, {2, 4}, {2, 2}, {3, 2}}));
+  l = vide();
+  vu = marquesvides;
+  listechainesfaibles(p, l, 300, 0, 1, 3, vu);
+  EXPECT_EQ(liste(l), (Points{{1, 3}, {1, 2}}));
+}
+
+TEST(Marches, StateArrayMarking) {
+  TPlateau p = pose(
+      ".....\n"
+      ".XX..\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  TMarques etat = marquesvides;
+  etat[indexcase(2, 2)] = 1;
+  etat[indexcase(2, 3)] = 1;
+  marquechaineselonvisite2(p, etat, 0, 2, 2);
+  EXPECT_EQ(etat[indexcase(2, 2)], 2);
+  EXPECT_EQ(etat[indexcase(2, 3)], 2);
+  EXPECT_EQ(etat[indexcase(1, 2)], 1);  // empty neighbours flagged 1
+  EXPECT_EQ(etat[indexcase(2, 4)], 1);
+  EXPECT_EQ(pionsmorts[indexcase(2, 3)], 1);
+  TMarques vu = marquesvides;
+  effacemortschaine(p, 0, 2, 2, vu);
+  EXPECT_EQ(pionsmorts, marquesvides);
+  EXPECT_EQ(vu[indexcase(2, 3)], 1);
+
+  // Flagged empty points reached from flagged points become stones.
+  TMarques drapeaux = marquesvides;
+  drapeaux[indexcase(4, 4)] = 1;
+  drapeaux[indexcase(5, 4)] = 1;
+  int32_t n = 0;
+  vu = marquesvides;
+  comptezonenoncouleurmarque(p, NOIR, drapeaux, n, 0, 4, 4, vu);
+  EXPECT_EQ(p[indexcase(5, 4)], NOIR);
+  EXPECT_EQ(n, 25 - 2 - 1);
+}
+
+TEST(Marches, LibertiesToMoves) {
+  TPlateau p = pose(
+      ".....\n"
+      ".....\n"
+      "..O..\n"
+      ".....\n"
+      ".....\n");
+  libertesverscoups(p, 3, 3, NOIR, BLANC);
+  EXPECT_EQ(p[indexcase(3, 3)], VIDE);  // the four liberties filled: captured
+  EXPECT_EQ(p[indexcase(2, 3)], NOIR);
+  EXPECT_TRUE(infochainecoherente(p));
+}
+
+}  // namespace
