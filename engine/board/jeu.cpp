@@ -47,26 +47,24 @@ struct Flood {
     coul = plateau[indexcase(r, c)];
     nb = 0;
     libs = 0;
-    visite(r, c);
+    visite(indexcase(r, c), r, c);
   }
-  void pas(int32_t r2, int32_t c2) {
-    const int32_t j = indexcase(r2, c2);
+  void pas(int32_t j, int32_t r2, int32_t c2) {
     const uint8_t v = (*p)[j];
     if (v == coul) {
-      if (t.pierres[j] != gp) visite(r2, c2);
+      if (t.pierres[j] != gp) visite(j, r2, c2);
     } else if (v == VIDE && t.libertes[j] != gl) {
       t.libertes[j] = gl;
       ++libs;
     }
   }
-  void visite(int32_t r, int32_t c) {
-    const int32_t i = indexcase(r, c);
+  void visite(int32_t i, int32_t r, int32_t c) {
     t.pierres[i] = gp;
     pile[nb++] = i;
-    if (r < n) pas(r + 1, c);
-    if (r > 1) pas(r - 1, c);
-    if (c < n) pas(r, c + 1);
-    if (c > 1) pas(r, c - 1);
+    if (r < n) pas(i + TAILLEMAX, r + 1, c);
+    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+    if (c < n) pas(i + 1, r, c + 1);
+    if (c > 1) pas(i - 1, r, c - 1);
   }
 };
 Flood flood;
@@ -84,27 +82,25 @@ void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
 
 // Adds `delta` to the liberty byte of every stone of `coul` reached from
 // the neighbours of (r, c); `gp` keeps each chain to one change.
-void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t r, int32_t c, int delta) {
+void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int32_t r, int32_t c, int delta) {
   const int32_t n = taille();
-  const int32_t i = indexcase(r, c);
   t.pierres[i] = gp;
-  auto pas = [&](int32_t r2, int32_t c2) {
-    const int32_t j = indexcase(r2, c2);
+  auto pas = [&](int32_t j, int32_t r2, int32_t c2) {
     if (p[j] == coul && t.pierres[j] != gp) {
       t.pierres[j] = gp;
       infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
-      if (infochaine[j][1] != 1) decalechaine(p, gp, coul, r2, c2, delta);
+      if (infochaine[j][1] != 1) decalechaine(p, gp, coul, j, r2, c2, delta);
     }
   };
-  if (r < n) pas(r + 1, c);
-  if (r > 1) pas(r - 1, c);
-  if (c < n) pas(r, c + 1);
-  if (c > 1) pas(r, c - 1);
+  if (r < n) pas(i + TAILLEMAX, r + 1, c);
+  if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+  if (c < n) pas(i + 1, r, c + 1);
+  if (c > 1) pas(i - 1, r, c - 1);
 }
 
 // Chains of colour `coul` next to index i gain (delta 1) or lose (-1) a liberty.
 void libertesvoisines(const TPlateau& p, uint8_t coul, int32_t r, int32_t c, int delta) {
-  decalechaine(p, t.nouvellemaj(), coul, r, c, delta);
+  decalechaine(p, t.nouvellemaj(), coul, indexcase(r, c), r, c, delta);
 }
 
 }  // namespace
