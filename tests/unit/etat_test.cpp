@@ -173,22 +173,52 @@ std::vector<uint8_t> signature() {
     s.resize(debut + n);
     std::memcpy(s.data() + debut, p, n);
   };
-  ajoute(&couleurordi, 1);
-  ajoute(&couleurjoueur, 1);
-  ajoute(&niveau, 4);
-  ajoute(&paramniveaua, 4);
-  ajoute(&profondeurlecture, 4);
-  ajoute(&strategie, 1);
-  ajoute(&flagsurvie, 1);
-  ajoute(&pointko, sizeof pointko);
-  ajoute(territoire.data(), territoire.size());
-  ajoute(casesjouables.data(), casesjouables.size());
-  ajoute(pionsmorts.data(), pionsmorts.size());
-  ajoute(casesinterdites.data(), casesinterdites.size());
-  ajoute(tablevoisins, sizeof tablevoisins);
-  ajoute(bordgoban.data(), bordgoban.size());
-  ajoute(zonescoins.data(), zonescoins.size());
-  ajoute(essaiordi(5, 5).liensessai.data(), sizeof(int32_t) * NBCASES);
+#define AJOUTE(x) ajoute(&(x), sizeof(x))
+  AJOUTE(couleurordi); AJOUTE(couleurjoueur); AJOUTE(niveau); AJOUTE(paramniveaua); AJOUTE(paramniveaub);
+  AJOUTE(profondeurlecture); AJOUTE(paramniveauc); AJOUTE(paramniveaud); AJOUTE(paramniveaue);
+  AJOUTE(paramniveauf); AJOUTE(paramniveaug); AJOUTE(niveaumin3); AJOUTE(niveaumin3b); AJOUTE(niveaumin4);
+  AJOUTE(lectureprofonde); AJOUTE(lecturelongue); AJOUTE(coupbasetrouve); AJOUTE(flagouverture);
+  AJOUTE(historiquehash.nombre); AJOUTE(etatcalme); AJOUTE(lectureconfirmee); AJOUTE(sansstatut);
+  AJOUTE(flagcoupure); AJOUTE(flagcoupure2); AJOUTE(flagcoupure3); AJOUTE(peintmortsavant);
+  AJOUTE(compteurcache); AJOUTE(cacheactif); AJOUTE(compteurinfluence); AJOUTE(compteurinfluence2);
+  AJOUTE(depassementpropagation); AJOUTE(depassementprise); AJOUTE(flagdanger); AJOUTE(flagdanger2);
+  AJOUTE(flagdanger3); AJOUTE(bilanentier); AJOUTE(flagfortification); AJOUTE(flagmarquesmorts);
+  AJOUTE(flagfortif2); AJOUTE(flaginvasionvivante); AJOUTE(flaginvasion); AJOUTE(flaginvasion2);
+  AJOUTE(procedurefinpartie); AJOUTE(enretard); AJOUTE(flagconsolide); AJOUTE(flagattaque);
+  AJOUTE(coupdebutchoisi); AJOUTE(flagsurvie); AJOUTE(compteurfaibles); AJOUTE(compteurinvasions);
+  AJOUTE(compteurinvasions2); AJOUTE(compteurinvasions3); AJOUTE(flagscan); AJOUTE(flagliaison);
+  AJOUTE(territoireaprendre); AJOUTE(flagterritoire); AJOUTE(maxsurvie); AJOUTE(maxfortification);
+  AJOUTE(maxcoupforce); AJOUTE(coupdecide); AJOUTE(pointko); AJOUTE(flagjoseki); AJOUTE(zerolecture);
+  AJOUTE(strategie); AJOUTE(compteurnoeudsprise); AJOUTE(compteurnoeudslecture); AJOUTE(compteurnoeuds);
+  AJOUTE(flagchaines); AJOUTE(flaglectureyeux); AJOUTE(flagremisepierre); AJOUTE(valeurclassefaibles);
+  AJOUTE(maxajustementtemps); AJOUTE(valeurdiffterritoire); AJOUTE(flagjonctiongroupes); AJOUTE(numerocoup);
+  AJOUTE(tableessaiscourante);
+  for (const TMarques* m : {&territoire, &territoire2, &territoire3, &territoire4, &influence, &carteterritoire,
+                            &casesjouables, &pionsmorts, &pionsmortssauves, &marquesglobales, &bordgoban,
+                            &distancebord, &zonescoins, &marquesvides, &casesinterdites, &casescandidates,
+                            &casescandidatesjoueur, &lesfaibles, &marquessurvie, &ciblesnoires, &ciblesblanches})
+    ajoute(m->data(), m->size());
+  for (const TCarte* m : {&cartefinale1, &cartefinale2, &valeurssurvie, &valeurs2survie, &bonusaffiches, &zerobonus,
+                          &zeroterritoire})
+    ajoute(m->data(), sizeof(int32_t) * m->size());
+  AJOUTE(infochainevide);
+  AJOUTE(tablevoisins);
+  AJOUTE(infozones);
+  AJOUTE(infogroupes);
+  AJOUTE(cacheplateaux);
+  for (int i = 0; i < NBCASES; ++i) {
+    AJOUTE(infoyeux[i][0]);
+    AJOUTE(cacheprise[0][i][0]);
+    AJOUTE(cacheprise[1][i][0]);
+  }
+  for (int r = 1; r <= 19; ++r)
+    for (int c = 1; c <= 19; ++c)
+      for (TEssaiCoup* e : {&essaiordi(r, c), &essaijoueur(r, c)}) {
+        AJOUTE(e->essaifait);
+        AJOUTE(e->liensessai);
+        AJOUTE(e->marquesessai);
+      }
+#undef AJOUTE
   return s;
 }
 
@@ -203,6 +233,15 @@ TEST_F(EtatTest, SecondResetAfterDirtyMoveGivesSameState) {
   const auto premiere = signature();
   salit();
   essaiordi(5, 5).liensessai[3] = 0x20;
+  flagdanger3 = 4;
+  maxcoupforce = 8;
+  flagjonctiongroupes = 1;
+  infoyeux[200][0] = 3;
+  bonusaffiches[3] = 9;
+  infochainevide[4][1] = 2;
+  zerobonus[5] = 1;
+  tableessaiscourante = 1;
+  territoireaprendre[1] = 12;
   niveau = 5;
   initmoteur();
   EXPECT_EQ(signature(), premiere);
