@@ -294,3 +294,19 @@ void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleu
   static TListePoints prises;
   jouecoup(prises, CAPACITELISTE, p, r, c, couleur, ennemi);
 }
+
+void jouecoup2(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
+  prise = 0;
+  const int32_t i = ix(r, c);
+  bool vide = false, amivivant = false;
+  pastable(r, c, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] == VIDE) vide = true;
+    else if (p[j] == ennemi && infochaine[j][0] == 1) prise = 1;
+    else if (p[j] == couleur && infochaine[j][0] > 1) amivivant = true;
+    return false;
+  });
+  if (p[i] != VIDE || (!vide && !amivivant)) return;
+  p[i] = couleur;
+  majlibertes(p, 0, r, c);
+}

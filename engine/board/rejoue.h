@@ -35,6 +35,12 @@ void essaicoupgroupes2(int32_t& code, TPlateau& p, int32_t r, int32_t c, uint8_t
 // pionsmorts in step; the caller then calls majlibertes(p, count, r, c).
 void posepioncaptures(TPrisesMarquees& prises, int32_t cap, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
                       uint8_t ennemi);
+// Places a stone without ever removing one: `prise` is set when an enemy
+// neighbour chain is in atari (placed or not). The stone is placed unless the
+// point is taken, or it has no empty neighbour and no friendly neighbour
+// chain with two liberties or more; infochaine is then updated (an enemy
+// chain left without liberty keeps its stones with a count of 0).
+void jouecoup2(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi);
 // jouecoup without captures: a move that would capture sets `prise` and is not played.
 void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi);
 // Every neighbour of the point is in chain A or B, and a diagonal point is

@@ -230,4 +230,33 @@ TEST(JoueCoup3, CapturingMoveIsNotPlayed) {
   EXPECT_TRUE(infochainecoherente(p));
 }
 
+TEST(JoueCoup2, PlacesWithoutRemoving) {
+  TPlateau p = pose(
+      "OX...\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  uint8_t prise = 9;
+  jouecoup2(prise, p, 2, 1, NOIR, BLANC);
+  EXPECT_EQ(prise, 1);
+  EXPECT_EQ(p[indexcase(1, 1)], BLANC);  // never removed
+  EXPECT_EQ(p[indexcase(2, 1)], NOIR);
+  EXPECT_EQ(infochaine[0][0], 0);
+  EXPECT_EQ(infochaine[indexcase(2, 1)][0], 2);
+  // No empty neighbour and only friendly chains in atari: not placed.
+  p = pose(
+      "X.XO.\n"
+      "OXO..\n"
+      ".O...\n"
+      ".....\n"
+      ".....\n");
+  const TPlateau avant = p;
+  jouecoup2(prise, p, 1, 2, NOIR, BLANC);
+  EXPECT_EQ(p, avant);
+  EXPECT_EQ(prise, 0);
+  jouecoup2(prise, p, 1, 1, BLANC, NOIR);  // occupied: flag only
+  EXPECT_EQ(p, avant);
+}
+
 }  // namespace
