@@ -30,8 +30,8 @@ inline bool pas4(int32_t r, int32_t c, const int32_t (&ordre)[4][2], F&& f) {
   return false;
 }
 // Orders of the predicates: +row, +col, -row, -col; and +row, -row, +col, -col.
-inline constexpr int32_t ORDREBOARD[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-inline constexpr int32_t ORDREWALK[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+inline constexpr int32_t ORDREPREDICATS[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+inline constexpr int32_t ORDREMARCHE[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 // The table neighbours of a point, in tablevoisins order.
 template <class F>
@@ -55,7 +55,7 @@ inline bool pas8(int32_t r, int32_t c, F&& f) {
   return false;
 }
 
-inline bool surplateau(int32_t r, int32_t c) {
+inline bool surplateaumoteur(int32_t r, int32_t c) {
   const int32_t n = configmoteur.taille;
   return r >= 1 && r <= n && c >= 1 && c <= n;
 }

@@ -9,7 +9,7 @@ inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
 inline uint16_t libs(int32_t j) { return infochaine[j][0]; }
 template <class F>
 bool board(int32_t r, int32_t c, F&& f) {
-  return pas4(r, c, ORDREBOARD, [&](int32_t r2, int32_t c2) { return f(ix(r2, c2)); });
+  return pas4(r, c, ORDREPREDICATS, [&](int32_t r2, int32_t c2) { return f(ix(r2, c2)); });
 }
 template <class F>
 bool table(int32_t r, int32_t c, F&& f) {
@@ -42,7 +42,7 @@ bool pasentoureparcouleur(const TPlateau& p, uint8_t c, int32_t r, int32_t col) 
 bool unseulvoisinvide(TPoint& vide, const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
   int32_t n = 0;
   TPoint trouve;
-  const bool autre = pas4(r, col, ORDREBOARD, [&](int32_t r2, int32_t c2) {
+  const bool autre = pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const uint8_t x = p[ix(r2, c2)];
     if (x == VIDE) {
       trouve = TPoint{r2, c2};
@@ -98,7 +98,7 @@ bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
 bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col, TListePoints& l, int32_t cap) {
   bool trouve = false;
   TMarques vu = marquesvides;
-  pas4(r, col, ORDREBOARD, [&](int32_t r2, int32_t c2) {
+  pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] != c || libs(j) != 1) return false;
     trouve = true;
@@ -287,7 +287,7 @@ bool voisinsinfluencecouleur(const TPlateau& p, const TCarte& carte, uint8_t c, 
 }
 bool classevoisins(const TPlateau& p, int32_t r, int32_t col, uint8_t c, uint8_t d) {
   bool s = false, f = false, a = false, b = false;
-  const bool faux = pas4(r, col, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  const bool faux = pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) {
       if (territoire[j] == d || territoire2[j] == d) s = true;
@@ -310,7 +310,7 @@ bool deuxchainesfaibles(const TPlateau& p, uint8_t c, int32_t r, int32_t col, bo
   if (libs(ix(r, col)) == 1) return false;
   TMarques vu = marquesvides;
   int32_t n = 0;
-  return pas4(r, col, ORDREBOARD, [&](int32_t r2, int32_t c2) {
+  return pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] != c || libs(j) >= 3 || vu[j]) return false;
     if (territoires && territoire[j] != c) return false;
@@ -375,12 +375,12 @@ void remplitvoisinsvides(TMarques& carte, TMarques& second, uint8_t v, int32_t r
 }
 
 void remplitvoisinsvides2(TMarques& carte, TMarques& second, uint8_t v, int32_t r, int32_t col) {
-  pas4(r, col, ORDREBOARD, [&](int32_t r2, int32_t c2) {
+  pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (carte[j] != VIDE) return false;
     remplit(carte, second, v, j);
     const int32_t r3 = 2 * r2 - r, c3 = 2 * c2 - col;
-    if (second[j] >= 5 && surplateau(r3, c3) && carte[ix(r3, c3)] == VIDE) remplit(carte, second, v, ix(r3, c3));
+    if (second[j] >= 5 && surplateaumoteur(r3, c3) && carte[ix(r3, c3)] == VIDE) remplit(carte, second, v, ix(r3, c3));
     return false;
   });
   static constexpr int32_t diagonales[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};

@@ -24,7 +24,7 @@ struct ChercheLiberte {
     if (pas4(r, c, test, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == VIDE; })) return true;
     vu[ix(r, c)] = 1;
     if (liste) empilepoint(*liste, cap, r, c);
-    return pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+    return pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
       const int32_t j = ix(r2, c2);
       return !vu[j] && p[j] == x && visite(r2, c2);
     });
@@ -47,7 +47,7 @@ bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t 
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return false;
   p[i] = couleur;
-  pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) {
       sansvide = false;
@@ -97,11 +97,11 @@ bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarque
     const int32_t j = ix(r2, c2);
     return p[j] != VIDE && (a[j] || b[j]);
   };
-  if (pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) { return !dansab(r2, c2); })) return false;
+  if (pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return !dansab(r2, c2); })) return false;
   static constexpr int32_t diagonales[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
   return pas4(r, c, diagonales, [&](int32_t r2, int32_t c2) {
     if (p[ix(r2, c2)] != VIDE) return false;
-    return !pas4(r2, c2, ORDREWALK, [&](int32_t r3, int32_t c3) { return !dansab(r3, c3); });
+    return !pas4(r2, c2, ORDREMARCHE, [&](int32_t r3, int32_t c3) { return !dansab(r3, c3); });
   });
 }
 
@@ -126,7 +126,7 @@ void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris,
   const int32_t ataris0 = ataris[0];
   p[i] = couleur;
   bool sansvide = true;
-  pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) {
       sansvide = false;
@@ -164,7 +164,7 @@ void essaigroupes(int32_t& code, const TMarques* marques, TPlateau& p, int32_t r
   if (p[i] != VIDE) return;
   p[i] = couleur;
   bool vide = false, ennemivoisin = false;
-  const bool prise = pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  const bool prise = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) {
       vide = true;
@@ -233,7 +233,7 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
         l[0] = n + 1;
       }
       pionsmorts[j] = 0;
-      pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+      pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
         if (p[ix(r2, c2)] == x) visite(r2, c2);
         return false;
       });
@@ -241,7 +241,7 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
   } enleve{p, prises, borne, ennemi};
   bool vide = false, ennemivoisin = false;
   int32_t nbpris = 0;
-  pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) {
       vide = true;
@@ -258,7 +258,7 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
   });
   if (vide || nbpris > 0) return;
   // Step 3. No liberty next to the stone and nothing captured.
-  const bool amivivant = pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  const bool amivivant = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     return p[j] == couleur && infochaine[j][0] > 1;
   });

@@ -110,7 +110,7 @@ void effacemortschaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMa
 void marquechainesansvisite(const TPlateau& p, int32_t r, int32_t c) {
   const uint8_t x = p[ix(r, c)];
   pionsmorts[ix(r, c)] = 1;
-  pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == x && !pionsmorts[j]) marquechainesansvisite(p, r2, c2);
     return false;
@@ -189,8 +189,8 @@ struct DerniereLiberte {
           lib = TPoint{r2, c2};
         } else {
           fini = true;
-          if (horsmorts) *compte = STOP;
-          else lib.ligne = STOP;
+          if (horsmorts) *compte = ARRETMARCHE;
+          else lib.ligne = ARRETMARCHE;
         }
       }
       return fini;
@@ -200,21 +200,21 @@ struct DerniereLiberte {
 }  // namespace
 
 void derniereliberte(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  if (lib.ligne == STOP) return;
+  if (lib.ligne == ARRETMARCHE) return;
   DerniereLiberte w{p, lib, vu};
   w.visite(dir, r, c);
 }
 
 void derniereliberteetcompte(int32_t& n, const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c,
                              TMarques& vu) {
-  if (lib.ligne == STOP) return;
+  if (lib.ligne == ARRETMARCHE) return;
   DerniereLiberte w{p, lib, vu, &n};
   w.visite(dir, r, c);
 }
 
 void derniereliberteetvoisinatari(int32_t& n, uint8_t& flag, const TPlateau& p, TPoint& lib, int32_t dir,
                                   int32_t r, int32_t c, TMarques& vu) {
-  if (n == STOP) return;
+  if (n == ARRETMARCHE) return;
   DerniereLiberte w{p, lib, vu, &n, true, &flag};
   w.visite(dir, r, c);
 }
@@ -319,7 +319,7 @@ void collectepetitgroupe(const TPlateau& p, TListePoints& l, int32_t& n, int32_t
   }
   ++n;
   empilepoint(l, MAXPOINTSLISTE, r, c);
-  pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) {
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (!vu[j] && p[j] == x) collectepetitgroupe(p, l, n, r2, c2, vu);
     return n >= 4;
@@ -762,17 +762,17 @@ void zonenoncouleur(const TPlateau& p, uint8_t couleur, int32_t& res, int32_t di
                     TMarques& vu) {
   vu[ix(r, c)] = 1;
   pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (res == STOP) return true;
+    if (res == ARRETMARCHE) return true;
     const int32_t j = ix(r2, c2);
     if (vu[j] || p[j] == couleur) return false;
     if (p[j] == VIDE) {
       if (territoire[j] != couleur) zonenoncouleur(p, couleur, res, d2, r2, c2, vu);
     } else if (!pionsmorts[j]) {
-      res = STOP;
+      res = ARRETMARCHE;
     } else {
       zonenoncouleur(p, couleur, res, d2, r2, c2, vu);
     }
-    return res == STOP;
+    return res == ARRETMARCHE;
   });
 }
 
@@ -787,7 +787,7 @@ void testzonenoncouleur(const TPlateau& p, int32_t r, int32_t c) {
       TMarques vu = marquesvides;
       int32_t res = 0;
       zonenoncouleur(p, x, res, 0, r2, c2, vu);
-      if (res == STOP) pionsmorts[j] = 0;
+      if (res == ARRETMARCHE) pionsmorts[j] = 0;
     }
     return false;
   });
@@ -797,12 +797,12 @@ void zonevidetouchecouleur(int32_t& res, uint8_t couleur, const TPlateau& p, int
                            TMarques& vu) {
   vu[ix(r, c)] = 1;
   pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (res == STOP) return true;
+    if (res == ARRETMARCHE) return true;
     const int32_t j = ix(r2, c2);
     if (vu[j]) return false;
-    if (p[j] == couleur) res = STOP;
+    if (p[j] == couleur) res = ARRETMARCHE;
     else if (p[j] == VIDE) zonevidetouchecouleur(res, couleur, p, d2, r2, c2, vu);
-    return res == STOP;
+    return res == ARRETMARCHE;
   });
 }
 
@@ -1092,7 +1092,7 @@ bool compteterritoirefinalzone(const TPlateau& p, uint8_t couleur, int32_t r, in
       // A dead stone of the colour is entered but not left; an empty point
       // next to a living stone of the colour is not left either.
       if (p[i] == couleur) return;
-      if (p[i] == VIDE && pas4(r, c, ORDREWALK, [&](int32_t r2, int32_t c2) { return vivant(ix(r2, c2)); })) return;
+      if (p[i] == VIDE && pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return vivant(ix(r2, c2)); })) return;
       pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
         const int32_t j = ix(r2, c2);
         if (!vu[j] && !vivant(j)) visite(d2, r2, c2);

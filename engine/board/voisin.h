@@ -13,7 +13,7 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-constexpr int32_t STOP = 1000;  // a searching walk found what it looks for
+constexpr int32_t ARRETMARCHE = 1000;  // a searching walk found what it looks for
 
 // ---- Family A: marking a chain in pionsmorts -----------------------------------
 void marquechaine(const TPlateau& p, int32_t r, int32_t c);

@@ -19,7 +19,7 @@ void detectcontacts(const TMarques& exclus, uint8_t& trouve, TMarques& sortie, c
       if (!candidat(i)) continue;
       const int32_t autres[2][2] = {{r + 1, c}, {r, c + 1}};
       for (const auto& q : autres) {
-        if (!surplateau(q[0], q[1])) continue;
+        if (!surplateaumoteur(q[0], q[1])) continue;
         const int32_t j = indexcase(q[0], q[1]);
         if (!candidat(j) || p[j] == p[i]) continue;
         trouve = 1;
@@ -57,10 +57,10 @@ void zonesdepuispoint(TMarques& sortie, const TPlateau& p, int32_t& blanc, int32
 uint8_t couleurdominantelignes(const TPlateau& p, int32_t ligne, int32_t colonne, int32_t portee) {
   if (p[indexcase(ligne, colonne)] != VIDE) return VIDE;
   uint8_t trouve = VIDE;
-  for (const auto& d : ORDREBOARD) {
+  for (const auto& d : ORDREPREDICATS) {
     for (int32_t k = 1; k <= portee; ++k) {
       const int32_t r = ligne + k * d[0], c = colonne + k * d[1];
-      if (!surplateau(r, c)) break;
+      if (!surplateaumoteur(r, c)) break;
       const int32_t j = indexcase(r, c);
       if (p[j] == VIDE || pionsmorts[j]) continue;
       if (trouve == VIDE) trouve = p[j];

@@ -43,7 +43,7 @@ void listevidesvoisinsmarque(TMarques& marques, const TPlateau& p, TListePoints&
     ajoutemarque(marques, p, l, cap, r, c);
     return false;
   });
-  pas4(r2, c2, ORDREBOARD, [&](int32_t r, int32_t c) {
+  pas4(r2, c2, ORDREPREDICATS, [&](int32_t r, int32_t c) {
     ajoutemarque(marques, p, l, cap, r, c);
     return false;
   });
@@ -75,7 +75,7 @@ void seuleliberteisolee(TPoint& lib, const TPlateau& p, int32_t ligne, int32_t c
   lib.ligne = 0;
   int32_t trouve = 0;
   const uint8_t x = p[ix(ligne, colonne)];
-  pas4(ligne, colonne, ORDREBOARD, [&](int32_t r, int32_t c) {
+  pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r, int32_t c) {
     const uint8_t v = p[ix(r, c)];
     if (v == VIDE) {
       if (++trouve > 1) {

@@ -44,7 +44,7 @@ constexpr const char* kCoin =
     ".....\n"
     ".....\n";
 
-TEST(Marches, LibertyListsInWalkOrder) {
+TEST(VoisinMarches, LibertyListsInWalkOrder) {
   TPlateau p = pose(kCoin);
   TListePoints l = vide();
   TMarques vu = marquesvides;
@@ -70,7 +70,7 @@ TEST(Marches, LibertyListsInWalkOrder) {
   EXPECT_EQ(l[0], 3);
 }
 
-TEST(Marches, StopCodesAndLastLiberty) {
+TEST(VoisinMarches, StopCodesAndLastLiberty) {
   struct Cas {
     const char* nom;
     const char* d;
@@ -129,7 +129,7 @@ TEST(Marches, StopCodesAndLastLiberty) {
   EXPECT_EQ(premiereliberte(p, 1, 2).colonne, 2);
 }
 
-TEST(Marches, TwoLibertiesStopsAtTwo) {
+TEST(VoisinMarches, TwoLibertiesStopsAtTwo) {
   TPlateau p = pose(
       ".....\n"
       ".....\n"
@@ -147,7 +147,7 @@ TEST(Marches, TwoLibertiesStopsAtTwo) {
   EXPECT_TRUE(aumoinsdeuxlibertes(p, 3, 3));
 }
 
-TEST(Marches, RegionsAndMarks) {
+TEST(VoisinMarches, RegionsAndMarks) {
   TPlateau p = pose(
       ".....\n"
       ".....\n"
@@ -182,7 +182,7 @@ TEST(Marches, RegionsAndMarks) {
   EXPECT_EQ(n, 361);
 }
 
-TEST(Marches, LooseGroupStopsAtFour) {
+TEST(VoisinMarches, LooseGroupStopsAtFour) {
   TPlateau p = pose(
       "X......\n"
       ".X.....\n"
@@ -199,7 +199,7 @@ TEST(Marches, LooseGroupStopsAtFour) {
   EXPECT_EQ(liste(l), (Points{{1, 1}, {2, 2}, {3, 3}}));
 }
 
-TEST(Marches, LibertiesFromAnEmptyStartTakeOnlyAtariChains) {
+TEST(VoisinMarches, LibertiesFromAnEmptyStartTakeOnlyAtariChains) {
   TPlateau p = pose(
       ".O...\n"
       "OXO..\n"
@@ -228,7 +228,7 @@ TEST(Marches, LibertiesFromAnEmptyStartTakeOnlyAtariChains) {
   EXPECT_EQ(liste(l), (Points{{2, 1}, {1, 3}}));
 }
 
-TEST(Marches, ChainTableWalks) {
+TEST(VoisinMarches, ChainTableWalks) {
   TPlateau p = pose(
       "XX...\n"
       ".X...\n"
@@ -254,7 +254,7 @@ TEST(Marches, ChainTableWalks) {
   EXPECT_EQ(infochaine[indexcase(3, 1)][0], 3);
 }
 
-TEST(Marches, DeadMarkingFamily) {
+TEST(VoisinMarches, DeadMarkingFamily) {
   TPlateau p = pose(
       "XXO..\n"
       "..O..\n"
@@ -275,7 +275,7 @@ TEST(Marches, DeadMarkingFamily) {
   EXPECT_EQ(pionsmorts[indexcase(1, 3)], 1);
 }
 
-TEST(Marches, ZoneTestPutsTheStoneBack) {
+TEST(VoisinMarches, ZoneTestPutsTheStoneBack) {
   TPlateau p = pose(
       ".......\n"
       ".OOOO..\n"
@@ -293,7 +293,7 @@ TEST(Marches, ZoneTestPutsTheStoneBack) {
   EXPECT_FALSE(testezone(p, 3, 4, 4));
 }
 
-TEST(Marches, DeadMarkTrialsPutTheMarksBack) {
+TEST(VoisinMarches, DeadMarkTrialsPutTheMarksBack) {
   // A lone white stone next to a black chain: marked dead only while the
   // walk from it meets no unmarked white stone.
   TPlateau p = pose(
@@ -330,7 +330,7 @@ TEST(Marches, DeadMarkTrialsPutTheMarksBack) {
   EXPECT_EQ(pionsmorts[indexcase(3, 3)], 1);
 }
 
-TEST(Predicats, Table) {
+TEST(VoisinPredicats, Table) {
   TPlateau p = pose(
       "XO...\n"
       "X....\n"
@@ -368,7 +368,7 @@ TEST(Predicats, Table) {
   EXPECT_TRUE(unseulvoisinvide(v, q, NOIR, 1, 3) == false);
 }
 
-TEST(Predicats, AtariNeighbourCounts) {
+TEST(VoisinPredicats, AtariNeighbourCounts) {
   TPlateau p = pose(
       ".O...\n"
       "OXO..\n"
@@ -402,7 +402,7 @@ TEST(Predicats, AtariNeighbourCounts) {
 
 namespace {
 
-TEST(Marches, CollectorsCrossingWeakChains) {
+TEST(VoisinMarches, CollectorsCrossingWeakChains) {
   // Black (2,3)-(3,3) touches white (1,3) in atari (last liberty (1,4)) and
   // white (3,4) with two liberties.
   TPlateau p = pose(
@@ -438,7 +438,7 @@ TEST(Marches, CollectorsCrossingWeakChains) {
   EXPECT_EQ(liste(l), (Points{{1, 3}, {1, 2}}));
 }
 
-TEST(Marches, StateArrayMarking) {
+TEST(VoisinMarches, StateArrayMarking) {
   TPlateau p = pose(
       ".....\n"
       ".XX..\n"
@@ -470,7 +470,7 @@ TEST(Marches, StateArrayMarking) {
   EXPECT_EQ(n, 25 - 2 - 1);
 }
 
-TEST(Marches, LibertiesToMoves) {
+TEST(VoisinMarches, LibertiesToMoves) {
   TPlateau p = pose(
       ".....\n"
       ".....\n"

@@ -21,7 +21,7 @@ TPlateau pose(std::string_view d) {
   return pos.plateau;
 }
 
-TEST(Zones, BorderStateOfARegion) {
+TEST(VoisinZones, BorderStateOfARegion) {
   TPlateau p = pose(
       ".X...\n"
       "X..O.\n"
@@ -62,14 +62,14 @@ TEST(Zones, BorderStateOfARegion) {
   int32_t res = 0;
   vu = marquesvides;
   zonevidetouchecouleur(res, BLANC, p, 0, 3, 3, vu);
-  EXPECT_EQ(res, STOP);
+  EXPECT_EQ(res, ARRETMARCHE);
   res = 0;
   vu = marquesvides;
   zonevidetouchecouleur(res, BLANC, p, 0, 1, 1, vu);
   EXPECT_EQ(res, 0);
 }
 
-TEST(Zones, WindowWalks) {
+TEST(VoisinZones, WindowWalks) {
   TPlateau p = pose(
       ".......\n"
       ".......\n"
@@ -100,7 +100,7 @@ TEST(Zones, WindowWalks) {
   EXPECT_EQ(l[0], 20);  // rows 1..3 but the stone at (3,4)
 }
 
-TEST(Zones, ReachingStones) {
+TEST(VoisinZones, ReachingStones) {
   TPlateau p = pose(
       "X......\n"
       ".......\n"
@@ -146,7 +146,7 @@ TEST(Zones, ReachingStones) {
   EXPECT_FALSE(atteintchainenonfaible(p, 9, 2, 2));  // empty start
 }
 
-TEST(Zones, FinalTerritoryCount) {
+TEST(VoisinZones, FinalTerritoryCount) {
   TPlateau p = pose(
       ".....\n"
       ".....\n"
@@ -177,7 +177,7 @@ TEST(Zones, FinalTerritoryCount) {
   EXPECT_FALSE(compteterritoirefinalzone(p, NOIR, 3, 1));
 }
 
-TEST(Zones, EdgeNeighboursAndClasses) {
+TEST(VoisinZones, EdgeNeighboursAndClasses) {
   TPlateau p = pose(
       ".....\n"
       ".....\n"
@@ -233,7 +233,7 @@ TEST(Zones, EdgeNeighboursAndClasses) {
   EXPECT_FALSE(pointenferme(carte, NOIR, 3, 3));
 }
 
-TEST(Zones, TrialThreatFlag) {
+TEST(VoisinZones, TrialThreatFlag) {
   TPlateau p = pose(
       ".....\n"
       ".X...\n"
