@@ -66,3 +66,19 @@ using TListeCoups = std::array<TCoupPartie, MAXCOUPSPARTIE + 1>;
 // ---- Maps ----------------------------------------------------------------
 using TCarte = std::array<int32_t, NBCASES>;   // score, value or status map
 using TMarques = std::array<uint8_t, NBCASES>; // byte flags per point
+
+// ---- Point-list access -----------------------------------------------------
+// The one checked append: adds (row, column) at the end unless the list
+// already holds `capacite` points (or its storage is full). False when full.
+inline bool empilepoint(TListePoints& l, int32_t capacite, int32_t ligne, int32_t colonne) {
+  const int32_t cap = capacite < MAXPOINTSLISTE ? capacite : MAXPOINTSLISTE;
+  const int32_t n = l[0];
+  if (n < 0 || n >= cap) return false;
+  l[2 * n + 2] = ligne;
+  l[2 * n + 3] = colonne;
+  l[0] = n + 1;
+  return true;
+}
+inline int32_t nbpoints(const TListePoints& l) { return l[0]; }
+inline int32_t ligneliste(const TListePoints& l, int32_t k) { return l[2 * k]; }
+inline int32_t colonneliste(const TListePoints& l, int32_t k) { return l[2 * k + 1]; }

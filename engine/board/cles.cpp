@@ -1,0 +1,79 @@
+// Position keys: the tables and the sorted-store searches.
+#include "engine/board/cles.h"
+
+#include <cstring>
+
+#include "platform/platform.h"
+
+uint32_t cletrait;
+uint32_t zobristcouleur[2][NBCASES];
+uint32_t zobristmoyo[NBCASES];
+
+namespace {
+
+// Side key, then the white, black and marked-empty tables, little-endian.
+constexpr std::size_t MOTSCLES = 1 + 3 * NBCASES;
+
+bool litcles() {
+  auto d = platform::donnee("CLES");
+  if (d.size() != MOTSCLES * 4) return false;
+  auto mot = [&](std::size_t k) {
+    const uint8_t* b = d.data() + 4 * k;
+    return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 | static_cast<uint32_t>(b[2]) << 16 |
+           static_cast<uint32_t>(b[3]) << 24;
+  };
+  cletrait = mot(0);
+  for (int i = 0; i < NBCASES; ++i) {
+    zobristcouleur[0][i] = mot(1 + i);
+    zobristcouleur[1][i] = mot(1 + NBCASES + i);
+    zobristmoyo[i] = mot(1 + 2 * NBCASES + i);
+  }
+  return true;
+}
+
+[[maybe_unused]] const bool clesprete = chargecles();
+
+// Shared search. `cleen(j)` is the signed key of entry j, `valeuren(j)` its value.
+template <class C, class V>
+int32_t cherche(int32_t cherchee, int32_t n, C cleen, V valeuren) {
+  if (n <= 0) return 1;
+  auto lineaire = [&](int32_t lo, int32_t hi) -> int32_t {
+    for (int32_t j = lo; j <= hi; ++j) {
+      const int32_t k = cleen(j);
+      if (k == cherchee) return -valeuren(j);
+      if (k > cherchee) return j;
+    }
+    return hi + 1;
+  };
+  if (n < 10) return lineaire(1, n);
+  int32_t lo = 1, hi = n;
+  do {
+    const int32_t mid = (lo + hi) / 2;
+    const int32_t k = cleen(mid);
+    if (k == cherchee) return -valeuren(mid);
+    if (k < cherchee) lo = mid + 1;
+    else hi = mid - 1;
+  } while (hi - lo >= 5);
+  if (hi < lo) return hi + 1;
+  return lineaire(lo, hi);
+}
+
+}  // namespace
+
+bool chargecles() {
+  static const bool ok = litcles();
+  return ok;
+}
+
+int32_t cherchecletransposition(uint32_t cle, int32_t table, int32_t nombre, const TEntreeCle* store) {
+  const TEntreeCle* t = store + static_cast<std::ptrdiff_t>(table - PREMIERETABLE) * ENTREESPARTABLE - 1;
+  return cherche(static_cast<int32_t>(cle), nombre, [&](int32_t j) { return t[j].cle; },
+                 [&](int32_t j) { return t[j].valeur; });
+}
+
+int32_t cherchecleparcible(const uint32_t& cle, const TCasierPrise (&store)[2][NBCASES], int32_t genre,
+                           int32_t colonne, int32_t ligne) {
+  const TCasierPrise& b = store[genre - 1][indexcase(ligne, colonne)];
+  return cherche(static_cast<int32_t>(cle), b[0], [&](int32_t j) { return b[2 * j + 1]; },
+                 [&](int32_t j) { return b[2 * j]; });
+}

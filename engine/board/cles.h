@@ -1,0 +1,47 @@
+// Position keys and the searches of the sorted key stores.
+//
+// A key is the XOR of fixed per-point values: one table for white stones, one
+// for black stones, one for marked empty points (moyo keys), and a side key.
+// The tables are system data (item "CLES"): the opening books are keyed by
+// them, so they never change.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+extern uint32_t cletrait;                 // side key
+extern uint32_t zobristcouleur[2][NBCASES];  // [0] white stone, [1] black stone
+extern uint32_t zobristmoyo[NBCASES];        // marked empty point
+
+// Loads the tables from the data item; true when the item was well formed.
+// Runs once at start-up; later calls return the first outcome.
+bool chargecles();
+
+inline void xorclepion(uint32_t& cle, int32_t ligne, int32_t colonne, uint8_t couleur) {
+  cle ^= zobristcouleur[couleur != 0 ? 1 : 0][indexcase(ligne, colonne)];
+}
+inline void xorclemoyo(uint32_t& cle, int32_t ligne, int32_t colonne) {
+  cle ^= zobristmoyo[indexcase(ligne, colonne)];
+}
+
+// ---- Sorted key stores -------------------------------------------------------
+// Entries (value, key), kept in ascending signed key order, 1-based.
+struct TEntreeCle {
+  int32_t valeur;
+  int32_t cle;
+};
+// Ply stores: tables numbered from 3, 10,000 entries each.
+constexpr int ENTREESPARTABLE = 10000;
+constexpr int PREMIERETABLE = 3;
+
+// Looks `cle` up in entries 1..nombre of table `table` of `store`
+// (entry j of table t at store[(t-3)*10000 + j-1]).
+// Result <= 0: found, the stored value negated. Result > 0: the 1-based
+// position where the key belongs (1..nombre+1). Keys compare as signed.
+int32_t cherchecletransposition(uint32_t cle, int32_t table, int32_t nombre, const TEntreeCle* store);
+
+// The same search in the bucket (genre 1..2, ligne, colonne) of a per-point
+// store laid out like cacheprise (count in word 0).
+int32_t cherchecleparcible(const uint32_t& cle, const TCasierPrise (&store)[2][NBCASES], int32_t genre,
+                           int32_t colonne, int32_t ligne);

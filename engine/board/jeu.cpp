@@ -1,0 +1,364 @@
+// Chain table (full rebuild and update) and move play with captures.
+#include "engine/board/jeu.h"
+
+#include <cstring>
+
+namespace {
+
+// Generation stamps instead of cleared visited arrays: a point is visited in
+// the current flood when its stamp equals the flood's number.
+struct Tampons {
+  uint32_t pierres[NBCASES];   // stones reached in the current update
+  uint32_t libertes[NBCASES];  // liberties counted in the current flood
+  uint32_t marques[NBCASES];   // points marked around a capture
+  uint32_t genpierres = 0, genlibertes = 0, genmarques = 0;
+
+  static uint32_t suivant(uint32_t& g, uint32_t* t) {
+    if (++g == 0) {
+      std::memset(t, 0, sizeof(uint32_t) * NBCASES);
+      g = 1;
+    }
+    return g;
+  }
+  uint32_t nouvellemaj() { return suivant(genpierres, pierres); }
+  uint32_t nouvellesliberte() { return suivant(genlibertes, libertes); }
+  uint32_t nouvellesmarques() { return suivant(genmarques, marques); }
+};
+Tampons t;
+
+inline int32_t taille() { return configmoteur.taille; }
+
+// Flood of one chain: lists its stones (start first) in `pile`, counts its
+// distinct liberties, stamps its stones with `gp`.
+struct Flood {
+  int32_t pile[NBCASES];
+  int32_t nb;
+  int32_t libs;
+  const TPlateau* p;
+  int32_t n;
+  uint32_t gp, gl;
+  uint8_t coul;
+
+  void lance(const TPlateau& plateau, uint32_t g, int32_t r, int32_t c) {
+    p = &plateau;
+    n = configmoteur.taille;
+    gp = g;
+    gl = t.nouvellesliberte();
+    coul = plateau[indexcase(r, c)];
+    nb = 0;
+    libs = 0;
+    visite(indexcase(r, c), r, c);
+  }
+  void pas(int32_t j, int32_t r2, int32_t c2) {
+    const uint8_t v = (*p)[j];
+    if (v == coul) {
+      if (t.pierres[j] != gp) visite(j, r2, c2);
+    } else if (v == VIDE && t.libertes[j] != gl) {
+      t.libertes[j] = gl;
+      ++libs;
+    }
+  }
+  void visite(int32_t i, int32_t r, int32_t c) {
+    t.pierres[i] = gp;
+    pile[nb++] = i;
+    if (r < n) pas(i + TAILLEMAX, r + 1, c);
+    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+    if (c < n) pas(i + 1, r, c + 1);
+    if (c > 1) pas(i - 1, r, c - 1);
+  }
+};
+Flood flood;
+
+// Floods the chain through (r, c) and writes its entries, (r, c) as head.
+void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
+  flood.lance(p, gp, r, c);
+  const auto libs = static_cast<uint16_t>(flood.libs);
+  for (int32_t k = 0; k < flood.nb; ++k) {
+    infochaine[flood.pile[k]][0] = libs;
+    infochaine[flood.pile[k]][1] = 0;
+  }
+  infochaine[flood.pile[0]][1] = static_cast<uint16_t>(flood.nb);
+}
+
+// Adds `delta` to the liberty byte of every stone of `coul` reached from
+// the neighbours of (r, c); `gp` keeps each chain to one change.
+void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int32_t r, int32_t c, int delta) {
+  const int32_t n = taille();
+  t.pierres[i] = gp;
+  auto pas = [&](int32_t j, int32_t r2, int32_t c2) {
+    if (p[j] == coul && t.pierres[j] != gp) {
+      t.pierres[j] = gp;
+      infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
+      if (infochaine[j][1] != 1) decalechaine(p, gp, coul, j, r2, c2, delta);
+    }
+  };
+  if (r < n) pas(i + TAILLEMAX, r + 1, c);
+  if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+  if (c < n) pas(i + 1, r, c + 1);
+  if (c > 1) pas(i - 1, r, c - 1);
+}
+
+// Chains of colour `coul` next to index i gain (delta 1) or lose (-1) a liberty.
+void libertesvoisines(const TPlateau& p, uint8_t coul, int32_t r, int32_t c, int delta) {
+  decalechaine(p, t.nouvellemaj(), coul, indexcase(r, c), r, c, delta);
+}
+
+}  // namespace
+
+void ajoutelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne) {
+  libertesvoisines(p, couleur, ligne, colonne, +1);
+}
+
+void retirelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne) {
+  libertesvoisines(p, couleur, ligne, colonne, -1);
+}
+
+void calculelibertes(const TPlateau& p) {
+  infochaine = infochainevide;
+  const int32_t n = taille();
+  const uint32_t gp = t.nouvellemaj();
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t i = indexcase(r, c);
+      if (p[i] != VIDE && t.pierres[i] != gp) ecritchaine(p, gp, r, c);
+    }
+}
+
+void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t colonne) {
+  const int32_t n = taille();
+  const uint32_t gp = t.nouvellemaj();
+  if (nbprises == 0) {
+    // Step 1. The played chain, then each neighbouring chain once.
+    if (p[indexcase(ligne, colonne)] != VIDE) ecritchaine(p, gp, ligne, colonne);
+    const int32_t dv[4][2] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};
+    for (const auto& d : dv) {
+      const int32_t r = ligne + d[0], c = colonne + d[1];
+      if (r < 1 || r > n || c < 1 || c > n) continue;
+      const int32_t j = indexcase(r, c);
+      if (p[j] != VIDE && t.pierres[j] != gp) ecritchaine(p, gp, r, c);
+    }
+    return;
+  }
+  // Step 1. Mark the captured regions next to the move with their borders.
+  const uint32_t gm = t.nouvellesmarques();
+  struct Zone {
+    const TPlateau& p;
+    int32_t n;
+    uint32_t gm;
+    void visite(int32_t r, int32_t c) {
+      t.marques[indexcase(r, c)] = gm;
+      auto pas = [&](int32_t r2, int32_t c2) {
+        const int32_t j = indexcase(r2, c2);
+        if (t.marques[j] == gm) return;
+        if (p[j] == VIDE) visite(r2, c2);
+        else t.marques[j] = gm;
+      };
+      if (r < n) pas(r + 1, c);
+      if (r > 1) pas(r - 1, c);
+      if (c < n) pas(r, c + 1);
+      if (c > 1) pas(r, c - 1);
+    }
+  } zone{p, n, gm};
+  const int32_t dv[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+  for (const auto& d : dv) {
+    const int32_t r = ligne + d[0], c = colonne + d[1];
+    if (r < 1 || r > n || c < 1 || c > n) continue;
+    const int32_t j = indexcase(r, c);
+    if (p[j] == VIDE && infochaine[j][0] != 0 && t.marques[j] != gm) zone.visite(r, c);
+    t.marques[j] = gm;
+  }
+  // Step 2. The played chain.
+  if (p[indexcase(ligne, colonne)] != VIDE) ecritchaine(p, gp, ligne, colonne);
+  // Step 3. Every marked point in row-major order.
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = indexcase(r, c);
+      if (t.marques[j] != gm) continue;
+      if (p[j] == VIDE) infochaine[j] = flagchaines;
+      else if (t.pierres[j] != gp) ecritchaine(p, gp, r, c);
+    }
+}
+
+namespace {
+
+// General capture: removes every enemy chain in atari next to (r, c) (the
+// stone is already placed), listing the stones in flood order, then recounts
+// every chain next to the captured stones or to the move.
+struct Capture {
+  TPlateau& p;
+  TListePoints& prises;
+  int32_t n;
+  uint8_t ennemi;
+  uint32_t gm, gv;
+
+  void marqueautour(int32_t r, int32_t c) {
+    if (r < n) t.marques[indexcase(r + 1, c)] = gm;
+    if (r > 1) t.marques[indexcase(r - 1, c)] = gm;
+    if (c < n) t.marques[indexcase(r, c + 1)] = gm;
+    if (c > 1) t.marques[indexcase(r, c - 1)] = gm;
+  }
+  void enleve(int32_t r, int32_t c) {
+    const int32_t i = indexcase(r, c);
+    t.pierres[i] = gv;
+    empilepoint(prises, MAXPOINTSLISTE, r, c);
+    p[i] = VIDE;
+    infochaine[i] = flagchaines;
+    marqueautour(r, c);
+    auto pas = [&](int32_t r2, int32_t c2) {
+      const int32_t j = indexcase(r2, c2);
+      if (p[j] == ennemi && t.pierres[j] != gv) enleve(r2, c2);
+    };
+    if (r < n) pas(r + 1, c);
+    if (r > 1) pas(r - 1, c);
+    if (c < n) pas(r, c + 1);
+    if (c > 1) pas(r, c - 1);
+  }
+};
+
+}  // namespace
+
+void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t ligne, int32_t colonne,
+              uint8_t couleur, uint8_t ennemi) {
+  prises[0] = 0;
+  const int32_t i = indexcase(ligne, colonne);
+  if (p[i] != VIDE) return;
+
+  // Step 2. Survey of the neighbours.
+  const TVoisins& v = tablevoisins[i];
+  int32_t e = 0, m = 0, nbamis = 0, ami = -1, k = -1;
+  bool a = false, general = false;
+  for (int32_t q = 0; q < v.nbvoisins; ++q) {
+    const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+    const uint8_t x = p[j];
+    if (x == VIDE) {
+      ++e;
+    } else if (x == ennemi) {
+      if (infochaine[j][0] == 1) {
+        if (infochaine[j][1] == 1 && k < 0) {
+          k = j;
+        } else {
+          general = true;
+          break;
+        }
+      } else {
+        a = true;
+      }
+    } else {
+      ++nbamis;
+      ami = j;
+      if (infochaine[j][0] > m) m = infochaine[j][0];
+    }
+  }
+
+  // Step 5. General capture path.
+  if (general) {
+    p[i] = couleur;
+    Capture cap{p, prises, configmoteur.taille, ennemi, t.nouvellesmarques(), t.nouvellemaj()};
+    t.marques[i] = cap.gm;
+    cap.marqueautour(ligne, colonne);
+    const int32_t dv[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const auto& d : dv) {
+      const int32_t r = ligne + d[0], c = colonne + d[1];
+      if (r < 1 || r > cap.n || c < 1 || c > cap.n) continue;
+      const int32_t j = indexcase(r, c);
+      if (p[j] == ennemi && infochaine[j][0] == 1 && t.pierres[j] != cap.gv) cap.enleve(r, c);
+    }
+    const int32_t n = configmoteur.taille;
+    const uint32_t gp = t.nouvellemaj();
+    for (int32_t r = 1; r <= n; ++r)
+      for (int32_t c = 1; c <= n; ++c) {
+        const int32_t j = indexcase(r, c);
+        if (t.marques[j] == cap.gm && p[j] != VIDE && t.pierres[j] != gp) ecritchaine(p, gp, r, c);
+      }
+    return;
+  }
+
+  const int32_t s = (nbamis == 1 && infochaine[ami][1] == 1) ? ami : -1;
+
+  // Step 3. No capture.
+  if (k < 0) {
+    if (m == 0) {
+      if (a && e == 0) return;  // suicide
+      if (a) retirelibertechaine(p, ennemi, ligne, colonne);
+      p[i] = couleur;
+      infochaine[i] = {static_cast<uint16_t>(e), 1};
+      return;
+    }
+    if (e == 0 && m == 1) return;  // suicide: fills the last liberty of its own chains
+    p[i] = couleur;
+    if (a) retirelibertechaine(p, ennemi, ligne, colonne);
+    if (s >= 0) {
+      const auto libs = static_cast<uint16_t>(e + infochaine[s][0] - 1);
+      infochaine[s] = {libs, 0};
+      infochaine[i] = {libs, 2};
+    } else {
+      ecritchaine(p, t.nouvellemaj(), ligne, colonne);
+    }
+    return;
+  }
+
+  // Step 4. Lone capture of K.
+  p[k] = VIDE;
+  infochaine[k] = flagchaines;
+  const int32_t rk = k / TAILLEMAX + 1, ck = k % TAILLEMAX + 1;
+  empilepoint(prises, MAXPOINTSLISTE, rk, ck);
+  if (m == 0) {
+    if (a) retirelibertechaine(p, ennemi, ligne, colonne);
+    infochaine[i] = {static_cast<uint16_t>(e + 1), 1};
+    ajoutelibertechaine(p, couleur, rk, ck);
+    p[i] = couleur;
+    return;
+  }
+  if (a) retirelibertechaine(p, ennemi, ligne, colonne);
+  if (s >= 0) {
+    const auto libs = static_cast<uint16_t>(e + infochaine[s][0]);
+    infochaine[s] = {libs, 0};
+    infochaine[i] = {libs, 2};
+    ajoutelibertechaine(p, couleur, rk, ck);
+    p[i] = couleur;
+    return;
+  }
+  p[i] = couleur;
+  const uint32_t gp = t.nouvellemaj();
+  ecritchaine(p, gp, ligne, colonne);
+  const int32_t n = configmoteur.taille;
+  const int32_t dv[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+  for (const auto& d : dv) {
+    const int32_t r = rk + d[0], c = ck + d[1];
+    if (r < 1 || r > n || c < 1 || c > n) continue;
+    const int32_t j = indexcase(r, c);
+    if (p[j] == couleur && t.pierres[j] != gp) ecritchaine(p, gp, r, c);
+  }
+}
+
+bool infochainecoherente(const TPlateau& p) {
+  const TInfoChaine sauve = infochaine;
+  calculelibertes(p);
+  const TInfoChaine reference = infochaine;
+  infochaine = sauve;
+  const int32_t n = configmoteur.taille;
+  // Liberties must match everywhere; sizes must sum per chain to the size
+  // held by exactly one stone.
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = indexcase(r, c);
+      if (infochaine[j][0] != reference[j][0]) return false;
+      if (p[j] == VIDE && infochaine[j][1] != 0) return false;
+    }
+  const uint32_t gp = t.nouvellemaj();
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = indexcase(r, c);
+      if (p[j] == VIDE || t.pierres[j] == gp) continue;
+      flood.lance(p, gp, r, c);
+      int32_t tetes = 0;
+      for (int32_t q = 0; q < flood.nb; ++q) {
+        const auto taillechaine = infochaine[flood.pile[q]][1];
+        if (taillechaine == 0) continue;
+        if (taillechaine != flood.nb) return false;
+        ++tetes;
+      }
+      if (tetes != 1) return false;
+    }
+  return true;
+}

@@ -1,0 +1,34 @@
+// Chain table and move play with captures on a board kept with infochaine.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+// Capacity callers pass for capture lists: every point of the board.
+constexpr int32_t CAPACITELISTE = MAXPOINTSLISTE;
+
+// Rebuilds the whole chain table from the board; heads are the first stones
+// of their chains in row-major order.
+void calculelibertes(const TPlateau& p);
+
+// Updates infochaine after a stone was put at (ligne, colonne); nbprises is 0
+// when the move removed nothing. Captured points must still carry their old
+// (non-zero) liberty byte.
+void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t colonne);
+
+// Plays a stone of `couleur` with captures and keeps infochaine in step.
+// The capture list gets every captured stone (count 1 = the ko candidate).
+// An occupied point or a suicide leaves the board unchanged.
+void jouecoup(TListePoints& prises, int32_t capacite, TPlateau& p, int32_t ligne, int32_t colonne,
+              uint8_t couleur, uint8_t ennemi);
+
+// Adds one liberty to every chain of `couleur` next to the (just emptied)
+// point, each chain once.
+void ajoutelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne);
+// Takes one liberty from every chain of `couleur` next to the point, each once.
+void retirelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne);
+
+// Consistency check: infochaine equals a full rebuild of `p` up to the
+// choice of heads (same liberties, one head per chain holding its size).
+bool infochainecoherente(const TPlateau& p);

@@ -1,0 +1,312 @@
+// Replay of the game and move trials on scratch boards.
+#include "engine/board/rejoue.h"
+
+#include "engine/board/jeu.h"
+#include "engine/board/parcours.h"
+#include "engine/board/pas.h"
+
+namespace {
+
+inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
+
+// Flood over the chain through (r, c) that looks for a liberty: at each
+// stone the neighbours are tested for an empty point (row+1, col-1, row-1,
+// col+1) before the stone is listed; then it steps row+1, row-1, col+1, col-1.
+struct ChercheLiberte {
+  const TPlateau& p;
+  TMarques vu;
+  TListePoints* liste;  // stones listed, or nullptr
+  int32_t cap;
+  uint8_t x;
+
+  bool visite(int32_t r, int32_t c) {
+    static constexpr int32_t test[4][2] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};
+    if (pas4(r, c, test, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == VIDE; })) return true;
+    vu[ix(r, c)] = 1;
+    if (liste) empilepoint(*liste, cap, r, c);
+    return pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+      const int32_t j = ix(r2, c2);
+      return !vu[j] && p[j] == x && visite(r2, c2);
+    });
+  }
+};
+
+bool chainealiberte(const TPlateau& p, int32_t r, int32_t c) {
+  ChercheLiberte f{p, marquesvides, nullptr, 0, p[ix(r, c)]};
+  return f.visite(r, c);
+}
+
+// Steps 1 to 3 of the plain play. Returns false when nothing was played
+// (occupied point or suicide). The capture list always takes every stone.
+bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi,
+               bool& sansvide, bool& ennemivoisin) {
+  constexpr int32_t cap = MAXPOINTSLISTE;
+  prises[0] = 0;
+  sansvide = true;
+  ennemivoisin = false;
+  const int32_t i = ix(r, c);
+  if (p[i] != VIDE) return false;
+  p[i] = couleur;
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] == VIDE) {
+      sansvide = false;
+    } else if (p[j] == ennemi) {
+      ennemivoisin = true;
+      const int32_t avant = prises[0];
+      ChercheLiberte f{p, marquesvides, &prises, cap, ennemi};
+      f.vu[i] = 1;
+      if (f.visite(r2, c2)) {
+        prises[0] = avant;
+      } else {
+        for (int32_t k = avant + 1; k <= prises[0]; ++k) p[ix(prises[2 * k], prises[2 * k + 1])] = VIDE;
+      }
+    }
+    return false;
+  });
+  if (sansvide && prises[0] == 0 && !chainealiberte(p, r, c)) {
+    p[i] = VIDE;
+    return false;
+  }
+  return true;
+}
+
+// Own-eye refusal with the stone on the board and friendly neighbours only:
+// true when the move fills an eye (the point is left empty), else the stone stays.
+bool refuseoeil(TPlateau& p, int32_t r, int32_t c) {
+  const int32_t i = ix(r, c);
+  const uint8_t couleur = p[i];
+  p[i] = VIDE;
+  const TVoisins& v = tablevoisins[i];
+  TMarques a = marquesvides;
+  marquepionschaine(p, a, 0, v.voisins[0][0], v.voisins[0][1]);
+  int32_t k = 0;
+  while (k < v.nbvoisins && a[ix(v.voisins[k][0], v.voisins[k][1])]) ++k;
+  if (k == v.nbvoisins) return true;
+  TMarques b = marquesvides;
+  marquepionschaine(p, b, 0, v.voisins[k][0], v.voisins[k][1]);
+  if (oeilentredeuxchaines(p, r, c, a, b)) return true;
+  p[i] = couleur;
+  return false;
+}
+
+}  // namespace
+
+bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarques& a, const TMarques& b) {
+  auto dansab = [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    return p[j] != VIDE && (a[j] || b[j]);
+  };
+  if (pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return !dansab(r2, c2); })) return false;
+  static constexpr int32_t diagonales[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+  return pas4(r, c, diagonales, [&](int32_t r2, int32_t c2) {
+    if (p[ix(r2, c2)] != VIDE) return false;
+    return !pas4(r2, c2, ORDREMARCHE, [&](int32_t r3, int32_t c3) { return !dansab(r3, c3); });
+  });
+}
+
+void rejouecoup(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
+                uint8_t ennemi) {
+  bool sansvide, ennemivoisin;
+  joueplain(prises, p, r, c, couleur, ennemi, sansvide, ennemivoisin);
+}
+
+void jouecoupcaptures(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
+                      uint8_t ennemi) {
+  bool sansvide, ennemivoisin;
+  if (!joueplain(prises, p, r, c, couleur, ennemi, sansvide, ennemivoisin)) return;
+  if (sansvide && prises[0] == 0 && !ennemivoisin) refuseoeil(p, r, c);
+}
+
+void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris, TPlateau& p, int32_t r, int32_t c,
+                    uint8_t couleur, uint8_t ennemi) {
+  prises[0] = 0;
+  const int32_t i = ix(r, c);
+  if (p[i] != VIDE) return;
+  const int32_t ataris0 = ataris[0];
+  p[i] = couleur;
+  bool sansvide = true;
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] == VIDE) {
+      sansvide = false;
+    } else if (p[j] == ennemi) {
+      TMarques vu = marquesvides;
+      vu[i] = 1;
+      static TListePoints pions;
+      pions[0] = 0;
+      int32_t nb = 0;
+      TPoint lib;
+      deuxlibertespions(p, nb, lib, pions, MAXPOINTSLISTE, 0, r2, c2, vu);
+      if (nb == 0) {
+        for (int32_t k = 1; k <= pions[0]; ++k) {
+          p[ix(pions[2 * k], pions[2 * k + 1])] = VIDE;
+          empilepoint(prises, MAXPOINTSLISTE, pions[2 * k], pions[2 * k + 1]);
+        }
+      } else if (nb == 1) {
+        empilepoint(ataris, MAXPOINTSLISTE, lib.ligne, lib.colonne);
+      }
+    }
+    return false;
+  });
+  if (sansvide && prises[0] == 0 && !chainealiberte(p, r, c)) {
+    p[i] = VIDE;
+    ataris[0] = ataris0;
+  }
+}
+
+namespace {
+
+void essaigroupes(int32_t& code, const TMarques* marques, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
+                  uint8_t ennemi) {
+  code = 0;
+  const int32_t i = ix(r, c);
+  if (p[i] != VIDE) return;
+  p[i] = couleur;
+  bool vide = false, ennemivoisin = false;
+  const bool prise = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] == VIDE) {
+      vide = true;
+    } else if (p[j] == ennemi) {
+      ennemivoisin = true;
+      TMarques vu = marquesvides;
+      vu[i] = 1;
+      int32_t nb = 0;
+      TPoint l;
+      deuxlibertes(p, nb, l, 0, r2, c2, vu);
+      if (nb == 0) {
+        code = 1;
+        return true;
+      }
+      if (nb == 1) {
+        const int32_t dl = l.ligne - r, dc = l.colonne - c;
+        bool proche;
+        if (marques) proche = (*marques)[ix(l.ligne, l.colonne)] && dl >= -1 && dl <= 1 && dc >= -1 && dc <= 1;
+        else proche = (dl < 0 ? -dl : dl) + (dc < 0 ? -dc : dc) == 1;
+        if (!proche) code = 2;
+      }
+    }
+    return false;
+  });
+  if (prise || vide) return;
+  if (!chainealiberte(p, r, c)) {
+    p[i] = VIDE;
+    return;
+  }
+  if (ennemivoisin) return;
+  code = -1;
+  if (!refuseoeil(p, r, c)) code = 0;
+}
+
+}  // namespace
+
+void essaicoupgroupes(int32_t& code, const TMarques& marques, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
+                      uint8_t ennemi) {
+  essaigroupes(code, &marques, p, r, c, couleur, ennemi);
+}
+
+void essaicoupgroupes2(int32_t& code, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
+  essaigroupes(code, nullptr, p, r, c, couleur, ennemi);
+}
+
+void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
+                      uint8_t ennemi) {
+  prises[0] = 0;
+  const int32_t i = ix(r, c);
+  if (p[i] != VIDE) return;
+  p[i] = couleur;
+  const int32_t borne = MAXPOINTSLISTE;  // every captured stone is recorded
+  struct Enleve {
+    TPlateau& p;
+    TPrisesMarquees& l;
+    int32_t borne;
+    uint8_t x;
+    void visite(int32_t r, int32_t c) {
+      const int32_t j = ix(r, c);
+      p[j] = VIDE;
+      const int32_t n = l[0];
+      if (n < borne) {
+        l[3 * (n + 1)] = r;
+        l[3 * (n + 1) + 1] = c;
+        l[3 * (n + 1) + 2] = pionsmorts[j] ? 1 : 0;
+        l[0] = n + 1;
+      }
+      pionsmorts[j] = 0;
+      pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        if (p[ix(r2, c2)] == x) visite(r2, c2);
+        return false;
+      });
+    }
+  } enleve{p, prises, borne, ennemi};
+  bool vide = false, ennemivoisin = false;
+  int32_t nbpris = 0;
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] == VIDE) {
+      vide = true;
+    } else if (p[j] == ennemi) {
+      ennemivoisin = true;
+      if (infochaine[j][0] == 1) {
+        enleve.visite(r2, c2);
+        ++nbpris;
+      }
+    } else if (pionsmorts[j]) {
+      pionsmorts[i] = 1;
+    }
+    return false;
+  });
+  if (vide || nbpris > 0) return;
+  // Step 3. No liberty next to the stone and nothing captured.
+  const bool amivivant = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    return p[j] == couleur && infochaine[j][0] > 1;
+  });
+  if (!amivivant) {
+    p[i] = VIDE;
+    pionsmorts[i] = 0;
+    return;
+  }
+  if (ennemivoisin) return;
+  p[i] = VIDE;
+  const TVoisins& v = tablevoisins[i];
+  TMarques a = marquesvides;
+  marquepionschaine(p, a, 0, v.voisins[0][0], v.voisins[0][1]);
+  bool dehors = false;
+  for (int32_t k = 0; k < v.nbvoisins; ++k)
+    if (!a[ix(v.voisins[k][0], v.voisins[k][1])]) dehors = true;
+  if (dehors) p[i] = couleur;
+  else pionsmorts[i] = 0;
+}
+
+void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
+  prise = 0;
+  const int32_t i = ix(r, c);
+  if (p[i] != VIDE) return;
+  const TVoisins& v = tablevoisins[i];
+  for (int32_t k = 0; k < v.nbvoisins; ++k) {
+    const int32_t j = ix(v.voisins[k][0], v.voisins[k][1]);
+    if (p[j] == ennemi && infochaine[j][0] == 1) {
+      prise = 1;
+      return;
+    }
+  }
+  static TListePoints prises;
+  jouecoup(prises, CAPACITELISTE, p, r, c, couleur, ennemi);
+}
+
+void jouecoup2(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
+  prise = 0;
+  const int32_t i = ix(r, c);
+  bool vide = false, amivivant = false;
+  pastable(r, c, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] == VIDE) vide = true;
+    else if (p[j] == ennemi && infochaine[j][0] == 1) prise = 1;
+    else if (p[j] == couleur && infochaine[j][0] > 1) amivivant = true;
+    return false;
+  });
+  if (p[i] != VIDE || (!vide && !amivivant)) return;
+  p[i] = couleur;
+  majlibertes(p, 0, r, c);
+}

@@ -1,0 +1,156 @@
+// Level control.
+#include "engine/choice/niveau.h"
+
+#include "engine/board/etat.h"
+#include "engine/board/jeu.h"
+#include "engine/board/parcours.h"
+#include "frontend/trace.h"
+#include "platform/platform.h"
+
+namespace {
+
+TPlateau plateaumesure;
+TMarques marquesmesure;
+TListePoints prisesmesure;
+
+// One round of the workload: 81 stones on the 9x9 corner of an empty board.
+void tourmesure() {
+  plateaumesure = plateauvide();
+  marquesmesure = marquesvides;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) infochaine[indexcase(r, c)] = flagchaines;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      const bool impair = ((r + c) & 1) != 0;
+      const uint8_t coul = (r <= 4) == impair ? NOIR : BLANC;
+      jouecoup(prisesmesure, 300, plateaumesure, r, c, coul, static_cast<uint8_t>(1 - coul));
+      if (plateaumesure[indexcase(r, c)] != VIDE)
+        peintchaine(plateaumesure, marquesmesure, static_cast<uint8_t>(r + c), r, c);
+    }
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) infochaine[indexcase(r, c)] = flagchaines;
+}
+
+}  // namespace
+
+void mesurevitesseordi() {
+  // Step 1. The workload. It plays on rows and columns 1..9 whatever the size.
+  const int32_t taillesauvee = configmoteur.taille;
+  const bool petite = taillesauvee < 9;
+  if (petite) {
+    configmoteur.taille = 9;
+    construittables(9);
+  }
+  const uint32_t t0 = platform::tickcount();
+  for (int k = 0; k < 1200; ++k) tourmesure();
+  uint32_t e = platform::tickcount() - t0;
+  if (petite) {
+    configmoteur.taille = taillesauvee;
+    construittables(taillesauvee);
+  }
+
+  // Step 2. A measure under one tick counts as one millisecond.
+  if (e == 0) e = 1;
+  // Step 3.
+  const double vitesse = 100.0 / e;
+  ecritdebug("coef vitesse ordi : ");
+
+  const int32_t temps = tempsrestant.temps;
+  const int32_t pierres = tempsrestant.pierres;
+  // Step 4. No clock.
+  if (temps < 0) return;
+  // Step 5.
+  if (temps == 0 || (temps <= 60 && pierres != 1)) {
+    niveau = 1;
+    return;
+  }
+  // Step 6. Time per move.
+  double t;
+  if (pierres > 0) {
+    t = static_cast<double>(temps) / pierres;
+  } else {
+    if (numerocoup < 1) {
+      numerocoup = 0;
+      const int32_t n = configmoteur.taille;
+      for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= n; ++c)
+          if (plateaumoteur[indexcase(r, c)] != VIDE) ++numerocoup;
+    }
+    int32_t n = (configmoteur.taille * 80 * configmoteur.taille) / 100 - numerocoup;
+    if (n < 10) n = 10;
+    t = static_cast<double>(temps) / (n / 2);
+  }
+  // Step 7.
+  if ((pierres == 1 || pierres == 2) && niveau >= 2) t = t / 1.5;
+  // Step 8.
+  const double x = t * vitesse;
+  static const double bornes[9] = {2, 6, 8, 11, 14, 20, 60, 110, 220};
+  niveau = 10;
+  for (int k = 0; k < 9; ++k)
+    if (x < bornes[k]) {
+      niveau = k + 1;
+      break;
+    }
+}
+
+void parametresniveau() {
+  lectureprofonde = lecturelongue = niveau >= 5 ? 1 : 0;
+  paramniveaud = (niveau >= 5 && configmoteur.taille < 13) ? 5 : 4;
+  if (niveau > 10) paramniveaud = 6;
+  paramniveaug = niveau == 10 ? 3 : 2;
+  niveaumin3 = niveaumin3b = niveau >= 3 ? 1 : 0;
+  niveaumin4 = niveau >= 4 ? 1 : 0;
+  paramniveauf = niveau == 1 ? 20 : (niveau == 2 ? 10 : 1);
+  paramniveaue = niveau == 1 ? 3 : 5;
+  // a, b, profondeurlecture, c by level 1..10.
+  static const int32_t table[10][4] = {{4, 1, 6, 4},   {4, 2, 8, 6},   {4, 2, 8, 6},    {6, 3, 9, 8},
+                                       {6, 3, 10, 8},  {6, 3, 11, 10}, {8, 3, 12, 10},  {8, 4, 12, 10},
+                                       {10, 4, 13, 12}, {10, 5, 14, 12}};
+  if (niveau >= 1 && niveau <= 10) {
+    const int32_t* l = table[niveau - 1];
+    paramniveaua = l[0];
+    paramniveaub = l[1];
+    profondeurlecture = l[2];
+    paramniveauc = l[3];
+  }
+}
+
+void niveaureel() {
+  // Step 1.
+  mesurevitesseordi();
+  // Step 2.
+  if (niveau == 0) niveau = 7;
+  const int32_t temps = tempsrestant.temps;
+  const int32_t pierres = tempsrestant.pierres;
+  // Step 3. Early-game cap.
+  if (niveau > 5 && !flagfuseki && temps >= 0 && configmoteur.taille >= 17 && numerocoup <= 25) niveau = 5;
+  // Step 4. Short clocks.
+  if (pierres != 1) {
+    if (niveau > 3 && temps >= 60 && temps <= 120) niveau = 3;
+    if (niveau > 4 && temps >= 60 && temps <= 180) niveau = 4;
+    if (niveau > 5 && temps >= 60 && temps <= 300) niveau = 5;
+  }
+  // Step 5. The requested level is a ceiling.
+  const int32_t demande = configmoteur.niveauconfig;
+  if (demande >= 1 && demande <= 10 && demande < niveau) niveau = demande;
+  // Step 6.
+  ecritdebug("niveau reel=");
+  // Step 7. Final-status request: one strong fixed set. The flag holds for
+  // this reset only, so a later move never ignores its clock.
+  if (flagfuseki) {
+    flagfuseki = 0;
+    if (niveau < 7) niveau = 7;
+    lectureprofonde = lecturelongue = 1;
+    niveaumin3 = niveaumin4 = niveaumin3b = 1;
+    paramniveauf = 1;
+    paramniveaua = 8;
+    paramniveaub = 3;
+    profondeurlecture = 12;
+    paramniveauc = 10;
+    paramniveaug = 2;
+    paramniveaue = 5;
+    return;
+  }
+  // Step 8.
+  parametresniveau();
+}

@@ -1,0 +1,331 @@
+// Chain table and move play: fixtures for the edge cases and a seeded
+// stress test of the incremental table against the full rebuild.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "engine/board/etat.h"
+#include "engine/board/jeu.h"
+#include "engine/board/rejoue.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+void taille(int n) {
+  configmoteur.taille = n;
+  construittables(n);
+}
+
+// Board from a diagram, with the chain table rebuilt.
+TPlateau pose(std::string_view d) {
+  auto pos = fixture::diagramme(d);
+  taille(pos.taille);
+  calculelibertes(pos.plateau);
+  return pos.plateau;
+}
+
+TEntreeChaine entree(int r, int c) { return infochaine[indexcase(r, c)]; }
+TEntreeChaine e(int l, int s) { return {static_cast<uint16_t>(l), static_cast<uint16_t>(s)}; }
+
+std::set<std::pair<int, int>> points(const TListePoints& l) {
+  std::set<std::pair<int, int>> s;
+  for (int k = 1; k <= l[0]; ++k) s.insert({l[2 * k], l[2 * k + 1]});
+  return s;
+}
+
+TEST(TableChaines, RebuildEntries) {
+  TPlateau p = pose(
+      "......\n"
+      "......\n"
+      "......\n"
+      "......\n"
+      "......\n"
+      "......\n");
+  EXPECT_EQ(infochaine, infochainevide);
+  p = pose(
+      "XX....\n"
+      "......\n"
+      "...O..\n"
+      "......\n"
+      "......\n"
+      "......\n");
+  EXPECT_EQ(entree(1, 1), e(3, 2));
+  EXPECT_EQ(entree(1, 2), e(3, 0));
+  EXPECT_EQ(entree(3, 4), e(4, 1));
+  EXPECT_EQ(entree(2, 2), e(0, 0));
+}
+
+TEST(JoueCoup, LoneStonesAndMerges) {
+  taille(19);
+  TPlateau p = plateauvide();
+  infochaine = infochainevide;
+  TListePoints prises{};
+  jouecoup(prises, CAPACITELISTE, p, 1, 1, NOIR, BLANC);
+  EXPECT_EQ(entree(1, 1), e(2, 1));
+  jouecoup(prises, CAPACITELISTE, p, 10, 10, NOIR, BLANC);
+  EXPECT_EQ(entree(10, 10), e(4, 1));
+  jouecoup(prises, CAPACITELISTE, p, 10, 11, NOIR, BLANC);
+  EXPECT_EQ(entree(10, 11), e(6, 2));  // new stone is the head
+  EXPECT_EQ(entree(10, 10), e(6, 0));
+  jouecoup(prises, CAPACITELISTE, p, 11, 10, NOIR, BLANC);  // merge without a lone friend: flood
+  EXPECT_EQ(entree(11, 10), e(7, 3));
+  EXPECT_EQ(entree(10, 10)[0], 7);
+  EXPECT_TRUE(infochainecoherente(p));
+  jouecoup(prises, CAPACITELISTE, p, 9, 10, BLANC, NOIR);
+  EXPECT_EQ(entree(9, 10), e(3, 1));
+  EXPECT_EQ(entree(10, 10)[0], 6);
+  EXPECT_EQ(prises[0], 0);
+  EXPECT_TRUE(infochainecoherente(p));
+}
+
+TEST(JoueCoup, CapturesAndRefusals) {
+  struct Cas {
+    const char* nom;
+    const char* avant;
+    int r, c;
+    uint8_t couleur;
+    const char* apres;
+    std::set<std::pair<int, int>> prises;
+  };
+  const Cas cas[] = {
+      {"lone stone in the corner",
+       "OX...\n"
+       "X....\n"
+       ".....\n"
+       ".....\n"
+       ".....\n",
+       2, 2, NOIR, "", {}},
+      {"lone capture in the corner",
+       "O....\n"
+       "X....\n"
+       ".....\n"
+       ".....\n"
+       ".....\n",
+       1, 2, NOIR,
+       ".X...\n"
+       "X....\n"
+       ".....\n"
+       ".....\n"
+       ".....\n",
+       {{1, 1}}},
+      {"four lone stones at once",
+       ".XOX.\n"
+       "XO.OX\n"
+       ".XOX.\n"
+       "..X..\n"
+       ".....\n",
+       2, 3, NOIR,
+       ".X.X.\n"
+       "X.X.X\n"
+       ".X.X.\n"
+       "..X..\n"
+       ".....\n",
+       {{1, 3}, {2, 2}, {2, 4}, {3, 3}}},
+      {"two-stone chain and a lone stone at once",
+       ".XX..\n"
+       "XOOX.\n"
+       ".X.X.\n"
+       ".XOX.\n"
+       "..X..\n",
+       3, 3, NOIR,
+       ".XX..\n"
+       "X..X.\n"
+       ".XXX.\n"
+       ".X.X.\n"
+       "..X..\n",
+       {{2, 2}, {2, 3}, {4, 3}}},
+      {"two-stone capture",
+       ".....\n"
+       ".XX..\n"
+       "XOOX.\n"
+       ".XX..\n"
+       ".....\n",
+       3, 5, NOIR, "", {}},
+      {"surrounded by enemies with two liberties each: refused",
+       ".....\n"
+       "..X..\n"
+       ".X.X.\n"
+       "..X..\n"
+       ".....\n",
+       3, 3, BLANC,
+       ".....\n"
+       "..X..\n"
+       ".X.X.\n"
+       "..X..\n"
+       ".....\n",
+       {}},
+      {"same point legal when one neighbour is in atari",
+       "..O..\n"
+       ".OXO.\n"
+       ".X.X.\n"
+       "..X..\n"
+       ".....\n",
+       3, 3, BLANC,
+       "..O..\n"
+       ".O.O.\n"
+       ".XOX.\n"
+       "..X..\n"
+       ".....\n",
+       {{2, 3}}},
+      {"filling the last liberty of one's own chain is refused",
+       "XXO..\n"
+       ".XO..\n"
+       "XXO..\n"
+       "OO...\n"
+       ".....\n",
+       2, 1, NOIR,
+       "XXO..\n"
+       ".XO..\n"
+       "XXO..\n"
+       "OO...\n"
+       ".....\n",
+       {}},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau p = pose(k.avant);
+    TListePoints prises{};
+    prises[0] = 99;
+    jouecoup(prises, CAPACITELISTE, p, k.r, k.c, k.couleur, static_cast<uint8_t>(1 - k.couleur));
+    if (*k.apres) {
+      EXPECT_TRUE(fixture::memesgrilles(fixture::texteplateau(fixture::diagramme(k.apres).plateau, 5),
+                                        fixture::texteplateau(p, 5)));
+      EXPECT_EQ(points(prises), k.prises);
+    }
+    EXPECT_TRUE(infochainecoherente(p));
+    for (auto [r, c] : k.prises) EXPECT_EQ(entree(r, c), e(0, 0));
+  }
+  // The capturing stone counts the freed point.
+  TPlateau p = pose(
+      "O....\n"
+      "X....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  TListePoints prises{};
+  jouecoup(prises, CAPACITELISTE, p, 1, 2, NOIR, BLANC);
+  EXPECT_EQ(prises[0], 1);
+  EXPECT_EQ(entree(1, 2), e(3, 1));
+  EXPECT_EQ(entree(2, 1), e(3, 1));
+}
+
+TEST(JoueCoup, OccupiedPointLeavesEverythingAlone) {
+  TPlateau p = pose(
+      "X....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  const TInfoChaine avant = infochaine;
+  TListePoints prises{};
+  prises[0] = 7;
+  jouecoup(prises, CAPACITELISTE, p, 1, 1, BLANC, NOIR);
+  EXPECT_EQ(prises[0], 0);
+  EXPECT_EQ(p[0], NOIR);
+  EXPECT_EQ(infochaine, avant);
+}
+
+TEST(JoueCoup, ChainOfMoreThan300StonesIsCapturedWhole) {
+  // Black fills 19x19 but one point while white passes; white then takes 360 stones.
+  taille(19);
+  TPlateau p = plateauvide();
+  infochaine = infochainevide;
+  TListePoints prises{};
+  for (int r = 1; r <= 19; ++r)
+    for (int c = 1; c <= 19; ++c)
+      if (r != 10 || c != 10) jouecoup(prises, CAPACITELISTE, p, r, c, NOIR, BLANC);
+  EXPECT_TRUE(infochainecoherente(p));
+  calculelibertes(p);
+  EXPECT_EQ(entree(1, 1), e(1, 360));  // head of the whole chain after a rebuild
+  jouecoup(prises, CAPACITELISTE, p, 10, 10, NOIR, BLANC);
+  EXPECT_EQ(p[indexcase(10, 10)], VIDE);  // suicide refused
+  jouecoup(prises, CAPACITELISTE, p, 10, 10, BLANC, NOIR);
+  EXPECT_EQ(prises[0], 360);
+  EXPECT_EQ(entree(10, 10), e(4, 1));
+  EXPECT_TRUE(infochainecoherente(p));
+  TPlateau q = plateauvide();
+  q[indexcase(10, 10)] = BLANC;
+  EXPECT_EQ(p, q);
+}
+
+// Plays a random game (with garbage and repeated colours) and checks the
+// incremental table, the plain replay and the capture lists after each move.
+struct Compte {
+  int suicides = 0, ko = 0, grandesprises = 0, majprises = 0;
+};
+
+void stress(int n, uint32_t graine, int coups, Compte& compte) {
+  taille(n);
+  std::mt19937 gen(graine);
+  TPlateau p = plateauvide(), q = plateauvide();
+  infochaine = infochainevide;
+  TListePoints prises{}, prises2{};
+  int politique = 0;
+  for (int k = 0; k < coups; ++k) {
+    if (k % 500 == 0) {
+      p = q = plateauvide();
+      infochaine = infochainevide;
+      politique = static_cast<int>(gen() % 3);
+    }
+    const int r = 1 + static_cast<int>(gen() % n), c = 1 + static_cast<int>(gen() % n);
+    uint8_t coul;
+    if (politique == 0) coul = static_cast<uint8_t>(k & 1);
+    else if (politique == 1) coul = static_cast<uint8_t>(gen() % 2);
+    else coul = (gen() % 10) ? NOIR : BLANC;  // one side mostly passing
+    const TPlateau avant = p;
+    const TInfoChaine tableavant = infochaine;
+    jouecoup(prises, CAPACITELISTE, p, r, c, coul, static_cast<uint8_t>(1 - coul));
+    rejouecoup(prises2, 300, q, r, c, coul, static_cast<uint8_t>(1 - coul));
+    ASSERT_EQ(p, q) << "move " << k << " at " << r << "," << c;
+    ASSERT_TRUE(infochainecoherente(p)) << "move " << k << " at " << r << "," << c;
+    ASSERT_EQ(points(prises), points(prises2)) << "move " << k;
+    ASSERT_EQ(prises[0], prises2[0]);
+    if (avant[indexcase(r, c)] == VIDE && p[indexcase(r, c)] == VIDE) {
+      ASSERT_EQ(p, avant);  // a suicide leaves the board as it was
+      ASSERT_EQ(infochaine, tableavant);
+      ++compte.suicides;
+    }
+    if (prises[0] == 1) {  // the lone-stone ko candidate
+      const int i = indexcase(prises[2], prises[3]);
+      ASSERT_EQ(tableavant[i], e(1, 1));
+      ASSERT_EQ(p[i], VIDE);
+      ++compte.ko;
+    }
+    if (prises[0] > 1) ++compte.grandesprises;
+    // The update with captures of majlibertes, through posepioncaptures.
+    if (p != avant) {
+      const TInfoChaine apres = infochaine;
+      infochaine = tableavant;
+      TPlateau s = avant;
+      static TPrisesMarquees pm;
+      posepioncaptures(pm, 300, s, r, c, coul, static_cast<uint8_t>(1 - coul));
+      if (s == p) {
+        majlibertes(s, pm[0], r, c);
+        ASSERT_TRUE(infochainecoherente(s)) << "majlibertes, move " << k;
+        ASSERT_EQ(pm[0], prises[0]);
+        if (pm[0] > 0) ++compte.majprises;
+      }
+      infochaine = apres;
+    }
+  }
+}
+
+TEST(JoueCoup, SeededStressAgainstRebuildAndReplay) {
+  Compte compte;
+  stress(9, 1, 3000, compte);
+  stress(13, 2, 3000, compte);
+  stress(19, 3, 3000, compte);
+  // The run must have met every path it checks.
+  EXPECT_GT(compte.suicides, 20);
+  EXPECT_GT(compte.ko, 20);
+  EXPECT_GT(compte.grandesprises, 20);
+  EXPECT_GT(compte.majprises, 20);
+  std::printf("suicides %d, lone captures %d, larger captures %d, captures through majlibertes %d\n",
+              compte.suicides, compte.ko, compte.grandesprises, compte.majprises);
+}
+
+}  // namespace

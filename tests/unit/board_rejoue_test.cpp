@@ -1,0 +1,262 @@
+// Plain-board play and trials on scratch boards.
+#include <gtest/gtest.h>
+
+#include "engine/board/etat.h"
+#include "engine/board/jeu.h"
+#include "engine/board/rejoue.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+TPlateau pose(std::string_view d) {
+  auto pos = fixture::diagramme(d);
+  configmoteur.taille = pos.taille;
+  construittables(pos.taille);
+  calculelibertes(pos.plateau);
+  pionsmorts.fill(0);
+  return pos.plateau;
+}
+
+::testing::AssertionResult memeplateau(std::string_view attendu, const TPlateau& p) {
+  return fixture::memesgrilles(fixture::texteplateau(fixture::diagramme(attendu).plateau, configmoteur.taille),
+                               fixture::texteplateau(p, configmoteur.taille));
+}
+
+constexpr const char* kOeilUneChaine =
+    "XX...\n"
+    "X.X..\n"
+    "XXX..\n"
+    ".....\n"
+    ".....\n";
+constexpr const char* kTroisChaines =
+    "XX...\n"
+    "X.X..\n"
+    ".X...\n"
+    ".....\n"
+    ".....\n";
+constexpr const char* kOeilDeuxChaines =
+    ".XX..\n"
+    "X.X..\n"
+    "XX...\n"
+    ".....\n"
+    ".....\n";
+
+TEST(RejoueCoup, CaptureThatFillsItsOwnLastLibertyStays) {
+  TPlateau p = pose(
+      ".XO..\n"
+      "OXO..\n"
+      "XO...\n"
+      ".....\n"
+      ".....\n");
+  TListePoints prises{};
+  rejouecoup(prises, 300, p, 1, 1, NOIR, BLANC);
+  EXPECT_TRUE(memeplateau(
+      "XXO..\n"
+      ".XO..\n"
+      "XO...\n"
+      ".....\n"
+      ".....\n",
+      p));
+  ASSERT_EQ(prises[0], 1);
+  EXPECT_EQ(prises[2], 2);
+  EXPECT_EQ(prises[3], 1);
+  // Without the capture the same move is a suicide and is taken back.
+  p = pose(
+      ".XO..\n"
+      "OXO..\n"
+      "OO...\n"
+      ".....\n"
+      ".....\n");
+  const TPlateau avant = p;
+  rejouecoup(prises, 300, p, 1, 1, NOIR, BLANC);
+  EXPECT_EQ(p, avant);
+  EXPECT_EQ(prises[0], 0);
+}
+
+TEST(RejoueCoup, OwnEyeRefusal) {
+  struct Cas {
+    const char* nom;
+    const char* d;
+    bool joue;
+  } cas[] = {
+      {"one-point eye of a single chain", kOeilUneChaine, false},
+      {"three different chains around the point", kTroisChaines, true},
+      {"eye between two chains with an enclosed diagonal", kOeilDeuxChaines, false},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau p = pose(k.d);
+    const TPlateau avant = p;
+    TListePoints prises{};
+    jouecoupcaptures(prises, 300, p, 2, 2, NOIR, BLANC);
+    EXPECT_EQ(p[indexcase(2, 2)], k.joue ? NOIR : VIDE);
+    if (!k.joue) {
+      EXPECT_EQ(p, avant);
+    }
+    // The plain replay plays every one of them.
+    TPlateau q = avant;
+    rejouecoup(prises, 300, q, 2, 2, NOIR, BLANC);
+    EXPECT_EQ(q[indexcase(2, 2)], NOIR);
+    // The trial code says -1 for a refused eye and 0 otherwise.
+    q = avant;
+    int32_t code = 9;
+    essaicoupgroupes2(code, q, 2, 2, NOIR, BLANC);
+    EXPECT_EQ(code, k.joue ? 0 : -1);
+    EXPECT_EQ(q[indexcase(2, 2)], k.joue ? NOIR : VIDE);
+  }
+}
+
+TEST(EssaiCoup, GroupTrialCodes) {
+  // Next to an enemy chain with no liberty left: code 1, nothing removed.
+  TPlateau p = pose(
+      "OX...\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  int32_t code = 9;
+  essaicoupgroupes2(code, p, 2, 1, NOIR, BLANC);
+  EXPECT_EQ(code, 1);
+  EXPECT_EQ(p[indexcase(1, 1)], BLANC);
+  EXPECT_EQ(p[indexcase(2, 1)], NOIR);
+
+  // An atari whose last liberty is not next to the move: code 2.
+  p = pose(
+      "O....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  essaicoupgroupes2(code, p, 1, 2, NOIR, BLANC);
+  EXPECT_EQ(code, 2);
+  // With the mark-map form, a marked liberty within the 3x3 square is near.
+  TMarques marques = marquesvides;
+  p = pose(
+      "O....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  essaicoupgroupes(code, marques, p, 1, 2, NOIR, BLANC);
+  EXPECT_EQ(code, 2);
+  p = pose(
+      "O....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  marques[indexcase(2, 1)] = 1;
+  essaicoupgroupes(code, marques, p, 1, 2, NOIR, BLANC);
+  EXPECT_EQ(code, 0);
+  // An occupied point: code 0, nothing played.
+  essaicoupgroupes2(code, p, 1, 1, NOIR, BLANC);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(p[0], BLANC);
+}
+
+TEST(EssaiCoup, AtariListAndSuicide) {
+  TPlateau p = pose(
+      "O....\n"
+      ".....\n"
+      "..O..\n"
+      ".....\n"
+      ".....\n");
+  TListePoints prises{}, ataris{};
+  ataris[0] = 0;
+  essaicoupliste(prises, 300, ataris, p, 1, 2, NOIR, BLANC);
+  ASSERT_EQ(ataris[0], 1);
+  EXPECT_EQ(ataris[2], 2);
+  EXPECT_EQ(ataris[3], 1);
+  // A suicide restores the atari list's count.
+  p = pose(
+      ".O...\n"
+      "O....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  const int32_t avant = ataris[0];
+  essaicoupliste(prises, 300, ataris, p, 1, 1, NOIR, BLANC);
+  EXPECT_EQ(p[0], VIDE);
+  EXPECT_EQ(ataris[0], avant);
+}
+
+TEST(PosePion, CapturedDeadStoneKeepsItsFlag) {
+  TPlateau p = pose(
+      "OX...\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  pionsmorts[0] = 1;
+  static TPrisesMarquees prises;
+  posepioncaptures(prises, 300, p, 2, 1, NOIR, BLANC);
+  ASSERT_EQ(prises[0], 1);
+  EXPECT_EQ(prises[3], 1);
+  EXPECT_EQ(prises[4], 1);
+  EXPECT_EQ(prises[5], 1);  // it was marked dead
+  EXPECT_EQ(pionsmorts[0], 0);
+  majlibertes(p, prises[0], 2, 1);
+  EXPECT_TRUE(infochainecoherente(p));
+  EXPECT_EQ(infochaine[indexcase(2, 1)][0], 3);
+
+  // A one-chain eye is refused, a dead neighbour passes its mark on.
+  p = pose(kOeilUneChaine);
+  posepioncaptures(prises, 300, p, 2, 2, NOIR, BLANC);
+  EXPECT_EQ(p[indexcase(2, 2)], VIDE);
+  p = pose(kTroisChaines);
+  pionsmorts[indexcase(3, 2)] = 1;
+  posepioncaptures(prises, 300, p, 2, 2, NOIR, BLANC);
+  EXPECT_EQ(p[indexcase(2, 2)], NOIR);
+  EXPECT_EQ(pionsmorts[indexcase(2, 2)], 1);
+  majlibertes(p, 0, 2, 2);
+  EXPECT_TRUE(infochainecoherente(p));
+}
+
+TEST(JoueCoup3, CapturingMoveIsNotPlayed) {
+  TPlateau p = pose(
+      "OX...\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  uint8_t prise = 9;
+  const TPlateau avant = p;
+  jouecoup3(prise, p, 2, 1, NOIR, BLANC);
+  EXPECT_EQ(prise, 1);
+  EXPECT_EQ(p, avant);
+  jouecoup3(prise, p, 3, 3, NOIR, BLANC);
+  EXPECT_EQ(prise, 0);
+  EXPECT_EQ(p[indexcase(3, 3)], NOIR);
+  EXPECT_TRUE(infochainecoherente(p));
+}
+
+TEST(JoueCoup2, PlacesWithoutRemoving) {
+  TPlateau p = pose(
+      "OX...\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  uint8_t prise = 9;
+  jouecoup2(prise, p, 2, 1, NOIR, BLANC);
+  EXPECT_EQ(prise, 1);
+  EXPECT_EQ(p[indexcase(1, 1)], BLANC);  // never removed
+  EXPECT_EQ(p[indexcase(2, 1)], NOIR);
+  EXPECT_EQ(infochaine[0][0], 0);
+  EXPECT_EQ(infochaine[indexcase(2, 1)][0], 2);
+  // No empty neighbour and only friendly chains in atari: not placed.
+  p = pose(
+      "X.XO.\n"
+      "OXO..\n"
+      ".O...\n"
+      ".....\n"
+      ".....\n");
+  const TPlateau avant = p;
+  jouecoup2(prise, p, 1, 2, NOIR, BLANC);
+  EXPECT_EQ(p, avant);
+  EXPECT_EQ(prise, 0);
+  jouecoup2(prise, p, 1, 1, BLANC, NOIR);  // occupied: flag only
+  EXPECT_EQ(p, avant);
+}
+
+}  // namespace
