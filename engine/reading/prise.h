@@ -1,0 +1,48 @@
+// Capture reading: can the chain through a point be captured, the two sides
+// alternating, within a depth limit and a liberty limit? A boolean minimax on
+// the caller's board with killer moves, per-ply transposition lists and a
+// per-chain result cache. The board, infochaine and lecturelongue are
+// restored before return.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/cles.h"
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+// ---- Limits of one reading ------------------------------------------------
+constexpr int32_t BUDGETPRISE = 10000;     // nodes before the lists are cut
+constexpr int32_t PLISMAXPRISE = 128;      // per-ply arrays; no ply reaches it
+constexpr int32_t PROFONDEURMAXPRISE = 100;  // depths above this are read as this
+constexpr int32_t CAPACITEPRISE = 300;     // candidate lists
+constexpr int32_t CAPACITEREFUTATIONS = 50;  // ply-4 refutations offered to the root
+constexpr int32_t CAPACITEPREPARES = 16;   // prepared points
+constexpr int32_t NBTABLESRECU = 36;       // transposition tables, plies 3..38
+constexpr int32_t DERNIERPLITRANSPOSITION = 20;  // the capture reading uses plies 3..20
+constexpr int32_t ENTREESCACHEPRISE = 300;   // entries of one cache bucket
+
+// ---- Stores ---------------------------------------------------------------
+// Per-ply transposition tables (value, key), table t (from 3) at
+// [(t-3)*10000 ..]; the capture, life-and-death and enclosed-chain readings
+// keep their own fill counts.
+extern TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
+extern int32_t profmaxrecu;  // deepest ply reached by a capture reading
+
+// ---- Entry ------------------------------------------------------------------
+// True when the chain through (ligne, colonne) is captured: `couleur` has
+// just moved, the other colour moves first and may not play at `ko`
+// (row 0 = none). Reads niveau, lecturelongue, cacheactif, compteurcache;
+// adds to compteurnoeuds and compteurnoeudslecture.
+bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
+               uint8_t couleur, TPoint ko);
+
+// Liberty schedule of a reading of working depth d and limit n: entries
+// 1..d+4 of `limites` (index 0 unused).
+void limitelibertesparprofondeur(int32_t* limites, int32_t d, int32_t n);
+
+// Working depth: the ply of the owner's last move (see testprise).
+int32_t profondeurtravailprise(int32_t profondeur, bool propriocommence);
+
+// Moves (ligne, colonne) to position k of the list, the others keeping their
+// order; nothing when the point is not at position k or later.
+void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);

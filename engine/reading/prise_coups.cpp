@@ -1,0 +1,889 @@
+// Capture reading move generation: the owner's and the attacker's candidate
+// lists with their statuses, orderings and helper tests.
+#include <algorithm>
+#include <cstdlib>
+
+#include "engine/board/jeu.h"
+#include "engine/board/parcours.h"
+#include "engine/board/pas.h"
+#include "engine/board/rejoue.h"
+#include "engine/board/voisin.h"
+#include "engine/chains/balayages.h"
+#include "engine/choice/listecoups.h"
+#include "engine/reading/prise_etat.h"
+
+namespace {
+
+inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0]; }
+inline uint8_t case_(const TPlateau& p, int32_t r, int32_t c) { return p[indexcase(r, c)]; }
+inline bool memepoint(TPoint a, int32_t r, int32_t c) { return a.ligne == r && a.colonne == c; }
+
+// Liberty bound of an owner node and of an attacker node.
+int32_t borneproprio(const TLecturePrise& e, int32_t pli) {
+  if (pli > e.d) return 2;
+  int32_t b = e.limites[pli];
+  if (pli + 2 <= e.d && e.limites[pli] - e.limites[pli + 2] > 1) b = e.limites[pli + 2] + 1;
+  return b;
+}
+int32_t borneattaquant(const TLecturePrise& e, int32_t pli) { return pli + 1 <= e.d ? e.limites[pli + 1] : 2; }
+
+// Point beyond a second-line point, on the third line (row 2 first, then
+// row size-1, column 2, column size-1); (0, 0) when the point is elsewhere.
+TPoint audela(int32_t r, int32_t c) {
+  const int32_t n = configmoteur.taille;
+  if (r == 2) return {3, c};
+  if (r == n - 1) return {n - 2, c};
+  if (c == 2) return {r, 3};
+  if (c == n - 1) return {r, n - 2};
+  return {};
+}
+
+// Target liberties after an owner stone at (r, c), on the scratch board;
+// -1 when the move is refused.
+int32_t libertesapres(TLecturePrise& e, int32_t r, int32_t c) {
+  e.copie = *e.p;
+  TListePoints prises;
+  prises[0] = 0;
+  jouecoupcaptures(prises, CAPACITELISTE, e.copie, r, c, e.proprio, e.attaquant);
+  if (case_(e.copie, r, c) != e.proprio) return -1;
+  return nblibertes(e.copie, e.cl, e.cc);
+}
+
+// Flood of the target: liberties into the list, adjacent enemy stones of
+// chains with fewer than 3 liberties into `faibles`; all marked in `vu`.
+void libertesetennemisfaibles(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t dir, int32_t r,
+                              int32_t c, TMarques& vu) {
+  const uint8_t x = case_(p, r, c);
+  vu[indexcase(r, c)] = 1;
+  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
+    const int32_t j = indexcase(r2, c2);
+    if (vu[j]) return false;
+    if (p[j] == x) {
+      libertesetennemisfaibles(p, l, faibles, d2, r2, c2, vu);
+    } else if (p[j] == VIDE) {
+      vu[j] = 1;
+      empilepoint(l, CAPACITEPRISE, r2, c2);
+    } else if (libs(r2, c2) < 3) {
+      vu[j] = 1;
+      empilepoint(faibles, CAPACITEPRISE, r2, c2);
+    }
+    return false;
+  });
+}
+
+// Adds the stone to the weak list unless a stone of its chain is there.
+void ajoutefaible(const TPlateau& p, TListePoints& faibles, TMarques& chaines, int32_t r, int32_t c) {
+  if (chaines[indexcase(r, c)]) return;
+  marquepionschaine(p, chaines, 0, r, c);
+  empilepoint(faibles, CAPACITEPRISE, r, c);
+}
+
+// Chains already in the weak list, marked whole.
+TMarques chainesfaibles(const TPlateau& p, const TListePoints& faibles) {
+  TMarques m = marquesvides;
+  for (int32_t k = 1; k <= nbpoints(faibles); ++k)
+    if (!m[indexcase(ligneliste(faibles, k), colonneliste(faibles, k))])
+      marquepionschaine(p, m, 0, ligneliste(faibles, k), colonneliste(faibles, k));
+  return m;
+}
+
+// For each listed point without an empty neighbour (and the extra point):
+// its neighbour stones of chains with at most 2 liberties.
+void voisinsfaiblesdespoints(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
+  TMarques chaines = chainesfaibles(p, faibles);
+  auto traite = [&](int32_t r, int32_t c) {
+    if (r == 0) return;
+    if (pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return case_(p, r2, c2) == VIDE; })) return;
+    pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      if (case_(p, r2, c2) != VIDE && libs(r2, c2) <= 2) ajoutefaible(p, faibles, chaines, r2, c2);
+      return false;
+    });
+  };
+  for (int32_t k = 1; k <= nbpoints(l); ++k) traite(ligneliste(l, k), colonneliste(l, k));
+  traite(extra.ligne, extra.colonne);
+}
+
+// For each candidate (and the extra point): neighbour stones of chains with
+// fewer than 3 liberties.
+void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
+  TMarques chaines = chainesfaibles(p, faibles);
+  auto traite = [&](int32_t r, int32_t c) {
+    if (r == 0) return;
+    pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      if (case_(p, r2, c2) != VIDE && libs(r2, c2) < 3) ajoutefaible(p, faibles, chaines, r2, c2);
+      return false;
+    });
+  };
+  for (int32_t k = 1; k <= nbpoints(l); ++k) traite(ligneliste(l, k), colonneliste(l, k));
+  traite(extra.ligne, extra.colonne);
+}
+
+// Diagonal neighbours of the target point in chains with fewer than 3 liberties.
+void ajoutediagonalesfaibles(const TLecturePrise& e, TListePoints& faibles) {
+  const TPlateau& p = *e.p;
+  TMarques chaines = chainesfaibles(p, faibles);
+  const int32_t n = configmoteur.taille;
+  static constexpr int32_t diag[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+  for (const auto& d : diag) {
+    const int32_t r = e.cl + d[0], c = e.cc + d[1];
+    if (r < 1 || r > n || c < 1 || c > n) continue;
+    if (case_(p, r, c) != VIDE && libs(r, c) < 3) ajoutefaible(p, faibles, chaines, r, c);
+  }
+}
+
+// No empty neighbour, no neighbour of the other colour in atari, every
+// neighbour of `couleur` marked or in atari.
+bool pointferme(const TPlateau& p, const TMarques& marques, uint8_t couleur, TPoint m) {
+  if (!pointreel(m)) return false;
+  return !pasvoisins(m.ligne, m.colonne, 0, [&](int32_t r, int32_t c, int32_t) {
+    const uint8_t x = case_(p, r, c);
+    if (x == VIDE) return true;
+    if (x != couleur) return libs(r, c) == 1;
+    return !marques[indexcase(r, c)] && libs(r, c) != 1;
+  });
+}
+
+// Two-liberty capture: the attacker takes one liberty and the other is closed.
+bool capturedeuxlibertes(const TLecturePrise& e, const TMarques& marques, TPoint a, TPoint b, TPoint ko) {
+  const TPlateau& p = *e.p;
+  if (testvoisinsatari(p, e.proprio, a.ligne, a.colonne) &&
+      pointferme(p, marques, e.proprio, pointreel(ko) ? ko : b))
+    return true;
+  return !pointreel(ko) && testvoisinsatari(p, e.proprio, b.ligne, b.colonne) &&
+         pointferme(p, marques, e.proprio, a);
+}
+
+// Walk of an attacker chain: appends its unmarked liberties; 3 when it both
+// touches the target and shares a liberty with it.
+struct Poursuite {
+  const TPlateau& p;
+  TListePoints& l;
+  TMarques& carte;
+  const TMarques& cible;      // target stones
+  const TMarques& libcible;   // target liberties
+  TMarques vu = marquesvides;
+  bool touche = false, partage = false;
+
+  void marche(int32_t dir, int32_t r, int32_t c) {
+    const uint8_t x = case_(p, r, c);
+    vu[indexcase(r, c)] = 1;
+    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
+      const int32_t j = indexcase(r2, c2);
+      if (vu[j]) return false;
+      if (p[j] == x) {
+        marche(d2, r2, c2);
+      } else if (p[j] == VIDE) {
+        vu[j] = 1;
+        if (libcible[j]) partage = true;
+        if (!carte[j]) {
+          carte[j] = 1;
+          empilepoint(l, CAPACITEPRISE, r2, c2);
+        }
+      } else if (cible[j]) {
+        touche = true;
+      }
+      return false;
+    });
+  }
+};
+
+// Runs the chase on the chain at m; keeps its points only when it answers 3.
+void poursuiteprise(const TLecturePrise& e, TListePoints& l, TMarques& carte, TPoint m) {
+  const TPlateau& p = *e.p;
+  TMarques cible = marquesvides;
+  marquepionschaine(p, cible, 0, e.cl, e.cc);
+  TMarques libcible = marquesvides;
+  {
+    TListePoints lc{};
+    TMarques vu = marquesvides;
+    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
+  }
+  const int32_t avant = nbpoints(l);
+  Poursuite w{p, l, carte, cible, libcible};
+  w.marche(0, m.ligne, m.colonne);
+  if (w.touche && w.partage) return;
+  for (int32_t k = avant + 1; k <= nbpoints(l); ++k) carte[indexcase(ligneliste(l, k), colonneliste(l, k))] = 0;
+  l[0] = avant;
+}
+
+// ---- Orderings -------------------------------------------------------------------
+
+// Owner: scores the candidates and sorts them; true when none scored above 0.
+bool triecoupsdefense(const TLecturePrise& e, TListePoints& l, int32_t l0, const TMarques& marques) {
+  const TPlateau& p = *e.p;
+  int32_t n = nbpoints(l);
+  const bool passe = n > 0 && ligneliste(l, n) == 0;
+  if (passe) --n;
+  int32_t valeurs[CAPACITEPRISE + 2] = {};
+  bool aucun = true;
+  for (int32_t k = 1; k <= n; ++k) {
+    const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
+    const int32_t w = k <= l0 ? 3 : 2;
+    int32_t v = 0;
+    bool vide = false, ennemi = false, deux = false, trois = false;
+    pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      const int32_t j = indexcase(r2, c2);
+      if (p[j] == VIDE) vide = true;
+      if (p[j] != e.attaquant) {
+        if (!marques[j]) v += w;
+      } else {
+        ennemi = true;
+        const int32_t lb = libs(r2, c2);
+        if (lb == 1) v += 3;
+        else if (lb == 2) deux = true;
+        else if (lb == 3) trois = true;
+      }
+      return false;
+    });
+    if (k <= l0) {
+      if (trois) v += 1;
+      if (deux) v += 2;
+    }
+    if (!vide && !ennemi) v -= 30;
+    if (v > 0) aucun = false;
+    valeurs[k] = v;
+  }
+  TListePoints tri = l;
+  tri[0] = n;
+  triecoups(tri, valeurs);
+  for (int32_t k = 1; k <= n; ++k) {
+    l[2 * k] = tri[2 * k];
+    l[2 * k + 1] = tri[2 * k + 1];
+  }
+  return aucun;
+}
+
+// Attacker: scores the candidates and sorts them.
+void triecoupsattaque(const TLecturePrise& e, TListePoints& l, const TMarques& marques) {
+  const TPlateau& p = *e.p;
+  const int32_t n = nbpoints(l);
+  int32_t valeurs[CAPACITEPRISE + 2] = {};
+  for (int32_t k = 1; k <= n; ++k) {
+    const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
+    if (r == 0) continue;
+    int32_t compte = 0, somme = 0, vides = 0;
+    bool touche = false;
+    pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      const int32_t j = indexcase(r2, c2);
+      if (p[j] == VIDE) {
+        ++compte;
+        ++vides;
+      } else if (p[j] == e.proprio) {
+        if (marques[j]) {
+          ++compte;
+          touche = true;
+        }
+      } else {
+        somme += libs(r2, c2);
+      }
+      return false;
+    });
+    valeurs[k] = (touche && somme == 1 && vides <= 1) ? 0 : compte + 1;
+  }
+  triecoups(l, valeurs);
+}
+
+// ---- Owner's tests -------------------------------------------------------------
+
+// Shortage of liberties: status 3 when the target cannot gain enough.
+int32_t lecturemanque(TLecturePrise& e) {
+  TPlateau& p = *e.p;
+  TListePoints lc{};
+  {
+    TMarques vu = marquesvides;
+    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+  }
+  TMarques cible = marquesvides;
+  marquepionschaine(p, cible, 0, e.cl, e.cc);
+  TListePoints second{};
+  // Gate.
+  for (int32_t k = 1; k <= nbpoints(lc); ++k) {
+    const int32_t r = ligneliste(lc, k), c = colonneliste(lc, k);
+    int32_t vides = 0;
+    bool ennemi = false, echec = false;
+    TPoint vide{};
+    pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      const int32_t j = indexcase(r2, c2);
+      if (p[j] == VIDE) {
+        ++vides;
+        vide = {r2, c2};
+      } else if (p[j] == e.attaquant) {
+        ennemi = true;
+        if (libs(r2, c2) < 4) echec = true;
+      } else if (!cible[j]) {
+        echec = true;
+      }
+      return false;
+    });
+    if (echec || vides > 1 || (vides == 0 && !ennemi)) return STATUTRIEN;
+    if (vides == 1) ajoutecaseliste(vide.ligne, vide.colonne, second, CAPACITEPRISE);
+  }
+  // Test on the board, restored at the end.
+  const TPlateau plateau = p;
+  const TInfoChaine chaines = infochaine;
+  int32_t statut = STATUTPRISE;
+  TListePoints prises{};
+  for (int32_t k = 1; k <= nbpoints(lc) && statut; ++k) {
+    jouecoup(prises, CAPACITELISTE, p, ligneliste(lc, k), colonneliste(lc, k), e.proprio, e.attaquant);
+    if (nbpoints(prises) > 0) statut = STATUTRIEN;
+  }
+  const int32_t nl = nbpoints(lc);
+  for (int32_t k = 1; k <= nl && statut; ++k) {
+    const bool ennemifaible = pasvoisins(ligneliste(lc, k), colonneliste(lc, k), 0, [&](int32_t r2, int32_t c2, int32_t) {
+      return case_(p, r2, c2) == e.attaquant && (nl <= 3 ? libs(r2, c2) == 1 : libs(r2, c2) < 3);
+    });
+    if (ennemifaible) statut = STATUTRIEN;
+  }
+  if (statut && nbpoints(second) > 0) {
+    for (int32_t k = 1; k <= nbpoints(second) && statut; ++k) {
+      const int32_t r = ligneliste(second, k), c = colonneliste(second, k);
+      jouecoup(prises, CAPACITELISTE, p, r, c, e.attaquant, e.proprio);
+      if (case_(p, r, c) != e.attaquant || libs(r, c) <= 2) statut = STATUTRIEN;
+      else if (case_(p, e.cl, e.cc) == VIDE || libs(e.cl, e.cc) > 1) statut = STATUTRIEN;
+    }
+    for (int32_t k = 1; k <= nbpoints(second) && statut; ++k) {
+      const int32_t r = ligneliste(second, k), c = colonneliste(second, k);
+      if (case_(p, r, c) != e.attaquant || libs(r, c) <= 2) statut = STATUTRIEN;
+    }
+  }
+  p = plateau;
+  infochaine = chaines;
+  return statut;
+}
+
+// Fills harmless liberties with attacker stones down to 4; status 1 when two
+// liberties cannot be filled.
+int32_t comblelibertes(TLecturePrise& e, const TMarques& marques) {
+  TPlateau& p = *e.p;
+  TListePoints lc{};
+  TMarques vu = marquesvides;
+  libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+  int32_t deux = 0;
+  TListePoints prises{};
+  for (int32_t k = 1; k <= nbpoints(lc) && libs(e.cl, e.cc) > 4; ++k) {
+    const int32_t r = ligneliste(lc, k), c = colonneliste(lc, k);
+    const int32_t v = libertecomblable(p, e.proprio, e.attaquant, marques, 4, r, c);
+    if (v == 1) {
+      jouecoup(prises, CAPACITELISTE, p, r, c, e.attaquant, e.proprio);
+    } else if (v == 2 && ++deux >= 2) {
+      return STATUTFUITE;
+    }
+  }
+  return STATUTRIEN;
+}
+
+// ---- Edge capture helper -------------------------------------------------------
+
+// Walk of the target's region against the edge (testoeilbord).
+struct OeilBord {
+  const TLecturePrise& e;
+  int32_t g;
+  TMarques marche = marquesvides;    // 1 own colour or empty region point, 2 other colour
+  TMarques jugement = marquesvides;  // 1 strong chain, 2 weak chain
+  TListePoints liste{};
+  bool abandon = false;
+
+  void visite(int32_t r, int32_t c) {
+    if (abandon) return;
+    const TPlateau& p = *e.p;
+    const int32_t i = indexcase(r, c);
+    const uint8_t cible = e.proprio, autre = e.attaquant;
+    // (a) Second line: the point further in.
+    if (distancebord[i] == 1) {
+      const TPoint b = audela(r, c);
+      if (pointreel(b) && distancebord[indexcase(b.ligne, b.colonne)] == 2) {
+        const uint8_t x = case_(p, b.ligne, b.colonne);
+        if (x == VIDE || (x == autre && libs(b.ligne, b.colonne) == 1)) {
+          abandon = true;
+          return;
+        }
+      }
+    }
+    const uint8_t x = p[i];
+    if (x == cible) {
+      marche[i] = 1;  // (b)
+    } else if (x == autre && libs(r, c) == 1) {  // (c)
+      if (distancebord[i] > 1) {
+        abandon = true;
+        return;
+      }
+      marche[i] = 2;
+      empilepoint(liste, CAPACITEPRISE, r, c);
+    } else if (x == autre) {  // (d)
+      if (jugement[i] == 1) return;
+      if (jugement[i] != 2) {
+        const int32_t lb = libs(r, c);
+        if (lb >= g + 4) return;
+        const int32_t borne = lb == 2 ? g + 5 : g + 4;
+        TMarques vu = marquesvides;
+        int32_t compte = 0;
+        comptelibertesprise(p, vu, compte, r, c, borne);
+        if (compte >= borne) {
+          marquepionschaine(p, jugement, 0, r, c);
+          return;
+        }
+        if (lb != 2 || distancebord[i] > 1) {
+          abandon = true;
+          return;
+        }
+        peintchaine(p, jugement, 2, r, c);
+      }
+      marche[i] = 2;
+      empilepoint(liste, CAPACITEPRISE, r, c);
+    } else {  // (e)
+      if (distancebord[i] > 1) {
+        abandon = true;
+        return;
+      }
+      marche[i] = 1;
+      empilepoint(liste, CAPACITEPRISE, r, c);
+    }
+    const int32_t n = configmoteur.taille;
+    const bool coin = bordgoban[i] && (c == 1 || c == n) && r != 1 && r != n;
+    static constexpr int32_t normal[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    static constexpr int32_t bordcol[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+    pas4(r, c, coin ? bordcol : normal, [&](int32_t r2, int32_t c2) {
+      if (!marche[indexcase(r2, c2)] && !(jugement[indexcase(r2, c2)] == 1)) visite(r2, c2);
+      return abandon;
+    });
+  }
+
+  // Eye-point test on the walk map.
+  bool pointoeil(int32_t r, int32_t c) const {
+    const TPlateau& p = *e.p;
+    const bool vide = case_(p, r, c) == VIDE;
+    const bool ortho = !pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      const uint8_t m = marche[indexcase(r2, c2)];
+      return vide ? m != 1 : m == 0;
+    });
+    if (!ortho) return false;
+    int32_t manquants = 0;
+    const int32_t n = configmoteur.taille;
+    static constexpr int32_t diag[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+    for (const auto& d : diag) {
+      const int32_t r2 = r + d[0], c2 = c + d[1];
+      if (r2 < 1 || r2 > n || c2 < 1 || c2 > n) continue;
+      if (!marche[indexcase(r2, c2)]) ++manquants;
+    }
+    return bordgoban[indexcase(r, c)] ? manquants == 0 : manquants <= 1;
+  }
+};
+
+// Status 3 when the target's region against the edge cannot hold two
+// separate eye points.
+void testoeilbord(const TLecturePrise& e, int32_t g, int32_t& statut) {
+  OeilBord w{e, g};
+  w.visite(e.cl, e.cc);
+  if (w.abandon) return;
+  const int32_t n = nbpoints(w.liste);
+  if (n < 2) {
+    statut = STATUTPRISE;
+    return;
+  }
+  TPoint passes[CAPACITEPRISE];
+  int32_t nb = 0;
+  for (int32_t k = 1; k <= n; ++k) {
+    if (k == n && nb == 0) break;
+    const TPoint m{ligneliste(w.liste, k), colonneliste(w.liste, k)};
+    if (!w.pointoeil(m.ligne, m.colonne)) continue;
+    for (int32_t q = 0; q < nb; ++q)
+      if (std::abs(passes[q].ligne - m.ligne) + std::abs(passes[q].colonne - m.colonne) != 1) return;
+    passes[nb++] = m;
+  }
+  statut = STATUTPRISE;
+}
+
+// Edge capture helper (levels 1 to 3): runs the edge one-eye test when the
+// fight lies on the first two lines.
+void coupsbordcapture(const TLecturePrise& e, const TListePoints& l, TPoint ko, int32_t& statut,
+                      const TListePoints& faibles, int32_t g) {
+  if (niveau > 3) return;
+  const TPlateau& p = *e.p;
+  if (pointreel(ko) && distancebord[indexcase(ko.ligne, ko.colonne)] > 1) return;
+  for (int32_t k = 1; k <= nbpoints(l); ++k) {
+    const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
+    if (r == 0) continue;
+    const int32_t i = indexcase(r, c);
+    if (distancebord[i] > 1) return;
+    if (distancebord[i] == 1) {
+      const TPoint b = audela(r, c);
+      if (pointreel(b) && distancebord[indexcase(b.ligne, b.colonne)] == 2) {
+        const uint8_t x = case_(p, b.ligne, b.colonne);
+        if (x == VIDE || (x == e.attaquant && libs(b.ligne, b.colonne) == 1)) return;
+      }
+    }
+  }
+  for (int32_t k = 1; k <= nbpoints(faibles); ++k) {
+    const int32_t r = ligneliste(faibles, k), c = colonneliste(faibles, k);
+    if (libs(r, c) == 1 && distancebord[indexcase(r, c)] > 1) return;
+  }
+  testoeilbord(e, g, statut);
+}
+
+}  // namespace
+
+// ---- Shared tests --------------------------------------------------------------------
+
+int32_t libertecomblable(const TPlateau& p, uint8_t couleur1, uint8_t couleur2, const TMarques& marques, int32_t borne,
+                         int32_t r, int32_t c) {
+  int32_t vides = 0;
+  TPoint vide{};
+  bool autre = false, zero = false;
+  pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    if (p[j] == VIDE) {
+      ++vides;
+      vide = {r2, c2};
+      if (!marques[j]) zero = true;
+    } else if (p[j] == couleur1) {
+      if (!marques[j]) zero = true;
+    } else {
+      autre = true;
+      if (infochaine[j][0] <= borne) zero = true;
+    }
+    return zero;
+  });
+  if (zero || vides >= 2) return 0;
+  if (vides == 0) return autre ? 1 : 2;
+  const bool fort = pasvoisins(vide.ligne, vide.colonne, 0, [&](int32_t r2, int32_t c2, int32_t) {
+    return case_(p, r2, c2) == couleur2 && libs(r2, c2) > borne;
+  });
+  return fort ? 1 : 0;
+}
+
+bool rampebord(const TPlateau& p, TPoint a, TPoint m, uint8_t s, uint8_t o) {
+  const int32_t n = configmoteur.taille;
+  const bool bordl = m.ligne == 1 || m.ligne == n, bordc = m.colonne == 1 || m.colonne == n;
+  if (bordl == bordc) return true;  // not on the first line, or a corner
+  const int32_t dl = m.ligne - a.ligne, dc = m.colonne - a.colonne;
+  if (std::abs(dl) + std::abs(dc) != 1 || (bordl && dl != 0) || (bordc && dc != 0)) return true;
+  const int32_t il = bordl ? (m.ligne == 1 ? 1 : -1) : 0, ic = bordc ? (m.colonne == 1 ? 1 : -1) : 0;
+  int32_t r = m.ligne + dl, c = m.colonne + dc;
+  while (r >= 1 && r <= n && c >= 1 && c <= n) {
+    for (int32_t q = 0; q < 2; ++q) {
+      const uint8_t x = case_(p, r + q * il, c + q * ic);
+      if (x == s) return true;
+      if (x == o) return false;
+    }
+    r += dl;
+    c += dc;
+  }
+  return false;
+}
+
+bool voisinpeudelibertes(const TInfoChaine& t, const TPlateau& p, int32_t r, int32_t c) {
+  return pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    return p[j] != VIDE && t[j][0] >= 1 && t[j][0] <= 2;
+  });
+}
+
+// ---- Owner's generator -------------------------------------------------------------------
+
+void coupsdefenseprise(TLecturePrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
+                       int32_t pli) {
+  TPlateau& p = *e.p;
+  TListePoints& l = n.liste;
+  // Step 1. Plies 1-2.
+  if (pli <= 2 && pli <= e.d) {
+    e.verifunique = 1;
+    e.fuitesprecoces = marquesvides;
+    e.d -= e.extensionattente;
+    e.extensionattente = 0;
+  }
+  const int32_t b = borneproprio(e, pli);
+  // Step 2. Lists and scratch map.
+  l[0] = 0;
+  e.carte = marquesvides;
+  e.faibles[0] = 0;
+  if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
+
+  // Step 3. Target in atari.
+  if (libs(e.cl, e.cc) == 1) {
+    s.elargir = 0;
+    listelibertes(p, l, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
+    int32_t legaux = 0;
+    for (int32_t k = 1; k <= nbpoints(l); ++k) {
+      const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
+      const int32_t lb = libertesapres(e, r, c);
+      if (lb < 0) continue;
+      ++legaux;
+      if (pli <= 2) e.fuitesprecoces[indexcase(r, c)] = 1;
+      if (lb > b) {
+        s.statut = STATUTFUITE;
+        return;
+      }
+    }
+    if (legaux > 1) triecoupsdefense(e, l, nbpoints(l), e.carte);
+    if (pli <= 2 && (nbpoints(l) == 1 || legaux == 1)) {
+      const int32_t ajout = std::min(2, e.profmax - e.d);
+      if (ajout > 0) {
+        e.extensionattente = ajout;
+        e.d += ajout;
+      }
+      if (pli == 1 && e.proprio == BLANC) ++compteurnoeudsprise;
+    }
+    if (pli <= 4 && !pointreel(ko) && nbpoints(l) == 1 && (e.verifunique || pli <= 2)) {
+      if (pli <= 2) e.verifunique = 0;
+      if (echelleprise(p, ligneliste(l, 1), colonneliste(l, 1), e.proprio, e.attaquant)) {
+        s.statut = STATUTPRISE;
+        return;
+      }
+    }
+    if (e.fuitetrouvee || pli <= 6) {
+      coupsbordcapture(e, l, ko, s.statut, e.faibles, 1);
+      if (s.statut) e.fuitetrouvee = 1;
+    }
+    return;
+  }
+
+  // Step 4. Two liberties or more.
+  s.elargir = 1;
+  e.bonnesfuites[0] = 0;
+  libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
+  const int32_t l0 = nbpoints(l);
+  int32_t nl = libs(e.cl, e.cc);
+  // Step 4.2.
+  if (e.fuitetrouvee || pli <= 6) {
+    coupsbordcapture(e, l, ko, s.statut, e.faibles, 1);
+    if (s.statut) {
+      e.fuitetrouvee = 1;
+      return;
+    }
+  }
+  // Step 4.3. Shortage and harmless fills.
+  if (nbpoints(e.faibles) == 0 && !pointreel(ko) && nl > 2 && nbpoints(e.prepares) == 0) {
+    s.statut = lecturemanque(e);
+    if (s.statut) return;
+  }
+  if (nl > 4) {
+    n.plateausauve = p;
+    n.chainessauvees = infochaine;
+    s.change = 1;
+    s.statut = comblelibertes(e, e.carte);
+    if (s.statut) return;
+    nl = libs(e.cl, e.cc);
+  }
+  // Step 4.4. The attacker's last stone when weak.
+  if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
+      case_(p, precedent.ligne, precedent.colonne) != VIDE && libs(precedent.ligne, precedent.colonne) <= 2)
+    empilepoint(e.faibles, CAPACITEPRISE, precedent.ligne, precedent.colonne);
+  // Step 4.5.
+  if (nl > b) {
+    s.statut = STATUTFUITE;
+    return;
+  }
+  // Step 4.6. Captures of weak neighbours in atari.
+  TMarques vus = marquesvides;
+  for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
+    const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
+    if (case_(p, r, c) == VIDE || libs(r, c) != 1 || vus[indexcase(r, c)]) continue;
+    marquepionschaine(p, vus, 0, r, c);
+    TPoint lib{};
+    TMarques vu = marquesvides;
+    derniereliberte(p, lib, 0, r, c, vu);
+    if (!pointreel(lib) || lib.ligne == ARRETMARCHE || memepoint(ko, lib.ligne, lib.colonne)) continue;
+    const int32_t lb = libertesapres(e, lib.ligne, lib.colonne);
+    if (lb > b) {
+      s.statut = STATUTFUITE;
+      return;
+    }
+    if (lb > nl) empilepoint(e.bonnesfuites, CAPACITEPRISE, lib.ligne, lib.colonne);
+    if (pli <= 2 && lb >= 0) e.fuitesprecoces[indexcase(lib.ligne, lib.colonne)] = 1;
+  }
+  // Step 4.7. Liberties.
+  for (int32_t k = 1; k <= l0; ++k) {
+    const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
+    if (positionliste(e.bonnesfuites, r, c)) continue;
+    int32_t estime = nl - 1;
+    bool exact = false;
+    pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      const int32_t j = indexcase(r2, c2);
+      if (p[j] == VIDE && !e.carte[j]) ++estime;
+      else if (p[j] == e.proprio && !e.carte[j] && libs(r2, c2) > 1) exact = true;
+      return false;
+    });
+    if (exact) estime = libertesapres(e, r, c);
+    if (estime > b) {
+      s.statut = STATUTFUITE;
+      return;
+    }
+    if (estime >= nl) empilepoint(e.bonnesfuites, CAPACITEPRISE, r, c);
+    if (estime > nl && pli <= 2) e.fuitesprecoces[indexcase(r, c)] = 1;
+  }
+  // Step 4.8. Weak stones around.
+  if (nl == 2)
+    ajouteennemisdeuxlibertes(p, l, ko, e.faibles);
+  else
+    voisinsfaiblesdespoints(p, l, TPoint{}, e.faibles);
+  if (pli <= 2) ajoutediagonalesfaibles(e, e.faibles);
+  // Step 4.9. Their liberties.
+  for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
+    const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
+    if (case_(p, r, c) == VIDE) continue;
+    if (libs(r, c) == 2)
+      libertesdelachaine(p, l, CAPACITEPRISE, 0, r, c, e.carte);
+    else
+      libertesetatari(p, l, CAPACITEPRISE, 0, r, c, e.carte);
+  }
+  // Step 4.10.
+  if (pli == 2 && pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)])
+    listevidesautourmarque(e.carte, p, l, CAPACITEPRISE, precedent.ligne, precedent.colonne);
+  // Step 4.11. Order.
+  const bool aucun = triecoupsdefense(e, l, l0, e.carte);
+  if (aucun && l0 <= 3 && nbpoints(e.faibles) == 0 && !pointreel(ko)) s.statut = STATUTINDICE;
+  // Step 4.12. The attacker's last chain with 3 liberties.
+  if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
+      case_(p, precedent.ligne, precedent.colonne) == e.attaquant && libs(precedent.ligne, precedent.colonne) == 3) {
+    if (pli <= 3)
+      libertesdelachaine(p, l, CAPACITEPRISE, 0, precedent.ligne, precedent.colonne, e.carte);
+    else if (e.d - 2 > pli || niveau > 7 || nl == 2)
+      poursuiteprise(e, l, e.carte, precedent);
+  }
+  // Step 4.13. Earlier attacker stones left weak.
+  if (pli >= 4) {
+    const int32_t kmax = pli <= 8 ? 2 : 1;
+    for (int32_t q = pli - 3; q >= 1; q -= 2) {
+      const TPoint m = e.ligne[q];
+      if (!pointreel(m) || case_(p, m.ligne, m.colonne) != e.attaquant || e.carte[indexcase(m.ligne, m.colonne)])
+        continue;
+      const int32_t lb = libs(m.ligne, m.colonne);
+      if (lb > kmax) continue;
+      if (lb == 1)
+        libertesdelachaine(p, l, CAPACITEPRISE, 0, m.ligne, m.colonne, e.carte);
+      else
+        poursuiteprise(e, l, e.carte, m);
+    }
+  }
+  // Step 4.14. A pass with two liberties.
+  if (nl == 2) empilepoint(l, CAPACITEPRISE, 0, 0);
+}
+
+// ---- Attacker's generator ----------------------------------------------------------------
+
+void coupsattaqueprise(TLecturePrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
+                       int32_t pli) {
+  TPlateau& p = *e.p;
+  TListePoints& l = n.liste;
+  // Step 1.
+  const bool passe = pli > 1 && !pointreel(e.ligne[pli - 1]);
+  const int32_t b = borneattaquant(e, pli);
+  l[0] = 0;
+  e.faibles[0] = 0;
+  e.carte = marquesvides;
+  if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
+  const int32_t nl = libs(e.cl, e.cc);
+
+  // Step 2. Forcing branch.
+  if (pli >= e.d || nl > b) {
+    s.elargir = 0;
+    if (nl == 2) {
+      uint8_t drapeau = 1;
+      libertesetvoisinsenatari(drapeau, p, l, 0, e.cl, e.cc, e.carte, CAPACITEPRISE);
+      if (drapeau && nbpoints(l) == 2) {
+        const TPoint a{ligneliste(l, 1), colonneliste(l, 1)}, b2{ligneliste(l, 2), colonneliste(l, 2)};
+        if (capturedeuxlibertes(e, e.carte, a, b2, ko)) {
+          s.statut = STATUTPRISE;
+          return;
+        }
+      }
+    } else {
+      libertesdelachaine(p, l, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
+    }
+    if (e.fuitetrouvee || pli <= 6) {
+      coupsbordcapture(e, l, ko, s.statut, e.faibles, 0);
+      if (s.statut) e.fuitetrouvee = 1;
+    }
+    return;
+  }
+
+  // Step 3. Ordinary branch.
+  s.elargir = 1;
+  libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
+  TMarques cartecapture = e.carte;
+  // Step 3.1.
+  if (nl == 2 && (pli <= 8 || passe)) {
+    const int32_t nb = nbpoints(l);
+    for (int32_t k = std::min(nb, 2); k >= 1; --k) {
+      TPoint m{ligneliste(l, k), colonneliste(l, k)};
+      if (k == 2 && nb < 2) m = ko;
+      if (!pointreel(m) || testvoisinsatari(p, e.proprio, m.ligne, m.colonne)) continue;
+      pasvoisins(m.ligne, m.colonne, 0, [&](int32_t r2, int32_t c2, int32_t) {
+        const int32_t j = indexcase(r2, c2);
+        if (p[j] == VIDE) {
+          if (!e.carte[j]) {
+            e.carte[j] = 1;
+            empilepoint(l, CAPACITEPRISE, r2, c2);
+          }
+        } else if (libs(r2, c2) <= 2) {
+          libertesetatari2(p, l, CAPACITEPRISE, 0, r2, c2, e.carte);
+        }
+        return false;
+      });
+    }
+  }
+  // Step 3.2.
+  if (e.fuitetrouvee || pli <= 6) {
+    coupsbordcapture(e, l, ko, s.statut, e.faibles, 0);
+    if (s.statut) {
+      e.fuitetrouvee = 1;
+      return;
+    }
+  }
+  // Step 3.3.
+  voisinsfaiblesdespoints(p, l, TPoint{}, e.faibles);
+  // Step 3.4.
+  bool annule = false;
+  for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
+    const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
+    if (case_(p, r, c) == VIDE) continue;
+    const int32_t lb = libs(r, c);
+    if (lb == 2 && (pli <= 8 || b > 2 || niveau > 8 || passe)) {
+      libertesdelachaine(p, l, CAPACITEPRISE, 0, r, c, e.carte);
+    } else if (lb == 1) {
+      libertesetatari(p, l, CAPACITEPRISE, 0, r, c, e.carte);
+      if (case_(p, r, c) != e.proprio) annule = true;
+    }
+  }
+  // Step 3.5.
+  if (nl == 2 && !annule) {
+    TListePoints lc{};
+    TMarques vu = marquesvides;
+    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    if (nbpoints(lc) == 2) {
+      const TPoint a{ligneliste(lc, 1), colonneliste(lc, 1)}, b2{ligneliste(lc, 2), colonneliste(lc, 2)};
+      if (capturedeuxlibertes(e, cartecapture, a, b2, ko)) {
+        s.statut = STATUTPRISE;
+        return;
+      }
+    }
+  }
+  // Step 3.6. The owner's last stone in atari.
+  if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
+      case_(p, precedent.ligne, precedent.colonne) != VIDE && libs(precedent.ligne, precedent.colonne) == 1) {
+    TPoint lib{};
+    TMarques vu = marquesvides;
+    trouveliberte(p, lib, 0, precedent.ligne, precedent.colonne, vu);
+    if (pointreel(lib) && !e.carte[indexcase(lib.ligne, lib.colonne)]) {
+      e.carte[indexcase(lib.ligne, lib.colonne)] = 1;
+      empilepoint(l, CAPACITEPRISE, lib.ligne, lib.colonne);
+    }
+  }
+  // Step 3.7. Points around the last liberties.
+  if (nl <= 2 && (pli <= 8 || niveau > 8 || passe) && ((nl == 1 && pointreel(ko)) || (nl == 2 && !pointreel(ko)))) {
+    TListePoints lc{};
+    TMarques vu = marquesvides;
+    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    if (nbpoints(lc) >= 1) {
+      const int32_t k2 = nbpoints(lc) >= 2 ? 2 : 1;
+      listevidesvoisinsmarque(e.carte, p, l, CAPACITEPRISE, ligneliste(lc, 1), colonneliste(lc, 1),
+                              ligneliste(lc, k2), colonneliste(lc, k2));
+      if (k2 == 2)
+        listevidesvoisinsmarque(e.carte, p, l, CAPACITEPRISE, ligneliste(lc, 2), colonneliste(lc, 2),
+                                ligneliste(lc, 2), colonneliste(lc, 2));
+    }
+  }
+  // Step 3.8. Order.
+  triecoupsattaque(e, l, e.carte);
+}
