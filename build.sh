@@ -41,7 +41,7 @@ case "${1:-}" in
     build build
     ctest --test-dir build -j "$JOBS" --output-on-failure
     # Once more under AddressSanitizer and UndefinedBehaviorSanitizer.
-    build build-asan -DMOLVANE_SANITIZE=ON -DMOLVANE_BENCH=OFF
+    build build-asan -DMOLVANE_SANITIZE=ON -DMOLVANE_BENCH=OFF -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG"
     ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-asan -j "$JOBS" --output-on-failure
     ;;
   bench)
