@@ -1,0 +1,76 @@
+// Capture reading over the tactical suite (tests/data/prise/tactique.txt):
+// every case read once per iteration, with the total nodes, nodes per second
+// and a signature of the answers as counters.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+#include "engine/board/cles.h"
+#include "engine/board/etat.h"
+#include "engine/board/jeu.h"
+#include "engine/reading/prise.h"
+#include "tests/unit/prise_suite.h"
+
+namespace {
+
+void BM_PriseSuiteTactique(benchmark::State& state) {
+  const auto cas = suiteprise::lit();
+  if (cas.empty() || !chargecles()) {
+    state.SkipWithError("tactical suite or key tables missing");
+    return;
+  }
+  int64_t noeuds = 0;
+  uint32_t signature = 0;
+  for (auto _ : state) {
+    signature = 0;
+    for (const auto& c : cas) {
+      configmoteur.taille = c.taille;
+      construittables(c.taille);
+      niveau = c.niveau;
+      lecturelongue = c.niveau >= 5 ? 1 : 0;
+      cacheactif = 0;
+      compteurcache = 0;
+      TPlateau p = c.plateau;
+      calculelibertes(p);
+      const int32_t n0 = compteurnoeuds;
+      const bool r = testprise(p, c.ligne, c.colonne, c.profondeur, c.limite, static_cast<uint8_t>(1 - c.premier),
+                               c.ko);
+      noeuds += compteurnoeuds - n0;
+      signature = signature * 31 + (r ? 1u : 0u);
+    }
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  state.counters["signature"] = signature;
+}
+BENCHMARK(BM_PriseSuiteTactique)->Unit(benchmark::kMicrosecond);
+
+// The crowded fight that runs over the node budget: the worst case of one call.
+void BM_PriseCombatBudget(benchmark::State& state) {
+  static constexpr const char* lignes[9] = {"X.OXX....", "..OX....O", "..XOO...X", "......O.X", "O...O.XOX",
+                                            "..O......", "......X..", "....O..X.", "...O...XO"};
+  if (!chargecles()) {
+    state.SkipWithError("key tables missing");
+    return;
+  }
+  configmoteur.taille = 9;
+  construittables(9);
+  TPlateau p = plateauvide();
+  for (int32_t r = 1; r <= 9; ++r)
+    for (int32_t c = 1; c <= 9; ++c)
+      p[indexcase(r, c)] = lignes[r - 1][c - 1] == 'X' ? NOIR : lignes[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  calculelibertes(p);
+  niveau = 10;
+  int64_t noeuds = 0;
+  for (auto _ : state) {
+    lecturelongue = 1;
+    const int32_t n0 = compteurnoeuds;
+    benchmark::DoNotOptimize(testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{}));
+    noeuds += compteurnoeuds - n0;
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PriseCombatBudget)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,363 @@
+// Capture reading: liberty schedule, depth parity, node budget, stores,
+// result cache, map helpers and a seeded stress of state restoration.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "engine/board/cles.h"
+#include "engine/board/etat.h"
+#include "engine/board/jeu.h"
+#include "engine/reading/prise.h"
+#include "engine/reading/prise_cartes.h"
+#include "engine/reading/prise_etat.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+TPlateau pose(std::string_view d) {
+  EXPECT_TRUE(chargecles());
+  auto pos = fixture::diagramme(d);
+  configmoteur.taille = pos.taille;
+  construittables(pos.taille);
+  calculelibertes(pos.plateau);
+  niveau = 7;
+  lecturelongue = 1;
+  cacheactif = 0;
+  compteurcache = 0;
+  depassementprise = 0;
+  pionsmorts = marquesvides;
+  return pos.plateau;
+}
+
+std::vector<int32_t> calendrier(int32_t d, int32_t n, int32_t plis) {
+  int32_t l[PLISMAXPRISE + 8] = {};
+  limitelibertesparprofondeur(l, d, n);
+  return std::vector<int32_t>(l + 1, l + 1 + plis);
+}
+
+TEST(PriseCalendrier, ScheduleExamples) {
+  EXPECT_EQ(calendrier(11, 5, 15), (std::vector<int32_t>{5, 5, 5, 5, 4, 3, 3, 3, 2, 2, 2, 2, 2, 2, 2}));
+  EXPECT_EQ(calendrier(3, 2, 7), (std::vector<int32_t>{2, 2, 2, 2, 2, 2, 2}));
+  EXPECT_EQ(calendrier(8, 3, 12), (std::vector<int32_t>{3, 3, 3, 3, 3, 3, 3, 2, 2, 2, 2, 2}));
+  // Plies 1 to 3 have no cap; ply 4 at most 5.
+  EXPECT_EQ(calendrier(13, 9, 4), (std::vector<int32_t>{9, 9, 9, 5}));
+}
+
+TEST(PriseCalendrier, DepthParity) {
+  struct Cas { int32_t d; bool proprio; int32_t attendu; };
+  for (const Cas c : {Cas{4, true, 3}, Cas{4, false, 4}, Cas{11, true, 11}, Cas{11, false, 10}, Cas{8, true, 7},
+                      Cas{13, false, 12}})
+    EXPECT_EQ(profondeurtravailprise(c.d, c.proprio), c.attendu) << c.d << " " << c.proprio;
+}
+
+TEST(PriseListe, RemonteCoup) {
+  TListePoints l{};
+  for (int32_t k = 1; k <= 5; ++k) empilepoint(l, 300, k, k);
+  remontecoupenliste(l, 4, 4, 2, 300);
+  std::vector<int32_t> lignes;
+  for (int32_t k = 1; k <= 5; ++k) lignes.push_back(ligneliste(l, k));
+  EXPECT_EQ(lignes, (std::vector<int32_t>{1, 4, 2, 3, 5}));
+  // A point before position k, or absent, leaves the list alone.
+  remontecoupenliste(l, 1, 1, 3, 300);
+  remontecoupenliste(l, 9, 9, 1, 300);
+  lignes.clear();
+  for (int32_t k = 1; k <= 5; ++k) lignes.push_back(ligneliste(l, k));
+  EXPECT_EQ(lignes, (std::vector<int32_t>{1, 4, 2, 3, 5}));
+}
+
+// A crowded 9x9 fight where reading the chain at (3,3) with the attacker to
+// move passes 10,000 nodes at level 10.
+constexpr const char* kCombat =
+    "X.OXX....\n"
+    "..OX....O\n"
+    "..XOO...X\n"
+    "......O.X\n"
+    "O...O.XOX\n"
+    "..O......\n"
+    "......X..\n"
+    "....O..X.\n"
+    "...O...XO\n";
+
+TEST(PriseBudget, OverrunRestoresLectureLongue) {
+  TPlateau p = pose(kCombat);
+  niveau = 10;
+  lecturelongue = 1;
+  const TPlateau avant = p;
+  const TInfoChaine chaines = infochaine;
+  const int32_t n0 = compteurnoeuds, l0 = compteurnoeudslecture;
+  testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{});
+  EXPECT_GT(compteurnoeuds - n0, BUDGETPRISE);
+  EXPECT_EQ(compteurnoeudslecture - l0, compteurnoeuds - n0);
+  EXPECT_EQ(depassementprise, 1);
+  EXPECT_EQ(lecturelongue, 1);
+  EXPECT_EQ(p, avant);
+  EXPECT_EQ(infochaine, chaines);
+  // Without the widening the same reading stays lecturelongue-free.
+  lecturelongue = 0;
+  depassementprise = 0;
+  testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{});
+  EXPECT_EQ(lecturelongue, 0);
+}
+
+TEST(PriseBudget, SmallReadingLeavesTheFlag) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      "....O....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  EXPECT_FALSE(testprise(p, 5, 5, 11, 2, NOIR, TPoint{}));
+  EXPECT_EQ(depassementprise, 0);
+}
+
+TEST(PriseEntree, AtariShortcutAndKoPoint) {
+  TPlateau p = pose(
+      ".........\n"
+      "..XO.....\n"
+      ".X.XO....\n"
+      "..XO.....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const int32_t n0 = compteurnoeuds;
+  EXPECT_TRUE(testprise(p, 3, 4, 11, 5, NOIR, TPoint{}));
+  EXPECT_EQ(compteurnoeuds, n0);  // no search
+  EXPECT_FALSE(testprise(p, 3, 4, 11, 5, NOIR, TPoint{3, 3}));
+  EXPECT_GT(compteurnoeuds, n0);  // the search ran
+  // An empty point holds no chain to capture.
+  EXPECT_FALSE(testprise(p, 5, 5, 11, 5, NOIR, TPoint{}));
+}
+
+// ---- Stores ----------------------------------------------------------------
+
+TEST(PriseStores, TranspositionTableSortedAndBounded) {
+  static TLecturePrise e;
+  std::fill(std::begin(e.nbtransposition), std::end(e.nbtransposition), 0);
+  std::mt19937 g(3);
+  std::vector<uint32_t> cles;
+  for (int32_t k = 0; k < ENTREESPARTABLE; ++k) cles.push_back(static_cast<uint32_t>(g()) | 1u);
+  std::sort(cles.begin(), cles.end());
+  cles.erase(std::unique(cles.begin(), cles.end()), cles.end());
+  while (static_cast<int32_t>(cles.size()) < ENTREESPARTABLE) cles.push_back(cles.back() + 2);
+  std::shuffle(cles.begin(), cles.end(), g);
+  for (size_t k = 0; k < cles.size(); ++k) {
+    const int32_t pos = cherchetranspositionprise(e, 5, cles[k]);
+    ASSERT_GT(pos, 0);
+    inseretranspositionprise(e, 5, pos, cles[k], static_cast<int32_t>(k % 2));
+  }
+  EXPECT_EQ(e.nbtransposition[5], ENTREESPARTABLE);
+  const TEntreeCle* t = tablehachrecu + 2 * ENTREESPARTABLE;
+  for (int32_t k = 1; k < ENTREESPARTABLE; ++k) ASSERT_LT(t[k - 1].cle, t[k].cle);
+  // The 10,001st key is not stored; the first ones are still found.
+  const uint32_t neuve = 0;
+  const int32_t pos = cherchetranspositionprise(e, 5, neuve);
+  inseretranspositionprise(e, 5, pos, neuve, 1);
+  EXPECT_EQ(e.nbtransposition[5], ENTREESPARTABLE);
+  EXPECT_GT(cherchetranspositionprise(e, 5, neuve), 0);
+  for (size_t k = 0; k < cles.size(); k += 997)
+    EXPECT_EQ(cherchetranspositionprise(e, 5, cles[k]), -static_cast<int32_t>(k % 2));
+  // Other plies are untouched.
+  EXPECT_EQ(e.nbtransposition[4], 0);
+}
+
+TEST(PriseStores, CacheBucketFullTakesNoMore) {
+  pose(
+      ".........\n.........\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n");
+  static TLecturePrise e;
+  e.cl = 5;
+  e.cc = 5;
+  e.couleurcache = 1;
+  TCasierPrise& b = casierprise(e);
+  b[0] = 0;
+  for (int32_t k = 0; k < ENTREESCACHEPRISE + 20; ++k) inserecacheprise(e, static_cast<uint32_t>(k * 7919 + 1), 1);
+  EXPECT_EQ(b[0], ENTREESCACHEPRISE);
+  for (int32_t k = 2; k <= b[0]; ++k) ASSERT_LT(b[2 * k - 1], b[2 * k + 1]);
+  // A key already there is not inserted twice.
+  b[0] = 0;
+  inserecacheprise(e, 42, 0);
+  inserecacheprise(e, 42, 1);
+  EXPECT_EQ(b[0], 1);
+  EXPECT_EQ(b[2], 0);
+  b[0] = 0;
+}
+
+constexpr const char* kTroisPierres =
+    ".........\n"
+    ".........\n"
+    "...XX....\n"
+    "..XOOOX..\n"
+    "...XX....\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    ".........\n";
+
+TEST(PriseCache, CopiedToEveryStoneOfTheChain) {
+  TPlateau p = pose(kCombat);
+  p = pose(kTroisPierres);
+  for (auto& c : cacheprise[1]) c[0] = 0;
+  for (auto& m : cacheplateaux[1]) m = marquesvides;
+  cacheactif = 1;
+  compteurcache = 0;
+  testprise(p, 4, 5, 11, 5, NOIR, TPoint{});
+  cacheactif = 0;
+  const int32_t i = indexcase(4, 5);
+  EXPECT_EQ(cacheplateaux[1][i][i], 1);
+  EXPECT_GT(cacheprise[1][i][0], 0);
+  for (const int32_t c : {4, 6}) {
+    EXPECT_EQ(cacheprise[1][indexcase(4, c)], cacheprise[1][i]);
+    EXPECT_EQ(cacheplateaux[1][indexcase(4, c)], cacheplateaux[1][i]);
+  }
+  // Points played by the reading are in the snapshot.
+  int32_t joues = 0;
+  for (const uint8_t v : cacheplateaux[1][i]) joues += v;
+  EXPECT_GT(joues, 1);
+}
+
+TEST(PriseCache, SingleStoneAndSwitchedOff) {
+  TPlateau p = pose(
+      ".........\n.........\n.........\n....X....\n...XO....\n.........\n.........\n.........\n.........\n");
+  for (auto& c : cacheprise[1]) c[0] = 0;
+  for (auto& m : cacheplateaux[1]) m = marquesvides;
+  testprise(p, 5, 5, 11, 5, NOIR, TPoint{});
+  for (int32_t i = 0; i < NBCASES; ++i) {
+    ASSERT_EQ(cacheprise[1][i][0], 0);
+    ASSERT_EQ(cacheplateaux[1][i], marquesvides);
+  }
+  cacheactif = 1;
+  testprise(p, 5, 5, 11, 5, NOIR, TPoint{});
+  cacheactif = 0;
+  int32_t remplis = 0;
+  for (int32_t i = 0; i < NBCASES; ++i) remplis += cacheprise[1][i][0] > 0 ? 1 : 0;
+  EXPECT_EQ(remplis, 1);  // a single stone keeps its bucket to itself
+}
+
+// ---- Map helpers -------------------------------------------------------------
+
+TEST(PriseCartes, SharedLibertyLeftOutOfTheReadingTable) {
+  TPlateau p = pose(
+      "XXX.OOO..\n"
+      "..XX.O...\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const TInfoChaine avant = infochaine;
+  preparecartelecture(p);
+  EXPECT_EQ(infochaine, avant);
+  EXPECT_EQ(infochainelecture[indexcase(1, 1)][0], infochaine[indexcase(1, 1)][0] - 1);
+  EXPECT_EQ(infochainelecture[indexcase(1, 5)][0], infochaine[indexcase(1, 5)][0] - 1);
+  // Without such a point the reading table is the chain table.
+  p = pose(kTroisPierres);
+  preparecartelecture(p);
+  EXPECT_EQ(infochainelecture, infochaine);
+  // Two white chains and one black chain around the point: not shared.
+  p = pose(
+      ".........\n"
+      "...OO....\n"
+      "..X.O....\n"
+      "..XO.....\n"
+      "...O.....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  preparecartelecture(p);
+  EXPECT_EQ(infochainelecture, infochaine);
+}
+
+TEST(PriseCartes, MarquePionsParCouleur) {
+  TPlateau p = pose(kTroisPierres);
+  ciblesnoires = marquesvides;
+  ciblesblanches = marquesvides;
+  marquepionsparcouleur(p, marquesvides);
+  EXPECT_EQ(ciblesnoires, marquesvides);
+  EXPECT_EQ(ciblesblanches, marquesvides);
+  TMarques m = marquesvides;
+  m[indexcase(3, 4)] = m[indexcase(4, 5)] = 1;
+  marquepionsparcouleur(p, m);
+  EXPECT_EQ(ciblesnoires[indexcase(3, 4)], 1);
+  EXPECT_EQ(ciblesblanches[indexcase(4, 5)], 1);
+  EXPECT_EQ(ciblesnoires[indexcase(4, 5)], 0);
+}
+
+TEST(PriseCartes, ChainesDansFenetre) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      "...X.....\n"
+      "..XO.O...\n"
+      "...X.....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmorts[indexcase(4, 6)] = 1;  // a dead white stone
+  TMarques marques = marquesvides;
+  TListePoints l{};
+  chainesdansfenetre(marques, l, p, 1, 3, 4, 4, 4);
+  ASSERT_EQ(nbpoints(l), 1);  // positive flag: dead chains of the start colour only
+  EXPECT_EQ(ligneliste(l, 1), 4);
+  EXPECT_EQ(colonneliste(l, 1), 6);
+  // Already marked: not collected again; flag 0 adds the live black stones.
+  chainesdansfenetre(marques, l, p, 0, 3, 4, 4, 4);
+  EXPECT_EQ(nbpoints(l), 4);
+  TListePoints l2{};
+  TMarques m2 = marquesvides;
+  chainesfaiblesaccessibles(p, l2, 300, 4, 0, 4, 4, m2);
+  EXPECT_EQ(nbpoints(l2), 4);  // the white stone and the three black stones touching it
+  pionsmorts = marquesvides;
+}
+
+// ---- Stress ------------------------------------------------------------------
+
+// Seeded random 9x9 positions: every chain with at most 3 liberties read from
+// both sides; board, chain table and lecturelongue come back identical.
+TEST(PriseStress, RandomPositionsRestoreState) {
+  ASSERT_TRUE(chargecles());
+  std::mt19937 g(11);
+  for (int essai = 0; essai < 40; ++essai) {
+    configmoteur.taille = 9;
+    construittables(9);
+    niveau = 1 + static_cast<int32_t>(g() % 10);
+    lecturelongue = niveau >= 5;
+    cacheactif = static_cast<uint8_t>(g() % 2);
+    TPlateau p = plateauvide();
+    infochaine = infochainevide;
+    TListePoints prises{};
+    const int pierres = 20 + static_cast<int>(g() % 30);
+    uint8_t coul = NOIR;
+    for (int k = 0; k < pierres; ++k) {
+      jouecoup(prises, CAPACITELISTE, p, 1 + static_cast<int32_t>(g() % 9), 1 + static_cast<int32_t>(g() % 9), coul,
+               static_cast<uint8_t>(1 - coul));
+      coul = static_cast<uint8_t>(1 - coul);
+    }
+    for (int32_t r = 1; r <= 9; ++r)
+      for (int32_t c = 1; c <= 9; ++c) {
+        const int32_t i = indexcase(r, c);
+        if (p[i] == VIDE || infochaine[i][0] > 3) continue;
+        const TPlateau avant = p;
+        const TInfoChaine chaines = infochaine;
+        const uint8_t longue = lecturelongue;
+        testprise(p, r, c, 1 + static_cast<int32_t>(g() % 14), 2 + static_cast<int32_t>(g() % 4),
+                  static_cast<uint8_t>(g() % 2), TPoint{});
+        ASSERT_EQ(p, avant) << essai << " " << r << " " << c;
+        ASSERT_EQ(infochaine, chaines);
+        ASSERT_EQ(lecturelongue, longue);
+      }
+    cacheactif = 0;
+  }
+}
+
+}  // namespace
