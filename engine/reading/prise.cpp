@@ -669,6 +669,7 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   // Step 7. Depth and schedule.
   e.d = std::max(profondeurtravailprise(profondeur, propriocommence), 1);
   e.profmax = e.d + 4;
+  std::fill(std::begin(e.limites), std::end(e.limites), 2);
   limitelibertesparprofondeur(e.limites, e.d, limitelibertes);
 
   // Step 8. Root.

@@ -21,6 +21,7 @@ struct Cas {
   TPoint ko{};
   int32_t profondeur = 11, limite = 5, niveau = 7;
   bool prise = false;
+  bool echelle = false;     // the answer needs the ladder reading
   std::string erreur;      // non-empty when the block is malformed
 };
 
@@ -93,6 +94,11 @@ inline std::vector<Cas> lit(const std::string& fichier = chemin()) {
     } else if (mot == "depth") {
       std::string l;
       mots >> c.profondeur >> l >> c.limite;
+    } else if (mot == "needs") {
+      std::string s;
+      mots >> s;
+      c.echelle = s == "ladder";
+      if (!c.echelle) c.erreur = "needs";
     } else if (mot == "level") {
       mots >> c.niveau;
     } else if (mot == "expect") {
