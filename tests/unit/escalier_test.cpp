@@ -12,6 +12,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/voisin.h"
+#include "engine/chains/escaliers.h"
 #include "engine/reading/escalier.h"
 #include "tests/support/fixture.h"
 
@@ -164,6 +165,23 @@ TEST(Escalier, LongLadderAcrossTheBoard) {
   EXPECT_FALSE(escalier(p, 5, 4, NOIR));
 }
 
+// lectureesca from the single liberty of the defender's chain, with the
+// board checked unchanged.
+bool lectureunpas(TPlateau& p, int r, int c, uint8_t defenseur) {
+  const TPlateau avant = p;
+  TMarques vu = marquesvides;
+  const TVoisins& v = tablevoisins[indexcase(r, c)];
+  for (int k = 0; k < v.nbvoisins; ++k) {
+    const int j = indexcase(v.voisins[k][0], v.voisins[k][1]);
+    if (p[j] == defenseur && !vu[j]) marquepionschaine(p, vu, 0, v.voisins[k][0], v.voisins[k][1]);
+  }
+  uint8_t chasseur = static_cast<uint8_t>(1 - defenseur), coureur = defenseur;
+  int32_t res = 0;
+  lectureesca(vu, p, chasseur, coureur, r, c, res);
+  EXPECT_EQ(p, avant) << "board changed by lectureesca";
+  return res == ESCALIERPRIS;
+}
+
 // The regression file: blocks of "case <name>: <why>", the diagram, and
 // "test <row> <col> <X|O> <caught|escapes>".
 TEST(Escalier, RegressionFile) {
@@ -185,7 +203,10 @@ TEST(Escalier, RegressionFile) {
       ASSERT_TRUE(attendu == "caught" || attendu == "escapes") << nom;
       TPlateau p = pose(diagramme);
       SCOPED_TRACE(nom);
-      EXPECT_EQ(escalier(p, r, c, couleur == "X" ? NOIR : BLANC), attendu == "caught");
+      const uint8_t defenseur = couleur == "X" ? NOIR : BLANC;
+      EXPECT_EQ(escalier(p, r, c, defenseur), attendu == "caught");
+      // The plain-board ladder step of the status unit agrees.
+      EXPECT_EQ(lectureunpas(p, r, c, defenseur), attendu == "caught");
       ++cas;
     } else {
       diagramme += ligne + "\n";
