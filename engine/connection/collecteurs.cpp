@@ -1,0 +1,215 @@
+// Liberty collectors of linked chains and point link tests.
+#include "engine/connection/collecteurs.h"
+
+#include <climits>
+
+#include "engine/board/parcours.h"
+#include "engine/board/pas.h"
+#include "engine/board/voisin.h"
+#include "engine/connection/liaisonvorn.h"
+
+namespace {
+inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
+inline int32_t libs(int32_t j) { return infochaine[j][0]; }
+
+// Calls f(r2, c2) for each unmarked stone of `couleur` diagonal to (r, c)
+// that the diagonal rule links to it, in the rule's order.
+template <class F>
+void diagonalesliees(const TPlateau& p, const TMarques& vu, uint8_t couleur, int32_t r, int32_t c, F&& f) {
+  for (const auto& o : ORDREDIAGONALES) {
+    const int32_t r2 = r + o[0], c2 = c + o[1];
+    if (!surplateaumoteur(r2, c2)) continue;
+    const int32_t j = ix(r2, c2);
+    if (vu[j] || p[j] != couleur) continue;
+    if (diagonaleliee(p, couleur, r, c, r2, c2)) f(r2, c2);
+  }
+}
+
+// How a collector treats the adjacent opponent chains.
+enum class Ennemis { captures, atari, morts, aucun };
+
+struct Collecte {
+  const TPlateau& p;
+  TListePoints& l;
+  int32_t cap;
+  TMarques& vu;
+  Ennemis mode;
+  int32_t profondeurmax;
+  TListePoints* ataris;
+  int32_t capataris;
+
+  void marche(int32_t r, int32_t c, int32_t profondeur) {
+    const uint8_t x = p[ix(r, c)];
+    // Step 1. Mark the stone.
+    vu[ix(r, c)] = 1;
+    // Step 2. Orthogonal neighbours.
+    pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+      const int32_t j = ix(r2, c2);
+      if (vu[j]) return false;
+      if (p[j] == VIDE) {
+        vu[j] = 1;
+        empilepoint(l, cap, r2, c2);
+      } else if (p[j] == x) {
+        marche(r2, c2, profondeur);
+      } else {
+        ennemi(j, r2, c2);
+      }
+      return false;
+    });
+    // Step 3. Diagonal links.
+    if (profondeur < profondeurmax)
+      diagonalesliees(p, vu, x, r, c, [&](int32_t r2, int32_t c2) {
+        if (!vu[ix(r2, c2)]) marche(r2, c2, profondeur + 1);
+      });
+  }
+
+  void ennemi(int32_t j, int32_t r2, int32_t c2) {
+    switch (mode) {
+      case Ennemis::captures:
+        if (libs(j) == 2) libertesdelachaine(p, l, cap, 0, r2, c2, vu);
+        [[fallthrough]];
+      case Ennemis::atari:
+        if (libs(j) == 1) libertesetatari(p, l, cap, 0, r2, c2, vu);
+        break;
+      case Ennemis::morts:
+        if (libs(j) == 1 || (libs(j) == 2 && !pionsmorts[j])) libertesetcapturables(p, l, cap, 0, r2, c2, vu);
+        break;
+      case Ennemis::aucun:
+        if (libs(j) == 1) ajoutecaseatari(r2, c2);
+        break;
+    }
+  }
+
+  // The opponent stone into the atari list, once.
+  void ajoutecaseatari(int32_t r2, int32_t c2) {
+    TListePoints& a = *ataris;
+    for (int32_t k = 1; k <= nbpoints(a); ++k)
+      if (ligneliste(a, k) == r2 && colonneliste(a, k) == c2) return;
+    empilepoint(a, capataris, r2, c2);
+  }
+};
+}  // namespace
+
+void listelibertesetcaptures2(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c,
+                              int32_t profondeurmax, int32_t profondeur) {
+  Collecte{p, l, cap, vu, Ennemis::captures, profondeurmax, nullptr, 0}.marche(r, c, profondeur);
+}
+
+void listelibertesetcaptures(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c) {
+  Collecte{p, l, cap, vu, Ennemis::captures, INT_MAX, nullptr, 0}.marche(r, c, 0);
+}
+
+void listelibertesaveccaptures(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r,
+                               int32_t c) {
+  Collecte{p, l, cap, vu, Ennemis::atari, INT_MAX, nullptr, 0}.marche(r, c, 0);
+}
+
+void listelibertesavecmorts(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c) {
+  Collecte{p, l, cap, vu, Ennemis::morts, INT_MAX, nullptr, 0}.marche(r, c, 0);
+}
+
+void listelibertesdelachaineliee(const TPlateau& p, TListePoints& l, int32_t cap, TListePoints& ataris,
+                                 int32_t capataris, TMarques& vu, int32_t r, int32_t c) {
+  Collecte{p, l, cap, vu, Ennemis::aucun, INT_MAX, &ataris, capataris}.marche(r, c, 0);
+}
+
+void listelibertessimple(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c) {
+  const uint8_t x = p[ix(r, c)];
+  vu[ix(r, c)] = 1;
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (vu[j]) return false;
+    if (p[j] == VIDE) {
+      vu[j] = 1;
+      empilepoint(l, cap, r2, c2);
+    } else if (p[j] == x) {
+      listelibertessimple(p, l, cap, vu, r2, c2);
+    }
+    return false;
+  });
+  diagonalesliees(p, vu, x, r, c, [&](int32_t r2, int32_t c2) {
+    if (!vu[ix(r2, c2)]) listelibertessimple(p, l, cap, vu, r2, c2);
+  });
+}
+
+void marquelibertes(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {
+  const uint8_t x = p[ix(r, c)];
+  m[ix(r, c)] = 1;
+  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (m[j]) return false;
+    if (p[j] == VIDE) {
+      m[j] = 1;
+    } else if (p[j] == x) {
+      marquelibertes(p, m, r2, c2);
+    } else if (libs(j) < 4) {
+      marquepionschaine(p, m, 0, r2, c2);
+    }
+    return false;
+  });
+  diagonalesliees(p, m, x, r, c, [&](int32_t r2, int32_t c2) {
+    if (!m[ix(r2, c2)]) marquelibertes(p, m, r2, c2);
+  });
+}
+
+namespace {
+void comptejusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t r, int32_t c, int32_t borne, bool saut) {
+  // Step 1. A hop into a chain that already has the bound.
+  if (saut && libs(ix(r, c)) >= borne) {
+    n = borne;
+    return;
+  }
+  // Step 2. Liberties and own stones, the bound checked after each direction.
+  const uint8_t x = p[ix(r, c)];
+  vu[ix(r, c)] = 1;
+  const bool fini = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (!vu[j]) {
+      if (p[j] == VIDE) {
+        vu[j] = 1;
+        ++n;
+      } else if (p[j] == x) {
+        comptejusqua(p, vu, n, r2, c2, borne, saut);
+      }
+    }
+    return n >= borne;
+  });
+  if (fini || saut) return;
+  // Step 3. One diagonal hop from each stone while short of the bound.
+  for (const auto& o : ORDREDIAGONALES) {
+    if (n >= borne) return;
+    const int32_t r2 = r + o[0], c2 = c + o[1];
+    if (!surplateaumoteur(r2, c2)) continue;
+    const int32_t j = ix(r2, c2);
+    if (vu[j] || p[j] != x || !diagonaleliee(p, x, r, c, r2, c2)) continue;
+    comptejusqua(p, vu, n, r2, c2, borne, true);
+  }
+}
+}  // namespace
+
+void comptelibertesjusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t colonne, int32_t ligne,
+                          int32_t borne, uint8_t saut) {
+  comptejusqua(p, vu, n, ligne, colonne, borne, saut != 0);
+}
+
+bool pointliea(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne) {
+  const auto libre = [&](int32_t r, int32_t c) { return p[ix(r, c)] == x && !m[ix(r, c)]; };
+  if (pas4(ligne, colonne, ORDREMARCHE, libre)) return true;
+  for (const auto& o : ORDREDIAGONALES) {
+    const int32_t r2 = ligne + o[0], c2 = colonne + o[1];
+    if (surplateaumoteur(r2, c2) && libre(r2, c2) && p[ix(r2, colonne)] == VIDE && p[ix(ligne, c2)] == VIDE)
+      return true;
+  }
+  return false;
+}
+
+bool pointlieajump(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne) {
+  if (pointliea(p, m, ligne, x, colonne)) return true;
+  for (const auto& o : ORDREMARCHE) {
+    const int32_t r2 = ligne + 2 * o[0], c2 = colonne + 2 * o[1];
+    if (surplateaumoteur(r2, c2) && p[ix(ligne + o[0], colonne + o[1])] == VIDE && p[ix(r2, c2)] == x &&
+        !m[ix(r2, c2)])
+      return true;
+  }
+  return false;
+}
