@@ -12,12 +12,13 @@
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/choice/listecoups.h"
+#include "engine/connection/liaisonvorn.h"
 #include "engine/reading/prise_etat.h"
 #include "frontend/trace.h"
 
 namespace {
 
-TLecturePrise lecture;                 // state of the running reading
+TEtatPrise lecture;                 // state of the running reading
 TNoeudPrise noeuds[PLISMAXPRISE + 2];  // buffers of the node of each ply
 TMarques cartevide;                    // parent and grandparent maps of the root
 bool lectureencours = false;
@@ -51,7 +52,7 @@ void ajoutecandidats(TNoeudPrise& n, const TPlateau& p, const TListePoints& l, i
 // ---- Preparations ------------------------------------------------------------
 
 // Fills harmless outside liberties of a target with many liberties.
-void preparelibertesprise(TLecturePrise& e, bool attaquantcommence) {
+void preparelibertesprise(TEtatPrise& e, bool attaquantcommence) {
   TPlateau& p = *e.p;
   int32_t borne = attaquantcommence ? 5 : 4;
   if (libs(e.cl, e.cc) <= borne) return;
@@ -80,7 +81,7 @@ void preparelibertesprise(TLecturePrise& e, bool attaquantcommence) {
 // Flood of the preparation: appends the empty points it enters (the start
 // excepted); false when the preparation is to end with an empty list.
 struct FloodPrepare {
-  TLecturePrise& e;
+  TEtatPrise& e;
   TMarques& vu;
   int32_t bornetaille;
   int32_t limite;       // first pass: N; second: liberty bound of crossed chains
@@ -119,7 +120,7 @@ struct FloodPrepare {
 };
 
 // Points around an enclosed target that the reading offers late (levels 4+).
-void preparecoupsprise(TLecturePrise& e, int32_t profondeur, int32_t n) {
+void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
   e.prepares[0] = 0;
   const int32_t bornetaille = profondeur < 13 ? profondeur - 2 : 10;
   TListePoints libs0{};
@@ -154,7 +155,7 @@ void preparecoupsprise(TLecturePrise& e, int32_t profondeur, int32_t n) {
 // ---- Widening helpers -----------------------------------------------------------
 
 // Liberties of every chain next to the target with exactly 3 liberties.
-void ajouteliberteschaines3(TLecturePrise& e, TNoeudPrise& n) {
+void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
   const TPlateau& p = *e.p;
   TMarques pierres = marquesvides;
   marquepionschaine(p, pierres, 0, e.cl, e.cc);
@@ -177,7 +178,7 @@ void ajouteliberteschaines3(TLecturePrise& e, TNoeudPrise& n) {
 }
 
 // With 2 liberties: the liberties of the owner chains around them.
-void ajouteliberteschainesvoisines(TLecturePrise& e, TNoeudPrise& n, int32_t pli) {
+void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
   const TPlateau& p = *e.p;
   if (libs(e.cl, e.cc) != 2) return;
   TListePoints l2{};
@@ -207,7 +208,7 @@ void ajouteliberteschainesvoisines(TLecturePrise& e, TNoeudPrise& n, int32_t pli
 }
 
 // The prepared points; from ply 5 only those next to a weak O chain.
-void ajoutecoupsprepares(TLecturePrise& e, TNoeudPrise& n, int32_t pli, uint8_t o) {
+void ajoutecoupsprepares(TEtatPrise& e, TNoeudPrise& n, int32_t pli, uint8_t o) {
   const TPlateau& p = *e.p;
   const int32_t borne = pli <= 6 ? 3 : 2;
   for (int32_t k = 1; k <= nbpoints(e.prepares); ++k) {
@@ -223,7 +224,7 @@ void ajoutecoupsprepares(TLecturePrise& e, TNoeudPrise& n, int32_t pli, uint8_t 
 }
 
 // Empty unmarked orthogonal neighbours of a point.
-void ajoutevidesvoisins(TLecturePrise& e, TNoeudPrise& n, TPoint m) {
+void ajoutevidesvoisins(TEtatPrise& e, TNoeudPrise& n, TPoint m) {
   const TPlateau& p = *e.p;
   pasvoisins(m.ligne, m.colonne, 0, [&](int32_t r2, int32_t c2, int32_t) {
     if (!n.marques[indexcase(r2, c2)]) ajoutecandidat(n, p, {r2, c2});
@@ -237,7 +238,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
                   int32_t pli, uint8_t o, uint8_t s);
 
 // Result of a move decided without reading, or -1.
-int32_t decidesanslire(TLecturePrise& e, TNoeudPrise& n, const TMarques& parent, const TMarques& grandparent,
+int32_t decidesanslire(TEtatPrise& e, TNoeudPrise& n, const TMarques& parent, const TMarques& grandparent,
                           TPoint m, TPoint precedent, int32_t pli, uint8_t s, bool repetition, bool prend) {
   const TPlateau& p = *e.p;
   const int32_t lc = libertescible(e);
@@ -281,7 +282,7 @@ int32_t decidesanslire(TLecturePrise& e, TNoeudPrise& n, const TMarques& parent,
 
 int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t cle, TPoint ko, TPoint precedent,
                   int32_t pli, uint8_t o, uint8_t s) {
-  TLecturePrise& e = lecture;
+  TEtatPrise& e = lecture;
   TPlateau& p = *e.p;
   TNoeudPrise& n = noeuds[pli];
   const bool proprio = s == e.proprio;
@@ -569,6 +570,14 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
   return resultat;
 }
 
+// The connection unit reads captures through its seam; it is pointed here
+// whenever the capture reading is part of the program.
+bool lectureprisebranchee(TPlateau& p, int32_t r, int32_t c, int32_t profondeur, int32_t limite, uint8_t couleur,
+                          const TPoint& ko) {
+  return testprise(p, r, c, profondeur, limite, couleur, ko);
+}
+[[maybe_unused]] const bool seambranche = (lectureprise = lectureprisebranchee, true);
+
 }  // namespace
 
 // ---- Shared helpers ---------------------------------------------------------------------
@@ -630,7 +639,7 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   profondeur = std::clamp(profondeur, 1, PROFONDEURMAXPRISE);
 
   // Step 2. Reading state.
-  TLecturePrise& e = lecture;
+  TEtatPrise& e = lecture;
   e.p = &p;
   e.cl = ligne;
   e.cc = colonne;

@@ -19,13 +19,13 @@ inline uint8_t case_(const TPlateau& p, int32_t r, int32_t c) { return p[indexca
 inline bool memepoint(TPoint a, int32_t r, int32_t c) { return a.ligne == r && a.colonne == c; }
 
 // Liberty bound of an owner node and of an attacker node.
-int32_t borneproprio(const TLecturePrise& e, int32_t pli) {
+int32_t borneproprio(const TEtatPrise& e, int32_t pli) {
   if (pli > e.d) return 2;
   int32_t b = e.limites[pli];
   if (pli + 2 <= e.d && e.limites[pli] - e.limites[pli + 2] > 1) b = e.limites[pli + 2] + 1;
   return b;
 }
-int32_t borneattaquant(const TLecturePrise& e, int32_t pli) { return pli + 1 <= e.d ? e.limites[pli + 1] : 2; }
+int32_t borneattaquant(const TEtatPrise& e, int32_t pli) { return pli + 1 <= e.d ? e.limites[pli + 1] : 2; }
 
 // Point beyond a second-line point, on the third line (row 2 first, then
 // row size-1, column 2, column size-1); (0, 0) when the point is elsewhere.
@@ -40,7 +40,7 @@ TPoint audela(int32_t r, int32_t c) {
 
 // Target liberties after an owner stone at (r, c), on the scratch board;
 // -1 when the move is refused.
-int32_t libertesapres(TLecturePrise& e, int32_t r, int32_t c) {
+int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
   e.copie = *e.p;
   TListePoints prises;
   prises[0] = 0;
@@ -119,7 +119,7 @@ void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint 
 }
 
 // Diagonal neighbours of the target point in chains with fewer than 3 liberties.
-void ajoutediagonalesfaibles(const TLecturePrise& e, TListePoints& faibles) {
+void ajoutediagonalesfaibles(const TEtatPrise& e, TListePoints& faibles) {
   const TPlateau& p = *e.p;
   TMarques chaines = chainesfaibles(p, faibles);
   const int32_t n = configmoteur.taille;
@@ -144,7 +144,7 @@ bool pointferme(const TPlateau& p, const TMarques& marques, uint8_t couleur, TPo
 }
 
 // Two-liberty capture: the attacker takes one liberty and the other is closed.
-bool capturedeuxlibertes(const TLecturePrise& e, const TMarques& marques, TPoint a, TPoint b, TPoint ko) {
+bool capturedeuxlibertes(const TEtatPrise& e, const TMarques& marques, TPoint a, TPoint b, TPoint ko) {
   const TPlateau& p = *e.p;
   if (testvoisinsatari(p, e.proprio, a.ligne, a.colonne) &&
       pointferme(p, marques, e.proprio, pointreel(ko) ? ko : b))
@@ -188,7 +188,7 @@ struct Poursuite {
 };
 
 // Runs the chase on the chain at m; keeps its points only when it answers 3.
-void poursuiteprise(const TLecturePrise& e, TListePoints& l, TMarques& carte, TPoint m) {
+void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoint m) {
   const TPlateau& p = *e.p;
   TMarques cible = marquesvides;
   marquepionschaine(p, cible, 0, e.cl, e.cc);
@@ -210,7 +210,7 @@ void poursuiteprise(const TLecturePrise& e, TListePoints& l, TMarques& carte, TP
 // ---- Orderings -------------------------------------------------------------------
 
 // Owner: scores the candidates and sorts them; true when none scored above 0.
-bool triecoupsdefense(const TLecturePrise& e, TListePoints& l, int32_t l0, const TMarques& marques) {
+bool triecoupsdefense(const TEtatPrise& e, TListePoints& l, int32_t l0, const TMarques& marques) {
   const TPlateau& p = *e.p;
   int32_t n = nbpoints(l);
   const bool passe = n > 0 && ligneliste(l, n) == 0;
@@ -255,7 +255,7 @@ bool triecoupsdefense(const TLecturePrise& e, TListePoints& l, int32_t l0, const
 }
 
 // Attacker: scores the candidates and sorts them.
-void triecoupsattaque(const TLecturePrise& e, TListePoints& l, const TMarques& marques) {
+void triecoupsattaque(const TEtatPrise& e, TListePoints& l, const TMarques& marques) {
   const TPlateau& p = *e.p;
   const int32_t n = nbpoints(l);
   int32_t valeurs[CAPACITEPRISE + 2] = {};
@@ -287,7 +287,7 @@ void triecoupsattaque(const TLecturePrise& e, TListePoints& l, const TMarques& m
 // ---- Owner's tests -------------------------------------------------------------
 
 // Shortage of liberties: status 3 when the target cannot gain enough.
-int32_t lecturemanque(TLecturePrise& e) {
+int32_t lecturemanque(TEtatPrise& e) {
   TPlateau& p = *e.p;
   TListePoints lc{};
   {
@@ -354,7 +354,7 @@ int32_t lecturemanque(TLecturePrise& e) {
 
 // Fills harmless liberties with attacker stones down to 4; status 1 when two
 // liberties cannot be filled.
-int32_t comblelibertes(TLecturePrise& e, const TMarques& marques) {
+int32_t comblelibertes(TEtatPrise& e, const TMarques& marques) {
   TPlateau& p = *e.p;
   TListePoints lc{};
   TMarques vu = marquesvides;
@@ -377,7 +377,7 @@ int32_t comblelibertes(TLecturePrise& e, const TMarques& marques) {
 
 // Walk of the target's region against the edge (testoeilbord).
 struct OeilBord {
-  const TLecturePrise& e;
+  const TEtatPrise& e;
   int32_t g;
   TMarques marche = marquesvides;    // 1 own colour or empty region point, 2 other colour
   TMarques jugement = marquesvides;  // 1 strong chain, 2 weak chain
@@ -472,7 +472,7 @@ struct OeilBord {
 
 // Status 3 when the target's region against the edge cannot hold two
 // separate eye points.
-void testoeilbord(const TLecturePrise& e, int32_t g, int32_t& statut) {
+void testoeilbord(const TEtatPrise& e, int32_t g, int32_t& statut) {
   OeilBord w{e, g};
   w.visite(e.cl, e.cc);
   if (w.abandon) return;
@@ -496,7 +496,7 @@ void testoeilbord(const TLecturePrise& e, int32_t g, int32_t& statut) {
 
 // Edge capture helper (levels 1 to 3): runs the edge one-eye test when the
 // fight lies on the first two lines.
-void coupsbordcapture(const TLecturePrise& e, const TListePoints& l, TPoint ko, int32_t& statut,
+void coupsbordcapture(const TEtatPrise& e, const TListePoints& l, TPoint ko, int32_t& statut,
                       const TListePoints& faibles, int32_t g) {
   if (niveau > 3) return;
   const TPlateau& p = *e.p;
@@ -581,7 +581,7 @@ bool voisinpeudelibertes(const TInfoChaine& t, const TPlateau& p, int32_t r, int
 
 // ---- Owner's generator -------------------------------------------------------------------
 
-void coupsdefenseprise(TLecturePrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
+void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
                        int32_t pli) {
   TPlateau& p = *e.p;
   TListePoints& l = n.liste;
@@ -762,7 +762,7 @@ void coupsdefenseprise(TLecturePrise& e, TNoeudPrise& n, TSortieGenerateur& s, T
 
 // ---- Attacker's generator ----------------------------------------------------------------
 
-void coupsattaqueprise(TLecturePrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
+void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
                        int32_t pli) {
   TPlateau& p = *e.p;
   TListePoints& l = n.liste;

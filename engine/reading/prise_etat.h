@@ -19,7 +19,7 @@ constexpr uint8_t MARQUEJOUE = 2;      // tried, captured nothing
 constexpr uint8_t MARQUEREFUSE = 3;    // refused by the move player
 constexpr uint8_t MARQUEPRISE = 5;     // tried, captured
 
-struct TLecturePrise {
+struct TEtatPrise {
   TPlateau* p = nullptr;
   int32_t cl = 0, cc = 0;              // target
   uint8_t proprio = 0, attaquant = 0;  // owner and attacker colours
@@ -64,13 +64,13 @@ struct TSortieGenerateur {
   uint8_t change = 0;    // the owner's generator changed board and chain table
 };
 
-inline int32_t libertescible(const TLecturePrise& e) { return infochaine[indexcase(e.cl, e.cc)][0]; }
+inline int32_t libertescible(const TEtatPrise& e) { return infochaine[indexcase(e.cl, e.cc)][0]; }
 inline bool pointreel(const TPoint& m) { return m.ligne != 0; }
 
 // Generators (the node's list is emptied first).
-void coupsdefenseprise(TLecturePrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
+void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
                        int32_t pli);
-void coupsattaqueprise(TLecturePrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
+void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoint ko, TPoint precedent,
                        int32_t pli);
 
 // Liberty fills of the entry and of the owner's generator.
@@ -87,11 +87,11 @@ bool voisinpeudelibertes(const TInfoChaine& t, const TPlateau& p, int32_t r, int
 int32_t positionliste(const TListePoints& l, int32_t r, int32_t c);
 
 // Stores (prise_stores.cpp).
-int32_t cherchetranspositionprise(const TLecturePrise& e, int32_t pli, uint32_t cle);
-void inseretranspositionprise(TLecturePrise& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur);
-TCasierPrise& casierprise(const TLecturePrise& e);
-void inserecacheprise(const TLecturePrise& e, uint32_t cle, int32_t valeur);
-void copiecachechaine(const TLecturePrise& e);
+int32_t cherchetranspositionprise(const TEtatPrise& e, int32_t pli, uint32_t cle);
+void inseretranspositionprise(TEtatPrise& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur);
+TCasierPrise& casierprise(const TEtatPrise& e);
+void inserecacheprise(const TEtatPrise& e, uint32_t cle, int32_t valeur);
+void copiecachechaine(const TEtatPrise& e);
 
 // Calls into the ladder reading and the connection unit's collectors
 // (prise_liens.cpp).

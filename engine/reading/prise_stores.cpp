@@ -9,13 +9,13 @@
 TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
 int32_t profmaxrecu = 0;
 
-int32_t cherchetranspositionprise(const TLecturePrise& e, int32_t pli, uint32_t cle) {
+int32_t cherchetranspositionprise(const TEtatPrise& e, int32_t pli, uint32_t cle) {
   return cherchecletransposition(cle, pli, e.nbtransposition[pli], tablehachrecu);
 }
 
 // Inserts at `position` (from the look-up) keeping the keys sorted; a full
 // table takes no more.
-void inseretranspositionprise(TLecturePrise& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
+void inseretranspositionprise(TEtatPrise& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
   int32_t& n = e.nbtransposition[pli];
   if (n >= ENTREESPARTABLE || position < 1 || position > n + 1) return;
   TEntreeCle* t = tablehachrecu + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE - 1;
@@ -24,11 +24,11 @@ void inseretranspositionprise(TLecturePrise& e, int32_t pli, int32_t position, u
   ++n;
 }
 
-TCasierPrise& casierprise(const TLecturePrise& e) { return cacheprise[e.couleurcache - 1][indexcase(e.cl, e.cc)]; }
+TCasierPrise& casierprise(const TEtatPrise& e) { return cacheprise[e.couleurcache - 1][indexcase(e.cl, e.cc)]; }
 
 // Inserts (valeur, cle) into the target's bucket unless the key is there or
 // the bucket is full.
-void inserecacheprise(const TLecturePrise& e, uint32_t cle, int32_t valeur) {
+void inserecacheprise(const TEtatPrise& e, uint32_t cle, int32_t valeur) {
   TCasierPrise& b = casierprise(e);
   const int32_t n = b[0];
   if (n >= ENTREESCACHEPRISE) return;
@@ -41,7 +41,7 @@ void inserecacheprise(const TLecturePrise& e, uint32_t cle, int32_t valeur) {
 }
 
 // The target's snapshot and bucket onto every other stone of its chain.
-void copiecachechaine(const TLecturePrise& e) {
+void copiecachechaine(const TEtatPrise& e) {
   const TPlateau& p = *e.p;
   TMarques vu = marquesvides;
   marquepionschaine(p, vu, 0, e.cl, e.cc);

@@ -139,7 +139,7 @@ TEST(PriseEntree, AtariShortcutAndKoPoint) {
 // ---- Stores ----------------------------------------------------------------
 
 TEST(PriseStores, TranspositionTableSortedAndBounded) {
-  static TLecturePrise e;
+  static TEtatPrise e;
   std::fill(std::begin(e.nbtransposition), std::end(e.nbtransposition), 0);
   std::mt19937 g(3);
   std::vector<uint32_t> cles;
@@ -171,7 +171,7 @@ TEST(PriseStores, TranspositionTableSortedAndBounded) {
 TEST(PriseStores, CacheBucketFullTakesNoMore) {
   pose(
       ".........\n.........\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n");
-  static TLecturePrise e;
+  static TEtatPrise e;
   e.cl = 5;
   e.cc = 5;
   e.couleurcache = 1;
