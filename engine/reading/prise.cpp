@@ -660,10 +660,8 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   const uint8_t lecturelongueavant = lecturelongue;
 
   // Step 3. Cache.
-  if (cacheactif) {
-    e.couleurcache = e.proprio == NOIR ? 1 : 2;
-    cacheplateaux[e.couleurcache - 1][i0][i0] = 1;
-  }
+  e.couleurcache = e.proprio == NOIR ? 1 : 2;
+  if (cacheactif) cacheplateaux[e.couleurcache - 1][i0][i0] = 1;
   // Step 4. Copies.
   static TPlateau plateaucopie;
   static TInfoChaine chainescopie;

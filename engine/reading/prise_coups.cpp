@@ -622,8 +622,8 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
         e.extensionattente = ajout;
         e.d += ajout;
       }
-      if (pli == 1 && e.proprio == BLANC) ++compteurnoeudsprise;
     }
+    if (pli == 1 && e.proprio == BLANC) ++compteurnoeudsprise;
     if (pli <= 4 && !pointreel(ko) && nbpoints(l) == 1 && (e.verifunique || pli <= 2)) {
       if (pli <= 2) e.verifunique = 0;
       if (echelleprise(p, ligneliste(l, 1), colonneliste(l, 1), e.proprio, e.attaquant)) {
