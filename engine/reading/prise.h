@@ -13,7 +13,7 @@
 // ---- Limits of one reading ------------------------------------------------
 constexpr int32_t BUDGETPRISE = 10000;     // nodes before the lists are cut
 constexpr int32_t PLISMAXPRISE = 128;      // per-ply arrays; no ply reaches it
-constexpr int32_t PROFONDEURMAXPRISE = 100;  // depths above this are read as this
+constexpr int32_t PROFONDEURMAXPRISE = 20;   // depths above this are read as this (callers pass up to 14)
 constexpr int32_t CAPACITEPRISE = 300;     // candidate lists
 constexpr int32_t CAPACITEREFUTATIONS = 50;  // ply-4 refutations offered to the root
 constexpr int32_t CAPACITEPREPARES = 16;   // prepared points

@@ -136,6 +136,24 @@ TEST(PriseEntree, AtariShortcutAndKoPoint) {
   EXPECT_FALSE(testprise(p, 5, 5, 11, 5, NOIR, TPoint{}));
 }
 
+// Depths and limits far outside what the callers pass: no ply index runs out
+// of its array, and the caller's state comes back whole.
+TEST(PriseEntree, ExtremeDepthsAndLimits) {
+  for (const int32_t prof : {-5, 0, 1, 2, 14, 20, 21, 1000, 1 << 30}) {
+    for (const int32_t lim : {-1, 0, 1, 2, 50, 1 << 30}) {
+      TPlateau p = pose(kCombat);
+      niveau = 10;
+      const TPlateau avant = p;
+      const TInfoChaine chaines = infochaine;
+      testprise(p, 3, 3, prof, lim, p[indexcase(3, 3)], TPoint{});
+      testprise(p, 3, 3, prof, lim, static_cast<uint8_t>(1 - p[indexcase(3, 3)]), TPoint{});
+      ASSERT_EQ(p, avant) << prof << " " << lim;
+      ASSERT_EQ(infochaine, chaines);
+      ASSERT_EQ(lecturelongue, 1);
+    }
+  }
+}
+
 // ---- Stores ----------------------------------------------------------------
 
 TEST(PriseStores, TranspositionTableSortedAndBounded) {
