@@ -85,7 +85,7 @@ TEST(DetectEsca, AdjacentChainInAtari) {
 }
 
 TEST(DetectEsca, EdgeLadder) {
-  // Black (1,5) with liberties (1,6) and (2,5)... chased along the first line.
+  // Black (1,5) with liberties (1,6) and (2,5), chased along the first line.
   TPlateau p = pose(
       "...OX....\n"
       ".........\n"
