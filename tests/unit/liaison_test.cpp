@@ -236,9 +236,12 @@ struct Appel {
   uint8_t couleur = 9;
 };
 Appel appel;
-bool lecturefactice(TPlateau&, int32_t r, int32_t c, int32_t profondeur, int32_t limite, uint8_t couleur,
+// It also leaves the board and the chain table changed, as a careless reading would.
+bool lecturefactice(TPlateau& q, int32_t r, int32_t c, int32_t profondeur, int32_t limite, uint8_t couleur,
                     const TPoint&) {
   appel = {appel.n + 1, r, c, profondeur, limite, couleur};
+  q[indexcase(1, 1)] = NOIR;
+  infochaine[indexcase(1, 1)][0] = 9;
   return true;
 }
 
