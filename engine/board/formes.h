@@ -37,7 +37,8 @@ bool derniereliberteissue(const TPlateau& p, const TMarques& marques, TPoint& so
 // Enclosed chains of c around the region point: when none escapes the region
 // and all may be taken, the point gets 5 and colour d, the stones are emptied
 // and appended to `sortie`; otherwise only the point's code 1 is written.
-void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int32_t ligne, int32_t colonne,
+// Note the column comes first.
+void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int32_t colonne, int32_t ligne,
                    TMarques& region);
 
 // Escape points of the region walked from the point (not entering c): up to

@@ -39,7 +39,7 @@ struct Lien {
   }
 
   // Diagonal test: the diagonal rule, or the jump past an own diagonal stone
-  // that is not a target. The first hit goes into `lien` (shared point, or target).
+  // that is not a target.
   bool diagonale() const {
     for (const auto& o : ORDREDIAGONALES) {
       const int32_t dr = o[0], dc = o[1], r2 = r + dr, c2 = c + dc;

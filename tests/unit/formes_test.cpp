@@ -159,6 +159,19 @@ TEST(Formes, VoisinEnemia1) {
   voisinenemia1(l, p, BLANC, NOIR, 3, 3, region);
   EXPECT_EQ(p[indexcase(3, 4)], VIDE);
   sauvepionsmorts = 0;
+  // The point is given column first: (row 2, column 4) beside white (2,5).
+  p = pose("....X..\n....OX.\n....X..\n.......\n.......\n.......\n.......\n");
+  region = regionsur({{1, 5}, {3, 5}, {2, 6}}, 2);
+  l[0] = 0;
+  voisinenemia1(l, p, BLANC, NOIR, 4, 2, region);
+  EXPECT_EQ(region[indexcase(2, 4)], 5);
+  EXPECT_EQ(region[indexcase(4, 2)], 0);
+  EXPECT_EQ(p[indexcase(2, 4)], NOIR);
+  EXPECT_EQ(p[indexcase(2, 5)], VIDE);
+  EXPECT_EQ(p[indexcase(4, 2)], VIDE);
+  ASSERT_EQ(l[0], 1);
+  EXPECT_EQ(l[2], 2);
+  EXPECT_EQ(l[3], 5);
 }
 
 TEST(Formes, ChercheLibertesRecursif) {
