@@ -1,5 +1,7 @@
 // Point evaluation, move choice, scoring and unconditional life, with the
 // generator pinned so that every choice is repeatable.
+#include <cmath>
+
 #include "support.h"
 
 namespace {
@@ -79,6 +81,48 @@ TEST_F(EvalTest, NeighbourhoodClasses) {
   EXPECT_NE(HoodType(Black(), 2, 1, kBlack, s) & 16, 0);  // own stone near
   EXPECT_EQ(HoodType(Black(), 2, 1, kBlack, s) & 32, 0);
   EXPECT_NE(HoodType(Black(), 2, 1, kWhite, s) & 32, 0);
+}
+
+// Local-shape scores, classes and worths of small shapes around one point,
+// worked out by hand from the ring walk, its corrections and the liberty costs.
+TEST_F(EvalTest, LocalShapeScoreClassAndWorthTable) {
+  struct Case {
+    const char* why;
+    std::vector<std::pair<int, int>> black, white;
+    int x, y, colour;
+    int hood, score;
+    float worth;  // kForbidden, or the value; NAN when not checked
+  } cases[] = {
+      {"class 7: one diagonal stone at the 3-3 point", {{1, 1}}, {}, 2, 2, kBlack, 7 | 16, 0, 0.7f},
+      {"two own diagonals, nothing orthogonal: score 30", {{3, 3}, {5, 5}}, {}, 4, 4, kBlack, 16, 30, 0.75f},
+      {"own diagonal after an own gap", {{3, 3}, {5, 3}}, {}, 4, 4, kBlack, 16, -5, NAN},
+      {"own orthogonal after an own gap, two own orthogonals", {{4, 3}, {5, 4}}, {}, 4, 4, kBlack, 16, -29, NAN},
+      {"enemy right after own", {{3, 3}}, {{4, 3}}, 4, 4, kBlack, 48, 40, NAN},
+      {"enemy after an own gap", {{3, 3}}, {{5, 3}}, 4, 4, kBlack, 48, 30, NAN},
+      {"own right after own", {{3, 3}, {4, 3}}, {}, 4, 4, kBlack, 16, -20, NAN},
+      {"walk starts from an own stone above", {{3, 4}, {3, 3}}, {}, 4, 4, kBlack, 16, -20, NAN},
+      {"walk starts from an own gap above", {{3, 5}, {3, 3}}, {}, 4, 4, kBlack, 16, -5, NAN},
+      {"score 80 with three open orthogonals becomes 120", {{3, 3}, {5, 3}}, {{4, 3}}, 4, 4, kBlack, 48, 120, 3.17f},
+      {"score 80 on the second line: class 12", {{2, 3}}, {{1, 3}, {2, 4}}, 1, 4, kBlack, 12 | 48, 64, 0.845f},
+      {"three own orthogonals: class 8, never chosen", {{3, 4}, {5, 4}, {4, 3}}, {}, 4, 4, kBlack, 8 | 16, -58,
+       kForbidden},
+      {"three enemy orthogonals with liberties: class 9, never chosen", {{3, 4}, {5, 4}, {4, 3}}, {}, 4, 4, kWhite,
+       9 | 32, -58, kForbidden},
+      {"two liberties on the first line", {}, {{8, 3}}, 8, 4, kBlack, 32, 0, -0.7525f},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> rows(9, ".........");
+    for (auto [i, j] : c.black) rows[i][j] = 'X';
+    for (auto [i, j] : c.white) rows[i][j] = 'O';
+    Position(rows);
+    Agent& a = c.colour == kBlack ? Black() : White();
+    int s;
+    EXPECT_EQ(HoodType(a, c.x, c.y, c.colour, s), c.hood) << c.why;
+    EXPECT_EQ(s, c.score) << c.why;
+    if (std::isnan(c.worth)) continue;
+    a.UpdateWorth1(c.colour, c.x, c.y);
+    EXPECT_NEAR(a.worth[PointCode(c.x, c.y)], c.worth, 1e-4) << c.why;
+  }
 }
 
 TEST_F(EvalTest, ThreeThreePointOnAnEmptyBoardGetsTheClassBonus) {
