@@ -296,6 +296,44 @@ TEST_F(EvalTest, ChainInAtariWithItsLibertyInEnemyAreaFreesThatLiberty) {
   EXPECT_EQ(owners[PointCode(2, 3)], kBlack);
 }
 
+TEST_F(EvalTest, NeutralRegionSizesCountStonesTwiceAndSpreadHalfIntoOwnedPoints) {
+  Position({".....",
+            ".....",
+            "..X..",
+            ".....",
+            "....."});
+  std::fill(owners, owners + kCodes, 1);
+  for (int i = 0; i < 5; ++i)
+    for (int j = 0; j < 5; ++j) owners[PointCode(i, j)] = j == 0 ? kBlack : j == 4 ? kWhite : 0;
+  Black().CountNeutralSizes();
+  // Fifteen unowned points, one a stone: 14 + 2.
+  for (int i = 0; i < 5; ++i)
+    for (int j = 0; j < 5; ++j)
+      EXPECT_EQ(neutralsize[PointCode(i, j)], j == 0 || j == 4 ? 8 : 16) << i << "," << j;
+}
+
+TEST_F(EvalTest, BorderVitalCheckCountsTheSixteenPointsAroundAFirstLinePoint) {
+  struct Case {
+    const char* why;
+    std::vector<std::pair<int, int>> white;
+    bool kept;
+  } cases[] = {
+      {"four enemy stones among the sixteen", {{1, 2}, {1, 3}, {2, 3}, {2, 4}}, true},
+      {"three are too few", {{1, 2}, {1, 3}, {2, 3}}, false},
+      {"the point below two lines down is not among them", {{1, 2}, {1, 3}, {2, 3}, {3, 4}}, false},
+      {"nor the point right below", {{1, 2}, {1, 3}, {2, 3}, {1, 4}}, false},
+      {"two columns aside on the first line are", {{1, 2}, {1, 3}, {2, 3}, {0, 6}}, true},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> rows(9, ".........");
+    for (auto [i, j] : c.white) rows[i][j] = 'O';
+    Position(rows);
+    vital[PointCode(0, 4)] = 5;
+    Black().BorderVitalCheck(0, 4);
+    EXPECT_EQ(vital[PointCode(0, 4)], c.kept ? 5 : 0) << c.why;
+  }
+}
+
 TEST_F(EvalTest, PassesAfterTheOpponentPassesWhenNothingIsLeft) {
   Position({".X.XO.O",
             "XXXXOOO",
