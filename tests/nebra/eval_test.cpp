@@ -240,6 +240,35 @@ TEST_F(EvalTest, OneEyedGroupIsNotUnconditionallyAlive) {
   EXPECT_EQ(Black().groups[Black().groupmap[PointCode(1, 1)]].safe, 0);
 }
 
+// An area enclosed by an unconditionally alive chain is held when all its
+// points but one adjacent pair touch the chain's colour.
+TEST_F(EvalTest, BensonHoldsAnEnclosedAreaWithAtMostOnePairAwayFromTheWall) {
+  struct Case {
+    const char* why;
+    std::vector<std::string> rows;
+    int width;  // columns of the enclosed corner area, two rows deep
+    bool held;
+  } cases[] = {
+      {"two corner points away from the wall: held",
+       {"...X.X.X.", "...XXXXXX", "XXXX.....", ".........", ".........", ".........", ".........", ".........",
+        "........."},
+       3, true},
+      {"three points away from the wall: not held",
+       {"....X.X.X", "....XXXXX", "XXXXX....", ".........", ".........", ".........", ".........", ".........",
+        "........."},
+       4, false},
+  };
+  for (const Case& c : cases) {
+    Position(c.rows);
+    Black().Benson(kBlack, benson_b);
+    EXPECT_EQ(Black().groups[Black().groupmap[PointCode(1, 5)]].safe, 1) << c.why;
+    EXPECT_GT(benson_b[PointCode(1, 5)], 33) << c.why;
+    for (int j = 0; j < c.width; ++j)
+      for (int i = 0; i < 2; ++i) EXPECT_EQ(benson_b[PointCode(i, j)] > 33, c.held) << c.why << " " << i << "," << j;
+    EXPECT_LE(benson_b[PointCode(5, 5)], 33) << c.why;
+  }
+}
+
 TEST_F(EvalTest, ScoreGameOnASettledBoard) {
   Position({".X.XO.O",
             "XXXXOOO",
