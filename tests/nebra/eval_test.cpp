@@ -257,6 +257,10 @@ TEST_F(EvalTest, BensonHoldsAnEnclosedAreaWithAtMostOnePairAwayFromTheWall) {
        {"....X.X.X", "....XXXXX", "XXXXX....", ".........", ".........", ".........", ".........", ".........",
         "........."},
        4, false},
+      {"enemy stones inside count for nothing, one point away from the wall: held",
+       {".OOO.X.X.", ".....XXXX", "XXXXXX...", ".........", ".........", ".........", ".........", ".........",
+        "........."},
+       5, true},
   };
   for (const Case& c : cases) {
     Position(c.rows);
