@@ -297,14 +297,19 @@ TEST(EssaiCoup, TrialsAgreeWithThePlainReplay) {
     essaicoupliste(prises2, 300, ataris, p, r, c, coul, ennemi);
     ASSERT_EQ(p, reference);
     ASSERT_EQ(prises2[0], prises[0]);
-    if (!joue) ASSERT_EQ(ataris[0], 2);
+    if (!joue) {
+      ASSERT_EQ(ataris[0], 2);
+    }
 
     // posepioncaptures takes the same stones; only a one-chain eye may be refused.
     p = jeu;
     posepioncaptures(pm, 300, p, r, c, coul, ennemi);
     ASSERT_EQ(pm[0], prises[0]);
-    if (p[indexcase(r, c)] == coul) ASSERT_EQ(p, reference);
-    else ASSERT_EQ(p, jeu);
+    if (p[indexcase(r, c)] == coul) {
+      ASSERT_EQ(p, reference);
+    } else {
+      ASSERT_EQ(p, jeu);
+    }
 
     // essaicoupgroupes: code 1 exactly when the replay captures, nothing removed then.
     p = jeu;
