@@ -196,6 +196,17 @@ TEST_F(Liaison, FillThroughDeadStones) {
   EXPECT_EQ(m, marquesvides);
 }
 
+// An edge pattern pointing at an own stone flagged dead: the fill refuses the
+// stone and must not be handed the same link again and again.
+TEST_F(Liaison, FillRefusesAPatternLinkToAnOwnDeadStone) {
+  const TPlateau p = pose("..X......\n....X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
+  pionsmorts[indexcase(2, 5)] = 1;
+  TMarques m = marquesvides;
+  inchange(p, [&] { metlachainelieeviamorts(p, m, 1, 3, NOIR, BLANC); });
+  EXPECT_TRUE(m[indexcase(1, 3)]);
+  EXPECT_FALSE(m[indexcase(2, 5)]);
+}
+
 TEST_F(Liaison, FillAfterEnemyMoves) {
   TPlateau p = pose(".........\n.........\n.........\n.........\n....X.X..\n.........\n.........\n"
                     ".........\n.........\n");
