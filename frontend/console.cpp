@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 
-void initconsole() {}
+void initconsole() { platform::prendconsole(); }
 
 int lireconsole(std::string& morceau) {
   char tampon[1024];

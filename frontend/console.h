@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-// Takes the standard handles; nothing to do on this platform beyond checking them.
+// Takes the standard handles.
 void initconsole();
 // One read of at most 1024 bytes appended to `morceau`. The number of bytes
 // read; 0 at end of input or on a read error.

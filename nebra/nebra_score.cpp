@@ -371,7 +371,7 @@ bool Agent::IsVital(int label, int chain, const int* map) const {
 }
 
 // Labels the undecided region from (x, y): safe (start code) when, apart from
-// one pair of adjacent points, every point touches a safe chain of `colour`.
+// one pair of adjacent points, every empty point and own stone touches a safe chain.
 bool Agent::IsSafe(int x, int y, int colour, int* map) {
   int start = PointCode(x, y);
   int region[kCodes];
@@ -383,9 +383,10 @@ bool Agent::IsSafe(int x, int y, int colour, int* map) {
   while (top > 0) {
     int c = stack[--top];
     region[n++] = c;
-    // An empty point or enemy stone needs an own neighbour; an own stone
-    // needs its last own neighbour looked at to be safe.
+    // An empty point needs an own neighbour; an own stone needs its last own
+    // neighbour looked at to be safe; enemy stones inside count for nothing.
     bool ownstone = Cont(c) == colour;
+    bool empty = Cont(c) == kEmpty;
     bool ownnear = false, lastsafe = false;
     for (int d : kSteps) {
       int p = c + d;
@@ -401,7 +402,7 @@ bool Agent::IsSafe(int x, int y, int colour, int* map) {
         stack[top++] = p;
       }
     }
-    if (ownstone ? !lastsafe : !ownnear) {
+    if (ownstone ? !lastsafe : empty && !ownnear) {
       if (nbad < 2) bad[nbad] = c;
       ++nbad;
     }

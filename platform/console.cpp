@@ -1,15 +1,26 @@
-#include <cerrno>
+#include <poll.h>
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/platform.h"
 
 namespace platform {
+
+void prendconsole() { ::signal(SIGPIPE, SIG_IGN); }
 
 int litconsole(char* tampon, int cap) {
   if (cap <= 0) return -1;
   for (;;) {
     ssize_t n = ::read(STDIN_FILENO, tampon, static_cast<size_t>(cap));
     if (n >= 0) return static_cast<int>(n);
+    if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      // A controller may hand over a non-blocking input: wait for bytes.
+      pollfd p{STDIN_FILENO, POLLIN, 0};
+      ::poll(&p, 1, -1);
+      continue;
+    }
     if (errno != EINTR) return -1;
   }
 }

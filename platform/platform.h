@@ -9,6 +9,9 @@
 namespace platform {
 
 // ---- Console -------------------------------------------------------------
+// Takes the standard handles: a closed output then makes writes fail instead
+// of ending the program by signal.
+void prendconsole();
 // Reads at most `cap` bytes (cap <= 1024 in practice) from standard input,
 // returning as soon as some bytes are there.
 // > 0: bytes read; 0: end of input; -1: read error.

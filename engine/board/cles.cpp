@@ -74,6 +74,9 @@ int32_t cherchecletransposition(uint32_t cle, int32_t table, int32_t nombre, con
 int32_t cherchecleparcible(const uint32_t& cle, const TCasierPrise (&store)[2][NBCASES], int32_t genre,
                            int32_t colonne, int32_t ligne) {
   const TCasierPrise& b = store[genre - 1][indexcase(ligne, colonne)];
-  return cherche(static_cast<int32_t>(cle), b[0], [&](int32_t j) { return b[2 * j + 1]; },
+  // A bucket holds at most 300 entries; a larger count never reads past it.
+  constexpr int32_t maxentrees = MOTSCACHEPRISE / 2 - 1;
+  const int32_t n = b[0] < maxentrees ? b[0] : maxentrees;
+  return cherche(static_cast<int32_t>(cle), n, [&](int32_t j) { return b[2 * j + 1]; },
                  [&](int32_t j) { return b[2 * j]; });
 }

@@ -109,6 +109,7 @@ uint8_t modeanalyseposition = 0, flagmarquechaines = 0, flaglectureessai = 0;
 uint8_t flaglectureyeux = 0, flagremisepierre = 0;
 int32_t valeurclassefaibles = 0, maxajustementtemps = 0, valeurdiffterritoire = 0;
 uint8_t flagjonctiongroupes = 0;
+uint8_t sauvepionsmorts = 0;
 
 namespace {
 

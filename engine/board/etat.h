@@ -263,6 +263,7 @@ extern int32_t valeurclassefaibles;  // weak-chain classification (0)
 extern int32_t maxajustementtemps;   // largest value of the timing adjustments (0)
 extern int32_t valeurdiffterritoire; // compared by the move choice and the territory bonus (0)
 extern uint8_t flagjonctiongroupes;  // move choice and group-joining bonus (0)
+extern uint8_t sauvepionsmorts;      // status drivers saved pionsmorts into pionsmortsavant (death tests use it)
 
 // ---- Reset ------------------------------------------------------------------------------
 // Brings the engine state to its start values before an engine move, builds

@@ -54,7 +54,7 @@ bool couleurdanscarre2(const TMarques& carte, int32_t r, int32_t ligne, uint8_t 
   return couleurdanscarre(c, carte, r, colonne, ligne);
 }
 
-bool marquedanscarre(const TMarques& carte, int32_t r, int32_t colonne, int32_t ligne) {
+bool marquedanscarre(const TMarques& carte, int32_t r, int32_t ligne, int32_t colonne) {
   return couleurdanscarre(1, carte, r, colonne, ligne);
 }
 

@@ -21,7 +21,7 @@ bool carreoccupe(const TPlateau& p, int32_t r, int32_t ligne, int32_t colonne);
 bool couleurdanscarre(uint8_t c, const TMarques& carte, int32_t r, int32_t colonne, int32_t ligne);
 bool couleurdanscarre2(const TMarques& carte, int32_t r, int32_t ligne, uint8_t c, int32_t colonne);
 // The same test for the value 1.
-bool marquedanscarre(const TMarques& carte, int32_t r, int32_t colonne, int32_t ligne);
+bool marquedanscarre(const TMarques& carte, int32_t r, int32_t ligne, int32_t colonne);
 // All four corner areas hold a stone.
 bool coinsoccupes(const TPlateau& p);
 // For an edge point: one of the three points inward from it holds a stone or

@@ -299,10 +299,12 @@ void marquechainebits(const TPlateau& p, TMarques& m, uint8_t bit, int32_t r, in
 
 void marquechainesigne(const TPlateau& p, TMarques& m, const TCarte& carte, int32_t dir, int32_t signe,
                        int32_t r, int32_t c) {
+  const uint8_t x = p[ix(r, c)];
   m[ix(r, c)] = 1;
   pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
     const int32_t j = ix(r2, c2);
-    if (!m[j] && static_cast<int64_t>(carte[j]) * signe > 0) marquechainesigne(p, m, carte, d2, signe, r2, c2);
+    if (!m[j] && p[j] == x && static_cast<int64_t>(carte[j]) * signe > 0)
+      marquechainesigne(p, m, carte, d2, signe, r2, c2);
     return false;
   });
 }

@@ -60,7 +60,8 @@ void effacechaine(const TPlateau& p, TMarques& m, int32_t dir, int32_t r, int32_
 void effacemarques(const TPlateau& p, TMarques& m, int32_t r, int32_t dir, int32_t c);
 // ORs `bit` into m over the chain; stops where the bit is already set.
 void marquechainebits(const TPlateau& p, TMarques& m, uint8_t bit, int32_t r, int32_t c);
-// Marks 1 in m the region of points whose value in `carte` has the sign of `signe`.
+// Marks 1 in m the points of the start's content, 4-connected through the
+// start, whose value in `carte` has the sign of `signe`.
 void marquechainesigne(const TPlateau& p, TMarques& m, const TCarte& carte, int32_t dir, int32_t signe,
                        int32_t r, int32_t c);
 // Writes `valeur` into m over the chain; stops at points already holding it.

@@ -47,3 +47,13 @@ void comptelibertesjusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t c
 bool pointliea(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne);
 // As pointliea, or an unmarked stone of x two points away past an empty point.
 bool pointlieajump(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne);
+
+// Link test robust to the opponent's moves: linked now by the test of the
+// link level (2 or more: pionlieachainetest1, else pionlieachaine) toward the
+// marks, or still linked after the opponent plays each of `n` empty
+// neighbours in turn. Board and infochaine are put back.
+bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int32_t niveaulien, int32_t n);
+// Live-chain link test of a lone or dead-flagged stone of `couleur`: two
+// empty neighbours (or one strong one) would link it to live stones. Board,
+// infochaine and pionsmorts are put back.
+bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur);

@@ -214,7 +214,12 @@ template <class F>
 void motifsremplissage(const TPlateau& p, TMarques& m, int32_t r, int32_t c, F&& suite) {
   if (dist(r, c) >= 2) return;
   TPoint lien;
-  while (cherchelienparmotif(p, m, r, c, lien)) suite(lien.ligne, lien.colonne);
+  while (cherchelienparmotif(p, m, r, c, lien)) {
+    suite(lien.ligne, lien.colonne);
+    // A fill that refuses the point (an own dead stone) leaves it unmarked;
+    // the search would hand it back for ever.
+    if (!m[ix(lien.ligne, lien.colonne)]) break;
+  }
 }
 
 void remplitregle1(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {

@@ -1,5 +1,7 @@
 // Point evaluation, move choice, scoring and unconditional life, with the
 // generator pinned so that every choice is repeatable.
+#include <cmath>
+
 #include "support.h"
 
 namespace {
@@ -79,6 +81,48 @@ TEST_F(EvalTest, NeighbourhoodClasses) {
   EXPECT_NE(HoodType(Black(), 2, 1, kBlack, s) & 16, 0);  // own stone near
   EXPECT_EQ(HoodType(Black(), 2, 1, kBlack, s) & 32, 0);
   EXPECT_NE(HoodType(Black(), 2, 1, kWhite, s) & 32, 0);
+}
+
+// Local-shape scores, classes and worths of small shapes around one point,
+// worked out by hand from the ring walk, its corrections and the liberty costs.
+TEST_F(EvalTest, LocalShapeScoreClassAndWorthTable) {
+  struct Case {
+    const char* why;
+    std::vector<std::pair<int, int>> black, white;
+    int x, y, colour;
+    int hood, score;
+    float worth;  // kForbidden, or the value; NAN when not checked
+  } cases[] = {
+      {"class 7: one diagonal stone at the 3-3 point", {{1, 1}}, {}, 2, 2, kBlack, 7 | 16, 0, 0.7f},
+      {"two own diagonals, nothing orthogonal: score 30", {{3, 3}, {5, 5}}, {}, 4, 4, kBlack, 16, 30, 0.75f},
+      {"own diagonal after an own gap", {{3, 3}, {5, 3}}, {}, 4, 4, kBlack, 16, -5, NAN},
+      {"own orthogonal after an own gap, two own orthogonals", {{4, 3}, {5, 4}}, {}, 4, 4, kBlack, 16, -29, NAN},
+      {"enemy right after own", {{3, 3}}, {{4, 3}}, 4, 4, kBlack, 48, 40, NAN},
+      {"enemy after an own gap", {{3, 3}}, {{5, 3}}, 4, 4, kBlack, 48, 30, NAN},
+      {"own right after own", {{3, 3}, {4, 3}}, {}, 4, 4, kBlack, 16, -20, NAN},
+      {"walk starts from an own stone above", {{3, 4}, {3, 3}}, {}, 4, 4, kBlack, 16, -20, NAN},
+      {"walk starts from an own gap above", {{3, 5}, {3, 3}}, {}, 4, 4, kBlack, 16, -5, NAN},
+      {"score 80 with three open orthogonals becomes 120", {{3, 3}, {5, 3}}, {{4, 3}}, 4, 4, kBlack, 48, 120, 3.17f},
+      {"score 80 on the second line: class 12", {{2, 3}}, {{1, 3}, {2, 4}}, 1, 4, kBlack, 12 | 48, 64, 0.845f},
+      {"three own orthogonals: class 8, never chosen", {{3, 4}, {5, 4}, {4, 3}}, {}, 4, 4, kBlack, 8 | 16, -58,
+       kForbidden},
+      {"three enemy orthogonals with liberties: class 9, never chosen", {{3, 4}, {5, 4}, {4, 3}}, {}, 4, 4, kWhite,
+       9 | 32, -58, kForbidden},
+      {"two liberties on the first line", {}, {{8, 3}}, 8, 4, kBlack, 32, 0, -0.7525f},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> rows(9, ".........");
+    for (auto [i, j] : c.black) rows[i][j] = 'X';
+    for (auto [i, j] : c.white) rows[i][j] = 'O';
+    Position(rows);
+    Agent& a = c.colour == kBlack ? Black() : White();
+    int s;
+    EXPECT_EQ(HoodType(a, c.x, c.y, c.colour, s), c.hood) << c.why;
+    EXPECT_EQ(s, c.score) << c.why;
+    if (std::isnan(c.worth)) continue;
+    a.UpdateWorth1(c.colour, c.x, c.y);
+    EXPECT_NEAR(a.worth[PointCode(c.x, c.y)], c.worth, 1e-4) << c.why;
+  }
 }
 
 TEST_F(EvalTest, ThreeThreePointOnAnEmptyBoardGetsTheClassBonus) {
@@ -196,6 +240,39 @@ TEST_F(EvalTest, OneEyedGroupIsNotUnconditionallyAlive) {
   EXPECT_EQ(Black().groups[Black().groupmap[PointCode(1, 1)]].safe, 0);
 }
 
+// An area enclosed by an unconditionally alive chain is held when all its
+// points but one adjacent pair touch the chain's colour.
+TEST_F(EvalTest, BensonHoldsAnEnclosedAreaWithAtMostOnePairAwayFromTheWall) {
+  struct Case {
+    const char* why;
+    std::vector<std::string> rows;
+    int width;  // columns of the enclosed corner area, two rows deep
+    bool held;
+  } cases[] = {
+      {"two corner points away from the wall: held",
+       {"...X.X.X.", "...XXXXXX", "XXXX.....", ".........", ".........", ".........", ".........", ".........",
+        "........."},
+       3, true},
+      {"three points away from the wall: not held",
+       {"....X.X.X", "....XXXXX", "XXXXX....", ".........", ".........", ".........", ".........", ".........",
+        "........."},
+       4, false},
+      {"enemy stones inside count for nothing, one point away from the wall: held",
+       {".OOO.X.X.", ".....XXXX", "XXXXXX...", ".........", ".........", ".........", ".........", ".........",
+        "........."},
+       5, true},
+  };
+  for (const Case& c : cases) {
+    Position(c.rows);
+    Black().Benson(kBlack, benson_b);
+    EXPECT_EQ(Black().groups[Black().groupmap[PointCode(1, 5)]].safe, 1) << c.why;
+    EXPECT_GT(benson_b[PointCode(1, 5)], 33) << c.why;
+    for (int j = 0; j < c.width; ++j)
+      for (int i = 0; i < 2; ++i) EXPECT_EQ(benson_b[PointCode(i, j)] > 33, c.held) << c.why << " " << i << "," << j;
+    EXPECT_LE(benson_b[PointCode(5, 5)], 33) << c.why;
+  }
+}
+
 TEST_F(EvalTest, ScoreGameOnASettledBoard) {
   Position({".X.XO.O",
             "XXXXOOO",
@@ -250,6 +327,44 @@ TEST_F(EvalTest, ChainInAtariWithItsLibertyInEnemyAreaFreesThatLiberty) {
   owners[PointCode(1, 2)] = kWhite;
   Black().AllowPlayingInSurviversLastLiberty();
   EXPECT_EQ(owners[PointCode(2, 3)], kBlack);
+}
+
+TEST_F(EvalTest, NeutralRegionSizesCountStonesTwiceAndSpreadHalfIntoOwnedPoints) {
+  Position({".....",
+            ".....",
+            "..X..",
+            ".....",
+            "....."});
+  std::fill(owners, owners + kCodes, 1);
+  for (int i = 0; i < 5; ++i)
+    for (int j = 0; j < 5; ++j) owners[PointCode(i, j)] = j == 0 ? kBlack : j == 4 ? kWhite : 0;
+  Black().CountNeutralSizes();
+  // Fifteen unowned points, one a stone: 14 + 2.
+  for (int i = 0; i < 5; ++i)
+    for (int j = 0; j < 5; ++j)
+      EXPECT_EQ(neutralsize[PointCode(i, j)], j == 0 || j == 4 ? 8 : 16) << i << "," << j;
+}
+
+TEST_F(EvalTest, BorderVitalCheckCountsTheSixteenPointsAroundAFirstLinePoint) {
+  struct Case {
+    const char* why;
+    std::vector<std::pair<int, int>> white;
+    bool kept;
+  } cases[] = {
+      {"four enemy stones among the sixteen", {{1, 2}, {1, 3}, {2, 3}, {2, 4}}, true},
+      {"three are too few", {{1, 2}, {1, 3}, {2, 3}}, false},
+      {"the point below two lines down is not among them", {{1, 2}, {1, 3}, {2, 3}, {3, 4}}, false},
+      {"nor the point right below", {{1, 2}, {1, 3}, {2, 3}, {1, 4}}, false},
+      {"two columns aside on the first line are", {{1, 2}, {1, 3}, {2, 3}, {0, 6}}, true},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> rows(9, ".........");
+    for (auto [i, j] : c.white) rows[i][j] = 'O';
+    Position(rows);
+    vital[PointCode(0, 4)] = 5;
+    Black().BorderVitalCheck(0, 4);
+    EXPECT_EQ(vital[PointCode(0, 4)], c.kept ? 5 : 0) << c.why;
+  }
 }
 
 TEST_F(EvalTest, PassesAfterTheOpponentPassesWhenNothingIsLeft) {

@@ -1,6 +1,8 @@
 // Plain-board play and trials on scratch boards.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/board/rejoue.h"
@@ -257,6 +259,92 @@ TEST(JoueCoup2, PlacesWithoutRemoving) {
   EXPECT_EQ(prise, 0);
   jouecoup2(prise, p, 1, 1, BLANC, NOIR);  // occupied: flag only
   EXPECT_EQ(p, avant);
+}
+
+}  // namespace
+
+namespace {
+
+// Seeded random positions: every trial move is held against the plain replay
+// of the same move (captures, suicides), and the chain table is left alone.
+TEST(EssaiCoup, TrialsAgreeWithThePlainReplay) {
+  configmoteur.taille = 9;
+  construittables(9);
+  pionsmorts.fill(0);
+  uint32_t graine = 12345;
+  auto hasard = [&](uint32_t n) {
+    graine = graine * 1103515245u + 12345u;
+    return (graine >> 16) % n;
+  };
+  TPlateau jeu = plateauvide();
+  TListePoints prises{}, prises2{}, ataris{};
+  static TPrisesMarquees pm;
+  int nprises = 0, suicides = 0, yeux = 0, codes2 = 0;
+  for (int k = 0; k < 4000; ++k) {
+    if (k % 400 == 0) jeu = plateauvide();
+    const int32_t r = 1 + static_cast<int32_t>(hasard(9)), c = 1 + static_cast<int32_t>(hasard(9));
+    const auto coul = static_cast<uint8_t>(hasard(2)), ennemi = static_cast<uint8_t>(1 - coul);
+    calculelibertes(jeu);
+    const TInfoChaine table = infochaine;
+    TPlateau reference = jeu;
+    rejouecoup(prises, 300, reference, r, c, coul, ennemi);
+    const bool joue = reference[indexcase(r, c)] == coul;
+    SCOPED_TRACE(testing::Message() << "move " << k << " at " << r << "," << c);
+
+    // essaicoupliste plays exactly as the replay; a suicide leaves the atari list as it was.
+    TPlateau p = jeu;
+    ataris[0] = 2;
+    essaicoupliste(prises2, 300, ataris, p, r, c, coul, ennemi);
+    ASSERT_EQ(p, reference);
+    ASSERT_EQ(prises2[0], prises[0]);
+    if (!joue) {
+      ASSERT_EQ(ataris[0], 2);
+    }
+
+    // posepioncaptures takes the same stones; only a one-chain eye may be refused.
+    p = jeu;
+    posepioncaptures(pm, 300, p, r, c, coul, ennemi);
+    ASSERT_EQ(pm[0], prises[0]);
+    if (p[indexcase(r, c)] == coul) {
+      ASSERT_EQ(p, reference);
+    } else {
+      ASSERT_EQ(p, jeu);
+    }
+
+    // essaicoupgroupes: code 1 exactly when the replay captures, nothing removed then.
+    p = jeu;
+    int32_t code = 7;
+    essaicoupgroupes2(code, p, r, c, coul, ennemi);
+    if (jeu[indexcase(r, c)] != VIDE) {
+      ASSERT_EQ(code, 0);
+      ASSERT_EQ(p, jeu);
+    } else if (prises[0] > 0) {
+      ASSERT_EQ(code, 1);
+      TPlateau pose = jeu;
+      pose[indexcase(r, c)] = coul;
+      ASSERT_EQ(p, pose);
+    } else {
+      ASSERT_NE(code, 1);
+      if (code == -1 || !joue) ASSERT_EQ(p, jeu);
+      else ASSERT_EQ(p, reference);
+    }
+    // jouecoupcaptures refuses exactly the own eyes that the group trial reports.
+    p = jeu;
+    jouecoupcaptures(prises2, 300, p, r, c, coul, ennemi);
+    ASSERT_EQ(p, code == -1 ? jeu : reference);
+    ASSERT_EQ(infochaine, table);
+    if (prises[0] > 0) ++nprises;
+    if (jeu[indexcase(r, c)] == VIDE && !joue) ++suicides;
+    if (code == -1) ++yeux;
+    if (code == 2) ++codes2;
+    jeu = reference;
+  }
+  // The run must have met every path it checks.
+  EXPECT_GT(nprises, 20);
+  EXPECT_GT(suicides, 20);
+  EXPECT_GT(yeux, 5);
+  EXPECT_GT(codes2, 20);
+  std::printf("captures %d, suicides %d, own eyes %d, remote ataris %d\n", nprises, suicides, yeux, codes2);
 }
 
 }  // namespace

@@ -109,6 +109,18 @@ TEST(Cles, BucketSearchReadsItsCount) {
   k = 6;
   EXPECT_EQ(cherchecleparcible(k, cache, 2, 7, 4), 4);
   EXPECT_EQ(cherchecleparcible(k, cache, 1, 7, 4), 1);  // other colour's bucket is empty
+
+  // A count past the bucket's 300 entries reads no further than entry 300.
+  TCasierPrise& dernier = cache[1][indexcase(19, 19)];
+  for (int j = 1; j <= 300; ++j) {
+    dernier[2 * j] = j;
+    dernier[2 * j + 1] = 10 * j;
+  }
+  dernier[0] = 100000;
+  k = 5000;
+  EXPECT_EQ(cherchecleparcible(k, cache, 2, 19, 19), 301);
+  k = 3000;
+  EXPECT_EQ(cherchecleparcible(k, cache, 2, 19, 19), -300);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // board-wide map.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/chains/escaliers.h"
@@ -20,8 +22,12 @@ TPlateau pose(std::string_view d) {
 
 bool esca(TPlateau& p, int mode, int r, int c) {
   const TPlateau avant = p;
+  const TInfoChaine chaines = infochaine;
+  const TMarques morts = pionsmorts;
   const bool res = detectesca(p, mode, r, c);
   EXPECT_EQ(p, avant) << "board changed at " << r << "," << c;
+  EXPECT_EQ(infochaine, chaines) << "chain table changed at " << r << "," << c;
+  EXPECT_EQ(pionsmorts, morts) << "dead marks changed at " << r << "," << c;
   return res;
 }
 
@@ -79,7 +85,7 @@ TEST(DetectEsca, AdjacentChainInAtari) {
 }
 
 TEST(DetectEsca, EdgeLadder) {
-  // Black (1,5) with liberties (1,6) and (2,5)... chased along the first line.
+  // Black (1,5) with liberties (1,6) and (2,5), chased along the first line.
   TPlateau p = pose(
       "...OX....\n"
       ".........\n"
@@ -121,6 +127,34 @@ TEST(DetectEsca, BoardMap) {
   EXPECT_EQ(m, attendu);
   detectescatoutes(p, BLANC, m);
   EXPECT_EQ(m, marquesvides);
+}
+
+// Seeded random positions: every two-liberty chain read in both modes, the
+// board coming back whole each time, captures on the way included.
+TEST(DetectEsca, RestoresOnRandomPositions) {
+  std::mt19937 gen(3103);
+  int pris = 0;
+  for (int partie = 0; partie < 30; ++partie) {
+    const int n = partie % 2 ? 9 : 13;
+    configmoteur.taille = n;
+    construittables(n);
+    TPlateau p = plateauvide();
+    infochaine = infochainevide;
+    pionsmorts.fill(0);
+    TListePoints prises{};
+    std::uniform_int_distribution<int> d(1, n);
+    for (int k = 0; k < n * n / 2; ++k)
+      jouecoup(prises, CAPACITELISTE, p, d(gen), d(gen), static_cast<uint8_t>(k % 2),
+               static_cast<uint8_t>(1 - k % 2));
+    for (int r = 1; r <= n; ++r)
+      for (int c = 1; c <= n; ++c) {
+        const int i = indexcase(r, c);
+        if (p[i] == VIDE || infochaine[i][0] != 2 || infochaine[i][1] == 0) continue;
+        if (esca(p, 1, r, c)) ++pris;
+        esca(p, 0, r, c);
+      }
+  }
+  EXPECT_GT(pris, 5);
 }
 
 }  // namespace

@@ -31,7 +31,9 @@ bool escalier(TPlateau& p, int r, int c, uint8_t defenseur) {
   const TPlateau avant = p;
   const TInfoChaine chaines = infochaine;
   const int32_t noeuds = compteurnoeudsprise;
+  const TMarques morts = pionsmorts;
   const bool res = testescalier(p, r, c, defenseur, static_cast<uint8_t>(1 - defenseur));
+  EXPECT_EQ(pionsmorts, morts) << "dead marks changed by the ladder";
   EXPECT_EQ(p, avant) << "board changed by the ladder at " << r << "," << c;
   EXPECT_EQ(infochaine, chaines) << "chain table changed by the ladder at " << r << "," << c;
   EXPECT_EQ(compteurnoeudsprise, noeuds) << "inconsistent flood reported";

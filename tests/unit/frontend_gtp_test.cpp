@@ -219,6 +219,22 @@ TEST_F(HandOff, EnginePassEndsTheKo) {
   EXPECT_EQ(repond("play w B2"), "");
 }
 
+TEST_F(HandOff, EngineCaptureStartsAKoForBothRoads) {
+  for (const char* c : {"play b B1", "play b A2", "play b C2", "play w A3", "play w C3", "play w D2", "play w B4",
+                        "play w B2"})
+    ASSERT_EQ(repond(c), "") << c;
+  reponsedouble = TResultatCoup{NOIR, 2, 3};  // the engine takes at B3
+  EXPECT_EQ(repond("genmove b"), "B3");
+  EXPECT_EQ(plateaugtp[indexcase(2, 2)], VIDE);
+  EXPECT_EQ(repond("play w B2"), "?illegal move");
+  // The engine's own retake is refused the same way and becomes a pass.
+  const TPlateau avant = plateaugtp;
+  reponsedouble = TResultatCoup{BLANC, 2, 2};
+  EXPECT_EQ(repond("genmove w"), "PASS");
+  EXPECT_EQ(plateaugtp, avant);
+  EXPECT_EQ(repond("play w B2"), "");
+}
+
 TEST_F(HandOff, TheEngineSeesTheGameAsItWasBeforeItsMove) {
   repond("play b D4");
   repond("genmove w");
@@ -357,6 +373,32 @@ TEST(FullGame, HandicapStonesStayThroughUndo) {
   EXPECT_EQ(configgtp.handicap, 0);
   EXPECT_EQ(repond("play b D4"), "");
   EXPECT_EQ(repond("undo"), "");
+}
+
+TEST_F(HandOff, ANewGameKeepsTheSettingsAndClearsTheNames) {
+  for (const char* nouvelle : {"clear_board", "boardsize 9"}) {
+    SCOPED_TRACE(nouvelle);
+    nouvellepartie();
+    for (const char* c : {"komi 0.5", "level 3", "time_settings 0 30 5", "time_left b 20 2", "play b D4",
+                          "genmove_white"})
+      ASSERT_NE(repond(c)[0], '?') << c;
+    ASSERT_EQ(configgtp.nomblanc(), "Molvane");
+    EXPECT_EQ(repond(nouvelle), "");
+    EXPECT_EQ(nombrecoups(listecoupsgtp), 0);
+    EXPECT_EQ(configgtp.nomnoir(), "");
+    EXPECT_EQ(configgtp.nomblanc(), "");
+    EXPECT_EQ(configgtp.komi, 0.5);
+    EXPECT_EQ(configgtp.niveauconfig, 3);
+    EXPECT_EQ(configgtp.regle, 2);
+    EXPECT_EQ(configgtp.modetemps, 2);
+    EXPECT_EQ(configgtp.tempsbyoyomi, 30);
+    EXPECT_EQ(configgtp.pierresbyoyomi, 5);
+    EXPECT_EQ(horlogeblanc.temps, 30);
+    EXPECT_EQ(horlogeblanc.pierres, 5);
+    EXPECT_EQ(horlogenoir.temps, 20);
+    EXPECT_EQ(horlogenoir.pierres, 2);
+    EXPECT_EQ(repond("version"), "3.1.5.7, level 7");
+  }
 }
 
 // ---- Seeded random bytes through the assembler and dispatcher ------------

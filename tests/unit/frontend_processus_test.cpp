@@ -148,3 +148,67 @@ TEST(Program, CommandLineCases) {
 }
 
 }  // namespace
+
+namespace {
+
+// A controller that stops reading our replies must not kill us by signal:
+// the program reads on and ends with status 0 at the end of its input.
+TEST(Program, ClosedOutputEndsCleanlyAtEndOfInput) {
+  int pin[2], pout[2];
+  ASSERT_EQ(pipe(pin), 0);
+  ASSERT_EQ(pipe(pout), 0);
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pin[0], 0), dup2(pout[1], 1);
+    for (int f : {pin[0], pin[1], pout[0], pout[1]}) close(f);
+    execl(VESMOK_DET, VESMOK_DET, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pin[0]), close(pout[1]);
+  close(pout[0]);  // nobody reads the replies
+  std::string entree;
+  for (int i = 0; i < 200; ++i) entree += "name\nlist_commands\n";
+  signal(SIGPIPE, SIG_IGN);
+  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
+  close(pin[1]);
+  int st = 0;
+  waitpid(pid, &st, 0);
+  ASSERT_TRUE(WIFEXITED(st)) << "ended by signal " << WTERMSIG(st);
+  EXPECT_EQ(WEXITSTATUS(st), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A controller may hand over a non-blocking input: the program waits for its
+// bytes instead of taking "no bytes yet" for the end of input.
+TEST(Program, NonBlockingInputIsWaitedFor) {
+  int pin[2], pout[2];
+  ASSERT_EQ(pipe(pin), 0);
+  ASSERT_EQ(pipe(pout), 0);
+  fcntl(pin[0], F_SETFL, O_NONBLOCK);
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pin[0], 0), dup2(pout[1], 1);
+    for (int f : {pin[0], pin[1], pout[0], pout[1]}) close(f);
+    execl(VESMOK_DET, VESMOK_DET, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pin[0]), close(pout[1]);
+  usleep(100000);  // the program reads an empty non-blocking pipe first
+  const std::string entree = "1 name\n";
+  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
+  close(pin[1]);
+  std::string sortie;
+  char tampon[256];
+  for (ssize_t k; (k = read(pout[0], tampon, sizeof tampon)) > 0;) sortie.append(tampon, static_cast<size_t>(k));
+  close(pout[0]);
+  int st = 0;
+  waitpid(pid, &st, 0);
+  EXPECT_EQ(sortie, "=1 Molvane\n\n");
+  ASSERT_TRUE(WIFEXITED(st));
+  EXPECT_EQ(WEXITSTATUS(st), 0);
+}
+
+}  // namespace

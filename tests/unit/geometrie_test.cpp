@@ -47,6 +47,15 @@ TEST(Geometrie, WindowTestsNeverCountTheCentre) {
   EXPECT_TRUE(couleurdanscarre(1, m, 1, 6, 6));
   EXPECT_TRUE(couleurdanscarre2(m, 1, 6, 1, 6));
   EXPECT_FALSE(couleurdanscarre(1, m, 1, 7, 7));
+  // Argument orders: a mark at (2, 7) is near (3, 7) and far from (7, 3).
+  TMarques m2{};
+  m2[indexcase(2, 7)] = 1;
+  EXPECT_TRUE(couleurdanscarre(1, m2, 1, 7, 3));  // column, row
+  EXPECT_FALSE(couleurdanscarre(1, m2, 1, 3, 7));
+  EXPECT_TRUE(couleurdanscarre2(m2, 1, 3, 1, 7));  // row, value, column
+  EXPECT_FALSE(couleurdanscarre2(m2, 1, 7, 1, 3));
+  EXPECT_TRUE(marquedanscarre(m2, 1, 3, 7));  // row, column
+  EXPECT_FALSE(marquedanscarre(m2, 1, 7, 3));
 }
 
 TEST(Geometrie, CornersTaken) {

@@ -96,6 +96,12 @@ TEST_F(Liaison, RuleSets) {
       {"first-line jump, inner flank with two liberties",
        "..X.X....\n..XOX....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n",
        1, 3, 1, 5, false, false, false, false},
+      {"first-column jump, inner flank in atari",
+       ".........\n.........\nXX.......\n.OX......\nXX.......\n.........\n.........\n.........\n.........\n",
+       3, 1, 5, 1, false, false, true, true},
+      {"corner stone jumps along the edge", "X.X......\n.........\n.........\n.........\n.........\n.........\n"
+                                             ".........\n.........\n.........\n",
+       1, 1, 1, 3, true, true, true, true},
       {"bamboo joint of chains with two liberties",
        ".........\n.........\n.........\n....OO...\n...OXXO..\n.........\n....XX...\n.........\n.........\n",
        5, 5, 7, 5, false, false, true, true},
@@ -147,6 +153,14 @@ TEST_F(Liaison, EmptyStartMarksOnlyThePoint) {
   EXPECT_EQ(m, attendu);
 }
 
+TEST_F(Liaison, FillFromAMarkedStartStillSpreads) {
+  const TPlateau p = pose(".....\n.X...\n..X..\n.....\n.....\n");
+  TMarques m = marquesvides;
+  m[indexcase(2, 2)] = 1;
+  metlachaineliee(p, m, 2, 2);
+  EXPECT_TRUE(m[indexcase(3, 3)]);
+}
+
 TEST_F(Liaison, SmallFills) {
   // Two diagonal pairs joined by a jump: the simple fill stops at the jump.
   const TPlateau p = pose(".........\n.........\n.........\n...X.....\n....X.X..\n.......X.\n.........\n"
@@ -180,6 +194,17 @@ TEST_F(Liaison, FillThroughDeadStones) {
   m = marquesvides;
   metlachainelieeviamorts(p, m, 4, 3, NOIR, BLANC);
   EXPECT_EQ(m, marquesvides);
+}
+
+// An edge pattern pointing at an own stone flagged dead: the fill refuses the
+// stone and must not be handed the same link again and again.
+TEST_F(Liaison, FillRefusesAPatternLinkToAnOwnDeadStone) {
+  const TPlateau p = pose("..X......\n....X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
+  pionsmorts[indexcase(2, 5)] = 1;
+  TMarques m = marquesvides;
+  inchange(p, [&] { metlachainelieeviamorts(p, m, 1, 3, NOIR, BLANC); });
+  EXPECT_TRUE(m[indexcase(1, 3)]);
+  EXPECT_FALSE(m[indexcase(2, 5)]);
 }
 
 TEST_F(Liaison, FillAfterEnemyMoves) {
@@ -222,9 +247,12 @@ struct Appel {
   uint8_t couleur = 9;
 };
 Appel appel;
-bool lecturefactice(TPlateau&, int32_t r, int32_t c, int32_t profondeur, int32_t limite, uint8_t couleur,
+// It also leaves the board and the chain table changed, as a careless reading would.
+bool lecturefactice(TPlateau& q, int32_t r, int32_t c, int32_t profondeur, int32_t limite, uint8_t couleur,
                     const TPoint&) {
   appel = {appel.n + 1, r, c, profondeur, limite, couleur};
+  q[indexcase(1, 1)] = NOIR;
+  infochaine[indexcase(1, 1)][0] = 9;
   return true;
 }
 

@@ -182,6 +182,32 @@ TEST(VoisinMarches, RegionsAndMarks) {
   EXPECT_EQ(n, 361);
 }
 
+// The signed-region walk follows the start's content only: from an empty
+// point it does not run through stones, even where the map has the sign.
+TEST(VoisinMarches, SignedRegionStaysOnTheStartContent) {
+  TPlateau p = pose(
+      "..X..\n"
+      "..X..\n"
+      "..X..\n"
+      "..X..\n"
+      "..X..\n");
+  TCarte carte{};
+  for (int r = 1; r <= 5; ++r)
+    for (int c = 1; c <= 5; ++c) carte[indexcase(r, c)] = (c == 1) ? -3 : 5;
+  TMarques m = marquesvides;
+  marquechainesigne(p, m, carte, 0, 1, 3, 2);
+  TMarques attendu = marquesvides;
+  for (int r = 1; r <= 5; ++r) attendu[indexcase(r, 2)] = 1;
+  EXPECT_TRUE(fixture::memesgrilles(fixture::grille(attendu, 5), fixture::grille(m, 5)));
+  // From a stone: the chain's stones of that sign.
+  m = marquesvides;
+  carte[indexcase(5, 3)] = -1;
+  marquechainesigne(p, m, carte, 0, 1, 1, 3);
+  attendu = marquesvides;
+  for (int r = 1; r <= 4; ++r) attendu[indexcase(r, 3)] = 1;
+  EXPECT_TRUE(fixture::memesgrilles(fixture::grille(attendu, 5), fixture::grille(m, 5)));
+}
+
 TEST(VoisinMarches, LooseGroupStopsAtFour) {
   TPlateau p = pose(
       "X......\n"
