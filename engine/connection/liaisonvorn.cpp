@@ -6,6 +6,7 @@
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/board/geometrie.h"
+#include "engine/reading/prise.h"
 #include "engine/territory/autoatari.h"
 #include "frontend/trace.h"
 
@@ -322,11 +323,14 @@ void remplitsimple(int32_t* n, const TPlateau& p, TMarques& m, int32_t r, int32_
   liensproches(p, m, p[ix(r, c)], r, c, [&](int32_t r2, int32_t c2) { remplitsimple(n, p, m, r2, c2); });
 }
 
-bool sanslectureprise(TPlateau&, int32_t, int32_t, int32_t, int32_t, uint8_t, const TPoint&) { return false; }
+bool lecturepriseengine(TPlateau& p, int32_t r, int32_t c, int32_t profondeur, int32_t limite, uint8_t couleur,
+                        const TPoint& ko) {
+  return testprise(p, r, c, profondeur, limite, couleur, ko);
+}
 
 }  // namespace
 
-TLecturePrise lectureprise = sanslectureprise;
+TLecturePrise lectureprise = lecturepriseengine;
 
 bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int32_t r2, int32_t c2) {
   const bool videa = p[ix(r2, c)] == VIDE;  // shared point in the row direction

@@ -70,8 +70,8 @@ bool rectanglecoinvide(const TPlateau& p, int32_t r, int32_t c);
 
 // ---- Capture reading seam ------------------------------------------------------------
 // Capture reading used by testelienpossible: true when the chain through
-// (r, c) is captured, `couleur` having just moved. Points at a reading that
-// answers "not captured" until the engine's capture reading is plugged in.
+// (r, c) is captured, `couleur` having just moved. Points at testprise;
+// tests may swap it.
 using TLecturePrise = bool (*)(TPlateau& p, int32_t r, int32_t c, int32_t profondeur, int32_t limite,
                                uint8_t couleur, const TPoint& ko);
 extern TLecturePrise lectureprise;

@@ -570,19 +570,9 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
   return resultat;
 }
 
-bool lectureprisebranchee(TPlateau& p, int32_t r, int32_t c, int32_t profondeur, int32_t limite, uint8_t couleur,
-                          const TPoint& ko) {
-  return testprise(p, r, c, profondeur, limite, couleur, ko);
-}
-// Whenever the capture reading is part of the program, the connection unit
-// reads captures through it from the start.
-[[maybe_unused]] const bool seambranche = (branchelectureprise(), true);
-
 }  // namespace
 
 // ---- Shared helpers ---------------------------------------------------------------------
-
-void branchelectureprise() { lectureprise = lectureprisebranchee; }
 
 int32_t positionliste(const TListePoints& l, int32_t r, int32_t c) {
   for (int32_t k = 1; k <= nbpoints(l); ++k)

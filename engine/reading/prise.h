@@ -36,10 +36,6 @@ extern int32_t profmaxrecu;  // deepest ply reached by a capture reading
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko);
 
-// Points the connection unit's capture seam `lectureprise` at testprise
-// (done once at start-up; tests that swap the seam call it to put it back).
-void branchelectureprise();
-
 // Liberty schedule of a reading of working depth d and limit n: entries
 // 1..d+4 of `limites` (index 0 unused).
 void limitelibertesparprofondeur(int32_t* limites, int32_t d, int32_t n);

@@ -32,7 +32,6 @@ TPlateau pose(std::string_view d) {
 // S at (5,5) and the marked stones at row 3 with the white stone (4,5)
 // between them, its two liberties at (4,4) and (4,6).
 TEST(PriseLiaison, TwoLibertyNeighbourReadByTheCaptureReading) {
-  branchelectureprise();
   struct Cas {
     const char* nom;
     const char* d;
