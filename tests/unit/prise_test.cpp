@@ -258,6 +258,73 @@ TEST(PriseCache, SingleStoneAndSwitchedOff) {
   EXPECT_EQ(remplis, 1);  // a single stone keeps its bucket to itself
 }
 
+// ---- Candidates -------------------------------------------------------------
+
+// Reads the chain at (r, c) with the result cache on and an empty bucket.
+bool litaveccache(TPlateau& p, int32_t r, int32_t c, int32_t prof, int32_t lim, uint8_t couleur, TPoint ko) {
+  const int32_t g = p[indexcase(r, c)] == NOIR ? 0 : 1;
+  for (auto& b : cacheprise[g]) b[0] = 0;
+  for (auto& m : cacheplateaux[g]) m = marquesvides;
+  cacheactif = 1;
+  compteurcache = 0;
+  const bool prise = testprise(p, r, c, prof, lim, couleur, ko);
+  cacheactif = 0;
+  return prise;
+}
+
+// The first mover's move at (r, c) was tried at the root: its key is in the
+// bucket of the chain at (tr, tc) (the root key base is 0; a root ko point
+// enters the root's key).
+bool essairacine(int32_t tr, int32_t tc, uint8_t premier, uint8_t cible, int32_t r, int32_t c, TPoint ko = {}) {
+  uint32_t k = 0;
+  if (ko.ligne != 0) xorclemoyo(k, ko.ligne, ko.colonne);
+  xorclepion(k, r, c, premier);
+  if (premier == NOIR) k ^= cletrait;
+  return cherchecleparcible(k, cacheprise, cible == NOIR ? 1 : 2, tc, tr) <= 0;
+}
+
+// White (4,4)-(4,5) has two liberties, (5,4) and the ko point (5,5), which
+// black may not take back. The ko point stands in for the liberty the
+// attacker's flood did not list: its weak neighbour (5,6) gives its liberty
+// (5,7) and (6,7), the liberty of the black stone in atari next to it.
+TEST(PriseCandidats, KoPointStandsInForTheSecondLiberty) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      "...XX.O..\n"
+      "..XOOXO..\n"
+      ".....O...\n"
+      "....OX...\n"
+      "....OO...\n"
+      ".........\n"
+      ".........\n");
+  EXPECT_FALSE(litaveccache(p, 4, 4, 11, 5, BLANC, TPoint{5, 5}));
+  EXPECT_TRUE(essairacine(4, 4, NOIR, BLANC, 5, 4, TPoint{5, 5}));
+  for (const TPoint m : {TPoint{5, 7}, TPoint{6, 7}})
+    EXPECT_TRUE(essairacine(4, 4, NOIR, BLANC, m.ligne, m.colonne, TPoint{5, 5})) << m.ligne << "," << m.colonne;
+}
+
+// The same ko shape when the target has more liberties than the attacker's
+// bound (limit 1): the two-liberty capture test still sees that white
+// cannot fill the ko point, and answers without trying a move.
+TEST(PriseCandidats, TwoLibertyCaptureWithTheKoPointInTheForcingBranch) {
+  for (const int32_t limite : {1, 2}) {
+    TPlateau p = pose(
+        ".........\n"
+        "....X....\n"
+        "...X.X...\n"
+        "..XOOX...\n"
+        "...X.....\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n");
+    const int32_t n0 = compteurnoeuds;
+    EXPECT_TRUE(testprise(p, 4, 4, 11, limite, BLANC, TPoint{3, 5})) << limite;
+    EXPECT_EQ(compteurnoeuds, n0) << limite;
+  }
+}
+
 // ---- Map helpers -------------------------------------------------------------
 
 TEST(PriseCartes, SharedLibertyLeftOutOfTheReadingTable) {
