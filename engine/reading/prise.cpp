@@ -550,7 +550,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
     // Step 7.15. Exhaustion, flag A and the prepared points.
     const bool dernier = i == nbpoints(n.liste);
     if (!refuse && proprio && dernier) e.proprioepuise = 1;
-    if (drapeauA && dernier) {
+    if (drapeauA && dernier && lecturelongue) {
       drapeauA = false;
       ajouteliberteschainesvoisines(e, n, pli);
     }

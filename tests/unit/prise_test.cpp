@@ -325,6 +325,32 @@ TEST(PriseCandidats, TwoLibertyCaptureWithTheKoPointInTheForcingBranch) {
   }
 }
 
+// White (2,2) is dead. Its neighbour (2,4) has the liberties (1,4) and
+// (3,4), which only the late widening offers at the root (no prepared points
+// at level 3): without lecturelongue they are never tried there.
+TEST(PriseCandidats, LateWideningOnlyWithLectureLongue) {
+  constexpr const char* kDiagramme =
+      ".XX.XX...\n"
+      "XO.OXX...\n"
+      "X.X.XX...\n"
+      "XXXXX....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n";
+  for (const uint8_t longue : {0, 1}) {
+    TPlateau p = pose(kDiagramme);
+    niveau = 3;
+    lecturelongue = longue;
+    EXPECT_TRUE(litaveccache(p, 2, 2, 11, 5, NOIR, TPoint{}));
+    EXPECT_TRUE(essairacine(2, 2, BLANC, BLANC, 2, 3));
+    for (const TPoint m : {TPoint{1, 4}, TPoint{3, 4}})
+      EXPECT_EQ(essairacine(2, 2, BLANC, BLANC, m.ligne, m.colonne), longue == 1)
+          << int(longue) << " " << m.ligne << "," << m.colonne;
+  }
+}
+
 // ---- Map helpers -------------------------------------------------------------
 
 TEST(PriseCartes, SharedLibertyLeftOutOfTheReadingTable) {
