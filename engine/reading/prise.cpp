@@ -513,10 +513,12 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
         }
         if (drapeauB && (proprio || e.proprioepuise)) {
           const int32_t lc = libertescible(e);
+          // At plies 1-2 a target of 2 liberties gets both additions.
           if (pli <= 2 && lc > 1) {
             drapeauB = false;
             ajouteliberteschaines3(e, n);
-          } else if (pli <= 6 && lc == 2) {
+          }
+          if (pli <= 6 && lc == 2) {
             drapeauB = false;
             TListePoints l{};
             TMarques vu = marquesvides;

@@ -351,6 +351,27 @@ TEST(PriseCandidats, LateWideningOnlyWithLectureLongue) {
   }
 }
 
+// Black (8,3) has two liberties and is lost. After its first failed move
+// at the root, the widening adds both the liberties of the 3-liberty
+// chains around it and its liberty-and-capture list; the latter reaches,
+// through the diagonal link to (7,4), the liberty (5,4) of the white
+// 2-liberty stone (6,4) next to that link.
+TEST(PriseCandidats, RootWideningTakesTheLibertyAndCaptureListToo) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".XO..OO.O\n"
+      ".O.OXO.OO\n"
+      ".O.XOXXX.\n"
+      ".OX.O..X.\n"
+      ".OOO.XX.O\n");
+  EXPECT_TRUE(litaveccache(p, 8, 3, 11, 5, BLANC, TPoint{}));
+  EXPECT_TRUE(essairacine(8, 3, NOIR, NOIR, 7, 3));
+  EXPECT_TRUE(essairacine(8, 3, NOIR, NOIR, 5, 4));
+}
+
 // ---- Map helpers -------------------------------------------------------------
 
 TEST(PriseCartes, SharedLibertyLeftOutOfTheReadingTable) {
