@@ -362,8 +362,10 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       if (nbpoints(n.liste) > 5 && i < nbpoints(n.liste)) {
         for (int32_t k = std::max(i, 5) + 1; k <= nbpoints(n.liste); ++k)
           if (ligneliste(n.liste, k) != 0) n.marques[indexcase(ligneliste(n.liste, k), colonneliste(n.liste, k))] = 0;
-        n.liste[0] = std::max(i, 5);
+        n.liste[0] = 5;
       }
+      // Nothing beyond the fifth, even what the prepared points added back.
+      if (i > 5) break;
     }
     // Step 7.3. Play.
     const TPoint m{ligneliste(n.liste, i), colonneliste(n.liste, i)};

@@ -101,6 +101,19 @@ TEST(PriseBudget, OverrunRestoresLectureLongue) {
   EXPECT_EQ(lecturelongue, 0);
 }
 
+// Over the budget every attacker node tries at most its first five moves,
+// the prepared points it appends at its last move included, so the reading
+// winds down within a few dozen nodes of the budget.
+TEST(PriseBudget, AttackerNodesStopAtTheFifthMove) {
+  TPlateau p = pose(kCombat);
+  niveau = 10;
+  lecturelongue = 1;
+  const int32_t n0 = compteurnoeuds;
+  testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{});
+  EXPECT_GT(compteurnoeuds - n0, BUDGETPRISE);
+  EXPECT_LT(compteurnoeuds - n0, BUDGETPRISE + 150);
+}
+
 TEST(PriseBudget, SmallReadingLeavesTheFlag) {
   TPlateau p = pose(
       ".........\n"
