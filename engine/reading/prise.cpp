@@ -362,8 +362,10 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       if (nbpoints(n.liste) > 5 && i < nbpoints(n.liste)) {
         for (int32_t k = std::max(i, 5) + 1; k <= nbpoints(n.liste); ++k)
           if (ligneliste(n.liste, k) != 0) n.marques[indexcase(ligneliste(n.liste, k), colonneliste(n.liste, k))] = 0;
-        n.liste[0] = std::max(i, 5);
+        n.liste[0] = 5;
       }
+      // Nothing beyond the fifth, even what the prepared points added back.
+      if (i > 5) break;
     }
     // Step 7.3. Play.
     const TPoint m{ligneliste(n.liste, i), colonneliste(n.liste, i)};
@@ -513,10 +515,12 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
         }
         if (drapeauB && (proprio || e.proprioepuise)) {
           const int32_t lc = libertescible(e);
+          // At plies 1-2 a target of 2 liberties gets both additions.
           if (pli <= 2 && lc > 1) {
             drapeauB = false;
             ajouteliberteschaines3(e, n);
-          } else if (pli <= 6 && lc == 2) {
+          }
+          if (pli <= 6 && lc == 2) {
             drapeauB = false;
             TListePoints l{};
             TMarques vu = marquesvides;
@@ -550,7 +554,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
     // Step 7.15. Exhaustion, flag A and the prepared points.
     const bool dernier = i == nbpoints(n.liste);
     if (!refuse && proprio && dernier) e.proprioepuise = 1;
-    if (drapeauA && dernier) {
+    if (drapeauA && dernier && lecturelongue) {
       drapeauA = false;
       ajouteliberteschainesvoisines(e, n, pli);
     }

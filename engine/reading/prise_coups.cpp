@@ -781,8 +781,10 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     if (nl == 2) {
       uint8_t drapeau = 1;
       libertesetvoisinsenatari(drapeau, p, l, 0, e.cl, e.cc, e.carte, CAPACITEPRISE);
-      if (drapeau && nbpoints(l) == 2) {
-        const TPoint a{ligneliste(l, 1), colonneliste(l, 1)}, b2{ligneliste(l, 2), colonneliste(l, 2)};
+      // A liberty at the ko point is not listed; the ko point stands in for it.
+      if (drapeau && nbpoints(l) >= 1) {
+        const TPoint a{ligneliste(l, 1), colonneliste(l, 1)};
+        const TPoint b2 = nbpoints(l) >= 2 ? TPoint{ligneliste(l, 2), colonneliste(l, 2)} : TPoint{};
         if (capturedeuxlibertes(e, e.carte, a, b2, ko)) {
           s.statut = STATUTPRISE;
           return;
@@ -805,9 +807,9 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Step 3.1.
   if (nl == 2 && (pli <= 8 || passe)) {
     const int32_t nb = nbpoints(l);
-    for (int32_t k = std::min(nb, 2); k >= 1; --k) {
-      TPoint m{ligneliste(l, k), colonneliste(l, k)};
-      if (k == 2 && nb < 2) m = ko;
+    for (int32_t k = 2; k >= 1; --k) {
+      // The ko point, marked before the flood, stands in for an unlisted liberty.
+      TPoint m = k <= nb ? TPoint{ligneliste(l, k), colonneliste(l, k)} : (k == 2 ? ko : TPoint{});
       if (!pointreel(m) || testvoisinsatari(p, e.proprio, m.ligne, m.colonne)) continue;
       pasvoisins(m.ligne, m.colonne, 0, [&](int32_t r2, int32_t c2, int32_t) {
         const int32_t j = indexcase(r2, c2);

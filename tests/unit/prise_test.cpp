@@ -101,6 +101,19 @@ TEST(PriseBudget, OverrunRestoresLectureLongue) {
   EXPECT_EQ(lecturelongue, 0);
 }
 
+// Over the budget every attacker node tries at most its first five moves,
+// the prepared points it appends at its last move included, so the reading
+// winds down within a few dozen nodes of the budget.
+TEST(PriseBudget, AttackerNodesStopAtTheFifthMove) {
+  TPlateau p = pose(kCombat);
+  niveau = 10;
+  lecturelongue = 1;
+  const int32_t n0 = compteurnoeuds;
+  testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{});
+  EXPECT_GT(compteurnoeuds - n0, BUDGETPRISE);
+  EXPECT_LT(compteurnoeuds - n0, BUDGETPRISE + 150);
+}
+
 TEST(PriseBudget, SmallReadingLeavesTheFlag) {
   TPlateau p = pose(
       ".........\n"
@@ -256,6 +269,120 @@ TEST(PriseCache, SingleStoneAndSwitchedOff) {
   int32_t remplis = 0;
   for (int32_t i = 0; i < NBCASES; ++i) remplis += cacheprise[1][i][0] > 0 ? 1 : 0;
   EXPECT_EQ(remplis, 1);  // a single stone keeps its bucket to itself
+}
+
+// ---- Candidates -------------------------------------------------------------
+
+// Reads the chain at (r, c) with the result cache on and an empty bucket.
+bool litaveccache(TPlateau& p, int32_t r, int32_t c, int32_t prof, int32_t lim, uint8_t couleur, TPoint ko) {
+  const int32_t g = p[indexcase(r, c)] == NOIR ? 0 : 1;
+  for (auto& b : cacheprise[g]) b[0] = 0;
+  for (auto& m : cacheplateaux[g]) m = marquesvides;
+  cacheactif = 1;
+  compteurcache = 0;
+  const bool prise = testprise(p, r, c, prof, lim, couleur, ko);
+  cacheactif = 0;
+  return prise;
+}
+
+// The first mover's move at (r, c) was tried at the root: its key is in the
+// bucket of the chain at (tr, tc) (the root key base is 0; a root ko point
+// enters the root's key).
+bool essairacine(int32_t tr, int32_t tc, uint8_t premier, uint8_t cible, int32_t r, int32_t c, TPoint ko = {}) {
+  uint32_t k = 0;
+  if (ko.ligne != 0) xorclemoyo(k, ko.ligne, ko.colonne);
+  xorclepion(k, r, c, premier);
+  if (premier == NOIR) k ^= cletrait;
+  return cherchecleparcible(k, cacheprise, cible == NOIR ? 1 : 2, tc, tr) <= 0;
+}
+
+// White (4,4)-(4,5) has two liberties, (5,4) and the ko point (5,5), which
+// black may not take back. The ko point stands in for the liberty the
+// attacker's flood did not list: its weak neighbour (5,6) gives its liberty
+// (5,7) and (6,7), the liberty of the black stone in atari next to it.
+TEST(PriseCandidats, KoPointStandsInForTheSecondLiberty) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      "...XX.O..\n"
+      "..XOOXO..\n"
+      ".....O...\n"
+      "....OX...\n"
+      "....OO...\n"
+      ".........\n"
+      ".........\n");
+  EXPECT_FALSE(litaveccache(p, 4, 4, 11, 5, BLANC, TPoint{5, 5}));
+  EXPECT_TRUE(essairacine(4, 4, NOIR, BLANC, 5, 4, TPoint{5, 5}));
+  for (const TPoint m : {TPoint{5, 7}, TPoint{6, 7}})
+    EXPECT_TRUE(essairacine(4, 4, NOIR, BLANC, m.ligne, m.colonne, TPoint{5, 5})) << m.ligne << "," << m.colonne;
+}
+
+// The same ko shape when the target has more liberties than the attacker's
+// bound (limit 1): the two-liberty capture test still sees that white
+// cannot fill the ko point, and answers without trying a move.
+TEST(PriseCandidats, TwoLibertyCaptureWithTheKoPointInTheForcingBranch) {
+  for (const int32_t limite : {1, 2}) {
+    TPlateau p = pose(
+        ".........\n"
+        "....X....\n"
+        "...X.X...\n"
+        "..XOOX...\n"
+        "...X.....\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n");
+    const int32_t n0 = compteurnoeuds;
+    EXPECT_TRUE(testprise(p, 4, 4, 11, limite, BLANC, TPoint{3, 5})) << limite;
+    EXPECT_EQ(compteurnoeuds, n0) << limite;
+  }
+}
+
+// White (2,2) is dead. Its neighbour (2,4) has the liberties (1,4) and
+// (3,4), which only the late widening offers at the root (no prepared points
+// at level 3): without lecturelongue they are never tried there.
+TEST(PriseCandidats, LateWideningOnlyWithLectureLongue) {
+  constexpr const char* kDiagramme =
+      ".XX.XX...\n"
+      "XO.OXX...\n"
+      "X.X.XX...\n"
+      "XXXXX....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n";
+  for (const uint8_t longue : {0, 1}) {
+    TPlateau p = pose(kDiagramme);
+    niveau = 3;
+    lecturelongue = longue;
+    EXPECT_TRUE(litaveccache(p, 2, 2, 11, 5, NOIR, TPoint{}));
+    EXPECT_TRUE(essairacine(2, 2, BLANC, BLANC, 2, 3));
+    for (const TPoint m : {TPoint{1, 4}, TPoint{3, 4}})
+      EXPECT_EQ(essairacine(2, 2, BLANC, BLANC, m.ligne, m.colonne), longue == 1)
+          << int(longue) << " " << m.ligne << "," << m.colonne;
+  }
+}
+
+// Black (8,3) has two liberties and is lost. After its first failed move
+// at the root, the widening adds both the liberties of the 3-liberty
+// chains around it and its liberty-and-capture list; the latter reaches,
+// through the diagonal link to (7,4), the liberty (5,4) of the white
+// 2-liberty stone (6,4) next to that link.
+TEST(PriseCandidats, RootWideningTakesTheLibertyAndCaptureListToo) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".XO..OO.O\n"
+      ".O.OXO.OO\n"
+      ".O.XOXXX.\n"
+      ".OX.O..X.\n"
+      ".OOO.XX.O\n");
+  EXPECT_TRUE(litaveccache(p, 8, 3, 11, 5, BLANC, TPoint{}));
+  EXPECT_TRUE(essairacine(8, 3, NOIR, NOIR, 7, 3));
+  EXPECT_TRUE(essairacine(8, 3, NOIR, NOIR, 5, 4));
 }
 
 // ---- Map helpers -------------------------------------------------------------
