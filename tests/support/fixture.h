@@ -6,6 +6,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,18 @@ std::string grille(const TMarques& carte, int taille, int largeur = 2);
 
 // Compares two grids line by line, naming the first differing row.
 ::testing::AssertionResult memesgrilles(std::string_view attendu, std::string_view obtenu);
+
+}  // namespace fixture
+
+namespace fixture {
+
+// Puts the engine on the diagram's board size: size, neighbour tables and
+// the chain table of the diagram; clears `pionsmorts` and the owner maps
+// `territoire`/`territoire2`. Returns the board.
+TPlateau posemoteur(std::string_view texte);
+
+// Runs `f` and checks that the board, `infochaine` and `pionsmorts` are as
+// they were.
+void verifieinchange(const TPlateau& p, const std::function<void()>& f);
 
 }  // namespace fixture

@@ -8,13 +8,7 @@
 
 namespace {
 
-TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  return pos.plateau;
-}
+TPlateau pose(std::string_view d) { return fixture::posemoteur(d); }
 
 TEST(AutoAtari, Table) {
   struct Cas {

@@ -8,15 +8,7 @@
 
 namespace {
 
-TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
-  territoire.fill(VIDE);
-  return pos.plateau;
-}
+TPlateau pose(std::string_view d) { return fixture::posemoteur(d); }
 
 void morts(const TPlateau& p, uint8_t couleur) {
   for (int i = 0; i < NBCASES; ++i)

@@ -10,14 +10,7 @@
 
 namespace {
 
-TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
-  return pos.plateau;
-}
+TPlateau pose(std::string_view d) { return fixture::posemoteur(d); }
 
 ::testing::AssertionResult memeplateau(std::string_view attendu, const TPlateau& p) {
   return fixture::memesgrilles(fixture::texteplateau(fixture::diagramme(attendu).plateau, configmoteur.taille),

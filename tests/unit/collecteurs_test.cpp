@@ -15,13 +15,9 @@ namespace {
 using Points = std::vector<std::pair<int, int>>;
 
 TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
+  TPlateau p = fixture::posemoteur(d);
   flagscan = 0;  // main self-atari test only
-  return pos.plateau;
+  return p;
 }
 
 Points liste(const TListePoints& l) {
@@ -30,16 +26,7 @@ Points liste(const TListePoints& l) {
   return v;
 }
 
-// Runs f and checks that the board, infochaine and pionsmorts are untouched.
-void inchange(const TPlateau& p, const std::function<void()>& f) {
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
-  f();
-  EXPECT_EQ(p, plateau);
-  EXPECT_EQ(infochaine, chaines);
-  EXPECT_EQ(pionsmorts, morts);
-}
+void inchange(const TPlateau& p, const std::function<void()>& f) { fixture::verifieinchange(p, f); }
 
 // Marks as rows of 'x' and '.'.
 std::string marques(const TMarques& m) {

@@ -12,13 +12,7 @@
 
 namespace {
 
-TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  return pos.plateau;
-}
+TPlateau pose(std::string_view d) { return fixture::posemoteur(d); }
 
 bool esca(TPlateau& p, int mode, int r, int c) {
   const TPlateau avant = p;

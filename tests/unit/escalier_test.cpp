@@ -18,13 +18,7 @@
 
 namespace {
 
-TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  return pos.plateau;
-}
+TPlateau pose(std::string_view d) { return fixture::posemoteur(d); }
 
 // Runs the reading and checks that board and chain table come back unchanged.
 bool escalier(TPlateau& p, int r, int c, uint8_t defenseur) {

@@ -13,15 +13,11 @@
 namespace {
 
 TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
+  TPlateau p = fixture::posemoteur(d);
   pionsmortsavant.fill(0);
   marquesglobales.fill(0);
   sauvepionsmorts = 0;
-  return pos.plateau;
+  return p;
 }
 
 TMarques regionsur(std::initializer_list<std::pair<int, int>> points, uint8_t code = 1) {

@@ -24,25 +24,12 @@ class LiaisonVivant : public ::testing::Test {
 };
 
 TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
-  territoire.fill(VIDE);
+  TPlateau p = fixture::posemoteur(d);
   flagscan = 0;
-  return pos.plateau;
+  return p;
 }
 
-void inchange(const TPlateau& p, const std::function<void()>& f) {
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
-  f();
-  EXPECT_EQ(p, plateau);
-  EXPECT_EQ(infochaine, chaines);
-  EXPECT_EQ(pionsmorts, morts);
-}
+void inchange(const TPlateau& p, const std::function<void()>& f) { fixture::verifieinchange(p, f); }
 
 constexpr const char* kDiagonale =
     ".........\n.........\n.........\n.........\n....X....\n.....X...\n.........\n.........\n.........\n";

@@ -18,17 +18,13 @@ namespace {
 
 TPlateau pose(std::string_view d) {
   EXPECT_TRUE(chargecles());
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
+  TPlateau p = fixture::posemoteur(d);
   niveau = 7;
   lecturelongue = 1;
   cacheactif = 0;
   compteurcache = 0;
   depassementprise = 0;
-  pionsmorts = marquesvides;
-  return pos.plateau;
+  return p;
 }
 
 std::vector<int32_t> calendrier(int32_t d, int32_t n, int32_t plis) {

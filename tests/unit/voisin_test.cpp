@@ -14,16 +14,7 @@ namespace {
 
 using Points = std::vector<std::pair<int, int>>;
 
-TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
-  territoire.fill(VIDE);
-  territoire2.fill(VIDE);
-  return pos.plateau;
-}
+TPlateau pose(std::string_view d) { return fixture::posemoteur(d); }
 
 Points liste(const TListePoints& l) {
   Points v;

@@ -9,16 +9,10 @@
 namespace {
 
 TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
-  territoire.fill(VIDE);
-  territoire2.fill(VIDE);
+  TPlateau p = fixture::posemoteur(d);
   cartefinale1.fill(0);
   cartefinale2.fill(0);
-  return pos.plateau;
+  return p;
 }
 
 TEST(VoisinZones, BorderStateOfARegion) {
