@@ -175,6 +175,28 @@ TEST(FusekiCode, NormalisedStonesGoToTheHighRowsThenColumns) {
   EXPECT_EQ(f.Normalise(plateauvide()), 0);
 }
 
+TEST(FusekiCode, EqualSumsKeepTheSmallestKey) {
+  // Transforms 0 and 1 give these two stones the same row and column sums;
+  // their keys differ only by which stone is white.
+  struct Cas {
+    const char* note;
+    std::pair<int, int> noir, blanc;
+    int transformation;
+  };
+  const Cas cas[] = {
+      {"black first in scan order already", {16, 17}, {17, 16}, 0},
+      {"the transpose puts black first", {17, 16}, {16, 17}, 1},
+  };
+  TFuseki f(19);
+  for (const Cas& c : cas) {
+    TPlateau p = plateauvide();
+    p[indexcase(c.noir.first, c.noir.second)] = NOIR;
+    p[indexcase(c.blanc.first, c.blanc.second)] = BLANC;
+    EXPECT_EQ(f.Normalise(p), c.transformation) << c.note;
+    EXPECT_EQ(f.CleTransformee(c.transformation), "10" "0q") << c.note;
+  }
+}
+
 TEST(FusekiCode, SymmetryMask) {
   struct Cas {
     const char* note;

@@ -142,6 +142,28 @@ TEST(JosekiSuggestions, AnswerFollowsTheCornerAndTheColourExchange) {
   }
 }
 
+TEST(JosekiSuggestions, AnswerLandsInItsCornerOnEveryBoardSize) {
+  // Frame moves are shifted to the game's size before the transform is
+  // undone: a 3-4 stone in any corner of any board gets its answer there.
+  TJoseki j(19);
+  chargesource(j, "cd ed\n");  // black 3-4, white's answer one line further in
+  for (int n : {9, 13, 19}) {
+    for (int s = 0; s < 8; ++s) {
+      TPlateau p = plateauvide();
+      auto [r, c] = symetrie(s, n - 3, n - 2, n);
+      p[indexcase(r, c)] = NOIR;
+      const int bit = 256 >> coinde(r, c, n);
+      TMarques carte;
+      int32_t nombre = 0;
+      j.CoupsSuggeres(BLANC, n, nombre, carte, p);
+      Carte obtenu = marques(carte, n);
+      std::erase_if(obtenu, [&](const auto& e) { return (e.second & bit) == 0; });
+      EXPECT_EQ(obtenu, (Carte{{{r, c}, bit}, {symetrie(s, n - 3, n - 4, n), bit + 1}}))
+          << "size " << n << " symmetry " << s;
+    }
+  }
+}
+
 TEST(JosekiSuggestions, ReducedRegionFindsTheCornerBehindAFarStone) {
   TJoseki j(19);
   chargesource(j, "dd cf\n");
