@@ -108,6 +108,18 @@ TEST_F(Liaison, RuleSets) {
       {"bamboo joint with liberties", ".........\n.........\n.........\n.........\n....XX...\n.........\n"
                                       "....XX...\n.........\n.........\n",
        5, 5, 7, 5, true, true, true, true},
+      {"second-line jump, O on the other flank toward the centre",
+       ".........\n.........\n.......X.\n......O..\n.......X.\n.........\n.........\n.........\n.........\n",
+       3, 8, 5, 8, true, true, false, false},
+      {"first-line large knight", "..X......\n.....X...\n.........\n.........\n.........\n.........\n"
+                                  ".........\n.........\n.........\n",
+       1, 3, 2, 6, true, true, true, true},
+      {"large knight with O on the first line beyond it",
+       "..X...O..\n.....X...\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n",
+       1, 3, 2, 6, false, false, false, false},
+      {"no pattern from a stone with two liberties",
+       ".OX......\n....X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n",
+       1, 3, 2, 5, false, false, false, false},
       {"first-line small knight", "..X......\n....X....\n.........\n.........\n.........\n.........\n"
                                   ".........\n.........\n.........\n",
        1, 3, 2, 5, true, true, true, true},
