@@ -317,6 +317,16 @@ TEST_F(Liaison, PossibleLink) {
       EXPECT_EQ(appel.limite, 4);
     }
   }
+  // Without a linking move, a stone itself flagged takeable cannot, whatever its neighbours.
+  {
+    TPlateau p = pose(sanslien);
+    TMarques m = marquesvides;
+    m[indexcase(3, 5)] = 1;
+    TMarques prenables = marquesvides;
+    prenables[indexcase(4, 5)] = 1;
+    prenables[indexcase(5, 5)] = 1;
+    inchange(p, [&] { EXPECT_FALSE(testelienpossible(p, m, prenables, 5, 5)); });
+  }
   // A stone in atari, and a stone with no weak neighbour, cannot.
   TPlateau p = pose(".........\n.........\n....X....\n....O....\n...OXO...\n.........\n.........\n.........\n"
                     ".........\n");
