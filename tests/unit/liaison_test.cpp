@@ -90,6 +90,9 @@ TEST_F(Liaison, RuleSets) {
       {"second-line jump, first-line O chain outside atari",
        "..O......\n..X.X....\n...O.....\n.........\n.........\n.........\n.........\n.........\n.........\n",
        2, 3, 2, 5, false, false, false, false},
+      {"second-line jump, first-line O chain in atari",
+       ".XO......\n..X.X....\n...O.....\n.........\n.........\n.........\n.........\n.........\n.........\n",
+       2, 3, 2, 5, true, true, false, false},
       {"first-line jump, inner flank in atari",
        "..X.X....\n..XOX....\n...X.....\n.........\n.........\n.........\n.........\n.........\n.........\n",
        1, 3, 1, 5, false, false, true, true},
@@ -108,6 +111,18 @@ TEST_F(Liaison, RuleSets) {
       {"bamboo joint with liberties", ".........\n.........\n.........\n.........\n....XX...\n.........\n"
                                       "....XX...\n.........\n.........\n",
        5, 5, 7, 5, true, true, true, true},
+      {"second-line jump, O on the other flank toward the centre",
+       ".........\n.........\n.......X.\n......O..\n.......X.\n.........\n.........\n.........\n.........\n",
+       3, 8, 5, 8, true, true, false, false},
+      {"first-line large knight", "..X......\n.....X...\n.........\n.........\n.........\n.........\n"
+                                  ".........\n.........\n.........\n",
+       1, 3, 2, 6, true, true, true, true},
+      {"large knight with O on the first line beyond it",
+       "..X...O..\n.....X...\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n",
+       1, 3, 2, 6, false, false, false, false},
+      {"no pattern from a stone with two liberties",
+       ".OX......\n....X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n",
+       1, 3, 2, 5, false, false, false, false},
       {"first-line small knight", "..X......\n....X....\n.........\n.........\n.........\n.........\n"
                                   ".........\n.........\n.........\n",
        1, 3, 2, 5, true, true, true, true},
@@ -304,6 +319,16 @@ TEST_F(Liaison, PossibleLink) {
       EXPECT_EQ(appel.profondeur, 7);
       EXPECT_EQ(appel.limite, 4);
     }
+  }
+  // Without a linking move, a stone itself flagged takeable cannot, whatever its neighbours.
+  {
+    TPlateau p = pose(sanslien);
+    TMarques m = marquesvides;
+    m[indexcase(3, 5)] = 1;
+    TMarques prenables = marquesvides;
+    prenables[indexcase(4, 5)] = 1;
+    prenables[indexcase(5, 5)] = 1;
+    inchange(p, [&] { EXPECT_FALSE(testelienpossible(p, m, prenables, 5, 5)); });
   }
   // A stone in atari, and a stone with no weak neighbour, cannot.
   TPlateau p = pose(".........\n.........\n....X....\n....O....\n...OXO...\n.........\n.........\n.........\n"
