@@ -16,15 +16,34 @@ inline uint16_t libs(int32_t j) { return infochaine[j][0]; }
 
 // ---- Family A ---------------------------------------------------------------------
 
-void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
+namespace {
+// Sets `pionsmorts` to `v` on every stone of the chain not yet visited.
+void mortschaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu, uint8_t v) {
   const uint8_t x = p[ix(r, c)];
   vu[ix(r, c)] = 1;
-  pionsmorts[ix(r, c)] = 1;
+  pionsmorts[ix(r, c)] = v;
   pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
     const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] == x) marquechainerec(p, d2, r2, c2, vu);
+    if (!vu[j] && p[j] == x) mortschaine(p, d2, r2, c2, vu, v);
     return false;
   });
+}
+
+// Sets `pionsmorts` to `v` on the chain's stones whose state is 1, clearing the state.
+void mortsselonvisite(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r, int32_t c, uint8_t v) {
+  const uint8_t x = p[ix(r, c)];
+  etat[ix(r, c)] = 0;
+  pionsmorts[ix(r, c)] = v;
+  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
+    const int32_t j = ix(r2, c2);
+    if (etat[j] == 1 && p[j] == x) mortsselonvisite(p, etat, d2, r2, c2, v);
+    return false;
+  });
+}
+}  // namespace
+
+void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
+  mortschaine(p, dir, r, c, vu, 1);
 }
 
 void marquechaine(const TPlateau& p, int32_t r, int32_t c) {
@@ -33,14 +52,7 @@ void marquechaine(const TPlateau& p, int32_t r, int32_t c) {
 }
 
 void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pionsmorts[ix(r, c)] = 0;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] == x) demarquechainerec(p, d2, r2, c2, vu);
-    return false;
-  });
+  mortschaine(p, dir, r, c, vu, 0);
 }
 
 void demarquechaine(const TPlateau& p, int32_t r, int32_t c) {
@@ -49,36 +61,15 @@ void demarquechaine(const TPlateau& p, int32_t r, int32_t c) {
 }
 
 void effacemarquechaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 0;
-  pionsmorts[ix(r, c)] = 0;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j] == 1 && p[j] == x) effacemarquechaine(p, d2, r2, c2, vu);
-    return false;
-  });
+  mortsselonvisite(p, vu, dir, r, c, 0);
 }
 
 void marquechaineselonvisite(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  etat[ix(r, c)] = 0;
-  pionsmorts[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (etat[j] == 1 && p[j] == x) marquechaineselonvisite(p, etat, d2, r2, c2);
-    return false;
-  });
+  mortsselonvisite(p, etat, dir, r, c, 1);
 }
 
 void demarquechaineselonvisite(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  etat[ix(r, c)] = 0;
-  pionsmorts[ix(r, c)] = 0;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (etat[j] == 1 && p[j] == x) demarquechaineselonvisite(p, etat, d2, r2, c2);
-    return false;
-  });
+  mortsselonvisite(p, etat, dir, r, c, 0);
 }
 
 void marquechaineselonvisite2(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r, int32_t c) {
