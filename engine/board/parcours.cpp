@@ -8,23 +8,6 @@ namespace {
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 }  // namespace
 
-void libertesdelachaine(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                        TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      libertesdelachaine(p, l, cap, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
-}
-
 void libertescouleur(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                      TMarques& vu, uint8_t couleur) {
   vu[ix(r, c)] = 1;
@@ -39,6 +22,11 @@ void libertescouleur(const TPlateau& p, TListePoints& l, int32_t cap, int32_t di
     }
     return false;
   });
+}
+
+void libertesdelachaine(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
+                        TMarques& vu) {
+  libertescouleur(p, l, cap, dir, r, c, vu, p[ix(r, c)]);
 }
 
 void libertesetpions(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
