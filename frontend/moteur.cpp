@@ -5,7 +5,7 @@
 #include "engine/opening/joseki.h"
 #include "engine/territory/enveloppe.h"
 #include "frontend/partie.h"
-#include "frontend/trace.h"
+#include "engine/board/trace.h"
 #include "records/listecoups.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "engine/choice/niveau.h"
+#include "engine/board/niveau.h"
 
 TConfig configmoteur;
 uint8_t couleurdemandee = 0;

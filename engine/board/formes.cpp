@@ -5,7 +5,7 @@
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
 #include "engine/board/voisin.h"
-#include "engine/chains/balayages.h"
+#include "engine/board/balayages.h"
 
 uint8_t relieaumarque = 0;
 

@@ -5,7 +5,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
-#include "engine/chains/balayages.h"
+#include "engine/board/balayages.h"
 
 namespace {
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }

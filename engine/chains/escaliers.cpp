@@ -8,7 +8,7 @@
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
 #include "engine/board/voisin.h"
-#include "frontend/trace.h"
+#include "engine/board/trace.h"
 
 namespace {
 

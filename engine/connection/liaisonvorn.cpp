@@ -7,8 +7,8 @@
 #include "engine/board/voisin.h"
 #include "engine/board/geometrie.h"
 #include "engine/reading/prise.h"
-#include "engine/territory/autoatari.h"
-#include "frontend/trace.h"
+#include "engine/board/autoatari.h"
+#include "engine/board/trace.h"
 
 namespace {
 

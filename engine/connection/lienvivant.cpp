@@ -5,7 +5,7 @@
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
 #include "engine/connection/liaisonvorn.h"
-#include "engine/territory/autoatari.h"
+#include "engine/board/autoatari.h"
 
 namespace {
 

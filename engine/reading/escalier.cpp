@@ -5,7 +5,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
-#include "frontend/trace.h"
+#include "engine/board/trace.h"
 
 int32_t noeudsescalier = 0;
 

@@ -11,10 +11,10 @@
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
-#include "engine/choice/listecoups.h"
+#include "engine/board/listecoups.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/reading/prise_etat.h"
-#include "frontend/trace.h"
+#include "engine/board/trace.h"
 
 namespace {
 

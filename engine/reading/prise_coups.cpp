@@ -8,8 +8,8 @@
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
 #include "engine/board/voisin.h"
-#include "engine/chains/balayages.h"
-#include "engine/choice/listecoups.h"
+#include "engine/board/balayages.h"
+#include "engine/board/listecoups.h"
 #include "engine/reading/prise_etat.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
-#include "engine/territory/autoatari.h"
+#include "engine/board/autoatari.h"
 #include "tests/support/fixture.h"
 
 namespace {

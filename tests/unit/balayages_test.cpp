@@ -3,7 +3,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
-#include "engine/chains/balayages.h"
+#include "engine/board/balayages.h"
 #include "tests/support/fixture.h"
 
 namespace {

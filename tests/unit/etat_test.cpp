@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/board/etat.h"
-#include "engine/choice/niveau.h"
+#include "engine/board/niveau.h"
 #include "platform/platform.h"
 #include "tests/support/fixture.h"
 

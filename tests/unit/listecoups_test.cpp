@@ -5,7 +5,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
-#include "engine/choice/listecoups.h"
+#include "engine/board/listecoups.h"
 #include "tests/support/fixture.h"
 
 namespace {

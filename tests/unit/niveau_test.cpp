@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/board/etat.h"
-#include "engine/choice/niveau.h"
+#include "engine/board/niveau.h"
 #include "platform/platform.h"
 
 namespace {

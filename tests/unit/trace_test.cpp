@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frontend/trace.h"
+#include "engine/board/trace.h"
 
 namespace {
 

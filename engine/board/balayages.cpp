@@ -1,5 +1,5 @@
 // Board scans and small sorts of the chain-status unit.
-#include "engine/chains/balayages.h"
+#include "engine/board/balayages.h"
 
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"

@@ -1,5 +1,5 @@
 // Self-atari test.
-#include "engine/territory/autoatari.h"
+#include "engine/board/autoatari.h"
 
 #include "engine/board/etat.h"
 #include "engine/board/pas.h"

@@ -1,10 +1,10 @@
 // Level control.
-#include "engine/choice/niveau.h"
+#include "engine/board/niveau.h"
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
-#include "frontend/trace.h"
+#include "engine/board/trace.h"
 #include "platform/platform.h"
 
 namespace {

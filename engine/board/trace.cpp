@@ -1,4 +1,4 @@
-#include "frontend/trace.h"
+#include "engine/board/trace.h"
 
 TCheminTrace chemintrace;
 

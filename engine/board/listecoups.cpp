@@ -1,5 +1,5 @@
 // Unit listecoups: point lists and point sets.
-#include "engine/choice/listecoups.h"
+#include "engine/board/listecoups.h"
 
 #include "engine/board/pas.h"
 
