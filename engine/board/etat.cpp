@@ -57,7 +57,7 @@ TListePoints tablezones;
 
 TEssaiCoup essaisordi[TAILLEMAX][TAILLEMAX];
 TEssaiCoup essaisjoueur[TAILLEMAX][TAILLEMAX];
-uint8_t tableessaiscourante = 0;
+int32_t tableessaiscourante = 0;
 
 TCasierPrise cacheprise[2][NBCASES];
 TMarques cacheplateaux[2][NBCASES];

@@ -197,7 +197,7 @@ extern TListePoints tablezones;     // liberties of weak owner chains, filled by
 // Indexed [row-1][col-1] of the trial move.
 extern TEssaiCoup essaisordi[TAILLEMAX][TAILLEMAX];    // trial by the engine
 extern TEssaiCoup essaisjoueur[TAILLEMAX][TAILLEMAX];  // trial by the opponent
-extern uint8_t tableessaiscourante;  // record family the status writers fill
+extern int32_t tableessaiscourante;  // status writers fill: 1 valeurssurvie, 2 essaisordi, 3 essaisjoueur; <= 0 none
 inline TEssaiCoup& essaiordi(int ligne, int colonne) { return essaisordi[ligne - 1][colonne - 1]; }
 inline TEssaiCoup& essaijoueur(int ligne, int colonne) { return essaisjoueur[ligne - 1][colonne - 1]; }
 
