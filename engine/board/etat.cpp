@@ -279,3 +279,6 @@ void initmoteur() {
   // Step 11.
   numerocoup = 0;
 }
+
+// ---- Chain status ----
+TMarques zonesmortesblanc, zonesmortesnoir;

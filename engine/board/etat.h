@@ -273,3 +273,9 @@ void initmoteur();
 
 // Builds tablevoisins, bordgoban, distancebord and zonescoins for size n.
 void construittables(int32_t n);
+
+// ---- Chain status ---------------------------------------------------------------------
+// Dead zones of the chains found dead by detectetatchaines2 under sansstatut,
+// per colour: 0 none, 1 in a dead chain's zone, more = the zone's level.
+extern TMarques zonesmortesblanc;   // white chains
+extern TMarques zonesmortesnoir;    // black chains

@@ -190,13 +190,13 @@ struct Lecture {
 };
 
 // Step 10. Dead marks of a lost chain; returns the result after marking.
-int32_t marquemorts(const Lecture& l, TMarques& region, const TPlateau& sauve) {
+int32_t marquemorts(const Lecture& l, TMarques& region, const TPlateau& sauve, bool relie) {
   const int32_t n = configmoteur.taille;
   const uint8_t def = l.def;
   // A defender stone of the region, on the working board and on the saved
   // board (the search's trial stones stand on empty points and are never marked).
   auto pierre = [&](int32_t j) { return region[j] == REGIONMARCHE && l.p[j] == def && sauve[j] == def; };
-  if (!relieaumarque) {
+  if (!relie) {
     for (int32_t j = 0; j < NBCASES; ++j)
       if (j % TAILLEMAX < n && j / TAILLEMAX < n && pierre(j)) pionsmorts[j] = 1;
     return COMBATMORT;
@@ -278,6 +278,7 @@ void combatchaine(const TListePoints& liste, int32_t cap, TPlateau& p, const TPl
   Lecture l{p, sauve, defenseur, attaquant, joueur, tableessaiscourante > 0, false};
   // Step 3.
   l.recherche(ligne, colonne, compte);
+  const bool relie = relieaumarque != 0;
   // Step 4. The driver's candidate points.
   const int32_t nbcandidats = nbpoints(liste) < cap ? nbpoints(liste) : cap;
   for (int32_t k = 1; k <= nbcandidats; ++k) {
@@ -296,7 +297,7 @@ void combatchaine(const TListePoints& liste, int32_t cap, TPlateau& p, const TPl
   // Steps 5 to 9.
   resultat = l.verdict(sauve);
   // Step 10.
-  if (resultat == COMBATMORT) resultat = marquemorts(l, l.region, sauve);
+  if (resultat == COMBATMORT) resultat = marquemorts(l, l.region, sauve, relie);
 }
 
 bool combatchaine2(const TCarte& valeurs, const TListePoints& liste, TPlateau& p, uint8_t defenseur,
