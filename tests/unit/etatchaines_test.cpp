@@ -3,12 +3,15 @@
 // and whole-board drivers; and their services, one family each.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/chains/combat.h"
 #include "engine/territory/etatchaines.h"
+#include "engine/territory/resultats.h"
+#include "engine/territory/seki.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -470,6 +473,72 @@ TEST(ServicesEtat, MarqueZonesEssais) {
   EXPECT_EQ(essaiordi(4, 4).liensessai[indexcase(2, 3)], 0);
   EXPECT_EQ(essaiordi(4, 4).liensessai[indexcase(1, 1)], 0);
   flagmarquesmorts = 0;
+}
+
+TEST(DriversStress, BoardAndChainTableComeBack) {
+  // Seeded random positions: every driver gives back the board and the chain
+  // table, and dead marks land on stones only.
+  std::mt19937 gen(20150407);
+  for (int partie = 0; partie < 40; ++partie) {
+    const int n = partie % 2 ? 9 : 13;
+    std::string d;
+    for (int r = 0; r < n; ++r) d += std::string(n, '.') + "\n";
+    TPlateau p = pose(d);
+    std::uniform_int_distribution<int> pt(1, n);
+    TListePoints prises{};
+    TPoint dernier{};
+    const int coups = 20 + partie * 2;
+    for (int k = 0; k < coups; ++k) {
+      const int r = pt(gen), c = pt(gen);
+      const uint8_t x = static_cast<uint8_t>(k % 2);
+      jouecoup(prises, CAPACITELISTE, p, r, c, x, static_cast<uint8_t>(1 - x));
+      if (p[indexcase(r, c)] == x) dernier = TPoint{r, c};
+    }
+    plateaudepart = p;
+    plateaumoteur = p;
+    const TInfoChaine chaines = infochaine;
+    const auto verifie = [&](const char* quoi) {
+      EXPECT_EQ(fixture::texteplateau(p, n), fixture::texteplateau(plateaudepart, n)) << quoi << " game " << partie;
+      EXPECT_EQ(infochaine, chaines) << quoi << " game " << partie;
+      for (int j = 0; j < NBCASES; ++j)
+        ASSERT_TRUE(!pionsmorts[j] || p[j] != VIDE) << quoi << " game " << partie << " index " << j;
+    };
+    const int32_t mode = partie % 3 == 0 ? 1 : 0;
+    tableessaiscourante = partie % 4;
+    flagmarquesmorts = partie % 5 == 0 ? 4 : 0;
+    int32_t compte = 0;
+    pionsmorts.fill(0);
+    detectetatchaines(compte, p, mode, dernier.ligne, dernier.colonne, static_cast<uint8_t>(partie % 2),
+                      static_cast<uint8_t>(partie % 3));
+    verifie("detectetatchaines");
+    pionsmorts.fill(0);
+    detectetatchaines(compte, p, mode, 0, 0, 1, VIDE);
+    verifie("detectetatchaines without last move");
+    sansstatut = static_cast<uint8_t>(partie % 2);
+    pionsmortsbis = pionsmorts;
+    detectetatchaines2(compte, p, mode, dernier.ligne, dernier.colonne, 1, static_cast<uint8_t>(partie % 3 == 1),
+                       NOIR);
+    verifie("detectetatchaines2");
+    resultatsessaiscartes(p, pionsmortsavant, dernier.ligne, dernier.colonne);
+    verifie("resultatsessaiscartes");
+    sansstatut = 0;
+    int32_t res = 0;
+    marquesdetect = pionsmorts;
+    detectetatchaine(static_cast<uint8_t>(partie % 2), VIDE, res, p, mode, dernier.ligne, dernier.colonne, 1);
+    verifie("detectetatchaine");
+    marquesliaison1 = pionsmorts;
+    detectetatplateau(static_cast<uint8_t>(partie % 2), p);
+    verifie("detectetatplateau");
+    const TMarques avant = pionsmorts;
+    chainemorteselonmasque(dernier.ligne, dernier.colonne);
+    EXPECT_EQ(pionsmorts, avant);
+    int32_t seki = 0;
+    detectsekiessais(seki, pionsmortsavant, p, 0, dernier.ligne, dernier.colonne);
+    verifie("detectsekiessais");
+  }
+  tableessaiscourante = 0;
+  flagmarquesmorts = 0;
+  valeurssurvie.fill(0);
 }
 
 }  // namespace

@@ -122,6 +122,29 @@ TEST(EcritResultatZone, CodesThatStay) {
   valeurs2survie.fill(0);
 }
 
+TEST(PasseContacts, EmptyPointAndStonesInContact) {
+  // A shared empty point (1,2) in both dead zones, levels 5 and 3: four or
+  // fewer points walked and nothing living met, so mode 2.
+  TPlateau p = pose("O.X....\n.......\n.......\n.......\n.......\n.......\n.......\n");
+  pionsmorts = carte({{1, 1}, {1, 3}}, 1);
+  TMarques W = carte({{1, 1}, {1, 2}}, 5);
+  TMarques B = carte({{1, 2}, {1, 3}}, 3);
+  passecontacts(p, W, B, pionsmortsavant, 4, 4);
+  EXPECT_EQ(etat(1, 1), ETATINCERTAIN);
+  EXPECT_EQ(valeur(1, 1), -100);
+  EXPECT_EQ(etat(1, 3), ETATINCERTAIN2);
+  EXPECT_EQ(valeur(1, 3), -2);
+  // Two dead stones side by side at equal levels: mode 3 from the stone step.
+  p = pose("OX.....\n.......\n.......\n.......\n.......\n.......\n.......\n");
+  pionsmorts = carte({{1, 1}, {1, 2}}, 1);
+  W = carte({{1, 1}}, 4);
+  B = carte({{1, 2}}, 4);
+  passecontacts(p, W, B, pionsmortsavant, 4, 4);
+  EXPECT_EQ(etat(1, 1), ETATEGAL);
+  EXPECT_EQ(etat(1, 2), ETATEGAL);
+  tableessaiscourante = 0;
+}
+
 TEST(ResultatZone, LevelIsEmptyPointsPlusForcedMoves) {
   // White (1,3),(2,1)-(2,4) is dead with the two empty points (1,1), (1,2).
   // Black (1,4) beside it is in atari: black's extension at (1,5) is one
