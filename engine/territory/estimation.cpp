@@ -172,13 +172,13 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
       if (!revus[j] || resultat[j] != 0 || p[j] != VIDE) continue;
-      // Some empty neighbour leans the other way in neither map, or a stone
-      // of the colour held dead touches the point.
+      // Some empty neighbour leans toward the colour (sign `signe`) in neither
+      // map, or a stone of the colour held dead touches the point.
       const auto refuse = [&](int32_t signe, uint8_t x) {
         return pastable(r, c, [&](int32_t r2, int32_t c2) {
           const int32_t k = ix(r2, c2);
           if (p[k] == x && pionsmortsestime[k]) return true;
-          return p[k] == VIDE && resultat[k] * signe >= 0 && travail[k] * signe >= 0;
+          return p[k] == VIDE && resultat[k] * signe <= 0 && travail[k] * signe <= 0;
         });
       };
       if (!refuse(-1, BLANC)) {

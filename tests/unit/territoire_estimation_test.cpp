@@ -178,6 +178,22 @@ TEST_F(Estimation, WallsShareTheBoard) {
   EXPECT_EQ(r.blancs, 0);
 }
 
+TEST_F(Estimation, NeutralPointsBesideOneSide) {
+  // White's prepared board closes (1,6) and fills (1,4) and (1,5); only
+  // (1,5) lies outside the corner squares and is marked. The neutral (1,4)
+  // and (1,6) see only white's point among their empty neighbours: the last
+  // sweep gives them to white.
+  const TPlateau p = fixture::posemoteur(
+      "..O...O..\n...OOO...\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n");
+  const Resultat r = estime(p, NOIR, 0);
+  EXPECT_EQ(r.carte[indexcase(1, 4)], -1);
+  EXPECT_EQ(r.carte[indexcase(1, 5)], -1);
+  EXPECT_EQ(r.carte[indexcase(1, 6)], -1);
+  EXPECT_EQ(r.blancs, 3);
+  EXPECT_EQ(r.noirs, 0);
+  EXPECT_EQ(r.travail, r.carte);
+}
+
 TEST_F(Estimation, EngineEstimateWritesTheOwners) {
   debutpartie = 1;
   const int32_t niveaue = paramniveaue;
