@@ -205,17 +205,16 @@ void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur) {
     return p[a] == couleur && p[b] == couleur && infozones[a].numero != 0 &&
            infozones[a].numero == infozones[b].numero;
   };
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 2; c <= n - 1; ++c)
       if (p[ix(r, c)] == VIDE && (memezone(r - 1, c, r + 1, c) || memezone(r, c - 1, r, c + 1)))
-        empilepoint(l, MAXPOINTSLISTE, r, c);
+        l.ajoute(r, c);
   remplissage::remplitliste(0, p, couleur, l);
   // Step 3. First-line pairs under a strong stone of the colour. A pair
   // with an enemy stone inward is left alone, so the claim stays under the
   // colour's own wall.
-  l[0] = 0;
+  remplissage::TListeRemplissage bord;
   const uint8_t ennemi = autre(couleur);
   const auto fort = [&](int32_t r, int32_t c) { return p[ix(r, c)] == couleur && infochaine[ix(r, c)][0] > 2; };
   for (int32_t k = 0; k < 4; ++k)
@@ -232,9 +231,9 @@ void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur) {
       if (p[ix(r[0], c[0])] != VIDE || p[ix(r[1], c[1])] != VIDE) continue;
       if (p[ix(ri[0], ci[0])] == ennemi || p[ix(ri[1], ci[1])] == ennemi) continue;
       for (int32_t a = 0; a < 2; ++a)
-        if (fort(ri[a], ci[a])) empilepoint(l, MAXPOINTSLISTE, r[a], c[a]);
+        if (fort(ri[a], ci[a])) bord.ajoute(r[a], c[a]);
     }
-  remplissage::remplitliste(0, p, couleur, l);
+  remplissage::remplitliste(0, p, couleur, bord);
 }
 
 void remplitzonesanspions(const TMarques& marques, TPlateau& p, uint8_t couleur) {

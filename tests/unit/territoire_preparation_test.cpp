@@ -282,6 +282,19 @@ TEST_F(Preparation, MaskedStonesComeBackAndTheChainTableToo) {
   EXPECT_EQ(p[indexcase(4, 5)], NOIR);  // filled by remplitautourfort
   EXPECT_EQ(infochaine, chaines2);
 
+  // prepareterritoire never touches the chain table; every stone it lifted is back.
+  for (const uint8_t yeux : {0, 1})
+    for (const uint8_t x : {NOIR, BLANC}) {
+      p = fixture::posemoteur(kMilieu);
+      prepareterritoire(yeux, p, x, x == NOIR ? BLANC : NOIR);
+      EXPECT_EQ(infochaine, chaines);
+      for (int j = 0; j < NBCASES; ++j) {
+        if (depart[j] != VIDE) {
+          EXPECT_EQ(p[j], depart[j]) << "point " << j;
+        }
+      }
+    }
+
   for (const uint8_t yeux : {0, 1}) {
     p = fixture::posemoteur(kMilieu);
     masque = marquesvides;
