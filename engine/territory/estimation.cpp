@@ -172,13 +172,13 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
       if (!revus[j] || resultat[j] != 0 || p[j] != VIDE) continue;
-      // Some empty neighbour leans the other way in neither map, or a stone
-      // of the colour held dead touches the point.
+      // Some empty neighbour leans toward the colour (sign `signe`) in neither
+      // map, or a stone of the colour held dead touches the point.
       const auto refuse = [&](int32_t signe, uint8_t x) {
         return pastable(r, c, [&](int32_t r2, int32_t c2) {
           const int32_t k = ix(r2, c2);
           if (p[k] == x && pionsmortsestime[k]) return true;
-          return p[k] == VIDE && resultat[k] * signe >= 0 && travail[k] * signe >= 0;
+          return p[k] == VIDE && resultat[k] * signe <= 0 && travail[k] * signe <= 0;
         });
       };
       if (!refuse(-1, BLANC)) {
@@ -205,17 +205,16 @@ void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur) {
     return p[a] == couleur && p[b] == couleur && infozones[a].numero != 0 &&
            infozones[a].numero == infozones[b].numero;
   };
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 2; c <= n - 1; ++c)
       if (p[ix(r, c)] == VIDE && (memezone(r - 1, c, r + 1, c) || memezone(r, c - 1, r, c + 1)))
-        empilepoint(l, MAXPOINTSLISTE, r, c);
+        l.ajoute(r, c);
   remplissage::remplitliste(0, p, couleur, l);
   // Step 3. First-line pairs under a strong stone of the colour. A pair
   // with an enemy stone inward is left alone, so the claim stays under the
   // colour's own wall.
-  l[0] = 0;
+  remplissage::TListeRemplissage bord;
   const uint8_t ennemi = autre(couleur);
   const auto fort = [&](int32_t r, int32_t c) { return p[ix(r, c)] == couleur && infochaine[ix(r, c)][0] > 2; };
   for (int32_t k = 0; k < 4; ++k)
@@ -232,9 +231,9 @@ void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur) {
       if (p[ix(r[0], c[0])] != VIDE || p[ix(r[1], c[1])] != VIDE) continue;
       if (p[ix(ri[0], ci[0])] == ennemi || p[ix(ri[1], ci[1])] == ennemi) continue;
       for (int32_t a = 0; a < 2; ++a)
-        if (fort(ri[a], ci[a])) empilepoint(l, MAXPOINTSLISTE, r[a], c[a]);
+        if (fort(ri[a], ci[a])) bord.ajoute(r[a], c[a]);
     }
-  remplissage::remplitliste(0, p, couleur, l);
+  remplissage::remplitliste(0, p, couleur, bord);
 }
 
 void remplitzonesanspions(const TMarques& marques, TPlateau& p, uint8_t couleur) {

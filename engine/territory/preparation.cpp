@@ -61,7 +61,7 @@ TCarte forcepropre(const TPlateau& p, uint8_t propre) {
 
 // The interior pair rule of remplitcasesneutres, along the row or, with
 // `vertical`, the column (the same rule transposed).
-void paireinterieure(TListePoints& l, const TPlateau& p, const TCarte&, uint8_t propre, uint8_t ennemi,
+void paireinterieure(remplissage::TListeRemplissage& l, const TPlateau& p, const TCarte&, uint8_t propre, uint8_t ennemi,
                      bool vertical, int32_t r, int32_t c) {
   const int32_t n = taille();
   // (a, b): a across the pair's line, b along it, from the pair's first point.
@@ -69,8 +69,8 @@ void paireinterieure(TListePoints& l, const TPlateau& p, const TCarte&, uint8_t 
     return vertical ? tient(p, r + b, c + a, x) : tient(p, r + a, c + b, x);
   };
   const auto liste = [&](int32_t b) {
-    if (vertical) empilepoint(l, MAXPOINTSLISTE, r + b, c);
-    else empilepoint(l, MAXPOINTSLISTE, r, c + b);
+    if (vertical) l.ajoute(r + b, c);
+    else l.ajoute(r, c + b);
   };
   if (!at(0, 0, VIDE) || !at(0, 1, VIDE)) return;
   if (at(-1, 0, ennemi) || at(1, 0, ennemi) || at(-1, 1, ennemi) || at(1, 1, ennemi)) return;
@@ -102,8 +102,7 @@ void remplitliste(uint8_t garderyeux, TPlateau& p, uint8_t propre, const TListeP
 void casesneutres(uint8_t garderyeux, TPlateau& p, const TCarte& force, uint8_t propre, uint8_t ennemi,
                   TRegleInterieure regle) {
   const int32_t n = taille();
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   const auto fort = [&](int32_t r, int32_t c) { return tient(p, r, c, propre) && force[ix(r, c)] > 2; };
   // First-line pairs of one side: the point under a strong inner stone.
   const auto bord = [&](const Cote& s) {
@@ -111,8 +110,8 @@ void casesneutres(uint8_t garderyeux, TPlateau& p, const TCarte& force, uint8_t 
       const int32_t r1 = s.ligne(1, i), c1 = s.colonne(1, i), r2 = s.ligne(1, i + 1), c2 = s.colonne(1, i + 1);
       const int32_t q1 = s.ligne(2, i), d1 = s.colonne(2, i), q2 = s.ligne(2, i + 1), d2 = s.colonne(2, i + 1);
       if (!vide(p, r1, c1) || !vide(p, r2, c2) || tient(p, q1, d1, ennemi) || tient(p, q2, d2, ennemi)) continue;
-      if (fort(q1, d1)) empilepoint(l, MAXPOINTSLISTE, r1, c1);
-      if (fort(q2, d2)) empilepoint(l, MAXPOINTSLISTE, r2, c2);
+      if (fort(q1, d1)) l.ajoute(r1, c1);
+      if (fort(q2, d2)) l.ajoute(r2, c2);
     }
   };
   // Step 1. Interior horizontal pairs.
@@ -174,16 +173,15 @@ void retirepionsisolesbords(TListePoints& l, int32_t cap, TPlateau& p, uint8_t p
 
 void fermebreches(TPlateau& p, uint8_t propre) {
   const int32_t n = taille();
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   for (int32_t r = 3; r <= n - 2; ++r)
     for (int32_t c = 3; c <= n - 5; ++c) {
       if (!tient(p, r, c, propre) || !tient(p, r, c + 3, propre)) continue;
       bool libre = true;
       for (int32_t a = -1; a <= 1 && libre; ++a) libre = vide(p, r + a, c + 1) && vide(p, r + a, c + 2);
       if (!libre) continue;
-      empilepoint(l, MAXPOINTSLISTE, r, c + 1);
-      empilepoint(l, MAXPOINTSLISTE, r, c + 2);
+      l.ajoute(r, c + 1);
+      l.ajoute(r, c + 2);
     }
   if (n >= 8)
     for (int32_t r = 3; r <= n - 5; ++r)
@@ -192,8 +190,8 @@ void fermebreches(TPlateau& p, uint8_t propre) {
         bool libre = true;
         for (int32_t a = -1; a <= 1 && libre; ++a) libre = vide(p, r + 1, c + a) && vide(p, r + 2, c + a);
         if (!libre) continue;
-        empilepoint(l, MAXPOINTSLISTE, r + 1, c);
-        empilepoint(l, MAXPOINTSLISTE, r + 2, c);
+        l.ajoute(r + 1, c);
+        l.ajoute(r + 2, c);
       }
   remplissage::remplitliste(0, p, propre, l);
 }
@@ -205,8 +203,7 @@ void remplitcasesneutres(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_
 
 void fermeecarts(uint8_t garderyeux, TPlateau& p, uint8_t propre) {
   const int32_t n = taille();
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   const auto fort = [&](int32_t r, int32_t c) { return tient(p, r, c, propre) && libs(r, c) >= 3; };
   const auto ouvert = [&](int32_t r1, int32_t c1, int32_t r2, int32_t c2) {
     return (vide(p, r1, c1) && !tient(p, r2, c2, propre)) || (vide(p, r2, c2) && !tient(p, r1, c1, propre));
@@ -216,15 +213,14 @@ void fermeecarts(uint8_t garderyeux, TPlateau& p, uint8_t propre) {
       if (p[ix(r, c)] != VIDE) continue;
       if ((ouvert(r, c - 1, r, c + 1) && fort(r - 1, c) && fort(r + 1, c)) ||
           (ouvert(r - 1, c, r + 1, c) && fort(r, c - 1) && fort(r, c + 1)))
-        empilepoint(l, MAXPOINTSLISTE, r, c);
+        l.ajoute(r, c);
     }
   remplissage::remplitliste(garderyeux, p, propre, l);
 }
 
 void rejointbord4(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
   const int32_t n = taille();
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   for (int32_t i = 4; i <= n - 3; ++i)
     for (const Cote& s : COTES) {
       const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
@@ -235,15 +231,14 @@ void rejointbord4(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennem
       for (int32_t d = 1; d <= 3 && libre; ++d)
         for (int32_t j = i - 1; j <= i + 1 && libre; ++j) libre = !at(d, j, ennemi);
       if (!libre) continue;
-      for (int32_t d = 3; d >= 1; --d) empilepoint(l, MAXPOINTSLISTE, s.ligne(d, i), s.colonne(d, i));
+      for (int32_t d = 3; d >= 1; --d) l.ajoute(s.ligne(d, i), s.colonne(d, i));
     }
   remplissage::remplitliste(garderyeux, p, propre, l);
 }
 
 void rejointbord3(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
   const int32_t n = taille();
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   for (int32_t i = 2; i <= n - 1; ++i)
     for (const Cote& s : COTES) {
       const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
@@ -252,7 +247,7 @@ void rejointbord3(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennem
       for (int32_t d = 1; d <= 2 && libre; ++d)
         for (int32_t j = i - 1; j <= i + 1 && libre; ++j) libre = !at(d, j, ennemi);
       if (!libre) continue;
-      for (int32_t d = 2; d >= 1; --d) empilepoint(l, MAXPOINTSLISTE, s.ligne(d, i), s.colonne(d, i));
+      for (int32_t d = 2; d >= 1; --d) l.ajoute(s.ligne(d, i), s.colonne(d, i));
     }
   remplissage::remplitliste(garderyeux, p, propre, l);
 }

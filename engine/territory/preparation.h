@@ -64,13 +64,32 @@ void remplitvoisins(TPlateau& p, uint8_t propre, int32_t ligne, int32_t colonne)
 
 // ---- Pieces shared with the zone evaluation ---------------------------------------------
 namespace remplissage {
+// Points to fill, each listed once in the order first met: it has room for
+// every point of the board, so it never runs full.
+struct TListeRemplissage {
+  TListePoints points;
+  TMarques listes;
+  TListeRemplissage() {
+    points[0] = 0;
+    listes.fill(0);
+  }
+  void ajoute(int32_t ligne, int32_t colonne) {
+    const int32_t j = indexcase(ligne, colonne);
+    if (listes[j]) return;
+    listes[j] = 1;
+    empilepoint(points, MAXPOINTSLISTE, ligne, colonne);
+  }
+};
 // Fills the listed points in order: all of them, or with `garderyeux` only
 // those still empty with some neighbour that is not own.
 void remplitliste(uint8_t garderyeux, TPlateau& p, uint8_t propre, const TListePoints& l);
+inline void remplitliste(uint8_t garderyeux, TPlateau& p, uint8_t propre, const TListeRemplissage& l) {
+  remplitliste(garderyeux, p, propre, l.points);
+}
 // Interior pair rule of the neutral-point scan: lists into `l` for the pair
 // at (ligne, colonne) and its next point along the row (or, `vertical`,
 // along the column); `force` holds the liberties of the own stones that count.
-using TRegleInterieure = void (*)(TListePoints& l, const TPlateau& p, const TCarte& force, uint8_t propre,
+using TRegleInterieure = void (*)(TListeRemplissage& l, const TPlateau& p, const TCarte& force, uint8_t propre,
                                   uint8_t ennemi, bool vertical, int32_t ligne, int32_t colonne);
 // The neutral-point scan with the given interior rule: horizontal pairs, top
 // and bottom edges, vertical pairs, left and right edges (an inner own stone

@@ -30,7 +30,7 @@ struct ChainesSauvees {
 
 // Interior pair rule of the zone scan: enemy stones beside the pair move
 // the listed point away from them and raise the limit of pairesolide.
-void paireinterieurezone(TListePoints& l, const TPlateau& p, const TCarte& libertes, uint8_t propre,
+void paireinterieurezone(remplissage::TListeRemplissage& l, const TPlateau& p, const TCarte& libertes, uint8_t propre,
                          uint8_t ennemi, bool vertical, int32_t r, int32_t c) {
   const int32_t n = taille();
   // (a, b): a across the pair's line, b along it, from the pair's first point.
@@ -45,7 +45,7 @@ void paireinterieurezone(TListePoints& l, const TPlateau& p, const TCarte& liber
   };
   const auto liste = [&](int32_t b) {
     const TPoint q = point(0, b);
-    empilepoint(l, MAXPOINTSLISTE, q.ligne, q.colonne);
+    l.ajoute(q.ligne, q.colonne);
   };
   if (!at(0, 0, VIDE) || !at(0, 1, VIDE)) return;
   int32_t L = 2, d = 0;
@@ -236,8 +236,7 @@ bool formeferme(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t ennem
 
 void fermeecartszone(uint8_t garderyeux, const TPlateau& copie, TPlateau& p, uint8_t ennemi, uint8_t propre) {
   const int32_t n = taille();
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   const auto fort = [&](int32_t r, int32_t c) { return tient(p, r, c, propre) && libs(r, c) >= 3; };
   // The gap (r, c) between strong stones at (r -+ a, c -+ b); the open side
   // must give the enemy three exits on the copy.
@@ -249,14 +248,13 @@ void fermeecartszone(uint8_t garderyeux, const TPlateau& copie, TPlateau& p, uin
   };
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 2; c <= n - 1; ++c)
-      if (p[ix(r, c)] == VIDE && (ecart(r, c, 1, 0) || ecart(r, c, 0, 1))) empilepoint(l, MAXPOINTSLISTE, r, c);
+      if (p[ix(r, c)] == VIDE && (ecart(r, c, 1, 0) || ecart(r, c, 0, 1))) l.ajoute(r, c);
   remplissage::remplitliste(garderyeux, p, propre, l);
 }
 
 void rejointbordzone(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
   const int32_t n = taille();
-  TListePoints l;
-  l[0] = 0;
+  remplissage::TListeRemplissage l;
   // Third-line stones of chains with 3 liberties or more, on each side.
   for (int32_t i = 2; i <= n - 1; ++i)
     for (int32_t k = 0; k < 4; ++k) {
@@ -272,7 +270,7 @@ void rejointbordzone(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t en
           libre = !tient(p, q.ligne, q.colonne, ennemi);
         }
       if (!libre) continue;
-      for (int32_t d = 2; d >= 1; --d) empilepoint(l, MAXPOINTSLISTE, point(d, i).ligne, point(d, i).colonne);
+      for (int32_t d = 2; d >= 1; --d) l.ajoute(point(d, i).ligne, point(d, i).colonne);
     }
   // First-line stones at the third point from a corner, along both edges.
   for (const int32_t cr : {1, n})
@@ -286,8 +284,8 @@ void rejointbordzone(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t en
         const int32_t dr = lelongligne ? 0 : sr, dc = lelongligne ? sc : 0;
         const int32_t r = cr + 2 * dr, c = cc + 2 * dc;
         if (!tient(p, r, c, propre) || libs(r, c) <= 2) continue;
-        empilepoint(l, MAXPOINTSLISTE, cr + dr, cc + dc);
-        empilepoint(l, MAXPOINTSLISTE, cr, cc);
+        l.ajoute(cr + dr, cc + dc);
+        l.ajoute(cr, cc);
       }
     }
   remplissage::remplitliste(garderyeux, p, propre, l);
@@ -382,8 +380,7 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
     if (copie[j] == ennemi && masque[j]) p[j] = ennemi;
   }
   // Step 10. Shape closing.
-  TListePoints formes;
-  formes[0] = 0;
+  remplissage::TListeRemplissage formes;
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 2; c <= n - 1; ++c) {
       if (p[ix(r, c)] != VIDE) continue;
@@ -400,7 +397,7 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
           if (!forme && vide(p, r + a, c) && vide(p, r, c + b) && own(-a, 0) && own(0, -b) && own(-a, -b))
             forme = zones::formeferme(p, r, c, ennemi, propre, true) && zones::formeferme(p, r, c, ennemi, propre, false);
       if (forme && pointliea(p, masque, r, propre, c) && !pointliea(p, masque, r, ennemi, c))
-        empilepoint(formes, MAXPOINTSLISTE, r, c);
+        formes.ajoute(r, c);
     }
   remplissage::remplitliste(0, p, propre, formes);
   // Step 11. Weak points: a trial own stone that the enemy stones around
