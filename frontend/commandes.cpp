@@ -249,6 +249,8 @@ void gtpcommande(const std::vector<std::string_view>& mots) {
   } else if (commande == "name") {
     gtpsucces("Molvane");
   } else if (commande == "place_free_handicap") {
+    // "invalid nuber of stones" is the program's exact reply, spelling
+    // included: do not correct it.
     repond(gtpplacefreehandicap(a1, reponse), reponse,
            {{"", "syntax error", "invalid nuber of stones", "board not empty"}});
   } else if (commande == "protocol_version") {
