@@ -75,8 +75,9 @@ constexpr int32_t composesymetries(int32_t seconde, int32_t premiere) {
   return 0;
 }
 
-// The offset orientations of `symetrie` (bit 1 negates a, bit 2 negates b,
-// bit 4 exchanges them) as the symmetries that turn the offset the same way.
+// The offset orientations of `symetrie` (bit 4 exchanges a and b, then bit 1
+// negates the row step and bit 2 the column step) as the symmetries that turn
+// an offset the same way.
 inline constexpr int8_t ORIENTATIONS[8] = {0, 3, 7, 4, 1, 6, 2, 5};
 
 // Image of the point under symmetry k (0..7); other k leave the outputs alone.
