@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -72,8 +71,23 @@ inline std::string relatif(const fs::path& racine, const fs::path& fichier) {
   return r.generic_string();
 }
 
+// An include line: `#`, `include`, blanks allowed around the `#`, then
+// "name" or <name>. False for any other line.
+inline bool litinclude(const std::string& ligne, bool& guillemets, std::string& inclus) {
+  size_t i = ligne.find_first_not_of(" \t");
+  if (i == std::string::npos || ligne[i] != '#') return false;
+  i = ligne.find_first_not_of(" \t", i + 1);
+  if (i == std::string::npos || ligne.compare(i, 7, "include") != 0) return false;
+  i = ligne.find_first_not_of(" \t", i + 7);
+  if (i == std::string::npos || (ligne[i] != '"' && ligne[i] != '<')) return false;
+  guillemets = ligne[i] == '"';
+  const size_t fin = ligne.find(guillemets ? '"' : '>', i + 1);
+  if (fin == std::string::npos) return false;
+  inclus = ligne.substr(i + 1, fin - i - 1);
+  return true;
+}
+
 inline void verifiefichier(const fs::path& racine, const std::string& nom, Bilan& b) {
-  static const std::regex motif(R"(^\s*#\s*include\s*([<"])([^">]*)[">])");
   const Couche* propre = couchede(nom);
   if (!propre) {
     b.fautes.push_back({nom, 0, "in no layer"});
@@ -84,10 +98,9 @@ inline void verifiefichier(const fs::path& racine, const std::string& nom, Bilan
   int numero = 0;
   while (std::getline(in, texte)) {
     ++numero;
-    std::smatch m;
-    if (!std::regex_search(texte, m, motif)) continue;
-    const bool guillemets = m[1] == "\"";
-    const std::string inclus = m[2];
+    bool guillemets = false;
+    std::string inclus;
+    if (!litinclude(texte, guillemets, inclus)) continue;
     if (!guillemets && !projet(inclus)) continue;  // system header
     ++b.includes;
     const std::string ligne = "#include " + std::string(guillemets ? "\"" : "<") + inclus + (guillemets ? "\"" : ">");
@@ -114,8 +127,9 @@ inline void verifiefichier(const fs::path& racine, const std::string& nom, Bilan
 }  // namespace detail
 
 // Every source file under the checked folders of the root, in path order.
-inline Bilan verifie(const std::filesystem::path& racine) {
+inline Bilan verifie(const std::filesystem::path& dossier) {
   namespace fs = std::filesystem;
+  const fs::path racine = fs::absolute(dossier).lexically_normal();
   std::vector<std::string> noms;
   for (const char* d : VERIFIES) {
     if (!fs::is_directory(racine / d)) continue;
