@@ -12,7 +12,6 @@
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/board/listecoups.h"
-#include "engine/connection/liaisonvorn.h"
 #include "engine/reading/prise_etat.h"
 #include "engine/board/trace.h"
 
