@@ -321,13 +321,13 @@ int32_t pierresenatari(const TPlateau& p, uint8_t c);
 // that colour under 3 liberties.
 bool pierreterritoireadverse(const TPlateau& p, int32_t r, int32_t col);
 
-// Issue counts (an issue: an empty neighbour, or a neighbour of c in atari).
-// Two issues among the table neighbours, or a neighbour of the other colour
+// Exit counts (an exit: an empty neighbour, or a neighbour of c in atari).
+// Two exits among the table neighbours, or a neighbour of the other colour
 // with more than 2 liberties; false at row 0.
 bool testvoisinsatari(const TPlateau& p, uint8_t c, int32_t r, int32_t col);
 // The same, with the chain table t.
 bool testvoisinsatariparam(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col);
-// As testvoisinsatari with three issues.
+// As testvoisinsatari with three exits.
 bool compteissues(const TPlateau& p, uint8_t c, int32_t r, int32_t col);
 // The same, with the chain table t.
 bool compteissuesparam(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col);

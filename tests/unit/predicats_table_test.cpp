@@ -1,5 +1,5 @@
 // The point predicates of unit voisin, one table per group: neighbour colour
-// and marks, liberties of neighbouring chains, issue counts, marks in a
+// and marks, liberties of neighbouring chains, exit counts, marks in a
 // caller's map, territory. Every case also checks that the board, the chain
 // table and the dead marks are left as they were.
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ constexpr const char* kCoinNoir =
     ".....\n";
 
 // The point (3,3) among black stones only; (2,3) a lone black stone in atari.
-constexpr const char* kIssues =
+constexpr const char* kSorties =
     "..O....\n"
     ".OXO...\n"
     ".X.X...\n"
@@ -68,8 +68,8 @@ constexpr const char* kIssues =
     ".......\n"
     ".......\n";
 
-// As kIssues with white (4,3) of 2 liberties next to the point.
-constexpr const char* kIssuesAdverse =
+// As kSorties with white (4,3) of 2 liberties next to the point.
+constexpr const char* kSortiesAdverse =
     "..O....\n"
     ".OXO...\n"
     ".X.X...\n"
@@ -240,7 +240,7 @@ TEST(PredicatsTable, AtariNeighboursListed) {
   EXPECT_EQ(l[0], 0);
 }
 
-TEST(PredicatsTable, IssueCounts) {
+TEST(PredicatsTable, ExitCounts) {
   // (3,4) and (3,2) read as in atari by a table passed in.
   const auto table = [](std::initializer_list<std::pair<int, int>> ataris) {
     TInfoChaine t = infochaine;
@@ -248,24 +248,24 @@ TEST(PredicatsTable, IssueCounts) {
     return t;
   };
   const Cas cas[] = {
-      {"one issue: a neighbour of the colour in atari", kIssues, nullptr,
+      {"one exit: a neighbour of the colour in atari", kSorties, nullptr,
        [](const TPlateau& p) { return testvoisinsatari(p, NOIR, 3, 3); }, false},
-      {"two issues by the table passed in", kIssues, nullptr,
+      {"two exits by the table passed in", kSorties, nullptr,
        [&](const TPlateau& p) { return testvoisinsatariparam(table({{3, 4}}), p, NOIR, 3, 3); }, true},
-      {"a lone stone in atari and no enemy next to the point", kIssues, nullptr,
+      {"a lone stone in atari and no enemy next to the point", kSorties, nullptr,
        [](const TPlateau& p) { return testvoisinsatariunique(p, NOIR, 3, 3); }, true},
-      {"the same with an enemy of 2 liberties next to the point", kIssuesAdverse, nullptr,
+      {"the same with an enemy of 2 liberties next to the point", kSortiesAdverse, nullptr,
        [](const TPlateau& p) { return testvoisinsatariunique(p, NOIR, 3, 3); }, false},
-      {"an enemy of 2 liberties is no issue", kIssuesAdverse, nullptr,
+      {"an enemy of 2 liberties is no exit", kSortiesAdverse, nullptr,
        [](const TPlateau& p) { return testvoisinsatari(p, NOIR, 3, 3); }, false},
-      {"three issues needed", kIssues, nullptr, [](const TPlateau& p) { return compteissues(p, NOIR, 3, 3); }, false},
-      {"three issues by the table passed in", kIssues, nullptr,
+      {"three exits needed", kSorties, nullptr, [](const TPlateau& p) { return compteissues(p, NOIR, 3, 3); }, false},
+      {"three exits by the table passed in", kSorties, nullptr,
        [&](const TPlateau& p) { return compteissuesparam(table({{3, 4}, {3, 2}}), p, NOIR, 3, 3); }, true},
       {"two empty points and a neighbour in atari", kP, nullptr,
        [](const TPlateau& p) { return compteissues(p, NOIR, 5, 3); }, true},
       {"an enemy of more than 2 liberties", kP, nullptr, [](const TPlateau& p) { return compteissues(p, NOIR, 3, 2); },
        true},
-      {"two empty points are not three issues", kP, nullptr,
+      {"two empty points are not three exits", kP, nullptr,
        [](const TPlateau& p) { return compteissues(p, NOIR, 2, 2); }, false},
       {"row 0 is no point", kP, nullptr,
        [&](const TPlateau& p) { return compteissuesparam(infochaine, p, NOIR, 0, 0); }, false},
