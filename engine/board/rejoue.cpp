@@ -44,6 +44,7 @@ bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t 
   prises[0] = 0;
   sansvide = true;
   ennemivoisin = false;
+  if (!surplateaumoteur(r, c)) return false;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return false;
   p[i] = couleur;
@@ -121,6 +122,7 @@ void jouecoupcaptures(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_
 void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris, TPlateau& p, int32_t r, int32_t c,
                     uint8_t couleur, uint8_t ennemi) {
   prises[0] = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   const int32_t ataris0 = ataris[0];
@@ -160,6 +162,7 @@ namespace {
 void essaigroupes(int32_t& code, const TMarques* marques, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
                   uint8_t ennemi) {
   code = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   p[i] = couleur;
@@ -213,6 +216,7 @@ void essaicoupgroupes2(int32_t& code, TPlateau& p, int32_t r, int32_t c, uint8_t
 void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
                       uint8_t ennemi) {
   prises[0] = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   p[i] = couleur;
@@ -281,6 +285,7 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
 
 void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
   prise = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   const TVoisins& v = tablevoisins[i];
@@ -297,6 +302,7 @@ void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleu
 
 void jouecoup2(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
   prise = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   bool vide = false, amivivant = false;
   pastable(r, c, [&](int32_t r2, int32_t c2) {

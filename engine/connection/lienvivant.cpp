@@ -7,6 +7,7 @@
 #include "engine/board/voisin.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/board/autoatari.h"
+#include "engine/board/garde.h"
 
 namespace {
 
@@ -106,14 +107,12 @@ struct Lien {
   }
 };
 
-// pionsmorts replaced for the length of a scope.
-struct MortsSauves {
-  const TMarques avant = pionsmorts;
-  ~MortsSauves() { pionsmorts = avant; }
+// pionsmorts and infochaine replaced for the length of a scope.
+struct MortsSauves : Restaure<TMarques> {
+  MortsSauves() : Restaure(pionsmorts) {}
 };
-struct ChainesSauvees {
-  const TInfoChaine avant = infochaine;
-  ~ChainesSauvees() { infochaine = avant; }
+struct ChainesSauvees : Restaure<TInfoChaine> {
+  ChainesSauvees() : Restaure(infochaine) {}
 };
 
 }  // namespace

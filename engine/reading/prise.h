@@ -46,3 +46,14 @@ int32_t profondeurtravailprise(int32_t profondeur, bool propriocommence);
 // Moves (ligne, colonne) to position k of the list, the others keeping their
 // order; nothing when the point is not at position k or later.
 void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);
+
+// ---- Test seam --------------------------------------------------------------
+// A reading asked for while another runs answers false without reading (its
+// state and node buffers are taken): it is traced and reported to this alert,
+// which the programs leave null; a build without NDEBUG then stops on an
+// assertion. The unit tests set an alert that fails the running test.
+using TAlerteLecture = void (*)(int32_t ligne, int32_t colonne);
+extern TAlerteLecture alertelectureimbriquee;
+// Called once inside every reading, just before its root node; null in the
+// programs. Lets a test ask for a reading inside another.
+extern void (*sondelectureprise)();
