@@ -64,10 +64,23 @@ TMarques cacheplateaux[2][NBCASES];
 uint8_t cacheactif = 0;
 int32_t compteurcache = 0;
 
+uint32_t cletrait;
+uint32_t zobristcouleur[2][NBCASES];
+uint32_t zobristmoyo[NBCASES];
+
+TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
+int32_t profmaxrecu = 0;
+TInfoChaine infochainelecture;
+int32_t noeudsescalier = 0;
+
 THistoriqueHash historiquehash;
 TPoint pointko;
 
 std::vector<int32_t> tabcle99noir, tabcle99blanc, tabresult99noir, tabresult99blanc, tabcle1919;
+TFuseki* bibliofuseki = nullptr;
+TJoseki* bibliojoseki = nullptr;
+
+TCheminTrace chemintrace;
 
 uint8_t coupbasetrouve = 0;
 int32_t flagouverture = 0;

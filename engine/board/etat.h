@@ -9,7 +9,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/board/trace.h"
 #include "engine/board/types.h"
+
+class TFuseki;
+class TJoseki;
 
 // ---- Shared record types ------------------------------------------------
 
@@ -90,6 +94,16 @@ struct THistoriqueHash {
 // target) and point, a bucket laid out like a point list of (value, key).
 constexpr int MOTSCACHEPRISE = 602;
 using TCasierPrise = std::array<int32_t, MOTSCACHEPRISE>;  // [0] = count, entry k at [2k],[2k+1]
+
+// Sorted key stores: entries (value, key), kept in ascending signed key
+// order, 1-based. Ply stores hold tables numbered from 3, 10,000 entries each.
+struct TEntreeCle {
+  int32_t valeur;
+  int32_t cle;
+};
+constexpr int ENTREESPARTABLE = 10000;
+constexpr int PREMIERETABLE = 3;
+constexpr int32_t NBTABLESRECU = 36;  // transposition tables of the readings, plies 3..38
 
 // ---- Settings and sides --------------------------------------------------
 extern TConfig configmoteur;       // copy of the game record for this move
@@ -208,12 +222,31 @@ extern TMarques cacheplateaux[2][NBCASES];     // 1 where a reading of that chai
 extern uint8_t cacheactif;         // cache on
 extern int32_t compteurcache;      // cache key base of the position analysed
 
+// ---- Position keys (item "CLES", loaded once at start-up) ----------------------------
+extern uint32_t cletrait;                    // side key
+extern uint32_t zobristcouleur[2][NBCASES];  // [0] white stone, [1] black stone
+extern uint32_t zobristmoyo[NBCASES];        // marked empty point
+
+// ---- Reading stores ------------------------------------------------------------------
+// Per-ply transposition tables (value, key), table t (from 3) at
+// [(t-3)*10000 ..]; the capture, life-and-death and enclosed-chain readings
+// keep their own fill counts.
+extern TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
+extern int32_t profmaxrecu;              // deepest ply reached by a capture reading
+extern TInfoChaine infochainelecture;    // liberties as the readings count them (infochaine layout)
+extern int32_t noeudsescalier;           // ladder steps (defender extensions) played by the last testescalier
+
 // ---- Position history ----------------------------------------------------------
 extern THistoriqueHash historiquehash;  // keys of the last positions (superko), count 0 after the reset
 extern TPoint pointko;             // ko point, (0, 0) = none
 
 // ---- Opening-book tables (1-based, released by their users) -------------------------
 extern std::vector<int32_t> tabcle99noir, tabcle99blanc, tabresult99noir, tabresult99blanc, tabcle1919;  // loaded books
+extern TFuseki* bibliofuseki;  // the loaded fuseki library, or nullptr
+extern TJoseki* bibliojoseki;  // the loaded joseki library, or nullptr
+
+// ---- Debug trace -------------------------------------------------------------------------
+extern TCheminTrace chemintrace;  // the watched path, set once by initchemintrace
 
 // ---- Scalars of the analyses ---------------------------------------------------------
 extern uint8_t coupbasetrouve;       // opening books: a book move was found

@@ -13,9 +13,6 @@ struct TCheminTrace {
   int32_t profondeur = 0;
 };
 
-// The watched path, set once by initchemintrace, read by affichesichemin.
-extern TCheminTrace chemintrace;
-
 inline void ecritdebug(std::string_view) {}
 inline void affichecartedebug(std::string_view, const TCarte&) {}
 inline void afficheyeux(const TMarques&, std::string_view) {}

@@ -6,8 +6,6 @@
 
 #include "platform/platform.h"
 
-TFuseki* bibliofuseki = nullptr;
-
 namespace {
 int32_t bornetaille(int32_t t) { return std::clamp<int32_t>(t, 1, TAILLEMAX); }
 bool surplateau(int32_t ligne, int32_t colonne, int32_t taille) {

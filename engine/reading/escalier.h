@@ -20,6 +20,3 @@ bool testescalier(TPlateau& p, int32_t ligne, int32_t colonne, uint8_t defenseur
 constexpr int32_t LIBERTESCAPTURE = 4;
 void libertesescalier(const TPlateau& p, TPoint& premiere, TPoint& seconde, int32_t& nb, int32_t ligne,
                       int32_t colonne);
-
-// Ladder steps (defender extensions) played by the last testescalier call.
-extern int32_t noeudsescalier;

@@ -17,16 +17,8 @@ constexpr int32_t PROFONDEURMAXPRISE = 20;   // depths above this are read as th
 constexpr int32_t CAPACITEPRISE = 300;     // candidate lists
 constexpr int32_t CAPACITEREFUTATIONS = 50;  // ply-4 refutations offered to the root
 constexpr int32_t CAPACITEPREPARES = 16;   // prepared points
-constexpr int32_t NBTABLESRECU = 36;       // transposition tables, plies 3..38
 constexpr int32_t DERNIERPLITRANSPOSITION = 20;  // the capture reading uses plies 3..20
 constexpr int32_t ENTREESCACHEPRISE = 300;   // entries of one cache bucket
-
-// ---- Stores ---------------------------------------------------------------
-// Per-ply transposition tables (value, key), table t (from 3) at
-// [(t-3)*10000 ..]; the capture, life-and-death and enclosed-chain readings
-// keep their own fill counts.
-extern TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
-extern int32_t profmaxrecu;  // deepest ply reached by a capture reading
 
 // ---- Entry ------------------------------------------------------------------
 // True when the chain through (ligne, colonne) is captured: `couleur` has

@@ -8,8 +8,6 @@
 #include "engine/board/pas.h"
 #include "engine/reading/prise.h"
 
-TInfoChaine infochainelecture;
-
 void marquepionsparcouleur(const TPlateau& p, const TMarques& marques) {
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r <= n; ++r)
