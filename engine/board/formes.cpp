@@ -287,12 +287,16 @@ bool testoeilpossible(const TPlateau& p1, const TPlateau& p2, TPoint& sortie, co
   return essai.lance();
 }
 
+namespace {
+TListePoints pierresenclavees;  // scratch of voisinenemia1: the enclosed stones
+}  // namespace
+
 void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int32_t colonne, int32_t ligne,
                    TMarques& region) {
   const int32_t i = ix(ligne, colonne);
   // Step 1. The chains of c around the point, unless one leaves the region.
   region[i] = 1;
-  static TListePoints pierres;
+  TListePoints& pierres = pierresenclavees;
   pierres[0] = 0;
   TMarques vu = marquesvides;
   struct Marche {

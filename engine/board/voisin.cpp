@@ -667,13 +667,17 @@ void listechainesfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_
   });
 }
 
+namespace {
+TListePoints libertescoups;  // scratch of libertesverscoups: the liberties to play
+TListePoints prisescoups;    // scratch of libertesverscoups: captures, never read
+}  // namespace
+
 void libertesverscoups(TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t autre) {
-  static TListePoints l;
-  static TListePoints prises;
+  TListePoints& l = libertescoups;
   l[0] = 0;
   TMarques vu = marquesvides;
   listelibertes(p, l, 300, 0, r, c, vu);
-  for (int32_t k = 1; k <= l[0]; ++k) jouecoup(prises, CAPACITELISTE, p, l[2 * k], l[2 * k + 1], couleur, autre);
+  for (int32_t k = 1; k <= l[0]; ++k) jouecoup(prisescoups, CAPACITELISTE, p, l[2 * k], l[2 * k + 1], couleur, autre);
 }
 
 // ---- Family D ---------------------------------------------------------------------

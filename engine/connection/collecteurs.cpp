@@ -217,6 +217,10 @@ bool pointlieajump(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t 
 }
 
 
+namespace {
+TListePoints prisesniveaulien;  // scratch of choisitniveaulien: captures of the opponent's tries
+}  // namespace
+
 bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int32_t niveaulien, int32_t n) {
   const auto lie = [&] { return niveaulien >= 2 ? pionlieachainetest1(p, m, r, c) : pionlieachaine(p, m, r, c); };
   // Step 1.
@@ -232,7 +236,7 @@ bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int
   const uint8_t x = p[ix(r, c)], o = adversaire(x);
   const TPlateau plateau = p;
   const TInfoChaine chaines = infochaine;
-  static TListePoints prises;
+  TListePoints& prises = prisesniveaulien;
   int32_t tenus = 0;
   return pastable(r, c, [&](int32_t r2, int32_t c2) {
     if (p[ix(r2, c2)] != VIDE) return false;

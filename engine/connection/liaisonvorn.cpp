@@ -399,10 +399,11 @@ struct Sauvegarde {
   ~Sauvegarde() { remet(); }
 };
 
+TListePoints prisesjoue;  // scratch of joue: captures, never read
+
 void joue(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
-  static TListePoints prises;
-  prises[0] = 0;
-  jouecoup(prises, CAPACITELISTE, p, r, c, couleur, adversaire(couleur));
+  prisesjoue[0] = 0;
+  jouecoup(prisesjoue, CAPACITELISTE, p, r, c, couleur, adversaire(couleur));
 }
 }  // namespace
 

@@ -19,10 +19,16 @@ void marquepionsparcouleur(const TPlateau& p, const TMarques& marques) {
     }
 }
 
+namespace {
+// Scratch of preparecartelecture: the board it fills and the saved chain table.
+TPlateau copielecture;
+TInfoChaine chaineslecture;
+}  // namespace
+
 void preparecartelecture(const TPlateau& p) {
   // Step 1. Copy.
-  static TPlateau copie;
-  static TInfoChaine sauve;
+  TPlateau& copie = copielecture;
+  TInfoChaine& sauve = chaineslecture;
   copie = p;
   constexpr int32_t seuil = 3;
   bool rempli = false;
