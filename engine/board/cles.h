@@ -10,8 +10,9 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// Loads the tables from the data item; true when the item was well formed.
-// Runs once at start-up; later calls return the first outcome.
+// ---- Test seam --------------------------------------------------------------
+// The tables load by themselves at start-up; tests ask whether the data item
+// was well formed. Later calls return the first outcome.
 bool chargecles();
 
 inline void xorclepion(uint32_t& cle, int32_t ligne, int32_t colonne, uint8_t couleur) {

@@ -17,9 +17,7 @@ constexpr int32_t ARRETMARCHE = 1000;  // a searching walk found what it looks f
 
 // ---- Family A: marking a chain in pionsmorts -----------------------------------
 void marquechaine(const TPlateau& p, int32_t r, int32_t c);
-void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 void demarquechaine(const TPlateau& p, int32_t r, int32_t c);
-void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 // Over the chain's stones flagged 1 in vu: clears pionsmorts and the flag.
 void effacemarquechaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 // Over the chain's stones flagged 1 in etat: sets pionsmorts, clears the flag.
@@ -35,7 +33,6 @@ void marquechainesansvisite(const TPlateau& p, int32_t r, int32_t c);
 // Sets pionsmorts over the chain and clears the marks of every marked chain
 // of other content next to it.
 void marquechainesvoisinesmarquees(const TPlateau& p, int32_t r, int32_t c);
-void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 
 // ---- Family B: stones and liberties of one chain -----------------------------------
 // Stones into the list (start first), distinct liberties counted into nblib.
@@ -57,7 +54,6 @@ TPoint premiereliberte(const TPlateau& p, int32_t r, int32_t c);
 void comptepierreslibertes2(const TPlateau& p, int32_t& pierres, int32_t& libertes, int32_t dir, int32_t r,
                             int32_t c, TMarques& vu);
 bool aumoinsdeuxlibertes(const TPlateau& p, int32_t r, int32_t c);
-void aumoinsdeuxlibertesrec(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 // Marks 1 in vu the chain of `couleur` through the point and its liberties.
 void libertesmarquees(const TPlateau& p, uint8_t couleur, TMarques& vu, int32_t dir, int32_t r, int32_t c);
 // Writes `valeur` over the chain of `couleur` and its liberties in `sortie`.
@@ -79,17 +75,11 @@ void listeennemisatari(const TPlateau& p, TListePoints& l, int32_t cap, int32_t 
 void pierreschaineetatariennemi(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t& flag, int32_t dir,
                                 int32_t r, int32_t c, TMarques& vu);
 bool aucunennemiatari(const TPlateau& p, int32_t r, int32_t c);
-void aucunennemiatarirec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
 bool aucunennemifaible(const TPlateau& p, int32_t r, int32_t c);
-void aucunennemifaiblerec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
 // A stone of another content next to the chain is set in `marque`.
 bool chainetouchemarque(const TPlateau& p, const TMarques& marque, TMarques& vu, int32_t r, int32_t c);
-void chainetouchemarquerec(const TPlateau& p, const TMarques& marque, uint8_t& flag, int32_t dir, int32_t r,
-                           int32_t c, TMarques& vu);
 // A neighbour of a chain stone is set in `marque`; vu gets the walked stones.
 bool chainetouchemarque2(const TPlateau& p, TMarques& vu, const TMarques& marque, int32_t r, int32_t c);
-void chainetouchemarque2rec(const TPlateau& p, TMarques& vu, const TMarques& marque, uint8_t& flag, int32_t dir,
-                            int32_t r, int32_t c);
 
 // ---- Family C: liberty lists that cross weak chains -----------------------------------
 void libertesetatari(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
@@ -100,8 +90,6 @@ void libertesetatari2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t d
                       TMarques& vu);
 void libertesetfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                        TMarques& vu);
-void libertesfaiblesrec(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                        TMarques& vu);
 void libertesetfaiblesdrapeau(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t& flag, int32_t dir,
                               int32_t r, int32_t c, TMarques& vu);
 void libertesetcapturables(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
@@ -122,7 +110,6 @@ void atarichainesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int3
                            TMarques& vu);
 // Marks in vu the chain's liberties and crosses adjacent chains with fewer than 3 liberties.
 void libertesetfaiblesvisite(const TPlateau& p, TMarques& vu, int32_t r, int32_t c);
-void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c);
 // Heads of the chains with fewer than 3 liberties reached through such chains.
 void listechainesfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                          TMarques& vu);

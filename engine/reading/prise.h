@@ -28,13 +28,15 @@ constexpr int32_t ENTREESCACHEPRISE = 300;   // entries of one cache bucket
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko);
 
+// Moves (ligne, colonne) to position k of the list, the others keeping their
+// order; nothing when the point is not at position k or later.
+void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);
+
+// ---- Test seam ----------------------------------------------------------------
+// Two steps of testprise's set-up, declared for the tests.
 // Liberty schedule of a reading of working depth d and limit n: entries
 // 1..d+4 of `limites` (index 0 unused).
 void limitelibertesparprofondeur(int32_t* limites, int32_t d, int32_t n);
 
 // Working depth: the ply of the owner's last move (see testprise).
 int32_t profondeurtravailprise(int32_t profondeur, bool propriocommence);
-
-// Moves (ligne, colonne) to position k of the list, the others keeping their
-// order; nothing when the point is not at position k or later.
-void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);
