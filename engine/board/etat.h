@@ -16,6 +16,7 @@
 #include "engine/board/trace.h"
 #include "engine/board/types.h"
 
+// The opening libraries, held by pointer in the state.
 class TFuseki;
 class TJoseki;
 

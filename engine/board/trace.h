@@ -36,6 +36,7 @@ template <class... A> inline int gtpstubaffichage(const A&...) { return 0; }
 // `profondeur` (1..6); the dump itself goes to an empty sink.
 void affichesichemin(std::string_view label, int32_t bilan, const TCheminTrace& chemin, int32_t profondeur,
                      const TCheminTrace& surveille);
+// Sets the watched path `chemintrace`.
 void initchemintrace();
 
 // ---- Test seam ----------------------------------------------------------------
