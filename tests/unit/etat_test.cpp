@@ -75,8 +75,6 @@ TEST(TablesTaille, EdgeDistanceAndCornerZones) {
   EXPECT_EQ(distancebord[indexcase(2, 3)], 1);
 }
 
-// Dirties everything the reset must bring back.
-
 // ---- The reset against the sheet ------------------------------------------------------
 // Every global of the sheet is dirtied with a byte pattern that no rule's
 // value matches, the reset's inputs are set, initmoteur runs, and each global
