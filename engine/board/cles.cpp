@@ -5,10 +5,6 @@
 
 #include "platform/platform.h"
 
-uint32_t cletrait;
-uint32_t zobristcouleur[2][NBCASES];
-uint32_t zobristmoyo[NBCASES];
-
 namespace {
 
 // Side key, then the white, black and marked-empty tables, little-endian.

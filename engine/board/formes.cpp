@@ -7,8 +7,6 @@
 #include "engine/board/voisin.h"
 #include "engine/board/balayages.h"
 
-uint8_t relieaumarque = 0;
-
 namespace {
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
@@ -289,12 +287,16 @@ bool testoeilpossible(const TPlateau& p1, const TPlateau& p2, TPoint& sortie, co
   return essai.lance();
 }
 
+namespace {
+TListePoints pierresenclavees;  // scratch of voisinenemia1: the enclosed stones
+}  // namespace
+
 void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int32_t colonne, int32_t ligne,
                    TMarques& region) {
   const int32_t i = ix(ligne, colonne);
   // Step 1. The chains of c around the point, unless one leaves the region.
   region[i] = 1;
-  static TListePoints pierres;
+  TListePoints& pierres = pierresenclavees;
   pierres[0] = 0;
   TMarques vu = marquesvides;
   struct Marche {
@@ -337,24 +339,25 @@ void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int3
   }
 }
 
-void cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t limite, int32_t dir, int32_t ligne,
+bool cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t limite, int32_t dir, int32_t ligne,
                              int32_t colonne, TMarques& vu, TPlateau& p, uint8_t c, uint8_t d,
                              TListePoints& prises, TListePoints& ataris) {
   constexpr int32_t MAXISSUES = 10;
   const int32_t i = ix(ligne, colonne);
   // Step 1.
   if (!vu[i]) vu[i] = 1;
-  if (liste[0] > MAXISSUES) return;
+  if (liste[0] > MAXISSUES) return false;
+  bool relie = false;
   if (marquesglobales[i] && p[i] == d && !pionsmorts[i]) {
     // Step 2. A living chain of the defender is reached.
-    relieaumarque = 1;
+    relie = true;
   } else if (p[i] != VIDE || liste[0] < 0) {
     // Step 3. Stones, or no way out already: only walk on.
   } else if (libs(i) != 0 || !voisincouleur(p, c, ligne, colonne)) {
     // Step 4. An escape point.
     const int32_t n = liste[0] + 1;
     liste[0] = n;
-    if (n > MAXISSUES) return;
+    if (n > MAXISSUES) return false;
     liste[2 * n] = ligne;
     liste[2 * n + 1] = colonne;
   } else {
@@ -374,10 +377,12 @@ void cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t lim
   // Step 6. Walk on, never into c.
   pasvoisins(ligne, colonne, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
     const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] != c)
-      cherchelibertesrecursif(compteur, liste, limite, d2, r2, c2, vu, p, c, d, prises, ataris);
+    if (!vu[j] && p[j] != c &&
+        cherchelibertesrecursif(compteur, liste, limite, d2, r2, c2, vu, p, c, d, prises, ataris))
+      relie = true;
     return liste[0] > MAXISSUES;
   });
+  return relie;
 }
 
 bool atarisansissue(const TPlateau& p, TMarques& marques, TPoint& sortie1, TPoint& sortie2, int32_t ligne,

@@ -119,6 +119,10 @@ void jouecoupcaptures(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_
   if (sansvide && prises[0] == 0 && !ennemivoisin) refuseoeil(p, r, c);
 }
 
+namespace {
+TListePoints pionsessai;  // scratch of essaicoupliste: stones of an enemy chain
+}  // namespace
+
 void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris, TPlateau& p, int32_t r, int32_t c,
                     uint8_t couleur, uint8_t ennemi) {
   prises[0] = 0;
@@ -135,7 +139,7 @@ void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris,
     } else if (p[j] == ennemi) {
       TMarques vu = marquesvides;
       vu[i] = 1;
-      static TListePoints pions;
+      TListePoints& pions = pionsessai;
       pions[0] = 0;
       int32_t nb = 0;
       TPoint lib;
@@ -283,6 +287,10 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
   else pionsmorts[i] = 0;
 }
 
+namespace {
+TListePoints prisesjoue3;  // scratch of jouecoup3: its captures, never read
+}  // namespace
+
 void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
   prise = 0;
   if (!surplateaumoteur(r, c)) return;
@@ -296,8 +304,7 @@ void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleu
       return;
     }
   }
-  static TListePoints prises;
-  jouecoup(prises, CAPACITELISTE, p, r, c, couleur, ennemi);
+  jouecoup(prisesjoue3, CAPACITELISTE, p, r, c, couleur, ennemi);
 }
 
 void jouecoup2(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {

@@ -18,10 +18,8 @@ constexpr int32_t ARRETMARCHE = 1000;  // a searching walk found what it looks f
 // ---- Family A: marking a chain in pionsmorts -----------------------------------
 // Sets pionsmorts to 1 on every stone of the chain through the point.
 void marquechaine(const TPlateau& p, int32_t r, int32_t c);
-void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 // Clears pionsmorts on every stone of the chain through the point.
 void demarquechaine(const TPlateau& p, int32_t r, int32_t c);
-void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 // Over the stones of the chain flagged 1 in vu (the start whatever its flag):
 // clears pionsmorts and the flag.
 void effacemarquechaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
@@ -41,7 +39,6 @@ void marquechainesansvisite(const TPlateau& p, int32_t r, int32_t c);
 // Sets pionsmorts over the chain and clears it over every marked chain of
 // other content next to it.
 void marquechainesvoisinesmarquees(const TPlateau& p, int32_t r, int32_t c);
-void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 
 // ---- Family B: stones and liberties of one chain -----------------------------------
 // Appends the chain's stones (start first) and adds its distinct liberties to
@@ -69,7 +66,6 @@ void comptepierreslibertes2(const TPlateau& p, int32_t& pierres, int32_t& libert
                             int32_t c, TMarques& vu);
 // The chain through the point has at least 2 liberties (stops at the second).
 bool aumoinsdeuxlibertes(const TPlateau& p, int32_t r, int32_t c);
-void aumoinsdeuxlibertesrec(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 // Marks 1 in vu the chain of `couleur` through the point and its liberties
 // (from an empty point: every chain of `couleur` around it).
 void libertesmarquees(const TPlateau& p, uint8_t couleur, TMarques& vu, int32_t dir, int32_t r, int32_t c);
@@ -97,20 +93,14 @@ void pierreschaineetatariennemi(const TPlateau& p, TListePoints& l, int32_t cap,
                                 int32_t r, int32_t c, TMarques& vu);
 // No chain of the other colour next to the chain is in atari.
 bool aucunennemiatari(const TPlateau& p, int32_t r, int32_t c);
-void aucunennemiatarirec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
 // No chain of the other colour next to the chain has fewer than 3 liberties.
 bool aucunennemifaible(const TPlateau& p, int32_t r, int32_t c);
-void aucunennemifaiblerec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
 // A stone of other content next to the chain is set in `marque` (empty points
 // do not count); vu gets the walk.
 bool chainetouchemarque(const TPlateau& p, const TMarques& marque, TMarques& vu, int32_t r, int32_t c);
-void chainetouchemarquerec(const TPlateau& p, const TMarques& marque, uint8_t& flag, int32_t dir, int32_t r,
-                           int32_t c, TMarques& vu);
 // A neighbour of a chain stone, of any content, is set in `marque`; vu gets the
 // walked stones.
 bool chainetouchemarque2(const TPlateau& p, TMarques& vu, const TMarques& marque, int32_t r, int32_t c);
-void chainetouchemarque2rec(const TPlateau& p, TMarques& vu, const TMarques& marque, uint8_t& flag, int32_t dir,
-                            int32_t r, int32_t c);
 
 // ---- Family C: liberty lists that cross weak chains -----------------------------------
 // Appends each empty point once, crossing every stone whose chain is in atari
@@ -129,10 +119,6 @@ void libertesetatari2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t d
 // chains of fewer than 3 liberties (crossing such chains of either colour).
 void libertesetfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                        TMarques& vu);
-// Appends empty points, crossing every stone whose chain has fewer than 3
-// liberties, whatever its colour.
-void libertesfaiblesrec(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                        TMarques& vu);
 // As libertesetfaibles; flag 1 when a weak adjacent chain was crossed.
 void libertesetfaiblesdrapeau(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t& flag, int32_t dir,
                               int32_t r, int32_t c, TMarques& vu);
@@ -168,7 +154,6 @@ void atarichainesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int3
 // Marks in vu the chain, its liberties, and the chains of fewer than 3 liberties
 // reached from it with theirs; vu is the result.
 void libertesetfaiblesvisite(const TPlateau& p, TMarques& vu, int32_t r, int32_t c);
-void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c);
 // Appends the heads (infochaine size byte non-zero) of the chains of fewer than
 // 3 liberties reached through such chains from the point.
 void listechainesfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,

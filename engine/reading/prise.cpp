@@ -626,6 +626,12 @@ int32_t profondeurtravailprise(int32_t profondeur, bool propriocommence) {
   return impair ? profondeur - 1 : profondeur;
 }
 
+namespace {
+// Scratch of testprise: the caller's board and chain table, put back at the end.
+TPlateau plateaucopie;
+TInfoChaine chainescopie;
+}  // namespace
+
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko) {
   const int32_t i0 = indexcase(ligne, colonne);
@@ -667,8 +673,6 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   e.couleurcache = e.proprio == NOIR ? 1 : 2;
   if (cacheactif) cacheplateaux[e.couleurcache - 1][i0][i0] = 1;
   // Step 4. Copies, written back on leaving the block (step 10).
-  static TPlateau plateaucopie;
-  static TInfoChaine chainescopie;
   plateaucopie = p;
   chainescopie = infochaine;
   int32_t resultat = 0;

@@ -6,9 +6,6 @@
 #include "engine/board/parcours.h"
 #include "engine/reading/prise_etat.h"
 
-TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
-int32_t profmaxrecu = 0;
-
 int32_t cherchetranspositionprise(const TEtatPrise& e, int32_t pli, uint32_t cle) {
   return cherchecletransposition(cle, pli, e.nbtransposition[pli], tablehachrecu);
 }
