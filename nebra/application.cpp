@@ -9,7 +9,7 @@
 namespace nebra {
 
 GameRecord datab;
-int pushbuttonsize = 13;
+int pushbuttonsize = kStartSize;
 int pushbuttonhandicap = 0;
 int pushbuttonblack = 2;
 int pushbuttonwhite = 2;

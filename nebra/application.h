@@ -25,8 +25,12 @@ struct GameRecord {
   int handicap;
 };
 
+// The board size of a new run: the engines' boards, the protocol layer and
+// the adapter all start from it, as if the controller had sent boardsize 13.
+constexpr int kStartSize = 13;
+
 extern GameRecord datab;
-extern int pushbuttonsize;      // 13, rewritten by every board initialisation
+extern int pushbuttonsize;      // kStartSize, rewritten by every board initialisation
 extern int pushbuttonhandicap;  // 0
 extern int pushbuttonblack, pushbuttonwhite;  // 2: engine players
 

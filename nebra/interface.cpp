@@ -5,7 +5,7 @@
 
 namespace nebra {
 
-int board_size = 6;
+int board_size = kStartSize;
 float komi = -3.14f;
 int final_status[kMaxSize * kMaxSize];
 

@@ -6,7 +6,7 @@
 
 namespace nebra {
 
-extern int board_size;  // the size the controller asked for; 6 at start
+extern int board_size;  // the size the controller asked for; kStartSize at start
 extern float komi;      // the controller's komi; -3.14 at start
 extern int final_status[kMaxSize * kMaxSize];  // row * board_size + column
 

@@ -90,36 +90,29 @@ bool coinlibre(const TPlateau& p, int32_t ligne, int32_t colonne) {
   return false;
 }
 
+namespace {
+constexpr bool inversesjustes() {
+  for (int32_t k = 0; k < 8; ++k)
+    if (composesymetries(SYMETRIES[k].inverse, k) != 0) return false;
+  return true;
+}
+static_assert(inversesjustes(), "each symmetry's inverse must undo it");
+}  // namespace
+
 void pointsymetrique(int32_t ligne, int32_t colonne, int32_t k, int32_t& l2, int32_t& c2) {
-  const int32_t m = configmoteur.taille + 1;
-  switch (k) {
-    case 0: l2 = ligne; c2 = colonne; break;
-    case 1: l2 = colonne; c2 = ligne; break;
-    case 2: l2 = colonne; c2 = m - ligne; break;
-    case 3: l2 = m - ligne; c2 = colonne; break;
-    case 4: l2 = m - ligne; c2 = m - colonne; break;
-    case 5: l2 = m - colonne; c2 = m - ligne; break;
-    case 6: l2 = m - colonne; c2 = ligne; break;
-    case 7: l2 = ligne; c2 = m - colonne; break;
-    default: break;
-  }
+  if (k < 0 || k > 7) return;
+  l2 = ligne;
+  c2 = colonne;
+  imagesymetrique(k, configmoteur.taille + 1, l2, c2);
 }
 
 void symetrie(int32_t ligne, int32_t colonne, int32_t a, int32_t b, int32_t k, int32_t& l2, int32_t& c2) {
   const int32_t n = configmoteur.taille;
-  switch (k) {
-    case 0: l2 = ligne + a; c2 = colonne + b; break;
-    case 1: l2 = ligne - a; c2 = colonne + b; break;
-    case 2: l2 = ligne + a; c2 = colonne - b; break;
-    case 3: l2 = ligne - a; c2 = colonne - b; break;
-    case 4: l2 = ligne + b; c2 = colonne + a; break;
-    case 5: l2 = ligne - b; c2 = colonne + a; break;
-    case 6: l2 = ligne + b; c2 = colonne - a; break;
-    case 7: l2 = ligne - b; c2 = colonne - a; break;
-    default: l2 = 0; c2 = 0; return;
-  }
-  if (l2 < 1 || l2 > n || c2 < 1 || c2 > n) {
-    l2 = 0;
-    c2 = 0;
-  }
+  l2 = 0;
+  c2 = 0;
+  if (k < 0 || k > 7) return;
+  imagesymetrique(ORIENTATIONS[k], 0, a, b);
+  if (ligne + a < 1 || ligne + a > n || colonne + b < 1 || colonne + b > n) return;
+  l2 = ligne + a;
+  c2 = colonne + b;
 }

@@ -93,26 +93,60 @@ void mesurevitesseordi() {
     }
 }
 
+namespace {
+
+// One set of level parameters. GARDE leaves the global as it is.
+constexpr int32_t GARDE = -1;
+struct TParametresNiveau {
+  int32_t a, b, profondeurlecture, c;  // paramniveaua, paramniveaub, profondeurlecture, paramniveauc
+  int32_t d, dpetit;                   // paramniveaud; dpetit on boards under 13 lines
+  int32_t e, f, g;                     // paramniveaue, paramniveauf, paramniveaug
+  int32_t min3, min4;                  // niveaumin3 and niveaumin3b, niveaumin4
+  uint8_t lecture;                     // lectureprofonde and lecturelongue
+};
+
+// Row 0 for levels below 1, rows 1..10 by level, row 11 above 10, and the
+// fixed set of the final-status request (STATUTFINAL).
+constexpr int STATUTFINAL = 12;
+constexpr TParametresNiveau PARAMETRESNIVEAU[13] = {
+    // a, b, profondeurlecture, c, d, dpetit, e, f, g, min3, min4, lecture
+    {GARDE,  GARDE,  GARDE,  GARDE,  4,      4,      5,   1,   2,  0,  0,  0},  // below 1
+    {4,      1,      6,      4,      4,      4,      3,   20,  2,  0,  0,  0},  // 1
+    {4,      2,      8,      6,      4,      4,      5,   10,  2,  0,  0,  0},  // 2
+    {4,      2,      8,      6,      4,      4,      5,   1,   2,  1,  0,  0},  // 3
+    {6,      3,      9,      8,      4,      4,      5,   1,   2,  1,  1,  0},  // 4
+    {6,      3,      10,     8,      4,      5,      5,   1,   2,  1,  1,  1},  // 5
+    {6,      3,      11,     10,     4,      5,      5,   1,   2,  1,  1,  1},  // 6
+    {8,      3,      12,     10,     4,      5,      5,   1,   2,  1,  1,  1},  // 7
+    {8,      4,      12,     10,     4,      5,      5,   1,   2,  1,  1,  1},  // 8
+    {10,     4,      13,     12,     4,      5,      5,   1,   2,  1,  1,  1},  // 9
+    {10,     5,      14,     12,     4,      5,      5,   1,   3,  1,  1,  1},  // 10
+    {GARDE,  GARDE,  GARDE,  GARDE,  6,      6,      5,   1,   2,  1,  1,  1},  // above 10
+    {8,      3,      12,     10,     GARDE,  GARDE,  5,   1,   2,  1,  1,  1},  // final status
+};
+
+void fixe(int32_t& global, int32_t valeur) {
+  if (valeur != GARDE) global = valeur;
+}
+
+void appliqueparametres(const TParametresNiveau& l) {
+  fixe(paramniveaua, l.a);
+  fixe(paramniveaub, l.b);
+  fixe(profondeurlecture, l.profondeurlecture);
+  fixe(paramniveauc, l.c);
+  fixe(paramniveaud, configmoteur.taille < 13 ? l.dpetit : l.d);
+  paramniveaue = l.e;
+  paramniveauf = l.f;
+  paramniveaug = l.g;
+  niveaumin3 = niveaumin3b = l.min3;
+  niveaumin4 = l.min4;
+  lectureprofonde = lecturelongue = l.lecture;
+}
+
+}  // namespace
+
 void parametresniveau() {
-  lectureprofonde = lecturelongue = niveau >= 5 ? 1 : 0;
-  paramniveaud = (niveau >= 5 && configmoteur.taille < 13) ? 5 : 4;
-  if (niveau > 10) paramniveaud = 6;
-  paramniveaug = niveau == 10 ? 3 : 2;
-  niveaumin3 = niveaumin3b = niveau >= 3 ? 1 : 0;
-  niveaumin4 = niveau >= 4 ? 1 : 0;
-  paramniveauf = niveau == 1 ? 20 : (niveau == 2 ? 10 : 1);
-  paramniveaue = niveau == 1 ? 3 : 5;
-  // a, b, profondeurlecture, c by level 1..10.
-  static const int32_t table[10][4] = {{4, 1, 6, 4},   {4, 2, 8, 6},   {4, 2, 8, 6},    {6, 3, 9, 8},
-                                       {6, 3, 10, 8},  {6, 3, 11, 10}, {8, 3, 12, 10},  {8, 4, 12, 10},
-                                       {10, 4, 13, 12}, {10, 5, 14, 12}};
-  if (niveau >= 1 && niveau <= 10) {
-    const int32_t* l = table[niveau - 1];
-    paramniveaua = l[0];
-    paramniveaub = l[1];
-    profondeurlecture = l[2];
-    paramniveauc = l[3];
-  }
+  appliqueparametres(PARAMETRESNIVEAU[niveau < 1 ? 0 : niveau > 10 ? 11 : niveau]);
 }
 
 void niveaureel() {
@@ -140,15 +174,7 @@ void niveaureel() {
   if (flagfuseki) {
     flagfuseki = 0;
     if (niveau < 7) niveau = 7;
-    lectureprofonde = lecturelongue = 1;
-    niveaumin3 = niveaumin4 = niveaumin3b = 1;
-    paramniveauf = 1;
-    paramniveaua = 8;
-    paramniveaub = 3;
-    profondeurlecture = 12;
-    paramniveauc = 10;
-    paramniveaug = 2;
-    paramniveaue = 5;
+    appliqueparametres(PARAMETRESNIVEAU[STATUTFINAL]);
     return;
   }
   // Step 8.

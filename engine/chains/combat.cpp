@@ -46,14 +46,15 @@ struct Lecture {
     return testoeilpossible(yeux, yeux, sortie, exclu, region, p, def, trait, r, c);
   }
 
-  // Step 3. Escape search from the chain.
-  void recherche(int32_t ligne, int32_t colonne, int32_t limite) {
+  // Step 3. Escape search from the chain; true when the region reached a
+  // living group of the defender (marquesglobales).
+  bool recherche(int32_t ligne, int32_t colonne, int32_t limite) {
     issues[0] = 0;
     issues[1] = 0;
     ataris[0] = 0;
     prises[0] = 0;
     int32_t compteur = 0;
-    cherchelibertesrecursif(compteur, issues, limite, 0, ligne, colonne, region, p, att, def, prises, ataris);
+    return cherchelibertesrecursif(compteur, issues, limite, 0, ligne, colonne, region, p, att, def, prises, ataris);
   }
 
   // Step 6. Enemy chains around the points left in atari by the search; false
@@ -274,11 +275,9 @@ void combatchaine(const TListePoints& liste, int32_t cap, TPlateau& p, const TPl
   const uint8_t joueur = trait == VIDE ? p[ix(ligne, colonne)] : trait;
   // Step 2. Step 11 is the guard.
   PlateauRemis remis(p);
-  relieaumarque = 0;
   Lecture l{p, sauve, defenseur, attaquant, joueur, tableessaiscourante > 0, false};
   // Step 3.
-  l.recherche(ligne, colonne, compte);
-  const bool relie = relieaumarque != 0;
+  const bool relie = l.recherche(ligne, colonne, compte);
   // Step 4. The driver's candidate points.
   const int32_t nbcandidats = nbpoints(liste) < cap ? nbpoints(liste) : cap;
   for (int32_t k = 1; k <= nbcandidats; ++k) {

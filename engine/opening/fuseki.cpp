@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/board/geometrie.h"
 #include "platform/platform.h"
 
-TFuseki* bibliofuseki = nullptr;
-
 namespace {
+// Mirror axes 1..4 as symmetries: top-bottom, left-right, anti-diagonal,
+// main diagonal. Also the bits 1, 2, 4, 8 of the symmetry mask.
+constexpr int8_t SYMETRIEAXE[5] = {-1, 3, 7, 5, 1};
+
 int32_t bornetaille(int32_t t) { return std::clamp<int32_t>(t, 1, TAILLEMAX); }
 bool surplateau(int32_t ligne, int32_t colonne, int32_t taille) {
   return ligne >= 1 && ligne <= taille && colonne >= 1 && colonne <= taille;
@@ -201,52 +204,29 @@ int TFuseki::Symetries(const TPlateau& plateau) {
   std::string k[8];
   for (int t = 0; t < 8; ++t) k[t] = CleTransformee(t);
   int masque = 0;
-  if (k[0] == k[3] && k[1] == k[2] && k[4] == k[7] && k[5] == k[6]) masque |= 1;
-  if (k[0] == k[7] && k[1] == k[6] && k[2] == k[5] && k[3] == k[4]) masque |= 2;
-  if (k[0] == k[5] && k[1] == k[4] && k[2] == k[3] && k[6] == k[7]) masque |= 4;
-  if (k[0] == k[1] && k[2] == k[7] && k[3] == k[6] && k[4] == k[5]) masque |= 8;
+  // Unchanged by a mirror: every view t looks the same after the mirror.
+  for (int axe = 1; axe <= 4; ++axe) {
+    bool garde = true;
+    for (int t = 0; t < 8 && garde; ++t) garde = k[t] == k[composesymetries(t, SYMETRIEAXE[axe])];
+    if (garde) masque |= 1 << (axe - 1);
+  }
   return masque;
 }
 
 // ---- Transforms --------------------------------------------------------------
 
 void TFuseki::TransformeCase(int transformation, int32_t& ligne, int32_t& colonne) const {
-  const int32_t S = tailleplus1, r = ligne, c = colonne;
-  switch (transformation) {
-    case 1: ligne = c; colonne = r; break;
-    case 2: ligne = c; colonne = S - r; break;
-    case 3: ligne = S - r; colonne = c; break;
-    case 4: ligne = S - r; colonne = S - c; break;
-    case 5: ligne = S - c; colonne = S - r; break;
-    case 6: ligne = S - c; colonne = r; break;
-    case 7: ligne = r; colonne = S - c; break;
-    default: break;
-  }
+  imagesymetrique(transformation, tailleplus1, ligne, colonne);
 }
 
 void TFuseki::TransformeInverse(int transformation, int32_t& ligne, int32_t& colonne) const {
-  const int32_t S = tailleplus1, r = ligne, c = colonne;
-  switch (transformation) {
-    case 1: ligne = c; colonne = r; break;
-    case 2: ligne = S - c; colonne = r; break;
-    case 3: ligne = S - r; colonne = c; break;
-    case 4: ligne = S - r; colonne = S - c; break;
-    case 5: ligne = S - c; colonne = S - r; break;
-    case 6: ligne = c; colonne = S - r; break;
-    case 7: ligne = r; colonne = S - c; break;
-    default: break;
-  }
+  if (transformation < 0 || transformation > 7) return;
+  imagesymetrique(SYMETRIES[transformation].inverse, tailleplus1, ligne, colonne);
 }
 
 void TFuseki::CaseSymetrique(int axe, int32_t& ligne, int32_t& colonne) const {
-  const int32_t S = tailleplus1, r = ligne, c = colonne;
-  switch (axe) {
-    case 1: ligne = S - r; break;
-    case 2: colonne = S - c; break;
-    case 3: ligne = S - c; colonne = S - r; break;
-    case 4: ligne = c; colonne = r; break;
-    default: break;
-  }
+  if (axe < 1 || axe > 4) return;
+  imagesymetrique(SYMETRIEAXE[axe], tailleplus1, ligne, colonne);
 }
 
 // ---- Lookup --------------------------------------------------------------------

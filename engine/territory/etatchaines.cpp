@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "engine/board/collecteurs.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -12,7 +13,6 @@
 #include "engine/board/voisin.h"
 #include "engine/chains/combat.h"
 #include "engine/chains/escaliers.h"
-#include "engine/connection/collecteurs.h"
 #include "engine/territory/preparation.h"
 #include "engine/territory/resultats.h"
 #include "engine/territory/zones.h"
@@ -25,6 +25,12 @@ inline uint8_t autre(uint8_t c) { return static_cast<uint8_t>(1 - c); }
 inline bool sanstable(int32_t j) { return infochaine[j][0] == 0 && infochaine[j][1] == 0; }
 
 constexpr uint8_t GARDEYEUX = 1;  // the drivers prepare territory with the keep-eyes rule
+
+// Scratch lists of the services; none of them calls another that uses one.
+TListePoints collecteliberte;  // coupscandidatsliberte: liberties of the chains taken
+TListePoints pointsmorts;      // coupscandidatsmorts: the points to fill
+TListePoints libertesvidees;   // videchainemorte: liberties of the emptied chain
+TListePoints libertespeintes;  // peintchainesmortes: liberties of a chain taken off
 
 // Calls f(row, col) over the board in row-major order.
 template <class F>
@@ -339,7 +345,7 @@ bool chainemorteselonmasque(int32_t ligne, int32_t colonne) {
 void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, int32_t cap, int32_t ligne,
                            int32_t colonne) {
   TMarques chaines = marquesvides;  // stones of the chains taken, shared by the whole scan
-  static TListePoints collecte;     // their liberties, in the order taken
+  TListePoints& collecte = collecteliberte;  // their liberties, in the order taken
   collecte[0] = 0;
   balaye([&](int32_t r, int32_t c) {
     if (p[ix(r, c)] != VIDE || (r == ligne && c == colonne)) return;
@@ -404,7 +410,7 @@ void coupscandidatspierreslibres(TPlateau& p, const TMarques& marques, uint8_t c
 
 void coupscandidatsmorts(const TMarques& marques, TPlateau& p, TListePoints& l, int32_t cap, uint8_t c,
                          uint8_t remplissage, uint8_t sauve) {
-  static TListePoints points;
+  TListePoints& points = pointsmorts;
   points[0] = 0;
   TMarques vu = marquesvides;      // liberties listed (and, with sauve, stones walked)
   TMarques aretirer = marquesvides;
@@ -460,7 +466,7 @@ void videchainemorte(uint8_t& drapeau, const TMarques& marques, TListePoints& l,
     drapeau = 1;
     return;
   }
-  static TListePoints libertes;
+  TListePoints& libertes = libertesvidees;
   libertes[0] = 0;
   TMarques vu = marquesvides;
   videchaine(p, libertes, MAXPOINTSLISTE, 0, ligne, colonne, vu);
@@ -485,7 +491,7 @@ void peintchainesmortes(TPlateau& p, const TMarques& marques, uint8_t c, uint8_t
   balaye([&](int32_t r, int32_t col) {
     const int32_t j = ix(r, col);
     if (p[j] != c || !marques[j]) return;
-    static TListePoints libertes;
+    TListePoints& libertes = libertespeintes;
     libertes[0] = 0;
     TMarques vu = marquesvides;
     libertesdelachaine(p, libertes, MAXPOINTSLISTE, 0, r, col, vu);

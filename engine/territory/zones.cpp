@@ -5,7 +5,7 @@
 #include "engine/board/pas.h"
 #include "engine/board/parcours.h"
 #include "engine/board/voisin.h"
-#include "engine/connection/collecteurs.h"
+#include "engine/board/collecteurs.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/territory/preparation.h"
 

@@ -26,7 +26,7 @@ TEST(AutoAtari, Table) {
       {"one exit, enemy strong", ".O...\n.O...\n.....\n.....\n.....\n", NOIR, 1, 1, 0, true},
       {"no exit, enemy stones around", ".O...\nO....\n.....\n.....\n.....\n", NOIR, 1, 1, 0, true},
       // One exit and an enemy chain put in atari: the exit decides.
-      {"exit with a single issue", ".O.X.\n.X...\nX....\n.....\n.....\n", NOIR, 1, 1, 0, false},
+      {"exit with a single escape", ".O.X.\n.X...\nX....\n.....\n.....\n", NOIR, 1, 1, 0, false},
       {"exit touching a strong enemy", ".O.X.\n.X...\nO....\n.....\n.....\n", NOIR, 1, 1, 0, true},
       // Second line: the variant only while flagscan is set.
       {"second line, open inner exit, main test", ".O.O.\n.O.O.\n.....\n.....\n.....\n", NOIR, 2, 3, 0, false},

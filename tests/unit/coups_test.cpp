@@ -57,14 +57,27 @@ TEST(TCoupsListe, FreesEachItemOnceAndCopiesSurviveTheSource) {
   }
 }
 
-TEST(TCoupsMarque, StartsWithKindEightAndEmptyLabel) {
-  TCoupsListe l;
-  auto* m = new TCoupsMarque;
-  EXPECT_EQ(m->genre, 8);
-  EXPECT_TRUE(m->libelle.empty());
-  m->libelle = std::string(1, 'A');
-  l.Ajoute(m);  // owned and freed through the base class
-  EXPECT_EQ(static_cast<TCoupsMarque*>(l.Coup(0))->libelle, "A");
+// A marked move with a label too long for the short-string buffer: freeing it
+// through the list must run its own destructor (the sanitizer build sees a leak
+// otherwise), and copies keep only the plain move.
+TEST(TCoupsMarque, OwnedThroughTheListAndCopiedAsAPlainMove) {
+  TCoupsListe copie;
+  {
+    TCoupsListe l;
+    auto* m = new TCoupsMarque;
+    m->ligne = 4;
+    m->colonne = 16;
+    m->couleur = 1;
+    m->libelle = std::string(64, 'A');
+    l.Ajoute(m);
+    EXPECT_EQ(static_cast<TCoupsMarque*>(l.Coup(0))->libelle, std::string(64, 'A'));
+    l.CopieVers(copie);
+  }
+  ASSERT_EQ(copie.Count(), 1);
+  EXPECT_EQ(dynamic_cast<TCoupsMarque*>(copie.Coup(0)), nullptr);
+  EXPECT_EQ(copie.Coup(0)->ligne, 4);
+  EXPECT_EQ(copie.Coup(0)->colonne, 16);
+  EXPECT_EQ(copie.Coup(0)->couleur, 1);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Ladder reading: textbook ladders, breakers, escapes by capture, edge
-// ladders, the regression file tests/data/escaliers.txt, and a seeded check
-// that every call leaves the board and the chain table as it found them.
+// Ladder reading: the cases of tests/data/escaliers.txt (textbook ladders,
+// breakers, escapes by capture, edge ladders), the liberty flood, and a seeded
+// check that every call leaves the board and the chain table as it found them.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -34,74 +34,6 @@ bool escalier(TPlateau& p, int r, int c, uint8_t defenseur) {
   return res;
 }
 
-// Black X at (5,5) in atari at (6,5); the ladder runs down and left.
-constexpr const char* kEscalier9 =
-    ".........\n"
-    ".........\n"
-    ".........\n"
-    "....O....\n"
-    "...OXO...\n"
-    ".....O...\n"
-    ".........\n"
-    ".........\n"
-    ".........\n";
-
-TEST(Escalier, TextbookLadderAndBreaker) {
-  TPlateau p = pose(kEscalier9);
-  EXPECT_TRUE(escalier(p, 6, 5, NOIR));
-  EXPECT_GT(noeudsescalier, 4);
-  // A black stone on the ladder's path breaks it.
-  p[indexcase(8, 2)] = NOIR;
-  calculelibertes(p);
-  EXPECT_FALSE(escalier(p, 6, 5, NOIR));
-  // A white stone there instead only helps the chaser.
-  p[indexcase(8, 2)] = BLANC;
-  calculelibertes(p);
-  EXPECT_TRUE(escalier(p, 6, 5, NOIR));
-}
-
-TEST(Escalier, StepOutcomes) {
-  // The extension at (3,4) would capture white (3,5): no ladder, nothing played.
-  TPlateau p = pose(
-      ".......\n"
-      "..O.X..\n"
-      ".OX.OX.\n"
-      "..O.X..\n"
-      ".......\n"
-      ".......\n"
-      ".......\n");
-  EXPECT_FALSE(escalier(p, 3, 4, NOIR));
-  EXPECT_EQ(noeudsescalier, 1);
-
-  // White's extension at (1,1) is a suicide: captured.
-  p = pose(
-      ".OX..\n"
-      "XOX..\n"
-      "XX...\n"
-      ".....\n"
-      ".....\n");
-  EXPECT_TRUE(escalier(p, 1, 1, BLANC));
-
-  // An extension that reaches three liberties escapes.
-  p = pose(
-      "..O..\n"
-      ".OXO.\n"
-      ".....\n"
-      ".....\n"
-      ".....\n");
-  EXPECT_FALSE(escalier(p, 3, 3, NOIR));
-  // One that keeps a single liberty is captured.
-  p = pose(
-      "..O..\n"
-      ".OXO.\n"
-      ".O.O.\n"
-      ".....\n"
-      "..O..\n");
-  EXPECT_TRUE(escalier(p, 3, 3, NOIR));
-  // An occupied point is no ladder, and nothing changes.
-  EXPECT_FALSE(escalier(p, 2, 3, NOIR));
-}
-
 TEST(Escalier, FloodSeesAtariAlongTheChain) {
   // The defender's liberties are not both next to the new stone; an attacker
   // chain in atari beside the old stones means escape (flood count 4).
@@ -117,48 +49,6 @@ TEST(Escalier, FloodSeesAtariAlongTheChain) {
   int32_t nb = 0;
   libertesescalier(p, a, b, nb, 3, 4);
   EXPECT_EQ(nb, LIBERTESCAPTURE);  // white (5,5) is in atari next to black (4,5)
-}
-
-TEST(Escalier, EdgeLadders) {
-  // On the first line the runner reaches the corner with one liberty.
-  TPlateau p = pose(
-      "...OX....\n"
-      "....O....\n"
-      ".........\n"
-      ".........\n"
-      ".........\n"
-      ".........\n"
-      ".........\n"
-      ".........\n"
-      ".........\n");
-  EXPECT_TRUE(escalier(p, 1, 6, NOIR));
-  // A black stone on the second line near the corner saves it.
-  p[indexcase(2, 8)] = NOIR;
-  calculelibertes(p);
-  EXPECT_FALSE(escalier(p, 1, 6, NOIR));
-}
-
-// 19x19: X at (4,4) in atari at (5,4); the ladder runs down and right to
-// the far corner.
-std::string escalierlong(bool casseur) {
-  std::string d;
-  for (int r = 1; r <= 19; ++r) {
-    std::string ligne(19, '.');
-    if (r == 3) ligne[3] = 'O';
-    if (r == 4) ligne.replace(2, 3, "OXO");
-    if (r == 5) ligne[2] = 'O';
-    if (casseur && r == 17) ligne[16] = 'X';
-    d += ligne + "\n";
-  }
-  return d;
-}
-
-TEST(Escalier, LongLadderAcrossTheBoard) {
-  TPlateau p = pose(escalierlong(false));
-  EXPECT_TRUE(escalier(p, 5, 4, NOIR));
-  EXPECT_GT(noeudsescalier, 25);
-  p = pose(escalierlong(true));
-  EXPECT_FALSE(escalier(p, 5, 4, NOIR));
 }
 
 // lectureesca from the single liberty of the defender's chain, with the
@@ -178,29 +68,42 @@ bool lectureunpas(TPlateau& p, int r, int c, uint8_t defenseur) {
   return res == ESCALIERPRIS;
 }
 
-// The regression file: blocks of "case <name>: <why>", the diagram, and
-// "test <row> <col> <X|O> <caught|escapes>".
-TEST(Escalier, RegressionFile) {
+// True when the step count of the last reading meets "nodes>N" or "nodes=N".
+bool noeudsconformes(const std::string& borne) {
+  const int n = std::stoi(borne.substr(6));
+  return borne[5] == '>' ? noeudsescalier > n : noeudsescalier == n;
+}
+
+// The ladder cases: blocks of "case <name>: <why>", the diagram, and
+// "test <row> <col> <X|O> <caught|escapes> [nodes>N|nodes=N]".
+TEST(Escalier, Cases) {
   std::ifstream f(std::string(SOURCE_DIR) + "/tests/data/escaliers.txt");
   ASSERT_TRUE(f) << "tests/data/escaliers.txt missing";
   std::string ligne, nom, diagramme;
-  int cas = 0;
+  int blocs = 0, cas = 0;
   while (std::getline(f, ligne)) {
     if (ligne.empty() || ligne[0] == '#') continue;
     if (ligne.rfind("case ", 0) == 0) {
       nom = ligne.substr(5);
       diagramme.clear();
+      ++blocs;
     } else if (ligne.rfind("test ", 0) == 0) {
       std::istringstream in(ligne.substr(5));
       int r = 0, c = 0;
-      std::string couleur, attendu;
-      in >> r >> c >> couleur >> attendu;
+      std::string couleur, attendu, noeuds;
+      in >> r >> c >> couleur >> attendu >> noeuds;
       ASSERT_TRUE(couleur == "X" || couleur == "O") << nom;
       ASSERT_TRUE(attendu == "caught" || attendu == "escapes") << nom;
+      ASSERT_TRUE(noeuds.empty() || (noeuds.size() > 6 && noeuds.rfind("nodes", 0) == 0 &&
+                                     (noeuds[5] == '>' || noeuds[5] == '=')))
+          << nom << ": bad step bound " << noeuds;
       TPlateau p = pose(diagramme);
       SCOPED_TRACE(nom);
       const uint8_t defenseur = couleur == "X" ? NOIR : BLANC;
       EXPECT_EQ(escalier(p, r, c, defenseur), attendu == "caught");
+      if (!noeuds.empty()) {
+        EXPECT_TRUE(noeudsconformes(noeuds)) << noeuds << ", read " << noeudsescalier;
+      }
       // The plain-board ladder step of the status unit agrees.
       EXPECT_EQ(lectureunpas(p, r, c, defenseur), attendu == "caught");
       ++cas;
@@ -208,7 +111,8 @@ TEST(Escalier, RegressionFile) {
       diagramme += ligne + "\n";
     }
   }
-  EXPECT_GE(cas, 5);
+  EXPECT_GE(cas, blocs) << "a case without a test line";
+  EXPECT_GE(blocs, 14);
 }
 
 // Seeded random positions: every chain in atari is read; the board and the

@@ -1,6 +1,9 @@
 // Board geometry: windows, corners, symmetries.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "engine/board/etat.h"
 #include "engine/board/geometrie.h"
 #include "tests/support/fixture.h"
@@ -125,8 +128,31 @@ TEST(Geometrie, Symmetries) {
   }
   symetrie(10, 10, 2, 3, 9, r, c);
   EXPECT_EQ(r, 0);
-  EXPECT_EQ(mini(-3, 2), -3);
-  EXPECT_EQ(maxi(-3, 2), 2);
+}
+
+// On a board of another size each symmetry is a one-to-one map of the board,
+// its listed inverse brings every point back, and the eight differ.
+TEST(Geometrie, SymmetriesMapTheBoardOntoItself) {
+  taille(9);
+  std::set<std::vector<int>> cartes;
+  for (int k = 0; k < 8; ++k) {
+    std::set<int> images;
+    std::vector<int> carte;
+    for (int r = 1; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c) {
+        int r2 = 0, c2 = 0;
+        pointsymetrique(r, c, k, r2, c2);
+        ASSERT_TRUE(r2 >= 1 && r2 <= 9 && c2 >= 1 && c2 <= 9) << k;
+        images.insert(indexcase(r2, c2));
+        carte.push_back(indexcase(r2, c2));
+        int r3 = 0, c3 = 0;
+        pointsymetrique(r2, c2, SYMETRIES[k].inverse, r3, c3);
+        EXPECT_EQ(std::make_pair(r3, c3), std::make_pair(r, c)) << "symmetry " << k;
+      }
+    EXPECT_EQ(images.size(), 81u) << k;
+    cartes.insert(carte);
+  }
+  EXPECT_EQ(cartes.size(), 8u);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Linked chains: the two rule sets, their fills and tests, and the variants.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "engine/board/etat.h"
@@ -14,6 +13,7 @@ namespace {
 
 class Liaison : public ::testing::Test {
  protected:
+  void SetUp() override { flagscan = 0; }  // main self-atari test only
   void TearDown() override {
     flagscan = 1;
     lectureprise = lecturedefaut;
@@ -21,26 +21,7 @@ class Liaison : public ::testing::Test {
   static inline const TLecturePrise lecturedefaut = lectureprise;
 };
 
-TPlateau pose(std::string_view d) {
-  auto pos = fixture::diagramme(d);
-  configmoteur.taille = pos.taille;
-  construittables(pos.taille);
-  calculelibertes(pos.plateau);
-  pionsmorts.fill(0);
-  flagscan = 0;  // main self-atari test only
-  return pos.plateau;
-}
-
-// Runs f and checks that the board, infochaine and pionsmorts are untouched.
-void inchange(const TPlateau& p, const std::function<void()>& f) {
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
-  f();
-  EXPECT_EQ(p, plateau);
-  EXPECT_EQ(infochaine, chaines);
-  EXPECT_EQ(pionsmorts, morts);
-}
+TPlateau pose(std::string_view d) { return fixture::posemoteur(d); }
 
 TMarques chaine(const TPlateau& p, int r, int c) {
   TMarques m = marquesvides;
@@ -145,7 +126,7 @@ TEST_F(Liaison, RuleSets) {
   for (const auto& k : cas) {
     SCOPED_TRACE(k.nom);
     const TPlateau p = pose(k.d);
-    inchange(p, [&] {
+    fixture::verifieinchange(p, [&] {
       TMarques m = marquesvides;
       metlachainelieen2coupatest1(p, m, k.sr, k.sc);
       EXPECT_EQ(m[indexcase(k.tr, k.tc)] != 0, k.remplit1) << "rule set 1 fill";
@@ -182,7 +163,7 @@ TEST_F(Liaison, SmallFills) {
                           ".........\n.........\n");
   TMarques m = marquesvides;
   int32_t n = 0;
-  inchange(p, [&] { comptepionschaineliee(n, p, m, 5, 5); });
+  fixture::verifieinchange(p, [&] { comptepionschaineliee(n, p, m, 5, 5); });
   EXPECT_EQ(n, 2);
   m = marquesvides;
   metlachainelieesimple(p, m, 5, 5);
@@ -200,7 +181,7 @@ TEST_F(Liaison, FillThroughDeadStones) {
   EXPECT_FALSE(m[indexcase(4, 5)]);
   pionsmorts[indexcase(4, 4)] = 1;
   m = marquesvides;
-  inchange(p, [&] { metlachainelieeviamorts(p, m, 4, 3, NOIR, BLANC); });
+  fixture::verifieinchange(p, [&] { metlachainelieeviamorts(p, m, 4, 3, NOIR, BLANC); });
   EXPECT_TRUE(m[indexcase(4, 4)]);
   EXPECT_TRUE(m[indexcase(4, 5)]);
   // An own stone flagged dead stops the fill.
@@ -217,7 +198,7 @@ TEST_F(Liaison, FillRefusesAPatternLinkToAnOwnDeadStone) {
   const TPlateau p = pose("..X......\n....X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
   pionsmorts[indexcase(2, 5)] = 1;
   TMarques m = marquesvides;
-  inchange(p, [&] { metlachainelieeviamorts(p, m, 1, 3, NOIR, BLANC); });
+  fixture::verifieinchange(p, [&] { metlachainelieeviamorts(p, m, 1, 3, NOIR, BLANC); });
   EXPECT_TRUE(m[indexcase(1, 3)]);
   EXPECT_FALSE(m[indexcase(2, 5)]);
 }
@@ -229,7 +210,7 @@ TEST_F(Liaison, FillAfterEnemyMoves) {
   TMarques m = marquesvides;
   // An enemy stone on the gap cuts the jump.
   points[indexcase(5, 6)] = 1;
-  inchange(p, [&] { metlachainelieesliensessais(p, m, points, 5, 5); });
+  fixture::verifieinchange(p, [&] { metlachainelieesliensessais(p, m, points, 5, 5); });
   EXPECT_TRUE(m[indexcase(5, 5)]);
   EXPECT_FALSE(m[indexcase(5, 7)]);
   // A stone taken by the moves: only its plain chain is marked.
@@ -238,7 +219,7 @@ TEST_F(Liaison, FillAfterEnemyMoves) {
   points = marquesvides;
   points[indexcase(2, 1)] = 1;
   m = marquesvides;
-  inchange(p, [&] { metlachainelieesliensessais(p, m, points, 1, 1); });
+  fixture::verifieinchange(p, [&] { metlachainelieesliensessais(p, m, points, 1, 1); });
   TMarques attendu = marquesvides;
   attendu[indexcase(1, 1)] = 1;
   EXPECT_EQ(m, attendu);
@@ -250,10 +231,10 @@ TEST_F(Liaison, LinkInOneMove) {
                     ".........\n.........\n");
   const TMarques t = chaine(p, 5, 7);
   EXPECT_FALSE(pionlieachainetest1(p, t, 5, 5));
-  inchange(p, [&] { EXPECT_TRUE(lienen1coup(p, t, 5, 5)); });
+  fixture::verifieinchange(p, [&] { EXPECT_TRUE(lienen1coup(p, t, 5, 5)); });
   p = pose(".........\n.........\n.........\n.........\n....X....\n.........\n.........\n"
            ".........\n......X..\n");
-  inchange(p, [&] { EXPECT_FALSE(lienen1coup(p, chaine(p, 9, 7), 5, 5)); });
+  fixture::verifieinchange(p, [&] { EXPECT_FALSE(lienen1coup(p, chaine(p, 9, 7), 5, 5)); });
 }
 
 // Capture reading stand-in that records its call.
@@ -310,7 +291,7 @@ TEST_F(Liaison, PossibleLink) {
       lecturefactice(q, r, c, pr, li, co, ko);
       return false;
     };
-    inchange(p, [&] { EXPECT_EQ(testelienpossible(p, m, prenables, 5, 5), k.attendu); });
+    fixture::verifieinchange(p, [&] { EXPECT_EQ(testelienpossible(p, m, prenables, 5, 5), k.attendu); });
     EXPECT_EQ(appel.n, k.appels);
     if (appel.n) {
       EXPECT_EQ(appel.r, 4);
@@ -328,7 +309,7 @@ TEST_F(Liaison, PossibleLink) {
     TMarques prenables = marquesvides;
     prenables[indexcase(4, 5)] = 1;
     prenables[indexcase(5, 5)] = 1;
-    inchange(p, [&] { EXPECT_FALSE(testelienpossible(p, m, prenables, 5, 5)); });
+    fixture::verifieinchange(p, [&] { EXPECT_FALSE(testelienpossible(p, m, prenables, 5, 5)); });
   }
   // A stone in atari, and a stone with no weak neighbour, cannot.
   TPlateau p = pose(".........\n.........\n....X....\n....O....\n...OXO...\n.........\n.........\n.........\n"

@@ -97,6 +97,22 @@ TEST_F(NiveauTest, ParameterTable) {
   EXPECT_EQ(paramniveaud, 4);
 }
 
+TEST_F(NiveauTest, LevelAboveTenDeepensTheSearchAndKeepsTheTableValues) {
+  // A command-line level above 10 with no clock stays as it is.
+  ASSERT_EQ(niveaupour(1, 9, -1, 0, 100, 9), 9);
+  ASSERT_EQ(niveaupour(1, 12, -1, 0, 100, 9), 12);
+  EXPECT_EQ(paramniveaud, 6);
+  EXPECT_EQ(paramniveaua, 10);  // level 9's four values remain
+  EXPECT_EQ(paramniveaub, 4);
+  EXPECT_EQ(profondeurlecture, 13);
+  EXPECT_EQ(paramniveauc, 12);
+  EXPECT_EQ(paramniveaug, 2);
+  EXPECT_EQ(paramniveauf, 1);
+  EXPECT_EQ(paramniveaue, 5);
+  EXPECT_EQ(niveaumin3 + niveaumin3b + niveaumin4, 3);
+  EXPECT_EQ(lectureprofonde + lecturelongue, 2);
+}
+
 TEST_F(NiveauTest, FinalStatusFlagHoldsForOneResetOnly) {
   ecart = 1;
   configmoteur = TConfig{};
@@ -107,10 +123,20 @@ TEST_F(NiveauTest, FinalStatusFlagHoldsForOneResetOnly) {
   tempsrestant = {-1, 0};
   numerocoup = 5;
   flagfuseki = 1;
+  niveau = 3;  // raised to 7
+  paramniveaud = 42;
   niveaureel();
   EXPECT_EQ(niveau, 7);
   EXPECT_EQ(paramniveaua, 8);
+  EXPECT_EQ(paramniveaub, 3);
   EXPECT_EQ(profondeurlecture, 12);
+  EXPECT_EQ(paramniveauc, 10);
+  EXPECT_EQ(paramniveaud, 42);  // the fixed set leaves the main search depth alone
+  EXPECT_EQ(paramniveaue, 5);
+  EXPECT_EQ(paramniveauf, 1);
+  EXPECT_EQ(paramniveaug, 2);
+  EXPECT_EQ(niveaumin3 + niveaumin3b + niveaumin4, 3);
+  EXPECT_EQ(lectureprofonde + lecturelongue, 2);
   EXPECT_EQ(flagfuseki, 0);
   // The next engine move with a short clock follows the clock again.
   EXPECT_EQ(niveaupour(1, 10, 45, 3, 100), 1);
