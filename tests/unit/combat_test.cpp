@@ -101,6 +101,14 @@ const CasCombat kCombats[] = {
      "XXX......\n"
      ".........\n.........\n.........\n.........\n.........\n",
      1, 4, COMBATMORT, true},
+    {"a square and two points touching it: the eyes count 1 each, alive",
+     "...OX....\n"
+     "..OOX....\n"
+     ".OOXX....\n"
+     "OOXX.....\n"
+     "XXX......\n"
+     ".........\n.........\n.........\n.........\n",
+     1, 4, COMBATVIVANT, false},
     {"a lone stone in open space has more than ten escape points: alive",
      ".........\n.........\n.........\n.........\n....O....\n"
      ".........\n.........\n.........\n.........\n",
@@ -238,7 +246,7 @@ TEST(CombatChaine2, YesNo) {
       {kCombats[3].diagramme, 1, 1, true},   // two eyes
       {kCombats[4].diagramme, 1, 3, false},  // squared four
       {kCarreEtOeil, 1, 3, true},
-      {kCombats[7].diagramme, 5, 5, true},   // open space
+      {kCombats[8].diagramme, 5, 5, true},   // open space
   };
   for (const Cas& k : cas) {
     TPlateau p = pose(k.diagramme);

@@ -112,11 +112,17 @@ TEST(DetectEtatChaines, ZoneOfMoreThanHundredEmptyPointsIsNotRead) {
   int32_t n0 = compteurnoeudslecture;
   etat(p, 0, 0, 0, 0);
   EXPECT_EQ(compteurnoeudslecture - n0, 1);
-  // 101: nothing is read.
+  // 101: nothing is read; the chains keep the result 1000.
   p = muraille({3, 6, 9, 12, 15, 18});
   n0 = compteurnoeudslecture;
+  tableessaiscourante = 1;
   etat(p, 0, 0, 0, 0);
+  tableessaiscourante = 0;
   EXPECT_EQ(compteurnoeudslecture - n0, 0);
+  EXPECT_EQ(valeurssurvie[indexcase(6, 1)], COMBATVIVANT);
+  EXPECT_EQ(valeurssurvie[indexcase(6, 19)], COMBATVIVANT);
+  EXPECT_EQ(pionsmorts, marquesvides);
+  valeurssurvie.fill(0);
 }
 
 TEST(DetectEtatChaines, LastMoveInAtariIsCapturedFirst) {
