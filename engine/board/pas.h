@@ -160,23 +160,83 @@ inline Pas appelle(H& h, const Etape& e, Pas defaut) {
   }
 }
 
-// The step taken inline, as a hand-written walk would have it: a call per
-// neighbour costs the readings several per cent.
+// The three cores. Each takes its step inline and keeps the board, the
+// visited array and the rule in locals, as a hand-written walk would: the
+// readings spend much of their time here.
+#define PAS_ENLIGNE __attribute__((always_inline))
+
 template <class R>
 struct Marche {
   R& regle;
   void visite(int32_t dir, int32_t r, int32_t c) {
+    R& h = regle;
     const int32_t i = indexcase(r, c);
-    regle.entre(i, r, c);
-    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) __attribute__((always_inline)) {
-      if (regle.fini()) return true;
-      const Pas s = appelle(regle.voisin, Etape{i, indexcase(r2, c2), r2, c2, d2}, Pas::saute);
+    h.entre(i, r, c);
+    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) PAS_ENLIGNE {
+      if (h.fini()) return true;
+      const Pas s = appelle(h.voisin, Etape{i, indexcase(r2, c2), r2, c2, d2}, Pas::saute);
       if (s == Pas::arrete) return true;
       if (s == Pas::suit) visite(d2, r2, c2);
-      return regle.fini();
+      return h.fini();
     });
   }
 };
+
+template <class R>
+struct MarcheZone {
+  TMarques& vu;
+  R& regle;
+  void visite(int32_t dir, int32_t r, int32_t c) {
+    TMarques& v = vu;
+    R& h = regle;
+    const int32_t i = indexcase(r, c);
+    h.entre(i, r, c);
+    v[i] = 1;
+    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) PAS_ENLIGNE {
+      if (h.fini()) return true;
+      const int32_t j = indexcase(r2, c2);
+      if (v[j]) return false;
+      const Pas s = appelle(h.voisin, Etape{i, j, r2, c2, d2}, Pas::saute);
+      if (s == Pas::arrete) return true;
+      if (s == Pas::suit) visite(d2, r2, c2);
+      return h.fini();
+    });
+  }
+};
+
+template <class R>
+struct MarcheChaine {
+  const TPlateau& p;
+  TMarques& vu;
+  uint8_t x;
+  R& regle;
+  void visite(int32_t dir, int32_t r, int32_t c) {
+    const TPlateau& q = p;
+    TMarques& v = vu;
+    const uint8_t y = x;
+    R& h = regle;
+    const int32_t i = indexcase(r, c);
+    h.entre(i, r, c);
+    v[i] = 1;
+    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) PAS_ENLIGNE {
+      if (h.fini()) return true;
+      const Etape e{i, indexcase(r2, c2), r2, c2, d2};
+      if constexpr (!rien<decltype(h.avant)>) {
+        h.avant(e);
+        if (h.fini()) return true;
+      }
+      if (v[e.j]) return false;
+      Pas s;
+      if (q[e.j] == y) s = appelle(h.meme, e, Pas::suit);
+      else if (q[e.j] == VIDE) s = appelle(h.vide, e, Pas::saute);
+      else s = appelle(h.autre, e, Pas::saute);
+      if (s == Pas::arrete) return true;
+      if (s == Pas::suit) visite(d2, r2, c2);
+      return h.fini();
+    });
+  }
+};
+#undef PAS_ENLIGNE
 }  // namespace pasdetail
 
 // The generic directional walk: no visited array of its own, the rule's
@@ -186,43 +246,19 @@ inline void marche(int32_t dir, int32_t r, int32_t c, R&& regle) {
   pasdetail::Marche<std::remove_reference_t<R>>{regle}.visite(dir, r, c);
 }
 
-// The zone rule: each point entered is marked 1 in vu, and only unvisited
-// neighbours are offered to the rule.
+// The zone rule: each point entered is marked 1 in vu (after `entre`), and
+// only unvisited neighbours are offered to the rule.
 template <class R>
-inline void marchezone(TMarques& vu, int32_t dir, int32_t r, int32_t c, R&& h) {
-  marche(dir, r, c,
-         Regle{.entre =
-                   [&](int32_t i, int32_t r1, int32_t c1) {
-                     h.entre(i, r1, c1);
-                     vu[i] = 1;
-                   },
-               .voisin = [&](const Etape& e) { return vu[e.j] ? Pas::saute : pasdetail::appelle(h.voisin, e, Pas::saute); },
-               .fini = [&] { return h.fini(); }});
+inline void marchezone(TMarques& vu, int32_t dir, int32_t r, int32_t c, R&& regle) {
+  pasdetail::MarcheZone<std::remove_reference_t<R>>{vu, regle}.visite(dir, r, c);
 }
 
 // The chain rule: crosses the unvisited neighbours holding x (the content of
 // the chain walked, usually that of the start point), marking each point it
-// enters 1 in vu, and hands the other neighbours to the rule.
+// enters 1 in vu (after `entre`), and hands the other neighbours to the rule.
 template <class R>
-inline void marchechaine(const TPlateau& p, TMarques& vu, uint8_t x, int32_t dir, int32_t r, int32_t c, R&& h) {
-  marche(dir, r, c,
-         Regle{.entre =
-                   [&](int32_t i, int32_t r1, int32_t c1) {
-                     h.entre(i, r1, c1);
-                     vu[i] = 1;
-                   },
-               .voisin =
-                   [&](const Etape& e) {
-                     if constexpr (!pasdetail::rien<decltype(h.avant)>) {
-                       h.avant(e);
-                       if (h.fini()) return Pas::arrete;
-                     }
-                     if (vu[e.j]) return Pas::saute;
-                     if (p[e.j] == x) return pasdetail::appelle(h.meme, e, Pas::suit);
-                     if (p[e.j] == VIDE) return pasdetail::appelle(h.vide, e, Pas::saute);
-                     return pasdetail::appelle(h.autre, e, Pas::saute);
-                   },
-               .fini = [&] { return h.fini(); }});
+inline void marchechaine(const TPlateau& p, TMarques& vu, uint8_t x, int32_t dir, int32_t r, int32_t c, R&& regle) {
+  pasdetail::MarcheChaine<std::remove_reference_t<R>>{p, vu, x, regle}.visite(dir, r, c);
 }
 
 // The usual collecting hook: marks the point in vu and appends it to the list.
