@@ -288,3 +288,27 @@ void distancerec(TMarques& m, int32_t reste, int32_t dir, int32_t r, int32_t c) 
 }  // namespace
 
 void marquedistance(TMarques& m, int32_t distance, int32_t r, int32_t c) { distancerec(m, distance, 0, r, c); }
+
+bool chainealiberte(const TPlateau& p, int32_t taille, TListePoints* pierres, int32_t cap, int32_t r, int32_t c,
+                    TMarques& vu) {
+  // Its own recursion: a stone is tested for a liberty in another order
+  // than the steps, before it counts as visited, on any board size.
+  struct Flood {
+    const TPlateau& p;
+    int32_t n;
+    TListePoints* pierres;
+    int32_t cap;
+    TMarques& vu;
+    uint8_t x;
+    bool visite(int32_t r, int32_t c) {
+      if (pas4(n, r, c, ORDRELIBERTE, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == VIDE; })) return true;
+      vu[ix(r, c)] = 1;
+      if (pierres) empilepoint(*pierres, cap, r, c);
+      return pas4(n, r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        const int32_t j = ix(r2, c2);
+        return !vu[j] && p[j] == x && visite(r2, c2);
+      });
+    }
+  };
+  return Flood{p, taille, pierres, cap, vu, p[ix(r, c)]}.visite(r, c);
+}
