@@ -115,8 +115,8 @@ struct Jamais {
 //   entre(i, r, c)  on entering a point (before marchezone marks it);
 //   voisin(etape)   for each neighbour the step rule offers (marchezone:
 //                   only those not visited): returns the Pas;
-//   fini()          asked before and after each neighbour; true ends the
-//                   whole walk at once.
+//   fini()          asked before each neighbour and after each one handed
+//                   to the rule; true ends the whole walk at once.
 template <class E = Rien, class V = Rien, class F = Jamais>
 struct Regle {
   E entre{};
@@ -147,7 +147,7 @@ namespace pasdetail {
 template <class H>
 inline constexpr bool rien = std::is_same_v<std::remove_cvref_t<H>, Rien>;
 
-// The hook's Pas; `defaut` when it is left out or gives nothing.
+// The hook's Pas: `defaut` when it is left out, Pas::saute when it gives nothing.
 template <class H>
 inline Pas appelle(H& h, const Etape& e, Pas defaut) {
   if constexpr (rien<H>) {
