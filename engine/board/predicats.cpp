@@ -383,8 +383,7 @@ void remplitvoisinsvides2(TMarques& carte, TMarques& second, uint8_t v, int32_t 
     if (second[j] >= 5 && surplateaumoteur(r3, c3) && carte[ix(r3, c3)] == VIDE) remplit(carte, second, v, ix(r3, c3));
     return false;
   });
-  static constexpr int32_t diagonales[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-  pas4(r, col, diagonales, [&](int32_t r2, int32_t c2) {
+  pas4(r, col, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (carte[j] == VIDE && (second[ix(r2, col)] >= 5 || second[ix(r, c2)] >= 5)) remplit(carte, second, v, j);
     return false;

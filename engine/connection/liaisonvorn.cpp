@@ -5,6 +5,7 @@
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
+#include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/reading/prise.h"
 #include "engine/board/trace.h"
@@ -425,17 +426,15 @@ bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int
   if (libs(r, c) < 2 || vides < n) return false;
   // Step 3. The opponent on each empty neighbour in turn.
   const uint8_t x = p[ix(r, c)], o = adversaire(x);
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
   TListePoints& prises = prisesniveaulien;
   int32_t tenus = 0;
   return pastable(r, c, [&](int32_t r2, int32_t c2) {
     if (p[ix(r2, c2)] != VIDE) return false;
+    const Restaure plateau(p);
+    const Restaure chaines(infochaine);
     prises[0] = 0;
     jouecoup(prises, CAPACITELISTE, p, r2, c2, o, x);
     if (p[ix(r, c)] == x && lie()) ++tenus;
-    p = plateau;
-    infochaine = chaines;
     return tenus >= n;
   });
 }

@@ -254,24 +254,23 @@ bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
   if (infochaine[i][1] != 1 && !pionsmorts[i]) return true;
   // Step 2. A stone of the colour on each empty neighbour in turn, the
   // start flagged dead meanwhile.
-  const uint8_t o = adversaire(couleur), ancien = pionsmorts[i];
+  const uint8_t o = adversaire(couleur);
+  const Restaure mort(pionsmorts[i]);
   pionsmorts[i] = 1;
   int32_t score = 0;
   pastable(r, c, [&](int32_t r2, int32_t c2) {
     const int32_t e = ix(r2, c2);
     if (p[e] != VIDE) return false;
+    const Restaure pose(p[e]);
+    const Restaure libertes(infochaine[e][0]);
     p[e] = couleur;
-    const auto lib = infochaine[e][0];
     infochaine[e][0] = 3;
     if (voisincouleurnonmarque(p, couleur, r2, c2) || diagonalechainevivante(p, r2, c2, couleur, o))
       score = 2;
     else if (pionlieachainevivanteparsaut(p, r2, c2, couleur, o) || pionlieachainevivanteforme(p, r2, c2, couleur, o))
       ++score;
-    p[e] = VIDE;
-    infochaine[e][0] = lib;
     return score >= 2;
   });
-  pionsmorts[i] = ancien;
   // Step 3.
   return score >= 2;
 }
