@@ -388,10 +388,12 @@ struct Sauvegarde {
   ~Sauvegarde() { remet(); }
 };
 
+TListePoints prisesjoue;  // scratch of joue: captures, never read
+TListePoints prisesniveaulien;  // scratch of choisitniveaulien: captures of the opponent's tries
+
 void joue(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
-  static TListePoints prises;
-  prises[0] = 0;
-  jouecoup(prises, CAPACITELISTE, p, r, c, couleur, adversaire(couleur));
+  prisesjoue[0] = 0;
+  jouecoup(prisesjoue, CAPACITELISTE, p, r, c, couleur, adversaire(couleur));
 }
 }  // namespace
 
@@ -425,7 +427,7 @@ bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int
   const uint8_t x = p[ix(r, c)], o = adversaire(x);
   const TPlateau plateau = p;
   const TInfoChaine chaines = infochaine;
-  static TListePoints prises;
+  TListePoints& prises = prisesniveaulien;
   int32_t tenus = 0;
   return pastable(r, c, [&](int32_t r2, int32_t c2) {
     if (p[ix(r2, c2)] != VIDE) return false;

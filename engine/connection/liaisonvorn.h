@@ -66,7 +66,7 @@ bool chainelieeapresessai(const TMarques& m, int32_t a, int32_t b);
 // and the corner of its quadrant is empty but for the point.
 bool rectanglecoinvide(const TPlateau& p, int32_t r, int32_t c);
 
-// ---- Capture reading seam ------------------------------------------------------------
+// ---- Test seam: the capture reading ---------------------------------------------------
 // Capture reading used by testelienpossible: true when the chain through
 // (r, c) is captured, `couleur` having just moved. Points at testprise;
 // tests may swap it.

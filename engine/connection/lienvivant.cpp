@@ -7,6 +7,7 @@
 #include "engine/board/voisin.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/board/autoatari.h"
+#include "engine/board/garde.h"
 
 namespace {
 
@@ -106,14 +107,12 @@ struct Lien {
   }
 };
 
-// pionsmorts replaced for the length of a scope.
-struct MortsSauves {
-  const TMarques avant = pionsmorts;
-  ~MortsSauves() { pionsmorts = avant; }
+// pionsmorts and infochaine replaced for the length of a scope.
+struct MortsSauves : Restaure<TMarques> {
+  MortsSauves() : Restaure(pionsmorts) {}
 };
-struct ChainesSauvees {
-  const TInfoChaine avant = infochaine;
-  ~ChainesSauvees() { infochaine = avant; }
+struct ChainesSauvees : Restaure<TInfoChaine> {
+  ChainesSauvees() : Restaure(infochaine) {}
 };
 
 }  // namespace
@@ -174,11 +173,16 @@ bool estlieachainevivanteavecmorts(const TMarques& morts, const TPlateau& p, int
   return l.diagonale() || l.saut() || l.motif();
 }
 
+namespace {
+TPrisesMarquees priseszone;  // scratch of testelienchainevivantezone: captures of the move
+TListePoints prisescopie;    // scratch of testelienchainevivantecopie: captures of the move
+}  // namespace
+
 bool testelienchainevivantezone(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   MortsSauves s;
   ChainesSauvees t;
   TPlateau q = p;
-  static TPrisesMarquees prises;
+  TPrisesMarquees& prises = priseszone;
   prises[0] = 0;
   posepioncaptures(prises, CAPACITELISTE, q, r, c, C, O);
   majlibertes(q, prises[0], r, c);
@@ -191,7 +195,7 @@ bool testelienchainevivantecopie(const TPlateau& p, uint8_t X, uint8_t Y, int32_
   MortsSauves s;
   ChainesSauvees t;
   TPlateau q = p;
-  static TListePoints prises;
+  TListePoints& prises = prisescopie;
   prises[0] = 0;
   jouecoup(prises, CAPACITELISTE, q, r, c, X, Y);
   // The live-chain tests now look for the chains judged dead.
