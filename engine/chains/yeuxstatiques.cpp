@@ -220,7 +220,7 @@ void listelibertesetpierresliees(const TPlateau& p, TListePoints& l, int32_t cap
     return false;
   });
   // Step 3. Diagonal links.
-  for (const auto& o : ORDREDIAGONALES) {
+  for (const auto& o : ORDREDIAGONAL) {
     const int32_t r2 = ligne + o[0], c2 = colonne + o[1];
     if (!surplateaumoteur(r2, c2)) continue;
     const int32_t j = ix(r2, c2);

@@ -18,7 +18,6 @@ inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
 }
 inline bool seul(int32_t r, int32_t c) { return infochaine[ix(r, c)][1] == 1; }
 
-constexpr int32_t DIRECTIONS[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 enum class Famille { territoire, vivant };
 
@@ -43,7 +42,7 @@ struct Lien {
   // Diagonal test: the diagonal rule, or the jump past an own diagonal stone
   // that is not a target.
   bool diagonale() const {
-    for (const auto& o : ORDREDIAGONALES) {
+    for (const auto& o : ORDREDIAGONAL) {
       const int32_t dr = o[0], dc = o[1], r2 = r + dr, c2 = c + dc;
       if (!tient(p, r2, c2, C)) continue;
       if (cible(r2, c2)) {
@@ -65,7 +64,7 @@ struct Lien {
   bool saut(TPoint& lien) const {
     const int32_t n = configmoteur.taille;
     const bool J = libs(r, c) >= 3 || bordgoban[ix(r, c)];
-    for (const auto& d : DIRECTIONS) {
+    for (const auto& d : ORDREMARCHE) {
       const int32_t dr = d[0], dc = d[1];
       const int32_t sr = dr ? 0 : 1, sc = dr ? 1 : 0;
       const int32_t gr = r + dr, gc = c + dc, tr = r + 2 * dr, tc = c + 2 * dc;
