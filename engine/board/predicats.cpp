@@ -170,9 +170,9 @@ bool pierreterritoireadverse(const TPlateau& p, int32_t r, int32_t col) {
 }
 
 namespace {
-// Issues of the point: true at `seuil` issues, or at a neighbour of the other
+// Exits of the point: true at `seuil` exits, or at a neighbour of the other
 // colour with more than 2 liberties (by the table t).
-bool issues(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col, int32_t seuil) {
+bool sorties(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col, int32_t seuil) {
   if (r == 0) return false;
   int32_t n = 0;
   return table(r, col, [&](int32_t j) {
@@ -183,14 +183,14 @@ bool issues(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32
 }  // namespace
 
 bool testvoisinsatari(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
-  return issues(infochaine, p, c, r, col, 2);
+  return sorties(infochaine, p, c, r, col, 2);
 }
 bool testvoisinsatariparam(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
-  return issues(t, p, c, r, col, 2);
+  return sorties(t, p, c, r, col, 2);
 }
-bool compteissues(const TPlateau& p, uint8_t c, int32_t r, int32_t col) { return issues(infochaine, p, c, r, col, 3); }
+bool compteissues(const TPlateau& p, uint8_t c, int32_t r, int32_t col) { return sorties(infochaine, p, c, r, col, 3); }
 bool compteissuesparam(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
-  return issues(t, p, c, r, col, 3);
+  return sorties(t, p, c, r, col, 3);
 }
 bool testvoisinsatariunique(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
   if (testvoisinsatari(p, c, r, col)) return true;

@@ -96,7 +96,7 @@ void coupsprolongationyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, bool defens
 // The defender's look-ahead: plays every listed move; sets e.essaivie on life
 // (with the best reply), otherwise sorts the list by score.
 void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli);
-// Points where the defender's colour has an issue first, the others after.
+// Points where the defender's colour has an exit first, the others after.
 void triecoupsattaqueyeux(const TEtatYeux& e, TListePoints& l);
 // Keeps the points whose map byte is 1..borne, already marked, or next to a
 // short chain by voisinfaible for `autre`; kept points get T := 1.
