@@ -115,8 +115,9 @@ bool pairesolide(const TPlateau& p, int32_t limite, const TPoint& paire1, const 
         const int32_t j = ix(v.voisins[t][0], v.voisins[t][1]);
         if (vu[j]) continue;
         if (infochaine[j][0] == 0) {
+          // Every empty point is room; a second one is a fault besides.
+          ++cnt;
           if (unvide) faute = true;
-          else ++cnt;
           unvide = true;
         } else if (p[j] == x) {
           if (infochaine[j][0] == 1) faute = true;
