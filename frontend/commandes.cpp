@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "frontend/console.h"
-#include "frontend/demarrage.h"
 #include "frontend/gtp.h"
 #include "frontend/moteur.h"
 #include "frontend/partie.h"
@@ -12,7 +11,7 @@
 
 namespace {
 
-using TMots = std::vector<std::string_view>;
+using TMots = TMotsGtp;
 
 // Argument word n (from 1) of the command, or the empty string.
 std::string_view argument(const TMots& mots, size_t n) { return n < mots.size() ? mots[n] : std::string_view{}; }
@@ -190,21 +189,12 @@ int gtptimeleft(std::string_view motcouleur, std::string_view t, std::string_vie
   return 0;
 }
 
-void listecommandes() {
-  std::string reponse = "=" + etatgtp.idtexte + " ";
-  for (std::string_view mot : tabmotsgtp) {
-    reponse += mot;
-    reponse += '\n';
-  }
-  reponse += '\n';
-  ecrireconsole(reponse);
-}
-
 // Failure texts of the handlers' result codes 1, 2 and 3.
 struct TEchecs {
   const char* code[4];
 };
 constexpr TEchecs echecsjeu{{"", "syntax error", "illegal move", ""}};
+constexpr TEchecs echecssyntaxe{{"", "syntax error", "", ""}};
 
 void repond(int code, const std::string& reponse, const TEchecs& echecs) {
   if (code == 0)
@@ -213,63 +203,141 @@ void repond(int code, const std::string& reponse, const TEchecs& echecs) {
     gtpechec(echecs.code[code]);
 }
 
+// ---- Handlers, mots[0] being the command word --------------------------------
+
+// black, white: the word is the colour.
+void traitecouleur(const TMots& mots) { repond(gtpplay(mots[0], argument(mots, 1)), "", echecsjeu); }
+
+void traiteplay(const TMots& mots) { repond(gtpplay(argument(mots, 1), argument(mots, 2)), "", echecsjeu); }
+
+void traiteboardsize(const TMots& mots) {
+  repond(gtpboardsize(argument(mots, 1)), "", {{"", "syntax error", "unacceptable size", ""}});
+}
+
+void traiteclearboard(const TMots&) {
+  gtpclearboard();
+  configgtp.handicap = 0;
+  gtpsucces("");
+}
+
+void traitefinalstatuslist(const TMots& mots) {
+  std::string reponse;
+  repond(gtpfinalstatuslist(argument(mots, 1), reponse), reponse, echecssyntaxe);
+}
+
+void traitefixedhandicap(const TMots& mots) {
+  std::string reponse;
+  repond(gtpfixedhandicap(argument(mots, 1), reponse), reponse,
+         {{"", "syntax error", "invalid number of stones", "board not empty"}});
+}
+
+void traitegenmove(const TMots& mots) {
+  std::string reponse;
+  repond(gtpgenmove(argument(mots, 1), false, reponse), reponse, echecsjeu);
+}
+
+void traitenettoyage(const TMots& mots) {
+  std::string reponse;
+  repond(gtpgenmove(argument(mots, 1), true, reponse), reponse, echecsjeu);
+}
+
+void traitegenmovenoir(const TMots&) {
+  std::string reponse;
+  repond(gtpgenmove("black", false, reponse), reponse, echecsjeu);
+}
+
+void traitegenmoveblanc(const TMots&) {
+  std::string reponse;
+  repond(gtpgenmove("white", false, reponse), reponse, echecsjeu);
+}
+
+void traiteknowncommand(const TMots& mots) { gtpsucces(gtpcommandeconnue(argument(mots, 1)) ? "true" : "false"); }
+
+void traitekomi(const TMots& mots) { repond(gtpkomi(argument(mots, 1)), "", echecssyntaxe); }
+
+void traitelevel(const TMots& mots) {
+  repond(gtplevel(argument(mots, 1)), "", {{"", "syntax error", "invalid level (1-10)", ""}});
+}
+
+// The words of the table the layer dispatches against, one per line.
+void traitelistcommands(const TMots&) {
+  std::string reponse = "=" + etatgtp.idtexte + " ";
+  for (const TCommandeGtp& c : etatgtp.commandes) {
+    reponse += c.mot;
+    reponse += '\n';
+  }
+  reponse += '\n';
+  ecrireconsole(reponse);
+}
+
+void traitename(const TMots&) { gtpsucces("Molvane"); }
+
+void traiteplacefreehandicap(const TMots& mots) {
+  std::string reponse;
+  // "nuber" is the program's own reply text, kept as it is.
+  repond(gtpplacefreehandicap(argument(mots, 1), reponse), reponse,
+         {{"", "syntax error", "invalid nuber of stones", "board not empty"}});
+}
+
+void traiteprotocolversion(const TMots&) { gtpsucces("2"); }
+
+void traitequit(const TMots&) {
+  etatgtp.quitter = 1;
+  gtpsucces("");
+}
+
+void traitesetfreehandicap(const TMots& mots) { repond(gtpsetfreehandicap(mots), "", echecssyntaxe); }
+
+void traitetimeleft(const TMots& mots) {
+  repond(gtptimeleft(argument(mots, 1), argument(mots, 2), argument(mots, 3)), "", echecssyntaxe);
+}
+
+void traitetimesettings(const TMots& mots) {
+  repond(gtptimesettings(argument(mots, 1), argument(mots, 2), argument(mots, 3)), "", echecssyntaxe);
+}
+
+void traiteundo(const TMots&) { repond(gtpundo(), "", {{"", "cannot undo", "", ""}}); }
+
+void traiteversion(const TMots&) { gtpsucces(gtpversion()); }
+
 }  // namespace
 
-void gtpcommande(const std::vector<std::string_view>& mots) {
-  const std::string_view commande = mots[0];
-  const std::string_view a1 = argument(mots, 1), a2 = argument(mots, 2), a3 = argument(mots, 3);
-  std::string reponse;
-  if (commande == "black" || commande == "white") {
-    repond(gtpplay(commande, a1), reponse, echecsjeu);
-  } else if (commande == "play") {
-    repond(gtpplay(a1, a2), reponse, echecsjeu);
-  } else if (commande == "boardsize") {
-    repond(gtpboardsize(a1), reponse, {{"", "syntax error", "unacceptable size", ""}});
-  } else if (commande == "clear_board") {
-    gtpclearboard();
-    configgtp.handicap = 0;
-    gtpsucces("");
-  } else if (commande == "final_status_list") {
-    repond(gtpfinalstatuslist(a1, reponse), reponse, {{"", "syntax error", "", ""}});
-  } else if (commande == "fixed_handicap") {
-    repond(gtpfixedhandicap(a1, reponse), reponse,
-           {{"", "syntax error", "invalid number of stones", "board not empty"}});
-  } else if (commande == "genmove" || commande == "kgs-genmove_cleanup") {
-    repond(gtpgenmove(a1, commande != "genmove", reponse), reponse, echecsjeu);
-  } else if (commande == "genmove_black" || commande == "genmove_white") {
-    repond(gtpgenmove(commande == "genmove_black" ? "black" : "white", false, reponse), reponse, echecsjeu);
-  } else if (commande == "known_command") {
-    gtpsucces(gtpcommandeconnue(a1) ? "true" : "false");
-  } else if (commande == "komi") {
-    repond(gtpkomi(a1), reponse, {{"", "syntax error", "", ""}});
-  } else if (commande == "level") {
-    repond(gtplevel(a1), reponse, {{"", "syntax error", "invalid level (1-10)", ""}});
-  } else if (commande == "list_commands") {
-    listecommandes();
-  } else if (commande == "name") {
-    gtpsucces("Molvane");
-  } else if (commande == "place_free_handicap") {
-    // "invalid nuber of stones" is the program's exact reply, spelling
-    // included: do not correct it.
-    repond(gtpplacefreehandicap(a1, reponse), reponse,
-           {{"", "syntax error", "invalid nuber of stones", "board not empty"}});
-  } else if (commande == "protocol_version") {
-    gtpsucces("2");
-  } else if (commande == "quit") {
-    etatgtp.quitter = 1;
-    gtpsucces("");
-  } else if (commande == "set_free_handicap") {
-    repond(gtpsetfreehandicap(mots), reponse, {{"", "syntax error", "", ""}});
-  } else if (commande == "time_left") {
-    repond(gtptimeleft(a1, a2, a3), reponse, {{"", "syntax error", "", ""}});
-  } else if (commande == "time_settings") {
-    repond(gtptimesettings(a1, a2, a3), reponse, {{"", "syntax error", "", ""}});
-  } else if (commande == "undo") {
-    repond(gtpundo(), reponse, {{"", "cannot undo", "", ""}});
-  } else if (commande == "version") {
-    gtpsucces(gtpversion());
-  } else {
-    gtpechec("unknown command");
+const TCommandeGtp tabcommandesgtp[24] = {
+    {"black", traitecouleur},
+    {"boardsize", traiteboardsize},
+    {"clear_board", traiteclearboard},
+    {"final_status_list", traitefinalstatuslist},
+    {"fixed_handicap", traitefixedhandicap},
+    {"genmove", traitegenmove},
+    {"genmove_black", traitegenmovenoir},
+    {"genmove_white", traitegenmoveblanc},
+    {"kgs-genmove_cleanup", traitenettoyage},
+    {"known_command", traiteknowncommand},
+    {"komi", traitekomi},
+    {"level", traitelevel},
+    {"list_commands", traitelistcommands},
+    {"name", traitename},
+    {"place_free_handicap", traiteplacefreehandicap},
+    {"play", traiteplay},
+    {"protocol_version", traiteprotocolversion},
+    {"quit", traitequit},
+    {"set_free_handicap", traitesetfreehandicap},
+    {"time_left", traitetimeleft},
+    {"time_settings", traitetimesettings},
+    {"undo", traiteundo},
+    {"version", traiteversion},
+    {"white", traitecouleur},
+};
+
+int indextaille(int32_t taille) {
+  switch (taille) {
+    case 9: return 1;
+    case 11: return 2;
+    case 13: return 3;
+    case 15: return 4;
+    case 17: return 5;
+    case 19: return 6;
+    default: return 0;
   }
 }
 

@@ -1,4 +1,5 @@
-// The handlers of the 24 GTP commands and the handicap point tables.
+// The GTP command table of Vesmok with the handlers of its 24 commands, the
+// handicap point tables, the komi words and the board-size bits.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -6,9 +7,14 @@
 #include <utility>
 #include <vector>
 
-// Runs the command whose word is mots[0] (a table word) with the argument
-// words that follow, and writes its reply.
-void gtpcommande(const std::vector<std::string_view>& mots);
+#include "frontend/gtp.h"
+
+// The 24 commands, each word with its handler, in the order of list_commands.
+// Given to the protocol layer at start-up.
+extern const TCommandeGtp tabcommandesgtp[24];
+
+// Size bit of a board size: 1 for 9, 2 for 11, ... 6 for 19; 0 for any other value.
+int indextaille(int32_t taille);
 
 // The fixed handicap points (row, column) for n = 2..9, in placing order.
 std::vector<std::pair<int32_t, int32_t>> gtphandicapfixe(int32_t taille, int32_t n);

@@ -4,21 +4,10 @@
 #include <string_view>
 
 #include "engine/opening/joseki.h"
+#include "frontend/commandes.h"
 #include "frontend/console.h"
 #include "frontend/gtp.h"
 #include "frontend/partie.h"
-
-int indextaille(int32_t taille) {
-  switch (taille) {
-    case 9: return 1;
-    case 11: return 2;
-    case 13: return 3;
-    case 15: return 4;
-    case 17: return 5;
-    case 19: return 6;
-    default: return 0;
-  }
-}
 
 namespace {
 bool toutchiffres(std::string_view s) {
@@ -84,7 +73,7 @@ int vesmok(int argc, const char* const* argv) {
   chargefuseki(19);
   chargejoseki(19);
   initconsole();
-  gtpinit(0, "debug.txt");
+  gtpinit(0, "debug.txt", tabcommandesgtp);
   gtpinitpartie(niveau, regle, tailles);
   // Step 8. Read loop; the end of input ends it as quit does.
   std::string morceau;

@@ -2,9 +2,6 @@
 #pragma once
 #include <cstdint>
 
-// Size bit of a board size: 1 for 9, 2 for 11, ... 6 for 19; 0 for any other value.
-int indextaille(int32_t taille);
-
 // Reads the command line (argv[1..argc-1]) into the three settings.
 // 0 parsed, 1 bad --level value, 2 bad --rules value. With result 0 and no
 // valid size given, the sizes become 74 = {9, 13, 19}.

@@ -2,19 +2,11 @@
 
 #include <fstream>
 
-#include "frontend/commandes.h"
 #include "frontend/console.h"
 
 TEtatGtp etatgtp;
 
-const std::string_view tabmotsgtp[24] = {
-    "black",       "boardsize",         "clear_board",   "final_status_list", "fixed_handicap",
-    "genmove",     "genmove_black",     "genmove_white", "kgs-genmove_cleanup", "known_command",
-    "komi",        "level",             "list_commands", "name",              "place_free_handicap",
-    "play",        "protocol_version",  "quit",          "set_free_handicap", "time_left",
-    "time_settings", "undo",            "version",       "white"};
-
-void gtpinit(uint8_t journal, std::string_view nomjournal) {
+void gtpinit(uint8_t journal, std::string_view nomjournal, std::span<const TCommandeGtp> commandes) {
   etatgtp.quitter = 0;
   etatgtp.ligne.clear();
   etatgtp.id = -1;
@@ -22,6 +14,7 @@ void gtpinit(uint8_t journal, std::string_view nomjournal) {
   etatgtp.journalactif = journal;
   etatgtp.nomjournal = nomjournal;
   etatgtp.journal.clear();
+  etatgtp.commandes = commandes;
 }
 
 void gtprecoit(std::string_view morceau) {
@@ -61,11 +54,12 @@ void gtpexecute() {
     etatgtp.idtexte.clear();
   }
   // Step 4-5. The command word and its handler.
-  if (mots.empty() || !gtpcommandeconnue(mots[0])) {
+  const TCommandeGtp* commande = mots.empty() ? nullptr : gtptrouvecommande(mots[0]);
+  if (!commande) {
     gtpechec("unknown command");
     return;
   }
-  gtpcommande(mots);
+  commande->traite(mots);
 }
 
 namespace {
@@ -83,11 +77,13 @@ void gtprepond(char statut, std::string_view texte) {
 void gtpsucces(std::string_view texte) { gtprepond('=', texte); }
 void gtpechec(std::string_view texte) { gtprepond('?', texte); }
 
-bool gtpcommandeconnue(std::string_view mot) {
-  for (std::string_view m : tabmotsgtp)
-    if (m == mot) return true;
-  return false;
+const TCommandeGtp* gtptrouvecommande(std::string_view mot) {
+  for (const TCommandeGtp& c : etatgtp.commandes)
+    if (c.mot == mot) return &c;
+  return nullptr;
 }
+
+bool gtpcommandeconnue(std::string_view mot) { return gtptrouvecommande(mot) != nullptr; }
 
 TIdLu gtplitid(std::string_view mot) {
   TIdLu lu;

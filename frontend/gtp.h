@@ -1,10 +1,20 @@
 // GTP protocol layer: line assembly from raw input bytes, words and ids,
-// dispatch against the command table, success and failure replies.
+// dispatch against the command table it is given, success and failure replies.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The words of a command line from the command word on (the id taken off).
+using TMotsGtp = std::vector<std::string_view>;
+
+// One command: its word and its handler, which writes the reply.
+struct TCommandeGtp {
+  std::string_view mot;
+  void (*traite)(const TMotsGtp& mots);
+};
 
 // State of the protocol layer, one for the run.
 struct TEtatGtp {
@@ -15,17 +25,16 @@ struct TEtatGtp {
   uint8_t journalactif = 0;    // the GTP log is kept only when 1 (never, in this program)
   std::string nomjournal;      // file the log is saved to
   std::vector<std::string> journal;
+  std::span<const TCommandeGtp> commandes;  // dispatch, known_command and list_commands read it
 };
 extern TEtatGtp etatgtp;
 
 // A line longer than this keeps only its first bytes; nothing valid comes near it.
 constexpr size_t LONGUEURMAXLIGNE = 1 << 20;
 
-// The 24 command words, in the order of list_commands.
-extern const std::string_view tabmotsgtp[24];
-
-// Resets the layer: no quit, empty line, no id, the given log switch and name.
-void gtpinit(uint8_t journal, std::string_view nomjournal);
+// Resets the layer: no quit, empty line, no id, the given log switch and
+// name, and the command table to dispatch against (in list_commands order).
+void gtpinit(uint8_t journal, std::string_view nomjournal, std::span<const TCommandeGtp> commandes);
 // Consumes every byte of a chunk; each complete line is dispatched and
 // answered before the next byte is looked at.
 void gtprecoit(std::string_view morceau);
@@ -34,6 +43,8 @@ void gtpexecute();
 // Success and failure replies for the current id.
 void gtpsucces(std::string_view texte);
 void gtpechec(std::string_view texte);
+// The table entry of a command word (exact match), or null.
+const TCommandeGtp* gtptrouvecommande(std::string_view mot);
 bool gtpcommandeconnue(std::string_view mot);
 
 // Reading of the first word of a line: a reply ('=' or '?' first) or an id.

@@ -5,10 +5,6 @@
 
 #include "platform/platform.h"
 
-uint32_t cletrait;
-uint32_t zobristcouleur[2][NBCASES];
-uint32_t zobristmoyo[NBCASES];
-
 namespace {
 
 // Side key, then the white, black and marked-empty tables, little-endian.
@@ -66,9 +62,10 @@ bool chargecles() {
 }
 
 int32_t cherchecletransposition(uint32_t cle, int32_t table, int32_t nombre, const TEntreeCle* store) {
-  const TEntreeCle* t = store + static_cast<std::ptrdiff_t>(table - PREMIERETABLE) * ENTREESPARTABLE - 1;
-  return cherche(static_cast<int32_t>(cle), nombre, [&](int32_t j) { return t[j].cle; },
-                 [&](int32_t j) { return t[j].valeur; });
+  // Entry j (from 1) is t[j - 1].
+  const TEntreeCle* t = store + static_cast<std::ptrdiff_t>(table - PREMIERETABLE) * ENTREESPARTABLE;
+  return cherche(static_cast<int32_t>(cle), nombre, [&](int32_t j) { return t[j - 1].cle; },
+                 [&](int32_t j) { return t[j - 1].valeur; });
 }
 
 int32_t cherchecleparcible(const uint32_t& cle, const TCasierPrise (&store)[2][NBCASES], int32_t genre,

@@ -10,12 +10,9 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-extern uint32_t cletrait;                 // side key
-extern uint32_t zobristcouleur[2][NBCASES];  // [0] white stone, [1] black stone
-extern uint32_t zobristmoyo[NBCASES];        // marked empty point
-
-// Loads the tables from the data item; true when the item was well formed.
-// Runs once at start-up; later calls return the first outcome.
+// ---- Test seam --------------------------------------------------------------
+// The tables load by themselves at start-up; tests ask whether the data item
+// was well formed. Later calls return the first outcome.
 bool chargecles();
 
 inline void xorclepion(uint32_t& cle, int32_t ligne, int32_t colonne, uint8_t couleur) {
@@ -26,14 +23,7 @@ inline void xorclemoyo(uint32_t& cle, int32_t ligne, int32_t colonne) {
 }
 
 // ---- Sorted key stores -------------------------------------------------------
-// Entries (value, key), kept in ascending signed key order, 1-based.
-struct TEntreeCle {
-  int32_t valeur;
-  int32_t cle;
-};
-// Ply stores: tables numbered from 3, 10,000 entries each.
-constexpr int ENTREESPARTABLE = 10000;
-constexpr int PREMIERETABLE = 3;
+// Entries TEntreeCle (etat.h), kept in ascending signed key order, 1-based.
 
 // Looks `cle` up in entries 1..nombre of table `table` of `store`
 // (entry j of table t at store[(t-3)*10000 + j-1]).

@@ -1,117 +1,73 @@
 // Engine state: definitions of the engine-wide globals and the per-move reset.
 #include "engine/board/etat.h"
 
-#include <cstring>
+#include <tuple>
+#include <type_traits>
 
 #include "engine/board/niveau.h"
 
-TConfig configmoteur;
-uint8_t couleurdemandee = 0;
-uint8_t couleurordi = 0;
-uint8_t couleurjoueur = 0;
-TTempsRestant tempsrestant = {-1, 0};
-int32_t numerocoup = 0;
-int32_t passesconsecutives = 0;
-
-int32_t niveau = 0;
-int32_t paramniveaua = 0, paramniveaub = 0, profondeurlecture = 0, paramniveauc = 0;
-int32_t paramniveaud = 0, paramniveaue = 0, paramniveauf = 0, paramniveaug = 0;
-int32_t niveaumin3 = 0, niveaumin3b = 0, niveaumin4 = 0;
-uint8_t lectureprofonde = 0, lecturelongue = 0, flagfuseki = 0;
-
-TPlateau plateaumoteur;
-TPlateau plateaudepart;
-TInfoChaine infochaine;
-TInfoChaine infochainevide;
-TEntreeChaine flagchaines;
-TInfoChaine tablegroupes;
-
-TVoisins tablevoisins[NBCASES];
-TMarques bordgoban, distancebord, zonescoins;
-
-TMarques marquesvides;
-TCarte zerobonus, zeroterritoire;
-int32_t zerolecture[30];
-
-TMarques pionsmorts, pionsmortsavant, pionsmortssauves, pionsmortsbis;
-TMarques pionsmortsdepartordi, pionsmortsdepartjoueur;
-TMarques marquesglobales, marquesdetect, marquesliaison1, marquesliaison2, zonemarquee, carteanalyse;
-
-TMarques territoire, territoire2, territoire3, territoire4, influence, carteterritoire;
-
-TMarques casesjouables, casesinterdites, casescandidates, casescandidatesjoueur;
-TMarques lesfaibles, marquessurvie, listefaibles, listesurvie, ciblesnoires, ciblesblanches;
-TMarques carteattaque, videsennemis;
-TCarte cartefinale1, cartefinale2, valeurssurvie, valeurs2survie, bonusaffiches;
-TInfoZone infozones[NBCASES];
-TInfoZone infogroupes[NBCASES];
-int32_t infoyeux[NBCASES][2];
-uint8_t carteniveau[TAILLEMAX][TAILLEMAX][NBCASES];
-uint8_t tablelecture[TAILLEMAX][TAILLEMAX][NBCASES];
-uint8_t tablepaires[TAILLEMAX][TAILLEMAX][NBCASES];
-int32_t valeurspaires[TAILLEMAX][TAILLEMAX][NBCASES];
-uint8_t zonespoints[TAILLEMAX][TAILLEMAX][NBCASES];
-TMarques suggestionsjoseki, candidatsfuseki;
-int32_t nbcandidatsfuseki = 0;
-TListePoints tablezones;
-
-TEssaiCoup essaisordi[TAILLEMAX][TAILLEMAX];
-TEssaiCoup essaisjoueur[TAILLEMAX][TAILLEMAX];
-uint8_t tableessaiscourante = 0;
-
-TCasierPrise cacheprise[2][NBCASES];
-TMarques cacheplateaux[2][NBCASES];
-uint8_t cacheactif = 0;
-int32_t compteurcache = 0;
-
-THistoriqueHash historiquehash;
-TPoint pointko;
-
-std::vector<int32_t> tabcle99noir, tabcle99blanc, tabresult99noir, tabresult99blanc, tabcle1919;
-
-uint8_t coupbasetrouve = 0;
-int32_t flagouverture = 0;
-int32_t etatcalme = 0;
-int32_t& modenettoyage = etatcalme;
-uint8_t lectureconfirmee = 0;
-uint8_t sansstatut = 0;
-int32_t flagcoupure = 0, flagcoupure2 = 0, flagcoupure3 = 0;
-uint8_t peintmortsavant = 0;
-int32_t compteurinfluence = 0, compteurinfluence2 = 0;
-uint8_t depassementpropagation = 0, depassementprise = 0, depassementliaison = 0;
-int32_t flagdanger = 0, flagdanger3 = 0;
-uint8_t flagdanger2 = 0;
-int32_t bilanentier = 0;
-double bilanscore = 0.0;
-int32_t flagfortification = 0, flagmarquesmorts = 0;
-uint8_t flagfortif2 = 0, flagfortifjoueur = 0;
-uint8_t flaginvasionvivante = 0;
-int32_t flaginvasion = 0, flaginvasion2 = 0;
-int32_t procedurefinpartie = 0;
-uint8_t enretard = 0, flagconsolide = 0, flagattaque = 0;
-int32_t coupdebutchoisi = 0;
-uint8_t flagsurvie = 0;
-int32_t compteurfaibles = 0, compteurinvasions = 0, compteurinvasions2 = 0, compteurinvasions3 = 0;
-uint8_t flagscan = 0;
-uint8_t flagliaison = 0;
-int32_t territoireaprendre[2] = {0, 0};
-int32_t flagterritoire = 0;
-int32_t maxsurvie = 0, maxfortification = 0, maxcoupforce = 0;
-int32_t maxtuesordi = 0, maxgainmoyo = 0, maxprisesessais = 0;
-uint8_t coupdecide = 0, coupdecidejoseki = 0;
-uint8_t flagjoseki = 0;
-uint8_t strategie = 0;
-int32_t compteurnoeudsprise = 0, compteurnoeudslecture = 0, compteurnoeuds = 0;
-uint8_t debutpartie = 0, phasedebut = 0, phasefinale = 0;
-int32_t ordipasse = 0;
-uint8_t komiforce = 0, flagvisionterritoire = 0;
-uint8_t modeanalyseposition = 0, flagmarquechaines = 0, flaglectureessai = 0;
-uint8_t flaglectureyeux = 0, flagremisepierre = 0;
-int32_t valeurclassefaibles = 0, maxajustementtemps = 0, valeurdiffterritoire = 0;
-uint8_t flagjonctiongroupes = 0;
-uint8_t sauvepionsmorts = 0;
+#define GLOBALE(type, nom, regle, ...) TGlobale<type> nom __VA_OPT__(= __VA_ARGS__);
+#define ALIAS(type, nom, cible) TGlobale<type>& nom = cible;
+#include "engine/board/etat_globales.h"
+#undef GLOBALE
+#undef ALIAS
 
 namespace {
+
+using namespace remise;
+
+// Whether the rules act before niveaureel or after it.
+enum class Etape { valeurs, apresniveau };
+
+// Writes v over x: as a whole when v can be assigned to it, else element by element.
+template <class T, class V> void remplit(T& x, const V& v) {
+  if constexpr (std::is_assignable_v<T&, const V&>) x = v;
+  else
+    for (auto& e : x) remplit(e, v);
+}
+
+// Descends the arrays of x down to its C elements.
+template <class C, class T, class F> void pourchaque(T& x, const F& f) {
+  if constexpr (std::is_same_v<T, C>) f(x);
+  else
+    for (auto& e : x) pourchaque<C>(e, f);
+}
+
+// Word 0 of every innermost array.
+template <class T, class V> void remplitpremier(T& x, const V& v) {
+  if constexpr (std::is_arithmetic_v<std::remove_reference_t<decltype(x[0])>>) x[0] = v;
+  else
+    for (auto& e : x) remplitpremier(e, v);
+}
+
+// Rules with nothing to write, or written by a step of their own.
+template <class T> void applique(T&, Laisse, Etape) {}
+template <class T> void applique(T&, Construite, Etape) {}
+template <class T> void applique(T&, ParNiveau, Etape) {}
+template <class T> void applique(T&, Mesure, Etape) {}
+
+template <class T, class V> void applique(T& x, const Vaut<V>& r, Etape e) {
+  if (e == Etape::valeurs) remplit(x, r.v);
+}
+template <class T, class V> void applique(T& x, const ApresNiveau<V>& r, Etape e) {
+  if (e == Etape::apresniveau) remplit(x, r.v);
+}
+template <class T, class V> void applique(T& x, const Premier<V>& r, Etape e) {
+  if (e == Etape::valeurs) remplitpremier(x, r.v);
+}
+template <class T, class V, class C, class... M> void applique(T& x, const Champs<V, C, M...>& r, Etape e) {
+  if (e != Etape::valeurs) return;
+  pourchaque<C>(x, [&](C& c) { std::apply([&](auto... m) { (remplit(c.*m, r.v), ...); }, r.champs); });
+}
+
+// Every global of the sheet under its rule, in the sheet's order.
+void appliqueregles(Etape e) {
+#define GLOBALE(type, nom, regle, ...) applique(nom, regle, e);
+#define ALIAS(type, nom, cible)
+#include "engine/board/etat_globales.h"
+#undef GLOBALE
+#undef ALIAS
+}
 
 void voisins(TVoisins& v, std::initializer_list<std::array<int32_t, 2>> l) {
   v.nbvoisins = static_cast<int32_t>(l.size());
@@ -157,125 +113,16 @@ void construittables(int32_t n) {
 }
 
 void initmoteur() {
-  // Step 1. Engine side.
-  couleurordi = couleurdemandee;
-  couleurjoueur = (couleurordi == NOIR) ? BLANC : NOIR;
-
-  // Step 2. Scalars of the analyses.
-  coupbasetrouve = 0;
-  flagouverture = 0;
-  historiquehash.nombre = 0;
-  modenettoyage = 0;
-  lectureconfirmee = 0;
-  sansstatut = 0;
-  flagcoupure = flagcoupure2 = flagcoupure3 = 0;
-  peintmortsavant = 1;
-  compteurcache = 0;
-  cacheactif = 0;
-  compteurinfluence = compteurinfluence2 = 0;
-  depassementpropagation = depassementprise = 0;
-  depassementliaison = 0;
-  flagdanger = flagdanger3 = 0;
-  flagdanger2 = 0;
-  bilanentier = 0;
-  flagfortification = flagmarquesmorts = 0;
-  flagfortif2 = 0;
-  flaginvasionvivante = 0;
-  flaginvasion = flaginvasion2 = 0;
-  procedurefinpartie = 0;
-  enretard = flagconsolide = flagattaque = 0;
-  coupdebutchoisi = 0;
-  flagsurvie = 1;
-  compteurfaibles = compteurinvasions = compteurinvasions2 = compteurinvasions3 = 0;
-  flagscan = 1;
-  flagliaison = 0;
-  territoireaprendre[0] = territoireaprendre[1] = 0;
-  flagterritoire = 0;
-  maxsurvie = maxfortification = maxcoupforce = 0;
-  maxtuesordi = maxgainmoyo = maxprisesessais = 0;
-  coupdecide = 0;
-  pointko = TPoint{};
-  flagjoseki = 0;
-  std::memset(zerolecture, 0, sizeof zerolecture);
-  strategie = 2;
-  compteurnoeudsprise = compteurnoeudslecture = compteurnoeuds = 0;
-  flagchaines = {0, 0};
-  flaglectureyeux = 1;
-  flagremisepierre = 0;
-  valeurclassefaibles = 0;
-  maxajustementtemps = 0;
-  valeurdiffterritoire = 0;
-  flagjonctiongroupes = 0;
-
-  // Step 3. The board left from the previous move.
-  plateaudepart = plateaumoteur;
-
-  // Step 4. Per-point maps over the whole 19x19 layout.
-  territoire.fill(VIDE);
-  territoire2.fill(VIDE);
-  territoire3.fill(VIDE);
-  territoire4.fill(VIDE);
-  influence.fill(VIDE);
-  carteterritoire.fill(VIDE);
-  casesjouables.fill(1);
-  pionsmorts.fill(0);
-  pionsmortssauves.fill(0);
-  marquesglobales.fill(0);
-  for (int i = 0; i < NBCASES; ++i) {
-    infozones[i] = TInfoZone{0, 0, 2};
-    infogroupes[i] = TInfoZone{0, 0, 2};
-    infoyeux[i][0] = 0;
-    cacheprise[0][i][0] = 0;
-    cacheprise[1][i][0] = 0;
-  }
-  for (auto& ligne : essaisordi)
-    for (auto& e : ligne) e.essaifait = 0;
-  for (auto& ligne : essaisjoueur)
-    for (auto& e : ligne) e.essaifait = 0;
-  marquesvides.fill(0);
-  zerobonus.fill(0);
-  infochainevide = TInfoChaine{};
-  zeroterritoire.fill(0);
-
-  // Step 5.
-  casesinterdites.fill(0);
-
-  // Step 6. Capture-cache snapshots and the link and mark maps of the trial records.
-  std::memset(cacheplateaux, 0, sizeof cacheplateaux);
-  for (auto& ligne : essaisordi)
-    for (auto& e : ligne) {
-      e.liensessai.fill(0);
-      e.marquesessai.fill(0);
-    }
-  for (auto& ligne : essaisjoueur)
-    for (auto& e : ligne) {
-      e.liensessai.fill(0);
-      e.marquesessai.fill(0);
-    }
-
-  // Step 7.
-  cartefinale1.fill(0);
-  cartefinale2.fill(0);
-  valeurssurvie.fill(0);
-  valeurs2survie.fill(0);
-  bonusaffiches.fill(0);
-  tableessaiscourante = 0;
-  casescandidates.fill(0);
-  casescandidatesjoueur.fill(0);
-  lesfaibles.fill(0);
-  marquessurvie.fill(0);
-  ciblesnoires.fill(0);
-  ciblesblanches.fill(0);
+  // Steps 1 to 7 and 9: the sides, the scalars, the board left from the last
+  // move, the maps, the trial-record fields and the node counters.
+  appliqueregles(Etape::valeurs);
 
   // Step 8. Tables of the board size (bordgoban, distancebord included).
   construittables(configmoteur.taille);
 
-  // Step 9.
-  compteurnoeudsprise = compteurnoeudslecture = compteurnoeuds = 0;
-
   // Step 10.
   niveaureel();
 
-  // Step 11.
-  numerocoup = 0;
+  // Step 11. numerocoup.
+  appliqueregles(Etape::apresniveau);
 }

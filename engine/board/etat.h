@@ -1,15 +1,24 @@
-// Engine state: every engine-wide global, defined once in etat.cpp, and the
-// per-move reset `initmoteur`. Large arrays are static storage; everything is
-// zero at program start, so fields the reset leaves alone never hold garbage.
+// Engine state: the record types, every engine-wide global and the per-move
+// reset `initmoteur`. The globals and their reset rules are listed once, as a
+// data sheet, in etat_globales.h; this header declares them from that list.
+// Large arrays are static storage; everything is zero at program start (but
+// for the start values of the sheet), so what the reset leaves alone never
+// holds garbage.
 //
 // Colours are 0 white, 1 black, 2 empty; maps are in the board layout
 // (index (row-1)*19 + (col-1)) whatever the board size.
 #pragma once
 #include <array>
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
+#include "engine/board/trace.h"
 #include "engine/board/types.h"
+
+// The opening libraries, held by pointer in the state.
+class TFuseki;
+class TJoseki;
 
 // ---- Shared record types ------------------------------------------------
 
@@ -38,6 +47,7 @@ struct TInfoZone {
   int32_t nbpierres;
   int32_t couleurzone;  // 2 = none
 };
+constexpr TInfoZone ZONEVIDE{0, 0, 2};  // a record of no zone
 
 // Trial-move record: what a trial stone at one point does.
 struct TEssaiCoup {
@@ -91,184 +101,63 @@ struct THistoriqueHash {
 constexpr int MOTSCACHEPRISE = 602;
 using TCasierPrise = std::array<int32_t, MOTSCACHEPRISE>;  // [0] = count, entry k at [2k],[2k+1]
 
-// ---- Settings and sides --------------------------------------------------
-extern TConfig configmoteur;       // copy of the game record for this move
-extern uint8_t couleurdemandee;    // colour asked for by the current genmove
-extern uint8_t couleurordi;        // engine colour
-extern uint8_t couleurjoueur;      // opponent colour, 1 - couleurordi
-extern TTempsRestant tempsrestant; // mover's clock
-extern int32_t numerocoup;         // moves replayed onto the engine board
-extern int32_t passesconsecutives; // passes at the end of the replayed list
+// Sorted key stores: entries (value, key), kept in ascending signed key
+// order, 1-based. Ply stores hold tables numbered from 3, 10,000 entries each.
+struct TEntreeCle {
+  int32_t valeur;
+  int32_t cle;
+};
+constexpr int ENTREESPARTABLE = 10000;
+constexpr int PREMIERETABLE = 3;
+constexpr int32_t NBTABLESRECU = 36;  // transposition tables of the readings, plies 3..38
+
+// ---- Reset rules -----------------------------------------------------------------------
+// The third column of the sheet: what initmoteur does with each global.
+namespace remise {
+struct Laisse {};      // left alone; the sheet's comment says who sets it
+struct Construite {};  // built for the board size by construittables (step 8)
+struct ParNiveau {};   // set by niveaureel (step 10)
+struct Mesure {};      // left alone but for niveaureel's speed measure, which clears rows and columns 1..9
+template <class V> struct Vaut { V v; };         // every element := v
+template <class V> struct ApresNiveau { V v; };  // every element := v after niveaureel, which reads the old value
+template <class V> struct Premier { V v; };      // word 0 of every innermost array := v (bucket and record counts)
+template <class V, class C, class... T> struct Champs {  // in every C of the global, the named fields := v
+  V v;
+  std::tuple<T C::*...> champs;
+};
+
+inline constexpr Laisse laisse{};
+inline constexpr Construite construite{};
+inline constexpr ParNiveau parniveau{};
+inline constexpr Mesure mesure{};
+template <class V> constexpr Vaut<V> vaut(V v) { return {v}; }
+template <class V> constexpr ApresNiveau<V> apresniveau(V v) { return {v}; }
+template <class V> constexpr Premier<V> premier(V v) { return {v}; }
+template <class V, class C, class... T> constexpr Champs<V, C, T...> champs(V v, T C::*... m) { return {v, {m...}}; }
+}  // namespace remise
+
+// Lets a sheet entry name an array type: TGlobale<int32_t[30]> is int32_t[30].
+template <class T> using TGlobale = T;
+
+// ---- The globals --------------------------------------------------------------------------
+#define GLOBALE(type, nom, ...) extern TGlobale<type> nom;
+#define ALIAS(type, nom, cible) extern TGlobale<type>& nom;
+#include "engine/board/etat_globales.h"
+#undef GLOBALE
+#undef ALIAS
 
 // Board size of the current move (`taille` of configmoteur).
 inline int32_t taillemoteur() { return configmoteur.taille; }
 
-// ---- Level (set by niveaureel) --------------------------------------------
-extern int32_t niveau;             // working level 1..10
-extern int32_t paramniveaua;       // level parameter a
-extern int32_t paramniveaub;       // level parameter b
-extern int32_t profondeurlecture;  // reading depth
-extern int32_t paramniveauc;       // level parameter c
-extern int32_t paramniveaud;       // main search depth 4..6
-extern int32_t paramniveaue;       // 3 at level 1, else 5
-extern int32_t paramniveauf;       // 20, 10 or 1
-extern int32_t paramniveaug;       // 3 at level 10, else 2
-extern int32_t niveaumin3;         // 1 from level 3
-extern int32_t niveaumin3b;        // 1 from level 3
-extern int32_t niveaumin4;         // 1 from level 4
-extern uint8_t lectureprofonde;    // 1 from level 5
-extern uint8_t lecturelongue;      // 1 from level 5; connection readings clear it over budget
-extern uint8_t flagfuseki;         // final-status request: fixed strong parameters; consumed by niveaureel
-
-// ---- Boards and chain table ---------------------------------------------
-extern TPlateau plateaumoteur;     // engine board (0 white, 1 black, 2 empty)
-extern TPlateau plateaudepart;     // engine board before the move
-extern TInfoChaine infochaine;     // chain table of plateaumoteur (or of the board in play)
-extern TInfoChaine infochainevide; // all zero: clears the table in one copy
-extern TEntreeChaine flagchaines;  // (0, 0): the empty chain-table entry
-extern TInfoChaine tablegroupes;   // chain table at the start of the move choice
-
-// ---- Tables of the board size (built by initmoteur) ------------------------
-extern TVoisins tablevoisins[NBCASES];  // neighbours in fixed order; entries off the board are stale
-extern TMarques bordgoban;         // 1 on the first line
-extern TMarques distancebord;      // distance to the nearest edge, 0 on the first line
-extern TMarques zonescoins;        // 1 on the four 4x4 corner squares (N > 4)
-
-// ---- Zero templates --------------------------------------------------------
-extern TMarques marquesvides;      // 361 zero bytes: start of every visited array
-extern TCarte zerobonus;           // zero map
-extern TCarte zeroterritoire;      // zero map: clears cartefinale1/2
-extern int32_t zerolecture[30];    // zero template of the tactical readings
-
-// ---- Dead-stone masks and marks (nonzero = set) -----------------------------
-extern TMarques pionsmorts;        // stone judged dead
-extern TMarques pionsmortsavant;   // pionsmorts before a status-driver call
-extern TMarques pionsmortssauves;  // saved state the marking passes start from
-extern TMarques pionsmortsbis;     // further mask of the position analysis
-extern TMarques pionsmortsdepartordi;    // dead marks at the start, engine trials
-extern TMarques pionsmortsdepartjoueur;  // dead marks at the start, opponent trials
-extern TMarques marquesglobales;   // chains of groups able to make two eyes
-extern TMarques marquesdetect;     // copy of pionsmorts of the status unit
-extern TMarques marquesliaison1;   // link marks (testdeb marking)
-extern TMarques marquesliaison2;   // link marks (pionsmorts copy)
-extern TMarques zonemarquee;       // zone marks of the move choice
-extern TMarques carteanalyse;      // analysis marks
-
-// ---- Owner maps (0 white, 1 black, 2 none) -----------------------------------
-extern TMarques territoire;        // owner of each point after the territory analysis
-extern TMarques territoire2;       // second owner map of the territory analysis
-extern TMarques territoire3;       // owner map of the per-move territory analyses
-extern TMarques territoire4;       // owner map of the move chooser (all 2 after the reset)
-extern TMarques influence;         // owner by influence
-extern TMarques carteterritoire;   // owner map read by the moyo gain of trial moves
-
-// ---- Per-point maps of the turn ---------------------------------------------
-extern TMarques casesjouables;     // 1 = playable (1 after the reset)
-extern TMarques casesinterdites;   // forbidden points (ko, superko); bit 1 read
-extern TMarques casescandidates;   // engine candidate points of the turn
-extern TMarques casescandidatesjoueur;  // opponent candidate points
-extern TMarques lesfaibles;        // weak chains of the engine's side
-extern TMarques marquessurvie;     // weak chains of the opponent's side
-extern TMarques listefaibles;      // weak-chain stones, engine side
-extern TMarques listesurvie;       // weak-chain stones, opponent side
-extern TMarques ciblesnoires;      // black targets
-extern TMarques ciblesblanches;    // white targets
-extern TMarques carteattaque;      // attack flags
-extern TMarques videsennemis;      // empty points near enemy stones
-extern TCarte cartefinale1;        // final territory, black (bytes 0..2 used)
-extern TCarte cartefinale2;        // final territory, white
-extern TCarte valeurssurvie;       // survival values; negative = weak stone to settle
-extern TCarte valeurs2survie;      // second survival values
-extern TCarte bonusaffiches;       // trace map
-extern TInfoZone infozones[NBCASES];    // zone records, (0, 0, 2) after the reset
-extern TInfoZone infogroupes[NBCASES];  // group records, (0, 0, 2) after the reset
-extern int32_t infoyeux[NBCASES][2];    // reference stone of a living group
-extern uint8_t carteniveau[TAILLEMAX][TAILLEMAX][NBCASES];  // per engine trial: territoire copy
-extern uint8_t tablelecture[TAILLEMAX][TAILLEMAX][NBCASES]; // per opponent trial: territoire copy
-extern uint8_t tablepaires[TAILLEMAX][TAILLEMAX][NBCASES];  // (root move, reply) pair bits
-extern int32_t valeurspaires[TAILLEMAX][TAILLEMAX][NBCASES];  // values beside tablepaires
-extern uint8_t zonespoints[TAILLEMAX][TAILLEMAX][NBCASES];   // per point: its zone's points
-extern TMarques suggestionsjoseki;  // joseki suggestion bits of the move
-extern TMarques candidatsfuseki;    // fuseki candidate points of the move
-extern int32_t nbcandidatsfuseki;   // non-zero points of candidatsfuseki
-extern TListePoints tablezones;     // liberties of weak owner chains, filled by the zone reading
-
-// ---- Trial-move records ------------------------------------------------------
-// Indexed [row-1][col-1] of the trial move.
-extern TEssaiCoup essaisordi[TAILLEMAX][TAILLEMAX];    // trial by the engine
-extern TEssaiCoup essaisjoueur[TAILLEMAX][TAILLEMAX];  // trial by the opponent
-extern uint8_t tableessaiscourante;  // record family the status writers fill
+// Trial records by point.
 inline TEssaiCoup& essaiordi(int ligne, int colonne) { return essaisordi[ligne - 1][colonne - 1]; }
 inline TEssaiCoup& essaijoueur(int ligne, int colonne) { return essaisjoueur[ligne - 1][colonne - 1]; }
 
-// ---- Capture-reading cache -----------------------------------------------------
-// [cache colour 1..2][(row-1)*19 + (col-1)]
-extern TCasierPrise cacheprise[2][NBCASES];    // results by position key, count 0 after the reset
-extern TMarques cacheplateaux[2][NBCASES];     // 1 where a reading of that chain played
-extern uint8_t cacheactif;         // cache on
-extern int32_t compteurcache;      // cache key base of the position analysed
-
-// ---- Position history ----------------------------------------------------------
-extern THistoriqueHash historiquehash;  // keys of the last positions (superko), count 0 after the reset
-extern TPoint pointko;             // ko point, (0, 0) = none
-
-// ---- Opening-book tables (1-based, released by their users) -------------------------
-extern std::vector<int32_t> tabcle99noir, tabcle99blanc, tabresult99noir, tabresult99blanc, tabcle1919;  // loaded books
-
-// ---- Scalars of the analyses ---------------------------------------------------------
-extern uint8_t coupbasetrouve;       // opening books: a book move was found
-extern int32_t flagouverture;        // opening heuristics
-extern int32_t etatcalme;            // cleanup / calm state: 0 not judged, 1 cleanup, 2 at stake, 4 calm
-extern int32_t& modenettoyage;       // the same variable under its other name
-extern uint8_t lectureconfirmee;     // position analysis around marquechainesmortes
-extern uint8_t sansstatut;           // chain-status analysis
-extern int32_t flagcoupure, flagcoupure2, flagcoupure3;  // cut analysis
-extern uint8_t peintmortsavant;      // chain-status drivers (1 by default)
-extern int32_t compteurinfluence, compteurinfluence2;    // opening and influence counts
-extern uint8_t depassementpropagation;  // a propagation reading hit its budget
-extern uint8_t depassementprise;     // a capture reading hit its budget
-extern uint8_t depassementliaison;   // a connection reading passed 10000 nodes
-extern int32_t flagdanger, flagdanger3;  // move choice
-extern uint8_t flagdanger2;          // move choice
-extern int32_t bilanentier;          // score balance
-extern double bilanscore;            // score balance of the mover
-extern int32_t flagfortification, flagmarquesmorts;  // fortification family, dead-mark bonus
-extern uint8_t flagfortif2, flagfortifjoueur;  // fortification family, engine and opponent
-extern uint8_t flaginvasionvivante;  // invasion family
-extern int32_t flaginvasion, flaginvasion2;  // invasion analysis maxima
-extern int32_t procedurefinpartie;   // end-of-game procedure
-extern uint8_t enretard, flagconsolide, flagattaque;  // score balance
-extern int32_t coupdebutchoisi;      // opening units
-extern uint8_t flagsurvie;           // survival family (1 after the reset)
-extern int32_t compteurfaibles, compteurinvasions, compteurinvasions2, compteurinvasions3;  // weak chains, invasions
-extern uint8_t flagscan;             // board scans of the chain-status analysis (1 after the reset)
-extern uint8_t flagliaison;          // connection analysis
-extern int32_t territoireaprendre[2];  // territory left to take
-extern int32_t flagterritoire;       // territory analysis
-extern int32_t maxsurvie, maxfortification, maxcoupforce;  // largest family values of the turn
-extern int32_t maxtuesordi, maxgainmoyo, maxprisesessais;  // maxima of the position analysis
-extern uint8_t coupdecide;           // move decided this turn
-extern uint8_t coupdecidejoseki;     // move decided by the joseki library
-extern uint8_t flagjoseki;           // joseki use
-extern uint8_t strategie;            // 0 attack, 1 defend, 2 neutral
-extern int32_t compteurnoeudsprise, compteurnoeudslecture, compteurnoeuds;  // node counters
-extern uint8_t debutpartie, phasedebut, phasefinale;  // game phases
-extern int32_t ordipasse;            // 1 the engine passes, 5 from the end-of-game evaluation
-extern uint8_t komiforce, flagvisionterritoire;  // flags of the opening and territory code
-extern uint8_t modeanalyseposition, flagmarquechaines, flaglectureessai;  // position analysis switches
-// The six scalars the reset sets without a name of their own in the analyses.
-extern uint8_t flaglectureyeux;      // read by the connection and two-eye readings (1)
-extern uint8_t flagremisepierre;     // chain-status analysis, stone put back (0)
-extern int32_t valeurclassefaibles;  // weak-chain classification (0)
-extern int32_t maxajustementtemps;   // largest value of the timing adjustments (0)
-extern int32_t valeurdiffterritoire; // compared by the move choice and the territory bonus (0)
-extern uint8_t flagjonctiongroupes;  // move choice and group-joining bonus (0)
-extern uint8_t sauvepionsmorts;      // status drivers saved pionsmorts into pionsmortsavant (death tests use it)
-
 // ---- Reset ------------------------------------------------------------------------------
-// Brings the engine state to its start values before an engine move, builds
-// the tables of the board size and calls niveaureel. Reads configmoteur and
-// couleurdemandee. Leaves plateaumoteur and infochaine alone.
+// Brings the engine state to its start values before an engine move, as the
+// sheet's rules say: builds the tables of the board size and calls niveaureel
+// as its last step but one. Reads configmoteur and couleurdemandee. Leaves
+// plateaumoteur alone, and infochaine but for the speed measure's corner.
 void initmoteur();
 
 // Builds tablevoisins, bordgoban, distancebord and zonescoins for size n.

@@ -7,8 +7,6 @@
 #include "engine/board/voisin.h"
 #include "engine/board/balayages.h"
 
-uint8_t relieaumarque = 0;
-
 namespace {
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
@@ -117,9 +115,9 @@ struct EssaiOeil {
   TPlateau copie;
   uint8_t c, e;
   int32_t r, col;
-  int32_t issues = 0;          // I
+  int32_t sorties = 0;          // I
   int32_t remplies = 0;        // F
-  TPoint derniereremplie = {}; // last filled issue
+  TPoint derniereremplie = {}; // last filled exit
   bool prise = false;          // a taken point among the neighbours
   TPoint k2[3] = {};           // last liberties of 2-liberty chains, [1..2]
   int32_t nbk2 = 0;
@@ -149,7 +147,7 @@ struct EssaiOeil {
     }
     if (region[j] == 5 || region[j] == 6) {
       // 2.2 A taken point.
-      if (issues >= 1) return false;
+      if (sorties >= 1) return false;
       if (!gate(q)) return false;
       prise = true;
     } else if (region[j] == 10) {
@@ -159,14 +157,14 @@ struct EssaiOeil {
       // 2.4 An empty neighbour.
       if (prise) return false;
       if (copie[j] == c && libs(j) == 0) {
-        // a. A filled issue.
+        // a. A filled exit.
         if (pose()) return false;
         if (bord() && !pointnul(derniereremplie)) return false;
         const bool excludix = !pointnul(exclu) && region[ix(exclu.ligne, exclu.colonne)] == 10;
         if (!(region[j] == 2 && !excludix)) {
           ++remplies;
           derniereremplie = q;
-          ++issues;
+          ++sorties;
         }
       } else if (memepoint(q, sortie)) {
         // b. Already the spoiling point.
@@ -176,11 +174,11 @@ struct EssaiOeil {
         sortie = q;
       } else {
         if (pose()) return false;
-        ++issues;
+        ++sorties;
       }
       // c.
       if (remplies >= 4) return false;
-      if (issues == nbvoisins) {
+      if (sorties == nbvoisins) {
         if (pose() || remplies >= 2) return false;
         if (!pointnul(derniereremplie)) sortie = derniereremplie;
       }
@@ -195,7 +193,7 @@ struct EssaiOeil {
           if (!memepoint(k2[1], k2[2])) return false;
           nbk2 = 1;
         } else if (nbk2 == 1) {
-          if (issues >= 1) return false;
+          if (sorties >= 1) return false;
           if (pose() && !memepoint(sortie, k2[1])) return false;
         }
       }
@@ -238,7 +236,7 @@ struct EssaiOeil {
     }
     // Step 4. One last liberty of a 2-liberty chain.
     if (nbk2 == 1) {
-      if (issues >= 1) return false;
+      if (sorties >= 1) return false;
       if (pose() && !memepoint(sortie, k2[1])) return false;
       if (!pose()) sortie = TPoint{r, col};
     }
@@ -255,7 +253,7 @@ struct EssaiOeil {
       return false;
     });
     // Step 6.
-    const bool gene = pose() || issues >= 1;
+    const bool gene = pose() || sorties >= 1;
     if (diagonalesopposees >= 2 && gene) return false;
     // Step 7. The neighbours hold together around the point.
     if (!voisinsrelies(nullptr)) return false;
@@ -268,9 +266,9 @@ struct EssaiOeil {
     if (bord() && (nbprises > 1 || !pointnul(derniereremplie))) return false;
     // Step 10. Each taken point as a cut.
     for (int32_t k = 0; k < nbprises; ++k) {
-      if (k == nbprises - 1 && !pose() && (diagonalesopposees == 0 || issues == 0)) continue;
+      if (k == nbprises - 1 && !pose() && (diagonalesopposees == 0 || sorties == 0)) continue;
       if (voisinsrelies(&prises[k])) continue;
-      if (pose() || (diagonalesopposees >= 1 && issues >= 1)) return false;
+      if (pose() || (diagonalesopposees >= 1 && sorties >= 1)) return false;
       sortie = prises[k];
     }
     // Step 11.
@@ -289,12 +287,16 @@ bool testoeilpossible(const TPlateau& p1, const TPlateau& p2, TPoint& sortie, co
   return essai.lance();
 }
 
+namespace {
+TListePoints pierresenclavees;  // scratch of voisinenemia1: the enclosed stones
+}  // namespace
+
 void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int32_t colonne, int32_t ligne,
                    TMarques& region) {
   const int32_t i = ix(ligne, colonne);
   // Step 1. The chains of c around the point, unless one leaves the region.
   region[i] = 1;
-  static TListePoints pierres;
+  TListePoints& pierres = pierresenclavees;
   pierres[0] = 0;
   TMarques vu = marquesvides;
   struct Marche {
@@ -337,24 +339,25 @@ void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int3
   }
 }
 
-void cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t limite, int32_t dir, int32_t ligne,
+bool cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t limite, int32_t dir, int32_t ligne,
                              int32_t colonne, TMarques& vu, TPlateau& p, uint8_t c, uint8_t d,
                              TListePoints& prises, TListePoints& ataris) {
-  constexpr int32_t MAXISSUES = 10;
+  constexpr int32_t MAXSORTIES = 10;
   const int32_t i = ix(ligne, colonne);
   // Step 1.
   if (!vu[i]) vu[i] = 1;
-  if (liste[0] > MAXISSUES) return;
+  if (liste[0] > MAXSORTIES) return false;
+  bool relie = false;
   if (marquesglobales[i] && p[i] == d && !pionsmorts[i]) {
     // Step 2. A living chain of the defender is reached.
-    relieaumarque = 1;
+    relie = true;
   } else if (p[i] != VIDE || liste[0] < 0) {
     // Step 3. Stones, or no way out already: only walk on.
   } else if (libs(i) != 0 || !voisincouleur(p, c, ligne, colonne)) {
     // Step 4. An escape point.
     const int32_t n = liste[0] + 1;
     liste[0] = n;
-    if (n > MAXISSUES) return;
+    if (n > MAXSORTIES) return false;
     liste[2 * n] = ligne;
     liste[2 * n + 1] = colonne;
   } else {
@@ -374,10 +377,12 @@ void cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t lim
   // Step 6. Walk on, never into c.
   pasvoisins(ligne, colonne, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
     const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] != c)
-      cherchelibertesrecursif(compteur, liste, limite, d2, r2, c2, vu, p, c, d, prises, ataris);
-    return liste[0] > MAXISSUES;
+    if (!vu[j] && p[j] != c &&
+        cherchelibertesrecursif(compteur, liste, limite, d2, r2, c2, vu, p, c, d, prises, ataris))
+      relie = true;
+    return liste[0] > MAXSORTIES;
   });
+  return relie;
 }
 
 bool atarisansissue(const TPlateau& p, TMarques& marques, TPoint& sortie1, TPoint& sortie2, int32_t ligne,
@@ -419,7 +424,7 @@ bool atarisansissue(const TPlateau& p, TMarques& marques, TPoint& sortie1, TPoin
     return false;
   }
   // Around the liberty: one empty point at most, no friend, no chain in atari.
-  const bool issue = pastable(sortie1.ligne, sortie1.colonne, [&](int32_t r2, int32_t c2) {
+  const bool echappe = pastable(sortie1.ligne, sortie1.colonne, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (chaine[j]) return false;
     if (p[j] == VIDE) {
@@ -429,7 +434,7 @@ bool atarisansissue(const TPlateau& p, TMarques& marques, TPoint& sortie1, TPoin
     }
     return p[j] == x || libs(j) == 1;
   });
-  if (issue) {
+  if (echappe) {
     sortie1 = TPoint{};
     sortie2 = TPoint{};
     return false;

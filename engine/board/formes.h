@@ -8,10 +8,6 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// Set by cherchelibertesrecursif when the walked region reaches a living
-// chain of the defender in marquesglobales; the fight reading clears it.
-extern uint8_t relieaumarque;
-
 // True when an orthogonal neighbour holds the other colour of c, or two
 // diagonal points do (one is enough on the edge line).
 bool formeoeilcassee(const TPlateau& p, uint8_t c, int32_t ligne, int32_t colonne);
@@ -30,7 +26,7 @@ bool testoeilpossible(const TPlateau& p1, const TPlateau& p2, TPoint& sortie, co
 
 // With the eye point `oeil` counted as visited: the chain through `pierre`
 // has exactly one liberty L (into `sortie`), touches no stone of another
-// colour marked in `marques` or in atari, and L has issues for it.
+// colour marked in `marques` or in atari, and L has exits for it.
 bool derniereliberteissue(const TPlateau& p, const TMarques& marques, TPoint& sortie, const TPoint& pierre,
                           const TPoint& oeil);
 
@@ -44,7 +40,9 @@ void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int3
 // Escape points of the region walked from the point (not entering c): up to
 // ten into `liste` (count 11 = more, -1 = no way out once `limite` inner
 // points were met with none). Plays d's capture trials on the board.
-void cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t limite, int32_t dir, int32_t ligne,
+// True when the region reached a living chain of d set in marquesglobales
+// (the fight reading's relieaumarque).
+bool cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t limite, int32_t dir, int32_t ligne,
                              int32_t colonne, TMarques& vu, TPlateau& p, uint8_t c, uint8_t d,
                              TListePoints& prises, TListePoints& ataris);
 

@@ -27,6 +27,7 @@ struct Tampons {
 Tampons t;
 
 inline int32_t taille() { return configmoteur.taille; }
+inline bool surplateau(int32_t r, int32_t c) { return r >= 1 && r <= taille() && c >= 1 && c <= taille(); }
 
 // Flood of one chain: lists its stones (start first) in `pile`, counts its
 // distinct liberties, stamps its stones with `gp`.
@@ -125,6 +126,7 @@ void calculelibertes(const TPlateau& p) {
 }
 
 void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t colonne) {
+  if (!surplateau(ligne, colonne)) return;
   const int32_t n = taille();
   const uint32_t gp = t.nouvellemaj();
   if (nbprises == 0) {
@@ -220,6 +222,8 @@ struct Capture {
 void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t ligne, int32_t colonne,
               uint8_t couleur, uint8_t ennemi) {
   prises[0] = 0;
+  // A pass (0, 0) or a point off the board plays nothing.
+  if (!surplateau(ligne, colonne)) return;
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return;
 

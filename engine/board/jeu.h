@@ -14,12 +14,14 @@ void calculelibertes(const TPlateau& p);
 
 // Updates infochaine after a stone was put at (ligne, colonne); nbprises is 0
 // when the move removed nothing. Captured points must still carry their old
-// (non-zero) liberty byte.
+// (non-zero) liberty byte. Nothing for a point off the board.
 void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t colonne);
 
 // Plays a stone of `couleur` with captures and keeps infochaine in step.
-// The capture list gets every captured stone (count 1 = the ko candidate).
-// An occupied point or a suicide leaves the board unchanged.
+// The capture list gets every captured stone (count 1 = the ko candidate)
+// whatever `capacite` says: a TListePoints holds the whole board.
+// An occupied point, a suicide, a pass (0, 0) or a point off the board
+// leaves board and table unchanged with a capture count of 0.
 void jouecoup(TListePoints& prises, int32_t capacite, TPlateau& p, int32_t ligne, int32_t colonne,
               uint8_t couleur, uint8_t ennemi);
 

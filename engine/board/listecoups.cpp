@@ -105,11 +105,15 @@ void listevidesjouables(const TPlateau& p, TListePoints& l, int32_t cap) {
     }
 }
 
+namespace {
+TListePoints restefinliste;  // scratch of elaguefinliste
+}  // namespace
+
 void elaguefinliste(uint8_t couleur, int32_t k, const TMarques& a, TListePoints& l, int32_t cap, const TMarques& c,
                     const TMarques& b) {
   const int32_t n = l[0];
   if (n <= k) return;
-  static TListePoints reste;
+  TListePoints& reste = restefinliste;
   reste[0] = 0;
   for (int32_t q = k + 1; q <= n; ++q) {
     const int32_t r = l[2 * q], col = l[2 * q + 1];

@@ -434,15 +434,26 @@ void marquezonecouleur(const TPlateau& p, uint8_t couleur, TMarques& m, int32_t 
   });
 }
 
-namespace {
-void distancerec(TMarques& m, int32_t reste, int32_t dir, int32_t r, int32_t c) {
+// Breadth first: a depth-first walk that never enters a marked point again
+// can reach a point first by a long path and then miss points close by.
+void marquedistance(TMarques& m, int32_t distance, int32_t r, int32_t c) {
+  int32_t file[NBCASES];
+  int32_t pas[NBCASES];
+  int32_t debut = 0, fin = 0;
   m[ix(r, c)] = 1;
-  if (reste <= 0) return;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (!m[ix(r2, c2)]) distancerec(m, reste - 1, d2, r2, c2);
-    return false;
-  });
+  file[fin] = ix(r, c);
+  pas[fin++] = 0;
+  while (debut < fin) {
+    const int32_t i = file[debut], d = pas[debut++];
+    if (d >= distance) continue;
+    pasvoisins(i / TAILLEMAX + 1, i % TAILLEMAX + 1, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      const int32_t j = ix(r2, c2);
+      if (!m[j]) {
+        m[j] = 1;
+        file[fin] = j;
+        pas[fin++] = d + 1;
+      }
+      return false;
+    });
+  }
 }
-}  // namespace
-
-void marquedistance(TMarques& m, int32_t distance, int32_t r, int32_t c) { distancerec(m, distance, 0, r, c); }

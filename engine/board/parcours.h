@@ -89,6 +89,6 @@ void transfertmarques(TMarques& m1, TMarques& m2, uint8_t valeur, int32_t dir, i
 // Marks the area of `couleur`: its living stones, dead enemy stones and
 // empty points that territoire gives it.
 void marquezonecouleur(const TPlateau& p, uint8_t couleur, TMarques& m, int32_t dir, int32_t r, int32_t c);
-// Marks the points reached from the point by unmarked paths of at most
-// `distance` steps (depth first; a marked point is not entered again).
+// Marks 1 every point reached from the point by a path of at most `distance`
+// steps through points unmarked at the call (the start is marked in any case).
 void marquedistance(TMarques& m, int32_t distance, int32_t r, int32_t c);

@@ -44,6 +44,7 @@ bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t 
   prises[0] = 0;
   sansvide = true;
   ennemivoisin = false;
+  if (!surplateaumoteur(r, c)) return false;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return false;
   p[i] = couleur;
@@ -118,9 +119,14 @@ void jouecoupcaptures(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_
   if (sansvide && prises[0] == 0 && !ennemivoisin) refuseoeil(p, r, c);
 }
 
+namespace {
+TListePoints pionsessai;  // scratch of essaicoupliste: stones of an enemy chain
+}  // namespace
+
 void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris, TPlateau& p, int32_t r, int32_t c,
                     uint8_t couleur, uint8_t ennemi) {
   prises[0] = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   const int32_t ataris0 = ataris[0];
@@ -133,7 +139,7 @@ void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris,
     } else if (p[j] == ennemi) {
       TMarques vu = marquesvides;
       vu[i] = 1;
-      static TListePoints pions;
+      TListePoints& pions = pionsessai;
       pions[0] = 0;
       int32_t nb = 0;
       TPoint lib;
@@ -160,6 +166,7 @@ namespace {
 void essaigroupes(int32_t& code, const TMarques* marques, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
                   uint8_t ennemi) {
   code = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   p[i] = couleur;
@@ -213,6 +220,7 @@ void essaicoupgroupes2(int32_t& code, TPlateau& p, int32_t r, int32_t c, uint8_t
 void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
                       uint8_t ennemi) {
   prises[0] = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   p[i] = couleur;
@@ -279,8 +287,13 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
   else pionsmorts[i] = 0;
 }
 
+namespace {
+TListePoints prisesjoue3;  // scratch of jouecoup3: its captures, never read
+}  // namespace
+
 void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
   prise = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   if (p[i] != VIDE) return;
   const TVoisins& v = tablevoisins[i];
@@ -291,12 +304,12 @@ void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleu
       return;
     }
   }
-  static TListePoints prises;
-  jouecoup(prises, CAPACITELISTE, p, r, c, couleur, ennemi);
+  jouecoup(prisesjoue3, CAPACITELISTE, p, r, c, couleur, ennemi);
 }
 
 void jouecoup2(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi) {
   prise = 0;
+  if (!surplateaumoteur(r, c)) return;
   const int32_t i = ix(r, c);
   bool vide = false, amivivant = false;
   pastable(r, c, [&](int32_t r2, int32_t c2) {

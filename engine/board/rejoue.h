@@ -3,6 +3,8 @@
 // variants posepioncaptures and jouecoup3. Capture lists always take every
 // captured stone (a TListePoints holds the whole board), whatever the
 // capacity passed; capacities below that only bound the other lists.
+// At a pass (0, 0) or a point off the board every one of them plays
+// nothing: board and tables unchanged, capture count, flag and code 0.
 #pragma once
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "engine/board/trace.h"
 
-TCheminTrace chemintrace;
+#include "engine/board/etat.h"
 
 bool cheminsegaux(const TCheminTrace& chemin, const TCheminTrace& surveille, int32_t profondeur) {
   if (profondeur < 1 || profondeur > 6) return false;

@@ -13,9 +13,6 @@ struct TCheminTrace {
   int32_t profondeur = 0;
 };
 
-// The watched path, set once by initchemintrace, read by affichesichemin.
-extern TCheminTrace chemintrace;
-
 inline void ecritdebug(std::string_view) {}
 inline void affichecartedebug(std::string_view, const TCarte&) {}
 inline void afficheyeux(const TMarques&, std::string_view) {}
@@ -39,6 +36,10 @@ template <class... A> inline int gtpstubaffichage(const A&...) { return 0; }
 // `profondeur` (1..6); the dump itself goes to an empty sink.
 void affichesichemin(std::string_view label, int32_t bilan, const TCheminTrace& chemin, int32_t profondeur,
                      const TCheminTrace& surveille);
-// True when the two paths agree on their first `profondeur` moves (1..6).
-bool cheminsegaux(const TCheminTrace& chemin, const TCheminTrace& surveille, int32_t profondeur);
+// Sets the watched path `chemintrace`.
 void initchemintrace();
+
+// ---- Test seam ----------------------------------------------------------------
+// The guard of affichesichemin, declared for the tests: true when the two
+// paths agree on their first `profondeur` moves (1..6).
+bool cheminsegaux(const TCheminTrace& chemin, const TCheminTrace& surveille, int32_t profondeur);

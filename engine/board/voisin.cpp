@@ -14,6 +14,22 @@ inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
 inline uint16_t libs(int32_t j) { return infochaine[j][0]; }
 }  // namespace
 
+// Recursion cores of the walks below: private to this file, the declarations
+// give them internal linkage.
+static void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
+static void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
+static void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
+static void aumoinsdeuxlibertesrec(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu);
+static void aucunennemiatarirec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
+static void aucunennemifaiblerec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
+static void chainetouchemarquerec(const TPlateau& p, const TMarques& marque, uint8_t& flag, int32_t dir,
+                                  int32_t r, int32_t c, TMarques& vu);
+static void chainetouchemarque2rec(const TPlateau& p, TMarques& vu, const TMarques& marque, uint8_t& flag,
+                                   int32_t dir, int32_t r, int32_t c);
+static void libertesfaiblesrec(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
+                               TMarques& vu);
+static void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c);
+
 // ---- Family A ---------------------------------------------------------------------
 
 namespace {
@@ -667,13 +683,17 @@ void listechainesfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_
   });
 }
 
+namespace {
+TListePoints libertescoups;  // scratch of libertesverscoups: the liberties to play
+TListePoints prisescoups;    // scratch of libertesverscoups: captures, never read
+}  // namespace
+
 void libertesverscoups(TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t autre) {
-  static TListePoints l;
-  static TListePoints prises;
+  TListePoints& l = libertescoups;
   l[0] = 0;
   TMarques vu = marquesvides;
   listelibertes(p, l, 300, 0, r, c, vu);
-  for (int32_t k = 1; k <= l[0]; ++k) jouecoup(prises, CAPACITELISTE, p, l[2 * k], l[2 * k + 1], couleur, autre);
+  for (int32_t k = 1; k <= l[0]; ++k) jouecoup(prisescoups, CAPACITELISTE, p, l[2 * k], l[2 * k + 1], couleur, autre);
 }
 
 // ---- Family D ---------------------------------------------------------------------

@@ -311,10 +311,7 @@ void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
       for (int32_t k = 1; k <= taille; ++k) {
         if (p[ix(r, k)] != c || vus[ix(r, k)]) continue;
         marquepionschaine(p, vus, 0, r, k);
-        if (libertesmarche(p, r, k) == 1) {
-          TMarques vu = marquesvides;
-          marquechainerec(p, 0, r, k, vu);
-        }
+        if (libertesmarche(p, r, k) == 1) marquechaine(p, r, k);
       }
   }
   // Step 3.
@@ -341,10 +338,7 @@ void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
       else
         captureparatari(p, autre(x), x, n, d, r, k, resultat);
       // Step 4.
-      if (resultat == CAPTURECHAINE) {
-        TMarques vu2 = marquesvides;
-        marquechainerec(p, 0, r, k, vu2);
-      }
+      if (resultat == CAPTURECHAINE) marquechaine(p, r, k);
     }
 }
 

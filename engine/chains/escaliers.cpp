@@ -27,14 +27,14 @@ int32_t libertesjusqua2(const TPlateau& p, int32_t r, int32_t c) {
 
 // Runner stones taken by the chaser's moves on the current path, put back
 // when the move is taken back (a path never takes more than the board).
-std::vector<TPoint>& prisesduchemin() {
-  static std::vector<TPoint> v = [] {
-    std::vector<TPoint> w;
-    w.reserve(NBCASES);
-    return w;
-  }();
-  return v;
-}
+std::vector<TPoint> prisesduchemin = [] {
+  std::vector<TPoint> w;
+  w.reserve(NBCASES);
+  return w;
+}();
+TListePoints prisesescalier;  // scratch of lectureesca: captures of the chaser's move
+// Scratch of detectesca: the runner's liberties, adjacent enemy stones, captures.
+TListePoints libertesdetecte, adversairesdetecte, prisesdetecte;
 
 // Order of the runner's liberty count around its new stone.
 constexpr int32_t ORDREESCA[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
@@ -82,8 +82,8 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
   if (code == 2) return retire(0);
   // Step 7. The chaser takes either liberty; a stone that would itself
   // stand in atari is not tried.
-  auto& pile = prisesduchemin();
-  static TListePoints prises;
+  auto& pile = prisesduchemin;
+  TListePoints& prises = prisesescalier;
   for (int32_t k = 0; k < 2 && resultat != ESCALIERPRIS; ++k) {
     const TPoint a = libs[k], b = libs[1 - k];
     jouecoupcaptures(prises, CAPACITEESCA, p, a.ligne, a.colonne, chasseur, coureur);
@@ -106,7 +106,8 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
   const uint8_t coureur = p[ix(ligne, colonne)];
   if (coureur == VIDE) return false;
   // Step 1. Liberties and adjacent enemy stones.
-  static TListePoints libs, adversaires;
+  TListePoints& libs = libertesdetecte;
+  TListePoints& adversaires = adversairesdetecte;
   libs[0] = 0;
   adversaires[0] = 0;
   TMarques vu = marquesvides;
@@ -134,7 +135,7 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
   uint8_t chasseur = coureur == NOIR ? BLANC : NOIR;
   uint8_t coureurvar = coureur;
   const TPlateau sauve = p;
-  static TListePoints prises;
+  TListePoints& prises = prisesdetecte;
   // Step 4. The chaser takes either liberty.
   for (int32_t k = 0; k < 2; ++k) {
     const TPoint a = k == 0 ? l1 : l2, b = k == 0 ? l2 : l1;

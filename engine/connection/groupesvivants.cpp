@@ -4,8 +4,8 @@
 #include "engine/board/parcours.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
-#include "engine/connection/attente_deuxyeux.h"
 #include "engine/connection/liaisonvorn.h"
+#include "engine/reading/deuxyeux.h"
 
 TLectureDeuxYeux lecturedeuxyeux = testdeuxyeuxpossible;
 

@@ -7,7 +7,6 @@
 #include "engine/board/voisin.h"
 #include "engine/board/geometrie.h"
 #include "engine/reading/prise.h"
-#include "engine/board/autoatari.h"
 #include "engine/board/trace.h"
 
 namespace {
@@ -332,16 +331,6 @@ bool lecturepriseengine(TPlateau& p, int32_t r, int32_t c, int32_t profondeur, i
 
 TLecturePrise lectureprise = lecturepriseengine;
 
-bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int32_t r2, int32_t c2) {
-  const bool videa = p[ix(r2, c)] == VIDE;  // shared point in the row direction
-  const bool videb = p[ix(r, c2)] == VIDE;  // shared point in the column direction
-  if (videa && videb) return true;
-  const uint8_t o = adversaire(couleur);
-  if (videa) return testautoatari(p, o, r2, c);
-  if (videb) return testautoatari(p, o, r, c2);
-  return false;
-}
-
 void metlachainelieen2coupatest1(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {
   if (p[ix(r, c)] == VIDE) {
     m[ix(r, c)] = 1;
@@ -399,10 +388,12 @@ struct Sauvegarde {
   ~Sauvegarde() { remet(); }
 };
 
+TListePoints prisesjoue;  // scratch of joue: captures, never read
+TListePoints prisesniveaulien;  // scratch of choisitniveaulien: captures of the opponent's tries
+
 void joue(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
-  static TListePoints prises;
-  prises[0] = 0;
-  jouecoup(prises, CAPACITELISTE, p, r, c, couleur, adversaire(couleur));
+  prisesjoue[0] = 0;
+  jouecoup(prisesjoue, CAPACITELISTE, p, r, c, couleur, adversaire(couleur));
 }
 }  // namespace
 
@@ -419,6 +410,34 @@ void metlachainelieesliensessais(TPlateau& p, TMarques& m, const TMarques& point
     return;
   }
   metlachainelieen2coupatest1(p, m, r, c);
+}
+
+bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int32_t niveaulien, int32_t n) {
+  const auto lie = [&] { return niveaulien >= 2 ? pionlieachainetest1(p, m, r, c) : pionlieachaine(p, m, r, c); };
+  // Step 1.
+  if (lie()) return true;
+  // Step 2.
+  int32_t vides = 0;
+  pastable(r, c, [&](int32_t r2, int32_t c2) {
+    if (p[ix(r2, c2)] == VIDE) ++vides;
+    return false;
+  });
+  if (libs(r, c) < 2 || vides < n) return false;
+  // Step 3. The opponent on each empty neighbour in turn.
+  const uint8_t x = p[ix(r, c)], o = adversaire(x);
+  const TPlateau plateau = p;
+  const TInfoChaine chaines = infochaine;
+  TListePoints& prises = prisesniveaulien;
+  int32_t tenus = 0;
+  return pastable(r, c, [&](int32_t r2, int32_t c2) {
+    if (p[ix(r2, c2)] != VIDE) return false;
+    prises[0] = 0;
+    jouecoup(prises, CAPACITELISTE, p, r2, c2, o, x);
+    if (p[ix(r, c)] == x && lie()) ++tenus;
+    p = plateau;
+    infochaine = chaines;
+    return tenus >= n;
+  });
 }
 
 bool lienen1coup(TPlateau& p, const TMarques& m, int32_t r, int32_t c) {

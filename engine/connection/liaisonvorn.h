@@ -12,19 +12,12 @@
 #pragma once
 #include <cstdint>
 
+#include "engine/board/collecteurs.h"
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// Opponent colour byte: 0 for black, 1 otherwise.
-inline uint8_t adversaire(uint8_t couleur) { return couleur == NOIR ? BLANC : NOIR; }
-
-// The diagonal rule: the stone of `couleur` at (r2, c2), diagonal to (r, c),
-// is linked to it when both shared points are empty, or exactly one is and
-// an opponent stone there would stand in self-atari.
-bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int32_t r2, int32_t c2);
-
-// The four diagonal offsets in the order of the link rules.
-inline constexpr int32_t ORDREDIAGONALES[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+// The diagonal rule (diagonaleliee), the diagonal order and adversaire are
+// in collecteurs.h, with the collectors that follow them.
 
 // ---- Fills and tests of the two rule sets ----------------------------------------
 // Marks the linked chain of the stone at (r, c) under rule set 1. An empty
@@ -54,6 +47,11 @@ void comptepionschaineliee(int32_t& n, const TPlateau& p, TMarques& m, int32_t r
 // (row-major), then marks the rule set 1 chain of the stone, or only its
 // plain chain when it was captured. Board and infochaine are put back.
 void metlachainelieesliensessais(TPlateau& p, TMarques& m, const TMarques& points, int32_t r, int32_t c);
+// Link test robust to the opponent's moves: linked now by the test of the
+// link level (2 or more: pionlieachainetest1, else pionlieachaine) toward the
+// marks, or still linked after the opponent plays each of `n` empty
+// neighbours in turn. Board and infochaine are put back.
+bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int32_t niveaulien, int32_t n);
 // Linked under rule set 1 now, or after one own move on an empty neighbour.
 // Board and infochaine are put back.
 bool lienen1coup(TPlateau& p, const TMarques& m, int32_t r, int32_t c);
@@ -68,7 +66,7 @@ bool chainelieeapresessai(const TMarques& m, int32_t a, int32_t b);
 // and the corner of its quadrant is empty but for the point.
 bool rectanglecoinvide(const TPlateau& p, int32_t r, int32_t c);
 
-// ---- Capture reading seam ------------------------------------------------------------
+// ---- Test seam: the capture reading ---------------------------------------------------
 // Capture reading used by testelienpossible: true when the chain through
 // (r, c) is captured, `couleur` having just moved. Points at testprise;
 // tests may swap it.

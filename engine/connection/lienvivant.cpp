@@ -4,8 +4,10 @@
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
+#include "engine/board/voisin.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/board/autoatari.h"
+#include "engine/board/garde.h"
 
 namespace {
 
@@ -105,14 +107,12 @@ struct Lien {
   }
 };
 
-// pionsmorts replaced for the length of a scope.
-struct MortsSauves {
-  const TMarques avant = pionsmorts;
-  ~MortsSauves() { pionsmorts = avant; }
+// pionsmorts and infochaine replaced for the length of a scope.
+struct MortsSauves : Restaure<TMarques> {
+  MortsSauves() : Restaure(pionsmorts) {}
 };
-struct ChainesSauvees {
-  const TInfoChaine avant = infochaine;
-  ~ChainesSauvees() { infochaine = avant; }
+struct ChainesSauvees : Restaure<TInfoChaine> {
+  ChainesSauvees() : Restaure(infochaine) {}
 };
 
 }  // namespace
@@ -173,11 +173,16 @@ bool estlieachainevivanteavecmorts(const TMarques& morts, const TPlateau& p, int
   return l.diagonale() || l.saut() || l.motif();
 }
 
+namespace {
+TPrisesMarquees priseszone;  // scratch of testelienchainevivantezone: captures of the move
+TListePoints prisescopie;    // scratch of testelienchainevivantecopie: captures of the move
+}  // namespace
+
 bool testelienchainevivantezone(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   MortsSauves s;
   ChainesSauvees t;
   TPlateau q = p;
-  static TPrisesMarquees prises;
+  TPrisesMarquees& prises = priseszone;
   prises[0] = 0;
   posepioncaptures(prises, CAPACITELISTE, q, r, c, C, O);
   majlibertes(q, prises[0], r, c);
@@ -190,7 +195,7 @@ bool testelienchainevivantecopie(const TPlateau& p, uint8_t X, uint8_t Y, int32_
   MortsSauves s;
   ChainesSauvees t;
   TPlateau q = p;
-  static TListePoints prises;
+  TListePoints& prises = prisescopie;
   prises[0] = 0;
   jouecoup(prises, CAPACITELISTE, q, r, c, X, Y);
   // The live-chain tests now look for the chains judged dead.
@@ -240,4 +245,33 @@ bool pionlieamarque(const TPlateau& p, uint8_t C, int32_t r, int32_t c) {
   return pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     return p[ix(r2, c2)] == C && marquesglobales[ix(r2, c2)];
   });
+}
+
+bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
+  // Step 1.
+  if (r == 0 || libs(r, c) == 1) return false;
+  const int32_t i = ix(r, c);
+  if (infochaine[i][1] != 1 && !pionsmorts[i]) return true;
+  // Step 2. A stone of the colour on each empty neighbour in turn, the
+  // start flagged dead meanwhile.
+  const uint8_t o = adversaire(couleur), ancien = pionsmorts[i];
+  pionsmorts[i] = 1;
+  int32_t score = 0;
+  pastable(r, c, [&](int32_t r2, int32_t c2) {
+    const int32_t e = ix(r2, c2);
+    if (p[e] != VIDE) return false;
+    p[e] = couleur;
+    const auto lib = infochaine[e][0];
+    infochaine[e][0] = 3;
+    if (voisincouleurnonmarque(p, couleur, r2, c2) || diagonalechainevivante(p, r2, c2, couleur, o))
+      score = 2;
+    else if (pionlieachainevivanteparsaut(p, r2, c2, couleur, o) || pionlieachainevivanteforme(p, r2, c2, couleur, o))
+      ++score;
+    p[e] = VIDE;
+    infochaine[e][0] = lib;
+    return score >= 2;
+  });
+  pionsmorts[i] = ancien;
+  // Step 3.
+  return score >= 2;
 }

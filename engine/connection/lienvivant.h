@@ -35,6 +35,10 @@ bool cherchelienchainevivante(const TPlateau& p, TPoint& lien, int32_t r, int32_
 bool cherchesautchainevivante(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O, TPoint& lien);
 // An orthogonal neighbour holds C and is flagged in marquesglobales.
 bool pionlieamarque(const TPlateau& p, uint8_t C, int32_t r, int32_t c);
+// Live-chain link test of a lone or dead-flagged stone of `couleur`: two
+// empty neighbours (or one strong one) would link it to live stones. Board,
+// infochaine and pionsmorts are put back.
+bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur);
 
 // ---- Parts the entries combine ----------------------------------------------------------
 // Direct: an orthogonal neighbour is an own target.

@@ -7,8 +7,6 @@
 #include "engine/board/geometrie.h"
 #include "platform/platform.h"
 
-TFuseki* bibliofuseki = nullptr;
-
 namespace {
 // Mirror axes 1..4 as symmetries: top-bottom, left-right, anti-diagonal,
 // main diagonal. Also the bits 1, 2, 4, 8 of the symmetry mask.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/board/coups.h"
+#include "engine/board/etat.h"
 #include "engine/board/types.h"
 
 constexpr uint8_t SEPARATEURCLE = 0x80;  // between key and value in a line
@@ -85,8 +86,6 @@ class TFuseki {
   TPlateau modele;                  // every point empty: transformed positions go on a copy
   TCoupsListe coups;                // result of the last lookup
 };
-
-extern TFuseki* bibliofuseki;  // the loaded library, or nullptr
 
 // Loads the library for `taille` from the data item "FUSEKI<taille>".
 // A missing, empty or unsorted item gives an empty library.

@@ -5,8 +5,6 @@
 
 #include "platform/platform.h"
 
-TJoseki* bibliojoseki = nullptr;
-
 // What the steps of one request share.
 struct TJoseki::Requete {
   const TPlateau& plateau;  // the game board (moves go only to its empty points)

@@ -59,8 +59,6 @@ class TJoseki : public TFuseki {
   void RechercheReduite(Requete& q, const TPlateau& plateau, std::string cle, uint8_t couleur);
 };
 
-extern TJoseki* bibliojoseki;  // the loaded library, or nullptr
-
 // Loads the library for `taille` (corner region 10) from the data item "JOSEKI".
 // A missing, empty or unsorted item gives an empty library.
 void chargejoseki(int32_t taille);

@@ -7,8 +7,6 @@
 #include "engine/board/rejoue.h"
 #include "engine/board/trace.h"
 
-int32_t noeudsescalier = 0;
-
 namespace {
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }

@@ -13,6 +13,9 @@
 // ladder (false, nothing played).
 bool testescalier(TPlateau& p, int32_t ligne, int32_t colonne, uint8_t defenseur, uint8_t attaquant);
 
+// ---- Test seam -------------------------------------------------------------
+// The flood testescalier runs when the two liberties are not both next to the
+// new stone; declared for the tests.
 // Liberty flood of the defender's chain from (ligne, colonne): `nb` gets the
 // liberty count, the first liberty goes to `premiere`, every later one to
 // `seconde`; the flood stops past 2, and an adjacent chain of the other colour
@@ -20,6 +23,3 @@ bool testescalier(TPlateau& p, int32_t ligne, int32_t colonne, uint8_t defenseur
 constexpr int32_t LIBERTESCAPTURE = 4;
 void libertesescalier(const TPlateau& p, TPoint& premiere, TPoint& seconde, int32_t& nb, int32_t ligne,
                       int32_t colonne);
-
-// Ladder steps (defender extensions) played by the last testescalier call.
-extern int32_t noeudsescalier;

@@ -4,15 +4,16 @@
 #include "engine/reading/prise.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 #include "engine/board/cles.h"
+#include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/board/listecoups.h"
-#include "engine/connection/liaisonvorn.h"
 #include "engine/reading/prise_etat.h"
 #include "engine/board/trace.h"
 
@@ -21,7 +22,7 @@ namespace {
 TEtatPrise lecture;                 // state of the running reading
 TNoeudPrise noeuds[PLISMAXPRISE + 2];  // buffers of the node of each ply
 TMarques cartevide;                    // parent and grandparent maps of the root
-bool lectureencours = false;
+bool lectureencours = false;       // a reading is running
 
 inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0]; }
 inline bool memepoint(TPoint a, int32_t r, int32_t c) { return a.ligne == r && a.colonne == c; }
@@ -300,27 +301,23 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       repetition = deuxsans && (!pointreel(precedent) || precsans);
   }
 
-  // Step 2. Candidates.
+  // Step 2. Candidates. When the owner's generator changed board and chain
+  // table, they are put back on every way out of the node (step 9).
   n.marques = marquesvides;
   TSortieGenerateur g;
+  const EnSortie restaure([&] {
+    if (g.change) {
+      p = n.plateausauve;
+      infochaine = n.chainessauvees;
+    }
+  });
   if (proprio)
     coupsdefenseprise(e, n, g, ko, precedent, pli);
   else
     coupsattaqueprise(e, n, g, ko, precedent, pli);
-  auto restaure = [&] {
-    if (g.change) {
-      p = n.plateausauve;
-      infochaine = n.chainessauvees;
-      g.change = 0;
-    }
-  };
-  if (nbpoints(n.liste) == 0) {
-    restaure();
-    return proprio ? 1 : 0;
-  }
+  if (nbpoints(n.liste) == 0) return proprio ? 1 : 0;
   if (g.statut == STATUTFUITE || g.statut == STATUTPRISE) {
     e.tueurs[pli] = e.tueurs[pli + 1] = TPoint{};
-    restaure();
     return g.statut == STATUTFUITE ? 0 : 1;
   }
   if (g.statut == STATUTINDICE) e.tueurs[pli + 1] = TPoint{};
@@ -389,114 +386,119 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       // Step 7.4. Line and marks.
       ++legaux;
       e.ligne[pli] = m;
-      const bool prend = nbpoints(n.prises) > 0;
-      if (reel) {
-        n.marques[indexcase(m.ligne, m.colonne)] = prend ? MARQUEPRISE : MARQUEJOUE;
-        if (cacheactif) cacheplateaux[e.couleurcache - 1][indexcase(e.cl, e.cc)][indexcase(m.ligne, m.colonne)] = 1;
-      }
-      // Step 7.5. Ko shape, and the key after the move.
-      TPoint koenfant{};
-      const int32_t im = reel ? indexcase(m.ligne, m.colonne) : 0;
-      if (reel && nbpoints(n.prises) == 1 && infochaine[im][0] == 1 && pierreisolee(p, m)) {
-        koenfant = {ligneliste(n.prises, 1), colonneliste(n.prises, 1)};
-        ++e.prisesko;
-      } else {
-        e.prisesko = 0;
-      }
-      uint32_t cleapres = clebase;
-      if (reel && pli <= DERNIERPLITRANSPOSITION) {
-        xorclepion(cleapres, m.ligne, m.colonne, s);
-        for (int32_t k = 1; k <= nbpoints(n.prises); ++k)
-          xorclepion(cleapres, ligneliste(n.prises, k), colonneliste(n.prises, k), o);
-        if (pointreel(koenfant)) xorclemoyo(cleapres, koenfant.ligne, koenfant.colonne);
-      }
-      // Step 7.6. Decide without reading.
-      e.extensionpermise = 1;
-      int32_t r = -1;
-      bool parlatable = false;
-      int32_t position = 0;  // insert position in the ply's table, 0 = no insert
-      if (pli >= 3 && pli <= 5) {
-        const int32_t t = cherchetranspositionprise(e, pli, cleapres);
-        if (t <= 0) {
-          r = -t;
-          parlatable = true;
+      bool reussi = false;
+      {
+        // Step 7.11, first half: on leaving this block the move is undone
+        // (stone lifted, chain table back, captured stones put back).
+        const int32_t im = reel ? indexcase(m.ligne, m.colonne) : 0;
+        const EnSortie annule([&] {
+          if (!reel) return;
+          p[im] = VIDE;
+          infochaine = n.chaines;
+          for (int32_t k = 1; k <= nbpoints(n.prises); ++k)
+            p[indexcase(ligneliste(n.prises, k), colonneliste(n.prises, k))] = o;
+        });
+        const bool prend = nbpoints(n.prises) > 0;
+        if (reel) {
+          n.marques[indexcase(m.ligne, m.colonne)] = prend ? MARQUEPRISE : MARQUEJOUE;
+          if (cacheactif) cacheplateaux[e.couleurcache - 1][indexcase(e.cl, e.cc)][indexcase(m.ligne, m.colonne)] = 1;
+        }
+        // Step 7.5. Ko shape, and the key after the move.
+        TPoint koenfant{};
+        if (reel && nbpoints(n.prises) == 1 && infochaine[im][0] == 1 && pierreisolee(p, m)) {
+          koenfant = {ligneliste(n.prises, 1), colonneliste(n.prises, 1)};
+          ++e.prisesko;
         } else {
-          position = t;
+          e.prisesko = 0;
         }
-      }
-      if (r < 0) r = decidesanslire(e, n, parent, grandparent, m, precedent, pli, s, repetition, prend);
-      // Step 7.7. Depth limit.
-      if (r < 0 && pli >= e.d) {
-        const int32_t lc = libertescible(e);
-        const bool plusloin = e.extensionpermise && ((proprio && lc == 2) || (!proprio && lc == 1));
-        if (!plusloin || pli + 1 >= PLISMAXPRISE) {
-          if (plusloin) ecritdebug("prise : pli hors limite");
-          r = 0;
+        uint32_t cleapres = clebase;
+        if (reel && pli <= DERNIERPLITRANSPOSITION) {
+          xorclepion(cleapres, m.ligne, m.colonne, s);
+          for (int32_t k = 1; k <= nbpoints(n.prises); ++k)
+            xorclepion(cleapres, ligneliste(n.prises, k), colonneliste(n.prises, k), o);
+          if (pointreel(koenfant)) xorclemoyo(cleapres, koenfant.ligne, koenfant.colonne);
         }
-      }
-      if (r < 0 && pli >= 6 && pli <= DERNIERPLITRANSPOSITION) {
-        const int32_t t = cherchetranspositionprise(e, pli, cleapres);
-        if (t <= 0) {
-          r = -t;
-          parlatable = true;
-        } else {
-          position = t;
-        }
-      }
-      if (r < 0) {
-        // Step 7.8. Capture of the stone the owner has just played.
-        int32_t ajout = 0;
-        if (!proprio && prend && pli > 1 && pointreel(precedent) &&
-            p[indexcase(precedent.ligne, precedent.colonne)] == VIDE && infochaine[im][0] != 1 &&
-            parent[indexcase(precedent.ligne, precedent.colonne)] != MARQUEPRISE) {
-          if (e.d >= e.profmax) r = 1;
-          else ajout = 2;
-        }
-        // Step 7.9. Child.
-        if (r < 0) {
-          if (pli + 1 >= PLISMAXPRISE) {
-            ecritdebug("prise : pli hors limite");
-            r = 0;
+        // Step 7.6. Decide without reading.
+        e.extensionpermise = 1;
+        int32_t r = -1;
+        bool parlatable = false;
+        int32_t position = 0;  // insert position in the ply's table, 0 = no insert
+        if (pli >= 3 && pli <= 5) {
+          const int32_t t = cherchetranspositionprise(e, pli, cleapres);
+          if (t <= 0) {
+            r = -t;
+            parlatable = true;
           } else {
-            e.d += ajout;
-            r = recuprise(n.marques, parent, cleapres, koenfant, m, pli + 1, s, o);
-            e.d -= ajout;
+            position = t;
+          }
+        }
+        if (r < 0) r = decidesanslire(e, n, parent, grandparent, m, precedent, pli, s, repetition, prend);
+        // Step 7.7. Depth limit.
+        if (r < 0 && pli >= e.d) {
+          const int32_t lc = libertescible(e);
+          const bool plusloin = e.extensionpermise && ((proprio && lc == 2) || (!proprio && lc == 1));
+          if (!plusloin || pli + 1 >= PLISMAXPRISE) {
+            if (plusloin) ecritdebug("prise : pli hors limite");
+            r = 0;
+          }
+        }
+        if (r < 0 && pli >= 6 && pli <= DERNIERPLITRANSPOSITION) {
+          const int32_t t = cherchetranspositionprise(e, pli, cleapres);
+          if (t <= 0) {
+            r = -t;
+            parlatable = true;
+          } else {
+            position = t;
+          }
+        }
+        if (r < 0) {
+          // Step 7.8. Capture of the stone the owner has just played.
+          int32_t ajout = 0;
+          if (!proprio && prend && pli > 1 && pointreel(precedent) &&
+              p[indexcase(precedent.ligne, precedent.colonne)] == VIDE && infochaine[im][0] != 1 &&
+              parent[indexcase(precedent.ligne, precedent.colonne)] != MARQUEPRISE) {
+            if (e.d >= e.profmax) r = 1;
+            else ajout = 2;
+          }
+          // Step 7.9. Child.
+          if (r < 0) {
+            if (pli + 1 >= PLISMAXPRISE) {
+              ecritdebug("prise : pli hors limite");
+              r = 0;
+            } else {
+              e.d += ajout;
+              const EnSortie rendextension([&] { e.d -= ajout; });
+              r = recuprise(n.marques, parent, cleapres, koenfant, m, pli + 1, s, o);
+            }
+          }
+        }
+        resultat = r;
+        // Step 7.10. Stores.
+        if (!parlatable && position > 0) inseretranspositionprise(e, pli, position, cleapres, r);
+        reussi = proprio ? r == 0 : r == 1;
+        if (cacheactif && pli <= DERNIERPLITRANSPOSITION) {
+          uint32_t k = cleapres;
+          if (pli <= 4) {
+            if (s == NOIR) k ^= cletrait;
+            if (!parlatable) inserecacheprise(e, k, r);
+          }
+          if (reussi && casierprise(e)[0] < ENTREESCACHEPRISE) {
+            if (o == NOIR) k ^= cletrait;
+            if (pointreel(koenfant)) xorclemoyo(k, koenfant.ligne, koenfant.colonne);
+            if (!proprio) inserecacheprise(e, k, r);
+            for (int32_t c = 1; c <= nbpoints(n.liste) && casierprise(e)[0] < ENTREESCACHEPRISE; ++c) {
+              const int32_t rc = ligneliste(n.liste, c), cc = colonneliste(n.liste, c);
+              if (rc == 0 || p[indexcase(rc, cc)] != VIDE) continue;
+              uint32_t k2 = k;
+              xorclepion(k2, rc, cc, o);
+              inserecacheprise(e, k2, r);
+            }
           }
         }
       }
-      resultat = r;
-      // Step 7.10. Stores.
-      if (!parlatable && position > 0) inseretranspositionprise(e, pli, position, cleapres, r);
-      const bool reussi = proprio ? r == 0 : r == 1;
-      if (cacheactif && pli <= DERNIERPLITRANSPOSITION) {
-        uint32_t k = cleapres;
-        if (pli <= 4) {
-          if (s == NOIR) k ^= cletrait;
-          if (!parlatable) inserecacheprise(e, k, r);
-        }
-        if (reussi && casierprise(e)[0] < ENTREESCACHEPRISE) {
-          if (o == NOIR) k ^= cletrait;
-          if (pointreel(koenfant)) xorclemoyo(k, koenfant.ligne, koenfant.colonne);
-          if (!proprio) inserecacheprise(e, k, r);
-          for (int32_t c = 1; c <= nbpoints(n.liste) && casierprise(e)[0] < ENTREESCACHEPRISE; ++c) {
-            const int32_t rc = ligneliste(n.liste, c), cc = colonneliste(n.liste, c);
-            if (rc == 0 || p[indexcase(rc, cc)] != VIDE) continue;
-            uint32_t k2 = k;
-            xorclepion(k2, rc, cc, o);
-            inserecacheprise(e, k2, r);
-          }
-        }
-      }
-      // Step 7.11. Undo and cut-off.
-      if (reel) {
-        p[im] = VIDE;
-        infochaine = n.chaines;
-        for (int32_t k = 1; k <= nbpoints(n.prises); ++k)
-          p[indexcase(ligneliste(n.prises, k), colonneliste(n.prises, k))] = o;
-      }
+      // Step 7.11. Cut-off.
       if (reussi) {
         e.tueurs[pli] = m;
-        restaure();
         return resultat;
       }
       // Step 7.12. Widening after a failure.
@@ -568,13 +570,17 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
     e.prisesko = 0;
     resultat = (proprio && libertescible(e) == 1) ? 1 : 0;
   }
-  // Step 9. Restore.
-  restaure();
+  // Step 9. Board and chain table come back through `restaure`.
   if (proprio && !e.proprioepuise && resultat == 1) e.proprioepuise = 1;
   return resultat;
 }
 
 }  // namespace
+
+// ---- Test seam ------------------------------------------------------------------------------
+
+TAlerteLecture alertelectureimbriquee = nullptr;
+void (*sondelectureprise)() = nullptr;
 
 // ---- Shared helpers ---------------------------------------------------------------------
 
@@ -620,6 +626,12 @@ int32_t profondeurtravailprise(int32_t profondeur, bool propriocommence) {
   return impair ? profondeur - 1 : profondeur;
 }
 
+namespace {
+// Scratch of testprise: the caller's board and chain table, put back at the end.
+TPlateau plateaucopie;
+TInfoChaine chainescopie;
+}  // namespace
+
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko) {
   const int32_t i0 = indexcase(ligne, colonne);
@@ -627,11 +639,15 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   if (p[i0] == VIDE) return false;
   // Step 1. In atari with the attacker to move and no ko: captured.
   if (infochaine[i0][0] == 1 && p[i0] == couleur && !pointreel(ko)) return true;
+  // The state and node buffers belong to the running reading.
   if (lectureencours) {
     ecritdebug("testprise : lecture imbriquee");
+    if (alertelectureimbriquee) alertelectureimbriquee(ligne, colonne);
+    assert(alertelectureimbriquee && "capture reading started inside another");
     return false;
   }
   lectureencours = true;
+  const EnSortie finlecture([] { lectureencours = false; });
   profondeur = std::clamp(profondeur, 1, PROFONDEURMAXPRISE);
 
   // Step 2. Reading state.
@@ -656,42 +672,43 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   // Step 3. Cache.
   e.couleurcache = e.proprio == NOIR ? 1 : 2;
   if (cacheactif) cacheplateaux[e.couleurcache - 1][i0][i0] = 1;
-  // Step 4. Copies.
-  static TPlateau plateaucopie;
-  static TInfoChaine chainescopie;
+  // Step 4. Copies, written back on leaving the block (step 10).
   plateaucopie = p;
   chainescopie = infochaine;
+  int32_t resultat = 0;
+  {
+    const EnSortie remet([&] {
+      p = plateaucopie;
+      infochaine = chainescopie;
+    });
+    const uint8_t premier = static_cast<uint8_t>(1 - couleur);
+    const bool propriocommence = premier == e.proprio;
+    // Step 5. Outside liberties.
+    preparelibertesprise(e, !propriocommence);
+    // Step 6. Prepared points.
+    e.prepares[0] = 0;
+    if (niveau > 3) preparecoupsprise(e, profondeur, limitelibertes);
+    // Step 7. Depth and schedule.
+    e.d = std::max(profondeurtravailprise(profondeur, propriocommence), 1);
+    e.profmax = e.d + 4;
+    std::fill(std::begin(e.limites), std::end(e.limites), 2);
+    limitelibertesparprofondeur(e.limites, e.d, limitelibertes);
 
-  const uint8_t premier = static_cast<uint8_t>(1 - couleur);
-  const bool propriocommence = premier == e.proprio;
-  // Step 5. Outside liberties.
-  preparelibertesprise(e, !propriocommence);
-  // Step 6. Prepared points.
-  e.prepares[0] = 0;
-  if (niveau > 3) preparecoupsprise(e, profondeur, limitelibertes);
-  // Step 7. Depth and schedule.
-  e.d = std::max(profondeurtravailprise(profondeur, propriocommence), 1);
-  e.profmax = e.d + 4;
-  std::fill(std::begin(e.limites), std::end(e.limites), 2);
-  limitelibertesparprofondeur(e.limites, e.d, limitelibertes);
+    // Step 8. Root.
+    if (sondelectureprise) sondelectureprise();
+    cartevide = marquesvides;
+    resultat =
+        recuprise(cartevide, cartevide, static_cast<uint32_t>(compteurcache), ko, TPoint{}, 1, couleur, premier);
 
-  // Step 8. Root.
-  cartevide = marquesvides;
-  const int32_t resultat =
-      recuprise(cartevide, cartevide, static_cast<uint32_t>(compteurcache), ko, TPoint{}, 1, couleur, premier);
-
-  // Step 9. Counters and budget.
-  compteurnoeuds += e.noeuds;
-  compteurnoeudslecture += e.noeuds;
-  if (e.noeuds > BUDGETPRISE) {
-    lecturelongue = lecturelongueavant;
-    depassementprise = 1;
+    // Step 9. Counters and budget.
+    compteurnoeuds += e.noeuds;
+    compteurnoeudslecture += e.noeuds;
+    if (e.noeuds > BUDGETPRISE) {
+      lecturelongue = lecturelongueavant;
+      depassementprise = 1;
+    }
   }
-  // Step 10. Restore.
-  p = plateaucopie;
-  infochaine = chainescopie;
   // Step 11. Cache onto the whole chain.
   if (cacheactif && compteurcache == 0 && infochaine[i0][1] != 1) copiecachechaine(e);
-  lectureencours = false;
   return resultat == 1;
 }

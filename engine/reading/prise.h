@@ -17,16 +17,8 @@ constexpr int32_t PROFONDEURMAXPRISE = 20;   // depths above this are read as th
 constexpr int32_t CAPACITEPRISE = 300;     // candidate lists
 constexpr int32_t CAPACITEREFUTATIONS = 50;  // ply-4 refutations offered to the root
 constexpr int32_t CAPACITEPREPARES = 16;   // prepared points
-constexpr int32_t NBTABLESRECU = 36;       // transposition tables, plies 3..38
 constexpr int32_t DERNIERPLITRANSPOSITION = 20;  // the capture reading uses plies 3..20
 constexpr int32_t ENTREESCACHEPRISE = 300;   // entries of one cache bucket
-
-// ---- Stores ---------------------------------------------------------------
-// Per-ply transposition tables (value, key), table t (from 3) at
-// [(t-3)*10000 ..]; the capture, life-and-death and enclosed-chain readings
-// keep their own fill counts.
-extern TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
-extern int32_t profmaxrecu;  // deepest ply reached by a capture reading
 
 // ---- Entry ------------------------------------------------------------------
 // True when the chain through (ligne, colonne) is captured: `couleur` has
@@ -36,6 +28,12 @@ extern int32_t profmaxrecu;  // deepest ply reached by a capture reading
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko);
 
+// Moves (ligne, colonne) to position k of the list, the others keeping their
+// order; nothing when the point is not at position k or later.
+void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);
+
+// ---- Test seam ----------------------------------------------------------------
+// Two steps of testprise's set-up, declared for the tests.
 // Liberty schedule of a reading of working depth d and limit n: entries
 // 1..d+4 of `limites` (index 0 unused).
 void limitelibertesparprofondeur(int32_t* limites, int32_t d, int32_t n);
@@ -43,6 +41,12 @@ void limitelibertesparprofondeur(int32_t* limites, int32_t d, int32_t n);
 // Working depth: the ply of the owner's last move (see testprise).
 int32_t profondeurtravailprise(int32_t profondeur, bool propriocommence);
 
-// Moves (ligne, colonne) to position k of the list, the others keeping their
-// order; nothing when the point is not at position k or later.
-void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);
+// A reading asked for while another runs answers false without reading (its
+// state and node buffers are taken): it is traced and reported to this alert,
+// which the programs leave null; a build without NDEBUG then stops on an
+// assertion. The unit tests set an alert that fails the running test.
+using TAlerteLecture = void (*)(int32_t ligne, int32_t colonne);
+extern TAlerteLecture alertelectureimbriquee;
+// Called once inside every reading, just before its root node; null in the
+// programs. Lets a test ask for a reading inside another.
+extern void (*sondelectureprise)();

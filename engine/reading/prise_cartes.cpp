@@ -8,8 +8,6 @@
 #include "engine/board/pas.h"
 #include "engine/reading/prise.h"
 
-TInfoChaine infochainelecture;
-
 void marquepionsparcouleur(const TPlateau& p, const TMarques& marques) {
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r <= n; ++r)
@@ -21,10 +19,16 @@ void marquepionsparcouleur(const TPlateau& p, const TMarques& marques) {
     }
 }
 
+namespace {
+// Scratch of preparecartelecture: the board it fills and the saved chain table.
+TPlateau copielecture;
+TInfoChaine chaineslecture;
+}  // namespace
+
 void preparecartelecture(const TPlateau& p) {
   // Step 1. Copy.
-  static TPlateau copie;
-  static TInfoChaine sauve;
+  TPlateau& copie = copielecture;
+  TInfoChaine& sauve = chaineslecture;
   copie = p;
   constexpr int32_t seuil = 3;
   bool rempli = false;

@@ -6,8 +6,6 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-extern TInfoChaine infochainelecture;  // liberties as the readings count them (infochaine layout)
-
 // Sets ciblesnoires (black stone) or ciblesblanches (any other point) where
 // `marques` is nonzero; neither map is cleared first.
 void marquepionsparcouleur(const TPlateau& p, const TMarques& marques);

@@ -93,7 +93,7 @@ TCasierPrise& casierprise(const TEtatPrise& e);
 void inserecacheprise(const TEtatPrise& e, uint32_t cle, int32_t valeur);
 void copiecachechaine(const TEtatPrise& e);
 
-// Calls into the ladder reading and the connection unit's collectors
+// Calls into the ladder reading and the linked-chain collectors
 // (prise_liens.cpp).
 // Ladder: the chain whose single liberty is (r, c) is captured in a ladder.
 bool echelleprise(TPlateau& p, int32_t r, int32_t c, uint8_t defenseur, uint8_t attaquant);

@@ -1,6 +1,6 @@
-// The capture reading's calls into the ladder reading and into the
-// connection unit's liberty collectors.
-#include "engine/connection/collecteurs.h"
+// The capture reading's calls into the ladder reading and into the liberty
+// collectors of linked chains.
+#include "engine/board/collecteurs.h"
 #include "engine/reading/escalier.h"
 #include "engine/reading/prise_etat.h"
 

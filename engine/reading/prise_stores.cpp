@@ -6,9 +6,6 @@
 #include "engine/board/parcours.h"
 #include "engine/reading/prise_etat.h"
 
-TEntreeCle tablehachrecu[NBTABLESRECU * ENTREESPARTABLE];
-int32_t profmaxrecu = 0;
-
 int32_t cherchetranspositionprise(const TEtatPrise& e, int32_t pli, uint32_t cle) {
   return cherchecletransposition(cle, pli, e.nbtransposition[pli], tablehachrecu);
 }
@@ -18,9 +15,10 @@ int32_t cherchetranspositionprise(const TEtatPrise& e, int32_t pli, uint32_t cle
 void inseretranspositionprise(TEtatPrise& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
   int32_t& n = e.nbtransposition[pli];
   if (n >= ENTREESPARTABLE || position < 1 || position > n + 1) return;
-  TEntreeCle* t = tablehachrecu + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE - 1;
-  std::memmove(&t[position + 1], &t[position], static_cast<size_t>(n + 1 - position) * sizeof(TEntreeCle));
-  t[position] = {valeur, static_cast<int32_t>(cle)};
+  // Entry j (from 1) is t[j - 1].
+  TEntreeCle* t = tablehachrecu + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE;
+  std::memmove(&t[position], &t[position - 1], static_cast<size_t>(n + 1 - position) * sizeof(TEntreeCle));
+  t[position - 1] = {valeur, static_cast<int32_t>(cle)};
   ++n;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/board/types.h"
+#include "frontend/commandes.h"
 #include "frontend/gtp.h"
 #include "frontend/partie.h"
 
@@ -17,7 +18,7 @@ namespace frontendtest {
 
 // Protocol layer and game as after start-up with the default settings.
 inline void nouvellepartie(uint8_t tailles = 74, int32_t niveau = 7) {
-  gtpinit(0, "debug.txt");
+  gtpinit(0, "debug.txt", tabcommandesgtp);
   gtpinitpartie(niveau, 2, tailles);
 }
 

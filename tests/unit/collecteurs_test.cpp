@@ -1,4 +1,4 @@
-// Liberty collectors of linked chains and the point link tests.
+// The diagonal rule, liberty collectors of linked chains and the point link tests.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,7 +7,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
-#include "engine/connection/collecteurs.h"
+#include "engine/board/collecteurs.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -43,6 +43,28 @@ class Collecteurs : public ::testing::Test {
  protected:
   void TearDown() override { flagscan = 1; }
 };
+
+// Black stones at (2, 2) and (3, 3); the shared points are (2, 3) and (3, 2).
+TEST_F(Collecteurs, DiagonalRule) {
+  struct Cas {
+    const char* nom;
+    const char* d;
+    bool attendu;
+  } cas[] = {
+      {"both shared points empty", ".....\n.X...\n..X..\n.....\n.....\n", true},
+      {"one empty, white there would stand in self-atari", ".....\n.XO..\n..X..\n.X...\n.....\n", true},
+      {"one empty, white there would have two liberties", ".....\n.XO..\n..X..\n.....\n.....\n", false},
+      {"both shared points white", ".....\n.XO..\n.OX..\n.....\n.....\n", false},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    const TPlateau p = pose(k.d);
+    inchange(p, [&] {
+      EXPECT_EQ(diagonaleliee(p, NOIR, 2, 2, 3, 3), k.attendu);
+      EXPECT_EQ(diagonaleliee(p, NOIR, 3, 3, 2, 2), k.attendu);  // either way round
+    });
+  }
+}
 
 enum class Collecteur { captures2, captures, aveccaptures, avecmorts, simple };
 

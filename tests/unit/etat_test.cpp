@@ -1,22 +1,20 @@
-// Engine state: tables of the board size and the per-move reset.
+// Engine state: tables of the board size, and the per-move reset checked
+// global by global against the data sheet's rules.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "engine/board/etat.h"
-#include "engine/board/niveau.h"
 #include "platform/platform.h"
 #include "tests/support/fixture.h"
 
 namespace {
-
-uint32_t tickfixe() { return 5000; }
-
-struct EtatTest : ::testing::Test {
-  void SetUp() override { platform::seam::fixetickcount(tickfixe); }
-  void TearDown() override { platform::seam::fixetickcount(nullptr); }
-};
 
 std::vector<std::pair<int, int>> voisinsde(int r, int c) {
   std::vector<std::pair<int, int>> v;
@@ -77,182 +75,275 @@ TEST(TablesTaille, EdgeDistanceAndCornerZones) {
   EXPECT_EQ(distancebord[indexcase(2, 3)], 1);
 }
 
-// Dirties everything the reset must bring back.
-void salit() {
-  coupbasetrouve = 1;
-  flagouverture = 3;
-  historiquehash.nombre = 5;
-  modenettoyage = 1;
-  lectureconfirmee = 1;
-  sansstatut = 1;
-  flagcoupure = flagcoupure2 = flagcoupure3 = 9;
-  peintmortsavant = 0;
-  compteurcache = 77;
-  cacheactif = 1;
-  depassementprise = depassementpropagation = 1;
-  flagsurvie = 0;
-  flagscan = 0;
-  strategie = 0;
-  pointko = TPoint{3, 4};
-  compteurnoeuds = compteurnoeudsprise = compteurnoeudslecture = 1234;
-  zerolecture[7] = 5;
-  territoire[10] = 1;
-  territoire4[20] = 0;
-  casesjouables[5] = 0;
-  casesinterdites[6] = 1;
-  pionsmorts[7] = 1;
-  marquesvides[8] = 1;
-  infozones[9] = TInfoZone{4, 5, 1};
-  cacheprise[1][30][0] = 12;
-  cacheplateaux[0][40][41] = 1;
-  essaiordi(3, 3).essaifait = 1;
-  essaiordi(3, 3).liensessai[12] = 0x800;
-  essaijoueur(19, 19).marquesessai[360] = 0x80;
-  essaijoueur(19, 19).etatessai[0] = -6;  // not cleared by the reset
-  cartefinale1[100] = 3;
-  casescandidates[100] = 1;
-  lesfaibles[50] = 1;
-  numerocoup = 40;
-  plateaumoteur[indexcase(4, 4)] = NOIR;
+// ---- The reset against the sheet ------------------------------------------------------
+// Every global of the sheet is dirtied with a byte pattern that no rule's
+// value matches, the reset's inputs are set, initmoteur runs, and each global
+// is checked against its rule; everything is put back afterwards.
+
+constexpr unsigned char SALETE = 0xA5;
+constexpr int TAILLEESSAI = 13;
+
+// A heap copy of a global of any type (C arrays included).
+template <class T> struct Boite {
+  T v;
+};
+template <class T> std::unique_ptr<Boite<T>> copie(const T& x) {
+  auto b = std::make_unique<Boite<T>>();
+  if constexpr (std::is_trivially_copyable_v<T>) std::memcpy(&b->v, &x, sizeof(T));
+  else b->v = x;
+  return b;
+}
+template <class T> void colle(T& x, const Boite<T>& b) {
+  if constexpr (std::is_trivially_copyable_v<T>) std::memcpy(&x, &b.v, sizeof(T));
+  else x = b.v;
 }
 
-TEST_F(EtatTest, ResetGivesStartValues) {
+bool memes(const TConfig& a, const TConfig& b) {
+  return a.taille == b.taille && a.modetemps == b.modetemps && a.tempsbyoyomi == b.tempsbyoyomi &&
+         a.pierresbyoyomi == b.pierresbyoyomi && a.tempsprincipal == b.tempsprincipal && a.handicap == b.handicap &&
+         a.niveauconfig == b.niveauconfig && a.regle == b.regle && a.komi == b.komi && a.regleko == b.regleko;
+}
+template <class T> bool memes(const T& a, const T& b) {
+  if constexpr (std::is_trivially_copyable_v<T>) return std::memcmp(&a, &b, sizeof(T)) == 0;
+  else return a == b;
+}
+
+template <class T> void salit(T& x) {
+  if constexpr (std::is_trivially_copyable_v<T>) std::memset(static_cast<void*>(&x), SALETE, sizeof(T));
+  else if constexpr (requires { x.push_back(0); }) x.push_back(0x5A5A5A5A);
+  // The settings record is an input of the reset: the test sets it.
+}
+
+// Every element of x equals v (x as a whole when of v's type).
+template <class T, class V> bool tousegaux(const T& x, const V& v) {
+  if constexpr (std::is_same_v<T, V>) return std::memcmp(&x, &v, sizeof(T)) == 0;
+  else if constexpr (std::is_arithmetic_v<T>) return x == v;
+  else {
+    for (const auto& e : x)
+      if (!tousegaux(e, v)) return false;
+    return true;
+  }
+}
+
+// The expected image of a global under the rules that write only part of it.
+template <class T, class V> void metpremier(T& x, const V& v) {
+  if constexpr (std::is_arithmetic_v<std::remove_reference_t<decltype(x[0])>>) x[0] = v;
+  else
+    for (auto& e : x) metpremier(e, v);
+}
+template <class C, class T, class F> void surchaque(T& x, const F& f) {
+  if constexpr (std::is_same_v<T, C>) f(x);
+  else
+    for (auto& e : x) surchaque<C>(e, f);
+}
+template <class T, class V> void metpartout(T& x, const V& v) {
+  if constexpr (std::is_arithmetic_v<T>) x = static_cast<T>(v);
+  else
+    for (auto& e : x) metpartout(e, v);
+}
+
+// What the level control gives from the test's inputs: no clock, level 0
+// (read as 7), requested level 5, 13x13.
+const std::map<std::string, int64_t> NIVEAUATTENDU = {
+    {"niveau", 5},        {"paramniveaua", 6},    {"paramniveaub", 3},  {"profondeurlecture", 10},
+    {"paramniveauc", 8},  {"paramniveaud", 4},    {"paramniveaue", 5},  {"paramniveauf", 1},
+    {"paramniveaug", 2},  {"niveaumin3", 1},      {"niveaumin3b", 1},   {"niveaumin4", 1},
+    {"lectureprofonde", 1}, {"lecturelongue", 1}, {"flagfuseki", 0},
+};
+
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
+
+// One global of the sheet: its value before the test, the dirtied value the
+// reset starts from, and the check of its rule.
+struct Suivi {
+  const char* nom;
+  explicit Suivi(const char* n) : nom(n) {}
+  virtual ~Suivi() = default;
+  virtual void sauve() = 0;
+  virtual void salis() = 0;
+  virtual void photographie() = 0;    // the state the reset starts from
+  virtual void attendconstruite() {}  // after construittables on that state
+  virtual bool atravail() const { return true; }  // the dirt differs from the rule's value
+  virtual AssertionResult verifie() const = 0;
+  virtual void restaure() = 0;
+};
+
+template <class T, class F> struct SuiviDe : Suivi {
+  T& x;
+  F regle;  // the rule, evaluated when asked, as the reset does
+  std::unique_ptr<Boite<T>> origine, avant, construit;
+  SuiviDe(const char* n, T& g, F r) : Suivi(n), x(g), regle(r) {}
+
+  void sauve() override { origine = copie(x); }
+  void salis() override { salit(x); }
+  void photographie() override { avant = copie(x); }
+  void restaure() override { colle(x, *origine); }
+
+  void attendconstruite() override {
+    if constexpr (std::is_same_v<decltype(regle()), remise::Construite>) {
+      construit = copie(x);
+      colle(x, *avant);
+    }
+  }
+  bool atravail() const override { return atravail(regle()); }
+  AssertionResult verifie() const override { return verifie(regle()); }
+
+  template <class R> static bool atravail(const R&) { return true; }
+  template <class V> bool atravail(const remise::Vaut<V>& r) const { return !tousegaux(avant->v, r.v); }
+  template <class V> bool atravail(const remise::ApresNiveau<V>& r) const { return !tousegaux(avant->v, r.v); }
+
+  AssertionResult resultat(bool ok, const char* pourquoi) const {
+    if (ok) return AssertionSuccess();
+    return AssertionFailure() << nom << ": " << pourquoi;
+  }
+  AssertionResult commeimage(const Boite<T>& image, const char* pourquoi) const {
+    return resultat(memes(x, image.v), pourquoi);
+  }
+  AssertionResult verifie(remise::Laisse) const { return commeimage(*avant, "changed, but the reset leaves it"); }
+  AssertionResult verifie(remise::Construite) const {
+    return commeimage(*construit, "not the table construittables builds for the size");
+  }
+  AssertionResult verifie(remise::ParNiveau) const {
+    const auto it = NIVEAUATTENDU.find(nom);
+    if (it == NIVEAUATTENDU.end()) return resultat(false, "set by niveaureel, but no expected value in this test");
+    if constexpr (std::is_arithmetic_v<T>) return resultat(static_cast<int64_t>(x) == it->second, "level value");
+    else return resultat(false, "a level global should be a number");
+  }
+  AssertionResult verifie(remise::Mesure) const {
+    // The speed measure plays on rows and columns 1..9 and clears them in the chain table.
+    auto image = copie(avant->v);
+    if constexpr (std::is_same_v<T, TInfoChaine>) {
+      for (int r = 1; r <= 9; ++r)
+        for (int c = 1; c <= 9; ++c) image->v[indexcase(r, c)] = TEntreeChaine{0, 0};
+    }
+    return commeimage(*image, "not left alone outside the speed measure's corner");
+  }
+  template <class V> AssertionResult verifie(const remise::Vaut<V>& r) const {
+    return resultat(tousegaux(x, r.v), "not at its value");
+  }
+  template <class V> AssertionResult verifie(const remise::ApresNiveau<V>& r) const {
+    return resultat(tousegaux(x, r.v), "not at its value");
+  }
+  template <class V> AssertionResult verifie(const remise::Premier<V>& r) const {
+    auto image = copie(avant->v);
+    metpremier(image->v, r.v);
+    return commeimage(*image, "word 0 not cleared, or more than word 0 written");
+  }
+  template <class V, class C, class... M> AssertionResult verifie(const remise::Champs<V, C, M...>& r) const {
+    auto image = copie(avant->v);
+    surchaque<C>(image->v, [&](C& c) { std::apply([&](auto... m) { (metpartout(c.*m, r.v), ...); }, r.champs); });
+    return commeimage(*image, "listed fields not cleared, or other fields written");
+  }
+};
+
+template <class T, class F> std::unique_ptr<Suivi> suivi(const char* nom, T& x, F regle) {
+  return std::make_unique<SuiviDe<T, F>>(nom, x, regle);
+}
+
+std::vector<std::unique_ptr<Suivi>> feuille() {
+  std::vector<std::unique_ptr<Suivi>> v;
+#define GLOBALE(type, nom, regle, ...) v.push_back(suivi(#nom, nom, [] {  \
+    using namespace remise;                                                \
+    return regle;                                                          \
+  }));
+#define ALIAS(type, nom, cible)
+#include "engine/board/etat_globales.h"
+#undef GLOBALE
+#undef ALIAS
+  return v;
+}
+
+uint32_t tickfixe() { return 5000; }
+
+struct Remise : ::testing::Test {
+  std::vector<std::unique_ptr<Suivi>> globales = feuille();
+  void SetUp() override {
+    platform::seam::fixetickcount(tickfixe);
+    for (auto& g : globales) g->sauve();
+  }
+  void TearDown() override {
+    for (auto& g : globales) g->restaure();
+    platform::seam::fixetickcount(nullptr);
+  }
+};
+
+// The reset's inputs: the move entry's settings and side, no clock, the
+// level as at start-up, and a board left by the last move.
+void entrees() {
   configmoteur = TConfig{};
-  configmoteur.taille = 19;
-  configmoteur.niveauconfig = 7;
-  couleurdemandee = NOIR;
+  configmoteur.taille = TAILLEESSAI;
+  configmoteur.niveauconfig = 5;
+  couleurdemandee = BLANC;
   tempsrestant = {-1, 0};
-  niveau = 7;
-  salit();
+  niveau = 0;
+  flagfuseki = 0;
+  plateaumoteur = plateauvide();
+  plateaumoteur[indexcase(4, 4)] = NOIR;
+  plateaumoteur[indexcase(10, 3)] = BLANC;
+}
+
+TEST_F(Remise, EveryGlobalOfTheSheetFollowsItsRule) {
+  for (auto& g : globales) g->salis();
+  entrees();
+  for (auto& g : globales) g->photographie();
+  construittables(TAILLEESSAI);
+  for (auto& g : globales) g->attendconstruite();
+  for (const auto& g : globales) EXPECT_TRUE(g->atravail()) << g->nom << ": its dirt already equals its value";
+
   initmoteur();
 
+  for (const auto& g : globales) EXPECT_TRUE(g->verifie());
+#define GLOBALE(type, nom, regle, ...)
+#define ALIAS(type, nom, cible) EXPECT_EQ(&nom, &cible) << #nom;
+#include "engine/board/etat_globales.h"
+#undef GLOBALE
+#undef ALIAS
+}
+
+TEST_F(Remise, StartValuesOfTheMove) {
+  // The values a move starts from, independently of the sheet.
+  entrees();
+  couleurdemandee = NOIR;
+  initmoteur();
   EXPECT_EQ(couleurordi, NOIR);
   EXPECT_EQ(couleurjoueur, BLANC);
   struct Cas {
     const char* nom;
     int64_t obtenu, attendu;
   } cas[] = {
-      {"coupbasetrouve", coupbasetrouve, 0}, {"flagouverture", flagouverture, 0},
-      {"historiquehash", historiquehash.nombre, 0}, {"modenettoyage", modenettoyage, 0},
-      {"etatcalme", etatcalme, 0}, {"lectureconfirmee", lectureconfirmee, 0},
-      {"sansstatut", sansstatut, 0}, {"flagcoupure3", flagcoupure3, 0},
-      {"peintmortsavant", peintmortsavant, 1}, {"compteurcache", compteurcache, 0},
-      {"cacheactif", cacheactif, 0}, {"depassementprise", depassementprise, 0},
-      {"flagsurvie", flagsurvie, 1}, {"flagscan", flagscan, 1},
-      {"strategie", strategie, 2}, {"pointko", pointko.ligne + pointko.colonne, 0},
-      {"compteurnoeuds", compteurnoeuds, 0}, {"compteurnoeudsprise", compteurnoeudsprise, 0},
-      {"zerolecture", zerolecture[7], 0}, {"numerocoup", numerocoup, 0},
-      {"niveau", niveau, 7}, {"flaglectureyeux", flaglectureyeux, 1},
+      {"peintmortsavant", peintmortsavant, 1}, {"flagsurvie", flagsurvie, 1},
+      {"flagscan", flagscan, 1},               {"strategie", strategie, 2},
+      {"flaglectureyeux", flaglectureyeux, 1}, {"casesjouables", casesjouables[indexcase(19, 19)], 1},
+      {"territoire", territoire[0], VIDE},     {"territoire4", territoire4[200], VIDE},
+      {"carteterritoire", carteterritoire[360], VIDE}, {"infozones", infozones[100].couleurzone, 2},
+      {"infogroupes", infogroupes[0].couleurzone, 2},  {"historiquehash", historiquehash.nombre, 0},
+      {"pointko", pointko.ligne + pointko.colonne, 0}, {"numerocoup", numerocoup, 0},
   };
   for (const auto& k : cas) EXPECT_EQ(k.obtenu, k.attendu) << k.nom;
-
-  EXPECT_EQ(territoire[10], 2);
-  EXPECT_EQ(territoire4[20], 2);
-  EXPECT_EQ(casesjouables[5], 1);
-  EXPECT_EQ(casesinterdites[6], 0);
-  EXPECT_EQ(pionsmorts[7], 0);
-  EXPECT_EQ(marquesvides[8], 0);
-  EXPECT_EQ(infozones[9].couleurzone, 2);
-  EXPECT_EQ(cacheprise[1][30][0], 0);
-  EXPECT_EQ(cacheplateaux[0][40][41], 0);
-  EXPECT_EQ(essaiordi(3, 3).essaifait, 0);
-  EXPECT_EQ(essaiordi(3, 3).liensessai[12], 0);
-  EXPECT_EQ(essaijoueur(19, 19).marquesessai[360], 0);
-  EXPECT_EQ(essaijoueur(19, 19).etatessai[0], -6);  // left for its writer
-  EXPECT_EQ(cartefinale1[100], 0);
-  EXPECT_EQ(casescandidates[100], 0);
-  EXPECT_EQ(lesfaibles[50], 0);
-  EXPECT_EQ(plateaudepart[indexcase(4, 4)], NOIR);  // the board left from the last move
+  EXPECT_EQ(plateaudepart, plateaumoteur);  // the board left from the last move
 }
 
-// Bytes of the state the reset sets, as one signature.
-std::vector<uint8_t> signature() {
-  std::vector<uint8_t> s;
-  auto ajoute = [&](const void* p, size_t n) {
-    const size_t debut = s.size();
-    s.resize(debut + n);
-    std::memcpy(s.data() + debut, p, n);
-  };
-#define AJOUTE(x) ajoute(&(x), sizeof(x))
-  AJOUTE(couleurordi); AJOUTE(couleurjoueur); AJOUTE(niveau); AJOUTE(paramniveaua); AJOUTE(paramniveaub);
-  AJOUTE(profondeurlecture); AJOUTE(paramniveauc); AJOUTE(paramniveaud); AJOUTE(paramniveaue);
-  AJOUTE(paramniveauf); AJOUTE(paramniveaug); AJOUTE(niveaumin3); AJOUTE(niveaumin3b); AJOUTE(niveaumin4);
-  AJOUTE(lectureprofonde); AJOUTE(lecturelongue); AJOUTE(coupbasetrouve); AJOUTE(flagouverture);
-  AJOUTE(historiquehash.nombre); AJOUTE(etatcalme); AJOUTE(lectureconfirmee); AJOUTE(sansstatut);
-  AJOUTE(flagcoupure); AJOUTE(flagcoupure2); AJOUTE(flagcoupure3); AJOUTE(peintmortsavant);
-  AJOUTE(compteurcache); AJOUTE(cacheactif); AJOUTE(compteurinfluence); AJOUTE(compteurinfluence2);
-  AJOUTE(depassementpropagation); AJOUTE(depassementprise); AJOUTE(flagdanger); AJOUTE(flagdanger2);
-  AJOUTE(flagdanger3); AJOUTE(bilanentier); AJOUTE(flagfortification); AJOUTE(flagmarquesmorts);
-  AJOUTE(flagfortif2); AJOUTE(flaginvasionvivante); AJOUTE(flaginvasion); AJOUTE(flaginvasion2);
-  AJOUTE(procedurefinpartie); AJOUTE(enretard); AJOUTE(flagconsolide); AJOUTE(flagattaque);
-  AJOUTE(coupdebutchoisi); AJOUTE(flagsurvie); AJOUTE(compteurfaibles); AJOUTE(compteurinvasions);
-  AJOUTE(compteurinvasions2); AJOUTE(compteurinvasions3); AJOUTE(flagscan); AJOUTE(flagliaison);
-  AJOUTE(territoireaprendre); AJOUTE(flagterritoire); AJOUTE(maxsurvie); AJOUTE(maxfortification);
-  AJOUTE(maxcoupforce); AJOUTE(coupdecide); AJOUTE(pointko); AJOUTE(flagjoseki); AJOUTE(zerolecture);
-  AJOUTE(strategie); AJOUTE(compteurnoeudsprise); AJOUTE(compteurnoeudslecture); AJOUTE(compteurnoeuds);
-  AJOUTE(flagchaines); AJOUTE(flaglectureyeux); AJOUTE(flagremisepierre); AJOUTE(valeurclassefaibles);
-  AJOUTE(maxajustementtemps); AJOUTE(valeurdiffterritoire); AJOUTE(flagjonctiongroupes); AJOUTE(numerocoup);
-  AJOUTE(tableessaiscourante);
-  for (const TMarques* m : {&territoire, &territoire2, &territoire3, &territoire4, &influence, &carteterritoire,
-                            &casesjouables, &pionsmorts, &pionsmortssauves, &marquesglobales, &bordgoban,
-                            &distancebord, &zonescoins, &marquesvides, &casesinterdites, &casescandidates,
-                            &casescandidatesjoueur, &lesfaibles, &marquessurvie, &ciblesnoires, &ciblesblanches})
-    ajoute(m->data(), m->size());
-  for (const TCarte* m : {&cartefinale1, &cartefinale2, &valeurssurvie, &valeurs2survie, &bonusaffiches, &zerobonus,
-                          &zeroterritoire})
-    ajoute(m->data(), sizeof(int32_t) * m->size());
-  AJOUTE(infochainevide);
-  AJOUTE(tablevoisins);
-  AJOUTE(infozones);
-  AJOUTE(infogroupes);
-  AJOUTE(cacheplateaux);
-  for (int i = 0; i < NBCASES; ++i) {
-    AJOUTE(infoyeux[i][0]);
-    AJOUTE(cacheprise[0][i][0]);
-    AJOUTE(cacheprise[1][i][0]);
+TEST_F(Remise, LevelReadsTheMoveCountOfTheLastMoveBeforeItIsCleared) {
+  // 400 s of absolute time on an empty 19x19 board. Counted from the board
+  // (0 moves) the time per move allows level 10, and the early-game cap
+  // brings it to 5; the 200 moves the last move replayed leave it at 10.
+  struct Cas {
+    int32_t ancien, attendu;
+  } cas[] = {{0, 5}, {200, 10}};
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.ancien);
+    entrees();
+    configmoteur.taille = 19;
+    configmoteur.niveauconfig = 10;
+    tempsrestant = {400, 0};
+    plateaumoteur = plateauvide();
+    numerocoup = k.ancien;
+    initmoteur();
+    EXPECT_EQ(niveau, k.attendu);
+    EXPECT_EQ(numerocoup, 0);
   }
-  for (int r = 1; r <= 19; ++r)
-    for (int c = 1; c <= 19; ++c)
-      for (TEssaiCoup* e : {&essaiordi(r, c), &essaijoueur(r, c)}) {
-        AJOUTE(e->essaifait);
-        AJOUTE(e->liensessai);
-        AJOUTE(e->marquesessai);
-      }
-#undef AJOUTE
-  return s;
-}
-
-TEST_F(EtatTest, SecondResetAfterDirtyMoveGivesSameState) {
-  configmoteur = TConfig{};
-  configmoteur.taille = 13;
-  configmoteur.niveauconfig = 5;
-  couleurdemandee = BLANC;
-  tempsrestant = {-1, 0};
-  niveau = 5;
-  initmoteur();
-  const auto premiere = signature();
-  salit();
-  essaiordi(5, 5).liensessai[3] = 0x20;
-  flagdanger3 = 4;
-  maxcoupforce = 8;
-  flagjonctiongroupes = 1;
-  infoyeux[200][0] = 3;
-  bonusaffiches[3] = 9;
-  infochainevide[4][1] = 2;
-  zerobonus[5] = 1;
-  tableessaiscourante = 1;
-  territoireaprendre[1] = 12;
-  niveau = 5;
-  initmoteur();
-  EXPECT_EQ(signature(), premiere);
-  EXPECT_EQ(couleurjoueur, NOIR);
-}
-
-TEST(EtatStockage, LargeStateIsStatic) {
-  // The trial records and caches are globals, not stack objects.
-  EXPECT_GE(sizeof essaisordi, 361u * 8000u);
-  EXPECT_EQ(sizeof cacheprise, 1738576u);
-  EXPECT_EQ(sizeof cacheplateaux, 260642u);
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ TEST(Formes, ChercheLibertesRecursif) {
   liste[0] = prises[0] = ataris[0] = 0;
   TMarques vu = marquesvides;
   int32_t compteur = 0;
-  cherchelibertesrecursif(compteur, liste, 100, 0, 5, 5, vu, p, BLANC, NOIR, prises, ataris);
+  EXPECT_FALSE(cherchelibertesrecursif(compteur, liste, 100, 0, 5, 5, vu, p, BLANC, NOIR, prises, ataris));
   EXPECT_EQ(liste[0], 11);
   EXPECT_EQ(compteur, 0);
   EXPECT_EQ(p, avant);
@@ -189,18 +189,28 @@ TEST(Formes, ChercheLibertesRecursif) {
   liste[0] = 0;
   vu = marquesvides;
   compteur = 0;
-  cherchelibertesrecursif(compteur, liste, 2, 0, 1, 1, vu, p, BLANC, NOIR, prises, ataris);
+  EXPECT_FALSE(cherchelibertesrecursif(compteur, liste, 2, 0, 1, 1, vu, p, BLANC, NOIR, prises, ataris));
   EXPECT_EQ(liste[0], -1);
   EXPECT_EQ(compteur, 2);
-  // A defender stone of marquesglobales reached by the walk sets relieaumarque.
-  p = pose("X.O..\n.O...\nO....\n.....\n.....\n");
-  marquesglobales[indexcase(1, 1)] = 1;
-  relieaumarque = 0;
-  liste[0] = 0;
-  vu = marquesvides;
-  compteur = 0;
-  cherchelibertesrecursif(compteur, liste, 10, 0, 1, 1, vu, p, BLANC, NOIR, prises, ataris);
-  EXPECT_EQ(relieaumarque, 1);
+  // A defender stone of marquesglobales reached deep in the walk is reported
+  // up to the first call; one marked dead is not.
+  struct Cas {
+    const char* pourquoi;
+    bool mort;
+    bool attendu;
+  } cas[] = {{"living linked stone", false, true}, {"linked stone marked dead", true, false}};
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.pourquoi);
+    p = pose("X.O..\n.O...\nO....\n.....\n.....\n");
+    marquesglobales[indexcase(1, 1)] = 1;
+    pionsmorts[indexcase(1, 1)] = k.mort ? 1 : 0;
+    liste[0] = 0;
+    vu = marquesvides;
+    compteur = 0;
+    EXPECT_EQ(cherchelibertesrecursif(compteur, liste, 10, 0, 1, 2, vu, p, BLANC, NOIR, prises, ataris), k.attendu);
+  }
+  marquesglobales.fill(0);
+  pionsmorts.fill(0);
 }
 
 TEST(Formes, AtariSansIssue) {

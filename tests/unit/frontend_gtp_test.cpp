@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <vector>
 
 #include "engine/opening/joseki.h"
 #include "frontend/moteur.h"
@@ -65,6 +67,41 @@ TEST(GtpLayer, WordsAndNumbers) {
   EXPECT_TRUE(r.reponse);
   EXPECT_EQ(r.id, 12);
   EXPECT_EQ(gtplitid("x1").id, -1);
+}
+
+// Handler of a word in the program's table.
+decltype(TCommandeGtp::traite) traitement(std::string_view mot) {
+  for (const TCommandeGtp& c : tabcommandesgtp)
+    if (c.mot == mot) return c.traite;
+  return nullptr;
+}
+
+// Dispatch, known_command and list_commands all read the one table the
+// layer is given.
+TEST(GtpLayer, OneTableFeedsDispatchKnownCommandAndTheList) {
+  static std::vector<std::string> recus;
+  static const TCommandeGtp table[] = {
+      {"echo",
+       [](const TMotsGtp& mots) {
+         recus.assign(mots.begin(), mots.end());
+         gtpsucces("ok");
+       }},
+      {"list_commands", traitement("list_commands")},
+      {"known_command", traitement("known_command")},
+  };
+  ASSERT_NE(table[1].traite, nullptr);
+  ASSERT_NE(table[2].traite, nullptr);
+  nouvellepartie();
+  gtpinit(0, "debug.txt", table);
+  EXPECT_EQ(envoie("7 echo a\t b\n"), "=7 ok\n\n");
+  EXPECT_EQ(recus, (std::vector<std::string>{"echo", "a", "b"}));
+  EXPECT_EQ(envoie("list_commands\n"), "= echo\nlist_commands\nknown_command\n\n");
+  EXPECT_EQ(repond("known_command echo"), "true");
+  EXPECT_EQ(repond("known_command name"), "false");
+  EXPECT_EQ(repond("name"), "?unknown command");
+  EXPECT_EQ(repond("Echo"), "?unknown command");
+  gtpinit(0, "debug.txt", tabcommandesgtp);
+  EXPECT_EQ(repond("name"), "Molvane");
 }
 
 TEST(GtpLayer, LongLinesKeepTheirHeadOnly) {

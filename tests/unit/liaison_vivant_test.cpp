@@ -1,5 +1,5 @@
-// Link tests toward territory and live chains, and the point link tests of
-// the collectors unit.
+// Link tests toward territory and live chains, and the link tests that play
+// trial moves (link level, lone stone toward live chains).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,7 +7,7 @@
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
-#include "engine/connection/collecteurs.h"
+#include "engine/connection/liaisonvorn.h"
 #include "engine/connection/lienvivant.h"
 #include "tests/support/fixture.h"
 

@@ -1,14 +1,26 @@
-// Liberty collectors of linked chains and point link tests. The collectors
-// walk a chain and the chains diagonally linked to it (the diagonal rule of
-// liaisonvorn), appending liberties to a point list with the checked append
-// (a full list takes no more) and marking what they visit in the caller's
-// mark map, so one map may serve several calls and lists each point once.
-// They read infochaine, which must describe the board, and change nothing else.
+// The diagonal rule of linked chains, the liberty collectors of linked
+// chains and point link tests. The collectors walk a chain and the chains
+// the diagonal rule links to it, appending liberties to a point list with
+// the checked append (a full list takes no more) and marking what they visit
+// in the caller's mark map, so one map may serve several calls and lists each
+// point once. They read infochaine, which must describe the board, and
+// change nothing else.
 #pragma once
 #include <cstdint>
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+
+// Opponent colour byte: 0 for black, 1 otherwise.
+inline uint8_t adversaire(uint8_t couleur) { return couleur == NOIR ? BLANC : NOIR; }
+
+// The diagonal rule: the stone of `couleur` at (r2, c2), diagonal to (r, c),
+// is linked to it when both shared points are empty, or exactly one is and
+// an opponent stone there would stand in self-atari.
+bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int32_t r2, int32_t c2);
+
+// The four diagonal offsets in the order of the link rules.
+inline constexpr int32_t ORDREDIAGONALES[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
 
 // Liberties of the chain and of the chains diagonally linked to it while
 // `profondeur` < `profondeurmax` (one level per diagonal step); for each
@@ -47,13 +59,3 @@ void comptelibertesjusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t c
 bool pointliea(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne);
 // As pointliea, or an unmarked stone of x two points away past an empty point.
 bool pointlieajump(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne);
-
-// Link test robust to the opponent's moves: linked now by the test of the
-// link level (2 or more: pionlieachainetest1, else pionlieachaine) toward the
-// marks, or still linked after the opponent plays each of `n` empty
-// neighbours in turn. Board and infochaine are put back.
-bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int32_t niveaulien, int32_t n);
-// Live-chain link test of a lone or dead-flagged stone of `couleur`: two
-// empty neighbours (or one strong one) would link it to live stones. Board,
-// infochaine and pionsmorts are put back.
-bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur);

@@ -1,14 +1,13 @@
-// Liberty collectors of linked chains and point link tests.
-#include "engine/connection/collecteurs.h"
+// The diagonal rule, liberty collectors of linked chains and point link tests.
+#include "engine/board/collecteurs.h"
 
 #include <climits>
 
+#include "engine/board/autoatari.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
-#include "engine/connection/liaisonvorn.h"
-#include "engine/connection/lienvivant.h"
 
 namespace {
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
@@ -91,6 +90,16 @@ struct Collecte {
   }
 };
 }  // namespace
+
+bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int32_t r2, int32_t c2) {
+  const bool videa = p[ix(r2, c)] == VIDE;  // shared point in the row direction
+  const bool videb = p[ix(r, c2)] == VIDE;  // shared point in the column direction
+  if (videa && videb) return true;
+  const uint8_t o = adversaire(couleur);
+  if (videa) return testautoatari(p, o, r2, c);
+  if (videb) return testautoatari(p, o, r, c2);
+  return false;
+}
 
 void listelibertesetcaptures2(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c,
                               int32_t profondeurmax, int32_t profondeur) {
@@ -214,62 +223,4 @@ bool pointlieajump(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t 
       return true;
   }
   return false;
-}
-
-
-bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int32_t niveaulien, int32_t n) {
-  const auto lie = [&] { return niveaulien >= 2 ? pionlieachainetest1(p, m, r, c) : pionlieachaine(p, m, r, c); };
-  // Step 1.
-  if (lie()) return true;
-  // Step 2.
-  int32_t vides = 0;
-  pastable(r, c, [&](int32_t r2, int32_t c2) {
-    if (p[ix(r2, c2)] == VIDE) ++vides;
-    return false;
-  });
-  if (libs(ix(r, c)) < 2 || vides < n) return false;
-  // Step 3. The opponent on each empty neighbour in turn.
-  const uint8_t x = p[ix(r, c)], o = adversaire(x);
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
-  static TListePoints prises;
-  int32_t tenus = 0;
-  return pastable(r, c, [&](int32_t r2, int32_t c2) {
-    if (p[ix(r2, c2)] != VIDE) return false;
-    prises[0] = 0;
-    jouecoup(prises, CAPACITELISTE, p, r2, c2, o, x);
-    if (p[ix(r, c)] == x && lie()) ++tenus;
-    p = plateau;
-    infochaine = chaines;
-    return tenus >= n;
-  });
-}
-
-bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
-  // Step 1.
-  if (r == 0 || libs(ix(r, c)) == 1) return false;
-  const int32_t i = ix(r, c);
-  if (infochaine[i][1] != 1 && !pionsmorts[i]) return true;
-  // Step 2. A stone of the colour on each empty neighbour in turn, the
-  // start flagged dead meanwhile.
-  const uint8_t o = adversaire(couleur), ancien = pionsmorts[i];
-  pionsmorts[i] = 1;
-  int32_t score = 0;
-  pastable(r, c, [&](int32_t r2, int32_t c2) {
-    const int32_t e = ix(r2, c2);
-    if (p[e] != VIDE) return false;
-    p[e] = couleur;
-    const auto lib = infochaine[e][0];
-    infochaine[e][0] = 3;
-    if (voisincouleurnonmarque(p, couleur, r2, c2) || diagonalechainevivante(p, r2, c2, couleur, o))
-      score = 2;
-    else if (pionlieachainevivanteparsaut(p, r2, c2, couleur, o) || pionlieachainevivanteforme(p, r2, c2, couleur, o))
-      ++score;
-    p[e] = VIDE;
-    infochaine[e][0] = lib;
-    return score >= 2;
-  });
-  pionsmorts[i] = ancien;
-  // Step 3.
-  return score >= 2;
 }
