@@ -1,6 +1,7 @@
 // Living groups and their marks.
 #include "engine/connection/groupesvivants.h"
 
+#include "engine/board/garde.h"
 #include "engine/board/parcours.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
@@ -15,20 +16,6 @@ inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline uint8_t autre(uint8_t x) { return x == NOIR ? BLANC : NOIR; }
 
 constexpr int32_t LIENVIVANT = 0x10;
-
-// Board, chain table and dead marks, put back when the scope ends.
-struct EtatSauve {
-  TPlateau& p;
-  const TPlateau plateau;
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
-  explicit EtatSauve(TPlateau& p_) : p(p_), plateau(p_) {}
-  ~EtatSauve() {
-    p = plateau;
-    infochaine = chaines;
-    pionsmorts = morts;
-  }
-};
 
 bool masqueactif() { return niveau >= 6 && niveau <= 8; }
 
@@ -142,7 +129,9 @@ void lietrial(TPlateau& p, TEssaiCoup& e, uint8_t couleur, int32_t r, int32_t c)
 
 void masqueslibertes(const TMarques& mapa, const TMarques& mapb, TPlateau& p) {
   const int32_t n = taillemoteur();
-  EtatSauve sauve(p);
+  const Restaure<TPlateau> plateau(p);
+  const Restaure<TInfoChaine> chaines(infochaine);
+  const Restaure<TMarques> morts(pionsmorts);
   // Step 1.
   TPlateau masquenoir = p, masqueblanc = p;
   if (masqueactif()) {
@@ -158,9 +147,8 @@ void masqueslibertes(const TMarques& mapa, const TMarques& mapb, TPlateau& p) {
   scancouleur(p, NOIR, masquenoir, vus);
   pionsmorts = mapb;
   scancouleur(p, BLANC, masqueblanc, vus);
-  // Step 5. pionsmorts comes back with the guard; stones dead in their
-  // scan's map leave the living groups.
-  pionsmorts = sauve.morts;
+  // Step 5. Stones dead in their scan's map leave the living groups
+  // (pionsmorts comes back with its guard).
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = ix(r, c);
@@ -170,7 +158,9 @@ void masqueslibertes(const TMarques& mapa, const TMarques& mapb, TPlateau& p) {
 
 void liegroupesvivantsapresessai(TPlateau& p) {
   const int32_t n = taillemoteur();
-  EtatSauve sauve(p);
+  const Restaure<TPlateau> plateau(p);
+  const Restaure<TInfoChaine> chaines(infochaine);
+  const Restaure<TMarques> morts(pionsmorts);
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (casescandidates[ix(r, c)] == 1) lietrial(p, essaiordi(r, c), couleurordi, r, c);

@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "engine/board/etat.h"
+#include "engine/board/cles.h"
 #include "engine/board/jeu.h"
+#include "engine/board/niveau.h"
 #include "engine/connection/groupesvivants.h"
+#include "engine/proposals/territoirefinal.h"
+#include "engine/reading/deuxyeux.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -62,6 +66,31 @@ std::pair<int, int> reference(int r, int c) { return {infoyeux[indexcase(r, c)][
 // whose liberty (4,5) is one of the two shared points.
 constexpr const char* kDiagonale =
     ".........\n.........\n....O....\n...X.....\n....X....\n.........\n.........\n.........\n.........\n";
+
+std::vector<int> marques(const TMarques& m) {
+  std::vector<int> v;
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c)
+      if (m[indexcase(r, c)]) v.push_back(10 * r + c);
+  return v;
+}
+
+TEST_F(GroupesVivants, TwoEyedGroupEntersTheLivingGroups) {
+  // With the real reading: black's corner group has two true eyes at (1,1)
+  // and (1,3); the black stone at (7,7) and the white stones have none.
+  ASSERT_TRUE(chargecles());
+  lecturedeuxyeux = testdeuxyeuxpossible;
+  TPlateau p = fixture::posemoteur(
+      ".X.X.....\nXXXX.....\n.........\n.........\n.........\n......O..\n.....OX..\n.........\n.........\n");
+  niveau = 5;
+  parametresniveau();
+  pointko = TPoint{};
+  territoirefinal(p);
+  fixture::verifieinchange(p, [&] { masqueslibertes(marquesvides, marquesvides, p); });
+  EXPECT_EQ(marques(marquesglobales), (std::vector<int>{12, 14, 21, 22, 23, 24}));
+  for (const int q : {12, 14, 21, 22, 23, 24}) EXPECT_EQ(reference(q / 10, q % 10), (std::pair<int, int>{1, 2}));
+  EXPECT_EQ(flagscan, 1);
+}
 
 TEST_F(GroupesVivants, LevelSetsHowFarChainsLink) {
   struct Cas {
