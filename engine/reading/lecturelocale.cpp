@@ -1,6 +1,8 @@
 // Node skeleton of the local readings.
 #include "engine/reading/lecturelocale.h"
 
+#include <algorithm>
+
 #include "engine/board/cles.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
@@ -46,6 +48,37 @@ void marquesterritoire(TMarques& m, const TPlateau& p, uint8_t o) {
       if (territoire[i] == o) m[i] = 1;
       else if (territoire2[i] == o) m[i] = 2;
     }
+}
+
+namespace {
+// Deepest depth limit a propagation search takes: its line holds plies 0..20.
+constexpr int32_t PROFONDEURMAXPROPAGATION = DERNIERPLILIAISON;
+int32_t profondeurpropagation() { return std::min(paramniveauc, PROFONDEURMAXPROPAGATION); }
+}  // namespace
+
+TContextePropagation::TContextePropagation(uint8_t avant, uint8_t cc, uint8_t oo, TPlateau& pp, TPoint cib,
+                                           int32_t s, int32_t plafond)
+    : chaineavant(avant), c(cc), o(oo), p(pp), cible(cib), seuil(s), budget(budgetpropagation()),
+      d(profondeurpropagation()), x(d - 2), but(d / 2 + 3), graines(std::max(d, 1) / 2 + 2),
+      t(std::max(d, 1) + 1), noeuds(std::max(d, 1)) {
+  if (plafond > 0 && plafond < but) but = plafond;
+  marquesterritoire(marques, p, o);
+  graines.pose(1, cible);
+}
+
+void TContextePropagation::comptenoeud() {
+  ++compte;
+  if ((compte & budget) == 0) return;
+  budget = 0;
+  retreci = true;
+  d -= 2;
+  but -= 1;
+  x -= 2;
+}
+
+void TContextePropagation::termine() const {
+  compteurnoeudslecture += compte;
+  if (retreci) depassementpropagation = 1;
 }
 
 int32_t budgetpropagation() {

@@ -87,6 +87,38 @@ class TNoeudsLecture {
   size_t nombre_;
 };
 
+// Context of one propagation search (the propagation reading, and the
+// invasion searches built on its node): arguments, territory marks M, node
+// budget with its one-time narrowing, depth limit D, extension limit X,
+// goal G, seed list S = {target}, per-ply tables, node buffers, result cell R
+// and line accumulator V. The constructor sets it up as every entry does.
+struct TContextePropagation {
+  TContextePropagation(uint8_t chaineavant, uint8_t c, uint8_t o, TPlateau& p, TPoint cible, int32_t seuil,
+                       int32_t plafond);
+  uint8_t chaineavant, c, o;
+  TPlateau& p;
+  TPoint cible;
+  int32_t seuil;
+  TMarques marques{};   // M
+  int32_t budget;
+  int32_t compte = 0;   // nodes
+  bool retreci = false; // the narrowing happened
+  int32_t d, x, but;    // D, X, G
+  TGraines graines;     // S
+  TPlisLecture t;
+  TNoeudsLecture noeuds;
+  int32_t r = 0;        // R
+  int32_t v = 0;        // V
+
+  int32_t icible() const { return indexcase(cible.ligne, cible.colonne); }
+  // Counts a node; when the count first reaches the budget, the search
+  // narrows once: D and X less 2, G less 1.
+  void comptenoeud();
+  // Adds the nodes to compteurnoeudslecture; sets depassementpropagation
+  // when the narrowing happened.
+  void termine() const;
+};
+
 // ---- Shared steps ----------------------------------------------------------------
 
 // Territory marks for owner o: on an empty point whose tablegroupes entry has

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int32_t PROFONDEURMAXPROPAGATION = DERNIERPLILIAISON;  // the line holds plies 0..20
-
 // Both line evaluations: `partielle` gives the bound with the gain the
 // depth limit d still leaves.
 void evalueligne(const TMarques& m, const TPlateau& p, const TPoint* ligne, int32_t& v, int32_t plis, int32_t d,
@@ -67,30 +65,10 @@ void evalueligne(const TMarques& m, const TPlateau& p, const TPoint* ligne, int3
   }
 }
 
-// One propagation reading: its context and its node.
-struct Propagation {
-  Propagation(uint8_t avant, uint8_t cc, uint8_t oo, TPlateau& pp, TPoint cib, int32_t s, int32_t profondeur)
-      : chaineavant(avant), c(cc), o(oo), p(pp), cible(cib), seuil(s), d(profondeur),
-        graines(profondeur / 2 + 2), t(profondeur + 1), noeuds(profondeur + 1) {}
+// One propagation reading: the shared context and the node `lecturerecu2`.
+struct Propagation : TContextePropagation {
+  using TContextePropagation::TContextePropagation;
 
-  uint8_t chaineavant, c, o;
-  TPlateau& p;
-  TPoint cible;
-  int32_t seuil;
-  TMarques marques{};           // M
-  int32_t budget = 0;
-  int32_t compte = 0;           // nodes
-  bool retreci = false;         // the budget narrowing happened
-  int32_t d;                    // depth limit D
-  int32_t x = 0;                // extension limit X
-  int32_t but = 0;              // goal G
-  TGraines graines;             // S
-  TPlisLecture t;
-  TNoeudsLecture noeuds;
-  int32_t r = 0;                // result cell R
-  int32_t v = 0;                // line accumulator V
-
-  int32_t icible() const { return indexcase(cible.ligne, cible.colonne); }
   int32_t evalue(int32_t plis, uint8_t gain) const {
     int32_t w = v;
     evaluelecture(marques, p, t.ligne.data(), w, plis, cible.ligne, cible.colonne, c, gain);
@@ -226,14 +204,7 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
   // Step 10. The moves.
   for (int32_t k = 1; k <= nbpoints(n.liste); ++k) {
     // Step 10.1. Count; the budget narrows the search once.
-    ++compte;
-    if ((compte & budget) != 0) {
-      budget = 0;
-      retreci = true;
-      d -= 2;
-      but -= 1;
-      x -= 2;
-    }
+    comptenoeud();
     // Step 10.2. Play.
     const TPoint m = pointliste(n.liste, k);
     uint32_t clecoup = clenoeud;
@@ -404,19 +375,10 @@ int32_t lecturetactique(uint8_t chaineavant, uint8_t c, uint8_t o, TPlateau& p, 
   // Step 1.
   if (p[indexcase(ligne, colonne)] != c) return lancelecturerecu1(chaineavant, c, o, p, ligne, colonne);
   // Step 2.
-  const int32_t d = std::min(paramniveauc, PROFONDEURMAXPROPAGATION);
-  Propagation l(chaineavant, c, o, p, TPoint{ligne, colonne}, seuil, d < 1 ? 1 : d);
-  l.d = d;
-  l.budget = budgetpropagation();
-  l.x = d - 2;
-  l.but = d / 2 + 3;
-  if (plafond > 0 && plafond < l.but) l.but = plafond;
-  marquesterritoire(l.marques, p, o);
-  l.graines.pose(1, l.cible);
+  Propagation l(chaineavant, c, o, p, TPoint{ligne, colonne}, seuil, plafond);
   // Step 3.
   l.lecturerecu2(1, o, c, 0, 0, pointko);
   // Step 4.
-  compteurnoeudslecture += l.compte;
-  if (l.retreci) depassementpropagation = 1;
+  l.termine();
   return l.r;
 }
