@@ -136,6 +136,7 @@ GLOBALE(uint32_t[NBCASES], zobristmoyo, laisse)      // marked empty point
 // Per-ply transposition tables (value, key), table t (from 3) at [(t-3)*10000 ..];
 // the capture, life-and-death and enclosed-chain readings keep their own fill counts.
 GLOBALE(TEntreeCle[NBTABLESRECU * ENTREESPARTABLE], tablehachrecu, laisse)  // each reading starts its counts at 0
+GLOBALE(TEntreeCle[NBTABLESLIAISON * ENTREESPARTABLE], tabletranspositionliaison, laisse)  // the same, local and link readings
 GLOBALE(int32_t, profmaxrecu, laisse)            // deepest ply reached by the capture readings so far
 GLOBALE(TInfoChaine, infochainelecture, laisse)  // liberties as the readings count them (filled by preparecartelecture)
 GLOBALE(int32_t, noeudsescalier, laisse)         // ladder steps played by the last testescalier (which zeroes it)
