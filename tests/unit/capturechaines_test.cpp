@@ -2,9 +2,11 @@
 // defender's liberties, the whole-board marking and the local re-examination.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "engine/board/etat.h"
+#include "engine/board/jeu.h"
 #include "engine/chains/capturechaines.h"
 #include "tests/support/fixture.h"
 
@@ -209,6 +211,55 @@ TEST_F(CaptureChaines, LocalReadingModeOneJudgesTheMoversChainsInAtari) {
     int32_t change = 0;
     analysechaine(p, change, 4, 1, 4, 0, 0, 4, 3, mode);
     EXPECT_EQ(morts(9), mode == 1 ? (std::vector<int>{12, 46}) : (std::vector<int>{12})) << "mode " << mode;
+  }
+}
+
+// Seeded random 9x9 and 13x13 positions with random dead marks: the local
+// re-examination (chains in atari among them, both modes, with and without a
+// first point) and the board scan give the board and the chain table back,
+// and the scan, starting from the saved marks, marks the same chains twice.
+TEST_F(CaptureChaines, RandomPositionsComeBack) {
+  std::mt19937 g(3);
+  auto tire = [&](int32_t n) { return static_cast<int32_t>(g() % static_cast<uint32_t>(n)); };
+  for (int32_t essai = 0; essai < 200; ++essai) {
+    SCOPED_TRACE(essai);
+    const int32_t t = essai % 3 == 0 ? 13 : 9;
+    configmoteur.taille = t;
+    construittables(t);
+    TPlateau p = plateauvide();
+    for (int32_t k = 10 + tire(t * t / 2); k > 0; --k) {
+      TListePoints prises;
+      const auto c = static_cast<uint8_t>(tire(2));
+      jouecoup(prises, CAPACITELISTE, p, 1 + tire(t), 1 + tire(t), c, static_cast<uint8_t>(1 - c));
+    }
+    calculelibertes(p);
+    pionsmorts = marquesvides;
+    marquesglobales = marquesvides;
+    for (int32_t k = 0; k < NBCASES; ++k) {
+      if (p[k] != VIDE && tire(8) == 0) pionsmorts[k] = 1;
+      if (p[k] != VIDE && tire(16) == 0) marquesglobales[k] = 1;
+    }
+    pionsmortssauves = pionsmorts;
+    const TPlateau avant = p;
+    const TInfoChaine chaines = infochaine;
+    int32_t r, c;
+    do {
+      r = 1 + tire(t);
+      c = 1 + tire(t);
+    } while (p[indexcase(r, c)] == VIDE);
+    const int32_t r2 = tire(2) != 0 ? 1 + tire(t) : 0, c2 = 1 + tire(t);
+    int32_t change = -1;
+    analysechaine(p, change, 2 + tire(5), r, c, r2, c2, 2 + tire(4), 1 + tire(4), tire(2));
+    ASSERT_EQ(p, avant);
+    ASSERT_EQ(infochaine, chaines);
+    const int32_t n = 2 + tire(4), d = 2 + tire(6);
+    const auto couleur = static_cast<uint8_t>(tire(3));
+    detectcaptureschaines(p, n, d, couleur);
+    const TMarques marques = pionsmorts;
+    ASSERT_EQ(p, avant);
+    ASSERT_EQ(infochaine, chaines);
+    detectcaptureschaines(p, n, d, couleur);
+    ASSERT_EQ(pionsmorts, marques);
   }
 }
 
