@@ -1,4 +1,5 @@
-// Capture reading over the tactical suite (tests/data/prise/tactique.txt):
+// Capture reading over the tactical suite (tests/data/prise/tactique.txt) and
+// two-eye reading over the life-and-death suite (tests/data/yeux/vie.txt):
 // every case read once per iteration, with the total nodes, nodes per second
 // and a signature of the answers as counters.
 #include <benchmark/benchmark.h>
@@ -8,8 +9,10 @@
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
+#include "engine/reading/deuxyeux.h"
 #include "engine/reading/prise.h"
 #include "tests/unit/prise_suite.h"
+#include "tests/unit/yeux_suite.h"
 
 namespace {
 
@@ -72,5 +75,31 @@ void BM_PriseCombatBudget(benchmark::State& state) {
   state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PriseCombatBudget)->Unit(benchmark::kMicrosecond);
+
+// Two-eye reading over the life-and-death suite.
+void BM_DeuxYeuxSuiteVie(benchmark::State& state) {
+  const auto cas = suiteyeux::lit();
+  if (cas.empty() || !chargecles()) {
+    state.SkipWithError("life-and-death suite or key tables missing");
+    return;
+  }
+  int64_t noeuds = 0;
+  uint32_t signature = 0;
+  for (auto _ : state) {
+    signature = 0;
+    for (const auto& c : cas) {
+      TPlateau p;
+      const int32_t mode = suiteyeux::prepare(c, p);
+      const int32_t n0 = compteurnoeuds;
+      const bool r = testdeuxyeuxpossible(p, c.ligne, c.colonne, mode);
+      noeuds += compteurnoeuds - n0;
+      signature = signature * 31 + (r ? 1u : 0u);
+    }
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  state.counters["signature"] = signature;
+}
+BENCHMARK(BM_DeuxYeuxSuiteVie)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
