@@ -4,6 +4,8 @@
 // pionsmorts and in the trial records.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
 #include <utility>
 
 #include "engine/board/cles.h"
@@ -213,3 +215,71 @@ TEST(EnclosEssais, ChainsOfTheZoneAreListed) {
 }
 
 }  // namespace
+
+TEST(EnclosStress, EveryExitGivesBackBoardChainTableAndDeadMarks) {
+  // Seeded random positions: testdeb on every chain, with varied levels,
+  // sides, triggers, ko points and dead marks, then the pass after the last
+  // move. Codes and zone values stay in their ranges; what must come back
+  // comes back.
+  ASSERT_TRUE(chargecles());
+  std::mt19937 gen(1703);
+  for (int partie = 0; partie < 40; ++partie) {
+    const int n = partie % 3 ? 9 : 13;
+    std::string d;
+    for (int r = 0; r < n; ++r) d += std::string(n, '.') + "\n";
+    TPlateau p = poseessai(d.c_str(), 7);
+    std::uniform_int_distribution<int> pt(1, n);
+    TListePoints prises{};
+    TPoint dernier{};
+    uint8_t couleur = NOIR;
+    const int coups = 30 + partie * 3;
+    for (int k = 0; k < coups; ++k) {
+      const int r = pt(gen), c = pt(gen);
+      const uint8_t x = static_cast<uint8_t>(k % 2);
+      jouecoup(prises, CAPACITELISTE, p, r, c, x, static_cast<uint8_t>(1 - x));
+      if (p[indexcase(r, c)] == x) {
+        dernier = TPoint{r, c};
+        couleur = x;
+      }
+    }
+    // A few chains marked dead beforehand.
+    for (int k = 0; k < 3; ++k) {
+      const int r = pt(gen), c = pt(gen);
+      if (p[indexcase(r, c)] != VIDE) marquechaine(p, r, c);
+    }
+    const TMarques morts = pionsmorts;
+    TMarques remplies[2], zone{}, faibles{};
+    uint8_t prets[2] = {0, 0};
+    for (int r = 1; r <= n; ++r)
+      for (int c = 1; c <= n; ++c) {
+        const int i = indexcase(r, c);
+        if (p[i] == VIDE || infochaine[i][1] == 0) continue;
+        niveau = 4 + static_cast<int32_t>(gen() % 7);
+        pointko = gen() % 5 == 0 ? TPoint{pt(gen), pt(gen)} : TPoint{};
+        const TPoint ko = gen() % 4 == 0 ? TPoint{pt(gen), pt(gen)} : TPoint{};
+        const TPoint declencheur = gen() % 2 ? TPoint{pt(gen), pt(gen)} : TPoint{};
+        const uint8_t dernierjoue = static_cast<uint8_t>(gen() % 2);
+        const uint8_t seule = static_cast<uint8_t>(gen() % 6 == 0);
+        int32_t res = -1;
+        fixture::verifieinchange(p, [&] {
+          res = testdeb(p, remplies[p[i]], prets[p[i]], morts, zone, faibles, r, c, dernierjoue, ko, declencheur,
+                        seule);
+        });
+        ASSERT_TRUE(res == 0 || res == 1 || res == 2 || res == 4) << res;
+        for (int j = 0; j < NBCASES; ++j) ASSERT_TRUE(zone[j] == 0 || zone[j] == 1 || zone[j] == 2 || zone[j] == 4 ||
+                                                      zone[j] == 8)
+            << int(zone[j]);
+      }
+    pointko = TPoint{};
+    niveau = 7;
+    if (dernier.ligne == 0) continue;
+    const TPlateau avant = p;
+    const TInfoChaine chaines = infochaine;
+    int32_t resultat = 0;
+    testdebsurcandidats(marquesvides, marquesliaison1, p, partie % 2, dernier.colonne, dernier.ligne, resultat,
+                        couleur);
+    EXPECT_EQ(p, avant);
+    EXPECT_EQ(infochaine, chaines);
+    for (int j = 0; j < NBCASES; ++j) ASSERT_TRUE(!pionsmorts[j] || p[j] != VIDE);
+  }
+}
