@@ -1,5 +1,6 @@
-// Capture reading over the tactical suite (tests/data/prise/tactique.txt) and
-// two-eye reading over the life-and-death suite (tests/data/yeux/vie.txt):
+// Capture reading over the tactical suite (tests/data/prise/tactique.txt),
+// two-eye reading over the life-and-death suite (tests/data/yeux/vie.txt) and
+// the enclosed life-and-death reading over its suite (tests/data/vieetmort.txt):
 // every case read once per iteration, with the total nodes, nodes per second
 // and a signature of the answers as counters.
 #include <benchmark/benchmark.h>
@@ -11,7 +12,9 @@
 #include "engine/board/jeu.h"
 #include "engine/reading/deuxyeux.h"
 #include "engine/reading/prise.h"
+#include "engine/reading/vieetmort.h"
 #include "tests/unit/prise_suite.h"
+#include "tests/unit/vieetmort_suite.h"
 #include "tests/unit/yeux_suite.h"
 
 namespace {
@@ -101,5 +104,32 @@ void BM_DeuxYeuxSuiteVie(benchmark::State& state) {
   state.counters["signature"] = signature;
 }
 BENCHMARK(BM_DeuxYeuxSuiteVie)->Unit(benchmark::kMicrosecond);
+
+// Enclosed life-and-death reading over its suite.
+void BM_VieEtMortSuite(benchmark::State& state) {
+  const auto cas = suitevie::lit();
+  if (cas.empty() || !chargecles()) {
+    state.SkipWithError("life-and-death suite or key tables missing");
+    return;
+  }
+  int64_t noeuds = 0;
+  uint32_t signature = 0;
+  static TCarte valeurs;
+  for (auto _ : state) {
+    signature = 0;
+    for (const auto& c : cas) {
+      TPlateau p;
+      suitevie::prepare(c, p, valeurs);
+      const int32_t n0 = compteurnoeudsprise;
+      const int32_t r = testvieetmort(valeurs, p, c.ligne, c.colonne, c.dernier(), c.ko, c.point);
+      noeuds += compteurnoeudsprise - n0;
+      signature = signature * 31 + static_cast<uint32_t>(r + 1);
+    }
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  state.counters["signature"] = signature;
+}
+BENCHMARK(BM_VieEtMortSuite)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
