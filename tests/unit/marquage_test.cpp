@@ -262,6 +262,29 @@ TEST(ChainesVoisines, LostNeighbourIntoTheOutputMap) {
   EXPECT_EQ(pionsmorts, morts);
 }
 
+TEST(ChainesVoisines, OwnDeadStonesBesideALostChainAreReadAgain) {
+  // The black chain (2,1)-(2,2) is marked dead; once the white corner stone
+  // next to it is found lost it is read again, lives, and leaves the map.
+  Scene s(
+      "O.X......\n"
+      "XX.......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmorts[indexcase(2, 1)] = 1;
+  pionsmorts[indexcase(2, 2)] = 1;
+  TMarques sortie{};
+  s.garde([&] { testprisechainesvoisines(marquesvides, sortie, s.p, NOIR, BLANC, 8, {2, 1}, {}, 4); });
+  EXPECT_EQ(sortie[indexcase(1, 1)], 1);
+  EXPECT_EQ(sortie[indexcase(2, 1)], 0);
+  EXPECT_EQ(sortie[indexcase(2, 2)], 0);
+  EXPECT_TRUE(mort(2, 1));
+}
+
 TEST(ChainesEnnemies, AdjacentChainsAreGatheredAndRead) {
   // The white pair (2,1)-(2,2) touches the black group at (3,1) and has three
   // liberties in a closed corner: it is lost.
@@ -337,6 +360,37 @@ TEST(PrisesApresEssai, ThreatenedChainsOfTheRecord) {
   EXPECT_EQ(change, 1);
   EXPECT_TRUE(mort(1, 1));
   EXPECT_FALSE(mort(5, 5));
+}
+
+TEST(PrisesApresEssai, TwoThreatsLostTogether) {
+  // Each white stone in atari runs when White moves first, but both cannot:
+  // read again with Black first they are lost together and both marked.
+  const char* d =
+      ".......X.\n"
+      "......XOX\n"
+      ".........\n"
+      "....X....\n"
+      "...XOX...\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n";
+  for (const bool deux : {true, false}) {
+    Scene s(d);
+    couleurordi = BLANC;
+    couleurjoueur = NOIR;
+    plateaudepart = s.p;
+    TEssaiCoup& rec = essaijoueur(9, 1);
+    rec.liensessai.fill(0);
+    rec.liensessai[indexcase(9, 1)] = BITMENACEESSAI;
+    rec.liensessai[indexcase(5, 5)] = BITMENACEESSAI;
+    if (deux) rec.liensessai[indexcase(2, 8)] = BITMENACEESSAI;
+    int32_t change = 0;
+    s.garde([&] { testprisesapresessai(s.p, NOIR, 8, {}, change, 0, 0, {9, 1}, {}, 4); });
+    EXPECT_EQ(change, deux ? 1 : 0);
+    EXPECT_EQ(mort(5, 5), deux);
+    EXPECT_EQ(mort(2, 8), deux);
+  }
 }
 
 }  // namespace

@@ -158,6 +158,38 @@ TEST(MarqueMortes, GlobalMarksReplacedForTheCallThenPutBack) {
   EXPECT_EQ(marquesglobales, globales);
 }
 
+// White (1,1) in atari; the white stone (3,5) is marked dead but lives.
+constexpr const char* kPeinture =
+    "OX.......\n"
+    ".........\n"
+    "....O....\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    "........X\n";
+
+TEST(MarqueMortes, PaintStepKeepsGuardedDeadChainsForOnePass) {
+  struct Cas { bool bit; bool noirmort; bool attendu; };
+  // Guarded by the link marks and the killed bit of its own trial: kept dead
+  // through the pass. Without the bit it is read again and freed. With an
+  // engine stone dead outside the link marks a second pass frees it too.
+  for (const Cas k : {Cas{true, false, true}, Cas{false, false, false}, Cas{true, true, false}}) {
+    SCOPED_TRACE(k.bit * 10 + k.noirmort);
+    Scene s(kPeinture);
+    pionsmorts[indexcase(3, 5)] = 1;
+    if (k.noirmort) pionsmorts[indexcase(9, 9)] = 1;
+    marquesliaison2[indexcase(3, 5)] = 1;
+    essaijoueur(3, 5).liensessai.fill(0);
+    if (k.bit) essaijoueur(3, 5).liensessai[indexcase(3, 5)] = 0x80;
+    s.marque({1, 1}, 0);
+    EXPECT_EQ(s.statut, 1);
+    EXPECT_TRUE(mort(1, 1));
+    EXPECT_EQ(mort(3, 5), k.attendu);
+  }
+}
+
 TEST(MarqueMortes, CacheSwitchIsLeftClear) {
   Scene s(kDeuxAtaris);
   cacheactif = 1;
