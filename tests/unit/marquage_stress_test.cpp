@@ -1,7 +1,7 @@
-// Seeded stress of the marking passes and the life-and-death reading on
-// random positions: every call gives back the board and the chain table
-// (and, for the reading, the dead marks), answers in range, never reads
-// outside its lists.
+// Seeded stress of the marking passes (the enclosed-chain one too) and the
+// life-and-death reading on random positions: every call gives back the
+// board and the chain table (and, for the reading, the dead marks), answers
+// in range, never reads outside its lists.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -13,6 +13,7 @@
 #include "engine/reading/marquage.h"
 #include "engine/reading/marquagemorts.h"
 #include "engine/reading/vieetmort.h"
+#include "engine/territory/marquagedeb.h"
 
 namespace {
 
@@ -108,6 +109,9 @@ TEST(MarquageStress, RandomPositionsGiveEverythingBack) {
         ASSERT_EQ(marquesglobales, globales);
       }
     marquechainesprenables(p, 5, 4, couleurordi);
+    ASSERT_EQ(p, plateau);
+    ASSERT_EQ(infochaine, chaines);
+    testdebtouteschaines(p, marquesliaison2, static_cast<uint8_t>(essai % 3));
     ASSERT_EQ(p, plateau);
     ASSERT_EQ(infochaine, chaines);
   }
