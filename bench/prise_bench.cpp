@@ -198,4 +198,39 @@ void BM_VieEtMortSuite(benchmark::State& state) {
 }
 BENCHMARK(BM_VieEtMortSuite)->Unit(benchmark::kMicrosecond);
 
+// A corner space of twelve points holding two weak enemy stones, the killer
+// to move: a deep reading with both chain lists in play.
+void BM_VieEtMortCoinOccupe(benchmark::State& state) {
+  static constexpr const char* lignes[9] = {".X..OX...", "..X.OX...", "....OX...", "OOOOOX...", "XXXXXX...",
+                                            ".........", ".........", ".........", "........."};
+  if (!chargecles()) {
+    state.SkipWithError("key tables missing");
+    return;
+  }
+  configmoteur.taille = 9;
+  construittables(9);
+  TPlateau p = plateauvide();
+  for (int32_t r = 1; r <= 9; ++r)
+    for (int32_t c = 1; c <= 9; ++c)
+      p[indexcase(r, c)] = lignes[r - 1][c - 1] == 'X' ? NOIR : lignes[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  calculelibertes(p);
+  niveau = 7;
+  pointko = TPoint{};
+  pionsmorts.fill(0);
+  static TCarte valeurs;
+  valeurs.fill(0);
+  for (int32_t i = 0; i < NBCASES; ++i)
+    if (p[i] == BLANC && i < indexcase(5, 1)) valeurs[i] = -1;  // the white group
+  valeurs[indexcase(1, 2)] = valeurs[indexcase(2, 3)] = -1;    // the two black stones inside
+  int64_t noeuds = 0;
+  for (auto _ : state) {
+    const int32_t n0 = compteurnoeudsprise;
+    benchmark::DoNotOptimize(testvieetmort(valeurs, p, 4, 1, BLANC, pointko, TPoint{}));
+    noeuds += compteurnoeudsprise - n0;
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_VieEtMortCoinOccupe)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
