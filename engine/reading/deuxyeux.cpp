@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
@@ -12,9 +13,12 @@
 #include "engine/reading/deuxyeux_etat.h"
 #include "engine/reading/prise.h"
 
-TEntreeCle tablehachyeux[NBTABLESYEUX * ENTREESPARTABLE];
-
 namespace {
+
+// Per-ply transposition tables of (value, key), table t (3..20) at
+// [(t-3)*10000 ..], kept sorted by key. The fill counts belong to one
+// reading, so every reading starts with empty tables.
+TEntreeCle tablehachyeux[NBTABLESYEUX * ENTREESPARTABLE];
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline bool memepoint(const TPoint& a, const TPoint& b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
@@ -38,9 +42,10 @@ bool chercheyeux(TEtatYeux& e, int32_t pli, uint32_t cle, int32_t& position) {
 void insereyeux(TEtatYeux& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
   int32_t& n = e.remplissage[pli];
   if (n >= ENTREESPARTABLE || position < 1 || position > n + 1) return;
-  TEntreeCle* t = tablehachyeux + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE - 1;
-  std::memmove(&t[position + 1], &t[position], static_cast<size_t>(n + 1 - position) * sizeof(TEntreeCle));
-  t[position] = {valeur, static_cast<int32_t>(cle)};
+  // Entry j (from 1) is t[j - 1].
+  TEntreeCle* t = tablehachyeux + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE;
+  std::memmove(&t[position], &t[position - 1], static_cast<size_t>(n + 1 - position) * sizeof(TEntreeCle));
+  t[position - 1] = {valeur, static_cast<int32_t>(cle)};
   ++n;
 }
 
@@ -358,15 +363,6 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
   e.meilleures[pli] = pointko;
 }
 
-// flagscan back to 1 and lectureprofonde to its value on the way out.
-struct SortieLecture {
-  uint8_t profonde = lectureprofonde;
-  ~SortieLecture() {
-    flagscan = 1;
-    lectureprofonde = profonde;
-  }
-};
-
 }  // namespace
 
 bool testdeuxyeuxpossible(TPlateau& p, int32_t ligne, int32_t colonne, int32_t mode) {
@@ -411,8 +407,10 @@ bool testdeuxyeuxpossible(TPlateau& p, int32_t ligne, int32_t colonne, int32_t m
       e.carte1[j] = static_cast<uint8_t>((v >> 8) & 0xFF);
       e.carte2[j] = static_cast<uint8_t>((v >> 16) & 0xFF);
     }
-  // Step 5.
-  SortieLecture sortie;
+  // Step 5. On the way out flagscan is 1 again and lectureprofonde, which
+  // the node budget clears, has its value back.
+  const Restaure<uint8_t> profonde(lectureprofonde);
+  const EnSortie scan([] { flagscan = 1; });
   flagscan = 0;
   // Step 6. The static test.
   int32_t score = 0, code = 0;

@@ -1,8 +1,9 @@
 // Two-eye reading: can the owner of the chain through a point (the defender)
 // still make two eyes when the other colour (the attacker) moves first and
 // both keep playing locally? The static test first, then a boolean minimax
-// with killer replies, a per-ply transposition store, vital points re-added
-// from deeper in the tree, no life by a ko capture, and a node budget.
+// with killer replies, a per-ply transposition store `tablehachyeux` (kept
+// by this unit), vital points re-added from deeper in the tree, no life by a
+// ko capture, and a node budget.
 #pragma once
 #include <cstdint>
 
@@ -18,12 +19,6 @@ constexpr int32_t LIGNEYEUX = 50;            // moves of the current line, by pl
 constexpr int32_t DERNIERETABLEYEUX = 20;    // store tables for plies 3..20
 constexpr int32_t NBTABLESYEUX = DERNIERETABLEYEUX - PREMIERETABLE + 1;
 constexpr int32_t VIEYEUX = 1000;            // node value: the defender lives (0: dies)
-
-// ---- Store -----------------------------------------------------------------------
-// Per-ply transposition tables of (value, key), table t (3..20) at
-// [(t-3)*10000 ..], kept sorted by key. The fill counts belong to one
-// reading, so every reading starts with empty tables.
-extern TEntreeCle tablehachyeux[NBTABLESYEUX * ENTREESPARTABLE];
 
 // ---- Entry ------------------------------------------------------------------------
 // True when the defender lives. `mode` 1: the stone is the last move played;

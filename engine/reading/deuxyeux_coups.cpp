@@ -7,6 +7,7 @@
 #include "engine/board/balayages.h"
 #include "engine/board/collecteurs.h"
 #include "engine/board/formes.h"
+#include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/parcours.h"
@@ -373,17 +374,14 @@ bool vieapresprises(TPlateau& p, const TMarques& M, int32_t pli, uint8_t O, uint
   });
   // Step 3.
   if (nbpoints(collecte) == 0) return false;
-  // Step 4. Fill them and ask the static test.
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
+  // Step 4. Fill them and ask the static test; board and chain table come back.
+  const Restaure<TPlateau> plateau(p);
+  const Restaure<TInfoChaine> chaines(infochaine);
   TListePoints prises;
   for (int32_t k = 1; k <= nbpoints(collecte); ++k)
     jouecoup(prises, CAPACITELISTE, p, ligneliste(collecte, k), colonneliste(collecte, k), C, O);
   int32_t code = 0;
-  const bool vie = genecoupsyeux(p, chaine.ligne, chaine.colonne, m, score, code, carte0);
-  p = plateau;
-  infochaine = chaines;
-  return vie;
+  return genecoupsyeux(p, chaine.ligne, chaine.colonne, m, score, code, carte0);
 }
 
 void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli) {
