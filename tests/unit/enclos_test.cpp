@@ -90,7 +90,7 @@ TEST(EnclosEssais, KilledChainIsMarkedInTheTrialRecord) {
   EXPECT_EQ(resultat, 1);
   const TEssaiCoup& e = essaiordi(1, 2);
   EXPECT_NE(e.liensessai[indexcase(1, 2)] & BITTUEESSAI, 0);
-  for (const auto [r, c] : {std::pair{2, 1}, {2, 4}, {1, 4}}) {
+  for (const auto& [r, c] : {std::pair{2, 1}, {2, 4}, {1, 4}}) {
     EXPECT_EQ(pionsmorts[indexcase(r, c)], 1) << r << "," << c;
     EXPECT_NE(e.liensessai[indexcase(r, c)] & BITTUEESSAI, 0) << r << "," << c;
   }
@@ -103,7 +103,7 @@ TEST(EnclosEssais, LinkedChainIsOnlyMarkedDead) {
   // A chain the link analysis marked goes to pionsmorts, not to the record.
   ASSERT_TRUE(chargecles());
   TPlateau p = poseessai(kMilieu, 7);
-  for (const auto [r, c] : {std::pair{1, 4}, {2, 1}, {2, 2}, {2, 3}, {2, 4}}) marquesliaison1[indexcase(r, c)] = 1;
+  for (const auto& [r, c] : {std::pair{1, 4}, {2, 1}, {2, 2}, {2, 3}, {2, 4}}) marquesliaison1[indexcase(r, c)] = 1;
   int32_t resultat = 0;
   testdebsurcandidats(marquesvides, marquesliaison1, p, 0, 2, 1, resultat, BLANC);
   EXPECT_EQ(resultat, 1);
