@@ -235,6 +235,8 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
     if (pli <= e.P0 - 2 && e.nbvitaux[pli] >= 1 && e.nbvitaux[pli] <= 3)
       for (int32_t k = 0; k < e.nbvitaux[pli]; ++k) {
         const TPoint v = e.vitaux[pli][k];
+        // An evaluation that stopped early leaves a count without its points.
+        if (!surplateaumoteur(v.ligne, v.colonne)) continue;
         if (p[ix(v)] == VIDE) ajoutevoisinsvides(p, n.vu, n.liste, CAPACITECANDIDATSDEB, v.ligne, v.colonne);
         else libertesdelachaine(p, n.liste, CAPACITECANDIDATSDEB, 0, v.ligne, v.colonne, n.vu);
       }
