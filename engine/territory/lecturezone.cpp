@@ -97,10 +97,12 @@ struct Lecture {
     libs[0] = 0;
     pastable(coup[d - 1].ligne, coup[d - 1].colonne, [&](int32_t r, int32_t c) {
       const int32_t j = ix(r, c);
-      if (b[j] == proprietaire && infochaine[j][0] == 2 && !vu[j]) libertesdelachaine(b, libs, MAXPOINTSLISTE, 0, r, c, vu);
+      if (b[j] == proprietaire && infochaine[j][0] == 2 && !vu[j])
+        libertesdelachaine(b, libs, MAXPOINTSLISTE, 0, r, c, vu);
       return false;
     });
-    for (int32_t k = 1; k <= nbpoints(libs); ++k) ajoutecaseliste(ligneliste(libs, k), colonneliste(libs, k), l, MAXPOINTSLISTE);
+    for (int32_t k = 1; k <= nbpoints(libs); ++k)
+      ajoutecaseliste(ligneliste(libs, k), colonneliste(libs, k), l, MAXPOINTSLISTE);
   }
 
   // Step 4: what an intruder move earns.
