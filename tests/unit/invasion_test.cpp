@@ -198,6 +198,32 @@ TEST_F(Invasion, BambooWindowKeepsToFreePoints) {
   EXPECT_EQ(scores, TCarte{});
 }
 
+TEST_F(Invasion, TrialStonesPutBackWhatStoodThere) {
+  // A dead black stone saved in pionsmortssauves lies in the window: white is
+  // tried there and the black stone comes back, not an empty point.
+  TPlateau p = fixture::posemoteur(
+      "...X.....\n"
+      ".........\n"
+      "....O....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  territoire[indexcase(1, 5)] = BLANC;
+  casescandidatesjoueur[indexcase(1, 5)] = 1;
+  pionsmortssauves[indexcase(1, 4)] = 1;
+  TListePoints liste;
+  liste[0] = 0;
+  TCarte scores;
+  fixture::verifieinchange(p, [&] {
+    invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
+                        &TEssaiCoup::carte1essai);
+  });
+  EXPECT_GT(scores[indexcase(1, 4)], 0);
+}
+
 TEST_F(Invasion, NothingOutsideTheOpeningConditions) {
   TPlateau p = fixture::posemoteur(BAMBOU);
   territoire[indexcase(1, 5)] = BLANC;

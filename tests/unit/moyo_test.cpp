@@ -175,6 +175,21 @@ TEST_F(Moyo, LoneCentreStoneClaimsTheBoard) {
   EXPECT_EQ(sortie, territoire4);
 }
 
+TEST_F(Moyo, MoreThan255RegionsKeepTheirOwnNumbers) {
+  // A checkerboard: every stone is a region of its own (361 of them) and its
+  // hull is the stone itself.
+  std::string d;
+  for (int r = 1; r <= 19; ++r) {
+    for (int c = 1; c <= 19; ++c) d += (r + c) % 2 ? 'X' : 'O';
+    d += '\n';
+  }
+  const TPlateau p = fixture::posemoteur(d);
+  TMarques sortie;
+  calculemoyo(p, sortie, marquesvides);
+  for (int r = 1; r <= 19; ++r)
+    for (int c = 1; c <= 19; ++c) ASSERT_EQ(sortie[indexcase(r, c)], p[indexcase(r, c)]) << r << "," << c;
+}
+
 TEST_F(Moyo, ColoursAreExchangedWithTheStones) {
   const char* d = "...........\n...........\n..X.....O..\n...........\n...X.......\n...........\n"
                   "........O..\n.....X.....\n..X.....O..\n...........\n...........\n";
