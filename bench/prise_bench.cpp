@@ -1,6 +1,8 @@
-// Capture reading over the tactical suite (tests/data/prise/tactique.txt):
-// every case read once per iteration, with the total nodes, nodes per second
-// and a signature of the answers as counters.
+// Capture reading over the tactical suite (tests/data/prise/tactique.txt),
+// two-eye reading over the life-and-death suite (tests/data/yeux/vie.txt) and
+// enclosed-chain reading over its suite (tests/data/enclos.txt): every case
+// read once per iteration, with the total nodes, nodes per second and a
+// signature of the answers as counters.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -8,8 +10,12 @@
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
+#include "engine/reading/deuxyeux.h"
 #include "engine/reading/prise.h"
+#include "engine/territory/enclos.h"
+#include "tests/unit/enclos_suite.h"
 #include "tests/unit/prise_suite.h"
+#include "tests/unit/yeux_suite.h"
 
 namespace {
 
@@ -72,5 +78,94 @@ void BM_PriseCombatBudget(benchmark::State& state) {
   state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PriseCombatBudget)->Unit(benchmark::kMicrosecond);
+
+// Two-eye reading over the life-and-death suite.
+void BM_DeuxYeuxSuiteVie(benchmark::State& state) {
+  const auto cas = suiteyeux::lit();
+  if (cas.empty() || !chargecles()) {
+    state.SkipWithError("life-and-death suite or key tables missing");
+    return;
+  }
+  int64_t noeuds = 0;
+  uint32_t signature = 0;
+  for (auto _ : state) {
+    signature = 0;
+    for (const auto& c : cas) {
+      TPlateau p;
+      const int32_t mode = suiteyeux::prepare(c, p);
+      const int32_t n0 = compteurnoeuds;
+      const bool r = testdeuxyeuxpossible(p, c.ligne, c.colonne, mode);
+      noeuds += compteurnoeuds - n0;
+      signature = signature * 31 + (r ? 1u : 0u);
+    }
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  state.counters["signature"] = signature;
+}
+BENCHMARK(BM_DeuxYeuxSuiteVie)->Unit(benchmark::kMicrosecond);
+
+// Enclosed-chain reading over its suite; the fill map is made afresh for
+// every case, as a caller does once per colour.
+void BM_EnclosSuite(benchmark::State& state) {
+  const auto cas = suiteenclos::lit();
+  if (cas.empty() || !chargecles()) {
+    state.SkipWithError("enclosed-chain suite or key tables missing");
+    return;
+  }
+  int64_t noeuds = 0;
+  uint32_t signature = 0;
+  for (auto _ : state) {
+    signature = 0;
+    for (const auto& c : cas) {
+      TPlateau p = suiteenclos::prepare(c);
+      TMarques remplie, zone, faibles{};
+      uint8_t pret = 0;
+      const int32_t n0 = compteurnoeuds;
+      const int32_t r = testdeb(p, remplie, pret, pionsmorts, zone, faibles, c.ligne, c.colonne, c.dernier, c.ko,
+                                c.declencheur, c.zoneseule);
+      noeuds += compteurnoeuds - n0;
+      signature = signature * 31 + static_cast<uint32_t>(r);
+    }
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  state.counters["signature"] = signature;
+}
+BENCHMARK(BM_EnclosSuite)->Unit(benchmark::kMicrosecond);
+
+// A roomy corner with three enemy stones inside, killer to move: the widest
+// reading the zone limits allow at level 7.
+void BM_EnclosCoinOccupe(benchmark::State& state) {
+  static constexpr const char* lignes[9] = {".O.O.XO..", ".....XO..", ".O...XO..", "XXXXXXO..", "OOOOOOO..",
+                                            ".........", ".........", ".........", "........."};
+  if (!chargecles()) {
+    state.SkipWithError("key tables missing");
+    return;
+  }
+  configmoteur.taille = 9;
+  construittables(9);
+  TPlateau p = plateauvide();
+  for (int32_t r = 1; r <= 9; ++r)
+    for (int32_t c = 1; c <= 9; ++c)
+      p[indexcase(r, c)] = lignes[r - 1][c - 1] == 'X' ? NOIR : lignes[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  calculelibertes(p);
+  niveau = 7;
+  pointko = TPoint{};
+  pionsmorts.fill(0);
+  marquesglobales.fill(0);
+  int64_t noeuds = 0;
+  for (auto _ : state) {
+    TMarques remplie, zone, faibles{};
+    uint8_t pret = 0;
+    const int32_t n0 = compteurnoeuds;
+    benchmark::DoNotOptimize(
+        testdeb(p, remplie, pret, pionsmorts, zone, faibles, 4, 1, NOIR, TPoint{}, TPoint{}, 0));
+    noeuds += compteurnoeuds - n0;
+  }
+  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
+  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_EnclosCoinOccupe)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "frontend/partie.h"
 
+#include "engine/board/parcours.h"
+#include "engine/board/pas.h"
 #include "platform/platform.h"
 #include "records/listecoups.h"
 
@@ -18,46 +20,6 @@ namespace {
 TPlateau plateauessai;
 TListePoints capturesessai;
 TListeCoups copieundo;
-
-// Flood over one chain looking for a liberty: appends the chain's stones to
-// `liste` until it meets an empty point next to one of them.
-struct TChaineALiberte {
-  const TPlateau& plateau;
-  TListePoints& liste;
-  int32_t capacite;
-  int32_t taille;
-  TMarques marques{};
-  bool liberte = false;
-
-  bool surplateau(int32_t l, int32_t c) const { return l >= 1 && l <= taille && c >= 1 && c <= taille; }
-  bool vide(int32_t l, int32_t c) const { return surplateau(l, c) && plateau[indexcase(l, c)] == VIDE; }
-
-  void parcours(int32_t l, int32_t c, int direction) {
-    if (vide(l + 1, c) || vide(l, c - 1) || vide(l - 1, c) || vide(l, c + 1)) {
-      liberte = true;
-      return;
-    }
-    int32_t n = liste[0];
-    if (n < capacite) {
-      ++n;
-      liste[2 * n] = l;
-      liste[2 * n + 1] = c;
-      liste[0] = n;
-    }
-    marques[indexcase(l, c)] = 1;
-    const uint8_t couleur = plateau[indexcase(l, c)];
-    // Directions: 1 = arrived by row+1, 3 = by row-1, 2 = by column+1, 4 = by column-1.
-    const int32_t pas[4][3] = {{1, 0, 1}, {-1, 0, 3}, {0, 1, 2}, {0, -1, 4}};
-    const int retour[5] = {0, 3, 4, 1, 2};
-    for (const auto& p : pas) {
-      if (liberte) return;
-      if (p[2] == retour[direction]) continue;
-      int32_t l2 = l + p[0], c2 = c + p[1];
-      if (!surplateau(l2, c2) || marques[indexcase(l2, c2)] || plateau[indexcase(l2, c2)] != couleur) continue;
-      parcours(l2, c2, p[2]);
-    }
-  }
-};
 
 }  // namespace
 
@@ -101,8 +63,7 @@ void gtpjouecoup(TListePoints& captures, int32_t capacite, TPlateau& plateau, in
   plateau[idx] = couleur;
   // Step 4. Neighbours: liberties, and enemy chains left without one are removed.
   bool aliberte = false;
-  const int32_t voisins[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-  for (const auto& v : voisins) {
+  for (const auto& v : ORDREMARCHE) {
     int32_t l = ligne + v[0], c = colonne + v[1];
     if (l < 1 || l > taille || c < 1 || c > taille) continue;
     uint8_t contenu = plateau[indexcase(l, c)];
@@ -110,10 +71,9 @@ void gtpjouecoup(TListePoints& captures, int32_t capacite, TPlateau& plateau, in
       aliberte = true;
     } else if (contenu == ennemi) {
       int32_t avant = captures[0];
-      TChaineALiberte flood{plateau, captures, capacite, taille};
-      flood.marques[idx] = 1;
-      flood.parcours(l, c, 0);
-      if (flood.liberte) {
+      TMarques marques{};
+      marques[idx] = 1;
+      if (chainealiberte(plateau, taille, &captures, capacite, l, c, marques)) {
         captures[0] = avant;
       } else {
         for (int32_t k = avant + 1; k <= captures[0]; ++k) plateau[indexcase(captures[2 * k], captures[2 * k + 1])] = VIDE;
@@ -122,10 +82,10 @@ void gtpjouecoup(TListePoints& captures, int32_t capacite, TPlateau& plateau, in
   }
   // Step 5. A stone with no liberty that took nothing is taken back.
   if (!aliberte && captures[0] == 0) {
-    TChaineALiberte flood{plateau, captures, capacite, taille};
-    flood.parcours(ligne, colonne, 0);
+    TMarques marques{};
+    const bool libre = chainealiberte(plateau, taille, &captures, capacite, ligne, colonne, marques);
     captures[0] = 0;
-    if (!flood.liberte) plateau[idx] = VIDE;
+    if (!libre) plateau[idx] = VIDE;
   }
 }
 

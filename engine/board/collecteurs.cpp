@@ -17,78 +17,66 @@ inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 // that the diagonal rule links to it, in the rule's order.
 template <class F>
 void diagonalesliees(const TPlateau& p, const TMarques& vu, uint8_t couleur, int32_t r, int32_t c, F&& f) {
-  for (const auto& o : ORDREDIAGONALES) {
-    const int32_t r2 = r + o[0], c2 = c + o[1];
-    if (!surplateaumoteur(r2, c2)) continue;
+  pas4(r, c, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
-    if (vu[j] || p[j] != couleur) continue;
-    if (diagonaleliee(p, couleur, r, c, r2, c2)) f(r2, c2);
-  }
+    if (!vu[j] && p[j] == couleur && diagonaleliee(p, couleur, r, c, r2, c2)) f(r2, c2);
+    return false;
+  });
 }
 
-// How a collector treats the adjacent opponent chains.
-enum class Ennemis { captures, atari, morts, aucun };
-
-struct Collecte {
+// The linked-chain rule: at each stone, its orthogonal neighbours in the
+// walk order (unvisited empty points to `vide(j, r2, c2)`, own stones
+// crossed, other stones to `ennemi(j, r2, c2)`), then the unvisited stones
+// the diagonal rule links to it, one level deeper while the level is below
+// `profondeurmax`. The stones entered are marked in vu.
+template <class V, class E>
+struct Lie {
   const TPlateau& p;
-  TListePoints& l;
-  int32_t cap;
   TMarques& vu;
-  Ennemis mode;
   int32_t profondeurmax;
-  TListePoints* ataris;
-  int32_t capataris;
+  V vide;
+  E ennemi;
 
   void marche(int32_t r, int32_t c, int32_t profondeur) {
     const uint8_t x = p[ix(r, c)];
-    // Step 1. Mark the stone.
     vu[ix(r, c)] = 1;
-    // Step 2. Orthogonal neighbours.
     pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
       const int32_t j = ix(r2, c2);
       if (vu[j]) return false;
-      if (p[j] == VIDE) {
-        vu[j] = 1;
-        empilepoint(l, cap, r2, c2);
-      } else if (p[j] == x) {
-        marche(r2, c2, profondeur);
-      } else {
-        ennemi(j, r2, c2);
-      }
+      if (p[j] == VIDE) vide(j, r2, c2);
+      else if (p[j] == x) marche(r2, c2, profondeur);
+      else ennemi(j, r2, c2);
       return false;
     });
-    // Step 3. Diagonal links.
     if (profondeur < profondeurmax)
       diagonalesliees(p, vu, x, r, c, [&](int32_t r2, int32_t c2) {
         if (!vu[ix(r2, c2)]) marche(r2, c2, profondeur + 1);
       });
   }
-
-  void ennemi(int32_t j, int32_t r2, int32_t c2) {
-    switch (mode) {
-      case Ennemis::captures:
-        if (libs(j) == 2) libertesdelachaine(p, l, cap, 0, r2, c2, vu);
-        [[fallthrough]];
-      case Ennemis::atari:
-        if (libs(j) == 1) libertesetatari(p, l, cap, 0, r2, c2, vu);
-        break;
-      case Ennemis::morts:
-        if (libs(j) == 1 || (libs(j) == 2 && !pionsmorts[j])) libertesetcapturables(p, l, cap, 0, r2, c2, vu);
-        break;
-      case Ennemis::aucun:
-        if (libs(j) == 1) ajoutecaseatari(r2, c2);
-        break;
-    }
-  }
-
-  // The opponent stone into the atari list, once.
-  void ajoutecaseatari(int32_t r2, int32_t c2) {
-    TListePoints& a = *ataris;
-    for (int32_t k = 1; k <= nbpoints(a); ++k)
-      if (ligneliste(a, k) == r2 && colonneliste(a, k) == c2) return;
-    empilepoint(a, capataris, r2, c2);
-  }
 };
+template <class V, class E>
+Lie(const TPlateau&, TMarques&, int32_t, V, E) -> Lie<V, E>;
+
+
+bool contient(const TListePoints& l, int32_t r, int32_t c) {
+  for (int32_t k = 1; k <= nbpoints(l); ++k)
+    if (ligneliste(l, k) == r && colonneliste(l, k) == c) return true;
+  return false;
+}
+
+// The liberties, marked and appended.
+auto libertes(TMarques& vu, TListePoints& l, int32_t cap) {
+  return [&vu, &l, cap](int32_t j, int32_t r2, int32_t c2) {
+    vu[j] = 1;
+    empilepoint(l, cap, r2, c2);
+  };
+}
+// Opponent chains in atari: their liberties with the chains in atari they touch.
+auto ataris(const TPlateau& p, TMarques& vu, TListePoints& l, int32_t cap) {
+  return [&p, &vu, &l, cap](int32_t j, int32_t r2, int32_t c2) {
+    if (libs(j) == 1) libertesetatari(p, l, cap, 0, r2, c2, vu);
+  };
+}
 }  // namespace
 
 bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int32_t r2, int32_t c2) {
@@ -103,64 +91,44 @@ bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int
 
 void listelibertesetcaptures2(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c,
                               int32_t profondeurmax, int32_t profondeur) {
-  Collecte{p, l, cap, vu, Ennemis::captures, profondeurmax, nullptr, 0}.marche(r, c, profondeur);
+  const auto atari = ataris(p, vu, l, cap);
+  Lie{p, vu, profondeurmax, libertes(vu, l, cap), [&](int32_t j, int32_t r2, int32_t c2) {
+        if (libs(j) == 2) libertesdelachaine(p, l, cap, 0, r2, c2, vu);
+        atari(j, r2, c2);
+      }}.marche(r, c, profondeur);
 }
 
 void listelibertesetcaptures(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c) {
-  Collecte{p, l, cap, vu, Ennemis::captures, INT_MAX, nullptr, 0}.marche(r, c, 0);
+  listelibertesetcaptures2(p, l, cap, vu, r, c, INT_MAX, 0);
 }
 
 void listelibertesaveccaptures(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r,
                                int32_t c) {
-  Collecte{p, l, cap, vu, Ennemis::atari, INT_MAX, nullptr, 0}.marche(r, c, 0);
+  Lie{p, vu, INT_MAX, libertes(vu, l, cap), ataris(p, vu, l, cap)}.marche(r, c, 0);
 }
 
 void listelibertesavecmorts(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c) {
-  Collecte{p, l, cap, vu, Ennemis::morts, INT_MAX, nullptr, 0}.marche(r, c, 0);
+  Lie{p, vu, INT_MAX, libertes(vu, l, cap), [&](int32_t j, int32_t r2, int32_t c2) {
+        if (libs(j) == 1 || (libs(j) == 2 && !pionsmorts[j])) libertesetcapturables(p, l, cap, 0, r2, c2, vu);
+      }}.marche(r, c, 0);
 }
 
 void listelibertesdelachaineliee(const TPlateau& p, TListePoints& l, int32_t cap, TListePoints& ataris,
                                  int32_t capataris, TMarques& vu, int32_t r, int32_t c) {
-  Collecte{p, l, cap, vu, Ennemis::aucun, INT_MAX, &ataris, capataris}.marche(r, c, 0);
+  // Each opponent stone in atari goes into its list once.
+  Lie{p, vu, INT_MAX, libertes(vu, l, cap), [&](int32_t j, int32_t r2, int32_t c2) {
+        if (libs(j) == 1 && !contient(ataris, r2, c2)) empilepoint(ataris, capataris, r2, c2);
+      }}.marche(r, c, 0);
 }
 
 void listelibertessimple(const TPlateau& p, TListePoints& l, int32_t cap, TMarques& vu, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    } else if (p[j] == x) {
-      listelibertessimple(p, l, cap, vu, r2, c2);
-    }
-    return false;
-  });
-  diagonalesliees(p, vu, x, r, c, [&](int32_t r2, int32_t c2) {
-    if (!vu[ix(r2, c2)]) listelibertessimple(p, l, cap, vu, r2, c2);
-  });
+  Lie{p, vu, INT_MAX, libertes(vu, l, cap), Rien{}}.marche(r, c, 0);
 }
 
 void marquelibertes(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  m[ix(r, c)] = 1;
-  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
-    const int32_t j = ix(r2, c2);
-    if (m[j]) return false;
-    if (p[j] == VIDE) {
-      m[j] = 1;
-    } else if (p[j] == x) {
-      marquelibertes(p, m, r2, c2);
-    } else if (libs(j) < 4) {
-      marquepionschaine(p, m, 0, r2, c2);
-    }
-    return false;
-  });
-  diagonalesliees(p, m, x, r, c, [&](int32_t r2, int32_t c2) {
-    if (!m[ix(r2, c2)]) marquelibertes(p, m, r2, c2);
-  });
+  Lie{p, m, INT_MAX, [&](int32_t j, int32_t, int32_t) { m[j] = 1; }, [&](int32_t j, int32_t r2, int32_t c2) {
+        if (libs(j) < 4) marquepionschaine(p, m, 0, r2, c2);
+      }}.marche(r, c, 0);
 }
 
 namespace {
@@ -187,14 +155,12 @@ void comptejusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t r, int32_
   });
   if (fini || saut) return;
   // Step 3. One diagonal hop from each stone while short of the bound.
-  for (const auto& o : ORDREDIAGONALES) {
-    if (n >= borne) return;
-    const int32_t r2 = r + o[0], c2 = c + o[1];
-    if (!surplateaumoteur(r2, c2)) continue;
+  pas4(r, c, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
+    if (n >= borne) return true;
     const int32_t j = ix(r2, c2);
-    if (vu[j] || p[j] != x || !diagonaleliee(p, x, r, c, r2, c2)) continue;
-    comptejusqua(p, vu, n, r2, c2, borne, true);
-  }
+    if (!vu[j] && p[j] == x && diagonaleliee(p, x, r, c, r2, c2)) comptejusqua(p, vu, n, r2, c2, borne, true);
+    return false;
+  });
 }
 }  // namespace
 
@@ -206,12 +172,9 @@ void comptelibertesjusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t c
 bool pointliea(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne) {
   const auto libre = [&](int32_t r, int32_t c) { return p[ix(r, c)] == x && !m[ix(r, c)]; };
   if (pas4(ligne, colonne, ORDREMARCHE, libre)) return true;
-  for (const auto& o : ORDREDIAGONALES) {
-    const int32_t r2 = ligne + o[0], c2 = colonne + o[1];
-    if (surplateaumoteur(r2, c2) && libre(r2, c2) && p[ix(r2, colonne)] == VIDE && p[ix(ligne, c2)] == VIDE)
-      return true;
-  }
-  return false;
+  return pas4(ligne, colonne, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
+    return libre(r2, c2) && p[ix(r2, colonne)] == VIDE && p[ix(ligne, c2)] == VIDE;
+  });
 }
 
 bool pointlieajump(const TPlateau& p, const TMarques& m, int32_t ligne, uint8_t x, int32_t colonne) {

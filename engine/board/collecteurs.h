@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "engine/board/etat.h"
+#include "engine/board/pas.h"
 #include "engine/board/types.h"
 
 // Opponent colour byte: 0 for black, 1 otherwise.
@@ -18,9 +19,6 @@ inline uint8_t adversaire(uint8_t couleur) { return couleur == NOIR ? BLANC : NO
 // is linked to it when both shared points are empty, or exactly one is and
 // an opponent stone there would stand in self-atari.
 bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int32_t r2, int32_t c2);
-
-// The four diagonal offsets in the order of the link rules.
-inline constexpr int32_t ORDREDIAGONALES[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
 
 // Liberties of the chain and of the chains diagonally linked to it while
 // `profondeur` < `profondeurmax` (one level per diagonal step); for each

@@ -15,7 +15,6 @@ inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 inline bool memepoint(const TPoint& a, const TPoint& b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
 inline bool pointnul(const TPoint& a) { return a.ligne == 0; }
 
-constexpr int32_t DIAGONALES[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
 constexpr int32_t CAPACITECHAINES = 300;
 
 // May the enclosed chain whose head is at j be taken? Under sauvepionsmorts
@@ -32,7 +31,7 @@ bool formeoeilcassee(const TPlateau& p, uint8_t c, int32_t ligne, int32_t colonn
   const uint8_t o = autre(c);
   if (pas4(ligne, colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == o; })) return true;
   int32_t n = bordgoban[ix(ligne, colonne)] ? 1 : 0;
-  pas4(ligne, colonne, DIAGONALES, [&](int32_t r2, int32_t c2) {
+  pas4(ligne, colonne, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     if (p[ix(r2, c2)] == o) ++n;
     return false;
   });
@@ -241,7 +240,7 @@ struct EssaiOeil {
       if (!pose()) sortie = TPoint{r, col};
     }
     // Step 5. The diagonals.
-    pas4(r, col, DIAGONALES, [&](int32_t r2, int32_t c2) {
+    pas4(r, col, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
       const int32_t j = ix(r2, c2);
       if (copie[j] == VIDE) {
         copie[j] = c;

@@ -1,5 +1,6 @@
 // Chain table (full rebuild and update) and move play with captures.
 #include "engine/board/jeu.h"
+#include "engine/board/pas.h"
 
 #include <cstring>
 
@@ -132,8 +133,7 @@ void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t col
   if (nbprises == 0) {
     // Step 1. The played chain, then each neighbouring chain once.
     if (p[indexcase(ligne, colonne)] != VIDE) ecritchaine(p, gp, ligne, colonne);
-    const int32_t dv[4][2] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};
-    for (const auto& d : dv) {
+    for (const auto& d : ORDRELIBERTE) {
       const int32_t r = ligne + d[0], c = colonne + d[1];
       if (r < 1 || r > n || c < 1 || c > n) continue;
       const int32_t j = indexcase(r, c);
@@ -161,8 +161,7 @@ void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t col
       if (c > 1) pas(r, c - 1);
     }
   } zone{p, n, gm};
-  const int32_t dv[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-  for (const auto& d : dv) {
+  for (const auto& d : ORDREPREDICATS) {
     const int32_t r = ligne + d[0], c = colonne + d[1];
     if (r < 1 || r > n || c < 1 || c > n) continue;
     const int32_t j = indexcase(r, c);
@@ -260,8 +259,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
     Capture cap{p, prises, configmoteur.taille, ennemi, t.nouvellesmarques(), t.nouvellemaj()};
     t.marques[i] = cap.gm;
     cap.marqueautour(ligne, colonne);
-    const int32_t dv[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (const auto& d : dv) {
+    for (const auto& d : ORDREMARCHE) {
       const int32_t r = ligne + d[0], c = colonne + d[1];
       if (r < 1 || r > cap.n || c < 1 || c > cap.n) continue;
       const int32_t j = indexcase(r, c);
@@ -326,8 +324,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   const uint32_t gp = t.nouvellemaj();
   ecritchaine(p, gp, ligne, colonne);
   const int32_t n = configmoteur.taille;
-  const int32_t dv[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-  for (const auto& d : dv) {
+  for (const auto& d : ORDREMARCHE) {
     const int32_t r = rk + d[0], c = ck + d[1];
     if (r < 1 || r > n || c < 1 || c > n) continue;
     const int32_t j = indexcase(r, c);

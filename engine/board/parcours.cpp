@@ -6,22 +6,12 @@
 
 namespace {
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
+inline Pas suitsi(bool b) { return b ? Pas::suit : Pas::saute; }
 }  // namespace
 
 void libertescouleur(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                      TMarques& vu, uint8_t couleur) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == couleur) {
-      libertescouleur(p, l, cap, d2, r2, c2, vu, couleur);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
+  marchechaine(p, vu, couleur, dir, r, c, RegleChaine{.vide = ajoute(vu, l, cap)});
 }
 
 void libertesdelachaine(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
@@ -31,58 +21,25 @@ void libertesdelachaine(const TPlateau& p, TListePoints& l, int32_t cap, int32_t
 
 void libertesetpions(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                      int32_t& nbpions, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  ++nbpions;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      libertesetpions(p, l, cap, d2, r2, c2, nbpions, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t, int32_t, int32_t) { ++nbpions; }, .vide = ajoute(vu, l, cap)});
 }
 
 void libertesetadversaires(const TPlateau& p, TListePoints& libs, int32_t cap, int32_t dir, int32_t r,
                            int32_t c, TMarques& vu, int32_t cap2, TListePoints& adversaires) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      libertesetadversaires(p, libs, cap, d2, r2, c2, vu, cap2, adversaires);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(libs, cap, r2, c2);
-    } else {
-      vu[j] = 1;
-      empilepoint(adversaires, cap2, r2, c2);
-    }
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.vide = ajoute(vu, libs, cap), .autre = ajoute(vu, adversaires, cap2)});
 }
 
 void libertesetvoisinsenatari(uint8_t& flag, const TPlateau& p, TListePoints& l, int32_t dir, int32_t r,
                               int32_t c, TMarques& vu, int32_t cap) {
   const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (p[j] != x && p[j] != VIDE && infochaine[j][0] == 1) flag = 0;
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      libertesetvoisinsenatari(flag, p, l, d2, r2, c2, vu, cap);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
+  marchechaine(p, vu, x, dir, r, c,
+               RegleChaine{.avant =
+                               [&](const Etape& e) {
+                                 if (p[e.j] != x && p[e.j] != VIDE && infochaine[e.j][0] == 1) flag = 0;
+                               },
+                           .vide = ajoute(vu, l, cap)});
 }
 
 void libertesetvoisinsenatari2(uint8_t& flag, const TPlateau& p, TListePoints& l, int32_t dir, int32_t r,
@@ -92,57 +49,44 @@ void libertesetvoisinsenatari2(uint8_t& flag, const TPlateau& p, TListePoints& l
 
 void libertestable(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                    TMarques& vu) {
-  const int32_t i = ix(r, c);
-  const uint8_t x = p[i];
-  const uint16_t lib = infochaine[i][0];
-  vu[i] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x && infochaine[j][0] == lib) {
-      libertestable(p, l, cap, d2, r2, c2, vu);
-    } else if (infochaine[j][0] == 0 || p[j] == x) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
+  // Crosses the stones whose liberty byte is the start's; table-empty points
+  // and the other stones of the same content are recorded.
+  const uint16_t lib = infochaine[ix(r, c)][0];
+  const auto note = ajoute(vu, l, cap);
+  const auto videtable = [&](const Etape& e) {
+    if (infochaine[e.j][0] == 0) note(e);
+  };
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.meme =
+                               [&](const Etape& e) {
+                                 if (infochaine[e.j][0] == lib) return Pas::suit;
+                                 note(e);
+                                 return Pas::saute;
+                               },
+                           .vide = videtable,
+                           .autre = videtable});
 }
-
-namespace {
-bool atteinttete(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  return pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j] || p[j] != x) return false;
-    if (infochaine[j][1] != 0) return true;
-    return atteinttete(p, d2, r2, c2, vu);
-  });
-}
-}  // namespace
 
 int32_t libertestableparent(const TPlateau& p, int32_t r, int32_t c) {
   const int32_t i = ix(r, c);
   if (infochaine[i][1] != 0) return infochaine[i][1];
   TMarques vu = marquesvides;
-  return atteinttete(p, 0, r, c, vu) ? 1 : 0;
+  bool tete = false;
+  marchechaine(p, vu, p[i], 0, r, c,
+               RegleChaine{.meme =
+                               [&](const Etape& e) {
+                                 tete = infochaine[e.j][1] != 0;
+                                 return tete ? Pas::arrete : Pas::suit;
+                               },
+                           .fini = [&] { return tete; }});
+  return tete ? 1 : 0;
 }
 
 void comptelibertes(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      comptelibertes(p, n, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      ++n;
-    }
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.vide = [&](const Etape& e) {
+                                                 vu[e.j] = 1;
+                                                 ++n;
+                                               }});
 }
 
 int32_t nblibertes(const TPlateau& p, int32_t r, int32_t c) {
@@ -155,83 +99,49 @@ int32_t nblibertes(const TPlateau& p, int32_t r, int32_t c) {
 
 void comptelibertesetmarque(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu,
                             TMarques& marque) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  marque[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      comptelibertesetmarque(p, n, d2, r2, c2, vu, marque);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      ++n;
-    }
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { marque[i] = 1; },
+                           .vide =
+                               [&](const Etape& e) {
+                                 vu[e.j] = 1;
+                                 ++n;
+                               }});
 }
 
+namespace {
+// Counts liberties into nb and keeps the first one; stops at two.
+auto deuxpremieres(TMarques& vu, int32_t& nb, TPoint& lib) {
+  return [&](const Etape& e) {
+    vu[e.j] = 1;
+    if (++nb == 1) lib = TPoint{e.r, e.c};
+  };
+}
+}  // namespace
+
 void deuxlibertes(const TPlateau& p, int32_t& nb, TPoint& lib, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (nb >= 2) return true;
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      deuxlibertes(p, nb, lib, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      if (++nb == 1) lib = TPoint{r2, c2};
-    }
-    return nb >= 2;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.vide = deuxpremieres(vu, nb, lib), .fini = [&] { return nb >= 2; }});
 }
 
 void deuxlibertespions(const TPlateau& p, int32_t& nb, TPoint& lib, TListePoints& pions, int32_t cap,
                        int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const int32_t i = ix(r, c);
-  const uint8_t x = p[i];
-  vu[i] = 1;
-  empilepoint(pions, cap, r, c);
-  if (pions[0] > 30 && infochaine[i][0] == 0) {
-    nb = 2;
-    return;
-  }
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (nb >= 2) return true;
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      deuxlibertespions(p, nb, lib, pions, cap, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      if (++nb == 1) lib = TPoint{r2, c2};
-    }
-    return nb >= 2;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre =
+                               [&](int32_t i, int32_t r1, int32_t c1) {
+                                 empilepoint(pions, cap, r1, c1);
+                                 if (pions[0] > 30 && infochaine[i][0] == 0) nb = 2;
+                               },
+                           .vide = deuxpremieres(vu, nb, lib),
+                           .fini = [&] { return nb >= 2; }});
 }
 
 void marquechaineetvoisins(const TPlateau& p, TMarques& m, int32_t dir, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  m[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (m[j]) return false;
-    if (p[j] == x) marquechaineetvoisins(p, m, d2, r2, c2);
-    else m[j] = 2;
-    return false;
-  });
+  const auto bord = [&](const Etape& e) { m[e.j] = 2; };
+  marchechaine(p, m, p[ix(r, c)], dir, r, c, RegleChaine{.vide = bord, .autre = bord});
 }
 
 void marquepionschaine(const TPlateau& p, TMarques& m, int32_t dir, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  m[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!m[j] && p[j] == x) marquepionschaine(p, m, d2, r2, c2);
-    return false;
-  });
+  marchechaine(p, m, p[ix(r, c)], dir, r, c, RegleChaine{});
 }
 
 void marquechainesimple(const TPlateau& p, TMarques& m, int32_t dir, int32_t r, int32_t c) {
@@ -243,14 +153,9 @@ void marquechainesimple2(const TPlateau& p, TMarques& m, int32_t dir, int32_t r,
 }
 
 void comptepionschaine(int32_t& n, const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  if (!vu[ix(r, c)]) ++n;
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] == x) comptepionschaine(n, p, vu, d2, r2, c2);
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) {
+                                                 if (!vu[i]) ++n;
+                                               }});
 }
 
 int32_t nbpionschaine(const TPlateau& p, int32_t r, int32_t c) {
@@ -262,12 +167,8 @@ int32_t nbpionschaine(const TPlateau& p, int32_t r, int32_t c) {
 
 void effacechaine(const TPlateau& p, TMarques& m, int32_t dir, int32_t r, int32_t c) {
   const uint8_t x = p[ix(r, c)];
-  m[ix(r, c)] = 0;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (m[j] && p[j] == x) effacechaine(p, m, d2, r2, c2);
-    return false;
-  });
+  marche(dir, r, c, Regle{.entre = [&](int32_t i, int32_t, int32_t) { m[i] = 0; },
+                          .voisin = [&](const Etape& e) { return suitsi(m[e.j] && p[e.j] == x); }});
 }
 
 void effacemarques(const TPlateau& p, TMarques& m, int32_t r, int32_t dir, int32_t c) {
@@ -277,65 +178,36 @@ void effacemarques(const TPlateau& p, TMarques& m, int32_t r, int32_t dir, int32
 void marquechainebits(const TPlateau& p, TMarques& m, uint8_t bit, int32_t r, int32_t c) {
   const int32_t i = ix(r, c);
   if (m[i] & bit) return;
-  m[i] |= bit;
   const uint8_t x = p[i];
-  pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-    if (p[ix(r2, c2)] == x) marquechainebits(p, m, bit, r2, c2);
-    return false;
-  });
+  marche(0, r, c, Regle{.entre = [&](int32_t k, int32_t, int32_t) { m[k] |= bit; },
+                        .voisin = [&](const Etape& e) { return suitsi(p[e.j] == x && !(m[e.j] & bit)); }});
 }
 
 void marquechainesigne(const TPlateau& p, TMarques& m, const TCarte& carte, int32_t dir, int32_t signe,
                        int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  m[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!m[j] && p[j] == x && static_cast<int64_t>(carte[j]) * signe > 0)
-      marquechainesigne(p, m, carte, d2, signe, r2, c2);
-    return false;
-  });
+  marchechaine(p, m, p[ix(r, c)], dir, r, c, RegleChaine{.meme = [&](const Etape& e) {
+                                                return suitsi(static_cast<int64_t>(carte[e.j]) * signe > 0);
+                                              }});
 }
 
 void peintchaine(const TPlateau& p, TMarques& m, uint8_t valeur, int32_t r, int32_t c) {
   const int32_t i = ix(r, c);
   if (m[i] == valeur) return;
-  m[i] = valeur;
   const uint8_t x = p[i];
-  pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-    if (p[ix(r2, c2)] == x) peintchaine(p, m, valeur, r2, c2);
-    return false;
-  });
+  marche(0, r, c, Regle{.entre = [&](int32_t k, int32_t, int32_t) { m[k] = valeur; },
+                        .voisin = [&](const Etape& e) { return suitsi(p[e.j] == x && m[e.j] != valeur); }});
 }
 
 void videchaine(TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  p[ix(r, c)] = VIDE;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      videchaine(p, l, cap, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { p[i] = VIDE; }, .vide = ajoute(vu, l, cap)});
 }
 
 void retirechainetable(TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c) {
-  const int32_t i = ix(r, c);
-  const uint8_t x = p[i];
-  vu[i] = 1;
-  p[i] = VIDE;
-  infochaine[i] = flagchaines;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] == x) retirechainetable(p, vu, d2, r2, c2);
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) {
+                                                 p[i] = VIDE;
+                                                 infochaine[i] = flagchaines;
+                                               }});
 }
 
 void retirechainetable2(TPlateau& p, int32_t r, int32_t c) {
@@ -347,91 +219,60 @@ void retirechainetable2(TPlateau& p, int32_t r, int32_t c) {
 void retirechaine(TPlateau& p, int32_t r, int32_t c) {
   const uint8_t x = p[ix(r, c)];
   if (x == VIDE) return;
+  // The emptied stones are the walk's only marks.
   TListePoints pierres;
   pierres[0] = 0;
-  struct Liste {
-    TPlateau& p;
-    TListePoints& l;
-    uint8_t x;
-    void visite(int32_t dir, int32_t r, int32_t c) {
-      p[ix(r, c)] = VIDE;
-      infochaine[ix(r, c)] = flagchaines;
-      empilepoint(l, MAXPOINTSLISTE, r, c);
-      pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-        if (p[ix(r2, c2)] == x) visite(d2, r2, c2);
-        return false;
-      });
-    }
-  } liste{p, pierres, x};
-  liste.visite(0, r, c);
+  marche(0, r, c, Regle{.entre =
+                            [&](int32_t i, int32_t r1, int32_t c1) {
+                              p[i] = VIDE;
+                              infochaine[i] = flagchaines;
+                              empilepoint(pierres, MAXPOINTSLISTE, r1, c1);
+                            },
+                        .voisin = [&](const Etape& e) { return suitsi(p[e.j] == x); }});
   const auto ennemi = static_cast<uint8_t>(1 - x);
   for (int32_t k = 1; k <= pierres[0]; ++k) ajoutelibertechaine(p, ennemi, pierres[2 * k], pierres[2 * k + 1]);
 }
 
-void bordregion(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
+void bordregion(const TPlateau&, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                 const TMarques& region, TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (region[j] == 1) {
-      bordregion(p, l, cap, d2, r2, c2, region, vu);
-    } else {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
+  const auto note = ajoute(vu, l, cap);
+  marchezone(vu, dir, r, c, Regle{.voisin = [&](const Etape& e) {
+                                    if (region[e.j] == 1) return Pas::suit;
+                                    note(e);
+                                    return Pas::saute;
+                                  }});
 }
 
 void marqueregion(const TCarte& carte, TMarques& m, int32_t dir, int32_t r, int32_t c) {
-  m[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!m[j] && carte[j] > 0) marqueregion(carte, m, d2, r2, c2);
-    return false;
-  });
+  marchezone(m, dir, r, c, Regle{.voisin = [&](const Etape& e) { return suitsi(carte[e.j] > 0); }});
 }
 
 void marqueregionautre(const TPlateau& p, uint8_t couleur, uint8_t valeur, TMarques& m, int32_t dir, int32_t r,
                        int32_t c) {
-  m[ix(r, c)] = valeur;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (m[j] != valeur && p[j] != couleur) marqueregionautre(p, couleur, valeur, m, d2, r2, c2);
-    return false;
-  });
+  marche(dir, r, c, Regle{.entre = [&](int32_t i, int32_t, int32_t) { m[i] = valeur; },
+                          .voisin = [&](const Etape& e) { return suitsi(m[e.j] != valeur && p[e.j] != couleur); }});
 }
 
 void marqueregionsanscouleur(uint8_t couleur, const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] != couleur) marqueregionsanscouleur(couleur, p, vu, d2, r2, c2);
-    return false;
-  });
+  marchezone(vu, dir, r, c, Regle{.voisin = [&](const Etape& e) { return suitsi(p[e.j] != couleur); }});
 }
 
 void transfertmarques(TMarques& m1, TMarques& m2, uint8_t valeur, int32_t dir, int32_t r, int32_t c) {
-  m1[ix(r, c)] = 0;
-  m2[ix(r, c)] = valeur;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (m1[ix(r2, c2)] == 1) transfertmarques(m1, m2, valeur, d2, r2, c2);
-    return false;
-  });
+  marche(dir, r, c, Regle{.entre =
+                              [&](int32_t i, int32_t, int32_t) {
+                                m1[i] = 0;
+                                m2[i] = valeur;
+                              },
+                          .voisin = [&](const Etape& e) { return suitsi(m1[e.j] == 1); }});
 }
 
 void marquezonecouleur(const TPlateau& p, uint8_t couleur, TMarques& m, int32_t dir, int32_t r, int32_t c) {
-  m[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (m[j]) return false;
-    const uint8_t x = p[j];
-    const bool zone = (x == couleur && !pionsmorts[j]) || (x != couleur && x != VIDE && pionsmorts[j]) ||
-                      (x == VIDE && territoire[j] == couleur);
-    if (zone) marquezonecouleur(p, couleur, m, d2, r2, c2);
-    return false;
-  });
+  marchezone(m, dir, r, c, Regle{.voisin = [&](const Etape& e) {
+                                   const uint8_t x = p[e.j];
+                                   return suitsi((x == couleur && !pionsmorts[e.j]) ||
+                                                 (x != couleur && x != VIDE && pionsmorts[e.j]) ||
+                                                 (x == VIDE && territoire[e.j] == couleur));
+                                 }});
 }
 
 // Breadth first: a depth-first walk that never enters a marked point again
@@ -456,4 +297,28 @@ void marquedistance(TMarques& m, int32_t distance, int32_t r, int32_t c) {
       return false;
     });
   }
+}
+
+bool chainealiberte(const TPlateau& p, int32_t taille, TListePoints* pierres, int32_t cap, int32_t r, int32_t c,
+                    TMarques& vu) {
+  // Its own recursion: a stone is tested for a liberty in another order
+  // than the steps, before it counts as visited, on any board size.
+  struct Flood {
+    const TPlateau& p;
+    int32_t n;
+    TListePoints* pierres;
+    int32_t cap;
+    TMarques& vu;
+    uint8_t x;
+    bool visite(int32_t r, int32_t c) {
+      if (pas4(n, r, c, ORDRELIBERTE, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == VIDE; })) return true;
+      vu[ix(r, c)] = 1;
+      if (pierres) empilepoint(*pierres, cap, r, c);
+      return pas4(n, r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        const int32_t j = ix(r2, c2);
+        return !vu[j] && p[j] == x && visite(r2, c2);
+      });
+    }
+  };
+  return Flood{p, taille, pierres, cap, vu, p[ix(r, c)]}.visite(r, c);
 }

@@ -92,3 +92,12 @@ void marquezonecouleur(const TPlateau& p, uint8_t couleur, TMarques& m, int32_t 
 // Marks 1 every point reached from the point by a path of at most `distance`
 // steps through points unmarked at the call (the start is marked in any case).
 void marquedistance(TMarques& m, int32_t distance, int32_t r, int32_t c);
+
+// Does the chain through the point have a liberty, on a board of side
+// `taille` (the engine's or the front end's)? At each stone the neighbours
+// are tested for an empty point (row+1, col-1, row-1, col+1) before the stone
+// is marked in vu and appended to `pierres` (when given, within `cap`); then
+// it steps row+1, row-1, col+1, col-1 into unmarked stones of the start's
+// content. The first liberty ends the flood: true.
+bool chainealiberte(const TPlateau& p, int32_t taille, TListePoints* pierres, int32_t cap, int32_t r, int32_t c,
+                    TMarques& vu);

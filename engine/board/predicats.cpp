@@ -170,9 +170,9 @@ bool pierreterritoireadverse(const TPlateau& p, int32_t r, int32_t col) {
 }
 
 namespace {
-// Issues of the point: true at `seuil` issues, or at a neighbour of the other
+// Exits of the point: true at `seuil` exits, or at a neighbour of the other
 // colour with more than 2 liberties (by the table t).
-bool issues(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col, int32_t seuil) {
+bool sorties(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col, int32_t seuil) {
   if (r == 0) return false;
   int32_t n = 0;
   return table(r, col, [&](int32_t j) {
@@ -183,14 +183,14 @@ bool issues(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32
 }  // namespace
 
 bool testvoisinsatari(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
-  return issues(infochaine, p, c, r, col, 2);
+  return sorties(infochaine, p, c, r, col, 2);
 }
 bool testvoisinsatariparam(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
-  return issues(t, p, c, r, col, 2);
+  return sorties(t, p, c, r, col, 2);
 }
-bool compteissues(const TPlateau& p, uint8_t c, int32_t r, int32_t col) { return issues(infochaine, p, c, r, col, 3); }
+bool compteissues(const TPlateau& p, uint8_t c, int32_t r, int32_t col) { return sorties(infochaine, p, c, r, col, 3); }
 bool compteissuesparam(const TInfoChaine& t, const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
-  return issues(t, p, c, r, col, 3);
+  return sorties(t, p, c, r, col, 3);
 }
 bool testvoisinsatariunique(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
   if (testvoisinsatari(p, c, r, col)) return true;
@@ -383,8 +383,7 @@ void remplitvoisinsvides2(TMarques& carte, TMarques& second, uint8_t v, int32_t 
     if (second[j] >= 5 && surplateaumoteur(r3, c3) && carte[ix(r3, c3)] == VIDE) remplit(carte, second, v, ix(r3, c3));
     return false;
   });
-  static constexpr int32_t diagonales[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-  pas4(r, col, diagonales, [&](int32_t r2, int32_t c2) {
+  pas4(r, col, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (carte[j] == VIDE && (second[ix(r2, col)] >= 5 || second[ix(r, c2)] >= 5)) remplit(carte, second, v, j);
     return false;

@@ -9,31 +9,10 @@ namespace {
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
-// Flood over the chain through (r, c) that looks for a liberty: at each
-// stone the neighbours are tested for an empty point (row+1, col-1, row-1,
-// col+1) before the stone is listed; then it steps row+1, row-1, col+1, col-1.
-struct ChercheLiberte {
-  const TPlateau& p;
-  TMarques vu;
-  TListePoints* liste;  // stones listed, or nullptr
-  int32_t cap;
-  uint8_t x;
-
-  bool visite(int32_t r, int32_t c) {
-    static constexpr int32_t test[4][2] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};
-    if (pas4(r, c, test, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == VIDE; })) return true;
-    vu[ix(r, c)] = 1;
-    if (liste) empilepoint(*liste, cap, r, c);
-    return pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
-      const int32_t j = ix(r2, c2);
-      return !vu[j] && p[j] == x && visite(r2, c2);
-    });
-  }
-};
-
-bool chainealiberte(const TPlateau& p, int32_t r, int32_t c) {
-  ChercheLiberte f{p, marquesvides, nullptr, 0, p[ix(r, c)]};
-  return f.visite(r, c);
+// The chain through the point has a liberty on the engine's board.
+bool aliberte(const TPlateau& p, int32_t r, int32_t c) {
+  TMarques vu = marquesvides;
+  return chainealiberte(p, configmoteur.taille, nullptr, 0, r, c, vu);
 }
 
 // Steps 1 to 3 of the plain play. Returns false when nothing was played
@@ -55,9 +34,9 @@ bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t 
     } else if (p[j] == ennemi) {
       ennemivoisin = true;
       const int32_t avant = prises[0];
-      ChercheLiberte f{p, marquesvides, &prises, cap, ennemi};
-      f.vu[i] = 1;
-      if (f.visite(r2, c2)) {
+      TMarques vu = marquesvides;
+      vu[i] = 1;
+      if (chainealiberte(p, configmoteur.taille, &prises, cap, r2, c2, vu)) {
         prises[0] = avant;
       } else {
         for (int32_t k = avant + 1; k <= prises[0]; ++k) p[ix(prises[2 * k], prises[2 * k + 1])] = VIDE;
@@ -65,7 +44,7 @@ bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t 
     }
     return false;
   });
-  if (sansvide && prises[0] == 0 && !chainealiberte(p, r, c)) {
+  if (sansvide && prises[0] == 0 && !aliberte(p, r, c)) {
     p[i] = VIDE;
     return false;
   }
@@ -155,7 +134,7 @@ void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris,
     }
     return false;
   });
-  if (sansvide && prises[0] == 0 && !chainealiberte(p, r, c)) {
+  if (sansvide && prises[0] == 0 && !aliberte(p, r, c)) {
     p[i] = VIDE;
     ataris[0] = ataris0;
   }
@@ -197,7 +176,7 @@ void essaigroupes(int32_t& code, const TMarques* marques, TPlateau& p, int32_t r
     return false;
   });
   if (prise || vide) return;
-  if (!chainealiberte(p, r, c)) {
+  if (!aliberte(p, r, c)) {
     p[i] = VIDE;
     return;
   }

@@ -12,6 +12,7 @@ inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline uint8_t autre(uint8_t x) { return x == NOIR ? BLANC : NOIR; }
 inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
 inline uint16_t libs(int32_t j) { return infochaine[j][0]; }
+inline Pas suitsi(bool b) { return b ? Pas::suit : Pas::saute; }
 }  // namespace
 
 // Recursion cores of the walks below: private to this file, the declarations
@@ -35,26 +36,19 @@ static void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t di
 namespace {
 // Sets `pionsmorts` to `v` on every stone of the chain not yet visited.
 void mortschaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu, uint8_t v) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pionsmorts[ix(r, c)] = v;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] == x) mortschaine(p, d2, r2, c2, vu, v);
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { pionsmorts[i] = v; }});
 }
 
 // Sets `pionsmorts` to `v` on the chain's stones whose state is 1, clearing the state.
 void mortsselonvisite(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r, int32_t c, uint8_t v) {
   const uint8_t x = p[ix(r, c)];
-  etat[ix(r, c)] = 0;
-  pionsmorts[ix(r, c)] = v;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (etat[j] == 1 && p[j] == x) mortsselonvisite(p, etat, d2, r2, c2, v);
-    return false;
-  });
+  marche(dir, r, c, Regle{.entre =
+                              [&](int32_t i, int32_t, int32_t) {
+                                etat[i] = 0;
+                                pionsmorts[i] = v;
+                              },
+                          .voisin = [&](const Etape& e) { return suitsi(etat[e.j] == 1 && p[e.j] == x); }});
 }
 }  // namespace
 
@@ -90,55 +84,43 @@ void demarquechaineselonvisite(const TPlateau& p, TMarques& etat, int32_t dir, i
 
 void marquechaineselonvisite2(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r, int32_t c) {
   const uint8_t x = p[ix(r, c)];
-  etat[ix(r, c)] = 2;
-  pionsmorts[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (p[j] == VIDE) {
-      if (etat[j] == 0) etat[j] = 1;
-    } else if (etat[j] == 1 && p[j] == x) {
-      marquechaineselonvisite2(p, etat, d2, r2, c2);
-    }
-    return false;
-  });
+  marche(dir, r, c, Regle{.entre =
+                              [&](int32_t i, int32_t, int32_t) {
+                                etat[i] = 2;
+                                pionsmorts[i] = 1;
+                              },
+                          .voisin =
+                              [&](const Etape& e) {
+                                if (p[e.j] == VIDE) {
+                                  if (etat[e.j] == 0) etat[e.j] = 1;
+                                  return Pas::saute;
+                                }
+                                return suitsi(etat[e.j] == 1 && p[e.j] == x);
+                              }});
 }
 
 void effacemortschaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pionsmorts[ix(r, c)] = 0;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] == x && pionsmorts[j]) effacemortschaine(p, d2, r2, c2, vu);
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { pionsmorts[i] = 0; },
+                           .meme = [&](const Etape& e) { return suitsi(pionsmorts[e.j] != 0); }});
 }
 
 void marquechainesansvisite(const TPlateau& p, int32_t r, int32_t c) {
+  // pionsmorts is the visited mark: the stone walked from is always set.
   const uint8_t x = p[ix(r, c)];
-  pionsmorts[ix(r, c)] = 1;
-  pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
-    const int32_t j = ix(r2, c2);
-    if (p[j] == x && !pionsmorts[j]) marquechainesansvisite(p, r2, c2);
-    return false;
-  });
+  marche(0, r, c, Regle{.entre = [&](int32_t i, int32_t, int32_t) { pionsmorts[i] = 1; },
+                        .voisin = [&](const Etape& e) { return suitsi(p[e.j] == x && !pionsmorts[e.j]); }});
 }
 
 void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pionsmorts[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      marquechainesvoisinesmarqueesrec(p, d2, r2, c2, vu);
-    } else if (pierre(p[j]) && pionsmorts[j]) {
-      TMarques vu2 = marquesvides;
-      demarquechainerec(p, 0, r2, c2, vu2);
-    }
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { pionsmorts[i] = 1; },
+                           .autre =
+                               [&](const Etape& e) {
+                                 if (!pierre(p[e.j]) || !pionsmorts[e.j]) return;
+                                 TMarques vu2 = marquesvides;
+                                 demarquechainerec(p, 0, e.r, e.c, vu2);
+                               }});
 }
 
 void marquechainesvoisinesmarquees(const TPlateau& p, int32_t r, int32_t c) {
@@ -150,96 +132,75 @@ void marquechainesvoisinesmarquees(const TPlateau& p, int32_t r, int32_t c) {
 
 void chaineetlibertes(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                       TMarques& vu, int32_t& nblib) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  empilepoint(l, cap, r, c);
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      chaineetlibertes(p, l, cap, d2, r2, c2, vu, nblib);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      ++nblib;
-    }
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t, int32_t r1, int32_t c1) { empilepoint(l, cap, r1, c1); },
+                           .vide =
+                               [&](const Etape& e) {
+                                 vu[e.j] = 1;
+                                 ++nblib;
+                               }});
 }
 
 namespace {
 // Shared core of the last-liberty walks. `compte` counts stones (all, or
 // those not marked dead); `flag` is set when an adjacent enemy chain is in atari.
-struct DerniereLiberte {
-  const TPlateau& p;
-  TPoint& lib;
-  TMarques& vu;
-  int32_t* compte = nullptr;
-  bool horsmorts = false;
-  uint8_t* flag = nullptr;
+void derniere(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c, TMarques& vu,
+                     int32_t* compte, bool horsmorts, uint8_t* flag) {
+  const uint8_t x = p[ix(r, c)];
   bool fini = false;
-
-  void visite(int32_t dir, int32_t r, int32_t c) {
-    const int32_t i = ix(r, c);
-    const uint8_t x = p[i];
-    vu[i] = 1;
-    if (compte && (!horsmorts || !pionsmorts[i])) ++*compte;
-    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-      if (fini) return true;
-      const int32_t j = ix(r2, c2);
-      if (flag && pierre(p[j]) && p[j] != x && libs(j) == 1) *flag = 1;
-      if (vu[j]) return false;
-      if (p[j] == x) {
-        visite(d2, r2, c2);
-      } else if (p[j] == VIDE) {
-        vu[j] = 1;
-        if (lib.ligne == 0) {
-          lib = TPoint{r2, c2};
-        } else {
-          fini = true;
-          if (horsmorts) *compte = ARRETMARCHE;
-          else lib.ligne = ARRETMARCHE;
-        }
-      }
-      return fini;
-    });
-  }
-};
+  const auto avant = [&](const Etape& e) {
+    if (flag && pierre(p[e.j]) && p[e.j] != x && libs(e.j) == 1) *flag = 1;
+  };
+  marchechaine(p, vu, x, dir, r, c,
+               RegleChaine{.entre =
+                               [&](int32_t i, int32_t, int32_t) {
+                                 if (compte && (!horsmorts || !pionsmorts[i])) ++*compte;
+                               },
+                           .avant = avant,
+                           .vide =
+                               [&](const Etape& e) {
+                                 vu[e.j] = 1;
+                                 if (lib.ligne == 0) {
+                                   lib = TPoint{e.r, e.c};
+                                   return;
+                                 }
+                                 fini = true;
+                                 if (horsmorts) *compte = ARRETMARCHE;
+                                 else lib.ligne = ARRETMARCHE;
+                               },
+                           .fini = [&] { return fini; }});
+}
 }  // namespace
 
 void derniereliberte(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
   if (lib.ligne == ARRETMARCHE) return;
-  DerniereLiberte w{p, lib, vu};
-  w.visite(dir, r, c);
+  derniere(p, lib, dir, r, c, vu, nullptr, false, nullptr);
 }
 
 void derniereliberteetcompte(int32_t& n, const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c,
                              TMarques& vu) {
   if (lib.ligne == ARRETMARCHE) return;
-  DerniereLiberte w{p, lib, vu, &n};
-  w.visite(dir, r, c);
+  derniere(p, lib, dir, r, c, vu, &n, false, nullptr);
 }
 
 void derniereliberteetvoisinatari(int32_t& n, uint8_t& flag, const TPlateau& p, TPoint& lib, int32_t dir,
                                   int32_t r, int32_t c, TMarques& vu) {
   if (n == ARRETMARCHE) return;
-  DerniereLiberte w{p, lib, vu, &n, true, &flag};
-  w.visite(dir, r, c);
+  derniere(p, lib, dir, r, c, vu, &n, true, &flag);
 }
 
 void trouveliberte(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
+  // An empty neighbour is taken before the chain is followed, even from an empty start.
   const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (lib.ligne != 0) return true;
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) {
-      lib = TPoint{r2, c2};
-      return true;
-    }
-    if (p[j] == x) trouveliberte(p, lib, d2, r2, c2, vu);
-    return lib.ligne != 0;
-  });
+  marchezone(vu, dir, r, c, Regle{.voisin =
+                                      [&](const Etape& e) {
+                                        if (p[e.j] == VIDE) {
+                                          lib = TPoint{e.r, e.c};
+                                          return Pas::arrete;
+                                        }
+                                        return suitsi(p[e.j] == x);
+                                      },
+                                  .fini = [&] { return lib.ligne != 0; }});
 }
 
 TPoint premiereliberte(const TPlateau& p, int32_t r, int32_t c) {
@@ -251,38 +212,24 @@ TPoint premiereliberte(const TPlateau& p, int32_t r, int32_t c) {
 
 void comptepierreslibertes2(const TPlateau& p, int32_t& pierres, int32_t& libertes, int32_t dir, int32_t r,
                             int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  ++pierres;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (libertes >= 2) return true;
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      comptepierreslibertes2(p, pierres, libertes, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      ++libertes;
-    }
-    return libertes >= 2;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.entre = [&](int32_t, int32_t, int32_t) { ++pierres; },
+                           .vide =
+                               [&](const Etape& e) {
+                                 vu[e.j] = 1;
+                                 ++libertes;
+                               },
+                           .fini = [&] { return libertes >= 2; }});
 }
 
 void aumoinsdeuxlibertesrec(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (n >= 2) return true;
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      aumoinsdeuxlibertesrec(p, n, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      ++n;
-    }
-    return n >= 2;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.vide =
+                               [&](const Etape& e) {
+                                 vu[e.j] = 1;
+                                 ++n;
+                               },
+                           .fini = [&] { return n >= 2; }});
 }
 
 bool aumoinsdeuxlibertes(const TPlateau& p, int32_t r, int32_t c) {
@@ -293,28 +240,23 @@ bool aumoinsdeuxlibertes(const TPlateau& p, int32_t r, int32_t c) {
 }
 
 void libertesmarquees(const TPlateau& p, uint8_t couleur, TMarques& vu, int32_t dir, int32_t r, int32_t c) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == couleur) libertesmarquees(p, couleur, vu, d2, r2, c2);
-    else if (p[j] == VIDE) vu[j] = 1;
-    return false;
-  });
+  marchechaine(p, vu, couleur, dir, r, c, RegleChaine{.vide = [&](const Etape& e) { vu[e.j] = 1; }});
 }
 
 void marquechaineetlibertes(const TPlateau& p, uint8_t couleur, uint8_t valeur, TMarques& sortie, int32_t dir,
                             int32_t r, int32_t c) {
-  sortie[ix(r, c)] = valeur;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (sortie[j] == valeur) return false;
-    if (p[j] == couleur) marquechaineetlibertes(p, couleur, valeur, sortie, d2, r2, c2);
-    else if (p[j] == VIDE) sortie[j] = valeur;
-    return false;
-  });
+  // The output map is the visited array: a point holding `valeur` is done.
+  marche(dir, r, c, Regle{.entre = [&](int32_t i, int32_t, int32_t) { sortie[i] = valeur; },
+                          .voisin =
+                              [&](const Etape& e) {
+                                if (sortie[e.j] == valeur) return Pas::saute;
+                                if (p[e.j] == couleur) return Pas::suit;
+                                if (p[e.j] == VIDE) sortie[e.j] = valeur;
+                                return Pas::saute;
+                              }});
 }
 
+// No arrival direction and diagonal steps: a walk of its own.
 void collectepetitgroupe(const TPlateau& p, TListePoints& l, int32_t& n, int32_t r, int32_t c, TMarques& vu) {
   if (n >= 4) return;
   const int32_t i = ix(r, c);
@@ -331,8 +273,7 @@ void collectepetitgroupe(const TPlateau& p, TListePoints& l, int32_t& n, int32_t
     if (!vu[j] && p[j] == x) collectepetitgroupe(p, l, n, r2, c2, vu);
     return n >= 4;
   });
-  static constexpr int32_t diagonales[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-  pas4(r, c, diagonales, [&](int32_t r2, int32_t c2) {
+  pas4(r, c, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     if (n >= 4) return true;
     const int32_t j = ix(r2, c2);
     if (vu[j] || p[j] != x) return false;
@@ -341,75 +282,51 @@ void collectepetitgroupe(const TPlateau& p, TListePoints& l, int32_t& n, int32_t
   });
 }
 
-namespace {
-// Walk of the chain that calls `voisin(j, r2, c2)` on each neighbour of
-// other content (not visited); `marquevides` marks empty neighbours visited.
-template <class F>
-void autourchaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu, bool marquevide, F&& voisin) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      autourchaine(p, d2, r2, c2, vu, marquevide, voisin);
-    } else if (p[j] == VIDE) {
-      if (marquevide) vu[j] = 1;
-    } else {
-      return voisin(j, r2, c2);
-    }
-    return false;
-  });
-}
-}  // namespace
-
 void listepierresennemiesvoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r,
                                   int32_t c, TMarques& vu) {
-  autourchaine(p, dir, r, c, vu, true, [&](int32_t j, int32_t r2, int32_t c2) {
-    vu[j] = 1;
-    empilepoint(l, cap, r2, c2);
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.vide = [&](const Etape& e) { vu[e.j] = 1; }, .autre = ajoute(vu, l, cap)});
 }
 
 void listepierresennemiesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r,
                                    int32_t c, TMarques& vu) {
-  autourchaine(p, dir, r, c, vu, false, [&](int32_t j, int32_t r2, int32_t c2) {
-    vu[j] = 1;
-    empilepoint(l, cap, r2, c2);
-    return false;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.autre = ajoute(vu, l, cap)});
 }
 
 void listeennemisatari(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                        TMarques& vu) {
-  autourchaine(p, dir, r, c, vu, false, [&](int32_t j, int32_t r2, int32_t c2) {
-    if (libs(j) == 1) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    }
-    return false;
-  });
+  const auto note = ajoute(vu, l, cap);
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.autre = [&](const Etape& e) {
+                                                 if (libs(e.j) == 1) note(e);
+                                               }});
 }
 
 void pierreschaineetatariennemi(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t& flag, int32_t dir,
                                 int32_t r, int32_t c, TMarques& vu) {
   const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  empilepoint(l, cap, r, c);
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (pierre(p[j]) && p[j] != x && libs(j) == 1) flag = 1;
-    if (!vu[j] && p[j] == x) pierreschaineetatariennemi(p, l, cap, flag, d2, r2, c2, vu);
-    return false;
-  });
+  marchechaine(p, vu, x, dir, r, c,
+               RegleChaine{.entre = [&](int32_t, int32_t r1, int32_t c1) { empilepoint(l, cap, r1, c1); },
+                           .avant =
+                               [&](const Etape& e) {
+                                 if (pierre(p[e.j]) && p[e.j] != x && libs(e.j) == 1) flag = 1;
+                               }});
 }
 
+namespace {
+// The chain's neighbours of other content until one passes `teste`: that
+// one sets the flag and ends the current stone's neighbours (the stones
+// already begun finish theirs).
+template <class F>
+void voisinsjusqua(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c, F&& teste) {
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.autre = [&](const Etape& e) {
+                                                 if (teste(e.j)) flag = 1;
+                                                 return flag ? Pas::arrete : Pas::saute;
+                                               }});
+}
+}  // namespace
+
 void aucunennemiatarirec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c) {
-  autourchaine(p, dir, r, c, vu, false, [&](int32_t j, int32_t, int32_t) {
-    if (libs(j) == 1) flag = 1;
-    return flag != 0;
-  });
+  voisinsjusqua(p, flag, vu, dir, r, c, [](int32_t j) { return libs(j) == 1; });
 }
 
 bool aucunennemiatari(const TPlateau& p, int32_t r, int32_t c) {
@@ -420,10 +337,7 @@ bool aucunennemiatari(const TPlateau& p, int32_t r, int32_t c) {
 }
 
 void aucunennemifaiblerec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c) {
-  autourchaine(p, dir, r, c, vu, false, [&](int32_t j, int32_t, int32_t) {
-    if (libs(j) < 3) flag = 1;
-    return flag != 0;
-  });
+  voisinsjusqua(p, flag, vu, dir, r, c, [](int32_t j) { return libs(j) < 3; });
 }
 
 bool aucunennemifaible(const TPlateau& p, int32_t r, int32_t c) {
@@ -435,10 +349,7 @@ bool aucunennemifaible(const TPlateau& p, int32_t r, int32_t c) {
 
 void chainetouchemarquerec(const TPlateau& p, const TMarques& marque, uint8_t& flag, int32_t dir, int32_t r,
                            int32_t c, TMarques& vu) {
-  autourchaine(p, dir, r, c, vu, false, [&](int32_t j, int32_t, int32_t) {
-    if (marque[j]) flag = 1;
-    return flag != 0;
-  });
+  voisinsjusqua(p, flag, vu, dir, r, c, [&](int32_t j) { return marque[j] != 0; });
 }
 
 bool chainetouchemarque(const TPlateau& p, const TMarques& marque, TMarques& vu, int32_t r, int32_t c) {
@@ -449,18 +360,12 @@ bool chainetouchemarque(const TPlateau& p, const TMarques& marque, TMarques& vu,
 
 void chainetouchemarque2rec(const TPlateau& p, TMarques& vu, const TMarques& marque, uint8_t& flag, int32_t dir,
                             int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (flag) return true;
-    const int32_t j = ix(r2, c2);
-    if (marque[j]) {
-      flag = 1;
-      return true;
-    }
-    if (!vu[j] && p[j] == x) chainetouchemarque2rec(p, vu, marque, flag, d2, r2, c2);
-    return flag != 0;
-  });
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.avant =
+                               [&](const Etape& e) {
+                                 if (marque[e.j]) flag = 1;
+                               },
+                           .fini = [&] { return flag != 0; }});
 }
 
 bool chainetouchemarque2(const TPlateau& p, TMarques& vu, const TMarques& marque, int32_t r, int32_t c) {
@@ -471,22 +376,27 @@ bool chainetouchemarque2(const TPlateau& p, TMarques& vu, const TMarques& marque
 
 // ---- Family C ---------------------------------------------------------------------
 
+namespace {
+// Walk over every stone that `traverse(j)` lets through, whatever its
+// colour, appending each empty point once.
+template <class F>
+void libertesatravers(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
+                      TMarques& vu, F&& traverse) {
+  const auto note = ajoute(vu, l, cap);
+  marchezone(vu, dir, r, c, Regle{.voisin = [&](const Etape& e) {
+                                    if (p[e.j] != VIDE) return suitsi(traverse(e.j));
+                                    note(e);
+                                    return Pas::saute;
+                                  }});
+}
+}  // namespace
+
 void libertesetatari(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                      TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    } else if (libs(j) == 1) {
-      libertesetatari(p, l, cap, d2, r2, c2, vu);
-    }
-    return false;
-  });
+  libertesatravers(p, l, cap, dir, r, c, vu, [](int32_t j) { return libs(j) == 1; });
 }
 
+// Only the start point's empty neighbours depend on its own chain.
 void libertesdepart(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                     TMarques& vu) {
   const int32_t i = ix(r, c);
@@ -508,101 +418,65 @@ void libertesdepart(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir
 }
 
 namespace {
-// Walk of the chain appending its liberties (when `propres`) and handing
-// each adjacent chain of other content to `voisin(r2, c2, d2)` when it asks.
+// The own chain's liberties (when `propres`), and each adjacent chain of
+// other content handed to `voisin(etape)`.
 template <class F>
 void libertesavec(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c, TMarques& vu,
                   bool propres, F&& voisin) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      libertesavec(p, l, cap, d2, r2, c2, vu, propres, voisin);
-    } else if (p[j] == VIDE) {
-      if (propres) {
-        vu[j] = 1;
-        empilepoint(l, cap, r2, c2);
-      }
-    } else {
-      voisin(j, r2, c2, d2);
-    }
-    return false;
-  });
+  const auto note = ajoute(vu, l, cap);
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+               RegleChaine{.vide =
+                               [&](const Etape& e) {
+                                 if (propres) note(e);
+                               },
+                           .autre = voisin});
 }
 }  // namespace
 
 void libertesetatari2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                       TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, true, [&](int32_t j, int32_t r2, int32_t c2, int32_t d2) {
-    if (libs(j) == 1) libertesetatari(p, l, cap, d2, r2, c2, vu);
+  libertesavec(p, l, cap, dir, r, c, vu, true, [&](const Etape& e) {
+    if (libs(e.j) == 1) libertesetatari(p, l, cap, e.dir, e.r, e.c, vu);
   });
 }
 
 void libertesfaiblesrec(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                         TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    } else if (libs(j) < 3) {
-      libertesfaiblesrec(p, l, cap, d2, r2, c2, vu);
-    }
-    return false;
-  });
+  libertesatravers(p, l, cap, dir, r, c, vu, [](int32_t j) { return libs(j) < 3; });
 }
 
 void libertesetfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                        TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, true, [&](int32_t j, int32_t r2, int32_t c2, int32_t d2) {
-    if (libs(j) < 3) libertesfaiblesrec(p, l, cap, d2, r2, c2, vu);
+  libertesavec(p, l, cap, dir, r, c, vu, true, [&](const Etape& e) {
+    if (libs(e.j) < 3) libertesfaiblesrec(p, l, cap, e.dir, e.r, e.c, vu);
   });
 }
 
 void libertesetfaiblesdrapeau(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t& flag, int32_t dir,
                               int32_t r, int32_t c, TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, true, [&](int32_t j, int32_t r2, int32_t c2, int32_t d2) {
-    if (libs(j) < 3) {
+  libertesavec(p, l, cap, dir, r, c, vu, true, [&](const Etape& e) {
+    if (libs(e.j) < 3) {
       flag = 1;
-      libertesfaiblesrec(p, l, cap, d2, r2, c2, vu);
+      libertesfaiblesrec(p, l, cap, e.dir, e.r, e.c, vu);
     }
   });
 }
-
-namespace {
-void capturablesrec(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t propre, int32_t dir, int32_t r,
-                    int32_t c, TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, cap, r2, c2);
-    } else if (p[j] == propre || libs(j) == 1 || (libs(j) == 2 && !pionsmorts[j])) {
-      capturablesrec(p, l, cap, propre, d2, r2, c2, vu);
-    }
-    return false;
-  });
-}
-}  // namespace
 
 void libertesetcapturables(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                            TMarques& vu) {
-  capturablesrec(p, l, cap, p[ix(r, c)], dir, r, c, vu);
+  const uint8_t propre = p[ix(r, c)];
+  libertesatravers(p, l, cap, dir, r, c, vu, [&](int32_t j) {
+    return p[j] == propre || libs(j) == 1 || (libs(j) == 2 && !pionsmorts[j]);
+  });
 }
 
 void listelibertes(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                    TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, true, [&](int32_t j, int32_t r2, int32_t c2, int32_t) {
-    if (libs(j) != 1) return;
+  libertesavec(p, l, cap, dir, r, c, vu, true, [&](const Etape& e) {
+    if (libs(e.j) != 1) return;
     TPoint lib;
     TMarques vu2 = vu;
-    trouveliberte(p, lib, 0, r2, c2, vu2);
+    trouveliberte(p, lib, 0, e.r, e.c, vu2);
     if (lib.ligne != 0) {
       vu[ix(lib.ligne, lib.colonne)] = 1;
       empilepoint(l, cap, lib.ligne, lib.colonne);
@@ -612,29 +486,29 @@ void listelibertes(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir,
 
 void libertesetvoisinsfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                               TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, false, [&](int32_t j, int32_t r2, int32_t c2, int32_t d2) {
-    if (libs(j) == 1) libertesetatari(p, l, cap, d2, r2, c2, vu);
-    else if (libs(j) == 2) libertesdelachaine(p, l, cap, d2, r2, c2, vu);
+  libertesavec(p, l, cap, dir, r, c, vu, false, [&](const Etape& e) {
+    if (libs(e.j) == 1) libertesetatari(p, l, cap, e.dir, e.r, e.c, vu);
+    else if (libs(e.j) == 2) libertesdelachaine(p, l, cap, e.dir, e.r, e.c, vu);
   });
 }
 
 void libertesennemisfaibles(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t& flag, int32_t dir,
                             int32_t r, int32_t c, TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, false, [&](int32_t j, int32_t r2, int32_t c2, int32_t d2) {
-    if (libs(j) == 1) {
+  libertesavec(p, l, cap, dir, r, c, vu, false, [&](const Etape& e) {
+    if (libs(e.j) == 1) {
       flag = 1;
-      libertesetatari(p, l, cap, d2, r2, c2, vu);
-    } else if (libs(j) == 2) {
+      libertesetatari(p, l, cap, e.dir, e.r, e.c, vu);
+    } else if (libs(e.j) == 2) {
       flag = 1;
-      libertesdelachaine(p, l, cap, d2, r2, c2, vu);
+      libertesdelachaine(p, l, cap, e.dir, e.r, e.c, vu);
     }
   });
 }
 
 void libertesatarivoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                            TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, false, [&](int32_t j, int32_t r2, int32_t c2, int32_t d2) {
-    if (libs(j) == 1) libertesdelachaine(p, l, cap, d2, r2, c2, vu);
+  libertesavec(p, l, cap, dir, r, c, vu, false, [&](const Etape& e) {
+    if (libs(e.j) == 1) libertesdelachaine(p, l, cap, e.dir, e.r, e.c, vu);
   });
 }
 
@@ -645,8 +519,8 @@ void libertesatarivoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int
 
 void atarichainesvoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                           TMarques& vu) {
-  libertesavec(p, l, cap, dir, r, c, vu, false, [&](int32_t j, int32_t r2, int32_t c2, int32_t d2) {
-    if (libs(j) == 1) libertesetatari(p, l, cap, d2, r2, c2, vu);
+  libertesavec(p, l, cap, dir, r, c, vu, false, [&](const Etape& e) {
+    if (libs(e.j) == 1) libertesetatari(p, l, cap, e.dir, e.r, e.c, vu);
   });
 }
 
@@ -656,15 +530,14 @@ void atarichainesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int3
 }
 
 void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) vu[j] = 1;
-    else if (p[j] == x || libs(j) < 3) libertesfaiblesvisiterec(p, vu, d2, r2, c2);
-    return false;
-  });
+  // Crosses by the content of the point it stands on, or into weak chains.
+  marchezone(vu, dir, r, c, Regle{.voisin = [&](const Etape& e) {
+                                    if (p[e.j] == VIDE) {
+                                      vu[e.j] = 1;
+                                      return Pas::saute;
+                                    }
+                                    return suitsi(p[e.j] == p[e.depuis] || libs(e.j) < 3);
+                                  }});
 }
 
 void libertesetfaiblesvisite(const TPlateau& p, TMarques& vu, int32_t r, int32_t c) {
@@ -673,14 +546,12 @@ void libertesetfaiblesvisite(const TPlateau& p, TMarques& vu, int32_t r, int32_t
 
 void listechainesfaibles(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                          TMarques& vu) {
-  const int32_t i = ix(r, c);
-  vu[i] = 1;
-  if (infochaine[i][1] != 0) empilepoint(l, cap, r, c);
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && pierre(p[j]) && libs(j) < 3) listechainesfaibles(p, l, cap, d2, r2, c2, vu);
-    return false;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.entre =
+                       [&](int32_t i, int32_t r1, int32_t c1) {
+                         if (infochaine[i][1] != 0) empilepoint(l, cap, r1, c1);
+                       },
+                   .voisin = [&](const Etape& e) { return suitsi(pierre(p[e.j]) && libs(e.j) < 3); }});
 }
 
 namespace {
@@ -699,92 +570,79 @@ void libertesverscoups(TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8
 // ---- Family D ---------------------------------------------------------------------
 
 void marquezonevide(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) marquezonevide(p, d2, r2, c2, vu);
-    else vu[j] = 1;
-    return false;
-  });
+  marchezone(vu, dir, r, c, Regle{.voisin = [&](const Etape& e) {
+                                    if (p[e.j] == VIDE) return Pas::suit;
+                                    vu[e.j] = 1;
+                                    return Pas::saute;
+                                  }});
 }
 
 void comptevideszone(const TPlateau& p, uint8_t couleur, int32_t& n, int32_t dir, int32_t r, int32_t c,
                      TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  if (p[ix(r, c)] == VIDE) ++n;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] != couleur) comptevideszone(p, couleur, n, d2, r2, c2, vu);
-    return false;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.entre =
+                       [&](int32_t i, int32_t, int32_t) {
+                         if (p[i] == VIDE) ++n;
+                       },
+                   .voisin = [&](const Etape& e) { return suitsi(p[e.j] != couleur); }});
 }
 
 void comptezonenoncouleurplafond(int32_t& n, uint8_t couleur, const TPlateau& p, int32_t dir, int32_t r, int32_t c,
                                  TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  ++n;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (n >= 31) return true;
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && p[j] != couleur) comptezonenoncouleurplafond(n, couleur, p, d2, r2, c2, vu);
-    return n >= 31;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.entre = [&](int32_t, int32_t, int32_t) { ++n; },
+                   .voisin = [&](const Etape& e) { return suitsi(p[e.j] != couleur); },
+                   .fini = [&] { return n >= 31; }});
 }
 
 void comptezonenoncouleurmarque(TPlateau& p, uint8_t couleur, const TMarques& marque, int32_t& n, int32_t dir,
                                 int32_t r, int32_t c, TMarques& vu) {
-  const int32_t i = ix(r, c);
-  vu[i] = 1;
-  if (p[i] == VIDE) ++n;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j] || p[j] == couleur) return false;
-    if (p[j] == VIDE && marque[j] == 1 && marque[i] == 1) {
-      p[j] = couleur;
-      return false;
-    }
-    comptezonenoncouleurmarque(p, couleur, marque, n, d2, r2, c2, vu);
-    return false;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.entre =
+                       [&](int32_t i, int32_t, int32_t) {
+                         if (p[i] == VIDE) ++n;
+                       },
+                   .voisin =
+                       [&](const Etape& e) {
+                         if (p[e.j] == couleur) return Pas::saute;
+                         if (p[e.j] == VIDE && marque[e.j] == 1 && marque[e.depuis] == 1) {
+                           p[e.j] = couleur;
+                           return Pas::saute;
+                         }
+                         return Pas::suit;
+                       }});
 }
 
 void zonevideetfrontiere(int32_t& nb, int32_t& etat, uint8_t& couleur, int32_t dir, int32_t r, int32_t c,
                          TMarques& vu, const TPlateau& p) {
-  vu[ix(r, c)] = 1;
-  ++nb;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE || pionsmorts[j]) {
-      zonevideetfrontiere(nb, etat, couleur, d2, r2, c2, vu, p);
-    } else if (etat == 0) {
-      etat = 1;
-      couleur = p[j];
-    } else if (etat == 1 && p[j] != couleur) {
-      etat = 2;
-      couleur = VIDE;
-    }
-    return false;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.entre = [&](int32_t, int32_t, int32_t) { ++nb; },
+                   .voisin =
+                       [&](const Etape& e) {
+                         if (p[e.j] == VIDE || pionsmorts[e.j]) return Pas::suit;
+                         if (etat == 0) {
+                           etat = 1;
+                           couleur = p[e.j];
+                         } else if (etat == 1 && p[e.j] != couleur) {
+                           etat = 2;
+                           couleur = VIDE;
+                         }
+                         return Pas::saute;
+                       }});
 }
 
 void zonenoncouleur(const TPlateau& p, uint8_t couleur, int32_t& res, int32_t dir, int32_t r, int32_t c,
                     TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (res == ARRETMARCHE) return true;
-    const int32_t j = ix(r2, c2);
-    if (vu[j] || p[j] == couleur) return false;
-    if (p[j] == VIDE) {
-      if (territoire[j] != couleur) zonenoncouleur(p, couleur, res, d2, r2, c2, vu);
-    } else if (!pionsmorts[j]) {
-      res = ARRETMARCHE;
-    } else {
-      zonenoncouleur(p, couleur, res, d2, r2, c2, vu);
-    }
-    return res == ARRETMARCHE;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.voisin =
+                       [&](const Etape& e) {
+                         if (p[e.j] == couleur) return Pas::saute;
+                         if (p[e.j] == VIDE) return suitsi(territoire[e.j] != couleur);
+                         if (pionsmorts[e.j]) return Pas::suit;
+                         res = ARRETMARCHE;
+                         return Pas::saute;
+                       },
+                   .fini = [&] { return res == ARRETMARCHE; }});
 }
 
 void testzonenoncouleur(const TPlateau& p, int32_t r, int32_t c) {
@@ -806,146 +664,122 @@ void testzonenoncouleur(const TPlateau& p, int32_t r, int32_t c) {
 
 void zonevidetouchecouleur(int32_t& res, uint8_t couleur, const TPlateau& p, int32_t dir, int32_t r, int32_t c,
                            TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    if (res == ARRETMARCHE) return true;
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == couleur) res = ARRETMARCHE;
-    else if (p[j] == VIDE) zonevidetouchecouleur(res, couleur, p, d2, r2, c2, vu);
-    return res == ARRETMARCHE;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.voisin =
+                       [&](const Etape& e) {
+                         if (p[e.j] == couleur) {
+                           res = ARRETMARCHE;
+                           return Pas::saute;
+                         }
+                         return suitsi(p[e.j] == VIDE);
+                       },
+                   .fini = [&] { return res == ARRETMARCHE; }});
 }
 
 void zonevideentouree(const TPlateau& p, uint8_t& flag, uint8_t couleur, TMarques& sortie, int32_t dir, int32_t r,
                       int32_t c, TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  if (flag) sortie[ix(r, c)] = couleur;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == VIDE) zonevideentouree(p, flag, couleur, sortie, d2, r2, c2, vu);
-    else if (p[j] != couleur) flag = 0;
-    return false;
-  });
+  marchezone(vu, dir, r, c,
+             Regle{.entre =
+                       [&](int32_t i, int32_t, int32_t) {
+                         if (flag) sortie[i] = couleur;
+                       },
+                   .voisin =
+                       [&](const Etape& e) {
+                         if (p[e.j] == VIDE) return Pas::suit;
+                         if (p[e.j] != couleur) flag = 0;
+                         return Pas::saute;
+                       }});
 }
 
 namespace {
-// Walk of the empty points inside a window from a point; `cible(j)` ends it.
+// The rectangle of the window of radius `rayon` around the point.
 struct Fenetre {
-  const TPlateau& p;
-  int32_t lmin, lmax, cmin, cmax;
-  TMarques vu;
-  bool dedans(int32_t r, int32_t c) const { return r >= lmin && r <= lmax && c >= cmin && c <= cmax; }
-  template <class F>
-  bool visite(int32_t dir, int32_t r, int32_t c, F& cible) {
-    vu[ix(r, c)] = 1;
-    if (cible(ix(r, c))) return true;
-    return pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-      const int32_t j = ix(r2, c2);
-      return !vu[j] && dedans(r2, c2) && p[j] == VIDE && visite(d2, r2, c2, cible);
-    });
-  }
+  int32_t lmin = 0, lmax = 0, cmin = 0, cmax = 0;
+  Fenetre(int32_t r, int32_t c, int32_t rayon) { bornesfenetre(r, c, rayon, lmin, lmax, cmin, cmax); }
+  Fenetre(int32_t l0, int32_t l1, int32_t c0, int32_t c1) : lmin(l0), lmax(l1), cmin(c0), cmax(c1) {}
+  bool dedans(const Etape& e) const { return e.r >= lmin && e.r <= lmax && e.c >= cmin && e.c <= cmax; }
 };
-Fenetre fenetre(const TPlateau& p, int32_t rayon, int32_t r, int32_t c) {
-  Fenetre f{p, 0, 0, 0, 0, marquesvides};
-  bornesfenetre(r, c, rayon, f.lmin, f.lmax, f.cmin, f.cmax);
-  return f;
+
+// Walk of the empty points inside the window from the point; true as soon
+// as it enters a point where `cible(j)` holds (the start included).
+template <class F>
+bool videsjusqua(const TPlateau& p, int32_t rayon, int32_t r, int32_t c, F&& cible) {
+  const Fenetre f(r, c, rayon);
+  TMarques vu = marquesvides;
+  bool trouve = false;
+  marchezone(vu, 0, r, c,
+             Regle{.entre = [&](int32_t i, int32_t, int32_t) { trouve = cible(i); },
+                   .voisin = [&](const Etape& e) { return suitsi(f.dedans(e) && p[e.j] == VIDE); },
+                   .fini = [&] { return trouve; }});
+  return trouve;
 }
 }  // namespace
 
 bool zonevidedansfenetre(const TPlateau& p, uint8_t couleur, int32_t rayon, int32_t r, int32_t c) {
-  Fenetre f = fenetre(p, rayon, r, c);
-  auto cible = [&](int32_t j) { return territoire[j] == couleur; };
-  return f.visite(0, r, c, cible);
+  return videsjusqua(p, rayon, r, c, [&](int32_t j) { return territoire[j] == couleur; });
 }
 
 bool zonevideatteintpositif(const TCarte& carte, const TPlateau& p, int32_t rayon, int32_t r, int32_t c) {
-  Fenetre f = fenetre(p, rayon, r, c);
-  auto cible = [&](int32_t j) { return carte[j] > 0; };
-  return f.visite(0, r, c, cible);
+  return videsjusqua(p, rayon, r, c, [&](int32_t j) { return carte[j] > 0; });
 }
-
-namespace {
-void videsfenetrerec(TListePoints& l, int32_t cap, const TPlateau& p, int32_t lmin, int32_t lmax, int32_t cmin,
-                     int32_t cmax, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  vu[ix(r, c)] = 1;
-  if (p[ix(r, c)] == VIDE) empilepoint(l, cap, r, c);
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!vu[j] && r2 >= lmin && r2 <= lmax && c2 >= cmin && c2 <= cmax && libs(j) == 0)
-      videsfenetrerec(l, cap, p, lmin, lmax, cmin, cmax, d2, r2, c2, vu);
-    return false;
-  });
-}
-
-void rectanglerec(const TPlateau& p, int32_t lmin, int32_t lmax, int32_t cmin, int32_t cmax, TMarques& m,
-                  int32_t dir, int32_t r, int32_t c) {
-  m[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (!m[j] && r2 >= lmin && r2 <= lmax && c2 >= cmin && c2 <= cmax && p[j] == VIDE)
-      rectanglerec(p, lmin, lmax, cmin, cmax, m, d2, r2, c2);
-    return false;
-  });
-}
-}  // namespace
 
 void videsdansfenetre(TListePoints& l, int32_t cap, const TPlateau& p, int32_t lmin, int32_t lmax, int32_t cmin,
                       int32_t cmax, int32_t r, int32_t c) {
+  const Fenetre f(lmin, lmax, cmin, cmax);
   TMarques vu = marquesvides;
-  videsfenetrerec(l, cap, p, lmin, lmax, cmin, cmax, 0, r, c, vu);
+  marchezone(vu, 0, r, c,
+             Regle{.entre =
+                       [&](int32_t i, int32_t r1, int32_t c1) {
+                         if (p[i] == VIDE) empilepoint(l, cap, r1, c1);
+                       },
+                   .voisin = [&](const Etape& e) { return suitsi(f.dedans(e) && libs(e.j) == 0); }});
 }
 
 void remplitzonerectangle(const TPlateau& p, int32_t r, int32_t c, int32_t lmin, int32_t lmax, int32_t cmin,
                           int32_t cmax, TMarques& m) {
-  rectanglerec(p, lmin, lmax, cmin, cmax, m, 0, r, c);
+  const Fenetre f(lmin, lmax, cmin, cmax);
+  marchezone(m, 0, r, c, Regle{.voisin = [&](const Etape& e) { return suitsi(f.dedans(e) && p[e.j] == VIDE); }});
 }
 
 namespace {
-// Walk of the empty points within radius 2 of the point; fails at a stone
-// of c1, at a chain with fewer than 3 liberties, or (when asked) at a dead stone.
-struct Enferme {
-  const TPlateau& p;
-  uint8_t c1;
-  bool morts;
-  int32_t lmin, lmax, cmin, cmax;
-  TMarques vu;
+// Walk of the empty points inside the window from the point (its chain
+// already marked in vu); true when it meets a stone that `echoue(j)` names.
+template <class F>
+bool videsinterdits(const TPlateau& p, const Fenetre& f, TMarques& vu, int32_t r, int32_t c, F&& echoue) {
   bool echec = false;
-  void visite(int32_t dir, int32_t r, int32_t c) {
-    vu[ix(r, c)] = 1;
-    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-      if (echec) return true;
-      const int32_t j = ix(r2, c2);
-      if (vu[j] || r2 < lmin || r2 > lmax || c2 < cmin || c2 > cmax) return false;
-      if (p[j] == VIDE) {
-        visite(d2, r2, c2);
-      } else if (p[j] == c1 || libs(j) < 3 || (morts && pionsmorts[j])) {
-        echec = true;
-      }
-      return echec;
-    });
-  }
-};
-bool marcheenferme(Enferme& e, int32_t r, int32_t c) {
-  marquepionschaine(e.p, e.vu, 0, r, c);
-  bornesfenetre(r, c, 2, e.lmin, e.lmax, e.cmin, e.cmax);
-  e.visite(0, r, c);
-  return !e.echec;
+  marchezone(vu, 0, r, c,
+             Regle{.voisin =
+                       [&](const Etape& e) {
+                         if (!f.dedans(e)) return Pas::saute;
+                         if (p[e.j] == VIDE) return Pas::suit;
+                         if (echoue(e.j)) echec = true;
+                         return Pas::saute;
+                       },
+                   .fini = [&] { return echec; }});
+  return echec;
+}
+
+// The empty points within radius 2 of the point; fails at a stone of c1, at
+// a chain with fewer than 3 liberties, or (when asked) at a dead stone.
+bool marcheenferme(const TPlateau& p, uint8_t c1, bool morts, int32_t r, int32_t c) {
+  TMarques vu = marquesvides;
+  marquepionschaine(p, vu, 0, r, c);
+  const Fenetre f(r, c, 2);
+  return !videsinterdits(p, f, vu, r, c, [&](int32_t j) {
+    return p[j] == c1 || libs(j) < 3 || (morts && pionsmorts[j]);
+  });
 }
 }  // namespace
 
 bool zonefermee(const TPlateau& p, uint8_t c1, uint8_t c2, int32_t r, int32_t c) {
   const int32_t i = ix(r, c);
   if (!pierre(p[i]) || territoire[i] != c2 || libs(i) > 4) return false;
-  Enferme e{p, c1, true, 0, 0, 0, 0, marquesvides};
-  return marcheenferme(e, r, c);
+  return marcheenferme(p, c1, true, r, c);
 }
 
 void marquechaineenfermee(const TPlateau& p, uint8_t c1, uint8_t /*c2*/, int32_t r, int32_t c) {
   if (!pierre(p[ix(r, c)])) return;
-  Enferme e{p, c1, false, 0, 0, 0, 0, marquesvides};
-  if (!marcheenferme(e, r, c)) return;
+  if (!marcheenferme(p, c1, false, r, c)) return;
   TMarques etat = marquesvides;
   marquepionschaine(p, etat, 0, r, c);
   marquechaineselonvisite(p, etat, 0, r, c);
@@ -955,36 +789,15 @@ bool testezone(TPlateau& p, int32_t rayon, int32_t r, int32_t c) {
   const int32_t i = ix(r, c);
   const uint8_t x = p[i];
   if (!pierre(x)) return false;
-  int32_t lmin, lmax, cmin, cmax;
-  bornesfenetre(r, c, rayon, lmin, lmax, cmin, cmax);
+  const Fenetre f(r, c, rayon);
   TMarques vu = marquesvides;
-  bool arret = false;
-  struct Marche {
-    const TPlateau& p;
-    uint8_t x;
-    int32_t lmin, lmax, cmin, cmax;
-    TMarques& vu;
-    bool& arret;
-    void visite(int32_t dir, int32_t r, int32_t c) {
-      vu[ix(r, c)] = 1;
-      pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-        if (arret) return true;
-        const int32_t j = ix(r2, c2);
-        if (vu[j] || r2 < lmin || r2 > lmax || c2 < cmin || c2 > cmax) return false;
-        if (p[j] == VIDE) visite(d2, r2, c2);
-        else if (p[j] == x || pionsmorts[j]) arret = true;
-        return arret;
-      });
-    }
-  } marche{p, x, lmin, lmax, cmin, cmax, vu, arret};
-  marche.visite(0, r, c);
-  if (arret) return false;
+  if (videsinterdits(p, f, vu, r, c, [&](int32_t j) { return p[j] == x || pionsmorts[j]; })) return false;
   // The stone is lifted for the line scan and put back on every path.
   p[i] = VIDE;
   int32_t colores = 0, neutres = 0;
   bool propre = false;
-  for (int32_t l = lmin; l <= lmax && !propre; ++l)
-    for (int32_t k = cmin; k <= cmax; ++k) {
+  for (int32_t l = f.lmin; l <= f.lmax && !propre; ++l)
+    for (int32_t k = f.cmin; k <= f.cmax; ++k) {
       const int32_t j = ix(l, k);
       if (!vu[j] || p[j] != VIDE) continue;
       const uint8_t d = couleurdominantelignes(p, l, k, 6);
@@ -999,58 +812,48 @@ bool testezone(TPlateau& p, int32_t rayon, int32_t r, int32_t c) {
   return !propre && colores > neutres;
 }
 
+namespace {
+// Walk inside the window over the points `passe(j)` lets through; true as
+// soon as a neighbour where `cible(j)` holds is met.
+template <class P, class C>
+bool atteintdansfenetre(const Fenetre& f, int32_t r, int32_t c, P&& passe, C&& cible) {
+  TMarques vu = marquesvides;
+  bool trouve = false;
+  marchezone(vu, 0, r, c,
+             Regle{.voisin =
+                       [&](const Etape& e) {
+                         if (!f.dedans(e)) return Pas::saute;
+                         if (passe(e.j)) return Pas::suit;
+                         trouve = cible(e.j);
+                         return trouve ? Pas::arrete : Pas::saute;
+                       },
+                   .fini = [&] { return trouve; }});
+  return trouve;
+}
+}  // namespace
+
 bool relieparinfluence(const TPlateau& p, const TCarte& carte, uint8_t couleur, int32_t rayon, int32_t r, int32_t c) {
-  int32_t lmin, lmax, cmin, cmax;
-  bornesfenetre(r, c, rayon, lmin, lmax, cmin, cmax);
+  const Fenetre f(r, c, rayon);
   TMarques etat = marquesvides;  // 2 passable, 3 target
-  for (int32_t l = lmin; l <= lmax; ++l)
-    for (int32_t k = cmin; k <= cmax; ++k) {
+  for (int32_t l = f.lmin; l <= f.lmax; ++l)
+    for (int32_t k = f.cmin; k <= f.cmax; ++k) {
       const int32_t j = ix(l, k);
       if (p[j] == couleur && !pionsmorts[j]) etat[j] = 3;
       else if (couleur == NOIR ? carte[j] > 0 : carte[j] < 0) etat[j] = 2;
     }
-  TMarques vu = marquesvides;
-  struct Marche {
-    TMarques& etat;
-    TMarques& vu;
-    int32_t lmin, lmax, cmin, cmax;
-    bool visite(int32_t dir, int32_t r, int32_t c) {
-      vu[ix(r, c)] = 1;
-      return pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-        const int32_t j = ix(r2, c2);
-        if (vu[j] || r2 < lmin || r2 > lmax || c2 < cmin || c2 > cmax) return false;
-        if (etat[j] == 3) return true;
-        return etat[j] == 2 && visite(d2, r2, c2);
-      });
-    }
-  } marche{etat, vu, lmin, lmax, cmin, cmax};
-  return marche.visite(0, r, c);
+  return atteintdansfenetre(
+      f, r, c, [&](int32_t j) { return etat[j] == 2; }, [&](int32_t j) { return etat[j] == 3; });
 }
 
 bool atteintmarquedansfenetre(const TPlateau& p, const TMarques& marque, int32_t rayon, int32_t r, int32_t c) {
-  int32_t lmin, lmax, cmin, cmax;
-  bornesfenetre(r, c, rayon, lmin, lmax, cmin, cmax);
+  const Fenetre f(r, c, rayon);
   const uint8_t ennemi = autre(p[ix(r, c)]);
-  TMarques vu = marquesvides;
-  struct Marche {
-    const TPlateau& p;
-    const TMarques& marque;
-    uint8_t ennemi;
-    TMarques& vu;
-    int32_t lmin, lmax, cmin, cmax;
-    bool visite(int32_t dir, int32_t r, int32_t c) {
-      vu[ix(r, c)] = 1;
-      return pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-        const int32_t j = ix(r2, c2);
-        if (vu[j] || r2 < lmin || r2 > lmax || c2 < cmin || c2 > cmax) return false;
-        if (p[j] == VIDE || (p[j] == ennemi && pionsmorts[j])) return visite(d2, r2, c2);
-        return marque[j] != 0;
-      });
-    }
-  } marche{p, marque, ennemi, vu, lmin, lmax, cmin, cmax};
-  return marche.visite(0, r, c);
+  return atteintdansfenetre(
+      f, r, c, [&](int32_t j) { return p[j] == VIDE || (p[j] == ennemi && pionsmorts[j]); },
+      [&](int32_t j) { return marque[j] != 0; });
 }
 
+// Depth-bounded: the steps left travel with the walk, so it keeps its own recursion.
 bool atteintchainenonfaible(const TPlateau& p, int32_t pas, int32_t r, int32_t c) {
   const uint8_t x = p[ix(r, c)];
   if (!pierre(x)) return false;
@@ -1076,6 +879,7 @@ bool atteintchainenonfaible(const TPlateau& p, int32_t pas, int32_t r, int32_t c
   return marche.visite(pas, 0, r, c);
 }
 
+// Its own recursion: the point entered decides whether the walk may leave it.
 bool compteterritoirefinalzone(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c) {
   const uint8_t o = autre(couleur);
   const TCarte& finale = (o == NOIR) ? cartefinale1 : cartefinale2;

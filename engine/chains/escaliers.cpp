@@ -37,7 +37,6 @@ TListePoints prisesescalier;  // scratch of lectureesca: captures of the chaser'
 TListePoints libertesdetecte, adversairesdetecte, prisesdetecte;
 
 // Order of the runner's liberty count around its new stone.
-constexpr int32_t ORDREESCA[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
 
 }  // namespace
 
@@ -66,7 +65,7 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
   // third liberty means escape.
   TPoint libs[2];
   int32_t nb = 0;
-  const bool libre = pas4(ligne, colonne, ORDREESCA, [&](int32_t r2, int32_t c2) {
+  const bool libre = pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) {
       if (nb == 2) return true;

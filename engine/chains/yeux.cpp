@@ -9,15 +9,13 @@ namespace {
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
-// Orthogonal order of the eye tests: row+1, col+1, row-1, col-1.
-constexpr int32_t ORTHO[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
-// Diagonal order: (+1,+1), (+1,-1), (-1,+1), (-1,-1).
-constexpr int32_t DIAG[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+// The eye tests step in ORDREPREDICATS (row+1, col+1, row-1, col-1) and
+// ORDREDIAGONAL ((+1,+1), (+1,-1), (-1,+1), (-1,-1)).
 
 // Stones of c among the on-board diagonals; dead ones skipped when asked.
 int32_t diagonalescouleur(const TPlateau& p, uint8_t c, int32_t r, int32_t col, bool sansmorts) {
   int32_t n = 0;
-  pas4(r, col, DIAG, [&](int32_t r2, int32_t c2) {
+  pas4(r, col, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == c && !(sansmorts && pionsmorts[j])) ++n;
     return false;
@@ -29,7 +27,7 @@ int32_t diagonalescouleur(const TPlateau& p, uint8_t c, int32_t r, int32_t col, 
 
 int32_t testoeilunevide(const TPlateau& p, uint8_t c, int32_t ligne, int32_t colonne) {
   int32_t vides = 0;
-  const bool echec = pas4(ligne, colonne, ORTHO, [&](int32_t r2, int32_t c2) {
+  const bool echec = pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) return ++vides > 1;
     if (p[j] == c) return libs(j) == 1;
@@ -41,7 +39,7 @@ int32_t testoeilunevide(const TPlateau& p, uint8_t c, int32_t ligne, int32_t col
 int32_t testoeilmarques(const TPlateau& p, const TMarques& marques, uint8_t c, int32_t ligne, int32_t colonne) {
   int32_t vides = 0;
   bool propre = false, ennemivu = false;
-  const bool echec = pas4(ligne, colonne, ORTHO, [&](int32_t r2, int32_t c2) {
+  const bool echec = pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) return ++vides > 1;
     if (p[j] == c) {
@@ -60,7 +58,7 @@ int32_t testoeilmarques(const TPlateau& p, const TMarques& marques, uint8_t c, i
 
 bool videuniqueentoure(const TPlateau& p, uint8_t c, int32_t ligne, int32_t colonne, TPoint& sortie) {
   sortie = TPoint{};
-  const bool echec = pas4(ligne, colonne, ORTHO, [&](int32_t r2, int32_t c2) {
+  const bool echec = pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == VIDE) {
       if (sortie.ligne != 0) return true;
@@ -98,7 +96,7 @@ bool pierreseparatrice(const TPlateau& p, int32_t ligne, int32_t colonne) {
 namespace {
 // No orthogonal stone of c; diagonals of c: none on the edge line, at most one inside.
 bool vraioeil(const TPlateau& p, uint8_t c, int32_t ligne, int32_t colonne, bool sansmorts) {
-  if (pas4(ligne, colonne, ORTHO, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == c; })) return false;
+  if (pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == c; })) return false;
   const int32_t diagonales = diagonalescouleur(p, c, ligne, colonne, sansmorts);
   return bordgoban[ix(ligne, colonne)] ? diagonales == 0 : diagonales < 2;
 }
@@ -147,14 +145,14 @@ bool oeilapresprise(TPlateau& p, uint8_t c, int32_t ligne, int32_t colonne) {
 
 bool diagonalesmasquees(const TMarques& masque, const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t c) {
   if (bordgoban[ix(ligne, colonne)]) {
-    return !pas4(ligne, colonne, DIAG, [&](int32_t r2, int32_t c2) {
+    return !pas4(ligne, colonne, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
       const int32_t j = ix(r2, c2);
       if (masque[j]) return false;
       return p[j] != VIDE || testvoisinsatariunique(p, c, r2, c2);
     });
   }
   int32_t libres = 0;
-  pas4(ligne, colonne, DIAG, [&](int32_t r2, int32_t c2) {
+  pas4(ligne, colonne, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     if (!masque[ix(r2, c2)]) ++libres;
     return false;
   });
@@ -166,7 +164,7 @@ int32_t diagonalesmasqueescompte(const TMarques& masque, const TPlateau& p, std:
   if (bordgoban[ix(ligne, colonne)]) return diagonalesmasquees(masque, p, ligne, colonne, c) ? 1 : 0;
   sorties = {TPoint{}, TPoint{}};
   int32_t souples = 0, durs = 0;
-  const bool echec = pas4(ligne, colonne, DIAG, [&](int32_t r2, int32_t c2) {
+  const bool echec = pas4(ligne, colonne, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (masque[j]) return false;
     if (p[j] == VIDE || libs(j) == 1) {

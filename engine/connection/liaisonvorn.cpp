@@ -5,6 +5,7 @@
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
+#include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/reading/prise.h"
 #include "engine/board/trace.h"
@@ -22,7 +23,6 @@ inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
 }
 
 // Directions of the jumps, in the order +row, -row, +col, -col.
-constexpr int32_t DIRECTIONS[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 // What the rules look at from a start stone S = (r, c) of colour C: the
 // target of a jump or pattern holds C and is marked (tests) or not (fills).
@@ -44,7 +44,7 @@ struct Regard {
 
   // Rule set 1 jump in direction k (step 3 of the rules).
   bool sautregle1(int32_t k) const {
-    const int32_t dr = DIRECTIONS[k][0], dc = DIRECTIONS[k][1];
+    const int32_t dr = ORDREMARCHE[k][0], dc = ORDREMARCHE[k][1];
     const int32_t sr = dr ? 0 : 1, sc = dr ? 1 : 0;  // side of F1
     const int32_t gr = r + dr, gc = c + dc, tr = r + 2 * dr, tc = c + 2 * dc;
     // Step 3.1.
@@ -80,7 +80,7 @@ struct Regard {
     const int32_t l = libs0();
     if (!(l >= 3 || (l == 2 && bord(r, c)))) return false;
     for (int32_t k = 0; k < 4; ++k)
-      if (sautregle1(k) && f(r + 2 * DIRECTIONS[k][0], c + 2 * DIRECTIONS[k][1])) return true;
+      if (sautregle1(k) && f(r + 2 * ORDREMARCHE[k][0], c + 2 * ORDREMARCHE[k][1])) return true;
     return false;
   }
 
@@ -106,7 +106,7 @@ struct Regard {
         if (saut(0, 1, ir, 0) || saut(0, -1, ir, 0)) return true;
       }
     }
-    for (const auto& d : DIRECTIONS) {
+    for (const auto& d : ORDREMARCHE) {
       const int32_t dr = d[0], dc = d[1];
       const int32_t sr = dr ? 0 : 1, sc = dr ? 1 : 0;
       const int32_t gr = r + dr, gc = c + dc, tr = r + 2 * dr, tc = c + 2 * dc;
@@ -191,7 +191,7 @@ struct Regard {
 // Calls f(D) for each unmarked stone of C diagonal to S that the diagonal rule links.
 template <class F>
 void diagonalesliees(const TPlateau& p, const TMarques& m, uint8_t couleur, int32_t r, int32_t c, F&& f) {
-  for (const auto& o : ORDREDIAGONALES) {
+  for (const auto& o : ORDREDIAGONAL) {
     const int32_t r2 = r + o[0], c2 = c + o[1];
     if (tient(p, r2, c2, couleur) && !m[ix(r2, c2)] && diagonaleliee(p, couleur, r, c, r2, c2)) f(r2, c2);
   }
@@ -252,7 +252,7 @@ bool lieprochemarque(const Regard& g) {
   const int32_t r = g.r, c = g.c;
   if (pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == g.C && g.m[ix(r2, c2)]; }))
     return true;
-  for (const auto& o : ORDREDIAGONALES) {
+  for (const auto& o : ORDREDIAGONAL) {
     const int32_t dr = o[0], dc = o[1], r2 = r + dr, c2 = c + dc;
     if (!g.propre(r2, c2)) continue;
     if (g.m[ix(r2, c2)]) {
@@ -277,7 +277,7 @@ bool lieprochemarque(const Regard& g) {
 bool sautvoisinmarque(const Regard& g) {
   if (g.libs0() < 3) return false;
   const int32_t r = g.r, c = g.c;
-  for (const auto& d : DIRECTIONS) {
+  for (const auto& d : ORDREMARCHE) {
     const int32_t dr = d[0], dc = d[1];
     if (!g.vide(r + dr, c + dc) || !g.vide(r + 2 * dr, c + 2 * dc)) continue;
     const int32_t sr = dr ? 0 : 1, sc = dr ? 1 : 0;
@@ -305,7 +305,7 @@ void remplitviamorts(const TPlateau& p, TMarques& m, int32_t r, int32_t c, uint8
   });
   if (p[i] != propre) return;
   const auto suite = [&](int32_t r2, int32_t c2) { remplitviamorts(p, m, r2, c2, propre, ennemi); };
-  for (const auto& o : ORDREDIAGONALES) {
+  for (const auto& o : ORDREDIAGONAL) {
     const int32_t r2 = r + o[0], c2 = c + o[1];
     if (tient(p, r2, c2, propre) && !m[ix(r2, c2)] && diagonaleliee(p, propre, r, c, r2, c2)) suite(r2, c2);
   }
@@ -425,17 +425,15 @@ bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int
   if (libs(r, c) < 2 || vides < n) return false;
   // Step 3. The opponent on each empty neighbour in turn.
   const uint8_t x = p[ix(r, c)], o = adversaire(x);
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
   TListePoints& prises = prisesniveaulien;
   int32_t tenus = 0;
   return pastable(r, c, [&](int32_t r2, int32_t c2) {
     if (p[ix(r2, c2)] != VIDE) return false;
+    const Restaure plateau(p);
+    const Restaure chaines(infochaine);
     prises[0] = 0;
     jouecoup(prises, CAPACITELISTE, p, r2, c2, o, x);
     if (p[ix(r, c)] == x && lie()) ++tenus;
-    p = plateau;
-    infochaine = chaines;
     return tenus >= n;
   });
 }

@@ -18,7 +18,6 @@ inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
 }
 inline bool seul(int32_t r, int32_t c) { return infochaine[ix(r, c)][1] == 1; }
 
-constexpr int32_t DIRECTIONS[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 enum class Famille { territoire, vivant };
 
@@ -43,7 +42,7 @@ struct Lien {
   // Diagonal test: the diagonal rule, or the jump past an own diagonal stone
   // that is not a target.
   bool diagonale() const {
-    for (const auto& o : ORDREDIAGONALES) {
+    for (const auto& o : ORDREDIAGONAL) {
       const int32_t dr = o[0], dc = o[1], r2 = r + dr, c2 = c + dc;
       if (!tient(p, r2, c2, C)) continue;
       if (cible(r2, c2)) {
@@ -65,7 +64,7 @@ struct Lien {
   bool saut(TPoint& lien) const {
     const int32_t n = configmoteur.taille;
     const bool J = libs(r, c) >= 3 || bordgoban[ix(r, c)];
-    for (const auto& d : DIRECTIONS) {
+    for (const auto& d : ORDREMARCHE) {
       const int32_t dr = d[0], dc = d[1];
       const int32_t sr = dr ? 0 : 1, sc = dr ? 1 : 0;
       const int32_t gr = r + dr, gc = c + dc, tr = r + 2 * dr, tc = c + 2 * dc;
@@ -254,24 +253,23 @@ bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
   if (infochaine[i][1] != 1 && !pionsmorts[i]) return true;
   // Step 2. A stone of the colour on each empty neighbour in turn, the
   // start flagged dead meanwhile.
-  const uint8_t o = adversaire(couleur), ancien = pionsmorts[i];
+  const uint8_t o = adversaire(couleur);
+  const Restaure mort(pionsmorts[i]);
   pionsmorts[i] = 1;
   int32_t score = 0;
   pastable(r, c, [&](int32_t r2, int32_t c2) {
     const int32_t e = ix(r2, c2);
     if (p[e] != VIDE) return false;
+    const Restaure pose(p[e]);
+    const Restaure libertes(infochaine[e][0]);
     p[e] = couleur;
-    const auto lib = infochaine[e][0];
     infochaine[e][0] = 3;
     if (voisincouleurnonmarque(p, couleur, r2, c2) || diagonalechainevivante(p, r2, c2, couleur, o))
       score = 2;
     else if (pionlieachainevivanteparsaut(p, r2, c2, couleur, o) || pionlieachainevivanteforme(p, r2, c2, couleur, o))
       ++score;
-    p[e] = VIDE;
-    infochaine[e][0] = lib;
     return score >= 2;
   });
-  pionsmorts[i] = ancien;
   // Step 3.
   return score >= 2;
 }

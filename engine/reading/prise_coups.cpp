@@ -53,22 +53,11 @@ int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
 // chains with fewer than 3 liberties into `faibles`; all marked in `vu`.
 void libertesetennemisfaibles(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t dir, int32_t r,
                               int32_t c, TMarques& vu) {
-  const uint8_t x = case_(p, r, c);
-  vu[indexcase(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = indexcase(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      libertesetennemisfaibles(p, l, faibles, d2, r2, c2, vu);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(l, CAPACITEPRISE, r2, c2);
-    } else if (libs(r2, c2) < 3) {
-      vu[j] = 1;
-      empilepoint(faibles, CAPACITEPRISE, r2, c2);
-    }
-    return false;
-  });
+  const auto faible = ajoute(vu, faibles, CAPACITEPRISE);
+  marchechaine(p, vu, case_(p, r, c), dir, r, c,
+               RegleChaine{.vide = ajoute(vu, l, CAPACITEPRISE), .autre = [&](const Etape& e) {
+                             if (libs(e.r, e.c) < 3) faible(e);
+                           }});
 }
 
 // Adds the stone to the weak list unless a stone of its chain is there.
@@ -122,13 +111,10 @@ void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint 
 void ajoutediagonalesfaibles(const TEtatPrise& e, TListePoints& faibles) {
   const TPlateau& p = *e.p;
   TMarques chaines = chainesfaibles(p, faibles);
-  const int32_t n = configmoteur.taille;
-  static constexpr int32_t diag[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-  for (const auto& d : diag) {
-    const int32_t r = e.cl + d[0], c = e.cc + d[1];
-    if (r < 1 || r > n || c < 1 || c > n) continue;
+  pas4(e.cl, e.cc, ORDREDIAGONAL, [&](int32_t r, int32_t c) {
     if (case_(p, r, c) != VIDE && libs(r, c) < 3) ajoutefaible(p, faibles, chaines, r, c);
-  }
+    return false;
+  });
 }
 
 // No empty neighbour, no neighbour of the other colour in atari, every
@@ -153,39 +139,27 @@ bool capturedeuxlibertes(const TEtatPrise& e, const TMarques& marques, TPoint a,
          pointferme(p, marques, e.proprio, a);
 }
 
-// Walk of an attacker chain: appends its unmarked liberties; 3 when it both
-// touches the target and shares a liberty with it.
-struct Poursuite {
-  const TPlateau& p;
-  TListePoints& l;
-  TMarques& carte;
-  const TMarques& cible;      // target stones
-  const TMarques& libcible;   // target liberties
+// Walk of an attacker chain: appends its liberties not yet set in `carte`
+// (setting them); notes whether it touches the target and whether it shares
+// a liberty with it.
+void poursuite(const TPlateau& p, TListePoints& l, TMarques& carte, const TMarques& cible, const TMarques& libcible,
+               TPoint m, bool& touche, bool& partage) {
   TMarques vu = marquesvides;
-  bool touche = false, partage = false;
-
-  void marche(int32_t dir, int32_t r, int32_t c) {
-    const uint8_t x = case_(p, r, c);
-    vu[indexcase(r, c)] = 1;
-    pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-      const int32_t j = indexcase(r2, c2);
-      if (vu[j]) return false;
-      if (p[j] == x) {
-        marche(d2, r2, c2);
-      } else if (p[j] == VIDE) {
-        vu[j] = 1;
-        if (libcible[j]) partage = true;
-        if (!carte[j]) {
-          carte[j] = 1;
-          empilepoint(l, CAPACITEPRISE, r2, c2);
-        }
-      } else if (cible[j]) {
-        touche = true;
-      }
-      return false;
-    });
-  }
-};
+  marchechaine(p, vu, case_(p, m.ligne, m.colonne), 0, m.ligne, m.colonne,
+               RegleChaine{.vide =
+                               [&](const Etape& e) {
+                                 vu[e.j] = 1;
+                                 if (libcible[e.j]) partage = true;
+                                 if (!carte[e.j]) {
+                                   carte[e.j] = 1;
+                                   empilepoint(l, CAPACITEPRISE, e.r, e.c);
+                                 }
+                               },
+                           .autre =
+                               [&](const Etape& e) {
+                                 if (cible[e.j]) touche = true;
+                               }});
+}
 
 // Runs the chase on the chain at m; keeps its points only when it answers 3.
 void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoint m) {
@@ -200,9 +174,9 @@ void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoin
     for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
   }
   const int32_t avant = nbpoints(l);
-  Poursuite w{p, l, carte, cible, libcible};
-  w.marche(0, m.ligne, m.colonne);
-  if (w.touche && w.partage) return;
+  bool touche = false, partage = false;
+  poursuite(p, l, carte, cible, libcible, m, touche, partage);
+  if (touche && partage) return;
   for (int32_t k = avant + 1; k <= nbpoints(l); ++k) carte[indexcase(ligneliste(l, k), colonneliste(l, k))] = 0;
   l[0] = avant;
 }
@@ -441,9 +415,7 @@ struct OeilBord {
     }
     const int32_t n = configmoteur.taille;
     const bool coin = bordgoban[i] && (c == 1 || c == n) && r != 1 && r != n;
-    static constexpr int32_t normal[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    static constexpr int32_t bordcol[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
-    pas4(r, c, coin ? bordcol : normal, [&](int32_t r2, int32_t c2) {
+    pas4(r, c, coin ? ORDRECOLONNES : ORDREMARCHE, [&](int32_t r2, int32_t c2) {
       if (!marche[indexcase(r2, c2)] && !(jugement[indexcase(r2, c2)] == 1)) visite(r2, c2);
       return abandon;
     });
@@ -459,13 +431,10 @@ struct OeilBord {
     });
     if (!ortho) return false;
     int32_t manquants = 0;
-    const int32_t n = configmoteur.taille;
-    static constexpr int32_t diag[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-    for (const auto& d : diag) {
-      const int32_t r2 = r + d[0], c2 = c + d[1];
-      if (r2 < 1 || r2 > n || c2 < 1 || c2 > n) continue;
+    pas4(r, c, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
       if (!marche[indexcase(r2, c2)]) ++manquants;
-    }
+      return false;
+    });
     return bordgoban[indexcase(r, c)] ? manquants == 0 : manquants <= 1;
   }
 };
