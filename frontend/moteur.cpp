@@ -89,8 +89,8 @@ void demandefuseki(uint8_t camp, const TConfig& config, const TPlateau& plateau,
   bibliofuseki->CoupsSuggeres(camp, config.taille, nombre, sortie, p);
 }
 
-void appelleenveloppeconvexe(const TListePoints& points, TListePoints& sortie, int32_t nombre) {
-  enveloppeconvexe(points, sortie, nombre);
+void appelleenveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t taille) {
+  enveloppeconvexe(entree, sortie, taille);
 }
 
 namespace seam {

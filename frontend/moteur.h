@@ -19,8 +19,8 @@ void gtpstatutmoteur(TCarte& statut);
 // 361 zero bytes when the library is missing (or, for fuseki, of another size).
 void demandejoseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie);
 void demandefuseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie);
-// Forwards to the engine's convex hull.
-void appelleenveloppeconvexe(const TListePoints& points, TListePoints& sortie, int32_t nombre);
+// Forwards its arguments unchanged to the engine's convex hull of marked points.
+void appelleenveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t taille);
 
 // The engine entries the hand-off calls.
 struct TEntreesMoteur {

@@ -325,10 +325,14 @@ TEST(Hooks, LibraryRequestsAndHull) {
   EXPECT_EQ(bibliojoseki->taille, 9);  // resized to the game before it is asked
   liberefuseki();
   liberejoseki();
-  TListePoints points{}, enveloppe{};
-  enveloppe[0] = 5;
-  appelleenveloppeconvexe(points, enveloppe, 0);
-  EXPECT_EQ(enveloppe[0], 0);
+  // The hull forwarder hands its arguments on unchanged.
+  TMarques marques{}, enveloppe{};
+  enveloppe.fill(5);
+  marques[indexcase(2, 3)] = 1;
+  appelleenveloppeconvexe(marques, enveloppe, 9);
+  TMarques attendu{};
+  attendu[indexcase(2, 3)] = 2;
+  EXPECT_EQ(enveloppe, attendu);
 }
 
 // ---- Whole games against an independent replay --------------------------

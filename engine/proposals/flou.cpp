@@ -1,0 +1,109 @@
+// Fuzzy territory and attack tests.
+#include "engine/proposals/flou.h"
+
+#include <algorithm>
+
+#include "engine/board/pas.h"
+
+namespace {
+
+inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
+inline int32_t taille() { return configmoteur.taille; }
+
+// Calls f(j) on every point of the board; stops when f returns true.
+template <class F>
+bool chaquepoint(F&& f) {
+  const int32_t n = taille();
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c)
+      if (f(ix(r, c))) return true;
+  return false;
+}
+
+}  // namespace
+
+void distancevoisins(TCarte& flou, const TPlateau& p, uint8_t A) {
+  // Step 1.
+  TCarte travail = zerobonus;
+  // Step 2.
+  const int32_t n = taille();
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = ix(r, c);
+      if (p[j] != VIDE || territoire2[j] != A) continue;
+      int32_t m = 0;
+      pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        m = std::max(m, flou[ix(r2, c2)]);
+        return false;
+      });
+      travail[j] = m > 0 ? std::max(flou[j], m - 1) : 5;
+    }
+  // Step 3.
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (travail[j] != 0) flou[j] = travail[j];
+}
+
+void testjeperdafond(const TPlateau&, const TCarte&, const TCarte& faitmortA, uint8_t B, uint8_t,
+                     const TMarques& testvitA, const TMarques& testtueA, const TMarques& faiblesse) {
+  // Step 1.
+  if (strategie != 0 || !phasedebut || coupdecide || !enretard) {
+    flagattaque = 0;
+    return;
+  }
+  // Step 2.
+  if (flagattaque || bilanscore <= -10.0) {
+    flagattaque = 1;
+    ecritdebug("je perd a fond il faut que j attaque");
+    return;
+  }
+  // Step 3.
+  const bool retenue = chaquepoint([&](int32_t j) {
+    return (faiblesse[j] && (territoire[j] == B || territoire2[j] == B)) || faitmortA[j] > 6 || testtueA[j] > 2 ||
+           testvitA[j] >= 2;
+  });
+  if (retenue) {
+    flagattaque = 0;
+    return;
+  }
+  // Step 4.
+  flagattaque = 1;
+  ecritdebug("je perd a fond il faut que j attaque");
+}
+
+void multiplieterritoireflou(const TPlateau&, TCarte& flou, const TCarte& faitmortA, uint8_t A,
+                             const TMarques& testvitB, const TMarques& testtueB, const TMarques&,
+                             const TMarques& testtueA, const TMarques& faiblesse, const TCarte&) {
+  // Step 1.
+  const bool danger = chaquepoint([&](int32_t j) {
+    return (faiblesse[j] && (territoire[j] == A || territoire2[j] == A)) || testtueB[j] > 2 || testvitB[j] >= 3;
+  });
+  if (danger) {
+    ecritdebug("Y A DU DANGER");
+    flagdanger2 = 1;
+    return;
+  }
+  // Step 2.
+  if (territoireaprendre[1] <= compteurinvasions || !phasedebut || coupdecide || maxfortification > 2 ||
+      compteurinvasions2 > territoireaprendre[1] + 2 || maxsurvie > 2 || procedurefinpartie || strategie == 1 ||
+      flagterritoire > 2 || flagfortification > 2 || flagdanger > 0)
+    return;
+  // Step 3.
+  const bool partiel = chaquepoint([&](int32_t j) { return faitmortA[j] > 6; });
+  flagdanger3 = partiel ? 2 : 1;
+  ecritdebug(partiel ? "multiplie territoireflou partiel" : "multiplie territoireflou");
+  // Step 4.
+  chaquepoint([&](int32_t j) {
+    if (territoire2[j] == A && flou[j] == 5) return false;
+    if (partiel && testtueA[j] == 0) return false;
+    flou[j] *= 5;
+    return false;
+  });
+}
+
+void bonuschainesenatari(int32_t& total, const TPlateau& p, uint8_t propre, uint8_t c) {
+  chaquepoint([&](int32_t j) {
+    if (infochaine[j][1] != 0 && infochaine[j][0] == 1 && !pionsmorts[j] && p[j] == c)
+      total += (c == propre ? -10 : 10) * infochaine[j][1];
+    return false;
+  });
+}

@@ -1,0 +1,232 @@
+// Influence dilation, boundary diffusion and the moyo estimate.
+#include "engine/territory/moyo.h"
+
+#include "engine/board/pas.h"
+#include "engine/board/voisin.h"
+#include "engine/territory/enveloppe.h"
+
+namespace {
+
+inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
+inline int32_t taille() { return configmoteur.taille; }
+
+// One sign of the diffusion: `signe` 1 spreads the positive values (they
+// lose 1 a step), -1 the negative ones (they gain 1 a step).
+void diffuse(const TPlateau& p, const TCarte& carte, TCarte& a, int32_t signe) {
+  const int32_t n = taille();
+  TMarques ouvert = marquesvides;
+  a.fill(0);
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = ix(r, c);
+      if (p[j] != VIDE) continue;
+      if (carte[j] * signe > 0) a[j] = carte[j];
+      else ouvert[j] = 1;
+    }
+  // Sweeps from a copy until nothing changes; a value only grows in
+  // magnitude and is bounded by the largest seed, so the loop ends.
+  for (bool change = true; change;) {
+    change = false;
+    const TCarte avant = a;
+    for (int32_t r = 1; r <= n; ++r)
+      for (int32_t c = 1; c <= n; ++c) {
+        const int32_t j = ix(r, c);
+        if (!ouvert[j]) continue;
+        pastable(r, c, [&](int32_t r2, int32_t c2) {
+          const int32_t v = avant[ix(r2, c2)] - signe;
+          // The point's own opposite value holds the diffusion back.
+          if (v * signe > avant[j] * signe && !(carte[j] * signe < 0 && (v + carte[j]) * signe < 0)) {
+            a[j] = v;
+            change = true;
+          }
+          return false;
+        });
+      }
+  }
+}
+
+// The hull and edge steps of one region of the transformed board.
+struct Region {
+  const TPlateau& b;   // board without dead stones, edge points converted
+  const TPlateau& t;   // transformed board
+  TCarte& z;           // region numbers
+  int32_t numero;
+  uint8_t couleur;
+  TMarques q;          // hull marks
+
+  bool dedans(int32_t j) const { return z[j] == numero; }
+
+  void estime(TMarques& sortie) {
+    const int32_t n = taille();
+    // Step 5.1. The region's stones.
+    TMarques pions = marquesvides;
+    for (int32_t j = 0; j < NBCASES; ++j)
+      if (dedans(j) && b[j] == couleur) pions[j] = 1;
+    // Step 5.2.
+    enveloppeconvexe(pions, q, n);
+    // Step 5.3. The third line.
+    for (int32_t r = 1; r <= n; ++r)
+      for (int32_t c = 1; c <= n; ++c) {
+        const int32_t j = ix(r, c);
+        if (distancebord[j] == 2 && dedans(j) && q[j] == 0 && bordprolongeable(q, 6, r, c)) q[j] = 6;
+      }
+    // Step 5.4. The second line, then the first; free points join the region.
+    const uint8_t autre = couleur == NOIR ? BLANC : NOIR;
+    for (int32_t k = 1; k >= 0; --k)
+      for (int32_t r = 1; r <= n; ++r)
+        for (int32_t c = 1; c <= n; ++c) {
+          const int32_t j = ix(r, c);
+          if (distancebord[j] != k || q[j] != 0) continue;
+          const bool libre = z[j] == 0 && t[j] == VIDE && !voisincouleur(t, autre, r, c);
+          if ((dedans(j) || libre) && bordprolongeable(q, static_cast<uint8_t>(k + 4), r, c)) {
+            q[j] = static_cast<uint8_t>(k + 4);
+            z[j] = numero;
+          }
+        }
+    // Step 5.5.
+    for (int32_t j = 0; j < NBCASES; ++j)
+      if (dedans(j) && q[j] != 0) sortie[j] = couleur;
+  }
+};
+
+}  // namespace
+
+void dilatation(const TPlateau& p, TCarte& carte, int32_t passes) {
+  const int32_t n = taille();
+  // Step 1.
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = ix(r, c);
+      if (p[j] == BLANC) carte[j] = -50;
+      else if (p[j] == NOIR) carte[j] = 50;
+      else if (p[j] == VIDE) carte[j] = 0;
+    }
+  // Step 2.
+  for (int32_t k = 0; k < passes; ++k) {
+    const TCarte avant = carte;
+    for (int32_t r = 1; r <= n; ++r)
+      for (int32_t c = 1; c <= n; ++c) {
+        const int32_t v = avant[ix(r, c)];
+        if (v == 0) continue;
+        const int32_t d = v > 0 ? 1 : -1;
+        pas4(r, c, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
+          carte[ix(r2, c2)] += d;
+          return false;
+        });
+      }
+  }
+}
+
+void diffusionbords(const TPlateau& p, TCarte& carte) {
+  ++compteurnoeudsprise;
+  // Steps 1 to 3.
+  TCarte a, c;
+  diffuse(p, carte, a, 1);
+  diffuse(p, carte, c, -1);
+  // Step 4.
+  for (int32_t j = 0; j < NBCASES; ++j) {
+    if (p[j] != VIDE) continue;
+    if (carte[j] < 0 && -carte[j] < a[j]) carte[j] = 0;
+    else if (carte[j] > 0 && carte[j] < -c[j]) carte[j] = 0;
+  }
+}
+
+void marqueregioncouleur(const TPlateau& source, TCarte& marques, int32_t valeur, int32_t dir, int32_t colonne,
+                         int32_t ligne) {
+  marques[ix(ligne, colonne)] = valeur;
+  const uint8_t x = source[ix(ligne, colonne)];
+  pasvoisins(ligne, colonne, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
+    const int32_t j = ix(r2, c2);
+    if (marques[j] != valeur && source[j] == x) marqueregioncouleur(source, marques, valeur, d2, c2, r2);
+    return false;
+  });
+}
+
+void traitebordmoyo(const TCarte& carte, TPlateau& p, int32_t ligne, int32_t colonne) {
+  const int32_t n = taille();
+  const int32_t i = ix(ligne, colonne);
+  if (!bordgoban[i] || p[i] != VIDE || carte[i] == 0) return;
+  const bool coin = (ligne == 1 || ligne == n) && (colonne == 1 || colonne == n);
+  if (coin) return;
+  const int32_t dl = ligne == 1 ? 1 : ligne == n ? -1 : 0;
+  const int32_t dc = dl != 0 ? 0 : colonne == 1 ? 1 : -1;
+  const bool negatif = carte[i] < 0;
+  const uint8_t couleur = negatif ? BLANC : NOIR;
+  for (int32_t k = 1; k <= 5; ++k) {
+    const int32_t r = ligne + k * dl, c = colonne + k * dc;
+    if (!surplateaumoteur(r, c)) break;
+    const int32_t j = ix(r, c);
+    if (negatif ? carte[j] >= 0 : carte[j] < 1) return;
+    if (p[j] == couleur) break;
+  }
+  p[i] = couleur;
+}
+
+bool bordprolongeable(const TMarques& q, uint8_t valeur, int32_t ligne, int32_t colonne) {
+  const int32_t n = taille();
+  const int32_t d = distancebord[ix(ligne, colonne)];
+  const auto appui = [&](int32_t j) { return q[j] > 0 && q[j] != valeur; };
+  if (ligne != colonne && ligne + colonne != n + 1) {
+    // Off the diagonals: the first neighbour farther from the edge decides.
+    const TVoisins& v = tablevoisins[ix(ligne, colonne)];
+    for (int32_t k = 0; k < v.nbvoisins; ++k) {
+      const int32_t j = ix(v.voisins[k][0], v.voisins[k][1]);
+      if (distancebord[j] > d) return appui(j);
+    }
+    return false;
+  }
+  // On a diagonal: a diagonal point farther in, else a neighbour as far in.
+  static constexpr int32_t DIAGONALES[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+  for (const auto& o : DIAGONALES) {
+    const int32_t r = ligne + o[0], c = colonne + o[1];
+    if (!surplateaumoteur(r, c)) continue;
+    const int32_t j = ix(r, c);
+    if (distancebord[j] > d && appui(j)) return true;
+  }
+  return pastable(ligne, colonne, [&](int32_t r, int32_t c) {
+    const int32_t j = ix(r, c);
+    return distancebord[j] >= d && appui(j);
+  });
+}
+
+void calculemoyo(const TPlateau& p, TMarques& sortie, const TMarques& morts) {
+  const int32_t n = taille();
+  // Step 1.
+  sortie = territoire4;
+  TPlateau b = p;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (morts[j]) b[j] = VIDE;
+  // Step 2.
+  TCarte m{};
+  dilatation(b, m, 6);
+  diffusionbords(b, m);
+  // Step 3. Empty points coloured by their influence, unless the other
+  // colour touches them.
+  TPlateau t = b;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = ix(r, c);
+      if (b[j] != VIDE) continue;
+      if (m[j] > 0 && !voisincouleur(b, BLANC, r, c)) t[j] = NOIR;
+      else if (m[j] < 0 && !voisincouleur(b, NOIR, r, c)) t[j] = BLANC;
+    }
+  // Step 4.
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = ix(r, c);
+      if (bordgoban[j] && m[j] != 0 && b[j] == VIDE) traitebordmoyo(m, b, r, c);
+    }
+  // Step 5. One hull per region of the transformed board. Region numbers are
+  // kept in 32 bits: a board can hold more than 255 regions.
+  TCarte z{};
+  int32_t compteur = 0;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = ix(r, c);
+      if (z[j] != 0 || t[j] == VIDE) continue;
+      ++compteur;
+      marqueregioncouleur(t, z, compteur, 0, c, r);
+      Region region{b, t, z, compteur, t[j], {}};
+      region.estime(sortie);
+    }
+}

@@ -1,0 +1,247 @@
+// Local window status: random fills of a window around a stone, the counts
+// from the stone, the shape term and its penalties.
+#include <gtest/gtest.h>
+
+#include "engine/board/etat.h"
+#include "engine/board/jeu.h"
+#include "engine/proposals/fenetre.h"
+#include "platform/platform.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+class Fenetre : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    niveau = 7;
+    strategie = 2;
+    pionsmortsbis.fill(0);
+    platform::fixegraine(12345);
+  }
+  void TearDown() override {
+    niveau = 0;
+    strategie = 2;
+    pionsmorts.fill(0);
+    pionsmortsbis.fill(0);
+    territoire.fill(VIDE);
+    territoire2.fill(VIDE);
+  }
+};
+
+// The seed after `n` draws from 12345.
+uint32_t graineapres(int n) {
+  platform::fixegraine(12345);
+  for (int k = 0; k < n; ++k) platform::Random(7);
+  const uint32_t g = platform::graine();
+  platform::fixegraine(12345);
+  return g;
+}
+
+constexpr const char* DEUXPIERRES = ".........\n.........\n.........\n.........\n....X.X..\n.........\n.........\n"
+                                    ".........\n.........\n";
+
+TEST_F(Fenetre, FillsFollowTheLevel) {
+  // 47 empty points in the 7x7 window: each fill draws 45 times.
+  for (int32_t niv : {1, 2, 10}) {
+    SCOPED_TRACE(niv);
+    niveau = niv;
+    TPlateau p = fixture::posemoteur(DEUXPIERRES);
+    platform::fixegraine(12345);
+    int32_t resultat = -1, drapeau = -1;
+    fixture::verifieinchange(p, [&] { statutlocalfenetre(resultat, 0, 0, 3, 5, 5, drapeau, p, 0); });
+    const uint32_t graine = platform::graine();
+    EXPECT_EQ(graine, graineapres((niv == 1 ? 100 : 500) * 45));
+    EXPECT_GE(resultat, 0);
+  }
+}
+
+TEST_F(Fenetre, NoFillWithoutReason) {
+  struct Cas {
+    const char* nom;
+    const char* d;
+    bool mort, amimort;
+    uint8_t couleurarg, camp, mode, strat;
+    bool remplit;
+  } cas[] = {
+      {"a lone stone", ".........\n.........\n.........\n.........\n....X...X\n.........\n.........\n"
+                       ".........\n.........\n", false, false, 0, 0, 0, 2, false},
+      {"a friend marked dead in the second mask", DEUXPIERRES, false, true, 0, 0, 0, 2, false},
+      {"a dead stone", DEUXPIERRES, true, false, 0, 0, 0, 2, false},
+      {"a dead stone in the attack case", DEUXPIERRES, true, false, 0, 1, 1, 0, true},
+      {"a dead stone, the defender's attack case", DEUXPIERRES, true, false, 0, 0, 1, 1, true},
+      {"a lone stone in the colour-argument case",
+       ".........\n.........\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n", false,
+       false, 1, 1, 0, 2, true},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau p = fixture::posemoteur(k.d);
+    pionsmortsbis.fill(0);
+    if (k.amimort) pionsmortsbis[indexcase(5, 7)] = 1;
+    if (k.mort) pionsmorts[indexcase(5, 5)] = 1;
+    strategie = k.strat;
+    platform::fixegraine(12345);
+    int32_t resultat = -1, drapeau = -1;
+    fixture::verifieinchange(p, [&] {
+      statutlocalfenetre(resultat, k.couleurarg, k.camp, 3, 5, 5, drapeau, p, k.mode);
+    });
+    EXPECT_EQ(platform::graine() != 12345u, k.remplit);
+    if (!k.remplit) {
+      EXPECT_EQ(resultat, 0);
+    }
+  }
+  // An empty point.
+  TPlateau p = fixture::posemoteur(DEUXPIERRES);
+  int32_t resultat = -1, drapeau = -1;
+  statutlocalfenetre(resultat, 1, 1, 3, 4, 4, drapeau, p, 1);
+  EXPECT_EQ(resultat, 0);
+}
+
+TEST_F(Fenetre, EnemyInAtariFillsTheStonesNeighbours) {
+  // The white pair has one liberty; its black jailers are dead in the second
+  // mask, so the stone has no live friend, but the atari makes it read: its
+  // three empty neighbours take its colour and are not filled at random.
+  const char* d =
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".....XX..\n"
+      "....XOO..\n"
+      ".....XX..\n"
+      ".........\n"
+      ".........\n"
+      ".........\n";
+  TPlateau p = fixture::posemoteur(d);
+  for (auto [r, c] : {std::pair{4, 6}, {4, 7}, {6, 6}, {6, 7}}) pionsmortsbis[indexcase(r, c)] = 1;
+  int32_t resultat = -1, drapeau = -1;
+  fixture::verifieinchange(p, [&] { statutlocalfenetre(resultat, 0, 0, 3, 5, 5, drapeau, p, 0); });
+  // 49 points less 7 stones and the 3 neighbours filled: 39 to fill.
+  const uint32_t graine = platform::graine();
+  EXPECT_EQ(graine, graineapres(500 * 37));
+  // Not in atari: no reason to read.
+  p[indexcase(4, 7)] = VIDE;
+  calculelibertes(p);
+  platform::fixegraine(12345);
+  statutlocalfenetre(resultat, 0, 0, 3, 5, 5, drapeau, p, 0);
+  EXPECT_EQ(platform::graine(), 12345u);
+  EXPECT_EQ(resultat, 0);
+}
+
+TEST_F(Fenetre, CountFromTheStone) {
+  const TPlateau avant = fixture::posemoteur(
+      "X....\n"
+      ".....\n"
+      ".X...\n"
+      ".....\n"
+      ".....\n");
+  TPlateau rempli = avant;
+  rempli[indexcase(1, 2)] = NOIR;
+  rempli[indexcase(2, 2)] = NOIR;
+  rempli[indexcase(2, 3)] = BLANC;
+  struct Cas {
+    const char* nom;
+    bool mort;
+    bool territoireblanc;
+    int32_t k1, k2;
+  } cas[] = {
+      // Two fill stones and the stone that stood before.
+      {"neutral", false, false, 3, 0},
+      {"the old stone dead", true, false, 2, 5},
+      {"a fill stone on white's ground", false, true, 2, 5},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    pionsmorts.fill(0);
+    territoire.fill(VIDE);
+    if (k.mort) pionsmorts[indexcase(3, 2)] = 1;
+    if (k.territoireblanc) territoire[indexcase(2, 2)] = BLANC;
+    int32_t k1 = -1, k2 = -1;
+    comptefenetre(rempli, avant, 1, 1, k1, k2);
+    EXPECT_EQ(k1, k.k1);
+    EXPECT_EQ(k2, k.k2);
+  }
+}
+
+TEST_F(Fenetre, EnclosedStoneIsJudgedWithoutChance) {
+  // Two empty points in reach: every fill gives them to white, and the count
+  // from (1, 2) meets only its own chain: 1 a fill, so 1 on average.
+  TPlateau p = fixture::posemoteur(
+      ".XXO.\n"
+      "X.XO.\n"
+      "XXXO.\n"
+      "OOOO.\n"
+      ".....\n");
+  int32_t resultat = -1, drapeau = -1;
+  fixture::verifieinchange(p, [&] { statutlocalfenetre(resultat, 0, 0, 3, 2, 1, drapeau, p, 0); });
+  EXPECT_EQ(platform::graine(), 12345u);
+  EXPECT_EQ(resultat, 1);
+  EXPECT_EQ(drapeau, 0);
+}
+
+TEST_F(Fenetre, ShapeTermAndPenalties) {
+  // White (1, 3) stands on white's ground, white (2, 1) beside the window's
+  // empty point (1, 1) does not: the shape term is 15. (2, 1) is cut off
+  // from white's ground unless (2, 2) is white's.
+  const char* d =
+      ".XO..\n"
+      "OXO..\n"
+      "XXO..\n"
+      "OO...\n"
+      ".....\n";
+  struct Cas {
+    const char* nom;
+    bool chemin;
+    int32_t drapeau;
+  } cas[] = {{"cut off: 15 for its one stone", false, 15}, {"a way home", true, 0}};
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau p = fixture::posemoteur(d);
+    territoire[indexcase(1, 3)] = BLANC;
+    if (k.chemin) territoire[indexcase(2, 2)] = BLANC;
+    int32_t resultat = -1, drapeau = -1;
+    fixture::verifieinchange(p, [&] { statutlocalfenetre(resultat, 0, 0, 3, 2, 1, drapeau, p, 0); });
+    EXPECT_EQ(resultat, 15 + 1);
+    EXPECT_EQ(drapeau, k.drapeau);
+  }
+  // Without a white stone on white's ground there is no shape term.
+  TPlateau p = fixture::posemoteur(d);
+  int32_t resultat = -1, drapeau = -1;
+  statutlocalfenetre(resultat, 0, 0, 3, 2, 1, drapeau, p, 0);
+  EXPECT_EQ(resultat, 1);
+  EXPECT_EQ(drapeau, 0);
+}
+
+TEST_F(Fenetre, PenaltyCountsAChainOnce) {
+  // The white chain (2,1)-(3,1) touches the two empty entries (1,1) and (4,1).
+  TPlateau p = fixture::posemoteur(
+      ".XO..\n"
+      "OXO..\n"
+      "OXO..\n"
+      ".X...\n"
+      "XX...\n");
+  territoire[indexcase(1, 3)] = BLANC;
+  TListePoints vides;
+  vides[0] = 0;
+  empilepoint(vides, CAPACITEFENETRE, 1, 1);
+  empilepoint(vides, CAPACITEFENETRE, 4, 1);
+  int32_t drapeau = 0;
+  EXPECT_EQ(testfenetrefinal(vides, p, 1, 2, drapeau), 15);
+  EXPECT_EQ(drapeau, 30);
+}
+
+TEST_F(Fenetre, StrongAndWeakNeighbours) {
+  const TPlateau p = fixture::posemoteur(
+      ".....\n"
+      "..X..\n"
+      ".X.X.\n"
+      "..O..\n"
+      ".....\n");
+  territoire[indexcase(2, 3)] = NOIR;
+  EXPECT_TRUE(testliefortetfaible(p, 3, 3, NOIR));
+  EXPECT_FALSE(testliefortetfaible(p, 3, 3, BLANC));
+  territoire[indexcase(3, 2)] = NOIR;
+  territoire[indexcase(3, 4)] = NOIR;
+  EXPECT_FALSE(testliefortetfaible(p, 3, 3, NOIR));
+}
+
+}  // namespace
