@@ -15,25 +15,25 @@
 
 #include "engine/board/cles.h"
 #include "engine/board/collecteurs.h"
+#include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
-#include "engine/board/garde.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/reading/prise.h"
 
 namespace {
 
 // ---- Constants of the reading ------------------------------------------------------------
-constexpr int32_t PLISLIAISON = DERNIERETABLELIAISON;  // deepest node
-constexpr int32_t EXTENSIONMAX = 6;                    // recapture extensions: +2 while below 5
+constexpr int32_t PLISLIAISON = DERNIERETABLELIAISON;   // deepest node
+constexpr int32_t EXTENSIONMAX = 6;                     // recapture extensions: +2 while below 5
 constexpr int32_t LIMMAX = PLISLIAISON - EXTENSIONMAX;  // lim bound, so that every node has its buffers
-constexpr int32_t SOMMECANDIDAT = 7;    // D1 + D2 of a candidate point
-constexpr int32_t SOMMEDIRECTE = 6;     // candidates appended without the between-test
-constexpr int32_t SOMMEPRENABLE = 4;    // an opponent chain next to both sides
-constexpr int32_t PLICALME = 6;         // the quiet-move rule from this ply
+constexpr int32_t SOMMECANDIDAT = 7;                    // D1 + D2 of a candidate point
+constexpr int32_t SOMMEDIRECTE = 6;                     // candidates appended without the between-test
+constexpr int32_t SOMMEPRENABLE = 4;                    // an opponent chain next to both sides
+constexpr int32_t PLICALME = 6;                         // the quiet-move rule from this ply
 constexpr int32_t COUPSAPRESBUDGET = 5;
 constexpr int32_t CAPACITENOEUD = CAPACITELIAISON + 1;  // the moves and the opponent's pass
 
@@ -62,24 +62,23 @@ struct TNoeudLiaison {
 
 struct TEtatLiaison {
   TPlateau* p = nullptr;
-  const TMarques* A = nullptr;
-  const TMarques* B = nullptr;
+  const TMarques* B = nullptr;  // capturable opponent chains (mode 2)
   uint8_t C = 0, O = 0;
-  bool deux = false;            // two stones: side 1 is read like side 0
-  TPoint pierre[2];             // S (A) and B
-  TMarques cote[2];             // V and T as stones join or leave them
-  TMarques distance[2];         // rings from V (D2) and from T (D1)
-  TMarques sommes;              // D1 + D2 where both are set
-  TPoint lien[2];               // the kept linking point of each side
-  TListePoints graines;         // seed list
-  TListePoints candidats;       // empty points of sum 7 or less
-  TListePoints prenables;       // K: one point per capturable opponent chain
+  bool deux = false;       // two stones: side 1 is read like side 0
+  TPoint pierre[2];        // S (A) and B
+  TMarques cote[2];        // V and T as stones join or leave them
+  TMarques distance[2];    // rings from V (D2) and from T (D1)
+  TMarques sommes;         // D1 + D2 where both are set
+  TPoint lien[2];          // the kept linking point of each side
+  TListePoints graines;    // seed list
+  TListePoints candidats;  // empty points of sum 7 or less
+  TListePoints prenables;  // K: one point per capturable opponent chain
   int32_t lim = 0;
   int32_t noeuds = 0;
   int32_t resultat = 0;
-  TPoint ligne[PLISLIAISON + 2];          // the move of each ply; (0, 0) a pass
-  int32_t rejoint[PLISLIAISON + 2];       // side the C move of that ply joined, -1 none
-  TPoint meilleurs[PLISLIAISON + 2][2];   // the two last successes of each ply
+  TPoint ligne[PLISLIAISON + 2];         // the move of each ply; (0, 0) a pass
+  int32_t rejoint[PLISLIAISON + 2];      // side the C move of that ply joined, -1 none
+  TPoint meilleurs[PLISLIAISON + 2][2];  // the two last successes of each ply
   int32_t remplissage[DERNIERETABLELIAISON + 1];
   TNoeudLiaison noeud[PLISLIAISON + 2];
   // Scratch of the collectors and tests.
@@ -172,9 +171,8 @@ bool pierrecoupante(TEtatLiaison& e, int32_t r, int32_t c) {
   return cotechaine(e, r, c, e.vu) != 0;
 }
 
-// Quiet-move rule: from ply 6 a stone that took nothing, stands more than one
-// line from its side's previous stone and touches no chain of 1 or 2
-// liberties is a wasted move and fails for the side that played it.
+// Quiet-move rule: from ply 6, a stone that took nothing, lies more than one line from its
+// side's previous stone and touches no chain of 1 or 2 liberties fails for its side.
 bool coupcalme(const TEtatLiaison& e, int32_t pli, const TPoint& m, int32_t nbprises) {
   if (pli < PLICALME || nbprises > 0) return false;
   const TPoint a = e.ligne[pli - 2];
@@ -186,9 +184,8 @@ bool coupcalme(const TEtatLiaison& e, int32_t pli, const TPoint& m, int32_t nbpr
   });
 }
 
-// A linking point of side s that C can take now: empty, next to both sides,
-// and safe (the side's chain keeps more than 2 liberties, or the point has
-// two exits for a stone of C).
+// A linking point of side s that C can take now: empty, next to both sides, and safe
+// (the side's chain has more than 2 liberties, or the point two exits for C).
 bool lienimmediat(const TEtatLiaison& e, int32_t s, const TPoint& q) {
   if (!pose(q) || (*e.p)[ixp(q)] != VIDE) return false;
   if (!touche(e.cote[s], q.ligne, q.colonne) || !touche(e.cote[1 - s], q.ligne, q.colonne)) return false;
@@ -198,8 +195,8 @@ bool lienimmediat(const TEtatLiaison& e, int32_t s, const TPoint& q) {
 }
 
 // ---- Move lists ----------------------------------------------------------------------------
-// Appends a point that is empty and not yet listed; near the horizon only
-// when the last-ply filter accepts it.
+// Appends a point that is empty and not yet listed; near the horizon only when
+// the last-ply filter accepts it.
 void propose(TEtatLiaison& e, TNoeudLiaison& n, bool filtre, int32_t r, int32_t c) {
   const int32_t j = ix(r, c);
   if ((*e.p)[j] != VIDE || n.listes[j]) return;
@@ -211,12 +208,8 @@ void proposeliste(TEtatLiaison& e, TNoeudLiaison& n, bool filtre, const TListePo
   for (int32_t k = 1; k <= nbpoints(l); ++k) propose(e, n, filtre, ligneliste(l, k), colonneliste(l, k));
 }
 
-// The linking side's moves around side s's chain: its liberties (all of them
-// under 3 liberties, else those within the rings of the other side), the
-// capturing point of an adjacent opponent chain in atari, and the liberties
-// of an adjacent opponent chain of 2 liberties (with 3 liberties or more of
-// our own, one within those rings). True when the chain already touches the
-// other side.
+// Linking side's collector: side s's liberties and those of adjacent opponent chains of 1 or 2 liberties
+// (from 3 own liberties, beside captures only within the other side's rings). True when already touching.
 bool coupslieur(TEtatLiaison& e, TNoeudLiaison& n, int32_t s, bool filtre) {
   const TPlateau& p = *e.p;
   const TPoint x = e.pierre[s];
@@ -247,10 +240,8 @@ bool coupslieur(TEtatLiaison& e, TNoeudLiaison& n, int32_t s, bool filtre) {
   return false;
 }
 
-// The cutting side's moves around side s's chain: under 3 liberties the
-// chain's liberties and the liberties of the adjacent opponent chains in
-// atari (crossing further chains in atari) or of 2 liberties; with 3 or more
-// only those of the weak opponent chains (libertesetvoisinsfaibles).
+// Cutting side's collector around side s's chain: under 3 liberties its liberties and those of the
+// adjacent opponent chains of 1 or 2 liberties; with 3 or more only the latter (saving them).
 void coupscoupeur(TEtatLiaison& e, TNoeudLiaison& n, int32_t s, bool filtre) {
   const TPlateau& p = *e.p;
   const TPoint x = e.pierre[s];
@@ -261,20 +252,19 @@ void coupscoupeur(TEtatLiaison& e, TNoeudLiaison& n, int32_t s, bool filtre) {
   } else {
     e.vu2 = marquesvides;
     marchechaine(p, e.vu, e.C, 0, x.ligne, x.colonne,
-                 RegleChaine{.vide = ajoute(e.vu, e.tampon, CAPACITELIAISON),
-                             .autre =
-                                 [&](const Etape& t) {
-                                   if (e.vu2[t.j]) return;
-                                   if (libs(t.j) == 1) libertesetatari(p, e.tampon, CAPACITELIAISON, 0, t.r, t.c, e.vu2);
-                                   else if (libs(t.j) == 2)
-                                     libertesdelachaine(p, e.tampon, CAPACITELIAISON, 0, t.r, t.c, e.vu2);
-                                 }});
+                 RegleChaine{.vide = ajoute(e.vu, e.tampon, CAPACITELIAISON), .autre = [&](const Etape& t) {
+                               if (e.vu2[t.j]) return;
+                               if (libs(t.j) == 1)
+                                 libertesetatari(p, e.tampon, CAPACITELIAISON, 0, t.r, t.c, e.vu2);
+                               else if (libs(t.j) == 2)
+                                 libertesdelachaine(p, e.tampon, CAPACITELIAISON, 0, t.r, t.c, e.vu2);
+                             }});
   }
   proposeliste(e, n, filtre, e.tampon);
 }
 
-// Liberties of the chains weakened by the line: the chains of fewer than 3
-// liberties through or next to the moves of plies 1..pli-1 still standing.
+// Liberties of the chains weakened by the line: chains of fewer than 3 liberties
+// through or next to the moves of plies 1..pli-1 still standing.
 void coupsaffaiblis(TEtatLiaison& e, TNoeudLiaison& n, int32_t pli, bool filtre) {
   const TPlateau& p = *e.p;
   e.vu = marquesvides;
@@ -293,10 +283,8 @@ void coupsaffaiblis(TEtatLiaison& e, TNoeudLiaison& n, int32_t pli, bool filtre)
   proposeliste(e, n, filtre, e.tampon);
 }
 
-// Plays C at q, tests, and takes the move back (board and chain table).
-// The link: the stone stands, it and the side chains keep more than one
-// liberty, and it reaches each side, by touching it or by a rule-set-2 link
-// (a stone diagonal to both sides under the opponent's stones counts).
+// One-move link at q: C's stone stands, it and the side chains keep 2 liberties or more, and it
+// touches or is rule-set-2 linked to each side. Board and chain table come back.
 bool liensicoup(TEtatLiaison& e, TNoeudLiaison& n, const TPoint& q) {
   TPlateau& p = *e.p;
   const int32_t j = ixp(q);
@@ -396,9 +384,8 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
   return false;
 }
 
-// After C's move: the move's chain joins the side it touches (both: linked).
-// A stone that joins side 0 (either side for two stones) and is linked to the
-// other by rule set 2 links too.
+// After C's move its chain joins the side it touches; true (linked) when it touches both, or a stone
+// joining side 0 (either side for two stones) is rule-set-2 linked to the other.
 bool rejointcotes(TEtatLiaison& e, TNoeudLiaison& n, int32_t pli, const TPoint& m) {
   const TPlateau& p = *e.p;
   TListePoints& ch = n.pierres;
@@ -474,8 +461,9 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
       }
       for (int32_t k = 2; k < pli; k += 2) {
         if (e.rejoint[k] != s || !pose(e.ligne[k])) continue;
-        if (pas4(e.ligne[k].ligne, e.ligne[k].colonne, ORDREMARCHE,
-                 [&](int32_t r2, int32_t c2) { return lienimmediat(e, s, TPoint{r2, c2}); })) {
+        if (pas4(e.ligne[k].ligne, e.ligne[k].colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+              return lienimmediat(e, s, TPoint{r2, c2});
+            })) {
           e.resultat = LIAISONFAITE;
           return;
         }
@@ -490,7 +478,8 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   proposeliste(e, n, filtre, e.graines);
   for (int32_t k = 1; k <= nbpoints(e.candidats); ++k) {
     const TPoint q = pointl(e.candidats, k);
-    if (e.sommes[ixp(q)] <= SOMMEDIRECTE || entrecotes(e, q.ligne, q.colonne)) propose(e, n, filtre, q.ligne, q.colonne);
+    if (e.sommes[ixp(q)] <= SOMMEDIRECTE || entrecotes(e, q.ligne, q.colonne))
+      propose(e, n, filtre, q.ligne, q.colonne);
   }
   // Step 5.
   if (lieur && pli < e.lim && liaisonenuncoup(e, n, pli, ko)) {
@@ -504,8 +493,7 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   }
   if (!lieur) empilepoint(L, CAPACITENOEUD, 0, 0);
   const TPoint premier = e.meilleurs[pli][0];
-  if (nbpoints(L) > 1 && (pli >= e.lim - 2 || libs(ixp(e.pierre[0])) > 1) && pose(premier) &&
-      n.listes[ixp(premier)])
+  if (nbpoints(L) > 1 && (pli >= e.lim - 2 || libs(ixp(e.pierre[0])) > 1) && pose(premier) && n.listes[ixp(premier)])
     remontecoupenliste(L, premier.ligne, premier.colonne, 1, CAPACITENOEUD);
 
   // Step 7. The moves; the list may grow while it is read.
@@ -641,8 +629,8 @@ bool lit(TEtatLiaison& e, int32_t mode, TPoint ko) {
         empilepoint(e.candidats, CAPACITELIAISON, r, c);
       } else if (p[j] == e.O && s == SOMMEPRENABLE && !m4[j]) {
         marquepionschaine(p, m4, 0, r, c);
-        const bool prenable = mode == 2 ? (*e.B)[j] != 0
-                                        : lectureprise(p, r, c, profondeurlecture, paramniveaub + 2, e.O, ko);
+        const bool prenable =
+            mode == 2 ? (*e.B)[j] != 0 : lectureprise(p, r, c, profondeurlecture, paramniveaub + 2, e.O, ko);
         if (prenable) empilepoint(e.prenables, CAPACITELIAISON, r, c);
       }
     }
@@ -681,9 +669,8 @@ bool deuxpointsdelien(TEtatLiaison& e, int32_t s) {
 }
 
 // Common start of a reading: state, side colours and counters.
-void commence(TEtatLiaison& e, TPlateau& p, const TMarques& A, const TMarques& B, const TPoint& s, bool deux) {
+void commence(TEtatLiaison& e, TPlateau& p, const TMarques& B, const TPoint& s, bool deux) {
   e.p = &p;
-  e.A = &A;
   e.B = &B;
   e.deux = deux;
   e.C = p[ixp(s)];
@@ -699,8 +686,7 @@ void commence(TEtatLiaison& e, TPlateau& p, const TMarques& A, const TMarques& B
 
 // ---- Maps and lists ------------------------------------------------------------------------------
 
-void cartedistanceliaison(const TPlateau& p, const TMarques& ensemble, const TMarques& A, uint8_t C,
-                          TMarques& d) {
+void cartedistanceliaison(const TPlateau& p, const TMarques& ensemble, const TMarques& A, uint8_t C, TMarques& d) {
   const uint8_t O = adversaire(C);
   const int32_t N = configmoteur.taille;
   d = marquesvides;
@@ -785,8 +771,10 @@ void pointsdepassage(const TPlateau& p, const TMarques& T, uint8_t C, uint8_t O,
         if (anneau[j] != 0 || p[j] == O) continue;
         if (!pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return avant[ix(r2, c2)] == k; })) continue;
         change = true;
-        if (p[j] == VIDE) anneau[j] = k + 1;
-        else peint(k + 1, r, c);
+        if (p[j] == VIDE)
+          anneau[j] = k + 1;
+        else
+          peint(k + 1, r, c);
       }
     if (!change) break;
   }
@@ -804,8 +792,9 @@ void pointsdepassage(const TPlateau& p, const TMarques& T, uint8_t C, uint8_t O,
       empilepoint(pile, MAXPOINTSLISTE, r, c);
       return;
     }
-    marchechaine(p, vu, p[j], 0, r, c,
-                 RegleChaine{.entre = [&](int32_t, int32_t r2, int32_t c2) { empilepoint(pile, MAXPOINTSLISTE, r2, c2); }});
+    marchechaine(p, vu, p[j], 0, r, c, RegleChaine{.entre = [&](int32_t, int32_t r2, int32_t c2) {
+                   empilepoint(pile, MAXPOINTSLISTE, r2, c2);
+                 }});
   };
   entre(ligne, colonne);
   // Each point is pushed once (vu), so the stack holds at most the board.
@@ -822,8 +811,8 @@ void pointsdepassage(const TPlateau& p, const TMarques& T, uint8_t C, uint8_t O,
 
 // ---- Entries ---------------------------------------------------------------------------------------
 
-bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TMarques& T, int32_t mode,
-                     int32_t ligne, int32_t colonne, TPoint ko) {
+bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TMarques& T, int32_t mode, int32_t ligne,
+                     int32_t colonne, TPoint ko) {
   derniersnoeuds = 0;
   if (!surplateaumoteur(ligne, colonne)) return false;
   const int32_t js = ix(ligne, colonne);
@@ -835,7 +824,7 @@ bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TM
   // Step 4.
   TEtatLiaison& e = etat;
   const Restaure<uint8_t> longue(lecturelongue);
-  commence(e, p, A, B, TPoint{ligne, colonne}, false);
+  commence(e, p, B, TPoint{ligne, colonne}, false);
   e.cote[1] = marquesvides;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (T[j] && p[j] == e.C) e.cote[1][j] = 1;
@@ -879,7 +868,7 @@ bool peutlierdeuxpions(TPlateau& p, const TMarques& A, const TMarques& B, int32_
   // Step 5.
   TEtatLiaison& e = etat;
   const Restaure<uint8_t> longue(lecturelongue);
-  commence(e, p, A, B, TPoint{ligneA, colonneA}, true);
+  commence(e, p, B, TPoint{ligneA, colonneA}, true);
   e.pierre[1] = TPoint{ligneB, colonneB};
   e.cote[1] = vb;
   e.cote[0] = marquesvides;

@@ -23,8 +23,8 @@ struct Cas {
   std::string nom, note;
   TPlateau plateau = plateauvide();
   int32_t taille = 0;
-  bool paire = false;             // two stones (peutlierdeuxpions), else stone to group
-  TPoint pierre{}, autre{};       // S (or A); a stone of the group (or B)
+  bool paire = false;        // two stones (peutlierdeuxpions), else stone to group
+  TPoint pierre{}, autre{};  // S (or A); a stone of the group (or B)
   int32_t niveau = 7;
   int32_t mode = 1;
   std::vector<TPoint> morts;      // chains flagged in map A
@@ -158,8 +158,9 @@ inline Cartes prepare(const Cas& c, TPlateau& p, int32_t niveaulu) {
   for (const TPoint& q : c.prenables)
     if (p[indexcase(q.ligne, q.colonne)] != VIDE) marquepionschaine(p, m.B, 0, q.ligne, q.colonne);
   if (!c.paire) {
-    if (p[indexcase(c.autre.ligne, c.autre.colonne)] != VIDE) marquepionschaine(p, m.T, 0, c.autre.ligne, c.autre.colonne);
-    for (const TPoint& q : c.groupe)
+    std::vector<TPoint> chaines = c.groupe;
+    chaines.push_back(c.autre);
+    for (const TPoint& q : chaines)
       if (p[indexcase(q.ligne, q.colonne)] != VIDE) marquepionschaine(p, m.T, 0, q.ligne, q.colonne);
   }
   return m;
