@@ -18,6 +18,10 @@ GLOBALE(uint8_t, couleurjoueur, vaut(couleurdemandee == NOIR ? BLANC : NOIR))  /
 GLOBALE(TTempsRestant, tempsrestant, laisse, {-1, 0})  // mover's clock (set by the move entry)
 GLOBALE(int32_t, numerocoup, apresniveau(0))     // moves replayed onto the engine board; niveaureel reads the old count
 GLOBALE(int32_t, passesconsecutives, laisse)     // passes at the end of the replayed list (set by the replay)
+GLOBALE(int32_t[MAXCOUPSPARTIE + 1][3], listecoupsmoteur, laisse)  // replayed moves [1..numerocoup]: colour, row, column (set by the replay)
+GLOBALE(int32_t, prisonniersnoir, laisse)        // stones captured by black in the replayed game (set by the replay)
+GLOBALE(int32_t, prisonniersblanc, laisse)       // stones captured by white, handicap compensation included (the same)
+GLOBALE(int32_t, capturesderniercoup, laisse)    // stones the last replayed entry captured (set by the replay)
 GLOBALE(TPoint, derniercoup, laisse)             // last stone move of the list; (1, 1) when not looked up (set by the entry)
 GLOBALE(TPoint, avantderniercoup, laisse)        // second-last stone move; (size, size) when not looked up (the same)
 
