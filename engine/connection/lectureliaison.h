@@ -13,11 +13,11 @@
 #include "engine/board/types.h"
 
 // ---- Limits of one reading ------------------------------------------------------
-constexpr int32_t LIAISONFAITE = 1000;         // node value: linked (0: cut)
-constexpr int32_t BUDGETLIAISON = 10000;       // nodes before the linking side's lists are cut to 5
-constexpr int32_t CAPACITELIAISON = 300;       // every list of the reading
-constexpr int32_t NIVEAUSTATIQUELIAISON = 3;   // up to this level: the static test only
-constexpr int32_t DERNIERETABLELIAISON = 20;   // store tables for plies 3..20
+constexpr int32_t LIAISONFAITE = 1000;        // node value: linked (0: cut)
+constexpr int32_t BUDGETLIAISON = 10000;      // nodes before the linking side's lists are cut to 5
+constexpr int32_t CAPACITELIAISON = 300;      // every list of the reading
+constexpr int32_t NIVEAUSTATIQUELIAISON = 3;  // up to this level: the static test only
+constexpr int32_t DERNIERETABLELIAISON = 20;  // store tables for plies 3..20
 constexpr int32_t NBTABLESLIAISON = DERNIERETABLELIAISON - PREMIERETABLE + 1;
 
 // ---- Entries --------------------------------------------------------------------------
@@ -26,8 +26,8 @@ constexpr int32_t NBTABLESLIAISON = DERNIERETABLELIAISON - PREMIERETABLE + 1;
 // among them answers false); B: opponent chains counted capturable when
 // mode is 2 (other modes ask the capture reading); ko: the point the
 // opponent may not take back on its first move.
-bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TMarques& T, int32_t mode,
-                     int32_t ligne, int32_t colonne, TPoint ko);
+bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TMarques& T, int32_t mode, int32_t ligne,
+                     int32_t colonne, TPoint ko);
 
 // True when the stones at (ligneA, colonneA) and (ligneB, colonneB), of one
 // colour, can be linked with the opponent to move; A, B, mode and ko as for
