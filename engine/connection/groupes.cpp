@@ -10,6 +10,8 @@ namespace {
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
+int32_t noeuds = 0;  // nodes of the readings of the current call
+
 // Calls f(r, c, index) over the board, rows then columns.
 template <class F> void pourchaquecase(F&& f) {
   const int32_t n = configmoteur.taille;
@@ -77,6 +79,7 @@ int32_t construitgroupes(TPlateau& p, uint8_t couleur) {
         } else {
           marquepionschaine(p, essaye, 0, rq, cq);
           oui = peutlierachaine(p, cartes.a, cartes.b, courant, 2, rq, cq, pointko);
+          noeuds += noeudsliaison();
         }
         if (!oui) return false;
         metlachaineliee(p, courant, rq, cq);
@@ -107,8 +110,9 @@ void liechainesgroupes(TPlateau& p, uint8_t couleur, int32_t nbgroupes) {
         marquepionschaine(p, vuB, 0, rq, cq);
         chaineB = marquesvides;
         marquepionschaine(p, chaineB, 0, rq, cq);
-        if (peutlierdeuxpions(p, cartes.a, cartes.b, 2, r, c, rq, cq, pointko))
-          marqueliensessai(chaineA, chaineB, couleur);
+        const bool lie = peutlierdeuxpions(p, cartes.a, cartes.b, 2, r, c, rq, cq, pointko);
+        noeuds += noeudsliaison();
+        if (lie) marqueliensessai(chaineA, chaineB, couleur);
       });
     });
   }
@@ -166,6 +170,7 @@ void marqueliensessai(const TMarques& a, const TMarques& b, uint8_t couleur) {
 }
 
 void verifiegroupesapresessai(TPlateau& p) {
+  noeuds = 0;
   const int32_t noirs = construitgroupes(p, NOIR);
   const int32_t blancs = construitgroupes(p, BLANC);
   construitzones(p, NOIR);
@@ -173,3 +178,5 @@ void verifiegroupesapresessai(TPlateau& p) {
   if (noirs > 0) liechainesgroupes(p, NOIR, noirs);
   if (blancs > 0) liechainesgroupes(p, BLANC, blancs);
 }
+
+int32_t noeudsgroupes() { return noeuds; }

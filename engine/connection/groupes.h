@@ -28,3 +28,7 @@ void marqueliensessai(const TMarques& a, const TMarques& b, uint8_t couleur);
 // infozones; entries of stones outside every zone are left alone. Reads
 // infochaine as describing the board.
 void construitzones(const TPlateau& p, uint8_t couleur);
+
+// ---- Test seam ----------------------------------------------------------------------------
+// Nodes of the connection readings run by the last verifiegroupesapresessai.
+int32_t noeudsgroupes();

@@ -3,6 +3,7 @@
 // budget that stops the reading at once; the leaf; the edge marker.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,10 +48,9 @@ Proposition propose(const std::vector<std::pair<int, int>>& points, int32_t niv 
 }
 
 std::string texte(const TListePoints& l) {
-  std::string s;
-  for (int32_t k = 1; k <= nbpoints(l); ++k)
-    s += "(" + std::to_string(ligneliste(l, k)) + "," + std::to_string(colonneliste(l, k)) + ")";
-  return s;
+  std::ostringstream s;
+  for (int32_t k = 1; k <= nbpoints(l); ++k) s << '(' << ligneliste(l, k) << ',' << colonneliste(l, k) << ')';
+  return s.str();
 }
 
 TEST(CoupsLiaison, FourFoundPointsAreAllAppended) {

@@ -104,17 +104,18 @@ void couper(const Cas& k, std::istringstream& in) {
 // "bord R C DEPTH -> R,C ... | aucun"
 void bord(const Cas& k, std::istringstream& in) {
   int r, c, d;
-  std::string fleche, mot, attendu, obtenu;
+  std::string fleche, mot, attendu;
   in >> r >> c >> d >> fleche;
   while (in >> mot) attendu += (attendu.empty() ? "" : " ") + mot;
+  std::ostringstream obtenu;
   const TPlateau p = analyse::pose(k.diagramme, 5);
   TCarte C{};
   for (int32_t j = 0; j < NBCASES; ++j) C[j] = p[j] == VIDE ? 1 : 0;
   TListePoints l;
   coupsliaisonbord(p, NOIR, r, c, d, C, l, 25);
   for (int32_t n = 1; n <= nbpoints(l); ++n)
-    obtenu += (obtenu.empty() ? "" : " ") + std::to_string(ligneliste(l, n)) + "," + std::to_string(colonneliste(l, n));
-  EXPECT_EQ(obtenu.empty() ? "aucun" : obtenu, attendu);
+    obtenu << (n > 1 ? " " : "") << ligneliste(l, n) << ',' << colonneliste(l, n);
+  EXPECT_EQ(nbpoints(l) == 0 ? "aucun" : obtenu.str(), attendu);
 }
 
 TEST(CoupuresFichier, Cases) {

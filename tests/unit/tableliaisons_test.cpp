@@ -89,7 +89,7 @@ TEST(TableLiaisons, FillSetsPairAndMemberBits) {
 
 TEST(TableLiaisons, ChainsTheGroupsLinkGetNoPairBit) {
   // (4,4) and (5,5) are one group and carry the stone link; (4,5) touches both.
-  TPlateau p = remplit(".........\n.........\n.........\n...X.....\n....X....\n.........\n.........\n"
+  remplit(".........\n.........\n.........\n...X.....\n....X....\n.........\n.........\n"
                        ".........\n.........\n",
                        3);
   ASSERT_TRUE(essaiordi(4, 4).liensessai[indexcase(5, 5)] & LIENPIERRES);
@@ -103,7 +103,7 @@ TEST(TableLiaisons, ChainsTheGroupsLinkGetNoPairBit) {
 TEST(TableLiaisons, CandidateLinkingNoChainEndsTheFill) {
   for (const bool bloque : {false, true}) {
     SCOPED_TRACE(bloque ? "with the unlinked candidate" : "without it");
-    TPlateau p = remplit(kSaut, 3);
+    remplit(kSaut, 3);
     analyse::evalue(0, 5, 5);
     analyse::evalue(1, 5, 5);
     analyse::essaie(1, 6, 5);
@@ -134,7 +134,7 @@ TEST(TableLiaisons, ConfirmationFromLevelFourOnly) {
 }
 
 TEST(TableLiaisons, NoConfirmationWithoutTheOpponentsCandidate) {
-  TPlateau p = remplit(kSaut, 5);
+  remplit(kSaut, 5);
   analyse::evalue(0, 5, 5);
   remplittableliaisons();
   evalueliaisonsessais();
