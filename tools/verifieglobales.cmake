@@ -12,6 +12,7 @@ cmake_minimum_required(VERSION 3.20)
 set(PERMIS
   "chargecles()::ok"  # the key tables load once, also when asked during start-up
   "lectureprise"      # test seam of the link unit: its tests swap the capture reading
+  "lecturedeuxyeux"   # test seam of the living groups: their tests swap the two-eye reading
   "alertelectureimbriquee"  # test seam of the capture reading: a nested reading fails the test
   "sondelectureprise"       # test seam of the capture reading: starts a reading inside another
   "pionsmortsestime"  # scratch of the territory estimate, shared with its influence passes

@@ -120,6 +120,7 @@ struct TEntreeCle {
 constexpr int ENTREESPARTABLE = 10000;
 constexpr int PREMIERETABLE = 3;
 constexpr int32_t NBTABLESRECU = 36;  // transposition tables of the readings, plies 3..38
+constexpr int32_t NBTABLESLIAISON = 18;  // transposition tables of the local and link readings, plies 3..20
 
 // ---- Reset rules -----------------------------------------------------------------------
 // The third column of the sheet: what initmoteur does with each global.

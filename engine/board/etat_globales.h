@@ -93,8 +93,8 @@ GLOBALE(TMarques, ciblesnoires, vaut(0))         // black targets
 GLOBALE(TMarques, ciblesblanches, vaut(0))       // white targets
 GLOBALE(TMarques, carteattaque, laisse)          // attack flags (set by the attack analysis)
 GLOBALE(TMarques, videsennemis, laisse)          // empty points near enemy stones (set by its analysis)
-GLOBALE(TCarte, cartefinale1, vaut(0))           // final territory, black (bytes 0..2 used)
-GLOBALE(TCarte, cartefinale2, vaut(0))           // final territory, white
+GLOBALE(TCarte, cartefinale1, vaut(0))           // final territory, black (four bytes per entry, see territoirefinal.h)
+GLOBALE(TCarte, cartefinale2, vaut(0))           // final territory, white (the same bytes)
 GLOBALE(TCarte, valeurssurvie, vaut(0))          // survival values; negative = weak stone to settle
 GLOBALE(TCarte, valeurs2survie, vaut(0))         // second survival values
 GLOBALE(TCarte, bonusaffiches, vaut(0))          // trace map
@@ -136,6 +136,7 @@ GLOBALE(uint32_t[NBCASES], zobristmoyo, laisse)      // marked empty point
 // Per-ply transposition tables (value, key), table t (from 3) at [(t-3)*10000 ..];
 // the capture, life-and-death and enclosed-chain readings keep their own fill counts.
 GLOBALE(TEntreeCle[NBTABLESRECU * ENTREESPARTABLE], tablehachrecu, laisse)  // each reading starts its counts at 0
+GLOBALE(TEntreeCle[NBTABLESLIAISON * ENTREESPARTABLE], tabletranspositionliaison, laisse)  // the same, local and link readings
 GLOBALE(int32_t, profmaxrecu, laisse)            // deepest ply reached by the capture readings so far
 GLOBALE(TInfoChaine, infochainelecture, laisse)  // liberties as the readings count them (filled by preparecartelecture)
 GLOBALE(int32_t, noeudsescalier, laisse)         // ladder steps played by the last testescalier (which zeroes it)
@@ -159,6 +160,7 @@ GLOBALE(int32_t, flagouverture, vaut(0))         // opening heuristics
 GLOBALE(int32_t, etatcalme, vaut(0))             // cleanup / calm state: 0 not judged, 1 cleanup, 2 at stake, 4 calm
 ALIAS(int32_t, modenettoyage, etatcalme)         // the same variable under its other name
 GLOBALE(uint8_t, lectureconfirmee, vaut(0))      // position analysis around marquechainesmortes
+GLOBALE(uint8_t, flagrelie, laisse)              // a neighbouring chain was found lost (set by testprisechainesvoisines; its callers clear it)
 GLOBALE(uint8_t, sansstatut, vaut(0))            // chain-status analysis
 GLOBALE(int32_t, flagcoupure, vaut(0))           // cut analysis
 GLOBALE(int32_t, flagcoupure2, vaut(0))

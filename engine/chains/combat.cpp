@@ -34,13 +34,13 @@ struct Lecture {
   bool table;
   bool oui;
   TMarques region = marquesvides;
-  TListePoints issues{};
+  TListePoints sorties{};
   TListePoints prises{};
   TListePoints ataris{};
 
-  int32_t nbissues() const { return issues[0]; }
-  int32_t il(int32_t k) const { return ligneliste(issues, k); }
-  int32_t ic(int32_t k) const { return colonneliste(issues, k); }
+  int32_t nbsorties() const { return sorties[0]; }
+  int32_t il(int32_t k) const { return ligneliste(sorties, k); }
+  int32_t ic(int32_t k) const { return colonneliste(sorties, k); }
 
   bool oeil(int32_t r, int32_t c, TPoint& sortie, const TPoint& exclu) const {
     return testoeilpossible(yeux, yeux, sortie, exclu, region, p, def, trait, r, c);
@@ -49,12 +49,12 @@ struct Lecture {
   // Step 3. Escape search from the chain; true when the region reached a
   // living group of the defender (marquesglobales).
   bool recherche(int32_t ligne, int32_t colonne, int32_t limite) {
-    issues[0] = 0;
-    issues[1] = 0;
+    sorties[0] = 0;
+    sorties[1] = 0;
     ataris[0] = 0;
     prises[0] = 0;
     int32_t compteur = 0;
-    return cherchelibertesrecursif(compteur, issues, limite, 0, ligne, colonne, region, p, att, def, prises, ataris);
+    return cherchelibertesrecursif(compteur, sorties, limite, 0, ligne, colonne, region, p, att, def, prises, ataris);
   }
 
   // Step 6. Enemy chains around the points left in atari by the search; false
@@ -64,16 +64,16 @@ struct Lecture {
       const int32_t r = ligneliste(ataris, k), c = colonneliste(ataris, k);
       const int32_t j = ix(r, c);
       if (p[j] != VIDE || region[j] != 0) continue;
-      voisinenemia1(issues, p, att, def, c, r, region);
-      if (nbissues() > MAXISSUESCOMBAT) return false;
+      voisinenemia1(sorties, p, att, def, c, r, region);
+      if (nbsorties() > MAXSORTIESCOMBAT) return false;
     }
     return true;
   }
 
   // Escape points that stand on the board's past: 10 with a chain entry, 8
   // when occupied on the saved board.
-  void marqueissues(const TPlateau& sauve) {
-    for (int32_t k = 1; k <= nbissues(); ++k) {
+  void marquesorties(const TPlateau& sauve) {
+    for (int32_t k = 1; k <= nbsorties(); ++k) {
       const int32_t j = ix(il(k), ic(k));
       if (libs(j) != 0) region[j] = REGIONCHAINE;
       else if (sauve[j] != VIDE) region[j] = REGIONOCCUPE;
@@ -83,11 +83,11 @@ struct Lecture {
   // Step 8. Eye count of the points left after the square test. Returns the
   // result: COMBATVIVANT, 0, or (table mode) a positive eye value.
   int32_t comptecarre(const TPlateau& sauve) {
-    const int32_t budget = issues[1];
-    marqueissues(sauve);
+    const int32_t budget = sorties[1];
+    marquesorties(sauve);
     int32_t resultat = 0;
     int32_t compte = 0;
-    for (int32_t k = 1; k <= nbissues(); ++k) {
+    for (int32_t k = 1; k <= nbsorties(); ++k) {
       TPoint s;
       if (!oeil(il(k), ic(k), s, TPoint{})) continue;
       compte += voisincouleurtable(region, REGIONCARRE, il(k), ic(k)) ? 1 : 2;
@@ -103,7 +103,7 @@ struct Lecture {
   // (the yes/no reading looks at the first later empty point only: -1 then
   // means it stopped there without a finding).
   int32_t troisieme(int32_t kq, const TPoint& exclu) const {
-    for (int32_t k = kq + 1; k <= nbissues(); ++k) {
+    for (int32_t k = kq + 1; k <= nbsorties(); ++k) {
       if (p[ix(il(k), ic(k))] != VIDE) continue;
       TPoint s;
       const bool oui3 = oeil(il(k), ic(k), s, exclu);
@@ -116,15 +116,15 @@ struct Lecture {
   // Step 9. Pairwise eye test. Returns COMBATVIVANT, 0, or (table mode) the
   // number of findings.
   int32_t paires(const TPlateau& sauve) {
-    marqueissues(sauve);
+    marquesorties(sauve);
     // Points with a chain-table entry first, in their order.
     TListePoints triee{};
     for (int32_t passe = 0; passe < 2; ++passe)
-      for (int32_t k = 1; k <= nbissues(); ++k)
-        if ((libs(ix(il(k), ic(k))) != 0) == (passe == 0)) empilepoint(triee, MAXISSUESCOMBAT, il(k), ic(k));
-    issues = triee;
+      for (int32_t k = 1; k <= nbsorties(); ++k)
+        if ((libs(ix(il(k), ic(k))) != 0) == (passe == 0)) empilepoint(triee, MAXSORTIESCOMBAT, il(k), ic(k));
+    sorties = triee;
     int32_t resultat = 0;
-    for (int32_t kp = 1; kp < nbissues(); ++kp) {
+    for (int32_t kp = 1; kp < nbsorties(); ++kp) {
       const TPoint pp{il(kp), ic(kp)};
       TPoint s;
       if (!oeil(pp.ligne, pp.colonne, s, TPoint{})) continue;
@@ -132,7 +132,7 @@ struct Lecture {
       const TMarques regionavant = region;
       if (libs(ix(pp.ligne, pp.colonne)) != 0) remplitvoisinsvides2(p, region, def, pp.ligne, pp.colonne);
       else remplitvoisinsvides(p, region, def, pp.ligne, pp.colonne);
-      for (int32_t kq = kp + 1; kq <= nbissues(); ++kq) {
+      for (int32_t kq = kp + 1; kq <= nbsorties(); ++kq) {
         if (p[ix(il(kq), ic(kq))] != VIDE) continue;
         TPoint sq;
         if (!oeil(il(kq), ic(kq), sq, pp)) continue;
@@ -169,18 +169,18 @@ struct Lecture {
   // Steps 5 to 9: the verdict on the escape points, without marking.
   int32_t verdict(const TPlateau& sauve) {
     // Step 5.
-    if (nbissues() > MAXISSUESCOMBAT) return COMBATVIVANT;
+    if (nbsorties() > MAXSORTIESCOMBAT) return COMBATVIVANT;
     // Step 6.
     if (!captures()) return COMBATVIVANT;
     // Step 7.
-    const int32_t n = nbissues();
+    const int32_t n = nbsorties();
     int32_t resultat = COMBATVIVANT;
     if (n <= 1) return COMBATMORT;
     if (n == 2) {
       const int32_t dl = il(1) - il(2), dc = ic(1) - ic(2);
       if ((dl == 0 && (dc == 1 || dc == -1)) || (dc == 0 && (dl == 1 || dl == -1))) return COMBATMORT;
     } else if (n >= 4) {
-      carrevide(p, region, issues, resultat);
+      carrevide(p, region, sorties, resultat);
       if (resultat == COMBATMORT) return COMBATMORT;
     }
     // Step 8.
@@ -228,7 +228,7 @@ int32_t marquemorts(const Lecture& l, TMarques& region, const TPlateau& sauve, b
 
 }  // namespace
 
-void carrevide(const TPlateau& p, TMarques& region, TListePoints& issues, int32_t& resultat) {
+void carrevide(const TPlateau& p, TMarques& region, TListePoints& sorties, int32_t& resultat) {
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r < n; ++r)
     for (int32_t c = 1; c < n; ++c) {
@@ -236,7 +236,7 @@ void carrevide(const TPlateau& p, TMarques& region, TListePoints& issues, int32_
       bool carre = true;
       for (int32_t j : bloc) carre = carre && region[j] == REGIONMARCHE && p[j] == VIDE;
       if (!carre) continue;
-      if (nbpoints(issues) == 4) {
+      if (nbpoints(sorties) == 4) {
         resultat = COMBATMORT;
         return;
       }
@@ -254,14 +254,14 @@ void carrevide(const TPlateau& p, TMarques& region, TListePoints& issues, int32_
               return false;
             });
       }
-      issues[1] = budget;
+      sorties[1] = budget;
       // Only the escape points still plain region points stay.
       TListePoints reste{};
       reste[1] = budget;
-      for (int32_t k = 1; k <= nbpoints(issues); ++k)
-        if (region[ix(ligneliste(issues, k), colonneliste(issues, k))] == REGIONMARCHE)
-          empilepoint(reste, MAXISSUESCOMBAT, ligneliste(issues, k), colonneliste(issues, k));
-      issues = reste;
+      for (int32_t k = 1; k <= nbpoints(sorties); ++k)
+        if (region[ix(ligneliste(sorties, k), colonneliste(sorties, k))] == REGIONMARCHE)
+          empilepoint(reste, MAXSORTIESCOMBAT, ligneliste(sorties, k), colonneliste(sorties, k));
+      sorties = reste;
       return;
     }
 }

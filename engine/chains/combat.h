@@ -21,7 +21,7 @@ constexpr uint8_t REGIONMORTAVANT = 6; // a candidate next to an attacking stone
 constexpr uint8_t REGIONOCCUPE = 8;    // an escape point occupied on the saved board, no chain entry
 constexpr uint8_t REGIONCHAINE = 10;   // an escape point that carries a chain-table entry
 
-constexpr int32_t MAXISSUESCOMBAT = 10;  // escape points kept; a count of 11 means more
+constexpr int32_t MAXSORTIESCOMBAT = 10;  // escape points kept; a count of 11 means more
 
 // Reads the chain through (ligne, colonne), colour `defenseur`, on the
 // working board `p`; `sauve` is the driver's board as it stood before its
@@ -42,7 +42,7 @@ bool combatchaine2(const TCarte& valeurs, const TListePoints& liste, TPlateau& p
 // Square test: the first 2x2 block (by rows, then columns of its top-left
 // point) of walked region points empty on `p`. None: `resultat` unchanged.
 // With exactly four escape points: COMBATMORT. Otherwise the block is coded
-// REGIONCARRE, `resultat` becomes COMBATCARRE, element 1 of `issues` gets
-// the square's eye budget (table mode only, else 0) and `issues` keeps only
+// REGIONCARRE, `resultat` becomes COMBATCARRE, element 1 of `sorties` gets
+// the square's eye budget (table mode only, else 0) and `sorties` keeps only
 // its entries still coded REGIONMARCHE.
-void carrevide(const TPlateau& p, TMarques& region, TListePoints& issues, int32_t& resultat);
+void carrevide(const TPlateau& p, TMarques& region, TListePoints& sorties, int32_t& resultat);

@@ -261,7 +261,7 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
   // Step 6.
   p = remis.plateau;
   infochaine = remis.chaines;
-  defaitko(p, ko, true);
+  defaitko(p, ko, !deux);  // the second driver writes no survival values
   if (!deux && tableessaiscourante > 0)
     for (int32_t j = 0; j < NBCASES; ++j)
       if (marquesglobales[j]) valeurssurvie[j] = COMBATVIVANT;

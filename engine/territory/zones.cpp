@@ -115,8 +115,9 @@ bool pairesolide(const TPlateau& p, int32_t limite, const TPoint& paire1, const 
         const int32_t j = ix(v.voisins[t][0], v.voisins[t][1]);
         if (vu[j]) continue;
         if (infochaine[j][0] == 0) {
+          // Every empty point is room; a second one is a fault besides.
+          ++cnt;
           if (unvide) faute = true;
-          else ++cnt;
           unvide = true;
         } else if (p[j] == x) {
           if (infochaine[j][0] == 1) faute = true;
@@ -158,8 +159,7 @@ bool invasionpossible(const TPlateau& p, const TCarte&, int32_t ligne, uint8_t p
   // Step 2.
   if (nbpoints(ennemis) < 2) return false;
   // Step 3. Empty diagonals.
-  static constexpr int32_t DIAGONALES[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-  for (const auto& o : DIAGONALES) {
+  for (const auto& o : ORDREDIAGONAL) {
     const int32_t r2 = ligne + o[0], c2 = colonne + o[1];
     if (vide(q, r2, c2)) {
       q[ix(r2, c2)] = ennemi;
@@ -191,10 +191,9 @@ bool invasionpossible(const TPlateau& p, const TCarte&, int32_t ligne, uint8_t p
 
 bool pointinvasion(const TPlateau& p, const TCarte& libertes, int32_t ligne, uint8_t ennemi, int32_t colonne) {
   const uint8_t propre = ennemi == NOIR ? BLANC : NOIR;
-  static constexpr int32_t ORDRE[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
   int32_t vus = 0, nbennemis = 0;
   bool premiers = false;
-  pas4(ligne, colonne, ORDRE, [&](int32_t r2, int32_t c2) {
+  pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     ++vus;
     if (p[ix(r2, c2)] == ennemi) {
       ++nbennemis;

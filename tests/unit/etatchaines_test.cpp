@@ -291,6 +291,24 @@ TEST(DetectEtatChaines2, DeadZoneMapsAndNoRecords) {
   tableessaiscourante = 0;
 }
 
+TEST(DetectEtatChaines2, KoFillLeavesTheSurvivalValues) {
+  // The ko point is filled for the analysis and emptied and unmarked after
+  // it; the second driver writes no survival value there, ko or not.
+  TPlateau p = pose(kKo);
+  tableessaiscourante = 1;
+  valeurssurvie.fill(7);
+  int32_t compte = 0;
+  fixture::verifieinchange(p, [&] {
+    TPlateau q = p;
+    detectetatchaines2(compte, q, 1, 2, 3, 1, 0, VIDE);
+    EXPECT_EQ(q, p);
+  });
+  EXPECT_EQ(compte, 0);
+  for (int j = 0; j < NBCASES; ++j) ASSERT_EQ(valeurssurvie[j], 7) << "point " << j;
+  tableessaiscourante = 0;
+  valeurssurvie.fill(0);
+}
+
 TEST(DetectEtatChaines2, LastMoveOfTheAttackerIsGivenBack) {
   // Black's last move (1,2) stands in atari in white's eye space: in white's
   // pass it is emptied and its liberty given to white, and the group lives;

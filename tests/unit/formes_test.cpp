@@ -88,7 +88,7 @@ const CasOeilPossible kOeils[] = {
      true, 0, 0},
     {"false eye: two white diagonals cut (2,4) off",
      ".......\n..OXO..\n..X.X..\n..XXX..\n.......\n.......\n.......\n", 3, 4, {{3, 4}}, BLANC, false, 0, 0},
-    {"two-point eye space, one issue", "..XXX..\n..X.X..\n..X.X..\n..XXX..\n.......\n.......\n.......\n", 2, 4,
+    {"two-point eye space, one exit", "..XXX..\n..X.X..\n..X.X..\n..XXX..\n.......\n.......\n.......\n", 2, 4,
      {{2, 4}, {3, 4}}, BLANC, true, 0, 0},
     {"edge eye with a spoiling point", "...X...\nOXXX...\n.......\n.......\n.......\n.......\n.......\n", 1, 3,
      {{1, 2}, {1, 3}}, BLANC, true, 1, 2},

@@ -15,6 +15,24 @@
 
 namespace marches {
 
+// Black chain (2,2)-(2,3)-(3,3), liberties (3,2) (1,2) (1,3) (2,4) (2,1) in
+// walk order from (2,2); white (3,4) and (4,3) of 3 liberties each.
+inline constexpr const char* kChaine =
+    ".....\n"
+    ".XX..\n"
+    "..XO.\n"
+    "..O..\n"
+    ".....\n";
+
+// The same with a white stone (3,2) of 2 liberties touching the chain twice.
+inline constexpr const char* kDeuxFois =
+    ".....\n"
+    ".XX..\n"
+    ".OXO.\n"
+    "..O..\n"
+    ".....\n";
+
+
 // What a walk must leave untouched.
 constexpr unsigned PLATEAU = 1, CHAINES = 2, MORTS = 4;
 constexpr unsigned TOUT = PLATEAU | CHAINES | MORTS;

@@ -11,23 +11,6 @@ namespace {
 
 using namespace marches;
 
-// Black chain (2,2)-(2,3)-(3,3), liberties (3,2) (1,2) (1,3) (2,4) (2,1) in
-// walk order from (2,2); two white stones of 3 liberties against it.
-constexpr const char* kChaine =
-    ".....\n"
-    ".XX..\n"
-    "..XO.\n"
-    "..O..\n"
-    ".....\n";
-
-// The same with a white stone (3,2) touching the chain twice.
-constexpr const char* kDeuxFois =
-    ".....\n"
-    ".XX..\n"
-    ".OXO.\n"
-    "..O..\n"
-    ".....\n";
-
 // White (1,2) in atari between black (1,1)-(2,1) and black (1,3).
 constexpr const char* kAtari =
     "XOX..\n"

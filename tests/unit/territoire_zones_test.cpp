@@ -49,12 +49,15 @@ TEST_F(Zones, SolidPair) {
       {"L = 2 passes over A with 3 liberties", ".........\n.........\n.........\n....X....\n.........\n"
                                                "...X.....\n...O.....\n.........\n.........\n",
        2, true},
-      {"L = 3, A with 3 liberties opening onto nothing", ".........\n.........\n.........\n....X....\n.........\n"
-                                                         "...X.....\n...O.....\n.........\n.........\n",
-       3, false},
+      {"L = 3, A with 3 liberties, one of them opening onto room",
+       ".........\n.........\n.........\n....X....\n.........\n...X.....\n...O.....\n.........\n.........\n", 3,
+       false},
       {"L = 3, A's liberty backed by two own chains", ".........\n.........\n.........\n....X....\n.........\n"
                                                       "...X.X...\n...OX....\n.........\n.........\n",
        3, true},
+      {"L = 4, both flanks with two liberties opening onto open space",
+       ".........\n.........\n.........\n....X....\n.........\n...X.....\n.........\n.........\n.........\n", 4,
+       true},
   };
   for (const auto& k : cas) {
     SCOPED_TRACE(k.nom);
@@ -80,6 +83,9 @@ TEST_F(Zones, NeutralPairsOfTheZone) {
       {"solid pair confirmed: both flanks with 3 liberties or more",
        ".........\n.........\n.........\n....X....\n.........\n...X.....\n.........\n.........\n.........\n",
        ".........\n.........\n.........\n....X....\n...X.....\n...X.....\n.........\n.........\n.........\n"},
+      {"enemy stones beside both points (L = 4): flanks with room hold, the second point is filled",
+       ".........\n.........\n.........\n...OX....\n.........\n...XO....\n.........\n.........\n.........\n",
+       ".........\n.........\n.........\n...OX....\n....X....\n...XO....\n.........\n.........\n.........\n"},
       {"never with a flank under 3 liberties",
        ".........\n.........\n.........\n....X....\n.........\n..OX.....\n...O.....\n.........\n.........\n",
        ".........\n.........\n.........\n....X....\n.........\n..OX.....\n...O.....\n.........\n.........\n"},

@@ -12,23 +12,6 @@ namespace {
 
 using namespace marches;
 
-// Black chain (2,2)-(2,3)-(3,3), liberties (3,2) (1,2) (1,3) (2,4) (2,1) in
-// walk order from (2,2); white (3,4) and (4,3) of 3 liberties each.
-constexpr const char* kChaine =
-    ".....\n"
-    ".XX..\n"
-    "..XO.\n"
-    "..O..\n"
-    ".....\n";
-
-// The same with a white stone (3,2) of 2 liberties touching the chain twice.
-constexpr const char* kDeuxFois =
-    ".....\n"
-    ".XX..\n"
-    ".OXO.\n"
-    "..O..\n"
-    ".....\n";
-
 // Black (1,1) in atari at (2,1) next to white (1,2) in atari at (1,3).
 constexpr const char* kAtariMutuel =
     "XO...\n"
