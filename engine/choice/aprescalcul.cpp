@@ -1,0 +1,229 @@
+// The last node of the main recursion: a short candidate list, every
+// candidate played, scored and valued as a leaf, with the cut against the
+// ancestors of the same side. It never recurses.
+#include <algorithm>
+
+#include "engine/board/jeu.h"
+#include "engine/board/listecoups.h"
+#include "engine/board/trace.h"
+#include "engine/board/voisin.h"
+#include "engine/choice/recherche_etat.h"
+#include "engine/proposals/bilans.h"
+#include "engine/proposals/flou.h"
+#include "engine/territory/etatchaines.h"
+#include "engine/territory/resultats.h"
+#include "engine/territory/seki.h"
+
+namespace recherche {
+
+namespace {
+
+inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
+inline bool reel(TPoint p) { return p.ligne != 0; }
+
+constexpr int32_t SANSBORNE = 12027;  // no ancestor gives a bound
+
+// The leaf value of the search board for the root colour.
+int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m) {
+  if (etatcalme == 1) bilanpierresfinal(r.plateau, s, m, d, 0, 0);
+  if (procedurefinpartie) {
+    bonuschainesenatari(s, r.plateau, r.couleur, m);
+    TListePoints chemin{};
+    for (int32_t j = 1; j <= d && j <= COUPSCHEMINMAX; ++j) {
+      const TPoint p = r.chemin.coups[j].coup;
+      if (reel(p)) empilepoint(chemin, CAPACITE, p.ligne, p.colonne);
+    }
+    return s + calculbilan(chemin, CAPACITE, r.plateau, m, r.couleur);
+  }
+  return s + calculbilanesca(r.plateau, r.couleur, r.autre);
+}
+
+}  // namespace
+
+void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
+                 TPoint avantdernier, TPoint ko) {
+  if (d < 1 || d > PROFONDEURMAX) return;
+  TNoeud& n = r.noeuds[d];
+  TPlateau& b = r.plateau;
+  TListePoints& l = n.candidats;
+  const bool moteur = m == r.couleur;
+  const TPoint racine = r.chemin.coups[1].coup;
+
+  // Step 1.
+  r.entree[d] = cellule;
+  r.essayes[d] = 0;
+  n.essayes = marquesvides;
+  n.chaines = infochaine;
+  r.morts[d] = pionsmorts;
+  r.recalcule[d] = 0;
+  l[0] = 0;
+
+  // Step 2. The bound an ancestor of the same side gives.
+  int32_t borne = moteur ? SANSBORNE : -SANSBORNE;
+  for (int32_t j = d; j >= 2; j -= 2)
+    if (r.essayes[j - 1] > 1 && (moteur ? r.entree[j] <= borne : r.entree[j] >= borne)) {
+      borne = r.entree[j];
+      break;
+    }
+
+  // Step 3.
+  if (procedurefinpartie == 0) {
+    if (d == 2) zonemarquee = casesjouables;
+    else if (d == 3 || d == 4) marquezoneautour(b, r.chemin, d, 1);
+  }
+  // Step 4.
+  const auto vide = [&](TPoint p) { return reel(p) && b[ix(p)] == VIDE; };
+  if (d <= 2 || procedurefinpartie) {
+    for (int32_t k = 1; k <= nbpoints(r.meilleuresreponses); ++k) {
+      const TPoint p = pointliste(r.meilleuresreponses, k);
+      if (vide(p) && zonemarquee[ix(p)]) ajoutecaseliste(p.ligne, p.colonne, l, CAPACITE);
+    }
+  } else {
+    for (int32_t k = 1; k <= nbpoints(r.listeatari); ++k) {
+      const TPoint p = pointliste(r.listeatari, k);
+      if (vide(p)) ajoutecaseliste(p.ligne, p.colonne, l, CAPACITE);
+    }
+  }
+  TMarques evasion{};
+  ajoutelibertesfaibleszone(b, l, m, dernier, avantdernier, evasion, plateaudepart,
+                            moteur ? r.familles.cartetuesordi : r.familles.cartetuesjoueur, ko);
+  // Step 5.
+  const int32_t atari0 = d <= 3 ? pierresenatari(b, m) : 0;
+  // Step 6.
+  if (d > 2 && !reel(r.chemin.coups[d - 1].coup) && !reel(r.chemin.coups[d - 2].coup)) l[0] = 0;
+  ajoutecaseliste(0, 0, l, CAPACITE);
+  // Step 7.
+  if (r.secondepasse && (d <= 4 || niveau >= 9))
+    for (int32_t k = 1; k <= nbpoints(r.listeseconde); ++k) {
+      const TPoint p = pointliste(r.listeseconde, k);
+      if (vide(p)) ajoutecaseliste(p.ligne, p.colonne, l, CAPACITE);
+    }
+  for (int32_t k = 1; k <= nbpoints(l); ++k)
+    if (reel(pointliste(l, k))) n.essayes[ix(pointliste(l, k))] = 1;
+  // Step 8.
+  if (m == couleurjoueur) {
+    const int32_t t = taillemoteur();
+    for (int32_t i = 1; i <= t; ++i)
+      for (int32_t j = 1; j <= t; ++j) {
+        const int32_t q = indexcase(i, j);
+        if (b[q] == VIDE && zonemarquee[q] && !n.essayes[q] &&
+            (r.familles.cartetuesjoueur[q] > 1 || r.familles.cartesauvesordi[q] > 1) &&
+            empilepoint(l, CAPACITE, i, j))
+          n.essayes[q] = 1;
+      }
+  }
+  // Step 9.
+  reordonnecoups(n.essayes, l, r.meilleurcoup, d, 1);
+  // Step 10.
+  if (r.analyse > 0 && d <= 4 && reel(racine) && m == couleurjoueur && b[ix(racine)] == couleurordi &&
+      pionsmorts[ix(racine)] == 0) {
+    r.libertesfaibles = marquesvides;
+    libertesetfaiblesvisite(b, r.libertesfaibles, racine.ligne, racine.colonne);
+  }
+
+  // Step 11.
+  bool premier = true;
+  int32_t meilleur = 0;
+  for (int32_t k = 1; k <= nbpoints(l); ++k) {
+    ++compteurnoeudsprise;
+    const TPoint q = pointliste(l, k);
+    if (reel(ko) && memepoint(q, ko)) {
+      ecritdebug("bugcoupinterditdsrecupcpale");
+      continue;
+    }
+    int32_t s = score;
+    int32_t influence = 0;
+    if (reel(q)) {
+      n.essayes[ix(q)] = 2;
+      influence = compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3);
+    }
+    TPoint kofils;
+    if (!joueessai(r, d, q, m, o, kofils)) {
+      r.chemin.coups[d].coup = TPoint{};
+      r.chemin.nombre = d - 1;
+      continue;
+    }
+    ++r.essayes[d];
+    mortsapresessai(r, d, q, m, o, kofils);
+    if (reel(q)) {
+      int32_t compte = 0;
+      const uint8_t sans = sansstatut;
+      sansstatut = 1;
+      detectetatchaines2(compte, b, 0, q.ligne, q.colonne, 1, 0, o);
+      int32_t seki = 0;
+      detectseki(seki, pionsmortsavant, b, 0);
+      resultatsessaiscartes(b, pionsmortsavant, q.ligne, q.colonne);
+      sansstatut = sans;
+    }
+    // The terms of the last move.
+    bonuspierresprenables(b, s, m, d, q.ligne, q.colonne);
+    bonuscartesdeuxcoups(b, s, m, d, q.ligne, q.colonne);
+    if (reel(racine) && r.valeurajustement != 0) ajustevaleurcandidat(b, s, m, d, q.ligne, q.colonne);
+    bonusfaiblesliees(b, s, m, d, q.ligne, q.colonne);
+    bonusfaibles(b, s, m, d, q.ligne, q.colonne);
+    bonusterritoire(b, s, m, d, q.ligne, q.colonne);
+    bonusmortssauvesessai(b, s, m, d, q.ligne, q.colonne);
+    bonusmortsprofondeur(b, s, m, d, q.ligne, q.colonne);
+    if (reel(q)) {
+      testechaineh8(infochaine, b, q.ligne, q.colonne, m);
+      bonusatari(b, s, m, d, q.ligne, q.colonne);
+      bonusvoisinsatari(b, s, m, d, q.ligne, q.colonne);
+      bonusesca(b, s, m, d, q.ligne, q.colonne);
+      s += compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3) - influence;
+      bonusbord(b, s, m, d, q.ligne, q.colonne);
+      comptezonevoisins(b, s, m, r.couleur, q.ligne, q.colonne, 2);
+      bonusformecoupure(b, s, m, d, q.ligne, q.colonne);
+    }
+    for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, m, d, q.ligne, q.colonne);
+    (void)atari0;
+
+    // Step 12.
+    cellule = valeurfeuille(r, s, d, m);
+
+    // Step 13.
+    if (niveau > 3 && moteur && reel(q) && !r.ajoutordi && cellule > r.seuilordi && r.essayes[1] > 1) {
+      for (int32_t j = 3; j <= d; j += 2) {
+        const TPoint p = r.chemin.coups[j].coup;
+        if (reel(p) && !r.marquespromusordi[ix(p)]) {
+          r.marquespromusordi[ix(p)] = 1;
+          empilepoint(r.promusordi, CAPACITE, p.ligne, p.colonne);
+        }
+      }
+      r.seuilordi = cellule;
+    }
+
+    // Steps 14 and 15.
+    bool coupe = false;
+    if (moteur) {
+      if (borne != SANSBORNE && cellule + paramniveauf >= borne) coupe = true;
+      else if (premier || cellule > meilleur) {
+        meilleur = cellule;
+        r.meilleurcoup[d] = q;
+      }
+    } else {
+      if (borne != -SANSBORNE && cellule - paramniveauf <= borne) coupe = true;
+      else if (premier || cellule < meilleur) {
+        meilleur = cellule;
+        r.meilleurcoup[d] = q;
+      }
+    }
+    premier = false;
+    // Step 16.
+    defaitessai(r, d, q, o, n.chaines);
+    if (coupe) {
+      cellule = borne;
+      r.meilleurcoup[d] = q;
+      pionsmorts = r.morts[d];
+      return;
+    }
+    if (nbpoints(l) - k >= 2) reordonnecoups(n.essayes, l, r.meilleurcoup, d, k + 1);
+  }
+
+  // Step 17. A node where nothing could be played takes the leaf value.
+  cellule = premier ? valeurfeuille(r, score, d, m) : meilleur;
+  infochaine = n.chaines;
+  pionsmorts = r.morts[d];
+  ecritdebug("apres calcul");
+}
+
+}  // namespace recherche

@@ -1,0 +1,159 @@
+// The engine's move search for one turn: the capture and status marks of
+// both sides, the groups, the simple-ko point, the root node of the main
+// recursion, then the pass decision with the catch-up and area-fill moves.
+#include "engine/choice/recherche.h"
+
+#include <memory>
+
+#include "engine/board/jeu.h"
+#include "engine/board/trace.h"
+#include "engine/board/voisin.h"
+#include "engine/chains/escaliers.h"
+#include "engine/choice/recherche_etat.h"
+#include "engine/connection/groupes.h"
+#include "engine/connection/groupesvivants.h"
+#include "engine/connection/tableliaisons.h"
+#include "engine/proposals/territoirefinal.h"
+#include "engine/reading/marquage.h"
+#include "engine/reading/prise_cartes.h"
+#include "engine/territory/marquagedeb.h"
+#include "platform/platform.h"
+
+namespace recherche {
+
+namespace {
+
+inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
+
+// Step 9. The opponent has just taken back a single stone with a single
+// stone now in atari: the point of the stone it took is forbidden.
+void marquekosimple(const TPoint& dernier) {
+  if (capturesderniercoup != 1 || dernier.ligne == 0) return;
+  if (dernier.ligne < 1 || dernier.ligne > taillemoteur() || dernier.colonne < 1 || dernier.colonne > taillemoteur())
+    return;
+  const int32_t i = ix(dernier);
+  if (plateaumoteur[i] != couleurjoueur || infochaine[i][0] != 1 || infochaine[i][1] != 1) return;
+  const TVoisins& v = tablevoisins[i];
+  for (int32_t k = 0; k < v.nbvoisins; ++k) {
+    const int32_t j = indexcase(v.voisins[k][0], v.voisins[k][1]);
+    if (plateaumoteur[j] == VIDE) {
+      casesinterdites[j] |= 1;
+      casesinterdites[0] |= 4;
+      ecritdebug("KO simple:");
+      return;
+    }
+  }
+}
+
+// Step 15. The trace lines of the turn.
+void tracefin(const TRecherche& r, int64_t debut) {
+  if (depassementprise) ecritdebug("ATTENTION Depassement LIMITE MORT!!!!");
+  if (depassementliaison) ecritdebug("Attention Depassement Limite Liaison!!!");
+  if (depassementpropagation) ecritdebug("Attention Depassement propagation!!");
+  if (ordipasse) ecritdebug("ordi passe");
+  if (strategie == 2) ecritdebug("strategie neutre : je ne sais pas qui va gagner");
+  else if (strategie == 1) ecritdebug("strategie defenseur : je gagne si je me defend bien");
+  else ecritdebug("strategie attaquant : je perd si j attaque pas");
+  if (procedurefinpartie) ecritdebug("procedure fin de partie déclenchée");
+  else if (debutpartie) ecritdebug("debut de partie");
+  else ecritdebug("milieu de partie");
+  (void)r;
+  (void)debut;
+  ecritdebug("mon coup : ");
+}
+
+}  // namespace
+
+void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlateau& plateau, TPoint dernier,
+                         TPoint avantdernier) {
+  // Step 1.
+  TPlateau& b = r.plateau;
+  b = plateau;
+  platform::randomize();
+  flagdanger2 = 0;
+  compteurnoeudsprise = 0;
+  compteurnoeudslecture = 0;
+  const int64_t debut = platform::horloge();
+  const uint8_t o = c == NOIR ? BLANC : NOIR;
+
+  // Step 2.
+  pierresenatari(b, c);
+
+  // Step 3. The chains each side can capture.
+  flaglectureessai = 1;
+  compteurcache = 0;
+  marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, couleurdemandee);
+  marquesliaison1 = pionsmorts;
+  territoirefinal(b);
+  marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, o);
+  marquesliaison2 = pionsmorts;
+  flaglectureessai = 0;
+
+  // Steps 4-6.
+  verifiegroupesapresessai(plateaumoteur);
+  marquepionsparcouleur(b, marquesliaison1);
+  marquepionsparcouleur(b, marquesliaison2);
+  if (c == NOIR) masqueslibertes(marquesliaison1, marquesliaison2, b);
+  else masqueslibertes(marquesliaison2, marquesliaison1, b);
+
+  // Step 7. The enclosed chains of each side in the other's reading.
+  pionsmorts = marquesliaison1;
+  testdebtouteschaines(b, marquesliaison2, couleurordi);
+  marquesliaison1 = pionsmorts;
+  pionsmorts = marquesliaison2;
+  testdebtouteschaines(b, marquesliaison1, couleurjoueur);
+  marquesliaison2 = pionsmorts;
+  pionsmorts = marquesliaison1;
+
+  // Step 8. The search state starts zeroed (its owner value-initialises it).
+  r.couleur = c;
+  r.autre = o;
+  r.profondeurlimite = numerocoup <= 4 ? 3 : std::min(paramniveaud, PROFONDEURMAX);
+  r.seuilordi = SEUILORDI;
+  r.seuiljoueur = SEUILJOUEUR;
+  r.ko1 = pointko;
+  r.ko2 = pointko;
+  r.flagko = 0;
+  resultat = TPoint{};
+  r.choisi = TPoint{};
+  int32_t cellule = 0;
+
+  // Step 9.
+  marquekosimple(dernier);
+
+  // Step 10.
+  detectescatoutes(b, c, r.escaliers);
+
+  // Step 11.
+  recupcpale(r, cellule, 0, 1, c, o, dernier, avantdernier, r.ko1);
+  resultat = r.choisi;
+
+  // Steps 12-13.
+  liberetableliaisons();
+  calculelibertes(b);
+  pionsmorts = marquesliaison1;
+
+  // Step 14. Pass, catch-up and area fill.
+  if (ordipasse == 1 || resultat.ligne == 0) {
+    couprattrapagepasse(c, o, r.familles.mauvaiscoups, b, resultat);
+    ordipasse = resultat.ligne != 0 ? 0 : 1;
+  } else if ((etatcalme == 0 || etatcalme == 4) && passesconsecutives > 0 && territoire[ix(resultat)] == c &&
+             (strategie == 1 || (r.familles.flou[ix(resultat)] <= 0 && r.familles.faitmortordi[ix(resultat)] <= 0))) {
+    ordipasse = 1;
+    resultat = pointko;
+  }
+  couprattrapagepassechinoise(ordipasse, c, r.familles.mauvaiscoups, b, resultat, r.familles.mortsapresessaiordi,
+                              r.familles.mortsapresessaijoueur);
+
+  // Step 15.
+  tracefin(r, debut);
+}
+
+}  // namespace recherche
+
+void cherchemeilleurcoup(TPoint& resultat, uint8_t couleur, const TPlateau& plateau, int32_t dernierligne,
+                         int32_t derniercolonne, int32_t avantdernierligne, int32_t avantderniercolonne) {
+  const auto r = std::make_unique<recherche::TRecherche>();
+  recherche::cherchemeilleurcoup(*r, resultat, couleur, plateau, TPoint{dernierligne, derniercolonne},
+                                 TPoint{avantdernierligne, avantderniercolonne});
+}

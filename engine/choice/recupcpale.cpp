@@ -1,0 +1,931 @@
+// The main recursion of the move search: one node per depth. The root builds
+// its candidates from the position analyses and the families, the deeper
+// nodes from a few local sources; every candidate is played on the search
+// board, scored by the evaluation terms, answered by the next depth and
+// taken back, and the node keeps the best value for its side, cutting itself
+// off when an ancestor of the same side can no longer gain.
+#include "engine/board/geometrie.h"
+#include "engine/board/jeu.h"
+#include "engine/board/listecoups.h"
+#include "engine/board/parcours.h"
+#include "engine/board/pas.h"
+#include "engine/board/trace.h"
+#include "engine/board/voisin.h"
+#include "engine/chains/capturechaines.h"
+#include "engine/choice/ajusteur.h"
+#include "engine/choice/classement.h"
+#include "engine/choice/filtres.h"
+#include "engine/choice/recherche_etat.h"
+#include "engine/connection/liaisonvorn.h"
+#include "engine/connection/lienvivant.h"
+#include "engine/opening/solution99.h"
+#include "engine/proposals/bilans.h"
+#include "engine/proposals/regionspoussee.h"
+#include "engine/proposals/testscandidats.h"
+#include "engine/reading/marquage.h"
+#include "engine/reading/prise.h"
+#include "engine/reading/prise_cartes.h"
+#include "engine/territory/etatchaines.h"
+#include "engine/territory/seki.h"
+
+namespace recherche {
+
+namespace {
+
+inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
+inline bool reel(TPoint p) { return p.ligne != 0; }
+
+// Bits of the link flags of a root move.
+constexpr int32_t LIEFAIBLE = 1;      // linked to a weak chain
+constexpr int32_t LIEVIVANTE = 2;     // linked to a live chain
+constexpr int32_t LIETERRITOIRE = 4;  // linked to own territory
+
+// Root list width by level.
+int32_t largeurracine() {
+  switch (niveau) {
+    case 1: return 4;
+    case 2: return 10;
+    case 3: return 15;
+    case 4: case 5: case 6: return 50;
+    default: return 60;
+  }
+}
+
+// The node's list: the root's (which grows while it is searched) or a
+// deeper node's 361-point list.
+struct Liste {
+  TListePoints* l = nullptr;
+  TListeRacine* r = nullptr;
+  int32_t nombre() const { return r ? r->nombre : nbpoints(*l); }
+  TPoint point(int32_t k) const { return r ? r->points[k] : pointliste(*l, k); }
+  bool ajoute(TPoint p) { return r ? r->ajoute(p) : empilepoint(*l, CAPACITECANDIDATS, p.ligne, p.colonne); }
+  bool contient(TPoint p) const {
+    for (int32_t k = 1; k <= nombre(); ++k)
+      if (memepoint(point(k), p)) return true;
+    return false;
+  }
+};
+
+// An empty point whose table neighbours hold no chain in atari (on `chaines`).
+bool libresansatari(const TPlateau& b, const TInfoChaine& chaines, TPoint p) {
+  if (!reel(p) || b[ix(p)] != VIDE) return false;
+  return !pastable(p.ligne, p.colonne, [&](int32_t r, int32_t c) {
+    const int32_t i = indexcase(r, c);
+    return b[i] != VIDE && chaines[i][0] == 1;
+  });
+}
+
+// Sets pionsmorts on the chain through p.
+void marquechainemorte(const TPlateau& b, TPoint p) { marquechaine(b, p.ligne, p.colonne); }
+
+}  // namespace
+
+// ---- Play and undo of a search move ----------------------------------------------------
+
+bool joueessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint& kofils) {
+  TListePoints& lp = r.chemin.coups[d].prises;
+  lp[0] = 0;
+  r.prises[d][0] = 0;
+  r.nbprises[d] = 0;
+  r.chemin.coups[d].coup = q;
+  r.chemin.nombre = d;
+  kofils = TPoint{};
+  if (!reel(q)) return true;
+  // Only an empty point can take a stone: undoing a move on a stone would
+  // empty a point that was never played.
+  if (r.plateau[ix(q)] != VIDE) return false;
+  posepioncaptures(r.prises[d], CAPTURESMAX, r.plateau, q.ligne, q.colonne, m, o);
+  if (r.plateau[ix(q)] != m) return false;
+  const int32_t n = r.prises[d][0];
+  majlibertes(r.plateau, n, q.ligne, q.colonne);
+  r.nbprises[d] = n;
+  for (int32_t k = 1; k <= n; ++k) empilepoint(lp, MAXPOINTSLISTE, r.prises[d][3 * k], r.prises[d][3 * k + 1]);
+  // A single stone with one liberty that took a single stone: the child may
+  // not take back at once.
+  const int32_t i = ix(q);
+  if (n == 1 && infochaine[i][0] == 1 && infochaine[i][1] == 1) kofils = TPoint{r.prises[d][3], r.prises[d][4]};
+  return true;
+}
+
+void defaitessai(TRecherche& r, int32_t d, TPoint q, uint8_t o, const TInfoChaine& chaines) {
+  if (reel(q) && r.plateau[ix(q)] != VIDE) {
+    r.plateau[ix(q)] = VIDE;
+    pionsmorts[ix(q)] = 0;
+    const int32_t n = r.prises[d][0];
+    for (int32_t k = 1; k <= n; ++k) {
+      const int32_t j = indexcase(r.prises[d][3 * k], r.prises[d][3 * k + 1]);
+      r.plateau[j] = o;
+      pionsmorts[j] = static_cast<uint8_t>(r.prises[d][3 * k + 2]);
+    }
+  }
+  r.prises[d][0] = 0;
+  r.nbprises[d] = 0;
+  r.chemin.coups[d].prises[0] = 0;
+  r.chemin.nombre = d - 1;
+  infochaine = chaines;
+  pionsmorts = r.morts[d];
+}
+
+// The dead marks after the move of depth d, by depth and level. True when
+// the marks changed.
+bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+  TPlateau& b = r.plateau;
+  const TInfoChaine& avant = r.noeuds[d].chaines;
+  const int32_t n = r.nbprises[d];
+  const TPoint racine = r.chemin.coups[1].coup;
+  if (!reel(q)) {
+    int32_t change = 0;
+    marquechainesenatari(m, b, change, std::max(1, profondeurlecture - d), TPoint{}, paramniveaub + 2);
+    return change != 0;
+  }
+  if (niveaumin3 == 0) {
+    int32_t change = 0;
+    if (d == 1) analysechaine(b, change, profondeurlecture, q.ligne, q.colonne, 0, 0, paramniveaub + 2, 4, 0);
+    else if (d == 2) analysechaine(b, change, profondeurlecture, q.ligne, q.colonne, 0, 0, paramniveaub + 1, 3, 0);
+    else
+      analysechaine(b, change, std::max(1, profondeurlecture / 2 - 1), q.ligne, q.colonne, 0, 0, paramniveaub, 2,
+                    0);
+    return change != 0;
+  }
+  int32_t statut = 0;
+  // The latest opponent move and the latest engine move of the line, for the
+  // readings of the chains their trials threaten.
+  const auto dernierde = [&](uint8_t c) {
+    for (int32_t j = d; j >= 1; --j)
+      if ((j % 2 == 1) == (c == r.couleur)) return r.chemin.coups[j].coup;
+    return TPoint{};
+  };
+  if (d == 1) {
+    pionsmorts = carteessai(r.familles.mortsapresessaiordi, q.ligne, q.colonne);
+    return true;
+  }
+  if (d == 2) {
+    const bool connu = reel(racine) && (tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)] & 8) != 0;
+    if (connu && !r.flagrampe) return false;
+    marquechainesmortesbis(avant, b, statut, 8, profondeurlecture - 1, q, TPoint{}, TPoint{}, paramniveaub + 2, n,
+                           3, r.chemin);
+    if (statut != 0) marquepionsparcouleur(b, pionsmorts);
+    return statut != 0;
+  }
+  if (d <= 4) {
+    marquechainesmortesbis(avant, b, statut, 7, profondeurlecture - 2, q, TPoint{}, TPoint{}, paramniveaub + 2, n,
+                           5, r.chemin);
+    int32_t change = 0;
+    if (d == 3) {
+      testprisesapresessai(b, m, profondeurlecture - 1, ko, change, 0, 0, dernierde(r.autre), dernierde(r.couleur),
+                           paramniveaub + 2);
+    } else if (r.analyse > 0 && r.libertesfaibles[ix(q)] == 1 && reel(racine) && b[ix(racine)] == r.couleur &&
+               pionsmorts[ix(racine)] == 0) {
+      // The reply sits on the root chain's liberties: can it now be taken?
+      if (testprise(b, racine.ligne, racine.colonne, profondeurlecture - 1, paramniveaub + 2, m, ko)) {
+        marquechainemorte(b, racine);
+        change = 1;
+      }
+    }
+    return statut != 0 || change != 0;
+  }
+  int32_t change = 0;
+  testprisesapresessai(b, m, profondeurlecture - 1, ko, change, 0, 0, dernierde(r.autre), dernierde(r.couleur),
+                       paramniveaub + 2);
+  const int32_t p5 = std::max(1, profondeurlecture - 4);
+  marquechainesmortesbis(avant, b, statut, 5, p5, q, TPoint{}, TPoint{}, 5, 0, 0, r.chemin);
+  (void)o;
+  return statut != 0 || change != 0;
+}
+
+// ---- The node -----------------------------------------------------------------------------
+
+namespace {
+
+class Noeud {
+ public:
+  Noeud(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
+        TPoint avantdernier, TPoint ko)
+      : r_(r), cellule_(cellule), score_(score), d_(d), m_(m), o_(o), dernier_(dernier),
+        avantdernier_(avantdernier), ko_(ko), n_(r.noeuds[d]), racine_(d == 1), moteur_(m == r.couleur) {}
+
+  void cherche();
+
+ private:
+  // Step 1 of the node.
+  void entree();
+  // Step 2: the candidates. False when the root ends before the search.
+  bool candidatsracine();
+  void candidatsprofonds();
+  void passeetordre();
+  // Step 4: one candidate; false when the node returns at once.
+  bool essaie(int32_t& k);
+  void termes(TPoint q, int32_t& s, int32_t influenceavant);
+  void testgote(TPoint q, int32_t& s);
+  void reponse(TPoint q, int32_t& s, TPoint kofils);
+  void rampe(TPoint q, int32_t s, TPoint kofils);
+  void marquepaires(TPoint q, bool recalcule);
+  bool miseajour(TPoint q, int32_t& k);
+  void marquemeilleurracine(TPoint q);
+  void apresdernierracine();
+  void apresdernierprofondeur2();
+
+  TPoint racinecoup() const { return r_.chemin.coups[1].coup; }
+  bool pierrevivanteordi(TPoint p) const {
+    return reel(p) && r_.plateau[ix(p)] == r_.couleur && pionsmorts[ix(p)] == 0;
+  }
+
+  TRecherche& r_;
+  int32_t& cellule_;
+  const int32_t score_;
+  const int32_t d_;
+  const uint8_t m_, o_;
+  const TPoint dernier_, avantdernier_, ko_;
+  TNoeud& n_;
+  const bool racine_;
+  const bool moteur_;   // the node maximises
+  Liste liste_;
+  TMarques mortsentree_;  // pionsmorts as the node found it
+  bool premier_ = true;   // no candidate tried yet
+  int32_t influence_ = 0;
+};
+
+void Noeud::entree() {
+  n_.essayes = marquesvides;
+  r_.essayes[d_] = 0;
+  r_.entree[d_] = cellule_;
+  n_.candidats[0] = 0;
+  n_.chaines = infochaine;
+  r_.morts[d_] = pionsmorts;
+  r_.recalcule[d_] = 0;
+  mortsentree_ = pionsmorts;
+  liste_.l = &n_.candidats;
+}
+
+bool Noeud::candidatsracine() {
+  TListePoints& l = n_.candidats;
+  r_.ajoutordi = 0;
+  if (!sourcesracine(r_, l, d_, dernier_, avantdernier_)) return false;
+  // Step 3. An empty list: the engine passes.
+  if (nbpoints(l) == 0) {
+    ordipasse = 1;
+    return false;
+  }
+  ordipasse = 0;
+  r_.candidatsracine = l;
+  // A.1 Ranking, the 9x9 line search, the opening filter, the level's width.
+  classecandidats(r_.familles.somme, r_.familles.marquescandidats, 1, dernier_, d_, m_, o_, l, r_.pointsimportants,
+                  r_.plateau);
+  if (taillemoteur() == 9 && niveau >= 5 && !coupbasetrouve) solutiongagnante99(r_.plateau, l);
+  reperezonesouverture(r_.plateau, l, r_.familles.somme, r_.familles.sommejoueur);
+  filtreouverture(l);
+  if (nbpoints(l) > largeurracine()) l[0] = largeurracine();
+  passeetordre();
+  // The root searches a list that may grow far beyond 361 entries.
+  r_.racine.nombre = 0;
+  for (int32_t k = 1; k <= nbpoints(l); ++k) r_.racine.ajoute(pointliste(l, k));
+  liste_.l = nullptr;
+  liste_.r = &r_.racine;
+  return true;
+}
+
+void Noeud::candidatsprofonds() {
+  TListePoints& l = n_.candidats;
+  TPlateau& b = r_.plateau;
+  const TPoint racine = racinecoup();
+  const bool zone = [&] {
+    // A.4 The zone of the line in the candidate area.
+    int32_t rayon = 0;
+    if (r_.secondepasse) rayon = d_ == 2 ? (niveau > 2 ? 2 : 1) : d_ <= 4 ? 1 : 0;
+    else if (!phasefinale) {
+      if (d_ == 2 && niveau > 3) {
+        zonemarquee = casesjouables;
+        return true;
+      }
+      rayon = d_ == 2 ? (niveau == 1 ? 1 : 2) : d_ <= 4 ? 1 : 0;
+    }
+    if (rayon > 0) marquezoneautour(b, r_.chemin, d_, rayon);
+    return rayon > 0;
+  }();
+  (void)zone;
+  const auto dansvide = [&](TPoint p) { return reel(p) && b[ix(p)] == VIDE; };
+  const auto ajoute = [&](TPoint p) {
+    if (dansvide(p)) ajoutecaseliste(p.ligne, p.colonne, l, CAPACITECANDIDATS);
+  };
+
+  if (d_ == 2) {
+    // The opponent's best points of its own analysis, inside the zone.
+    const TListePoints& ma = r_.familles.meilleursadverses;
+    for (int32_t k = 1; k <= nbpoints(ma); ++k) {
+      const TPoint p = pointliste(ma, k);
+      if (dansvide(p) && zonemarquee[ix(p)] && !ajoutecaseliste(p.ligne, p.colonne, r_.pointsimportants, 0)) ajoute(p);
+    }
+  }
+  if (d_ == 2 || phasefinale) {
+    const TListePoints& pi = r_.pointsimportants;
+    for (int32_t k = 1; k <= nbpoints(pi); ++k) {
+      const TPoint p = pointliste(pi, k);
+      if (dansvide(p) && zonemarquee[ix(p)]) ajoute(p);
+    }
+  }
+  if (d_ == 2 && reel(racine) && b[ix(racine)] == r_.couleur && infochaine[ix(racine)][0] <= 3 && !r_.flagrampe)
+    ajoutelibertesessai(r_.familles.survieordi, r_.familles.fortificationordi, b, l, ko_, racine);
+  if (d_ > 2 && !phasefinale)
+    for (int32_t k = 1; k <= nbpoints(r_.listeatari); ++k) ajoute(pointliste(r_.listeatari, k));
+  TMarques evasion{};
+  ajoutelibertesfaibleszone(b, l, m_, dernier_, avantdernier_, evasion, plateaudepart,
+                            moteur_ ? r_.familles.cartetuesordi : r_.familles.cartetuesjoueur, ko_);
+  if (d_ <= 3) {
+    ajoutepointsvidesentoures(b, l, r_.meilleurcoup, d_, ko_);
+    if (d_ == 3) candidatsdernierecoup(b, r_.flagko, l, ko_, dernier_);
+  }
+  if (d_ == 4 && r_.analyse > 0 && pierrevivanteordi(racine)) {
+    TMarques vu = marquesvides;
+    libertesetfaiblesvisite(b, vu, racine.ligne, racine.colonne);
+    const int32_t t = taillemoteur();
+    for (int32_t i = 1; i <= t; ++i)
+      for (int32_t j = 1; j <= t; ++j)
+        if (vu[indexcase(i, j)]) ajoute(TPoint{i, j});
+  }
+  if (r_.secondepasse)
+    for (int32_t k = 1; k <= nbpoints(r_.listeseconde); ++k) ajoute(pointliste(r_.listeseconde, k));
+
+  if (d_ == 2) {
+    // A.2 The replies of the root move.
+    r_.marquesglobalescopie = marquesglobales;
+    for (int32_t k = 1; k <= nbpoints(r_.meilleuresreponses); ++k) ajoute(pointliste(r_.meilleuresreponses, k));
+    r_.promusjoueur[0] = 0;
+    r_.marquespromusjoueur = marquesvides;
+    candidatsdernierecoup(b, r_.flagko, l, ko_, dernier_);
+    lecturecaptures(r_.familles.sommejoueur, m_, o_, l, b, 2);
+    if (niveau == 1 && nbpoints(l) > 4) l[0] = 4;
+  } else if (d_ <= 4) {
+    // A.3
+    lecturecaptures(zerobonus, m_, o_, l, b, d_);
+  }
+  passeetordre();
+}
+
+void Noeud::passeetordre() {
+  TListePoints& l = n_.candidats;
+  // A.5 The pass, every node but the root outside the end phase.
+  if (!racine_ || phasefinale) {
+    if (d_ > 2 && !reel(r_.chemin.coups[d_ - 1].coup) && !reel(r_.chemin.coups[d_ - 2].coup)) l[0] = 0;
+    ajoutecaseliste(0, 0, l, CAPACITECANDIDATS);
+  }
+  if (racine_ && phasefinale && passesconsecutives == 1 &&
+      (strategie == 1 || (compteurinvasions + maxsurvie + maxfortification + compteurinfluence > 0 &&
+                          flagfortif2 == 0 && compteurinvasions3 == 0)))
+    remontecoupenliste(l, pointko.ligne, pointko.colonne, 1, CAPACITECANDIDATS);
+  for (int32_t k = 1; k <= nbpoints(l); ++k) {
+    const TPoint p = pointliste(l, k);
+    if (reel(p)) n_.essayes[ix(p)] = 1;
+  }
+  reordonnecoups(n_.essayes, l, r_.meilleurcoup, d_, 1);
+  if (d_ + 1 <= PROFONDEURMAX) r_.meilleurcoup[d_ + 1] = TPoint{};
+  if (d_ + 2 <= PROFONDEURMAX + 1) r_.meilleurcoup[d_ + 2] = TPoint{};
+}
+
+void Noeud::cherche() {
+  entree();
+  // Step 2.
+  if (racine_) {
+    if (!candidatsracine()) {
+      pionsmorts = mortsentree_;
+      infochaine = n_.chaines;
+      return;
+    }
+  } else {
+    candidatsprofonds();
+  }
+  // Step 4. The list may grow while it is searched.
+  for (int32_t k = 1; k <= liste_.nombre(); ++k) {
+    if (!essaie(k)) return;
+    if (k == liste_.nombre()) {
+      if (racine_) apresdernierracine();
+      else if (d_ == 2) apresdernierprofondeur2();
+    }
+  }
+  // Step 5.
+  infochaine = n_.chaines;
+  pionsmorts = mortsentree_;
+  if (premier_) return;  // nothing was tried: the cell keeps its content
+  cellule_ = n_.meilleur;
+  const TPoint racine = racinecoup();
+  const TPoint mc = r_.meilleurcoup[d_];
+  if (!r_.secondepasse && !racine_ && reel(racine) && reel(mc) && zonemarquee[ix(mc)])
+    r_.refutations[ix(racine)][ix(mc)] = 1;
+}
+
+bool Noeud::essaie(int32_t& k) {
+  TPlateau& b = r_.plateau;
+  n_.k = k;
+  if (racine_) r_.kracine = k;
+  // B.1
+  ++compteurnoeudsprise;
+  const TPoint q = liste_.point(k);
+  int32_t s = score_;
+  // B.2 Book moves and the forbidden points of the root.
+  if (racine_ && reel(q)) {
+    if (coupbasetrouve) {
+      if (r_.cartebase[ix(q)] == 1) return true;
+    } else if (taillemoteur() == 9 && r_.cartebase[ix(q)] == 1) {
+      const TFamilles& f = r_.familles;
+      const int32_t i = ix(q);
+      const int32_t valeurs[8] = {f.survieordi[i],      f.surviejoueur[i], f.fortificationordi[i], f.invasionforteordi[i],
+                                  f.faitmortordi[i],    f.separationordi[i], f.flou[i],            f.somme[i]};
+      if (testepenalite(q.ligne, q.colonne, valeurs, s)) return true;
+    }
+    if (casesinterdites[ix(q)] & 1) {
+      ecritdebug("ATTENTION ko ou super ko a eliminer ds recu principale!!!");
+      return true;
+    }
+  }
+  // B.3 Taking back the ko at once is never tried.
+  if (reel(ko_) && memepoint(q, ko_)) {
+    if (!racine_) ecritdebug("bugcoupinterditdsrecupcpale");
+    return true;
+  }
+  // B.4
+  if (d_ == 2) {
+    r_.listeatari[0] = 0;
+    r_.flagatari = 0;
+  }
+  // B.5 - B.7 The trial move.
+  if (reel(q)) {
+    n_.essayes[ix(q)] = 2;
+    influence_ = compteinfluencelignes(b, q.ligne, q.colonne, r_.couleur, d_, 3);
+  }
+  TPoint kofils;
+  if (!joueessai(r_, d_, q, m_, o_, kofils)) {
+    r_.chemin.coups[d_].coup = TPoint{};
+    r_.chemin.nombre = d_ - 1;
+    return true;
+  }
+  const TPoint racine = racinecoup();
+  // B.8 The depth of the subtree of a root move.
+  if (d_ == 2) {
+    if (numerocoup > 4) {
+      r_.profondeurlimite = paramniveaud;
+      if (reel(racine) && r_.approfondir[ix(racine)] >= 10) r_.profondeurlimite += 2;
+      r_.profondeurlimite = std::min(r_.profondeurlimite, PROFONDEURMAX);
+    }
+    if (reel(racine) && b[ix(racine)] != VIDE &&
+        (r_.familles.tvordi[ix(racine)] || voisincouleuratari(b, m_, racine.ligne, racine.colonne))) {
+      zoneautourchaine(b, paramniveaub + 2, racine.ligne, racine.colonne, 1, 1, r_.listeatari, r_.flagatari);
+    }
+    if (reel(q) && (r_.familles.tvjoueur[ix(q)] || voisincouleuratari(b, r_.couleur, q.ligne, q.colonne)))
+      zoneautourchaine(b, paramniveaub + 2, q.ligne, q.colonne, 1, 1, r_.listeatari, r_.flagatari);
+  }
+  // B.9
+  ++r_.essayes[d_];
+  const bool recalcule = mortsapresessai(r_, d_, q, m_, o_, kofils);
+  r_.recalcule[d_] = recalcule ? 1 : 0;
+  if (!reel(q) && racine_ && etatcalme != 0 && etatcalme != 4) s -= 10;
+  // B.10 - B.13
+  termes(q, s, influence_);
+  // B.14
+  if (racine_) {
+    r_.scoreavant = s;
+    r_.celluleavant = cellule_;
+    r_.plateauavant = b;
+    r_.chainesavant = infochaine;
+    r_.mortsavant = pionsmorts;
+    if (!r_.secondepasse && reel(q)) r_.valeursracine[ix(q)] = s;
+  }
+  // B.15
+  reponse(q, s, kofils);
+  // B.16
+  marquepaires(q, recalcule);
+  defaitessai(r_, d_, q, o_, n_.chaines);
+  // C
+  return miseajour(q, k);
+}
+
+void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
+  TPlateau& b = r_.plateau;
+  const TFamilles& f = r_.familles;
+  const TPoint racine = racinecoup();
+  const bool vrai = reel(q);
+  const int32_t iq = vrai ? ix(q) : 0;
+  const bool mort = vrai && pionsmorts[iq] != 0;
+  const int32_t derniere = r_.profondeurlimite - 1;
+  int32_t liens = 0;
+
+  if (racine_ && vrai) {
+    // Depth 1: the link flags of the new stone and the root terms.
+    if (pionlieachainetest1(b, listefaibles, q.ligne, q.colonne)) liens |= LIEFAIBLE;
+    if (estlieachainevivanteavecmorts(pionsmorts, b, q.ligne, q.colonne, m_, o_)) liens |= LIEVIVANTE;
+    if (estlieauterritoire(b, q.ligne, q.colonne, m_, o_)) liens |= LIETERRITOIRE;
+    marquezoneautour(b, r_.chemin, 2, 1);
+    marquezoneautour(b, r_.chemin, 2, 2);
+    r_.exemptiongote[iq] =
+        (f.testvitordi[iq] > 0 || (f.invasionforteordi[iq] > 20 && flaginvasion > 0)) ? 1 : 0;
+    bonusdifferenceterritoire(b, s, m_, d_, q.ligne, q.colonne);
+    empechedefaire2yeux(b, s, m_, d_, q.ligne, q.colonne);
+    bonusinvasion(b, s, m_, d_, q.ligne, q.colonne);
+    bonusmoyodomine(b, s, m_, d_, q.ligne, q.colonne);
+    bonusreprisevoisins(b, s, m_, d_, q.ligne, q.colonne);
+    bonusrelielesgroupes(b, s, m_, d_, q.ligne, q.colonne);
+    bonuscoupforcejoueur(b, s, m_, d_, q.ligne, q.colonne);
+    bonuspierreisoleebord(b, s, m_, d_, q.ligne, q.colonne);
+    uint8_t c = m_;
+    int32_t e = evaluecoupcandidat(pionsmorts, c, b, q.ligne, q.colonne);
+    if (compteurinvasions3 <= 2 && compteurinvasions <= 4) e *= 4;
+    r_.evaluationracine[iq] = e;
+    if (essaiordi(q.ligne, q.colonne).flagessai1 && !mort && (liens & LIEVIVANTE))
+      bonuslecturezone(b, s, m_, d_, q.ligne, q.colonne);
+  }
+  if (d_ == 2) {
+    // Depth 2: the reply's links, the reading of the root chain, the reply terms.
+    r_.analyse = -1;
+    r_.flagdeuxyeux = 0;
+    if (vrai) {
+      estlieauterritoire(b, q.ligne, q.colonne, m_, o_);
+      pionlieachainetest1(b, listesurvie, q.ligne, q.colonne);
+    }
+    // The analysis flag: -1 when the root chain is not read (a pass, a
+    // stone gone, more liberties than the reading takes), 4 when the reply
+    // leaves it capturable, 2 when it holds.
+    if (reel(racine) && b[ix(racine)] == r_.couleur && infochaine[ix(racine)][0] <= paramniveaub + 2) {
+      TPoint ko = pointko;
+      r_.analyse =
+          testprise(b, racine.ligne, racine.colonne, profondeurlecture - 1, paramniveaub + 2, m_, ko) ? 4 : 2;
+    }
+    bonuscoupforceordi(b, s, m_, d_, q.ligne, q.colonne);
+    bonuslibertescoup(b, s, m_, d_, q.ligne, q.colonne);
+    bonusdeuxyeuxcoupure(b, s, m_, d_, q.ligne, q.colonne, r_.flagdeuxyeux);
+    bonusmarquesmorts(b, s, m_, d_, q.ligne, q.colonne);
+    testgote(q, s);
+  }
+  if (d_ == 3 && vrai && (casesinterdites[iq] & 1))
+    s += f.fortificationordi[iq] + f.survieordi[iq] + f.surviejoueur[iq];
+  // Every depth.
+  const TPoint deux = r_.chemin.coups[2].coup;
+  if ((d_ == 2 || d_ == 3) && reel(deux) && carteattaque[ix(deux)])
+    bonusstrategiecoup(b, s, m_, d_, q.ligne, q.colonne);
+  if (d_ == 4 && reel(deux) && f.surviejoueur[ix(deux)] > 0) bonuspierresprenables(b, s, m_, d_, q.ligne, q.colonne);
+  if (d_ == derniere) {
+    // The last recursion depth: dead marks of the line, territory and weak chains.
+    if (niveau > 4 && d_ == 3 && pierrevivanteordi(racine)) {
+      TMarques sortie = pionsmorts;
+      testprisechainesvoisines(marquesliaison1, sortie, b, r_.couleur, r_.autre, profondeurlecture - 1, racine,
+                               (vrai && b[iq] == r_.autre && f.sommejoueur[iq] > 0) ? q : TPoint{},
+                               paramniveaub + 2);
+      pionsmorts = sortie;
+    } else if (vrai) {
+      TMarques sortie = pionsmorts;
+      testprisechainesvoisines(marquesliaison1, sortie, b, m_, o_, profondeurlecture - 1, q, TPoint{},
+                               paramniveaub + 2);
+      pionsmorts = sortie;
+    }
+    ecritdebug("mort a profondeur-1");
+    int32_t res = 0;
+    marquesdetect = pionsmorts;
+    detectetatchaine(m_, o_, res, b, 0, q.ligne, q.colonne, 0);
+    if (niveaumin3) {
+      marquesdetect = pionsmorts;
+      detectetatchaine(o_, o_, res, b, 0, q.ligne, q.colonne, 0);
+      int32_t seki = 0;
+      detectseki(seki, marquesdetect, b, 0);
+    }
+    if (!phasefinale) {
+      if (reel(deux)) ajustemortsterritoire(b, s, m_, d_, q.ligne, q.colonne);
+      bonusterritoire(b, s, m_, d_, q.ligne, q.colonne);
+    }
+    if (reel(racine) && r_.valeurajustement != 0) ajustevaleurcandidat(b, s, m_, d_, q.ligne, q.colonne);
+    bonusfaibles(b, s, m_, d_, q.ligne, q.colonne);
+    if (r_.comptefaiblesliees > 0 && m_ != r_.couleur && pierrevivanteordi(racine))
+      bonusfaiblesliees(b, s, m_, d_, q.ligne, q.colonne);
+  }
+  if (racine_ && vrai) {
+    if (!mort) {
+      if (!phasefinale) zonevide3x3(b, s, m_, d_, q.ligne, q.colonne);
+      bonusesca(b, s, m_, d_, q.ligne, q.colonne);
+    }
+  }
+  if (d_ <= 2 && vrai && !phasefinale) bonuscoins(b, s, m_, d_, q.ligne, q.colonne);
+  if (racine_ && vrai) {
+    if (debutpartie) estlieachainevivante2(b, q.ligne, q.colonne, m_);
+    TPoint kocourant;
+    pointkocourant(kocourant);
+    bonusrampebord(b, s, m_, d_, q.ligne, q.colonne);
+    bonusvoisinsennemis(b, s, m_, 0, q.ligne, q.colonne, 1);
+    bonusatari(b, s, m_, d_, q.ligne, q.colonne);
+    bonuslibertesvoisines(b, s, m_, 0, d_, q.ligne, q.colonne);
+    bonussortieesca(b, s, m_, d_, q.ligne, q.colonne);
+    if (phasefinale && s <= 0 && !f.marquescandidats[iq]) s -= 10;
+  }
+  if (d_ == 2) {
+    r_.rampe = TRampe{};
+    if (vrai) {
+      zonefermee(b, m_, o_, q.ligne, q.colonne);
+      bonusliaisonsurvie(b, s, m_, d_, q.ligne, q.colonne);
+      bonuslibertesvoisines(b, s, m_, 0, d_, q.ligne, q.colonne);
+      if (reel(racine)) testpousseeligne(b, r_.rampe.plateau, r_.rampe.point, r_.rampe.nombre, q.ligne, q.colonne,
+                                         racine.ligne, racine.colonne);
+      if (phasefinale) bonusvoisinsennemis(b, s, m_, 0, q.ligne, q.colonne, 1);
+    }
+    bonusmortsprofondeur(b, s, m_, d_, q.ligne, q.colonne);
+  } else if (d_ > 2) {
+    bonusmortsprofondeur(b, s, m_, d_, q.ligne, q.colonne);
+  }
+  // Every depth: a stone in atari, then the local terms of a real move.
+  if (vrai) {
+    const bool atari = infochaine[iq][0] == 1;
+    if (racine_) {
+      // B.11 The deepen mark of a root move left in atari.
+      if (niveau > 1 && atari && r_.nbprises[d_] == 0 && f.fortificationordi[iq] <= 0 &&
+          (r_.racine.nombre < 8 || (taillemoteur() <= 13 && niveau >= 8) || niveau == 10))
+        ++r_.approfondir[iq];
+    } else if (atari && !mort) {
+      // Below the root a stone in atari is read with the other side to move.
+      int32_t res = 0;
+      marquesdetect = pionsmorts;
+      detectetatchaine(o_, o_, res, b, 0, q.ligne, q.colonne, 0);
+      premiereliberte(b, q.ligne, q.colonne);
+    }
+    if (!phasefinale) {
+      bonusatari(b, s, m_, d_, q.ligne, q.colonne);
+      if (d_ > 3) bonusvoisinsatari(b, s, m_, d_, q.ligne, q.colonne);
+      bonuslibertesvoisines(b, s, m_, 0, d_, q.ligne, q.colonne);
+      if (d_ > 2) bonusesca(b, s, m_, d_, q.ligne, q.colonne);
+    }
+    s += compteinfluencelignes(b, q.ligne, q.colonne, r_.couleur, d_, 3) - influenceavant;
+    if (!phasefinale) bonusbord(b, s, m_, d_, q.ligne, q.colonne);
+    comptezonevoisins(b, s, m_, r_.couleur, q.ligne, q.colonne, 2);
+    termeinactif(b, s, m_, d_, q.ligne, q.colonne);
+    bonusformecoupure(b, s, m_, d_, q.ligne, q.colonne);
+  }
+  // B.13 Stones the root move takes.
+  if (racine_ && vrai && f.testvitjoueur[iq] > 0) {
+    const int32_t n = r_.nbprises[d_];
+    if (pionsmorts[iq] == 0) s += 10 * n;
+    else {
+      int32_t pierres = 0;
+      TMarques vu = marquesvides;
+      comptepionschaine(pierres, b, vu, 0, q.ligne, q.colonne);
+      if (pierres < n) s += 10 * (n - pierres);
+    }
+  }
+}
+
+void Noeud::testgote(TPoint q, int32_t& s) {
+  // B.12 A root move the reply shows to be gote.
+  const TFamilles& f = r_.familles;
+  const TPlateau& b = r_.plateau;
+  const TPoint racine = racinecoup();
+  if (!reel(racine) || !reel(q)) return;
+  const int32_t ir = ix(racine), iq = ix(q);
+  if (tablepaires[racine.ligne - 1][racine.colonne - 1][iq] & 1) return;
+  if (r_.analyse <= 0 || f.coupforceordi[ir] > 0 || pionsmorts[iq] != 0) return;
+  if (essaiordi(racine.ligne, racine.colonne).plateauessai2[iq] != 0) return;
+  const bool mortracine = b[ir] != r_.couleur || pionsmorts[ir] != 0;
+  TPlateau copie = b;
+  if (!mortracine && !testcoupcandidat(copie, 0, 0, q.ligne, q.colonne, racine.ligne, racine.colonne, 0, 0,
+                                       f.invasionforteordi[iq], r_.couleur, r_.autre))
+    return;
+  const bool soutenu = f.fortificationordi[ir] > 0 || f.survieordi[ir] > 0 || f.surviejoueur[ir] > 0 ||
+                       f.faiblesse[ir] > 0 || f.faitmortordi[ir] > 0;
+  const bool gote = !r_.exemptiongote[ir] && (mortracine || !soutenu);
+  const uint8_t marque = r_.marquesracine[ir];
+  if (r_.secondepasse && (marque == 2 || marque == 4)) s -= 10;
+  const auto rejoue = [&] {
+    // The earlier root moves are searched once more.
+    const int32_t k = r_.kracine;
+    for (int32_t j = 1; j < k; ++j) r_.racine.ajoute(r_.racine.points[j]);
+  };
+  if (gote) {
+    r_.marquesracine[ir] = 1;
+    r_.flaggote = 1;
+    rejoue();
+    s -= 10;
+    if (f.flou[ir] > 0) s -= f.flou[ir];
+    ecritdebug(" est un coup GOTé!!!");
+  } else {
+    r_.marquesracine[ir] = 3;
+    ecritdebug(" est un coup GOTé delicat!!!");
+    if (r_.secondepasse && f.flou[ir] > 0) {
+      rejoue();
+      s -= f.flou[ir];
+    }
+  }
+}
+
+void Noeud::reponse(TPoint q, int32_t& s, TPoint kofils) {
+  const TPoint moi = reel(q) ? q : dernier_;
+  const TPoint avant = reel(q) ? dernier_ : dernier_;
+  const TPoint kof = reel(q) ? kofils : pointko;
+  if (d_ < r_.profondeurlimite - 1 && d_ + 1 <= PROFONDEURMAX) {
+    recupcpale(r_, cellule_, s, d_ + 1, o_, m_, moi, avant, kof);
+    if (d_ == 2) {
+      const bool bord = reel(q) && bordgoban[ix(q)];
+      r_.flagrampe = (r_.rampe.nombre > 0 && (bord || memepoint(r_.meilleurcoup[3], r_.rampe.point))) ? 1 : 0;
+    }
+    if (racine_ && r_.flagrampe) rampe(q, s, kof);
+    return;
+  }
+  if (phasefinale) {
+    TListePoints chemin{};
+    for (int32_t j = 1; j <= d_; ++j)
+      if (reel(r_.chemin.coups[j].coup))
+        empilepoint(chemin, CAPACITE, r_.chemin.coups[j].coup.ligne, r_.chemin.coups[j].coup.colonne);
+    s += calculbilan2(chemin, CAPACITE, r_.plateau, m_, r_.couleur);
+  }
+  r_.recalcule[d_] = 1;
+  ecritdebug("mort a profondeur-1 nouvelle version");
+  bonusaffiches = zerobonus;
+  aprescalcul(r_, cellule_, s, d_ + 1, o_, m_, moi, avant, kof);
+}
+
+void Noeud::rampe(TPoint q, int32_t s, TPoint kofils) {
+  // B.15 The root move's line ends in a crawl along the edge: search the
+  // position at the end of the crawl, unless the root stone dies in it.
+  TPlateau& b = r_.plateau;
+  const int32_t avant = cellule_;
+  b = r_.rampe.plateau;
+  calculelibertes(b);
+  marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, r_.couleur);
+  const int32_t iq = ix(q);
+  const bool mort = carteessai(r_.familles.mortsapresessaiordi, q.ligne, q.colonne)[iq] != 0 ||
+                    pionsmorts[iq] != 0 || chainemorteselonmasque(q.ligne, q.colonne);
+  if (mort) {
+    cellule_ = avant;
+    ecritdebug("detection EVOLUTION LONGE MUR pas choisissable car evolution vers la mort:");
+  } else {
+    recupcpale(r_, cellule_, s, 2, o_, m_, q, dernier_, kofils);
+    if (cellule_ > avant) ecritdebug("detection EVOLUTION LONGE MUR pas choisissable car resultat positif:");
+    else ecritdebug("detection EVOLUTION LONGE MUR :");
+    cellule_ = std::min(cellule_, avant);
+  }
+  b = r_.plateauavant;
+  infochaine = r_.chainesavant;
+  pionsmorts = r_.mortsavant;
+  r_.flagrampe = 0;
+}
+
+void Noeud::marquepaires(TPoint q, bool recalcule) {
+  const TPoint racine = racinecoup();
+  if (!reel(q)) return;
+  if (d_ == 2 && reel(racine)) {
+    uint8_t& bits = tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)];
+    bits |= 1;
+    if (r_.analyse > 0) bits |= static_cast<uint8_t>(r_.analyse);
+    if (!recalcule) bits |= 8;
+    if (r_.flagdeuxyeux == 1) {
+      bits |= 16;
+      marquesglobales = r_.marquesglobalescopie;
+    }
+  }
+  if (racine_) {
+    uint8_t& bits = tablepaires[q.ligne - 1][q.colonne - 1][ix(q)];
+    bits |= 1;
+    if (r_.familles.testtueordi[ix(q)] || r_.familles.testvitordi[ix(q)]) bits |= 2;
+    if (r_.evaluationracine[ix(q)] > 0) bits |= 4;
+  }
+}
+
+void Noeud::marquemeilleurracine(TPoint q) {
+  r_.choisi = q;
+  const TPoint rep = r_.meilleurcoup[2];
+  if (reel(rep)) ajoutecaseliste(rep.ligne, rep.colonne, r_.meilleuresreponses, CAPACITE);
+  if (!reel(q)) return;
+  uint8_t& marque = r_.marquesracine[ix(q)];
+  if (marque != 0) return;
+  const TEssaiCoup& e = essaiordi(q.ligne, q.colonne);
+  if (r_.evaluationracine[ix(q)] > 0) marque = 2;
+  else if (e.plateauessai2[ix(q)] == 0 && (e.liensessai[ix(q)] & 64)) marque = 4;
+}
+
+bool Noeud::miseajour(TPoint q, int32_t& k) {
+  // C.1
+  if (premier_) {
+    premier_ = false;
+    n_.meilleur = cellule_;
+    r_.meilleurcoup[d_] = q;
+    if (racine_) marquemeilleurracine(q);
+  } else if (moteur_) {
+    // C.2 An engine node maximises.
+    if (niveau > 3 && reel(q) && d_ == r_.profondeurlimite - 1 && !r_.ajoutordi && cellule_ > r_.seuilordi &&
+        r_.essayes[1] > 1) {
+      for (int32_t j = 3; j <= d_; j += 2) {
+        const TPoint p = r_.chemin.coups[j].coup;
+        if (reel(p) && !r_.marquespromusordi[ix(p)]) {
+          r_.marquespromusordi[ix(p)] = 1;
+          empilepoint(r_.promusordi, CAPACITE, p.ligne, p.colonne);
+        }
+      }
+      r_.seuilordi = cellule_;
+    }
+    for (int32_t j = d_; j >= 2; j -= 2)
+      if (r_.essayes[j - 1] > 1 && r_.entree[j] <= cellule_) {
+        cellule_ = r_.entree[j];
+        r_.meilleurcoup[d_] = q;
+        pionsmorts = mortsentree_;
+        return false;
+      }
+    if (cellule_ > n_.meilleur) {
+      if (racine_ && reel(q) && r_.approfondir[ix(q)] == 1) {
+        r_.approfondir[ix(q)] = 10;
+        --k;
+        cellule_ = n_.meilleur;
+      } else {
+        n_.meilleur = cellule_;
+        r_.meilleurcoup[d_] = q;
+        if (racine_) marquemeilleurracine(q);
+      }
+    }
+  } else {
+    // C.3 An opponent node minimises.
+    if (niveau > 3 && reel(q) && d_ >= 4 && d_ == r_.profondeurlimite - 1 && !r_.ajoutjoueur &&
+        cellule_ < r_.seuiljoueur && r_.essayes[2] > 1) {
+      for (int32_t j = 4; j <= d_; j += 2) {
+        const TPoint p = r_.chemin.coups[j].coup;
+        if (reel(p) && !r_.marquespromusjoueur[ix(p)]) {
+          r_.marquespromusjoueur[ix(p)] = 1;
+          empilepoint(r_.promusjoueur, CAPACITE, p.ligne, p.colonne);
+        }
+      }
+      r_.seuiljoueur = cellule_;
+    }
+    for (int32_t j = d_; j >= 2; j -= 2)
+      if (r_.essayes[j - 1] > 1 && r_.entree[j] >= cellule_) {
+        cellule_ = r_.entree[j];
+        r_.meilleurcoup[d_] = q;
+        const TPoint racine = racinecoup();
+        if (d_ == 2 && reel(q) && reel(racine) && zonemarquee[ix(q)] && !r_.secondepasse)
+          r_.refutations[ix(racine)][ix(q)] = 1;
+        pionsmorts = mortsentree_;
+        return false;
+      }
+    if (cellule_ < n_.meilleur) {
+      n_.meilleur = cellule_;
+      r_.meilleurcoup[d_] = q;
+    }
+  }
+  // C.4
+  if (d_ > 4 && !racine_ && nbpoints(n_.candidats) - k >= 2) reordonnecoups(n_.essayes, n_.candidats, r_.meilleurcoup, d_, k + 1);
+  return true;
+}
+
+void Noeud::apresdernierracine() {
+  const TPlateau& b = r_.plateau;
+  // C.5 The engine's promoted moves join the root list, once per search.
+  if (niveau > 3 && !r_.ajoutordi) {
+    r_.ajoutordi = 1;
+    int32_t ajoutes = 0;
+    for (int32_t j = nbpoints(r_.promusordi); j >= 1 && ajoutes < 5; --j) {
+      const TPoint p = pointliste(r_.promusordi, j);
+      if (!reel(p)) continue;
+      if (libresansatari(b, n_.chaines, p) && !liste_.contient(p) && !r_.familles.mauvaiscoups[ix(p)]) {
+        if (liste_.ajoute(p)) {
+          n_.essayes[ix(p)] = 1;
+          ++ajoutes;
+        }
+      } else {
+        r_.promusordi[2 * j] = 0;  // struck: unfit
+        r_.promusordi[2 * j + 1] = 0;
+      }
+    }
+    r_.candidatsracine[0] = 0;
+    for (int32_t j = 1; j <= r_.racine.nombre; ++j)
+      if (!empilepoint(r_.candidatsracine, CAPACITECANDIDATS, r_.racine.points[j].ligne, r_.racine.points[j].colonne))
+        break;
+  }
+  // C.6 The second pass.
+  if (r_.ajoutordi && reel(r_.choisi) && !r_.secondepasse && niveau > 2) {
+    const TPoint choisi = r_.choisi;
+    infochaine = n_.chaines;
+    ameliorator(choisi, r_.familles, r_.valeursracine, r_.racine, r_.listeseconde, r_.listeseconde2,
+                r_.secondepasse);
+    if (r_.secondepasse) {
+      n_.meilleur = -1000;
+      cellule_ = -1000;
+      r_.approfondir = marquesvides;
+      if (paramniveaud <= 4) {
+        if (nbpoints(r_.listeseconde) > 0) paramniveaud = 4;
+        else if (niveau == 10 || taillemoteur() <= 13) paramniveaud = 5;
+        else paramniveaud = 4;
+      }
+    }
+  }
+}
+
+void Noeud::apresdernierprofondeur2() {
+  // C.7 The opponent's promoted moves join a depth-2 node, once per search.
+  if (niveau <= 3 || r_.ajoutjoueur) return;
+  r_.ajoutjoueur = 1;
+  int32_t ajoutes = 0;
+  for (int32_t j = nbpoints(r_.promusjoueur); j >= 1 && ajoutes < 2; --j) {
+    const TPoint p = pointliste(r_.promusjoueur, j);
+    if (libresansatari(r_.plateau, infochaine, p) && !liste_.contient(p) && liste_.ajoute(p)) {
+      n_.essayes[ix(p)] = 1;
+      ++ajoutes;
+    }
+  }
+}
+
+}  // namespace
+
+void recupcpale(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
+                TPoint avantdernier, TPoint ko) {
+  if (d < 1 || d > PROFONDEURMAX) return;
+  Noeud(r, cellule, score, d, m, o, dernier, avantdernier, ko).cherche();
+}
+
+}  // namespace recherche
