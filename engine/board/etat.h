@@ -49,6 +49,16 @@ struct TInfoZone {
 };
 constexpr TInfoZone ZONEVIDE{0, 0, 2};  // a record of no zone
 
+// Chain-pair link bits of the cut analysis, indexed [e][i][j]: e the number
+// of an empty point, i and j the numbers of two chain heads (numerotation).
+// Sized for the position before the move; empty until sized.
+struct TTableLiaisons {
+  int32_t nbvides = 0;          // E + 1
+  int32_t nbchaines = 0;        // M + 1
+  std::vector<uint8_t> octets;  // nbvides * nbchaines * nbchaines bytes
+  bool operator==(const TTableLiaisons&) const = default;
+};
+
 // Trial-move record: what a trial stone at one point does.
 struct TEssaiCoup {
   TPlateau plateauessai;      // board after the trial move

@@ -235,3 +235,8 @@ GLOBALE(TCheminTrace, chemintrace, laisse)       // the watched path (set once b
 // Dead zones per colour: 0 none, 1 in a dead chain's zone, more = the zone's level.
 GLOBALE(TMarques, zonesmortesblanc, laisse)      // white chains (set by detectetatchaines2 under sansstatut)
 GLOBALE(TMarques, zonesmortesnoir, laisse)       // black chains (the same)
+
+// ---- Connection and cut analysis ---------------------------------------------------------
+GLOBALE(TCarte, numerotation, laisse)            // point numbers: empty points, black heads, white heads each from 0 in scan order, -1 other stones (set by numerotecases)
+GLOBALE(TTableLiaisons, tableliaisons, laisse)   // chain-pair link bits of the trial moves (sized and filled by remplittableliaisons, freed after the search)
+GLOBALE(int32_t, valeurconsolidation, vaut(0))   // points the engine needs (set by the position analysis, consumed by proposecoupsliaison)
