@@ -37,11 +37,6 @@ constexpr int32_t PLICALME = 6;                         // the quiet-move rule f
 constexpr int32_t COUPSAPRESBUDGET = 5;
 constexpr int32_t CAPACITENOEUD = CAPACITELIAISON + 1;  // the moves and the opponent's pass
 
-// Per-ply transposition tables of (value, key), table t (3..20) at
-// [(t-3)*10000 ..], kept sorted by key; the fill counts are reset by every
-// reading, so no answer carries over from one question to the next.
-TEntreeCle tabletranspositionliaison[NBTABLESLIAISON * ENTREESPARTABLE];
-
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline int32_t ixp(const TPoint& q) { return indexcase(q.ligne, q.colonne); }
 inline bool pose(const TPoint& q) { return q.ligne != 0; }
@@ -91,6 +86,10 @@ TEtatLiaison etat;
 int32_t derniersnoeuds = 0;
 
 // ---- Store --------------------------------------------------------------------------------
+// The per-ply tables of the state's tabletranspositionliaison, table t (3..20)
+// at [(t-3)*10000 ..], kept sorted by key; the fill counts are reset by every
+// reading, so no answer carries over from one question to the next.
+
 // Look-up in the ply's table: true on a hit (the value goes to the result),
 // else `position` is where the key belongs.
 bool cherche(TEtatLiaison& e, int32_t pli, uint32_t cle, int32_t& position) {

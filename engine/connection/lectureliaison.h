@@ -3,9 +3,10 @@
 // the opponent moves first? Up to level 3 the static test of rule set 2;
 // from level 4 static answers first, then a bounded two-player reading in
 // which the opponent cuts and the stone's side links, with a node budget, a
-// per-ply transposition store (kept by this unit) and capture questions to
-// the capture reading. Board, infochaine, pionsmorts and lecturelongue come
-// back as they were. Not reentrant.
+// per-ply transposition store and capture questions to the capture reading.
+// Board, infochaine, pionsmorts and lecturelongue come back as they were.
+// Not reentrant; the store, the state's tabletranspositionliaison, is shared
+// with the local readings, which never run inside these.
 #pragma once
 #include <cstdint>
 
@@ -17,8 +18,7 @@ constexpr int32_t LIAISONFAITE = 1000;        // node value: linked (0: cut)
 constexpr int32_t BUDGETLIAISON = 10000;      // nodes before the linking side's lists are cut to 5
 constexpr int32_t CAPACITELIAISON = 300;      // every list of the reading
 constexpr int32_t NIVEAUSTATIQUELIAISON = 3;  // up to this level: the static test only
-constexpr int32_t DERNIERETABLELIAISON = 20;  // store tables for plies 3..20
-constexpr int32_t NBTABLESLIAISON = DERNIERETABLELIAISON - PREMIERETABLE + 1;
+constexpr int32_t DERNIERETABLELIAISON = PREMIERETABLE + NBTABLESLIAISON - 1;  // store tables for plies 3..20
 
 // ---- Entries --------------------------------------------------------------------------
 // True when the stone S at (ligne, colonne) can be linked to the stones

@@ -115,6 +115,32 @@ TEST_F(LectureLiaison, FlaggedStonesAndOneChain) {
   }
 }
 
+// No stone to link: an empty point, or two stones of different colours,
+// answers false at every level without reading.
+TEST_F(LectureLiaison, EmptyPointOrMixedColours) {
+  TPlateau p = fixture::posemoteur(R"(
+    .......
+    .......
+    ..XO...
+    .......
+    ..X....
+    .......
+    .......)");
+  const TMarques vide = marquesvides;
+  TMarques T = marquesvides;
+  T[indexcase(5, 3)] = 1;
+  for (int32_t niv : {2, 7}) {
+    niveau = niv;
+    parametresniveau();
+    fixture::verifieinchange(p, [&] {
+      EXPECT_FALSE(peutlierachaine(p, vide, vide, T, 1, 4, 3, TPoint{}));
+      EXPECT_FALSE(peutlierdeuxpions(p, vide, vide, 1, 3, 3, 3, 4, TPoint{}));
+      EXPECT_FALSE(peutlierdeuxpions(p, vide, vide, 1, 4, 3, 5, 3, TPoint{}));
+    });
+    EXPECT_EQ(noeudsliaison(), 0);
+  }
+}
+
 // A reading over the budget: the flag is set, the reading still answers,
 // and lecturelongue has its value from before the call (whatever it was).
 TEST_F(LectureLiaison, NodeBudget) {
