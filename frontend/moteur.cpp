@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "engine/opening/joseki.h"
 #include "engine/territory/enveloppe.h"
 #include "frontend/partie.h"
 #include "engine/board/trace.h"
@@ -63,30 +62,6 @@ void gtpstatutmoteur(TCarte& statut) {
   int32_t sortie1 = 0, sortie2 = 0;
   statut.fill(0);
   entrees->statut(copieplateau, copieconfig, copieliste, statut, sortie1, sortie2);
-}
-
-void demandejoseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie) {
-  // Step 1. Copies of the board and the record.
-  const TPlateau p = plateau;
-  const int32_t taille = config.taille;
-  // Step 2-3. The library, resized to the game, or nothing.
-  if (bibliojoseki == nullptr) {
-    sortie.fill(0);
-    return;
-  }
-  if (bibliojoseki->taille != taille) bibliojoseki->FixeTaille(taille);
-  int32_t nombre = 0;
-  bibliojoseki->CoupsSuggeres(camp, taille, nombre, sortie, p);
-}
-
-void demandefuseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie) {
-  if (bibliofuseki == nullptr || bibliofuseki->taille != config.taille) {
-    sortie.fill(0);
-    return;
-  }
-  const TPlateau p = plateau;
-  int32_t nombre = 0;
-  bibliofuseki->CoupsSuggeres(camp, config.taille, nombre, sortie, p);
 }
 
 void appelleenveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t taille) {

@@ -5,6 +5,7 @@
 
 #include "engine/board/types.h"
 #include "engine/choice/entree.h"
+#include "engine/opening/suggestions.h"  // demandejoseki, demandefuseki
 
 // Asks the engine for a move of `couleur` on copies of the game and plays it
 // on plateaugtp, appending it to `liste`. A point the engine gives that is off
@@ -15,10 +16,6 @@ void gtpcleanupmoteur(uint8_t couleur, TListeCoups& liste, TResultatCoup& result
 // The engine's status code of every point of the current game.
 void gtpstatutmoteur(TCarte& statut);
 
-// Suggestion maps of the opening libraries for the engine's move entry;
-// 361 zero bytes when the library is missing (or, for fuseki, of another size).
-void demandejoseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie);
-void demandefuseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie);
 // Forwards its arguments unchanged to the engine's convex hull of marked points.
 void appelleenveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t taille);
 

@@ -86,7 +86,7 @@ struct TEssaiCoup {
   int32_t nbtuesessai;        // opponent stones killed by the trial
   int32_t nbsauvesessai;      // own stones saved by the trial
   int32_t compteur3essai;     // own stones left threatened
-  int32_t formeessai;         // shape flags
+  int32_t formeessai;         // shape flags (formescoup.h); 0x40 has no writer and stays clear
   int32_t compteur4essai;     // counters cleared for every trial
   int32_t compteur5essai;
   uint8_t flagmortsessai;

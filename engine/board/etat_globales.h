@@ -18,6 +18,12 @@ GLOBALE(uint8_t, couleurjoueur, vaut(couleurdemandee == NOIR ? BLANC : NOIR))  /
 GLOBALE(TTempsRestant, tempsrestant, laisse, {-1, 0})  // mover's clock (set by the move entry)
 GLOBALE(int32_t, numerocoup, apresniveau(0))     // moves replayed onto the engine board; niveaureel reads the old count
 GLOBALE(int32_t, passesconsecutives, laisse)     // passes at the end of the replayed list (set by the replay)
+GLOBALE(int32_t[MAXCOUPSPARTIE + 1][3], listecoupsmoteur, laisse)  // replayed moves [1..numerocoup]: colour, row, column (set by the replay)
+GLOBALE(int32_t, prisonniersnoir, laisse)        // stones captured by black in the replayed game (set by the replay)
+GLOBALE(int32_t, prisonniersblanc, laisse)       // stones captured by white, handicap compensation included (the same)
+GLOBALE(int32_t, capturesderniercoup, laisse)    // stones the last replayed entry captured (set by the replay)
+GLOBALE(TPoint, derniercoup, laisse)             // last stone move of the list; (1, 1) when not looked up (set by the entry)
+GLOBALE(TPoint, avantderniercoup, laisse)        // second-last stone move; (size, size) when not looked up (the same)
 
 // ---- Level (set by niveaureel) --------------------------------------------
 GLOBALE(int32_t, niveau, parniveau)              // working level 1..10; 0 at start (read as 7)
@@ -203,6 +209,9 @@ GLOBALE(int32_t, maxcoupforce, vaut(0))
 GLOBALE(int32_t, maxtuesordi, vaut(0))           // maxima of the position analysis
 GLOBALE(int32_t, maxgainmoyo, vaut(0))
 GLOBALE(int32_t, maxprisesessais, vaut(0))
+GLOBALE(int32_t, interrupteurterritoire, laisse)  // territory term switch, 1 for a move (set by the move chooser)
+GLOBALE(int32_t, interrupteurbonus, laisse)       // switch of a bonus term, 0 for a move (the same)
+GLOBALE(int32_t, interrupteurcandidats, laisse)   // candidate ordering switch, 1 for a move (the same)
 GLOBALE(uint8_t, coupdecide, vaut(0))            // move decided this turn
 GLOBALE(uint8_t, coupdecidejoseki, laisse)       // move decided by the joseki library (set by the joseki request)
 GLOBALE(uint8_t, flagjoseki, vaut(0))            // joseki use

@@ -1,0 +1,169 @@
+// The engine's move entry: the game record and move list of the front end
+// become the engine's view of the game, then the move chooser answers.
+#include "engine/choice/entree.h"
+
+#include "engine/board/cles.h"
+#include "engine/board/etat.h"
+#include "engine/board/rejoue.h"
+#include "engine/choice/choixcoup.h"
+#include "engine/choice/superko.h"
+#include "engine/opening/suggestions.h"
+
+namespace {
+
+TListePoints prisesrejeu;  // captures of the entry being replayed
+
+// Entries of the list, bounded by its storage.
+int32_t nombrecoups(const TListeCoups& liste) {
+  const int32_t n = liste[0].ligne;
+  return n < 0 ? 0 : n > MAXCOUPSPARTIE ? MAXCOUPSPARTIE : n;
+}
+
+bool surplateau(int32_t r, int32_t c) {
+  return r >= 1 && r <= configmoteur.taille && c >= 1 && c <= configmoteur.taille;
+}
+
+}  // namespace
+
+void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t temps, int32_t pierres,
+                   bool nettoyage) {
+  // Step 1.
+  configmoteur = config;
+  couleurdemandee = couleur;
+  passesconsecutives = 0;
+  // Step 2.
+  niveau = configmoteur.niveauconfig;
+  tempsrestant = TTempsRestant{temps, pierres};
+  if (nettoyage) {
+    if (configmoteur.niveauconfig < 7) configmoteur.niveauconfig = 7;
+    tempsrestant.temps = -1;
+  }
+  // Step 3. What the level control sees during the reset.
+  const int32_t nombre = nombrecoups(liste);
+  numerocoup = nombre == 0 ? 1 : nombre;
+  // Step 4.
+  initmoteur();
+  if (nettoyage) {
+    niveau = 7;
+    etatcalme = 1;
+  }
+}
+
+void rejouepartie(const TListeCoups& liste) {
+  const int32_t nombre = nombrecoups(liste);
+  const bool superko = configmoteur.regleko > 1;
+  // Step 5.
+  nbcandidatsfuseki = 0;
+  numerocoup = 0;
+  passesconsecutives = 0;
+  prisonniersnoir = 0;
+  prisonniersblanc = 0;
+  uint32_t h = 0;
+  plateaumoteur = plateauvide();
+  int32_t prises = 0;
+
+  // Step 6.
+  for (int32_t k = 1; k <= nombre; ++k) {
+    const uint8_t c = liste[k].couleur;
+    const int32_t r = liste[k].ligne, col = liste[k].colonne;
+    // Step 6.1.
+    ++numerocoup;
+    if (r == 0 && col == 0) ++passesconsecutives;
+    else passesconsecutives = 0;
+    // Step 6.2.
+    listecoupsmoteur[numerocoup][0] = c;
+    listecoupsmoteur[numerocoup][1] = r;
+    listecoupsmoteur[numerocoup][2] = col;
+    prises = 0;
+    prisesrejeu[0] = 0;
+    uint8_t pose = VIDE;    // colour of the stone this entry put down
+    uint8_t efface = VIDE;  // colour of the stone this entry took off
+    if (c == VIDE) {
+      // Step 6.3. An erasure; the next entry takes its place.
+      if (r != 0 && surplateau(r, col)) {
+        efface = plateaumoteur[indexcase(r, col)];
+        plateaumoteur[indexcase(r, col)] = VIDE;
+      }
+      --numerocoup;
+    } else if (r != 0 && c <= NOIR && surplateau(r, col)) {
+      // Step 6.4.
+      const bool libre = plateaumoteur[indexcase(r, col)] == VIDE;
+      rejouecoup(prisesrejeu, 300, plateaumoteur, r, col, c, static_cast<uint8_t>(1 - c));
+      prises = prisesrejeu[0];
+      if (c == NOIR) prisonniersnoir += prises;
+      else prisonniersblanc += prises;
+      if (libre && plateaumoteur[indexcase(r, col)] == c) pose = c;
+    }
+    // Step 6.5.
+    if (k == nombre - 1) carteterritoire = plateaumoteur;
+    // Step 6.6. Running key from the empty board; the last 21 go to the history.
+    if (superko) {
+      if (pose != VIDE) xorclepion(h, r, col, pose);
+      if (efface != VIDE) xorclepion(h, r, col, efface);
+      if (configmoteur.regleko == 3) h ^= cletrait;
+      const uint8_t autre = c == BLANC ? NOIR : BLANC;
+      for (int32_t j = 1; j <= prises; ++j) xorclepion(h, ligneliste(prisesrejeu, j), colonneliste(prisesrejeu, j), autre);
+      if (nombre - k <= 20) ajoutehistorique(h);
+    }
+  }
+
+  // Step 7. Handicap compensation under area counting.
+  const uint8_t regle = configmoteur.regle;
+  if ((regle == 1 || regle == 2 || regle == 6) && configmoteur.handicap > 0) prisonniersblanc += configmoteur.handicap;
+
+  // Step 8.
+  capturesderniercoup = prises;
+  derniercoup = TPoint{1, 1};
+  avantderniercoup = TPoint{configmoteur.taille, configmoteur.taille};
+}
+
+void cherchederniercoups(int32_t phase) {
+  if (phase == 0) return;
+  // Only the passes after the last stone move are consecutive ones.
+  int32_t i = numerocoup;
+  for (; i >= 1; --i) {
+    if (listecoupsmoteur[i][1] != 0) {
+      derniercoup = TPoint{listecoupsmoteur[i][1], listecoupsmoteur[i][2]};
+      break;
+    }
+    passesconsecutives = 1;
+  }
+  if (phase != 2 || i <= 1) return;
+  for (int32_t j = i - 1; j >= 1; --j)
+    if (listecoupsmoteur[j][1] != 0) {
+      avantderniercoup = TPoint{listecoupsmoteur[j][1], listecoupsmoteur[j][2]};
+      return;
+    }
+}
+
+void demandesouverture(uint8_t couleur, bool nettoyage) {
+  nbcandidatsfuseki = 0;
+  if (nettoyage) {
+    // No opening suggestions: nothing of an earlier move's may stay.
+    suggestionsjoseki.fill(0);
+    candidatsfuseki.fill(0);
+    return;
+  }
+  demandejoseki(couleur, configmoteur, plateaumoteur, suggestionsjoseki);
+  demandefuseki(couleur, configmoteur, plateaumoteur, candidatsfuseki);
+  const int32_t n = configmoteur.taille;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c)
+      if (candidatsfuseki[indexcase(r, c)] != 0) ++nbcandidatsfuseki;
+}
+
+void entreemoteur(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
+                  int32_t pierres, bool nettoyage, TResultatCoup& resultat) {
+  // Steps 1-4.
+  prepareentree(couleur, config, liste, temps, pierres, nettoyage);
+  // Steps 5-8.
+  rejouepartie(liste);
+  // Step 9.
+  cherchederniercoups(phase);
+  // Step 10.
+  demandesouverture(couleur, nettoyage);
+  // Step 11.
+  resultat.couleur = couleur;
+  if (nettoyage && niveau < 7) niveau = 7;
+  choixcoup(resultat.ligne, resultat.colonne);
+}
