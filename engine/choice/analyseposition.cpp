@@ -269,7 +269,6 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   EnSortie remet([&a] {
     infochaine = a.chainesentree;
     pionsmorts = a.mortsentree;
-    dernieressais = a.essaies;
   });
   pionsmorts = pourordi ? marquesliaison1 : marquesliaison2;
   a.marqueslecture = pionsmorts;
@@ -364,5 +363,6 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
     }
 
   // Steps 18-27.
+  dernieressais = a.essaies;
   if (a.essaies.nombre > 0) classement(a);
 }
