@@ -7,7 +7,9 @@
 #include "engine/board/listecoups.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
+#include "engine/choice/bonus.h"
 #include "engine/choice/recherche_etat.h"
+#include "engine/choice/soutienrecherche.h"
 #include "engine/proposals/bilans.h"
 #include "engine/proposals/flou.h"
 #include "engine/territory/etatchaines.h"
@@ -132,10 +134,11 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       continue;
     }
     int32_t s = score;
-    int32_t influence = 0;
+    int32_t influence = 0, t = 0;
     if (reel(q)) {
       n.essayes[ix(q)] = 2;
       influence = compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3);
+      t = testechaineh8(infochaine, b, q.ligne, q.colonne, m);
     }
     TPoint kofils;
     if (!joueessai(r, d, q, m, o, kofils)) {
@@ -163,19 +166,17 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     bonusfaibles(b, s, m, d, q.ligne, q.colonne);
     bonusterritoire(b, s, m, d, q.ligne, q.colonne);
     bonusmortssauvesessai(b, s, m, d, q.ligne, q.colonne);
-    bonusmortsprofondeur(b, s, m, d, q.ligne, q.colonne);
+    bonusmortsprofondeur(b, s, m, d, m, r.morts[d], marquesliaison1, q.ligne, q.colonne);
     if (reel(q)) {
-      testechaineh8(infochaine, b, q.ligne, q.colonne, m);
-      bonusatari(b, s, m, d, q.ligne, q.colonne);
-      bonusvoisinsatari(b, s, m, d, q.ligne, q.colonne);
-      bonusesca(b, s, m, d, q.ligne, q.colonne);
+      bonusatari(b, s, m, d, b[ix(q)], atari0, t, q.ligne, q.colonne);
+      bonusvoisinsatari(b, s, m, d, t, q.ligne, q.colonne);
+      bonusesca(b, s, m, r.escaliers, d, t, q.ligne, q.colonne);
       s += compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3) - influence;
-      bonusbord(b, s, m, d, q.ligne, q.colonne);
+      bonusbord(b, s, m, q.ligne, q.colonne);
       comptezonevoisins(b, s, m, r.couleur, q.ligne, q.colonne, 2);
-      bonusformecoupure(b, s, m, d, q.ligne, q.colonne);
+      bonusformecoupure(b, s, m, q.ligne, q.colonne);
     }
     for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, m, d, q.ligne, q.colonne);
-    (void)atari0;
 
     // Step 12.
     cellule = valeurfeuille(r, s, d, m);

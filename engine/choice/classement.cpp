@@ -6,6 +6,7 @@
 #include "engine/board/jeu.h"
 #include "engine/chains/capturechaines.h"
 #include "engine/choice/attente_support.h"
+#include "engine/choice/bonus.h"
 #include "engine/proposals/bilans.h"
 #include "engine/territory/etatchaines.h"
 
@@ -162,7 +163,7 @@ void choixcoupaide(TPlateau& plateau, int32_t& score, uint8_t racine, uint8_t m,
   // Step 1.
   if (procedurefinpartie == 0 && pionsmorts[i] == 0 && infochaine[i][0] != 1) {
     score += compteinfluencelignes(plateau, ligne, colonne, racine, profondeur, 3) - influence;
-    if (phasefinale == 0) bonusbord(plateau, score, m, profondeur, ligne, colonne);
+    if (phasefinale == 0) bonusbord(plateau, score, m, ligne, colonne);
     comptezonevoisins(plateau, score, m, racine, ligne, colonne, 2);
   }
   // Step 2.
@@ -220,7 +221,7 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
     } else {
       int32_t w = 0;
       choixcoupaide(plateau, w, e, c, prises, r, col, f, profondeur);
-      zonevide3x3(plateau, w, c, profondeur, r, col);
+      zonevide3x3(plateau, w, c, r, col);
       if (mode <= 2) w -= valeursmap[ix(r, col)];
       int32_t v = 0;
       lecture.captures[1] = prises[0];

@@ -98,6 +98,7 @@ struct TRecherche {
   TMarques marquesracine{};        // per root move: 1 gote, 2 and 4 best, 3 delicate gote
   TMarques approfondir{};          // deepen marks; 10 = searched two plies deeper
   TMarques exemptiongote{};        // root moves the gote test spares
+  TMarques memodeuxyeux{};         // memo of the two-eye term of the root moves
   TCarte valeursracine{};          // path score of each root move after its own terms
   TCarte evaluationracine{};       // candidate evaluation of each root move (evaluecoupcandidat)
   uint8_t flaggote = 0;

@@ -13,9 +13,11 @@
 #include "engine/board/voisin.h"
 #include "engine/chains/capturechaines.h"
 #include "engine/choice/ajusteur.h"
+#include "engine/choice/bonus.h"
 #include "engine/choice/classement.h"
 #include "engine/choice/filtres.h"
 #include "engine/choice/recherche_etat.h"
+#include "engine/choice/soutienrecherche.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/connection/lienvivant.h"
 #include "engine/opening/solution99.h"
@@ -243,6 +245,8 @@ class Noeud {
   TMarques mortsentree_;  // pionsmorts as the node found it
   bool premier_ = true;   // no candidate tried yet
   int32_t influence_ = 0;
+  int32_t t_ = 0;   // chain-test value of the move (testechaineh8)
+  int32_t a0_ = 0;  // the mover's stones in atari before the move (up to depth 3)
 };
 
 void Noeud::entree() {
@@ -450,6 +454,8 @@ bool Noeud::essaie(int32_t& k) {
   if (reel(q)) {
     n_.essayes[ix(q)] = 2;
     influence_ = compteinfluencelignes(b, q.ligne, q.colonne, r_.couleur, d_, 3);
+    t_ = testechaineh8(infochaine, b, q.ligne, q.colonne, m_);
+    a0_ = d_ <= 3 ? pierresenatari(b, m_) : 0;
   }
   TPoint kofils;
   if (!joueessai(r_, d_, q, m_, o_, kofils)) {
@@ -517,13 +523,13 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     r_.exemptiongote[iq] =
         (f.testvitordi[iq] > 0 || (f.invasionforteordi[iq] > 20 && flaginvasion > 0)) ? 1 : 0;
     bonusdifferenceterritoire(b, s, m_, d_, q.ligne, q.colonne);
-    empechedefaire2yeux(b, s, m_, d_, q.ligne, q.colonne);
+    empechedefaire2yeux(b, s, m_, m_, r_.memodeuxyeux, q.ligne, q.colonne);
     bonusinvasion(b, s, m_, d_, q.ligne, q.colonne);
     bonusmoyodomine(b, s, m_, d_, q.ligne, q.colonne);
     bonusreprisevoisins(b, s, m_, d_, q.ligne, q.colonne);
-    bonusrelielesgroupes(b, s, m_, d_, q.ligne, q.colonne);
+    bonusrelielesgroupes(b, s, m_, q.ligne, q.colonne);
     bonuscoupforcejoueur(b, s, m_, d_, q.ligne, q.colonne);
-    bonuspierreisoleebord(b, s, m_, d_, q.ligne, q.colonne);
+    bonuspierreisoleebord(b, s, m_, o_, m_, q.ligne, q.colonne);
     uint8_t c = m_;
     int32_t e = evaluecoupcandidat(pionsmorts, c, b, q.ligne, q.colonne);
     if (compteurinvasions3 <= 2 && compteurinvasions <= 4) e *= 4;
@@ -595,20 +601,20 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   }
   if (racine_ && vrai) {
     if (!mort) {
-      if (!phasefinale) zonevide3x3(b, s, m_, d_, q.ligne, q.colonne);
-      bonusesca(b, s, m_, d_, q.ligne, q.colonne);
+      if (!phasefinale) zonevide3x3(b, s, m_, q.ligne, q.colonne);
+      bonusesca(b, s, m_, r_.escaliers, d_, t_, q.ligne, q.colonne);
     }
   }
-  if (d_ <= 2 && vrai && !phasefinale) bonuscoins(b, s, m_, d_, q.ligne, q.colonne);
+  if (d_ <= 2 && vrai && !phasefinale) bonuscoins(b, s, m_, m_, q.ligne, q.colonne);
   if (racine_ && vrai) {
     if (debutpartie) estlieachainevivante2(b, q.ligne, q.colonne, m_);
     TPoint kocourant;
     pointkocourant(kocourant);
-    bonusrampebord(b, s, m_, d_, q.ligne, q.colonne);
+    bonusrampebord(b, s, m_, q.ligne, q.colonne);
     bonusvoisinsennemis(b, s, m_, 0, q.ligne, q.colonne, 1);
-    bonusatari(b, s, m_, d_, q.ligne, q.colonne);
-    bonuslibertesvoisines(b, s, m_, 0, d_, q.ligne, q.colonne);
-    bonussortieesca(b, s, m_, d_, q.ligne, q.colonne);
+    bonusatari(b, s, m_, d_, b[iq], a0_, t_, q.ligne, q.colonne);
+    bonuslibertesvoisines(b, s, m_, t_, d_, q.ligne, q.colonne);
+    bonussortieesca(b, s, m_, r_.escaliers, 9, q.ligne, q.colonne);
     if (phasefinale && s <= 0 && !f.marquescandidats[iq]) s -= 10;
   }
   if (d_ == 2) {
@@ -616,14 +622,14 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     if (vrai) {
       zonefermee(b, m_, o_, q.ligne, q.colonne);
       bonusliaisonsurvie(b, s, m_, d_, q.ligne, q.colonne);
-      bonuslibertesvoisines(b, s, m_, 0, d_, q.ligne, q.colonne);
+      bonuslibertesvoisines(b, s, m_, t_, d_, q.ligne, q.colonne);
       if (reel(racine)) testpousseeligne(b, r_.rampe.plateau, r_.rampe.point, r_.rampe.nombre, q.ligne, q.colonne,
                                          racine.ligne, racine.colonne);
       if (phasefinale) bonusvoisinsennemis(b, s, m_, 0, q.ligne, q.colonne, 1);
     }
-    bonusmortsprofondeur(b, s, m_, d_, q.ligne, q.colonne);
+    bonusmortsprofondeur(b, s, m_, d_, m_, r_.morts[d_], marquesliaison1, q.ligne, q.colonne);
   } else if (d_ > 2) {
-    bonusmortsprofondeur(b, s, m_, d_, q.ligne, q.colonne);
+    bonusmortsprofondeur(b, s, m_, d_, m_, r_.morts[d_], marquesliaison1, q.ligne, q.colonne);
   }
   // Every depth: a stone in atari, then the local terms of a real move.
   if (vrai) {
@@ -641,16 +647,16 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
       premiereliberte(b, q.ligne, q.colonne);
     }
     if (!phasefinale) {
-      bonusatari(b, s, m_, d_, q.ligne, q.colonne);
-      if (d_ > 3) bonusvoisinsatari(b, s, m_, d_, q.ligne, q.colonne);
-      bonuslibertesvoisines(b, s, m_, 0, d_, q.ligne, q.colonne);
-      if (d_ > 2) bonusesca(b, s, m_, d_, q.ligne, q.colonne);
+      bonusatari(b, s, m_, d_, b[iq], a0_, t_, q.ligne, q.colonne);
+      if (d_ > 3) bonusvoisinsatari(b, s, m_, d_, t_, q.ligne, q.colonne);
+      bonuslibertesvoisines(b, s, m_, t_, d_, q.ligne, q.colonne);
+      if (d_ > 2) bonusesca(b, s, m_, r_.escaliers, d_, t_, q.ligne, q.colonne);
     }
     s += compteinfluencelignes(b, q.ligne, q.colonne, r_.couleur, d_, 3) - influenceavant;
-    if (!phasefinale) bonusbord(b, s, m_, d_, q.ligne, q.colonne);
+    if (!phasefinale) bonusbord(b, s, m_, q.ligne, q.colonne);
     comptezonevoisins(b, s, m_, r_.couleur, q.ligne, q.colonne, 2);
-    termeinactif(b, s, m_, d_, q.ligne, q.colonne);
-    bonusformecoupure(b, s, m_, d_, q.ligne, q.colonne);
+    termeinactif(b, s, m_, q.ligne, q.colonne);
+    bonusformecoupure(b, s, m_, q.ligne, q.colonne);
   }
   // B.13 Stones the root move takes.
   if (racine_ && vrai && f.testvitjoueur[iq] > 0) {

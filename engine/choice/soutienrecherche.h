@@ -1,0 +1,24 @@
+// Small routines of the move search and the position analysis: the end-phase
+// test and the joseki decision.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+#include "engine/reading/marquagemorts.h"
+
+// Sets phasefinale from the opening flag, the move number and the best
+// value of `carte` against `seuil`.
+void testfindepartie(int32_t seuil, const TPlateau& p, const TCarte& carte);
+
+// For an engine trial at a joseki suggestion: may set coupdecide.
+void decidecoupjoseki(int32_t ligne, int32_t colonne);
+
+// Marks in zonemarquee (a copy of pionsmortssauves first) the points within
+// `rayon` of the moves 1..profondeur-1 of the line, with the liberties of
+// the chains next to them.
+void marquezoneautour(const TPlateau& p, const TCheminCoups& chemin, int32_t profondeur, int32_t rayon);
+// Appends to `l` (300) the liberties of the chains around the chain at
+// (ligne, colonne), ring by ring; `limite` the liberty count of a weak chain.
+void zoneautourchaine(TPlateau& p, int32_t limite, int32_t ligne, int32_t colonne, int32_t mode1, int32_t mode2,
+                      TListePoints& l, uint8_t& flag);
