@@ -20,3 +20,9 @@ void bonusvoisinsennemis(TPlateau& p, int32_t& valeur, uint8_t m, int32_t mode, 
                          int32_t faiblesse);
 void bonusbord(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
 void zonevide3x3(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
+
+// Search support: the liberties of the two-liberty chains next to A and B
+// (those of A's colour next to B, then unless `drapeau` those of the other
+// colour next to A), each appended once and marked in `marques`.
+void listelibertesadeuxlib(uint8_t drapeau, TMarques& marques, const TPlateau& p, TListePoints& l, int32_t cap,
+                           int32_t la, int32_t ca, int32_t lb, int32_t cb);
