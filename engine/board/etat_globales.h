@@ -116,6 +116,7 @@ GLOBALE(TMarques, suggestionsjoseki, laisse)     // joseki suggestion bits of th
 GLOBALE(TMarques, candidatsfuseki, laisse)       // fuseki candidate points of the move (set by the fuseki request)
 GLOBALE(int32_t, nbcandidatsfuseki, laisse)      // non-zero points of candidatsfuseki (set with it)
 GLOBALE(TListePoints, tablezones, laisse)        // liberties of weak owner chains (set by the zone reading)
+GLOBALE(TCarte, valeurscoins, vaut(0))           // joseki values of the opening points ("joseki" family map)
 
 // ---- Trial-move records ------------------------------------------------------
 // Indexed [row-1][col-1] of the trial move. The reset clears three fields;

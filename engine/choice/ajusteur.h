@@ -11,5 +11,5 @@
 // of each move: appends to `candidats` the points worth a second look,
 // fills `listea` (the zone list of the second pass), empties `listeb`, and
 // sets `secondepasse` when it added a point.
-void ameliorator(TPoint choisi, TFamilles& familles, TCarte& valeursracine, recherche::TListeRacine& candidats,
+void ameliorator(TPoint choisi, TCartesFamilles& familles, TCarte& valeursracine, recherche::TListeRacine& candidats,
                  TListePoints& listea, TListePoints& listeb, uint8_t& secondepasse);

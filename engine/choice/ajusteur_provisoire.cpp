@@ -2,7 +2,7 @@
 // second pass runs.
 #include "engine/choice/ajusteur.h"
 
-void ameliorator(TPoint, TFamilles&, TCarte&, recherche::TListeRacine&, TListePoints&, TListePoints& listeb,
+void ameliorator(TPoint, TCartesFamilles&, TCarte&, recherche::TListeRacine&, TListePoints&, TListePoints& listeb,
                  uint8_t&) {
   listeb[0] = 0;
 }

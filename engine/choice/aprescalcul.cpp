@@ -8,6 +8,7 @@
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
 #include "engine/choice/bonus.h"
+#include "engine/choice/libertesfaibles.h"
 #include "engine/choice/recherche_etat.h"
 #include "engine/choice/soutienrecherche.h"
 #include "engine/proposals/bilans.h"
@@ -87,8 +88,8 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     }
   }
   TMarques evasion{};
-  ajoutelibertesfaibleszone(b, l, m, dernier, avantdernier, evasion, plateaudepart,
-                            moteur ? r.familles.cartetuesordi : r.familles.cartetuesjoueur, ko);
+  ajoutelibertesfaibleszone(evasion, plateaudepart, moteur ? r.familles.testtueordi : r.familles.testtuejoueur, ko,
+                            b, l, CAPACITE, m, dernier, avantdernier);
   // Step 5.
   const int32_t atari0 = d <= 3 ? pierresenatari(b, m) : 0;
   // Step 6.
@@ -109,13 +110,13 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       for (int32_t j = 1; j <= t; ++j) {
         const int32_t q = indexcase(i, j);
         if (b[q] == VIDE && zonemarquee[q] && !n.essayes[q] &&
-            (r.familles.cartetuesjoueur[q] > 1 || r.familles.cartesauvesordi[q] > 1) &&
+            (r.familles.testtuejoueur[q] > 1 || r.familles.testvitordi[q] > 1) &&
             empilepoint(l, CAPACITE, i, j))
           n.essayes[q] = 1;
       }
   }
   // Step 9.
-  reordonnecoups(n.essayes, l, r.meilleurcoup, d, 1);
+  reordonnecoups(n.essayes, lignemeilleurs(r), d, 1, l);
   // Step 10.
   if (r.analyse > 0 && d <= 4 && reel(racine) && m == couleurjoueur && b[ix(racine)] == couleurordi &&
       pionsmorts[ix(racine)] == 0) {
@@ -217,7 +218,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       pionsmorts = r.morts[d];
       return;
     }
-    if (nbpoints(l) - k >= 2) reordonnecoups(n.essayes, l, r.meilleurcoup, d, k + 1);
+    if (nbpoints(l) - k >= 2) reordonnecoups(n.essayes, lignemeilleurs(r), d, k + 1, l);
   }
 
   // Step 17. A node where nothing could be played takes the leaf value.

@@ -1,22 +1,19 @@
-// Temporary definitions until the support routines and the position
-// analysis land: the root lists every empty point, the rest adds nothing.
-#include "engine/choice/attente_support.h"
+// Temporary root pipeline until the family maps and their sum land: every
+// empty point is a root candidate, no family scores anything.
+#include "engine/choice/familles.h"
 
-#include "engine/choice/recherche_etat.h"
-
-bool sourcesracine(recherche::TRecherche& r, TListePoints& liste, int32_t, TPoint, TPoint) {
+TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t, uint8_t, TPoint, TPoint, TPoint,
+                            TMarques& mortsracine, TListePoints& candidats, TListePoints& candidatsracine, TPoint&) {
+  mortsracine = pionsmorts;
+  f.mortsapresessaiordi[0][0] = pionsmorts;
   const int32_t t = taillemoteur();
   for (int32_t i = 1; i <= t; ++i)
-    for (int32_t j = 1; j <= t; ++j)
-      if (r.plateau[indexcase(i, j)] == VIDE) empilepoint(liste, recherche::CAPACITECANDIDATS, i, j);
-  return true;
+    for (int32_t j = 1; j <= t; ++j) {
+      f.mortsapresessaiordi[i - 1][j - 1] = pionsmorts;
+      if (b[indexcase(i, j)] == VIDE) empilepoint(candidats, 361, i, j);
+    }
+  candidatsracine = candidats;
+  if (candidats[0] > 0) return RACINECHERCHE;
+  ordipasse = 1;
+  return RACINEPASSE;
 }
-
-void couprattrapagepasse(uint8_t, uint8_t, const TMarques&, const TPlateau&, TPoint&) {}
-void couprattrapagepassechinoise(int32_t&, uint8_t, const TMarques&, const TPlateau&, TPoint&, const TCartesParPoint&,
-                                 const TCartesParPoint&) {}
-void ajoutelibertesfaibles(TPlateau&, TListePoints&, uint8_t, TPoint, TPoint, TMarques&, int32_t) {}
-void ajoutelibertesfaibleszone(TPlateau&, TListePoints&, uint8_t, TPoint, TPoint, TMarques&, const TPlateau&,
-                               const TMarques&, TPoint) {}
-void reordonnecoups(const TMarques&, TListePoints&, const TPoint*, int32_t, int32_t) {}
-void ajoutepointsvidesentoures(const TPlateau&, TListePoints&, const TPoint*, int32_t, TPoint) {}

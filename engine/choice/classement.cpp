@@ -5,7 +5,7 @@
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/chains/capturechaines.h"
-#include "engine/choice/attente_support.h"
+#include "engine/choice/libertesfaibles.h"
 #include "engine/choice/bonus.h"
 #include "engine/proposals/bilans.h"
 #include "engine/territory/etatchaines.h"
@@ -100,7 +100,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
       if (r != 0 && p[ix(r, c)] == VIDE) empilepoint(l, MAXPOINTSLISTE, r, c);
     }
   TMarques evasion{};
-  ajoutelibertesfaibles(p, l, m, dernier, avantdernier, evasion, captures[d]);
+  ajoutelibertesfaibles(evasion, captures[d], p, l, MAXPOINTSLISTE, m, dernier, avantdernier);
   // Step 3.
   bool premier = true;
   int32_t b = 0;

@@ -9,6 +9,7 @@
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
 #include "engine/chains/escaliers.h"
+#include "engine/choice/rattrapage.h"
 #include "engine/choice/recherche_etat.h"
 #include "engine/connection/groupes.h"
 #include "engine/connection/groupesvivants.h"

@@ -10,7 +10,7 @@
 #include "engine/board/etat.h"
 #include "engine/board/rejoue.h"
 #include "engine/board/types.h"
-#include "engine/choice/attente_support.h"
+#include "engine/choice/familles.h"
 #include "engine/reading/marquagemorts.h"
 
 namespace recherche {
@@ -94,7 +94,6 @@ struct TRecherche {
   int32_t kracine = 0;             // the root candidate being searched
   TListePoints candidatsracine{};  // the root candidates as the chooser reads them (361)
   TListePoints meilleuresreponses{};  // best depth-2 reply of each root move that became best (300)
-  TListePoints pointsimportants{};    // listed candidates with a test mark (300)
   TMarques marquesracine{};        // per root move: 1 gote, 2 and 4 best, 3 delicate gote
   TMarques approfondir{};          // deepen marks; 10 = searched two plies deeper
   TMarques exemptiongote{};        // root moves the gote test spares
@@ -106,7 +105,6 @@ struct TRecherche {
   int32_t comptefaiblesliees = 0;  // linked-weak count of the search
   int32_t valeurajustement = 0;    // adjustment value stored by the search
   TMarques refutations[NBCASES];   // [root move][reply]: 1 = the reply refutes the root move
-  TMarques cartebase{};            // book moves of the opening books (1 = book move)
 
   // ---- Depth 2 and below -------------------------------------------------------------
   TListePoints listeatari{};       // chains in atari around the root move and the reply (300)
@@ -126,8 +124,29 @@ struct TRecherche {
   int32_t scoreavant = 0;
 
   // ---- The root's analyses and families ----------------------------------------------
-  TFamilles familles;
+  TCartesFamilles familles;
 };
+
+// The best moves per depth as a line (pair k = depth k), for reordonnecoups.
+inline TListePoints lignemeilleurs(const TRecherche& r) {
+  TListePoints l{};
+  l[0] = PROFONDEURMAX + 1;
+  for (int32_t d = 1; d <= PROFONDEURMAX + 1; ++d) {
+    l[2 * d] = r.meilleurcoup[d].ligne;
+    l[2 * d + 1] = r.meilleurcoup[d].colonne;
+  }
+  return l;
+}
+// The moves of the line 1..n (pair k = depth k).
+inline TListePoints lignechemin(const TRecherche& r, int32_t n) {
+  TListePoints l{};
+  l[0] = n;
+  for (int32_t d = 1; d <= n; ++d) {
+    l[2 * d] = r.chemin.coups[d].coup.ligne;
+    l[2 * d + 1] = r.chemin.coups[d].coup.colonne;
+  }
+  return l;
+}
 
 // ---- The search ------------------------------------------------------------------------
 // The move search on a state value-initialised by the caller: the point, or

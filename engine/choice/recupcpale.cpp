@@ -16,6 +16,7 @@
 #include "engine/choice/bonus.h"
 #include "engine/choice/classement.h"
 #include "engine/choice/filtres.h"
+#include "engine/choice/libertesfaibles.h"
 #include "engine/choice/recherche_etat.h"
 #include "engine/choice/soutienrecherche.h"
 #include "engine/connection/liaisonvorn.h"
@@ -75,6 +76,12 @@ bool libresansatari(const TPlateau& b, const TInfoChaine& chaines, TPoint p) {
     const int32_t i = indexcase(r, c);
     return b[i] != VIDE && chaines[i][0] == 1;
   });
+}
+
+bool contient(const TListePoints& l, TPoint p) {
+  for (int32_t k = 1; k <= nbpoints(l); ++k)
+    if (memepoint(pointliste(l, k), p)) return true;
+  return false;
 }
 
 // Sets pionsmorts on the chain through p.
@@ -264,16 +271,16 @@ void Noeud::entree() {
 bool Noeud::candidatsracine() {
   TListePoints& l = n_.candidats;
   r_.ajoutordi = 0;
-  if (!sourcesracine(r_, l, d_, dernier_, avantdernier_)) return false;
-  // Step 3. An empty list: the engine passes.
+  // Steps 2-3. The analyses and families; the opening, calm and pass exits.
+  const TSuiteRacine suite = famillesracine(r_.familles, r_.plateau, m_, o_, dernier_, avantdernier_, ko_,
+                                            r_.morts[1], l, r_.candidatsracine, r_.choisi);
+  if (suite != RACINECHERCHE) return false;
   if (nbpoints(l) == 0) {
     ordipasse = 1;
     return false;
   }
-  ordipasse = 0;
-  r_.candidatsracine = l;
   // A.1 Ranking, the 9x9 line search, the opening filter, the level's width.
-  classecandidats(r_.familles.somme, r_.familles.marquescandidats, 1, dernier_, d_, m_, o_, l, r_.pointsimportants,
+  classecandidats(r_.familles.somme, r_.familles.marquescandidats, 1, dernier_, d_, m_, o_, l, r_.familles.importants,
                   r_.plateau);
   if (taillemoteur() == 9 && niveau >= 5 && !coupbasetrouve) solutiongagnante99(r_.plateau, l);
   reperezonesouverture(r_.plateau, l, r_.familles.somme, r_.familles.sommejoueur);
@@ -317,11 +324,11 @@ void Noeud::candidatsprofonds() {
     const TListePoints& ma = r_.familles.meilleursadverses;
     for (int32_t k = 1; k <= nbpoints(ma); ++k) {
       const TPoint p = pointliste(ma, k);
-      if (dansvide(p) && zonemarquee[ix(p)] && !ajoutecaseliste(p.ligne, p.colonne, r_.pointsimportants, 0)) ajoute(p);
+      if (dansvide(p) && zonemarquee[ix(p)] && !contient(r_.familles.importants, p)) ajoute(p);
     }
   }
   if (d_ == 2 || phasefinale) {
-    const TListePoints& pi = r_.pointsimportants;
+    const TListePoints& pi = r_.familles.importants;
     for (int32_t k = 1; k <= nbpoints(pi); ++k) {
       const TPoint p = pointliste(pi, k);
       if (dansvide(p) && zonemarquee[ix(p)]) ajoute(p);
@@ -332,10 +339,10 @@ void Noeud::candidatsprofonds() {
   if (d_ > 2 && !phasefinale)
     for (int32_t k = 1; k <= nbpoints(r_.listeatari); ++k) ajoute(pointliste(r_.listeatari, k));
   TMarques evasion{};
-  ajoutelibertesfaibleszone(b, l, m_, dernier_, avantdernier_, evasion, plateaudepart,
-                            moteur_ ? r_.familles.cartetuesordi : r_.familles.cartetuesjoueur, ko_);
+  ajoutelibertesfaibleszone(evasion, plateaudepart, moteur_ ? r_.familles.testtueordi : r_.familles.testtuejoueur,
+                            ko_, b, l, CAPACITECANDIDATS, m_, dernier_, avantdernier_);
   if (d_ <= 3) {
-    ajoutepointsvidesentoures(b, l, r_.meilleurcoup, d_, ko_);
+    ajoutepointsvidesentoures(b, l, CAPACITECANDIDATS, lignechemin(r_, d_ - 1), d_, ko_);
     if (d_ == 3) candidatsdernierecoup(b, r_.flagko, l, ko_, dernier_);
   }
   if (d_ == 4 && r_.analyse > 0 && pierrevivanteordi(racine)) {
@@ -380,7 +387,7 @@ void Noeud::passeetordre() {
     const TPoint p = pointliste(l, k);
     if (reel(p)) n_.essayes[ix(p)] = 1;
   }
-  reordonnecoups(n_.essayes, l, r_.meilleurcoup, d_, 1);
+  reordonnecoups(n_.essayes, lignemeilleurs(r_), d_, 1, l);
   if (d_ + 1 <= PROFONDEURMAX) r_.meilleurcoup[d_ + 1] = TPoint{};
   if (d_ + 2 <= PROFONDEURMAX + 1) r_.meilleurcoup[d_ + 2] = TPoint{};
 }
@@ -427,9 +434,9 @@ bool Noeud::essaie(int32_t& k) {
   // B.2 Book moves and the forbidden points of the root.
   if (racine_ && reel(q)) {
     if (coupbasetrouve) {
-      if (r_.cartebase[ix(q)] == 1) return true;
-    } else if (taillemoteur() == 9 && r_.cartebase[ix(q)] == 1) {
-      const TFamilles& f = r_.familles;
+      if (r_.familles.livre[ix(q)] == 1) return true;
+    } else if (taillemoteur() == 9 && r_.familles.livre[ix(q)] == 1) {
+      const TCartesFamilles& f = r_.familles;
       const int32_t i = ix(q);
       const int32_t valeurs[8] = {f.survieordi[i],      f.surviejoueur[i], f.fortificationordi[i], f.invasionforteordi[i],
                                   f.faitmortordi[i],    f.separationordi[i], f.flou[i],            f.somme[i]};
@@ -472,10 +479,10 @@ bool Noeud::essaie(int32_t& k) {
       r_.profondeurlimite = std::min(r_.profondeurlimite, PROFONDEURMAX);
     }
     if (reel(racine) && b[ix(racine)] != VIDE &&
-        (r_.familles.tvordi[ix(racine)] || voisincouleuratari(b, m_, racine.ligne, racine.colonne))) {
+        (r_.familles.tuevitordi[ix(racine)] || voisincouleuratari(b, m_, racine.ligne, racine.colonne))) {
       zoneautourchaine(b, paramniveaub + 2, racine.ligne, racine.colonne, 1, 1, r_.listeatari, r_.flagatari);
     }
-    if (reel(q) && (r_.familles.tvjoueur[ix(q)] || voisincouleuratari(b, r_.couleur, q.ligne, q.colonne)))
+    if (reel(q) && (r_.familles.tuevitjoueur[ix(q)] || voisincouleuratari(b, r_.couleur, q.ligne, q.colonne)))
       zoneautourchaine(b, paramniveaub + 2, q.ligne, q.colonne, 1, 1, r_.listeatari, r_.flagatari);
   }
   // B.9
@@ -505,7 +512,7 @@ bool Noeud::essaie(int32_t& k) {
 
 void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   TPlateau& b = r_.plateau;
-  const TFamilles& f = r_.familles;
+  const TCartesFamilles& f = r_.familles;
   const TPoint racine = racinecoup();
   const bool vrai = reel(q);
   const int32_t iq = vrai ? ix(q) : 0;
@@ -673,7 +680,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
 
 void Noeud::testgote(TPoint q, int32_t& s) {
   // B.12 A root move the reply shows to be gote.
-  const TFamilles& f = r_.familles;
+  const TCartesFamilles& f = r_.familles;
   const TPlateau& b = r_.plateau;
   const TPoint racine = racinecoup();
   if (!reel(racine) || !reel(q)) return;
@@ -865,7 +872,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
     }
   }
   // C.4
-  if (d_ > 4 && !racine_ && nbpoints(n_.candidats) - k >= 2) reordonnecoups(n_.essayes, n_.candidats, r_.meilleurcoup, d_, k + 1);
+  if (d_ > 4 && !racine_ && nbpoints(n_.candidats) - k >= 2) reordonnecoups(n_.essayes, lignemeilleurs(r_), d_, k + 1, n_.candidats);
   return true;
 }
 

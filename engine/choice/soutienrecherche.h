@@ -22,3 +22,8 @@ void marquezoneautour(const TPlateau& p, const TCheminCoups& chemin, int32_t pro
 // (ligne, colonne), ring by ring; `limite` the liberty count of a weak chain.
 void zoneautourchaine(TPlateau& p, int32_t limite, int32_t ligne, int32_t colonne, int32_t mode1, int32_t mode2,
                       TListePoints& l, uint8_t& flag);
+// Appends the liberties of the two-liberty chains next to A and B (those of
+// A's colour next to B, then unless `drapeau` those of the other colour next
+// to A), each once, marking them in `marques`.
+void listelibertesadeuxlib(uint8_t drapeau, TMarques& marques, const TPlateau& p, TListePoints& l, int32_t cap,
+                           int32_t la, int32_t ca, int32_t lb, int32_t cb);

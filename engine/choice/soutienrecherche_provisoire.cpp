@@ -8,3 +8,6 @@ void decidecoupjoseki(int32_t, int32_t) {}
 void marquezoneautour(const TPlateau&, const TCheminCoups&, int32_t, int32_t) {}
 
 void zoneautourchaine(TPlateau&, int32_t, int32_t, int32_t, int32_t, int32_t, TListePoints&, uint8_t&) {}
+
+void listelibertesadeuxlib(uint8_t, TMarques&, const TPlateau&, TListePoints&, int32_t, int32_t, int32_t, int32_t,
+                           int32_t) {}

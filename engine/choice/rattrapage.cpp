@@ -1,0 +1,144 @@
+#include "engine/choice/rattrapage.h"
+
+#include <utility>
+
+#include "engine/board/balayages.h"
+#include "engine/board/jeu.h"
+#include "engine/board/pas.h"
+#include "engine/board/parcours.h"
+#include "engine/board/rejoue.h"
+#include "engine/board/trace.h"
+#include "engine/board/voisin.h"
+
+namespace {
+
+constexpr int32_t CAPACITE = 300;  // liberty and capture lists
+
+// The catch-up step's work board, its saved copy and scratch lists.
+TPlateau travail;
+TPlateau sauvegarde;
+TMarques enfermes;  // stones inside an empty region the other colour alone borders
+TListePoints prises;
+TListePoints libertes;
+
+struct TChaineAtari {
+  TPoint liberte;
+  int32_t pierres;
+};
+TChaineAtari sauvetages[NBCASES];  // one entry per own chain in atari
+
+bool interdit(int32_t i) { return (casesinterdites[i] & 0x01) != 0; }
+
+// The last liberty of the chain through (r, c), or row 0 when it has another.
+TPoint derniere(const TPlateau& p, int32_t r, int32_t c) {
+  TMarques vu = marquesvides;
+  TPoint lib{};
+  derniereliberte(p, lib, 0, r, c, vu);
+  if (lib.ligne == ARRETMARCHE) lib = TPoint{};
+  return lib;
+}
+
+}  // namespace
+
+void couprattrapagepasse(uint8_t c, uint8_t o, const TMarques& exclus, const TPlateau& p, TPoint& coup) {
+  // Step 1. The end-of-game procedure keeps the move as it is.
+  if (procedurefinpartie != 0) return;
+  // Step 2. Work board, its chain table, the dead marks of the analysis, the enclosed stones.
+  TPlateau& w = travail;
+  w = p;
+  calculelibertes(w);
+  pionsmorts = pionsmortsbis;
+  int32_t blancs = 0, noirs = 0;
+  enfermes = marquesvides;
+  zonesdepuispoint(enfermes, w, blancs, noirs);
+  // Step 3.
+  coup = TPoint{};
+  const int32_t n = configmoteur.taille;
+  // Step 4. Own chains in atari whose last liberty is free, allowed and not
+  // forbidden by ko or superko.
+  int32_t nb = 0;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t col = 1; col <= n; ++col) {
+      const int32_t i = indexcase(r, col);
+      if (infochaine[i][1] == 0 || infochaine[i][0] != 1 || w[i] != c || pionsmorts[i] != 0) continue;
+      const TPoint lib = derniere(w, r, col);
+      if (lib.ligne == 0) continue;
+      const int32_t j = indexcase(lib.ligne, lib.colonne);
+      if (w[j] != VIDE || exclus[j] != 0 || interdit(j)) continue;
+      sauvetages[++nb - 1] = TChaineAtari{lib, infochaine[i][1]};
+    }
+  // Step 5. The largest of them.
+  if (nb > 0) {
+    for (int32_t a = 0; a < nb; ++a)
+      for (int32_t b = 0; b < nb; ++b)
+        if (sauvetages[b].pierres < sauvetages[a].pierres) std::swap(sauvetages[a], sauvetages[b]);
+    coup = sauvetages[0].liberte;
+    ecritdebug("COUP rattrapage Passe");
+    return;
+  }
+  // Step 6. Enemy chains in atari, unless dead and enclosed.
+  sauvegarde = w;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t col = 1; col <= n; ++col) {
+      const int32_t i = indexcase(r, col);
+      if (infochaine[i][1] == 0 || infochaine[i][0] != 1 || w[i] != o) continue;
+      if (pionsmorts[i] != 0 && enfermes[i] != 0) continue;
+      const TPoint lib = derniere(w, r, col);
+      if (lib.ligne == 0) continue;
+      const int32_t j = indexcase(lib.ligne, lib.colonne);
+      coup = TPoint{};
+      if (interdit(j) || w[j] != VIDE) continue;
+      prises[0] = 0;
+      jouecoupcaptures(prises, CAPACITE, w, lib.ligne, lib.colonne, c, o);
+      int32_t lc = 0, sz = 0;
+      if (w[j] == c) {
+        libertes[0] = 0;
+        TMarques vu = marquesvides;
+        libertesetpions(w, libertes, CAPACITE, 0, lib.ligne, lib.colonne, sz, vu);
+        lc = libertes[0];
+      }
+      w = sauvegarde;
+      if (sz > 0 && (lc > 1 || sz == 1)) {
+        coup = lib;
+        ecritdebug("COUP rattrapage Passe");
+        return;
+      }
+    }
+  // Step 7. Nothing to save or take.
+}
+
+void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& exclus, const TPlateau& p,
+                                 TPoint& coup, const TCartesParPoint& te, const TCartesParPoint& to) {
+  // Step 1. Area counting only, and only in place of a pass.
+  const uint8_t regle = configmoteur.regle;
+  if ((regle != 1 && regle != 2 && regle != 6) || coup.ligne != 0) return;
+  // Steps 2 to 4. The first accepted point of each row; a later row replaces it.
+  const int32_t n = configmoteur.taille;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t col = 1; col <= n; ++col) {
+      const int32_t i = indexcase(r, col);
+      if (p[i] != VIDE || interdit(i) || exclus[i] != 0 || te[r - 1][col - 1][i] != 0) continue;
+      if (territoire[i] != VIDE || territoire2[i] != VIDE || !voisincouleur(p, c, r, col)) continue;
+      // The empty orthogonal neighbours of the point.
+      int32_t nbvides = 0;
+      bool sansproprietaire = false;
+      pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        const int32_t j = indexcase(r2, c2);
+        if (p[j] == VIDE) {
+          ++nbvides;
+          if (territoire[j] == VIDE) sansproprietaire = true;
+        }
+        return false;
+      });
+      if (nbvides == 2 && sansproprietaire && to[r - 1][col - 1][i] == 0) continue;
+      coup = TPoint{r, col};
+      break;
+    }
+  // Step 5.
+  if (coup.ligne == 0) {
+    passe = 1;
+  } else {
+    passe = 0;
+    ecritdebug("COUP rattrapage Passe regle CHINOISE");
+  }
+}

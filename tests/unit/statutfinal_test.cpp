@@ -1,0 +1,207 @@
+// Final status of every point for final_status_list: dead, alive and seki
+// stones, the owners of the empty points, the score counts by rules.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/board/etat.h"
+#include "engine/choice/statutfinal.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+// Codes as letters: X O alive, x o dead, b w seki, '+' black and '-' white
+// territory, '.' neutral.
+std::string grillecodes(const TCarte& s, int n) {
+  static const char lettres[] = ".-+wbOXox";
+  std::string t;
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      const int32_t v = s[indexcase(r, c)];
+      t += v >= 0 && v <= 8 ? lettres[v] : '?';
+    }
+    t += '\n';
+  }
+  return t;
+}
+
+struct Resultat {
+  TCarte statut;
+  int32_t noir = 0, blanc = 0;
+};
+
+TListeCoups listevide() { return TListeCoups{}; }
+
+Resultat evalue(std::string_view diagramme, uint8_t regle = 0, int32_t prisblanc = 0, int32_t prisnoir = 0,
+                const TListeCoups& liste = listevide(), int32_t niveaudemande = 7) {
+  const fixture::Position pos = fixture::diagramme(diagramme);
+  TConfig config;
+  config.taille = pos.taille;
+  config.niveauconfig = niveaudemande;
+  config.regle = regle;
+  Resultat r;
+  r.statut.fill(-1);
+  statutfinal(pos.plateau, config, r.noir, r.blanc, r.statut, prisblanc, prisnoir, liste);
+  return r;
+}
+
+// Black's wall shuts a lone white stone into a wide area; white holds the
+// rest of the board.
+constexpr const char* kPierreIsolee =
+    "......XO.\n"
+    "..O...XO.\n"
+    "......XO.\n"
+    "......XO.\n"
+    "XXXXXXXO.\n"
+    "OOOOOOOO.\n"
+    ".........\n"
+    ".........\n"
+    ".........\n";
+
+// A black and a white group, each with two eyes, side by side.
+constexpr const char* kDeuxYeux =
+    ".X.XO.O.O\n"
+    "XXXXOOOOO\n"
+    ".X.XO.O..\n"
+    "XXXXOOOOO\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    ".........\n";
+
+// In the top left corner a white chain with an eye at (1,1) and a black
+// chain with an eye at (1,5) share their liberty (1,3): neither side may
+// play there, a seki. A white wall around it, a black corner lower right.
+constexpr const char* kSeki =
+    ".O.X.XO..\n"
+    "OOXXXXO..\n"
+    "XXXOOOO..\n"
+    "OOOO.....\n"
+    ".........\n"
+    ".....XXXX\n"
+    ".....X...\n"
+    ".....X...\n"
+    ".....X...\n";
+
+TEST(StatutFinal, EmptyBoardIsNeutralAndCountsOnlyThePrisoners) {
+  const Resultat r = evalue(".........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n"
+                            ".........\n",
+                            0, 3, 2);
+  for (int32_t v : r.statut) EXPECT_EQ(v, NEUTRE);
+  EXPECT_EQ(r.blanc, 3);
+  EXPECT_EQ(r.noir, 2);
+}
+
+TEST(StatutFinal, SettledPositionDeadAliveAndTerritory) {
+  const Resultat r = evalue(kPierreIsolee);
+  EXPECT_TRUE(fixture::memesgrilles(
+      "++++++XO-\n"
+      "++o+++XO-\n"
+      "++++++XO-\n"
+      "++++++XO-\n"
+      "XXXXXXXO-\n"
+      "OOOOOOOO-\n"
+      "---------\n"
+      "---------\n"
+      "---------\n",
+      grillecodes(r.statut, 9)));
+  // Japanese counting: each side's territory (the dead stone's point
+  // included), and the dead stone once more for black.
+  EXPECT_EQ(r.noir, 24 + 1);
+  EXPECT_EQ(r.blanc, 33);
+}
+
+TEST(StatutFinal, TwoEyedGroupsAreAlive) {
+  const Resultat r = evalue(kDeuxYeux);
+  EXPECT_TRUE(fixture::memesgrilles(
+      "+X+XO-O-O\n"
+      "XXXXOOOOO\n"
+      "+X+XO-O--\n"
+      "XXXXOOOOO\n"
+      "++....---\n"
+      "........-\n"
+      ".........\n"
+      ".........\n"
+      ".........\n",
+      grillecodes(r.statut, 9)));
+}
+
+// Under Japanese rules the eyes of a seki are nobody's; under Chinese rules
+// they stay with their owners and the seki stones count.
+TEST(StatutFinal, SekiStonesAndTheirEyesByRules) {
+  const Resultat japonais = evalue(kSeki, 0);
+  const Resultat chinois = evalue(kSeki, 2);
+  EXPECT_TRUE(fixture::memesgrilles(
+      ".w.b.bO-.\n"
+      "wwbbbbO..\n"
+      "bbbOOOO..\n"
+      "OOOO.....\n"
+      "-........\n"
+      ".....XXXX\n"
+      ".....X+++\n"
+      ".....X+++\n"
+      "....+X+++\n",
+      grillecodes(japonais.statut, 9)));
+  EXPECT_TRUE(fixture::memesgrilles(
+      "-w.b+bO-.\n"
+      "wwbbbbO..\n"
+      "bbbOOOO..\n"
+      "OOOO.....\n"
+      "-........\n"
+      ".....XXXX\n"
+      ".....X+++\n"
+      ".....X+++\n"
+      "....+X+++\n",
+      grillecodes(chinois.statut, 9)));
+  // Area counting: each side's stones, seki included, and its territory.
+  EXPECT_EQ(chinois.noir, 9 + 7 + 11);
+  EXPECT_EQ(chinois.blanc, 3 + 10 + 3);
+}
+
+TEST(StatutFinal, AgaRulesGiveAPointPerPass) {
+  TListeCoups liste{};
+  liste[0].ligne = 4;
+  liste[1] = TCoupPartie{NOIR, 3, 3};
+  liste[2] = TCoupPartie{BLANC, 0, 0};
+  liste[3] = TCoupPartie{NOIR, 0, 0};
+  liste[4] = TCoupPartie{BLANC, 0, 0};
+  const Resultat sans = evalue(kDeuxYeux, 6);
+  const Resultat avec = evalue(kDeuxYeux, 6, 0, 0, liste);
+  EXPECT_EQ(avec.noir, sans.noir + 2);
+  EXPECT_EQ(avec.blanc, sans.blanc + 1);
+  EXPECT_EQ(avec.statut, sans.statut);
+}
+
+TEST(StatutFinal, PrisonersCountOnlyUnderTerritoryCounting) {
+  const Resultat japonais = evalue(kDeuxYeux, 0);
+  const Resultat japonaisprises = evalue(kDeuxYeux, 0, 4, 7);
+  EXPECT_EQ(japonaisprises.blanc, japonais.blanc + 4);
+  EXPECT_EQ(japonaisprises.noir, japonais.noir + 7);
+  const Resultat chinois = evalue(kDeuxYeux, 2);
+  const Resultat chinoisprises = evalue(kDeuxYeux, 2, 4, 7);
+  EXPECT_EQ(chinoisprises.blanc, chinois.blanc);
+  EXPECT_EQ(chinoisprises.noir, chinois.noir);
+}
+
+TEST(StatutFinal, LowRequestedLevelStillEvaluatesAtLevelSeven) {
+  const Resultat bas = evalue(kPierreIsolee, 0, 0, 0, listevide(), 3);
+  EXPECT_EQ(niveau, 7);
+  const int32_t b = paramniveaub, prof = profondeurlecture;
+  const Resultat sept = evalue(kPierreIsolee, 0, 0, 0, listevide(), 7);
+  EXPECT_EQ(paramniveaub, b);
+  EXPECT_EQ(profondeurlecture, prof);
+  EXPECT_EQ(bas.statut, sept.statut);
+  EXPECT_EQ(bas.noir, sept.noir);
+  EXPECT_EQ(bas.blanc, sept.blanc);
+}
+
+TEST(StatutFinal, RepeatedCallsGiveTheSameAnswer) {
+  const Resultat premier = evalue(kSeki);
+  const Resultat second = evalue(kSeki);
+  EXPECT_EQ(premier.statut, second.statut);
+  EXPECT_EQ(premier.noir, second.noir);
+  EXPECT_EQ(premier.blanc, second.blanc);
+}
+
+}  // namespace
