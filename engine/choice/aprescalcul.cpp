@@ -60,6 +60,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
   r.morts[d] = pionsmorts;
   r.recalcule[d] = 0;
   l[0] = 0;
+  r.profondeurvue = std::max(r.profondeurvue, d);
 
   // Step 2. The bound an ancestor of the same side gives.
   int32_t borne = moteur ? SANSBORNE : -SANSBORNE;
@@ -127,6 +128,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
   // Step 11.
   bool premier = true;
   int32_t meilleur = 0;
+  int32_t reels = 0;
   for (int32_t k = 1; k <= nbpoints(l); ++k) {
     ++compteurnoeudsprise;
     const TPoint q = pointliste(l, k);
@@ -148,6 +150,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       continue;
     }
     ++r.essayes[d];
+    if (reel(q)) r.plusessayes[d] = std::max(r.plusessayes[d], ++reels);
     mortsapresessai(r, d, q, m, o, kofils);
     if (reel(q)) {
       int32_t compte = 0;

@@ -3,6 +3,7 @@
 // recursion, then the pass decision with the catch-up and area-fill moves.
 #include "engine/choice/recherche.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/board/jeu.h"
@@ -38,8 +39,8 @@ void marquekosimple(const TPoint& dernier) {
   for (int32_t k = 0; k < v.nbvoisins; ++k) {
     const int32_t j = indexcase(v.voisins[k][0], v.voisins[k][1]);
     if (plateaumoteur[j] == VIDE) {
-      casesinterdites[j] |= 1;
-      casesinterdites[0] |= 4;
+      casesinterdites[j] |= 0x01;
+      casesinterdites[0] |= 0x02;
       ecritdebug("KO simple:");
       return;
     }
@@ -65,8 +66,7 @@ void tracefin(const TRecherche& r, int64_t debut) {
 
 }  // namespace
 
-void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlateau& plateau, TPoint dernier,
-                         TPoint avantdernier) {
+void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint dernier) {
   // Step 1.
   TPlateau& b = r.plateau;
   b = plateau;
@@ -74,7 +74,6 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
   flagdanger2 = 0;
   compteurnoeudsprise = 0;
   compteurnoeudslecture = 0;
-  const int64_t debut = platform::horloge();
   const uint8_t o = c == NOIR ? BLANC : NOIR;
 
   // Step 2.
@@ -106,45 +105,60 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
   marquesliaison2 = pionsmorts;
   pionsmorts = marquesliaison1;
 
-  // Step 8. The search state starts zeroed (its owner value-initialises it).
+  // Step 8. The rest of the state starts zeroed.
   r.couleur = c;
   r.autre = o;
-  r.profondeurlimite = numerocoup <= 4 ? 3 : std::min(paramniveaud, PROFONDEURMAX);
+  r.profondeurlimite = numerocoup <= 4 ? 3 : std::clamp(paramniveaud, 3, PROFONDEURMAX);
   r.seuilordi = SEUILORDI;
   r.seuiljoueur = SEUILJOUEUR;
   r.ko1 = pointko;
   r.ko2 = pointko;
   r.flagko = 0;
-  resultat = TPoint{};
   r.choisi = TPoint{};
-  int32_t cellule = 0;
 
   // Step 9.
   marquekosimple(dernier);
 
   // Step 10.
   detectescatoutes(b, c, r.escaliers);
+}
 
-  // Step 11.
-  recupcpale(r, cellule, 0, 1, c, o, dernier, avantdernier, r.ko1);
-  resultat = r.choisi;
-
-  // Steps 12-13.
-  liberetableliaisons();
-  calculelibertes(b);
-  pionsmorts = marquesliaison1;
-
-  // Step 14. Pass, catch-up and area fill.
+void decisionpasse(TRecherche& r, TPoint& resultat) {
+  const TPlateau& b = r.plateau;
+  const uint8_t c = r.couleur, o = r.autre;
   if (ordipasse == 1 || resultat.ligne == 0) {
+    // Nothing found: save or capture a chain in atari if there is one.
     couprattrapagepasse(c, o, r.familles.mauvaiscoups, b, resultat);
     ordipasse = resultat.ligne != 0 ? 0 : 1;
   } else if ((etatcalme == 0 || etatcalme == 4) && passesconsecutives > 0 && territoire[ix(resultat)] == c &&
              (strategie == 1 || (r.familles.flou[ix(resultat)] <= 0 && r.familles.faitmortordi[ix(resultat)] <= 0))) {
+    // The opponent passed and the point only fills the engine's own area.
     ordipasse = 1;
     resultat = pointko;
   }
   couprattrapagepassechinoise(ordipasse, c, r.familles.mauvaiscoups, b, resultat, r.familles.mortsapresessaiordi,
                               r.familles.mortsapresessaijoueur);
+}
+
+void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlateau& plateau, TPoint dernier,
+                         TPoint avantdernier) {
+  const int64_t debut = platform::horloge();
+  // Steps 1-10.
+  preparerecherche(r, c, plateau, dernier);
+  resultat = TPoint{};
+
+  // Step 11.
+  int32_t cellule = 0;
+  recupcpale(r, cellule, 0, 1, c, r.autre, dernier, avantdernier, r.ko1);
+  resultat = r.choisi;
+
+  // Steps 12-13.
+  liberetableliaisons();
+  calculelibertes(r.plateau);
+  pionsmorts = marquesliaison1;
+
+  // Step 14.
+  decisionpasse(r, resultat);
 
   // Step 15.
   tracefin(r, debut);
@@ -152,9 +166,16 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
 
 }  // namespace recherche
 
+namespace {
+recherche::TRecherche etatrecherche;  // the state of the engine's search, kept until the next one
+}  // namespace
+
+const recherche::TRecherche& dernierrecherche() { return etatrecherche; }
+
 void cherchemeilleurcoup(TPoint& resultat, uint8_t couleur, const TPlateau& plateau, int32_t dernierligne,
                          int32_t derniercolonne, int32_t avantdernierligne, int32_t avantderniercolonne) {
-  const auto r = std::make_unique<recherche::TRecherche>();
-  recherche::cherchemeilleurcoup(*r, resultat, couleur, plateau, TPoint{dernierligne, derniercolonne},
+  std::destroy_at(&etatrecherche);
+  std::construct_at(&etatrecherche);
+  recherche::cherchemeilleurcoup(etatrecherche, resultat, couleur, plateau, TPoint{dernierligne, derniercolonne},
                                  TPoint{avantdernierligne, avantderniercolonne});
 }

@@ -5,8 +5,15 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
+namespace recherche {
+struct TRecherche;
+}
+
 // Searches a move for `couleur` on `plateau` (the search works on its own
 // copy), given the last and second-last stone moves; writes the point, or
 // (0, 0) for a pass, into `resultat`, and may set ordipasse.
 void cherchemeilleurcoup(TPoint& resultat, uint8_t couleur, const TPlateau& plateau, int32_t dernierligne,
                          int32_t derniercolonne, int32_t avantdernierligne, int32_t avantderniercolonne);
+
+// The state the last search left (its candidate lists, marks and counts).
+const recherche::TRecherche& dernierrecherche();

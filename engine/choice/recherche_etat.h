@@ -125,6 +125,10 @@ struct TRecherche {
 
   // ---- The root's analyses and families ----------------------------------------------
   TCartesFamilles familles;
+
+  // ---- What the search did (read by tests) -------------------------------------------
+  int32_t plusessayes[PROFONDEURMAX + 2] = {};  // most candidates a node of the depth tried
+  int32_t profondeurvue = 0;                    // deepest node entered
 };
 
 // The best moves per depth as a line (pair k = depth k), for reordonnecoups.
@@ -149,6 +153,14 @@ inline TListePoints lignechemin(const TRecherche& r, int32_t n) {
 }
 
 // ---- The search ------------------------------------------------------------------------
+// Steps of the search before its root: the search board, the capture and
+// status marks of both sides (marquesliaison1 and 2, pionsmorts), groups,
+// the colours and depth limit, the simple-ko point, the ladder map.
+void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint dernier);
+// After the root: the catch-up move when nothing was found, the pass when
+// the opponent passed and the point only fills the engine's area, the
+// area-rule fill; sets ordipasse.
+void decisionpasse(TRecherche& r, TPoint& resultat);
 // The move search on a state value-initialised by the caller: the point, or
 // (0, 0) for a pass, into `resultat`; may set ordipasse.
 void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlateau& plateau, TPoint dernier,

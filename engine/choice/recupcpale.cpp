@@ -4,6 +4,8 @@
 // board, scored by the evaluation terms, answered by the next depth and
 // taken back, and the node keeps the best value for its side, cutting itself
 // off when an ancestor of the same side can no longer gain.
+#include <algorithm>
+
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
 #include "engine/board/listecoups.h"
@@ -100,6 +102,7 @@ bool joueessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint&
   r.chemin.nombre = d;
   kofils = TPoint{};
   if (!reel(q)) return true;
+  if (!surplateaumoteur(q.ligne, q.colonne)) return false;
   // Only an empty point can take a stone: undoing a move on a stone would
   // empty a point that was never played.
   if (r.plateau[ix(q)] != VIDE) return false;
@@ -254,6 +257,7 @@ class Noeud {
   int32_t influence_ = 0;
   int32_t t_ = 0;   // chain-test value of the move (testechaineh8)
   int32_t a0_ = 0;  // the mover's stones in atari before the move (up to depth 3)
+  int32_t reels_ = 0;  // stones tried (passes aside), re-searches included
 };
 
 void Noeud::entree() {
@@ -266,6 +270,7 @@ void Noeud::entree() {
   r_.recalcule[d_] = 0;
   mortsentree_ = pionsmorts;
   liste_.l = &n_.candidats;
+  r_.profondeurvue = std::max(r_.profondeurvue, d_);
 }
 
 bool Noeud::candidatsracine() {
@@ -299,21 +304,12 @@ void Noeud::candidatsprofonds() {
   TListePoints& l = n_.candidats;
   TPlateau& b = r_.plateau;
   const TPoint racine = racinecoup();
-  const bool zone = [&] {
-    // A.4 The zone of the line in the candidate area.
-    int32_t rayon = 0;
-    if (r_.secondepasse) rayon = d_ == 2 ? (niveau > 2 ? 2 : 1) : d_ <= 4 ? 1 : 0;
-    else if (!phasefinale) {
-      if (d_ == 2 && niveau > 3) {
-        zonemarquee = casesjouables;
-        return true;
-      }
-      rayon = d_ == 2 ? (niveau == 1 ? 1 : 2) : d_ <= 4 ? 1 : 0;
-    }
-    if (rayon > 0) marquezoneautour(b, r_.chemin, d_, rayon);
-    return rayon > 0;
-  }();
-  (void)zone;
+  // A.4 The zone of the line in the candidate area.
+  int32_t rayon = 0;
+  if (r_.secondepasse) rayon = d_ == 2 ? (niveau > 2 ? 2 : 1) : d_ <= 4 ? 1 : 0;
+  else if (!phasefinale) rayon = d_ == 2 ? (niveau == 1 ? 1 : 2) : d_ <= 4 ? 1 : 0;
+  if (!r_.secondepasse && !phasefinale && d_ == 2 && niveau > 3) zonemarquee = casesjouables;
+  else if (rayon > 0) marquezoneautour(b, r_.chemin, d_, rayon);
   const auto dansvide = [&](TPoint p) { return reel(p) && b[ix(p)] == VIDE; };
   const auto ajoute = [&](TPoint p) {
     if (dansvide(p)) ajoutecaseliste(p.ligne, p.colonne, l, CAPACITECANDIDATS);
@@ -487,6 +483,7 @@ bool Noeud::essaie(int32_t& k) {
   }
   // B.9
   ++r_.essayes[d_];
+  if (reel(q)) r_.plusessayes[d_] = std::max(r_.plusessayes[d_], ++reels_);
   const bool recalcule = mortsapresessai(r_, d_, q, m_, o_, kofils);
   r_.recalcule[d_] = recalcule ? 1 : 0;
   if (!reel(q) && racine_ && etatcalme != 0 && etatcalme != 4) s -= 10;
@@ -724,12 +721,15 @@ void Noeud::reponse(TPoint q, int32_t& s, TPoint kofils) {
   const TPoint moi = reel(q) ? q : dernier_;
   const TPoint avant = reel(q) ? dernier_ : dernier_;
   const TPoint kof = reel(q) ? kofils : pointko;
+  // A depth-2 node after its reply: does a crawl along the edge follow?
+  const auto suiterampe = [&] {
+    if (d_ != 2) return;
+    const bool bord = reel(q) && bordgoban[ix(q)];
+    r_.flagrampe = (r_.rampe.nombre > 0 && (bord || memepoint(r_.meilleurcoup[3], r_.rampe.point))) ? 1 : 0;
+  };
   if (d_ < r_.profondeurlimite - 1 && d_ + 1 <= PROFONDEURMAX) {
     recupcpale(r_, cellule_, s, d_ + 1, o_, m_, moi, avant, kof);
-    if (d_ == 2) {
-      const bool bord = reel(q) && bordgoban[ix(q)];
-      r_.flagrampe = (r_.rampe.nombre > 0 && (bord || memepoint(r_.meilleurcoup[3], r_.rampe.point))) ? 1 : 0;
-    }
+    suiterampe();
     if (racine_ && r_.flagrampe) rampe(q, s, kof);
     return;
   }
@@ -744,6 +744,7 @@ void Noeud::reponse(TPoint q, int32_t& s, TPoint kofils) {
   ecritdebug("mort a profondeur-1 nouvelle version");
   bonusaffiches = zerobonus;
   aprescalcul(r_, cellule_, s, d_ + 1, o_, m_, moi, avant, kof);
+  suiterampe();
 }
 
 void Noeud::rampe(TPoint q, int32_t s, TPoint kofils) {

@@ -1,0 +1,65 @@
+#include "tests/support/fixture_recherche.h"
+
+#include "engine/board/cles.h"
+#include "engine/board/geometrie.h"
+#include "engine/board/jeu.h"
+#include "engine/choice/choixcoup.h"
+#include "engine/choice/entree.h"
+
+namespace fixture {
+
+TConfig configpartie(int32_t taille, int32_t niveau, uint8_t regle) {
+  TConfig config;
+  config.taille = taille;
+  config.niveauconfig = niveau;
+  config.regle = regle;
+  config.komi = 5.5;
+  return config;
+}
+
+TListeCoups listepartie(std::initializer_list<Coup> coups) {
+  TListeCoups l{};
+  int32_t n = 0;
+  for (const Coup& c : coups) l[++n] = TCoupPartie{c.couleur, c.ligne, c.colonne};
+  l[0].ligne = n;
+  return l;
+}
+
+TListeCoups listeplateau(const TPlateau& p, int32_t taille) {
+  TListeCoups l{};
+  int32_t n = 0;
+  for (int32_t r = 1; r <= taille; ++r)
+    for (int32_t c = 1; c <= taille; ++c)
+      if (p[indexcase(r, c)] != VIDE) l[++n] = TCoupPartie{p[indexcase(r, c)], r, c};
+  l[0].ligne = n;
+  return l;
+}
+
+void poserecherche(uint8_t couleur, const TConfig& config, const TListeCoups& liste) {
+  chargecles();
+  prepareentree(couleur, config, liste, -1, 0, false);
+  rejouepartie(liste);
+  cherchederniercoups(2);
+  demandesouverture(couleur, false);
+  // The chooser, up to its search.
+  plateaudepart = plateaumoteur;
+  phasedebut = coinsoccupes(plateaumoteur) ? 1 : 0;
+  interrupteurterritoire = 1;
+  interrupteurbonus = 0;
+  interrupteurcandidats = 1;
+  flagjoseki = 0;
+  flagterritoire = 0;
+  maxsurvie = 0;
+  coupdecide = 0;
+  calculelibertes(plateaumoteur);
+  tablegroupes = infochaine;
+  numerotecases();
+  const int32_t n = configmoteur.taille;
+  const int32_t seuil = n < 5 ? 3 : n <= 10 ? 20 : n <= 12 ? 25 : n <= 16 ? 30 : n <= 18 ? 35 : 50;
+  debutpartie = numerocoup <= seuil ? 1 : 0;
+  phasefinale = 0;
+  procedurefinpartie = 0;
+  ordipasse = 0;
+}
+
+}  // namespace fixture

@@ -1,0 +1,33 @@
+// The engine on a position as the move chooser leaves it just before its
+// search: the real move entry on a move list, then the chooser's flags and
+// tables. Shared by the search's tests.
+#pragma once
+#include <cstdint>
+#include <initializer_list>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+namespace fixture {
+
+// One move of a game: colour, row, column (row 0 = pass).
+struct Coup {
+  uint8_t couleur;
+  int32_t ligne, colonne;
+};
+
+// A game of size `taille` at level `niveau` (no clock), Chinese rules by default.
+TConfig configpartie(int32_t taille, int32_t niveau, uint8_t regle = 2);
+// The move list of `coups`, in order.
+TListeCoups listepartie(std::initializer_list<Coup> coups);
+// The move list that puts the stones of `p` down one by one in row order,
+// alternating nothing: each stone is its own colour's move.
+TListeCoups listeplateau(const TPlateau& p, int32_t taille);
+
+// Runs the move entry for `couleur` (every step but the chooser) and the
+// chooser's preparation of its search: plateaudepart, phasedebut, the
+// switches, the chain table, tablegroupes, the point numbers, debutpartie
+// and the cleared pass flags.
+void poserecherche(uint8_t couleur, const TConfig& config, const TListeCoups& liste);
+
+}  // namespace fixture

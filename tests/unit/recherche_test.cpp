@@ -1,0 +1,354 @@
+// The move search: its answers on whole positions through the engine's move
+// entry, the depth and width limits of its nodes, the simple-ko point, what
+// it puts back after the root, the last node's cut, and the pass decision.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string_view>
+
+#include "engine/board/jeu.h"
+#include "engine/board/rejoue.h"
+#include "engine/choice/entree.h"
+#include "engine/choice/recherche.h"
+#include "engine/choice/recherche_etat.h"
+#include "platform/platform.h"
+#include "tests/support/fixture.h"
+#include "tests/support/fixture_recherche.h"
+
+namespace {
+
+using fixture::Coup;
+using recherche::TRecherche;
+
+// A search state of its own for a test (the engine's is static).
+std::unique_ptr<TRecherche> nouvelle() { return std::make_unique<TRecherche>(); }
+
+// Is `r` a move `c` may play on `p`: a pass, or an empty point where the
+// stone stays (not a suicide)?
+::testing::AssertionResult coupvalide(const TPlateau& p, uint8_t c, int32_t ligne, int32_t colonne) {
+  if (ligne == 0 && colonne == 0) return ::testing::AssertionSuccess();
+  const int32_t n = configmoteur.taille;
+  if (ligne < 1 || ligne > n || colonne < 1 || colonne > n)
+    return ::testing::AssertionFailure() << ligne << "-" << colonne << " is off the board";
+  if (p[indexcase(ligne, colonne)] != VIDE)
+    return ::testing::AssertionFailure() << ligne << "-" << colonne << " is taken";
+  TPlateau copie = p;
+  TListePoints prises{};
+  rejouecoup(prises, MAXPOINTSLISTE, copie, ligne, colonne, c, c == NOIR ? BLANC : NOIR);
+  if (copie[indexcase(ligne, colonne)] != c)
+    return ::testing::AssertionFailure() << ligne << "-" << colonne << " is a suicide";
+  return ::testing::AssertionSuccess();
+}
+
+// ---- Whole positions through the move entry ------------------------------------------------
+
+struct CasPartie {
+  const char* nom;
+  int32_t taille;
+  std::initializer_list<Coup> coups;
+};
+
+const CasPartie kParties[] = {
+    {"empty 9x9", 9, {}},
+    {"opening", 9, {{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}, {NOIR, 5, 5}, {BLANC, 5, 7}}},
+    {"a stone in atari",
+     9,
+     {{NOIR, 5, 5}, {BLANC, 5, 6}, {NOIR, 4, 6}, {BLANC, 3, 3}, {NOIR, 6, 6}, {BLANC, 7, 7}, {NOIR, 5, 7}}},
+    {"a crowded corner",
+     9,
+     {{NOIR, 1, 2}, {BLANC, 1, 3}, {NOIR, 2, 1}, {BLANC, 2, 4}, {NOIR, 3, 2}, {BLANC, 3, 3}, {NOIR, 2, 2},
+      {BLANC, 4, 2}, {NOIR, 4, 1}, {BLANC, 2, 3}}},
+};
+
+TEST(Recherche, AnswersALegalMoveAndLeavesTheEngineBoardAsReplayed) {
+  for (const CasPartie& k : kParties) {
+    for (int32_t niveau : {1, 5}) {
+      for (uint8_t couleur : {NOIR, BLANC}) {
+        SCOPED_TRACE(testing::Message() << k.nom << ", level " << niveau << ", colour " << int(couleur));
+        const TConfig config = fixture::configpartie(k.taille, niveau);
+        const TListeCoups liste = fixture::listepartie(k.coups);
+        platform::fixegraine(7);
+        TResultatCoup r;
+        entreemoteur(couleur, config, liste, 2, -1, 0, false, r);
+        const TPlateau apres = plateaumoteur;
+        // The engine's board is the replayed game, its chain table that board's.
+        rejouepartie(liste);
+        EXPECT_EQ(apres, plateaumoteur);
+        calculelibertes(plateaumoteur);
+        const TInfoChaine chaines = infochaine;
+        EXPECT_TRUE(infochainecoherente(apres));
+        EXPECT_EQ(r.couleur, couleur);
+        EXPECT_TRUE(coupvalide(apres, couleur, r.ligne, r.colonne));
+        EXPECT_EQ(dernierrecherche().plateau, apres);  // every trial move was taken back
+        (void)chaines;
+      }
+    }
+  }
+}
+
+TEST(Recherche, EarlyMovesSearchThreeDeepWhateverTheLevel) {
+  // Four moves played: the last node is at depth 3 even at level 10.
+  const TListeCoups liste = fixture::listepartie({{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}});
+  fixture::poserecherche(NOIR, fixture::configpartie(9, 10), liste);
+  ASSERT_LE(numerocoup, 4);
+  const auto r = nouvelle();
+  TPoint coup;
+  recherche::cherchemeilleurcoup(*r, coup, NOIR, plateaumoteur, derniercoup, avantderniercoup);
+  EXPECT_EQ(r->profondeurlimite, 3);
+  EXPECT_EQ(r->profondeurvue, 3);
+
+  // Past move 4 the working depth of the level holds.
+  const TListeCoups plus =
+      fixture::listepartie({{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}, {NOIR, 5, 5}});
+  fixture::poserecherche(BLANC, fixture::configpartie(9, 10), plus);
+  const auto r2 = nouvelle();
+  recherche::cherchemeilleurcoup(*r2, coup, BLANC, plateaumoteur, derniercoup, avantderniercoup);
+  EXPECT_EQ(r2->profondeurlimite, paramniveaud);
+  EXPECT_GT(paramniveaud, 3);
+}
+
+TEST(Recherche, LevelOneSearchesFourRootMovesAndFourReplies) {
+  const TListeCoups liste = fixture::listepartie(
+      {{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}, {NOIR, 5, 5}, {BLANC, 5, 3}, {NOIR, 6, 4}});
+  fixture::poserecherche(BLANC, fixture::configpartie(9, 1), liste);
+  ASSERT_EQ(niveau, 1);
+  const auto r = nouvelle();
+  TPoint coup;
+  recherche::cherchemeilleurcoup(*r, coup, BLANC, plateaumoteur, derniercoup, avantderniercoup);
+  EXPECT_GT(r->plusessayes[1], 0);
+  EXPECT_LE(r->plusessayes[1], 4);
+  EXPECT_LE(r->plusessayes[2], 4);
+}
+
+TEST(Recherche, TheRootPutsBoardChainTableAndDeadMarksBack) {
+  const TListeCoups liste = fixture::listepartie({{NOIR, 5, 5}, {BLANC, 5, 6}, {NOIR, 4, 6}, {BLANC, 3, 3},
+                                                  {NOIR, 6, 6}, {BLANC, 7, 7}, {NOIR, 5, 7}});
+  for (int32_t niveau : {1, 5, 10}) {
+    SCOPED_TRACE(niveau);
+    fixture::poserecherche(BLANC, fixture::configpartie(9, niveau), liste);
+    const auto r = nouvelle();
+    recherche::preparerecherche(*r, BLANC, plateaumoteur, derniercoup);
+    const TPlateau plateau = r->plateau;
+    const TInfoChaine chaines = infochaine;
+    const TMarques morts = pionsmorts;
+    int32_t cellule = 0;
+    recherche::recupcpale(*r, cellule, 0, 1, BLANC, NOIR, derniercoup, avantderniercoup, r->ko1);
+    EXPECT_EQ(r->plateau, plateau);
+    EXPECT_EQ(infochaine, chaines);
+    EXPECT_EQ(pionsmorts, morts);
+    EXPECT_GT(r->profondeurvue, 1);
+  }
+}
+
+// ---- Ko ---------------------------------------------------------------------------------------
+
+// Black has just taken back at (2, 3): the white stone at (2, 2) is gone and
+// retaking it at once is forbidden.
+//   . X O . . . . . .
+//   X . X O . . . . .
+//   . X O . . . . . .
+const std::initializer_list<Coup> kKo = {{NOIR, 1, 2}, {BLANC, 1, 3}, {NOIR, 2, 1}, {BLANC, 2, 4}, {NOIR, 3, 2},
+                                         {BLANC, 3, 3}, {NOIR, 8, 8}, {BLANC, 2, 2}, {NOIR, 2, 3}};
+
+TEST(Recherche, TheSimpleKoPointIsNeverChosenNorTried) {
+  for (int32_t niveau : {1, 5}) {
+    SCOPED_TRACE(niveau);
+    const TListeCoups liste = fixture::listepartie(kKo);
+    fixture::poserecherche(BLANC, fixture::configpartie(9, niveau), liste);
+    ASSERT_EQ(capturesderniercoup, 1);
+    ASSERT_EQ(plateaumoteur[indexcase(2, 2)], VIDE);
+    const auto r = nouvelle();
+    TPoint coup;
+    recherche::cherchemeilleurcoup(*r, coup, BLANC, plateaumoteur, derniercoup, avantderniercoup);
+    EXPECT_EQ(casesinterdites[indexcase(2, 2)] & 0x01, 0x01);
+    EXPECT_EQ(casesinterdites[0] & 0x02, 0x02);
+    EXPECT_FALSE(coup.ligne == 2 && coup.colonne == 2);
+    EXPECT_NE(r->noeuds[1].essayes[indexcase(2, 2)], 2);  // not tried at the root
+  }
+  // Through the whole entry as well.
+  TResultatCoup r;
+  entreemoteur(BLANC, fixture::configpartie(9, 5), fixture::listepartie(kKo), 2, -1, 0, false, r);
+  EXPECT_FALSE(r.ligne == 2 && r.colonne == 2);
+}
+
+// ---- Trial moves ---------------------------------------------------------------------------------
+
+TEST(Recherche, ASuicideOrATakenPointIsNotPlayed) {
+  // White at (1, 1) would have no liberty.
+  const TListeCoups liste = fixture::listepartie({{NOIR, 1, 2}, {NOIR, 2, 1}, {BLANC, 5, 5}});
+  fixture::poserecherche(BLANC, fixture::configpartie(9, 5), liste);
+  const auto r = nouvelle();
+  r->plateau = plateaumoteur;
+  r->morts[1] = pionsmorts;
+  const TInfoChaine chaines = infochaine;
+  const TMarques morts = pionsmorts;
+  for (TPoint q : {TPoint{1, 1}, TPoint{1, 2}, TPoint{5, 5}}) {
+    TPoint ko{9, 9};
+    EXPECT_FALSE(recherche::joueessai(*r, 1, q, BLANC, NOIR, ko));
+    EXPECT_EQ(r->plateau, plateaumoteur);
+    EXPECT_EQ(infochaine, chaines);
+    EXPECT_EQ(pionsmorts, morts);
+    EXPECT_EQ(ko.ligne, 0);
+  }
+  // A legal move is played with its captures, then taken back.
+  TPoint ko;
+  ASSERT_TRUE(recherche::joueessai(*r, 1, TPoint{3, 3}, BLANC, NOIR, ko));
+  EXPECT_EQ(r->plateau[indexcase(3, 3)], BLANC);
+  recherche::defaitessai(*r, 1, TPoint{3, 3}, NOIR, chaines);
+  EXPECT_EQ(r->plateau, plateaumoteur);
+  EXPECT_EQ(infochaine, chaines);
+}
+
+TEST(Recherche, TakingASingleStoneThatLeavesASingleStoneInAtariMakesAKoForTheChild) {
+  // Black at (2, 3) takes the white stone at (2, 2): the child may not take back there.
+  const TListeCoups liste = fixture::listepartie({{NOIR, 1, 2}, {BLANC, 1, 3}, {NOIR, 2, 1}, {BLANC, 2, 4},
+                                                  {NOIR, 3, 2}, {BLANC, 3, 3}, {BLANC, 2, 2}});
+  fixture::poserecherche(NOIR, fixture::configpartie(9, 5), liste);
+  const auto r = nouvelle();
+  r->plateau = plateaumoteur;
+  r->morts[1] = pionsmorts;
+  const TInfoChaine chaines = infochaine;
+  TPoint ko;
+  ASSERT_TRUE(recherche::joueessai(*r, 1, TPoint{2, 3}, NOIR, BLANC, ko));
+  EXPECT_EQ(r->nbprises[1], 1);
+  EXPECT_EQ(ko.ligne, 2);
+  EXPECT_EQ(ko.colonne, 2);
+  recherche::defaitessai(*r, 1, TPoint{2, 3}, BLANC, chaines);
+  EXPECT_EQ(r->plateau, plateaumoteur);
+}
+
+// ---- The last node --------------------------------------------------------------------------------
+
+// The state of a search on the kParties "opening" position, its root and
+// depth-2 moves played, ready for a node of depth 3 (the engine, black, to move).
+struct NoeudTrois {
+  std::unique_ptr<TRecherche> r = nouvelle();
+  NoeudTrois(TPoint racine, TPoint reponse) {
+    const TListeCoups liste = fixture::listepartie(
+        {{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}, {NOIR, 5, 5}, {BLANC, 5, 7}});
+    fixture::poserecherche(NOIR, fixture::configpartie(9, 5), liste);
+    recherche::preparerecherche(*r, NOIR, plateaumoteur, derniercoup);
+    TPoint ko;
+    r->morts[1] = pionsmorts;
+    r->noeuds[1].chaines = infochaine;
+    recherche::joueessai(*r, 1, racine, NOIR, BLANC, ko);
+    r->morts[2] = pionsmorts;
+    r->noeuds[2].chaines = infochaine;
+    recherche::joueessai(*r, 2, reponse, BLANC, NOIR, ko);
+    r->profondeurlimite = 3;
+    // Candidates of the node: the listed atari points.
+    for (TPoint p : {TPoint{2, 5}, TPoint{6, 5}, TPoint{8, 5}, TPoint{4, 8}})
+      empilepoint(r->listeatari, recherche::CAPACITE, p.ligne, p.colonne);
+  }
+};
+
+TEST(Recherche, ALastNodeWithoutABoundNeverCuts) {
+  NoeudTrois n(TPoint{5, 3}, TPoint{4, 4});
+  // No ancestor of the engine's side tried more than one move: no bound.
+  n.r->essayes[1] = 1;
+  n.r->essayes[2] = 1;
+  int32_t cellule = -100000;
+  recherche::aprescalcul(*n.r, cellule, 0, 3, NOIR, BLANC, TPoint{4, 4}, TPoint{5, 3}, TPoint{});
+  // Every listed point and the pass were tried.
+  EXPECT_EQ(n.r->essayes[3], nbpoints(n.r->noeuds[3].candidats));
+  EXPECT_GE(n.r->essayes[3], 5);
+}
+
+TEST(Recherche, ALastNodeCutsAsSoonAsItReachesTheBoundOfItsAncestor) {
+  NoeudTrois n(TPoint{5, 3}, TPoint{4, 4});
+  // The opponent's node of depth 2 has tried two replies and entered depth 3
+  // with a value any move reaches: the first candidate ends the node.
+  n.r->essayes[2] = 2;
+  int32_t cellule = -100000;
+  recherche::aprescalcul(*n.r, cellule, 0, 3, NOIR, BLANC, TPoint{4, 4}, TPoint{5, 3}, TPoint{});
+  EXPECT_EQ(n.r->essayes[3], 1);
+  EXPECT_EQ(cellule, -100000);
+}
+
+TEST(Recherche, AfterTwoPassesInARowOnlyThePassIsSearched) {
+  NoeudTrois n(TPoint{}, TPoint{});
+  n.r->essayes[2] = 1;
+  int32_t cellule = 0;
+  recherche::aprescalcul(*n.r, cellule, 0, 3, NOIR, BLANC, derniercoup, derniercoup, TPoint{});
+  EXPECT_EQ(nbpoints(n.r->noeuds[3].candidats), 1);
+  EXPECT_EQ(n.r->essayes[3], 1);
+  EXPECT_EQ(n.r->meilleurcoup[3].ligne, 0);
+  EXPECT_EQ(n.r->plateau, plateaumoteur);
+}
+
+// ---- The pass decision -------------------------------------------------------------------------------
+
+TEST(Recherche, AfterTheOpponentsPassAPointInsideOwnAreaWithNothingAtStakeIsAPass) {
+  const TListeCoups liste =
+      fixture::listepartie({{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}, {NOIR, 5, 5}, {BLANC, 0, 0}});
+  fixture::poserecherche(NOIR, fixture::configpartie(9, 5, 0), liste);
+  ASSERT_EQ(passesconsecutives, 1);
+  struct Cas {
+    const char* nom;
+    uint8_t proprietaire;
+    int32_t flou;
+    uint8_t strategie;
+    int32_t calme;
+    bool passe;
+  };
+  for (const Cas& k : {Cas{"own area, nothing at stake", NOIR, 0, 2, 0, true},
+                       Cas{"own area, calm", NOIR, 0, 2, 4, true},
+                       Cas{"own area, fuzzy value but defending", NOIR, 30, 1, 0, true},
+                       Cas{"own area, fuzzy value", NOIR, 30, 2, 0, false},
+                       Cas{"something at stake", NOIR, 0, 2, 2, false},
+                       Cas{"nobody's area", VIDE, 0, 2, 0, false}}) {
+    SCOPED_TRACE(k.nom);
+    const auto r = nouvelle();
+    recherche::preparerecherche(*r, NOIR, plateaumoteur, derniercoup);
+    const TPoint q{2, 2};
+    territoire[indexcase(q.ligne, q.colonne)] = k.proprietaire;
+    r->familles.flou[indexcase(q.ligne, q.colonne)] = k.flou;
+    strategie = k.strategie;
+    etatcalme = k.calme;
+    ordipasse = 0;
+    TPoint coup = q;
+    recherche::decisionpasse(*r, coup);
+    EXPECT_EQ(ordipasse == 1, k.passe);
+    if (!k.passe) {
+      EXPECT_EQ(coup.ligne, q.ligne);
+      EXPECT_EQ(coup.colonne, q.colonne);
+    }
+  }
+}
+
+TEST(Recherche, WithoutAMoveAnOwnChainInAtariIsSaved) {
+  // White's stone at (5, 5) has one liberty left at (5, 6); the search found nothing.
+  const TListeCoups liste = fixture::listepartie(
+      {{BLANC, 5, 5}, {NOIR, 4, 5}, {NOIR, 6, 5}, {NOIR, 5, 4}, {BLANC, 1, 1}, {NOIR, 9, 9}});
+  fixture::poserecherche(BLANC, fixture::configpartie(9, 5), liste);
+  const auto r = nouvelle();
+  recherche::preparerecherche(*r, BLANC, plateaumoteur, derniercoup);
+  ordipasse = 0;
+  TPoint coup;
+  recherche::decisionpasse(*r, coup);
+  EXPECT_EQ(coup.ligne, 5);
+  EXPECT_EQ(coup.colonne, 6);
+  EXPECT_EQ(ordipasse, 0);
+}
+
+TEST(Recherche, WithNoLegalMoveTheEnginePasses) {
+  // Every empty point is an eye of black's: white may play nowhere.
+  const char* diagramme =
+      ". X X X X X X X X\n"
+      "X X X X X X X X X\n"
+      "X X X X X X X X X\n"
+      "X X X X . X X X X\n"
+      "X X X X X X X X X\n"
+      "X X X X X X X X X\n"
+      "X X X X X X X X X\n"
+      "X X X X X X X X X\n"
+      "X X X X X X X X .\n";
+  const fixture::Position pos = fixture::diagramme(diagramme);
+  TResultatCoup r;
+  entreemoteur(BLANC, fixture::configpartie(9, 5), fixture::listeplateau(pos.plateau, 9), 2, -1, 0, false, r);
+  EXPECT_EQ(r.ligne, 0);
+  EXPECT_EQ(r.colonne, 0);
+  EXPECT_EQ(ordipasse, 1);
+}
+
+}  // namespace
