@@ -28,10 +28,11 @@ constexpr int32_t SANSBORNE = 12027;  // no ancestor gives a bound
 
 // The leaf value of the search board for the root colour.
 int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m) {
+  TListePoints& chemin = r.noeuds[d].ligne;
   if (etatcalme == 1) bilanpierresfinal(r.plateau, s, m, d, 0, 0);
   if (procedurefinpartie) {
     bonuschainesenatari(s, r.plateau, r.couleur, m);
-    TListePoints chemin{};
+    chemin[0] = 0;
     for (int32_t j = 1; j <= d && j <= COUPSCHEMINMAX; ++j) {
       const TPoint p = r.chemin.coups[j].coup;
       if (reel(p)) empilepoint(chemin, CAPACITE, p.ligne, p.colonne);
@@ -88,8 +89,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       if (vide(p)) ajoutecaseliste(p.ligne, p.colonne, l, CAPACITE);
     }
   }
-  TMarques evasion{};
-  ajoutelibertesfaibleszone(evasion, plateaudepart, moteur ? r.familles.testtueordi : r.familles.testtuejoueur, ko,
+  ajoutelibertesfaibleszone(n.evasion, plateaudepart, moteur ? r.familles.testtueordi : r.familles.testtuejoueur, ko,
                             b, l, CAPACITE, m, dernier, avantdernier);
   // Step 5.
   const int32_t atari0 = d <= 3 ? pierresenatari(b, m) : 0;
@@ -117,7 +117,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       }
   }
   // Step 9.
-  reordonnecoups(n.essayes, lignemeilleurs(r), d, 1, l);
+  reordonnecoups(n.essayes, lignemeilleurs(r, n.ligne), d, 1, l);
   // Step 10.
   if (r.analyse > 0 && d <= 4 && reel(racine) && m == couleurjoueur && b[ix(racine)] == couleurordi &&
       pionsmorts[ix(racine)] == 0) {
@@ -221,7 +221,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       pionsmorts = r.morts[d];
       return;
     }
-    if (nbpoints(l) - k >= 2) reordonnecoups(n.essayes, lignemeilleurs(r), d, k + 1, l);
+    if (nbpoints(l) - k >= 2) reordonnecoups(n.essayes, lignemeilleurs(r, n.ligne), d, k + 1, l);
   }
 
   // Step 17. A node where nothing could be played takes the leaf value.

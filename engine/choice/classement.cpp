@@ -2,7 +2,6 @@
 // read, and a small alternating reading of the replies gives its value.
 #include "engine/choice/classement.h"
 
-#include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/chains/capturechaines.h"
 #include "engine/choice/libertesfaibles.h"
@@ -74,7 +73,11 @@ struct Lecture {
   int32_t captures[PROFONDEURLECTURE + 2] = {};  // stones taken by the move that led to the depth
   TListePoints listes[PROFONDEURLECTURE + 1];
   TInfoChaine chaines[PROFONDEURLECTURE + 1];
+  TMarques morts[PROFONDEURLECTURE + 1];
   TPrisesMarquees prises[PROFONDEURLECTURE + 1];
+  // The caller's chain table and dead marks, put back at the end of a ranking.
+  TInfoChaine chainesentree;
+  TMarques mortsentree;
 
   void lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier, TPoint avantdernier);
 };
@@ -90,7 +93,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
   entree[d] = cellule;
   const int32_t s0 = s;
   chaines[d] = infochaine;
-  const TMarques morts = pionsmorts;
+  morts[d] = pionsmorts;
   // Step 2.
   TListePoints& l = listes[d];
   l[0] = 0;
@@ -109,7 +112,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
     if (r == 0) continue;
     const int32_t f = compteinfluencelignes(p, r, c, racine, profondeur + d, 3);
     infochaine = chaines[d];
-    pionsmorts = morts;
+    pionsmorts = morts[d];
     if (!joue(p, prises[d], r, c, m)) continue;
     ++essayes[d];
     const int32_t n = prises[d][0];
@@ -119,7 +122,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
       if (pionsmorts[ix(r, c)] == 0 || infochaine[ix(r, c)][1] == 1) {
         defait(p, prises[d], r, c, m);
         infochaine = chaines[d];
-        pionsmorts = morts;
+        pionsmorts = morts[d];
         cellule = m == racine ? VALEURDECIDEE : -VALEURDECIDEE;
         return;
       }
@@ -136,7 +139,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
     s = s0;
     defait(p, prises[d], r, c, m);
     infochaine = chaines[d];
-    pionsmorts = morts;
+    pionsmorts = morts[d];
     // Steps 3.7 - 3.9
     if (premier) {
       premier = false;
@@ -181,10 +184,8 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
   const int32_t n = nbpoints(candidats);
   if (n < 2) return;
   // Step 2.
-  const Restaure<TMarques> gardemorts(pionsmorts);
-  const Restaure<TInfoChaine> gardechaines(infochaine);
-  const TMarques morts = pionsmorts;
-  const TInfoChaine chaines = infochaine;
+  const TMarques& morts = lecture.mortsentree = pionsmorts;
+  const TInfoChaine& chaines = lecture.chainesentree = infochaine;
   lecture.plateau = &plateau;
   lecture.racine = e;
   lecture.limite = mode == 1 ? 2 : 1;
@@ -230,7 +231,10 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
     }
     defait(plateau, prises, r, col, c);
   }
-  // Step 4 (the guards), step 5.
+  // Step 4.
+  infochaine = chaines;
+  pionsmorts = morts;
+  // Step 5.
   ordonne(candidats, valeurs, [](int32_t vj, int32_t vi) { return vj > vi; });
 }
 
@@ -239,10 +243,8 @@ void lecturecaptures(const TCarte& valeursmap, uint8_t c, uint8_t e, TListePoint
   // Step 1.
   const int32_t n = nbpoints(candidats);
   if (n < 2) return;
-  const Restaure<TInfoChaine> gardechaines(infochaine);
-  const Restaure<TMarques> gardemorts(pionsmorts);
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
+  const TInfoChaine& chaines = lecture.chainesentree = infochaine;
+  const TMarques& morts = lecture.mortsentree = pionsmorts;
   TPrisesMarquees& prises = lecture.prises[0];
   // Step 2.
   for (int32_t k = 1; k <= n; ++k) {
@@ -265,6 +267,8 @@ void lecturecaptures(const TCarte& valeursmap, uint8_t c, uint8_t e, TListePoint
     infochaine = chaines;
     pionsmorts = morts;
   }
+  infochaine = chaines;
+  pionsmorts = morts;
   // Step 3.
   ordonne(candidats, valeurs, [](int32_t vj, int32_t vi) { return vj < vi; });
 }

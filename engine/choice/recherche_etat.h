@@ -45,6 +45,12 @@ struct TNoeud {
   TInfoChaine chaines;     // infochaine at the node's entry
   int32_t meilleur = 0;    // best value of the node
   int32_t k = 0;           // index of the candidate being searched
+  TMarques mortsentree;    // pionsmorts at the node's entry
+  // Scratch of the node's steps.
+  TMarques evasion;        // escape values of the weak-chain scans
+  TMarques marques;        // marks of a walk
+  TPlateau copie;          // a board to try on
+  TListePoints ligne;      // a line of moves (pair k = depth k)
 };
 
 // What testpousseeligne left: a push along the edge lines that can follow.
@@ -131,9 +137,8 @@ struct TRecherche {
   int32_t profondeurvue = 0;                    // deepest node entered
 };
 
-// The best moves per depth as a line (pair k = depth k), for reordonnecoups.
-inline TListePoints lignemeilleurs(const TRecherche& r) {
-  TListePoints l{};
+// The best move of each depth as a line (pair k = depth k) into `l`, for reordonnecoups.
+inline const TListePoints& lignemeilleurs(const TRecherche& r, TListePoints& l) {
   l[0] = PROFONDEURMAX + 1;
   for (int32_t d = 1; d <= PROFONDEURMAX + 1; ++d) {
     l[2 * d] = r.meilleurcoup[d].ligne;
@@ -141,9 +146,8 @@ inline TListePoints lignemeilleurs(const TRecherche& r) {
   }
   return l;
 }
-// The moves of the line 1..n (pair k = depth k).
-inline TListePoints lignechemin(const TRecherche& r, int32_t n) {
-  TListePoints l{};
+// The moves 1..n of the line searched into `l` (pair k = depth k).
+inline const TListePoints& lignechemin(const TRecherche& r, int32_t n, TListePoints& l) {
   l[0] = n;
   for (int32_t d = 1; d <= n; ++d) {
     l[2 * d] = r.chemin.coups[d].coup.ligne;

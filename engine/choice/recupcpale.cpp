@@ -252,7 +252,6 @@ class Noeud {
   const bool racine_;
   const bool moteur_;   // the node maximises
   Liste liste_;
-  TMarques mortsentree_;  // pionsmorts as the node found it
   bool premier_ = true;   // no candidate tried yet
   int32_t influence_ = 0;
   int32_t t_ = 0;   // chain-test value of the move (testechaineh8)
@@ -268,7 +267,7 @@ void Noeud::entree() {
   n_.chaines = infochaine;
   r_.morts[d_] = pionsmorts;
   r_.recalcule[d_] = 0;
-  mortsentree_ = pionsmorts;
+  n_.mortsentree = pionsmorts;
   liste_.l = &n_.candidats;
   r_.profondeurvue = std::max(r_.profondeurvue, d_);
 }
@@ -334,20 +333,19 @@ void Noeud::candidatsprofonds() {
     ajoutelibertesessai(r_.familles.survieordi, r_.familles.fortificationordi, b, l, ko_, racine);
   if (d_ > 2 && !phasefinale)
     for (int32_t k = 1; k <= nbpoints(r_.listeatari); ++k) ajoute(pointliste(r_.listeatari, k));
-  TMarques evasion{};
-  ajoutelibertesfaibleszone(evasion, plateaudepart, moteur_ ? r_.familles.testtueordi : r_.familles.testtuejoueur,
+  ajoutelibertesfaibleszone(n_.evasion, plateaudepart, moteur_ ? r_.familles.testtueordi : r_.familles.testtuejoueur,
                             ko_, b, l, CAPACITECANDIDATS, m_, dernier_, avantdernier_);
   if (d_ <= 3) {
-    ajoutepointsvidesentoures(b, l, CAPACITECANDIDATS, lignechemin(r_, d_ - 1), d_, ko_);
+    ajoutepointsvidesentoures(b, l, CAPACITECANDIDATS, lignechemin(r_, d_ - 1, n_.ligne), d_, ko_);
     if (d_ == 3) candidatsdernierecoup(b, r_.flagko, l, ko_, dernier_);
   }
   if (d_ == 4 && r_.analyse > 0 && pierrevivanteordi(racine)) {
-    TMarques vu = marquesvides;
-    libertesetfaiblesvisite(b, vu, racine.ligne, racine.colonne);
+    n_.marques = marquesvides;
+    libertesetfaiblesvisite(b, n_.marques, racine.ligne, racine.colonne);
     const int32_t t = taillemoteur();
     for (int32_t i = 1; i <= t; ++i)
       for (int32_t j = 1; j <= t; ++j)
-        if (vu[indexcase(i, j)]) ajoute(TPoint{i, j});
+        if (n_.marques[indexcase(i, j)]) ajoute(TPoint{i, j});
   }
   if (r_.secondepasse)
     for (int32_t k = 1; k <= nbpoints(r_.listeseconde); ++k) ajoute(pointliste(r_.listeseconde, k));
@@ -383,7 +381,7 @@ void Noeud::passeetordre() {
     const TPoint p = pointliste(l, k);
     if (reel(p)) n_.essayes[ix(p)] = 1;
   }
-  reordonnecoups(n_.essayes, lignemeilleurs(r_), d_, 1, l);
+  reordonnecoups(n_.essayes, lignemeilleurs(r_, n_.ligne), d_, 1, l);
   if (d_ + 1 <= PROFONDEURMAX) r_.meilleurcoup[d_ + 1] = TPoint{};
   if (d_ + 2 <= PROFONDEURMAX + 1) r_.meilleurcoup[d_ + 2] = TPoint{};
 }
@@ -393,7 +391,7 @@ void Noeud::cherche() {
   // Step 2.
   if (racine_) {
     if (!candidatsracine()) {
-      pionsmorts = mortsentree_;
+      pionsmorts = n_.mortsentree;
       infochaine = n_.chaines;
       return;
     }
@@ -410,7 +408,7 @@ void Noeud::cherche() {
   }
   // Step 5.
   infochaine = n_.chaines;
-  pionsmorts = mortsentree_;
+  pionsmorts = n_.mortsentree;
   if (premier_) return;  // nothing was tried: the cell keeps its content
   cellule_ = n_.meilleur;
   const TPoint racine = racinecoup();
@@ -573,13 +571,15 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   if (d_ == derniere) {
     // The last recursion depth: dead marks of the line, territory and weak chains.
     if (niveau > 4 && d_ == 3 && pierrevivanteordi(racine)) {
-      TMarques sortie = pionsmorts;
+      TMarques& sortie = n_.marques;
+      sortie = pionsmorts;
       testprisechainesvoisines(marquesliaison1, sortie, b, r_.couleur, r_.autre, profondeurlecture - 1, racine,
                                (vrai && b[iq] == r_.autre && f.sommejoueur[iq] > 0) ? q : TPoint{},
                                paramniveaub + 2);
       pionsmorts = sortie;
     } else if (vrai) {
-      TMarques sortie = pionsmorts;
+      TMarques& sortie = n_.marques;
+      sortie = pionsmorts;
       testprisechainesvoisines(marquesliaison1, sortie, b, m_, o_, profondeurlecture - 1, q, TPoint{},
                                paramniveaub + 2);
       pionsmorts = sortie;
@@ -668,8 +668,8 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     if (pionsmorts[iq] == 0) s += 10 * n;
     else {
       int32_t pierres = 0;
-      TMarques vu = marquesvides;
-      comptepionschaine(pierres, b, vu, 0, q.ligne, q.colonne);
+      n_.marques = marquesvides;
+      comptepionschaine(pierres, b, n_.marques, 0, q.ligne, q.colonne);
       if (pierres < n) s += 10 * (n - pierres);
     }
   }
@@ -686,7 +686,8 @@ void Noeud::testgote(TPoint q, int32_t& s) {
   if (r_.analyse <= 0 || f.coupforceordi[ir] > 0 || pionsmorts[iq] != 0) return;
   if (essaiordi(racine.ligne, racine.colonne).plateauessai2[iq] != 0) return;
   const bool mortracine = b[ir] != r_.couleur || pionsmorts[ir] != 0;
-  TPlateau copie = b;
+  TPlateau& copie = n_.copie;
+  copie = b;
   if (!mortracine && !testcoupcandidat(copie, 0, 0, q.ligne, q.colonne, racine.ligne, racine.colonne, 0, 0,
                                        f.invasionforteordi[iq], r_.couleur, r_.autre))
     return;
@@ -734,7 +735,8 @@ void Noeud::reponse(TPoint q, int32_t& s, TPoint kofils) {
     return;
   }
   if (phasefinale) {
-    TListePoints chemin{};
+    TListePoints& chemin = n_.ligne;
+    chemin[0] = 0;
     for (int32_t j = 1; j <= d_; ++j)
       if (reel(r_.chemin.coups[j].coup))
         empilepoint(chemin, CAPACITE, r_.chemin.coups[j].coup.ligne, r_.chemin.coups[j].coup.colonne);
@@ -830,7 +832,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
       if (r_.essayes[j - 1] > 1 && r_.entree[j] <= cellule_) {
         cellule_ = r_.entree[j];
         r_.meilleurcoup[d_] = q;
-        pionsmorts = mortsentree_;
+        pionsmorts = n_.mortsentree;
         return false;
       }
     if (cellule_ > n_.meilleur) {
@@ -864,7 +866,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
         const TPoint racine = racinecoup();
         if (d_ == 2 && reel(q) && reel(racine) && zonemarquee[ix(q)] && !r_.secondepasse)
           r_.refutations[ix(racine)][ix(q)] = 1;
-        pionsmorts = mortsentree_;
+        pionsmorts = n_.mortsentree;
         return false;
       }
     if (cellule_ < n_.meilleur) {
@@ -873,7 +875,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
     }
   }
   // C.4
-  if (d_ > 4 && !racine_ && nbpoints(n_.candidats) - k >= 2) reordonnecoups(n_.essayes, lignemeilleurs(r_), d_, k + 1, n_.candidats);
+  if (d_ > 4 && !racine_ && nbpoints(n_.candidats) - k >= 2) reordonnecoups(n_.essayes, lignemeilleurs(r_, n_.ligne), d_, k + 1, n_.candidats);
   return true;
 }
 

@@ -171,6 +171,24 @@ TEST(Recherche, TheSimpleKoPointIsNeverChosenNorTried) {
   EXPECT_FALSE(r.ligne == 2 && r.colonne == 2);
 }
 
+TEST(Recherche, TheRootNeverTriesItsKoPoint) {
+  const TListeCoups liste = fixture::listepartie(
+      {{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}, {NOIR, 5, 5}, {BLANC, 5, 7}});
+  fixture::poserecherche(NOIR, fixture::configpartie(9, 1), liste);
+  const auto r = nouvelle();
+  recherche::preparerecherche(*r, NOIR, plateaumoteur, derniercoup);
+  // The root's first candidate, then the same search with it as the ko point.
+  int32_t cellule = 0;
+  recherche::recupcpale(*r, cellule, 0, 1, NOIR, BLANC, derniercoup, avantderniercoup, TPoint{});
+  ASSERT_GT(r->racine.nombre, 1);
+  const TPoint ko = r->racine.points[1];
+  ASSERT_EQ(r->noeuds[1].essayes[indexcase(ko.ligne, ko.colonne)], 2);
+  cellule = 0;
+  recherche::recupcpale(*r, cellule, 0, 1, NOIR, BLANC, derniercoup, avantderniercoup, ko);
+  EXPECT_NE(r->noeuds[1].essayes[indexcase(ko.ligne, ko.colonne)], 2);
+  EXPECT_FALSE(recherche::memepoint(r->choisi, ko));
+}
+
 // ---- Trial moves ---------------------------------------------------------------------------------
 
 TEST(Recherche, ASuicideOrATakenPointIsNotPlayed) {

@@ -1,0 +1,129 @@
+// Candidate ranking of the search: the order the short readings give, where
+// illegal candidates go, and that board, chain table and dead marks come back.
+#include <gtest/gtest.h>
+
+#include "engine/board/etat.h"
+#include "engine/choice/classement.h"
+#include "tests/support/fixture.h"
+#include "tests/support/fixture_recherche.h"
+
+namespace {
+
+// White to move; black's stone at (3, 3) is in atari (its last liberty at
+// (3, 4)), (1, 1) is a suicide for white, (5, 5) is taken.
+//   . X . . . . . . .
+//   X . . . . . . . .
+//   . O X . . . . . .
+//   . . O . . . . . .
+//   . . . . X . . . .
+const char* kPosition =
+    ". X . . . . . . .\n"
+    "X . O . . . . . .\n"
+    ". O X . . . . . .\n"
+    ". . O . . . . . .\n"
+    ". . . . X . . . .\n"
+    ". . . . . . . . .\n"
+    ". . . . . . . . .\n"
+    ". . . . . . . . .\n"
+    ". . . . . . . . .\n";
+
+TPlateau pose() {
+  const fixture::Position pos = fixture::diagramme(kPosition);
+  fixture::poserecherche(BLANC, fixture::configpartie(9, 5), fixture::listeplateau(pos.plateau, 9));
+  return plateaumoteur;
+}
+
+TListePoints liste(std::initializer_list<TPoint> points) {
+  TListePoints l{};
+  for (TPoint p : points) empilepoint(l, MAXPOINTSLISTE, p.ligne, p.colonne);
+  return l;
+}
+
+std::string texte(const TListePoints& l) {
+  std::string s;
+  for (int32_t k = 1; k <= nbpoints(l); ++k)
+    s += std::to_string(ligneliste(l, k)) + "-" + std::to_string(colonneliste(l, k)) + " ";
+  return s;
+}
+
+TEST(Classement, ASingleCandidateIsLeftAsItIs) {
+  TPlateau p = pose();
+  const TCarte zero{};
+  const TMarques marques{};
+  const TListePoints reponses{};
+  for (TPoint q : {TPoint{1, 1}, TPoint{7, 7}}) {
+    TListePoints l = liste({q});
+    fixture::verifieinchange(p, [&] {
+      classecandidats(zero, marques, 1, TPoint{5, 5}, 1, BLANC, NOIR, l, reponses, p);
+      lecturecaptures(zero, BLANC, NOIR, l, p, 2);
+    });
+    EXPECT_EQ(texte(l), texte(liste({q})));
+  }
+}
+
+TEST(Classement, IllegalCandidatesGoLastAndACaptureOfTheLastMoveFirst) {
+  TPlateau p = pose();
+  const TCarte zero{};
+  const TMarques marques{};
+  const TListePoints reponses{};
+  // The last move was black's stone at (3, 3); white takes it at (3, 4).
+  TListePoints l = liste({{1, 1}, {7, 7}, {5, 5}, {3, 4}, {8, 2}});
+  fixture::verifieinchange(p, [&] { classecandidats(zero, marques, 1, TPoint{3, 3}, 1, BLANC, NOIR, l, reponses, p); });
+  ASSERT_EQ(nbpoints(l), 5);
+  EXPECT_EQ(ligneliste(l, 1), 3);
+  EXPECT_EQ(colonneliste(l, 1), 4);
+  // The suicide and the taken point end the list, in either order.
+  const std::string fin = std::to_string(ligneliste(l, 4)) + "-" + std::to_string(colonneliste(l, 4)) + " " +
+                          std::to_string(ligneliste(l, 5)) + "-" + std::to_string(colonneliste(l, 5));
+  EXPECT_TRUE(fin == "1-1 5-5" || fin == "5-5 1-1") << fin;
+
+  // The same candidates by the one-move reading: the capture first, the
+  // illegal ones last.
+  TListePoints m = liste({{1, 1}, {7, 7}, {5, 5}, {3, 4}, {8, 2}});
+  fixture::verifieinchange(p, [&] { lecturecaptures(zero, BLANC, NOIR, m, p, 2); });
+  EXPECT_EQ(ligneliste(m, 1), 3);
+  EXPECT_EQ(colonneliste(m, 1), 4);
+  const std::string fin2 = std::to_string(ligneliste(m, 4)) + "-" + std::to_string(colonneliste(m, 4)) + " " +
+                           std::to_string(ligneliste(m, 5)) + "-" + std::to_string(colonneliste(m, 5));
+  EXPECT_TRUE(fin2 == "1-1 5-5" || fin2 == "5-5 1-1") << fin2;
+}
+
+TEST(Classement, TheValueMapWeighsTheRanking) {
+  TPlateau p = pose();
+  const TMarques marques{};
+  const TListePoints reponses{};
+  // Two quiet points far from the fight: the map's value decides.
+  for (TPoint favori : {TPoint{7, 7}, TPoint{8, 2}}) {
+    TCarte valeurs{};
+    valeurs[indexcase(favori.ligne, favori.colonne)] = 500;
+    TListePoints l = liste({{7, 7}, {8, 2}});
+    classecandidats(valeurs, marques, 1, TPoint{5, 5}, 1, BLANC, NOIR, l, reponses, p);
+    EXPECT_EQ(ligneliste(l, 1), favori.ligne);
+    EXPECT_EQ(colonneliste(l, 1), favori.colonne);
+    TListePoints m = liste({{7, 7}, {8, 2}});
+    lecturecaptures(valeurs, BLANC, NOIR, m, p, 2);
+    EXPECT_EQ(ligneliste(m, 1), favori.ligne);
+    EXPECT_EQ(colonneliste(m, 1), favori.colonne);
+  }
+}
+
+TEST(Classement, LocalScoreOfATrialMove) {
+  TPlateau p = pose();
+  // Captures count 10 a stone for the reference colour, against it otherwise.
+  TPrisesMarquees prises{};
+  prises[0] = 2;
+  int32_t pour = 0, contre = 0;
+  procedurefinpartie = 1;  // the captures alone
+  choixcoupaide(p, pour, BLANC, BLANC, prises, 7, 7, 0, 1);
+  choixcoupaide(p, contre, BLANC, NOIR, prises, 7, 7, 0, 1);
+  EXPECT_EQ(pour, 20);
+  EXPECT_EQ(contre, -20);
+  // A first captured stone already dead: 8 a stone.
+  prises[5] = 1;
+  int32_t morts = 0;
+  choixcoupaide(p, morts, BLANC, BLANC, prises, 7, 7, 0, 1);
+  EXPECT_EQ(morts, 16);
+  procedurefinpartie = 0;
+}
+
+}  // namespace
