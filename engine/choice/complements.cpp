@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "engine/board/rejoue.h"
-#include "engine/choice/attente_analyse.h"
+#include "engine/choice/bonus.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
-#include "engine/choice/attente_analyse.h"
+#include "engine/choice/analyseposition.h"
 
 // `plateau` is copied; `m` moves, `o` is the other colour. From the first
 // position analysis: `mortsapresessai` (dead marks after each of m's

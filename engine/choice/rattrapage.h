@@ -6,7 +6,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
-#include "engine/choice/attente_analyse.h"
+#include "engine/choice/analyseposition.h"
 
 // With procedurefinpartie set, leaves `coup` as it is and touches nothing.
 // Otherwise `coup` becomes the last liberty of the largest own chain in

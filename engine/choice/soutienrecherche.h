@@ -1,0 +1,20 @@
+// Small routines of the move search and the position analysis: the end-phase
+// test and the joseki decision.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+// Sets phasefinale from the opening flag, the move number and the best
+// value of `carte` against `seuil`.
+void testfindepartie(int32_t seuil, const TPlateau& p, const TCarte& carte);
+
+// For an engine trial at a joseki suggestion: may set coupdecide.
+void decidecoupjoseki(int32_t ligne, int32_t colonne);
+
+// The liberties of the two-liberty chains next to A and B (those of A's
+// colour next to B, then unless `drapeau` those of the other colour next to
+// A, not marked dead), each appended once and marked in `marques`.
+void listelibertesadeuxlib(uint8_t drapeau, TMarques& marques, const TPlateau& p, TListePoints& l, int32_t cap,
+                           int32_t la, int32_t ca, int32_t lb, int32_t cb);
