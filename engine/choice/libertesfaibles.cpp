@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int32_t CAPACITELIBERTES = 300;
-constexpr int32_t CAPACITECANDIDATS = MAXPOINTSLISTE;  // the storage of a point list
 constexpr int32_t CHAINESPROCHES = 4;  // a chain at P1 or P2 with at most this many liberties gives them all
 
 // Which of the three scans runs.
@@ -171,8 +170,7 @@ void traitechaine(Balayage mode, TMarques& valeursfuite, TPlateau& p, TListePoin
 
 // Steps 1 to 7 of the three scans (step 8 and 9 by the callers).
 void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoint ko, TPlateau& p,
-            const TPlateau* second, TListePoints& candidats, uint8_t couleur, TPoint p1, TPoint p2) {
-  constexpr int32_t cap = CAPACITECANDIDATS;
+            const TPlateau* second, TListePoints& candidats, int32_t cap, uint8_t couleur, TPoint p1, TPoint p2) {
   // Step 1.
   valeursfuite = marquesvides;
   etat.listes = marquesvides;
@@ -233,7 +231,7 @@ void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoin
       const TPoint b = estpoint(p2) ? p2 : p1;
       listelibertesadeuxlib(0, etat.listes, p, candidats, cap, p1.ligne, p1.colonne, b.ligne, b.colonne);
     }
-    ajoutelibertesstatutchange(p, *second, etat.listes, etat.vus, candidats, couleur);
+    ajoutelibertesstatutchange(p, *second, etat.listes, etat.vus, candidats, cap, couleur);
   }
 
   // Step 7. Widening around P1 and P2 (a missing one stands in for the other).
@@ -248,9 +246,9 @@ void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoin
 
 }  // namespace
 
-void ajoutelibertesfaibles(TPlateau& p, TListePoints& candidats, uint8_t couleur, TPoint p1, TPoint p2,
-                           TMarques& valeursfuite, int32_t prises) {
-  balaie(Balayage::lecture, valeursfuite, nullptr, TPoint{}, p, nullptr, candidats, couleur, p1, p2);
+void ajoutelibertesfaibles(TMarques& valeursfuite, int32_t prises, TPlateau& p, TListePoints& candidats,
+                           int32_t cap, uint8_t couleur, TPoint p1, TPoint p2) {
+  balaie(Balayage::lecture, valeursfuite, nullptr, TPoint{}, p, nullptr, candidats, cap, couleur, p1, p2);
   // Step 8. After a single capture at P1: the retake at its lone liberty.
   if (prises != 1 || !estpoint(p1)) return;
   const int32_t i1 = indexcase(p1.ligne, p1.colonne);
@@ -269,21 +267,22 @@ void ajoutelibertesfaibles(TPlateau& p, TListePoints& candidats, uint8_t couleur
   if (seule.ligne != 0) retire(candidats, e.ligne, e.colonne);
 }
 
-void ajoutelibertesfaiblesracine(TPlateau& p, TListePoints& candidats, uint8_t couleur, TPoint p1, TPoint p2,
-                                 TMarques& valeursfuite, const TMarques& exclus, TPoint ko) {
-  balaie(Balayage::racine, valeursfuite, &exclus, ko, p, nullptr, candidats, couleur, p1, p2);
+void ajoutelibertesfaiblesracine(TMarques& valeursfuite, const TMarques& exclus, TPoint ko, TPlateau& p,
+                                 TListePoints& candidats, int32_t cap, uint8_t couleur, TPoint p1, TPoint p2) {
+  balaie(Balayage::racine, valeursfuite, &exclus, ko, p, nullptr, candidats, cap, couleur, p1, p2);
   // Step 9. The ko point never stays in the list.
   if (estpoint(ko)) retire(candidats, ko.ligne, ko.colonne);
 }
 
-void ajoutelibertesfaibleszone(TPlateau& p, TListePoints& candidats, uint8_t couleur, TPoint p1, TPoint p2,
-                               TMarques& valeursfuite, const TPlateau& second, const TMarques& /*gains*/, TPoint ko) {
-  balaie(Balayage::zone, valeursfuite, nullptr, ko, p, &second, candidats, couleur, p1, p2);
+void ajoutelibertesfaibleszone(TMarques& valeursfuite, const TPlateau& second, const TMarques& /*gains*/, TPoint ko,
+                               TPlateau& p, TListePoints& candidats, int32_t cap, uint8_t couleur, TPoint p1,
+                               TPoint p2) {
+  balaie(Balayage::zone, valeursfuite, nullptr, ko, p, &second, candidats, cap, couleur, p1, p2);
   if (estpoint(ko)) retire(candidats, ko.ligne, ko.colonne);
 }
 
 void ajoutelibertesstatutchange(const TPlateau& p, const TPlateau& second, TMarques& listes, TMarques& vu,
-                                TListePoints& candidats, uint8_t couleur) {
+                                TListePoints& candidats, int32_t cap, uint8_t couleur) {
   TListePoints& libertes = etat.libertes;
   libertes[0] = 0;
   const int32_t n = configmoteur.taille;
@@ -301,28 +300,28 @@ void ajoutelibertesstatutchange(const TPlateau& p, const TPlateau& second, TMarq
     const int32_t i = indexcase(r, c);
     if (listes[i] != 0) continue;
     listes[i] = 1;
-    empilepoint(candidats, CAPACITECANDIDATS, r, c);
+    empilepoint(candidats, cap, r, c);
   }
 }
 
-void ajoutecandidatsvalorises(const TCarte& a, const TCarte& b, TListePoints& candidats) {
+void ajoutecandidatsvalorises(const TCarte& a, const TCarte& b, TListePoints& candidats, int32_t cap) {
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
-      if (casescandidates[i] != 0 && (a[i] > 0 || b[i] > 0)) ajoutecaseliste(r, c, candidats, CAPACITECANDIDATS);
+      if (casescandidates[i] != 0 && (a[i] > 0 || b[i] > 0)) ajoutecaseliste(r, c, candidats, cap);
     }
 }
 
-void ajoutepointsvidesentoures(const TPlateau& p, TListePoints& candidats, const TPoint* ligne, int32_t n,
-                               TPoint ko) {
+void ajoutepointsvidesentoures(const TPlateau& p, TListePoints& candidats, int32_t cap, const TListePoints& chemin,
+                               int32_t n, TPoint ko) {
   TMarques& listes = etat.listes;
   listes = marquesvides;
   for (int32_t k = 1; k <= nbpoints(candidats); ++k)
     listes[indexcase(ligneliste(candidats, k), colonneliste(candidats, k))] = 1;
   if (estpoint(ko)) listes[indexcase(ko.ligne, ko.colonne)] = 1;
-  for (int32_t k = 1; k < n; ++k) {
-    const int32_t r = ligne[k].ligne, c = ligne[k].colonne;
+  for (int32_t k = 1; k < n && k < MAXPOINTSLISTE; ++k) {
+    const int32_t r = ligneliste(chemin, k), c = colonneliste(chemin, k);
     if (!surplateaumoteur(r, c) || p[indexcase(r, c)] == VIDE) continue;
     const uint8_t x = p[indexcase(r, c)];
     pastable(r, c, [&](int32_t r0, int32_t c0) {
@@ -330,21 +329,22 @@ void ajoutepointsvidesentoures(const TPlateau& p, TListePoints& candidats, const
       TPoint e;
       if (unseulvoisinvide(e, p, x, r0, c0) && listes[indexcase(e.ligne, e.colonne)] == 0) {
         listes[indexcase(e.ligne, e.colonne)] = 1;
-        empilepoint(candidats, CAPACITECANDIDATS, e.ligne, e.colonne);
+        empilepoint(candidats, cap, e.ligne, e.colonne);
       }
       return false;
     });
   }
 }
 
-void reordonnecoups(const TMarques& listes, TListePoints& candidats, const TPoint* ligne, int32_t d, int32_t k) {
+void reordonnecoups(const TMarques& listes, const TListePoints& chemin, int32_t d, int32_t k,
+                    TListePoints& candidats) {
   // Step 1.
   if (d <= 1 || nbpoints(candidats) <= 1 || interrupteurcandidats == 0) return;
   // Step 2. The first move of the line, in the order of the depths, among the candidates.
   TPoint m{};
   auto regarde = [&](int32_t j) {
-    if (m.ligne != 0 || j < 1) return;
-    const int32_t r = ligne[j].ligne, c = ligne[j].colonne;
+    if (m.ligne != 0 || j < 1 || j >= MAXPOINTSLISTE) return;
+    const int32_t r = ligneliste(chemin, j), c = colonneliste(chemin, j);
     if (r != 0 && surplateaumoteur(r, c) && listes[indexcase(r, c)] == 1) m = TPoint{r, c};
   };
   for (int32_t j = d; j == d || j < 5; j += 2) regarde(j);
