@@ -42,3 +42,6 @@ void bonusbord(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t c
 // Open-area term: an empty 3x3 block around p, more when the squares around
 // it are empty too, and the opening lines.
 void zonevide3x3(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
+
+// Clears the candidate adjustment map `carte` ("titebite") for the turn.
+void effacecartebonus(TCarte& carte);

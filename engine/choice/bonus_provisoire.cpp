@@ -17,3 +17,5 @@ void bonusvoisinsennemis(TPlateau&, int32_t&, uint8_t, int32_t, int32_t, int32_t
 void bonusbord(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}
 
 void zonevide3x3(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}
+
+void effacecartebonus(TCarte&) {}

@@ -18,3 +18,11 @@ void decidecoupjoseki(int32_t ligne, int32_t colonne);
 // A, not marked dead), each appended once and marked in `marques`.
 void listelibertesadeuxlib(uint8_t drapeau, TMarques& marques, const TPlateau& p, TListePoints& l, int32_t cap,
                            int32_t la, int32_t ca, int32_t lb, int32_t cb);
+
+// Attack points of the engine ("faitmort" with a kill mark, in the
+// opponent's territory or a fork) appended to `candidats`, and the areas
+// around the opponent's; the points taken into the two out masks.
+void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, const TCarte& fourchettejoueur,
+                  const TCarte& fourchetteordi, uint8_t couleur, uint8_t adverse, TListePoints& candidats,
+                  const TPlateau& p, const TMarques& testtueordi, const TMarques& testtuejoueur, TMarques& sortieordi,
+                  TMarques& sortiejoueur);

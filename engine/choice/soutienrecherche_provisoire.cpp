@@ -7,3 +7,6 @@ void decidecoupjoseki(int32_t, int32_t) {}
 
 void listelibertesadeuxlib(uint8_t, TMarques&, const TPlateau&, TListePoints&, int32_t, int32_t, int32_t, int32_t,
                            int32_t) {}
+
+void coupdattaque(const TCarte&, const TCarte&, const TCarte&, const TCarte&, uint8_t, uint8_t, TListePoints&,
+                  const TPlateau&, const TMarques&, const TMarques&, TMarques&, TMarques&) {}
