@@ -66,6 +66,9 @@ using TListeCoups = std::array<TCoupPartie, MAXCOUPSPARTIE + 1>;
 // ---- Maps ----------------------------------------------------------------
 using TCarte = std::array<int32_t, NBCASES>;   // score, value or status map
 using TMarques = std::array<uint8_t, NBCASES>; // byte flags per point
+// One byte map per point of the 19x19 grid: [row-1][col-1] is the map of a
+// trial move there (the dead marks after it, for instance).
+using TCartesParPoint = std::array<std::array<TMarques, TAILLEMAX>, TAILLEMAX>;
 
 // ---- Point-list access -----------------------------------------------------
 // The one checked append: adds (row, column) at the end unless the list

@@ -35,6 +35,17 @@ void bonuscoupureregions(const TMarques& marques, const TMarques& statut, TListe
 void bonusvoisinsennemis(TPlateau& p, int32_t& valeur, uint8_t m, int32_t mode, int32_t ligne, int32_t colonne,
                          int32_t faiblesse);
 
+// Edge term: a stone on the first line, the empty lines between p and a
+// near edge, the framework shapes of the corners.
+void bonusbord(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
+
+// Open-area term: an empty 3x3 block around p, more when the squares around
+// it are empty too, and the opening lines.
+void zonevide3x3(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
+
+// Clears the candidate adjustment map `carte` ("titebite") for the turn.
+void effacecartebonus(TCarte& carte);
+
 // ---- Terms of the move search ------------------------------------------------------------
 // Common arguments: the search board, the accumulator, the reference colour
 // m, the move's point; d the move's depth in the line (1 = the root move),
@@ -50,8 +61,6 @@ void bonusvoisinsatari(TPlateau& p, int32_t& valeur, uint8_t m, int32_t d, int32
                        int32_t colonne);
 void bonussortieesca(TPlateau& p, int32_t& valeur, uint8_t m, const TMarques& escaliers, int32_t rayon,
                      int32_t ligne, int32_t colonne);
-void bonusbord(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
-void zonevide3x3(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
 void bonuscoins(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t c, int32_t ligne, int32_t colonne);
 void termeinactif(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);
 void bonusformecoupure(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t colonne);

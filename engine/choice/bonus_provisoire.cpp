@@ -14,12 +14,16 @@ void bonuscoupureregions(const TMarques&, const TMarques&, TListePoints&, TPlate
 
 void bonusvoisinsennemis(TPlateau&, int32_t&, uint8_t, int32_t, int32_t, int32_t, int32_t) {}
 
+void bonusbord(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}
+
+void zonevide3x3(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}
+
+void effacecartebonus(TCarte&) {}
+
 void bonusesca(TPlateau&, int32_t&, uint8_t, const TMarques&, int32_t, int32_t, int32_t, int32_t) {}
 void bonusatari(TPlateau&, int32_t&, uint8_t, int32_t, uint8_t, int32_t, int32_t, int32_t, int32_t) {}
 void bonusvoisinsatari(TPlateau&, int32_t&, uint8_t, int32_t, int32_t, int32_t, int32_t) {}
 void bonussortieesca(TPlateau&, int32_t&, uint8_t, const TMarques&, int32_t, int32_t, int32_t) {}
-void bonusbord(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}
-void zonevide3x3(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}
 void bonuscoins(TPlateau&, int32_t&, uint8_t, uint8_t, int32_t, int32_t) {}
 void termeinactif(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}
 void bonusformecoupure(TPlateau&, int32_t&, uint8_t, int32_t, int32_t) {}

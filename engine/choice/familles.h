@@ -57,10 +57,19 @@ struct TCartesFamilles {
   TListePoints importants;                        // important points (300)
   int32_t nbcandidats;                            // root list count before the weak-chain step
   int32_t invasionjoueur;                         // the opponent's total "invasionforte" value
-};
+  TMarques valeursfuite;                          // root liberties saving an own chain in atari: its stones
 
-// Zeroes every map, list and count of `f`.
-void videcartesfamilles(TCartesFamilles& f);
+  // ---- Working maps of the families and the cut analysis ----------------------------------
+  TListePoints listefamille;                      // points of the survival families (300)
+  TMarques memosurvieordi, memosurviejoueur;      // survival memos of each side
+  TMarques marquesfortification;                  // sub-family codes of the engine's reinforcements
+  TMarques codesfortificationjoueur;              // the same for the opponent's
+  TListePoints pointsliaison;                     // linking points of the reinforcement family (300)
+  TMarques marquesnoeud;                          // shared analysis map of the weak-chain families
+  TMarques zonesinvasionjoueur;                   // the opponent's invasion zones
+  TMarques sortieattaqueordi, sortieattaquejoueur;  // attack points taken by the attack step
+  TMarques coupuresordi, coupuresjoueur;          // points where the engine / the opponent cuts for good
+};
 
 // What the root does after its pipeline.
 enum TSuiteRacine : int32_t {

@@ -115,6 +115,7 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   r.ko2 = pointko;
   r.flagko = 0;
   r.choisi = TPoint{};
+  r.debutpartieentree = debutpartie;
 
   // Step 9.
   marquekosimple(dernier);

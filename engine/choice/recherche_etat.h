@@ -135,6 +135,7 @@ struct TRecherche {
   // ---- What the search did (read by tests) -------------------------------------------
   int32_t plusessayes[PROFONDEURMAX + 2] = {};  // most candidates a node of the depth tried
   int32_t profondeurvue = 0;                    // deepest node entered
+  uint8_t debutpartieentree = 0;                // debutpartie as the chooser handed it over
 };
 
 // The best move of each depth as a line (pair k = depth k) into `l`, for reordonnecoups.

@@ -30,3 +30,7 @@ int32_t valeurcoupessai(const TPrisesMarquees& prises, uint8_t mode, int32_t lig
 // threat points into `menaces`, the forks found into `fourchettes`.
 int32_t cherchefourchettes(uint8_t mode, int32_t ligne, int32_t colonne, int32_t largeur, int32_t profondeur,
                            TMarques& menaces, int32_t& fourchettes, TPlateau& p);
+
+// Fewer than a fifth of the points left to play: sets moinsde20pcvides and
+// cartevides from the board and the opponent's trial dead marks.
+void testmoinsde20pcvides(const TPlateau& p, const TCartesParPoint& mortsessaijoueur, uint8_t c, uint8_t o);

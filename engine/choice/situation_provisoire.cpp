@@ -15,3 +15,5 @@ int32_t valeurcoupessai(const TPrisesMarquees&, uint8_t, int32_t, int32_t, const
 int32_t cherchefourchettes(uint8_t, int32_t, int32_t, int32_t, int32_t, TMarques&, int32_t&, TPlateau&) {
   return 0;
 }
+
+void testmoinsde20pcvides(const TPlateau&, const TCartesParPoint&, uint8_t, uint8_t) {}

@@ -5,9 +5,13 @@ void testfindepartie(int32_t, const TPlateau&, const TCarte&) {}
 
 void decidecoupjoseki(int32_t, int32_t) {}
 
+void listelibertesadeuxlib(uint8_t, TMarques&, const TPlateau&, TListePoints&, int32_t, int32_t, int32_t, int32_t,
+                           int32_t) {}
+
+void coupdattaque(const TCarte&, const TCarte&, const TCarte&, const TCarte&, uint8_t, uint8_t, TListePoints&,
+                  const TPlateau&, const TMarques&, const TMarques&, TMarques&, TMarques&) {}
+
 void marquezoneautour(const TPlateau&, const TCheminCoups&, int32_t, int32_t) {}
 
 void zoneautourchaine(TPlateau&, int32_t, int32_t, int32_t, int32_t, int32_t, TListePoints&, uint8_t&) {}
 
-void listelibertesadeuxlib(uint8_t, TMarques&, const TPlateau&, TListePoints&, int32_t, int32_t, int32_t, int32_t,
-                           int32_t) {}

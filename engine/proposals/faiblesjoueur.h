@@ -1,0 +1,15 @@
+// The opponent's weak chains (side B) and its reinforcing moves.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+// Weak and strong opponent stones, link flags of the opponent's trial records.
+void analysefaibles2(const TCartesParPoint& mortsessaiA, const TCartesParPoint& mortsessai2B, TPlateau& p,
+                     uint8_t couleurA, uint8_t couleurB, const TMarques& marquesnoeud);
+// The opponent's reinforcing moves into `fortificationB`; `codes` the
+// sub-family code map; points into both lists.
+void coupdefortificationjoueur(TMarques& codes, const TCartesParPoint& mortsessaiA, const TCartesParPoint& mortsessaiB,
+                               TCarte& fortificationB, TCarte& survieB, TPlateau& p, uint8_t couleurA,
+                               TListePoints& candidats, int32_t cap, TListePoints& famille, int32_t capfamille);
