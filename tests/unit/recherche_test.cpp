@@ -86,6 +86,48 @@ TEST(Recherche, AnswersALegalMoveAndLeavesTheEngineBoardAsReplayed) {
   }
 }
 
+TEST(Recherche, AWholeGameAtLevelOnePlaysLegalMovesToTwoPasses) {
+  // The engine plays both sides through its move entry; an own model of the
+  // game checks every move.
+  platform::fixegraine(3);
+  const TConfig config = fixture::configpartie(9, 1);
+  TListeCoups liste{};
+  TPlateau partie = plateauvide();
+  int32_t n = 0, passes = 0;
+  uint8_t c = NOIR;
+  TPoint ko;  // the point a single-stone capture forbids at once
+  configmoteur.taille = 9;
+  for (int32_t coup = 0; coup < 200 && passes < 2; ++coup) {
+    SCOPED_TRACE(coup);
+    TResultatCoup r;
+    entreemoteur(c, config, liste, n == 0 ? 0 : 2, -1, 0, false, r);
+    configmoteur.taille = 9;
+    ASSERT_TRUE(coupvalide(partie, c, r.ligne, r.colonne));
+    ASSERT_FALSE(r.ligne != 0 && recherche::memepoint(TPoint{r.ligne, r.colonne}, ko)) << "ko retaken";
+    ko = TPoint{};
+    if (r.ligne == 0) {
+      ++passes;
+    } else {
+      passes = 0;
+      TListePoints prises{};
+      rejouecoup(prises, MAXPOINTSLISTE, partie, r.ligne, r.colonne, c, c == NOIR ? BLANC : NOIR);
+      // A lone stone with the captured point as its only liberty makes a ko.
+      int32_t amis = 0, vides = 0;
+      for (const auto& o : {TPoint{1, 0}, TPoint{-1, 0}, TPoint{0, 1}, TPoint{0, -1}}) {
+        const int32_t l = r.ligne + o.ligne, k = r.colonne + o.colonne;
+        if (l < 1 || l > 9 || k < 1 || k > 9) continue;
+        if (partie[indexcase(l, k)] == c) ++amis;
+        if (partie[indexcase(l, k)] == VIDE) ++vides;
+      }
+      if (nbpoints(prises) == 1 && amis == 0 && vides == 1) ko = recherche::pointliste(prises, 1);
+    }
+    liste[++n] = TCoupPartie{c, r.ligne, r.colonne};
+    liste[0].ligne = n;
+    c = c == NOIR ? BLANC : NOIR;
+  }
+  EXPECT_EQ(passes, 2);
+}
+
 TEST(Recherche, EarlyMovesSearchThreeDeepWhateverTheLevel) {
   // Four moves played: the last node is at depth 3 even at level 10.
   const TListeCoups liste = fixture::listepartie({{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}});
