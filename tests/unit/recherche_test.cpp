@@ -147,6 +147,9 @@ TEST(Recherche, EarlyMovesSearchThreeDeepWhateverTheLevel) {
   recherche::cherchemeilleurcoup(*r2, coup, BLANC, plateaumoteur, derniercoup, avantderniercoup);
   EXPECT_EQ(r2->profondeurlimite, paramniveaud);
   EXPECT_GT(paramniveaud, 3);
+  // No line scored above the engine threshold of 10000: nothing was promoted.
+  EXPECT_EQ(r2->seuilordi, recherche::SEUILORDI);
+  EXPECT_EQ(nbpoints(r2->promusordi), 0);
 }
 
 TEST(Recherche, LevelOneSearchesFourRootMovesAndFourReplies) {
