@@ -108,9 +108,8 @@ TEST_F(Complements, TerritoryAndStrategyBonus) {
     liste[0] = 0;
     completecandidatsessai(m.mauvais, 5, NOIR, BLANC, p, liste, m.separation, m.flou, m.defenseordi,
                            m.defensejoueur, m.faiblesse);
-    if (s == 0) EXPECT_TRUE(memeliste(liste, {{6, 6}}));
-    if (s == 1) EXPECT_TRUE(memeliste(liste, {{4, 4}}));
-    if (s == 2) EXPECT_TRUE(memeliste(liste, {}));
+    const std::vector<std::pair<int, int>> attendu[] = {{{6, 6}}, {{4, 4}}, {}};
+    EXPECT_TRUE(memeliste(liste, attendu[s])) << int(s);
   }
 }
 
