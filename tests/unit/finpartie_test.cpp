@@ -1,0 +1,98 @@
+// End-of-game evaluation of the empty points: the pass and end-procedure
+// decisions and the points it adds, on positions analysed as a genmove
+// analyses them after the opponent's pass.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "engine/board/etat.h"
+#include "engine/choice/finpartie.h"
+#include "tests/support/fixture.h"
+#include "tests/support/fixture_analyse.h"
+
+namespace {
+
+struct Resultat {
+  TListePoints liste{};
+  int32_t portee = 0;
+};
+
+// Black to move after white's pass; `liste` holds (1,1) beforehand unless
+// `vide`. The flags start at the given values.
+Resultat evalue(std::string_view diagramme, int32_t passe0 = 0, int32_t fin0 = 0, bool vide = false) {
+  const fixture::Position pos = fixture::diagramme(diagramme);
+  fixture::Partie partie;
+  partie.passe = true;
+  partie.trait = NOIR;
+  fixture::AnalyseRacine& a = fixture::analyseracine(pos.plateau, pos.taille, partie);
+  Resultat r;
+  if (!vide) empilepoint(r.liste, 361, 1, 1);
+  static TMarques gains, pertes;
+  gains.fill(0);
+  pertes.fill(0);
+  ordipasse = passe0;
+  procedurefinpartie = fin0;
+  const TInfoChaine chaines = infochaine;
+  const TMarques morts = pionsmorts;
+  evaluationfinpartie(r.liste, a.plateau, NOIR, BLANC, a.ordi.mortsapresessai, a.ordi.mortsapreslecture, r.portee,
+                      a.ordi.faitmort, a.faiblesse, gains, pertes, a.mauvaiscoups, 10, 1);
+  EXPECT_EQ(infochaine, chaines);
+  EXPECT_EQ(pionsmorts, morts);
+  return r;
+}
+
+// Two walls and nothing left to take.
+constexpr const char* kFini =
+    "....XO...\n....XO...\n....XO...\n....XO...\n....XO...\n....XO...\n....XO...\n....XO...\n....XO...\n";
+
+TEST(FinPartie, NothingBetterThanPassingEndsTheGame) {
+  const Resultat r = evalue(kFini);
+  EXPECT_EQ(ordipasse, 1);
+  EXPECT_EQ(procedurefinpartie, 1);
+  EXPECT_EQ(nbpoints(r.liste), 1);
+  EXPECT_EQ(r.portee, 10);
+}
+
+// One neutral point (5,6) in the wall: playing it keeps the balance, every
+// other point lowers it.
+TEST(FinPartie, ANeutralPointLeftGivesPassCodeFive) {
+  const Resultat r = evalue(
+      "....XO...\n....XO...\n....XO...\n....XO...\n....X.O..\n....XO...\n....XO...\n....XO...\n....XO...\n");
+  EXPECT_EQ(ordipasse, 5);
+  EXPECT_EQ(procedurefinpartie, 0);
+  ASSERT_EQ(nbpoints(r.liste), 2);
+  EXPECT_EQ(ligneliste(r.liste, 2), 5);
+  EXPECT_EQ(colonneliste(r.liste, 2), 6);
+}
+
+// Black has no stone and can stand nowhere (white's two eyes): nothing is
+// judged, so nothing is decided.
+TEST(FinPartie, NoPointToJudgeChangesNothing) {
+  const Resultat r = evalue(
+      "OOOOOOOOO\nO.OOOOOOO\nOOOOOOOOO\nOOOOOOOOO\nOOOOOOOOO\nOOOOOOOOO\nOOOOOOOOO\nOOOOOOO.O\nOOOOOOOOO\n", 7, 3);
+  EXPECT_EQ(ordipasse, 7);
+  EXPECT_EQ(procedurefinpartie, 3);
+  EXPECT_EQ(r.portee, 0);
+  EXPECT_EQ(nbpoints(r.liste), 1);
+}
+
+// Open ground in the middle: the game goes on, the best new points are
+// added, at most 10 and one more by zone count, each once.
+TEST(FinPartie, OpenGroundAddsTheBestPoints) {
+  const Resultat r = evalue(
+      "....XO...\n....XO...\n....XO...\n....X....\n.........\n....XO...\n....XO...\n....XO...\n....XO...\n", 0, 0,
+      true);
+  EXPECT_EQ(ordipasse, 0);
+  EXPECT_EQ(procedurefinpartie, 0);
+  EXPECT_GE(nbpoints(r.liste), 1);
+  EXPECT_LE(nbpoints(r.liste), 11);
+  std::set<std::pair<int, int>> vus;
+  for (int32_t k = 1; k <= nbpoints(r.liste); ++k) {
+    const int l = ligneliste(r.liste, k), c = colonneliste(r.liste, k);
+    EXPECT_EQ(plateaumoteur[indexcase(l, c)], VIDE);
+    EXPECT_TRUE(vus.insert({l, c}).second);
+  }
+}
+
+}  // namespace
