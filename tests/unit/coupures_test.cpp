@@ -119,6 +119,7 @@ TEST(CoupuresPossibles, LibertyAndExclusionGates) {
       {"cutting stone of 2 liberties",
        "........\n........\n........\n...X.X..\n........\n........\n........\n........\n", 4, 5, false, false},
       {"point excluded by its entry's first byte", kDeuxiemeLigne, 2, 4, true, false},
+      {"cut mended in the square", kDeuxiemeLigneOuverte, 2, 4, false, false},
   };
   for (const auto& k : cas) {
     SCOPED_TRACE(k.note);

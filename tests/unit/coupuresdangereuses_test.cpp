@@ -277,6 +277,27 @@ TEST(NouvelleCoupure, SameCutPointsShareTheDampedValue) {
   }
 }
 
+// The twin: white's (5,5) links (5,4) and (5,6), black may cut there. No
+// damping or spreading for the opponent's links.
+TEST(NouvelleCoupure, EngineCuttingTheOpponent) {
+  for (const int32_t niv : {3, 5}) {
+    SCOPED_TRACE(niv);
+    TPlateau p = analyse::pose(kSaut, niv, BLANC);
+    verifiegroupesapresessai(p);
+    analyse::evalue(1, 5, 5);
+    analyse::essaie(0, 5, 5);
+    essaiordi(5, 5).marqueessai = 0x100 | 1;
+    remplittableliaisons();
+    evalueliaisonsessais();
+    Jumeau j;
+    fixture::verifieinchange(
+        p, [&] { nouvellecoupuredangereuseordi(p, j.valeurs, j.liste, j.scores, j.classes, j.classes2); });
+    EXPECT_EQ(nbpoints(j.liste), niv >= 4 ? 1 : 0);
+    EXPECT_EQ((essaijoueur(5, 5).liensessai[indexcase(5, 5)] & COUPUREACCEPTEE) != 0, niv >= 4);
+    EXPECT_EQ(essaiordi(5, 5).liensessai[indexcase(5, 5)] & COUPUREACCEPTEE, 0);
+  }
+}
+
 TEST(NouvelleCoupure, RejoueGivesBackThePosition) {
   TPlateau p = prepareconfirme(5, true);
   TMarques A = marquesvides, B = marquesvides;

@@ -119,17 +119,24 @@ TEST(TableLiaisons, CandidateLinkingNoChainEndsTheFill) {
   }
 }
 
+// Black's (4,6) joins (4,5) and (4,7); white's (8,6) joins (8,5) and (8,7).
 TEST(TableLiaisons, ConfirmationFromLevelFourOnly) {
   for (const int32_t niv : {3, 4}) {
     SCOPED_TRACE(niv);
-    TPlateau p = remplit(kSaut, niv);
-    analyse::evalue(0, 5, 5);
-    casescandidatesjoueur[indexcase(5, 5)] = 1;
+    TPlateau p = remplit("...........\n...........\n...........\n....X.X....\n...........\n...........\n"
+                         "...........\n....O.O....\n...........\n...........\n...........\n",
+                         niv);
+    analyse::evalue(0, 4, 6);
+    analyse::evalue(1, 8, 6);
+    casescandidatesjoueur[indexcase(4, 6)] = 1;
+    casescandidates[indexcase(8, 6)] = 1;
     remplittableliaisons();
     fixture::verifieinchange(p, [] { evalueliaisonsessais(); });
     const bool confirme = niv >= 4;
-    EXPECT_EQ(bitspaire(5, 5, pt(5, 4), pt(5, 6)), confirme ? PAIREORDI | CONFIRMEORDI : PAIREORDI);
-    EXPECT_EQ(essaiordi(5, 5).essaifait, confirme ? ESSAIPAIRE | ESSAICONFIRME : ESSAIPAIRE);
+    EXPECT_EQ(bitspaire(4, 6, pt(4, 5), pt(4, 7)), confirme ? PAIREORDI | CONFIRMEORDI : PAIREORDI);
+    EXPECT_EQ(essaiordi(4, 6).essaifait, confirme ? ESSAIPAIRE | ESSAICONFIRME : ESSAIPAIRE);
+    EXPECT_EQ(bitspaire(8, 6, pt(8, 5), pt(8, 7)), confirme ? PAIREJOUEUR | CONFIRMEJOUEUR : PAIREJOUEUR);
+    EXPECT_EQ(essaijoueur(8, 6).essaifait, confirme ? ESSAIPAIRE | ESSAICONFIRME : ESSAIPAIRE);
   }
 }
 
