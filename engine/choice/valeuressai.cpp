@@ -33,12 +33,9 @@ void effacereprises(const TListePoints& l) {
   for (int32_t k = 1; k <= nbpoints(l); ++k) pionsmorts[indexcase(ligneliste(l, k), colonneliste(l, k))] = 0;
 }
 
-// Steps 5 and 11: the status pass again from the marks after the readings
-// (the trial stone marked dead for it when `marque`), seki cleared.
-void relitstatut(analyse::TAnalyse& a, bool marque) {
-  analyse::TEssaiEnCours& e = a.essai;
-  pionsmorts = e.apreslecture;
-  if (marque) pionsmorts[e.i] = 1;
+// Steps 5 and 11: the status pass again on the dead marks in place, seki cleared.
+void relitstatut(analyse::TAnalyse& a) {
+  const analyse::TEssaiEnCours& e = a.essai;
   int32_t compte = 0;
   detectetatchaines2(compte, a.plateau, e.nbprises, e.ligne, e.colonne, 1, e.lievivante ? 1 : 0, a.couleur);
   int32_t seki = 0;
@@ -117,7 +114,9 @@ void evalueessai(TAnalyse& a) {
   if (infochaine[i][1] == 1 && tues[i] > 0 && faitmort[i] <= 0 && rec.nbtuesessai == 0 && rec.etatessai[i] != -4 &&
       (territoire[i] == lui || (territoire[i] != moi && essaiordi(R, C).valeurcoupure == 0)) && e.nbprises == 0 &&
       attaquepermise) {
-    relitstatut(a, true);
+    pionsmorts = e.apreslecture;
+    pionsmorts[i] = 1;
+    relitstatut(a);
     pionsmorts[i] = 0;
     const TMarques& apres = a.apresessai(e);
     for (int32_t q = 0; q < NBCASES; ++q)
@@ -163,7 +162,7 @@ void evalueessai(TAnalyse& a) {
       if (strategie == 1 || tues[i] == 0 || territoire[i] == lui || territoire2[i] == lui) {
         pionsmorts = e.apreslecture;
         pierreisoleemorte(p, R, C);
-        relitstatut(a, false);
+        relitstatut(a);
         testzonenoncouleur(p, R, C);
         effacereprises(e.reprises);
         if (e.lievivante && pionsmorts[i] && !e.apreslecture[i]) demarquechaine(p, R, C);

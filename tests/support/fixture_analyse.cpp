@@ -25,6 +25,7 @@ namespace fixture {
 namespace {
 
 AnalyseRacine racine;
+TListeCoups liste;  // the move list handed to the entry
 TTableExclusion exclusionordi, exclusionjoueur;  // nothing excluded from the cut search
 
 // Opening threshold of the chooser: debutpartie while numerocoup is at most this.
@@ -44,7 +45,6 @@ void entree(const TPlateau& p, int32_t taille, const Partie& g) {
   config.regle = g.regle;
   config.komi = g.komi;
   config.regleko = g.regleko;
-  static TListeCoups liste;
   int32_t n = 0;
   const bool dernier = g.dernier.ligne != 0;
   for (int32_t r = 1; r <= taille; ++r)
