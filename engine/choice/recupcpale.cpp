@@ -536,6 +536,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     int32_t e = evaluecoupcandidat(pionsmorts, c, b, q.ligne, q.colonne);
     if (compteurinvasions3 <= 2 && compteurinvasions <= 4) e *= 4;
     r_.evaluationracine[iq] = e;
+    // The record's flag byte: the families' strong-trial flag flagessai1.
     if (essaiordi(q.ligne, q.colonne).flagessai1 && !mort && (liens & LIEVIVANTE))
       bonuslecturezone(b, s, m_, d_, q.ligne, q.colonne);
   }
@@ -563,7 +564,8 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   }
   if (d_ == 3 && vrai && (casesinterdites[iq] & 1))
     s += f.fortificationordi[iq] + f.survieordi[iq] + f.surviejoueur[iq];
-  // Every depth.
+  // Every depth. The attack map is carteattaque; the map the capturable-stones
+  // term reads is the opponent's survival map.
   const TPoint deux = r_.chemin.coups[2].coup;
   if ((d_ == 2 || d_ == 3) && reel(deux) && carteattaque[ix(deux)])
     bonusstrategiecoup(b, s, m_, d_, q.ligne, q.colonne);
@@ -578,6 +580,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
                                paramniveaub + 2);
       pionsmorts = sortie;
     } else if (vrai) {
+      // The general form: the chains around the move itself.
       TMarques& sortie = n_.marques;
       sortie = pionsmorts;
       testprisechainesvoisines(marquesliaison1, sortie, b, m_, o_, profondeurlecture - 1, q, TPoint{},
@@ -611,7 +614,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   }
   if (d_ <= 2 && vrai && !phasefinale) bonuscoins(b, s, m_, m_, q.ligne, q.colonne);
   if (racine_ && vrai) {
-    if (debutpartie) estlieachainevivante2(b, q.ligne, q.colonne, m_);
+    if (debutpartie) estlieachainevivante2(b, q.ligne, q.colonne, m_);  // the opening conditions: debutpartie
     TPoint kocourant;
     pointkocourant(kocourant);
     bonusrampebord(b, s, m_, q.ligne, q.colonne);
