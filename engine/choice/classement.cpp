@@ -74,6 +74,7 @@ struct Lecture {
   TListePoints listes[PROFONDEURLECTURE + 1];
   TInfoChaine chaines[PROFONDEURLECTURE + 1];
   TMarques morts[PROFONDEURLECTURE + 1];
+  TMarques evasions[PROFONDEURLECTURE + 1];  // escape values of the weak-chain scans
   TPrisesMarquees prises[PROFONDEURLECTURE + 1];
   // The caller's chain table and dead marks, put back at the end of a ranking.
   TInfoChaine chainesentree;
@@ -102,8 +103,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
       const int32_t r = ligneliste(*reponses, k), c = colonneliste(*reponses, k);
       if (r != 0 && p[ix(r, c)] == VIDE) empilepoint(l, MAXPOINTSLISTE, r, c);
     }
-  TMarques evasion{};
-  ajoutelibertesfaibles(evasion, captures[d], p, l, MAXPOINTSLISTE, m, dernier, avantdernier);
+  ajoutelibertesfaibles(evasions[d], captures[d], p, l, MAXPOINTSLISTE, m, dernier, avantdernier);
   // Step 3.
   bool premier = true;
   int32_t b = 0;
