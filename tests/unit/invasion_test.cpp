@@ -291,6 +291,7 @@ TEST_F(Invasion, MonkeyJump) {
     TPlateau p = fixture::posemoteur(k.d);
     const int32_t j = indexcase(k.saut.first, k.saut.second);
     territoire[j] = BLANC;
+    casescandidatesjoueur.fill(0);
     casescandidatesjoueur[j] = 1;
     TListePoints liste;
     liste[0] = 0;
