@@ -219,7 +219,9 @@ TEST_F(LectureLiaison, PlyStoresStaySorted) {
     while (n < ENTREESPARTABLE && e[n].valeur != libre.valeur) ++n;
     for (int32_t k = 0; k < n; ++k) {
       EXPECT_TRUE(e[k].valeur == 0 || e[k].valeur == LIAISONFAITE) << k;
-      if (k > 0) EXPECT_LT(e[k - 1].cle, e[k].cle) << k;
+      if (k > 0) {
+        EXPECT_LT(e[k - 1].cle, e[k].cle) << k;
+      }
     }
     int32_t audela = 0;
     for (int32_t k = n; k < ENTREESPARTABLE; ++k) audela += e[k].valeur != libre.valeur || e[k].cle != libre.cle;
