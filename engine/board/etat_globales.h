@@ -208,7 +208,7 @@ GLOBALE(int32_t, maxfortification, vaut(0))
 GLOBALE(int32_t, maxcoupforce, vaut(0))
 GLOBALE(int32_t, maxtuesordi, vaut(0))           // maxima of the position analysis
 GLOBALE(int32_t, maxgainmoyo, vaut(0))
-GLOBALE(int32_t, maxprisesessais, vaut(0))
+GLOBALE(int32_t, maxprisesessais, vaut(0))       // largest kill or save count of the trials (maxcompteursessais to the families)
 GLOBALE(int32_t, interrupteurterritoire, laisse)  // territory term switch, 1 for a move (set by the move chooser)
 GLOBALE(int32_t, interrupteurbonus, laisse)       // switch of a bonus term, 0 for a move (the same)
 GLOBALE(int32_t, interrupteurcandidats, laisse)   // candidate ordering switch, 1 for a move (the same)

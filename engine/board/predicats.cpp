@@ -138,6 +138,17 @@ bool voisinmoinsde3libertes(const TPlateau& p, uint8_t c, int32_t r, int32_t col
 bool voisinmoinsde3libertes2(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
   return voisinmoinsde3libertes(p, c, r, col);
 }
+int32_t testechaineh8(const TInfoChaine& chaines, const TPlateau& p, int32_t r, int32_t col, uint8_t c) {
+  if (p[ix(r, col)] != VIDE) return 0;
+  int32_t n = 0;
+  TMarques vu = marquesvides;
+  pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] == c && chaines[j][0] == 1 && !vu[j]) comptepionschaine(n, p, vu, 0, r2, c2);
+    return false;
+  });
+  return n;
+}
 bool voisinpierremoinsde3libertes(const TPlateau& p, int32_t r, int32_t col) {
   return table(r, col, [&](int32_t j) { return pierre(p[j]) && libs(j) < 3; });
 }

@@ -275,6 +275,9 @@ bool voisincouleuratari(const TPlateau& p, uint8_t c, int32_t r, int32_t col);
 bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col);
 // The same, appending to l (up to cap) every stone of those chains, each once.
 bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col, TListePoints& l, int32_t cap);
+// Stones of c in the chains whose only liberty is the empty point (r, col),
+// by the liberties of `chaines`: those a move there takes out of atari; 0 when none.
+int32_t testechaineh8(const TInfoChaine& chaines, const TPlateau& p, int32_t r, int32_t col, uint8_t c);
 // A table neighbour of any colour is in atari.
 bool voisinatari(const TPlateau& p, int32_t r, int32_t col);
 // A board neighbour holding c has exactly 2 liberties.

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/board/types.h"
+#include "tests/support/fixture_analyse.h"
 
 namespace fixture {
 
@@ -44,5 +45,9 @@ TPlateau posemoteur(std::string_view texte);
 // Runs `f` and checks that the board, `infochaine` and `pionsmorts` are as
 // they were.
 void verifieinchange(const TPlateau& p, const std::function<void()>& f);
+
+// The engine on the diagram as a genmove leaves it before the move
+// families (analyseracine): read its maps with grille().
+AnalyseRacine& analysemoteur(std::string_view texte, const Partie& partie = {});
 
 }  // namespace fixture

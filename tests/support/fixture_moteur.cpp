@@ -25,4 +25,9 @@ void verifieinchange(const TPlateau& p, const std::function<void()>& f) {
   EXPECT_EQ(pionsmorts, morts);
 }
 
+AnalyseRacine& analysemoteur(std::string_view texte, const Partie& partie) {
+  const Position pos = diagramme(texte);
+  return analyseracine(pos.plateau, pos.taille, partie);
+}
+
 }  // namespace fixture
