@@ -213,6 +213,7 @@ GLOBALE(int32_t, maxprisesessais, vaut(0))       // largest kill or save count o
 GLOBALE(int32_t, interrupteurterritoire, laisse)  // territory term switch, 1 for a move (set by the move chooser)
 GLOBALE(int32_t, interrupteurbonus, laisse)       // switch of a bonus term, 0 for a move (the same)
 GLOBALE(int32_t, interrupteurcandidats, laisse)   // candidate ordering switch, 1 for a move (the same)
+GLOBALE(TCarte, numerotation, laisse)            // running numbers of the empty points and of each colour's chain heads, -1 on other stones (set by numerotecases)
 GLOBALE(uint8_t, coupdecide, vaut(0))            // move decided this turn
 GLOBALE(uint8_t, coupdecidejoseki, laisse)       // move decided by the joseki library (set by the joseki request)
 GLOBALE(uint8_t, flagjoseki, vaut(0))            // joseki use
@@ -247,6 +248,5 @@ GLOBALE(TMarques, zonesmortesblanc, laisse)      // white chains (set by detecte
 GLOBALE(TMarques, zonesmortesnoir, laisse)       // black chains (the same)
 
 // ---- Connection and cut analysis ---------------------------------------------------------
-GLOBALE(TCarte, numerotation, laisse)            // point numbers: empty points, black heads, white heads each from 0 in scan order, -1 other stones (set by numerotecases)
 GLOBALE(TTableLiaisons, tableliaisons, laisse)   // chain-pair link bits of the trial moves (sized and filled by remplittableliaisons, freed after the search)
 GLOBALE(int32_t, valeurconsolidation, vaut(0))   // points the engine needs (set by the position analysis, consumed by proposecoupsliaison)

@@ -91,8 +91,12 @@ int32_t budgetpropagation() {
 bool jouelecture(TPlateau& p, TNoeudLecture& n, TPoint m, uint8_t s, uint8_t u) {
   n.prises[0] = 0;
   if (!reel(m)) return true;
+  // An occupied point (the appended ko point may hold a stone) is refused:
+  // taken as played, its undo would empty a stone that was already there.
+  const int32_t i = indexcase(m.ligne, m.colonne);
+  if (p[i] != VIDE) return false;
   jouecoup(n.prises, CAPACITELECTURE, p, m.ligne, m.colonne, s, u);
-  return p[indexcase(m.ligne, m.colonne)] == s;
+  return p[i] == s;
 }
 
 void defaitlecture(TPlateau& p, TNoeudLecture& n, TPoint m, uint8_t u) {

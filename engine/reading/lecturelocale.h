@@ -130,7 +130,7 @@ void marquesterritoire(TMarques& m, const TPlateau& p, uint8_t o);
 int32_t budgetpropagation();
 
 // Plays m for s (a pass plays nothing); the capture list is reset first.
-// False when the move player refused the point.
+// False when the point is occupied or the move player refused it.
 bool jouelecture(TPlateau& p, TNoeudLecture& n, TPoint m, uint8_t s, uint8_t u);
 // Undoes m: empties it (unless a pass), puts back infochaine from the node
 // copy and the captured stones with colour u.

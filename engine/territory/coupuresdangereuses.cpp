@@ -467,7 +467,7 @@ int32_t rejouesijoueurajoue(TPlateau& p, const TMarques& A, const TMarques& B, i
     estimation1.fill(0);
     estimation2.fill(0);
     estimeterritoire(estimation1, estimation2, joue, paramniveaue, blancs, noirs, p, 0);
-    affichecartefamille(estimation1, x == 0 ? "si ordi a joue" : "si joueur a joue");
+    affichecartefamille(estimation1, joue == couleurordi ? "si ordi a joue" : "si joueur a joue");
     bilans[x] = s.couleur == NOIR ? noirs - blancs : blancs - noirs;
   }
   // Step 5.

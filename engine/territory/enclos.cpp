@@ -567,6 +567,9 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
   std::fill(std::begin(e.coup), std::end(e.coup), TPoint{});
   std::fill(std::begin(e.tueur), std::end(e.tueur), TPoint{});
   std::fill(std::begin(e.nbvitaux), std::end(e.nbvitaux), 0);
+  // Vital points belong to this reading only: a count left without its
+  // points then finds (0, 0), never a point of an earlier reading.
+  for (TVitaux& v : e.vitaux) v.fill(TPoint{});
   std::fill(std::begin(e.nbtransposition), std::end(e.nbtransposition), 0);
   e.noeuds = 0;
   const int32_t resultat = recutestdeb(1, premier, 0, ko);

@@ -112,15 +112,32 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
     f();
     p[j] = ancien;
   };
-  // Step 4. Monkey jumps, edge by edge, corners left out.
+  // The same with the stone's liberty count in the chain table, where the
+  // edge patterns read it (they never link a stone of fewer than 3).
+  const auto essaiecompte = [&](int32_t r, int32_t c, auto&& f) {
+    const int32_t j = ix(r, c);
+    const TEntreeChaine entree = infochaine[j];
+    essaie(r, c, [&] {
+      infochaine[j][0] = static_cast<uint16_t>(nblibertes(p, r, c));
+      f();
+    });
+    infochaine[j] = entree;
+  };
+  // Step 4. Monkey jumps, edge by edge, corners left out; the jump and the
+  // window points are tried with a stone of `autre`.
   for (int32_t i = 2; i <= n - 1; ++i) {
     const TPoint sauts[4] = {{i, 1}, {n, i}, {i, n}, {1, i}};
     for (const TPoint& s : sauts) {
       const int32_t j = ix(s.ligne, s.colonne);
       if (p[j] != VIDE || !zone[j] || !casescandidatesjoueur[j]) continue;
       pionsmorts = essaijoueur(s.ligne, s.colonne).*morts;
-      if (!pionlieachainevivanteforme(p, s.ligne, s.colonne, autre, joueur)) continue;
-      const int32_t diviseur = estlieachainevivanteavecmorts(pionsmorts, p, s.ligne, s.colonne, autre, joueur) ? 2 : 8;
+      bool lie = false;
+      int32_t diviseur = 8;
+      essaiecompte(s.ligne, s.colonne, [&] {
+        lie = pionlieachainevivanteforme(p, s.ligne, s.colonne, autre, joueur);
+        if (lie && estlieachainevivanteavecmorts(pionsmorts, p, s.ligne, s.colonne, autre, joueur)) diviseur = 2;
+      });
+      if (!lie) continue;
       const int32_t v = libertesponderees(p, zone, autre, s.colonne, s.ligne);
       const int32_t score = bandeinvasion(s.ligne, s.colonne) * v * 5 / diviseur;
       int32_t lmin, lmax, cmin, cmax;
@@ -128,7 +145,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
       for (int32_t r = lmin; r <= lmax; ++r)
         for (int32_t c = cmin; c <= cmax; ++c) {
           if (!k[ix(r, c)]) continue;
-          essaie(r, c, [&] {
+          essaiecompte(r, c, [&] {
             if ((r == s.ligne && c == s.colonne) || !pionlieachainevivanteforme(p, r, c, autre, joueur))
               marque(liste, cap, scores, r, c, score);
           });

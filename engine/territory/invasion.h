@@ -34,7 +34,8 @@ int32_t valeurlibertesponderee(TPlateau& p, uint8_t couleur, int32_t colonne, in
 using TCarteEssai = TMarques TEssaiCoup::*;
 
 // Scores into `scores` (cleared first) the points around monkey jumps of
-// `autre` and around bamboo joints tried with a `joueur` stone, in `autre`'s
+// `autre` (the jump and its window tried with a stone of `autre` holding its
+// liberty count) and around bamboo joints tried with a `joueur` stone, in `autre`'s
 // area, and appends each scored point once to `liste`. `morts` names the
 // trial dead map of a point, `libres` the map whose first byte is 0 when the
 // point is free. Board, infochaine and pionsmorts come back as they were.

@@ -315,7 +315,9 @@ TEST(AnalyseValeur, TwoLibertyMoveCaughtInALadderIsABadMove) {
     const TPointEssaye* t = essaye(essaisanalyse(), 5, 5);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->zone == -1000, k.prise);
-    if (k.prise) EXPECT_EQ(appel.mauvais[indexcase(5, 5)], 1);
+    if (k.prise) {
+      EXPECT_EQ(appel.mauvais[indexcase(5, 5)], 1);
+    }
   }
 }
 

@@ -55,6 +55,38 @@ TEST(Enclos, KoElsewhereLeavesTheExitsAlone) {
   EXPECT_EQ(r, DEBTUEE);
 }
 
+TEST(Enclos, AnswerDoesNotDependOnEarlierReadings) {
+  // Black moves first: taking (1,4) at (2,4) leaves one eye point and
+  // fails, then black passes, and the next ply holds a vital count whose
+  // point was never written. Read alone, after itself, or after a reading
+  // in the opposite corner that wrote vital points, the answer and the
+  // moves tried are the same.
+  ASSERT_TRUE(chargecles());
+  const char* coin =
+      "X.XOXXOO.\n.X..O.OO.\nOOOOOOOO.\nOOOOOOOO.\n.........\n.........\n.........\n.........\n.........\n";
+  const char* oppose =
+      ".........\n.........\n....OOOOO\n....OOOOO\n....OO.X.\n....OO...\n....OOX..\n....OOXXO\n....OOXXX\n";
+  const auto lit = [](const char* dessin, int32_t r, int32_t c, uint8_t dernier) {
+    TPlateau p = fixture::posemoteur(dessin);
+    niveau = 7;
+    pointko = TPoint{};
+    marquesglobales.fill(0);
+    TMarques remplie{}, zone{}, faibles{};
+    uint8_t pret = 0;
+    const TMarques morts = pionsmorts;
+    const auto avant = compteurnoeuds;
+    int32_t res = -1;
+    fixture::verifieinchange(
+        p, [&] { res = testdeb(p, remplie, pret, morts, zone, faibles, r, c, dernier, TPoint{}, TPoint{}, 0); });
+    return std::pair{res, compteurnoeuds - avant};
+  };
+  const auto seul = lit(coin, 2, 2, BLANC);
+  EXPECT_EQ(seul.first, DEBTUEE);
+  EXPECT_EQ(lit(coin, 2, 2, BLANC), seul);
+  lit(oppose, 5, 8, BLANC);
+  EXPECT_EQ(lit(coin, 2, 2, BLANC), seul);
+}
+
 // ---- After a trial move -------------------------------------------------------
 
 // Engine set-up for the trial-move tests: the engine plays white.

@@ -70,4 +70,24 @@ TEST(LectureFuite, Cases) {
   }
 }
 
+// The ko point appended to the encloser's list may hold an enclosing stone:
+// it is refused, and the stone stays where it was. White (4,5) is in atari
+// next to black (5,5), so every encloser's move is tried, the ko point last.
+TEST(LectureFuite, KoPointOnAnEnclosingStoneStaysOnTheBoard) {
+  ASSERT_TRUE(chargecles());
+  TPlateau p = fixture::posemoteur(
+      ".........\n....X....\n...X.X...\n...XOX...\n....X....\n.........\n.........\n.........\n........O\n");
+  niveau = 7;
+  parametresniveau();
+  pointko = TPoint{9, 9};
+  cacheactif = 0;
+  const TMarques exclusion = marquesvides;
+  for (const int32_t profondeur : {2, 6}) {
+    bool r = false;
+    fixture::verifieinchange(p, [&] { r = lancelecturerecu3(exclusion, NOIR, BLANC, p, 8, profondeur, 0, 0, 5, 5); });
+    EXPECT_TRUE(r) << profondeur;
+  }
+  pointko = TPoint{};
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
+#include "engine/connection/lienvivant.h"
 #include "engine/territory/invasion.h"
 #include "tests/support/fixture.h"
 
@@ -253,6 +254,62 @@ TEST_F(Invasion, NothingOutsideTheOpeningConditions) {
     EXPECT_EQ(scores, TCarte{});
     EXPECT_EQ(nbpoints(liste), 0);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// White's second-line stone (2, 8) reaches the first-line point (1, 5) by a
+// large knight's move: a monkey jump into the area white claims.
+constexpr const char* SINGE = ".........\n.......O.\n.........\n.........\n.........\n.........\n.........\n"
+                              ".........\n.........\n";
+
+constexpr const char* COIN = ".OO......\n...O.....\n.........\n.........\n.........\n.........\n.........\n"
+                             ".........\n.........\n";
+
+TEST_F(Invasion, MonkeyJump) {
+  struct Cas {
+    const char* nom;
+    const char* d;
+    std::pair<int, int> saut;
+    std::vector<std::pair<int, int>> points;  // every one scored 4 x v x 5 / 2
+  } cas[] = {
+      // v = 3 for the owned point + its three liberties in the zone; the window
+      // (1..3, 3..7) is scored but for (1, 6), a small knight from (2, 8).
+      {"a jump along the edge scores its window",
+       SINGE,
+       {1, 5},
+       {{1, 3}, {1, 4}, {1, 5}, {1, 7}, {2, 3}, {2, 4}, {2, 5}, {2, 6}, {2, 7}, {3, 3}, {3, 4}, {3, 5}, {3, 6},
+        {3, 7}}},
+      // A stone at (1, 1) would join (1, 2)-(1, 3) and reach (2, 4) by the
+      // same pattern (below), but a corner is never a jump point.
+      {"never from a corner", COIN, {1, 1}, {}},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau p = fixture::posemoteur(k.d);
+    const int32_t j = indexcase(k.saut.first, k.saut.second);
+    territoire[j] = BLANC;
+    casescandidatesjoueur.fill(0);
+    casescandidatesjoueur[j] = 1;
+    TListePoints liste;
+    liste[0] = 0;
+    TCarte scores;
+    fixture::verifieinchange(p, [&] {
+      invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
+                          &TEssaiCoup::carte1essai);
+    });
+    TCarte attendu{};
+    for (auto [r, c] : k.points) attendu[indexcase(r, c)] = 4 * 6 * 5 / 2;
+    EXPECT_EQ(scores, attendu) << fixture::grille(scores, 9);
+    EXPECT_EQ(nbpoints(liste), static_cast<int32_t>(k.points.size()));
+  }
+  // The corner stone would be linked.
+  TPlateau p = fixture::posemoteur(COIN);
+  p[indexcase(1, 1)] = BLANC;
+  calculelibertes(p);
+  EXPECT_TRUE(pionlieachainevivanteforme(p, 1, 1, BLANC, NOIR));
 }
 
 }  // namespace

@@ -189,6 +189,48 @@ TEST_F(LectureLiaison, NodeBudget) {
   EXPECT_EQ(depassementliaison, 0);
 }
 
+// The per-ply stores of plies 3 to 20 after a long reading: each table holds
+// its entries first, sorted by signed key, one per key, with the node values
+// 0 or LIAISONFAITE; nothing is written past a table's entries.
+TEST_F(LectureLiaison, PlyStoresStaySorted) {
+  TPlateau p = fixture::posemoteur(R"(
+    X.OO.X..O
+    .X.O.XX.X
+    O..OO....
+    ...O.X..O
+    .......X.
+    XX.O.OO..
+    ..O.X...X
+    .OX..XX..
+    O...O...X)");
+  constexpr TEntreeCle libre{-7, 0};
+  for (TEntreeCle& e : tabletranspositionliaison) e = libre;
+  niveau = 10;
+  parametresniveau();
+  flaglectureyeux = 1;
+  const TMarques vide = marquesvides;
+  peutlierdeuxpions(p, vide, vide, 1, 3, 5, 6, 6, TPoint{});
+  ASSERT_GT(noeudsliaison(), BUDGETLIAISON);
+  int32_t ecrites = 0;
+  for (int32_t t = 0; t < NBTABLESLIAISON; ++t) {
+    SCOPED_TRACE("ply " + std::to_string(t + PREMIERETABLE));
+    const TEntreeCle* e = tabletranspositionliaison + static_cast<std::ptrdiff_t>(t) * ENTREESPARTABLE;
+    int32_t n = 0;
+    while (n < ENTREESPARTABLE && e[n].valeur != libre.valeur) ++n;
+    for (int32_t k = 0; k < n; ++k) {
+      EXPECT_TRUE(e[k].valeur == 0 || e[k].valeur == LIAISONFAITE) << k;
+      if (k > 0) {
+        EXPECT_LT(e[k - 1].cle, e[k].cle) << k;
+      }
+    }
+    int32_t audela = 0;
+    for (int32_t k = n; k < ENTREESPARTABLE; ++k) audela += e[k].valeur != libre.valeur || e[k].cle != libre.cle;
+    EXPECT_EQ(audela, 0);
+    ecrites += n;
+  }
+  EXPECT_GT(ecrites, 0);
+}
+
 // The distance rings: whole chains of either colour at ring 2, an own chain
 // of ring 3 bringing its liberties, opponent stones never beyond ring 2 and
 // a solid opponent chain letting nothing through unless map A flags it.

@@ -91,6 +91,24 @@ TEST(LectureCoupure, CapturableFirstMoveCountsAsOneMoveGained) {
   }
 }
 
+// The ko point appended to the first mover's list may hold a stone of the
+// first mover: it is refused, and the stone stays where it was.
+TEST(LectureCoupure, KoPointOnAFirstMoverStoneStaysOnTheBoard) {
+  constexpr const char* d =
+      "O........\n.........\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n";
+  for (const int32_t profondeur : {1, 3, 6}) {
+    TPlateau p = pose(d, 7);
+    pointko = TPoint{1, 1};
+    EXPECT_EQ(coupure(p, profondeur, 5, 5), profondeur / 2) << profondeur;
+  }
+  for (const uint8_t avant : {0, 1}) {
+    TPlateau p = pose(d, 7);
+    territoire.fill(BLANC);
+    pointko = TPoint{1, 1};
+    EXPECT_GE(point(p, 5, 4, avant), 0);
+  }
+}
+
 TEST(LecturePoint, NoTerritoryWithinThreePliesGivesZero) {
   struct Cas { const char* nom; int32_t dmin; bool positif; };
   for (const Cas k : {Cas{"none", 0, false}, Cas{"from distance 2", 2, false}, Cas{"from distance 1", 1, true}}) {

@@ -142,6 +142,24 @@ TEST(PropagationTerritoire, OwnerCapturingTheChainGivesZero) {
   }
 }
 
+// The ko point appended to the owner's list may hold a stone of the owner:
+// it is refused like a suicide, never "undone" off the board.
+TEST(PropagationRestaure, KoPointOnAnOwnerStoneStaysOnTheBoard) {
+  constexpr const char* d =
+      "O........\n.........\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n";
+  for (const int32_t niv : {1, 7}) {
+    for (const uint8_t avant : {0, 1}) {
+      TPlateau p = pose(d, niv);
+      territoire.fill(BLANC);
+      pointko = TPoint{1, 1};
+      const int32_t v = lit(p, 5, 5, avant);
+      EXPECT_EQ(p[indexcase(1, 1)], BLANC);
+      EXPECT_GE(v, 0);
+      EXPECT_LE(v, paramniveauc / 2 + 3);
+    }
+  }
+}
+
 TEST(PropagationEntree, PointWithoutChainStoneGoesToPointReading) {
   for (const char pierre : {'.', 'O'}) {
     for (const uint8_t avant : {0, 1}) {
