@@ -129,7 +129,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
       s += m == racine ? 10 : -10;
     }
     // Step 3.5
-    if (limite > d) {
+    if (limite > d && d < PROFONDEURLECTURE) {
       captures[d + 1] = n;
       lis(cellule, s, d + 1, o, m, TPoint{r, c}, dernier);
     } else {
