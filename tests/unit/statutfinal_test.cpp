@@ -5,8 +5,11 @@
 #include <string>
 
 #include "engine/board/etat.h"
+#include "engine/choice/entree.h"
 #include "engine/choice/statutfinal.h"
+#include "frontend/moteur.h"
 #include "tests/support/fixture.h"
+#include "tests/support/frontend_gtp.h"
 
 namespace {
 
@@ -202,6 +205,75 @@ TEST(StatutFinal, RepeatedCallsGiveTheSameAnswer) {
   EXPECT_EQ(premier.statut, second.statut);
   EXPECT_EQ(premier.noir, second.noir);
   EXPECT_EQ(premier.blanc, second.blanc);
+}
+
+// ---- Through final_status_list -------------------------------------------------------
+// The front end with this final status in place of its engine entry: the
+// game's board and move list, no prisoners.
+void statutmoteur(const TPlateau& p, const TConfig& config, const TListeCoups& liste, TCarte& statut, int32_t& a,
+                  int32_t& b) {
+  statutfinal(p, config, a, b, statut, 0, 0, liste);
+}
+const TEntreesMoteur kEntrees{genmoveordi, genmovenettoyage, statutmoteur};
+
+class StatutFinalGtp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    frontendtest::nouvellepartie();
+    seam::fixeentreesmoteur(&kEntrees);
+    ASSERT_EQ(frontendtest::repond("boardsize 9"), "");
+  }
+  void TearDown() override { seam::fixeentreesmoteur(nullptr); }
+  // Plays the diagram's stones, black's first.
+  void pose(std::string_view diagramme) {
+    const fixture::Position pos = fixture::diagramme(diagramme);
+    for (uint8_t c : {NOIR, BLANC})
+      for (int r = 1; r <= 9; ++r)
+        for (int k = 1; k <= 9; ++k)
+          if (pos.plateau[indexcase(r, k)] == c) {
+            ASSERT_EQ(frontendtest::repond(std::string(c == NOIR ? "play b " : "play w ") + gtpvertex(r, k)), "");
+          }
+  }
+  static std::string liste(const char* mot) { return frontendtest::repond(std::string("final_status_list ") + mot); }
+};
+
+TEST_F(StatutFinalGtp, EmptyBoardGivesEmptyLists) {
+  for (const char* mot : {"dead", "alive", "seki"}) EXPECT_EQ(liste(mot), "") << mot;
+}
+
+TEST_F(StatutFinalGtp, LoneStoneInEnemyAreaIsDeadAndTheGameStays) {
+  pose(kPierreIsolee);
+  const TPlateau plateau = plateaugtp;
+  const TListeCoups coups = listecoupsgtp;
+  EXPECT_EQ(liste("dead"), gtpvertex(2, 3) + " ");
+  const std::string vivants = liste("alive");
+  EXPECT_EQ(vivants.find(gtpvertex(2, 3)), std::string::npos);
+  EXPECT_NE(vivants.find(gtpvertex(5, 1)), std::string::npos);
+  EXPECT_NE(vivants.find(gtpvertex(6, 8)), std::string::npos);
+  EXPECT_EQ(liste("seki"), "");
+  // Asked again: the same answers, the game untouched.
+  EXPECT_EQ(liste("dead"), gtpvertex(2, 3) + " ");
+  EXPECT_EQ(liste("alive"), vivants);
+  EXPECT_EQ(plateaugtp, plateau);
+  ASSERT_EQ(listecoupsgtp[0].ligne, coups[0].ligne);
+  for (int32_t k = 1; k <= coups[0].ligne; ++k) {
+    EXPECT_EQ(listecoupsgtp[k].couleur, coups[k].couleur);
+    EXPECT_EQ(listecoupsgtp[k].ligne, coups[k].ligne);
+    EXPECT_EQ(listecoupsgtp[k].colonne, coups[k].colonne);
+  }
+}
+
+TEST_F(StatutFinalGtp, SekiStonesAreListedAsSekiAndAlive) {
+  pose(kSeki);
+  const std::string seki = liste("seki");
+  const std::string vivants = liste("alive");
+  for (auto [r, c] : {std::pair{1, 2}, {1, 4}, {2, 1}, {3, 3}}) {
+    EXPECT_NE(seki.find(gtpvertex(r, c) + " "), std::string::npos) << r << "," << c;
+    EXPECT_NE(vivants.find(gtpvertex(r, c) + " "), std::string::npos) << r << "," << c;
+  }
+  EXPECT_EQ(seki.find(gtpvertex(1, 7) + " "), std::string::npos);
+  EXPECT_NE(vivants.find(gtpvertex(1, 7) + " "), std::string::npos);
+  EXPECT_EQ(liste("dead"), "");
 }
 
 }  // namespace
