@@ -68,6 +68,16 @@ int32_t cherchecletransposition(uint32_t cle, int32_t table, int32_t nombre, con
                  [&](int32_t j) { return t[j - 1].valeur; });
 }
 
+void inserecletransposition(uint32_t cle, int32_t valeur, int32_t position, int32_t table, int32_t& nombre,
+                            TEntreeCle* store) {
+  if (nombre >= ENTREESPARTABLE || position < 1 || position > nombre + 1) return;
+  // Entry j (from 1) is t[j - 1].
+  TEntreeCle* t = store + static_cast<std::ptrdiff_t>(table - PREMIERETABLE) * ENTREESPARTABLE;
+  std::memmove(&t[position], &t[position - 1], static_cast<size_t>(nombre + 1 - position) * sizeof(TEntreeCle));
+  t[position - 1] = {valeur, static_cast<int32_t>(cle)};
+  ++nombre;
+}
+
 int32_t cherchecleparcible(const uint32_t& cle, const TCasierPrise (&store)[2][NBCASES], int32_t genre,
                            int32_t colonne, int32_t ligne) {
   const TCasierPrise& b = store[genre - 1][indexcase(ligne, colonne)];

@@ -30,6 +30,11 @@ inline void xorclemoyo(uint32_t& cle, int32_t ligne, int32_t colonne) {
 // Result <= 0: found, the stored value negated. Result > 0: the 1-based
 // position where the key belongs (1..nombre+1). Keys compare as signed.
 int32_t cherchecletransposition(uint32_t cle, int32_t table, int32_t nombre, const TEntreeCle* store);
+// Puts (valeur, cle) at `position` (as the look-up gave it) of table `table`,
+// the later entries moving up, and counts it in `nombre`; a full table or a
+// position outside 1..nombre+1 takes nothing.
+void inserecletransposition(uint32_t cle, int32_t valeur, int32_t position, int32_t table, int32_t& nombre,
+                            TEntreeCle* store);
 
 // The same search in the bucket (genre 1..2, ligne, colonne) of a per-point
 // store laid out like cacheprise (count in word 0).

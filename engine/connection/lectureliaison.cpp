@@ -102,12 +102,7 @@ bool cherche(TEtatLiaison& e, int32_t pli, uint32_t cle, int32_t& position) {
 // After a miss the value found goes in at its sorted place, the later
 // entries moving up; a full table takes no more.
 void insere(TEtatLiaison& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
-  int32_t& n = e.remplissage[pli];
-  if (n >= ENTREESPARTABLE || position < 1 || position > n + 1) return;
-  TEntreeCle* t = tabletranspositionliaison + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE;
-  std::memmove(&t[position], &t[position - 1], static_cast<size_t>(n + 1 - position) * sizeof(TEntreeCle));
-  t[position - 1] = {valeur, static_cast<int32_t>(cle)};
-  ++n;
+  inserecletransposition(cle, valeur, position, pli, e.remplissage[pli], tabletranspositionliaison);
 }
 
 // ---- Small tests on the sides ---------------------------------------------------------------

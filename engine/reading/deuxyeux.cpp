@@ -40,13 +40,7 @@ bool chercheyeux(TEtatYeux& e, int32_t pli, uint32_t cle, int32_t& position) {
 // After a miss, the value read for the key goes in at the position the
 // look-up returned, the later entries moving up; a full table takes no more.
 void insereyeux(TEtatYeux& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
-  int32_t& n = e.remplissage[pli];
-  if (n >= ENTREESPARTABLE || position < 1 || position > n + 1) return;
-  // Entry j (from 1) is t[j - 1].
-  TEntreeCle* t = tablehachyeux + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE;
-  std::memmove(&t[position], &t[position - 1], static_cast<size_t>(n + 1 - position) * sizeof(TEntreeCle));
-  t[position - 1] = {valeur, static_cast<int32_t>(cle)};
-  ++n;
+  inserecletransposition(cle, valeur, position, pli, e.remplissage[pli], tablehachyeux);
 }
 
 // The move in play at a node and what it did.

@@ -152,10 +152,6 @@ int32_t chercheliaison(const TPlisLecture& t, int32_t p, uint32_t cle) {
 }
 
 void insereliaison(TPlisLecture& t, int32_t p, int32_t position, uint32_t cle, int32_t valeur) {
-  int32_t& n = t.nbcles[static_cast<size_t>(p)];
-  if (p < PREMIERETABLE || p > DERNIERPLILIAISON || n >= ENTREESPARTABLE || position < 1 || position > n + 1) return;
-  TEntreeCle* table = tabletranspositionliaison + static_cast<size_t>(p - PREMIERETABLE) * ENTREESPARTABLE;
-  for (int32_t j = n; j >= position; --j) table[j] = table[j - 1];
-  table[position - 1] = TEntreeCle{valeur, static_cast<int32_t>(cle)};
-  ++n;
+  if (p < PREMIERETABLE || p > DERNIERPLILIAISON) return;
+  inserecletransposition(cle, valeur, position, p, t.nbcles[static_cast<size_t>(p)], tabletranspositionliaison);
 }

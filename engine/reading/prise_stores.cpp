@@ -13,13 +13,7 @@ int32_t cherchetranspositionprise(const TEtatPrise& e, int32_t pli, uint32_t cle
 // Inserts at `position` (from the look-up) keeping the keys sorted; a full
 // table takes no more.
 void inseretranspositionprise(TEtatPrise& e, int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
-  int32_t& n = e.nbtransposition[pli];
-  if (n >= ENTREESPARTABLE || position < 1 || position > n + 1) return;
-  // Entry j (from 1) is t[j - 1].
-  TEntreeCle* t = tablehachrecu + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE;
-  std::memmove(&t[position], &t[position - 1], static_cast<size_t>(n + 1 - position) * sizeof(TEntreeCle));
-  t[position - 1] = {valeur, static_cast<int32_t>(cle)};
-  ++n;
+  inserecletransposition(cle, valeur, position, pli, e.nbtransposition[pli], tablehachrecu);
 }
 
 TCasierPrise& casierprise(const TEtatPrise& e) { return cacheprise[e.couleurcache - 1][indexcase(e.cl, e.cc)]; }

@@ -86,12 +86,7 @@ bool dansprises(const TListePoints& prises, const TPoint& m) {
 }
 
 void inseretable(int32_t pli, int32_t position, uint32_t cle, int32_t valeur) {
-  int32_t& nb = vie.nbtables[pli];
-  if (nb >= ENTREESPARTABLE || position < 1 || position > nb + 1) return;
-  TEntreeCle* t = tablehachrecu + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE;
-  std::memmove(&t[position], &t[position - 1], static_cast<size_t>(nb + 1 - position) * sizeof(TEntreeCle));
-  t[position - 1] = {valeur, static_cast<int32_t>(cle)};
-  ++nb;
+  inserecletransposition(cle, valeur, position, pli, vie.nbtables[pli], tablehachrecu);
 }
 
 // Appends the liberties of the chain at (r, c) not yet set in `vu` (the ko

@@ -364,13 +364,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
           resultat = -t;
         } else {
           resultat = recutestdeb(pli + 1, autre, cleenfant, koenfant);
-          int32_t& nb = e.nbtransposition[pli];
-          if (nb < ENTREESPARTABLE) {
-            TEntreeCle* table = tablehachrecu + static_cast<std::ptrdiff_t>(pli - PREMIERETABLE) * ENTREESPARTABLE;
-            std::memmove(&table[t], &table[t - 1], static_cast<size_t>(nb + 1 - t) * sizeof(TEntreeCle));
-            table[t - 1] = TEntreeCle{resultat, static_cast<int32_t>(cleenfant)};
-            ++nb;
-          }
+          inserecletransposition(cleenfant, resultat, t, pli, e.nbtransposition[pli], tablehachrecu);
         }
       } else {
         resultat = pli < e.P ? recutestdeb(pli + 1, autre, cleenfant, koenfant) : 0;

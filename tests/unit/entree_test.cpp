@@ -220,7 +220,9 @@ TEST(EntreeMoteur, WithoutAPickTheSearchAnswers) {
   entreemoteur(BLANC, partie(9), l, 2, -1, 0, false, r);
   EXPECT_EQ(r.couleur, BLANC);
   EXPECT_GT(compteurnoeudsprise, 0);
-  if (r.ligne != 0) EXPECT_EQ(plateaumoteur[indexcase(r.ligne, r.colonne)], VIDE);
+  if (r.ligne != 0) {
+    EXPECT_EQ(plateaumoteur[indexcase(r.ligne, r.colonne)], VIDE);
+  }
   EXPECT_EQ(derniercoup.ligne, 5);
   EXPECT_EQ(avantderniercoup.ligne, 7);
   EXPECT_EQ(plateaudepart, plateaumoteur);
