@@ -6,6 +6,22 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// Clears and fills both "coup force mort ou invasion" maps; points into the
-// list. `p` is working space and comes back.
+// Clears and fills both "coup force mort ou invasion" maps from the trial
+// records of both sides; points into the list. `p` is working space and
+// comes back, as do infochaine and pionsmorts; maxcoupforce is raised.
 void coupforcefortifouinvasion(TListePoints& liste, int32_t cap, TPlateau& p, TCarte& ordi, TCarte& joueur);
+
+// Value of the forced move of the chain at (ligne, colonne) after its trial
+// move (0 = none). `w` are the linking marks, `q` the candidate marks;
+// `cote` is 1 for the engine's trials. Board, infochaine and pionsmorts come
+// back; the point is left cleared in the side's first weak list.
+int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t colonne, int32_t retrecit,
+                         const TMarques& q, uint8_t cote);
+
+// The empty point opens into k's territory.
+bool testpousseeterritoire(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t k);
+
+// Adds 1 on `compte` at every empty point reached from the point by paths of
+// at most `limite` steps (every path counts; the start is not counted).
+void inondevidesdistance(const TPlateau& p, TMarques& compte, int32_t limite, int32_t ligne, int32_t colonne,
+                         int32_t pas);
