@@ -3,14 +3,13 @@
 // test framework here.
 #pragma once
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/board/types.h"
+#include "tests/unit/suite_blocs.h"
 #include "engine/board/voisin.h"
 
 namespace suiteenclos {
@@ -30,98 +29,39 @@ struct Cas {
   std::string erreur;              // non-empty when the block is malformed
 };
 
-// Path of the suite next to the source tree, from this header's own path.
-inline std::string chemin() {
-  std::string f = __FILE__;
-  const auto k = f.rfind("tests/unit/");
-  return (k == std::string::npos ? std::string() : f.substr(0, k)) + "tests/data/enclos.txt";
-}
-
-inline TPoint litpoint(std::istringstream& mots) {
-  std::string s;
-  mots >> s;
-  TPoint m{};
-  if (s != "none" && !s.empty()) {
-    m.ligne = std::stoi(s);
-    mots >> m.colonne;
-  }
-  return m;
-}
+inline std::string chemin() { return suites::chemin("tests/data/enclos.txt"); }
 
 inline std::vector<Cas> lit(const std::string& fichier = chemin()) {
-  std::vector<Cas> cas;
-  std::ifstream in(fichier);
-  std::string ligne;
-  Cas c;
-  bool ouvert = false, diagramme = false;
-  int32_t rang = 0;
-  auto ferme = [&] {
-    if (ouvert) {
-      if (c.taille == 0 || rang != c.taille) c.erreur = "diagram";
-      else if (c.ligne < 1 || c.ligne > c.taille || c.colonne < 1 || c.colonne > c.taille)
-        c.erreur = "chain";
-      else if (c.attendu < 0)
-        c.erreur = "expect";
-      cas.push_back(c);
-    }
-    c = Cas{};
-    ouvert = diagramme = false;
-    rang = 0;
-  };
-  while (std::getline(in, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    if (!ligne.empty() && ligne[0] == '#') continue;
-    if (ligne.empty()) {
-      ferme();
-      continue;
-    }
-    std::istringstream mots(ligne);
-    std::string mot;
-    mots >> mot;
-    if (diagramme && mot.find_first_not_of("XO.+") == std::string::npos && mot.size() == ligne.size()) {
-      if (c.taille == 0) c.taille = static_cast<int32_t>(mot.size());
-      if (static_cast<int32_t>(mot.size()) != c.taille || rang >= c.taille || c.taille > TAILLEMAX) {
-        c.erreur = "diagram";
-        continue;
-      }
-      ++rang;
-      for (int32_t k = 0; k < c.taille; ++k)
-        c.plateau[indexcase(rang, k + 1)] = mot[k] == 'X' ? NOIR : mot[k] == 'O' ? BLANC : VIDE;
-      continue;
-    }
-    diagramme = false;
-    if (mot == "case") {
-      ferme();
-      ouvert = true;
-      mots >> c.nom;
-    } else if (mot == "note") {
-      std::getline(mots, c.note);
-    } else if (mot == "board") {
-      diagramme = true;
-    } else if (mot == "chain") {
-      mots >> c.ligne >> c.colonne;
-    } else if (mot == "last") {
-      std::string s;
-      mots >> s;
-      c.dernier = s == "O" ? BLANC : NOIR;
-    } else if (mot == "level") {
-      mots >> c.niveau;
-    } else if (mot == "ko") {
-      c.ko = litpoint(mots);
-    } else if (mot == "trigger") {
-      c.declencheur = litpoint(mots);
-    } else if (mot == "dead") {
-      c.morts.push_back(litpoint(mots));
-    } else if (mot == "zoneonly") {
-      c.zoneseule = 1;
-    } else if (mot == "expect") {
-      mots >> c.attendu;
-    } else {
-      c.erreur = "line: " + ligne;
-    }
-  }
-  ferme();
-  return cas;
+  return suites::litblocs<Cas>(
+      fichier,
+      [](Cas& c, const std::string& mot, std::istringstream& mots) {
+        if (mot == "chain") {
+          mots >> c.ligne >> c.colonne;
+        } else if (mot == "last") {
+          std::string s;
+          mots >> s;
+          c.dernier = s == "O" ? BLANC : NOIR;
+        } else if (mot == "level") {
+          mots >> c.niveau;
+        } else if (mot == "ko") {
+          c.ko = suites::litpoint(mots);
+        } else if (mot == "trigger") {
+          c.declencheur = suites::litpoint(mots);
+        } else if (mot == "dead") {
+          c.morts.push_back(suites::litpoint(mots));
+        } else if (mot == "zoneonly") {
+          c.zoneseule = 1;
+        } else if (mot == "expect") {
+          mots >> c.attendu;
+        } else {
+          return false;
+        }
+        return true;
+      },
+      [](Cas& c) {
+        if (c.ligne < 1 || c.ligne > c.taille || c.colonne < 1 || c.colonne > c.taille) c.erreur = "chain";
+        else if (c.attendu < 0) c.erreur = "expect";
+      });
 }
 
 // Puts the engine on the case: size, tables, chain table, level, no dead

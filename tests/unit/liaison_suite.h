@@ -3,8 +3,6 @@
 // No test framework here.
 #pragma once
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +14,7 @@
 #include "engine/board/types.h"
 #include "engine/connection/lectureliaison.h"
 #include "engine/connection/liaisonvorn.h"
+#include "tests/unit/suite_blocs.h"
 
 namespace suiteliaison {
 
@@ -32,102 +31,52 @@ struct Cas {
   std::vector<TPoint> groupe;     // further chains of the target group
   bool lie = false;               // expected answer
   bool statique = false;          // answered without a reading
+  bool lu = false;                // an expect line was read
   std::string erreur;             // non-empty when the block is malformed
 };
 
-// Path of the file next to the source tree, from this header's own path.
-inline std::string chemin() {
-  std::string f = __FILE__;
-  const auto k = f.rfind("tests/unit/");
-  return (k == std::string::npos ? std::string() : f.substr(0, k)) + "tests/data/liaison.txt";
-}
+inline std::string chemin() { return suites::chemin("tests/data/liaison.txt"); }
 
 inline std::vector<Cas> lit(const std::string& fichier = chemin()) {
-  std::vector<Cas> cas;
-  std::ifstream in(fichier);
-  std::string ligne;
-  Cas c;
-  bool ouvert = false, diagramme = false, attendu = false;
-  int32_t rang = 0;
-  auto ferme = [&] {
-    if (ouvert) {
-      if (c.taille == 0 || rang != c.taille) c.erreur = "diagram";
-      if (c.pierre.ligne == 0 || c.autre.ligne == 0) c.erreur = "stone";
-      if (!attendu) c.erreur = "expect";
-      cas.push_back(c);
-    }
-    c = Cas{};
-    ouvert = diagramme = attendu = false;
-    rang = 0;
-  };
-  auto point = [](std::istringstream& mots) {
-    TPoint q;
-    mots >> q.ligne >> q.colonne;
-    return q;
-  };
-  while (std::getline(in, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    if (!ligne.empty() && ligne[0] == '#') continue;
-    if (ligne.empty()) {
-      ferme();
-      continue;
-    }
-    std::istringstream mots(ligne);
-    std::string mot;
-    mots >> mot;
-    if (diagramme && mot.find_first_not_of("XO.+") == std::string::npos && mot.size() == ligne.size()) {
-      if (c.taille == 0) c.taille = static_cast<int32_t>(mot.size());
-      if (static_cast<int32_t>(mot.size()) != c.taille || rang >= c.taille || c.taille > TAILLEMAX) {
-        c.erreur = "diagram";
-        continue;
-      }
-      ++rang;
-      for (int32_t k = 0; k < c.taille; ++k)
-        c.plateau[indexcase(rang, k + 1)] = mot[k] == 'X' ? NOIR : mot[k] == 'O' ? BLANC : VIDE;
-      continue;
-    }
-    diagramme = false;
-    if (mot == "case") {
-      ferme();
-      ouvert = true;
-      mots >> c.nom;
-    } else if (mot == "note") {
-      std::getline(mots, c.note);
-    } else if (mot == "board") {
-      diagramme = true;
-    } else if (mot == "reading") {
-      std::string s;
-      mots >> s;
-      c.paire = s == "pair";
-      if (s != "pair" && s != "group") c.erreur = "reading";
-    } else if (mot == "stone") {
-      c.pierre = point(mots);
-    } else if (mot == "other") {
-      c.autre = point(mots);
-    } else if (mot == "level") {
-      mots >> c.niveau;
-    } else if (mot == "mode") {
-      mots >> c.mode;
-    } else if (mot == "dead") {
-      c.morts.push_back(point(mots));
-    } else if (mot == "group") {
-      c.groupe.push_back(point(mots));
-    } else if (mot == "capturable") {
-      c.prenables.push_back(point(mots));
-    } else if (mot == "static") {
-      c.statique = true;
-    } else if (mot == "expect") {
-      std::string s;
-      mots >> s;
-      attendu = true;
-      c.lie = s == "linked";
-      if (s != "linked" && s != "cut") c.erreur = "expect";
-    } else {
-      c.erreur = "line: " + ligne;
-    }
-  }
-  ferme();
-  return cas;
+  return suites::litblocs<Cas>(
+      fichier,
+      [](Cas& c, const std::string& mot, std::istringstream& mots) {
+        if (mot == "reading") {
+          std::string s;
+          mots >> s;
+          c.paire = s == "pair";
+          if (s != "pair" && s != "group") c.erreur = "reading";
+        } else if (mot == "stone") {
+          c.pierre = suites::litcoordonnees(mots);
+        } else if (mot == "other") {
+          c.autre = suites::litcoordonnees(mots);
+        } else if (mot == "level") {
+          mots >> c.niveau;
+        } else if (mot == "mode") {
+          mots >> c.mode;
+        } else if (mot == "dead") {
+          c.morts.push_back(suites::litcoordonnees(mots));
+        } else if (mot == "group") {
+          c.groupe.push_back(suites::litcoordonnees(mots));
+        } else if (mot == "capturable") {
+          c.prenables.push_back(suites::litcoordonnees(mots));
+        } else if (mot == "static") {
+          c.statique = true;
+        } else if (mot == "expect") {
+          std::string s;
+          mots >> s;
+          c.lu = true;
+          c.lie = s == "linked";
+          if (s != "linked" && s != "cut") c.erreur = "expect";
+        } else {
+          return false;
+        }
+        return true;
+      },
+      [](Cas& c) {
+        if (c.pierre.ligne == 0 || c.autre.ligne == 0) c.erreur = "stone";
+        if (!c.lu) c.erreur = "expect";
+      });
 }
 
 // The maps of one problem: A and B from its chains, and for a group reading

@@ -3,8 +3,6 @@
 // benchmark. No test framework here.
 #pragma once
 #include <cstdint>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/types.h"
+#include "tests/unit/suite_blocs.h"
 #include "engine/board/voisin.h"
 #include "engine/reading/vieetmort.h"
 
@@ -30,114 +29,65 @@ struct Cas {
   int32_t niveau = 7;
   bool statique = false;           // answered without a move tried
   int32_t attendu = 0;
+  bool lu = false;                 // an expect line was read
   std::string erreur;              // non-empty when the block is malformed
 
   // The colour that has just moved: the other one.
   uint8_t dernier() const { return static_cast<uint8_t>(1 - trait); }
 };
 
-inline std::string chemin() {
-  std::string f = __FILE__;
-  const auto k = f.rfind("tests/unit/");
-  return (k == std::string::npos ? std::string() : f.substr(0, k)) + "tests/data/vieetmort.txt";
-}
+inline std::string chemin() { return suites::chemin("tests/data/vieetmort.txt"); }
 
 inline std::vector<Cas> lit(const std::string& fichier = chemin()) {
-  std::vector<Cas> cas;
-  std::ifstream in(fichier);
-  std::string ligne;
-  Cas c;
-  bool ouvert = false, diagramme = false, attendu = false;
-  int32_t rang = 0;
-  auto ferme = [&] {
-    if (ouvert) {
-      const auto dedans = [&](const TPoint& q) {
-        return q.ligne >= 1 && q.ligne <= c.taille && q.colonne >= 1 && q.colonne <= c.taille;
-      };
-      if (c.taille == 0 || rang != c.taille) c.erreur = "diagram";
-      else if (!dedans({c.ligne, c.colonne}) || c.plateau[indexcase(c.ligne, c.colonne)] == VIDE)
-        c.erreur = "chain";
-      else if (!attendu)
-        c.erreur = "expect";
-      for (const auto& q : c.faibles)
-        if (!dedans(q) || c.plateau[indexcase(q.ligne, q.colonne)] == VIDE) c.erreur = "weak";
-      for (const auto& q : c.morts)
-        if (!dedans(q) || c.plateau[indexcase(q.ligne, q.colonne)] == VIDE) c.erreur = "dead";
-      cas.push_back(c);
-    }
-    c = Cas{};
-    ouvert = diagramme = attendu = false;
-    rang = 0;
-  };
-  const auto point = [](std::istringstream& mots) {
-    TPoint q;
-    mots >> q.ligne >> q.colonne;
-    return q;
-  };
-  while (std::getline(in, ligne)) {
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    if (!ligne.empty() && ligne[0] == '#') continue;
-    if (ligne.empty()) {
-      ferme();
-      continue;
-    }
-    std::istringstream mots(ligne);
-    std::string mot;
-    mots >> mot;
-    if (diagramme && mot.find_first_not_of("XO.+") == std::string::npos && mot.size() == ligne.size()) {
-      if (c.taille == 0) c.taille = static_cast<int32_t>(mot.size());
-      if (static_cast<int32_t>(mot.size()) != c.taille || rang >= c.taille || c.taille > TAILLEMAX) {
-        c.erreur = "diagram";
-        continue;
-      }
-      ++rang;
-      for (int32_t k = 0; k < c.taille; ++k)
-        c.plateau[indexcase(rang, k + 1)] = mot[k] == 'X' ? NOIR : mot[k] == 'O' ? BLANC : VIDE;
-      continue;
-    }
-    diagramme = false;
-    if (mot == "case") {
-      ferme();
-      ouvert = true;
-      mots >> c.nom;
-    } else if (mot == "note") {
-      std::getline(mots, c.note);
-    } else if (mot == "board") {
-      diagramme = true;
-    } else if (mot == "chain") {
-      mots >> c.ligne >> c.colonne;
-    } else if (mot == "tomove") {
-      std::string s;
-      mots >> s;
-      c.trait = s == "O" ? BLANC : NOIR;
-      if (s != "O" && s != "X") c.erreur = "tomove";
-    } else if (mot == "weak") {
-      c.faibles.push_back(point(mots));
-    } else if (mot == "dead") {
-      c.morts.push_back(point(mots));
-    } else if (mot == "point") {
-      c.point = point(mots);
-    } else if (mot == "ko") {
-      c.ko = point(mots);
-    } else if (mot == "level") {
-      mots >> c.niveau;
-    } else if (mot == "static") {
-      c.statique = true;
-    } else if (mot == "expect") {
-      std::string s;
-      mots >> s;
-      attendu = true;
-      if (s == "alive") c.attendu = VIEVIVANTE;
-      else if (s == "dead") c.attendu = VIEMORTE;
-      else if (s == "toolarge") c.attendu = VIETROPGRANDE;
-      else if (s == "outside") c.attendu = VIEAILLEURS;
-      else c.erreur = "expect";
-    } else {
-      c.erreur = "line: " + ligne;
-    }
-  }
-  ferme();
-  return cas;
+  return suites::litblocs<Cas>(
+      fichier,
+      [](Cas& c, const std::string& mot, std::istringstream& mots) {
+        if (mot == "chain") {
+          mots >> c.ligne >> c.colonne;
+        } else if (mot == "tomove") {
+          std::string s;
+          mots >> s;
+          c.trait = s == "O" ? BLANC : NOIR;
+          if (s != "O" && s != "X") c.erreur = "tomove";
+        } else if (mot == "weak") {
+          c.faibles.push_back(suites::litcoordonnees(mots));
+        } else if (mot == "dead") {
+          c.morts.push_back(suites::litcoordonnees(mots));
+        } else if (mot == "point") {
+          c.point = suites::litcoordonnees(mots);
+        } else if (mot == "ko") {
+          c.ko = suites::litcoordonnees(mots);
+        } else if (mot == "level") {
+          mots >> c.niveau;
+        } else if (mot == "static") {
+          c.statique = true;
+        } else if (mot == "expect") {
+          std::string s;
+          mots >> s;
+          c.lu = true;
+          if (s == "alive") c.attendu = VIEVIVANTE;
+          else if (s == "dead") c.attendu = VIEMORTE;
+          else if (s == "toolarge") c.attendu = VIETROPGRANDE;
+          else if (s == "outside") c.attendu = VIEAILLEURS;
+          else c.erreur = "expect";
+        } else {
+          return false;
+        }
+        return true;
+      },
+      [](Cas& c) {
+        const auto dedans = [&](const TPoint& q) {
+          return q.ligne >= 1 && q.ligne <= c.taille && q.colonne >= 1 && q.colonne <= c.taille;
+        };
+        if (!dedans({c.ligne, c.colonne}) || c.plateau[indexcase(c.ligne, c.colonne)] == VIDE)
+          c.erreur = "chain";
+        else if (!c.lu)
+          c.erreur = "expect";
+        for (const auto& q : c.faibles)
+          if (!dedans(q) || c.plateau[indexcase(q.ligne, q.colonne)] == VIDE) c.erreur = "weak";
+        for (const auto& q : c.morts)
+          if (!dedans(q) || c.plateau[indexcase(q.ligne, q.colonne)] == VIDE) c.erreur = "dead";
+      });
 }
 
 // Puts the engine on the case: board size and tables, level, ko point,
