@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "bench/commun_bench.h"
 #include "engine/board/etat.h"
 #include "tests/support/fixture_analyse.h"
 
@@ -48,22 +49,12 @@ constexpr const char* kMilieu19[19] = {
     "..............X.XO.",
 };
 
-TPlateau plateau(const char* const* lignes, int32_t n) {
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= n; ++r)
-    for (int32_t c = 1; c <= n; ++c) {
-      const char ch = lignes[r - 1][c - 1];
-      p[indexcase(r, c)] = ch == 'X' ? NOIR : ch == 'O' ? BLANC : VIDE;
-    }
-  return p;
-}
-
 uint32_t melange(uint32_t h, int32_t v) { return (h ^ static_cast<uint32_t>(v)) * 16777619u; }
 
 // White to move, as after black's last move; the move number puts both
 // boards past the opening.
 void analyse(benchmark::State& state, const char* const* lignes, int32_t n, TPoint dernier) {
-  const TPlateau p = plateau(lignes, n);
+  const TPlateau p = plateaulignes(lignes, n);
   fixture::Partie partie;
   partie.trait = BLANC;
   partie.numerocoup = n == 9 ? 40 : 120;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "bench/commun_bench.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/territory/estimation.h"
@@ -68,12 +69,7 @@ constexpr const char* kMelee[19] = {
 TPlateau prepare(const char* const* lignes, bool moities = false) {
   configmoteur.taille = 19;
   construittables(19);
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= 19; ++r)
-    for (int32_t c = 1; c <= 19; ++c) {
-      const char ch = lignes[r - 1][c - 1];
-      p[indexcase(r, c)] = ch == 'X' ? NOIR : ch == 'O' ? BLANC : VIDE;
-    }
+  TPlateau p = plateaulignes(lignes, 19);
   calculelibertes(p);
   plateaudepart = p;
   for (TMarques* m : {&pionsmorts, &marquesglobales, &pionsmortsbis, &pionsmortssauves}) m->fill(0);
@@ -117,8 +113,7 @@ void zones(benchmark::State& state, const char* const* lignes, bool moities) {
     noeuds += compteurnoeuds;
     benchmark::DoNotOptimize(resultat);
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
   etiquette(state, fnv(resultat));
 }
 

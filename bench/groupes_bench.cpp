@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "bench/commun_bench.h"
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
@@ -59,16 +60,6 @@ constexpr const char* kCombat19[19] = {
     "..............X.XO.",
 };
 
-TPlateau plateau(const char* const* lignes) {
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= 19; ++r)
-    for (int32_t c = 1; c <= 19; ++c) {
-      const char ch = lignes[r - 1][c - 1];
-      p[indexcase(r, c)] = ch == 'X' ? NOIR : ch == 'O' ? BLANC : VIDE;
-    }
-  return p;
-}
-
 void groupes(benchmark::State& state, const char* const* lignes, int32_t niv) {
   if (!chargecles()) {
     state.SkipWithError("key tables missing");
@@ -76,7 +67,7 @@ void groupes(benchmark::State& state, const char* const* lignes, int32_t niv) {
   }
   configmoteur.taille = 19;
   construittables(19);
-  TPlateau p = plateau(lignes);
+  TPlateau p = plateaulignes(lignes, 19);
   calculelibertes(p);
   niveau = niv;
   parametresniveau();

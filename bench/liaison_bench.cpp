@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "bench/commun_bench.h"
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
@@ -36,8 +37,7 @@ void problemes(benchmark::State& state, bool paire) {
       signature = signature * 31 + (r ? 1u : 0u);
     }
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
   state.counters["signature"] = signature;
 }
 void BM_PeutLierAChaine(benchmark::State& state) { problemes(state, false); }
@@ -56,10 +56,7 @@ void BM_LiaisonBudget(benchmark::State& state) {
   }
   configmoteur.taille = 9;
   construittables(9);
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= 9; ++r)
-    for (int32_t c = 1; c <= 9; ++c)
-      p[indexcase(r, c)] = lignes[r - 1][c - 1] == 'X' ? NOIR : lignes[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  TPlateau p = plateaulignes(lignes, 9);
   calculelibertes(p);
   niveau = 10;
   parametresniveau();
@@ -71,8 +68,7 @@ void BM_LiaisonBudget(benchmark::State& state) {
     benchmark::DoNotOptimize(peutlierdeuxpions(p, vide, vide, 1, 3, 5, 6, 6, TPoint{}));
     noeuds += noeudsliaison();
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
 }
 BENCHMARK(BM_LiaisonBudget)->Unit(benchmark::kMicrosecond);
 

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "bench/commun_bench.h"
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
@@ -48,8 +49,7 @@ void BM_PriseSuiteTactique(benchmark::State& state) {
       signature = signature * 31 + (r ? 1u : 0u);
     }
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
   state.counters["signature"] = signature;
 }
 BENCHMARK(BM_PriseSuiteTactique)->Unit(benchmark::kMicrosecond);
@@ -64,10 +64,7 @@ void BM_PriseCombatBudget(benchmark::State& state) {
   }
   configmoteur.taille = 9;
   construittables(9);
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= 9; ++r)
-    for (int32_t c = 1; c <= 9; ++c)
-      p[indexcase(r, c)] = lignes[r - 1][c - 1] == 'X' ? NOIR : lignes[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  TPlateau p = plateaulignes(lignes, 9);
   calculelibertes(p);
   niveau = 10;
   int64_t noeuds = 0;
@@ -77,8 +74,7 @@ void BM_PriseCombatBudget(benchmark::State& state) {
     benchmark::DoNotOptimize(testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{}));
     noeuds += compteurnoeuds - n0;
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
 }
 BENCHMARK(BM_PriseCombatBudget)->Unit(benchmark::kMicrosecond);
 
@@ -102,8 +98,7 @@ void BM_DeuxYeuxSuiteVie(benchmark::State& state) {
       signature = signature * 31 + (r ? 1u : 0u);
     }
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
   state.counters["signature"] = signature;
 }
 BENCHMARK(BM_DeuxYeuxSuiteVie)->Unit(benchmark::kMicrosecond);
@@ -131,8 +126,7 @@ void BM_EnclosSuite(benchmark::State& state) {
       signature = signature * 31 + static_cast<uint32_t>(r);
     }
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
   state.counters["signature"] = signature;
 }
 BENCHMARK(BM_EnclosSuite)->Unit(benchmark::kMicrosecond);
@@ -148,10 +142,7 @@ void BM_EnclosCoinOccupe(benchmark::State& state) {
   }
   configmoteur.taille = 9;
   construittables(9);
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= 9; ++r)
-    for (int32_t c = 1; c <= 9; ++c)
-      p[indexcase(r, c)] = lignes[r - 1][c - 1] == 'X' ? NOIR : lignes[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  TPlateau p = plateaulignes(lignes, 9);
   calculelibertes(p);
   niveau = 7;
   pointko = TPoint{};
@@ -166,8 +157,7 @@ void BM_EnclosCoinOccupe(benchmark::State& state) {
         testdeb(p, remplie, pret, pionsmorts, zone, faibles, 4, 1, NOIR, TPoint{}, TPoint{}, 0));
     noeuds += compteurnoeuds - n0;
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
 }
 BENCHMARK(BM_EnclosCoinOccupe)->Unit(benchmark::kMicrosecond);
 
@@ -192,8 +182,7 @@ void BM_VieEtMortSuite(benchmark::State& state) {
       signature = signature * 31 + static_cast<uint32_t>(r + 1);
     }
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
   state.counters["signature"] = signature;
 }
 BENCHMARK(BM_VieEtMortSuite)->Unit(benchmark::kMicrosecond);
@@ -209,10 +198,7 @@ void BM_VieEtMortCoinOccupe(benchmark::State& state) {
   }
   configmoteur.taille = 9;
   construittables(9);
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= 9; ++r)
-    for (int32_t c = 1; c <= 9; ++c)
-      p[indexcase(r, c)] = lignes[r - 1][c - 1] == 'X' ? NOIR : lignes[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  TPlateau p = plateaulignes(lignes, 9);
   calculelibertes(p);
   niveau = 7;
   pointko = TPoint{};
@@ -228,8 +214,7 @@ void BM_VieEtMortCoinOccupe(benchmark::State& state) {
     benchmark::DoNotOptimize(testvieetmort(valeurs, p, 4, 1, BLANC, pointko, TPoint{}));
     noeuds += compteurnoeudsprise - n0;
   }
-  state.counters["noeuds"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kAvgIterations);
-  state.counters["noeuds/s"] = benchmark::Counter(static_cast<double>(noeuds), benchmark::Counter::kIsRate);
+  comptenoeuds(state, noeuds);
 }
 BENCHMARK(BM_VieEtMortCoinOccupe)->Unit(benchmark::kMicrosecond);
 

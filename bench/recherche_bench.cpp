@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "bench/commun_bench.h"
 #include "engine/board/etat.h"
 #include "engine/choice/entree.h"
 #include "platform/platform.h"
@@ -42,16 +43,6 @@ constexpr const char* kDebut19[19] = {
     "...................", "...................", "...................",
 };
 
-TPlateau plateau(const char* const* lignes, int32_t n) {
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= n; ++r)
-    for (int32_t c = 1; c <= n; ++c) {
-      const char ch = lignes[r - 1][c - 1];
-      p[indexcase(r, c)] = ch == 'X' ? NOIR : ch == 'O' ? BLANC : VIDE;
-    }
-  return p;
-}
-
 uint32_t tickfixe() { return 1000; }
 
 // White to move after the stones of the position, put down in row order.
@@ -59,7 +50,7 @@ void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
   platform::seam::fixetickcount(tickfixe);
   platform::seam::fixegrainerandomize(true, 1);
   const TConfig config = fixture::configpartie(n, static_cast<int32_t>(state.range(0)));
-  const TListeCoups liste = fixture::listeplateau(plateau(lignes, n), n);
+  const TListeCoups liste = fixture::listeplateau(plateaulignes(lignes, n), n);
   uint32_t signature = 2166136261u;
   int64_t noeuds = 0;
   for (auto _ : state) {

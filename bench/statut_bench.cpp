@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "bench/commun_bench.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/territory/estimation.h"
@@ -49,21 +50,11 @@ constexpr const char* kMilieu19[19] = {
     "..............X.XO.",
 };
 
-TPlateau plateau(const char* const* lignes, int32_t n) {
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= n; ++r)
-    for (int32_t c = 1; c <= n; ++c) {
-      const char ch = lignes[r - 1][c - 1];
-      p[indexcase(r, c)] = ch == 'X' ? NOIR : ch == 'O' ? BLANC : VIDE;
-    }
-  return p;
-}
-
 // `complete`: seki detection and the estimate after the driver.
 void passestatut(benchmark::State& state, const char* const* lignes, int32_t n, bool complete) {
   configmoteur.taille = n;
   construittables(n);
-  TPlateau p = plateau(lignes, n);
+  TPlateau p = plateaulignes(lignes, n);
   calculelibertes(p);
   plateaudepart = p;
   for (TMarques* m : {&marquesglobales, &pionsmortsbis, &pionsmortssauves}) m->fill(0);
