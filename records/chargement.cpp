@@ -1,6 +1,7 @@
 #include "records/chargement.h"
 
 #include "records/outils.h"
+#include "records/sgf.h"
 
 namespace {
 std::string extension(const std::string& nom) {
@@ -41,6 +42,10 @@ void elaguepasses(TArbre* noeud, TConfig config) {
 void chargepartie(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfig& config) {
   // Step 1.
   arbre = std::make_unique<TArbre>();
-  (void)nom;
-  (void)config;
+  // Step 2. Each reader but the collection's is followed by the pruning.
+  if (estsgf(nom)) {
+    TSgf lecteur;
+    lecteur.ChargeFichier(nom, arbre, config);
+    if (arbre) elaguepasses(arbre.get(), config);
+  }
 }

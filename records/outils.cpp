@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -224,4 +225,13 @@ std::string reelentexte(double v) {
   char tampon[64];
   const auto r = std::to_chars(tampon, tampon + sizeof tampon, v);
   return std::string(tampon, r.ptr);
+}
+
+void copieinfos(const TGameInfo& info, TConfig& config) {
+  const std::string* textes[] = {&info.annotateur, &info.joueurnoir, &info.date,     &info.lieu,
+                                 &info.rangnoir,   &info.rangblanc,  &info.utilisateur, &info.resultat,
+                                 &info.source,     &info.temps,      &info.joueurblanc, &info.nompartie,
+                                 &info.application, &info.copyright};
+  for (size_t i = 0; i < std::size(textes); ++i) config.infopartie[i] = *textes[i];
+  config.regle = reglenom(info.regles);
 }

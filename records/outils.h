@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/board/types.h"
+#include "records/arbre.h"
 
 // Plays `couleur` at (row, column) on a plain board of side `taille`. The
 // captured stones are listed in `prises` (up to `capacite` of them listed,
@@ -51,3 +52,8 @@ std::optional<int32_t> litentier(const std::string& s);
 std::optional<double> litreel(const std::string& s);
 // A number as the shortest text that reads back the same ("6.5", "0").
 std::string reelentexte(double v);
+
+// Game information into the settings record: its texts (annotator, black
+// player, date, place, ranks, user, result, source, overtime, white player,
+// game name, application, copyright) and the rules byte from the rules name.
+void copieinfos(const TGameInfo& info, TConfig& config);

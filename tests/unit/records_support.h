@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "records/arbre.h"
 #include "records/messages.h"
 
 namespace records_test {
@@ -49,6 +50,39 @@ class Fichier {
   Fichier& operator=(const Fichier&) = delete;
   std::string chemin;
 };
+
+// A tree as text, node by node in reading order: the kind; for a move
+// "#number@row,col" and "x" plus the captured count when it captured; for a
+// setup "[content:row,col ...]". One child follows after a space, several
+// children each in parentheses.
+inline std::string noeudtexte(const TArbre& n) {
+  const TDonnees& d = *n.donnees;
+  std::string s = std::to_string(d.nature);
+  if (d.nature == NOEUDNOIR || d.nature == NOEUDBLANC) {
+    s += "#" + std::to_string(d.numcoup) + "@" + std::to_string(d.coup.ligne) + "," + std::to_string(d.coup.colonne);
+    if (d.prises.Count()) s += "x" + std::to_string(d.prises.Count());
+  }
+  if (d.nature == NOEUDPOSE) {
+    s += "[";
+    for (int i = 0; i < d.poses.Count(); ++i)
+      s += (i ? " " : "") + std::to_string(d.poses.Coup(i)->couleur) + ":" + std::to_string(d.poses.Coup(i)->ligne) +
+           "," + std::to_string(d.poses.Coup(i)->colonne);
+    s += "]";
+  }
+  return s;
+}
+// Recursive: meant for the small trees of the tests.
+inline std::string decritarbre(const TArbre& a) {
+  std::string t = noeudtexte(a);
+  std::vector<const TArbre*> enfants;
+  for (const TArbre* e = a.premierfils.get(); e; e = e->frere.get()) enfants.push_back(e);
+  if (enfants.size() == 1) return t + " " + decritarbre(*enfants[0]);
+  if (!enfants.empty()) {
+    t += " ";
+    for (const TArbre* e : enfants) t += "(" + decritarbre(*e) + ")";
+  }
+  return t;
+}
 
 // Path of a fixture under tests/data/records/.
 inline std::string donnee(const std::string& nom) { return std::string(SOURCE_DIR) + "/tests/data/records/" + nom; }
