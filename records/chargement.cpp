@@ -1,5 +1,6 @@
 #include "records/chargement.h"
 
+#include "records/ishi.h"
 #include "records/outils.h"
 #include "records/sgf.h"
 
@@ -43,9 +44,20 @@ void chargepartie(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfi
   // Step 1.
   arbre = std::make_unique<TArbre>();
   // Step 2. Each reader but the collection's is followed by the pruning.
+  // The pass limit is the caller's, whatever record a reader hands back.
+  const int32_t limite = config.limitepasses;
+  auto elague = [&] {
+    config.limitepasses = limite;
+    if (arbre) elaguepasses(arbre.get(), config);
+  };
   if (estsgf(nom)) {
     TSgf lecteur;
     lecteur.ChargeFichier(nom, arbre, config);
-    if (arbre) elaguepasses(arbre.get(), config);
+    elague();
+  }
+  if (estgo(nom)) {
+    Tishi lecteur;
+    lecteur.ChargeFichier(nom, arbre, config);
+    elague();
   }
 }
