@@ -1,5 +1,6 @@
 #include "records/chargement.h"
 
+#include "records/ght.h"
 #include "records/ishi.h"
 #include "records/outils.h"
 #include "records/sgf.h"
@@ -57,6 +58,11 @@ void chargepartie(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfi
   }
   if (estgo(nom)) {
     Tishi lecteur;
+    lecteur.ChargeFichier(nom, arbre, config);
+    elague();
+  }
+  if (estght(nom)) {
+    THTConv lecteur;
     lecteur.ChargeFichier(nom, arbre, config);
     elague();
   }
