@@ -3,6 +3,7 @@
 #include "records/ght.h"
 #include "records/ishi.h"
 #include "records/outils.h"
+#include "records/recueil.h"
 #include "records/sgf.h"
 
 namespace {
@@ -65,5 +66,9 @@ void chargepartie(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfi
     THTConv lecteur;
     lecteur.ChargeFichier(nom, arbre, config);
     elague();
+  }
+  if (estpro(nom)) {
+    TRecueil lecteur;
+    lecteur.ChargeFichier(nom, arbre);
   }
 }
