@@ -5,6 +5,7 @@
 #include "records/outils.h"
 #include "records/recueil.h"
 #include "records/sgf.h"
+#include "records/ugf.h"
 
 namespace {
 std::string extension(const std::string& nom) {
@@ -70,5 +71,10 @@ void chargepartie(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfi
   if (estpro(nom)) {
     TRecueil lecteur;
     lecteur.ChargeFichier(nom, arbre);
+  }
+  if (estugf(nom)) {
+    TUGF lecteur;
+    lecteur.ChargeFichier(nom, arbre, config);
+    elague();
   }
 }
