@@ -203,4 +203,14 @@ TEST(RecordsUgf, PhotographsAreDecodedAndOwnedByTheRecord) {
   EXPECT_TRUE(photo.expired());
 }
 
+TEST(RecordsUgf, GreyPhotographFixture) {
+  std::unique_ptr<TArbre> arbre;
+  TConfig config;
+  chargepartie(donnee("photo.ugf"), arbre, config);
+  ASSERT_NE(config.photoblanc, nullptr);
+  EXPECT_EQ(config.photoblanc->largeur, 8);
+  EXPECT_EQ(config.photoblanc->composantes, 1);
+  EXPECT_EQ(config.photonoir, nullptr);
+}
+
 }  // namespace
