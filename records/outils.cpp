@@ -66,20 +66,25 @@ void lirevertex(const std::string& texte, int32_t& ligne, int32_t& colonne) {
   colonne = *n;
 }
 
-void coordonneesugf(const std::string& texte, int32_t taille, int32_t& ligne, int32_t& colonne) {
+void pointdeuxlettres(const std::string& texte, char base, int32_t taille, int32_t& ligne, int32_t& colonne,
+                      int messagelongueur, int messagehors) {
   ligne = colonne = 0;
   if (texte.size() != 2) {
-    if (!texte.empty()) affichemessage(textelangue(283));
+    if (!texte.empty()) affichemessage(textelangue(messagelongueur));
     return;
   }
-  const int32_t l = texte[0] - 'A' + 1;
-  const int32_t c = taille - (texte[1] - 'A');
+  const int32_t l = texte[0] - base + 1;
+  const int32_t c = taille - (texte[1] - base);
   if (l >= 1 && l <= taille && c >= 1 && c <= taille) {
     ligne = l;
     colonne = c;
-    return;
+  } else if (messagehors && l != taille + 1 && l != 20) {
+    affichemessage(textelangue(messagehors));
   }
-  if (l != taille + 1 && l != 20) affichemessage(textelangue(283));
+}
+
+void coordonneesugf(const std::string& texte, int32_t taille, int32_t& ligne, int32_t& colonne) {
+  pointdeuxlettres(texte, 'A', taille, ligne, colonne, 283, 283);
 }
 
 std::string nomregle(uint8_t regle) {

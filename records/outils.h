@@ -21,6 +21,13 @@ std::string vertexentexte(int32_t ligne, int32_t colonne);
 // The reverse, without regard to case; "PASS", an "I" or anything that is
 // not a letter followed by digits gives (0, 0).
 void lirevertex(const std::string& texte, int32_t& ligne, int32_t& colonne);
+// A point written as two letters from `base` ("a" in SGF, "A" in UGF):
+// row = first - base + 1, column = taille - (second - base). Off the board
+// it is (0, 0), with message `messagehors` (0: none) unless its row is
+// taille + 1 or 20; a text of another length than 2 is (0, 0), with message
+// `messagelongueur` when it is not empty.
+void pointdeuxlettres(const std::string& texte, char base, int32_t taille, int32_t& ligne, int32_t& colonne,
+                      int messagelongueur, int messagehors);
 // The two-capital coordinate of UGF files: (0, 0) for a point off the board,
 // with message 283 unless its row is taille + 1 or 20 (or the text is empty).
 void coordonneesugf(const std::string& texte, int32_t taille, int32_t& ligne, int32_t& colonne);

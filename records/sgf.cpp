@@ -184,19 +184,7 @@ void TSgf::faitracine(TArbre& noeud) {
 }
 
 void TSgf::litpoint(const std::string& v, int32_t& ligne, int32_t& colonne, bool marque) {
-  ligne = colonne = 0;
-  if (v.size() != 2) {
-    if (!v.empty()) affichemessage(textelangue(marque ? 263 : 283));
-    return;
-  }
-  const int32_t l = v[0] - 'a' + 1;
-  const int32_t c = taille_ - (v[1] - 'a');
-  if (l >= 1 && l <= taille_ && c >= 1 && c <= taille_) {
-    ligne = l;
-    colonne = c;
-  } else if (!marque && l != taille_ + 1 && l != 20) {
-    affichemessage(textelangue(283));
-  }
+  pointdeuxlettres(v, 'a', taille_, ligne, colonne, marque ? 263 : 283, marque ? 0 : 283);
 }
 
 void TSgf::TraitePropriete(const std::string& id, std::string& valeurs, TArbre*& courant) {

@@ -5,15 +5,13 @@
 #include <functional>
 #include <string>
 
-#include "records/chargement.h"
 #include "tests/unit/records_support.h"
 
 namespace {
 
-using records_test::decritarbre;
+using records_test::Charge;
 using records_test::donnee;
 using records_test::Fichier;
-using records_test::Messages;
 
 // A header (56 bytes) with the given size code, handicap and komi byte,
 // followed by the move bytes.
@@ -33,12 +31,12 @@ TEST(RecordsGht, Headers) {
     std::string octets;  // empty: the fixture partie.ght
     const char* arbre;
     const char* messages;  // "%f" stands for the file's path
-    std::function<void(const TArbre&, TConfig&)> verifie;
+    std::function<void(const TArbre&, const TConfig&)> verifie;
   };
   const Cas cas[] = {
       {"fixture: 13x13, komi 6.5, a pass, a point above 255, an unknown record, an odd byte", "",
        "0 4 1#1@4,10 2#2@0,0 1#3@13,1", "",
-       [](const TArbre& h, TConfig& c) {
+       [](const TArbre& h, const TConfig& c) {
          const TGameInfo& i = h.premierfils->donnees->infopartie;
          EXPECT_EQ(c.taille, 13);
          EXPECT_EQ(c.komi, 6.5);
@@ -48,20 +46,20 @@ TEST(RecordsGht, Headers) {
          EXPECT_EQ(c.infopartie[2], "4-5-6");
          EXPECT_EQ(i.date, "4-5-6");
          EXPECT_EQ(c.infopartie[11], "Test game");
-         EXPECT_EQ(c.nomnoir(), "Ann");
-         EXPECT_EQ(c.nomblanc(), "Bob");
+         EXPECT_EQ(c.infopartie[1], "Ann");
+         EXPECT_EQ(c.infopartie[10], "Bob");
          EXPECT_EQ(c.handicap, 0);
        }},
       {"byte 0 = 28: no game name, the black player still read", ght(4, 0, 0, "", 28), "0 4", "",
-       [](const TArbre&, TConfig& c) {
+       [](const TArbre&, const TConfig& c) {
          EXPECT_EQ(c.infopartie[11], "");
-         EXPECT_EQ(c.nomnoir(), "Ann");
+         EXPECT_EQ(c.infopartie[1], "Ann");
          EXPECT_EQ(c.taille, 9);
          EXPECT_EQ(c.komi, 0.0);
          EXPECT_EQ(c.regle, 0);
        }},
       {"handicap 4 on 9x9", ght(4, 4, 1, std::string("\0\x20", 2)), "0 4 3[1:3,3 1:3,7 1:7,3 1:7,7] 1#1@0,0", "",
-       [](const TArbre& h, TConfig& c) {
+       [](const TArbre& h, const TConfig& c) {
          EXPECT_EQ(c.handicap, 4);
          EXPECT_EQ(c.komi, 0.5);
          EXPECT_EQ(h.premierfils->donnees->infopartie.handicap, "4");
@@ -72,7 +70,7 @@ TEST(RecordsGht, Headers) {
       {"a move on an occupied point", ght(9, 0, 0, std::string("\x41\x20\x41\x10", 4)), "0 4 1#1@5,16 2#2@5,16",
        "Imposible coordinates E16 !", nullptr},
       {"size code 25 is refused", ght(25, 0, 0, std::string("\x41\x20", 2)), "0", "Error of size!",
-       [](const TArbre&, TConfig& c) { EXPECT_EQ(c.taille, 7); }},
+       [](const TArbre&, const TConfig& c) { EXPECT_EQ(c.taille, 7); }},
       {"shorter than its header", std::string(55, 'x'), "0", "Unable to open the file %f", nullptr},
   };
   for (const Cas& c : cas) {
@@ -83,23 +81,13 @@ TEST(RecordsGht, Headers) {
       f = std::make_unique<Fichier>("cas.ght", c.octets);
       chemin = f->chemin;
     }
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    config.taille = 7;
-    chargepartie(chemin, arbre, config);
-    ASSERT_TRUE(arbre);
-    EXPECT_EQ(decritarbre(*arbre), c.arbre);
-    std::string attendu = c.messages;
-    if (const size_t i = attendu.find("%f"); i != std::string::npos) attendu.replace(i, 2, chemin);
-    EXPECT_EQ(m.texte(), attendu);
-    if (c.verifie) c.verifie(*arbre, config);
+    TConfig depart;
+    depart.taille = 7;
+    const Charge charge(chemin, depart);
+    verifiecharge(charge, c.arbre, c.messages, chemin);
+    if (c.verifie && charge.arbre) c.verifie(*charge.arbre, charge.config);
   }
-  Messages m;
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  chargepartie("/nonexistent/x.ght", arbre, config);
-  EXPECT_EQ(m.texte(), "Unable to open the file /nonexistent/x.ght");
+  verifiecharge(Charge("/nonexistent/x.ght"), "0", "Unable to open the file %f", "/nonexistent/x.ght");
 }
 
 }  // namespace

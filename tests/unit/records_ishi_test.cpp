@@ -4,32 +4,25 @@
 #include <functional>
 #include <string>
 
-#include "records/chargement.h"
 #include "tests/unit/records_support.h"
 
 namespace {
 
-using records_test::decritarbre;
+using records_test::Charge;
 using records_test::donnee;
-using records_test::Messages;
 
-std::string marques(const TDonnees& d) {
-  std::string m;
-  for (const TCoupsMarque& k : d.marques)
-    m += std::to_string(k.genre) + ":" + std::to_string(k.ligne) + "," + std::to_string(k.colonne) + k.libelle + " ";
-  return m;
-}
+std::string marques(const TDonnees& d) { return records_test::marquestexte(d.marques); }
 
 TEST(RecordsIshi, Fixtures) {
   struct Cas {
     const char* fichier;
     const char* arbre;
     const char* messages;  // "%f" stands for the file's path
-    std::function<void(const TArbre&, TConfig&)> verifie;
+    std::function<void(const TArbre&, const TConfig&)> verifie;
   };
   const Cas cas[] = {
       {"partie.go", "0 4 3[1:3,3 0:5,5 1:7,7] 1#1@3,7 (2#2@7,3 1#3@5,6)(1#2@4,4)", "",
-       [](const TArbre& h, TConfig& c) {
+       [](const TArbre& h, const TConfig& c) {
          const TArbre& r = *h.premierfils;
          const TDonnees& e = *r.donnees;
          EXPECT_EQ(e.evenement, "Club match");
@@ -39,8 +32,8 @@ TEST(RecordsIshi, Fixtures) {
          EXPECT_EQ(c.komi, 5.5);
          EXPECT_EQ(c.handicap, 2);
          EXPECT_EQ(c.regle, 2);
-         EXPECT_EQ(c.nomnoir(), "Ann Black");
-         EXPECT_EQ(c.nomblanc(), "Bob White");
+         EXPECT_EQ(c.infopartie[1], "Ann Black");
+         EXPECT_EQ(c.infopartie[10], "Bob White");
          EXPECT_EQ(c.infopartie[2], "2004-05-06");
          EXPECT_EQ(c.infopartie[7], "W+3.5");
          // The caller's time settings and level are not kept.
@@ -57,15 +50,15 @@ TEST(RecordsIshi, Fixtures) {
        }},
       {"sansentete.go", "0 4 1#1@1,1 2#2@1,2 1#3@3,1 2#4@2,1x1 1#5@1,1 2#0@5,5",
        "Corrupted file : %f at the line 9 ! | Corrupted file : %f at the line 10 ! | Error in this file : %f !",
-       [](const TArbre& h, TConfig& c) {
+       [](const TArbre& h, const TConfig& c) {
          EXPECT_EQ(h.premierfils->donnees->remarques, (std::vector<std::string>{"before"}));
          EXPECT_EQ(c.taille, 5);
          EXPECT_EQ(c.komi, 0.0);
        }},
       {"deuxjeux.go", "0 4 1#1@5,5", "This file contains 2 games",
-       [](const TArbre& h, TConfig&) { EXPECT_TRUE(h.premierfils->donnees->remarques.empty()); }},
+       [](const TArbre& h, const TConfig&) { EXPECT_TRUE(h.premierfils->donnees->remarques.empty()); }},
       {"tailleinvalide.go", "0", "Error of size!",
-       [](const TArbre&, TConfig& c) {
+       [](const TArbre&, const TConfig& c) {
          EXPECT_EQ(c.komi, 7.5);
          EXPECT_EQ(c.taille, 13);
        }},
@@ -74,21 +67,14 @@ TEST(RecordsIshi, Fixtures) {
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.fichier);
-    const std::string chemin = donnee(c.fichier);
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    config.taille = 13;
-    config.komi = 7.5;
-    config.modetemps = 2;
-    config.niveauconfig = 5;
-    chargepartie(chemin, arbre, config);
-    ASSERT_TRUE(arbre);
-    EXPECT_EQ(decritarbre(*arbre), c.arbre);
-    std::string attendu = c.messages;
-    for (size_t i; (i = attendu.find("%f")) != std::string::npos;) attendu.replace(i, 2, chemin);
-    EXPECT_EQ(m.texte(), attendu);
-    if (c.verifie) c.verifie(*arbre, config);
+    TConfig depart;
+    depart.taille = 13;
+    depart.komi = 7.5;
+    depart.modetemps = 2;
+    depart.niveauconfig = 5;
+    const Charge charge(donnee(c.fichier), depart);
+    verifiecharge(charge, c.arbre, c.messages, donnee(c.fichier));
+    if (c.verifie && charge.arbre) c.verifie(*charge.arbre, charge.config);
   }
 }
 

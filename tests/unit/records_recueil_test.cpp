@@ -12,25 +12,17 @@ namespace {
 using records_test::donnee;
 using records_test::Messages;
 
-std::string pierres(const TCoupsListe& l) {
-  std::string s;
-  for (int i = 0; i < l.Count(); ++i)
-    s += (i ? " " : "") + std::to_string(l.Coup(i)->ligne) + "," + std::to_string(l.Coup(i)->colonne) + ":" +
-         std::to_string(l.Coup(i)->couleur);
-  return s;
-}
+std::string pierres(const TCoupsListe& l) { return records_test::coupstexte(l); }
 
 TEST(RecordsRecueil, ProblemsFormTheMainLine) {
-  Messages m;
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  config.komi = 3.5;
-  chargepartie(donnee("recueil.pro"), arbre, config);
-  ASSERT_TRUE(arbre);
-  EXPECT_EQ(config.komi, 3.5);
-  EXPECT_EQ(m.texte(), "Error into the problem! | Error into the problem!");
+  TConfig depart;
+  depart.komi = 3.5;
+  const records_test::Charge c(donnee("recueil.pro"), depart);
+  ASSERT_TRUE(c.arbre);
+  EXPECT_EQ(c.config.komi, 3.5);
+  EXPECT_EQ(c.messages.texte(), "Error into the problem! | Error into the problem!");
   std::vector<const TArbre*> noeuds;
-  for (const TArbre* n = arbre->premierfils.get(); n; n = n->premierfils.get()) {
+  for (const TArbre* n = c.arbre->premierfils.get(); n; n = n->premierfils.get()) {
     EXPECT_EQ(n->frere, nullptr);
     noeuds.push_back(n);
   }
@@ -68,13 +60,7 @@ TEST(RecordsRecueil, ProblemsFormTheMainLine) {
 
 TEST(RecordsRecueil, EmptyOrMissingCollections) {
   for (const std::string nom : {donnee("vide.pro"), std::string("/nonexistent/x.pro")}) {
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    chargepartie(nom, arbre, config);
-    ASSERT_TRUE(arbre);
-    EXPECT_EQ(arbre->premierfils, nullptr);
-    EXPECT_EQ(m.texte(), "The problem's library is empty");
+    records_test::verifiecharge(records_test::Charge(nom), "0", "The problem's library is empty", nom);
   }
 }
 

