@@ -83,3 +83,8 @@ inline uint8_t& lieaunfortessai(TEssaiCoup& e) { return e.flagessai1; }
 inline uint8_t& peutlierfortessai(TEssaiCoup& e) { return e.flagessai2; }
 inline uint8_t lieaunfaibleessai(const TEssaiCoup& e) { return static_cast<uint8_t>(e.marqueessai & 0xFF); }
 inline void metlieaunfaibleessai(TEssaiCoup& e, uint8_t v) { e.marqueessai = (e.marqueessai & ~0xFF) | v; }
+
+// ---- The opponent's weak-chain maps under the families' names ------------------------
+// Weak opponent stones (nonzero = weak) and strong opponent stones.
+inline TMarques& lesfaiblesjoueur() { return marquessurvie; }
+inline TMarques& fortsjoueur() { return listesurvie; }

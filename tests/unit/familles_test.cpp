@@ -183,7 +183,9 @@ TEST(Familles, BookMoveAtStepNineteenEndsTheFrame) {
     for (int32_t k = 0; k < dernieretape; ++k) EXPECT_EQ(journal[k], k + 1);
     EXPECT_EQ(r.f->nbetapes, dernieretape);
     EXPECT_EQ(r.suite, avec ? RACINEOUVERTURE : RACINECHERCHE);
-    if (avec) EXPECT_EQ(r.choisi.ligne, 3);
+    if (avec) {
+      EXPECT_EQ(r.choisi.ligne, 3);
+    }
   }
   livre = false;
 }

@@ -1,0 +1,133 @@
+// Survival family: the eye-space and dead-neighbour tests, the saving
+// points of a threatened engine group, the restore contract.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "engine/board/etat.h"
+#include "engine/proposals/cadre.h"
+#include "engine/proposals/faibles.h"
+#include "engine/proposals/survie.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+struct Resultat {
+  TCarte survieA{}, survieB{};
+  TMarques memoA{}, memoB{};
+  TListePoints candidats{}, famille{};
+};
+
+std::unique_ptr<Resultat> survie(std::string_view diagramme, fixture::Partie partie = {}) {
+  fixture::AnalyseRacine& a = fixture::analysemoteur(diagramme, partie);
+  auto r = std::make_unique<Resultat>();
+  TPlateau b = plateaumoteur;
+  pionsmorts = marquesliaison1;
+  r->memoA = a.ordi.deuxyeux;
+  r->memoB = a.joueur.deuxyeux;
+  TMarques analyse{};
+  const uint8_t flag = flagsurvie;
+  fixture::verifieinchange(b, [&] {
+    coupdesurvie(r->memoA, r->memoB, a.ordi.tues, analyse, r->candidats, 361, r->famille, 300, partie.trait, b,
+                 r->survieB, r->survieA, a.joueur.mortsapreslecture, a.ordi.mortsapreslecture,
+                 a.joueur.mortsapresessai, a.ordi.mortsapresessai, a.joueur.sauves, a.ordi.sauves, a.joueur.tues);
+  });
+  EXPECT_EQ(flagsurvie, flag);
+  return r;
+}
+
+// Restore contract on analysed positions: board, chain table, dead marks
+// and flagsurvie as they were; lists within their capacities.
+TEST(Survie, PositionAndFlagComeBack) {
+  for (const char* d : {
+           ".........\n.........\n...O.....\n..OXXO...\n...OO....\n.........\n......X..\n..X......\n.........\n",
+           ".XO......\n.XO......\nXXO......\nOOO...X..\n.........\n......O..\n..X......\n.........\n.........\n",
+       }) {
+    for (const uint8_t flag : {0, 1}) {
+      flagsurvie = flag;
+      const auto r = survie(d);
+      EXPECT_LE(nbpoints(r->candidats), 361);
+      EXPECT_LE(nbpoints(r->famille), 300);
+    }
+  }
+  flagsurvie = 1;
+}
+
+// The engine's lone stone at (1,1) is in atari; white at (1,2) takes it and
+// kills the black stones around, marked dead. Black at (1,2) keeps two eyes
+// possible (memo 1): the point gets 20 x (s + e) with s = 1 stone taken + 3
+// (the trial's saving count) and e = 3 points of eye space, once in the list.
+struct Parts {
+  TMarques memoA{}, memoB{}, tueA{}, tueB{}, vitA{}, vitB{};
+  TCarte survieA{}, survieB{};
+  TListePoints candidats{}, famille{};
+  TCartesParPoint morts2A{}, morts2B{}, mortsA{}, mortsB{};
+};
+
+TEST(Survie, SavingPointOfAStoneInAtari) {
+  TPlateau p = fixture::posemoteur(
+      "X.X....\n"
+      "OX.....\n"
+      "X......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n");
+  auto x = std::make_unique<Parts>();
+  numerocoup = 10;
+  coupdecide = 0;
+  territoireaprendre[0] = territoireaprendre[1] = 0;
+  lesfaibles = marquesvides;
+  casescandidates = marquesvides;
+  casescandidatesjoueur = marquesvides;
+  essaiordi(1, 2).plateauessai2 = marquesvides;
+  maxsurvie = 0;
+  const int32_t i = indexcase(1, 2);
+  x->memoA[i] = 1;
+  x->memoA[indexcase(2, 3)] = 2;
+  x->vitA[i] = 3;
+  for (const auto& [r, c] : {std::pair{1, 3}, {2, 2}, {3, 1}}) x->mortsB[0][1][indexcase(r, c)] = 1;
+  empilepoint(x->candidats, 361, 1, 2);  // proposed before: stays once
+  TMarques analyse{};
+  flagsurvie = 1;
+  fixture::verifieinchange(p, [&] {
+    coupdesurvie(x->memoA, x->memoB, x->tueA, analyse, x->candidats, 361, x->famille, 300, NOIR, p, x->survieB,
+                 x->survieA, x->morts2B, x->morts2A, x->mortsB, x->mortsA, x->vitB, x->vitA, x->tueB);
+  });
+  EXPECT_EQ(flagsurvie, 1);
+  EXPECT_EQ(x->survieA[i], 20 * (4 + 3));
+  EXPECT_EQ(maxsurvie, 7);
+  EXPECT_EQ(nbpoints(x->candidats), 1);
+  int32_t autres = 0;
+  for (int32_t k = 0; k < NBCASES; ++k) autres += (k != i && x->survieA[k] != 0) + (x->survieB[k] != 0);
+  EXPECT_EQ(autres, 0);
+}
+
+// The eye space of black from a point, and the dead-neighbour test.
+TEST(Survie, EyeSpaceAndDeadNeighbours) {
+  const TPlateau p = fixture::posemoteur(
+      ".X.....\n"
+      "XO.....\n"
+      ".X.....\n"
+      "X......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n");
+  // A live black stone borders the space: 1000.
+  EXPECT_EQ(compteespaceoeil(p, NOIR, 1, 1), 1000);
+  EXPECT_FALSE(testvoisinsmorts(p, NOIR, 1, 1));
+  // With the black stones dead, the flood stops at them: (1,1) alone, then
+  // through the white stone at (2,2) to (2,3) and beyond.
+  pionsmorts[indexcase(1, 2)] = pionsmorts[indexcase(2, 1)] = 1;
+  EXPECT_EQ(compteespaceoeil(p, NOIR, 1, 1), 1);
+  EXPECT_TRUE(testvoisinsmorts(p, NOIR, 1, 1));
+  // No black neighbour: an empty neighbour next to a live black stone spoils it.
+  EXPECT_FALSE(testvoisinsmorts(p, NOIR, 5, 2));
+  EXPECT_TRUE(testvoisinsmorts(p, NOIR, 6, 6));
+  pionsmorts = marquesvides;
+}
+
+}  // namespace
