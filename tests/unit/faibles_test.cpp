@@ -3,6 +3,7 @@
 // and the weak-chain tests of the reinforcement families.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "engine/board/jeu.h"
@@ -143,6 +144,89 @@ TEST(Faibles, ThreatTestModes) {
     EXPECT_FALSE(faiblemenacee(p, c.mode, 2, 2));
   }
   casescandidatesjoueur = marquesvides;
+}
+
+// The diagonal shape test around an empty point (3,3).
+TEST(Faibles, DiagonalWeakShape) {
+  struct Cas {
+    const char* plateau;
+    const char* faibles;  // '1' weak stones
+    int32_t r, c;
+    bool attendu;
+    int32_t listes;
+    const char* pourquoi;
+  } cas[] = {
+      {".....\n.X...\n.....\n.....\n.....\n", ".....\n.1...\n.....\n.....\n.....\n", 3, 3, false, 1,
+       "one weak diagonal, nothing strong around"},
+      {".....\n.X...\n.....\n...X.\n.....\n", ".....\n.1...\n.....\n...1.\n.....\n", 3, 3, true, 2,
+       "two weak diagonals"},
+      {".....\n.X...\n...X.\n.....\n.....\n", ".....\n.1...\n.....\n.....\n.....\n", 3, 3, true, 1,
+       "a strong stone beside the point"},
+      {".....\n.X...\n.....\n.X...\n.....\n", ".....\n.1...\n.....\n.....\n.....\n", 3, 3, true, 1,
+       "a strong diagonal spoils the shape"},
+      {".....\n.XX..\n.....\n.....\n.....\n", ".....\n.11..\n.....\n.....\n.....\n", 3, 3, false, 0,
+       "a side with an own stone lists no diagonal"},
+      {".....\n.X...\n.....\n.....\n.....\n", ".....\n.1...\n.....\n.....\n.....\n", 1, 1, true, 1,
+       "on the edge one weak diagonal is enough"},
+  };
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.pourquoi);
+    const TPlateau p = fixture::posemoteur(k.plateau);
+    lesfaibles = marquesvides;
+    for (int32_t i = 0, r = 1, c = 1; k.faibles[i]; ++i) {
+      if (k.faibles[i] == '\n') {
+        ++r;
+        c = 1;
+        continue;
+      }
+      if (k.faibles[i] == '1') lesfaibles[indexcase(r, c)] = 1;
+      ++c;
+    }
+    TListePoints l{};
+    EXPECT_EQ(testdiagonalefaible(p, NOIR, l, k.r, k.c), k.attendu);
+    EXPECT_EQ(nbpoints(l), k.listes);
+  }
+  lesfaibles = marquesvides;
+}
+
+// Weak and strong stones in one window; a trial sparing a stone; a
+// provisional stone's link.
+TEST(Faibles, WindowAndLinkTests) {
+  TPlateau p = fixture::posemoteur(
+      ".......\n"
+      ".X.....\n"
+      ".......\n"
+      "...X...\n"
+      ".......\n"
+      ".......\n"
+      "......O\n");
+  TMarques faibles{}, masque{};
+  faibles[indexcase(2, 2)] = 1;
+  EXPECT_TRUE(faiblesetfortsproches(p, faibles, masque, NOIR, 2, 3, 3));
+  EXPECT_FALSE(faiblesetfortsproches(p, faibles, masque, NOIR, 1, 2, 2));  // (4,4) out of the window
+  masque[indexcase(4, 4)] = 1;
+  EXPECT_FALSE(faiblesetfortsproches(p, faibles, masque, NOIR, 2, 3, 3));
+
+  // Every empty point's mask marks (2,2) but (5,5)'s.
+  auto masques = std::make_unique<TCartesParPoint>();
+  for (auto& ligne : *masques)
+    for (auto& m : ligne) m[indexcase(2, 2)] = 1;
+  TMarques exclus{};
+  EXPECT_FALSE(essaisansmortfaible(p, exclus, *masques, 2, 2));
+  (*masques)[4][4][indexcase(2, 2)] = 0;
+  EXPECT_TRUE(essaisansmortfaible(p, exclus, *masques, 2, 2));
+  exclus[indexcase(5, 5)] = 1;
+  EXPECT_FALSE(essaisansmortfaible(p, exclus, *masques, 2, 2));
+
+  // Black at (2,3) would touch the marked (2,2); the point comes back empty.
+  TMarques cibles{};
+  cibles[indexcase(2, 2)] = 1;
+  for (const int32_t mode : {1, 2}) {
+    fixture::verifieinchange(p, [&] {
+      EXPECT_TRUE(testlienpionprovisoire(p, cibles, NOIR, mode, 2, 3));
+      EXPECT_FALSE(testlienpionprovisoire(p, cibles, NOIR, mode, 6, 6));
+    });
+  }
 }
 
 }  // namespace
