@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "engine/board/etat.h"
+#include "engine/board/jeu.h"
 #include "engine/proposals/cadre.h"
 #include "engine/proposals/faibles.h"
 #include "engine/proposals/survie.h"
@@ -104,6 +105,87 @@ TEST(Survie, SavingPointOfAStoneInAtari) {
   int32_t autres = 0;
   for (int32_t k = 0; k < NBCASES; ++k) autres += (k != i && x->survieA[k] != 0) + (x->survieB[k] != 0);
   EXPECT_EQ(autres, 0);
+}
+
+// White's straight three in the corner: black at the vital point (1,2)
+// kills it (the white stones dead after black's trial), white there lives
+// (memo 1). The opponent's survival point gets 20 x (s + e), s = 2 from the
+// opponent's life test, e = 3 points of eye space; it joins both lists, and
+// the white stones it saves carry bits 0x80 and 0x10 in their own records.
+TEST(Survie, OpponentVitalPoint) {
+  const char* diagramme =
+      "...OX..\n"
+      "OOOOX..\n"
+      "XXXXX..\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n";
+  TPlateau p = fixture::posemoteur(diagramme);
+  const int32_t i = indexcase(1, 2);
+  // The two trial records at (1,2).
+  for (const uint8_t c : {BLANC, NOIR}) {
+    TPlateau essai = p;
+    TListePoints prises{};
+    jouecoup(prises, 300, essai, 1, 2, c, static_cast<uint8_t>(1 - c));
+    TEssaiCoup& e = c == BLANC ? essaijoueur(1, 2) : essaiordi(1, 2);
+    e.plateauessai = essai;
+    e.infochaineessai = infochaine;
+    e.plateauessai2 = marquesvides;
+    e.carte2essai = marquesvides;
+    e.carte3essai = marquesvides;
+    e.marquesessai = marquesvides;
+    e.nbprisesessai = 0;
+    e.nbtuesessai = 0;
+    e.compteur3essai = 0;
+    e.drapeauxessai = 0;
+    e.marqueessai = 0;
+    p = fixture::posemoteur(diagramme);
+  }
+  for (int32_t r = 1; r <= 7; ++r)
+    for (int32_t c = 1; c <= 7; ++c) essaijoueur(r, c).marquesessai = marquesvides;
+  auto x = std::make_unique<Parts>();
+  numerocoup = 10;
+  coupdecide = 0;
+  territoireaprendre[0] = territoireaprendre[1] = 0;
+  couleurordi = NOIR;
+  couleurjoueur = BLANC;
+  lesfaibles = marquesvides;
+  marquesglobales = marquesvides;
+  listesurvie = marquesvides;
+  marquessurvie = marquesvides;
+  casescandidates = marquesvides;
+  casescandidatesjoueur = marquesvides;
+  casescandidatesjoueur[i] = 1;
+  maxsurvie = 0;
+  x->vitB[i] = 2;
+  x->memoB[i] = 1;
+  for (const int32_t q : {indexcase(1, 4), indexcase(2, 1), indexcase(2, 2), indexcase(2, 3), indexcase(2, 4)})
+    x->mortsA[0][1][q] = 1;
+  TMarques analyse{};
+  fixture::verifieinchange(p, [&] {
+    coupdesurvie(x->memoA, x->memoB, x->tueA, analyse, x->candidats, 361, x->famille, 300, NOIR, p, x->survieB,
+                 x->survieA, x->morts2B, x->morts2A, x->mortsB, x->mortsA, x->vitB, x->vitA, x->tueB);
+  });
+  EXPECT_EQ(x->survieB[i], 20 * (2 + 3));
+  EXPECT_EQ(maxsurvie, 5);
+  ASSERT_EQ(nbpoints(x->famille), 1);
+  ASSERT_EQ(nbpoints(x->candidats), 1);
+  EXPECT_EQ(ligneliste(x->famille, 1), 1);
+  EXPECT_EQ(colonneliste(x->famille, 1), 2);
+  EXPECT_EQ(essaijoueur(2, 2).marquesessai[indexcase(2, 2)] & 0x90, 0x90);
+  EXPECT_EQ(essaijoueur(1, 4).marquesessai[indexcase(1, 4)] & 0x90, 0x90);
+  EXPECT_EQ(essaijoueur(3, 1).marquesessai[indexcase(3, 1)], 0);
+  // Without the opponent's candidate mark, nothing.
+  casescandidatesjoueur[i] = 0;
+  auto y = std::make_unique<Parts>();
+  y->vitB[i] = 2;
+  y->memoB[i] = 1;
+  y->mortsA = x->mortsA;
+  coupdesurvie(y->memoA, y->memoB, y->tueA, analyse, y->candidats, 361, y->famille, 300, NOIR, p, y->survieB,
+               y->survieA, y->morts2B, y->morts2A, y->mortsB, y->mortsA, y->vitB, y->vitA, y->tueB);
+  EXPECT_EQ(y->survieB[i], 0);
+  EXPECT_EQ(nbpoints(y->famille), 0);
 }
 
 // The eye space of black from a point, and the dead-neighbour test.
