@@ -229,4 +229,28 @@ TEST(Faibles, WindowAndLinkTests) {
   }
 }
 
+// Isolated zones: open windows far from black's live stones count; the
+// empty points next to a weak stone never do.
+TEST(Faibles, IsolatedZones) {
+  const TPlateau p = fixture::posemoteur(
+      ".........\n.........\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n");
+  for (const bool faible : {false, true}) {
+    SCOPED_TRACE(faible ? "weak stone" : "live stone");
+    TMarques faibles{};
+    faibles[indexcase(5, 5)] = faible ? 1 : 0;
+    TCarte comptes{};
+    marquezonesisolees(p, faibles, comptes, NOIR);
+    EXPECT_EQ(comptes[indexcase(5, 5)], 0);
+    EXPECT_GT(comptes[indexcase(1, 1)], 0);
+    // Next to a weak stone: marked, never counted; next to a live one, windows
+    // that stop short of the stone count it.
+    if (faible) {
+      EXPECT_EQ(comptes[indexcase(5, 4)], 0);
+    } else {
+      EXPECT_GT(comptes[indexcase(5, 4)], 0);
+    }
+    EXPECT_EQ(comptes[indexcase(10, 10)], 0);
+  }
+}
+
 }  // namespace
