@@ -17,8 +17,6 @@
 
 namespace {
 
-TMarques cartelieaunfort;  // "lie a un fort" of the last classification
-
 bool surplateau(int32_t r, int32_t c) {
   const int32_t n = configmoteur.taille;
   return r >= 1 && r <= n && c >= 1 && c <= n;
@@ -194,8 +192,8 @@ void Classement::liens() {
   const int32_t n = configmoteur.taille;
   const TPlateau depart = p;
   const TInfoChaine chainesdepart = infochaine;
-  // Step 13. The link flags of the engine's trial records.
-  cartelieaunfort = listefaibles;
+  // Step 13. The link flags of the engine's trial records; the map "lie a un fort".
+  TMarques cartelieaunfort = listefaibles;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
@@ -220,6 +218,7 @@ void Classement::liens() {
       p = depart;
       infochaine = chainesdepart;
     }
+  afficheyeux(cartelieaunfort, "lie a un fort");
 }
 
 }  // namespace
@@ -246,12 +245,9 @@ bool transformefaibles(TMarques& danger, const TCarte& comptes, bool ouverture) 
   return change;
 }
 
-void analysefaibles(TMarques& testtueA, TMarques& testtueB, TMarques& testvitA, const TMarques& analyse,
-                    uint8_t couleurA, TPlateau& p, const TCartesParPoint& mortsessai2B,
-                    const TCartesParPoint& mortsessai2A, const TCartesParPoint& mortsessaiB,
-                    const TCartesParPoint& mortsessaiA, TMarques& testvitB) {
-  (void)testtueA, (void)testtueB, (void)testvitA, (void)analyse, (void)mortsessai2B, (void)mortsessai2A,
-      (void)mortsessaiB, (void)mortsessaiA, (void)testvitB;
+void analysefaibles(TMarques&, TMarques&, TMarques&, const TMarques&, uint8_t couleurA, TPlateau& p,
+                    const TCartesParPoint&, const TCartesParPoint&, const TCartesParPoint&, const TCartesParPoint&,
+                    TMarques&) {
   const int32_t n = configmoteur.taille;
   // Step 1.
   const TGardeEssai garde(p);
@@ -305,10 +301,7 @@ void analysefaibles(TMarques& testtueA, TMarques& testtueB, TMarques& testvitA, 
   k.liens();
   // Step 14: the guard puts board, infochaine and pionsmorts back.
   afficheyeux(lesfaibles, "lesfaibles");
-  afficheyeux(cartelieaunfort, "lie a un fort");
 }
-
-const TMarques& lieaunfort() { return cartelieaunfort; }
 
 bool essaisansmortfaible(const TPlateau& p, const TMarques& marques, const TCartesParPoint& masques, int32_t ligne,
                          int32_t colonne) {

@@ -14,7 +14,8 @@ constexpr uint8_t FAIBLELIE40 = 3;    // the same, bit 0x40 set
 constexpr uint8_t FAIBLEDANGER = 4;   // counted in danger, or dead by the board-wide status
 
 // `mortsessai` A/B: the dead marks after each side's trials; `mortsessai2`
-// the same after their readings; `analyse` the shared analysis map.
+// the same after their readings; `analyse` the shared analysis map. The
+// steps read none of the maps but the board.
 // Writes lesfaibles, listefaibles (the strong stones), maxfortification (0),
 // flagsurvie (cleared in the opening phase) and the link flags of the
 // engine's trial records; board, infochaine and pionsmorts come back.
@@ -22,10 +23,6 @@ void analysefaibles(TMarques& testtueA, TMarques& testtueB, TMarques& testvitA, 
                     uint8_t couleurA, TPlateau& p, const TCartesParPoint& mortsessai2B,
                     const TCartesParPoint& mortsessai2A, const TCartesParPoint& mortsessaiB,
                     const TCartesParPoint& mortsessaiA, TMarques& testvitB);
-
-// The "lie a un fort" map of the last classification (10 where a trial can
-// be linked to a strong stone by reading, 1 on the strong stones).
-const TMarques& lieaunfort();
 
 // The stone (ligne, colonne) is threatened by an opponent trial at an empty
 // candidate point: in its dead marks (mode 1), carte3essai (2) or
