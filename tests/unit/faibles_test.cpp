@@ -3,6 +3,7 @@
 // and the weak-chain tests of the reinforcement families.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,8 +34,10 @@ struct Classe {
 
 // The classification on the analysed position, with the opening flag and
 // the move number given; checks the restore contract.
-Classe classe(std::string_view diagramme, uint8_t debut, int32_t coup, uint8_t ouverture = 0) {
+Classe classe(std::string_view diagramme, uint8_t debut, int32_t coup, uint8_t ouverture = 0,
+              const std::function<void()>& regle = [] {}) {
   fixture::AnalyseRacine& a = fixture::analysemoteur(diagramme);
+  regle();
   TPlateau b = plateaumoteur;
   pionsmorts = marquesliaison1;
   phasedebut = debut;
@@ -251,6 +254,38 @@ TEST(Faibles, IsolatedZones) {
     }
     EXPECT_EQ(comptes[indexcase(10, 10)], 0);
   }
+}
+
+// In the opening, with the opening heuristics at 3, the threat test reads
+// the dead marks of the opponent's trials (mode 1): the black stone that a
+// white trial kills is threatened (class 1) and flagsurvie is cleared. With
+// the heuristics below 3 the test reads the trials' survival marks, which
+// mark nothing here.
+TEST(Faibles, ThreatenedStoneInTheOpening) {
+  const char* d =
+      ".........\n"
+      ".X.....O.\n"
+      ".........\n"
+      "....O....\n"
+      "...OX....\n"
+      ".........\n"
+      "..X......\n"
+      ".X.....O.\n"
+      ".........\n";
+  for (const int32_t heuristique : {3, 0}) {
+    SCOPED_TRACE(heuristique);
+    const Classe k = classe(d, 1, 20, 1, [&] {
+      flagouverture = heuristique;
+      strategie = 1;  // no danger phase
+      flagsurvie = 1;
+    });
+    EXPECT_EQ(k.lesfaibles[indexcase(5, 5)], heuristique == 3 ? 1 : 0);
+    EXPECT_EQ(k.listefaibles[indexcase(5, 5)], heuristique == 3 ? 0 : 1);
+    EXPECT_EQ(flagsurvie, 0);
+  }
+  flagsurvie = 1;
+  strategie = 2;
+  flagouverture = 0;
 }
 
 }  // namespace
