@@ -2,7 +2,6 @@
 // points of a threatened engine group, the restore contract.
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 #include <string>
 #include <utility>
