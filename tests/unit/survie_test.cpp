@@ -106,6 +106,58 @@ TEST(Survie, SavingPointOfAStoneInAtari) {
   EXPECT_EQ(autres, 0);
 }
 
+// Two stones in atari, (1,1) and (1,5), share the saving point (2,3) that
+// links to the stones white's capture would kill. Scanned row by row, (1,2)
+// proposes it first; the proposal from (1,4) replaces the value only when it
+// is larger, and the point stands once in the list.
+TEST(Survie, SecondProposalKeepsTheLargerValue) {
+  const char* diagramme =
+      "X.X.XO.\n"
+      "OX.XO..\n"
+      "X......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n";
+  struct Cas {
+    int32_t vit2, attendu;
+  } cas[] = {{9, 20 * 10}, {2, 20 * (2 + 3)}};
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.vit2);
+    TPlateau p = fixture::posemoteur(diagramme);
+    auto x = std::make_unique<Parts>();
+    numerocoup = 10;
+    coupdecide = 0;
+    territoireaprendre[0] = territoireaprendre[1] = 0;
+    lesfaibles = marquesvides;
+    casescandidates = marquesvides;
+    casescandidatesjoueur = marquesvides;
+    essaiordi(1, 2).plateauessai2 = marquesvides;
+    essaiordi(1, 4).plateauessai2 = marquesvides;
+    maxsurvie = 0;
+    const int32_t p1 = indexcase(1, 2), p2 = indexcase(1, 4), q = indexcase(2, 3);
+    x->memoA[p1] = x->memoA[p2] = x->memoA[q] = 1;
+    x->memoA[indexcase(3, 3)] = 2;
+    x->vitA[p1] = 1;       // (1,2): s = 1 + 1, e = 3
+    x->vitA[p2] = c.vit2;  // (1,4): s = 1 + vit2, open space: e = 0
+    for (const int32_t m : {indexcase(1, 3), indexcase(2, 2), indexcase(3, 1)}) x->mortsB[0][1][m] = 1;
+    for (const int32_t m : {indexcase(1, 3), indexcase(2, 4)}) x->mortsB[0][3][m] = 1;
+    TMarques analyse{};
+    fixture::verifieinchange(p, [&] {
+      coupdesurvie(x->memoA, x->memoB, x->tueA, analyse, x->candidats, 361, x->famille, 300, NOIR, p, x->survieB,
+                   x->survieA, x->morts2B, x->morts2A, x->mortsB, x->mortsA, x->vitB, x->vitA, x->tueB);
+    });
+    EXPECT_EQ(x->survieA[p1], 20 * (2 + 3));
+    EXPECT_EQ(x->survieA[p2], 20 * (1 + c.vit2));
+    EXPECT_EQ(x->survieA[q], c.attendu);
+    int32_t fois = 0;
+    for (int32_t k = 1; k <= nbpoints(x->candidats); ++k)
+      fois += ligneliste(x->candidats, k) == 2 && colonneliste(x->candidats, k) == 3;
+    EXPECT_EQ(fois, 1);
+    EXPECT_EQ(nbpoints(x->candidats), 3);
+  }
+}
+
 // White's straight three in the corner: black at the vital point (1,2)
 // kills it (the white stones dead after black's trial), white there lives
 // (memo 1). The opponent's survival point gets 20 x (s + e), s = 2 from the
