@@ -287,8 +287,9 @@ bool Noeud::candidatsracine() {
   classecandidats(r_.familles.somme, r_.familles.marquescandidats, 1, dernier_, d_, m_, o_, l, r_.familles.importants,
                   r_.plateau);
   if (taillemoteur() == 9 && niveau >= 5 && !coupbasetrouve) solutiongagnante99(r_.plateau, l);
-  reperezonesouverture(r_.plateau, l, r_.familles.somme, r_.familles.sommejoueur);
-  filtreouverture(l);
+  // The moves the filter keeps whatever the regions: the important points.
+  reperezonesouverture(r_.plateau, l, r_.familles.somme, r_.familles.sommejoueur, r_.regions);
+  filtreouverture(r_.familles.importants, l, r_.regions);
   if (nbpoints(l) > largeurracine()) l[0] = largeurracine();
   passeetordre();
   // The root searches a list that may grow far beyond 361 entries.
