@@ -108,6 +108,7 @@ struct TRecherche {
   TMarques memodeuxyeux{};         // memo of the two-eye term of the root moves
   TCarte valeursracine{};          // path score of each root move after its own terms
   TCarte evaluationracine{};       // candidate evaluation of each root move (evaluecoupcandidat)
+  TCarte penalites1{}, penalites2{};  // penalties of the root moves' saves (the dead-marks term's two maxima)
   uint8_t flaggote = 0;
   uint8_t flaginvasion = 0;        // invasion flag of the search (read by the gote exemption)
   int32_t comptefaiblesliees = 0;  // linked-weak count of the search
