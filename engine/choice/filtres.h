@@ -21,6 +21,7 @@ struct TRegionsOuverture {
 // casescandidates and the opponent's `joueur` over casescandidatesjoueur,
 // then keeps the list's first 5 points and, after them, those in the
 // engine's region. The maps start as copies of pionsmortssauves, the flags 0.
+// The root calls it, then filtreouverture, after ranking its list.
 void reperezonesouverture(const TPlateau& p, TListePoints& candidats, const TCarte& ordi, const TCarte& joueur,
                           TRegionsOuverture& regions);
 // The walk of the opponent's regions: marks (r, c), then up to `limite`
@@ -31,16 +32,18 @@ void marqueregionvide(const TPlateau& p, int32_t dir, int32_t r, int32_t c, int3
 // With the engine's region filled, in the opening and for a list of more
 // than 5 points: keeps, in order, the passes, the points of `gardes`, those
 // set in carteanalyse and those of the engine's region; drops the others.
+// The root's kept moves are its important points.
 void filtreouverture(const TListePoints& gardes, TListePoints& candidats, const TRegionsOuverture& regions);
 // Appends the tactical points around the last move (its chain's liberties,
 // the liberties of the weak chains around it that the capture reading
 // takes); `flag` reuses what cachecoupsreponse kept for that last move.
 // Nothing when the last move's stone is marked dead. Board and chain table
-// come back as they were.
+// come back as they were. The reply step of depth 2 and a source of depth 3.
 void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, TPoint ko, TPoint dernier);
 // When the engine's trial at `essai` kills or saves, or `a` or `b` is set
 // there: appends the liberties of the chains whose dead mark the trial
 // changes (against marquesliaison1), then those of the trial's own chain,
-// inside zonemarquee, not the ko point, each once.
+// inside zonemarquee, not the ko point, each once. Depth 2, around a root
+// move of few liberties.
 void ajoutelibertesessai(const TCarte& a, const TCarte& b, TPlateau& p, TListePoints& candidats, TPoint ko,
                          TPoint essai);

@@ -22,7 +22,8 @@ void decidecoupjoseki(int32_t ligne, int32_t colonne);
 // The liberties of the two-liberty chains next to A and B (those of A's
 // colour next to B when B holds the other colour, then unless `drapeau`
 // those of the other colour next to A, not marked dead), each appended once
-// (within `cap`) and marked in `marques`. Nothing when A is empty.
+// (within `cap`) and marked in `marques`. Nothing when A is empty. Read by
+// the zone scan of the weak-chain liberty candidates, around P1 and P2.
 void listelibertesadeuxlib(uint8_t drapeau, TMarques& marques, const TPlateau& p, TListePoints& l, int32_t cap,
                            int32_t la, int32_t ca, int32_t lb, int32_t cb);
 
@@ -50,5 +51,6 @@ void zoneautourchaine(TPlateau& p, int32_t limite, int32_t ligne, int32_t colonn
 
 // The first empty point (rows, then columns) that no ko forbids and whose
 // table neighbours hold no chain in atari, into `sortie`; unchanged when
-// there is none.
+// there is none. The pass decision's fallback when the search leaves a point
+// that cannot be played.
 void premierecaselibresure(TPoint& sortie, const TPlateau& p);
