@@ -160,6 +160,40 @@ TEST_F(Ajusteur, AFullRootListTakesNothingMore) {
   EXPECT_EQ(m->candidats.points[recherche::CAPACITERACINE].colonne, 9);
 }
 
+// Step 2: a point of P0's zone that stops an opponent invasion P0 lets live.
+TEST_F(Ajusteur, PointsThatStopMoreInvasionGainTheDifference) {
+  TPlateau p = pose(kVide9);
+  racine(0);
+  const TPoint P0{5, 5}, q{4, 6};
+  m->T[i(5, 5)] = 5;
+  m->IJ[i(q.ligne, q.colonne)] = 30;
+  effetsinvasion[4][4].valeur = 12;
+  effetsinvasion[4][4].marques.fill(0);
+  effetsinvasion[4][4].marques[i(q.ligne, q.colonne)] = 4;
+  // (5,7) in P0's zone and (5,9) outside it both stop the invasion.
+  for (const TPoint a : {TPoint{5, 7}, TPoint{5, 9}}) {
+    casescandidates[i(a.ligne, a.colonne)] = 1;
+    m->T[i(a.ligne, a.colonne)] = 5;
+    effetsinvasion[a.ligne - 1][a.colonne - 1].marques.fill(0);
+    effetsinvasion[a.ligne - 1][a.colonne - 1].marques[i(q.ligne, q.colonne)] = 1;
+  }
+  const int32_t noeuds = compteurnoeudsprise;
+  appel(p, P0);
+  EXPECT_EQ(m->T[i(5, 7)], 35);
+  EXPECT_TRUE(liste(TPoint{5, 7}));
+  EXPECT_EQ(m->T[i(5, 9)], 5);
+  EXPECT_FALSE(liste(TPoint{5, 9}));
+  EXPECT_GT(compteurnoeudsprise, noeuds);
+  // Without a value of P0's own invasion term the step does not run.
+  effetsinvasion[4][4].valeur = 0;
+  racine(0);
+  m->ajoute = 0;
+  m->T[i(5, 7)] = 5;
+  appel(p, P0);
+  EXPECT_EQ(m->T[i(5, 7)], 5);
+  EXPECT_EQ(m->ajoute, 0);
+}
+
 // Phase B: a move that saves the same weak stone with more influence gains
 // (v - base) * 10, halved on the first line.
 TEST_F(Ajusteur, InfluenceGainIsHalvedOnTheFirstLine) {
@@ -189,6 +223,29 @@ TEST_F(Ajusteur, InfluenceGainIsHalvedOnTheFirstLine) {
     EXPECT_EQ(m->FO[i(q.ligne, q.colonne)], 8 + gain) << q.ligne;
     EXPECT_TRUE(liste(q));
     EXPECT_EQ(m->ajoute, 1);
+  }
+}
+
+// The re-evaluation reads only the answers that threaten a weak stone P0
+// saves, on p's trial position, and puts everything back.
+TEST_F(Ajusteur, ReevaluationPutsTheTrialPositionBack) {
+  TPlateau p = pose(".........\n.X.......\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
+  const TPoint P0{5, 5}, q{3, 3}, x{2, 3};
+  casescandidatesjoueur[i(x.ligne, x.colonne)] = 1;
+  essaijoueur(x.ligne, x.colonne).compteur1essai = 2;
+  essaijoueur(x.ligne, x.colonne).carte2essai.fill(0);
+  essaijoueur(x.ligne, x.colonne).carte2essai[i(2, 2)] = 1;
+  tablepaires[4][4][i(x.ligne, x.colonne)] = 1;
+  TEssaiCoup& eq = essaiordi(q.ligne, q.colonne);
+  eq.plateauessai[i(q.ligne, q.colonne)] = NOIR;
+  for (const bool sauve : {false, true}) {
+    lesfaibles[i(2, 2)] = 1;
+    essaiordi(5, 5).marquesessai[i(2, 2)] = sauve ? 1 : 0;
+    m->FO[i(q.ligne, q.colonne)] = 30;
+    fixture::verifieinchange(p, [&] {
+      reevaluefortifcandidat(p, 0, 0, P0, q, m->FO, m->D1, m->D2, m->B, m->SV, NOIR, BLANC);
+    });
+    EXPECT_EQ(m->D1[i(q.ligne, q.colonne)], 0) << sauve;
   }
 }
 
