@@ -93,6 +93,15 @@ struct TEssaiCoup {
   uint8_t lievivanteessai;    // the trial stone is linked to a live chain
 };
 
+// What the invasion term of the search learnt about a candidate q (the
+// record at [q row-1][q col-1]): per invasion point p it tried, 4 = the
+// invasion at p lives after q, 2 = it keeps some value, 1 = q stops it;
+// `valeur` its cached value (0 not computed, -1 nothing, above 0 the value).
+struct TEffetInvasion {
+  TMarques marques;
+  int32_t valeur;
+};
+
 // Time left for the mover.
 struct TTempsRestant {
   int32_t temps;    // seconds left; negative = no clock

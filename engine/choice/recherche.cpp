@@ -12,6 +12,7 @@
 #include "engine/chains/escaliers.h"
 #include "engine/choice/rattrapage.h"
 #include "engine/choice/recherche_etat.h"
+#include "engine/choice/soutienrecherche.h"
 #include "engine/connection/groupes.h"
 #include "engine/connection/groupesvivants.h"
 #include "engine/connection/tableliaisons.h"
@@ -139,6 +140,14 @@ void decisionpasse(TRecherche& r, TPoint& resultat) {
   }
   couprattrapagepassechinoise(ordipasse, c, r.familles.mauvaiscoups, b, resultat, r.familles.mortsapresessaiordi,
                               r.familles.mortsapresessaijoueur);
+  // The safe fallback: a point that cannot be played (taken, or forbidden
+  // by ko) gives way to the first safe empty point; with none, a pass.
+  if (ordipasse == 0 && resultat.ligne != 0 && (b[ix(resultat)] != VIDE || (casesinterdites[ix(resultat)] & 1))) {
+    TPoint sur{};
+    premierecaselibresure(sur, b);
+    resultat = sur;
+    ordipasse = sur.ligne != 0 ? 0 : 1;
+  }
 }
 
 void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlateau& plateau, TPoint dernier,
