@@ -66,8 +66,9 @@ inline void proposecase(TListePoints& l, int32_t cap, int32_t r, int32_t c) { aj
 inline const TMarques& pionsmortsessai(const TEssaiCoup& e) { return e.plateauessai2; }
 // Opponent stones the trial kills.
 inline int32_t compteur0essai(const TEssaiCoup& e) { return e.nbtuesessai; }
-// Stones the trial captures.
-inline int32_t compteur4essai(const TEssaiCoup& e) { return e.nbprisesessai; }
+// The record's own territory counter (written by the trial's territory
+// analysis), read by the families under the same name.
+inline int32_t compteur4essai(const TEssaiCoup& e) { return e.compteur4essai; }
 // Own stones the trial saves.
 inline int32_t compteur6essai(const TEssaiCoup& e) { return e.nbsauvesessai; }
 // Own dead stones the trial brings back to seki or life.
