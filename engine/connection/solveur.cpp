@@ -362,8 +362,8 @@ void cherchecoupsautorises(TPlateau& p, const TListeChaines& ordiA, uint8_t joue
       TListeChaines a{}, b{};
       TPoint point = pointko;
       int32_t statut = 0;
-      const TIssuePasse issue = passesolveur(drapeaux, a, b, mode, point, copie, ordi, joueur, statut);
-      return issue.trouve && statut != 2;
+      const TResultatPasse r = passesolveur(drapeaux, a, b, mode, point, copie, ordi, joueur, statut);
+      return r.trouve && statut != 2;
     };
     if (prise) {
       // A capture wins at once.
@@ -406,7 +406,7 @@ bool solveurcoupsautorises(uint8_t ordi, uint8_t joueur, TPlateau& p, TPoint& po
   // Steps 2 and 3: the engine attacks first.
   TPoint p0 = pointko;
   int32_t statut0 = 0;
-  const TIssuePasse r0 = passesolveur(s.drapeaux, s.joueurA, s.joueurB, 0, p0, p, joueur, ordi, statut0);
+  const TResultatPasse r0 = passesolveur(s.drapeaux, s.joueurA, s.joueurB, 0, p0, p, joueur, ordi, statut0);
   if (r0.trouve && p0.ligne != 0 && !(s.drapeaux[ix(p0)] & DRAPEAUREFUSE)) {
     ++compteurnoeudsprise;
     if (statut0 == 2 && !coupjouable(p, ordi, joueur, p0.ligne, p0.colonne)) {
@@ -421,14 +421,14 @@ bool solveurcoupsautorises(uint8_t ordi, uint8_t joueur, TPlateau& p, TPoint& po
   // Step 4: the opponent attacks first.
   TPoint p1 = pointko;
   int32_t statut1 = 0;
-  const TIssuePasse r1 = passesolveur(s.drapeaux, s.ordiA, s.ordiB, 1, p1, p, ordi, joueur, statut1);
+  const TResultatPasse r1 = passesolveur(s.drapeaux, s.ordiA, s.ordiB, 1, p1, p, ordi, joueur, statut1);
   s.mode1nomme = r1.trouve;
   for (const auto* l : {&s.ordiA, &s.joueurA}) {
     const TListeChaines& b = l == &s.ordiA ? s.ordiB : s.joueurB;
     for (int32_t k = 1; k <= (*l)[0].ligne; ++k)
-      s.issues[indexcase((*l)[k].ligne, (*l)[k].colonne)] = (*l)[k].statut ? 1 : b[k].statut ? 2 : 3;
+      s.bilanchaines[indexcase((*l)[k].ligne, (*l)[k].colonne)] = (*l)[k].statut ? 1 : b[k].statut ? 2 : 3;
   }
-  affichecartefaibles(s.issues, ordi, p, "mort");
+  affichecartefaibles(s.bilanchaines, ordi, p, "mort");
 
   // Steps 5 and 6: the allowed candidates.
   s.candidats = pionsmortssauves;

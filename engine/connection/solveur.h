@@ -60,7 +60,7 @@ int32_t profondeursolveur();
 // with status 2, or a winning first move refused in mode 0); otherwise the
 // point is as the caller gave it. `valeur`: +1 the attacker captures, -1 the
 // defender does, 0 undecided.
-struct TIssuePasse {
+struct TResultatPasse {
   bool trouve = false;
   int32_t valeur = 0;
 };
@@ -69,7 +69,7 @@ struct TIssuePasse {
 // them alone, 4 generates local moves only. The attacker moves first. The
 // point starts at the caller's value (the ko point); statut starts at 0 and
 // becomes 2 when the attacker had a chain of its own in atari at the first ply.
-TIssuePasse passesolveur(TMarques& drapeaux, TListeChaines& listeA, TListeChaines& listeB, int32_t mode,
+TResultatPasse passesolveur(TMarques& drapeaux, TListeChaines& listeA, TListeChaines& listeB, int32_t mode,
                          TPoint& point, TPlateau& p, uint8_t defenseur, uint8_t attaquant, int32_t& statut);
 
 // True when the move of `couleur` at the point is refused: a point flagged
@@ -96,7 +96,7 @@ struct TSolveur {
   uint8_t joueur = BLANC;  // the opponent
   TMarques drapeaux{};     // point flags
   TListeChaines ordiA{}, ordiB{}, joueurA{}, joueurB{};
-  TMarques issues{};       // at chain heads: 1 lost on the proved line, 2 on some line, 3 not lost
+  TMarques bilanchaines{}; // at chain heads: 1 lost on the proved line, 2 on some line, 3 not lost
   TMarques candidats{};    // candidate mask of the first ply
   int32_t profondeurmax = 7;
   int32_t resultat = 0;    // the value shared by every ply

@@ -625,7 +625,7 @@ void inserestoresolveur(uint32_t cle, int32_t valeur, int32_t position, int32_t 
   inserecletransposition(cle, valeur, position, table, nombre, tablehachrecu);
 }
 
-TIssuePasse passesolveur(TMarques& drapeaux, TListeChaines& listeA, TListeChaines& listeB, int32_t mode,
+TResultatPasse passesolveur(TMarques& drapeaux, TListeChaines& listeA, TListeChaines& listeB, int32_t mode,
                          TPoint& point, TPlateau& p, uint8_t defenseur, uint8_t attaquant, int32_t& statut) {
   statut = 0;
   TPasse e{drapeaux, listeA, listeB, mode, point, p, defenseur, attaquant, statut};
@@ -641,10 +641,10 @@ TIssuePasse passesolveur(TMarques& drapeaux, TListeChaines& listeA, TListeChaine
     e.plis[d].drapeaux = 0;
   }
   // Modes 3 and above 4 generate nothing.
-  if (mode == 3 || mode > 4 || mode < 0) return TIssuePasse{};
+  if (mode == 3 || mode > 4 || mode < 0) return TResultatPasse{};
   uint8_t credit = 0;
   const int32_t v = recusolveur(e, 1, attaquant, defenseur, 0, credit);
-  return TIssuePasse{e.trouve, v};
+  return TResultatPasse{e.trouve, v};
 }
 
 bool coupautorise(const TPlateau& p, uint8_t couleur, uint8_t autre, int32_t ligne, int32_t colonne,
@@ -668,7 +668,7 @@ bool coupautorise(const TPlateau& p, uint8_t couleur, uint8_t autre, int32_t lig
     TListeChaines a{}, b{};
     TPoint point = pointko;
     int32_t statut = 0;
-    const TIssuePasse r = passesolveur(drapeaux, a, b, mode, point, copie, couleur, autre, statut);
+    const TResultatPasse r = passesolveur(drapeaux, a, b, mode, point, copie, couleur, autre, statut);
     return r.trouve && statut != 2;
   };
   if ((masque & 4) && !(drapeau & DRAPEAUMODE4)) {
