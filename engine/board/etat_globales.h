@@ -149,6 +149,7 @@ GLOBALE(TEntreeCle[NBTABLESLIAISON * ENTREESPARTABLE], tabletranspositionliaison
 GLOBALE(int32_t, profmaxrecu, laisse)            // deepest ply reached by the capture readings so far
 GLOBALE(TInfoChaine, infochainelecture, laisse)  // liberties as the readings count them (filled by preparecartelecture)
 GLOBALE(int32_t, noeudsescalier, laisse)         // ladder steps played by the last testescalier (which zeroes it)
+GLOBALE(uint8_t, moderapide, vaut(0))            // abort flag of the readings: set, the solver's nodes answer 0 at once
 
 // ---- Position history ----------------------------------------------------------
 GLOBALE(THistoriqueHash, historiquehash, champs(0, &THistoriqueHash::nombre))  // keys of the last positions (superko)
