@@ -85,6 +85,7 @@ GLOBALE(TMarques, territoire3, vaut(VIDE))       // owner map of the per-move te
 GLOBALE(TMarques, territoire4, vaut(VIDE))       // owner map of the move chooser
 GLOBALE(TMarques, influence, vaut(VIDE))         // owner by influence
 GLOBALE(TMarques, carteterritoire, vaut(VIDE))   // owner map read by the moyo gain of trial moves
+GLOBALE(TMarques, cartemoyo, laisse)             // moyo owner map of the position before the move (set by gainmoyoessais)
 
 // ---- Per-point maps of the turn ---------------------------------------------
 GLOBALE(TMarques, casesjouables, vaut(1))        // 1 = playable
