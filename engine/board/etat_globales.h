@@ -100,6 +100,7 @@ GLOBALE(TMarques, ciblesnoires, vaut(0))         // black targets
 GLOBALE(TMarques, ciblesblanches, vaut(0))       // white targets
 GLOBALE(TMarques, carteattaque, laisse)          // attack flags (set by the attack analysis)
 GLOBALE(TMarques, videsennemis, laisse)          // empty points near enemy stones (set by its analysis)
+GLOBALE(TMarques, cartevides, laisse)            // videsennemis with the opponent's last points given to it (set by testmoinsde20pcvides)
 GLOBALE(TCarte, cartefinale1, vaut(0))           // final territory, black (four bytes per entry, see territoirefinal.h)
 GLOBALE(TCarte, cartefinale2, vaut(0))           // final territory, white (the same bytes)
 GLOBALE(TCarte, valeurssurvie, vaut(0))          // survival values; negative = weak stone to settle
@@ -226,6 +227,7 @@ GLOBALE(uint8_t, debutpartie, laisse)            // game phases (set by the move
 GLOBALE(uint8_t, phasedebut, laisse)
 GLOBALE(uint8_t, phasefinale, laisse)
 GLOBALE(int32_t, ordipasse, laisse)              // 1 the engine passes, 5 from the end-of-game evaluation (set by them)
+GLOBALE(uint8_t, moinsde20pcvides, vaut(0))     // 1 = the opponent has under 20% of the points left (testmoinsde20pcvides)
 GLOBALE(uint8_t, komiforce, laisse)              // opening code flag (set by it)
 GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by it)
 GLOBALE(uint8_t, modeanalyseposition, laisse)    // position analysis switches (set by it)
