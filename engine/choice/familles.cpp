@@ -26,13 +26,13 @@
 #include "engine/proposals/survie.h"
 #include "engine/proposals/survieentourage.h"
 #include "engine/proposals/temporisation.h"
+#include "engine/proposals/tentatives.h"
 #include "engine/reading/coupforce.h"
 #include "engine/territory/coupsliaison.h"
 #include "engine/territory/coupuresdangereuses.h"
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/invasion.h"
 #include "engine/territory/seki.h"
-#include "engine/territory/tentatives.h"
 
 namespace {
 
@@ -44,6 +44,7 @@ constexpr int32_t SEUILFIN = 20;            // best "flou" value below which the
 TTableExclusion exclusionvide{};  // no point is kept out of the cut marking
 TTableEssais essaisordi0;         // the engine's trial dead marks, by point index
 TCarte bambous;                   // monkey-jump and bamboo-joint scores
+TCarte tentatives;                // answers to the opponent's invasion attempt
 
 bool adversairepasse() { return passesconsecutives > 0; }
 
@@ -151,7 +152,13 @@ TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, ui
                             couleur, candidats, CAPACITERACINE, f.listefamille, CAPACITELISTE);
   if (!adversairepasse())
     completecandidatsvaleur(2, 3, b, candidats, f.separationjoueur, f.flou, f.invasiondefensejoueur, f.faiblesse);
-  tentativeinvasion(candidats, CAPACITERACINE, couleur, autre, f.invasionforteordi, b);
+  int32_t scoretentative = 0;
+  tentativeinvasion(dernier.colonne, dernier.ligne, autre,
+                    TCartesTentative{f.survieordi, f.fortificationordi, f.faitmortordi, f.testvitordi, f.surviejoueur,
+                                     f.fortificationjoueur},
+                    couleur, tentatives, b, f.mortsapresessaiordi, scoretentative, candidats, CAPACITERACINE);
+  for (int32_t i = 0; i < NBCASES; ++i)
+    if (tentatives[i] > f.invasionforteordi[i]) f.invasionforteordi[i] = tentatives[i];
   invasionsingebambou(marquesvides, couleur, autre, candidats, CAPACITERACINE, bambous, b,
                       &TEssaiCoup::plateauessai2, &TEssaiCoup::carte1essai);
   for (int32_t i = 0; i < NBCASES; ++i)
