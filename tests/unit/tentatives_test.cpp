@@ -41,18 +41,18 @@ fixture::AnalyseRacine& position(TPoint dernier = {7, 8}) {
 // The attempt of the white stone at `coup` against black on the position
 // the fixture left, checking that every shared map comes back; the score
 // map and flagterritoire start dirty so that clearing them shows.
-Resultat tente(fixture::AnalyseRacine& a, TPoint coup, uint32_t graine = 7) {
+Resultat tente(fixture::AnalyseRacine& a, TPoint coup, int32_t cap = NBCASES) {
   Resultat x;
   x.liste[0] = 0;
   x.scores.fill(99);
   flagterritoire = 99;
-  platform::fixegraine(graine);
+  platform::fixegraine(7);
   TPlateau p = a.plateau;
   const TMarques t1 = territoire, t2 = territoire2;
   fixture::verifieinchange(p, [&] {
     tentativeinvasion(coup.colonne, coup.ligne, BLANC,
                       TCartesTentative{zero, zero, a.ordi.faitmort, a.ordi.sauves, zero, zero}, NOIR, x.scores, p,
-                      a.ordi.mortsapresessai, x.score, x.liste, NBCASES);
+                      a.ordi.mortsapresessai, x.score, x.liste, cap);
   });
   EXPECT_EQ(territoire, t1);
   EXPECT_EQ(territoire2, t2);
@@ -78,6 +78,11 @@ TEST(TentativeInvasion, AGradedAttemptInsideTheTerritory) {
   const Resultat y = tente(b, {7, 8});
   EXPECT_EQ(x.scores, y.scores);
   EXPECT_EQ(x.score, y.score);
+  // A full list takes no more points; the values stay.
+  fixture::AnalyseRacine& c = position();
+  const Resultat z = tente(c, {7, 8}, 2);
+  EXPECT_EQ(nbpoints(z.liste), 2);
+  EXPECT_EQ(z.scores, x.scores);
 }
 
 TEST(TentativeInvasion, GatesStopBeforeAnyAnalysis) {
