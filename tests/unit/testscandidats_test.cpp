@@ -125,6 +125,22 @@ TEST(TestCoupCandidat, NearWeakRootStoneTheAnswersCannotSave) {
   EXPECT_TRUE(teste(q, Appel{.voisin = 1, .p = {6, 7}, .q = {5, 6}}));
 }
 
+TEST(TestCoupCandidat, AnAnswerLinkedToStrongStonesThatStillReachesRejects) {
+  // P (5,5) borders white's territory (columns 6-9). Black's answer at (5,4)
+  // links to the strong stone (5,3) while P still reaches into white's
+  // area: rejected. With (5,3) a weak stone no answer links: kept.
+  const char* d = "X........\n.........\n.........\n.........\n..X......\n.........\n.........\n.........\n.........\n";
+  const Appel a{.voisin = 0, .p = {5, 5}, .q = {1, 1}};
+  for (const uint8_t classe : {0, 4, 2}) {
+    TPlateau p = pose(d);
+    carteanalyse[indexcase(1, 1)] = 1;
+    for (int32_t r = 1; r <= 9; ++r)
+      for (int32_t c = 6; c <= 9; ++c) territoire[indexcase(r, c)] = BLANC;
+    lesfaibles[indexcase(5, 3)] = classe;
+    EXPECT_EQ(teste(p, a), classe == 2) << int(classe);
+  }
+}
+
 TEST(EvalueCoupCandidat, ReachIntoTheColoursTerritory) {
   // White owns the right part of the board (columns 6-9); a white wall at column 5, rows 1-4.
   const char* d = "....O....\n....O....\n....O....\n....O....\n.........\n.........\n.........\n.........\n.........\n";
