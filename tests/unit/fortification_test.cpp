@@ -149,6 +149,42 @@ TEST(Fortification, GateClearsAndWritesNothingElse) {
   }
 }
 
+// A liberty of the weak stone (3,3) already judged a two-eye point: the
+// eye sub-family takes it with the strength of the one weak stone it links,
+// not with the opponent's kill strength there, which reads 0 during the run
+// and is back afterwards. The final marks flag the saved stone in its own
+// record (saved 0x01, saved by a two-eye move 0x90).
+TEST(Fortification, OpponentKillStrengthsReadZeroDuringTheRun) {
+  Montage m(
+      ".........\n"
+      ".........\n"
+      "..X......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  numerocoup = 30;
+  phasedebut = 1;
+  passesconsecutives = 0;
+  const int32_t q = indexcase(3, 3), i = indexcase(3, 4);
+  lesfaibles[q] = FAIBLEMENACE;
+  casescandidates[i] = 1;
+  m.b->memo[i] = 1;
+  m.b->tueB[i] = 9;
+  remplitessai(m.b->p, NOIR, 3, 4);
+  fixture::verifieinchange(m.b->p, [&] { m.famille(); });
+  EXPECT_EQ(m.b->tueB[i], 9);
+  EXPECT_EQ(m.b->fortif[i], 20);
+  EXPECT_EQ(m.b->codes[i], 1);
+  EXPECT_EQ(maxfortification, 1);
+  EXPECT_TRUE(dansliste(m.b->candidats, 3, 4));
+  EXPECT_EQ(essaiordi(3, 4).marquesessai[q], 1);
+  EXPECT_EQ(essaiordi(3, 3).marquesessai[q], 0x91);
+  EXPECT_EQ(lesfaibles[q], FAIBLEMENACE);
+}
+
 // ---- Acceptance step ------------------------------------------------------------------
 
 // The value written by each kind of sub-family, with the survival reduction
