@@ -20,6 +20,7 @@
 #include "engine/proposals/survie.h"
 #include "engine/proposals/territoirefinal.h"
 #include "engine/reading/deuxyeux.h"
+#include "engine/reading/marquagemorts.h"
 
 namespace {
 
@@ -94,6 +95,18 @@ void croissanceterritoire(const TMarques& marques, const TPlateau& p, int32_t li
   if (compte <= 0) return;
   for (int32_t i = 0; i < NBCASES; ++i)
     if (l[i] == 1 && p[i] == c) sortie[i] = compte;
+}
+
+bool joueetlit(TPlateau& p, int32_t i, uint8_t couleur, uint8_t autre) {
+  const TInfoChaine avant = infochaine;
+  TListePoints prises{};
+  jouecoup(prises, CAPACITEFORTIF, p, lignede(i), colonnede(i), couleur, autre);
+  for (int32_t k = 1; k <= nbpoints(prises); ++k) pionsmorts[indexcase(ligneliste(prises, k), colonneliste(prises, k))] = 0;
+  if (p[i] != couleur) return false;
+  int32_t statut = 0;
+  marquechainesmortes(avant, p, statut, profondeurlecture - 1, profondeurlecture - 1, TPoint{lignede(i), colonnede(i)},
+                      TPoint{}, TPoint{}, 5, nbpoints(prises), 0);
+  return true;
 }
 
 // ---- Shared terms --------------------------------------------------------------------

@@ -129,6 +129,14 @@ inline int32_t compteursemaiessai(const TEssaiCoup&) { return 0; }
 inline bool drapeausemaiessai(const TEssaiCoup&) { return false; }
 inline bool drapeau2essai(const TEssaiCoup&) { return false; }
 
+// Row and column of a point index.
+inline int32_t lignede(int32_t i) { return i / TAILLEMAX + 1; }
+inline int32_t colonnede(int32_t i) { return i % TAILLEMAX + 1; }
+// Plays `couleur` at the point i, clears the dead marks of the stones it
+// captures and, when the stone stands, reads the dead chains around it
+// (liberty limit 5, one ply short of the reading depth). True when it stands.
+bool joueetlit(TPlateau& p, int32_t i, uint8_t couleur, uint8_t autre);
+
 // Best survival state of the stone for side 1 (engine) or 0 (opponent).
 int32_t meilleuretatsurvie(int32_t cote, int32_t ligne, int32_t colonne);
 // The engine's trial at the point makes an eye.

@@ -18,27 +18,6 @@
 #include "engine/reading/prise.h"
 #include "engine/territory/etatchaines.h"
 
-namespace {
-
-int32_t lignede(int32_t i) { return i / TAILLEMAX + 1; }
-int32_t colonnede(int32_t i) { return i % TAILLEMAX + 1; }
-
-// Plays `couleur` at i, clears the captured stones' dead marks and, when
-// the stone stands, reads the dead chains around it. True when it stands.
-bool joueetlit(TPlateau& p, int32_t i, uint8_t couleur, uint8_t autre) {
-  const TInfoChaine avant = infochaine;
-  TListePoints prises{};
-  jouecoup(prises, CAPACITEFORTIF, p, lignede(i), colonnede(i), couleur, autre);
-  for (int32_t k = 1; k <= nbpoints(prises); ++k) pionsmorts[indexcase(ligneliste(prises, k), colonneliste(prises, k))] = 0;
-  if (p[i] != couleur) return false;
-  int32_t statut = 0;
-  marquechainesmortes(avant, p, statut, profondeurlecture - 1, profondeurlecture - 1, TPoint{lignede(i), colonnede(i)},
-                      TPoint{}, TPoint{}, 5, nbpoints(prises), 0);
-  return true;
-}
-
-}  // namespace
-
 // ---- Sub-family 14 -----------------------------------------------------------------
 
 void Fortif::coupforce() {
