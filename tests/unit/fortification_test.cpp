@@ -312,6 +312,37 @@ TEST(Fortification, UnlinkedPointMarkedTwoAndNeverAnEscape) {
   }
 }
 
+// Sub-family 8: the white stone (2,3) has one liberty; black takes it at
+// (1,3), which links the weak (2,2) to the strong (2,4). With a life
+// strength of 2 at the point the value is 20 x 2 + 10.
+TEST(Fortification, LinkByForcingCaptureWritesFifty) {
+  Montage m(
+      ".........\n"
+      ".XOX.....\n"
+      "..X......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const int32_t faible = indexcase(2, 2), i = indexcase(1, 3);
+  lesfaibles[faible] = FAIBLEMENACE;
+  casescandidates[i] = 1;
+  remplitessai(m.b->p, NOIR, 1, 3);
+  m.b->vitA[i] = 2;
+  fixture::verifieinchange(m.b->p, [&] {
+    m.f->liaison();
+    EXPECT_EQ(m.b->fortif[i], 0);
+    m.f->liaisoncoupure();
+    m.f->liaisonforcee();
+  });
+  EXPECT_EQ(m.b->fortif[i], 50);
+  EXPECT_EQ(m.b->codes[i], 2);
+  EXPECT_EQ(m.b->w.pierressauvees[faible], 1);
+  EXPECT_EQ(essaiordi(1, 3).marquesessai[faible], 2);
+}
+
 // ---- Sub-families 24 and 25 ------------------------------------------------------------
 
 // Sub-family 24 writes code 10 when the trial kills nothing, 9 when it does,
