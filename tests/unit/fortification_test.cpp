@@ -617,6 +617,17 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
     EXPECT_LE(nbpoints(liste), 361);
     for (int32_t k = 1; k <= nbpoints(liste); ++k)
       EXPECT_EQ(b[indexcase(ligneliste(liste, k), colonneliste(liste, k))], VIDE);
+    // Both positions have weak stones the family proposes moves for; every
+    // valued point is listed and carries a sub-family's code.
+    EXPECT_GT(maxfortification, 0);
+    for (int32_t r = 1; r <= pos.taille; ++r)
+      for (int32_t c = 1; c <= pos.taille; ++c) {
+        const int32_t i = indexcase(r, c);
+        if (f->fortificationordi[i] <= 0) continue;
+        EXPECT_TRUE(dansliste(liste, r, c)) << r << "," << c;
+        EXPECT_GE(f->marquesfortification[i], 1);
+        EXPECT_LE(f->marquesfortification[i], 23);
+      }
   }
 }
 
