@@ -67,7 +67,7 @@ struct TCartesFamilles {
   TMarques memosurvieordi, memosurviejoueur;      // survival memos of each side
   TMarques marquesfortification;                  // sub-family codes of the engine's reinforcements
   TMarques codesfortificationjoueur;              // the same for the opponent's
-  TListePoints pointsliaison;                     // linking points of the reinforcement family (300)
+  TMarques pointsliaison;                         // linking points of the reinforcement family
   TMarques marquesnoeud;                          // shared analysis map of the weak-chain families
   TMarques zonesinvasionjoueur;                   // the opponent's invasion zones
   TMarques sortieattaqueordi, sortieattaquejoueur;  // attack points taken by the attack step

@@ -188,6 +188,8 @@ TEST(Survie, OpponentVitalPoint) {
     e.marquesessai = marquesvides;
     e.nbprisesessai = 0;
     e.nbtuesessai = 0;
+    e.gainmoyoordi = 0;
+    e.gainmoyojoueur = 0;
     e.compteur3essai = 0;
     e.drapeauxessai = 0;
     e.marqueessai = 0;
