@@ -239,8 +239,17 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
                   int32_t pli, uint8_t o, uint8_t s);
 
 // Result of a move decided without reading, or -1.
-int32_t decidesanslire(TEtatPrise& e, TNoeudPrise& n, const TMarques& parent, const TMarques& grandparent,
-                          TPoint m, TPoint precedent, int32_t pli, uint8_t s, bool repetition, bool prend) {
+// A neighbour of the point, on the board after the move, belongs to a chain
+// that had 1 or 2 liberties before it (`avant`, by arrival direction).
+bool voisinpeudelibertesavant(const uint16_t (&avant)[5], const TPlateau& p, int32_t r, int32_t c) {
+  return pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t d) {
+    return p[indexcase(r2, c2)] != VIDE && avant[d] >= 1 && avant[d] <= 2;
+  });
+}
+
+int32_t decidesanslire(TEtatPrise& e, const uint16_t (&avant)[5], const TMarques& parent,
+                       const TMarques& grandparent, TPoint m, TPoint precedent, int32_t pli, uint8_t s,
+                       bool repetition, bool prend) {
   const TPlateau& p = *e.p;
   const int32_t lc = libertescible(e);
   if (pli <= e.d && lc > e.limites[pli]) return 0;
@@ -269,14 +278,14 @@ int32_t decidesanslire(TEtatPrise& e, TNoeudPrise& n, const TMarques& parent, co
       return rampebord(p, deuxplis, m, s, static_cast<uint8_t>(1 - s)) ? -1 : 1;
     }
     if (repetition && grandparent[im] == MARQUEJOUE && !prend && horsbloc &&
-        !voisinpeudelibertes(n.chaines, p, m.ligne, m.colonne))
+        !voisinpeudelibertesavant(avant, p, m.ligne, m.colonne))
       return 1;
     return -1;
   }
   if (p[indexcase(e.cl, e.cc)] == VIDE) return 1;
   if (pli > 4 && (pli > 20 || lc > 2)) e.extensionpermise = 0;
   if (reel && repetition && grandparent[indexcase(m.ligne, m.colonne)] == MARQUEJOUE && !prend && lc > 1 &&
-      horsbloc && !voisinpeudelibertes(n.chaines, p, m.ligne, m.colonne))
+      horsbloc && !voisinpeudelibertesavant(avant, p, m.ligne, m.colonne))
     return 0;
   return -1;
 }
@@ -340,7 +349,6 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
   // Step 6. Key, chain table, killers.
   if (pointreel(ko)) xorclemoyo(cle, ko.ligne, ko.colonne);
   const uint32_t clebase = cle;
-  n.chaines = infochaine;
   const TPoint tueur0 = e.tueurs[pli];
   e.tueurs[pli] = e.tueurs[pli + 1] = e.tueurs[pli + 3] = TPoint{};
   const int32_t prisesko0 = e.prisesko;
@@ -369,12 +377,26 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
     const bool reel = pointreel(m);
     n.prises[0] = 0;
     bool refuse = false;
+    // The chain table comes back through the journal, or through a copy
+    // when the journal is full; `avant` keeps the liberties of the move's
+    // neighbours for the tests after it.
+    const int32_t marque = marquejournal();
+    bool copie = false;
+    uint16_t avant[5] = {};
     if (reel) {
       const int32_t im = indexcase(m.ligne, m.colonne);
       if (memepoint(ko, m.ligne, m.colonne) || p[im] != VIDE) {
         refuse = true;
       } else {
-        jouecoup(n.prises, CAPACITELISTE, p, m.ligne, m.colonne, s, o);
+        pasvoisins(m.ligne, m.colonne, 0, [&](int32_t r2, int32_t c2, int32_t d) {
+          avant[d] = infochaine[indexcase(r2, c2)][0];
+          return false;
+        });
+        if (!jouecoupjournal(n.prises, p, m.ligne, m.colonne, s, o)) {
+          copie = true;
+          n.chaines = infochaine;
+          jouecoup(n.prises, CAPACITELISTE, p, m.ligne, m.colonne, s, o);
+        }
         refuse = p[im] != s;
       }
     }
@@ -394,7 +416,8 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
         const EnSortie annule([&] {
           if (!reel) return;
           p[im] = VIDE;
-          infochaine = n.chaines;
+          if (copie) infochaine = n.chaines;
+          else reprendjournal(marque);
           for (int32_t k = 1; k <= nbpoints(n.prises); ++k)
             p[indexcase(ligneliste(n.prises, k), colonneliste(n.prises, k))] = o;
         });
@@ -432,7 +455,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
             position = t;
           }
         }
-        if (r < 0) r = decidesanslire(e, n, parent, grandparent, m, precedent, pli, s, repetition, prend);
+        if (r < 0) r = decidesanslire(e, avant, parent, grandparent, m, precedent, pli, s, repetition, prend);
         // Step 7.7. Depth limit.
         if (r < 0 && pli >= e.d) {
           const int32_t lc = libertescible(e);
