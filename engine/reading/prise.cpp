@@ -653,6 +653,53 @@ namespace {
 // Scratch of testprise: the caller's board and chain table, put back at the end.
 TPlateau plateaucopie;
 TInfoChaine chainescopie;
+
+// ---- Memo of the readings --------------------------------------------------------------
+// A reading is a function of the board, the chain table, its arguments, the
+// board size, the level, lecturelongue and the cache key base (the result
+// cache is neither read nor written while cacheactif is clear). Its answer
+// and what it adds to the counters are kept under a 128-bit key of all of
+// them, and a later identical reading is answered from there.
+constexpr int32_t BITSMEMOPRISE = 16;
+struct TMemoPrise {
+  uint64_t cle1 = 0, cle2 = 0;  // 0, 0: empty
+  int32_t noeuds = 0;           // e.noeuds of the reading
+  int32_t noeudsprise = 0;      // added to compteurnoeudsprise
+  int32_t plimax = 0;           // deepest ply played (profmaxrecu)
+  int32_t escalier = -1;        // noeudsescalier after it; -1 untouched
+  uint8_t resultat = 0;
+};
+TMemoPrise memoprise[1 << BITSMEMOPRISE];
+
+inline uint64_t melange(uint64_t h) {
+  h ^= h >> 33;
+  h *= 0xff51afd7ed558ccdull;
+  h ^= h >> 33;
+  h *= 0xc4ceb9fe1a85ec53ull;
+  h ^= h >> 33;
+  return h;
+}
+
+// Two independent hashes of the bytes, word by word.
+void hache(const void* donnees, size_t taille, uint64_t& h1, uint64_t& h2) {
+  const auto* o = static_cast<const unsigned char*>(donnees);
+  size_t k = 0;
+  for (; k + 8 <= taille; k += 8) {
+    uint64_t w;
+    std::memcpy(&w, o + k, 8);
+    h1 = (h1 ^ w) * 0x9e3779b97f4a7c15ull;
+    h1 = (h1 << 31) | (h1 >> 33);
+    h2 = (h2 + w) * 0xc2b2ae3d27d4eb4full;
+    h2 ^= h2 >> 29;
+  }
+  uint64_t w = 0;
+  if (k < taille) std::memcpy(&w, o + k, taille - k);
+  h1 = (h1 ^ w ^ taille) * 0x9e3779b97f4a7c15ull;
+  h2 = (h2 + w + taille) * 0xc2b2ae3d27d4eb4full;
+}
+
+bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
+                uint8_t couleur, TPoint ko);
 }  // namespace
 
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
@@ -669,6 +716,50 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
     assert(alertelectureimbriquee && "capture reading started inside another");
     return false;
   }
+  // The memo serves readings that leave the result cache alone; a test's
+  // probe sees every reading.
+  if (cacheactif || sondelectureprise) return lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
+  uint64_t h1 = 0x243f6a8885a308d3ull, h2 = 0x13198a2e03707344ull;
+  hache(p.data(), sizeof p, h1, h2);
+  hache(infochaine.data(), sizeof infochaine, h1, h2);
+  const int32_t arguments[12] = {ligne, colonne, profondeur, limitelibertes, couleur, ko.ligne,
+                                 ko.colonne, niveau, lecturelongue, compteurcache, configmoteur.taille,
+                                 static_cast<int32_t>(zobristcouleur[0][0] ^ zobristcouleur[1][NBCASES - 1])};
+  hache(arguments, sizeof arguments, h1, h2);
+  h1 = melange(h1);
+  h2 = melange(h2 ^ h1);
+  if (h1 == 0 && h2 == 0) h2 = 1;
+  TMemoPrise& m = memoprise[h1 & ((1u << BITSMEMOPRISE) - 1)];
+  if (m.cle1 == h1 && m.cle2 == h2) {
+    compteurnoeuds += m.noeuds;
+    compteurnoeudslecture += m.noeuds;
+    if (m.noeuds > BUDGETPRISE) depassementprise = 1;
+    compteurnoeudsprise += m.noeudsprise;
+    profmaxrecu = std::max(profmaxrecu, m.plimax);
+    if (m.escalier >= 0) noeudsescalier = m.escalier;
+    return m.resultat != 0;
+  }
+  const int32_t noeudsavant = compteurnoeuds, priseavant = compteurnoeudsprise;
+  const int32_t plimaxavant = profmaxrecu, escalieravant = noeudsescalier;
+  profmaxrecu = 0;
+  noeudsescalier = -1;
+  const bool resultat = lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
+  m.cle1 = h1;
+  m.cle2 = h2;
+  m.noeuds = compteurnoeuds - noeudsavant;
+  m.noeudsprise = compteurnoeudsprise - priseavant;
+  m.plimax = profmaxrecu;
+  m.escalier = noeudsescalier;
+  m.resultat = resultat ? 1 : 0;
+  profmaxrecu = std::max(plimaxavant, m.plimax);
+  if (noeudsescalier < 0) noeudsescalier = escalieravant;
+  return resultat;
+}
+
+namespace {
+bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
+                uint8_t couleur, TPoint ko) {
+  const int32_t i0 = indexcase(ligne, colonne);
   lectureencours = true;
   const EnSortie finlecture([] { lectureencours = false; });
   profondeur = std::clamp(profondeur, 1, PROFONDEURMAXPRISE);
@@ -735,3 +826,4 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   if (cacheactif && compteurcache == 0 && infochaine[i0][1] != 1) copiecachechaine(e);
   return resultat == 1;
 }
+}  // namespace
