@@ -57,7 +57,8 @@ void preparelibertesprise(TEtatPrise& e, bool attaquantcommence) {
   TPlateau& p = *e.p;
   int32_t borne = attaquantcommence ? 5 : 4;
   if (libs(e.cl, e.cc) <= borne) return;
-  TListePoints l{};
+  TListePoints l;
+  l[0] = 0;
   TMarques vu = marquesvides;
   uint8_t drapeau = 1;
   libertesetvoisinsenatari(drapeau, p, l, 0, e.cl, e.cc, vu, CAPACITEPRISE);
@@ -66,7 +67,8 @@ void preparelibertesprise(TEtatPrise& e, bool attaquantcommence) {
     if (libs(e.cl, e.cc) <= borne) return;
   }
   int32_t deux = 0;
-  TListePoints prises{};
+  TListePoints prises;
+  prises[0] = 0;
   for (int32_t k = 1; k <= nbpoints(l); ++k) {
     const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
     const int32_t v = libertecomblable(p, e.proprio, e.attaquant, vu, borne, r, c);
@@ -124,7 +126,8 @@ struct FloodPrepare {
 void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
   e.prepares[0] = 0;
   const int32_t bornetaille = profondeur < 13 ? profondeur - 2 : 10;
-  TListePoints libs0{};
+  TListePoints libs0;
+  libs0[0] = 0;
   TMarques vul = marquesvides;
   libertesdelachaine(*e.p, libs0, CAPACITEPRISE, 0, e.cl, e.cc, vul);
   TMarques vu = marquesvides;
@@ -169,7 +172,8 @@ void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
         const int32_t j = indexcase(r2, c2);
         if (p[j] != e.attaquant || faites[j] || libs(r2, c2) != 3) return false;
         marquepionschaine(p, faites, 0, r2, c2);
-        TListePoints l{};
+        TListePoints l;
+        l[0] = 0;
         TMarques vu = marquesvides;
         libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, vu);
         ajoutecandidats(n, p, l);
@@ -182,14 +186,16 @@ void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
 void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
   const TPlateau& p = *e.p;
   if (libs(e.cl, e.cc) != 2) return;
-  TListePoints l2{};
+  TListePoints l2;
+  l2[0] = 0;
   TMarques vu = marquesvides;
   libertesdelachaine(p, l2, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   TMarques faites = marquesvides;
   for (int32_t k = 1; k <= nbpoints(l2); ++k) {
     const int32_t r = ligneliste(l2, k), c = colonneliste(l2, k);
     if (pli <= 3) {
-      TListePoints l{};
+      TListePoints l;
+      l[0] = 0;
       TMarques v2 = marquesvides;
       libertescouleur(p, l, CAPACITEPRISE, 0, r, c, v2, e.proprio);
       ajoutecandidats(n, p, l);
@@ -198,7 +204,8 @@ void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
         const int32_t j = indexcase(r2, c2);
         if (p[j] != e.proprio || faites[j] || n.marques[j]) return false;
         marquepionschaine(p, faites, 0, r2, c2);
-        TListePoints l{};
+        TListePoints l;
+        l[0] = 0;
         TMarques v2 = marquesvides;
         libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, v2);
         ajoutecandidats(n, p, l);
@@ -312,7 +319,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
 
   // Step 2. Candidates. When the owner's generator changed board and chain
   // table, they are put back on every way out of the node (step 9).
-  n.marques = marquesvides;
+  n.marques.fill(0);
   TSortieGenerateur g;
   const EnSortie restaure([&] {
     if (g.change) {
@@ -547,7 +554,8 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           }
           if (pli <= 6 && lc == 2) {
             drapeauB = false;
-            TListePoints l{};
+            TListePoints l;
+            l[0] = 0;
             TMarques vu = marquesvides;
             appellelibertesetcaptures(p, l, vu, e.cl, e.cc, pli);
             ajoutecandidats(n, p, l);
