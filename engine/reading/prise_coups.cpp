@@ -40,13 +40,34 @@ TPoint audela(int32_t r, int32_t c) {
 
 // Target liberties after an owner stone at (r, c), on the scratch board;
 // -1 when the move is refused.
-int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
+int32_t libertesapresplain(TEtatPrise& e, int32_t r, int32_t c) {
   e.copie = *e.p;
   TListePoints prises;
   prises[0] = 0;
   jouecoupcaptures(prises, CAPACITELISTE, e.copie, r, c, e.proprio, e.attaquant);
   if (case_(e.copie, r, c) != e.proprio) return -1;
   return nblibertes(e.copie, e.cl, e.cc);
+}
+
+// The same read from the chain table: the stone is played on the board
+// itself through the journal and taken back. A point whose neighbours are
+// all owner stones (the own-eye rule of the plain play) and a full journal
+// go through the scratch board.
+int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
+  TPlateau& p = *e.p;
+  const int32_t i = indexcase(r, c);
+  if (p[i] != VIDE ||
+      !pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return p[indexcase(r2, c2)] != e.proprio; }))
+    return libertesapresplain(e, r, c);
+  const int32_t marque = marquejournal();
+  TListePoints prises;
+  if (!jouecoupjournal(prises, p, r, c, e.proprio, e.attaquant)) return libertesapresplain(e, r, c);
+  if (p[i] != e.proprio) return -1;
+  const int32_t n = infochaine[indexcase(e.cl, e.cc)][0];
+  p[i] = VIDE;
+  for (int32_t k = 1; k <= nbpoints(prises); ++k) p[indexcase(ligneliste(prises, k), colonneliste(prises, k))] = e.attaquant;
+  reprendjournal(marque);
+  return n;
 }
 
 // Flood of the target: liberties into the list, adjacent enemy stones of
