@@ -675,9 +675,11 @@ struct TMemoPrise {
   int32_t noeudsprise = 0;      // added to compteurnoeudsprise
   int32_t plimax = 0;           // deepest ply played (profmaxrecu)
   int32_t escalier = -1;        // noeudsescalier after it; -1 untouched
+  uint32_t generation = 0;      // valid while it equals generationmemo
   uint8_t resultat = 0;
 };
 TMemoPrise memoprise[1 << BITSMEMOPRISE];
+uint32_t generationmemo = 1;
 
 inline uint64_t melange(uint64_t h) {
   h ^= h >> 33;
@@ -710,6 +712,13 @@ bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur,
                 uint8_t couleur, TPoint ko);
 }  // namespace
 
+void videmoprise() {
+  if (++generationmemo == 0) {
+    for (TMemoPrise& m : memoprise) m.generation = 0;
+    generationmemo = 1;
+  }
+}
+
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko) {
   const int32_t i0 = indexcase(ligne, colonne);
@@ -738,7 +747,7 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   h2 = melange(h2 ^ h1);
   if (h1 == 0 && h2 == 0) h2 = 1;
   TMemoPrise& m = memoprise[h1 & ((1u << BITSMEMOPRISE) - 1)];
-  if (m.cle1 == h1 && m.cle2 == h2) {
+  if (m.generation == generationmemo && m.cle1 == h1 && m.cle2 == h2) {
     compteurnoeuds += m.noeuds;
     compteurnoeudslecture += m.noeuds;
     if (m.noeuds > BUDGETPRISE) depassementprise = 1;
@@ -754,6 +763,7 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   const bool resultat = lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
   m.cle1 = h1;
   m.cle2 = h2;
+  m.generation = generationmemo;
   m.noeuds = compteurnoeuds - noeudsavant;
   m.noeudsprise = compteurnoeudsprise - priseavant;
   m.plimax = profmaxrecu;
