@@ -666,18 +666,20 @@ TInfoChaine chainescopie;
 // A reading is a function of the board, the chain table, its arguments, the
 // board size, the level, lecturelongue and the cache key base (the result
 // cache is neither read nor written while cacheactif is clear). Its answer
-// and what it adds to the counters are kept under a 128-bit key of all of
+// and what it adds to the counters are kept under a 96-bit key of all of
 // them, and a later identical reading is answered from there.
-constexpr int32_t BITSMEMOPRISE = 16;
+constexpr int32_t BITSMEMOPRISE = 18;
 struct TMemoPrise {
-  uint64_t cle1 = 0, cle2 = 0;  // 0, 0: empty
+  uint64_t cle1 = 0;            // the key: 64 bits here and 32 in cle2
+  uint32_t cle2 = 0;
   int32_t noeuds = 0;           // e.noeuds of the reading
   int32_t noeudsprise = 0;      // added to compteurnoeudsprise
-  int32_t plimax = 0;           // deepest ply played (profmaxrecu)
   int32_t escalier = -1;        // noeudsescalier after it; -1 untouched
   uint32_t generation = 0;      // valid while it equals generationmemo
+  int16_t plimax = 0;           // deepest ply played (profmaxrecu)
   uint8_t resultat = 0;
 };
+static_assert(sizeof(TMemoPrise) == 32);
 TMemoPrise memoprise[1 << BITSMEMOPRISE];
 uint32_t generationmemo = 1;
 
@@ -745,14 +747,13 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   hache(arguments, sizeof arguments, h1, h2);
   h1 = melange(h1);
   h2 = melange(h2 ^ h1);
-  if (h1 == 0 && h2 == 0) h2 = 1;
   TMemoPrise& m = memoprise[h1 & ((1u << BITSMEMOPRISE) - 1)];
-  if (m.generation == generationmemo && m.cle1 == h1 && m.cle2 == h2) {
+  if (m.generation == generationmemo && m.cle1 == h1 && m.cle2 == static_cast<uint32_t>(h2)) {
     compteurnoeuds += m.noeuds;
     compteurnoeudslecture += m.noeuds;
     if (m.noeuds > BUDGETPRISE) depassementprise = 1;
     compteurnoeudsprise += m.noeudsprise;
-    profmaxrecu = std::max(profmaxrecu, m.plimax);
+    profmaxrecu = std::max<int32_t>(profmaxrecu, m.plimax);
     if (m.escalier >= 0) noeudsescalier = m.escalier;
     return m.resultat != 0;
   }
@@ -762,14 +763,14 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   noeudsescalier = -1;
   const bool resultat = lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
   m.cle1 = h1;
-  m.cle2 = h2;
+  m.cle2 = static_cast<uint32_t>(h2);
   m.generation = generationmemo;
   m.noeuds = compteurnoeuds - noeudsavant;
   m.noeudsprise = compteurnoeudsprise - priseavant;
-  m.plimax = profmaxrecu;
+  m.plimax = static_cast<int16_t>(profmaxrecu);
   m.escalier = noeudsescalier;
   m.resultat = resultat ? 1 : 0;
-  profmaxrecu = std::max(plimaxavant, m.plimax);
+  profmaxrecu = std::max<int32_t>(plimaxavant, m.plimax);
   if (noeudsescalier < 0) noeudsescalier = escalieravant;
   return resultat;
 }
