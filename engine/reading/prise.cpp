@@ -747,8 +747,15 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   hache(arguments, sizeof arguments, h1, h2);
   h1 = melange(h1);
   h2 = melange(h2 ^ h1);
-  TMemoPrise& m = memoprise[h1 & ((1u << BITSMEMOPRISE) - 1)];
-  if (m.generation == generationmemo && m.cle1 == h1 && m.cle2 == static_cast<uint32_t>(h2)) {
+  // Two ways: the key's slot and its pair; the newest entry in the first.
+  const uint32_t index = static_cast<uint32_t>(h1) & ((1u << BITSMEMOPRISE) - 1);
+  TMemoPrise* const paire[2] = {&memoprise[index & ~1u], &memoprise[index | 1u]};
+  const auto trouve = [&](const TMemoPrise& x) {
+    return x.generation == generationmemo && x.cle1 == h1 && x.cle2 == static_cast<uint32_t>(h2);
+  };
+  const TMemoPrise* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
+  if (vu) {
+    const TMemoPrise& m = *vu;
     compteurnoeuds += m.noeuds;
     compteurnoeudslecture += m.noeuds;
     if (m.noeuds > BUDGETPRISE) depassementprise = 1;
@@ -762,6 +769,8 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   profmaxrecu = 0;
   noeudsescalier = -1;
   const bool resultat = lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
+  if (paire[0]->generation == generationmemo) *paire[1] = *paire[0];
+  TMemoPrise& m = *paire[0];
   m.cle1 = h1;
   m.cle2 = static_cast<uint32_t>(h2);
   m.generation = generationmemo;
