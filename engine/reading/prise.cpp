@@ -246,14 +246,6 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
                   int32_t pli, uint8_t o, uint8_t s);
 
 // Result of a move decided without reading, or -1.
-// A neighbour of the point, on the board after the move, belongs to a chain
-// that had 1 or 2 liberties before it (`avant`, by arrival direction).
-bool voisinpeudelibertesavant(const uint16_t (&avant)[5], const TPlateau& p, int32_t r, int32_t c) {
-  return pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t d) {
-    return p[indexcase(r2, c2)] != VIDE && avant[d] >= 1 && avant[d] <= 2;
-  });
-}
-
 int32_t decidesanslire(TEtatPrise& e, const uint16_t (&avant)[5], const TMarques& parent,
                        const TMarques& grandparent, TPoint m, TPoint precedent, int32_t pli, uint8_t s,
                        bool repetition, bool prend) {
@@ -285,14 +277,14 @@ int32_t decidesanslire(TEtatPrise& e, const uint16_t (&avant)[5], const TMarques
       return rampebord(p, deuxplis, m, s, static_cast<uint8_t>(1 - s)) ? -1 : 1;
     }
     if (repetition && grandparent[im] == MARQUEJOUE && !prend && horsbloc &&
-        !voisinpeudelibertesavant(avant, p, m.ligne, m.colonne))
+        !voisinpeudelibertes(avant, p, m.ligne, m.colonne))
       return 1;
     return -1;
   }
   if (p[indexcase(e.cl, e.cc)] == VIDE) return 1;
   if (pli > 4 && (pli > 20 || lc > 2)) e.extensionpermise = 0;
   if (reel && repetition && grandparent[indexcase(m.ligne, m.colonne)] == MARQUEJOUE && !prend && lc > 1 &&
-      horsbloc && !voisinpeudelibertesavant(avant, p, m.ligne, m.colonne))
+      horsbloc && !voisinpeudelibertes(avant, p, m.ligne, m.colonne))
     return 0;
   return -1;
 }

@@ -567,10 +567,9 @@ bool rampebord(const TPlateau& p, TPoint a, TPoint m, uint8_t s, uint8_t o) {
   return false;
 }
 
-bool voisinpeudelibertes(const TInfoChaine& t, const TPlateau& p, int32_t r, int32_t c) {
-  return pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-    const int32_t j = indexcase(r2, c2);
-    return p[j] != VIDE && t[j][0] >= 1 && t[j][0] <= 2;
+bool voisinpeudelibertes(const uint16_t (&avant)[5], const TPlateau& p, int32_t r, int32_t c) {
+  return pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t d) {
+    return p[indexcase(r2, c2)] != VIDE && avant[d] >= 1 && avant[d] <= 2;
   });
 }
 
