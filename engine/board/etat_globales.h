@@ -114,6 +114,7 @@ GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], tablelecture, laisse)   // per o
 GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], tablepaires, laisse)    // (root move, reply) pair bits (set per pair)
 GLOBALE(int32_t[TAILLEMAX][TAILLEMAX][NBCASES], valeurspaires, laisse)  // values beside tablepaires (set per pair)
 GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], zonespoints, laisse)    // per point p: 1 on the points of p's zone (set by the move adjuster)
+GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], zonesinvasionjoueur, laisse)  // per opponent invasion point: its numbered zone (set by analysecoupsinvasion)
 GLOBALE(TEffetInvasion[TAILLEMAX][TAILLEMAX], effetsinvasion, champs(0, &TEffetInvasion::valeur))  // per candidate: the invasion term's marks and cache (set by bonusinvasion)
 GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], cachecoupsreponse, vaut(0))  // per last move: 0x20 on the tactical points found around it
 GLOBALE(TMarques, suggestionsjoseki, laisse)     // joseki suggestion bits of the move (set by the joseki request)

@@ -195,7 +195,7 @@ TSuiteRacine etape12(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   invasionpossible(f.testvitordi, x.b, f.invasionforteordi, f.invasionfortejoueur, x.couleur, x.autre,
                    f.mortsapresessaiordi, f.mortsapresessaijoueur, f.mortsapreslectureordi, f.mortsapreslecturejoueur);
-  analysecoupsinvasion(x.b, f.invasionfortejoueur, x.couleur, f.zonesinvasionjoueur, x.autre);
+  analysecoupsinvasion(x.b, f.invasionfortejoueur, x.couleur, zonesinvasionjoueur, x.autre);
   return RACINECHERCHE;
 }
 

@@ -69,7 +69,6 @@ struct TCartesFamilles {
   TMarques codesfortificationjoueur;              // the same for the opponent's
   TMarques pointsliaison;                         // linking points of the reinforcement family
   TMarques marquesnoeud;                          // shared analysis map of the weak-chain families
-  TMarques zonesinvasionjoueur;                   // the opponent's invasion zones
   TMarques sortieattaqueordi, sortieattaquejoueur;  // attack points taken by the attack step
   TMarques coupuresordi, coupuresjoueur;          // points where the engine / the opponent cuts for good
 

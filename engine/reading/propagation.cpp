@@ -10,6 +10,7 @@
 #include "engine/board/voisin.h"
 #include "engine/reading/lecturelocale.h"
 #include "engine/reading/lecturepoint.h"
+#include "engine/reading/propagation_noeud.h"
 #include "engine/reading/prise.h"
 
 namespace {
@@ -65,95 +66,100 @@ void evalueligne(const TMarques& m, const TPlateau& p, const TPoint* ligne, int3
   }
 }
 
-// One propagation reading: the shared context and the node `lecturerecu2`.
-struct Propagation : TContextePropagation {
-  using TContextePropagation::TContextePropagation;
+}  // namespace
 
-  int32_t evalue(int32_t plis, uint8_t gain) const {
-    int32_t w = v;
-    evaluelecture(marques, p, t.ligne.data(), w, plis, cible.ligne, cible.colonne, c, gain);
-    return w;
-  }
+// ---- The node's steps as the propagation reading takes them ----------------------------
 
-  // Value of a line that ends at this node (no candidate, or no legal move).
-  int32_t terminale(int32_t pli, uint8_t s, uint8_t f) const {
-    if (f == 0) return 0;
-    int32_t w = evalue(pli, 0);
-    if (s == c && p[icible()] == c && infochaine[icible()][0] == 1) w = std::max(w - 2, 0);
-    return w;
-  }
+int32_t TNoeudPropagation::evalue(int32_t plis, uint8_t gain) const {
+  int32_t w = v;
+  evaluelecture(marques, p, t.ligne.data(), w, plis, cible.ligne, cible.colonne, c, gain);
+  return w;
+}
 
-  // The chain side's candidates; lifts capturable owner chains next to the target.
-  void candidatschaine(int32_t pli, TNoeudLecture& n, TPoint ko, uint32_t& cle) {
-    // Step 1. Around the seed list.
-    graines.tronque(pli / 2);
-    for (int32_t i = 1; i <= graines.nombre(); ++i) ajoutevidesvoisins(p, n.liste, n.masque, graines[i]);
-    // Step 2. The target in atari.
-    const int32_t ic = icible();
-    if (p[ic] == c && infochaine[ic][0] == 1)
-      libertesetatari(p, n.liste, CAPACITELECTURE, 0, cible.ligne, cible.colonne, n.masque);
-    // Step 3. Weak owner chains next to the target.
-    if (pli >= x) return;
-    const int32_t l = pli <= 2 ? 3 : 2;
-    pastable(cible.ligne, cible.colonne, [&](int32_t r2, int32_t c2) {
-      const int32_t j = indexcase(r2, c2);
-      if (n.masque[j] || p[j] != o || infochaine[j][0] > l) return false;
+int32_t TNoeudPropagation::borne(int32_t pli) const {
+  int32_t b = 0;
+  evaluelecturepartielle(marques, p, t.ligne.data(), b, pli, d, cible.ligne, cible.colonne, c);
+  return b;
+}
+
+int32_t TNoeudPropagation::terminale(int32_t pli, uint8_t s, uint8_t f) const {
+  if (f == 0) return 0;
+  int32_t w = evalue(pli, 0);
+  if (s == c && p[icible()] == c && infochaine[icible()][0] == 1) w = std::max(w - 2, 0);
+  return w;
+}
+
+uint8_t TNoeudPropagation::entreechaine(int32_t im, const TNoeudLecture&, uint8_t f) {
+  return marques[im] != 0 ? 1 : f;
+}
+
+bool TNoeudPropagation::finparprise(const TNoeudLecture& n) const {
+  return nbpoints(n.prises) > 0 && p[icible()] == VIDE;
+}
+
+bool TNoeudPropagation::candidats(int32_t pli, uint8_t s, uint8_t, TNoeudLecture& n, TPoint ko, uint32_t& cle) {
+  if (s == c) candidatschaine(pli, n, ko, cle);
+  else candidatsproprio(pli, n);
+  return false;
+}
+
+void TNoeudPropagation::libertesvoisinscible(int32_t pli, TNoeudLecture& n) {
+  const int32_t l = pli <= 2 ? 3 : 2;
+  pastable(cible.ligne, cible.colonne, [&](int32_t r2, int32_t c2) {
+    const int32_t j = indexcase(r2, c2);
+    if (!n.masque[j] && p[j] == o && infochaine[j][0] <= l)
       libertesdelachaine(p, n.liste, CAPACITELECTURE, 0, r2, c2, n.masque);
-      if (niveau > 6 && (pli <= 4 || niveau > 8) && infochaine[j][0] <= 2 &&
-          testprise(p, r2, c2, 8, 2, o, ko)) {
-        if (!n.leve) {
-          n.plateauleve = p;
-          n.chainesleve = infochaine;
-          n.leve = true;
-        }
-        retirechaine(p, r2, c2);
-        cle = CLESANS;
-      }
-      return false;
-    });
-  }
+    return false;
+  });
+}
 
-  // The owner's candidates.
-  void candidatsproprio(int32_t pli, TNoeudLecture& n) {
-    // Step 1.
-    if (pli == 1 && chaineavant) return;
-    // Step 2. Around the seed list.
-    graines.tronque(pli / 2 + 1);
-    for (int32_t i = 1; i <= graines.nombre(); ++i) {
-      const TPoint g = graines[i];
-      const int32_t j = indexcase(g.ligne, g.colonne);
-      if (n.masque[j]) continue;
-      if (infochaine[j][0] == 1) {
-        libertesetatari(p, n.liste, CAPACITELECTURE, 0, g.ligne, g.colonne, n.masque);
-        continue;
-      }
-      pastable(g.ligne, g.colonne, [&](int32_t r2, int32_t c2) {
-        const int32_t k = indexcase(r2, c2);
-        if (n.masque[k]) return false;
-        if (p[k] == VIDE) {
-          n.masque[k] = MASQUELISTE;
-          empilepoint(n.liste, CAPACITELECTURE, r2, c2);
-        } else if (p[k] == o && infochaine[k][0] == 1) {
-          libertesetatari(p, n.liste, CAPACITELECTURE, 0, r2, c2, n.masque);
-        }
-        return false;
-      });
+// The chain side's candidates; lifts capturable owner chains next to the target.
+void TNoeudPropagation::candidatschaine(int32_t pli, TNoeudLecture& n, TPoint ko, uint32_t& cle) {
+  // Step 1. Around the seed list.
+  graines.tronque(pli / 2);
+  for (int32_t i = 1; i <= graines.nombre(); ++i) ajoutevidesvoisins(p, n.liste, n.masque, graines[i]);
+  // Step 2. The target in atari.
+  const int32_t ic = icible();
+  if (p[ic] == c && infochaine[ic][0] == 1)
+    libertesetatari(p, n.liste, CAPACITELECTURE, 0, cible.ligne, cible.colonne, n.masque);
+  // Step 3. Weak owner chains next to the target.
+  if (pli >= x) return;
+  chainesfaiblescible(pli, n, ko, cle, false, [](int32_t, TPoint) {});
+}
+
+// The owner's candidates.
+void TNoeudPropagation::candidatsproprio(int32_t pli, TNoeudLecture& n) {
+  // Step 1.
+  if (pli == 1 && chaineavant) return;
+  // Step 2. Around the seed list.
+  graines.tronque(pli / 2 + 1);
+  for (int32_t i = 1; i <= graines.nombre(); ++i) {
+    const TPoint g = graines[i];
+    const int32_t j = indexcase(g.ligne, g.colonne);
+    if (n.masque[j]) continue;
+    if (infochaine[j][0] == 1) {
+      libertesetatari(p, n.liste, CAPACITELECTURE, 0, g.ligne, g.colonne, n.masque);
+      continue;
     }
-    // Step 3. Liberties of weak owner chains next to the target.
-    if (pli >= x - 1) return;
-    const int32_t l = pli <= 2 ? 3 : 2;
-    pastable(cible.ligne, cible.colonne, [&](int32_t r2, int32_t c2) {
-      const int32_t j = indexcase(r2, c2);
-      if (!n.masque[j] && p[j] == o && infochaine[j][0] <= l)
-        libertesdelachaine(p, n.liste, CAPACITELECTURE, 0, r2, c2, n.masque);
+    pastable(g.ligne, g.colonne, [&](int32_t r2, int32_t c2) {
+      const int32_t k = indexcase(r2, c2);
+      if (n.masque[k]) return false;
+      if (p[k] == VIDE) {
+        n.masque[k] = MASQUELISTE;
+        empilepoint(n.liste, CAPACITELECTURE, r2, c2);
+      } else if (p[k] == o && infochaine[k][0] == 1) {
+        libertesetatari(p, n.liste, CAPACITELECTURE, 0, r2, c2, n.masque);
+      }
       return false;
     });
   }
+  // Step 3. Liberties of weak owner chains next to the target.
+  if (pli >= x - 1) return;
+  libertesvoisinscible(pli, n);
+}
 
-  void lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint32_t cle, TPoint ko);
-};
-
-void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint32_t cle, TPoint ko) {
+// The node (`lecturerecu2` of the propagation reading).
+void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint32_t cle, TPoint ko) {
   std::vector<int32_t>& essais = t.essais;
   std::vector<TPoint>& meilleur = t.meilleur;
   const auto ip = static_cast<size_t>(pli);
@@ -161,7 +167,7 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
   essais[ip] = 0;
   t.entree[ip] = r;
   // Step 2. A line that has not entered the territory within three plies is worth nothing.
-  if (f == 0 && pli >= 4) {
+  if (coupeentree(pli, f)) {
     r = 0;
     return;
   }
@@ -180,15 +186,14 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
     n.leve = false;
   });
   // Step 4.
-  if (s == c) candidatschaine(pli, n, ko, cle);
-  else candidatsproprio(pli, n);
+  if (candidats(pli, s, f, n, ko, cle)) return;
   // Step 5.
   if (nbpoints(n.liste) == 0 && pli > 1) {
     r = terminale(pli, s, f);
     return;
   }
   // Step 6.
-  if (s == o && pli < 6) ajoutekoordi(n.liste);
+  if (s == o && koproprio(pli)) ajoutekoordi(n.liste);
   // Step 7. Best move of the ply first.
   remontesilistee(n.liste, n.masque, meilleur[ip], ko, 1);
   // Step 8. Node key.
@@ -210,7 +215,7 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
     uint32_t clecoup = clenoeud;
     const bool legal = jouelecture(p, n, m, s, u);
     if (!reel(m)) {
-      if (pli <= 3) clecoup = CLESANS;
+      if (passesanscles(pli)) clecoup = CLESANS;
     } else {
       n.masque[indexcase(m.ligne, m.colonne)] = MASQUEJOUE;
     }
@@ -229,11 +234,12 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
         const int32_t im = indexcase(m.ligne, m.colonne);
         if (s == c) {
           graines.pose(pli / 2 + 1, m);
-          if (marques[im] != 0) fm = 1;
+          fm = entreechaine(im, n, fm);
         } else {
           if (marques[im] == 1) fm = 1;
           // An owner's first move that can be captured at once is withdrawn.
           if (pli == 1 && infochaine[im][0] <= 2 && testprise(p, m.ligne, m.colonne, 8, 3, o, pointko)) {
+            avantretrait(n, m, ko);
             fm = 1;
             v += 1;
             defaitlecture(p, n, m, c);
@@ -245,7 +251,7 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
       // Step 10.7.
       essais[ip] += 1;
       // Step 10.8. Value of the move into R.
-      if (nbpoints(n.prises) > 0 && p[icible()] == VIDE && s == o) {
+      if (s == o && finparprise(n)) {
         r = fm == 0 ? 0 : std::max(evalue(pli, 0) - 2, 0);
       } else if (pli < d) {
         // Step 10.8a. Key.
@@ -274,9 +280,8 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
         if (!trouve) {
           // Step 10.8c. Bound of the chain side.
           bool descend = true;
-          if (s == c && (pli >= 4 || essais[ip - 1] > 1)) {
-            int32_t b = 0;
-            evaluelecturepartielle(marques, p, t.ligne.data(), b, pli, d, cible.ligne, cible.colonne, c);
+          if (s == c && bornepermise(fm) && (pli >= 4 || essais[ip - 1] > 1)) {
+            const int32_t b = borne(pli);
             if (b > 0) {
               int32_t e = 0;
               if (coupeentrees(t, pli, b, true, e)) {
@@ -291,7 +296,7 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
             }
           }
           // Step 10.8d.
-          if (descend) lecturerecu2(pli + 1, u, s, fm, clecoup, koenfant);
+          if (descend) noeud(pli + 1, u, s, fm, clecoup, koenfant);
           // Step 10.8e.
           if (stocke) insereliaison(t, pli, position, clecoup, r);
         }
@@ -301,6 +306,7 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
       // Step 10.9. Undo.
       defaitlecture(p, n, m, u);
       v = v0;
+      if (s == o) apresproprio(pli, n, ko);
       // Step 10.10. Choose.
       const int32_t rm = r;
       if (essais[ip] == 1) {
@@ -347,8 +353,6 @@ void Propagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uin
   r = essais[ip] > 0 ? meilleure : terminale(pli, s, f);
 }
 
-}  // namespace
-
 void evaluelecture(const TMarques& m, const TPlateau& p, const TPoint* ligne, int32_t& v, int32_t plis,
                    int32_t lignecible, int32_t colonnecible, uint8_t c, uint8_t gain) {
   evalueligne(m, p, ligne, v, plis, 0, lignecible, colonnecible, c, gain == 1, false);
@@ -375,9 +379,9 @@ int32_t lecturetactique(uint8_t chaineavant, uint8_t c, uint8_t o, TPlateau& p, 
   // Step 1.
   if (p[indexcase(ligne, colonne)] != c) return lancelecturerecu1(chaineavant, c, o, p, ligne, colonne);
   // Step 2.
-  Propagation l(chaineavant, c, o, p, TPoint{ligne, colonne}, seuil, plafond);
+  TNoeudPropagation l(chaineavant, c, o, p, TPoint{ligne, colonne}, seuil, plafond);
   // Step 3.
-  l.lecturerecu2(1, o, c, 0, 0, pointko);
+  l.noeud(1, o, c, 0, 0, pointko);
   // Step 4.
   l.termine();
   return l.r;
