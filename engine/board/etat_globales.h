@@ -194,6 +194,10 @@ GLOBALE(int32_t, procedurefinpartie, vaut(0))    // end-of-game procedure
 GLOBALE(uint8_t, enretard, vaut(0))              // score balance
 GLOBALE(uint8_t, flagconsolide, vaut(0))
 GLOBALE(uint8_t, flagattaque, vaut(0))
+GLOBALE(uint8_t, moinsde20pcvides, vaut(0))      // the opponent has under a fifth of the points left to play
+GLOBALE(TMarques, cartevides, vaut(0))           // videsennemis with the opponent's remaining points in its colour
+GLOBALE(uint8_t, flagsituationjoueur, vaut(0))   // the opponent's situation is at stake (read by the connection bonus)
+GLOBALE(uint8_t, flagrelietest, vaut(0))         // the sacrifice test of the connection bonus holds
 GLOBALE(int32_t, coupdebutchoisi, vaut(0))       // opening units
 GLOBALE(uint8_t, flagsurvie, vaut(1))            // survival family
 GLOBALE(int32_t, compteurfaibles, vaut(0))       // weak chains

@@ -14,3 +14,5 @@ bool testcoupcandidat(TPlateau& p, uint8_t voisin, int32_t signe, int32_t lignep
 // The points of c's territory a stone at (ligne, colonne) reaches, with the
 // stones of c that `masque` marks taken off.
 int32_t evaluecoupcandidat(const TMarques& masque, uint8_t& c, const TPlateau& p, int32_t ligne, int32_t colonne);
+// Signed balance of the influence regions of the board for colour c.
+int32_t bilanzonesinfluence(const TPlateau& p, uint8_t c);
