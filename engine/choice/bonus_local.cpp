@@ -115,12 +115,13 @@ int32_t pierresrectangle(const TPlateau& p, int32_t l1, int32_t l2, int32_t c1, 
   return k;
 }
 
-// A stone in the square of half-side h around p, its four corners left out.
+// A stone in the square of half-side h around p, its four corners and p
+// itself left out.
 bool pierredanscarre(const TPlateau& p, int32_t h, int32_t r, int32_t c) {
   const int32_t n = taillemoteur();
   for (int32_t a = -h; a <= h; ++a)
     for (int32_t b = -h; b <= h; ++b) {
-      if (std::abs(a) == h && std::abs(b) == h) continue;
+      if ((std::abs(a) == h && std::abs(b) == h) || (a == 0 && b == 0)) continue;
       const int32_t r2 = r + a, c2 = c + b;
       if (r2 >= 1 && r2 <= n && c2 >= 1 && c2 <= n && p[ix(r2, c2)] != VIDE) return true;
     }
