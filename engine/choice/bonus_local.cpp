@@ -481,7 +481,7 @@ int32_t liaisonchainesenatari(int32_t& valeur, const TPrisesMarquees& prises, TP
   br.w1[ip] = VIDE;
   br.restaure = marquesvides;
   for (int32_t k = 1; k <= prises[0]; ++k) {
-    const int32_t j = ix(prises[3 * k - 2], prises[3 * k - 1]);
+    const int32_t j = ix(prises[3 * k], prises[3 * k + 1]);
     br.w1[j] = x;
     br.restaure[j] = 1;
   }

@@ -192,7 +192,7 @@ int32_t valeurcoupessai(const TPrisesMarquees& prises, uint8_t mode, int32_t lig
     sauve = 0;
   }
   if (k == 10 && valeur > 0) valeur += 10;
-  if (nprises > 0 && !avant[indexcase(prises[1], prises[2])]) valeur += nprises * k;
+  if (nprises > 0 && !avant[indexcase(prises[3], prises[4])]) valeur += nprises * k;
   rec.gainmoyoordi = tues;
   rec.gainmoyojoueur = sauves;
   return valeur;

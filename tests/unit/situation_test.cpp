@@ -219,6 +219,17 @@ TEST_F(Situation, TrialValueFromKillsAndSaves) {
   EXPECT_EQ(essaiordi(2, 2).gainmoyoordi, 1);
   EXPECT_EQ(essaiordi(2, 2).gainmoyojoueur, 1);
   EXPECT_TRUE(essaiordi(2, 2).marquesessai[indexcase(1, 1)] & 2);
+  // Two captured stones not dead before: 2 * K more.
+  prises[0] = 2;
+  prises[3] = 9;
+  prises[4] = 9;
+  prises[6] = 9;
+  prises[7] = 8;
+  tue = sauve = 0;
+  EXPECT_EQ(valeurcoupessai(prises, 1, 2, 2, plateau, NOIR, BLANC, tue, sauve, avant, apres), 6 + 3 + 2 * 6);
+  avant[indexcase(9, 9)] = 1;
+  EXPECT_EQ(valeurcoupessai(prises, 1, 2, 2, plateau, NOIR, BLANC, tue, sauve, avant, apres), 6 + 3);
+  prises[0] = 0;
   // On white's ground after a pass the opponent's trials are worth nothing.
   territoire[indexcase(2, 2)] = BLANC;
   passesconsecutives = 1;
