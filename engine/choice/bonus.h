@@ -92,8 +92,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
 // in the turn's memo.
 void empechedefaire2yeux(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t k, TMarques& memo, int32_t ligne,
                          int32_t colonne);
-// A lone stone of y near the edge that x can capture from the side: -10 and
-// a lasting dead mark.
+// A lone stone of y near the edge that x can capture from the side: -10.
 void bonuspierreisoleebord(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t x, uint8_t y, int32_t ligne,
                            int32_t colonne);
 // A crawl along the first line that the other colour blocks from inside:

@@ -859,10 +859,9 @@ void bonuspierreisoleebord(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t x, u
     if (!pris) pris = testprise(p, ligne, colonne, 11, 5, d, TPoint{});
     p = avant;
     infochaine = chaines;
-    if (pris) {
-      pionsmorts[q] = 1;
-      valeur -= 10;
-    }
+    // The stone is not marked dead here: a term leaves the dead marks as it
+    // found them.
+    if (pris) valeur -= 10;
   }
 }
 

@@ -374,6 +374,27 @@ TEST_F(Bonus, LadderTermsSkipTheCandidateItself) {
   EXPECT_EQ(v, 0);
 }
 
+TEST_F(Bonus, ALoneEdgeStoneTakenFromTheSide) {
+  TPlateau p = pose(
+      "....X....\n"
+      "....O....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  int32_t v = 0;
+  fixture::verifieinchange(p, [&] { bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5); });
+  EXPECT_EQ(v, -10);
+  // Owned by the attacker: nothing.
+  territoire[indexcase(1, 5)] = BLANC;
+  v = 0;
+  bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5);
+  EXPECT_EQ(v, 0);
+}
+
 // ---- Adjustment terms ------------------------------------------------------------------------
 
 TEST_F(Bonus, EnemyNeighbourInAtari) {
@@ -565,6 +586,7 @@ TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {
       {"bonusrelielesgroupes", [&] { bonusrelielesgroupes(p, v, NOIR, 2, 5, relie); }},
       {"empechedefaire2yeux", [&] { empechedefaire2yeux(p, v, NOIR, NOIR, memo, 2, 5); }},
       {"bonusrampebord", [&] { bonusrampebord(p, v, NOIR, 0, 1, 4); }},
+      {"bonuspierreisoleebord", [&] { bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 2, 5); }},
       {"bonusterritoire", [&] {
          TMarques marques{};
          uint8_t premier = 0;
