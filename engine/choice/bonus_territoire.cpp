@@ -35,6 +35,7 @@ struct Brouillon {
   TMarques vu, vu2;
   TCarte f, d1, d2, l1, l2;
   TInfoChaine chaines;
+  TListePoints chemin;
 };
 Brouillon brouillon_;
 Brouillon& brouillon() { return brouillon_; }
@@ -76,6 +77,28 @@ int32_t poidschemin(int32_t k) {
     case 4: case 5: return 2;
     default: return 1;
   }
+}
+
+// marquepetiteschaines2 over the line's moves, a pass standing for no point:
+// it is given a point that does not hold c on w, which the lifting skips.
+void petiteschaines(TPoint extra, const uint8_t* drapeaux, int32_t longueur, uint8_t c, TPlateau& w,
+                    const TListePoints& chemin) {
+  TListePoints& l = brouillon().chemin;
+  l = chemin;
+  int32_t n = std::min(longueur, nbpoints(chemin));
+  int32_t neutre = -1;
+  for (int32_t i = 0; i < NBCASES && neutre < 0; ++i)
+    if (w[i] != c && surplateaumoteur(i / TAILLEMAX + 1, i % TAILLEMAX + 1)) neutre = i;
+  for (int32_t k = 1; k <= n; ++k) {
+    if (l[2 * k] != 0) continue;
+    if (neutre < 0) {
+      n = k - 1;
+      break;
+    }
+    l[2 * k] = neutre / TAILLEMAX + 1;
+    l[2 * k + 1] = neutre % TAILLEMAX + 1;
+  }
+  marquepetiteschaines2(extra, drapeaux, n, c, w, l);
 }
 
 }  // namespace
@@ -121,7 +144,7 @@ void bonusdedebut(TPoint extra, const uint8_t* drapeaux, int32_t longueur, uint8
   }
   for (int32_t i = 0; i < NBCASES; ++i)
     if (w[i] != VIDE && (pionsmorts[i] || (w[i] == c && infochaine[i][0] == 1))) w[i] = VIDE;
-  marquepetiteschaines2(extra, drapeaux, longueur, o, w, chemin);
+  petiteschaines(extra, drapeaux, longueur, o, w, chemin);
   valeur += bilanzonesinfluence(w, c);
   ecritdebug("bonusdedebut");
 }
@@ -171,7 +194,7 @@ void bonusterritoire(TMarques& marques, TPoint extra, const uint8_t* drapeaux, u
         remplitvoisins(w, c, r, col);
       }
     }
-  marquepetiteschaines2(extra, drapeaux, longueur, o, w, chemin);
+  petiteschaines(extra, drapeaux, longueur, o, w, chemin);
   TCarte& f = br.f;
   if (niveau != 1) {
     const int32_t k = mode == 0 ? 4 : 3;

@@ -102,6 +102,23 @@ TEST_F(Bonus, TerritoryWeighsPointsAndBorderStones) {
   }
 }
 
+TEST_F(Bonus, APassInTheLineIsNoPoint) {
+  TPlateau p = pose(COIN, 1);
+  TListePoints chemin{};
+  chemin[0] = 2;  // a pass, then the move at (3,3)
+  chemin[4] = 3;
+  chemin[5] = 3;
+  territoire[indexcase(3, 3)] = NOIR;
+  const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+  phasefinale = 1;
+  TMarques marques{};
+  uint8_t premier = 0;
+  int32_t v = 0;
+  fixture::verifieinchange(
+      p, [&] { bonusterritoire(marques, TPoint{}, drapeaux, premier, 1, NOIR, NOIR, v, p, chemin, 2); });
+  EXPECT_EQ(v, 58);
+}
+
 TEST_F(Bonus, NothingOwnedAddsNothing) {
   // A black stone in atari is lifted: black owns nothing, whatever borders.
   TPlateau p = pose(
