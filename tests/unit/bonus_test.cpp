@@ -542,6 +542,104 @@ TEST_F(Bonus, CandidateValueAdjustment) {
   pionsmortsbis.fill(0);
 }
 
+TEST_F(Bonus, ALoneStoneAndACutShape) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "OOOOOOOOO\n");
+  int32_t v = 0;
+  bonusformecoupure(p, v, NOIR, 5, 5);
+  EXPECT_EQ(v, -5) << "no own stone reached";
+  v = 0;
+  bonusformecoupure(p, v, BLANC, 5, 5);
+  EXPECT_EQ(v, 5);
+  p[indexcase(2, 2)] = NOIR;
+  v = 0;
+  bonusformecoupure(p, v, NOIR, 5, 5);
+  EXPECT_EQ(v, 0) << "an own stone far away is reached";
+}
+
+TEST_F(Bonus, StrategyCostOfAMove) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  struct Cas {
+    uint8_t strategie;
+    int32_t genre, passes;
+    int32_t attendu;
+  };
+  const Cas cas[] = {{1, 2, 0, -(7 + 3 + 30)}, {2, 3, 0, -(7 + 3 + 10)}, {0, 3, 0, -7}, {1, 3, 0, 0}, {1, 2, 1, 0}};
+  for (const Cas& k : cas) {
+    strategie = k.strategie;
+    passesconsecutives = k.passes;
+    int32_t v = 0;
+    bonusstrategiecoup(p, v, 7, 3, k.genre, TPoint{5, 5}, TPoint{});
+    EXPECT_EQ(v, k.attendu) << int(k.strategie) << " " << k.genre;
+  }
+  passesconsecutives = 0;
+}
+
+TEST_F(Bonus, TheLinesTwoFirstMovesAndATakeBack) {
+  // Black took the white stone at (1,2); white took back at once and is dead.
+  TPlateau p = pose(
+      "XO.......\n"
+      "O........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmorts[indexcase(1, 2)] = 1;
+  TCheminCoups ligne;
+  ligne.nombre = 2;
+  ligne.coups[1].coup = TPoint{1, 3};
+  ligne.coups[1].prises[0] = 0;
+  empilepoint(ligne.coups[1].prises, 300, 1, 2);
+  ligne.coups[2].coup = TPoint{1, 2};
+  ligne.coups[2].prises[0] = 0;
+  int32_t v = 0;
+  fixture::verifieinchange(p, [&] { bonuscapturesligne(p, v, NOIR, ligne, marquesvides, marquesvides); });
+  EXPECT_EQ(v, -2000);
+  pionsmorts.fill(0);
+  v = 0;
+  bonuscapturesligne(p, v, NOIR, ligne, marquesvides, marquesvides);
+  EXPECT_EQ(v, 0) << "the take-back stands alive";
+  // The maps of the first two moves.
+  TPlateau b = pose(
+      "..X......\n"
+      ".O.......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  ligne.coups[1].coup = TPoint{1, 3};
+  ligne.coups[2].coup = TPoint{2, 2};
+  TCarte a{}, c{};
+  a[indexcase(1, 3)] = 40;
+  c[indexcase(2, 2)] = 15;
+  v = 0;
+  bonuscartesdeuxcoups(b, v, a, c, NOIR, ligne);
+  EXPECT_EQ(v, 40 - 15);
+}
+
 // ---- Every term puts the position back -------------------------------------------------------
 
 TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {
