@@ -1,7 +1,9 @@
 // Unit bonus: the evaluation terms of a move at p on a board B. Each adds to
 // or subtracts from one accumulator (added when the stone or colour it
 // judges is the reference colour m, subtracted otherwise) and leaves the
-// board, infochaine and the dead-stone maps as it found them.
+// board, infochaine and the dead-stone maps as it found them. The move
+// search passes its root colour as m, so every line is valued for the
+// engine; the position analyses pass the colour of the trial stone.
 #pragma once
 #include <cstdint>
 
