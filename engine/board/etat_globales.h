@@ -100,7 +100,6 @@ GLOBALE(TMarques, ciblesnoires, vaut(0))         // black targets
 GLOBALE(TMarques, ciblesblanches, vaut(0))       // white targets
 GLOBALE(TMarques, carteattaque, laisse)          // attack flags (set by the attack analysis)
 GLOBALE(TMarques, videsennemis, laisse)          // empty points near enemy stones (set by its analysis)
-GLOBALE(TMarques, cartevides, laisse)            // videsennemis with the opponent's last points given to it (set by testmoinsde20pcvides)
 GLOBALE(TCarte, cartefinale1, vaut(0))           // final territory, black (four bytes per entry, see territoirefinal.h)
 GLOBALE(TCarte, cartefinale2, vaut(0))           // final territory, white (the same bytes)
 GLOBALE(TCarte, valeurssurvie, vaut(0))          // survival values; negative = weak stone to settle
@@ -200,6 +199,10 @@ GLOBALE(int32_t, procedurefinpartie, vaut(0))    // end-of-game procedure
 GLOBALE(uint8_t, enretard, vaut(0))              // score balance
 GLOBALE(uint8_t, flagconsolide, vaut(0))
 GLOBALE(uint8_t, flagattaque, vaut(0))
+GLOBALE(uint8_t, moinsde20pcvides, vaut(0))      // the opponent has under a fifth of the points left to play
+GLOBALE(TMarques, cartevides, vaut(0))           // videsennemis with the opponent's remaining points in its colour
+GLOBALE(uint8_t, flagsituationjoueur, vaut(0))   // the opponent's situation is at stake (read by the connection bonus)
+GLOBALE(uint8_t, flagrelietest, vaut(0))         // the sacrifice test of the connection bonus holds
 GLOBALE(int32_t, coupdebutchoisi, vaut(0))       // opening units
 GLOBALE(uint8_t, flagsurvie, vaut(1))            // survival family
 GLOBALE(int32_t, compteurfaibles, vaut(0))       // weak chains
@@ -231,7 +234,6 @@ GLOBALE(uint8_t, debutpartie, laisse)            // game phases (set by the move
 GLOBALE(uint8_t, phasedebut, laisse)
 GLOBALE(uint8_t, phasefinale, laisse)
 GLOBALE(int32_t, ordipasse, laisse)              // 1 the engine passes, 5 from the end-of-game evaluation (set by them)
-GLOBALE(uint8_t, moinsde20pcvides, vaut(0))     // 1 = the opponent has under 20% of the points left (testmoinsde20pcvides)
 GLOBALE(uint8_t, komiforce, laisse)              // opening code flag (set by it)
 GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by it)
 GLOBALE(uint8_t, modeanalyseposition, laisse)    // position analysis switches (set by it)

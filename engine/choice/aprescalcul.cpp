@@ -29,7 +29,8 @@ constexpr int32_t SANSBORNE = 12027;  // no ancestor gives a bound
 // The leaf value of the search board for the root colour.
 int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m) {
   TListePoints& chemin = r.noeuds[d].ligne;
-  if (etatcalme == 1) bilanpierresfinal(r.plateau, s, m, d, 0, 0);
+  (void)m;
+  if (etatcalme == 1) bilanpierresfinal(r.plateau, s, marquesliaison1);
   if (procedurefinpartie) {
     bonuschainesenatari(s, r.plateau, r.couleur, m);
     chemin[0] = 0;
@@ -162,25 +163,40 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       resultatsessaiscartes(b, pionsmortsavant, q.ligne, q.colonne);
       sansstatut = sans;
     }
-    // The terms of the last move.
-    bonuspierresprenables(b, s, m, d, q.ligne, q.colonne);
-    bonuscartesdeuxcoups(b, s, m, d, q.ligne, q.colonne);
-    if (reel(racine) && r.valeurajustement != 0) ajustevaleurcandidat(b, s, m, d, q.ligne, q.colonne);
-    bonusfaiblesliees(b, s, m, d, q.ligne, q.colonne);
-    bonusfaibles(b, s, m, d, q.ligne, q.colonne);
-    bonusterritoire(b, s, m, d, q.ligne, q.colonne);
-    bonusmortssauvesessai(b, s, m, d, q.ligne, q.colonne);
-    bonusmortsprofondeur(b, s, m, d, m, r.morts[d], marquesliaison1, q.ligne, q.colonne);
-    if (reel(q)) {
-      bonusatari(b, s, m, d, b[ix(q)], atari0, t, q.ligne, q.colonne);
-      bonusvoisinsatari(b, s, m, d, t, q.ligne, q.colonne);
-      bonusesca(b, s, m, r.escaliers, d, t, q.ligne, q.colonne);
-      s += compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3) - influence;
-      bonusbord(b, s, m, q.ligne, q.colonne);
-      comptezonevoisins(b, s, m, r.couleur, q.ligne, q.colonne, 2);
-      bonusformecoupure(b, s, m, q.ligne, q.colonne);
+    // The terms of the last move, for the root colour.
+    const uint8_t ref = r.couleur;
+    const TPoint deux = r.chemin.coups[2].coup;
+    const TCartesFamilles& f = r.familles;
+    if (d == 4 && reel(deux) && f.surviejoueur[ix(deux)] > 0)
+      bonuspierresprenables(b, s, f.surviejoueur[ix(deux)], r.couleur, deux, r.chemin.coups[3].coup);
+    bonuscartesdeuxcoups(b, s, f.somme, f.sommejoueur, r.couleur, r.chemin);
+    if (reel(racine) && r.valeurajustement != 0)
+      ajustevaleurcandidat(b, s, r.valeurajustement, r.analyse > 0 ? 1 : 0, 0, racine, q, r.couleur, m,
+                           couleurjoueur, plateaudepart);
+    if (r.comptefaiblesliees > 0 && m != r.couleur && reel(racine) && b[ix(racine)] == r.couleur &&
+        !pionsmorts[ix(racine)])
+      bonusfaiblesliees(b, s, r.couleur, racine, 0, 0, r.comptefaiblesliees, r.marquesracine[ix(racine)]);
+    bonusfaibles(b, s, m, r.couleur);
+    if (!phasefinale) {
+      uint8_t drapeaux[DRAPEAUXCHEMIN];
+      drapeauxchemin(r, d, drapeaux);
+      uint8_t perdu = 0;
+      bonusterritoire(n.marques, q, drapeaux, perdu, 1, m, ref, s, b, lignechemin(r, d, n.ligne), d);
     }
-    for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, m, d, q.ligne, q.colonne);
+    bonusmortssauvesessai(b, s, r.couleur, racine, d >= 2 ? deux : TPoint{});
+    bonusmortsprofondeur(b, s, ref, d, m, r.morts[d], marquesliaison1, q.ligne, q.colonne);
+    if (reel(q)) {
+      if (!phasefinale) {
+        bonusatari(b, s, ref, d, b[ix(q)], atari0, t, q.ligne, q.colonne);
+        if (d > 3) bonusvoisinsatari(b, s, ref, d, t, q.ligne, q.colonne);
+        if (d > 2) bonusesca(b, s, ref, r.escaliers, d, t, q.ligne, q.colonne);
+      }
+      s += compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3) - influence;
+      if (!phasefinale) bonusbord(b, s, ref, q.ligne, q.colonne);
+      comptezonevoisins(b, s, ref, m, q.ligne, q.colonne, 2);
+      bonusformecoupure(b, s, ref, q.ligne, q.colonne);
+    }
+    for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, r.couleur, r.chemin, f.testtueordi, f.testvitordi);
 
     // Step 12.
     cellule = valeurfeuille(r, s, d, m);

@@ -191,6 +191,12 @@ void defaitessai(TRecherche& r, int32_t d, TPoint q, uint8_t o, const TInfoChain
 // The dead marks after the move of depth d, by depth and level; true when they changed.
 bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko);
 
+// The path flags of the territory terms for the first n moves of the line:
+// the flag of move k (index k - 1) is 1 when that move captured stones.
+inline void drapeauxchemin(const TRecherche& r, int32_t n, uint8_t (&drapeaux)[8]) {
+  for (int32_t k = 1; k <= 8; ++k) drapeaux[k - 1] = (k <= n && k <= PROFONDEURMAX && r.nbprises[k] > 0) ? 1 : 0;
+}
+
 // The point of a list, 1-based.
 inline TPoint pointliste(const TListePoints& l, int32_t k) { return TPoint{ligneliste(l, k), colonneliste(l, k)}; }
 inline bool memepoint(TPoint a, TPoint b) { return a.ligne == b.ligne && a.colonne == b.colonne; }

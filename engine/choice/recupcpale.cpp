@@ -209,6 +209,18 @@ bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, T
 
 namespace {
 
+TListePoints listeliaison;  // the reinforcement family's linking points, as a list
+
+// The points flagged in the reinforcement family's linking map, in board order.
+const TListePoints& pointsliaisonliste(const TMarques& pointsliaison) {
+  listeliaison[0] = 0;
+  const int32_t n = configmoteur.taille;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c)
+      if (pointsliaison[indexcase(r, c)]) ajoutecaseliste(r, c, listeliaison, MAXPOINTSLISTE);
+  return listeliaison;
+}
+
 class Noeud {
  public:
   Noeud(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
@@ -515,6 +527,14 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   const bool mort = vrai && pionsmorts[iq] != 0;
   const int32_t derniere = r_.profondeurlimite - 1;
   int32_t liens = 0;
+  // Every term weighs for the root colour: added for its stones, subtracted
+  // for the other's.
+  const uint8_t ref = r_.couleur;
+  const int32_t ir = reel(racine) ? ix(racine) : 0;
+  uint8_t drapeaux[DRAPEAUXCHEMIN];
+  drapeauxchemin(r_, d_, drapeaux);
+  TListePoints& chemin = n_.ligne;
+  lignechemin(r_, d_, chemin);
 
   if (racine_ && vrai) {
     // Depth 1: the link flags of the new stone and the root terms.
@@ -525,21 +545,42 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     marquezoneautour(b, r_.chemin, 2, 2);
     r_.exemptiongote[iq] =
         (f.testvitordi[iq] > 0 || (f.invasionforteordi[iq] > 20 && flaginvasion > 0)) ? 1 : 0;
-    bonusdifferenceterritoire(b, s, m_, d_, q.ligne, q.colonne);
-    empechedefaire2yeux(b, s, m_, m_, r_.memodeuxyeux, q.ligne, q.colonne);
-    bonusinvasion(b, s, m_, d_, q.ligne, q.colonne);
-    bonusmoyodomine(b, s, m_, d_, q.ligne, q.colonne);
-    bonusreprisevoisins(b, s, m_, d_, q.ligne, q.colonne);
-    bonusrelielesgroupes(b, s, m_, q.ligne, q.colonne);
-    bonuscoupforcejoueur(b, s, m_, d_, q.ligne, q.colonne);
-    bonuspierreisoleebord(b, s, m_, o_, m_, q.ligne, q.colonne);
+    // The count of the difference term: the gote flag of the search, 0 at
+    // the start of every move.
+    bonusdifferenceterritoire(f.mortsapresessaiordi, tablegroupes, q.ligne, q.colonne, f.survieordi[iq],
+                              f.fortificationordi[iq], m_, o_, b, drapeaux, chemin, s, r_.flaggote);
+    empechedefaire2yeux(b, s, ref, m_, r_.memodeuxyeux, q.ligne, q.colonne);
+    bonusinvasion(b, s, ref, d_, q.ligne, q.colonne);
+    bonusmoyodomine(b, s, q, r_.flaggote, r_.secondepasse);
+    bonusreprisevoisins(b, s, f.sommejoueur, o_, m_, q);
+    TValeursRelie relie;
+    relie.f1 = f.survieordi[iq];
+    relie.f2 = f.fortificationordi[iq];
+    relie.f3 = f.invasionforteordi[iq];
+    relie.f4 = f.faitmortordi[iq];
+    relie.g = f.coupuredangereuse[iq];
+    relie.h1 = f.surviejoueur[iq];
+    relie.h3 = f.flou[iq];
+    relie.h4 = f.coupforceordi[iq];
+    relie.v = f.protection[iq];
+    relie.autres[0] = f.iajoueur[iq];
+    relie.autres[1] = f.testprojet[iq];
+    relie.autres[2] = f.bonuscombatsemai[iq];
+    relie.liste = &pointsliaisonliste(f.pointsliaison);
+    relie.masque = &carteessai(r_.familles.mortsapresessaiordi, q.ligne, q.colonne);
+    relie.masquesjoueur = &f.mortsapresessaijoueur;
+    relie.drapeau3 = drapeaux[2];
+    relie.drapeau5 = drapeaux[4];
+    bonusrelielesgroupes(b, s, m_, q.ligne, q.colonne, relie);
+    bonuscoupforcejoueur(b, s, q, f.sommejoueur, d_);
+    bonuspierreisoleebord(b, s, ref, o_, m_, q.ligne, q.colonne);
     uint8_t c = m_;
     int32_t e = evaluecoupcandidat(pionsmorts, c, b, q.ligne, q.colonne);
     if (compteurinvasions3 <= 2 && compteurinvasions <= 4) e *= 4;
     r_.evaluationracine[iq] = e;
     // The record's flag byte: the families' strong-trial flag flagessai1.
     if (essaiordi(q.ligne, q.colonne).flagessai1 && !mort && (liens & LIEVIVANTE))
-      bonuslecturezone(b, s, m_, d_, q.ligne, q.colonne);
+      bonuslecturezone(b, s, o_, q);
   }
   if (d_ == 2) {
     // Depth 2: the reply's links, the reading of the root chain, the reply terms.
@@ -557,10 +598,14 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
       r_.analyse =
           testprise(b, racine.ligne, racine.colonne, profondeurlecture - 1, paramniveaub + 2, m_, ko) ? 4 : 2;
     }
-    bonuscoupforceordi(b, s, m_, d_, q.ligne, q.colonne);
-    bonuslibertescoup(b, s, m_, d_, q.ligne, q.colonne);
-    bonusdeuxyeuxcoupure(b, s, m_, d_, q.ligne, q.colonne, r_.flagdeuxyeux);
-    bonusmarquesmorts(b, s, m_, d_, q.ligne, q.colonne);
+    if (reel(racine)) {
+      bonuscoupforceordi(b, s, racine, f.coupforceordi[ir]);
+      bonuslibertescoup(b, s, r_.couleur, q, racine, r_.valeursracine, f.somme);
+      int32_t sortie = 0;
+      bonusdeuxyeuxcoupure(b, s, racine, q, 2, r_.analyse > 0 ? 1 : 0, f.survieordi[ir], f.fortificationordi[ir], m_,
+                           r_.flagdeuxyeux, 0, sortie);
+    }
+    bonusmarquesmorts(b, s, ref, d_, q.ligne, q.colonne);
     testgote(q, s);
   }
   if (d_ == 3 && vrai && (casesinterdites[iq] & 1))
@@ -568,9 +613,15 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   // Every depth. The attack map is carteattaque; the map the capturable-stones
   // term reads is the opponent's survival map.
   const TPoint deux = r_.chemin.coups[2].coup;
-  if ((d_ == 2 || d_ == 3) && reel(deux) && carteattaque[ix(deux)])
-    bonusstrategiecoup(b, s, m_, d_, q.ligne, q.colonne);
-  if (d_ == 4 && reel(deux) && f.surviejoueur[ix(deux)] > 0) bonuspierresprenables(b, s, m_, d_, q.ligne, q.colonne);
+  // The values of bonusstrategiecoup: the mover's reinforcement and survival
+  // values at the move.
+  if ((d_ == 2 || d_ == 3) && reel(deux) && carteattaque[ix(deux)] && vrai) {
+    const bool joueur = m_ != r_.couleur;
+    bonusstrategiecoup(b, s, joueur ? f.fortificationjoueur[iq] : f.fortificationordi[iq],
+                       joueur ? f.surviejoueur[iq] : f.survieordi[iq], d_, q, dernier_);
+  }
+  if (d_ == 4 && reel(deux) && f.surviejoueur[ix(deux)] > 0)
+    bonuspierresprenables(b, s, f.surviejoueur[ix(deux)], r_.couleur, deux, r_.chemin.coups[3].coup);
   if (d_ == derniere) {
     // The last recursion depth: dead marks of the line, territory and weak chains.
     if (niveau > 4 && d_ == 3 && pierrevivanteordi(racine)) {
@@ -599,45 +650,56 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
       detectseki(seki, marquesdetect, b, 0);
     }
     if (!phasefinale) {
-      if (reel(deux)) ajustemortsterritoire(b, s, m_, d_, q.ligne, q.colonne);
-      bonusterritoire(b, s, m_, d_, q.ligne, q.colonne);
+      // The depth-2 stone dead on the engine's ground is kept dead; the root
+      // stone is revived when the engine defends a lead.
+      if (reel(deux) && b[ix(deux)] != VIDE) {
+        ajustemortsterritoire(0, 0, ref, ref, b, deux.ligne, deux.colonne);
+        if (reel(racine) && b[ir] == ref) ajustemortsterritoire(0, 1, ref, ref, b, racine.ligne, racine.colonne);
+      }
+      uint8_t perdu = 0;
+      bonusterritoire(n_.marques, q, drapeaux, perdu, 0, m_, ref, s, b, chemin, d_);
     }
-    if (reel(racine) && r_.valeurajustement != 0) ajustevaleurcandidat(b, s, m_, d_, q.ligne, q.colonne);
-    bonusfaibles(b, s, m_, d_, q.ligne, q.colonne);
+    if (reel(racine) && r_.valeurajustement != 0)
+      ajustevaleurcandidat(b, s, r_.valeurajustement, r_.analyse > 0 ? 1 : 0, 0, racine, q, r_.couleur, m_,
+                           couleurjoueur, plateaudepart);
+    bonusfaibles(b, s, m_, r_.couleur);
     if (r_.comptefaiblesliees > 0 && m_ != r_.couleur && pierrevivanteordi(racine))
-      bonusfaiblesliees(b, s, m_, d_, q.ligne, q.colonne);
+      bonusfaiblesliees(b, s, r_.couleur, racine, 0, 0, r_.comptefaiblesliees, r_.marquesracine[ir]);
   }
   if (racine_ && vrai) {
     if (!mort) {
-      if (!phasefinale) zonevide3x3(b, s, m_, q.ligne, q.colonne);
-      bonusesca(b, s, m_, r_.escaliers, d_, t_, q.ligne, q.colonne);
+      if (!phasefinale) zonevide3x3(b, s, ref, q.ligne, q.colonne);
+      bonusesca(b, s, ref, r_.escaliers, d_, t_, q.ligne, q.colonne);
     }
   }
-  if (d_ <= 2 && vrai && !phasefinale) bonuscoins(b, s, m_, m_, q.ligne, q.colonne);
+  if (d_ <= 2 && vrai && !phasefinale) bonuscoins(b, s, ref, m_, q.ligne, q.colonne);
   if (racine_ && vrai) {
     if (debutpartie) estlieachainevivante2(b, q.ligne, q.colonne, m_);  // the opening conditions: debutpartie
     TPoint kocourant;
     pointkocourant(kocourant);
-    bonusrampebord(b, s, m_, q.ligne, q.colonne);
-    bonusvoisinsennemis(b, s, m_, 0, q.ligne, q.colonne, 1);
-    bonusatari(b, s, m_, d_, b[iq], a0_, t_, q.ligne, q.colonne);
-    bonuslibertesvoisines(b, s, m_, t_, d_, q.ligne, q.colonne);
-    bonussortieesca(b, s, m_, r_.escaliers, 9, q.ligne, q.colonne);
+    // The crawl term's search value: the move's reinforcement value.
+    bonusrampebord(b, s, ref, f.fortificationordi[iq], q.ligne, q.colonne);
+    bonusvoisinsennemis(b, s, ref, 0, q.ligne, q.colonne, 1);
+    bonusatari(b, s, ref, d_, b[iq], a0_, t_, q.ligne, q.colonne);
+    bonuslibertesvoisines(b, s, ref, t_, d_, q.ligne, q.colonne);
+    bonussortieesca(b, s, ref, r_.escaliers, 9, q.ligne, q.colonne);
     if (phasefinale && s <= 0 && !f.marquescandidats[iq]) s -= 10;
   }
   if (d_ == 2) {
     r_.rampe = TRampe{};
     if (vrai) {
       zonefermee(b, m_, o_, q.ligne, q.colonne);
-      bonusliaisonsurvie(b, s, m_, d_, q.ligne, q.colonne);
-      bonuslibertesvoisines(b, s, m_, t_, d_, q.ligne, q.colonne);
+      // The reply's survival kind: its survival memo; its value counts for the opponent.
+      const int32_t liaison = bonusliaisonsurvie(b, f.memosurviejoueur[iq], q, r_.chemin.coups[2].prises, f.surviejoueur);
+      s += m_ == ref ? liaison : -liaison;
+      bonuslibertesvoisines(b, s, ref, t_, d_, q.ligne, q.colonne);
       if (reel(racine)) testpousseeligne(b, r_.rampe.plateau, r_.rampe.point, r_.rampe.nombre, q.ligne, q.colonne,
                                          racine.ligne, racine.colonne);
-      if (phasefinale) bonusvoisinsennemis(b, s, m_, 0, q.ligne, q.colonne, 1);
+      if (phasefinale) bonusvoisinsennemis(b, s, ref, 0, q.ligne, q.colonne, 1);
     }
-    bonusmortsprofondeur(b, s, m_, d_, m_, r_.morts[d_], marquesliaison1, q.ligne, q.colonne);
+    bonusmortsprofondeur(b, s, ref, d_, m_, r_.morts[d_], marquesliaison1, q.ligne, q.colonne);
   } else if (d_ > 2) {
-    bonusmortsprofondeur(b, s, m_, d_, m_, r_.morts[d_], marquesliaison1, q.ligne, q.colonne);
+    bonusmortsprofondeur(b, s, ref, d_, m_, r_.morts[d_], marquesliaison1, q.ligne, q.colonne);
   }
   // Every depth: a stone in atari, then the local terms of a real move.
   if (vrai) {
@@ -655,16 +717,16 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
       premiereliberte(b, q.ligne, q.colonne);
     }
     if (!phasefinale) {
-      bonusatari(b, s, m_, d_, b[iq], a0_, t_, q.ligne, q.colonne);
-      if (d_ > 3) bonusvoisinsatari(b, s, m_, d_, t_, q.ligne, q.colonne);
-      bonuslibertesvoisines(b, s, m_, t_, d_, q.ligne, q.colonne);
-      if (d_ > 2) bonusesca(b, s, m_, r_.escaliers, d_, t_, q.ligne, q.colonne);
+      bonusatari(b, s, ref, d_, b[iq], a0_, t_, q.ligne, q.colonne);
+      if (d_ > 3) bonusvoisinsatari(b, s, ref, d_, t_, q.ligne, q.colonne);
+      bonuslibertesvoisines(b, s, ref, t_, d_, q.ligne, q.colonne);
+      if (d_ > 2) bonusesca(b, s, ref, r_.escaliers, d_, t_, q.ligne, q.colonne);
     }
     s += compteinfluencelignes(b, q.ligne, q.colonne, r_.couleur, d_, 3) - influenceavant;
-    if (!phasefinale) bonusbord(b, s, m_, q.ligne, q.colonne);
-    comptezonevoisins(b, s, m_, r_.couleur, q.ligne, q.colonne, 2);
-    termeinactif(b, s, m_, q.ligne, q.colonne);
-    bonusformecoupure(b, s, m_, q.ligne, q.colonne);
+    if (!phasefinale) bonusbord(b, s, ref, q.ligne, q.colonne);
+    comptezonevoisins(b, s, ref, m_, q.ligne, q.colonne, 2);
+    termeinactif(b, s, ref, q.ligne, q.colonne);
+    bonusformecoupure(b, s, ref, q.ligne, q.colonne);
   }
   // B.13 Stones the root move takes.
   if (racine_ && vrai && f.testvitjoueur[iq] > 0) {

@@ -15,6 +15,10 @@
 void consolidationgagnant(int32_t& points, const TCarte& valeurs, const TPlateau& p, int32_t blancs, int32_t noirs,
                           uint8_t autre, uint8_t m);
 
+// Neither the point nor a neighbour shows x in influence, territoire or
+// territoire2 (the point itself in influence and territoire2 only).
+bool sanssignecouleur(int32_t r, int32_t c, uint8_t x);
+
 // Thins the invasion-zone map of the mover c when it defends.
 void reduitzoneinvasion(TMarques& zone, uint8_t c);
 
@@ -27,7 +31,8 @@ int32_t valeurcoupessai(const TPrisesMarquees& prises, uint8_t mode, int32_t lig
                         const TMarques& avant, const TMarques& apres);
 
 // Double-threat value of the trial move at (ligne, colonne) on `p`: the
-// threat points into `menaces`, the forks found into `fourchettes`.
+// threat points into `menaces`, the forks found into `fourchettes` (up to
+// `largeur` chains read `profondeur` deep); pionsmorts comes back.
 int32_t cherchefourchettes(uint8_t mode, int32_t ligne, int32_t colonne, int32_t largeur, int32_t profondeur,
                            TMarques& menaces, int32_t& fourchettes, TPlateau& p);
 

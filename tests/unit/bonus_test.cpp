@@ -1,0 +1,742 @@
+// Unit bonus: the territory terms, the local terms and the adjustment terms
+// on small diagrams; their stated constants and gates, and that every term
+// puts the board, the chain table and the dead marks back.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "engine/board/cles.h"
+#include "engine/board/etat.h"
+#include "engine/board/niveau.h"
+#include "engine/choice/bonus.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+class Bonus : public ::testing::Test {
+ protected:
+  TPlateau pose(std::string_view d, int32_t n = 5) {
+    EXPECT_TRUE(chargecles());
+    TPlateau p = fixture::posemoteur(d);
+    tablegroupes = infochaine;
+    plateaudepart = p;
+    niveau = n;
+    parametresniveau();
+    pointko = TPoint{};
+    for (TMarques* m : {&listefaibles, &listesurvie, &lesfaibles, &marquessurvie, &marquesliaison1,
+                        &marquesliaison2, &pionsmortssauves, &pionsmortsbis, &casescandidates,
+                        &casescandidatesjoueur, &marquesglobales, &marquesdetect, &carteattaque})
+      *m = marquesvides;
+    influence.fill(VIDE);
+    debutpartie = 0;
+    phasefinale = 0;
+    phasedebut = 0;
+    strategie = 2;
+    bilanscore = 0.0;
+    passesconsecutives = 0;
+    procedurefinpartie = 0;
+    couleurordi = NOIR;
+    couleurjoueur = BLANC;
+    return p;
+  }
+  void TearDown() override {
+    territoire.fill(VIDE);
+    territoire2.fill(VIDE);
+    pionsmorts.fill(0);
+    debutpartie = phasefinale = phasedebut = 0;
+    strategie = 2;
+  }
+};
+
+constexpr const char* VIDE9 =
+    ".........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n";
+
+std::string vide(int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += std::string(n, '.') + "\n";
+  return s;
+}
+
+// ---- Territory terms ----------------------------------------------------------------------
+
+// Black closes a corner of 10 points with 5 stones; white stands outside.
+constexpr const char* COIN =
+    "....X....\n"
+    "...X.....\n"
+    "..X......\n"
+    ".X.......\n"
+    "X........\n"
+    ".........\n"
+    "......O..\n"
+    ".........\n"
+    ".........\n";
+
+TEST_F(Bonus, TerritoryWeighsPointsAndBorderStones) {
+  TPlateau p = pose(COIN, 1);
+  TListePoints chemin{};
+  // The line's move at (3,3) is not a border stone: 10 points, 4 border stones.
+  empilepoint(chemin, 300, 3, 3);
+  territoire[indexcase(3, 3)] = NOIR;  // its own ground: no path term
+  const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+  struct Cas {
+    uint8_t finale, c, m;
+    int32_t attendu;
+  };
+  const Cas cas[] = {{1, NOIR, NOIR, 58}, {1, NOIR, BLANC, -58}, {0, NOIR, NOIR, 14}, {0, NOIR, BLANC, -14}};
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(testing::Message() << int(k.finale) << int(k.m));
+    phasefinale = k.finale;
+    TMarques marques{};
+    uint8_t premier = 0;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] {
+      bonusterritoire(marques, TPoint{3, 3}, drapeaux, premier, 1, k.c, k.m, v, p, chemin, 1);
+    });
+    EXPECT_EQ(v, k.attendu) << fixture::grille(marques, 9);
+    int32_t n = 0;
+    for (uint8_t x : marques) n += x;
+    EXPECT_EQ(n, 10);
+    EXPECT_EQ(marques[indexcase(1, 1)], 1);
+    EXPECT_EQ(premier, 0);
+  }
+}
+
+TEST_F(Bonus, APassInTheLineIsNoPoint) {
+  TPlateau p = pose(COIN, 1);
+  TListePoints chemin{};
+  chemin[0] = 2;  // a pass, then the move at (3,3)
+  chemin[4] = 3;
+  chemin[5] = 3;
+  territoire[indexcase(3, 3)] = NOIR;
+  const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+  phasefinale = 1;
+  TMarques marques{};
+  uint8_t premier = 0;
+  int32_t v = 0;
+  fixture::verifieinchange(
+      p, [&] { bonusterritoire(marques, TPoint{}, drapeaux, premier, 1, NOIR, NOIR, v, p, chemin, 2); });
+  EXPECT_EQ(v, 58);
+}
+
+TEST_F(Bonus, NothingOwnedAddsNothing) {
+  // A black stone in atari is lifted: black owns nothing, whatever borders.
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....O....\n"
+      "...OXO...\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n",
+      1);
+  TListePoints chemin{};
+  const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+  for (uint8_t finale : {0, 1}) {
+    phasefinale = finale;
+    TMarques marques{};
+    uint8_t premier = 0;
+    int32_t v = 0;
+    bonusterritoire(marques, TPoint{}, drapeaux, premier, 1, NOIR, NOIR, v, p, chemin, 0);
+    EXPECT_EQ(v, 0);
+    EXPECT_EQ(marques, TMarques{});
+  }
+}
+
+TEST_F(Bonus, TheOpeningFormLeavesTheMarkMapZero) {
+  TPlateau p = pose(COIN, 5);
+  debutpartie = 1;
+  TListePoints chemin{};
+  const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+  TMarques marques;
+  marques.fill(7);
+  uint8_t premier = 0;
+  int32_t v = 0;
+  fixture::verifieinchange(
+      p, [&] { bonusterritoire(marques, TPoint{}, drapeaux, premier, 0, NOIR, NOIR, v, p, chemin, 0); });
+  EXPECT_EQ(marques, TMarques{});
+}
+
+TEST_F(Bonus, PathMovesGivenAwayByTheFills) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  TPlateau w = p;
+  w[indexcase(5, 6)] = NOIR;  // a point the fills gave to black
+  TListePoints chemin{};
+  empilepoint(chemin, 300, 5, 5);
+  struct Cas {
+    uint8_t strategie, m;
+    int32_t attendu;
+  };
+  for (const Cas& k : {Cas{1, NOIR, 10}, Cas{0, NOIR, 5}, Cas{2, NOIR, 5}, Cas{1, BLANC, -10}}) {
+    strategie = k.strategie;
+    int32_t v = 0;
+    bonuscheminterritoire(1, v, chemin, k.m, NOIR, w);
+    EXPECT_EQ(v, k.attendu) << int(k.strategie);
+  }
+  // On its own ground the move is not counted.
+  territoire[indexcase(5, 5)] = NOIR;
+  int32_t v = 0;
+  bonuscheminterritoire(1, v, chemin, NOIR, NOIR, w);
+  EXPECT_EQ(v, 0);
+}
+
+TEST_F(Bonus, BorderStonesAreCountedOnce) {
+  TPlateau p = pose(
+      ".X.......\n"
+      "X.X......\n"
+      ".X.......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmorts[indexcase(3, 2)] = 1;  // a dead stone is no border
+  TMarques vu{};
+  int32_t bordure = 0;
+  compteborduresvoisines(vu, bordure, p, 2, 2, NOIR);
+  compteborduresvoisines(vu, bordure, p, 1, 1, NOIR);
+  EXPECT_EQ(bordure, 3);
+}
+
+TEST_F(Bonus, TheTerritoryDifferenceWaitsForMoveFive) {
+  TPlateau p = pose(COIN);
+  static TCartesParPoint morts{};
+  TListePoints chemin{};
+  const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+  phasedebut = 1;
+  maxfortification = 1;
+  flagterritoire = 0;
+  coupdecide = 0;
+  lesfaibles[indexcase(1, 5)] = 2;
+  essaiordi(3, 3).marquesessai[indexcase(1, 5)] = 1;
+  numerocoup = 4;
+  int32_t v = 0;
+  fixture::verifieinchange(p, [&] {
+    bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
+  });
+  EXPECT_EQ(v, 0);
+  // From move 5 it runs and still puts everything back.
+  numerocoup = 5;
+  fixture::verifieinchange(p, [&] {
+    bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
+  });
+  EXPECT_GE(v, 0);
+  essaiordi(3, 3) = TEssaiCoup{};
+  maxfortification = 0;
+}
+
+TEST_F(Bonus, ALoneDeadStoneOnOwnGroundIsKeptDead) {
+  TPlateau p = pose(
+      "XXX......\n"
+      "XOX......\n"
+      "X.X......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const int32_t i = indexcase(2, 2);
+  pionsmorts[i] = 1;
+  territoire[i] = NOIR;
+  ajustemortsterritoire(0, 0, NOIR, BLANC, p, 2, 2);
+  EXPECT_EQ(marquesdetect[i], 0) << "only for c = m";
+  ajustemortsterritoire(0, 0, NOIR, NOIR, p, 2, 2);
+  EXPECT_EQ(marquesdetect[i], 1);
+}
+
+// ---- Local terms -----------------------------------------------------------------------------
+
+TEST_F(Bonus, EdgeTerm) {
+  TPlateau p = pose(
+      "....X....\n"
+      "......X..\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  struct Cas {
+    int32_t r, c;
+    uint8_t m;
+    int32_t attendu;
+  };
+  const Cas cas[] = {
+      {1, 5, NOIR, -1},   // first line, own stone
+      {1, 5, BLANC, 1},   // the same stone for the other colour
+      {2, 7, NOIR, 2},    // second line near two edges: 1 + 2 lines, two sides
+      {5, 5, NOIR, 0},    // the centre
+  };
+  for (const Cas& k : cas) {
+    int32_t v = 0;
+    bonusbord(p, v, k.m, k.r, k.c);
+    EXPECT_EQ(v, k.attendu) << k.r << "," << k.c;
+  }
+}
+
+TEST_F(Bonus, OpenAreaTopsAtTwoOnSmallBoards) {
+  struct Cas {
+    int taille;
+    std::string autre;  // a further stone three points away, or none
+    int32_t attendu;
+  };
+  for (const Cas& k : {Cas{9, "", 2}, Cas{9, "loin", 2}, Cas{13, "", 3}, Cas{13, "loin", 2}}) {
+    SCOPED_TRACE(testing::Message() << k.taille << k.autre);
+    std::string d = vide(k.taille);
+    const int c = (k.taille + 1) / 2;
+    d[(c - 1) * (k.taille + 1) + (c - 1)] = 'X';
+    if (!k.autre.empty()) d[(c - 1 + 3) * (k.taille + 1) + (c - 1)] = 'O';
+    TPlateau p = pose(d);
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { zonevide3x3(p, v, NOIR, c, c); });
+    EXPECT_EQ(v, k.attendu);
+  }
+}
+
+TEST_F(Bonus, CornerNeedsTheOtherColourOnThreeThreeOrFourFour) {
+  TPlateau p = pose(VIDE9);
+  int32_t v = 0;
+  bonuscoins(p, v, NOIR, NOIR, 5, 5);
+  EXPECT_EQ(v, 0) << "empty 3-3 and 4-4 points: no corner";
+}
+
+TEST_F(Bonus, DeadStonesByDepth) {
+  TPlateau p = pose(
+      "OO.......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmorts[indexcase(1, 1)] = pionsmorts[indexcase(1, 2)] = 1;
+  const TMarques rien{};
+  struct Cas {
+    int32_t d;
+    int32_t attendu;
+  };
+  for (const Cas& k : {Cas{1, 0}, Cas{2, 8}, Cas{3, 6}, Cas{4, 2}, Cas{5, 1}}) {
+    int32_t v = 0;
+    bonusmortsprofondeur(p, v, NOIR, k.d, NOIR, rien, rien, 5, 5);
+    EXPECT_EQ(v, k.attendu) << k.d;
+  }
+}
+
+TEST_F(Bonus, ZoneOfOwnStonesNeedsALiveEnemy) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "...X.....\n"
+      ".....X...\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  int32_t v = 0;
+  comptezonevoisins(p, v, NOIR, NOIR, 5, 5, 2);
+  EXPECT_EQ(v, 0) << "no enemy stone in the zone";
+  p[indexcase(6, 6)] = BLANC;
+  pionsmorts[indexcase(6, 6)] = 1;
+  comptezonevoisins(p, v, NOIR, NOIR, 5, 5, 2);
+  EXPECT_EQ(v, 0) << "a dead enemy stone does not count";
+  pionsmorts.fill(0);
+  // Two own chains reached and an enemy beside p: 2 < 4 empty neighbours, doubled.
+  comptezonevoisins(p, v, NOIR, NOIR, 5, 5, 2);
+  EXPECT_EQ(v, 4);
+}
+
+TEST_F(Bonus, TwoEyesMemoCostsAtOnce) {
+  TPlateau p = pose(VIDE9);
+  TMarques memo{};
+  memo[indexcase(5, 5)] = 100;
+  int32_t v = 0;
+  empechedefaire2yeux(p, v, NOIR, NOIR, memo, 5, 5);
+  EXPECT_EQ(v, -1000);
+  // A point not surrounded is looked at once and costs nothing.
+  empechedefaire2yeux(p, v, NOIR, NOIR, memo, 3, 3);
+  EXPECT_EQ(v, -1000);
+  EXPECT_EQ(memo[indexcase(3, 3)], 8);
+}
+
+TEST_F(Bonus, LadderTermsSkipTheCandidateItself) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      "...X.....\n"
+      "..XO.....\n"
+      "...X.....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  int32_t v = 0;
+  bonusesca(p, v, NOIR, marquesvides, 1, 0, 3, 4);
+  EXPECT_EQ(v, 0);
+}
+
+TEST_F(Bonus, ALoneEdgeStoneTakenFromTheSide) {
+  TPlateau p = pose(
+      "....X....\n"
+      "....O....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  int32_t v = 0;
+  fixture::verifieinchange(p, [&] { bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5); });
+  EXPECT_EQ(v, -10);
+  // Owned by the attacker: nothing.
+  territoire[indexcase(1, 5)] = BLANC;
+  v = 0;
+  bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5);
+  EXPECT_EQ(v, 0);
+}
+
+// ---- Adjustment terms ------------------------------------------------------------------------
+
+TEST_F(Bonus, EnemyNeighbourInAtari) {
+  // White (5,6) is in atari next to the black stone at (5,5).
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".....X...\n"
+      "....XOX..\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  struct Cas {
+    uint8_t proprietaire, m;
+    int32_t attendu;
+  };
+  const Cas cas[] = {{VIDE, NOIR, 15}, {VIDE, BLANC, -15}, {BLANC, NOIR, 25}, {BLANC, BLANC, -25}, {NOIR, NOIR, 0}};
+  for (const Cas& k : cas) {
+    territoire[indexcase(5, 5)] = k.proprietaire;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusvoisinsennemis(p, v, k.m, 0, 5, 5, 1); });
+    EXPECT_EQ(v, k.attendu) << int(k.proprietaire) << int(k.m);
+  }
+  // A dead stone next to the atari is worth nothing in nobody's area.
+  territoire[indexcase(5, 5)] = VIDE;
+  pionsmorts[indexcase(5, 5)] = 1;
+  int32_t v = 0;
+  bonusvoisinsennemis(p, v, NOIR, 0, 5, 5, 1);
+  EXPECT_EQ(v, 0);
+}
+
+TEST_F(Bonus, StonesLostAlongTheLine) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      "..X......\n"
+      ".........\n"
+      ".....O...\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmortsbis[indexcase(5, 6)] = 1;  // the white stone was dead at the start
+  TPlateau b = p;
+  b[indexcase(3, 3)] = VIDE;           // the engine stone alive at the start is gone
+  int32_t v = 0;
+  bilanpierresfinal(b, v, marquesvides);
+  EXPECT_EQ(v, -200 - 20) << "and the dead white stone came back to life";
+  b[indexcase(5, 6)] = VIDE;
+  v = 0;
+  bilanpierresfinal(b, v, marquesvides);
+  EXPECT_EQ(v, -200 + 20);
+  b[indexcase(3, 3)] = NOIR;
+  pionsmorts[indexcase(3, 3)] = 1;
+  v = 0;
+  bilanpierresfinal(b, v, marquesvides);
+  EXPECT_EQ(v, -20 + 20);
+  pionsmortsbis.fill(0);
+}
+
+TEST_F(Bonus, WeakPointsAndTheKoPoint) {
+  TPlateau p = pose(
+      "X........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "........O\n");
+  lesfaibles[indexcase(1, 1)] = 2;
+  lesfaibles[indexcase(9, 9)] = 2;
+  maxsurvie = 0;
+  flagterritoire = 0;
+  int32_t v = 0;
+  bonusfaibles(p, v, NOIR, NOIR);
+  EXPECT_EQ(v, 5);
+  v = 0;
+  bonusfaibles(p, v, BLANC, NOIR);
+  EXPECT_EQ(v, -5);
+  pointko = TPoint{4, 7};
+  TPoint k;
+  pointkocourant(k);
+  EXPECT_EQ(k.ligne, 4);
+  EXPECT_EQ(k.colonne, 7);
+  pointko = TPoint{};
+}
+
+TEST_F(Bonus, MoyoTermLeavesOtherShapesAlone) {
+  TPlateau p = pose(VIDE9);
+  essaiordi(5, 5) = TEssaiCoup{};
+  int32_t v = 0;
+  bonusmoyodomine(p, v, TPoint{5, 5}, 0, 0);
+  EXPECT_EQ(v, 0) << "no bit 0x40";
+  essaiordi(5, 5).formeessai = 0x40;
+  bonusmoyodomine(p, v, TPoint{5, 5}, 0, 0);
+  EXPECT_EQ(v, -2000) << "no moyo gain";
+  v = 0;
+  bonusmoyodomine(p, v, TPoint{5, 5}, 1, 0);
+  EXPECT_EQ(v, 0) << "a search count not 0";
+  essaiordi(5, 5) = TEssaiCoup{};
+}
+
+TEST_F(Bonus, CandidateValueAdjustment) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....XO...\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  // a = b: half the stored value when the candidate stone was dead at the
+  // start and is no more.
+  pionsmortsbis[indexcase(5, 5)] = 1;
+  int32_t v = 0;
+  ajustevaleurcandidat(p, v, 30, 0, 0, TPoint{5, 5}, TPoint{5, 6}, NOIR, NOIR, NOIR, p);
+  EXPECT_EQ(v, -15);
+  // a != b, the second point not a: two thirds.
+  v = 0;
+  ajustevaleurcandidat(p, v, 30, 0, 0, TPoint{5, 5}, TPoint{5, 6}, NOIR, BLANC, NOIR, p);
+  EXPECT_EQ(v, -20);
+  pionsmortsbis.fill(0);
+}
+
+TEST_F(Bonus, ALoneStoneAndACutShape) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "OOOOOOOOO\n");
+  int32_t v = 0;
+  bonusformecoupure(p, v, NOIR, 5, 5);
+  EXPECT_EQ(v, -5) << "no own stone reached";
+  v = 0;
+  bonusformecoupure(p, v, BLANC, 5, 5);
+  EXPECT_EQ(v, 5);
+  p[indexcase(2, 2)] = NOIR;
+  v = 0;
+  bonusformecoupure(p, v, NOIR, 5, 5);
+  EXPECT_EQ(v, 0) << "an own stone far away is reached";
+}
+
+TEST_F(Bonus, StrategyCostOfAMove) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  struct Cas {
+    uint8_t strategie;
+    int32_t genre, passes;
+    int32_t attendu;
+  };
+  const Cas cas[] = {{1, 2, 0, -(7 + 3 + 30)}, {2, 3, 0, -(7 + 3 + 10)}, {0, 3, 0, -7}, {1, 3, 0, 0}, {1, 2, 1, 0}};
+  for (const Cas& k : cas) {
+    strategie = k.strategie;
+    passesconsecutives = k.passes;
+    int32_t v = 0;
+    bonusstrategiecoup(p, v, 7, 3, k.genre, TPoint{5, 5}, TPoint{});
+    EXPECT_EQ(v, k.attendu) << int(k.strategie) << " " << k.genre;
+  }
+  passesconsecutives = 0;
+}
+
+TEST_F(Bonus, TheLinesTwoFirstMovesAndATakeBack) {
+  // Black took the white stone at (1,2); white took back at once and is dead.
+  TPlateau p = pose(
+      "XO.......\n"
+      "O........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmorts[indexcase(1, 2)] = 1;
+  TCheminCoups ligne;
+  ligne.nombre = 2;
+  ligne.coups[1].coup = TPoint{1, 3};
+  ligne.coups[1].prises[0] = 0;
+  empilepoint(ligne.coups[1].prises, 300, 1, 2);
+  ligne.coups[2].coup = TPoint{1, 2};
+  ligne.coups[2].prises[0] = 0;
+  int32_t v = 0;
+  fixture::verifieinchange(p, [&] { bonuscapturesligne(p, v, NOIR, ligne, marquesvides, marquesvides); });
+  EXPECT_EQ(v, -2000);
+  pionsmorts.fill(0);
+  v = 0;
+  bonuscapturesligne(p, v, NOIR, ligne, marquesvides, marquesvides);
+  EXPECT_EQ(v, 0) << "the take-back stands alive";
+  // The maps of the first two moves.
+  TPlateau b = pose(
+      "..X......\n"
+      ".O.......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  ligne.coups[1].coup = TPoint{1, 3};
+  ligne.coups[2].coup = TPoint{2, 2};
+  TCarte a{}, c{};
+  a[indexcase(1, 3)] = 40;
+  c[indexcase(2, 2)] = 15;
+  v = 0;
+  bonuscartesdeuxcoups(b, v, a, c, NOIR, ligne);
+  EXPECT_EQ(v, 40 - 15);
+}
+
+// ---- Every term puts the position back -------------------------------------------------------
+
+TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {
+  TPlateau p = pose(
+      "..OX.....\n"
+      ".OX.X....\n"
+      ".OXX.O...\n"
+      "..OOX....\n"
+      "...O.X...\n"
+      "....XO...\n"
+      ".....O...\n"
+      "X........\n"
+      ".........\n",
+      7);
+  for (int32_t i = 0; i < NBCASES; ++i) {
+    territoire[i] = (i % 9) < 4 ? BLANC : NOIR;
+    lesfaibles[i] = (i % 11 == 0) ? 2 : 0;
+  }
+  pionsmorts[indexcase(6, 6)] = 1;
+  strategie = 0;
+  numerocoup = 20;
+  phasedebut = 1;
+  maxfortification = 3;
+  maxsurvie = 3;
+  static TCartesParPoint morts{};
+  TCarte carte{}, plafond{}, valeurs{};
+  valeurs.fill(12);
+  plafond.fill(100);
+  TMarques memo{}, escaliers{};
+  escaliers[indexcase(2, 3)] = 3;
+  TListePoints chemin{}, liste{};
+  empilepoint(chemin, 300, 2, 5);
+  empilepoint(chemin, 300, 3, 5);
+  TCheminCoups ligne;
+  ligne.nombre = 2;
+  ligne.coups[1].coup = TPoint{2, 5};
+  ligne.coups[2].coup = TPoint{3, 5};
+  ligne.coups[1].prises[0] = ligne.coups[2].prises[0] = 0;
+  const uint8_t drapeaux[DRAPEAUXCHEMIN] = {1, 0, 1, 0, 0, 0, 0, 0};
+  TPrisesMarquees prises{};
+  TValeursRelie relie;
+  relie.masque = &marquesvides;
+  relie.liste = &liste;
+  relie.g = 3;
+  int32_t v = 0;
+  const std::pair<const char*, std::function<void()>> termes[] = {
+      {"bonusesca", [&] { bonusesca(p, v, NOIR, marquesvides, 3, 1, 2, 5); }},
+      {"bonusatari", [&] { bonusatari(p, v, NOIR, 2, NOIR, 2, 1, 2, 5); }},
+      {"bonuslibertesvoisines", [&] { bonuslibertesvoisines(p, v, NOIR, 1, 2, 3, 3); }},
+      {"bonusvoisinsatari", [&] { bonusvoisinsatari(p, v, NOIR, 4, 0, 3, 3); }},
+      {"bonussortieesca", [&] { bonussortieesca(p, v, NOIR, escaliers, 9, 2, 5); }},
+      {"bonusbord", [&] { bonusbord(p, v, NOIR, 2, 5); }},
+      {"zonevide3x3", [&] { zonevide3x3(p, v, NOIR, 8, 5); }},
+      {"bonuscoins", [&] { bonuscoins(p, v, NOIR, NOIR, 2, 5); }},
+      {"bonusformecoupure", [&] { bonusformecoupure(p, v, NOIR, 3, 4); }},
+      {"bonusmortsprofondeur", [&] { bonusmortsprofondeur(p, v, NOIR, 3, NOIR, marquesvides, marquesvides, 2, 5); }},
+      {"comptezonevoisins", [&] { comptezonevoisins(p, v, NOIR, NOIR, 3, 4, 2); }},
+      {"liaisonchainesenatari", [&] { liaisonchainesenatari(v, prises, p, BLANC, NOIR, 2, 5); }},
+      {"bonusrelielesgroupes", [&] { bonusrelielesgroupes(p, v, NOIR, 2, 5, relie); }},
+      {"empechedefaire2yeux", [&] { empechedefaire2yeux(p, v, NOIR, NOIR, memo, 2, 5); }},
+      {"bonusrampebord", [&] { bonusrampebord(p, v, NOIR, 0, 1, 4); }},
+      {"bonuspierreisoleebord", [&] { bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 2, 5); }},
+      {"bonusterritoire", [&] {
+         TMarques marques{};
+         uint8_t premier = 0;
+         bonusterritoire(marques, TPoint{3, 5}, drapeaux, premier, 0, NOIR, NOIR, v, p, chemin, 2);
+       }},
+      {"bonusdifferenceterritoire", [&] {
+         bonusdifferenceterritoire(morts, tablegroupes, 2, 5, 10, 10, NOIR, BLANC, p, drapeaux, chemin, v, 0);
+       }},
+      {"bonusvoisinsennemis", [&] { bonusvoisinsennemis(p, v, NOIR, 0, 6, 5, 1); }},
+      {"bonusmortssauvesessai", [&] { bonusmortssauvesessai(p, v, NOIR, TPoint{2, 5}, TPoint{3, 5}); }},
+      {"bonusfaiblesliees", [&] { bonusfaiblesliees(p, v, NOIR, TPoint{2, 5}, 0, 0, 0, 1); }},
+      {"bonusfaibles", [&] { bonusfaibles(p, v, NOIR, BLANC); }},
+      {"bonusstrategiecoup", [&] { bonusstrategiecoup(p, v, 5, 5, 3, TPoint{2, 5}, TPoint{3, 5}); }},
+      {"bonuscartesdeuxcoups", [&] { bonuscartesdeuxcoups(p, v, valeurs, valeurs, NOIR, ligne); }},
+      {"bonuscapturesligne", [&] { bonuscapturesligne(p, v, NOIR, ligne, marquesvides, marquesvides); }},
+      {"bonusdeuxyeuxcoupure", [&] {
+         uint8_t res = 0;
+         int32_t sortie = 0;
+         bonusdeuxyeuxcoupure(p, v, TPoint{2, 5}, TPoint{3, 5}, 3, 0, 10, 10, BLANC, res, 0, sortie);
+       }},
+      {"bonuslibertescoup", [&] { bonuslibertescoup(p, v, NOIR, TPoint{3, 6}, TPoint{2, 5}, carte, plafond); }},
+      {"bonusreprisevoisins", [&] { bonusreprisevoisins(p, v, valeurs, BLANC, NOIR, TPoint{2, 5}); }},
+      {"bonusliaisonsurvie", [&] { v += bonusliaisonsurvie(p, 6, TPoint{2, 5}, liste, carte); }},
+      {"bonuspierresprenables", [&] { bonuspierresprenables(p, v, 10, NOIR, TPoint{4, 5}, TPoint{4, 6}); }},
+      {"bonuscoupforceordi", [&] { bonuscoupforceordi(p, v, TPoint{2, 5}, 5); }},
+      {"bonuscoupforcejoueur", [&] { bonuscoupforcejoueur(p, v, TPoint{2, 5}, valeurs, 1); }},
+      {"bonuslecturezone", [&] { bonuslecturezone(p, v, BLANC, TPoint{2, 5}); }},
+      {"bilanpierresfinal", [&] { bilanpierresfinal(p, v, marquesvides); }},
+      {"bonusmoyodomine", [&] { bonusmoyodomine(p, v, TPoint{2, 5}, 0, 0); }},
+  };
+  for (const auto& t : termes) {
+    SCOPED_TRACE(t.first);
+    fixture::verifieinchange(p, t.second);
+  }
+  maxfortification = maxsurvie = 0;
+}
+
+}  // namespace
