@@ -91,6 +91,12 @@ struct TEssaiCoup {
   int32_t compteur5essai;
   uint8_t flagmortsessai;
   uint8_t lievivanteessai;    // the trial stone is linked to a live chain
+  // Read by the opening heuristics; no analysis writes them yet, so they stay 0.
+  int32_t compteur0essai;     // opponent stones threatened by the move
+  uint8_t lieaunfaibleessai;  // the move links to a weak chain
+  uint8_t lieaunfortessai;    // the move links to a strong chain
+  uint8_t peutlierfortessai;  // the move can link to a strong chain
+  uint8_t marqueliaisonessai; // the move is marked by the link analysis
 };
 
 // Time left for the mover.

@@ -161,14 +161,15 @@ TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, ui
 
   // Step 7. The opening procedure and the 19x19 book may answer at once.
   TPoint ouverture{};
-  coupdebutpartie(f.mauvaiscoups, b, dernier, ouverture, f.bonusdebutfin, valeurscoins, candidats, CAPACITERACINE,
-                  f.livre);
+  coupdebutpartie(f.livre, b, dernier, ouverture, f.bonusdebutfin, valeurscoins, candidats, CAPACITERACINE,
+                  TCartesOuverture{f.flou, f.fortificationordi, f.survieordi, f.fortificationjoueur, f.surviejoueur,
+                                   f.invasionfortejoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur});
   if (ouverture.ligne != 0) {
     choisi = ouverture;
     return RACINEOUVERTURE;
   }
   if (n == 19 && numerocoup <= 20) {
-    consultebase1919(ouverture, f.mauvaiscoups, b, f.bonusdebutfin, CAPACITERACINE, candidats);
+    consultebase1919(ouverture, f.livre, b, f.bonusdebutfin, CAPACITERACINE, candidats);
     if (ouverture.ligne != 0) {
       choisi = ouverture;
       return RACINEOUVERTURE;
