@@ -2,12 +2,7 @@
 #include "engine/opening/coinsdangereux.h"
 #include "engine/opening/deuxdegres.h"
 #include "engine/opening/extensions.h"
-#include "engine/opening/valeursjoseki.h"
 
-void analyseverrous(const TMarques&, TCarte&, const TPlateau&, TListePoints&, int32_t, int32_t, uint8_t, uint8_t) {
-  valeurscoins = zerobonus;
-}
-void renforcejoseki(const TMarques&, const TPlateau&, uint8_t, TListePoints&, uint8_t) {}
 void prisedecoindangereux(const TMarques&, TCarte&, TPlateau&, uint8_t, uint8_t, TListePoints&) {}
 void coupadeuxdegres(const TMarques&, const TCarte&, const TCarte&, int32_t, int32_t, TListePoints&, TPlateau&,
                      TCarte&, const TCartesParPoint&, const TCartesParPoint&, uint8_t, uint8_t) {}

@@ -80,4 +80,56 @@ TEST_F(Ouverture, ANineByNineBookDecisionSkipsEveryHeuristic) {
   }
 }
 
+TEST_F(Ouverture, TheSecondRouteSeesTheComplementOfTheZone) {
+  seamlivres::fixesource(sourcefixture);  // an empty book
+  // White's last move at 3-3 next to a black stone: the zone is the
+  // upper-left 5x5 area.
+  TPlateau p = fixture::posemoteur(
+      ".........\n.X.......\n..O......\n.........\n.........\n.........\n.........\n.........\n.........\n");
+  plateaudepart = p;
+  couleurordi = NOIR;
+  couleurjoueur = BLANC;
+  numerocoup = 30;
+  phasedebut = 1;
+  debutpartie = 1;
+  flagdanger = 0;
+  lesfaibles = marquesvides;
+  suggestionsjoseki = marquesvides;
+  casescandidates = marquesvides;
+  for (auto& ligne : essaisordi)
+    for (TEssaiCoup& e : ligne) {
+      e.carte2essai = marquesvides;
+      e.plateauessai2 = marquesvides;
+    }
+  Cartes cartes;
+  for (bool dedans : {false, true}) {
+    // A lone engine joseki move outside the zone, and one inside it or not.
+    suggestionsjoseki = marquesvides;
+    suggestionsjoseki[indexcase(2, 7)] = 1 | 16;
+    casescandidates[indexcase(2, 7)] = 1;
+    if (dedans) {
+      suggestionsjoseki[indexcase(4, 2)] = 1 | 128;
+      casescandidates[indexcase(4, 2)] = 1;
+    }
+    coupdebutchoisi = 0;
+    coupdecide = 0;
+    TMarques exclus = marquesvides;
+    TCarte scores = zerobonus;
+    TListePoints liste{};
+    TPoint choisi{};
+    coupdebutpartie(exclus, p, TPoint{3, 3}, choisi, scores, valeurscoins, liste, 361, cartes.vue());
+    if (dedans) {
+      // Decided in the zone: boosted there, the outside never valued.
+      EXPECT_EQ(coupdebutchoisi, 1);
+      EXPECT_GT(valeurscoins[indexcase(4, 2)], 500);
+      EXPECT_EQ(valeurscoins[indexcase(2, 7)], 0);
+    } else {
+      // Nothing in the zone: the second route values the outside only.
+      EXPECT_EQ(coupdebutchoisi, 0);
+      EXPECT_GT(valeurscoins[indexcase(2, 7)], 0);
+      EXPECT_LT(valeurscoins[indexcase(2, 7)], 500);
+    }
+  }
+}
+
 }  // namespace
