@@ -94,8 +94,10 @@ bool testezonederniercoup(const TPlateau& p, int32_t ligne, int32_t colonne, TMa
 void choisitpointfuseki(const TMarques& zone, TPoint& choisi) {
   if (nbcandidatsfuseki == 0 || komiforce != 0) return;
   const int32_t n = configmoteur.taille;
+  // The library's map may mark stones: only empty points are drawn.
   auto libre = [&](int32_t l, int32_t c) {
-    return candidatsfuseki[indexcase(l, c)] == 1 && zone[indexcase(l, c)] == 0;
+    const int32_t i = indexcase(l, c);
+    return candidatsfuseki[i] == 1 && zone[i] == 0 && plateaumoteur[i] == VIDE;
   };
   int32_t k = 0;
   for (int32_t l = 1; l <= n; ++l)

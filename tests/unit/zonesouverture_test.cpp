@@ -75,7 +75,7 @@ TEST(ZonesOuverture, TheAreaOfTheLastMove) {
 }
 
 TEST(ZonesOuverture, FusekiPickWithinTheZone) {
-  fixture::posemoteur(vide(19));
+  plateaumoteur = fixture::posemoteur(vide(19));
   komiforce = 0;
   candidatsfuseki = marquesvides;
   candidatsfuseki[indexcase(4, 4)] = 1;
@@ -90,6 +90,12 @@ TEST(ZonesOuverture, FusekiPickWithinTheZone) {
   EXPECT_EQ(choisi.ligne, 4);
   EXPECT_EQ(choisi.colonne, 4);
   EXPECT_EQ(platform::graine(), 77u);
+  // A marked stone is never drawn.
+  plateaumoteur[indexcase(4, 4)] = NOIR;
+  choisi = {};
+  choisitpointfuseki(zone, choisi);
+  EXPECT_EQ(choisi.ligne, 0);
+  plateaumoteur[indexcase(4, 4)] = VIDE;
   // None free, or the komi code set: nothing.
   zone[indexcase(4, 4)] = 1;
   choisi = {};
