@@ -1,9 +1,7 @@
 // Stand-ins until the opening heuristics are in place: nothing proposed.
-#include "engine/opening/coinsdangereux.h"
 #include "engine/opening/deuxdegres.h"
 #include "engine/opening/extensions.h"
 
-void prisedecoindangereux(const TMarques&, TCarte&, TPlateau&, uint8_t, uint8_t, TListePoints&) {}
 void coupadeuxdegres(const TMarques&, const TCarte&, const TCarte&, int32_t, int32_t, TListePoints&, TPlateau&,
                      TCarte&, const TCartesParPoint&, const TCartesParPoint&, uint8_t, uint8_t) {}
 void testeperteinfluence(TCarte&, const TPlateau&, const TCartesParPoint&, TListePoints&, uint8_t, uint8_t) {}
