@@ -59,9 +59,28 @@ void gtpstatutmoteur(TCarte& statut) {
   copieliste = listecoupsgtp;
   copieconfig = configgtp;
   copieplateau = plateaugtp;
-  int32_t sortie1 = 0, sortie2 = 0;
+  int32_t prisblanc = 0, prisnoir = 0;
+  comptesprisonniers(copieliste, copieconfig.taille, prisblanc, prisnoir);
+  int32_t noir = 0, blanc = 0;
   statut.fill(0);
-  entrees->statut(copieplateau, copieconfig, copieliste, statut, sortie1, sortie2);
+  entrees->statut(copieplateau, copieconfig, noir, blanc, statut, prisblanc, prisnoir, copieliste);
+}
+
+void comptesprisonniers(const TListeCoups& liste, int32_t taille, int32_t& prisblanc, int32_t& prisnoir) {
+  static TPlateau plateau;
+  static TListePoints prises;
+  plateau.fill(VIDE);
+  prisblanc = 0;
+  prisnoir = 0;
+  const int32_t n = liste[0].ligne < 0 ? 0 : liste[0].ligne > MAXCOUPSPARTIE ? MAXCOUPSPARTIE : liste[0].ligne;
+  for (int32_t i = 1; i <= n; ++i) {
+    const TCoupPartie& coup = liste[i];
+    if (coup.ligne < 1 || coup.ligne > taille || coup.colonne < 1 || coup.colonne > taille || coup.couleur > NOIR)
+      continue;
+    prises[0] = 0;
+    gtpjouecoup(prises, MAXPOINTSLISTE, plateau, coup.ligne, coup.colonne, coup.couleur, 1 - coup.couleur, taille);
+    (coup.couleur == NOIR ? prisnoir : prisblanc) += prises[0];
+  }
 }
 
 void appelleenveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t taille) {

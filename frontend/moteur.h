@@ -5,6 +5,7 @@
 
 #include "engine/board/types.h"
 #include "engine/choice/entree.h"
+#include "engine/choice/statutfinal.h"
 #include "engine/opening/suggestions.h"  // demandejoseki, demandefuseki
 
 // Asks the engine for a move of `couleur` on copies of the game and plays it
@@ -15,6 +16,9 @@ void gtpgenmovemoteur(uint8_t couleur, TListeCoups& liste, TResultatCoup& result
 void gtpcleanupmoteur(uint8_t couleur, TListeCoups& liste, TResultatCoup& resultat);
 // The engine's status code of every point of the current game.
 void gtpstatutmoteur(TCarte& statut);
+// Stones each colour has captured in the moves of `liste`, replayed from an
+// empty board of `taille`: `prisblanc` by white, `prisnoir` by black.
+void comptesprisonniers(const TListeCoups& liste, int32_t taille, int32_t& prisblanc, int32_t& prisnoir);
 
 // Forwards its arguments unchanged to the engine's convex hull of marked points.
 void appelleenveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t taille);
@@ -23,7 +27,9 @@ void appelleenveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t t
 struct TEntreesMoteur {
   void (*genmove)(uint8_t, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup&);
   void (*nettoyage)(uint8_t, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup&);
-  void (*statut)(const TPlateau&, const TConfig&, const TListeCoups&, TCarte&, int32_t&, int32_t&);
+  // board, game, black and white score counts, status map, white and black prisoners, moves
+  void (*statut)(const TPlateau&, const TConfig&, int32_t&, int32_t&, TCarte&, int32_t, int32_t,
+                 const TListeCoups&);
 };
 
 namespace seam {

@@ -2,7 +2,9 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 // ---- Board ---------------------------------------------------------------
 // 19x19 bytes, row-major with a stride of 19 whatever the board size.
@@ -31,6 +33,15 @@ constexpr int MAXPOINTSLISTE = NBCASES;
 using TListePoints = std::array<int32_t, 2 * MAXPOINTSLISTE + 2>;
 
 // ---- Game settings record ------------------------------------------------
+// A decoded picture (a player's photograph in a game file): rows top down,
+// `composantes` bytes per pixel.
+struct TImage {
+  int32_t largeur = 0;
+  int32_t hauteur = 0;
+  int32_t composantes = 0;
+  std::vector<uint8_t> pixels;
+};
+
 // Fields not named here are never read or written and stay empty.
 struct TConfig {
   int32_t taille = 0;           // board size: 9, 11, 13, 15, 17 or 19
@@ -47,6 +58,12 @@ struct TConfig {
   std::string libres2[4];
   int32_t regleko = 0;          // 2 positional superko, 3 situational, < 2 simple ko
   std::string libre3;
+  // Filled by the game-record readers only.
+  int32_t limitepasses = 0;     // a loaded line is cut after this many passes in a row; <= 0 never
+  std::shared_ptr<const TImage> photonoir;   // black player's photograph, or none
+  std::shared_ptr<const TImage> photoblanc;  // white player's photograph, or none
+  std::shared_ptr<const TImage> iconepub;    // advertising icon, or none
+  std::string pagepub;          // name of the advertising page
 
   std::string& nomnoir() { return infopartie[1]; }
   std::string& nomblanc() { return infopartie[10]; }

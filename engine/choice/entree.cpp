@@ -167,3 +167,13 @@ void entreemoteur(uint8_t couleur, const TConfig& config, const TListeCoups& lis
   if (nettoyage && niveau < 7) niveau = 7;
   choixcoup(resultat.ligne, resultat.colonne);
 }
+
+void genmoveordi(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
+                 int32_t pierres, TResultatCoup& resultat) {
+  entreemoteur(couleur, config, liste, phase, temps, pierres, false, resultat);
+}
+
+void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase,
+                      int32_t temps, int32_t pierres, TResultatCoup& resultat) {
+  entreemoteur(couleur, config, liste, phase, temps, pierres, true, resultat);
+}

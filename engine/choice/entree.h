@@ -23,12 +23,7 @@ void genmoveordi(uint8_t couleur, const TConfig& config, const TListeCoups& list
 void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase,
                       int32_t temps, int32_t pierres, TResultatCoup& resultat);
 
-// Fills `statut` (board layout) with a code per point: 0 neutral, 1 white
-// territory, 2 black territory, 3/4 white/black stone in seki, 5/6 white/black
-// stone alive, 7/8 white/black stone dead. `sortie1`, `sortie2` are further
-// outputs that the front end does not read.
-void statutfinal(const TPlateau& plateau, const TConfig& config, const TListeCoups& liste, TCarte& statut,
-                 int32_t& sortie1, int32_t& sortie2);
+// The final status entry is `statutfinal` (engine/choice/statutfinal.h).
 
 // ---- Steps of the move entry ----------------------------------------------
 // genmoveordi and genmovenettoyage are one procedure, `entreemoteur`, with

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/garde.h"
 #include "engine/opening/joseki.h"
 #include "frontend/moteur.h"
 #include "records/listecoups.h"
@@ -118,6 +119,7 @@ struct Appel {
   uint8_t couleur = 9;
   int32_t phase = -1, temps = 0, pierres = 0, coups = -1, taille = 0, handicap = -1;
   TPlateau plateau{};
+  int32_t prisblanc = -1, prisnoir = -1;
 };
 std::vector<Appel> appels;
 TResultatCoup reponsedouble;
@@ -136,10 +138,12 @@ void doublenettoyage(uint8_t c, const TConfig& cf, const TListeCoups& l, int32_t
                      TResultatCoup& r) {
   noteappel(2, c, cf, l, ph, t, p, r);
 }
-void doublestatut(const TPlateau& plateau, const TConfig& config, const TListeCoups& liste, TCarte& statut,
-                  int32_t&, int32_t&) {
+void doublestatut(const TPlateau& plateau, const TConfig& config, int32_t&, int32_t&, TCarte& statut,
+                  int32_t prisblanc, int32_t prisnoir, const TListeCoups& liste) {
   Appel a;
   a.entree = 3;
+  a.prisblanc = prisblanc;
+  a.prisnoir = prisnoir;
   a.coups = nombrecoups(liste);
   a.taille = config.taille;
   a.plateau = plateau;
@@ -278,6 +282,23 @@ TEST_F(HandOff, TheEngineSeesTheGameAsItWasBeforeItsMove) {
   EXPECT_EQ(appels.back().coups, 1);
   // The double sees the list as it was before its move.
   EXPECT_EQ(nombrecoups(listecoupsgtp), 2);
+}
+
+TEST_F(HandOff, FinalStatusGetsEachColoursCapturesFromTheMoveList) {
+  repond("boardsize 9");
+  // White takes E5, then black takes A1.
+  for (const char* c : {"play b E5", "play w D5", "play w F5", "play w E4", "play w E6", "play w A1", "play b A2",
+                        "play b B1"})
+    EXPECT_EQ(repond(c), "");
+  repond("final_status_list dead");
+  ASSERT_EQ(appels.size(), 1u);
+  EXPECT_EQ(appels[0].prisnoir, 1);
+  EXPECT_EQ(appels[0].prisblanc, 1);
+  repond("undo");
+  repond("final_status_list dead");
+  ASSERT_EQ(appels.size(), 2u);
+  EXPECT_EQ(appels[1].prisnoir, 0);
+  EXPECT_EQ(appels[1].prisblanc, 1);
 }
 
 TEST_F(HandOff, FinalStatusListsTheRequestedCodesInVertexOrder) {
@@ -444,8 +465,22 @@ TEST_F(HandOff, ANewGameKeepsTheSettingsAndClearsTheNames) {
 
 // ---- Seeded random bytes through the assembler and dispatcher ------------
 
+// Engine doubles for the fuzz run: any point from the pass to beyond the
+// largest board, so the hand-off meets illegal answers as well.
+std::mt19937 aleamoteur(11);
+void fuzzcoup(uint8_t c, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup& r) {
+  r = TResultatCoup{c, static_cast<int32_t>(aleamoteur() % 21), static_cast<int32_t>(aleamoteur() % 21)};
+}
+void fuzzstatut(const TPlateau&, const TConfig&, int32_t&, int32_t&, TCarte& statut, int32_t, int32_t,
+                const TListeCoups&) {
+  for (int32_t& code : statut) code = static_cast<int32_t>(aleamoteur() % 10);
+}
+const TEntreesMoteur doublesfuzz{fuzzcoup, fuzzcoup, fuzzstatut};
+
 TEST(Fuzz, RandomLinesKeepRepliesFramedAndTheBoardConsistent) {
   std::mt19937 alea(7);
+  seam::fixeentreesmoteur(&doublesfuzz);
+  const EnSortie remet([] { seam::fixeentreesmoteur(nullptr); });
   const char* mots[] = {"play", "black", "white", "boardsize", "clear_board", "fixed_handicap", "place_free_handicap",
                         "set_free_handicap", "undo", "komi", "level", "time_left", "time_settings", "genmove",
                         "kgs-genmove_cleanup", "final_status_list", "known_command", "name", "list_commands",

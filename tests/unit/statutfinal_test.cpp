@@ -208,22 +208,13 @@ TEST(StatutFinal, RepeatedCallsGiveTheSameAnswer) {
 }
 
 // ---- Through final_status_list -------------------------------------------------------
-// The front end with this final status in place of its engine entry: the
-// game's board and move list, no prisoners.
-void statutmoteur(const TPlateau& p, const TConfig& config, const TListeCoups& liste, TCarte& statut, int32_t& a,
-                  int32_t& b) {
-  statutfinal(p, config, a, b, statut, 0, 0, liste);
-}
-const TEntreesMoteur kEntrees{genmoveordi, genmovenettoyage, statutmoteur};
-
+// The front end with its real engine entries.
 class StatutFinalGtp : public ::testing::Test {
  protected:
   void SetUp() override {
     frontendtest::nouvellepartie();
-    seam::fixeentreesmoteur(&kEntrees);
     ASSERT_EQ(frontendtest::repond("boardsize 9"), "");
   }
-  void TearDown() override { seam::fixeentreesmoteur(nullptr); }
   // Plays the diagram's stones, black's first.
   void pose(std::string_view diagramme) {
     const fixture::Position pos = fixture::diagramme(diagramme);

@@ -1,0 +1,10 @@
+REMARK before
+BOARDSIZE 5
+B 1 A1
+W 2 A2
+B 3 C1
+W 4 B1
+B 5 A1
+W 6 E5
+KOMI 6.5
+UNKNOWN stuff

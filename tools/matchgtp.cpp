@@ -1,0 +1,414 @@
+// Plays whole games between two GTP programs, each move checked by its own
+// game model, and reports results, game lengths, time per move and memory.
+//
+//   matchgtp [--taille N] [--parties K] [--komi X] [--handicap H]
+//            [--temps S] [--alterne] [--nettoyage] [--maxcoups M]
+//            -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
+//
+// A takes black, B white; with --alterne the colours swap every game. Each
+// game starts both programs afresh and goes on to two passes in a row (or a
+// resignation, or M moves). --temps gives both sides S seconds of absolute
+// time (time_settings S 0 0, time_left before every genmove). After the game
+// both are asked final_status_list dead; with --nettoyage both then play
+// kgs-genmove_cleanup moves until two passes more. Any illegal or malformed
+// move, missing reply, clock below zero, output on stderr or bad exit is a
+// fault: the tool then exits with status 1.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/processus.h"
+
+namespace {
+
+constexpr int kAttenteMs = 900000;
+
+struct Options {
+  int taille = 9;
+  int parties = 1;
+  double komi = 7.5;
+  int handicap = 0;
+  int temps = 0;
+  bool alterne = false;
+  bool nettoyage = false;
+  int maxcoups = 0;
+  std::vector<std::string> programme[2];
+};
+
+// ---- Game model ----------------------------------------------------------
+
+struct Jeu {
+  int n = 9;
+  std::vector<int> b;  // 0 empty, 1 black, 2 white; index r * n + c from 0
+  int ko = -1;         // point the next mover may not take
+
+  void vide(int taille) {
+    n = taille;
+    b.assign(static_cast<size_t>(n * n), 0);
+    ko = -1;
+  }
+  void voisins(int p, int* v, int& k) const {
+    k = 0;
+    const int r = p / n, c = p % n;
+    if (r > 0) v[k++] = p - n;
+    if (r < n - 1) v[k++] = p + n;
+    if (c > 0) v[k++] = p - 1;
+    if (c < n - 1) v[k++] = p + 1;
+  }
+  // The chain of p and its liberty count.
+  int chaine(int p, std::vector<int>& pierres) const {
+    pierres.assign(1, p);
+    std::vector<char> vu(b.size(), 0), libre(b.size(), 0);
+    vu[static_cast<size_t>(p)] = 1;
+    int libertes = 0;
+    for (size_t i = 0; i < pierres.size(); ++i) {
+      int v[4], k;
+      voisins(pierres[i], v, k);
+      for (int j = 0; j < k; ++j) {
+        const size_t q = static_cast<size_t>(v[j]);
+        if (b[q] == 0 && !libre[q]) libre[q] = 1, ++libertes;
+        else if (b[q] == b[static_cast<size_t>(p)] && !vu[q]) vu[q] = 1, pierres.push_back(v[j]);
+      }
+    }
+    return libertes;
+  }
+  // Plays `couleur` at p (-1 = pass); false, with nothing changed, when illegal.
+  bool joue(int couleur, int p, int& prises) {
+    prises = 0;
+    if (p < 0) {
+      ko = -1;
+      return true;
+    }
+    if (p >= n * n || b[static_cast<size_t>(p)] != 0 || p == ko) return false;
+    b[static_cast<size_t>(p)] = couleur;
+    int v[4], k, dernierepris = -1;
+    voisins(p, v, k);
+    std::vector<int> pierres;
+    for (int j = 0; j < k; ++j)
+      if (b[static_cast<size_t>(v[j])] == 3 - couleur && chaine(v[j], pierres) == 0)
+        for (int q : pierres) b[static_cast<size_t>(q)] = 0, ++prises, dernierepris = q;
+    const int libertes = chaine(p, pierres);
+    if (libertes == 0) {
+      b[static_cast<size_t>(p)] = 0;
+      return false;
+    }
+    ko = prises == 1 && pierres.size() == 1 && libertes == 1 ? dernierepris : -1;
+    return true;
+  }
+  // Area count, black minus white, with the `morts` stones taken off.
+  int aire(const std::vector<int>& morts) const {
+    std::vector<int> t = b;
+    for (int p : morts) t[static_cast<size_t>(p)] = 0;
+    int score = 0;
+    std::vector<char> vu(t.size(), 0);
+    for (int p = 0; p < n * n; ++p) {
+      if (t[static_cast<size_t>(p)] != 0) {
+        score += t[static_cast<size_t>(p)] == 1 ? 1 : -1;
+        continue;
+      }
+      if (vu[static_cast<size_t>(p)]) continue;
+      std::vector<int> zone(1, p);
+      vu[static_cast<size_t>(p)] = 1;
+      int bord = 0;
+      for (size_t i = 0; i < zone.size(); ++i) {
+        int v[4], k;
+        voisins(zone[i], v, k);
+        for (int j = 0; j < k; ++j) {
+          const int c = t[static_cast<size_t>(v[j])];
+          if (c != 0) bord |= c;
+          else if (!vu[static_cast<size_t>(v[j])]) vu[static_cast<size_t>(v[j])] = 1, zone.push_back(v[j]);
+        }
+      }
+      if (bord == 1) score += static_cast<int>(zone.size());
+      if (bord == 2) score -= static_cast<int>(zone.size());
+    }
+    return score;
+  }
+};
+
+// "D4" -> point, "pass" -> -1; -2 when malformed or off the board.
+int litvertex(std::string m, int n) {
+  for (char& ch : m) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+  if (m == "PASS") return -1;
+  if (m.size() < 2 || m[0] < 'A' || m[0] > 'Z' || m[0] == 'I') return -2;
+  const int c = m[0] - 'A' - (m[0] > 'I' ? 1 : 0);
+  int r = 0;
+  for (size_t i = 1; i < m.size(); ++i) {
+    if (m[i] < '0' || m[i] > '9' || r > 100) return -2;
+    r = r * 10 + (m[i] - '0');
+  }
+  if (c >= n || r < 1 || r > n) return -2;
+  return (r - 1) * n + c;
+}
+
+std::string vertex(int p, int n) {
+  if (p < 0) return "pass";
+  const int c = p % n;
+  return std::string(1, static_cast<char>('A' + c + (c >= 8 ? 1 : 0))) + std::to_string(p / n + 1);
+}
+
+// ---- Programs ------------------------------------------------------------
+
+struct Joueur {
+  std::string nom;
+  processus::Child enfant;
+  std::vector<double> durees;  // seconds per genmove
+  long memoirekb = 0;
+};
+
+std::vector<std::string> fautes;
+
+void faute(const std::string& texte) {
+  fautes.push_back(texte);
+  std::printf("  FAUTE %s\n", texte.c_str());
+}
+
+bool lance(Joueur& j, const std::vector<std::string>& argv) {
+  std::vector<char*> a;
+  for (const std::string& s : argv) a.push_back(const_cast<char*>(s.c_str()));
+  a.push_back(nullptr);
+  j.enfant = processus::Child{};
+  j.nom = argv[0].substr(argv[0].find_last_of('/') + 1);
+  return processus::start(j.enfant, a.data());
+}
+
+// Sends a command; the reply text after "= " (ok) or "? " (!ok).
+bool commande(Joueur& j, const std::string& cmd, std::string& texte) {
+  const std::string ligne = cmd + "\n";
+  if (write(j.enfant.in, ligne.data(), ligne.size()) < 0) {
+    faute(j.nom + ": input closed at \"" + cmd + "\"");
+    return false;
+  }
+  std::string reponse;
+  if (!processus::readreply(j.enfant, reponse, kAttenteMs)) {
+    faute(j.nom + ": no reply to \"" + cmd + "\"");
+    return false;
+  }
+  texte = reponse.size() >= 3 ? reponse.substr(1, reponse.size() - 3) : "";
+  if (!texte.empty() && texte[0] == ' ') texte.erase(0, 1);
+  if (reponse[0] != '=') {
+    faute(j.nom + ": \"" + cmd + "\" failed: " + texte);
+    return false;
+  }
+  return true;
+}
+
+void termine(Joueur& j) {
+  std::string texte;
+  commande(j, "quit", texte);
+  close(j.enfant.in);
+  int st = 0;
+  rusage ru{};
+  pid_t fin = 0;
+  for (int essais = 0; essais < 300 && fin == 0; ++essais) {
+    fin = wait4(j.enfant.pid, &st, WNOHANG, &ru);
+    if (fin == 0) processus::pump(j.enfant, 100);
+  }
+  if (fin == 0) {
+    kill(j.enfant.pid, SIGKILL);
+    wait4(j.enfant.pid, &st, 0, &ru);
+    faute(j.nom + ": did not exit after quit");
+  } else if (!WIFEXITED(st) || WEXITSTATUS(st) != 0) {
+    faute(j.nom + ": exit status " + std::to_string(WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st)));
+  }
+  processus::pump(j.enfant, 50);
+  if (!j.enfant.errbuf.empty()) faute(j.nom + ": stderr: " + j.enfant.errbuf.substr(0, 2000));
+  j.memoirekb = std::max(j.memoirekb, ru.ru_maxrss);
+  close(j.enfant.out);
+}
+
+std::vector<int> listevertex(const std::string& texte, int n) {
+  std::vector<int> points;
+  std::istringstream flux(texte);
+  for (std::string m; flux >> m;) points.push_back(litvertex(m, n));
+  return points;
+}
+
+// ---- One game ------------------------------------------------------------
+
+struct Resultat {
+  int coups = 0;
+  double score = 0;  // black minus white minus komi
+  std::string texte;
+};
+
+// One move by `couleur` through `cmd` (genmove or kgs-genmove_cleanup):
+// checked, played on the model and sent to the other side. -1 pass, -2 fault,
+// -3 resignation.
+int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Options& o, double horloge[3]) {
+  const char* mot = couleur == 1 ? "black" : "white";
+  std::string texte;
+  if (o.temps > 0 &&
+      !commande(*j[couleur], std::string("time_left ") + mot + " " + std::to_string(static_cast<int>(horloge[couleur])) +
+                                 " 0",
+                texte))
+    return -2;
+  const auto debut = std::chrono::steady_clock::now();
+  if (!commande(*j[couleur], std::string(cmd) + " " + mot, texte)) return -2;
+  const double duree = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+  j[couleur]->durees.push_back(duree);
+  if (o.temps > 0) {
+    horloge[couleur] -= duree;
+    if (horloge[couleur] < 0) faute(j[couleur]->nom + ": clock below zero");
+  }
+  for (char& ch : texte) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  if (texte == "resign") return -3;
+  const int p = litvertex(texte, jeu.n);
+  int prises = 0;
+  if (p == -2 || !jeu.joue(couleur, p, prises)) {
+    faute(j[couleur]->nom + ": illegal move " + texte + " for " + mot);
+    return -2;
+  }
+  if (!commande(*j[3 - couleur], std::string("play ") + mot + " " + vertex(p, jeu.n), texte)) return -2;
+  return p;
+}
+
+Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
+  Resultat res;
+  Jeu jeu;
+  jeu.vide(o.taille);
+  Joueur* const j[3] = {nullptr, &noir, &blanc};
+  std::string texte;
+  char komi[32];
+  std::snprintf(komi, sizeof komi, "%.1f", o.komi);
+  for (Joueur* x : {&noir, &blanc}) {
+    if (!commande(*x, "boardsize " + std::to_string(o.taille), texte) || !commande(*x, "clear_board", texte) ||
+        !commande(*x, std::string("komi ") + komi, texte))
+      return res;
+    if (o.temps > 0 && !commande(*x, "time_settings " + std::to_string(o.temps) + " 0 0", texte)) return res;
+  }
+  int couleur = 1;
+  if (o.handicap >= 2) {
+    std::string pierres[2];
+    if (!commande(noir, "fixed_handicap " + std::to_string(o.handicap), pierres[0]) ||
+        !commande(blanc, "fixed_handicap " + std::to_string(o.handicap), pierres[1]))
+      return res;
+    if (pierres[0] != pierres[1]) faute("handicap stones differ: " + pierres[0] + " / " + pierres[1]);
+    for (int p : listevertex(pierres[0], o.taille)) {
+      int prises = 0;
+      if (p < 0 || !jeu.joue(1, p, prises)) faute("bad handicap stone in " + pierres[0]);
+    }
+    couleur = 2;
+  }
+  double horloge[3] = {0, static_cast<double>(o.temps), static_cast<double>(o.temps)};
+  const int limite = o.maxcoups > 0 ? o.maxcoups : 4 * o.taille * o.taille;
+  int passes = 0;
+  while (passes < 2 && res.coups < limite) {
+    const int p = uncoup(jeu, j, couleur, "genmove", o, horloge);
+    if (p == -2) return res;
+    ++res.coups;
+    if (p == -3) {
+      res.texte = std::string(couleur == 1 ? "W" : "B") + "+R";
+      return res;
+    }
+    passes = p == -1 ? passes + 1 : 0;
+    couleur = 3 - couleur;
+  }
+  // Both programs name the dead stones; each must be a stone on the board.
+  std::vector<int> morts;
+  for (Joueur* x : {&noir, &blanc}) {
+    if (!commande(*x, "final_status_list dead", texte)) return res;
+    std::vector<int> liste = listevertex(texte, o.taille);
+    for (int p : liste)
+      if (p < 0 || jeu.b[static_cast<size_t>(p)] == 0) faute(x->nom + ": dead list names no stone: " + texte);
+    if (x == &noir) morts = liste;
+  }
+  if (o.nettoyage) {
+    passes = 0;
+    for (int k = 0; passes < 2 && k < limite; ++k) {
+      const int p = uncoup(jeu, j, couleur, "kgs-genmove_cleanup", o, horloge);
+      if (p == -2) return res;
+      if (p == -3) break;
+      passes = p == -1 ? passes + 1 : 0;
+      couleur = 3 - couleur;
+    }
+  }
+  morts.erase(std::remove_if(morts.begin(), morts.end(), [&](int p) { return p < 0 || jeu.b[static_cast<size_t>(p)] == 0; }),
+              morts.end());
+  res.score = jeu.aire(morts) - o.komi;
+  char t[32];
+  std::snprintf(t, sizeof t, "%s+%.1f", res.score > 0 ? "B" : "W", res.score > 0 ? res.score : -res.score);
+  res.texte = t;
+  return res;
+}
+
+double quantile(std::vector<double> v, double q) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  return v[std::min(v.size() - 1, static_cast<size_t>(q * static_cast<double>(v.size())))];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  signal(SIGPIPE, SIG_IGN);
+  Options o;
+  int programme = -1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--") {
+      if (++programme > 1) break;
+      continue;
+    }
+    if (programme >= 0) {
+      o.programme[programme].push_back(a);
+      continue;
+    }
+    const bool valeur = i + 1 < argc;
+    if (a == "--taille" && valeur) o.taille = std::atoi(argv[++i]);
+    else if (a == "--parties" && valeur) o.parties = std::atoi(argv[++i]);
+    else if (a == "--komi" && valeur) o.komi = std::atof(argv[++i]);
+    else if (a == "--handicap" && valeur) o.handicap = std::atoi(argv[++i]);
+    else if (a == "--temps" && valeur) o.temps = std::atoi(argv[++i]);
+    else if (a == "--maxcoups" && valeur) o.maxcoups = std::atoi(argv[++i]);
+    else if (a == "--alterne") o.alterne = true;
+    else if (a == "--nettoyage") o.nettoyage = true;
+    else programme = 9;
+  }
+  if (programme > 1 || o.programme[0].empty() || o.programme[1].empty() || o.taille < 2 || o.taille > 19) {
+    std::fprintf(stderr,
+                 "usage: matchgtp [--taille N] [--parties K] [--komi X] [--handicap H] [--temps S] [--alterne]\n"
+                 "                [--nettoyage] [--maxcoups M] -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]\n");
+    return 2;
+  }
+  Joueur joueurs[2];
+  int victoires[2] = {0, 0};
+  std::vector<int> longueurs;
+  for (int k = 0; k < o.parties; ++k) {
+    const int a = o.alterne && k % 2 == 1 ? 1 : 0;  // the side that takes black
+    for (int i = 0; i < 2; ++i)
+      if (!lance(joueurs[i], o.programme[i])) {
+        std::fprintf(stderr, "cannot start %s\n", o.programme[i][0].c_str());
+        return 2;
+      }
+    const size_t avant = fautes.size();
+    const Resultat r = partie(o, joueurs[a], joueurs[1 - a]);
+    for (Joueur& j : joueurs) termine(j);
+    longueurs.push_back(r.coups);
+    if (fautes.size() == avant && !r.texte.empty()) ++victoires[r.texte[0] == 'B' ? a : 1 - a];
+    std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
+                joueurs[1 - a].nom.c_str(), 'B' - a, r.coups, r.texte.empty() ? "no result" : r.texte.c_str(),
+                fautes.size() == avant ? "" : ", FAULT");
+    std::fflush(stdout);
+  }
+  std::printf("size %d, %d games, komi %.1f, handicap %d, clock %d s: A won %d, B won %d\n", o.taille, o.parties, o.komi,
+              o.handicap, o.temps, victoires[0], victoires[1]);
+  std::vector<double> l(longueurs.begin(), longueurs.end());
+  std::printf("moves per game: median %.0f, max %.0f\n", quantile(l, 0.5), quantile(l, 1.0));
+  for (int i = 0; i < 2; ++i)
+    std::printf("%c %s: %zu moves, s/move median %.3f, p90 %.3f, max %.3f, peak memory %ld KB\n", 'A' + i,
+                joueurs[i].nom.c_str(), joueurs[i].durees.size(), quantile(joueurs[i].durees, 0.5),
+                quantile(joueurs[i].durees, 0.9), quantile(joueurs[i].durees, 1.0), joueurs[i].memoirekb);
+  std::printf("%zu faults\n", fautes.size());
+  return fautes.empty() ? 0 : 1;
+}
