@@ -215,7 +215,7 @@ void testeperteinfluence(TCarte& scores, const TPlateau& p, const TCartesParPoin
       if (p[indexcase(l, c)] == VIDE && influence[indexcase(l, c)] == VIDE) ++neutres;
   if (compteurinfluence2 + neutres > 0) return;
   const int32_t deficit = -(compteurinfluence2 + neutres);
-  coupdebutchoisi = -deficit;
+  coupdebutchoisi = deficit;
   ecritdebug("je perd en INFLUENCE");
   TMarques m = marquesvides;
   for (int32_t l = 1; l <= n; ++l)

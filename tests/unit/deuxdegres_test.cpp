@@ -57,7 +57,7 @@ TEST_F(PerteInfluence, ADeficitProposesPointsInTheOpponentsFramework) {
   TCarte scores = zerobonus;
   TListePoints liste{};
   testeperteinfluence(scores, p, morts, liste, BLANC, NOIR);
-  EXPECT_EQ(coupdebutchoisi, -3);
+  EXPECT_EQ(coupdebutchoisi, 3);  // the deficit itself
   ASSERT_GT(nbpoints(liste), 0);
   for (int32_t k = 1; k <= nbpoints(liste); ++k) {
     const int32_t l = ligneliste(liste, k), c = colonneliste(liste, k);
