@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/board/jeu.h"
 #include "engine/opening/coinsdangereux.h"
 #include "tests/support/fixture.h"
 
@@ -88,6 +89,35 @@ TEST_F(CoinsDangereux, AMaskedCornerIsNeverExamined) {
   prisedecoindangereux(zone, scores, p, BLANC, NOIR, liste);
   EXPECT_EQ(coupdebutchoisi, 0);
   EXPECT_EQ(scores, zerobonus);
+}
+
+TEST_F(CoinsDangereux, AnEntryThatCapturesOnTheTrialBoardRefutesTheMove) {
+  // The engine's 3-3 claims the corner; white's only entry is at 1-2.
+  casescandidates[indexcase(3, 3)] = 1;
+  casescandidatesjoueur[indexcase(1, 2)] = 1;
+  essaijoueur(1, 2).compteur0essai = 1;
+  TEssaiCoup& e = essaiordi(3, 3);
+  e.carte1essai[indexcase(1, 1)] = NOIR;
+  e.peutlierfortessai = 1;
+  for (bool prise : {false, true}) {
+    // With a black stone at 1-1 beside white's 2-1 on the trial board, the
+    // entry captures it.
+    e.plateauessai = p;
+    e.plateauessai[indexcase(3, 3)] = NOIR;
+    if (prise) {
+      e.plateauessai[indexcase(1, 1)] = NOIR;
+      e.plateauessai[indexcase(2, 1)] = BLANC;
+    }
+    calculelibertes(e.plateauessai);
+    e.infochaineessai = infochaine;
+    e.plateauessai2 = marquesvides;
+    calculelibertes(p);
+    coupdebutchoisi = 0;
+    TCarte scores = zerobonus;
+    TListePoints liste{};
+    fixture::verifieinchange(p, [&] { prisedecoindangereux(marquesvides, scores, p, BLANC, NOIR, liste); });
+    EXPECT_EQ(scores[indexcase(3, 3)], prise ? 0 : 1000) << prise;
+  }
 }
 
 TEST_F(CoinsDangereux, NothingOutsideTheOpening) {
