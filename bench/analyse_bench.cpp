@@ -12,6 +12,7 @@
 #include "bench/commun_bench.h"
 #include "engine/board/etat.h"
 #include "tests/support/fixture_analyse.h"
+#include "engine/reading/prise.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ void analyse(benchmark::State& state, const char* const* lignes, int32_t n, TPoi
   uint32_t signature = 0;
   int32_t essais = 0, candidats = 0;
   for (auto _ : state) {
+    videmoprise();
     const fixture::AnalyseRacine& a = fixture::analyseracine(p, n, partie);
     signature = 2166136261u;
     for (const TEssaisAnalyse* e : {&a.ordi.essais, &a.joueur.essais})

@@ -14,6 +14,7 @@
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/lecturezone.h"
 #include "engine/territory/moyo.h"
+#include "engine/reading/prise.h"
 
 namespace {
 
@@ -108,6 +109,7 @@ void zones(benchmark::State& state, const char* const* lignes, bool moities) {
   TMarques resultat;
   int64_t noeuds = 0;
   for (auto _ : state) {
+    videmoprise();
     int32_t mode = 0;
     analysezoneinvasion(resultat, NOIR, p, mode);
     noeuds += compteurnoeuds;
@@ -122,6 +124,7 @@ void moyo(benchmark::State& state, const char* const* lignes) {
   const TMarques morts = pionsmorts;
   TMarques sortie;
   for (auto _ : state) {
+    videmoprise();
     calculemoyo(p, sortie, morts);
     benchmark::DoNotOptimize(sortie);
   }

@@ -13,6 +13,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/niveau.h"
 #include "engine/connection/groupes.h"
+#include "engine/reading/prise.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ void groupes(benchmark::State& state, const char* const* lignes, int32_t niv) {
   int64_t noeuds = 0, prises = 0;
   uint32_t signature = 0;
   for (auto _ : state) {
+    videmoprise();
     state.PauseTiming();
     for (auto& z : infogroupes) z = ZONEVIDE;
     for (auto& z : infozones) z = ZONEVIDE;

@@ -14,6 +14,7 @@
 #include "engine/board/niveau.h"
 #include "engine/connection/lectureliaison.h"
 #include "tests/unit/liaison_suite.h"
+#include "engine/reading/prise.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ void problemes(benchmark::State& state, bool paire) {
   int64_t noeuds = 0;
   uint32_t signature = 0;
   for (auto _ : state) {
+    videmoprise();
     signature = 0;
     for (const auto& c : cas) {
       TPlateau p;
@@ -65,6 +67,7 @@ void BM_LiaisonBudget(benchmark::State& state) {
   const TMarques vide = marquesvides;
   int64_t noeuds = 0;
   for (auto _ : state) {
+    videmoprise();
     benchmark::DoNotOptimize(peutlierdeuxpions(p, vide, vide, 1, 3, 5, 6, 6, TPoint{}));
     noeuds += noeudsliaison();
   }

@@ -32,6 +32,7 @@ void BM_PriseSuiteTactique(benchmark::State& state) {
   int64_t noeuds = 0;
   uint32_t signature = 0;
   for (auto _ : state) {
+    videmoprise();
     signature = 0;
     for (const auto& c : cas) {
       configmoteur.taille = c.taille;
@@ -69,6 +70,7 @@ void BM_PriseCombatBudget(benchmark::State& state) {
   niveau = 10;
   int64_t noeuds = 0;
   for (auto _ : state) {
+    videmoprise();
     lecturelongue = 1;
     const int32_t n0 = compteurnoeuds;
     benchmark::DoNotOptimize(testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{}));
@@ -88,6 +90,7 @@ void BM_DeuxYeuxSuiteVie(benchmark::State& state) {
   int64_t noeuds = 0;
   uint32_t signature = 0;
   for (auto _ : state) {
+    videmoprise();
     signature = 0;
     for (const auto& c : cas) {
       TPlateau p;
@@ -114,6 +117,7 @@ void BM_EnclosSuite(benchmark::State& state) {
   int64_t noeuds = 0;
   uint32_t signature = 0;
   for (auto _ : state) {
+    videmoprise();
     signature = 0;
     for (const auto& c : cas) {
       TPlateau p = suiteenclos::prepare(c);
@@ -150,6 +154,7 @@ void BM_EnclosCoinOccupe(benchmark::State& state) {
   marquesglobales.fill(0);
   int64_t noeuds = 0;
   for (auto _ : state) {
+    videmoprise();
     TMarques remplie, zone, faibles{};
     uint8_t pret = 0;
     const int32_t n0 = compteurnoeuds;
@@ -172,6 +177,7 @@ void BM_VieEtMortSuite(benchmark::State& state) {
   uint32_t signature = 0;
   static TCarte valeurs;
   for (auto _ : state) {
+    videmoprise();
     signature = 0;
     for (const auto& c : cas) {
       TPlateau p;
@@ -210,6 +216,7 @@ void BM_VieEtMortCoinOccupe(benchmark::State& state) {
   valeurs[indexcase(1, 2)] = valeurs[indexcase(2, 3)] = -1;    // the two black stones inside
   int64_t noeuds = 0;
   for (auto _ : state) {
+    videmoprise();
     const int32_t n0 = compteurnoeudsprise;
     benchmark::DoNotOptimize(testvieetmort(valeurs, p, 4, 1, BLANC, pointko, TPoint{}));
     noeuds += compteurnoeudsprise - n0;

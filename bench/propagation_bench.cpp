@@ -8,6 +8,7 @@
 #include "engine/board/etat.h"
 #include "engine/reading/propagation.h"
 #include "tests/unit/propagation_positions.h"
+#include "engine/reading/prise.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ void BM_LectureTactique(benchmark::State& state) {
   uint32_t signature = 0;
   int32_t depassements = 0;
   for (auto _ : state) {
+    videmoprise();
     signature = 0;
     depassements = 0;
     for (const auto* lignes : {&positionspropagation::kEparse, &positionspropagation::kContact}) {

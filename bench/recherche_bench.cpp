@@ -13,6 +13,7 @@
 #include "engine/choice/entree.h"
 #include "platform/platform.h"
 #include "tests/support/fixture_recherche.h"
+#include "engine/reading/prise.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
   uint32_t signature = 2166136261u;
   int64_t noeuds = 0;
   for (auto _ : state) {
+    videmoprise();
     platform::fixegraine(1);
     TResultatCoup r;
     entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);

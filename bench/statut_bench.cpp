@@ -13,6 +13,7 @@
 #include "engine/territory/estimation.h"
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/seki.h"
+#include "engine/reading/prise.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ void passestatut(benchmark::State& state, const char* const* lignes, int32_t n, 
   static TCarte estimation, travail;
   uint32_t signature = 0;
   for (auto _ : state) {
+    videmoprise();
     pionsmorts.fill(0);
     int32_t compte = 0;
     detectetatchaines(compte, p, 0, 0, 0, 1, NOIR);

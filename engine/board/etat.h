@@ -91,12 +91,15 @@ struct TEssaiCoup {
   int32_t compteur5essai;
   uint8_t flagmortsessai;
   uint8_t lievivanteessai;    // the trial stone is linked to a live chain
-  // Read by the opening heuristics; no analysis writes them yet, so they stay 0.
-  int32_t compteur0essai;     // opponent stones threatened by the move
-  uint8_t lieaunfaibleessai;  // the move links to a weak chain
-  uint8_t lieaunfortessai;    // the move links to a strong chain
-  uint8_t peutlierfortessai;  // the move can link to a strong chain
-  uint8_t marqueliaisonessai; // the move is marked by the link analysis
+};
+
+// What the invasion term of the search learnt about a candidate q (the
+// record at [q row-1][q col-1]): per invasion point p it tried, 4 = the
+// invasion at p lives after q, 2 = it keeps some value, 1 = q stops it;
+// `valeur` its cached value (0 not computed, -1 nothing, above 0 the value).
+struct TEffetInvasion {
+  TMarques marques;
+  int32_t valeur;
 };
 
 // Time left for the mover.

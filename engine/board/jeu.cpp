@@ -27,6 +27,24 @@ struct Tampons {
 };
 Tampons t;
 
+// Undo journal of the chain table: while open, every entry jouecoup changes
+// is noted with its old value, the latest last.
+struct Journal {
+  bool ouvert = false;
+  int32_t nombre = 0;
+  int32_t index[CAPACITEJOURNALCHAINES];
+  TEntreeChaine ancien[CAPACITEJOURNALCHAINES];
+};
+Journal journal;
+
+// Notes entry j before a change.
+inline void note(int32_t j) {
+  if (!journal.ouvert) return;
+  journal.index[journal.nombre] = j;
+  journal.ancien[journal.nombre] = infochaine[j];
+  ++journal.nombre;
+}
+
 inline int32_t taille() { return configmoteur.taille; }
 inline bool surplateau(int32_t r, int32_t c) { return r >= 1 && r <= taille() && c >= 1 && c <= taille(); }
 
@@ -76,6 +94,7 @@ void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
   flood.lance(p, gp, r, c);
   const auto libs = static_cast<uint16_t>(flood.libs);
   for (int32_t k = 0; k < flood.nb; ++k) {
+    note(flood.pile[k]);
     infochaine[flood.pile[k]][0] = libs;
     infochaine[flood.pile[k]][1] = 0;
   }
@@ -90,6 +109,7 @@ void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int32
   auto pas = [&](int32_t j, int32_t r2, int32_t c2) {
     if (p[j] == coul && t.pierres[j] != gp) {
       t.pierres[j] = gp;
+      note(j);
       infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
       if (infochaine[j][1] != 1) decalechaine(p, gp, coul, j, r2, c2, delta);
     }
@@ -203,6 +223,7 @@ struct Capture {
     t.pierres[i] = gv;
     empilepoint(prises, MAXPOINTSLISTE, r, c);
     p[i] = VIDE;
+    note(i);
     infochaine[i] = flagchaines;
     marqueautour(r, c);
     auto pas = [&](int32_t r2, int32_t c2) {
@@ -283,6 +304,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
       if (a && e == 0) return;  // suicide
       if (a) retirelibertechaine(p, ennemi, ligne, colonne);
       p[i] = couleur;
+      note(i);
       infochaine[i] = {static_cast<uint16_t>(e), 1};
       return;
     }
@@ -291,7 +313,9 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
     if (a) retirelibertechaine(p, ennemi, ligne, colonne);
     if (s >= 0) {
       const auto libs = static_cast<uint16_t>(e + infochaine[s][0] - 1);
+      note(s);
       infochaine[s] = {libs, 0};
+      note(i);
       infochaine[i] = {libs, 2};
     } else {
       ecritchaine(p, t.nouvellemaj(), ligne, colonne);
@@ -301,11 +325,13 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
 
   // Step 4. Lone capture of K.
   p[k] = VIDE;
+  note(k);
   infochaine[k] = flagchaines;
   const int32_t rk = k / TAILLEMAX + 1, ck = k % TAILLEMAX + 1;
   empilepoint(prises, MAXPOINTSLISTE, rk, ck);
   if (m == 0) {
     if (a) retirelibertechaine(p, ennemi, ligne, colonne);
+    note(i);
     infochaine[i] = {static_cast<uint16_t>(e + 1), 1};
     ajoutelibertechaine(p, couleur, rk, ck);
     p[i] = couleur;
@@ -314,7 +340,9 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   if (a) retirelibertechaine(p, ennemi, ligne, colonne);
   if (s >= 0) {
     const auto libs = static_cast<uint16_t>(e + infochaine[s][0]);
+    note(s);
     infochaine[s] = {libs, 0};
+    note(i);
     infochaine[i] = {libs, 2};
     ajoutelibertechaine(p, couleur, rk, ck);
     p[i] = couleur;
@@ -330,6 +358,22 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
     const int32_t j = indexcase(r, c);
     if (p[j] == couleur && t.pierres[j] != gp) ecritchaine(p, gp, r, c);
   }
+}
+
+bool jouecoupjournal(TListePoints& prises, TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur,
+                     uint8_t ennemi) {
+  if (journal.nombre > CAPACITEJOURNALCHAINES - ECRITURESCOUPMAX) return false;
+  journal.ouvert = true;
+  jouecoup(prises, CAPACITELISTE, p, ligne, colonne, couleur, ennemi);
+  journal.ouvert = false;
+  return true;
+}
+
+int32_t marquejournal() { return journal.nombre; }
+
+void reprendjournal(int32_t marque) {
+  for (int32_t k = journal.nombre - 1; k >= marque; --k) infochaine[journal.index[k]] = journal.ancien[k];
+  journal.nombre = marque;
 }
 
 bool infochainecoherente(const TPlateau& p) {

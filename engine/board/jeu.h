@@ -25,6 +25,21 @@ void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t col
 void jouecoup(TListePoints& prises, int32_t capacite, TPlateau& p, int32_t ligne, int32_t colonne,
               uint8_t couleur, uint8_t ennemi);
 
+// ---- Undo journal of the chain table ----------------------------------------
+// A move played through the journal notes every chain-table entry it changes,
+// so that it is taken back without a copy of the whole table. Journal moves
+// nest: each is taken back, latest first, with the mark taken before it.
+constexpr int32_t CAPACITEJOURNALCHAINES = 1 << 16;
+constexpr int32_t ECRITURESCOUPMAX = 4 * NBCASES;  // entries one jouecoup can change, with room to spare
+// jouecoup with its chain-table changes noted; false (nothing played) when
+// the journal has no room left for a move.
+bool jouecoupjournal(TListePoints& prises, TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur,
+                     uint8_t ennemi);
+// The journal's position, to take back to.
+int32_t marquejournal();
+// Writes back every entry noted since `marque`, latest first, and drops them.
+void reprendjournal(int32_t marque);
+
 // Adds one liberty to every chain of `couleur` next to the (just emptied)
 // point, each chain once.
 void ajoutelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne);

@@ -1,5 +1,8 @@
 #include "engine/choice/familles.h"
 
+#include <iterator>
+#include <utility>
+
 #include "engine/board/listecoups.h"
 #include "engine/board/pas.h"
 #include "engine/board/trace.h"
@@ -10,52 +13,48 @@
 #include "engine/choice/finpartie.h"
 #include "engine/choice/libertesfaibles.h"
 #include "engine/choice/situation.h"
+#include "engine/choice/separation.h"
 #include "engine/choice/soutienrecherche.h"
 #include "engine/connection/coupures.h"
 #include "engine/connection/groupesvivants.h"
 #include "engine/connection/tableliaisons.h"
 #include "engine/opening/ouverture.h"
 #include "engine/proposals/attaque.h"
+#include "engine/proposals/cadre.h"
 #include "engine/proposals/empechecoupure.h"
 #include "engine/proposals/faibles.h"
 #include "engine/proposals/faiblesjoueur.h"
 #include "engine/proposals/flou.h"
 #include "engine/proposals/fortification.h"
 #include "engine/proposals/invasions.h"
-#include "engine/proposals/separation.h"
 #include "engine/proposals/survie.h"
 #include "engine/proposals/survieentourage.h"
 #include "engine/proposals/temporisation.h"
+#include "engine/proposals/tentatives.h"
 #include "engine/reading/coupforce.h"
 #include "engine/territory/coupsliaison.h"
 #include "engine/territory/coupuresdangereuses.h"
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/invasion.h"
 #include "engine/territory/seki.h"
-#include "engine/territory/tentatives.h"
 
 namespace {
 
-constexpr int32_t CAPACITERACINE = 361;  // the root list
-constexpr int32_t CAPACITELISTE = 300;      // the important points, the family list
 constexpr int32_t SEUILFIN = 20;            // best "flou" value below which the end phase starts
 
 // Scratch of the root (static storage: one root at a time).
 TTableExclusion exclusionvide{};  // no point is kept out of the cut marking
 TTableEssais essaisordi0;         // the engine's trial dead marks, by point index
 TCarte bambous;                   // monkey-jump and bamboo-joint scores
+TCarte tentatives;                // answers to the opponent's invasion attempt
 
 bool adversairepasse() { return passesconsecutives > 0; }
 
-}  // namespace
-
-TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
-                            TPoint avantdernier, TPoint ko, TMarques& mortsracine, TListePoints& candidats,
-                            TListePoints& candidatsracine, TPoint& choisi) {
-  const int32_t n = configmoteur.taille;
-  const int32_t profondeurprise = paramniveaub + 2;
-
-  // Step 1. Status of the root position; the maps the analyses start from.
+// Step 1. Status of the root position and the maps the analyses start
+// from; the first position analysis, for the engine (side A).
+TSuiteRacine etape1(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  TPlateau& b = x.b;
   if (niveaumin3 == 0)
     detectcaptureschaines(b, paramniveaub + 2, profondeurlecture / 2, VIDE);
   else
@@ -63,10 +62,10 @@ TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, ui
   const TMarques sauves = pionsmorts;
   f.testvitjoueur = marquesvides;
   int32_t compte = 0;
-  detectetatchaines(compte, b, 0, 0, 0, 1, couleur);
+  detectetatchaines(compte, b, 0, 0, 0, 1, x.couleur);
   int32_t sekis = 0;
   detectseki(sekis, pionsmortsavant, b, 0);
-  mortsracine = pionsmorts;
+  x.mortsracine = pionsmorts;
   pionsmorts = sauves;
   zonemarquee = casesjouables;
   f.faitmortjoueur = zerobonus;
@@ -75,139 +74,293 @@ TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, ui
   f.marquescandidats = marquesvides;
   f.porteezone = 0;
   f.mauvaiscoups = pionsmortssauves;
+  analyseposition(f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, x.dernier.ligne,
+                  x.dernier.colonne, f.porteezone, f.atariordi, f.faitmortordi, f.fourchetteordi, f.flou,
+                  f.separationordi, f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi, f.deuxyeuxordi,
+                  f.mauvaiscoups, 1, 10, 1, paramniveaub + 2, x.couleur, x.autre, b, x.candidats,
+                  f.meilleursadverses);
+  return RACINECHERCHE;
+}
 
-  // Step 2. The first position analysis, for the engine.
-  analyseposition(f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, dernier.ligne, dernier.colonne,
-                  f.porteezone, f.atariordi, f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
-                  f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi, f.deuxyeuxordi, f.mauvaiscoups, 1,
-                  10, 1, profondeurprise, couleur, autre, b, candidats, f.meilleursadverses);
-  distancevoisins(f.flou, b, couleur);
-  testfindepartie(SEUILFIN, b, f.flou);
+// Step 2. Fuzzy territory by neighbour distance (the first analysis' map kept).
+TSuiteRacine etape2(TContexteCadre& x) {
+  x.f.floudepart = x.f.flou;
+  distancevoisins(x.f.flou, x.b, x.couleur);
+  return RACINECHERCHE;
+}
 
-  // Step 3. End of the game: the empty points judged one by one.
+// Step 3. End-of-game test: the empty points judged one by one; the pass;
+// the first candidate top-up.
+TSuiteRacine etape3(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  testfindepartie(SEUILFIN, x.b, f.flou);
   if (adversairepasse()) f.porteezone = 10;
   if (f.porteezone != 0) {
     procedurefinpartie = 0;
     phasefinale = 1;
     ecritdebug("il reste moins de 20 coups");
     ordipasse = 0;
-    candidats[0] = 0;
+    x.candidats[0] = 0;
     f.marquescandidats = marquesvides;
-    evaluationfinpartie(candidats, b, couleur, autre, f.mortsapresessaiordi, f.mortsapreslectureordi, f.porteezone,
-                        f.faitmortordi, f.faiblesse, f.testtueordi, f.pertes, f.mauvaiscoups, 10, 1);
+    evaluationfinpartie(x.candidats, x.b, x.couleur, x.autre, f.mortsapresessaiordi, f.mortsapreslectureordi,
+                        f.porteezone, f.faitmortordi, f.faiblesse, f.testtueordi, f.pertes, f.mauvaiscoups, 10, 1);
   }
   if (etatcalme == 0 && (ordipasse == 5 || ordipasse == 1) && passesconsecutives == 1) {
     ordipasse = 1;
     return RACINEPASSE;
   }
-
-  // Step 4.
   if (!adversairepasse())
-    completecandidatsessai(f.mauvaiscoups, 5, couleur, autre, b, candidats, f.separationordi, f.flou,
+    completecandidatsessai(f.mauvaiscoups, 5, x.couleur, x.autre, x.b, x.candidats, f.separationordi, f.flou,
                            f.invasiondefenseordi, f.invasiondefensejoueur, f.faiblesse);
-  testjeperdafond(b, f.flou, f.faitmortordi, autre, couleur, f.testvitordi, f.testtueordi, f.faiblesse);
+  return RACINECHERCHE;
+}
 
-  // Step 5. The second position analysis, for the opponent; cuts and links.
-  analyseposition(f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur, dernier.ligne,
-                  dernier.colonne, f.porteezone, f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur, f.flou,
+// Step 4. Is the engine losing for good?
+TSuiteRacine etape4(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  testjeperdafond(x.b, f.flou, f.faitmortordi, x.autre, x.couleur, f.testvitordi, f.testtueordi, f.faiblesse);
+  return RACINECHERCHE;
+}
+
+// Step 5. The second position analysis, for the opponent; cuts and links.
+TSuiteRacine etape5(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  TPlateau& b = x.b;
+  analyseposition(f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur, x.dernier.ligne,
+                  x.dernier.colonne, f.porteezone, f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur, f.flou,
                   f.separationjoueur, f.invasiondefensejoueur, f.faiblesse, f.testtuejoueur, f.testvitjoueur,
-                  f.deuxyeuxjoueur, f.mauvaiscoups, 0, 6, 2, profondeurprise, autre, couleur, b, candidats,
+                  f.deuxyeuxjoueur, f.mauvaiscoups, 0, 6, 2, paramniveaub + 2, x.autre, x.couleur, b, x.candidats,
                   f.meilleursadverses);
-  evaluecoupuresessais(b, couleur, autre);
+  evaluecoupuresessais(b, x.couleur, x.autre);
   remplittableliaisons();
   evalueliaisonsessais();
-  testmoinsde20pcvides(b, f.mortsapresessaijoueur, couleur, autre);
-  marquecoupurespossibles(b, exclusionvide, exclusionvide, f.coupuresjoueur, f.coupuresordi, couleur, autre);
-  analyseliaisonsgroupes(b, f.coupuresjoueur, f.coupuresordi, couleur, autre);
-  gainmoyoessais();
-  effacecartebonus(f.titebite);
+  testmoinsde20pcvides(b, f.mortsapresessaijoueur, x.couleur, x.autre);
+  marquecoupurespossibles(b, exclusionvide, exclusionvide, f.coupuresjoueur, f.coupuresordi, x.couleur, x.autre);
+  analyseliaisonsgroupes(b, f.coupuresjoueur, f.coupuresordi, x.couleur, x.autre);
+  return RACINECHERCHE;
+}
 
-  // Step 6. The families.
-  const TCartesParPoint& mortsA = f.mortsapresessaiordi;
-  const TCartesParPoint& mortsB = f.mortsapresessaijoueur;
-  const TCartesParPoint& lectureA = f.mortsapreslectureordi;
-  const TCartesParPoint& lectureB = f.mortsapreslecturejoueur;
-  analysefaibles(f.testtueordi, f.testtuejoueur, f.testvitordi, f.marquesnoeud, couleur, b, lectureB, lectureA, mortsB,
-                 mortsA, f.testvitjoueur);
+// Step 6. The moyo maps of the trial moves.
+TSuiteRacine etape6(TContexteCadre&) {
+  gainmoyoessais();
+  return RACINECHERCHE;
+}
+
+// Step 7. The bonus term of the move choice.
+TSuiteRacine etape7(TContexteCadre& x) {
+  effacecartebonus(x.f.titebite);
+  return RACINECHERCHE;
+}
+
+// Step 8. The engine's weak chains; the opponent's total invasion value.
+TSuiteRacine etape8(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  analysefaibles(f.testtueordi, f.testtuejoueur, f.testvitordi, f.marquesnoeud, x.couleur, x.b,
+                 f.mortsapreslecturejoueur, f.mortsapreslectureordi, f.mortsapresessaijoueur, f.mortsapresessaiordi,
+                 f.testvitjoueur);
   if (!adversairepasse()) {
+    const int32_t n = configmoteur.taille;
     f.invasionjoueur = 0;
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) f.invasionjoueur += f.invasionfortejoueur[indexcase(r, c)];
   }
-  analysefaibles2(mortsA, lectureB, b, couleur, autre, f.marquesnoeud);
-  coupdesurvie(f.memosurvieordi, f.memosurviejoueur, f.testtueordi, f.marquesnoeud, candidats, CAPACITERACINE,
-               f.listefamille, CAPACITELISTE, couleur, b, f.surviejoueur, f.survieordi, lectureB, lectureA, mortsB,
-               mortsA, f.testvitjoueur, f.testvitordi, f.testtuejoueur);
-  coupdesurvieentourant(f.surviejoueur, b, f.listefamille, CAPACITELISTE, candidats, CAPACITERACINE);
-  invasionpossible(f.testvitordi, b, f.invasionforteordi, f.invasionfortejoueur, couleur, autre, mortsA, mortsB,
-                   lectureA, lectureB);
-  analysecoupsinvasion(b, f.invasionfortejoueur, couleur, f.zonesinvasionjoueur, autre);
-  nouvellecoupuredangereusejoueur(b, f.coupuredangereuse, candidats, f.survieordi, lesfaibles, marquessurvie);
-  coupdefortification(f.marquesfortification, f.pointsliaison, f.memosurvieordi, f.testtueordi, f.testtuejoueur,
-                      f.testvitordi, f.testvitjoueur, mortsA, mortsB, lectureA, lectureB, f.bonuscombatsemai,
-                      f.fortificationordi, f.survieordi, f.surviejoueur, b, couleur, candidats, f.marquesnoeud);
-  survieordi(f.memosurvieordi, f.survieordi, f.fortificationordi, b, candidats, CAPACITERACINE);
-  coupdefortificationjoueur(f.codesfortificationjoueur, mortsA, mortsB, f.fortificationjoueur, f.surviejoueur, b,
-                            couleur, candidats, CAPACITERACINE, f.listefamille, CAPACITELISTE);
-  if (!adversairepasse())
-    completecandidatsvaleur(2, 3, b, candidats, f.separationjoueur, f.flou, f.invasiondefensejoueur, f.faiblesse);
-  tentativeinvasion(candidats, CAPACITERACINE, couleur, autre, f.invasionforteordi, b);
-  invasionsingebambou(marquesvides, couleur, autre, candidats, CAPACITERACINE, bambous, b,
-                      &TEssaiCoup::plateauessai2, &TEssaiCoup::carte1essai);
-  for (int32_t i = 0; i < NBCASES; ++i)
-    if (bambous[i] > f.invasionforteordi[i]) f.invasionforteordi[i] = bambous[i];
-  genereliecarrisqueseparation(f.atariordi, f.atarijoueur, f.separationordi, f.separationjoueur,
-                               f.invasionfortejoueur, mortsA, mortsB, couleur, autre, b, candidats);
+  return RACINECHERCHE;
+}
 
-  // Step 7. The opening procedure and the 19x19 book may answer at once.
+// Step 9. The opponent's weak chains.
+TSuiteRacine etape9(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  analysefaibles2(f.mortsapresessaiordi, f.mortsapreslecturejoueur, x.b, x.couleur, x.autre, f.marquesnoeud);
+  return RACINECHERCHE;
+}
+
+// Step 10. Survival of both sides' weak chains.
+TSuiteRacine etape10(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  coupdesurvie(f.memosurvieordi, f.memosurviejoueur, f.testtueordi, f.marquesnoeud, x.candidats, CAPACITELISTECANDIDATS,
+               f.listefamille, CAPACITEFAMILLE, x.couleur, x.b, f.surviejoueur, f.survieordi,
+               f.mortsapreslecturejoueur, f.mortsapreslectureordi, f.mortsapresessaijoueur, f.mortsapresessaiordi,
+               f.testvitjoueur, f.testvitordi, f.testtuejoueur);
+  return RACINECHERCHE;
+}
+
+// Step 11. Survival by surrounding.
+TSuiteRacine etape11(TContexteCadre& x) {
+  coupdesurvieentourant(x.f.surviejoueur, x.b, x.f.listefamille, CAPACITEFAMILLE, x.candidats, CAPACITELISTECANDIDATS);
+  return RACINECHERCHE;
+}
+
+// Step 12. Strong invasions of both sides.
+TSuiteRacine etape12(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  invasionpossible(f.testvitordi, x.b, f.invasionforteordi, f.invasionfortejoueur, x.couleur, x.autre,
+                   f.mortsapresessaiordi, f.mortsapresessaijoueur, f.mortsapreslectureordi, f.mortsapreslecturejoueur);
+  analysecoupsinvasion(x.b, f.invasionfortejoueur, x.couleur, f.zonesinvasionjoueur, x.autre);
+  return RACINECHERCHE;
+}
+
+// Step 13. The opponent's dangerous cuts.
+TSuiteRacine etape13(TContexteCadre& x) {
+  nouvellecoupuredangereusejoueur(x.b, x.f.coupuredangereuse, x.candidats, x.f.survieordi, lesfaibles,
+                                  marquessurvie);
+  return RACINECHERCHE;
+}
+
+// Step 14. The engine's reinforcements.
+TSuiteRacine etape14(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  coupdefortification(f.marquesfortification, f.pointsliaison, f.memosurvieordi, f.testtueordi, f.testtuejoueur,
+                      f.testvitordi, f.testvitjoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur,
+                      f.mortsapreslectureordi, f.mortsapreslecturejoueur, f.bonuscombatsemai, f.fortificationordi,
+                      f.survieordi, f.surviejoueur, x.b, x.couleur, x.candidats, f.marquesnoeud);
+  return RACINECHERCHE;
+}
+
+// Step 15. The engine's survival pass.
+TSuiteRacine etape15(TContexteCadre& x) {
+  survieordi(x.f.memosurvieordi, x.f.survieordi, x.f.fortificationordi, x.b, x.candidats, CAPACITELISTECANDIDATS);
+  return RACINECHERCHE;
+}
+
+// Step 16. The opponent's reinforcements.
+TSuiteRacine etape16(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  coupdefortificationjoueur(f.codesfortificationjoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur,
+                            f.fortificationjoueur, f.surviejoueur, x.b, x.couleur, x.candidats, CAPACITELISTECANDIDATS,
+                            f.listefamille, CAPACITEFAMILLE);
+  return RACINECHERCHE;
+}
+
+// Step 17. The invasion analysis: second top-up, invasion attempts, monkey
+// jumps and bamboo joints.
+TSuiteRacine etape17(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  if (!adversairepasse())
+    completecandidatsvaleur(2, 3, x.b, x.candidats, f.separationjoueur, f.flou, f.invasiondefensejoueur,
+                            f.faiblesse);
+  // The opponent's last stone graded as an invasion of the engine's area;
+  // the root keeps the larger value per point.
+  int32_t scoretentative = 0;
+  tentativeinvasion(x.dernier.colonne, x.dernier.ligne, x.autre,
+                    TCartesTentative{f.survieordi, f.fortificationordi, f.faitmortordi, f.testvitordi, f.surviejoueur,
+                                     f.fortificationjoueur},
+                    x.couleur, tentatives, x.b, f.mortsapresessaiordi, scoretentative, x.candidats,
+                    CAPACITELISTECANDIDATS);
+  for (int32_t i = 0; i < NBCASES; ++i) ecritvaleur(f.invasionforteordi, i, tentatives[i]);
+  invasionsingebambou(marquesvides, x.couleur, x.autre, x.candidats, CAPACITELISTECANDIDATS, bambous, x.b,
+                      &TEssaiCoup::plateauessai2, &TEssaiCoup::carte1essai);
+  for (int32_t i = 0; i < NBCASES; ++i) ecritvaleur(f.invasionforteordi, i, bambous[i]);
+  return RACINECHERCHE;
+}
+
+// Step 18. Links against risky separation.
+TSuiteRacine etape18(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  genereliecarrisqueseparation(f.atariordi, f.atarijoueur, f.separationordi, f.separationjoueur,
+                               f.invasionfortejoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur, x.couleur,
+                               x.autre, x.b, x.candidats);
+  return RACINECHERCHE;
+}
+
+// Step 19. The opening procedure and the 19x19 book may answer at once.
+TSuiteRacine etape19(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
   TPoint ouverture{};
-  coupdebutpartie(f.livre, b, dernier, ouverture, f.bonusdebutfin, valeurscoins, candidats, CAPACITERACINE,
+  coupdebutpartie(f.livre, x.b, x.dernier, ouverture, f.bonusdebutfin, valeurscoins, x.candidats,
+                  CAPACITELISTECANDIDATS,
                   TCartesOuverture{f.flou, f.fortificationordi, f.survieordi, f.fortificationjoueur, f.surviejoueur,
                                    f.invasionfortejoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur});
-  if (ouverture.ligne != 0) {
-    choisi = ouverture;
-    return RACINEOUVERTURE;
-  }
-  if (n == 19 && numerocoup <= 20) {
-    consultebase1919(ouverture, f.livre, b, f.bonusdebutfin, CAPACITERACINE, candidats);
-    if (ouverture.ligne != 0) {
-      choisi = ouverture;
-      return RACINEOUVERTURE;
-    }
-  }
+  if (ouverture.ligne == 0 && configmoteur.taille == 19 && numerocoup <= 20)
+    consultebase1919(ouverture, f.livre, x.b, f.bonusdebutfin, CAPACITELISTECANDIDATS, x.candidats);
+  if (ouverture.ligne == 0) return RACINECHERCHE;
+  x.choisi = ouverture;
+  return RACINEOUVERTURE;
+}
 
-  // Step 8. More families, cuts and links.
+// Step 20. The attack term; every playable point after a superko.
+TSuiteRacine etape20(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
   if (niveau > 2)
-    coupdattaque(f.faitmortjoueur, f.faitmortordi, f.fourchettejoueur, f.fourchetteordi, couleur, autre, candidats, b,
-                 f.testtueordi, f.testtuejoueur, f.sortieattaqueordi, f.sortieattaquejoueur);
-  if ((casesinterdites[0] & 0x02) != 0) listevidesjouables(b, candidats, CAPACITERACINE);
-  multiplieterritoireflou(b, f.flou, f.faitmortordi, couleur, f.testvitjoueur, f.testtuejoueur, f.testvitordi,
+    coupdattaque(f.faitmortjoueur, f.faitmortordi, f.fourchettejoueur, f.fourchetteordi, x.couleur, x.autre,
+                 x.candidats, x.b, f.testtueordi, f.testtuejoueur, f.sortieattaqueordi, f.sortieattaquejoueur);
+  if ((casesinterdites[0] & 0x02) != 0) listevidesjouables(x.b, x.candidats, CAPACITELISTECANDIDATS);
+  return RACINECHERCHE;
+}
+
+// Step 21. Fuzzy territory rescaled.
+TSuiteRacine etape21(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  multiplieterritoireflou(x.b, f.flou, f.faitmortordi, x.couleur, f.testvitjoueur, f.testtuejoueur, f.testvitordi,
                           f.testtueordi, f.faiblesse, f.faitmortjoueur);
-  for (int32_t i = 0; i < NBCASES; ++i) essaisordi0[i] = f.mortsapresessaiordi[i / TAILLEMAX][i % TAILLEMAX];
-  proposecoupsliaison(candidats, essaisordi0, couleur, autre, 4, b, f.consolidation[0], f.testprojet);
-  chercheattaque(b, f.surviejoueur, f.fortificationjoueur, f.bonusdebutfin, f.fortificationordi, f.survieordi,
-                 f.invasionforteordi, couleur, autre, mortsA, lectureA, candidats, CAPACITERACINE);
-  if (!adversairepasse()) ajoutecandidatsvalorises(f.invasionforteordi, zerobonus, candidats, CAPACITERACINE);
+  return RACINECHERCHE;
+}
+
+// Step 22. Linking moves.
+TSuiteRacine etape22(TContexteCadre& x) {
+  for (int32_t i = 0; i < NBCASES; ++i) essaisordi0[i] = x.f.mortsapresessaiordi[i / TAILLEMAX][i % TAILLEMAX];
+  proposecoupsliaison(x.candidats, essaisordi0, x.couleur, x.autre, 4, x.b, x.f.consolidation[0], x.f.testprojet);
+  return RACINECHERCHE;
+}
+
+// Step 23. The attack search.
+TSuiteRacine etape23(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  chercheattaque(x.b, f.surviejoueur, f.fortificationjoueur, f.bonusdebutfin, f.fortificationordi, f.survieordi,
+                 f.invasionforteordi, x.couleur, x.autre, f.mortsapresessaiordi, f.mortsapreslectureordi, x.candidats,
+                 CAPACITELISTECANDIDATS);
+  if (!adversairepasse()) ajoutecandidatsvalorises(f.invasionforteordi, zerobonus, x.candidats, CAPACITELISTECANDIDATS);
   affichecartedebug("flou", f.flou);
-  coupempechecoupure(b, f.coupurebambou, f.survieordi, f.fortificationordi, f.invasionfortejoueur, couleur, autre,
-                     mortsA, mortsB, lectureA, lectureB, candidats, CAPACITERACINE);
-  cherchecoupuresdangereuses(b, f.coupuredangereuse, candidats, couleur, autre,
+  return RACINECHERCHE;
+}
+
+// Step 24. Cut prevention.
+TSuiteRacine etape24(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  coupempechecoupure(x.b, f.coupurebambou, f.survieordi, f.fortificationordi, f.invasionfortejoueur, x.couleur,
+                     x.autre, f.mortsapresessaiordi, f.mortsapresessaijoueur, f.mortsapreslectureordi,
+                     f.mortsapreslecturejoueur, x.candidats, CAPACITELISTECANDIDATS);
+  return RACINECHERCHE;
+}
+
+// Step 25. Dangerous cuts, forcing moves, links after the trials.
+TSuiteRacine etape25(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  cherchecoupuresdangereuses(x.b, f.coupuredangereuse, x.candidats, x.couleur, x.autre,
                              TCartesPression{f.survieordi, f.fortificationordi, f.surviejoueur, f.fortificationjoueur,
                                              f.invasionforteordi, f.invasionfortejoueur});
-  coupforcefortifouinvasion(candidats, CAPACITERACINE, b, f.coupforceordi, f.coupforcejoueur);
-  liegroupesvivantsapresessai(b);
-  nouvellecoupuredangereuseordi(b, f.coupuredangereuse, candidats, f.surviejoueur, marquessurvie, lesfaibles);
+  coupforcefortifouinvasion(x.candidats, CAPACITELISTECANDIDATS, x.b, f.coupforceordi, f.coupforcejoueur);
+  liegroupesvivantsapresessai(x.b);
+  nouvellecoupuredangereuseordi(x.b, f.coupuredangereuse, x.candidats, f.surviejoueur, marquessurvie, lesfaibles);
   liberetableliaisons();
-  attaqueterritoireordi(f.fourchetteordi, f.faitmortordi);
-  for (const TCarte* carte : {&f.flou, &f.coupforceordi, &f.coupuredangereuse, &f.titebite, &f.fourchetteordi,
-                              &f.fourchettejoueur, &f.iajoueur, &f.protection, &f.invasionforteordi,
-                              &f.invasionfortejoueur, &f.testprojet, &f.bonusdebutfin, &f.coupurebambou,
-                              &f.separationordi, &f.separationjoueur, &f.atariordi, &f.atarijoueur, &f.survieordi,
-                              &f.surviejoueur, &f.fortificationordi, &f.fortificationjoueur, &f.bonuscombatsemai,
-                              &valeurscoins, &f.faitmortordi, &f.faitmortjoueur})
-    affichecartedebug("famille", *carte);
+  return RACINECHERCHE;
+}
 
-  // Step 9. A calm position under cleanup: the engine passes.
+// Step 26. The engine's territory attack.
+TSuiteRacine etape26(TContexteCadre& x) {
+  attaqueterritoireordi(x.f.fourchetteordi, x.f.faitmortordi);
+  return RACINECHERCHE;
+}
+
+// Step 27. The dumps; the calm pass; the candidate marks, the important
+// points and the root list with its end-phase pruning.
+TSuiteRacine etape27(TContexteCadre& x) {
+  TCartesFamilles& f = x.f;
+  TListePoints& candidats = x.candidats;
+  const int32_t n = configmoteur.taille;
+  const std::pair<const char*, const TCarte*> cartes[] = {
+      {"survie", &f.survieordi}, {"survie", &f.surviejoueur}, {"fortification", &f.fortificationordi},
+      {"fortification", &f.fortificationjoueur}, {"bonuscombatsemai", &f.bonuscombatsemai},
+      {"invasionforte", &f.invasionforteordi}, {"invasionforte", &f.invasionfortejoueur},
+      {"separation", &f.separationordi}, {"separation", &f.separationjoueur},
+      {"coupure bambou separation", &f.coupurebambou}, {"flou", &f.flou}, {"faitmort", &f.faitmortordi},
+      {"faitmort", &f.faitmortjoueur}, {"fourchette", &f.fourchetteordi}, {"fourchette", &f.fourchettejoueur},
+      {"moyo", &f.moyo}, {"bonus de debut ou de fin de partie", &f.bonusdebutfin},
+      {"coup force mort ou invasion", &f.coupforceordi}, {"coup force mort ou invasion", &f.coupforcejoueur},
+      {"coupure dangereuse", &f.coupuredangereuse}, {"titebite", &f.titebite}, {"IAjoueur", &f.iajoueur},
+      {"protection", &f.protection}, {"test projet", &f.testprojet}, {"joseki", &valeurscoins}};
+  for (const auto& [nom, carte] : cartes) affichecartedebug(nom, *carte);
+
+  // A calm position under cleanup: the engine passes.
   if (etatcalme == 1) {
     situationcalme(candidats);
     if (etatcalme == 4) {
@@ -216,7 +369,7 @@ TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, ui
     }
   }
 
-  // Step 10. Candidate marks and the important points.
+  // Candidate marks and the important points.
   const bool finale = phasefinale != 0;
   f.importants[0] = 0;
   for (int32_t k = 1; k <= nbpoints(candidats); ++k) {
@@ -229,34 +382,80 @@ TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, ui
     if (!finale && !ordi && !joueur) continue;
     if (ordi) f.tuevitordi[i] = 1;
     if (joueur) f.tuevitjoueur[i] = 1;
-    ajoutecaseliste(r, c, f.importants, CAPACITELISTE);
+    ajoutecaseliste(r, c, f.importants, CAPACITEFAMILLE);
   }
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
-      if (b[i] != VIDE || (f.faitmortordi[i] <= 0 && f.faitmortjoueur[i] <= 0)) continue;
-      if (niveau != 1) ajoutecaseliste(r, c, candidats, CAPACITERACINE);
-      ajoutecaseliste(r, c, f.importants, CAPACITELISTE);
+      if (x.b[i] != VIDE || (f.faitmortordi[i] <= 0 && f.faitmortjoueur[i] <= 0)) continue;
+      if (niveau != 1) ajoutecaseliste(r, c, candidats, CAPACITELISTECANDIDATS);
+      ajoutecaseliste(r, c, f.importants, CAPACITEFAMILLE);
     }
 
-  // Step 11. The root list: weak-chain liberties, the end-phase pruning.
+  // The root list: weak-chain liberties, the end-phase pruning.
   if (ordipasse == 1 && nbpoints(candidats) == 0) return RACINEPASSE;
   f.nbcandidats = nbpoints(candidats);
-  ajoutelibertesfaiblesracine(f.valeursfuite, f.mauvaiscoups, ko, b, candidats, CAPACITERACINE, couleur, dernier,
-                              avantdernier);
-  if (finale) elaguefinliste(couleur, f.nbcandidats, f.tuevitordi, candidats, CAPACITERACINE, f.mauvaiscoups,
-                             f.tuevitjoueur);
-  candidatsracine = candidats;
+  ajoutelibertesfaiblesracine(f.valeursfuite, f.mauvaiscoups, x.ko, x.b, candidats, CAPACITELISTECANDIDATS, x.couleur,
+                              x.dernier, x.avantdernier);
+  if (finale)
+    elaguefinliste(x.couleur, f.nbcandidats, f.tuevitordi, candidats, CAPACITELISTECANDIDATS, f.mauvaiscoups,
+                   f.tuevitjoueur);
+  x.candidatsracine = candidats;
   if (nbpoints(candidats) == 0) {
     ordipasse = 1;
     return RACINEPASSE;
   }
   ordipasse = 0;
-
-  // Steps 12 and 13. Timing, then the sums.
-  temporisation(f.fourchetteordi, f.coupforceordi, f.coupuredangereuse);
-  sommecartes(f);
   return RACINECHERCHE;
+}
+
+// Step 28. Timing of the maps.
+TSuiteRacine etape28(TContexteCadre& x) {
+  temporisation(x.f.fourchetteordi, x.f.coupforceordi, x.f.coupuredangereuse);
+  return RACINECHERCHE;
+}
+
+// Step 29. The sums.
+TSuiteRacine etape29(TContexteCadre& x) {
+  sommecartes(x.f);
+  return RACINECHERCHE;
+}
+
+// The frame: the steps in their order; `true` marks the family steps, run
+// under the trial-move guard.
+constexpr TEtapeCadre CADRE[] = {
+    {1, false, etape1},   {2, true, etape2},    {3, false, etape3},   {4, true, etape4},    {5, false, etape5},
+    {6, true, etape6},    {7, false, etape7},   {8, true, etape8},    {9, true, etape9},    {10, true, etape10},
+    {11, true, etape11},  {12, true, etape12},  {13, false, etape13}, {14, true, etape14},  {15, true, etape15},
+    {16, true, etape16},  {17, false, etape17}, {18, true, etape18},  {19, false, etape19}, {20, false, etape20},
+    {21, true, etape21},  {22, false, etape22}, {23, true, etape23},  {24, true, etape24},  {25, false, etape25},
+    {26, true, etape26},  {27, false, etape27}, {28, true, etape28},  {29, false, etape29}};
+
+}  // namespace
+
+TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCadre& x) {
+  x.f.nbetapes = 0;
+  for (int32_t k = 0; k < nombre; ++k) {
+    const TEtapeCadre& e = etapes[k];
+    if (x.f.nbetapes < static_cast<int32_t>(x.f.etapes.size()))
+      x.f.etapes[x.f.nbetapes++] = static_cast<int8_t>(e.numero);
+    TSuiteRacine suite;
+    if (e.famille) {
+      TGardeEssai garde(x.b);
+      suite = e.execute(x);
+    } else {
+      suite = e.execute(x);
+    }
+    if (suite != RACINECHERCHE) return suite;
+  }
+  return RACINECHERCHE;
+}
+
+TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
+                            TPoint avantdernier, TPoint ko, TMarques& mortsracine, TListePoints& candidats,
+                            TListePoints& candidatsracine, TPoint& choisi) {
+  TContexteCadre x{f, b, couleur, autre, dernier, avantdernier, ko, mortsracine, candidats, candidatsracine, choisi};
+  return deroulecadre(CADRE, static_cast<int32_t>(std::size(CADRE)), x);
 }
 
 void sommecartes(TCartesFamilles& f) {

@@ -1,7 +1,8 @@
-// The move families' score maps of one turn and the root pipeline that
-// fills them: the two position analyses, the end-of-game evaluation, the
-// candidate top-ups, the cut and link analyses, the families themselves,
-// the opening and calm exits, the root candidate list, and the two sums.
+// The move families' score maps of one turn and the family frame that
+// fills them: the 29 steps the root of the search runs in a fixed order
+// (the two position analyses, the end-of-game evaluation, the candidate
+// top-ups, the cut and link analyses, the families themselves, the opening
+// and calm exits, the root candidate list, the timing and the two sums).
 // The maps belong to the search state of the turn (static or heap storage,
 // never the stack); a family writes the larger of the old and its new value
 // per point unless its own unit says otherwise.
@@ -17,6 +18,8 @@ struct TCartesFamilles {
   // ---- Family maps ("label" of the trace dump); ordi = engine, joueur = opponent ----
   TMarques faiblesse;                             // "faiblesse": weakness map of the first analysis
   TCarte flou;                                    // "flou": fuzzy territory, summed value
+  TCarte floudepart;                              // "flou" as the first analysis left it (step 2)
+  TCarte moyo;                                    // "moyo": framework values
   TCarte coupforceordi, coupforcejoueur;          // "coup force mort ou invasion"
   TCarte coupuredangereuse;                       // "coupure dangereuse"
   TCarte titebite;                                // "titebite"
@@ -64,11 +67,15 @@ struct TCartesFamilles {
   TMarques memosurvieordi, memosurviejoueur;      // survival memos of each side
   TMarques marquesfortification;                  // sub-family codes of the engine's reinforcements
   TMarques codesfortificationjoueur;              // the same for the opponent's
-  TListePoints pointsliaison;                     // linking points of the reinforcement family (300)
+  TMarques pointsliaison;                         // linking points of the reinforcement family
   TMarques marquesnoeud;                          // shared analysis map of the weak-chain families
   TMarques zonesinvasionjoueur;                   // the opponent's invasion zones
   TMarques sortieattaqueordi, sortieattaquejoueur;  // attack points taken by the attack step
   TMarques coupuresordi, coupuresjoueur;          // points where the engine / the opponent cuts for good
+
+  // ---- The frame's own record --------------------------------------------------------------
+  std::array<int8_t, 32> etapes;                  // the step numbers run this turn, in order
+  int32_t nbetapes;                               // how many
 };
 
 // What the root does after its pipeline.
@@ -77,6 +84,30 @@ enum TSuiteRacine : int32_t {
   RACINEOUVERTURE = 1,  // an opening or book move is in `choisi`: return at once
   RACINEPASSE = 2,      // the engine passes (ordipasse 1) or has nothing to search: return at once
 };
+
+// What the steps of the frame work on: the root's arguments.
+struct TContexteCadre {
+  TCartesFamilles& f;
+  TPlateau& b;                    // the search board, the same after every step
+  uint8_t couleur, autre;         // side A (the engine) and side B
+  TPoint dernier, avantdernier, ko;
+  TMarques& mortsracine;          // the dead mask of depth 1
+  TListePoints& candidats;        // the root list (capacity 361)
+  TListePoints& candidatsracine;  // its copy for the chooser
+  TPoint& choisi;                 // an opening or book move
+};
+
+// One step of the frame. A family step runs under the trial-move guard:
+// the board, infochaine and pionsmorts come back as they were.
+struct TEtapeCadre {
+  int32_t numero;  // 1..29
+  bool famille;
+  TSuiteRacine (*execute)(TContexteCadre&);
+};
+
+// Runs the steps in order, noting each in f.etapes, until one answers
+// other than RACINECHERCHE; returns that answer (or RACINECHERCHE).
+TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCadre& x);
 
 // The root's pipeline on the search board `b` for `couleur` (engine) and
 // `autre`: fills `f`, stores the dead mask of depth 1 in `mortsracine`,

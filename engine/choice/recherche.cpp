@@ -12,9 +12,11 @@
 #include "engine/chains/escaliers.h"
 #include "engine/choice/rattrapage.h"
 #include "engine/choice/recherche_etat.h"
+#include "engine/choice/soutienrecherche.h"
 #include "engine/connection/groupes.h"
 #include "engine/connection/groupesvivants.h"
 #include "engine/connection/tableliaisons.h"
+#include "engine/connection/solveur.h"
 #include "engine/proposals/territoirefinal.h"
 #include "engine/reading/marquage.h"
 #include "engine/reading/prise_cartes.h"
@@ -139,6 +141,14 @@ void decisionpasse(TRecherche& r, TPoint& resultat) {
   }
   couprattrapagepassechinoise(ordipasse, c, r.familles.mauvaiscoups, b, resultat, r.familles.mortsapresessaiordi,
                               r.familles.mortsapresessaijoueur);
+  // The safe fallback: a point that cannot be played (taken, or forbidden
+  // by ko) gives way to the first safe empty point; with none, a pass.
+  if (ordipasse == 0 && resultat.ligne != 0 && (b[ix(resultat)] != VIDE || (casesinterdites[ix(resultat)] & 1))) {
+    TPoint sur{};
+    premierecaselibresure(sur, b);
+    resultat = sur;
+    ordipasse = sur.ligne != 0 ? 0 : 1;
+  }
 }
 
 void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlateau& plateau, TPoint dernier,
@@ -147,6 +157,15 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
   // Steps 1-10.
   preparerecherche(r, c, plateau, dernier);
   resultat = TPoint{};
+
+  // The small-board solver of the capture game, on a board of 11 and 9
+  // lines at once (never, as written): its move or a pass ends the search.
+  if (configmoteur.taille == 11 && configmoteur.taille == 9) {
+    TPlateau b = r.plateau;
+    if (passesconsecutives > 0 || !solveurcoupsautorises(c, r.autre, b, resultat)) resultat = TPoint{};
+    ordipasse = resultat.ligne == 0 ? 1 : 0;
+    return;
+  }
 
   // Step 11.
   int32_t cellule = 0;

@@ -11,6 +11,7 @@
 #include "engine/board/rejoue.h"
 #include "engine/board/types.h"
 #include "engine/choice/familles.h"
+#include "engine/choice/filtres.h"
 #include "engine/reading/marquagemorts.h"
 
 namespace recherche {
@@ -99,6 +100,7 @@ struct TRecherche {
   TListeRacine racine;             // the root's list while it is searched
   int32_t kracine = 0;             // the root candidate being searched
   TListePoints candidatsracine{};  // the root candidates as the chooser reads them (361)
+  TRegionsOuverture regions;       // the opening regions of the root list
   TListePoints meilleuresreponses{};  // best depth-2 reply of each root move that became best (300)
   TMarques marquesracine{};        // per root move: 1 gote, 2 and 4 best, 3 delicate gote
   TMarques approfondir{};          // deepen marks; 10 = searched two plies deeper
@@ -106,6 +108,7 @@ struct TRecherche {
   TMarques memodeuxyeux{};         // memo of the two-eye term of the root moves
   TCarte valeursracine{};          // path score of each root move after its own terms
   TCarte evaluationracine{};       // candidate evaluation of each root move (evaluecoupcandidat)
+  TCarte penalites1{}, penalites2{};  // penalties of the root moves' saves (the dead-marks term's two maxima)
   uint8_t flaggote = 0;
   uint8_t flaginvasion = 0;        // invasion flag of the search (read by the gote exemption)
   int32_t comptefaiblesliees = 0;  // linked-weak count of the search

@@ -288,8 +288,9 @@ bool Noeud::candidatsracine() {
                   r_.plateau);
   if (taillemoteur() == 9 && niveau >= 5 && !coupbasetrouve)
     solutiongagnante99(r_.familles.livre, r_.plateau, l, CAPACITECANDIDATS);
-  reperezonesouverture(r_.plateau, l, r_.familles.somme, r_.familles.sommejoueur);
-  filtreouverture(l);
+  // The moves the filter keeps whatever the regions: the important points.
+  reperezonesouverture(r_.plateau, l, r_.familles.somme, r_.familles.sommejoueur, r_.regions);
+  filtreouverture(r_.familles.importants, l, r_.regions);
   if (nbpoints(l) > largeurracine()) l[0] = largeurracine();
   passeetordre();
   // The root searches a list that may grow far beyond 361 entries.
@@ -911,8 +912,15 @@ void Noeud::apresdernierracine() {
   if (r_.ajoutordi && reel(r_.choisi) && !r_.secondepasse && niveau > 2) {
     const TPoint choisi = r_.choisi;
     infochaine = n_.chaines;
-    ameliorator(choisi, r_.familles, r_.valeursracine, r_.racine, r_.listeseconde, r_.listeseconde2,
-                r_.secondepasse);
+    // The maps of the adjuster: F the engine's reinforcement codes, K and S
+    // the survival memos of the engine and the opponent, Q the sum, T the
+    // root values, B the opening and end bonus, the refused moves.
+    TCartesFamilles& f = r_.familles;
+    ameliorator(f.marquesfortification, f.memosurvieordi, f.memosurviejoueur, zonespoints, r_.plateau, n_.meilleur,
+                choisi, f.somme, f.invasionforteordi, f.invasionfortejoueur, f.flou, f.surviejoueur, f.survieordi,
+                f.fortificationordi, r_.valeursracine, r_.penalites1, r_.penalites2, f.bonusdebutfin,
+                f.mauvaiscoups, r_.racine, r_.listeseconde2, r_.listeseconde, r_.secondepasse, r_.couleur,
+                r_.autre, ko_);
     if (r_.secondepasse) {
       n_.meilleur = -1000;
       cellule_ = -1000;

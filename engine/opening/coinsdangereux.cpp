@@ -10,6 +10,7 @@
 #include "engine/board/voisin.h"
 #include "engine/connection/lectureliaison.h"
 #include "engine/reading/marquagemorts.h"
+#include "engine/proposals/cadre.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ void prisedecoindangereux(const TMarques& zone, TCarte& scores, TPlateau& p, uin
     for (int32_t l = 1; l <= n; ++l)
       for (int32_t c = 1; c <= n; ++c) {
         const TEssaiCoup& e = essaiordi(l, c);
-        if (e.compteur0essai < flagouverture - 1 && e.compteur3essai < flagouverture - 1) h[indexcase(l, c)] = 1;
+        if (compteur0essai(e) < flagouverture - 1 && compteur3essai(e) < flagouverture - 1) h[indexcase(l, c)] = 1;
       }
   const TPlateau sauveplateau = p;
   const TInfoChaine sauveinfo = infochaine;
@@ -154,9 +155,9 @@ void prisedecoindangereux(const TMarques& zone, TCarte& scores, TPlateau& p, uin
       TListePoints entrees{};
       fenetre(k, [&](int32_t l, int32_t c, int32_t i) {
         if (casescandidatesjoueur[i] == 0 || e[i] == 0) return;
-        const TEssaiCoup& j = essaijoueur(l, c);
-        if ((j.carte2essai[i] == 0 || j.compteur0essai > 0) &&
-            (j.peutlierfortessai != 0 || j.lieaunfaibleessai != 0 || j.compteur0essai > 0))
+        TEssaiCoup& j = essaijoueur(l, c);
+        if ((j.carte2essai[i] == 0 || compteur0essai(j) > 0) &&
+            (peutlierfortessai(j) != 0 || lieaunfaibleessai(j) != 0 || compteur0essai(j) > 0))
           ajoutecaseliste(l, c, entrees, CAPACITECOIN);
       });
       if (trouve)
@@ -196,8 +197,8 @@ void prisedecoindangereux(const TMarques& zone, TCarte& scores, TPlateau& p, uin
         for (int32_t c = 1; c <= n; ++c) {
           const int32_t i = indexcase(l, c);
           if (s[i] == 0 || casescandidates[i] == 0 || h[i] != 0) continue;
-          const TEssaiCoup& t = essaiordi(l, c);
-          if (s[i] != 2 && t.peutlierfortessai == 0 && t.lieaunfaibleessai == 0 && t.compteur0essai <= 0) continue;
+          TEssaiCoup& t = essaiordi(l, c);
+          if (s[i] != 2 && peutlierfortessai(t) == 0 && lieaunfaibleessai(t) == 0 && compteur0essai(t) <= 0) continue;
           bool echoue = false;
           for (int32_t x = 1; x <= nbpoints(entrees) && !echoue; ++x) {
             const TPoint q{ligneliste(entrees, x), colonneliste(entrees, x)};

@@ -10,6 +10,7 @@
 #include "engine/board/voisin.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/connection/lienvivant.h"
+#include "engine/proposals/cadre.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ void coupadeuxdegres(const TMarques& zone, const TCarte& a1, const TCarte& a2, i
     for (int32_t l = 1; l <= n; ++l)
       for (int32_t c = 1; c <= n; ++c) {
         const TEssaiCoup& e = essaiordi(l, c);
-        if (e.compteur0essai < flagouverture - 1 && e.compteur3essai < flagouverture - 1) f[indexcase(l, c)] = 1;
+        if (compteur0essai(e) < flagouverture - 1 && compteur3essai(e) < flagouverture - 1) f[indexcase(l, c)] = 1;
       }
   auto retient = [&](int32_t l, int32_t c, const char* trace) {
     ajoutecaseliste(l, c, candidats, NBCASES);

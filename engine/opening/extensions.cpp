@@ -10,6 +10,7 @@
 #include "engine/board/voisin.h"
 #include "engine/opening/zonesouverture.h"
 #include "engine/territory/moyo.h"
+#include "engine/proposals/cadre.h"
 
 namespace {
 
@@ -55,12 +56,12 @@ bool testeextensions(const TPlateau& p, bool deficit, const TCarte& invasionfort
     return false;
   };
   auto menace = [](const TEssaiCoup& e) {
-    return (e.compteur0essai >= 1 && e.compteur1essai > 0) || (e.compteur3essai >= 1 && e.compteur2essai >= 1);
+    return (compteur0essai(e) >= 1 && e.compteur1essai > 0) || (compteur3essai(e) >= 1 && e.compteur2essai >= 1);
   };
   if (deficit) {
     if (flagcoupure > 60 || maxsurvie > 3 || compteurinfluence > 3) return true;
     if (gainparmi([](const TEssaiCoup& e) {
-          return (e.compteur0essai >= 1 && e.compteur1essai > 0) || e.compteur2essai >= 1;
+          return (compteur0essai(e) >= 1 && e.compteur1essai > 0) || e.compteur2essai >= 1;
         }, 8))
       return true;
   } else {
@@ -82,7 +83,7 @@ bool testeextensions(const TPlateau& p, bool deficit, const TCarte& invasionfort
     for (int32_t l = 1; l <= n; ++l)
       for (int32_t c = 1; c <= n; ++c) {
         const TEssaiCoup& e = essaiordi(l, c);
-        if (e.compteur0essai < flagouverture - 1 && e.compteur3essai < flagouverture - 1) {
+        if (compteur0essai(e) < flagouverture - 1 && compteur3essai(e) < flagouverture - 1) {
           masques.vieetmort[indexcase(l, c)] = 1;
           masques.drapeau = true;
         }
@@ -251,7 +252,7 @@ bool voisinscoupsmarques(int32_t ligne, int32_t colonne) {
   for (int32_t k = 0; k < v.nbvoisins; ++k) {
     const int32_t l = v.voisins[k][0], c = v.voisins[k][1];
     const TEssaiCoup& e = essaiordi(l, c);
-    if (casescandidates[indexcase(l, c)] != 0 && (e.lieaunfortessai != 0 || e.lieaunfaibleessai != 0)) ++n;
+    if (casescandidates[indexcase(l, c)] != 0 && (lieaunfortessai(e) != 0 || lieaunfaibleessai(e) != 0)) ++n;
   }
   return n >= 2;
 }
@@ -333,7 +334,7 @@ void etendsespionsverlecentre(TCarte& scores, TListePoints& candidats, int32_t c
         continue;
       const TEssaiCoup& e = essaiordi(l, c);
       if (e.plateauessai2[i] != 0) continue;
-      if (e.lieaunfortessai == 0 && e.lieaunfaibleessai == 0 && e.marqueliaisonessai == 0 &&
+      if (lieaunfortessai(e) == 0 && lieaunfaibleessai(e) == 0 && marqueliaisonessai(e) == 0 &&
           !voisinscoupsmarques(l, c))
         continue;
       if (masques.masque(i)) continue;

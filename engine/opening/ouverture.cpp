@@ -5,6 +5,7 @@
 #include "engine/opening/extensions.h"
 #include "engine/opening/valeursjoseki.h"
 #include "engine/opening/zonesouverture.h"
+#include "engine/proposals/cadre.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ void boost(const TMarques& zone, const TCarte& scores, TCarte& valeurs, bool res
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(l, c);
       if (zone[i] != 0 || valeurs[i] < 1) continue;
-      if (restreint && scores[i] <= 0 && essaiordi(l, c).lieaunfaibleessai == 0) continue;
+      if (restreint && scores[i] <= 0 && lieaunfaibleessai(essaiordi(l, c)) == 0) continue;
       valeurs[i] += 500;
       fait = true;
     }

@@ -15,6 +15,7 @@
 #include "engine/reading/prise.h"
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/moyo.h"
+#include "engine/proposals/cadre.h"
 
 namespace {
 
@@ -267,7 +268,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
       const TEssaiCoup& e = essaiordi(l, c);
       const bool garde = passe.mode == 1 ? v == NONVALUE
                                          : v >= passe.cible && (e.carte2essai[indexcase(l, c)] == 0 ||
-                                                                e.compteur0essai > 0 || e.compteur4essai > 0);
+                                                                compteur0essai(e) > 0 || e.compteur4essai > 0);
       if (garde) ajoutecaseliste(l, c, coups, CAPACITE99);
     }
   } else {

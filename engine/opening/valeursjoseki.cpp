@@ -6,6 +6,7 @@
 #include "engine/board/listecoups.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
+#include "engine/proposals/cadre.h"
 #include "platform/platform.h"
 
 namespace {
@@ -153,7 +154,7 @@ void eliminationjoseki(const TPlateau& p) {
         const int32_t i = indexcase(l, c);
         if (p[i] != VIDE || suggestionsjoseki[i] == 0) continue;
         const TEssaiCoup& e = essaiordi(l, c);
-        if (e.compteur0essai < flagouverture - 1 && e.compteur3essai < flagouverture - 1) {
+        if (compteur0essai(e) < flagouverture - 1 && compteur3essai(e) < flagouverture - 1) {
           suggestionsjoseki[i] = 0;
           efface = true;
         }

@@ -210,7 +210,6 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
   // Step 6.
   const uint32_t clebase = cle;
   int32_t essayes = 0;
-  n.chaines = infochaine;
   e.meilleures[pli] = TPoint{};
   e.meilleures[pli + 1] = TPoint{};
   e.tailles[pli] = nbpoints(L);
@@ -225,7 +224,15 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
     if (pli == 2) e.profonds2[0] = 0;
     n.prises[0] = 0;
     const bool libre = !c.passe && p[jm] == VIDE;
-    if (libre) jouecoup(n.prises, CAPACITELISTE, p, c.m.ligne, c.m.colonne, P, Q);
+    // The chain table comes back through the journal, or through a copy
+    // when the journal is full.
+    const int32_t marque = marquejournal();
+    bool copie = false;
+    if (libre && !jouecoupjournal(n.prises, p, c.m.ligne, c.m.colonne, P, Q)) {
+      copie = true;
+      n.chaines = infochaine;
+      jouecoup(n.prises, CAPACITELISTE, p, c.m.ligne, c.m.colonne, P, Q);
+    }
     // b. Count; past the budget the defender's untried list is cut to 5.
     ++e.noeuds;
     if (defenseur && e.noeuds > BUDGETYEUX) {
@@ -295,7 +302,8 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
       p[jm] = VIDE;
       for (int32_t k = 1; k <= c.prises; ++k) p[ix(ligneliste(n.prises, k), colonneliste(n.prises, k))] = Q;
     }
-    infochaine = n.chaines;
+    if (copie) infochaine = n.chaines;
+    else reprendjournal(marque);
     if (extension) e.D -= 2;
     // m. Cut-off.
     if (defenseur && e.resultat == VIEYEUX) {

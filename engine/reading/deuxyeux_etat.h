@@ -21,7 +21,7 @@ struct TNoeudYeux {
   TListePoints liste;              // L, capacity CAPACITEYEUX
   TMarques marques;                // T
   TMarques evaluations;            // E: code of genecoupsyeux per tried point (defender nodes)
-  TInfoChaine chaines;             // chain table before the moves
+  TInfoChaine chaines;             // chain table before a move the journal had no room for
   TListePoints prises;             // stones taken by the move in play
   int32_t valeurs[CAPACITEYEUX + 2];  // look-ahead scores, [k] with point k
 };

@@ -57,7 +57,8 @@ void preparelibertesprise(TEtatPrise& e, bool attaquantcommence) {
   TPlateau& p = *e.p;
   int32_t borne = attaquantcommence ? 5 : 4;
   if (libs(e.cl, e.cc) <= borne) return;
-  TListePoints l{};
+  TListePoints l;
+  l[0] = 0;
   TMarques vu = marquesvides;
   uint8_t drapeau = 1;
   libertesetvoisinsenatari(drapeau, p, l, 0, e.cl, e.cc, vu, CAPACITEPRISE);
@@ -66,7 +67,8 @@ void preparelibertesprise(TEtatPrise& e, bool attaquantcommence) {
     if (libs(e.cl, e.cc) <= borne) return;
   }
   int32_t deux = 0;
-  TListePoints prises{};
+  TListePoints prises;
+  prises[0] = 0;
   for (int32_t k = 1; k <= nbpoints(l); ++k) {
     const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
     const int32_t v = libertecomblable(p, e.proprio, e.attaquant, vu, borne, r, c);
@@ -124,7 +126,8 @@ struct FloodPrepare {
 void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
   e.prepares[0] = 0;
   const int32_t bornetaille = profondeur < 13 ? profondeur - 2 : 10;
-  TListePoints libs0{};
+  TListePoints libs0;
+  libs0[0] = 0;
   TMarques vul = marquesvides;
   libertesdelachaine(*e.p, libs0, CAPACITEPRISE, 0, e.cl, e.cc, vul);
   TMarques vu = marquesvides;
@@ -169,7 +172,8 @@ void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
         const int32_t j = indexcase(r2, c2);
         if (p[j] != e.attaquant || faites[j] || libs(r2, c2) != 3) return false;
         marquepionschaine(p, faites, 0, r2, c2);
-        TListePoints l{};
+        TListePoints l;
+        l[0] = 0;
         TMarques vu = marquesvides;
         libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, vu);
         ajoutecandidats(n, p, l);
@@ -182,14 +186,16 @@ void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
 void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
   const TPlateau& p = *e.p;
   if (libs(e.cl, e.cc) != 2) return;
-  TListePoints l2{};
+  TListePoints l2;
+  l2[0] = 0;
   TMarques vu = marquesvides;
   libertesdelachaine(p, l2, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   TMarques faites = marquesvides;
   for (int32_t k = 1; k <= nbpoints(l2); ++k) {
     const int32_t r = ligneliste(l2, k), c = colonneliste(l2, k);
     if (pli <= 3) {
-      TListePoints l{};
+      TListePoints l;
+      l[0] = 0;
       TMarques v2 = marquesvides;
       libertescouleur(p, l, CAPACITEPRISE, 0, r, c, v2, e.proprio);
       ajoutecandidats(n, p, l);
@@ -198,7 +204,8 @@ void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
         const int32_t j = indexcase(r2, c2);
         if (p[j] != e.proprio || faites[j] || n.marques[j]) return false;
         marquepionschaine(p, faites, 0, r2, c2);
-        TListePoints l{};
+        TListePoints l;
+        l[0] = 0;
         TMarques v2 = marquesvides;
         libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, v2);
         ajoutecandidats(n, p, l);
@@ -239,8 +246,9 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
                   int32_t pli, uint8_t o, uint8_t s);
 
 // Result of a move decided without reading, or -1.
-int32_t decidesanslire(TEtatPrise& e, TNoeudPrise& n, const TMarques& parent, const TMarques& grandparent,
-                          TPoint m, TPoint precedent, int32_t pli, uint8_t s, bool repetition, bool prend) {
+int32_t decidesanslire(TEtatPrise& e, const uint16_t (&avant)[5], const TMarques& parent,
+                       const TMarques& grandparent, TPoint m, TPoint precedent, int32_t pli, uint8_t s,
+                       bool repetition, bool prend) {
   const TPlateau& p = *e.p;
   const int32_t lc = libertescible(e);
   if (pli <= e.d && lc > e.limites[pli]) return 0;
@@ -269,14 +277,14 @@ int32_t decidesanslire(TEtatPrise& e, TNoeudPrise& n, const TMarques& parent, co
       return rampebord(p, deuxplis, m, s, static_cast<uint8_t>(1 - s)) ? -1 : 1;
     }
     if (repetition && grandparent[im] == MARQUEJOUE && !prend && horsbloc &&
-        !voisinpeudelibertes(n.chaines, p, m.ligne, m.colonne))
+        !voisinpeudelibertes(avant, p, m.ligne, m.colonne))
       return 1;
     return -1;
   }
   if (p[indexcase(e.cl, e.cc)] == VIDE) return 1;
   if (pli > 4 && (pli > 20 || lc > 2)) e.extensionpermise = 0;
   if (reel && repetition && grandparent[indexcase(m.ligne, m.colonne)] == MARQUEJOUE && !prend && lc > 1 &&
-      horsbloc && !voisinpeudelibertes(n.chaines, p, m.ligne, m.colonne))
+      horsbloc && !voisinpeudelibertes(avant, p, m.ligne, m.colonne))
     return 0;
   return -1;
 }
@@ -303,7 +311,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
 
   // Step 2. Candidates. When the owner's generator changed board and chain
   // table, they are put back on every way out of the node (step 9).
-  n.marques = marquesvides;
+  n.marques.fill(0);
   TSortieGenerateur g;
   const EnSortie restaure([&] {
     if (g.change) {
@@ -340,7 +348,6 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
   // Step 6. Key, chain table, killers.
   if (pointreel(ko)) xorclemoyo(cle, ko.ligne, ko.colonne);
   const uint32_t clebase = cle;
-  n.chaines = infochaine;
   const TPoint tueur0 = e.tueurs[pli];
   e.tueurs[pli] = e.tueurs[pli + 1] = e.tueurs[pli + 3] = TPoint{};
   const int32_t prisesko0 = e.prisesko;
@@ -369,12 +376,26 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
     const bool reel = pointreel(m);
     n.prises[0] = 0;
     bool refuse = false;
+    // The chain table comes back through the journal, or through a copy
+    // when the journal is full; `avant` keeps the liberties of the move's
+    // neighbours for the tests after it.
+    const int32_t marque = marquejournal();
+    bool copie = false;
+    uint16_t avant[5] = {};
     if (reel) {
       const int32_t im = indexcase(m.ligne, m.colonne);
       if (memepoint(ko, m.ligne, m.colonne) || p[im] != VIDE) {
         refuse = true;
       } else {
-        jouecoup(n.prises, CAPACITELISTE, p, m.ligne, m.colonne, s, o);
+        pasvoisins(m.ligne, m.colonne, 0, [&](int32_t r2, int32_t c2, int32_t d) {
+          avant[d] = infochaine[indexcase(r2, c2)][0];
+          return false;
+        });
+        if (!jouecoupjournal(n.prises, p, m.ligne, m.colonne, s, o)) {
+          copie = true;
+          n.chaines = infochaine;
+          jouecoup(n.prises, CAPACITELISTE, p, m.ligne, m.colonne, s, o);
+        }
         refuse = p[im] != s;
       }
     }
@@ -394,7 +415,8 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
         const EnSortie annule([&] {
           if (!reel) return;
           p[im] = VIDE;
-          infochaine = n.chaines;
+          if (copie) infochaine = n.chaines;
+          else reprendjournal(marque);
           for (int32_t k = 1; k <= nbpoints(n.prises); ++k)
             p[indexcase(ligneliste(n.prises, k), colonneliste(n.prises, k))] = o;
         });
@@ -432,7 +454,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
             position = t;
           }
         }
-        if (r < 0) r = decidesanslire(e, n, parent, grandparent, m, precedent, pli, s, repetition, prend);
+        if (r < 0) r = decidesanslire(e, avant, parent, grandparent, m, precedent, pli, s, repetition, prend);
         // Step 7.7. Depth limit.
         if (r < 0 && pli >= e.d) {
           const int32_t lc = libertescible(e);
@@ -524,7 +546,8 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           }
           if (pli <= 6 && lc == 2) {
             drapeauB = false;
-            TListePoints l{};
+            TListePoints l;
+            l[0] = 0;
             TMarques vu = marquesvides;
             appellelibertesetcaptures(p, l, vu, e.cl, e.cc, pli);
             ajoutecandidats(n, p, l);
@@ -630,7 +653,65 @@ namespace {
 // Scratch of testprise: the caller's board and chain table, put back at the end.
 TPlateau plateaucopie;
 TInfoChaine chainescopie;
+
+// ---- Memo of the readings --------------------------------------------------------------
+// A reading is a function of the board, the chain table, its arguments, the
+// board size, the level, lecturelongue and the cache key base (the result
+// cache is neither read nor written while cacheactif is clear). Its answer
+// and what it adds to the counters are kept under a 96-bit key of all of
+// them, and a later identical reading is answered from there.
+constexpr int32_t BITSMEMOPRISE = 18;
+struct TMemoPrise {
+  uint64_t cle1 = 0;            // the key: 64 bits here and 32 in cle2
+  uint32_t cle2 = 0;
+  int32_t noeuds = 0;           // e.noeuds of the reading
+  int32_t noeudsprise = 0;      // added to compteurnoeudsprise
+  int32_t escalier = -1;        // noeudsescalier after it; -1 untouched
+  uint32_t generation = 0;      // valid while it equals generationmemo
+  int16_t plimax = 0;           // deepest ply played (profmaxrecu)
+  uint8_t resultat = 0;
+};
+static_assert(sizeof(TMemoPrise) == 32);
+TMemoPrise memoprise[1 << BITSMEMOPRISE];
+uint32_t generationmemo = 1;
+
+inline uint64_t melange(uint64_t h) {
+  h ^= h >> 33;
+  h *= 0xff51afd7ed558ccdull;
+  h ^= h >> 33;
+  h *= 0xc4ceb9fe1a85ec53ull;
+  h ^= h >> 33;
+  return h;
+}
+
+// Two independent hashes of the bytes, word by word.
+void hache(const void* donnees, size_t taille, uint64_t& h1, uint64_t& h2) {
+  const auto* o = static_cast<const unsigned char*>(donnees);
+  size_t k = 0;
+  for (; k + 8 <= taille; k += 8) {
+    uint64_t w;
+    std::memcpy(&w, o + k, 8);
+    h1 = (h1 ^ w) * 0x9e3779b97f4a7c15ull;
+    h1 = (h1 << 31) | (h1 >> 33);
+    h2 = (h2 + w) * 0xc2b2ae3d27d4eb4full;
+    h2 ^= h2 >> 29;
+  }
+  uint64_t w = 0;
+  if (k < taille) std::memcpy(&w, o + k, taille - k);
+  h1 = (h1 ^ w ^ taille) * 0x9e3779b97f4a7c15ull;
+  h2 = (h2 + w + taille) * 0xc2b2ae3d27d4eb4full;
+}
+
+bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
+                uint8_t couleur, TPoint ko);
 }  // namespace
+
+void videmoprise() {
+  if (++generationmemo == 0) {
+    for (TMemoPrise& m : memoprise) m.generation = 0;
+    generationmemo = 1;
+  }
+}
 
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko) {
@@ -646,6 +727,59 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
     assert(alertelectureimbriquee && "capture reading started inside another");
     return false;
   }
+  // The memo serves readings that leave the result cache alone; a test's
+  // probe sees every reading.
+  if (cacheactif || sondelectureprise) return lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
+  uint64_t h1 = 0x243f6a8885a308d3ull, h2 = 0x13198a2e03707344ull;
+  hache(p.data(), sizeof p, h1, h2);
+  hache(infochaine.data(), sizeof infochaine, h1, h2);
+  const int32_t arguments[12] = {ligne, colonne, profondeur, limitelibertes, couleur, ko.ligne,
+                                 ko.colonne, niveau, lecturelongue, compteurcache, configmoteur.taille,
+                                 static_cast<int32_t>(zobristcouleur[0][0] ^ zobristcouleur[1][NBCASES - 1])};
+  hache(arguments, sizeof arguments, h1, h2);
+  h1 = melange(h1);
+  h2 = melange(h2 ^ h1);
+  // Two ways: the key's slot and its pair; the newest entry in the first.
+  const uint32_t index = static_cast<uint32_t>(h1) & ((1u << BITSMEMOPRISE) - 1);
+  TMemoPrise* const paire[2] = {&memoprise[index & ~1u], &memoprise[index | 1u]};
+  const auto trouve = [&](const TMemoPrise& x) {
+    return x.generation == generationmemo && x.cle1 == h1 && x.cle2 == static_cast<uint32_t>(h2);
+  };
+  const TMemoPrise* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
+  if (vu) {
+    const TMemoPrise& m = *vu;
+    compteurnoeuds += m.noeuds;
+    compteurnoeudslecture += m.noeuds;
+    if (m.noeuds > BUDGETPRISE) depassementprise = 1;
+    compteurnoeudsprise += m.noeudsprise;
+    profmaxrecu = std::max<int32_t>(profmaxrecu, m.plimax);
+    if (m.escalier >= 0) noeudsescalier = m.escalier;
+    return m.resultat != 0;
+  }
+  const int32_t noeudsavant = compteurnoeuds, priseavant = compteurnoeudsprise;
+  const int32_t plimaxavant = profmaxrecu, escalieravant = noeudsescalier;
+  profmaxrecu = 0;
+  noeudsescalier = -1;
+  const bool resultat = lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
+  if (paire[0]->generation == generationmemo) *paire[1] = *paire[0];
+  TMemoPrise& m = *paire[0];
+  m.cle1 = h1;
+  m.cle2 = static_cast<uint32_t>(h2);
+  m.generation = generationmemo;
+  m.noeuds = compteurnoeuds - noeudsavant;
+  m.noeudsprise = compteurnoeudsprise - priseavant;
+  m.plimax = static_cast<int16_t>(profmaxrecu);
+  m.escalier = noeudsescalier;
+  m.resultat = resultat ? 1 : 0;
+  profmaxrecu = std::max<int32_t>(plimaxavant, m.plimax);
+  if (noeudsescalier < 0) noeudsescalier = escalieravant;
+  return resultat;
+}
+
+namespace {
+bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
+                uint8_t couleur, TPoint ko) {
+  const int32_t i0 = indexcase(ligne, colonne);
   lectureencours = true;
   const EnSortie finlecture([] { lectureencours = false; });
   profondeur = std::clamp(profondeur, 1, PROFONDEURMAXPRISE);
@@ -712,3 +846,4 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   if (cacheactif && compteurcache == 0 && infochaine[i0][1] != 1) copiecachechaine(e);
   return resultat == 1;
 }
+}  // namespace

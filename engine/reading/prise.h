@@ -33,6 +33,10 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
 void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);
 
 // ---- Test seam ----------------------------------------------------------------
+// Forgets every reading testprise keeps to answer a repeated one; the
+// benchmarks call it so that each pass times the readings themselves.
+void videmoprise();
+
 // Two steps of testprise's set-up, declared for the tests.
 // Liberty schedule of a reading of working depth d and limit n: entries
 // 1..d+4 of `limites` (index 0 unused).

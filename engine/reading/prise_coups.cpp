@@ -40,13 +40,34 @@ TPoint audela(int32_t r, int32_t c) {
 
 // Target liberties after an owner stone at (r, c), on the scratch board;
 // -1 when the move is refused.
-int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
+int32_t libertesapresplain(TEtatPrise& e, int32_t r, int32_t c) {
   e.copie = *e.p;
   TListePoints prises;
   prises[0] = 0;
   jouecoupcaptures(prises, CAPACITELISTE, e.copie, r, c, e.proprio, e.attaquant);
   if (case_(e.copie, r, c) != e.proprio) return -1;
   return nblibertes(e.copie, e.cl, e.cc);
+}
+
+// The same read from the chain table: the stone is played on the board
+// itself through the journal and taken back. A point whose neighbours are
+// all owner stones (the own-eye rule of the plain play) and a full journal
+// go through the scratch board.
+int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
+  TPlateau& p = *e.p;
+  const int32_t i = indexcase(r, c);
+  if (p[i] != VIDE ||
+      !pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return p[indexcase(r2, c2)] != e.proprio; }))
+    return libertesapresplain(e, r, c);
+  const int32_t marque = marquejournal();
+  TListePoints prises;
+  if (!jouecoupjournal(prises, p, r, c, e.proprio, e.attaquant)) return libertesapresplain(e, r, c);
+  if (p[i] != e.proprio) return -1;
+  const int32_t n = infochaine[indexcase(e.cl, e.cc)][0];
+  p[i] = VIDE;
+  for (int32_t k = 1; k <= nbpoints(prises); ++k) p[indexcase(ligneliste(prises, k), colonneliste(prises, k))] = e.attaquant;
+  reprendjournal(marque);
+  return n;
 }
 
 // Flood of the target: liberties into the list, adjacent enemy stones of
@@ -168,7 +189,8 @@ void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoin
   marquepionschaine(p, cible, 0, e.cl, e.cc);
   TMarques libcible = marquesvides;
   {
-    TListePoints lc{};
+    TListePoints lc;
+    lc[0] = 0;
     TMarques vu = marquesvides;
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
     for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
@@ -189,7 +211,7 @@ bool triecoupsdefense(const TEtatPrise& e, TListePoints& l, int32_t l0, const TM
   int32_t n = nbpoints(l);
   const bool passe = n > 0 && ligneliste(l, n) == 0;
   if (passe) --n;
-  int32_t valeurs[CAPACITEPRISE + 2] = {};
+  int32_t valeurs[CAPACITEPRISE + 2];
   bool aucun = true;
   for (int32_t k = 1; k <= n; ++k) {
     const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
@@ -218,13 +240,11 @@ bool triecoupsdefense(const TEtatPrise& e, TListePoints& l, int32_t l0, const TM
     if (v > 0) aucun = false;
     valeurs[k] = v;
   }
-  TListePoints tri = l;
-  tri[0] = n;
-  triecoups(tri, valeurs);
-  for (int32_t k = 1; k <= n; ++k) {
-    l[2 * k] = tri[2 * k];
-    l[2 * k + 1] = tri[2 * k + 1];
-  }
+  // Sorted in place over the first n points; a pass listed last stays there.
+  const int32_t compte = l[0];
+  l[0] = n;
+  triecoups(l, valeurs);
+  l[0] = compte;
   return aucun;
 }
 
@@ -232,9 +252,10 @@ bool triecoupsdefense(const TEtatPrise& e, TListePoints& l, int32_t l0, const TM
 void triecoupsattaque(const TEtatPrise& e, TListePoints& l, const TMarques& marques) {
   const TPlateau& p = *e.p;
   const int32_t n = nbpoints(l);
-  int32_t valeurs[CAPACITEPRISE + 2] = {};
+  int32_t valeurs[CAPACITEPRISE + 2];
   for (int32_t k = 1; k <= n; ++k) {
     const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
+    valeurs[k] = 0;
     if (r == 0) continue;
     int32_t compte = 0, somme = 0, vides = 0;
     bool touche = false;
@@ -263,14 +284,16 @@ void triecoupsattaque(const TEtatPrise& e, TListePoints& l, const TMarques& marq
 // Shortage of liberties: status 3 when the target cannot gain enough.
 int32_t lecturemanque(TEtatPrise& e) {
   TPlateau& p = *e.p;
-  TListePoints lc{};
+  TListePoints lc;
+  lc[0] = 0;
   {
     TMarques vu = marquesvides;
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   }
   TMarques cible = marquesvides;
   marquepionschaine(p, cible, 0, e.cl, e.cc);
-  TListePoints second{};
+  TListePoints second;
+  second[0] = 0;
   // Gate.
   for (int32_t k = 1; k <= nbpoints(lc); ++k) {
     const int32_t r = ligneliste(lc, k), c = colonneliste(lc, k);
@@ -297,7 +320,8 @@ int32_t lecturemanque(TEtatPrise& e) {
   const TPlateau plateau = p;
   const TInfoChaine chaines = infochaine;
   int32_t statut = STATUTPRISE;
-  TListePoints prises{};
+  TListePoints prises;
+  prises[0] = 0;
   for (int32_t k = 1; k <= nbpoints(lc) && statut; ++k) {
     jouecoup(prises, CAPACITELISTE, p, ligneliste(lc, k), colonneliste(lc, k), e.proprio, e.attaquant);
     if (nbpoints(prises) > 0) statut = STATUTRIEN;
@@ -330,11 +354,13 @@ int32_t lecturemanque(TEtatPrise& e) {
 // liberties cannot be filled.
 int32_t comblelibertes(TEtatPrise& e, const TMarques& marques) {
   TPlateau& p = *e.p;
-  TListePoints lc{};
+  TListePoints lc;
+  lc[0] = 0;
   TMarques vu = marquesvides;
   libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   int32_t deux = 0;
-  TListePoints prises{};
+  TListePoints prises;
+  prises[0] = 0;
   for (int32_t k = 1; k <= nbpoints(lc) && libs(e.cl, e.cc) > 4; ++k) {
     const int32_t r = ligneliste(lc, k), c = colonneliste(lc, k);
     const int32_t v = libertecomblable(p, e.proprio, e.attaquant, marques, 4, r, c);
@@ -541,10 +567,9 @@ bool rampebord(const TPlateau& p, TPoint a, TPoint m, uint8_t s, uint8_t o) {
   return false;
 }
 
-bool voisinpeudelibertes(const TInfoChaine& t, const TPlateau& p, int32_t r, int32_t c) {
-  return pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-    const int32_t j = indexcase(r2, c2);
-    return p[j] != VIDE && t[j][0] >= 1 && t[j][0] <= 2;
+bool voisinpeudelibertes(const uint16_t (&avant)[5], const TPlateau& p, int32_t r, int32_t c) {
+  return pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t d) {
+    return p[indexcase(r2, c2)] != VIDE && avant[d] >= 1 && avant[d] <= 2;
   });
 }
 
@@ -564,7 +589,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   const int32_t b = borneproprio(e, pli);
   // Step 2. Lists and scratch map.
   l[0] = 0;
-  e.carte = marquesvides;
+  e.carte.fill(0);
   e.faibles[0] = 0;
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
 
@@ -740,7 +765,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   const int32_t b = borneattaquant(e, pli);
   l[0] = 0;
   e.faibles[0] = 0;
-  e.carte = marquesvides;
+  e.carte.fill(0);
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
   const int32_t nl = libs(e.cl, e.cc);
 
@@ -819,7 +844,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   }
   // Step 3.5.
   if (nl == 2 && !annule) {
-    TListePoints lc{};
+    TListePoints lc;
+    lc[0] = 0;
     TMarques vu = marquesvides;
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
     if (nbpoints(lc) == 2) {
@@ -843,7 +869,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   }
   // Step 3.7. Points around the last liberties.
   if (nl <= 2 && (pli <= 8 || niveau > 8 || passe) && ((nl == 1 && pointreel(ko)) || (nl == 2 && !pointreel(ko)))) {
-    TListePoints lc{};
+    TListePoints lc;
+    lc[0] = 0;
     TMarques vu = marquesvides;
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
     if (nbpoints(lc) >= 1) {

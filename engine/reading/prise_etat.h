@@ -80,8 +80,10 @@ int32_t libertecomblable(const TPlateau& p, uint8_t c1, uint8_t c2, const TMarqu
 // Edge crawl: true when the crawl from m away from a meets an S stone first.
 bool rampebord(const TPlateau& p, TPoint a, TPoint m, uint8_t s, uint8_t o);
 
-// A neighbour of the point belongs to a chain with 1 or 2 liberties in `t`.
-bool voisinpeudelibertes(const TInfoChaine& t, const TPlateau& p, int32_t r, int32_t c);
+// A neighbour of the point, on the board after a move there, belongs to a
+// chain that had 1 or 2 liberties before it (`avant`, by the arrival
+// direction of pasvoisins).
+bool voisinpeudelibertes(const uint16_t (&avant)[5], const TPlateau& p, int32_t r, int32_t c);
 
 // Position of (r, c) in entries 1..count of the list; 0 when absent.
 int32_t positionliste(const TListePoints& l, int32_t r, int32_t c);

@@ -329,3 +329,60 @@ TEST(JoueCoup, SeededStressAgainstRebuildAndReplay) {
 }
 
 }  // namespace
+
+namespace {
+
+// Moves played through the journal, nested, come back one by one, latest
+// first, to the exact table each started from (heads and empty entries
+// included), captures and merges among them.
+TEST(JournalChaines, NestedMovesComeBackExactly) {
+  std::mt19937 g(29);
+  for (int partie = 0; partie < 20; ++partie) {
+    taille(9);
+    TPlateau p = plateauvide();
+    infochaine = infochainevide;
+    TListePoints prises{};
+    uint8_t coul = NOIR;
+    for (int k = 0; k < 30; ++k) {
+      jouecoup(prises, CAPACITELISTE, p, 1 + static_cast<int32_t>(g() % 9), 1 + static_cast<int32_t>(g() % 9), coul,
+               static_cast<uint8_t>(1 - coul));
+      coul = static_cast<uint8_t>(1 - coul);
+    }
+    struct Pas {
+      int32_t marque;
+      int32_t r, c;
+      uint8_t ennemi;
+      TPlateau plateau;
+      TInfoChaine chaines;
+      TListePoints prises;
+    };
+    std::vector<Pas> pile;
+    for (int k = 0; k < 12; ++k) {
+      Pas pas{marquejournal(), 1 + static_cast<int32_t>(g() % 9), 1 + static_cast<int32_t>(g() % 9),
+              static_cast<uint8_t>(1 - coul), p, infochaine, {}};
+      if (p[indexcase(pas.r, pas.c)] != VIDE) continue;
+      ASSERT_TRUE(jouecoupjournal(pas.prises, p, pas.r, pas.c, coul, pas.ennemi));
+      if (p[indexcase(pas.r, pas.c)] != coul) {
+        // Refused: nothing changed, nothing to take back.
+        ASSERT_EQ(marquejournal(), pas.marque);
+        ASSERT_EQ(infochaine, pas.chaines);
+        continue;
+      }
+      ASSERT_TRUE(infochainecoherente(p));
+      pile.push_back(pas);
+      coul = static_cast<uint8_t>(1 - coul);
+    }
+    while (!pile.empty()) {
+      const Pas& pas = pile.back();
+      p[indexcase(pas.r, pas.c)] = VIDE;
+      for (int32_t k = 1; k <= pas.prises[0]; ++k) p[indexcase(pas.prises[2 * k], pas.prises[2 * k + 1])] = pas.ennemi;
+      reprendjournal(pas.marque);
+      ASSERT_EQ(p, pas.plateau) << partie;
+      ASSERT_EQ(infochaine, pas.chaines) << partie;
+      ASSERT_EQ(marquejournal(), pas.marque);
+      pile.pop_back();
+    }
+  }
+}
+
+}  // namespace

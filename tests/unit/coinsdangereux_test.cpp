@@ -7,6 +7,7 @@
 
 #include "engine/board/jeu.h"
 #include "engine/opening/coinsdangereux.h"
+#include "engine/proposals/cadre.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -35,8 +36,9 @@ class CoinsDangereux : public ::testing::Test {
           e.carte2essai = marquesvides;
           e.liensessai = zerobonus;
           e.marquesessai = marquesvides;
-          e.compteur0essai = 0;
-          e.peutlierfortessai = e.lieaunfaibleessai = 0;
+          e.gainmoyoordi = 0;  // compteur0essai
+          peutlierfortessai(e) = 0;
+          metlieaunfaibleessai(e, 0);
         }
   }
   // A corner the engine does not own: a trial that claims the corner, an
@@ -45,7 +47,7 @@ class CoinsDangereux : public ::testing::Test {
     casescandidates[indexcase(coup.ligne, coup.colonne)] = 1;
     essaiordi(coup.ligne, coup.colonne).carte1essai[indexcase(sommet.ligne, sommet.colonne)] = NOIR;
     casescandidatesjoueur[indexcase(entree.ligne, entree.colonne)] = 1;
-    essaijoueur(entree.ligne, entree.colonne).compteur0essai = 1;
+    essaijoueur(entree.ligne, entree.colonne).gainmoyoordi = 1;  // compteur0essai
     suggestionsjoseki[indexcase(coup.ligne, coup.colonne)] = static_cast<uint8_t>(1 | bit);
     valeurscoins[indexcase(coup.ligne, coup.colonne)] = 40;
   }
@@ -54,7 +56,7 @@ class CoinsDangereux : public ::testing::Test {
     territoire[indexcase(sommet.ligne, sommet.colonne)] = NOIR;
     casescandidates[indexcase(coup.ligne, coup.colonne)] = 1;
     casescandidatesjoueur[indexcase(entree.ligne, entree.colonne)] = 1;
-    essaijoueur(entree.ligne, entree.colonne).compteur0essai = 1;
+    essaijoueur(entree.ligne, entree.colonne).gainmoyoordi = 1;  // compteur0essai
     suggestionsjoseki[indexcase(coup.ligne, coup.colonne)] = static_cast<uint8_t>(1 | bit);
     valeurscoins[indexcase(coup.ligne, coup.colonne)] = 40;
   }
@@ -95,10 +97,10 @@ TEST_F(CoinsDangereux, AnEntryThatCapturesOnTheTrialBoardRefutesTheMove) {
   // The engine's 3-3 claims the corner; white's only entry is at 1-2.
   casescandidates[indexcase(3, 3)] = 1;
   casescandidatesjoueur[indexcase(1, 2)] = 1;
-  essaijoueur(1, 2).compteur0essai = 1;
+  essaijoueur(1, 2).gainmoyoordi = 1;  // compteur0essai
   TEssaiCoup& e = essaiordi(3, 3);
   e.carte1essai[indexcase(1, 1)] = NOIR;
-  e.peutlierfortessai = 1;
+  peutlierfortessai(e) = 1;
   for (bool prise : {false, true}) {
     // With a black stone at 1-1 beside white's 2-1 on the trial board, the
     // entry captures it.

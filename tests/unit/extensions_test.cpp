@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/opening/extensions.h"
+#include "engine/proposals/cadre.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -46,8 +47,10 @@ class Extensions : public ::testing::Test {
         e.plateauessai2 = marquesvides;
         e.carte2essai = marquesvides;
         e.infochaineessai = infochaine;
-        e.compteur0essai = e.compteur1essai = e.compteur2essai = e.compteur3essai = 0;
-        e.lieaunfortessai = e.lieaunfaibleessai = e.marqueliaisonessai = 0;
+        e.gainmoyoordi = e.gainmoyojoueur = e.compteur1essai = e.compteur2essai = 0;  // compteur0essai, compteur3essai
+        lieaunfortessai(e) = 0;
+        metlieaunfaibleessai(e, 0);
+        e.lievivanteessai = 0;  // marqueliaisonessai
       }
   }
   void TearDown() override {

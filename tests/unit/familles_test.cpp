@@ -4,9 +4,13 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "engine/board/etat.h"
+#include "engine/board/jeu.h"
 #include "engine/choice/familles.h"
+#include "engine/proposals/cadre.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_analyse.h"
 
@@ -123,6 +127,85 @@ TEST(Familles, RootListOfAnOpenPosition) {
   for (int32_t k = 1; k <= nbpoints(r->candidats); ++k)
     positif |= r->f->somme[indexcase(ligneliste(r->candidats, k), colonneliste(r->candidats, k))] > 0;
   EXPECT_TRUE(positif);
+}
+
+// The frame runs its 29 steps in their order when the root searches.
+TEST(Familles, FrameRunsTheStepsInOrder) {
+  const auto r = racine(kMilieu, false, TPoint{6, 5});
+  ASSERT_EQ(r->suite, RACINECHERCHE);
+  ASSERT_EQ(r->f->nbetapes, 29);
+  for (int32_t k = 0; k < 29; ++k) EXPECT_EQ(r->f->etapes[k], k + 1);
+}
+
+// A fake frame: each step notes its number; a family step plays a stone and
+// marks dead stones, which the guard takes back; step 19 may answer a book
+// move, which ends the frame before steps 20 to 29.
+std::vector<int32_t> journal;
+bool livre = false;
+TSuiteRacine noteetape(TContexteCadre& x, int32_t k) {
+  journal.push_back(k);
+  return k == 19 && livre ? (x.choisi = TPoint{3, 3}, RACINEOUVERTURE) : RACINECHERCHE;
+}
+template <int K>
+TSuiteRacine etapefausse(TContexteCadre& x) {
+  return noteetape(x, K);
+}
+template <int K>
+TSuiteRacine famillefausse(TContexteCadre& x) {
+  TListePoints prises{};
+  jouecoup(prises, 300, x.b, 5, 5, NOIR, BLANC);
+  pionsmorts[indexcase(1, 1)] = 1;
+  return noteetape(x, K);
+}
+template <int... K>
+std::vector<TEtapeCadre> cadrefaux(std::integer_sequence<int, K...>) {
+  return {TEtapeCadre{K + 1, (K + 1) % 2 == 0, (K + 1) % 2 == 0 ? famillefausse<K + 1> : etapefausse<K + 1>}...};
+}
+
+TEST(Familles, BookMoveAtStepNineteenEndsTheFrame) {
+  const TPlateau depart = fixture::posemoteur(".........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
+  const auto etapes = cadrefaux(std::make_integer_sequence<int, 29>{});
+  for (const bool avec : {false, true}) {
+    SCOPED_TRACE(avec ? "book move" : "no book move");
+    livre = avec;
+    journal.clear();
+    Racine r;
+    TPlateau b = depart;
+    TPoint dernier{}, ko{};
+    TContexteCadre x{*r.f, b, NOIR, BLANC, dernier, dernier, ko, r.mortsracine, r.candidats, r.candidatsracine,
+                     r.choisi};
+    fixture::verifieinchange(b, [&] {
+      r.suite = deroulecadre(etapes.data(), static_cast<int32_t>(etapes.size()), x);
+    });
+    EXPECT_EQ(b[indexcase(5, 5)], VIDE);
+    const int32_t dernieretape = avec ? 19 : 29;
+    ASSERT_EQ(static_cast<int32_t>(journal.size()), dernieretape);
+    for (int32_t k = 0; k < dernieretape; ++k) EXPECT_EQ(journal[k], k + 1);
+    EXPECT_EQ(r.f->nbetapes, dernieretape);
+    EXPECT_EQ(r.suite, avec ? RACINEOUVERTURE : RACINECHERCHE);
+    if (avec) {
+      EXPECT_EQ(r.choisi.ligne, 3);
+    }
+  }
+  livre = false;
+}
+
+// The value rule and the bounded lists every family writes through.
+TEST(Familles, ValueRuleKeepsTheLargerValueAndListsStayBounded) {
+  TCarte carte{};
+  ecritvaleur(carte, 7, 40);
+  ecritvaleur(carte, 7, 20);
+  EXPECT_EQ(carte[7], 40);
+  ecritvaleur(carte, 7, 60);
+  EXPECT_EQ(carte[7], 60);
+  TListePoints l{};
+  proposecase(l, CAPACITEFAMILLE, 2, 3);
+  proposecase(l, CAPACITEFAMILLE, 2, 3);
+  EXPECT_EQ(nbpoints(l), 1);
+  // 361 points offered to the family list: it keeps 300.
+  for (int32_t r = 1; r <= 19; ++r)
+    for (int32_t c = 1; c <= 19; ++c) proposecase(l, CAPACITEFAMILLE, r, c);
+  EXPECT_EQ(nbpoints(l), CAPACITEFAMILLE);
 }
 
 // The opponent passed and nothing is left: the root ends in a pass.

@@ -502,3 +502,100 @@ TEST(PriseStress, RandomPositionsRestoreState) {
 }
 
 }  // namespace
+
+namespace {
+
+// A repeated reading is answered from the memo: same answer, same node
+// counts, the same budget flag and deepest ply; a changed setting that the
+// reading reads (the widening switch, the level) reads again.
+TEST(PriseMemo, RepeatedReadingAnswersAndCountsAsTheFirst) {
+  TPlateau p = pose(kCombat);
+  niveau = 10;
+  videmoprise();
+  const auto lit = [&](int32_t& noeuds, int32_t& lecture, int32_t& plimax) {
+    const int32_t n0 = compteurnoeuds, l0 = compteurnoeudslecture;
+    depassementprise = 0;
+    profmaxrecu = 0;
+    const bool r = testprise(p, 3, 3, 14, 5, p[indexcase(3, 3)], TPoint{});
+    noeuds = compteurnoeuds - n0;
+    lecture = compteurnoeudslecture - l0;
+    plimax = profmaxrecu;
+    return r;
+  };
+  int32_t n1, l1, m1, n2, l2, m2;
+  const bool r1 = lit(n1, l1, m1);
+  const TPlateau avant = p;
+  const TInfoChaine chaines = infochaine;
+  const bool r2 = lit(n2, l2, m2);
+  EXPECT_EQ(r1, r2);
+  EXPECT_EQ(n1, n2);
+  EXPECT_EQ(l1, l2);
+  EXPECT_EQ(m1, m2);
+  EXPECT_EQ(depassementprise, 1);
+  EXPECT_EQ(p, avant);
+  EXPECT_EQ(infochaine, chaines);
+  // Forgotten, it is read again to the same end.
+  videmoprise();
+  EXPECT_EQ(lit(n2, l2, m2), r1);
+  EXPECT_EQ(n2, n1);
+  // The widening switch off is another reading (no budget overrun here).
+  lecturelongue = 0;
+  int32_t n3, l3, m3;
+  lit(n3, l3, m3);
+  videmoprise();
+  int32_t n4, l4, m4;
+  lit(n4, l4, m4);
+  EXPECT_EQ(n3, n4);
+  EXPECT_EQ(m3, m4);
+  lecturelongue = 1;
+}
+
+// Seeded positions read at every level, then read again after the memo is
+// forgotten: every answer and node count agrees.
+TEST(PriseMemo, AnswersAgreeWithFreshReadings) {
+  ASSERT_TRUE(chargecles());
+  std::mt19937 g(7);
+  for (int essai = 0; essai < 12; ++essai) {
+    configmoteur.taille = 9;
+    construittables(9);
+    niveau = 1 + static_cast<int32_t>(g() % 10);
+    lecturelongue = niveau >= 5;
+    cacheactif = 0;
+    TPlateau p = plateauvide();
+    infochaine = infochainevide;
+    TListePoints prises{};
+    uint8_t coul = NOIR;
+    for (int k = 0; k < 35; ++k) {
+      jouecoup(prises, CAPACITELISTE, p, 1 + static_cast<int32_t>(g() % 9), 1 + static_cast<int32_t>(g() % 9), coul,
+               static_cast<uint8_t>(1 - coul));
+      coul = static_cast<uint8_t>(1 - coul);
+    }
+    struct Lecture {
+      int32_t r, c, d, l;
+      uint8_t couleur;
+      bool resultat;
+      int32_t noeuds;
+    };
+    std::vector<Lecture> lectures;
+    for (int32_t r = 1; r <= 9; ++r)
+      for (int32_t c = 1; c <= 9; ++c) {
+        if (p[indexcase(r, c)] == VIDE || infochaine[indexcase(r, c)][0] > 3) continue;
+        Lecture x{r, c, 1 + static_cast<int32_t>(g() % 14), 2 + static_cast<int32_t>(g() % 4),
+                  static_cast<uint8_t>(g() % 2), false, 0};
+        const int32_t n0 = compteurnoeuds;
+        x.resultat = testprise(p, r, c, x.d, x.l, x.couleur, TPoint{});
+        x.noeuds = compteurnoeuds - n0;
+        lectures.push_back(x);
+      }
+    for (int passe = 0; passe < 2; ++passe) {
+      if (passe == 1) videmoprise();
+      for (const Lecture& x : lectures) {
+        const int32_t n0 = compteurnoeuds;
+        ASSERT_EQ(testprise(p, x.r, x.c, x.d, x.l, x.couleur, TPoint{}), x.resultat) << essai;
+        ASSERT_EQ(compteurnoeuds - n0, x.noeuds) << essai;
+      }
+    }
+  }
+}
+
+}  // namespace

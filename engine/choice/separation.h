@@ -5,8 +5,11 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// From each side's separation-risk map (the atari terms of the analyses)
-// into both "separation" maps; points into the candidate list.
+// Clears both sides' risk and "separation" values where a trial stone dies,
+// damps the risk values when survival or reinforcement moves matter (or the
+// opponent's strong invasions do), spreads each engine value onto the
+// neighbours from which the engine holds the link, and appends every point
+// whose two values add up above 0. Board and infochaine come back.
 void genereliecarrisqueseparation(TCarte& risqueE, TCarte& risqueO, TCarte& separationE, TCarte& separationO,
                                   TCarte& invasionforteO, const TCartesParPoint& mortsessaiE,
                                   const TCartesParPoint& mortsessaiO, uint8_t E, uint8_t O, TPlateau& p,
