@@ -124,6 +124,92 @@ inline std::vector<std::string> mots(const std::string& ligne) {
 
 }  // namespace detail
 
+// One token of an expanded sequence: a move, a pass (`-`) or a black setup
+// stone (`+point`), with the point in 19x19 frame coordinates.
+struct Jeton {
+  enum Sorte { COUP, PASSE, POSE } sorte;
+  int l = 0, c = 0;
+  std::string texte;  // as written, for messages
+};
+struct Sequence {
+  int ligne = 0;  // line of the source
+  std::vector<Jeton> jetons;
+};
+
+// Expands the names of one source into its sequences; the error text (with
+// the line) when a token or a name is bad.
+inline std::string developpe(const Source& src, bool joseki, std::vector<Sequence>& sorties) {
+  std::map<std::string, std::vector<std::string>> definitions;
+  std::istringstream in(src.texte);
+  int numero = 0;
+  for (std::string ligne; std::getline(in, ligne);) {
+    ++numero;
+    auto echec = [&](const std::string& quoi) { return src.nom + ":" + std::to_string(numero) + ": " + quoi; };
+    std::vector<std::string> brut = detail::mots(ligne);
+    if (brut.empty()) continue;
+    const bool definition = brut.size() >= 2 && brut[0][0] == '$' && brut[1] == "=";
+    std::vector<std::string> toks;
+    for (std::size_t i = definition ? 2 : 0; i < brut.size(); ++i) {
+      if (brut[i][0] == '$') {
+        auto it = definitions.find(brut[i]);
+        if (it == definitions.end()) return echec("unknown name " + brut[i]);
+        toks.insert(toks.end(), it->second.begin(), it->second.end());
+      } else {
+        toks.push_back(brut[i]);
+      }
+    }
+    if (definition) {
+      definitions[brut[0]] = toks;
+      continue;
+    }
+    Sequence seq{numero, {}};
+    for (const std::string& tok : toks) {
+      Jeton j{Jeton::COUP, 0, 0, tok};
+      if (tok == "-") {
+        j.sorte = Jeton::PASSE;
+      } else {
+        const bool pose = tok[0] == '+';
+        if (pose) j.sorte = Jeton::POSE;
+        if (!detail::litpoint(pose ? tok.substr(1) : tok, joseki, j.l, j.c)) return echec("bad token " + tok);
+      }
+      seq.jetons.push_back(j);
+    }
+    sorties.push_back(std::move(seq));
+  }
+  return "";
+}
+
+// Replays one sequence from an empty 19x19 board; `visite`(position before,
+// move, colour) is called before every move is played. The error text when
+// a stone cannot be placed.
+template <class Visite>
+std::string rejoue(const Source& src, const Sequence& seq, TPlateau& p, Visite&& visite) {
+  auto echec = [&](const std::string& quoi) { return src.nom + ":" + std::to_string(seq.ligne) + ": " + quoi; };
+  p = plateauvide();
+  uint8_t couleur = NOIR;
+  bool coupjoue = false;
+  for (const Jeton& j : seq.jetons) {
+    if (j.sorte == Jeton::PASSE) {
+      couleur = static_cast<uint8_t>(1 - couleur);
+      coupjoue = true;
+      continue;
+    }
+    if (j.sorte == Jeton::POSE) {
+      if (coupjoue) return echec("setup stone after a move: " + j.texte);
+      if (p[indexcase(j.l, j.c)] != VIDE) return echec("point taken: " + j.texte);
+      p[indexcase(j.l, j.c)] = NOIR;
+      couleur = BLANC;
+      continue;
+    }
+    const TPlateau avant = p;
+    if (!detail::joue(p, j.l, j.c, couleur)) return echec("illegal move " + j.texte);
+    visite(avant, j, couleur);
+    couleur = static_cast<uint8_t>(1 - couleur);
+    coupjoue = true;
+  }
+  return "";
+}
+
 // Replays every sequence of `sources` and builds the item: the joseki
 // library when `joseki`, else the 19x19 fuseki library.
 inline Resultat genere(const std::vector<Source>& sources, bool joseki) {
@@ -142,77 +228,29 @@ inline Resultat genere(const std::vector<Source>& sources, bool joseki) {
     }
     return k;
   };
+  auto echec = [&](const std::string& erreur) {
+    res.erreur = erreur;
+    res.item.clear();
+    return res;
+  };
   for (const Source& src : sources) {
-    std::map<std::string, std::vector<std::string>> definitions;
-    std::istringstream in(src.texte);
-    int numero = 0;
-    for (std::string ligne; std::getline(in, ligne);) {
-      ++numero;
-      auto echec = [&](const std::string& quoi) {
-        res.erreur = src.nom + ":" + std::to_string(numero) + ": " + quoi;
-        res.item.clear();
-        return res;
-      };
-      std::vector<std::string> brut = detail::mots(ligne);
-      if (brut.empty()) continue;
-      // A definition.
-      if (brut.size() >= 2 && brut[0][0] == '$' && brut[1] == "=") {
-        std::vector<std::string> corps;
-        for (std::size_t i = 2; i < brut.size(); ++i) {
-          if (brut[i][0] == '$') {
-            auto it = definitions.find(brut[i]);
-            if (it == definitions.end()) return echec("unknown name " + brut[i]);
-            corps.insert(corps.end(), it->second.begin(), it->second.end());
-          } else {
-            corps.push_back(brut[i]);
-          }
-        }
-        definitions[brut[0]] = corps;
-        continue;
-      }
-      // A sequence.
-      std::vector<std::string> toks;
-      for (const std::string& m : brut) {
-        if (m[0] == '$') {
-          auto it = definitions.find(m);
-          if (it == definitions.end()) return echec("unknown name " + m);
-          toks.insert(toks.end(), it->second.begin(), it->second.end());
-        } else {
-          toks.push_back(m);
-        }
-      }
-      TPlateau p = plateauvide();
-      uint8_t couleur = NOIR;
-      bool coupjoue = false;
-      for (const std::string& tok : toks) {
-        int l = 0, c = 0;
-        if (tok == "-") {
-          couleur = static_cast<uint8_t>(1 - couleur);
-          coupjoue = true;
-          continue;
-        }
-        const bool pose = tok[0] == '+';
-        if (!detail::litpoint(pose ? tok.substr(1) : tok, joseki, l, c)) return echec("bad token " + tok);
-        if (pose) {
-          if (coupjoue) return echec("setup stone after a move: " + tok);
-          if (p[indexcase(l, c)] != VIDE) return echec("point taken: " + tok);
-          p[indexcase(l, c)] = NOIR;
-          couleur = BLANC;
-          continue;
-        }
+    std::vector<Sequence> sequences;
+    std::string erreur = developpe(src, joseki, sequences);
+    if (!erreur.empty()) return echec(erreur);
+    for (const Sequence& seq : sequences) {
+      TPlateau p{};
+      erreur = rejoue(src, seq, p, [&](const TPlateau& avant, const Jeton& j, uint8_t couleur) {
         int t = 0;
-        const std::string k = cle(p, t);
-        int tl = l, tc = c;
+        const std::string k = cle(avant, t);
+        int tl = j.l, tc = j.c;
         (joseki ? static_cast<TFuseki&>(josekis) : fuseki).TransformeCase(t, tl, tc);
-        if (!detail::joue(p, l, c, couleur)) return echec("illegal move " + tok);
         uint8_t o1 = 0, o2 = 0;
         TFuseki::CodeCase(tl, tc, couleur, o1, o2);
         auto& valeur = table[k];
         if (std::find(valeur.begin(), valeur.end(), std::make_pair(o1, o2)) == valeur.end())
           valeur.emplace_back(o1, o2);
-        couleur = static_cast<uint8_t>(1 - couleur);
-        coupjoue = true;
-      }
+      });
+      if (!erreur.empty()) return echec(erreur);
       if (joseki) {
         int t = 0;
         table[cle(p, t)];  // the end position: a line, empty unless continued

@@ -266,10 +266,12 @@ TSuiteRacine etape18(TContexteCadre& x) {
 TSuiteRacine etape19(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   TPoint ouverture{};
-  coupdebutpartie(f.mauvaiscoups, x.b, x.dernier, ouverture, f.bonusdebutfin, valeurscoins, x.candidats,
-                  CAPACITELISTECANDIDATS, f.livre);
+  coupdebutpartie(f.livre, x.b, x.dernier, ouverture, f.bonusdebutfin, valeurscoins, x.candidats,
+                  CAPACITELISTECANDIDATS,
+                  TCartesOuverture{f.flou, f.fortificationordi, f.survieordi, f.fortificationjoueur, f.surviejoueur,
+                                   f.invasionfortejoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur});
   if (ouverture.ligne == 0 && configmoteur.taille == 19 && numerocoup <= 20)
-    consultebase1919(ouverture, f.mauvaiscoups, x.b, f.bonusdebutfin, CAPACITELISTECANDIDATS, x.candidats);
+    consultebase1919(ouverture, f.livre, x.b, f.bonusdebutfin, CAPACITELISTECANDIDATS, x.candidats);
   if (ouverture.ligne == 0) return RACINECHERCHE;
   x.choisi = ouverture;
   return RACINEOUVERTURE;

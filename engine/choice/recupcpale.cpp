@@ -298,7 +298,8 @@ bool Noeud::candidatsracine() {
   // A.1 Ranking, the 9x9 line search, the opening filter, the level's width.
   classecandidats(r_.familles.somme, r_.familles.marquescandidats, 1, dernier_, d_, m_, o_, l, r_.familles.importants,
                   r_.plateau);
-  if (taillemoteur() == 9 && niveau >= 5 && !coupbasetrouve) solutiongagnante99(r_.plateau, l);
+  if (taillemoteur() == 9 && niveau >= 5 && !coupbasetrouve)
+    solutiongagnante99(r_.familles.livre, r_.plateau, l, CAPACITECANDIDATS);
   // The moves the filter keeps whatever the regions: the important points.
   reperezonesouverture(r_.plateau, l, r_.familles.somme, r_.familles.sommejoueur, r_.regions);
   filtreouverture(r_.familles.importants, l, r_.regions);
@@ -447,7 +448,7 @@ bool Noeud::essaie(int32_t& k) {
       const int32_t i = ix(q);
       const int32_t valeurs[8] = {f.survieordi[i],      f.surviejoueur[i], f.fortificationordi[i], f.invasionforteordi[i],
                                   f.faitmortordi[i],    f.separationordi[i], f.flou[i],            f.somme[i]};
-      if (testepenalite(q.ligne, q.colonne, valeurs, s)) return true;
+      if (!testepenalite(q.ligne, q.colonne, valeurs, s)) return true;
     }
     if (casesinterdites[ix(q)] & 1) {
       ecritdebug("ATTENTION ko ou super ko a eliminer ds recu principale!!!");

@@ -5,9 +5,21 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// When some first move wins by force within the look-ahead, lists those
-// moves alone in `candidats`.
-void solutiongagnante99(TPlateau& p, TListePoints& candidats);
-// The penalty rule on a root candidate at (ligne, colonne) from eight of
-// its family values: true rejects it; the penalty goes to `score`.
+// When some first move reaches the target within five plies, appends the
+// winning first moves to `candidats` and sets every other 9x9 point in
+// `exclus`. Nothing below level 5, off 9x9 or after a book move.
+void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, int32_t cap);
+// The penalty rule on a root candidate from eight of its family values:
+// false when a penalty applies (it goes to `score`) and the point is not to
+// be searched; true otherwise. The point itself is not read.
 bool testepenalite(int32_t ligne, int32_t colonne, const int32_t (&valeurs)[8], int32_t& score);
+
+// ---- Steps of the search, open to tests ------------------------------------------
+// The 9x9 influence map: stones of small or short chains 1, others 50
+// (signed by colour), spread `etapes` times to the neighbours.
+void influence99(const TPlateau& p, TCarte& carte, int32_t etapes);
+// The engine's count over the 81 points from `marge`: +1 where the influence
+// favours the engine, -1 elsewhere.
+int32_t compteinfluence99(const TCarte& carte, int32_t marge);
+// The komi margin of the engine's colour: Trunc(komi) as white, -Trunc - 1 as black.
+int32_t margekomi99();

@@ -1,0 +1,81 @@
+// Influence loss in a quiet opening: the deficit, the eroded levels, and the
+// points proposed against the opponent's framework.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/opening/deuxdegres.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+class PerteInfluence : public ::testing::Test {
+ protected:
+  TPlateau p{};
+  TCartesParPoint morts{};
+  void SetUp() override {
+    std::string d;
+    for (int l = 0; l < 19; ++l) d += std::string(19, '.') + "\n";
+    p = fixture::posemoteur(d);
+    couleurordi = NOIR;
+    couleurjoueur = BLANC;
+    compteurinfluence = 0;
+    phasedebut = 1;
+    coupdecide = 0;
+    maxfortification = 0;
+    maxsurvie = 0;
+    compteurinvasions = compteurinvasions2 = 0;
+    territoireaprendre[1] = 0;
+    numerocoup = 10;
+    flagfortif2 = 0;
+    strategie = 2;
+    coupdebutchoisi = 0;
+    procedurefinpartie = 0;
+    flagterritoire = 0;
+    // White's framework on the right half, black's on the left.
+    for (int l = 1; l <= 19; ++l)
+      for (int c = 1; c <= 19; ++c) {
+        influence[indexcase(l, c)] = c <= 10 ? NOIR : BLANC;
+        casescandidates[indexcase(l, c)] = 1;
+      }
+  }
+  void TearDown() override { casescandidates = marquesvides; }
+};
+
+TEST_F(PerteInfluence, ADeficitOfZeroOnlyLabels) {
+  compteurinfluence2 = 0;
+  TCarte scores = zerobonus;
+  TListePoints liste{};
+  testeperteinfluence(scores, p, morts, liste, BLANC, NOIR);
+  EXPECT_EQ(coupdebutchoisi, 0);
+  EXPECT_EQ(scores, zerobonus);
+  EXPECT_EQ(nbpoints(liste), 0);
+}
+
+TEST_F(PerteInfluence, ADeficitProposesPointsInTheOpponentsFramework) {
+  compteurinfluence2 = -3;
+  TCarte scores = zerobonus;
+  TListePoints liste{};
+  testeperteinfluence(scores, p, morts, liste, BLANC, NOIR);
+  EXPECT_EQ(coupdebutchoisi, 3);  // the deficit itself
+  ASSERT_GT(nbpoints(liste), 0);
+  for (int32_t k = 1; k <= nbpoints(liste); ++k) {
+    const int32_t l = ligneliste(liste, k), c = colonneliste(liste, k);
+    EXPECT_EQ(influence[indexcase(l, c)], BLANC);
+    EXPECT_EQ(scores[indexcase(l, c)], 30);
+    EXPECT_TRUE(l >= 3 && l <= 17 && c >= 3 && c <= 17);
+  }
+  // Neutral empty points make up the deficit; and nothing before move 4.
+  compteurinfluence2 = -1;
+  for (auto [neutres, coup] : {std::pair{2, 10}, std::pair{0, 3}}) {
+    coupdebutchoisi = 0;
+    numerocoup = coup;
+    for (int k = 1; k <= 2; ++k) influence[indexcase(1, k)] = k <= neutres ? VIDE : NOIR;
+    scores = zerobonus;
+    testeperteinfluence(scores, p, morts, liste, BLANC, NOIR);
+    EXPECT_EQ(coupdebutchoisi, 0);
+    EXPECT_EQ(scores, zerobonus);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// The 9x9 winning-line search: when it runs, its komi margins, the influence
+// count, the penalty rule, and a whole search leaving the position as it was.
+#include <gtest/gtest.h>
+
+#include "engine/board/jeu.h"
+#include "engine/board/listecoups.h"
+#include "engine/opening/solution99.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+TEST(Solution99, PenaltyRuleRefusesAndLowersTheScore) {
+  struct Cas {
+    int32_t valeurs[8];
+    bool cherche;
+    int32_t score;
+  } const cas[] = {
+      {{0, 0, 30, 31, 0, 0, 0, 0}, false, 100 - 61 * 2 / 10},  // p3 + p4 >= 61 first
+      {{0, 0, 30, 30, 0, 0, 0, 0}, true, 100},
+      {{50, 0, 0, 0, 20, 20, 5, 6}, false, 100 - 101 * 8 / 10},
+      {{50, 0, 0, 0, 20, 20, 5, 5}, true, 100},                // a sum of exactly 100 passes
+      {{-300, 0, 0, 0, 0, 0, 0, 0}, true, 100},
+  };
+  for (const Cas& c : cas) {
+    int32_t score = 100;
+    EXPECT_EQ(testepenalite(3, 3, c.valeurs, score), c.cherche);
+    EXPECT_EQ(score, c.score);
+  }
+}
+
+TEST(Solution99, KomiMarginsOfEachColour) {
+  configmoteur.komi = 5.5;
+  couleurordi = NOIR;
+  EXPECT_EQ(margekomi99(), -6);
+  couleurordi = BLANC;
+  EXPECT_EQ(margekomi99(), 5);
+  // A leaf count: all 81 points for the engine, from the margin.
+  TCarte carte = zerobonus;
+  for (int l = 1; l <= 9; ++l)
+    for (int c = 1; c <= 9; ++c) carte[indexcase(l, c)] = -1;
+  EXPECT_EQ(compteinfluence99(carte, 5), 86);
+  couleurordi = NOIR;
+  EXPECT_EQ(compteinfluence99(carte, -6), -87);  // neutral and white points count against black
+}
+
+TEST(Solution99, InfluenceSpreadsFromStonesByStrength) {
+  const TPlateau p = fixture::posemoteur(
+      "X........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....OO...\n"
+      "....OO...\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  TCarte carte{};
+  influence99(p, carte, 0);
+  EXPECT_EQ(carte[indexcase(1, 1)], 1);    // a single stone
+  EXPECT_EQ(carte[indexcase(5, 5)], -50);  // a four-stone chain with 8 liberties
+  influence99(p, carte, 1);
+  EXPECT_EQ(carte[indexcase(1, 2)], 1);
+  EXPECT_EQ(carte[indexcase(4, 5)], -1);
+  EXPECT_EQ(carte[indexcase(5, 5)], -52);  // two white neighbours add their sign
+}
+
+TEST(Solution99, NoSearchBelowLevelFiveOrAfterABookMove) {
+  const TPlateau depart = fixture::posemoteur(
+      ".........\n.........\n..X......\n.........\n.........\n.........\n......O..\n.........\n.........\n");
+  TPlateau p = depart;
+  TListePoints liste{};
+  ajoutecaseliste(5, 5, liste, 361);
+  for (auto [n, livre] : {std::pair{4, 0}, std::pair{7, 1}}) {
+    niveau = n;
+    coupbasetrouve = static_cast<uint8_t>(livre);
+    TMarques exclus = marquesvides;
+    TListePoints l = liste;
+    solutiongagnante99(exclus, p, l, 361);
+    EXPECT_EQ(exclus, marquesvides);
+    EXPECT_EQ(l, liste);
+  }
+  coupbasetrouve = 0;
+}
+
+TEST(Solution99, AWholeSearchLeavesThePositionAndListsOnlyWinners) {
+  fixture::Partie partie;
+  partie.niveau = 7;
+  partie.trait = NOIR;
+  partie.dernier = TPoint{7, 7};
+  auto& a = fixture::analysemoteur(
+      ".........\n"
+      ".........\n"
+      "..X......\n"
+      ".....X...\n"
+      ".........\n"
+      "...O.....\n"
+      "......O..\n"
+      ".........\n"
+      ".........\n",
+      partie);
+  niveau = 7;
+  coupbasetrouve = 0;
+  TPlateau p = a.plateau;
+  const TMarques morts = pionsmorts, globales = marquesglobales;
+  TMarques exclus = marquesvides;
+  TListePoints l = a.candidats;
+  fixture::verifieinchange(p, [&] { solutiongagnante99(exclus, p, l, 361); });
+  EXPECT_EQ(marquesglobales, globales);
+  EXPECT_EQ(pionsmorts, morts);
+  // Winners stay listed; every other 9x9 point is excluded, or none.
+  int32_t exclues = 0, gagnants = 0;
+  for (int32_t r = 1; r <= 9; ++r)
+    for (int32_t c = 1; c <= 9; ++c) {
+      exclues += exclus[indexcase(r, c)];
+      if (exclus[indexcase(r, c)] == 0) {
+        ++gagnants;
+        bool liste = false;
+        for (int32_t k = 1; k <= nbpoints(l); ++k) liste |= ligneliste(l, k) == r && colonneliste(l, k) == c;
+        EXPECT_TRUE(liste || exclues == 0) << r << " " << c;
+      }
+    }
+  EXPECT_TRUE(exclues == 0 || gagnants > 0);
+}
+
+}  // namespace
