@@ -205,8 +205,8 @@ void coupadeuxdegres(const TMarques& zone, const TCarte& a1, const TCarte& a2, i
 void testeperteinfluence(TCarte& scores, const TPlateau& p, const TCartesParPoint& mortsordi,
                          TListePoints& candidats, uint8_t autre, uint8_t couleur) {
   if (compteurinfluence > 2 || phasedebut == 0 || coupdecide != 0 || maxfortification > 2 ||
-      compteurinvasions2 > territoireaprendre[1] + 2 || numerocoup < 4 || flagfortif2 != 0 || strategie != 2 ||
-      coupdebutchoisi != 0 || compteurinvasions > 3 || maxsurvie > 2 || procedurefinpartie != 0 ||
+      compteurinvasions2 > territoireaprendre[1] + 2 || numerocoup < 4 || flagfortif2 != 0 || moinsde20pcvides != 0 ||
+      strategie != 2 || coupdebutchoisi != 0 || compteurinvasions > 3 || maxsurvie > 2 || procedurefinpartie != 0 ||
       flagterritoire > 2)
     return;
   const int32_t n = configmoteur.taille;

@@ -258,6 +258,7 @@ void coupsgeneres99(int32_t d, const TPlateau& p, TListePoints& coups) {
 bool ordi(uint8_t s) { return s == passe.couleur; }
 
 int32_t cherchegain99(int32_t d, uint8_t s) {
+  if (moderapide) return 0;  // the readings' abort flag
   TPlateau& p = *passe.p;
   TListePoints coups{};
   if (d == 1) {
