@@ -216,7 +216,8 @@ void Ajusteur::invasions() {
 }
 
 // Step 3. Survival and fortification moves that keep the same weak stones.
-// P0 itself is no alternative to P0: the scan of step 3.5 skips it.
+// The scan of 3.5 meets P0 too: with a positive T it keeps its own stones
+// and sets the flag, though it is listed already.
 void Ajusteur::survie() {
   const int32_t i0 = ix(P0);
   if ((SV[i0] <= 0 && FO[i0] <= 0) || survie13(S[i0])) return;
@@ -242,7 +243,7 @@ void Ajusteur::survie() {
     for (int32_t c = 1; c <= n(); ++c) {
       const TPoint p{r, c};
       const int32_t i = ix(p);
-      if (T[i] <= 0 || (listes[i] && releve) || meme(p, P0) || estko(p)) continue;
+      if (T[i] <= 0 || (listes[i] && releve) || estko(p)) continue;
       if (carteL[i] != 1 && !voisincouleurtable(carteL, 1, r, c) && carteY[i] != 1) continue;
       if (!preservefaiblessauves(plateau, P0, p)) continue;
       if (!listes[i]) ajoutepoint(p);

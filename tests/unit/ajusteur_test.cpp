@@ -148,6 +148,24 @@ TEST_F(Ajusteur, AnAlreadySavingMoveSkipsTheSurvivalStep) {
   }
 }
 
+// Step 3.5 scans P0 too: P0 with a root value keeps its own weak stones, so
+// the alternative flag is set; its penalty goes and the best value rises.
+TEST_F(Ajusteur, TheChosenMoveCountsAsItsOwnSurvivalAlternative) {
+  for (const int32_t t : {0, 10}) {
+    TPlateau p = pose(kVide9);
+    racine(0);
+    m->ajoute = 0;
+    m->meilleur = 0;
+    m->SV[i(5, 5)] = 30;
+    m->D1[i(5, 5)] = 15;
+    m->T[i(5, 5)] = t;
+    appel(p, TPoint{5, 5});
+    EXPECT_EQ(m->D1[i(5, 5)], t > 0 ? 0 : 15) << t;
+    EXPECT_EQ(m->meilleur, t > 0 ? 30 : 0) << t;
+    EXPECT_EQ(m->candidats.nombre, 0) << t;
+  }
+}
+
 TEST_F(Ajusteur, AFullRootListTakesNothingMore) {
   TPlateau p = pose(kVide9);
   racine(0);
