@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "engine/board/etat.h"
+#include "engine/board/jeu.h"
 #include "engine/proposals/attaque.h"
 #include "tests/support/fixture.h"
 
@@ -93,6 +94,59 @@ TEST(Attaque, OpenCandidatesStopAtFiftyOne) {
     EXPECT_EQ(nbpoints(y->candidats), 0);
   }
   flagattaque = 0;
+}
+
+// A first-pass point P = (5,5): black's trial there threatens white's (5,6)
+// (survival and reinforcement marks: 2); black's dead pair (3,3)-(3,4) is
+// open to white (marked: 2 more), with 3 empty points of white's real
+// territory around it (k = 2). Without a reading, t = 10 x (2 k + 3) less
+// the invasion value; the point is worth 10 c + t.
+TEST(Attaque, FirstPassValue) {
+  struct Cas {
+    const char* nom;
+    bool morts;
+    int32_t survieB, invasion, attendu;
+  } cas[] = {
+      {"threat alone, opponent weak there", false, 5, 0, 20},
+      {"threat alone, nothing of the opponent there", false, 0, 0, 0},
+      {"dead pair open to the opponent", true, 0, 0, 40 + 70},
+      {"the invasion value takes t", true, 0, 100, 40},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    TPlateau p = ouvert(9);
+    casescandidates.fill(0);
+    territoire.fill(VIDE);
+    videsennemis = territoire;
+    pionsmortsbis.fill(0);
+    const int32_t P = indexcase(5, 5), w = indexcase(5, 6);
+    p[w] = BLANC;
+    casescandidates[P] = 1;
+    TEssaiCoup& e = essaiordi(5, 5);
+    e.carte2essai.fill(0);
+    e.carte3essai.fill(0);
+    e.compteur3essai = 1;
+    e.carte2essai[w] = e.carte3essai[w] = 1;
+    videsennemis[w] = BLANC;
+    if (c.morts) {
+      for (const int32_t j : {indexcase(3, 3), indexcase(3, 4)}) {
+        p[j] = NOIR;
+        pionsmortsbis[j] = 1;
+      }
+      videsennemis[indexcase(2, 3)] = BLANC;
+      for (const int32_t j : {indexcase(2, 3), indexcase(2, 4), indexcase(4, 3)}) territoire[j] = BLANC;
+    }
+    calculelibertes(p);
+    auto x = std::make_unique<Cartes>();
+    x->fortA[P] = 20;
+    x->survieB[P] = c.survieB;
+    x->invA[P] = c.invasion;
+    lance(p, *x);
+    EXPECT_EQ(x->bonus[P], c.attendu);
+    EXPECT_EQ(nbpoints(x->candidats), c.attendu > 0 ? 1 : 0);
+  }
+  flagattaque = 0;
+  pionsmortsbis.fill(0);
 }
 
 // The strength scale: 2 (r + k) + 3 below 8, 2 k + 3 after a reading that
