@@ -90,6 +90,38 @@ TEST(EmpecheCoupure, CutValueAndPreventingPoint) {
   flagcoupure2 = 0;
 }
 
+// The same shape against the edge: white's q = (4,1) on the first line
+// between black (3,2) and (5,1), cut point (4,2): never looked at.
+TEST(EmpecheCoupure, FirstLineStoneIsNoCut) {
+  TPlateau p = fixture::posemoteur(
+      ".......\n"
+      ".......\n"
+      ".X.....\n"
+      "O......\n"
+      "X......\n"
+      ".......\n"
+      ".......\n");
+  niveau = 7;
+  pointko = TPoint{};
+  pionsmortsbis = marquesvides;
+  lesfaibles = marquesvides;
+  casescandidates = marquesvides;
+  for (TInfoZone& z : infozones) z = ZONEVIDE;
+  flagcoupure2 = 0;
+  const int32_t e = indexcase(4, 2);
+  infozones[indexcase(3, 2)].numero = 1;
+  infozones[indexcase(5, 1)].numero = 2;
+  lesfaibles[indexcase(5, 1)] = 1;
+  territoire[indexcase(5, 1)] = NOIR;
+  auto x = std::make_unique<Cartes>();
+  x->invB[e] = 10;
+  casescandidates[e] = 1;
+  x->morts2A[3][1][indexcase(4, 1)] = 1;
+  lance(p, *x);
+  EXPECT_EQ(x->coupure, zerobonus);
+  EXPECT_EQ(nbpoints(x->candidats), 0);
+}
+
 // The cut test of a candidate: the point taken, the cut point itself, and a
 // stone that does not stay.
 TEST(EmpecheCoupure, PreventionTestEdges) {
