@@ -2,7 +2,7 @@
 // game model, and reports results, game lengths, time per move and memory.
 //
 //   matchgtp [--taille N] [--parties K] [--komi X] [--handicap H]
-//            [--temps S] [--alterne] [--nettoyage] [--maxcoups M]
+//            [--temps S] [--alterne] [--nettoyage] [--maxcoups M] [--detail]
 //            -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
 //
 // A takes black, B white; with --alterne the colours swap every game. Each
@@ -12,7 +12,8 @@
 // both are asked final_status_list dead; with --nettoyage both then play
 // kgs-genmove_cleanup moves until two passes more. Any illegal or malformed
 // move, missing reply, clock below zero, output on stderr or bad exit is a
-// fault: the tool then exits with status 1.
+// fault: the tool then exits with status 1. --detail prints every move with
+// its time.
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -41,6 +42,7 @@ struct Options {
   int temps = 0;
   bool alterne = false;
   bool nettoyage = false;
+  bool detail = false;
   int maxcoups = 0;
   std::vector<std::string> programme[2];
 };
@@ -257,6 +259,7 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
   if (!commande(*j[couleur], std::string(cmd) + " " + mot, texte)) return -2;
   const double duree = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
   j[couleur]->durees.push_back(duree);
+  if (o.detail) std::printf("  %s %s %s %.3f s\n", j[couleur]->nom.c_str(), mot, texte.c_str(), duree), std::fflush(stdout);
   if (o.temps > 0) {
     horloge[couleur] -= duree;
     if (horloge[couleur] < 0) faute(j[couleur]->nom + ": clock below zero");
@@ -373,12 +376,13 @@ int main(int argc, char** argv) {
     else if (a == "--maxcoups" && valeur) o.maxcoups = std::atoi(argv[++i]);
     else if (a == "--alterne") o.alterne = true;
     else if (a == "--nettoyage") o.nettoyage = true;
+    else if (a == "--detail") o.detail = true;
     else programme = 9;
   }
   if (programme > 1 || o.programme[0].empty() || o.programme[1].empty() || o.taille < 2 || o.taille > 19) {
     std::fprintf(stderr,
                  "usage: matchgtp [--taille N] [--parties K] [--komi X] [--handicap H] [--temps S] [--alterne]\n"
-                 "                [--nettoyage] [--maxcoups M] -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]\n");
+                 "                [--nettoyage] [--maxcoups M] [--detail] -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]\n");
     return 2;
   }
   Joueur joueurs[2];

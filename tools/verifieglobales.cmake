@@ -15,6 +15,7 @@ set(PERMIS
   "lecturedeuxyeux"   # test seam of the living groups: their tests swap the two-eye reading
   "alertelectureimbriquee"  # test seam of the capture reading: a nested reading fails the test
   "sondelectureprise"       # test seam of the capture reading: starts a reading inside another
+  "sondepassesolveur"       # test seam of the solver's proof passes: sees every node's move list
   "pionsmortsestime"  # scratch of the territory estimate, shared with its influence passes
 )
 

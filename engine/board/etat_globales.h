@@ -85,6 +85,7 @@ GLOBALE(TMarques, territoire3, vaut(VIDE))       // owner map of the per-move te
 GLOBALE(TMarques, territoire4, vaut(VIDE))       // owner map of the move chooser
 GLOBALE(TMarques, influence, vaut(VIDE))         // owner by influence
 GLOBALE(TMarques, carteterritoire, vaut(VIDE))   // owner map read by the moyo gain of trial moves
+GLOBALE(TMarques, cartemoyo, laisse)             // moyo owner map of the position before the move (set by gainmoyoessais)
 
 // ---- Per-point maps of the turn ---------------------------------------------
 GLOBALE(TMarques, casesjouables, vaut(1))        // 1 = playable
@@ -99,6 +100,7 @@ GLOBALE(TMarques, ciblesnoires, vaut(0))         // black targets
 GLOBALE(TMarques, ciblesblanches, vaut(0))       // white targets
 GLOBALE(TMarques, carteattaque, laisse)          // attack flags (set by the attack analysis)
 GLOBALE(TMarques, videsennemis, laisse)          // empty points near enemy stones (set by its analysis)
+GLOBALE(TMarques, cartevides, laisse)            // videsennemis with the opponent's last points given to it (set by testmoinsde20pcvides)
 GLOBALE(TCarte, cartefinale1, vaut(0))           // final territory, black (four bytes per entry, see territoirefinal.h)
 GLOBALE(TCarte, cartefinale2, vaut(0))           // final territory, white (the same bytes)
 GLOBALE(TCarte, valeurssurvie, vaut(0))          // survival values; negative = weak stone to settle
@@ -149,6 +151,7 @@ GLOBALE(TEntreeCle[NBTABLESLIAISON * ENTREESPARTABLE], tabletranspositionliaison
 GLOBALE(int32_t, profmaxrecu, laisse)            // deepest ply reached by the capture readings so far
 GLOBALE(TInfoChaine, infochainelecture, laisse)  // liberties as the readings count them (filled by preparecartelecture)
 GLOBALE(int32_t, noeudsescalier, laisse)         // ladder steps played by the last testescalier (which zeroes it)
+GLOBALE(uint8_t, moderapide, vaut(0))            // abort flag of the readings: set, the solver's nodes answer 0 at once
 
 // ---- Position history ----------------------------------------------------------
 GLOBALE(THistoriqueHash, historiquehash, champs(0, &THistoriqueHash::nombre))  // keys of the last positions (superko)
@@ -211,7 +214,7 @@ GLOBALE(int32_t, maxfortification, vaut(0))
 GLOBALE(int32_t, maxcoupforce, vaut(0))
 GLOBALE(int32_t, maxtuesordi, vaut(0))           // maxima of the position analysis
 GLOBALE(int32_t, maxgainmoyo, vaut(0))
-GLOBALE(int32_t, maxprisesessais, vaut(0))       // largest kill or save count of the trials (maxcompteursessais to the families)
+GLOBALE(int32_t, maxprisesessais, vaut(0))       // largest kill or save count of the trials
 GLOBALE(int32_t, interrupteurterritoire, laisse)  // territory term switch, 1 for a move (set by the move chooser)
 GLOBALE(int32_t, interrupteurbonus, laisse)       // switch of a bonus term, 0 for a move (the same)
 GLOBALE(int32_t, interrupteurcandidats, laisse)   // candidate ordering switch, 1 for a move (the same)
@@ -227,6 +230,7 @@ GLOBALE(uint8_t, debutpartie, laisse)            // game phases (set by the move
 GLOBALE(uint8_t, phasedebut, laisse)
 GLOBALE(uint8_t, phasefinale, laisse)
 GLOBALE(int32_t, ordipasse, laisse)              // 1 the engine passes, 5 from the end-of-game evaluation (set by them)
+GLOBALE(uint8_t, moinsde20pcvides, vaut(0))     // 1 = the opponent has under 20% of the points left (testmoinsde20pcvides)
 GLOBALE(uint8_t, komiforce, laisse)              // opening code flag (set by it)
 GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by it)
 GLOBALE(uint8_t, modeanalyseposition, laisse)    // position analysis switches (set by it)

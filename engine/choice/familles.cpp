@@ -30,13 +30,13 @@
 #include "engine/proposals/survie.h"
 #include "engine/proposals/survieentourage.h"
 #include "engine/proposals/temporisation.h"
+#include "engine/proposals/tentatives.h"
 #include "engine/reading/coupforce.h"
 #include "engine/territory/coupsliaison.h"
 #include "engine/territory/coupuresdangereuses.h"
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/invasion.h"
 #include "engine/territory/seki.h"
-#include "engine/territory/tentatives.h"
 
 namespace {
 
@@ -46,6 +46,7 @@ constexpr int32_t SEUILFIN = 20;            // best "flou" value below which the
 TTableExclusion exclusionvide{};  // no point is kept out of the cut marking
 TTableEssais essaisordi0;         // the engine's trial dead marks, by point index
 TCarte bambous;                   // monkey-jump and bamboo-joint scores
+TCarte tentatives;                // answers to the opponent's invasion attempt
 
 bool adversairepasse() { return passesconsecutives > 0; }
 
@@ -237,7 +238,15 @@ TSuiteRacine etape17(TContexteCadre& x) {
   if (!adversairepasse())
     completecandidatsvaleur(2, 3, x.b, x.candidats, f.separationjoueur, f.flou, f.invasiondefensejoueur,
                             f.faiblesse);
-  tentativeinvasion(x.candidats, CAPACITELISTECANDIDATS, x.couleur, x.autre, f.invasionforteordi, x.b);
+  // The opponent's last stone graded as an invasion of the engine's area;
+  // the root keeps the larger value per point.
+  int32_t scoretentative = 0;
+  tentativeinvasion(x.dernier.colonne, x.dernier.ligne, x.autre,
+                    TCartesTentative{f.survieordi, f.fortificationordi, f.faitmortordi, f.testvitordi, f.surviejoueur,
+                                     f.fortificationjoueur},
+                    x.couleur, tentatives, x.b, f.mortsapresessaiordi, scoretentative, x.candidats,
+                    CAPACITELISTECANDIDATS);
+  for (int32_t i = 0; i < NBCASES; ++i) ecritvaleur(f.invasionforteordi, i, tentatives[i]);
   invasionsingebambou(marquesvides, x.couleur, x.autre, x.candidats, CAPACITELISTECANDIDATS, bambous, x.b,
                       &TEssaiCoup::plateauessai2, &TEssaiCoup::carte1essai);
   for (int32_t i = 0; i < NBCASES; ++i) ecritvaleur(f.invasionforteordi, i, bambous[i]);

@@ -16,6 +16,7 @@
 #include "engine/connection/groupes.h"
 #include "engine/connection/groupesvivants.h"
 #include "engine/connection/tableliaisons.h"
+#include "engine/connection/solveur.h"
 #include "engine/proposals/territoirefinal.h"
 #include "engine/reading/marquage.h"
 #include "engine/reading/prise_cartes.h"
@@ -156,6 +157,15 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
   // Steps 1-10.
   preparerecherche(r, c, plateau, dernier);
   resultat = TPoint{};
+
+  // The small-board solver of the capture game, on a board of 11 and 9
+  // lines at once (never, as written): its move or a pass ends the search.
+  if (configmoteur.taille == 11 && configmoteur.taille == 9) {
+    TPlateau b = r.plateau;
+    if (passesconsecutives > 0 || !solveurcoupsautorises(c, r.autre, b, resultat)) resultat = TPoint{};
+    ordipasse = resultat.ligne == 0 ? 1 : 0;
+    return;
+  }
 
   // Step 11.
   int32_t cellule = 0;

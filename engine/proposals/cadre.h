@@ -2,6 +2,7 @@
 // bounded list appends and the names under which the families read the
 // trial records.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 #include "engine/board/etat.h"
@@ -64,14 +65,22 @@ inline void proposecase(TListePoints& l, int32_t cap, int32_t r, int32_t c) { aj
 // fields they mean.
 // The dead-stone mask after the trial.
 inline const TMarques& pionsmortsessai(const TEssaiCoup& e) { return e.plateauessai2; }
-// Opponent stones the trial kills.
-inline int32_t compteur0essai(const TEssaiCoup& e) { return e.nbtuesessai; }
-// Stones the trial captures.
-inline int32_t compteur4essai(const TEssaiCoup& e) { return e.nbprisesessai; }
-// Own stones the trial saves.
-inline int32_t compteur6essai(const TEssaiCoup& e) { return e.nbsauvesessai; }
-// Own dead stones the trial brings back to seki or life.
+// The trial's kill and save counts of its valuation (`gainmoyoordi`,
+// `gainmoyojoueur`): the pair the position analysis sets against
+// compteur1essai and compteur2essai for maxgainmoyo. The families call them
+// compteur0essai and compteur3essai; the record's own field compteur3essai
+// (own stones left threatened) is compteur7essai to them. Families read the
+// counters through these accessors only.
+inline int32_t compteur0essai(const TEssaiCoup& e) { return e.gainmoyoordi; }
+inline int32_t compteur3essai(const TEssaiCoup& e) { return e.gainmoyojoueur; }
 inline int32_t compteur7essai(const TEssaiCoup& e) { return e.compteur3essai; }
+// The record's territory counter, under its own name.
+inline int32_t compteur4essai(const TEssaiCoup& e) { return e.compteur4essai; }
+// Opponent stones killed or own stones saved by the trial, whichever is
+// larger: its largest value over the records is maxprisesessais.
+inline int32_t compteur6essai(const TEssaiCoup& e) { return std::max(e.nbtuesessai, e.nbsauvesessai); }
+// The turn's largest paired count (see compteur0essai).
+inline int32_t maxcompteursessais() { return maxgainmoyo; }
 // Flag word of the record (bits 0, 1 and 2 read by the survival family).
 inline int32_t indicateursessai(const TEssaiCoup& e) { return e.drapeauxessai; }
 // The trial stone is linked to a live chain.
@@ -80,6 +89,7 @@ inline uint8_t marqueliaisonessai(const TEssaiCoup& e) { return e.lievivanteessa
 // a strong stone, can be linked to one, links to a weak stone (a byte read
 // from the low byte of the record's mark word).
 inline uint8_t& lieaunfortessai(TEssaiCoup& e) { return e.flagessai1; }
+inline uint8_t lieaunfortessai(const TEssaiCoup& e) { return e.flagessai1; }
 inline uint8_t& peutlierfortessai(TEssaiCoup& e) { return e.flagessai2; }
 inline uint8_t lieaunfaibleessai(const TEssaiCoup& e) { return static_cast<uint8_t>(e.marqueessai & 0xFF); }
 inline void metlieaunfaibleessai(TEssaiCoup& e, uint8_t v) { e.marqueessai = (e.marqueessai & ~0xFF) | v; }

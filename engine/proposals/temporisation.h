@@ -6,10 +6,13 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// The moyo map after each trial move into its record.
+// The moyo map of the position into cartemoyo, and into each record's
+// carteessaimoyo the moyo after that trial (non-candidates get cartemoyo).
 void gainmoyoessais();
-// Raises the engine's "faitmort" where a trial breaks into the opponent's territory.
+// Raises the engine's "faitmort" where a candidate's trial saves dead engine
+// stones while breaking into the opponent's territory; the fork map is read only.
 void attaqueterritoireordi(const TCarte& fourchette, TCarte& faitmort);
-// Splits fork and forcing values, damps cut values against survival; the
+// At engine candidates: splits a value both fork and forcing, divides by 10
+// a dangerous cut whose trial saves less than the best (maxcompteursessais); the
 // only three maps it reads and writes.
 void temporisation(TCarte& fourchetteordi, TCarte& coupforceordi, TCarte& coupuredangereuse);

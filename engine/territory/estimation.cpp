@@ -251,3 +251,13 @@ void remplitzonesanspions(const TMarques& marques, TPlateau& p, uint8_t couleur)
   for (int32_t j = 0; j < NBCASES; ++j)
     if (depart[j] == couleur) p[j] = couleur;
 }
+
+int32_t comptezone(TPlateau& p, const TMarques& masque, uint8_t couleur) {
+  int32_t leves = 0;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (p[j] == couleur && masque[j]) {
+      p[j] = VIDE;
+      ++leves;
+    }
+  return leves;
+}

@@ -24,3 +24,6 @@ void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur);
 // Lifts the stones of `couleur` flagged in `marques`, runs the first four
 // fills of prepareterritoire for `couleur` and puts the lifted stones back.
 void remplitzonesanspions(const TMarques& marques, TPlateau& p, uint8_t couleur);
+// In place: the stones of `couleur` that `masque` flags become empty points
+// on the whole 19x19 array; returns how many were lifted. Nothing else changes.
+int32_t comptezone(TPlateau& p, const TMarques& masque, uint8_t couleur);

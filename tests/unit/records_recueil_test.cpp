@@ -59,7 +59,7 @@ TEST(RecordsRecueil, ProblemsFormTheMainLine) {
 }
 
 TEST(RecordsRecueil, EmptyOrMissingCollections) {
-  for (const std::string nom : {donnee("vide.pro"), std::string("/nonexistent/x.pro")}) {
+  for (const std::string& nom : {donnee("vide.pro"), std::string("/nonexistent/x.pro")}) {
     records_test::verifiecharge(records_test::Charge(nom), "0", "The problem's library is empty", nom);
   }
 }

@@ -1,0 +1,32 @@
+// Invasion attempts: whether a stone of the invader inside the owner's
+// territory is a graded invasion, and the owner's answers to it.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+// The family maps the attempt reads: side A is the owner's (the engine's),
+// side B the invader's.
+struct TCartesTentative {
+  const TCarte& surviea;
+  const TCarte& fortificationa;
+  const TCarte& faitmorta;
+  const TMarques& testvita;
+  const TCarte& survieb;
+  const TCarte& fortificationb;
+};
+
+// Grades the invader's stone at (ligne, colonne) of `p` inside
+// `proprietaire`'s territory: `scores` (cleared first) gets the values of the
+// owner's answers, `liste` (capacity `cap`) their points, `score` the
+// attempt's value, flagterritoire its grade count. `mortsessai` holds the
+// owner's trial dead marks per point. The board, infochaine, pionsmorts,
+// territoire and territoire2 are as they were on return.
+void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, const TCartesTentative& cartes,
+                       uint8_t proprietaire, TCarte& scores, TPlateau& p, const TCartesParPoint& mortsessai,
+                       int32_t& score, TListePoints& liste, int32_t cap);
+
+// ---- Steps, declared for the tests ------------------------------------------------------
+// Number of random linking trials of one series at the current level.
+int32_t essaisparserie();

@@ -1,0 +1,138 @@
+// Invasion attempts on the engine position of a genmove: the gates before
+// any analysis, the series length, a graded attempt inside the engine's
+// territory, and the shared maps put back byte for byte.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/board/etat.h"
+#include "engine/proposals/tentatives.h"
+#include "platform/platform.h"
+#include "tests/support/fixture.h"
+
+namespace {
+
+// White has just played (7,8) inside black's walled lower area.
+constexpr const char* kInvasion = R"(
+.........
+.O.....O.
+OOOOOOOOO
+XXXXXXXXX
+X.......X
+X.......X
+X......OX
+X.......X
+XXXXXXXXX
+)";
+
+struct Resultat {
+  TCarte scores{};
+  TListePoints liste{};
+  int32_t score = -1;
+  int32_t flag = -1;
+};
+
+const TCarte zero{};
+
+fixture::AnalyseRacine& position(TPoint dernier = {7, 8}) {
+  return fixture::analysemoteur(kInvasion, {.trait = NOIR, .niveau = 5, .dernier = dernier});
+}
+
+// The attempt of the white stone at `coup` against black on the position
+// the fixture left, checking that every shared map comes back; the score
+// map and flagterritoire start dirty so that clearing them shows.
+Resultat tente(fixture::AnalyseRacine& a, TPoint coup, int32_t cap = NBCASES) {
+  Resultat x;
+  x.liste[0] = 0;
+  x.scores.fill(99);
+  flagterritoire = 99;
+  platform::fixegraine(7);
+  TPlateau p = a.plateau;
+  const TMarques t1 = territoire, t2 = territoire2;
+  fixture::verifieinchange(p, [&] {
+    tentativeinvasion(coup.colonne, coup.ligne, BLANC,
+                      TCartesTentative{zero, zero, a.ordi.faitmort, a.ordi.sauves, zero, zero}, NOIR, x.scores, p,
+                      a.ordi.mortsapresessai, x.score, x.liste, cap);
+  });
+  EXPECT_EQ(territoire, t1);
+  EXPECT_EQ(territoire2, t2);
+  x.flag = flagterritoire;
+  return x;
+}
+
+TEST(TentativeInvasion, AGradedAttemptInsideTheTerritory) {
+  fixture::AnalyseRacine& a = position();
+  const Resultat x = tente(a, {7, 8});
+  EXPECT_GT(x.flag, 0);
+  EXPECT_GT(x.score, 0);
+  ASSERT_GT(nbpoints(x.liste), 0);
+  // The answers are empty points inside black's area, each valued.
+  for (int32_t k = 1; k <= nbpoints(x.liste); ++k) {
+    const int32_t r = ligneliste(x.liste, k), c = colonneliste(x.liste, k);
+    EXPECT_EQ(a.plateau[indexcase(r, c)], VIDE) << r << "-" << c;
+    EXPECT_GE(r, 5) << r << "-" << c;
+    EXPECT_NE(x.scores[indexcase(r, c)], 0) << r << "-" << c;
+  }
+  // The pinned generator repeats the series.
+  fixture::AnalyseRacine& b = position();
+  const Resultat y = tente(b, {7, 8});
+  EXPECT_EQ(x.scores, y.scores);
+  EXPECT_EQ(x.score, y.score);
+  // A full list takes no more points; the values stay.
+  fixture::AnalyseRacine& c = position();
+  const Resultat z = tente(c, {7, 8}, 2);
+  EXPECT_EQ(nbpoints(z.liste), 2);
+  EXPECT_EQ(z.scores, x.scores);
+}
+
+TEST(TentativeInvasion, GatesStopBeforeAnyAnalysis) {
+  struct Cas {
+    const char* nom;
+    TPoint coup;
+    std::function<void()> regle;
+  };
+  const Cas cas[] = {
+      {"move 4 or earlier", {7, 8}, [] { numerocoup = 4; }},
+      {"territory left to take on the edge in the opening", {7, 8},
+       [] {
+         debutpartie = 1;
+         territoireaprendre[0] = 5;
+       }},
+      {"territory left to take in the opening", {7, 8},
+       [] {
+         debutpartie = 1;
+         territoireaprendre[1] = 5;
+       }},
+      {"a move already decided", {7, 8}, [] { coupdecide = 1; }},
+      {"not in the middle game", {7, 8}, [] { phasedebut = 0; }},
+      {"after a pass", {7, 8}, [] { passesconsecutives = 1; }},
+      {"a pass", {0, 0}, [] {}},
+      {"no invader stone at the point", {6, 5}, [] {}},
+  };
+  for (const Cas& k : cas) {
+    fixture::AnalyseRacine& a = position();
+    k.regle();
+    const Resultat x = tente(a, k.coup);
+    EXPECT_EQ(x.scores, zero) << k.nom;
+    EXPECT_EQ(x.score, 0) << k.nom;
+    EXPECT_EQ(x.flag, 0) << k.nom;
+    EXPECT_EQ(nbpoints(x.liste), 0) << k.nom;
+  }
+}
+
+TEST(TentativeInvasion, AStoneInItsOwnAreaIsNoInvasion) {
+  // White's own stone (2,2) in white's area: no grade, nothing scored.
+  fixture::AnalyseRacine& a = position({2, 2});
+  const Resultat x = tente(a, {2, 2});
+  EXPECT_EQ(x.flag, 0);
+  EXPECT_EQ(x.scores, zero);
+}
+
+TEST(TentativeInvasion, SeriesLengthByLevel) {
+  for (int32_t n = 1; n <= 10; ++n) {
+    niveau = n;
+    EXPECT_EQ(essaisparserie(), n == 1 ? 50 : 200) << n;
+  }
+}
+
+}  // namespace
