@@ -6,8 +6,17 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// Into "coupure bambou separation" (cleared first); points into the list.
+// Into "coupure bambou separation" (cleared first; nothing more below level
+// 3); points into the list; raises flagcoupure2. Board, infochaine,
+// pionsmorts, territoire and territoire2 are as on entry.
 void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& survieA, TCarte& fortificationA,
                         TCarte& invasionforteB, uint8_t couleurA, uint8_t couleurB, const TCartesParPoint& mortsessaiA,
                         const TCartesParPoint& mortsessaiB, const TCartesParPoint& mortsessai2A,
                         const TCartesParPoint& mortsessai2B, TListePoints& candidats, int32_t cap);
+
+// Does an engine stone at (rp, cp) make the opponent's cut at (re, ce) fail?
+// 100 when the point is taken or the stone does not stay, 0 when it is the
+// cut point or the cutting stone is lost, else the cut reading of depth
+// `profondeur` (below 2: the cut fails). Board and infochaine put back.
+int32_t testempechecoupure(uint8_t couleurB, uint8_t couleurA, TPlateau& p, int32_t re, int32_t ce, int32_t rp,
+                           int32_t cp, int32_t profondeur);
