@@ -16,6 +16,9 @@ const TEntreesMoteur* entrees = &entreesreelles;
 TListeCoups copieliste;
 TConfig copieconfig;
 TPlateau copieplateau;
+// Scratch board and capture list of the prisoner count.
+TPlateau plateaurejeu;
+TListePoints prisesrejeu;
 
 using TEntree = void (*)(uint8_t, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup&);
 
@@ -67,8 +70,8 @@ void gtpstatutmoteur(TCarte& statut) {
 }
 
 void comptesprisonniers(const TListeCoups& liste, int32_t taille, int32_t& prisblanc, int32_t& prisnoir) {
-  static TPlateau plateau;
-  static TListePoints prises;
+  TPlateau& plateau = plateaurejeu;
+  TListePoints& prises = prisesrejeu;
   plateau.fill(VIDE);
   prisblanc = 0;
   prisnoir = 0;
