@@ -45,6 +45,7 @@ struct Passe {
   uint8_t autre = 0, couleur = 0;
   const TListePoints* liste = nullptr;
   TMarques* gains = nullptr;
+  int32_t plimax = PLIMAX;
   TPoint coups[PLIMAX + 1]{};
   TPoint tueurs[PLIMAX + 1]{};
   TMarques plans[PLIMAX + 1]{};
@@ -282,7 +283,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
         remontecoupenliste(coups, tueur.ligne, tueur.colonne, 1, CAPACITE99);
         break;
       }
-  if (d == PLIMAX && nbpoints(coups) > 0) {
+  if (d == passe.plimax && nbpoints(coups) > 0) {
     int32_t v = 0;
     if (testestatique99(p, coups, v)) return v;
   }
@@ -334,7 +335,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
           demarquechaine(p, q.ligne, q.colonne);
         passe.morts4 = pionsmorts;
       }
-      if (d < PLIMAX) {
+      if (d < passe.plimax) {
         zonecoups99(p, passe.plans[d], q, 1);
         valeur = cherchegain99(d + 1, autre);
       } else {
@@ -413,6 +414,28 @@ int32_t margekomi99() {
   return couleurordi == BLANC ? k : -k - 1;
 }
 
+void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax, int32_t cible, TPoint ko,
+                      TPlateau& p, uint8_t autre, uint8_t couleur, int32_t cap, const TListePoints& liste,
+                      TMarques& gains) {
+  (void)cap;
+  passe = Passe{};
+  passe.valeurs = &valeurs;
+  passe.mode = mode;
+  passe.cible = cible;
+  passe.marge = margekomi99();
+  passe.ko = ko;
+  passe.p = &p;
+  passe.couleur = couleur;
+  passe.autre = autre;
+  passe.liste = &liste;
+  passe.gains = &gains;
+  passe.plimax = std::clamp(plimax, 1, PLIMAX);
+  nombretransposition99 = 0;
+  compteurnoeudsprise = 0;
+  cherchegain99(1, couleur);
+  gagne = passe.gagne;
+}
+
 void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, int32_t cap) {
   if (coupbasetrouve != 0 || configmoteur.taille != T99 || niveau < 5) return;
   const TMarques sauvemorts = pionsmorts, sauveglobales = marquesglobales;
@@ -423,21 +446,9 @@ void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, 
   TMarques gains = marquesvides;
   const TListePoints liste = candidats;
   auto lance = [&](int32_t mode, int32_t cible) {
-    passe = Passe{};
-    passe.valeurs = &valeurs;
-    passe.mode = mode;
-    passe.cible = cible;
-    passe.marge = margekomi99();
-    passe.ko = pointko;
-    passe.p = &p;
-    passe.couleur = couleurordi;
-    passe.autre = couleurjoueur;
-    passe.liste = &liste;
-    passe.gains = &gains;
-    nombretransposition99 = 0;
-    compteurnoeudsprise = 0;
-    cherchegain99(1, couleurordi);
-    return passe.gagne;
+    bool gagne = false;
+    lancerecherche99(valeurs, mode, gagne, PLIMAX, cible, pointko, p, couleurjoueur, couleurordi, cap, liste, gains);
+    return gagne;
   };
   int32_t cible = CIBLEDEPART;
   bool gagne = false, restants = false;

@@ -9,6 +9,13 @@
 // winning first moves to `candidats` and sets every other 9x9 point in
 // `exclus`. Nothing below level 5, off 9x9 or after a book move.
 void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, int32_t cap);
+// One pass of the search from ply 1 with `couleur` (the engine) to move:
+// the value of each first move it examines goes to `valeurs`, the first
+// moves that reach `cible` to `gains` (and `gagne`). Mode 0 searches the
+// listed points valued at least `cible`, mode 1 those not yet valued (64).
+void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax, int32_t cible, TPoint ko,
+                      TPlateau& p, uint8_t autre, uint8_t couleur, int32_t cap, const TListePoints& liste,
+                      TMarques& gains);
 // The penalty rule on a root candidate from eight of its family values:
 // false when a penalty applies (it goes to `score`) and the point is not to
 // be searched; true otherwise. The point itself is not read.

@@ -122,4 +122,37 @@ TEST(Solution99, AWholeSearchLeavesThePositionAndListsOnlyWinners) {
   EXPECT_TRUE(exclues == 0 || gagnants > 0);
 }
 
+TEST(Solution99, AnEngineNodeWhoseMovesAreAllRefusedIsWorthMinusOne) {
+  // Black plays the corner; White's first move fills its own eye at (1, 1);
+  // every point left to Black is then a suicide. The refused moves are not
+  // a node without moves (0): the node is worth -1, and so is the first move.
+  TPlateau p = fixture::posemoteur(
+      ".OOOOOOOO\n"
+      "OOOOOOOOO\n"
+      "OO.OOOOOO\n"
+      "OOOOOOOOO\n"
+      "OOOO.OOOO\n"
+      "OOOOOOOOO\n"
+      "OOOOOOOOO\n"
+      "OOOOOOOOO\n"
+      "OOOOOOO..\n");
+  configmoteur.komi = 5.5;
+  couleurordi = NOIR;
+  couleurjoueur = BLANC;
+  moderapide = 0;
+  casesinterdites[indexcase(9, 9)] = 0;
+  TListePoints liste{};
+  ajoutecaseliste(9, 9, liste, 361);
+  TCarte valeurs = zerobonus;
+  valeurs[indexcase(9, 9)] = 64;
+  TMarques gains = marquesvides;
+  bool gagne = true;
+  fixture::verifieinchange(p, [&] {
+    lancerecherche99(valeurs, 1, gagne, 5, 5, TPoint{}, p, BLANC, NOIR, 361, liste, gains);
+  });
+  EXPECT_FALSE(gagne);
+  EXPECT_EQ(gains, marquesvides);
+  EXPECT_EQ(valeurs[indexcase(9, 9)], -1);
+}
+
 }  // namespace
