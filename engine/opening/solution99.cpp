@@ -32,6 +32,9 @@ constexpr int32_t LIBERTESPRISE = 3;
 // Transposition store of the third ply, (value, key) sorted by key.
 TEntreeCle tabletransposition99[ENTREESPARTABLE];
 int32_t nombretransposition99 = 0;
+// The store answers a hit as its value negated, so a negative value would
+// read as a miss: values are kept raised by this offset, far above any count.
+constexpr int32_t DECALAGETRANSPOSITION = 1 << 20;
 
 // State of one pass of the search.
 struct Passe {
@@ -314,11 +317,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
     if (d == PLITRANSPOSITION) {
       cle = static_cast<uint32_t>(calculecle(p));
       if (passe.ko.ligne != 0) xorclemoyo(cle, passe.ko.ligne, passe.ko.colonne);
-      position = cherchecletransposition(cle, PREMIERETABLE, nombretransposition99, tabletransposition99);
-      if (position <= 0) {
-        valeur = -position;
-        trouve = true;
-      }
+      trouve = cherchetransposition99(cle, valeur, position);
     }
     if (!trouve) {
       if (d == 3 && ordi(s)) {
@@ -342,8 +341,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
         pionsmorts = passe.morts4;
         valeur = evaluationfeuille99(q, p);
       }
-      if (d == PLITRANSPOSITION && nombretransposition99 < ENTREESPARTABLE)
-        inserecletransposition(cle, valeur, position, PREMIERETABLE, nombretransposition99, tabletransposition99);
+      if (d == PLITRANSPOSITION) inseretransposition99(cle, valeur, position);
     }
     p = sauveplateau;
     infochaine = sauveinfo;
@@ -375,6 +373,21 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
 }
 
 }  // namespace
+
+void videtransposition99() { nombretransposition99 = 0; }
+
+bool cherchetransposition99(uint32_t cle, int32_t& valeur, int32_t& position) {
+  position = cherchecletransposition(cle, PREMIERETABLE, nombretransposition99, tabletransposition99);
+  if (position > 0) return false;
+  valeur = -position - DECALAGETRANSPOSITION;
+  return true;
+}
+
+void inseretransposition99(uint32_t cle, int32_t valeur, int32_t position) {
+  if (nombretransposition99 >= ENTREESPARTABLE) return;
+  inserecletransposition(cle, valeur + DECALAGETRANSPOSITION, position, PREMIERETABLE, nombretransposition99,
+                         tabletransposition99);
+}
 
 void influence99(const TPlateau& p, TCarte& carte, int32_t etapes) {
   carte = zerobonus;
@@ -430,7 +443,7 @@ void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax
   passe.liste = &liste;
   passe.gains = &gains;
   passe.plimax = std::clamp(plimax, 1, PLIMAX);
-  nombretransposition99 = 0;
+  videtransposition99();
   compteurnoeudsprise = 0;
   cherchegain99(1, couleur);
   gagne = passe.gagne;

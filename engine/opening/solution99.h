@@ -22,6 +22,11 @@ void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax
 bool testepenalite(int32_t ligne, int32_t colonne, const int32_t (&valeurs)[8], int32_t& score);
 
 // ---- Steps of the search, open to tests ------------------------------------------
+// The third-ply store: emptied at each pass; a look-up gives the stored
+// value (of either sign) or the sorted place where the key goes.
+void videtransposition99();
+bool cherchetransposition99(uint32_t cle, int32_t& valeur, int32_t& position);
+void inseretransposition99(uint32_t cle, int32_t valeur, int32_t position);
 // The 9x9 influence map: stones of small or short chains 1, others 50
 // (signed by colour), spread `etapes` times to the neighbours.
 void influence99(const TPlateau& p, TCarte& carte, int32_t etapes);

@@ -155,4 +155,27 @@ TEST(Solution99, AnEngineNodeWhoseMovesAreAllRefusedIsWorthMinusOne) {
   EXPECT_EQ(valeurs[indexcase(9, 9)], -1);
 }
 
+
+TEST(Solution99, TheThirdPlyStoreFindsValuesOfEitherSign) {
+  videtransposition99();
+  struct Entree {
+    uint32_t cle;
+    int32_t valeur;
+  } const entrees[] = {{500, -3}, {7, 12}, {0x80000001u, 0}, {42, -87}, {9000, -1}};
+  for (const Entree& e : entrees) {
+    int32_t valeur = 0, position = 0;
+    ASSERT_FALSE(cherchetransposition99(e.cle, valeur, position)) << e.cle;
+    inseretransposition99(e.cle, e.valeur, position);
+  }
+  for (const Entree& e : entrees) {
+    int32_t valeur = 99, position = 0;
+    EXPECT_TRUE(cherchetransposition99(e.cle, valeur, position)) << e.cle;
+    EXPECT_EQ(valeur, e.valeur) << e.cle;
+  }
+  int32_t valeur = 0, position = 0;
+  EXPECT_FALSE(cherchetransposition99(43, valeur, position));
+  EXPECT_EQ(position, 4);  // after the signed keys 0x80000001, 7 and 42
+  videtransposition99();
+}
+
 }  // namespace
