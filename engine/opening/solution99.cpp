@@ -32,6 +32,9 @@ constexpr int32_t LIBERTESPRISE = 3;
 // Transposition store of the third ply, (value, key) sorted by key.
 TEntreeCle tabletransposition99[ENTREESPARTABLE];
 int32_t nombretransposition99 = 0;
+// The store answers a hit as its value negated, so a negative value would
+// read as a miss: values are kept raised by this offset, far above any count.
+constexpr int32_t DECALAGETRANSPOSITION = 1 << 20;
 
 // State of one pass of the search.
 struct Passe {
@@ -45,6 +48,7 @@ struct Passe {
   uint8_t autre = 0, couleur = 0;
   const TListePoints* liste = nullptr;
   TMarques* gains = nullptr;
+  int32_t plimax = PLIMAX;
   TPoint coups[PLIMAX + 1]{};
   TPoint tueurs[PLIMAX + 1]{};
   TMarques plans[PLIMAX + 1]{};
@@ -282,7 +286,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
         remontecoupenliste(coups, tueur.ligne, tueur.colonne, 1, CAPACITE99);
         break;
       }
-  if (d == PLIMAX && nbpoints(coups) > 0) {
+  if (d == passe.plimax && nbpoints(coups) > 0) {
     int32_t v = 0;
     if (testestatique99(p, coups, v)) return v;
   }
@@ -313,11 +317,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
     if (d == PLITRANSPOSITION) {
       cle = static_cast<uint32_t>(calculecle(p));
       if (passe.ko.ligne != 0) xorclemoyo(cle, passe.ko.ligne, passe.ko.colonne);
-      position = cherchecletransposition(cle, PREMIERETABLE, nombretransposition99, tabletransposition99);
-      if (position <= 0) {
-        valeur = -position;
-        trouve = true;
-      }
+      trouve = cherchetransposition99(cle, valeur, position);
     }
     if (!trouve) {
       if (d == 3 && ordi(s)) {
@@ -334,15 +334,14 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
           demarquechaine(p, q.ligne, q.colonne);
         passe.morts4 = pionsmorts;
       }
-      if (d < PLIMAX) {
+      if (d < passe.plimax) {
         zonecoups99(p, passe.plans[d], q, 1);
         valeur = cherchegain99(d + 1, autre);
       } else {
         pionsmorts = passe.morts4;
         valeur = evaluationfeuille99(q, p);
       }
-      if (d == PLITRANSPOSITION && nombretransposition99 < ENTREESPARTABLE)
-        inserecletransposition(cle, valeur, position, PREMIERETABLE, nombretransposition99, tabletransposition99);
+      if (d == PLITRANSPOSITION) inseretransposition99(cle, valeur, position);
     }
     p = sauveplateau;
     infochaine = sauveinfo;
@@ -374,6 +373,21 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
 }
 
 }  // namespace
+
+void videtransposition99() { nombretransposition99 = 0; }
+
+bool cherchetransposition99(uint32_t cle, int32_t& valeur, int32_t& position) {
+  position = cherchecletransposition(cle, PREMIERETABLE, nombretransposition99, tabletransposition99);
+  if (position > 0) return false;
+  valeur = -position - DECALAGETRANSPOSITION;
+  return true;
+}
+
+void inseretransposition99(uint32_t cle, int32_t valeur, int32_t position) {
+  if (nombretransposition99 >= ENTREESPARTABLE) return;
+  inserecletransposition(cle, valeur + DECALAGETRANSPOSITION, position, PREMIERETABLE, nombretransposition99,
+                         tabletransposition99);
+}
 
 void influence99(const TPlateau& p, TCarte& carte, int32_t etapes) {
   carte = zerobonus;
@@ -413,6 +427,28 @@ int32_t margekomi99() {
   return couleurordi == BLANC ? k : -k - 1;
 }
 
+void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax, int32_t cible, TPoint ko,
+                      TPlateau& p, uint8_t autre, uint8_t couleur, int32_t cap, const TListePoints& liste,
+                      TMarques& gains) {
+  (void)cap;
+  passe = Passe{};
+  passe.valeurs = &valeurs;
+  passe.mode = mode;
+  passe.cible = cible;
+  passe.marge = margekomi99();
+  passe.ko = ko;
+  passe.p = &p;
+  passe.couleur = couleur;
+  passe.autre = autre;
+  passe.liste = &liste;
+  passe.gains = &gains;
+  passe.plimax = std::clamp(plimax, 1, PLIMAX);
+  videtransposition99();
+  compteurnoeudsprise = 0;
+  cherchegain99(1, couleur);
+  gagne = passe.gagne;
+}
+
 void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, int32_t cap) {
   if (coupbasetrouve != 0 || configmoteur.taille != T99 || niveau < 5) return;
   const TMarques sauvemorts = pionsmorts, sauveglobales = marquesglobales;
@@ -423,21 +459,9 @@ void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, 
   TMarques gains = marquesvides;
   const TListePoints liste = candidats;
   auto lance = [&](int32_t mode, int32_t cible) {
-    passe = Passe{};
-    passe.valeurs = &valeurs;
-    passe.mode = mode;
-    passe.cible = cible;
-    passe.marge = margekomi99();
-    passe.ko = pointko;
-    passe.p = &p;
-    passe.couleur = couleurordi;
-    passe.autre = couleurjoueur;
-    passe.liste = &liste;
-    passe.gains = &gains;
-    nombretransposition99 = 0;
-    compteurnoeudsprise = 0;
-    cherchegain99(1, couleurordi);
-    return passe.gagne;
+    bool gagne = false;
+    lancerecherche99(valeurs, mode, gagne, PLIMAX, cible, pointko, p, couleurjoueur, couleurordi, cap, liste, gains);
+    return gagne;
   };
   int32_t cible = CIBLEDEPART;
   bool gagne = false, restants = false;

@@ -9,12 +9,24 @@
 // winning first moves to `candidats` and sets every other 9x9 point in
 // `exclus`. Nothing below level 5, off 9x9 or after a book move.
 void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, int32_t cap);
+// One pass of the search from ply 1 with `couleur` (the engine) to move:
+// the value of each first move it examines goes to `valeurs`, the first
+// moves that reach `cible` to `gains` (and `gagne`). Mode 0 searches the
+// listed points valued at least `cible`, mode 1 those not yet valued (64).
+void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax, int32_t cible, TPoint ko,
+                      TPlateau& p, uint8_t autre, uint8_t couleur, int32_t cap, const TListePoints& liste,
+                      TMarques& gains);
 // The penalty rule on a root candidate from eight of its family values:
 // false when a penalty applies (it goes to `score`) and the point is not to
 // be searched; true otherwise. The point itself is not read.
 bool testepenalite(int32_t ligne, int32_t colonne, const int32_t (&valeurs)[8], int32_t& score);
 
 // ---- Steps of the search, open to tests ------------------------------------------
+// The third-ply store: emptied at each pass; a look-up gives the stored
+// value (of either sign) or the sorted place where the key goes.
+void videtransposition99();
+bool cherchetransposition99(uint32_t cle, int32_t& valeur, int32_t& position);
+void inseretransposition99(uint32_t cle, int32_t valeur, int32_t position);
 // The 9x9 influence map: stones of small or short chains 1, others 50
 // (signed by colour), spread `etapes` times to the neighbours.
 void influence99(const TPlateau& p, TCarte& carte, int32_t etapes);

@@ -122,4 +122,60 @@ TEST(Solution99, AWholeSearchLeavesThePositionAndListsOnlyWinners) {
   EXPECT_TRUE(exclues == 0 || gagnants > 0);
 }
 
+TEST(Solution99, AnEngineNodeWhoseMovesAreAllRefusedIsWorthMinusOne) {
+  // Black plays the corner; White's first move fills its own eye at (1, 1);
+  // every point left to Black is then a suicide. The refused moves are not
+  // a node without moves (0): the node is worth -1, and so is the first move.
+  TPlateau p = fixture::posemoteur(
+      ".OOOOOOOO\n"
+      "OOOOOOOOO\n"
+      "OO.OOOOOO\n"
+      "OOOOOOOOO\n"
+      "OOOO.OOOO\n"
+      "OOOOOOOOO\n"
+      "OOOOOOOOO\n"
+      "OOOOOOOOO\n"
+      "OOOOOOO..\n");
+  configmoteur.komi = 5.5;
+  couleurordi = NOIR;
+  couleurjoueur = BLANC;
+  moderapide = 0;
+  casesinterdites[indexcase(9, 9)] = 0;
+  TListePoints liste{};
+  ajoutecaseliste(9, 9, liste, 361);
+  TCarte valeurs = zerobonus;
+  valeurs[indexcase(9, 9)] = 64;
+  TMarques gains = marquesvides;
+  bool gagne = true;
+  fixture::verifieinchange(p, [&] {
+    lancerecherche99(valeurs, 1, gagne, 5, 5, TPoint{}, p, BLANC, NOIR, 361, liste, gains);
+  });
+  EXPECT_FALSE(gagne);
+  EXPECT_EQ(gains, marquesvides);
+  EXPECT_EQ(valeurs[indexcase(9, 9)], -1);
+}
+
+
+TEST(Solution99, TheThirdPlyStoreFindsValuesOfEitherSign) {
+  videtransposition99();
+  struct Entree {
+    uint32_t cle;
+    int32_t valeur;
+  } const entrees[] = {{500, -3}, {7, 12}, {0x80000001u, 0}, {42, -87}, {9000, -1}};
+  for (const Entree& e : entrees) {
+    int32_t valeur = 0, position = 0;
+    ASSERT_FALSE(cherchetransposition99(e.cle, valeur, position)) << e.cle;
+    inseretransposition99(e.cle, e.valeur, position);
+  }
+  for (const Entree& e : entrees) {
+    int32_t valeur = 99, position = 0;
+    EXPECT_TRUE(cherchetransposition99(e.cle, valeur, position)) << e.cle;
+    EXPECT_EQ(valeur, e.valeur) << e.cle;
+  }
+  int32_t valeur = 0, position = 0;
+  EXPECT_FALSE(cherchetransposition99(43, valeur, position));
+  EXPECT_EQ(position, 4);  // after the signed keys 0x80000001, 7 and 42
+  videtransposition99();
+}
+
 }  // namespace
