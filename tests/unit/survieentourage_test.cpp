@@ -57,6 +57,7 @@ TEST(SurvieEntourage, LevelGateAndPositionComesBack) {
            ".OX......\nOOX......\nXX.......\n.........\n....X....\n.........\n.........\n.........\n.........\n",
            "..O.O....\n.OXO.O...\n..O..O...\nXX.OO....\n..X.X.O..\n..X..O...\n.XX.XO...\n..X.XO...\n.........\n",
            ".XO......\nX.XO.....\nXXO......\nOO.......\n.........\n......X..\n.........\n.........\n.........\n",
+           "..XO.....\n.X.O.....\nX.XO.....\nXXO......\nOO.......\n.........\n.........\n.........\n.........\n",
        }) {
     for (const int32_t n : {1, 3, 4, 7}) {
       SCOPED_TRACE(n);
@@ -77,6 +78,33 @@ TEST(SurvieEntourage, LevelGateAndPositionComesBack) {
       EXPECT_EQ(maxsurvie, maxavant);
       for (int32_t i = 0; i < NBCASES; ++i) EXPECT_EQ(x->fortA[i], 30);
     }
+  }
+}
+
+// Black's corner group is shut in by white: above level 3 the engine's
+// survival map takes the saving points, the reinforcement value there
+// drops to 10 (below the survival value), and a larger value already in
+// place stays while the list still receives the point.
+TEST(SurvieEntourage, EngineGroupShutIn) {
+  const char* d = "..XO.....\n.X.O.....\nX.XO.....\nXXO......\nOO.......\n.........\n.........\n.........\n.........\n";
+  for (const int32_t avant : {0, 500}) {
+    SCOPED_TRACE(avant);
+    fixture::Partie partie;
+    partie.numerocoup = 12;
+    fixture::analysemoteur(d, partie);
+    TPlateau p = plateaumoteur;
+    auto x = std::make_unique<Sorties>();
+    const int32_t P = indexcase(2, 3);
+    x->fortA[P] = 30;
+    x->survieA[P] = avant;
+    lance(p, *x);
+    EXPECT_EQ(x->survieA[P], avant ? avant : 220);
+    EXPECT_EQ(x->fortA[P], 10);
+    bool liste = false;
+    for (int32_t k = 1; k <= nbpoints(x->candidats); ++k)
+      liste = liste || (ligneliste(x->candidats, k) == 2 && colonneliste(x->candidats, k) == 3);
+    EXPECT_TRUE(liste);
+    EXPECT_EQ(x->survieB, TCarte{});  // no white chain is shut in
   }
 }
 
