@@ -13,3 +13,11 @@ void analysefaibles2(const TCartesParPoint& mortsessaiA, const TCartesParPoint& 
 void coupdefortificationjoueur(TMarques& codes, const TCartesParPoint& mortsessaiA, const TCartesParPoint& mortsessaiB,
                                TCarte& fortificationB, TCarte& survieB, TPlateau& p, uint8_t couleurA,
                                TListePoints& candidats, int32_t cap, TListePoints& famille, int32_t capfamille);
+
+// Escape values of c's weak stones (`faibles` nonzero) into E (cleared
+// first): positive exactly on the empty points that no owner map of the
+// other colour (territoire, territoire2, territoire3) gives away, within two
+// lines of a weak stone of c, with at least two such open neighbours to run
+// on. The value is that neighbour count, plus 1 inside c's widened zone
+// (zonecouleur). territoire comes back unchanged.
+void valeurfuitejoueur(const TPlateau& p, const TMarques& faibles, uint8_t c, TCarte& E);
