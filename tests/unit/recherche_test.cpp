@@ -170,7 +170,9 @@ TEST(Recherche, LevelOneSearchesFourRootMovesAndFourReplies) {
     if (!vu) ++distincts;
   }
   EXPECT_LE(distincts, 4);
-  if (!r->flaggote) EXPECT_LE(r->plusessayes[1], 4);
+  if (!r->flaggote) {
+    EXPECT_LE(r->plusessayes[1], 4);
+  }
   EXPECT_LE(r->plusessayes[2], 4);
 }
 
