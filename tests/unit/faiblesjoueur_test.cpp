@@ -194,7 +194,9 @@ TEST(FaiblesJoueur, ClassesAndPositionComesBack) {
         analysefaibles2(a.ordi.mortsapresessai, a.joueur.mortsapreslecture, p, NOIR, BLANC, marquesvides);
       });
       for (int32_t i = 0; i < NBCASES; ++i) {
-        if (lesfaiblesjoueur()[i] || fortsjoueur()[i]) EXPECT_EQ(p[i], BLANC) << i;
+        if (lesfaiblesjoueur()[i] || fortsjoueur()[i]) {
+          EXPECT_EQ(p[i], BLANC) << i;
+        }
         EXPECT_FALSE(lesfaiblesjoueur()[i] && fortsjoueur()[i]) << i;
       }
       auto x = std::make_unique<Cartes>();
