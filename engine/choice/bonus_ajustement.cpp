@@ -728,6 +728,9 @@ void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uin
   const Restaure<TMarques> gardemorts(pionsmorts);
   const Restaure<TMarques> gardeavant(pionsmortsavant);
   const Restaure<int32_t> gardeflag(flagmarquesmorts);
+  // The readings write no trial record from here.
+  const Restaure<int32_t> gardetable(tableessaiscourante);
+  tableessaiscourante = 0;
   const uint8_t six = drapeaux ? drapeaux[5] : 0;
   int32_t compte = 0, seki = 0;
   if (genre == 13 || (!six && drapeau != 1)) {
