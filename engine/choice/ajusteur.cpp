@@ -479,12 +479,10 @@ int32_t soldeinfluenceponderee(const TPlateau& plateau, int32_t passes) {
   return (propre - autre) / 2;
 }
 
-// The dead-marks term as it is declared gives one accumulator: what it
-// subtracts for p after the threatening answer raises D1[p]; D2[p] waits for
-// the term's second maximum.
+// The answer x re-scores p's penalties D1[p], D2[p] through the dead-marks
+// term, every path flag set, with p's kind, code, values and counters.
 void reevaluefortifcandidat(TPlateau& plateau, uint8_t k, uint8_t f, TPoint P0, TPoint p, TCarte& FO, TCarte& D1,
                             TCarte& D2, const TCarte& B, TCarte& SV, uint8_t couleur, uint8_t adverse) {
-  (void)k, (void)f, (void)D2, (void)B, (void)SV, (void)couleur;
   if (!reel(P0) || !reel(p)) return;
   const int32_t n = taillemoteur();
   const int32_t ip = ix(p);
@@ -531,8 +529,9 @@ void reevaluefortifcandidat(TPlateau& plateau, uint8_t k, uint8_t f, TPoint P0, 
       marquechainesmortes(ep.infochaineessai, plateau, statut, 8, profondeurlecture - 2, x, p, TPoint{},
                           paramniveaub + 2, nbpoints(prises), 3);
       int32_t terme = 0;
-      bonusmarquesmorts(plateau, terme, couleurordi, 2, p.ligne, p.colonne);
-      if (terme < 0) D1[ip] = std::max(D1[ip], -terme);
+      const uint8_t drapeaux[DRAPEAUXCHEMIN] = {1, 1, 1, 1, 1, 1, 1, 1};
+      bonusmarquesmorts(0, k, f, drapeaux, terme, D1[ip], D2[ip], couleur, adverse, x, p, SV[ip], FO[ip], B[ip],
+                        plateau, 0, ep.compteur2essai & 0xff, ep.compteur1essai & 0xff);
       if (FO[ip] <= D1[ip]) break;  // the rest of this row is skipped
     }
   if (sauve) {

@@ -187,8 +187,9 @@ void bonuscoupforceordi(TPlateau& p, int32_t& valeur, TPoint q, int32_t seuil);
 // The opponent's candidates of positive value in `v` that q leaves without
 // a forced answer (level 5 and up, positive line length).
 void bonuscoupforcejoueur(TPlateau& p, int32_t& valeur, TPoint q, const TCarte& v, int32_t longueur);
-// Invasions of the other colour that q leaves alive (stand-in: nothing).
-void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, int32_t d, int32_t ligne, int32_t colonne);
+// How much q stops the other colour's invasions at its candidate points of
+// positive value in v; cached per candidate in effetsinvasion (marks 1, 2, 4).
+void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCarte& v);
 // Stones of k the candidate q links to their cut (bit 2 of its record's
 // links) and the zone readings from their liberties; on the search value s.
 void bonuslecturezone(TPlateau& p, int32_t& s, uint8_t k, TPoint q);
@@ -198,5 +199,11 @@ void bilanpierresfinal(TPlateau& p, int32_t& valeur, const TMarques& carte);
 // A dominated moyo candidate (bit 0x40 of its shape): -2000; gated by the
 // search's two counts.
 void bonusmoyodomine(TPlateau& p, int32_t& valeur, TPoint q, int32_t compte1, int32_t compte2);
-// The dead-marks term (stand-in: nothing).
-void bonusmarquesmorts(TPlateau& p, int32_t& valeur, uint8_t m, int32_t d, int32_t ligne, int32_t colonne);
+// The dead-marks term: after the answer q to the engine's move r, the stones
+// r saved that end up dead cost; kinds below 2 weigh w + w2 on `valeur` and
+// max2, others raise max2 by w per lost weak stone and take the threshold
+// costs (t1, t2) and the counter cost of x (max1). `drapeaux`: DRAPEAUXCHEMIN
+// path flags. Skipped when `saut` is set.
+void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uint8_t* drapeaux, int32_t& valeur,
+                       int32_t& max1, int32_t& max2, uint8_t a, uint8_t b, TPoint q, TPoint r, int32_t w, int32_t w2,
+                       int32_t x, TPlateau& p, uint8_t drapeau, int32_t t1, int32_t t2);

@@ -14,10 +14,14 @@
 #include "engine/choice/bonus.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/connection/lectureliaison.h"
+#include "engine/proposals/invasionvivante.h"
 #include "engine/reading/coupforce.h"
 #include "engine/reading/deuxyeux.h"
 #include "engine/reading/lecturepoint.h"
+#include "engine/reading/marquagemorts.h"
 #include "engine/reading/prise.h"
+#include "engine/territory/etatchaines.h"
+#include "engine/territory/seki.h"
 
 namespace {
 
@@ -607,4 +611,201 @@ void bonusmoyodomine(TPlateau& p, int32_t& valeur, TPoint q, int32_t compte1, in
         return;
       }
     }
+}
+
+// The invader is the other colour of m; v gives the invasion values of its
+// candidate points (casescandidatesjoueur). Readings of the branches:
+// - an invader stone that does not stand after its move (suicide) is skipped;
+// - q "alive and unthreatened": q holds a stone, not dead-marked after the
+//   marking, and its chain has more than 3 liberties or testprise (depth 4,
+//   limit 8) does not take it; taken: half; dead-marked or empty: a quarter;
+// - the 10-point loss is for a chain of m next to p with fewer than 3 liberties;
+// - "counted points" are the points marked 1 or 2.
+// The cache is effetsinvasion[q]: valeur 0 = not computed, -1 = nothing,
+// else the term; marques 4 living invasion, 2 partly alive, 1 stopped.
+void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCarte& v) {
+  if (!reel(q)) return;
+  const int32_t iq = ix(q);
+  TEffetInvasion& effet = effetsinvasion[q.ligne - 1][q.colonne - 1];
+  const auto ajoute = [&](int32_t t) { valeur += (p[iq] == m || p[iq] == VIDE) ? t : -t; };
+  if (effet.valeur != 0) {
+    if (effet.valeur > 0) ajoute(effet.valeur);
+    return;
+  }
+  effet.marques = marquesvides;
+  effet.valeur = -1;
+  if (compteurinvasions == 0 || pionsmorts[iq]) return;
+  const uint8_t envahisseur = autre(m);
+  const int32_t n = taillemoteur();
+  const int32_t ancienne = paramniveauc;
+  int32_t meilleur = 0, comptes = 0;
+  Brouillon& br = brouillon();
+  const Restaure<TPlateau> gardeplateau(p);
+  const Restaure<TInfoChaine> gardechaines(infochaine);
+  const Restaure<TMarques> gardemorts(pionsmorts);
+  const Restaure<int32_t> gardeniveau(paramniveauc);
+  const Restaure<uint8_t> gardeflag(flaginvasionvivante);
+  const TPlateau plateau0 = p;
+  const TInfoChaine chaines0 = infochaine;
+  const TMarques morts0 = pionsmorts;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t j = ix(r, c);
+      if (j == iq || !casescandidatesjoueur[j] || plateau0[j] != VIDE || v[j] <= 0) continue;
+      p = plateau0;
+      infochaine = chaines0;
+      pionsmorts = morts0;
+      br.l[0] = 0;
+      jouecoup(br.l, NBCASES, p, r, c, envahisseur, m);
+      if (p[j] != envahisseur) continue;
+      int32_t statut = 0;
+      marquechainesmortes(chaines0, p, statut, 8, profondeurlecture - 2, TPoint{r, c}, q, TPoint{},
+                          paramniveaub + 2, nbpoints(br.l), 3);
+      flaginvasionvivante =
+          strategie != 0 && debutpartie == 0 && voisinterritoirelibertes(p, m, 2, r, c) ? 1 : 0;
+      int32_t l = v[j] / 20;
+      if (l < 4) l = 4;
+      if (l & 1) ++l;
+      l = std::min(l, ancienne);
+      int32_t resultat = 0, travail = 0;
+      const TEssaiCoup& ej = essaisjoueur[r - 1][c - 1];
+      const TEssaiCoup& eo = essaisordi[r - 1][c - 1];
+      for (;;) {
+        paramniveauc = l;
+        resultat = 0;
+        testinvasionvivante(0, 0, 0, travail, p, resultat, envahisseur, m, ej.plateauessai2, eo.plateauessai2,
+                            marquesliaison2, ej.compteur4essai, r, c, 2, v[j] / 2, 0);
+        if (resultat >= v[j] / 2 || l >= ancienne) break;
+        l = std::min(l + 2, ancienne);
+      }
+      paramniveauc = ancienne;
+      flaginvasionvivante = 0;
+      if (resultat >= v[j] / 2) {
+        effet.marques[j] = 4;
+        continue;
+      }
+      effet.marques[j] = resultat > 0 ? 2 : 1;
+      ++comptes;
+      int32_t t = v[j] - 2 * resultat;
+      if (p[iq] == VIDE || pionsmorts[iq]) t /= 4;
+      else if (infochaine[iq][0] <= 3 &&
+               testprise(p, q.ligne, q.colonne, 4, 8, p[iq], TPoint{}))
+        t /= 2;
+      if (t > 10 && voisinmoinsde3libertes2(p, m, r, c)) t -= 10;
+      meilleur = std::max(meilleur, t);
+    }
+  if (meilleur <= 0) return;
+  meilleur = meilleur * (10 + comptes - 1) / 10;
+  effet.valeur = meilleur;
+  p = plateau0;
+  ajoute(meilleur);
+}
+
+// Records are essaisordi records: r is the engine's move whose saves are
+// checked (its marquesessai, liensessai, carte2essai, compteur2essai), q the
+// opponent's answer (its essaisjoueur record gates kinds below 2). The dead
+// marks are read again on p with A to move; board, infochaine, pionsmorts and
+// pionsmortsavant come back. The term lowers `valeur` and raises max1/max2.
+void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uint8_t* drapeaux, int32_t& valeur,
+                       int32_t& max1, int32_t& max2, uint8_t a, uint8_t b, TPoint q, TPoint r, int32_t w, int32_t w2,
+                       int32_t x, TPlateau& p, uint8_t drapeau, int32_t t1, int32_t t2) {
+  if (saut || !reel(q) || !reel(r)) return;
+  const int32_t iq = ix(q), ir = ix(r);
+  const TEssaiCoup& er = essaisordi[r.ligne - 1][r.colonne - 1];
+  if (genre < 2) {
+    const TEssaiCoup& eq = essaisordi[q.ligne - 1][q.colonne - 1];
+    const TEssaiCoup& jq = essaisjoueur[q.ligne - 1][q.colonne - 1];
+    if (!casescandidates[iq] || !(eq.essaifait & 2) || jq.plateauessai2[iq] || jq.carte2essai[iq] || !jq.flagessai1)
+      return;
+    bool tete = false;
+    for (int32_t i = 0; i < NBCASES && !tete; ++i)
+      tete = tablegroupes[i][1] != 0 && plateaudepart[i] == couleurordi && (eq.liensessai[i] & 0x20) &&
+             er.marquesessai[i] == 1;
+    if (!tete) return;
+  }
+  const Restaure<TPlateau> gardeplateau(p);
+  const Restaure<TInfoChaine> gardechaines(infochaine);
+  const Restaure<TMarques> gardemorts(pionsmorts);
+  const Restaure<TMarques> gardeavant(pionsmortsavant);
+  const Restaure<int32_t> gardeflag(flagmarquesmorts);
+  // The readings write no trial record from here.
+  const Restaure<int32_t> gardetable(tableessaiscourante);
+  tableessaiscourante = 0;
+  const uint8_t six = drapeaux ? drapeaux[5] : 0;
+  int32_t compte = 0, seki = 0;
+  if (genre == 13 || (!six && drapeau != 1)) {
+    if (genre == 13) flagmarquesmorts = 16;
+    detectetatchaines2(compte, p, 0, q.ligne, q.colonne, 1, six, a);
+    flagmarquesmorts = 0;
+  } else {
+    detectetatchaines(compte, p, 0, q.ligne, q.colonne, 1, a);
+  }
+  detectseki(seki, pionsmortsavant, p, 0);
+  if (er.liensessai[ir] & 0x100)
+    for (int32_t i = 0; i < NBCASES; ++i)
+      if (plateaudepart[i] == couleurordi && (er.liensessai[i] & 0x100)) pionsmorts[i] = 0;
+  if (genre < 2) {
+    TMarques& liees = brouillon().vu;
+    liees = marquesvides;
+    if (p[ir] != VIDE) metlachaineliee(p, liees, r.ligne, r.colonne);
+    int32_t n = 0, perdus = 0;
+    for (int32_t i = 0; i < NBCASES; ++i) {
+      if (plateaudepart[i] != couleurordi || er.marquesessai[i] != 1) continue;
+      ++n;
+      if (pionsmorts[i] && !liees[i]) ++perdus;
+    }
+    if (perdus > 0) {
+      const int32_t v = (w + w2) * perdus / n;
+      valeur -= v;
+      max2 = std::max(max2, v);
+    }
+    return;
+  }
+  // The first lost stone whose own record has bit 0x10 reads the board once
+  // more; only new marks of stones with that bit are kept.
+  const auto propremarque = [](int32_t i) {
+    return essaisordi[i / TAILLEMAX][i % TAILLEMAX].marquesessai[i];
+  };
+  bool relu = false;
+  int32_t n = 0, perdus = 0;
+  for (int32_t i = 0; i < NBCASES; ++i) {
+    if (!er.marquesessai[i] || !lesfaibles[i]) continue;
+    ++n;
+    if (pionsmortsbis[i]) continue;
+    if (!relu && !pionsmorts[i] && p[i] != VIDE && (propremarque(i) & 0x10)) {
+      relu = true;
+      const TMarques avant = pionsmorts;
+      detectetatplateau(autre(p[i]), p);
+      for (int32_t j = 0; j < NBCASES; ++j)
+        if (pionsmorts[j] && !avant[j] && !(propremarque(j) & 0x10)) pionsmorts[j] = 0;
+    }
+    if (pionsmorts[i]) ++perdus;
+  }
+  if (perdus > 0) max2 = std::max(max2, w * perdus / n);
+  int32_t retire = 0;
+  if (genre == 10 && t1 > 0) {
+    int32_t c1 = 0;
+    for (int32_t i = 0; i < NBCASES; ++i)
+      if (plateaudepart[i] == a && !pionsmortsbis[i] && er.carte2essai[i] && (pionsmorts[i] || p[i] != a)) ++c1;
+    if (c1 == 0) retire += w;
+    else if (c1 < t1) retire += (t1 - c1) * w / t1;
+  }
+  if ((genre == 8 || genre == 12 || genre == 13 || genre == 14) && t2 > 0) {
+    int32_t c2 = 0;
+    for (int32_t i = 0; i < NBCASES; ++i)
+      if (plateaudepart[i] == b && pionsmortsbis[i] && !er.carte2essai[i] && !pionsmorts[i]) ++c2;
+    if (c2 == 0) retire += w;
+    else if (c2 < t2) retire += (t2 - c2) * w / t2;
+  }
+  valeur -= retire;
+  if (x > 0 && er.compteur2essai > 0 && !er.carte2essai[ir] &&
+      (retire > 0 || pionsmorts[ir] || sousgenre == 1 || sousgenre == 3 ||
+       (p[ir] != VIDE && infochaine[ir][0] == 1))) {
+    const int32_t y = x - 10 * er.compteur2essai;
+    if (y >= 1) {
+      valeur -= y;
+      max1 = std::max(max1, y);
+    }
+  }
+  max2 = std::max(max2, retire);
 }

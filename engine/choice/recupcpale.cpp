@@ -551,7 +551,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     bonusdifferenceterritoire(f.mortsapresessaiordi, tablegroupes, q.ligne, q.colonne, f.survieordi[iq],
                               f.fortificationordi[iq], m_, o_, b, drapeaux, chemin, s, r_.flaggote);
     empechedefaire2yeux(b, s, ref, m_, r_.memodeuxyeux, q.ligne, q.colonne);
-    bonusinvasion(b, s, ref, d_, q.ligne, q.colonne);
+    bonusinvasion(b, s, ref, q, f.invasionfortejoueur);
     bonusmoyodomine(b, s, q, r_.flaggote, r_.secondepasse);
     bonusreprisevoisins(b, s, f.sommejoueur, o_, m_, q);
     TValeursRelie relie;
@@ -606,7 +606,14 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
       bonusdeuxyeuxcoupure(b, s, racine, q, 2, r_.analyse > 0 ? 1 : 0, f.survieordi[ir], f.fortificationordi[ir], m_,
                            r_.flagdeuxyeux, 0, sortie);
     }
-    bonusmarquesmorts(b, s, ref, d_, q.ligne, q.colonne);
+    // The root move r and the reply q: the root's survival kind and
+    // reinforcement code, its values, counters and the two penalty maps.
+    if (vrai && reel(racine)) {
+      const TEssaiCoup& er = essaiordi(racine.ligne, racine.colonne);
+      bonusmarquesmorts(0, f.memosurvieordi[ir], f.marquesfortification[ir], drapeaux, s, r_.penalites1[ir],
+                        r_.penalites2[ir], m_, o_, q, racine, f.survieordi[ir], f.fortificationordi[ir],
+                        f.bonusdebutfin[ir], b, r_.flagdeuxyeux, er.compteur2essai & 0xff, er.compteur1essai & 0xff);
+    }
     testgote(q, s);
   }
   if (d_ == 3 && vrai && (casesinterdites[iq] & 1))

@@ -8,6 +8,7 @@
 
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
+#include "engine/board/jeu.h"
 #include "engine/board/niveau.h"
 #include "engine/choice/bonus.h"
 #include "tests/support/fixture.h"
@@ -740,3 +741,213 @@ TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {
 }
 
 }  // namespace
+
+// ---- Invasion and dead-marks terms --------------------------------------------------------
+
+// Black's move at E5 against white invasions at C3 and G7.
+constexpr const char* INVASION =
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    "....X....\n"
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    ".........\n";
+
+class BonusInvasion : public Bonus {
+ protected:
+  void SetUp() override {
+    for (auto& l : effetsinvasion)
+      for (TEffetInvasion& e : l) e = TEffetInvasion{};
+    compteurinvasions = 1;
+  }
+  void TearDown() override {
+    for (auto& l : effetsinvasion)
+      for (TEffetInvasion& e : l) e = TEffetInvasion{};
+    compteurinvasions = 0;
+    Bonus::TearDown();
+  }
+  int32_t lance(TPlateau& p, TPoint q, const TCarte& v, uint8_t m = NOIR) {
+    int32_t s = 0;
+    fixture::verifieinchange(p, [&] { bonusinvasion(p, s, m, q, v); });
+    return s;
+  }
+  TEffetInvasion& effet(TPoint q) { return effetsinvasion[q.ligne - 1][q.colonne - 1]; }
+};
+
+TEST_F(BonusInvasion, StoppedInvasionsAreCountedAndCached) {
+  TPlateau p = pose(INVASION);
+  const TPoint q{5, 5};
+  TCarte v{};
+  v[indexcase(3, 3)] = 40;
+  v[indexcase(7, 7)] = 20;
+  casescandidatesjoueur[indexcase(3, 3)] = casescandidatesjoueur[indexcase(7, 7)] = 1;
+  const int32_t premier = lance(p, q, v);
+  // Each stopped point is marked 1 or 2; the best value grows 10 % for the other.
+  const uint8_t m1 = effet(q).marques[indexcase(3, 3)], m2 = effet(q).marques[indexcase(7, 7)];
+  // Two lone stones on an empty board do not live: both stopped, 40 + 10 %.
+  EXPECT_EQ(m1, 1);
+  EXPECT_EQ(m2, 1);
+  EXPECT_EQ(premier, 44);
+  EXPECT_EQ(effet(q).valeur, 44);
+  // The second call reads the cache: no reading, the same value.
+  v.fill(0);
+  EXPECT_EQ(lance(p, q, v), premier);
+  // A cached value counts against the other colour.
+  EXPECT_EQ(lance(p, q, v, BLANC), -premier);
+}
+
+TEST_F(BonusInvasion, Gates) {
+  TPlateau p = pose(INVASION);
+  const TPoint q{5, 5};
+  TCarte v{};
+  v[indexcase(3, 3)] = 40;
+  casescandidatesjoueur[indexcase(3, 3)] = 1;
+  struct Cas {
+    const char* nom;
+    std::function<void()> prepare;
+  };
+  const Cas cas[] = {
+      {"no invasion counted", [] { compteurinvasions = 0; }},
+      {"q dead-marked", [&] { pionsmorts[indexcase(5, 5)] = 1; }},
+      {"the point is not an opponent candidate", [] { casescandidatesjoueur.fill(0); }},
+  };
+  for (const Cas& c : cas) {
+    SetUp();
+    casescandidatesjoueur[indexcase(3, 3)] = 1;
+    c.prepare();
+    EXPECT_EQ(lance(p, q, v), 0) << c.nom;
+    EXPECT_EQ(effet(q).valeur, -1) << c.nom << ": nothing is cached as -1";
+    pionsmorts.fill(0);
+  }
+  // A cached "nothing" stays nothing.
+  SetUp();
+  effet(q).valeur = -1;
+  EXPECT_EQ(lance(p, q, v), 0);
+  // A preset cache is added at once.
+  effet(q).valeur = 37;
+  EXPECT_EQ(lance(p, q, v), 37);
+}
+
+TEST_F(BonusInvasion, AnEmptyCandidatePointGetsAQuarter) {
+  TPlateau p = pose(INVASION);
+  TCarte v{};
+  v[indexcase(3, 3)] = 40;
+  casescandidatesjoueur[indexcase(3, 3)] = 1;
+  const TPoint plein{5, 5}, vide{6, 6};
+  const int32_t entier = lance(p, plein, v);
+  const int32_t quart = lance(p, vide, v);
+  ASSERT_EQ(effet(plein).marques[indexcase(3, 3)], 1);
+  EXPECT_EQ(entier, 40);
+  EXPECT_EQ(quart, 10);
+}
+
+class BonusMarquesMorts : public Bonus {
+ protected:
+  void TearDown() override {
+    essaiordi(5, 5) = TEssaiCoup{};
+    essaiordi(5, 6) = TEssaiCoup{};
+    essaijoueur(5, 6) = TEssaiCoup{};
+    pionsmortsbis.fill(0);
+    Bonus::TearDown();
+  }
+  struct Sortie {
+    int32_t valeur = 0, max1 = 0, max2 = 0;
+  };
+  Sortie lance(TPlateau& p, uint8_t saut, int32_t genre, int32_t sous, int32_t w, int32_t w2, int32_t x, int32_t t1,
+               int32_t t2) {
+    Sortie s;
+    const uint8_t drapeaux[DRAPEAUXCHEMIN] = {1, 1, 1, 1, 1, 1, 1, 1};
+    fixture::verifieinchange(p, [&] {
+      bonusmarquesmorts(saut, genre, sous, drapeaux, s.valeur, s.max1, s.max2, NOIR, BLANC, TPoint{5, 6},
+                        TPoint{5, 5}, w, w2, x, p, 0, t1, t2);
+    });
+    return s;
+  }
+};
+
+// Black's move r at E5 with living stones around; white answers at F5.
+constexpr const char* MARQUES =
+    ".........\n"
+    ".........\n"
+    "..X...O..\n"
+    ".........\n"
+    "....X....\n"
+    ".........\n"
+    "..X...O..\n"
+    ".........\n"
+    ".........\n";
+
+TEST_F(BonusMarquesMorts, ThresholdsAndTheCounterCost) {
+  TPlateau p = pose(MARQUES);
+  TEssaiCoup& er = essaiordi(5, 5);
+  er = TEssaiCoup{};
+  er.carte2essai[indexcase(3, 3)] = 1;  // a black stone r keeps: still alive
+  struct Cas {
+    const char* nom;
+    uint8_t saut;
+    int32_t genre, sous, x, t1, t2, compteur2;
+    int32_t valeur, max1, max2;
+  };
+  const Cas cas[] = {
+      {"skip byte", 1, 10, 0, 0, 3, 0, 0, 0, 0, 0},
+      {"kind 10: no kept stone lost costs W", 0, 10, 0, 0, 3, 0, 0, -30, 0, 30},
+      {"kind 10 without threshold", 0, 10, 0, 0, 0, 0, 0, 0, 0, 0},
+      {"kind 8 without dead stone at the start", 0, 8, 0, 0, 0, 2, 0, -30, 0, 30},
+      {"kind 2 has neither threshold", 0, 2, 0, 0, 3, 2, 0, 0, 0, 0},
+      {"the counter cost with sub-kind 1", 0, 2, 1, 50, 0, 0, 2, -30, 30, 0},
+      {"the counter cost needs a reason", 0, 2, 0, 50, 0, 0, 2, 0, 0, 0},
+      {"counter cost too small", 0, 2, 1, 20, 0, 0, 2, 0, 0, 0},
+  };
+  for (const Cas& c : cas) {
+    er.compteur2essai = c.compteur2;
+    const Sortie s = lance(p, c.saut, c.genre, c.sous, 30, 10, c.x, c.t1, c.t2);
+    EXPECT_EQ(s.valeur, c.valeur) << c.nom;
+    EXPECT_EQ(s.max1, c.max1) << c.nom;
+    EXPECT_EQ(s.max2, c.max2) << c.nom;
+  }
+  // Kind 10, one of three kept stones gone: (3 - 1) * W / 3.
+  plateaudepart[indexcase(7, 3)] = NOIR;
+  er.carte2essai[indexcase(7, 3)] = 1;
+  TPlateau sans = p;
+  sans[indexcase(7, 3)] = VIDE;
+  infochaine = TInfoChaine{};
+  calculelibertes(sans);
+  er.compteur2essai = 0;
+  // The stone at C3 is kept and C7 gone: c1 = 1 of t1 = 3.
+  const Sortie s = lance(sans, 0, 10, 0, 30, 10, 0, 3, 0);
+  EXPECT_EQ(s.valeur, -20);
+  EXPECT_EQ(s.max2, 20);
+}
+
+TEST_F(BonusMarquesMorts, LowKindsNeedTheGate) {
+  TPlateau p = pose(MARQUES);
+  // Nothing of the gate holds: the term does nothing.
+  const Sortie s = lance(p, 0, 0, 0, 30, 10, 50, 3, 3);
+  EXPECT_EQ(s.valeur, 0);
+  EXPECT_EQ(s.max1, 0);
+  EXPECT_EQ(s.max2, 0);
+}
+
+TEST_F(BonusInvasion, AThreatenedCandidateStoneCountsLess) {
+  // White's invasion at B9 puts black's corner stone in atari.
+  TPlateau p = pose(
+      "X........\n"
+      ".O.......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  TCarte v{};
+  v[indexcase(1, 2)] = 60;
+  casescandidatesjoueur[indexcase(1, 2)] = 1;
+  // The corner stone is marked dead after the invasion: a quarter of 60,
+  // less 10 beside a chain short of liberties.
+  EXPECT_EQ(lance(p, TPoint{1, 1}, v), 5);
+  EXPECT_EQ(effet(TPoint{1, 1}).marques[indexcase(1, 2)], 1);
+}
