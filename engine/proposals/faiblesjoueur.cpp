@@ -213,34 +213,7 @@ void FortifJoueur::propagation(TGardeEssai& garde) {
         return p[j] == a || (p[j] == VIDE && influence[j] != b);
       };
       const bool coin = distancebord[i] == 2 || zonescoins[i] == 1;
-      bool passe = false, rangee = false;
-      if (r <= 3 || r >= n - 2) {
-        const int32_t d = r <= 4 ? 1 : -1;
-        const int32_t a1 = r <= 4 ? 1 : r, a2 = r <= 4 ? r : n;
-        if (interieur(r + d, k)) {
-          int32_t mode = 0;
-          if (faibleen(r, k - 1) || (faibleen(r - d, k - 1) && coin)) mode = 2;
-          else if (faibleen(r, k + 1) || (faibleen(r - d, k + 1) && coin)) mode = 4;
-          if (mode != 0) {
-            const int32_t b1 = mode == 2 ? k : std::max(1, k - 2), b2 = mode == 2 ? std::min(n, k + 2) : k;
-            rangee = true;
-            passe = bande(a1, a2, b1, b2) && propagationbord(0, p, r, k, a1, a2, b1, b2, mode, b, a);
-          }
-        }
-      }
-      if (!rangee && (k <= 3 || k >= n - 2)) {
-        const int32_t d = k <= 4 ? 1 : -1;
-        const int32_t b1 = k <= 4 ? 1 : k, b2 = k <= 4 ? k : n;
-        if (interieur(r, k + d)) {
-          int32_t mode = 0;
-          if (faibleen(r - 1, k) || (faibleen(r - 1, k - d) && coin)) mode = 1;
-          else if (faibleen(r + 1, k) || (faibleen(r + 1, k - d) && coin)) mode = 3;
-          if (mode != 0) {
-            const int32_t a1 = mode == 1 ? r : std::max(1, r - 2), a2 = mode == 1 ? std::min(n, r + 2) : r;
-            passe = bande(a1, a2, b1, b2) && propagationbord(0, p, r, k, a1, a2, b1, b2, mode, b, a);
-          }
-        }
-      }
+      const bool passe = crawlbord(0, p, r, k, n, coin, interieur, faibleen, bande, b, a);
       if (!passe) continue;
       chargeessai(p, e);
       TMarques K = marquesvides;

@@ -1,5 +1,6 @@
 // Reinforcement family: moves that keep the engine's weak groups alive.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 #include "engine/board/etat.h"
@@ -24,3 +25,40 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
 // the opponent's. Board, infochaine and pionsmorts come back.
 bool propagationbord(int32_t cote, TPlateau& p, int32_t ligne, int32_t colonne, int32_t r1, int32_t r2, int32_t c1,
                      int32_t c2, int32_t direction, uint8_t c, uint8_t o);
+
+// The edge crawl of a point (r, k) near the edge of a board of n lines: the
+// row edge first, then the column edge when the row gave no direction. The
+// direction comes from a weak stone beside the point (`faibleen`, or one
+// step back from it when `coin`), the point one step inwards must be
+// `interieur`, the strip must pass `bande`; then `propagationbord`.
+template <class Interieur, class Faible, class Bande>
+bool crawlbord(int32_t cote, TPlateau& p, int32_t r, int32_t k, int32_t n, bool coin, Interieur interieur,
+               Faible faibleen, Bande bande, uint8_t c, uint8_t o) {
+  if (r <= 3 || r >= n - 2) {
+    const int32_t d = r <= 4 ? 1 : -1;
+    const int32_t a1 = r <= 4 ? 1 : r, a2 = r <= 4 ? r : n;
+    if (interieur(r + d, k)) {
+      int32_t mode = 0;
+      if (faibleen(r, k - 1) || (faibleen(r - d, k - 1) && coin)) mode = 2;
+      else if (faibleen(r, k + 1) || (faibleen(r - d, k + 1) && coin)) mode = 4;
+      if (mode != 0) {
+        const int32_t b1 = mode == 2 ? k : std::max(1, k - 2), b2 = mode == 2 ? std::min(n, k + 2) : k;
+        return bande(a1, a2, b1, b2) && propagationbord(cote, p, r, k, a1, a2, b1, b2, mode, c, o);
+      }
+    }
+  }
+  if (k <= 3 || k >= n - 2) {
+    const int32_t d = k <= 4 ? 1 : -1;
+    const int32_t b1 = k <= 4 ? 1 : k, b2 = k <= 4 ? k : n;
+    if (interieur(r, k + d)) {
+      int32_t mode = 0;
+      if (faibleen(r - 1, k) || (faibleen(r - 1, k - d) && coin)) mode = 1;
+      else if (faibleen(r + 1, k) || (faibleen(r + 1, k - d) && coin)) mode = 3;
+      if (mode != 0) {
+        const int32_t a1 = mode == 1 ? r : std::max(1, r - 2), a2 = mode == 1 ? std::min(n, r + 2) : r;
+        return bande(a1, a2, b1, b2) && propagationbord(cote, p, r, k, a1, a2, b1, b2, mode, c, o);
+      }
+    }
+  }
+  return false;
+}
