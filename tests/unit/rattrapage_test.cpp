@@ -119,6 +119,30 @@ TEST_F(Rattrapage, KoForbiddenCaptureIsSkippedForALaterOne) {
   EXPECT_TRUE(estpoint(rattrape(p, NOIR), 6, 4));
 }
 
+// A white stone in atari at (1,1), last liberty (1,2). Marked dead and shut
+// in black's corner it is left; dead but beside a live white stone, or not
+// dead, it is taken.
+TEST_F(Rattrapage, DeadEnemyChainShutInIsLeftElseTaken) {
+  struct Cas {
+    const char* nom;
+    const char* diagramme;
+    bool mort;
+    TPoint attendu;
+  };
+  constexpr const char* kEnferme =
+      "O.X......\nXX.......\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n";
+  constexpr const char* kOuvert =
+      "O..O.....\nXXXO.....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n";
+  for (const Cas& k : {Cas{"dead, shut in", kEnferme, true, TPoint{}},
+                       Cas{"alive, shut in", kEnferme, false, TPoint{1, 2}},
+                       Cas{"dead, beside a live stone", kOuvert, true, TPoint{1, 2}}}) {
+    SCOPED_TRACE(k.nom);
+    const TPlateau p = pose(k.diagramme);
+    pionsmortsbis[i(1, 1)] = k.mort ? 1 : 0;
+    EXPECT_TRUE(estpoint(rattrape(p, NOIR), k.attendu.ligne, k.attendu.colonne));
+  }
+}
+
 // Taking the ko leaves a lone stone with one liberty: accepted.
 TEST_F(Rattrapage, KoShapedCaptureIsAccepted) {
   const TPlateau p = pose(

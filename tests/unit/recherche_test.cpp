@@ -227,6 +227,16 @@ TEST(Recherche, TheSimpleKoPointIsNeverChosenNorTried) {
   EXPECT_FALSE(r.ligne == 2 && r.colonne == 2);
 }
 
+// Is `q` on the root's lists: the candidates the chooser reads, or the list
+// the root searched (the gote rounds and the promoted moves append to it)?
+bool surlisteracine(const TRecherche& r, TPoint q) {
+  for (int32_t k = 1; k <= nbpoints(r.candidatsracine); ++k)
+    if (recherche::memepoint(recherche::pointliste(r.candidatsracine, k), q)) return true;
+  for (int32_t k = 1; k <= r.racine.nombre; ++k)
+    if (recherche::memepoint(r.racine.points[k], q)) return true;
+  return false;
+}
+
 TEST(Recherche, TheRootNeverTriesItsKoPoint) {
   const TListeCoups liste = fixture::listepartie(
       {{NOIR, 3, 3}, {BLANC, 7, 7}, {NOIR, 3, 7}, {BLANC, 7, 3}, {NOIR, 5, 5}, {BLANC, 5, 7}});
@@ -243,6 +253,8 @@ TEST(Recherche, TheRootNeverTriesItsKoPoint) {
   recherche::recupcpale(*r, cellule, 0, 1, NOIR, BLANC, derniercoup, avantderniercoup, ko);
   EXPECT_NE(r->noeuds[1].essayes[indexcase(ko.ligne, ko.colonne)], 2);
   EXPECT_FALSE(recherche::memepoint(r->choisi, ko));
+  // It led the root list before; as the ko point it is on neither root list.
+  EXPECT_FALSE(surlisteracine(*r, ko));
 }
 
 // ---- Trial moves ---------------------------------------------------------------------------------
