@@ -212,28 +212,42 @@ TEST_F(Bonus, BorderStonesAreCountedOnce) {
 }
 
 TEST_F(Bonus, TheTerritoryDifferenceWaitsForMoveFive) {
-  TPlateau p = pose(COIN);
+  // Black's very weak stone at (6,2) inside white's corner; black's candidate
+  // at (3,3) keeps it alive. Dead, it would leave white the 19 empty points.
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "OOOOO....\n"
+      "....O....\n"
+      ".X..O....\n"
+      "....O....\n"
+      "....O....\n"
+      "....O....\n");
   static TCartesParPoint morts{};
   TListePoints chemin{};
   const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
   phasedebut = 1;
   maxfortification = 1;
+  maxsurvie = 0;
+  compteurinvasions = compteurinvasions3 = 0;
   flagterritoire = 0;
   coupdecide = 0;
-  lesfaibles[indexcase(1, 5)] = 2;
-  essaiordi(3, 3).marquesessai[indexcase(1, 5)] = 1;
-  numerocoup = 4;
-  int32_t v = 0;
-  fixture::verifieinchange(p, [&] {
-    bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
-  });
-  EXPECT_EQ(v, 0);
-  // From move 5 it runs and still puts everything back.
-  numerocoup = 5;
-  fixture::verifieinchange(p, [&] {
-    bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
-  });
-  EXPECT_GE(v, 0);
+  lesfaibles[indexcase(6, 2)] = 2;
+  essaiordi(3, 3).marquesessai[indexcase(6, 2)] = 1;
+  struct Cas {
+    int32_t coup, attendu;
+  };
+  // From move 5: 5 a point, and 15 more a point past the invasion counts.
+  for (const Cas& k : {Cas{4, 0}, Cas{5, 20 * 19}}) {
+    SCOPED_TRACE(k.coup);
+    numerocoup = k.coup;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] {
+      bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
+    });
+    EXPECT_EQ(v, k.attendu);
+  }
   essaiordi(3, 3) = TEssaiCoup{};
   maxfortification = 0;
 }
