@@ -120,6 +120,45 @@ TEST_F(Bonus, APassInTheLineIsNoPoint) {
   EXPECT_EQ(v, 58);
 }
 
+TEST_F(Bonus, ALoneEnemyStoneOfTheLineIsLiftedUnlessItsOwnFlagIsSet) {
+  // The line's first move is a white stone in black's corner: lifted, the
+  // corner counts for black; kept when its own move's flag is set.
+  TPlateau p = pose(
+      "O...X....\n"
+      "...X.....\n"
+      "..X......\n"
+      ".X.......\n"
+      "X........\n"
+      ".........\n"
+      "......O..\n"
+      ".........\n"
+      ".........\n",
+      1);
+  TListePoints chemin{};
+  empilepoint(chemin, 300, 1, 1);
+  phasefinale = 1;
+  struct Cas {
+    int32_t drapeau;  // the move whose flag is set (0: none)
+    bool levee;       // 10 points and 5 border stones when lifted
+  };
+  for (const Cas& k : {Cas{0, true}, Cas{1, false}, Cas{2, true}}) {
+    SCOPED_TRACE(k.drapeau);
+    uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+    if (k.drapeau) drapeaux[k.drapeau - 1] = 1;
+    TMarques marques{};
+    uint8_t premier = 0;
+    int32_t v = 0;
+    fixture::verifieinchange(
+        p, [&] { bonusterritoire(marques, TPoint{}, drapeaux, premier, 1, NOIR, NOIR, v, p, chemin, 1); });
+    if (k.levee) {
+      EXPECT_EQ(v, 5 * 10 + 2 * 5) << fixture::grille(marques, 9);
+    } else {
+      EXPECT_LT(v, 5 * 10 + 2 * 5);
+      EXPECT_EQ(marques[indexcase(1, 2)], 0);
+    }
+  }
+}
+
 TEST_F(Bonus, NothingOwnedAddsNothing) {
   // A black stone in atari is lifted: black owns nothing, whatever borders.
   TPlateau p = pose(
