@@ -81,8 +81,11 @@ int32_t poidschemin(int32_t k) {
 
 // marquepetiteschaines2 over the line's moves, a pass standing for no point:
 // it is given a point that does not hold c on w, which the lifting skips.
+// The lifting reads the flag of entry k at byte k: the path flags move up one.
 void petiteschaines(TPoint extra, const uint8_t* drapeaux, int32_t longueur, uint8_t c, TPlateau& w,
                     const TListePoints& chemin) {
+  uint8_t parentree[DRAPEAUXCHEMIN + 1] = {};
+  for (int32_t k = 1; k <= DRAPEAUXCHEMIN; ++k) parentree[k] = drapeau(drapeaux, k) ? 1 : 0;
   TListePoints& l = brouillon().chemin;
   l = chemin;
   int32_t n = std::min(longueur, nbpoints(chemin));
@@ -98,7 +101,7 @@ void petiteschaines(TPoint extra, const uint8_t* drapeaux, int32_t longueur, uin
     l[2 * k] = neutre / TAILLEMAX + 1;
     l[2 * k + 1] = neutre % TAILLEMAX + 1;
   }
-  marquepetiteschaines2(extra, drapeaux, n, c, w, l);
+  marquepetiteschaines2(extra, parentree, n, c, w, l);
 }
 
 }  // namespace

@@ -146,7 +146,6 @@ int32_t valeurcoupessai(const TPrisesMarquees& prises, uint8_t mode, int32_t lig
                         const TPlateau& p, uint8_t couleur, uint8_t adverse, uint8_t& tue, uint8_t& sauve,
                         const TMarques& avant, const TMarques& apres) {
   TEssaiCoup& rec = mode ? essaiordi(ligne, colonne) : essaijoueur(ligne, colonne);
-  TEssaiCoup& autre = mode ? essaijoueur(ligne, colonne) : essaiordi(ligne, colonne);
   rec.gainmoyoordi = 0;
   rec.gainmoyojoueur = 0;
   const int32_t iq = indexcase(ligne, colonne);
@@ -163,19 +162,29 @@ int32_t valeurcoupessai(const TPrisesMarquees& prises, uint8_t mode, int32_t lig
       const int32_t i = indexcase(r, c);
       const bool mort = pionsmorts[i] != 0;
       if (p[i] == x) {
+        bool tuee = false;
         if (mort && !avant[i]) {
           valeur += k;
           premier = true;
           tue = 1;
-          ++tues;
+          tuee = true;
           rec.marquesessai[i] |= 2;
         } else if (mort && !apres[i]) {
-          ++tues;
+          tuee = true;
         } else if (!mort && apres[i]) {
           valeur -= 3;
         }
-        // A killed stone flagged 0x80 in one table gets the flag in both.
-        if (mort && (rec.marquesessai[i] & 0x80)) autre.marquesessai[i] |= 0x80;
+        if (tuee) {
+          ++tues;
+          // The killed stone's own trial records (the trials at its point):
+          // the flag 0x80 of one goes into both.
+          uint8_t& o = essaiordi(r, c).marquesessai[i];
+          uint8_t& j = essaijoueur(r, c).marquesessai[i];
+          if ((o | j) & 0x80) {
+            o |= 0x80;
+            j |= 0x80;
+          }
+        }
       } else if (p[i] == couleur) {
         if (!mort && apres[i]) {
           valeur += 3;

@@ -120,6 +120,45 @@ TEST_F(Bonus, APassInTheLineIsNoPoint) {
   EXPECT_EQ(v, 58);
 }
 
+TEST_F(Bonus, ALoneEnemyStoneOfTheLineIsLiftedUnlessItsOwnFlagIsSet) {
+  // The line's first move is a white stone in black's corner: lifted, the
+  // corner counts for black; kept when its own move's flag is set.
+  TPlateau p = pose(
+      "O...X....\n"
+      "...X.....\n"
+      "..X......\n"
+      ".X.......\n"
+      "X........\n"
+      ".........\n"
+      "......O..\n"
+      ".........\n"
+      ".........\n",
+      1);
+  TListePoints chemin{};
+  empilepoint(chemin, 300, 1, 1);
+  phasefinale = 1;
+  struct Cas {
+    int32_t drapeau;  // the move whose flag is set (0: none)
+    bool levee;       // 10 points and 5 border stones when lifted
+  };
+  for (const Cas& k : {Cas{0, true}, Cas{1, false}, Cas{2, true}}) {
+    SCOPED_TRACE(k.drapeau);
+    uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
+    if (k.drapeau) drapeaux[k.drapeau - 1] = 1;
+    TMarques marques{};
+    uint8_t premier = 0;
+    int32_t v = 0;
+    fixture::verifieinchange(
+        p, [&] { bonusterritoire(marques, TPoint{}, drapeaux, premier, 1, NOIR, NOIR, v, p, chemin, 1); });
+    if (k.levee) {
+      EXPECT_EQ(v, 5 * 10 + 2 * 5) << fixture::grille(marques, 9);
+    } else {
+      EXPECT_LT(v, 5 * 10 + 2 * 5);
+      EXPECT_EQ(marques[indexcase(1, 2)], 0);
+    }
+  }
+}
+
 TEST_F(Bonus, NothingOwnedAddsNothing) {
   // A black stone in atari is lifted: black owns nothing, whatever borders.
   TPlateau p = pose(
@@ -212,28 +251,42 @@ TEST_F(Bonus, BorderStonesAreCountedOnce) {
 }
 
 TEST_F(Bonus, TheTerritoryDifferenceWaitsForMoveFive) {
-  TPlateau p = pose(COIN);
+  // Black's very weak stone at (6,2) inside white's corner; black's candidate
+  // at (3,3) keeps it alive. Dead, it would leave white the 19 empty points.
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "OOOOO....\n"
+      "....O....\n"
+      ".X..O....\n"
+      "....O....\n"
+      "....O....\n"
+      "....O....\n");
   static TCartesParPoint morts{};
   TListePoints chemin{};
   const uint8_t drapeaux[DRAPEAUXCHEMIN] = {};
   phasedebut = 1;
   maxfortification = 1;
+  maxsurvie = 0;
+  compteurinvasions = compteurinvasions3 = 0;
   flagterritoire = 0;
   coupdecide = 0;
-  lesfaibles[indexcase(1, 5)] = 2;
-  essaiordi(3, 3).marquesessai[indexcase(1, 5)] = 1;
-  numerocoup = 4;
-  int32_t v = 0;
-  fixture::verifieinchange(p, [&] {
-    bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
-  });
-  EXPECT_EQ(v, 0);
-  // From move 5 it runs and still puts everything back.
-  numerocoup = 5;
-  fixture::verifieinchange(p, [&] {
-    bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
-  });
-  EXPECT_GE(v, 0);
+  lesfaibles[indexcase(6, 2)] = 2;
+  essaiordi(3, 3).marquesessai[indexcase(6, 2)] = 1;
+  struct Cas {
+    int32_t coup, attendu;
+  };
+  // From move 5: 5 a point, and 15 more a point past the invasion counts.
+  for (const Cas& k : {Cas{4, 0}, Cas{5, 20 * 19}}) {
+    SCOPED_TRACE(k.coup);
+    numerocoup = k.coup;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] {
+      bonusdifferenceterritoire(morts, tablegroupes, 3, 3, 0, 0, NOIR, BLANC, p, drapeaux, chemin, v, 0);
+    });
+    EXPECT_EQ(v, k.attendu);
+  }
   essaiordi(3, 3) = TEssaiCoup{};
   maxfortification = 0;
 }

@@ -238,6 +238,48 @@ TEST_F(Situation, TrialValueFromKillsAndSaves) {
   essaiordi(2, 2) = TEssaiCoup{};
 }
 
+TEST_F(Situation, AKilledStoneCarriesItsOwnTrialFlagIntoBothTables) {
+  // Black's trial at (5,5): white (1,1) newly dead, (1,9) dead before and
+  // revived by the reading (still a kill), (9,9) dead all along (no kill).
+  plateau = fixture::posemoteur(
+      "O.......O\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "........O\n");
+  const int32_t a = indexcase(1, 1), b = indexcase(1, 9), c = indexcase(9, 9);
+  pionsmorts[a] = pionsmorts[b] = pionsmorts[c] = 1;
+  TMarques avant{}, apres{};
+  avant[b] = avant[c] = 1;
+  apres[c] = 1;
+  // Each stone's flag in the opponent's trial at its own point.
+  for (int32_t q : {a, b, c}) essaijoueur(q / TAILLEMAX + 1, q % TAILLEMAX + 1).marquesessai[q] = 0x80;
+  TPrisesMarquees prises{};
+  uint8_t tue = 0, sauve = 0;
+  strategie = 0;
+  valeurcoupessai(prises, 1, 5, 5, plateau, NOIR, BLANC, tue, sauve, avant, apres);
+  EXPECT_EQ(essaiordi(5, 5).gainmoyoordi, 2);
+  EXPECT_EQ(essaiordi(1, 1).marquesessai[a], 0x80);
+  EXPECT_EQ(essaiordi(1, 9).marquesessai[b], 0x80);
+  EXPECT_EQ(essaiordi(9, 9).marquesessai[c], 0) << "not a kill";
+  // The other way round, from the engine's table into the opponent's.
+  essaijoueur(1, 1).marquesessai[a] = 0;
+  essaiordi(1, 1).marquesessai[a] = 0x80;
+  valeurcoupessai(prises, 0, 5, 5, plateau, NOIR, BLANC, tue, sauve, avant, apres);
+  EXPECT_EQ(essaijoueur(1, 1).marquesessai[a], 0x80);
+  for (int32_t q : {a, b, c}) {
+    essaiordi(q / TAILLEMAX + 1, q % TAILLEMAX + 1) = TEssaiCoup{};
+    essaijoueur(q / TAILLEMAX + 1, q % TAILLEMAX + 1) = TEssaiCoup{};
+  }
+  essaiordi(5, 5) = TEssaiCoup{};
+  essaijoueur(5, 5) = TEssaiCoup{};
+  pionsmorts.fill(0);
+}
+
 TEST_F(Situation, NoDoubleThreatsAtLevelOne) {
   niveau = 1;
   TMarques menaces{};
