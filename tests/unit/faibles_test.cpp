@@ -257,10 +257,11 @@ TEST(Faibles, IsolatedZones) {
 }
 
 // The black chain (5,4)-(7,4) hangs from the living wall by the one point
-// (4,4); white there captures it, so the capture marks hold it, and so do
-// the dead marks of the analysis. Black's trial at (4,4) saves it: that
-// record flags the chain with 0x20, and each stone's own record flags it
-// revived (0x40), so the chain is weak with class 3. The wall stays strong.
+// (4,4); white there leaves it in atari with no way out, so the capture
+// marks hold it, and so do the dead marks of the analysis. Black's trial
+// at (4,4) saves it: that record flags the chain with 0x20, and each
+// stone's own record flags it revived (0x40), so the chain is weak with
+// class 3. The wall stays strong.
 TEST(Faibles, CapturableChainThatATrialSavesIsWeak) {
   const char* d =
       ".X.X.....\n"

@@ -23,7 +23,8 @@ struct Position {
 };
 
 const Position kPositions[] = {
-    {"link: the chain (5,4)-(7,4) hangs from the living wall by (4,4) alone; white there captures it",
+    {"link: the chain (5,4)-(7,4) hangs from the living wall by (4,4) alone; white there leaves it "
+     "in atari with no way out",
      ".X.X.....\n"
      "XXXXXO...\n"
      "..O.XO...\n"
