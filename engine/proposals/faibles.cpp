@@ -43,6 +43,20 @@ bool menacee(const TPlateau& p, const TMarques& candidates, const TEssaiCoup (&e
   return false;
 }
 
+// Bit 0x20 on the stones some engine trial saves. The trial's own record
+// carries it at the stone; the stone's record never does.
+TMarques sauveesparessai() {
+  const int32_t n = configmoteur.taille;
+  TMarques m = marquesvides;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      if (!casescandidates[indexcase(r, c)]) continue;
+      const TMarques& e = essaiordi(r, c).marquesessai;
+      for (int32_t i = 0; i < NBCASES; ++i) m[i] |= e[i] & 0x20;
+    }
+  return m;
+}
+
 // The state of one classification.
 struct Classement {
   TPlateau& p;
@@ -66,11 +80,12 @@ struct Classement {
 void Classement::classes(int32_t mode) {
   const int32_t n = configmoteur.taille;
   // Step 3. Chains linked after a trial.
+  const TMarques sauvees = sauveesparessai();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
       if (!pierreA(i) || marquesglobales[i] || lesfaibles[i] || vu[i] || !marquesliaison1[i]) continue;
-      const uint8_t bits = essaiordi(r, c).marquesessai[i];
+      const uint8_t bits = essaiordi(r, c).marquesessai[i] | sauvees[i];
       if (bits & 0x20)
         peintchaine(p, lesfaibles, (bits & 0x40) ? FAIBLELIE40 : FAIBLELIE, r, c);
       else

@@ -256,6 +256,38 @@ TEST(Faibles, IsolatedZones) {
   }
 }
 
+// The black chain (5,4)-(7,4) hangs from the living wall by the one point
+// (4,4); white there leaves it in atari with no way out, so the capture
+// marks hold it, and so do the dead marks of the analysis. Black's trial
+// at (4,4) saves it: that record flags the chain with 0x20, and each
+// stone's own record flags it revived (0x40), so the chain is weak with
+// class 3. The wall stays strong.
+TEST(Faibles, CapturableChainThatATrialSavesIsWeak) {
+  const char* d =
+      ".X.X.....\n"
+      "XXXXXO...\n"
+      "..O.XO...\n"
+      "..O.XO...\n"
+      "..OXO....\n"
+      "..OXO....\n"
+      "..OX.O...\n"
+      "...OO....\n"
+      ".........\n";
+  const Classe k = classe(d, 1, 25);
+  for (const int32_t r : {5, 6, 7}) {
+    const int32_t i = indexcase(r, 4);
+    SCOPED_TRACE(r);
+    EXPECT_TRUE(marquesliaison1[i]);
+    EXPECT_TRUE(pionsmortsbis[i]);
+    EXPECT_TRUE(essaiordi(4, 4).marquesessai[i] & 0x20);
+    EXPECT_FALSE(essaiordi(r, 4).marquesessai[i] & 0x20);
+    EXPECT_EQ(k.lesfaibles[i], 3);
+    EXPECT_EQ(k.listefaibles[i], 0);
+  }
+  EXPECT_EQ(k.lesfaibles[indexcase(2, 3)], 0);
+  EXPECT_EQ(k.listefaibles[indexcase(2, 3)], 1);
+}
+
 // In the opening, with the opening heuristics at 3, the threat test reads
 // the dead marks of the opponent's trials (mode 1): the black stone that a
 // white trial kills is threatened (class 1) and flagsurvie is cleared. With
