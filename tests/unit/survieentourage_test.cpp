@@ -269,4 +269,38 @@ TEST(SurvieEntourage, FirstVariantTargetsNeverCountedAgain) {
   }
 }
 
+// The engine's second variant takes its targets from the opponent's trial
+// position at the candidate. Here white's record at (1,4) lacks the black
+// stone (2,2) of the board: the targets are A's three stones, read as shut
+// in with one empty point, 20 x (3 + 1). Read from the board instead, the
+// stone (2,2) would count as a fourth target.
+TEST(SurvieEntourage, SecondVariantTargetsFromTheTrialPosition) {
+  TPlateau p = posetour(
+      "XXO......\n"
+      "XXO......\n"
+      "OO.......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const int32_t P = indexcase(1, 4);
+  casescandidates[P] = casescandidatesjoueur[P] = 1;
+  TEssaiCoup& j = essaijoueur(1, 4);
+  TPlateau sans = p;
+  sans[indexcase(2, 2)] = VIDE;
+  posepierre(j, sans, 1, 4, BLANC);
+  j.gainmoyoordi = 2;
+  j.liensessai[P] = BITTUEESSAI;
+  for (int32_t q = 0; q < NBCASES; ++q)
+    if (p[q] == NOIR) {
+      j.liensessai[q] = BITTUEESSAI;
+      j.plateauessai2[q] = sans[q] == NOIR;
+    }
+  auto x = std::make_unique<Sorties>();
+  fixture::verifieinchange(p, [&] { survieordi(x->memoA, x->survieA, x->fortA, p, x->candidats, 361); });
+  EXPECT_EQ(x->survieA[P], 80);
+}
+
 }  // namespace
