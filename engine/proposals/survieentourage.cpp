@@ -46,6 +46,8 @@ struct Entourage {
                    ? 1
                    : 0;
   }
+  // The zone only: DEBVIVANTE when q's chain is shut in by a sound wall
+  // (the targets are already dead, which the zone-only reading allows).
   int32_t lit(int32_t q, uint8_t couleur) {
     const uint8_t c = p[q] == NOIR ? NOIR : BLANC;
     return testdeb(p, w.remplie[c], w.drapeau[c], pionsmorts, w.O, w.M, lignede(q), colonnede(q), couleur, pointko,
