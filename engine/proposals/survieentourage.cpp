@@ -46,6 +46,8 @@ struct Entourage {
                    ? 1
                    : 0;
   }
+  // The zone only: DEBVIVANTE when q's chain is shut in by a sound wall
+  // (the targets are already dead, which the zone-only reading allows).
   int32_t lit(int32_t q, uint8_t couleur) {
     const uint8_t c = p[q] == NOIR ? NOIR : BLANC;
     return testdeb(p, w.remplie[c], w.drapeau[c], pionsmorts, w.O, w.M, lignede(q), colonnede(q), couleur, pointko,
@@ -282,25 +284,26 @@ void survieordi(TMarques& memosurvieA, TCarte& survieA, TCarte& fortificationA, 
             "SURVIE ordi entoure au debut dim fortif: ");
     garde.restaure();
   }
-  // Variant 2: the first pass reads the candidate's own position.
+  // Variant 2: the targets are read on the opponent's trial position at
+  // the candidate, loaded before the pass.
   for (int32_t i = 0; i < NBCASES; ++i) {
     if (!casescandidatesjoueur[i] || !casescandidates[i]) continue;
     TEssaiCoup& ep = E(i);
     TEssaiCoup& jp = J(i);
     if (compteur0essai(jp) < 2 || !tue(jp, i) || ep.carte2essai[i] != 0 || memo(i)) continue;
-    garde.restaure();
     x.nouveaucandidat();
+    chargeessai(p, jp);
     bool cible = false;
     for (int32_t q = 0; q < NBCASES; ++q)
       if (p[q] == od && tue(jp, q) && ep.carte2essai[q] == 0 && !tue(E(q), q)) {
         w.T[q] = 1;
         cible = true;
       }
-    if (!cible) continue;
-    chargeessai(p, jp);
-    x.masque(&marquesliaison1, jo);
-    if (x.boucle(i, jo, od, true))
-      ecrit(i, compteur4essai(jp) + x.k - x.k2, "SURVIE ordi pas entouré: ", "SURVIE ordi pas entoure dim fortif: ");
+    if (cible) {
+      x.masque(&marquesliaison1, jo);
+      if (x.boucle(i, jo, od, true))
+        ecrit(i, compteur4essai(jp) + x.k - x.k2, "SURVIE ordi pas entouré: ", "SURVIE ordi pas entoure dim fortif: ");
+    }
     garde.restaure();
   }
   // Variant 3.
