@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -76,7 +77,9 @@ inline int lance(const std::filesystem::path& dossier, int parfichier, uint64_t 
     fichiers.emplace_back(c.filename().string(),
                           std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()));
   }
-  const auto temp = std::filesystem::temp_directory_path() / ("molvane_mutants_" + std::to_string(graine));
+  // One folder per run: several suites may run side by side with the same seed.
+  const auto temp = std::filesystem::temp_directory_path() /
+                    ("molvane_mutants_" + std::to_string(graine) + "_" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(temp);
   Generateur g{graine};
   int chargements = 0;
