@@ -79,6 +79,19 @@ TEST(FinPartie, ANeutralPointLeftGivesPassCodeFive) {
   EXPECT_EQ(colonneliste(r.liste, 2), 6);
 }
 
+// Everything is settled but the dame (5,5): it is the only point black can
+// stand on and it keeps the balance. Fewer than five points are as good as
+// passing, so the pass code is 5 as when a fifth point falls below.
+TEST(FinPartie, ALoneDameKeepingTheBalanceGivesPassCodeFive) {
+  const Resultat r = evalue(
+      ".X.X.X.X.\nXXXXXXXXX\n.X.X.X.X.\nXXXXXXXXX\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n");
+  EXPECT_EQ(ordipasse, 5);
+  EXPECT_EQ(procedurefinpartie, 0);
+  ASSERT_EQ(nbpoints(r.liste), 2);
+  EXPECT_EQ(ligneliste(r.liste, 2), 5);
+  EXPECT_EQ(colonneliste(r.liste, 2), 5);
+}
+
 // Black has no stone and can stand nowhere (white's two eyes): nothing is
 // judged, so nothing is decided.
 TEST(FinPartie, NoPointToJudgeChangesNothing) {

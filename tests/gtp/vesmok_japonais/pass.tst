@@ -257,14 +257,8 @@
 #? []
 200 play b pass
 #? []
-# Known failure: the search values the dame above passing. The end-of-game
-# evaluation judges E5, its only point, worth exactly the balance without a
-# move, so it gives no pass signal; at the root bonusrelielesgroupes adds 10
-# to a move of the defending side (white leads by the komi) whose stone
-# touches black's territory, and that outweighs the shape penalty the leaf
-# gives the filled point.
 201 genmove w
-#? [PASS]*
+#? [PASS]
 202 clear_board
 #? []
 # The lone white stone D4 inside black's wall is in atari: after white's
