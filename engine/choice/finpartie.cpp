@@ -108,8 +108,8 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
       int32_t propres = 0, adverses = 0;
       mortsparcouleur(m, propres, adverses);
       const int32_t tues = adverses + nbprises - adverses0;  // dead or captured, not dead before
-      // The new stone is not a loss when it dies alone: only the mover's
-      // stones that stood before the move count.
+      // Only the mover's stones that stood before the move can be lost; the
+      // new stone, dead in the other side's area, is not a loss.
       const int32_t perdus = propres - propres0 - (pionsmorts[i] != 0 ? 1 : 0);
       int32_t terme = 0;
       if (tues > 0) {
