@@ -108,7 +108,9 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
       int32_t propres = 0, adverses = 0;
       mortsparcouleur(m, propres, adverses);
       const int32_t tues = adverses + nbprises - adverses0;  // dead or captured, not dead before
-      const int32_t perdus = propres - propres0;
+      // Only the mover's stones that stood before the move can be lost; the
+      // new stone, dead in the other side's area, is not a loss.
+      const int32_t perdus = propres - propres0 - (pionsmorts[i] != 0 ? 1 : 0);
       int32_t terme = 0;
       if (tues > 0) {
         gains[i] = plafond(tues);
@@ -176,7 +178,8 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
     ordipasse = 1;
     return;
   }
-  if (nb >= 5 && valeur(1) == base && base > valeur(5)) ordipasse = 5;
+  // With fewer than five points judged, none beyond them reaches the base.
+  if (valeur(1) == base && (nb < 5 || base > valeur(5))) ordipasse = 5;
   listes = marquesvides;
   for (int32_t k = 1; k <= nbpoints(candidats); ++k)
     listes[indexcase(ligneliste(candidats, k), colonneliste(candidats, k))] = 1;

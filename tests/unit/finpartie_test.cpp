@@ -16,6 +16,7 @@ namespace {
 struct Resultat {
   TListePoints liste{};
   int32_t portee = 0;
+  TMarques pertes{};
 };
 
 // Black to move after white's pass; `liste` holds (1,1) beforehand unless
@@ -39,6 +40,7 @@ Resultat evalue(std::string_view diagramme, int32_t passe0 = 0, int32_t fin0 = 0
                       a.ordi.faitmort, a.faiblesse, gains, pertes, a.mauvaiscoups, 10, 1);
   EXPECT_EQ(infochaine, chaines);
   EXPECT_EQ(pionsmorts, morts);
+  r.pertes = pertes;
   return r;
 }
 
@@ -54,16 +56,40 @@ TEST(FinPartie, NothingBetterThanPassingEndsTheGame) {
   EXPECT_EQ(r.portee, 10);
 }
 
+// A stone put inside white's area dies alone: that is no loss of black
+// stones, so no point of the loss map is set and compteurinfluence stays 0
+// (the calm test of a cleanup move reads it).
+TEST(FinPartie, AStoneThatDiesAloneLosesNothing) {
+  compteurinfluence = 0;
+  const Resultat r = evalue(kFini);
+  EXPECT_EQ(compteurinfluence, 0);
+  EXPECT_TRUE(fixture::memesgrilles(fixture::grille(marquesvides, 9), fixture::grille(r.pertes, 9)));
+}
+
 // One neutral point (5,6) in the wall: playing it keeps the balance, every
-// other point lowers it.
+// other point lowers it. Nothing lives or dies on the board, so the end
+// procedure counts the one point still worth playing that was not listed.
 TEST(FinPartie, ANeutralPointLeftGivesPassCodeFive) {
   const Resultat r = evalue(
       "....XO...\n....XO...\n....XO...\n....XO...\n....X.O..\n....XO...\n....XO...\n....XO...\n....XO...\n");
   EXPECT_EQ(ordipasse, 5);
-  EXPECT_EQ(procedurefinpartie, 0);
+  EXPECT_EQ(procedurefinpartie, 1);
   ASSERT_EQ(nbpoints(r.liste), 2);
   EXPECT_EQ(ligneliste(r.liste, 2), 5);
   EXPECT_EQ(colonneliste(r.liste, 2), 6);
+}
+
+// Everything is settled but the dame (5,5): it is the only point black can
+// stand on and it keeps the balance. Fewer than five points are as good as
+// passing, so the pass code is 5 as when a fifth point falls below.
+TEST(FinPartie, ALoneDameKeepingTheBalanceGivesPassCodeFive) {
+  const Resultat r = evalue(
+      ".X.X.X.X.\nXXXXXXXXX\n.X.X.X.X.\nXXXXXXXXX\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n");
+  EXPECT_EQ(ordipasse, 5);
+  EXPECT_EQ(procedurefinpartie, 0);
+  ASSERT_EQ(nbpoints(r.liste), 2);
+  EXPECT_EQ(ligneliste(r.liste, 2), 5);
+  EXPECT_EQ(colonneliste(r.liste, 2), 5);
 }
 
 // Black has no stone and can stand nowhere (white's two eyes): nothing is

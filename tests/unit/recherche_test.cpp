@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "engine/board/jeu.h"
 #include "engine/board/rejoue.h"
@@ -399,6 +400,56 @@ TEST(Recherche, AfterTheOpponentsPassAPointInsideOwnAreaWithNothingAtStakeIsAPas
       EXPECT_EQ(coup.ligne, q.ligne);
       EXPECT_EQ(coup.colonne, q.colonne);
     }
+  }
+}
+
+TEST(Recherche, AfterTheOpponentsPassALoneDameIsFilledOnlyUnderAreaRules) {
+  // Settled but for the dame (5, 5) beside white's wall; black passed.
+  const fixture::Position pos = fixture::diagramme(
+      ".X.X.X.X.\nXXXXXXXXX\n.X.X.X.X.\nXXXXXXXXX\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n");
+  TListeCoups liste = fixture::listeplateau(pos.plateau, 9);
+  const int32_t n = liste[0].ligne + 1;
+  liste[n] = TCoupPartie{NOIR, 0, 0};
+  liste[0].ligne = n;
+  for (const auto& [regle, ligne] : {std::pair<uint8_t, int32_t>{0, 0}, std::pair<uint8_t, int32_t>{2, 5}}) {
+    SCOPED_TRACE(int(regle));
+    platform::fixegraine(5);
+    TResultatCoup r;
+    entreemoteur(BLANC, fixture::configpartie(9, 7, regle), liste, 2, -1, 0, false, r);
+    EXPECT_EQ(r.ligne, ligne);
+    EXPECT_EQ(r.colonne, ligne);
+  }
+}
+
+TEST(Recherche, CleanupListsTheLibertiesOfADeadStoneInItsArea) {
+  // Black's area (rows 1-6, columns 1-4) holds a dead white stone at (3, 2);
+  // both sides passed. A cleanup move must be able to take it: its four
+  // liberties are root candidates and the turn is not judged at stake.
+  TListeCoups liste = fixture::listepartie({});
+  int32_t n = 0;
+  const auto pose = [&](uint8_t c, int32_t l, int32_t k) { liste[++n] = TCoupPartie{c, l, k}; };
+  for (int32_t k = 1; k <= 4; ++k) pose(NOIR, 7, k);
+  for (int32_t l = 1; l <= 7; ++l) pose(NOIR, l, 5);
+  pose(NOIR, 4, 3);
+  pose(NOIR, 5, 2);
+  for (int32_t k = 1; k <= 5; ++k) pose(BLANC, 8, k);
+  for (int32_t l = 1; l <= 8; ++l) pose(BLANC, l, 6);
+  pose(BLANC, 3, 2);
+  pose(BLANC, 0, 0);
+  pose(NOIR, 0, 0);
+  pose(BLANC, 0, 0);
+  liste[0].ligne = n;
+  platform::fixegraine(5);
+  TResultatCoup r;
+  entreemoteur(NOIR, fixture::configpartie(9, 7, 0), liste, 2, -1, 0, true, r);
+  EXPECT_EQ(compteurinfluence, 0);  // a stone dying alone in white's area loses nothing
+  EXPECT_NE(etatcalme, 2);
+  const TListePoints& racine = dernierrecherche().candidatsracine;
+  for (const TPoint p : {TPoint{2, 2}, TPoint{4, 2}, TPoint{3, 1}, TPoint{3, 3}}) {
+    bool liste = false;
+    for (int32_t k = 1; k <= nbpoints(racine); ++k)
+      if (recherche::memepoint(recherche::pointliste(racine, k), p)) liste = true;
+    EXPECT_TRUE(liste) << p.ligne << "-" << p.colonne;
   }
 }
 

@@ -61,7 +61,7 @@
 # A plain genmove passes: the stone is dead, the game is over.
 103 genmove b
 #? [PASS]
-# Cleanup plays on to take it off the board.
+# Cleanup plays on to take it off the board, then passes.
 104 kgs-genmove_cleanup b
 #? [!PASS]
 105 play w pass
@@ -84,9 +84,40 @@
 #? []
 114 kgs-genmove_cleanup b
 #? [.*]
-# Known failure: the cleanup moves surround C2 but stop before taking it.
+115 play w pass
+#? []
+116 kgs-genmove_cleanup b
+#? [.*]
+117 play w pass
+#? []
+118 kgs-genmove_cleanup b
+#? [.*]
+119 play w pass
+#? []
+120 kgs-genmove_cleanup b
+#? [.*]
+121 play w pass
+#? []
+122 kgs-genmove_cleanup b
+#? [.*]
+123 play w pass
+#? []
+124 kgs-genmove_cleanup b
+#? [.*]
+125 play w pass
+#? []
+126 kgs-genmove_cleanup b
+#? [.*]
+127 play w pass
+#? []
+128 kgs-genmove_cleanup b
+#? [.*]
+129 play w pass
+#? []
+130 kgs-genmove_cleanup b
+#? [PASS]
 200 final_status_list dead
-#? []*
+#? []
 # A plain genmove afterwards behaves as before.
 201 play w pass
 #? []

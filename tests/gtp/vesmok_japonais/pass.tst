@@ -257,10 +257,8 @@
 #? []
 200 play b pass
 #? []
-# Known failure: with the evaluation terms in, the search values the dame
-# above passing.
 201 genmove w
-#? [PASS]*
+#? [PASS]
 202 clear_board
 #? []
 # The lone white stone D4 inside black's wall is in atari: after white's
