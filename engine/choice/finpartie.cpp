@@ -178,8 +178,8 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
     ordipasse = 1;
     return;
   }
-  // With fewer than five points judged, none beyond them reaches the base.
-  if (valeur(1) == base && (nb < 5 || base > valeur(5))) ordipasse = 5;
+  // The pass code needs a fifth point to compare with.
+  if (nb >= 5 && valeur(1) == base && base > valeur(5)) ordipasse = 5;
   listes = marquesvides;
   for (int32_t k = 1; k <= nbpoints(candidats); ++k)
     listes[indexcase(ligneliste(candidats, k), colonneliste(candidats, k))] = 1;

@@ -80,12 +80,12 @@ TEST(FinPartie, ANeutralPointLeftGivesPassCodeFive) {
 }
 
 // Everything is settled but the dame (5,5): it is the only point black can
-// stand on and it keeps the balance. Fewer than five points are as good as
-// passing, so the pass code is 5 as when a fifth point falls below.
-TEST(FinPartie, ALoneDameKeepingTheBalanceGivesPassCodeFive) {
+// stand on and it keeps the balance. With fewer than five points judged
+// there is no fifth value to fall below, so no pass code is given.
+TEST(FinPartie, ALoneDameKeepingTheBalanceGivesNoPassCode) {
   const Resultat r = evalue(
       ".X.X.X.X.\nXXXXXXXXX\n.X.X.X.X.\nXXXXXXXXX\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n.O.OOO.O.\nOOOO.OOOO\n");
-  EXPECT_EQ(ordipasse, 5);
+  EXPECT_EQ(ordipasse, 0);
   EXPECT_EQ(procedurefinpartie, 0);
   ASSERT_EQ(nbpoints(r.liste), 2);
   EXPECT_EQ(ligneliste(r.liste, 2), 5);
