@@ -610,9 +610,10 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
           for (int32_t i = 0; i < NBCASES; ++i)
             if (p[i] == d && mm[i] && !mw[i]) mm[i] = 0;
         }
+      // P1: P0 and the stones the candidate's trial kills (link bit of value 1).
       const TMarques p0 = pionsmorts;
       for (int32_t i = 0; i < NBCASES; ++i)
-        if (p[i] == d && (rec.liensessai[i] & 2)) pionsmorts[i] = 1;
+        if (p[i] == d && (rec.liensessai[i] & 1)) pionsmorts[i] = 1;
       const TMarques p1 = pionsmorts;
       {
         const Restaure<TInfoChaine> gardechaines(infochaine);

@@ -413,6 +413,47 @@ TEST_F(Bonus, ALoneEdgeStoneTakenFromTheSide) {
   EXPECT_EQ(v, 0);
 }
 
+// Black's candidate at E5 inside white's area kills the white stone at G3
+// (bit 1 of its record's links): that stone counts among the stones the
+// move kills (20), not among the others, which count for nothing here.
+TEST_F(Bonus, GroupLinkingScoreCountsTheStonesTheMoveKills) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      "......O..\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  strategie = 0;
+  maxsurvie = maxfortification = 0;
+  flagliaison = flagfortif2 = flagsituationjoueur = 0;
+  compteurinvasions3 = 0;
+  territoire.fill(BLANC);
+  const int32_t blanc = indexcase(3, 7);
+  TMarques masque{};
+  masque[blanc] = 1;  // dead after the candidate's trial
+  TListePoints liste{};
+  TValeursRelie relie;
+  relie.masque = &masque;
+  relie.liste = &liste;
+  struct Cas {
+    int32_t bits;
+    int32_t attendu;
+  };
+  // 5 for a move in the other colour's area, 20 per stone the move kills.
+  for (const Cas& k : {Cas{1, 5 + 20}, Cas{2, 5}, Cas{3, 5 + 20}}) {
+    essaiordi(5, 5) = TEssaiCoup{};
+    essaiordi(5, 5).liensessai[blanc] = k.bits;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusrelielesgroupes(p, v, NOIR, 5, 5, relie); });
+    EXPECT_EQ(v, k.attendu) << "link bits " << k.bits;
+  }
+  essaiordi(5, 5) = TEssaiCoup{};
+}
+
 // ---- Adjustment terms ------------------------------------------------------------------------
 
 TEST_F(Bonus, EnemyNeighbourInAtari) {
