@@ -617,8 +617,8 @@ void bonusmoyodomine(TPlateau& p, int32_t& valeur, TPoint q, int32_t compte1, in
 // candidate points (casescandidatesjoueur). Readings of the branches:
 // - an invader stone that does not stand after its move (suicide) is skipped;
 // - q "alive and unthreatened": q holds a stone, not dead-marked after the
-//   marking, and its chain has more than 3 liberties or testprise (depth 4,
-//   limit 8) does not take it; taken: half; dead-marked or empty: a quarter;
+//   marking, and its chain has more than 3 liberties or testprise (limit 4,
+//   depth 8) does not take it; taken: half; dead-marked or empty: a quarter;
 // - the 10-point loss is for a chain of m next to p with fewer than 3 liberties;
 // - "counted points" are the points marked 1 or 2.
 // The cache is effetsinvasion[q]: valeur 0 = not computed, -1 = nothing,
@@ -688,8 +688,7 @@ void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCar
       ++comptes;
       int32_t t = v[j] - 2 * resultat;
       if (p[iq] == VIDE || pionsmorts[iq]) t /= 4;
-      else if (infochaine[iq][0] <= 3 &&
-               testprise(p, q.ligne, q.colonne, 4, 8, p[iq], TPoint{}))
+      else if (infochaine[iq][0] <= 3 && testprise(p, q.ligne, q.colonne, 8, 4, p[iq], TPoint{}))
         t /= 2;
       if (t > 10 && voisinmoinsde3libertes2(p, m, r, c)) t -= 10;
       meilleur = std::max(meilleur, t);
