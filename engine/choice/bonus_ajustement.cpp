@@ -700,11 +700,10 @@ void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCar
   ajoute(meilleur);
 }
 
-// Records are essaisordi records: r is the engine's move whose saves are
-// checked (its marquesessai, liensessai, carte2essai, compteur2essai), q the
-// opponent's answer (its essaisjoueur record gates kinds below 2). The dead
-// marks are read again on p with A to move; board, infochaine, pionsmorts and
-// pionsmortsavant come back. The term lowers `valeur` and raises max1/max2.
+// q is the answer on p and r the engine's move it answers, whose records say which stones r saves.
+// The dead marks are read again on p with A to move; board, infochaine,
+// pionsmorts and pionsmortsavant come back. The term lowers `valeur` and
+// raises max1/max2.
 void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uint8_t* drapeaux, int32_t& valeur,
                        int32_t& max1, int32_t& max2, uint8_t a, uint8_t b, TPoint q, TPoint r, int32_t w, int32_t w2,
                        int32_t x, TPlateau& p, uint8_t drapeau, int32_t t1, int32_t t2) {
@@ -714,7 +713,9 @@ void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uin
   if (genre < 2) {
     const TEssaiCoup& eq = essaisordi[q.ligne - 1][q.colonne - 1];
     const TEssaiCoup& jq = essaisjoueur[q.ligne - 1][q.colonne - 1];
-    if (!casescandidates[iq] || !(eq.essaifait & 2) || jq.plateauessai2[iq] || jq.carte2essai[iq] || !jq.flagessai1)
+    // Bit 0x02 of essaifait: a linkable chain pair was found for a move at q.
+    if (!casescandidates[iq] || !(eq.essaifait & 0x02) || jq.plateauessai2[iq] || jq.carte2essai[iq] ||
+        !jq.flagessai1)
       return;
     bool tete = false;
     for (int32_t i = 0; i < NBCASES && !tete; ++i)

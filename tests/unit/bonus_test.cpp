@@ -972,6 +972,41 @@ TEST_F(BonusMarquesMorts, LowKindsNeedTheGate) {
   EXPECT_EQ(s.max2, 0);
 }
 
+// The gate of the low kinds: the answer's point is a linking point of the
+// engine (bit 0x02 of its record's flag byte: a linkable pair found) for the
+// black stone in the corner that r saves; that stone ends up dead.
+TEST_F(BonusMarquesMorts, LowKindsCountTheSavedStonesLostPastTheGate) {
+  TPlateau p = pose(
+      "XO.......\n"
+      ".O.......\n"
+      "O........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const int32_t coin = indexcase(1, 1), iq = indexcase(5, 6);
+  casescandidates[iq] = 1;
+  essaijoueur(5, 6) = TEssaiCoup{};
+  essaijoueur(5, 6).flagessai1 = 1;
+  essaiordi(5, 6) = TEssaiCoup{};
+  essaiordi(5, 6).liensessai[coin] = 0x20;
+  essaiordi(5, 5) = TEssaiCoup{};
+  essaiordi(5, 5).marquesessai[coin] = 1;
+  struct Cas {
+    uint8_t essaifait;
+    int32_t valeur;
+  };
+  // (W + W2) * 1 lost / 1 saved.
+  for (const Cas& c : {Cas{0x02, -40}, Cas{0x04, 0}, Cas{0x01, 0}}) {
+    essaiordi(5, 6).essaifait = c.essaifait;
+    const Sortie s = lance(p, 0, 0, 0, 30, 10, 0, 0, 0);
+    EXPECT_EQ(s.valeur, c.valeur) << int(c.essaifait);
+    EXPECT_EQ(s.max2, -c.valeur) << int(c.essaifait);
+  }
+}
+
 TEST_F(BonusInvasion, AThreatenedCandidateStoneCountsLess) {
   // White's invasion at B9 puts black's corner stone in atari.
   TPlateau p = pose(
