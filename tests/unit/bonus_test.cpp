@@ -773,6 +773,22 @@ TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {
       {"bonuslecturezone", [&] { bonuslecturezone(p, v, BLANC, TPoint{2, 5}); }},
       {"bilanpierresfinal", [&] { bilanpierresfinal(p, v, marquesvides); }},
       {"bonusmoyodomine", [&] { bonusmoyodomine(p, v, TPoint{2, 5}, 0, 0); }},
+      {"termeinactif", [&] { termeinactif(p, v, NOIR, 2, 5); }},
+      {"bonuscoupureregions", [&] {
+         TListePoints l{};
+         empilepoint(l, 300, 2, 3);
+         empilepoint(l, 300, 4, 5);
+         bonuscoupureregions(marquesvides, marquesvides, l, p, p, 3, 4, v, 0);
+       }},
+      {"ajustevaleurcandidat", [&] {
+         const int32_t stocke = 30;
+         ajustevaleurcandidat(p, v, stocke, 0, 5, TPoint{2, 5}, TPoint{3, 5}, NOIR, BLANC, NOIR, p);
+       }},
+      {"effacecartebonus", [&] { effacecartebonus(carte); }},
+      {"pointkocourant", [&] {
+         TPoint k;
+         pointkocourant(k);
+       }},
   };
   for (const auto& t : termes) {
     SCOPED_TRACE(t.first);
