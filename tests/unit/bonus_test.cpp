@@ -392,6 +392,33 @@ TEST_F(Bonus, LadderTermsSkipTheCandidateItself) {
   EXPECT_EQ(v, 0);
 }
 
+// Black crawls from B9 along the first line to D9 (two steps, an empty
+// point inside each) against white's stone at E9; white's push at B8 stands:
+// 5 * (2 + 2). A ko point elsewhere on the board is no step of the crawl.
+TEST_F(Bonus, EdgeCrawlStaysOnTheEdge) {
+  TPlateau p = pose(
+      "XX..O....\n"
+      "O........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  for (const TPoint ko : {TPoint{}, TPoint{7, 7}}) {
+    pointko = ko;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusrampebord(p, v, NOIR, 0, 1, 2); });
+    EXPECT_EQ(v, -20) << "ko point row " << ko.ligne;
+  }
+  pointko = TPoint{};
+  // A positive search value: no term.
+  int32_t v = 0;
+  bonusrampebord(p, v, NOIR, 1, 1, 2);
+  EXPECT_EQ(v, 0);
+}
+
 TEST_F(Bonus, ALoneEdgeStoneTakenFromTheSide) {
   TPlateau p = pose(
       "....X....\n"
