@@ -617,8 +617,8 @@ void bonusmoyodomine(TPlateau& p, int32_t& valeur, TPoint q, int32_t compte1, in
 // candidate points (casescandidatesjoueur). Readings of the branches:
 // - an invader stone that does not stand after its move (suicide) is skipped;
 // - q "alive and unthreatened": q holds a stone, not dead-marked after the
-//   marking, and its chain has more than 3 liberties or testprise (depth 4,
-//   limit 8) does not take it; taken: half; dead-marked or empty: a quarter;
+//   marking, and its chain has more than 3 liberties or testprise (limit 4,
+//   depth 8) does not take it; taken: half; dead-marked or empty: a quarter;
 // - the 10-point loss is for a chain of m next to p with fewer than 3 liberties;
 // - "counted points" are the points marked 1 or 2.
 // The cache is effetsinvasion[q]: valeur 0 = not computed, -1 = nothing,
@@ -688,8 +688,7 @@ void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCar
       ++comptes;
       int32_t t = v[j] - 2 * resultat;
       if (p[iq] == VIDE || pionsmorts[iq]) t /= 4;
-      else if (infochaine[iq][0] <= 3 &&
-               testprise(p, q.ligne, q.colonne, 4, 8, p[iq], TPoint{}))
+      else if (infochaine[iq][0] <= 3 && testprise(p, q.ligne, q.colonne, 8, 4, p[iq], TPoint{}))
         t /= 2;
       if (t > 10 && voisinmoinsde3libertes2(p, m, r, c)) t -= 10;
       meilleur = std::max(meilleur, t);
@@ -701,11 +700,10 @@ void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCar
   ajoute(meilleur);
 }
 
-// Records are essaisordi records: r is the engine's move whose saves are
-// checked (its marquesessai, liensessai, carte2essai, compteur2essai), q the
-// opponent's answer (its essaisjoueur record gates kinds below 2). The dead
-// marks are read again on p with A to move; board, infochaine, pionsmorts and
-// pionsmortsavant come back. The term lowers `valeur` and raises max1/max2.
+// q is the answer on p and r the engine's move it answers, whose records say which stones r saves.
+// The dead marks are read again on p with A to move; board, infochaine,
+// pionsmorts and pionsmortsavant come back. The term lowers `valeur` and
+// raises max1/max2.
 void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uint8_t* drapeaux, int32_t& valeur,
                        int32_t& max1, int32_t& max2, uint8_t a, uint8_t b, TPoint q, TPoint r, int32_t w, int32_t w2,
                        int32_t x, TPlateau& p, uint8_t drapeau, int32_t t1, int32_t t2) {
@@ -715,7 +713,9 @@ void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uin
   if (genre < 2) {
     const TEssaiCoup& eq = essaisordi[q.ligne - 1][q.colonne - 1];
     const TEssaiCoup& jq = essaisjoueur[q.ligne - 1][q.colonne - 1];
-    if (!casescandidates[iq] || !(eq.essaifait & 2) || jq.plateauessai2[iq] || jq.carte2essai[iq] || !jq.flagessai1)
+    // Bit 0x02 of essaifait: a linkable chain pair was found for a move at q.
+    if (!casescandidates[iq] || !(eq.essaifait & 0x02) || jq.plateauessai2[iq] || jq.carte2essai[iq] ||
+        !jq.flagessai1)
       return;
     bool tete = false;
     for (int32_t i = 0; i < NBCASES && !tete; ++i)

@@ -610,9 +610,10 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
           for (int32_t i = 0; i < NBCASES; ++i)
             if (p[i] == d && mm[i] && !mw[i]) mm[i] = 0;
         }
+      // P1: P0 and the stones the candidate's trial kills (link bit of value 1).
       const TMarques p0 = pionsmorts;
       for (int32_t i = 0; i < NBCASES; ++i)
-        if (p[i] == d && (rec.liensessai[i] & 2)) pionsmorts[i] = 1;
+        if (p[i] == d && (rec.liensessai[i] & 1)) pionsmorts[i] = 1;
       const TMarques p1 = pionsmorts;
       {
         const Restaure<TInfoChaine> gardechaines(infochaine);
@@ -878,9 +879,14 @@ void bonusrampebord(TPlateau& p, int32_t& valeur, uint8_t m, int32_t recherche, 
       }))
     return;
   const auto existe = [&](TPoint a) { return surplateaumoteur(a.ligne, a.colonne); };
+  // The next edge point is a neighbour of the last one; the ko point that
+  // voisinsdubord gives when there is none is no step.
+  const auto suit = [&](TPoint a, TPoint b) {
+    return existe(b) && std::abs(a.ligne - b.ligne) + std::abs(a.colonne - b.colonne) == 1;
+  };
   TPoint i0, e;
   voisinsdubord(i0, e, p, y, ligne, colonne);
-  if (!existe(i0) || p[ix(i0.ligne, i0.colonne)] != VIDE || !existe(e)) return;
+  if (!existe(i0) || p[ix(i0.ligne, i0.colonne)] != VIDE || !suit(TPoint{ligne, colonne}, e)) return;
   Brouillon& br = brouillon();
   TPlateau& w = br.w;
   w = p;
@@ -901,8 +907,8 @@ void bonusrampebord(TPlateau& p, int32_t& valeur, uint8_t m, int32_t recherche, 
       v += 1;
     }
     contre = existe(ni) && w[ix(ni.ligne, ni.colonne)] == y;
-    if (!existe(ni) || contre || !existe(ne) || w[ix(ne.ligne, ne.colonne)] != VIDE) {
-      if (nombre == 1 && !existe(ne)) contre = true;
+    if (!existe(ni) || contre || !suit(e, ne) || w[ix(ne.ligne, ne.colonne)] != VIDE) {
+      if (nombre == 1 && !suit(e, ne)) contre = true;
       break;
     }
     i = ni;

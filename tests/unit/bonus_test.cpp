@@ -445,6 +445,33 @@ TEST_F(Bonus, LadderTermsSkipTheCandidateItself) {
   EXPECT_EQ(v, 0);
 }
 
+// Black crawls from B9 along the first line to D9 (two steps, an empty
+// point inside each) against white's stone at E9; white's push at B8 stands:
+// 5 * (2 + 2). A ko point elsewhere on the board is no step of the crawl.
+TEST_F(Bonus, EdgeCrawlStaysOnTheEdge) {
+  TPlateau p = pose(
+      "XX..O....\n"
+      "O........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  for (const TPoint ko : {TPoint{}, TPoint{7, 7}}) {
+    pointko = ko;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusrampebord(p, v, NOIR, 0, 1, 2); });
+    EXPECT_EQ(v, -20) << "ko point row " << ko.ligne;
+  }
+  pointko = TPoint{};
+  // A positive search value: no term.
+  int32_t v = 0;
+  bonusrampebord(p, v, NOIR, 1, 1, 2);
+  EXPECT_EQ(v, 0);
+}
+
 TEST_F(Bonus, ALoneEdgeStoneTakenFromTheSide) {
   TPlateau p = pose(
       "....X....\n"
@@ -464,6 +491,47 @@ TEST_F(Bonus, ALoneEdgeStoneTakenFromTheSide) {
   v = 0;
   bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5);
   EXPECT_EQ(v, 0);
+}
+
+// Black's candidate at E5 inside white's area kills the white stone at G3
+// (bit 1 of its record's links): that stone counts among the stones the
+// move kills (20), not among the others, which count for nothing here.
+TEST_F(Bonus, GroupLinkingScoreCountsTheStonesTheMoveKills) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      "......O..\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  strategie = 0;
+  maxsurvie = maxfortification = 0;
+  flagliaison = flagfortif2 = flagsituationjoueur = 0;
+  compteurinvasions3 = 0;
+  territoire.fill(BLANC);
+  const int32_t blanc = indexcase(3, 7);
+  TMarques masque{};
+  masque[blanc] = 1;  // dead after the candidate's trial
+  TListePoints liste{};
+  TValeursRelie relie;
+  relie.masque = &masque;
+  relie.liste = &liste;
+  struct Cas {
+    int32_t bits;
+    int32_t attendu;
+  };
+  // 5 for a move in the other colour's area, 20 per stone the move kills.
+  for (const Cas& k : {Cas{1, 5 + 20}, Cas{2, 5}, Cas{3, 5 + 20}}) {
+    essaiordi(5, 5) = TEssaiCoup{};
+    essaiordi(5, 5).liensessai[blanc] = k.bits;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusrelielesgroupes(p, v, NOIR, 5, 5, relie); });
+    EXPECT_EQ(v, k.attendu) << "link bits " << k.bits;
+  }
+  essaiordi(5, 5) = TEssaiCoup{};
 }
 
 // ---- Adjustment terms ------------------------------------------------------------------------
@@ -785,6 +853,22 @@ TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {
       {"bonuslecturezone", [&] { bonuslecturezone(p, v, BLANC, TPoint{2, 5}); }},
       {"bilanpierresfinal", [&] { bilanpierresfinal(p, v, marquesvides); }},
       {"bonusmoyodomine", [&] { bonusmoyodomine(p, v, TPoint{2, 5}, 0, 0); }},
+      {"termeinactif", [&] { termeinactif(p, v, NOIR, 2, 5); }},
+      {"bonuscoupureregions", [&] {
+         TListePoints l{};
+         empilepoint(l, 300, 2, 3);
+         empilepoint(l, 300, 4, 5);
+         bonuscoupureregions(marquesvides, marquesvides, l, p, p, 3, 4, v, 0);
+       }},
+      {"ajustevaleurcandidat", [&] {
+         const int32_t stocke = 30;
+         ajustevaleurcandidat(p, v, stocke, 0, 5, TPoint{2, 5}, TPoint{3, 5}, NOIR, BLANC, NOIR, p);
+       }},
+      {"effacecartebonus", [&] { effacecartebonus(carte); }},
+      {"pointkocourant", [&] {
+         TPoint k;
+         pointkocourant(k);
+       }},
   };
   for (const auto& t : termes) {
     SCOPED_TRACE(t.first);
@@ -982,6 +1066,41 @@ TEST_F(BonusMarquesMorts, LowKindsNeedTheGate) {
   EXPECT_EQ(s.valeur, 0);
   EXPECT_EQ(s.max1, 0);
   EXPECT_EQ(s.max2, 0);
+}
+
+// The gate of the low kinds: the answer's point is a linking point of the
+// engine (bit 0x02 of its record's flag byte: a linkable pair found) for the
+// black stone in the corner that r saves; that stone ends up dead.
+TEST_F(BonusMarquesMorts, LowKindsCountTheSavedStonesLostPastTheGate) {
+  TPlateau p = pose(
+      "XO.......\n"
+      ".O.......\n"
+      "O........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const int32_t coin = indexcase(1, 1), iq = indexcase(5, 6);
+  casescandidates[iq] = 1;
+  essaijoueur(5, 6) = TEssaiCoup{};
+  essaijoueur(5, 6).flagessai1 = 1;
+  essaiordi(5, 6) = TEssaiCoup{};
+  essaiordi(5, 6).liensessai[coin] = 0x20;
+  essaiordi(5, 5) = TEssaiCoup{};
+  essaiordi(5, 5).marquesessai[coin] = 1;
+  struct Cas {
+    uint8_t essaifait;
+    int32_t valeur;
+  };
+  // (W + W2) * 1 lost / 1 saved.
+  for (const Cas& c : {Cas{0x02, -40}, Cas{0x04, 0}, Cas{0x01, 0}}) {
+    essaiordi(5, 6).essaifait = c.essaifait;
+    const Sortie s = lance(p, 0, 0, 0, 30, 10, 0, 0, 0);
+    EXPECT_EQ(s.valeur, c.valeur) << int(c.essaifait);
+    EXPECT_EQ(s.max2, -c.valeur) << int(c.essaifait);
+  }
 }
 
 TEST_F(BonusInvasion, AThreatenedCandidateStoneCountsLess) {
