@@ -127,6 +127,9 @@ int gtpgenmove(std::string_view mot, bool nettoyage, std::string& reponse) {
   return 0;
 }
 
+// kgs-genmove_cleanup: genmove through the engine's cleanup entry.
+int gtpcleanup(std::string_view mot, std::string& reponse) { return gtpgenmove(mot, true, reponse); }
+
 int gtpfinalstatuslist(std::string_view mot, std::string& reponse) {
   int32_t premier = 0, dernier = 0;  // codes listed
   if (mot == "dead") {
@@ -238,7 +241,7 @@ void traitegenmove(const TMots& mots) {
 
 void traitenettoyage(const TMots& mots) {
   std::string reponse;
-  repond(gtpgenmove(argument(mots, 1), true, reponse), reponse, echecsjeu);
+  repond(gtpcleanup(argument(mots, 1), reponse), reponse, echecsjeu);
 }
 
 void traitegenmovenoir(const TMots&) {
