@@ -3,9 +3,11 @@
 // fight readings.
 #include "engine/territory/etatchaines.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/board/collecteurs.h"
+#include "engine/board/empreinte.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -276,9 +278,91 @@ void detectetatchaines(int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne
   etatchaines(false, compte, p, mode, ligne, colonne, sauve, 1, trait);
 }
 
+namespace {
+
+// ---- Memo of the second driver ------------------------------------------------
+// The search asks detectetatchaines2 the same question many times. The driver
+// reads the board, the chain table, its arguments, pionsmorts,
+// pionsmortsavant (only without `sauve`: with it the driver sets it first),
+// pionsmortssauves, marquesglobales, plateaudepart, flagmarquesmorts,
+// peintmortsavant, tableessaiscourante, sansstatut, flagscan and the board
+// size (with the tables built from it). It writes pionsmorts, pionsmortsavant
+// and sauvepionsmorts, the dead zones under sansstatut, `compte` and
+// compteurnoeudslecture; board and chain table come back as they were.
+// An answer is kept under a 96-bit key of every input.
+constexpr int32_t BITSMEMOETAT = 13;
+constexpr int32_t OCTETSZONES = (NBCASES + 7) / 8;
+struct TMemoEtat {
+  uint64_t cle1 = 0;
+  uint32_t cle2 = 0;
+  uint32_t generation = 0;  // valid while it equals generationmemoetat
+  int32_t compte = 0;       // added to `compte`
+  int32_t noeuds = 0;       // added to compteurnoeudslecture
+  TMarques morts{};         // pionsmorts after the call
+  uint8_t zones[2][OCTETSZONES]{};  // dead zones (bits), white then black
+};
+TMemoEtat memoetat[1 << BITSMEMOETAT];
+uint32_t generationmemoetat = 1;
+
+void zonesenbits(const TMarques& zone, uint8_t (&bits)[OCTETSZONES]) {
+  std::fill(std::begin(bits), std::end(bits), 0);
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (zone[j]) bits[j >> 3] = static_cast<uint8_t>(bits[j >> 3] | (1u << (j & 7)));
+}
+void bitsenzones(const uint8_t (&bits)[OCTETSZONES], TMarques& zone) {
+  for (int32_t j = 0; j < NBCASES; ++j) zone[j] = (bits[j >> 3] >> (j & 7)) & 1;
+}
+
+}  // namespace
+
+void videmoetatchaines() {
+  if (++generationmemoetat == 0) {
+    for (TMemoEtat& m : memoetat) m.generation = 0;
+    generationmemoetat = 1;
+  }
+}
+
 void detectetatchaines2(int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne, uint8_t sauve,
                         uint8_t gardedernier, uint8_t trait) {
+  TEmpreinte h;
+  h.ajoute(p);
+  h.ajoute(infochaine);
+  h.ajoute(pionsmorts);
+  if (!sauve) h.ajoute(pionsmortsavant);
+  h.ajoute(pionsmortssauves);
+  h.ajoute(marquesglobales);
+  h.ajoute(plateaudepart);
+  const int32_t arguments[12] = {mode,           ligne,           colonne,        sauve,
+                                 gardedernier,   trait,           flagmarquesmorts, peintmortsavant,
+                                 tableessaiscourante, sansstatut, flagscan,      configmoteur.taille};
+  h.ajoute(arguments);
+  h.termine();
+  TMemoEtat& m = memoetat[h.h1 & ((1u << BITSMEMOETAT) - 1)];
+  const uint32_t cle2 = static_cast<uint32_t>(h.h2);
+  if (m.generation == generationmemoetat && m.cle1 == h.h1 && m.cle2 == cle2) {
+    sauvepionsmorts = sauve;
+    if (sauve) pionsmortsavant = pionsmorts;
+    pionsmorts = m.morts;
+    if (sansstatut) {
+      bitsenzones(m.zones[BLANC], zonesmortesblanc);
+      bitsenzones(m.zones[NOIR], zonesmortesnoir);
+    }
+    compte += m.compte;
+    compteurnoeudslecture += m.noeuds;
+    return;
+  }
+  const int32_t compteavant = compte, noeudsavant = compteurnoeudslecture;
   etatchaines(true, compte, p, mode, ligne, colonne, sauve, gardedernier, trait);
+  m.cle1 = h.h1;
+  m.cle2 = cle2;
+  m.generation = generationmemoetat;
+  m.compte = compte - compteavant;
+  m.noeuds = compteurnoeudslecture - noeudsavant;
+  m.morts = pionsmorts;
+  if (sansstatut) {
+    zonesenbits(zonesmortesblanc, m.zones[BLANC]);
+    zonesenbits(zonesmortesnoir, m.zones[NOIR]);
+  }
 }
 
 void detectetatchaine(uint8_t attaquant, uint8_t trait, int32_t& resultat, TPlateau& p, int32_t mode,

@@ -324,6 +324,45 @@ TEST(DetectEtatChaines2, LastMoveOfTheAttackerIsGivenBack) {
   EXPECT_EQ(pionsmorts[indexcase(1, 2)], 1);  // the black stone itself dies in its own pass
 }
 
+TEST(DetectEtatChaines2, RepeatedCallGivesTheSameOutputs) {
+  // A repeated call may be answered without reading: every output must be
+  // the first call's, and an input the driver reads must not be overlooked.
+  struct Sortie {
+    TMarques morts, avant, blanc, noir;
+    int32_t compte, noeuds;
+  };
+  const auto lance = [](TPlateau& p) {
+    int32_t compte = 5;
+    const int32_t noeuds = compteurnoeudslecture;
+    detectetatchaines2(compte, p, 0, 0, 0, 1, 0, VIDE);
+    return Sortie{pionsmorts, pionsmortsavant, zonesmortesblanc, zonesmortesnoir, compte,
+                  compteurnoeudslecture - noeuds};
+  };
+  TPlateau p = pose(kUnOeil);
+  sansstatut = 1;
+  const TMarques entree = pionsmorts;
+  const Sortie premier = lance(p);
+  EXPECT_EQ(premier.compte, 6);
+  EXPECT_EQ(pionsmorts[indexcase(1, 2)], 1);
+  pionsmorts = entree;
+  zonesmortesblanc.fill(7);
+  pionsmortsavant.fill(4);
+  const Sortie second = lance(p);
+  EXPECT_EQ(second.morts, premier.morts);
+  EXPECT_EQ(second.avant, premier.avant);
+  EXPECT_EQ(second.blanc, premier.blanc);
+  EXPECT_EQ(second.noir, premier.noir);
+  EXPECT_EQ(second.compte, premier.compte);
+  EXPECT_EQ(second.noeuds, premier.noeuds);
+  // The white group guarded as living: no longer read, so not dead.
+  pionsmorts = entree;
+  for (auto [r, c] : {std::pair{1, 2}, {2, 1}, {2, 2}}) marquesglobales[indexcase(r, c)] = 1;
+  EXPECT_EQ(lance(p).compte, 5);
+  EXPECT_EQ(pionsmorts[indexcase(1, 2)], 0);
+  marquesglobales.fill(0);
+  sansstatut = 0;
+}
+
 // ---- Services -------------------------------------------------------------------------
 
 TEST(ServicesEtat, CoupsCandidatsLiberte) {
