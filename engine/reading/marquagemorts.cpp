@@ -353,7 +353,7 @@ struct TMemoMorts {
   int32_t noeuds = 0;          // added to compteurnoeuds
   int32_t noeudslecture = 0;   // added to compteurnoeudslecture
   int32_t noeudsprise = 0;     // added to compteurnoeudsprise
-  int32_t escalier = -1;       // noeudsescalier after it; -1 untouched
+  int32_t escalier = 0;        // noeudsescalier after it; -1 untouched
   int16_t plimax = 0;          // deepest ply the readings played
   uint8_t statut = 0;
   uint8_t depasse = 0;         // a reading went over its budget
@@ -447,6 +447,7 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   depassementprise = static_cast<uint8_t>(depasseavant | depasse);
   // Kept only when its readings did not go through the cache.
   if (consultes.plein || cacheactif) return;
+  m.generation = 0;  // the slot's old answer goes, kept or not
   int32_t n = 0;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (pionsmorts[j] != mortsavant[j]) {

@@ -666,7 +666,7 @@ struct TMemoPrise {
   uint32_t cle2 = 0;
   int32_t noeuds = 0;           // e.noeuds of the reading
   int32_t noeudsprise = 0;      // added to compteurnoeudsprise
-  int32_t escalier = -1;        // noeudsescalier after it; -1 untouched
+  int32_t escalier = 0;         // noeudsescalier after it; -1 untouched
   uint32_t generation = 0;      // valid while it equals generationmemo
   int16_t plimax = 0;           // deepest ply played (profmaxrecu)
   uint8_t resultat = 0;

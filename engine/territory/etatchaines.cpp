@@ -292,13 +292,16 @@ namespace {
 // An answer is kept under a 96-bit key of every input.
 constexpr int32_t BITSMEMOETAT = 13;
 constexpr int32_t OCTETSZONES = (NBCASES + 7) / 8;
+constexpr int32_t CHANGEMENTSETAT = 48;  // dead marks changed by one call
 struct TMemoEtat {
   uint64_t cle1 = 0;
   uint32_t cle2 = 0;
   uint32_t generation = 0;  // valid while it equals generationmemoetat
   int32_t compte = 0;       // added to `compte`
   int32_t noeuds = 0;       // added to compteurnoeudslecture
-  TMarques morts{};         // pionsmorts after the call
+  int32_t nbchangements = 0;
+  uint16_t points[CHANGEMENTSETAT] = {};  // dead marks changed, and their values
+  uint8_t valeurs[CHANGEMENTSETAT] = {};
   uint8_t zones[2][OCTETSZONES]{};  // dead zones (bits), white then black
 };
 TMemoEtat memoetat[1 << BITSMEMOETAT];
@@ -342,7 +345,7 @@ void detectetatchaines2(int32_t& compte, TPlateau& p, int32_t mode, int32_t lign
   if (m.generation == generationmemoetat && m.cle1 == h.h1 && m.cle2 == cle2) {
     sauvepionsmorts = sauve;
     if (sauve) pionsmortsavant = pionsmorts;
-    pionsmorts = m.morts;
+    for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.points[k]] = m.valeurs[k];
     if (sansstatut) {
       bitsenzones(m.zones[BLANC], zonesmortesblanc);
       bitsenzones(m.zones[NOIR], zonesmortesnoir);
@@ -352,13 +355,22 @@ void detectetatchaines2(int32_t& compte, TPlateau& p, int32_t mode, int32_t lign
     return;
   }
   const int32_t compteavant = compte, noeudsavant = compteurnoeudslecture;
+  const TMarques mortsavant = pionsmorts;
   etatchaines(true, compte, p, mode, ligne, colonne, sauve, gardedernier, trait);
+  m.generation = 0;  // the slot's old answer goes, kept or not
+  int32_t n = 0;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (pionsmorts[j] != mortsavant[j]) {
+      if (n == CHANGEMENTSETAT) return;
+      m.points[n] = static_cast<uint16_t>(j);
+      m.valeurs[n++] = pionsmorts[j];
+    }
+  m.nbchangements = n;
   m.cle1 = h.h1;
   m.cle2 = cle2;
   m.generation = generationmemoetat;
   m.compte = compte - compteavant;
   m.noeuds = compteurnoeudslecture - noeudsavant;
-  m.morts = pionsmorts;
   if (sansstatut) {
     zonesenbits(zonesmortesblanc, m.zones[BLANC]);
     zonesenbits(zonesmortesnoir, m.zones[NOIR]);
