@@ -250,6 +250,35 @@ TEST(DetectEtatChaine, OneColourAndWholeBoard) {
   EXPECT_EQ(sauvepionsmorts, 1);
 }
 
+TEST(DetectEtatChaine, RepeatedCallGivesTheSameOutputs) {
+  // A repeated call may be answered without reading: the same marks and
+  // result; the marks map it reads (marquesdetect, into pionsmortsavant)
+  // and a chain guarded as living are not overlooked.
+  TPlateau p = pose(kUnOeil);
+  const auto lance = [&](uint8_t sauve) {
+    pionsmorts.fill(0);
+    int32_t res = 0;
+    detectetatchaine(NOIR, VIDE, res, p, 0, 0, 0, sauve);
+    return res;
+  };
+  EXPECT_EQ(lance(1), 1);
+  const TMarques premier = pionsmorts;
+  marquesdetect[indexcase(9, 9)] = 1;
+  pionsmortsavant.fill(3);
+  EXPECT_EQ(lance(1), 1);
+  EXPECT_EQ(pionsmorts, premier);
+  EXPECT_EQ(pionsmortsavant, marquesdetect);
+  EXPECT_EQ(sauvepionsmorts, 1);
+  EXPECT_EQ(lance(1), 1);
+  EXPECT_EQ(pionsmortsavant, marquesdetect);
+  marquesdetect.fill(0);
+  for (auto [r, c] : {std::pair{1, 2}, {2, 1}, {2, 2}}) marquesglobales[indexcase(r, c)] = 1;
+  EXPECT_EQ(lance(1), 0);
+  EXPECT_EQ(pionsmorts[indexcase(1, 2)], 0);
+  marquesglobales.fill(0);
+  pionsmorts.fill(0);
+}
+
 TEST(DetectEtatChaine, ChaineMorteSelonMasque) {
   TPlateau p = pose(kUnOeil);
   const TInfoChaine chaines = infochaine;
