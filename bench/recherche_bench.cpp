@@ -13,6 +13,7 @@
 #include "engine/choice/entree.h"
 #include "platform/platform.h"
 #include "tests/support/fixture_recherche.h"
+#include "engine/reading/coupforce.h"
 #include "engine/reading/marquagemorts.h"
 #include "engine/reading/prise.h"
 #include "engine/territory/etatchaines.h"
@@ -60,6 +61,7 @@ void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
     videmoprise();
     videmoetatchaines();
     videmomorts();
+    videmoforce();
     platform::fixegraine(1);
     TResultatCoup r;
     entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
