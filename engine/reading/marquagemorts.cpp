@@ -409,14 +409,19 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
                                  static_cast<int32_t>(zobristmoyo[0] ^ cletrait)};
   h.ajoute(arguments);
   h.termine();
-  TMemoMorts& m = memomorts[h.h1 & ((1u << BITSMEMOMORTS) - 1)];
+  // Two ways: the key's slot and its pair; the newest entry in the first.
+  const uint32_t index = static_cast<uint32_t>(h.h1) & ((1u << BITSMEMOMORTS) - 1);
+  TMemoMorts* const paire[2] = {&memomorts[index & ~1u], &memomorts[index | 1u]};
   const uint32_t cle2 = static_cast<uint32_t>(h.h2);
-  const auto casiersvides = [&] {
-    for (int32_t k = 0; k < m.nbcasiers; ++k)
-      if (cacheprise[m.casiers[k] / NBCASES][m.casiers[k] % NBCASES][0] != 0) return false;
+  const auto trouve = [&](const TMemoMorts& x) {
+    if (x.generation != generationmemomorts || x.cle1 != h.h1 || x.cle2 != cle2) return false;
+    for (int32_t k = 0; k < x.nbcasiers; ++k)
+      if (cacheprise[x.casiers[k] / NBCASES][x.casiers[k] % NBCASES][0] != 0) return false;
     return true;
   };
-  if (m.generation == generationmemomorts && m.cle1 == h.h1 && m.cle2 == cle2 && casiersvides()) {
+  const TMemoMorts* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
+  if (vu) {
+    const TMemoMorts& m = *vu;
     preparecartelecture(p);
     for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.points[k]] = m.valeurs[k];
     statut = m.statut;
@@ -447,7 +452,9 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   depassementprise = static_cast<uint8_t>(depasseavant | depasse);
   // Kept only when its readings did not go through the cache.
   if (consultes.plein || cacheactif) return;
-  m.generation = 0;  // the slot's old answer goes, kept or not
+  if (paire[0]->generation == generationmemomorts) *paire[1] = *paire[0];
+  TMemoMorts& m = *paire[0];
+  m.generation = 0;  // the slot's old answer has moved on, kept or not
   int32_t n = 0;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (pionsmorts[j] != mortsavant[j]) {
