@@ -661,7 +661,7 @@ TInfoChaine chainescopie;
 // cache is neither read nor written while cacheactif is clear). Its answer
 // and what it adds to the counters are kept under a 96-bit key of all of
 // them, and a later identical reading is answered from there.
-constexpr int32_t BITSMEMOPRISE = 18;
+constexpr int32_t BITSMEMOPRISE = 17;
 struct TMemoPrise {
   uint64_t cle1 = 0;            // the key: 64 bits here and 32 in cle2
   uint32_t cle2 = 0;

@@ -291,7 +291,7 @@ namespace {
 // and sauvepionsmorts, compteurnoeudslecture and its count or result, the
 // second driver the dead zones under sansstatut; board and chain table come
 // back as they were. An answer is kept under a 96-bit key of every input.
-constexpr int32_t BITSMEMOETAT = 14;
+constexpr int32_t BITSMEMOETAT = 15;
 constexpr int32_t OCTETSZONES = (NBCASES + 7) / 8;
 constexpr int32_t CHANGEMENTSETAT = 32;  // dead marks changed by one call
 struct TMemoEtat {
@@ -301,10 +301,10 @@ struct TMemoEtat {
   int32_t compte = 0;       // added to `compte`; for detectetatchaine, 1 when it sets `resultat`
   int32_t noeuds = 0;       // added to compteurnoeudslecture
   int32_t nbchangements = 0;
-  uint16_t points[CHANGEMENTSETAT] = {};  // dead marks changed, and their values
-  uint8_t valeurs[CHANGEMENTSETAT] = {};
+  uint16_t changements[CHANGEMENTSETAT] = {};  // dead marks changed: point + 512 * value
   uint8_t zones[2][OCTETSZONES]{};  // dead zones (bits), white then black
 };
+static_assert(NBCASES <= 512, "a changed mark keeps its point in 9 bits");
 TMemoEtat memoetat[1 << BITSMEMOETAT];
 uint32_t generationmemoetat = 1;
 
@@ -350,7 +350,7 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
     const TMemoEtat& m = *vu;
     sauvepionsmorts = sauve;
     if (sauve) pionsmortsavant = avant;
-    for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.points[k]] = m.valeurs[k];
+    for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
     if (zones) {
       bitsenzones(m.zones[BLANC], zonesmortesblanc);
       bitsenzones(m.zones[NOIR], zonesmortesnoir);
@@ -369,9 +369,8 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
   int32_t n = 0;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (pionsmorts[j] != mortsavant[j]) {
-      if (n == CHANGEMENTSETAT) return;
-      m.points[n] = static_cast<uint16_t>(j);
-      m.valeurs[n++] = pionsmorts[j];
+      if (n == CHANGEMENTSETAT || pionsmorts[j] > 127) return;
+      m.changements[n++] = static_cast<uint16_t>(j + 512 * pionsmorts[j]);
     }
   m.nbchangements = n;
   m.cle1 = h.h1;
