@@ -343,7 +343,7 @@ void marque(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t 
 // It writes pionsmorts, statut, infochainelecture (rebuilt from the board),
 // lecturelongue and the reading counters. An answer is kept under a 96-bit
 // key of these with the buckets consulted, which must still be empty.
-constexpr int32_t BITSMEMOMORTS = 14;
+constexpr int32_t BITSMEMOMORTS = 15;
 constexpr int32_t CHANGEMENTSMAX = 40;  // dead marks changed by one call
 constexpr int32_t CASIERSMAX = 16;      // cache buckets consulted by one call
 struct TMemoMorts {
@@ -361,9 +361,9 @@ struct TMemoMorts {
   uint8_t nbchangements = 0;
   uint8_t nbcasiers = 0;
   uint16_t casiers[CASIERSMAX] = {};          // bucket (genre - 1) * NBCASES + point
-  uint16_t points[CHANGEMENTSMAX] = {};       // dead marks changed, and their values
-  uint8_t valeurs[CHANGEMENTSMAX] = {};
+  uint16_t changements[CHANGEMENTSMAX] = {};  // dead marks changed: point + 512 * value
 };
+static_assert(NBCASES <= 512, "a changed mark keeps its point in 9 bits");
 TMemoMorts memomorts[1 << BITSMEMOMORTS];
 uint32_t generationmemomorts = 1;
 
@@ -423,7 +423,7 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   if (vu) {
     const TMemoMorts& m = *vu;
     preparecartelecture(p);
-    for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.points[k]] = m.valeurs[k];
+    for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
     statut = m.statut;
     compteurnoeuds += m.noeuds;
     compteurnoeudslecture += m.noeudslecture;
@@ -458,9 +458,8 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   int32_t n = 0;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (pionsmorts[j] != mortsavant[j]) {
-      if (n == CHANGEMENTSMAX) return;
-      m.points[n] = static_cast<uint16_t>(j);
-      m.valeurs[n++] = pionsmorts[j];
+      if (n == CHANGEMENTSMAX || pionsmorts[j] > 127) return;
+      m.changements[n++] = static_cast<uint16_t>(j + 512 * pionsmorts[j]);
     }
   m.cle1 = h.h1;
   m.cle2 = cle2;
