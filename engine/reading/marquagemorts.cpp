@@ -423,7 +423,8 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   if (vu) {
     const TMemoMorts& m = *vu;
     preparecartelecture(p);
-    for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
+    for (int32_t k = 0; k < m.nbchangements; ++k)
+      pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
     statut = m.statut;
     compteurnoeuds += m.noeuds;
     compteurnoeudslecture += m.noeudslecture;

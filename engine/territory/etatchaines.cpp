@@ -317,13 +317,13 @@ void bitsenzones(const uint8_t (&bits)[OCTETSZONES], TMarques& zone) {
   for (int32_t j = 0; j < NBCASES; ++j) zone[j] = (bits[j >> 3] >> (j & 7)) & 1;
 }
 
-// One driver call on `p` through the memo. `avant` is what pionsmortsavant becomes
-// with `sauve`; `zones` says the call writes the dead zones; `marques` is a
-// further map the driver reads (or null); `calcule()` runs the driver and
-// returns what goes into `compte`.
+// One driver call on `p` through the memo. `avant` is what pionsmortsavant
+// becomes with `sauve`; `zones` says the call writes the dead zones; `marques`
+// is a further map the driver reads (or null); `calcule()` runs the driver
+// and returns what goes into `compte`.
 template <size_t N, class F>
-void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, const TMarques& avant, const TMarques* marques,
-             bool zones, int32_t& compte, F&& calcule) {
+void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, const TMarques& avant,
+             const TMarques* marques, bool zones, int32_t& compte, F&& calcule) {
   TEmpreinte h;
   h.ajoute(p);
   h.ajoute(infochaine);
@@ -350,7 +350,8 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
     const TMemoEtat& m = *vu;
     sauvepionsmorts = sauve;
     if (sauve) pionsmortsavant = avant;
-    for (int32_t k = 0; k < m.nbchangements; ++k) pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
+    for (int32_t k = 0; k < m.nbchangements; ++k)
+      pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
     if (zones) {
       bitsenzones(m.zones[BLANC], zonesmortesblanc);
       bitsenzones(m.zones[NOIR], zonesmortesnoir);
