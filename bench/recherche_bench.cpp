@@ -13,7 +13,10 @@
 #include "engine/choice/entree.h"
 #include "platform/platform.h"
 #include "tests/support/fixture_recherche.h"
+#include "engine/reading/coupforce.h"
+#include "engine/reading/marquagemorts.h"
 #include "engine/reading/prise.h"
+#include "engine/territory/etatchaines.h"
 
 namespace {
 
@@ -56,6 +59,9 @@ void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
   int64_t noeuds = 0;
   for (auto _ : state) {
     videmoprise();
+    videmoetatchaines();
+    videmomorts();
+    videmoforce();
     platform::fixegraine(1);
     TResultatCoup r;
     entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);

@@ -2,9 +2,11 @@
 // records, the chain's search `cherchecoupforce` and its reading.
 #include "engine/reading/coupforce.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/board/cles.h"
+#include "engine/board/empreinte.h"
 #include "engine/board/garde.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/pas.h"
@@ -334,14 +336,122 @@ bool testpousseeterritoire(const TPlateau& p, int32_t ligne, int32_t colonne, ui
   });
 }
 
+namespace {
+
+int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t colonne, int32_t retrecit,
+                        const TMarques& q, uint8_t cote);
+
+// ---- Memo of the forced-move search ------------------------------------------------------
+// The search asks cherchecoupforce the same question many times. While the
+// capture cache is off and no probe is set, the call reads: the board, the
+// chain table, pionsmorts, `w`, `q`, its arguments, territoire and
+// territoire2, the side's two weak-chain maps, of the trial record at the
+// point its second and third maps and flagessai2, pointko,
+// profondeurlecture, niveau, lecturelongue, compteurcache, modenettoyage,
+// flagscan, the board size and key tables. It writes its value, the point
+// in the side's first weak-chain map, lecturelongue and the reading
+// counters. An answer is kept under a 96-bit key of these.
+constexpr int32_t BITSMEMOFORCE = 11;
+struct TMemoForce {
+  uint64_t cle1 = 0;
+  uint32_t cle2 = 0;
+  uint32_t generation = 0;    // valid while it equals generationmemoforce
+  int32_t valeur = 0;
+  int32_t noeuds = 0;         // added to compteurnoeuds
+  int32_t noeudslecture = 0;  // added to compteurnoeudslecture
+  int32_t noeudsprise = 0;    // added to compteurnoeudsprise
+  int32_t escalier = 0;       // noeudsescalier after it; -1 untouched
+  int16_t plimax = 0;         // deepest ply the readings played
+  uint8_t depasse = 0;        // a reading went over its budget
+  uint8_t lecturelongue = 0;
+  uint8_t faible = 0;         // the point in the first weak-chain map after it
+};
+TMemoForce memoforce[1 << BITSMEMOFORCE];
+uint32_t generationmemoforce = 1;
+
+}  // namespace
+
+void videmoforce() {
+  if (++generationmemoforce == 0) {
+    for (TMemoForce& m : memoforce) m.generation = 0;
+    generationmemoforce = 1;
+  }
+}
+
 int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t colonne, int32_t retrecit,
                          const TMarques& q, uint8_t cote) {
   const int32_t ip = indexcase(ligne, colonne);
   const uint8_t x = p[ip];
   if (x != NOIR && x != BLANC) return 0;
-  const uint8_t e = x == NOIR ? BLANC : NOIR;
   // Step 1.
   if (infochaine[ip][0] <= 1) return 0;
+  if (cacheactif || sondelectureprise) return coupforcedirect(p, w, ligne, colonne, retrecit, q, cote);
+  const TEssaiCoup& essai = (cote ? essaisordi : essaisjoueur)[ligne - 1][colonne - 1];
+  TMarques& faibles1 = cote ? listefaibles : listesurvie;
+  const TMarques& faibles2 = cote ? lesfaibles : marquessurvie;
+  TEmpreinte h;
+  h.ajoute(p);
+  h.ajoute(infochaine);
+  h.ajoute(pionsmorts);
+  h.ajoute(w);
+  h.ajoute(q);
+  h.ajoute(territoire);
+  h.ajoute(territoire2);
+  h.ajoute(faibles1);
+  h.ajoute(faibles2);
+  h.ajoute(essai.carte2essai);
+  const int32_t arguments[17] = {ligne, colonne, retrecit, cote, essai.carte3essai[ip], essai.flagessai2,
+                                 pointko.ligne, pointko.colonne, profondeurlecture, niveau, lecturelongue,
+                                 compteurcache, modenettoyage, flagscan, configmoteur.taille,
+                                 static_cast<int32_t>(zobristcouleur[0][0] ^ zobristcouleur[1][NBCASES - 1]),
+                                 static_cast<int32_t>(zobristmoyo[0] ^ cletrait)};
+  h.ajoute(arguments);
+  h.termine();
+  TMemoForce& m = memoforce[h.h1 & ((1u << BITSMEMOFORCE) - 1)];
+  const uint32_t cle2 = static_cast<uint32_t>(h.h2);
+  if (m.generation == generationmemoforce && m.cle1 == h.h1 && m.cle2 == cle2) {
+    faibles1[ip] = m.faible;
+    compteurnoeuds += m.noeuds;
+    compteurnoeudslecture += m.noeudslecture;
+    compteurnoeudsprise += m.noeudsprise;
+    if (m.depasse) depassementprise = 1;
+    profmaxrecu = std::max<int32_t>(profmaxrecu, m.plimax);
+    if (m.escalier >= 0) noeudsescalier = m.escalier;
+    lecturelongue = m.lecturelongue;
+    return m.valeur;
+  }
+  const int32_t noeudsavant = compteurnoeuds, lectureavant = compteurnoeudslecture, priseavant = compteurnoeudsprise;
+  const int32_t plimaxavant = profmaxrecu, escalieravant = noeudsescalier;
+  const uint8_t depasseavant = depassementprise;
+  profmaxrecu = 0;
+  noeudsescalier = -1;
+  depassementprise = 0;
+  const int32_t valeur = coupforcedirect(p, w, ligne, colonne, retrecit, q, cote);
+  m.cle1 = h.h1;
+  m.cle2 = cle2;
+  m.generation = generationmemoforce;
+  m.valeur = valeur;
+  m.noeuds = compteurnoeuds - noeudsavant;
+  m.noeudslecture = compteurnoeudslecture - lectureavant;
+  m.noeudsprise = compteurnoeudsprise - priseavant;
+  m.plimax = static_cast<int16_t>(profmaxrecu);
+  m.escalier = noeudsescalier;
+  m.depasse = depassementprise;
+  m.lecturelongue = lecturelongue;
+  m.faible = faibles1[ip];
+  profmaxrecu = std::max(plimaxavant, profmaxrecu);
+  if (noeudsescalier < 0) noeudsescalier = escalieravant;
+  depassementprise = static_cast<uint8_t>(depasseavant | depassementprise);
+  return valeur;
+}
+
+namespace {
+
+int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t colonne, int32_t retrecit,
+                        const TMarques& q, uint8_t cote) {
+  const int32_t ip = indexcase(ligne, colonne);
+  const uint8_t x = p[ip];
+  const uint8_t e = x == NOIR ? BLANC : NOIR;
   // Step 2. Linked enemy stones count as dead for the call.
   const Restaure<TMarques> gardemorts(pionsmorts);
   const Restaure<TPlateau> gardeplateau(p);
@@ -518,6 +628,8 @@ int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t 
   faibles1[ip] = 0;
   return valeur;
 }
+
+}  // namespace
 
 void coupforcefortifouinvasion(TListePoints& liste, int32_t cap, TPlateau& p, TCarte& ordi, TCarte& joueur) {
   // Step 1.

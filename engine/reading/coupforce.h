@@ -18,6 +18,10 @@ void coupforcefortifouinvasion(TListePoints& liste, int32_t cap, TPlateau& p, TC
 int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t colonne, int32_t retrecit,
                          const TMarques& q, uint8_t cote);
 
+// Forgets the answers cherchecoupforce keeps for repeated calls; the
+// benchmarks call it so that each pass times the search itself.
+void videmoforce();
+
 // The empty point opens into k's territory.
 bool testpousseeterritoire(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t k);
 

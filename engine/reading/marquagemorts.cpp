@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/board/cles.h"
+#include "engine/board/empreinte.h"
 #include "engine/board/garde.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -332,7 +333,159 @@ void marque(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t 
   m.lance(statut, d1, d2);
 }
 
+// ---- Memo of the search's marking ---------------------------------------------------------
+// The search asks marquechainesmortesbis the same question many times. While
+// the capture cache is off and every cache bucket its readings consult is
+// empty, the call reads: the board, the chain table, `reference` (with a
+// mode), its arguments, pionsmorts, marquesglobales, pionsmortssauves (with a
+// genre, above level 5), niveau, lecturelongue, compteurcache, modenettoyage,
+// the sides, flagscan, the board size and key tables; the path is not read.
+// It writes pionsmorts, statut, infochainelecture (rebuilt from the board),
+// lecturelongue and the reading counters. An answer is kept under a 96-bit
+// key of these with the buckets consulted, which must still be empty.
+constexpr int32_t BITSMEMOMORTS = 15;
+constexpr int32_t CHANGEMENTSMAX = 40;  // dead marks changed by one call
+constexpr int32_t CASIERSMAX = 16;      // cache buckets consulted by one call
+struct TMemoMorts {
+  uint64_t cle1 = 0;
+  uint32_t cle2 = 0;
+  uint32_t generation = 0;     // valid while it equals generationmemomorts
+  int32_t noeuds = 0;          // added to compteurnoeuds
+  int32_t noeudslecture = 0;   // added to compteurnoeudslecture
+  int32_t noeudsprise = 0;     // added to compteurnoeudsprise
+  int32_t escalier = 0;        // noeudsescalier after it; -1 untouched
+  int16_t plimax = 0;          // deepest ply the readings played
+  uint8_t statut = 0;
+  uint8_t depasse = 0;         // a reading went over its budget
+  uint8_t lecturelongue = 0;
+  uint8_t nbchangements = 0;
+  uint8_t nbcasiers = 0;
+  uint16_t casiers[CASIERSMAX] = {};          // bucket (genre - 1) * NBCASES + point
+  uint16_t changements[CHANGEMENTSMAX] = {};  // dead marks changed: point + 512 * value
+};
+static_assert(NBCASES <= 512, "a changed mark keeps its point in 9 bits");
+TMemoMorts memomorts[1 << BITSMEMOMORTS];
+uint32_t generationmemomorts = 1;
+
+// The buckets testprisecache consults while a call is recorded.
+struct TConsultes {
+  bool actif = false;
+  bool plein = false;  // a bucket held entries, or too many buckets
+  int32_t nombre = 0;
+  uint16_t casiers[CASIERSMAX];
+  void note(int32_t genre, int32_t i0, const TCasierPrise& casier) {
+    if (!actif) return;
+    if (casier[0] != 0) {
+      plein = true;
+      return;
+    }
+    const auto c = static_cast<uint16_t>((genre - 1) * NBCASES + i0);
+    for (int32_t k = 0; k < nombre; ++k)
+      if (casiers[k] == c) return;
+    if (nombre == CASIERSMAX) plein = true;
+    else casiers[nombre++] = c;
+  }
+};
+TConsultes consultes;
+
+void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t d1, int32_t d2, TPoint point,
+                TPoint second, int32_t limite, int32_t mode, int32_t genre, const TCheminCoups& chemin) {
+  if (cacheactif || sondelectureprise || !reel(point) || !surplateaumoteur(point.ligne, point.colonne) ||
+      p[ix(point.ligne, point.colonne)] == VIDE) {
+    marque(reference, p, statut, d1, d2, point, second, limite, mode, genre, &chemin);
+    return;
+  }
+  TEmpreinte h;
+  h.ajoute(p);
+  h.ajoute(infochaine);
+  if (mode != 0) h.ajoute(reference);
+  h.ajoute(pionsmorts);
+  h.ajoute(marquesglobales);
+  if (genre != 0 && niveau > 5) h.ajoute(pionsmortssauves);
+  const int32_t arguments[20] = {statut == STATUTINVERSE, d1, d2, point.ligne, point.colonne, second.ligne,
+                                 second.colonne, limite, mode, genre, niveau, lecturelongue, compteurcache,
+                                 modenettoyage, couleurordi, couleurjoueur, flagscan, configmoteur.taille,
+                                 static_cast<int32_t>(zobristcouleur[0][0] ^ zobristcouleur[1][NBCASES - 1]),
+                                 static_cast<int32_t>(zobristmoyo[0] ^ cletrait)};
+  h.ajoute(arguments);
+  h.termine();
+  // Two ways: the key's slot and its pair; the newest entry in the first.
+  const uint32_t index = static_cast<uint32_t>(h.h1) & ((1u << BITSMEMOMORTS) - 1);
+  TMemoMorts* const paire[2] = {&memomorts[index & ~1u], &memomorts[index | 1u]};
+  const uint32_t cle2 = static_cast<uint32_t>(h.h2);
+  const auto trouve = [&](const TMemoMorts& x) {
+    if (x.generation != generationmemomorts || x.cle1 != h.h1 || x.cle2 != cle2) return false;
+    for (int32_t k = 0; k < x.nbcasiers; ++k)
+      if (cacheprise[x.casiers[k] / NBCASES][x.casiers[k] % NBCASES][0] != 0) return false;
+    return true;
+  };
+  const TMemoMorts* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
+  if (vu) {
+    const TMemoMorts& m = *vu;
+    preparecartelecture(p);
+    for (int32_t k = 0; k < m.nbchangements; ++k)
+      pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
+    statut = m.statut;
+    compteurnoeuds += m.noeuds;
+    compteurnoeudslecture += m.noeudslecture;
+    compteurnoeudsprise += m.noeudsprise;
+    if (m.depasse) depassementprise = 1;
+    profmaxrecu = std::max<int32_t>(profmaxrecu, m.plimax);
+    if (m.escalier >= 0) noeudsescalier = m.escalier;
+    lecturelongue = m.lecturelongue;
+    return;
+  }
+  const TMarques mortsavant = pionsmorts;
+  const int32_t noeudsavant = compteurnoeuds, lectureavant = compteurnoeudslecture, priseavant = compteurnoeudsprise;
+  const int32_t plimaxavant = profmaxrecu, escalieravant = noeudsescalier;
+  const uint8_t depasseavant = depassementprise;
+  profmaxrecu = 0;
+  noeudsescalier = -1;
+  depassementprise = 0;
+  consultes = TConsultes{};
+  consultes.actif = true;
+  marque(reference, p, statut, d1, d2, point, second, limite, mode, genre, &chemin);
+  consultes.actif = false;
+  const int32_t plimax = profmaxrecu, escalier = noeudsescalier;
+  const uint8_t depasse = depassementprise;
+  profmaxrecu = std::max(plimaxavant, plimax);
+  if (noeudsescalier < 0) noeudsescalier = escalieravant;
+  depassementprise = static_cast<uint8_t>(depasseavant | depasse);
+  // Kept only when its readings did not go through the cache.
+  if (consultes.plein || cacheactif) return;
+  if (paire[0]->generation == generationmemomorts) *paire[1] = *paire[0];
+  TMemoMorts& m = *paire[0];
+  m.generation = 0;  // the slot's old answer has moved on, kept or not
+  int32_t n = 0;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (pionsmorts[j] != mortsavant[j]) {
+      if (n == CHANGEMENTSMAX || pionsmorts[j] > 127) return;
+      m.changements[n++] = static_cast<uint16_t>(j + 512 * pionsmorts[j]);
+    }
+  m.cle1 = h.h1;
+  m.cle2 = cle2;
+  m.generation = generationmemomorts;
+  m.nbchangements = static_cast<uint8_t>(n);
+  m.nbcasiers = static_cast<uint8_t>(consultes.nombre);
+  std::copy(consultes.casiers, consultes.casiers + consultes.nombre, m.casiers);
+  m.statut = static_cast<uint8_t>(statut);
+  m.noeuds = compteurnoeuds - noeudsavant;
+  m.noeudslecture = compteurnoeudslecture - lectureavant;
+  m.noeudsprise = compteurnoeudsprise - priseavant;
+  m.plimax = static_cast<int16_t>(plimax);
+  m.escalier = escalier;
+  m.depasse = depasse;
+  m.lecturelongue = lecturelongue;
+}
+
 }  // namespace
+
+void videmomorts() {
+  if (++generationmemomorts == 0) {
+    for (TMemoMorts& m : memomorts) m.generation = 0;
+    generationmemomorts = 1;
+  }
+}
 
 void marquechainesmortes(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t d1, int32_t d2,
                          TPoint point, TPoint second, TPoint /*troisieme*/, int32_t limite, int32_t mode,
@@ -343,7 +496,7 @@ void marquechainesmortes(const TInfoChaine& reference, TPlateau& p, int32_t& sta
 void marquechainesmortesbis(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t d1, int32_t d2,
                             TPoint point, TPoint second, TPoint /*troisieme*/, int32_t limite, int32_t mode,
                             int32_t genre, const TCheminCoups& chemin) {
-  marque(reference, p, statut, d1, d2, point, second, limite, mode, genre, &chemin);
+  marquememo(reference, p, statut, d1, d2, point, second, limite, mode, genre, chemin);
 }
 
 bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32_t profondeur, int32_t limite,
@@ -356,6 +509,7 @@ bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32
   // Step 2. Nothing stored for the chain.
   const int32_t genrecache = camp == NOIR ? 1 : 2;
   const TCasierPrise& casier = cacheprise[genrecache - 1][i0];
+  consultes.note(genrecache, i0, casier);
   if (casier[0] == 0) return testprise(p, point.ligne, point.colonne, profondeur, limite, couleur, paire);
   const auto lit = [&] {
     compteurcache = 0;

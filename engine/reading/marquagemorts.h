@@ -46,6 +46,10 @@ void marquechainesmortesbis(const TInfoChaine& reference, TPlateau& p, int32_t& 
                             TPoint point, TPoint second, TPoint troisieme, int32_t limite, int32_t mode,
                             int32_t genre, const TCheminCoups& chemin);
 
+// Forgets the answers marquechainesmortesbis keeps for repeated calls; the
+// benchmarks call it so that each pass times the marking itself.
+void videmomorts();
+
 // testprise of the chain at `point` answered from the capture cache where
 // the path allows (a key of the path's moves on the points the chain's
 // readings touched), else read. `couleur` is testprise's colour. Leaves

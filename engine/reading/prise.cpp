@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "engine/board/cles.h"
+#include "engine/board/empreinte.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -660,13 +661,13 @@ TInfoChaine chainescopie;
 // cache is neither read nor written while cacheactif is clear). Its answer
 // and what it adds to the counters are kept under a 96-bit key of all of
 // them, and a later identical reading is answered from there.
-constexpr int32_t BITSMEMOPRISE = 18;
+constexpr int32_t BITSMEMOPRISE = 17;
 struct TMemoPrise {
   uint64_t cle1 = 0;            // the key: 64 bits here and 32 in cle2
   uint32_t cle2 = 0;
   int32_t noeuds = 0;           // e.noeuds of the reading
   int32_t noeudsprise = 0;      // added to compteurnoeudsprise
-  int32_t escalier = -1;        // noeudsescalier after it; -1 untouched
+  int32_t escalier = 0;         // noeudsescalier after it; -1 untouched
   uint32_t generation = 0;      // valid while it equals generationmemo
   int16_t plimax = 0;           // deepest ply played (profmaxrecu)
   uint8_t resultat = 0;
@@ -674,33 +675,6 @@ struct TMemoPrise {
 static_assert(sizeof(TMemoPrise) == 32);
 TMemoPrise memoprise[1 << BITSMEMOPRISE];
 uint32_t generationmemo = 1;
-
-inline uint64_t melange(uint64_t h) {
-  h ^= h >> 33;
-  h *= 0xff51afd7ed558ccdull;
-  h ^= h >> 33;
-  h *= 0xc4ceb9fe1a85ec53ull;
-  h ^= h >> 33;
-  return h;
-}
-
-// Two independent hashes of the bytes, word by word.
-void hache(const void* donnees, size_t taille, uint64_t& h1, uint64_t& h2) {
-  const auto* o = static_cast<const unsigned char*>(donnees);
-  size_t k = 0;
-  for (; k + 8 <= taille; k += 8) {
-    uint64_t w;
-    std::memcpy(&w, o + k, 8);
-    h1 = (h1 ^ w) * 0x9e3779b97f4a7c15ull;
-    h1 = (h1 << 31) | (h1 >> 33);
-    h2 = (h2 + w) * 0xc2b2ae3d27d4eb4full;
-    h2 ^= h2 >> 29;
-  }
-  uint64_t w = 0;
-  if (k < taille) std::memcpy(&w, o + k, taille - k);
-  h1 = (h1 ^ w ^ taille) * 0x9e3779b97f4a7c15ull;
-  h2 = (h2 + w + taille) * 0xc2b2ae3d27d4eb4full;
-}
 
 bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                 uint8_t couleur, TPoint ko);
@@ -730,15 +704,15 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   // The memo serves readings that leave the result cache alone; a test's
   // probe sees every reading.
   if (cacheactif || sondelectureprise) return lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
-  uint64_t h1 = 0x243f6a8885a308d3ull, h2 = 0x13198a2e03707344ull;
-  hache(p.data(), sizeof p, h1, h2);
-  hache(infochaine.data(), sizeof infochaine, h1, h2);
+  TEmpreinte h;
+  h.ajoute(p);
+  h.ajoute(infochaine);
   const int32_t arguments[12] = {ligne, colonne, profondeur, limitelibertes, couleur, ko.ligne,
                                  ko.colonne, niveau, lecturelongue, compteurcache, configmoteur.taille,
                                  static_cast<int32_t>(zobristcouleur[0][0] ^ zobristcouleur[1][NBCASES - 1])};
-  hache(arguments, sizeof arguments, h1, h2);
-  h1 = melange(h1);
-  h2 = melange(h2 ^ h1);
+  h.ajoute(arguments);
+  h.termine();
+  const uint64_t h1 = h.h1, h2 = h.h2;
   // Two ways: the key's slot and its pair; the newest entry in the first.
   const uint32_t index = static_cast<uint32_t>(h1) & ((1u << BITSMEMOPRISE) - 1);
   TMemoPrise* const paire[2] = {&memoprise[index & ~1u], &memoprise[index | 1u]};

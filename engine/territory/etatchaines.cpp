@@ -3,9 +3,11 @@
 // fight readings.
 #include "engine/territory/etatchaines.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/board/collecteurs.h"
+#include "engine/board/empreinte.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -276,13 +278,151 @@ void detectetatchaines(int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne
   etatchaines(false, compte, p, mode, ligne, colonne, sauve, 1, trait);
 }
 
+namespace {
+
+// ---- Memo of the search's drivers -----------------------------------------------------
+// The search asks detectetatchaines2 and detectetatchaine the same question
+// many times. Besides its arguments, a driver reads the board, the chain
+// table, pionsmorts, pionsmortsavant (only without `sauve`: with it the
+// driver sets it first), pionsmortssauves, marquesglobales, plateaudepart,
+// flagmarquesmorts, peintmortsavant, tableessaiscourante, flagscan and the
+// board size (with the tables built from it); the second driver sansstatut
+// too, detectetatchaine marquesdetect. It writes pionsmorts, pionsmortsavant
+// and sauvepionsmorts, compteurnoeudslecture and its count or result, the
+// second driver the dead zones under sansstatut; board and chain table come
+// back as they were. An answer is kept under a 96-bit key of every input.
+constexpr int32_t BITSMEMOETAT = 15;
+constexpr int32_t OCTETSZONES = (NBCASES + 7) / 8;
+constexpr int32_t CHANGEMENTSETAT = 32;  // dead marks changed by one call
+struct TMemoEtat {
+  uint64_t cle1 = 0;
+  uint32_t cle2 = 0;
+  uint32_t generation = 0;  // valid while it equals generationmemoetat
+  int32_t compte = 0;       // added to `compte`; for detectetatchaine, 1 when it sets `resultat`
+  int32_t noeuds = 0;       // added to compteurnoeudslecture
+  int32_t nbchangements = 0;
+  uint16_t changements[CHANGEMENTSETAT] = {};  // dead marks changed: point + 512 * value
+  uint8_t zones[2][OCTETSZONES]{};  // dead zones (bits), white then black
+};
+static_assert(NBCASES <= 512, "a changed mark keeps its point in 9 bits");
+TMemoEtat memoetat[1 << BITSMEMOETAT];
+uint32_t generationmemoetat = 1;
+
+void zonesenbits(const TMarques& zone, uint8_t (&bits)[OCTETSZONES]) {
+  std::fill(std::begin(bits), std::end(bits), 0);
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (zone[j]) bits[j >> 3] = static_cast<uint8_t>(bits[j >> 3] | (1u << (j & 7)));
+}
+void bitsenzones(const uint8_t (&bits)[OCTETSZONES], TMarques& zone) {
+  for (int32_t j = 0; j < NBCASES; ++j) zone[j] = (bits[j >> 3] >> (j & 7)) & 1;
+}
+
+// One driver call on `p` through the memo. `avant` is what pionsmortsavant
+// becomes with `sauve`; `zones` says the call writes the dead zones; `marques`
+// is a further map the driver reads (or null); `calcule()` runs the driver
+// and returns what goes into `compte`.
+template <size_t N, class F>
+void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, const TMarques& avant,
+             const TMarques* marques, bool zones, int32_t& compte, F&& calcule) {
+  TEmpreinte h;
+  h.ajoute(p);
+  h.ajoute(infochaine);
+  h.ajoute(pionsmorts);
+  if (!sauve) h.ajoute(pionsmortsavant);
+  if (marques) h.ajoute(*marques);
+  h.ajoute(pionsmortssauves);
+  h.ajoute(marquesglobales);
+  h.ajoute(plateaudepart);
+  const int32_t etat[6] = {flagmarquesmorts, peintmortsavant, tableessaiscourante, sansstatut, flagscan,
+                           configmoteur.taille};
+  h.ajoute(etat);
+  h.ajoute(arguments);
+  h.termine();
+  // Two ways: the key's slot and its pair; the newest entry in the first.
+  const uint32_t index = static_cast<uint32_t>(h.h1) & ((1u << BITSMEMOETAT) - 1);
+  TMemoEtat* const paire[2] = {&memoetat[index & ~1u], &memoetat[index | 1u]};
+  const uint32_t cle2 = static_cast<uint32_t>(h.h2);
+  const auto trouve = [&](const TMemoEtat& x) {
+    return x.generation == generationmemoetat && x.cle1 == h.h1 && x.cle2 == cle2;
+  };
+  const TMemoEtat* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
+  if (vu) {
+    const TMemoEtat& m = *vu;
+    sauvepionsmorts = sauve;
+    if (sauve) pionsmortsavant = avant;
+    for (int32_t k = 0; k < m.nbchangements; ++k)
+      pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
+    if (zones) {
+      bitsenzones(m.zones[BLANC], zonesmortesblanc);
+      bitsenzones(m.zones[NOIR], zonesmortesnoir);
+    }
+    compte += m.compte;
+    compteurnoeudslecture += m.noeuds;
+    return;
+  }
+  const int32_t noeudsavant = compteurnoeudslecture;
+  const TMarques mortsavant = pionsmorts;
+  const int32_t ajout = calcule();
+  compte += ajout;
+  if (paire[0]->generation == generationmemoetat) *paire[1] = *paire[0];
+  TMemoEtat& m = *paire[0];
+  m.generation = 0;  // the slot's old answer has moved on, kept or not
+  int32_t n = 0;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (pionsmorts[j] != mortsavant[j]) {
+      if (n == CHANGEMENTSETAT || pionsmorts[j] > 127) return;
+      m.changements[n++] = static_cast<uint16_t>(j + 512 * pionsmorts[j]);
+    }
+  m.nbchangements = n;
+  m.cle1 = h.h1;
+  m.cle2 = cle2;
+  m.generation = generationmemoetat;
+  m.compte = ajout;
+  m.noeuds = compteurnoeudslecture - noeudsavant;
+  if (zones) {
+    zonesenbits(zonesmortesblanc, m.zones[BLANC]);
+    zonesenbits(zonesmortesnoir, m.zones[NOIR]);
+  }
+}
+
+// The two drivers that go through the memo, as they stand without it.
+void detectetatchainedirect(uint8_t attaquant, uint8_t trait, int32_t& resultat, TPlateau& p, int32_t mode,
+                            int32_t ligne, int32_t colonne, uint8_t sauve);
+
+}  // namespace
+
+void videmoetatchaines() {
+  if (++generationmemoetat == 0) {
+    for (TMemoEtat& m : memoetat) m.generation = 0;
+    generationmemoetat = 1;
+  }
+}
+
 void detectetatchaines2(int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne, uint8_t sauve,
                         uint8_t gardedernier, uint8_t trait) {
-  etatchaines(true, compte, p, mode, ligne, colonne, sauve, gardedernier, trait);
+  const int32_t arguments[7] = {2, mode, ligne, colonne, sauve, gardedernier, trait};
+  parmemo(p, arguments, sauve, pionsmorts, nullptr, sansstatut != 0, compte, [&] {
+    int32_t ajout = 0;
+    etatchaines(true, ajout, p, mode, ligne, colonne, sauve, gardedernier, trait);
+    return ajout;
+  });
 }
 
 void detectetatchaine(uint8_t attaquant, uint8_t trait, int32_t& resultat, TPlateau& p, int32_t mode,
                       int32_t ligne, int32_t colonne, uint8_t sauve) {
+  const int32_t arguments[7] = {1, attaquant, trait, mode, ligne, colonne, sauve};
+  int32_t mort = 0;
+  parmemo(p, arguments, sauve, marquesdetect, &marquesdetect, false, mort, [&] {
+    int32_t r = 0;
+    detectetatchainedirect(attaquant, trait, r, p, mode, ligne, colonne, sauve);
+    return r;
+  });
+  if (mort) resultat = 1;
+}
+
+namespace {
+void detectetatchainedirect(uint8_t attaquant, uint8_t trait, int32_t& resultat, TPlateau& p, int32_t mode,
+                            int32_t ligne, int32_t colonne, uint8_t sauve) {
   EtatRemis remis(p);
   const uint8_t def = autre(attaquant);
   sauvepionsmorts = sauve;
@@ -309,6 +449,8 @@ void detectetatchaine(uint8_t attaquant, uint8_t trait, int32_t& resultat, TPlat
   infochaine = remis.chaines;
   defaitko(p, ko, false);
 }
+
+}  // namespace
 
 void detectetatplateau(uint8_t couleur, TPlateau& p) {
   EtatRemis remis(p);

@@ -33,6 +33,9 @@ void detectetatchaines(int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne
 // given back with its liberties to the defender (videchainemorte).
 void detectetatchaines2(int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne, uint8_t sauve,
                         uint8_t gardedernier, uint8_t trait);
+// Forgets the answers detectetatchaines2 keeps for repeated calls; the
+// benchmarks call it so that each pass times the driver itself.
+void videmoetatchaines();
 // The chains of colour 1 - `attaquant`, with marquesdetect as the chains
 // dead before; `resultat` is set to 1 when one of them is found dead.
 void detectetatchaine(uint8_t attaquant, uint8_t trait, int32_t& resultat, TPlateau& p, int32_t mode,

@@ -97,6 +97,23 @@ TEST(CoupForce, WeakNeighboursOfTheMoverInEnemyTerritory) {
   EXPECT_EQ(listefaibles[indexcase(5, 5)], 0);
 }
 
+TEST(CoupForce, RepeatedCallGivesTheSameOutputs) {
+  // A repeated call may be answered without reading: the same value, the
+  // same node counts, the point cleared again from the weak list.
+  TPlateau p = pose(DOUBLEATARI);
+  const auto lance = [&] {
+    listefaibles[indexcase(5, 5)] = 1;
+    const int32_t avant = compteurnoeuds;
+    const int32_t v = force(p, marquesvides, 5, 5);
+    EXPECT_EQ(listefaibles[indexcase(5, 5)], 0);
+    return std::pair{v, compteurnoeuds - avant};
+  };
+  const auto premier = lance();
+  EXPECT_EQ(premier.first, 5);
+  EXPECT_GT(premier.second, 0);
+  EXPECT_EQ(lance(), premier);
+}
+
 TEST(CoupForce, PassOverTheTrialRecords) {
   TPlateau p = pose(DOUBLEATARI);
   lesfaibles[indexcase(3, 5)] = 1;

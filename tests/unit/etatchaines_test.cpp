@@ -250,6 +250,35 @@ TEST(DetectEtatChaine, OneColourAndWholeBoard) {
   EXPECT_EQ(sauvepionsmorts, 1);
 }
 
+TEST(DetectEtatChaine, RepeatedCallGivesTheSameOutputs) {
+  // A repeated call may be answered without reading: the same marks and
+  // result; the marks map it reads (marquesdetect, into pionsmortsavant)
+  // and a chain guarded as living are not overlooked.
+  TPlateau p = pose(kUnOeil);
+  const auto lance = [&](uint8_t sauve) {
+    pionsmorts.fill(0);
+    int32_t res = 0;
+    detectetatchaine(NOIR, VIDE, res, p, 0, 0, 0, sauve);
+    return res;
+  };
+  EXPECT_EQ(lance(1), 1);
+  const TMarques premier = pionsmorts;
+  marquesdetect[indexcase(9, 9)] = 1;
+  pionsmortsavant.fill(3);
+  EXPECT_EQ(lance(1), 1);
+  EXPECT_EQ(pionsmorts, premier);
+  EXPECT_EQ(pionsmortsavant, marquesdetect);
+  EXPECT_EQ(sauvepionsmorts, 1);
+  EXPECT_EQ(lance(1), 1);
+  EXPECT_EQ(pionsmortsavant, marquesdetect);
+  marquesdetect.fill(0);
+  for (auto [r, c] : {std::pair{1, 2}, {2, 1}, {2, 2}}) marquesglobales[indexcase(r, c)] = 1;
+  EXPECT_EQ(lance(1), 0);
+  EXPECT_EQ(pionsmorts[indexcase(1, 2)], 0);
+  marquesglobales.fill(0);
+  pionsmorts.fill(0);
+}
+
 TEST(DetectEtatChaine, ChaineMorteSelonMasque) {
   TPlateau p = pose(kUnOeil);
   const TInfoChaine chaines = infochaine;
@@ -322,6 +351,45 @@ TEST(DetectEtatChaines2, LastMoveOfTheAttackerIsGivenBack) {
   detectetatchaines2(compte, p, 0, 1, 2, 1, 0, VIDE);
   EXPECT_EQ(pionsmorts[indexcase(2, 1)], 0);
   EXPECT_EQ(pionsmorts[indexcase(1, 2)], 1);  // the black stone itself dies in its own pass
+}
+
+TEST(DetectEtatChaines2, RepeatedCallGivesTheSameOutputs) {
+  // A repeated call may be answered without reading: every output must be
+  // the first call's, and an input the driver reads must not be overlooked.
+  struct Sortie {
+    TMarques morts, avant, blanc, noir;
+    int32_t compte, noeuds;
+  };
+  const auto lance = [](TPlateau& p) {
+    int32_t compte = 5;
+    const int32_t noeuds = compteurnoeudslecture;
+    detectetatchaines2(compte, p, 0, 0, 0, 1, 0, VIDE);
+    return Sortie{pionsmorts, pionsmortsavant, zonesmortesblanc, zonesmortesnoir, compte,
+                  compteurnoeudslecture - noeuds};
+  };
+  TPlateau p = pose(kUnOeil);
+  sansstatut = 1;
+  const TMarques entree = pionsmorts;
+  const Sortie premier = lance(p);
+  EXPECT_EQ(premier.compte, 6);
+  EXPECT_EQ(pionsmorts[indexcase(1, 2)], 1);
+  pionsmorts = entree;
+  zonesmortesblanc.fill(7);
+  pionsmortsavant.fill(4);
+  const Sortie second = lance(p);
+  EXPECT_EQ(second.morts, premier.morts);
+  EXPECT_EQ(second.avant, premier.avant);
+  EXPECT_EQ(second.blanc, premier.blanc);
+  EXPECT_EQ(second.noir, premier.noir);
+  EXPECT_EQ(second.compte, premier.compte);
+  EXPECT_EQ(second.noeuds, premier.noeuds);
+  // The white group guarded as living: no longer read, so not dead.
+  pionsmorts = entree;
+  for (auto [r, c] : {std::pair{1, 2}, {2, 1}, {2, 2}}) marquesglobales[indexcase(r, c)] = 1;
+  EXPECT_EQ(lance(p).compte, 5);
+  EXPECT_EQ(pionsmorts[indexcase(1, 2)], 0);
+  marquesglobales.fill(0);
+  sansstatut = 0;
 }
 
 // ---- Services -------------------------------------------------------------------------

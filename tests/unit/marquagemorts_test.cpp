@@ -317,4 +317,53 @@ TEST(PriseCache, AtariOfTheColourIsTaken) {
   EXPECT_EQ(lectures, 0);
 }
 
+TEST(MarqueMortesBis, RepeatedCallGivesTheSameOutputs) {
+  // A repeated call may be answered without reading (no probe set here):
+  // marks, status and counters as the first call left them.
+  Scene s(kDeuxAtaris);
+  sondelectureprise = nullptr;
+  videmomorts();
+  static TCheminCoups chemin;
+  chemin.nombre = 0;
+  const TMarques entree = pionsmorts;
+  const auto lance = [&] {
+    pionsmorts = entree;
+    s.statut = STATUTINVERSE;
+    marquechainesmortesbis(infochaine, s.p, s.statut, 8, 8, {3, 3}, {}, {}, 4, 0, 0, chemin);
+  };
+  const int32_t avant = compteurnoeuds;
+  lance();
+  const int32_t noeuds = compteurnoeuds - avant;
+  const TMarques premier = pionsmorts;
+  EXPECT_EQ(s.statut, 1);
+  EXPECT_GT(noeuds, 0);
+  lance();
+  EXPECT_EQ(pionsmorts, premier);
+  EXPECT_EQ(s.statut, 1);
+  EXPECT_EQ(compteurnoeuds - avant, 2 * noeuds);
+}
+
+TEST(MarqueMortesBis, BucketFilledSinceIsRead) {
+  // The same call before and after an answer is stored in the chain's bucket:
+  // the second one must go through the bucket (which says captured).
+  Cache c;
+  sondelectureprise = nullptr;
+  videmomorts();
+  c.coup(4, 5, true);
+  const auto lance = [&] {
+    pionsmorts = marquesvides;
+    c.statut = 0;
+    marquechainesmortesbis(infochaine, c.p, c.statut, 8, 8, {5, 5}, {}, {}, 4, 0, 0, Cache::chemin());
+    return pionsmorts[indexcase(5, 5)] != 0;
+  };
+  EXPECT_FALSE(lance());
+  uint32_t cle = 0;
+  xorclepion(cle, 4, 5, NOIR);
+  c.casier()[0] = 1;
+  c.casier()[2] = 1;
+  c.casier()[3] = static_cast<int32_t>(cle ^ cletrait);
+  EXPECT_TRUE(lance());
+  c.casier()[0] = 0;
+}
+
 }  // namespace

@@ -1,0 +1,53 @@
+// Fingerprints of engine state for the memos of pure routines: four lanes
+// fed 32 bytes at a time (so that the multiplications overlap), mixed into
+// two 64-bit hashes. A memo keeps the first and 32 bits of the second.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+struct TEmpreinte {
+  uint64_t v[4] = {0x243f6a8885a308d3ull, 0x13198a2e03707344ull, 0xa4093822299f31d0ull, 0x082efa98ec4e6c89ull};
+  uint64_t longueur = 0;
+  uint64_t h1 = 0, h2 = 0;  // set by termine()
+
+  // The bytes of [donnees, donnees + taille), with their length.
+  void ajoute(const void* donnees, size_t taille) {
+    const auto* o = static_cast<const unsigned char*>(donnees);
+    size_t k = 0;
+    for (; k + 32 <= taille; k += 32) {
+      uint64_t w[4];
+      std::memcpy(w, o + k, 32);
+      for (int32_t l = 0; l < 4; ++l) v[l] = tour(v[l], w[l]);
+    }
+    for (int32_t l = 0; k < taille; k += 8, ++l) {
+      uint64_t w = 0;
+      std::memcpy(&w, o + k, taille - k < 8 ? taille - k : 8);
+      v[l] = tour(v[l], w);
+    }
+    longueur = longueur * 0x100000001b3ull + taille;
+    v[0] = tour(v[0], longueur);
+  }
+  template <class T>
+  void ajoute(const T& x) {
+    ajoute(&x, sizeof x);
+  }
+
+  // Both hashes; call once, after the last ajoute.
+  void termine() {
+    h1 = melange(v[0] ^ rotation(v[1], 17) ^ rotation(v[2], 31) ^ rotation(v[3], 47));
+    h2 = melange((v[0] + 0x9e3779b97f4a7c15ull) * (v[1] | 1) + rotation(v[2], 13) * 0xc2b2ae3d27d4eb4full +
+                 v[3] + h1);
+  }
+
+  static uint64_t rotation(uint64_t x, int32_t r) { return (x << r) | (x >> (64 - r)); }
+  static uint64_t tour(uint64_t lane, uint64_t w) { return rotation((lane ^ w) * 0x9e3779b97f4a7c15ull, 31); }
+  static uint64_t melange(uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ull;
+    h ^= h >> 33;
+    return h;
+  }
+};
