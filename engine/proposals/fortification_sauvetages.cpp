@@ -522,6 +522,7 @@ void Fortif::augmenteyeux() {
     const Restaure<TCarte> survies(valeurssurvie);
     const Restaure<TMarques> morts(pionsmorts);
     const Restaure<int32_t> table(tableessaiscourante);
+    const Restaure<uint8_t> drapeau(sauvepionsmorts);
     tableessaiscourante = 1;
     TMarques T = marquesvides;
     for (int32_t q = 0; q < NBCASES; ++q)
@@ -551,7 +552,9 @@ void Fortif::augmenteyeux() {
             pionsmorts = marquesliaison1;
             valeurssurvie.fill(0);
             int32_t changes = 0;
-            detectetatchaines(changes, p, 1, 0, 0, 1, c);
+            // No save flag: only the eye values are wanted, not the outcome
+            // pass nor the driver's saved marks.
+            detectetatchaines(changes, p, 1, 0, 0, 0, c);
             pionsmorts = mortsavant;
             for (int32_t q = 0; q < NBCASES; ++q)
               if (T[q] && vivantessai(E, q) && valeurssurvie[q] > survieentree[q] && lieparcecoup(i, q)) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/board/collecteurs.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
@@ -468,9 +469,7 @@ int32_t Tentative::valeurinvasionzone(int32_t r, int32_t c, int32_t pref) {
       perdue = lu == 0;
     }
   }
-  TMarques zones = marquesvides;
-  int32_t s = 1;
-  analysezoneinvasion(zones, inv, p, s);
+  const int32_t s = sommeinvasion(p, inv);
   int32_t difference = 0;
   if (s > pref) difference = perdue ? pref - s : pref - 2 * s;
   else if (s < pref) difference = 2 * (pref - s);
@@ -584,9 +583,7 @@ void Tentative::lance() {
   int32_t grade = 0;
   // Step 10. The references, the trial list, the series.
   {
-    TMarques zones = marquesvides;
-    sommeref = 1;
-    analysezoneinvasion(zones, inv, p, sommeref);
+    sommeref = sommeinvasion(p, inv);
     tactref = lecturetactique(0, inv, own, p, coup.ligne, coup.colonne, 0, 0);
     if (tactref < 2) tactref = 0;
   }
@@ -835,6 +832,14 @@ void Tentative::lance() {
 }  // namespace
 
 int32_t essaisparserie() { return niveau == 1 ? 50 : 200; }
+
+int32_t sommeinvasion(const TPlateau& p, uint8_t envahisseur) {
+  // The zone reading takes the owner; its intruder is the invader.
+  TMarques zones = marquesvides;
+  int32_t s = 1;
+  analysezoneinvasion(zones, adversaire(envahisseur), p, s);
+  return s;
+}
 
 void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, const TCartesTentative& cartes,
                        uint8_t proprietaire, TCarte& scores, TPlateau& p, const TCartesParPoint& mortsessai,

@@ -30,3 +30,7 @@ void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, cons
 // ---- Steps, declared for the tests ------------------------------------------------------
 // Number of random linking trials of one series at the current level.
 int32_t essaisparserie();
+// What the invader can still make of the owner's area: the sum of its
+// first-move values in the zone reading, every empty point counted as the
+// owner's. The owner's answer that lowers it is a good one.
+int32_t sommeinvasion(const TPlateau& p, uint8_t envahisseur);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/board/etat.h"
+#include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/choice/familles.h"
 #include "engine/choice/separation.h"
@@ -407,6 +408,43 @@ TEST(Fortification, OpponentCannotKillLendsTheValueToTheKillingPoint) {
   EXPECT_TRUE(dansliste(m.b->candidats, 4, 4));
   EXPECT_EQ(essaiordi(4, 4).marquesessai[t], 11);
   EXPECT_EQ(maxfortification, 1);
+}
+
+// Sub-family 22 reads the eye values of a fresh status pass on the trial
+// position; the driver's saved dead marks, its save flag and the second
+// survival map are left as they were, and so is the table switch.
+TEST(Fortification, EyeGainStatusPassLeavesTheDriverState) {
+  Montage m(
+      ".........\n"
+      ".........\n"
+      "..X......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  const Restaure<uint8_t> gardestrategie(strategie);
+  strategie = 1;
+  const int32_t t = indexcase(3, 3), i = indexcase(3, 4);
+  lesfaibles[t] = FAIBLEMENACE;
+  m.f->classe1 = true;
+  casescandidates[i] = 1;
+  remplitessai(m.b->p, NOIR, 3, 4);
+  pionsmortsavant.fill(0);
+  pionsmortsavant[indexcase(9, 9)] = 1;
+  sauvepionsmorts = 0;
+  valeurs2survie[t] = 7;
+  valeurssurvie[t] = 3;
+  tableessaiscourante = 0;
+  const TMarques avant = pionsmortsavant;
+  const TCarte survie = valeurssurvie, survie2 = valeurs2survie;
+  fixture::verifieinchange(m.b->p, [&] { m.f->augmenteyeux(); });
+  EXPECT_EQ(pionsmortsavant, avant);
+  EXPECT_EQ(sauvepionsmorts, 0);
+  EXPECT_EQ(valeurssurvie, survie);
+  EXPECT_EQ(valeurs2survie, survie2);
+  EXPECT_EQ(tableessaiscourante, 0);
 }
 
 // ---- The edge crawl ----------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "engine/board/etat.h"
 #include "engine/proposals/tentatives.h"
@@ -126,6 +127,36 @@ TEST(TentativeInvasion, AStoneInItsOwnAreaIsNoInvasion) {
   const Resultat x = tente(a, {2, 2});
   EXPECT_EQ(x.flag, 0);
   EXPECT_EQ(x.scores, zero);
+}
+
+// The sum the owner's answers are judged by is what the invader can make of
+// the owner's area: white's push between black's edge stones counts, black
+// has nothing to take from white there, and black's stone in the gap ends it.
+TEST(TentativeInvasion, TheZoneSumIsTheInvadersProspects) {
+  struct Cas {
+    const char* nom;
+    const char* diagramme;
+    uint8_t envahisseur;
+    bool positif;
+  };
+  const Cas cas[] = {
+      {"white pushes into the gap", ".X.X.....\n..O......\n", BLANC, true},
+      {"black has no weak white chain to attack", ".X.X.....\n..O......\n", NOIR, false},
+      {"black has closed the gap", ".XXX.....\n..O......\n", BLANC, false},
+  };
+  for (const Cas& k : cas) {
+    std::string d = k.diagramme;
+    for (int r = 3; r <= 9; ++r) d += ".........\n";
+    const TPlateau p = fixture::posemoteur(d);
+    casesjouables.fill(1);
+    pointko = TPoint{};
+    const TMarques t = territoire;
+    int32_t s = -1;
+    fixture::verifieinchange(p, [&] { s = sommeinvasion(p, k.envahisseur); });
+    EXPECT_EQ(territoire, t) << k.nom;
+    if (k.positif) EXPECT_GT(s, 0) << k.nom;
+    else EXPECT_EQ(s, 0) << k.nom;
+  }
 }
 
 TEST(TentativeInvasion, SeriesLengthByLevel) {
