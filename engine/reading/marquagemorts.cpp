@@ -343,7 +343,7 @@ void marque(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t 
 // It writes pionsmorts, statut, infochainelecture (rebuilt from the board),
 // lecturelongue and the reading counters. An answer is kept under a 96-bit
 // key of these with the buckets consulted, which must still be empty.
-constexpr int32_t BITSMEMOMORTS = 15;
+constexpr int32_t BITSMEMOMORTS = 14;
 constexpr int32_t CHANGEMENTSMAX = 40;  // dead marks changed by one call
 constexpr int32_t CASIERSMAX = 16;      // cache buckets consulted by one call
 struct TMemoMorts {

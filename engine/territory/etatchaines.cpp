@@ -291,7 +291,7 @@ namespace {
 // and sauvepionsmorts, compteurnoeudslecture and its count or result, the
 // second driver the dead zones under sansstatut; board and chain table come
 // back as they were. An answer is kept under a 96-bit key of every input.
-constexpr int32_t BITSMEMOETAT = 15;
+constexpr int32_t BITSMEMOETAT = 14;
 constexpr int32_t OCTETSZONES = (NBCASES + 7) / 8;
 constexpr int32_t CHANGEMENTSETAT = 32;  // dead marks changed by one call
 struct TMemoEtat {
