@@ -990,6 +990,7 @@ void Noeud::apresdernierracine() {
                 f.fortificationordi, r_.valeursracine, r_.penalites1, r_.penalites2, f.bonusdebutfin,
                 f.mauvaiscoups, r_.racine, r_.listeseconde2, r_.listeseconde, r_.secondepasse, r_.couleur,
                 r_.autre, ko_);
+    videmofeuilles();  // the adjuster may change the maps the leaves read
     if (r_.secondepasse) {
       n_.meilleur = -1000;
       cellule_ = -1000;
