@@ -167,6 +167,7 @@ int32_t evaluefeuille(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, 
 void videmofeuilles() {
   memofeuilles.vide();
   cartesfeuilles.vide();
+  videmomorts();
 }
 
 void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,

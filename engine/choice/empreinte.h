@@ -54,21 +54,18 @@ inline void finalise(TEmpreinte& k) {
   k.h2 = melange(k.h2 ^ k.h1);
 }
 
-// The search state every memoized step may read besides its own inputs:
-// the chain table, the dead marks and status scratch, the zone, target,
-// weak-chain and two-eye marks, the switches and the level.
-inline void hacheetat(TEmpreinte& k) {
+// The search state the readings below the territory layer may read: the
+// chain table, the dead marks (and those before a status call, which they
+// read only while sauvepionsmorts is set), the target, two-eye and weak
+// marks, the switches and the level.
+inline void hacheetatlecture(TEmpreinte& k) {
   hache(k, infochaine);
   hache(k, pionsmorts);
-  hache(k, pionsmortsavant);
+  if (sauvepionsmorts) hache(k, pionsmortsavant);
   hache(k, pionsmortssauves);
-  hache(k, marquesdetect);
   hache(k, marquesglobales);
-  hache(k, zonemarquee);
   hache(k, ciblesnoires);
   hache(k, ciblesblanches);
-  hache(k, zonesmortesblanc);
-  hache(k, zonesmortesnoir);
   hache(k, listefaibles);
   hache(k, listesurvie);
   const int32_t entiers[] = {etatcalme,       procedurefinpartie, phasefinale,     sansstatut,      peintmortsavant,
@@ -78,6 +75,16 @@ inline void hacheetat(TEmpreinte& k) {
                              niveaumin4,      lectureprofonde,    lecturelongue,   configmoteur.taille,
                              couleurordi,     couleurjoueur,      strategie,       pointko.ligne,   pointko.colonne};
   hache(k, entiers);
+}
+// The search state every memoized step may read besides its own inputs:
+// that of the readings, with the status scratch and the zone marks.
+inline void hacheetat(TEmpreinte& k) {
+  hacheetatlecture(k);
+  hache(k, pionsmortsavant);
+  hache(k, marquesdetect);
+  hache(k, zonemarquee);
+  hache(k, zonesmortesblanc);
+  hache(k, zonesmortesnoir);
 }
 
 // Byte maps, each kept once; numbered in the order they came.

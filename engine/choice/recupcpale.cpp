@@ -17,6 +17,7 @@
 #include "engine/choice/ajusteur.h"
 #include "engine/choice/bonus.h"
 #include "engine/choice/classement.h"
+#include "engine/choice/empreinte.h"
 #include "engine/choice/filtres.h"
 #include "engine/choice/libertesfaibles.h"
 #include "engine/choice/recherche_etat.h"
@@ -138,9 +139,11 @@ void defaitessai(TRecherche& r, int32_t d, TPoint q, uint8_t o, const TInfoChain
   pionsmorts = r.morts[d];
 }
 
+namespace {
+
 // The dead marks after the move of depth d, by depth and level. True when
 // the marks changed.
-bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+bool calculemortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
   TPlateau& b = r.plateau;
   const TInfoChaine& avant = r.noeuds[d].chaines;
   const int32_t n = r.nbprises[d];
@@ -203,6 +206,81 @@ bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, T
   marquechainesmortesbis(avant, b, statut, 5, p5, q, TPoint{}, TPoint{}, 5, 0, 0, r.chemin);
   (void)o;
   return statut != 0 || change != 0;
+}
+
+// ---- Memo of the dead marks after a move -------------------------------------------------
+// Below the root the marks are a function of the search board after the
+// move, the state the readings read (hacheetatlecture: chain table, dead
+// marks, target, two-eye and weak marks, switches, level; the readings and
+// chain walks it calls read neither the status drivers' scratch nor the
+// zone marks), the node's entry chain table,
+// the line with its captures, the move, its colours and ko, the line's
+// analysis flag and weak-liberty marks, the crawl flag and the pair bits of
+// the move. The re-searches repeat them; a repeat gets the dead marks and
+// reading targets they leave, their answer and their reading counters and
+// flags from the memo. The memo lives as long as the leaves' one.
+struct TMorts {
+  TEmpreinte cle;
+  uint32_t generation = 0;
+  uint8_t change = 0;
+  int32_t morts = 0, noires = 0, blanches = 0;  // pionsmorts, ciblesnoires, ciblesblanches in the store
+  TEffetsLecture effets;
+};
+
+TMemo<TMorts, 14> memomorts;
+TReserveCartes cartesmorts;
+
+TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+  TEmpreinte k;
+  hache(k, r.plateau);
+  hacheetatlecture(k);
+  hache(k, r.noeuds[d].chaines);
+  hache(k, r.libertesfaibles);
+  for (int32_t j = 1; j <= d; ++j) {
+    const TCoupChemin& c = r.chemin.coups[j];
+    hache(k, c.coup);
+    hacheliste(k, c.prises);
+    hache(k, r.nbprises[j]);
+  }
+  const TPoint racine = r.chemin.coups[1].coup;
+  const int32_t entiers[] = {
+      d, q.ligne, q.colonne, m, o, ko.ligne, ko.colonne, r.chemin.nombre, r.analyse, r.flagrampe, r.couleur, r.autre,
+      (reel(racine) && reel(q)) ? tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)] : -1};
+  hache(k, entiers);
+  finalise(k);
+  return k;
+}
+
+}  // namespace
+
+void videmomorts() {
+  memomorts.vide();
+  cartesmorts.vide();
+}
+
+bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+  // The root's marks are a copy of its analysis.
+  if (d <= 1) return calculemortsapresessai(r, d, q, m, o, ko);
+  const TEmpreinte cle = clemorts(r, d, q, m, o, ko);
+  if (const TMorts* memo = memomorts.cherche(cle)) {
+    memo->effets.rejoue();
+    pionsmorts = cartesmorts.carte(memo->morts);
+    ciblesnoires = cartesmorts.carte(memo->noires);
+    ciblesblanches = cartesmorts.carte(memo->blanches);
+    return memo->change != 0;
+  }
+  TMesureLecture mesure;
+  const bool change = calculemortsapresessai(r, d, q, m, o, ko);
+  const TEffetsLecture effets = mesure.fin();
+  if (!cartesmorts.pleine()) {
+    TMorts& memo = memomorts.ecrit(cle);
+    memo.change = change ? 1 : 0;
+    memo.morts = cartesmorts.numero(pionsmorts);
+    memo.noires = cartesmorts.numero(ciblesnoires);
+    memo.blanches = cartesmorts.numero(ciblesblanches);
+    memo.effets = effets;
+  }
+  return change;
 }
 
 // ---- The node -----------------------------------------------------------------------------
