@@ -178,8 +178,8 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
 // (d = 1) writes the chosen move into r.choisi.
 void recupcpale(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                 TPoint avantdernier, TPoint ko);
-// Empties the memos of the leaf valuations and of the dead marks after a
-// move (a new search, or maps changed).
+// Empties the memos of the search: leaf valuations, dead marks after a
+// move, the opponent's forced-move term (a new search, or maps changed).
 void videmofeuilles();
 void videmomorts();
 // The node of the last depth: candidates valued as leaves, no recursion.

@@ -251,11 +251,59 @@ TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t
   return k;
 }
 
+
+// ---- Memo of the opponent's forced-move term of the root moves ----------------------------
+// bonuscoupforcejoueur adds a value that is a function of the search board,
+// the state of hacheetat, the move, the value map, the opponent's candidate
+// points and the line length (the trial records and the maps of the turn do
+// not change while the memo lives: it is emptied with the leaves' one). The
+// root moves are searched again and again; a repeat adds the same value and
+// replays the weak marks (listesurvie) and the reading counters and flags
+// the term leaves.
+struct TCoupForce {
+  TEmpreinte cle;
+  uint32_t generation = 0;
+  int32_t ajout = 0;     // what the term added to the score
+  int32_t survie = 0;    // listesurvie after it, in the store
+  TEffetsLecture effets;
+};
+
+TMemo<TCoupForce, 10> memocoupforce;
+TReserveCartes cartescoupforce;
+
+void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int32_t longueur) {
+  TEmpreinte cle;
+  hache(cle, b);
+  hacheetat(cle);
+  hache(cle, v);
+  hache(cle, casescandidatesjoueur);
+  const int32_t entiers[] = {q.ligne, q.colonne, longueur};
+  hache(cle, entiers);
+  finalise(cle);
+  if (const TCoupForce* memo = memocoupforce.cherche(cle)) {
+    s += memo->ajout;
+    listesurvie = cartescoupforce.carte(memo->survie);
+    memo->effets.rejoue();
+    return;
+  }
+  TMesureLecture mesure;
+  const int32_t avant = s;
+  bonuscoupforcejoueur(b, s, q, v, longueur);
+  const TEffetsLecture effets = mesure.fin();
+  if (cartescoupforce.pleine()) return;
+  TCoupForce& memo = memocoupforce.ecrit(cle);
+  memo.ajout = s - avant;
+  memo.survie = cartescoupforce.numero(listesurvie);
+  memo.effets = effets;
+}
+
 }  // namespace
 
 void videmomorts() {
   memomorts.vide();
   cartesmorts.vide();
+  memocoupforce.vide();
+  cartescoupforce.vide();
 }
 
 bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
@@ -651,7 +699,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     relie.drapeau3 = drapeaux[2];
     relie.drapeau5 = drapeaux[4];
     bonusrelielesgroupes(b, s, m_, q.ligne, q.colonne, relie);
-    bonuscoupforcejoueur(b, s, q, f.sommejoueur, d_);
+    coupforcejoueurmemo(b, s, q, f.sommejoueur, d_);
     bonuspierreisoleebord(b, s, ref, o_, m_, q.ligne, q.colonne);
     uint8_t c = m_;
     int32_t e = evaluecoupcandidat(pionsmorts, c, b, q.ligne, q.colonne);
