@@ -139,7 +139,15 @@ struct TRecherche {
   int32_t plusessayes[PROFONDEURMAX + 2] = {};  // most candidates a node of the depth tried
   int32_t profondeurvue = 0;                    // deepest node entered
   uint8_t debutpartieentree = 0;                // debutpartie as the chooser handed it over
+  int32_t rejeux = 0;                           // times a gote test appended the earlier root moves again
 };
+
+// The gote rule: the root moves before the one being searched are appended
+// again to the root list.
+inline void rejouepremiers(TRecherche& r) {
+  ++r.rejeux;
+  for (int32_t j = 1; j < r.kracine; ++j) r.racine.ajoute(r.racine.points[j]);
+}
 
 // The best move of each depth as a line (pair k = depth k) into `l`, for reordonnecoups.
 inline const TListePoints& lignemeilleurs(const TRecherche& r, TListePoints& l) {
