@@ -279,7 +279,9 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     if (reel(q)) r.plusessayes[d] = std::max(r.plusessayes[d], ++reels);
     // Steps 10-12, answered from the memo when the leaf repeats.
     const TEmpreinte cle = clefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
-    if (const TFeuille* memo = memofeuilles.cherche(cle)) {
+    if (!memosactifs()) {
+      cellule = evaluefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
+    } else if (const TFeuille* memo = memofeuilles.cherche(cle)) {
       cellule = memo->valeur;
       memo->effets.rejoue();
       pionsmortsavant = cartesfeuilles.carte(memo->avant);

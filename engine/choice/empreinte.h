@@ -87,6 +87,11 @@ inline void hacheetat(TEmpreinte& k) {
   hache(k, zonesmortesnoir);
 }
 
+// The memos answer only while the status writers fill no trial record
+// (tableessaiscourante <= 0, as through the whole search): a repeat would
+// not write those records again.
+inline bool memosactifs() { return tableessaiscourante <= 0; }
+
 // Byte maps, each kept once; numbered in the order they came.
 class TReserveCartes {
  public:

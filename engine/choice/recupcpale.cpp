@@ -274,6 +274,10 @@ TMemo<TCoupForce, 10> memocoupforce;
 TReserveCartes cartescoupforce;
 
 void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int32_t longueur) {
+  if (!memosactifs()) {
+    bonuscoupforcejoueur(b, s, q, v, longueur);
+    return;
+  }
   TEmpreinte cle;
   hache(cle, b);
   hacheetat(cle);
@@ -310,21 +314,21 @@ void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int
 // promoted moves of both sides with their marks, thresholds and flags, the
 // second pass and its list, the depth limit and what sets it (paramniveaud,
 // numerocoup, the root move's deepen mark), the weak-liberty marks, the
-// crawl and analysis flags of the line, the root values, the pair bits of
-// the root move, its mark, penalties and gote exemption, the linked-weak and
-// adjustment values and the invasion flag. The family maps and trial
-// records do not change while the memo lives (it is emptied with the other
-// memos). A repeat replays what the search leaves for the root and the rest
-// of the turn: the value cell, the best moves, the promoted moves appended,
-// thresholds and flags, the pair bits and refutations of the root move, the
-// root move's mark and penalties, the gote flag and the appends of the gote
-// rule (made again from the present root list), the line's flags, the depth
-// limit, the weak-liberty marks, the maps of hacheetat and the reading
-// targets it leaves, the search statistics and the reading counters and
-// flags. The per-depth records below the root are scratch each node writes
-// before it reads them; the answer cache of the last-move candidates is only
-// written (cached bits set again by the same moves). A search that ends in a
-// crawl along the edge is not kept.
+// crawl and analysis flags of the line, the pair bits of the root move, its
+// mark, root value (the only root value it reads), penalties and gote
+// exemption, the linked-weak and adjustment values and the invasion flag.
+// The family maps and trial records do not change while the memo lives (it
+// is emptied with the other memos). A repeat replays what the search leaves
+// for the root and the rest of the turn: the value cell, the best moves, the
+// promoted moves appended, thresholds and flags, the pair bits and
+// refutations of the root move, its mark, value and penalties, the gote flag
+// and the appends of the gote rule (made again from the present root list),
+// the line's flags, the depth limit, the weak-liberty marks, the maps of
+// hacheetat and the reading targets it leaves, the search statistics and the
+// reading counters and flags. The per-depth records below the root are
+// scratch each node writes before it reads them; the answer cache of the
+// last-move candidates is only written (cached bits set again by the same
+// moves). A search that ends in a crawl along the edge is not kept.
 struct TSousArbre {
   TEmpreinte cle;
   uint32_t generation = 0;
@@ -342,6 +346,7 @@ struct TSousArbre {
   int32_t profondeurlimite = 0;
   uint8_t flaggote = 0;
   uint8_t marqueracine = 0;
+  int32_t valeurracine = 0;
   int32_t penalite1 = 0, penalite2 = 0;
   int32_t rejeux = 0;
   int32_t plusessayes[PROFONDEURMAX + 2] = {};
@@ -376,7 +381,6 @@ TEmpreinte clesousarbre(const TRecherche& r, int32_t cellule, int32_t s, uint8_t
   hache(k, r.marquespromusjoueur);
   hacheliste(k, r.listeseconde);
   hache(k, r.libertesfaibles);
-  hache(k, r.valeursracine);
   hache(k, lignepaires(c.coup));
   const bool reelle = reel(c.coup);
   const int32_t ir = reelle ? ix(c.coup) : 0;
@@ -385,7 +389,8 @@ TEmpreinte clesousarbre(const TRecherche& r, int32_t cellule, int32_t s, uint8_t
                              r.essayes[1] > 1 ? 1 : 0, r.seuilordi, r.seuiljoueur, r.ajoutordi, r.ajoutjoueur,
                              r.secondepasse, r.profondeurlimite, paramniveaud, numerocoup,
                              reelle ? r.approfondir[ir] : -1, r.flagrampe, r.analyse, r.flagdeuxyeux,
-                             reelle ? r.marquesracine[ir] : -1, reelle ? r.penalites1[ir] : 0,
+                             reelle ? r.marquesracine[ir] : -1, reelle ? r.valeursracine[ir] : 0,
+                             reelle ? r.penalites1[ir] : 0,
                              reelle ? r.penalites2[ir] : 0, reelle ? r.exemptiongote[ir] : -1,
                              r.comptefaiblesliees, r.valeurajustement, flaginvasion, r.flagko, r.couleur, r.autre,
                              r.flaggote};
@@ -405,6 +410,10 @@ std::vector<TPoint> ajoutes(const TListePoints& l, int32_t avant) {
 // memo when it repeats.
 void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8_t o, TPoint dernier,
                     TPoint avantdernier, TPoint ko) {
+  if (!memosactifs()) {
+    recupcpale(r, cellule, s, 2, m, o, dernier, avantdernier, ko);
+    return;
+  }
   const TPoint racine = r.chemin.coups[1].coup;
   const int32_t ir = reel(racine) ? ix(racine) : -1;
   const TEmpreinte cle = clesousarbre(r, cellule, s, m, o, dernier, avantdernier, ko);
@@ -428,6 +437,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
       const TMarques& refutees = c.carte(memo->refutations);
       for (int32_t i = 0; i < NBCASES; ++i) r.refutations[ir][i] |= refutees[i];
       r.marquesracine[ir] = memo->marqueracine;
+      r.valeursracine[ir] = memo->valeurracine;
       r.penalites1[ir] = memo->penalite1;
       r.penalites2[ir] = memo->penalite2;
     }
@@ -488,6 +498,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
   memo.refutations = c.numero(ir >= 0 ? r.refutations[ir] : marquesvides);
   if (ir >= 0) {
     memo.marqueracine = r.marquesracine[ir];
+    memo.valeurracine = r.valeursracine[ir];
     memo.penalite1 = r.penalites1[ir];
     memo.penalite2 = r.penalites2[ir];
   }
@@ -526,7 +537,7 @@ void videmomorts() {
 
 bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
   // The root's marks are a copy of its analysis.
-  if (d <= 1) return calculemortsapresessai(r, d, q, m, o, ko);
+  if (d <= 1 || !memosactifs()) return calculemortsapresessai(r, d, q, m, o, ko);
   const TEmpreinte cle = clemorts(r, d, q, m, o, ko);
   if (const TMorts* memo = memomorts.cherche(cle)) {
     memo->effets.rejoue();
