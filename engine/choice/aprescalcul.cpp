@@ -75,7 +75,6 @@ struct TFeuille {
 };
 
 TMemo<TFeuille, 15> memofeuilles;
-TReserveCartes cartesfeuilles;
 
 TEmpreinte clefeuille(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint kofils, int32_t s,
                       int32_t influence, int32_t t, int32_t atari0) {
@@ -166,7 +165,7 @@ int32_t evaluefeuille(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, 
 
 void videmofeuilles() {
   memofeuilles.vide();
-  cartesfeuilles.vide();
+  cartesmemos().vide();
   videmomorts();
 }
 
@@ -284,21 +283,21 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     } else if (const TFeuille* memo = memofeuilles.cherche(cle)) {
       cellule = memo->valeur;
       memo->effets.rejoue();
-      pionsmortsavant = cartesfeuilles.carte(memo->avant);
-      zonesmortesblanc = cartesfeuilles.carte(memo->blanc);
-      zonesmortesnoir = cartesfeuilles.carte(memo->noir);
+      pionsmortsavant = cartesmemos().carte(memo->avant);
+      zonesmortesblanc = cartesmemos().carte(memo->blanc);
+      zonesmortesnoir = cartesmemos().carte(memo->noir);
       sauvepionsmorts = memo->sauve;
     } else {
       TMesureLecture mesure;
       cellule = evaluefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
       const TEffetsLecture effets = mesure.fin();
-      if (!cartesfeuilles.pleine()) {
+      if (!cartesmemos().pleine()) {
         TFeuille& memo = memofeuilles.ecrit(cle);
         memo.valeur = cellule;
         memo.effets = effets;
-        memo.avant = cartesfeuilles.numero(pionsmortsavant);
-        memo.blanc = cartesfeuilles.numero(zonesmortesblanc);
-        memo.noir = cartesfeuilles.numero(zonesmortesnoir);
+        memo.avant = cartesmemos().numero(pionsmortsavant);
+        memo.blanc = cartesmemos().numero(zonesmortesblanc);
+        memo.noir = cartesmemos().numero(zonesmortesnoir);
         memo.sauve = sauvepionsmorts;
       }
     }

@@ -10,6 +10,7 @@
 #include "engine/board/etat.h"
 #include "engine/board/rejoue.h"
 #include "engine/board/types.h"
+#include "engine/choice/empreinte.h"
 #include "engine/choice/familles.h"
 #include "engine/choice/filtres.h"
 #include "engine/reading/marquagemorts.h"
@@ -186,10 +187,14 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
 // (d = 1) writes the chosen move into r.choisi.
 void recupcpale(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                 TPoint avantdernier, TPoint ko);
-// Empties the memos of the search: leaf valuations, dead marks after a
-// move, the opponent's forced-move term (a new search, or maps changed).
+// Empties the memos of the search and the maps they keep (a new search, or
+// maps changed): videmofeuilles all of them, videmomorts those of the main
+// recursion (dead marks after a move, the opponent's forced-move term, the
+// replies to a root move) and not the maps.
 void videmofeuilles();
 void videmomorts();
+// The byte maps the memos of the search keep, shared by all of them.
+TReserveCartes& cartesmemos();
 // The node of the last depth: candidates valued as leaves, no recursion.
 void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                  TPoint avantdernier, TPoint ko);

@@ -210,6 +210,8 @@ bool calculemortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8
   return statut != 0 || change != 0;
 }
 
+TReserveCartes reservememos;  // the byte maps every memo of the search keeps
+
 // ---- Memo of the dead marks after a move -------------------------------------------------
 // Below the root the marks are a function of the search board after the
 // move, the state the readings read (hacheetatlecture: chain table, dead
@@ -230,7 +232,6 @@ struct TMorts {
 };
 
 TMemo<TMorts, 14> memomorts;
-TReserveCartes cartesmorts;
 
 TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
   TEmpreinte k;
@@ -271,7 +272,6 @@ struct TCoupForce {
 };
 
 TMemo<TCoupForce, 10> memocoupforce;
-TReserveCartes cartescoupforce;
 
 void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int32_t longueur) {
   if (!memosactifs()) {
@@ -288,7 +288,7 @@ void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int
   finalise(cle);
   if (const TCoupForce* memo = memocoupforce.cherche(cle)) {
     s += memo->ajout;
-    listesurvie = cartescoupforce.carte(memo->survie);
+    listesurvie = cartesmemos().carte(memo->survie);
     memo->effets.rejoue();
     return;
   }
@@ -296,10 +296,10 @@ void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int
   const int32_t avant = s;
   bonuscoupforcejoueur(b, s, q, v, longueur);
   const TEffetsLecture effets = mesure.fin();
-  if (cartescoupforce.pleine()) return;
+  if (cartesmemos().pleine()) return;
   TCoupForce& memo = memocoupforce.ecrit(cle);
   memo.ajout = s - avant;
-  memo.survie = cartescoupforce.numero(listesurvie);
+  memo.survie = cartesmemos().numero(listesurvie);
   memo.effets = effets;
 }
 
@@ -355,7 +355,6 @@ struct TSousArbre {
 };
 
 TMemo<TSousArbre, 10> memosousarbres;
-TReserveCartes cartessousarbres;
 
 TMarques lignepaires(TPoint racine) {
   TMarques m{};
@@ -431,7 +430,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
     r.seuilordi = memo->seuilordi;
     r.seuiljoueur = memo->seuiljoueur;
     r.ajoutjoueur = memo->ajoutjoueur;
-    const TReserveCartes& c = cartessousarbres;
+    const TReserveCartes& c = cartesmemos();
     if (ir >= 0) {
       std::memcpy(tablepaires[racine.ligne - 1][racine.colonne - 1], c.carte(memo->paires).data(), NBCASES);
       const TMarques& refutees = c.carte(memo->refutations);
@@ -482,7 +481,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
   r.profondeurvue = std::max(profondeurvue0, r.profondeurvue);
   // A search that ends in a crawl is followed by the root's crawl step,
   // which reads more than is kept here.
-  if (r.flagrampe || cartessousarbres.pleine()) return;
+  if (r.flagrampe || cartesmemos().pleine()) return;
   TSousArbre& memo = memosousarbres.ecrit(cle);
   std::copy(std::begin(sortie.plusessayes), std::end(sortie.plusessayes), std::begin(memo.plusessayes));
   memo.profondeurvue = sortie.profondeurvue;
@@ -493,7 +492,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
   memo.seuilordi = r.seuilordi;
   memo.seuiljoueur = r.seuiljoueur;
   memo.ajoutjoueur = r.ajoutjoueur;
-  TReserveCartes& c = cartessousarbres;
+  TReserveCartes& c = cartesmemos();
   memo.paires = c.numero(lignepaires(racine));
   memo.refutations = c.numero(ir >= 0 ? r.refutations[ir] : marquesvides);
   if (ir >= 0) {
@@ -526,13 +525,12 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
 
 }  // namespace
 
+TReserveCartes& cartesmemos() { return reservememos; }
+
 void videmomorts() {
   memomorts.vide();
-  cartesmorts.vide();
-  memosousarbres.vide();
-  cartessousarbres.vide();
   memocoupforce.vide();
-  cartescoupforce.vide();
+  memosousarbres.vide();
 }
 
 bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
@@ -541,20 +539,20 @@ bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, T
   const TEmpreinte cle = clemorts(r, d, q, m, o, ko);
   if (const TMorts* memo = memomorts.cherche(cle)) {
     memo->effets.rejoue();
-    pionsmorts = cartesmorts.carte(memo->morts);
-    ciblesnoires = cartesmorts.carte(memo->noires);
-    ciblesblanches = cartesmorts.carte(memo->blanches);
+    pionsmorts = cartesmemos().carte(memo->morts);
+    ciblesnoires = cartesmemos().carte(memo->noires);
+    ciblesblanches = cartesmemos().carte(memo->blanches);
     return memo->change != 0;
   }
   TMesureLecture mesure;
   const bool change = calculemortsapresessai(r, d, q, m, o, ko);
   const TEffetsLecture effets = mesure.fin();
-  if (!cartesmorts.pleine()) {
+  if (!cartesmemos().pleine()) {
     TMorts& memo = memomorts.ecrit(cle);
     memo.change = change ? 1 : 0;
-    memo.morts = cartesmorts.numero(pionsmorts);
-    memo.noires = cartesmorts.numero(ciblesnoires);
-    memo.blanches = cartesmorts.numero(ciblesblanches);
+    memo.morts = cartesmemos().numero(pionsmorts);
+    memo.noires = cartesmemos().numero(ciblesnoires);
+    memo.blanches = cartesmemos().numero(ciblesblanches);
     memo.effets = effets;
   }
   return change;
