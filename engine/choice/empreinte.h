@@ -56,16 +56,16 @@ inline void finalise(TEmpreinte& k) {
 
 // The search state the readings below the territory layer may read: the
 // chain table, the dead marks (and those before a status call, which they
-// read only while sauvepionsmorts is set), the target, two-eye and weak
-// marks, the switches and the level.
+// read only while sauvepionsmorts is set), the two-eye and weak marks, the
+// switches and the level. The reading targets (ciblesnoires,
+// ciblesblanches) are read only by the neighbour-capture test of the main
+// recursion (testprisechainesvoisines) and are hashed apart.
 inline void hacheetatlecture(TEmpreinte& k) {
   hache(k, infochaine);
   hache(k, pionsmorts);
   if (sauvepionsmorts) hache(k, pionsmortsavant);
   hache(k, pionsmortssauves);
   hache(k, marquesglobales);
-  hache(k, ciblesnoires);
-  hache(k, ciblesblanches);
   hache(k, listefaibles);
   hache(k, listesurvie);
   const int32_t entiers[] = {etatcalme,       procedurefinpartie, phasefinale,     sansstatut,      peintmortsavant,
@@ -76,10 +76,16 @@ inline void hacheetatlecture(TEmpreinte& k) {
                              couleurordi,     couleurjoueur,      strategie,       pointko.ligne,   pointko.colonne};
   hache(k, entiers);
 }
-// The search state every memoized step may read besides its own inputs:
-// that of the readings, with the status scratch and the zone marks.
+inline void hachecibles(TEmpreinte& k) {
+  hache(k, ciblesnoires);
+  hache(k, ciblesblanches);
+}
+// All the search state a memoized step may read besides its own inputs:
+// that of the readings, the reading targets, the status drivers' scratch
+// and the zone marks.
 inline void hacheetat(TEmpreinte& k) {
   hacheetatlecture(k);
+  hachecibles(k);
   hache(k, pionsmortsavant);
   hache(k, marquesdetect);
   hache(k, zonemarquee);

@@ -215,9 +215,9 @@ TReserveCartes reservememos;  // the byte maps every memo of the search keeps
 // ---- Memo of the dead marks after a move -------------------------------------------------
 // Below the root the marks are a function of the search board after the
 // move, the state the readings read (hacheetatlecture: chain table, dead
-// marks, target, two-eye and weak marks, switches, level; the readings and
-// chain walks it calls read neither the status drivers' scratch nor the
-// zone marks), the node's entry chain table,
+// marks, two-eye and weak marks, switches, level; the readings and chain
+// walks it calls read neither the status drivers' scratch nor the zone
+// marks), the reading targets, the node's entry chain table,
 // the line with its captures, the move, its colours and ko, the line's
 // analysis flag and weak-liberty marks, the crawl flag and the pair bits of
 // the move. The re-searches repeat them; a repeat gets the dead marks and
@@ -237,6 +237,7 @@ TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t
   TEmpreinte k;
   hache(k, r.plateau);
   hacheetatlecture(k);
+  hachecibles(k);
   hache(k, r.noeuds[d].chaines);
   hache(k, r.libertesfaibles);
   for (int32_t j = 1; j <= d; ++j) {
@@ -257,9 +258,12 @@ TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t
 
 // ---- Memo of the opponent's forced-move term of the root moves ----------------------------
 // bonuscoupforcejoueur adds a value that is a function of the search board,
-// the state of hacheetat, the move, the value map, the opponent's candidate
-// points and the line length (the trial records and the maps of the turn do
-// not change while the memo lives: it is emptied with the leaves' one). The
+// the state its readings read (hacheetatlecture; the term itself reads the
+// dead marks, the opponent's candidate points and the trial records; no
+// walk under it reads the reading targets, the status drivers' scratch or
+// the zone marks), the move, the value map, the opponent's candidate points
+// and the line length (the trial records and the maps of the turn do not
+// change while the memo lives: it is emptied with the leaves' one). The
 // root moves are searched again and again; a repeat adds the same value and
 // replays the weak marks (listesurvie) and the reading counters and flags
 // the term leaves.
@@ -280,7 +284,7 @@ void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int
   }
   TEmpreinte cle;
   hache(cle, b);
-  hacheetat(cle);
+  hacheetatlecture(cle);
   hache(cle, v);
   hache(cle, casescandidatesjoueur);
   const int32_t entiers[] = {q.ligne, q.colonne, longueur};
