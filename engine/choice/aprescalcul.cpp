@@ -74,7 +74,7 @@ struct TFeuille {
   uint8_t sauve = 0;                       // sauvepionsmorts after it
 };
 
-TMemo<TFeuille, 15> memofeuilles;
+TMemo<TFeuille, 13> memofeuilles;
 
 TEmpreinte clefeuille(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint kofils, int32_t s,
                       int32_t influence, int32_t t, int32_t atari0) {

@@ -110,6 +110,8 @@ class TReserveCartes {
   // The number of a map equal to `c`, added when new (the store must not be full).
   int32_t numero(const TMarques& c) {
     if (index_.empty()) index_.assign(TAILLEINDEX, -1);
+    // Room for all at once: a growing copy would hold two stores at a time.
+    if (cartes_.capacity() < static_cast<size_t>(CAPACITE) + 32) cartes_.reserve(CAPACITE + 32);
     TEmpreinte k;
     hache(k, c);
     uint32_t i = static_cast<uint32_t>(melange(k.h1)) & (TAILLEINDEX - 1);

@@ -231,7 +231,7 @@ struct TMorts {
   TEffetsLecture effets;
 };
 
-TMemo<TMorts, 14> memomorts;
+TMemo<TMorts, 12> memomorts;
 
 TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
   TEmpreinte k;
