@@ -8,6 +8,7 @@
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
 #include "engine/choice/bonus.h"
+#include "engine/choice/empreinte.h"
 #include "engine/choice/libertesfaibles.h"
 #include "engine/choice/recherche_etat.h"
 #include "engine/choice/soutienrecherche.h"
@@ -44,6 +45,129 @@ int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m) {
 }
 
 }  // namespace
+
+// ---- Memo of the leaf valuations ---------------------------------------------------------
+// The valuation of one leaf move (from its dead marks to its leaf value) is
+// a function of what it reads: the search board after the move, the search
+// state of hacheetat (chain table, dead marks and status scratch, zone,
+// target, weak and two-eye marks, switches, level), the node's entry chain
+// table and the dead marks of every depth, the line with its captures, the
+// move, its colours, ko, score, influence, chain test and stones in atari,
+// the line's analysis flag and weak-liberty marks, the crawl flag, the pair
+// bits of the move, the root move's mark, the adjustment and linked-weak
+// values and the second-pass flag. The family maps do not change while the
+// memo lives: it is emptied when a search starts and when the adjuster runs.
+// The re-searches of the root moves make most leaves repeat; a repeated one
+// gets its value, the status maps it leaves (pionsmortsavant,
+// sauvepionsmorts, both dead-zone maps) and its reading counters and flags
+// from the memo. What it writes besides is scratch rewritten before any
+// read (the readings' chain table and stores) or put back by the undo
+// (pionsmorts, infochaine).
+namespace {
+
+struct TFeuille {
+  TEmpreinte cle;
+  uint32_t generation = 0;
+  int32_t valeur = 0;                      // the leaf value
+  TEffetsLecture effets;
+  int32_t avant = 0, blanc = 0, noir = 0;  // pionsmortsavant, zonesmortesblanc, zonesmortesnoir in the store
+  uint8_t sauve = 0;                       // sauvepionsmorts after it
+};
+
+TMemo<TFeuille, 13> memofeuilles;
+
+TEmpreinte clefeuille(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint kofils, int32_t s,
+                      int32_t influence, int32_t t, int32_t atari0) {
+  TEmpreinte k;
+  hache(k, r.plateau);
+  hacheetat(k);
+  hache(k, r.noeuds[d].chaines);
+  hache(k, r.libertesfaibles);
+  for (int32_t j = 1; j <= d; ++j) {
+    hache(k, r.morts[j]);
+    const TCoupChemin& c = r.chemin.coups[j];
+    hache(k, c.coup);
+    hacheliste(k, c.prises);
+    hache(k, r.prises[j].data(), sizeof(int32_t) * (3 * static_cast<size_t>(std::clamp(r.prises[j][0], 0, 100)) + 1));
+    hache(k, r.nbprises[j]);
+  }
+  const TPoint racine = r.chemin.coups[1].coup;
+  const bool racinereelle = reel(racine);
+  const int32_t entiers[] = {
+      d, q.ligne, q.colonne, m, o, kofils.ligne, kofils.colonne, s, influence, t, atari0, r.chemin.nombre,
+      r.analyse, r.flagrampe, r.valeurajustement, r.comptefaiblesliees,
+      racinereelle ? r.marquesracine[ix(racine)] : -1,
+      (racinereelle && reel(q)) ? tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)] : -1,
+      r.secondepasse, r.couleur, r.autre, r.profondeurlimite};
+  hache(k, entiers);
+  finalise(k);
+  return k;
+}
+
+// Steps 10 to 12 for the leaf move q of m at depth d: its dead marks, status
+// and terms, then the leaf value.
+int32_t evaluefeuille(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint kofils, int32_t s,
+                      int32_t influence, int32_t t, int32_t atari0) {
+  TPlateau& b = r.plateau;
+  TNoeud& n = r.noeuds[d];
+  const TPoint racine = r.chemin.coups[1].coup;
+  mortsapresessai(r, d, q, m, o, kofils);
+  if (reel(q)) {
+    int32_t compte = 0;
+    const uint8_t sans = sansstatut;
+    sansstatut = 1;
+    detectetatchaines2(compte, b, 0, q.ligne, q.colonne, 1, 0, o);
+    int32_t seki = 0;
+    detectseki(seki, pionsmortsavant, b, 0);
+    resultatsessaiscartes(b, pionsmortsavant, q.ligne, q.colonne);
+    sansstatut = sans;
+  }
+  // The terms of the last move, for the root colour.
+  const uint8_t ref = r.couleur;
+  const TPoint deux = r.chemin.coups[2].coup;
+  const TCartesFamilles& f = r.familles;
+  if (d == 4 && reel(deux) && f.surviejoueur[ix(deux)] > 0)
+    bonuspierresprenables(b, s, f.surviejoueur[ix(deux)], r.couleur, deux, r.chemin.coups[3].coup);
+  bonuscartesdeuxcoups(b, s, f.somme, f.sommejoueur, r.couleur, r.chemin);
+  if (reel(racine) && r.valeurajustement != 0)
+    ajustevaleurcandidat(b, s, r.valeurajustement, r.analyse > 0 ? 1 : 0, 0, racine, q, r.couleur, m,
+                         couleurjoueur, plateaudepart);
+  if (r.comptefaiblesliees > 0 && m != r.couleur && reel(racine) && b[ix(racine)] == r.couleur &&
+      !pionsmorts[ix(racine)])
+    bonusfaiblesliees(b, s, r.couleur, racine, 0, 0, r.comptefaiblesliees, r.marquesracine[ix(racine)]);
+  bonusfaibles(b, s, m, r.couleur);
+  if (!phasefinale) {
+    uint8_t drapeaux[DRAPEAUXCHEMIN];
+    drapeauxchemin(r, d, drapeaux);
+    uint8_t perdu = 0;
+    bonusterritoire(n.marques, q, drapeaux, perdu, 1, m, ref, s, b, lignechemin(r, d, n.ligne), d);
+  }
+  bonusmortssauvesessai(b, s, r.couleur, racine, d >= 2 ? deux : TPoint{});
+  bonusmortsprofondeur(b, s, ref, d, m, r.morts[d], marquesliaison1, q.ligne, q.colonne);
+  if (reel(q)) {
+    if (!phasefinale) {
+      bonusatari(b, s, ref, d, b[ix(q)], atari0, t, q.ligne, q.colonne);
+      if (d > 3) bonusvoisinsatari(b, s, ref, d, t, q.ligne, q.colonne);
+      if (d > 2) bonusesca(b, s, ref, r.escaliers, d, t, q.ligne, q.colonne);
+    }
+    s += compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3) - influence;
+    if (!phasefinale) bonusbord(b, s, ref, q.ligne, q.colonne);
+    comptezonevoisins(b, s, ref, m, q.ligne, q.colonne, 2);
+    bonusformecoupure(b, s, ref, q.ligne, q.colonne);
+  }
+  for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, r.couleur, r.chemin, f.testtueordi, f.testvitordi);
+
+  // Step 12.
+  return valeurfeuille(r, s, d, m);
+}
+
+}  // namespace
+
+void videmofeuilles() {
+  memofeuilles.vide();
+  cartesmemos().vide();
+  videmomorts();
+}
 
 void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                  TPoint avantdernier, TPoint ko) {
@@ -152,54 +276,31 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     }
     ++r.essayes[d];
     if (reel(q)) r.plusessayes[d] = std::max(r.plusessayes[d], ++reels);
-    mortsapresessai(r, d, q, m, o, kofils);
-    if (reel(q)) {
-      int32_t compte = 0;
-      const uint8_t sans = sansstatut;
-      sansstatut = 1;
-      detectetatchaines2(compte, b, 0, q.ligne, q.colonne, 1, 0, o);
-      int32_t seki = 0;
-      detectseki(seki, pionsmortsavant, b, 0);
-      resultatsessaiscartes(b, pionsmortsavant, q.ligne, q.colonne);
-      sansstatut = sans;
-    }
-    // The terms of the last move, for the root colour.
-    const uint8_t ref = r.couleur;
-    const TPoint deux = r.chemin.coups[2].coup;
-    const TCartesFamilles& f = r.familles;
-    if (d == 4 && reel(deux) && f.surviejoueur[ix(deux)] > 0)
-      bonuspierresprenables(b, s, f.surviejoueur[ix(deux)], r.couleur, deux, r.chemin.coups[3].coup);
-    bonuscartesdeuxcoups(b, s, f.somme, f.sommejoueur, r.couleur, r.chemin);
-    if (reel(racine) && r.valeurajustement != 0)
-      ajustevaleurcandidat(b, s, r.valeurajustement, r.analyse > 0 ? 1 : 0, 0, racine, q, r.couleur, m,
-                           couleurjoueur, plateaudepart);
-    if (r.comptefaiblesliees > 0 && m != r.couleur && reel(racine) && b[ix(racine)] == r.couleur &&
-        !pionsmorts[ix(racine)])
-      bonusfaiblesliees(b, s, r.couleur, racine, 0, 0, r.comptefaiblesliees, r.marquesracine[ix(racine)]);
-    bonusfaibles(b, s, m, r.couleur);
-    if (!phasefinale) {
-      uint8_t drapeaux[DRAPEAUXCHEMIN];
-      drapeauxchemin(r, d, drapeaux);
-      uint8_t perdu = 0;
-      bonusterritoire(n.marques, q, drapeaux, perdu, 1, m, ref, s, b, lignechemin(r, d, n.ligne), d);
-    }
-    bonusmortssauvesessai(b, s, r.couleur, racine, d >= 2 ? deux : TPoint{});
-    bonusmortsprofondeur(b, s, ref, d, m, r.morts[d], marquesliaison1, q.ligne, q.colonne);
-    if (reel(q)) {
-      if (!phasefinale) {
-        bonusatari(b, s, ref, d, b[ix(q)], atari0, t, q.ligne, q.colonne);
-        if (d > 3) bonusvoisinsatari(b, s, ref, d, t, q.ligne, q.colonne);
-        if (d > 2) bonusesca(b, s, ref, r.escaliers, d, t, q.ligne, q.colonne);
+    // Steps 10-12, answered from the memo when the leaf repeats.
+    const TEmpreinte cle = clefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
+    if (!memosactifs()) {
+      cellule = evaluefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
+    } else if (const TFeuille* memo = memofeuilles.cherche(cle)) {
+      cellule = memo->valeur;
+      memo->effets.rejoue();
+      pionsmortsavant = cartesmemos().carte(memo->avant);
+      zonesmortesblanc = cartesmemos().carte(memo->blanc);
+      zonesmortesnoir = cartesmemos().carte(memo->noir);
+      sauvepionsmorts = memo->sauve;
+    } else {
+      TMesureLecture mesure;
+      cellule = evaluefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
+      const TEffetsLecture effets = mesure.fin();
+      if (!cartesmemos().pleine()) {
+        TFeuille& memo = memofeuilles.ecrit(cle);
+        memo.valeur = cellule;
+        memo.effets = effets;
+        memo.avant = cartesmemos().numero(pionsmortsavant);
+        memo.blanc = cartesmemos().numero(zonesmortesblanc);
+        memo.noir = cartesmemos().numero(zonesmortesnoir);
+        memo.sauve = sauvepionsmorts;
       }
-      s += compteinfluencelignes(b, q.ligne, q.colonne, r.couleur, d, 3) - influence;
-      if (!phasefinale) bonusbord(b, s, ref, q.ligne, q.colonne);
-      comptezonevoisins(b, s, ref, m, q.ligne, q.colonne, 2);
-      bonusformecoupure(b, s, ref, q.ligne, q.colonne);
     }
-    for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, r.couleur, r.chemin, f.testtueordi, f.testvitordi);
-
-    // Step 12.
-    cellule = valeurfeuille(r, s, d, m);
 
     // Step 13.
     if (niveau > 3 && moteur && reel(q) && !r.ajoutordi && cellule > r.seuilordi && r.essayes[1] > 1) {

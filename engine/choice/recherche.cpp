@@ -168,6 +168,7 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
   }
 
   // Step 11.
+  videmofeuilles();
   int32_t cellule = 0;
   recupcpale(r, cellule, 0, 1, c, r.autre, dernier, avantdernier, r.ko1);
   resultat = r.choisi;

@@ -10,6 +10,7 @@
 #include "engine/board/etat.h"
 #include "engine/board/rejoue.h"
 #include "engine/board/types.h"
+#include "engine/choice/empreinte.h"
 #include "engine/choice/familles.h"
 #include "engine/choice/filtres.h"
 #include "engine/reading/marquagemorts.h"
@@ -139,7 +140,15 @@ struct TRecherche {
   int32_t plusessayes[PROFONDEURMAX + 2] = {};  // most candidates a node of the depth tried
   int32_t profondeurvue = 0;                    // deepest node entered
   uint8_t debutpartieentree = 0;                // debutpartie as the chooser handed it over
+  int32_t rejeux = 0;                           // times a gote test appended the earlier root moves again
 };
+
+// The gote rule: the root moves before the one being searched are appended
+// again to the root list.
+inline void rejouepremiers(TRecherche& r) {
+  ++r.rejeux;
+  for (int32_t j = 1; j < r.kracine; ++j) r.racine.ajoute(r.racine.points[j]);
+}
 
 // The best move of each depth as a line (pair k = depth k) into `l`, for reordonnecoups.
 inline const TListePoints& lignemeilleurs(const TRecherche& r, TListePoints& l) {
@@ -178,6 +187,14 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
 // (d = 1) writes the chosen move into r.choisi.
 void recupcpale(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                 TPoint avantdernier, TPoint ko);
+// Empties the memos of the search and the maps they keep (a new search, or
+// maps changed): videmofeuilles all of them, videmomorts those of the main
+// recursion (dead marks after a move, the opponent's forced-move term, the
+// replies to a root move) and not the maps.
+void videmofeuilles();
+void videmomorts();
+// The byte maps the memos of the search keep, shared by all of them.
+TReserveCartes& cartesmemos();
 // The node of the last depth: candidates valued as leaves, no recursion.
 void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                  TPoint avantdernier, TPoint ko);

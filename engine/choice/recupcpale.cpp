@@ -5,6 +5,8 @@
 // taken back, and the node keeps the best value for its side, cutting itself
 // off when an ancestor of the same side can no longer gain.
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
@@ -17,6 +19,7 @@
 #include "engine/choice/ajusteur.h"
 #include "engine/choice/bonus.h"
 #include "engine/choice/classement.h"
+#include "engine/choice/empreinte.h"
 #include "engine/choice/filtres.h"
 #include "engine/choice/libertesfaibles.h"
 #include "engine/choice/recherche_etat.h"
@@ -138,9 +141,11 @@ void defaitessai(TRecherche& r, int32_t d, TPoint q, uint8_t o, const TInfoChain
   pionsmorts = r.morts[d];
 }
 
+namespace {
+
 // The dead marks after the move of depth d, by depth and level. True when
 // the marks changed.
-bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+bool calculemortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
   TPlateau& b = r.plateau;
   const TInfoChaine& avant = r.noeuds[d].chaines;
   const int32_t n = r.nbprises[d];
@@ -203,6 +208,358 @@ bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, T
   marquechainesmortesbis(avant, b, statut, 5, p5, q, TPoint{}, TPoint{}, 5, 0, 0, r.chemin);
   (void)o;
   return statut != 0 || change != 0;
+}
+
+TReserveCartes reservememos;  // the byte maps every memo of the search keeps
+
+// ---- Memo of the dead marks after a move -------------------------------------------------
+// Below the root the marks are a function of the search board after the
+// move, the state the readings read (hacheetatlecture: chain table, dead
+// marks, two-eye and weak marks, switches, level; the readings and chain
+// walks it calls read neither the status drivers' scratch nor the zone
+// marks), the reading targets, the node's entry chain table,
+// the line with its captures, the move, its colours and ko, the line's
+// analysis flag and weak-liberty marks, the crawl flag and the pair bits of
+// the move. The re-searches repeat them; a repeat gets the dead marks and
+// reading targets they leave, their answer and their reading counters and
+// flags from the memo. The memo lives as long as the leaves' one.
+struct TMorts {
+  TEmpreinte cle;
+  uint32_t generation = 0;
+  uint8_t change = 0;
+  int32_t morts = 0, noires = 0, blanches = 0;  // pionsmorts, ciblesnoires, ciblesblanches in the store
+  TEffetsLecture effets;
+};
+
+TMemo<TMorts, 12> memomorts;
+
+TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+  TEmpreinte k;
+  hache(k, r.plateau);
+  hacheetatlecture(k);
+  hachecibles(k);
+  hache(k, r.noeuds[d].chaines);
+  hache(k, r.libertesfaibles);
+  for (int32_t j = 1; j <= d; ++j) {
+    const TCoupChemin& c = r.chemin.coups[j];
+    hache(k, c.coup);
+    hacheliste(k, c.prises);
+    hache(k, r.nbprises[j]);
+  }
+  const TPoint racine = r.chemin.coups[1].coup;
+  const int32_t entiers[] = {
+      d, q.ligne, q.colonne, m, o, ko.ligne, ko.colonne, r.chemin.nombre, r.analyse, r.flagrampe, r.couleur, r.autre,
+      (reel(racine) && reel(q)) ? tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)] : -1};
+  hache(k, entiers);
+  finalise(k);
+  return k;
+}
+
+
+// ---- Memo of the opponent's forced-move term of the root moves ----------------------------
+// bonuscoupforcejoueur adds a value that is a function of the search board,
+// the state its readings read (hacheetatlecture; the term itself reads the
+// dead marks, the opponent's candidate points and the trial records; no
+// walk under it reads the reading targets, the status drivers' scratch or
+// the zone marks), the move, the value map, the opponent's candidate points
+// and the line length (the trial records and the maps of the turn do not
+// change while the memo lives: it is emptied with the leaves' one). The
+// root moves are searched again and again; a repeat adds the same value and
+// replays the weak marks (listesurvie) and the reading counters and flags
+// the term leaves.
+struct TCoupForce {
+  TEmpreinte cle;
+  uint32_t generation = 0;
+  int32_t ajout = 0;     // what the term added to the score
+  int32_t survie = 0;    // listesurvie after it, in the store
+  TEffetsLecture effets;
+};
+
+TMemo<TCoupForce, 10> memocoupforce;
+
+void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int32_t longueur) {
+  if (!memosactifs()) {
+    bonuscoupforcejoueur(b, s, q, v, longueur);
+    return;
+  }
+  TEmpreinte cle;
+  hache(cle, b);
+  hacheetatlecture(cle);
+  hache(cle, v);
+  hache(cle, casescandidatesjoueur);
+  const int32_t entiers[] = {q.ligne, q.colonne, longueur};
+  hache(cle, entiers);
+  finalise(cle);
+  if (const TCoupForce* memo = memocoupforce.cherche(cle)) {
+    s += memo->ajout;
+    listesurvie = cartesmemos().carte(memo->survie);
+    memo->effets.rejoue();
+    return;
+  }
+  TMesureLecture mesure;
+  const int32_t avant = s;
+  bonuscoupforcejoueur(b, s, q, v, longueur);
+  const TEffetsLecture effets = mesure.fin();
+  if (cartesmemos().pleine()) return;
+  TCoupForce& memo = memocoupforce.ecrit(cle);
+  memo.ajout = s - avant;
+  memo.survie = cartesmemos().numero(listesurvie);
+  memo.effets = effets;
+}
+
+
+// ---- Memo of the replies to a root move ------------------------------------------------
+// The gote rule and the promoted and adjusted moves search the same root
+// moves again and again. The search below a root move (its depth-2 node and
+// everything under it) reads: the search board after the move, the state of
+// hacheetat, the root move with its captures and its entry dead marks, the
+// value cell, score, last moves, ko and colours, whether the root tried more
+// than one move, the best move of every depth, the best replies, the
+// promoted moves of both sides with their marks, thresholds and flags, the
+// second pass and its list, the depth limit and what sets it (paramniveaud,
+// numerocoup, the root move's deepen mark), the weak-liberty marks, the
+// crawl and analysis flags of the line, the pair bits of the root move, its
+// mark, root value (the only root value it reads), penalties and gote
+// exemption, the linked-weak and adjustment values and the invasion flag.
+// The family maps and trial records do not change while the memo lives (it
+// is emptied with the other memos). A repeat replays what the search leaves
+// for the root and the rest of the turn: the value cell, the best moves, the
+// promoted moves appended, thresholds and flags, the pair bits and
+// refutations of the root move, its mark, value and penalties, the gote flag
+// and the appends of the gote rule (made again from the present root list),
+// the line's flags, the depth limit, the weak-liberty marks, the maps of
+// hacheetat and the reading targets it leaves, the search statistics and the
+// reading counters and flags. The per-depth records below the root are
+// scratch each node writes before it reads them; the answer cache of the
+// last-move candidates is only written (cached bits set again by the same
+// moves). A search that ends in a crawl along the edge is not kept.
+struct TSousArbre {
+  TEmpreinte cle;
+  uint32_t generation = 0;
+  int32_t cellule = 0;
+  TPoint meilleurcoup[PROFONDEURMAX + 3];
+  std::vector<TPoint> promusordi, promusjoueur;  // appended by the search
+  int32_t seuilordi = 0, seuiljoueur = 0;
+  uint8_t ajoutjoueur = 0;
+  // Maps in the store.
+  int32_t paires = 0, refutations = 0, globales = 0, noires = 0, blanches = 0, avant = 0, detect = 0, blanc = 0,
+          noir = 0, zone = 0, survie = 0, faibles = 0, libertesfaibles = 0, copieglobales = 0, morts = 0;
+  uint8_t sauve = 0;
+  int32_t analyse = 0;
+  uint8_t flagdeuxyeux = 0;
+  int32_t profondeurlimite = 0;
+  uint8_t flaggote = 0;
+  uint8_t marqueracine = 0;
+  int32_t valeurracine = 0;
+  int32_t penalite1 = 0, penalite2 = 0;
+  int32_t rejeux = 0;
+  int32_t plusessayes[PROFONDEURMAX + 2] = {};
+  int32_t profondeurvue = 0;
+  TEffetsLecture effets;
+};
+
+TMemo<TSousArbre, 10> memosousarbres;
+
+TMarques lignepaires(TPoint racine) {
+  TMarques m{};
+  if (reel(racine)) std::memcpy(m.data(), tablepaires[racine.ligne - 1][racine.colonne - 1], NBCASES);
+  return m;
+}
+
+TEmpreinte clesousarbre(const TRecherche& r, int32_t cellule, int32_t s, uint8_t m, uint8_t o, TPoint dernier,
+                        TPoint avantdernier, TPoint ko) {
+  TEmpreinte k;
+  hache(k, r.plateau);
+  hacheetat(k);
+  const TCoupChemin& c = r.chemin.coups[1];
+  hache(k, c.coup);
+  hacheliste(k, c.prises);
+  hache(k, r.prises[1].data(), sizeof(int32_t) * (3 * static_cast<size_t>(std::clamp(r.prises[1][0], 0, CAPTURESMAX)) + 1));
+  hache(k, r.morts[1]);
+  hache(k, r.meilleurcoup);
+  hacheliste(k, r.meilleuresreponses);
+  hacheliste(k, r.promusordi);
+  hacheliste(k, r.promusjoueur);
+  hache(k, r.marquespromusordi);
+  hache(k, r.marquespromusjoueur);
+  hacheliste(k, r.listeseconde);
+  hache(k, r.libertesfaibles);
+  hache(k, lignepaires(c.coup));
+  const bool reelle = reel(c.coup);
+  const int32_t ir = reelle ? ix(c.coup) : 0;
+  const int32_t entiers[] = {cellule, s, m, o, dernier.ligne, dernier.colonne, avantdernier.ligne,
+                             avantdernier.colonne, ko.ligne, ko.colonne, r.chemin.nombre, r.nbprises[1],
+                             r.essayes[1] > 1 ? 1 : 0, r.seuilordi, r.seuiljoueur, r.ajoutordi, r.ajoutjoueur,
+                             r.secondepasse, r.profondeurlimite, paramniveaud, numerocoup,
+                             reelle ? r.approfondir[ir] : -1, r.flagrampe, r.analyse, r.flagdeuxyeux,
+                             reelle ? r.marquesracine[ir] : -1, reelle ? r.valeursracine[ir] : 0,
+                             reelle ? r.penalites1[ir] : 0,
+                             reelle ? r.penalites2[ir] : 0, reelle ? r.exemptiongote[ir] : -1,
+                             r.comptefaiblesliees, r.valeurajustement, flaginvasion, r.flagko, r.couleur, r.autre,
+                             r.flaggote};
+  hache(k, entiers);
+  finalise(k);
+  return k;
+}
+
+// The points appended to a list since it held `avant` of them.
+std::vector<TPoint> ajoutes(const TListePoints& l, int32_t avant) {
+  std::vector<TPoint> v;
+  for (int32_t j = avant + 1; j <= nbpoints(l); ++j) v.push_back(pointliste(l, j));
+  return v;
+}
+
+// The search below the root move: recupcpale at depth 2, answered from the
+// memo when it repeats.
+void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8_t o, TPoint dernier,
+                    TPoint avantdernier, TPoint ko) {
+  if (!memosactifs()) {
+    recupcpale(r, cellule, s, 2, m, o, dernier, avantdernier, ko);
+    return;
+  }
+  const TPoint racine = r.chemin.coups[1].coup;
+  const int32_t ir = reel(racine) ? ix(racine) : -1;
+  const TEmpreinte cle = clesousarbre(r, cellule, s, m, o, dernier, avantdernier, ko);
+  if (const TSousArbre* memo = memosousarbres.cherche(cle)) {
+    cellule = memo->cellule;
+    std::copy(std::begin(memo->meilleurcoup), std::end(memo->meilleurcoup), std::begin(r.meilleurcoup));
+    for (const TPoint p : memo->promusordi) {
+      r.marquespromusordi[ix(p)] = 1;
+      empilepoint(r.promusordi, CAPACITE, p.ligne, p.colonne);
+    }
+    for (const TPoint p : memo->promusjoueur) {
+      r.marquespromusjoueur[ix(p)] = 1;
+      empilepoint(r.promusjoueur, CAPACITE, p.ligne, p.colonne);
+    }
+    r.seuilordi = memo->seuilordi;
+    r.seuiljoueur = memo->seuiljoueur;
+    r.ajoutjoueur = memo->ajoutjoueur;
+    const TReserveCartes& c = cartesmemos();
+    if (ir >= 0) {
+      std::memcpy(tablepaires[racine.ligne - 1][racine.colonne - 1], c.carte(memo->paires).data(), NBCASES);
+      const TMarques& refutees = c.carte(memo->refutations);
+      for (int32_t i = 0; i < NBCASES; ++i) r.refutations[ir][i] |= refutees[i];
+      r.marquesracine[ir] = memo->marqueracine;
+      r.valeursracine[ir] = memo->valeurracine;
+      r.penalites1[ir] = memo->penalite1;
+      r.penalites2[ir] = memo->penalite2;
+    }
+    marquesglobales = c.carte(memo->globales);
+    ciblesnoires = c.carte(memo->noires);
+    ciblesblanches = c.carte(memo->blanches);
+    pionsmortsavant = c.carte(memo->avant);
+    marquesdetect = c.carte(memo->detect);
+    zonesmortesblanc = c.carte(memo->blanc);
+    zonesmortesnoir = c.carte(memo->noir);
+    zonemarquee = c.carte(memo->zone);
+    listesurvie = c.carte(memo->survie);
+    listefaibles = c.carte(memo->faibles);
+    pionsmorts = c.carte(memo->morts);
+    r.libertesfaibles = c.carte(memo->libertesfaibles);
+    r.marquesglobalescopie = c.carte(memo->copieglobales);
+    sauvepionsmorts = memo->sauve;
+    r.analyse = memo->analyse;
+    r.flagdeuxyeux = memo->flagdeuxyeux;
+    r.profondeurlimite = memo->profondeurlimite;
+    r.flaggote = memo->flaggote;
+    for (int32_t j = 0; j < memo->rejeux; ++j) rejouepremiers(r);
+    for (int32_t d = 0; d < PROFONDEURMAX + 2; ++d) r.plusessayes[d] = std::max(r.plusessayes[d], memo->plusessayes[d]);
+    r.profondeurvue = std::max(r.profondeurvue, memo->profondeurvue);
+    memo->effets.rejoue();
+    return;
+  }
+  const int32_t promusordi0 = nbpoints(r.promusordi), promusjoueur0 = nbpoints(r.promusjoueur);
+  const int32_t rejeux0 = r.rejeux;
+  int32_t plusessayes0[PROFONDEURMAX + 2];
+  std::copy(std::begin(r.plusessayes), std::end(r.plusessayes), std::begin(plusessayes0));
+  std::fill(std::begin(r.plusessayes), std::end(r.plusessayes), 0);
+  const int32_t profondeurvue0 = r.profondeurvue;
+  r.profondeurvue = 0;
+  TMesureLecture mesure;
+  recupcpale(r, cellule, s, 2, m, o, dernier, avantdernier, ko);
+  const TEffetsLecture effets = mesure.fin();
+  TSousArbre sortie;
+  std::copy(std::begin(r.plusessayes), std::end(r.plusessayes), std::begin(sortie.plusessayes));
+  sortie.profondeurvue = r.profondeurvue;
+  for (int32_t d = 0; d < PROFONDEURMAX + 2; ++d) r.plusessayes[d] = std::max(plusessayes0[d], r.plusessayes[d]);
+  r.profondeurvue = std::max(profondeurvue0, r.profondeurvue);
+  // A search that ends in a crawl is followed by the root's crawl step,
+  // which reads more than is kept here.
+  if (r.flagrampe || cartesmemos().pleine()) return;
+  TSousArbre& memo = memosousarbres.ecrit(cle);
+  std::copy(std::begin(sortie.plusessayes), std::end(sortie.plusessayes), std::begin(memo.plusessayes));
+  memo.profondeurvue = sortie.profondeurvue;
+  memo.cellule = cellule;
+  std::copy(std::begin(r.meilleurcoup), std::end(r.meilleurcoup), std::begin(memo.meilleurcoup));
+  memo.promusordi = ajoutes(r.promusordi, promusordi0);
+  memo.promusjoueur = ajoutes(r.promusjoueur, promusjoueur0);
+  memo.seuilordi = r.seuilordi;
+  memo.seuiljoueur = r.seuiljoueur;
+  memo.ajoutjoueur = r.ajoutjoueur;
+  TReserveCartes& c = cartesmemos();
+  memo.paires = c.numero(lignepaires(racine));
+  memo.refutations = c.numero(ir >= 0 ? r.refutations[ir] : marquesvides);
+  if (ir >= 0) {
+    memo.marqueracine = r.marquesracine[ir];
+    memo.valeurracine = r.valeursracine[ir];
+    memo.penalite1 = r.penalites1[ir];
+    memo.penalite2 = r.penalites2[ir];
+  }
+  memo.globales = c.numero(marquesglobales);
+  memo.noires = c.numero(ciblesnoires);
+  memo.blanches = c.numero(ciblesblanches);
+  memo.avant = c.numero(pionsmortsavant);
+  memo.detect = c.numero(marquesdetect);
+  memo.blanc = c.numero(zonesmortesblanc);
+  memo.noir = c.numero(zonesmortesnoir);
+  memo.zone = c.numero(zonemarquee);
+  memo.survie = c.numero(listesurvie);
+  memo.faibles = c.numero(listefaibles);
+  memo.morts = c.numero(pionsmorts);
+  memo.libertesfaibles = c.numero(r.libertesfaibles);
+  memo.copieglobales = c.numero(r.marquesglobalescopie);
+  memo.sauve = sauvepionsmorts;
+  memo.analyse = r.analyse;
+  memo.flagdeuxyeux = r.flagdeuxyeux;
+  memo.profondeurlimite = r.profondeurlimite;
+  memo.flaggote = r.flaggote;
+  memo.rejeux = r.rejeux - rejeux0;
+  memo.effets = effets;
+}
+
+}  // namespace
+
+TReserveCartes& cartesmemos() { return reservememos; }
+
+void videmomorts() {
+  memomorts.vide();
+  memocoupforce.vide();
+  memosousarbres.vide();
+}
+
+bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+  // The root's marks are a copy of its analysis.
+  if (d <= 1 || !memosactifs()) return calculemortsapresessai(r, d, q, m, o, ko);
+  const TEmpreinte cle = clemorts(r, d, q, m, o, ko);
+  if (const TMorts* memo = memomorts.cherche(cle)) {
+    memo->effets.rejoue();
+    pionsmorts = cartesmemos().carte(memo->morts);
+    ciblesnoires = cartesmemos().carte(memo->noires);
+    ciblesblanches = cartesmemos().carte(memo->blanches);
+    return memo->change != 0;
+  }
+  TMesureLecture mesure;
+  const bool change = calculemortsapresessai(r, d, q, m, o, ko);
+  const TEffetsLecture effets = mesure.fin();
+  if (!cartesmemos().pleine()) {
+    TMorts& memo = memomorts.ecrit(cle);
+    memo.change = change ? 1 : 0;
+    memo.morts = cartesmemos().numero(pionsmorts);
+    memo.noires = cartesmemos().numero(ciblesnoires);
+    memo.blanches = cartesmemos().numero(ciblesblanches);
+    memo.effets = effets;
+  }
+  return change;
 }
 
 // ---- The node -----------------------------------------------------------------------------
@@ -573,7 +930,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     relie.drapeau3 = drapeaux[2];
     relie.drapeau5 = drapeaux[4];
     bonusrelielesgroupes(b, s, m_, q.ligne, q.colonne, relie);
-    bonuscoupforcejoueur(b, s, q, f.sommejoueur, d_);
+    coupforcejoueurmemo(b, s, q, f.sommejoueur, d_);
     bonuspierreisoleebord(b, s, ref, o_, m_, q.ligne, q.colonne);
     uint8_t c = m_;
     int32_t e = evaluecoupcandidat(pionsmorts, c, b, q.ligne, q.colonne);
@@ -770,11 +1127,8 @@ void Noeud::testgote(TPoint q, int32_t& s) {
   const bool gote = !r_.exemptiongote[ir] && (mortracine || !soutenu);
   const uint8_t marque = r_.marquesracine[ir];
   if (r_.secondepasse && (marque == 2 || marque == 4)) s -= 10;
-  const auto rejoue = [&] {
-    // The earlier root moves are searched once more.
-    const int32_t k = r_.kracine;
-    for (int32_t j = 1; j < k; ++j) r_.racine.ajoute(r_.racine.points[j]);
-  };
+  // The earlier root moves are searched once more.
+  const auto rejoue = [&] { rejouepremiers(r_); };
   if (gote) {
     r_.marquesracine[ir] = 1;
     r_.flaggote = 1;
@@ -803,7 +1157,8 @@ void Noeud::reponse(TPoint q, int32_t& s, TPoint kofils) {
     r_.flagrampe = (r_.rampe.nombre > 0 && (bord || memepoint(r_.meilleurcoup[3], r_.rampe.point))) ? 1 : 0;
   };
   if (d_ < r_.profondeurlimite - 1 && d_ + 1 <= PROFONDEURMAX) {
-    recupcpale(r_, cellule_, s, d_ + 1, o_, m_, moi, avant, kof);
+    if (racine_) reponsesracine(r_, cellule_, s, o_, m_, moi, avant, kof);
+    else recupcpale(r_, cellule_, s, d_ + 1, o_, m_, moi, avant, kof);
     suiterampe();
     if (racine_ && r_.flagrampe) rampe(q, s, kof);
     return;
@@ -990,6 +1345,7 @@ void Noeud::apresdernierracine() {
                 f.fortificationordi, r_.valeursracine, r_.penalites1, r_.penalites2, f.bonusdebutfin,
                 f.mauvaiscoups, r_.racine, r_.listeseconde2, r_.listeseconde, r_.secondepasse, r_.couleur,
                 r_.autre, ko_);
+    videmofeuilles();  // the adjuster may change the maps the leaves read
     if (r_.secondepasse) {
       n_.meilleur = -1000;
       cellule_ = -1000;

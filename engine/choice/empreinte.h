@@ -1,0 +1,217 @@
+// What the memos of the move search share: a 128-bit key of the bytes a
+// memoized step reads, a store of the byte maps it leaves (each kept once),
+// and the reading counters and flags it moves, so that a repeated step can
+// be answered with the same effects as a computed one.
+#pragma once
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "engine/board/etat.h"
+#include "engine/board/types.h"
+
+namespace recherche {
+
+struct TEmpreinte {
+  uint64_t h1 = 0x243f6a8885a308d3ull, h2 = 0x13198a2e03707344ull;
+  bool operator==(const TEmpreinte&) const = default;
+};
+
+// Two independent hashes of the bytes, word by word.
+inline void hache(TEmpreinte& k, const void* donnees, size_t taille) {
+  const auto* o = static_cast<const unsigned char*>(donnees);
+  size_t i = 0;
+  for (; i + 8 <= taille; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, o + i, 8);
+    k.h1 = (k.h1 ^ w) * 0x9e3779b97f4a7c15ull;
+    k.h1 = (k.h1 << 31) | (k.h1 >> 33);
+    k.h2 = (k.h2 + w) * 0xc2b2ae3d27d4eb4full;
+    k.h2 ^= k.h2 >> 29;
+  }
+  uint64_t w = 0;
+  if (i < taille) std::memcpy(&w, o + i, taille - i);
+  k.h1 = (k.h1 ^ w ^ taille) * 0x9e3779b97f4a7c15ull;
+  k.h2 = (k.h2 + w + taille) * 0xc2b2ae3d27d4eb4full;
+}
+template <class T> void hache(TEmpreinte& k, const T& v) { hache(k, &v, sizeof v); }
+// The used part of a point list.
+inline void hacheliste(TEmpreinte& k, const TListePoints& l) {
+  hache(k, l.data(), sizeof(int32_t) * (2 * static_cast<size_t>(std::clamp(l[0], 0, MAXPOINTSLISTE)) + 1));
+}
+
+inline uint64_t melange(uint64_t h) {
+  h ^= h >> 33;
+  h *= 0xff51afd7ed558ccdull;
+  h ^= h >> 33;
+  h *= 0xc4ceb9fe1a85ec53ull;
+  h ^= h >> 33;
+  return h;
+}
+inline void finalise(TEmpreinte& k) {
+  k.h1 = melange(k.h1);
+  k.h2 = melange(k.h2 ^ k.h1);
+}
+
+// The search state the readings below the territory layer may read: the
+// chain table, the dead marks (and those before a status call, which they
+// read only while sauvepionsmorts is set), the two-eye and weak marks, the
+// switches and the level. The reading targets (ciblesnoires,
+// ciblesblanches) are read only by the neighbour-capture test of the main
+// recursion (testprisechainesvoisines) and are hashed apart.
+inline void hacheetatlecture(TEmpreinte& k) {
+  hache(k, infochaine);
+  hache(k, pionsmorts);
+  if (sauvepionsmorts) hache(k, pionsmortsavant);
+  hache(k, pionsmortssauves);
+  hache(k, marquesglobales);
+  hache(k, listefaibles);
+  hache(k, listesurvie);
+  const int32_t entiers[] = {etatcalme,       procedurefinpartie, phasefinale,     sansstatut,      peintmortsavant,
+                             sauvepionsmorts, flaglectureessai,   cacheactif,      compteurcache,   niveau,
+                             paramniveaua,    paramniveaub,       paramniveauc,    paramniveaud,    paramniveaue,
+                             paramniveauf,    paramniveaug,       profondeurlecture, niveaumin3,    niveaumin3b,
+                             niveaumin4,      lectureprofonde,    lecturelongue,   configmoteur.taille,
+                             couleurordi,     couleurjoueur,      strategie,       pointko.ligne,   pointko.colonne};
+  hache(k, entiers);
+}
+inline void hachecibles(TEmpreinte& k) {
+  hache(k, ciblesnoires);
+  hache(k, ciblesblanches);
+}
+// All the search state a memoized step may read besides its own inputs:
+// that of the readings, the reading targets, the status drivers' scratch
+// and the zone marks.
+inline void hacheetat(TEmpreinte& k) {
+  hacheetatlecture(k);
+  hachecibles(k);
+  hache(k, pionsmortsavant);
+  hache(k, marquesdetect);
+  hache(k, zonemarquee);
+  hache(k, zonesmortesblanc);
+  hache(k, zonesmortesnoir);
+}
+
+// The memos answer only while the status writers fill no trial record
+// (tableessaiscourante <= 0, as through the whole search): a repeat would
+// not write those records again.
+inline bool memosactifs() { return tableessaiscourante <= 0; }
+
+// Byte maps, each kept once; numbered in the order they came.
+class TReserveCartes {
+ public:
+  static constexpr int32_t CAPACITE = 8192;
+  void vide() {
+    cartes_.clear();
+    index_.assign(TAILLEINDEX, -1);
+  }
+  bool pleine() const { return static_cast<int32_t>(cartes_.size()) >= CAPACITE; }
+  // The number of a map equal to `c`, added when new (the store must not be full).
+  int32_t numero(const TMarques& c) {
+    if (index_.empty()) index_.assign(TAILLEINDEX, -1);
+    // Room for all at once: a growing copy would hold two stores at a time.
+    if (cartes_.capacity() < static_cast<size_t>(CAPACITE) + 32) cartes_.reserve(CAPACITE + 32);
+    TEmpreinte k;
+    hache(k, c);
+    uint32_t i = static_cast<uint32_t>(melange(k.h1)) & (TAILLEINDEX - 1);
+    while (index_[i] >= 0) {
+      if (cartes_[index_[i]] == c) return index_[i];
+      i = (i + 1) & (TAILLEINDEX - 1);
+    }
+    index_[i] = static_cast<int32_t>(cartes_.size());
+    cartes_.push_back(c);
+    return index_[i];
+  }
+  const TMarques& carte(int32_t n) const { return cartes_[n]; }
+
+ private:
+  static constexpr uint32_t TAILLEINDEX = 2 * CAPACITE;
+  std::vector<TMarques> cartes_;
+  std::vector<int32_t> index_;
+};
+
+// What the readings of a step add to the counters and flags: taken around
+// the step, replayed when the step is answered from a memo.
+struct TEffetsLecture {
+  int32_t noeuds = 0, noeudslecture = 0, noeudsprise = 0;
+  int32_t escalier = -1;     // noeudsescalier after the step; -1 untouched
+  int32_t plimax = 0;        // deepest capture-reading ply reached in the step
+  uint8_t depassements = 0;  // bits: capture, propagation, connection overflow set by the step
+
+  void rejoue() const {
+    compteurnoeuds += noeuds;
+    compteurnoeudslecture += noeudslecture;
+    compteurnoeudsprise += noeudsprise;
+    if (escalier >= 0) noeudsescalier = escalier;
+    profmaxrecu = std::max(profmaxrecu, plimax);
+    if (depassements & 1) depassementprise = 1;
+    if (depassements & 2) depassementpropagation = 1;
+    if (depassements & 4) depassementliaison = 1;
+  }
+};
+
+// Measures the effects of a step between its construction and fin().
+class TMesureLecture {
+ public:
+  TMesureLecture()
+      : noeuds_(compteurnoeuds), lecture_(compteurnoeudslecture), prise_(compteurnoeudsprise), plimax_(profmaxrecu),
+        escalier_(noeudsescalier), prises_(depassementprise), propagation_(depassementpropagation),
+        liaison_(depassementliaison) {
+    profmaxrecu = 0;
+    noeudsescalier = -1;
+  }
+  TEffetsLecture fin() {
+    TEffetsLecture e;
+    e.noeuds = compteurnoeuds - noeuds_;
+    e.noeudslecture = compteurnoeudslecture - lecture_;
+    e.noeudsprise = compteurnoeudsprise - prise_;
+    e.escalier = noeudsescalier;
+    e.plimax = profmaxrecu;
+    e.depassements = static_cast<uint8_t>((depassementprise && !prises_ ? 1 : 0) |
+                                          (depassementpropagation && !propagation_ ? 2 : 0) |
+                                          (depassementliaison && !liaison_ ? 4 : 0));
+    profmaxrecu = std::max(plimax_, e.plimax);
+    if (noeudsescalier < 0) noeudsescalier = escalier_;
+    return e;
+  }
+
+ private:
+  int32_t noeuds_, lecture_, prise_, plimax_, escalier_;
+  uint8_t prises_, propagation_, liaison_;
+};
+
+// A direct-mapped memo of 2^BITS entries of E (E has a `cle` and a
+// `generation`), emptied by a new generation.
+template <class E, int32_t BITS> class TMemo {
+ public:
+  void vide() {
+    if (++generation_ == 0) {
+      for (E& e : entrees_) e.generation = 0;
+      generation_ = 1;
+    }
+  }
+  // The entry of the key, or nullptr.
+  const E* cherche(const TEmpreinte& k) {
+    E& e = place(k);
+    return e.generation == generation_ && e.cle == k ? &e : nullptr;
+  }
+  // The entry the key is written into.
+  E& ecrit(const TEmpreinte& k) {
+    E& e = place(k);
+    e = E{};
+    e.cle = k;
+    e.generation = generation_;
+    return e;
+  }
+
+ private:
+  E& place(const TEmpreinte& k) {
+    if (entrees_.empty()) entrees_.resize(size_t{1} << BITS);
+    return entrees_[static_cast<uint32_t>(k.h1) & ((1u << BITS) - 1)];
+  }
+  std::vector<E> entrees_;
+  uint32_t generation_ = 1;
+};
+
+}  // namespace recherche
