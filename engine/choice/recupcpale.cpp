@@ -427,6 +427,10 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
       r.marquespromusordi[ix(p)] = 1;
       empilepoint(r.promusordi, CAPACITE, p.ligne, p.colonne);
     }
+    // The reply node empties the opponent's promoted list: the whole list
+    // it leaves is kept.
+    r.promusjoueur[0] = 0;
+    r.marquespromusjoueur = marquesvides;
     for (const TPoint p : memo->promusjoueur) {
       r.marquespromusjoueur[ix(p)] = 1;
       empilepoint(r.promusjoueur, CAPACITE, p.ligne, p.colonne);
@@ -468,7 +472,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
     memo->effets.rejoue();
     return;
   }
-  const int32_t promusordi0 = nbpoints(r.promusordi), promusjoueur0 = nbpoints(r.promusjoueur);
+  const int32_t promusordi0 = nbpoints(r.promusordi);
   const int32_t rejeux0 = r.rejeux;
   int32_t plusessayes0[PROFONDEURMAX + 2];
   std::copy(std::begin(r.plusessayes), std::end(r.plusessayes), std::begin(plusessayes0));
@@ -492,7 +496,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
   memo.cellule = cellule;
   std::copy(std::begin(r.meilleurcoup), std::end(r.meilleurcoup), std::begin(memo.meilleurcoup));
   memo.promusordi = ajoutes(r.promusordi, promusordi0);
-  memo.promusjoueur = ajoutes(r.promusjoueur, promusjoueur0);
+  memo.promusjoueur = ajoutes(r.promusjoueur, 0);
   memo.seuilordi = r.seuilordi;
   memo.seuiljoueur = r.seuiljoueur;
   memo.ajoutjoueur = r.ajoutjoueur;
