@@ -166,7 +166,7 @@ int32_t evaluefeuille(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, 
 void videmofeuilles() {
   memofeuilles.vide();
   cartesmemos().vide();
-  videmomorts();
+  vidememosrecursion();
 }
 
 void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,

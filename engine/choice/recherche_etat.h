@@ -188,11 +188,11 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
 void recupcpale(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                 TPoint avantdernier, TPoint ko);
 // Empties the memos of the search and the maps they keep (a new search, or
-// maps changed): videmofeuilles all of them, videmomorts those of the main
+// maps changed): videmofeuilles all of them, vidememosrecursion those of the main
 // recursion (dead marks after a move, the opponent's forced-move term, the
 // replies to a root move) and not the maps.
 void videmofeuilles();
-void videmomorts();
+void vidememosrecursion();
 // The byte maps the memos of the search keep, shared by all of them.
 TReserveCartes& cartesmemos();
 // The node of the last depth: candidates valued as leaves, no recursion.

@@ -535,7 +535,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
 
 TReserveCartes& cartesmemos() { return reservememos; }
 
-void videmomorts() {
+void vidememosrecursion() {
   memomorts.vide();
   memocoupforce.vide();
   memosousarbres.vide();
