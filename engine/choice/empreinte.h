@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/board/empreinte.h"
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
@@ -41,14 +42,7 @@ inline void hacheliste(TEmpreinte& k, const TListePoints& l) {
   hache(k, l.data(), sizeof(int32_t) * (2 * static_cast<size_t>(std::clamp(l[0], 0, MAXPOINTSLISTE)) + 1));
 }
 
-inline uint64_t melange(uint64_t h) {
-  h ^= h >> 33;
-  h *= 0xff51afd7ed558ccdull;
-  h ^= h >> 33;
-  h *= 0xc4ceb9fe1a85ec53ull;
-  h ^= h >> 33;
-  return h;
-}
+inline uint64_t melange(uint64_t h) { return ::TEmpreinte::melange(h); }
 inline void finalise(TEmpreinte& k) {
   k.h1 = melange(k.h1);
   k.h2 = melange(k.h2 ^ k.h1);
