@@ -49,10 +49,13 @@ struct TNoeudLiaison {
   TListePoints liste;    // the moves; the opponent's pass is (0, 0)
   TMarques listes;       // points listed, the last move and the ko point
   TMarques lues;         // opponent chains already read at this node
-  TInfoChaine chaines;   // chain table before the moves
+  TInfoChaine chaines;   // chain table before a move the journal had no room for
   TListePoints prises;   // stones taken by the move in play
   TListePoints pierres;  // stones of the chain of the move in play
-  TMarques cotes[2];     // the sides before the move in play
+  // Side marks the move in play changed, to be written back: point * 65536 +
+  // the old mark of side 0 * 256 + that of side 1.
+  int32_t cotesavant[NBCASES];
+  int32_t nbcotesavant = 0;
 };
 
 struct TEtatLiaison {
@@ -84,6 +87,36 @@ struct TEtatLiaison {
 // One reading at a time: its state lives here.
 TEtatLiaison etat;
 int32_t derniersnoeuds = 0;
+
+// Notes the side marks of point j before the move in play changes them.
+inline void notecotes(const TEtatLiaison& e, TNoeudLiaison& n, int32_t j) {
+  n.cotesavant[n.nbcotesavant++] = j * 65536 + e.cote[0][j] * 256 + e.cote[1][j];
+}
+
+// Writes back the side marks noted since the move in play, latest first.
+inline void remetcotes(TEtatLiaison& e, TNoeudLiaison& n) {
+  for (int32_t k = n.nbcotesavant - 1; k >= 0; --k) {
+    const int32_t x = n.cotesavant[k], j = x / 65536;
+    e.cote[0][j] = static_cast<uint8_t>((x >> 8) & 255);
+    e.cote[1][j] = static_cast<uint8_t>(x & 255);
+  }
+  n.nbcotesavant = 0;
+}
+
+// Plays the move with its chain-table changes in the journal when it has
+// room; else the table is copied into the node first and false comes back.
+inline bool jouenote(TNoeudLiaison& n, TPlateau& p, const TPoint& q, uint8_t s, uint8_t u) {
+  if (jouecoupjournal(n.prises, p, q.ligne, q.colonne, s, u)) return true;
+  n.chaines = infochaine;
+  jouecoup(n.prises, CAPACITELISTE, p, q.ligne, q.colonne, s, u);
+  return false;
+}
+
+// The chain table as it stood at `marque`, from the journal or the node's copy.
+inline void remetchaines(const TNoeudLiaison& n, bool journalise, int32_t marque) {
+  if (journalise) reprendjournal(marque);
+  else infochaine = n.chaines;
+}
 
 // ---- Store --------------------------------------------------------------------------------
 // The per-ply tables of the state's tabletranspositionliaison, table t (3..20)
@@ -283,14 +316,15 @@ bool liensicoup(TEtatLiaison& e, TNoeudLiaison& n, const TPoint& q) {
   TPlateau& p = *e.p;
   const int32_t j = ixp(q);
   if (p[j] != VIDE) return false;
-  jouecoup(n.prises, CAPACITELISTE, p, q.ligne, q.colonne, e.C, e.O);
+  const int32_t marque = marquejournal();
+  const bool journalise = jouenote(n, p, q, e.C, e.O);
   if (p[j] != e.C) return false;  // refused: nothing was played
   bool lie = libs(j) > 1 && libs(ixp(e.pierre[0])) > 1 && (!e.deux || libs(ixp(e.pierre[1])) > 1);
   for (int32_t s = 0; s < 2 && lie; ++s)
     lie = touche(e.cote[s], q.ligne, q.colonne) || pionlieachaine(p, e.cote[s], q.ligne, q.colonne);
   p[j] = VIDE;
   for (int32_t k = 1; k <= nbpoints(n.prises); ++k) p[ix(ligneliste(n.prises, k), colonneliste(n.prises, k))] = e.O;
-  infochaine = n.chaines;
+  remetchaines(n, journalise, marque);
   return lie;
 }
 
@@ -402,6 +436,7 @@ bool rejointcotes(TEtatLiaison& e, TNoeudLiaison& n, int32_t pli, const TPoint& 
   for (int32_t k = 1; k <= nbpoints(ch); ++k) {
     const int32_t r = ligneliste(ch, k), c = colonneliste(ch, k);
     if (e.cote[s][ix(r, c)]) continue;
+    notecotes(e, n, ix(r, c));
     e.cote[s][ix(r, c)] = 1;
     if (teste && !lie) lie = pionlieachaine(p, e.cote[1 - s], r, c);
   }
@@ -430,7 +465,6 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   L[0] = 0;
   n.listes = marquesvides;
   n.lues = marquesvides;
-  n.chaines = infochaine;
   const bool filtre = pli >= e.lim + extension - 2;
   if (pose(coup)) n.listes[ixp(coup)] = 1;
   if (pose(ko)) n.listes[ixp(ko)] = 1;
@@ -507,22 +541,24 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
       affichecasesmarquees(p);
     }
     n.prises[0] = 0;
+    const int32_t marque = marquejournal();
+    bool journalise = true;
     if (!c.passe) {
       if (p[jm] != VIDE) continue;
-      jouecoup(n.prises, CAPACITELISTE, p, c.m.ligne, c.m.colonne, P, Q);
+      journalise = jouenote(n, p, c.m, P, Q);
       if (p[jm] != P) continue;  // refused: nothing was played
     }
     ++joues;
     e.ligne[pli] = c.m;
     e.rejoint[pli] = -1;
     c.prises = nbpoints(n.prises);
-    n.cotes[0] = e.cote[0];
-    n.cotes[1] = e.cote[1];
+    n.nbcotesavant = 0;
     if (lieur) {
       c.lie = rejointcotes(e, n, pli, c.m);
     } else {
       for (int32_t k = 1; k <= c.prises; ++k) {
         const int32_t j = ix(ligneliste(n.prises, k), colonneliste(n.prises, k));
+        notecotes(e, n, j);
         e.cote[0][j] = e.cote[1][j] = 0;
       }
     }
@@ -567,9 +603,8 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
       p[jm] = VIDE;
       for (int32_t k = 1; k <= c.prises; ++k) p[ix(ligneliste(n.prises, k), colonneliste(n.prises, k))] = Q;
     }
-    infochaine = n.chaines;
-    e.cote[0] = n.cotes[0];
-    e.cote[1] = n.cotes[1];
+    remetchaines(n, journalise, marque);
+    remetcotes(e, n);
     if ((lieur && e.resultat == LIAISONFAITE) || (!lieur && e.resultat == 0)) {
       retient(e, pli, c.m);
       return;

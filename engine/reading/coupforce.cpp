@@ -183,7 +183,6 @@ void Force::noeud(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko) {
   if (reel(ko)) xorclemoyo(cle, ko.ligne, ko.colonne);
   const uint32_t clenoeud = cle;
   int32_t essais = 0;
-  nd.chaines = infochaine;
   meilleur[ip] = meilleur[ip + 1] = meilleur[ip + 3] = TPoint{};
   // Step 6. Every listed candidate is tried (the list may grow while walked).
   for (int32_t k = 1; k <= nbpoints(nd.liste); ++k) {

@@ -194,7 +194,6 @@ void Fuite::lecturerecu3(int32_t pli, uint8_t s, uint8_t u) {
   }
   // Step 2.
   if (s == o) ajoutekoordi(n.liste);
-  n.chaines = infochaine;
   int32_t essais = 0;
   // Step 3.
   for (int32_t k = 1; k <= nbpoints(n.liste); ++k) {

@@ -95,14 +95,20 @@ bool jouelecture(TPlateau& p, TNoeudLecture& n, TPoint m, uint8_t s, uint8_t u) 
   // taken as played, its undo would empty a stone that was already there.
   const int32_t i = indexcase(m.ligne, m.colonne);
   if (p[i] != VIDE) return false;
-  jouecoup(n.prises, CAPACITELECTURE, p, m.ligne, m.colonne, s, u);
+  n.marque = marquejournal();
+  n.copie = !jouecoupjournal(n.prises, p, m.ligne, m.colonne, s, u);
+  if (n.copie) {
+    n.chaines = infochaine;
+    jouecoup(n.prises, CAPACITELECTURE, p, m.ligne, m.colonne, s, u);
+  }
   return p[i] == s;
 }
 
 void defaitlecture(TPlateau& p, TNoeudLecture& n, TPoint m, uint8_t u) {
   if (!reel(m)) return;
   p[indexcase(m.ligne, m.colonne)] = VIDE;
-  infochaine = n.chaines;
+  if (n.copie) infochaine = n.chaines;
+  else reprendjournal(n.marque);
   for (int32_t k = 1; k <= nbpoints(n.prises); ++k) p[indexcase(ligneliste(n.prises, k), colonneliste(n.prises, k))] = u;
 }
 

@@ -64,7 +64,9 @@ struct TPlisLecture {
 struct TNoeudLecture {
   TListePoints liste;        // candidates
   TMarques masque;           // 0 unseen, 1 listed, 2 tried, 3 refused; the readings' own marks
-  TInfoChaine chaines;       // infochaine before the first move
+  TInfoChaine chaines;       // infochaine before a move the journal had no room for
+  int32_t marque = 0;        // journal position before the move in play
+  bool copie = false;        // the move in play is undone from `chaines`
   TListePoints prises;       // stones captured by the move in play
   bool leve = false;         // chains were lifted at this node
   TPlateau plateauleve;      // board before the first lift
@@ -132,8 +134,10 @@ int32_t budgetpropagation();
 // Plays m for s (a pass plays nothing); the capture list is reset first.
 // False when the point is occupied or the move player refused it.
 bool jouelecture(TPlateau& p, TNoeudLecture& n, TPoint m, uint8_t s, uint8_t u);
-// Undoes m: empties it (unless a pass), puts back infochaine from the node
-// copy and the captured stones with colour u.
+// The move's chain-table changes go to the journal, or when it has no room
+// the table is first copied into the node.
+// Undoes m: empties it (unless a pass), puts back infochaine from the journal
+// or the node copy and the captured stones with colour u.
 void defaitlecture(TPlateau& p, TNoeudLecture& n, TPoint m, uint8_t u);
 // Ko point for the child: the lone captured stone when the stone at m stands
 // alone with one liberty; else none.

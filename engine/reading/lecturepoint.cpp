@@ -50,7 +50,6 @@ void LecturePoint::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f) {
   TNoeudLecture& n = noeuds[pli];
   t.essais[ip] = 0;
   t.entree[ip] = r;
-  n.chaines = infochaine;
   n.masque = marquesvides;
   n.liste[0] = 0;
   // Step 3. Candidates.

@@ -203,7 +203,6 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
   const int32_t v0 = v;
   meilleur[ip] = TPoint{};
   meilleur[ip + 1] = TPoint{};
-  n.chaines = infochaine;
   int32_t meilleure = 0;
 
   // Step 10. The moves.
