@@ -172,7 +172,7 @@ GLOBALE(int32_t, flagouverture, vaut(0))         // opening heuristics
 GLOBALE(int32_t, etatcalme, vaut(0))             // cleanup / calm state: 0 not judged, 1 cleanup, 2 at stake, 4 calm
 ALIAS(int32_t, modenettoyage, etatcalme)         // the same variable under its other name
 GLOBALE(uint8_t, lectureconfirmee, vaut(0))      // position analysis around marquechainesmortes
-GLOBALE(uint8_t, flagrelie, laisse)              // a neighbouring chain was found lost (set by testprisechainesvoisines; its callers clear it)
+GLOBALE(uint8_t, flagrelie, laisse)              // a neighbouring chain was found lost (set by testprisechainesvoisines; nothing clears it)
 GLOBALE(uint8_t, sansstatut, vaut(0))            // chain-status analysis
 GLOBALE(int32_t, flagcoupure, vaut(0))           // cut analysis
 GLOBALE(int32_t, flagcoupure2, vaut(0))
