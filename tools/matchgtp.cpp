@@ -254,8 +254,9 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
   const char* mot = couleur == 1 ? "black" : "white";
   std::string texte;
   if (o.temps > 0 && j[couleur]->horloge &&
-      !commande(*j[couleur], std::string("time_left ") + mot + " " + std::to_string(static_cast<int>(horloge[couleur])) +
-                                 " 0",
+      !commande(*j[couleur],
+                std::string("time_left ") + mot + " " + std::to_string(std::max(0, static_cast<int>(horloge[couleur]))) +
+                    " 0",
                 texte))
     return -2;
   const auto debut = std::chrono::steady_clock::now();
@@ -264,8 +265,9 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
   j[couleur]->durees.push_back(duree);
   if (o.detail) std::printf("  %s %s %s %.3f s\n", j[couleur]->nom.c_str(), mot, texte.c_str(), duree), std::fflush(stdout);
   if (o.temps > 0 && j[couleur]->horloge) {
+    // Past zero once is the fault; the game goes on with the clock told as 0.
+    if (horloge[couleur] >= 0 && horloge[couleur] - duree < 0) faute(j[couleur]->nom + ": clock below zero");
     horloge[couleur] -= duree;
-    if (horloge[couleur] < 0) faute(j[couleur]->nom + ": clock below zero");
   }
   for (char& ch : texte) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   if (texte == "resign") return -3;
