@@ -8,7 +8,8 @@
 // A takes black, B white; with --alterne the colours swap every game. Each
 // game starts both programs afresh and goes on to two passes in a row (or a
 // resignation, or M moves). --temps gives both sides S seconds of absolute
-// time (time_settings S 0 0, time_left before every genmove). After the game
+// time (time_settings S 0 0, time_left before every genmove); a program that
+// does not know time_settings plays untimed. After the game
 // both are asked final_status_list dead; with --nettoyage both then play
 // kgs-genmove_cleanup moves until two passes more. Any illegal or malformed
 // move, missing reply, clock below zero, output on stderr or bad exit is a
@@ -167,6 +168,7 @@ struct Joueur {
   processus::Child enfant;
   std::vector<double> durees;  // seconds per genmove
   long memoirekb = 0;
+  bool horloge = false;  // knows time_settings: told the clock, held to it
 };
 
 std::vector<std::string> fautes;
@@ -251,9 +253,10 @@ struct Resultat {
 int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Options& o, double horloge[3]) {
   const char* mot = couleur == 1 ? "black" : "white";
   std::string texte;
-  if (o.temps > 0 &&
-      !commande(*j[couleur], std::string("time_left ") + mot + " " + std::to_string(static_cast<int>(horloge[couleur])) +
-                                 " 0",
+  if (o.temps > 0 && j[couleur]->horloge &&
+      !commande(*j[couleur],
+                std::string("time_left ") + mot + " " + std::to_string(std::max(0, static_cast<int>(horloge[couleur]))) +
+                    " 0",
                 texte))
     return -2;
   const auto debut = std::chrono::steady_clock::now();
@@ -261,9 +264,10 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
   const double duree = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
   j[couleur]->durees.push_back(duree);
   if (o.detail) std::printf("  %s %s %s %.3f s\n", j[couleur]->nom.c_str(), mot, texte.c_str(), duree), std::fflush(stdout);
-  if (o.temps > 0) {
+  if (o.temps > 0 && j[couleur]->horloge) {
+    // Past zero once is the fault; the game goes on with the clock told as 0.
+    if (horloge[couleur] >= 0 && horloge[couleur] - duree < 0) faute(j[couleur]->nom + ": clock below zero");
     horloge[couleur] -= duree;
-    if (horloge[couleur] < 0) faute(j[couleur]->nom + ": clock below zero");
   }
   for (char& ch : texte) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   if (texte == "resign") return -3;
@@ -289,7 +293,9 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     if (!commande(*x, "boardsize " + std::to_string(o.taille), texte) || !commande(*x, "clear_board", texte) ||
         !commande(*x, std::string("komi ") + komi, texte))
       return res;
-    if (o.temps > 0 && !commande(*x, "time_settings " + std::to_string(o.temps) + " 0 0", texte)) return res;
+    // A program without clock commands plays untimed.
+    x->horloge = o.temps > 0 && commande(*x, "known_command time_settings", texte) && texte == "true";
+    if (x->horloge && !commande(*x, "time_settings " + std::to_string(o.temps) + " 0 0", texte)) return res;
   }
   int couleur = 1;
   if (o.handicap >= 2) {
