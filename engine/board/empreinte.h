@@ -1,10 +1,14 @@
-// Fingerprints of engine state for the memos of pure routines: four lanes
-// fed 32 bytes at a time (so that the multiplications overlap), mixed into
-// two 64-bit hashes. A memo keeps the first and 32 bits of the second.
+// What the memos of pure routines share. Fingerprints of engine state: four
+// lanes fed 32 bytes at a time (so that the multiplications overlap), mixed
+// into two 64-bit hashes; a memo keeps the first and 32 bits of the second.
+// And the reading counters and flags a call moves, which a memo replays.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+
+#include "engine/board/etat.h"
 
 struct TEmpreinte {
   uint64_t v[4] = {0x243f6a8885a308d3ull, 0x13198a2e03707344ull, 0xa4093822299f31d0ull, 0x082efa98ec4e6c89ull};
@@ -50,4 +54,58 @@ struct TEmpreinte {
     h ^= h >> 33;
     return h;
   }
+};
+
+// What the readings of a call add to the counters and flags: measured around
+// the call, replayed when the call is answered from a memo.
+struct TEffetsLecture {
+  int32_t noeuds = 0, noeudslecture = 0, noeudsprise = 0;
+  int32_t escalier = -1;     // noeudsescalier after the call; -1 untouched
+  int32_t plimax = 0;        // deepest capture-reading ply reached in the call
+  uint8_t depassements = 0;  // bits: capture, propagation, connection budget passed in the call
+
+  void rejoue() const {
+    compteurnoeuds += noeuds;
+    compteurnoeudslecture += noeudslecture;
+    compteurnoeudsprise += noeudsprise;
+    if (escalier >= 0) noeudsescalier = escalier;
+    profmaxrecu = std::max(profmaxrecu, plimax);
+    if (depassements & 1) depassementprise = 1;
+    if (depassements & 2) depassementpropagation = 1;
+    if (depassements & 4) depassementliaison = 1;
+  }
+};
+
+// Measures the effects of a call between its construction and fin(); the
+// flags and maxima of before the call are put back over its own.
+class TMesureLecture {
+ public:
+  TMesureLecture()
+      : noeuds_(compteurnoeuds), lecture_(compteurnoeudslecture), prise_(compteurnoeudsprise), plimax_(profmaxrecu),
+        escalier_(noeudsescalier), prises_(depassementprise), propagation_(depassementpropagation),
+        liaison_(depassementliaison) {
+    profmaxrecu = 0;
+    noeudsescalier = -1;
+    depassementprise = depassementpropagation = depassementliaison = 0;
+  }
+  TEffetsLecture fin() {
+    TEffetsLecture e;
+    e.noeuds = compteurnoeuds - noeuds_;
+    e.noeudslecture = compteurnoeudslecture - lecture_;
+    e.noeudsprise = compteurnoeudsprise - prise_;
+    e.escalier = noeudsescalier;
+    e.plimax = profmaxrecu;
+    e.depassements = static_cast<uint8_t>((depassementprise ? 1 : 0) | (depassementpropagation ? 2 : 0) |
+                                          (depassementliaison ? 4 : 0));
+    profmaxrecu = std::max(plimax_, e.plimax);
+    if (noeudsescalier < 0) noeudsescalier = escalier_;
+    depassementprise |= prises_;
+    depassementpropagation |= propagation_;
+    depassementliaison |= liaison_;
+    return e;
+  }
+
+ private:
+  int32_t noeuds_, lecture_, prise_, plimax_, escalier_;
+  uint8_t prises_, propagation_, liaison_;
 };

@@ -125,56 +125,6 @@ class TReserveCartes {
   std::vector<int32_t> index_;
 };
 
-// What the readings of a step add to the counters and flags: taken around
-// the step, replayed when the step is answered from a memo.
-struct TEffetsLecture {
-  int32_t noeuds = 0, noeudslecture = 0, noeudsprise = 0;
-  int32_t escalier = -1;     // noeudsescalier after the step; -1 untouched
-  int32_t plimax = 0;        // deepest capture-reading ply reached in the step
-  uint8_t depassements = 0;  // bits: capture, propagation, connection overflow set by the step
-
-  void rejoue() const {
-    compteurnoeuds += noeuds;
-    compteurnoeudslecture += noeudslecture;
-    compteurnoeudsprise += noeudsprise;
-    if (escalier >= 0) noeudsescalier = escalier;
-    profmaxrecu = std::max(profmaxrecu, plimax);
-    if (depassements & 1) depassementprise = 1;
-    if (depassements & 2) depassementpropagation = 1;
-    if (depassements & 4) depassementliaison = 1;
-  }
-};
-
-// Measures the effects of a step between its construction and fin().
-class TMesureLecture {
- public:
-  TMesureLecture()
-      : noeuds_(compteurnoeuds), lecture_(compteurnoeudslecture), prise_(compteurnoeudsprise), plimax_(profmaxrecu),
-        escalier_(noeudsescalier), prises_(depassementprise), propagation_(depassementpropagation),
-        liaison_(depassementliaison) {
-    profmaxrecu = 0;
-    noeudsescalier = -1;
-  }
-  TEffetsLecture fin() {
-    TEffetsLecture e;
-    e.noeuds = compteurnoeuds - noeuds_;
-    e.noeudslecture = compteurnoeudslecture - lecture_;
-    e.noeudsprise = compteurnoeudsprise - prise_;
-    e.escalier = noeudsescalier;
-    e.plimax = profmaxrecu;
-    e.depassements = static_cast<uint8_t>((depassementprise && !prises_ ? 1 : 0) |
-                                          (depassementpropagation && !propagation_ ? 2 : 0) |
-                                          (depassementliaison && !liaison_ ? 4 : 0));
-    profmaxrecu = std::max(plimax_, e.plimax);
-    if (noeudsescalier < 0) noeudsescalier = escalier_;
-    return e;
-  }
-
- private:
-  int32_t noeuds_, lecture_, prise_, plimax_, escalier_;
-  uint8_t prises_, propagation_, liaison_;
-};
-
 // A direct-mapped memo of 2^BITS entries of E (E has a `cle` and a
 // `generation`), emptied by a new generation.
 template <class E, int32_t BITS> class TMemo {

@@ -356,12 +356,7 @@ struct TMemoForce {
   uint32_t cle2 = 0;
   uint32_t generation = 0;    // valid while it equals generationmemoforce
   int32_t valeur = 0;
-  int32_t noeuds = 0;         // added to compteurnoeuds
-  int32_t noeudslecture = 0;  // added to compteurnoeudslecture
-  int32_t noeudsprise = 0;    // added to compteurnoeudsprise
-  int32_t escalier = 0;       // noeudsescalier after it; -1 untouched
-  int16_t plimax = 0;         // deepest ply the readings played
-  uint8_t depasse = 0;        // a reading went over its budget
+  TEffetsLecture effets;
   uint8_t lecturelongue = 0;
   uint8_t faible = 0;         // the point in the first weak-chain map after it
 };
@@ -410,37 +405,19 @@ int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t 
   const uint32_t cle2 = static_cast<uint32_t>(h.h2);
   if (m.generation == generationmemoforce && m.cle1 == h.h1 && m.cle2 == cle2) {
     faibles1[ip] = m.faible;
-    compteurnoeuds += m.noeuds;
-    compteurnoeudslecture += m.noeudslecture;
-    compteurnoeudsprise += m.noeudsprise;
-    if (m.depasse) depassementprise = 1;
-    profmaxrecu = std::max<int32_t>(profmaxrecu, m.plimax);
-    if (m.escalier >= 0) noeudsescalier = m.escalier;
+    m.effets.rejoue();
     lecturelongue = m.lecturelongue;
     return m.valeur;
   }
-  const int32_t noeudsavant = compteurnoeuds, lectureavant = compteurnoeudslecture, priseavant = compteurnoeudsprise;
-  const int32_t plimaxavant = profmaxrecu, escalieravant = noeudsescalier;
-  const uint8_t depasseavant = depassementprise;
-  profmaxrecu = 0;
-  noeudsescalier = -1;
-  depassementprise = 0;
+  TMesureLecture mesure;
   const int32_t valeur = coupforcedirect(p, w, ligne, colonne, retrecit, q, cote);
   m.cle1 = h.h1;
   m.cle2 = cle2;
   m.generation = generationmemoforce;
   m.valeur = valeur;
-  m.noeuds = compteurnoeuds - noeudsavant;
-  m.noeudslecture = compteurnoeudslecture - lectureavant;
-  m.noeudsprise = compteurnoeudsprise - priseavant;
-  m.plimax = static_cast<int16_t>(profmaxrecu);
-  m.escalier = noeudsescalier;
-  m.depasse = depassementprise;
+  m.effets = mesure.fin();
   m.lecturelongue = lecturelongue;
   m.faible = faibles1[ip];
-  profmaxrecu = std::max(plimaxavant, profmaxrecu);
-  if (noeudsescalier < 0) noeudsescalier = escalieravant;
-  depassementprise = static_cast<uint8_t>(depasseavant | depassementprise);
   return valeur;
 }
 

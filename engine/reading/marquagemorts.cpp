@@ -350,13 +350,8 @@ struct TMemoMorts {
   uint64_t cle1 = 0;
   uint32_t cle2 = 0;
   uint32_t generation = 0;     // valid while it equals generationmemomorts
-  int32_t noeuds = 0;          // added to compteurnoeuds
-  int32_t noeudslecture = 0;   // added to compteurnoeudslecture
-  int32_t noeudsprise = 0;     // added to compteurnoeudsprise
-  int32_t escalier = 0;        // noeudsescalier after it; -1 untouched
-  int16_t plimax = 0;          // deepest ply the readings played
+  TEffetsLecture effets;
   uint8_t statut = 0;
-  uint8_t depasse = 0;         // a reading went over its budget
   uint8_t lecturelongue = 0;
   uint8_t nbchangements = 0;
   uint8_t nbcasiers = 0;
@@ -426,31 +421,17 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
     for (int32_t k = 0; k < m.nbchangements; ++k)
       pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
     statut = m.statut;
-    compteurnoeuds += m.noeuds;
-    compteurnoeudslecture += m.noeudslecture;
-    compteurnoeudsprise += m.noeudsprise;
-    if (m.depasse) depassementprise = 1;
-    profmaxrecu = std::max<int32_t>(profmaxrecu, m.plimax);
-    if (m.escalier >= 0) noeudsescalier = m.escalier;
+    m.effets.rejoue();
     lecturelongue = m.lecturelongue;
     return;
   }
   const TMarques mortsavant = pionsmorts;
-  const int32_t noeudsavant = compteurnoeuds, lectureavant = compteurnoeudslecture, priseavant = compteurnoeudsprise;
-  const int32_t plimaxavant = profmaxrecu, escalieravant = noeudsescalier;
-  const uint8_t depasseavant = depassementprise;
-  profmaxrecu = 0;
-  noeudsescalier = -1;
-  depassementprise = 0;
+  TMesureLecture mesure;
   consultes = TConsultes{};
   consultes.actif = true;
   marque(reference, p, statut, d1, d2, point, second, limite, mode, genre, &chemin);
   consultes.actif = false;
-  const int32_t plimax = profmaxrecu, escalier = noeudsescalier;
-  const uint8_t depasse = depassementprise;
-  profmaxrecu = std::max(plimaxavant, plimax);
-  if (noeudsescalier < 0) noeudsescalier = escalieravant;
-  depassementprise = static_cast<uint8_t>(depasseavant | depasse);
+  const TEffetsLecture effets = mesure.fin();
   // Kept only when its readings did not go through the cache.
   if (consultes.plein || cacheactif) return;
   if (paire[0]->generation == generationmemomorts) *paire[1] = *paire[0];
@@ -469,12 +450,7 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   m.nbcasiers = static_cast<uint8_t>(consultes.nombre);
   std::copy(consultes.casiers, consultes.casiers + consultes.nombre, m.casiers);
   m.statut = static_cast<uint8_t>(statut);
-  m.noeuds = compteurnoeuds - noeudsavant;
-  m.noeudslecture = compteurnoeudslecture - lectureavant;
-  m.noeudsprise = compteurnoeudsprise - priseavant;
-  m.plimax = static_cast<int16_t>(plimax);
-  m.escalier = escalier;
-  m.depasse = depasse;
+  m.effets = effets;
   m.lecturelongue = lecturelongue;
 }
 

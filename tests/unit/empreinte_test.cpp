@@ -9,10 +9,8 @@
 
 namespace {
 
-using recherche::TEffetsLecture;
 using recherche::TEmpreinte;
 using recherche::TMemo;
-using recherche::TMesureLecture;
 using recherche::TReserveCartes;
 
 TEmpreinte cle(int32_t a, int32_t b) {
