@@ -59,6 +59,7 @@ class TInvasionPropagation : public TNoeudPropagation {
 
   const TListePoints* faibles_;
   std::vector<uint32_t> leves_;
+  mutable std::vector<TPoint> pile_;  // scratch stack of pierresreliees
   TListePoints trois_{};  // owner stones of 3 liberties noted at a node, then their liberties
 };
 
@@ -132,14 +133,11 @@ bool TInvasionPropagation::candidats(int32_t pli, uint8_t s, uint8_t f, TNoeudLe
             (marques[j] == MARQUEETABLIE ||
              (nbpionschaine(p, q.ligne, q.colonne) > 1 && voisincouleurtable(marques, MARQUEETABLIE, q.ligne, q.colonne))))
           leves(pli) |= 1u << k;
+        // The established stones of the lifted chain.
         TMarques chaine = marquesvides;
-        marquepionschaine(p, chaine, 0, q.ligne, q.colonne);
-        const int32_t nn = taillemoteur();
-        for (int32_t r2 = 1; r2 <= nn; ++r2)
-          for (int32_t c2 = 1; c2 <= nn; ++c2) {
-            const int32_t i = indexcase(r2, c2);
-            if (chaine[i] && marques[i] == MARQUEETABLIE) credit += valeuretablie(i);
-          }
+        marchechaine(p, chaine, p[j], 0, q.ligne, q.colonne, RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) {
+                       if (marques[i] == MARQUEETABLIE) credit += valeuretablie(i);
+                     }});
       });
       v += credit;
     }
@@ -222,7 +220,9 @@ void TInvasionPropagation::pierresreliees(TListePoints& z, TMarques& vu, TPoint 
   const TMarques& drapeaux = k == couleurordi ? listefaibles : listesurvie;
   const int32_t avant = nbpoints(z);
   bool faible = false;
-  std::vector<TPoint> pile{q};
+  std::vector<TPoint>& pile = pile_;
+  pile.clear();
+  pile.push_back(q);
   vu[ipt(q)] = 1;
   const auto prend = [&](int32_t r2, int32_t c2) {
     const int32_t i = indexcase(r2, c2);
@@ -241,7 +241,9 @@ void TInvasionPropagation::pierresreliees(TListePoints& z, TMarques& vu, TPoint 
     });
     pas4(s.ligne, s.colonne, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
       // Through the two crossing points: both empty, or one empty where the
-      // other colour would stand in self-atari.
+      // other colour would stand in self-atari (asked only of a new stone).
+      const int32_t i = indexcase(r2, c2);
+      if (vu[i] || p[i] != k) return false;
       const bool va = p[indexcase(r2, s.colonne)] == VIDE;
       const bool vb = p[indexcase(s.ligne, c2)] == VIDE;
       if ((va && vb) || (va && testautoatari(p, autre, r2, s.colonne)) ||
@@ -256,7 +258,8 @@ void TInvasionPropagation::pierresreliees(TListePoints& z, TMarques& vu, TPoint 
 void TInvasionPropagation::evalueliste(int32_t& w, int32_t plis, bool gainvides, bool partielle) const {
   if (plis < 2) return;
   // The stone set Z from the points of L that hold c.
-  TListePoints z{};
+  TListePoints z;
+  z[0] = 0;
   TMarques vu = marquesvides;
   for (int32_t k = 1; k <= nbpoints(*faibles_); ++k) {
     const TPoint q = pointliste(*faibles_, k);
