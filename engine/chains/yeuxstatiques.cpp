@@ -449,23 +449,34 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
     if (P + Q >= 4) {
       int32_t E = P + (Q - N > 0 ? Q - N : 0);
       if (E >= 7) return true;
+      // The other empty points of the map: only one next to a point marked 1
+      // in T can add to E, and E only grows, so those points are read, each
+      // once, in any order. The others are left at 0: step 12 reads T only
+      // through testvraioeil, which refuses every point testvraioeilmarques
+      // answers 0 for (an enemy neighbour or too many enemy diagonals), and
+      // the board is the same there.
       int32_t demis = 0;
+      TMarques lus = marquesvides;
       for (int32_t r = 1; r <= taille; ++r)
         for (int32_t c = 1; c <= taille; ++c) {
-          const int32_t j = ix(r, c);
-          if (p[j] != VIDE || T[j] != 0 || X[j] != 0 || carte[j] == 0) continue;
-          const int32_t v = testvraioeilmarques(p, T, O, r, c);
-          if (v == 0) {
-            T[j] = 2;
-          } else if (v == 2 && !sortieoeil(p, O, r, c)) {
-            ++E;
-          } else if (v == 1 && !sortieoeil(p, O, r, c)) {
-            if (++demis == 2) {
-              demis = 0;
+          if (T[ix(r, c)] != 1) continue;
+          const TVoisins& tv = tablevoisins[ix(r, c)];
+          for (int32_t k = 0; k < tv.nbvoisins; ++k) {
+            const int32_t r2 = tv.voisins[k][0], c2 = tv.voisins[k][1];
+            const int32_t j = ix(r2, c2);
+            if (lus[j] || p[j] != VIDE || T[j] != 0 || X[j] != 0 || carte[j] == 0) continue;
+            lus[j] = 1;
+            const int32_t v = testvraioeilmarques(p, T, O, r2, c2);
+            if (v == 2 && !sortieoeil(p, O, r2, c2)) {
               ++E;
+            } else if (v == 1 && !sortieoeil(p, O, r2, c2)) {
+              if (++demis == 2) {
+                demis = 0;
+                ++E;
+              }
             }
+            if (E >= 7) return true;
           }
-          if (E >= 7) return true;
         }
     }
     espaceregions = -N;
