@@ -82,6 +82,36 @@ TEST(YeuxStatiques, CodesOfTheLastMove) {
   EXPECT_EQ(code, 2);
 }
 
+// Eye-space mode: the corner behind the wall, the white stone in it lost,
+// has too few eye-like liberties to live on them alone; the empty points
+// next to them make up the space. Off the defender's map, those points
+// count for nothing.
+TEST(YeuxStatiques, EyeSpaceCountsThePointsBehindTheLiberties) {
+  struct Cas {
+    const char* note;
+    bool interieurs;  // the points behind the liberties are on the map
+    bool vie;
+  };
+  const Cas cas[] = {{"points behind the liberties on the map", true, true},
+                     {"points behind the liberties off the map", false, false}};
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.note);
+    TPlateau p = fixture::posemoteur(
+        "O....X.O.\n.....X.O.\n.....X.O.\nXXXXXX.O.\n.......O.\nOOOOOOOO.\n.........\n.........\n.........\n");
+    flagsurvie = 1;
+    TMarques carte;
+    carte.fill(1);
+    if (!k.interieurs)
+      for (int r = 1; r <= 2; ++r)
+        for (int c = 1; c <= 4; ++c) carte[indexcase(r, c)] = 0;
+    fixture::verifieinchange(p, [&] {
+      int32_t score = 0, code = 0;
+      EXPECT_EQ(genecoupsyeux(p, 4, 1, TPoint{}, score, code, carte), k.vie);
+    });
+    flagsurvie = 0;
+  }
+}
+
 TEST(YeuxStatiques, LinkedGroupWalkCountsStonesAndChains) {
   // (2,2)-(2,3) and the three stones from (3,4) are joined diagonally through
   // two empty points; (5,5) is not: white at (5,4) would not stand in atari.
