@@ -1,6 +1,8 @@
 // Influence dilation, boundary diffusion and the moyo estimate.
 #include "engine/territory/moyo.h"
 
+#include <array>
+
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/territory/enveloppe.h"
@@ -101,19 +103,24 @@ void dilatation(const TPlateau& p, TCarte& carte, int32_t passes) {
       else if (p[j] == NOIR) carte[j] = 50;
       else if (p[j] == VIDE) carte[j] = 0;
     }
-  // Step 2.
+  // Step 2. Each point of the board gives its sign to its neighbours on the
+  // board: read the other way, each point adds its neighbours' signs, taken
+  // from a copy bordered with zeros.
+  constexpr int32_t L = TAILLEMAX + 2;
   for (int32_t k = 0; k < passes; ++k) {
-    const TCarte avant = carte;
+    std::array<int8_t, L * L> signe{};
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
-        const int32_t v = avant[ix(r, c)];
-        if (v == 0) continue;
-        const int32_t d = v > 0 ? 1 : -1;
-        pas4(r, c, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
-          carte[ix(r2, c2)] += d;
-          return false;
-        });
+        const int32_t v = carte[ix(r, c)];
+        signe[r * L + c] = static_cast<int8_t>((v > 0) - (v < 0));
       }
+    for (int32_t r = 1; r <= n; ++r) {
+      const int8_t* haut = &signe[(r - 1) * L];
+      const int8_t* ici = &signe[r * L];
+      const int8_t* bas = &signe[(r + 1) * L];
+      int32_t* ligne = &carte[ix(r, 1)];
+      for (int32_t c = 1; c <= n; ++c) ligne[c - 1] += haut[c] + bas[c] + ici[c - 1] + ici[c + 1];
+    }
   }
 }
 
