@@ -10,6 +10,7 @@
 // reaches LIAISONFAITE, an O node with one move, or the pass, that holds 0.
 #include "engine/connection/lectureliaison.h"
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -719,34 +720,41 @@ void cartedistanceliaison(const TPlateau& p, const TMarques& ensemble, const TMa
   const uint8_t O = adversaire(C);
   const int32_t N = configmoteur.taille;
   d = marquesvides;
+  // Each ring is grown from the list of the points of the ring before: all
+  // a ring writes is its own value, so the order the points are met in
+  // changes nothing.
+  std::array<int16_t, NBCASES> anneau, suivant;
+  int32_t nb = 0, nbsuivant = 0;
   for (int32_t r = 1; r <= N; ++r)
     for (int32_t c = 1; c <= N; ++c)
-      if (ensemble[ix(r, c)]) d[ix(r, c)] = 1;
+      if (ensemble[ix(r, c)]) {
+        d[ix(r, c)] = 1;
+        anneau[nb++] = static_cast<int16_t>(ix(r, c));
+      }
+  const auto note = [&](int32_t j, uint8_t v) {
+    d[j] = v;
+    suivant[nbsuivant++] = static_cast<int16_t>(j);
+  };
   // Writes v on the unpainted stones of the chain through (r, c).
   auto peint = [&](uint8_t v, int32_t r, int32_t c) {
     const uint8_t x = p[ix(r, c)];
     marche(0, r, c,
-           Regle{.entre = [&](int32_t k, int32_t, int32_t) { d[k] = v; },
+           Regle{.entre = [&](int32_t k, int32_t, int32_t) { note(k, v); },
                  .voisin = [&](const Etape& t) { return p[t.j] == x && d[t.j] == 0 ? Pas::suit : Pas::saute; }});
   };
-  TMarques avant;
   for (int32_t k = 1; k <= 4; ++k) {
-    avant = d;
     const auto v = static_cast<uint8_t>(k + 1);
-    for (int32_t r = 1; r <= N; ++r)
-      for (int32_t c = 1; c <= N; ++c) {
+    nbsuivant = 0;
+    for (int32_t a = 0; a < nb; ++a) {
+      const int32_t j2 = anneau[a];
+      // A solid opponent chain next to the group lets no ring through.
+      if (k == 2 && p[j2] == O && libs(j2) >= 3 && !A[j2]) continue;
+      pastable(j2 / TAILLEMAX + 1, j2 % TAILLEMAX + 1, [&](int32_t r, int32_t c) {
         const int32_t j = ix(r, c);
-        if (d[j] != 0 || (k >= 2 && p[j] == O)) continue;
-        const bool atteint = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
-          const int32_t j2 = ix(r2, c2);
-          if (avant[j2] != k) return false;
-          // A solid opponent chain next to the group lets no ring through.
-          return !(k == 2 && p[j2] == O && libs(j2) >= 3 && !A[j2]);
-        });
-        if (!atteint) continue;
+        if (d[j] != 0 || (k >= 2 && p[j] == O)) return false;
         if (p[j] == VIDE) {
-          d[j] = v;
-          continue;
+          note(j, v);
+          return false;
         }
         peint(v, r, c);
         if (k == 2 && p[j] == C) {
@@ -757,10 +765,14 @@ void cartedistanceliaison(const TPlateau& p, const TMarques& ensemble, const TMa
           libertesdelachaine(p, l, MAXPOINTSLISTE, 0, r, c, vu);
           for (int32_t q = 1; q <= nbpoints(l); ++q) {
             const int32_t jq = ix(ligneliste(l, q), colonneliste(l, q));
-            if (d[jq] == 0) d[jq] = v;
+            if (d[jq] == 0) note(jq, v);
           }
         }
-      }
+        return false;
+      });
+    }
+    anneau = suivant;
+    nb = nbsuivant;
   }
 }
 
