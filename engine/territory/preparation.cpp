@@ -114,17 +114,26 @@ void casesneutres(uint8_t garderyeux, TPlateau& p, const TCarte& force, uint8_t 
       if (fort(q2, d2)) l.ajoute(r2, c2);
     }
   };
-  // Step 1. Interior horizontal pairs (a rule lists nothing unless both points are empty).
+  // A rule lists nothing unless both points of the pair are empty and an
+  // own stone stands on one of the four points beside it.
+  const auto propre4 = [&](int32_t a, int32_t b, int32_t c2, int32_t d) {
+    return p[a] == propre || p[b] == propre || p[c2] == propre || p[d] == propre;
+  };
+  // Step 1. Interior horizontal pairs.
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 1; c <= n - 1; ++c)
-      if (p[ix(r, c)] == VIDE && p[ix(r, c + 1)] == VIDE) regle(l, p, force, propre, ennemi, false, r, c);
+      if (p[ix(r, c)] == VIDE && p[ix(r, c + 1)] == VIDE &&
+          propre4(ix(r - 1, c), ix(r + 1, c), ix(r - 1, c + 1), ix(r + 1, c + 1)))
+        regle(l, p, force, propre, ennemi, false, r, c);
   // Steps 2 and 3. Top and bottom edges.
   bord(COTES[2]);
   bord(COTES[3]);
   // Step 4. Interior vertical pairs.
   for (int32_t c = 2; c <= n - 1; ++c)
     for (int32_t r = 1; r <= n - 1; ++r)
-      if (p[ix(r, c)] == VIDE && p[ix(r + 1, c)] == VIDE) regle(l, p, force, propre, ennemi, true, r, c);
+      if (p[ix(r, c)] == VIDE && p[ix(r + 1, c)] == VIDE &&
+          propre4(ix(r, c - 1), ix(r, c + 1), ix(r + 1, c - 1), ix(r + 1, c + 1)))
+        regle(l, p, force, propre, ennemi, true, r, c);
   // Steps 5 and 6. Left and right edges.
   bord(COTES[0]);
   bord(COTES[1]);

@@ -89,8 +89,9 @@ inline void remplitliste(uint8_t garderyeux, TPlateau& p, uint8_t propre, const 
 // Interior pair rule of the neutral-point scan: lists into `l` for the pair
 // at (ligne, colonne) and its next point along the row (or, `vertical`,
 // along the column); `force` holds the liberties of the own stones that count.
-// A rule lists nothing unless both points of the pair are empty: the scan
-// calls it for empty pairs only.
+// A rule lists nothing unless both points of the pair are empty and an own
+// stone stands on one of the four points beside them (across the pair's
+// line): the scan calls it for such pairs only.
 using TRegleInterieure = void (*)(TListeRemplissage& l, const TPlateau& p, const TCarte& force, uint8_t propre,
                                   uint8_t ennemi, bool vertical, int32_t ligne, int32_t colonne);
 // The neutral-point scan with the given interior rule: horizontal pairs, top
