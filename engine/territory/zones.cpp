@@ -18,6 +18,13 @@ inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
 }
 inline bool vide(const TPlateau& p, int32_t r, int32_t c) { return tient(p, r, c, VIDE); }
 inline int32_t libs(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
+// A neighbour of the point holds x (voisincouleur, read from the table).
+inline bool voisinde(const TPlateau& p, uint8_t x, int32_t r, int32_t c) {
+  const TVoisins& v = tablevoisins[ix(r, c)];
+  for (int32_t k = 0; k < v.nbvoisins; ++k)
+    if (p[ix(v.voisins[k][0], v.voisins[k][1])] == x) return true;
+  return false;
+}
 // The liberty map's value at an own stone still on the board, 0 elsewhere.
 inline int32_t force(const TPlateau& p, const TCarte& libertes, uint8_t propre, int32_t r, int32_t c) {
   return tient(p, r, c, propre) ? libertes[ix(r, c)] : 0;
@@ -358,11 +365,11 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
         for (int32_t c = 1; c <= n; ++c) {
           const int32_t j = ix(r, c);
           if (avant[j] != VIDE) continue;
-          if (voisincouleur(avant, ennemi, r, c)) {
+          if (voisinde(avant, ennemi, r, c)) {
             p[j] = ennemi;
             croissance[j] = 1;
             ennemiajoute = true;
-          } else if (tour > 0 && voisincouleur(avant, propre, r, c) && pasentoureparcouleur(avant, propre, r, c)) {
+          } else if (tour > 0 && voisinde(avant, propre, r, c) && pasentoureparcouleur(avant, propre, r, c)) {
             p[j] = propre;
           }
         }
