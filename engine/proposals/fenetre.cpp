@@ -182,9 +182,10 @@ void statutlocalfenetre(int32_t& resultat, uint8_t couleurarg, uint8_t camp, int
   const int32_t nb = nbpoints(vides);
   const TPlateau avant = p;
   int32_t total1 = 0, total2 = 0;
-  int32_t points[CAPACITEFENETRE];
+  int32_t indices[CAPACITEFENETRE], points[CAPACITEFENETRE];
+  for (int32_t k = 0; k < nb; ++k) indices[k] = ix(ligneliste(vides, k + 1), colonneliste(vides, k + 1));
   for (int32_t f = 0; f < remplissages; ++f) {
-    for (int32_t k = 0; k < nb; ++k) points[k] = ix(ligneliste(vides, k + 1), colonneliste(vides, k + 1));
+    for (int32_t k = 0; k < nb; ++k) points[k] = indices[k];
     uint8_t couleur = o;
     int32_t reste = nb;
     for (; reste > 2; --reste) {
@@ -200,7 +201,7 @@ void statutlocalfenetre(int32_t& resultat, uint8_t couleurarg, uint8_t camp, int
       total1 += k1;
       total2 += k2;
     }
-    for (int32_t k = 1; k <= nb; ++k) p[ix(ligneliste(vides, k), colonneliste(vides, k))] = VIDE;
+    for (int32_t k = 0; k < nb; ++k) p[indices[k]] = VIDE;
   }
   // Step 7.
   remet();
