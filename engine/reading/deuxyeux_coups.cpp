@@ -60,10 +60,20 @@ void libertesetennemisfaiblesyeux(const TPlateau& p, TListePoints& l, TListePoin
 void contactsdiagonaux(TEtatYeux& e, TNoeudYeux& n) {
   const TPlateau& p = *e.p;
   const int32_t taille = configmoteur.taille;
+  // Only a point diagonal to a marked stone of C can pass the test (the
+  // appends mark empty points only, so these stones stay as they are).
+  TMarques proche = marquesvides;
+  for (int32_t r = 1; r <= taille; ++r)
+    for (int32_t c = 1; c <= taille; ++c)
+      if (p[ix(r, c)] == e.C && e.S[ix(r, c)])
+        pas4(r, c, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
+          proche[ix(r2, c2)] = 1;
+          return false;
+        });
   for (int32_t r = 1; r <= taille; ++r)
     for (int32_t c = 1; c <= taille; ++c) {
       const int32_t j = ix(r, c);
-      if (p[j] == VIDE && !e.S[j] && contactdiagonalmarque(p, e.C, e.S, r, c)) ajoute(n.liste, e.S, r, c);
+      if (proche[j] && p[j] == VIDE && !e.S[j] && contactdiagonalmarque(p, e.C, e.S, r, c)) ajoute(n.liste, e.S, r, c);
     }
 }
 
