@@ -126,20 +126,21 @@ int32_t calculbilanesca(const TPlateau& p, uint8_t c, uint8_t x) {
   const int32_t n = taille();
   int32_t total = 0;
   int32_t chaines[2] = {0, 0}, libertes[2] = {0, 0};
+  // Steps 1 and 2 are counted per colour and weighed at the end.
+  int32_t morts[2] = {0, 0}, carres[2] = {0, 0};
   TPlateau copie = p;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {
       const int32_t j = ix(r, col);
       const uint8_t s = p[j];
       if (s != NOIR && s != BLANC) continue;
-      const int32_t signe = s == c ? -1 : 1;  // c's weaknesses count against the balance
       // Step 1.
-      if (pionsmorts[j]) total += 10 * signe;
+      if (pionsmorts[j]) ++morts[s];
       // Step 2.
-      if (col > 1 && r >= 2 && p[ix(r, col - 1)] == s && p[ix(r - 1, col)] == s && p[ix(r - 1, col - 1)] == s)
-        total += 4 * signe;
+      if (col > 1 && r >= 2 && p[j - 1] == s && p[j - TAILLEMAX] == s && p[j - TAILLEMAX - 1] == s) ++carres[s];
       // Step 3. Chain heads.
       if (infochaine[j][1] == 0) continue;
+      const int32_t signe = s == c ? -1 : 1;  // c's weaknesses count against the balance
       ++chaines[s];
       libertes[s] += infochaine[j][0];
       if (infochaine[j][0] == 1) {
@@ -167,6 +168,7 @@ int32_t calculbilanesca(const TPlateau& p, uint8_t c, uint8_t x) {
         total += 2 * signe;
       }
     }
+  for (const uint8_t s : {BLANC, NOIR}) total += (10 * morts[s] + 4 * carres[s]) * (s == c ? -1 : 1);
   // Step 4.
   const uint8_t o = autrecouleur(c);
   if (chaines[c] > 0 && chaines[o] > 0) {
