@@ -18,32 +18,44 @@ void diffuse(const TPlateau& p, const TCarte& carte, TCarte& a, int32_t signe) {
   const int32_t n = taille();
   TMarques ouvert = marquesvides;
   a.fill(0);
+  // Points whose value may spread further, each in the queue at most once.
+  std::array<int16_t, NBCASES> file;
+  TMarques enfile = marquesvides;
+  int32_t debut = 0, nb = 0;
+  const auto ajoute = [&](int32_t j) {
+    if (enfile[j]) return;
+    enfile[j] = 1;
+    file[(debut + nb++) % NBCASES] = static_cast<int16_t>(j);
+  };
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
       if (p[j] != VIDE) continue;
-      if (carte[j] * signe > 0) a[j] = carte[j];
-      else ouvert[j] = 1;
-    }
-  // Sweeps from a copy until nothing changes; a value only grows in
-  // magnitude and is bounded by the largest seed, so the loop ends.
-  for (bool change = true; change;) {
-    change = false;
-    const TCarte avant = a;
-    for (int32_t r = 1; r <= n; ++r)
-      for (int32_t c = 1; c <= n; ++c) {
-        const int32_t j = ix(r, c);
-        if (!ouvert[j]) continue;
-        pastable(r, c, [&](int32_t r2, int32_t c2) {
-          const int32_t v = avant[ix(r2, c2)] - signe;
-          // The point's own opposite value holds the diffusion back.
-          if (v * signe > avant[j] * signe && !(carte[j] * signe < 0 && (v + carte[j]) * signe < 0)) {
-            a[j] = v;
-            change = true;
-          }
-          return false;
-        });
+      if (carte[j] * signe > 0) {
+        a[j] = carte[j];
+        ajoute(j);
+      } else {
+        ouvert[j] = 1;
       }
+    }
+  // A value only grows in magnitude, and a neighbour gives the more the more
+  // it holds, so the values settle where sweeps over the whole board until
+  // nothing changes would: each open point holds the best its neighbours give.
+  while (nb > 0) {
+    const int32_t x = file[debut];
+    debut = (debut + 1) % NBCASES;
+    --nb;
+    enfile[x] = 0;
+    const int32_t v = a[x] - signe;
+    pastable(x / TAILLEMAX + 1, x % TAILLEMAX + 1, [&](int32_t r2, int32_t c2) {
+      const int32_t j = ix(r2, c2);
+      // The point's own opposite value holds the diffusion back.
+      if (ouvert[j] && v * signe > a[j] * signe && !(carte[j] * signe < 0 && (v + carte[j]) * signe < 0)) {
+        a[j] = v;
+        ajoute(j);
+      }
+      return false;
+    });
   }
 }
 
