@@ -222,8 +222,8 @@ void fermeecarts(uint8_t garderyeux, TPlateau& p, uint8_t propre) {
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 2; c <= n - 1; ++c) {
       if (p[ix(r, c)] != VIDE) continue;
-      if ((ouvert(r, c - 1, r, c + 1) && fort(r - 1, c) && fort(r + 1, c)) ||
-          (ouvert(r - 1, c, r + 1, c) && fort(r, c - 1) && fort(r, c + 1)))
+      if ((fort(r - 1, c) && fort(r + 1, c) && ouvert(r, c - 1, r, c + 1)) ||
+          (fort(r, c - 1) && fort(r, c + 1) && ouvert(r - 1, c, r + 1, c)))
         l.ajoute(r, c);
     }
   remplissage::remplitliste(garderyeux, p, propre, l);
