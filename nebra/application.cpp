@@ -30,9 +30,11 @@ Agent* NewAgent() {
 
 }  // namespace
 
+unsigned (*SeedClock)() = [] { return static_cast<unsigned>(std::time(nullptr)); };
+
 // Once at program start: generator, pool, work engines, a 13 x 13 game.
 void StartApplication() {
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  std::srand(SeedClock());
   IntSetInit(3000);
   if (!fagentb) fagentb = NewAgent();
   if (!fagentw) fagentw = NewAgent();

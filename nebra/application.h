@@ -30,6 +30,9 @@ struct GameRecord {
 constexpr int kStartSize = 13;
 
 extern GameRecord datab;
+// The clock that seeds the generator at start (the time of day); a test
+// build of the program pins it so that its games repeat.
+extern unsigned (*SeedClock)();
 extern int pushbuttonsize;      // kStartSize, rewritten by every board initialisation
 extern int pushbuttonhandicap;  // 0
 extern int pushbuttonblack, pushbuttonwhite;  // 2: engine players
