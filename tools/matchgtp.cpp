@@ -14,7 +14,8 @@
 // kgs-genmove_cleanup moves until two passes more. Any illegal or malformed
 // move, missing reply, clock below zero, output on stderr or bad exit is a
 // fault: the tool then exits with status 1. --detail prints every move with
-// its time.
+// its time. The last line, "summary key=value ...", gives the figures again
+// with every game length and every move time, for scripts.
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -169,6 +170,7 @@ struct Joueur {
   std::vector<double> durees;  // seconds per genmove
   long memoirekb = 0;
   bool horloge = false;  // knows time_settings: told the clock, held to it
+  double reste = -1;     // least clock left after a move, over all games; -1 untimed
 };
 
 std::vector<std::string> fautes;
@@ -268,6 +270,7 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
     // Past zero once is the fault; the game goes on with the clock told as 0.
     if (horloge[couleur] >= 0 && horloge[couleur] - duree < 0) faute(j[couleur]->nom + ": clock below zero");
     horloge[couleur] -= duree;
+    j[couleur]->reste = j[couleur]->reste < 0 ? horloge[couleur] : std::min(j[couleur]->reste, horloge[couleur]);
   }
   for (char& ch : texte) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   if (texte == "resign") return -3;
@@ -303,8 +306,11 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     if (!commande(noir, "fixed_handicap " + std::to_string(o.handicap), pierres[0]) ||
         !commande(blanc, "fixed_handicap " + std::to_string(o.handicap), pierres[1]))
       return res;
-    if (pierres[0] != pierres[1]) faute("handicap stones differ: " + pierres[0] + " / " + pierres[1]);
-    for (int p : listevertex(pierres[0], o.taille)) {
+    // The same points, in any order.
+    std::vector<int> points[2] = {listevertex(pierres[0], o.taille), listevertex(pierres[1], o.taille)};
+    for (std::vector<int>& v : points) std::sort(v.begin(), v.end());
+    if (points[0] != points[1]) faute("handicap stones differ: " + pierres[0] + " / " + pierres[1]);
+    for (int p : points[0]) {
       int prises = 0;
       if (p < 0 || !jeu.joue(1, p, prises)) faute("bad handicap stone in " + pierres[0]);
     }
@@ -350,6 +356,18 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
   std::snprintf(t, sizeof t, "%s+%.1f", res.score > 0 ? "B" : "W", res.score > 0 ? res.score : -res.score);
   res.texte = t;
   return res;
+}
+
+// "a,b,c" with `format` per value, "-" for none.
+template <typename T>
+std::string enliste(const std::vector<T>& v, const char* format) {
+  std::string s;
+  char t[32];
+  for (const T& x : v) {
+    std::snprintf(t, sizeof t, format, x);
+    s += (s.empty() ? "" : ",") + std::string(t);
+  }
+  return s.empty() ? "-" : s;
 }
 
 double quantile(std::vector<double> v, double q) {
@@ -421,5 +439,17 @@ int main(int argc, char** argv) {
                 joueurs[i].nom.c_str(), joueurs[i].durees.size(), quantile(joueurs[i].durees, 0.5),
                 quantile(joueurs[i].durees, 0.9), quantile(joueurs[i].durees, 1.0), joueurs[i].memoirekb);
   std::printf("%zu faults\n", fautes.size());
+  // The same figures, one line for scripts: every length and every time.
+  std::string horloges;
+  for (const Joueur& j : joueurs) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.1f", j.reste);
+    horloges += (horloges.empty() ? "" : ",") + std::string(j.reste < 0 ? "-" : t);
+  }
+  std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu lengths=%s peakkb=%ld,%ld "
+              "clockleft=%s times_a=%s times_b=%s\n",
+              o.taille, o.parties, o.komi, o.handicap, o.temps, victoires[0], victoires[1], fautes.size(),
+              enliste(longueurs, "%d").c_str(), joueurs[0].memoirekb, joueurs[1].memoirekb, horloges.c_str(),
+              enliste(joueurs[0].durees, "%.3f").c_str(), enliste(joueurs[1].durees, "%.3f").c_str());
   return fautes.empty() ? 0 : 1;
 }
