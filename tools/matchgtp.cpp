@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -170,7 +171,7 @@ struct Joueur {
   std::vector<double> durees;  // seconds per genmove
   long memoirekb = 0;
   bool horloge = false;  // knows time_settings: told the clock, held to it
-  double reste = -1;     // least clock left after a move, over all games; -1 untimed
+  double reste = HUGE_VAL;  // least clock left after a move, over all games; HUGE_VAL untimed
 };
 
 std::vector<std::string> fautes;
@@ -270,7 +271,7 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
     // Past zero once is the fault; the game goes on with the clock told as 0.
     if (horloge[couleur] >= 0 && horloge[couleur] - duree < 0) faute(j[couleur]->nom + ": clock below zero");
     horloge[couleur] -= duree;
-    j[couleur]->reste = j[couleur]->reste < 0 ? horloge[couleur] : std::min(j[couleur]->reste, horloge[couleur]);
+    j[couleur]->reste = std::min(j[couleur]->reste, horloge[couleur]);
   }
   for (char& ch : texte) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   if (texte == "resign") return -3;
@@ -444,7 +445,7 @@ int main(int argc, char** argv) {
   for (const Joueur& j : joueurs) {
     char t[32];
     std::snprintf(t, sizeof t, "%.1f", j.reste);
-    horloges += (horloges.empty() ? "" : ",") + std::string(j.reste < 0 ? "-" : t);
+    horloges += (horloges.empty() ? "" : ",") + std::string(j.reste == HUGE_VAL ? "-" : t);
   }
   std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu lengths=%s peakkb=%ld,%ld "
               "clockleft=%s times_a=%s times_b=%s\n",
