@@ -122,23 +122,24 @@ resume() {
       sub(/:.*/, "", adv); sub(/.*:/, "", nb)
       desc = sprintf("%sx%s L%s v %s%s %s, clock %s, hcp %s, cleanup %s", taille, taille, na, adv,
                      nb == "-" ? "" : " L" nb, champ("rules"), champ("clock"), champ("handicap"), champ("cleanup"))
-      jouees = 0; etat = "no status"; resume = ""
+      jouees = 0; etat = "unfinished"; resume = ""
       next
     }
     /^game [0-9]+:/ { ++jouees }
     /^summary / { resume = $0 }
     /^status / { etat = $2 }
-    function fin(   cle, f, nf, i, t, a, b, gag) {
+    function fin(   cle, nf, i, t, gag) {
       cle = sprintf("%02d %02d", taille, na)
       gag = "-"
       if (resume != "") {
         $0 = resume
         split(champ("wins"), gag2, ","); gag = gag2[1] "-" gag2[2]
-        print cle "\tR\t1" > "/dev/stderr"
       }
-      printf "%3d %-68s %-6s %2d games, A-B %s\n", run, desc, etat, jouees, gag
+      printf "%3d %-68s %-10s %2d games, A-B %s\n", run, desc, etat, jouees, gag
       print cle "\tU\t1" > "/dev/stderr"
       if (etat == "cut") { print cle "\tC\t1" > "/dev/stderr"; return }
+      # Still playing, or stopped by hand.
+      if (etat == "unfinished") { print cle "\tI\t1" > "/dev/stderr"; return }
       if (resume == "") { print cle "\tF\t1" > "/dev/stderr"; return }
       print cle "\tN\t" champ("games") > "/dev/stderr"
       print cle "\tA\t" gag2[1] > "/dev/stderr"
@@ -174,7 +175,7 @@ resume() {
       split(c, p, " ")
       printf "%-9s %5s %5d %5d %4d %4d %7s %5s %8s %7s %7s %9s %8s %6d%s\n", c == "zz" ? "all" : (p[1] + 0) "x" (p[1] + 0), c == "zz" ? "" : p[2] + 0,
         s["U"], s["N"], s["A"], s["B"], q(L, nl, 0.5), q(L, nl, 1), s3(q(T, nt, 0.5)), s3(q(T, nt, 0.9)), s3(q(T, nt, 1)),
-        (mx == "" ? "-" : mx), (hm == "" ? "-" : hm), s["F"], (s["C"] ? ", " s["C"] " cut" : "")
+        (mx == "" ? "-" : mx), (hm == "" ? "-" : hm), s["F"], (s["C"] ? ", " s["C"] " cut" : "") (s["I"] ? ", " s["I"] " unfinished" : "")
     }
     function vide() { delete s; nl = 0; nt = 0; mx = ""; hm = "" }
     $1 != cle { if (cle != "") sortie(cle); cle = $1; vide() }
