@@ -164,7 +164,7 @@ resume() {
   sort -k1,1n "$tmp/runs"
   echo
   echo "== per size and level (A: Vesmok at that level; B: its opponent; time per move and memory: Vesmok)"
-  printf '%-9s %5s %5s %5s %4s %4s %7s %5s %8s %7s %7s %9s %8s %6s\n' size level runs games "A" "B" "len.med" "max" \
+  printf '%-9s %5s %5s %5s %4s %4s %7s %5s %8s %8s %8s %9s %8s %6s\n' size level runs games "A" "B" "len.med" "max" \
     "s.median" "s.p90" "s.max" "peak KB" "clk.min" faults
   # Each value list sorted, so a quantile is a position: v[min(n-1, q*n)].
   # The row "all" sums every run.
@@ -173,7 +173,7 @@ resume() {
     function s3(x) { return x == "-" ? x : sprintf("%.3f", x) }
     function sortie(c) {
       split(c, p, " ")
-      printf "%-9s %5s %5d %5d %4d %4d %7s %5s %8s %7s %7s %9s %8s %6d%s\n", c == "zz" ? "all" : (p[1] + 0) "x" (p[1] + 0), c == "zz" ? "" : p[2] + 0,
+      printf "%-9s %5s %5d %5d %4d %4d %7s %5s %8s %8s %8s %9s %8s %6d%s\n", c == "zz" ? "all" : (p[1] + 0) "x" (p[1] + 0), c == "zz" ? "" : p[2] + 0,
         s["U"], s["N"], s["A"], s["B"], q(L, nl, 0.5), q(L, nl, 1), s3(q(T, nt, 0.5)), s3(q(T, nt, 0.9)), s3(q(T, nt, 1)),
         (mx == "" ? "-" : mx), (hm == "" ? "-" : hm), s["F"], (s["C"] ? ", " s["C"] " cut" : "") (s["I"] ? ", " s["I"] " unfinished" : "")
     }
@@ -189,27 +189,32 @@ resume() {
   rm -r "$tmp"
 }
 
-if [ $bilan = 0 ]; then
-  for x in "$m" "$v" "$n"; do
-    [ -x "$x" ] || { echo "missing $x: build first (./build.sh test or cmake --build $b)" >&2; exit 2; }
-  done
-  mkdir -p "$sortie"
-  [ "$horlogex" = 1 ] || echo "clocks times $horlogex"
-  while read -r num taille na adv nb regles horloge hand parties nett; do
-    [ "$seules" = "  " ] || [[ "$seules" == *" $num "* ]] || continue
-    [[ $rapide = 0 || ($na = 1 && ($nb = 1 || $nb = -)) ]] || continue
-    qui=$adv
-    [ "$nb" = - ] || qui="$adv level $nb"
-    echo "== run $num: ${taille}x$taille, vesmok level $na against $qui ($regles), clock $horloge," \
-      "handicap $hand, $parties games, cleanup $nett"
-    joue "$num" "$taille" "$na" "$adv" "$nb" "$regles" "$horloge" "$hand" "$parties" "$nett"
-    grep -qE '^status (fault|error)' "$sortie/$(printf %02d "$num").log" && status=1
-  done < <(lignes)
-fi
-resume
-total=$(lignes | awk '{ s += $9 } END { print s }')
-manque=$(cd "$sortie" 2>/dev/null && lignes | while read -r num _; do [ -e "$(printf %02d "$num").log" ] || printf ' %s' "$num"; done)
-echo "table: $total games;${manque:+ runs without a log:$manque}"
-# Played runs decide the status; the summary alone, every log.
-[ $bilan = 1 ] && grep -qE '^status (fault|error)' "$sortie"/[0-9]*.log 2>/dev/null && status=1
-exit $status
+# Bash reads a script as it goes: the whole run is one function called from
+# the last line, so the file may be edited while a long table plays.
+principal() {
+  if [ $bilan = 0 ]; then
+    for x in "$m" "$v" "$n"; do
+      [ -x "$x" ] || { echo "missing $x: build first (./build.sh test or cmake --build $b)" >&2; exit 2; }
+    done
+    mkdir -p "$sortie"
+    [ "$horlogex" = 1 ] || echo "clocks times $horlogex"
+    while read -r num taille na adv nb regles horloge hand parties nett; do
+      [ "$seules" = "  " ] || [[ "$seules" == *" $num "* ]] || continue
+      [[ $rapide = 0 || ($na = 1 && ($nb = 1 || $nb = -)) ]] || continue
+      qui=$adv
+      [ "$nb" = - ] || qui="$adv level $nb"
+      echo "== run $num: ${taille}x$taille, vesmok level $na against $qui ($regles), clock $horloge," \
+        "handicap $hand, $parties games, cleanup $nett"
+      joue "$num" "$taille" "$na" "$adv" "$nb" "$regles" "$horloge" "$hand" "$parties" "$nett"
+      grep -qE '^status (fault|error)' "$sortie/$(printf %02d "$num").log" && status=1
+    done < <(lignes)
+  fi
+  resume
+  total=$(lignes | awk '{ s += $9 } END { print s }')
+  manque=$(cd "$sortie" 2>/dev/null && lignes | while read -r num _; do [ -e "$(printf %02d "$num").log" ] || printf ' %s' "$num"; done)
+  echo "table: $total games;${manque:+ runs without a log:$manque}"
+  # Played runs decide the status; the summary alone, every log.
+  [ $bilan = 1 ] && grep -qE '^status (fault|error)' "$sortie"/[0-9]*.log 2>/dev/null && status=1
+  return $status
+}
+principal; exit $?
