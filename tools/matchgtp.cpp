@@ -7,15 +7,17 @@
 //
 // A takes black, B white; with --alterne the colours swap every game. Each
 // game starts both programs afresh and goes on to two passes in a row (or a
-// resignation, or M moves). --temps gives both sides S seconds of absolute
-// time (time_settings S 0 0, time_left before every genmove); a program that
-// does not know time_settings plays untimed. After the game
-// both are asked final_status_list dead; with --nettoyage both then play
-// kgs-genmove_cleanup moves until two passes more. Any illegal or malformed
-// move, missing reply, clock below zero, output on stderr or bad exit is a
-// fault: the tool then exits with status 1. --detail prints every move with
-// its time. The last line, "summary key=value ...", gives the figures again
-// with every game length and every move time, for scripts.
+// resignation, or M moves, 4 N N by default). --temps gives both sides S
+// seconds of absolute time (time_settings S 0 0, time_left before every
+// genmove); a program that does not know time_settings plays untimed. After
+// the game both are asked final_status_list dead; with --nettoyage both then
+// play kgs-genmove_cleanup moves until two passes more (or M moves). A game
+// whose play or cleanup stops at M moves is marked "no two passes". Any
+// illegal or malformed move, missing reply, clock below zero, output on
+// stderr or bad exit is a fault: the tool then exits with status 1. --detail
+// prints every move with its time. The last line, "summary key=value ...",
+// gives the figures again with every game length and every move time, for
+// scripts.
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -248,6 +250,7 @@ struct Resultat {
   int coups = 0;
   double score = 0;  // black minus white minus komi
   std::string texte;
+  bool plafond = false;  // play or cleanup stopped at the move limit, not by two passes
 };
 
 // One move by `couleur` through `cmd` (genmove or kgs-genmove_cleanup):
@@ -331,6 +334,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     passes = p == -1 ? passes + 1 : 0;
     couleur = 3 - couleur;
   }
+  res.plafond = passes < 2;
   // Both programs name the dead stones; each must be a stone on the board.
   std::vector<int> morts;
   for (Joueur* x : {&noir, &blanc}) {
@@ -342,13 +346,15 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
   }
   if (o.nettoyage) {
     passes = 0;
-    for (int k = 0; passes < 2 && k < limite; ++k) {
+    bool abandon = false;
+    for (int k = 0; passes < 2 && k < limite && !abandon; ++k) {
       const int p = uncoup(jeu, j, couleur, "kgs-genmove_cleanup", o, horloge);
       if (p == -2) return res;
-      if (p == -3) break;
+      abandon = p == -3;
       passes = p == -1 ? passes + 1 : 0;
       couleur = 3 - couleur;
     }
+    res.plafond = res.plafond || (passes < 2 && !abandon);
   }
   morts.erase(std::remove_if(morts.begin(), morts.end(), [&](int p) { return p < 0 || jeu.b[static_cast<size_t>(p)] == 0; }),
               morts.end());
@@ -412,7 +418,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   Joueur joueurs[2];
-  int victoires[2] = {0, 0};
+  int victoires[2] = {0, 0}, plafonnees = 0;
   std::vector<int> longueurs;
   for (int k = 0; k < o.parties; ++k) {
     const int a = o.alterne && k % 2 == 1 ? 1 : 0;  // the side that takes black
@@ -426,9 +432,10 @@ int main(int argc, char** argv) {
     for (Joueur& j : joueurs) termine(j);
     longueurs.push_back(r.coups);
     if (fautes.size() == avant && !r.texte.empty()) ++victoires[r.texte[0] == 'B' ? a : 1 - a];
-    std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
+    plafonnees += r.plafond ? 1 : 0;
+    std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
                 joueurs[1 - a].nom.c_str(), 'B' - a, r.coups, r.texte.empty() ? "no result" : r.texte.c_str(),
-                fautes.size() == avant ? "" : ", FAULT");
+                fautes.size() == avant ? "" : ", FAULT", r.plafond ? ", no two passes" : "");
     std::fflush(stdout);
   }
   std::printf("size %d, %d games, komi %.1f, handicap %d, clock %d s: A won %d, B won %d\n", o.taille, o.parties, o.komi,
@@ -447,10 +454,10 @@ int main(int argc, char** argv) {
     std::snprintf(t, sizeof t, "%.1f", j.reste);
     horloges += (horloges.empty() ? "" : ",") + std::string(j.reste == HUGE_VAL ? "-" : t);
   }
-  std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu lengths=%s peakkb=%ld,%ld "
+  std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu capped=%d lengths=%s peakkb=%ld,%ld "
               "clockleft=%s times_a=%s times_b=%s\n",
               o.taille, o.parties, o.komi, o.handicap, o.temps, victoires[0], victoires[1], fautes.size(),
-              enliste(longueurs, "%d").c_str(), joueurs[0].memoirekb, joueurs[1].memoirekb, horloges.c_str(),
+              plafonnees, enliste(longueurs, "%d").c_str(), joueurs[0].memoirekb, joueurs[1].memoirekb, horloges.c_str(),
               enliste(joueurs[0].durees, "%.3f").c_str(), enliste(joueurs[1].durees, "%.3f").c_str());
   return fautes.empty() ? 0 : 1;
 }
