@@ -7,14 +7,17 @@
 //
 // A takes black, B white; with --alterne the colours swap every game. Each
 // game starts both programs afresh and goes on to two passes in a row (or a
-// resignation, or M moves). --temps gives both sides S seconds of absolute
-// time (time_settings S 0 0, time_left before every genmove); a program that
-// does not know time_settings plays untimed. After the game
-// both are asked final_status_list dead; with --nettoyage both then play
-// kgs-genmove_cleanup moves until two passes more. Any illegal or malformed
-// move, missing reply, clock below zero, output on stderr or bad exit is a
-// fault: the tool then exits with status 1. --detail prints every move with
-// its time.
+// resignation, or M moves, 4 N N by default). --temps gives both sides S
+// seconds of absolute time (time_settings S 0 0, time_left before every
+// genmove); a program that does not know time_settings plays untimed. After
+// the game both are asked final_status_list dead; with --nettoyage both then
+// play kgs-genmove_cleanup moves until two passes more (or M moves). A game
+// whose play or cleanup stops at M moves is marked "no two passes". Any
+// illegal or malformed move, missing reply, clock below zero, output on
+// stderr or bad exit is a fault: the tool then exits with status 1. --detail
+// prints every move with its time. The last line, "summary key=value ...",
+// gives the figures again with every game length and every move time, for
+// scripts.
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -23,6 +26,7 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -169,6 +173,7 @@ struct Joueur {
   std::vector<double> durees;  // seconds per genmove
   long memoirekb = 0;
   bool horloge = false;  // knows time_settings: told the clock, held to it
+  double reste = HUGE_VAL;  // least clock left after a move, over all games; HUGE_VAL untimed
 };
 
 std::vector<std::string> fautes;
@@ -245,6 +250,7 @@ struct Resultat {
   int coups = 0;
   double score = 0;  // black minus white minus komi
   std::string texte;
+  bool plafond = false;  // play or cleanup stopped at the move limit, not by two passes
 };
 
 // One move by `couleur` through `cmd` (genmove or kgs-genmove_cleanup):
@@ -268,6 +274,7 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
     // Past zero once is the fault; the game goes on with the clock told as 0.
     if (horloge[couleur] >= 0 && horloge[couleur] - duree < 0) faute(j[couleur]->nom + ": clock below zero");
     horloge[couleur] -= duree;
+    j[couleur]->reste = std::min(j[couleur]->reste, horloge[couleur]);
   }
   for (char& ch : texte) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   if (texte == "resign") return -3;
@@ -303,8 +310,11 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     if (!commande(noir, "fixed_handicap " + std::to_string(o.handicap), pierres[0]) ||
         !commande(blanc, "fixed_handicap " + std::to_string(o.handicap), pierres[1]))
       return res;
-    if (pierres[0] != pierres[1]) faute("handicap stones differ: " + pierres[0] + " / " + pierres[1]);
-    for (int p : listevertex(pierres[0], o.taille)) {
+    // The same points, in any order.
+    std::vector<int> points[2] = {listevertex(pierres[0], o.taille), listevertex(pierres[1], o.taille)};
+    for (std::vector<int>& v : points) std::sort(v.begin(), v.end());
+    if (points[0] != points[1]) faute("handicap stones differ: " + pierres[0] + " / " + pierres[1]);
+    for (int p : points[0]) {
       int prises = 0;
       if (p < 0 || !jeu.joue(1, p, prises)) faute("bad handicap stone in " + pierres[0]);
     }
@@ -324,6 +334,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     passes = p == -1 ? passes + 1 : 0;
     couleur = 3 - couleur;
   }
+  res.plafond = passes < 2;
   // Both programs name the dead stones; each must be a stone on the board.
   std::vector<int> morts;
   for (Joueur* x : {&noir, &blanc}) {
@@ -335,13 +346,15 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
   }
   if (o.nettoyage) {
     passes = 0;
-    for (int k = 0; passes < 2 && k < limite; ++k) {
+    bool abandon = false;
+    for (int k = 0; passes < 2 && k < limite && !abandon; ++k) {
       const int p = uncoup(jeu, j, couleur, "kgs-genmove_cleanup", o, horloge);
       if (p == -2) return res;
-      if (p == -3) break;
+      abandon = p == -3;
       passes = p == -1 ? passes + 1 : 0;
       couleur = 3 - couleur;
     }
+    res.plafond = res.plafond || (passes < 2 && !abandon);
   }
   morts.erase(std::remove_if(morts.begin(), morts.end(), [&](int p) { return p < 0 || jeu.b[static_cast<size_t>(p)] == 0; }),
               morts.end());
@@ -350,6 +363,18 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
   std::snprintf(t, sizeof t, "%s+%.1f", res.score > 0 ? "B" : "W", res.score > 0 ? res.score : -res.score);
   res.texte = t;
   return res;
+}
+
+// "a,b,c" with `format` per value, "-" for none.
+template <typename T>
+std::string enliste(const std::vector<T>& v, const char* format) {
+  std::string s;
+  char t[32];
+  for (const T& x : v) {
+    std::snprintf(t, sizeof t, format, x);
+    s += (s.empty() ? "" : ",") + std::string(t);
+  }
+  return s.empty() ? "-" : s;
 }
 
 double quantile(std::vector<double> v, double q) {
@@ -393,7 +418,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   Joueur joueurs[2];
-  int victoires[2] = {0, 0};
+  int victoires[2] = {0, 0}, plafonnees = 0;
   std::vector<int> longueurs;
   for (int k = 0; k < o.parties; ++k) {
     const int a = o.alterne && k % 2 == 1 ? 1 : 0;  // the side that takes black
@@ -407,9 +432,10 @@ int main(int argc, char** argv) {
     for (Joueur& j : joueurs) termine(j);
     longueurs.push_back(r.coups);
     if (fautes.size() == avant && !r.texte.empty()) ++victoires[r.texte[0] == 'B' ? a : 1 - a];
-    std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
+    plafonnees += r.plafond ? 1 : 0;
+    std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
                 joueurs[1 - a].nom.c_str(), 'B' - a, r.coups, r.texte.empty() ? "no result" : r.texte.c_str(),
-                fautes.size() == avant ? "" : ", FAULT");
+                fautes.size() == avant ? "" : ", FAULT", r.plafond ? ", no two passes" : "");
     std::fflush(stdout);
   }
   std::printf("size %d, %d games, komi %.1f, handicap %d, clock %d s: A won %d, B won %d\n", o.taille, o.parties, o.komi,
@@ -421,5 +447,17 @@ int main(int argc, char** argv) {
                 joueurs[i].nom.c_str(), joueurs[i].durees.size(), quantile(joueurs[i].durees, 0.5),
                 quantile(joueurs[i].durees, 0.9), quantile(joueurs[i].durees, 1.0), joueurs[i].memoirekb);
   std::printf("%zu faults\n", fautes.size());
+  // The same figures, one line for scripts: every length and every time.
+  std::string horloges;
+  for (const Joueur& j : joueurs) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.1f", j.reste);
+    horloges += (horloges.empty() ? "" : ",") + std::string(j.reste == HUGE_VAL ? "-" : t);
+  }
+  std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu capped=%d lengths=%s peakkb=%ld,%ld "
+              "clockleft=%s times_a=%s times_b=%s\n",
+              o.taille, o.parties, o.komi, o.handicap, o.temps, victoires[0], victoires[1], fautes.size(),
+              plafonnees, enliste(longueurs, "%d").c_str(), joueurs[0].memoirekb, joueurs[1].memoirekb, horloges.c_str(),
+              enliste(joueurs[0].durees, "%.3f").c_str(), enliste(joueurs[1].durees, "%.3f").c_str());
   return fautes.empty() ? 0 : 1;
 }
