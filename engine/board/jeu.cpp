@@ -397,6 +397,63 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   }
 }
 
+int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t ennemi,
+                          int32_t ciblel, int32_t ciblec) {
+  if (!surplateau(ligne, colonne)) return -1;
+  const int32_t i = indexcase(ligne, colonne);
+  if (p[i] != VIDE) return -1;
+  voisinage.verifie();
+  // The survey of jouecoup: captures, then its two suicide rules.
+  int32_t e = 0, m = 0;
+  bool a = false, prise = false;
+  for (const int16_t* w = voisinage.v[i]; *w >= 0; ++w) {
+    const uint8_t x = p[*w];
+    if (x == VIDE) ++e;
+    else if (x != ennemi) m = std::max<int32_t>(m, infochaine[*w][0]);
+    else if (infochaine[*w][0] == 1) prise = true;
+    else a = true;
+  }
+  if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
+  // Stones the move removes, marked.
+  const uint32_t gm = t.nouvellesmarques();
+  int32_t* const pile = flood.pile;
+  if (prise)
+    for (const int16_t* w = voisinage.v[i]; *w >= 0; ++w) {
+      if (p[*w] != ennemi || infochaine[*w][0] != 1 || t.marques[*w] == gm) continue;
+      int32_t n = 0;
+      t.marques[*w] = gm;
+      pile[n++] = *w;
+      for (int32_t k = 0; k < n; ++k)
+        for (const int16_t* u = voisinage.v[pile[k]]; *u >= 0; ++u)
+          if (p[*u] == ennemi && t.marques[*u] != gm) {
+            t.marques[*u] = gm;
+            pile[n++] = *u;
+          }
+    }
+  // The target's chain with the move's point as one of its stones (so with
+  // the chains the move joins when it touches it), the removed stones as
+  // liberties.
+  const uint32_t gp = t.nouvellemaj(), gl = t.nouvellesliberte();
+  const int32_t i0 = indexcase(ciblel, ciblec);
+  int32_t n = 0, libs = 0;
+  t.pierres[i0] = gp;
+  pile[n++] = i0;
+  for (int32_t k = 0; k < n; ++k)
+    for (const int16_t* w = voisinage.v[pile[k]]; *w >= 0; ++w) {
+      const int32_t j = *w;
+      if (p[j] == couleur || j == i) {
+        if (t.pierres[j] != gp) {
+          t.pierres[j] = gp;
+          pile[n++] = j;
+        }
+      } else if ((p[j] == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
+        t.libertes[j] = gl;
+        ++libs;
+      }
+    }
+  return libs;
+}
+
 bool jouecoupjournal(TListePoints& prises, TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur,
                      uint8_t ennemi) {
   if (journal.nombre > CAPACITEJOURNALCHAINES - ECRITURESCOUPMAX) return false;
