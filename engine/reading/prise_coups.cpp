@@ -49,18 +49,19 @@ int32_t libertesapresplain(TEtatPrise& e, int32_t r, int32_t c) {
   return nblibertes(e.copie, e.cl, e.cc);
 }
 
-// The same read from the chain table, the move only looked at. A point
-// whose neighbours are all owner stones (the own-eye rule of the plain play)
-// and a move the journal would have had no room for go through the scratch
-// board.
+// The same read from the board and chain table, the move only looked at.
+// A point whose neighbours are all owner stones follows the plain play (its
+// own-eye rule); a move the journal would have had no room for goes through
+// the scratch board.
 int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
   TPlateau& p = *e.p;
   const int32_t i = indexcase(r, c);
-  if (p[i] != VIDE ||
-      !pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return p[indexcase(r2, c2)] != e.proprio; }))
-    return libertesapresplain(e, r, c);
+  if (p[i] != VIDE) return libertesapresplain(e, r, c);
+  const bool cible = case_(p, e.cl, e.cc) == e.proprio;
+  if (!pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return p[indexcase(r2, c2)] != e.proprio; }))
+    return cible ? libertesaprescoupcaptures(p, r, c, e.proprio, e.attaquant, e.cl, e.cc) : libertesapresplain(e, r, c);
   if (marquejournal() > CAPACITEJOURNALCHAINES - ECRITURESCOUPMAX) return libertesapresplain(e, r, c);
-  if (case_(p, e.cl, e.cc) == e.proprio) return libertesaprescoup(p, r, c, e.proprio, e.attaquant, e.cl, e.cc);
+  if (cible) return libertesaprescoup(p, r, c, e.proprio, e.attaquant, e.cl, e.cc);
   const int32_t marque = marquejournal();
   TListePoints prises;
   if (!jouecoupjournal(prises, p, r, c, e.proprio, e.attaquant)) return libertesapresplain(e, r, c);
