@@ -84,31 +84,40 @@ void libertesetennemisfaibles(const TPlateau& p, TListePoints& l, TListePoints& 
                            }});
 }
 
-// Adds the stone to the weak list unless a stone of its chain is there.
-void ajoutefaible(const TPlateau& p, TListePoints& faibles, TMarques& chaines, int32_t r, int32_t c) {
-  if (chaines[indexcase(r, c)]) return;
-  marquepionschaine(p, chaines, 0, r, c);
-  empilepoint(faibles, CAPACITEPRISE, r, c);
-}
+// The chains of the weak list, marked whole when first asked for, then the
+// chains added to the list.
+struct ChainesFaibles {
+  const TPlateau& p;
+  TListePoints& faibles;
+  bool pret = false;
+  TMarques m;  // written when first asked for
 
-// Chains already in the weak list, marked whole.
-TMarques chainesfaibles(const TPlateau& p, const TListePoints& faibles) {
-  TMarques m = marquesvides;
-  for (int32_t k = 1; k <= nbpoints(faibles); ++k)
-    if (!m[indexcase(ligneliste(faibles, k), colonneliste(faibles, k))])
-      marquepionschaine(p, m, 0, ligneliste(faibles, k), colonneliste(faibles, k));
-  return m;
-}
+  ChainesFaibles(const TPlateau& plateau, TListePoints& liste) : p(plateau), faibles(liste) {}
+
+  // Adds the stone to the weak list unless a stone of its chain is there.
+  void ajoute(int32_t r, int32_t c) {
+    if (!pret) {
+      m = marquesvides;
+      for (int32_t k = 1; k <= nbpoints(faibles); ++k)
+        if (!m[indexcase(ligneliste(faibles, k), colonneliste(faibles, k))])
+          marquepionschaine(p, m, 0, ligneliste(faibles, k), colonneliste(faibles, k));
+      pret = true;
+    }
+    if (m[indexcase(r, c)]) return;
+    marquepionschaine(p, m, 0, r, c);
+    empilepoint(faibles, CAPACITEPRISE, r, c);
+  }
+};
 
 // For each listed point without an empty neighbour (and the extra point):
 // its neighbour stones of chains with at most 2 liberties.
 void voisinsfaiblesdespoints(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
-  TMarques chaines = chainesfaibles(p, faibles);
+  ChainesFaibles chaines{p, faibles};
   auto traite = [&](int32_t r, int32_t c) {
     if (r == 0) return;
     if (pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return case_(p, r2, c2) == VIDE; })) return;
     pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-      if (case_(p, r2, c2) != VIDE && libs(r2, c2) <= 2) ajoutefaible(p, faibles, chaines, r2, c2);
+      if (case_(p, r2, c2) != VIDE && libs(r2, c2) <= 2) chaines.ajoute(r2, c2);
       return false;
     });
   };
@@ -119,11 +128,11 @@ void voisinsfaiblesdespoints(const TPlateau& p, const TListePoints& l, TPoint ex
 // For each candidate (and the extra point): neighbour stones of chains with
 // fewer than 3 liberties.
 void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
-  TMarques chaines = chainesfaibles(p, faibles);
+  ChainesFaibles chaines{p, faibles};
   auto traite = [&](int32_t r, int32_t c) {
     if (r == 0) return;
     pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-      if (case_(p, r2, c2) != VIDE && libs(r2, c2) < 3) ajoutefaible(p, faibles, chaines, r2, c2);
+      if (case_(p, r2, c2) != VIDE && libs(r2, c2) < 3) chaines.ajoute(r2, c2);
       return false;
     });
   };
@@ -134,9 +143,9 @@ void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint 
 // Diagonal neighbours of the target point in chains with fewer than 3 liberties.
 void ajoutediagonalesfaibles(const TEtatPrise& e, TListePoints& faibles) {
   const TPlateau& p = *e.p;
-  TMarques chaines = chainesfaibles(p, faibles);
+  ChainesFaibles chaines{p, faibles};
   pas4(e.cl, e.cc, ORDREDIAGONAL, [&](int32_t r, int32_t c) {
-    if (case_(p, r, c) != VIDE && libs(r, c) < 3) ajoutefaible(p, faibles, chaines, r, c);
+    if (case_(p, r, c) != VIDE && libs(r, c) < 3) chaines.ajoute(r, c);
     return false;
   });
 }
@@ -800,6 +809,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Step 3. Ordinary branch.
   s.elargir = 1;
   libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
+  const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
   TMarques cartecapture = e.carte;
   // Step 3.1.
   if (nl == 2 && (pli <= 8 || passe)) {
@@ -845,12 +855,25 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       if (case_(p, r, c) != e.proprio) annule = true;
     }
   }
-  // Step 3.5.
-  if (nl == 2 && !annule) {
-    TListePoints lc;
+  // The target's liberties for steps 3.5 and 3.7 (nothing since the first
+  // walk changed the board): the head of the candidate list when no ko point
+  // was marked before that walk, else walked once.
+  TListePoints lc;
+  lc[0] = -1;
+  const auto libertescible = [&] {
+    if (lc[0] >= 0) return;
+    if (!pointreel(ko)) {
+      std::copy(l.begin(), l.begin() + 2 * nbcible + 2, lc.begin());
+      lc[0] = nbcible;
+      return;
+    }
     lc[0] = 0;
     TMarques vu = marquesvides;
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+  };
+  // Step 3.5.
+  if (nl == 2 && !annule) {
+    libertescible();
     if (nbpoints(lc) == 2) {
       const TPoint a{ligneliste(lc, 1), colonneliste(lc, 1)}, b2{ligneliste(lc, 2), colonneliste(lc, 2)};
       if (capturedeuxlibertes(e, cartecapture, a, b2, ko)) {
@@ -872,10 +895,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   }
   // Step 3.7. Points around the last liberties.
   if (nl <= 2 && (pli <= 8 || niveau > 8 || passe) && ((nl == 1 && pointreel(ko)) || (nl == 2 && !pointreel(ko)))) {
-    TListePoints lc;
-    lc[0] = 0;
-    TMarques vu = marquesvides;
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    libertescible();
     if (nbpoints(lc) >= 1) {
       const int32_t k2 = nbpoints(lc) >= 2 ? 2 : 1;
       listevidesvoisinsmarque(e.carte, p, l, CAPACITEPRISE, ligneliste(lc, 1), colonneliste(lc, 1),
