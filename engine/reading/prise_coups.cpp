@@ -681,15 +681,22 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     return;
   }
   // Step 4.6. Captures of weak neighbours in atari.
-  TMarques vus = marquesvides;
+  // Each chain once (its stones marked in `vus`, cleared when first needed);
+  // the walk that marks it meets its one liberty.
+  TMarques vus;
+  bool vusprets = false;
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
     const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
-    if (case_(p, r, c) == VIDE || libs(r, c) != 1 || vus[indexcase(r, c)]) continue;
-    marquepionschaine(p, vus, 0, r, c);
+    if (case_(p, r, c) == VIDE || libs(r, c) != 1 || (vusprets && vus[indexcase(r, c)])) continue;
+    if (!vusprets) {
+      vus = marquesvides;
+      vusprets = true;
+    }
     TPoint lib{};
-    TMarques vu = marquesvides;
-    derniereliberte(p, lib, 0, r, c, vu);
-    if (!pointreel(lib) || lib.ligne == ARRETMARCHE || memepoint(ko, lib.ligne, lib.colonne)) continue;
+    marchechaine(p, vus, case_(p, r, c), 0, r, c, RegleChaine{.vide = [&](const Etape& v) {
+                                                    if (!pointreel(lib)) lib = TPoint{v.r, v.c};
+                                                  }});
+    if (!pointreel(lib) || memepoint(ko, lib.ligne, lib.colonne)) continue;
     const int32_t lb = libertesapres(e, lib.ligne, lib.colonne);
     if (lb > b) {
       s.statut = STATUTFUITE;
