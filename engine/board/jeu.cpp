@@ -49,124 +49,100 @@ inline void note(int32_t j) {
 inline int32_t taille() { return configmoteur.taille; }
 inline bool surplateau(int32_t r, int32_t c) { return r >= 1 && r <= taille() && c >= 1 && c <= taille(); }
 
-// Neighbour indices of every point for the board size in use, -1 after the
-// last; rebuilt when the size changes.
-struct Voisinage {
-  int32_t taille = 0;
-  int16_t v[NBCASES][5];
-
-  void verifie() {
-    if (taille != configmoteur.taille) construit(configmoteur.taille);
-  }
-  void construit(int32_t n) {
-    taille = n;
-    for (int32_t r = 1; r <= TAILLEMAX; ++r)
-      for (int32_t c = 1; c <= TAILLEMAX; ++c) {
-        int16_t* w = v[indexcase(r, c)];
-        int32_t k = 0;
-        if (r <= n && c <= n) {
-          if (r < n) w[k++] = static_cast<int16_t>(indexcase(r + 1, c));
-          if (r > 1) w[k++] = static_cast<int16_t>(indexcase(r - 1, c));
-          if (c < n) w[k++] = static_cast<int16_t>(indexcase(r, c + 1));
-          if (c > 1) w[k++] = static_cast<int16_t>(indexcase(r, c - 1));
-        }
-        for (; k < 5; ++k) w[k] = -1;
-      }
-  }
-};
-Voisinage voisinage;
-
-// Points marked around a general capture.
-int32_t marquescapture[NBCASES];
-
 // Flood of one chain: lists its stones (start first) in `pile`, counts its
 // distinct liberties, stamps its stones with `gp`.
 struct Flood {
   int32_t pile[NBCASES];
   int32_t nb;
   int32_t libs;
+  const TPlateau* p;
+  int32_t n;
+  uint32_t gp, gl;
+  uint8_t coul;
 
-  void lance(const TPlateau& p, uint32_t gp, int32_t i0) {
-    const uint32_t gl = t.nouvellesliberte();
-    const uint8_t coul = p[i0];
-    int32_t n = 0, l = 0;
-    t.pierres[i0] = gp;
-    pile[n++] = i0;
-    for (int32_t k = 0; k < n; ++k) {
-      for (const int16_t* w = voisinage.v[pile[k]]; *w >= 0; ++w) {
-        const int32_t j = *w;
-        const uint8_t x = p[j];
-        if (x == coul) {
-          if (t.pierres[j] != gp) {
-            t.pierres[j] = gp;
-            pile[n++] = j;
-          }
-        } else if (x == VIDE && t.libertes[j] != gl) {
-          t.libertes[j] = gl;
-          ++l;
-        }
-      }
+  void lance(const TPlateau& plateau, uint32_t g, int32_t r, int32_t c) {
+    p = &plateau;
+    n = configmoteur.taille;
+    gp = g;
+    gl = t.nouvellesliberte();
+    coul = plateau[indexcase(r, c)];
+    nb = 0;
+    libs = 0;
+    visite(indexcase(r, c), r, c);
+  }
+  void pas(int32_t j, int32_t r2, int32_t c2) {
+    const uint8_t v = (*p)[j];
+    if (v == coul) {
+      if (t.pierres[j] != gp) visite(j, r2, c2);
+    } else if (v == VIDE && t.libertes[j] != gl) {
+      t.libertes[j] = gl;
+      ++libs;
     }
-    nb = n;
-    libs = l;
+  }
+  void visite(int32_t i, int32_t r, int32_t c) {
+    t.pierres[i] = gp;
+    pile[nb++] = i;
+    if (r < n) pas(i + TAILLEMAX, r + 1, c);
+    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+    if (c < n) pas(i + 1, r, c + 1);
+    if (c > 1) pas(i - 1, r, c - 1);
   }
 };
 Flood flood;
 
-// Floods the chain through point i and writes its entries, i as head.
-void ecritchaine(const TPlateau& p, uint32_t gp, int32_t i) {
-  flood.lance(p, gp, i);
+// Points marked around a general capture.
+int32_t marquescapture[NBCASES];
+
+// Floods the chain through (r, c) and writes its entries, (r, c) as head.
+void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
+  flood.lance(p, gp, r, c);
   const auto libs = static_cast<uint16_t>(flood.libs);
   for (int32_t k = 0; k < flood.nb; ++k) {
     note(flood.pile[k]);
-    infochaine[flood.pile[k]] = {libs, 0};
+    infochaine[flood.pile[k]][0] = libs;
+    infochaine[flood.pile[k]][1] = 0;
   }
   infochaine[flood.pile[0]][1] = static_cast<uint16_t>(flood.nb);
 }
-inline void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) { ecritchaine(p, gp, indexcase(r, c)); }
+inline void ecritchaine(const TPlateau& p, uint32_t gp, int32_t i) {
+  ecritchaine(p, gp, i / TAILLEMAX + 1, i % TAILLEMAX + 1);
+}
 
-// Adds `delta` to the liberty count of every chain of `coul` next to point
-// i, each chain once.
-void libertesvoisines(const TPlateau& p, uint8_t coul, int32_t i, int delta) {
-  const uint32_t gp = t.nouvellemaj();
-  int32_t* const pile = flood.pile;
-  for (const int16_t* w = voisinage.v[i]; *w >= 0; ++w) {
-    const int32_t j0 = *w;
-    if (p[j0] != coul || t.pierres[j0] == gp) continue;
-    t.pierres[j0] = gp;
-    int32_t n = 0;
-    pile[n++] = j0;
-    for (int32_t k = 0; k < n; ++k) {
-      const int32_t j = pile[k];
+// Adds `delta` to the liberty byte of every stone of `coul` reached from
+// the neighbours of (r, c); `gp` keeps each chain to one change.
+void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int32_t r, int32_t c, int delta) {
+  const int32_t n = taille();
+  t.pierres[i] = gp;
+  auto pas = [&](int32_t j, int32_t r2, int32_t c2) {
+    if (p[j] == coul && t.pierres[j] != gp) {
+      t.pierres[j] = gp;
       note(j);
       infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
-      if (infochaine[j][1] == 1) continue;  // a lone stone
-      for (const int16_t* u = voisinage.v[j]; *u >= 0; ++u)
-        if (p[*u] == coul && t.pierres[*u] != gp) {
-          t.pierres[*u] = gp;
-          pile[n++] = *u;
-        }
+      if (infochaine[j][1] != 1) decalechaine(p, gp, coul, j, r2, c2, delta);
     }
-  }
+  };
+  if (r < n) pas(i + TAILLEMAX, r + 1, c);
+  if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+  if (c < n) pas(i + 1, r, c + 1);
+  if (c > 1) pas(i - 1, r, c - 1);
 }
-inline void libertesvoisines(const TPlateau& p, uint8_t coul, int32_t r, int32_t c, int delta) {
-  libertesvoisines(p, coul, indexcase(r, c), delta);
+
+// Chains of colour `coul` next to index i gain (delta 1) or lose (-1) a liberty.
+void libertesvoisines(const TPlateau& p, uint8_t coul, int32_t r, int32_t c, int delta) {
+  decalechaine(p, t.nouvellemaj(), coul, indexcase(r, c), r, c, delta);
 }
 
 }  // namespace
 
 void ajoutelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne) {
-  voisinage.verifie();
   libertesvoisines(p, couleur, ligne, colonne, +1);
 }
 
 void retirelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne) {
-  voisinage.verifie();
   libertesvoisines(p, couleur, ligne, colonne, -1);
 }
 
 void calculelibertes(const TPlateau& p) {
-  voisinage.verifie();
   infochaine = infochainevide;
   const int32_t n = taille();
   const uint32_t gp = t.nouvellemaj();
@@ -179,7 +155,6 @@ void calculelibertes(const TPlateau& p) {
 
 void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t colonne) {
   if (!surplateau(ligne, colonne)) return;
-  voisinage.verifie();
   const int32_t n = taille();
   const uint32_t gp = t.nouvellemaj();
   if (nbprises == 0) {
@@ -252,7 +227,10 @@ struct Capture {
     marques[nbmarques++] = j;
   }
   void marqueautour(int32_t r, int32_t c) {
-    for (const int16_t* w = voisinage.v[indexcase(r, c)]; *w >= 0; ++w) marque(*w);
+    if (r < n) marque(indexcase(r + 1, c));
+    if (r > 1) marque(indexcase(r - 1, c));
+    if (c < n) marque(indexcase(r, c + 1));
+    if (c > 1) marque(indexcase(r, c - 1));
   }
   void enleve(int32_t r, int32_t c) {
     const int32_t i = indexcase(r, c);
@@ -282,7 +260,6 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   if (!surplateau(ligne, colonne)) return;
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return;
-  voisinage.verifie();
 
   // Step 2. Survey of the neighbours.
   const TVoisins& v = tablevoisins[i];
@@ -397,61 +374,79 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   }
 }
 
+namespace {
+
+// The look-ahead of libertesaprescoup: the stones a move removes marked
+// with `gm`, then the liberties of a chain with the move's point `iv` taken
+// as one of its stones.
+struct Apres {
+  const TPlateau& p;
+  int32_t n;
+  uint8_t coul, ennemi;
+  int32_t iv;
+  uint32_t gm, gp, gl;
+  int32_t libs = 0;
+
+  void prise(int32_t i, int32_t r, int32_t c) {
+    t.marques[i] = gm;
+    auto pas = [&](int32_t j, int32_t r2, int32_t c2) __attribute__((always_inline)) {
+      if (p[j] == ennemi && t.marques[j] != gm) prise(j, r2, c2);
+    };
+    if (r < n) pas(i + TAILLEMAX, r + 1, c);
+    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+    if (c < n) pas(i + 1, r, c + 1);
+    if (c > 1) pas(i - 1, r, c - 1);
+  }
+  void chaine(int32_t i, int32_t r, int32_t c) {
+    t.pierres[i] = gp;
+    auto pas = [&](int32_t j, int32_t r2, int32_t c2) __attribute__((always_inline)) {
+      const uint8_t x = p[j];
+      if (x == coul || j == iv) {
+        if (t.pierres[j] != gp) chaine(j, r2, c2);
+      } else if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
+        t.libertes[j] = gl;
+        ++libs;
+      }
+    };
+    if (r < n) pas(i + TAILLEMAX, r + 1, c);
+    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+    if (c < n) pas(i + 1, r, c + 1);
+    if (c > 1) pas(i - 1, r, c - 1);
+  }
+};
+
+}  // namespace
+
 int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t ennemi,
                           int32_t ciblel, int32_t ciblec) {
   if (!surplateau(ligne, colonne)) return -1;
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return -1;
-  voisinage.verifie();
   // The survey of jouecoup: captures, then its two suicide rules.
+  const TVoisins& v = tablevoisins[i];
   int32_t e = 0, m = 0;
   bool a = false, prise = false;
-  for (const int16_t* w = voisinage.v[i]; *w >= 0; ++w) {
-    const uint8_t x = p[*w];
+  for (int32_t q = 0; q < v.nbvoisins; ++q) {
+    const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+    const uint8_t x = p[j];
     if (x == VIDE) ++e;
-    else if (x != ennemi) m = std::max<int32_t>(m, infochaine[*w][0]);
-    else if (infochaine[*w][0] == 1) prise = true;
+    else if (x != ennemi) m = std::max<int32_t>(m, infochaine[j][0]);
+    else if (infochaine[j][0] == 1) prise = true;
     else a = true;
   }
   if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
-  // Stones the move removes, marked.
-  const uint32_t gm = t.nouvellesmarques();
-  int32_t* const pile = flood.pile;
+  Apres f{p, taille(), couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte()};
+  // Stones the move removes.
   if (prise)
-    for (const int16_t* w = voisinage.v[i]; *w >= 0; ++w) {
-      if (p[*w] != ennemi || infochaine[*w][0] != 1 || t.marques[*w] == gm) continue;
-      int32_t n = 0;
-      t.marques[*w] = gm;
-      pile[n++] = *w;
-      for (int32_t k = 0; k < n; ++k)
-        for (const int16_t* u = voisinage.v[pile[k]]; *u >= 0; ++u)
-          if (p[*u] == ennemi && t.marques[*u] != gm) {
-            t.marques[*u] = gm;
-            pile[n++] = *u;
-          }
+    for (int32_t q = 0; q < v.nbvoisins; ++q) {
+      const int32_t r = v.voisins[q][0], c = v.voisins[q][1], j = indexcase(r, c);
+      if (p[j] == ennemi && infochaine[j][0] == 1 && t.marques[j] != f.gm) f.prise(j, r, c);
     }
   // The target's chain with the move's point as one of its stones (so with
   // the chains the move joins when it touches it), the removed stones as
   // liberties.
-  const uint32_t gp = t.nouvellemaj(), gl = t.nouvellesliberte();
-  const int32_t i0 = indexcase(ciblel, ciblec);
-  int32_t n = 0, libs = 0;
-  t.pierres[i0] = gp;
-  pile[n++] = i0;
-  for (int32_t k = 0; k < n; ++k)
-    for (const int16_t* w = voisinage.v[pile[k]]; *w >= 0; ++w) {
-      const int32_t j = *w;
-      if (p[j] == couleur || j == i) {
-        if (t.pierres[j] != gp) {
-          t.pierres[j] = gp;
-          pile[n++] = j;
-        }
-      } else if ((p[j] == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
-        t.libertes[j] = gl;
-        ++libs;
-      }
-    }
-  return libs;
+  f.chaine(indexcase(ciblel, ciblec), ciblel, ciblec);
+  return f.libs;
 }
 
 bool jouecoupjournal(TListePoints& prises, TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur,
@@ -489,7 +484,7 @@ bool infochainecoherente(const TPlateau& p) {
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = indexcase(r, c);
       if (p[j] == VIDE || t.pierres[j] == gp) continue;
-      flood.lance(p, gp, j);
+      flood.lance(p, gp, r, c);
       int32_t tetes = 0;
       for (int32_t q = 0; q < flood.nb; ++q) {
         const auto taillechaine = infochaine[flood.pile[q]][1];
