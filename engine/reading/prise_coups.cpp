@@ -97,7 +97,7 @@ struct ChainesFaibles {
   // Adds the stone to the weak list unless a stone of its chain is there.
   void ajoute(int32_t r, int32_t c) {
     if (!pret) {
-      m = marquesvides;
+      zeromarques(m);
       for (int32_t k = 1; k <= nbpoints(faibles); ++k)
         if (!m[indexcase(ligneliste(faibles, k), colonneliste(faibles, k))])
           marquepionschaine(p, m, 0, ligneliste(faibles, k), colonneliste(faibles, k));
@@ -177,7 +177,8 @@ bool capturedeuxlibertes(const TEtatPrise& e, const TMarques& marques, TPoint a,
 // a liberty with it.
 void poursuite(const TPlateau& p, TListePoints& l, TMarques& carte, const TMarques& cible, const TMarques& libcible,
                TPoint m, bool& touche, bool& partage) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marchechaine(p, vu, case_(p, m.ligne, m.colonne), 0, m.ligne, m.colonne,
                RegleChaine{.vide =
                                [&](const Etape& e) {
@@ -197,13 +198,16 @@ void poursuite(const TPlateau& p, TListePoints& l, TMarques& carte, const TMarqu
 // Runs the chase on the chain at m; keeps its points only when it answers 3.
 void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoint m) {
   const TPlateau& p = *e.p;
-  TMarques cible = marquesvides;
+  TMarques cible;
+  zeromarques(cible);
   marquepionschaine(p, cible, 0, e.cl, e.cc);
-  TMarques libcible = marquesvides;
+  TMarques libcible;
+  zeromarques(libcible);
   {
     TListePoints lc;
     lc[0] = 0;
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
     for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
   }
@@ -299,10 +303,12 @@ int32_t lecturemanque(TEtatPrise& e) {
   TListePoints lc;
   lc[0] = 0;
   {
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   }
-  TMarques cible = marquesvides;
+  TMarques cible;
+  zeromarques(cible);
   marquepionschaine(p, cible, 0, e.cl, e.cc);
   TListePoints second;
   second[0] = 0;
@@ -368,7 +374,8 @@ int32_t comblelibertes(TEtatPrise& e, const TMarques& marques) {
   TPlateau& p = *e.p;
   TListePoints lc;
   lc[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   int32_t deux = 0;
   TListePoints prises;
@@ -428,7 +435,8 @@ struct OeilBord {
         const int32_t lb = libs(r, c);
         if (lb >= g + 4) return;
         const int32_t borne = lb == 2 ? g + 5 : g + 4;
-        TMarques vu = marquesvides;
+        TMarques vu;
+        zeromarques(vu);
         int32_t compte = 0;
         comptelibertesprise(p, vu, compte, r, c, borne);
         if (compte >= borne) {
@@ -594,14 +602,14 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Step 1. Plies 1-2.
   if (pli <= 2 && pli <= e.d) {
     e.verifunique = 1;
-    e.fuitesprecoces = marquesvides;
+    zeromarques(e.fuitesprecoces);
     e.d -= e.extensionattente;
     e.extensionattente = 0;
   }
   const int32_t b = borneproprio(e, pli);
   // Step 2. Lists and scratch map.
   l[0] = 0;
-  e.carte.fill(0);
+  zeromarques(e.carte);
   e.faibles[0] = 0;
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
 
@@ -689,7 +697,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
     if (case_(p, r, c) == VIDE || libs(r, c) != 1 || (vusprets && vus[indexcase(r, c)])) continue;
     if (!vusprets) {
-      vus = marquesvides;
+      zeromarques(vus);
       vusprets = true;
     }
     TPoint lib{};
@@ -784,7 +792,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   const int32_t b = borneattaquant(e, pli);
   l[0] = 0;
   e.faibles[0] = 0;
-  e.carte.fill(0);
+  zeromarques(e.carte);
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
   const int32_t nl = libs(e.cl, e.cc);
 
@@ -817,7 +825,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   s.elargir = 1;
   libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
   const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
-  TMarques cartecapture = e.carte;
+  TMarques cartecapture;
+  copiemarques(cartecapture, e.carte);
   // Step 3.1.
   if (nl == 2 && (pli <= 8 || passe)) {
     const int32_t nb = nbpoints(l);
@@ -875,7 +884,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       return;
     }
     lc[0] = 0;
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   };
   // Step 3.5.
@@ -893,7 +903,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
       case_(p, precedent.ligne, precedent.colonne) != VIDE && libs(precedent.ligne, precedent.colonne) == 1) {
     TPoint lib{};
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     trouveliberte(p, lib, 0, precedent.ligne, precedent.colonne, vu);
     if (pointreel(lib) && !e.carte[indexcase(lib.ligne, lib.colonne)]) {
       e.carte[indexcase(lib.ligne, lib.colonne)] = 1;
