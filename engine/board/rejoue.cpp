@@ -14,7 +14,8 @@ inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // The chain through the point has a liberty on the engine's board.
 bool aliberte(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   return chainealiberte(p, configmoteur.taille, nullptr, 0, r, c, vu);
 }
 
@@ -37,7 +38,8 @@ bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t 
     } else if (p[j] == ennemi) {
       ennemivoisin = true;
       const int32_t avant = prises[0];
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       vu[i] = 1;
       if (chainealiberte(p, configmoteur.taille, &prises, cap, r2, c2, vu)) {
         prises[0] = avant;
@@ -61,12 +63,14 @@ bool refuseoeil(TPlateau& p, int32_t r, int32_t c) {
   const uint8_t couleur = p[i];
   p[i] = VIDE;
   const TVoisins& v = tablevoisins[i];
-  TMarques a = marquesvides;
+  TMarques a;
+  zeromarques(a);
   marquepionschaine(p, a, 0, v.voisins[0][0], v.voisins[0][1]);
   int32_t k = 0;
   while (k < v.nbvoisins && a[ix(v.voisins[k][0], v.voisins[k][1])]) ++k;
   if (k == v.nbvoisins) return true;
-  TMarques b = marquesvides;
+  TMarques b;
+  zeromarques(b);
   marquepionschaine(p, b, 0, v.voisins[k][0], v.voisins[k][1]);
   if (oeilentredeuxchaines(p, r, c, a, b)) return true;
   p[i] = couleur;
@@ -184,7 +188,8 @@ void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris,
     if (p[j] == VIDE) {
       sansvide = false;
     } else if (p[j] == ennemi) {
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       vu[i] = 1;
       TListePoints& pions = pionsessai;
       pions[0] = 0;
@@ -224,7 +229,8 @@ void essaigroupes(int32_t& code, const TMarques* marques, TPlateau& p, int32_t r
       vide = true;
     } else if (p[j] == ennemi) {
       ennemivoisin = true;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       vu[i] = 1;
       int32_t nb = 0;
       TPoint l;
@@ -325,7 +331,8 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
   if (ennemivoisin) return;
   p[i] = VIDE;
   const TVoisins& v = tablevoisins[i];
-  TMarques a = marquesvides;
+  TMarques a;
+  zeromarques(a);
   marquepionschaine(p, a, 0, v.voisins[0][0], v.voisins[0][1]);
   bool dehors = false;
   for (int32_t k = 0; k < v.nbvoisins; ++k)
