@@ -385,6 +385,7 @@ struct Apres {
   uint8_t coul, ennemi;
   int32_t iv;
   uint32_t gm, gp, gl;
+  int32_t borne;
   int32_t libs = 0;
 
   void prise(int32_t i, int32_t r, int32_t c) {
@@ -400,6 +401,7 @@ struct Apres {
   void chaine(int32_t i, int32_t r, int32_t c) {
     t.pierres[i] = gp;
     auto pas = [&](int32_t j, int32_t r2, int32_t c2) __attribute__((always_inline)) {
+      if (libs >= borne) return;  // counted far enough
       const uint8_t x = p[j];
       if (x == coul || j == iv) {
         if (t.pierres[j] != gp) chaine(j, r2, c2);
@@ -418,7 +420,7 @@ struct Apres {
 }  // namespace
 
 int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t ennemi,
-                          int32_t ciblel, int32_t ciblec) {
+                          int32_t ciblel, int32_t ciblec, int32_t borne) {
   if (!surplateau(ligne, colonne)) return -1;
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return -1;
@@ -435,7 +437,7 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
     else a = true;
   }
   if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
-  Apres f{p, taille(), couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte()};
+  Apres f{p, taille(), couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne};
   // Stones the move removes.
   if (prise)
     for (int32_t q = 0; q < v.nbvoisins; ++q) {

@@ -138,7 +138,7 @@ bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarque
 }
 
 int32_t libertesaprescoupcaptures(const TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi,
-                                  int32_t ciblel, int32_t ciblec) {
+                                  int32_t ciblel, int32_t ciblec, int32_t borne) {
   const TVoisins& v = tablevoisins[ix(r, c)];
   // Suicide: no neighbour chain has a liberty besides the point.
   int32_t m = 0;
@@ -154,7 +154,7 @@ int32_t libertesaprescoupcaptures(const TPlateau& p, int32_t r, int32_t c, uint8
   const uint32_t gb = estampes.nouvelle();
   estampes.chaine(p, v.voisins[k][0], v.voisins[k][1], gb);
   if (oeilentre(p, r, c, [&](int32_t j) { return estampes.marque[j] == ga || estampes.marque[j] == gb; })) return -1;
-  return libertesaprescoup(p, r, c, couleur, ennemi, ciblel, ciblec);
+  return libertesaprescoup(p, r, c, couleur, ennemi, ciblel, ciblec, borne);
 }
 
 void rejouecoup(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,

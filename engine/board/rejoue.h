@@ -51,6 +51,7 @@ bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarque
 // The liberties of the chain through (ciblel, ciblec), a `couleur` stone,
 // after jouecoupcaptures at (r, c) on a copy of the board, or -1 when the
 // move is not played there; for an empty point whose neighbours are all
-// `couleur` stones, read from the board and its chain table.
+// `couleur` stones, read from the board and its chain table; counted up to
+// `borne` as libertesaprescoup counts.
 int32_t libertesaprescoupcaptures(const TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi,
-                                  int32_t ciblel, int32_t ciblec);
+                                  int32_t ciblel, int32_t ciblec, int32_t borne = INT32_MAX);

@@ -53,15 +53,18 @@ int32_t libertesapresplain(TEtatPrise& e, int32_t r, int32_t c) {
 // A point whose neighbours are all owner stones follows the plain play (its
 // own-eye rule); a move the journal would have had no room for goes through
 // the scratch board.
-int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
+// Its callers compare the count with bounds below `borne` only, so the
+// look-ahead may stop counting there.
+int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
   TPlateau& p = *e.p;
   const int32_t i = indexcase(r, c);
   if (p[i] != VIDE) return libertesapresplain(e, r, c);
   const bool cible = case_(p, e.cl, e.cc) == e.proprio;
   if (!pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return p[indexcase(r2, c2)] != e.proprio; }))
-    return cible ? libertesaprescoupcaptures(p, r, c, e.proprio, e.attaquant, e.cl, e.cc) : libertesapresplain(e, r, c);
+    return cible ? libertesaprescoupcaptures(p, r, c, e.proprio, e.attaquant, e.cl, e.cc, borne)
+                 : libertesapresplain(e, r, c);
   if (marquejournal() > CAPACITEJOURNALCHAINES - ECRITURESCOUPMAX) return libertesapresplain(e, r, c);
-  if (cible) return libertesaprescoup(p, r, c, e.proprio, e.attaquant, e.cl, e.cc);
+  if (cible) return libertesaprescoup(p, r, c, e.proprio, e.attaquant, e.cl, e.cc, borne);
   const int32_t marque = marquejournal();
   TListePoints prises;
   if (!jouecoupjournal(prises, p, r, c, e.proprio, e.attaquant)) return libertesapresplain(e, r, c);
@@ -620,7 +623,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     int32_t legaux = 0;
     for (int32_t k = 1; k <= nbpoints(l); ++k) {
       const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
-      const int32_t lb = libertesapres(e, r, c);
+      const int32_t lb = libertesapres(e, r, c, b + 1);
       if (lb < 0) continue;
       ++legaux;
       if (pli <= 2) e.fuitesprecoces[indexcase(r, c)] = 1;
@@ -705,7 +708,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
                                                     if (!pointreel(lib)) lib = TPoint{v.r, v.c};
                                                   }});
     if (!pointreel(lib) || memepoint(ko, lib.ligne, lib.colonne)) continue;
-    const int32_t lb = libertesapres(e, lib.ligne, lib.colonne);
+    const int32_t lb = libertesapres(e, lib.ligne, lib.colonne, std::max(b, nl) + 1);
     if (lb > b) {
       s.statut = STATUTFUITE;
       return;
@@ -725,7 +728,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       else if (p[j] == e.proprio && !e.carte[j] && libs(r2, c2) > 1) exact = true;
       return false;
     });
-    if (exact) estime = libertesapres(e, r, c);
+    if (exact) estime = libertesapres(e, r, c, std::max(b, nl) + 1);
     if (estime > b) {
       s.statut = STATUTFUITE;
       return;

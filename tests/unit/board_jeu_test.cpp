@@ -291,9 +291,16 @@ void stress(int n, uint32_t graine, int coups, Compte& compte) {
       if (!cibles.empty()) choisies.push_back(cibles[gen() % cibles.size()]);
       for (int j : cibles)
         if (std::abs(j / TAILLEMAX + 1 - r) + std::abs(j % TAILLEMAX + 1 - c) == 1) choisies.push_back(j);
-      for (int j : choisies)
+      for (int j : choisies) {
         prevues.push_back({j, libertesaprescoup(p, r, c, coul, static_cast<uint8_t>(1 - coul), j / TAILLEMAX + 1,
                                                 j % TAILLEMAX + 1)});
+        // Counted up to a bound: the smaller of the count and the bound.
+        const int32_t borne = 1 + static_cast<int32_t>(gen() % 4);
+        const int32_t compte = prevues.back().second;
+        ASSERT_EQ(libertesaprescoup(p, r, c, coul, static_cast<uint8_t>(1 - coul), j / TAILLEMAX + 1,
+                                    j % TAILLEMAX + 1, borne),
+                  compte < 0 ? -1 : std::min(compte, borne));
+      }
       ASSERT_EQ(p, avant);
       ASSERT_EQ(infochaine, tableavant);
     }

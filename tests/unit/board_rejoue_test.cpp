@@ -1,6 +1,7 @@
 // Plain-board play and trials on scratch boards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/board/etat.h"
@@ -339,6 +340,7 @@ TEST(EssaiCoup, TrialsAgreeWithThePlainReplay) {
         const int32_t rj = j / TAILLEMAX + 1, cj = j % TAILLEMAX + 1;
         const int32_t attendu = p[indexcase(r, c)] == coul ? nblibertes(p, rj, cj) : -1;
         ASSERT_EQ(libertesaprescoupcaptures(jeu, r, c, coul, ennemi, rj, cj), attendu) << "chain at " << rj << "," << cj;
+        ASSERT_EQ(libertesaprescoupcaptures(jeu, r, c, coul, ennemi, rj, cj, 2), attendu < 0 ? -1 : std::min(attendu, 2));
       }
       ASSERT_EQ(infochaine, table);
     }
