@@ -33,12 +33,14 @@ void zonesdepuispoint(TMarques& sortie, const TPlateau& p, int32_t& blanc, int32
   sortie.fill(0);
   blanc = noir = 0;
   const int32_t n = configmoteur.taille;
-  TMarques faits = marquesvides;
+  TMarques faits;
+  zeromarques(faits);
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
       if (p[i] != VIDE || faits[i]) continue;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       int32_t nb = 0, etat = 0;
       uint8_t couleur = VIDE;
       zonevideetfrontiere(nb, etat, couleur, 0, r, c, vu, p);

@@ -29,29 +29,23 @@ bool litcles() {
 
 [[maybe_unused]] const bool clesprete = chargecles();
 
-// Shared search. `cleen(j)` is the signed key of entry j, `valeuren(j)` its value.
+// Shared search. `cleen(j)` is the signed key of entry j, `valeuren(j)` its
+// value; the keys ascend, each once. Minus the value of the entry holding
+// the key, else the position it goes to (one more than the number of keys
+// below it). The halving picks its side with a conditional move, not a
+// branch: these look-ups sit in every node of the readings.
 template <class C, class V>
 int32_t cherche(int32_t cherchee, int32_t n, C cleen, V valeuren) {
   if (n <= 0) return 1;
-  auto lineaire = [&](int32_t lo, int32_t hi) -> int32_t {
-    for (int32_t j = lo; j <= hi; ++j) {
-      const int32_t k = cleen(j);
-      if (k == cherchee) return -valeuren(j);
-      if (k > cherchee) return j;
-    }
-    return hi + 1;
-  };
-  if (n < 10) return lineaire(1, n);
-  int32_t lo = 1, hi = n;
-  do {
-    const int32_t mid = (lo + hi) / 2;
-    const int32_t k = cleen(mid);
-    if (k == cherchee) return -valeuren(mid);
-    if (k < cherchee) lo = mid + 1;
-    else hi = mid - 1;
-  } while (hi - lo >= 5);
-  if (hi < lo) return hi + 1;
-  return lineaire(lo, hi);
+  int32_t base = 1, reste = n;
+  while (reste > 1) {
+    const int32_t moitie = reste / 2;
+    base = cleen(base + moitie) < cherchee ? base + moitie : base;
+    reste -= moitie;
+  }
+  const int32_t j = base + (cleen(base) < cherchee ? 1 : 0);
+  if (j <= n && cleen(j) == cherchee) return -valeuren(j);
+  return j;
 }
 
 }  // namespace

@@ -69,7 +69,8 @@ int32_t pointbordcoupe(TPoint& sortie, int32_t ligne, int32_t colonne, uint8_t c
 bool derniereliberteissue(const TPlateau& p, const TMarques& marques, TPoint& sortie, const TPoint& pierre,
                           const TPoint& oeil) {
   const uint8_t x = p[ix(pierre.ligne, pierre.colonne)];
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   vu[ix(oeil.ligne, oeil.colonne)] = 1;
   int32_t nb = 0;
   bool touche = false;
@@ -206,7 +207,8 @@ struct EssaiOeil {
   // `bloque` (when set) held out of the walk.
   bool voisinsrelies(const TPoint* bloque) const {
     const TVoisins& v = tablevoisins[ix(r, col)];
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     if (bloque) vu[ix(bloque->ligne, bloque->colonne)] = 1;
     marquepionschaine(copie, vu, 0, v.voisins[0][0], v.voisins[0][1]);
     for (int32_t k = 0; k < v.nbvoisins; ++k)
@@ -297,7 +299,8 @@ void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int3
   region[i] = 1;
   TListePoints& pierres = pierresenclavees;
   pierres[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   struct Marche {
     const TPlateau& p;
     const TMarques& region;
@@ -392,7 +395,8 @@ bool atarisansissue(const TPlateau& p, TMarques& marques, TPoint& sortie1, TPoin
   if (p[i] == VIDE || libs(i) != 1) return false;
   const uint8_t x = p[i];
   // The walk: the chain's stones marked, its liberty, an enemy chain in atari.
-  TMarques chaine = marquesvides;
+  TMarques chaine;
+  zeromarques(chaine);
   bool ennemiatari = false;
   struct Marche {
     const TPlateau& p;
@@ -477,7 +481,8 @@ namespace {
 int32_t petitgroupe(const TPlateau& p, TListePoints& l, int32_t r, int32_t c) {
   l[0] = 0;
   int32_t n = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   collectepetitgroupe(p, l, n, r, c, vu);
   return n;
 }
@@ -515,7 +520,8 @@ void marquepetiteschaines2(const TPoint& autrepoint, const uint8_t* drapeaux, in
 
 int32_t comptepierresatarivoisines(const TInfoChaine& table, const TPlateau& p, uint8_t c, int32_t ligne,
                                    int32_t colonne) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t n = 0;
   pastable(ligne, colonne, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);

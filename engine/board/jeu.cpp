@@ -2,6 +2,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -89,6 +90,9 @@ struct Flood {
 };
 Flood flood;
 
+// Points marked around a general capture.
+int32_t marquescapture[NBCASES];
+
 // Floods the chain through (r, c) and writes its entries, (r, c) as head.
 void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
   flood.lance(p, gp, r, c);
@@ -99,6 +103,9 @@ void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
     infochaine[flood.pile[k]][1] = 0;
   }
   infochaine[flood.pile[0]][1] = static_cast<uint16_t>(flood.nb);
+}
+inline void ecritchaine(const TPlateau& p, uint32_t gp, int32_t i) {
+  ecritchaine(p, gp, i / TAILLEMAX + 1, i % TAILLEMAX + 1);
 }
 
 // Adds `delta` to the liberty byte of every stone of `coul` reached from
@@ -211,12 +218,19 @@ struct Capture {
   int32_t n;
   uint8_t ennemi;
   uint32_t gm, gv;
+  int32_t nbmarques = 0;
+  int32_t* marques;  // the points marked, each once
 
+  void marque(int32_t j) {
+    if (t.marques[j] == gm) return;
+    t.marques[j] = gm;
+    marques[nbmarques++] = j;
+  }
   void marqueautour(int32_t r, int32_t c) {
-    if (r < n) t.marques[indexcase(r + 1, c)] = gm;
-    if (r > 1) t.marques[indexcase(r - 1, c)] = gm;
-    if (c < n) t.marques[indexcase(r, c + 1)] = gm;
-    if (c > 1) t.marques[indexcase(r, c - 1)] = gm;
+    if (r < n) marque(indexcase(r + 1, c));
+    if (r > 1) marque(indexcase(r - 1, c));
+    if (c < n) marque(indexcase(r, c + 1));
+    if (c > 1) marque(indexcase(r, c - 1));
   }
   void enleve(int32_t r, int32_t c) {
     const int32_t i = indexcase(r, c);
@@ -277,8 +291,8 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   // Step 5. General capture path.
   if (general) {
     p[i] = couleur;
-    Capture cap{p, prises, configmoteur.taille, ennemi, t.nouvellesmarques(), t.nouvellemaj()};
-    t.marques[i] = cap.gm;
+    Capture cap{p, prises, configmoteur.taille, ennemi, t.nouvellesmarques(), t.nouvellemaj(), 0, marquescapture};
+    cap.marque(i);
     cap.marqueautour(ligne, colonne);
     for (const auto& d : ORDREMARCHE) {
       const int32_t r = ligne + d[0], c = colonne + d[1];
@@ -286,13 +300,13 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
       const int32_t j = indexcase(r, c);
       if (p[j] == ennemi && infochaine[j][0] == 1 && t.pierres[j] != cap.gv) cap.enleve(r, c);
     }
-    const int32_t n = configmoteur.taille;
+    // Each chain's head is its first marked stone in row-major order.
+    std::sort(cap.marques, cap.marques + cap.nbmarques);
     const uint32_t gp = t.nouvellemaj();
-    for (int32_t r = 1; r <= n; ++r)
-      for (int32_t c = 1; c <= n; ++c) {
-        const int32_t j = indexcase(r, c);
-        if (t.marques[j] == cap.gm && p[j] != VIDE && t.pierres[j] != gp) ecritchaine(p, gp, r, c);
-      }
+    for (int32_t q = 0; q < cap.nbmarques; ++q) {
+      const int32_t j = cap.marques[q];
+      if (p[j] != VIDE && t.pierres[j] != gp) ecritchaine(p, gp, j);
+    }
     return;
   }
 
@@ -360,6 +374,83 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   }
 }
 
+namespace {
+
+// The look-ahead of libertesaprescoup: the stones a move removes marked
+// with `gm`, then the liberties of a chain with the move's point `iv` taken
+// as one of its stones.
+struct Apres {
+  const TPlateau& p;
+  int32_t n;
+  uint8_t coul, ennemi;
+  int32_t iv;
+  uint32_t gm, gp, gl;
+  int32_t borne;
+  int32_t libs = 0;
+
+  void prise(int32_t i, int32_t r, int32_t c) {
+    t.marques[i] = gm;
+    auto pas = [&](int32_t j, int32_t r2, int32_t c2) __attribute__((always_inline)) {
+      if (p[j] == ennemi && t.marques[j] != gm) prise(j, r2, c2);
+    };
+    if (r < n) pas(i + TAILLEMAX, r + 1, c);
+    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+    if (c < n) pas(i + 1, r, c + 1);
+    if (c > 1) pas(i - 1, r, c - 1);
+  }
+  void chaine(int32_t i, int32_t r, int32_t c) {
+    t.pierres[i] = gp;
+    auto pas = [&](int32_t j, int32_t r2, int32_t c2) __attribute__((always_inline)) {
+      if (libs >= borne) return;  // counted far enough
+      const uint8_t x = p[j];
+      if (x == coul || j == iv) {
+        if (t.pierres[j] != gp) chaine(j, r2, c2);
+      } else if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
+        t.libertes[j] = gl;
+        ++libs;
+      }
+    };
+    if (r < n) pas(i + TAILLEMAX, r + 1, c);
+    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
+    if (c < n) pas(i + 1, r, c + 1);
+    if (c > 1) pas(i - 1, r, c - 1);
+  }
+};
+
+}  // namespace
+
+int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t ennemi,
+                          int32_t ciblel, int32_t ciblec, int32_t borne) {
+  if (!surplateau(ligne, colonne)) return -1;
+  const int32_t i = indexcase(ligne, colonne);
+  if (p[i] != VIDE) return -1;
+  // The survey of jouecoup: captures, then its two suicide rules.
+  const TVoisins& v = tablevoisins[i];
+  int32_t e = 0, m = 0;
+  bool a = false, prise = false;
+  for (int32_t q = 0; q < v.nbvoisins; ++q) {
+    const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+    const uint8_t x = p[j];
+    if (x == VIDE) ++e;
+    else if (x != ennemi) m = std::max<int32_t>(m, infochaine[j][0]);
+    else if (infochaine[j][0] == 1) prise = true;
+    else a = true;
+  }
+  if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
+  Apres f{p, taille(), couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne};
+  // Stones the move removes.
+  if (prise)
+    for (int32_t q = 0; q < v.nbvoisins; ++q) {
+      const int32_t r = v.voisins[q][0], c = v.voisins[q][1], j = indexcase(r, c);
+      if (p[j] == ennemi && infochaine[j][0] == 1 && t.marques[j] != f.gm) f.prise(j, r, c);
+    }
+  // The target's chain with the move's point as one of its stones (so with
+  // the chains the move joins when it touches it), the removed stones as
+  // liberties.
+  f.chaine(indexcase(ciblel, ciblec), ciblel, ciblec);
+  return f.libs;
+}
+
 bool jouecoupjournal(TListePoints& prises, TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur,
                      uint8_t ennemi) {
   if (journal.nombre > CAPACITEJOURNALCHAINES - ECRITURESCOUPMAX) return false;
@@ -378,7 +469,7 @@ void reprendjournal(int32_t marque) {
 
 bool infochainecoherente(const TPlateau& p) {
   const TInfoChaine sauve = infochaine;
-  calculelibertes(p);
+  calculelibertes(p);  // the neighbour table too
   const TInfoChaine reference = infochaine;
   infochaine = sauve;
   const int32_t n = configmoteur.taille;

@@ -25,6 +25,14 @@ void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t col
 void jouecoup(TListePoints& prises, int32_t capacite, TPlateau& p, int32_t ligne, int32_t colonne,
               uint8_t couleur, uint8_t ennemi);
 
+// Liberty count jouecoup would leave on the chain through (ciblel, ciblec)
+// after a stone of `couleur` at the empty point (ligne, colonne), counted up
+// to `borne` (the answer is the smaller of the two), or -1 when jouecoup
+// would refuse the move; board and table are left as they are. The table
+// must be that of the board; the target is a `couleur` stone.
+int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t ennemi,
+                          int32_t ciblel, int32_t ciblec, int32_t borne = INT32_MAX);
+
 // ---- Undo journal of the chain table ----------------------------------------
 // A move played through the journal notes every chain-table entry it changes,
 // so that it is taken back without a copy of the whole table. Journal moves

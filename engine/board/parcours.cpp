@@ -70,7 +70,8 @@ void libertestable(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir,
 int32_t libertestableparent(const TPlateau& p, int32_t r, int32_t c) {
   const int32_t i = ix(r, c);
   if (infochaine[i][1] != 0) return infochaine[i][1];
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   bool tete = false;
   marchechaine(p, vu, p[i], 0, r, c,
                RegleChaine{.meme =
@@ -91,7 +92,8 @@ void comptelibertes(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32
 
 int32_t nblibertes(const TPlateau& p, int32_t r, int32_t c) {
   if (p[ix(r, c)] == VIDE) return 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t n = 0;
   comptelibertes(p, n, 0, r, c, vu);
   return n;
@@ -159,7 +161,8 @@ void comptepionschaine(int32_t& n, const TPlateau& p, TMarques& vu, int32_t dir,
 }
 
 int32_t nbpionschaine(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t n = 0;
   comptepionschaine(n, p, vu, 0, r, c);
   return n;
@@ -212,7 +215,8 @@ void retirechainetable(TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_
 
 void retirechainetable2(TPlateau& p, int32_t r, int32_t c) {
   if (p[ix(r, c)] == VIDE) return;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   retirechainetable(p, vu, 0, r, c);
 }
 

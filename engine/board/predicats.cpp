@@ -97,13 +97,15 @@ bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
 }
 bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col, TListePoints& l, int32_t cap) {
   bool trouve = false;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] != c || libs(j) != 1) return false;
     trouve = true;
     if (vu[j]) return false;
-    TMarques chaine = marquesvides;
+    TMarques chaine;
+    zeromarques(chaine);
     marquepionschaine(p, chaine, 0, r2, c2);
     for (int32_t k = 0; k < NBCASES; ++k)
       if (chaine[k] && !vu[k]) {
@@ -141,7 +143,8 @@ bool voisinmoinsde3libertes2(const TPlateau& p, uint8_t c, int32_t r, int32_t co
 int32_t testechaineh8(const TInfoChaine& chaines, const TPlateau& p, int32_t r, int32_t col, uint8_t c) {
   if (p[ix(r, col)] != VIDE) return 0;
   int32_t n = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (p[j] == c && chaines[j][0] == 1 && !vu[j]) comptepionschaine(n, p, vu, 0, r2, c2);
@@ -319,7 +322,8 @@ bool classevoisins(const TPlateau& p, int32_t r, int32_t col, uint8_t c, uint8_t
 namespace {
 bool deuxchainesfaibles(const TPlateau& p, uint8_t c, int32_t r, int32_t col, bool territoires) {
   if (libs(ix(r, col)) == 1) return false;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t n = 0;
   return pas4(r, col, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);

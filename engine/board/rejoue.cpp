@@ -5,13 +5,17 @@
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // The chain through the point has a liberty on the engine's board.
 bool aliberte(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   return chainealiberte(p, configmoteur.taille, nullptr, 0, r, c, vu);
 }
 
@@ -34,7 +38,8 @@ bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t 
     } else if (p[j] == ennemi) {
       ennemivoisin = true;
       const int32_t avant = prises[0];
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       vu[i] = 1;
       if (chainealiberte(p, configmoteur.taille, &prises, cap, r2, c2, vu)) {
         prises[0] = avant;
@@ -58,12 +63,14 @@ bool refuseoeil(TPlateau& p, int32_t r, int32_t c) {
   const uint8_t couleur = p[i];
   p[i] = VIDE;
   const TVoisins& v = tablevoisins[i];
-  TMarques a = marquesvides;
+  TMarques a;
+  zeromarques(a);
   marquepionschaine(p, a, 0, v.voisins[0][0], v.voisins[0][1]);
   int32_t k = 0;
   while (k < v.nbvoisins && a[ix(v.voisins[k][0], v.voisins[k][1])]) ++k;
   if (k == v.nbvoisins) return true;
-  TMarques b = marquesvides;
+  TMarques b;
+  zeromarques(b);
   marquepionschaine(p, b, 0, v.voisins[k][0], v.voisins[k][1]);
   if (oeilentredeuxchaines(p, r, c, a, b)) return true;
   p[i] = couleur;
@@ -72,10 +79,15 @@ bool refuseoeil(TPlateau& p, int32_t r, int32_t c) {
 
 }  // namespace
 
-bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarques& a, const TMarques& b) {
+namespace {
+
+// Every neighbour of the point is a stone of A or B (`dans`), and a
+// diagonal point is empty with every neighbour such a stone.
+template <class D>
+bool oeilentre(const TPlateau& p, int32_t r, int32_t c, D&& dans) {
   auto dansab = [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
-    return p[j] != VIDE && (a[j] || b[j]);
+    return p[j] != VIDE && dans(j);
   };
   if (pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return !dansab(r2, c2); })) return false;
   static constexpr int32_t diagonales[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
@@ -83,6 +95,66 @@ bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarque
     if (p[ix(r2, c2)] != VIDE) return false;
     return !pas4(r2, c2, ORDREMARCHE, [&](int32_t r3, int32_t c3) { return !dansab(r3, c3); });
   });
+}
+
+// Chain marks by generation stamps, for the look-ahead below.
+struct EstampesChaines {
+  uint32_t marque[NBCASES] = {};
+  uint32_t generation = 0;
+  int32_t pile[NBCASES];
+
+  uint32_t nouvelle() {
+    if (++generation == 0) {
+      std::fill(std::begin(marque), std::end(marque), 0u);
+      generation = 1;
+    }
+    return generation;
+  }
+  // Stamps the chain through (r, c) with g.
+  void chaine(const TPlateau& p, int32_t r, int32_t c, uint32_t g) {
+    const uint8_t x = p[ix(r, c)];
+    int32_t n = 0;
+    marque[ix(r, c)] = g;
+    pile[n++] = ix(r, c);
+    for (int32_t k = 0; k < n; ++k) {
+      const int32_t i = pile[k];
+      pas4(i / TAILLEMAX + 1, i % TAILLEMAX + 1, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        const int32_t j = ix(r2, c2);
+        if (p[j] == x && marque[j] != g) {
+          marque[j] = g;
+          pile[n++] = j;
+        }
+        return false;
+      });
+    }
+  }
+};
+EstampesChaines estampes;
+
+}  // namespace
+
+bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarques& a, const TMarques& b) {
+  return oeilentre(p, r, c, [&](int32_t j) { return a[j] || b[j]; });
+}
+
+int32_t libertesaprescoupcaptures(const TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi,
+                                  int32_t ciblel, int32_t ciblec, int32_t borne) {
+  const TVoisins& v = tablevoisins[ix(r, c)];
+  // Suicide: no neighbour chain has a liberty besides the point.
+  int32_t m = 0;
+  for (int32_t k = 0; k < v.nbvoisins; ++k) m = std::max<int32_t>(m, infochaine[ix(v.voisins[k][0], v.voisins[k][1])][0]);
+  if (m <= 1) return -1;
+  // The own-eye refusal: the chain of the first neighbour, and the chain of
+  // the first neighbour outside it.
+  const uint32_t ga = estampes.nouvelle();
+  estampes.chaine(p, v.voisins[0][0], v.voisins[0][1], ga);
+  int32_t k = 0;
+  while (k < v.nbvoisins && estampes.marque[ix(v.voisins[k][0], v.voisins[k][1])] == ga) ++k;
+  if (k == v.nbvoisins) return -1;
+  const uint32_t gb = estampes.nouvelle();
+  estampes.chaine(p, v.voisins[k][0], v.voisins[k][1], gb);
+  if (oeilentre(p, r, c, [&](int32_t j) { return estampes.marque[j] == ga || estampes.marque[j] == gb; })) return -1;
+  return libertesaprescoup(p, r, c, couleur, ennemi, ciblel, ciblec, borne);
 }
 
 void rejouecoup(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,
@@ -116,7 +188,8 @@ void essaicoupliste(TListePoints& prises, int32_t /*cap*/, TListePoints& ataris,
     if (p[j] == VIDE) {
       sansvide = false;
     } else if (p[j] == ennemi) {
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       vu[i] = 1;
       TListePoints& pions = pionsessai;
       pions[0] = 0;
@@ -156,7 +229,8 @@ void essaigroupes(int32_t& code, const TMarques* marques, TPlateau& p, int32_t r
       vide = true;
     } else if (p[j] == ennemi) {
       ennemivoisin = true;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       vu[i] = 1;
       int32_t nb = 0;
       TPoint l;
@@ -257,7 +331,8 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
   if (ennemivoisin) return;
   p[i] = VIDE;
   const TVoisins& v = tablevoisins[i];
-  TMarques a = marquesvides;
+  TMarques a;
+  zeromarques(a);
   marquepionschaine(p, a, 0, v.voisins[0][0], v.voisins[0][1]);
   bool dehors = false;
   for (int32_t k = 0; k < v.nbvoisins; ++k)

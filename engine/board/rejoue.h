@@ -48,3 +48,10 @@ void jouecoup3(uint8_t& prise, TPlateau& p, int32_t r, int32_t c, uint8_t couleu
 // Every neighbour of the point is in chain A or B, and a diagonal point is
 // empty with every neighbour in A or B.
 bool oeilentredeuxchaines(const TPlateau& p, int32_t r, int32_t c, const TMarques& a, const TMarques& b);
+// The liberties of the chain through (ciblel, ciblec), a `couleur` stone,
+// after jouecoupcaptures at (r, c) on a copy of the board, or -1 when the
+// move is not played there; for an empty point whose neighbours are all
+// `couleur` stones, read from the board and its chain table; counted up to
+// `borne` as libertesaprescoup counts.
+int32_t libertesaprescoupcaptures(const TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi,
+                                  int32_t ciblel, int32_t ciblec, int32_t borne = INT32_MAX);

@@ -57,7 +57,8 @@ void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarq
 }
 
 void marquechaine(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marquechainerec(p, 0, r, c, vu);
 }
 
@@ -66,7 +67,8 @@ void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMa
 }
 
 void demarquechaine(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   demarquechainerec(p, 0, r, c, vu);
 }
 
@@ -118,13 +120,15 @@ void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r,
                            .autre =
                                [&](const Etape& e) {
                                  if (!pierre(p[e.j]) || !pionsmorts[e.j]) return;
-                                 TMarques vu2 = marquesvides;
+                                 TMarques vu2;
+                                 zeromarques(vu2);
                                  demarquechainerec(p, 0, e.r, e.c, vu2);
                                }});
 }
 
 void marquechainesvoisinesmarquees(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marquechainesvoisinesmarqueesrec(p, 0, r, c, vu);
 }
 
@@ -204,7 +208,8 @@ void trouveliberte(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32
 }
 
 TPoint premiereliberte(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   TPoint lib;
   trouveliberte(p, lib, 0, r, c, vu);
   return lib;
@@ -233,7 +238,8 @@ void aumoinsdeuxlibertesrec(const TPlateau& p, int32_t& n, int32_t dir, int32_t 
 }
 
 bool aumoinsdeuxlibertes(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t n = 0;
   aumoinsdeuxlibertesrec(p, n, 0, r, c, vu);
   return n >= 2;
@@ -330,7 +336,8 @@ void aucunennemiatarirec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t
 }
 
 bool aucunennemiatari(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   uint8_t flag = 0;
   aucunennemiatarirec(p, flag, vu, 0, r, c);
   return flag == 0;
@@ -341,7 +348,8 @@ void aucunennemifaiblerec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_
 }
 
 bool aucunennemifaible(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   uint8_t flag = 0;
   aucunennemifaiblerec(p, flag, vu, 0, r, c);
   return flag == 0;
@@ -475,7 +483,8 @@ void listelibertes(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir,
   libertesavec(p, l, cap, dir, r, c, vu, true, [&](const Etape& e) {
     if (libs(e.j) != 1) return;
     TPoint lib;
-    TMarques vu2 = vu;
+    TMarques vu2;
+    copiemarques(vu2, vu);
     trouveliberte(p, lib, 0, e.r, e.c, vu2);
     if (lib.ligne != 0) {
       vu[ix(lib.ligne, lib.colonne)] = 1;
@@ -562,7 +571,8 @@ TListePoints prisescoups;    // scratch of libertesverscoups: captures, never re
 void libertesverscoups(TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t autre) {
   TListePoints& l = libertescoups;
   l[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   listelibertes(p, l, 300, 0, r, c, vu);
   for (int32_t k = 1; k <= l[0]; ++k) jouecoup(prisescoups, CAPACITELISTE, p, l[2 * k], l[2 * k + 1], couleur, autre);
 }
@@ -653,7 +663,8 @@ void testzonenoncouleur(const TPlateau& p, int32_t r, int32_t c) {
     const int32_t j = ix(r2, c2);
     if (p[j] == autre(x) && infochaine[j][1] == 1 && !pionsmorts[j]) {
       pionsmorts[j] = 1;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       int32_t res = 0;
       zonenoncouleur(p, x, res, 0, r2, c2, vu);
       if (res == ARRETMARCHE) pionsmorts[j] = 0;
@@ -705,7 +716,8 @@ struct Fenetre {
 template <class F>
 bool videsjusqua(const TPlateau& p, int32_t rayon, int32_t r, int32_t c, F&& cible) {
   const Fenetre f(r, c, rayon);
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   bool trouve = false;
   marchezone(vu, 0, r, c,
              Regle{.entre = [&](int32_t i, int32_t, int32_t) { trouve = cible(i); },
@@ -726,7 +738,8 @@ bool zonevideatteintpositif(const TCarte& carte, const TPlateau& p, int32_t rayo
 void videsdansfenetre(TListePoints& l, int32_t cap, const TPlateau& p, int32_t lmin, int32_t lmax, int32_t cmin,
                       int32_t cmax, int32_t r, int32_t c) {
   const Fenetre f(lmin, lmax, cmin, cmax);
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marchezone(vu, 0, r, c,
              Regle{.entre =
                        [&](int32_t i, int32_t r1, int32_t c1) {
@@ -762,7 +775,8 @@ bool videsinterdits(const TPlateau& p, const Fenetre& f, TMarques& vu, int32_t r
 // The empty points within radius 2 of the point; fails at a stone of c1, at
 // a chain with fewer than 3 liberties, or (when asked) at a dead stone.
 bool marcheenferme(const TPlateau& p, uint8_t c1, bool morts, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marquepionschaine(p, vu, 0, r, c);
   const Fenetre f(r, c, 2);
   return !videsinterdits(p, f, vu, r, c, [&](int32_t j) {
@@ -780,7 +794,8 @@ bool zonefermee(const TPlateau& p, uint8_t c1, uint8_t c2, int32_t r, int32_t c)
 void marquechaineenfermee(const TPlateau& p, uint8_t c1, uint8_t /*c2*/, int32_t r, int32_t c) {
   if (!pierre(p[ix(r, c)])) return;
   if (!marcheenferme(p, c1, false, r, c)) return;
-  TMarques etat = marquesvides;
+  TMarques etat;
+  zeromarques(etat);
   marquepionschaine(p, etat, 0, r, c);
   marquechaineselonvisite(p, etat, 0, r, c);
 }
@@ -790,7 +805,8 @@ bool testezone(TPlateau& p, int32_t rayon, int32_t r, int32_t c) {
   const uint8_t x = p[i];
   if (!pierre(x)) return false;
   const Fenetre f(r, c, rayon);
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   if (videsinterdits(p, f, vu, r, c, [&](int32_t j) { return p[j] == x || pionsmorts[j]; })) return false;
   // The stone is lifted for the line scan and put back on every path.
   p[i] = VIDE;
@@ -817,7 +833,8 @@ namespace {
 // soon as a neighbour where `cible(j)` holds is met.
 template <class P, class C>
 bool atteintdansfenetre(const Fenetre& f, int32_t r, int32_t c, P&& passe, C&& cible) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   bool trouve = false;
   marchezone(vu, 0, r, c,
              Regle{.voisin =
@@ -834,7 +851,8 @@ bool atteintdansfenetre(const Fenetre& f, int32_t r, int32_t c, P&& passe, C&& c
 
 bool relieparinfluence(const TPlateau& p, const TCarte& carte, uint8_t couleur, int32_t rayon, int32_t r, int32_t c) {
   const Fenetre f(r, c, rayon);
-  TMarques etat = marquesvides;  // 2 passable, 3 target
+  TMarques etat;  // 2 passable, 3 target
+  zeromarques(etat);
   for (int32_t l = f.lmin; l <= f.lmax; ++l)
     for (int32_t k = f.cmin; k <= f.cmax; ++k) {
       const int32_t j = ix(l, k);
@@ -858,7 +876,8 @@ bool atteintchainenonfaible(const TPlateau& p, int32_t pas, int32_t r, int32_t c
   const uint8_t x = p[ix(r, c)];
   if (!pierre(x)) return false;
   const TMarques& faibles = (x == couleurdemandee) ? lesfaibles : marquessurvie;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marquepionschaine(p, vu, 0, r, c);
   struct Marche {
     const TPlateau& p;
@@ -883,7 +902,8 @@ bool atteintchainenonfaible(const TPlateau& p, int32_t pas, int32_t r, int32_t c
 bool compteterritoirefinalzone(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c) {
   const uint8_t o = autre(couleur);
   const TCarte& finale = (o == NOIR) ? cartefinale1 : cartefinale2;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t n = 0;
   TPoint premier, second;
   struct Marche {

@@ -38,13 +38,15 @@ TListePoints sauf(const TListePoints& l, int32_t r, int32_t c) {
 }
 
 TMarques chainede(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques m = marquesvides;
+  TMarques m;
+  zeromarques(m);
   marquepionschaine(p, m, 0, r, c);
   return m;
 }
 
 int32_t libertesmarche(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t n = 0;
   comptelibertes(p, n, 0, r, c, vu);
   return n;
@@ -77,7 +79,8 @@ struct Lecture {
 
   // Step 4. The joined chain's liberties; false when it has escaped.
   bool jonction(int32_t pli, int32_t lr, int32_t lc, TListePoints& nouvelles) {
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     adversaires[0] = 0;
     libertesetadversaires(p, nouvelles, CAPACITECAPTURE, 0, lr, lc, vu, capadversaires, adversaires);
     if (nbpoints(nouvelles) <= 1) return true;
@@ -111,7 +114,8 @@ struct Lecture {
       if (!a.tient()) continue;
       int32_t nb = 0;
       TPoint lib;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       deuxlibertes(p, nb, lib, 0, ar, ac, vu);
       if (nb < 2) continue;
       TListePoints reste = sauf(nouvelles, ar, ac);
@@ -126,7 +130,8 @@ struct Lecture {
     // Step 1.
     ++compteurnoeudslecture;
     const int32_t nlib = nbpoints(libs);
-    TMarques mlib = marquesvides;
+    TMarques mlib;
+    zeromarques(mlib);
     for (int32_t k = 1; k <= nlib; ++k) mlib[ix(ligneliste(libs, k), colonneliste(libs, k))] = 1;
     // Step 2.
     if ((pli < 4 || nlib > 2) && nlib > 1) {
@@ -185,11 +190,13 @@ bool peintmorts(const TPlateau& p, int32_t r, int32_t c, uint8_t v) {
 // An adjacent enemy chain has fewer than 2 liberties, counted by walks.
 bool ennemiaffaibli(const TPlateau& p, const TListePoints& adv) {
   if (nbpoints(adv) == 1) return libertesmarche(p, ligneliste(adv, 1), colonneliste(adv, 1)) < 2;
-  TMarques comptees = marquesvides;
+  TMarques comptees;
+  zeromarques(comptees);
   for (int32_t k = 1; k <= nbpoints(adv); ++k) {
     const int32_t r = ligneliste(adv, k), c = colonneliste(adv, k);
     if (comptees[ix(r, c)]) continue;
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     int32_t n = 0;
     comptelibertesetmarque(p, n, 0, r, c, vu, comptees);
     if (n < 2) return true;
@@ -255,7 +262,8 @@ void captureparatari(TPlateau& p, uint8_t attaquant, uint8_t defenseur, int32_t 
                      int32_t c, int32_t& resultat) {
   resultat = 0;
   TListePoints libs = listevide();
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   libertesdelachaine(p, libs, CAPACITECAPTURE, 0, r, c, vu);
   if (nbpoints(libs) <= 1) {
     resultat = CAPTURECHAINE;
@@ -271,7 +279,8 @@ void captureparatari(TPlateau& p, uint8_t attaquant, uint8_t defenseur, int32_t 
     const TListePoints autres = sauf(libs, lr, lc);
     int32_t nb = 0;
     TPoint m;
-    TMarques vu2 = marquesvides;
+    TMarques vu2;
+    zeromarques(vu2);
     deuxlibertes(p, nb, m, 0, lr, lc, vu2);
     if (nb >= 2) {
       lancedetectcapture(adversaires, CAPACITECAPTURE, autres, p, attaquant, defenseur, resultat, 2, profondeur, n, r,
@@ -306,7 +315,8 @@ void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
   pionsmorts = pionsmortssauves;
   // Step 2.
   if (c != VIDE) {
-    TMarques vus = marquesvides;
+    TMarques vus;
+    zeromarques(vus);
     for (int32_t r = 1; r <= taille; ++r)
       for (int32_t k = 1; k <= taille; ++k) {
         if (p[ix(r, k)] != c || vus[ix(r, k)]) continue;
@@ -315,7 +325,8 @@ void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
       }
   }
   // Step 3.
-  TMarques vus = marquesvides;
+  TMarques vus;
+  zeromarques(vus);
   TListePoints libs, adv;
   for (int32_t r = 1; r <= taille; ++r)
     for (int32_t k = 1; k <= taille; ++k) {
@@ -324,7 +335,8 @@ void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
       if (!pierre(x) || vus[i] || marquesglobales[i]) continue;
       marquepionschaine(p, vus, 0, r, k);
       libs[0] = adv[0] = 0;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       libertesetadversaires(p, libs, CAPACITECAPTURE, 0, r, k, vu, CAPACITECAPTURE, adv);
       const int32_t nl = nbpoints(libs);
       if (nl > n) continue;
@@ -347,7 +359,8 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
   change = 0;
   const int32_t taille = taillemoteur();
   const uint8_t x = p[ix(r, c)];
-  TMarques traites = marquesvides;
+  TMarques traites;
+  zeromarques(traites);
   const auto note = [&](bool b) {
     if (b) change = 1;
   };
@@ -358,15 +371,18 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
   // Step 2. Own stones next to enemy chains in atari come back to life.
   if (pierre(x) && libstable(r, c) > 1) {
     TListePoints libs = listevide(), adv = listevide();
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     libertesetadversaires(p, libs, CAPACITECAPTURE, 0, r, c, vu, CAPACITECAPTURE, adv);
-    TMarques vues = marquesvides;
+    TMarques vues;
+    zeromarques(vues);
     for (int32_t k = 1; k <= nbpoints(adv); ++k) {
       const int32_t er = ligneliste(adv, k), ec = colonneliste(adv, k);
       if (vues[ix(er, ec)] || libstable(er, ec) != 1) continue;
       marquepionschaine(p, vues, 0, er, ec);
       TListePoints pres = listevide();
-      TMarques vu2 = marquesvides;
+      TMarques vu2;
+      zeromarques(vu2);
       listepierresennemiesvoisines(p, pres, CAPACITECAPTURE, 0, er, ec, vu2);
       for (int32_t q = 1; q <= nbpoints(pres); ++q) {
         const int32_t sr = ligneliste(pres, q), sc = colonneliste(pres, q);
@@ -387,7 +403,8 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
     if (nbpoints(prises) == 0) ecritdebug("bug analysechaine: la chaine en atari n'est pas prise");
     if (l.ligne != 0 && p[ix(l.ligne, l.colonne)] == o) {
       int32_t pierres = 0, libertes = 0;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       comptepierreslibertes2(p, pierres, libertes, 0, l.ligne, l.colonne, vu);
       if (libertes == 1) {
         if (pierres == 1) {
@@ -395,7 +412,8 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
         } else {
           TListePoints ch = listevide();
           uint8_t atari = 0;
-          TMarques vu2 = marquesvides;
+          TMarques vu2;
+          zeromarques(vu2);
           pierreschaineetatariennemi(p, ch, MAXPOINTSLISTE, atari, 0, l.ligne, l.colonne, vu2);
           for (int32_t k = 1; k <= nbpoints(ch); ++k) {
             const int32_t j = ix(ligneliste(ch, k), colonneliste(ch, k));
@@ -414,7 +432,8 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
   // Step 4. One pass over a rectangle of the board.
   const auto passe = [&](int32_t lmin, int32_t lmax, int32_t cmin, int32_t cmax) {
     if (mode == 1 && pierre(x)) {
-      TMarques vus = marquesvides;
+      TMarques vus;
+      zeromarques(vus);
       for (int32_t i = 1; i <= taille; ++i)
         for (int32_t k = 1; k <= taille; ++k)
           if (p[ix(i, k)] == x && !vus[ix(i, k)] && libstable(i, k) == 1) {
@@ -429,7 +448,8 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
         if (!pierre(y) || libstable(i, k) > n || traites[j] || marquesglobales[j]) continue;
         // Step 4.1.
         TListePoints libs = listevide(), adv = listevide();
-        TMarques vu = marquesvides;
+        TMarques vu;
+        zeromarques(vu);
         libertesetadversaires(p, libs, CAPACITECAPTURE, 0, i, k, vu, CAPACITECAPTURE, adv);
         const TMarques ch = chainede(p, i, k);
         bool passee = false;

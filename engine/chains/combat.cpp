@@ -7,11 +7,26 @@
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 
+#include <algorithm>
+
 namespace {
 
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 inline bool pointnul(const TPoint& a) { return a.ligne == 0; }
+
+// An empty point list: count and second word 0, the entries left unwritten
+// (only the listed ones are ever read).
+inline TListePoints listevide() {
+  TListePoints l;
+  l[0] = l[1] = 0;
+  return l;
+}
+// Copies the count, the second word and the listed points of `de`.
+inline void copieliste(TListePoints& vers, const TListePoints& de) {
+  const int32_t n = de[0] > 0 ? de[0] : 0;
+  std::copy(de.begin(), de.begin() + 2 * n + 2, vers.begin());
+}
 
 constexpr int32_t CAPACITELISTES = 300;
 constexpr int32_t LIMITECOMBAT2 = 64;  // inner points met before the yes/no reading says "no way out"
@@ -34,9 +49,13 @@ struct Lecture {
   bool table;
   bool oui;
   TMarques region = marquesvides;
-  TListePoints sorties{};
-  TListePoints prises{};
-  TListePoints ataris{};
+  TListePoints sorties = listevide();
+  TListePoints prises = listevide();
+  TListePoints ataris = listevide();
+
+  Lecture(TPlateau& plateau, const TPlateau& plateauyeux, uint8_t defenseur, uint8_t attaquant, uint8_t joueur,
+          bool modetable, bool ouinon)
+      : p(plateau), yeux(plateauyeux), def(defenseur), att(attaquant), trait(joueur), table(modetable), oui(ouinon) {}
 
   int32_t nbsorties() const { return sorties[0]; }
   int32_t il(int32_t k) const { return ligneliste(sorties, k); }
@@ -118,11 +137,11 @@ struct Lecture {
   int32_t paires(const TPlateau& sauve) {
     marquesorties(sauve);
     // Points with a chain-table entry first, in their order.
-    TListePoints triee{};
+    TListePoints triee = listevide();
     for (int32_t passe = 0; passe < 2; ++passe)
       for (int32_t k = 1; k <= nbsorties(); ++k)
         if ((libs(ix(il(k), ic(k))) != 0) == (passe == 0)) empilepoint(triee, MAXSORTIESCOMBAT, il(k), ic(k));
-    sorties = triee;
+    copieliste(sorties, triee);
     int32_t resultat = 0;
     for (int32_t kp = 1; kp < nbsorties(); ++kp) {
       const TPoint pp{il(kp), ic(kp)};
@@ -256,12 +275,12 @@ void carrevide(const TPlateau& p, TMarques& region, TListePoints& sorties, int32
       }
       sorties[1] = budget;
       // Only the escape points still plain region points stay.
-      TListePoints reste{};
+      TListePoints reste = listevide();
       reste[1] = budget;
       for (int32_t k = 1; k <= nbpoints(sorties); ++k)
         if (region[ix(ligneliste(sorties, k), colonneliste(sorties, k))] == REGIONMARCHE)
           empilepoint(reste, MAXSORTIESCOMBAT, ligneliste(sorties, k), colonneliste(sorties, k));
-      sorties = reste;
+      copieliste(sorties, reste);
       return;
     }
 }

@@ -18,7 +18,8 @@ constexpr int32_t CAPACITEESCA = 300;
 
 // Liberties of the chain through the point, counted up to two.
 int32_t libertesjusqua2(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   int32_t nb = 0;
   TPoint l;
   deuxlibertes(p, nb, l, 0, r, c, vu);
@@ -109,7 +110,8 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
   TListePoints& adversaires = adversairesdetecte;
   libs[0] = 0;
   adversaires[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   libertesetadversaires(p, libs, CAPACITEESCA, 0, ligne, colonne, vu, CAPACITEESCA, adversaires);
   if (libs[0] != 2) {
     ecritdebug("bugdetectesca");
@@ -123,7 +125,8 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
     const int32_t r = ligneliste(adversaires, k), c = colonneliste(adversaires, k);
     if (libertesjusqua2(p, r, c) > 1) continue;
     if (mode == 1) return false;
-    TMarques vu2 = marquesvides;
+    TMarques vu2;
+    zeromarques(vu2);
     TPoint der;
     trouveliberte(p, der, 0, r, c, vu2);
     const bool surlibertes = (der.ligne == l1.ligne && der.colonne == l1.colonne) ||
@@ -140,7 +143,8 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
     const TPoint a = k == 0 ? l1 : l2, b = k == 0 ? l2 : l1;
     jouecoupcaptures(prises, CAPACITEESCA, p, a.ligne, a.colonne, chasseur, coureur);
     if (p[ix(a.ligne, a.colonne)] == chasseur && libertesjusqua2(p, a.ligne, a.colonne) >= 2) {
-      TMarques coureurs = marquesvides;
+      TMarques coureurs;
+      zeromarques(coureurs);
       marquepionschaine(p, coureurs, 0, ligne, colonne);
       int32_t resultat = 0;
       lectureesca(coureurs, p, chasseur, coureurvar, b.ligne, b.colonne, resultat);
@@ -156,7 +160,7 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
 }
 
 void detectescatoutes(TPlateau& p, uint8_t c, TMarques& sortie) {
-  sortie = marquesvides;
+  zeromarques(sortie);
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {

@@ -116,7 +116,7 @@ bool menace(TPlateau& b, const TInfoChaine& t, int32_t ligne, int32_t colonne, u
   pastable(ligne, colonne, [&](int32_t r2, int32_t c2) {
     if (t[ix(r2, c2)][0] != 2) return false;
     if (nb == 0) {
-      marquesmodule = marquesvides;
+      zeromarques(marquesmodule);
       marquesmodule[ix(ligne, colonne)] = 1;
     }
     ++nb;
@@ -146,7 +146,8 @@ bool menace(TPlateau& b, const TInfoChaine& t, int32_t ligne, int32_t colonne, u
 
 bool deuxlibertesdelachaine(const TPlateau& p, uint8_t C, uint8_t /*O*/, TPoint premier, TPoint second,
                             TPoint chaine) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   bool a = false, b = false;
   struct Marche {
     const TPlateau& p;
@@ -266,7 +267,8 @@ bool testvieapresjeu(TPlateau& p, int32_t ligne, int32_t colonne) {
   const uint8_t C = p[i0];
   const uint8_t O = C == BLANC ? NOIR : BLANC;
   // Step 2. The liberties, unmarked; the chain stays marked.
-  TMarques W = marquesvides;
+  TMarques W;
+  zeromarques(W);
   TListePoints L;
   L[0] = 0;
   listelibertessimple(p, L, CAPACITELIBERTESYEUX, W, ligne, colonne);
@@ -336,7 +338,11 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
     }
   }
   // Step 3. Liberties and enemy stones in atari.
-  TMarques W = marquesvides, X = marquesvides, Y = marquesvides, T = marquesvides;
+  TMarques W, X, Y, T;
+  zeromarques(W);
+  zeromarques(X);
+  zeromarques(Y);
+  zeromarques(T);
   const uint8_t C = p[i0];
   const uint8_t O = C == BLANC ? NOIR : BLANC;
   TListePoints L, A;
@@ -379,7 +385,7 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
       A[2 * nbcaptures + 1] = capture.colonne;
     }
     A[0] = nbcaptures;
-    Y = marquesvides;
+    zeromarques(Y);
     for (int32_t k = 1; k <= nbcaptures; ++k) {
       const TPoint q = pointliste(A, k);
       jouecoup(listemodule, MAXPOINTSLISTE, p, q.ligne, q.colonne, C, O);

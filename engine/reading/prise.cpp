@@ -60,7 +60,8 @@ void preparelibertesprise(TEtatPrise& e, bool attaquantcommence) {
   if (libs(e.cl, e.cc) <= borne) return;
   TListePoints l;
   l[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   uint8_t drapeau = 1;
   libertesetvoisinsenatari(drapeau, p, l, 0, e.cl, e.cc, vu, CAPACITEPRISE);
   if (!drapeau) {
@@ -129,9 +130,11 @@ void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
   const int32_t bornetaille = profondeur < 13 ? profondeur - 2 : 10;
   TListePoints libs0;
   libs0[0] = 0;
-  TMarques vul = marquesvides;
+  TMarques vul;
+  zeromarques(vul);
   libertesdelachaine(*e.p, libs0, CAPACITEPRISE, 0, e.cl, e.cc, vul);
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   FloodPrepare f{e, vu, bornetaille, n, false, libs(e.cl, e.cc)};
   // Step 1. First pass over owner stones and empty points.
   for (int32_t k = 1; k <= nbpoints(libs0); ++k) {
@@ -162,9 +165,11 @@ void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
 // Liberties of every chain next to the target with exactly 3 liberties.
 void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
   const TPlateau& p = *e.p;
-  TMarques pierres = marquesvides;
+  TMarques pierres;
+  zeromarques(pierres);
   marquepionschaine(p, pierres, 0, e.cl, e.cc);
-  TMarques faites = marquesvides;
+  TMarques faites;
+  zeromarques(faites);
   const int32_t t = configmoteur.taille;
   for (int32_t r = 1; r <= t; ++r)
     for (int32_t c = 1; c <= t; ++c) {
@@ -175,7 +180,8 @@ void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
         marquepionschaine(p, faites, 0, r2, c2);
         TListePoints l;
         l[0] = 0;
-        TMarques vu = marquesvides;
+        TMarques vu;
+        zeromarques(vu);
         libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, vu);
         ajoutecandidats(n, p, l);
         return false;
@@ -189,15 +195,18 @@ void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
   if (libs(e.cl, e.cc) != 2) return;
   TListePoints l2;
   l2[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   libertesdelachaine(p, l2, CAPACITEPRISE, 0, e.cl, e.cc, vu);
-  TMarques faites = marquesvides;
+  TMarques faites;
+  zeromarques(faites);
   for (int32_t k = 1; k <= nbpoints(l2); ++k) {
     const int32_t r = ligneliste(l2, k), c = colonneliste(l2, k);
     if (pli <= 3) {
       TListePoints l;
       l[0] = 0;
-      TMarques v2 = marquesvides;
+      TMarques v2;
+      zeromarques(v2);
       libertescouleur(p, l, CAPACITEPRISE, 0, r, c, v2, e.proprio);
       ajoutecandidats(n, p, l);
     } else {
@@ -207,7 +216,8 @@ void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
         marquepionschaine(p, faites, 0, r2, c2);
         TListePoints l;
         l[0] = 0;
-        TMarques v2 = marquesvides;
+        TMarques v2;
+        zeromarques(v2);
         libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, v2);
         ajoutecandidats(n, p, l);
         return false;
@@ -312,7 +322,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
 
   // Step 2. Candidates. When the owner's generator changed board and chain
   // table, they are put back on every way out of the node (step 9).
-  n.marques.fill(0);
+  zeromarques(n.marques);
   TSortieGenerateur g;
   const EnSortie restaure([&] {
     if (g.change) {
@@ -549,7 +559,8 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
             drapeauB = false;
             TListePoints l;
             l[0] = 0;
-            TMarques vu = marquesvides;
+            TMarques vu;
+            zeromarques(vu);
             appellelibertesetcaptures(p, l, vu, e.cl, e.cc, pli);
             ajoutecandidats(n, p, l);
           }
@@ -774,7 +785,7 @@ bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur,
   std::fill(std::begin(e.tueurs), std::end(e.tueurs), TPoint{});
   std::fill(std::begin(e.ligne), std::end(e.ligne), TPoint{});
   e.refutations4[0] = 0;
-  e.fuitesprecoces = marquesvides;
+  zeromarques(e.fuitesprecoces);
   const uint8_t lecturelongueavant = lecturelongue;
 
   // Step 3. Cache.
@@ -804,7 +815,7 @@ bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur,
 
     // Step 8. Root.
     if (sondelectureprise) sondelectureprise();
-    cartevide = marquesvides;
+    zeromarques(cartevide);
     resultat =
         recuprise(cartevide, cartevide, static_cast<uint32_t>(compteurcache), ko, TPoint{}, 1, couleur, premier);
 

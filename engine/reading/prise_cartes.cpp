@@ -32,7 +32,8 @@ void preparecartelecture(const TPlateau& p) {
   copie = p;
   constexpr int32_t seuil = 3;
   bool rempli = false;
-  TMarques vus = marquesvides;
+  TMarques vus;
+  zeromarques(vus);
   const int32_t n = configmoteur.taille;
   // Step 2. Scan of the empty points.
   for (int32_t r = 1; r <= n; ++r)
@@ -65,7 +66,8 @@ void preparecartelecture(const TPlateau& p) {
       // Step 3. One chain of each colour.
       auto unechaine = [&](TPoint premier, int32_t nb, uint8_t couleur) {
         if (nb <= 1) return true;
-        TMarques m = marquesvides;
+        TMarques m;
+        zeromarques(m);
         marquepionschaine(copie, m, 0, premier.ligne, premier.colonne);
         return !pastable(r, c, [&](int32_t r2, int32_t c2) {
           const int32_t j = indexcase(r2, c2);

@@ -49,16 +49,22 @@ int32_t libertesapresplain(TEtatPrise& e, int32_t r, int32_t c) {
   return nblibertes(e.copie, e.cl, e.cc);
 }
 
-// The same read from the chain table: the stone is played on the board
-// itself through the journal and taken back. A point whose neighbours are
-// all owner stones (the own-eye rule of the plain play) and a full journal
-// go through the scratch board.
-int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c) {
+// The same read from the board and chain table, the move only looked at.
+// A point whose neighbours are all owner stones follows the plain play (its
+// own-eye rule); a move the journal would have had no room for goes through
+// the scratch board.
+// Its callers compare the count with bounds below `borne` only, so the
+// look-ahead may stop counting there.
+int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
   TPlateau& p = *e.p;
   const int32_t i = indexcase(r, c);
-  if (p[i] != VIDE ||
-      !pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return p[indexcase(r2, c2)] != e.proprio; }))
-    return libertesapresplain(e, r, c);
+  if (p[i] != VIDE) return libertesapresplain(e, r, c);
+  const bool cible = case_(p, e.cl, e.cc) == e.proprio;
+  if (!pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return p[indexcase(r2, c2)] != e.proprio; }))
+    return cible ? libertesaprescoupcaptures(p, r, c, e.proprio, e.attaquant, e.cl, e.cc, borne)
+                 : libertesapresplain(e, r, c);
+  if (marquejournal() > CAPACITEJOURNALCHAINES - ECRITURESCOUPMAX) return libertesapresplain(e, r, c);
+  if (cible) return libertesaprescoup(p, r, c, e.proprio, e.attaquant, e.cl, e.cc, borne);
   const int32_t marque = marquejournal();
   TListePoints prises;
   if (!jouecoupjournal(prises, p, r, c, e.proprio, e.attaquant)) return libertesapresplain(e, r, c);
@@ -81,31 +87,40 @@ void libertesetennemisfaibles(const TPlateau& p, TListePoints& l, TListePoints& 
                            }});
 }
 
-// Adds the stone to the weak list unless a stone of its chain is there.
-void ajoutefaible(const TPlateau& p, TListePoints& faibles, TMarques& chaines, int32_t r, int32_t c) {
-  if (chaines[indexcase(r, c)]) return;
-  marquepionschaine(p, chaines, 0, r, c);
-  empilepoint(faibles, CAPACITEPRISE, r, c);
-}
+// The chains of the weak list, marked whole when first asked for, then the
+// chains added to the list.
+struct ChainesFaibles {
+  const TPlateau& p;
+  TListePoints& faibles;
+  bool pret = false;
+  TMarques m;  // written when first asked for
 
-// Chains already in the weak list, marked whole.
-TMarques chainesfaibles(const TPlateau& p, const TListePoints& faibles) {
-  TMarques m = marquesvides;
-  for (int32_t k = 1; k <= nbpoints(faibles); ++k)
-    if (!m[indexcase(ligneliste(faibles, k), colonneliste(faibles, k))])
-      marquepionschaine(p, m, 0, ligneliste(faibles, k), colonneliste(faibles, k));
-  return m;
-}
+  ChainesFaibles(const TPlateau& plateau, TListePoints& liste) : p(plateau), faibles(liste) {}
+
+  // Adds the stone to the weak list unless a stone of its chain is there.
+  void ajoute(int32_t r, int32_t c) {
+    if (!pret) {
+      zeromarques(m);
+      for (int32_t k = 1; k <= nbpoints(faibles); ++k)
+        if (!m[indexcase(ligneliste(faibles, k), colonneliste(faibles, k))])
+          marquepionschaine(p, m, 0, ligneliste(faibles, k), colonneliste(faibles, k));
+      pret = true;
+    }
+    if (m[indexcase(r, c)]) return;
+    marquepionschaine(p, m, 0, r, c);
+    empilepoint(faibles, CAPACITEPRISE, r, c);
+  }
+};
 
 // For each listed point without an empty neighbour (and the extra point):
 // its neighbour stones of chains with at most 2 liberties.
 void voisinsfaiblesdespoints(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
-  TMarques chaines = chainesfaibles(p, faibles);
+  ChainesFaibles chaines{p, faibles};
   auto traite = [&](int32_t r, int32_t c) {
     if (r == 0) return;
     if (pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return case_(p, r2, c2) == VIDE; })) return;
     pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-      if (case_(p, r2, c2) != VIDE && libs(r2, c2) <= 2) ajoutefaible(p, faibles, chaines, r2, c2);
+      if (case_(p, r2, c2) != VIDE && libs(r2, c2) <= 2) chaines.ajoute(r2, c2);
       return false;
     });
   };
@@ -116,11 +131,11 @@ void voisinsfaiblesdespoints(const TPlateau& p, const TListePoints& l, TPoint ex
 // For each candidate (and the extra point): neighbour stones of chains with
 // fewer than 3 liberties.
 void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
-  TMarques chaines = chainesfaibles(p, faibles);
+  ChainesFaibles chaines{p, faibles};
   auto traite = [&](int32_t r, int32_t c) {
     if (r == 0) return;
     pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-      if (case_(p, r2, c2) != VIDE && libs(r2, c2) < 3) ajoutefaible(p, faibles, chaines, r2, c2);
+      if (case_(p, r2, c2) != VIDE && libs(r2, c2) < 3) chaines.ajoute(r2, c2);
       return false;
     });
   };
@@ -131,9 +146,9 @@ void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint 
 // Diagonal neighbours of the target point in chains with fewer than 3 liberties.
 void ajoutediagonalesfaibles(const TEtatPrise& e, TListePoints& faibles) {
   const TPlateau& p = *e.p;
-  TMarques chaines = chainesfaibles(p, faibles);
+  ChainesFaibles chaines{p, faibles};
   pas4(e.cl, e.cc, ORDREDIAGONAL, [&](int32_t r, int32_t c) {
-    if (case_(p, r, c) != VIDE && libs(r, c) < 3) ajoutefaible(p, faibles, chaines, r, c);
+    if (case_(p, r, c) != VIDE && libs(r, c) < 3) chaines.ajoute(r, c);
     return false;
   });
 }
@@ -165,7 +180,8 @@ bool capturedeuxlibertes(const TEtatPrise& e, const TMarques& marques, TPoint a,
 // a liberty with it.
 void poursuite(const TPlateau& p, TListePoints& l, TMarques& carte, const TMarques& cible, const TMarques& libcible,
                TPoint m, bool& touche, bool& partage) {
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marchechaine(p, vu, case_(p, m.ligne, m.colonne), 0, m.ligne, m.colonne,
                RegleChaine{.vide =
                                [&](const Etape& e) {
@@ -185,13 +201,16 @@ void poursuite(const TPlateau& p, TListePoints& l, TMarques& carte, const TMarqu
 // Runs the chase on the chain at m; keeps its points only when it answers 3.
 void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoint m) {
   const TPlateau& p = *e.p;
-  TMarques cible = marquesvides;
+  TMarques cible;
+  zeromarques(cible);
   marquepionschaine(p, cible, 0, e.cl, e.cc);
-  TMarques libcible = marquesvides;
+  TMarques libcible;
+  zeromarques(libcible);
   {
     TListePoints lc;
     lc[0] = 0;
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
     for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
   }
@@ -287,10 +306,12 @@ int32_t lecturemanque(TEtatPrise& e) {
   TListePoints lc;
   lc[0] = 0;
   {
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   }
-  TMarques cible = marquesvides;
+  TMarques cible;
+  zeromarques(cible);
   marquepionschaine(p, cible, 0, e.cl, e.cc);
   TListePoints second;
   second[0] = 0;
@@ -356,7 +377,8 @@ int32_t comblelibertes(TEtatPrise& e, const TMarques& marques) {
   TPlateau& p = *e.p;
   TListePoints lc;
   lc[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   int32_t deux = 0;
   TListePoints prises;
@@ -416,7 +438,8 @@ struct OeilBord {
         const int32_t lb = libs(r, c);
         if (lb >= g + 4) return;
         const int32_t borne = lb == 2 ? g + 5 : g + 4;
-        TMarques vu = marquesvides;
+        TMarques vu;
+        zeromarques(vu);
         int32_t compte = 0;
         comptelibertesprise(p, vu, compte, r, c, borne);
         if (compte >= borne) {
@@ -582,14 +605,14 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Step 1. Plies 1-2.
   if (pli <= 2 && pli <= e.d) {
     e.verifunique = 1;
-    e.fuitesprecoces = marquesvides;
+    zeromarques(e.fuitesprecoces);
     e.d -= e.extensionattente;
     e.extensionattente = 0;
   }
   const int32_t b = borneproprio(e, pli);
   // Step 2. Lists and scratch map.
   l[0] = 0;
-  e.carte.fill(0);
+  zeromarques(e.carte);
   e.faibles[0] = 0;
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
 
@@ -600,7 +623,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     int32_t legaux = 0;
     for (int32_t k = 1; k <= nbpoints(l); ++k) {
       const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
-      const int32_t lb = libertesapres(e, r, c);
+      const int32_t lb = libertesapres(e, r, c, b + 1);
       if (lb < 0) continue;
       ++legaux;
       if (pli <= 2) e.fuitesprecoces[indexcase(r, c)] = 1;
@@ -669,16 +692,23 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     return;
   }
   // Step 4.6. Captures of weak neighbours in atari.
-  TMarques vus = marquesvides;
+  // Each chain once (its stones marked in `vus`, cleared when first needed);
+  // the walk that marks it meets its one liberty.
+  TMarques vus;
+  bool vusprets = false;
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
     const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
-    if (case_(p, r, c) == VIDE || libs(r, c) != 1 || vus[indexcase(r, c)]) continue;
-    marquepionschaine(p, vus, 0, r, c);
+    if (case_(p, r, c) == VIDE || libs(r, c) != 1 || (vusprets && vus[indexcase(r, c)])) continue;
+    if (!vusprets) {
+      zeromarques(vus);
+      vusprets = true;
+    }
     TPoint lib{};
-    TMarques vu = marquesvides;
-    derniereliberte(p, lib, 0, r, c, vu);
-    if (!pointreel(lib) || lib.ligne == ARRETMARCHE || memepoint(ko, lib.ligne, lib.colonne)) continue;
-    const int32_t lb = libertesapres(e, lib.ligne, lib.colonne);
+    marchechaine(p, vus, case_(p, r, c), 0, r, c, RegleChaine{.vide = [&](const Etape& v) {
+                                                    if (!pointreel(lib)) lib = TPoint{v.r, v.c};
+                                                  }});
+    if (!pointreel(lib) || memepoint(ko, lib.ligne, lib.colonne)) continue;
+    const int32_t lb = libertesapres(e, lib.ligne, lib.colonne, std::max(b, nl) + 1);
     if (lb > b) {
       s.statut = STATUTFUITE;
       return;
@@ -698,7 +728,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       else if (p[j] == e.proprio && !e.carte[j] && libs(r2, c2) > 1) exact = true;
       return false;
     });
-    if (exact) estime = libertesapres(e, r, c);
+    if (exact) estime = libertesapres(e, r, c, std::max(b, nl) + 1);
     if (estime > b) {
       s.statut = STATUTFUITE;
       return;
@@ -765,7 +795,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   const int32_t b = borneattaquant(e, pli);
   l[0] = 0;
   e.faibles[0] = 0;
-  e.carte.fill(0);
+  zeromarques(e.carte);
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
   const int32_t nl = libs(e.cl, e.cc);
 
@@ -797,7 +827,9 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Step 3. Ordinary branch.
   s.elargir = 1;
   libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
-  TMarques cartecapture = e.carte;
+  const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
+  TMarques cartecapture;
+  copiemarques(cartecapture, e.carte);
   // Step 3.1.
   if (nl == 2 && (pli <= 8 || passe)) {
     const int32_t nb = nbpoints(l);
@@ -842,12 +874,26 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       if (case_(p, r, c) != e.proprio) annule = true;
     }
   }
+  // The target's liberties for steps 3.5 and 3.7 (nothing since the first
+  // walk changed the board): the head of the candidate list when no ko point
+  // was marked before that walk, else walked once.
+  TListePoints lc;
+  lc[0] = -1;
+  const auto libertescible = [&] {
+    if (lc[0] >= 0) return;
+    if (!pointreel(ko)) {
+      std::copy(l.begin(), l.begin() + 2 * nbcible + 2, lc.begin());
+      lc[0] = nbcible;
+      return;
+    }
+    lc[0] = 0;
+    TMarques vu;
+    zeromarques(vu);
+    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+  };
   // Step 3.5.
   if (nl == 2 && !annule) {
-    TListePoints lc;
-    lc[0] = 0;
-    TMarques vu = marquesvides;
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    libertescible();
     if (nbpoints(lc) == 2) {
       const TPoint a{ligneliste(lc, 1), colonneliste(lc, 1)}, b2{ligneliste(lc, 2), colonneliste(lc, 2)};
       if (capturedeuxlibertes(e, cartecapture, a, b2, ko)) {
@@ -860,7 +906,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
       case_(p, precedent.ligne, precedent.colonne) != VIDE && libs(precedent.ligne, precedent.colonne) == 1) {
     TPoint lib{};
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     trouveliberte(p, lib, 0, precedent.ligne, precedent.colonne, vu);
     if (pointreel(lib) && !e.carte[indexcase(lib.ligne, lib.colonne)]) {
       e.carte[indexcase(lib.ligne, lib.colonne)] = 1;
@@ -869,10 +916,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   }
   // Step 3.7. Points around the last liberties.
   if (nl <= 2 && (pli <= 8 || niveau > 8 || passe) && ((nl == 1 && pointreel(ko)) || (nl == 2 && !pointreel(ko)))) {
-    TListePoints lc;
-    lc[0] = 0;
-    TMarques vu = marquesvides;
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    libertescible();
     if (nbpoints(lc) >= 1) {
       const int32_t k2 = nbpoints(lc) >= 2 ? 2 : 1;
       listevidesvoisinsmarque(e.carte, p, l, CAPACITEPRISE, ligneliste(lc, 1), colonneliste(lc, 1),

@@ -35,7 +35,8 @@ void inserecacheprise(const TEtatPrise& e, uint32_t cle, int32_t valeur) {
 // The target's snapshot and bucket onto every other stone of its chain.
 void copiecachechaine(const TEtatPrise& e) {
   const TPlateau& p = *e.p;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   marquepionschaine(p, vu, 0, e.cl, e.cc);
   const int32_t g = e.couleurcache - 1, i0 = indexcase(e.cl, e.cc);
   const int32_t n = configmoteur.taille;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <set>
 #include <vector>
@@ -256,6 +257,7 @@ TEST(JoueCoup, ChainOfMoreThan300StonesIsCapturedWhole) {
 // incremental table, the plain replay and the capture lists after each move.
 struct Compte {
   int suicides = 0, ko = 0, grandesprises = 0, majprises = 0;
+  int previsions = 0, previsionsjointes = 0, previsionsprises = 0;
 };
 
 void stress(int n, uint32_t graine, int coups, Compte& compte) {
@@ -278,7 +280,38 @@ void stress(int n, uint32_t graine, int coups, Compte& compte) {
     else coul = (gen() % 10) ? NOIR : BLANC;  // one side mostly passing
     const TPlateau avant = p;
     const TInfoChaine tableavant = infochaine;
+    // The liberties the move leaves to chains of its colour, foreseen
+    // without playing it: the chains it touches and one stone anywhere.
+    std::vector<std::pair<int, int32_t>> prevues;
+    if (avant[indexcase(r, c)] == VIDE) {
+      std::vector<int> cibles;
+      for (int j = 0; j < NBCASES; ++j)
+        if (p[j] == coul) cibles.push_back(j);
+      std::vector<int> choisies;
+      if (!cibles.empty()) choisies.push_back(cibles[gen() % cibles.size()]);
+      for (int j : cibles)
+        if (std::abs(j / TAILLEMAX + 1 - r) + std::abs(j % TAILLEMAX + 1 - c) == 1) choisies.push_back(j);
+      for (int j : choisies) {
+        prevues.push_back({j, libertesaprescoup(p, r, c, coul, static_cast<uint8_t>(1 - coul), j / TAILLEMAX + 1,
+                                                j % TAILLEMAX + 1)});
+        // Counted up to a bound: the smaller of the count and the bound.
+        const int32_t borne = 1 + static_cast<int32_t>(gen() % 4);
+        const int32_t compte = prevues.back().second;
+        ASSERT_EQ(libertesaprescoup(p, r, c, coul, static_cast<uint8_t>(1 - coul), j / TAILLEMAX + 1,
+                                    j % TAILLEMAX + 1, borne),
+                  compte < 0 ? -1 : std::min(compte, borne));
+      }
+      ASSERT_EQ(p, avant);
+      ASSERT_EQ(infochaine, tableavant);
+    }
     jouecoup(prises, CAPACITELISTE, p, r, c, coul, static_cast<uint8_t>(1 - coul));
+    for (const auto& [j, prevu] : prevues) {
+      const bool joue = p[indexcase(r, c)] == coul;
+      ASSERT_EQ(prevu, joue ? infochaine[j][0] : -1) << "move " << k << " at " << r << "," << c << ", chain " << j;
+      ++compte.previsions;
+      if (joue && std::abs(j / TAILLEMAX + 1 - r) + std::abs(j % TAILLEMAX + 1 - c) == 1) ++compte.previsionsjointes;
+      if (joue && prises[0] > 0) ++compte.previsionsprises;
+    }
     rejouecoup(prises2, 300, q, r, c, coul, static_cast<uint8_t>(1 - coul));
     ASSERT_EQ(p, q) << "move " << k << " at " << r << "," << c;
     ASSERT_TRUE(infochainecoherente(p)) << "move " << k << " at " << r << "," << c;
@@ -324,8 +357,12 @@ TEST(JoueCoup, SeededStressAgainstRebuildAndReplay) {
   EXPECT_GT(compte.ko, 20);
   EXPECT_GT(compte.grandesprises, 20);
   EXPECT_GT(compte.majprises, 20);
+  EXPECT_GT(compte.previsionsjointes, 100);
+  EXPECT_GT(compte.previsionsprises, 100);
   std::printf("suicides %d, lone captures %d, larger captures %d, captures through majlibertes %d\n",
               compte.suicides, compte.ko, compte.grandesprises, compte.majprises);
+  std::printf("liberties foreseen %d (joined %d, with captures %d)\n", compte.previsions, compte.previsionsjointes,
+              compte.previsionsprises);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // Plain-board play and trials on scratch boards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
+#include "engine/board/parcours.h"
+#include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
 #include "tests/support/fixture.h"
 
@@ -272,7 +275,7 @@ TEST(EssaiCoup, TrialsAgreeWithThePlainReplay) {
   TPlateau jeu = plateauvide();
   TListePoints prises{}, prises2{}, ataris{};
   static TPrisesMarquees pm;
-  int nprises = 0, suicides = 0, yeux = 0, codes2 = 0;
+  int nprises = 0, suicides = 0, yeux = 0, codes2 = 0, entoures = 0, entouresjoues = 0;
   for (int k = 0; k < 4000; ++k) {
     if (k % 400 == 0) jeu = plateauvide();
     const int32_t r = 1 + static_cast<int32_t>(hasard(9)), c = 1 + static_cast<int32_t>(hasard(9));
@@ -326,6 +329,21 @@ TEST(EssaiCoup, TrialsAgreeWithThePlainReplay) {
     jouecoupcaptures(prises2, 300, p, r, c, coul, ennemi);
     ASSERT_EQ(p, code == -1 ? jeu : reference);
     ASSERT_EQ(infochaine, table);
+    // At a point among stones of the mover only, the liberties a chain keeps
+    // after it are read from the board and table alone, alike.
+    if (jeu[indexcase(r, c)] == VIDE &&
+        !pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return jeu[indexcase(r2, c2)] != coul; })) {
+      ++entoures;
+      if (p[indexcase(r, c)] == coul) ++entouresjoues;
+      for (int32_t j = 0; j < NBCASES; ++j) {
+        if (jeu[j] != coul) continue;
+        const int32_t rj = j / TAILLEMAX + 1, cj = j % TAILLEMAX + 1;
+        const int32_t attendu = p[indexcase(r, c)] == coul ? nblibertes(p, rj, cj) : -1;
+        ASSERT_EQ(libertesaprescoupcaptures(jeu, r, c, coul, ennemi, rj, cj), attendu) << "chain at " << rj << "," << cj;
+        ASSERT_EQ(libertesaprescoupcaptures(jeu, r, c, coul, ennemi, rj, cj, 2), attendu < 0 ? -1 : std::min(attendu, 2));
+      }
+      ASSERT_EQ(infochaine, table);
+    }
     if (prises[0] > 0) ++nprises;
     if (jeu[indexcase(r, c)] == VIDE && !joue) ++suicides;
     if (code == -1) ++yeux;
@@ -337,7 +355,10 @@ TEST(EssaiCoup, TrialsAgreeWithThePlainReplay) {
   EXPECT_GT(suicides, 20);
   EXPECT_GT(yeux, 5);
   EXPECT_GT(codes2, 20);
-  std::printf("captures %d, suicides %d, own eyes %d, remote ataris %d\n", nprises, suicides, yeux, codes2);
+  EXPECT_GT(entoures - entouresjoues, 5);
+  EXPECT_GT(entouresjoues, 5);
+  std::printf("captures %d, suicides %d, own eyes %d, remote ataris %d, points among own stones %d (played %d)\n",
+              nprises, suicides, yeux, codes2, entoures, entouresjoues);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Position keys: the embedded tables and the sorted-store searches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -89,6 +91,29 @@ TEST(Cles, TranspositionSearchLinearAndBinary) {
   auto s = store(3, dix);
   s[4].valeur = 0;
   EXPECT_EQ(cherchecletransposition(8, 3, 10, s.data()), 0);
+}
+
+// Every size up to 70 and a few larger: each stored key is found, and a
+// key between stored ones gets one more than the number of keys below it.
+TEST(Cles, TranspositionSearchAgreesWithCounting) {
+  std::mt19937 g(17);
+  std::vector<int> tailles;
+  for (int n = 0; n <= 70; ++n) tailles.push_back(n);
+  for (int n : {127, 128, 129, 1000, 4097}) tailles.push_back(n);
+  for (int n : tailles) {
+    std::set<int32_t> tirees;
+    while (static_cast<int>(tirees.size()) < n) tirees.insert(static_cast<int32_t>(g()) & ~1);  // even keys
+    const std::vector<int32_t> cles(tirees.begin(), tirees.end());
+    auto s = store(3, cles);
+    for (int j = 0; j < n; ++j) {
+      ASSERT_EQ(cherchecletransposition(static_cast<uint32_t>(cles[j]), 3, n, s.data()), -s[j].valeur) << n;
+      const int32_t impaire = cles[j] + 1;  // odd: never stored
+      const auto dessous = std::lower_bound(cles.begin(), cles.end(), impaire) - cles.begin();
+      ASSERT_EQ(cherchecletransposition(static_cast<uint32_t>(impaire), 3, n, s.data()), dessous + 1) << n;
+    }
+    const auto bas = std::lower_bound(cles.begin(), cles.end(), INT32_MIN + 1) - cles.begin();
+    ASSERT_EQ(cherchecletransposition(0x80000001u, 3, n, s.data()), bas + 1) << n;
+  }
 }
 
 TEST(Cles, BucketSearchReadsItsCount) {

@@ -347,3 +347,21 @@ TEST_F(Remise, LevelReadsTheMoveCountOfTheLastMoveBeforeItIsCleared) {
 }
 
 }  // namespace
+
+namespace {
+
+// Clearing and copying a byte map reach every one of its points, the first
+// and the last included, and nothing else of the copy's source changes.
+TEST(Marques, ClearAndCopyEveryPoint) {
+  TMarques source, m;
+  for (int j = 0; j < NBCASES; ++j) source[j] = static_cast<uint8_t>(1 + j % 251);
+  const TMarques avant = source;
+  m.fill(0xAA);
+  copiemarques(m, source);
+  EXPECT_EQ(m, source);
+  EXPECT_EQ(source, avant);
+  zeromarques(m);
+  EXPECT_EQ(m, marquesvides);
+}
+
+}  // namespace
