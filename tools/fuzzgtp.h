@@ -59,12 +59,16 @@ inline std::vector<std::string> decoupe(const std::string& s, bool espaceseul) {
   return mots;
 }
 
+// The bytes of a line Vesmok keeps; the rest of a longer line is dropped.
+constexpr size_t kLigneMaxVesmok = 1 << 20;
+
 // Vesmok: tab as a space, control bytes dropped, '#' starts a comment, words
 // split on spaces; a first word beginning with '=' or '?' is a reply (no
 // answer); an all-digit first word is the id, echoed without leading zeros.
 inline Lecture litvesmok(const std::string& brute) {
   std::string ligne;
   for (unsigned char c : brute) {
+    if (ligne.size() >= kLigneMaxVesmok) break;
     if (c == 9) ligne += ' ';
     else if (c >= 32 && c != 127) ligne += static_cast<char>(c);
   }
@@ -640,9 +644,13 @@ class Essai {
       return "";
     }
     if (mot == "boardsize") {
-      if (s != '=') return "";
       long long t = 0;
       bool deborde = false;
+      if (d_ == Dialecte::nebra) {
+        const bool ok = litentier(l.reste, 0, t, deborde) > 0 && !deborde && t >= 2 && t <= 23;
+        if (std::string e = attendu(ok ? '=' : '?', s); !e.empty()) return e;
+      }
+      if (s != '=') return "";
       if (d_ == Dialecte::vesmok) {
         const std::string a = l.mots.empty() ? "" : l.mots[0];
         if (!chiffres(a)) return "an unreadable size was accepted";
@@ -657,6 +665,19 @@ class Essai {
       return "";
     }
     if (mot == "fixed_handicap" || mot == "place_free_handicap") {
+      const bool fixe = mot == "fixed_handicap";
+      long long k = 0;
+      bool ok = false;
+      if (d_ == Dialecte::vesmok) {
+        const std::string a = l.mots.empty() ? "" : l.mots[0];
+        for (char ch : a) k = std::min(k * 10 + (ch - '0'), 1000000LL);
+        ok = chiffres(a) && k >= 2 && (fixe ? k <= 9 && m_.vide() : k <= n * n - 1 && m_.coups.empty());
+      } else {
+        bool deborde = false;
+        ok = m_.nombre == 0 && litentier(l.reste, 0, k, deborde) > 0 && (deborde ? k > 0 : k > 1) &&
+             !(fixe && (deborde || k > 9 || n <= 6 || (n % 2 == 0 && k >= 5) || (n == 7 && k >= 5)));
+      }
+      if (std::string e = attendu(ok ? '=' : '?', s); !e.empty()) return e;
       if (s != '=') return "";
       std::vector<int> ps;
       if (d_ == Dialecte::vesmok && mot == "place_free_handicap") {
@@ -935,8 +956,8 @@ class Essai {
   // A long run of passes and moves that fills the move list of a game.
   std::string rafale() {
     std::string s;
-    for (uint32_t k = 200 + de(700); k > 0; --k) s += (k % 2 ? "play b pass\n" : "play w pass\n");
-    return s + "undo";
+    for (uint32_t k = 600 + de(500); k > 0; --k) s += (k % 2 ? "play b pass\n" : "play w pass\n");
+    return s + (de(2) ? "undo" : "genmove b");
   }
 
   // Damages a line: ids, tabs, CR, control and 8-bit bytes, comments, length.
@@ -962,8 +983,8 @@ class Essai {
       return s;
     }
     if (k == 6) return s + (de(2) ? " # trailing comment" : "#x");
-    if (k == 7) {  // several KB
-      const uint32_t longueur = 2000 + de(6000);
+    if (k == 7) {  // several KB, now and then more than a megabyte
+      const uint32_t longueur = de(60) ? 2000 + de(6000) : (1u << 20) + de(5000);
       switch (de(3)) {
         case 0: return s + std::string(longueur, ' ') + "tail";
         case 1: {
