@@ -418,6 +418,7 @@ class Essai {
   std::string attente_;             // bytes sent after the last line feed
   std::deque<std::string> suite_;   // lines to send next (level 1 after a level)
   std::deque<std::string> journal_; // the last exchanges, printed with a fault
+  std::vector<std::pair<std::string, std::vector<int>>> statuts_;  // status lists of this step
   std::string ligne_;               // the line being checked
   int etape_ = 0;
   long lignes_ = 0, reponses_ = 0;
@@ -497,6 +498,7 @@ class Essai {
     processus::pump(c_, 0);
     if (!c_.outbuf.empty()) return faute("output that answers no line: " + echappe(c_.outbuf), ligne_);
     if (!c_.errbuf.empty()) return faute("output on stderr", ligne_);
+    statuts_.clear();
     std::vector<std::string> lignes;
     std::string tout = attente_ + octets;
     size_t debut = 0;
@@ -734,12 +736,18 @@ class Essai {
       return "";
     }
     if (mot == "final_status_list") {
-      if (s != '=') return "";
+      std::string statut = l.mots.empty() ? "" : l.mots[0];
+      if (d_ == Dialecte::nebra) statut = statut.substr(0, 15);
+      const bool ok = statut == "dead" || statut == "alive" || statut == "seki";
+      if (std::string e = attendu(ok ? '=' : '?', s); !e.empty()) return e;
+      if (!ok) return "";
       std::vector<int> ps;
       if (!points(texte, ps)) return "a listed vertex off the board";
       for (int p : ps)
         if (m_.jeu.b[static_cast<size_t>(p)] == 0) return "a listed vertex holds no stone";
-      return "";
+      std::sort(ps.begin(), ps.end());
+      statuts_.emplace_back(statut, ps);
+      return verifiestatuts();
     }
     if (mot == "showboard") {
       if (s != '=') return "expected \"=\"";
@@ -757,6 +765,25 @@ class Essai {
     if (mot == "protocol_version") return s == '=' && texte == "2" ? "" : "expected \"= 2\"";
     if (mot == "version") return attendu('=', s);
     if (mot == "level" && s == '=' && !(l.mots.size() >= 1 && l.mots[0] == "1")) suite_.push_back("level 1\n");
+    return "";
+  }
+
+  // The status lists asked in one step, on one position: for Vesmok no stone
+  // both dead and alive, and seki stones listed under alive too; Nebra's
+  // stones are never seki (its statuses come from fresh playouts at every
+  // call, so two of its lists need not agree).
+  std::string verifiestatuts() const {
+    const std::vector<int>* liste[3] = {nullptr, nullptr, nullptr};
+    for (const auto& [statut, ps] : statuts_)
+      liste[statut == "dead" ? 0 : statut == "alive" ? 1 : 2] = &ps;
+    auto dans = [](const std::vector<int>& v, int p) { return std::binary_search(v.begin(), v.end(), p); };
+    if (d_ == Dialecte::vesmok && liste[0] && liste[1])
+      for (int p : *liste[0])
+        if (dans(*liste[1], p)) return "a stone listed both dead and alive";
+    if (d_ == Dialecte::vesmok && liste[1] && liste[2])
+      for (int p : *liste[2])
+        if (!dans(*liste[1], p)) return "a seki stone missing from the alive list";
+    if (d_ == Dialecte::nebra && liste[2] && !liste[2]->empty()) return "a seki stone";
     return "";
   }
 
@@ -903,6 +930,7 @@ class Essai {
     }
     if (r < 72) {
       static const char* const statuts[] = {"dead", "alive", "seki", "Dead", "ALIVE", "mort", "", "dead alive"};
+      if (de(4) == 0) return "final_status_list dead\nfinal_status_list alive\nfinal_status_list seki";
       return de(5) ? "final_status_list " + std::string(parmi(statuts)) : "final_score";
     }
     if (r < 74) return "showboard";
@@ -1011,12 +1039,15 @@ class Essai {
     const std::string tout = attente_ + octets;
     const bool gros = m_.taille() > 9;
     int genmoves = 0, nettoyages = 0;
+    bool niveau = false;  // a level line: a genmove after it waits for "level 1"
     size_t debut = 0;
     for (size_t p; (p = tout.find('\n', debut)) != std::string::npos; debut = p + 1) {
       const Lecture l = lit(d_, tout.substr(debut, p - debut));
       if (!l.reponse) continue;
       if (l.mot == "quit") return true;
+      if (l.mot == "level") niveau = true;
       if (!estgenmove(l.mot) || !connue(l.mot) || couleurgenmove(l) == 0) continue;
+      if (niveau) return true;
       ++genmoves;
       if (l.mot == "kgs-genmove_cleanup") ++nettoyages;
     }

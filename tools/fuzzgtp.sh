@@ -5,15 +5,17 @@
 #   tools/fuzzgtp.sh [BUILD_DIR] [SEEDS] [COMMANDS] [FIRST_SEED]
 #
 # Defaults: build-asan, 200 seeds, 2000 lines per seed, seeds from 1000.
-# JOBS (default 3) splits the seeds into that many runs side by side; VESMOK
-# names the Vesmok binary of the build (default vesmok_det, seed and clocks
-# pinned so that a seed repeats; vesmok is the program as shipped).
+# JOBS (default 3) splits the seeds into that many runs side by side; DELAI
+# is the wait for one reply in ms (default 120000, the sanitizers are slow);
+# VESMOK names the Vesmok binary of the build (default vesmok_det, seed and
+# clocks pinned so that a seed repeats; vesmok is the program as shipped).
 set -u
 build=${1:-build-asan}
 seeds=${2:-200}
 commandes=${3:-2000}
 premiere=${4:-1000}
 jobs=${JOBS:-3}
+delai=${DELAI:-120000}
 vesmok=${VESMOK:-vesmok_det}
 fuzz=$build/fuzzgtp
 if [ ! -x "$fuzz" ] || [ ! -x "$build/$vesmok" ] || [ ! -x "$build/nebra" ]; then
@@ -32,7 +34,7 @@ for prog in "$vesmok" nebra; do
   while [ "$s" -lt $((premiere + seeds)) ]; do
     n=$tranche
     [ $((s + n)) -gt $((premiere + seeds)) ] && n=$((premiere + seeds - s))
-    "$fuzz" --graine "$s" --series "$n" --commandes "$commandes" -- "$@" > "$tmp/$prog.$k" 2>&1 &
+    "$fuzz" --graine "$s" --series "$n" --commandes "$commandes" --delai "$delai" -- "$@" > "$tmp/$prog.$k" 2>&1 &
     s=$((s + n))
     k=$((k + 1))
   done
