@@ -206,3 +206,40 @@ TEST(FuzzGtp, ReplyTricklingInIsReadWhole) {
 }
 
 }  // namespace
+
+// The whole run against Vesmok behind a filter that spoils its output the
+// way a faulty program would: each fault is found and named.
+TEST(FuzzGtp, FaultsOfAProgramAreFound) {
+  struct Cas {
+    const char* filtre;  // shell pipeline after the program
+    const char* message;
+    int delai;
+  };
+  const Cas cas[] = {
+      {"sed -u 's/^\\([=?]\\)[0-9][0-9]*/\\1/'", "without the id", 20000},
+      {"sed -u 's/^= Molvane$/= Molvane\\n\\n= /'", "answers no line", 20000},
+      // The output stops while the shell still holds it open: a hang.
+      {"head -c 2000", "no reply", 3000},
+      {"sed -u 's/^= [A-HJ-T][0-9][0-9]*$/= A1/'", "illegal move", 20000},
+  };
+  for (const Cas& c : cas) {
+    fuzzgtp::Options o;
+    o.graine = 3;
+    o.commandes = 300;
+    o.delai = c.delai;
+    o.programme = {"/bin/sh", "-c", std::string(VESMOK_DET) + " --level 1 | " + c.filtre};
+    testing::internal::CaptureStdout();
+    const fuzzgtp::Bilan b = fuzzgtp::lance(o);
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(b.fautes, 1) << c.filtre;
+    EXPECT_NE(sortie.find(c.message), std::string::npos) << c.filtre << "\n" << sortie.substr(0, 2000);
+  }
+  // The program as it is: no fault.
+  fuzzgtp::Options o;
+  o.graine = 3;
+  o.commandes = 300;
+  o.programme = {VESMOK_DET, "--level", "1"};
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(fuzzgtp::lance(o).fautes, 0);
+  testing::internal::GetCapturedStdout();
+}
