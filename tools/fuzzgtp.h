@@ -672,7 +672,8 @@ class Essai {
       bool ok = false;
       if (d_ == Dialecte::vesmok) {
         const std::string a = l.mots.empty() ? "" : l.mots[0];
-        for (char ch : a) k = std::min(k * 10 + (ch - '0'), 1000000LL);
+        if (chiffres(a))
+          for (char ch : a) k = std::min(k * 10 + (ch - '0'), 1000000LL);
         ok = chiffres(a) && k >= 2 && (fixe ? k <= 9 && m_.vide() : k <= n * n - 1 && m_.coups.empty());
       } else {
         bool deborde = false;
