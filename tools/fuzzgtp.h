@@ -1054,9 +1054,10 @@ class Essai {
     }
     if (gros && genmoves > 0 && genmovesgros_ + genmoves > kGenmovesGros) return true;
     if (nettoyages > 0 && (gros || nettoyages_ + nettoyages > kNettoyages)) return true;
-    // An unfinished line that could become quit or a genmove later.
+    // An unfinished line that could become quit or a genmove later (after a
+    // level line, before the "level 1" that follows it).
     const Lecture l = lit(d_, tout.substr(debut));
-    return l.mot == "quit" || (gros && estgenmove(l.mot));
+    return l.mot == "quit" || ((gros || niveau) && estgenmove(l.mot));
   }
 
   // The bytes of the next step.
