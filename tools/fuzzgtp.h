@@ -418,7 +418,7 @@ class Essai {
   std::string attente_;             // bytes sent after the last line feed
   std::deque<std::string> suite_;   // lines to send next (level 1 after a level)
   std::deque<std::string> journal_; // the last exchanges, printed with a fault
-  std::vector<std::pair<std::string, std::vector<int>>> statuts_;  // status lists of this step
+  std::vector<std::pair<std::string, std::vector<int>>> statuts_;  // status lists asked in a row
   std::string ligne_;               // the line being checked
   int etape_ = 0;
   long lignes_ = 0, reponses_ = 0;
@@ -605,6 +605,8 @@ class Essai {
       return "";
     }
     const std::string& mot = l.mot;
+    // Status lists are compared on one position: any other command ends the set.
+    if (mot != "final_status_list") statuts_.clear();
     if (!connue(mot)) return s == '?' && texte == "unknown command" ? "" : "expected \"? unknown command\"";
     const int n = m_.taille();
     if (mot == "play" || mot == "black" || mot == "white") {
@@ -769,7 +771,7 @@ class Essai {
     return "";
   }
 
-  // The status lists asked in one step, on one position: for Vesmok no stone
+  // The status lists asked in a row, on one position: for Vesmok no stone
   // both dead and alive, and seki stones listed under alive too; Nebra's
   // stones are never seki (its statuses come from fresh playouts at every
   // call, so two of its lists need not agree).
