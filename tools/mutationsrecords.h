@@ -13,19 +13,11 @@
 #include <vector>
 
 #include "records/chargement.h"
+#include "tools/generateur.h"
 
 namespace mutations {
 
-// A 64-bit linear congruential generator of its own, so the run repeats
-// whatever the program's generator does.
-struct Generateur {
-  uint64_t etat;
-  uint32_t suivant() {
-    etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<uint32_t>(etat >> 33);
-  }
-  uint32_t borne(uint32_t n) { return n ? suivant() % n : 0; }
-};
+using generateur::Generateur;
 
 // One mutant of `octets`: one to four edits.
 inline std::string mute(const std::string& octets, Generateur& g) {

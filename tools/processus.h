@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <string>
 
 namespace processus {
@@ -53,14 +55,14 @@ inline void pump(Child& c, int ms) {
     ssize_t k = read(fds[i].fd, buf, sizeof buf);
     if (k > 0) (i == 0 ? c.outbuf : c.errbuf).append(buf, static_cast<size_t>(k));
     if (k == 0 && i == 0) c.outclosed = true;
-    if (k == 0 && i == 1) c.err = -1;
+    if (k == 0 && i == 1) close(c.err), c.err = -1;
   }
 }
 
 // Takes one reply (up to and including "\n\n") from stdout; false on
-// timeout (`ms`) or end of output.
+// timeout (`ms` of wall time, however the reply trickles in) or end of output.
 inline bool readreply(Child& c, std::string& reply, int ms) {
-  int waited = 0;
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
   for (;;) {
     size_t p = c.outbuf.find("\n\n");
     if (p != std::string::npos) {
@@ -68,9 +70,9 @@ inline bool readreply(Child& c, std::string& reply, int ms) {
       c.outbuf.erase(0, p + 2);
       return true;
     }
-    if (c.outclosed || waited >= ms) return false;
-    pump(c, 100);
-    waited += 100;
+    const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(limite - std::chrono::steady_clock::now());
+    if (c.outclosed || reste.count() <= 0) return false;
+    pump(c, static_cast<int>(std::min<long long>(reste.count(), 100)));
   }
 }
 

@@ -25,10 +25,13 @@ bool surplateau(int32_t r, int32_t c) {
 
 }  // namespace
 
+double komimoteur(double komi) { return komi > KOMIMAX ? KOMIMAX : komi < -KOMIMAX ? -KOMIMAX : komi; }
+
 void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t temps, int32_t pierres,
                    bool nettoyage) {
   // Step 1.
   configmoteur = config;
+  configmoteur.komi = komimoteur(config.komi);
   couleurdemandee = couleur;
   passesconsecutives = 0;
   // Step 2.

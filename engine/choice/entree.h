@@ -25,6 +25,12 @@ void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups&
 
 // The final status entry is `statutfinal` (engine/choice/statutfinal.h).
 
+// The komi the engine reckons with: the game's, held within +-KOMIMAX so that
+// the integer score sums built on it cannot overflow, whatever komi the
+// controller gave; a komi that large decides every game either way.
+constexpr double KOMIMAX = 10000.0;
+double komimoteur(double komi);
+
 // ---- Steps of the move entry ----------------------------------------------
 // genmoveordi and genmovenettoyage are one procedure, `entreemoteur`, with
 // three differences in cleanup mode (`nettoyage`): level 7, no clock, no

@@ -3,6 +3,7 @@
 #include "engine/board/balayages.h"
 #include "engine/board/jeu.h"
 #include "engine/board/voisin.h"
+#include "engine/choice/entree.h"
 #include "engine/connection/groupesvivants.h"
 #include "engine/proposals/territoirefinal.h"
 #include "engine/reading/marquage.h"
@@ -33,6 +34,7 @@ void statutfinal(const TPlateau& plateau, const TConfig& config, int32_t& noir, 
   passesconsecutives = 0;
   // Step 2. At least level 7, no clock, the fixed strong parameter set.
   configmoteur = config;
+  configmoteur.komi = komimoteur(config.komi);
   if (configmoteur.niveauconfig < 7) configmoteur.niveauconfig = 7;
   flagfuseki = 1;
   niveau = configmoteur.niveauconfig;

@@ -11,6 +11,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/rejoue.h"
 #include "engine/choice/entree.h"
+#include "engine/choice/statutfinal.h"
 #include "engine/choice/superko.h"
 #include "engine/opening/fuseki.h"
 #include "engine/opening/joseki.h"
@@ -164,6 +165,27 @@ TEST(EntreePreparation, CleanupPlaysAtLevelSevenWithoutClock) {
   EXPECT_EQ(tempsrestant.pierres, 5);
   EXPECT_EQ(etatcalme, 1);
   EXPECT_EQ(numerocoup, 0);  // the reset leaves it for the replay
+}
+
+// A komi beyond any score reaches the engine bounded, by both entries: its
+// integer score sums (the balance, the influence count) would overflow.
+TEST(EntreePreparation, KomiIsBoundedForTheEngine) {
+  struct Cas {
+    double donne, vu;
+  };
+  const Cas cas[] = {{6.5, 6.5}, {-3.5, -3.5}, {0, 0}, {KOMIMAX, KOMIMAX}, {1e23, KOMIMAX}, {-1e23, -KOMIMAX},
+                     {KOMIMAX + 0.5, KOMIMAX}};
+  const TListeCoups l = liste({{NOIR, 3, 3}});
+  for (const Cas& c : cas) {
+    TConfig config = partie(9);
+    config.komi = c.donne;
+    prepareentree(BLANC, config, l, -1, 0, false);
+    EXPECT_EQ(configmoteur.komi, c.vu) << c.donne;
+    int32_t noir = 0, blanc = 0;
+    static TCarte statut;
+    statutfinal(plateauvide(), config, noir, blanc, statut, 0, 0, l);
+    EXPECT_EQ(configmoteur.komi, c.vu) << c.donne;
+  }
 }
 
 // ---- Opening suggestions -----------------------------------------------------
