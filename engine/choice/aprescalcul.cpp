@@ -255,6 +255,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
   int32_t meilleur = 0;
   int32_t reels = 0;
   for (int32_t k = 1; k <= nbpoints(l); ++k) {
+    if (tempsecoule(r)) break;
     ++compteurnoeudsprise;
     const TPoint q = pointliste(l, k);
     if (reel(ko) && memepoint(q, ko)) {

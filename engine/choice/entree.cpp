@@ -2,12 +2,15 @@
 // become the engine's view of the game, then the move chooser answers.
 #include "engine/choice/entree.h"
 
+#include <algorithm>
+
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/rejoue.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/superko.h"
 #include "engine/opening/suggestions.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -24,6 +27,21 @@ bool surplateau(int32_t r, int32_t c) {
 }
 
 }  // namespace
+
+uint64_t echeancecoup(TTempsRestant t, int32_t coups, int32_t taille, uint64_t maintenant) {
+  if (t.temps < 0) return 0;
+  // The time of one move as the level control reckons it, three times over,
+  // and never more than a third of the time left.
+  double parcoup;
+  if (t.pierres > 0) {
+    parcoup = static_cast<double>(t.temps) / t.pierres;
+  } else {
+    const int32_t n = std::max(10, taille * 80 * taille / 100 - coups);
+    parcoup = static_cast<double>(t.temps) / (n / 2);
+  }
+  const double secondes = std::min(3 * parcoup, t.temps / 3.0);
+  return maintenant + static_cast<uint64_t>(secondes * 1e9);
+}
 
 double komimoteur(double komi) { return komi > KOMIMAX ? KOMIMAX : komi < -KOMIMAX ? -KOMIMAX : komi; }
 
@@ -44,6 +62,7 @@ void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& li
   // Step 3. What the level control sees during the reset.
   const int32_t nombre = nombrecoups(liste);
   numerocoup = nombre == 0 ? 1 : nombre;
+  finrecherche = echeancecoup(tempsrestant, nombre, configmoteur.taille, platform::compteurperf());
   // Step 4.
   initmoteur();
   if (nettoyage) {

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "engine/board/etat.h"
 #include "engine/board/types.h"
 
 // The move chosen by the engine: the mover's colour, row and column; row 0 = pass.
@@ -29,6 +30,10 @@ void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups&
 // the integer score sums built on it cannot overflow, whatever komi the
 // controller gave; a komi that large decides every game either way.
 constexpr double KOMIMAX = 10000.0;
+// The high-resolution time at which the search of a move under the clock `t`
+// stops (0 without a clock): three times the time of one move as the level
+// control reckons it, at most a third of the time left, from `maintenant`.
+uint64_t echeancecoup(TTempsRestant t, int32_t coups, int32_t taille, uint64_t maintenant);
 double komimoteur(double komi);
 
 // ---- Steps of the move entry ----------------------------------------------

@@ -14,6 +14,7 @@
 #include "engine/choice/familles.h"
 #include "engine/choice/filtres.h"
 #include "engine/reading/marquagemorts.h"
+#include "platform/platform.h"
 
 namespace recherche {
 
@@ -141,10 +142,19 @@ struct TRecherche {
   int32_t profondeurvue = 0;                    // deepest node entered
   uint8_t debutpartieentree = 0;                // debutpartie as the chooser handed it over
   int32_t rejeux = 0;                           // times a gote test appended the earlier root moves again
+  uint8_t interrompu = 0;                       // the clock's deadline cut the search
 };
 
 // The gote rule: the root moves before the one being searched are appended
 // again to the root list.
+// Under a clock the search stops at the move's deadline: a node tries no
+// more candidates once it has passed, and says so in the search state.
+inline bool tempsecoule(TRecherche& r) {
+  if (finrecherche == 0 || platform::compteurperf() <= finrecherche) return false;
+  r.interrompu = 1;
+  return true;
+}
+
 inline void rejouepremiers(TRecherche& r) {
   ++r.rejeux;
   for (int32_t j = 1; j < r.kracine; ++j) r.racine.ajoute(r.racine.points[j]);

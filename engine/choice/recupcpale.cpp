@@ -775,6 +775,7 @@ void Noeud::cherche() {
   }
   // Step 4. The list may grow while it is searched.
   for (int32_t k = 1; k <= liste_.nombre(); ++k) {
+    if (tempsecoule(r_)) break;
     if (!essaie(k)) return;
     if (k == liste_.nombre()) {
       if (racine_) apresdernierracine();
@@ -1242,6 +1243,12 @@ void Noeud::marquemeilleurracine(TPoint q) {
 }
 
 bool Noeud::miseajour(TPoint q, int32_t& k) {
+  // A root move whose search the deadline cut is not weighed against the
+  // moves searched whole.
+  if (racine_ && r_.interrompu && !premier_) {
+    cellule_ = n_.meilleur;
+    return true;
+  }
   // C.1
   if (premier_) {
     premier_ = false;

@@ -484,4 +484,54 @@ TEST(Recherche, WithNoLegalMoveTheEnginePasses) {
   EXPECT_EQ(ordipasse, 1);
 }
 
+
+// ---- The clock's deadline ------------------------------------------------------------------
+
+TEST(RechercheEcheance, TheMovesTimeFollowsTheClock) {
+  struct Cas {
+    const char* nom;
+    TTempsRestant t;
+    int32_t coups, taille;
+    double secondes;  // after the start; -1: no deadline
+  } const cas[] = {
+      {"no clock", {-1, 0}, 10, 9, -1},
+      {"absolute, 9x9 at move 10: three moves of 600 / 27 s", {600, -1}, 10, 9, 3 * 600.0 / 27},
+      {"late in the game: a third of the time left", {90, -1}, 80, 9, 30},
+      {"byo-yomi, 5 stones in 30 s: a third of the time left", {30, 5}, 40, 19, 10},
+      {"no time left: at once", {0, -1}, 40, 19, 0},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    const uint64_t fin = echeancecoup(c.t, c.coups, c.taille, 1000);
+    if (c.secondes < 0) EXPECT_EQ(fin, 0u);
+    else EXPECT_NEAR(static_cast<double>(fin - 1000) / 1e9, c.secondes, 1e-6);
+  }
+}
+
+// A counter on which every reading comes 1000 s after the one before.
+uint64_t horlogerapide() {
+  static uint64_t t = 0;
+  return t += 1'000'000'000'000ull;
+}
+
+TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
+  const TConfig config = fixture::configpartie(9, 10);
+  const TListeCoups liste = fixture::listepartie(kParties[1].coups);
+  platform::fixegraine(7);
+  TResultatCoup r;
+  // A clock of 30 s, and 1000 s pass between two readings of the counter.
+  platform::seam::fixecompteurperf(horlogerapide);
+  entreemoteur(BLANC, config, liste, 2, 30, 0, false, r);
+  platform::seam::fixecompteurperf(nullptr);
+  EXPECT_TRUE(dernierrecherche().interrompu);
+  EXPECT_LE(dernierrecherche().plusessayes[1], 1);  // the first root candidate only
+  rejouepartie(liste);
+  EXPECT_TRUE(coupvalide(plateaumoteur, BLANC, r.ligne, r.colonne));
+  // Without a clock the same position is searched whole.
+  platform::fixegraine(7);
+  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
+  EXPECT_FALSE(dernierrecherche().interrompu);
+  EXPECT_GT(dernierrecherche().plusessayes[1], 1);
+}
+
 }  // namespace
