@@ -109,3 +109,27 @@ class TMesureLecture {
   int32_t noeuds_, lecture_, prise_, plimax_, escalier_;
   uint8_t prises_, propagation_, liaison_;
 };
+
+// The dead marks a memoized call changed, kept as point + 512 * new value,
+// at most N of them.
+template <int32_t N>
+struct TChangementsMorts {
+  static_assert(NBCASES <= 512, "a changed mark keeps its point in 9 bits");
+  int32_t nombre = 0;
+  uint16_t points[N] = {};
+
+  // The marks of `apres` that differ from `avant`; false when they do not
+  // fit (more than N, or a value above 127).
+  bool note(const TMarques& avant, const TMarques& apres) {
+    nombre = 0;
+    for (int32_t j = 0; j < NBCASES; ++j)
+      if (apres[j] != avant[j]) {
+        if (nombre == N || apres[j] > 127) return false;
+        points[nombre++] = static_cast<uint16_t>(j + 512 * apres[j]);
+      }
+    return true;
+  }
+  void rejoue(TMarques& marques) const {
+    for (int32_t k = 0; k < nombre; ++k) marques[points[k] & 511] = static_cast<uint8_t>(points[k] >> 9);
+  }
+};

@@ -353,12 +353,10 @@ struct TMemoMorts {
   TEffetsLecture effets;
   uint8_t statut = 0;
   uint8_t lecturelongue = 0;
-  uint8_t nbchangements = 0;
   uint8_t nbcasiers = 0;
-  uint16_t casiers[CASIERSMAX] = {};          // bucket (genre - 1) * NBCASES + point
-  uint16_t changements[CHANGEMENTSMAX] = {};  // dead marks changed: point + 512 * value
+  uint16_t casiers[CASIERSMAX] = {};  // bucket (genre - 1) * NBCASES + point
+  TChangementsMorts<CHANGEMENTSMAX> changements;
 };
-static_assert(NBCASES <= 512, "a changed mark keeps its point in 9 bits");
 TMemoMorts memomorts[1 << BITSMEMOMORTS];
 uint32_t generationmemomorts = 1;
 
@@ -418,8 +416,7 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   if (vu) {
     const TMemoMorts& m = *vu;
     preparecartelecture(p);
-    for (int32_t k = 0; k < m.nbchangements; ++k)
-      pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
+    m.changements.rejoue(pionsmorts);
     statut = m.statut;
     m.effets.rejoue();
     lecturelongue = m.lecturelongue;
@@ -437,16 +434,10 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   if (paire[0]->generation == generationmemomorts) *paire[1] = *paire[0];
   TMemoMorts& m = *paire[0];
   m.generation = 0;  // the slot's old answer has moved on, kept or not
-  int32_t n = 0;
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (pionsmorts[j] != mortsavant[j]) {
-      if (n == CHANGEMENTSMAX || pionsmorts[j] > 127) return;
-      m.changements[n++] = static_cast<uint16_t>(j + 512 * pionsmorts[j]);
-    }
+  if (!m.changements.note(mortsavant, pionsmorts)) return;
   m.cle1 = h.h1;
   m.cle2 = cle2;
   m.generation = generationmemomorts;
-  m.nbchangements = static_cast<uint8_t>(n);
   m.nbcasiers = static_cast<uint8_t>(consultes.nombre);
   std::copy(consultes.casiers, consultes.casiers + consultes.nombre, m.casiers);
   m.statut = static_cast<uint8_t>(statut);

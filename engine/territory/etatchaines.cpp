@@ -300,11 +300,9 @@ struct TMemoEtat {
   uint32_t generation = 0;  // valid while it equals generationmemoetat
   int32_t compte = 0;       // added to `compte`; for detectetatchaine, 1 when it sets `resultat`
   int32_t noeuds = 0;       // added to compteurnoeudslecture
-  int32_t nbchangements = 0;
-  uint16_t changements[CHANGEMENTSETAT] = {};  // dead marks changed: point + 512 * value
+  TChangementsMorts<CHANGEMENTSETAT> changements;
   uint8_t zones[2][OCTETSZONES]{};  // dead zones (bits), white then black
 };
-static_assert(NBCASES <= 512, "a changed mark keeps its point in 9 bits");
 TMemoEtat memoetat[1 << BITSMEMOETAT];
 uint32_t generationmemoetat = 1;
 
@@ -350,8 +348,7 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
     const TMemoEtat& m = *vu;
     sauvepionsmorts = sauve;
     if (sauve) pionsmortsavant = avant;
-    for (int32_t k = 0; k < m.nbchangements; ++k)
-      pionsmorts[m.changements[k] & 511] = static_cast<uint8_t>(m.changements[k] >> 9);
+    m.changements.rejoue(pionsmorts);
     if (zones) {
       bitsenzones(m.zones[BLANC], zonesmortesblanc);
       bitsenzones(m.zones[NOIR], zonesmortesnoir);
@@ -367,13 +364,7 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
   if (paire[0]->generation == generationmemoetat) *paire[1] = *paire[0];
   TMemoEtat& m = *paire[0];
   m.generation = 0;  // the slot's old answer has moved on, kept or not
-  int32_t n = 0;
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (pionsmorts[j] != mortsavant[j]) {
-      if (n == CHANGEMENTSETAT || pionsmorts[j] > 127) return;
-      m.changements[n++] = static_cast<uint16_t>(j + 512 * pionsmorts[j]);
-    }
-  m.nbchangements = n;
+  if (!m.changements.note(mortsavant, pionsmorts)) return;
   m.cle1 = h.h1;
   m.cle2 = cle2;
   m.generation = generationmemoetat;
