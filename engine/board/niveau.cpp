@@ -1,6 +1,8 @@
 // Level control.
 #include "engine/board/niveau.h"
 
+#include <algorithm>
+
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -33,6 +35,12 @@ void tourmesure() {
 
 }  // namespace
 
+double tempsparcoup(int32_t temps, int32_t pierres, int32_t taille, int32_t coups) {
+  if (pierres > 0) return static_cast<double>(temps) / pierres;
+  const int32_t n = std::max(10, (taille * 80 * taille) / 100 - coups);
+  return static_cast<double>(temps) / (n / 2);
+}
+
 void mesurevitesseordi() {
   // Step 1. The workload. It plays on rows and columns 1..9 whatever the size.
   const int32_t taillesauvee = configmoteur.taille;
@@ -64,22 +72,16 @@ void mesurevitesseordi() {
     niveau = 1;
     return;
   }
-  // Step 6. Time per move.
-  double t;
-  if (pierres > 0) {
-    t = static_cast<double>(temps) / pierres;
-  } else {
-    if (numerocoup < 1) {
-      numerocoup = 0;
-      const int32_t n = configmoteur.taille;
-      for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= n; ++c)
-          if (plateaumoteur[indexcase(r, c)] != VIDE) ++numerocoup;
-    }
-    int32_t n = (configmoteur.taille * 80 * configmoteur.taille) / 100 - numerocoup;
-    if (n < 10) n = 10;
-    t = static_cast<double>(temps) / (n / 2);
+  // Step 6. Time per move; outside byo-yomi an unknown move count is the
+  // stones on the board.
+  if (pierres <= 0 && numerocoup < 1) {
+    numerocoup = 0;
+    const int32_t n = configmoteur.taille;
+    for (int r = 1; r <= n; ++r)
+      for (int c = 1; c <= n; ++c)
+        if (plateaumoteur[indexcase(r, c)] != VIDE) ++numerocoup;
   }
+  double t = tempsparcoup(temps, pierres, configmoteur.taille, numerocoup);
   // Step 7.
   if ((pierres == 1 || pierres == 2) && niveau >= 2) t = t / 1.5;
   // Step 8.

@@ -2,6 +2,7 @@
 // measure of the machine, capped by the requested level, and the level
 // parameters the analyses and readings read.
 #pragma once
+#include <cstdint>
 
 // Sets niveau and every level parameter; called by initmoteur. Consumes
 // flagfuseki (clears it once applied).
@@ -10,6 +11,11 @@ void niveaureel();
 // Times a fixed workload of stone plays with the tick counter and sets
 // niveau from the time per move it allows.
 void mesurevitesseordi();
+
+// The time of one move in seconds: `temps` over the stones left in a
+// byo-yomi period, else over half the moves left of a game of
+// 0.8 x taille^2 moves (at least ten) after `coups` moves.
+double tempsparcoup(int32_t temps, int32_t pierres, int32_t taille, int32_t coups);
 
 // Sets the level parameters from niveau (the table and the flags).
 void parametresniveau();

@@ -6,6 +6,7 @@
 
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
+#include "engine/board/niveau.h"
 #include "engine/board/rejoue.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/superko.h"
@@ -32,13 +33,7 @@ uint64_t echeancecoup(TTempsRestant t, int32_t coups, int32_t taille, uint64_t m
   if (t.temps < 0) return 0;
   // The time of one move as the level control reckons it, three times over,
   // and never more than a third of the time left.
-  double parcoup;
-  if (t.pierres > 0) {
-    parcoup = static_cast<double>(t.temps) / t.pierres;
-  } else {
-    const int32_t n = std::max(10, taille * 80 * taille / 100 - coups);
-    parcoup = static_cast<double>(t.temps) / (n / 2);
-  }
+  const double parcoup = tempsparcoup(t.temps, t.pierres, taille, coups);
   const double secondes = std::min(3 * parcoup, t.temps / 3.0);
   return maintenant + static_cast<uint64_t>(secondes * 1e9);
 }
