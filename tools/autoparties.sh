@@ -107,7 +107,8 @@ joue() {
 # Every log of the directory: the runs one a line, then per size and
 # Vesmok's level (side A; side B too when it is Vesmok at the same level) the
 # games, wins, lengths, time per move, peak memory, least clock left, faults,
-# and the games that stopped at the move limit instead of two passes.
+# the games that stopped at the move limit instead of two passes, and those
+# ended without result by a position met a third time.
 resume() {
   local logs=("$sortie"/[0-9]*.log)
   [ -e "${logs[0]}" ] || { echo "no logs in $sortie"; return; }
@@ -129,7 +130,7 @@ resume() {
     /^game [0-9]+:/ { ++jouees }
     /^summary / { resume = $0 }
     /^status / { etat = $2 }
-    function fin(   cle, nf, i, t, gag, plaf) {
+    function fin(   cle, nf, i, t, gag, plaf, rep) {
       cle = sprintf("%02d %02d", taille, na)
       gag = "-"
       if (resume != "") {
@@ -137,8 +138,9 @@ resume() {
         split(champ("wins"), gag2, ","); gag = gag2[1] "-" gag2[2]
       }
       plaf = resume == "" ? "" : champ("capped") + 0
-      printf "%3d %-68s %-10s %2d games, A-B %s%s\n", run, desc, etat, jouees, gag,
-             plaf ? ", " plaf " without two passes" : ""
+      rep = resume == "" ? "" : champ("repeated") + 0
+      printf "%3d %-68s %-10s %2d games, A-B %s%s%s\n", run, desc, etat, jouees, gag,
+             plaf ? ", " plaf " without two passes" : "", rep ? ", " rep " by a repeated position" : ""
       print cle "\tU\t1" > "/dev/stderr"
       if (etat == "cut") { print cle "\tC\t1" > "/dev/stderr"; return }
       # Still playing, or stopped by hand.
@@ -149,6 +151,7 @@ resume() {
       print cle "\tB\t" gag2[2] > "/dev/stderr"
       print cle "\tF\t" champ("faults") > "/dev/stderr"
       print cle "\tP\t" plaf > "/dev/stderr"
+      print cle "\tR\t" rep > "/dev/stderr"
       split(champ("peakkb"), mem, ","); split(champ("clockleft"), h, ",")
       print cle "\tM\t" mem[1] > "/dev/stderr"
       if (h[1] != "-") print cle "\tH\t" h[1] > "/dev/stderr"
@@ -180,7 +183,7 @@ resume() {
       printf "%-9s %5s %5d %5d %4d %4d %7s %5s %8s %8s %8s %9s %8s %6d%s\n", c == "zz" ? "all" : (p[1] + 0) "x" (p[1] + 0), c == "zz" ? "" : p[2] + 0,
         s["U"], s["N"], s["A"], s["B"], q(L, nl, 0.5), q(L, nl, 1), s3(q(T, nt, 0.5)), s3(q(T, nt, 0.9)), s3(q(T, nt, 1)),
         (mx == "" ? "-" : mx), (hm == "" ? "-" : hm), s["F"], (s["C"] ? ", " s["C"] " cut" : "") (s["I"] ? ", " s["I"] " unfinished" : "") \
-        (s["P"] ? ", " s["P"] " without two passes" : "")
+        (s["P"] ? ", " s["P"] " without two passes" : "") (s["R"] ? ", " s["R"] " by a repeated position" : "")
     }
     function vide() { delete s; nl = 0; nt = 0; mx = ""; hm = "" }
     $1 != cle { if (cle != "") sortie(cle); cle = $1; vide() }

@@ -12,7 +12,10 @@
 // genmove); a program that does not know time_settings plays untimed. After
 // the game both are asked final_status_list dead; with --nettoyage both then
 // play kgs-genmove_cleanup moves until two passes more (or M moves). A game
-// whose play or cleanup stops at M moves is marked "no two passes". Any
+// whose play or cleanup stops at M moves is marked "no two passes". A
+// position met a third time with the same side to move (a triple ko, say:
+// the programs play simple ko) ends the game without result, as a server
+// would, marked "position repeated"; its cleanup is not played. Any
 // illegal or malformed move, missing reply, clock below zero, output on
 // stderr or bad exit is a fault: the tool then exits with status 1. --detail
 // prints every move with its time. The last line, "summary key=value ...",
@@ -30,6 +33,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -144,6 +148,21 @@ struct Resultat {
   double score = 0;  // black minus white minus komi
   std::string texte;
   bool plafond = false;  // play or cleanup stopped at the move limit, not by two passes
+  bool repetee = false;  // stopped without result: a position came back a third time
+};
+
+// Counts the positions of a game, each with its side to move.
+class Positions {
+ public:
+  // True when this position has now been met three times.
+  bool troisieme(const Jeu& jeu, int couleur) {
+    std::string cle(jeu.b.begin(), jeu.b.end());
+    cle += static_cast<char>(couleur);
+    return ++vues_[cle] == 3;
+  }
+
+ private:
+  std::map<std::string, int> vues_;
 };
 
 // One move by `couleur` through `cmd` (genmove or kgs-genmove_cleanup):
@@ -216,7 +235,9 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
   double horloge[3] = {0, static_cast<double>(o.temps), static_cast<double>(o.temps)};
   const int limite = o.maxcoups > 0 ? o.maxcoups : 4 * o.taille * o.taille;
   int passes = 0;
-  while (passes < 2 && res.coups < limite) {
+  Positions positions;
+  positions.troisieme(jeu, couleur);
+  while (passes < 2 && res.coups < limite && !res.repetee) {
     const int p = uncoup(jeu, j, couleur, "genmove", o, horloge);
     if (p == -2) return res;
     ++res.coups;
@@ -226,8 +247,9 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     }
     passes = p == -1 ? passes + 1 : 0;
     couleur = 3 - couleur;
+    res.repetee = positions.troisieme(jeu, couleur);
   }
-  res.plafond = passes < 2;
+  res.plafond = passes < 2 && !res.repetee;
   // Both programs name the dead stones; each must be a stone on the board.
   std::vector<int> morts;
   for (Joueur* x : {&noir, &blanc}) {
@@ -237,18 +259,20 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
       if (p < 0 || jeu.b[static_cast<size_t>(p)] == 0) faute(x->nom + ": dead list names no stone: " + texte);
     if (x == &noir) morts = liste;
   }
-  if (o.nettoyage) {
+  if (o.nettoyage && !res.repetee) {
     passes = 0;
     bool abandon = false;
-    for (int k = 0; passes < 2 && k < limite && !abandon; ++k) {
+    for (int k = 0; passes < 2 && k < limite && !abandon && !res.repetee; ++k) {
       const int p = uncoup(jeu, j, couleur, "kgs-genmove_cleanup", o, horloge);
       if (p == -2) return res;
       abandon = p == -3;
       passes = p == -1 ? passes + 1 : 0;
       couleur = 3 - couleur;
+      res.repetee = positions.troisieme(jeu, couleur);
     }
-    res.plafond = res.plafond || (passes < 2 && !abandon);
+    res.plafond = res.plafond || (passes < 2 && !abandon && !res.repetee);
   }
+  if (res.repetee) return res;
   morts.erase(std::remove_if(morts.begin(), morts.end(), [&](int p) { return p < 0 || jeu.b[static_cast<size_t>(p)] == 0; }),
               morts.end());
   res.score = jeu.aire(morts) - o.komi;
@@ -311,7 +335,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   Joueur joueurs[2];
-  int victoires[2] = {0, 0}, plafonnees = 0;
+  int victoires[2] = {0, 0}, plafonnees = 0, repetees = 0;
   std::vector<int> longueurs;
   for (int k = 0; k < o.parties; ++k) {
     const int a = o.alterne && k % 2 == 1 ? 1 : 0;  // the side that takes black
@@ -326,9 +350,11 @@ int main(int argc, char** argv) {
     longueurs.push_back(r.coups);
     if (fautes.size() == avant && !r.texte.empty()) ++victoires[r.texte[0] == 'B' ? a : 1 - a];
     plafonnees += r.plafond ? 1 : 0;
-    std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
+    repetees += r.repetee ? 1 : 0;
+    std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s%s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
                 joueurs[1 - a].nom.c_str(), 'B' - a, r.coups, r.texte.empty() ? "no result" : r.texte.c_str(),
-                fautes.size() == avant ? "" : ", FAULT", r.plafond ? ", no two passes" : "");
+                fautes.size() == avant ? "" : ", FAULT", r.plafond ? ", no two passes" : "",
+                r.repetee ? ", position repeated" : "");
     std::fflush(stdout);
   }
   std::printf("size %d, %d games, komi %.1f, handicap %d, clock %d s: A won %d, B won %d\n", o.taille, o.parties, o.komi,
@@ -347,10 +373,10 @@ int main(int argc, char** argv) {
     std::snprintf(t, sizeof t, "%.1f", j.reste);
     horloges += (horloges.empty() ? "" : ",") + std::string(j.reste == HUGE_VAL ? "-" : t);
   }
-  std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu capped=%d lengths=%s peakkb=%ld,%ld "
-              "clockleft=%s times_a=%s times_b=%s\n",
+  std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu capped=%d repeated=%d lengths=%s "
+              "peakkb=%ld,%ld clockleft=%s times_a=%s times_b=%s\n",
               o.taille, o.parties, o.komi, o.handicap, o.temps, victoires[0], victoires[1], fautes.size(),
-              plafonnees, enliste(longueurs, "%d").c_str(), joueurs[0].memoirekb, joueurs[1].memoirekb, horloges.c_str(),
+              plafonnees, repetees, enliste(longueurs, "%d").c_str(), joueurs[0].memoirekb, joueurs[1].memoirekb, horloges.c_str(),
               enliste(joueurs[0].durees, "%.3f").c_str(), enliste(joueurs[1].durees, "%.3f").c_str());
   return fautes.empty() ? 0 : 1;
 }
