@@ -12,10 +12,11 @@
 // genmove); a program that does not know time_settings plays untimed. After
 // the game both are asked final_status_list dead; with --nettoyage both then
 // play kgs-genmove_cleanup moves until two passes more (or M moves). A game
-// whose play or cleanup stops at M moves is marked "no two passes". A
-// position met a third time with the same side to move (a triple ko, say:
-// the programs play simple ko) ends the game without result, as a server
-// would, marked "position repeated"; its cleanup is not played. Any
+// whose play or cleanup stops at M moves is marked "no two passes". A stone
+// that makes a position for the third time with the same side to move (a
+// triple ko, say: the programs play simple ko) ends the game without
+// result, as a server would, marked "position repeated"; its cleanup is not
+// played. Passes repeat the position they leave and are not counted. Any
 // illegal or malformed move, missing reply, clock below zero, output on
 // stderr or bad exit is a fault: the tool then exits with status 1. --detail
 // prints every move with its time. The last line, "summary key=value ...",
@@ -154,7 +155,7 @@ struct Resultat {
 // Counts the positions of a game, each with its side to move.
 class Positions {
  public:
-  // True when this position has now been met three times.
+  // True when this position has now been made three times.
   bool troisieme(const Jeu& jeu, int couleur) {
     std::string cle(jeu.b.begin(), jeu.b.end());
     cle += static_cast<char>(couleur);
@@ -236,7 +237,6 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
   const int limite = o.maxcoups > 0 ? o.maxcoups : 4 * o.taille * o.taille;
   int passes = 0;
   Positions positions;
-  positions.troisieme(jeu, couleur);
   while (passes < 2 && res.coups < limite && !res.repetee) {
     const int p = uncoup(jeu, j, couleur, "genmove", o, horloge);
     if (p == -2) return res;
@@ -247,7 +247,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     }
     passes = p == -1 ? passes + 1 : 0;
     couleur = 3 - couleur;
-    res.repetee = positions.troisieme(jeu, couleur);
+    res.repetee = p >= 0 && positions.troisieme(jeu, couleur);
   }
   res.plafond = passes < 2 && !res.repetee;
   // Both programs name the dead stones; each must be a stone on the board.
@@ -268,7 +268,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
       abandon = p == -3;
       passes = p == -1 ? passes + 1 : 0;
       couleur = 3 - couleur;
-      res.repetee = positions.troisieme(jeu, couleur);
+      res.repetee = p >= 0 && positions.troisieme(jeu, couleur);
     }
     res.plafond = res.plafond || (passes < 2 && !abandon && !res.repetee);
   }
