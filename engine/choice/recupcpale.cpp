@@ -874,6 +874,7 @@ bool Noeud::essaie(int32_t& k) {
   }
   // B.15
   reponse(q, s, kofils);
+  if (racine_ && reel(q)) notevaleurracine(r_, q, cellule_, !premier_ && cellule_ <= r_.celluleavant);
   // B.16
   marquepaires(q, recalcule);
   defaitessai(r_, d_, q, o_, n_.chaines);
