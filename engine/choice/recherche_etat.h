@@ -143,7 +143,7 @@ struct TRecherche {
   uint8_t debutpartieentree = 0;                // debutpartie as the chooser handed it over
   int32_t rejeux = 0;                           // times a gote test appended the earlier root moves again
   uint8_t interrompu = 0;                       // the clock's deadline cut the search
-  TCarte valeurspremiere{};                     // search value of each root move, first pass (its last search)
+  TCarte valeurspremiere{};                     // search value of each root move, first pass (its last exact one)
   TCarte valeursseconde{};                      // the same in the second pass
   TMarques cherchees{};                         // root moves searched: bit 1 first pass, 2 second pass;
                                                 // 4, 8 that pass's value only bounds it (no better than the best so far)
@@ -151,9 +151,11 @@ struct TRecherche {
 
 // Keeps the search value of the root move q for the explainer: the pass's
 // value map, its bit in `cherchees`, and whether the value is only a bound.
+// A move searched again keeps its last exact value rather than a bound.
 inline void notevaleurracine(TRecherche& r, TPoint q, int32_t valeur, bool borne) {
   const int32_t i = indexcase(q.ligne, q.colonne);
   const uint8_t passe = r.secondepasse ? 2 : 1, bit = r.secondepasse ? 8 : 4;
+  if (borne && (r.cherchees[i] & passe) && !(r.cherchees[i] & bit)) return;
   (r.secondepasse ? r.valeursseconde : r.valeurspremiere)[i] = valeur;
   r.cherchees[i] = static_cast<uint8_t>((r.cherchees[i] & ~bit) | passe | (borne ? bit : 0));
 }
