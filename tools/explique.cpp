@@ -401,7 +401,7 @@ void explique(const recherche::TRecherche& r, const TPlateau& p, int32_t n, cons
       lignes.push_back({q.ligne, q.colonne, f.somme[indexcase(q.ligne, q.colonne)]});
     }
     std::stable_sort(lignes.begin(), lignes.end(), [](const Ligne& a, const Ligne& b) { return a.somme > b.somme; });
-    std::printf("\n%-5s %8s %8s %8s %8s %8s  %-24s %s\n", "point", "\"somme\"", "opp.sum", "path", "search",
+    std::printf("\n%-5s %8s %8s %8s %8s %8s  %-30s %s\n", "point", "\"somme\"", "opp.sum", "path", "search",
                 "search2", "notes", "terms of \"somme\"");
     for (const Ligne& e : lignes) {
       const int32_t i = indexcase(e.l, e.c);
@@ -421,7 +421,7 @@ void explique(const recherche::TRecherche& r, const TPlateau& p, int32_t n, cons
           const int32_t v[8] = {f.survieordi[i], f.surviejoueur[i], f.fortificationordi[i], f.invasionforteordi[i],
                                 f.faitmortordi[i], f.separationordi[i], f.flou[i], f.somme[i]};
           int32_t s = 0;
-          note(testepenalite(e.l, e.c, v, s) ? "excluded,penalty-none" : "excluded,penalty" + std::to_string(s));
+          note(testepenalite(e.l, e.c, v, s) ? "excluded,no-penalty" : "excluded,penalty" + std::to_string(s) + ",skipped");
         }
       }
       const auto valeur = [&](int bit, int borne, const TCarte& carte) {
@@ -435,7 +435,7 @@ void explique(const recherche::TRecherche& r, const TPlateau& p, int32_t n, cons
       for (const Terme& t : termes)
         if (t.valeur != 0) texte += (texte.empty() ? "" : "  ") + std::string(t.nom) + " " + std::to_string(t.valeur);
       const std::string chemin = (r.cherchees[i] & 1) ? std::to_string(r.valeursracine[i]) : "-";
-      std::printf("%-5s %8d %8d %8s %8s %8s  %-24s %s\n", point(e.l, e.c).c_str(), f.somme[i], f.sommejoueur[i],
+      std::printf("%-5s %8d %8d %8s %8s %8s  %-30s %s\n", point(e.l, e.c).c_str(), f.somme[i], f.sommejoueur[i],
                   chemin.c_str(), valeur(1, 4, r.valeurspremiere).c_str(), valeur(2, 8, r.valeursseconde).c_str(),
                   notes.empty() ? "-" : notes.c_str(), texte.empty() ? "-" : texte.c_str());
     }
