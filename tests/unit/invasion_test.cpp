@@ -105,6 +105,8 @@ TEST_F(Invasion, WeightedLiberties) {
 }
 
 TEST_F(Invasion, WeightedLibertyValue) {
+  TMarques partout;
+  partout.fill(1);
   struct Cas {
     const char* nom;
     const char* d;
@@ -115,7 +117,10 @@ TEST_F(Invasion, WeightedLibertyValue) {
       {"lone stone in the band: 2 x 5 x 5 / 8", "..........\n", 3, 3, NOIR, 6},
       {"lone stone inside: 1 x 5 x 5 / 8", "..........\n", 5, 5, NOIR, 3},
       {"linked to its neighbour: 2 x 7 x 5 / 2", "..XX......\n", 3, 3, NOIR, 35},
-      {"white stone: a white neighbour ends the walk, 2 x 1 x 5 / 2", "..OO......\n", 3, 3, BLANC, 5},
+      {"the same for white", "..OO......\n", 3, 3, BLANC, 35},
+      {"an enemy stone outside the zone beside the chain: its point alone, 2 x 1 x 5 / 2", "..XXO.....\n", 3, 3,
+       NOIR, 5},
+      {"the same for white", "..OOX.....\n", 3, 3, BLANC, 5},
   };
   for (const auto& k : cas) {
     SCOPED_TRACE(k.nom);
@@ -127,11 +132,77 @@ TEST_F(Invasion, WeightedLibertyValue) {
       p[indexcase(5, 5)] = NOIR;
       calculelibertes(p);
     }
+    TMarques zone = partout;
+    for (int32_t j = 0; j < NBCASES; ++j)
+      if (p[j] == 1 - k.couleur) zone[j] = 0;
     fixture::verifieinchange(p, [&] {
-      EXPECT_EQ(valeurlibertesponderee(p, k.couleur, k.colonne, k.ligne, static_cast<uint8_t>(1 - k.couleur),
-                                       marquesvides),
+      EXPECT_EQ(valeurlibertesponderee(p, zone, k.couleur, k.colonne, k.ligne, static_cast<uint8_t>(1 - k.couleur)),
                 k.attendu);
     });
+  }
+}
+
+// A stone that joins a long wall of its own along the edge, its territory
+// behind: with the other side's invasion zone as the zone, the wall's many
+// liberties in its own territory are not counted; a stone inside the other
+// side's zone counts its liberties there.
+TEST_F(Invasion, WeightedLibertyValueKeepsToTheZone) {
+  struct Cas {
+    const char* nom;
+    uint8_t moi;
+    const char* d;
+  } cas[] = {
+      {"black",
+       NOIR,
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       "XXXXXX.O.\n"
+       "........O\n"
+       ".......O.\n"
+       "........."},
+      {"white",
+       BLANC,
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       "OOOOOO.X.\n"
+       "........X\n"
+       ".......X.\n"
+       "........."},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    const uint8_t lui = static_cast<uint8_t>(1 - k.moi);
+    TPlateau p = fixture::posemoteur(k.d);
+    // Rows 7 to 9, columns 1 to 6 belong to the wall's side; the corner
+    // beyond (7, 7) to the other side.
+    for (int r = 7; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c)
+        if (p[indexcase(r, c)] == VIDE) territoire[indexcase(r, c)] = c <= 6 ? k.moi : lui;
+    TMarques zone;
+    zoneinvasion(zone, p, lui, 1, k.moi);
+    // (6, 7) joins the wall: outside the other side's zone, nothing.
+    p[indexcase(6, 7)] = k.moi;
+    calculelibertes(p);
+    ASSERT_TRUE(estlieachainevivanteavecmorts(pionsmorts, p, 6, 7, k.moi, lui));
+    EXPECT_EQ(valeurlibertesponderee(p, zone, k.moi, 7, 6, lui), 0);
+    // The whole board as zone: the wall's six liberties in its own
+    // territory (3 each) and eight others (1 each) would make it the largest
+    // value on the board.
+    TMarques partout;
+    partout.fill(1);
+    EXPECT_EQ(valeurlibertesponderee(p, partout, k.moi, 7, 6, lui), 2 * (1 + 6 * 3 + 8) * 5 / 2);
+    // A stone in the other side's corner: its point and two liberties in
+    // the zone, not linked.
+    p[indexcase(6, 7)] = VIDE;
+    p[indexcase(9, 9)] = k.moi;
+    calculelibertes(p);
+    EXPECT_EQ(valeurlibertesponderee(p, zone, k.moi, 9, 9, lui), 2 * 3 * 5 / 8);
   }
 }
 
