@@ -1,6 +1,7 @@
 // Invasion zones, weighted liberties and the bamboo-joint and monkey-jump shapes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "engine/board/etat.h"
@@ -381,6 +382,43 @@ TEST_F(Invasion, MonkeyJump) {
   p[indexcase(1, 1)] = BLANC;
   calculelibertes(p);
   EXPECT_TRUE(pionlieachainevivanteforme(p, 1, 1, BLANC, NOIR));
+}
+
+}  // namespace
+
+namespace {
+
+// A game position, white to move after black's (3, 5): white's wall on row 2
+// and the first line behind it. A white stone on row 1 joins the wall, whose
+// liberties lie in white's own area; the invasion-defence map once gave those
+// points its largest values (60), and white played (1, 3), (1, 5), (1, 7),
+// (1, 9) in turn. Colour-swapped, the maps are the same.
+constexpr const char* MUR =
+    ".........\n"
+    ".O.O.O.O.\n"
+    "..O.XXO..\n"
+    ".XXX.XO..\n"
+    "....XXXX.\n"
+    "...O.O...\n"
+    ".XO.O.X..\n"
+    ".X.O.....\n"
+    ".........\n";
+
+TEST(InvasionDefense, JoiningOwnWallOnTheFirstLineIsNotTheLargestValue) {
+  TMarques cartes[2];
+  for (int k = 0; k < 2; ++k) {
+    std::string d = MUR;
+    if (k == 1)
+      for (char& ch : d) ch = ch == 'X' ? 'O' : ch == 'O' ? 'X' : ch;
+    const uint8_t trait = k == 0 ? BLANC : NOIR;
+    SCOPED_TRACE(trait == BLANC ? "white" : "black");
+    const fixture::AnalyseRacine& a =
+        fixture::analysemoteur(d, {.trait = trait, .niveau = 1, .dernier = {3, 5}, .komi = 0});
+    cartes[k] = a.ordi.invasiondefense;
+    const uint8_t plus = *std::max_element(cartes[k].begin(), cartes[k].end());
+    for (int c = 1; c <= 9; ++c) EXPECT_LT(cartes[k][indexcase(1, c)], plus) << fixture::grille(cartes[k], 9);
+  }
+  EXPECT_EQ(cartes[0], cartes[1]) << fixture::grille(cartes[0], 9) << fixture::grille(cartes[1], 9);
 }
 
 }  // namespace
