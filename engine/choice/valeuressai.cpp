@@ -67,7 +67,7 @@ void evalueessai(TAnalyse& a) {
     bonuscoupureregions(e.apreslecture, a.marquesstatut, e.sauvetages, p, a.restauration, R, C,
                         (*a.carteseparation)[i], a.pourordi);
     if (e.lievivante && a.pourordi && !pionsmorts[i]) {
-      const int32_t v = valeurlibertesponderee(p, moi, C, R, lui, a.zoneinvasion);
+      const int32_t v = valeurlibertesponderee(p, a.zoneinvasion, moi, C, R, lui);
       (*a.carteinvasiondefense)[i] = std::max((*a.carteinvasiondefense)[i], sature(v));
     }
   }

@@ -58,10 +58,16 @@ int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t coule
   const int32_t i = ix(ligne, colonne);
   if (!zone[i]) return 0;
   const int32_t propre = poids(couleur, i);
+  // The chain through the point: the stones of its colour (of `couleur` when
+  // it is empty) joined to it.
+  const uint8_t pierres = p[i] == VIDE ? couleur : p[i];
+  TMarques chaine;
+  for (int32_t j = 0; j < NBCASES; ++j) chaine[j] = p[j] == pierres ? 1 : 0;
+  chaine[i] = 1;
   TListePoints libs;
   libs[0] = 0;
   TMarques vu = marquesvides;
-  bordregion(p, libs, MAXPOINTSLISTE, 0, ligne, colonne, p, vu);
+  bordregion(p, libs, MAXPOINTSLISTE, 0, ligne, colonne, chaine, vu);
   int32_t total = propre;
   for (int32_t k = 1; k <= nbpoints(libs); ++k) {
     const int32_t j = ix(ligneliste(libs, k), colonneliste(libs, k));
@@ -71,15 +77,15 @@ int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t coule
   return total;
 }
 
-int32_t valeurlibertesponderee(TPlateau& p, uint8_t couleur, int32_t colonne, int32_t ligne, uint8_t autre,
-                               const TMarques& morts) {
+int32_t valeurlibertesponderee(TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne,
+                               uint8_t autre) {
   const int32_t i = ix(ligne, colonne);
   const uint8_t avant = p[i];
   p[i] = VIDE;
-  const int32_t l = libertesponderees(p, p, couleur, colonne, ligne);
+  const int32_t l = libertesponderees(p, zone, couleur, colonne, ligne);
   p[i] = avant;
   const int32_t bande = bandeinvasion(ligne, colonne) == 4 ? 2 : 1;
-  const int32_t diviseur = estlieachainevivanteavecmorts(morts, p, ligne, colonne, couleur, autre) ? 2 : 8;
+  const int32_t diviseur = estlieachainevivanteavecmorts(pionsmorts, p, ligne, colonne, couleur, autre) ? 2 : 8;
   return bande * l * 5 / diviseur;
 }
 

@@ -19,16 +19,18 @@ void zoneinvasion(TMarques& zone, const TPlateau& p, uint8_t couleur, int32_t pa
 
 // 0 when the point is unmarked in `zone`; else its weight (3 in `couleur`'s
 // territoire, 2 in its territoire2, 1 otherwise) plus the weight of every
-// empty point around the black stones connected to it (the board's bytes 1
-// as the region); an unmarked one of those gives the point's weight alone.
-// Note the column comes first.
+// empty point around the chain through it (the stones of the point's colour,
+// of `couleur` when the point is empty); an unmarked point around the chain
+// gives the point's weight alone. Note the column comes first.
 int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne);
 
-// Band factor x the weighted liberties (the point emptied meanwhile, the board
-// as zone board) x 5, divided by 2 when the stone is linked to a live chain
-// with `morts` as dead mask, else by 8. The board comes back as it was.
-int32_t valeurlibertesponderee(TPlateau& p, uint8_t couleur, int32_t colonne, int32_t ligne, uint8_t autre,
-                               const TMarques& morts);
+// Band factor x the weighted liberties in `zone` (the point emptied
+// meanwhile) x 5, divided by 2 when the stone is linked to a live chain
+// (pionsmorts as dead mask), else by 8. The board comes back as it was.
+// With the other side's invasion zone as `zone`, only a chain inside that
+// zone is worth more than its point: joining a wall outside it is not.
+int32_t valeurlibertesponderee(TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne,
+                               uint8_t autre);
 
 // A map of the opponent's trial records (essaisjoueur) per point.
 using TCarteEssai = TMarques TEssaiCoup::*;

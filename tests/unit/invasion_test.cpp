@@ -1,6 +1,7 @@
 // Invasion zones, weighted liberties and the bamboo-joint and monkey-jump shapes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "engine/board/etat.h"
@@ -105,6 +106,8 @@ TEST_F(Invasion, WeightedLiberties) {
 }
 
 TEST_F(Invasion, WeightedLibertyValue) {
+  TMarques partout;
+  partout.fill(1);
   struct Cas {
     const char* nom;
     const char* d;
@@ -115,7 +118,10 @@ TEST_F(Invasion, WeightedLibertyValue) {
       {"lone stone in the band: 2 x 5 x 5 / 8", "..........\n", 3, 3, NOIR, 6},
       {"lone stone inside: 1 x 5 x 5 / 8", "..........\n", 5, 5, NOIR, 3},
       {"linked to its neighbour: 2 x 7 x 5 / 2", "..XX......\n", 3, 3, NOIR, 35},
-      {"white stone: a white neighbour ends the walk, 2 x 1 x 5 / 2", "..OO......\n", 3, 3, BLANC, 5},
+      {"the same for white", "..OO......\n", 3, 3, BLANC, 35},
+      {"an enemy stone outside the zone beside the chain: its point alone, 2 x 1 x 5 / 2", "..XXO.....\n", 3, 3,
+       NOIR, 5},
+      {"the same for white", "..OOX.....\n", 3, 3, BLANC, 5},
   };
   for (const auto& k : cas) {
     SCOPED_TRACE(k.nom);
@@ -127,11 +133,77 @@ TEST_F(Invasion, WeightedLibertyValue) {
       p[indexcase(5, 5)] = NOIR;
       calculelibertes(p);
     }
+    TMarques zone = partout;
+    for (int32_t j = 0; j < NBCASES; ++j)
+      if (p[j] == 1 - k.couleur) zone[j] = 0;
     fixture::verifieinchange(p, [&] {
-      EXPECT_EQ(valeurlibertesponderee(p, k.couleur, k.colonne, k.ligne, static_cast<uint8_t>(1 - k.couleur),
-                                       marquesvides),
+      EXPECT_EQ(valeurlibertesponderee(p, zone, k.couleur, k.colonne, k.ligne, static_cast<uint8_t>(1 - k.couleur)),
                 k.attendu);
     });
+  }
+}
+
+// A stone that joins a long wall of its own along the edge, its territory
+// behind: with the other side's invasion zone as the zone, the wall's many
+// liberties in its own territory are not counted; a stone inside the other
+// side's zone counts its liberties there.
+TEST_F(Invasion, WeightedLibertyValueKeepsToTheZone) {
+  struct Cas {
+    const char* nom;
+    uint8_t moi;
+    const char* d;
+  } cas[] = {
+      {"black",
+       NOIR,
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       "XXXXXX.O.\n"
+       "........O\n"
+       ".......O.\n"
+       "........."},
+      {"white",
+       BLANC,
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       "OOOOOO.X.\n"
+       "........X\n"
+       ".......X.\n"
+       "........."},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    const uint8_t lui = static_cast<uint8_t>(1 - k.moi);
+    TPlateau p = fixture::posemoteur(k.d);
+    // Rows 7 to 9, columns 1 to 6 belong to the wall's side; the corner
+    // beyond (7, 7) to the other side.
+    for (int r = 7; r <= 9; ++r)
+      for (int c = 1; c <= 9; ++c)
+        if (p[indexcase(r, c)] == VIDE) territoire[indexcase(r, c)] = c <= 6 ? k.moi : lui;
+    TMarques zone;
+    zoneinvasion(zone, p, lui, 1, k.moi);
+    // (6, 7) joins the wall: outside the other side's zone, nothing.
+    p[indexcase(6, 7)] = k.moi;
+    calculelibertes(p);
+    ASSERT_TRUE(estlieachainevivanteavecmorts(pionsmorts, p, 6, 7, k.moi, lui));
+    EXPECT_EQ(valeurlibertesponderee(p, zone, k.moi, 7, 6, lui), 0);
+    // The whole board as zone: the wall's six liberties in its own
+    // territory (3 each) and eight others (1 each) would make it the largest
+    // value on the board.
+    TMarques partout;
+    partout.fill(1);
+    EXPECT_EQ(valeurlibertesponderee(p, partout, k.moi, 7, 6, lui), 2 * (1 + 6 * 3 + 8) * 5 / 2);
+    // A stone in the other side's corner: its point and two liberties in
+    // the zone, not linked.
+    p[indexcase(6, 7)] = VIDE;
+    p[indexcase(9, 9)] = k.moi;
+    calculelibertes(p);
+    EXPECT_EQ(valeurlibertesponderee(p, zone, k.moi, 9, 9, lui), 2 * 3 * 5 / 8);
   }
 }
 
@@ -310,6 +382,43 @@ TEST_F(Invasion, MonkeyJump) {
   p[indexcase(1, 1)] = BLANC;
   calculelibertes(p);
   EXPECT_TRUE(pionlieachainevivanteforme(p, 1, 1, BLANC, NOIR));
+}
+
+}  // namespace
+
+namespace {
+
+// A game position, white to move after black's (3, 5): white's wall on row 2
+// and the first line behind it. A white stone on row 1 joins the wall, whose
+// liberties lie in white's own area; the invasion-defence map once gave those
+// points its largest values (60), and white played (1, 3), (1, 5), (1, 7),
+// (1, 9) in turn. Colour-swapped, the maps are the same.
+constexpr const char* MUR =
+    ".........\n"
+    ".O.O.O.O.\n"
+    "..O.XXO..\n"
+    ".XXX.XO..\n"
+    "....XXXX.\n"
+    "...O.O...\n"
+    ".XO.O.X..\n"
+    ".X.O.....\n"
+    ".........\n";
+
+TEST(InvasionDefense, JoiningOwnWallOnTheFirstLineIsNotTheLargestValue) {
+  TMarques cartes[2];
+  for (int k = 0; k < 2; ++k) {
+    std::string d = MUR;
+    if (k == 1)
+      for (char& ch : d) ch = ch == 'X' ? 'O' : ch == 'O' ? 'X' : ch;
+    const uint8_t trait = k == 0 ? BLANC : NOIR;
+    SCOPED_TRACE(trait == BLANC ? "white" : "black");
+    const fixture::AnalyseRacine& a =
+        fixture::analysemoteur(d, {.trait = trait, .niveau = 1, .dernier = {3, 5}, .komi = 0});
+    cartes[k] = a.ordi.invasiondefense;
+    const uint8_t plus = *std::max_element(cartes[k].begin(), cartes[k].end());
+    for (int c = 1; c <= 9; ++c) EXPECT_LT(cartes[k][indexcase(1, c)], plus) << fixture::grille(cartes[k], 9);
+  }
+  EXPECT_EQ(cartes[0], cartes[1]) << fixture::grille(cartes[0], 9) << fixture::grille(cartes[1], 9);
 }
 
 }  // namespace
