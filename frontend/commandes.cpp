@@ -130,12 +130,13 @@ int gtpgenmove(std::string_view mot, bool nettoyage, std::string& reponse) {
 // kgs-genmove_cleanup: genmove through the engine's cleanup entry.
 int gtpcleanup(std::string_view mot, std::string& reponse) { return gtpgenmove(mot, true, reponse); }
 
+// The three lists split the stones: seki stones are listed under seki only.
 int gtpfinalstatuslist(std::string_view mot, std::string& reponse) {
   int32_t premier = 0, dernier = 0;  // codes listed
   if (mot == "dead") {
     premier = 7, dernier = 8;
   } else if (mot == "alive") {
-    premier = 3, dernier = 6;
+    premier = 5, dernier = 6;
   } else if (mot == "seki") {
     premier = 3, dernier = 4;
   } else {

@@ -1,5 +1,7 @@
 #include "interface.h"
 
+#include <cstring>
+
 #include "application.h"
 #include "gtp.h"
 
@@ -8,6 +10,45 @@ namespace nebra {
 int board_size = kStartSize;
 float komi = -3.14f;
 int final_status[kMaxSize * kMaxSize];
+
+namespace {
+
+// The statuses of the last position scored, with that position: the
+// playouts are random, so a position is scored once and answered alike
+// until a stone, the ko or the size changes.
+struct StatusCache {
+  bool valid = false;
+  int size = 0;
+  int ko = 0;
+  uint8_t board[kMaxSize * kMaxSize];
+  int status[kMaxSize * kMaxSize];
+};
+StatusCache cache;
+
+bool CacheHolds() {
+  return cache.valid && cache.size == board_size && datab.size == board_size && cache.ko == datab.ko &&
+         std::memcmp(cache.board, datab.board, sizeof cache.board) == 0;
+}
+
+// A chain is alive when all its stones are; otherwise all are dead.
+void ChainsAliveOrDead() {
+  static int si[kMaxSize * kMaxSize], sj[kMaxSize * kMaxSize];
+  static bool seen[kMaxSize * kMaxSize];
+  std::memset(seen, 0, sizeof seen);
+  for (int i = 0; i < board_size; ++i)
+    for (int j = 0; j < board_size; ++j) {
+      if (seen[i * board_size + j] || get_board(i, j) == GTP_EMPTY) continue;
+      int n = get_string(i, j, si, sj);
+      bool alive = true;
+      for (int k = 0; k < n; ++k) alive = alive && final_status[si[k] * board_size + sj[k]] == ALIVE;
+      for (int k = 0; k < n; ++k) {
+        seen[si[k] * board_size + sj[k]] = true;
+        final_status[si[k] * board_size + sj[k]] = alive ? ALIVE : DEAD;
+      }
+    }
+}
+
+}  // namespace
 
 int conv2gtp(int colour) { return colour == kBlack ? GTP_BLACK : colour == kWhite ? GTP_WHITE : GTP_EMPTY; }
 
@@ -24,11 +65,13 @@ void init_nebra() { StartApplication(); }
 
 // A new game at board_size: the pool emptied, both engines rebuilt.
 void clear_board() {
+  cache.valid = false;
   IntSetReset();
   nebra_setboardsize(board_size);
 }
 
 void nebra_setboardsize(int n) {
+  cache.valid = false;
   InitBoard(n);
   InitPlayers();
   InitBoard(n);
@@ -89,8 +132,13 @@ void GtpNebraSetKomi(float k) {
   NebraSetKomi(k);
 }
 
-// Alive or dead stones, and areas, from the scoring owners.
+// Alive or dead chains, and areas, from the scoring owners; computed once
+// per position.
 void compute_final_status() {
+  if (CacheHolds()) {
+    std::memcpy(final_status, cache.status, sizeof final_status);
+    return;
+  }
   int b, w;
   ScoreGame(0, b, w);
   for (int i = 0; i < board_size; ++i) {
@@ -102,6 +150,12 @@ void compute_final_status() {
       else st = owner == kBlack ? BLACK_AREA : owner == kWhite ? WHITE_AREA : NEUTRAL;
     }
   }
+  ChainsAliveOrDead();
+  cache.valid = true;
+  cache.size = board_size;
+  cache.ko = datab.ko;
+  std::memcpy(cache.board, datab.board, sizeof cache.board);
+  std::memcpy(cache.status, final_status, sizeof cache.status);
 }
 
 bool valid_fixed_handicap(int n) {

@@ -771,21 +771,21 @@ class Essai {
     return "";
   }
 
-  // The status lists asked in a row, on one position: for Vesmok no stone
-  // both dead and alive, and seki stones listed under alive too; Nebra's
-  // stones are never seki (its statuses come from fresh playouts at every
-  // call, so two of its lists need not agree).
+  // The status lists asked in a row, on one position: no stone in two of
+  // them, and once all three are asked every stone in one; Nebra's stones
+  // are never seki.
   std::string verifiestatuts() const {
     const std::vector<int>* liste[3] = {nullptr, nullptr, nullptr};
     for (const auto& [statut, ps] : statuts_)
       liste[statut == "dead" ? 0 : statut == "alive" ? 1 : 2] = &ps;
-    auto dans = [](const std::vector<int>& v, int p) { return std::binary_search(v.begin(), v.end(), p); };
-    if (d_ == Dialecte::vesmok && liste[0] && liste[1])
-      for (int p : *liste[0])
-        if (dans(*liste[1], p)) return "a stone listed both dead and alive";
-    if (d_ == Dialecte::vesmok && liste[1] && liste[2])
-      for (int p : *liste[2])
-        if (!dans(*liste[1], p)) return "a seki stone missing from the alive list";
+    std::vector<int> fois(m_.jeu.b.size(), 0);
+    for (const std::vector<int>* l : liste)
+      if (l)
+        for (int p : *l)
+          if (++fois[static_cast<size_t>(p)] > 1) return "a stone in two status lists";
+    if (liste[0] && liste[1] && liste[2])
+      for (size_t p = 0; p < fois.size(); ++p)
+        if (m_.jeu.b[p] != 0 && fois[p] == 0) return "a stone in no status list";
     if (d_ == Dialecte::nebra && liste[2] && !liste[2]->empty()) return "a seki stone";
     return "";
   }

@@ -10,15 +10,17 @@
 // resignation, or M moves, 4 N N by default). --temps gives both sides S
 // seconds of absolute time (time_settings S 0 0, time_left before every
 // genmove); a program that does not know time_settings plays untimed. After
-// the game both are asked final_status_list dead; with --nettoyage both then
-// play kgs-genmove_cleanup moves until two passes more (or M moves). A game
-// whose play or cleanup stops at M moves is marked "no two passes". A stone
-// that makes a position for the third time with the same side to move (a
-// triple ko, say: the programs play simple ko) ends the game without
-// result, as a server would, marked "position repeated"; its cleanup is not
-// played. Passes repeat the position they leave and are not counted. Any
-// illegal or malformed move, missing reply, clock below zero, output on
-// stderr or bad exit is a fault: the tool then exits with status 1. --detail
+// the game both are asked final_status_list dead, and those that know the
+// command alive and seki too: each stone must be in exactly one of the three
+// lists. With --nettoyage both then play kgs-genmove_cleanup moves until two
+// passes more (or M moves). A game whose play or cleanup stops at M moves is
+// marked "no two passes". A stone that makes a position for the third time
+// with the same side to move (a triple ko, say: the programs play simple ko)
+// ends the game without result, as a server would, marked "position
+// repeated"; its cleanup is not played. Passes repeat the position they
+// leave and are not counted. Any illegal or malformed move, missing reply,
+// clock below zero, output on stderr, bad exit or status lists that overlap
+// or miss a stone is a fault: the tool then exits with status 1. --detail
 // prints every move with its time. The last line, "summary key=value ...",
 // gives the figures again with every game length and every move time, for
 // scripts.
@@ -142,6 +144,32 @@ std::vector<int> listevertex(const std::string& texte, int n) {
   return points;
 }
 
+// Asks `x` its alive and seki lists and checks, with its dead list `morts`,
+// that every stone on the board is in exactly one of the three. False when
+// a command failed.
+bool partagepierres(Joueur& x, const Jeu& jeu, const std::vector<int>& morts) {
+  std::vector<int> fois(jeu.b.size(), 0);
+  for (int p : morts)
+    if (p >= 0) ++fois[static_cast<size_t>(p)];
+  for (const char* statut : {"alive", "seki"}) {
+    std::string texte;
+    if (!commande(x, std::string("final_status_list ") + statut, texte)) return false;
+    for (int p : listevertex(texte, jeu.n)) {
+      if (p < 0 || jeu.b[static_cast<size_t>(p)] == 0)
+        faute(x.nom + ": " + statut + " list names no stone: " + texte);
+      else
+        ++fois[static_cast<size_t>(p)];
+    }
+  }
+  for (size_t p = 0; p < fois.size(); ++p)
+    if (jeu.b[p] != 0 && fois[p] != 1) {
+      faute(x.nom + ": stone " + vertex(static_cast<int>(p), jeu.n) +
+            (fois[p] == 0 ? " in no status list" : " in " + std::to_string(fois[p]) + " status lists"));
+      return true;
+    }
+  return true;
+}
+
 // ---- One game ------------------------------------------------------------
 
 struct Resultat {
@@ -251,6 +279,8 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
   }
   res.plafond = passes < 2 && !res.repetee;
   // Both programs name the dead stones; each must be a stone on the board.
+  // A program that knows final_status_list also names the alive and the
+  // seki stones: the three lists split the stones on the board.
   std::vector<int> morts;
   for (Joueur* x : {&noir, &blanc}) {
     if (!commande(*x, "final_status_list dead", texte)) return res;
@@ -258,6 +288,8 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     for (int p : liste)
       if (p < 0 || jeu.b[static_cast<size_t>(p)] == 0) faute(x->nom + ": dead list names no stone: " + texte);
     if (x == &noir) morts = liste;
+    if (!commande(*x, "known_command final_status_list", texte)) return res;
+    if (texte == "true" && !partagepierres(*x, jeu, liste)) return res;
   }
   if (o.nettoyage && !res.repetee) {
     passes = 0;

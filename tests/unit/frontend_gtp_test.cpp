@@ -301,18 +301,21 @@ TEST_F(HandOff, FinalStatusGetsEachColoursCapturesFromTheMoveList) {
   EXPECT_EQ(appels[1].prisblanc, 1);
 }
 
+// Every stone code in exactly one list: seki stones are not alive too.
 TEST_F(HandOff, FinalStatusListsTheRequestedCodesInVertexOrder) {
   repond("boardsize 9");
   repond("play b A1");
   statutdouble[indexcase(1, 1)] = 8;   // black dead
   statutdouble[indexcase(1, 2)] = 7;   // white dead
   statutdouble[indexcase(2, 1)] = 3;   // white seki
+  statutdouble[indexcase(2, 2)] = 4;   // black seki
+  statutdouble[indexcase(9, 8)] = 5;   // white alive
   statutdouble[indexcase(9, 9)] = 6;   // black alive
   statutdouble[indexcase(3, 3)] = 2;   // territory: never listed
   statutdouble[indexcase(10, 10)] = 8; // beyond the board: never listed
   EXPECT_EQ(repond("final_status_list dead"), "A1 A2 ");
-  EXPECT_EQ(repond("final_status_list alive"), "B1 J9 ");
-  EXPECT_EQ(repond("final_status_list seki"), "B1 ");
+  EXPECT_EQ(repond("final_status_list alive"), "J8 J9 ");
+  EXPECT_EQ(repond("final_status_list seki"), "B1 B2 ");
   EXPECT_EQ(repond("final_status_list Dead"), "?syntax error");
   EXPECT_EQ(repond("final_status_list"), "?syntax error");
   ASSERT_EQ(appels.size(), 3u);

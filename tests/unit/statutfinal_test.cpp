@@ -254,17 +254,27 @@ TEST_F(StatutFinalGtp, LoneStoneInEnemyAreaIsDeadAndTheGameStays) {
   }
 }
 
-TEST_F(StatutFinalGtp, SekiStonesAreListedAsSekiAndAlive) {
+// The three lists split the stones: the seki stones are not alive too.
+TEST_F(StatutFinalGtp, SekiStonesAreListedAsSekiOnly) {
   pose(kSeki);
   const std::string seki = liste("seki");
   const std::string vivants = liste("alive");
+  const std::string morts = liste("dead");
   for (auto [r, c] : {std::pair{1, 2}, {1, 4}, {2, 1}, {3, 3}}) {
     EXPECT_NE(seki.find(gtpvertex(r, c) + " "), std::string::npos) << r << "," << c;
-    EXPECT_NE(vivants.find(gtpvertex(r, c) + " "), std::string::npos) << r << "," << c;
+    EXPECT_EQ(vivants.find(gtpvertex(r, c) + " "), std::string::npos) << r << "," << c;
   }
   EXPECT_EQ(seki.find(gtpvertex(1, 7) + " "), std::string::npos);
   EXPECT_NE(vivants.find(gtpvertex(1, 7) + " "), std::string::npos);
-  EXPECT_EQ(liste("dead"), "");
+  EXPECT_EQ(morts, "");
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      if (plateaugtp[indexcase(r, c)] == VIDE) continue;
+      const std::string v = " " + gtpvertex(r, c) + " ";
+      int fois = 0;
+      for (const std::string& l : {seki, vivants, morts}) fois += (" " + l).find(v) != std::string::npos;
+      EXPECT_EQ(fois, 1) << v;
+    }
 }
 
 }  // namespace

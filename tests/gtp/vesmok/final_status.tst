@@ -140,7 +140,7 @@
 203 clear_board
 #? []
 # A white and a black chain share their last outside liberty C1: seki,
-# listed under seki and under alive; the black corner lower right lives.
+# listed under seki and not under alive; the black corner lower right lives.
 210 play b D1
 #? []
 211 play b F1
@@ -202,7 +202,7 @@
 300 final_status_list seki
 #? [A2 A3 B1 B2 B3 C2 C3 D1 D2 E2 F1 F2 ]
 301 final_status_list alive
-#? [A2 A3 A4 B1 B2 B3 B4 C2 C3 C4 D1 D2 D3 D4 E2 E3 F1 F2 F3 F6 F7 F8 F9 G1 G2 G3 G6 H6 J6 ]
+#? [A4 B4 C4 D3 D4 E3 F3 F6 F7 F8 F9 G1 G2 G3 G6 H6 J6 ]
 302 final_status_list dead
 #? []
 303 final_status_list seki
