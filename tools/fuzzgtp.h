@@ -712,19 +712,22 @@ class Essai {
     }
     if (mot == "set_free_handicap") {
       if (d_ == Dialecte::vesmok) {
-        bool ok = l.mots.size() <= Modele::kCoupsMax - m_.coups.size();
+        // Points of the board, a game not begun, 2 .. n*n-1 points, none twice.
+        bool ok = true;
         std::vector<int> ps;
         for (const std::string& m : l.mots) {
           int p = -1;
           if (!vesmokvertex(m, n, p) || p < 0) ok = false;
           ps.push_back(p);
         }
+        std::vector<int> tries = ps;
+        std::sort(tries.begin(), tries.end());
+        ok = ok && m_.coups.empty() && ps.size() >= 2 && ps.size() <= static_cast<size_t>(n * n - 1) &&
+             std::adjacent_find(tries.begin(), tries.end()) == tries.end();
         if (std::string e = attendu(ok ? '=' : '?', s); !e.empty()) return e;
         if (!ok) return "";
-        int posees = 0;
-        for (int p : ps)
-          if (m_.coups.size() < Modele::kCoupsMax && m_.legal(1, p)) m_.joue(1, p), ++posees;
-        m_.handicap = posees;
+        for (int p : ps) m_.joue(1, p);
+        m_.handicap = static_cast<int>(ps.size());
         return "";
       }
       if (s == '?') {

@@ -121,7 +121,7 @@ TEST(MoveList, FullListRefusesTheMoveAndChangesNothing) {
   for (int k = 0; k < MAXCOUPSPARTIE; ++k) ASSERT_EQ(gtpplaycoup(k % 2, 0, 0), 0);
   EXPECT_EQ(frontendtest::repond("play b D4"), "?illegal move");
   EXPECT_EQ(frontendtest::repond("genmove w"), "?illegal move");
-  EXPECT_EQ(frontendtest::repond("set_free_handicap D4"), "?syntax error");
+  EXPECT_EQ(frontendtest::repond("set_free_handicap D4 Q16"), "?board not empty");
   EXPECT_EQ(nombrecoups(listecoupsgtp), MAXCOUPSPARTIE);
   EXPECT_EQ(plateaugtp[indexcase(4, 4)], VIDE);
   EXPECT_EQ(frontendtest::repond("undo"), "");

@@ -111,12 +111,43 @@
 #? []
 64 undo
 #? [\?cannot undo]
-# A repeated point places one stone; the handicap counts the stones placed.
+# Refused handicaps leave the game as it was: on a board that holds moves,
+# with a repeated point, with fewer than two stones.
 65 set_free_handicap K10 K10 C3
+#? [\?bad vertex list]
+66 set_free_handicap K10
+#? [\?invalid handicap]
+67 set_free_handicap
+#? [\?invalid handicap]
+68 play b E5
 #? []
-66 play w D4
+69 play w D5
 #? []
-67 undo
+70 set_free_handicap C3 G7
+#? [\?board not empty]
+71 play b C3
 #? []
-68 undo
+72 undo
+#? []
+73 undo
+#? []
+74 undo
+#? []
+75 undo
+#? [\?cannot undo]
+# A pass is a move of the game too.
+76 play b pass
+#? []
+77 set_free_handicap C3 G7
+#? [\?board not empty]
+78 undo
+#? []
+# Every point of the board but one is the most a handicap can have.
+79 boardsize 9
+#? []
+80 set_free_handicap A1 A2 A3 A4 A5 A6 A7 A8 A9 B1 B2 B3 B4 B5 B6 B7 B8 B9 C1 C2 C3 C4 C5 C6 C7 C8 C9 D1 D2 D3 D4 D5 D6 D7 D8 D9 E1 E2 E3 E4 E5 E6 E7 E8 E9 F1 F2 F3 F4 F5 F6 F7 F8 F9 G1 G2 G3 G4 G5 G6 G7 G8 G9 H1 H2 H3 H4 H5 H6 H7 H8 H9 J1 J2 J3 J4 J5 J6 J7 J8 J9
+#? [\?invalid handicap]
+81 set_free_handicap A1 A2 A3 A4 A5 A6 A7 A8 A9 B1 B2 B3 B4 B5 B6 B7 B8 B9 C1 C2 C3 C4 C5 C6 C7 C8 C9 D1 D2 D3 D4 D5 D6 D7 D8 D9 E1 E2 E3 E4 E5 E6 E7 E8 E9 F1 F2 F3 F4 F5 F6 F7 F8 F9 G1 G2 G3 G4 G5 G6 G7 G8 G9 H1 H2 H3 H4 H5 H6 H7 H8 H9 J1 J2 J3 J4 J5 J6 J7 J8
+#? []
+82 undo
 #? [\?cannot undo]
