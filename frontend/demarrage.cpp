@@ -81,9 +81,10 @@ int vesmok(int argc, const char* const* argv) {
   initconsole();
   gtpinit(0, "debug.txt", tabcommandesgtp);
   gtpinitpartie(niveau, regle, tailles);
-  // Read loop; the end of input ends it as quit does.
+  // Read loop; the end of input ends it as quit does, and so does an output
+  // that can no longer be written.
   std::string morceau;
-  while (etatgtp.quitter == 0) {
+  while (etatgtp.quitter == 0 && !sortiefermee()) {
     morceau.clear();
     if (lireconsole(morceau) == 0) break;
     gtprecoit(morceau);
@@ -92,5 +93,5 @@ int vesmok(int argc, const char* const* argv) {
   etatgtp.journal.clear();
   liberefuseki();
   liberejoseki();
-  return 0;
+  return sortiefermee() ? 1 : 0;
 }

@@ -9,6 +9,6 @@
 int32_t lignecommande(int argc, const char* const* argv, int32_t& niveau, uint8_t& regle, uint8_t& tailles);
 
 // The whole program: start-up, the read loop until quit or the end of input,
-// shut-down. The exit status: 0, or 2 after a bad option (one line on stderr,
-// no input read).
+// shut-down. The exit status: 0; 1 when standard output could no longer be
+// written; 2 after a bad option (one line on stderr, no input read).
 int vesmok(int argc, const char* const* argv);

@@ -12,6 +12,11 @@
 
 namespace processus {
 
+// The wait after which a program that gives no sign of life (no reply, no
+// exit) is taken as hung: a hang detector, long enough for a sanitizer build
+// on a machine kept busy by other work. No reply is ever expected this late.
+constexpr int kBlocageMs = 600000;
+
 struct Child {
   pid_t pid = -1;
   int in = -1, out = -1, err = -1;

@@ -9,9 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "tools/processus.h"
 
 namespace {
 
@@ -181,9 +184,10 @@ TEST(Program, BadOptionValuesEndItWithAMessageAndAFailure) {
 
 namespace {
 
-// A controller that stops reading our replies must not kill us by signal:
-// the program reads on and ends with status 0 at the end of its input.
-TEST(Program, ClosedOutputEndsCleanlyAtEndOfInput) {
+// A controller that stops reading our replies while it keeps writing
+// commands (yes list_commands | vesmok | head -c 10): the program ends by
+// itself, not by signal, with a failing status, though its input never ends.
+TEST(Program, ClosedOutputEndsIt) {
   int pin[2], pout[2];
   ASSERT_EQ(pipe(pin), 0);
   ASSERT_EQ(pipe(pout), 0);
@@ -196,15 +200,23 @@ TEST(Program, ClosedOutputEndsCleanlyAtEndOfInput) {
   }
   close(pin[0]), close(pout[1]);
   close(pout[0]);  // nobody reads the replies
-  std::string entree;
-  for (int i = 0; i < 200; ++i) entree += "name\nlist_commands\n";
   signal(SIGPIPE, SIG_IGN);
-  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
-  close(pin[1]);
+  fcntl(pin[1], F_SETFL, O_NONBLOCK);
+  const std::string lignes = "name\nlist_commands\n";
   int st = 0;
-  waitpid(pid, &st, 0);
+  pid_t fini = 0;
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(processus::kBlocageMs);
+  while ((fini = waitpid(pid, &st, WNOHANG)) == 0 && std::chrono::steady_clock::now() < limite) {
+    if (write(pin[1], lignes.data(), lignes.size()) < 0) usleep(1000);
+  }
+  close(pin[1]);
+  if (fini == 0) {
+    kill(pid, SIGKILL);
+    waitpid(pid, &st, 0);
+    FAIL() << "still running with its output closed";
+  }
   ASSERT_TRUE(WIFEXITED(st)) << "ended by signal " << WTERMSIG(st);
-  EXPECT_EQ(WEXITSTATUS(st), 0);
+  EXPECT_NE(WEXITSTATUS(st), 0);
 }
 
 }  // namespace
@@ -239,6 +251,47 @@ TEST(Program, NonBlockingInputIsWaitedFor) {
   EXPECT_EQ(sortie, "=1 Molvane\n\n");
   ASSERT_TRUE(WIFEXITED(st));
   EXPECT_EQ(WEXITSTATUS(st), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A non-blocking output that fills up is waited on: no reply is lost and the
+// program does not take a full pipe for a closed one.
+TEST(Program, NonBlockingOutputIsWaitedFor) {
+  int pin[2], pout[2];
+  ASSERT_EQ(pipe(pin), 0);
+  ASSERT_EQ(pipe(pout), 0);
+  fcntl(pout[1], F_SETFL, O_NONBLOCK);
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pin[0], 0), dup2(pout[1], 1);
+    for (int f : {pin[0], pin[1], pout[0], pout[1]}) close(f);
+    execl(VESMOK_DET, VESMOK_DET, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pin[0]), close(pout[1]);
+  // About 300 KB of replies, far beyond what the pipe holds.
+  std::string entree;
+  for (int i = 0; i < 1000; ++i) entree += "list_commands\n";
+  entree += "7 name\n";
+  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
+  close(pin[1]);
+  usleep(100000);  // the pipe fills before anything is read
+  std::string sortie;
+  char tampon[65536];
+  for (ssize_t k; (k = read(pout[0], tampon, sizeof tampon)) > 0;) sortie.append(tampon, static_cast<size_t>(k));
+  close(pout[0]);
+  int st = 0;
+  waitpid(pid, &st, 0);
+  ASSERT_TRUE(WIFEXITED(st));
+  EXPECT_EQ(WEXITSTATUS(st), 0);
+  ASSERT_GE(sortie.size(), 12u);
+  EXPECT_EQ(sortie.substr(sortie.size() - 12), "=7 Molvane\n\n");
+  size_t replies = 0;
+  for (size_t p = 0; (p = sortie.find("\n\n", p)) != std::string::npos; p += 2) ++replies;
+  EXPECT_EQ(replies, 1001u);
 }
 
 }  // namespace
