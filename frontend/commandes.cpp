@@ -75,7 +75,7 @@ int gtpfixedhandicap(std::string_view mot, std::string& reponse) {
   for (const auto& [l, c] : gtphandicapfixe(taille, n)) {
     ajoutecoup(l, c, NOIR, listecoupsgtp);
     plateaugtp[indexcase(l, c)] = NOIR;
-    reponse += ' ';
+    if (!reponse.empty()) reponse += ' ';
     reponse += gtpvertex(l, c);
   }
   return 0;
@@ -87,11 +87,14 @@ int gtpplacefreehandicap(std::string_view mot, std::string& reponse) {
   const int32_t taille = configgtp.taille;
   if (n < 2 || n > taille * taille - 1) return 2;
   if (nombrecoups(listecoupsgtp) != 0) return 3;
-  reponse = gtphandicaplibre(taille, n);
+  // The stones placed, one space between them.
+  const std::string liste = gtphandicaplibre(taille, n);
   int32_t posees = 0;
-  for (std::string_view v : gtpmots(reponse)) {
+  for (std::string_view v : gtpmots(liste)) {
     int32_t a = 0, b = 0;
-    if (gtplitvertex(v, a, b) == VERTEXOK && gtpplaycoup(NOIR, a, b) == 0) ++posees;
+    if (gtplitvertex(v, a, b) != VERTEXOK || gtpplaycoup(NOIR, a, b) != 0) continue;
+    if (posees++ > 0) reponse += ' ';
+    reponse += v;
   }
   configgtp.handicap = posees;
   return 0;

@@ -1,12 +1,12 @@
 # fixed_handicap, place_free_handicap, set_free_handicap.
 1 fixed_handicap 2
-#? [ D4 Q16]
+#? [D4 Q16]
 2 fixed_handicap 4
 #? [\?board not empty]
 3 clear_board
 #? []
 4 fixed_handicap 9
-#? [ D4 Q16 D16 Q4 D10 Q10 K4 K16 K10]
+#? [D4 Q16 D16 Q4 D10 Q10 K4 K16 K10]
 5 play w K10
 #? [\?illegal move]
 6 undo
@@ -30,22 +30,22 @@
 15 boardsize 9
 #? []
 16 fixed_handicap 5
-#? [ C3 G7 C7 G3 E5]
+#? [C3 G7 C7 G3 E5]
 17 boardsize 13
 #? []
 18 fixed_handicap 3
-#? [ D4 K10 D10]
+#? [D4 K10 D10]
 # A pass does not put a stone on the board: fixed_handicap is still allowed.
 19 clear_board
 #? []
 20 play b pass
 #? []
 21 fixed_handicap 2
-#? [ D4 K10]
+#? [D4 K10]
 30 boardsize 9
 #? []
 31 place_free_handicap 2
-#? [G7 G3 ]
+#? [G7 G3]
 32 play w G7
 #? [\?illegal move]
 33 undo
@@ -65,7 +65,7 @@
 40 place_free_handicap
 #? [\?syntax error]
 41 place_free_handicap 80
-#? [G7 G3 C3 C7 E5 E7 G5 E3 C5 {72}]
+#? [G7 G3 C3 C7 E5 E7 G5 E3 C5]
 42 clear_board
 #? []
 43 play b pass
@@ -75,11 +75,11 @@
 45 boardsize 19
 #? []
 46 place_free_handicap 5
-#? [R16 Q3 C4 D17 P17 ]
+#? [R16 Q3 C4 D17 P17]
 47 boardsize 13
 #? []
 48 place_free_handicap 3
-#? [L10 K3 C4 ]
+#? [L10 K3 C4]
 50 boardsize 19
 #? []
 51 set_free_handicap D4 Q16
