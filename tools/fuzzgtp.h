@@ -350,7 +350,7 @@ struct Options {
   uint64_t graine = 1;
   int series = 1;         // seeds graine .. graine + series - 1
   int commandes = 300;    // lines per seed
-  int delai = 30000;      // ms to wait for one reply
+  int delai = processus::kBlocageMs;  // ms to wait for one reply or the exit: a hang detector
   bool detail = false;    // print every line and reply
   std::vector<std::string> programme;
 };
@@ -453,15 +453,8 @@ class Essai {
 
   std::string fin() {
     int st = 0;
-    for (int k = 0; k < 20; ++k) {
-      if (waitpid(c_.pid, &st, WNOHANG) == c_.pid) {
-        c_.pid = -1;
-        return WIFEXITED(st) ? "exit status " + std::to_string(WEXITSTATUS(st))
-                             : "signal " + std::to_string(WTERMSIG(st));
-      }
-      usleep(50000);
-    }
-    return "output closed";
+    if (!processus::attendsortie(c_, st, o_.delai)) return "output closed";
+    return WIFEXITED(st) ? "exit status " + std::to_string(WEXITSTATUS(st)) : "signal " + std::to_string(WTERMSIG(st));
   }
 
   bool preambule() {
@@ -476,13 +469,7 @@ class Essai {
     close(c_.in);
     c_.in = -1;
     int st = 0;
-    pid_t fini = 0;
-    for (int attente = 0; attente < o_.delai && fini == 0; attente += 100) {
-      fini = waitpid(c_.pid, &st, WNOHANG);
-      if (fini == 0) processus::pump(c_, 100);
-    }
-    if (fini == 0) return faute("did not exit after quit", "quit");
-    c_.pid = -1;
+    if (!processus::attendsortie(c_, st, o_.delai)) return faute("did not exit after quit", "quit");
     for (int k = 0; k < 5; ++k) processus::pump(c_, 20);
     if (!WIFEXITED(st) || WEXITSTATUS(st) != 0)
       return faute(WIFEXITED(st) ? "exit status " + std::to_string(WEXITSTATUS(st)) + " after quit"

@@ -33,12 +33,7 @@ Issue lance(const std::vector<std::string>& args, bool quitte) {
   const std::string entree = quitte ? "1 name\n2 quit\n" : "1 name\n";
   if (write(c.in, entree.data(), entree.size()) < 0) close(c.in), c.in = -1;
   int st = 0;
-  pid_t fini = 0;
-  for (int attente = 0; attente < processus::kBlocageMs && fini == 0; attente += 50) {
-    fini = waitpid(c.pid, &st, WNOHANG);
-    if (fini == 0) processus::pump(c, 50);
-  }
-  if (fini == 0) {
+  if (!processus::attendsortie(c, st, processus::kBlocageMs)) {
     kill(c.pid, SIGKILL);
     waitpid(c.pid, &st, 0);
   } else {

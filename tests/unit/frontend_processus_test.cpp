@@ -45,7 +45,7 @@ Issue lance(const std::vector<std::string>& args, const std::string& entree, boo
   size_t ecrit = 0;
   int in = pin[1], out = pout[0], err = perr[0];
   if (entree.empty() && fermer) close(in), in = -1;
-  for (int attente = 0; (out >= 0 || err >= 0) && attente < 20000;) {
+  for (int attente = 0; (out >= 0 || err >= 0) && attente < processus::kBlocageMs;) {
     pollfd fds[3] = {{in, POLLOUT, 0}, {out, POLLIN, 0}, {err, POLLIN, 0}};
     if (poll(fds, 3, 50) == 0) attente += 50;
     if (in >= 0 && (fds[0].revents & (POLLOUT | POLLERR | POLLHUP))) {
