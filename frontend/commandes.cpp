@@ -1,5 +1,6 @@
 #include "frontend/commandes.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -54,20 +55,27 @@ int gtplevel(std::string_view mot) {
   return 0;
 }
 
+// A stone on the board (within its size).
+bool pierresurplateau() {
+  const int32_t taille = configgtp.taille;
+  for (int32_t l = 1; l <= taille; ++l)
+    for (int32_t c = 1; c <= taille; ++c)
+      if (plateaugtp[indexcase(l, c)] != VIDE) return true;
+  return false;
+}
+
 int gtpfixedhandicap(std::string_view mot, std::string& reponse) {
   int32_t n = 0;
   if (!gtplitnombre(mot, n)) return 1;
   if (n < 2 || n > 9) return 2;
   const int32_t taille = configgtp.taille;
-  for (int32_t l = 1; l <= taille; ++l)
-    for (int32_t c = 1; c <= taille; ++c)
-      if (plateaugtp[indexcase(l, c)] != VIDE) return 3;
+  if (pierresurplateau()) return 3;
   configgtp.handicap = n;
   listecoupsgtp[0].ligne = 0;
   for (const auto& [l, c] : gtphandicapfixe(taille, n)) {
     ajoutecoup(l, c, NOIR, listecoupsgtp);
     plateaugtp[indexcase(l, c)] = NOIR;
-    reponse += ' ';
+    if (!reponse.empty()) reponse += ' ';
     reponse += gtpvertex(l, c);
   }
   return 0;
@@ -79,31 +87,38 @@ int gtpplacefreehandicap(std::string_view mot, std::string& reponse) {
   const int32_t taille = configgtp.taille;
   if (n < 2 || n > taille * taille - 1) return 2;
   if (nombrecoups(listecoupsgtp) != 0) return 3;
-  reponse = gtphandicaplibre(taille, n);
+  // The stones placed, one space between them.
+  const std::string liste = gtphandicaplibre(taille, n);
   int32_t posees = 0;
-  for (std::string_view v : gtpmots(reponse)) {
+  for (std::string_view v : gtpmots(liste)) {
     int32_t a = 0, b = 0;
-    if (gtplitvertex(v, a, b) == VERTEXOK && gtpplaycoup(NOIR, a, b) == 0) ++posees;
+    if (gtplitvertex(v, a, b) != VERTEXOK || gtpplaycoup(NOIR, a, b) != 0) continue;
+    if (posees++ > 0) reponse += ' ';
+    reponse += v;
   }
   configgtp.handicap = posees;
   return 0;
 }
 
+// 1 a word that is no point of the board, 3 a game already begun (a pass
+// counts), 4 fewer than two stones or no empty point left, 5 a repeated point.
+// Nothing is played unless every check holds.
 int gtpsetfreehandicap(const TMots& mots) {
-  // Every word is checked before any stone is played.
-  const size_t nombre = mots.size() - 1;
-  if (nombre > static_cast<size_t>(MAXCOUPSPARTIE - nombrecoups(listecoupsgtp))) return 1;
+  const int32_t taille = configgtp.taille;
+  std::vector<std::pair<int32_t, int32_t>> points;
   for (size_t k = 1; k < mots.size(); ++k) {
     int32_t a = 0, b = 0;
     if (gtplitvertex(mots[k], a, b) != VERTEXOK || a == 0) return 1;
+    points.push_back({a, b});
   }
-  int32_t posees = 0;
-  for (size_t k = 1; k < mots.size(); ++k) {
-    int32_t a = 0, b = 0;
-    gtplitvertex(mots[k], a, b);
-    if (gtpplaycoup(NOIR, a, b) == 0) ++posees;
-  }
-  configgtp.handicap = posees;
+  if (nombrecoups(listecoupsgtp) != 0 || pierresurplateau()) return 3;
+  const size_t nombre = points.size();
+  if (nombre < 2 || nombre > static_cast<size_t>(taille * taille - 1)) return 4;
+  std::vector<std::pair<int32_t, int32_t>> tries = points;
+  std::sort(tries.begin(), tries.end());
+  if (std::adjacent_find(tries.begin(), tries.end()) != tries.end()) return 5;
+  for (const auto& [a, b] : points) gtpplaycoup(NOIR, a, b);
+  configgtp.handicap = nombrecoups(listecoupsgtp);
   return 0;
 }
 
@@ -193,12 +208,12 @@ int gtptimeleft(std::string_view motcouleur, std::string_view t, std::string_vie
   return 0;
 }
 
-// Failure texts of the handlers' result codes 1, 2 and 3.
+// Failure texts of the handlers' result codes 1 to 5.
 struct TEchecs {
-  const char* code[4];
+  std::string_view code[6];  // unused codes stay empty
 };
-constexpr TEchecs echecsjeu{{"", "syntax error", "illegal move", ""}};
-constexpr TEchecs echecssyntaxe{{"", "syntax error", "", ""}};
+constexpr TEchecs echecsjeu{{"", "syntax error", "illegal move"}};
+constexpr TEchecs echecssyntaxe{{"", "syntax error"}};
 
 void repond(int code, const std::string& reponse, const TEchecs& echecs) {
   if (code == 0)
@@ -290,7 +305,10 @@ void traitequit(const TMots&) {
   gtpsucces("");
 }
 
-void traitesetfreehandicap(const TMots& mots) { repond(gtpsetfreehandicap(mots), "", echecssyntaxe); }
+void traitesetfreehandicap(const TMots& mots) {
+  repond(gtpsetfreehandicap(mots), "",
+         {{"", "syntax error", "", "board not empty", "invalid handicap", "bad vertex list"}});
+}
 
 void traitetimeleft(const TMots& mots) {
   repond(gtptimeleft(argument(mots, 1), argument(mots, 2), argument(mots, 3)), "", echecssyntaxe);

@@ -2,6 +2,10 @@
 
 #include "platform/platform.h"
 
+namespace {
+bool sortieperdue = false;  // a write to standard output failed
+}  // namespace
+
 void initconsole() { platform::prendconsole(); }
 
 int lireconsole(std::string& morceau) {
@@ -13,6 +17,8 @@ int lireconsole(std::string& morceau) {
 }
 
 void ecrireconsole(std::string_view texte) {
-  if (texte.empty()) return;
-  platform::ecritconsole(texte.data(), texte.size());
+  if (texte.empty() || sortieperdue) return;
+  if (!platform::ecritconsole(texte.data(), texte.size())) sortieperdue = true;
 }
+
+bool sortiefermee() { return sortieperdue; }

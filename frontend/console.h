@@ -10,4 +10,7 @@ void initconsole();
 // read; 0 at end of input or on a read error.
 int lireconsole(std::string& morceau);
 // Writes the whole text to standard output; an empty text writes nothing.
+// Once a write has failed (the output is closed) nothing more is written.
 void ecrireconsole(std::string_view texte);
+// A write to standard output has failed: nobody reads the replies any more.
+bool sortiefermee();

@@ -1,5 +1,6 @@
 #include "frontend/demarrage.h"
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -36,7 +37,7 @@ int32_t lignecommande(int argc, const char* const* argv, int32_t& niveau, uint8_
     if (p.empty() || p[0] != '-') break;
     if (p == "--level") {
       int32_t v = 0;
-      if (i + 1 >= argc || !toutchiffres(argv[i + 1]) || !litentier(argv[i + 1], v)) return 1;
+      if (i + 1 >= argc || !toutchiffres(argv[i + 1]) || !litentier(argv[i + 1], v) || v < 1 || v > 10) return 1;
       niveau = v;
       i += 2;
     } else if (p == "--rules") {
@@ -65,26 +66,32 @@ int32_t lignecommande(int argc, const char* const* argv, int32_t& niveau, uint8_
 }
 
 int vesmok(int argc, const char* const* argv) {
-  // Step 1-2. Defaults, then the command line; a bad value ends at once.
+  // Defaults, then the command line; a bad value ends at once, before any
+  // input is read, with one line naming the option.
   int32_t niveau = 7;
   uint8_t regle = 2, tailles = 0;
-  if (lignecommande(argc, argv, niveau, regle, tailles) != 0) return 0;
-  // Step 3-7. Libraries, console, protocol layer, game.
+  switch (lignecommande(argc, argv, niveau, regle, tailles)) {
+    case 0: break;
+    case 1: std::fputs("vesmok: --level needs a level from 1 to 10\n", stderr); return 2;
+    default: std::fputs("vesmok: --rules needs japanese or chinese\n", stderr); return 2;
+  }
+  // Libraries, console, protocol layer, game.
   chargefuseki(19);
   chargejoseki(19);
   initconsole();
   gtpinit(0, "debug.txt", tabcommandesgtp);
   gtpinitpartie(niveau, regle, tailles);
-  // Step 8. Read loop; the end of input ends it as quit does.
+  // Read loop; the end of input ends it as quit does, and so does an output
+  // that can no longer be written.
   std::string morceau;
-  while (etatgtp.quitter == 0) {
+  while (etatgtp.quitter == 0 && !sortiefermee()) {
     morceau.clear();
     if (lireconsole(morceau) == 0) break;
     gtprecoit(morceau);
   }
-  // Step 9. Shut-down.
+  // Shut-down.
   etatgtp.journal.clear();
   liberefuseki();
   liberejoseki();
-  return 0;
+  return sortiefermee() ? 1 : 0;
 }

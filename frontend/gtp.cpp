@@ -21,6 +21,7 @@ void gtprecoit(std::string_view morceau) {
   for (char ch : morceau) {
     const auto octet = static_cast<unsigned char>(ch);
     if (octet == 10) {
+      if (sortiefermee()) return;  // no reply could reach anyone
       gtplog(etatgtp.ligne);
       gtpexecute();
       etatgtp.ligne.clear();

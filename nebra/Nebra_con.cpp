@@ -1,30 +1,43 @@
-// Nebra: a small GTP engine. Optional argument: the seed of the generator.
-#include <cerrno>
+// Nebra: a small GTP engine. Optional argument: the seed of the generator,
+// a number; any other first argument is refused.
 #include <cstdio>
 #include <cstdlib>
 
 #include "commands.h"
 #include "interface.h"
 
+namespace {
+
+// The seed: decimal digits only, within 32 bits.
+bool read_seed(const char* text, unsigned& seed) {
+  if (*text == '\0') return false;
+  unsigned long long v = 0;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p < '0' || *p > '9') return false;
+    v = v * 10 + static_cast<unsigned>(*p - '0');
+    if (v > 0xffffffffULL) return false;
+  }
+  seed = static_cast<unsigned>(v);
+  return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace nebra;
-  // Step 1. The seed, 1 unless the first argument reads as one
+  // The seed, 1 unless given; anything but a number ends the program before
+  // it reads its input.
   unsigned seed = 1;
-  if (argc > 1) {
-    char* end = nullptr;
-    errno = 0;
-    unsigned long v = std::strtoul(argv[1], &end, 10);
-    if (end != argv[1] && errno == 0 && v <= 0xffffffffUL) seed = static_cast<unsigned>(v);
+  if (argc > 1 && !read_seed(argv[1], seed)) {
+    std::fprintf(stderr, "nebra: the seed must be a number from 0 to 4294967295\n");
+    return 2;
   }
-  // Step 2. Seed the generator (the engine reseeds from the clock)
+  // The engine reseeds from the clock at its start.
   std::srand(seed);
-  // Step 3. Replies reach the controller as they are written
+  // Replies reach the controller as they are written.
   std::setbuf(stdout, nullptr);
-  // Step 4. The protocol layer's size
   gtp_internal_set_boardsize(board_size);
-  // Step 5. The application layer
   init_nebra();
-  // Step 6. The command loop
   gtp_main_loop(commands, stdin, nullptr);
   return 0;
 }

@@ -30,6 +30,12 @@ bool ecritconsole(const char* tampon, std::size_t n) {
     ssize_t k = ::write(STDOUT_FILENO, tampon, n);
     if (k < 0) {
       if (errno == EINTR) continue;
+      if (errno == EAGAIN || errno == EWOULDBLOCK) {
+        // A non-blocking output that is full: wait until it takes bytes.
+        pollfd p{STDOUT_FILENO, POLLOUT, 0};
+        ::poll(&p, 1, -1);
+        continue;
+      }
       return false;
     }
     tampon += k;

@@ -16,7 +16,8 @@ void prendconsole();
 // returning as soon as some bytes are there.
 // > 0: bytes read; 0: end of input; -1: read error.
 int litconsole(char* tampon, int cap);
-// Writes the whole buffer to standard output, retrying partial writes.
+// Writes the whole buffer to standard output, retrying partial writes and
+// waiting while a non-blocking output is full.
 // False when the output is closed or fails.
 bool ecritconsole(const char* tampon, std::size_t n);
 

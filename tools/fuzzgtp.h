@@ -350,7 +350,7 @@ struct Options {
   uint64_t graine = 1;
   int series = 1;         // seeds graine .. graine + series - 1
   int commandes = 300;    // lines per seed
-  int delai = 30000;      // ms to wait for one reply
+  int delai = processus::kBlocageMs;  // ms to wait for one reply or the exit: a hang detector
   bool detail = false;    // print every line and reply
   std::vector<std::string> programme;
 };
@@ -453,15 +453,8 @@ class Essai {
 
   std::string fin() {
     int st = 0;
-    for (int k = 0; k < 20; ++k) {
-      if (waitpid(c_.pid, &st, WNOHANG) == c_.pid) {
-        c_.pid = -1;
-        return WIFEXITED(st) ? "exit status " + std::to_string(WEXITSTATUS(st))
-                             : "signal " + std::to_string(WTERMSIG(st));
-      }
-      usleep(50000);
-    }
-    return "output closed";
+    if (!processus::attendsortie(c_, st, o_.delai)) return "output closed";
+    return WIFEXITED(st) ? "exit status " + std::to_string(WEXITSTATUS(st)) : "signal " + std::to_string(WTERMSIG(st));
   }
 
   bool preambule() {
@@ -476,13 +469,7 @@ class Essai {
     close(c_.in);
     c_.in = -1;
     int st = 0;
-    pid_t fini = 0;
-    for (int attente = 0; attente < o_.delai && fini == 0; attente += 100) {
-      fini = waitpid(c_.pid, &st, WNOHANG);
-      if (fini == 0) processus::pump(c_, 100);
-    }
-    if (fini == 0) return faute("did not exit after quit", "quit");
-    c_.pid = -1;
+    if (!processus::attendsortie(c_, st, o_.delai)) return faute("did not exit after quit", "quit");
     for (int k = 0; k < 5; ++k) processus::pump(c_, 20);
     if (!WIFEXITED(st) || WEXITSTATUS(st) != 0)
       return faute(WIFEXITED(st) ? "exit status " + std::to_string(WEXITSTATUS(st)) + " after quit"
@@ -712,19 +699,22 @@ class Essai {
     }
     if (mot == "set_free_handicap") {
       if (d_ == Dialecte::vesmok) {
-        bool ok = l.mots.size() <= Modele::kCoupsMax - m_.coups.size();
+        // Points of the board, a game not begun, 2 .. n*n-1 points, none twice.
+        bool ok = true;
         std::vector<int> ps;
         for (const std::string& m : l.mots) {
           int p = -1;
           if (!vesmokvertex(m, n, p) || p < 0) ok = false;
           ps.push_back(p);
         }
+        std::vector<int> tries = ps;
+        std::sort(tries.begin(), tries.end());
+        ok = ok && m_.coups.empty() && ps.size() >= 2 && ps.size() <= static_cast<size_t>(n * n - 1) &&
+             std::adjacent_find(tries.begin(), tries.end()) == tries.end();
         if (std::string e = attendu(ok ? '=' : '?', s); !e.empty()) return e;
         if (!ok) return "";
-        int posees = 0;
-        for (int p : ps)
-          if (m_.coups.size() < Modele::kCoupsMax && m_.legal(1, p)) m_.joue(1, p), ++posees;
-        m_.handicap = posees;
+        for (int p : ps) m_.joue(1, p);
+        m_.handicap = static_cast<int>(ps.size());
         return "";
       }
       if (s == '?') {

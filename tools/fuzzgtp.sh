@@ -6,7 +6,8 @@
 #
 # Defaults: build-asan, 200 seeds, 2000 lines per seed, seeds from 1000.
 # JOBS (default 3) splits the seeds into that many runs side by side; DELAI
-# is the wait for one reply in ms (default 120000, the sanitizers are slow);
+# is the wait for one reply in ms, a hang detector (default 600000: the
+# sanitizers are slow, and the machine may be busy);
 # VESMOK names the Vesmok binary of the build (default vesmok_det, seed and
 # clocks pinned so that a seed repeats; vesmok is the program as shipped).
 set -u
@@ -15,7 +16,7 @@ seeds=${2:-200}
 commandes=${3:-2000}
 premiere=${4:-1000}
 jobs=${JOBS:-3}
-delai=${DELAI:-120000}
+delai=${DELAI:-600000}
 vesmok=${VESMOK:-vesmok_det}
 fuzz=$build/fuzzgtp
 if [ ! -x "$fuzz" ] || [ ! -x "$build/$vesmok" ] || [ ! -x "$build/nebra" ]; then

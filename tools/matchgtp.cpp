@@ -119,12 +119,7 @@ void termine(Joueur& j) {
   close(j.enfant.in);
   int st = 0;
   rusage ru{};
-  pid_t fin = 0;
-  for (int essais = 0; essais < 300 && fin == 0; ++essais) {
-    fin = wait4(j.enfant.pid, &st, WNOHANG, &ru);
-    if (fin == 0) processus::pump(j.enfant, 100);
-  }
-  if (fin == 0) {
+  if (!processus::attendsortie(j.enfant, st, processus::kBlocageMs, &ru)) {
     kill(j.enfant.pid, SIGKILL);
     wait4(j.enfant.pid, &st, 0, &ru);
     faute(j.nom + ": did not exit after quit");

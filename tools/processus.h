@@ -3,6 +3,7 @@
 #pragma once
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,11 @@
 #include <string>
 
 namespace processus {
+
+// The wait after which a program that gives no sign of life (no reply, no
+// exit) is taken as hung: a hang detector, long enough for a sanitizer build
+// on a machine kept busy by other work. No reply is ever expected this late.
+constexpr int kBlocageMs = 600000;
 
 struct Child {
   pid_t pid = -1;
@@ -56,6 +62,24 @@ inline void pump(Child& c, int ms) {
     if (k > 0) (i == 0 ? c.outbuf : c.errbuf).append(buf, static_cast<size_t>(k));
     if (k == 0 && i == 0) c.outclosed = true;
     if (k == 0 && i == 1) close(c.err), c.err = -1;
+  }
+}
+
+// Waits for the child to end, reading its output meanwhile, at most `ms` of
+// wall time. True with its wait status (and its resource use when asked);
+// false when it is still running.
+inline bool attendsortie(Child& c, int& statut, int ms, rusage* ressources = nullptr) {
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    rusage ru{};
+    const pid_t fini = wait4(c.pid, &statut, WNOHANG, &ru);
+    if (fini == c.pid) {
+      if (ressources) *ressources = ru;
+      c.pid = -1;
+      return true;
+    }
+    if (fini < 0 || std::chrono::steady_clock::now() >= limite) return false;
+    pump(c, 50);
   }
 }
 

@@ -36,8 +36,6 @@ using processus::Child;
 using processus::pump;
 using processus::start;
 
-constexpr int kReplyTimeoutMs = 120000;
-
 // What GTP makes of a line before deciding whether it is a command: control
 // characters other than HT and LF removed, HT as space, comment cut, trimmed.
 std::string preprocess(const std::string& line) {
@@ -154,7 +152,7 @@ int main(int argc, char** argv) {
       ws >> word;
     }
     std::string reply;
-    if (!processus::readreply(c, reply, kReplyTimeoutMs)) {
+    if (!processus::readreply(c, reply, processus::kBlocageMs)) {
       fail(lineno, "no reply to: " + cmd);
       break;
     }
@@ -188,15 +186,7 @@ int main(int argc, char** argv) {
   // End of input: the program must leave cleanly and quietly.
   close(c.in);
   int st = 0;
-  for (int tries = 0; tries < 300; ++tries) {
-    if (waitpid(c.pid, &st, WNOHANG) == c.pid) {
-      c.pid = -1;
-      break;
-    }
-    pump(c, 100);
-    if (c.outclosed && c.err < 0) usleep(10000);
-  }
-  if (c.pid > 0) {
+  if (!processus::attendsortie(c, st, processus::kBlocageMs)) {
     kill(c.pid, SIGKILL);
     waitpid(c.pid, &st, 0);
     fail(static_cast<int>(lines.size()), "program did not exit after end of input");

@@ -221,7 +221,7 @@ TEST_F(HandOff, PhaseFollowsTheHandicap) {
   EXPECT_EQ(appels[2].phase, 2);
   nouvellepartie();
   appels.clear();
-  repond("set_free_handicap D4 Q16 D4");  // the repeated point places no stone
+  repond("set_free_handicap D4 Q16");
   EXPECT_EQ(configgtp.handicap, 2);
   repond("genmove w");
   repond("genmove b");
@@ -423,7 +423,7 @@ TEST(FullGame, RandomPlayForBothColoursWithUndoMatchesTheModel) {
 
 TEST(FullGame, HandicapStonesStayThroughUndo) {
   nouvellepartie();
-  EXPECT_EQ(repond("fixed_handicap 4"), " D4 Q16 D16 Q4");
+  EXPECT_EQ(repond("fixed_handicap 4"), "D4 Q16 D16 Q4");
   EXPECT_EQ(repond("undo"), "?cannot undo");
   EXPECT_EQ(repond("play w C3"), "");
   EXPECT_EQ(repond("undo"), "");
@@ -595,10 +595,10 @@ TEST(Handicap, SizesWithoutAFreeListPlaceTheFixedPoints) {
     const char* reponse;
     int32_t pierres;
   } cas[] = {
-      {"11", "2", "C3 J9 ", 2},
-      {"15", "5", "D4 M12 D12 M4 H8 ", 5},
-      {"17", "12", "D4 O14 D14 O4 D9 O9 J4 J14 J9    ", 9},
-      {"9", "12", "G7 G3 C3 C7 E5 E7 G5 E3 C5    ", 9},
+      {"11", "2", "C3 J9", 2},
+      {"15", "5", "D4 M12 D12 M4 H8", 5},
+      {"17", "12", "D4 O14 D14 O4 D9 O9 J4 J14 J9", 9},
+      {"9", "12", "G7 G3 C3 C7 E5 E7 G5 E3 C5", 9},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.taille);
@@ -615,17 +615,33 @@ TEST(Handicap, SizesWithoutAFreeListPlaceTheFixedPoints) {
 }
 
 TEST(Handicap, RefusedFreeHandicapChangesNothing) {
-  nouvellepartie();
-  repond("play w C3");
-  const TPlateau avant = plateaugtp;
-  EXPECT_EQ(repond("set_free_handicap D4 Q16 I5"), "?syntax error");
-  EXPECT_EQ(repond("set_free_handicap D4 Q16 Z5"), "?syntax error");
-  EXPECT_EQ(plateaugtp, avant);
-  EXPECT_EQ(nombrecoups(listecoupsgtp), 1);
-  EXPECT_EQ(configgtp.handicap, 0);
-  // An occupied point is passed over and not counted.
-  EXPECT_EQ(repond("set_free_handicap C3 D4"), "");
-  EXPECT_EQ(configgtp.handicap, 1);
+  struct Cas {
+    const char* avant;  // a move played first, or nothing
+    const char* ligne;
+    const char* reponse;
+  } cas[] = {
+      {"", "set_free_handicap D4 Q16 I5", "?syntax error"},
+      {"", "set_free_handicap D4 Q16 Z5", "?syntax error"},
+      {"", "set_free_handicap D4 pass", "?syntax error"},
+      {"play w C3", "set_free_handicap D4 Q16", "?board not empty"},
+      {"play b pass", "set_free_handicap D4 Q16", "?board not empty"},
+      {"", "set_free_handicap D4 Q16 D4", "?bad vertex list"},
+      {"", "set_free_handicap D4", "?invalid handicap"},
+      {"", "set_free_handicap", "?invalid handicap"},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.ligne);
+    nouvellepartie();
+    if (*c.avant) {
+      ASSERT_EQ(repond(c.avant), "");
+    }
+    const TPlateau plateau = plateaugtp;
+    const int32_t coups = nombrecoups(listecoupsgtp);
+    EXPECT_EQ(repond(c.ligne), c.reponse);
+    EXPECT_EQ(plateaugtp, plateau);
+    EXPECT_EQ(nombrecoups(listecoupsgtp), coups);
+    EXPECT_EQ(configgtp.handicap, 0);
+  }
 }
 
 TEST(Sizes, CommandLineSizesOpenBoardsize) {

@@ -121,7 +121,7 @@ TEST(MoveList, FullListRefusesTheMoveAndChangesNothing) {
   for (int k = 0; k < MAXCOUPSPARTIE; ++k) ASSERT_EQ(gtpplaycoup(k % 2, 0, 0), 0);
   EXPECT_EQ(frontendtest::repond("play b D4"), "?illegal move");
   EXPECT_EQ(frontendtest::repond("genmove w"), "?illegal move");
-  EXPECT_EQ(frontendtest::repond("set_free_handicap D4"), "?syntax error");
+  EXPECT_EQ(frontendtest::repond("set_free_handicap D4 Q16"), "?board not empty");
   EXPECT_EQ(nombrecoups(listecoupsgtp), MAXCOUPSPARTIE);
   EXPECT_EQ(plateaugtp[indexcase(4, 4)], VIDE);
   EXPECT_EQ(frontendtest::repond("undo"), "");
@@ -251,8 +251,12 @@ TEST(CommandLine, Table) {
       {{"--level", "x"}, 1, 7, 2, 0},
       {{"--level", "-3"}, 1, 7, 2, 0},
       {{"--level", "99999999999"}, 1, 7, 2, 0},
-      {{"--level", "0"}, 0, 0, 2, 74},
-      {{"--level", "25"}, 0, 25, 2, 74},
+      {{"--level", "99999999999999999999"}, 1, 7, 2, 0},
+      {{"--level", "0"}, 1, 7, 2, 0},
+      {{"--level", "11"}, 1, 7, 2, 0},
+      {{"--level", "1"}, 0, 1, 2, 74},
+      {{"--level", "10"}, 0, 10, 2, 74},
+      {{"--rules", "xyz"}, 2, 7, 2, 0},
       {{"foo", "--level", "x"}, 0, 7, 2, 74},
       {{"--Level", "5", "--level=5"}, 0, 7, 2, 74},
   };

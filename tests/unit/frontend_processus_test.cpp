@@ -8,9 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "tools/processus.h"
 
 namespace {
 
@@ -41,7 +45,7 @@ Issue lance(const std::vector<std::string>& args, const std::string& entree, boo
   size_t ecrit = 0;
   int in = pin[1], out = pout[0], err = perr[0];
   if (entree.empty() && fermer) close(in), in = -1;
-  for (int attente = 0; (out >= 0 || err >= 0) && attente < 20000;) {
+  for (int attente = 0; (out >= 0 || err >= 0) && attente < processus::kBlocageMs;) {
     pollfd fds[3] = {{in, POLLOUT, 0}, {out, POLLIN, 0}, {err, POLLIN, 0}};
     if (poll(fds, 3, 50) == 0) attente += 50;
     if (in >= 0 && (fds[0].revents & (POLLOUT | POLLERR | POLLHUP))) {
@@ -128,13 +132,8 @@ TEST(Program, CommandLineCases) {
        "=1 3.1.5.7, level 3\n\n?2 unacceptable size\n\n=3 \n\n=4 \n\n"},
       {{"--size", "10"}, "=1 3.1.5.7, level 7\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
       {{"foo", "--level", "x"}, "=1 3.1.5.7, level 7\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
-      {{"--level", "25", "--rules", "japanese"},
-       "=1 3.1.5.7, level 25\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
-      {{"--rules", "Chinese"}, ""},
-      {{"--rules"}, ""},
-      {{"--level"}, ""},
-      {{"--level", "x"}, ""},
-      {{"--level", "4294967296"}, ""},
+      {{"--level", "10", "--rules", "japanese"},
+       "=1 3.1.5.7, level 10\n\n=2 \n\n?3 unacceptable size\n\n?4 unacceptable size\n\n"},
   };
   for (const Cas& c : cas) {
     std::string nom;
@@ -147,13 +146,48 @@ TEST(Program, CommandLineCases) {
   }
 }
 
+// A bad option value ends the program before it reads its input: no reply,
+// one line on stderr naming the option, a failing exit status. The input is
+// left open, so a program that read it would never end.
+TEST(Program, BadOptionValuesEndItWithAMessageAndAFailure) {
+  struct Cas {
+    std::vector<std::string> args;
+    const char* option;
+  } cas[] = {
+      {{"--level", "abc"}, "--level"},
+      {{"--level", "-1"}, "--level"},
+      {{"--level", "99999999999999999999"}, "--level"},
+      {{"--level", "4294967296"}, "--level"},
+      {{"--level"}, "--level"},
+      {{"--level", "0"}, "--level"},
+      {{"--level", "11"}, "--level"},
+      {{"--size", "9", "--level", "x"}, "--level"},
+      {{"--rules", "xyz"}, "--rules"},
+      {{"--rules", "Chinese"}, "--rules"},
+      {{"--rules"}, "--rules"},
+  };
+  for (const Cas& c : cas) {
+    std::string nom;
+    for (const std::string& a : c.args) nom += a + " ";
+    SCOPED_TRACE(nom);
+    Issue r = lance(c.args, "1 version\n", false);
+    EXPECT_NE(r.statut, 0);
+    EXPECT_NE(r.statut, -1) << "still running";
+    EXPECT_EQ(r.sortie, "");
+    EXPECT_NE(r.erreurs.find(c.option), std::string::npos) << r.erreurs;
+    EXPECT_EQ(std::count(r.erreurs.begin(), r.erreurs.end(), '\n'), 1) << r.erreurs;
+    EXPECT_EQ(r.erreurs.back(), '\n');
+  }
+}
+
 }  // namespace
 
 namespace {
 
-// A controller that stops reading our replies must not kill us by signal:
-// the program reads on and ends with status 0 at the end of its input.
-TEST(Program, ClosedOutputEndsCleanlyAtEndOfInput) {
+// A controller that stops reading our replies while it keeps writing
+// commands (yes list_commands | vesmok | head -c 10): the program ends by
+// itself, not by signal, with a failing status, though its input never ends.
+TEST(Program, ClosedOutputEndsIt) {
   int pin[2], pout[2];
   ASSERT_EQ(pipe(pin), 0);
   ASSERT_EQ(pipe(pout), 0);
@@ -166,15 +200,23 @@ TEST(Program, ClosedOutputEndsCleanlyAtEndOfInput) {
   }
   close(pin[0]), close(pout[1]);
   close(pout[0]);  // nobody reads the replies
-  std::string entree;
-  for (int i = 0; i < 200; ++i) entree += "name\nlist_commands\n";
   signal(SIGPIPE, SIG_IGN);
-  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
-  close(pin[1]);
+  fcntl(pin[1], F_SETFL, O_NONBLOCK);
+  const std::string lignes = "name\nlist_commands\n";
   int st = 0;
-  waitpid(pid, &st, 0);
+  pid_t fini = 0;
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(processus::kBlocageMs);
+  while ((fini = waitpid(pid, &st, WNOHANG)) == 0 && std::chrono::steady_clock::now() < limite) {
+    if (write(pin[1], lignes.data(), lignes.size()) < 0) usleep(1000);
+  }
+  close(pin[1]);
+  if (fini == 0) {
+    kill(pid, SIGKILL);
+    waitpid(pid, &st, 0);
+    FAIL() << "still running with its output closed";
+  }
   ASSERT_TRUE(WIFEXITED(st)) << "ended by signal " << WTERMSIG(st);
-  EXPECT_EQ(WEXITSTATUS(st), 0);
+  EXPECT_NE(WEXITSTATUS(st), 0);
 }
 
 }  // namespace
@@ -209,6 +251,47 @@ TEST(Program, NonBlockingInputIsWaitedFor) {
   EXPECT_EQ(sortie, "=1 Molvane\n\n");
   ASSERT_TRUE(WIFEXITED(st));
   EXPECT_EQ(WEXITSTATUS(st), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A non-blocking output that fills up is waited on: no reply is lost and the
+// program does not take a full pipe for a closed one.
+TEST(Program, NonBlockingOutputIsWaitedFor) {
+  int pin[2], pout[2];
+  ASSERT_EQ(pipe(pin), 0);
+  ASSERT_EQ(pipe(pout), 0);
+  fcntl(pout[1], F_SETFL, O_NONBLOCK);
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pin[0], 0), dup2(pout[1], 1);
+    for (int f : {pin[0], pin[1], pout[0], pout[1]}) close(f);
+    execl(VESMOK_DET, VESMOK_DET, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pin[0]), close(pout[1]);
+  // About 300 KB of replies, far beyond what the pipe holds.
+  std::string entree;
+  for (int i = 0; i < 1000; ++i) entree += "list_commands\n";
+  entree += "7 name\n";
+  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
+  close(pin[1]);
+  usleep(100000);  // the pipe fills before anything is read
+  std::string sortie;
+  char tampon[65536];
+  for (ssize_t k; (k = read(pout[0], tampon, sizeof tampon)) > 0;) sortie.append(tampon, static_cast<size_t>(k));
+  close(pout[0]);
+  int st = 0;
+  waitpid(pid, &st, 0);
+  ASSERT_TRUE(WIFEXITED(st));
+  EXPECT_EQ(WEXITSTATUS(st), 0);
+  ASSERT_GE(sortie.size(), 12u);
+  EXPECT_EQ(sortie.substr(sortie.size() - 12), "=7 Molvane\n\n");
+  size_t replies = 0;
+  for (size_t p = 0; (p = sortie.find("\n\n", p)) != std::string::npos; p += 2) ++replies;
+  EXPECT_EQ(replies, 1001u);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@
 #? [\?cannot undo]
 # Fixed handicap stones stay; the next game has no handicap (clear_board, boardsize).
 40 fixed_handicap 4
-#? [ C3 G7 C7 G3]
+#? [C3 G7 C7 G3]
 41 undo
 #? [\?cannot undo]
 42 play w E5
@@ -66,7 +66,7 @@
 48 undo
 #? []
 49 fixed_handicap 2
-#? [ C3 G7]
+#? [C3 G7]
 50 boardsize 13
 #? []
 51 play b E5
