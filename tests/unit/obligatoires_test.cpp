@@ -5,9 +5,14 @@
 // is skipped under the sanitizers, where a single move takes minutes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/board/etat.h"
