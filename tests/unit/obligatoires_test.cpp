@@ -33,7 +33,8 @@ struct Cas {
   TPlateau plateau = plateauvide();
   int32_t taille = 0;
   uint8_t trait = 2;            // side to move
-  std::vector<TPoint> reponses;  // acceptable moves
+  std::vector<TPoint> reponses;  // acceptable moves (none: any move but the refused ones)
+  std::vector<TPoint> refus;     // moves that must not be played
   TPoint dernier{};              // the last stone played, if given
   std::string connu[2];          // cause of a known miss at level 1, level 5
   std::string erreur;
@@ -66,6 +67,8 @@ std::vector<Cas> lit() {
           if (c.trait == 2) c.erreur = "tomove";
         } else if (mot == "answers") {
           while (mots >> s) c.reponses.push_back(litvertex(s));
+        } else if (mot == "avoid") {
+          while (mots >> s) c.refus.push_back(litvertex(s));
         } else if (mot == "last") {
           mots >> s;
           c.dernier = litvertex(s);
@@ -86,7 +89,11 @@ std::vector<Cas> lit() {
       [](Cas& c) {
         c.note.erase(0, c.note.find_first_not_of(' '));
         if (c.trait == 2) c.erreur = "tomove";
-        if (c.reponses.empty()) c.erreur = "answers";
+        if (c.reponses.empty() && c.refus.empty()) c.erreur = "answers";
+        for (const TPoint& p : c.refus)
+          if (p.ligne < 1 || p.ligne > c.taille || p.colonne < 1 || p.colonne > c.taille ||
+              c.plateau[indexcase(p.ligne, p.colonne)] != VIDE)
+            c.erreur = "avoid " + vertex(p);
         for (const TPoint& p : c.reponses)
           if (p.ligne < 1 || p.ligne > c.taille || p.colonne < 1 || p.colonne > c.taille ||
               c.plateau[indexcase(p.ligne, p.colonne)] != VIDE)
@@ -171,12 +178,18 @@ TEST_P(Obligatoires, MoveIsAnAnswer) {
   TResultatCoup r;
   genmoveordi(k.trait, fixture::configpartie(k.taille, niveau), listecas(k), 2, -1, 0, r);
   const TPoint joue{r.ligne, r.colonne};
-  bool bon = false;
-  for (const TPoint& p : k.reponses) bon |= p.ligne == joue.ligne && p.colonne == joue.colonne;
+  const auto dans = [&](const std::vector<TPoint>& l) {
+    for (const TPoint& p : l)
+      if (p.ligne == joue.ligne && p.colonne == joue.colonne) return true;
+    return false;
+  };
+  const bool bon = (k.reponses.empty() || dans(k.reponses)) && !dans(k.refus);
   const std::string& connu = k.connu[niveau == 1 ? 0 : 1];
   std::ostringstream d;
   d << k.nom << " (" << k.note << ") level " << niveau << ": played " << vertex(joue) << ", answers";
   for (const TPoint& p : k.reponses) d << ' ' << vertex(p);
+  if (!k.refus.empty()) d << ", not";
+  for (const TPoint& p : k.refus) d << ' ' << vertex(p);
   if (!bon) {
     const TCartesFamilles& f = dernierrecherche().familles;
     if (joue.ligne != 0) d << "\n  " << termes(f, joue);
