@@ -122,24 +122,35 @@ uint32_t tick = 0;
 uint32_t tickfixe() { return tick += 10; }
 uint64_t perffixe() { return 123456789; }
 
-// The family terms at a point, largest first.
+// The sums, the root scores and the family terms of the engine's sum at a
+// point, largest first.
 std::string termes(const TCartesFamilles& f, TPoint p) {
   const int32_t i = indexcase(p.ligne, p.colonne);
   struct Terme {
     const char* nom;
     int32_t v;
   };
-  Terme t[] = {{"combatsemai", f.bonuscombatsemai[i]}, {"debutfin", f.bonusdebutfin[i]},
-               {"titebite", f.titebite[i]},            {"fortif", f.fortificationordi[i]},
-               {"survie", f.survieordi[i]},            {"surviejoueur", f.surviejoueur[i]},
-               {"coupuredang", f.coupuredangereuse[i]}, {"bambou", f.coupurebambou[i]},
-               {"iajoueur", f.iajoueur[i]},            {"protection", f.protection[i]},
-               {"projet", f.testprojet[i]},            {"atari", f.atariordi[i]},
-               {"atarijoueur", f.atarijoueur[i]},      {"coupforce", f.coupforceordi[i]},
-               {"flou", f.flou[i]},                    {"invasion", f.invasionforteordi[i]},
-               {"faiblesse", f.faiblesse[i]},          {"faitmort", f.faitmortordi[i]},
-               {"separation", f.separationordi[i]},    {"coins", valeurscoins[i]},
-               {"invdefense", f.invasiondefenseordi[i]}};
+  Terme t[] = {{"bonuscombatsemai", f.bonuscombatsemai[i]},
+               {"bonusdebutfin", f.bonusdebutfin[i]},
+               {"titebite", f.titebite[i]},
+               {"fortificationordi", f.fortificationordi[i]},
+               {"survieordi", f.survieordi[i]},
+               {"surviejoueur", f.surviejoueur[i]},
+               {"coupuredangereuse", f.coupuredangereuse[i]},
+               {"coupurebambou", f.coupurebambou[i]},
+               {"iajoueur", f.iajoueur[i]},
+               {"protection", f.protection[i]},
+               {"testprojet", f.testprojet[i]},
+               {"atariordi", f.atariordi[i]},
+               {"atarijoueur", f.atarijoueur[i]},
+               {"coupforceordi", f.coupforceordi[i]},
+               {"flou", f.flou[i]},
+               {"invasionforteordi", f.invasionforteordi[i]},
+               {"faiblesse", f.faiblesse[i]},
+               {"faitmortordi", f.faitmortordi[i]},
+               {"separationordi", f.separationordi[i]},
+               {"valeurscoins", valeurscoins[i]},
+               {"invasiondefenseordi", f.invasiondefenseordi[i]}};
   std::sort(std::begin(t), std::end(t), [](const Terme& a, const Terme& b) { return std::abs(a.v) > std::abs(b.v); });
   std::ostringstream s;
   s << vertex(p) << ": somme " << f.somme[i] << " joueur " << f.sommejoueur[i] << " racine "
