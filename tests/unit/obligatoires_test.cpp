@@ -26,6 +26,14 @@
 #include "tests/support/fixture_recherche.h"
 #include "tests/unit/suite_blocs.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define SOUS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SOUS_SANITIZER 1
+#endif
+#endif
+
 namespace {
 
 struct Cas {
@@ -154,7 +162,7 @@ std::string termes(const TCartesFamilles& f, TPoint p) {
   std::sort(std::begin(t), std::end(t), [](const Terme& a, const Terme& b) { return std::abs(a.v) > std::abs(b.v); });
   std::ostringstream s;
   s << vertex(p) << ": somme " << f.somme[i] << " joueur " << f.sommejoueur[i] << " racine "
-    << dernierrecherche().valeursracine[i] << " eval " << dernierrecherche().evaluationracine[i] << " |";
+    << dernierrecherche().valeursracine[i] << " |";
   for (const Terme& x : t)
     if (x.v != 0) s << ' ' << x.nom << ' ' << x.v;
   return s.str();
@@ -181,7 +189,7 @@ class Obligatoires : public ::testing::TestWithParam<std::tuple<size_t, int32_t>
 
 TEST_P(Obligatoires, MoveIsAnAnswer) {
   const auto [index, niveau] = GetParam();
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(SOUS_SANITIZER)
   if (niveau > 1) GTEST_SKIP() << "level " << niveau << " under the sanitizers";
 #endif
   const Cas& k = tous()[index];
@@ -234,6 +242,13 @@ TEST(ObligatoiresFichier, HasCasesOfEveryKind) {
   const std::vector<Cas>& cas = tous();
   ASSERT_FALSE(cas.empty()) << "tests/data/obligatoires.txt missing or empty";
   for (const Cas& k : cas) EXPECT_TRUE(k.erreur.empty()) << k.nom << ": " << k.erreur;
+  for (const char* genre : {"atari-", "capture-", "selfatari-", "connect-", "settled-", "bigpoint-"}) {
+    const auto n = std::count_if(cas.begin(), cas.end(), [&](const Cas& k) { return k.nom.rfind(genre, 0) == 0; });
+    EXPECT_GE(n, 2) << genre;
+  }
+  // The test names are made from the case names.
+  for (size_t i = 0; i < cas.size(); ++i)
+    for (size_t j = i + 1; j < cas.size(); ++j) EXPECT_NE(cas[i].nom, cas[j].nom);
 }
 
 }  // namespace
