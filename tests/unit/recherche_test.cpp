@@ -176,6 +176,23 @@ TEST(Recherche, LevelOneSearchesFourRootMovesAndFourReplies) {
   EXPECT_LE(r->plusessayes[2], 4);
 }
 
+TEST(Recherche, TheGoteRuleAppendsTheEarlierRootMovesUntilTheListIsFull) {
+  const auto r = nouvelle();
+  const auto point = [](int32_t j) { return TPoint{j % 19 + 1, j / 19 + 1}; };
+  for (int32_t j = 1; j <= 5; ++j) r->racine.ajoute(point(j));
+  r->kracine = 4;
+  recherche::rejouepremiers(*r);
+  ASSERT_EQ(r->racine.nombre, 8);
+  for (int32_t j = 1; j <= 3; ++j) EXPECT_TRUE(recherche::memepoint(r->racine.points[5 + j], point(j)));
+  // Near the end of the list's room the appends stop where it is full.
+  while (r->racine.nombre < recherche::CAPACITERACINE - 2) r->racine.ajoute(point(r->racine.nombre + 1));
+  r->kracine = 10;
+  recherche::rejouepremiers(*r);
+  EXPECT_EQ(r->racine.nombre, recherche::CAPACITERACINE);
+  EXPECT_TRUE(recherche::memepoint(r->racine.points[recherche::CAPACITERACINE], point(2)));
+  EXPECT_EQ(r->rejeux, 2);
+}
+
 TEST(Recherche, TheRootPutsBoardChainTableAndDeadMarksBack) {
   const TListeCoups liste = fixture::listepartie({{NOIR, 5, 5}, {BLANC, 5, 6}, {NOIR, 4, 6}, {BLANC, 3, 3},
                                                   {NOIR, 6, 6}, {BLANC, 7, 7}, {NOIR, 5, 7}});
