@@ -421,7 +421,8 @@ void explique(const recherche::TRecherche& r, const TPlateau& p, int32_t n, cons
           const int32_t v[8] = {f.survieordi[i], f.surviejoueur[i], f.fortificationordi[i], f.invasionforteordi[i],
                                 f.faitmortordi[i], f.separationordi[i], f.flou[i], f.somme[i]};
           int32_t s = 0;
-          note(testepenalite(e.l, e.c, v, s) ? "excluded,no-penalty" : "excluded,penalty" + std::to_string(s) + ",skipped");
+          // True rejects the point; else it is searched with its path score lowered.
+          note(testepenalite(e.l, e.c, v, s) ? "excluded,rejected" : "excluded,penalty" + std::to_string(s) + ",searched");
         }
       }
       const auto valeur = [&](int bit, int borne, const TCarte& carte) {

@@ -42,7 +42,7 @@ double tempsparcoup(int32_t temps, int32_t pierres, int32_t taille, int32_t coup
 }
 
 void mesurevitesseordi() {
-  // Step 1. The workload. It plays on rows and columns 1..9 whatever the size.
+  // The workload. It plays on rows and columns 1..9 whatever the size.
   const int32_t taillesauvee = configmoteur.taille;
   const bool petite = taillesauvee < 9;
   if (petite) {
@@ -51,28 +51,30 @@ void mesurevitesseordi() {
   }
   const uint32_t t0 = platform::tickcount();
   for (int k = 0; k < 1200; ++k) tourmesure();
-  uint32_t e = platform::tickcount() - t0;
+  const uint32_t e = platform::tickcount() - t0;
   if (petite) {
     configmoteur.taille = taillesauvee;
     construittables(taillesauvee);
   }
 
-  // Step 2. A measure under one tick counts as one millisecond.
-  if (e == 0) e = 1;
-  // Step 3.
+  // A machine that runs the workload within one tick gets the top level,
+  // whatever the clock; the caps of niveaureel still apply.
+  if (e == 0) {
+    niveau = 10;
+    return;
+  }
   const double vitesse = 100.0 / e;
   ecritdebug("coef vitesse ordi : ");
 
   const int32_t temps = tempsrestant.temps;
   const int32_t pierres = tempsrestant.pierres;
-  // Step 4. No clock.
+  // No clock.
   if (temps < 0) return;
-  // Step 5.
   if (temps == 0 || (temps <= 60 && pierres != 1)) {
     niveau = 1;
     return;
   }
-  // Step 6. Time per move; outside byo-yomi an unknown move count is the
+  // Time per move; outside byo-yomi an unknown move count is the
   // stones on the board.
   if (pierres <= 0 && numerocoup < 1) {
     numerocoup = 0;
@@ -82,9 +84,7 @@ void mesurevitesseordi() {
         if (plateaumoteur[indexcase(r, c)] != VIDE) ++numerocoup;
   }
   double t = tempsparcoup(temps, pierres, configmoteur.taille, numerocoup);
-  // Step 7.
   if ((pierres == 1 || pierres == 2) && niveau >= 2) t = t / 1.5;
-  // Step 8.
   const double x = t * vitesse;
   static const double bornes[9] = {2, 6, 8, 11, 14, 20, 60, 110, 220};
   niveau = 10;
@@ -152,26 +152,23 @@ void parametresniveau() {
 }
 
 void niveaureel() {
-  // Step 1.
   mesurevitesseordi();
-  // Step 2.
   if (niveau == 0) niveau = 7;
   const int32_t temps = tempsrestant.temps;
   const int32_t pierres = tempsrestant.pierres;
-  // Step 3. Early-game cap.
+  // Early-game cap.
   if (niveau > 5 && !flagfuseki && temps >= 0 && configmoteur.taille >= 17 && numerocoup <= 25) niveau = 5;
-  // Step 4. Short clocks.
+  // Short clocks.
   if (pierres != 1) {
     if (niveau > 3 && temps >= 60 && temps <= 120) niveau = 3;
     if (niveau > 4 && temps >= 60 && temps <= 180) niveau = 4;
     if (niveau > 5 && temps >= 60 && temps <= 300) niveau = 5;
   }
-  // Step 5. The requested level is a ceiling.
+  // The requested level is a ceiling.
   const int32_t demande = configmoteur.niveauconfig;
   if (demande >= 1 && demande <= 10 && demande < niveau) niveau = demande;
-  // Step 6.
   ecritdebug("niveau reel=");
-  // Step 7. Final-status request: one strong fixed set. The flag holds for
+  // Final-status request: one strong fixed set. The flag holds for
   // this reset only, so a later move never ignores its clock.
   if (flagfuseki) {
     flagfuseki = 0;
@@ -179,6 +176,5 @@ void niveaureel() {
     appliqueparametres(PARAMETRESNIVEAU[STATUTFINAL]);
     return;
   }
-  // Step 8.
   parametresniveau();
 }

@@ -22,9 +22,12 @@ constexpr int32_t PROFONDEURMAX = 12;     // depth index bound: the deepest limi
 constexpr int32_t CAPACITE = 300;         // the lists of 300 points
 constexpr int32_t CAPACITECANDIDATS = 361;  // a node's candidate list
 // The root list grows while it is searched: gote moves append the earlier
-// candidates again, the promoted moves and the adjuster append theirs. Room
-// for many such rounds; an append past it is dropped.
-constexpr int32_t CAPACITERACINE = 4096;
+// candidates again, the promoted moves and the adjuster append theirs. It
+// holds as many points as the board and takes nothing once full: the gote
+// rule's re-appends would otherwise fill any room (each gote move appends
+// all moves before it, the re-appended ones included) and the root search
+// with them.
+constexpr int32_t CAPACITERACINE = 361;
 constexpr int32_t SEUILORDI = 10000;      // the engine threshold of the promoted moves
 constexpr int32_t SEUILJOUEUR = -10000;   // its mirror for the opponent's
 constexpr int32_t CAPTURESMAX = 100;      // captured stones a search move records
@@ -160,8 +163,6 @@ inline void notevaleurracine(TRecherche& r, TPoint q, int32_t valeur, bool borne
   r.cherchees[i] = static_cast<uint8_t>((r.cherchees[i] & ~bit) | passe | (borne ? bit : 0));
 }
 
-// The gote rule: the root moves before the one being searched are appended
-// again to the root list.
 // Under a clock the search stops at the move's deadline: a node tries no
 // more candidates once it has passed, and says so in the search state.
 inline bool tempsecoule(TRecherche& r) {
@@ -170,9 +171,12 @@ inline bool tempsecoule(TRecherche& r) {
   return true;
 }
 
+// The gote rule: the root moves before the one being searched are appended
+// again to the root list, until it is full.
 inline void rejouepremiers(TRecherche& r) {
   ++r.rejeux;
-  for (int32_t j = 1; j < r.kracine; ++j) r.racine.ajoute(r.racine.points[j]);
+  for (int32_t j = 1; j < r.kracine; ++j)
+    if (!r.racine.ajoute(r.racine.points[j])) break;
 }
 
 // The best move of each depth as a line (pair k = depth k) into `l`, for reordonnecoups.

@@ -810,7 +810,9 @@ bool Noeud::essaie(int32_t& k) {
       const int32_t i = ix(q);
       const int32_t valeurs[8] = {f.survieordi[i],      f.surviejoueur[i], f.fortificationordi[i], f.invasionforteordi[i],
                                   f.faitmortordi[i],    f.separationordi[i], f.flou[i],            f.somme[i]};
-      if (!testepenalite(q.ligne, q.colonne, valeurs, s)) return true;
+      // A point the winning-line search left out: weak, it is not tried;
+      // strong, it is tried with its score lowered.
+      if (testepenalite(q.ligne, q.colonne, valeurs, s)) return true;
     }
     if (casesinterdites[ix(q)] & 1) {
       ecritdebug("ATTENTION ko ou super ko a eliminer ds recu principale!!!");

@@ -17,8 +17,9 @@ void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax
                       TPlateau& p, uint8_t autre, uint8_t couleur, int32_t cap, const TListePoints& liste,
                       TMarques& gains);
 // The penalty rule on a root candidate from eight of its family values:
-// false when a penalty applies (it goes to `score`) and the point is not to
-// be searched; true otherwise. The point itself is not read.
+// true rejects the candidate (no penalty applies: its values are too weak
+// to try it); false keeps it, with the penalty taken off `score`, the path
+// score the candidate is then searched with. The point itself is not read.
 bool testepenalite(int32_t ligne, int32_t colonne, const int32_t (&valeurs)[8], int32_t& score);
 
 // ---- Steps of the search, open to tests ------------------------------------------

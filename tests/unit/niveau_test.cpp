@@ -57,7 +57,9 @@ TEST_F(NiveauTest, ClockAndSpeedCases) {
       {"250 s capped to 5", 1, 10, 250, 5, 100, 19, 5},
       {"X = 6.0 exactly gives 3", 100, 10, 600, 100, 100, 19, 3},
       {"requested level is a ceiling", 1, 2, 5000, 0, 100, 19, 2},
-      {"zero measure with a clock counts as 1 ms", 0, 10, 45, 1, 100, 19, 10},
+      {"zero measure: level 10 whatever the clock", 0, 10, 45, 3, 100, 19, 10},
+      {"zero measure, no time left: still 10", 0, 10, 0, 0, 100, 19, 10},
+      {"zero measure, level 0 asked: 10, not 7", 0, 0, -1, 0, 30, 19, 10},
       {"two stones left: T / 1.5 (300 s a move would give 10)", 100, 10, 600, 2, 100, 19, 9},
   };
   for (const auto& k : cas) EXPECT_EQ(niveaupour(k.ms, k.demande, k.temps, k.pierres, k.coup, k.n), k.attendu) << k.nom;

@@ -11,6 +11,7 @@
 #include "engine/choice/entree.h"
 #include "engine/choice/recherche.h"
 #include "engine/choice/recherche_etat.h"
+#include "engine/opening/solution99.h"
 #include "platform/platform.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_recherche.h"
@@ -174,6 +175,62 @@ TEST(Recherche, LevelOneSearchesFourRootMovesAndFourReplies) {
     EXPECT_LE(r->plusessayes[1], 4);
   }
   EXPECT_LE(r->plusessayes[2], 4);
+}
+
+TEST(Recherche, TheGoteRuleAppendsTheEarlierRootMovesUntilTheListIsFull) {
+  const auto r = nouvelle();
+  const auto point = [](int32_t j) { return TPoint{j % 19 + 1, j / 19 + 1}; };
+  for (int32_t j = 1; j <= 5; ++j) r->racine.ajoute(point(j));
+  r->kracine = 4;
+  recherche::rejouepremiers(*r);
+  ASSERT_EQ(r->racine.nombre, 8);
+  for (int32_t j = 1; j <= 3; ++j) EXPECT_TRUE(recherche::memepoint(r->racine.points[5 + j], point(j)));
+  // Near the end of the list's room the appends stop where it is full.
+  while (r->racine.nombre < recherche::CAPACITERACINE - 2) r->racine.ajoute(point(r->racine.nombre + 1));
+  r->kracine = 10;
+  recherche::rejouepremiers(*r);
+  EXPECT_EQ(r->racine.nombre, recherche::CAPACITERACINE);
+  EXPECT_TRUE(recherche::memepoint(r->racine.points[recherche::CAPACITERACINE], point(2)));
+  EXPECT_EQ(r->rejeux, 2);
+}
+
+TEST(Recherche, OnANarrowed9x9RootTheWeakLeftOutMovesAreSkippedAndTheStrongTried) {
+  // Black to move at level 5: the winning-line search leaves points out of
+  // the root list's winners. Of the root candidates it left out, those the
+  // penalty rule finds weak are not tried; the strong ones are, their score
+  // lowered.
+  const TPlateau p = fixture::posemoteur(
+      "..XO.....\n"
+      "..XO.....\n"
+      ".XXO.O...\n"
+      "XO.OO....\n"
+      "XOO..X...\n"
+      "OX.XX....\n"
+      ".XX......\n"
+      ".........\n"
+      ".........\n");
+  const TListeCoups liste = fixture::listeplateau(p, 9);
+  platform::fixegraine(1);
+  TResultatCoup coup;
+  entreemoteur(NOIR, fixture::configpartie(9, 5), liste, 2, -1, 0, false, coup);
+  const TRecherche& r = dernierrecherche();
+  ASSERT_EQ(coupbasetrouve, 0);
+  int32_t faibles = 0, forts = 0;
+  for (int32_t k = 1; k <= r.racine.nombre; ++k) {
+    const TPoint q = r.racine.points[k];
+    const int32_t i = indexcase(q.ligne, q.colonne);
+    if (q.ligne == 0 || r.familles.livre[i] != 1) continue;
+    const auto& f = r.familles;
+    const int32_t valeurs[8] = {f.survieordi[i], f.surviejoueur[i], f.fortificationordi[i], f.invasionforteordi[i],
+                                f.faitmortordi[i], f.separationordi[i], f.flou[i], f.somme[i]};
+    int32_t score = 0;
+    const bool faible = testepenalite(q.ligne, q.colonne, valeurs, score);
+    const bool essaye = (tablepaires[q.ligne - 1][q.colonne - 1][i] & 1) != 0;
+    (faible ? faibles : forts) += 1;
+    EXPECT_EQ(essaye, !faible) << q.ligne << "-" << q.colonne;
+  }
+  EXPECT_GT(faibles, 0);
+  EXPECT_GT(forts, 0);
 }
 
 TEST(Recherche, TheRootPutsBoardChainTableAndDeadMarksBack) {

@@ -9,21 +9,23 @@
 
 namespace {
 
-TEST(Solution99, PenaltyRuleRefusesAndLowersTheScore) {
+TEST(Solution99, PenaltyRuleRejectsTheWeakAndLowersTheStrong) {
+  // True rejects a left-out point with weak values; a strong one is kept
+  // (false) and searched with the penalty taken off its score.
   struct Cas {
     int32_t valeurs[8];
-    bool cherche;
+    bool rejette;
     int32_t score;
   } const cas[] = {
       {{0, 0, 30, 31, 0, 0, 0, 0}, false, 100 - 61 * 2 / 10},  // p3 + p4 >= 61 first
       {{0, 0, 30, 30, 0, 0, 0, 0}, true, 100},
       {{50, 0, 0, 0, 20, 20, 5, 6}, false, 100 - 101 * 8 / 10},
-      {{50, 0, 0, 0, 20, 20, 5, 5}, true, 100},                // a sum of exactly 100 passes
+      {{50, 0, 0, 0, 20, 20, 5, 5}, true, 100},                // a sum of exactly 100 is weak
       {{-300, 0, 0, 0, 0, 0, 0, 0}, true, 100},
   };
   for (const Cas& c : cas) {
     int32_t score = 100;
-    EXPECT_EQ(testepenalite(3, 3, c.valeurs, score), c.cherche);
+    EXPECT_EQ(testepenalite(3, 3, c.valeurs, score), c.rejette);
     EXPECT_EQ(score, c.score);
   }
 }
