@@ -6,7 +6,7 @@
 2 boardsize 9
 #? []
 3 fixed_handicap 7
-#? [ C3 G7 C7 G3 C5 G5 E5]
+#? [C3 G7 C7 G3 C5 G5 E5]
 4 play w G9
 #? []
 5 genmove w
