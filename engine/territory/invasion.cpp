@@ -102,7 +102,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
-      if (p[j] == VIDE && !marqueszone[j] && (essaijoueur(r, c).*libres)[0] == 0) k[j] = 1;
+      if (p[j] == VIDE && !marqueszone[j] && (essaijoueur(r, c).*libres)[j] == 0) k[j] = 1;
     }
   // A stone of `autre` tried at q, its former content put back after `f`.
   const auto essaie = [&](int32_t r, int32_t c, auto&& f) {

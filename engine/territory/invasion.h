@@ -37,7 +37,7 @@ using TCarteEssai = TMarques TEssaiCoup::*;
 // `autre` (the jump and its window tried with a stone of `autre` holding its
 // liberty count) and around bamboo joints tried with a `joueur` stone, in `autre`'s
 // area, and appends each scored point once to `liste`. `morts` names the
-// trial dead map of a point, `libres` the map whose first byte is 0 when the
-// point is free. Board, infochaine and pionsmorts come back as they were.
+// trial dead map of a point, `libres` the trial map that is 0 at the point
+// itself when the point is free (with the dead map: the trial stone lives). Board, infochaine and pionsmorts come back as they were.
 void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t autre, TListePoints& liste,
                          int32_t cap, TCarte& scores, TPlateau& p, TCarteEssai morts, TCarteEssai libres);

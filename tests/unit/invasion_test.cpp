@@ -168,7 +168,7 @@ TEST_F(Invasion, BambooJoint) {
     scores.fill(-1);
     fixture::verifieinchange(p, [&] {
       invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                          &TEssaiCoup::carte1essai);
+                          &TEssaiCoup::plateauessai2);
     });
     TCarte attendu{};
     for (auto [r, c] : k.points) attendu[indexcase(r, c)] = k.attendu;
@@ -183,19 +183,19 @@ TEST_F(Invasion, BambooWindowKeepsToFreePoints) {
   casescandidatesjoueur[indexcase(1, 5)] = 1;
   TMarques dejazone{};
   dejazone[indexcase(2, 4)] = 1;                  // marked by the caller
-  essaijoueur(2, 6).carte1essai[0] = 1;           // not free in the trial data
+  essaijoueur(2, 6).plateauessai2[indexcase(2, 6)] = 1;  // the trial stone dies: not free
   TListePoints liste;
   liste[0] = 0;
   TCarte scores;
   invasionsingebambou(dejazone, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                      &TEssaiCoup::carte1essai);
+                      &TEssaiCoup::plateauessai2);
   EXPECT_EQ(scores[indexcase(2, 4)], 0);
   EXPECT_EQ(scores[indexcase(2, 6)], 0);
   EXPECT_EQ(scores[indexcase(2, 5)], 60);
   // The trial dead map of the point marks the white stone: no live chain to join.
   essaijoueur(1, 5).plateauessai2[indexcase(3, 5)] = 1;
   invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                      &TEssaiCoup::carte1essai);
+                      &TEssaiCoup::plateauessai2);
   EXPECT_EQ(scores, TCarte{});
 }
 
@@ -220,7 +220,7 @@ TEST_F(Invasion, TrialStonesPutBackWhatStoodThere) {
   TCarte scores;
   fixture::verifieinchange(p, [&] {
     invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                        &TEssaiCoup::carte1essai);
+                        &TEssaiCoup::plateauessai2);
   });
   EXPECT_GT(scores[indexcase(1, 4)], 0);
 }
@@ -250,7 +250,7 @@ TEST_F(Invasion, NothingOutsideTheOpeningConditions) {
     TCarte scores;
     scores.fill(9);
     invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                        &TEssaiCoup::carte1essai);
+                        &TEssaiCoup::plateauessai2);
     EXPECT_EQ(scores, TCarte{});
     EXPECT_EQ(nbpoints(liste), 0);
   }
@@ -298,7 +298,7 @@ TEST_F(Invasion, MonkeyJump) {
     TCarte scores;
     fixture::verifieinchange(p, [&] {
       invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                          &TEssaiCoup::carte1essai);
+                          &TEssaiCoup::plateauessai2);
     });
     TCarte attendu{};
     for (auto [r, c] : k.points) attendu[indexcase(r, c)] = 4 * 6 * 5 / 2;
