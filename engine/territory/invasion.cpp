@@ -54,14 +54,16 @@ void zoneinvasion(TMarques& zone, const TPlateau& p, uint8_t couleur, int32_t pa
   }
 }
 
-int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne) {
+int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne,
+                          uint8_t chaine) {
   const int32_t i = ix(ligne, colonne);
   if (!zone[i]) return 0;
   const int32_t propre = poids(couleur, i);
   TListePoints libs;
   libs[0] = 0;
-  TMarques vu = marquesvides;
-  bordregion(p, libs, MAXPOINTSLISTE, 0, ligne, colonne, p, vu);
+  TMarques vu = marquesvides, pierres;
+  for (int32_t j = 0; j < NBCASES; ++j) pierres[j] = p[j] == chaine ? 1 : 0;
+  bordregion(p, libs, MAXPOINTSLISTE, 0, ligne, colonne, pierres, vu);
   int32_t total = propre;
   for (int32_t k = 1; k <= nbpoints(libs); ++k) {
     const int32_t j = ix(ligneliste(libs, k), colonneliste(libs, k));
@@ -138,7 +140,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
         if (lie && estlieachainevivanteavecmorts(pionsmorts, p, s.ligne, s.colonne, autre, joueur)) diviseur = 2;
       });
       if (!lie) continue;
-      const int32_t v = libertesponderees(p, zone, autre, s.colonne, s.ligne);
+      const int32_t v = libertesponderees(p, zone, autre, s.colonne, s.ligne, joueur);
       const int32_t score = bandeinvasion(s.ligne, s.colonne) * v * 5 / diviseur;
       int32_t lmin, lmax, cmin, cmax;
       bornesfenetre(s.ligne, s.colonne, 2, lmin, lmax, cmin, cmax);
@@ -168,7 +170,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
       if (pionlieachainevivanteparsaut(p, r, c, autre, joueur)) {
         const int32_t diviseur = estlieachainevivanteavecmorts(pionsmorts, p, r, c, autre, joueur) ? 2 : 8;
         empilepoint(bande == 4 ? bord : centre, MAXPOINTSLISTE, r, c);
-        const int32_t v = libertesponderees(p, zone, autre, c, r);
+        const int32_t v = libertesponderees(p, zone, autre, c, r, joueur);
         const int32_t score = bande * v * 5 / diviseur;
         int32_t lmin, lmax, cmin, cmax;
         bornesfenetre(r, c, 1, lmin, lmax, cmin, cmax);

@@ -19,10 +19,10 @@ void zoneinvasion(TMarques& zone, const TPlateau& p, uint8_t couleur, int32_t pa
 
 // 0 when the point is unmarked in `zone`; else its weight (3 in `couleur`'s
 // territoire, 2 in its territoire2, 1 otherwise) plus the weight of every
-// empty point around the black stones connected to it (the board's bytes 1
-// as the region); an unmarked one of those gives the point's weight alone.
-// Note the column comes first.
-int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne);
+// empty point around the stones of `chaine` connected to it; an unmarked one
+// of those gives the point's weight alone. Note the column comes first.
+int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne,
+                          uint8_t chaine = NOIR);
 
 // Band factor x the weighted liberties (the point emptied meanwhile, the board
 // as zone board) x 5, divided by 2 when the stone is linked to a live chain

@@ -98,6 +98,19 @@ TEST_F(Invasion, WeightedLiberties) {
   EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5), 10);
   // For white: the point and (4, 5) weigh 1, (6, 6) 3, the other four 1.
   EXPECT_EQ(libertesponderees(p, zone, BLANC, 5, 5), 1 + 1 + 3 + 4);
+  // The walk follows the chain of the colour asked: white stones and white
+  // weights mirror the black count; black's chain is not white's.
+  TPlateau q = p;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (q[j] == NOIR) q[j] = BLANC;
+  territoire[indexcase(5, 5)] = BLANC;
+  territoire2[indexcase(4, 5)] = BLANC;
+  territoire[indexcase(6, 6)] = NOIR;
+  EXPECT_EQ(libertesponderees(q, zone, BLANC, 5, 5, BLANC), 10);
+  EXPECT_EQ(libertesponderees(q, zone, BLANC, 5, 5, NOIR), 3 + 2 + 1 + 1);  // the stone (5, 6) ends the walk
+  territoire[indexcase(5, 5)] = NOIR;
+  territoire2[indexcase(4, 5)] = NOIR;
+  territoire[indexcase(6, 6)] = BLANC;
   zone[indexcase(5, 7)] = 0;
   EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5), 3);  // an unmarked liberty: the point alone
   zone[indexcase(5, 5)] = 0;
