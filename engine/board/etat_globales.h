@@ -124,12 +124,16 @@ GLOBALE(TListePoints, tablezones, laisse)        // liberties of weak owner chai
 GLOBALE(TCarte, valeurscoins, vaut(0))           // joseki values of the opening points ("joseki" family map)
 
 // ---- Trial-move records ------------------------------------------------------
-// Indexed [row-1][col-1] of the trial move. The reset clears three fields;
-// the boards and result maps keep the last move's contents until written.
+// Indexed [row-1][col-1] of the trial move. The reset clears five fields
+// (the kill and save counts are read by the trial's own link count before
+// the trial writes them); the boards and result maps keep the last move's
+// contents until written.
 GLOBALE(TEssaiCoup[TAILLEMAX][TAILLEMAX], essaisordi,
-        champs(0, &TEssaiCoup::essaifait, &TEssaiCoup::liensessai, &TEssaiCoup::marquesessai))  // trial by the engine
+        champs(0, &TEssaiCoup::essaifait, &TEssaiCoup::liensessai, &TEssaiCoup::marquesessai,
+               &TEssaiCoup::gainmoyoordi, &TEssaiCoup::gainmoyojoueur))  // trial by the engine
 GLOBALE(TEssaiCoup[TAILLEMAX][TAILLEMAX], essaisjoueur,
-        champs(0, &TEssaiCoup::essaifait, &TEssaiCoup::liensessai, &TEssaiCoup::marquesessai))  // by the opponent
+        champs(0, &TEssaiCoup::essaifait, &TEssaiCoup::liensessai, &TEssaiCoup::marquesessai,
+               &TEssaiCoup::gainmoyoordi, &TEssaiCoup::gainmoyojoueur))  // by the opponent
 GLOBALE(int32_t, tableessaiscourante, vaut(0))   // status writers fill: 1 valeurssurvie, 2 essaisordi, 3 essaisjoueur; <= 0 none
 
 // ---- Capture-reading cache -----------------------------------------------------

@@ -166,7 +166,7 @@ void choixcoupaide(TPlateau& plateau, int32_t& score, uint8_t racine, uint8_t m,
   // Step 1.
   if (procedurefinpartie == 0 && pionsmorts[i] == 0 && infochaine[i][0] != 1) {
     score += compteinfluencelignes(plateau, ligne, colonne, racine, profondeur, 3) - influence;
-    if (phasefinale == 0) bonusbord(plateau, score, m, ligne, colonne);
+    if (phasefinale == 0) bonusbord(plateau, score, racine, ligne, colonne);
     comptezonevoisins(plateau, score, m, racine, ligne, colonne, 2);
   }
   // Step 2.
@@ -222,7 +222,7 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
     } else {
       int32_t w = 0;
       choixcoupaide(plateau, w, e, c, prises, r, col, f, profondeur);
-      zonevide3x3(plateau, w, c, r, col);
+      zonevide3x3(plateau, w, e, r, col);
       if (mode <= 2) w -= valeursmap[ix(r, col)];
       int32_t v = 0;
       lecture.captures[1] = prises[0];

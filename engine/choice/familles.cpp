@@ -248,7 +248,7 @@ TSuiteRacine etape17(TContexteCadre& x) {
                     CAPACITELISTECANDIDATS);
   for (int32_t i = 0; i < NBCASES; ++i) ecritvaleur(f.invasionforteordi, i, tentatives[i]);
   invasionsingebambou(marquesvides, x.couleur, x.autre, x.candidats, CAPACITELISTECANDIDATS, bambous, x.b,
-                      &TEssaiCoup::plateauessai2, &TEssaiCoup::carte1essai);
+                      &TEssaiCoup::plateauessai2, &TEssaiCoup::plateauessai2);
   for (int32_t i = 0; i < NBCASES; ++i) ecritvaleur(f.invasionforteordi, i, bambous[i]);
   return RACINECHERCHE;
 }

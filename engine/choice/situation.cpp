@@ -100,10 +100,12 @@ void consolidationgagnant(int32_t& points, const TCarte& valeurs, const TPlateau
     if (strategie != 1) points = static_cast<int32_t>(std::trunc(komi)) + 2 * wb - B + W + nw + 1;
     bilanscore = B - (W + nw + wb + komi);
   } else {
-    bilanentier = static_cast<int32_t>(std::trunc(komi)) + W - B;
+    // White's mirror of Black's rules: ahead only by more than the other
+    // side (the komi rounded down), one point beyond the gap needed.
+    bilanentier = static_cast<int32_t>(std::ceil(komi)) - 1 + W - B;
     if (W + komi > B + nb + ww) strategie = 1;
     else if (W + nw + wb + komi < B) strategie = 0;
-    if (strategie != 1) points = 2 * ww + B + nb - W - static_cast<int32_t>(std::trunc(komi));
+    if (strategie != 1) points = 2 * ww + B + nb - W - static_cast<int32_t>(std::trunc(komi)) + 1;
     bilanscore = (W + komi) - (B + nb + ww);
   }
   if (strategie == 0) {

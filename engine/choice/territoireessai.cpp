@@ -234,7 +234,7 @@ void gainterritoireessai(const TMarques& marques, bool consolide, bool lie, uint
     }
     default:
       valeur = propre1 - propre0;
-      if (!pionsmorts[ip] && (valeur >= 1 || territoire[ip] != NOIR || lie)) valeur += autre0 - autre1;
+      if (!pionsmorts[ip] && (valeur >= 1 || territoire[ip] != c || lie)) valeur += autre0 - autre1;
       break;
   }
   if (debutpartie == 1 && territoire2[ip] != c) {

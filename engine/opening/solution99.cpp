@@ -423,8 +423,11 @@ int32_t compteinfluence99(const TCarte& carte, int32_t marge) {
 }
 
 int32_t margekomi99() {
-  const auto k = static_cast<int32_t>(std::trunc(configmoteur.komi));
-  return couleurordi == BLANC ? k : -k - 1;
+  // Each side counts a tie as no win: White the largest whole number below
+  // the komi, Black the komi truncated and one more against it.
+  const double komi = configmoteur.komi;
+  return couleurordi == BLANC ? static_cast<int32_t>(std::ceil(komi)) - 1
+                              : -static_cast<int32_t>(std::trunc(komi)) - 1;
 }
 
 void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax, int32_t cible, TPoint ko,

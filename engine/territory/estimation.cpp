@@ -55,7 +55,9 @@ struct Estimation {
         for (int32_t j = 0; j < NBCASES; ++j)
           if (vu[j] && !avant[j]) peint[j] = x;
       }
-    const bool coins = debutpartie == 1 || couleurdemandee == BLANC || flagfuseki;
+    // Corner zones count in the opening, with the fuseki flag, or when the
+    // engine plays the other colour.
+    const bool coins = debutpartie == 1 || couleurdemandee == autre(x) || flagfuseki;
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
         const int32_t j = ix(r, c);

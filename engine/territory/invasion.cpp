@@ -54,20 +54,16 @@ void zoneinvasion(TMarques& zone, const TPlateau& p, uint8_t couleur, int32_t pa
   }
 }
 
-int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne) {
+int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne,
+                          uint8_t chaine) {
   const int32_t i = ix(ligne, colonne);
   if (!zone[i]) return 0;
   const int32_t propre = poids(couleur, i);
-  // The chain through the point: the stones of its colour (of `couleur` when
-  // it is empty) joined to it.
-  const uint8_t pierres = p[i] == VIDE ? couleur : p[i];
-  TMarques chaine;
-  for (int32_t j = 0; j < NBCASES; ++j) chaine[j] = p[j] == pierres ? 1 : 0;
-  chaine[i] = 1;
   TListePoints libs;
   libs[0] = 0;
-  TMarques vu = marquesvides;
-  bordregion(p, libs, MAXPOINTSLISTE, 0, ligne, colonne, chaine, vu);
+  TMarques vu = marquesvides, pierres;
+  for (int32_t j = 0; j < NBCASES; ++j) pierres[j] = p[j] == chaine ? 1 : 0;
+  bordregion(p, libs, MAXPOINTSLISTE, 0, ligne, colonne, pierres, vu);
   int32_t total = propre;
   for (int32_t k = 1; k <= nbpoints(libs); ++k) {
     const int32_t j = ix(ligneliste(libs, k), colonneliste(libs, k));
@@ -82,7 +78,7 @@ int32_t valeurlibertesponderee(TPlateau& p, const TMarques& zone, uint8_t couleu
   const int32_t i = ix(ligne, colonne);
   const uint8_t avant = p[i];
   p[i] = VIDE;
-  const int32_t l = libertesponderees(p, zone, couleur, colonne, ligne);
+  const int32_t l = libertesponderees(p, zone, couleur, colonne, ligne, couleur);
   p[i] = avant;
   const int32_t bande = bandeinvasion(ligne, colonne) == 4 ? 2 : 1;
   const int32_t diviseur = estlieachainevivanteavecmorts(pionsmorts, p, ligne, colonne, couleur, autre) ? 2 : 8;
@@ -108,7 +104,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
-      if (p[j] == VIDE && !marqueszone[j] && (essaijoueur(r, c).*libres)[0] == 0) k[j] = 1;
+      if (p[j] == VIDE && !marqueszone[j] && (essaijoueur(r, c).*libres)[j] == 0) k[j] = 1;
     }
   // A stone of `autre` tried at q, its former content put back after `f`.
   const auto essaie = [&](int32_t r, int32_t c, auto&& f) {
@@ -144,7 +140,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
         if (lie && estlieachainevivanteavecmorts(pionsmorts, p, s.ligne, s.colonne, autre, joueur)) diviseur = 2;
       });
       if (!lie) continue;
-      const int32_t v = libertesponderees(p, zone, autre, s.colonne, s.ligne);
+      const int32_t v = libertesponderees(p, zone, autre, s.colonne, s.ligne, joueur);
       const int32_t score = bandeinvasion(s.ligne, s.colonne) * v * 5 / diviseur;
       int32_t lmin, lmax, cmin, cmax;
       bornesfenetre(s.ligne, s.colonne, 2, lmin, lmax, cmin, cmax);
@@ -174,7 +170,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
       if (pionlieachainevivanteparsaut(p, r, c, autre, joueur)) {
         const int32_t diviseur = estlieachainevivanteavecmorts(pionsmorts, p, r, c, autre, joueur) ? 2 : 8;
         empilepoint(bande == 4 ? bord : centre, MAXPOINTSLISTE, r, c);
-        const int32_t v = libertesponderees(p, zone, autre, c, r);
+        const int32_t v = libertesponderees(p, zone, autre, c, r, joueur);
         const int32_t score = bande * v * 5 / diviseur;
         int32_t lmin, lmax, cmin, cmax;
         bornesfenetre(r, c, 1, lmin, lmax, cmin, cmax);

@@ -19,14 +19,16 @@ void zoneinvasion(TMarques& zone, const TPlateau& p, uint8_t couleur, int32_t pa
 
 // 0 when the point is unmarked in `zone`; else its weight (3 in `couleur`'s
 // territoire, 2 in its territoire2, 1 otherwise) plus the weight of every
-// empty point around the chain through it (the stones of the point's colour,
-// of `couleur` when the point is empty); an unmarked point around the chain
-// gives the point's weight alone. Note the column comes first.
-int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne);
+// empty point around the stones of colour `chaine` connected to it; an
+// unmarked one of those gives the point's weight alone. Note the column
+// comes first.
+int32_t libertesponderees(const TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne,
+                          uint8_t chaine);
 
 // Band factor x the weighted liberties in `zone` (the point emptied
 // meanwhile) x 5, divided by 2 when the stone is linked to a live chain
-// (pionsmorts as dead mask), else by 8. The board comes back as it was.
+// (pionsmorts as dead mask), else by 8; the chain walked is the stone's
+// own. The board comes back as it was.
 // With the other side's invasion zone as `zone`, only a chain inside that
 // zone is worth more than its point: joining a wall outside it is not.
 int32_t valeurlibertesponderee(TPlateau& p, const TMarques& zone, uint8_t couleur, int32_t colonne, int32_t ligne,
@@ -39,7 +41,7 @@ using TCarteEssai = TMarques TEssaiCoup::*;
 // `autre` (the jump and its window tried with a stone of `autre` holding its
 // liberty count) and around bamboo joints tried with a `joueur` stone, in `autre`'s
 // area, and appends each scored point once to `liste`. `morts` names the
-// trial dead map of a point, `libres` the map whose first byte is 0 when the
-// point is free. Board, infochaine and pionsmorts come back as they were.
+// trial dead map of a point, `libres` the trial map that is 0 at the point
+// itself when the point is free (with the dead map: the trial stone lives). Board, infochaine and pionsmorts come back as they were.
 void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t autre, TListePoints& liste,
                          int32_t cap, TCarte& scores, TPlateau& p, TCarteEssai morts, TCarteEssai libres);

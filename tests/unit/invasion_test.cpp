@@ -96,13 +96,26 @@ TEST_F(Invasion, WeightedLiberties) {
   territoire2[indexcase(4, 5)] = NOIR;  // a liberty: 2
   territoire[indexcase(6, 6)] = BLANC;  // another colour's: 1
   // 3 + 2 + five liberties of 1.
-  EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5), 10);
+  EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5, NOIR), 10);
   // For white: the point and (4, 5) weigh 1, (6, 6) 3, the other four 1.
-  EXPECT_EQ(libertesponderees(p, zone, BLANC, 5, 5), 1 + 1 + 3 + 4);
+  EXPECT_EQ(libertesponderees(p, zone, BLANC, 5, 5, NOIR), 1 + 1 + 3 + 4);
+  // The walk follows the chain of the colour asked: white stones and white
+  // weights mirror the black count; black's chain is not white's.
+  TPlateau q = p;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (q[j] == NOIR) q[j] = BLANC;
+  territoire[indexcase(5, 5)] = BLANC;
+  territoire2[indexcase(4, 5)] = BLANC;
+  territoire[indexcase(6, 6)] = NOIR;
+  EXPECT_EQ(libertesponderees(q, zone, BLANC, 5, 5, BLANC), 10);
+  EXPECT_EQ(libertesponderees(q, zone, BLANC, 5, 5, NOIR), 3 + 2 + 1 + 1);  // the stone (5, 6) ends the walk
+  territoire[indexcase(5, 5)] = NOIR;
+  territoire2[indexcase(4, 5)] = NOIR;
+  territoire[indexcase(6, 6)] = BLANC;
   zone[indexcase(5, 7)] = 0;
-  EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5), 3);  // an unmarked liberty: the point alone
+  EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5, NOIR), 3);  // an unmarked liberty: the point alone
   zone[indexcase(5, 5)] = 0;
-  EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5), 0);
+  EXPECT_EQ(libertesponderees(p, zone, NOIR, 5, 5, NOIR), 0);
 }
 
 TEST_F(Invasion, WeightedLibertyValue) {
@@ -240,7 +253,7 @@ TEST_F(Invasion, BambooJoint) {
     scores.fill(-1);
     fixture::verifieinchange(p, [&] {
       invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                          &TEssaiCoup::carte1essai);
+                          &TEssaiCoup::plateauessai2);
     });
     TCarte attendu{};
     for (auto [r, c] : k.points) attendu[indexcase(r, c)] = k.attendu;
@@ -255,19 +268,19 @@ TEST_F(Invasion, BambooWindowKeepsToFreePoints) {
   casescandidatesjoueur[indexcase(1, 5)] = 1;
   TMarques dejazone{};
   dejazone[indexcase(2, 4)] = 1;                  // marked by the caller
-  essaijoueur(2, 6).carte1essai[0] = 1;           // not free in the trial data
+  essaijoueur(2, 6).plateauessai2[indexcase(2, 6)] = 1;  // the trial stone dies: not free
   TListePoints liste;
   liste[0] = 0;
   TCarte scores;
   invasionsingebambou(dejazone, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                      &TEssaiCoup::carte1essai);
+                      &TEssaiCoup::plateauessai2);
   EXPECT_EQ(scores[indexcase(2, 4)], 0);
   EXPECT_EQ(scores[indexcase(2, 6)], 0);
   EXPECT_EQ(scores[indexcase(2, 5)], 60);
   // The trial dead map of the point marks the white stone: no live chain to join.
   essaijoueur(1, 5).plateauessai2[indexcase(3, 5)] = 1;
   invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                      &TEssaiCoup::carte1essai);
+                      &TEssaiCoup::plateauessai2);
   EXPECT_EQ(scores, TCarte{});
 }
 
@@ -292,7 +305,7 @@ TEST_F(Invasion, TrialStonesPutBackWhatStoodThere) {
   TCarte scores;
   fixture::verifieinchange(p, [&] {
     invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                        &TEssaiCoup::carte1essai);
+                        &TEssaiCoup::plateauessai2);
   });
   EXPECT_GT(scores[indexcase(1, 4)], 0);
 }
@@ -322,7 +335,7 @@ TEST_F(Invasion, NothingOutsideTheOpeningConditions) {
     TCarte scores;
     scores.fill(9);
     invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                        &TEssaiCoup::carte1essai);
+                        &TEssaiCoup::plateauessai2);
     EXPECT_EQ(scores, TCarte{});
     EXPECT_EQ(nbpoints(liste), 0);
   }
@@ -370,7 +383,7 @@ TEST_F(Invasion, MonkeyJump) {
     TCarte scores;
     fixture::verifieinchange(p, [&] {
       invasionsingebambou(marquesvides, NOIR, BLANC, liste, MAXPOINTSLISTE, scores, p, &TEssaiCoup::plateauessai2,
-                          &TEssaiCoup::carte1essai);
+                          &TEssaiCoup::plateauessai2);
     });
     TCarte attendu{};
     for (auto [r, c] : k.points) attendu[indexcase(r, c)] = 4 * 6 * 5 / 2;

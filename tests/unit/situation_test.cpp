@@ -54,15 +54,18 @@ TEST_F(Situation, NothingIsJudgedUpToMoveThree) {
   EXPECT_EQ(enretard, 0);
 }
 
-TEST_F(Situation, KomiIsTruncatedTowardZeroInTheWholePointBalance) {
+TEST_F(Situation, TheWholePointBalanceIsAtLeastZeroOnlyForAWin) {
   toutpossede();
   struct Cas {
     double komi;
     uint8_t m;
     int32_t attendu;  // noirs 20, blancs 10
   };
+  // White wins with W + komi > B: the balance is W - B plus the largest
+  // whole number below the komi. Without komi a tie is no win for either side.
   const Cas cas[] = {{5.5, NOIR, 20 - 10 - 6}, {5.5, BLANC, 5 + 10 - 20}, {-5.5, NOIR, 20 - 10 + 4},
-                     {-5.5, BLANC, -5 + 10 - 20}, {0.5, NOIR, 20 - 10 - 1}};
+                     {-5.5, BLANC, -6 + 10 - 20}, {0.5, NOIR, 20 - 10 - 1}, {0.0, NOIR, 20 - 10 - 1},
+                     {0.0, BLANC, 10 - 20 - 1}};
   for (const Cas& k : cas) {
     SCOPED_TRACE(k.komi);
     configmoteur.komi = k.komi;
@@ -109,6 +112,10 @@ TEST_F(Situation, StrategyFromTheBalance) {
   int32_t points = 0;
   consolidationgagnant(points, valeurs, plateau, 10, 15, BLANC, NOIR);
   EXPECT_EQ(points, 6 - 15 + 10 + 1);
+  // The white mover's mirror: B - W - trunc(komi) + 1.
+  configmoteur.komi = 0.0;
+  consolidationgagnant(points, valeurs, plateau, 15, 20, NOIR, BLANC);
+  EXPECT_EQ(points, 20 - 15 + 1);
 }
 
 TEST_F(Situation, FarBehindSetsTheAttackFlag) {

@@ -36,6 +36,12 @@ TEST(Solution99, KomiMarginsOfEachColour) {
   EXPECT_EQ(margekomi99(), -6);
   couleurordi = BLANC;
   EXPECT_EQ(margekomi99(), 5);
+  // Without komi neither side counts a tie as a win.
+  configmoteur.komi = 0;
+  EXPECT_EQ(margekomi99(), -1);
+  couleurordi = NOIR;
+  EXPECT_EQ(margekomi99(), -1);
+  couleurordi = BLANC;
   // A leaf count: all 81 points for the engine, from the margin.
   TCarte carte = zerobonus;
   for (int l = 1; l <= 9; ++l)

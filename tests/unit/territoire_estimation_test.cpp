@@ -91,7 +91,7 @@ TEST_F(Estimation, FewerThanThreeStones) {
 
 TEST_F(Estimation, ClosedCorners) {
   const TPlateau p = fixture::posemoteur(kCoins);
-  // Corner points count only early in the game (or when white asks, or in a fuseki request).
+  // Corner points count early in the game (or in a fuseki request).
   debutpartie = 1;
   Resultat r = estime(p, NOIR, 0, 1);
   EXPECT_TRUE(fixture::memesgrilles(kCoinsCarte, fixture::grille(r.carte, 9)));
@@ -103,17 +103,21 @@ TEST_F(Estimation, ClosedCorners) {
       "1 1 1 2 2 2 2 2 2\n1 1 1 2 2 2 2 2 2\n1 1 1 2 2 2 2 2 2\n2 2 2 2 2 2 2 2 2\n2 2 2 2 2 2 2 2 2\n"
       "2 2 2 2 2 2 2 2 2\n2 2 2 2 2 2 0 0 0\n2 2 2 2 2 2 0 0 0\n2 2 2 2 2 2 0 0 0\n",
       fixture::grille(territoire, 9)));
+  // Later in the game a colour's corner squares count only when the other
+  // colour asks: black's when white asks, white's when black asks.
   debutpartie = 0;
   couleurdemandee = BLANC;
   r = estime(p, NOIR, 0);
-  EXPECT_TRUE(fixture::memesgrilles(kCoinsCarte, fixture::grille(r.carte, 9)));
-  // Later in the game, black asking: the corner squares are left out.
+  EXPECT_EQ(r.carte[indexcase(1, 1)], 1);
+  EXPECT_EQ(r.carte[indexcase(9, 9)], 0);
+  EXPECT_EQ(r.noirs, 4);
+  EXPECT_EQ(r.blancs, 0);
   couleurdemandee = NOIR;
   r = estime(p, NOIR, 0);
   EXPECT_EQ(r.carte[indexcase(1, 1)], 0);
-  EXPECT_EQ(r.carte[indexcase(9, 9)], 0);
+  EXPECT_EQ(r.carte[indexcase(9, 9)], -1);
   EXPECT_EQ(r.noirs, 0);
-  EXPECT_EQ(r.blancs, 0);
+  EXPECT_EQ(r.blancs, 4);
 }
 
 TEST_F(Estimation, DeadStonesInAnArea) {
@@ -182,7 +186,8 @@ TEST_F(Estimation, NeutralPointsBesideOneSide) {
   // White's prepared board closes (1,6) and fills (1,4) and (1,5); only
   // (1,5) lies outside the corner squares and is marked. The neutral (1,4)
   // and (1,6) see only white's point among their empty neighbours: the last
-  // sweep gives them to white.
+  // sweep gives them to white. White asks: its corner squares are left out.
+  couleurdemandee = BLANC;
   const TPlateau p = fixture::posemoteur(
       "..O...O..\n...OOO...\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n");
   const Resultat r = estime(p, NOIR, 0);
