@@ -3,7 +3,7 @@
 //
 //   matchgtp [--taille N] [--parties K] [--komi X] [--handicap H]
 //            [--temps S] [--alterne] [--nettoyage] [--maxcoups M] [--detail]
-//            -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
+//            [--coups FILE] -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
 //
 // A takes black, B white; with --alterne the colours swap every game. Each
 // game starts both programs afresh and goes on to two passes in a row (or a
@@ -21,7 +21,9 @@
 // leave and are not counted. Any illegal or malformed move, missing reply,
 // clock below zero, output on stderr, bad exit or status lists that overlap
 // or miss a stone is a fault: the tool then exits with status 1. --detail
-// prints every move with its time. The last line, "summary key=value ...",
+// prints every move with its time. --coups appends every game to FILE as a
+// GTP script for a referee: boardsize, clear_board, komi, each stone played
+// (handicap, game and cleanup moves) and final_score. The last line, "summary key=value ...",
 // gives the figures again with every game length and every move time, for
 // scripts.
 #include <signal.h>
@@ -62,6 +64,7 @@ struct Options {
   bool nettoyage = false;
   bool detail = false;
   int maxcoups = 0;
+  std::string coups;  // file for the referee scripts, none when empty
   std::vector<std::string> programme[2];
 };
 
@@ -173,6 +176,7 @@ struct Resultat {
   std::string texte;
   bool plafond = false;  // play or cleanup stopped at the move limit, not by two passes
   bool repetee = false;  // stopped without result: a position came back a third time
+  std::vector<std::string> joues;  // "black C3", "white pass": every stone and pass put on the board
 };
 
 // Counts the positions of a game, each with its side to move.
@@ -253,6 +257,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     for (int p : points[0]) {
       int prises = 0;
       if (p < 0 || !jeu.joue(1, p, prises)) faute("bad handicap stone in " + pierres[0]);
+      else res.joues.push_back("black " + vertex(p, o.taille));
     }
     couleur = 2;
   }
@@ -264,6 +269,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     const int p = uncoup(jeu, j, couleur, "genmove", o, horloge);
     if (p == -2) return res;
     ++res.coups;
+    if (p >= -1) res.joues.push_back((couleur == 1 ? "black " : "white ") + vertex(p, o.taille));
     if (p == -3) {
       res.texte = std::string(couleur == 1 ? "W" : "B") + "+R";
       return res;
@@ -292,6 +298,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     for (int k = 0; passes < 2 && k < limite && !abandon && !res.repetee; ++k) {
       const int p = uncoup(jeu, j, couleur, "kgs-genmove_cleanup", o, horloge);
       if (p == -2) return res;
+      if (p >= -1) res.joues.push_back((couleur == 1 ? "black " : "white ") + vertex(p, o.taille));
       abandon = p == -3;
       passes = p == -1 ? passes + 1 : 0;
       couleur = 3 - couleur;
@@ -319,6 +326,19 @@ std::string enliste(const std::vector<T>& v, const char* format) {
     s += (s.empty() ? "" : ",") + std::string(t);
   }
   return s.empty() ? "-" : s;
+}
+
+// The game as a referee replays it, then its score asked.
+void ecritcoups(const Options& o, int k, const std::string& entete, const Resultat& r) {
+  FILE* f = std::fopen(o.coups.c_str(), "a");
+  if (!f) {
+    faute("cannot write " + o.coups);
+    return;
+  }
+  std::fprintf(f, "# game %d: %s\nboardsize %d\nclear_board\nkomi %.1f\n", k, entete.c_str(), o.taille, o.komi);
+  for (const std::string& c : r.joues) std::fprintf(f, "play %s\n", c.c_str());
+  std::fprintf(f, "final_score\n");
+  if (std::fclose(f) != 0) faute("cannot write " + o.coups);
 }
 
 double quantile(std::vector<double> v, double q) {
@@ -353,12 +373,14 @@ int main(int argc, char** argv) {
     else if (a == "--alterne") o.alterne = true;
     else if (a == "--nettoyage") o.nettoyage = true;
     else if (a == "--detail") o.detail = true;
+    else if (a == "--coups" && valeur) o.coups = argv[++i];
     else programme = 9;
   }
   if (programme > 1 || o.programme[0].empty() || o.programme[1].empty() || o.taille < 2 || o.taille > 19) {
     std::fprintf(stderr,
                  "usage: matchgtp [--taille N] [--parties K] [--komi X] [--handicap H] [--temps S] [--alterne]\n"
-                 "                [--nettoyage] [--maxcoups M] [--detail] -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]\n");
+                 "                [--nettoyage] [--maxcoups M] [--detail] [--coups FILE]\n"
+                 "                -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]\n");
     return 2;
   }
   Joueur joueurs[2];
@@ -374,6 +396,10 @@ int main(int argc, char** argv) {
     const size_t avant = fautes.size();
     const Resultat r = partie(o, joueurs[a], joueurs[1 - a]);
     for (Joueur& j : joueurs) termine(j);
+    if (!o.coups.empty())
+      ecritcoups(o, k + 1, "black " + joueurs[a].nom + ", white " + joueurs[1 - a].nom + ", " +
+                               (r.texte.empty() ? "no result" : r.texte),
+                 r);
     longueurs.push_back(r.coups);
     if (fautes.size() == avant && !r.texte.empty()) ++victoires[r.texte[0] == 'B' ? a : 1 - a];
     plafonnees += r.plafond ? 1 : 0;
