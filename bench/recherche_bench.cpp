@@ -13,10 +13,7 @@
 #include "engine/choice/entree.h"
 #include "platform/platform.h"
 #include "tests/support/fixture_recherche.h"
-#include "engine/reading/coupforce.h"
-#include "engine/reading/marquagemorts.h"
 #include "engine/reading/prise.h"
-#include "engine/territory/etatchaines.h"
 
 namespace {
 
@@ -58,13 +55,7 @@ void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
   uint32_t signature = 2166136261u;
   int64_t noeuds = 0;
   for (auto _ : state) {
-    videmoprise();
-    videmoetatchaines();
-    videmomorts();
-    videmoforce();
-    platform::fixegraine(1);
-    TResultatCoup r;
-    entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
+    const TResultatCoup r = fixture::genmovefige(BLANC, config, liste);
     signature = (signature ^ static_cast<uint32_t>(r.ligne * 32 + r.colonne)) * 16777619u;
     noeuds += compteurnoeudsprise;
     benchmark::DoNotOptimize(r);

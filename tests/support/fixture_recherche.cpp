@@ -5,6 +5,11 @@
 #include "engine/board/jeu.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/entree.h"
+#include "engine/reading/coupforce.h"
+#include "engine/reading/marquagemorts.h"
+#include "engine/reading/prise.h"
+#include "engine/territory/etatchaines.h"
+#include "platform/platform.h"
 
 namespace fixture {
 
@@ -60,6 +65,17 @@ void poserecherche(uint8_t couleur, const TConfig& config, const TListeCoups& li
   phasefinale = 0;
   procedurefinpartie = 0;
   ordipasse = 0;
+}
+
+TResultatCoup genmovefige(uint8_t couleur, const TConfig& config, const TListeCoups& liste) {
+  videmoprise();
+  videmoetatchaines();
+  videmomorts();
+  videmoforce();
+  platform::fixegraine(1);
+  TResultatCoup r;
+  entreemoteur(couleur, config, liste, 2, -1, 0, false, r);
+  return r;
 }
 
 }  // namespace fixture

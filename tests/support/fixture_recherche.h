@@ -7,6 +7,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+#include "engine/choice/entree.h"
 
 namespace fixture {
 
@@ -29,5 +30,10 @@ TListeCoups listeplateau(const TPlateau& p, int32_t taille);
 // switches, the chain table, tablegroupes, the point numbers, debutpartie
 // and the cleared pass flags.
 void poserecherche(uint8_t couleur, const TConfig& config, const TListeCoups& liste);
+
+// One genmove through the move entry for `couleur`, as from a fresh start:
+// the memos of repeated readings emptied and the generator seeded with 1
+// (the caller pins the tick counter and the search's reseeding).
+TResultatCoup genmovefige(uint8_t couleur, const TConfig& config, const TListeCoups& liste);
 
 }  // namespace fixture

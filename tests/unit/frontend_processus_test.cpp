@@ -184,14 +184,20 @@ TEST(Program, BadOptionValuesEndItWithAMessageAndAFailure) {
 
 namespace {
 
-// A controller that stops reading our replies while it keeps writing
-// commands (yes list_commands | vesmok | head -c 10): the program ends by
-// itself, not by signal, with a failing status, though its input never ends.
-TEST(Program, ClosedOutputEndsIt) {
+// Vesmok as a child on two pipes; its stdin or stdout end made non-blocking
+// when asked. The caller holds the other two ends.
+struct Enfant {
+  pid_t pid;
+  int entree;  // we write the commands here
+  int sortie;  // and read the replies here
+};
+
+Enfant lancevesmok(bool entreenonbloquante = false, bool sortienonbloquante = false) {
   int pin[2], pout[2];
-  ASSERT_EQ(pipe(pin), 0);
-  ASSERT_EQ(pipe(pout), 0);
-  pid_t pid = fork();
+  if (pipe(pin) != 0 || pipe(pout) != 0) return {-1, -1, -1};
+  if (entreenonbloquante) fcntl(pin[0], F_SETFL, O_NONBLOCK);
+  if (sortienonbloquante) fcntl(pout[1], F_SETFL, O_NONBLOCK);
+  const pid_t pid = fork();
   if (pid == 0) {
     dup2(pin[0], 0), dup2(pout[1], 1);
     for (int f : {pin[0], pin[1], pout[0], pout[1]}) close(f);
@@ -199,17 +205,40 @@ TEST(Program, ClosedOutputEndsIt) {
     _exit(127);
   }
   close(pin[0]), close(pout[1]);
-  close(pout[0]);  // nobody reads the replies
+  return {pid, pin[1], pout[0]};
+}
+
+// Everything the child writes until it closes its output; the end is closed.
+std::string littout(int fd) {
+  std::string texte;
+  char tampon[65536];
+  for (ssize_t k; (k = read(fd, tampon, sizeof tampon)) > 0;) texte.append(tampon, static_cast<size_t>(k));
+  close(fd);
+  return texte;
+}
+
+}  // namespace
+
+namespace {
+
+// A controller that stops reading our replies while it keeps writing
+// commands (yes list_commands | vesmok | head -c 10): the program ends by
+// itself, not by signal, with a failing status, though its input never ends.
+TEST(Program, ClosedOutputEndsIt) {
+  const Enfant e = lancevesmok();
+  ASSERT_GT(e.pid, 0);
+  const pid_t pid = e.pid;
+  close(e.sortie);  // nobody reads the replies
   signal(SIGPIPE, SIG_IGN);
-  fcntl(pin[1], F_SETFL, O_NONBLOCK);
+  fcntl(e.entree, F_SETFL, O_NONBLOCK);
   const std::string lignes = "name\nlist_commands\n";
   int st = 0;
   pid_t fini = 0;
   const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(processus::kBlocageMs);
   while ((fini = waitpid(pid, &st, WNOHANG)) == 0 && std::chrono::steady_clock::now() < limite) {
-    if (write(pin[1], lignes.data(), lignes.size()) < 0) usleep(1000);
+    if (write(e.entree, lignes.data(), lignes.size()) < 0) usleep(1000);
   }
-  close(pin[1]);
+  close(e.entree);
   if (fini == 0) {
     kill(pid, SIGKILL);
     waitpid(pid, &st, 0);
@@ -226,26 +255,14 @@ namespace {
 // A controller may hand over a non-blocking input: the program waits for its
 // bytes instead of taking "no bytes yet" for the end of input.
 TEST(Program, NonBlockingInputIsWaitedFor) {
-  int pin[2], pout[2];
-  ASSERT_EQ(pipe(pin), 0);
-  ASSERT_EQ(pipe(pout), 0);
-  fcntl(pin[0], F_SETFL, O_NONBLOCK);
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(pin[0], 0), dup2(pout[1], 1);
-    for (int f : {pin[0], pin[1], pout[0], pout[1]}) close(f);
-    execl(VESMOK_DET, VESMOK_DET, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(pin[0]), close(pout[1]);
+  const Enfant e = lancevesmok(true, false);
+  ASSERT_GT(e.pid, 0);
+  const pid_t pid = e.pid;
   usleep(100000);  // the program reads an empty non-blocking pipe first
   const std::string entree = "1 name\n";
-  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
-  close(pin[1]);
-  std::string sortie;
-  char tampon[256];
-  for (ssize_t k; (k = read(pout[0], tampon, sizeof tampon)) > 0;) sortie.append(tampon, static_cast<size_t>(k));
-  close(pout[0]);
+  ASSERT_EQ(write(e.entree, entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
+  close(e.entree);
+  const std::string sortie = littout(e.sortie);
   int st = 0;
   waitpid(pid, &st, 0);
   EXPECT_EQ(sortie, "=1 Molvane\n\n");
@@ -260,29 +277,17 @@ namespace {
 // A non-blocking output that fills up is waited on: no reply is lost and the
 // program does not take a full pipe for a closed one.
 TEST(Program, NonBlockingOutputIsWaitedFor) {
-  int pin[2], pout[2];
-  ASSERT_EQ(pipe(pin), 0);
-  ASSERT_EQ(pipe(pout), 0);
-  fcntl(pout[1], F_SETFL, O_NONBLOCK);
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(pin[0], 0), dup2(pout[1], 1);
-    for (int f : {pin[0], pin[1], pout[0], pout[1]}) close(f);
-    execl(VESMOK_DET, VESMOK_DET, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(pin[0]), close(pout[1]);
+  const Enfant e = lancevesmok(false, true);
+  ASSERT_GT(e.pid, 0);
+  const pid_t pid = e.pid;
   // About 300 KB of replies, far beyond what the pipe holds.
   std::string entree;
   for (int i = 0; i < 1000; ++i) entree += "list_commands\n";
   entree += "7 name\n";
-  ASSERT_EQ(write(pin[1], entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
-  close(pin[1]);
+  ASSERT_EQ(write(e.entree, entree.data(), entree.size()), static_cast<ssize_t>(entree.size()));
+  close(e.entree);
   usleep(100000);  // the pipe fills before anything is read
-  std::string sortie;
-  char tampon[65536];
-  for (ssize_t k; (k = read(pout[0], tampon, sizeof tampon)) > 0;) sortie.append(tampon, static_cast<size_t>(k));
-  close(pout[0]);
+  const std::string sortie = littout(e.sortie);
   int st = 0;
   waitpid(pid, &st, 0);
   ASSERT_TRUE(WIFEXITED(st));

@@ -19,10 +19,6 @@
 #include "engine/choice/familles.h"
 #include "engine/choice/recherche.h"
 #include "engine/choice/recherche_etat.h"
-#include "engine/reading/coupforce.h"
-#include "engine/reading/marquagemorts.h"
-#include "engine/reading/prise.h"
-#include "engine/territory/etatchaines.h"
 #include "platform/platform.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_recherche.h"
@@ -93,13 +89,7 @@ Choix genmove(const CasSymetrie& k, bool inverse) {
   config.komi = 0;
   platform::seam::fixetickcount(tickfixe);
   platform::seam::fixegrainerandomize(true, 1);
-  videmoprise();
-  videmoetatchaines();
-  videmomorts();
-  videmoforce();
-  platform::fixegraine(1);
-  TResultatCoup r;
-  entreemoteur(couleur(k.trait), config, liste, 2, -1, 0, false, r);
+  const TResultatCoup r = fixture::genmovefige(couleur(k.trait), config, liste);
   platform::seam::fixegrainerandomize(false);
   platform::seam::fixetickcount(nullptr);
   Choix x;
