@@ -20,6 +20,7 @@ TPlateau sauvegarde;
 TMarques enfermes;  // stones inside an empty region the other colour alone borders
 TListePoints prises;
 TListePoints libertes;
+TInfoChaine chainesnettoyage;  // the cleanup step's chain table of the position
 
 struct TChaineAtari {
   TPoint liberte;
@@ -141,4 +142,53 @@ void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& excl
     passe = 0;
     ecritdebug("COUP rattrapage Passe regle CHINOISE");
   }
+}
+
+void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p, TPoint ko, TPoint& coup) {
+  const uint8_t o = static_cast<uint8_t>(1 - c);
+  const int32_t n = configmoteur.taille;
+  coup = TPoint{};
+  TPlateau& w = travail;
+  sauvegarde = p;
+  w = p;
+  calculelibertes(w);
+  TInfoChaine& chaines = chainesnettoyage;
+  chaines = infochaine;
+  int32_t meilleur = 0;  // 1000 + stones taken for a capture, else 100 - the enemy chain's liberties
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t col = 1; col <= n; ++col) {
+      const int32_t i = indexcase(r, col);
+      if (p[i] != VIDE) continue;
+      // The fewest liberties among the dead enemy chains this point touches.
+      int32_t cible = 0;
+      pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        const int32_t j = indexcase(r2, c2);
+        if (p[j] == o && morts[j] != 0 && (cible == 0 || chaines[j][0] < cible)) cible = chaines[j][0];
+        return false;
+      });
+      if (cible == 0) continue;
+      prises[0] = 0;
+      rejouecoup(prises, CAPACITE, w, r, col, c, o);
+      int32_t lc = 0, sz = 0;
+      if (w[i] == c) {
+        libertes[0] = 0;
+        TMarques vu = marquesvides;
+        libertesetpions(w, libertes, CAPACITE, 0, r, col, sz, vu);
+        lc = libertes[0];
+      }
+      const int32_t pris = prises[0];
+      w = sauvegarde;
+      if (sz == 0 || (pris == 0 && lc < 2)) continue;
+      // Retaking a ko at once.
+      if (pris == 1 && sz == 1 && lc == 1 && ko.ligne != 0 && ligneliste(prises, 1) == ko.ligne &&
+          colonneliste(prises, 1) == ko.colonne)
+        continue;
+      const int32_t valeur = pris > 0 ? 1000 + pris : 100 - cible;
+      if (valeur > meilleur) {
+        meilleur = valeur;
+        coup = TPoint{r, col};
+      }
+    }
+  infochaine = chaines;
+  if (coup.ligne != 0) ecritdebug("COUP rattrapage Nettoyage");
 }
