@@ -144,17 +144,67 @@ void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& excl
   }
 }
 
+namespace {
+
+// What c playing at (r, col) on the work board does: the stones it takes,
+// the liberties and stones of its chain, the fewest liberties left to a dead
+// enemy chain it touches (0 when none), the chain's last liberty when it has
+// one. The work board is put back.
+struct TEssaiNettoyage {
+  int32_t pris = 0, lc = 0, sz = 0, cible = 0;
+  TPoint derniere{};
+};
+
+TEssaiNettoyage essainettoyage(uint8_t c, const TMarques& morts, int32_t r, int32_t col) {
+  const uint8_t o = static_cast<uint8_t>(1 - c);
+  TPlateau& w = travail;
+  TEssaiNettoyage e;
+  prises[0] = 0;
+  rejouecoup(prises, CAPACITE, w, r, col, c, o);
+  e.pris = prises[0];
+  if (w[indexcase(r, col)] == c) {
+    libertes[0] = 0;
+    TMarques vu = marquesvides;
+    libertesetpions(w, libertes, CAPACITE, 0, r, col, e.sz, vu);
+    e.lc = libertes[0];
+    if (e.lc == 1) e.derniere = TPoint{ligneliste(libertes, 1), colonneliste(libertes, 1)};
+    pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+      const int32_t j = indexcase(r2, c2);
+      if (w[j] != o || morts[j] == 0) return false;
+      libertes[0] = 0;
+      int32_t pierres = 0;
+      TMarques vu2 = marquesvides;
+      libertesetpions(w, libertes, CAPACITE, 0, r2, c2, pierres, vu2);
+      if (e.cible == 0 || libertes[0] < e.cible) e.cible = libertes[0];
+      return false;
+    });
+  }
+  w = sauvegarde;
+  return e;
+}
+
+}  // namespace
+
 void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p, TPoint ko, TPoint& coup) {
   const uint8_t o = static_cast<uint8_t>(1 - c);
   const int32_t n = configmoteur.taille;
   coup = TPoint{};
-  TPlateau& w = travail;
   sauvegarde = p;
-  w = p;
-  calculelibertes(w);
+  travail = p;
+  calculelibertes(travail);
   TInfoChaine& chaines = chainesnettoyage;
   chaines = infochaine;
-  int32_t meilleur = 0;  // 1000 + stones taken for a capture, else 100 - the enemy chain's liberties
+  // Captures first (1000 + stones taken), then safe fills next to the dead
+  // chain with the fewest liberties (100 - its liberties), then a single
+  // stone thrown in that leaves it in atari (60 - ...), then the move that
+  // gives a fill its missing liberty (30 - ...).
+  int32_t meilleur = 0;
+  auto propose = [&](int32_t valeur, int32_t r, int32_t col) {
+    if (valeur > meilleur) {
+      meilleur = valeur;
+      coup = TPoint{r, col};
+    }
+  };
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {
       const int32_t i = indexcase(r, col);
@@ -167,26 +217,22 @@ void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p
         return false;
       });
       if (cible == 0) continue;
-      prises[0] = 0;
-      rejouecoup(prises, CAPACITE, w, r, col, c, o);
-      int32_t lc = 0, sz = 0;
-      if (w[i] == c) {
-        libertes[0] = 0;
-        TMarques vu = marquesvides;
-        libertesetpions(w, libertes, CAPACITE, 0, r, col, sz, vu);
-        lc = libertes[0];
-      }
-      const int32_t pris = prises[0];
-      w = sauvegarde;
-      if (sz == 0 || (pris == 0 && lc < 2)) continue;
-      // Retaking a ko at once.
-      if (pris == 1 && sz == 1 && lc == 1 && ko.ligne != 0 && ligneliste(prises, 1) == ko.ligne &&
-          colonneliste(prises, 1) == ko.colonne)
-        continue;
-      const int32_t valeur = pris > 0 ? 1000 + pris : 100 - cible;
-      if (valeur > meilleur) {
-        meilleur = valeur;
-        coup = TPoint{r, col};
+      const TEssaiNettoyage e = essainettoyage(c, morts, r, col);
+      if (e.sz == 0) continue;
+      if (e.pris > 0) {
+        // Not a ko retaken at once.
+        if (e.pris == 1 && e.sz == 1 && e.lc == 1 && ko.ligne != 0 && ligneliste(prises, 1) == ko.ligne &&
+            colonneliste(prises, 1) == ko.colonne)
+          continue;
+        propose(1000 + e.pris, r, col);
+      } else if (e.lc >= 2) {
+        propose(100 - cible, r, col);
+      } else if (e.lc == 1 && e.sz == 1 && e.cible == 1) {
+        propose(60 - cible, r, col);
+      } else if (e.lc == 1) {
+        const TPoint d = e.derniere;
+        const TEssaiNettoyage f = essainettoyage(c, morts, d.ligne, d.colonne);
+        if (f.sz > 0 && f.pris == 0 && f.lc >= 2) propose(30 - cible, d.ligne, d.colonne);
       }
     }
   infochaine = chaines;
