@@ -2,7 +2,8 @@
 // game model, and reports results, game lengths, time per move and memory.
 //
 //   matchgtp [--taille N] [--parties K] [--komi X] [--handicap H]
-//            [--temps S] [--alterne] [--nettoyage] [--maxcoups M] [--detail]
+//            [--temps S] [--alterne] [--nettoyage] [--nettoyeurs A|B|AB]
+//            [--maxcoups M] [--detail]
 //            [--coups FILE] -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
 //
 // A takes black, B white; with --alterne the colours swap every game. Each
@@ -13,10 +14,10 @@
 // the game both are asked final_status_list dead, and those that know the
 // command alive and seki too: each stone must be in exactly one of the three
 // lists. With --nettoyage both then play kgs-genmove_cleanup moves until two
-// passes more (or M moves); after the cleanup's two passes no program may
-// still call dead a stone of the side it played against (it had the moves
-// to take it off): each such stone is a fault, counted as "cleanupleft" on
-// the summary line. A game whose play or cleanup stops at M moves is
+// passes more (or M moves); after the cleanup's two passes no program
+// named by --nettoyeurs (default both) may still call dead a stone of the
+// side it played against (it had the moves to take it off): each such
+// stone is a fault, counted as "cleanupleft" on the summary line. A game whose play or cleanup stops at M moves is
 // marked "no two passes". A stone that makes a position for the third time
 // with the same side to move (a triple ko, say: the programs play simple ko)
 // ends the game without result, as a server would, marked "position
@@ -69,6 +70,7 @@ struct Options {
   bool detail = false;
   int maxcoups = 0;
   std::string coups;  // file for the referee scripts, none when empty
+  std::string nettoyeurs = "AB";  // the programs held to the cleanup rule
   std::vector<std::string> programme[2];
 };
 
@@ -80,6 +82,7 @@ struct Joueur {
   std::vector<double> durees;  // seconds per genmove
   long memoirekb = 0;
   bool horloge = false;  // knows time_settings: told the clock, held to it
+  bool nettoyeur = true;  // held to take off, in the cleanup, the stones it calls dead
   double reste = HUGE_VAL;  // least clock left after a move, over all games; HUGE_VAL untimed
 };
 
@@ -241,6 +244,7 @@ bool restentmorts(const Jeu& jeu, Joueur* const* j, Resultat& res) {
   std::string texte;
   for (int couleur = 1; couleur <= 2; ++couleur) {
     Joueur& x = *j[couleur];
+    if (!x.nettoyeur) continue;
     if (!commande(x, "known_command final_status_list", texte)) return false;
     if (texte != "true") continue;
     if (!commande(x, "final_status_list dead", texte)) return false;
@@ -405,18 +409,21 @@ int main(int argc, char** argv) {
     else if (a == "--maxcoups" && valeur) o.maxcoups = std::atoi(argv[++i]);
     else if (a == "--alterne") o.alterne = true;
     else if (a == "--nettoyage") o.nettoyage = true;
+    else if (a == "--nettoyeurs" && valeur) o.nettoyeurs = argv[++i];
     else if (a == "--detail") o.detail = true;
     else if (a == "--coups" && valeur) o.coups = argv[++i];
     else programme = 9;
   }
-  if (programme > 1 || o.programme[0].empty() || o.programme[1].empty() || o.taille < 2 || o.taille > 19) {
+  if (programme > 1 || o.programme[0].empty() || o.programme[1].empty() || o.taille < 2 || o.taille > 19 ||
+      o.nettoyeurs.find_first_not_of("AB") != std::string::npos) {
     std::fprintf(stderr,
                  "usage: matchgtp [--taille N] [--parties K] [--komi X] [--handicap H] [--temps S] [--alterne]\n"
-                 "                [--nettoyage] [--maxcoups M] [--detail] [--coups FILE]\n"
+                 "                [--nettoyage] [--nettoyeurs A|B|AB] [--maxcoups M] [--detail] [--coups FILE]\n"
                  "                -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]\n");
     return 2;
   }
   Joueur joueurs[2];
+  for (int i = 0; i < 2; ++i) joueurs[i].nettoyeur = o.nettoyeurs.find(static_cast<char>('A' + i)) != std::string::npos;
   int victoires[2] = {0, 0}, plafonnees = 0, repetees = 0, restes = 0;
   std::vector<int> longueurs;
   for (int k = 0; k < o.parties; ++k) {
