@@ -123,7 +123,7 @@ unepartie() {
 # games with at most 2 stones of disagreement, the cleanups that left stones.
 bilan() {
   echo
-  printf '%-3s %-22s %5s %6s  %-24s %10s %14s\n' row games measured state "disagree per game" "<=2 stones" "cleanup left"
+  printf '%-3s %-22s %5s %8s  %-24s %10s %14s\n' row vesmok games measured "disagree per game" "<=2 stones" "cleanup left"
   while read -r num adv nadv taille _; do
     local qui=nebra
     [ "$adv" = gnugo ] && qui="gnugo L$nadv"
@@ -138,7 +138,7 @@ bilan() {
         if (r != "-") { ++nr; if (r + 0 > 0) { ++gauche; pierres += r } }
       }
       END {
-        printf "%-3s %-22s %5d %6d  %-24s %10s %14s\n", num, desc, tout, n,
+        printf "%-3s %-22s %5d %8d  %-24s %10s %14s\n", num, desc, tout, n,
           n ? sprintf("mean %.1f max %d", s / n, dmax) : "-", n ? sprintf("%d/%d", petit, n) : "-",
           nr ? sprintf("%d/%d (%d st.)", gauche + 0, nr, pierres + 0) : "-"
         print "    disagreement per game: " (liste == "" ? "-" : liste)
