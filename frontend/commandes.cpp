@@ -163,7 +163,7 @@ int gtpfinalstatuslist(std::string_view mot, std::string& reponse) {
   for (int32_t l = 1; l <= taille; ++l)
     for (int32_t c = 1; c <= taille; ++c) {
       const int32_t code = statut[indexcase(l, c)];
-      if (code >= premier && code <= dernier) reponse += gtpvertex(l, c) + ' ';
+      if (code >= premier && code <= dernier) reponse += (reponse.empty() ? "" : " ") + gtpvertex(l, c);
     }
   return 0;
 }

@@ -85,6 +85,8 @@ joue() {
   [ "$horloge" != - ] && horloge=$((horloge * horlogex)) && opts+=(--temps "$horloge")
   [ "$hand" -gt 0 ] && opts+=(--handicap "$hand")
   [ "$nett" = oui ] && opts+=(--nettoyage)
+  # Nebra's cleanup may pass with stones it lists dead: only Vesmok's is checked.
+  [ "$nett" = oui ] && [ "$adv" = nebra ] && opts+=(--nettoyeurs A)
   [ -n "${DETAIL:-}" ] && opts+=(--detail)
   local autre=("$n")
   [ "$adv" = vesmok ] && autre=("$v" --level "$nb" --rules "$regles")

@@ -416,7 +416,7 @@ class Essai {
   std::string liste_;               // the list_commands text
   Modele m_;
   std::string attente_;             // bytes sent after the last line feed
-  std::deque<std::string> suite_;   // lines to send next (level 1 after a level)
+  std::deque<std::string> suite_;   // lines to send next (level 1 after a level, the dead list after a cleanup pass)
   std::deque<std::string> journal_; // the last exchanges, printed with a fault
   std::vector<std::pair<std::string, std::vector<int>>> statuts_;  // status lists asked in a row
   std::string ligne_;               // the line being checked
@@ -424,6 +424,7 @@ class Essai {
   long lignes_ = 0, reponses_ = 0;
   int genmovesgros_ = 0;            // genmoves answered on boards above 9x9
   int nettoyages_ = 0;
+  int passenettoyage_ = 0;  // the colour whose cleanup move just passed, on this position; 0 none
   int tour_ = 1;                    // colour the real play gives the next move
 
   static constexpr int kGenmovesGros = 3;
@@ -594,6 +595,7 @@ class Essai {
     const std::string& mot = l.mot;
     // Status lists are compared on one position: any other command ends the set.
     if (mot != "final_status_list") statuts_.clear();
+    if (mot != "final_status_list") passenettoyage_ = 0;
     if (!connue(mot)) return s == '?' && texte == "unknown command" ? "" : "expected \"? unknown command\"";
     const int n = m_.taille();
     if (mot == "play" || mot == "black" || mot == "white") {
@@ -618,6 +620,12 @@ class Essai {
       if (!m_.legal(couleur, p)) return "an illegal move on the board";
       if (n > 9) ++genmovesgros_;
       if (mot == "kgs-genmove_cleanup") ++nettoyages_;
+      // Vesmok's cleanup passes only when no stone of the other side that it
+      // calls dead is left: the status lists asked next are checked.
+      if (mot == "kgs-genmove_cleanup" && p == -1 && d_ == Dialecte::vesmok) {
+        passenettoyage_ = couleur;
+        suite_.push_back("final_status_list dead\n");
+      }
       m_.joue(couleur, p, true);
       tour_ = 3 - couleur;
       return "";
@@ -739,6 +747,10 @@ class Essai {
       for (int p : ps)
         if (m_.jeu.b[static_cast<size_t>(p)] == 0) return "a listed vertex holds no stone";
       std::sort(ps.begin(), ps.end());
+      if (statut == "dead" && passenettoyage_ != 0)
+        for (int p : ps)
+          if (m_.jeu.b[static_cast<size_t>(p)] == 3 - passenettoyage_)
+            return "the cleanup passed with a dead stone of the other side";
       statuts_.emplace_back(statut, ps);
       return verifiestatuts();
     }

@@ -2,7 +2,8 @@
 // game model, and reports results, game lengths, time per move and memory.
 //
 //   matchgtp [--taille N] [--parties K] [--komi X] [--handicap H]
-//            [--temps S] [--alterne] [--nettoyage] [--maxcoups M] [--detail]
+//            [--temps S] [--alterne] [--nettoyage] [--nettoyeurs A|B|AB]
+//            [--maxcoups M] [--detail]
 //            [--coups FILE] -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
 //
 // A takes black, B white; with --alterne the colours swap every game. Each
@@ -13,7 +14,10 @@
 // the game both are asked final_status_list dead, and those that know the
 // command alive and seki too: each stone must be in exactly one of the three
 // lists. With --nettoyage both then play kgs-genmove_cleanup moves until two
-// passes more (or M moves). A game whose play or cleanup stops at M moves is
+// passes more (or M moves); after the cleanup's two passes no program
+// named by --nettoyeurs (default both) may still call dead a stone of the
+// side it played against (it had the moves to take it off): each such
+// stone is a fault, counted as "cleanupleft" on the summary line. A game whose play or cleanup stops at M moves is
 // marked "no two passes". A stone that makes a position for the third time
 // with the same side to move (a triple ko, say: the programs play simple ko)
 // ends the game without result, as a server would, marked "position
@@ -23,7 +27,8 @@
 // or miss a stone is a fault: the tool then exits with status 1. --detail
 // prints every move with its time. --coups appends every game to FILE as a
 // GTP script for a referee: boardsize, clear_board, komi, each stone played
-// (handicap, game and cleanup moves) and final_score. The last line, "summary key=value ...",
+// (handicap, game and cleanup moves, a comment line "# two passes" between
+// the game and its cleanup) and final_score. The last line, "summary key=value ...",
 // gives the figures again with every game length and every move time, for
 // scripts.
 #include <signal.h>
@@ -65,6 +70,7 @@ struct Options {
   bool detail = false;
   int maxcoups = 0;
   std::string coups;  // file for the referee scripts, none when empty
+  std::string nettoyeurs = "AB";  // the programs held to the cleanup rule
   std::vector<std::string> programme[2];
 };
 
@@ -76,6 +82,7 @@ struct Joueur {
   std::vector<double> durees;  // seconds per genmove
   long memoirekb = 0;
   bool horloge = false;  // knows time_settings: told the clock, held to it
+  bool nettoyeur = true;  // held to take off, in the cleanup, the stones it calls dead
   double reste = HUGE_VAL;  // least clock left after a move, over all games; HUGE_VAL untimed
 };
 
@@ -177,6 +184,8 @@ struct Resultat {
   bool plafond = false;  // play or cleanup stopped at the move limit, not by two passes
   bool repetee = false;  // stopped without result: a position came back a third time
   std::vector<std::string> joues;  // "black C3", "white pass": every stone and pass put on the board
+  size_t finjeu = static_cast<size_t>(-1);  // moves of joues played before the cleanup, when it came
+  int restes = 0;                   // stones called dead after the cleanup by the side that could take them
 };
 
 // Counts the positions of a game, each with its side to move.
@@ -226,6 +235,28 @@ int uncoup(Jeu& jeu, Joueur* const* j, int couleur, const char* cmd, const Optio
   }
   if (!commande(*j[3 - couleur], std::string("play ") + mot + " " + vertex(p, jeu.n), texte)) return -2;
   return p;
+}
+
+// After the cleanup's two passes: the stones of the other side that each
+// program still calls dead, each one a fault, counted in `res.restes`.
+// False when a command failed.
+bool restentmorts(const Jeu& jeu, Joueur* const* j, Resultat& res) {
+  std::string texte;
+  for (int couleur = 1; couleur <= 2; ++couleur) {
+    Joueur& x = *j[couleur];
+    if (!x.nettoyeur) continue;
+    if (!commande(x, "known_command final_status_list", texte)) return false;
+    if (texte != "true") continue;
+    if (!commande(x, "final_status_list dead", texte)) return false;
+    std::string restes;
+    for (int p : listevertex(texte, jeu.n))
+      if (p >= 0 && jeu.b[static_cast<size_t>(p)] == 3 - couleur) {
+        restes += " " + vertex(p, jeu.n);
+        ++res.restes;
+      }
+    if (!restes.empty()) faute(x.nom + ": after cleanup still calls dead:" + restes);
+  }
+  return true;
 }
 
 Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
@@ -292,6 +323,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
     if (!commande(*x, "known_command final_status_list", texte)) return res;
     if (texte == "true" && !partagepierres(*x, jeu, liste)) return res;
   }
+  res.finjeu = res.joues.size();
   if (o.nettoyage && !res.repetee) {
     passes = 0;
     bool abandon = false;
@@ -305,6 +337,7 @@ Resultat partie(const Options& o, Joueur& noir, Joueur& blanc) {
       res.repetee = p >= 0 && positions.troisieme(jeu, couleur);
     }
     res.plafond = res.plafond || (passes < 2 && !abandon && !res.repetee);
+    if (passes == 2 && !restentmorts(jeu, j, res)) return res;
   }
   if (res.repetee) return res;
   morts.erase(std::remove_if(morts.begin(), morts.end(), [&](int p) { return p < 0 || jeu.b[static_cast<size_t>(p)] == 0; }),
@@ -336,7 +369,11 @@ void ecritcoups(const Options& o, int k, const std::string& entete, const Result
     return;
   }
   std::fprintf(f, "# game %d: %s\nboardsize %d\nclear_board\nkomi %.1f\n", k, entete.c_str(), o.taille, o.komi);
-  for (const std::string& c : r.joues) std::fprintf(f, "play %s\n", c.c_str());
+  for (size_t i = 0; i < r.joues.size(); ++i) {
+    if (i == r.finjeu && o.nettoyage) std::fprintf(f, "# two passes\n");
+    std::fprintf(f, "play %s\n", r.joues[i].c_str());
+  }
+  if (r.finjeu == r.joues.size() && o.nettoyage) std::fprintf(f, "# two passes\n");
   std::fprintf(f, "final_score\n");
   if (std::fclose(f) != 0) faute("cannot write " + o.coups);
 }
@@ -372,19 +409,22 @@ int main(int argc, char** argv) {
     else if (a == "--maxcoups" && valeur) o.maxcoups = std::atoi(argv[++i]);
     else if (a == "--alterne") o.alterne = true;
     else if (a == "--nettoyage") o.nettoyage = true;
+    else if (a == "--nettoyeurs" && valeur) o.nettoyeurs = argv[++i];
     else if (a == "--detail") o.detail = true;
     else if (a == "--coups" && valeur) o.coups = argv[++i];
     else programme = 9;
   }
-  if (programme > 1 || o.programme[0].empty() || o.programme[1].empty() || o.taille < 2 || o.taille > 19) {
+  if (programme > 1 || o.programme[0].empty() || o.programme[1].empty() || o.taille < 2 || o.taille > 19 ||
+      o.nettoyeurs.find_first_not_of("AB") != std::string::npos) {
     std::fprintf(stderr,
                  "usage: matchgtp [--taille N] [--parties K] [--komi X] [--handicap H] [--temps S] [--alterne]\n"
-                 "                [--nettoyage] [--maxcoups M] [--detail] [--coups FILE]\n"
+                 "                [--nettoyage] [--nettoyeurs A|B|AB] [--maxcoups M] [--detail] [--coups FILE]\n"
                  "                -- PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]\n");
     return 2;
   }
   Joueur joueurs[2];
-  int victoires[2] = {0, 0}, plafonnees = 0, repetees = 0;
+  for (int i = 0; i < 2; ++i) joueurs[i].nettoyeur = o.nettoyeurs.find(static_cast<char>('A' + i)) != std::string::npos;
+  int victoires[2] = {0, 0}, plafonnees = 0, repetees = 0, restes = 0;
   std::vector<int> longueurs;
   for (int k = 0; k < o.parties; ++k) {
     const int a = o.alterne && k % 2 == 1 ? 1 : 0;  // the side that takes black
@@ -404,6 +444,7 @@ int main(int argc, char** argv) {
     if (fautes.size() == avant && !r.texte.empty()) ++victoires[r.texte[0] == 'B' ? a : 1 - a];
     plafonnees += r.plafond ? 1 : 0;
     repetees += r.repetee ? 1 : 0;
+    restes += r.restes;
     std::printf("game %d: black %s (%c), white %s (%c), %d moves, %s%s%s%s\n", k + 1, joueurs[a].nom.c_str(), 'A' + a,
                 joueurs[1 - a].nom.c_str(), 'B' - a, r.coups, r.texte.empty() ? "no result" : r.texte.c_str(),
                 fautes.size() == avant ? "" : ", FAULT", r.plafond ? ", no two passes" : "",
@@ -427,9 +468,9 @@ int main(int argc, char** argv) {
     horloges += (horloges.empty() ? "" : ",") + std::string(j.reste == HUGE_VAL ? "-" : t);
   }
   std::printf("summary size=%d games=%d komi=%.1f handicap=%d clock=%d wins=%d,%d faults=%zu capped=%d repeated=%d lengths=%s "
-              "peakkb=%ld,%ld clockleft=%s times_a=%s times_b=%s\n",
+              "peakkb=%ld,%ld clockleft=%s times_a=%s times_b=%s cleanupleft=%d\n",
               o.taille, o.parties, o.komi, o.handicap, o.temps, victoires[0], victoires[1], fautes.size(),
               plafonnees, repetees, enliste(longueurs, "%d").c_str(), joueurs[0].memoirekb, joueurs[1].memoirekb, horloges.c_str(),
-              enliste(joueurs[0].durees, "%.3f").c_str(), enliste(joueurs[1].durees, "%.3f").c_str());
+              enliste(joueurs[0].durees, "%.3f").c_str(), enliste(joueurs[1].durees, "%.3f").c_str(), restes);
   return fautes.empty() ? 0 : 1;
 }

@@ -9,6 +9,8 @@
 #include "engine/board/niveau.h"
 #include "engine/board/rejoue.h"
 #include "engine/choice/choixcoup.h"
+#include "engine/choice/rattrapage.h"
+#include "engine/choice/statutfinal.h"
 #include "engine/choice/superko.h"
 #include "engine/opening/suggestions.h"
 #include "platform/platform.h"
@@ -16,6 +18,11 @@
 namespace {
 
 TListePoints prisesrejeu;  // captures of the entry being replayed
+// The position, its final status and the enemy stones dead in it, when a
+// cleanup move is a pass.
+TPlateau positionnettoyage;
+TCarte statutnettoyage;
+TMarques mortsnettoyage;
 
 // Entries of the list, bounded by its storage.
 int32_t nombrecoups(const TListeCoups& liste) {
@@ -193,4 +200,22 @@ void genmoveordi(uint8_t couleur, const TConfig& config, const TListeCoups& list
 void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase,
                       int32_t temps, int32_t pierres, TResultatCoup& resultat) {
   entreemoteur(couleur, config, liste, phase, temps, pierres, true, resultat);
+  if (resultat.ligne != 0) return;
+  // A pass must not leave on the board an enemy stone the final status
+  // calls dead while it can be taken: the position again, its dead stones,
+  // and a liberty of theirs to fill.
+  rejouepartie(liste);
+  positionnettoyage = plateaumoteur;
+  TPoint ko{};
+  const int32_t n = nombrecoups(liste);
+  if (capturesderniercoup == 1 && n > 0 && liste[n].couleur == 1 - couleur && liste[n].ligne != 0)
+    ko = TPoint{liste[n].ligne, liste[n].colonne};
+  int32_t noir = 0, blanc = 0;
+  statutfinal(positionnettoyage, config, noir, blanc, statutnettoyage, prisonniersblanc, prisonniersnoir, liste);
+  const int32_t mort = couleur == NOIR ? MORTBLANC : MORTNOIR;
+  for (int32_t i = 0; i < NBCASES; ++i) mortsnettoyage[i] = statutnettoyage[i] == mort ? 1 : 0;
+  TPoint coup{};
+  couprattrapagenettoyage(couleur, mortsnettoyage, positionnettoyage, ko, coup);
+  resultat.ligne = coup.ligne;
+  resultat.colonne = coup.colonne;
 }

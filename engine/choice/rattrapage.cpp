@@ -20,6 +20,7 @@ TPlateau sauvegarde;
 TMarques enfermes;  // stones inside an empty region the other colour alone borders
 TListePoints prises;
 TListePoints libertes;
+TInfoChaine chainesnettoyage;  // the cleanup step's chain table of the position
 
 struct TChaineAtari {
   TPoint liberte;
@@ -141,4 +142,99 @@ void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& excl
     passe = 0;
     ecritdebug("COUP rattrapage Passe regle CHINOISE");
   }
+}
+
+namespace {
+
+// What c playing at (r, col) on the work board does: the stones it takes,
+// the liberties and stones of its chain, the fewest liberties left to a dead
+// enemy chain it touches (0 when none), the chain's last liberty when it has
+// one. The work board is put back.
+struct TEssaiNettoyage {
+  int32_t pris = 0, lc = 0, sz = 0, cible = 0;
+  TPoint derniere{};
+};
+
+TEssaiNettoyage essainettoyage(uint8_t c, const TMarques& morts, int32_t r, int32_t col) {
+  const uint8_t o = static_cast<uint8_t>(1 - c);
+  TPlateau& w = travail;
+  TEssaiNettoyage e;
+  prises[0] = 0;
+  rejouecoup(prises, CAPACITE, w, r, col, c, o);
+  e.pris = prises[0];
+  if (w[indexcase(r, col)] == c) {
+    libertes[0] = 0;
+    TMarques vu = marquesvides;
+    libertesetpions(w, libertes, CAPACITE, 0, r, col, e.sz, vu);
+    e.lc = libertes[0];
+    if (e.lc == 1) e.derniere = TPoint{ligneliste(libertes, 1), colonneliste(libertes, 1)};
+    pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+      const int32_t j = indexcase(r2, c2);
+      if (w[j] != o || morts[j] == 0) return false;
+      libertes[0] = 0;
+      int32_t pierres = 0;
+      TMarques vu2 = marquesvides;
+      libertesetpions(w, libertes, CAPACITE, 0, r2, c2, pierres, vu2);
+      if (e.cible == 0 || libertes[0] < e.cible) e.cible = libertes[0];
+      return false;
+    });
+  }
+  w = sauvegarde;
+  return e;
+}
+
+}  // namespace
+
+void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p, TPoint ko, TPoint& coup) {
+  const uint8_t o = static_cast<uint8_t>(1 - c);
+  const int32_t n = configmoteur.taille;
+  coup = TPoint{};
+  sauvegarde = p;
+  travail = p;
+  calculelibertes(travail);
+  TInfoChaine& chaines = chainesnettoyage;
+  chaines = infochaine;
+  // Captures first (1000 + stones taken), then safe fills next to the dead
+  // chain with the fewest liberties (100 - its liberties), then a single
+  // stone thrown in that leaves it in atari (60 - ...), then the move that
+  // gives a fill its missing liberty (30 - ...).
+  int32_t meilleur = 0;
+  auto propose = [&](int32_t valeur, int32_t r, int32_t col) {
+    if (valeur > meilleur) {
+      meilleur = valeur;
+      coup = TPoint{r, col};
+    }
+  };
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t col = 1; col <= n; ++col) {
+      const int32_t i = indexcase(r, col);
+      if (p[i] != VIDE) continue;
+      // The fewest liberties among the dead enemy chains this point touches.
+      int32_t cible = 0;
+      pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+        const int32_t j = indexcase(r2, c2);
+        if (p[j] == o && morts[j] != 0 && (cible == 0 || chaines[j][0] < cible)) cible = chaines[j][0];
+        return false;
+      });
+      if (cible == 0) continue;
+      const TEssaiNettoyage e = essainettoyage(c, morts, r, col);
+      if (e.sz == 0) continue;
+      if (e.pris > 0) {
+        // Not a ko retaken at once.
+        if (e.pris == 1 && e.sz == 1 && e.lc == 1 && ko.ligne != 0 && ligneliste(prises, 1) == ko.ligne &&
+            colonneliste(prises, 1) == ko.colonne)
+          continue;
+        propose(1000 + e.pris, r, col);
+      } else if (e.lc >= 2) {
+        propose(100 - cible, r, col);
+      } else if (e.lc == 1 && e.sz == 1 && e.cible == 1) {
+        propose(60 - cible, r, col);
+      } else if (e.lc == 1) {
+        const TPoint d = e.derniere;
+        const TEssaiNettoyage f = essainettoyage(c, morts, d.ligne, d.colonne);
+        if (f.sz > 0 && f.pris == 0 && f.lc >= 2) propose(30 - cible, d.ligne, d.colonne);
+      }
+    }
+  infochaine = chaines;
+  if (coup.ligne != 0) ecritdebug("COUP rattrapage Nettoyage");
 }

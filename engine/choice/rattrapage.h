@@ -24,3 +24,11 @@ void couprattrapagepasse(uint8_t c, uint8_t o, const TMarques& exclus, const TPl
 // nothing.
 void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& exclus, const TPlateau& p,
                                  TPoint& coup, const TCartesParPoint& te, const TCartesParPoint& to);
+
+// Cleanup mode, in place of a pass: `coup` becomes a liberty of an enemy
+// chain marked in `morts` that c may fill safely (the move captures, or
+// leaves its chain at least two liberties), captures first, then the enemy
+// chain with the fewest liberties; or (0, 0) when there is none. `ko`: the
+// point of the last move when it took a single stone (retaking it at once
+// is refused), else row 0.
+void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p, TPoint ko, TPoint& coup);

@@ -40,7 +40,11 @@ void marquechainesprenables(TPlateau& p, int32_t profondeur, int32_t limite, uin
       const int32_t i = ix(r, c);
       if (p[i] == VIDE || infochaine[i][1] == 0) continue;
       if (marquesglobales[i] || infochainelecture[i][0] > limite) continue;
-      if ((infochaine[i][0] == 1 && p[i] == couleur) || testprise(p, r, c, profondeur, limite, couleur, pointko))
+      // With no side to move (colour 2, the final status) a chain is lost
+      // only when it falls with its owner to move: read with the other
+      // colour as the one that has just moved.
+      const uint8_t joue = couleur <= NOIR ? couleur : static_cast<uint8_t>(1 - p[i]);
+      if ((infochaine[i][0] == 1 && p[i] == joue) || testprise(p, r, c, profondeur, limite, joue, pointko))
         marquechaine(p, r, c);
     }
 }

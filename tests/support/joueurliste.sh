@@ -2,8 +2,9 @@
 # A GTP player that answers genmove and kgs-genmove_cleanup with its list of
 # moves, then with its cycle of moves over and over; every other command
 # succeeds with no text. Given a third argument, it knows final_status_list
-# and answers "final_status_list alive" with that text (dead and seki empty).
-#   joueurliste.sh "MOVES..." "CYCLE..." ["ALIVE..."]
+# and answers "final_status_list alive" with that text, "dead" with the
+# fourth argument (empty when none) and "seki" empty.
+#   joueurliste.sh "MOVES..." "CYCLE..." ["ALIVE..." ["DEAD..."]]
 read -r -a debut <<<"$1"
 read -r -a cycle <<<"$2"
 i=0
@@ -16,7 +17,11 @@ while read -r commande argument _; do
     known_command)
       if (($# > 2)) && [[ $argument == final_status_list ]]; then printf '= true\n\n'; else printf '= false\n\n'; fi ;;
     final_status_list)
-      if [[ $argument == alive ]]; then printf '= %s\n\n' "${3-}"; else printf '= \n\n'; fi ;;
+      case $argument in
+        alive) printf '= %s\n\n' "${3-}" ;;
+        dead) printf '= %s\n\n' "${4-}" ;;
+        *) printf '= \n\n' ;;
+      esac ;;
     quit) printf '= \n\n'; exit 0 ;;
     *) printf '= \n\n' ;;
   esac

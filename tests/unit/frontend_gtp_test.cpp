@@ -313,9 +313,10 @@ TEST_F(HandOff, FinalStatusListsTheRequestedCodesInVertexOrder) {
   statutdouble[indexcase(9, 9)] = 6;   // black alive
   statutdouble[indexcase(3, 3)] = 2;   // territory: never listed
   statutdouble[indexcase(10, 10)] = 8; // beyond the board: never listed
-  EXPECT_EQ(repond("final_status_list dead"), "A1 A2 ");
-  EXPECT_EQ(repond("final_status_list alive"), "J8 J9 ");
-  EXPECT_EQ(repond("final_status_list seki"), "B1 B2 ");
+  // Space-separated, none trailing.
+  EXPECT_EQ(repond("final_status_list dead"), "A1 A2");
+  EXPECT_EQ(repond("final_status_list alive"), "J8 J9");
+  EXPECT_EQ(repond("final_status_list seki"), "B1 B2");
   EXPECT_EQ(repond("final_status_list Dead"), "?syntax error");
   EXPECT_EQ(repond("final_status_list"), "?syntax error");
   ASSERT_EQ(appels.size(), 3u);

@@ -263,4 +263,72 @@ TEST_F(Remplissage, TwoFreeNeighboursOneUnownedNeedADeadOpponentTrial) {
   }
 }
 
+// ---- The cleanup step ------------------------------------------------------------------
+// Black cleans up; the white stones written 'o' are the ones the final
+// status calls dead. Each case is also played with the colours swapped.
+
+struct CasNettoyage {
+  const char* nom;
+  const char* diagramme;  // row 1 first
+  TPoint ko;              // the last move when it took a single stone
+  TPoint attendu;
+};
+
+const CasNettoyage kNettoyages[] = {
+    // B1-C1 can be filled safely at B2 or C2; G1 is taken at G2.
+    {"capture-first",
+     "XooX.XoX.\nX..X.X.X.\nXXXX.XXX.\n.........\n.........\n.........\n.........\n.........\n.........\n",
+     {}, {2, 7}},
+    // A straight two (A1-A2) in the corner: any stone there is in atari, but
+    // A1 leaves the white chain in atari, and it is taken next.
+    {"throw-in-straight-two",
+     ".oXX.....\n.ooX.....\nooXX.....\noXX......\nX........\n.........\n.........\n.........\n.........\n",
+     {}, {1, 1}},
+    // G1 would leave F1-G1 one liberty: E1 first joins F1 to the wall.
+    {"fill-made-safe-first",
+     ".....X.o.\n....Xoooo\n....XXXXo\n....XXXXX\n.........\n.........\n.........\n.........\n.........\n",
+     {}, {1, 5}},
+    // White just took at C1: retaking at B1 at once is refused.
+    {"ko-not-retaken",
+     "O.oX.....\n.OXX.....\n..XX.....\n.........\n.........\n.........\n.........\n.........\n.........\n",
+     {1, 3}, {0, 0}},
+    {"ko-point-free",
+     "O.oX.....\n.OXX.....\n..XX.....\n.........\n.........\n.........\n.........\n.........\n.........\n",
+     {}, {1, 2}},
+    // A white chain with two eyes cannot be taken, whatever it is called.
+    {"two-eyes-untouched",
+     ".o.oX....\nooooX....\nXXXXX....\n.........\n.........\n.........\n.........\n.........\n.........\n",
+     {}, {0, 0}},
+};
+
+TEST(Nettoyage, CasesAndTheirColourSwap) {
+  for (const CasNettoyage& k : kNettoyages)
+    for (bool echange : {false, true}) {
+      std::string d = k.diagramme;
+      TMarques morts{};
+      for (char& ch : d) {
+        if (echange) ch = ch == 'X' ? 'O' : ch == 'O' ? 'X' : ch == 'o' ? 'x' : ch;
+      }
+      // Dead marks by point, then the diagram as the fixture reads it.
+      int r = 1, c = 1;
+      for (char& ch : d) {
+        if (ch == '\n') {
+          ++r, c = 1;
+          continue;
+        }
+        if (ch == 'o' || ch == 'x') {
+          morts[indexcase(r, c)] = 1;
+          ch = static_cast<char>(ch == 'o' ? 'O' : 'X');
+        }
+        ++c;
+      }
+      const TPlateau p = fixture::posemoteur(d);
+      const TInfoChaine avant = infochaine;
+      TPoint coup{9, 9};
+      couprattrapagenettoyage(echange ? BLANC : NOIR, morts, p, k.ko, coup);
+      EXPECT_TRUE(estpoint(coup, k.attendu.ligne, k.attendu.colonne)) << k.nom << (echange ? " (swapped)" : "");
+      EXPECT_EQ(infochaine, avant) << k.nom;
+    }
+}
+
 }  // namespace

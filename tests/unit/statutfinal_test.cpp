@@ -2,7 +2,9 @@
 // stones, the owners of the empty points, the score counts by rules.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "engine/board/etat.h"
 #include "engine/choice/entree.h"
@@ -207,6 +209,55 @@ TEST(StatutFinal, RepeatedCallsGiveTheSameAnswer) {
   EXPECT_EQ(premier.blanc, second.blanc);
 }
 
+// ---- Positions from finished games -------------------------------------------------
+
+struct CasFinal {
+  std::string nom, pourquoi, attendu;
+};
+
+// The cases of tests/data/statutfinal.txt.
+std::vector<CasFinal> litcasfinal() {
+  std::vector<CasFinal> cas;
+  std::ifstream f(std::string(SOURCE_DIR) + "/tests/data/statutfinal.txt");
+  std::string ligne;
+  while (std::getline(f, ligne)) {
+    if (ligne.empty() || ligne[0] == '#') continue;
+    if (ligne.rfind("case ", 0) == 0) {
+      const size_t deux = ligne.find(':');
+      cas.push_back({ligne.substr(5, deux - 5), deux == std::string::npos ? "" : ligne.substr(deux + 2), ""});
+    } else if (!cas.empty()) {
+      cas.back().attendu += ligne + "\n";
+    }
+  }
+  return cas;
+}
+
+// X O alive, x o dead, b w seki, . empty: the stones' codes as the cases write them.
+std::string grillepierres(const TCarte& s, int n) {
+  std::string t;
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= n; ++c) {
+      const int32_t v = s[indexcase(r, c)];
+      t += v >= SEKIBLANC && v <= MORTNOIR ? "wbOXox"[v - SEKIBLANC] : '.';
+    }
+    t += '\n';
+  }
+  return t;
+}
+
+TEST(StatutFinal, PositionsFromFinishedGames) {
+  const std::vector<CasFinal> cas = litcasfinal();
+  ASSERT_GE(cas.size(), 14u) << "tests/data/statutfinal.txt missing or short";
+  for (const CasFinal& k : cas) {
+    std::string position = k.attendu;
+    for (char& ch : position) ch = ch == 'x' || ch == 'b' ? 'X' : ch == 'o' || ch == 'w' ? 'O' : ch;
+    const fixture::Position pos = fixture::diagramme(position);
+    const Resultat r = evalue(position, 2);
+    EXPECT_TRUE(fixture::memesgrilles(k.attendu, grillepierres(r.statut, pos.taille)))
+        << k.nom << ": " << k.pourquoi;
+  }
+}
+
 // ---- Through final_status_list -------------------------------------------------------
 // The front end with its real engine entries.
 class StatutFinalGtp : public ::testing::Test {
@@ -236,14 +287,14 @@ TEST_F(StatutFinalGtp, LoneStoneInEnemyAreaIsDeadAndTheGameStays) {
   pose(kPierreIsolee);
   const TPlateau plateau = plateaugtp;
   const TListeCoups coups = listecoupsgtp;
-  EXPECT_EQ(liste("dead"), gtpvertex(2, 3) + " ");
+  EXPECT_EQ(liste("dead"), gtpvertex(2, 3));
   const std::string vivants = liste("alive");
   EXPECT_EQ(vivants.find(gtpvertex(2, 3)), std::string::npos);
   EXPECT_NE(vivants.find(gtpvertex(5, 1)), std::string::npos);
   EXPECT_NE(vivants.find(gtpvertex(6, 8)), std::string::npos);
   EXPECT_EQ(liste("seki"), "");
   // Asked again: the same answers, the game untouched.
-  EXPECT_EQ(liste("dead"), gtpvertex(2, 3) + " ");
+  EXPECT_EQ(liste("dead"), gtpvertex(2, 3));
   EXPECT_EQ(liste("alive"), vivants);
   EXPECT_EQ(plateaugtp, plateau);
   ASSERT_EQ(listecoupsgtp[0].ligne, coups[0].ligne);
@@ -260,21 +311,56 @@ TEST_F(StatutFinalGtp, SekiStonesAreListedAsSekiOnly) {
   const std::string seki = liste("seki");
   const std::string vivants = liste("alive");
   const std::string morts = liste("dead");
+  auto dans = [](const std::string& l, int r, int c) {
+    return (" " + l + " ").find(" " + gtpvertex(r, c) + " ") != std::string::npos;
+  };
   for (auto [r, c] : {std::pair{1, 2}, {1, 4}, {2, 1}, {3, 3}}) {
-    EXPECT_NE(seki.find(gtpvertex(r, c) + " "), std::string::npos) << r << "," << c;
-    EXPECT_EQ(vivants.find(gtpvertex(r, c) + " "), std::string::npos) << r << "," << c;
+    EXPECT_TRUE(dans(seki, r, c)) << r << "," << c;
+    EXPECT_FALSE(dans(vivants, r, c)) << r << "," << c;
   }
-  EXPECT_EQ(seki.find(gtpvertex(1, 7) + " "), std::string::npos);
-  EXPECT_NE(vivants.find(gtpvertex(1, 7) + " "), std::string::npos);
+  EXPECT_FALSE(dans(seki, 1, 7));
+  EXPECT_TRUE(dans(vivants, 1, 7));
   EXPECT_EQ(morts, "");
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {
       if (plateaugtp[indexcase(r, c)] == VIDE) continue;
-      const std::string v = " " + gtpvertex(r, c) + " ";
       int fois = 0;
-      for (const std::string& l : {seki, vivants, morts}) fois += (" " + l).find(v) != std::string::npos;
-      EXPECT_EQ(fois, 1) << v;
+      for (const std::string& l : {seki, vivants, morts}) fois += dans(l, r, c);
+      EXPECT_EQ(fois, 1) << gtpvertex(r, c);
     }
+}
+
+// A game stopped during its cleanup: White's bottom group lives, Black's
+// G1-J2 group has one liberty (H1), B2 C2 are shut in. White's cleanup
+// moves, Black passing, must take off every black stone it calls dead
+// before White passes.
+constexpr const char* kNettoyage =
+    "..O.OOX.X\n"
+    "OXXO.OXXX\n"
+    ".OO.OOOOO\n"
+    "O.OOXOXOO\n"
+    "OOOOXXXXX\n"
+    ".O.OOOOX.\n"
+    ".OOOXXOXX\n"
+    "..OOOXXX.\n"
+    ".OO.OOXXX\n";
+
+TEST_F(StatutFinalGtp, CleanupTakesOffEveryStoneItCallsDeadBeforePassing) {
+  pose(kNettoyage);
+  std::string coup;
+  for (int k = 0; k < 30 && coup != "PASS"; ++k) {
+    coup = frontendtest::repond("kgs-genmove_cleanup white");
+    ASSERT_EQ(frontendtest::repond("play black pass"), "");
+  }
+  ASSERT_EQ(coup, "PASS");
+  const std::string morts = liste("dead");
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) {
+      const bool listee = (" " + morts + " ").find(" " + gtpvertex(r, c) + " ") != std::string::npos;
+      EXPECT_FALSE(listee && plateaugtp[indexcase(r, c)] == NOIR) << gtpvertex(r, c) << " in " << morts;
+    }
+  // The group with one liberty is gone.
+  EXPECT_EQ(plateaugtp[indexcase(1, 7)], VIDE);
 }
 
 }  // namespace

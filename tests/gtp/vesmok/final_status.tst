@@ -62,13 +62,13 @@
 34 play w H6
 #? []
 100 final_status_list dead
-#? [C2 ]
+#? [C2]
 101 final_status_list alive
-#? [A5 A6 B5 B6 C5 C6 D5 D6 E5 E6 F5 F6 G1 G2 G3 G4 G5 G6 H1 H2 H3 H4 H5 H6 ]
+#? [A5 A6 B5 B6 C5 C6 D5 D6 E5 E6 F5 F6 G1 G2 G3 G4 G5 G6 H1 H2 H3 H4 H5 H6]
 102 final_status_list seki
 #? []
 103 final_status_list dead
-#? [C2 ]
+#? [C2]
 # The game is as it was: C2 is still white's stone, C3 still free.
 104 play b C2
 #? [\?illegal move]
@@ -134,7 +134,7 @@
 200 final_status_list dead
 #? []
 201 final_status_list alive
-#? [A2 A4 B1 B2 B3 B4 C2 C4 D1 D2 D3 D4 E1 E2 E3 E4 F2 F4 G1 G2 G3 G4 H2 H4 J1 J2 J4 ]
+#? [A2 A4 B1 B2 B3 B4 C2 C4 D1 D2 D3 D4 E1 E2 E3 E4 F2 F4 G1 G2 G3 G4 H2 H4 J1 J2 J4]
 202 final_status_list seki
 #? []
 203 clear_board
@@ -200,10 +200,10 @@
 238 play w D4
 #? []
 300 final_status_list seki
-#? [A2 A3 B1 B2 B3 C2 C3 D1 D2 E2 F1 F2 ]
+#? [A2 A3 B1 B2 B3 C2 C3 D1 D2 E2 F1 F2]
 301 final_status_list alive
-#? [A4 B4 C4 D3 D4 E3 F3 F6 F7 F8 F9 G1 G2 G3 G6 H6 J6 ]
+#? [A4 B4 C4 D3 D4 E3 F3 F6 F7 F8 F9 G1 G2 G3 G6 H6 J6]
 302 final_status_list dead
 #? []
 303 final_status_list seki
-#? [A2 A3 B1 B2 B3 C2 C3 D1 D2 E2 F1 F2 ]
+#? [A2 A3 B1 B2 B3 C2 C3 D1 D2 E2 F1 F2]
