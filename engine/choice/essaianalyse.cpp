@@ -225,6 +225,10 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   flaglectureessai = 0;
   compteurcache = 0;
   rec.plateauessai2 = pionsmorts;
+  // The dead marks of the readings alone stay in carte2essai: the families
+  // read there which stones the move leaves capturable, plateauessai2 gets
+  // the marks after the status analysis below.
+  rec.carte2essai = pionsmorts;
   if (a.pourordi) evalueessaiordi(p, a.restauration, ligne, colonne);
   else evalueessaijoueur(p, ligne, colonne);
   // Step 11.

@@ -1,6 +1,8 @@
-// The reinforcement family on whole positions, black to move: a weak group
-// that needs a link, one that needs an eye, one that must capture to live.
-// The family's best point is the move a player would choose there.
+// The saving families on whole positions, black to move: a weak group that
+// needs a link, one that needs an eye, one that must capture to live. A
+// group that a white trial kills is threatened and goes to the survival
+// family, which the reinforcement family then does not count again; the
+// best point of the two together is the move a player would choose there.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -88,8 +90,9 @@ TEST(FortificationPositions, BestPointIsThePlayersMove) {
     SCOPED_TRACE(k.pourquoi);
     const std::unique_ptr<TCartesFamilles> f = familles(k.diagramme);
     EXPECT_GT(lesfaibles[indexcase(k.faible.ligne, k.faible.colonne)], 0);
-    EXPECT_GT(maxfortification, 0);
-    const TCarte& v = f->fortificationordi;
+    EXPECT_GT(std::max(maxfortification, maxsurvie), 0);
+    TCarte v{};
+    for (int32_t i = 0; i < NBCASES; ++i) v[i] = f->fortificationordi[i] + f->survieordi[i];
     const int32_t max = *std::max_element(v.begin(), v.end());
     const auto nbmax = std::count(v.begin(), v.end(), max);
     EXPECT_GT(max, 0);

@@ -195,10 +195,10 @@ TEST(Recherche, TheGoteRuleAppendsTheEarlierRootMovesUntilTheListIsFull) {
 }
 
 TEST(Recherche, OnANarrowed9x9RootTheWeakLeftOutMovesAreSkippedAndTheStrongTried) {
-  // Black to move at level 5: the winning-line search leaves points out of
+  // White to move at level 6: the winning-line search leaves points out of
   // the root list's winners. Of the root candidates it left out, those the
   // penalty rule finds weak are not tried; the strong ones are, their score
-  // lowered.
+  // lowered. (With black to move, no left-out candidate is strong.)
   const TPlateau p = fixture::posemoteur(
       "..XO.....\n"
       "..XO.....\n"
@@ -212,7 +212,7 @@ TEST(Recherche, OnANarrowed9x9RootTheWeakLeftOutMovesAreSkippedAndTheStrongTried
   const TListeCoups liste = fixture::listeplateau(p, 9);
   platform::fixegraine(1);
   TResultatCoup coup;
-  entreemoteur(NOIR, fixture::configpartie(9, 5), liste, 2, -1, 0, false, coup);
+  entreemoteur(BLANC, fixture::configpartie(9, 6), liste, 2, -1, 0, false, coup);
   const TRecherche& r = dernierrecherche();
   ASSERT_EQ(coupbasetrouve, 0);
   int32_t faibles = 0, forts = 0;
