@@ -339,8 +339,9 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   rec.plateauessai2 = pionsmorts;
   // Step 26.
   if (!a.pourordi && !pionsmorts[i]) suiteessaijoueur(e.apreslecture, moi, p, e.termeprise, ligne, colonne);
-  // Step 27.
-  liaisonchainesenatari((*a.valeursatari)[i], e.prises, p, moi, lui, ligne, colonne);
+  // Step 27. The link term: the other side cuts at the point, the mover's
+  // stones are counted, the captured stones come back in the other colour.
+  liaisonchainesenatari((*a.valeursatari)[i], e.prises, p, lui, moi, ligne, colonne);
   e.lieterritoire = e.lievivante && estlieauterritoire(p, ligne, colonne, moi, lui);
   if (e.lievivante && pionsmorts[i] && !e.apreslecture[i]) demarquechaine(p, ligne, colonne);
   // Step 28.

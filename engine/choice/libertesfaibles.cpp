@@ -122,6 +122,15 @@ void traitechaine(Balayage mode, TMarques& valeursfuite, TPlateau& p, TListePoin
     if (etat.listes[indexcase(q.ligne, q.colonne)] == 0) ajoute(candidats, cap, q.ligne, q.colonne);
   };
 
+  // A dead own chain in atari at the root or in the zone scan: its liberty
+  // is read as a ladder and struck only when the chain stays caught. The
+  // root's dead mask reads own chains with the opponent to move, so every
+  // own chain in atari stands marked there whether it can escape or not.
+  if (propre && mort && nblib == 1 && mode != Balayage::lecture) {
+    const TPoint q = liberte(1);
+    if (fuite(q)) ajoutelibre(q);
+    return;
+  }
   if (mode != Balayage::zone) {
     // Step 4. A dead own chain: its last liberty struck, all of them blocked.
     if (propre && mort) {
@@ -149,15 +158,10 @@ void traitechaine(Balayage mode, TMarques& valeursfuite, TPlateau& p, TListePoin
     }
     return;
   }
-  // The zone scan: dead own chains are read as ladders (one liberty) or
-  // blocked; own live chains in atari are taken as captures are.
+  // The zone scan: dead own chains with more liberties are blocked; own
+  // live chains in atari are taken as captures are.
   if (propre && mort) {
-    if (nblib == 1) {
-      const TPoint q = liberte(1);
-      if (fuite(q)) ajoutelibre(q);
-    } else {
-      bloque();
-    }
+    bloque();
     return;
   }
   if (nblib < 1 || nblib > seuil) return;

@@ -367,6 +367,28 @@ TEST(AnalyseEssai, TwoZonesOfLinkedStones) {
   calculelibertes(plateaumoteur);
 }
 
+// The link term of a trial counts the mover's own stones that the other
+// side would split by taking the point (a position of the engine's games,
+// white to move). White (6,9) joins (5,9) to the white edge stones below
+// it and white (1,7) joins (1,6) to (2,7): the term goes into white's map
+// there, and black's trials at those points link no black stones.
+TEST(AnalyseEssai, LinkTermCountsTheMoversOwnStones) {
+  const fixture::AnalyseRacine& a = fixture::analysemoteur(R"(
+    ...O.O...
+    ..O.OXO..
+    .XOOX.O..
+    .X..XXO..
+    ..X...X.O
+    .....X...
+    .X.O.OXXO
+    ..XX.OXOO
+    ......X..)", {.trait = BLANC, .niveau = 5});
+  for (const auto& [r, c] : {std::pair{6, 9}, std::pair{1, 7}}) {
+    EXPECT_GT(a.ordi.valeursatari[indexcase(r, c)], 0) << r << "," << c;
+    EXPECT_LE(a.joueur.valeursatari[indexcase(r, c)], 0) << r << "," << c;
+  }
+}
+
 TEST(PositionMoteur, EntryAndSearchPreparation) {
   // White's last move (5,6) takes the black stone at (5,5): a ko.
   const fixture::AnalyseRacine& a = fixture::analysemoteur(R"(

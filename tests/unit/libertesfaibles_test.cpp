@@ -166,6 +166,30 @@ TEST_F(LibertesFaibles, RootDropsTheKoPointAndTheBadMoves) {
   EXPECT_EQ(nbpoints(liste), 0);
 }
 
+// The root's dead mask marks every own chain in atari, escape or not: at
+// the root its liberty is read as a ladder. Black (5,5)-(5,6) escapes at
+// (5,7) and is listed with its size; black (5,5) of kEvasionRatee stays
+// caught and its liberty goes from the list.
+TEST_F(LibertesFaibles, RootReadsTheEscapeOfADeadOwnChainInAtari) {
+  const auto racine = [&](TPlateau& p) {
+    fixture::verifieinchange(p, [&] {
+      ajoutelibertesfaiblesracine(fuite, exclus, TPoint{}, p, liste, 361, NOIR, TPoint{}, TPoint{});
+    });
+  };
+  TPlateau p = pose(
+      ".........\n.........\n.........\n....OO...\n...OXX...\n....OO...\n.........\n.........\n.........\n");
+  pionsmorts[i(5, 5)] = pionsmorts[i(5, 6)] = 1;
+  racine(p);
+  EXPECT_TRUE(contient(liste, 5, 7));
+  EXPECT_EQ(fuite[i(5, 7)], 2);
+  p = pose(kEvasionRatee);
+  pionsmorts[i(5, 5)] = 1;
+  empilepoint(liste, 361, 6, 5);
+  racine(p);
+  EXPECT_FALSE(contient(liste, 6, 5));
+  EXPECT_EQ(fuite[i(6, 5)], 0);
+}
+
 // The deeper scan looks only inside the zone.
 TEST_F(LibertesFaibles, ZoneScanKeepsToTheZone) {
   TPlateau p = pose(kDeuxLibertes);

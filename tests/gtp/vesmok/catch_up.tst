@@ -3,7 +3,8 @@
 # atari counts as lost in the position's dead marks, so the catch-up step
 # leaves it; the area fill still plays its last liberty when that point is
 # neutral ground next to the chain: the first such point in scan order
-# (letters A to J, then numbers 1 to 9), not the one that saves the most.
+# (letters A to J, then numbers 1 to 9). The search itself reads the escape
+# of such a chain and may save it first.
 1 boardsize 9
 #? []
 # White's three stones B5 C5 D5 have one liberty, E5. After black's pass the
@@ -298,8 +299,9 @@
 401 clear_board
 #? []
 # The same chains the other way round: three stones C3-E3 (liberty F3), five
-# stones A7-E7 (liberty F7). F3 still comes first, so white saves the three
-# stones and leaves the five in atari.
+# stones A7-E7 (liberty F7). Both escapes are read as ladders among the
+# search's candidates, and white saves the five stones rather than the
+# three that come first in scan order.
 #     A B C D E F G H J
 #   9 . X . X X O . O .
 #   8 X X X X X O O O O
@@ -443,7 +445,7 @@
 665 play b pass
 #? []
 700 genmove w
-#? [F3]
+#? [F7]
 701 clear_board
 #? []
 # Black takes the ko at E5 (the white stone D5 is captured). The black stone
