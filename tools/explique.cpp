@@ -47,6 +47,8 @@ const char* const AIDE =
     "  --graine S      seed of the generator (default 20261209, the one of vesmok_det); ticks are pinned\n"
     "  --coups N       a game record: only its first N moves\n"
     "  --cartes        also every family map as a board (rows top to bottom, GTP coordinates)\n"
+    "  --nettoyage     ask kgs-genmove_cleanup instead of genmove (the cleanup entry: level at least 7, no\n"
+    "                  opening suggestions; a pass of its search is replaced by a liberty of a dead enemy chain)\n"
     "  --help          this text\n"
     "Output: the position and the state of the turn (bilanscore, strategie, etatcalme, ...), the winning-line\n"
     "search, then one line per root candidate sorted by \"somme\": the sum, the opponent sum, the path score\n"
@@ -66,6 +68,7 @@ struct Options {
   uint32_t graine = GRAINEDEFAUT;
   int32_t coups = -1;  // -1: the whole record
   bool cartes = false;
+  bool nettoyage = false;  // ask the cleanup entry (kgs-genmove_cleanup) instead of genmove
 };
 
 bool litentier(const char* texte, int64_t minimum, int64_t maximum, int64_t& valeur) {
@@ -92,6 +95,8 @@ int litoptions(int argc, char** argv, Options& o) {
     if (a == "--help" || a == "-h") return 2;
     if (a == "--cartes") {
       o.cartes = true;
+    } else if (a == "--nettoyage") {
+      o.nettoyage = true;
     } else if (a == "--couleur") {
       if (i + 1 >= argc || gtpcouleur(argv[i + 1]) > NOIR) {
         std::cerr << "explique: --couleur wants b or w\n";
@@ -483,7 +488,8 @@ int main(int argc, char** argv) {
               nomcouleur(gtpcouleur(couleur)), configgtp.niveauconfig, o.graine);
   imprimeplateau(avant, n);
 
-  if (!executecommandes({"genmove " + minuscules(couleur)}, reponse)) return 1;
+  const std::string demande = o.nettoyage ? "kgs-genmove_cleanup " : "genmove ";
+  if (!executecommandes({demande + minuscules(couleur)}, reponse)) return 1;
   std::string coup = reponse.size() > 2 ? reponse.substr(2) : reponse;
   while (!coup.empty() && (coup.back() == '\n' || coup.back() == ' ')) coup.pop_back();
   explique(dernierrecherche(), avant, n, coup, o.cartes);

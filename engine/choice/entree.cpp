@@ -7,7 +7,10 @@
 #include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/niveau.h"
+#include "engine/board/jeu.h"
+#include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
+#include "engine/chains/yeux.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/rattrapage.h"
 #include "engine/choice/statutfinal.h"
@@ -19,10 +22,22 @@ namespace {
 
 TListePoints prisesrejeu;  // captures of the entry being replayed
 // The position, its final status and the enemy stones dead in it, when a
-// cleanup move is a pass.
+// cleanup move is a pass or an own eye.
 TPlateau positionnettoyage;
 TCarte statutnettoyage;
 TMarques mortsnettoyage;
+TMarques mortsengine;  // the engine's dead marks, kept while the eye test reads the cleanup's
+
+// Every neighbour of the empty point is a stone of c whose chain has another
+// liberty: the point is an eye of c that no chain of c needs to fill.
+bool oeilentoure(const TPlateau& p, uint8_t c, TPoint q) {
+  if (p[indexcase(q.ligne, q.colonne)] != VIDE) return false;
+  calculelibertes(p);
+  return !pas4(q.ligne, q.colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
+    const int32_t j = indexcase(r2, c2);
+    return p[j] != c || infochaine[j][0] < 2;
+  });
+}
 
 // Entries of the list, bounded by its storage.
 int32_t nombrecoups(const TListeCoups& liste) {
@@ -200,20 +215,31 @@ void genmoveordi(uint8_t couleur, const TConfig& config, const TListeCoups& list
 void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase,
                       int32_t temps, int32_t pierres, TResultatCoup& resultat) {
   entreemoteur(couleur, config, liste, phase, temps, pierres, true, resultat);
-  if (resultat.ligne != 0) return;
+  const uint8_t adverse = static_cast<uint8_t>(1 - couleur);
   // A pass must not leave on the board an enemy stone the final status
   // calls dead while it can be taken: the position again, its dead stones,
-  // and a liberty of theirs to fill.
+  // and a liberty of theirs to fill. A move into an own eye, which takes
+  // nothing off and only spoils the eye, is such a pass too.
   rejouepartie(liste);
   positionnettoyage = plateaumoteur;
+  const TPoint choisi{resultat.ligne, resultat.colonne};
+  if (choisi.ligne != 0 && !oeilentoure(positionnettoyage, couleur, choisi)) return;
   TPoint ko{};
   const int32_t n = nombrecoups(liste);
-  if (capturesderniercoup == 1 && n > 0 && liste[n].couleur == 1 - couleur && liste[n].ligne != 0)
+  if (capturesderniercoup == 1 && n > 0 && liste[n].couleur == adverse && liste[n].ligne != 0)
     ko = TPoint{liste[n].ligne, liste[n].colonne};
   int32_t noir = 0, blanc = 0;
   statutfinal(positionnettoyage, config, noir, blanc, statutnettoyage, prisonniersblanc, prisonniersnoir, liste);
   const int32_t mort = couleur == NOIR ? MORTBLANC : MORTNOIR;
   for (int32_t i = 0; i < NBCASES; ++i) mortsnettoyage[i] = statutnettoyage[i] == mort ? 1 : 0;
+  if (choisi.ligne != 0) {
+    // A true eye once the dead enemy stones on its diagonals are left out.
+    mortsengine = pionsmorts;
+    pionsmorts = mortsnettoyage;
+    const bool oeil = testvraioeilsansmorts(positionnettoyage, adverse, choisi.ligne, choisi.colonne);
+    pionsmorts = mortsengine;
+    if (!oeil) return;
+  }
   TPoint coup{};
   couprattrapagenettoyage(couleur, mortsnettoyage, positionnettoyage, ko, coup);
   resultat.ligne = coup.ligne;

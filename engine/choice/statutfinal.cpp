@@ -20,6 +20,7 @@ constexpr int32_t SEKI = -6;  // survival value left on the stones of a chain in
 // Scratch of the evaluation.
 TMarques reference;  // dead marks before the status pass
 TMarques contacts;
+TMarques marquesseki;  // the chains the seki test takes as dead: those in atari
 TCarte estimation;   // signed estimate, positive black
 TCarte travail;
 
@@ -88,7 +89,10 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
   }
   tableessaiscourante = 1;
   int32_t sekis = 0;
-  detectsekiessais(sekis, marquesvides, p, 0, 0, 0);
+  // A chain in atari is no partner of a seki: taking it gives its taker
+  // liberties. The test lets only a lone stone in atari lie in the shape.
+  for (int32_t i = 0; i < NBCASES; ++i) marquesseki[i] = p[i] != VIDE && infochaine[i][0] == 1 ? 1 : 0;
+  detectsekiessais(sekis, marquesseki, p, 0, 0, 0);
   tableessaiscourante = 0;
   // Step 5.
   noir = 0;
