@@ -635,7 +635,11 @@ TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
   entreemoteur(BLANC, config, liste, 2, 30, 0, false, r);
   platform::seam::fixecompteurperf(fixture::compteurfige);
   EXPECT_TRUE(dernierrecherche().interrompu);
-  EXPECT_LE(dernierrecherche().plusessayes[1], 1);  // the first root candidate only
+  // The root's first candidate only, and it is the move: not a pass, nor a
+  // catch-up move of the pass decision.
+  EXPECT_EQ(dernierrecherche().plusessayes[1], 1);
+  EXPECT_NE(r.ligne, 0);
+  EXPECT_TRUE(recherche::memepoint(TPoint{r.ligne, r.colonne}, dernierrecherche().choisi));
   rejouepartie(liste);
   EXPECT_TRUE(coupvalide(plateaumoteur, BLANC, r.ligne, r.colonne));
   // On the pinned counter the deadline never comes: the same position is
