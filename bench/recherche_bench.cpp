@@ -1,7 +1,7 @@
 // The engine's move choice (genmove through the move entry, the search and
 // its root analyses) on fixed 9x9 and 19x19 positions of the opening, the
 // middle game and the end, at levels 1, 5 and 10, with the seed and the
-// tick counter pinned. One iteration is one genmove; the counters give the
+// clocks pinned. One iteration is one genmove; the counters give the
 // search's nodes, the label a signature of the chosen moves.
 #include <benchmark/benchmark.h>
 
@@ -45,10 +45,14 @@ constexpr const char* kDebut19[19] = {
 };
 
 uint32_t tickfixe() { return 1000; }
+// A fixed high-resolution counter: the move's deadline never comes, so the
+// signatures are those of the whole search on any machine.
+uint64_t perffixe() { return 123456789; }
 
 // White to move after the stones of the position, put down in row order.
 void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
   platform::seam::fixetickcount(tickfixe);
+  platform::seam::fixecompteurperf(perffixe);
   platform::seam::fixegrainerandomize(true, 1);
   const TConfig config = fixture::configpartie(n, static_cast<int32_t>(state.range(0)));
   const TListeCoups liste = fixture::listeplateau(plateaulignes(lignes, n), n);
@@ -66,6 +70,7 @@ void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
   state.SetLabel(texte);
   platform::seam::fixegrainerandomize(false);
   platform::seam::fixetickcount(nullptr);
+  platform::seam::fixecompteurperf(nullptr);
 }
 
 void BM_Genmove9x9Debut(benchmark::State& s) { genmove(s, kDebut9, 9); }

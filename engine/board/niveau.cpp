@@ -127,6 +127,11 @@ constexpr TParametresNiveau PARAMETRESNIVEAU[13] = {
     {8,      3,      12,     10,     GARDE,  GARDE,  5,   1,   2,  1,  1,  1},  // final status
 };
 
+// The time of a game without a clock, by level (row 0 unused): the move
+// entry gives the search the deadline a clock holding it would set, at most
+// a third of it, so that no move waits minutes for an answer.
+constexpr int32_t TEMPSPARTIEDEFAUT[11] = {0, 24, 24, 24, 24, 24, 36, 45, 54, 63, 72};
+
 void fixe(int32_t& global, int32_t valeur) {
   if (valeur != GARDE) global = valeur;
 }
@@ -146,6 +151,8 @@ void appliqueparametres(const TParametresNiveau& l) {
 }
 
 }  // namespace
+
+int32_t tempspartiedefaut(int32_t n) { return TEMPSPARTIEDEFAUT[std::clamp(n, 1, 10)]; }
 
 void parametresniveau() {
   appliqueparametres(PARAMETRESNIVEAU[niveau < 1 ? 0 : niveau > 10 ? 11 : niveau]);

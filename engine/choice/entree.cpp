@@ -51,8 +51,9 @@ bool surplateau(int32_t r, int32_t c) {
 
 }  // namespace
 
-uint64_t echeancecoup(TTempsRestant t, int32_t coups, int32_t taille, uint64_t maintenant) {
-  if (t.temps < 0) return 0;
+uint64_t echeancecoup(TTempsRestant t, int32_t niveaucoup, int32_t coups, int32_t taille, uint64_t maintenant) {
+  // Without a clock, the clock of a game of the level's default time.
+  if (t.temps < 0) t = TTempsRestant{tempspartiedefaut(niveaucoup), -1};
   // The time of one move as the level control reckons it, three times over,
   // and never more than a third of the time left.
   const double parcoup = tempsparcoup(t.temps, t.pierres, taille, coups);
@@ -79,13 +80,16 @@ void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& li
   // Step 3. What the level control sees during the reset.
   const int32_t nombre = nombrecoups(liste);
   numerocoup = nombre == 0 ? 1 : nombre;
-  finrecherche = echeancecoup(tempsrestant, nombre, configmoteur.taille, platform::compteurperf());
+  const uint64_t debut = platform::compteurperf();
   // Step 4.
   initmoteur();
   if (nettoyage) {
     niveau = 7;
     etatcalme = 1;
   }
+  // The search's deadline, from the start of the entry; without a clock
+  // the working level's default time stands for it.
+  finrecherche = echeancecoup(tempsrestant, niveau, nombre, configmoteur.taille, debut);
 }
 
 void rejouepartie(const TListeCoups& liste) {

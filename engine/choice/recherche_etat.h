@@ -163,8 +163,8 @@ inline void notevaleurracine(TRecherche& r, TPoint q, int32_t valeur, bool borne
   r.cherchees[i] = static_cast<uint8_t>((r.cherchees[i] & ~bit) | passe | (borne ? bit : 0));
 }
 
-// Under a clock the search stops at the move's deadline: a node tries no
-// more candidates once it has passed, and says so in the search state.
+// The search stops at the move's deadline: a node tries no more candidates
+// once it has passed, and says so in the search state.
 inline bool tempsecoule(TRecherche& r) {
   if (finrecherche == 0 || platform::compteurperf() <= finrecherche) return false;
   r.interrompu = 1;

@@ -775,7 +775,9 @@ void Noeud::cherche() {
   }
   // Step 4. The list may grow while it is searched.
   for (int32_t k = 1; k <= liste_.nombre(); ++k) {
-    if (tempsecoule(r_)) break;
+    // The root searches one move whatever the time: cut before it, the
+    // search would leave the choice to the pass decision's catch-up moves.
+    if (!(racine_ && premier_) && tempsecoule(r_)) break;
     if (!essaie(k)) return;
     if (k == liste_.nombre()) {
       if (racine_) apresdernierracine();

@@ -105,4 +105,6 @@ std::string grille(const TMarques& carte, int taille, int largeur) { return gril
   return ::testing::AssertionSuccess();
 }
 
+uint64_t compteurfige() { return 123456789; }
+
 }  // namespace fixture

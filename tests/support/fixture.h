@@ -33,6 +33,12 @@ std::string grille(const TMarques& carte, int taille, int largeur = 2);
 // Compares two grids line by line, naming the first differing row.
 ::testing::AssertionResult memesgrilles(std::string_view attendu, std::string_view obtenu);
 
+// The suite's high-resolution counter, pinned before main() (unit/compteurfige.cpp):
+// one fixed reading, so that no search of a test meets a deadline of the
+// wall clock and every move is the same on a slow build. A test that swaps
+// the counter puts this one back.
+uint64_t compteurfige();
+
 }  // namespace fixture
 
 namespace fixture {

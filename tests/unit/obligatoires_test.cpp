@@ -23,6 +23,7 @@
 #include "engine/opening/fuseki.h"
 #include "engine/opening/joseki.h"
 #include "platform/platform.h"
+#include "tests/support/fixture.h"
 #include "tests/support/fixture_recherche.h"
 #include "tests/unit/suite_blocs.h"
 
@@ -183,7 +184,7 @@ class Obligatoires : public ::testing::TestWithParam<std::tuple<size_t, int32_t>
     liberejoseki();
     platform::seam::fixegrainerandomize(false);
     platform::seam::fixetickcount(nullptr);
-    platform::seam::fixecompteurperf(nullptr);
+    platform::seam::fixecompteurperf(fixture::compteurfige);
   }
 };
 

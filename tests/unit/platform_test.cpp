@@ -6,6 +6,7 @@
 
 #include "platform/donnees_index.h"
 #include "platform/platform.h"
+#include "tests/support/fixture.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ TEST(Seam, PinsCountersAndRandomizeSeed) {
   EXPECT_GE(b, a);
   EXPECT_NE(a, 99u);
   EXPECT_GT(platform::horloge(), 1700000000);
+  platform::seam::fixecompteurperf(fixture::compteurfige);
 }
 
 TEST(Donnees, MissingNamesGiveAnEmptySpan) {

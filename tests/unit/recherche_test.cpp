@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/board/jeu.h"
+#include "engine/board/niveau.h"
 #include "engine/board/rejoue.h"
 #include "engine/choice/entree.h"
 #include "engine/choice/recherche.h"
@@ -549,19 +550,72 @@ TEST(RechercheEcheance, TheMovesTimeFollowsTheClock) {
     const char* nom;
     TTempsRestant t;
     int32_t coups, taille;
-    double secondes;  // after the start; -1: no deadline
+    double secondes;  // after the start
   } const cas[] = {
-      {"no clock", {-1, 0}, 10, 9, -1},
       {"absolute, 9x9 at move 10: three moves of 600 / 27 s", {600, -1}, 10, 9, 3 * 600.0 / 27},
       {"late in the game: a third of the time left", {90, -1}, 80, 9, 30},
       {"byo-yomi, 5 stones in 30 s: a third of the time left", {30, 5}, 40, 19, 10},
       {"no time left: at once", {0, -1}, 40, 19, 0},
   };
+  // Under a clock the level plays no part.
+  for (const Cas& c : cas)
+    for (int32_t niveau : {1, 5, 10}) {
+      SCOPED_TRACE(c.nom);
+      SCOPED_TRACE(niveau);
+      const uint64_t fin = echeancecoup(c.t, niveau, c.coups, c.taille, 1000);
+      EXPECT_NEAR(static_cast<double>(fin - 1000) / 1e9, c.secondes, 1e-6);
+    }
+}
+
+TEST(RechercheEcheance, WithoutAClockTheLevelsDefaultGameTimeHoldsIt) {
+  // Without a clock the deadline is the one of a clock holding the level's
+  // default game time, whatever the size and the move: so never more than a
+  // third of it after the start.
+  for (int32_t niveau = 1; niveau <= 10; ++niveau)
+    for (int32_t taille : {9, 13, 19})
+      for (int32_t coups : {0, 30, 60, 200, 400}) {
+        SCOPED_TRACE(testing::Message() << "level " << niveau << ", " << taille << "x" << taille << ", move " << coups);
+        const int32_t defaut = tempspartiedefaut(niveau);
+        const uint64_t fin = echeancecoup({-1, 0}, niveau, coups, taille, 1000);
+        EXPECT_EQ(fin, echeancecoup({defaut, -1}, niveau, coups, taille, 1000));
+        EXPECT_LE(static_cast<double>(fin - 1000) / 1e9, defaut / 3.0 + 1e-6);
+      }
+  // The levels' table: the bound of a move grows with the level, at most
+  // 8 s at level 5 and 24 s at level 10; levels outside take the nearest.
+  for (int32_t niveau = 2; niveau <= 10; ++niveau) EXPECT_GE(tempspartiedefaut(niveau), tempspartiedefaut(niveau - 1));
+  EXPECT_EQ(tempspartiedefaut(5), 24);
+  EXPECT_EQ(tempspartiedefaut(10), 72);
+  EXPECT_EQ(tempspartiedefaut(0), tempspartiedefaut(1));
+  EXPECT_EQ(tempspartiedefaut(11), tempspartiedefaut(10));
+  // Late in a 9x9 game the whole third: 24 s at level 10.
+  EXPECT_NEAR(static_cast<double>(echeancecoup({-1, 0}, 10, 60, 9, 0)) / 1e9, 24, 1e-6);
+}
+
+// The deadline the move entry sets, on a pinned counter: the clock's when
+// there is one, else the working level's default; cleanup moves (no clock)
+// take level 7's.
+TEST(RechercheEcheance, TheEntrySetsTheDeadlineFromTheClockOrTheLevel) {
+  const TListeCoups liste = fixture::listepartie(kParties[1].coups);
+  const int32_t n = liste[0].ligne;
+  const uint64_t debut = fixture::compteurfige();
+  struct Cas {
+    const char* nom;
+    int32_t niveau, temps, pierres;
+    bool nettoyage;
+    TTempsRestant attendu;
+    int32_t niveauattendu;
+  } const cas[] = {
+      {"no clock, level 1", 1, -1, 0, false, {-1, 0}, 1},
+      {"no clock, level 5", 5, -1, 0, false, {-1, 0}, 5},
+      {"absolute time, level 5", 5, 300, 0, false, {300, 0}, 5},
+      {"byo-yomi, level 3", 3, 30, 5, false, {30, 5}, 3},
+      {"cleanup, no clock", 3, -1, 0, true, {-1, 0}, 7},
+      {"cleanup under a clock: the clock is dropped", 3, 300, 0, true, {-1, 0}, 7},
+  };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
-    const uint64_t fin = echeancecoup(c.t, c.coups, c.taille, 1000);
-    if (c.secondes < 0) EXPECT_EQ(fin, 0u);
-    else EXPECT_NEAR(static_cast<double>(fin - 1000) / 1e9, c.secondes, 1e-6);
+    prepareentree(BLANC, fixture::configpartie(9, c.niveau), liste, c.temps, c.pierres, c.nettoyage);
+    EXPECT_EQ(finrecherche, echeancecoup(c.attendu, c.niveauattendu, n, 9, debut));
   }
 }
 
@@ -579,12 +633,17 @@ TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
   // A clock of 30 s, and 1000 s pass between two readings of the counter.
   platform::seam::fixecompteurperf(horlogerapide);
   entreemoteur(BLANC, config, liste, 2, 30, 0, false, r);
-  platform::seam::fixecompteurperf(nullptr);
+  platform::seam::fixecompteurperf(fixture::compteurfige);
   EXPECT_TRUE(dernierrecherche().interrompu);
-  EXPECT_LE(dernierrecherche().plusessayes[1], 1);  // the first root candidate only
+  // The root's first candidate only, and it is the move: not a pass, nor a
+  // catch-up move of the pass decision.
+  EXPECT_EQ(dernierrecherche().plusessayes[1], 1);
+  EXPECT_NE(r.ligne, 0);
+  EXPECT_TRUE(recherche::memepoint(TPoint{r.ligne, r.colonne}, dernierrecherche().choisi));
   rejouepartie(liste);
   EXPECT_TRUE(coupvalide(plateaumoteur, BLANC, r.ligne, r.colonne));
-  // Without a clock the same position is searched whole.
+  // On the pinned counter the deadline never comes: the same position is
+  // searched whole.
   platform::fixegraine(7);
   entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
   EXPECT_FALSE(dernierrecherche().interrompu);
