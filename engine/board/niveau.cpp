@@ -127,10 +127,12 @@ constexpr TParametresNiveau PARAMETRESNIVEAU[13] = {
     {8,      3,      12,     10,     GARDE,  GARDE,  5,   1,   2,  1,  1,  1},  // final status
 };
 
-// The time of a game without a clock, by level (row 0 unused): the move
-// entry gives the search the deadline a clock holding it would set, at most
-// a third of it, so that no move waits minutes for an answer.
-constexpr int32_t TEMPSPARTIEDEFAUT[11] = {0, 24, 24, 24, 24, 24, 36, 45, 54, 63, 72};
+// Without a clock, the seconds after which the search of one move stops, by
+// level (row 0 unused), so that no move waits minutes for an answer. The
+// analyses before the search and the root move under way run past it: up to
+// a few seconds on 19x19, hence the margin below 10 s at level 5 and 30 s at
+// level 10.
+constexpr int32_t TEMPSCOUPDEFAUT[11] = {0, 7, 7, 7, 7, 7, 9, 11, 13, 15, 18};
 
 void fixe(int32_t& global, int32_t valeur) {
   if (valeur != GARDE) global = valeur;
@@ -152,7 +154,7 @@ void appliqueparametres(const TParametresNiveau& l) {
 
 }  // namespace
 
-int32_t tempspartiedefaut(int32_t n) { return TEMPSPARTIEDEFAUT[std::clamp(n, 1, 10)]; }
+int32_t tempscoupdefaut(int32_t n) { return TEMPSCOUPDEFAUT[std::clamp(n, 1, 10)]; }
 
 void parametresniveau() {
   appliqueparametres(PARAMETRESNIVEAU[niveau < 1 ? 0 : niveau > 10 ? 11 : niveau]);

@@ -17,9 +17,10 @@ void mesurevitesseordi();
 // 0.8 x taille^2 moves (at least ten) after `coups` moves.
 double tempsparcoup(int32_t temps, int32_t pierres, int32_t taille, int32_t coups);
 
-// The time in seconds of a game without a clock at level `n` (levels
-// outside 1..10 take the nearest), from the table beside the parameters.
-int32_t tempspartiedefaut(int32_t n);
+// The seconds a search of one move may take without a clock at level `n`
+// (levels outside 1..10 take the nearest), from the table beside the
+// parameters.
+int32_t tempscoupdefaut(int32_t n);
 
 // Sets the level parameters from niveau (the table and the flags).
 void parametresniveau();

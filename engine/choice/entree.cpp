@@ -52,8 +52,9 @@ bool surplateau(int32_t r, int32_t c) {
 }  // namespace
 
 uint64_t echeancecoup(TTempsRestant t, int32_t niveaucoup, int32_t coups, int32_t taille, uint64_t maintenant) {
-  // Without a clock, the clock of a game of the level's default time.
-  if (t.temps < 0) t = TTempsRestant{tempspartiedefaut(niveaucoup), -1};
+  // Without a clock the level's bound of one move, the same at every move
+  // and size, so that only searches that would run past it change.
+  if (t.temps < 0) return maintenant + static_cast<uint64_t>(tempscoupdefaut(niveaucoup) * 1e9);
   // The time of one move as the level control reckons it, three times over,
   // and never more than a third of the time left.
   const double parcoup = tempsparcoup(t.temps, t.pierres, taille, coups);
@@ -88,7 +89,7 @@ void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& li
     etatcalme = 1;
   }
   // The search's deadline, from the start of the entry; without a clock
-  // the working level's default time stands for it.
+  // the working level's bound of one move.
   finrecherche = echeancecoup(tempsrestant, niveau, nombre, configmoteur.taille, debut);
 }
 

@@ -33,9 +33,8 @@ constexpr double KOMIMAX = 10000.0;
 // The high-resolution time at which the search of a move under the clock `t`
 // stops: three times the time of one move as the level control reckons it,
 // at most a third of the time left, from `maintenant`. Without a clock
-// (time left below 0) the clock holds a game of the default time of the
-// level `niveaucoup` (`tempspartiedefaut`), so a move searches at most a
-// third of it.
+// (time left below 0) the bound of one move of the level `niveaucoup`
+// (`tempscoupdefaut`), whatever the size and the move.
 uint64_t echeancecoup(TTempsRestant t, int32_t niveaucoup, int32_t coups, int32_t taille, uint64_t maintenant);
 double komimoteur(double komi);
 
@@ -48,7 +47,7 @@ double komimoteur(double komi);
 // game, numerocoup as the level control must see it, then initmoteur. In
 // cleanup mode the requested level is raised to 7, the clock dropped, and
 // after the reset niveau is 7 and etatcalme 1. Last, finrecherche from the
-// clock (or the working level's default time) and the entry's start.
+// clock (or the working level's bound of one move) and the entry's start.
 void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t temps, int32_t pierres,
                    bool nettoyage);
 // Steps 5-8: replays the list on an empty plateaumoteur with captures into

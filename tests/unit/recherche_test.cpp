@@ -567,28 +567,25 @@ TEST(RechercheEcheance, TheMovesTimeFollowsTheClock) {
     }
 }
 
-TEST(RechercheEcheance, WithoutAClockTheLevelsDefaultGameTimeHoldsIt) {
-  // Without a clock the deadline is the one of a clock holding the level's
-  // default game time, whatever the size and the move: so never more than a
-  // third of it after the start.
+TEST(RechercheEcheance, WithoutAClockTheLevelsBoundHoldsIt) {
+  // Without a clock the deadline is the level's bound of one move, whatever
+  // the size and the move: early 19x19 moves are not squeezed as a game
+  // clock would squeeze them.
   for (int32_t niveau = 1; niveau <= 10; ++niveau)
     for (int32_t taille : {9, 13, 19})
       for (int32_t coups : {0, 30, 60, 200, 400}) {
         SCOPED_TRACE(testing::Message() << "level " << niveau << ", " << taille << "x" << taille << ", move " << coups);
-        const int32_t defaut = tempspartiedefaut(niveau);
         const uint64_t fin = echeancecoup({-1, 0}, niveau, coups, taille, 1000);
-        EXPECT_EQ(fin, echeancecoup({defaut, -1}, niveau, coups, taille, 1000));
-        EXPECT_LE(static_cast<double>(fin - 1000) / 1e9, defaut / 3.0 + 1e-6);
+        EXPECT_NEAR(static_cast<double>(fin - 1000) / 1e9, tempscoupdefaut(niveau), 1e-6);
       }
-  // The levels' table: the bound of a move grows with the level, at most
-  // 8 s at level 5 and 24 s at level 10; levels outside take the nearest.
-  for (int32_t niveau = 2; niveau <= 10; ++niveau) EXPECT_GE(tempspartiedefaut(niveau), tempspartiedefaut(niveau - 1));
-  EXPECT_EQ(tempspartiedefaut(5), 24);
-  EXPECT_EQ(tempspartiedefaut(10), 72);
-  EXPECT_EQ(tempspartiedefaut(0), tempspartiedefaut(1));
-  EXPECT_EQ(tempspartiedefaut(11), tempspartiedefaut(10));
-  // Late in a 9x9 game the whole third: 24 s at level 10.
-  EXPECT_NEAR(static_cast<double>(echeancecoup({-1, 0}, 10, 60, 9, 0)) / 1e9, 24, 1e-6);
+  // The levels' table: the bound grows with the level and leaves room below
+  // 10 s at level 5 and 30 s at level 10 for the work outside the search;
+  // levels outside take the nearest.
+  for (int32_t niveau = 2; niveau <= 10; ++niveau) EXPECT_GE(tempscoupdefaut(niveau), tempscoupdefaut(niveau - 1));
+  EXPECT_LT(tempscoupdefaut(5), 10);
+  EXPECT_LT(tempscoupdefaut(10), 30);
+  EXPECT_EQ(tempscoupdefaut(0), tempscoupdefaut(1));
+  EXPECT_EQ(tempscoupdefaut(11), tempscoupdefaut(10));
 }
 
 // The deadline the move entry sets, on a pinned counter: the clock's when
