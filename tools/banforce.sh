@@ -59,30 +59,8 @@ usage() {
   exit 2
 }
 
-paralleles=2 lignes= parties= garde= sortie=/tmp/banforce bilan=0 b=build
-while [ $# -gt 0 ]; do
-  case $1 in
-    -j) [ $# -ge 2 ] || usage; paralleles=$2; shift ;;
-    --lignes) [ $# -ge 2 ] || usage; lignes=$2; shift ;;
-    --parties) [ $# -ge 2 ] || usage; parties=$2; shift ;;
-    --garde) [ $# -ge 2 ] || usage; garde=$2; shift ;;
-    --sortie) [ $# -ge 2 ] || usage; sortie=$2; shift ;;
-    --bilan) bilan=1 ;;
-    -*) usage ;;
-    *) b=$1 ;;
-  esac
-  shift
-done
-[[ $paralleles =~ ^[1-9][0-9]*$ && ${parties:-1} =~ ^[0-9]+$ && ${garde:-1} =~ ^[1-9][0-9]*$ && $lignes =~ ^[0-9,]*$ ]] || usage
-m=$b/matchgtp v=$b/vesmok n=$b/nebra
-
-lignestable() {
-  grep -v '^ *#' <<<"$TABLE" | grep . | while read -r num reste; do
-    [ -z "$lignes" ] || [[ ",$lignes," == *",$num,"* ]] && echo "$num $reste"
-  done
-}
-
-trouvegnugo() { command -v gnugo || { [ -x /usr/games/gnugo ] && echo /usr/games/gnugo; }; }
+sortie=/tmp/banforce
+source "$(dirname "$0")/banccommun.sh" "$@"
 
 # The referee's score of a finished game, or "-" when it refused a move.
 arbitre() {
