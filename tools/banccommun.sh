@@ -25,3 +25,17 @@ lignestable() {
 }
 
 trouvegnugo() { command -v gnugo || { [ -x /usr/games/gnugo ] && echo /usr/games/gnugo; }; }
+
+# One game under the guard, Vesmok black on odd games. Reads the caller's
+# base, limite, g and its arrays opts, moi and autre; sets its couleur and
+# rc (the match tool's status); the output goes to $base.log.
+unmatch() {
+  if ((g % 2 == 1)); then
+    couleur=black
+    timeout "$limite" "$m" "${opts[@]}" -- "${moi[@]}" -- "${autre[@]}" >"$base.log" 2>&1
+  else
+    couleur=white
+    timeout "$limite" "$m" "${opts[@]}" -- "${autre[@]}" -- "${moi[@]}" >"$base.log" 2>&1
+  fi
+  rc=$?
+}

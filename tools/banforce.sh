@@ -82,14 +82,7 @@ unepartie() {
   local moi=("$v" --level "$niveau" --rules chinese)
   local opts=(--taille "$taille" --komi "$KOMI" --detail --coups "$base.gtp")
   rm -f "$base.gtp" "$base.arbitre"
-  if ((g % 2 == 1)); then
-    couleur=black
-    timeout "$limite" "$m" "${opts[@]}" -- "${moi[@]}" -- "${autre[@]}" >"$base.log" 2>&1
-  else
-    couleur=white
-    timeout "$limite" "$m" "${opts[@]}" -- "${autre[@]}" -- "${moi[@]}" >"$base.log" 2>&1
-  fi
-  rc=$?
+  unmatch
   ligne=$(grep -m1 '^game 1:' "$base.log")
   longueur=$(sed -n 's/^game 1: .*, \([0-9]*\) moves, .*/\1/p' <<<"$ligne")
   [ -n "$longueur" ] || longueur=$(grep -cE '^  [^ ]+ (black|white) ' "$base.log")

@@ -61,14 +61,7 @@ unepartie() {
   local moi=("$v" --level 1 --rules chinese)
   local opts=(--taille "$taille" --komi "$KOMI" --nettoyage --detail --coups "$base.gtp")
   rm -f "$base.gtp"
-  if ((g % 2 == 1)); then
-    couleur=black
-    timeout "$limite" "$m" "${opts[@]}" -- "${moi[@]}" -- "${autre[@]}" >"$base.log" 2>&1
-  else
-    couleur=white
-    timeout "$limite" "$m" "${opts[@]}" -- "${autre[@]}" -- "${moi[@]}" >"$base.log" 2>&1
-  fi
-  rc=$?
+  unmatch
   local ligne
   ligne=$(grep -m1 '^game 1:' "$base.log")
   if [ "$rc" = 124 ]; then etat=cut
