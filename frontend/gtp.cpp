@@ -36,15 +36,15 @@ void gtprecoit(std::string_view morceau) {
 }
 
 void gtpexecute() {
-  // Step 1. A comment runs to the end of the line; an empty line gets no reply.
+  // A comment runs to the end of the line; an empty line gets no reply.
   std::string_view ligne = etatgtp.ligne;
   if (size_t diese = ligne.find('#'); diese != std::string_view::npos) ligne = ligne.substr(0, diese);
   std::vector<std::string_view> mots = gtpmots(ligne);
   if (mots.empty()) return;
-  // Step 2. A reply line is ignored.
+  // A reply line is ignored.
   const TIdLu lu = gtplitid(mots[0]);
   if (lu.reponse) return;
-  // Step 3. The id word is taken off the line.
+  // The id word is taken off the line.
   if (gtpestnombre(mots[0])) {
     etatgtp.id = lu.id;
     size_t debut = mots[0].find_first_not_of('0');
@@ -54,7 +54,7 @@ void gtpexecute() {
     etatgtp.id = -1;
     etatgtp.idtexte.clear();
   }
-  // Step 4-5. The command word and its handler.
+  // The command word and its handler.
   const TCommandeGtp* commande = mots.empty() ? nullptr : gtptrouvecommande(mots[0]);
   if (!commande) {
     gtpechec("unknown command");

@@ -23,16 +23,16 @@ TListePoints prisesrejeu;
 using TEntree = void (*)(uint8_t, const TConfig&, const TListeCoups&, int32_t, int32_t, int32_t, TResultatCoup&);
 
 void appellemoteur(TEntree entree, uint8_t couleur, TListeCoups& liste, TResultatCoup& resultat) {
-  // Step 1-2. Copies, the mover's clock and the game phase.
+  // Copies, the mover's clock and the game phase.
   copieliste = liste;
   copieconfig = configgtp;
   const THorloge& horloge = couleur == BLANC ? horlogeblanc : horlogenoir;
   const int32_t phase = phasepartie();
-  // Step 3. The engine chooses.
+  // The engine chooses.
   resultat = TResultatCoup{couleur, 0, 0};
   entree(couleur, copieconfig, copieliste, phase, horloge.temps, horloge.pierres, resultat);
   resultat.couleur = couleur;
-  // Step 4. Its move is played when it is legal; anything else is a pass.
+  // Its move is played when it is legal; anything else is a pass.
   if (resultat.ligne != 0 && gtpcouplegal(couleur, resultat.ligne, resultat.colonne) != 0) {
     ecritdebug("coup moteur refuse " + std::to_string(resultat.ligne) + "-" + std::to_string(resultat.colonne));
     resultat.ligne = 0;
@@ -44,7 +44,7 @@ void appellemoteur(TEntree entree, uint8_t couleur, TListeCoups& liste, TResulta
     gtpjouecoup(capturesgtp, MAXPOINTSLISTE, plateaugtp, resultat.ligne, resultat.colonne, couleur, 1 - couleur,
                 configgtp.taille);
   }
-  // Step 5. Recorded, a pass included.
+  // Recorded, a pass included.
   ajoutecoup(resultat.ligne, resultat.colonne, couleur, liste);
 }
 

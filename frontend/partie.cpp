@@ -24,22 +24,22 @@ TListeCoups copieundo;
 }  // namespace
 
 void gtpinitpartie(int32_t niveau, uint8_t regle, uint8_t tailles) {
-  // Step 1. Sizes, komi, board.
+  // Sizes, komi, board.
   taillesacceptees = tailles;
   configgtp = TConfig{};
   configgtp.komi = 5.5;
   configgtp.taille = 19;
   gtpclearboard();
-  // Step 2. Handicap and rules.
+  // Handicap and rules.
   configgtp.handicap = 0;
   configgtp.regle = regle;
-  // Step 3. The engine's opening choices draw on the generator.
+  // The engine's opening choices draw on the generator.
   platform::randomize();
-  // Step 4. Capture record and clocks.
+  // Capture record and clocks.
   capturesgtp[0] = 0;
   horlogeblanc = THorloge{};
   horlogenoir = THorloge{};
-  // Step 5. Level and version text.
+  // Level and version text.
   configgtp.niveauconfig = niveau;
   versiongtp = "3.1.5.7, level " + std::to_string(niveau);
 }
@@ -53,15 +53,15 @@ void gtpclearboard() {
 
 void gtpjouecoup(TListePoints& captures, int32_t capacite, TPlateau& plateau, int32_t ligne, int32_t colonne,
                  uint8_t couleur, uint8_t ennemi, int32_t taille) {
-  // Step 1-2. Nothing more for a pass or an occupied point.
+  // Nothing more for a pass or an occupied point.
   captures[0] = 0;
   if (ligne == 0) return;
   if (ligne < 1 || ligne > taille || colonne < 1 || colonne > taille) return;
   const int idx = indexcase(ligne, colonne);
   if (plateau[idx] != VIDE) return;
-  // Step 3. Put the stone.
+  // Put the stone.
   plateau[idx] = couleur;
-  // Step 4. Neighbours: liberties, and enemy chains left without one are removed.
+  // Neighbours: liberties, and enemy chains left without one are removed.
   bool aliberte = false;
   for (const auto& v : ORDREMARCHE) {
     int32_t l = ligne + v[0], c = colonne + v[1];
@@ -80,7 +80,7 @@ void gtpjouecoup(TListePoints& captures, int32_t capacite, TPlateau& plateau, in
       }
     }
   }
-  // Step 5. A stone with no liberty that took nothing is taken back.
+  // A stone with no liberty that took nothing is taken back.
   if (!aliberte && captures[0] == 0) {
     TMarques marques{};
     const bool libre = chainealiberte(plateau, taille, &captures, capacite, ligne, colonne, marques);
@@ -127,9 +127,9 @@ int32_t phasepartie() {
 }
 
 int gtpundo() {
-  // Step 1. Handicap stones are never taken back.
+  // Handicap stones are never taken back.
   if (phasepartie() == 0) return 1;
-  // Step 2. Replay all moves but the last on a cleared board.
+  // Replay all moves but the last on a cleared board.
   listecoupsgtp[0].ligne -= 1;
   copieundo = listecoupsgtp;
   gtpclearboard();

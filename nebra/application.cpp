@@ -103,29 +103,29 @@ void PutStoneToAllBoards(int x, int y, int colour) {
 // Plays a move, or a pass (-1, -1), on both engines: -1 refused, 1 illegal, 0 played.
 // A move after the end of the game resumes it.
 int ApplyMove(int x, int y, int colour) {
-  // Step 1. Refuse a move of no colour
+  // Refuse a move of no colour
   if (colour != kBlack && colour != kWhite) return -1;
   if (!player[0].engine || !player[1].engine) return -1;
   if (x != -1 && !player[0].engine->OnBoard(x, y)) return 1;
-  // Step 2. Place it on both engines
+  // Place it on both engines
   int type = player[0].engine->PlaceStone(x, y, colour);
   player[1].engine->PlaceStone(x, y, colour);
-  // Step 3. Both remember the position, legal or not
+  // Both remember the position, legal or not
   player[0].engine->UpdateOldPositions();
   player[1].engine->UpdateOldPositions();
-  // Step 4. Refuse an illegal move
+  // Refuse an illegal move
   if (!legal(type)) return 1;
   if (datab.state == kOver) {
     datab.state = kPlaying;
     datab.passes = 0;
   }
-  // Step 5. The application board follows the black player's engine
+  // The application board follows the black player's engine
   UpdateBoardsFromAgent(*player[0].engine);
-  // Step 6. Turn, count and last move
+  // Turn, count and last move
   datab.tomove = static_cast<uint8_t>(5 - colour);
   datab.movecount += 1;
   datab.lastmove = x == -1 ? kPass : PointCode(x, y);
-  // Step 7. Passes end the game
+  // Passes end the game
   if (x == -1) {
     datab.passes += 1;
     if (datab.passes == 1) {

@@ -33,7 +33,7 @@ bool read_line(FILE* in, std::string& line) {
   return !line.empty();
 }
 
-// Step 3 of the loop: tabs become blanks, control bytes go, '#' ends the line.
+// Line cleaning: tabs become blanks, control bytes go, '#' ends the line.
 void clean_line(std::string& line) {
   std::string c;
   c.reserve(line.size());
@@ -95,19 +95,19 @@ int gtp_scan_int(const char* s, int* value) {
 // handler ends the loop.
 void gtp_main_loop(const gtp_command commands[], FILE* gtp_input, FILE* gtp_dump_commands) {
   std::string line;
-  // Step 1. One whole line, whatever its length
+  // One whole line, whatever its length
   while (read_line(gtp_input, line)) {
-    // Step 2. Log the raw line
+    // Log the raw line
     if (gtp_dump_commands) {
       std::fwrite(line.data(), 1, line.size(), gtp_dump_commands);
       std::fflush(gtp_dump_commands);
     }
-    // Step 3. Clean it
+    // Clean it
     clean_line(line);
     std::string buf = line;
     buf.push_back('\0');
     char* p = buf.data();
-    // Step 4. An id in front
+    // An id in front
     long long id = 0;
     bool overflow = false;
     int n = scan_number(p, &id, &overflow);
@@ -117,14 +117,14 @@ void gtp_main_loop(const gtp_command commands[], FILE* gtp_input, FILE* gtp_dump
     } else {
       current_id = -1;
     }
-    // Step 5. The command word
+    // The command word
     while (*p && blank(static_cast<unsigned char>(*p))) ++p;
     if (!*p) continue;
     char* word = p;
     while (*p && !blank(static_cast<unsigned char>(*p))) ++p;
     if (*p) *p++ = '\0';
     while (*p && blank(static_cast<unsigned char>(*p))) ++p;
-    // Step 6. Look it up
+    // Look it up
     int status = 0;
     bool found = false;
     for (int k = 0; commands[k].name; ++k) {
@@ -135,7 +135,7 @@ void gtp_main_loop(const gtp_command commands[], FILE* gtp_input, FILE* gtp_dump
       }
     }
     if (!found) gtp_failure("unknown command");
-    // Step 7. Carry on, panic or stop
+    // Carry on, panic or stop
     if (status == 1) {
       gtp_panic();
       break;

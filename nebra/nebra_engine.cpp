@@ -105,21 +105,21 @@ void Agent::Copy(const Agent& other) {
 // Move type: 0 pass, 1 ordinary, 2 captures, 4 own chain's last liberty,
 // 6 ko retake, 7 single-stone suicide, 8 occupied.
 int Agent::MoveType(int x, int y, int colour) const {
-  // Step 1. Pass and occupied point
+  // Pass and occupied point
   if (x == -1) return 0;
   int code = PointCode(x, y);
   if (groupmap[code] != 0) return 8;
-  // Step 2. Captures, or retakes a ko
+  // Captures, or retakes a ko
   for (int k = 0; k < 4; ++k) {
     const Group& g = groups[groupmap[Neighbour(code, k)]];
     if (g.content == 5 - colour && g.liberties == 1) return g.stones == 1 && ko == code ? 6 : 2;
   }
-  // Step 3. An empty neighbour
+  // An empty neighbour
   for (int k = 0; k < 4; ++k) {
     int n = Neighbour(code, k);
     if (n != code && groupmap[n] == 0) return 1;
   }
-  // Steps 4 and 5. Own chains
+  // Own chains
   bool own = false;
   for (int k = 0; k < 4; ++k) {
     const Group& g = groups[groupmap[Neighbour(code, k)]];
@@ -175,7 +175,7 @@ int Agent::SetCont(int x, int y, int colour) {
     MarkBlockStale(code);
     return 0;
   }
-  // Step 1. A new group for the stone
+  // A new group for the stone
   int n = NewGroupNumber();
   if (n < 0) return -1;
   groupmap[code] = static_cast<uint16_t>(n);
@@ -186,7 +186,7 @@ int Agent::SetCont(int x, int y, int colour) {
   g0.content = colour;
   g0.stones = 1;
   IntSetAdd(g0.stoneset, code);
-  // Step 2. Liberties, and merging with own chains into the last one met
+  // Liberties, and merging with own chains into the last one met
   for (int k = 0; k < 4; ++k) {
     int p = Neighbour(code, k);
     int m = groupmap[p];
@@ -212,7 +212,7 @@ int Agent::SetCont(int x, int y, int colour) {
       n = m;
     }
   }
-  // Step 3. Enemy chains lose the point as a liberty, captured at none
+  // Enemy chains lose the point as a liberty, captured at none
   int result = 0;
   for (int k = 0; k < 4; ++k) {
     int p = Neighbour(code, k);
@@ -228,12 +228,12 @@ int Agent::SetCont(int x, int y, int colour) {
       MarkStaleLiberties(e);
     }
   }
-  // Step 4. The placed chain without liberty is captured
+  // The placed chain without liberty is captured
   if (groups[n].liberties == 0) {
     CaptureGroup(n);
     result = 2;
   }
-  // Step 5. Re-evaluate around the stone
+  // Re-evaluate around the stone
   MarkBlockStale(code);
   if (groups[n].content == colour) MarkStaleLiberties(n);
   return result;
@@ -243,19 +243,19 @@ int Agent::SetCont(int x, int y, int colour) {
 void Agent::CaptureGroup(int n) {
   if (n < 2) return;
   Group& g = groups[n];
-  // Step 1. Start from the founding point
+  // Start from the founding point
   int start = PointCode(g.x, g.y);
   groupmap[start] = 0;
-  // Step 2. The enemy chains forget it
+  // The enemy chains forget it
   IntSetForEach(g.enemyset, [&](int e) {
     IntSetRemove(groups[e].enemyset, n);
     MarkStaleLiberties(e);
   });
-  // Step 3. A single stone makes a ko
+  // A single stone makes a ko
   if (g.stones == 1) pendingko = pendingko != 0 ? kNoKo : start;
-  // Step 4. Count the prisoners
+  // Count the prisoners
   if (g.content == kBlack || g.content == kWhite) captured[g.content - 2] += g.stones;
-  // Step 5. Empty every stone
+  // Empty every stone
   int top = 0;
   floodstack[top++] = start;
   while (top > 0) {
@@ -272,7 +272,7 @@ void Agent::CaptureGroup(int n) {
       }
     }
   }
-  // Step 6. Release the group
+  // Release the group
   g.Clean();
   FreeGroupNumber(n);
 }

@@ -21,9 +21,9 @@ enum ShapeState { kNone, kB, kW, kBGap, kWGap };
 // the local-shape score of the point for `colour`.
 int HoodType(const Agent& a, int x, int y, int colour, int& score) {
   score = 0;
-  // Step 1. Occupied
+  // Occupied
   if (a.GetCont(x, y) != kEmpty) return 10;
-  // Step 2. Count the ring by content
+  // Count the ring by content
   int ring[8];
   int D[4] = {0, 0, 0, 0}, O[4] = {0, 0, 0, 0};
   for (int k = 0; k < 8; ++k) {
@@ -35,7 +35,7 @@ int HoodType(const Agent& a, int x, int y, int colour, int& score) {
   int dx = EdgeDistance(x, a.size), dy = EdgeDistance(y, a.size);
   int nearer = std::min(dx, dy), farther = std::max(dx, dy);
   int stones = D[kBlack] + D[kWhite] + O[kBlack] + O[kWhite];
-  // Step 3. Class
+  // Class
   int cls;
   auto near34 = [](int d) { return d == 3 || d == 4; };
   if (O[own] + O[kOffBoard] == 4 && D[own] + O[kOffBoard] > 2) {
@@ -56,7 +56,7 @@ int HoodType(const Agent& a, int x, int y, int colour, int& score) {
   } else {
     cls = 0;
   }
-  // Step 4. Local shape: walk the ring once, carrying the state round
+  // Local shape: walk the ring once, carrying the state round
   int s = 0;
   ShapeState st = kNone;
   if (ring[7] == kBlack) st = kB;
@@ -87,7 +87,7 @@ int HoodType(const Agent& a, int x, int y, int colour, int& score) {
         break;
     }
   }
-  // Step 5. Corrections, the first that matches
+  // Corrections, the first that matches
   if (O[kEmpty] == 4 && s == 0 && (D[kBlack] == 2 || D[kWhite] == 2)) {
     s = 30;
   } else if (s == 80 && O[kOffBoard] + O[kEmpty] == 3 && O[kOffBoard] + D[kEmpty] == 2) {
@@ -98,10 +98,10 @@ int HoodType(const Agent& a, int x, int y, int colour, int& score) {
              ((O[kBlack] == 0 && D[kWhite] == 0) || (O[kWhite] == 0 && D[kBlack] == 0))) {
     s += 30;
   }
-  // Step 6. Crowded orthogonals
+  // Crowded orthogonals
   if (O[own] > 1) s += 16 - 16 * O[own];
   if (O[enemy] > 1) s += 16 - 16 * O[enemy];
-  // Step 7. Stones near
+  // Stones near
   if (D[own] + O[own] > 0) cls |= 16;
   if (D[enemy] + O[enemy] > 0) cls |= 32;
   score = s;
@@ -123,7 +123,7 @@ float LibertiesToCost(bool enemy, int liberties, int stones) {
 void Agent::WhatIfHere(int x, int y, int colour, float& gain, int& liberties, int& stones,
                        int& enemyliberties) const {
   int code = PointCode(x, y);
-  // Step 1. Distinct own and enemy chains around, empty neighbours
+  // Distinct own and enemy chains around, empty neighbours
   int ownc[4], enc[4];
   int nown = 0, nenemy = 0, e = 0;
   for (int k = 0; k < 4; ++k) {
@@ -139,7 +139,7 @@ void Agent::WhatIfHere(int x, int y, int colour, float& gain, int& liberties, in
       if (std::find(enc, enc + nenemy, m) == enc + nenemy) enc[nenemy++] = m;
     }
   }
-  // Step 2. Enemy chains lose a liberty; captured ones free their neighbours
+  // Enemy chains lose a liberty; captured ones free their neighbours
   gain = 0.0f;
   enemyliberties = 9999;
   for (int k = 0; k < nenemy; ++k) {
@@ -157,7 +157,7 @@ void Agent::WhatIfHere(int x, int y, int colour, float& gain, int& liberties, in
       });
     }
   }
-  // Step 3. Own chains join the stone
+  // Own chains join the stone
   stones = 1;
   bool safe = false;
   for (int k = 0; k < nown; ++k) {
@@ -170,7 +170,7 @@ void Agent::WhatIfHere(int x, int y, int colour, float& gain, int& liberties, in
     stones += g.stones;
     e += g.liberties - 1;
   }
-  // Step 4. Liberties of the new chain, exact when few
+  // Liberties of the new chain, exact when few
   liberties = e;
   if (!safe && liberties <= 4) {
     liberties = LibertiesIfHereMoreAccurate(code, colour);
@@ -199,16 +199,16 @@ int Agent::LibertiesIfHereMoreAccurate(int code, int colour) const {
 // Recomputes the move type, class and worth of one point for `colour`.
 void Agent::UpdateWorth1(int colour, int x, int y) {
   int code = PointCode(x, y);
-  // Step 1. Move type, unless settled or vetoed
+  // Move type, unless settled or vetoed
   if (movetype[code] != 3 && movetype[code] != 5) movetype[code] = static_cast<uint8_t>(MoveType(x, y, colour));
-  // Step 2. Points that cannot be chosen
+  // Points that cannot be chosen
   int mt = movetype[code];
   if (mt >= 3) {
     hood[code] = mt == 6 || mt == 5 ? 11 : 10;
     worth[code] = kForbidden;
     return;
   }
-  // Step 3. Shape, class bonus and liberty balance
+  // Shape, class bonus and liberty balance
   int s;
   int h = HoodType(*this, x, y, colour, s);
   hood[code] = static_cast<uint8_t>(h);
@@ -226,12 +226,12 @@ void Agent::UpdateWorth1(int colour, int x, int y) {
   int liberties, stones, enemyliberties;
   WhatIfHere(x, y, colour, gain, liberties, stones, enemyliberties);
   w += 1.7f * gain;
-  // Step 4. Vetoes: filling the enemy's near-eye, large self-atari
+  // Vetoes: filling the enemy's near-eye, large self-atari
   if ((cls == 9 && enemyliberties > 2) || (liberties < 2 && stones > 3)) {
     worth[code] = kForbidden;
     return;
   }
-  // Step 5. Penalties for short liberties
+  // Penalties for short liberties
   if (cls == 12 && enemyliberties < 9999) {
     if (enemyliberties == 2) w -= 0.5f;
     else if (enemyliberties > 2) w -= 1.0f;

@@ -42,14 +42,14 @@ void ScoringPlayout(int first) {
   Agent& b = *fagentb;
   Agent& w = *fagentw;
   int size = player[0].engine->size;
-  // Step a. Fresh eye maps
+  // Fresh eye maps
   std::memset(owner1, 1, sizeof owner1);
   std::memset(halfeyes, 0, sizeof halfeyes);
   std::fill(armyeyes, armyeyes + kCodes, -3);
-  // Step b. Copies of the players' engines
+  // Copies of the players' engines
   b.Copy(*player[0].engine);
   w.Copy(*player[1].engine);
-  // Step c. Play out with the fast choice
+  // Play out with the fast choice
   int tomove = first;
   int passes = 0;
   for (lookahead_depth = 0; lookahead_depth < kFutureMoves; ++lookahead_depth) {
@@ -61,7 +61,7 @@ void ScoringPlayout(int first) {
     PlaceCode(w, mv, tomove);
     tomove = 5 - tomove;
   }
-  // Step d. Owners, eyes
+  // Owners, eyes
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       int c = PointCode(x, y);
@@ -103,10 +103,10 @@ void ScoringPlayout(int first) {
       else if (content == kWhite) owners[c] -= 1;
     }
   }
-  // Step e. Release the copies
+  // Release the copies
   b.CleanUpAgent();
   w.CleanUpAgent();
-  // Step f. Vital points next to armies short of eyes
+  // Vital points next to armies short of eyes
   if (datab.movecount > 0) {
     CountArmyEyes();
     for (int y = 0; y < size; ++y) {
@@ -137,7 +137,7 @@ void ScoreGame(int, int& black, int& white) {
   black = white = 0;
   if (!fagentb || !fagentw || !player[0].engine || !player[1].engine) return;
   int size = player[0].engine->size;
-  // Step 1. Clear the maps
+  // Clear the maps
   w1orw2 = 0.0f;
   for (int y = -1; y <= size; ++y) {
     for (int x = -1; x <= size; ++x) {
@@ -147,17 +147,17 @@ void ScoreGame(int, int& black, int& white) {
       if (board) vital[c] = 0;
     }
   }
-  // Step 2. Two playouts
+  // Two playouts
   ScoringPlayout(kBlack);
   ScoringPlayout(kWhite);
-  // Step 3. Owned both times
+  // Owned both times
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       int c = PointCode(x, y);
       owners[c] = static_cast<int8_t>(owners[c] == 2 ? kBlack : owners[c] == -2 ? kWhite : 0);
     }
   }
-  // Step 4. Contested empty points become neutral
+  // Contested empty points become neutral
   int contested[kCodes];
   int n = 0;
   for (int y = 0; y < size; ++y) {
@@ -173,7 +173,7 @@ void ScoreGame(int, int& black, int& white) {
     }
   }
   for (int k = 0; k < n; ++k) owners[contested[k]] = 0;
-  // Step 5. Counts
+  // Counts
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       int c = PointCode(x, y);
@@ -216,13 +216,13 @@ void CountArmyEyes() {
 // a step into the owned points next to it.
 void Agent::CountNeutralSizes() {
   std::fill(neutralsize, neutralsize + kCodes, -3);
-  // Step 1. Owned points -3, others -1
+  // Owned points -3, others -1
   for (int y = -1; y <= size; ++y)
     for (int x = -1; x <= size; ++x) {
       int c = PointCode(x, y);
       neutralsize[c] = owners[c] != 0 ? -3 : -1;
     }
-  // Step 2. Region sizes
+  // Region sizes
   int region[kCodes];
   for (int y = -1; y <= size; ++y) {
     for (int x = -1; x <= size; ++x) {
@@ -248,7 +248,7 @@ void Agent::CountNeutralSizes() {
       for (int k = 0; k < n; ++k) neutralsize[region[k]] = total;
     }
   }
-  // Step 3. Owned points beside a region get half its size
+  // Owned points beside a region get half its size
   for (int y = -1; y <= size; ++y)
     for (int x = -1; x <= size; ++x) {
       int c = PointCode(x, y);
@@ -415,21 +415,21 @@ bool Agent::IsSafe(int x, int y, int colour, int* map) {
 // Benson's test: chains of `colour` with two vital regions are alive
 // whatever the opponent does; the map marks them and the area they hold.
 void Agent::Benson(int colour, int* map) {
-  // Step 1. Clear
+  // Clear
   std::fill(map, map + kCodes, 0);
-  // Step 2. Healthy regions of empty points and enemy stones
+  // Healthy regions of empty points and enemy stones
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       int c = PointCode(x, y);
       if (map[c] == 0 && Cont(c) != colour) IsHealthy(x, y, colour, map);
     }
-  // Step 3. Every chain of the colour is a candidate
+  // Every chain of the colour is a candidate
   bool inS[kMaxGroups];
   for (int n = 0; n <= highest; ++n) {
     inS[n] = n >= 2 && groups[n].content == colour;
     if (inS[n]) groups[n].safe = 0;
   }
-  // Step 4. Drop chains with fewer than two vital regions until none drops
+  // Drop chains with fewer than two vital regions until none drops
   for (bool removed = true; removed;) {
     removed = false;
     for (int n = 2; n <= highest; ++n) {
@@ -452,13 +452,13 @@ void Agent::Benson(int colour, int* map) {
       });
     }
   }
-  // Step 5. The survivors are safe
+  // The survivors are safe
   for (int n = 2; n <= highest; ++n) {
     if (!inS[n]) continue;
     groups[n].safe = 1;
     IntSetForEach(groups[n].stoneset, [&](int s) { map[s] = s; });
   }
-  // Step 6. Undecided regions held by the safe chains
+  // Undecided regions held by the safe chains
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
       int c = PointCode(x, y);

@@ -41,7 +41,7 @@ float Noise() { return static_cast<float>(nebra_rand() & 2047) * randomness; }
 // The engine's move for `colour`; `lastmove` is the last move's code (33 a pass).
 int Agent::SelectPoint(int colour, int lastmove) {
   int m = datab.movecount;
-  // Step 1. Nobody plays inside an unconditionally settled area
+  // Nobody plays inside an unconditionally settled area
   if ((flags & kFlagBenson) && m >= 0 && ((flags & kFlagStatic) || m % 5 == 0)) {
     Benson(kBlack, benson_b);
     Benson(kWhite, benson_w);
@@ -56,10 +56,10 @@ int Agent::SelectPoint(int colour, int lastmove) {
       }
     }
   }
-  // Step 2. Which choices run
+  // Which choices run
   bool isstatic = ((flags & kFlagStatic) || lastmove == kPass) && m >= 0;
   bool opening = (flags & kFlagOpening) && m <= 30;
-  // Step 3. The playout search
+  // The playout search
   if ((flags & kFlagPlayouts) && isstatic && lastmove != kPass) {
     int budget = size > 18 ? 125 : size > 12 ? 250 : 500;
     for (int c = 0; c < kCodes; ++c) {
@@ -111,7 +111,7 @@ int Agent::SelectPoint(int colour, int lastmove) {
     if (late) flags &= ~kFlagPlayouts;
     isstatic = true;
   }
-  // Step 4. Scoring, neutral regions and vital points
+  // Scoring, neutral regions and vital points
   if (isstatic) {
     int b, w;
     ScoreGame(0, b, w);
@@ -132,7 +132,7 @@ int Agent::SelectPoint(int colour, int lastmove) {
       }
     }
   }
-  // Step 5. The best point
+  // The best point
   float best = kStart;
   int bestcode = 0;
   for (int y = 0; y < size; ++y) {
@@ -156,7 +156,7 @@ int Agent::SelectPoint(int colour, int lastmove) {
       }
     }
   }
-  // Step 6. Nothing worth playing: pass, or fill own area
+  // Nothing worth playing: pass, or fill own area
   if (isstatic && bestcode == 0) {
     if (lastmove == kPass || owners[lastmove] == 5 - colour) return kPass;
     for (int y = 0; y < size; ++y) {
@@ -174,7 +174,7 @@ int Agent::SelectPoint(int colour, int lastmove) {
       }
     }
   }
-  // Step 7. Self-atari correction
+  // Self-atari correction
   return bestcode != 0 ? PostProcessing(bestcode, colour) : kPass;
 }
 

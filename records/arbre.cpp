@@ -105,7 +105,7 @@ void ajoutemarquedonnees(TDonnees& d, int32_t ligne, int32_t colonne, const std:
 }
 
 void rejouedonnees(TDonnees& d, TPlateau& plateau, int32_t taille) {
-  // Step 1. Put the stones as read.
+  // Put the stones as read.
   if (d.poses.Count() == 0) return;
   if (taille > TAILLEMAX) taille = TAILLEMAX;
   const TPlateau avant = plateau;
@@ -114,9 +114,9 @@ void rejouedonnees(TDonnees& d, TPlateau& plateau, int32_t taille) {
     if (c.ligne >= 1 && c.ligne <= taille && c.colonne >= 1 && c.colonne <= taille && c.couleur <= VIDE)
       plateau[indexcase(c.ligne, c.colonne)] = c.couleur;
   }
-  // Step 2.
+  // The stones put are used up.
   d.poses.Clear();
-  // Step 3. Chains without a liberty go, taken row by row.
+  // Chains without a liberty go, taken row by row.
   for (int32_t l = 1; l <= taille; ++l)
     for (int32_t c = 1; c <= taille; ++c) {
       if (plateau[indexcase(l, c)] == VIDE) continue;
@@ -126,7 +126,7 @@ void rejouedonnees(TDonnees& d, TPlateau& plateau, int32_t taille) {
       for (int32_t k = 1; k <= nbpoints(chaine); ++k)
         plateau[indexcase(ligneliste(chaine, k), colonneliste(chaine, k))] = VIDE;
     }
-  // Step 4. What changed, and what the emptied points held.
+  // What changed, and what the emptied points held.
   for (int32_t l = 1; l <= taille; ++l)
     for (int32_t c = 1; c <= taille; ++c) {
       const int i = indexcase(l, c);

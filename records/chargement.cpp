@@ -44,9 +44,9 @@ void elaguepasses(TArbre* noeud, TConfig config) {
 }
 
 void chargepartie(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfig& config) {
-  // Step 1.
+  // A fresh tree.
   arbre = std::make_unique<TArbre>();
-  // Step 2. Each reader but the collection's is followed by the pruning.
+  // Each reader but the collection's is followed by the pruning.
   // The pass limit is the caller's, whatever record a reader hands back.
   const int32_t limite = config.limitepasses;
   auto elague = [&] {

@@ -45,7 +45,7 @@ std::vector<std::pair<int32_t, int32_t>> pointshandicap(int32_t n, int32_t taill
 }  // namespace
 
 void THTConv::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfig& config) {
-  // Step 1.
+  // Settings; no tree, no game.
   haut_ = arbre.get();
   config_ = config;
   if (!haut_) {
@@ -59,7 +59,7 @@ void THTConv::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arb
     affichemessage2(textelangue(4), nom);
     return;
   }
-  // Step 2. The header; a board outside 2..19 rejects the file.
+  // The header; a board outside 2..19 rejects the file.
   nompartie_ = champ(o, 0, 16);
   noir_ = champ(o, 20, 14);
   blanc_ = champ(o, 34, 14);
@@ -90,7 +90,7 @@ void THTConv::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arb
     info.regles = regle_ == 0 ? textelangue(134) : regle_ == 1 ? std::string("GOE") : textelangue(135);
     config.regle = regle_;
   }
-  // Step 3. Handicap stones in a setup node.
+  // Handicap stones in a setup node.
   TArbre* precedent = racine;
   if (handicap_ > 0) {
     info.handicap = std::to_string(handicap_);
@@ -100,7 +100,7 @@ void THTConv::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arb
     for (const auto& [l, c] : pointshandicap(handicap_, taille_))
       if (l >= 1 && l <= taille_ && c >= 1 && c <= taille_) precedent->donnees->poses.AjouteCoup(l, c, NOIR);
   }
-  // Step 4. Move records; an odd last byte is not one.
+  // Move records; an odd last byte is not one.
   const int32_t decalage = taille_ == 9 ? 5 : taille_ == 13 ? 3 : 0;
   for (size_t i = TAILLEENTETE; i + 1 < o.size(); i += 2) {
     int32_t p = o[i];
@@ -120,7 +120,7 @@ void THTConv::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arb
     ecritcoup(ligne, colonne, noir ? NOIR : BLANC, d.coup);
     d.numcoup = ++compteur_;
   }
-  // Step 5.
+  // Replay.
   TRejeu regle;
   regle.taille = taille_;
   regle.coupillegal = [](TArbre& n, bool) {

@@ -58,7 +58,7 @@ void Tishi::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre
   config_ = TConfig{};
   config_.taille = 19;
   if (!haut_) return;
-  // Step 1. Lines, normalised outside the COM and USER blocks.
+  // Lines, normalised outside the COM and USER blocks.
   std::vector<Ligne> lignes;
   {
     std::ifstream f(nom, std::ios::binary);
@@ -85,7 +85,7 @@ void Tishi::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre
       if (mot == "COM" || mot == "USER") bloc = mot;
     }
   }
-  // Step 2. Games: an EVENT line is supplied before a headless first game.
+  // Games: an EVENT line is supplied before a headless first game.
   auto premierevent = std::find_if(lignes.begin(), lignes.end(), [](const Ligne& l) { return l.motcle == "EVENT"; });
   auto premierjeu = std::find_if(lignes.begin(), premierevent, [](const Ligne& l) {
     return dans(l.motcle, {"BOARDSIZE", "SETUP", "B", "W", "DIAGRAM", "COM", "MARKS", "ANALYSIS", "BLACK", "WHITE",
@@ -108,7 +108,7 @@ void Tishi::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre
     TArbre* entete = ajoutearbre(*haut_);
     entete->donnees->nature = NOEUDPARTIE;
     construit(partie, *entete);
-    // Step 3. Settings from the game information; a board outside 2..19
+    // Settings from the game information; a board outside 2..19
     // rejects the file.
     const TGameInfo& info = entete->donnees->infopartie;
     if (info.taille < 2 || info.taille > TAILLEMAX) {
@@ -120,7 +120,7 @@ void Tishi::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre
     config_.handicap = litentier(info.handicap).value_or(0);
     copieinfos(info, config_);
     config_.komi = info.komi.empty() ? 0.0 : litreel(info.komi).value_or(0.0);
-    // Steps 4 and 5. Replay, with the marks read on the way.
+    // Replay, with the marks read on the way.
     TRejeu regle;
     regle.taille = config_.taille;
     regle.numerotetous = true;
@@ -131,9 +131,9 @@ void Tishi::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre
     regle.noeudatteint = [this](TArbre& n, const TPlateau& p) { marques(n, p); };
     rejouearbre(entete, regle);
   }
-  // Step 6.
+  // More than one game: say how many.
   if (parties > 1) affichemessage2(textelangue(254), std::to_string(parties));
-  // Step 7.
+  // The settings read go back to the caller.
   config = config_;
 }
 

@@ -10,13 +10,13 @@
 
 void jouecoupplateau(TListePoints& prises, int32_t capacite, TPlateau& plateau, int32_t taille, uint8_t autre,
                      uint8_t couleur, int32_t colonne, int32_t ligne) {
-  // Step 1.
+  // Empty capture list; a point off the board or occupied plays nothing.
   prises[0] = 0;
   if (taille > TAILLEMAX) taille = TAILLEMAX;
   if (ligne < 1 || ligne > taille || colonne < 1 || colonne > taille) return;
   const int idx = indexcase(ligne, colonne);
   if (plateau[idx] != VIDE) return;
-  // Step 2. The stone, then the neighbour chains of the other colour left
+  // The stone, then the neighbour chains of the other colour left
   // without a liberty. A chain is removed whole even when the list is full.
   plateau[idx] = couleur;
   bool liberte = false;
@@ -39,7 +39,7 @@ void jouecoupplateau(TListePoints& prises, int32_t capacite, TPlateau& plateau, 
     }
     return false;
   });
-  // Step 3. No liberty and nothing taken: a suicide is refused.
+  // No liberty and nothing taken: a suicide is refused.
   if (!liberte && !prise) {
     TMarques vu{};
     if (!chainealiberte(plateau, taille, nullptr, 0, ligne, colonne, vu)) plateau[idx] = VIDE;

@@ -96,7 +96,7 @@ bool lireprobleme(TProbleme& p, const std::string& ligne) {
 void TRecueil::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre) {
   TArbre* haut = arbre.get();
   if (!haut) return;
-  // Step 1.
+  // The file's lines, an empty file refused.
   std::vector<std::string> lignes;
   std::ifstream f(nom, std::ios::binary);
   for (std::string l; std::getline(f, l);) {
@@ -107,7 +107,7 @@ void TRecueil::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& ar
     affichemessage(textelangue(268));
     return;
   }
-  // Step 2. The problems form the main line.
+  // The problems form the main line.
   TArbre* precedent = haut;
   for (const std::string& l : lignes) {
     TArbre* n = ajoutearbre(*precedent);
@@ -117,7 +117,7 @@ void TRecueil::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& ar
     lireprobleme(*n->donnees->probleme, l);
     precedent = n;
   }
-  // Step 3.
+  // Move numbers from the top.
   haut->donnees->numcoup = 0;
   haut->profondeur = 0;
   renumerotearbre2(haut->premierfils.get());

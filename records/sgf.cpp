@@ -60,7 +60,7 @@ std::string lisfichier(const std::string& nom) {
 }  // namespace
 
 void TSgf::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfig& config) {
-  // Step 1.
+  // Start settings: 19x19 until the record says otherwise.
   config_ = config;
   nomfichier_ = nom;
   config_.taille = 19;
@@ -68,7 +68,7 @@ void TSgf::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre,
   haut_ = arbre.get();
   courant_ = haut_;
   if (!haut_) return;
-  // Step 2.
+  // The games of the file.
   std::vector<std::string> parties;
   const int n = CompteParties(lisfichier(nom), parties);
   if (n == 0) {
@@ -79,7 +79,7 @@ void TSgf::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre,
   }
   analysepartie(parties[0]);
   if (n > 1) affichemessage2(textelangue(254), std::to_string(n));
-  // Step 3.
+  // The settings read go back to the caller.
   config = config_;
 }
 
@@ -107,7 +107,7 @@ int TSgf::CompteParties(const std::string& texte, std::vector<std::string>& part
 }
 
 void TSgf::analysepartie(const std::string& g) {
-  // Step 1.
+  // No opening bracket: the record is abandoned.
   size_t i = g.find('(');
   if (i == std::string::npos) {
     affichemessage(textelangue(263));
@@ -115,7 +115,7 @@ void TSgf::analysepartie(const std::string& g) {
     config_.taille = 19;
     return;
   }
-  // Step 2. Variations on an explicit stack of the nodes they start from.
+  // Variations on an explicit stack of the nodes they start from.
   std::vector<TArbre*> pile{haut_};
   courant_ = haut_;
   ++i;
@@ -140,13 +140,13 @@ void TSgf::analysepartie(const std::string& g) {
       ++i;
     }
   }
-  // Step 4.
+  // Replay, and the game information into the settings.
   RejoueArbre(noeudpartie_);
   if (noeudpartie_) copieinfos(noeudpartie_->donnees->infopartie, config_);
 }
 
 void TSgf::traitenoeud(const std::string& texte) {
-  // Step 3. Capitals outside values, values with their brackets.
+  // Capitals outside values, values with their brackets.
   std::string f;
   for (size_t i = 0; i < texte.size();) {
     if (texte[i] == '[') {

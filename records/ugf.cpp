@@ -44,7 +44,7 @@ std::string resultat(const std::string& v) {
 void TUGF::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre, TConfig& config) {
   haut_ = arbre.get();
   if (!haut_) return;
-  // Step 1.
+  // Settings and the file's lines.
   config_ = config;
   taille_ = config.taille >= 2 && config.taille <= TAILLEMAX ? config.taille : 19;
   std::ifstream f(nom, std::ios::binary);
@@ -53,17 +53,17 @@ void TUGF::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre,
     if (!l.empty() && l.back() == '\r') l.pop_back();
     texte_.push_back(l);
   }
-  // Step 2.
+  // The game node.
   racine_ = ajoutearbre(*haut_);
   racine_->donnees->nature = NOEUDPARTIE;
   courant_ = racine_;
-  // Step 3.
+  // The sections; a rejected file leaves an empty tree.
   LitSections();
   if (rejete_) {
     haut_->premierfils.reset();
     return;
   }
-  // Steps 4 and 5.
+  // Tree and settings.
   ConstruitArbre();
   config = config_;
 }

@@ -10,10 +10,10 @@ inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0
 }  // namespace
 
 bool testautoatari(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c) {
-  // Step 1. Second line while the chain masks are valid.
+  // Second line while the chain masks are valid.
   if (distancebord[indexcase(r, c)] == 1 && flagscan) return testautoataribord(p, couleur, r, c);
 
-  // Step 2. Neighbours: a friendly chain with liberties, a second exit or a
+  // Neighbours: a friendly chain with liberties, a second exit or a
   // capture rules the self-atari out.
   TPoint sortie;
   bool enatari = false;
@@ -31,15 +31,15 @@ bool testautoatari(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c) {
   });
   if (non) return false;
 
-  // Step 3. No exit, or nothing put in atari.
+  // No exit, or nothing put in atari.
   if (sortie.ligne == 0 || !enatari) return true;
 
-  // Step 4. One exit and an enemy chain put in atari: look past the exit.
+  // One exit and an enemy chain put in atari: look past the exit.
   return testvoisinsatari(p, couleur, sortie.ligne, sortie.colonne);
 }
 
 bool testautoataribord(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c) {
-  // Step 1. Neighbours, exits sorted into the edge exit and the inner exit.
+  // Neighbours, exits sorted into the edge exit and the inner exit.
   TPoint bord, interieur;
   int32_t vides = 0;
   bool deuxlibertes = false;
@@ -60,12 +60,12 @@ bool testautoataribord(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c)
   });
   if (non) return false;
 
-  // Step 2.
+  // Fewer than two empty neighbours: a self-atari.
   if (vides < 2) return true;
-  // Step 3.
+  // A neighbour of two liberties, or not both an edge and an inner exit: none.
   if (deuxlibertes || bord.ligne == 0 || interieur.ligne == 0) return false;
 
-  // Step 4. Around the edge exit: an enemy chain in atari or a friendly
+  // Around the edge exit: an enemy chain in atari or a friendly
   // chain with liberties.
   if (pastable(bord.ligne, bord.colonne, [&](int32_t r2, int32_t c2) {
         const bool propre = p[indexcase(r2, c2)] == couleur;
@@ -73,7 +73,7 @@ bool testautoataribord(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c)
       }))
     return false;
 
-  // Step 5. Around the inner exit.
+  // Around the inner exit.
   int32_t n = 0;
   return pastable(interieur.ligne, interieur.colonne, [&](int32_t r2, int32_t c2) {
     const uint8_t v = p[indexcase(r2, c2)];

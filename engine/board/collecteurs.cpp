@@ -133,12 +133,12 @@ void marquelibertes(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {
 
 namespace {
 void comptejusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t r, int32_t c, int32_t borne, bool saut) {
-  // Step 1. A hop into a chain that already has the bound.
+  // A hop into a chain that already has the bound.
   if (saut && libs(ix(r, c)) >= borne) {
     n = borne;
     return;
   }
-  // Step 2. Liberties and own stones, the bound checked after each direction.
+  // Liberties and own stones, the bound checked after each direction.
   const uint8_t x = p[ix(r, c)];
   vu[ix(r, c)] = 1;
   const bool fini = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
@@ -154,7 +154,7 @@ void comptejusqua(const TPlateau& p, TMarques& vu, int32_t& n, int32_t r, int32_
     return n >= borne;
   });
   if (fini || saut) return;
-  // Step 3. One diagonal hop from each stone while short of the bound.
+  // One diagonal hop from each stone while short of the bound.
   pas4(r, c, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
     if (n >= borne) return true;
     const int32_t j = ix(r2, c2);

@@ -113,16 +113,16 @@ void construittables(int32_t n) {
 }
 
 void initmoteur() {
-  // Steps 1 to 7 and 9: the sides, the scalars, the board left from the last
+  // The sides, the scalars, the board left from the last
   // move, the maps, the trial-record fields and the node counters.
   appliqueregles(Etape::valeurs);
 
-  // Step 8. Tables of the board size (bordgoban, distancebord included).
+  // Tables of the board size (bordgoban, distancebord included).
   construittables(configmoteur.taille);
 
-  // Step 10.
+  // Level parameters.
   niveaureel();
 
-  // Step 11. numerocoup.
+  // numerocoup.
   appliqueregles(Etape::apresniveau);
 }

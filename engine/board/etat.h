@@ -135,8 +135,8 @@ constexpr int32_t NBTABLESLIAISON = 18;  // transposition tables of the local an
 // The third column of the sheet: what initmoteur does with each global.
 namespace remise {
 struct Laisse {};      // left alone; the sheet's comment says who sets it
-struct Construite {};  // built for the board size by construittables (step 8)
-struct ParNiveau {};   // set by niveaureel (step 10)
+struct Construite {};  // built for the board size by construittables
+struct ParNiveau {};   // set by niveaureel
 struct Mesure {};      // left alone but for niveaureel's speed measure, which clears rows and columns 1..9
 template <class V> struct Vaut { V v; };         // every element := v
 template <class V> struct ApresNiveau { V v; };  // every element := v after niveaureel, which reads the old value

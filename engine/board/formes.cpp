@@ -135,29 +135,29 @@ struct EssaiOeil {
     return true;
   }
 
-  // Step 2 for one table neighbour q; false ends the test.
+  // One table neighbour q; false ends the test.
   bool voisin(int32_t qr, int32_t qc) {
     const int32_t j = ix(qr, qc);
     const TPoint q{qr, qc};
     const int32_t nbvoisins = tablevoisins[ix(r, col)].nbvoisins;
-    // 2.1 Next to the excluded point.
+    // Next to the excluded point.
     if (!pointnul(exclu) && p2[j] == VIDE && e == c) {
       const int32_t dl = qr - exclu.ligne, dc = qc - exclu.colonne;
       if ((dl == 0 && (dc == 1 || dc == -1)) || (dc == 0 && (dl == 1 || dl == -1))) return false;
     }
     if (region[j] == 5 || region[j] == 6) {
-      // 2.2 A taken point.
+      // A taken point.
       if (sorties >= 1) return false;
       if (!gate(q)) return false;
       prise = true;
     } else if (region[j] == 10) {
-      // 2.3 A marked point.
+      // A marked point.
       if (!gate(q)) return false;
     } else if (p2[j] == VIDE) {
-      // 2.4 An empty neighbour.
+      // An empty neighbour.
       if (prise) return false;
       if (copie[j] == c && libs(j) == 0) {
-        // a. A filled exit.
+        // A filled exit.
         if (pose()) return false;
         if (bord() && !pointnul(derniereremplie)) return false;
         const bool excludix = !pointnul(exclu) && region[ix(exclu.ligne, exclu.colonne)] == 10;
@@ -167,7 +167,7 @@ struct EssaiOeil {
           ++sorties;
         }
       } else if (memepoint(q, sortie)) {
-        // b. Already the spoiling point.
+        // Already the spoiling point.
       } else if (copie[j] == VIDE && libs(j) == 0 && voisina2libertes(p2, c, qr, qc) &&
                  formeoeilcassee(copie, c, qr, qc)) {
         if (pose()) return false;
@@ -176,14 +176,14 @@ struct EssaiOeil {
         if (pose()) return false;
         ++sorties;
       }
-      // c.
+      // Too many filled exits, or every neighbour an exit.
       if (remplies >= 4) return false;
       if (sorties == nbvoisins) {
         if (pose() || remplies >= 2) return false;
         if (!pointnul(derniereremplie)) sortie = derniereremplie;
       }
     } else if (sauvepionsmorts && region[j] == 1 && p1[j] == c) {
-      // 2.5 An own stone of the region.
+      // An own stone of the region.
       if (pionsmortsavant[j]) return false;
       if (libs(j) == 2) {
         ++nbk2;
@@ -198,12 +198,12 @@ struct EssaiOeil {
         }
       }
     }
-    // 2.6 The neighbour is filled on the copy.
+    // The neighbour is filled on the copy.
     if (copie[j] == VIDE) copie[j] = c;
     return true;
   }
 
-  // Step 7 and step 10: every table neighbour in the chain of the first one,
+  // Every table neighbour in the chain of the first one,
   // `bloque` (when set) held out of the walk.
   bool voisinsrelies(const TPoint* bloque) const {
     const TVoisins& v = tablevoisins[ix(r, col)];
@@ -218,30 +218,30 @@ struct EssaiOeil {
 
   bool lance() {
     const int32_t i = ix(r, col);
-    // Step 1. Edge spoiling points.
+    // Edge spoiling points.
     if (bord() && !(libs(i) == 1 && region[i] == 10)) {
       const int32_t b = pointbordcoupe(sortie, r, col, c, region, copie);
       if (b == 2 || (b == 1 && e == c)) return false;
     }
     const TVoisins& v = tablevoisins[i];
     if (region[i] < 8) {
-      // Step 2. The table neighbours.
+      // The table neighbours.
       for (int32_t k = 0; k < v.nbvoisins; ++k)
         if (!voisin(v.voisins[k][0], v.voisins[k][1])) return false;
     } else {
-      // Step 3. Short path: fill the empty neighbours.
+      // Short path: fill the empty neighbours.
       for (int32_t k = 0; k < v.nbvoisins; ++k) {
         const int32_t j = ix(v.voisins[k][0], v.voisins[k][1]);
         if (copie[j] == VIDE) copie[j] = c;
       }
     }
-    // Step 4. One last liberty of a 2-liberty chain.
+    // One last liberty of a 2-liberty chain.
     if (nbk2 == 1) {
       if (sorties >= 1) return false;
       if (pose() && !memepoint(sortie, k2[1])) return false;
       if (!pose()) sortie = TPoint{r, col};
     }
-    // Step 5. The diagonals.
+    // The diagonals.
     pas4(r, col, ORDREDIAGONAL, [&](int32_t r2, int32_t c2) {
       const int32_t j = ix(r2, c2);
       if (copie[j] == VIDE) {
@@ -253,26 +253,26 @@ struct EssaiOeil {
       }
       return false;
     });
-    // Step 6.
+    // Two opposing diagonals spoil an eye that already has an exit.
     const bool gene = pose() || sorties >= 1;
     if (diagonalesopposees >= 2 && gene) return false;
-    // Step 7. The neighbours hold together around the point.
+    // The neighbours hold together around the point.
     if (!voisinsrelies(nullptr)) return false;
     if (region[i] >= 8) return true;
-    // Step 8.
+    // Taken diagonals against an exit.
     if (nbprises > 1 && gene) return false;
     if (nbprises == 1 && diagonalesopposees >= 1 && gene) return false;
     if (nbprises == 0) return true;
-    // Step 9.
+    // On the edge, more than one taken point or a filled exit spoils it.
     if (bord() && (nbprises > 1 || !pointnul(derniereremplie))) return false;
-    // Step 10. Each taken point as a cut.
+    // Each taken point as a cut.
     for (int32_t k = 0; k < nbprises; ++k) {
       if (k == nbprises - 1 && !pose() && (diagonalesopposees == 0 || sorties == 0)) continue;
       if (voisinsrelies(&prises[k])) continue;
       if (pose() || (diagonalesopposees >= 1 && sorties >= 1)) return false;
       sortie = prises[k];
     }
-    // Step 11.
+    // The exit left, when there is one to report.
     if ((nbprises > 1 || bord()) && !pose()) sortie = prises[nbprises - 1];
     return true;
   }
@@ -295,7 +295,7 @@ TListePoints pierresenclavees;  // scratch of voisinenemia1: the enclosed stones
 void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int32_t colonne, int32_t ligne,
                    TMarques& region) {
   const int32_t i = ix(ligne, colonne);
-  // Step 1. The chains of c around the point, unless one leaves the region.
+  // The chains of c around the point, unless one leaves the region.
   region[i] = 1;
   TListePoints& pierres = pierresenclavees;
   pierres[0] = 0;
@@ -327,12 +327,12 @@ void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int3
     return marche.sortie;
   });
   if (echappe) return;
-  // Step 2. Every chain must be one that may be taken.
+  // Every chain must be one that may be taken.
   for (int32_t k = 1; k <= pierres[0]; ++k) {
     const int32_t j = ix(ligneliste(pierres, k), colonneliste(pierres, k));
     if (infochaine[j][1] != 0 && !chaineprenable(j)) return;
   }
-  // Step 3. Take them out.
+  // Take them out.
   region[i] = 5;
   p[i] = d;
   for (int32_t k = 1; k <= pierres[0]; ++k) {
@@ -346,24 +346,24 @@ bool cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t lim
                              TListePoints& prises, TListePoints& ataris) {
   constexpr int32_t MAXSORTIES = 10;
   const int32_t i = ix(ligne, colonne);
-  // Step 1.
+  // Visited; too many exits ends the walk.
   if (!vu[i]) vu[i] = 1;
   if (liste[0] > MAXSORTIES) return false;
   bool relie = false;
   if (marquesglobales[i] && p[i] == d && !pionsmorts[i]) {
-    // Step 2. A living chain of the defender is reached.
+    // A living chain of the defender is reached.
     relie = true;
   } else if (p[i] != VIDE || liste[0] < 0) {
-    // Step 3. Stones, or no way out already: only walk on.
+    // Stones, or no way out already: only walk on.
   } else if (libs(i) != 0 || !voisincouleur(p, c, ligne, colonne)) {
-    // Step 4. An escape point.
+    // An escape point.
     const int32_t n = liste[0] + 1;
     liste[0] = n;
     if (n > MAXSORTIES) return false;
     liste[2 * n] = ligne;
     liste[2 * n + 1] = colonne;
   } else {
-    // Step 5. An inner point next to c: d's capture trial there.
+    // An inner point next to c: d's capture trial there.
     ++compteur;
     if (liste[0] == 0 && compteur >= limite) liste[0] = -1;
     if (voisinchainecomptee(p, c, ligne, colonne)) vu[i] = 5;
@@ -376,7 +376,7 @@ bool cherchelibertesrecursif(int32_t& compteur, TListePoints& liste, int32_t lim
     if (vivante)
       for (int32_t k = 1; k <= prises[0]; ++k) p[ix(ligneliste(prises, k), colonneliste(prises, k))] = c;
   }
-  // Step 6. Walk on, never into c.
+  // Walk on, never into c.
   pasvoisins(ligne, colonne, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
     const int32_t j = ix(r2, c2);
     if (!vu[j] && p[j] != c &&

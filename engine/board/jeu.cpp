@@ -158,7 +158,7 @@ void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t col
   const int32_t n = taille();
   const uint32_t gp = t.nouvellemaj();
   if (nbprises == 0) {
-    // Step 1. The played chain, then each neighbouring chain once.
+    // The played chain, then each neighbouring chain once.
     if (p[indexcase(ligne, colonne)] != VIDE) ecritchaine(p, gp, ligne, colonne);
     for (const auto& d : ORDRELIBERTE) {
       const int32_t r = ligne + d[0], c = colonne + d[1];
@@ -168,7 +168,7 @@ void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t col
     }
     return;
   }
-  // Step 1. Mark the captured regions next to the move with their borders.
+  // Mark the captured regions next to the move with their borders.
   const uint32_t gm = t.nouvellesmarques();
   struct Zone {
     const TPlateau& p;
@@ -195,9 +195,9 @@ void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t col
     if (p[j] == VIDE && infochaine[j][0] != 0 && t.marques[j] != gm) zone.visite(r, c);
     t.marques[j] = gm;
   }
-  // Step 2. The played chain.
+  // The played chain.
   if (p[indexcase(ligne, colonne)] != VIDE) ecritchaine(p, gp, ligne, colonne);
-  // Step 3. Every marked point in row-major order.
+  // Every marked point in row-major order.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = indexcase(r, c);
@@ -261,7 +261,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return;
 
-  // Step 2. Survey of the neighbours.
+  // Survey of the neighbours.
   const TVoisins& v = tablevoisins[i];
   int32_t e = 0, m = 0, nbamis = 0, ami = -1, k = -1;
   bool a = false, general = false;
@@ -288,7 +288,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
     }
   }
 
-  // Step 5. General capture path.
+  // General capture path.
   if (general) {
     p[i] = couleur;
     Capture cap{p, prises, configmoteur.taille, ennemi, t.nouvellesmarques(), t.nouvellemaj(), 0, marquescapture};
@@ -312,7 +312,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
 
   const int32_t s = (nbamis == 1 && infochaine[ami][1] == 1) ? ami : -1;
 
-  // Step 3. No capture.
+  // No capture.
   if (k < 0) {
     if (m == 0) {
       if (a && e == 0) return;  // suicide
@@ -337,7 +337,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
     return;
   }
 
-  // Step 4. Lone capture of K.
+  // Lone capture of K.
   p[k] = VIDE;
   note(k);
   infochaine[k] = flagchaines;

@@ -19,7 +19,7 @@ bool aliberte(const TPlateau& p, int32_t r, int32_t c) {
   return chainealiberte(p, configmoteur.taille, nullptr, 0, r, c, vu);
 }
 
-// Steps 1 to 3 of the plain play. Returns false when nothing was played
+// Plain play of one stone with its captures. Returns false when nothing was played
 // (occupied point or suicide). The capture list always takes every stone.
 bool joueplain(TListePoints& prises, TPlateau& p, int32_t r, int32_t c, uint8_t couleur, uint8_t ennemi,
                bool& sansvide, bool& ennemivoisin) {
@@ -318,7 +318,7 @@ void posepioncaptures(TPrisesMarquees& prises, int32_t /*cap*/, TPlateau& p, int
     return false;
   });
   if (vide || nbpris > 0) return;
-  // Step 3. No liberty next to the stone and nothing captured.
+  // No liberty next to the stone and nothing captured.
   const bool amivivant = pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     return p[j] == couleur && infochaine[j][0] > 1;

@@ -1,5 +1,5 @@
 // Debug trace: the points where the engine reports its reasoning (labels and
-// labelled 19x19 dumps). Every sink is empty in this build, so nothing is ever
+// labelled 19x19 dumps). Every sink is empty, so nothing is ever
 // written and the calls compile away; they stay as attachment points.
 #pragma once
 #include <cstdint>

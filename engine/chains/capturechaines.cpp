@@ -77,7 +77,7 @@ struct Lecture {
 
   int32_t limite(int32_t pli) const { return limites[std::min(pli, PLISMAXCAPTURE + 1)]; }
 
-  // Step 4. The joined chain's liberties; false when it has escaped.
+  // The joined chain's liberties; false when it has escaped.
   bool jonction(int32_t pli, int32_t lr, int32_t lc, TListePoints& nouvelles) {
     TMarques vu;
     zeromarques(vu);
@@ -90,7 +90,7 @@ struct Lecture {
     return true;
   }
 
-  // Step 5. Liberties after an extension that joins nothing: the new empty
+  // Liberties after an extension that joins nothing: the new empty
   // neighbours of L (+row, +col, -row, -col), then the other old ones.
   TListePoints prolongation(const TListePoints& libs, const TMarques& mlib, int32_t lr, int32_t lc) const {
     TListePoints nouvelles = listevide();
@@ -105,7 +105,7 @@ struct Lecture {
     return nouvelles;
   }
 
-  // Step 6. The attacker's answers to one extension: true when one captures.
+  // The attacker's answers to one extension: true when one captures.
   bool reponses(int32_t pli, const TListePoints& nouvelles, const TMarques& chaine) {
     for (int32_t k = 1; k <= nbpoints(nouvelles); ++k) {
       const int32_t ar = ligneliste(nouvelles, k), ac = colonneliste(nouvelles, k);
@@ -127,19 +127,19 @@ struct Lecture {
   // One node, the defender to move on the chain marked in `chaine` with the
   // liberties `libs` (reordered in place).
   int32_t detectcapture(int32_t pli, TListePoints& libs, const TMarques& chaine) {
-    // Step 1.
+    // Node count and the liberty map.
     ++compteurnoeudslecture;
     const int32_t nlib = nbpoints(libs);
     TMarques mlib;
     zeromarques(mlib);
     for (int32_t k = 1; k <= nlib; ++k) mlib[ix(ligneliste(libs, k), colonneliste(libs, k))] = 1;
-    // Step 2.
+    // Early or with liberties to spare: ordered, and an escape ends the reading.
     if ((pli < 4 || nlib > 2) && nlib > 1) {
       uint8_t evasion = 0;
       ordrecaptures(p, defenseur, chaine, evasion, limite(pli), mlib, libs);
       if (evasion) return 0;
     }
-    // Step 3.
+    // The defender extends on each liberty in turn.
     int32_t refus = 0;
     for (int32_t k = 1; k <= nlib; ++k) {
       const int32_t lr = ligneliste(libs, k), lc = colonneliste(libs, k);
@@ -152,7 +152,7 @@ struct Lecture {
         if (++refus == 2) return 0;
         continue;
       }
-      // Steps 4 and 5.
+      // New liberties, unless the extension joins another defender chain.
       const bool jointe = pas4(lr, lc, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
         return p[ix(r2, c2)] == defenseur && !chaine[ix(r2, c2)];
       });
@@ -167,10 +167,10 @@ struct Lecture {
       }
       if (nbpoints(nouvelles) <= 1) continue;  // caught
       if (!jointe && (nbpoints(nouvelles) >= limite(pli) || pli > profondeur || code == 2)) return 0;
-      // Step 6.
+      // The attacker's answers.
       if (!reponses(pli, nouvelles, chaine2)) return 0;
     }
-    // Step 7.
+    // Every extension was answered: captured.
     return CAPTURECHAINE;
   }
 };
@@ -311,9 +311,9 @@ bool deuxrefus(const TListePoints& l, int32_t cap, const TPlateau& p, uint8_t at
 
 void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
   const int32_t taille = taillemoteur();
-  // Step 1.
+  // Start from the saved dead marks.
   pionsmorts = pionsmortssauves;
-  // Step 2.
+  // Chains of the colour in atari are dead.
   if (c != VIDE) {
     TMarques vus;
     zeromarques(vus);
@@ -324,7 +324,7 @@ void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
         if (libertesmarche(p, r, k) == 1) marquechaine(p, r, k);
       }
   }
-  // Step 3.
+  // Each chain within the liberty limit is read.
   TMarques vus;
   zeromarques(vus);
   TListePoints libs, adv;
@@ -349,7 +349,7 @@ void detectcaptureschaines(TPlateau& p, int32_t n, int32_t d, uint8_t c) {
         resultat = CAPTURECHAINE;
       else
         captureparatari(p, autre(x), x, n, d, r, k, resultat);
-      // Step 4.
+      // A captured chain is marked dead.
       if (resultat == CAPTURECHAINE) marquechaine(p, r, k);
     }
 }
@@ -365,10 +365,10 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
     if (b) change = 1;
   };
 
-  // Step 1.
+  // A dead stone with more liberties than the limit lives again.
   if (pierre(x) && pionsmorts[ix(r, c)] && libstable(r, c) > n) note(peintmorts(p, r, c, 0));
 
-  // Step 2. Own stones next to enemy chains in atari come back to life.
+  // Own stones next to enemy chains in atari come back to life.
   if (pierre(x) && libstable(r, c) > 1) {
     TListePoints libs = listevide(), adv = listevide();
     TMarques vu;
@@ -392,7 +392,7 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
     }
   }
 
-  // Step 3. A chain in atari is taken for the reading of what is around it.
+  // A chain in atari is taken for the reading of what is around it.
   const bool enatari = pierre(x) && libstable(r, c) == 1;
   TPoint l;
   TListePoints prises = listevide();
@@ -429,7 +429,7 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
     }
   }
 
-  // Step 4. One pass over a rectangle of the board.
+  // One pass over a rectangle of the board.
   const auto passe = [&](int32_t lmin, int32_t lmax, int32_t cmin, int32_t cmax) {
     if (mode == 1 && pierre(x)) {
       TMarques vus;
@@ -446,7 +446,7 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
         const int32_t j = ix(i, k);
         const uint8_t y = p[j];
         if (!pierre(y) || libstable(i, k) > n || traites[j] || marquesglobales[j]) continue;
-        // Step 4.1.
+        // The chain's liberties and enemy neighbours.
         TListePoints libs = listevide(), adv = listevide();
         TMarques vu;
         zeromarques(vu);
@@ -458,12 +458,12 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
             traites[q] = 1;
             if (marquesglobales[q]) passee = true;
           }
-        // Step 4.2.
+        // Passed over: two refused liberties, or an enemy neighbour in atari.
         const int32_t nl = nbpoints(libs);
         if (!passee && nl >= 2 && deuxrefus(libs, CAPACITECAPTURE, p, autre(y), y)) passee = true;
         for (int32_t q = 1; q <= nbpoints(adv) && !passee; ++q)
           if (libstable(ligneliste(adv, q), colonneliste(adv, q)) < 2) passee = true;
-        // Step 4.3.
+        // Reading: by atari for the chain itself, the limited reading otherwise.
         int32_t resultat = 0;
         if (!passee) {
           if (ch[ix(r, c)] || (mode == 1 && y == x)) {
@@ -473,14 +473,14 @@ void analysechaine(TPlateau& p, int32_t& change, int32_t profondeur, int32_t r, 
             lancedetectcapture(adv, CAPACITECAPTURE, libs, p, autre(y), y, resultat, 1, profondeur, n, i, k);
           }
         }
-        // Step 4.4.
+        // Dead marks painted or cleared by the result.
         note(peintmorts(p, i, k, resultat == CAPTURECHAINE ? 1 : 0));
       }
   };
   if (r2 != 0) passe(r2, r2, c2, c2);
   passe(std::max(1, r - rayon), std::min(taille, r + rayon), std::max(1, c - rayon), std::min(taille, c + rayon));
 
-  // Step 5. The capture of step 3 is taken back; the captured stones stay dead.
+  // The capture of the chain in atari is taken back; the captured stones stay dead.
   if (enatari && l.ligne != 0) {
     const int32_t j = ix(l.ligne, l.colonne);
     if (p[j] == autre(x)) p[j] = VIDE;

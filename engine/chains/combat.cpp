@@ -65,7 +65,7 @@ struct Lecture {
     return testoeilpossible(yeux, yeux, sortie, exclu, region, p, def, trait, r, c);
   }
 
-  // Step 3. Escape search from the chain; true when the region reached a
+  // Escape search from the chain; true when the region reached a
   // living group of the defender (marquesglobales).
   bool recherche(int32_t ligne, int32_t colonne, int32_t limite) {
     sorties[0] = 0;
@@ -76,7 +76,7 @@ struct Lecture {
     return cherchelibertesrecursif(compteur, sorties, limite, 0, ligne, colonne, region, p, att, def, prises, ataris);
   }
 
-  // Step 6. Enemy chains around the points left in atari by the search; false
+  // Enemy chains around the points left in atari by the search; false
   // when the escape count passes the bound.
   bool captures() {
     for (int32_t k = 1; k <= nbpoints(ataris); ++k) {
@@ -99,7 +99,7 @@ struct Lecture {
     }
   }
 
-  // Step 8. Eye count of the points left after the square test. Returns the
+  // Eye count of the points left after the square test. Returns the
   // result: COMBATVIVANT, 0, or (table mode) a positive eye value.
   int32_t comptecarre(const TPlateau& sauve) {
     const int32_t budget = sorties[1];
@@ -132,7 +132,7 @@ struct Lecture {
     return 0;
   }
 
-  // Step 9. Pairwise eye test. Returns COMBATVIVANT, 0, or (table mode) the
+  // Pairwise eye test. Returns COMBATVIVANT, 0, or (table mode) the
   // number of findings.
   int32_t paires(const TPlateau& sauve) {
     marquesorties(sauve);
@@ -185,13 +185,13 @@ struct Lecture {
     return resultat;
   }
 
-  // Steps 5 to 9: the verdict on the escape points, without marking.
+  // The verdict on the escape points, without marking.
   int32_t verdict(const TPlateau& sauve) {
-    // Step 5.
+    // Too many exits: alive.
     if (nbsorties() > MAXSORTIESCOMBAT) return COMBATVIVANT;
-    // Step 6.
+    // No capture among the exits: alive.
     if (!captures()) return COMBATVIVANT;
-    // Step 7.
+    // One exit: dead; two or more are looked at by their shape.
     const int32_t n = nbsorties();
     int32_t resultat = COMBATVIVANT;
     if (n <= 1) return COMBATMORT;
@@ -202,14 +202,14 @@ struct Lecture {
       carrevide(p, region, sorties, resultat);
       if (resultat == COMBATMORT) return COMBATMORT;
     }
-    // Step 8.
+    // Square shape: its eye count.
     if (resultat == COMBATCARRE) return comptecarre(sauve);
-    // Step 9.
+    // Pairwise eye test.
     return paires(sauve);
   }
 };
 
-// Step 10. Dead marks of a lost chain; returns the result after marking.
+// Dead marks of a lost chain; returns the result after marking.
 int32_t marquemorts(const Lecture& l, TMarques& region, const TPlateau& sauve, bool relie) {
   const int32_t n = configmoteur.taille;
   const uint8_t def = l.def;
@@ -288,16 +288,16 @@ void carrevide(const TPlateau& p, TMarques& region, TListePoints& sorties, int32
 void combatchaine(const TListePoints& liste, int32_t cap, TPlateau& p, const TPlateau& sauve, uint8_t defenseur,
                   uint8_t attaquant, uint8_t trait, int32_t& resultat, int32_t compte, int32_t ligne,
                   int32_t colonne) {
-  // Step 1.
+  // Node count; alive until shown otherwise.
   ++compteurnoeudslecture;
   resultat = COMBATVIVANT;
   const uint8_t joueur = trait == VIDE ? p[ix(ligne, colonne)] : trait;
-  // Step 2. Step 11 is the guard.
+  // The board comes back through the guard.
   PlateauRemis remis(p);
   Lecture l{p, sauve, defenseur, attaquant, joueur, tableessaiscourante > 0, false};
-  // Step 3.
+  // Escape search from the chain.
   const bool relie = l.recherche(ligne, colonne, compte);
-  // Step 4. The driver's candidate points.
+  // The driver's candidate points.
   const int32_t nbcandidats = nbpoints(liste) < cap ? nbpoints(liste) : cap;
   for (int32_t k = 1; k <= nbcandidats; ++k) {
     const int32_t r = ligneliste(liste, k), c = colonneliste(liste, k);
@@ -312,9 +312,9 @@ void combatchaine(const TListePoints& liste, int32_t cap, TPlateau& p, const TPl
       l.region[j] = REGIONMORTAVANT;
     }
   }
-  // Steps 5 to 9.
+  // The verdict on the escape points.
   resultat = l.verdict(sauve);
-  // Step 10.
+  // A lost chain gets its dead marks.
   if (resultat == COMBATMORT) resultat = marquemorts(l, l.region, sauve, relie);
 }
 

@@ -49,7 +49,7 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
     resultat = 0;
     return;
   }
-  // Step 1. The runner's stone.
+  // The runner's stone.
   vu[i] = 1;
   int32_t code = 0;
   essaicoupgroupes2(code, p, ligne, colonne, coureur, chasseur);
@@ -58,11 +58,11 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
     p[i] = VIDE;
     vu[i] = 0;
   };
-  // Step 2. It captures a chaser chain: escaped.
+  // It captures a chaser chain: escaped.
   if (code == 1) return retire(0);
-  // Step 3. Refused: caught.
+  // Refused: caught.
   if (p[i] == VIDE) return retire(ESCALIERPRIS);
-  // Step 4. Liberties around the new stone; another friendly chain or a
+  // Liberties around the new stone; another friendly chain or a
   // third liberty means escape.
   TPoint libs[2];
   int32_t nb = 0;
@@ -76,11 +76,11 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
     return p[j] == coureur && !vu[j];
   });
   if (libre) return retire(0);
-  // Step 5. One liberty left: caught.
+  // One liberty left: caught.
   if (nb <= 1) return retire(ESCALIERPRIS);
-  // Step 6. A chaser chain left in atari away from the move: escaped.
+  // A chaser chain left in atari away from the move: escaped.
   if (code == 2) return retire(0);
-  // Step 7. The chaser takes either liberty; a stone that would itself
+  // The chaser takes either liberty; a stone that would itself
   // stand in atari is not tried.
   auto& pile = prisesduchemin;
   TListePoints& prises = prisesescalier;
@@ -96,7 +96,7 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
     for (size_t q = base; q < pile.size(); ++q) p[ix(pile[q].ligne, pile[q].colonne)] = coureur;
     pile.resize(base);
   }
-  // Step 8. The runner's stone comes off again.
+  // The runner's stone comes off again.
   p[i] = VIDE;
   vu[i] = 0;
 }
@@ -105,7 +105,7 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
   if (!surplateaumoteur(ligne, colonne)) return false;
   const uint8_t coureur = p[ix(ligne, colonne)];
   if (coureur == VIDE) return false;
-  // Step 1. Liberties and adjacent enemy stones.
+  // Liberties and adjacent enemy stones.
   TListePoints& libs = libertesdetecte;
   TListePoints& adversaires = adversairesdetecte;
   libs[0] = 0;
@@ -120,7 +120,7 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
   }
   const TPoint l1{ligneliste(libs, 1), colonneliste(libs, 1)};
   const TPoint l2{ligneliste(libs, 2), colonneliste(libs, 2)};
-  // Step 2. Adjacent enemy chains in atari.
+  // Adjacent enemy chains in atari.
   for (int32_t k = 1; k <= adversaires[0]; ++k) {
     const int32_t r = ligneliste(adversaires, k), c = colonneliste(adversaires, k);
     if (libertesjusqua2(p, r, c) > 1) continue;
@@ -133,12 +133,12 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
                              (der.ligne == l2.ligne && der.colonne == l2.colonne);
     if (!surlibertes) return false;
   }
-  // Step 3. The chaser; the board is saved.
+  // The chaser; the board is saved.
   uint8_t chasseur = coureur == NOIR ? BLANC : NOIR;
   uint8_t coureurvar = coureur;
   const TPlateau sauve = p;
   TListePoints& prises = prisesdetecte;
-  // Step 4. The chaser takes either liberty.
+  // The chaser takes either liberty.
   for (int32_t k = 0; k < 2; ++k) {
     const TPoint a = k == 0 ? l1 : l2, b = k == 0 ? l2 : l1;
     jouecoupcaptures(prises, CAPACITEESCA, p, a.ligne, a.colonne, chasseur, coureur);
@@ -155,7 +155,7 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
     }
     p = sauve;
   }
-  // Step 5.
+  // Neither try caught the runner.
   return false;
 }
 

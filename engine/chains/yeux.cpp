@@ -188,7 +188,7 @@ bool contactdiagonalmarque(const TPlateau& p, uint8_t c, const TMarques& marques
   auto tient = [&](int32_t r2, int32_t c2) { return surplateaumoteur(r2, c2) && p[ix(r2, c2)] == c; };
   const bool bord = bordgoban[ix(ligne, colonne)] != 0;
   int32_t n = 0;
-  // Step 1. The row+1 diagonals, unless an own stone stands between.
+  // The row+1 diagonals, unless an own stone stands between.
   if (ligne < configmoteur.taille && !tient(ligne + 1, colonne)) {
     if (marquee(ligne + 1, colonne + 1)) {
       if (bord) return true;
@@ -199,14 +199,14 @@ bool contactdiagonalmarque(const TPlateau& p, uint8_t c, const TMarques& marques
       n = 1;
     }
   }
-  // Step 2. The row-1 side.
+  // The row-1 side.
   if (ligne == 1 || tient(ligne - 1, colonne)) return false;
-  // Step 3.
+  // A marked diagonal on the row-1 side.
   if (marquee(ligne - 1, colonne + 1)) {
     if (bord || n == 1) return true;
     n = n + 1;
   }
-  // Step 4.
+  // The other row-1 diagonal.
   if (!marquee(ligne - 1, colonne - 1)) return false;
   return bord || n == 1;
 }

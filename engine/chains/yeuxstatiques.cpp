@@ -83,14 +83,14 @@ bool appariedemiyeux(TPlateau& p, const TListePoints& L, const TMarques& W, cons
   for (int32_t i = 1; i <= n; ++i) {
     const TPoint h = pointliste(L, i);
     if (W[ix(h)] != DEMIOEIL) continue;
-    // a. Fill h's weak diagonals.
+    // Fill h's weak diagonals.
     std::array<TPoint, 2> sh{};
     diagonalesmasqueescompte(W, p, sh, h.ligne, h.colonne, C);
     remplitsorties(p, sh, O);
-    // b. With the first true eye.
+    // With the first true eye.
     bool ok = false;
     if (pose(premier)) ok = deuxlibertesdelachaine(p, C, O, premier, h, chaine);
-    // c. With a later candidate.
+    // With a later candidate.
     if (!ok && i < n) {
       for (int32_t j = i + 1; j <= n; ++j) {
         const TPoint q = pointliste(L, j);
@@ -102,7 +102,7 @@ bool appariedemiyeux(TPlateau& p, const TListePoints& L, const TMarques& W, cons
         videsorties(p, sq);
       }
     }
-    // d, e.
+    // h's diagonals emptied again; one pairing is enough.
     videsorties(p, sh);
     if (ok) return true;
   }
@@ -200,13 +200,13 @@ void listelibertesetpierresliees(const TPlateau& p, TListePoints& l, int32_t cap
                                  int32_t& somme, int32_t& nbchaines) {
   const int32_t i = ix(ligne, colonne);
   const uint8_t x = p[i];
-  // Step 1. A chain head adds its chain.
+  // A chain head adds its chain.
   if (infochaine[i][1] != 0) {
     somme += infochaine[i][1];
     ++nbchaines;
   }
   marques[i] = 1;
-  // Step 2. Orthogonal neighbours.
+  // Orthogonal neighbours.
   pas4(ligne, colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (marques[j]) return false;
@@ -220,7 +220,7 @@ void listelibertesetpierresliees(const TPlateau& p, TListePoints& l, int32_t cap
     }
     return false;
   });
-  // Step 3. Diagonal links.
+  // Diagonal links.
   for (const auto& o : ORDREDIAGONAL) {
     const int32_t r2 = ligne + o[0], c2 = colonne + o[1];
     if (!surplateaumoteur(r2, c2)) continue;
@@ -234,19 +234,19 @@ void listelibertesetpierresliees(const TPlateau& p, TListePoints& l, int32_t cap
 void regionfermeeyeux(bool& echec, const TPlateau& p, uint8_t C, int32_t dir, int32_t ligne, int32_t colonne,
                       TMarques& X, TMarques& R, uint8_t O) {
   const int32_t i = ix(ligne, colonne);
-  // Step 1.
+  // The point joins the region; a point met twice fails.
   R[i] = 2;
   if (X[i] == EXCLU) {
     echec = true;
     return;
   }
   X[i] = EXCLU;
-  // Step 2.
+  // A live enemy stone breaks the closure.
   if (p[i] == O && !pionsmorts[i]) {
     echec = true;
     return;
   }
-  // Step 3.
+  // Neighbours: region points, a wall stone (a failure) or more region.
   pasvoisins(ligne, colonne, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
     const int32_t j = ix(r2, c2);
     if (R[j] != 0) {
@@ -262,11 +262,11 @@ void regionfermeeyeux(bool& echec, const TPlateau& p, uint8_t C, int32_t dir, in
 
 bool testvieapresjeu(TPlateau& p, int32_t ligne, int32_t colonne) {
   const int32_t i0 = ix(ligne, colonne);
-  // Step 1.
+  // A chain in atari cannot live.
   if (infochaine[i0][0] < 2) return false;
   const uint8_t C = p[i0];
   const uint8_t O = C == BLANC ? NOIR : BLANC;
-  // Step 2. The liberties, unmarked; the chain stays marked.
+  // The liberties, unmarked; the chain stays marked.
   TMarques W;
   zeromarques(W);
   TListePoints L;
@@ -274,7 +274,7 @@ bool testvieapresjeu(TPlateau& p, int32_t ligne, int32_t colonne) {
   listelibertessimple(p, L, CAPACITELIBERTESYEUX, W, ligne, colonne);
   const int32_t n = nbpoints(L);
   for (int32_t k = 1; k <= n; ++k) W[ix(pointliste(L, k))] = 0;
-  // Step 3. Classes.
+  // Classes.
   int32_t candidats = 0;
   for (int32_t k = 1; k <= n; ++k) {
     const TPoint l = pointliste(L, k);
@@ -287,9 +287,9 @@ bool testvieapresjeu(TPlateau& p, int32_t ligne, int32_t colonne) {
     }
     if (candidats == 0 && k >= n - 1) return false;
   }
-  // Step 4.
+  // Two eyes need two candidates.
   if (candidats < 2) return false;
-  // Step 5. Threatened candidates, true eyes and half eyes.
+  // Threatened candidates, true eyes and half eyes.
   TPoint premier{};
   int32_t demi = 0;
   for (int32_t k = 1; k <= n; ++k) {
@@ -311,7 +311,7 @@ bool testvieapresjeu(TPlateau& p, int32_t ligne, int32_t colonne) {
       ++demi;
     }
   }
-  // Step 6. Pairing; step 7.
+  // Half-eye pairing.
   if (demi > 0 && (pose(premier) || demi >= 2))
     return appariedemiyeux(p, L, W, premier, C, O, TPoint{ligne, colonne});
   return false;
@@ -321,11 +321,11 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
                    const TMarques& carte) {
   const int32_t taille = configmoteur.taille;
   const int32_t i0 = ix(ligne, colonne);
-  // Step 1.
+  // No score yet; a chain in atari gets none.
   score = 0;
   code = 0;
   if (infochaine[i0][0] <= 1) return false;
-  // Step 2. Follow-up state.
+  // Follow-up state.
   int32_t suite = 2;
   if (pose(dernier)) {
     if (!flagsurvie) {
@@ -337,7 +337,7 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
       suite = 0;
     }
   }
-  // Step 3. Liberties and enemy stones in atari.
+  // Liberties and enemy stones in atari.
   TMarques W, X, Y, T;
   zeromarques(W);
   zeromarques(X);
@@ -357,7 +357,7 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
   }
   int32_t F = nbpoints(L) > 3 ? 4 : 0;
 
-  // Step 4. Enemy chains in atari without escape: lifted or filled.
+  // Enemy chains in atari without escape: lifted or filled.
   RetourPosition retour{p};
   int32_t nbcaptures = 0;
   if (nbpoints(A) > 0) {
@@ -407,20 +407,20 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
   }
   const int32_t n = nbpoints(L);
 
-  // Step 5. The last move and the group; liberties unmarked.
+  // The last move and the group; liberties unmarked.
   if (pose(dernier)) {
     if (!W[ix(dernier)]) suite = 1;
     else code = 1;
   }
   for (int32_t k = 1; k <= n; ++k) W[ix(pointliste(L, k))] = 0;
 
-  // Step 6. Liberties next to a strong enemy chain are excluded.
+  // Liberties next to a strong enemy chain are excluded.
   for (int32_t k = 1; k <= n; ++k) {
     const TPoint l = pointliste(L, k);
     if (voisinaplusde2libertes(p, O, l.ligne, l.colonne)) X[ix(l)] = EXCLU;
   }
 
-  // Step 7. Classes; in eye-space mode the eye points too.
+  // Classes; in eye-space mode the eye points too.
   const bool espace = S > 0;
   if (espace) T = W;
   bool candidat = false, sortie = false;
@@ -449,7 +449,7 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
     }
   }
 
-  // Step 8. Eye space.
+  // Eye space.
   int32_t espaceregions = 0;
   if (espace) {
     if (P + Q >= 4) {
@@ -457,7 +457,7 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
       if (E >= 7) return true;
       // The other empty points of the map: only one next to a point marked 1
       // in T can add to E, and E only grows, so those points are read, each
-      // once, in any order. The others are left at 0: step 12 reads T only
+      // once, in any order. The others are left at 0: the region pass reads T only
       // through testvraioeil, which refuses every point testvraioeilmarques
       // answers 0 for (an enemy neighbour or too many enemy diagonals), and
       // the board is the same there.
@@ -488,7 +488,7 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
     espaceregions = -N;
   }
 
-  // Step 9. True and half eyes among the candidates.
+  // True and half eyes among the candidates.
   TPoint premier{};
   int32_t H = 0;
   if (candidat) {
@@ -516,18 +516,18 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
     }
   }
 
-  // Step 10. Half-eye pairing.
+  // Half-eye pairing.
   if (H > 0 && (pose(premier) || H >= 2) && appariedemiyeux(p, L, W, premier, C, O, TPoint{ligne, colonne}))
     return true;
 
-  // Step 11. Follow-up.
+  // Follow-up.
   if (suite == 0 && !pierreseparatrice(p, dernier.ligne, dernier.colonne)) {
     code = 2;
     return false;
   }
   if (suite == 1) return false;
 
-  // Step 12. Regions.
+  // Regions.
   if (sortie)
     for (int32_t k = 1; k <= n; ++k) {
       const int32_t j = ix(pointliste(L, k));
@@ -572,11 +572,11 @@ bool genecoupsyeux(TPlateau& p, int32_t ligne, int32_t colonne, TPoint dernier, 
       }
   }
 
-  // Step 13. Region check.
+  // Region check.
   if (fermees == 0) return false;
   if (!pose(premier) ? nr < 2 : nr == 0) return false;
 
-  // Step 14. Final count.
+  // Final count.
   int32_t yeux = pose(premier) ? 1 : 0;
   for (int32_t k = 1;; ++k) {
     bool oeil = true;

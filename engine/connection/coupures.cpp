@@ -40,7 +40,7 @@ void marqueautour(TMarques& m, int32_t d, int32_t r, int32_t c) {
     if (t[j]) m[j] = 1;
 }
 
-// Step 4 for one stone q of the mover's colour: when the move's stone can be
+// One stone q of the mover's colour: when the move's stone can be
 // linked to q's chain, the chain joins C.
 void lieachaine(TPlateau& p, TMarques& C, int32_t r, int32_t c, int32_t rq, int32_t cq) {
   TMarques T = marquesvides;
@@ -51,7 +51,7 @@ void lieachaine(TPlateau& p, TMarques& C, int32_t r, int32_t c, int32_t rq, int3
       if (T[j]) C[j] = 1;
 }
 
-// Step 5: one count per group met among the `depart` stones of C; every stone
+// One count per group met among the `depart` stones of C; every stone
 // of C of a counted group gets bit 0x20.
 void comptegroupes(const TPlateau& p, TMarques& C, TEssaiCoup& e, const TMarques& depart) {
   e.valeurcoupure = 0;
@@ -82,15 +82,15 @@ TMarques lieesans(const TPlateau& p, int32_t r, int32_t c) {
 void evalueessaiordi(TPlateau& apres, const TPlateau& avant, int32_t r, int32_t c) {
   TEssaiCoup& e = essaiordi(r, c);
   const int32_t i = ix(r, c);
-  // Step 1.
+  // Only a candidate move that stands and lives is valued.
   e.valeurcoupure = 0;
   if (!casescandidates[i] || e.plateauessai2[i]) return;
   const uint8_t moi = apres[i];
   if (moi == VIDE) return;
-  // Step 2.
+  // The window around the move.
   TMarques M = marquesvides;
   marqueautour(M, DISTANCECANDIDATS, r, c);
-  // Step 3.
+  // After a gain or a capture, the window grows by the chains it touched.
   if (e.gainmoyoordi > 0 || e.gainmoyojoueur > 0 || e.nbprisesessai > 0) {
     TListePoints voisins;
     pourchaquecase([&](int32_t rq, int32_t cq, int32_t q) {
@@ -112,7 +112,7 @@ void evalueessaiordi(TPlateau& apres, const TPlateau& avant, int32_t r, int32_t 
       }
     });
   }
-  // Step 4.
+  // Own chains of the window that link to the move's chain join it.
   TMarques C = marquesvides;
   marquepionschaine(apres, C, 0, r, c);
   pourchaquecase([&](int32_t rq, int32_t cq, int32_t q) {
@@ -123,7 +123,7 @@ void evalueessaiordi(TPlateau& apres, const TPlateau& avant, int32_t r, int32_t 
     for (int32_t j = 0; j < NBCASES; ++j)
       if (ch[j]) M[j] = 0;
   });
-  // Step 5.
+  // The groups the move's chain holds.
   TMarques partout;
   partout.fill(1);
   comptegroupes(apres, C, e, partout);
@@ -147,7 +147,7 @@ void evalueessaijoueur(TPlateau& apres, int32_t r, int32_t c) {
 }
 
 bool testecoupure(TPlateau& p, uint8_t c1, uint8_t c2, int32_t r, int32_t c) {
-  // Step 1. Pairs of c1 neighbours in one zone and two groups.
+  // Pairs of c1 neighbours in one zone and two groups.
   struct Paire {
     int32_t ri, ci, rk, ck;
   };
@@ -163,13 +163,13 @@ bool testecoupure(TPlateau& p, uint8_t c1, uint8_t c2, int32_t r, int32_t c) {
       paires[nb++] = {v.voisins[a][0], v.voisins[a][1], v.voisins[b][0], v.voisins[b][1]};
     }
   if (nb == 0) return false;
-  // Step 2.
+  // The cut on the trial position.
   Restaure<TPlateau> gardeplateau(p);
   Restaure<TInfoChaine> gardechaines(infochaine);
   const TEssaiCoup& e = essai(c2, r, c);
   p = e.plateauessai;
   infochaine = e.infochaineessai;
-  // Step 3. The cut stands while one pair is not linked by rule set 1.
+  // The cut stands while one pair is not linked by rule set 1.
   const auto coupe = [&] {
     for (int32_t k = 0; k < nb; ++k) {
       TMarques m = marquesvides;
@@ -179,7 +179,7 @@ bool testecoupure(TPlateau& p, uint8_t c1, uint8_t c2, int32_t r, int32_t c) {
     return false;
   };
   if (!coupe()) return false;
-  // Step 4. A c1 move of the 3x3 that mends it.
+  // A c1 move of the 3x3 that mends it.
   int32_t l1, l2, k1, k2;
   bornesfenetre(r, c, 1, l1, l2, k1, k2);
   TListePoints prises;
@@ -192,7 +192,7 @@ bool testecoupure(TPlateau& p, uint8_t c1, uint8_t c2, int32_t r, int32_t c) {
       infochaine = e.infochaineessai;
       if (repare) return false;
     }
-  // Step 5.
+  // Nothing mends it: a cut.
   return true;
 }
 
@@ -218,7 +218,7 @@ void analyseliaisonsgroupes(TPlateau& p, const TMarques& coupuresjoueur, const T
   const auto refait = [&](const TMarques& coupures, uint8_t coupeur, uint8_t zone) {
     Restaure<TPlateau> gardeplateau(p);
     Restaure<TInfoChaine> gardechaines(infochaine);
-    // Step 1.
+    // The cutting stones on the board.
     bool pose = false;
     pourchaquecase([&](int32_t, int32_t, int32_t i) {
       if (!coupures[i] || p[i] != VIDE) return;
@@ -226,7 +226,7 @@ void analyseliaisonsgroupes(TPlateau& p, const TMarques& coupuresjoueur, const T
       infochaine[i][0] = 3;
       pose = true;
     });
-    // Step 2.
+    // The other side's zones built again around them.
     if (!pose) return;
     for (TInfoZone& z : infozones)
       if (z.couleurzone == zone) z = ZONEVIDE;
@@ -237,7 +237,7 @@ void analyseliaisonsgroupes(TPlateau& p, const TMarques& coupuresjoueur, const T
 }
 
 void evaluecoupuresessais(TPlateau& p, uint8_t c1, uint8_t c2) {
-  // Step 1.
+  // Trial flags of both sides, read before any is cleared.
   TMarques EO, EJ;
   pourchaquecase([&](int32_t r, int32_t c, int32_t i) {
     EO[i] = essaiordi(r, c).essaifait;
@@ -250,12 +250,12 @@ void evaluecoupuresessais(TPlateau& p, uint8_t c1, uint8_t c2) {
       if (!E[i] || !autres[i]) return;
       TEssaiCoup& e = essai(moi, r, c);
       const TEssaiCoup& a = essai(lui, r, c);
-      // Step 2.1.
+      // The other side's stone is dead there: no trial.
       if (a.plateauessai2[i]) {
         e.essaifait = 0;
         return;
       }
-      // Step 2.2.
+      // A flagged neighbour move that links at least as much replaces this one.
       bool voisin = false;
       pourfenetre(r, c, 1, [&](int32_t, int32_t, int32_t q) { voisin = voisin || (q != i && E[q]); });
       if (!voisin) return;
@@ -278,8 +278,8 @@ void evaluecoupuresessais(TPlateau& p, uint8_t c1, uint8_t c2) {
       if (remplace) e.essaifait = 0;
     });
   };
-  // Step 2.
+  // The engine's trials.
   cote(EO, casescandidatesjoueur, c1, c2);
-  // Step 3.
+  // The opponent's trials.
   cote(EJ, casescandidates, c2, c1);
 }

@@ -62,12 +62,12 @@ int32_t construitgroupes(TPlateau& p, uint8_t couleur) {
   int32_t k = 0;
   pourchaquecase([&](int32_t r, int32_t c, int32_t i) {
     if (p[i] != couleur || fait[i]) return;
-    // Step 1.
+    // A new group from the linked chain.
     ++k;
     courant = marquesvides;
     metlachaineliee(p, courant, r, c);
     marquepionschaine(p, courant, 0, r, c);
-    // Step 2. Growth: a pass restarts from the first row after every link.
+    // Growth: a pass restarts from the first row after every link.
     bool lien = true;
     while (lien) {
       essaye = marquesvides;
@@ -87,7 +87,7 @@ int32_t construitgroupes(TPlateau& p, uint8_t couleur) {
         return true;
       });
     }
-    // Steps 3 and 4.
+    // Numbered.
     numerote(infogroupes, p, courant, fait, couleur, k, couleur == BLANC);
   });
   return k;
@@ -125,13 +125,13 @@ void construitzones(const TPlateau& p, uint8_t couleur) {
   int32_t z = 0;
   pourchaquecase([&](int32_t r, int32_t c, int32_t i) {
     if (p[i] != couleur || fait[i]) return;
-    // Step 1.
+    // A new zone from the chain and its links.
     ++z;
     courant = marquesvides;
     metlachainelieen2coupatest1(p, courant, r, c);
     courant[i] = 1;
     int32_t g = infogroupes[i].numero;
-    // Step 2. Closure over whole groups. The next group is looked for once
+    // Closure over whole groups. The next group is looked for once
     // the pass is over, so a stone a later fill adds behind the scan still
     // brings its group in.
     for (;;) {
@@ -152,7 +152,7 @@ void construitzones(const TPlateau& p, uint8_t couleur) {
       if (!trouve) break;
       g = suivant;
     }
-    // Step 3.
+    // Numbered.
     numerote(infozones, p, courant, fait, couleur, z, false);
   });
 }

@@ -57,7 +57,7 @@ void construitgroupe(const TPlateau& p, const TPlateau& masque, TMarques& groupe
   flagscan = 1;
 }
 
-// Steps 3 and 4 of the scan for the stones of `couleur`.
+// Living groups of `couleur`: each chain's group read for two eyes.
 void scancouleur(TPlateau& p, uint8_t couleur, const TPlateau& masque, TMarques& vus) {
   const int32_t n = taillemoteur();
   const uint8_t ennemi = autre(couleur);
@@ -85,22 +85,22 @@ void scancouleur(TPlateau& p, uint8_t couleur, const TPlateau& masque, TMarques&
     }
 }
 
-// Steps 1 to 4 for one trial record of the side playing `couleur`.
+// Living groups after one trial record of the side playing `couleur`.
 void lietrial(TPlateau& p, TEssaiCoup& e, uint8_t couleur, int32_t r, int32_t c) {
   const int32_t n = taillemoteur();
-  // Step 1.
+  // The trial position.
   p = e.plateauessai;
   infochaine = e.infochaineessai;
   pionsmorts = e.plateauessai2;
   if (p[ix(r, c)] != couleur) return;  // no stone of the mover at its point
-  // Step 2.
+  // The mover's group, dead and linked stones masked.
   TMarques exclus = pionsmorts;
   for (int32_t i = 0; i < NBCASES; ++i)
     if (marquesliaison1[i] || marquesliaison2[i]) exclus[i] = 1;
   const TPlateau masque = masqueactif() ? construitmasque(p, autre(couleur), exclus) : p;
   TMarques groupe = marquesvides;
   construitgroupe(p, masque, groupe, r, c);
-  // Step 3.
+  // Marked chains that live join the group.
   TMarques vus = marquesvides;
   for (int32_t i = 1; i <= n; ++i)
     for (int32_t k = 1; k <= n; ++k) {
@@ -113,7 +113,7 @@ void lietrial(TPlateau& p, TEssaiCoup& e, uint8_t couleur, int32_t r, int32_t c)
       for (int32_t q = 0; q < NBCASES; ++q)
         if (autregroupe[q]) groupe[q] = 1;
     }
-  // Step 4. A stone dead after the move, the moved one included, is not alive.
+  // A stone dead after the move, the moved one included, is not alive.
   for (int32_t i = 1; i <= n; ++i)
     for (int32_t k = 1; k <= n; ++k) {
       const int32_t j = ix(i, k);
@@ -121,7 +121,6 @@ void lietrial(TPlateau& p, TEssaiCoup& e, uint8_t couleur, int32_t r, int32_t c)
       const bool lie = (i == r && k == c) || groupe[j] || marquesglobales[j];
       if (pierre && lie && !pionsmorts[j]) e.liensessai[j] |= LIENVIVANT;
     }
-  // Step 5.
   ecritdebug("liegroupesvivantsapresessai");
 }
 
@@ -132,7 +131,7 @@ void masqueslibertes(const TMarques& mapa, const TMarques& mapb, TPlateau& p) {
   const Restaure<TPlateau> plateau(p);
   const Restaure<TInfoChaine> chaines(infochaine);
   const Restaure<TMarques> morts(pionsmorts);
-  // Step 1.
+  // Liberty masks of each colour.
   TPlateau masquenoir = p, masqueblanc = p;
   if (masqueactif()) {
     TMarques exclus = mapa;
@@ -141,13 +140,13 @@ void masqueslibertes(const TMarques& mapa, const TMarques& mapb, TPlateau& p) {
     masquenoir = construitmasque(p, BLANC, exclus);
     masqueblanc = construitmasque(p, NOIR, exclus);
   }
-  // Steps 2 to 4. The visited map runs on from black's scan to white's.
+  // The visited map runs on from black's scan to white's.
   TMarques vus = marquesvides;
   pionsmorts = mapa;
   scancouleur(p, NOIR, masquenoir, vus);
   pionsmorts = mapb;
   scancouleur(p, BLANC, masqueblanc, vus);
-  // Step 5. Stones dead in their scan's map leave the living groups
+  // Stones dead in their scan's map leave the living groups
   // (pionsmorts comes back with its guard).
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {

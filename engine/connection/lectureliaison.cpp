@@ -329,7 +329,7 @@ bool liensicoup(TEtatLiaison& e, TNoeudLiaison& n, const TPoint& q) {
   return lie;
 }
 
-// One-move link (step 5): some listed point, or up to ply 4 some seed point
+// One-move link: some listed point, or up to ply 4 some seed point
 // other than the ko point, where liensicoup holds.
 bool liaisonenuncoup(TEtatLiaison& e, TNoeudLiaison& n, int32_t pli, const TPoint& ko) {
   for (int32_t k = 1; k <= nbpoints(n.liste); ++k)
@@ -340,7 +340,7 @@ bool liaisonenuncoup(TEtatLiaison& e, TNoeudLiaison& n, int32_t pli, const TPoin
   return false;
 }
 
-// ---- Static results of a move (step 9) --------------------------------------------------------
+// ---- Static results of a move --------------------------------------------------------------
 struct Coup {
   TPoint m;
   bool passe;
@@ -358,15 +358,15 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
   };
   const int32_t cotes = e.deux ? 2 : 1;
   if (lieur) {
-    // 9.1. A side chain left in atari, a ko taken, a wasted move.
+    // A side chain left in atari, a ko taken, a wasted move.
     for (int32_t s = 0; s < cotes; ++s)
       if (libs(ixp(e.pierre[s])) == 1) return vaut(0);
     if (pose(c.ko) && flaglectureyeux) return vaut(0);
     if (coupcalme(e, pli, c.m, c.prises)) return vaut(0);
-    // 9.2.
+    // A move that links the sides.
     if (c.lie) return vaut(LIAISONFAITE);
     if (pli == 2) {
-      // 9.3. The chains found capturable at the start, read once per node.
+      // The chains found capturable at the start, read once per node.
       for (int32_t k = 1; k <= nbpoints(e.prenables); ++k) {
         const TPoint q = pointl(e.prenables, k);
         const int32_t j = ixp(q);
@@ -386,7 +386,7 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
       }
       return false;
     }
-    // 9.4. A short opponent chain next to the move that separates the sides.
+    // A short opponent chain next to the move that separates the sides.
     const bool proche = pli <= 4;
     bool pris = false;
     pas4(c.m.ligne, c.m.colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
@@ -398,12 +398,12 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
     });
     return pris ? vaut(LIAISONFAITE) : false;
   }
-  // 9.5. A side stone taken.
+  // A side stone taken.
   for (int32_t s = 0; s < cotes; ++s)
     if (p[ixp(e.pierre[s])] != e.C) return vaut(0);
   if (c.passe) return false;
   if (coupcalme(e, pli, c.m, c.prises)) return vaut(LIAISONFAITE);
-  // 9.6. A cutting stone that dies.
+  // A cutting stone that dies.
   const int32_t jm = ixp(c.m);
   if (c.prises == 0 && libs(jm) < 3) {
     if (libs(jm) == 1) return vaut(LIAISONFAITE);
@@ -462,7 +462,7 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   const bool lieur = P == e.C;
   const int32_t cotes = e.deux ? 2 : 1;
   TListePoints& L = n.liste;
-  // Step 1.
+  // Fresh lists and marks.
   L[0] = 0;
   n.listes = marquesvides;
   n.lues = marquesvides;
@@ -470,7 +470,7 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   if (pose(coup)) n.listes[ixp(coup)] = 1;
   if (pose(ko)) n.listes[ixp(ko)] = 1;
   if (lieur) {
-    // Step 2. Opponent chains in atari next to its last stone: their capture
+    // Opponent chains in atari next to its last stone: their capture
     // is a listed move, no reading needed.
     if (pose(coup))
       pas4(coup.ligne, coup.colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
@@ -499,10 +499,10 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
       }
     }
   } else {
-    // Step 3.
+    // The cutter's moves.
     for (int32_t s = 0; s < cotes; ++s) coupscoupeur(e, n, s, filtre);
   }
-  // Step 4.
+  // Weakened chains, then the candidates between the sides.
   if (pli >= 2) coupsaffaiblis(e, n, pli, filtre);
   proposeliste(e, n, filtre, e.graines);
   for (int32_t k = 1; k <= nbpoints(e.candidats); ++k) {
@@ -510,12 +510,12 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
     if (e.sommes[ixp(q)] <= SOMMEDIRECTE || entrecotes(e, q.ligne, q.colonne))
       propose(e, n, filtre, q.ligne, q.colonne);
   }
-  // Step 5.
+  // A link in one move.
   if (lieur && pli < e.lim && liaisonenuncoup(e, n, pli, ko)) {
     e.resultat = LIAISONFAITE;
     return;
   }
-  // Step 6.
+  // The linker without a move has lost; the cutter may pass.
   if (lieur && nbpoints(L) == 0) {
     e.resultat = 0;
     return;
@@ -525,7 +525,7 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   if (nbpoints(L) > 1 && (pli >= e.lim - 2 || libs(ixp(e.pierre[0])) > 1) && pose(premier) && n.listes[ixp(premier)])
     remontecoupenliste(L, premier.ligne, premier.colonne, 1, CAPACITENOEUD);
 
-  // Step 7. The moves; the list may grow while it is read.
+  // The moves; the list may grow while it is read.
   const uint32_t clebase = cle;
   int32_t joues = 0;
   for (int32_t i = 1; i <= nbpoints(L); ++i) {
@@ -577,7 +577,7 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
       for (int32_t k = 1; k <= c.prises; ++k) xorclepion(clef, ligneliste(n.prises, k), colonneliste(n.prises, k), Q);
     }
     if (pose(c.ko)) xorclemoyo(clef, c.ko.ligne, c.ko.colonne);
-    // Steps 8 to 11. Plies 3 to 5 look the key up first, plies 6 to 20 just
+    // Plies 3 to 5 look the key up first, plies 6 to 20 just
     // before the recursion; after a miss the value found goes in.
     bool consulte = false, trouve = false;
     int32_t position = 0;
@@ -599,7 +599,7 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
       }
       if (consulte && !trouve) insere(e, pli, position, clef, e.resultat);
     }
-    // Step 12. Undo, then the cut-off.
+    // Undo, then the cut-off.
     if (!c.passe) {
       p[jm] = VIDE;
       for (int32_t k = 1; k <= c.prises; ++k) p[ix(ligneliste(n.prises, k), colonneliste(n.prises, k))] = Q;
@@ -626,7 +626,7 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
         });
     }
   }
-  // Step 13.
+  // No move played: not linked.
   if (joues == 0) {
     ++e.noeuds;
     e.resultat = 0;
@@ -636,12 +636,12 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
 }
 
 // ---- Preparation shared by the two entries -----------------------------------------------------
-// Steps 9 to 13: candidate and capturable lists, the depth limit, the
+// Candidate and capturable lists, the depth limit, the
 // reading. Answers true on LIAISONFAITE.
 bool lit(TEtatLiaison& e, int32_t mode, TPoint ko) {
   TPlateau& p = *e.p;
   const int32_t N = configmoteur.taille;
-  // Step 9.
+  // Candidates close to both sides, and enemy chains there that can be taken.
   e.candidats[0] = 0;
   e.prenables[0] = 0;
   e.sommes = marquesvides;
@@ -664,18 +664,18 @@ bool lit(TEtatLiaison& e, int32_t mode, TPoint ko) {
         if (prenable) empilepoint(e.prenables, CAPACITELIAISON, r, c);
       }
     }
-  // Step 10.
+  // Depth limit: even, within its bounds.
   e.lim = paramniveauc - 2;
   if (e.lim < 4) e.lim = 4;
   if (e.lim % 2 != 0) --e.lim;
   if (e.lim > LIMMAX) e.lim = LIMMAX;
-  // Step 11. The opponent first.
+  // The opponent first.
   for (TPoint& q : e.ligne) q = TPoint{};
   for (int32_t& s : e.rejoint) s = -1;
   for (auto& m : e.meilleurs) m[0] = m[1] = TPoint{};
   e.resultat = 0;
   reculiaison(e, e.O, e.C, 1, TPoint{}, ko, 0, 0);
-  // Step 12. lecturelongue comes back with the entry's guard.
+  // lecturelongue comes back with the entry's guard.
   if (e.noeuds > BUDGETLIAISON) depassementliaison = 1;
   derniersnoeuds = e.noeuds;
   return e.resultat == LIAISONFAITE;
@@ -857,28 +857,28 @@ bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TM
   derniersnoeuds = 0;
   if (!surplateaumoteur(ligne, colonne)) return false;
   const int32_t js = ix(ligne, colonne);
-  // Step 1 (an empty point is no stone to link).
+  // An empty point is no stone to link.
   if (A[js] || p[js] == VIDE) return false;
-  // Steps 2 and 3.
+  // Static links first; low levels stop there.
   if (niveau <= NIVEAUSTATIQUELIAISON) return pionlieachaine(p, T, ligne, colonne);
   if (pionlieachaine(p, T, ligne, colonne)) return true;
-  // Step 4.
+  // The reading's state, T's chain as side 1.
   TEtatLiaison& e = etat;
   const Restaure<uint8_t> longue(lecturelongue);
   commence(e, p, B, TPoint{ligne, colonne}, false);
   e.cote[1] = marquesvides;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (T[j] && p[j] == e.C) e.cote[1][j] = 1;
-  // Steps 5 and 6.
+  // Distances and seeds; none means no link, distance 2 a link.
   cartedistanceliaison(p, e.cote[1], A, e.C, e.distance[1]);
   pointsdepassage(p, T, e.C, e.O, ligne, colonne, e.graines);
   if (nbpoints(e.graines) == 0 && e.distance[1][js] == 0) return false;
   if (e.distance[1][js] == 2) return true;
-  // Step 7. S's chain as side 0, stones only.
+  // S's chain as side 0, stones only.
   e.cote[0] = marquesvides;
   marquepionschaine(p, e.cote[0], 0, ligne, colonne);
   if (deuxpointsdelien(e, 0)) return true;
-  // Step 8.
+  // A stone of side 0 linked statically, or a shared point at distance 2.
   cartedistanceliaison(p, e.cote[0], A, e.C, e.distance[0]);
   const int32_t N = configmoteur.taille;
   for (int32_t r = 1; r <= N; ++r)
@@ -888,7 +888,7 @@ bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TM
       if (e.cote[0][j] && pionlieachaine(p, T, r, c)) return true;
       if (A[j] && e.distance[1][j] == 2 && e.distance[0][j] == 2) return true;
     }
-  // Steps 9 to 13.
+  // The reading.
   return lit(e, mode, ko);
 }
 
@@ -897,16 +897,16 @@ bool peutlierdeuxpions(TPlateau& p, const TMarques& A, const TMarques& B, int32_
   derniersnoeuds = 0;
   if (!surplateaumoteur(ligneA, colonneA) || !surplateaumoteur(ligneB, colonneB)) return false;
   const int32_t ja = ix(ligneA, colonneA), jb = ix(ligneB, colonneB);
-  // Step 1 (two stones of one colour are read, nothing else).
+  // Two stones of one colour are read, nothing else.
   if (A[ja] || A[jb] || p[ja] == VIDE || p[ja] != p[jb]) return false;
-  // Step 2. B's chain, stones only.
+  // B's chain, stones only.
   TMarques vb = marquesvides;
   marquepionschaine(p, vb, 0, ligneB, colonneB);
   if (vb[ja]) return true;
-  // Steps 3 and 4.
+  // Static links first; low levels stop there.
   if (niveau <= NIVEAUSTATIQUELIAISON) return pionlieachaine(p, vb, ligneA, colonneA);
   if (pionlieachaine(p, vb, ligneA, colonneA)) return true;
-  // Step 5.
+  // The reading's state, B's chain as side 1.
   TEtatLiaison& e = etat;
   const Restaure<uint8_t> longue(lecturelongue);
   commence(e, p, B, TPoint{ligneA, colonneA}, true);
@@ -914,10 +914,10 @@ bool peutlierdeuxpions(TPlateau& p, const TMarques& A, const TMarques& B, int32_
   e.cote[1] = vb;
   e.cote[0] = marquesvides;
   marquepionschaine(p, e.cote[0], 0, ligneA, colonneA);
-  // Step 6.
+  // Distances of both sides.
   cartedistanceliaison(p, e.cote[1], A, e.C, e.distance[1]);
   cartedistanceliaison(p, e.cote[0], A, e.C, e.distance[0]);
-  // Step 7. The seed lists of both stones, as one.
+  // The seed lists of both stones, as one.
   pointsdepassage(p, e.cote[1], e.C, e.O, ligneA, colonneA, e.graines);
   if (nbpoints(e.graines) == 0 && e.distance[1][ja] == 0) return false;
   if (e.distance[1][ja] == 2) return true;
@@ -930,9 +930,9 @@ bool peutlierdeuxpions(TPlateau& p, const TMarques& A, const TMarques& B, int32_
     for (int32_t i = 1; i <= nbpoints(e.graines) && !deja; ++i) deja = memepoint(pointl(e.graines, i), q);
     if (!deja) empilepoint(e.graines, CAPACITELIAISON, q.ligne, q.colonne);
   }
-  // Step 8.
+  // Two linking points from either side.
   if (deuxpointsdelien(e, 0) || deuxpointsdelien(e, 1)) return true;
-  // Step 9.
+  // A stone of side 0 linked statically, or a shared point at distance 2.
   const int32_t N = configmoteur.taille;
   for (int32_t r = 1; r <= N; ++r)
     for (int32_t c = 1; c <= N; ++c) {
@@ -941,7 +941,7 @@ bool peutlierdeuxpions(TPlateau& p, const TMarques& A, const TMarques& B, int32_
       if (e.cote[0][j] && pionlieachaine(p, vb, r, c)) return true;
       if (A[j] && e.distance[1][j] == 2 && e.distance[0][j] == 2) return true;
     }
-  // Steps 10 and 11.
+  // The reading.
   return lit(e, mode, ko);
 }
 

@@ -42,20 +42,20 @@ struct Regard {
   bool propre(int32_t r2, int32_t c2) const { return tient(p, r2, c2, C); }
   int32_t libs0() const { return libs(r, c); }
 
-  // Rule set 1 jump in direction k (step 3 of the rules).
+  // Rule set 1 jump in direction k.
   bool sautregle1(int32_t k) const {
     const int32_t dr = ORDREMARCHE[k][0], dc = ORDREMARCHE[k][1];
     const int32_t sr = dr ? 0 : 1, sc = dr ? 1 : 0;  // side of F1
     const int32_t gr = r + dr, gc = c + dc, tr = r + 2 * dr, tc = c + 2 * dc;
-    // Step 3.1.
+    // An empty gap and a target two points away.
     if (!surplateaumoteur(tr, tc) || !cible(tr, tc) || !vide(gr, gc)) return false;
-    // Step 3.2. Target liberties.
+    // Target liberties.
     const int32_t lt = libs(tr, tc);
     if (!(lt >= 3 || (lt == 2 && bord(r, c) && bord(tr, tc)))) return false;
-    // Step 3.3. Bamboo joint on either side.
+    // Bamboo joint on either side.
     if (vide(gr + sr, gc + sc) && propre(r + sr, c + sc) && propre(tr + sr, tc + sc)) return true;
     if (vide(gr - sr, gc - sc) && propre(r - sr, c - sc) && propre(tr - sr, tc - sc)) return true;
-    // Step 3.4. Flanks held by O: tolerated only on the second line with
+    // Flanks held by O: tolerated only on the second line with
     // the flank toward the centre and no O chain outside atari on the first line.
     const int32_t q = dr ? c : r;
     const auto horsatari = [&](int32_t r2, int32_t c2) { return enemi(r2, c2) && libs(r2, c2) != 1; };
@@ -65,7 +65,7 @@ struct Regard {
     if (enemi(gr - sr, gc - sc) &&
         !(q == taille() - 1 && !horsatari(r + sr, c + sc) && !horsatari(tr + sr, tc + sc)))
       return false;
-    // Step 3.5. Squeeze from both sides.
+    // Squeeze from both sides.
     if (q != 1 && q != taille()) {
       const bool cote1 = enemi(r + sr, c + sc) || enemi(tr + sr, tc + sc);
       const bool cote2 = enemi(r - sr, c - sc) || enemi(tr - sr, tc - sc);
@@ -84,7 +84,7 @@ struct Regard {
     return false;
   }
 
-  // Rule set 2: jumps along the first line, then bamboo joints (step 4).
+  // Rule set 2: jumps along the first line, then bamboo joints.
   template <class F>
   bool sautsregle2(F&& f) const {
     const int32_t n = taille();
@@ -173,7 +173,7 @@ struct Regard {
     return true;
   }
 
-  // Edge patterns (step 5): the first success.
+  // Edge patterns: the first success.
   bool motif(TPoint& lien) const {
     lien = TPoint{};
     if (dist(r, c) > 1 || libs0() < 3) return false;
@@ -246,7 +246,7 @@ void remplitregle2(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {
   motifsremplissage(p, m, r, c, suite);
 }
 
-// Steps 8.1 and 8.2 of the tests: orthogonal, diagonal and diagonal-flanked links.
+// Orthogonal, diagonal and diagonal-flanked links.
 bool lieprochemarque(const Regard& g) {
   const TPlateau& p = g.p;
   const int32_t r = g.r, c = g.c;
@@ -273,7 +273,7 @@ bool lieprochemarque(const Regard& g) {
   return false;
 }
 
-// Step 8.3, second half: an own neighbour leads past two empty points to a marked stone.
+// An own neighbour leads past two empty points to a marked stone.
 bool sautvoisinmarque(const Regard& g) {
   if (g.libs0() < 3) return false;
   const int32_t r = g.r, c = g.c;
@@ -414,16 +414,16 @@ void metlachainelieesliensessais(TPlateau& p, TMarques& m, const TMarques& point
 
 bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int32_t niveaulien, int32_t n) {
   const auto lie = [&] { return niveaulien >= 2 ? pionlieachainetest1(p, m, r, c) : pionlieachaine(p, m, r, c); };
-  // Step 1.
+  // Linked as it stands.
   if (lie()) return true;
-  // Step 2.
+  // Enough liberties and empty neighbours to be tested further.
   int32_t vides = 0;
   pastable(r, c, [&](int32_t r2, int32_t c2) {
     if (p[ix(r2, c2)] == VIDE) ++vides;
     return false;
   });
   if (libs(r, c) < 2 || vides < n) return false;
-  // Step 3. The opponent on each empty neighbour in turn.
+  // The opponent on each empty neighbour in turn.
   const uint8_t x = p[ix(r, c)], o = adversaire(x);
   TListePoints& prises = prisesniveaulien;
   int32_t tenus = 0;
@@ -452,7 +452,7 @@ bool lienen1coup(TPlateau& p, const TMarques& m, int32_t r, int32_t c) {
 }
 
 bool testelienpossible(TPlateau& p, const TMarques& m, const TMarques& prenables, int32_t r, int32_t c) {
-  // Step 1. Liberties of the stone and the weak enemy chains beside it.
+  // Liberties of the stone and the weak enemy chains beside it.
   const int32_t l0 = libs(r, c);
   if (l0 == 1) return false;
   const uint8_t x = p[ix(r, c)], o = adversaire(x);
@@ -473,10 +473,10 @@ bool testelienpossible(TPlateau& p, const TMarques& m, const TMarques& prenables
   });
   if (nbpoints(liste) == 0 || (!atari && !deuxlibertes)) return false;
 
-  // Step 2. The other liberties of a chain of several stones.
+  // The other liberties of a chain of several stones.
   if (infochaine[ix(r, c)][1] != 1) libertesdelachaine(p, liste, MAXPOINTSLISTE, 0, r, c, vu);
 
-  // Step 3. A linking move among the liberties.
+  // A linking move among the liberties.
   bool coupliant = false;
   {
     Sauvegarde s(p);
@@ -505,7 +505,7 @@ bool testelienpossible(TPlateau& p, const TMarques& m, const TMarques& prenables
   };
 
   if (coupliant) {
-    // Step 4. Taking a chain in atari, or a two-liberty chain flagged or read as lost.
+    // Taking a chain in atari, or a two-liberty chain flagged or read as lost.
     if (atari && scan(1, toujoursvrai)) return true;
     if (!deuxlibertes) return false;
     return scan(2, [&](int32_t r2, int32_t c2) {
@@ -515,7 +515,7 @@ bool testelienpossible(TPlateau& p, const TMarques& m, const TMarques& prenables
     });
   }
 
-  // Step 5. Without a linking move only the flagged chains count.
+  // Without a linking move only the flagged chains count.
   if (prenables[ix(r, c)]) return false;
   const auto signale = [&](int32_t r2, int32_t c2) { return prenables[ix(r2, c2)] != 0; };
   if (atari && scan(1, signale)) return true;

@@ -69,7 +69,7 @@ struct Lien {
       const int32_t sr = dr ? 0 : 1, sc = dr ? 1 : 0;
       const int32_t gr = r + dr, gc = c + dc, tr = r + 2 * dr, tc = c + 2 * dc;
       if (!tient(p, gr, gc, VIDE)) continue;
-      // Step 3.1. Straight jump; O flanks only toward the centre from the second line.
+      // Straight jump; O flanks only toward the centre from the second line.
       const int32_t q = dr ? c : r;
       const bool refus1 = enemi(gr + sr, gc + sc) && q != 2;
       const bool refus2 = enemi(gr - sr, gc - sc) && q != 1 && q != n - 1;
@@ -77,7 +77,7 @@ struct Lien {
         lien = {tr, tc};
         return true;
       }
-      // Step 3.2. Toward a target beside T.
+      // Toward a target beside T.
       if (enemi(tr, tc)) continue;
       for (const int32_t s : {1, -1}) {
         const int32_t ar = sr * s, ac = sc * s;
@@ -247,11 +247,11 @@ bool pionlieamarque(const TPlateau& p, uint8_t C, int32_t r, int32_t c) {
 }
 
 bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
-  // Step 1.
+  // No link from a chain in atari; a live chain is linked.
   if (r == 0 || libs(r, c) == 1) return false;
   const int32_t i = ix(r, c);
   if (infochaine[i][1] != 1 && !pionsmorts[i]) return true;
-  // Step 2. A stone of the colour on each empty neighbour in turn, the
+  // A stone of the colour on each empty neighbour in turn, the
   // start flagged dead meanwhile.
   const uint8_t o = adversaire(couleur);
   const Restaure mort(pionsmorts[i]);
@@ -270,6 +270,6 @@ bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
       ++score;
     return score >= 2;
   });
-  // Step 3.
+  // Linked when two of the trials hold.
   return score >= 2;
 }

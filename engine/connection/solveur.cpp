@@ -121,7 +121,7 @@ int32_t coupssolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) {
 int32_t evaluationsolveur(const TListeChaines& ordiA, const TListeChaines& ordiB, const TListeChaines& joueurB,
                           const TPlateau& p, uint8_t ordi, int32_t nbchaines,
                           const std::array<TPliSolveur, PLISSOLVEUR + 2>& plis) {
-  // Step 1.
+  // The engine's first move: a lone stone or short chain costs, else its chain is marked.
   int32_t S = 0;
   TMarques marque = marquesvides;
   const TPoint c1 = plis[1].coup;
@@ -129,7 +129,7 @@ int32_t evaluationsolveur(const TListeChaines& ordiA, const TListeChaines& ordiB
     if (nbpionschaine(p, c1.ligne, c1.colonne) == 1 || libs(ix(c1)) < 3) S -= 10;
     else marquepionschaine(p, marque, 0, c1.ligne, c1.colonne);
   }
-  // Step 2.
+  // The engine's A and B chains.
   int32_t nA = 0, nB = 0, nlibre = 0;
   const int32_t na = mini(ordiA[0].ligne, nbchaines);
   for (int32_t k = 1; k <= na; ++k) {
@@ -150,11 +150,11 @@ int32_t evaluationsolveur(const TListeChaines& ordiA, const TListeChaines& ordiB
     nB *= 2;
   }
   S += 10 * (nA + nB);
-  // Step 3.
+  // The opponent's flagged B chains by their liberties.
   const int32_t nb = mini(joueurB[0].ligne, nbchaines);
   for (int32_t k = 1; k <= nb; ++k)
     if (joueurB[k].statut) S -= 2 * libs(indexcase(joueurB[k].ligne, joueurB[k].colonne));
-  // Steps 4 and 5.
+  // Short chains and the average liberties of each side.
   int32_t chaines[2] = {0, 0}, libertes[2] = {0, 0};
   for (int32_t i = 0; i < NBCASES; ++i) {
     if (!pierre(p[i]) || infochaine[i][1] == 0) continue;
@@ -168,7 +168,7 @@ int32_t evaluationsolveur(const TListeChaines& ordiA, const TListeChaines& ordiB
 }
 
 int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) {
-  // Step 1.
+  // Nothing in the quick mode.
   if (moderapide) return 0;
   TPlateau& p = *s.p;
   TPliSolveur& pl = s.plis[pli];
@@ -182,13 +182,13 @@ int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) 
     return evaluationsolveur(s.ordiA, s.ordiB, s.joueurB, p, s.ordi, MAXCHAINESSOLVEUR, s.plis);
   };
 
-  // Steps 2 and 3.
+  // Moves and the node's state.
   pl.nbcherches = 0;
   pl.valeurentree = s.resultat;
   pl.coup = TPoint{};
   const int32_t etat = pli == 1 ? coupsracinesolveur(s, camp, autre) : coupssolveur(s, pli, camp, autre);
 
-  // Steps 4 to 6.
+  // States that decide the node without a move.
   if (etat == ETATPRISE) {
     if (moteur && pli == 1) {
       s.reponse = premiereprise(p, autre);
@@ -202,7 +202,7 @@ int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) 
   }
   if (l[0] == 0) return fin(evalue());
 
-  // Steps 7 and 8.
+  // The defender may pass when calm; killer first.
   if (etat == ETATCALME && !moteur && pli != s.profondeurmax) empilepoint(l, CAPACITESOLVEUR, 0, 0);
   if (!estaucun(pl.tueur)) remontecoupenliste(l, pl.tueur.ligne, pl.tueur.colonne, 1, CAPACITESOLVEUR);
   pl.tueur = AUCUN;
@@ -210,7 +210,7 @@ int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) 
   TInfoChaine& sauve = s.chaines[pli];
   sauve = infochaine;
 
-  // Step 9.
+  // The moves.
   int32_t meilleur = 0;
   for (int32_t k = 1; k <= l[0]; ++k) {
     ++compteurnoeudsprise;
@@ -221,28 +221,28 @@ int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) 
       if (!passe) p[i] = VIDE;
       infochaine = sauve;
     };
-    // a, b.
+    // Play; a capture wins at once.
     uint8_t prise = 0;
     if (!passe) jouecoup2(prise, p, m.ligne, m.colonne, camp, autre);
     if (prise) {
       reprend();
       return fin(moteur ? GAGNESOLVEUR : -GAGNESOLVEUR);
     }
-    // c.
+    // Legal move.
     pl.coup = m;
     const bool legal = passe || p[i] == camp;
     if (legal && !passe && libs(i) == 1) {
-      // d. A self-atari is not counted.
+      // A self-atari is not counted.
       reprend();
       continue;
     }
     if (legal) {
-      // e.
+      // Child, or the evaluation at the depth limit.
       ++pl.nbcherches;
       const int32_t v0 = pli < s.profondeurmax ? recherchesolveur(s, pli + 1, autre, camp) : evalue();
       reprend();
       int32_t v = v0;
-      // f.
+      // Root choice; a move the rules refuse loses its value.
       const bool premier = pl.nbcherches == 1;
       if (pli == 1) {
         if (premier || v > meilleur) {
@@ -260,7 +260,7 @@ int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) 
         pl.tueur = m;
         meilleur = v;
       }
-      // g.
+      // Cut-off against the entry values of earlier plies.
       if (moteur) {
         if (v >= GAGNESOLVEUR) return fin(v);
         for (int32_t q = pli; q >= 2; q -= 2)
@@ -287,12 +287,12 @@ int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) 
     } else {
       reprend();
     }
-    // h.
+    // The child's killer next.
     const TPoint t = s.plis[pli + 1].tueur;
     if (l[0] - k >= 2 && !estaucun(t)) remontecoupenliste(l, t.ligne, t.colonne, k + 1, CAPACITESOLVEUR);
   }
 
-  // Step 10.
+  // No move searched: a defence state loses, else the evaluation.
   if (pl.nbcherches == 0) {
     if (etat == ETATDEFENSE) return fin(moteur ? -GAGNESOLVEUR : GAGNESOLVEUR);
     return fin(evalue());
@@ -399,11 +399,11 @@ bool solveurcoupsautorises(uint8_t ordi, uint8_t joueur, TPlateau& p, TPoint& po
   s.joueur = joueur;
   point = TPoint{};
 
-  // Step 1.
+  // The chain lists of both sides.
   s.drapeaux = marquesvides;
   listechaines(p, ordi, s.ordiA, s.ordiB, s.joueurA, s.joueurB);
 
-  // Steps 2 and 3: the engine attacks first.
+  // The engine attacks first.
   TPoint p0 = pointko;
   int32_t statut0 = 0;
   const TResultatPasse r0 = passesolveur(s.drapeaux, s.joueurA, s.joueurB, 0, p0, p, joueur, ordi, statut0);
@@ -418,7 +418,7 @@ bool solveurcoupsautorises(uint8_t ordi, uint8_t joueur, TPlateau& p, TPoint& po
     return true;
   }
 
-  // Step 4: the opponent attacks first.
+  // The opponent attacks first.
   TPoint p1 = pointko;
   int32_t statut1 = 0;
   const TResultatPasse r1 = passesolveur(s.drapeaux, s.ordiA, s.ordiB, 1, p1, p, ordi, joueur, statut1);
@@ -430,7 +430,7 @@ bool solveurcoupsautorises(uint8_t ordi, uint8_t joueur, TPlateau& p, TPoint& po
   }
   affichecartefaibles(s.bilanchaines, ordi, p, "mort");
 
-  // Steps 5 and 6: the allowed candidates.
+  // The allowed candidates.
   s.candidats = pionsmortssauves;
   int32_t nombre = 0;
   if (r1.trouve && statut1 != 2) {
@@ -451,7 +451,7 @@ bool solveurcoupsautorises(uint8_t ordi, uint8_t joueur, TPlateau& p, TPoint& po
   }
   s.sanschoix = nombre == 0;
 
-  // Step 7: the main search.
+  // The main search.
   s.profondeurmax = profondeurrecherchesolveur();
   compteurnoeudsprise = 0;
   for (auto& pl : s.plis) pl = TPliSolveur{};
@@ -459,7 +459,7 @@ bool solveurcoupsautorises(uint8_t ordi, uint8_t joueur, TPlateau& p, TPoint& po
   s.trouve = false;
   recherchesolveur(s, 1, ordi, joueur);
 
-  // Step 8.
+  // No answer found, or nothing to choose.
   if ((s.sanschoix && !r1.trouve) || !s.trouve) {
     if (r1.trouve) ecritdebug("j ai perdu");
     return false;

@@ -437,14 +437,14 @@ bool testprofondsolveur(const TPasse& e, int32_t d, const TPoint& m) {
 // ---- The node -------------------------------------------------------------------------------
 
 int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t cle, uint8_t& credit) {
-  // Step 1.
+  // Nothing in the quick mode.
   if (moderapide) return 0;
   TPliPasse& pl = e.plis[d];
   TPlateau& p = e.p;
   TListePoints& l = pl.coups;
   const bool attaque = camp == e.attaquant;
 
-  // Step 2.
+  // Move list and the node's state.
   l[0] = 0;
   pl.marques = marquesvides;
   int32_t etat;
@@ -453,7 +453,7 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
   else
     etat = etatatari(p, camp, autre, l, pl.marques);
 
-  // Steps 3 to 5.
+  // States that decide the node without a move.
   if (etat == ETATPRISE) {
     if (!attaque) return -1;
     if (d == 1) {
@@ -470,14 +470,14 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
   if (etat == ETATENCLOS) return 1;
   if (l[0] == 0) return 0;
 
-  // Step 6.
+  // A calm node widens; the defender may pass.
   if (etat == ETATCALME) {
     elargitcoups(e, d);
     if (!attaque && d != e.D) empilepoint(l, CAPACITESOLVEUR, 0, 0);
   }
   if (sondepassesolveur) sondepassesolveur(d, attaque, l, etat);
 
-  // Step 7.
+  // Killer first.
   if (!estaucun(pl.tueur)) remontecoupenliste(l, pl.tueur.ligne, pl.tueur.colonne, 1, CAPACITESOLVEUR);
   const bool copieA = e.listes() && !attaque && d < e.D;
   if (copieA) pl.copieA = e.A;
@@ -485,18 +485,18 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
   e.plis[d + 1].tueur = AUCUN;
   pl.chaines = infochaine;
 
-  // Step 8.
+  // The moves.
   int32_t valeur = 0;
   bool compte = false;
   for (int32_t k = 1; k <= l[0]; ++k) {
     const TPoint m = pointliste(l, k);
     const bool passe = m.ligne == 0;
     const int32_t i = passe ? 0 : ix(m);
-    // a.
+    // The defender's flags for the lost-chain lists.
     if (e.listes() && !attaque)
       pl.drapeaux = static_cast<uint8_t>((etat == ETATDEFENSE ? 2 : 0) + (passe ? 4 : 0) +
                                          (!passe && !pointvivant(p, e.defenseur, m.ligne, m.colonne) ? 1 : 0));
-    // b, c.
+    // Play; a capture decides the node.
     uint8_t prise = 0;
     if (!passe) jouecoup2(prise, p, m.ligne, m.colonne, camp, autre);
     const auto reprend = [&] {
@@ -509,10 +509,10 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
       if (copieA) e.A = pl.copieA;
       return -1;
     }
-    // d.
+    // Legal move.
     const bool legal = passe || p[i] == camp;
     if (legal) {
-      // e.
+      // Counted; a self-atari loses.
       compte = true;
       ++compteurnoeudsprise;
       if (!passe && libs(i) == 1) {
@@ -521,11 +521,11 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
         if (!attaque && e.listes() && etat == ETATDEFENSE) marquechainesperdues(e, d);
         continue;
       }
-      // f.
+      // Line, and credit for an attack next to a defender chain in atari.
       pl.coup = m;
       const uint8_t credit0 = credit;
       if (attaque && d <= 5 && !passe && voisincouleuratari4(p, e.defenseur, m.ligne, m.colonne)) ++credit;
-      // g.
+      // Key, looked up in the ply's store.
       uint32_t cle2 = cle;
       int32_t position = 0;
       bool trouvee = false;
@@ -542,7 +542,7 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
           }
         }
       }
-      // h.
+      // Not found: a leaf at the depth limit, else the child.
       if (!trouvee) {
         if (d == e.D) {
           if (couleurenatari(p, e.defenseur)) {
@@ -558,13 +558,13 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
         }
         if (attaque && d >= 8 && e.nbvides >= 25 && !testprofondsolveur(e, d, m)) valeur = 0;
         else valeur = recusolveur(e, d + 1, autre, camp, cle2, credit);
-        // i.
+        // Store.
         if (position > 0) inserestoresolveur(cle2, valeur + 1, position, d, e.nbstore[d]);
       }
-      // j.
+      // Undo.
       reprend();
       credit = credit0;
-      // k.
+      // Cut-off; at the root a move the rules refuse is noted and the search goes on.
       if (attaque) {
         if (valeur >= 1) {
           pl.tueur = m;
@@ -592,12 +592,12 @@ int32_t recusolveur(TPasse& e, int32_t d, uint8_t camp, uint8_t autre, uint32_t 
     } else {
       reprend();
     }
-    // l.
+    // The child's killer next.
     const TPoint t = e.plis[d + 1].tueur;
     if (l[0] - k >= 2 && !estaucun(t)) remontecoupenliste(l, t.ligne, t.colonne, k + 1, CAPACITESOLVEUR);
   }
 
-  // Step 9.
+  // No move counted.
   if (!compte) {
     if (etat != ETATDEFENSE) return 0;
     if (attaque) return -1;

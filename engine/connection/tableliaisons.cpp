@@ -64,7 +64,7 @@ void chargeessai(TPlateau& p, const TEssaiCoup& e) {
   pionsmorts = e.plateauessai2;
 }
 
-// Step 2 of the fill for one side; false when a candidate's record links no chain.
+// The fill for one side; false when a candidate's record links no chain.
 bool remplitcote(const Cote& s) {
   const TInfoChaine chaines = infochaine;
   const TMarques morts = pionsmorts;
@@ -75,10 +75,10 @@ bool remplitcote(const Cote& s) {
       if (!s.candidats[ix(r, c)]) continue;
       TEssaiCoup& e = s.essai(r, c);
       if (e.valeurcoupure <= 0) continue;
-      // Steps 2.1 and 2.2.
+      // The chain heads the move links.
       tetesliees(s, r, c, 0, L);
       if (nbpoints(L) == 0) return false;
-      // Step 2.3.
+      // Pairs of them the move can link, not already linked by the groups.
       int32_t paires = 0;
       for (int32_t x = 1; x <= nbpoints(L); ++x)
         for (int32_t y = x + 1; y <= nbpoints(L); ++y) {
@@ -95,7 +95,7 @@ bool remplitcote(const Cote& s) {
           ajoutebitspaire(r, c, b, b, s.membre);
           ++paires;
         }
-      // Step 2.4.
+      // Chain table and dead marks back; the record notes its pairs.
       infochaine = chaines;
       pionsmorts = morts;
       if (paires > 0) e.essaifait |= ESSAIPAIRE;
@@ -115,13 +115,13 @@ void confirmecote(int32_t k, bool& unefois) {
       if (!s.candidats[i] || !o.candidats[i]) continue;
       TEssaiCoup& e = s.essai(r, c);
       if (!(e.essaifait & ESSAIPAIRE)) continue;
-      // Step 1.1.
+      // The chain heads of the pairs.
       tetesliees(s, r, c, s.membre, L);
       if (nbpoints(L) < 2) continue;
-      // Step 1.2.
+      // The points near the move.
       proximite = marquesvides;
       marqueproximite(plateaudepart, proximite, s.couleur, r, c);
-      // Step 1.3.
+      // Pairs near the move that the other side cannot cut.
       int32_t paires = 0;
       for (int32_t x = 1; x <= nbpoints(L); ++x)
         for (int32_t y = x + 1; y <= nbpoints(L); ++y) {
@@ -134,7 +134,7 @@ void confirmecote(int32_t k, bool& unefois) {
           ajoutebitspaire(r, c, b, a, s.confirme);
           ++paires;
         }
-      // Step 1.4.
+      // The record notes the confirmed pairs.
       if (paires > 0) e.essaifait |= ESSAICONFIRME;
     }
 }
@@ -203,11 +203,11 @@ void ajoutebitspaire(int32_t r, int32_t c, const TPoint& a, const TPoint& b, uin
 // ---- Fill and confirmation ----------------------------------------------------------------
 
 void remplittableliaisons() {
-  // Step 1.
+  // Table sized for the board.
   dimensionnetableliaisons();
   Restaure<TInfoChaine> gardechaines(infochaine);
   Restaure<TMarques> gardemorts(pionsmorts);
-  // Steps 2 and 3.
+  // Both sides; a side whose records link no chain stops the fill.
   if (!remplitcote(cote(0))) return;
   remplitcote(cote(1));
 }
@@ -257,7 +257,7 @@ bool pairesproches(const TPoint& a, const TPoint& b, const TMarques& m) {
 
 bool peutcouperpaire(TPlateau& p, int32_t k, const TPoint& a, const TPoint& b, const TPoint& pt, bool& unefois) {
   const Cote s = cote(k), o = cote(1 - k);
-  // Step 1. The other side's linking moves at the pair's other linking
+  // The other side's linking moves at the pair's other linking
   // points, and the cutting points peutcouperpaire2 recorded for the pair.
   TListePoints F;
   F[0] = 0;
@@ -269,7 +269,7 @@ bool peutcouperpaire(TPlateau& p, int32_t k, const TPoint& a, const TPoint& b, c
       if ((bits & s.refute) || ((o.essai(r, c).essaifait & ESSAIPAIRE) && (bits & s.paire)))
         empilepoint(F, MAXPOINTSLISTE, r, c);
     }
-  // Step 2.
+  // No such move: the cutting points are recorded once.
   if (nbpoints(F) == 0) {
     if (!unefois) {
       unefois = true;
@@ -277,7 +277,7 @@ bool peutcouperpaire(TPlateau& p, int32_t k, const TPoint& a, const TPoint& b, c
     }
     return false;
   }
-  // Step 3.
+  // Each such move tried on a copy.
   Restaure<TPlateau> gardeplateau(p);
   Restaure<TInfoChaine> gardechaines(infochaine);
   Restaure<TMarques> gardemorts(pionsmorts);

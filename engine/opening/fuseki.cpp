@@ -76,7 +76,7 @@ bool TFuseki::RechercheDichotomique(std::string_view cle, int& index) const {
   const int n = NombreLignes();
   index = 0;
   if (n == 0) return false;
-  // Step 1. The ends of the table.
+  // The ends of the table.
   int d = comparecles(PartieCle(lignes[0]), cle);
   if (d >= 0) return d == 0;
   d = comparecles(PartieCle(lignes[static_cast<std::size_t>(n - 1)]), cle);
@@ -88,7 +88,7 @@ bool TFuseki::RechercheDichotomique(std::string_view cle, int& index) const {
     index = n;
     return false;
   }
-  // Step 2. Halve between a line below the key (lo) and one above it (hi).
+  // Halve between a line below the key (lo) and one above it (hi).
   int lo = 0, hi = n - 1;
   while (hi > lo + 1) {
     const int mid = lo + (hi - lo) / 2;
@@ -234,15 +234,15 @@ void TFuseki::CaseSymetrique(int axe, int32_t& ligne, int32_t& colonne) const {
 void TFuseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nombre, TMarques& carte,
                             const TPlateau& plateau) {
   const int32_t N = std::min(bornetaille(tailleplateau), taille);
-  // Step 1. The position's own symmetries.
+  // The position's own symmetries.
   nombre = 0;
   const int masque = Symetries(plateau);
-  // Step 2. Look the normalised position up.
+  // Look the normalised position up.
   int t = Normalise(plateau);
   Cherche(CleTransformee(t));
-  // Step 3. Empty map.
+  // Empty map.
   carte.fill(0);
-  // Step 4. The moves for the colour asked, back in the board's orientation.
+  // The moves for the colour asked, back in the board's orientation.
   auto reporte = [&](bool memecouleur) {
     for (int i = 0; i < coups.Count(); ++i) {
       const TCoups* m = coups.Coup(i);
@@ -255,7 +255,7 @@ void TFuseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nom
     }
   };
   reporte(true);
-  // Step 5. The colour-exchanged position: its other-colour moves are ours.
+  // The colour-exchanged position: its other-colour moves are ours.
   TPlateau echange = plateau;
   for (int32_t r = 1; r <= N; ++r)
     for (int32_t c = 1; c <= N; ++c) {
@@ -264,9 +264,9 @@ void TFuseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nom
     }
   t = Normalise(echange);
   Cherche(CleTransformee(t));
-  // Step 6.
+  // Its moves, colours exchanged back.
   reporte(false);
-  // Step 7. Complete with the mirrors the position itself allows.
+  // Complete with the mirrors the position itself allows.
   if (nombre == 0) return;
   for (int axe = 1; axe <= 4; ++axe) {
     if (!(masque & (1 << (axe - 1)))) continue;

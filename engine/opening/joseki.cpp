@@ -169,7 +169,7 @@ void TJoseki::RechercheReduite(Requete& q, const TPlateau& plateau, std::string 
 
 void TJoseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nombre, TMarques& carte,
                             const TPlateau& plateau) {
-  // Step 1. Size, empty map, colour-exchanged board.
+  // Size, empty map, colour-exchanged board.
   FixeTaille(tailleplateau);
   const int32_t N = taille, R0 = regioncoin;
   const uint8_t autre = static_cast<uint8_t>(1 - (couleur & 1));
@@ -181,12 +181,12 @@ void TJoseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nom
       uint8_t& v = echange[indexcase(r, c)];
       if (v == BLANC || v == NOIR) v = static_cast<uint8_t>(1 - v);
     }
-  // Step 2. Every corner, on the board and on its colour-exchanged twin.
+  // Every corner, on the board and on its colour-exchanged twin.
   for (int coin = 1; coin <= 4; ++coin) {
     Requete q{plateau, carte, nombre, coin};
     int t1 = 0, t2 = 0;
     std::string cle1, cle2;
-    // Step 2.1. The board.
+    // The board.
     TPlateau cadre = ExtraitCoin(plateau, coin, R0);
     CleCoin(cadre, t1, cle1);
     q.masque = SymetriesCadre(cadre);
@@ -196,7 +196,7 @@ void TJoseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nom
       ReporteCoups(q, couleur, cle1, t1);
       MarquePierresCoin(q, plateau, R0);
     }
-    // Step 2.2. The exchanged board.
+    // The exchanged board.
     cadre = ExtraitCoin(echange, coin, R0);
     CleCoin(cadre, t2, cle2);
     q.masque = SymetriesCadre(cadre);
@@ -206,13 +206,13 @@ void TJoseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nom
       ReporteCoups(q, autre, cle2, t2);
       MarquePierresCoin(q, echange, R0);
     }
-    // Step 2.3. Neither knew the corner: try smaller regions.
+    // Neither knew the corner: try smaller regions.
     if (!trouve1 && !trouve2) {
       RechercheReduite(q, plateau, cle1, couleur);
       RechercheReduite(q, echange, cle2, autre);
     }
   }
-  // Step 3. Count the marked empty points.
+  // Count the marked empty points.
   nombre = 0;
   for (int32_t r = 1; r <= N; ++r)
     for (int32_t c = 1; c <= N; ++c)

@@ -149,7 +149,7 @@ bool signeinfluence99(const TCarte& carte, int32_t ligne, int32_t colonne, uint8
   return false;
 }
 
-// Step 3 of the last ply: true with `valeur` when the node is settled; else
+// The last ply's static test: true with `valeur` when the node is settled; else
 // `coups` keeps only the moves that can still change the count.
 bool testestatique99(TPlateau& p, TListePoints& coups, int32_t& valeur) {
   const TMarques sauvemorts = pionsmorts;

@@ -5,10 +5,10 @@
 #include "engine/opening/joseki.h"
 
 void demandejoseki(uint8_t camp, const TConfig& config, const TPlateau& plateau, TMarques& sortie) {
-  // Step 1. Copies of the board and the record.
+  // Copies of the board and the record.
   const TPlateau p = plateau;
   const int32_t taille = config.taille;
-  // Step 2-3. The library, resized to the game, or nothing.
+  // The library, resized to the game, or nothing.
   if (bibliojoseki == nullptr) {
     sortie.fill(0);
     return;

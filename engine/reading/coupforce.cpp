@@ -46,7 +46,7 @@ struct Force {
   // A stone of e that counts as a target: not dead, not linked.
   bool cible(int32_t i) const { return b0[i] == e && !pionsmorts[i] && !w[i]; }
 
-  // Step 3 conditions on the e neighbour t; examines and tests it. True when examined.
+  // Conditions on the e neighbour t; examines and tests it. True when examined.
   bool examine1(int32_t r2, int32_t c2) {
     const int32_t i = indexcase(r2, c2);
     if (p[i] != e || infochaine[i][0] > 3 || examine[i] || pionsmorts[i] || w[i]) return false;
@@ -160,31 +160,31 @@ void Force::candidats(int32_t pli, uint8_t s, TNoeudLecture& nd) {
 
 void Force::noeud(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko) {
   const auto ip = static_cast<size_t>(pli);
-  // Step 1.
+  // Fresh node: line slot, mask (the ko point masked), empty list.
   t.ligne[ip] = TPoint{};
   TNoeudLecture& nd = noeuds[pli];
   nd.masque = marquesvides;
   nd.liste[0] = 0;
   if (reel(ko)) nd.masque[indexcase(ko.ligne, ko.colonne)] = MASQUELISTE;
-  // Steps 2 and 3.
+  // Candidates; none ends the node.
   candidats(pli, s, nd);
   if (nbpoints(nd.liste) == 0) {
     r = 0;
     return;
   }
-  // Step 4. Best move first.
+  // Best move first.
   std::vector<TPoint>& meilleur = t.meilleur;
   const TPoint k0 = meilleur[ip];
   const int32_t ipt = indexcase(point.ligne, point.colonne);
   if (nbpoints(nd.liste) > 1 && (pli >= n - 2 || infochaine[ipt][0] > 1) && reel(k0) &&
       nd.masque[indexcase(k0.ligne, k0.colonne)] == MASQUELISTE)
     remontecoupenliste(nd.liste, k0.ligne, k0.colonne, 1, CAPACITEFORCE);
-  // Step 5.
+  // Node key with the ko point.
   if (reel(ko)) xorclemoyo(cle, ko.ligne, ko.colonne);
   const uint32_t clenoeud = cle;
   int32_t essais = 0;
   meilleur[ip] = meilleur[ip + 1] = meilleur[ip + 3] = TPoint{};
-  // Step 6. Every listed candidate is tried (the list may grow while walked).
+  // Every listed candidate is tried (the list may grow while walked).
   for (int32_t k = 1; k <= nbpoints(nd.liste); ++k) {
     const TPoint m = pointliste(nd.liste, k);
     const bool joue = jouelecture(p, nd, m, s, u);
@@ -377,7 +377,7 @@ int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t 
   const int32_t ip = indexcase(ligne, colonne);
   const uint8_t x = p[ip];
   if (x != NOIR && x != BLANC) return 0;
-  // Step 1.
+  // A chain in atari is nobody's forced move.
   if (infochaine[ip][0] <= 1) return 0;
   if (cacheactif || sondelectureprise) return coupforcedirect(p, w, ligne, colonne, retrecit, q, cote);
   const TEssaiCoup& essai = (cote ? essaisordi : essaisjoueur)[ligne - 1][colonne - 1];
@@ -428,7 +428,7 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
   const int32_t ip = indexcase(ligne, colonne);
   const uint8_t x = p[ip];
   const uint8_t e = x == NOIR ? BLANC : NOIR;
-  // Step 2. Linked enemy stones count as dead for the call.
+  // Linked enemy stones count as dead for the call.
   const Restaure<TMarques> gardemorts(pionsmorts);
   const Restaure<TPlateau> gardeplateau(p);
   const Restaure<TInfoChaine> gardechaines(infochaine);
@@ -437,7 +437,7 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
   Force f(p, x, e, w, q, retrecit);
   f.point = TPoint{ligne, colonne};
   int32_t nfaibles = 0;
-  // Step 3. Direct look.
+  // Direct look.
   pastable(ligne, colonne, [&](int32_t r2, int32_t c2) {
     const int32_t i = indexcase(r2, c2);
     if (p[i] == VIDE) {
@@ -447,7 +447,7 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
     }
     return false;
   });
-  // Step 4. One step further out.
+  // One step further out.
   if (nfaibles == 0) {
     f.examine = marquesvides;
     pastable(ligne, colonne, [&](int32_t r2, int32_t c2) {
@@ -466,9 +466,9 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
       f.l2[0] = 0;
     }
   }
-  // Step 5.
+  // No target to read.
   if (nbpoints(f.l2) == 0 && (nfaibles == 0 || nbpoints(f.l1) == 0)) return 0;
-  // Step 6. The reading.
+  // The reading.
   f.b0 = p;
   f.chaines0 = infochaine;
   f.graines.pose(1, f.point);
@@ -476,7 +476,7 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
   p = f.b0;
   infochaine = f.chaines0;
   if (f.r == 0) return 0;
-  // Step 7. Threatened chains.
+  // Threatened chains.
   TMarques& vu = f.examine;
   vu = marquesvides;
   int32_t c = 0, c2 = 0;
@@ -512,7 +512,7 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
     }
   }
   f.a = vu;
-  // Step 8. Valuation.
+  // Valuation.
   const TEssaiCoup& essai = (cote ? essaisordi : essaisjoueur)[ligne - 1][colonne - 1];
   const TMarques& carte = essai.carte2essai;
   TMarques& faibles1 = cote ? listefaibles : listesurvie;
@@ -600,7 +600,7 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
     }
     if (s < valeur) valeur = s;
   }
-  // Step 9.
+  // The point's weak mark goes.
   faibles1[ip] = 0;
   return valeur;
 }
@@ -608,17 +608,17 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
 }  // namespace
 
 void coupforcefortifouinvasion(TListePoints& liste, int32_t cap, TPlateau& p, TCarte& ordi, TCarte& joueur) {
-  // Step 1.
+  // Both maps start empty.
   ordi = zerobonus;
   joueur = zerobonus;
-  // Step 2. Candidate marks.
+  // Candidate marks.
   TMarques qordi = pionsmortssauves, qjoueur = pionsmortssauves;
   for (int32_t i = 0; i < NBCASES; ++i) {
     if (p[i] != VIDE) continue;
     if (casescandidates[i] && essaisordi[i / TAILLEMAX][i % TAILLEMAX].flagessai2) qordi[i] = 1;
     if (casescandidatesjoueur[i] && essaisjoueur[i / TAILLEMAX][i % TAILLEMAX].flagessai2) qjoueur[i] = 1;
   }
-  // Step 3. Everything comes back on every path.
+  // Everything comes back on every path.
   const Restaure<TMarques> gardemorts(pionsmorts);
   const Restaure<TInfoChaine> gardechaines(infochaine);
   const Restaure<TPlateau> gardeplateau(p);
@@ -647,7 +647,7 @@ void coupforcefortifouinvasion(TListePoints& liste, int32_t cap, TPlateau& p, TC
     infochaine = chaines0;
     p = p0;
   };
-  // Steps 4 to 7.
+  // Both sides' trial positions.
   cote(casescandidates, essaisordi, marquesliaison2, qordi, 1, ordi);
   cote(casescandidatesjoueur, essaisjoueur, marquesliaison1, qjoueur, 0, joueur);
 }

@@ -51,7 +51,7 @@ struct Coup {
   TPoint ko;        // ko point handed to the child
 };
 
-// Step 7i. Evaluation of the move just played; true when it decides the
+// Evaluation of the move just played; true when it decides the
 // node's result.
 bool evalue(TEtatYeux& e, TNoeudYeux& n, bool defenseur, int32_t pli, bool calme, const TMarques& B,
             const Coup& c, int32_t essayes) {
@@ -141,7 +141,7 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
   n.marques = marquesvides;
   n.evaluations = marquesvides;
 
-  // Step 1. Quiet flag.
+  // Quiet flag.
   bool calme = false;
   if (pli >= 6) {
     const int32_t lc = infochaine[jc][0];
@@ -150,7 +150,7 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
     calme = !court && !aprise(B, e.ligne[pli - 2]) && !aprise(A, e.ligne[pli - 1]);
   }
 
-  // Steps 2 and 3. The move list.
+  // The move list.
   if (pli > e.D) {
     coupsprolongationyeux(e, n, pli, defenseur, ko);
     if (nbpoints(L) == 0) {
@@ -193,33 +193,33 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
     empilepoint(L, CAPACITEYEUX, pointko.ligne, pointko.colonne);
   }
 
-  // Step 4. Marks; the killer first.
+  // Marks; the killer first.
   if (pli <= e.D)
     for (int32_t k = 1; k <= nbpoints(L); ++k)
       if (ligneliste(L, k) != 0) n.marques[ix(ligneliste(L, k), colonneliste(L, k))] = YLISTE;
   if (nbpoints(L) > 1 && posey(e.meilleures[pli]) && n.marques[ixy(e.meilleures[pli])] == YLISTE)
     remontecoupenliste(L, e.meilleures[pli].ligne, e.meilleures[pli].colonne, 1, CAPACITEYEUX);
 
-  // Step 5. The capture point and this node's ko point are never played.
+  // The capture point and this node's ko point are never played.
   if (posey(e.prise)) {
     n.marques[ixy(e.prise)] = YLISTE;
     xorclemoyo(cle, e.prise.ligne, e.prise.colonne);
   }
   if (posey(ko) && defenseur) n.marques[ixy(ko)] = YLISTE;
 
-  // Step 6.
+  // Per-ply state: key, best replies, list size.
   const uint32_t clebase = cle;
   int32_t essayes = 0;
   e.meilleures[pli] = TPoint{};
   e.meilleures[pli + 1] = TPoint{};
   e.tailles[pli] = nbpoints(L);
 
-  // Step 7. The moves; the list may grow while it is read.
+  // The moves; the list may grow while it is read.
   for (int32_t i = 1; i <= nbpoints(L); ++i) {
     Coup c{pointy(L, i), false, 0, TPoint{}};
     c.passe = !posey(c.m);
     const int32_t jm = c.passe ? -1 : ixy(c.m);
-    // a. Play; an occupied point is refused like a suicide.
+    // Play; an occupied point is refused like a suicide.
     if (pli == 1) e.profonds1[0] = 0;
     if (pli == 2) e.profonds2[0] = 0;
     n.prises[0] = 0;
@@ -233,7 +233,7 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
       n.chaines = infochaine;
       jouecoup(n.prises, CAPACITELISTE, p, c.m.ligne, c.m.colonne, P, Q);
     }
-    // b. Count; past the budget the defender's untried list is cut to 5.
+    // Count; past the budget the defender's untried list is cut to 5.
     ++e.noeuds;
     if (defenseur && e.noeuds > BUDGETYEUX) {
       lectureprofonde = 0;
@@ -244,34 +244,34 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
         L[0] = 5;
       }
     }
-    // c. Refused.
+    // Refused.
     if (!c.passe && (!libre || p[jm] != P)) {
       n.marques[jm] = YREFUSE;
       e.ligne[pli] = TPoint{};
       continue;
     }
-    // d, e.
+    // Line, trial count and the move's mark.
     e.ligne[pli] = c.m;
     ++essayes;
     c.prises = nbpoints(n.prises);
     if (!c.passe) n.marques[jm] = c.prises > 0 ? YPRISE : YJOUE;
-    // f. Recapture extension.
+    // Recapture extension.
     bool extension = false;
     if (defenseur && c.prises > 0 && pli <= e.D && e.D - e.D0 <= 2 && posey(e.ligne[pli - 1]) &&
         p[ixy(e.ligne[pli - 1])] == VIDE) {
       e.D += 2;
       extension = true;
     }
-    // g. Ko capture.
+    // Ko capture.
     if (!c.passe && c.prises == 1 && infochaine[jm][0] == 1 && infochaine[jm][1] == 1) c.ko = pointy(n.prises, 1);
-    // h. Key of the position after the move.
+    // Key of the position after the move.
     uint32_t clef = clebase;
     if (!c.passe) {
       xorclepion(clef, c.m.ligne, c.m.colonne, P);
       for (int32_t k = 1; k <= c.prises; ++k) xorclepion(clef, ligneliste(n.prises, k), colonneliste(n.prises, k), Q);
     }
     if (posey(c.ko)) xorclemoyo(clef, c.ko.ligne, c.ko.colonne);
-    // k. Plies 3 to 5 look the key up before the evaluation, plies 6 to 20
+    // Plies 3 to 5 look the key up before the evaluation, plies 6 to 20
     // just before the recursion. After a miss the value found for the
     // position (by the evaluation or the child) goes in before the undo.
     bool consulte = false, trouve = false;
@@ -281,7 +281,7 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
       trouve = chercheyeux(e, pli, clef, position);
     }
     if (!trouve) {
-      // i. Evaluation; j. recursion.
+      // Evaluation, then the child.
       if (!evalue(e, n, defenseur, pli, calme, B, c, essayes)) {
         if (pli >= PLIMAXYEUX) {  // deep nodes are always beyond D
           e.resultat = 0;
@@ -297,7 +297,7 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
       }
       if (consulte && !trouve) insereyeux(e, pli, position, clef, e.resultat);
     }
-    // l. Undo.
+    // Undo.
     if (!c.passe) {
       p[jm] = VIDE;
       for (int32_t k = 1; k <= c.prises; ++k) p[ix(ligneliste(n.prises, k), colonneliste(n.prises, k))] = Q;
@@ -305,7 +305,7 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
     if (copie) infochaine = n.chaines;
     else reprendjournal(marque);
     if (extension) e.D -= 2;
-    // m. Cut-off.
+    // Cut-off.
     if (defenseur && e.resultat == VIEYEUX) {
       e.meilleures[pli] = c.m;
       e.vievue = true;
@@ -315,7 +315,7 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
       e.meilleures[pli] = c.m;
       return;
     }
-    // n. Re-adding the vital points found deeper.
+    // Re-adding the vital points found deeper.
     if (lecturelongue) {
       if (pli == 1) {
         rajoute(n, p, e.meilleures[2]);
@@ -333,18 +333,18 @@ void recuvieyeux(TEtatYeux& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, T
         }
       }
     }
-    // o. The look-ahead's points.
+    // The look-ahead's points.
     if ((!defenseur || e.vievue) && pli <= 6)
       for (int32_t k = 1; k <= nbpoints(e.pointsessais); ++k) rajoute(n, p, pointy(e.pointsessais, k));
-    // p. After a pass, the defender's last refutation.
+    // After a pass, the defender's last refutation.
     if (!defenseur && c.passe && lectureprofonde) rajoute(n, p, e.meilleures[pli + 1], false);
-    // q. The killer of the next ply next.
+    // The killer of the next ply next.
     const TPoint t = e.meilleures[pli + 1];
     if (nbpoints(L) - i >= 2 && posey(t) && n.marques[ixy(t)] == YLISTE)
       remontecoupenliste(L, t.ligne, t.colonne, i + 1, CAPACITEYEUX);
   }
 
-  // Step 8. No move tried: the defender dies, the attacker passes.
+  // No move tried: the defender dies, the attacker passes.
   if (essayes > 0) return;
   ++e.noeuds;
   if (defenseur) {
@@ -371,21 +371,21 @@ bool testdeuxyeuxpossible(TPlateau& p, int32_t ligne, int32_t colonne, int32_t m
   TEtatYeux& e = etat;
   if (!surplateaumoteur(ligne, colonne) || p[ix(ligne, colonne)] == VIDE) return false;
   const int32_t j0 = ix(ligne, colonne);
-  // Step 1.
+  // Fresh reading state.
   e.noeuds = 0;
   e.vievue = false;
   for (int32_t& r : e.remplissage) r = 0;
   e.prise = TPoint{};
-  // Step 2. The last move, a lone stone in atari: read with its liberty.
+  // The last move, a lone stone in atari: read with its liberty.
   if (mode == 1 && infochaine[j0][0] == 1 && infochaine[j0][1] == 1)
     pastable(ligne, colonne, [&](int32_t r2, int32_t c2) {
       if (p[ix(r2, c2)] != VIDE) return false;
       e.prise = TPoint{r2, c2};
       return true;
     });
-  // Step 3.
+  // A chain in atari with nothing to take is dead at once.
   if (!posey(e.prise) && infochaine[j0][0] == 1) return false;
-  // Step 4. Colours and the defender's final territory bytes.
+  // Colours and the defender's final territory bytes.
   e.resultat = 0;
   for (TPoint& m : e.meilleures) m = TPoint{};
   for (TPoint& m : e.ligne) m = TPoint{};
@@ -409,15 +409,15 @@ bool testdeuxyeuxpossible(TPlateau& p, int32_t ligne, int32_t colonne, int32_t m
       e.carte1[j] = static_cast<uint8_t>((v >> 8) & 0xFF);
       e.carte2[j] = static_cast<uint8_t>((v >> 16) & 0xFF);
     }
-  // Step 5. On the way out flagscan is 1 again and lectureprofonde, which
+  // On the way out flagscan is 1 again and lectureprofonde, which
   // the node budget clears, has its value back.
   const Restaure<uint8_t> profonde(lectureprofonde);
   const EnSortie scan([] { flagscan = 1; });
   flagscan = 0;
-  // Step 6. The static test.
+  // The static test.
   int32_t score = 0, code = 0;
   if (genecoupsyeux(p, ligne, colonne, TPoint{}, score, code, e.carte0)) return true;
-  // Step 7. The search's start.
+  // The search's start.
   e.fenetre[0] = 0;
   zonelocaleyeux(e.carte2, p, e.fenetre, CAPACITEYEUX, 4, ligne, colonne);
   e.pointsessais[0] = 0;
@@ -427,9 +427,9 @@ bool testdeuxyeuxpossible(TPlateau& p, int32_t ligne, int32_t colonne, int32_t m
   e.vitaux = marquesvides;
   e.D = paramniveaua - (paramniveaua % 2 != 0 ? 1 : 0);
   e.D0 = e.D;
-  // Step 8. The root: the attacker first.
+  // The root: the attacker first.
   recuvieyeux(e, e.O, e.C, 1, TPoint{}, pointko, 0);
-  // Step 9. flagscan and lectureprofonde come back on the way out.
+  // flagscan and lectureprofonde come back on the way out.
   compteurnoeuds += e.noeuds;
   return e.resultat == VIEYEUX;
 }
@@ -439,7 +439,7 @@ void zonelocaleyeux(const TMarques& carte, const TPlateau& p, TListePoints& l, i
   const int32_t taille = configmoteur.taille;
   l[0] = 0;
   const uint8_t C = p[ix(ligne, colonne)];
-  // Step 2. The chain and its liberties.
+  // The chain and its liberties.
   TMarques chaine = marquesvides;
   libertesmarquees(p, C, chaine, 0, ligne, colonne);
   struct Zone {
@@ -449,7 +449,7 @@ void zonelocaleyeux(const TMarques& carte, const TPlateau& p, TListePoints& l, i
     int32_t cap, borne;
     const TMarques& chaine;
     uint8_t O;
-    int32_t lmin, lmax, cmin, cmax;  // step 1: the window
+    int32_t lmin, lmax, cmin, cmax;  // the window
     TMarques vu = marquesvides;
     TListePoints notees{};           // the defender's other stones met
 
@@ -457,7 +457,7 @@ void zonelocaleyeux(const TMarques& carte, const TPlateau& p, TListePoints& l, i
       if (carte[ix(r, c)] <= borne && !chaine[ix(r, c)]) empilepoint(l, cap, r, c);
     }
     bool coin(int32_t r, int32_t c) const { return (r == lmin || r == lmax) && (c == cmin || c == cmax); }
-    // Step 3. Inside the window, around the attacker's stones.
+    // Inside the window, around the attacker's stones.
     void fenetre(int32_t dir, int32_t r, int32_t c) {
       const int32_t i = ix(r, c);
       vu[i] = 1;
@@ -474,7 +474,7 @@ void zonelocaleyeux(const TMarques& carte, const TPlateau& p, TListePoints& l, i
         return false;
       });
     }
-    // Step 4. A noted stone's chain and its liberties.
+    // A noted stone's chain and its liberties.
     void chainenotee(int32_t dir, int32_t r, int32_t c) {
       const uint8_t x = p[ix(r, c)];
       vu[ix(r, c)] = 1;

@@ -139,17 +139,17 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
   L[0] = 0;
   e.K[0] = 0;
   S = marquesvides;
-  // Step 1.
+  // The capture point and the ko point are never listed.
   if (posey(e.prise)) S[ixy(e.prise)] = 1;
   if (posey(ko)) S[ixy(ko)] = 1;
-  // Step 2. A chain in atari: its liberty and the captures that free it.
+  // A chain in atari: its liberty and the captures that free it.
   if (infochaine[ix(e.cl, e.cc)][0] == 1) {
     listelibertes(p, L, CAPACITEYEUX, 0, e.cl, e.cc, S);
     if (nbpoints(L) > 0) T[ix(ligneliste(L, 1), colonneliste(L, 1))] = YLISTE;
     if (pli <= 2) e.vitaux = S;
     return;
   }
-  // Step 3. The liberties of the linked chain, then the chain walk.
+  // The liberties of the linked chain, then the chain walk.
   if (lectureprofonde && (niveau == 10 || pli <= e.D - 2)) {
     if (pli <= 2) listelibertesavecmorts(p, L, CAPACITEYEUX, S, e.cl, e.cc);
     else listelibertesaveccaptures(p, L, CAPACITEYEUX, S, e.cl, e.cc);
@@ -160,7 +160,7 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
     if (pli < 6) contactsdiagonaux(e, n);
   }
   libertesetennemisfaiblesyeux(p, L, e.K, S, 0, e.cl, e.cc);
-  // Step 4. Points joining the chain to another defender chain.
+  // Points joining the chain to another defender chain.
   if (pli < 7)
     for (int32_t k = 1; k <= nbpoints(L); ++k) {
       const TPoint q = pointy(L, k);
@@ -172,16 +172,16 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
       });
       if (marquee && libre) T[ixy(q)] = YLISTE;
     }
-  // Step 5. Around the weak attacker chains.
+  // Around the weak attacker chains.
   for (int32_t k = 1; k <= nbpoints(e.K); ++k) {
     const TPoint a = pointy(e.K, k);
     if (pli <= 2) libertesetcapturables(p, L, CAPACITEYEUX, 0, a.ligne, a.colonne, S);
     else if (libertesy(a) == 1) libertesetatari(p, L, CAPACITEYEUX, 0, a.ligne, a.colonne, S);
     else if (libertesy(a) == 2 && pli < 5) libertesdelachaine(p, L, CAPACITEYEUX, 0, a.ligne, a.colonne, S);
   }
-  // Step 6.
+  // The window, early in the line.
   if (pli < 7) ajoutefenetre(e, n);
-  // Step 7. Around the attacker's last move.
+  // Around the attacker's last move.
   if (posey(precedent)) {
     if (!S[ixy(precedent)] && libertesy(precedent) == 1) ajouteliberteunique(e, n, precedent);
     if (pli < 5)
@@ -193,9 +193,9 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
         return false;
       });
   }
-  // Step 8.
+  // Deep reading adds its own points.
   if (lectureprofonde) ajoutsprofondsyeux(e, n);
-  // Step 9. Vital points: next to a chain in atari or to an attacker chain of 2 liberties.
+  // Vital points: next to a chain in atari or to an attacker chain of 2 liberties.
   if (pli <= 2) {
     e.vitaux = marquesvides;
     for (int32_t k = 1; k <= nbpoints(L); ++k) {
@@ -207,9 +207,9 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
         e.vitaux[ixy(q)] = 1;
     }
   }
-  // Step 10.
+  // Atari answers of the line.
   ataridelaligne(e, n, pli);
-  // Step 11. Eye completion over the points listed so far.
+  // Eye completion over the points listed so far.
   const int32_t avant = nbpoints(L);
   for (int32_t k = 1; k <= avant; ++k) {
     const TPoint q = pointy(L, k);
@@ -235,14 +235,14 @@ void coupsattaqueyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint precedent
   L[0] = 0;
   e.K[0] = 0;
   S = marquesvides;
-  // Step 1.
+  // The capture point is never listed.
   if (posey(e.prise)) S[ixy(e.prise)] = 1;
-  // Step 2. The chain walk.
+  // The chain walk.
   libertesetennemisfaiblesyeux(p, L, e.K, S, 0, e.cl, e.cc);
   const int32_t nl = nbpoints(L);
   const TPoint lib1 = nl >= 1 ? pointy(L, 1) : TPoint{};
   const TPoint lib2 = nl >= 2 ? pointy(L, 2) : TPoint{};
-  // Step 3.
+  // Liberties the chain can use: all for a short chain, else those with room.
   if (nl > 0) {
     const bool court = infochaine[ix(e.cl, e.cc)][0] <= 2;
     for (int32_t k = 1; k <= nl; ++k) {
@@ -254,14 +254,14 @@ void coupsattaqueyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint precedent
         T[ixy(q)] = YLISTE;
     }
   }
-  // Step 4. Around the weak defender chains.
+  // Around the weak defender chains.
   for (int32_t k = 1; k <= nbpoints(e.K); ++k) {
     const TPoint a = pointy(e.K, k);
     if (pli <= 2) libertesetcapturables(p, L, CAPACITEYEUX, 0, a.ligne, a.colonne, S);
     else if (libertesy(a) == 2) libertesdelachaine(p, L, CAPACITEYEUX, 0, a.ligne, a.colonne, S);
     else libertesetatari(p, L, CAPACITEYEUX, 0, a.ligne, a.colonne, S);
   }
-  // Step 5. Around the defender's last move.
+  // Around the defender's last move.
   if (posey(precedent) && !S[ixy(precedent)]) {
     const int32_t lp = libertesy(precedent);
     if (lp == 1) ajouteliberteunique(e, n, precedent);
@@ -276,23 +276,23 @@ void coupsattaqueyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint precedent
         return false;
       });
   }
-  // Step 6. Around the last liberties.
+  // Around the last liberties.
   if (nl == 1 && posey(e.prise))
     listevidesvoisinsmarque(S, p, L, CAPACITEYEUX, e.prise.ligne, e.prise.colonne, lib1.ligne, lib1.colonne);
   else if (nl == 2 && !posey(e.prise))
     listevidesvoisinsmarque(S, p, L, CAPACITEYEUX, lib1.ligne, lib1.colonne, lib2.ligne, lib2.colonne);
-  // Step 7.
+  // The window.
   ajoutefenetre(e, n);
-  // Step 8. The liberties of the linked chain.
+  // The liberties of the linked chain.
   if (lectureprofonde && (niveau == 10 || pli <= e.D - 2)) {
     effacechaine(p, S, 0, e.cl, e.cc);
     if (pli <= 2) listelibertesavecmorts(p, L, CAPACITEYEUX, S, e.cl, e.cc);
     else listelibertesaveccaptures(p, L, CAPACITEYEUX, S, e.cl, e.cc);
     if (pli < 6) contactsdiagonaux(e, n);
   }
-  // Step 9.
+  // Atari answers of the line.
   ataridelaligne(e, n, pli);
-  // Step 10. Eye completion, without the true-eye test.
+  // Eye completion, without the true-eye test.
   const int32_t avant = nbpoints(L);
   for (int32_t k = 1; k <= avant; ++k) {
     const TPoint q = pointy(L, k);
@@ -368,10 +368,10 @@ void libertesprisesyeux(TEtatYeux& e, const TPoint& pierre) {
 
 bool vieapresprises(TPlateau& p, const TMarques& M, int32_t pli, uint8_t O, uint8_t C, const TMarques& carte0,
                     int32_t& score, TPoint m, TPoint chaine) {
-  // Step 1. Depth and liberty limit of the capture reading.
+  // Depth and liberty limit of the capture reading.
   const int32_t d = pli <= 2 ? 8 : pli <= 4 ? 6 : pli <= 6 ? 5 : 2;
   const int32_t l = pli <= 6 ? 3 : 2;
-  // Step 2. Liberties of the attacker chains that can be taken.
+  // Liberties of the attacker chains that can be taken.
   TListePoints collecte;
   collecte[0] = 0;
   TMarques vu = marquesvides;
@@ -382,9 +382,9 @@ bool vieapresprises(TPlateau& p, const TMarques& M, int32_t pli, uint8_t O, uint
     if (testprise(p, r2, c2, d, l, C, pointko)) libertesdelachaine(p, collecte, CAPACITEYEUX, 0, r2, c2, vu);
     return false;
   });
-  // Step 3.
+  // Nothing to fill.
   if (nbpoints(collecte) == 0) return false;
-  // Step 4. Fill them and ask the static test; board and chain table come back.
+  // Fill them and ask the static test; board and chain table come back.
   const Restaure<TPlateau> plateau(p);
   const Restaure<TInfoChaine> chaines(infochaine);
   TListePoints prises;
@@ -397,18 +397,18 @@ bool vieapresprises(TPlateau& p, const TMarques& M, int32_t pli, uint8_t O, uint
 void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli) {
   e.essaivie = false;
   TListePoints& L = n.liste;
-  // Step 1.
+  // Nothing to order.
   if (nbpoints(L) < 2) return;
   TPlateau& p = *e.p;
   const TPoint chaine{e.cl, e.cc};
-  // Step 2. Chain table, and the capture check's marks.
+  // Chain table, and the capture check's marks.
   const TInfoChaine sauvee = infochaine;
   const bool verif = pli < 7 && infochaine[ix(e.cl, e.cc)][0] > 2;
   if (verif) {
     e.M = marquesvides;
     marquelibertes(p, e.M, e.cl, e.cc);
   }
-  // Step 3. Every listed move.
+  // Every listed move.
   int32_t essayes = 0;
   bool note = false;
   TListePoints& prises = e.prisesessai;
@@ -417,7 +417,7 @@ void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli) {
     const int32_t jm = ixy(m);
     int32_t& score = n.valeurs[k];
     score = 0;
-    // a.
+    // Play; an occupied point or a refused move scores -100.
     prises[0] = 0;
     const bool libre = p[jm] == VIDE;
     if (libre) jouecoup(prises, CAPACITELISTE, p, m.ligne, m.colonne, e.C, e.O);
@@ -425,17 +425,17 @@ void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli) {
       score = -100;
       continue;
     }
-    // b.
+    // Tried.
     ++essayes;
     bool vie = false;
     {
       MortsLigne morts(e, pli);
-      // c, d.
+      // The static two-eye test and its code.
       int32_t code = 0;
       vie = genecoupsyeux(p, e.cl, e.cc, m, score, code, e.carte0);
       n.evaluations[jm] = static_cast<uint8_t>(code == 0 ? 5 : code);
       if (code == 4 && n.marques[jm] == 0) n.marques[jm] = YLISTE;
-      // e. Life once the attacker chains next to m are taken.
+      // Life once the attacker chains next to m are taken.
       if (!vie && verif) {
         bool trouve = false;
         pastable(m.ligne, m.colonne, [&](int32_t r2, int32_t c2) {
@@ -446,9 +446,9 @@ void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli) {
         });
         if (trouve) vie = vieapresprises(p, e.M, pli, e.O, e.C, e.carte0, score, m, chaine);
       }
-      // f.
+      // The line's dead marks come back on leaving the scope.
     }
-    // g.
+    // No life: the score from the stones in atari around, and the captures.
     if (!vie) {
       const int32_t nb = nbpoints(prises);
       if (nb == 0) {
@@ -459,11 +459,11 @@ void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli) {
       }
       if (score != 0) note = true;
     }
-    // h. Undo.
+    // Undo.
     infochaine = sauvee;
     p[jm] = VIDE;
     for (int32_t q = 1; q <= nbpoints(prises); ++q) p[ix(ligneliste(prises, q), colonneliste(prises, q))] = e.O;
-    // i.
+    // Life: the liberties of a captured stone, and the move as the ply's best.
     if (vie) {
       e.essaivie = true;
       for (int32_t q = 1; q <= nbpoints(prises); ++q) {
@@ -476,7 +476,7 @@ void essaisvieyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli) {
       return;
     }
   }
-  // Step 4. Best scores first.
+  // Best scores first.
   if (note && essayes >= 2) {
     triecoups(L, n.valeurs);
     if (niveau <= 7 && pli >= 5)

@@ -56,7 +56,7 @@ int32_t surcote(const TPoint* pts, int32_t n, bool ligne, int32_t v) {
   return k;
 }
 
-// Step 8 of the evaluation: the dead shapes of k eye points.
+// Dead shapes of k eye points, for the eye-space evaluation.
 bool formemorte(const TPlateau& p, const TMarques& zone, uint8_t c, const TPoint* y, const bool* vide, int32_t k,
                 bool ataleve) {
   auto adj = [&](int32_t a, int32_t b) { return pointsadjacents(y[a], y[b]); };
@@ -216,12 +216,12 @@ int32_t evalueespaceoeil(TPlateau& p, uint8_t c, uint8_t o, TMarques& zone, cons
                          const TListePoints& liste, int32_t cap, TVitaux& vitaux, uint8_t& nbvitaux,
                          uint8_t modevitaux, uint8_t tueur) {
   const int32_t n = std::min(nbpoints(liste), cap);
-  // Step 1. Too small to hold two eyes.
+  // Too small to hold two eyes.
   if (n < 2) {
     nbvitaux = 0;
     return ESPACEMORT;
   }
-  // Step 2. Enemy chains joined to the wall count as wall, on a copy of the
+  // Enemy chains joined to the wall count as wall, on a copy of the
   // zone map put back before leaving (or before the shapes of 3 to 5 points).
   TMarques zoneavant;
   bool joint = false;
@@ -237,7 +237,7 @@ int32_t evalueespaceoeil(TPlateau& p, uint8_t c, uint8_t o, TMarques& zone, cons
     joint = true;
     peintchaine(p, zone, MARQUEMUR, r, col);
   }
-  // Step 3. Candidates: inner empty points, and weak enemy stones lifted for
+  // Candidates: inner empty points, and weak enemy stones lifted for
   // the test where the wall cannot reach them (put back on leaving).
   TPoint vides[NBCASES], leves[NBCASES];
   int32_t nv = 0, nl = 0;
@@ -259,11 +259,11 @@ int32_t evalueespaceoeil(TPlateau& p, uint8_t c, uint8_t o, TMarques& zone, cons
       }
     }
   }
-  // Step 4. Number of candidates.
+  // Number of candidates.
   const int32_t candidats = nv + nl;
   nbvitaux = static_cast<uint8_t>(std::min(candidats, 255));
   if (candidats < 2 && (!modevitaux || candidats == 0)) return modevitaux ? ESPACEINDECIS : ESPACEMORT;
-  // Step 5. Eye points: empty candidates first, then the lifted ones.
+  // Eye points: empty candidates first, then the lifted ones.
   TPoint yeux[MAXVITAUX];
   bool vide[MAXVITAUX];
   int32_t k = 0;
@@ -279,12 +279,12 @@ int32_t evalueespaceoeil(TPlateau& p, uint8_t c, uint8_t o, TMarques& zone, cons
     vide[k] = estvide;
     ++k;
   }
-  // Step 6. The eye points are the vital points.
+  // The eye points are the vital points.
   nbvitaux = static_cast<uint8_t>(k);
   for (int32_t a = 0; a < k; ++a) vitaux[a] = yeux[a];
-  // Step 7.
+  // Vital-point mode stops at the eye points.
   if (modevitaux) return ESPACEINDECIS;
-  // Step 8. Shapes; from three points on, only the caller's wall marks count.
+  // Shapes; from three points on, only the caller's wall marks count.
   if (k >= 3 && k <= 5) remetzone();
   if (k == 6) return (tueur == 0 && nl == 0) ? ESPACEVIVANT : ESPACEINDECIS;
   return formemorte(p, zone, c, yeux, vide, k, ataleve) ? ESPACEMORT : ESPACEINDECIS;

@@ -29,7 +29,7 @@ struct FloodZone {
   bool cloture(int32_t j) const { return p[j] == o && libs(j) > 1 && !morts[j]; }
 
   void remplitzone(int32_t r, int32_t c, int32_t d) {
-    // Step 1. Mark, widen the box, list.
+    // Mark, widen the box, list.
     const int32_t i = ix(r, c);
     zone[i] = 1;
     if (r < lmin) lmin = r;
@@ -37,7 +37,7 @@ struct FloodZone {
     if (c < cmin) cmin = c;
     if (c > cmax) cmax = c;
     empilepoint(l, cap, r, c);
-    // Step 2. Empty points count; a first-line one under a second-line
+    // Empty points count; a first-line one under a second-line
     // fence stone is an exit, and the flood stops there.
     if (p[i] == VIDE) {
       if (++vides > limite) {
@@ -55,7 +55,7 @@ struct FloodZone {
         }
       }
     }
-    // Step 3. Fences are marked whole and not crossed; the rest is flooded.
+    // Fences are marked whole and not crossed; the rest is flooded.
     pasvoisins(r, c, d, [&](int32_t r2, int32_t c2, int32_t d2) {
       const int32_t j = ix(r2, c2);
       if (zone[j]) return false;
@@ -115,14 +115,14 @@ bool regardesicevidenestentourequedetest1rec(const TPlateau& p, TMarques& vu, TM
 void marquevidesentoures(const TMarques& morts, const TPlateau& p, TListePoints& l, int32_t cap, TMarques& zone,
                          TPoint& a, TPoint& b, int32_t ligne, int32_t colonne, int32_t limite, uint8_t o,
                          uint8_t& abandon) {
-  // Step 1. Start values; no exit yet.
+  // Start values; no exit yet.
   abandon = 0;
   a = b = TPoint{};
   FloodZone f{morts, p, l, cap, zone, limite, o, abandon};
-  // Step 2. Flood from the chain.
+  // Flood from the chain.
   f.remplitzone(ligne, colonne, 0);
   if (abandon) return;
-  // Step 3. One corner closed by two zone points.
+  // One corner closed by two zone points.
   const int32_t n = configmoteur.taille;
   const int32_t coins[4][2] = {{1, 1}, {n, 1}, {1, n}, {n, n}};
   const int32_t bords[4][2] = {{2, 1}, {n - 1, 1}, {2, n}, {n - 1, n}};
@@ -133,7 +133,7 @@ void marquevidesentoures(const TMarques& morts, const TPlateau& p, TListePoints&
     if (p[i] == VIDE && !zone[i] && zone[ix(autres[k][0], autres[k][1])]) zone[i] = 1;
     break;
   }
-  // Step 4. Enclosed empty areas inside the box.
+  // Enclosed empty areas inside the box.
   TMarques vu;
   bool premier = true;
   for (int32_t r = f.lmin; r <= f.lmax; ++r)
@@ -155,7 +155,7 @@ void marquevidesentoures(const TMarques& morts, const TPlateau& p, TListePoints&
         }
       }
     }
-  // Step 5. Exits that still lead out of the zone.
+  // Exits that still lead out of the zone.
   auto mene = [&](TPoint e) {
     return pastable(e.ligne, e.colonne, [&](int32_t r2, int32_t c2) { return zone[ix(r2, c2)] == 0; });
   };

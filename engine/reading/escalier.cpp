@@ -77,16 +77,16 @@ struct Escalier {
       return;
     }
     Sauvegardes& s = sauvegardes[niveau];
-    // Step 1. Save the chain table.
+    // Save the chain table.
     s.avant = infochaine;
-    // Step 2. The extension; a capture instead means no ladder.
+    // The extension; a capture instead means no ladder.
     uint8_t prise = 0;
     jouecoup3(prise, p, x, y, defenseur, attaquant);
     if (prise) {
       resultat = false;
       return;
     }
-    // Step 3. Liberties after the extension.
+    // Liberties after the extension.
     const int32_t libs = infochaine[ix(x, y)][0];
     if (libs == 0) {  // suicide refused: nothing stands there
       resultat = true;
@@ -99,7 +99,7 @@ struct Escalier {
     };
     if (libs == 1) return abandonne(true);
     if (libs >= 3) return abandonne(false);
-    // Step 4. The two liberties next to the new stone.
+    // The two liberties next to the new stone.
     TPoint l[2];
     int32_t nb = 0;
     const TVoisins& v = tablevoisins[ix(x, y)];
@@ -113,7 +113,7 @@ struct Escalier {
         return abandonne(false);
       }
     }
-    // Step 5. Liberties away from the new stone: the flood finds them.
+    // Liberties away from the new stone: the flood finds them.
     if (nb != 2) {
       libertesescalier(p, l[0], l[1], nb, x, y);
       if (nb != 2) {
@@ -125,9 +125,9 @@ struct Escalier {
         return abandonne(false);
       }
     }
-    // Step 6. Save the position after the extension.
+    // Save the position after the extension.
     s.apres = infochaine;
-    // Step 7. The attacker takes the first liberty, then the second.
+    // The attacker takes the first liberty, then the second.
     for (int32_t k = 0; k < 2; ++k) {
       const TPoint a = l[k], autre = l[1 - k];
       jouecoup(prises, CAPACITELISTE, p, a.ligne, a.colonne, attaquant, defenseur);
@@ -153,7 +153,7 @@ struct Escalier {
       }
       if (k == 0) infochaine = s.apres;
     }
-    // Step 8. Neither try caught the chain.
+    // Neither try caught the chain.
     reprend(x, y);
     infochaine = s.avant;
     resultat = false;

@@ -56,7 +56,7 @@ struct Fuite {
 bool Fuite::candidatschaine(int32_t pli, TNoeudLecture& n) {
   const auto ip = static_cast<size_t>(pli);
   const int32_t lim = paramniveaub + 2;
-  // Step 1. Outside liberties and friendly chains.
+  // Outside liberties and friendly chains.
   graines.tronque(pli / 2);
   for (int32_t i = 1; i <= graines.nombre(); ++i) {
     const TPoint g = graines[i];
@@ -78,7 +78,7 @@ bool Fuite::candidatschaine(int32_t pli, TNoeudLecture& n) {
       return true;
     }
   }
-  // Step 2.
+  // No outside liberty this turn: the pressure starts again.
   if (nbpoints(n.liste) == 0) {
     sansliberte[ip] = 1;
     pression = 0;
@@ -90,7 +90,7 @@ bool Fuite::candidatschaine(int32_t pli, TNoeudLecture& n) {
     if (sansliberte[ip] == 1) pression += l <= 2 ? 3 : 1;
     libertesdelachaine(p, n.liste, CAPACITELECTURE, 0, r2, c2, n.masque);
   };
-  // Step 3. The listed capturable chains.
+  // The listed capturable chains.
   if (niveauprise >= 1 && pli > 2 && nbpoints(capturables) > 0) {
     for (int32_t k = 1; k <= nbpoints(capturables); ++k) {
       const TPoint q = pointliste(capturables, k);
@@ -114,7 +114,7 @@ bool Fuite::candidatschaine(int32_t pli, TNoeudLecture& n) {
     if (reel(m2) && p[indexcase(m2.ligne, m2.colonne)] == c)
       libertesdelachaine(p, n.liste, CAPACITELECTURE, 0, m2.ligne, m2.colonne, n.masque);
   }
-  // Step 4. Enclosing chains next to the chain.
+  // Enclosing chains next to the chain.
   for (int32_t i = 1; i <= graines.nombre(); ++i) {
     const TPoint g = graines[i];
     if (!reel(g)) continue;
@@ -134,12 +134,12 @@ bool Fuite::candidatschaine(int32_t pli, TNoeudLecture& n) {
       return true;
     }
   }
-  // Step 5.
+  // Out of depth: contained.
   if (pli >= d) {
     r = 0;
     return true;
   }
-  // Step 6. Two turns without an outside liberty and too little pressure.
+  // Two turns without an outside liberty and too little pressure.
   if (sansliberte[ip] == 1 && pli > 2 && sansliberte[ip - 2] == 1 && pression < 3) {
     r = 0;
     return true;
@@ -148,11 +148,11 @@ bool Fuite::candidatschaine(int32_t pli, TNoeudLecture& n) {
 }
 
 void Fuite::candidatsencercleur(int32_t pli, TNoeudLecture& n) {
-  // Step 2.
+  // Around the seed list.
   graines.tronque(pli / 2 + 1);
   for (int32_t i = 1; i <= graines.nombre(); ++i)
     if (reel(graines[i])) ajoutevidesvoisins(p, n.liste, n.masque, graines[i]);
-  // Step 3.
+  // Chains next to the seeds: those in atari, and short chains of the encloser.
   for (int32_t i = 1; i <= graines.nombre(); ++i) {
     const TPoint g = graines[i];
     if (!reel(g)) continue;
@@ -164,7 +164,7 @@ void Fuite::candidatsencercleur(int32_t pli, TNoeudLecture& n) {
       return false;
     });
   }
-  // Step 4. Around the chain side's earlier moves.
+  // Around the chain side's earlier moves.
   for (int32_t i = 2; i <= pli - 1; i += 2) {
     const TPoint m = t.ligne[static_cast<size_t>(i)];
     if (reel(m)) ajoutevidesvoisins(p, n.liste, n.masque, m);
@@ -180,31 +180,31 @@ void Fuite::lecturerecu3(int32_t pli, uint8_t s, uint8_t u) {
   if (s == c) {
     if (candidatschaine(pli, n)) return;
   } else {
-    // Step 1. A chain in atari with the encloser to move is contained.
+    // A chain in atari with the encloser to move is contained.
     if (libs(chaine) < 2) {
       r = 0;
       return;
     }
     candidatsencercleur(pli, n);
   }
-  // After the candidates. Step 1.
+  // No candidate: contained.
   if (nbpoints(n.liste) == 0) {
     r = 0;
     return;
   }
-  // Step 2.
+  // The encloser may take back a ko.
   if (s == o) ajoutekoordi(n.liste);
   int32_t essais = 0;
-  // Step 3.
+  // The moves.
   for (int32_t k = 1; k <= nbpoints(n.liste); ++k) {
-    // Step 3.1.
+    // Play.
     const TPoint m = pointliste(n.liste, k);
     const bool legal = jouelecture(p, n, m, s, u);
     t.ligne[ip] = m;
     if (!legal) continue;
     bool decide = false;
     if (s == c && reel(m)) {
-      // Step 3.2. Three outside liberties in a row.
+      // Three outside liberties in a row.
       const bool dehors = n.masque[indexcase(m.ligne, m.colonne)] == MASQUEDEHORS;
       graines.pose(pli / 2 + 1, dehors ? m : TPoint{});
       if (niveauprise >= 3 && pli == 6 && dehors) {
@@ -215,7 +215,7 @@ void Fuite::lecturerecu3(int32_t pli, uint8_t s, uint8_t u) {
           decide = true;
         }
       }
-      // Step 3.3. The capturable list, after the chain side's first move.
+      // The capturable list, after the chain side's first move.
       if (pli == 2 && niveauprise >= 1) {
         capturables[0] = 0;
         examine = marquesvides;
@@ -227,7 +227,7 @@ void Fuite::lecturerecu3(int32_t pli, uint8_t s, uint8_t u) {
           return false;
         });
       }
-      // Step 3.4. A listed chain still capturable at ply 4.
+      // A listed chain still capturable at ply 4.
       const TPoint m2 = t.ligne[2];
       if (!decide && pli == 4 && niveauprise >= 2 && nbpoints(capturables) > 0 && reel(m2) &&
           p[indexcase(m2.ligne, m2.colonne)] == c) {
@@ -250,20 +250,20 @@ void Fuite::lecturerecu3(int32_t pli, uint8_t s, uint8_t u) {
         }
       }
     }
-    // Step 3.5.
+    // Tried.
     ++essais;
-    // Step 3.6.
+    // Child, or contained at the depth limit.
     if (!decide) {
       if (pli < d) lecturerecu3(pli + 1, u, s);
       else r = 0;
     }
-    // Step 3.7.
+    // Undo.
     defaitlecture(p, n, m, u);
-    // Step 3.8.
+    // Cut-off.
     if (s == o && r == 0) return;
     if (s == c && r == ECHAPPE) return;
   }
-  // Step 4.
+  // No move tried: contained.
   if (essais == 0) r = 0;
 }
 

@@ -41,18 +41,18 @@ struct LecturePoint {
 
 void LecturePoint::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f) {
   const auto ip = static_cast<size_t>(pli);
-  // Step 1.
+  // A line with no entry by ply 4 is worth nothing, outside the cut reading.
   if (!coupure && f == 0 && pli >= 4) {
     r = 0;
     return;
   }
-  // Step 2.
+  // Fresh node.
   TNoeudLecture& n = noeuds[pli];
   t.essais[ip] = 0;
   t.entree[ip] = r;
   n.masque = marquesvides;
   n.liste[0] = 0;
-  // Step 3. Candidates.
+  // Candidates.
   const bool court = s == c;  // the running side moves
   if (court) {
     graines.tronque(pli / 2);
@@ -80,7 +80,7 @@ void LecturePoint::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f) {
         return false;
       });
   }
-  // Step 4.
+  // No candidate: a leaf.
   if (nbpoints(n.liste) == 0) {
     if (coupure) {
       r = v;
@@ -91,19 +91,19 @@ void LecturePoint::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f) {
       return;
     }
   }
-  // Step 5.
+  // Ko retakes, outside the short reading.
   if (!court) ajoutekoordi(n.liste);
-  // Step 6.
+  // Move loop state.
   const int32_t v0 = v;
   int32_t meilleure = 0;
-  // Step 7. The moves.
+  // The moves.
   for (int32_t k = 1; k <= nbpoints(n.liste); ++k) {
-    // Step 7.1.
+    // Play.
     const TPoint m = pointliste(n.liste, k);
     const bool legal = jouelecture(p, n, m, s, u);
     t.ligne[ip] = m;
     if (!legal) continue;
-    // Step 7.2. Scoring.
+    // Scoring.
     uint8_t fm = f;
     if (reel(m)) {
       const int32_t im = indexcase(m.ligne, m.colonne);
@@ -129,9 +129,9 @@ void LecturePoint::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f) {
         n.prises[0] = 0;
       }
     }
-    // Step 7.3.
+    // Tried.
     t.essais[ip] += 1;
-    // Step 7.4. Value into R.
+    // Value into R.
     if (coupure) {
       if (pli < d) lecturecoupure(pli + 1, u, s);
       else r = v;
@@ -142,10 +142,10 @@ void LecturePoint::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f) {
     } else {
       r = fm == 0 ? 0 : v + nbpoints(n.liste);
     }
-    // Step 7.5. Undo.
+    // Undo.
     defaitlecture(p, n, m, u);
     v = v0;
-    // Step 7.6. Choose.
+    // Choose.
     const int32_t rm = r;
     if (t.essais[ip] == 1) meilleure = rm;
     int32_t e = 0;
@@ -167,7 +167,7 @@ void LecturePoint::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f) {
       if (rm > meilleure) meilleure = rm;
     }
   }
-  // Step 8.
+  // Node value: the best move's, or the leaf's when none was tried.
   if (t.essais[ip] > 0) r = meilleure;
   else r = coupure || f ? v : 0;
 }

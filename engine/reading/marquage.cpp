@@ -31,10 +31,10 @@ void ecritchaine(const TPlateau& p, TMarques& m, uint8_t v, int32_t r, int32_t c
 
 void marquechainesprenables(TPlateau& p, int32_t profondeur, int32_t limite, uint8_t couleur) {
   const int32_t n = taillemoteur();
-  // Steps 1 and 2.
+  // Reading maps and the saved dead marks.
   preparecartelecture(p);
   pionsmorts = pionsmortssauves;
-  // Steps 3 to 5. Chain heads in scan order.
+  // Chain heads in scan order.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = ix(r, c);
@@ -91,13 +91,13 @@ void revisechainesmortes(const TMarques& marques, TPlateau& p, int32_t /*inutili
   if (!pionsmorts[i0] || p[i0] == VIDE) return;
   const uint8_t o = p[i0];
   const uint8_t e = static_cast<uint8_t>(1 - o);
-  // Step 1. A dead enemy neighbour that the marks do not hold: nothing to revise.
+  // A dead enemy neighbour that the marks do not hold: nothing to revise.
   if (pastable(ligne, colonne, [&](int32_t r, int32_t c) {
         const int32_t j = ix(r, c);
         return p[j] == e && pionsmorts[j] && !marques[j];
       }))
     return;
-  // Step 2. The chain extends on its first liberty.
+  // The chain extends on its first liberty.
   const TPoint lib = premiereliberte(p, ligne, colonne);
   if (!reel(lib)) return;
   const Restaure<TPlateau> gardeplateau(p);
@@ -107,12 +107,12 @@ void revisechainesmortes(const TMarques& marques, TPlateau& p, int32_t /*inutili
   const int32_t il = ix(lib.ligne, lib.colonne);
   // A refused extension leaves the chain as lost as it was.
   if (p[il] != o) return;
-  // Step 3. Still lost: nothing changes.
+  // Still lost: nothing changes.
   if (infochaine[il][1] != 1 && testprise(p, lib.ligne, lib.colonne, profondeur, limite, e, pointko)) return;
-  // Step 4. The chain survives.
+  // The chain survives.
   const TMarques& liens = o == couleurordi ? marquesliaison2 : marquesliaison1;
   (o == couleurordi ? essaiordi(ligne, colonne) : essaijoueur(ligne, colonne)).drapeauxessai |= BITRELUVIVANT;
-  // Step 5. The chains of the region read again.
+  // The chains of the region read again.
   TMarques& vu = vus;
   vu = marquesvides;
   marquepionschaine(p, vu, 0, lib.ligne, lib.colonne);
@@ -130,20 +130,20 @@ void revisechainesmortes(const TMarques& marques, TPlateau& p, int32_t /*inutili
         else marquepionschaine(p, vu, 0, r, c);
       }
     }
-  // Step 6.
+  // The extension point itself is not dead.
   pionsmorts[il] = 0;
 }
 
 void testprisechainesvoisines(const TMarques& a, TMarques& sortie, TPlateau& p, uint8_t c1, uint8_t c2,
                               int32_t profondeur, TPoint premier, TPoint second, int32_t limite) {
-  // Step 1.
+  // Output starts from the current dead marks.
   sortie = pionsmorts;
   preparecartelecture(p);
   const int32_t reduction = niveau > 7 ? 0 : 2;
   const auto lit = [&](TPoint pt, uint8_t couleur, bool sauteA) {
     if (!reel(pt) || !surplateau(pt) || p[ix(pt.ligne, pt.colonne)] == VIDE) return;
     const uint8_t camp = p[ix(pt.ligne, pt.colonne)];
-    // Step 2. The weak enemy chains next to the chain.
+    // The weak enemy chains next to the chain.
     libertes[0] = adversaires[0] = voisines[0] = 0;
     TMarques vu = marquesvides;
     libertesetadversaires(p, libertes, CAPACITEMARQUAGE, 0, pt.ligne, pt.colonne, vu, CAPACITEMARQUAGE,
@@ -159,7 +159,7 @@ void testprisechainesvoisines(const TMarques& a, TMarques& sortie, TPlateau& p, 
       marquepionschaine(p, listees, 0, r, c);
       empilepoint(voisines, CAPACITEMARQUAGE, r, c);
     }
-    // Step 3. Each read; a lost one frees the dead stones of our side around it.
+    // Each read; a lost one frees the dead stones of our side around it.
     for (int32_t k = 1; k <= nbpoints(voisines); ++k) {
       const int32_t r = ligneliste(voisines, k), c = colonneliste(voisines, k);
       if (!testprise(p, r, c, profondeur - reduction, limite, couleur, pointko)) continue;
@@ -183,7 +183,7 @@ void testprisechainesvoisines(const TMarques& a, TMarques& sortie, TPlateau& p, 
     }
   };
   lit(premier, c1, false);
-  // Step 4.
+  // From level 8 the second point is read too.
   if (niveau >= 8) lit(second, c2, true);
 }
 
@@ -193,12 +193,12 @@ void chainesennemiesprenables(TPlateau& p, const TMarques& marques, int32_t& dra
   if (p[i0] == VIDE) return;
   const uint8_t e = static_cast<uint8_t>(1 - p[i0]);
   const int32_t n = taillemoteur();
-  // Step 1.
+  // Global marks swapped for the saved dead marks during the reading.
   const Restaure<TMarques> gardeglobales(marquesglobales);
   marquesglobales = pionsmortssauves;
   preparecartelecture(p);
 
-  // Step 2. Gathering: one stone per enemy chain around the group.
+  // Gathering: one stone per enemy chain around the group.
   TListePoints& g = rassembles;
   g[0] = libertes[0] = adversaires[0] = faibles[0] = 0;
   TMarques& v = vus;
@@ -241,7 +241,7 @@ void chainesennemiesprenables(TPlateau& p, const TMarques& marques, int32_t& dra
     if (p[ix(r, c)] == e && !pionsmorts[ix(r, c)]) empilepoint(g, CAPACITEMARQUAGE, r, c);
   }
 
-  // Step 3. Readings.
+  // Readings.
   TMarques& w = lus;
   w = marquesvides;
   const auto lit = [&](int32_t r, int32_t c, int32_t borne) {
@@ -258,13 +258,13 @@ void chainesennemiesprenables(TPlateau& p, const TMarques& marques, int32_t& dra
     const int32_t j = ix(r, c);
     if (p[j] == e && !w[j] && !pionsmorts[j]) lit(r, c, limite);
   }
-  // Step 4. Enemy stones the marks hold: dead without reading.
+  // Enemy stones the marks hold: dead without reading.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
       if (p[j] == e && marques[j] && !w[j]) marquechaine(p, r, c);
     }
-  // Step 5. The weak enemy chains of the board.
+  // The weak enemy chains of the board.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
@@ -300,14 +300,14 @@ void testprisesapresessai(TPlateau& p, uint8_t couleur, int32_t profondeur, TPoi
         }
       }
   };
-  // Step 1. The opponent's trial at A.
+  // The opponent's trial at A.
   if (mode != 1 && reel(a) && surplateau(a)) {
     const TEssaiCoup& rec = essaijoueur(a.ligne, a.colonne);
     if (rec.liensessai[ix(a.ligne, a.colonne)] & BITMENACEESSAI) {
       if (premier == 1 && reel(b) && surplateau(b) && p[ix(b.ligne, b.colonne)] != VIDE)
         marquepionschaine(p, v, 0, b.ligne, b.colonne);
       menaces(rec, couleurordi, peint);
-      // Step 2. The engine's chains in atari beside the opponent's stone.
+      // The engine's chains in atari beside the opponent's stone.
       const int32_t ia = ix(a.ligne, a.colonne);
       if (k > 1 && couleur == couleurjoueur && p[ia] == couleurjoueur && !pionsmorts[ia])
         pastable(a.ligne, a.colonne, [&](int32_t r, int32_t c) {
@@ -315,7 +315,7 @@ void testprisesapresessai(TPlateau& p, uint8_t couleur, int32_t profondeur, TPoi
           if (p[j] == couleurordi && infochaine[j][0] == 1 && !v[j] && !pionsmorts[j]) peint(r, c);
           return false;
         });
-      // Step 3. Two or more of them lost together are marked together.
+      // Two or more of them lost together are marked together.
       if (k >= 2) {
         TMarques& ensemble = ensembles;
         ensemble = marquesvides;
@@ -345,7 +345,7 @@ void testprisesapresessai(TPlateau& p, uint8_t couleur, int32_t profondeur, TPoi
       }
     }
   }
-  // Step 4. The engine's trial at B.
+  // The engine's trial at B.
   if (mode != 2 && reel(b) && surplateau(b)) {
     const TEssaiCoup& rec = essaiordi(b.ligne, b.colonne);
     if (rec.liensessai[ix(b.ligne, b.colonne)] & BITMENACEESSAI)

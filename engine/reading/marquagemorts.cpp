@@ -69,7 +69,7 @@ struct Marquage {
   void rassemble() {
     g[0] = libertesm[0] = adversairesm[0] = notespropres[0] = 0;
     rassemblees = marquesvides;
-    // Step 1. Liberties and the enemy stones around the chain, then the
+    // Liberties and the enemy stones around the chain, then the
     // stones next to the liberties.
     TMarques collecte = marquesvides;
     libertesetadversaires(p, libertesm, CAPACITEMORTS, 0, point.ligne, point.colonne, collecte, CAPACITEMORTS,
@@ -83,14 +83,14 @@ struct Marquage {
         else if (p[j] == o && pionsmorts[j]) empilepoint(notespropres, CAPACITEMORTS, r, col);
         return false;
       });
-    // Step 2. The chain itself first.
+    // The chain itself first.
     const int32_t i0 = ix(point.ligne, point.colonne);
     if (infochainelecture[i0][0] <= limite && (infochaine[i0][0] != 1 || reel(q))) {
       ajoute(point.ligne, point.colonne);
       cibledansg = true;
     }
     marquepionschaine(p, rassemblees, 0, point.ligne, point.colonne);
-    // Step 3. The enemy chains, with the weak chains behind them.
+    // The enemy chains, with the weak chains behind them.
     const int32_t nbennemis = nbpoints(notesennemis);
     for (int32_t k = 1; k <= nbennemis; ++k) {
       const int32_t r = ligneliste(notesennemis, k), col = colonneliste(notesennemis, k);
@@ -113,7 +113,7 @@ struct Marquage {
         }
       }
     }
-    // Step 4. Own dead chains and enemy live chains noted.
+    // Own dead chains and enemy live chains noted.
     for (int32_t k = 1; k <= nbpoints(notespropres); ++k) {
       const int32_t r = ligneliste(notespropres, k), col = colonneliste(notespropres, k);
       if (pionsmorts[ix(r, col)]) ajoute(r, col);
@@ -122,12 +122,12 @@ struct Marquage {
       const int32_t r = ligneliste(notesennemis, k), col = colonneliste(notesennemis, k);
       if (!pionsmorts[ix(r, col)]) ajoute(r, col);
     }
-    // Step 5. The window around the point.
+    // The window around the point.
     accessibles[0] = 0;
     chainesdansfenetre(rassemblees, accessibles, p, genre, genre == 5 ? 1 : 4, limite, point.ligne, point.colonne);
     for (int32_t k = 1; k <= nbpoints(accessibles); ++k)
       empilepoint(g, CAPACITEMORTS, ligneliste(accessibles, k), colonneliste(accessibles, k));
-    // Step 6. Dead chains of the chain's colour whose liberties changed.
+    // Dead chains of the chain's colour whose liberties changed.
     if (mode != 0) {
       const int32_t n = taillemoteur();
       for (int32_t r = 1; r <= n; ++r)
@@ -138,7 +138,7 @@ struct Marquage {
     }
   }
 
-  // Noted chains go to the own or enemy notes by colour (read in step 4).
+  // Noted chains go to the own or enemy notes by colour (read back in `rassemble`).
   void note(const TListePoints& l) {
     for (int32_t k = 1; k <= nbpoints(l); ++k) {
       const int32_t r = ligneliste(l, k), col = colonneliste(l, k);
@@ -181,7 +181,7 @@ struct Marquage {
 
   // ---- One pass ----
   void passe(bool confirme) {
-    // Step 12.1. The gathered chains.
+    // The gathered chains.
     for (int32_t k = cibledansg ? 2 : 1; k <= nbpoints(g); ++k) {
       const int32_t r = ligneliste(g, k), col = colonneliste(g, k);
       const int32_t j = ix(r, col);
@@ -197,7 +197,7 @@ struct Marquage {
       }
       marquepionschaine(p, v, 0, r, col);
     }
-    // Step 12.2. The weak chains of the board.
+    // The weak chains of the board.
     const int32_t n = taillemoteur();
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t col = 1; col <= n; ++col) {
@@ -218,7 +218,7 @@ struct Marquage {
       }
   }
 
-  // Step 13: a second pass is wanted when a stone of the side the marks
+  // A second pass is wanted when a stone of the side the marks
   // guard is dead without being guarded.
   bool deuxiemepasse() const {
     if (statut == 0) return false;
@@ -234,7 +234,7 @@ struct Marquage {
     d1 = dd1;
     d2 = dd2;
     dprime = d2 < d1 ? d2 - 1 : d1;
-    // Step 1.
+    // Above level 5 the global marks are swapped for the saved dead marks.
     const bool remplace = genre != 0 && niveau > 5;
     if (remplace) {
       globalessauvees = marquesglobales;
@@ -243,22 +243,22 @@ struct Marquage {
     const EnSortie remet([&] {
       if (remplace) marquesglobales = globalessauvees;
     });
-    // Step 2.
+    // Reading maps.
     preparecartelecture(p);
     const int32_t i0 = ix(point.ligne, point.colonne);
-    // Step 3. Colour.
+    // Colour.
     o = p[i0];
     e = static_cast<uint8_t>(1 - o);
     inverse = statutentree == STATUTINVERSE;
     c = inverse ? e : o;
     statut = 0;
-    // Step 4. A chain too strong for the limit loses its marks.
+    // A chain too strong for the limit loses its marks.
     if (infochainelecture[i0][0] > limite && chainemarqueeouvoisine(p, o, point.ligne, point.colonne)) {
       statut = 1;
       TMarques vu = marquesvides;
       effacemortschaine(p, 0, point.ligne, point.colonne, vu);
     }
-    // Step 5. Move pair.
+    // Move pair.
     q = TPoint{};
     if (mode == 1 && infochaine[i0][0] == 1 && infochaine[i0][1] == 1)
       pastable(point.ligne, point.colonne, [&](int32_t r, int32_t col) {
@@ -266,10 +266,10 @@ struct Marquage {
         q = TPoint{r, col};
         return true;
       });
-    // Step 6.
+    // Gathered chains.
     v = marquesvides;
     rassemble();
-    // Step 7. Chains of the colour in atari.
+    // Chains of the colour in atari.
     for (int32_t j = 0; j < NBCASES; ++j)
       if (p[j] == c && infochaine[j][0] == 1) {
         v[j] = VUTRAITEE;
@@ -278,7 +278,7 @@ struct Marquage {
           statut = 1;
         }
       }
-    // Step 8. The chain itself.
+    // The chain itself.
     if (cibledansg) {
       if (lit(point.ligne, point.colonne, d2, limite)) {
         if (nonmarqueouvoisinnonmarque(p, o, point.ligne, point.colonne)) {
@@ -291,9 +291,9 @@ struct Marquage {
       }
       marquepionschaine(p, v, 0, point.ligne, point.colonne);
     }
-    // Step 9.
+    // The cache is off from here on.
     cacheactif = 0;
-    // Step 10. The second point, read last.
+    // The second point, read last.
     bool secondgarde = false;
     if (reel(second) && surplateaumoteur(second.ligne, second.colonne)) {
       const int32_t j = ix(second.ligne, second.colonne);
@@ -302,7 +302,7 @@ struct Marquage {
         secondgarde = true;
       }
     }
-    // Steps 11 to 13. Paint step and passes.
+    // Paint step and passes.
     const bool peinture = !chemin && pionsmorts[i0] && mode == 0 && !voisinmarqueautrecouleur(p, point.ligne, point.colonne) &&
                           peint();
     passe(!chemin);
@@ -311,7 +311,7 @@ struct Marquage {
         if (v[j] == VUPEINTE) v[j] = 0;
       passe(true);
     }
-    // Step 14.
+    // The guarded second point.
     if (secondgarde) {
       const int32_t j = ix(second.ligne, second.colonne);
       if (!pionsmorts[j] && lit(second.ligne, second.colonne, d2, limite)) {
@@ -471,9 +471,9 @@ bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32
   const int32_t i0 = ix(point.ligne, point.colonne);
   if (p[i0] == VIDE) return false;
   const uint8_t camp = p[i0];
-  // Step 1.
+  // A lone stone in atari of the asking side, with no pair: read it.
   if (infochaine[i0][0] == 1 && camp == couleur && !reel(paire)) return true;
-  // Step 2. Nothing stored for the chain.
+  // Nothing stored for the chain.
   const int32_t genrecache = camp == NOIR ? 1 : 2;
   const TCasierPrise& casier = cacheprise[genrecache - 1][i0];
   consultes.note(genrecache, i0, casier);
@@ -482,11 +482,11 @@ bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32
     compteurcache = 0;
     return testprise(p, point.ligne, point.colonne, profondeur, limite, couleur, paire);
   };
-  // Step 3.
+  // Candidate flag of the chain; without one, the chain and its neighbours.
   const uint8_t f = (camp == couleurordi ? casescandidates : casescandidatesjoueur)[i0];
   TMarques autour = marquesvides;
   if (f == 0) marquechaineetvoisins(p, autour, 0, point.ligne, point.colonne);
-  // Step 4. The key of the path's moves on the points the chain's readings touched.
+  // The key of the path's moves on the points the chain's readings touched.
   const TMarques& touches = cacheplateaux[genrecache - 1][i0];
   uint32_t cle = 0;
   int32_t a = 0, b = 0;
@@ -509,9 +509,9 @@ bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32
       return r;
     }
   }
-  // Step 5.
+  // The chain's side two moves ahead on the touched points: read again.
   if (a >= b + 2) return lit();
-  // Step 6. The key looked up in the chain's bucket.
+  // The key looked up in the chain's bucket.
   if (cle != 0 && cle != 0xFFFFFFFFu && (a != 0 || b != 0)) {
     if (couleur == NOIR) cle ^= cletrait;
     const int32_t pos = cherchecleparcible(cle, cacheprise, genrecache, point.colonne, point.ligne);
@@ -520,7 +520,7 @@ bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32
       return -pos == 1;
     }
   }
-  // Step 7. Not found: the trial records answer for a chain barely touched.
+  // Not found: the trial records answer for a chain barely touched.
   if (b == 0 && a <= 1 && casier[0] > 10) {
     if (f != 0) {
       compteurcache = 0;
@@ -533,6 +533,5 @@ bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32
       return (couleur == couleurordi ? marquesliaison1 : marquesliaison2)[i0] != 0;
     }
   }
-  // Step 8.
   return lit();
 }

@@ -136,7 +136,7 @@ void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
   TMarques vu;
   zeromarques(vu);
   FloodPrepare f{e, vu, bornetaille, n, false, libs(e.cl, e.cc)};
-  // Step 1. First pass over owner stones and empty points.
+  // First pass over owner stones and empty points.
   for (int32_t k = 1; k <= nbpoints(libs0); ++k) {
     const int32_t r = ligneliste(libs0, k), c = colonneliste(libs0, k);
     if (vu[indexcase(r, c)]) continue;
@@ -145,10 +145,10 @@ void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
       return;
     }
   }
-  // Step 2. Second bound.
+  // Second bound.
   f.limite = (f.maxlibs >= 1 && f.maxlibs <= 3) ? f.maxlibs + 1 : 5;
   f.second = true;
-  // Step 3. Second pass over weak attacker chains.
+  // Second pass over weak attacker chains.
   const int32_t nb = nbpoints(e.prepares);
   for (int32_t k = 1; k <= nbpoints(libs0) + nb; ++k) {
     const int32_t r = k <= nbpoints(libs0) ? ligneliste(libs0, k) : ligneliste(e.prepares, k - nbpoints(libs0));
@@ -307,7 +307,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
   TNoeudPrise& n = noeuds[pli];
   const bool proprio = s == e.proprio;
 
-  // Step 1. Repetition shape: the last two moves captured nothing.
+  // Repetition shape: the last two moves captured nothing.
   bool repetition = false;
   if (pli >= 6) {
     const TPoint deux = e.ligne[pli - 2];
@@ -320,8 +320,8 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       repetition = deuxsans && (!pointreel(precedent) || precsans);
   }
 
-  // Step 2. Candidates. When the owner's generator changed board and chain
-  // table, they are put back on every way out of the node (step 9).
+  // Candidates. When the owner's generator changed board and chain
+  // table, they are put back on every way out of the node.
   zeromarques(n.marques);
   TSortieGenerateur g;
   const EnSortie restaure([&] {
@@ -341,37 +341,37 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
   }
   if (g.statut == STATUTINDICE) e.tueurs[pli + 1] = TPoint{};
 
-  // Step 3. Marks.
+  // Marks.
   for (int32_t k = 1; k <= nbpoints(n.liste); ++k)
     if (ligneliste(n.liste, k) != 0) n.marques[indexcase(ligneliste(n.liste, k), colonneliste(n.liste, k))] = MARQUECANDIDAT;
   if (pointreel(ko)) n.marques[indexcase(ko.ligne, ko.colonne)] = MARQUECANDIDAT;
 
-  // Step 4. Killer first.
+  // Killer first.
   const TPoint tueur = e.tueurs[pli];
   if (nbpoints(n.liste) >= 2 && pointreel(tueur) && (pli >= e.d - 2 || libertescible(e) >= 2))
     remontecoupenliste(n.liste, tueur.ligne, tueur.colonne, 1, CAPACITEPRISE);
 
-  // Step 5. Widening flags.
+  // Widening flags.
   const int32_t lc0 = libertescible(e);
   bool drapeauA = pli < 6 && lc0 == 2 && g.elargir && pli <= e.d && (proprio || e.proprioepuise);
   bool drapeauB = g.elargir && (pli <= 2 || (pli >= 3 && pli <= 6 && lc0 == 2));
 
-  // Step 6. Key, chain table, killers.
+  // Key, chain table, killers.
   if (pointreel(ko)) xorclemoyo(cle, ko.ligne, ko.colonne);
   const uint32_t clebase = cle;
   const TPoint tueur0 = e.tueurs[pli];
   e.tueurs[pli] = e.tueurs[pli + 1] = e.tueurs[pli + 3] = TPoint{};
   const int32_t prisesko0 = e.prisesko;
 
-  // Step 7. Moves.
+  // Moves.
   int32_t resultat = proprio ? 1 : 0;
   int32_t legaux = 0;
   for (int32_t i = 1; i <= nbpoints(n.liste); ++i) {
-    // Step 7.1. Count.
+    // Count.
     ++e.noeuds;
     if (pli == 1) e.refutations4[0] = 0;
     e.prisesko = prisesko0;
-    // Step 7.2. Budget.
+    // Budget.
     if (!proprio && e.noeuds > BUDGETPRISE) {
       lecturelongue = 0;
       if (nbpoints(n.liste) > 5 && i < nbpoints(n.liste)) {
@@ -382,7 +382,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       // Nothing beyond the fifth, even what the prepared points added back.
       if (i > 5) break;
     }
-    // Step 7.3. Play.
+    // Play.
     const TPoint m{ligneliste(n.liste, i), colonneliste(n.liste, i)};
     const bool reel = pointreel(m);
     n.prises[0] = 0;
@@ -415,12 +415,12 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       n.marques[indexcase(m.ligne, m.colonne)] = MARQUEREFUSE;
       e.ligne[pli] = TPoint{};
     } else {
-      // Step 7.4. Line and marks.
+      // Line and marks.
       ++legaux;
       e.ligne[pli] = m;
       bool reussi = false;
       {
-        // Step 7.11, first half: on leaving this block the move is undone
+        // Undo: on leaving this block the move is undone
         // (stone lifted, chain table back, captured stones put back).
         const int32_t im = reel ? indexcase(m.ligne, m.colonne) : 0;
         const EnSortie annule([&] {
@@ -436,7 +436,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           n.marques[indexcase(m.ligne, m.colonne)] = prend ? MARQUEPRISE : MARQUEJOUE;
           if (cacheactif) cacheplateaux[e.couleurcache - 1][indexcase(e.cl, e.cc)][indexcase(m.ligne, m.colonne)] = 1;
         }
-        // Step 7.5. Ko shape, and the key after the move.
+        // Ko shape, and the key after the move.
         TPoint koenfant{};
         if (reel && nbpoints(n.prises) == 1 && infochaine[im][0] == 1 && pierreisolee(p, m)) {
           koenfant = {ligneliste(n.prises, 1), colonneliste(n.prises, 1)};
@@ -451,7 +451,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
             xorclepion(cleapres, ligneliste(n.prises, k), colonneliste(n.prises, k), o);
           if (pointreel(koenfant)) xorclemoyo(cleapres, koenfant.ligne, koenfant.colonne);
         }
-        // Step 7.6. Decide without reading.
+        // Decide without reading.
         e.extensionpermise = 1;
         int32_t r = -1;
         bool parlatable = false;
@@ -466,7 +466,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           }
         }
         if (r < 0) r = decidesanslire(e, avant, parent, grandparent, m, precedent, pli, s, repetition, prend);
-        // Step 7.7. Depth limit.
+        // Depth limit.
         if (r < 0 && pli >= e.d) {
           const int32_t lc = libertescible(e);
           const bool plusloin = e.extensionpermise && ((proprio && lc == 2) || (!proprio && lc == 1));
@@ -485,7 +485,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           }
         }
         if (r < 0) {
-          // Step 7.8. Capture of the stone the owner has just played.
+          // Capture of the stone the owner has just played.
           int32_t ajout = 0;
           if (!proprio && prend && pli > 1 && pointreel(precedent) &&
               p[indexcase(precedent.ligne, precedent.colonne)] == VIDE && infochaine[im][0] != 1 &&
@@ -493,7 +493,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
             if (e.d >= e.profmax) r = 1;
             else ajout = 2;
           }
-          // Step 7.9. Child.
+          // Child.
           if (r < 0) {
             if (pli + 1 >= PLISMAXPRISE) {
               ecritdebug("prise : pli hors limite");
@@ -506,7 +506,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           }
         }
         resultat = r;
-        // Step 7.10. Stores.
+        // Stores.
         if (!parlatable && position > 0) inseretranspositionprise(e, pli, position, cleapres, r);
         reussi = proprio ? r == 0 : r == 1;
         if (cacheactif && pli <= DERNIERPLITRANSPOSITION) {
@@ -529,12 +529,12 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           }
         }
       }
-      // Step 7.11. Cut-off.
+      // Cut-off.
       if (reussi) {
         e.tueurs[pli] = m;
         return resultat;
       }
-      // Step 7.12. Widening after a failure.
+      // Widening after a failure.
       if (lecturelongue) {
         if (pli == 1 && (proprio || e.proprioepuise)) {
           if (g.elargir) ajoutecandidat(n, p, e.tueurs[2]);
@@ -567,14 +567,14 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
         }
         if (pli < 6 && g.elargir) ajoutecandidat(n, p, e.tueurs[pli + 1]);
       }
-      // Step 7.13. Neighbours of the last moves.
+      // Neighbours of the last moves.
       if (g.elargir && pointreel(precedent) &&
           ((pli == 2 && (proprio || e.proprioepuise)) || (pli == 3 && proprio)))
         ajoutevidesvoisins(e, n, precedent);
       if (legaux == 1 && pli > 2 && g.elargir && (pli < 6 || niveau > 7) && pointreel(precedent) &&
           pointreel(e.ligne[pli - 2]) && adjacents(precedent, e.ligne[pli - 2]))
         ajoutevidesvoisins(e, n, e.ligne[pli - 2]);
-      // Step 7.14. Re-order.
+      // Re-order.
       if (nbpoints(n.liste) - i >= 2) {
         const TPoint essais[3] = {e.tueurs[pli + 1], e.tueurs[pli + 3], tueur0};
         for (int32_t k = 0; k < 3; ++k) {
@@ -588,7 +588,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
         }
       }
     }
-    // Step 7.15. Exhaustion, flag A and the prepared points.
+    // Exhaustion, flag A and the prepared points.
     const bool dernier = i == nbpoints(n.liste);
     if (!refuse && proprio && dernier) e.proprioepuise = 1;
     if (drapeauA && dernier && lecturelongue) {
@@ -599,13 +599,13 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
       ajoutecoupsprepares(e, n, pli, o);
   }
 
-  // Step 8. No legal move.
+  // No legal move.
   if (legaux == 0) {
     ++e.noeuds;
     e.prisesko = 0;
     resultat = (proprio && libertescible(e) == 1) ? 1 : 0;
   }
-  // Step 9. Board and chain table come back through `restaure`.
+  // Board and chain table come back through `restaure`.
   if (proprio && !e.proprioepuise && resultat == 1) e.proprioepuise = 1;
   return resultat;
 }
@@ -703,7 +703,7 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   const int32_t i0 = indexcase(ligne, colonne);
   // No chain there: nothing to capture.
   if (p[i0] == VIDE) return false;
-  // Step 1. In atari with the attacker to move and no ko: captured.
+  // In atari with the attacker to move and no ko: captured.
   if (infochaine[i0][0] == 1 && p[i0] == couleur && !pointreel(ko)) return true;
   // The state and node buffers belong to the running reading.
   if (lectureencours) {
@@ -769,7 +769,7 @@ bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur,
   const EnSortie finlecture([] { lectureencours = false; });
   profondeur = std::clamp(profondeur, 1, PROFONDEURMAXPRISE);
 
-  // Step 2. Reading state.
+  // Reading state.
   TEtatPrise& e = lecture;
   e.p = &p;
   e.cl = ligne;
@@ -788,10 +788,10 @@ bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur,
   zeromarques(e.fuitesprecoces);
   const uint8_t lecturelongueavant = lecturelongue;
 
-  // Step 3. Cache.
+  // Cache.
   e.couleurcache = e.proprio == NOIR ? 1 : 2;
   if (cacheactif) cacheplateaux[e.couleurcache - 1][i0][i0] = 1;
-  // Step 4. Copies, written back on leaving the block (step 10).
+  // Copies, written back on leaving the block.
   plateaucopie = p;
   chainescopie = infochaine;
   int32_t resultat = 0;
@@ -802,24 +802,24 @@ bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur,
     });
     const uint8_t premier = static_cast<uint8_t>(1 - couleur);
     const bool propriocommence = premier == e.proprio;
-    // Step 5. Outside liberties.
+    // Outside liberties.
     preparelibertesprise(e, !propriocommence);
-    // Step 6. Prepared points.
+    // Prepared points.
     e.prepares[0] = 0;
     if (niveau > 3) preparecoupsprise(e, profondeur, limitelibertes);
-    // Step 7. Depth and schedule.
+    // Depth and schedule.
     e.d = std::max(profondeurtravailprise(profondeur, propriocommence), 1);
     e.profmax = e.d + 4;
     std::fill(std::begin(e.limites), std::end(e.limites), 2);
     limitelibertesparprofondeur(e.limites, e.d, limitelibertes);
 
-    // Step 8. Root.
+    // Root.
     if (sondelectureprise) sondelectureprise();
     zeromarques(cartevide);
     resultat =
         recuprise(cartevide, cartevide, static_cast<uint32_t>(compteurcache), ko, TPoint{}, 1, couleur, premier);
 
-    // Step 9. Counters and budget.
+    // Counters and budget.
     compteurnoeuds += e.noeuds;
     compteurnoeudslecture += e.noeuds;
     if (e.noeuds > BUDGETPRISE) {
@@ -827,7 +827,7 @@ bool lanceprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur,
       depassementprise = 1;
     }
   }
-  // Step 11. Cache onto the whole chain.
+  // Cache onto the whole chain.
   if (cacheactif && compteurcache == 0 && infochaine[i0][1] != 1) copiecachechaine(e);
   return resultat == 1;
 }

@@ -26,7 +26,7 @@ TInfoChaine chaineslecture;
 }  // namespace
 
 void preparecartelecture(const TPlateau& p) {
-  // Step 1. Copy.
+  // Copy.
   TPlateau& copie = copielecture;
   TInfoChaine& sauve = chaineslecture;
   copie = p;
@@ -35,7 +35,7 @@ void preparecartelecture(const TPlateau& p) {
   TMarques vus;
   zeromarques(vus);
   const int32_t n = configmoteur.taille;
-  // Step 2. Scan of the empty points.
+  // Scan of the empty points.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
@@ -63,7 +63,7 @@ void preparecartelecture(const TPlateau& p) {
         return false;
       });
       if (!partage || !noir || !blanc) continue;
-      // Step 3. One chain of each colour.
+      // One chain of each colour.
       auto unechaine = [&](TPoint premier, int32_t nb, uint8_t couleur) {
         if (nb <= 1) return true;
         TMarques m;
@@ -75,13 +75,13 @@ void preparecartelecture(const TPlateau& p) {
         });
       };
       if (!unechaine(premiernoir, nbnoirs, NOIR) || !unechaine(premierblanc, nbblancs, BLANC)) continue;
-      // Step 4. Fill with a white stone.
+      // Fill with a white stone.
       if (!rempli) sauve = infochaine;
       rempli = true;
       copie[i] = BLANC;
       majlibertes(copie, 0, r, c);
     }
-  // Step 5.
+  // The reading's chain table from the filled copy; the real one comes back.
   infochainelecture = infochaine;
   if (rempli) infochaine = sauve;
 }

@@ -411,7 +411,7 @@ struct OeilBord {
     const TPlateau& p = *e.p;
     const int32_t i = indexcase(r, c);
     const uint8_t cible = e.proprio, autre = e.attaquant;
-    // (a) Second line: the point further in.
+    // Second line: the point further in.
     if (distancebord[i] == 1) {
       const TPoint b = audela(r, c);
       if (pointreel(b) && distancebord[indexcase(b.ligne, b.colonne)] == 2) {
@@ -424,15 +424,15 @@ struct OeilBord {
     }
     const uint8_t x = p[i];
     if (x == cible) {
-      marche[i] = 1;  // (b)
-    } else if (x == autre && libs(r, c) == 1) {  // (c)
+      marche[i] = 1;  // a target stone: walked on
+    } else if (x == autre && libs(r, c) == 1) {  // an attacker stone in atari
       if (distancebord[i] > 1) {
         abandon = true;
         return;
       }
       marche[i] = 2;
       empilepoint(liste, CAPACITEPRISE, r, c);
-    } else if (x == autre) {  // (d)
+    } else if (x == autre) {  // another attacker stone: judged by its liberties
       if (jugement[i] == 1) return;
       if (jugement[i] != 2) {
         const int32_t lb = libs(r, c);
@@ -454,7 +454,7 @@ struct OeilBord {
       }
       marche[i] = 2;
       empilepoint(liste, CAPACITEPRISE, r, c);
-    } else {  // (e)
+    } else {  // an empty point
       if (distancebord[i] > 1) {
         abandon = true;
         return;
@@ -602,7 +602,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
                        int32_t pli) {
   TPlateau& p = *e.p;
   TListePoints& l = n.liste;
-  // Step 1. Plies 1-2.
+  // Plies 1-2.
   if (pli <= 2 && pli <= e.d) {
     e.verifunique = 1;
     zeromarques(e.fuitesprecoces);
@@ -610,13 +610,13 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     e.extensionattente = 0;
   }
   const int32_t b = borneproprio(e, pli);
-  // Step 2. Lists and scratch map.
+  // Lists and scratch map.
   l[0] = 0;
   zeromarques(e.carte);
   e.faibles[0] = 0;
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
 
-  // Step 3. Target in atari.
+  // Target in atari.
   if (libs(e.cl, e.cc) == 1) {
     s.elargir = 0;
     listelibertes(p, l, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
@@ -655,13 +655,13 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     return;
   }
 
-  // Step 4. Two liberties or more.
+  // Two liberties or more.
   s.elargir = 1;
   e.bonnesfuites[0] = 0;
   libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
   const int32_t l0 = nbpoints(l);
   int32_t nl = libs(e.cl, e.cc);
-  // Step 4.2.
+  // Edge capture test near the edge, early in the line or once an escape was found.
   if (e.fuitetrouvee || pli <= 6) {
     coupsbordcapture(e, l, ko, s.statut, e.faibles, 1);
     if (s.statut) {
@@ -669,7 +669,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       return;
     }
   }
-  // Step 4.3. Shortage and harmless fills.
+  // Shortage and harmless fills.
   if (nbpoints(e.faibles) == 0 && !pointreel(ko) && nl > 2 && nbpoints(e.prepares) == 0) {
     s.statut = lecturemanque(e);
     if (s.statut) return;
@@ -682,16 +682,16 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     if (s.statut) return;
     nl = libs(e.cl, e.cc);
   }
-  // Step 4.4. The attacker's last stone when weak.
+  // The attacker's last stone when weak.
   if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
       case_(p, precedent.ligne, precedent.colonne) != VIDE && libs(precedent.ligne, precedent.colonne) <= 2)
     empilepoint(e.faibles, CAPACITEPRISE, precedent.ligne, precedent.colonne);
-  // Step 4.5.
+  // More liberties than the attacker's bound: the chain escapes.
   if (nl > b) {
     s.statut = STATUTFUITE;
     return;
   }
-  // Step 4.6. Captures of weak neighbours in atari.
+  // Captures of weak neighbours in atari.
   // Each chain once (its stones marked in `vus`, cleared when first needed);
   // the walk that marks it meets its one liberty.
   TMarques vus;
@@ -716,7 +716,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     if (lb > nl) empilepoint(e.bonnesfuites, CAPACITEPRISE, lib.ligne, lib.colonne);
     if (pli <= 2 && lb >= 0) e.fuitesprecoces[indexcase(lib.ligne, lib.colonne)] = 1;
   }
-  // Step 4.7. Liberties.
+  // Liberties.
   for (int32_t k = 1; k <= l0; ++k) {
     const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
     if (positionliste(e.bonnesfuites, r, c)) continue;
@@ -736,13 +736,13 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     if (estime >= nl) empilepoint(e.bonnesfuites, CAPACITEPRISE, r, c);
     if (estime > nl && pli <= 2) e.fuitesprecoces[indexcase(r, c)] = 1;
   }
-  // Step 4.8. Weak stones around.
+  // Weak stones around.
   if (nl == 2)
     ajouteennemisdeuxlibertes(p, l, ko, e.faibles);
   else
     voisinsfaiblesdespoints(p, l, TPoint{}, e.faibles);
   if (pli <= 2) ajoutediagonalesfaibles(e, e.faibles);
-  // Step 4.9. Their liberties.
+  // Their liberties.
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
     const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
     if (case_(p, r, c) == VIDE) continue;
@@ -751,13 +751,13 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     else
       libertesetatari(p, l, CAPACITEPRISE, 0, r, c, e.carte);
   }
-  // Step 4.10.
+  // Early on, around the attacker's last move.
   if (pli == 2 && pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)])
     listevidesautourmarque(e.carte, p, l, CAPACITEPRISE, precedent.ligne, precedent.colonne);
-  // Step 4.11. Order.
+  // Order.
   const bool aucun = triecoupsdefense(e, l, l0, e.carte);
   if (aucun && l0 <= 3 && nbpoints(e.faibles) == 0 && !pointreel(ko)) s.statut = STATUTINDICE;
-  // Step 4.12. The attacker's last chain with 3 liberties.
+  // The attacker's last chain with 3 liberties.
   if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
       case_(p, precedent.ligne, precedent.colonne) == e.attaquant && libs(precedent.ligne, precedent.colonne) == 3) {
     if (pli <= 3)
@@ -765,7 +765,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     else if (e.d - 2 > pli || niveau > 7 || nl == 2)
       poursuiteprise(e, l, e.carte, precedent);
   }
-  // Step 4.13. Earlier attacker stones left weak.
+  // Earlier attacker stones left weak.
   if (pli >= 4) {
     const int32_t kmax = pli <= 8 ? 2 : 1;
     for (int32_t q = pli - 3; q >= 1; q -= 2) {
@@ -780,7 +780,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
         poursuiteprise(e, l, e.carte, m);
     }
   }
-  // Step 4.14. A pass with two liberties.
+  // A pass with two liberties.
   if (nl == 2) empilepoint(l, CAPACITEPRISE, 0, 0);
 }
 
@@ -790,7 +790,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
                        int32_t pli) {
   TPlateau& p = *e.p;
   TListePoints& l = n.liste;
-  // Step 1.
+  // Pass before, the attacker's bound, empty lists and map.
   const bool passe = pli > 1 && !pointreel(e.ligne[pli - 1]);
   const int32_t b = borneattaquant(e, pli);
   l[0] = 0;
@@ -799,7 +799,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   if (pointreel(ko)) e.carte[indexcase(ko.ligne, ko.colonne)] = 1;
   const int32_t nl = libs(e.cl, e.cc);
 
-  // Step 2. Forcing branch.
+  // Forcing branch.
   if (pli >= e.d || nl > b) {
     s.elargir = 0;
     if (nl == 2) {
@@ -824,13 +824,13 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     return;
   }
 
-  // Step 3. Ordinary branch.
+  // Ordinary branch.
   s.elargir = 1;
   libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
   const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
   TMarques cartecapture;
   copiemarques(cartecapture, e.carte);
-  // Step 3.1.
+  // Two liberties: each liberty's empty neighbours and the short chains beside it.
   if (nl == 2 && (pli <= 8 || passe)) {
     const int32_t nb = nbpoints(l);
     for (int32_t k = 2; k >= 1; --k) {
@@ -851,7 +851,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       });
     }
   }
-  // Step 3.2.
+  // Edge capture test.
   if (e.fuitetrouvee || pli <= 6) {
     coupsbordcapture(e, l, ko, s.statut, e.faibles, 0);
     if (s.statut) {
@@ -859,9 +859,9 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       return;
     }
   }
-  // Step 3.3.
+  // Points around the weak neighbours of the listed points.
   voisinsfaiblesdespoints(p, l, TPoint{}, e.faibles);
-  // Step 3.4.
+  // Liberties of those weak chains; a capture that would take an own stone cancels the two-liberty test.
   bool annule = false;
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
     const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
@@ -874,7 +874,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       if (case_(p, r, c) != e.proprio) annule = true;
     }
   }
-  // The target's liberties for steps 3.5 and 3.7 (nothing since the first
+  // The target's liberties for the two-liberty tests below (nothing since the first
   // walk changed the board): the head of the candidate list when no ko point
   // was marked before that walk, else walked once.
   TListePoints lc;
@@ -891,7 +891,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     zeromarques(vu);
     libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
   };
-  // Step 3.5.
+  // Two liberties: the two-liberty capture.
   if (nl == 2 && !annule) {
     libertescible();
     if (nbpoints(lc) == 2) {
@@ -902,7 +902,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       }
     }
   }
-  // Step 3.6. The owner's last stone in atari.
+  // The owner's last stone in atari.
   if (pointreel(precedent) && !e.carte[indexcase(precedent.ligne, precedent.colonne)] &&
       case_(p, precedent.ligne, precedent.colonne) != VIDE && libs(precedent.ligne, precedent.colonne) == 1) {
     TPoint lib{};
@@ -914,7 +914,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       empilepoint(l, CAPACITEPRISE, lib.ligne, lib.colonne);
     }
   }
-  // Step 3.7. Points around the last liberties.
+  // Points around the last liberties.
   if (nl <= 2 && (pli <= 8 || niveau > 8 || passe) && ((nl == 1 && pointreel(ko)) || (nl == 2 && !pointreel(ko)))) {
     libertescible();
     if (nbpoints(lc) >= 1) {
@@ -926,6 +926,6 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
                                 ligneliste(lc, 2), colonneliste(lc, 2));
     }
   }
-  // Step 3.8. Order.
+  // Order.
   triecoupsattaque(e, l, e.carte);
 }

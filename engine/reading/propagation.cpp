@@ -19,14 +19,14 @@ namespace {
 // depth limit d still leaves.
 void evalueligne(const TMarques& m, const TPlateau& p, const TPoint* ligne, int32_t& v, int32_t plis, int32_t d,
                  int32_t lc, int32_t cc, uint8_t c, bool gainvides, bool partielle) {
-  // Step 1.
+  // Too short a line to value.
   if (plis < 2) return;
   const int32_t icible = indexcase(lc, cc);
   if (partielle && infochaine[icible][0] == 1) return;
-  // Step 2. The target chain.
+  // The target chain.
   TMarques l = marquesvides;
   if (p[icible] != VIDE) marquepionschaine(p, l, 0, lc, cc);
-  // Step 3. The chain side's moves.
+  // The chain side's moves.
   int32_t q = 0, gain = 0;
   bool casse = false;
   for (int32_t i = 2; i <= plis; i += 2) {
@@ -48,16 +48,16 @@ void evalueligne(const TMarques& m, const TPlateau& p, const TPoint* ligne, int3
       return false;
     });
   }
-  // Step 4.
+  // Moves onto the owner's second-class points count half.
   if (q > 1) v += q / 2;
-  // Step 5.
+  // Points gained: a partial reading counts the plies left.
   if (partielle) {
     const int32_t h = (d - plis) / 2;
     v += h < gain ? h + 1 : gain;
   } else if (gain > 0) {
     v += gain < 6 ? 1 : std::min(gain / 2 - 1, 3);
   }
-  // Step 6. The owner's moves from ply 3.
+  // The owner's moves from ply 3.
   for (int32_t i = 3; i <= plis; i += 2) {
     const TPoint mv = ligne[i];
     if (!reel(mv)) continue;
@@ -115,23 +115,23 @@ void TNoeudPropagation::libertesvoisinscible(int32_t pli, TNoeudLecture& n) {
 
 // The chain side's candidates; lifts capturable owner chains next to the target.
 void TNoeudPropagation::candidatschaine(int32_t pli, TNoeudLecture& n, TPoint ko, uint32_t& cle) {
-  // Step 1. Around the seed list.
+  // Around the seed list.
   graines.tronque(pli / 2);
   for (int32_t i = 1; i <= graines.nombre(); ++i) ajoutevidesvoisins(p, n.liste, n.masque, graines[i]);
-  // Step 2. The target in atari.
+  // The target in atari.
   const int32_t ic = icible();
   if (p[ic] == c && infochaine[ic][0] == 1)
     libertesetatari(p, n.liste, CAPACITELECTURE, 0, cible.ligne, cible.colonne, n.masque);
-  // Step 3. Weak owner chains next to the target.
+  // Weak owner chains next to the target.
   if (pli >= x) return;
   chainesfaiblescible(pli, n, ko, cle, false, [](int32_t, TPoint) {});
 }
 
 // The owner's candidates.
 void TNoeudPropagation::candidatsproprio(int32_t pli, TNoeudLecture& n) {
-  // Step 1.
+  // Nothing around the seeds at the first ply when the chain came first.
   if (pli == 1 && chaineavant) return;
-  // Step 2. Around the seed list.
+  // Around the seed list.
   graines.tronque(pli / 2 + 1);
   for (int32_t i = 1; i <= graines.nombre(); ++i) {
     const TPoint g = graines[i];
@@ -153,7 +153,7 @@ void TNoeudPropagation::candidatsproprio(int32_t pli, TNoeudLecture& n) {
       return false;
     });
   }
-  // Step 3. Liberties of weak owner chains next to the target.
+  // Liberties of weak owner chains next to the target.
   if (pli >= x - 1) return;
   libertesvoisinscible(pli, n);
 }
@@ -163,15 +163,15 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
   std::vector<int32_t>& essais = t.essais;
   std::vector<TPoint>& meilleur = t.meilleur;
   const auto ip = static_cast<size_t>(pli);
-  // Step 1.
+  // Node entry.
   essais[ip] = 0;
   t.entree[ip] = r;
-  // Step 2. A line that has not entered the territory within three plies is worth nothing.
+  // A line that has not entered the territory within three plies is worth nothing.
   if (coupeentree(pli, f)) {
     r = 0;
     return;
   }
-  // Step 3.
+  // Fresh node: line slot, mask (the ko point masked), empty list.
   TNoeudLecture& n = noeuds[pli];
   t.ligne[ip] = TPoint{};
   n.masque = marquesvides;
@@ -185,31 +185,31 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
     infochaine = n.chainesleve;
     n.leve = false;
   });
-  // Step 4.
+  // Candidates; a decided node stops here.
   if (candidats(pli, s, f, n, ko, cle)) return;
-  // Step 5.
+  // No candidate past the first ply: a leaf.
   if (nbpoints(n.liste) == 0 && pli > 1) {
     r = terminale(pli, s, f);
     return;
   }
-  // Step 6.
+  // The owner may take back a ko.
   if (s == o && koproprio(pli)) ajoutekoordi(n.liste);
-  // Step 7. Best move of the ply first.
+  // Best move of the ply first.
   remontesilistee(n.liste, n.masque, meilleur[ip], ko, 1);
-  // Step 8. Node key.
+  // Node key.
   if (pli < d && cle != CLESANS && reel(ko)) xorclemoyo(cle, ko.ligne, ko.colonne);
   const uint32_t clenoeud = cle;
-  // Step 9.
+  // Move loop state.
   const int32_t v0 = v;
   meilleur[ip] = TPoint{};
   meilleur[ip + 1] = TPoint{};
   int32_t meilleure = 0;
 
-  // Step 10. The moves.
+  // The moves.
   for (int32_t k = 1; k <= nbpoints(n.liste); ++k) {
-    // Step 10.1. Count; the budget narrows the search once.
+    // Count; the budget narrows the search once.
     comptenoeud();
-    // Step 10.2. Play.
+    // Play.
     const TPoint m = pointliste(n.liste, k);
     uint32_t clecoup = clenoeud;
     const bool legal = jouelecture(p, n, m, s, u);
@@ -218,16 +218,16 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
     } else {
       n.masque[indexcase(m.ligne, m.colonne)] = MASQUEJOUE;
     }
-    // Step 10.3.
+    // Ko point of the child.
     TPoint koenfant = kopourenfant(p, n, m);
-    // Step 10.4.
+    // Line.
     t.ligne[ip] = m;
-    // Step 10.5. Refused: the line keeps no move that was never played.
+    // Refused: the line keeps no move that was never played.
     if (!legal) {
       n.masque[indexcase(m.ligne, m.colonne)] = MASQUEREFUSE;
       t.ligne[ip] = TPoint{};
     } else {
-      // Step 10.6.
+      // Played: seeds, entry flag, and the owner's withdrawn first move.
       uint8_t fm = f;
       if (reel(m)) {
         const int32_t im = indexcase(m.ligne, m.colonne);
@@ -247,13 +247,13 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
           }
         }
       }
-      // Step 10.7.
+      // Tried.
       essais[ip] += 1;
-      // Step 10.8. Value of the move into R.
+      // Value of the move into R.
       if (s == o && finparprise(n)) {
         r = fm == 0 ? 0 : std::max(evalue(pli, 0) - 2, 0);
       } else if (pli < d) {
-        // Step 10.8a. Key.
+        // Key.
         if (pli == 1) {
           clecoup = 0;
           std::fill(t.nbcles.begin(), t.nbcles.end(), 0);
@@ -263,7 +263,7 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
             xorclepion(clecoup, ligneliste(n.prises, j), colonneliste(n.prises, j), u);
           if (reel(koenfant)) xorclemoyo(clecoup, koenfant.ligne, koenfant.colonne);
         }
-        // Step 10.8b. Store.
+        // Store.
         const bool stocke = clecoup != CLESANS && pli >= 4 && pli <= DERNIERPLILIAISON;
         int32_t position = 0;
         bool trouve = false;
@@ -277,7 +277,7 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
           }
         }
         if (!trouve) {
-          // Step 10.8c. Bound of the chain side.
+          // Bound of the chain side.
           bool descend = true;
           if (s == c && bornepermise(fm) && (pli >= 4 || essais[ip - 1] > 1)) {
             const int32_t b = borne(pli);
@@ -294,19 +294,19 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
               }
             }
           }
-          // Step 10.8d.
+          // Child.
           if (descend) noeud(pli + 1, u, s, fm, clecoup, koenfant);
-          // Step 10.8e.
+          // Store.
           if (stocke) insereliaison(t, pli, position, clecoup, r);
         }
       } else {
         r = fm == 0 ? 0 : evalue(pli, 1);
       }
-      // Step 10.9. Undo.
+      // Undo.
       defaitlecture(p, n, m, u);
       v = v0;
       if (s == o) apresproprio(pli, n, ko);
-      // Step 10.10. Choose.
+      // Choose.
       const int32_t rm = r;
       if (essais[ip] == 1) {
         meilleur[ip] = m;
@@ -345,10 +345,10 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
         }
       }
     }
-    // Step 10.11. The child's best reply next.
+    // The child's best reply next.
     if (k <= nbpoints(n.liste) - 2) remontesilistee(n.liste, n.masque, meilleur[ip + 1], ko, k + 1);
   }
-  // Step 11.
+  // Node value: the best move's, or the leaf's when none was tried.
   r = essais[ip] > 0 ? meilleure : terminale(pli, s, f);
 }
 
@@ -375,13 +375,10 @@ void ajoutecandidatsfaibles(const TPlateau& p, TListePoints& l, int32_t capacite
 
 int32_t lecturetactique(uint8_t chaineavant, uint8_t c, uint8_t o, TPlateau& p, int32_t ligne, int32_t colonne,
                         int32_t seuil, int32_t plafond) {
-  // Step 1.
+  // Not the chain's colour: the short reading.
   if (p[indexcase(ligne, colonne)] != c) return lancelecturerecu1(chaineavant, c, o, p, ligne, colonne);
-  // Step 2.
   TNoeudPropagation l(chaineavant, c, o, p, TPoint{ligne, colonne}, seuil, plafond);
-  // Step 3.
   l.noeud(1, o, c, 0, 0, pointko);
-  // Step 4.
   l.termine();
   return l.r;
 }

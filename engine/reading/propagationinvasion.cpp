@@ -86,7 +86,7 @@ bool TInvasionPropagation::candidats(int32_t pli, uint8_t s, uint8_t f, TNoeudLe
     const TPoint g = graines[i];
     if (!reel(g)) continue;
     const int32_t j = ipt(g);
-    // 1. Empty neighbours; owner chains of 3 liberties noted past D - 2.
+    // Empty neighbours; owner chains of 3 liberties noted past D - 2.
     pastable(g.ligne, g.colonne, [&](int32_t r2, int32_t c2) {
       const int32_t k = indexcase(r2, c2);
       if (n.masque[k]) return false;
@@ -100,12 +100,12 @@ bool TInvasionPropagation::candidats(int32_t pli, uint8_t s, uint8_t f, TNoeudLe
     });
     const bool pierre = p[j] != VIDE;
     if (pli >= d - 2) {
-      // 2. Near the depth limit: atari answers.
+      // Near the depth limit: atari answers.
       if (!pierre) continue;
       if (infochaine[j][0] <= 2) libertesetatari2(p, n.liste, CAPACITELECTURE, 0, g.ligne, g.colonne, n.masque);
       else atarichainesvoisines(p, n.liste, CAPACITELECTURE, 0, g.ligne, g.colonne, n.masque);
     } else if (faibles_ == nullptr && i == 1 && pli >= 4 && f == 0) {
-      // 3. A line still outside the territory needs weak chains around the target.
+      // A line still outside the territory needs weak chains around the target.
       uint8_t drapeau = 0;
       if (pierre) {
         if (infochaine[j][0] <= 2)
@@ -118,7 +118,7 @@ bool TInvasionPropagation::candidats(int32_t pli, uint8_t s, uint8_t f, TNoeudLe
         return true;
       }
     } else if (pierre && !n.masque[j]) {
-      // 4. Liberties through weak chains.
+      // Liberties through weak chains.
       if (infochaine[j][0] <= 2) libertesetfaibles(p, n.liste, CAPACITELECTURE, 0, g.ligne, g.colonne, n.masque);
       else libertesetvoisinsfaibles(p, n.liste, CAPACITELECTURE, 0, g.ligne, g.colonne, n.masque);
     }
@@ -321,7 +321,7 @@ int32_t lancelecturerecu4(uint8_t chaineavant, uint8_t c, uint8_t o, TPlateau& p
 
 int32_t lancelecturerecu5(uint8_t c, uint8_t o, TPlateau& p, int32_t ligne, int32_t colonne, int32_t seuil,
                           int32_t plafond) {
-  // 1. L: the point, then the liberties of the weak owner chains next to it.
+  // L: the point, then the liberties of the weak owner chains next to it.
   TListePoints faibles{};
   empilepoint(faibles, CAPACITELISTEFAIBLES, ligne, colonne);
   TMarques vu = marquesvides;
@@ -331,9 +331,9 @@ int32_t lancelecturerecu5(uint8_t c, uint8_t o, TPlateau& p, int32_t ligne, int3
     if (p[j] == o && infochaine[j][0] <= 2) libertesdelachaine(p, faibles, CAPACITELISTEFAIBLES, 0, r2, c2, vu);
     return false;
   });
-  // 2.
+  // A single weak chain is not read.
   if (nbpoints(faibles) == 1) return 0;
-  // 3. The marks, and L's points opened to the reading.
+  // The marks, and L's points opened to the reading.
   TInvasionPropagation l(0, c, o, p, TPoint{ligne, colonne}, seuil, plafond, &faibles);
   for (int32_t k = 1; k <= nbpoints(faibles); ++k) {
     const TPoint q = pointliste(faibles, k);
@@ -348,7 +348,7 @@ int32_t lancelecturerecu5(uint8_t c, uint8_t o, TPlateau& p, int32_t ligne, int3
     });
     if (ouvert) l.marques[ipt(q)] = 1;
   }
-  // 4.
+  // The reading from the root.
   l.noeud(1, o, c, 0, 0, pointko);
   l.termine();
   return l.r;

@@ -18,7 +18,7 @@ constexpr uint8_t VUAILLEURS = 4;   // the point asked about lay outside its reg
 TMarques vuchaines;  // visited map V of the pass
 TCarte groupes;      // group numbers W of the mixed-group test
 
-// Group walk of step 10: numbers the region, turns weak values to 1 and
+// Group walk of the mixed-group pass: numbers the region, turns weak values to 1 and
 // notes the colours met; `mixte` falls when a dead stone other than a lone
 // stone in atari borders the group.
 struct Groupe {
@@ -52,14 +52,14 @@ struct Groupe {
 void statutviechainesfaibles(TPlateau& p, TCarte& valeurs, const TCarte& reference, uint8_t couleur,
                              int32_t& change, TPoint point, const TMarques& sauves) {
   const int32_t n = taillemoteur();
-  // Step 1.
+  // Dead marks saved for the reading.
   sauvepionsmorts = 1;
   pionsmortsavant = sauves;
   bool vu2 = false, vumoins1 = false, noirvit = false, blancvit = false;
   TMarques& vu = vuchaines;
   vu = marquesvides;
 
-  // Steps 2 to 4. One reading per weak chain.
+  // One reading per weak chain.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = ix(r, c);
@@ -97,19 +97,19 @@ void statutviechainesfaibles(TPlateau& p, TCarte& valeurs, const TCarte& referen
       }
     }
 
-  // Step 5. Chains read about a point outside their region keep what they had.
+  // Chains read about a point outside their region keep what they had.
   if (vu2)
     for (int32_t i = 0; i < NBCASES; ++i)
       if (vu[i] == VUAILLEURS) {
         valeurs[i] = valeurssurvie[i];
         pionsmorts[i] = pionsmortsbis[i];
       }
-  // Step 6. Chains too large to read lose the dead marks of their weakest stones.
+  // Chains too large to read lose the dead marks of their weakest stones.
   if (vumoins1)
     for (int32_t i = 0; i < NBCASES; ++i)
       if (vu[i] == VUTROPGRANDE && valeurs[i] == -1 && pionsmorts[i]) pionsmorts[i] = 0;
 
-  // Steps 7 and 8.
+  // One colour alive: its weak stones left unmarked live; neither: nothing to do.
   if (!noirvit && !blancvit) return;
   if (noirvit != blancvit) {
     for (int32_t r = 1; r <= n; ++r)
@@ -120,7 +120,7 @@ void statutviechainesfaibles(TPlateau& p, TCarte& valeurs, const TCarte& referen
     return;
   }
 
-  // Step 9. Both colours live: groups holding weak chains of both are mixed.
+  // Both colours live: groups holding weak chains of both are mixed.
   groupes.fill(0);
   int32_t g = 0;
   for (int32_t r = 1; r <= n; ++r)

@@ -219,7 +219,7 @@ int32_t noeudvie(int32_t pli, uint8_t joueur, uint32_t cle, TPoint ko) {
   bool force = false;
 
   if (proprio) {
-    // Step 7.1.1. The target in atari: its liberties only.
+    // The target in atari: its liberties only.
     TMarques vu = marquesvides;
     if (reel(ko)) vu[ix(ko.ligne, ko.colonne)] = 1;
     if (lc == 1) {
@@ -227,12 +227,12 @@ int32_t noeudvie(int32_t pli, uint8_t joueur, uint32_t cle, TPoint ko) {
       ajouteliberteschaine(p, cand, vu, e.cl, e.cc);
       if (nbpoints(cand) == 0) return 1;
     } else if (seuil <= pli && nbpoints(e.liste2) == 0) {
-      return 0;  // Step 7.1.2.
+      return 0;  // out of plies with nothing to save
     }
     if (!force) {
-      // Step 7.1.3. An opponent chain in atari: the owner takes it.
+      // An opponent chain in atari: the owner takes it.
       if (uneatari(e.liste1)) return 0;
-      // Step 7.1.4. Own chains in atari must be saved.
+      // Own chains in atari must be saved.
       for (int32_t k = 1; k <= nbpoints(e.liste2); ++k) {
         const int32_t r = ligneliste(e.liste2, k), c = colonneliste(e.liste2, k);
         if (libs(r, c) != 1) continue;
@@ -242,20 +242,20 @@ int32_t noeudvie(int32_t pli, uint8_t joueur, uint32_t cle, TPoint ko) {
       }
     }
     if (!force) {
-      // Steps 7.1.5 and 7.1.6. Out of depth, enough captures, or too many liberties.
+      // Out of depth, enough captures, or too many liberties.
       if (seuil <= pli) return 0;
       const int32_t barre = e.t[seuil - pli];
       if (e.comptees && pli >= 6 && e.prisescomptees >= e.n) return 0;
       if (lc > barre && toutesau_dessus(e.liste2, barre)) return 0;
     }
   } else {
-    // Steps 7.2.1 and 7.2.2.
+    // A chain in atari, or too many liberties for the plies left: settled.
     if (lc == 1 || uneatari(e.liste2)) return 1;
     const int32_t barre = seuil >= pli ? e.t[seuil - pli] + 1 : 2;
     if (lc > barre && (!(pli < e.d - 1 && nbpoints(e.liste2) > 0) || toutesau_dessus(e.liste2, barre))) return 0;
   }
 
-  // Step 7.3. Candidates: the empty points of the region, and the owner's pass.
+  // Candidates: the empty points of the region, and the owner's pass.
   if (!force) {
     for (int32_t k = 1; k <= nbpoints(e.region); ++k) {
       const TPoint m{ligneliste(e.region, k), colonneliste(e.region, k)};
@@ -265,13 +265,13 @@ int32_t noeudvie(int32_t pli, uint8_t joueur, uint32_t cle, TPoint ko) {
     if (nbpoints(cand) == 0) return 0;
   }
 
-  // Step 7.4. Ordering.
+  // Ordering.
   if (reel(e.meilleur[pli]))
     remontecoupenliste(cand, e.meilleur[pli].ligne, e.meilleur[pli].colonne, 1, CAPACITEREGION);
   e.meilleur[pli] = e.meilleur[pli + 1] = TPoint{};
   e.coup[pli] = TPoint{};
 
-  // Step 7.5. The moves.
+  // The moves.
   nd.chaines = infochaine;
   const uint32_t base = reel(ko) ? cle ^ zobristmoyo[ix(ko.ligne, ko.colonne)] : cle;
   int32_t resultat = 0;
@@ -297,13 +297,13 @@ int32_t noeudvie(int32_t pli, uint8_t joueur, uint32_t cle, TPoint ko) {
       e.prisescomptees = prisesavant;
       e.d = davant;
     };
-    // Step 7.5.3. The owner may not put the target in atari.
+    // The owner may not put the target in atari.
     if (proprio && libs(e.cl, e.cc) == 1) {
       reprend();
       resultat = 1;
       continue;
     }
-    // Step 7.5.4. Captures.
+    // Captures.
     TPoint nouveauko = pointko;
     bool konouveau = false;
     if (nbpoints(prises) > 0) {
@@ -328,7 +328,7 @@ int32_t noeudvie(int32_t pli, uint8_t joueur, uint32_t cle, TPoint ko) {
         for (int32_t q = 1; q <= nbpoints(prises); ++q)
           e.prisescomptees += e.v2[ix(ligneliste(prises, q), colonneliste(prises, q))];
     }
-    // Steps 7.5.5 to 7.5.7.
+    // Line, child key and the child.
     e.coup[pli] = m;
     if (e.d > pli) {
       uint32_t cle2 = base;
@@ -350,19 +350,19 @@ int32_t noeudvie(int32_t pli, uint8_t joueur, uint32_t cle, TPoint ko) {
     } else {
       resultat = uneatari(e.liste2) ? 1 : 0;
     }
-    // Step 7.5.8.
+    // Undo.
     reprend();
-    // Step 7.5.9. Cut-off.
+    // Cut-off.
     if (proprio ? resultat == 0 : resultat > 0) {
       e.meilleur[pli] = m;
       return resultat;
     }
-    // Step 7.5.10. The reply that refuted the child next.
+    // The reply that refuted the child next.
     const TPoint& suivant = e.meilleur[pli + 1];
     if (reel(suivant) && nbpoints(cand) - k >= 2)
       remontecoupenliste(cand, suivant.ligne, suivant.colonne, k + 1, CAPACITEREGION);
   }
-  // Step 7.6.
+  // No move played: a forced owner lives.
   if (joues == 0) return force && proprio ? 1 : 0;
   return resultat;
 }
@@ -395,14 +395,14 @@ int32_t testvieetmort(const TCarte& valeurs, TPlateau& p, int32_t ligne, int32_t
   e.o = p[i0];
   e.x = static_cast<uint8_t>(1 - e.o);
 
-  // Steps 1 and 2. Budget and region.
+  // Budget and region.
   e.b = budgetvieetmort(niveau);
   e.region[0] = 0;
   e.vu = marquesvides;
   Region reg{valeurs, p};
   reg.marche(0, ligne, colonne);
   if (reg.depasse) return VIETROPGRANDE;
-  // Step 3. Widened by the liberties of the weak chains around its empty points.
+  // Widened by the liberties of the weak chains around its empty points.
   const int32_t nbregion = nbpoints(e.region);
   for (int32_t k = 1; k <= nbregion; ++k) {
     const int32_t r = ligneliste(e.region, k), c = colonneliste(e.region, k);
@@ -410,10 +410,10 @@ int32_t testvieetmort(const TCarte& valeurs, TPlateau& p, int32_t ligne, int32_t
   }
   if (reg.vides > e.b) return VIETROPGRANDE;
   if (reel(point) && !e.vu[ix(point.ligne, point.colonne)]) return VIEAILLEURS;
-  // Step 4.
+  // Plies to read from the empty points of the region.
   e.n = std::max(e.b - reg.vides, 3);
 
-  // Step 5. Chain lists and counted chains.
+  // Chain lists and counted chains.
   e.liste1[0] = e.liste2[0] = 0;
   e.v2.fill(0);
   e.comptees = false;
@@ -432,7 +432,7 @@ int32_t testvieetmort(const TCarte& valeurs, TPlateau& p, int32_t ligne, int32_t
   }
   if (nbpoints(e.liste1) > 0 || nbpoints(e.liste2) > 0) triechaines(valeurs, p);
 
-  // Step 6. Depth.
+  // Depth.
   const uint8_t premier = couleur == e.x ? e.o : e.x;
   const int32_t d0 = profondeurvieetmort(e.b, premier == e.o);
   e.d = d0;
@@ -443,6 +443,6 @@ int32_t testvieetmort(const TCarte& valeurs, TPlateau& p, int32_t ligne, int32_t
   std::fill(std::begin(e.meilleur), std::end(e.meilleur), TPoint{});
   e.prisescomptees = 0;
 
-  // Steps 7 and 8.
+  // The search from the root.
   return noeudvie(1, premier, 0, pointko);
 }

@@ -8,12 +8,12 @@ namespace {
 // The walk core; `signe` -1 enters negative values, +1 positive ones.
 void comptezone(int32_t signe, int32_t& vides, int32_t& pierres, const TPlateau& p, int32_t dir, int32_t r, int32_t c,
                 const TCarte& influence, TMarques& vu) {
-  // Step 1.
+  // The point counts as an empty point or a stone.
   const int32_t i = indexcase(r, c);
   vu[i] = 1;
   if (p[i] == VIDE) ++vides;
   else ++pierres;
-  // Step 2.
+  // Neighbours of the same sign.
   pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
     const int32_t j = indexcase(r2, c2);
     if (!vu[j] && (signe < 0 ? influence[j] < 0 : influence[j] > 0))

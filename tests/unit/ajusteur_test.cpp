@@ -148,7 +148,7 @@ TEST_F(Ajusteur, AnAlreadySavingMoveSkipsTheSurvivalStep) {
   }
 }
 
-// Step 3.5 scans P0 too: P0 with a root value keeps its own weak stones, so
+// The survival-alternative scan takes P0 too: P0 with a root value keeps its own weak stones, so
 // the alternative flag is set; its penalty goes and the best value rises.
 TEST_F(Ajusteur, TheChosenMoveCountsAsItsOwnSurvivalAlternative) {
   for (const int32_t t : {0, 10}) {
@@ -178,7 +178,7 @@ TEST_F(Ajusteur, AFullRootListTakesNothingMore) {
   EXPECT_EQ(m->candidats.points[recherche::CAPACITERACINE].colonne, 9);
 }
 
-// Step 2: a point of P0's zone that stops an opponent invasion P0 lets live.
+// A point of P0's zone that stops an opponent invasion P0 lets live.
 TEST_F(Ajusteur, PointsThatStopMoreInvasionGainTheDifference) {
   TPlateau p = pose(kVide9);
   racine(0);

@@ -44,7 +44,7 @@ TConfig partie(int32_t taille, int32_t regleko = 0, uint8_t regle = 2, int32_t h
   return config;
 }
 
-// Steps 1 to 9 of the entry, as genmoveordi runs them.
+// The entry's preparation, as genmoveordi runs it.
 void rejoue(const TConfig& config, const TListeCoups& l, int32_t phase, uint8_t couleur = NOIR) {
   prepareentree(couleur, config, l, -1, 0, false);
   rejouepartie(l);
