@@ -171,7 +171,7 @@ inline bool tempsecoule(TRecherche& r) {
   return true;
 }
 
-// The gote rule: the root moves before the one being searched are appended
+// The re-append of the gote rule (testgote): the root moves before the one being searched are appended
 // again to the root list, until it is full.
 inline void rejouepremiers(TRecherche& r) {
   ++r.rejeux;
