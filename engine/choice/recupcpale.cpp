@@ -592,7 +592,7 @@ class Noeud {
   void cherche();
 
  private:
-  // Of the node.
+  // The node's entry: state saved, depth records reset.
   void entree();
   // The candidates. False when the root ends before the search.
   bool candidatsracine();
