@@ -269,7 +269,8 @@ void Ajusteur::survie() {
       }
   }
   augmentationfortif();
-  // Something was listed: P0's penalty is dropped, and meilleur takes the best survival and fortification worth around the list.
+  // Something was listed: P0's penalty is dropped, and meilleur takes the best survival and
+  // fortification worth around the list.
   if (!releve) return;
   if (D1[i0] > 0) D1[i0] = 0;
   for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
@@ -334,7 +335,8 @@ void Ajusteur::phaseB() {
   };
   const EnSortie gardes(remet);
   listeC[0] = 0;
-  // Candidates that save all of W, with no worse penalties or balance, and the same trial board otherwise.
+  // Candidates that save all of W, with no worse penalties or balance, and the same trial board
+  // otherwise.
   for (int32_t r = 1; r <= n(); ++r)
     for (int32_t c = 1; c <= n(); ++c) {
       const TPoint p{r, c};

@@ -339,7 +339,8 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   a.essaies.valeurbase = analyse::bilanzones(a, 0, 0);
   if (porteezone != 0) a.essaies.valeurbase += analyse::bilanregions(a);
   a.restauration = a.plateau;
-  // Opponent's side: each stone not both read dead and attacked is flagged 0x80 in its colour's trial record.
+  // Opponent's side: each stone not both read dead and attacked is flagged 0x80 in its colour's
+  // trial record.
   if (!pourordi)
     for (int32_t r = 1; r <= taille; ++r)
       for (int32_t c = 1; c <= taille; ++c) {

@@ -200,7 +200,8 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     if (d == 2) zonemarquee = casesjouables;
     else if (d == 3 || d == 4) marquezoneautour(b, r.chemin, d, 1);
   }
-  // The best replies near the top (or in the end-of-game procedure), else the stones in atari; then weak liberties.
+  // The best replies near the top (or in the end-of-game procedure), else the stones in atari; then
+  // weak liberties.
   const auto vide = [&](TPoint p) { return reel(p) && b[ix(p)] == VIDE; };
   if (d <= 2 || procedurefinpartie) {
     for (int32_t k = 1; k <= nbpoints(r.meilleuresreponses); ++k) {

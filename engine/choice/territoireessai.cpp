@@ -164,7 +164,8 @@ void testphaseouverture(const TPlateau& p) {
       }
     }
   }
-  // Enough open edge, or a long open run: still the opening unless the claimed points outweigh the open ones.
+  // Enough open edge, or a long open run: still the opening while a tenth of the claimed points
+  // stays below the open ones.
   const bool suite = std::any_of(std::begin(suites), std::end(suites), [](int32_t s) { return s > 2; });
   if (ouverts > 10 || suite) debutpartie = (revendiques * 10 / 100 < ouverts && ouverts > 2) ? 1 : 0;
   else debutpartie = 0;
