@@ -127,7 +127,8 @@ void proposecoupsliaison(TListePoints& liste, const TTableEssais& t0, uint8_t c,
     W.fill(0);
     return;
   }
-  // Each point marked 1 or 11 in C and not yet valued is tried and read; board, chains and dead marks come back.
+  // Each point marked 1 or 11 in C and not yet valued is tried and read; board, chains and dead
+  // marks come back.
   Restaure<TPlateau> gardeplateau(p);
   Restaure<TInfoChaine> gardechaines(infochaine);
   Restaure<TMarques> gardemorts(pionsmorts);

@@ -160,7 +160,7 @@ void calculenveloppe(int32_t, const TListeSommets& points, TListeSommets& sommet
   // The pivot is the first vertex.
   const TCoups pivot = e.w[static_cast<std::size_t>(pointpivot(e.w))];
   sommets.push_back(pivot);
-  // Start from it, along the columns.
+  // Start from it, heading along its row.
   e.direction = sommet(0, 1, 2);
   e.courant = pivot;
   // Every step takes one item out of W and the pivot stays in W
