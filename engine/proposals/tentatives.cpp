@@ -210,7 +210,8 @@ void Tentative::parcourt(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t a
     e.aires[i] = aire;
     if (e.interne[i] != 2) ++S;
   }
-  // On to the unvisited neighbours; from a starting point, the first side that leaves room elsewhere is noted as the exit.
+  // On to the unvisited neighbours; from a starting point, the first side that leaves room
+  // elsewhere is noted as the exit.
   static constexpr int32_t DIRS[4][3] = {{1, 0, 1}, {-1, 0, 3}, {0, 1, 2}, {0, -1, 4}};
   static constexpr int32_t RETOUR[5] = {0, 3, 4, 1, 2};
   const int32_t n = configmoteur.taille;

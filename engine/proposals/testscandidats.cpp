@@ -34,7 +34,8 @@ bool testcoupcandidat(TPlateau& p, uint8_t voisin, int32_t signe, int32_t lignep
                       int32_t colonneq, int32_t, int32_t bloque, int32_t invasion, uint8_t y, uint8_t x) {
   const Restaure<TMarques> gardemorts(pionsmorts);
   const int32_t ip = indexcase(lignep, colonnep), iq = indexcase(ligneq, colonneq);
-  // Nothing at level 1, nor for a strong chain at P when the sign is negative, nor with Q dead or blocked.
+  // Nothing at level 1, nor for a strong chain at P when the sign is negative, nor with Q dead or
+  // blocked.
   if (niveau == 1) return false;
   if (infochaine[ip][0] >= 4 && signe < 0) return false;
   if (pionsmorts[iq] || bloque >= 1) return false;
