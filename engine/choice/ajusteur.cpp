@@ -6,7 +6,7 @@
 // - effetsinvasion: written by the invasion term of the search (bonusinvasion)
 //   for each root move q: marques[p] 1, 2 or 4 for every invasion point p it
 //   tried after q (1 q stops it, 2 it keeps some value, 4 it lives), valeur its
-//   cached value. Step 2 runs only for a chosen move with a positive value.
+//   cached value. The invasion pass (invasions) runs only for a chosen move with a positive value.
 // - D1, D2: the penalty maps of the root moves, the two maxima of the
 //   dead-marks term; the re-evaluation here raises D1[p] by what the term
 //   subtracts for p.
@@ -152,7 +152,7 @@ struct Ajusteur {
   void zone();
 };
 
-// Step 1. The neighbours of P0.
+// The neighbours of P0.
 void Ajusteur::voisins(bool kind13, bool strong13, bool owned) {
   const int32_t i0 = ix(P0);
   pastable(P0.ligne, P0.colonne, [&](int32_t r, int32_t c) {
@@ -180,7 +180,7 @@ void Ajusteur::voisins(bool kind13, bool strong13, bool owned) {
   });
 }
 
-// Step 2. Points that stop more of the opponent's strong invasions than P0.
+// Points that stop more of the opponent's strong invasions than P0.
 void Ajusteur::invasions() {
   const int32_t i0 = ix(P0);
   const TEffetInvasion& e0 = effetsinvasion[P0.ligne - 1][P0.colonne - 1];
@@ -215,14 +215,14 @@ void Ajusteur::invasions() {
     }
 }
 
-// Step 3. Survival and fortification moves that keep the same weak stones.
-// The scan of 3.5 meets P0 too: with a positive T it keeps its own stones
+// Survival and fortification moves that keep the same weak stones.
+// The scan of points near P0's area meets P0 too: with a positive T it keeps its own stones
 // and sets the flag, though it is listed already.
 void Ajusteur::survie() {
   const int32_t i0 = ix(P0);
   if ((SV[i0] <= 0 && FO[i0] <= 0) || survie13(S[i0])) return;
   {
-    // 3.1 - 3.4 The area and the linked stones of P0 once played.
+    // The area and the linked stones of P0 once played.
     const Restaure<TPlateau> gardeplateau(plateau);
     const Restaure<TInfoChaine> gardechaines(infochaine);
     prises[0] = 0;
@@ -238,7 +238,7 @@ void Ajusteur::survie() {
     metlachainelieen2coupatest1(plateau, carteL, P0.ligne, P0.colonne);
     elargit(carteL, plateau, false);
   }
-  // 3.5
+  // Points near that area or those stones that keep the same weak stones saved.
   for (int32_t r = 1; r <= n(); ++r)
     for (int32_t c = 1; c <= n(); ++c) {
       const TPoint p{r, c};
@@ -249,7 +249,7 @@ void Ajusteur::survie() {
       if (!listes[i]) ajoutepoint(p);
       releve = 1;
     }
-  // 3.6 Candidates of about the same worth that save no less.
+  // Candidates of about the same worth that save no less.
   const int32_t base0 = base(i0);
   const TEssaiCoup& e0 = eo(P0);
   if (D1[i0] + D2[i0] > 0 && e0.compteur2essai > 0) {
@@ -268,9 +268,9 @@ void Ajusteur::survie() {
         if (base0 - 10 <= base(i)) ajoutebrut(p);
       }
   }
-  // 3.7
   augmentationfortif();
-  // 3.8
+  // Something was listed: P0's penalty is dropped, and meilleur takes the best survival and
+  // fortification worth around the list.
   if (!releve) return;
   if (D1[i0] > 0) D1[i0] = 0;
   for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
@@ -316,7 +316,7 @@ void Ajusteur::phaseB() {
   const int32_t i0 = ix(P0);
   if ((FO[i0] == 0 && SV[i0] == 0) || releve || SJ[i0] >= 1) return;
   const TEssaiCoup& e0 = eo(P0);
-  // 1. W.
+  // W: the weak stones P0 saves.
   faiblesW = marquesvides;
   bool aucun = true;
   for (int32_t y = 0; y < NBCASES; ++y)
@@ -335,7 +335,8 @@ void Ajusteur::phaseB() {
   };
   const EnSortie gardes(remet);
   listeC[0] = 0;
-  // 2 - 4.
+  // Candidates that save all of W, with no worse penalties or balance, and the same trial board
+  // otherwise.
   for (int32_t r = 1; r <= n(); ++r)
     for (int32_t c = 1; c <= n(); ++c) {
       const TPoint p{r, c};
@@ -362,7 +363,7 @@ void Ajusteur::phaseB() {
       if (D1[i] <= D1[i0] && D2[i] <= D2[i0]) empilepoint(listeC, CAPACITE, r, c);
     }
   if (nbpoints(listeC) == 0) return;
-  // 5.
+  // Those with a better influence balance than P0's gain on their fortification value.
   pionsmorts = pionsmortsbis;
   const int32_t base0 = soldeinfluenceponderee(plateau, 5);
   empilepoint(listeC, CAPACITE + 1, P0.ligne, P0.colonne);
@@ -383,14 +384,14 @@ void Ajusteur::phaseB() {
     ajoutebrut(e);
     trouve = true;
   }
-  // 6. The board and pionsmorts come back on leaving.
+  // The board and pionsmorts come back on leaving.
   if (trouve) {
     affichecartedebug("survie", SV);
     affichecartedebug("fortification", FO);
   }
 }
 
-// Step 4. The points near P0 whose value is close to P0's.
+// The points near P0 whose value is close to P0's.
 void Ajusteur::valeurproche() {
   const int32_t t = Q[ix(P0)] * 9 / 10;
   if (t <= 50) zoneautourpoint(masque, plateaudepart, P0.ligne, 1, P0.colonne);
@@ -406,7 +407,7 @@ void Ajusteur::valeurproche() {
     }
 }
 
-// Step 6. The zone list of the second pass.
+// The zone list of the second pass.
 void Ajusteur::zone() {
   zoneA = pionsmortssauves;
   vu = marquesvides;
@@ -564,14 +565,13 @@ void ameliorator(const TMarques& F, const TMarques& K, const TMarques& S, const 
   a.premier = candidats.nombre;
   const bool pose = candidats.ajoute(P0);
   listes[i0] = 1;
-  // Steps 1 - 4.
   a.voisins(kind13, strong13, owned);
   a.invasions();
   a.survie();
   if (kind13) a.valeurproche();
-  // Step 5. Nothing added: P0 is taken out again.
+  // Nothing added: P0 is taken out again.
   if (!ajoute && pose) --candidats.nombre;
-  // Step 6.
+  // At level 7 and up, a move was added: the zone pass.
   if (niveau >= 7 && ajoute) a.zone();
   listeb[0] = 0;
 }

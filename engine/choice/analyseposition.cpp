@@ -38,7 +38,7 @@ int32_t interrupteurniveau(uint8_t pourordi) {
   return 0;
 }
 
-// Step 5: the contacts, the territory estimate, the contact points made dead.
+// The contacts, the territory estimate, the contact points made dead.
 void estimeterritoireposition(analyse::TAnalyse& a) {
   uint8_t contact = 0;
   TMarques contacts;
@@ -77,12 +77,12 @@ bool dansliste(const TListePoints& l, const TPoint& q) {
   return false;
 }
 
-// Steps 18-26: the ranking, the pass and end-of-game signals, the candidates.
+// The ranking, the pass and end-of-game signals, the candidates.
 void classement(analyse::TAnalyse& a) {
   TEssaisAnalyse& e = a.essaies;
   const int32_t n = e.nombre;
   const int32_t taille = configmoteur.taille;
-  // Step 18.
+  // Opponent's side: the largest moyo gain and count of any trial sets the opening flag.
   if (!a.pourordi) {
     auto regarde = [](const TEssaiCoup& rec) {
       if (rec.gainmoyoordi > 0) {
@@ -103,24 +103,24 @@ void classement(analyse::TAnalyse& a) {
         if (casescandidates[i]) regarde(essaiordi(r, c));
       }
   }
-  // Step 19.
+  // Best trials first.
   trieessais(e, [](const TPointEssaye& x) { return x.valeur; });
   const auto valeur = [&](int32_t k) { return k == 0 ? e.valeurbase : e.essais[k].valeur; };
-  // Step 20.
+  // Few trials better than the position itself: the engine's zone reach shrinks.
   if (a.pourordi && (n <= 20 || valeur(20) < valeur(0))) *a.porteezone = 10;
-  // Step 21.
+  // The opponent's two best trials, when no worse than the position.
   if (!a.pourordi)
     for (int32_t k = 1; k <= n && k <= 2 && valeur(k) >= valeur(0); ++k)
       empilepoint(*a.meilleursadverses, CAPACITELISTEADVERSES, e.essais[k].point.ligne, e.essais[k].point.colonne);
-  // Step 22.
+  // No trial beats the position: pass, and for the engine the end-of-game procedure.
   if (valeur(1) < valeur(0)) {
     if (a.pourordi) procedurefinpartie = 1;
     ordipasse = 1;
     return;
   }
-  // Step 23.
+  // A flat top falling off by the fifth: pass signal 5.
   if (valeur(0) == valeur(1) && n >= 5 && valeur(0) > valeur(5)) ordipasse = 5;
-  // Step 24.
+  // End-of-game test: the fifth below the position; more candidates, and count the good ones not listed.
   bool findepartie = false;
   int32_t supplement = 0;
   if (((a.pourordi && a.evenements < 4) || (!a.pourordi && procedurefinpartie != 0)) && n >= 10) {
@@ -133,12 +133,12 @@ void classement(analyse::TAnalyse& a) {
       procedurefinpartie = 0;
     }
   }
-  // Step 25.
+  // The best trials that keep the position's value.
   const int32_t limite = a.nbcandidatsvaleur + supplement;
   int32_t ajoutes = 0;
   for (int32_t k = 1; k <= n && ajoutes < limite; ++k)
     if (valeur(k) >= valeur(0) && ajoutecandidat(*a.candidats, e.essais[k].point)) ++ajoutes;
-  // Step 26.
+  // Then by zone count, those reaching two zones or more.
   if (findepartie) return;
   trieessais(e, [](const TPointEssaye& x) { return x.zone; });
   ajoutes = 0;
@@ -170,7 +170,7 @@ const TEssaisAnalyse& essaisanalyse() { return dernieressais; }
 
 void estimescore(const TPlateau& p) {
   const int32_t taille = configmoteur.taille;
-  // Step 1. The board without its dead stones, then without its lone stones.
+  // The board without its dead stones, then without its lone stones.
   TPlateau sansmorts = p;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (pionsmortsbis[j]) sansmorts[j] = VIDE;
@@ -181,10 +181,10 @@ void estimescore(const TPlateau& p) {
       if (sansmorts[j] != VIDE && infochaine[j][1] == 1 && !couleurdanscarre(sansmorts[j], sansmorts, 4, c, r))
         copie[j] = VIDE;
     }
-  // Step 2.
+  // Influence of the remaining stones.
   TCarte carte;
   dilatation(copie, carte, 6);
-  // Step 3.
+  // Empty points the influence gives a side and no stone of the other side touches.
   influence = territoire;
   for (int32_t r = 1; r <= taille; ++r)
     for (int32_t c = 1; c <= taille; ++c) {
@@ -196,7 +196,7 @@ void estimescore(const TPlateau& p) {
       if (carte[j] > 0 && !voisin(BLANC)) influence[j] = NOIR;
       else if (carte[j] < 0 && !voisin(NOIR)) influence[j] = BLANC;
     }
-  // Step 4.
+  // The count: komi and prisoners, influenced points, two per dead stone.
   int32_t blanc = static_cast<int32_t>(configmoteur.komi) + prisonniersblanc;
   int32_t noir = prisonniersnoir;
   for (int32_t r = 1; r <= taille; ++r)
@@ -209,7 +209,7 @@ void estimescore(const TPlateau& p) {
         (p[j] == NOIR ? blanc : noir) += 2;
       }
     }
-  // Step 5.
+  // The engine's margin.
   compteurinfluence2 = couleurordi == NOIR ? noir - blanc : blanc - noir;
 }
 
@@ -252,10 +252,10 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   a.essaies.valeurbase = 0;
   const int32_t taille = configmoteur.taille;
 
-  // Step 1.
+  // Work board; the opponent's side keeps the entry territory.
   a.plateau = plateau;
   if (!pourordi) a.territoireentree = territoire;
-  // Step 2.
+  // Maps the trials fill, cleared.
   modeanalyseposition = 1;
   cartefaitmort = zerobonus;
   carteseparation = zerobonus;
@@ -263,7 +263,7 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   cartesauves = marquesvides;
   a.evenements = 0;
   meilleursadverses[0] = 0;
-  // Step 3. infochaine and pionsmorts come back on every way out.
+  // infochaine and pionsmorts come back on every way out.
   a.chainesentree = infochaine;
   a.mortsentree = pionsmorts;
   EnSortie remet([&a] {
@@ -272,7 +272,7 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   });
   pionsmorts = pourordi ? marquesliaison1 : marquesliaison2;
   a.marqueslecture = pionsmorts;
-  // Step 4.
+  // Chain status from the link marks: weak-chain survival for the engine, seki for the opponent.
   int32_t compte = 0;
   if (pourordi) tableessaiscourante = 1;
   detectetatchaines(compte, a.plateau, 0, 0, 0, 1, couleur);
@@ -288,13 +288,12 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   }
 
   if (pourordi) {
-    // Step 5.
+    // Territory estimate with the dead marks of the status pass.
     pionsmortsbis = pionsmorts;
     estimeterritoireposition(a);
-    // Step 6.
     territoire3 = territoire;
     videsennemis = territoire;
-    // Step 7.
+    // Opening test on the first analysis; the estimate again when it ends the opening.
     if (debutpartie == 1) {
       debutpartie = 0;
       testphaseouverture(a.plateau);
@@ -303,17 +302,16 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
         territoire3 = territoire;
       }
     }
-    // Step 8.
     estimescore(a.plateau);
-    // Step 9.
+    // Is the lead worth consolidating?
     int32_t valeur = 0;
     consolidationgagnant(valeur, a.proprietaires, a.plateau, a.blancs0, a.noirs0, couleuradverse, couleur);
-    // Step 10.
+    // Invasion zones of the opponent.
     int32_t compteur = 0;
     analysezoneinvasion(cartefaiblesse, couleur, a.plateau, compteur);
     reduitzoneinvasion(cartefaiblesse, couleur);
     zoneinvasion(a.zoneinvasion, a.plateau, couleuradverse, 1, couleur);
-    // Step 11. The position's value has its own cell: the map's cell of
+    // The position's value has its own cell: the map's cell of
     // (1, 1) belongs to that point's trial.
     a.consolidation = false;
     a.valeurconsolidation = valeur;
@@ -323,11 +321,11 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
     }
   }
 
-  // Step 12.
+  // Dead marks of the status pass and dead counts of the position.
   a.marquesstatut = pionsmorts;
   comptepionsmorts(a.plateau, a.mortsnoirs0, a.mortsblancs0);
   flagmarquesmorts = pourordi ? 4 : 8;
-  // Step 13.
+  // Dead marks of a reading from the link marks, kept only where the status pass agrees.
   pionsmorts = a.marqueslecture;
   compte = 0;
   detectetatchaines(compte, a.plateau, 0, 0, 0, 1, couleur);
@@ -337,12 +335,12 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   flagmarquesmorts = 0;
   pionsmorts = a.marquesstatut;
 
-  // Step 14.
+  // The position's value before any trial.
   a.essaies.valeurbase = analyse::bilanzones(a, 0, 0);
   if (porteezone != 0) a.essaies.valeurbase += analyse::bilanregions(a);
-  // Step 15.
   a.restauration = a.plateau;
-  // Step 16.
+  // Opponent's side: each stone not both read dead and attacked is flagged 0x80 in its colour's
+  // trial record.
   if (!pourordi)
     for (int32_t r = 1; r <= taille; ++r)
       for (int32_t c = 1; c <= taille; ++c) {
@@ -351,7 +349,6 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
         TEssaiCoup& rec = a.plateau[i] == couleurordi ? essaiordi(r, c) : essaijoueur(r, c);
         rec.marquesessai[i] |= 0x80;
       }
-  // Step 17.
   compteurcache = 0;
 
   // The trials, row by row.
@@ -362,7 +359,7 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
       else a.plateau = a.restauration;
     }
 
-  // Steps 18-27.
+  // The ranking of the trials.
   dernieressais = a.essaies;
   if (a.essaies.nombre > 0) classement(a);
 }

@@ -104,7 +104,7 @@ TEmpreinte clefeuille(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8
   return k;
 }
 
-// Steps 10 to 12 for the leaf move q of m at depth d: its dead marks, status
+// For the leaf move q of m at depth d: its dead marks, status
 // and terms, then the leaf value.
 int32_t evaluefeuille(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint kofils, int32_t s,
                       int32_t influence, int32_t t, int32_t atari0) {
@@ -157,7 +157,6 @@ int32_t evaluefeuille(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, 
   }
   for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, r.couleur, r.chemin, f.testtueordi, f.testvitordi);
 
-  // Step 12.
   return valeurfeuille(r, s, d, m);
 }
 
@@ -178,7 +177,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
   const bool moteur = m == r.couleur;
   const TPoint racine = r.chemin.coups[1].coup;
 
-  // Step 1.
+  // Save the node's entry state.
   r.entree[d] = cellule;
   r.essayes[d] = 0;
   n.essayes = marquesvides;
@@ -188,7 +187,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
   l[0] = 0;
   r.profondeurvue = std::max(r.profondeurvue, d);
 
-  // Step 2. The bound an ancestor of the same side gives.
+  // The bound an ancestor of the same side gives.
   int32_t borne = moteur ? SANSBORNE : -SANSBORNE;
   for (int32_t j = d; j >= 2; j -= 2)
     if (r.essayes[j - 1] > 1 && (moteur ? r.entree[j] <= borne : r.entree[j] >= borne)) {
@@ -196,12 +195,13 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       break;
     }
 
-  // Step 3.
+  // The zone the replies are taken from.
   if (procedurefinpartie == 0) {
     if (d == 2) zonemarquee = casesjouables;
     else if (d == 3 || d == 4) marquezoneautour(b, r.chemin, d, 1);
   }
-  // Step 4.
+  // The best replies near the top (or in the end-of-game procedure), else the stones in atari; then
+  // weak liberties.
   const auto vide = [&](TPoint p) { return reel(p) && b[ix(p)] == VIDE; };
   if (d <= 2 || procedurefinpartie) {
     for (int32_t k = 1; k <= nbpoints(r.meilleuresreponses); ++k) {
@@ -216,12 +216,12 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
   }
   ajoutelibertesfaibleszone(n.evasion, plateaudepart, moteur ? r.familles.testtueordi : r.familles.testtuejoueur, ko,
                             b, l, CAPACITE, m, dernier, avantdernier);
-  // Step 5.
+  // Own stones in atari before the move, for the atari term.
   const int32_t atari0 = d <= 3 ? pierresenatari(b, m) : 0;
-  // Step 6.
+  // Two passes in a row: only a pass is left; the pass is always a reply.
   if (d > 2 && !reel(r.chemin.coups[d - 1].coup) && !reel(r.chemin.coups[d - 2].coup)) l[0] = 0;
   ajoutecaseliste(0, 0, l, CAPACITE);
-  // Step 7.
+  // The second pass's points.
   if (r.secondepasse && (d <= 4 || niveau >= 9))
     for (int32_t k = 1; k <= nbpoints(r.listeseconde); ++k) {
       const TPoint p = pointliste(r.listeseconde, k);
@@ -229,7 +229,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     }
   for (int32_t k = 1; k <= nbpoints(l); ++k)
     if (reel(pointliste(l, k))) n.essayes[ix(pointliste(l, k))] = 1;
-  // Step 8.
+  // The opponent also tries the points where it kills or the engine lives.
   if (m == couleurjoueur) {
     const int32_t t = taillemoteur();
     for (int32_t i = 1; i <= t; ++i)
@@ -241,16 +241,16 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
           n.essayes[q] = 1;
       }
   }
-  // Step 9.
+  // Best replies of the line first.
   reordonnecoups(n.essayes, lignemeilleurs(r, n.ligne), d, 1, l);
-  // Step 10.
+  // The weak liberties of the root stone, when the opponent answers it.
   if (r.analyse > 0 && d <= 4 && reel(racine) && m == couleurjoueur && b[ix(racine)] == couleurordi &&
       pionsmorts[ix(racine)] == 0) {
     r.libertesfaibles = marquesvides;
     libertesetfaiblesvisite(b, r.libertesfaibles, racine.ligne, racine.colonne);
   }
 
-  // Step 11.
+  // Each reply in turn.
   bool premier = true;
   int32_t meilleur = 0;
   int32_t reels = 0;
@@ -277,7 +277,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     }
     ++r.essayes[d];
     if (reel(q)) r.plusessayes[d] = std::max(r.plusessayes[d], ++reels);
-    // Steps 10-12, answered from the memo when the leaf repeats.
+    // Answered from the memo when the leaf repeats.
     const TEmpreinte cle = clefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
     if (!memosactifs()) {
       cellule = evaluefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
@@ -303,7 +303,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       }
     }
 
-    // Step 13.
+    // A good line for the engine: its moves are promoted for the next pass.
     if (niveau > 3 && moteur && reel(q) && !r.ajoutordi && cellule > r.seuilordi && r.essayes[1] > 1) {
       for (int32_t j = 3; j <= d; j += 2) {
         const TPoint p = r.chemin.coups[j].coup;
@@ -315,7 +315,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       r.seuilordi = cellule;
     }
 
-    // Steps 14 and 15.
+    // Cut against the ancestor's bound, else keep the best.
     bool coupe = false;
     if (moteur) {
       if (borne != SANSBORNE && cellule + paramniveauf >= borne) coupe = true;
@@ -331,7 +331,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       }
     }
     premier = false;
-    // Step 16.
+    // Undo the reply.
     defaitessai(r, d, q, o, n.chaines);
     if (coupe) {
       cellule = borne;
@@ -342,7 +342,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     if (nbpoints(l) - k >= 2) reordonnecoups(n.essayes, lignemeilleurs(r, n.ligne), d, k + 1, l);
   }
 
-  // Step 17. A node where nothing could be played takes the leaf value.
+  // A node where nothing could be played takes the leaf value.
   cellule = premier ? valeurfeuille(r, score, d, m) : meilleur;
   infochaine = n.chaines;
   pionsmorts = r.morts[d];

@@ -567,13 +567,13 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
   const TEssaiCoup& rec = essaiordi(ligne, colonne);
   const TMarques& masque = *v.masque;
   const int32_t nl = v.liste ? nbpoints(*v.liste) : 0;
-  // 1. A move that links groups.
+  // A move that links groups.
   if (rec.valeurcoupure > 1) {
     if (rec.flagessai2 && (rec.marqueessai & 0xff)) valeur += 10;
     valeur += 10 * (rec.valeurcoupure - 1);
     ecritdebug(":coup qui relie ");
   }
-  // 2. Defending with a thin lead: no move inside own territory.
+  // Defending with a thin lead: no move inside own territory.
   if (strategie == 1 && bilanscore < 5.0) {
     if (bilanscore >= 2.0) {
       if (territoire[q] == c) valeur -= bilanscore < 3.0 ? 10 : 5;
@@ -584,7 +584,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
       valeur -= 50;
     }
   }
-  // 3.
+  // Strategy terms: 5 in d's area under strategy 0, 10 in or linked to c's area under strategy 1.
   if (procedurefinpartie == 0 && !pionsmorts[q] && infochaine[q][0] != 1) {
     if (strategie == 0 && (territoire2[q] == d || territoire[q] == d)) valeur += 5;
     if (strategie == 1 &&
@@ -592,7 +592,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
       valeur += 10;
   }
   Brouillon& br = brouillon();
-  // 4. Group-linking score.
+  // Group-linking score.
   const bool familles = v.f1 > 0 || v.f2 > 0 || v.f3 > 0 || v.f4 > 0;
   if (passesconsecutives == 0 && !flagliaison && strategie == 0 &&
       ((compteurinvasions3 == 0 && !flagfortif2) || familles)) {
@@ -655,7 +655,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
       }
     }
   }
-  // 5. Sacrifice test.
+  // Sacrifice test.
   if (!flagrelie && (maxsurvie > 2 || maxfortification > 2) && masque[q] && !pionsmorts[q] && v.h1 == 0 &&
       v.g > 2 && v.h3 < 2 && v.h4 == 0) {
     flagrelietest = 1;
@@ -674,7 +674,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
         break;
       }
   }
-  // 6. A lone stone that the opponent can cut off.
+  // A lone stone that the opponent can cut off.
   if (infochaine[q][1] == 1 && infochaine[q][0] < 4 && v.f3 == 0 && nl == 0 && v.autres[0] <= 0 &&
       v.autres[1] <= 0 && v.autres[2] == 0 && !v.drapeau5) {
     bool atari = false, large = false;

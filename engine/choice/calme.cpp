@@ -12,11 +12,11 @@ TMarques vu;
 TListePoints libertes;
 }  // namespace
 
-// Step 3 sets 4 only when steps 1 and 2 found nothing at stake: a turn with
+// Sets 4 only when the family counts and the trials found nothing at stake: a turn with
 // a trial that kills or saves is never calm, whatever the dead marks say.
 void situationcalme(TListePoints& candidats) {
   const int32_t n = taillemoteur();
-  // Step 1. Any family flag or count.
+  // Any family flag or count.
   const int32_t valeurs[] = {flagdanger,         flagcoupure2,      flaginvasion,    flagcoupure3,
                              flagcoupure,        maxsurvie,         maxfortification, flagfortification,
                              compteurinvasions2, compteurinfluence, compteurfaibles, maxtuesordi,
@@ -30,7 +30,7 @@ void situationcalme(TListePoints& candidats) {
     etatcalme = 2;
     return;
   }
-  // Step 2. A trial that kills or saves.
+  // A trial that kills or saves.
   bool enjeu = false;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -39,7 +39,7 @@ void situationcalme(TListePoints& candidats) {
       if (e.compteur1essai > 0 || e.compteur2essai > 0) enjeu = true;
     }
   if (enjeu) etatcalme = 2;
-  // Step 3. The dead chains, each once, and their liberties.
+  // The dead chains, each once, and their liberties.
   vu = marquesvides;
   libertes[0] = 0;
   bool adverse = false;
@@ -51,7 +51,7 @@ void situationcalme(TListePoints& candidats) {
       libertesdelachaine(plateaumoteur, libertes, CAPACITE, 0, r, c, vu);
     }
   if (!adverse && !enjeu) etatcalme = 4;
-  // Step 4.
+  // The liberties of the dead chains join the candidates.
   for (int32_t k = 1; k <= nbpoints(libertes); ++k) {
     const int32_t r = ligneliste(libertes, k), c = colonneliste(libertes, k);
     if (casescandidates[indexcase(r, c)]) ajoutecaseliste(r, c, candidats, CAPACITELISTE);

@@ -42,19 +42,17 @@ bool plateauvidemoteur() {
   return true;
 }
 
-// Step 2. Fuseki pick in the first moves.
+// Fuseki pick in the first moves.
 TPoint choixfuseki() {
   TPoint choix;
   bool fini;
   do {
-    // Step 2.1.
     fini = true;
     if (nbcandidatsfuseki <= 0) break;
-    // Step 2.2.
+    // A random candidate among the fuseki's.
     const int32_t k = nbcandidatsfuseki == 1 ? 1 : platform::Random(nbcandidatsfuseki) + 1;
-    // Step 2.3.
     choix = kiemecandidat(k);
-    // Step 2.4.
+    // A corner take that is not finished is dropped; another pick may move it to the 4-4 point.
     if (choix.ligne != 0 && phasedebut == 0) {
       if (testprisecoinfinie(plateaumoteur, choix.ligne, choix.colonne)) {
         retirecandidat(choix);
@@ -65,7 +63,6 @@ TPoint choixfuseki() {
         ecritdebug("modification prise de coin fuseki en 44");
       }
     }
-    // Step 2.5.
   } while (!fini && nbcandidatsfuseki > 0);
   return choix;
 }
@@ -98,21 +95,21 @@ TPoint transformesymetrie(int32_t a, int32_t b, int32_t k) {
 }
 
 bool modifiecoinen44(const TPlateau&, bool& continuer, TPoint& choix) {
-  // Step 1. Corner points the fuseki may take as they are.
+  // Corner points the fuseki may take as they are.
   static constexpr int32_t admis[3][2] = {{4, 4}, {3, 4}, {5, 3}};
   for (const auto& a : admis)
     for (int32_t k = 0; k < 8; ++k) {
       const TPoint q = transformesymetrie(a[0], a[1], k);
       if (q.ligne == choix.ligne && q.colonne == choix.colonne) return false;
     }
-  // Step 2. A lone candidate goes to the 4-4 point of its quarter.
+  // A lone candidate goes to the 4-4 point of its quarter.
   const int32_t n = taille();
   const int32_t m = n / 2;
   if (nbcandidatsfuseki < 2) {
     choix = TPoint{choix.ligne <= m ? 4 : n - 3, choix.colonne <= m ? 4 : n - 3};
     return true;
   }
-  // Step 3. Among several, another draw.
+  // Among several, another draw.
   retirecandidat(choix);
   choix = pointko;
   continuer = false;
@@ -133,7 +130,7 @@ void numerotecases() {
 }
 
 void choixcoup(int32_t& ligne, int32_t& colonne) {
-  // Step 1.
+  // Start of the turn: the position, phase flags, switches.
   plateaudepart = plateaumoteur;
   phasedebut = coinsoccupes(plateaumoteur) ? 1 : 0;
   interrupteurterritoire = 1;
@@ -145,31 +142,31 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
   coupdecide = 0;
   TPoint choix;
 
-  // Step 2.
+  // The fuseki may pick in the first moves.
   if (numerocoup <= 4) choix = choixfuseki();
 
-  // Step 3.
+  // Chain table and point numbers of the position.
   calculelibertes(plateaumoteur);
   tablegroupes = infochaine;
   numerotecases();
 
-  // Step 4.
+  // Phase and pass flags of the turn.
   debutpartie = numerocoup <= seuildebut(taille()) ? 1 : 0;
   phasefinale = 0;
   procedurefinpartie = 0;
   ordipasse = 0;
 
-  // Step 5. A pick on a stone (or off a very small board) is no pick.
+  // A pick on a stone (or off a very small board) is no pick.
   if (choix.ligne != 0 && (choix.ligne < 1 || choix.ligne > taille() || choix.colonne < 1 ||
                            choix.colonne > taille() || plateaumoteur[indexcase(choix.ligne, choix.colonne)] != VIDE))
     choix = pointko;
 
-  // Step 6.
+  // No pick yet: the search.
   if (choix.ligne == 0)
     cherchemeilleurcoup(choix, couleurdemandee, plateaumoteur, derniercoup.ligne, derniercoup.colonne,
                         avantderniercoup.ligne, avantderniercoup.colonne);
 
-  // Step 7.
+  // The move, or a pass.
   if (ordipasse == 0) {
     ligne = choix.ligne;
     colonne = choix.colonne;
@@ -178,7 +175,7 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
     colonne = 0;
   }
 
-  // Step 8. The first move on an empty board lies where row >= column >= the centre line.
+  // The first move on an empty board lies where row >= column >= the centre line.
   if (numerocoup == 0 && choix.ligne != 0 && ligne == choix.ligne && colonne == choix.colonne &&
       plateauvidemoteur()) {
     const int32_t m = taille() / 2 + 1;

@@ -89,13 +89,13 @@ Lecture lecture;  // one ranking at a time
 void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                   TPoint avantdernier) {
   TPlateau& p = *plateau;
-  // Step 1.
+  // Save the node's entry state.
   essayes[d] = 0;
   entree[d] = cellule;
   const int32_t s0 = s;
   chaines[d] = infochaine;
   morts[d] = pionsmorts;
-  // Step 2.
+  // The replies: at the top depths the given reply list, then weak liberties near the last moves.
   TListePoints& l = listes[d];
   l[0] = 0;
   if (d < 3)
@@ -104,7 +104,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
       if (r != 0 && p[ix(r, c)] == VIDE) empilepoint(l, MAXPOINTSLISTE, r, c);
     }
   ajoutelibertesfaibles(evasions[d], captures[d], p, l, MAXPOINTSLISTE, m, dernier, avantdernier);
-  // Step 3.
+  // Each reply in turn.
   bool premier = true;
   int32_t b = 0;
   for (int32_t k = 1; k <= nbpoints(l); ++k) {
@@ -117,7 +117,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
     ++essayes[d];
     const int32_t n = prises[d][0];
     choixcoupaide(p, s, racine, m, prises[d], r, c, f, profondeur + d);
-    // Step 3.4 Taking back the last move's stones ends the node.
+    // Taking back the last move's stones ends the node.
     if (n > 0 && reel(dernier) && p[ix(dernier.ligne, dernier.colonne)] == VIDE && captures[d] == 0) {
       if (pionsmorts[ix(r, c)] == 0 || infochaine[ix(r, c)][1] == 1) {
         defait(p, prises[d], r, c, m);
@@ -128,19 +128,19 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
       }
       s += m == racine ? 10 : -10;
     }
-    // Step 3.5
+    // Deeper while the bound allows, else the static value.
     if (limite > d && d < PROFONDEURLECTURE) {
       captures[d + 1] = n;
       lis(cellule, s, d + 1, o, m, TPoint{r, c}, dernier);
     } else {
       cellule = valeurstatique(p, s, racine, r, c);
     }
-    // Step 3.6
+    // Undo the reply.
     s = s0;
     defait(p, prises[d], r, c, m);
     infochaine = chaines[d];
     pionsmorts = morts[d];
-    // Steps 3.7 - 3.9
+    // First value, cuts against the bounds of the same side's ancestors, then the node's best.
     if (premier) {
       premier = false;
       b = cellule;
@@ -152,7 +152,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
       }
     b = m == racine ? std::max(b, cellule) : std::min(b, cellule);
   }
-  // Step 4. A node where nothing could be played takes the static value.
+  // A node where nothing could be played takes the static value.
   cellule = premier ? valeurstatique(p, s0, racine, dernier.ligne, dernier.colonne) : b;
 }
 
@@ -163,13 +163,13 @@ int32_t valeurs[MAXPOINTSLISTE + 1];  // the values of the list being ordered
 void choixcoupaide(TPlateau& plateau, int32_t& score, uint8_t racine, uint8_t m, const TPrisesMarquees& prises,
                    int32_t ligne, int32_t colonne, int32_t influence, int32_t profondeur) {
   const int32_t i = ix(ligne, colonne);
-  // Step 1.
+  // Influence, edge and zone terms of a stone that stands.
   if (procedurefinpartie == 0 && pionsmorts[i] == 0 && infochaine[i][0] != 1) {
     score += compteinfluencelignes(plateau, ligne, colonne, racine, profondeur, 3) - influence;
     if (phasefinale == 0) bonusbord(plateau, score, racine, ligne, colonne);
     comptezonevoisins(plateau, score, m, racine, ligne, colonne, 2);
   }
-  // Step 2.
+  // Captures: 10 a stone, 8 with the flag of prises[5].
   const int32_t n = prises[0];
   if (n > 0) {
     const int32_t v = (prises[5] ? 8 : 10) * n;
@@ -180,10 +180,9 @@ void choixcoupaide(TPlateau& plateau, int32_t& score, uint8_t racine, uint8_t m,
 void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t mode, TPoint dernier,
                      int32_t profondeur, uint8_t c, uint8_t e, TListePoints& candidats, const TListePoints& reponses,
                      TPlateau& plateau) {
-  // Step 1.
   const int32_t n = nbpoints(candidats);
   if (n < 2) return;
-  // Step 2.
+  // Entry state, restored after the list.
   const TMarques& morts = lecture.mortsentree = pionsmorts;
   const TInfoChaine& chaines = lecture.chainesentree = infochaine;
   lecture.plateau = &plateau;
@@ -192,7 +191,7 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
   lecture.profondeur = profondeur;
   lecture.reponses = &reponses;
   TPrisesMarquees& prises = lecture.prises[0];
-  // Step 3.
+  // Each candidate played and read.
   for (int32_t k = 1; k <= n; ++k) {
     const int32_t r = ligneliste(candidats, k), col = colonneliste(candidats, k);
     if (r == 0 || plateau[ix(r, col)] != VIDE) {
@@ -204,12 +203,12 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
     pionsmorts = morts;
     infochaine = chaines;
     if (!joue(plateau, prises, r, col, c)) {
-      // Step 3.4
+      // An illegal point ranks last.
       valeurs[k] = VALEURDECIDEE;
       continue;
     }
     for (int32_t j = 1; j <= prises[0]; ++j) pionsmorts[ix(prises[3 * j], prises[3 * j + 1])] = 0;
-    // Step 3.3
+    // Capture reading around the last move (or the point).
     int32_t change = 0;
     if (mode == 1)
       analysechaine(plateau, change, profondeurlecture / 2, t.ligne, t.colonne, 0, 0, paramniveaub + 2, 4, 0);
@@ -231,22 +230,20 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
     }
     defait(plateau, prises, r, col, c);
   }
-  // Step 4.
   infochaine = chaines;
   pionsmorts = morts;
-  // Step 5.
+  // Best values first.
   ordonne(candidats, valeurs, [](int32_t vj, int32_t vi) { return vj > vi; });
 }
 
 void lecturecaptures(const TCarte& valeursmap, uint8_t c, uint8_t e, TListePoints& candidats, TPlateau& plateau,
                      int32_t mode) {
-  // Step 1.
   const int32_t n = nbpoints(candidats);
   if (n < 2) return;
   const TInfoChaine& chaines = lecture.chainesentree = infochaine;
   const TMarques& morts = lecture.mortsentree = pionsmorts;
   TPrisesMarquees& prises = lecture.prises[0];
-  // Step 2.
+  // Each candidate played and scored statically.
   for (int32_t k = 1; k <= n; ++k) {
     const int32_t r = ligneliste(candidats, k), col = colonneliste(candidats, k);
     if (r == 0 || plateau[ix(r, col)] != VIDE) {
@@ -269,6 +266,6 @@ void lecturecaptures(const TCarte& valeursmap, uint8_t c, uint8_t e, TListePoint
   }
   infochaine = chaines;
   pionsmorts = morts;
-  // Step 3.
+  // Smallest values first.
   ordonne(candidats, valeurs, [](int32_t vj, int32_t vi) { return vj < vi; });
 }

@@ -41,10 +41,10 @@ void marquelistes(const TListePoints& l) {
 void completecandidatsessai(const TMarques& mauvais, int32_t k, uint8_t couleur, uint8_t adverse, const TPlateau& p,
                             TListePoints& candidats, const TCarte& separation, const TCarte& flou,
                             const TMarques& defenseordi, const TMarques& defensejoueur, const TMarques& faiblesse) {
-  // Step 1.
+  // Work board and listed points.
   travail = p;
   marquelistes(candidats);
-  // Step 2. Every free point that the colour may play.
+  // Every free point that the colour may play.
   const int32_t taille = configmoteur.taille;
   int32_t n = 0;
   for (int32_t r = 1; r <= taille; ++r)
@@ -65,7 +65,7 @@ void completecandidatsessai(const TMarques& mauvais, int32_t k, uint8_t couleur,
         e.valeur += 50;
       travail = p;
     }
-  // Step 3. The best positive ones.
+  // The best positive ones.
   if (n <= 1) return;
   trie(n);
   for (int32_t j = 1; j <= n && j <= k && entrees[j].valeur > 0; ++j)
@@ -75,7 +75,7 @@ void completecandidatsessai(const TMarques& mauvais, int32_t k, uint8_t couleur,
 void completecandidatsvaleur(int32_t k1, int32_t k2, const TPlateau& p, TListePoints& liste,
                              const TCarte& separationjoueur, const TCarte& flou, const TMarques& defensejoueur,
                              const TMarques& faiblesse) {
-  // Steps 1 and 2.
+  // Listed points are marked.
   marquelistes(liste);
   const int32_t taille = configmoteur.taille;
   int32_t n = 0;
@@ -88,14 +88,14 @@ void completecandidatsvaleur(int32_t k1, int32_t k2, const TPlateau& p, TListePo
       valeurs2[n] = defensejoueur[i] + separationjoueur[i];
     }
   if (n <= 1) return;
-  // Step 3. By the first score; the second values stay in place.
+  // By the first score; the second values stay in place.
   for (int32_t j = 1; j <= n; ++j) pointsavant[j] = entrees[j].point;
   trie(n);
   for (int32_t j = 1; j <= n && j <= k1 && entrees[j].valeur > 0; ++j) {
     const TPoint q = entrees[j].point;
     if (empilepoint(liste, CAPACITELISTE, q.ligne, q.colonne)) vus[indexcase(q.ligne, q.colonne)] = 1;
   }
-  // Step 4. By the second score, points not taken yet.
+  // By the second score, points not taken yet.
   for (int32_t j = 1; j <= n; ++j) entrees[j] = TEntree{valeurs2[j], pointsavant[j]};
   trie(n);
   int32_t ajoutes = 0;

@@ -66,23 +66,23 @@ double komimoteur(double komi) { return komi > KOMIMAX ? KOMIMAX : komi < -KOMIM
 
 void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t temps, int32_t pierres,
                    bool nettoyage) {
-  // Step 1.
+  // The settings of the turn.
   configmoteur = config;
   configmoteur.komi = komimoteur(config.komi);
   couleurdemandee = couleur;
   passesconsecutives = 0;
-  // Step 2.
+  // Level and clock; a cleanup plays at level 7 at least, without a clock.
   niveau = configmoteur.niveauconfig;
   tempsrestant = TTempsRestant{temps, pierres};
   if (nettoyage) {
     if (configmoteur.niveauconfig < 7) configmoteur.niveauconfig = 7;
     tempsrestant.temps = -1;
   }
-  // Step 3. What the level control sees during the reset.
+  // What the level control sees during the reset.
   const int32_t nombre = nombrecoups(liste);
   numerocoup = nombre == 0 ? 1 : nombre;
   const uint64_t debut = platform::compteurperf();
-  // Step 4.
+  // The per-move reset.
   initmoteur();
   if (nettoyage) {
     niveau = 7;
@@ -96,7 +96,7 @@ void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& li
 void rejouepartie(const TListeCoups& liste) {
   const int32_t nombre = nombrecoups(liste);
   const bool superko = configmoteur.regleko > 1;
-  // Step 5.
+  // Game counters from zero.
   nbcandidatsfuseki = 0;
   numerocoup = 0;
   passesconsecutives = 0;
@@ -106,15 +106,14 @@ void rejouepartie(const TListeCoups& liste) {
   plateaumoteur = plateauvide();
   int32_t prises = 0;
 
-  // Step 6.
+  // Replay the game.
   for (int32_t k = 1; k <= nombre; ++k) {
     const uint8_t c = liste[k].couleur;
     const int32_t r = liste[k].ligne, col = liste[k].colonne;
-    // Step 6.1.
     ++numerocoup;
     if (r == 0 && col == 0) ++passesconsecutives;
     else passesconsecutives = 0;
-    // Step 6.2.
+    // The engine's own move list.
     listecoupsmoteur[numerocoup][0] = c;
     listecoupsmoteur[numerocoup][1] = r;
     listecoupsmoteur[numerocoup][2] = col;
@@ -123,14 +122,14 @@ void rejouepartie(const TListeCoups& liste) {
     uint8_t pose = VIDE;    // colour of the stone this entry put down
     uint8_t efface = VIDE;  // colour of the stone this entry took off
     if (c == VIDE) {
-      // Step 6.3. An erasure; the next entry takes its place.
+      // An erasure; the next entry takes its place.
       if (r != 0 && surplateau(r, col)) {
         efface = plateaumoteur[indexcase(r, col)];
         plateaumoteur[indexcase(r, col)] = VIDE;
       }
       --numerocoup;
     } else if (r != 0 && c <= NOIR && surplateau(r, col)) {
-      // Step 6.4.
+      // A stone, with its captures counted as prisoners.
       const bool libre = plateaumoteur[indexcase(r, col)] == VIDE;
       rejouecoup(prisesrejeu, 300, plateaumoteur, r, col, c, static_cast<uint8_t>(1 - c));
       prises = prisesrejeu[0];
@@ -138,9 +137,9 @@ void rejouepartie(const TListeCoups& liste) {
       else prisonniersblanc += prises;
       if (libre && plateaumoteur[indexcase(r, col)] == c) pose = c;
     }
-    // Step 6.5.
+    // The position before the last move is the territory map's.
     if (k == nombre - 1) carteterritoire = plateaumoteur;
-    // Step 6.6. Running key from the empty board; the last 21 go to the history.
+    // Running key from the empty board; the last 21 go to the history.
     if (superko) {
       if (pose != VIDE) xorclepion(h, r, col, pose);
       if (efface != VIDE) xorclepion(h, r, col, efface);
@@ -151,11 +150,11 @@ void rejouepartie(const TListeCoups& liste) {
     }
   }
 
-  // Step 7. Handicap compensation under area counting.
+  // Handicap compensation under area counting.
   const uint8_t regle = configmoteur.regle;
   if ((regle == 1 || regle == 2 || regle == 6) && configmoteur.handicap > 0) prisonniersblanc += configmoteur.handicap;
 
-  // Step 8.
+  // The last move's captures; the last two moves are looked up after.
   capturesderniercoup = prises;
   derniercoup = TPoint{1, 1};
   avantderniercoup = TPoint{configmoteur.taille, configmoteur.taille};
@@ -198,15 +197,11 @@ void demandesouverture(uint8_t couleur, bool nettoyage) {
 
 void entreemoteur(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
                   int32_t pierres, bool nettoyage, TResultatCoup& resultat) {
-  // Steps 1-4.
   prepareentree(couleur, config, liste, temps, pierres, nettoyage);
-  // Steps 5-8.
   rejouepartie(liste);
-  // Step 9.
   cherchederniercoups(phase);
-  // Step 10.
   demandesouverture(couleur, nettoyage);
-  // Step 11.
+  // The move.
   resultat.couleur = couleur;
   if (nettoyage && niveau < 7) niveau = 7;
   choixcoup(resultat.ligne, resultat.colonne);

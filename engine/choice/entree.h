@@ -43,25 +43,25 @@ double komimoteur(double komi);
 // three differences in cleanup mode (`nettoyage`): level 7, no clock, no
 // opening suggestions.
 
-// Steps 1-4: configmoteur, couleurdemandee, niveau and tempsrestant from the
+// Sets configmoteur, couleurdemandee, niveau and tempsrestant from the
 // game, numerocoup as the level control must see it, then initmoteur. In
 // cleanup mode the requested level is raised to 7, the clock dropped, and
 // after the reset niveau is 7 and etatcalme 1. Last, finrecherche from the
 // clock (or the working level's bound of one move) and the entry's start.
 void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t temps, int32_t pierres,
                    bool nettoyage);
-// Steps 5-8: replays the list on an empty plateaumoteur with captures into
+// Replays the list on an empty plateaumoteur with captures into
 // listecoupsmoteur, numerocoup, passesconsecutives, the prisoner counts,
 // carteterritoire, capturesderniercoup and, under superko, historiquehash;
 // derniercoup and avantderniercoup to their defaults.
 void rejouepartie(const TListeCoups& liste);
-// Step 9: with a game phase other than 0, derniercoup (and with phase 2
+// With a game phase other than 0, derniercoup (and with phase 2
 // avantderniercoup) from listecoupsmoteur; passes after the last stone move
 // leave passesconsecutives at 1.
 void cherchederniercoups(int32_t phase);
-// Step 10: suggestionsjoseki, candidatsfuseki and nbcandidatsfuseki for the
+// Sets suggestionsjoseki, candidatsfuseki and nbcandidatsfuseki for the
 // colour; both maps empty in cleanup mode.
 void demandesouverture(uint8_t couleur, bool nettoyage);
-// The whole entry, steps 1-11: the chosen move into `resultat`.
+// The whole entry: the chosen move into `resultat`.
 void entreemoteur(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
                   int32_t pierres, bool nettoyage, TResultatCoup& resultat);

@@ -150,15 +150,15 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   TEssaiCoup& rec = a.record(ligne, colonne);
   const int32_t taille = configmoteur.taille;
 
-  // Step 1.
+  // Play the trial stone from the entry state.
   e.termeprise = 0;
   pionsmorts = a.marqueslecture;
-  // Step 3. Every captured stone is recorded, so the undo is exact.
+  // Every captured stone is recorded, so the undo is exact.
   infochaine = a.chainesentree;
   posepioncaptures(e.prises, MAXPOINTSLISTE, p, ligne, colonne, moi, lui);
   e.nbprises = e.prises[0];
   e.termeprise = e.nbprises;
-  // Step 4. A refused move: only the maps of the point change.
+  // A refused move: only the maps of the point change.
   if (p[i] == VIDE) {
     if (a.pourordi) (*a.mauvaiscoups)[i] = 1;
     a.apresessai(e) = pionsmortssauves;
@@ -167,15 +167,15 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
     a.apreslecture(e)[i] = 1;
     return false;
   }
-  // Step 2, once the move stands: a refused move leaves its record alone.
+  // Once the move stands: a refused move leaves its record alone.
   auto& copie = (a.pourordi ? carteniveau : tablelecture)[ligne - 1][colonne - 1];
   std::copy(territoire.begin(), territoire.end(), copie);
   rec.carte1essai = territoire;
-  // Step 5.
+  // The point is a candidate; liberties and the two-zone test.
   (a.pourordi ? casescandidates : casescandidatesjoueur)[i] = 1;
   majlibertes(p, e.nbprises, ligne, colonne);
   testdeuxzones(p, a.pourordi, ligne, colonne);
-  // Step 6.
+  // The engine's trials: superko and a fresh pair table; then the trial record.
   if (a.pourordi) {
     testsuperko(ligne, colonne, e.prises);
     std::fill(std::begin(tablepaires[ligne - 1][colonne - 1]), std::end(tablepaires[ligne - 1][colonne - 1]), 0);
@@ -195,7 +195,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
     for (int32_t k = 1; k <= e.nbprises; ++k)
       rec.liensessai[indexcase(e.prises[3 * k], e.prises[3 * k + 1])] |= LIENCAPTURE;
   }
-  // Step 7. The key of the capture readings' cache.
+  // The key of the capture readings' cache.
   uint32_t cle = 0;
   xorclepion(cle, ligne, colonne, moi);
   for (int32_t k = 1; k <= e.nbprises; ++k) xorclepion(cle, e.prises[3 * k], e.prises[3 * k + 1], lui);
@@ -203,7 +203,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   compteurcache = static_cast<int32_t>(cle);
   flagmarquechaines = 1;
   flaglectureessai = 1;
-  // Step 8.
+  // Capture readings: the chains the move leaves dead, revised for a lone stone that took nothing.
   marquechainesmortes(a.chainesentree, p, e.statut, profondeurlecture - 1, profondeurlecture - 1,
                       TPoint{ligne, colonne}, TPoint{}, TPoint{}, a.profondeurprise, e.nbprises, a.interrupteur);
   flagmarquechaines = 0;
@@ -213,7 +213,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   testdebsurcandidats(a.marqueslecture, a.pourordi ? marquesliaison2 : marquesliaison1, p, e.nbprises, colonne,
                       ligne, e.statut, p[i]);
   formescoup(p, a.chainesentree, lui, a.pourordi, ligne, colonne, moi);
-  // Step 9.
+  // A connecting shape: own chains that were single stones and grew lose their dead marks.
   if (rec.formeessai & 0x20)
     for (int32_t r = 1; r <= taille; ++r)
       for (int32_t c = 1; c <= taille; ++c) {
@@ -221,7 +221,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
         if (p[q] == moi && a.chainesentree[q][0] == 1 && infochaine[q][0] != 1)
           empilepoint(e.sauvetages, MAXPOINTSLISTE, r, c);
       }
-  // Step 10.
+  // Cache key off; the readings' dead marks kept apart.
   flaglectureessai = 0;
   compteurcache = 0;
   rec.plateauessai2 = pionsmorts;
@@ -231,11 +231,10 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   rec.carte2essai = pionsmorts;
   if (a.pourordi) evalueessaiordi(p, a.restauration, ligne, colonne);
   else evalueessaijoueur(p, ligne, colonne);
-  // Step 11.
   e.apreslecture = pionsmorts;
   if (e.statut != 0) marquepionsparcouleur(p, pionsmorts);
   a.apreslecture(e) = pionsmorts;
-  // Step 12.
+  // Enemy chains the move makes capturable; their link flags.
   const TMarques& m1 = a.pourordi ? marquesliaison2 : marquesliaison1;
   const TMarques& m2 = a.pourordi ? marquesliaison1 : marquesliaison2;
   chainesennemiesprenables(p, m1, rec.liensessai[i], profondeurlecture - 1, ligne, colonne, a.profondeurprise,
@@ -257,7 +256,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
     }
   }
   pionsmorts = a.apreslecture(e);
-  // Steps 13-16. The other side's trials see the territory of the first call.
+  // The other side's trials see the territory of the first call.
   const bool territoirepremier = !a.pourordi && flagattaque == 0 && strategie != 1;
   if (territoirepremier) territoire = territoire3;
   TCarte& faitmort = *a.cartefaitmort;
@@ -267,7 +266,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
                                     (*a.cartefourchette)[i], p);
   e.enterritoireadverse = territoire[i] == lui && !pionsmorts[i] && faitmort[i] > 0;
   if (territoirepremier) territoire = a.territoireentree;
-  // Step 17.
+  // The status pass on the trial board.
   tableessaiscourante = a.pourordi ? 2 : 3;
   detectetatchaines(e.statut, p, e.nbprises, ligne, colonne, 1, moi);
   int32_t sortie = 0;
@@ -275,13 +274,13 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   else detectsekiessais(sortie, e.apreslecture, p, 0, ligne, colonne);
   tableessaiscourante = 0;
   testzonenoncouleur(p, ligne, colonne);
-  // Step 18.
+  // A dead trial stone linked to a live chain is not dead.
   if (pionsmorts[i] && !e.apreslecture[i] && pionlieachainevivante(p, ligne, colonne)) demarquechaine(p, ligne, colonne);
-  // Step 19.
+  // Can the dead trial stone come back to life by retaking?
   if ((niveau > 8 || a.pourordi) && pionsmorts[i] && !e.apreslecture[i])
     testrevivechaine(p, *a.cartedeuxyeux, e.reprises, e.apreslecture, e.termeprise, ligne, colonne, moi, lui);
   effacereprises(e.reprises);
-  // Step 20.
+  // The status pass again on the readings' dead marks.
   a.apresessai(e) = pionsmorts;
   pionsmorts = a.apreslecture(e);
   flagmarquesmorts = a.pourordi ? 4 : 8;
@@ -291,7 +290,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
     for (int32_t q = 0; q < NBCASES; ++q)
       if (pionsmorts[q] && !a.apresessai(e)[q]) pionsmorts[q] = 0;
   effacereprises(e.reprises);
-  // Step 21.
+  // Kills and saves against the dead marks of the position.
   const TMarques& depart = a.pourordi ? pionsmortsdepartordi : pionsmortsdepartjoueur;
   rec.nbtuesessai = 0;
   rec.nbsauvesessai = 0;
@@ -310,13 +309,11 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
         if (!pionsmorts[q] && depart[q]) ++rec.nbsauvesessai;
       }
     }
-  // Step 22.
   flagmarquesmorts = 0;
   pionsmorts = a.apresessai(e);
-  // Step 23.
   rec.lievivanteessai = estlieachainevivante(p, ligne, colonne, moi, lui) ? 1 : 0;
   e.lievivante = rec.lievivanteessai != 0;
-  // Step 24. A sacrificed stone.
+  // A sacrificed stone.
   if (pionsmorts[i] && !e.apreslecture[i] && territoire[i] == lui && rec.etatessai[i] == -2 && faitmort[i] <= 0 &&
       e.statut != 0 && !e.lievivante && rec.nbtuesessai == 0) {
     pionsmorts = e.apreslecture;
@@ -335,16 +332,15 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
       a.apresessai(e) = pionsmorts;
     }
   }
-  // Step 25.
   rec.plateauessai2 = pionsmorts;
-  // Step 26.
+  // The opponent's follow-up of its own trial.
   if (!a.pourordi && !pionsmorts[i]) suiteessaijoueur(e.apreslecture, moi, p, e.termeprise, ligne, colonne);
-  // Step 27. The link term: the other side cuts at the point, the mover's
+  // The link term: the other side cuts at the point, the mover's
   // stones are counted, the captured stones come back in the other colour.
   liaisonchainesenatari((*a.valeursatari)[i], e.prises, p, lui, moi, ligne, colonne);
   e.lieterritoire = e.lievivante && estlieauterritoire(p, ligne, colonne, moi, lui);
   if (e.lievivante && pionsmorts[i] && !e.apreslecture[i]) demarquechaine(p, ligne, colonne);
-  // Step 28.
+  // Dead stones of each colour after the trial.
   comptemortsessai(p, e.mortsnoirs, e.mortsblancs, a.pourordi, ligne, colonne);
   return true;
 }

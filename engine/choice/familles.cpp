@@ -50,7 +50,7 @@ TCarte tentatives;                // answers to the opponent's invasion attempt
 
 bool adversairepasse() { return passesconsecutives > 0; }
 
-// Step 1. Status of the root position and the maps the analyses start
+// Status of the root position and the maps the analyses start
 // from; the first position analysis, for the engine (side A).
 TSuiteRacine etape1(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
@@ -82,14 +82,14 @@ TSuiteRacine etape1(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 2. Fuzzy territory by neighbour distance (the first analysis' map kept).
+// Fuzzy territory by neighbour distance (the first analysis' map kept).
 TSuiteRacine etape2(TContexteCadre& x) {
   x.f.floudepart = x.f.flou;
   distancevoisins(x.f.flou, x.b, x.couleur);
   return RACINECHERCHE;
 }
 
-// Step 3. End-of-game test: the empty points judged one by one; the pass;
+// End-of-game test: the empty points judged one by one; the pass;
 // the first candidate top-up.
 TSuiteRacine etape3(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
@@ -115,14 +115,14 @@ TSuiteRacine etape3(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 4. Is the engine losing for good?
+// Is the engine losing for good?
 TSuiteRacine etape4(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   testjeperdafond(x.b, f.flou, f.faitmortordi, x.autre, x.couleur, f.testvitordi, f.testtueordi, f.faiblesse);
   return RACINECHERCHE;
 }
 
-// Step 5. The second position analysis, for the opponent; cuts and links.
+// The second position analysis, for the opponent; cuts and links.
 TSuiteRacine etape5(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   TPlateau& b = x.b;
@@ -140,19 +140,19 @@ TSuiteRacine etape5(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 6. The moyo maps of the trial moves.
+// The moyo maps of the trial moves.
 TSuiteRacine etape6(TContexteCadre&) {
   gainmoyoessais();
   return RACINECHERCHE;
 }
 
-// Step 7. The bonus term of the move choice.
+// The bonus term of the move choice.
 TSuiteRacine etape7(TContexteCadre& x) {
   effacecartebonus(x.f.titebite);
   return RACINECHERCHE;
 }
 
-// Step 8. The engine's weak chains; the opponent's total invasion value.
+// The engine's weak chains; the opponent's total invasion value.
 TSuiteRacine etape8(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   analysefaibles(f.testtueordi, f.testtuejoueur, f.testvitordi, f.marquesnoeud, x.couleur, x.b,
@@ -167,14 +167,14 @@ TSuiteRacine etape8(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 9. The opponent's weak chains.
+// The opponent's weak chains.
 TSuiteRacine etape9(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   analysefaibles2(f.mortsapresessaiordi, f.mortsapreslecturejoueur, x.b, x.couleur, x.autre, f.marquesnoeud);
   return RACINECHERCHE;
 }
 
-// Step 10. Survival of both sides' weak chains.
+// Survival of both sides' weak chains.
 TSuiteRacine etape10(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   coupdesurvie(f.memosurvieordi, f.memosurviejoueur, f.testtueordi, f.marquesnoeud, x.candidats, CAPACITELISTECANDIDATS,
@@ -184,13 +184,13 @@ TSuiteRacine etape10(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 11. Survival by surrounding.
+// Survival by surrounding.
 TSuiteRacine etape11(TContexteCadre& x) {
   coupdesurvieentourant(x.f.surviejoueur, x.b, x.f.listefamille, CAPACITEFAMILLE, x.candidats, CAPACITELISTECANDIDATS);
   return RACINECHERCHE;
 }
 
-// Step 12. Strong invasions of both sides.
+// Strong invasions of both sides.
 TSuiteRacine etape12(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   invasionpossible(f.testvitordi, x.b, f.invasionforteordi, f.invasionfortejoueur, x.couleur, x.autre,
@@ -199,14 +199,14 @@ TSuiteRacine etape12(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 13. The opponent's dangerous cuts.
+// The opponent's dangerous cuts.
 TSuiteRacine etape13(TContexteCadre& x) {
   nouvellecoupuredangereusejoueur(x.b, x.f.coupuredangereuse, x.candidats, x.f.survieordi, lesfaibles,
                                   marquessurvie);
   return RACINECHERCHE;
 }
 
-// Step 14. The engine's reinforcements.
+// The engine's reinforcements.
 TSuiteRacine etape14(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   coupdefortification(f.marquesfortification, f.pointsliaison, f.memosurvieordi, f.testtueordi, f.testtuejoueur,
@@ -216,13 +216,13 @@ TSuiteRacine etape14(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 15. The engine's survival pass.
+// The engine's survival pass.
 TSuiteRacine etape15(TContexteCadre& x) {
   survieordi(x.f.memosurvieordi, x.f.survieordi, x.f.fortificationordi, x.b, x.candidats, CAPACITELISTECANDIDATS);
   return RACINECHERCHE;
 }
 
-// Step 16. The opponent's reinforcements.
+// The opponent's reinforcements.
 TSuiteRacine etape16(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   coupdefortificationjoueur(f.codesfortificationjoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur,
@@ -231,7 +231,7 @@ TSuiteRacine etape16(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 17. The invasion analysis: second top-up, invasion attempts, monkey
+// The invasion analysis: second top-up, invasion attempts, monkey
 // jumps and bamboo joints.
 TSuiteRacine etape17(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
@@ -253,7 +253,7 @@ TSuiteRacine etape17(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 18. Links against risky separation.
+// Links against risky separation.
 TSuiteRacine etape18(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   genereliecarrisqueseparation(f.atariordi, f.atarijoueur, f.separationordi, f.separationjoueur,
@@ -262,7 +262,7 @@ TSuiteRacine etape18(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 19. The opening procedure and the 19x19 book may answer at once.
+// The opening procedure and the 19x19 book may answer at once.
 TSuiteRacine etape19(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   TPoint ouverture{};
@@ -277,7 +277,7 @@ TSuiteRacine etape19(TContexteCadre& x) {
   return RACINEOUVERTURE;
 }
 
-// Step 20. The attack term; every playable point after a superko.
+// The attack term; every playable point after a superko.
 TSuiteRacine etape20(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   if (niveau > 2)
@@ -287,7 +287,7 @@ TSuiteRacine etape20(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 21. Fuzzy territory rescaled.
+// Fuzzy territory rescaled.
 TSuiteRacine etape21(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   multiplieterritoireflou(x.b, f.flou, f.faitmortordi, x.couleur, f.testvitjoueur, f.testtuejoueur, f.testvitordi,
@@ -295,14 +295,14 @@ TSuiteRacine etape21(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 22. Linking moves.
+// Linking moves.
 TSuiteRacine etape22(TContexteCadre& x) {
   for (int32_t i = 0; i < NBCASES; ++i) essaisordi0[i] = x.f.mortsapresessaiordi[i / TAILLEMAX][i % TAILLEMAX];
   proposecoupsliaison(x.candidats, essaisordi0, x.couleur, x.autre, 4, x.b, x.f.consolidation[0], x.f.testprojet);
   return RACINECHERCHE;
 }
 
-// Step 23. The attack search.
+// The attack search.
 TSuiteRacine etape23(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   chercheattaque(x.b, f.surviejoueur, f.fortificationjoueur, f.bonusdebutfin, f.fortificationordi, f.survieordi,
@@ -313,7 +313,7 @@ TSuiteRacine etape23(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 24. Cut prevention.
+// Cut prevention.
 TSuiteRacine etape24(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   coupempechecoupure(x.b, f.coupurebambou, f.survieordi, f.fortificationordi, f.invasionfortejoueur, x.couleur,
@@ -322,7 +322,7 @@ TSuiteRacine etape24(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 25. Dangerous cuts, forcing moves, links after the trials.
+// Dangerous cuts, forcing moves, links after the trials.
 TSuiteRacine etape25(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   cherchecoupuresdangereuses(x.b, f.coupuredangereuse, x.candidats, x.couleur, x.autre,
@@ -335,13 +335,13 @@ TSuiteRacine etape25(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 26. The engine's territory attack.
+// The engine's territory attack.
 TSuiteRacine etape26(TContexteCadre& x) {
   attaqueterritoireordi(x.f.fourchetteordi, x.f.faitmortordi);
   return RACINECHERCHE;
 }
 
-// Step 27. The dumps; the calm pass; the candidate marks, the important
+// The dumps; the calm pass; the candidate marks, the important
 // points and the root list with its end-phase pruning.
 TSuiteRacine etape27(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
@@ -409,13 +409,13 @@ TSuiteRacine etape27(TContexteCadre& x) {
   return RACINECHERCHE;
 }
 
-// Step 28. Timing of the maps.
+// Timing of the maps.
 TSuiteRacine etape28(TContexteCadre& x) {
   temporisation(x.f.fourchetteordi, x.f.coupforceordi, x.f.coupuredangereuse);
   return RACINECHERCHE;
 }
 
-// Step 29. The sums.
+// The sums.
 TSuiteRacine etape29(TContexteCadre& x) {
   sommecartes(x.f);
   return RACINECHERCHE;

@@ -18,7 +18,7 @@ struct TCartesFamilles {
   // ---- Family maps ("label" of the trace dump); ordi = engine, joueur = opponent ----
   TMarques faiblesse;                             // "faiblesse": weakness map of the first analysis
   TCarte flou;                                    // "flou": fuzzy territory, summed value
-  TCarte floudepart;                              // "flou" as the first analysis left it (step 2)
+  TCarte floudepart;                              // "flou" as the first analysis left it
   TCarte moyo;                                    // "moyo": framework values
   TCarte coupforceordi, coupforcejoueur;          // "coup force mort ou invasion"
   TCarte coupuredangereuse;                       // "coupure dangereuse"

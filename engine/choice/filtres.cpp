@@ -87,19 +87,19 @@ void reperezonesouverture(const TPlateau& p, TListePoints& candidats, const TCar
   if (!ouverture(candidats)) return;
   const int32_t n = taillemoteur();
   const bool superko = (casesinterdites[0] & 0x02) != 0;
-  // Step 1.
+  // The engine's values; under superko the forbidden candidates count for nothing.
   valeurs = ordi;
   if (superko)
     for (int32_t i = 0; i < NBCASES; ++i)
       if (casescandidates[i] && (casesinterdites[i] & 1)) valeurs[i] = 0;
-  // Step 2. The engine's region.
+  // The engine's region.
   if (const int32_t m = meilleurevaleur(valeurs, casescandidates); m > 0) {
     const int32_t t = seuilregion(m);
     z.flagordi = 1;
     for (int32_t i = 0; i < NBCASES; ++i)
       if (casescandidates[i] && valeurs[i] >= t) z.ordi[i] = 1;
   }
-  // Step 3. The opponent's, with the empty area around its points.
+  // The opponent's, with the empty area around its points.
   if (const int32_t m = meilleurevaleur(joueur, casescandidatesjoueur); m > 0) {
     const int32_t t = seuilregion(m);
     z.flagjoueur = 1;
@@ -108,7 +108,7 @@ void reperezonesouverture(const TPlateau& p, TListePoints& candidats, const TCar
         if (casescandidatesjoueur[ix(r, c)] && joueur[ix(r, c)] >= t) marqueregionvide(p, 0, r, c, 0, 2, z.joueur);
   }
   if (!z.flagordi && !z.flagjoueur) return;
-  // Step 4. The stones, and the candidates whose trial does something.
+  // The stones, and the candidates whose trial does something.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = ix(r, c);
@@ -126,7 +126,7 @@ void reperezonesouverture(const TPlateau& p, TListePoints& candidats, const TCar
       if (resultat) z.ordi[i] = 1;
     }
   if (!z.flagordi) return;
-  // Step 5. The opponent's areas count for the engine; then the trim.
+  // The opponent's areas count for the engine; then the trim.
   for (int32_t i = 0; i < NBCASES; ++i) {
     if (z.flagjoueur && p[i] == VIDE && casescandidates[i] && z.joueur[i]) z.ordi[i] = 1;
     if (superko && casescandidates[i] && (casesinterdites[i] & 1)) z.ordi[i] = 0;
@@ -165,7 +165,7 @@ void filtreouverture(const TListePoints& gardes, TListePoints& candidats, const 
       0);
 }
 
-// The collection follows the steps named: the last chain's liberties and
+// The collection, in this order: the last chain's liberties and
 // weak enemy neighbours, the liberties of a two-liberty chain that would
 // give no exit, the weak chains next to what was collected. A weak chain
 // collected as a stone stands for its liberties: they are kept when the
@@ -184,7 +184,7 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
     cache[ix(r, c)] |= 0x20;
     ajoutecaseliste(r, c, candidats, CAPACITECANDIDATS);
   };
-  // Step 1. The cache of this last move.
+  // The cache of this last move.
   if (flag) {
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c)
@@ -193,7 +193,7 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
   }
   const uint8_t couleur = p[id];
   const uint8_t ennemi = couleur == NOIR ? BLANC : NOIR;
-  // Step 2. The last chain's liberties and its weak enemy neighbours.
+  // The last chain's liberties and its weak enemy neighbours.
   TListePoints& faibles = libertes;
   pierres[0] = 0;  // one stone per weak chain, in the order met
   chaines = marquesvides;
@@ -241,7 +241,7 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
       return false;
     });
   }
-  // Step 3. Empty points are kept; a weak chain when it falls.
+  // Empty points are kept; a weak chain when it falls.
   for (int32_t k = 1; k <= nbpoints(collectes); ++k) garde(ligneliste(collectes, k), colonneliste(collectes, k));
   for (int32_t k = 1; k <= nbpoints(pierres); ++k) {
     const int32_t r = ligneliste(pierres, k), c = colonneliste(pierres, k);
@@ -252,7 +252,7 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
       prise = testprise(p, r, c, std::max(1, profondeurlecture - 1), paramniveaub + 2, couleurordi, ko);
     }
     if (!prise) continue;
-    // Step 4.
+    // A weak chain that falls: its liberties are kept too.
     const int32_t avant = nbpoints(collectes);
     libertesfaible(p, r, c);
     for (int32_t j = avant + 1; j <= nbpoints(collectes); ++j) garde(ligneliste(collectes, j), colonneliste(collectes, j));

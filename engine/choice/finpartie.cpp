@@ -71,7 +71,7 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
                          const TCartesParPoint& mortsapresessai, const TCartesParPoint& /*mortsapreslecture*/,
                          int32_t& porteezone, const TCarte& valeurs, const TMarques& invasion, TMarques& gains,
                          TMarques& pertes, TMarques& exclus, int32_t nbajouts, int32_t nbsupp) {
-  // Step 1. pionsmorts and infochaine come back on every exit.
+  // pionsmorts and infochaine come back on every exit.
   const Restaure<TInfoChaine> gardechaines(infochaine);
   const Restaure<TMarques> gardemorts(pionsmorts);
   const TInfoChaine chaines = infochaine;
@@ -79,10 +79,10 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
   pionsmorts = pionsmortsbis;
   int32_t propres0 = 0, adverses0 = 0;
   mortsparcouleur(m, propres0, adverses0);
-  // Step 2. The base value: the balance of the position without a move.
+  // The base value: the balance of the position without a move.
   const int32_t base = bilan(m, porteezone, 0, 0);
 
-  // Step 3. The mover's stone on every empty point.
+  // The mover's stone on every empty point.
   const int32_t n = configmoteur.taille;
   int32_t nb = 0;
   int32_t changements = 0;  // points that changed the dead counts
@@ -90,7 +90,7 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
       if (plateau[i] != VIDE) continue;
-      // Step 3.1. Play on the work board.
+      // Play on the work board.
       pionsmorts = marquesliaison1;
       infochaine = chaines;
       posepioncaptures(prises, MAXPOINTSLISTE, travail, r, c, m, o);
@@ -100,7 +100,7 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
       }
       const int32_t nbprises = prises[0];
       majlibertes(travail, nbprises, r, c);
-      // Step 3.2. Links of the stone, and the dead marks the analysis found after it.
+      // Links of the stone, and the dead marks the analysis found after it.
       pionsmorts = mortsapresessai[r - 1][c - 1];
       const bool vivant = debutpartie != 1 && estlieachainevivante(travail, r, c, m, o);
       const bool lie = vivant && estlieauterritoire(travail, r, c, m, o);
@@ -122,7 +122,7 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
         if (perdus > compteurinfluence) compteurinfluence = perdus;
       }
       if (tues > 0 || perdus > 0) ++changements;
-      // Step 3.3. Liberty, zone and neighbour terms; self-atari and ladders.
+      // Liberty, zone and neighbour terms; self-atari and ladders.
       int32_t penalite = 0;
       if (pionsmorts[i] == 0 && infochaine[i][0] != 1) {
         const int32_t avant = terme;
@@ -140,7 +140,7 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
         terme = PENALITE;
         if (invasion[i] == 0) exclus[i] = 1;
       }
-      // Step 3.4. A stone left with one liberty is taken at once.
+      // A stone left with one liberty is taken at once.
       int32_t termeprise = nbprises;
       libertes[0] = 0;
       TMarques vu = marquesvides;
@@ -153,7 +153,7 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
         if (travail[indexcase(r2, c2)] == o) majlibertes(travail, reprise[0], r2, c2);
         termeprise = nbprises - reprise[0] - 10 * marques - 1;
       }
-      // Step 3.5. The point's value.
+      // The point's value.
       if (travail[i] != VIDE || terme != 0 || termeprise != 0) {
         TEntree& e = entrees[++nb];
         e.point = TPoint{r, c};
@@ -168,9 +168,9 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
   // With no point to judge, nothing is decided.
   if (nb == 0) return;
 
-  // Step 4.
+  // Best points first.
   trie(nb, [](const TEntree& e) { return e.valeur; });
-  // Step 5. Decisions.
+  // Decisions.
   auto valeur = [&](int32_t k) { return entrees[k].valeur; };
   if (nb <= 20 || valeur(20) < base) porteezone = 10;
   if (valeur(1) < base) {
@@ -190,7 +190,7 @@ void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8
     for (int32_t k = 1; k <= nb && valeur(k) >= base; ++k)
       if (!liste(k)) ++procedurefinpartie;
   }
-  // Step 6. The best unlisted points, then one by zone count.
+  // The best unlisted points, then one by zone count.
   auto ajoute = [&](int32_t k) {
     const TPoint q = entrees[k].point;
     listes[indexcase(q.ligne, q.colonne)] = 1;

@@ -78,7 +78,7 @@ int32_t formesvoisins(const TPlateau& p, const TInfoChaine& chaines, uint8_t e, 
   const uint8_t pierre = p[indexcase(ligne, colonne)];
   pastable(ligne, colonne, [&](int32_t r, int32_t col) {
     const int32_t i = indexcase(r, col);
-    // Steps 1-2. Chains beside the move.
+    // Chains beside the move.
     if (p[i] == c) {
       if (infochaine[i][0] == 1) f |= FORMEAMIATARI;
       else if (infochaine[i][0] == 2) f |= FORMEAMIDEUXLIB;
@@ -88,7 +88,7 @@ int32_t formesvoisins(const TPlateau& p, const TInfoChaine& chaines, uint8_t e, 
       if (chaines[i][0] == 1) f |= FORMEENNEMIATARI;
       return false;
     }
-    // Step 3. An empty neighbour: its other neighbours, with at most one defect.
+    // An empty neighbour: its other neighbours, with at most one defect.
     bool videvu = false, atarivu = false;
     const bool echec = pastable(r, col, [&](int32_t r2, int32_t c2) {
       if (r2 == ligne && c2 == colonne) return false;
@@ -134,18 +134,17 @@ void formescoup(const TPlateau& p, const TInfoChaine& chaines, uint8_t e, uint8_
                 const int32_t& colonne, uint8_t c) {
   if (!surplateaumoteur(ligne, colonne)) return;
   const int32_t q = indexcase(ligne, colonne);
-  // Step 1.
+  // Shapes of the neighbours.
   int32_t f = formesvoisins(p, chaines, e, ligne, colonne, c);
-  // Steps 2-3.
   if (testemotif1(p, ligne, colonne, c, e)) f |= FORMEMOTIF1;
   if (testemotif2(p, ligne, colonne, c, e)) f |= FORMEMOTIF2;
-  // Step 4. Only for a live stone with room.
+  // Only for a live stone with room.
   if (pionsmorts[q] == 0 && infochaine[q][0] >= 3 && testemotif3(p, ligne, colonne, c, e)) f |= FORMEMOTIF3;
-  // Step 5. Only away from the edge and from eye-like points.
+  // Only away from the edge and from eye-like points.
   if ((f & (FORMEOEIL | FORMEUNDEFAUT | FORMEDEUXDEFAUTS)) == 0 && bordgoban[q] == 0 &&
       testemotif4(p, ligne, colonne, c, e))
     f |= FORMEMOTIF4;
-  // Step 6.
+  // The shapes go into the trial record of the side.
   TEssaiCoup& essai = selecteur != 0 ? essaiordi(ligne, colonne) : essaijoueur(ligne, colonne);
   essai.formeessai |= f;
 }

@@ -132,7 +132,7 @@ void traitechaine(Balayage mode, TMarques& valeursfuite, TPlateau& p, TListePoin
     return;
   }
   if (mode != Balayage::zone) {
-    // Step 4. A dead own chain: its last liberty struck, all of them blocked.
+    // A dead own chain: its last liberty struck, all of them blocked.
     if (propre && mort) {
       if (nblib == 1) {
         const TPoint q = liberte(1);
@@ -147,7 +147,7 @@ void traitechaine(Balayage mode, TMarques& valeursfuite, TPlateau& p, TListePoin
       bloque();
       return;
     }
-    // Step 5.
+    // A weak chain: its liberties, an escape for an own chain in atari, a capture for an enemy one.
     if (nblib < 1 || nblib > seuil) return;
     for (int32_t k = 1; k <= nblib; ++k) {
       const TPoint q = liberte(k);
@@ -172,10 +172,10 @@ void traitechaine(Balayage mode, TMarques& valeursfuite, TPlateau& p, TListePoin
   }
 }
 
-// Steps 1 to 7 of the three scans (step 8 and 9 by the callers).
+// The body of the three scans; the callers finish the list.
 void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoint ko, TPlateau& p,
             const TPlateau* second, TListePoints& candidats, int32_t cap, uint8_t couleur, TPoint p1, TPoint p2) {
-  // Step 1.
+  // Listed points, the excluded ones and the ko point are not added again.
   valeursfuite = marquesvides;
   etat.listes = marquesvides;
   etat.vus = marquesvides;
@@ -194,7 +194,7 @@ void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoin
   int32_t seuil = paramniveaug;
   if (mode != Balayage::zone && nbpoints(candidats) >= 16) seuil = 1;
 
-  // Steps 2 and 3. The chains to handle and their liberties.
+  // The chains to handle and their liberties.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
@@ -220,7 +220,7 @@ void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoin
       traitechaine(mode, valeursfuite, p, candidats, cap, couleur, seuil, r, c);
     }
 
-  // Step 6. Blocked liberties are never added; then the liberties near P1 and P2.
+  // Blocked liberties are never added; then the liberties near P1 and P2.
   for (int32_t i = 0; i < NBCASES; ++i)
     if (etat.bloques[i] != 0) etat.listes[i] = 1;
   for (int32_t k = 1; k <= nbpoints(etat.proches); ++k) {
@@ -238,7 +238,7 @@ void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoin
     ajoutelibertesstatutchange(p, *second, etat.listes, etat.vus, candidats, cap, couleur);
   }
 
-  // Step 7. Widening around P1 and P2 (a missing one stands in for the other).
+  // Widening around P1 and P2 (a missing one stands in for the other).
   if (!estpoint(p1) && !estpoint(p2)) return;
   const TPoint a = estpoint(p1) ? p1 : p2;
   const TPoint b = estpoint(p2) ? p2 : p1;
@@ -253,7 +253,7 @@ void balaie(Balayage mode, TMarques& valeursfuite, const TMarques* exclus, TPoin
 void ajoutelibertesfaibles(TMarques& valeursfuite, int32_t prises, TPlateau& p, TListePoints& candidats,
                            int32_t cap, uint8_t couleur, TPoint p1, TPoint p2) {
   balaie(Balayage::lecture, valeursfuite, nullptr, TPoint{}, p, nullptr, candidats, cap, couleur, p1, p2);
-  // Step 8. After a single capture at P1: the retake at its lone liberty.
+  // After a single capture at P1: the retake at its lone liberty.
   if (prises != 1 || !estpoint(p1)) return;
   const int32_t i1 = indexcase(p1.ligne, p1.colonne);
   if (p[i1] == VIDE || p[i1] == couleur) return;
@@ -274,7 +274,7 @@ void ajoutelibertesfaibles(TMarques& valeursfuite, int32_t prises, TPlateau& p, 
 void ajoutelibertesfaiblesracine(TMarques& valeursfuite, const TMarques& exclus, TPoint ko, TPlateau& p,
                                  TListePoints& candidats, int32_t cap, uint8_t couleur, TPoint p1, TPoint p2) {
   balaie(Balayage::racine, valeursfuite, &exclus, ko, p, nullptr, candidats, cap, couleur, p1, p2);
-  // Step 9. The ko point never stays in the list.
+  // The ko point never stays in the list.
   if (estpoint(ko)) retire(candidats, ko.ligne, ko.colonne);
 }
 
@@ -342,9 +342,9 @@ void ajoutepointsvidesentoures(const TPlateau& p, TListePoints& candidats, int32
 
 void reordonnecoups(const TMarques& listes, const TListePoints& chemin, int32_t d, int32_t k,
                     TListePoints& candidats) {
-  // Step 1.
+  // Nothing to reorder at the root, in a one-move list, or with the switch off.
   if (d <= 1 || nbpoints(candidats) <= 1 || interrupteurcandidats == 0) return;
-  // Step 2. The first move of the line, in the order of the depths, among the candidates.
+  // The first move of the line, in the order of the depths, among the candidates.
   TPoint m{};
   auto regarde = [&](int32_t j) {
     if (m.ligne != 0 || j < 1 || j >= MAXPOINTSLISTE) return;
@@ -358,7 +358,7 @@ void reordonnecoups(const TMarques& listes, const TListePoints& chemin, int32_t 
   if (d > 1)
     for (int32_t j = d - 1; j >= 1; --j) regarde(j);
   if (m.ligne == 0) return;
-  // Step 3.
+  // It swaps places with the candidate at k.
   for (int32_t j = k + 1; j <= nbpoints(candidats); ++j)
     if (ligneliste(candidats, j) == m.ligne && colonneliste(candidats, j) == m.colonne) {
       candidats[2 * j] = candidats[2 * k];

@@ -42,9 +42,9 @@ TPoint derniere(const TPlateau& p, int32_t r, int32_t c) {
 }  // namespace
 
 void couprattrapagepasse(uint8_t c, uint8_t o, const TMarques& exclus, const TPlateau& p, TPoint& coup) {
-  // Step 1. The end-of-game procedure keeps the move as it is.
+  // The end-of-game procedure keeps the move as it is.
   if (procedurefinpartie != 0) return;
-  // Step 2. Work board, its chain table, the dead marks of the analysis, the enclosed stones.
+  // Work board, its chain table, the dead marks of the analysis, the enclosed stones.
   TPlateau& w = travail;
   w = p;
   calculelibertes(w);
@@ -52,10 +52,9 @@ void couprattrapagepasse(uint8_t c, uint8_t o, const TMarques& exclus, const TPl
   int32_t blancs = 0, noirs = 0;
   enfermes = marquesvides;
   zonesdepuispoint(enfermes, w, blancs, noirs);
-  // Step 3.
   coup = TPoint{};
   const int32_t n = configmoteur.taille;
-  // Step 4. Own chains in atari whose last liberty is free, allowed and not
+  // Own chains in atari whose last liberty is free, allowed and not
   // forbidden by ko or superko.
   int32_t nb = 0;
   for (int32_t r = 1; r <= n; ++r)
@@ -68,7 +67,7 @@ void couprattrapagepasse(uint8_t c, uint8_t o, const TMarques& exclus, const TPl
       if (w[j] != VIDE || exclus[j] != 0 || interdit(j)) continue;
       sauvetages[++nb - 1] = TChaineAtari{lib, infochaine[i][1]};
     }
-  // Step 5. The largest of them.
+  // The largest of them.
   if (nb > 0) {
     for (int32_t a = 0; a < nb; ++a)
       for (int32_t b = 0; b < nb; ++b)
@@ -77,7 +76,7 @@ void couprattrapagepasse(uint8_t c, uint8_t o, const TMarques& exclus, const TPl
     ecritdebug("COUP rattrapage Passe");
     return;
   }
-  // Step 6. Enemy chains in atari, unless dead and enclosed.
+  // Enemy chains in atari, unless dead and enclosed.
   sauvegarde = w;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {
@@ -105,15 +104,15 @@ void couprattrapagepasse(uint8_t c, uint8_t o, const TMarques& exclus, const TPl
         return;
       }
     }
-  // Step 7. Nothing to save or take.
+  // Nothing to save or take.
 }
 
 void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& exclus, const TPlateau& p,
                                  TPoint& coup, const TCartesParPoint& te, const TCartesParPoint& to) {
-  // Step 1. Area counting only, and only in place of a pass.
+  // Area counting only, and only in place of a pass.
   const uint8_t regle = configmoteur.regle;
   if ((regle != 1 && regle != 2 && regle != 6) || coup.ligne != 0) return;
-  // Steps 2 to 4. The first accepted point of each row; a later row replaces it.
+  // The first accepted point of each row; a later row replaces it.
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {
@@ -135,7 +134,7 @@ void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& excl
       coup = TPoint{r, col};
       break;
     }
-  // Step 5.
+  // No catch-up point: pass.
   if (coup.ligne == 0) {
     passe = 1;
   } else {

@@ -29,7 +29,7 @@ namespace {
 
 inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
 
-// Step 9. The opponent has just taken back a single stone with a single
+// The opponent has just taken back a single stone with a single
 // stone now in atari: the point of the stone it took is forbidden.
 void marquekosimple(const TPoint& dernier) {
   if (capturesderniercoup != 1 || dernier.ligne == 0) return;
@@ -49,7 +49,7 @@ void marquekosimple(const TPoint& dernier) {
   }
 }
 
-// Step 15. The trace lines of the turn.
+// The trace lines of the turn.
 void tracefin(const TRecherche& r, int64_t debut) {
   if (depassementprise) ecritdebug("ATTENTION Depassement LIMITE MORT!!!!");
   if (depassementliaison) ecritdebug("Attention Depassement Limite Liaison!!!");
@@ -69,7 +69,7 @@ void tracefin(const TRecherche& r, int64_t debut) {
 }  // namespace
 
 void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint dernier) {
-  // Step 1.
+  // The search board, a fresh draw sequence, counters cleared.
   TPlateau& b = r.plateau;
   b = plateau;
   platform::randomize();
@@ -78,10 +78,10 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   compteurnoeudslecture = 0;
   const uint8_t o = c == NOIR ? BLANC : NOIR;
 
-  // Step 2.
+  // The mover's stones in atari.
   pierresenatari(b, c);
 
-  // Step 3. The chains each side can capture.
+  // The chains each side can capture.
   flaglectureessai = 1;
   compteurcache = 0;
   marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, couleurdemandee);
@@ -91,14 +91,14 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   marquesliaison2 = pionsmorts;
   flaglectureessai = 0;
 
-  // Steps 4-6.
+  // Groups checked, dead marks by colour, the liberty masks.
   verifiegroupesapresessai(plateaumoteur);
   marquepionsparcouleur(b, marquesliaison1);
   marquepionsparcouleur(b, marquesliaison2);
   if (c == NOIR) masqueslibertes(marquesliaison1, marquesliaison2, b);
   else masqueslibertes(marquesliaison2, marquesliaison1, b);
 
-  // Step 7. The enclosed chains of each side in the other's reading.
+  // The enclosed chains of each side in the other's reading.
   pionsmorts = marquesliaison1;
   testdebtouteschaines(b, marquesliaison2, couleurordi);
   marquesliaison1 = pionsmorts;
@@ -107,7 +107,7 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   marquesliaison2 = pionsmorts;
   pionsmorts = marquesliaison1;
 
-  // Step 8. The rest of the state starts zeroed.
+  // The rest of the state starts zeroed.
   r.couleur = c;
   r.autre = o;
   r.profondeurlimite = numerocoup <= 4 ? 3 : std::clamp(paramniveaud, 3, PROFONDEURMAX);
@@ -119,10 +119,10 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   r.choisi = TPoint{};
   r.debutpartieentree = debutpartie;
 
-  // Step 9.
+  // The simple ko point.
   marquekosimple(dernier);
 
-  // Step 10.
+  // Every ladder on the board.
   detectescatoutes(b, c, r.escaliers);
 }
 
@@ -154,12 +154,11 @@ void decisionpasse(TRecherche& r, TPoint& resultat) {
 void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlateau& plateau, TPoint dernier,
                          TPoint avantdernier) {
   const int64_t debut = platform::horloge();
-  // Steps 1-10.
   preparerecherche(r, c, plateau, dernier);
   resultat = TPoint{};
 
   // The small-board solver of the capture game, on a board of 11 and 9
-  // lines at once (never, as written): its move or a pass ends the search.
+  // lines at once, a test no board size passes: its move or a pass ends the search.
   if (configmoteur.taille == 11 && configmoteur.taille == 9) {
     TPlateau b = r.plateau;
     if (passesconsecutives > 0 || !solveurcoupsautorises(c, r.autre, b, resultat)) resultat = TPoint{};
@@ -167,21 +166,20 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
     return;
   }
 
-  // Step 11.
+  // The search from the root.
   videmofeuilles();
   int32_t cellule = 0;
   recupcpale(r, cellule, 0, 1, c, r.autre, dernier, avantdernier, r.ko1);
   resultat = r.choisi;
 
-  // Steps 12-13.
+  // The link table freed; the chain table and dead marks of the search board.
   liberetableliaisons();
   calculelibertes(r.plateau);
   pionsmorts = marquesliaison1;
 
-  // Step 14.
+  // Pass or play.
   decisionpasse(r, resultat);
 
-  // Step 15.
   tracefin(r, debut);
 }
 

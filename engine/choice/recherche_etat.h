@@ -171,8 +171,8 @@ inline bool tempsecoule(TRecherche& r) {
   return true;
 }
 
-// The gote rule: the root moves before the one being searched are appended
-// again to the root list, until it is full.
+// The re-append of the gote rule (testgote): the root moves before the one
+// being searched are appended again to the root list, until it is full.
 inline void rejouepremiers(TRecherche& r) {
   ++r.rejeux;
   for (int32_t j = 1; j < r.kracine; ++j)

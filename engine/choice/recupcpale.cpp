@@ -592,13 +592,13 @@ class Noeud {
   void cherche();
 
  private:
-  // Step 1 of the node.
+  // The node's entry: state saved, depth records reset.
   void entree();
-  // Step 2: the candidates. False when the root ends before the search.
+  // The candidates. False when the root ends before the search.
   bool candidatsracine();
   void candidatsprofonds();
   void passeetordre();
-  // Step 4: one candidate; false when the node returns at once.
+  // One candidate; false when the node returns at once.
   bool essaie(int32_t& k);
   void termes(TPoint q, int32_t& s, int32_t influenceavant);
   void testgote(TPoint q, int32_t& s);
@@ -648,7 +648,7 @@ void Noeud::entree() {
 bool Noeud::candidatsracine() {
   TListePoints& l = n_.candidats;
   r_.ajoutordi = 0;
-  // Steps 2-3. The analyses and families; the opening, calm and pass exits.
+  // The analyses and families; the opening, calm and pass exits.
   const TSuiteRacine suite = famillesracine(r_.familles, r_.plateau, m_, o_, dernier_, avantdernier_, ko_,
                                             r_.morts[1], l, r_.candidatsracine, r_.choisi);
   if (suite != RACINECHERCHE) return false;
@@ -656,7 +656,7 @@ bool Noeud::candidatsracine() {
     ordipasse = 1;
     return false;
   }
-  // A.1 Ranking, the 9x9 line search, the opening filter, the level's width.
+  // Ranking, the 9x9 line search, the opening filter, the level's width.
   classecandidats(r_.familles.somme, r_.familles.marquescandidats, 1, dernier_, d_, m_, o_, l, r_.familles.importants,
                   r_.plateau);
   if (taillemoteur() == 9 && niveau >= 5 && !coupbasetrouve)
@@ -678,7 +678,7 @@ void Noeud::candidatsprofonds() {
   TListePoints& l = n_.candidats;
   TPlateau& b = r_.plateau;
   const TPoint racine = racinecoup();
-  // A.4 The zone of the line in the candidate area.
+  // The zone of the line in the candidate area.
   int32_t rayon = 0;
   if (r_.secondepasse) rayon = d_ == 2 ? (niveau > 2 ? 2 : 1) : d_ <= 4 ? 1 : 0;
   else if (!phasefinale) rayon = d_ == 2 ? (niveau == 1 ? 1 : 2) : d_ <= 4 ? 1 : 0;
@@ -726,7 +726,7 @@ void Noeud::candidatsprofonds() {
     for (int32_t k = 1; k <= nbpoints(r_.listeseconde); ++k) ajoute(pointliste(r_.listeseconde, k));
 
   if (d_ == 2) {
-    // A.2 The replies of the root move.
+    // The replies of the root move.
     r_.marquesglobalescopie = marquesglobales;
     for (int32_t k = 1; k <= nbpoints(r_.meilleuresreponses); ++k) ajoute(pointliste(r_.meilleuresreponses, k));
     r_.promusjoueur[0] = 0;
@@ -735,7 +735,7 @@ void Noeud::candidatsprofonds() {
     lecturecaptures(r_.familles.sommejoueur, m_, o_, l, b, 2);
     if (niveau == 1 && nbpoints(l) > 4) l[0] = 4;
   } else if (d_ <= 4) {
-    // A.3
+    // Capture readings order the list.
     lecturecaptures(zerobonus, m_, o_, l, b, d_);
   }
   passeetordre();
@@ -743,7 +743,7 @@ void Noeud::candidatsprofonds() {
 
 void Noeud::passeetordre() {
   TListePoints& l = n_.candidats;
-  // A.5 The pass, every node but the root outside the end phase.
+  // The pass, every node but the root outside the end phase.
   if (!racine_ || phasefinale) {
     if (d_ > 2 && !reel(r_.chemin.coups[d_ - 1].coup) && !reel(r_.chemin.coups[d_ - 2].coup)) l[0] = 0;
     ajoutecaseliste(0, 0, l, CAPACITECANDIDATS);
@@ -763,7 +763,7 @@ void Noeud::passeetordre() {
 
 void Noeud::cherche() {
   entree();
-  // Step 2.
+  // The candidates; a root with none ends before the search.
   if (racine_) {
     if (!candidatsracine()) {
       pionsmorts = n_.mortsentree;
@@ -773,7 +773,7 @@ void Noeud::cherche() {
   } else {
     candidatsprofonds();
   }
-  // Step 4. The list may grow while it is searched.
+  // The list may grow while it is searched.
   for (int32_t k = 1; k <= liste_.nombre(); ++k) {
     // The root searches one move whatever the time: cut before it, the
     // search would leave the choice to the pass decision's catch-up moves.
@@ -784,7 +784,7 @@ void Noeud::cherche() {
       else if (d_ == 2) apresdernierprofondeur2();
     }
   }
-  // Step 5.
+  // Entry state back; the node's best into the cell, a refutation noted for the root move.
   infochaine = n_.chaines;
   pionsmorts = n_.mortsentree;
   if (premier_) return;  // nothing was tried: the cell keeps its content
@@ -799,11 +799,10 @@ bool Noeud::essaie(int32_t& k) {
   TPlateau& b = r_.plateau;
   n_.k = k;
   if (racine_) r_.kracine = k;
-  // B.1
   ++compteurnoeudsprise;
   const TPoint q = liste_.point(k);
   int32_t s = score_;
-  // B.2 Book moves and the forbidden points of the root.
+  // Book moves and the forbidden points of the root.
   if (racine_ && reel(q)) {
     if (coupbasetrouve) {
       if (r_.familles.livre[ix(q)] == 1) return true;
@@ -821,17 +820,17 @@ bool Noeud::essaie(int32_t& k) {
       return true;
     }
   }
-  // B.3 Taking back the ko at once is never tried.
+  // Taking back the ko at once is never tried.
   if (reel(ko_) && memepoint(q, ko_)) {
     if (!racine_) ecritdebug("bugcoupinterditdsrecupcpale");
     return true;
   }
-  // B.4
+  // A depth-2 node starts its atari list afresh.
   if (d_ == 2) {
     r_.listeatari[0] = 0;
     r_.flagatari = 0;
   }
-  // B.5 - B.7 The trial move.
+  // The trial move.
   if (reel(q)) {
     n_.essayes[ix(q)] = 2;
     influence_ = compteinfluencelignes(b, q.ligne, q.colonne, r_.couleur, d_, 3);
@@ -845,7 +844,7 @@ bool Noeud::essaie(int32_t& k) {
     return true;
   }
   const TPoint racine = racinecoup();
-  // B.8 The depth of the subtree of a root move.
+  // The depth of the subtree of a root move.
   if (d_ == 2) {
     if (numerocoup > 4) {
       r_.profondeurlimite = paramniveaud;
@@ -859,15 +858,15 @@ bool Noeud::essaie(int32_t& k) {
     if (reel(q) && (r_.familles.tuevitjoueur[ix(q)] || voisincouleuratari(b, r_.couleur, q.ligne, q.colonne)))
       zoneautourchaine(b, paramniveaub + 2, q.ligne, q.colonne, 1, 1, r_.listeatari, r_.flagatari);
   }
-  // B.9
+  // The dead marks after the move.
   ++r_.essayes[d_];
   if (reel(q)) r_.plusessayes[d_] = std::max(r_.plusessayes[d_], ++reels_);
   const bool recalcule = mortsapresessai(r_, d_, q, m_, o_, kofils);
   r_.recalcule[d_] = recalcule ? 1 : 0;
   if (!reel(q) && racine_ && etatcalme != 0 && etatcalme != 4) s -= 10;
-  // B.10 - B.13
+  // The terms of the move.
   termes(q, s, influence_);
-  // B.14
+  // At the root, the state before the reply is kept.
   if (racine_) {
     r_.scoreavant = s;
     r_.celluleavant = cellule_;
@@ -876,13 +875,12 @@ bool Noeud::essaie(int32_t& k) {
     r_.mortsavant = pionsmorts;
     if (!r_.secondepasse && reel(q)) r_.valeursracine[ix(q)] = s;
   }
-  // B.15
+  // The reply, and the root move's value for the explainer.
   reponse(q, s, kofils);
   if (racine_ && reel(q)) notevaleurracine(r_, q, cellule_, !premier_ && cellule_ <= r_.celluleavant);
-  // B.16
+  // Pair bits; the move is taken back.
   marquepaires(q, recalcule);
   defaitessai(r_, d_, q, o_, n_.chaines);
-  // C
   return miseajour(q, k);
 }
 
@@ -1080,7 +1078,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   if (vrai) {
     const bool atari = infochaine[iq][0] == 1;
     if (racine_) {
-      // B.11 The deepen mark of a root move left in atari.
+      // The deepen mark of a root move left in atari.
       if (niveau > 1 && atari && r_.nbprises[d_] == 0 && f.fortificationordi[iq] <= 0 &&
           (r_.racine.nombre < 8 || (taillemoteur() <= 13 && niveau >= 8) || niveau == 10))
         ++r_.approfondir[iq];
@@ -1103,7 +1101,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     termeinactif(b, s, ref, q.ligne, q.colonne);
     bonusformecoupure(b, s, ref, q.ligne, q.colonne);
   }
-  // B.13 Stones the root move takes.
+  // Stones the root move takes.
   if (racine_ && vrai && f.testvitjoueur[iq] > 0) {
     const int32_t n = r_.nbprises[d_];
     if (pionsmorts[iq] == 0) s += 10 * n;
@@ -1117,7 +1115,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
 }
 
 void Noeud::testgote(TPoint q, int32_t& s) {
-  // B.12 A root move the reply shows to be gote.
+  // A root move the reply shows to be gote.
   const TCartesFamilles& f = r_.familles;
   const TPlateau& b = r_.plateau;
   const TPoint racine = racinecoup();
@@ -1189,7 +1187,7 @@ void Noeud::reponse(TPoint q, int32_t& s, TPoint kofils) {
 }
 
 void Noeud::rampe(TPoint q, int32_t s, TPoint kofils) {
-  // B.15 The root move's line ends in a crawl along the edge: search the
+  // The root move's line ends in a crawl along the edge: search the
   // position at the end of the crawl, unless the root stone dies in it.
   TPlateau& b = r_.plateau;
   const int32_t avant = cellule_;
@@ -1254,14 +1252,14 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
     cellule_ = n_.meilleur;
     return true;
   }
-  // C.1
+  // The first value is the node's best so far.
   if (premier_) {
     premier_ = false;
     n_.meilleur = cellule_;
     r_.meilleurcoup[d_] = q;
     if (racine_) marquemeilleurracine(q);
   } else if (moteur_) {
-    // C.2 An engine node maximises.
+    // An engine node maximises.
     if (niveau > 3 && reel(q) && d_ == r_.profondeurlimite - 1 && !r_.ajoutordi && cellule_ > r_.seuilordi &&
         r_.essayes[1] > 1) {
       for (int32_t j = 3; j <= d_; j += 2) {
@@ -1292,7 +1290,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
       }
     }
   } else {
-    // C.3 An opponent node minimises.
+    // An opponent node minimises.
     if (niveau > 3 && reel(q) && d_ >= 4 && d_ == r_.profondeurlimite - 1 && !r_.ajoutjoueur &&
         cellule_ < r_.seuiljoueur && r_.essayes[2] > 1) {
       for (int32_t j = 4; j <= d_; j += 2) {
@@ -1319,14 +1317,14 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
       r_.meilleurcoup[d_] = q;
     }
   }
-  // C.4
+  // Deep nodes put the best lines' moves next.
   if (d_ > 4 && !racine_ && nbpoints(n_.candidats) - k >= 2) reordonnecoups(n_.essayes, lignemeilleurs(r_, n_.ligne), d_, k + 1, n_.candidats);
   return true;
 }
 
 void Noeud::apresdernierracine() {
   const TPlateau& b = r_.plateau;
-  // C.5 The engine's promoted moves join the root list, once per search.
+  // The engine's promoted moves join the root list, once per search.
   if (niveau > 3 && !r_.ajoutordi) {
     r_.ajoutordi = 1;
     int32_t ajoutes = 0;
@@ -1348,7 +1346,7 @@ void Noeud::apresdernierracine() {
       if (!empilepoint(r_.candidatsracine, CAPACITECANDIDATS, r_.racine.points[j].ligne, r_.racine.points[j].colonne))
         break;
   }
-  // C.6 The second pass.
+  // The second pass.
   if (r_.ajoutordi && reel(r_.choisi) && !r_.secondepasse && niveau > 2) {
     const TPoint choisi = r_.choisi;
     infochaine = n_.chaines;
@@ -1376,7 +1374,7 @@ void Noeud::apresdernierracine() {
 }
 
 void Noeud::apresdernierprofondeur2() {
-  // C.7 The opponent's promoted moves join a depth-2 node, once per search.
+  // The opponent's promoted moves join a depth-2 node, once per search.
   if (niveau <= 3 || r_.ajoutjoueur) return;
   r_.ajoutjoueur = 1;
   int32_t ajoutes = 0;

@@ -25,14 +25,14 @@ void genereliecarrisqueseparation(TCarte& risqueE, TCarte& risqueO, TCarte& sepa
                                   const TCartesParPoint& mortsessaiO, uint8_t E, uint8_t O, TPlateau& p,
                                   TListePoints& candidats) {
   const int32_t n = configmoteur.taille;
-  // Step 1. Points where a trial stone dies.
+  // Points where a trial stone dies.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (meurt(mortsessaiE, r, c) || meurt(mortsessaiO, r, c)) {
         const int32_t i = indexcase(r, c);
         risqueE[i] = risqueO[i] = separationE[i] = separationO[i] = 0;
       }
-  // Step 2. Damping.
+  // Damping.
   if (compteurinvasions2 > 0 || maxsurvie > 1 || maxfortification > 1) {
     int32_t m = 0;
     if (maxsurvie > 1 || maxfortification > 1) {
@@ -47,7 +47,7 @@ void genereliecarrisqueseparation(TCarte& risqueE, TCarte& risqueO, TCarte& sepa
         if (risqueO[i] > 0) risqueO[i] /= 10;
       }
   }
-  // Step 3. The points from which the engine holds the link.
+  // The points from which the engine holds the link.
   {
     TGardeEssai garde(p);
     TCarte S = risqueE;
@@ -84,13 +84,12 @@ void genereliecarrisqueseparation(TCarte& risqueE, TCarte& risqueO, TCarte& sepa
       }
     risqueE = S;
   }
-  // Step 4. The list.
+  // The list.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
       if (int64_t{risqueE[i]} + risqueO[i] > 0) proposecase(candidats, CAPACITELISTECANDIDATS, r, c);
     }
-  // Step 5.
   affichecartecouleur("liecarrisqueseparation", risqueE, E);
   affichecartecouleur("liecarrisqueseparation", risqueO, O);
 }

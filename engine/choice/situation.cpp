@@ -22,7 +22,7 @@ TMarques vu_;
 TPlateau copie_;
 
 // Stones of chains linked to their own territory by a diagonal or a jump,
-// whole chains marked 1 (step 2 of the balance).
+// whole chains marked 1 (read by the consolidation balance).
 TMarques& lieesparsaut(const TPlateau& p) {
   TMarques& liees = liees_;
   liees = marquesvides;

@@ -95,12 +95,12 @@ void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, cons
                   const TPlateau& p, const TMarques& testtueordi, const TMarques& testtuejoueur, TMarques& sortieordi,
                   TMarques& sortiejoueur) {
   const int32_t n = taillemoteur();
-  // Step 1.
+  // The listed points are marked; both outputs start from the saved dead marks.
   marqueliste(candidats);
   sortieordi = pionsmortssauves;
   sortiejoueur = pionsmortssauves;
   valeurs = zerobonus;
-  // Step 2. The engine's kills in the opponent's area or at a fork.
+  // The engine's kills in the opponent's area or at a fork.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = ix(r, c);
@@ -109,9 +109,8 @@ void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, cons
       sortieordi[i] = 1;
       if (!marques[i] && ajoutecaseliste(r, c, candidats, MAXPOINTSLISTE)) marques[i] = 1;
     }
-  // Step 3.
   affichecartedebug("coupdattaque", valeurs);
-  // Step 4. The opponent's: the empty points around them.
+  // The opponent's: the empty points around them.
   valeurs = zerobonus;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -122,7 +121,6 @@ void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, cons
       sortiejoueur[i] = 1;
       listevidesautourmarque(marques, p, candidats, MAXPOINTSLISTE, r, c);
     }
-  // Step 5.
   affichecartedebug("coupdattaque", valeurs);
 }
 

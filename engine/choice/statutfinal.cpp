@@ -30,29 +30,28 @@ bool decompteparzone(uint8_t regle) { return regle == 1 || regle == 2 || regle =
 
 void statutfinal(const TPlateau& plateau, const TConfig& config, int32_t& noir, int32_t& blanc, TCarte& statut,
                  int32_t prisblanc, int32_t prisnoir, const TListeCoups& liste) {
-  // Step 1. No side to move.
+  // No side to move.
   couleurdemandee = VIDE;
   passesconsecutives = 0;
-  // Step 2. At least level 7, no clock, the fixed strong parameter set.
+  // At least level 7, no clock, the fixed strong parameter set.
   configmoteur = config;
   configmoteur.komi = komimoteur(config.komi);
   if (configmoteur.niveauconfig < 7) configmoteur.niveauconfig = 7;
   flagfuseki = 1;
   niveau = configmoteur.niveauconfig;
   tempsrestant = TTempsRestant{-1, 0};
-  // Step 3.
   initmoteur();
-  // Step 4. The position as it stands, no replay.
+  // The position as it stands, no replay.
   numerocoup = 0;
   passesconsecutives = 0;
   plateaumoteur = plateau;
   prisonniersblanc = prisblanc;
   prisonniersnoir = prisnoir;
   if (decompteparzone(configmoteur.regle) && configmoteur.handicap > 0) prisonniersblanc += configmoteur.handicap;
-  // Step 5.
+  // Chain table of the position.
   calculelibertes(plateaumoteur);
   tablegroupes = infochaine;
-  // Step 6.
+  // The statuses.
   statutfinalaide(plateaumoteur, noir, blanc, statut, liste, 0);
 }
 
@@ -61,20 +60,20 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
   const int32_t n = configmoteur.taille;
   const uint8_t regle = configmoteur.regle;
   const bool zone = decompteparzone(regle);
-  // Step 1.
+  // All points neutral to start.
   statut.fill(NEUTRE);
-  // Step 2. Capturable chains and the final territory maps.
+  // Capturable chains and the final territory maps.
   marquechainesprenables(p, profondeurlecture - 1, paramniveaub + 2, couleurdemandee);
   territoirefinal(p);
   flaglectureessai = 0;
-  // Step 3. Liberty masks and the enclosed-chain marking of every chain.
+  // Liberty masks and the enclosed-chain marking of every chain.
   if (!saute) {
     masqueslibertes(pionsmorts, pionsmorts, p);
     marquesliaison1 = pionsmorts;
     marquesliaison2 = pionsmorts;
     testdebtouteschaines(p, marquesliaison2, VIDE);
   }
-  // Step 4. Status of every chain, with the survival values of the living
+  // Status of every chain, with the survival values of the living
   // and the weak chains written into valeurssurvie (the weak chains' life
   // reading starts from them); the weak chains' life; then the seki shapes:
   // -6 on their stones and their dead marks cleared.
@@ -94,16 +93,16 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
   for (int32_t i = 0; i < NBCASES; ++i) marquesseki[i] = p[i] != VIDE && infochaine[i][0] == 1 ? 1 : 0;
   detectsekiessais(sekis, marquesseki, p, 0, 0, 0);
   tableessaiscourante = 0;
-  // Step 5.
+  // The counts, from zero.
   noir = 0;
   blanc = 0;
   uint8_t contact = 0;
   contacts = marquesvides;
   detectcontacts(reference, contact, contacts, p, valeurssurvie);
-  // Steps 6 and 7. Territory estimate and its dead marks.
+  // Territory estimate and its dead marks.
   estimeterritoire(estimation, travail, couleurdemandee, paramniveaue, blanc, noir, p, 1);
   pionsmorts = pionsmortsestime;
-  // Step 8. Chains in contact count as dead.
+  // Chains in contact count as dead.
   if (contact)
     for (int32_t i = 0; i < NBCASES; ++i)
       if (contacts[i] == 1) {
@@ -111,7 +110,7 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
         estimation[i] = 0;
         territoire[i] = VIDE;
       }
-  // Step 9. A code per point.
+  // A code per point.
   bool seki = false;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -137,7 +136,7 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
         if (zone) ++(x == BLANC ? blanc : noir);
       }
     }
-  // Step 10. Japanese rules: no territory beside a seki.
+  // Japanese rules: no territory beside a seki.
   if (regle == 0 && seki)
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
@@ -152,12 +151,12 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
           territoire[i] = VIDE;
         }
       }
-  // Step 11. Prisoners under territory counting.
+  // Prisoners under territory counting.
   if (!zone) {
     noir += prisonniersnoir;
     blanc += prisonniersblanc;
   }
-  // Step 12. AGA: every pass gives the other side a point.
+  // AGA: every pass gives the other side a point.
   if (regle == 6) {
     const int32_t nb = liste[0].ligne < MAXCOUPSPARTIE ? liste[0].ligne : MAXCOUPSPARTIE;
     for (int32_t k = 1; k <= nb; ++k)

@@ -16,21 +16,21 @@ void ajoutehistorique(uint32_t cle) {
 }
 
 void testsuperko(int32_t ligne, int32_t colonne, const TPrisesMarquees& prises) {
-  // Step 1.
+  // Only a real point, with a history, under a superko rule.
   const int32_t regle = configmoteur.regleko;
   const int32_t n = historiquehash.nombre < MAXHISTORIQUEHASH ? historiquehash.nombre : MAXHISTORIQUEHASH;
   if (ligne <= 0 || n <= 0 || regle <= 1) return;
   if (ligne > configmoteur.taille || colonne < 1 || colonne > configmoteur.taille) return;
-  // Step 2. The current position with the engine's stone.
+  // The current position with the engine's stone.
   uint32_t cle = historiquehash.cles[n];
   xorclepion(cle, ligne, colonne, couleurordi);
-  // Step 3. Less the stones it took.
+  // Less the stones it took.
   const uint8_t autre = couleurordi == BLANC ? NOIR : BLANC;
   const int32_t nbprises = prises[0] < MAXPOINTSLISTE ? prises[0] : MAXPOINTSLISTE;
   for (int32_t k = 1; k <= nbprises; ++k) xorclepion(cle, prises[3 * k], prises[3 * k + 1], autre);
-  // Step 4.
+  // Situational superko: the side to move is part of the key.
   if (regle == 3) cle ^= cletrait;
-  // Step 5. Newest first.
+  // Newest first.
   for (int32_t k = n; k >= 1; --k) {
     if (historiquehash.cles[k] != cle) continue;
     casesinterdites[indexcase(ligne, colonne)] |= 0x01;

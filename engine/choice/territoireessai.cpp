@@ -126,12 +126,12 @@ bool pointcoin(int32_t r, int32_t c) {
 
 void testphaseouverture(const TPlateau& p) {
   const int32_t n = taille();
-  // Step 1.
+  // Early moves on a large board are opening moves.
   if (n >= 13 && numerocoup < 15) {
     debutpartie = 1;
     return;
   }
-  // Step 2. An open joseki suggestion.
+  // An open joseki suggestion.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const uint8_t s = suggestionsjoseki[indexcase(r, c)];
@@ -140,7 +140,7 @@ void testphaseouverture(const TPlateau& p) {
         return;
       }
     }
-  // Step 3. The four edges, one run counter each.
+  // The four edges, one run counter each.
   int32_t revendiques = 0, ouverts = 0;
   int32_t suites[4] = {0, 0, 0, 0};
   for (int32_t i = 3; i <= n - 2; ++i) {
@@ -164,7 +164,8 @@ void testphaseouverture(const TPlateau& p) {
       }
     }
   }
-  // Step 4.
+  // Enough open edge, or a long open run: still the opening while a tenth of the claimed points
+  // stays below the open ones.
   const bool suite = std::any_of(std::begin(suites), std::end(suites), [](int32_t s) { return s > 2; });
   if (ouverts > 10 || suite) debutpartie = (revendiques * 10 / 100 < ouverts && ouverts > 2) ? 1 : 0;
   else debutpartie = 0;
@@ -177,7 +178,7 @@ void gainterritoireessai(const TMarques& marques, bool consolide, bool lie, uint
   const int32_t s = c == NOIR ? 1 : -1;
   const int32_t ip = indexcase(ligne, colonne);
   TEssaiCoup& rec = essaiordi(ligne, colonne);
-  // Step 1. The strategy window.
+  // The strategy window.
   bool bord = false, centre = false;
   if (strategie == 2 && n >= 13) {
     bord = ligne <= 4 || ligne >= n - 3 || colonne <= 4 || colonne >= n - 3;
@@ -187,18 +188,18 @@ void gainterritoireessai(const TMarques& marques, bool consolide, bool lie, uint
     valeur = 0;
     return;
   }
-  // Step 2.
+  // In the opening, an edge move blocks the opponent's edge first.
   const bool bloque = debutpartie == 1 && bord;
   const TPlateau copie = p;
   if (bloque) bloquebordadverse(p, p[ip], ligne, colonne);
-  // Step 3.
+  // Territory estimate after the trial.
   TEstimation x;
   estimeapresessai(x, marques, rec, c, p);
   marquecontacts(x);
-  // Steps 4-6.
+  // Influence sign and frontier counts.
   signeinfluence(rec, x.I);
   comptefrontiere(rec, x, p, c, ligne, colonne, true);
-  // Step 7.
+  // Behind and saving stones: a gain that covers the deficit lifts the attack mode.
   if (enretard && sauve) {
     int32_t gain = 0;
     for (int32_t q = 0; q < NBCASES; ++q) {
@@ -215,11 +216,11 @@ void gainterritoireessai(const TMarques& marques, bool consolide, bool lie, uint
       flagattaque = 0;
     }
   }
-  // Step 8. The mover's count grew: claim its new points.
+  // The mover's count grew: claim its new points.
   const int32_t propre0 = c == NOIR ? noirs0 : blancs0, propre1 = c == NOIR ? x.noirs : x.blancs;
   const int32_t autre0 = c == NOIR ? blancs0 : noirs0, autre1 = c == NOIR ? x.blancs : x.noirs;
   if (propre1 > propre0) revendique(x, p, c, rec.compteur4essai, territoire3, carteniveau[ligne - 1][colonne - 1]);
-  // Steps 9-10. The value by strategy.
+  // The value by strategy.
   switch (strategie) {
     case 0:
       valeur = (propre1 - propre0) + (autre0 - autre1);
@@ -242,15 +243,13 @@ void gainterritoireessai(const TMarques& marques, bool consolide, bool lie, uint
     else if (propre1 > propre0 && sansvidevoisininfluence(p, x.I, ligne, colonne)) valeur = propre1 - propre0;
   }
   if (centre && valeur >= 1 && !relieparinfluence(p, x.I, p[ip], 3, ligne, colonne)) valeur = 0;
-  // Step 11.
+  // A lone stone in someone's territory, not linked, is worth 5 at most.
   if (strategie != 0 && !lie && valeur >= 6 && infochaine[ip][1] == 1 && territoire[ip] != VIDE &&
       territoire[ip] != p[ip])
     valeur = 5;
-  // Step 12.
   if (bloque) p = copie;
-  // Step 13.
   if (phasedebut == 0 && pointcoin(ligne, colonne)) bonuscoinouverture(p, valeur, ligne, colonne);
-  // Step 14.
+  // The territory still to take, over the board and along the edges.
   if (valeur >= 1) {
     int32_t tous = 0, bords = 0;
     for (int32_t r = 1; r <= n; ++r)
@@ -263,7 +262,7 @@ void gainterritoireessai(const TMarques& marques, bool consolide, bool lie, uint
     territoireaprendre[1] = std::max(territoireaprendre[1], tous);
     territoireaprendre[0] = std::max(territoireaprendre[0], bords);
   }
-  // Step 15.
+  // Consolidation: a gain that covers the lead's margin earns the bonus.
   if (consolide && !pionsmorts[ip] && valeur >= 1) {
     int32_t k = territoire[ip] == o ? 2 : 1;
     const bool noir = p[ip] == NOIR;
@@ -284,7 +283,7 @@ void suiteessaijoueur(const TMarques& marques, uint8_t c, TPlateau& p, int32_t t
                       int32_t colonne) {
   const int32_t ip = indexcase(ligne, colonne);
   const int32_t s = c == NOIR ? 1 : -1;
-  // Step 1.
+  // Nothing to follow in own territory, nor with no empty neighbour.
   if (territoire[ip] == c || territoire2[ip] == c) return;
   TPoint vides[4];
   int32_t nbvides = 0;
@@ -293,7 +292,7 @@ void suiteessaijoueur(const TMarques& marques, uint8_t c, TPlateau& p, int32_t t
     return false;
   });
   if (nbvides == 0) return;
-  // Step 2. Only near own stones, facing a live enemy stone.
+  // Only near own stones, facing a live enemy stone.
   if (flagattaque == 0 && termeprise == 0) {
     int32_t propres = 0, autres = 0;
     const int32_t n = taille();
@@ -305,24 +304,22 @@ void suiteessaijoueur(const TMarques& marques, uint8_t c, TPlateau& p, int32_t t
       }
     if (propres < (bordgoban[ip] ? 2 : 3) || autres < 1) return;
   }
-  // Step 3.
+  // Territory estimate after the opponent's trial.
   const TMarques avant = pionsmorts;
   TEssaiCoup& rec = essaijoueur(ligne, colonne);
   TEstimation x;
   estimeapresessai(x, marques, rec, c, p);
   signeinfluence(rec, x.I);
-  // Step 4.
   comptefrontiere(rec, x, p, c, ligne, colonne, false);
-  // Step 5.
+  // Does the estimate lean the opponent's way at an empty neighbour?
   bool penche = false;
   for (int32_t k = 0; k < nbvides; ++k)
     if (x.I[indexcase(vides[k].ligne, vides[k].colonne)] * s > 0) penche = true;
   if (penche) {
-    // Step 6.
+    // Then claim its points.
     marquecontacts(x);
     revendique(x, p, c, rec.compteur4essai, videsennemis, tablelecture[ligne - 1][colonne - 1]);
   }
-  // Step 7.
   pionsmorts = avant;
 }
 

@@ -33,7 +33,7 @@ void effacereprises(const TListePoints& l) {
   for (int32_t k = 1; k <= nbpoints(l); ++k) pionsmorts[indexcase(ligneliste(l, k), colonneliste(l, k))] = 0;
 }
 
-// Steps 5 and 11: the status pass again on the dead marks in place, seki cleared.
+// The status pass again on the dead marks in place, seki cleared.
 void relitstatut(analyse::TAnalyse& a) {
   const analyse::TEssaiEnCours& e = a.essai;
   int32_t compte = 0;
@@ -56,7 +56,7 @@ void evalueessai(TAnalyse& a) {
   TMarques &tues = *a.cartetues, &sauves = *a.cartesauves;
   const TCarte& faitmort = *a.cartefaitmort;
 
-  // Step 1. Local status.
+  // Local status.
   if ((debutpartie == 0 || (a.lignedernierecoup != 0 && R <= a.lignedernierecoup + 1 &&
                             C <= a.colonnedernierecoup + 1)) &&
       !pionsmorts[i] && infochaine[i][0] != 1 && (a.pourordi || (*a.mauvaiscoups)[i] == 0)) {
@@ -71,7 +71,7 @@ void evalueessai(TAnalyse& a) {
       (*a.carteinvasiondefense)[i] = std::max((*a.carteinvasiondefense)[i], sature(v));
     }
   }
-  // Step 2. Consolidation.
+  // Consolidation.
   if (a.consolidation && infochaine[i][0] > 2) {
     TCarte& consolidation = (*a.carteconsolidation)[0];
     if (territoire[i] != moi && estlieauterritoire(p, R, C, moi, lui)) consolidation[i] = 10;
@@ -80,7 +80,7 @@ void evalueessai(TAnalyse& a) {
       else if (territoire[i] == lui) consolidation[i] += pionsmorts[i] ? 4 : 3;
     }
   }
-  // Step 3. Kills and saves.
+  // Kills and saves.
   const int32_t mortsadverses0 = lui == NOIR ? a.mortsnoirs0 : a.mortsblancs0;
   const int32_t mortsadverses = lui == NOIR ? e.mortsnoirs : e.mortsblancs;
   const int32_t mortspropres0 = moi == NOIR ? a.mortsnoirs0 : a.mortsblancs0;
@@ -100,7 +100,7 @@ void evalueessai(TAnalyse& a) {
     int32_t& maximum = a.pourordi ? compteurinfluence : compteurfaibles;
     maximum = std::max<int32_t>(maximum, sauves[i]);
   }
-  // Step 4. Record counters.
+  // Record counters.
   rec.compteur2essai = e.sauve ? sauves[i] : 0;
   rec.compteur1essai = e.locale > 0 ? tues[i] : 0;
   if (!a.pourordi && e.sauve && sauves[i] > flagdanger) {
@@ -109,7 +109,7 @@ void evalueessai(TAnalyse& a) {
       if (p[q] == moi && pionsmortsbis[q] && !pionsmorts[q]) ++n;
     flagdanger = std::max(flagdanger, n);
   }
-  // Step 5. A sacrificed single stone, read again as dead.
+  // A sacrificed single stone, read again as dead.
   const bool attaquepermise = a.pourordi ? strategie != 0 : strategie != 1;
   if (infochaine[i][1] == 1 && tues[i] > 0 && faitmort[i] <= 0 && rec.nbtuesessai == 0 && rec.etatessai[i] != -4 &&
       (territoire[i] == lui || (territoire[i] != moi && essaiordi(R, C).valeurcoupure == 0)) && e.nbprises == 0 &&
@@ -125,19 +125,19 @@ void evalueessai(TAnalyse& a) {
     a.apresessai(e) = pionsmorts;
     rec.plateauessai2 = pionsmorts;
   }
-  // Step 6. Liberty term.
+  // Liberty term.
   if (!pionsmorts[i] && infochaine[i][0] != 1) {
     const int32_t avant = e.locale;
     bonuslibertesvoisines(p, e.locale, p[i], (rec.formeessai & 0x20) ? 1 : 0, 1, R, C);
     if (avant == 0) e.locale *= 5;
   }
-  // Step 7. A lone stone that brings nothing in a hostile zone.
+  // A lone stone that brings nothing in a hostile zone.
   if (!pionsmorts[i] && e.locale == 0 && sauves[i] == 0 && infochaine[i][1] == 1 && testezone(p, 3, R, C))
     pionsmorts[i] = 1;
-  // Step 8.
+  // Enemy-neighbour term in the end-of-game procedure or with the zone reach.
   if (procedurefinpartie != 0 || *a.porteezone != 0)
     bonusvoisinsennemis(p, e.locale, p[i], 1, R, C, a.pourordi ? (*a.cartefaiblesse)[i] : 1);
-  // Step 9. Self-atari, or two liberties and caught in a ladder.
+  // Self-atari, or two liberties and caught in a ladder.
   if (e.nbprises == 0 && faitmort[i] <= 0 &&
       ((infochaine[i][0] == 1 && !voisin8enemimort(p, R, C, a.marquesstatut)) ||
        (infochaine[i][0] == 2 && e.statut < STATUTSANSESCALIER && detectesca(p, 1, R, C)))) {
@@ -146,11 +146,11 @@ void evalueessai(TAnalyse& a) {
     e.locale = PENALITE;
     if (a.pourordi && (*a.cartefaiblesse)[i] == 0 && sauves[i] == 0) (*a.mauvaiscoups)[i] = 1;
   }
-  // Step 10. A dead stone that does nothing.
+  // A dead stone that does nothing.
   if (pionsmorts[i] && e.nbprises == 0 && tues[i] == 0 && e.locale == 0 && sauves[i] == 0 && a.pourordi &&
       (*a.cartefaiblesse)[i] == 0)
     (*a.mauvaiscoups)[i] = 1;
-  // Step 11. Territory gain of the side to move.
+  // Territory gain of the side to move.
   if (a.pourordi && p[i] == moi) {
     bool suite = true;
     if (debutpartie != 0 && (R < 3 || R > taille - 2 || C < 3 || C > taille - 2))
@@ -173,7 +173,7 @@ void evalueessai(TAnalyse& a) {
       pionsmorts = avant;
     }
   }
-  // Step 12. The opponent takes a self-atari stone at once.
+  // The opponent takes a self-atari stone at once.
   if (p[i] == moi && e.nbprises == 0) {
     TListePoints libertes;
     libertes[0] = 0;
@@ -189,7 +189,7 @@ void evalueessai(TAnalyse& a) {
       e.termeprise = -reprise[0] - 10 * d - 1;
     }
   }
-  // Step 13. The trial's value.
+  // The trial's value.
   if (p[i] != VIDE || e.termeprise != 0) {
     TEssaisAnalyse& l = a.essaies;
     TPointEssaye& t = l.essais[++l.nombre];
@@ -203,7 +203,7 @@ void evalueessai(TAnalyse& a) {
     if (faitmort[i] > 0 && pionsmorts[i]) t.valeur += 50;
     if (*a.porteezone != 0) t.valeur += e.termeprise + bilanregions(a);
   }
-  // Step 14.
+  // The analysis board as it was before the trial.
   p = a.restauration;
 }
 

@@ -92,14 +92,14 @@ bool Attaque::passe(int32_t n) {
   chaquecandidat([&](int32_t r, int32_t c) {
     const int32_t i = ix(r, c);
     const TEssaiCoup& e = essaiordi(r, c);
-    // Step 1. The pass filter.
+    // The pass filter.
     if (examines[i]) return false;
     const bool prend = n == 1   ? compteur7essai(e) >= 1
                        : n == 2 ? e.compteur2essai >= 1 && compteur6essai(e) >= 1
                                 : compteur7essai(e) == 0 && e.compteur2essai >= 1;
     if (!prend || (fortA[i] <= 0 && survieA[i] <= 0 && survieB[i] <= 0 && fortB[i] <= 0)) return false;
     examines[i] = 1;
-    // Step 2. Threatened opponent stones; own dead stones open to the opponent.
+    // Threatened opponent stones; own dead stones open to the opponent.
     int32_t compte = 0;
     bool attaque = false;
     TMarques marques = marquesvides;
@@ -115,10 +115,10 @@ bool Attaque::passe(int32_t n) {
           marquepionschaine(p, marques, 0, qr, qc);
         }
       }
-    // Step 3.
+    // Only threatened stones: an attack when the point also saves or fortifies the opponent.
     if (!attaque && compte >= 1 && (survieB[i] > 0 || fortB[i] > 0)) attaque = true;
     if (!attaque) return false;
-    // Step 4. Open points of the opponent's real territory by the marked stones.
+    // Open points of the opponent's real territory by the marked stones.
     int32_t k = 0, marquees = 0;
     for (int32_t qr = 1; qr <= taille; ++qr)
       for (int32_t qc = 1; qc <= taille; ++qc) {
@@ -127,10 +127,10 @@ bool Attaque::passe(int32_t n) {
         if (p[q] == VIDE && reel[q] == B && voisinmarque2(marques, qr, qc)) ++k;
       }
     k = std::max(k - 1, 0);
-    // Step 5.
+    // Read the point when it lies in the opponent's area with few open points.
     int32_t lu = lectures[i];
     if ((reel[i] == B || territoire2[i] == B) && k < OUVERTSMAX) lu = lis(r, c);
-    // Steps 6 to 8.
+    // The value: ten per stone at stake, and the attack term.
     compte += marquees;
     const int32_t t = (k < 1 && lu <= 0) ? 0 : valeurattaque(lu, k, invA[i]);
     const int32_t v = 10 * compte + t;
@@ -172,7 +172,7 @@ bool Attaque::stage3() {
   return n > 0;
 }
 
-// Steps 2 to 4 of stage 4 for the pair (P, Q) on R's position kept in
+// Stage 4's value of the pair (P, Q) on R's position kept in
 // (essai, chaines): 0 when Q does not count, else the pair's value.
 int32_t Attaque::valeurpaire(const TMarques& marques, const TPlateau& essai, const TInfoChaine& chaines, int32_t r,
                              int32_t c, int32_t rq, int32_t cq) {
@@ -182,7 +182,7 @@ int32_t Attaque::valeurpaire(const TMarques& marques, const TPlateau& essai, con
     infochaine = chaines;
   };
   const EnSortie remetensortie(remet);
-  // Step 2. Q's own stone lives, or an engine stone there joins P.
+  // Q's own stone lives, or an engine stone there joins P.
   if (morts2[rq - 1][cq - 1][q]) {
     TListePoints prises{};
     jouecoup(prises, MAXPOINTSLISTE, p, rq, cq, A, B);
@@ -200,7 +200,7 @@ int32_t Attaque::valeurpaire(const TMarques& marques, const TPlateau& essai, con
   detectetatchaines(compte, p, 0, rq, cq, 0, A);
   if (pionsmorts[i] || pionsmorts[q] || valeurssurvie[i] <= 1 || valeurssurvie[q] <= 1) return 0;
   remet();
-  // Step 3.
+  // The value: the points around P and Q that are final, linkable or not for the opponent.
   int32_t v = 0;
   if (finalordi(A, i)) v -= 10;
   if (finalordi(A, q)) v -= 5;
@@ -217,7 +217,7 @@ int32_t Attaque::valeurpaire(const TMarques& marques, const TPlateau& essai, con
         v += (finalordi(A, s) ? 5 : 0) + (fortordi ? 20 : 0) + (!fortjoueur ? 10 : 0);
       }
     }
-  // Step 4. The rectangle is read on the entry board, where both points are empty.
+  // The rectangle is read on the entry board, where both points are empty.
   if (v > 0 && zonebordlibre(garde.plateau(), r, c, B, rq, cq)) v *= 2;
   return v;
 }
@@ -234,13 +234,13 @@ void Attaque::stage4() {
     TEssaiCoup& e = essaiordi(r, c);
     if (!adverse(i) || morts2[r - 1][c - 1][i]) return false;
     if (bordgoban[i] && !lieaunfortessai(e) && e.compteur2essai < 1 && e.compteur1essai < 1) return false;
-    // Step 1.
+    // The trial position of P.
     chargeplateauessai(p, e);
     TMarques marques = marquesvides;
     marques[i] = 1;
     const TPlateau essai = p;
     const TInfoChaine chaines = infochaine;
-    // Steps 2 to 4.
+    // The best pair with a second point Q within two lines.
     int32_t meilleur = 0;
     for (int32_t rq = std::max(1, r - 2); rq <= std::min(n, r + 2); ++rq)
       for (int32_t cq = std::max(1, c - 2); cq <= std::min(n, c + 2); ++cq) {
@@ -248,7 +248,7 @@ void Attaque::stage4() {
         if (q == i || !casescandidates[q] || !adverse(q) || essai[q] != VIDE) continue;
         meilleur = std::max(meilleur, valeurpaire(marques, essai, chaines, r, c, rq, cq));
       }
-    // Step 5. A lone trial stone in an open zone loses by its edge distance.
+    // A lone trial stone in an open zone loses by its edge distance.
     const bool zone = meilleur > 0 && e.infochaineessai[i][1] == 1 && testezone(p, 2, r, c);
     garde.restaure();
     if (meilleur <= 0) return false;

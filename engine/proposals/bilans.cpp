@@ -36,7 +36,7 @@ void regions(const TPlateau& p, TMarques& vu, F&& f) {
     }
 }
 
-// Steps 2 to 5 of calculbilan2.
+// The region balance of calculbilan and calculbilan2, signed for `propre`.
 int32_t bilanregions(const TListePoints& liste, int32_t cap, const TPlateau& p, uint8_t c, uint8_t propre) {
   const uint8_t o = autrecouleur(c);
   TMarques marques = marquesvides;
@@ -92,27 +92,26 @@ void comptepionsmorts(const TPlateau& p, int32_t& noirs, int32_t& blancs) {
 }
 
 int32_t bilanterritoire(TPlateau& p, uint8_t c, uint8_t k, int32_t colonne, int32_t ligne) {
-  // Step 1. The dead marks are the pass's only for this count.
+  // The dead marks are the pass's only for this count.
   Restaure<TMarques> morts(pionsmorts);
   int32_t changements = 0;
   const int32_t dernier = ligne != 0 && p[ix(ligne, colonne)] == k ? 0 : ligne;
   detectetatchaines(changements, p, niveaumin3 ? 1 : 0, dernier, colonne, 0, VIDE);
-  // Step 2.
+  // Dead stones, ten each, and the regions' owners.
   int32_t total = 0;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (pionsmorts[j] && p[j] != VIDE) total += p[j] == c ? -10 : 10;
   TMarques vu = marquesvides;
   regions(p, vu, [&](uint8_t proprietaire, int32_t n) { total += proprietaire == c ? n : -n; });
-  // Step 3: pionsmorts goes back with the guard.
+  // pionsmorts goes back with the guard.
   return total;
 }
 
 int32_t calculbilan2(const TListePoints& liste, int32_t cap, TPlateau& p, uint8_t c, uint8_t propre) {
-  // Step 1. The other colour's chains are read; the marks go back after.
+  // The other colour's chains are read; the marks go back after.
   Restaure<TMarques> morts(pionsmorts);
   int32_t changements = 0;
   detectetatchaine(c, VIDE, changements, p, niveaumin3 ? 1 : 0, 0, 0, 0);
-  // Steps 2 to 5.
   return bilanregions(liste, cap, p, c, propre);
 }
 
@@ -126,7 +125,7 @@ int32_t calculbilanesca(const TPlateau& p, uint8_t c, uint8_t x) {
   const int32_t n = taille();
   int32_t total = 0;
   int32_t chaines[2] = {0, 0}, libertes[2] = {0, 0};
-  // Steps 1 and 2 are counted per colour and weighed at the end.
+  // Dead stones and solid squares are counted per colour and weighed at the end.
   int32_t morts[2] = {0, 0}, carres[2] = {0, 0};
   TPlateau copie = p;
   for (int32_t r = 1; r <= n; ++r)
@@ -134,11 +133,10 @@ int32_t calculbilanesca(const TPlateau& p, uint8_t c, uint8_t x) {
       const int32_t j = ix(r, col);
       const uint8_t s = p[j];
       if (s != NOIR && s != BLANC) continue;
-      // Step 1.
       if (pionsmorts[j]) ++morts[s];
-      // Step 2.
+      // Solid 2x2 squares.
       if (col > 1 && r >= 2 && p[j - 1] == s && p[j - TAILLEMAX] == s && p[j - TAILLEMAX - 1] == s) ++carres[s];
-      // Step 3. Chain heads.
+      // Chain heads.
       if (infochaine[j][1] == 0) continue;
       const int32_t signe = s == c ? -1 : 1;  // c's weaknesses count against the balance
       ++chaines[s];
@@ -169,7 +167,7 @@ int32_t calculbilanesca(const TPlateau& p, uint8_t c, uint8_t x) {
       }
     }
   for (const uint8_t s : {BLANC, NOIR}) total += (10 * morts[s] + 4 * carres[s]) * (s == c ? -1 : 1);
-  // Step 4.
+  // The liberties per chain and the chain count of each side.
   const uint8_t o = autrecouleur(c);
   if (chaines[c] > 0 && chaines[o] > 0) {
     total += libertes[c] / chaines[c] + chaines[c];
@@ -181,7 +179,7 @@ int32_t calculbilanesca(const TPlateau& p, uint8_t c, uint8_t x) {
 int32_t compteinfluencelignes(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t c, int32_t classe,
                               int32_t portee) {
   if (classe <= 2) return compteinfluencedilatation(p, portee < 5 ? 3 : 4, classe, c);
-  // Step 1. The rays +row, +col, -row, -col over empty or dead points.
+  // The rays +row, +col, -row, -col over empty or dead points.
   static constexpr int32_t RAYONS[4][2] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
   int32_t s = 0;
   for (const auto& d : RAYONS)

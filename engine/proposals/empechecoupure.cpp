@@ -77,16 +77,16 @@ void joueautour(TPlateau& p, uint8_t c, uint8_t o, TPoint e, TListePoints* poses
 
 int32_t testempechecoupure(uint8_t couleurB, uint8_t couleurA, TPlateau& p, int32_t re, int32_t ce, int32_t rp,
                            int32_t cp, int32_t profondeur) {
-  // Step 1.
+  // A taken point fails; the cut point itself does not.
   if (p[ix(rp, cp)] != VIDE) return 100;
   if (rp == re && cp == ce) return 0;
-  // Step 2.
+  // The defender's stone there; a suicide fails.
   const Restaure<TPlateau> plateau(p);
   const Restaure<TInfoChaine> chaines(infochaine);
   TListePoints prises{};
   jouecoup(prises, MAXPOINTSLISTE, p, rp, cp, couleurA, couleurB);
   if (p[ix(rp, cp)] == VIDE) return 100;
-  // Step 3.
+  // The cutter at the cut point: a stone with one liberty, or caught, is no cut; else read it.
   jouecoup(prises, MAXPOINTSLISTE, p, re, ce, couleurB, couleurA);
   const int32_t e = ix(re, ce);
   if (p[e] != couleurB || infochaine[e][0] <= 1) return 0;
@@ -98,11 +98,11 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
                         TCarte& invasionforteB, uint8_t A, uint8_t B, const TCartesParPoint& mortsessaiA,
                         const TCartesParPoint&, const TCartesParPoint& mortsessai2A, const TCartesParPoint&,
                         TListePoints& candidats, int32_t cap) {
-  // Step 1.
+  // Map cleared; nothing below level 3.
   coupurebambouseparation = zerobonus;
   if (niveau < 3) return;
   const int32_t n = configmoteur.taille;
-  // Step 2. C: the engine's dead stones that are not weak taken off; L: its
+  // C: the engine's dead stones that are not weak taken off; L: its
   // stones neither dead nor weak. The first line is never looked at.
   TPlateau C = p;
   TMarques L = marquesvides;
@@ -113,7 +113,7 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
       if (pionsmortsbis[i]) C[i] = VIDE;
       else L[i] = 1;
     }
-  // Step 3. Cut detection, at most one cut per opponent stone.
+  // Cut detection, at most one cut per opponent stone.
   std::vector<Coupure> coupures;
   for (int32_t r = 2; r < n; ++r)
     for (int32_t c = 2; c < n; ++c) {
@@ -135,7 +135,7 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
       }
     }
   if (coupures.empty()) return;
-  // Step 4.
+  // Each cut valued: the link it breaks and the damage it does.
   TGardeEssai garde(p);
   const Restaure<TMarques> territoireentree(territoire);
   const Restaure<TMarques> territoire2entree(territoire2);
@@ -143,7 +143,7 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
   TListePoints proposes{};
   for (const Coupure& k : coupures) {
     const int32_t q = ix(k.q.ligne, k.q.colonne), e = ix(k.e.ligne, k.e.colonne);
-    // Step 4.1. Link gain: the engine's stones the cut point and q would join.
+    // Link gain: the engine's stones the cut point and q would join.
     joueautour(p, A, B, k.e, nullptr);
     p[q] = A;
     calculelibertes(p);
@@ -161,7 +161,7 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
     int32_t valeur = fort ? 20 * w : 0, compte = fort ? w : 0;
     if (!fort) t = 0;
     garde.restaure();
-    // Step 4.2. Cut damage: the opponent's stones around the cut point.
+    // Cut damage: the opponent's stones around the cut point.
     TListePoints poses{};
     joueautour(p, B, A, k.e, &poses);
     for (int32_t s = 1; s <= nbpoints(poses); ++s) {
@@ -179,14 +179,14 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
         return false;
       });
     }
-    // Step 4.3.
+    // Territories and board back.
     territoire = t1;
     territoire2 = t2;
     garde.restaure();
     compte += t;
     valeur += 20 * t;
     if (valeur <= 0) continue;
-    // Steps 4.4 and 4.5. The candidates that make the cut fail.
+    // The candidates that make the cut fail.
     const int32_t s = survieA[e] + fortificationA[e];
     const int32_t net = s > 0 ? std::max(0, valeur - s) : valeur;
     if (net <= 0) continue;
@@ -206,6 +206,5 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
         proposecase(proposes, MAXPOINTSLISTE, r, c);
       }
   }
-  // Step 5.
   affichelistecoups(proposes, MAXPOINTSLISTE, "COUP empeche coupure: ");
 }

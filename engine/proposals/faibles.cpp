@@ -66,20 +66,20 @@ struct Classement {
   bool pierreA(int32_t i) const { return p[i] == A; }
   void visite(int32_t r, int32_t c) { peintchaine(p, vu, 1, r, c); }
 
-  // Steps 3 to 6: classes 1 to 3.
+  // Classes 1 to 3.
   void classes(int32_t mode);
-  // Step 7: the danger phase; true when a threat was found. E and K filled.
+  // The danger phase; true when a threat was found. E and K filled.
   bool danger(TMarques& E, TCarte& K, const TGardeEssai& garde);
-  // Step 10: class 4 back to 0 when its zone holds a class-0 stone.
+  // Class 4 back to 0 when its zone holds a class-0 stone.
   void revisezones(const TMarques& E);
-  // Steps 11 to 13.
+  // The strong stones, then the link flags.
   void forts();
   void liens();
 };
 
 void Classement::classes(int32_t mode) {
   const int32_t n = configmoteur.taille;
-  // Step 3. Chains linked after a trial.
+  // Chains linked after a trial.
   const TMarques sauvees = sauveesparessai();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -91,10 +91,10 @@ void Classement::classes(int32_t mode) {
       else
         visite(r, c);
     }
-  // Step 4. Lone stones dead at the start.
+  // Lone stones dead at the start.
   for (int32_t i = 0; i < NBCASES; ++i)
     if (pierreA(i) && !marquesglobales[i] && !marquesliaison1[i] && pionsmortsbis[i]) lesfaibles[i] = FAIBLELIE;
-  // Step 6. Threatened chains.
+  // Threatened chains.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
@@ -125,7 +125,7 @@ bool Classement::danger(TMarques& E, TCarte& K, const TGardeEssai& garde) {
                         paramniveaub + 2, nbpoints(prises), 0);
     return true;
   };
-  // Step 7.1. The opponent's threats, one after the other, kept on the board.
+  // The opponent's threats, one after the other, kept on the board.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t q = indexcase(r, c);
@@ -141,11 +141,11 @@ bool Classement::danger(TMarques& E, TCarte& K, const TGardeEssai& garde) {
       for (int32_t s = 0; s < NBCASES; ++s)
         if (lesfaibles[s] == FAIBLEMENACE && e.carte2essai[s]) E[s] = 1;
     }
-  // Step 7.2.
+  // The position with the threats played.
   const TPlateau plateau1 = p;
   const TInfoChaine chaines1 = infochaine;
   const TMarques morts1 = pionsmorts;
-  // Step 7.3. The engine's answers: how often each threatened stone lives.
+  // The engine's answers: how often each threatened stone lives.
   if (menace) {
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
@@ -164,7 +164,7 @@ bool Classement::danger(TMarques& E, TCarte& K, const TGardeEssai& garde) {
           if (lesfaibles[s] == FAIBLEMENACE && p[s] == A && !pionsmorts[s] && !pionsmortsessai(e)[s]) ++K[s];
       }
   }
-  // Step 7.4.
+  // Back to the entry position.
   p = garde.plateau();
   infochaine = garde.chaines();
   pionsmorts = garde.morts();
@@ -187,11 +187,11 @@ void Classement::revisezones(const TMarques& E) {
 
 void Classement::forts() {
   const int32_t n = configmoteur.taille;
-  // Step 11. The strong stones.
+  // The strong stones.
   listefaibles = marquesvides;
   for (int32_t i = 0; i < NBCASES; ++i)
     if (pierreA(i) && lesfaibles[i] == 0 && !marquesliaison1[i]) listefaibles[i] = 1;
-  // Step 12. Stones a reading links to a strong chain lose their class.
+  // Stones a reading links to a strong chain lose their class.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
@@ -207,7 +207,7 @@ void Classement::liens() {
   const int32_t n = configmoteur.taille;
   const TPlateau depart = p;
   const TInfoChaine chainesdepart = infochaine;
-  // Step 13. The link flags of the engine's trial records; the map "lie a un fort".
+  // The link flags of the engine's trial records; the map "lie a un fort".
   TMarques cartelieaunfort = listefaibles;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -264,16 +264,16 @@ void analysefaibles(TMarques&, TMarques&, TMarques&, const TMarques&, uint8_t co
                     const TCartesParPoint&, const TCartesParPoint&, const TCartesParPoint&, const TCartesParPoint&,
                     TMarques&) {
   const int32_t n = configmoteur.taille;
-  // Step 1.
+  // Entry state kept; the weak map cleared.
   const TGardeEssai garde(p);
   maxfortification = 0;
   lesfaibles = marquesvides;
   Classement k{p, couleurA, static_cast<uint8_t>(couleurA == NOIR ? BLANC : NOIR)};
-  // Step 2.
+  // Classes only after the opening moves.
   if (phasedebut && numerocoup >= 5) {
     int32_t t = static_cast<int32_t>(bilanscore / 2);
     if (t > -10) t = -10;
-    // Step 5. The mode of the threat test.
+    // The mode of the threat test.
     int32_t mode = 3;
     if (debutpartie == 1) {
       flagsurvie = 0;
@@ -286,18 +286,18 @@ void analysefaibles(TMarques&, TMarques&, TMarques&, const TMarques&, uint8_t co
         }
       mode = flagouverture >= 3 ? 1 : max6 < 3 ? 3 : 2;
     }
-    // Steps 3, 4 and 6.
+    // Classes 1 to 3.
     k.classes(mode);
-    // Step 7.
+    // The danger phase, unless defending or with a comfortable margin.
     TMarques E = marquesvides;
     TCarte K{};
     bool menace = false;
     if (strategie != 1 &&
         (debutpartie == 1 || flagattaque || compteurfaibles >= 3 || bilanentier - territoireaprendre[0] < t))
       menace = k.danger(E, K, garde);
-    // Step 8.
+    // Threatened stones no answer saves become class 4.
     if (menace) transformefaibles(E, K, debutpartie == 1);
-    // Step 9. Chains the board-wide status finds dead.
+    // Chains the board-wide status finds dead.
     if (debutpartie != 1) {
       pionsmorts = marquesliaison1;
       detectetatplateau(k.B, p);
@@ -307,14 +307,14 @@ void analysefaibles(TMarques&, TMarques&, TMarques&, const TMarques&, uint8_t co
       p = garde.plateau();
       infochaine = garde.chaines();
     }
-    // Step 10.
+    // Dead marks back; class 4 revised by zone.
     pionsmorts = garde.morts();
     k.revisezones(E);
   }
-  // Steps 11 to 13.
+  // Then, at every move, the strong stones and the link flags.
   k.forts();
   k.liens();
-  // Step 14: the guard puts board, infochaine and pionsmorts back.
+  // The guard puts board, infochaine and pionsmorts back.
   afficheyeux(lesfaibles, "lesfaibles");
 }
 

@@ -277,11 +277,11 @@ void analysefaibles2(const TCartesParPoint&, const TCartesParPoint& mortsessai2B
   (void)couleurA;
   TMarques& faibles = lesfaiblesjoueur();
   TMarques& forts = fortsjoueur();
-  // Step 1.
+  // Weak map cleared; the position kept.
   faibles = marquesvides;
   const TGardeEssai garde(p);
   TMarques U = marquesvides;
-  // Step 2.
+  // Linked chains a trial leaves dead are class 3; the others are visited.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k) {
       const int32_t i = indexcase(r, k);
@@ -291,10 +291,10 @@ void analysefaibles2(const TCartesParPoint&, const TCartesParPoint& mortsessai2B
       else
         peintchaine(p, U, 1, r, k);
     }
-  // Step 3.
+  // Lone stones dead at the start: class 2.
   for (int32_t i = 0; i < NBCASES; ++i)
     if (p[i] == c && !marquesglobales[i] && !marquesliaison1[i] && pionsmortsbis[i]) faibles[i] = 2;
-  // Step 4.
+  // Threatened chains: class 1.
   if (!coupdecide)
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t k = 1; k <= n; ++k) {
@@ -302,7 +302,7 @@ void analysefaibles2(const TCartesParPoint&, const TCartesParPoint& mortsessai2B
         if (p[i] != c || marquesglobales[i] || faibles[i]) continue;
         if (carteattaque[i] || faiblemenaceeordi(p, 3, r, k)) faibles[i] = 1;
       }
-  // Step 5.
+  // A weak stone sharing its zone with an unclassed stone loses its class.
   const TMarques classes = faibles;
   for (int32_t s = 0; s < NBCASES; ++s) {
     if (p[s] != c || !classes[s] || infozones[s].numero == 0) continue;
@@ -312,12 +312,12 @@ void analysefaibles2(const TCartesParPoint&, const TCartesParPoint& mortsessai2B
         break;
       }
   }
-  // Step 6.
+  // The strong stones: neither weak nor visited.
   forts = marquesvides;
   for (int32_t i = 0; i < NBCASES; ++i)
     if (p[i] == c && !faibles[i] && !U[i]) forts[i] = 1;
   afficheyeux(faibles, "lesfaibles");
-  // Step 7.
+  // Stones a reading links to a strong chain lose their class.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k) {
       const int32_t i = indexcase(r, k);
@@ -329,7 +329,7 @@ void analysefaibles2(const TCartesParPoint&, const TCartesParPoint& mortsessai2B
       peintchaine(p, U, 1, r, k);
       if (lie && faibles[i]) effacemarques(p, faibles, r, 0, k);
     }
-  // Step 8.
+  // The link flags of the opponent's trial records; the map "lie a un fort".
   TMarques cartelieaunfort = forts;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k) {
@@ -354,7 +354,7 @@ void analysefaibles2(const TCartesParPoint&, const TCartesParPoint& mortsessai2B
       p = garde.plateau();
       infochaine = garde.chaines();
     }
-  // Step 9: the guard puts the position back.
+  // The guard puts the position back.
   afficheyeux(cartelieaunfort, "lie a un fort");
 }
 
@@ -362,7 +362,7 @@ void coupdefortificationjoueur(TMarques& codes, const TCartesParPoint& mortsessa
                                const TCartesParPoint& mortsessaiB, TCarte& fortificationB, TCarte& survieB,
                                TPlateau& p, uint8_t couleurA, TListePoints& candidats, int32_t cap,
                                TListePoints& famille, int32_t capfamille) {
-  // Step 1.
+  // Flags and map cleared; only after the opening moves, with no pass.
   flagfortification = 0;
   flagfortifjoueur = 1;
   codes = marquesvides;
@@ -373,14 +373,13 @@ void coupdefortificationjoueur(TMarques& codes, const TCartesParPoint& mortsessa
   const Restaure<TMarques> t(territoire);
   FortifJoueur f{codes, mortsessaiA, mortsessaiB, fortificationB, survieB, p, couleurA, b,
                  candidats, cap, famille, capfamille};
-  // Steps 2 to 4.
   f.liaison(garde);
   f.evasion(garde);
   f.propagation(garde);
-  // Step 5.
+  // Weak stones a saving move covers are marked in their trial records.
   for (int32_t i = 0; i < NBCASES; ++i)
     if (plateaudepart[i] == b && f.faible(i) && f.W[i]) essaijoueur(lignede(i), colonnede(i)).marquesessai[i] |= 1;
-  // Step 6.
+  // Strong reinforcements with nothing more urgent: the family is amplified.
   if (flagfortification != 0 && flaginvasion2 < 3 && flaginvasion < 3 && maxfortification < 3 && maxsurvie < 3 &&
       niveau > 3) {
     ecritdebug("AMPLIFIE LES FORTIFS JOUEUR");

@@ -78,12 +78,12 @@ int32_t testfenetrefinal(const TListePoints& vides, const TPlateau& p, int32_t l
                          int32_t& drapeau) {
   const uint8_t c = p[ix(ligne, colonne)];
   const uint8_t o = autrecouleur(c);
-  // Step 1. The stone is one more entry after the list's last.
+  // The stone is one more entry after the list's last.
   const int32_t n = nbpoints(vides);
   const auto entree = [&](int32_t k) {
     return k <= n ? TPoint{ligneliste(vides, k), colonneliste(vides, k)} : TPoint{ligne, colonne};
   };
-  // Step 2.
+  // Enemy stones next to the window, both inside and outside their territory, or nothing.
   bool sur = false, hors = false;
   for (int32_t k = 1; k <= n + 1; ++k) {
     const TPoint e = entree(k);
@@ -94,10 +94,10 @@ int32_t testfenetrefinal(const TListePoints& vides, const TPlateau& p, int32_t l
     });
   }
   if (!sur || !hors) return 0;
-  // Step 3.
+  // Territory of a copy prepared for c.
   TPlateau copie = p;
   prepareterritoire(1, copie, c, o);
-  // Step 4. Enemy chains with no way home cost 15 a stone, once each.
+  // Enemy chains with no way home cost 15 a stone, once each.
   TMarques comptes = marquesvides;
   for (int32_t k = 1; k <= n + 1; ++k) {
     const TPoint e = entree(k);
@@ -116,7 +116,6 @@ int32_t testfenetrefinal(const TListePoints& vides, const TPlateau& p, int32_t l
       return false;
     });
   }
-  // Step 5.
   return 15;
 }
 
@@ -127,11 +126,11 @@ void statutlocalfenetre(int32_t& resultat, uint8_t couleurarg, uint8_t camp, int
   const uint8_t c = p[i];
   if (c == VIDE) return;
   const uint8_t o = autrecouleur(c);
-  // Step 1.
+  // An attack mode looks at a dead stone too; otherwise a dead stone has no status.
   const bool attaque = mode != 0 && ((camp != 0 && strategie == 0) || (camp == 0 && strategie == 1));
   const bool casecouleur = couleurarg != 0 && camp != 0 && !pionsmorts[i];
   if (pionsmorts[i] && !attaque) return;
-  // Step 2. Lost enemy neighbours in atari are taken off; a live one in
+  // Lost enemy neighbours in atari are taken off; a live one in
   // atari has the stone's empty neighbours filled with its colour.
   const TPlateau plateauentree = p;
   const TInfoChaine chainesentree = infochaine;
@@ -159,9 +158,9 @@ void statutlocalfenetre(int32_t& resultat, uint8_t couleurarg, uint8_t camp, int
       if (p[ix(r, col)] == VIDE) p[ix(r, col)] = c;
       return false;
     });
-  // Step 3.
+  // The dead marks of the position.
   pionsmorts = pionsmortsbis;
-  // Step 4. A live friend in the window.
+  // A live friend in the window.
   int32_t lmin, lmax, cmin, cmax;
   bornesfenetre(ligne, colonne, rayon, lmin, lmax, cmin, cmax);
   if (!atari && !attaque && !casecouleur) {
@@ -173,11 +172,11 @@ void statutlocalfenetre(int32_t& resultat, uint8_t couleurarg, uint8_t camp, int
       }
     if (!ami) return;
   }
-  // Step 5.
+  // The window's empty points.
   TListePoints vides;
   vides[0] = 0;
   videsdansfenetre(vides, CAPACITEFENETRE, p, lmin, lmax, cmin, cmax, ligne, colonne);
-  // Step 6. Random fills, alternately o and c; the last one or two points take o.
+  // Random fills, alternately o and c; the last one or two points take o.
   const int32_t remplissages = niveau == 1 ? 100 : 500;
   const int32_t nb = nbpoints(vides);
   const TPlateau avant = p;
@@ -203,11 +202,11 @@ void statutlocalfenetre(int32_t& resultat, uint8_t couleurarg, uint8_t camp, int
     }
     for (int32_t k = 0; k < nb; ++k) p[indices[k]] = VIDE;
   }
-  // Step 7.
+  // Position back.
   remet();
-  // Step 8.
+  // Too few points on average: no status, unless attacking.
   if (total1 < remplissages && !attaque && !casecouleur) return;
-  // Step 9.
+  // The final window test and the averages.
   drapeau = 0;
   resultat = testfenetrefinal(vides, p, ligne, colonne, drapeau) + total1 / remplissages + total2 / remplissages;
 }

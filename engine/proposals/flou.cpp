@@ -23,9 +23,8 @@ bool chaquepoint(F&& f) {
 }  // namespace
 
 void distancevoisins(TCarte& flou, const TPlateau& p, uint8_t A) {
-  // Step 1.
   TCarte travail = zerobonus;
-  // Step 2.
+  // Empty points of A's second territory take one less than their best neighbour, or 5.
   const int32_t n = taille();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -38,25 +37,25 @@ void distancevoisins(TCarte& flou, const TPlateau& p, uint8_t A) {
       });
       travail[j] = m > 0 ? std::max(flou[j], m - 1) : 5;
     }
-  // Step 3.
+  // Written after the sweep, so no value feeds the same sweep.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (travail[j] != 0) flou[j] = travail[j];
 }
 
 void testjeperdafond(const TPlateau&, const TCarte&, const TCarte& faitmortA, uint8_t B, uint8_t,
                      const TMarques& testvitA, const TMarques& testtueA, const TMarques& faiblesse) {
-  // Step 1.
+  // Only when attacking from behind in the middle game.
   if (strategie != 0 || !phasedebut || coupdecide || !enretard) {
     flagattaque = 0;
     return;
   }
-  // Step 2.
+  // Already attacking, or far behind: attack.
   if (flagattaque || bilanscore <= -10.0) {
     flagattaque = 1;
     ecritdebug("je perd a fond il faut que j attaque");
     return;
   }
-  // Step 3.
+  // Something else at stake holds the attack back.
   const bool retenue = chaquepoint([&](int32_t j) {
     return (faiblesse[j] && (territoire[j] == B || territoire2[j] == B)) || faitmortA[j] > 6 || testtueA[j] > 2 ||
            testvitA[j] >= 2;
@@ -65,7 +64,6 @@ void testjeperdafond(const TPlateau&, const TCarte&, const TCarte& faitmortA, ui
     flagattaque = 0;
     return;
   }
-  // Step 4.
   flagattaque = 1;
   ecritdebug("je perd a fond il faut que j attaque");
 }
@@ -73,7 +71,7 @@ void testjeperdafond(const TPlateau&, const TCarte&, const TCarte& faitmortA, ui
 void multiplieterritoireflou(const TPlateau&, TCarte& flou, const TCarte& faitmortA, uint8_t A,
                              const TMarques& testvitB, const TMarques& testtueB, const TMarques&,
                              const TMarques& testtueA, const TMarques& faiblesse, const TCarte&) {
-  // Step 1.
+  // Danger to A's area or stones: no multiplying.
   const bool danger = chaquepoint([&](int32_t j) {
     return (faiblesse[j] && (territoire[j] == A || territoire2[j] == A)) || testtueB[j] > 2 || testvitB[j] >= 3;
   });
@@ -82,16 +80,16 @@ void multiplieterritoireflou(const TPlateau&, TCarte& flou, const TCarte& faitmo
     flagdanger2 = 1;
     return;
   }
-  // Step 2.
+  // Only with nothing more urgent and territory left to take.
   if (territoireaprendre[1] <= compteurinvasions || !phasedebut || coupdecide || maxfortification > 2 ||
       compteurinvasions2 > territoireaprendre[1] + 2 || maxsurvie > 2 || procedurefinpartie || strategie == 1 ||
       flagterritoire > 2 || flagfortification > 2 || flagdanger > 0)
     return;
-  // Step 3.
+  // Partial when the engine can kill somewhere.
   const bool partiel = chaquepoint([&](int32_t j) { return faitmortA[j] > 6; });
   flagdanger3 = partiel ? 2 : 1;
   ecritdebug(partiel ? "multiplie territoireflou partiel" : "multiplie territoireflou");
-  // Step 4.
+  // The fuzzy values times 5.
   chaquepoint([&](int32_t j) {
     if (territoire2[j] == A && flou[j] == 5) return false;
     if (partiel && testtueA[j] == 0) return false;

@@ -483,7 +483,7 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
                          const TCartesParPoint& mortsessai2A, const TCartesParPoint& /*mortsessai2B*/,
                          TCarte& bonuscombatsemai, TCarte& fortification, TCarte& survieA, TCarte& survieB,
                          TPlateau& p, uint8_t couleur, TListePoints& candidats, TMarques& marquesnoeud) {
-  // Step 1. The entry gate.
+  // The entry gate.
   maxfortification = 0;
   fortification.fill(0);
   TTravailFortif& w = travail;
@@ -527,7 +527,7 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
     const Restaure<TMarques> faibles(lesfaibles);
     testtueB = marquesvides;
 
-    // Step 2. The stones the survival moves already save.
+    // The stones the survival moves already save.
     for (int32_t q = 0; q < NBCASES; ++q) {
       if (survieA[q] <= 0 || memosurvie[q] != 1) continue;
       const TEssaiCoup& e = Fortif::essaiA(q);
@@ -540,7 +540,7 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
       garde.restaure();
     }
 
-    // Step 4. The sub-families in their order.
+    // The sub-families in their order.
     f.yeux();
     f.yeuxoublies();
     f.yeuxdiagonale();
@@ -572,12 +572,12 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
     garde.restaure();
   }
 
-  // Step 5. The balancing passes and the race bonus.
+  // The balancing passes and the race bonus.
   f.harmonisation();
   f.comparesauves();
   f.bonussemai();
 
-  // Step 6. Final marks.
+  // Final marks.
   for (int32_t q = 0; q < NBCASES; ++q)
     if (p[q] == couleur && lesfaibles[q] > 0 && w.pierressauvees[q]) Fortif::essaiA(q).marquesessai[q] |= 0x01;
   for (int32_t i = 0; i < NBCASES; ++i) {

@@ -88,7 +88,7 @@ struct Fortif {
   void accepte(int32_t i, int32_t s);
   void ecritliste(std::string_view label);
 
-  // ---- Sub-families ----
+  // ---- Sub-families, each with the number it passes to debut ----
   void yeux();             // 1
   void yeuxoublies();      // 2
   void yeuxdiagonale();    // 3
@@ -123,8 +123,8 @@ struct Fortif {
   void bonussemai();
 };
 
-// Fields of the trial records the position analysis does not fill in this
-// build: the race counter and flags read as clear.
+// The race counter and flags of a trial record: the position analysis
+// never fills them, so they read as clear.
 inline int32_t compteursemaiessai(const TEssaiCoup&) { return 0; }
 inline bool drapeausemaiessai(const TEssaiCoup&) { return false; }
 inline bool drapeau2essai(const TEssaiCoup&) { return false; }

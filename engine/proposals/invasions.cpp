@@ -193,9 +193,9 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
       TEssaiCoup& R = essaisordi[r - 1][c - 1];
       const TMarques& masque = mortsessaiA[r - 1][c - 1];
       const bool marque = mortsessai2A[r - 1][c - 1][iP] == 1;
-      // 1.
+      // A stone the trial leaves dead needs a count to be an invasion.
       if (marque && compteur3essai(R) < 1) continue;
-      // 2.
+      // A living trial stone: the viability test, on its trial position.
       if (!marque) {
         flaginvasionvivante = flagattaque && voisinfortdeterritoire(p, couleurB, r, c) ? 1 : 0;
         if (!flaginvasionvivante && testvitA[iP] <= 0 && masque[iP] && !peutlierfortessai(R)) continue;
@@ -205,9 +205,8 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
           testinvasionvivante(1, 0, 0, travail, p, invasionforteA[iP], couleurA, couleurB, mortsessai2A[r - 1][c - 1],
                               mortsessai2B[r - 1][c - 1], marquesliaison1, compteur4essai(R), r, c, mode, 0, 0);
       }
-      // 3.
       flaginvasionvivante = 0;
-      // 4. and 5. Damage by reading.
+      // Damage by reading.
       if (testvitA[iP] > 0) {
         const bool premiere = marque && compteur3essai(R) >= 1;
         const bool seconde = compteur3essai(R) == 0 && compteur0essai(R) >= 1;
@@ -216,7 +215,7 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
           lectures[iP] += degats(p, R, masque, r, c, couleurA, couleurB, premiere);
         }
       }
-      // 6.
+      // A point with a value is listed.
       if (invasionforteA[iP] > 0) proposecase(listees, NBCASES, r, c);
       garde.restaure();
     }
@@ -259,7 +258,7 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
 void analysecoupsinvasion(TPlateau& p, const TCarte& invasionforteB, uint8_t couleurA,
                           uint8_t (&zones)[TAILLEMAX][TAILLEMAX][NBCASES], uint8_t couleurB) {
   const int32_t n = configmoteur.taille;
-  // 1.
+  // The opponent's zone maps cleared.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (casescandidatesjoueur[idx(r, c)]) std::memset(zones[r - 1][c - 1], 0, NBCASES);
@@ -278,18 +277,18 @@ void analysecoupsinvasion(TPlateau& p, const TCarte& invasionforteB, uint8_t cou
       const int32_t iP = idx(r0, c0);
       if (invasionforteB[iP] <= 0) continue;
       TMarques W = marquesvides, Z = marquesvides;
-      // 2.1. Window.
+      // The window: wider near the edge, its rectangle filled there.
       const int32_t rayon = distancebord[iP] <= 1 ? 2 : 1;
       int32_t lmin, lmax, cmin, cmax;
       bornesfenetre(r0, c0, rayon, lmin, lmax, cmin, cmax);
       if (rayon == 2) remplitzonerectangle(p, r0, c0, lmin, lmax, cmin, cmax, Z);
-      // 2.2. The engine's chains next to P.
+      // The engine's chains next to P.
       pastable(r0, c0, [&](int32_t r, int32_t c) {
         const int32_t j = idx(r, c);
         if (p[j] == couleurA && !Z[j]) libertesdans(Z, r, c, infochaine[j][0] <= 3);
         return false;
       });
-      // 2.3. The window.
+      // The window's points, and the liberties of short engine chains in it.
       for (int32_t r = lmin; r <= lmax; ++r)
         for (int32_t c = cmin; c <= cmax; ++c) {
           const int32_t q = idx(r, c);
@@ -307,7 +306,7 @@ void analysecoupsinvasion(TPlateau& p, const TCarte& invasionforteB, uint8_t cou
             libertesdans(Z, r, c, false);
           }
         }
-      // 2.4. The opponent's candidates the zone holds or closes on.
+      // The opponent's candidates the zone holds or closes on.
       for (int32_t r = 1; r <= n; ++r)
         for (int32_t c = 1; c <= n; ++c) {
           const int32_t q = idx(r, c);
@@ -315,12 +314,12 @@ void analysecoupsinvasion(TPlateau& p, const TCarte& invasionforteB, uint8_t cou
           if (!Z[q] && deuxvoisinsmarquescouleur(Z, p, couleurA, r, c)) Z[q] = 1;
           if (Z[q] && invasionforteB[q] == 0 && zones[r - 1][c - 1][q] == 0) zones[r - 1][c - 1][q] = 1;
         }
-      // 2.5. The zone's number into P's map.
+      // The zone's number into P's map.
       numero = std::min(numero + 1, 255);
       TMarques carte;
       std::memcpy(carte.data(), zones[r0 - 1][c0 - 1], NBCASES);
       transfertmarques(Z, carte, static_cast<uint8_t>(numero), 0, r0, c0);
-      // 2.6. Prune the empty points outside the window that nothing holds to it.
+      // Prune the empty points outside the window that nothing holds to it.
       for (int32_t r = 1; r <= n; ++r)
         for (int32_t c = 1; c <= n; ++c) {
           const int32_t q = idx(r, c);

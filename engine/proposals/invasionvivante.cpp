@@ -136,7 +136,7 @@ struct Invasion {
 
 void Invasion::execute() {
   const int32_t iPt = iP();
-  // 1. Entry filter.
+  // Entry filter.
   resultat = 0;
   if (ordi) {
     if (pionsmorts[iPt] && !flaginvasionvivante && !peutlierfortessai(eordi())) return;
@@ -150,9 +150,9 @@ void Invasion::execute() {
       return;
     }
   }
-  // 2.
+  // The defender's neighbour count.
   c = comptedefenseur(&N1);
-  // 3. Territory swap; undone on every exit from here.
+  // Territory swap; undone on every exit from here.
   entree = territoire;
   const EnSortie remet([&] { defaitswap(); });
   if (mode == 2 || mode == 3 || (mode == 1 && bordgoban[iPt])) {
@@ -164,7 +164,7 @@ void Invasion::execute() {
   }
   const bool revit = ordi && compteur3essai(envahisseur()) != 0;
   if (c == 0 && cp == 0 && !revit) return;
-  // 4. Entry dead marks and link targets.
+  // Entry dead marks and link targets.
   E = pionsmorts;
   const TMarques& masque = ordi ? pionsmortsbis : carteattaque;
   T = marquesvides;
@@ -174,7 +174,7 @@ void Invasion::execute() {
     T[i] = 1;
   }
   const int32_t libsP = infochaine[iPt][0];
-  // 5. and 6. Geometry and strong-link flags.
+  // Geometry and strong-link flags.
   if (ordi) {
     TEssaiCoup& eo = eordi();
     TEssaiCoup& ej = ejoueur();
@@ -214,7 +214,7 @@ void Invasion::execute() {
         L0 = troisieme || lie();
     }
   }
-  // 7. Shape test.
+  // Shape test.
   if (mode < 3 && S && !X && !G && (compteur4 <= 0 || cp == 0)) {
     const bool demande = bordgoban[iPt] || territoire3[iPt] == def || cp >= 2;
     if (!demande || !invasionpremiereligne(morts2def, p, P.ligne, P.colonne)) {
@@ -223,7 +223,7 @@ void Invasion::execute() {
       if (c == 0 && !revit) return;
     }
   }
-  // 8. Answer test: the defender plays the one open point.
+  // Answer test: the defender plays the one open point.
   if (c == 1 && libsP == 2) {
     TGardeEssai garde(p);
     TListePoints prises;
@@ -235,7 +235,7 @@ void Invasion::execute() {
       defaitswap();
     }
   }
-  // 9. Link flag.
+  // Link flag.
   if (X || L0) {
     K = true;
   } else if (ordi) {
@@ -245,10 +245,10 @@ void Invasion::execute() {
   } else {
     K = strategie == 1 ? choisitniveaulien(p, T, P.ligne, P.colonne, 2, 2) : pionlieachainetest1(p, T, P.ligne, P.colonne);
   }
-  // 10. Area value and first reading.
+  // Area value and first reading.
   if (c > 0 && !repondu && K && (compteur0essai(envahisseur()) > 0 || (envahisseur().liensessai[iPt] & 1)))
     if (etape10()) return;
-  // 11. Second reading: short liberties around P.
+  // Second reading: short liberties around P.
   if (infochaine[iPt][0] > 1 && voisinmoinsde3libertes(p, def, P.ligne, P.colonne)) {
     int32_t k1 = 0, k2 = 0;
     limites([&](int32_t k) { return valeurinvasion2(a, k, 0, ordi); }, t1, t2, k1, k2);
@@ -258,7 +258,7 @@ void Invasion::execute() {
       if (eleve(valeurinvasion2(a, k2p, 0, ordi))) return;
     }
   }
-  // 12. Third reading: the link.
+  // Third reading: the link.
   bool L = X || L0;
   if (!L) {
     const auto paire = [&] {
@@ -287,25 +287,25 @@ void Invasion::execute() {
   } else if (!K) {
     return;
   }
-  // 13. Opening cut of the opponent's invasions.
+  // Opening cut of the opponent's invasions.
   if (!ordi && debutpartie == 1 && k3p < 3 && k2p < 3 && (coupdecide || !phasedebut || numerocoup < 5)) {
     resultat = 0;
     return;
   }
-  // 14. Fourth reading: the liberties.
+  // Fourth reading: the liberties.
   if (!repondu) etape14();
 }
 
-// Step 10; true when the test ends.
+// True when the test ends.
 bool Invasion::etape10() {
   const int32_t iPt = iP();
   const EnSortie remetmorts([&] { pionsmorts = E; });
-  // 10.1.
+  // Capture readings from the link marks.
   pionsmorts = liaison;
   lecturesprise();
-  // 10.2.
+  // The invading stone read dead: the test goes on.
   if (pionsmorts[iPt]) return false;
-  // 10.3.
+  // The area the invasion kills.
   a = 0;
   if (!troisieme) {
     a = airemorts(p);
@@ -317,7 +317,7 @@ bool Invasion::etape10() {
         a += territoire[i] == def ? 2 : 1;
       }
   }
-  // 10.4. The defender answers on the one open point.
+  // The defender answers on the one open point.
   if (a > 0 && c == 1) {
     const TPlateau avant = p;
     const TInfoChaine chaines = infochaine;
@@ -333,7 +333,7 @@ bool Invasion::etape10() {
     p = avant;
     infochaine = chaines;
   }
-  // 10.5. The reading on the board without the dead defender stones.
+  // The reading on the board without the dead defender stones.
   if (repondu || a <= 0) return false;
   TPlateau B = p;
   const TInfoChaine chaines = infochaine;
@@ -388,11 +388,11 @@ bool Invasion::testA2(const TListePoints& A2, TMarques& vu) {
   return false;
 }
 
-// Step 14; true when the test ends.
+// True when the test ends.
 bool Invasion::etape14() {
   const int32_t iPt = iP();
   const TMarques& masque = ordi ? pionsmortsbis : carteattaque;
-  // 14.1. Neighbour lists.
+  // Neighbour lists.
   TListePoints A1{}, A2{}, I{};
   bool D = false;
   if (c > 0) {
@@ -414,12 +414,12 @@ bool Invasion::etape14() {
       return false;
     });
   }
-  // 14.2.
+  // No defender neighbour, nothing to attack, or no short-liberty defender chain: done.
   if (c == 0 || (nbpoints(I) == 0 && !D) || (nbpoints(A1) == 0 && nbpoints(A2) == 0)) return true;
   bool Z = true;
   TMarques vu = marquesvides;
   if (c == 1) {
-    // 14.3.
+    // One defender neighbour: it answers; a solid answer with nothing in atari holds.
     TGardeEssai garde(p);
     TListePoints prises;
     jouecoup(prises, CAPACITEPRISES, p, N1.ligne, N1.colonne, def, inv);
@@ -434,19 +434,18 @@ bool Invasion::etape14() {
       Z = atari || testA2(A2, vu);
     }
   } else {
-    // 14.4.
+    // Several: a chain in atari, or a two-liberty chain the test takes.
     Z = nbpoints(A1) > 0 || testA2(A2, vu);
   }
-  // 14.6.
   if (!Z) return true;
-  // 14.7. Dead stones of the weak defender chains.
+  // Dead stones of the weak defender chains.
   int32_t ap = 0;
   for (const TListePoints* l : {&A1, &A2})
     for (int32_t k = 1; k <= nbpoints(*l); ++k) {
       const TPoint q = pointliste(*l, k);
       if (pionsmorts[idx(q)]) comptepionschaine(ap, p, vu, 0, q.ligne, q.colonne);
     }
-  // 14.8.
+  // The limits of the reading, then the liberty reading.
   int32_t k1 = 0, k2 = 0;
   limites([&](int32_t k) { return valeurinvasion3(ap, k, ordi); }, (!S || k3p <= 0) ? t1 : 0, t2, k1, k2);
   int32_t k4p;
@@ -458,7 +457,7 @@ bool Invasion::etape14() {
   } else {
     k4p = k3p != 0 ? k3p : lecturetactique(second, inv, def, p, P.ligne, P.colonne, k2, k1);
   }
-  // 14.9.
+  // The value.
   montecompteur(2 * ap + k4p);
   resultat = std::max(resultat, valeurinvasion3(ap, k4p, ordi));
   return true;

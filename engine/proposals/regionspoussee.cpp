@@ -62,7 +62,7 @@ struct Reliees {
 
 void zonecouleur(const TPlateau& p, uint8_t c, uint8_t o, int32_t passes) {
   const int32_t n = configmoteur.taille;
-  // Step 1. c's points in either owner map.
+  // The points of c in either owner map.
   TMarques m = marquesvides;
   for (int32_t i = 0; i < NBCASES; ++i)
     if (territoire[i] == c || territoire2[i] == c) m[i] = 1;
@@ -75,14 +75,14 @@ void zonecouleur(const TPlateau& p, uint8_t c, uint8_t o, int32_t passes) {
     }
     return k;
   };
-  // Step 2. One closing step: empty points between two marked points.
+  // One closing step: empty points between two marked points.
   {
     const TMarques s = m;
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t col = 1; col <= n; ++col)
         if (p[indexcase(r, col)] == VIDE && voisins(s, r, col, 0, false) >= 2) m[indexcase(r, col)] = 1;
   }
-  // Step 3. Growth along the three outer lines, away from o's stones.
+  // Growth along the three outer lines, away from o's stones.
   for (int32_t k = 0; k < passes; ++k) {
     const TMarques s = m;
     for (int32_t r = 1; r <= n; ++r)
@@ -92,7 +92,7 @@ void zonecouleur(const TPlateau& p, uint8_t c, uint8_t o, int32_t passes) {
         if (voisins(s, r, col, 0, false) >= 1 && voisins(s, r, col, o, true) == 0) m[i] = 1;
       }
   }
-  // Step 4.
+  // The grown region becomes c's territory.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col)
       if (m[indexcase(r, col)]) territoire[indexcase(r, col)] = c;
@@ -118,7 +118,7 @@ void testpousseeligne(const TPlateau& p, TPlateau& apres, TPoint& point, int32_t
   if (!surplateau(ligne1, colonne1) || !surplateau(ligne2, colonne2)) return;
   const uint8_t k1 = p[indexcase(ligne1, colonne1)], k2 = p[indexcase(ligne2, colonne2)];
   auto tient = [&](int32_t r, int32_t c, uint8_t v) { return surplateau(r, c) && p[indexcase(r, c)] == v; };
-  // Step 1. The shape: both stones backed by their own colour on one side,
+  // The shape: both stones backed by their own colour on one side,
   // open on the other.
   int32_t d = 0;
   if (ligne1 == ligne2) {
@@ -142,7 +142,7 @@ void testpousseeligne(const TPlateau& p, TPlateau& apres, TPoint& point, int32_t
   }
   if (d == 0) return;
   direction = d;
-  // Step 2. The point in front of stone 2; none on the edge line ahead.
+  // The point in front of stone 2; none on the edge line ahead.
   apres = p;
   const int32_t dl = d == 1 ? 1 : d == 2 ? -1 : 0;
   const int32_t dc = d == 3 ? 1 : d == 4 ? -1 : 0;
@@ -153,7 +153,7 @@ void testpousseeligne(const TPlateau& p, TPlateau& apres, TPoint& point, int32_t
     direction = 0;
     return;
   }
-  // Step 3. The push, both lines one point further each step.
+  // The push, both lines one point further each step.
   for (int32_t k = 1;; ++k) {
     const int32_t r1 = ligne1 + k * dl, c1 = colonne1 + k * dc;
     const int32_t r2 = ligne2 + k * dl, c2 = colonne2 + k * dc;
@@ -173,7 +173,7 @@ void testpousseeligne(const TPlateau& p, TPlateau& apres, TPoint& point, int32_t
         apres[indexcase(s2, t2)] != VIDE)
       break;
   }
-  // Step 4. Stone 1's chain must not die with stone 2's colour to move.
+  // Stone 1's chain must not die with stone 2's colour to move.
   const Restaure<TInfoChaine> chaines(infochaine);
   calculelibertes(apres);
   if (testprise(apres, ligne1, colonne1, 11, paramniveaub + 2, static_cast<uint8_t>(1 - k2), pointko)) direction = 0;

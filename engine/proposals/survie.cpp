@@ -79,16 +79,16 @@ bool Survie::teste(TMarques& memo, const TMarques& masque, uint8_t c, int32_t r,
 
 bool Survie::listecoupssurvie(TListePoints& l, int32_t r, int32_t k) const {
   auto test = [&](int32_t a, int32_t b) { return teste(memoA, morts2A[a - 1][b - 1], A, a, b); };
-  // Steps 1 and 2. The point and the empty points around it.
+  // The point and the empty points around it.
   l[0] = 0;
   empilepoint(l, CAPACITESURVIE, r, k);
   bool compte = test(r, k);
   listevidesvoisins(p, l, CAPACITESURVIE, r, k);
   if (nbpoints(l) > 1)
     for (int32_t i = 1; i <= nbpoints(l); ++i) compte |= test(ligneliste(l, i), colonneliste(l, i));
-  // Step 3.
+  // Nothing saved at the point or its empty neighbours: no survival move.
   if (!compte) return false;
-  // Step 4. The liberties of the dead chains next to the saving points.
+  // The liberties of the dead chains next to the saving points.
   const int32_t present = nbpoints(l);
   {
     const Restaure<TMarques> morts(pionsmorts);
@@ -100,7 +100,6 @@ bool Survie::listecoupssurvie(TListePoints& l, int32_t r, int32_t k) const {
     }
   }
   for (int32_t i = present + 1; i <= nbpoints(l); ++i) compte |= test(ligneliste(l, i), colonneliste(l, i));
-  // Step 5.
   return compte;
 }
 
@@ -124,27 +123,27 @@ void Survie::ajoutelibertesmortes(TListePoints& l, int32_t dir, int32_t r, int32
 
 void Survie::partieordi(int32_t r, int32_t k) {
   const int32_t i = indexcase(r, k);
-  // Step 1. The gate.
+  // The gate.
   const bool menace = (testtueB[i] >= 2 || testvitA[i] >= 1) && testfaiblemenace(r, k);
   const bool atari = voisinatari(p, A, r, k) && pionsmortsessai(essaiordi(r, k))[i] == 0;
   if (!menace && !atari) return;
-  // Step 2. The saving points.
+  // The saving points.
   TListePoints l{};
   if (!listecoupssurvie(l, r, k)) return;
-  // Step 3. The opponent at p.
+  // The opponent at p.
   const TGardeEssai garde(p);
   TListePoints prises{};
   jouecoup(prises, CAPACITESURVIE, p, r, k, B, A);
   pionsmorts = mortsB[r - 1][k - 1];
   pionsmorts[i] = 1;
-  // Step 4. The survival value.
+  // The survival value.
   int32_t s = 0;
   if (testvoisinsmorts(p, A, r, k)) s = nbpoints(prises) + std::max<int32_t>(testvitA[i], testtueB[i]);
   if (s == 0) return;
-  // Steps 5 and 6. The eye bonus and the value.
+  // The eye bonus and the value.
   const int32_t e = bonusoeil(p, A, r, k);
   const int32_t v = 20 * (s + e);
-  // Step 7. The saving points that make two eyes possible.
+  // The saving points that make two eyes possible.
   for (int32_t n = 1; n <= nbpoints(l); ++n) {
     const int32_t a = ligneliste(l, n), b = colonneliste(l, n);
     if (memoA[indexcase(a, b)] != 1) continue;
@@ -154,17 +153,17 @@ void Survie::partieordi(int32_t r, int32_t k) {
     ecritvaleur(survieA, indexcase(a, b), v);
     ecritdebug("COUP DE SURVIE ordi: ");
   }
-  // Step 8: the guard puts the position back.
+  // The guard puts the position back.
 }
 
 bool Survie::testsurvieadverse(int32_t r, int32_t k, int32_t& e, int32_t& s) const {
   const int32_t i = indexcase(r, k);
-  // Step 1.
+  // Only an opponent candidate.
   if (!casescandidatesjoueur[i]) return false;
   const TEssaiCoup& J = essaijoueur(r, k);
   const TEssaiCoup& E = essaiordi(r, k);
   const uint8_t lie = lieaunfaibleessai(J);
-  // Steps 2 and 3. The pre-test on the opponent's trial.
+  // The pre-test on the opponent's trial.
   const int32_t bits = indicateursessai(J);
   const int32_t v = (bits & 1) ? 1 : (bits & 4) ? 4 : (bits & 2) ? 2 : 0;
   const bool pretest =
@@ -173,7 +172,7 @@ bool Survie::testsurvieadverse(int32_t r, int32_t k, int32_t& e, int32_t& s) con
       (lie && ((pionsmortsessai(J)[i] == 0 && (v == 1 || v >= 4)) ||
                (J.carte3essai[i] == 0 && J.carte2essai[i] != 0 && v > 0) || voisinterritoirelibertes(p, A, 2, r, k)));
   if (!pretest) return false;
-  // Step 4. Linked to a strong or living opponent stone: not a survival point.
+  // Linked to a strong or living opponent stone: not a survival point.
   const TGardeEssai garde(p);
   p = J.plateauessai;
   infochaine = J.infochaineessai;
@@ -181,7 +180,7 @@ bool Survie::testsurvieadverse(int32_t r, int32_t k, int32_t& e, int32_t& s) con
   for (int32_t q = 0; q < NBCASES; ++q)
     if (marquesglobales[q] && p[q] == B) vivants[q] = 1;
   if (pionlieachaine(p, fortsjoueur(), r, k) || pionlieachaine(p, vivants, r, k)) return false;
-  // Step 5. The weak opponent stones the move links.
+  // The weak opponent stones the move links.
   int32_t cnt = 0;
   if (lie) {
     const TMarques& mB = mortsB[r - 1][k - 1];
@@ -198,17 +197,17 @@ bool Survie::testsurvieadverse(int32_t r, int32_t k, int32_t& e, int32_t& s) con
     for (int32_t q = 0; q < NBCASES; ++q)
       if (liees[q] && p[q] == B && lesfaiblesjoueur()[q]) cnt += (mA[q] && chezA) ? 2 : 1;
   }
-  // Step 6. The engine's stone at p, taken as dead.
+  // The engine's stone at p, taken as dead.
   p = E.plateauessai;
   infochaine = E.infochaineessai;
   pionsmorts = mortsA[r - 1][k - 1];
   pionsmorts[i] = 1;
-  // Step 7.
+  // The survival count: kills, saves and linked weak stones.
   s = std::max<int32_t>({testtueA[i], testvitB[i], cnt}) + compteur4essai(E);
   if (s <= 0) return false;
-  // Step 8.
+  // Eye space beside the dead stones.
   e = testvoisinsmorts(p, B, r, k) ? bonusoeil(p, B, r, k) : 0;
-  // Step 9. Without eye space the move must be worth the engine stones it gives up.
+  // Without eye space the move must be worth the engine stones it gives up.
   if (e == 0) {
     if (!lie) return false;
     int32_t perdus = 0;
@@ -218,16 +217,16 @@ bool Survie::testsurvieadverse(int32_t r, int32_t k, int32_t& e, int32_t& s) con
         if (p[q] == A && mA[q] && !pionsmortsbis[q]) ++perdus;
     if (s < 2 * perdus) return false;
   }
-  // Step 10: the guard puts the position back.
+  // The guard puts the position back.
   return s + e > 0;
 }
 
 void Survie::partiejoueur(int32_t r, int32_t k, uint8_t flagentree) {
   const int32_t i = indexcase(r, k);
-  // Step 1.
+  // The opponent's survival test.
   int32_t e = 0, s = 0;
   if (!testsurvieadverse(r, k, e, s)) return;
-  // Step 2. Two eyes after the opponent's stone.
+  // Two eyes after the opponent's stone.
   const EnSortie remet([&] { flagsurvie = flagentree; });
   flagsurvie = 0;
   if (memoB[i] != 1) {
@@ -237,7 +236,7 @@ void Survie::partiejoueur(int32_t r, int32_t k, uint8_t flagentree) {
     }
     memoB[i] = 1;
   }
-  // Step 3. The stones the opponent's stone saves.
+  // The stones the opponent's stone saves.
   TEssaiCoup& J = essaijoueur(r, k);
   {
     const TGardeEssai garde(p);
@@ -250,20 +249,20 @@ void Survie::partiejoueur(int32_t r, int32_t k, uint8_t flagentree) {
       const int32_t q = indexcase(a, b);
       if (J.marquesessai[q] == 1 && p[q] == couleurjoueur) essaijoueur(a, b).marquesessai[q] |= 0x80 | 0x10;
     }
-  // Step 4. The value.
+  // The value.
   const int32_t v = 20 * (s + e);
   ecritvaleur(survieB, i, v);
   proposecase(famille, capfamille, r, k);
   proposecase(candidats, cap, r, k);
   maxsurvie = std::max(maxsurvie, s + e);
   ecritdebug("COUP DE SURVIE joueur: ");
-  // Step 5.
+  // The engine's answers that prevent it.
   propageempechesurvie(r, k);
 }
 
 void Survie::propageempechesurvie(int32_t r, int32_t k) {
   const int32_t i = indexcase(r, k);
-  // Step 1. The engine's answers around p.
+  // The engine's answers around p.
   TGardeEssai garde(p);
   TListePoints l{};
   TMarques vu = marquesvides;
@@ -274,7 +273,7 @@ void Survie::propageempechesurvie(int32_t r, int32_t k) {
       libertesetatari2(p, l, CAPACITESURVIE, 0, a, b, vu);
   }
   listevidesautourmarque(vu, p, l, CAPACITESURVIE, r, k);
-  // Step 2. An answer that leaves the opponent no two eyes at p takes its value.
+  // An answer that leaves the opponent no two eyes at p takes its value.
   for (int32_t n = 1; n <= nbpoints(l); ++n) {
     const int32_t a = ligneliste(l, n), b = colonneliste(l, n);
     const int32_t q = indexcase(a, b);
@@ -294,7 +293,7 @@ void Survie::propageempechesurvie(int32_t r, int32_t k) {
     }
     garde.restaure();
   }
-  // Step 3: the guard puts the position back.
+  // The guard puts the position back.
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ struct Entourage {
     return testdeb(p, w.remplie[c], w.drapeau[c], pionsmorts, w.O, w.M, lignede(q), colonnede(q), couleur, pointko,
                    pointko, 1);
   }
-  // Step 5 of both readings; false when the candidate is dropped.
+  // The count check shared by both readings; false when the candidate is dropped.
   bool ajuste() { return comptesentourage(k, k2, e); }
   // The reading loop over the targets in T; false when the candidate is dropped.
   bool boucle(int32_t i, uint8_t couleur, uint8_t compte, bool signale) {

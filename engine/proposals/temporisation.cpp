@@ -102,16 +102,16 @@ void attaqueterritoireordi(const TCarte& fourchette, TCarte& faitmort) {
       const int32_t p = indexcase(r, c);
       if (!casescandidates[p]) continue;
       const TEssaiCoup& e = essaiordi(r, c);
-      // Step 1. The trial saves stones and kills or gains.
+      // The trial saves stones and kills or gains.
       if (e.compteur2essai <= 0 || (compteur0essai(e) <= 0 && compteur4essai(e) <= 0)) continue;
-      // Steps 2-4.
+      // Captures in territory, saved stones, empty points gained: each must count.
       const int32_t c1 = prisesenterritoire(e);
       if (c1 == 0) continue;
       const int32_t c2 = pierressauvees(e);
       if (c2 == 0) continue;
       const int32_t c3 = videsgagnes(e);
       if (c3 == 0) continue;
-      // Step 5. What the fork map does not already hold goes to faitmort.
+      // What the fork map does not already hold goes to faitmort.
       const int32_t valeur = (c1 + c2) * 20 + c3 * 10;
       if (fourchette[p] < valeur) {
         faitmort[p] += valeur - fourchette[p];
@@ -122,7 +122,7 @@ void attaqueterritoireordi(const TCarte& fourchette, TCarte& faitmort) {
 
 void temporisation(TCarte& fourchetteordi, TCarte& coupforceordi, TCarte& coupuredangereuse) {
   const int32_t n = configmoteur.taille;
-  // Step 1. A fork that is also a forcing move shares its value.
+  // A fork that is also a forcing move shares its value.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t p = indexcase(r, c);
@@ -133,7 +133,7 @@ void temporisation(TCarte& fourchetteordi, TCarte& coupforceordi, TCarte& coupur
       coupforceordi[p] = h;
       ecritdebug(point("temporisation fourchette-coupforce:", r, c));
     }
-  // Step 2. A dangerous cut of a move that saves less than the best trial waits.
+  // A dangerous cut of a move that saves less than the best trial waits.
   if (flagcoupure <= 0 || maxcompteursessais() < 3) return;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {

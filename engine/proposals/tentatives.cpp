@@ -195,9 +195,8 @@ void Tentative::zonesdinvasion() {
 // when unowned); `aire` is the area number owner points take.
 void Tentative::parcourt(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t aire, bool depart) {
   const int32_t i = indexcase(r, c);
-  // Step 1.
   e.vu[i] = 1;
-  // Step 2. A contact point with the invader's live stones ends the walk.
+  // A contact point with the invader's live stones ends the walk.
   if (!depart && !fenetre(coup, r, c, 1) && p[i] == VIDE &&
       pastable(r, c, [&](int32_t r2, int32_t c2) {
         const int32_t j = indexcase(r2, c2);
@@ -206,12 +205,13 @@ void Tentative::parcourt(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t a
     e.vu[i] = 2;
     return;
   }
-  // Step 3.
+  // An owner point joins the area and counts.
   if (territoire[i] == own) {
     e.aires[i] = aire;
     if (e.interne[i] != 2) ++S;
   }
-  // Step 4, and step 5 at a starting point.
+  // On to the unvisited neighbours; from a starting point, the first side that leaves room
+  // elsewhere is noted as the exit.
   static constexpr int32_t DIRS[4][3] = {{1, 0, 1}, {-1, 0, 3}, {0, 1, 2}, {0, -1, 4}};
   static constexpr int32_t RETOUR[5] = {0, 3, 4, 1, 2};
   const int32_t n = configmoteur.taille;
@@ -243,7 +243,7 @@ void Tentative::parcourt(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t a
 }
 
 int32_t Tentative::gradeinvasion() {
-  // Step 1. The liberties of the invading chain and of the weak owner chains.
+  // The liberties of the invading chain and of the weak owner chains.
   TListePoints colle;
   colle[0] = 0;
   TMarques vus = e.marque;
@@ -253,16 +253,16 @@ int32_t Tentative::gradeinvasion() {
   };
   collecte(coup.ligne, coup.colonne);
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) collecte(ligneliste(e.faibles, k), colonneliste(e.faibles, k));
-  // Step 2.
+  // Those liberties open the zone.
   for (int32_t k = 1; k <= nbpoints(colle); ++k) e.zone[indexcase(ligneliste(colle, k), colonneliste(colle, k))] = VIDE;
-  // Step 3.
+  // The walk from the invading stone.
   e.vu = marquesvides;
   e.aires.fill(0);
   naires = 0;
   S = 0;
   sortienotee = false;
   parcourt(VIDE, coup.ligne, coup.colonne, 0, 0, true);
-  // Steps 4 and 5. An exit that only leads round a ko or two points is none.
+  // An exit that only leads round a ko or two points is none.
   if (sortienotee && S > snote) sortienotee = false;
   if (sortienotee) {
     const TMarques vu = e.vu;
@@ -283,7 +283,7 @@ int32_t Tentative::gradeinvasion() {
     S = s1;
     naires = n1;
   }
-  // Step 6.
+  // The walks from the liberties not reached yet.
   for (int32_t k = 1; k <= nbpoints(colle); ++k) {
     const int32_t r = ligneliste(colle, k), c = colonneliste(colle, k);
     const int32_t j = indexcase(r, c);
@@ -292,9 +292,8 @@ int32_t Tentative::gradeinvasion() {
     if (territoire[j] == own) parcourt(own, r, c, 0, ++naires, true);
     else parcourt(VIDE, r, c, 0, 0, true);
   }
-  // Step 7.
   if (sortienotee && S > snote) sortienotee = false;
-  // Step 8.
+  // Nothing reached: no invasion.
   if (S <= 0) return 0;
   e.tailles.fill(0);
   const int32_t n = configmoteur.taille;
@@ -365,7 +364,7 @@ void Tentative::liaisonbambou(bool flag, int32_t k, uint8_t A, uint8_t B) {
       return false;
     });
   };
-  // Step 1. A opens at trial point k; with the flag B answers a lone liberty.
+  // A opens at trial point k; with the flag B answers a lone liberty.
   if (k > 0) {
     const int32_t rx = ligneliste(e.essais, k), cx = colonneliste(e.essais, k);
     essaibambou(l, A, B, rx, cx);
@@ -403,12 +402,12 @@ void Tentative::liaisonbambou(bool flag, int32_t k, uint8_t A, uint8_t B) {
     }
     e.m[indexcase(rx, cx)] = 2;
   }
-  // Step 2. B and A take random entries in turn.
+  // B and A take random entries in turn.
   while (nbpoints(l) > 2) {
     prend(l, platform::Random(nbpoints(l)) + 1, B, A);
     if (nbpoints(l) > 0) prend(l, platform::Random(nbpoints(l)) + 1, A, B);
   }
-  // Step 3.
+  // The last one or two: B first, then A on the second.
   if (nbpoints(l) == 1) {
     prend(l, 1, B, A);
   } else if (nbpoints(l) == 2) {
@@ -526,7 +525,7 @@ void Tentative::bonussauvetage() {
 void Tentative::lance() {
   const int32_t n = configmoteur.taille;
   const int32_t icoup = indexcase(coup.ligne, coup.colonne);
-  // Step 4. Everything shared comes back on every exit.
+  // Everything shared comes back on every exit.
   const Restaure<TPlateau> gardeplateau(p);
   const Restaure<TMarques> gardeterritoire(territoire);
   const Restaure<TMarques> gardeterritoire2(territoire2);
@@ -535,7 +534,7 @@ void Tentative::lance() {
   e.zone = p;
   fermebordszone(pionsmorts, e.zone, own);
   nonlie = !estlieachainevivante(p, coup.ligne, coup.colonne, inv, own);
-  // Step 5.
+  // Liberties and weak enemy neighbours of the invading stone; capture and status readings.
   calculelibertes(p);
   e.libertes[0] = 0;
   e.faibles[0] = 0;
@@ -550,7 +549,7 @@ void Tentative::lance() {
   detectetatchaines(compte, p, 0, 0, 0, 0, own);
   int32_t sekis = 0;
   detectseki(sekis, pionsmortsavant, p, 0);
-  // Step 6.
+  // The territory estimate, one pass more near the edge.
   const bool bande = coup.ligne <= 3 || coup.colonne <= 3 || coup.ligne >= n - 2 || coup.colonne >= n - 2;
   {
     const Restaure<uint8_t> gardedebut(debutpartie);
@@ -559,19 +558,19 @@ void Tentative::lance() {
     int32_t blancs = 0, noirs = 0;
     estimeterritoire(estimation, travail, own, paramniveaue + (bande ? 1 : 0), blancs, noirs, p, 1);
   }
-  // Step 7.
+  // Second territory counts as territory; is the stone inside it, liberties and all?
   for (int32_t j = 0; j < NBCASES; ++j)
     if (p[j] == VIDE && territoire2[j] == own) territoire[j] = own;
   dedans = territoire[icoup] == own;
   for (int32_t k = 1; k <= nbpoints(e.libertes); ++k)
     dedans = dedans && territoire[indexcase(ligneliste(e.libertes, k), colonneliste(e.libertes, k))] == own;
-  // Step 8. Own marks: the owner's stone there dies, unless it takes an invader chain.
+  // Own marks: the owner's stone there dies, unless it takes an invader chain.
   e.marque = marquesvides;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (p[indexcase(r, c)] == VIDE && mortici(r, c) && !voisincouleuratari4(p, inv, r, c))
         e.marque[indexcase(r, c)] = 1;
-  // Step 9. Thresholds, zones and grade.
+  // Thresholds, zones and grade.
   if (territoire[icoup] == own && strategie == 1) {
     d = 6, pa = 10, pb = 40;
   } else if (territoire[icoup] == own || voisinvidedeterritoire(p, own, coup.ligne, coup.colonne) || bande) {
@@ -581,7 +580,7 @@ void Tentative::lance() {
   const int32_t S0 = gradeinvasion();
   if (S0 < 3) return;
   int32_t grade = 0;
-  // Step 10. The references, the trial list, the series.
+  // The references, the trial list, the series.
   {
     sommeref = sommeinvasion(p, inv);
     tactref = lecturetactique(0, inv, own, p, coup.ligne, coup.colonne, 0, 0);
@@ -615,7 +614,7 @@ void Tentative::lance() {
       const int32_t taille = e.tailles[a];
       if (taille == 0) continue;
       if (k >= 1 && !force && P1[a] == 0 && P2[a] == 0 && !mortk) {
-        // Step 10.1. Neither side reaches the area: it is no part of the invasion.
+        // Neither side reaches the area: it is no part of the invasion.
         S -= taille;
         e.tailles[a] = 0;
         grade = 0;
@@ -623,7 +622,7 @@ void Tentative::lance() {
         scores.fill(0);
         recommence = true;
       } else if (k == 0) {
-        // Step 10.2.
+        // The first series sets the reference; an area it barely reaches drops out.
         refT[a] = T1[a];
         refP[a] = P1[a];
         if (force) {
@@ -635,12 +634,12 @@ void Tentative::lance() {
           grade = pa <= 50 ? 2 : 1;
         }
       } else if (k == 1 && sortienotee && !force && T2[a] <= L / d) {
-        // Step 10.3.
+        // A weak area beside a noted exit ends the grade.
         grade = 0;
         e.tailles[a] = 0;
       } else if (!mortk && ((P2[a] - P2[a] * pa / 100 > P1[a] && T2[a] >= L / (d + 1)) ||
                             refP[a] - refP[a] * pb / 100 > P1[a] || refT[a] - refT[a] * pb / 100 > T1[a])) {
-        // Step 10.4. The owner's stone at k takes the area from the invader.
+        // The owner's stone at k takes the area from the invader.
         scores[indexcase(rk, ck)] += numerocoup < 10 ? 20 : 5 * taille;
         ajoute(rk, ck);
         flagterritoire = S0;
@@ -650,7 +649,7 @@ void Tentative::lance() {
       k = 0;
       continue;
     }
-    // Step 10.5.
+    // A point that took an area: its zone value, and more when an area stays out of reach.
     if (k >= 1 && scores[indexcase(rk, ck)] > 0) {
       const int32_t v = valeurinvasionzone(rk, ck, sommeref);
       scores[indexcase(rk, ck)] += v;
@@ -662,7 +661,7 @@ void Tentative::lance() {
     ++k;
   }
   if (meilleurpose) vref = meilleur;
-  // Step 11.
+  // The score: the best point, at most 5 per area point.
   score = 0;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) score = std::max(score, scores[indexcase(r, c)]);
@@ -676,7 +675,7 @@ void Tentative::lance() {
     if (score == 0) score = 5 * S;
     flagterritoire = S0;
   }
-  // Step 12. The owner's answers to a live attempt.
+  // The owner's answers to a live attempt.
   if (S > 0) {
     TListePoints M;
     M[0] = 0;
@@ -715,7 +714,7 @@ void Tentative::lance() {
       }
     }
   }
-  // Step 13.
+  // A serious attempt or an attempt raises the territory flag.
   if (grade == 3 || grade == 2) flagterritoire = S;
   if (grade >= 1 && grade <= 3) {
     std::string ligne = grade == 3 ? "tentative d invasion serieuse " : grade == 2 ? "tentative d invasion "
@@ -724,7 +723,7 @@ void Tentative::lance() {
     if (dedans) ligne += " de l interieur";
     ecritdebug(ligne);
   }
-  // Step 14. Further answers while the attempt stands.
+  // Further answers while the attempt stands.
   if (flagterritoire > 0) {
     auto propose = [&](int32_t r, int32_t c) {
       const int32_t j = indexcase(r, c);
@@ -795,7 +794,7 @@ void Tentative::lance() {
         else scores[j] += w;
       }
   }
-  // Step 15.
+  // An attempt from outside only keeps its early flag; from inside, the engine's answers.
   if (!dedans) {
     if (numerocoup < 10 && flagterritoire > 1) flagterritoire = 1;
   } else {
@@ -826,7 +825,7 @@ void Tentative::lance() {
       }
     bonussauvetage();
   }
-  // Step 16: the guards put everything back.
+  // The guards put everything back.
 }
 
 }  // namespace
@@ -844,11 +843,10 @@ int32_t sommeinvasion(const TPlateau& p, uint8_t envahisseur) {
 void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, const TCartesTentative& cartes,
                        uint8_t proprietaire, TCarte& scores, TPlateau& p, const TCartesParPoint& mortsessai,
                        int32_t& score, TListePoints& liste, int32_t cap) {
-  // Step 1.
   scores.fill(0);
   score = 0;
   flagterritoire = 0;
-  // Step 2.
+  // In the opening, with territory still to take, no invasion.
   if (debutpartie == 1) {
     if (territoireaprendre[0] > 4) {
       ecritdebug("Reste TERRITOIRE a PRENDRE SUR BORD");
@@ -859,7 +857,7 @@ void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, cons
       return;
     }
   }
-  // Step 3.
+  // Only in the middle game, on an invading stone.
   if (coupdecide || !phasedebut || passesconsecutives != 0 || numerocoup < 5) return;
   if (!surplateaumoteur(ligne, colonne) || p[indexcase(ligne, colonne)] != envahisseur) return;
   if (komiforce && flagvisionterritoire != 1) return;

@@ -27,7 +27,7 @@ void valeurscouleur(TPlateau& travail, const TPlateau& sauve, uint8_t couleur, T
   TMarques vu = marquesvides;
   TListePoints libertes;
   libertes[0] = 0;
-  // Step 2.1. Liberties of the dead chains, then the dead stones taken off.
+  // Liberties of the dead chains, then the dead stones taken off.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = ix(r, c);
@@ -35,20 +35,20 @@ void valeurscouleur(TPlateau& travail, const TPlateau& sauve, uint8_t couleur, T
       if (!vu[i]) libertesdelachaine(travail, libertes, CAPACITELIBERTES, 0, r, c, vu);
       travail[i] = VIDE;
     }
-  // Step 2.2. Those liberties keep the value 0.
+  // Those liberties keep the value 0.
   TMarques exclus = marquesvides;
   for (int32_t k = 1; k <= nbpoints(libertes); ++k) exclus[ix(ligneliste(libertes, k), colonneliste(libertes, k))] = 1;
-  // Step 2.3.
+  // Every other empty point gets its value.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = ix(r, c);
       if (travail[i] == VIDE && !exclus[i]) m[i] = metoctetfinal(m[i], 0, valeurpointfinal(travail, couleur, r, c));
     }
-  // Step 2.4.
+  // The board as it was.
   travail = sauve;
 }
 
-// Step 3 for one map at one point.
+// For one map at one point.
 void finitpoint(TPlateau& travail, TCarte& m, uint8_t couleur, int32_t r, int32_t c) {
   const int32_t i = ix(r, c);
   m[i] = metoctetfinal(m[i], 3, comptevoisinsfinal(travail, m, couleur, r, c));
@@ -64,7 +64,7 @@ uint8_t valeurpointfinal(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
   const int32_t i = ix(r, col);
   if (p[i] != VIDE) return 0;
   int32_t v = infochaine[i][0];
-  // Step 2. Orthogonal neighbours.
+  // Orthogonal neighbours.
   bool touche = false;
   pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const uint8_t x = p[ix(r2, c2)];
@@ -73,7 +73,7 @@ uint8_t valeurpointfinal(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
     return false;
   });
   if (touche) return 0;
-  // Step 3. Diagonal neighbours.
+  // Diagonal neighbours.
   int32_t d = 0, k = 0;
   diagonales(r, col, [&](int32_t r2, int32_t c2) {
     const uint8_t x = p[ix(r2, c2)];
@@ -85,7 +85,7 @@ uint8_t valeurpointfinal(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
     }
   });
   if (k >= 2) return 0;
-  // Step 4.
+  // A lone own neighbour: nothing on the edge; elsewhere the empty count less the first one.
   const bool bord = bordgoban[i] != 0;
   if (k == 1) {
     if (bord) return 0;
@@ -127,15 +127,15 @@ void etendminimumfinal(TCarte& m, int32_t r, int32_t col) {
 }
 
 void territoirefinal(const TPlateau& p) {
-  // Step 1.
+  // Work board and both maps from zero.
   TPlateau travail = p;
   const TPlateau sauve = p;
   cartefinale1 = zeroterritoire;
   cartefinale2 = zeroterritoire;
-  // Step 2. White's dead stones off for black's points, then the reverse.
+  // White's dead stones off for black's points, then the reverse.
   valeurscouleur(travail, sauve, BLANC, cartefinale1);
   valeurscouleur(travail, sauve, NOIR, cartefinale2);
-  // Step 3.
+  // Each point finished in both maps.
   const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {

@@ -34,25 +34,26 @@ bool testcoupcandidat(TPlateau& p, uint8_t voisin, int32_t signe, int32_t lignep
                       int32_t colonneq, int32_t, int32_t bloque, int32_t invasion, uint8_t y, uint8_t x) {
   const Restaure<TMarques> gardemorts(pionsmorts);
   const int32_t ip = indexcase(lignep, colonnep), iq = indexcase(ligneq, colonneq);
-  // Steps 1-3.
+  // Nothing at level 1, nor for a strong chain at P when the sign is negative, nor with Q dead or
+  // blocked.
   if (niveau == 1) return false;
   if (infochaine[ip][0] >= 4 && signe < 0) return false;
   if (pionsmorts[iq] || bloque >= 1) return false;
-  // Step 4.
+  // Q next to P, or P's trial marked, or Q in the analysed area.
   if (voisin) {
     if (!dansfenetre(lignep, colonnep, ligneq, colonneq, 1)) return false;
   } else if (essaiordi(lignep, colonnep).plateauessai2[ip] == 0 && !carteanalyse[iq]) {
     return false;
   }
-  // Step 5. A dead enemy stone next to P that no link saves.
+  // A dead enemy stone next to P that no link saves.
   if (pastable(lignep, colonnep, [&](int32_t r, int32_t c) {
         const int32_t j = indexcase(r, c);
         return pionsmorts[j] && !marquesliaison1[j] && p[j] == x;
       }))
     return false;
-  // Step 6.
+  // A negative sign needs P's stone capturable by Y.
   if (signe < 0 && (p[ip] == VIDE || !prise(p, lignep, colonnep, y))) return false;
-  // Step 7. A weak enemy chain next to P that can be taken.
+  // A weak enemy chain next to P that can be taken.
   TMarques vues = marquesvides;
   if (pastable(lignep, colonnep, [&](int32_t r, int32_t c) {
         const int32_t j = indexcase(r, c);
@@ -62,10 +63,10 @@ bool testcoupcandidat(TPlateau& p, uint8_t voisin, int32_t signe, int32_t lignep
         return false;
       }))
     return false;
-  // Step 8.
+  // Is Q close, or does P touch X's area?
   const bool proche = infochaine[iq][0] < 4 && dansfenetre(ligneq, colonneq, lignep, colonnep, 2);
   const bool adjacent = voisinvideterritoires(p, x, lignep, colonnep);
-  // Step 9. The strong stones of Y; an invasion already linked that reaches them is no threat.
+  // The strong stones of Y; an invasion already linked that reaches them is no threat.
   TMarques forts = marquesvides;
   if (adjacent) {
     const int32_t n = configmoteur.taille;
@@ -80,9 +81,9 @@ bool testcoupcandidat(TPlateau& p, uint8_t voisin, int32_t signe, int32_t lignep
         atteintmarquedansfenetre(p, forts, 2, lignep, colonnep))
       return false;
   }
-  // Step 10.
+  // Neither: the reply stays open.
   if (!proche && !adjacent) return true;
-  // Step 11. Y's answers next to P, each on the saved position.
+  // Y's answers next to P, each on the saved position.
   const Restaure<TPlateau> gardeplateau(p);
   const Restaure<TInfoChaine> gardechaines(infochaine);
   const TPlateau plateau = p;
@@ -110,13 +111,13 @@ bool testcoupcandidat(TPlateau& p, uint8_t voisin, int32_t signe, int32_t lignep
 
 int32_t evaluecoupcandidat(const TMarques& masque, uint8_t& c, const TPlateau& p, int32_t ligne, int32_t colonne) {
   const int32_t n = configmoteur.taille;
-  // Step 1.
+  // The zone count with the masked stones of c lifted.
   TPlateau w = p;
   comptezone(w, masque, c);
-  // Step 2.
+  // With few empty points left, after the opening, every empty point counts as c's.
   const Restaure<TMarques> gardeterritoire(territoire);
   if (debutpartie == 0 && moinsde20pcvides) territoire = cartevides;
-  // Step 3. 1 = reached from the point, 2 = c's stones and the barrier they grow.
+  // 1 = reached from the point, 2 = c's stones and the barrier they grow.
   TMarques m = marquesvides;
   m[indexcase(ligne, colonne)] = 1;
   for (int32_t j = 0; j < NBCASES; ++j)
@@ -126,7 +127,7 @@ int32_t evaluecoupcandidat(const TMarques& masque, uint8_t& c, const TPlateau& p
     return pas4(r, col, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return carte[indexcase(r2, c2)] == v; });
   };
   int32_t compte = 0;
-  // Step 4. The first ring: points next to c's stones stay out.
+  // The first ring: points next to c's stones stay out.
   {
     const TMarques avant = m;
     for (int32_t r = 1; r <= n; ++r)
@@ -138,7 +139,7 @@ int32_t evaluecoupcandidat(const TMarques& masque, uint8_t& c, const TPlateau& p
         }
       }
   }
-  // Step 5. The spread and the barrier grow a ring a pass.
+  // The spread and the barrier grow a ring a pass.
   for (bool change = true; change;) {
     change = false;
     const TMarques avant = m;
@@ -160,7 +161,7 @@ int32_t evaluecoupcandidat(const TMarques& masque, uint8_t& c, const TPlateau& p
         }
       }
   }
-  // Step 6.
+  // A reach in c's territory counts P too.
   const int32_t i = indexcase(ligne, colonne);
   if (compte > 0 && (territoire[i] == c || territoire2[i] == c)) ++compte;
   return compte;
@@ -168,10 +169,10 @@ int32_t evaluecoupcandidat(const TMarques& masque, uint8_t& c, const TPlateau& p
 
 int32_t bilanzonesinfluence(const TPlateau& p, uint8_t couleur) {
   const int32_t n = configmoteur.taille;
-  // Step 1.
+  // Influence of the stones.
   TCarte influence{};
   dilatation(p, influence, 3);
-  // Step 2. Regions of each sign, from their empty points.
+  // Regions of each sign, from their empty points.
   TMarques vu = marquesvides;
   int32_t positives = 0, negatives = 0, airepositive = 0, airenegative = 0;
   for (int32_t r = 1; r <= n; ++r)
@@ -189,7 +190,7 @@ int32_t bilanzonesinfluence(const TPlateau& p, uint8_t couleur) {
         if (pierres > 1) airenegative += vides;
       }
     }
-  // Step 3.
+  // The balance for the colour: area against the number of regions.
   if (couleur == NOIR) return airepositive - airenegative - 5 * (2 * positives - negatives);
   return 5 * (positives - 2 * negatives) + (airenegative - airepositive);
 }

@@ -115,19 +115,20 @@ void sautbord(TPlateau& p, int32_t r, int32_t k, int32_t dr, int32_t dc, uint8_t
 
 void proposecoupsliaison(TListePoints& liste, const TTableEssais& t0, uint8_t c, uint8_t o, int32_t limite,
                          TPlateau& p, TCarte& C, TCarte& W) {
-  // Step 1.
+  // P, the consolidation value, is used once.
   const int32_t P = valeurconsolidation;
   valeurconsolidation = 0;
   TListePoints F;
   F[0] = 0;
-  // Step 2.
+  // Gated: no linking moves, and C and W cleared.
   if (!niveaumin4 || strategie == 1 || P <= 0 || maxsurvie > 2 || procedurefinpartie || flagterritoire > 2 ||
       !phasedebut || coupdecide || compteurinvasions > 3 || flagdanger2) {
     C.fill(0);
     W.fill(0);
     return;
   }
-  // Step 3.
+  // Each point marked 1 or 11 in C and not yet valued is tried and read; board, chains and dead
+  // marks come back.
   Restaure<TPlateau> gardeplateau(p);
   Restaure<TInfoChaine> gardechaines(infochaine);
   Restaure<TMarques> gardemorts(pionsmorts);
@@ -159,9 +160,9 @@ void proposecoupsliaison(TListePoints& liste, const TTableEssais& t0, uint8_t c,
       infochaine = chaines;
       pionsmorts = morts;
     }
-  // Step 4.
+  // C keeps the points valued before.
   C = copie;
-  // Step 5.
+  // Few found: all of them go into the list; else the best.
   if (nbpoints(F) <= MAXCOUPSLIAISON) {
     for (int32_t k = 1; k <= nbpoints(F); ++k)
       ajoutecaseliste(ligneliste(F, k), colonneliste(F, k), liste, CAPACITECOUPSLIAISON);
@@ -213,24 +214,24 @@ bool evaluelienterritoire(const TPlateau& p, uint8_t e, uint8_t o, const TListeP
   Restaure<TInfoChaine> gardechaines(infochaine);
   const TInfoChaine chaines = infochaine;
   const int32_t n = configmoteur.taille;
-  // Step 1.
+  // A copy without the dead stones, the live ones filled around.
   TPlateau copie = p;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (p[j] != VIDE && pionsmorts[j]) copie[j] = VIDE;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k)
       if (p[ix(r, k)] == e && !pionsmorts[ix(r, k)]) remplitvoisins(copie, e, r, k);
-  // Step 2.
+  // The line must hold to e's territory somewhere.
   bool tient = false;
   for (int32_t m = 1; m <= nbpoints(ligne) && !tient; ++m) {
     const int32_t r = ligneliste(ligne, m), k = colonneliste(ligne, m), i = ix(r, k);
     tient = copie[i] == e && (territoire[i] == e || territoire2[i] == e || estlieauterritoire(copie, r, k, e, o));
   }
   if (!tient) return false;
-  // Step 3.
+  // Territory of the copy.
   prepareterritoire(0, copie, o, e);
   infochaine = chaines;
-  // Step 4.
+  // The points of o's territory the line takes.
   int32_t score = 0;
   for (int32_t m = 1; m <= nbpoints(ligne); ++m) {
     const int32_t r = ligneliste(ligne, m), k = colonneliste(ligne, m);
@@ -244,7 +245,7 @@ bool evaluelienterritoire(const TPlateau& p, uint8_t e, uint8_t o, const TListeP
     });
   }
   if (score >= P) return true;
-  // Step 5. The empty regions of the copy enclosed by e, painted e.
+  // The empty regions of the copy enclosed by e, painted e.
   TPlateau peint = copie;
   TMarques vu = marquesvides;
   for (int32_t r = 1; r <= n; ++r)
@@ -265,7 +266,6 @@ bool evaluelienterritoire(const TPlateau& p, uint8_t e, uint8_t o, const TListeP
       score += POINTSPARCASE;
       if (score >= P) return true;
     }
-  // Step 6.
   return false;
 }
 

@@ -140,7 +140,7 @@ struct Separation {
   int32_t a = 0, b = 0;
 };
 
-// Step 2.2 of the twins: the confirmed pairs of side s at (r, c) that the
+// For the twins: the confirmed pairs of side s at (r, c) that the
 // cutter's stone there separates (neither rule set links them on the
 // cutter's trial board), marked bit 2; those whose chain the cut leaves
 // weak (captured, the dead-change test, or read capturable) marked bit 1.
@@ -247,7 +247,7 @@ void twin(int32_t ks, TPlateau& p, TCarte& valeurs, TListePoints& liste, const T
           const TMarques& classes, const TMarques& classes2) {
   if (niveau <= 3) return;
   const Cote s = cote(ks), o = cote(1 - ks);
-  // Step 1.
+  // Board, chains and dead marks come back on leaving; the global marks start from the saved dead stones.
   Restaure<TPlateau> gardeplateau(p);
   Restaure<TInfoChaine> gardechaines(infochaine);
   Restaure<TMarques> gardemorts(pionsmorts);
@@ -255,22 +255,22 @@ void twin(int32_t ks, TPlateau& p, TCarte& valeurs, TListePoints& liste, const T
   marquesglobales = pionsmortssauves;
   TListePoints locale;
   locale[0] = 0;
-  // Step 2.
+  // Each confirmed link of s at a point where o's trial stands.
   pourchaquecase([&](int32_t r, int32_t c, int32_t i) {
     if (!s.candidats[i] || !o.candidats[i]) return;
     TEssaiCoup& es = s.essai(r, c);
     const TEssaiCoup& eo = o.essai(r, c);
     if (es.valeurcoupure <= 0 || !(es.essaifait & ESSAICONFIRME)) return;
     if (eo.plateauessai2[i] || eo.carte3essai[i] || !(eo.flagessai1 || (eo.marqueessai & 0xFF))) return;
-    // Step 2.1.
+    // The score's share.
     const int32_t T = scores[i] >= SEUILSCORE ? scores[i] / DIVISEURSCORE : 0;
-    // Step 2.2.
+    // The cut's map: a, the linked chains of s it separates; b, the others.
     TMarques& carte = cartescoupure[i];
     carte = marquesvides;
     Separation sep;
     marquecoupure(s, o, r, c, classes, classes2, ks == 0 ? 1 : 2, carte, sep, relances[i]);
     const int32_t a = sep.a, b = sep.b;
-    // Step 2.3.
+    // Something at stake: the balance of both replays and 20 per separated chain.
     if (!(a + b + T > 0 && (a != 0 || T != 0 || b > 1))) return;
     TMarques A = marquesvides, B = marquesvides;
     for (int32_t j = 0; j < NBCASES; ++j) {
@@ -282,7 +282,6 @@ void twin(int32_t ks, TPlateau& p, TCarte& valeurs, TListePoints& liste, const T
     int32_t valeur = 10 * bilan + 20 * b;
     for (int32_t j = 0; j < NBCASES; ++j)
       if ((carte[j] & 3) && plateaudepart[j] == s.couleur && (es.liensessai[j] & COUPUREACCEPTEE)) valeur += 20;
-    // Step 2.4.
     if (a + b + T <= 1) return;
     valeurs[i] = maxi(valeurs[i], valeur);
     if (a > 0) marquememecoupure(s, r, c, sep, carte);
@@ -292,7 +291,7 @@ void twin(int32_t ks, TPlateau& p, TCarte& valeurs, TListePoints& liste, const T
     es.liensessai[i] |= COUPUREACCEPTEE;
     ajoutecaseliste(r, c, locale, CAPACITECOUPURES);
   });
-  // Step 3: damping and spreading, for the engine's links only.
+  // Damping and spreading, for the engine's links only.
   if (ks != 0 || flagcoupure <= 0) return;
   const auto acceptes = [&](auto&& f) {
     for (int32_t k = 1; k <= nbpoints(locale); ++k) {
@@ -325,16 +324,16 @@ int32_t testecoupuredangereuse(TPlateau& p, int32_t r, int32_t c, int32_t gainmo
                                const TMarques& listefaibles_, const TMarques& lesfaibles_, int32_t terme1,
                                int32_t terme2) {
   const int32_t i = ix(r, c);
-  // Step 1.
+  // Only a chain of three liberties or more, away from the edge, not dead, from level 3.
   if (niveau < 3 || p[i] == VIDE) return 0;
   if (infochaine[i][1] == 1 || infochaine[i][0] < 3 || bordgoban[i] || pionsmorts[i]) return 0;
-  // Step 2.
+  // The best of the four sides' scores.
   const bool ordi = coupe == couleurordi;
   const Front f{p, r, c, mode, coupeur, coupe, ordi ? listefaibles_ : listesurvie_,
                 ordi ? lesfaibles_ : marquessurvie_};
   int32_t brut = 0;
   for (int32_t k = 0; k < 4; ++k) brut = maxi(brut, f.score(k));
-  // Step 3.
+  // Less the moyo gain and the terms; nothing when they cover the score.
   const int32_t t = gainmoyo + terme1 + terme2;
   if (t < 1) return brut;
   if (brut < t) return 0;
@@ -344,7 +343,7 @@ int32_t testecoupuredangereuse(TPlateau& p, int32_t r, int32_t c, int32_t gainmo
 void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& liste, uint8_t couleur,
                                 uint8_t couleuradverse, const TCartesPression& cartes) {
   if (niveau <= 3) return;
-  // Step 1.
+  // M, the largest pressure sum, caps the values under it.
   int32_t M = 0;
   pourchaquecase([&](int32_t, int32_t, int32_t i) { M = maxi(M, cartes.a[i] + cartes.b[i]); });
   Restaure<TPlateau> gardeplateau(p);
@@ -357,7 +356,7 @@ void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& list
   const auto passe = [&](const Cote& coupeur, const Cote& coupe, int32_t mode, const char* label) {
     locale[0] = 0;
     pourchaquecase([&](int32_t r, int32_t c, int32_t i) {
-      // Step 2.
+      // The cutter's trial stones that stay alive.
       if (!coupeur.candidats[i]) return;
       const TEssaiCoup& ec = coupeur.essai(r, c);
       if (ec.carte2essai[i]) return;
@@ -368,17 +367,17 @@ void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& list
                                       marquessurvie, listefaibles, lesfaibles, t1, t2);
       };
       int32_t v = test();
-      // Step 3.
+      // Under strong pressure elsewhere, half of the largest.
       if (M > PLAFONDPRESSION && cartes.a[i] + cartes.b[i] < M) v = mini(v, M / 2);
       if (v <= 0) return;
-      // Step 4.
+      // A point the cut side can play too.
       if (coupe.candidats[i] && !coupe.essai(r, c).plateauessai2[i]) {
         valeurs[i] = maxi(valeurs[i], v);
         ajoutecaseliste(r, c, liste, CAPACITELISTECOUPS);
         ajoutecaseliste(r, c, locale, CAPACITECOUPURES);
         flagcoupure = maxi(flagcoupure, v);
       }
-      // Step 5. Neighbouring moves of the cut side that prevent the cut.
+      // Neighbouring moves of the cut side that prevent the cut.
       TListePoints prises;
       pastable(r, c, [&](int32_t rn, int32_t cn) {
         const int32_t n = ix(rn, cn);
@@ -397,7 +396,7 @@ void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& list
       });
     });
     affichelistecoups(locale, nbpoints(locale), label);
-    // Step 6.
+    // Position back for the next side.
     p = plateau;
     infochaine = chaines;
     pionsmorts = morts;
@@ -437,12 +436,12 @@ int32_t rejouesijoueurajoue(TPlateau& p, const TMarques& A, const TMarques& B, i
     const TEssaiCoup& e = x == 0 ? es : eo;
     const TEssaiCoup& autre = x == 0 ? eo : es;
     const uint8_t joue = x == 0 ? s.couleur : o.couleur;
-    // Step 1.
+    // The side's trial with the stones of A dead.
     chargeessai(p, e);
     for (int32_t j = 0; j < NBCASES; ++j)
       if (A[j] && p[j] != VIDE) pionsmorts[j] = 1;
     const TMarques avant = pionsmorts;
-    // Step 2.
+    // Status and seki of the other side with s's global marks cleared; B's stones live again when asked.
     const TMarques globales = marquesglobales;
     for (int32_t j = 0; j < NBCASES; ++j)
       if (p[j] == s.couleur) marquesglobales[j] = 0;
@@ -454,7 +453,7 @@ int32_t rejouesijoueurajoue(TPlateau& p, const TMarques& A, const TMarques& B, i
     if (compteur1 > 0)
       for (int32_t j = 0; j < NBCASES; ++j)
         if (B[j]) pionsmorts[j] = 0;
-    // Step 3.
+    // Stones of the other side newly dead: the cut is accepted there.
     const uint8_t autrecote = adversaire(joue);
     for (int32_t j = 0; j < NBCASES; ++j)
       if (p[j] == autrecote && pionsmorts[j] && !avant[j] && !autre.plateauessai2[j]) {
@@ -462,7 +461,7 @@ int32_t rejouesijoueurajoue(TPlateau& p, const TMarques& A, const TMarques& B, i
         eo.liensessai[j] |= COUPUREACCEPTEE;
         ++compteur2;
       }
-    // Step 4.
+    // The side's balance on the estimate.
     int32_t blancs = 0, noirs = 0;
     estimation1.fill(0);
     estimation2.fill(0);
@@ -470,7 +469,7 @@ int32_t rejouesijoueurajoue(TPlateau& p, const TMarques& A, const TMarques& B, i
     affichecartefamille(estimation1, joue == couleurordi ? "si ordi a joue" : "si joueur a joue");
     bilans[x] = s.couleur == NOIR ? noirs - blancs : blancs - noirs;
   }
-  // Step 5.
+  // Balance after s's move less balance after o's.
   return bilans[0] - bilans[1];
 }
 

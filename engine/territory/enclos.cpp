@@ -93,7 +93,7 @@ void collecte(TNoeudDeb& n, const TPlateau& p, int32_t r, int32_t c) {
   libertesetatari2(p, n.liste, CAPACITECANDIDATSDEB, 0, r, c, n.vu);
 }
 
-// Step 2.4 of an owner node: can the owner get out by an exit? True when a
+// At an owner node: can the owner get out by an exit? True when a
 // probe finds the way out.
 bool sortiepossible(TEtatDeb& e, TPlateau& p, TNoeudDeb& n, TPoint ko) {
   for (const TSortieDeb& x : e.sorties) {
@@ -132,7 +132,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
   const bool proprio = s == e.c;
   const int32_t it = ix(e.cl, e.cc);
 
-  // Step 1. Entry copies (written back on every way out), marks, list.
+  // Entry copies (written back on every way out), marks, list.
   n.plateau = p;
   n.chaines = infochaine;
   const EnSortie remet([&] {
@@ -152,17 +152,17 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
   bool enatari = false, presse = false, dernierechance = false;
 
   if (proprio) {
-    // Step 2.1. In atari: its liberties and the captures beside it only.
+    // In atari: its liberties and the captures beside it only.
     if (lc == 1) {
       listelibertes(p, n.liste, CAPACITECANDIDATSDEB, 0, e.cl, e.cc, n.vu);
       if (nbpoints(n.liste) == 0) return 1;
       enatari = true;
     } else {
-      // Step 2.2. Survived the depth, or out by liberties.
+      // Survived the depth, or out by liberties.
       if (pli >= R) return 0;
       if (lc > e.L[R - pli]) return 0;
       if (lc <= 2) collecte(n, p, e.cl, e.cc);
-      // Step 2.3. Wall chains short of liberties.
+      // Wall chains short of liberties.
       for (int32_t k = 1; k <= nbpoints(e.mur); ++k) {
         const int32_t r = ligneliste(e.mur, k), c = colonneliste(e.mur, k), j = ix(r, c);
         if (p[j] != e.o) continue;
@@ -172,23 +172,23 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
         if (lw == 1) return 0;
         collecte(n, p, r, c);
       }
-      // Step 2.4. Exits.
+      // Exits.
       if (sortiepossible(e, p, n, ko)) return 0;
     }
   } else {
-    // Step 3.1. The owner in atari is taken, but next to a fresh ko.
+    // The owner in atari is taken, but next to a fresh ko.
     if (lc == 1 && !(avecko && pierreisolee(p, e.cl, e.cc) &&
                      std::abs(ko.ligne - e.cl) + std::abs(ko.colonne - e.cc) == 1))
       return 1;
-    // Step 3.2. Too many liberties: out, unless the eye space is worth a last look.
+    // Too many liberties: out, unless the eye space is worth a last look.
     const int32_t limite = pli <= R ? e.L[R - pli] + 1 : 2;
     if (lc > limite) {
       if (pli >= 2 && e.nbvitaux[pli - 1] == 0 && !avecko) dernierechance = true;
       else return 0;
     }
-    // Step 3.3.
+    // Few liberties: the owner's chain's liberties and their neighbours.
     if (lc <= 2 && !dernierechance) collecte(n, p, e.cl, e.cc);
-    // Step 3.4. Wall chains short of liberties.
+    // Wall chains short of liberties.
     for (int32_t k = 1; k <= nbpoints(e.mur); ++k) {
       const int32_t r = ligneliste(e.mur, k), c = colonneliste(e.mur, k), j = ix(r, c);
       if (p[j] != e.o) continue;
@@ -206,15 +206,15 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
       }
       collecte(n, p, r, c);
     }
-    // Step 3.5. Block the exits.
+    // Block the exits.
     if (!enatari && !dernierechance)
       for (const TSortieDeb& x : e.sorties)
         if (x.classe != 0 && p[ix(x.s)] == VIDE && !n.vu[ix(x.s)]) ajoute(n, x.s.ligne, x.s.colonne);
   }
 
-  // Step 4. Common part.
+  // Common part.
   if (!enatari) {
-    // Step 4.1. Eye space and vital points at killer nodes.
+    // Eye space and vital points at killer nodes.
     if (!proprio && pli >= 2) {
       if (e.nbvitaux[pli - 1] == 0) {
         if (!avecko) {
@@ -231,7 +231,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
         e.vitaux[pli] = e.vitaux[pli - 1];
       }
     }
-    // Step 4.2. Around up to three vital points.
+    // Around up to three vital points.
     if (pli <= e.P0 - 2 && e.nbvitaux[pli] >= 1 && e.nbvitaux[pli] <= 3)
       for (int32_t k = 0; k < e.nbvitaux[pli]; ++k) {
         const TPoint v = e.vitaux[pli][k];
@@ -240,7 +240,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
         if (p[ix(v)] == VIDE) ajoutevoisinsvides(p, n.vu, n.liste, CAPACITECANDIDATSDEB, v.ligne, v.colonne);
         else libertesdelachaine(p, n.liste, CAPACITECANDIDATSDEB, 0, v.ligne, v.colonne, n.vu);
       }
-    // Step 4.3. The empty zone points; points of own chains taken since only
+    // The empty zone points; points of own chains taken since only
     // next to a short chain.
     for (int32_t k = 1; k <= nbpoints(e.zonepoints); ++k) {
       const int32_t r = ligneliste(e.zonepoints, k), c = colonneliste(e.zonepoints, k), j = ix(r, c);
@@ -248,24 +248,24 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
       if ((M[j] & ZONECONTACT) && !voisinpierremoinsde3libertes(p, r, c)) continue;
       ajoute(n, r, c);
     }
-    // Step 4.4. The owner may pass but at the last ply.
+    // The owner may pass but at the last ply.
     if (proprio && pli != e.P) empilepoint(n.liste, CAPACITECANDIDATSDEB, 0, 0);
   }
 
-  // Step 5.
+  // No candidate: the owner lives.
   if (nbpoints(n.liste) == 0) return 0;
-  // Step 6. Killer first.
+  // Killer first.
   const TPoint tueur = e.tueur[pli];
   if (reel(tueur) && n.vu[ix(tueur)] == VUCANDIDAT)
     remontecoupenliste(n.liste, tueur.ligne, tueur.colonne, 1, CAPACITECANDIDATSDEB);
   e.tueur[pli] = e.tueur[pli + 1] = TPoint{};
   e.coup[pli] = TPoint{};
 
-  // Step 7. Moves.
+  // Moves.
   const uint32_t clebase = cle;
   int32_t resultat = 0;
   int32_t joues = 0;
-  auto remonte = [&](int32_t k) {  // step 7.10
+  auto remonte = [&](int32_t k) {
     const TPoint t = e.tueur[pli + 1];
     if (nbpoints(n.liste) - k >= 2 && reel(t) && n.vu[ix(t)] == VUCANDIDAT)
       remontecoupenliste(n.liste, t.ligne, t.colonne, k + 1, CAPACITECANDIDATSDEB);
@@ -277,7 +277,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
     const int32_t im = passe ? 0 : ix(m);
     const int32_t Pavant = e.P;
     n.prises[0] = 0;
-    // Step 7.1. Play.
+    // Play.
     if (passe) {
       if (e.P + 2 <= e.plafond) e.P += 2;
     } else {
@@ -292,11 +292,11 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
     }
     ++joues;
     e.coup[pli] = m;
-    // Step 7.2.
+    // The node is counted.
     ++compteurnoeudsprise;
     bool murgrandi = false;
     {
-      // Step 7.8, on every way out of this block: the move taken back, the
+      // On every way out of this block: the move taken back, the
       // captured stones put back, the chain table, P and the zone map restored.
       const EnSortie reprend([&] {
         if (!passe) {
@@ -308,7 +308,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
         e.P = Pavant;
         if (murgrandi) M = n.zonecopie;
       });
-      // Step 7.3. Owner moves that fail at once.
+      // Owner moves that fail at once.
       if (proprio && !passe) {
         e.nbvitaux[pli] = 0;
         const bool sortie = memepoint(m, e.sorties[0].e) || memepoint(m, e.sorties[1].e);
@@ -318,7 +318,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
           continue;
         }
       }
-      // Step 7.4. A killer stone touching the wall joins it.
+      // A killer stone touching the wall joins it.
       if (!proprio && !passe &&
           pastable(m.ligne, m.colonne, [&](int32_t r2, int32_t c2) {
             const int32_t j = ix(r2, c2);
@@ -328,7 +328,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
         murgrandi = true;
         peintchaine(p, M, ZONEMUR, m.ligne, m.colonne);
       }
-      // Step 7.5. Captures and the ko point handed down.
+      // Captures and the ko point handed down.
       TPoint koenfant = pointko;
       if (nbpoints(n.prises) > 0) {
         if (p[it] != e.c) return 1;
@@ -351,13 +351,13 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
           if (v == ESPACEVIVANT || testvieapresjeu(p, e.cl, e.cc)) return 0;
         }
       }
-      // Step 7.6. Key of the position after the move.
+      // Key of the position after the move.
       uint32_t cleenfant = clebase;
       if (!passe) xorclepion(cleenfant, m.ligne, m.colonne, s);
       for (int32_t q = 1; q <= nbpoints(n.prises); ++q)
         xorclepion(cleenfant, ligneliste(n.prises, q), colonneliste(n.prises, q), autre);
       if (reel(koenfant)) xorclemoyo(cleenfant, koenfant.ligne, koenfant.colonne);
-      // Step 7.7. Transpositions from ply 3, then the child.
+      // Transpositions from ply 3, then the child.
       if (pli >= 3 && pli < e.P) {
         const int32_t t = cherchecletransposition(cleenfant, pli, e.nbtransposition[pli], tablehachrecu);
         if (t <= 0) {
@@ -370,7 +370,7 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
         resultat = pli < e.P ? recutestdeb(pli + 1, autre, cleenfant, koenfant) : 0;
       }
     }
-    // Step 7.9. Cut-offs and the killer's width.
+    // Cut-offs and the killer's width.
     if (proprio && resultat == 0) {
       e.tueur[pli] = m;
       return 0;
@@ -382,10 +382,10 @@ int32_t recutestdeb(int32_t pli, uint8_t s, uint32_t cle, TPoint ko) {
       }
       if (k >= e.T[pli]) return resultat;
     }
-    // Step 7.10.
+    // A refuted killer moves up behind the current move.
     remonte(k);
   }
-  // Step 8. Nothing playable.
+  // Nothing playable.
   if (joues == 0) return (proprio && enatari) ? 1 : 0;
   return resultat;
 }
@@ -430,7 +430,7 @@ bool construitsortie(TEtatDeb& e, TPlateau& p, const TMarques& morts, const TMar
   return true;
 }
 
-// Step 8 of testdeb: a trigger outside the zone must touch the wall or an exit.
+// In testdeb, a trigger outside the zone must touch the wall or an exit.
 bool declencheurconcerne(const TEtatDeb& e, const TPlateau& p, TPoint k) {
   const TMarques& M = *e.zone;
   if (!reel(k) || M[ix(k)] != 0) return true;
@@ -454,7 +454,7 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
                 const TMarques& faibles, int32_t ligne, int32_t colonne, uint8_t dernier, TPoint ko,
                 TPoint declencheur, uint8_t zoneseule) {
   const int32_t it = ix(ligne, colonne);
-  // Step 1. Level, dead target, no chain.
+  // Level, dead target, no chain.
   if (niveau <= 3) return DEBSANSOBJET;
   if (pionsmorts[it] && !zoneseule) return DEBSANSOBJET;
   if (p[it] != NOIR && p[it] != BLANC) return DEBSANSOBJET;
@@ -467,7 +467,7 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
   const Restaure<TPlateau> remetplateau(p);
   const Restaure<TInfoChaine> remetchaines(infochaine);
 
-  // Step 2. Depth and colours.
+  // Depth and colours.
   TEtatDeb& e = deb;
   const int32_t D = profondeurdeb(niveau);
   e.p = &p;
@@ -479,7 +479,7 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
   e.sorties[0] = e.sorties[1] = TSortieDeb{};
   e.mur[0] = 0;
 
-  // Step 3. Zone and exits.
+  // Zone and exits.
   zone.fill(0);
   TListePoints liste;
   liste[0] = 0;
@@ -487,7 +487,7 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
   uint8_t abandon = 0;
   marquevidesentoures(morts, p, liste, NBCASES, zone, sorties[0], sorties[1], ligne, colonne, D, e.o, abandon);
   if (abandon) return DEBSANSOBJET;
-  // Step 4. Too roomy, or too many live enemy stones inside.
+  // Too roomy, or too many live enemy stones inside.
   int32_t vides = 0, ennemis = 0;
   for (int32_t k = 1; k <= nbpoints(liste); ++k) {
     const int32_t j = ix(ligneliste(liste, k), colonneliste(liste, k));
@@ -495,9 +495,9 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
     else if (p[j] == e.o && !morts[j]) ++ennemis;
   }
   if (vides > D || ennemis > MAXPIERRESENNEMIES) return DEBSANSOBJET;
-  // Step 5. The chain.
+  // The chain.
   peintchaine(p, zone, ZONECHAINE, ligne, colonne);
-  // Step 6. Walls, and own chains against strong enemy chains.
+  // Walls, and own chains against strong enemy chains.
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -516,14 +516,14 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
           peintchaine(p, zone, ZONECONTACT, r, c);
       }
     }
-  // Step 7. Exit records.
+  // Exit records.
   for (int32_t k = 0; k < 2; ++k)
     if (reel(sorties[k]) && !construitsortie(e, p, morts, faibles, sorties[k], e.sorties[k])) return DEBSANSOBJET;
-  // Step 8. Trigger point.
+  // Trigger point.
   if (!declencheurconcerne(e, p, declencheur)) return DEBAILLEURS;
-  // Step 9. Weak wall.
+  // Weak wall.
   if (testmurfaible(p, carteremplie, remplie, morts, zone, faibles, e.o, e.c)) return DEBSANSOBJET;
-  // Step 10. Zone list and inner points.
+  // Zone list and inner points.
   e.zonepoints[0] = 0;
   ennemis = 0;
   for (int32_t r = 1; r <= n; ++r)
@@ -539,25 +539,25 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
     const int32_t r = ligneliste(e.zonepoints, k), c = colonneliste(e.zonepoints, k);
     if (testoeilmur(zone, r, c)) e.interieur[ix(r, c)] = 1;
   }
-  // Step 11. Zone only.
+  // Zone only.
   if (pionsmorts[it] || zoneseule) return DEBVIVANTE;
-  // Step 12. Weak wall chains join the inner points.
+  // Weak wall chains join the inner points.
   marquemurfaible(morts, p, e.c, e.o, e.mur, zone, e.interieur);
-  // Step 13. Liberty and width tables.
+  // Liberty and width tables.
   static constexpr int32_t debutL[9] = {3, 4, 4, 5, 5, 5, 5, 6, 6};
   for (int32_t k = 0; k < TAILLETABLESDEB; ++k) {
     e.L[k] = k < 9 ? debutL[k] : (k % 2 == 0 ? k / 2 + 1 : k / 2 + 2);
     e.T[k] = k <= D - 2 ? D - k + 2 : 4;
   }
-  // Step 14. Zone points with the most inner neighbours first.
+  // Zone points with the most inner neighbours first.
   triezonedeb(p, e.interieur, e.zonepoints, e.c, NBCASES);
-  // Step 15. The last ply P is a move of the owner.
+  // The last ply P is a move of the owner.
   const uint8_t premier = static_cast<uint8_t>(1 - dernier);
   if (premier == e.c) e.P = D % 2 == 1 ? D : D - 1;
   else e.P = D % 2 == 0 ? D : D - 1;
   e.P0 = e.P;
   e.plafond = e.P0 + 2;
-  // Step 16. The reading.
+  // The reading.
   std::fill(std::begin(e.coup), std::end(e.coup), TPoint{});
   std::fill(std::begin(e.tueur), std::end(e.tueur), TPoint{});
   std::fill(std::begin(e.nbvitaux), std::end(e.nbvitaux), 0);
@@ -567,12 +567,11 @@ int32_t testdeb(TPlateau& p, TMarques& carteremplie, uint8_t& remplie, const TMa
   std::fill(std::begin(e.nbtransposition), std::end(e.nbtransposition), 0);
   e.noeuds = 0;
   const int32_t resultat = recutestdeb(1, premier, 0, ko);
-  // Step 17.
+  // A zone not of the chain alone is traced.
   if (zone[it] != ZONECHAINE) {
     affichecasesmarquees(zone);
     ++compteurnoeudsprise;
   }
   compteurnoeuds += e.noeuds;
-  // Step 18.
   return resultat != 0 ? DEBTUEE : DEBVIVANTE;
 }

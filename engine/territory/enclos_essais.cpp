@@ -58,7 +58,7 @@ void testdebsurcandidats(const TMarques& chaines, const TMarques& liens, TPlatea
   const uint8_t oppose = static_cast<uint8_t>(1 - couleur);
   TEssaiCoup& essai = essaicote(couleur, ligne, colonne);
 
-  // Step 1. Dead stones handed to the reading, and the weak stones.
+  // Dead stones handed to the reading, and the weak stones.
   TMarques morts = pionsmorts;
   TMarques faibles;
   for (int32_t i = 0; i < NBCASES; ++i)
@@ -67,7 +67,7 @@ void testdebsurcandidats(const TMarques& chaines, const TMarques& liens, TPlatea
   uint8_t prets[2] = {0, 0};
   TMarques zone{};
 
-  // Step 2. A lone stone in atari may stand in a ko.
+  // A lone stone in atari may stand in a ko.
   TPoint ko{};
   if (mode == 1 && libs(im) == 1 &&
       !pastable(ligne, colonne, [&](int32_t r2, int32_t c2) { return p[ix(r2, c2)] == couleur; }))
@@ -77,7 +77,7 @@ void testdebsurcandidats(const TMarques& chaines, const TMarques& liens, TPlatea
       return true;
     });
 
-  // Step 3. The move's liberties and the enemy stones next to the chain or
+  // The move's liberties and the enemy stones next to the chain or
   // next to those liberties.
   TListePoints libertes, ennemis;
   libertes[0] = ennemis[0] = 0;
@@ -90,7 +90,7 @@ void testdebsurcandidats(const TMarques& chaines, const TMarques& liens, TPlatea
       return false;
     });
 
-  // Step 4. Chains to read: the move's own, then the enemy chains.
+  // Chains to read: the move's own, then the enemy chains.
   TListePoints liste;
   liste[0] = 0;
   TMarques listees = marquesvides;
@@ -104,7 +104,7 @@ void testdebsurcandidats(const TMarques& chaines, const TMarques& liens, TPlatea
     inscrit(r, c);
   }
 
-  // Step 5. Chains that earlier trials of this side killed.
+  // Chains that earlier trials of this side killed.
   const int32_t n = configmoteur.taille;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -120,7 +120,7 @@ void testdebsurcandidats(const TMarques& chaines, const TMarques& liens, TPlatea
       }
     }
 
-  // Step 6. Read them, the list growing with the chains of killed zones.
+  // Read them, the list growing with the chains of killed zones.
   if (nbpoints(liste) == 0) return;
   morts = pionsmorts;
   const TMarques& liaison = couleur == couleurordi ? marquesliaison1 : marquesliaison2;

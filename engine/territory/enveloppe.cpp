@@ -29,9 +29,9 @@ struct Emballage {
 
   // One step: the next vertex from the current point; it leaves W.
   TCoups pointsuivantenveloppe() {
-    // Step 1. The first item is the provisional choice.
+    // The first item is the provisional choice.
     std::size_t choix = 0;
-    // Step 2. A candidate must lie on the positive side of the direction;
+    // A candidate must lie on the positive side of the direction;
     // among aligned ones the farther wins, otherwise the one turning less.
     for (std::size_t k = 1; k < w.size(); ++k) {
       TCoups v, b;
@@ -44,7 +44,7 @@ struct Emballage {
         choix = k;
       }
     }
-    // Step 3.
+    // The chosen point leaves W.
     const TCoups choisi = w[choix];
     w.erase(w.begin() + static_cast<std::ptrdiff_t>(choix));
     retires.push_back(choisi);
@@ -154,17 +154,16 @@ void remplissagezone(TMarques& sortie, int32_t ligne, int32_t colonne, int32_t t
 }
 
 void calculenveloppe(int32_t, const TListeSommets& points, TListeSommets& sommets) {
-  // Step 1.
   Emballage e;
   e.w = points;
   if (e.w.empty()) return;
-  // Step 2.
+  // The pivot is the first vertex.
   const TCoups pivot = e.w[static_cast<std::size_t>(pointpivot(e.w))];
   sommets.push_back(pivot);
-  // Step 3.
+  // Start from it, heading along its row.
   e.direction = sommet(0, 1, 2);
   e.courant = pivot;
-  // Step 4. Every step takes one item out of W and the pivot stays in W
+  // Every step takes one item out of W and the pivot stays in W
   // until it is chosen, so the wrap closes.
   for (;;) {
     const TCoups choisi = e.pointsuivantenveloppe();
@@ -177,27 +176,26 @@ void calculenveloppe(int32_t, const TListeSommets& points, TListeSommets& sommet
 
 void enveloppeconvexe(const TMarques& entree, TMarques& sortie, int32_t taille) {
   using namespace enveloppe;
-  // Step 1.
+  // The marked points.
   TListeSommets points, sommets;
   for (int32_t l = 1; l <= taille; ++l)
     for (int32_t c = 1; c <= taille; ++c)
       if (entree[indexcase(l, c)] != 0) points.push_back(sommet(l, c, 1));
-  // Step 2.
   sortie = marquesvides;
-  // Step 3.
+  // The hull's vertices; a single point is marked as it is.
   if (points.size() >= 2) {
     calculenveloppe(taille, points, sommets);
   } else {
     for (const TCoups& s : points) sortie[indexcase(s.ligne, s.colonne)] = 2;
   }
-  // Step 4.
+  // The edges of the hull.
   if (sommets.size() >= 2)
     for (std::size_t k = 0; k < sommets.size(); ++k) {
       const TCoups& a = sommets[k];
       const TCoups& b = sommets[(k + 1) % sommets.size()];
       tracesegment(a.ligne, a.colonne, b.ligne, b.colonne, sortie);
     }
-  // Step 5.
+  // The inside of the hull filled.
   if (sommets.size() > 2) {
     int32_t lmin = 0, cmin = 0, cmax = 0, lmax = 0;
     rectangleenglobant(sommets, lmin, cmin, cmax, lmax);

@@ -36,7 +36,7 @@ struct Estimation {
     compte[j] = VIDE;
   }
 
-  // Steps 4 and 5: the closed regions of `x` on B prepared for x write
+  // The closed regions of `x` on B prepared for x write
   // their mark (black +1, white -1; a point marked by both is 0).
   void regionsfermees(uint8_t x, TCarte& marques) const {
     const int32_t n = taille();
@@ -74,12 +74,12 @@ struct Estimation {
 void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_t passes, int32_t& blancs,
                       int32_t& noirs, const TPlateau& p, uint8_t finir) {
   const int32_t n = taille();
-  // Step 1.
+  // Counts and work map cleared; the estimate keeps its own dead marks.
   blancs = 0;
   noirs = 0;
   travail.fill(0);
   pionsmortsestime = pionsmorts;
-  // Step 2. Too few stones to say anything.
+  // Too few stones to say anything.
   int32_t pierres = 0;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
@@ -90,19 +90,19 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
   }
   Estimation e{resultat, travail, blancs, noirs, p};
   e.compte.fill(VIDE);
-  // Step 3.
+  // Board without the dead stones and the mover's stones in atari.
   e.B = p;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (p[j] != VIDE && (pionsmorts[j] || (p[j] == couleur && infochaine[j][0] == 1))) e.B[j] = VIDE;
-  // Steps 4 and 5. Closed regions, black then white.
+  // Closed regions, black then white.
   TCarte marques{};
   e.regionsfermees(NOIR, marques);
   e.regionsfermees(BLANC, marques);
-  // Step 6. Influence.
+  // Influence.
   const int32_t n2 = passes > 0 ? passes : 0;
   compteterritoires(e.B, resultat, n2);
   compteterritoires2(resultat, n2 * (n2 - 1) + 1);
-  // Step 7. Closed regions override; the count.
+  // Closed regions override; the count.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
@@ -111,7 +111,7 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
       if (resultat[j] < 0 && p[j] != BLANC) e.compter(j, BLANC);
       else if (resultat[j] > 0 && p[j] != NOIR) e.compter(j, NOIR);
     }
-  // Step 8. Dead chains standing in their own colour's area.
+  // Dead chains standing in their own colour's area.
   TMarques examines = marquesvides;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -121,7 +121,7 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
       if (!(x == BLANC ? resultat[j] < 0 : resultat[j] > 0)) continue;
       if (!chainerevivable(p, resultat, r, c)) marquepionschaine(p, examines, 0, r, c);
     }
-  // Step 9. Weak borders; neutral points record the sign their empty
+  // Weak borders; neutral points record the sign their empty
   // neighbours agree on (the first one's value), 0 when they disagree.
   TMarques notes = marquesvides;
   for (int32_t r = 1; r <= n; ++r)
@@ -150,7 +150,7 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
         }
       }
     }
-  // Step 10. Records touching the other side's stones: the record goes and
+  // Records touching the other side's stones: the record goes and
   // the neighbours of its sign lose their value.
   TMarques revus = notes;
   for (int32_t r = 1; r <= n; ++r)
@@ -169,7 +169,7 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
         return false;
       });
     }
-  // Step 11. Last sweep over the recorded and the cleared points.
+  // Last sweep over the recorded and the cleared points.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
@@ -192,16 +192,16 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
       }
     }
   travail = resultat;
-  // Step 12.
+  // Owners marked when asked.
   if (finir) marqueproprietaires(resultat, travail, p);
 }
 
 void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur) {
   const int32_t n = taille();
-  // Step 1.
+  // The zone's stones lifted.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (p[j] == couleur && marques[j]) p[j] = VIDE;
-  // Step 2. Gaps between two stones of one zone record.
+  // Gaps between two stones of one zone record.
   const auto memezone = [&](int32_t r1, int32_t c1, int32_t r2, int32_t c2) {
     const int32_t a = ix(r1, c1), b = ix(r2, c2);
     return p[a] == couleur && p[b] == couleur && infozones[a].numero != 0 &&
@@ -213,7 +213,7 @@ void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur) {
       if (p[ix(r, c)] == VIDE && (memezone(r - 1, c, r + 1, c) || memezone(r, c - 1, r, c + 1)))
         l.ajoute(r, c);
   remplissage::remplitliste(0, p, couleur, l);
-  // Step 3. First-line pairs under a strong stone of the colour. A pair
+  // First-line pairs under a strong stone of the colour. A pair
   // with an enemy stone inward is left alone, so the claim stays under the
   // colour's own wall.
   remplissage::TListeRemplissage bord;

@@ -58,7 +58,7 @@ struct EtatRemis {
   }
 };
 
-// Step 1: the ko fill. A last move that is a single stone in atari has its
+// The ko fill. A last move that is a single stone in atari has its
 // liberty (the ko point) filled with its colour; pointko stays (0, 0) when
 // no fill was made.
 TPoint remplitko(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {
@@ -98,7 +98,7 @@ struct Passe {
   int32_t etatzone = 0;
   bool pleinezone = false;  // the zone walk always counts every point not of the attacker
 
-  // Step 4.5: territory preparation, for the attacker.
+  // Territory preparation, for the attacker.
   void prepare(bool avecsauve, const TMarques& mortsavant) {
     zone = marquesvides;
     etatzone = 0;
@@ -106,7 +106,7 @@ struct Passe {
     else prepareterritoire(GARDEYEUX, p, att, def);
   }
 
-  // Step 4.8: every chain of `def` on `sauve`, not yet visited, not dead and
+  // Every chain of `def` on `sauve`, not yet visited, not dead and
   // not in marquesglobales. `apres(resultat, avant, vu)` does the driver's
   // bookkeeping for one chain; `avant` is the visited map before its walk.
   template <class F>
@@ -136,10 +136,10 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
   EtatRemis remis(p);
   const bool dernier = dernierdonne(ligne, colonne);
   const int32_t id = dernier ? ix(ligne, colonne) : 0;
-  // Step 1.
+  // A ko the mode asks for is filled.
   const TPoint ko = remplitko(p, mode, ligne, colonne);
   const bool kofait = ko.ligne != 0;
-  // Step 2.
+  // Dead marks kept when asked; where the dead zones go.
   sauvepionsmorts = sauve;
   const TMarques mortsentree = pionsmorts;  // chains dead before the call
   bool passeresultats = false;
@@ -161,22 +161,22 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
     cartezones[BLANC] = &zonesmortesblanc;
     cartezones[NOIR] = &zonesmortesnoir;
   }
-  // Step 3.
+  // The colour of the last move's stone.
   const uint8_t L = dernier ? p[id] : VIDE;
 
-  // Steps 4 and 5: white chains, then black ones.
+  // White chains, then black ones.
   for (const uint8_t def : {BLANC, NOIR}) {
     const uint8_t att = autre(def);
-    // Step 4.1. The liberties of a short last-move chain of the attacker.
+    // The liberties of a short last-move chain of the attacker.
     TListePoints libertesdernier{};
     if (L == att && libs(id) <= 3) {
       TMarques vu = marquesvides;
       libertesdelachaine(p, libertesdernier, CAPACITECANDIDATS, 0, ligne, colonne, vu);
     }
-    // Step 4.2.
+    // This colour's pass works on a copy of the board.
     const TPlateau sauveplateau = p;
     const TInfoChaine chainespasse = infochaine;
-    // Step 4.3. The last move's chain in atari is captured first.
+    // The last move's chain in atari is captured first.
     bool prise = false;
     if (L == def && libs(id) == 1) {
       TMarques vu = marquesvides;
@@ -202,18 +202,18 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
       videchainemorte(drapeau, pionsmortsavant, passe.candidats, CAPACITECANDIDATS, p, att, def, ligne, colonne);
       if (drapeau) remetpierre(p, att, def, ligne, colonne);
     }
-    // Step 4.4. Candidate points.
+    // Candidate points.
     if (trait == att)
       coupscandidatspierreslibres(p, mortsentree, att, passe.candidats, CAPACITECANDIDATS, ligne, colonne);
     coupscandidatsliberte(p, att, def, passe.candidats, CAPACITECANDIDATS, ligne, colonne);
     coupscandidatsmorts(mortsentree, p, passe.candidats, CAPACITECANDIDATS, att, def, sauve);
-    // Step 4.5. Territory preparation; the second driver lifts the last
+    // Territory preparation; the second driver lifts the last
     // stone of the defender for it unless asked to keep it.
     const bool leve = deux && !gardedernier && dernier && p[id] == def && L == def;
     if (leve) p[id] = VIDE;
     passe.prepare(sauve, pionsmortsavant);
     if (leve) p[id] = def;
-    // Step 4.6. A contact point of the attacker beside the last move.
+    // A contact point of the attacker beside the last move.
     TPoint q{};
     if (L == def && mode == 0 && pointcontactko(sauveplateau, ligne, colonne, q)) {
       const int32_t jq = ix(q.ligne, q.colonne);
@@ -224,14 +224,14 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
         if (n == 1 || (n == 2 && detectesca(p, 1, q.ligne, q.colonne))) p[jq] = avantq;
       }
     }
-    // Step 4.7.
+    // Dead chains painted with the saved marks.
     if (sauve) peintchainesmortes(p, pionsmortsavant, def, att);
-    // Step 4.8.
+    // The fights of the pass.
     TMarques* cartezone = cartezones[def];
     passe.lis([&](int32_t resultat, const TMarques& avant, const TMarques& vu, int32_t vides) {
-      // Step 4.8.4. Only the zones of small chains are flagged.
+      // Only the zones of small chains are flagged.
       if (!deux && flagmarquesmorts > 0 && vides <= 32) marquezonesessais(avant, vu, ligne, colonne);
-      // Step 4.8.5.
+      // A dead chain: counted, and more when its walk covers the short last-move chain's liberties.
       if (resultat == COMBATMORT) {
         ++compte;
         const int32_t nl = nbpoints(libertesdernier);
@@ -247,7 +247,7 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
             if (nouveau(avant, vu, j)) (*cartezone)[j] = 1;
       }
       if (deux) return;
-      // Step 4.8.6. Results of living chains into the current table.
+      // Results of living chains into the current table.
       int32_t* cible = nullptr;
       if (tableessaiscourante == 1) cible = valeurssurvie.data();
       else if (tableessaiscourante == 2 && dernier) cible = essaiordi(ligne, colonne).etatessai.data();
@@ -256,18 +256,18 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
       for (int32_t j = 0; j < NBCASES; ++j)
         if (nouveau(avant, vu, j) && sauveplateau[j] == def && !pionsmorts[j]) cible[j] = resultat;
     });
-    // Step 4.9.
+    // The board back for the other colour.
     p = sauveplateau;
     if (prise) infochaine = chainespasse;
   }
-  // Step 6.
+  // Position and ko back; chains the global marks hold count as living.
   p = remis.plateau;
   infochaine = remis.chaines;
   defaitko(p, ko, !deux);  // the second driver writes no survival values
   if (!deux && tableessaiscourante > 0)
     for (int32_t j = 0; j < NBCASES; ++j)
       if (marquesglobales[j]) valeurssurvie[j] = COMBATVIVANT;
-  // Step 7.
+  // The contacts between the dead zones.
   if (passeresultats) passecontacts(p, zonesmortes[BLANC], zonesmortes[NOIR], pionsmortsavant, ligne, colonne);
 }
 

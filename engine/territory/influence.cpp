@@ -62,9 +62,9 @@ struct Proprietaires {
 
 void compteterritoires(const TPlateau& p, TCarte& carte, int32_t n) {
   const int32_t t = taille();
-  // Step 1. Stones.
+  // Stones.
   for (int32_t j = 0; j < NBCASES; ++j) carte[j] = p[j] == BLANC ? -128 : p[j] == NOIR ? 128 : 0;
-  // Step 2. Dilations, each from a copy.
+  // Dilations, each from a copy.
   for (int32_t k = 0; k < n; ++k) {
     const TCarte avant = carte;
     for (int32_t r = 1; r <= t; ++r)
@@ -103,14 +103,14 @@ void compteterritoires2(TCarte& carte, int32_t n) {
 }
 
 bool chainerevivable(const TPlateau& p, const TCarte& carte, int32_t ligne, int32_t colonne) {
-  // Step 1. The stone's colour.
+  // The stone's colour.
   const uint8_t couleur = p[ix(ligne, colonne)];
   if (couleur == VIDE) return false;
-  // Step 2. The walk.
+  // The walk.
   Revival w{p, carte, couleur};
   w.marche(0, ligne, colonne);
   if (!w.vivant) return false;
-  // Step 3. The dead stones of the colour reached come back to life.
+  // The dead stones of the colour reached come back to life.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (w.vu[j] && p[j] == couleur && pionsmorts[j]) pionsmortsestime[j] = 0;
   return true;
@@ -126,11 +126,11 @@ bool voisinfaibleoumort(const TPlateau& p, int32_t ligne, int32_t colonne, uint8
 
 void marqueproprietaires(const TCarte& resultat, const TCarte& travail, const TPlateau& p) {
   const int32_t n = taille();
-  // Step 1.
+  // Both territory maps from empty.
   territoire.fill(VIDE);
   territoire2.fill(VIDE);
   Proprietaires q{p};
-  // Steps 2 and 3. Dead stones paint the chains around them for the other
+  // Dead stones paint the chains around them for the other
   // colour; empty points paint themselves and their neighbouring chains.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -147,14 +147,14 @@ void marqueproprietaires(const TCarte& resultat, const TCarte& travail, const TP
         else if (travail[j] < 0) territoire2[j] = BLANC;
       }
     }
-  // Step 4. Stones linked to owned stones of their colour.
+  // Stones linked to owned stones of their colour.
   TMarques liees = marquesvides;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
       if (p[j] != VIDE && territoire[j] == p[j]) metlachainelieen2coupatest1(p, liees, r, c);
     }
-  // Step 5. They own themselves unless dead.
+  // They own themselves unless dead.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (liees[j] && p[j] != VIDE && territoire[j] == VIDE && !pionsmorts[j]) territoire[j] = p[j];
 }

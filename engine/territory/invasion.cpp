@@ -88,16 +88,16 @@ int32_t valeurlibertesponderee(TPlateau& p, const TMarques& zone, uint8_t couleu
 void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t autre, TListePoints& liste,
                          int32_t cap, TCarte& scores, TPlateau& p, TCarteEssai morts, TCarteEssai libres) {
   const int32_t n = taille();
-  // Step 1.
+  // Scores cleared; dead marks and chains come back on leaving.
   scores.fill(0);
   const TMarques mortsentree = pionsmorts;
   EnSortie remetmorts([&] { pionsmorts = mortsentree; });
   Restaure<TInfoChaine> chaines(infochaine);
-  // Step 2.
+  // Only in the opening phase, with nothing more urgent on the board.
   if (maxsurvie >= 3 || coupdecide || !phasedebut || passesconsecutives != 0 || numerocoup <= 4 ||
       flagterritoire >= 3 || compteurinvasions >= 1)
     return;
-  // Step 3. The other side's area, grown along the edge; the free points.
+  // The other side's area, grown along the edge; the free points.
   TMarques zone;
   zoneinvasion(zone, p, autre, 2, joueur);
   TMarques k = pionsmortssauves;
@@ -125,7 +125,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
     });
     infochaine[j] = entree;
   };
-  // Step 4. Monkey jumps, edge by edge, corners left out; the jump and the
+  // Monkey jumps, edge by edge, corners left out; the jump and the
   // window points are tried with a stone of `autre`.
   for (int32_t i = 2; i <= n - 1; ++i) {
     const TPoint sauts[4] = {{i, 1}, {n, i}, {i, n}, {1, i}};
@@ -154,7 +154,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
         }
     }
   }
-  // Step 5. Bamboo joints tried with a stone of `joueur`.
+  // Bamboo joints tried with a stone of `joueur`.
   pionsmorts = mortsentree;
   TListePoints bord, centre;
   bord[0] = centre[0] = 0;
@@ -189,7 +189,7 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
       infochaine[i][0] = 0;
       p[i] = VIDE;
     }
-  // Step 6.
+  // The trace of the lists and scores.
   affichelistecoups(bord, MAXPOINTSLISTE, "INVASION BAMBOU BORD: ");
   affichelistecoups(centre, MAXPOINTSLISTE, "INVASION BAMBOU CENTRE: ");
   affichecartefamille(scores, joueur, p, "INVASION SINGE: ");

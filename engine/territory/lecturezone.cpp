@@ -49,7 +49,7 @@ struct Lecture {
 
   Lecture(const TPlateau& p, uint8_t c, int32_t& m) : origine(p), b(p), couleur(c), mode(m) {}
 
-  // Step 1 of the first level: the zone's points next to the owner's weak
+  // Candidates of the first level: the zone's points next to the owner's weak
   // chains. The list may grow later in the loop, each point once.
   void candidatspremierniveau(TListePoints& l) {
     for (int32_t k = 1; k <= nbpoints(zone); ++k) {
@@ -105,7 +105,7 @@ struct Lecture {
       ajoutecaseliste(ligneliste(libs, k), colonneliste(libs, k), l, MAXPOINTSLISTE);
   }
 
-  // Step 4: what an intruder move earns.
+  // What an intruder move earns.
   int32_t valeurcoup(int32_t d, int32_t r, int32_t c, const TListePoints& pr) const {
     const int32_t i = ix(r, c);
     int32_t v = 0;
@@ -124,7 +124,7 @@ struct Lecture {
     return v;
   }
 
-  // Step 8: a first move's value goes to the map (or the sum); a hopeful
+  // A first move's value goes to the map (or the sum); a hopeful
   // one adds the liberties of the weak owner chains it touches to the list.
   void premiercoup(int32_t r, int32_t c, int32_t v, TListePoints& l) {
     if (mode != 0) {
@@ -153,7 +153,7 @@ struct Lecture {
     const bool tourintrus = d % 2 == 1;
     const uint8_t joueur = tourintrus ? intrus : proprietaire;
     const uint8_t adverse = tourintrus ? proprietaire : intrus;
-    // Step 1.
+    // The intruder's candidates, or the owner's defences and a pass.
     TListePoints& l = candidats[d];
     l[0] = 0;
     if (tourintrus) {
@@ -163,7 +163,7 @@ struct Lecture {
       if (d < 7) coupsdefensezone2(d, l);
       if (nbpoints(l) > 0) empilepoint(l, MAXPOINTSLISTE, 0, 0);
     }
-    // Step 2.
+    // No move: the score stands.
     if (nbpoints(l) == 0) {
       cellule = score;
       return;
@@ -171,7 +171,7 @@ struct Lecture {
     essais[d] = 0;
     entree[d] = cellule;
     int32_t meilleur = 0;
-    // Step 3. The first level's list may grow inside the loop.
+    // The first level's list may grow inside the loop.
     for (int32_t k = 1; k <= nbpoints(l); ++k) {
       if (d == 1) cellule = 0;
       if (compteurnoeuds > NOEUDSZONEMAX) {
@@ -192,15 +192,15 @@ struct Lecture {
       }
       ++essais[d];
       coup[d] = TPoint{r, c};
-      // Step 4.
+      // The intruder's move scores; a lone capture by a lone stone leaves a ko.
       const int32_t s = tourintrus && !passe ? score + valeurcoup(d, r, c, pr) : score;
       TPoint kosuivant{};
       if (!passe && nbpoints(pr) == 1 && infochaine[ix(r, c)][0] == 1 && !voisinde(b, joueur, r, c))
         kosuivant = TPoint{ligneliste(pr, 1), colonneliste(pr, 1)};
-      // Step 5.
+      // Deeper, or the last depth's bonus.
       if (d < PROFONDEURZONE) recuzone(d + 1, kosuivant, s);
       else cellule = s + 10;
-      // Step 6.
+      // Undo the move.
       if (!passe) {
         b[ix(r, c)] = VIDE;
         for (int32_t m = 1; m <= nbpoints(pr); ++m) b[ix(ligneliste(pr, m), colonneliste(pr, m))] = adverse;
@@ -210,7 +210,7 @@ struct Lecture {
         cellule = 0;
         return;
       }
-      // Steps 7 and 8.
+      // The first level notes each move; below, cuts against the ancestors' bounds, else the best.
       const int32_t v = cellule;
       if (d == 1) {
         premiercoup(r, c, v, l);
@@ -243,17 +243,17 @@ struct Lecture {
     cellule = essais[d] == 0 ? score : meilleur;
   }
 
-  // Step 2 of the entry for one owner: the maps, then every zone.
+  // One pass of the reading for one owner: the maps, then every zone.
   void passe(uint8_t p) {
     const int32_t n = taille();
     proprietaire = p;
     intrus = autrecouleur(p);
-    // Step 2.1.
+    // Invasion zone: empty points not next to a chain of two liberties in atari.
     marqueszoneinvasion = casesjouables;
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c)
         if (b[ix(r, c)] == VIDE) marqueszoneinvasion[ix(r, c)] = voisinatari2libertes(b, p, r, c) ? 0 : 1;
-    // Step 2.2.
+    // Weak points: beside a short-liberty chain, or a double reduction.
     faibles = marquesvides;
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
@@ -261,7 +261,7 @@ struct Lecture {
         if (voisinmoinsde3libertes2(b, p, r, c)) faibles[ix(r, c)] = 1;
         else if (doublereduction(b, p, r, c)) faibles[ix(r, c)] = 2;
       }
-    // Step 2.3.
+    // Each closed zone of the owner read from its first point.
     TMarques vu = marquesvides;
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
@@ -369,19 +369,18 @@ void corrigezones(TMarques& carte, uint8_t couleur, const TPlateau& p) {
 void analysezoneinvasion(TMarques& resultat, uint8_t couleur, const TPlateau& p, int32_t& mode) {
   Restaure<TInfoChaine> chaines(infochaine);
   auto lecture = std::make_unique<Lecture>(p, couleur, mode);
-  // Step 1.
   compteurnoeuds = 0;
   if (mode == 0) {
     resultat = marquesvides;
     TMarques cartes[2];
     lecture->resultat = &resultat;
-    // Step 2: owner black, then white.
+    // Owner black, then white.
     for (int32_t k = 0; k < 2; ++k) {
       lecture->passe(k == 0 ? NOIR : BLANC);
-      cartes[k] = resultat;  // Step 2.4.
+      cartes[k] = resultat;
       resultat = marquesvides;
     }
-    // Step 3. The pass whose owner is the given colour is corrected.
+    // The pass whose owner is the given colour is corrected.
     corrigezones(cartes[couleur == NOIR ? 0 : 1], couleur, p);
     for (int32_t j = 0; j < NBCASES; ++j) resultat[j] = std::max(cartes[0][j], cartes[1][j]);
     return;

@@ -22,7 +22,7 @@ TMarques rempliedeb[2];
 
 void testdebtouteschaines(TPlateau& p, const TMarques& marques, uint8_t couleur) {
   const int32_t n = taillemoteur();
-  // Step 1.
+  // Marks cleared; the weak stones noted.
   TMarques& a = marquesdeb;
   TMarques& b = faiblesdeb;
   a = marquesvides;
@@ -32,7 +32,7 @@ void testdebtouteschaines(TPlateau& p, const TMarques& marques, uint8_t couleur)
     if (p[i] == VIDE || marquesglobales[i]) continue;
     if ((p[i] == couleur && pionsmorts[i]) || (p[i] != couleur && marques[i])) b[i] = 1;
   }
-  // Step 2. Every chain read.
+  // Every chain read.
   mortsdeb = pionsmorts;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -43,11 +43,11 @@ void testdebtouteschaines(TPlateau& p, const TMarques& marques, uint8_t couleur)
       const uint8_t dejamort = pionsmorts[i] ? 1 : 0;
       const int32_t res = testdeb(p, rempliedeb[p[i]], remplie[p[i]], mortsdeb, zonedeb, b, r, c, dernier, pointko,
                                   TPoint{}, dejamort);
-      // Step 3.
+      // A killed chain is marked dead; otherwise its zone or other mark is painted.
       if (res == DEBTUEE) marquepionschaine(p, a, 0, r, c);
       else peintchaine(p, a, res == DEBVIVANTE ? DEBMARQUEZONE : DEBMARQUEAUTRE, r, c);
     }
-  // Step 4.
+  // Both colours: the killed chains become dead marks.
   if (couleur == 2) {
     for (int32_t i = 0; i < NBCASES; ++i)
       if (a[i] == DEBMARQUEETUEE) pionsmorts[i] = 1;

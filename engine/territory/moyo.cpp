@@ -72,19 +72,19 @@ struct Region {
 
   void estime(TMarques& sortie) {
     const int32_t n = taille();
-    // Step 5.1. The region's stones.
+    // The region's stones.
     TMarques pions = marquesvides;
     for (int32_t j = 0; j < NBCASES; ++j)
       if (dedans(j) && b[j] == couleur) pions[j] = 1;
-    // Step 5.2.
+    // Their convex hull.
     enveloppeconvexe(pions, q, n);
-    // Step 5.3. The third line.
+    // The third line.
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
         const int32_t j = ix(r, c);
         if (distancebord[j] == 2 && dedans(j) && q[j] == 0 && bordprolongeable(q, 6, r, c)) q[j] = 6;
       }
-    // Step 5.4. The second line, then the first; free points join the region.
+    // The second line, then the first; free points join the region.
     const uint8_t autre = couleur == NOIR ? BLANC : NOIR;
     for (int32_t k = 1; k >= 0; --k)
       for (int32_t r = 1; r <= n; ++r)
@@ -97,7 +97,7 @@ struct Region {
             z[j] = numero;
           }
         }
-    // Step 5.5.
+    // The region's hull and edge marks are the colour's moyo.
     for (int32_t j = 0; j < NBCASES; ++j)
       if (dedans(j) && q[j] != 0) sortie[j] = couleur;
   }
@@ -107,7 +107,7 @@ struct Region {
 
 void dilatation(const TPlateau& p, TCarte& carte, int32_t passes) {
   const int32_t n = taille();
-  // Step 1.
+  // Stones start at 50, white negative; empty points at 0.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
@@ -115,7 +115,7 @@ void dilatation(const TPlateau& p, TCarte& carte, int32_t passes) {
       else if (p[j] == NOIR) carte[j] = 50;
       else if (p[j] == VIDE) carte[j] = 0;
     }
-  // Step 2. Each point of the board gives its sign to its neighbours on the
+  // Each point of the board gives its sign to its neighbours on the
   // board: read the other way, each point adds its neighbours' signs, taken
   // from a copy bordered with zeros.
   constexpr int32_t L = TAILLEMAX + 2;
@@ -138,11 +138,11 @@ void dilatation(const TPlateau& p, TCarte& carte, int32_t passes) {
 
 void diffusionbords(const TPlateau& p, TCarte& carte) {
   ++compteurnoeudsprise;
-  // Steps 1 to 3.
+  // Spread both ways.
   TCarte a, c;
   diffuse(p, carte, a, 1);
   diffuse(p, carte, c, -1);
-  // Step 4.
+  // A point whose sign the other side's spread outweighs goes neutral.
   for (int32_t j = 0; j < NBCASES; ++j) {
     if (p[j] != VIDE) continue;
     if (carte[j] < 0 && -carte[j] < a[j]) carte[j] = 0;
@@ -210,16 +210,16 @@ bool bordprolongeable(const TMarques& q, uint8_t valeur, int32_t ligne, int32_t 
 
 void calculemoyo(const TPlateau& p, TMarques& sortie, const TMarques& morts) {
   const int32_t n = taille();
-  // Step 1.
+  // From the territory map; the dead stones lifted.
   sortie = territoire4;
   TPlateau b = p;
   for (int32_t j = 0; j < NBCASES; ++j)
     if (morts[j]) b[j] = VIDE;
-  // Step 2.
+  // Influence, spread toward the edges.
   TCarte m{};
   dilatation(b, m, 6);
   diffusionbords(b, m);
-  // Step 3. Empty points coloured by their influence, unless the other
+  // Empty points coloured by their influence, unless the other
   // colour touches them.
   TPlateau t = b;
   for (int32_t r = 1; r <= n; ++r)
@@ -229,13 +229,13 @@ void calculemoyo(const TPlateau& p, TMarques& sortie, const TMarques& morts) {
       if (m[j] > 0 && !voisincouleur(b, BLANC, r, c)) t[j] = NOIR;
       else if (m[j] < 0 && !voisincouleur(b, NOIR, r, c)) t[j] = BLANC;
     }
-  // Step 4.
+  // Edge points under influence.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
       if (bordgoban[j] && m[j] != 0 && b[j] == VIDE) traitebordmoyo(m, b, r, c);
     }
-  // Step 5. One hull per region of the transformed board. Region numbers are
+  // One hull per region of the transformed board. Region numbers are
   // kept in 32 bits: a board can hold more than 255 regions.
   TCarte z{};
   int32_t compteur = 0;

@@ -119,25 +119,25 @@ void casesneutres(uint8_t garderyeux, TPlateau& p, const TCarte& force, uint8_t 
   const auto propre4 = [&](int32_t a, int32_t b, int32_t c2, int32_t d) {
     return p[a] == propre || p[b] == propre || p[c2] == propre || p[d] == propre;
   };
-  // Step 1. Interior horizontal pairs.
+  // Interior horizontal pairs.
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 1; c <= n - 1; ++c)
       if (p[ix(r, c)] == VIDE && p[ix(r, c + 1)] == VIDE &&
           propre4(ix(r - 1, c), ix(r + 1, c), ix(r - 1, c + 1), ix(r + 1, c + 1)))
         regle(l, p, force, propre, ennemi, false, r, c);
-  // Steps 2 and 3. Top and bottom edges.
+  // Top and bottom edges.
   bord(COTES[2]);
   bord(COTES[3]);
-  // Step 4. Interior vertical pairs.
+  // Interior vertical pairs.
   for (int32_t c = 2; c <= n - 1; ++c)
     for (int32_t r = 1; r <= n - 1; ++r)
       if (p[ix(r, c)] == VIDE && p[ix(r + 1, c)] == VIDE &&
           propre4(ix(r, c - 1), ix(r, c + 1), ix(r + 1, c - 1), ix(r + 1, c + 1)))
         regle(l, p, force, propre, ennemi, true, r, c);
-  // Steps 5 and 6. Left and right edges.
+  // Left and right edges.
   bord(COTES[0]);
   bord(COTES[1]);
-  // Step 7. Diagonal own pairs, filled during the scan.
+  // Diagonal own pairs, filled during the scan.
   static constexpr int32_t DIAGONALES[4][2] = {{1, 1}, {-1, -1}, {-1, 1}, {1, -1}};
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 2; c <= n - 1; ++c) {
@@ -148,7 +148,7 @@ void casesneutres(uint8_t garderyeux, TPlateau& p, const TCarte& force, uint8_t 
         if (!remplitsiunennemi(p, r, c + dc, ennemi, propre)) remplitsiunennemi(p, r + dr, c, ennemi, propre);
       }
     }
-  // Step 8. The listed points.
+  // The listed points.
   remplitliste(garderyeux, p, propre, l);
 }
 
@@ -341,32 +341,32 @@ void remplitvoisins(TPlateau& p, uint8_t propre, int32_t ligne, int32_t colonne)
 // ---- Drivers --------------------------------------------------------------------------------
 
 void prepareterritoire(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  // Step 1. Lone own edge stones near the enemy are taken off for the fills.
+  // Lone own edge stones near the enemy are taken off for the fills.
   TListePoints retires;
   retires[0] = 0;
   retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
-  // Step 2. The fills.
+  // The fills.
   fermebreches(p, propre);
   remplitcasesneutres(garderyeux, p, propre, ennemi);
   fermeecarts(garderyeux, p, propre);
   rejointbord4(garderyeux, p, propre, ennemi);
   rejointbord3(garderyeux, p, propre, ennemi);
   if (garderyeux) completedeuxiemeligne(p, propre);
-  // Step 3. The lifted stones come back.
+  // The lifted stones come back.
   remplissage::remplitliste(0, p, propre, retires);
 }
 
 void prepareterritoire2(const TMarques& masque, TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  // Step 1. The chain table and the board as they came.
+  // The chain table and the board as they came.
   const ChainesSauvees chaines;
   const TPlateau depart = p;
   TListePoints retires;
   retires[0] = 0;
   const int32_t n = taille();
-  // Step 2. Masked enemy stones off.
+  // Masked enemy stones off.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (depart[j] == ennemi && masque[j]) p[j] = VIDE;
-  // Step 3. Masked own stones off; a fill around every unmasked own stone.
+  // Masked own stones off; a fill around every unmasked own stone.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
@@ -380,7 +380,7 @@ void prepareterritoire2(const TMarques& masque, TPlateau& p, uint8_t propre, uin
         remplitautourfort(p, propre, r, c);
       }
     }
-  // Step 4. Edge stones, then the fills with eyes kept.
+  // Edge stones, then the fills with eyes kept.
   retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
   fermebreches(p, propre);
   remplitcasesneutres(1, p, propre, ennemi);
@@ -389,14 +389,14 @@ void prepareterritoire2(const TMarques& masque, TPlateau& p, uint8_t propre, uin
   rejointbord3(1, p, propre, ennemi);
   bloquebordennemi(p, propre, ennemi);
   completedeuxiemeligne(p, propre);
-  // Step 5. Every stone of the board as it came is back, own and enemy (the
+  // Every stone of the board as it came is back, own and enemy (the
   // lifted list may have been full); infochaine comes back with the scope.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (depart[j] != VIDE) p[j] = depart[j];
 }
 
 void evaluezones2(const TMarques& masque, uint8_t garderyeux, TPlateau& p, uint8_t ennemi, uint8_t propre) {
-  // Step 1. Masked own stones off.
+  // Masked own stones off.
   const ChainesSauvees chaines;
   const TPlateau depart = p;
   TListePoints retires;
@@ -408,7 +408,7 @@ void evaluezones2(const TMarques& masque, uint8_t garderyeux, TPlateau& p, uint8
         empilepoint(retires, CAPACITERETIRES, r, c);
         p[ix(r, c)] = VIDE;
       }
-  // Step 2. The fills of prepareterritoire and the enemy edge block.
+  // The fills of prepareterritoire and the enemy edge block.
   retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
   fermebreches(p, propre);
   remplitcasesneutres(garderyeux, p, propre, ennemi);
@@ -417,7 +417,7 @@ void evaluezones2(const TMarques& masque, uint8_t garderyeux, TPlateau& p, uint8
   rejointbord3(garderyeux, p, propre, ennemi);
   bloquebordennemi(p, propre, ennemi);
   if (garderyeux) completedeuxiemeligne(p, propre);
-  // Step 3. A fill around every own stone of the board as it came that is
+  // A fill around every own stone of the board as it came that is
   // still on it (a lifted stone is absent).
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -425,7 +425,7 @@ void evaluezones2(const TMarques& masque, uint8_t garderyeux, TPlateau& p, uint8
       if (r >= 3 && r <= n - 2 && c >= 3 && c <= n - 2) remplitautourfaible(p, propre, r, c);
       else remplitautour(p, propre, r, c);
     }
-  // Step 4. The lifted stones come back; infochaine with the scope.
+  // The lifted stones come back; infochaine with the scope.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (depart[j] == propre) p[j] = propre;
 }

@@ -88,7 +88,7 @@ struct Zone {
   TListePoints E{};
   TListePoints A{};
 
-  // Step 1 (parcourszone): the points of the zone's level.
+  // (parcourszone): the points of the zone's level.
   void marche(int32_t dir, int32_t r, int32_t c) {
     const int32_t j = ix(r, c);
     V[j] = 1;
@@ -117,7 +117,7 @@ struct Zone {
     });
   }
 
-  // Step 2. Passes over E; returns the attacker moves counted, sets `change`.
+  // Passes over E; returns the attacker moves counted, sets `change`.
   int32_t passesvides(bool& change) {
     int32_t coups = 0;
     for (int32_t k = 1; k <= nbpoints(E); ++k) P[ix(ligneliste(E, k), colonneliste(E, k))] = 1;
@@ -159,7 +159,7 @@ struct Zone {
     return coups;
   }
 
-  // Step 3. The stones in atari around the zone; returns the moves counted.
+  // The stones in atari around the zone; returns the moves counted.
   int32_t passesatari(bool change, int32_t ligne, int32_t colonne) {
     int32_t coups = 0;
     if (change) {
@@ -235,11 +235,11 @@ void contacts(const TPlateau& p, TMarques& W, TMarques& B, const TMarques& avant
               bool cartes) {
   TMarques vu = marquesvides;
   TMarques* zones[2] = {&W, &B};
-  // Steps 1 and 2.
+  // Every point in dead zones of both colours: the zones' levels first, then the contact.
   balaye([&](int32_t r, int32_t c) {
     const int32_t j = ix(r, c);
     if (p[j] == VIDE) {
-      // Step 1. An empty point in dead zones of both colours.
+      // An empty point in dead zones of both colours.
       if (!W[j] || !B[j] || vu[j]) return;
       if (W[j] == 1) resultatzone(p, BLANC, NOIR, avant, W, ligne, colonne, r, c);
       if (B[j] == 1) resultatzone(p, NOIR, BLANC, avant, B, ligne, colonne, r, c);
@@ -250,7 +250,7 @@ void contacts(const TPlateau& p, TMarques& W, TMarques& B, const TMarques& avant
       else resultatcontact(p, NOIR, BLANC, vu, B, W, avant, ligne, colonne, n, w, r, c);
       return;
     }
-    // Step 2. A stone dead now beside a dead stone of the other colour.
+    // A stone dead now beside a dead stone of the other colour.
     if (!pionsmorts[j] || avant[j]) return;
     const uint8_t x = p[j], o = autre(x);
     int32_t qr = 0, qc = 0;
@@ -277,7 +277,7 @@ void contacts(const TPlateau& p, TMarques& W, TMarques& B, const TMarques& avant
     }
   });
   if (cartes) return;
-  // Step 3. An empty point of a white dead zone beside one of a black dead zone.
+  // An empty point of a white dead zone beside one of a black dead zone.
   balaye([&](int32_t r, int32_t c) {
     const int32_t j = ix(r, c);
     if (p[j] != VIDE || !W[j] || B[j]) return;
@@ -366,27 +366,27 @@ bool marquesopposees(int32_t r1, int32_t c1, int32_t r2, int32_t c2, int32_t lig
 void resultatcontact(const TPlateau& p, uint8_t a, uint8_t b, TMarques& vu, const TMarques& cartea,
                      const TMarques& carteb, const TMarques& avant, int32_t ligne, int32_t colonne, int32_t la,
                      int32_t lb, int32_t r, int32_t c) {
-  // Step 1.
+  // The contact region from the point.
   Contact k{p, a, b, vu, cartea, carteb, avant, la, lb, p};
   k.marche(0, r, c);
-  // Step 2. Equal or close levels.
+  // Equal or close levels.
   if (la == lb || (la <= 4 && lb <= 4 && std::abs(la - lb) <= 2)) {
     if (!sansstatut) ecritresultatzone(p, k.parcouru, avant, a, b, 3, ligne, colonne, 0);
     return;
   }
   const int32_t v = la - lb;
-  // Step 3. A living stone of a met: a holds.
+  // A living stone of a met: a holds.
   if (k.vivant) {
     ecritresultatzone(p, k.parcouru, avant, a, b, 1, ligne, colonne, v);
     return;
   }
-  // Step 4.
+  // A small region: the lower level loses it.
   const int32_t total = nbpoints(k.vides) + nbpoints(k.pierres);
   if (total <= 4) {
     ecritresultatzone(p, k.parcouru, avant, a, b, 2, ligne, colonne, v);
     return;
   }
-  // Step 5. Four true eyes of a among the points listed.
+  // Four true eyes of a among the points listed.
   int32_t yeux = 0;
   for (int32_t n = 1; n <= total; ++n) {
     const bool vide = n <= nbpoints(k.vides);
@@ -405,14 +405,14 @@ void resultatcontact(const TPlateau& p, uint8_t a, uint8_t b, TMarques& vu, cons
 void resultatzone(const TPlateau& p, uint8_t a, uint8_t b, const TMarques& avant, TMarques& carte, int32_t ligne,
                   int32_t colonne, int32_t r, int32_t c) {
   Zone z{p, a, b, carte, carte[ix(r, c)]};
-  // Step 1.
+  // The zone from the point.
   z.marche(0, r, c);
-  // Step 2.
+  // Moves the empty points cost.
   bool change = false;
   int32_t coups = z.passesvides(change);
-  // Step 3.
+  // And the chains in atari.
   if (nbpoints(z.A) > 0) coups += z.passesatari(change, ligne, colonne);
-  // Step 4.
+  // The zone's level: its eye points and moves, saturated.
   const uint8_t niveauzone = static_cast<uint8_t>(std::min(NIVEAUMAX, nbpoints(z.E) + coups));
   for (int32_t j = 0; j < NBCASES; ++j) {
     const bool marque = z.V[j] == 1 || z.P[j] == 1;

@@ -63,7 +63,7 @@ void detectsekiessais(int32_t& trouve, const TMarques& marques, const TPlateau& 
 
 bool testseki(const TMarques& marques, const TPlateau& p, int32_t ligne, int32_t colonne, TMarques& vu,
               int32_t profondeur) {
-  // Step 1.
+  // The first point must seed a seki; a deeper one needs seki neighbours.
   if (profondeur <= 1) {
     if (!graineseki(marques, p, ligne, colonne)) return false;
     vu = marquesvides;
@@ -71,7 +71,7 @@ bool testseki(const TMarques& marques, const TPlateau& p, int32_t ligne, int32_t
   } else if (!voisinsseki(marques, p, ligne, colonne)) {
     return false;
   }
-  // Step 2. The liberties of every chain around the point pass too.
+  // The liberties of every chain around the point pass too.
   return !pastable(ligne, colonne, [&](int32_t r, int32_t c) {
     TListePoints l{};
     libertesseki(p, l, vu, marques, r, c, 0);

@@ -97,9 +97,9 @@ namespace zones {
 
 bool pairesolide(const TPlateau& p, int32_t limite, const TPoint& paire1, const TPoint& paire2, const TPoint& a,
                  const TPoint& b) {
-  // Step 1.
+  // Both flanking chains need three liberties.
   if (libs(a.ligne, a.colonne) < 3 || libs(b.ligne, b.colonne) < 3) return false;
-  // Step 2. Each flanking chain with few enough liberties must show two
+  // Each flanking chain with few enough liberties must show two
   // liberties that open onto more room.
   for (const TPoint& s : {a, b}) {
     const int32_t ls = libs(s.ligne, s.colonne);
@@ -142,7 +142,6 @@ bool pairesolide(const TPlateau& p, int32_t limite, const TPoint& paire1, const 
     }
     if (k < 2) return false;
   }
-  // Step 3.
   return true;
 }
 
@@ -152,7 +151,7 @@ bool invasionpossible(const TPlateau& p, const TCarte&, int32_t ligne, uint8_t p
   TListePoints ennemis, remplis;
   ennemis[0] = 0;
   remplis[0] = 0;
-  // Step 1.
+  // Enemy neighbours listed; empty neighbours filled with enemy stones.
   pastable(ligne, colonne, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (q[j] == ennemi) {
@@ -163,9 +162,9 @@ bool invasionpossible(const TPlateau& p, const TCarte&, int32_t ligne, uint8_t p
     }
     return false;
   });
-  // Step 2.
+  // Two enemy neighbours at least.
   if (nbpoints(ennemis) < 2) return false;
-  // Step 3. Empty diagonals.
+  // Empty diagonals.
   for (const auto& o : ORDREDIAGONAL) {
     const int32_t r2 = ligne + o[0], c2 = colonne + o[1];
     if (vide(q, r2, c2)) {
@@ -173,10 +172,10 @@ bool invasionpossible(const TPlateau& p, const TCarte&, int32_t ligne, uint8_t p
       empilepoint(remplis, 8, r2, c2);
     }
   }
-  // Step 4.
+  // The enemies stay apart even so: the invasion is possible.
   TMarques chaine;
   if (ennemisseparees(q, ennemis, chaine)) return true;
-  // Step 5. Filled points next to the chain, each taken back in turn.
+  // Filled points next to the chain, each taken back in turn.
   if (nbpoints(remplis) < 2) return false;
   TListePoints gardes;
   gardes[0] = 0;
@@ -192,7 +191,6 @@ bool invasionpossible(const TPlateau& p, const TCarte&, int32_t ligne, uint8_t p
     q[j] = ennemi;
     if (separe && ++coupes == 2) return true;
   }
-  // Step 6.
   return false;
 }
 
@@ -314,13 +312,13 @@ void retirepionsisolesbords2(TMarques& retires, TPlateau& p, uint8_t propre) {
 void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, int32_t& compteur,
                  uint8_t selecteur, uint8_t ennemi, uint8_t propre, TPlateau& p) {
   const int32_t n = taille();
-  // Step 1.
+  // Chains saved for the way out; the masked and full-mode state.
   const ChainesSauvees chaines;
   const TPlateau copie = p;
   TMarques retires = marquesvides;
   TCarte libertes{};
   const bool complet = flagmarquesmorts == 0;
-  // Step 2. Masked stones off; unmasked own stones record their liberties
+  // Masked stones off; unmasked own stones record their liberties
   // and strong ones fill around themselves.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -336,16 +334,14 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
         }
       }
     }
-  // Step 3.
+  // Lone edge stones off.
   zones::retirepionsisolesbords2(retires, p, propre);
-  // Step 4.
   if (complet && n > 9) fermebreches(p, propre);
-  // Step 5.
   zones::remplitcasesneutreszone(garderyeux, p, libertes, ennemi, propre);
-  // Step 6.
+  // Gaps closed, the zone form for the selected side.
   if (propre == selecteur) zones::fermeecartszone(garderyeux, copie, p, ennemi, propre);
   else fermeecarts(garderyeux, p, propre);
-  // Step 7.
+  // Walls joined to the edge.
   if (complet) {
     rejointbord4(garderyeux, p, propre, ennemi);
     rejointbord3(garderyeux, p, propre, ennemi);
@@ -354,7 +350,7 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
   }
   bloquebordennemi(p, propre, ennemi);
   if (garderyeux) completedeuxiemeligne(p, propre);
-  // Step 8. Growth: the enemy spreads one point, then at most twice more
+  // Growth: the enemy spreads one point, then at most twice more
   // with the own side answering, each sweep read from the board before it.
   TMarques croissance = marquesvides;
   if (complet && n > 9) {
@@ -376,7 +372,7 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
       if (tour > 0 && !ennemiajoute) break;
     }
   }
-  // Step 9. The growth's enemy stones go first, so that no stone put back
+  // The growth's enemy stones go first, so that no stone put back
   // is taken off again; then the lifted own and masked enemy stones return.
   infochaine = chaines.avant;
   for (int32_t j = 0; j < NBCASES; ++j)
@@ -385,7 +381,7 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
     if (retires[j]) p[j] = propre;
     if (copie[j] == ennemi && masque[j]) p[j] = ennemi;
   }
-  // Step 10. Shape closing.
+  // Shape closing.
   remplissage::TListeRemplissage formes;
   for (int32_t r = 2; r <= n - 1; ++r)
     for (int32_t c = 2; c <= n - 1; ++c) {
@@ -406,7 +402,7 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
         formes.ajoute(r, c);
     }
   remplissage::remplitliste(0, p, propre, formes);
-  // Step 11. Weak points: a trial own stone that the enemy stones around
+  // Weak points: a trial own stone that the enemy stones around
   // could still cut off.
   TMarques chainespropres = marquesvides;
   for (int32_t j = 0; j < NBCASES; ++j)
