@@ -372,6 +372,8 @@ void videmoforce() {
   }
 }
 
+bool memoforcevide() { return memovide(memoforce, generationmemoforce); }
+
 int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t colonne, int32_t retrecit,
                          const TMarques& q, uint8_t cote) {
   const int32_t ip = indexcase(ligne, colonne);

@@ -454,6 +454,8 @@ void videmomorts() {
   }
 }
 
+bool memomortsvide() { return memovide(memomorts, generationmemomorts); }
+
 void marquechainesmortes(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t d1, int32_t d2,
                          TPoint point, TPoint second, TPoint /*troisieme*/, int32_t limite, int32_t mode,
                          int32_t genre) {
