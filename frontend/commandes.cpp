@@ -330,7 +330,7 @@ void traiteversion(const TMots&) { gtpsucces(gtpversion()); }
 
 }  // namespace
 
-const TCommandeGtp tabcommandesgtp[24] = {
+const TCommandeGtp tabmotsgtp[24] = {
     {"black", traitecouleur},
     {"boardsize", traiteboardsize},
     {"clear_board", traiteclearboard},

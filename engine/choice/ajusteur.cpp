@@ -148,7 +148,7 @@ struct Ajusteur {
   void augmentationfortif();
   void phaseA();
   void phaseB();
-  void valeurproche();
+  void candidatsdevaleurproche();
   void zone();
 };
 
@@ -391,7 +391,7 @@ void Ajusteur::phaseB() {
 }
 
 // Step 4. The points near P0 whose value is close to P0's.
-void Ajusteur::valeurproche() {
+void Ajusteur::candidatsdevaleurproche() {
   const int32_t t = Q[ix(P0)] * 9 / 10;
   if (t <= 50) zoneautourpoint(masque, plateaudepart, P0.ligne, 1, P0.colonne);
   else if (t <= 100) zoneautourpoint(masque, plateaudepart, P0.ligne, 2, P0.colonne);
@@ -568,7 +568,7 @@ void ameliorator(const TMarques& F, const TMarques& K, const TMarques& S, const 
   a.voisins(kind13, strong13, owned);
   a.invasions();
   a.survie();
-  if (kind13) a.valeurproche();
+  if (kind13) a.candidatsdevaleurproche();
   // Step 5. Nothing added: P0 is taken out again.
   if (!ajoute && pose) --candidats.nombre;
   // Step 6.

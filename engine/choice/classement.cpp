@@ -80,14 +80,15 @@ struct Lecture {
   TInfoChaine chainesentree;
   TMarques mortsentree;
 
-  void lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier, TPoint avantdernier);
+  void lecturecandidats(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
+                        TPoint avantdernier);
 };
 
 Lecture lecture;  // one ranking at a time
 
-// A node of the replies' reading (lecturecandidats).
-void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
-                  TPoint avantdernier) {
+// A node of the replies' reading.
+void Lecture::lecturecandidats(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
+                               TPoint avantdernier) {
   TPlateau& p = *plateau;
   // Step 1.
   essayes[d] = 0;
@@ -131,7 +132,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
     // Step 3.5
     if (limite > d && d < PROFONDEURLECTURE) {
       captures[d + 1] = n;
-      lis(cellule, s, d + 1, o, m, TPoint{r, c}, dernier);
+      lecturecandidats(cellule, s, d + 1, o, m, TPoint{r, c}, dernier);
     } else {
       cellule = valeurstatique(p, s, racine, r, c);
     }
@@ -226,7 +227,7 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
       if (mode <= 2) w -= valeursmap[ix(r, col)];
       int32_t v = 0;
       lecture.captures[1] = prises[0];
-      lecture.lis(v, w, 1, e, c, TPoint{r, col}, t);
+      lecture.lecturecandidats(v, w, 1, e, c, TPoint{r, col}, t);
       valeurs[k] = v;
     }
     defait(plateau, prises, r, col, c);

@@ -573,8 +573,8 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
   }
 
   // Step 5. The balancing passes and the race bonus.
-  f.harmonisation();
-  f.comparesauves();
+  f.harmonisationBONUSSURVIE();
+  f.comparepionssauves();
   f.bonussemai();
 
   // Step 6. Final marks.
