@@ -2,6 +2,7 @@
 // read, and a small alternating reading of the replies gives its value.
 #include "engine/choice/classement.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/chains/capturechaines.h"
 #include "engine/choice/libertesfaibles.h"
@@ -10,10 +11,6 @@
 #include "engine/territory/etatchaines.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline bool reel(TPoint p) { return p.ligne != 0; }
-inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 
 constexpr int32_t CAPACITEREPONSES = 300;
 constexpr int32_t CAPTURESMAX = 100;

@@ -1,6 +1,7 @@
 // Link tests toward territory and toward live chains.
 #include "engine/connection/lienvivant.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
 inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
   return surplateaumoteur(r, c) && p[ix(r, c)] == x;
 }

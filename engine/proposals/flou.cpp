@@ -3,17 +3,15 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
-
 // Calls f(j) on every point of the board; stops when f returns true.
 template <class F>
 bool chaquepoint(F&& f) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (f(ix(r, c))) return true;
@@ -26,7 +24,7 @@ void distancevoisins(TCarte& flou, const TPlateau& p, uint8_t A) {
   // Step 1.
   TCarte travail = zerobonus;
   // Step 2.
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);

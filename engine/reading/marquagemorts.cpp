@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/cles.h"
 #include "engine/board/empreinte.h"
 #include "engine/board/garde.h"
@@ -14,9 +15,6 @@
 #include "engine/reading/prise_cartes.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline bool reel(const TPoint& m) { return m.ligne != 0; }
 
 // Marks of the visited map V.
 constexpr uint8_t VUTRAITEE = 1;  // dealt with in this call
