@@ -29,14 +29,21 @@ int gtpplay(std::string_view motcouleur, std::string_view motvertex) {
   return gtpplaycoup(couleur, a, b);
 }
 
+// A new game: empty board, no handicap, and no memo of the engine kept from
+// the last game.
+void nouvellepartie() {
+  gtpclearboard();
+  configgtp.handicap = 0;
+  videmos();
+}
+
 int gtpboardsize(std::string_view mot) {
   int32_t n = 0;
   if (!gtplitnombre(mot, n)) return 1;
   const int bit = indextaille(n);
   if (bit == 0 || !(taillesacceptees & (1u << bit))) return 2;
   configgtp.taille = n;
-  gtpclearboard();
-  configgtp.handicap = 0;
+  nouvellepartie();
   return 0;
 }
 
@@ -234,8 +241,7 @@ void traiteboardsize(const TMots& mots) {
 }
 
 void traiteclearboard(const TMots&) {
-  gtpclearboard();
-  configgtp.handicap = 0;
+  nouvellepartie();
   gtpsucces("");
 }
 
@@ -324,7 +330,7 @@ void traiteversion(const TMots&) { gtpsucces(gtpversion()); }
 
 }  // namespace
 
-const TCommandeGtp tabcommandesgtp[24] = {
+const TCommandeGtp tabmotsgtp[24] = {
     {"black", traitecouleur},
     {"boardsize", traiteboardsize},
     {"clear_board", traiteclearboard},

@@ -11,7 +11,7 @@
 
 // The 24 commands, each word with its handler, in the order of list_commands.
 // Given to the protocol layer at start-up.
-extern const TCommandeGtp tabcommandesgtp[24];
+extern const TCommandeGtp tabmotsgtp[24];
 
 // Size bit of a board size: 1 for 9, 2 for 11, ... 6 for 19; 0 for any other value.
 int indextaille(int32_t taille);

@@ -79,7 +79,7 @@ int vesmok(int argc, const char* const* argv) {
   chargefuseki(19);
   chargejoseki(19);
   initconsole();
-  gtpinit(0, "debug.txt", tabcommandesgtp);
+  gtpinit(0, "debug.txt", tabmotsgtp);
   gtpinitpartie(niveau, regle, tailles);
   // Read loop; the end of input ends it as quit does, and so does an output
   // that can no longer be written.

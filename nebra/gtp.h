@@ -15,8 +15,6 @@ struct gtp_command {
   gtp_fn_ptr function;
 };
 
-using gtp_transform_ptr = void (*)(int i, int j, int* ii, int* jj);
-
 // Colours of the protocol layer.
 constexpr int GTP_EMPTY = 0, GTP_WHITE = 1, GTP_BLACK = 2;
 
@@ -26,7 +24,6 @@ extern FILE* gtp_output;   // where replies go; null means standard output
 
 void gtp_main_loop(const gtp_command commands[], FILE* gtp_input, FILE* gtp_dump_commands);
 void gtp_internal_set_boardsize(int size);
-void gtp_set_vertex_transform_hooks(gtp_transform_ptr in, gtp_transform_ptr out);
 void gtp_printf(const char* format, ...);
 void gtp_mprintf(const char* format, ...);
 void gtp_start_response(int status);

@@ -473,7 +473,7 @@ int main(int argc, char** argv) {
   platform::seam::fixegrainerandomize(true, o.graine);
   chargefuseki(19);
   chargejoseki(19);
-  gtpinit(0, "debug.txt", tabcommandesgtp);
+  gtpinit(0, "debug.txt", tabmotsgtp);
   gtpinitpartie(o.niveau, 2, 74);
 
   std::string reponse;

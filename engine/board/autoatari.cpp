@@ -1,13 +1,10 @@
 // Self-atari test.
 #include "engine/board/autoatari.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/etat.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
-
-namespace {
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0]; }
-}  // namespace
 
 bool testautoatari(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c) {
   // Second line while the chain masks are valid.

@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "engine/board/acces.h"
 #include "engine/board/autoatari.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -10,8 +11,6 @@
 #include "engine/board/voisin.h"
 
 namespace {
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
 // Calls f(r2, c2) for each unmarked stone of `couleur` diagonal to (r, c)
 // that the diagonal rule links to it, in the rule's order.

@@ -56,6 +56,12 @@ struct TEmpreinte {
   }
 };
 
+// A memo of generation-stamped entries holds no answer of its generation.
+template <class E, size_t N>
+bool memovide(const E (&entrees)[N], uint32_t generation) {
+  return std::none_of(entrees, entrees + N, [&](const E& e) { return e.generation == generation; });
+}
+
 // What the readings of a call add to the counters and flags: measured around
 // the call, replayed when the call is answered from a memo.
 struct TEffetsLecture {

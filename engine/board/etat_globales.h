@@ -264,3 +264,45 @@ GLOBALE(TMarques, zonesmortesnoir, laisse)       // black chains (the same)
 // ---- Connection and cut analysis ---------------------------------------------------------
 GLOBALE(TTableLiaisons, tableliaisons, laisse)   // chain-pair link bits of the trial moves (sized and filled by remplittableliaisons, freed after the search)
 GLOBALE(int32_t, valeurconsolidation, vaut(0))   // points the engine needs (set by the position analysis, consumed by proposecoupsliaison)
+
+// ---- Beside the sheet: what the units keep between calls ---------------------------------
+// The units' own file-scope objects (anonymous namespaces) are not reset per
+// move. Those that carry something from one call to the next:
+//
+// Kept from move to move and from game to game; videmos empties them at
+// clear_board and boardsize:
+//   memoprise     (prise.cpp)          answers of testprise
+//   memoforce     (coupforce.cpp)      answers of cherchecoupforce
+//   memomorts     (marquagemorts.cpp)  answers of marquechainesmortesbis
+//   memoetat      (etatchaines.cpp)    answers of detectetatchaines2 and detectetatchaine
+// Each answers only while cacheactif is clear and no test probe is set, under
+// a 96-bit key of every input the call reads (the list is at each memo: board,
+// chain table, dead marks, arguments, level, lecturelongue, board size...), and
+// replays the counters and flags the call moved; memomorts also checks that
+// the cacheprise buckets its readings consulted are still empty. So an entry
+// from an earlier move, game or size is what the call would work out again;
+// emptying them at a new game only frees stale entries.
+//
+// Kept for one search, emptied when the next starts (videmofeuilles): memofeuilles
+// (aprescalcul.cpp), memomorts, memocoupforce, memosousarbres and the maps they
+// share, reservememos (recupcpale.cpp).
+//
+// Kept after a call for whoever asks about it, written whole by each call:
+// etatrecherche (recherche.cpp, dernierrecherche), dernieressais
+// (analyseposition.cpp, essaisanalyse), derniersnoeuds (lectureliaison.cpp,
+// noeudsliaison), noeuds (groupes.cpp, noeudsgroupes).
+//
+// Set once: the key tables' flag in chargecles, the books' source sourcelivres
+// (livres.cpp), the test seams the globals check lets through.
+//
+// Reused, never read before the call that uses them writes them: node pools
+// and undo stores (poolnoeuds in lecturelocale.cpp, the chain-table journal in
+// jeu.cpp, the ladder saves in escalier.cpp), the readings' states and node
+// buffers, tablehachyeux (each two-eye reading starts its fill counts at 0),
+// tabletransposition99 (each solver pass starts its count at 0), the chain
+// stamps of rejoue.cpp (a new generation never matches an old stamp); the
+// nested-reading guards lectureencours (prise.cpp) and debencours (enclos.cpp),
+// set for the length of a reading. exclusionvide (familles.cpp) is never written.
+//
+// Everything else there is the scratch of one call: lists, maps and copies it
+// fills before reading them.

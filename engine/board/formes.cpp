@@ -1,6 +1,7 @@
 // Eye-shape and local-shape tests of unit voisin.
 #include "engine/board/formes.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
@@ -9,9 +10,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
-inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 inline bool memepoint(const TPoint& a, const TPoint& b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
 inline bool pointnul(const TPoint& a) { return a.ligne == 0; }
 

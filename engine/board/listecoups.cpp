@@ -1,10 +1,10 @@
 // Unit listecoups: point lists and point sets.
 #include "engine/board/listecoups.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 
 namespace {
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // Marking append: an empty point not yet in `marques`.
 inline void ajoutemarque(TMarques& marques, const TPlateau& p, TListePoints& l, int32_t cap, int32_t r, int32_t c) {

@@ -1,12 +1,11 @@
 // Unit voisin: neighbour, liberty, colour and territory predicates.
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 
 namespace {
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
-inline uint16_t libs(int32_t j) { return infochaine[j][0]; }
 template <class F>
 bool board(int32_t r, int32_t c, F&& f) {
   return pas4(r, c, ORDREPREDICATS, [&](int32_t r2, int32_t c2) { return f(ix(r2, c2)); });

@@ -1,6 +1,7 @@
 // Unit voisin: chain and region walks.
 #include "engine/board/voisin.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -8,10 +9,7 @@
 #include "engine/board/balayages.h"
 
 namespace {
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline uint8_t autre(uint8_t x) { return x == NOIR ? BLANC : NOIR; }
 inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
-inline uint16_t libs(int32_t j) { return infochaine[j][0]; }
 inline Pas suitsi(bool b) { return b ? Pas::suit : Pas::saute; }
 }  // namespace
 

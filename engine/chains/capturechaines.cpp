@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/balayages.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -12,9 +13,7 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline bool pierre(uint8_t x) { return x == BLANC || x == NOIR; }
-inline uint8_t autre(uint8_t x) { return x == NOIR ? BLANC : NOIR; }
 inline int32_t libstable(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
 
 TListePoints listevide() {

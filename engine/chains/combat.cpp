@@ -2,6 +2,7 @@
 // dead marks of a lost chain.
 #include "engine/chains/combat.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/formes.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 inline bool pointnul(const TPoint& a) { return a.ligne == 0; }
 
 // An empty point list: count and second word 0, the entries left unwritten

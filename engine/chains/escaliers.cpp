@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
@@ -11,8 +12,6 @@
 #include "engine/board/trace.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 constexpr int32_t CAPACITEESCA = 300;
 

@@ -1,13 +1,11 @@
 // Eye tests of the chain-status unit.
 #include "engine/chains/yeux.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
 // The eye tests step in ORDREPREDICATS (row+1, col+1, row-1, col-1) and
 // ORDREDIAGONAL ((+1,+1), (+1,-1), (-1,+1), (-1,-1)).

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/collecteurs.h"
 #include "engine/board/formes.h"
 #include "engine/board/jeu.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(const TPoint& q) { return indexcase(q.ligne, q.colonne); }
 inline bool pose(const TPoint& q) { return q.ligne != 0; }
 inline TPoint pointliste(const TListePoints& l, int32_t k) { return TPoint{ligneliste(l, k), colonneliste(l, k)}; }
 inline bool voisin9(const TPoint& a, const TPoint& b) {

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
@@ -31,9 +32,6 @@ namespace {
 
 constexpr int32_t CAPACITE = 300;  // liberty lists, listA, the list C of phase B
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
-inline bool reel(TPoint p) { return p.ligne != 0 && surplateaumoteur(p.ligne, p.colonne); }
 inline bool meme(TPoint a, TPoint b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
 inline bool survie13(uint8_t k) { return k == 1 || k == 3; }
 inline const TEssaiCoup& eo(TPoint p) { return essaiordi(p.ligne, p.colonne); }
@@ -116,7 +114,7 @@ struct Ajusteur {
   int32_t premier = 0;  // the list count at entry
 
   int32_t n() const { return taillemoteur(); }
-  bool estko(TPoint p) const { return reel(ko) && meme(p, ko); }
+  bool estko(TPoint p) const { return surplateau(ko) && meme(p, ko); }
 
   // Appends p (never the ko point, never twice in a call); false when not appended.
   bool ajoutebrut(TPoint p) {
@@ -148,7 +146,7 @@ struct Ajusteur {
   void augmentationfortif();
   void phaseA();
   void phaseB();
-  void valeurproche();
+  void candidatsdevaleurproche();
   void zone();
 };
 
@@ -275,7 +273,7 @@ void Ajusteur::survie() {
   if (D1[i0] > 0) D1[i0] = 0;
   for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
     const TPoint a = candidats.points[k];
-    if (!reel(a)) continue;
+    if (!surplateau(a)) continue;
     int32_t l1, l2, c1, c2;
     bornesfenetre(a.ligne, a.colonne, 3, l1, l2, c1, c2);
     for (int32_t r = l1; r <= l2; ++r)
@@ -392,7 +390,7 @@ void Ajusteur::phaseB() {
 }
 
 // The points near P0 whose value is close to P0's.
-void Ajusteur::valeurproche() {
+void Ajusteur::candidatsdevaleurproche() {
   const int32_t t = Q[ix(P0)] * 9 / 10;
   if (t <= 50) zoneautourpoint(masque, plateaudepart, P0.ligne, 1, P0.colonne);
   else if (t <= 100) zoneautourpoint(masque, plateaudepart, P0.ligne, 2, P0.colonne);
@@ -413,7 +411,7 @@ void Ajusteur::zone() {
   vu = marquesvides;
   for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
     const TPoint a = candidats.points[k];
-    if (!reel(a)) continue;
+    if (!surplateau(a)) continue;
     int32_t l1, l2, c1, c2;
     bornesfenetre(a.ligne, a.colonne, 1, l1, l2, c1, c2);
     for (int32_t r = l1; r <= l2; ++r)
@@ -432,7 +430,7 @@ void Ajusteur::zone() {
   }
   for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
     const TPoint a = candidats.points[k];
-    if (!reel(a)) continue;
+    if (!surplateau(a)) continue;
     const uint8_t(&za)[NBCASES] = Z[a.ligne - 1][a.colonne - 1];
     for (int32_t r = 1; r <= n(); ++r)
       for (int32_t c = 1; c <= n(); ++c)
@@ -484,7 +482,7 @@ int32_t soldeinfluenceponderee(const TPlateau& plateau, int32_t passes) {
 // term, every path flag set, with p's kind, code, values and counters.
 void reevaluefortifcandidat(TPlateau& plateau, uint8_t k, uint8_t f, TPoint P0, TPoint p, TCarte& FO, TCarte& D1,
                             TCarte& D2, const TCarte& B, TCarte& SV, uint8_t couleur, uint8_t adverse) {
-  if (!reel(P0) || !reel(p)) return;
+  if (!surplateau(P0) || !surplateau(p)) return;
   const int32_t n = taillemoteur();
   const int32_t ip = ix(p);
   const TEssaiCoup& e0 = eo(P0);
@@ -548,7 +546,7 @@ void ameliorator(const TMarques& F, const TMarques& K, const TMarques& S, const 
                  const TMarques& mauvais, recherche::TListeRacine& candidats, TListePoints& listeb,
                  TListePoints& listea, uint8_t& ajoute, uint8_t couleur, uint8_t adverse, TPoint ko) {
   listea[0] = 0;
-  if (!reel(P0)) {
+  if (!surplateau(P0)) {
     listeb[0] = 0;
     return;
   }
@@ -568,7 +566,7 @@ void ameliorator(const TMarques& F, const TMarques& K, const TMarques& S, const 
   a.voisins(kind13, strong13, owned);
   a.invasions();
   a.survie();
-  if (kind13) a.valeurproche();
+  if (kind13) a.candidatsdevaleurproche();
   // Nothing added: P0 is taken out again.
   if (!ajoute && pose) --candidats.nombre;
   // At level 7 and up, a move was added: the zone pass.

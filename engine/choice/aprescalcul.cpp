@@ -3,6 +3,7 @@
 // ancestors of the same side. It never recurses.
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/trace.h"
@@ -21,9 +22,6 @@
 namespace recherche {
 
 namespace {
-
-inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
-inline bool reel(TPoint p) { return p.ligne != 0; }
 
 constexpr int32_t SANSBORNE = 12027;  // no ancestor gives a bound
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/listecoups.h"
@@ -25,10 +26,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
-inline bool reel(TPoint p) { return p.ligne != 0; }
-inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 inline bool proche(TPoint a, TPoint b, int32_t n) {
   return std::abs(a.ligne - b.ligne) <= n && std::abs(a.colonne - b.colonne) <= n;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -27,9 +28,7 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline int32_t signe(bool pour) { return pour ? 1 : -1; }
-inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 
 // Scratch of the terms: one term runs at a time.
 struct Brouillon {

@@ -11,6 +11,7 @@
 // played may be lifted with the others.
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
@@ -27,7 +28,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline bool drapeau(const uint8_t* d, int32_t k) { return d != nullptr && k >= 1 && k <= DRAPEAUXCHEMIN && d[k - 1]; }
 
 struct Brouillon {

@@ -1,5 +1,6 @@
 #include "engine/choice/choixcoup.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
 #include "engine/board/trace.h"
@@ -7,8 +8,6 @@
 #include "platform/platform.h"
 
 namespace {
-
-inline int32_t taille() { return configmoteur.taille; }
 
 // Opening threshold of debutpartie by board size.
 int32_t seuildebut(int32_t n) {
@@ -22,7 +21,7 @@ int32_t seuildebut(int32_t n) {
 
 // The k-th (from 1) point whose candidatsfuseki byte is 1; row 0 when none.
 TPoint kiemecandidat(int32_t k) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (candidatsfuseki[indexcase(r, c)] == 1 && --k == 0) return TPoint{r, c};
@@ -35,7 +34,7 @@ void retirecandidat(const TPoint& q) {
 }
 
 bool plateauvidemoteur() {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (plateaumoteur[indexcase(r, c)] != VIDE) return false;
@@ -70,7 +69,7 @@ TPoint choixfuseki() {
 }  // namespace
 
 bool testprisecoinfinie(const TPlateau& p, int32_t ligne, int32_t colonne) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t m = n / 2;
   const int32_t lmin = ligne <= m ? 2 : m + 1, lmax = ligne <= m ? m : n - 1;
   const int32_t cmin = colonne <= m ? 2 : m + 1, cmax = colonne <= m ? m : n - 1;
@@ -81,7 +80,7 @@ bool testprisecoinfinie(const TPlateau& p, int32_t ligne, int32_t colonne) {
 }
 
 TPoint transformesymetrie(int32_t a, int32_t b, int32_t k) {
-  const int32_t N = taille() + 1;
+  const int32_t N = taillemoteur() + 1;
   switch (k) {
     case 1: return TPoint{b, a};
     case 2: return TPoint{b, N - a};
@@ -103,7 +102,7 @@ bool modifiecoinen44(const TPlateau&, bool& continuer, TPoint& choix) {
       if (q.ligne == choix.ligne && q.colonne == choix.colonne) return false;
     }
   // A lone candidate goes to the 4-4 point of its quarter.
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t m = n / 2;
   if (nbcandidatsfuseki < 2) {
     choix = TPoint{choix.ligne <= m ? 4 : n - 3, choix.colonne <= m ? 4 : n - 3};
@@ -117,7 +116,7 @@ bool modifiecoinen44(const TPlateau&, bool& continuer, TPoint& choix) {
 }
 
 void numerotecases() {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   int32_t vides = 0, noires = 0, blanches = 0;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -151,14 +150,15 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
   numerotecases();
 
   // Phase and pass flags of the turn.
-  debutpartie = numerocoup <= seuildebut(taille()) ? 1 : 0;
+  debutpartie = numerocoup <= seuildebut(taillemoteur()) ? 1 : 0;
   phasefinale = 0;
   procedurefinpartie = 0;
   ordipasse = 0;
 
   // A pick on a stone (or off a very small board) is no pick.
-  if (choix.ligne != 0 && (choix.ligne < 1 || choix.ligne > taille() || choix.colonne < 1 ||
-                           choix.colonne > taille() || plateaumoteur[indexcase(choix.ligne, choix.colonne)] != VIDE))
+  if (choix.ligne != 0 && (choix.ligne < 1 || choix.ligne > taillemoteur() || choix.colonne < 1 ||
+                           choix.colonne > taillemoteur() ||
+                           plateaumoteur[indexcase(choix.ligne, choix.colonne)] != VIDE))
     choix = pointko;
 
   // No pick yet: the search.
@@ -178,7 +178,7 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
   // The first move on an empty board lies where row >= column >= the centre line.
   if (numerocoup == 0 && choix.ligne != 0 && ligne == choix.ligne && colonne == choix.colonne &&
       plateauvidemoteur()) {
-    const int32_t m = taille() / 2 + 1;
+    const int32_t m = taillemoteur() / 2 + 1;
     if (colonne < m || colonne > ligne) {
       if (ligne < m) ligne = 2 * m - ligne;
       if (colonne < m) colonne = 2 * m - colonne;

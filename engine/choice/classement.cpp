@@ -2,6 +2,7 @@
 // read, and a small alternating reading of the replies gives its value.
 #include "engine/choice/classement.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/chains/capturechaines.h"
 #include "engine/choice/libertesfaibles.h"
@@ -10,10 +11,6 @@
 #include "engine/territory/etatchaines.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline bool reel(TPoint p) { return p.ligne != 0; }
-inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 
 constexpr int32_t CAPACITEREPONSES = 300;
 constexpr int32_t CAPTURESMAX = 100;
@@ -80,14 +77,15 @@ struct Lecture {
   TInfoChaine chainesentree;
   TMarques mortsentree;
 
-  void lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier, TPoint avantdernier);
+  void lecturecandidats(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
+                        TPoint avantdernier);
 };
 
 Lecture lecture;  // one ranking at a time
 
-// A node of the replies' reading (lecturecandidats).
-void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
-                  TPoint avantdernier) {
+// A node of the replies' reading.
+void Lecture::lecturecandidats(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
+                               TPoint avantdernier) {
   TPlateau& p = *plateau;
   // Save the node's entry state.
   essayes[d] = 0;
@@ -131,7 +129,7 @@ void Lecture::lis(int32_t& cellule, int32_t s, int32_t d, uint8_t m, uint8_t o, 
     // Deeper while the bound allows, else the static value.
     if (limite > d && d < PROFONDEURLECTURE) {
       captures[d + 1] = n;
-      lis(cellule, s, d + 1, o, m, TPoint{r, c}, dernier);
+      lecturecandidats(cellule, s, d + 1, o, m, TPoint{r, c}, dernier);
     } else {
       cellule = valeurstatique(p, s, racine, r, c);
     }
@@ -225,7 +223,7 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
       if (mode <= 2) w -= valeursmap[ix(r, col)];
       int32_t v = 0;
       lecture.captures[1] = prises[0];
-      lecture.lis(v, w, 1, e, c, TPoint{r, col}, t);
+      lecture.lecturecandidats(v, w, 1, e, c, TPoint{r, col}, t);
       valeurs[k] = v;
     }
     defait(plateau, prises, r, col, c);

@@ -13,9 +13,14 @@
 #include "engine/chains/yeux.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/rattrapage.h"
+#include "engine/choice/recherche_etat.h"
 #include "engine/choice/statutfinal.h"
 #include "engine/choice/superko.h"
 #include "engine/opening/suggestions.h"
+#include "engine/reading/coupforce.h"
+#include "engine/reading/marquagemorts.h"
+#include "engine/reading/prise.h"
+#include "engine/territory/etatchaines.h"
 #include "platform/platform.h"
 
 namespace {
@@ -245,3 +250,13 @@ void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups&
   resultat.ligne = coup.ligne;
   resultat.colonne = coup.colonne;
 }
+
+void videmos() {
+  videmoprise();
+  videmoforce();
+  videmomorts();
+  videmoetatchaines();
+  recherche::videmofeuilles();
+}
+
+bool memosvides() { return memoprisevide() && memoforcevide() && memomortsvide() && memoetatchainesvide(); }

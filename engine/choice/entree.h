@@ -26,6 +26,14 @@ void genmovenettoyage(uint8_t couleur, const TConfig& config, const TListeCoups&
 
 // The final status entry is `statutfinal` (engine/choice/statutfinal.h).
 
+// A new game or board size: empties every memo of the engine, those kept
+// from move to move (capture readings, forced moves, dead marking, status
+// drivers) and the search's. Their keys hold all an answer depends on, so
+// this frees nothing but stale entries; memosvides: the four kept from move
+// to move hold nothing.
+void videmos();
+bool memosvides();
+
 // The komi the engine reckons with: the game's, held within +-KOMIMAX so that
 // the integer score sums built on it cannot overflow, whatever komi the
 // controller gave; a komi that large decides every game either way.

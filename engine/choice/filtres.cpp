@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/parcours.h"
@@ -15,10 +16,6 @@ namespace {
 constexpr int32_t CAPACITE = 300;          // the collected points
 constexpr int32_t CAPACITECANDIDATS = 361;  // a node's candidate list
 constexpr int32_t TETE = 5;                 // the list's head the opening filters keep
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
-inline bool reel(TPoint p) { return p.ligne != 0 && surplateaumoteur(p.ligne, p.colonne); }
 
 // Scratch (static storage: the filters never nest).
 TCarte valeurs;
@@ -172,7 +169,7 @@ void filtreouverture(const TListePoints& gardes, TListePoints& candidats, const 
 // chain is in atari or the capture reading takes it. Every appended point
 // is empty; the reading runs on the board in place, restored after each.
 void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, TPoint ko, TPoint dernier) {
-  if (!reel(dernier)) return;
+  if (!surplateau(dernier)) return;
   const int32_t id = ix(dernier);
   if (p[id] == VIDE || pionsmorts[id]) return;
   uint8_t(&cache)[NBCASES] = cachecoupsreponse[dernier.ligne - 1][dernier.colonne - 1];
@@ -180,7 +177,7 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
   collectes[0] = 0;
   faits = marquesvides;
   const auto garde = [&](int32_t r, int32_t c) {
-    if (p[ix(r, c)] != VIDE || (reel(ko) && r == ko.ligne && c == ko.colonne)) return;
+    if (p[ix(r, c)] != VIDE || (surplateau(ko) && r == ko.ligne && c == ko.colonne)) return;
     cache[ix(r, c)] |= 0x20;
     ajoutecaseliste(r, c, candidats, CAPACITECANDIDATS);
   };
@@ -263,7 +260,7 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
 // (gainmoyoordi, gainmoyojoueur); its after-move map is plateauessai2.
 void ajoutelibertesessai(const TCarte& a, const TCarte& b, TPlateau& p, TListePoints& candidats, TPoint ko,
                          TPoint essai) {
-  if (!reel(essai)) return;
+  if (!surplateau(essai)) return;
   const int32_t ie = ix(essai);
   const TEssaiCoup& e = essaiordi(essai.ligne, essai.colonne);
   const bool compte = e.gainmoyoordi != 0 || e.gainmoyojoueur != 0;
@@ -275,7 +272,7 @@ void ajoutelibertesessai(const TCarte& a, const TCarte& b, TPlateau& p, TListePo
   for (int32_t k = 1; k <= nbpoints(candidats); ++k)
     if (surplateaumoteur(ligneliste(candidats, k), colonneliste(candidats, k)))
       faits[ix(ligneliste(candidats, k), colonneliste(candidats, k))] = 1;
-  if (reel(ko)) faits[ix(ko)] = 1;
+  if (surplateau(ko)) faits[ix(ko)] = 1;
   // The liberties of the chain through (r, c), its stones done.
   const auto ajoutechaine = [&](int32_t r, int32_t c) {
     vu = marquesvides;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
@@ -26,8 +27,6 @@
 namespace recherche {
 
 namespace {
-
-inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
 
 // The opponent has just taken back a single stone with a single
 // stone now in atari: the point of the stone it took is forbidden.

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
 #include "engine/board/listecoups.h"
@@ -39,9 +40,6 @@
 namespace recherche {
 
 namespace {
-
-inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
-inline bool reel(TPoint p) { return p.ligne != 0; }
 
 // Bits of the link flags of a root move.
 constexpr int32_t LIEFAIBLE = 1;      // linked to a weak chain

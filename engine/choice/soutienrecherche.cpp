@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/parcours.h"
@@ -13,8 +14,6 @@
 namespace {
 
 constexpr int32_t CAPACITE = 300;  // the lists of liberties
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // Scratch (static storage: these routines never nest).
 TMarques vu;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/board/acces.h"
 #include "engine/board/balayages.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/parcours.h"
@@ -14,8 +15,6 @@
 #include "platform/platform.h"
 
 namespace {
-
-inline int32_t taille() { return configmoteur.taille; }
 
 // The estimate of the board after a trial: contacts, then the two-colour
 // estimate of c (I, J and the counts), the contact points made dead.
@@ -54,7 +53,7 @@ void comptefrontiere(TEssaiCoup& rec, const TEstimation& x, const TPlateau& p, u
                      int32_t colonne, bool engine) {
   const int32_t s = c == NOIR ? 1 : -1;
   int32_t t2 = territoire2[indexcase(ligne, colonne)] == c ? 1 : 0, t1 = 0;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k) {
       const int32_t q = indexcase(r, k);
@@ -81,7 +80,7 @@ void comptefrontiere(TEssaiCoup& rec, const TEstimation& x, const TPlateau& p, u
 void revendique(const TEstimation& x, const TPlateau& p, uint8_t c, int32_t compteur4, TMarques& cible,
                 uint8_t* carte) {
   const int32_t s = c == NOIR ? 1 : -1;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   if (compteur4 > 0) {
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t k = 1; k <= n; ++k) {
@@ -109,7 +108,7 @@ void revendique(const TEstimation& x, const TPlateau& p, uint8_t c, int32_t comp
 
 // Points of the opening corner bonus: the 3-4 points, and on 9 lines the 3-3 points.
 bool pointcoin(int32_t r, int32_t c) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t points[8][2] = {{3, 4},     {4, 3},     {n - 3, n - 2}, {n - 2, n - 3},
                                 {n - 3, 3}, {3, n - 3}, {n - 2, 4},     {4, n - 2}};
   for (const auto& q : points)
@@ -125,7 +124,7 @@ bool pointcoin(int32_t r, int32_t c) {
 }  // namespace
 
 void testphaseouverture(const TPlateau& p) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // Early moves on a large board are opening moves.
   if (n >= 13 && numerocoup < 15) {
     debutpartie = 1;
@@ -174,7 +173,7 @@ void testphaseouverture(const TPlateau& p) {
 void gainterritoireessai(const TMarques& marques, bool consolide, bool lie, uint8_t c, uint8_t o, TPlateau& p,
                          int32_t& bonus, int32_t& valeur, const TCarte& proprietaires, int32_t ligne,
                          int32_t colonne, int32_t noirs0, int32_t blancs0, int32_t valeurconsolidation, bool sauve) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t s = c == NOIR ? 1 : -1;
   const int32_t ip = indexcase(ligne, colonne);
   TEssaiCoup& rec = essaiordi(ligne, colonne);
@@ -295,7 +294,7 @@ void suiteessaijoueur(const TMarques& marques, uint8_t c, TPlateau& p, int32_t t
   // Only near own stones, facing a live enemy stone.
   if (flagattaque == 0 && termeprise == 0) {
     int32_t propres = 0, autres = 0;
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     for (int32_t r = std::max(1, ligne - 1); r <= std::min(n, ligne + 1); ++r)
       for (int32_t k = std::max(1, colonne - 1); k <= std::min(n, colonne + 1); ++k) {
         const int32_t q = indexcase(r, k);
@@ -332,7 +331,7 @@ bool sansvidevoisininfluence(const TPlateau& p, const TCarte& influence, int32_t
 }
 
 void bloquebordadverse(TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colonne) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const uint8_t o = couleur == NOIR ? BLANC : NOIR;
   // Each side: whether it applies, the step toward the edge (dr, dc).
   struct Cote {
@@ -375,7 +374,7 @@ void bloquebordadverse(TPlateau& p, uint8_t couleur, int32_t ligne, int32_t colo
 }
 
 void bonuscoinouverture(const TPlateau& p, int32_t& valeur, int32_t ligne, int32_t colonne) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t rayon = n > 13 ? 50 : n > 9 ? 30 : 10;
   if (carreoccupe(p, n > 9 ? 2 : 1, ligne, colonne)) return;
   valeur += platform::Random(rayon) + 600;

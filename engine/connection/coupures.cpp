@@ -1,6 +1,7 @@
 // Cut tests and link values of trial moves.
 #include "engine/connection/coupures.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
@@ -11,8 +12,6 @@
 #include "engine/connection/liaisonvorn.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 constexpr int32_t DISTANCECANDIDATS = 3;  // stones read around the engine's move
 

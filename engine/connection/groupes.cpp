@@ -1,14 +1,13 @@
 // Groups, zones and stone links of a position.
 #include "engine/connection/groupes.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/trace.h"
 #include "engine/connection/lectureliaison.h"
 #include "engine/connection/liaisonvorn.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 int32_t noeuds = 0;  // nodes of the readings of the current call
 

@@ -1,6 +1,7 @@
 // Living groups and their marks.
 #include "engine/connection/groupesvivants.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/parcours.h"
 #include "engine/board/trace.h"
@@ -11,9 +12,6 @@
 TLectureDeuxYeux lecturedeuxyeux = testdeuxyeuxpossible;
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline uint8_t autre(uint8_t x) { return x == NOIR ? BLANC : NOIR; }
 
 constexpr int32_t LIENVIVANT = 0x10;
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/board/acces.h"
 #include "engine/board/cles.h"
 #include "engine/board/collecteurs.h"
 #include "engine/board/garde.h"
@@ -38,12 +39,10 @@ constexpr int32_t PLICALME = 6;                         // the quiet-move rule f
 constexpr int32_t COUPSAPRESBUDGET = 5;
 constexpr int32_t CAPACITENOEUD = CAPACITELIAISON + 1;  // the moves and the opponent's pass
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline int32_t ixp(const TPoint& q) { return indexcase(q.ligne, q.colonne); }
 inline bool pose(const TPoint& q) { return q.ligne != 0; }
 inline bool memepoint(const TPoint& a, const TPoint& b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
 inline TPoint pointl(const TListePoints& l, int32_t k) { return TPoint{ligneliste(l, k), colonneliste(l, k)}; }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
 // The buffers of one node (static storage, one set per ply).
 struct TNoeudLiaison {

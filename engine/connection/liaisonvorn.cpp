@@ -1,6 +1,7 @@
 // Unit liaisonvorn: linked chains.
 #include "engine/connection/liaisonvorn.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -12,9 +13,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
 inline bool bord(int32_t r, int32_t c) { return bordgoban[ix(r, c)] != 0; }
 inline int32_t dist(int32_t r, int32_t c) { return distancebord[ix(r, c)]; }
 // The point is on the board and holds x.
@@ -63,10 +61,10 @@ struct Regard {
         !(q == 2 && !horsatari(r - sr, c - sc) && !horsatari(tr - sr, tc - sc)))
       return false;
     if (enemi(gr - sr, gc - sc) &&
-        !(q == taille() - 1 && !horsatari(r + sr, c + sc) && !horsatari(tr + sr, tc + sc)))
+        !(q == taillemoteur() - 1 && !horsatari(r + sr, c + sc) && !horsatari(tr + sr, tc + sc)))
       return false;
     // Squeeze from both sides.
-    if (q != 1 && q != taille()) {
+    if (q != 1 && q != taillemoteur()) {
       const bool cote1 = enemi(r + sr, c + sc) || enemi(tr + sr, tc + sc);
       const bool cote2 = enemi(r - sr, c - sc) || enemi(tr - sr, tc - sc);
       if (cote1 && cote2) return false;
@@ -87,7 +85,7 @@ struct Regard {
   // Rule set 2: jumps along the first line, then bamboo joints.
   template <class F>
   bool sautsregle2(F&& f) const {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     if (bord(r, c) && libs0() >= 2) {
       const auto saut = [&](int32_t dr, int32_t dc, int32_t ir, int32_t ic) {
         const int32_t gr = r + dr, gc = c + dc, tr = r + 2 * dr, tc = c + 2 * dc;
@@ -133,7 +131,7 @@ struct Regard {
 
   // First-line pattern in orientation k (small then large knight).
   bool motifpremiereligne(int32_t k, TPoint& lien) const {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     const TPoint p1 = pt(2, 1, k);
     if (p1.ligne == 0 || dist(p1.ligne, p1.colonne) > 1 || enemi(p1)) return false;
     if (!((r == 1 && p1.ligne == 2) || (c == 1 && p1.colonne == 2) || (r == n && p1.ligne == n - 1) ||
@@ -177,7 +175,7 @@ struct Regard {
   bool motif(TPoint& lien) const {
     lien = TPoint{};
     if (dist(r, c) > 1 || libs0() < 3) return false;
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     const bool deuxieme = !bord(r, c) || r == 2 || c == 2 || r == n - 1 || c == n - 1;
     for (int32_t k = 0; k < 8; ++k) {
       if (motifpremiereligne(k, lien)) return true;
@@ -400,7 +398,7 @@ void joue(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
 void metlachainelieesliensessais(TPlateau& p, TMarques& m, const TMarques& points, int32_t r, int32_t c) {
   Sauvegarde s(p);
   const uint8_t ennemi = adversaire(p[ix(r, c)]);
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t i = 1; i <= n; ++i)
     for (int32_t j = 1; j <= n; ++j)
       if (points[ix(i, j)] && p[ix(i, j)] == VIDE) joue(p, i, j, ennemi);
@@ -524,7 +522,7 @@ bool testelienpossible(TPlateau& p, const TMarques& m, const TMarques& prenables
 
 bool chainelieeapresessai(const TMarques& m, int32_t a, int32_t b) {
   const TEssaiCoup& e = essaiordi(a, b);
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t i = 1; i <= n; ++i)
     for (int32_t j = 1; j <= n; ++j)
       if (m[ix(i, j)] && (e.liensessai[ix(i, j)] & 0x20)) return true;
@@ -532,7 +530,7 @@ bool chainelieeapresessai(const TMarques& m, int32_t a, int32_t b) {
 }
 
 bool rectanglecoinvide(const TPlateau& p, int32_t r, int32_t c) {
-  const int32_t n = taille(), milieu = n / 2 + 1;
+  const int32_t n = taillemoteur(), milieu = n / 2 + 1;
   if (bord(r, c) || r == milieu || c == milieu) return false;
   const int32_t l1 = r < milieu ? 1 : r, l2 = r < milieu ? r : n;
   const int32_t c1 = c < milieu ? 1 : c, c2 = c < milieu ? c : n;

@@ -1,6 +1,7 @@
 // Link tests toward territory and toward live chains.
 #include "engine/connection/lienvivant.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
 inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
   return surplateaumoteur(r, c) && p[ix(r, c)] == x;
 }
@@ -116,12 +115,6 @@ struct ChainesSauvees : Restaure<TInfoChaine> {
 
 }  // namespace
 
-bool pionlieauterritoiredirect(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
-  return Lien{p, r, c, C, O, Famille::territoire}.direct();
-}
-bool pionlievivantdirect(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
-  return Lien{p, r, c, C, O, Famille::vivant}.direct();
-}
 bool pionlieauterritoireparsaut(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   return Lien{p, r, c, C, O, Famille::territoire}.diagonale();
 }
@@ -133,9 +126,6 @@ bool sautversterritoire(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint
 }
 bool pionlieachainevivanteparsaut(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   return Lien{p, r, c, C, O, Famille::vivant}.saut();
-}
-bool motifversterritoire(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
-  return Lien{p, r, c, C, O, Famille::territoire}.motif();
 }
 bool pionlieachainevivanteforme(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   return Lien{p, r, c, C, O, Famille::vivant}.motif();

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "engine/board/acces.h"
 #include "engine/board/collecteurs.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
@@ -25,7 +26,6 @@ constexpr TPoint AUCUN{-1, -1};  // no killer move
 
 inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
 inline bool estaucun(const TPoint& m) { return m.ligne < 0; }
-inline int32_t ix(const TPoint& m) { return indexcase(m.ligne, m.colonne); }
 
 // The empty points where `test` holds, those at distance 3 or more from the
 // edge first, rows outer, each once.

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "engine/board/acces.h"
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 #include "engine/connection/solveur.h"
@@ -47,8 +48,6 @@ void libertesregion(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t lab
 // Reorders the list in three stable groups: next to a chain of `autre` with
 // fewer than 3 liberties, next to one of `camp`, the rest.
 void ordonnecoups(const TPlateau& p, TListePoints& l, uint8_t camp, uint8_t autre);
-// Liberties of the chain through the point (infochaine).
-inline int32_t libs(int32_t i) { return infochaine[i][0]; }
 // The point of a list entry k (from 1).
 inline TPoint pointliste(const TListePoints& l, int32_t k) { return TPoint{l[2 * k], l[2 * k + 1]}; }
 

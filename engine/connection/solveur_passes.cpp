@@ -4,6 +4,7 @@
 // marks, the per-ply stores and the allowed-move test built on it.
 #include <memory>
 
+#include "engine/board/acces.h"
 #include "engine/board/cles.h"
 #include "engine/board/collecteurs.h"
 #include "engine/board/garde.h"
@@ -26,7 +27,6 @@ constexpr TPoint AUCUN{-1, -1};  // no killer move
 
 inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
 inline bool estaucun(const TPoint& m) { return m.ligne < 0; }
-inline int32_t ix(const TPoint& m) { return indexcase(m.ligne, m.colonne); }
 
 // One ply of a pass. Left uninitialised on allocation; a node sets what it reads.
 struct TPliPasse {

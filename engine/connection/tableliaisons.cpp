@@ -1,6 +1,7 @@
 // Chain-pair connection table.
 #include "engine/connection/tableliaisons.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
@@ -11,9 +12,6 @@
 #include "engine/reading/prise.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(const TPoint& p) { return indexcase(p.ligne, p.colonne); }
 
 // Capture questions of peutcouperpaire: the cutting stone is read with the
 // cut-stone pair of the connection readings (liberty limit 3, depth 8), the

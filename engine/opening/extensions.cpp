@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/trace.h"
@@ -25,8 +26,6 @@ struct Masques {
 };
 Masques masques;
 
-int32_t taille() { return configmoteur.taille; }
-
 bool troisouquatre(int32_t i) { return distancebord[i] == 2 || distancebord[i] == 3; }
 
 // Territory the trial of `camp` at the point gains over the present owners.
@@ -45,7 +44,7 @@ int32_t gainterritoireessai(const TPlateau& p, int32_t ligne, int32_t colonne, u
 // True when extensions are to be skipped; fills the masks.
 bool testeextensions(const TPlateau& p, bool deficit, const TCarte& invasionfortejoueur) {
   masques = Masques{};
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   auto gainparmi = [&](auto&& condition, int32_t seuil) {
     for (int32_t l = 1; l <= n; ++l)
       for (int32_t c = 1; c <= n; ++c) {
@@ -101,7 +100,7 @@ void garderminimumpositif(int32_t& cellule, int32_t d) {
 struct Cote {
   int32_t sens;  // 0 left, 1 right, 2 top, 3 bottom
   int32_t index(int32_t a, int32_t b) const {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     switch (sens) {
       case 0: return indexcase(a, b);
       case 1: return indexcase(a, n + 1 - b);
@@ -115,7 +114,7 @@ struct Cote {
 // edge), `largeurs` the group-size map across the side.
 void marchecote(const TPlateau& p, const Cote& s, int32_t a1, int32_t a2, int32_t b1, int32_t b2,
                 const TMarques& largeurs, TCarte& x, uint8_t autre, uint8_t couleur) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t dir : {1, -1}) {
     const int32_t a0 = dir > 0 ? a2 : a1;
     if ((dir > 0 && a0 >= n) || (dir < 0 && a0 <= 1)) continue;
@@ -183,7 +182,7 @@ void marchecote(const TPlateau& p, const Cote& s, int32_t a1, int32_t a2, int32_
 void distancesextensionbord(const TPlateau& p, int32_t r1, int32_t r2, const TMarques& largeurs,
                             const TMarques& hauteurs, TCarte& x, uint8_t autre, uint8_t couleur, int32_t c1,
                             int32_t c2) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // The right, top and bottom sides are the left one mirrored: lines are
   // counted from their own edge, and across the top and bottom the height
   // map takes the width map's place.
@@ -197,7 +196,7 @@ void distancesextensionbord(const TPlateau& p, int32_t r1, int32_t r2, const TMa
 
 // Bounding boxes of one side's groups into its extension map.
 void boites(const TPlateau& p, const TMarques& marques, TCarte& x, uint8_t camp, uint8_t autre) {
-  const int32_t n = taille(), h = n / 2 + 1;
+  const int32_t n = taillemoteur(), h = n / 2 + 1;
   TMarques largeurs = marquesvides, hauteurs = marquesvides;
   for (int32_t k = 1;; ++k) {
     bool pierre = false, trouve = false;
@@ -233,7 +232,7 @@ void boites(const TPlateau& p, const TMarques& marques, TCarte& x, uint8_t camp,
 
 // The board with every liberty of `camp`'s live chains filled with `camp`.
 TPlateau gonfle(const TPlateau& p, uint8_t camp) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   TMarques vu = marquesvides;
   for (int32_t l = 1; l <= n; ++l)
     for (int32_t c = 1; c <= n; ++c) {
@@ -264,8 +263,8 @@ int32_t gaininfluenceessai(int32_t ligne, int32_t colonne) {
   const TInfoChaine sauve = infochaine;
   infochaine = e.infochaineessai;
   TPlateau c = e.plateauessai;
-  for (int32_t l = 1; l <= taille(); ++l)
-    for (int32_t col = 1; col <= taille(); ++col) {
+  for (int32_t l = 1; l <= taillemoteur(); ++l)
+    for (int32_t col = 1; col <= taillemoteur(); ++col) {
       const int32_t i = indexcase(l, col);
       const uint8_t v = e.plateauessai[i];
       if (v == VIDE) continue;
@@ -276,8 +275,8 @@ int32_t gaininfluenceessai(int32_t ligne, int32_t colonne) {
   TCarte carte = zerobonus;
   dilatation(c, carte, 6);
   int32_t gain = 0;
-  for (int32_t l = 1; l <= taille(); ++l)
-    for (int32_t col = 1; col <= taille(); ++col) {
+  for (int32_t l = 1; l <= taillemoteur(); ++l)
+    for (int32_t col = 1; col <= taillemoteur(); ++col) {
       const int32_t i = indexcase(l, col);
       uint8_t proprio = territoire[i];
       if (proprio == VIDE && e.plateauessai[i] == VIDE) {
@@ -292,7 +291,7 @@ int32_t gaininfluenceessai(int32_t ligne, int32_t colonne) {
 }
 
 void etendsespionsverlecentre(TCarte& scores, TListePoints& candidats, int32_t cap) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   TPlateau b = plateaudepart;
   for (int32_t i = 0; i < NBCASES; ++i) {
     if (plateaudepart[i] == VIDE || pionsmortsbis[i] != 0) continue;
@@ -361,7 +360,7 @@ void etendsespionsverlecentre(TCarte& scores, TListePoints& candidats, int32_t c
 void extensionsdebutpartie(TPlateau& p, const TCarte& invasionfortejoueur, TCarte& scores, int32_t constante,
                            const TListePoints& ennemis, int32_t cap, TListePoints& candidats) {
   if (phasedebut == 0 || coupdebutchoisi != 0) return;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const bool deficit = compteurinfluence2 < 0 && strategie == 2;
   if (testeextensions(p, deficit, invasionfortejoueur)) return;
   bool restreint = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/trace.h"
@@ -24,12 +25,11 @@ struct Rect {
   bool contient(int32_t l, int32_t c) const { return l >= l1 && l <= l2 && c >= c1 && c <= c2; }
 };
 
-int32_t taille() { return configmoteur.taille; }
-int32_t demi() { return (taille() + 1) / 2; }
+int32_t demi() { return (taillemoteur() + 1) / 2; }
 
 // The partition of rows and columns 2..N-1 into four inner blocks.
 Rect blocinterieur(int32_t k) {
-  const int32_t n = taille(), r = demi();
+  const int32_t n = taillemoteur(), r = demi();
   switch (k) {
     case 1: return {2, r - 1, 2, r - 1};
     case 2: return {r, n - 1, 2, r - 1};
@@ -40,7 +40,7 @@ Rect blocinterieur(int32_t k) {
 
 // The corner halves, overlapping on row and column R.
 Rect moitiecoin(int32_t k) {
-  const int32_t n = taille(), r = demi();
+  const int32_t n = taillemoteur(), r = demi();
   switch (k) {
     case 1: return {1, r, 1, r};
     case 2: return {r, n, 1, r};
@@ -50,13 +50,13 @@ Rect moitiecoin(int32_t k) {
 }
 
 TPoint sommet(int32_t k) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const TPoint s[5] = {{}, {1, 1}, {n, 1}, {n, n}, {1, n}};
   return s[k];
 }
 
 bool diagonale(int32_t k, int32_t l, int32_t c) {
-  return (k == 1 || k == 3) ? l == c : l + c == taille() + 1;
+  return (k == 1 || k == 3) ? l == c : l + c == taillemoteur() + 1;
 }
 
 // Corners flagged in a suggestion byte, in the order 128, 64, 32, 16.
@@ -100,7 +100,7 @@ Comptes comptepierrescoins(const TPlateau& p) {
 }
 
 void suppressionsansan(const TPlateau& p, const Comptes& n) {
-  const int32_t t = taille();
+  const int32_t t = taillemoteur();
   if (t < 14) return;
   struct Coin {
     TPoint p3, p4;
@@ -145,7 +145,7 @@ bool loindumilieu(int32_t k, int32_t l, int32_t c) {
 }
 
 void eliminationjoseki(const TPlateau& p) {
-  const int32_t n = taille(), r = demi();
+  const int32_t n = taillemoteur(), r = demi();
   // Life and death first.
   if (flagouverture > 2) {
     bool efface = false;
@@ -247,7 +247,7 @@ int32_t verroucoin(const Comptes& n, const TPlateau& p, int32_t ligne, int32_t c
 }
 
 bool pierreseuleatrois(const Comptes& n, const TPlateau& p, int32_t ligne, int32_t colonne) {
-  const int32_t t = taille();
+  const int32_t t = taillemoteur();
   int32_t resultat = -1;
   pourcoins(suggestion(ligne, colonne), [&](int32_t k) {
     if (n.tous[k] == 0) return false;
@@ -290,7 +290,7 @@ bool coinadverseeloigne(const Comptes& n, const TPlateau& p, int32_t ligne, int3
 
 int32_t josekiunique(bool& dernier, int32_t mode, int32_t lignedernier, int32_t ligne, int32_t colonne,
                      int32_t colonnedernier) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   dernier = false;
   bool unique = false;
   pourcoins(suggestion(ligne, colonne), [&](int32_t k) {
@@ -327,7 +327,7 @@ bool coinadverse(uint8_t couleur, const TPlateau& p, int32_t ligne, int32_t colo
 }
 
 void maxcompteursjoueurcoins(const TPlateau& p, TMarques& x1, TMarques& x2) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   int32_t m1[5] = {}, m2[5] = {};
   for (int32_t l = 1; l <= n; ++l)
     for (int32_t c = 1; c <= n; ++c) {
@@ -351,7 +351,7 @@ void maxcompteursjoueurcoins(const TPlateau& p, TMarques& x1, TMarques& x2) {
 }
 
 void marquecoinsfaibles(const TPlateau& p, TMarques& y) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   TMarques w = marquesvides;
   for (int32_t i = 0; i < NBCASES; ++i)
     if (p[i] == couleurordi && (pionsmortsbis[i] != 0 || lesfaibles[i] > 0)) w[i] = 1;
@@ -397,7 +397,7 @@ void analyseverrous(const TMarques& zone, TCarte& scores, const TPlateau& p, TLi
                     int32_t lignedernier, int32_t colonnedernier, uint8_t autre, uint8_t couleur) {
   valeurscoins = zerobonus;
   if (phasedebut == 0) return;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t facteur = facteurtaille(n);
   const bool calme = (debutpartie == 1 && flagdanger == 0) ||
                      (flagfortification < 3 && flagdanger < 1 && compteurinvasions < 1);
@@ -550,7 +550,7 @@ void analyseverrous(const TMarques& zone, TCarte& scores, const TPlateau& p, TLi
 
 void renforcejoseki(const TMarques&, const TPlateau& p, uint8_t couleur, TListePoints& candidats, uint8_t autre) {
   if (phasedebut == 0) return;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   if (coupdecide == 0) {
     if (maxfortification > 2 || maxsurvie > 2 || procedurefinpartie != 0 || strategie == 1 ||
         flagfortification > 2 || flagdanger > 0)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -23,8 +24,6 @@ constexpr int32_t OUVERTSMAX = 8;       // from this many open points on, no rea
 constexpr int32_t FORCEMAX = 19;        // strength of a point past the scale
 constexpr int32_t BONUSMINIMUM = 30;    // stage 3 value, and added to stage 4's
 constexpr int32_t POINTSSTAGE3 = 51;    // stage 3 stops after this many points
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // Calls f(r, c) on every engine candidate, row-major; stops when f returns true.
 template <class F>

@@ -1,6 +1,7 @@
 // Position balances.
 #include "engine/proposals/bilans.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/balayages.h"
 #include "engine/board/formes.h"
 #include "engine/board/garde.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
 inline uint8_t autrecouleur(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 
 bool vivant(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
@@ -24,7 +23,7 @@ bool vivant(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
 // calls f(owner, size) for each, `vu` serving as visited map.
 template <class F>
 void regions(const TPlateau& p, TMarques& vu, F&& f) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
@@ -64,7 +63,7 @@ int32_t diviseurclasse(int32_t classe) {
 }  // namespace
 
 void penaliteschaines(int32_t& compte, TMarques& marques, const TPlateau& p, uint8_t x, uint8_t y) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // (r, c) on the first line, (dr, dc) inward, (er, ec) along the edge.
   const auto teste = [&](int32_t r, int32_t c, int32_t dr, int32_t dc, int32_t er, int32_t ec) {
     if (p[ix(r, c)] != VIDE || !vivant(p, r + dr, c + dc, y)) return;
@@ -122,7 +121,7 @@ int32_t calculbilan(const TListePoints& liste, int32_t cap, const TPlateau& p, u
 }
 
 int32_t calculbilanesca(const TPlateau& p, uint8_t c, uint8_t x) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   int32_t total = 0;
   int32_t chaines[2] = {0, 0}, libertes[2] = {0, 0};
   // Dead stones and solid squares are counted per colour and weighed at the end.
@@ -202,7 +201,7 @@ int32_t compteinfluencedilatation(const TPlateau& p, int32_t passes, int32_t cla
   TCarte carte{};
   dilatation(copie, carte, passes);
   int32_t positifs = 0, negatifs = 0;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {
       const int32_t j = ix(r, col);
@@ -217,7 +216,7 @@ int32_t compteinfluencedilatation(const TPlateau& p, int32_t passes, int32_t cla
 void comptemortsinfluence(int32_t& noirs, int32_t& blancs, int32_t passes, const TPlateau& p, int32_t poids) {
   noirs = blancs = 0;
   TPlateau copie = p;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {
       const int32_t j = ix(r, col);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int32_t PROFONDEURCOUPURE = 6;  // depth of the cut readings
 constexpr int32_t COUPUREREUSSIE = 2;     // a cut reading above this: the cut works
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // A cut shape around the opponent stone q: two engine stones (offsets from
 // q) in different zones, the points that must be empty, the cut point E.

@@ -1,6 +1,7 @@
 // Local window status and the small link test of the invasion attempts.
 #include "engine/proposals/fenetre.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/pas.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline uint8_t autrecouleur(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 
 // The walk of comptefenetre.

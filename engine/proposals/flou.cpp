@@ -3,17 +3,15 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
-
 // Calls f(j) on every point of the board; stops when f returns true.
 template <class F>
 bool chaquepoint(F&& f) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (f(ix(r, c))) return true;
@@ -25,7 +23,7 @@ bool chaquepoint(F&& f) {
 void distancevoisins(TCarte& flou, const TPlateau& p, uint8_t A) {
   TCarte travail = zerobonus;
   // Empty points of A's second territory take one less than their best neighbour, or 5.
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);

@@ -573,8 +573,8 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
   }
 
   // The balancing passes and the race bonus.
-  f.harmonisation();
-  f.comparesauves();
+  f.harmonisationBONUSSURVIE();
+  f.comparepionssauves();
   f.bonussemai();
 
   // Final marks.

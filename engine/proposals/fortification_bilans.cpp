@@ -32,7 +32,7 @@ bool gagneensemai(const TEssaiCoup& e, int32_t x) {
 
 }  // namespace
 
-void Fortif::harmonisation() {
+void Fortif::harmonisationBONUSSURVIE() {
   TCarte S = survieA;
   auto retenu = [&](int32_t i) { return candidat(i) && (survieA[i] > 0 || marquesfortification[i] == 1); };
   for (int32_t i = 0; i < NBCASES; ++i) {
@@ -47,7 +47,7 @@ void Fortif::harmonisation() {
   survieA = S;
 }
 
-void Fortif::comparesauves() {
+void Fortif::comparepionssauves() {
   TMarques P = marquesvides, W = marquesvides;
   const int32_t n = taille();
   auto dedans = [n](int32_t i) { return i / TAILLEMAX < n && i % TAILLEMAX < n; };

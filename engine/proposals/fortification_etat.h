@@ -118,8 +118,8 @@ struct Fortif {
   void couperpourregner(); // 27
   void couperclasse2();    // 28
   // ---- Balancing ----
-  void harmonisation();
-  void comparesauves();
+  void harmonisationBONUSSURVIE();
+  void comparepionssauves();
   void bonussemai();
 };
 

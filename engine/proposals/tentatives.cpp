@@ -145,7 +145,7 @@ struct Tentative {
 
   // ---- Zones and grade -------------------------------------------------------------------
   void zonesdinvasion();
-  void parcourt(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t aire, bool depart);
+  void parcourtzoneinvasion(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t aire, bool depart);
   int32_t parcourtdepuis(TMarques& vu, int32_t r, int32_t c);
   int32_t gradeinvasion();
   // ---- Trials ----------------------------------------------------------------------------
@@ -193,7 +193,7 @@ void Tentative::zonesdinvasion() {
 
 // The walk over the zone board from a point with colour w (the owner's, or 2
 // when unowned); `aire` is the area number owner points take.
-void Tentative::parcourt(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t aire, bool depart) {
+void Tentative::parcourtzoneinvasion(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t aire, bool depart) {
   const int32_t i = indexcase(r, c);
   e.vu[i] = 1;
   // A contact point with the invader's live stones ends the walk.
@@ -227,7 +227,7 @@ void Tentative::parcourt(uint8_t w, int32_t r, int32_t c, int32_t dir, int32_t a
       if (!e.vu[j] && e.zone[j] == VIDE && territoire[j] != inv && (territoire[j] == own || w == VIDE)) {
         int32_t a2 = aire;
         if (territoire[j] == own && w == VIDE) a2 = ++naires;
-        parcourt(territoire[j], r2, c2, DIRS[k][2], a2, false);
+        parcourtzoneinvasion(territoire[j], r2, c2, DIRS[k][2], a2, false);
       }
     }
     if (depart && !sortienotee && S > 1) {
@@ -261,7 +261,7 @@ int32_t Tentative::gradeinvasion() {
   naires = 0;
   S = 0;
   sortienotee = false;
-  parcourt(VIDE, coup.ligne, coup.colonne, 0, 0, true);
+  parcourtzoneinvasion(VIDE, coup.ligne, coup.colonne, 0, 0, true);
   // An exit that only leads round a ko or two points is none.
   if (sortienotee && S > snote) sortienotee = false;
   if (sortienotee) {
@@ -272,7 +272,7 @@ int32_t Tentative::gradeinvasion() {
     e.vu[indexcase(sortie.ligne, sortie.colonne)] = 1;
     S = 0;
     const TPoint garde = sortie;
-    parcourt(VIDE, coup.ligne, coup.colonne, 0, 0, false);
+    parcourtzoneinvasion(VIDE, coup.ligne, coup.colonne, 0, 0, false);
     sortie = garde;
     if (std::abs(S - s1) <= 2) {
       sortie = pointko;
@@ -289,8 +289,8 @@ int32_t Tentative::gradeinvasion() {
     const int32_t j = indexcase(r, c);
     if (casescandidatesjoueur[j] && e.interne[j] == 0) e.interne[j] = 1;
     if (e.vu[j]) continue;
-    if (territoire[j] == own) parcourt(own, r, c, 0, ++naires, true);
-    else parcourt(VIDE, r, c, 0, 0, true);
+    if (territoire[j] == own) parcourtzoneinvasion(own, r, c, 0, ++naires, true);
+    else parcourtzoneinvasion(VIDE, r, c, 0, 0, true);
   }
   if (sortienotee && S > snote) sortienotee = false;
   // Nothing reached: no invasion.

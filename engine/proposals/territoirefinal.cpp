@@ -3,13 +3,12 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/chains/yeux.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 constexpr int32_t CAPACITELIBERTES = 300;
 constexpr int32_t DIAGONALES[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};

@@ -58,12 +58,12 @@ struct Force {
     return true;
   }
 
-  int32_t score(TPoint ko, int32_t pli, bool& menace);
+  int32_t lecturecoupforcescore(TPoint ko, int32_t pli, bool& menace);
   void candidats(int32_t pli, uint8_t s, TNoeudLecture& nd);
-  void noeud(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko);
+  void lecturecoupforce(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko);
 };
 
-int32_t Force::score(TPoint ko, int32_t pli, bool& menace) {
+int32_t Force::lecturecoupforcescore(TPoint ko, int32_t pli, bool& menace) {
   const int32_t lim = pli <= n ? 3 : 1;
   TMarques v{};
   int32_t c = 0;
@@ -158,7 +158,7 @@ void Force::candidats(int32_t pli, uint8_t s, TNoeudLecture& nd) {
   if (pli <= n) ajoutekoordi(l);
 }
 
-void Force::noeud(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko) {
+void Force::lecturecoupforce(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko) {
   const auto ip = static_cast<size_t>(pli);
   // Fresh node: line slot, mask (the ko point masked), empty list.
   t.ligne[ip] = TPoint{};
@@ -232,7 +232,7 @@ void Force::noeud(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko) {
           r = 1000;
           decide = true;
         } else {
-          const int32_t sc = score(koenfant, pli, menace);
+          const int32_t sc = lecturecoupforcescore(koenfant, pli, menace);
           if (sc != 0) {
             r = sc == 1 ? 1000 : 0;
             decide = true;
@@ -255,7 +255,7 @@ void Force::noeud(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TPoint ko) {
       if (!decide) {
         if (s == x && pli >= n && (!menace || pli > 12)) r = 0;
         else if (pli >= PLIMAXFORCE) r = 0;
-        else noeud(pli + 1, u, s, clecoup, koenfant);
+        else lecturecoupforce(pli + 1, u, s, clecoup, koenfant);
       }
       if (stocke) insereliaison(t, pli, position, clecoup, r);
     }
@@ -372,6 +372,8 @@ void videmoforce() {
   }
 }
 
+bool memoforcevide() { return memovide(memoforce, generationmemoforce); }
+
 int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t colonne, int32_t retrecit,
                          const TMarques& q, uint8_t cote) {
   const int32_t ip = indexcase(ligne, colonne);
@@ -472,7 +474,7 @@ int32_t coupforcedirect(TPlateau& p, const TMarques& w, int32_t ligne, int32_t c
   f.b0 = p;
   f.chaines0 = infochaine;
   f.graines.pose(1, f.point);
-  f.noeud(1, e, x, 0, pointko);
+  f.lecturecoupforce(1, e, x, 0, pointko);
   p = f.b0;
   infochaine = f.chaines0;
   if (f.r == 0) return 0;

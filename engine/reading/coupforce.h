@@ -20,7 +20,9 @@ int32_t cherchecoupforce(TPlateau& p, const TMarques& w, int32_t ligne, int32_t 
 
 // Forgets the answers cherchecoupforce keeps for repeated calls; the
 // benchmarks call it so that each pass times the search itself.
+// videmos calls it at a new game or board size; memoforcevide: none kept.
 void videmoforce();
+bool memoforcevide();
 
 // The empty point opens into k's territory.
 bool testpousseeterritoire(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t k);

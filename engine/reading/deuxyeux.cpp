@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
@@ -20,7 +21,6 @@ namespace {
 // reading, so every reading starts with empty tables.
 TEntreeCle tablehachyeux[NBTABLESYEUX * ENTREESPARTABLE];
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline bool memepoint(const TPoint& a, const TPoint& b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
 
 // One reading at a time: its state lives here.

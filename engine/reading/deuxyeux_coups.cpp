@@ -4,6 +4,7 @@
 // append is checked: a full list takes no more.
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/balayages.h"
 #include "engine/board/collecteurs.h"
 #include "engine/board/formes.h"
@@ -19,9 +20,6 @@
 #include "engine/reading/prise.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
 // Appends an unmarked point, marking it in S.
 bool ajoute(TListePoints& l, TMarques& S, int32_t r, int32_t c) {

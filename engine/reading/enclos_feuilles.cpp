@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/balayages.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
@@ -14,10 +15,6 @@
 #include "engine/reading/prise.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(TPoint m) { return indexcase(m.ligne, m.colonne); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
 constexpr int32_t CAPACITELIBERTESMUR = 300;
 

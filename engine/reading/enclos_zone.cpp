@@ -1,14 +1,12 @@
 // Zone marking of the enclosed-chain reading.
 #include "engine/reading/enclos_zone.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/trace.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
 // The zone flood and its box, empty count and exits.
 struct FloodZone {

@@ -30,7 +30,7 @@ struct RemplitEscalier {
   int32_t n;
 
   // Returns true when the whole flood stops.
-  bool visite(int32_t r, int32_t c, int32_t d) {
+  bool remplitescalier(int32_t r, int32_t c, int32_t d) {
     const int32_t i = ix(r, c);
     const uint8_t x = p[i];
     vu[i] = 1;
@@ -44,7 +44,7 @@ struct RemplitEscalier {
         if (nb == 1) premiere = TPoint{r2, c2};
         else seconde = TPoint{r2, c2};
       } else if (y == x) {
-        if (visite(r2, c2, d2)) return true;
+        if (remplitescalier(r2, c2, d2)) return true;
       } else if (infochaine[j][0] == 1) {
         nb = LIBERTESCAPTURE;
         return true;
@@ -166,7 +166,7 @@ void libertesescalier(const TPlateau& p, TPoint& premiere, TPoint& seconde, int3
                       int32_t colonne) {
   nb = 0;
   RemplitEscalier f{p, marquesvides, nb, premiere, seconde, configmoteur.taille};
-  f.visite(ligne, colonne, 0);
+  f.remplitescalier(ligne, colonne, 0);
 }
 
 bool testescalier(TPlateau& p, int32_t ligne, int32_t colonne, uint8_t defenseur, uint8_t attaquant) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/board/acces.h"
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
@@ -20,7 +21,6 @@ constexpr uint8_t MASQUELISTE = 1;   // listed (or visited by a collector)
 constexpr uint8_t MASQUEJOUE = 2;    // tried and legal
 constexpr uint8_t MASQUEREFUSE = 3;  // refused by the move player
 
-inline bool reel(TPoint m) { return m.ligne != 0; }
 inline bool memepoint(TPoint a, TPoint b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
 inline TPoint pointliste(const TListePoints& l, int32_t k) { return {ligneliste(l, k), colonneliste(l, k)}; }
 

@@ -1,6 +1,7 @@
 // Capturable-chain marking over the capture reading.
 #include "engine/reading/marquage.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -10,10 +11,6 @@
 #include "engine/reading/prise_cartes.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline bool reel(const TPoint& m) { return m.ligne != 0; }
-inline bool surplateau(const TPoint& m) { return surplateaumoteur(m.ligne, m.colonne); }
 
 // Scratch lists of the passes.
 TListePoints libertes, adversaires, voisines, faibles, rassembles, prises;

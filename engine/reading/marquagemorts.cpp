@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/cles.h"
 #include "engine/board/empreinte.h"
 #include "engine/board/garde.h"
@@ -14,9 +15,6 @@
 #include "engine/reading/prise_cartes.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline bool reel(const TPoint& m) { return m.ligne != 0; }
 
 // Marks of the visited map V.
 constexpr uint8_t VUTRAITEE = 1;  // dealt with in this call
@@ -453,6 +451,8 @@ void videmomorts() {
     generationmemomorts = 1;
   }
 }
+
+bool memomortsvide() { return memovide(memomorts, generationmemomorts); }
 
 void marquechainesmortes(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int32_t d1, int32_t d2,
                          TPoint point, TPoint second, TPoint /*troisieme*/, int32_t limite, int32_t mode,

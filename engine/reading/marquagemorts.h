@@ -48,7 +48,9 @@ void marquechainesmortesbis(const TInfoChaine& reference, TPlateau& p, int32_t& 
 
 // Forgets the answers marquechainesmortesbis keeps for repeated calls; the
 // benchmarks call it so that each pass times the marking itself.
+// videmos calls it at a new game or board size; memomortsvide: none kept.
 void videmomorts();
+bool memomortsvide();
 
 // testprise of the chain at `point` answered from the capture cache where
 // the path allows (a key of the path's moves on the points the chain's

@@ -698,6 +698,8 @@ void videmoprise() {
   }
 }
 
+bool memoprisevide() { return memovide(memoprise, generationmemo); }
+
 bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, int32_t limitelibertes,
                uint8_t couleur, TPoint ko) {
   const int32_t i0 = indexcase(ligne, colonne);

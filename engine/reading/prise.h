@@ -35,7 +35,9 @@ void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t
 // ---- Test seam ----------------------------------------------------------------
 // Forgets every reading testprise keeps to answer a repeated one; the
 // benchmarks call it so that each pass times the readings themselves.
+// videmos calls it at a new game or board size; memoprisevide: none kept.
 void videmoprise();
+bool memoprisevide();
 
 // Two steps of testprise's set-up, declared for the tests.
 // Liberty schedule of a reading of working depth d and limit n: entries

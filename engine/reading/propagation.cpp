@@ -158,8 +158,8 @@ void TNoeudPropagation::candidatsproprio(int32_t pli, TNoeudLecture& n) {
   libertesvoisinscible(pli, n);
 }
 
-// The node (`lecturerecu2` of the propagation reading).
-void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint32_t cle, TPoint ko) {
+// The node of the propagation reading.
+void TNoeudPropagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint32_t cle, TPoint ko) {
   std::vector<int32_t>& essais = t.essais;
   std::vector<TPoint>& meilleur = t.meilleur;
   const auto ip = static_cast<size_t>(pli);
@@ -295,7 +295,7 @@ void TNoeudPropagation::noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint
             }
           }
           // Child.
-          if (descend) noeud(pli + 1, u, s, fm, clecoup, koenfant);
+          if (descend) lecturerecu2(pli + 1, u, s, fm, clecoup, koenfant);
           // Store.
           if (stocke) insereliaison(t, pli, position, clecoup, r);
         }
@@ -378,7 +378,7 @@ int32_t lecturetactique(uint8_t chaineavant, uint8_t c, uint8_t o, TPlateau& p, 
   // Not the chain's colour: the short reading.
   if (p[indexcase(ligne, colonne)] != c) return lancelecturerecu1(chaineavant, c, o, p, ligne, colonne);
   TNoeudPropagation l(chaineavant, c, o, p, TPoint{ligne, colonne}, seuil, plafond);
-  l.noeud(1, o, c, 0, 0, pointko);
+  l.lecturerecu2(1, o, c, 0, 0, pointko);
   l.termine();
   return l.r;
 }

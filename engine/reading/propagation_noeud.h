@@ -19,7 +19,7 @@ class TNoeudPropagation : public TContextePropagation {
 
   // The node at ply `pli`, s to move, u the other side, line-entered flag f,
   // position key (CLESANS = keys off), ko point handed down; answers in r.
-  void noeud(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint32_t cle, TPoint ko);
+  void lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t f, uint32_t cle, TPoint ko);
 
  protected:
   // ---- Steps a search may take its own way (the defaults are the propagation reading's) ----

@@ -314,7 +314,7 @@ int32_t lancelecturerecu4(uint8_t chaineavant, uint8_t c, uint8_t o, TPlateau& p
   if (niveau < 5) return lecturetactique(chaineavant, c, o, p, ligne, colonne, seuil, plafond);
   if (p[indexcase(ligne, colonne)] != c) return lancelecturerecu1(chaineavant, c, o, p, ligne, colonne);
   TInvasionPropagation l(chaineavant, c, o, p, TPoint{ligne, colonne}, seuil, plafond, nullptr);
-  l.noeud(1, o, c, 0, 0, pointko);
+  l.lecturerecu2(1, o, c, 0, 0, pointko);
   l.termine();
   return l.r;
 }
@@ -349,7 +349,7 @@ int32_t lancelecturerecu5(uint8_t c, uint8_t o, TPlateau& p, int32_t ligne, int3
     if (ouvert) l.marques[ipt(q)] = 1;
   }
   // The reading from the root.
-  l.noeud(1, o, c, 0, 0, pointko);
+  l.lecturerecu2(1, o, c, 0, 0, pointko);
   l.termine();
   return l.r;
 }

@@ -1,14 +1,12 @@
 // Weak-chain status pass: every weak chain read with the life-and-death
 // reading, its dead marks and values written back, mixed living groups found.
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/reading/vieetmort.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline bool reel(const TPoint& m) { return m.ligne != 0; }
 
 // Marks of the pass on the chains read.
 constexpr uint8_t VULUE = 1;        // settled

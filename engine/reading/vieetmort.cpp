@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/board/acces.h"
 #include "engine/board/cles.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
-inline bool reel(const TPoint& m) { return m.ligne != 0; }
 inline bool meme(const TPoint& a, const TPoint& b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
 
 constexpr int32_t CAPACITEREGION = MAXPOINTSLISTE;

@@ -1,6 +1,7 @@
 // Linking-move candidates.
 #include "engine/territory/coupsliaison.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/balayages.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
@@ -12,9 +13,6 @@
 #include "engine/territory/preparation.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(const TPoint& p) { return indexcase(p.ligne, p.colonne); }
 
 constexpr int32_t PROFONDEURMAXLIAISON = 32;  // depths a reading may be asked for
 constexpr int32_t CAPACITEBORD = 25;          // edge moves from one point (a 5x5 window)

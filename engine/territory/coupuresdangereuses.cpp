@@ -1,6 +1,7 @@
 // Dangerous cuts.
 #include "engine/territory/coupuresdangereuses.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
@@ -18,9 +19,6 @@
 #include "engine/territory/seki.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(const TPoint& p) { return indexcase(p.ligne, p.colonne); }
 
 // The reading that settles whether the cut side can mend in front of the
 // cutter: its stone there is captured (depth 8, liberty limit 3).

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "engine/board/acces.h"
 #include "engine/board/cles.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
@@ -21,11 +22,7 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t ix(TPoint m) { return indexcase(m.ligne, m.colonne); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 inline bool memepoint(TPoint a, TPoint b) { return a.ligne == b.ligne && a.colonne == b.colonne; }
-inline bool reel(TPoint m) { return m.ligne != 0; }
 
 constexpr int32_t PROFONDEURMAXDEB = 14;                       // depth at level 7 and above
 constexpr int32_t PLISMAXDEB = PROFONDEURMAXDEB + 2 + 2 + 1;   // deepest ply P0 + 2, plus two, from 0

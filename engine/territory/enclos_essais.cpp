@@ -1,15 +1,13 @@
 // Enclosed-chain reading after a trial move: the chains the move may have
 // put in danger are read with testdeb, and those found killed are recorded
 // in pionsmorts and in the move's trial record.
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/territory/enclos.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 
 // The trial record of a move at (r, c) by the side of `couleur`.
 TEssaiCoup& essaicote(uint8_t couleur, int32_t r, int32_t c) {

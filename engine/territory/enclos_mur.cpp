@@ -2,14 +2,13 @@
 // safe ground on the territory-filled board?
 #include <array>
 
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
 #include "engine/territory/enclos.h"
 #include "engine/territory/preparation.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 constexpr int32_t ZONEINTERDITE = -1;  // zone points: no flood enters them
 constexpr int32_t VIDESSUFFISANTS = 9;  // more empty points reached than this is safe ground

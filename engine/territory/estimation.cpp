@@ -1,6 +1,7 @@
 // Two-colour territory estimate and the zone-board preparations beside it.
 #include "engine/territory/estimation.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 #include "engine/board/parcours.h"
 #include "engine/board/voisin.h"
@@ -10,10 +11,6 @@
 TMarques pionsmortsestime;
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
-inline uint8_t autre(uint8_t x) { return x == NOIR ? BLANC : NOIR; }
 
 // The whole of an estimate: the maps, the counts and what was counted.
 struct Estimation {
@@ -39,7 +36,7 @@ struct Estimation {
   // The closed regions of `x` on B prepared for x write
   // their mark (black +1, white -1; a point marked by both is 0).
   void regionsfermees(uint8_t x, TCarte& marques) const {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     TPlateau peint = B;
     prepareterritoire(1, peint, x, autre(x));
     TMarques vu = marquesvides;
@@ -73,7 +70,7 @@ struct Estimation {
 
 void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_t passes, int32_t& blancs,
                       int32_t& noirs, const TPlateau& p, uint8_t finir) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // Counts and work map cleared; the estimate keeps its own dead marks.
   blancs = 0;
   noirs = 0;
@@ -197,7 +194,7 @@ void estimeterritoire(TCarte& resultat, TCarte& travail, uint8_t couleur, int32_
 }
 
 void fermebordszone(const TMarques& marques, TPlateau& p, uint8_t couleur) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // The zone's stones lifted.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (p[j] == couleur && marques[j]) p[j] = VIDE;

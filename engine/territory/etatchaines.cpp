@@ -389,6 +389,8 @@ void videmoetatchaines() {
   }
 }
 
+bool memoetatchainesvide() { return memovide(memoetat, generationmemoetat); }
+
 void detectetatchaines2(int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne, uint8_t sauve,
                         uint8_t gardedernier, uint8_t trait) {
   const int32_t arguments[7] = {2, mode, ligne, colonne, sauve, gardedernier, trait};

@@ -35,7 +35,9 @@ void detectetatchaines2(int32_t& compte, TPlateau& p, int32_t mode, int32_t lign
                         uint8_t gardedernier, uint8_t trait);
 // Forgets the answers detectetatchaines2 keeps for repeated calls; the
 // benchmarks call it so that each pass times the driver itself.
+// videmos calls it at a new game or board size; memoetatchainesvide: none kept.
 void videmoetatchaines();
+bool memoetatchainesvide();
 // The chains of colour 1 - `attaquant`, with marquesdetect as the chains
 // dead before; `resultat` is set to 1 when one of them is found dead.
 void detectetatchaine(uint8_t attaquant, uint8_t trait, int32_t& resultat, TPlateau& p, int32_t mode,

@@ -1,14 +1,12 @@
 // Influence passes, revival check of dead chains, owner maps.
 #include "engine/territory/influence.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 #include "engine/connection/liaisonvorn.h"
 #include "engine/territory/estimation.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
 
 // Walk of chainerevivable: dead stones and neutral empty points are crossed.
 struct Revival {
@@ -61,7 +59,7 @@ struct Proprietaires {
 }  // namespace
 
 void compteterritoires(const TPlateau& p, TCarte& carte, int32_t n) {
-  const int32_t t = taille();
+  const int32_t t = taillemoteur();
   // Stones.
   for (int32_t j = 0; j < NBCASES; ++j) carte[j] = p[j] == BLANC ? -128 : p[j] == NOIR ? 128 : 0;
   // Dilations, each from a copy.
@@ -84,7 +82,7 @@ void compteterritoires(const TPlateau& p, TCarte& carte, int32_t n) {
 }
 
 void compteterritoires2(TCarte& carte, int32_t n) {
-  const int32_t t = taille();
+  const int32_t t = taillemoteur();
   for (int32_t k = 0; k < n; ++k) {
     const TCarte avant = carte;
     for (int32_t r = 1; r <= t; ++r)
@@ -125,7 +123,7 @@ bool voisinfaibleoumort(const TPlateau& p, int32_t ligne, int32_t colonne, uint8
 }
 
 void marqueproprietaires(const TCarte& resultat, const TCarte& travail, const TPlateau& p) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // Both territory maps from empty.
   territoire.fill(VIDE);
   territoire2.fill(VIDE);

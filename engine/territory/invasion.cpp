@@ -1,6 +1,7 @@
 // Invasion zones, weighted liberties and the monkey-jump and bamboo-joint shapes.
 #include "engine/territory/invasion.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/listecoups.h"
@@ -9,9 +10,6 @@
 #include "engine/connection/lienvivant.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
 
 int32_t poids(uint8_t couleur, int32_t j) {
   if (territoire[j] == couleur) return 3;
@@ -28,12 +26,12 @@ void marque(TListePoints& liste, int32_t cap, TCarte& scores, int32_t r, int32_t
 }  // namespace
 
 int32_t bandeinvasion(int32_t ligne, int32_t colonne) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   return ligne <= 3 || ligne >= n - 2 || colonne <= 3 || colonne >= n - 2 ? 4 : 2;
 }
 
 void zoneinvasion(TMarques& zone, const TPlateau& p, uint8_t couleur, int32_t passes, uint8_t autre) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   zone = pionsmortssauves;
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
@@ -87,7 +85,7 @@ int32_t valeurlibertesponderee(TPlateau& p, const TMarques& zone, uint8_t couleu
 
 void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t autre, TListePoints& liste,
                          int32_t cap, TCarte& scores, TPlateau& p, TCarteEssai morts, TCarteEssai libres) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // Scores cleared; dead marks and chains come back on leaving.
   scores.fill(0);
   const TMarques mortsentree = pionsmorts;

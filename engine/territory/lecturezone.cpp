@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/listecoups.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
 inline uint8_t autrecouleur(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 
 // Points where the owner has no neighbour chain in atari (or with 2 marked
@@ -72,7 +71,7 @@ struct Lecture {
     TMarques vu = marquesvides;
     for (int32_t j = 1; j < d; j += 2) libertesmarquees(b, intrus, vu, 0, coup[j].ligne, coup[j].colonne);
     if (ko.ligne != 0) vu[ix(ko.ligne, ko.colonne)] = 0;
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
         const int32_t j = ix(r, c);
@@ -245,7 +244,7 @@ struct Lecture {
 
   // One pass of the reading for one owner: the maps, then every zone.
   void passe(uint8_t p) {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     proprietaire = p;
     intrus = autrecouleur(p);
     // Invasion zone: empty points not next to a chain of two liberties in atari.
@@ -311,7 +310,7 @@ bool doublereduction(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t 
 }
 
 void corrigezones(TMarques& carte, uint8_t couleur, const TPlateau& p) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const uint8_t intrus = autrecouleur(couleur);
   Restaure<TInfoChaine> chaines(infochaine);
   TPlateau b = p;
@@ -388,7 +387,7 @@ void analysezoneinvasion(TMarques& resultat, uint8_t couleur, const TPlateau& p,
   // One pass: the empty points unmarked in the map count as the owner's.
   {
     Restaure<TMarques> proprietaires(territoire);
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
         const int32_t j = ix(r, c);

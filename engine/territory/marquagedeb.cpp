@@ -1,12 +1,11 @@
 // Enclosed-chain marking of the whole board.
 #include "engine/territory/marquagedeb.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/parcours.h"
 #include "engine/territory/enclos.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // Marks of the pass on the chains read.
 constexpr uint8_t DEBMARQUEETUEE = 1;   // killed

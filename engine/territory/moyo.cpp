@@ -3,19 +3,17 @@
 
 #include <array>
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 #include "engine/territory/enveloppe.h"
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
-
 // One sign of the diffusion: `signe` 1 spreads the positive values (they
 // lose 1 a step), -1 the negative ones (they gain 1 a step).
 void diffuse(const TPlateau& p, const TCarte& carte, TCarte& a, int32_t signe) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   TMarques ouvert = marquesvides;
   a.fill(0);
   // Points whose value may spread further, each in the queue at most once.
@@ -71,7 +69,7 @@ struct Region {
   bool dedans(int32_t j) const { return z[j] == numero; }
 
   void estime(TMarques& sortie) {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     // The region's stones.
     TMarques pions = marquesvides;
     for (int32_t j = 0; j < NBCASES; ++j)
@@ -106,7 +104,7 @@ struct Region {
 }  // namespace
 
 void dilatation(const TPlateau& p, TCarte& carte, int32_t passes) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // Stones start at 50, white negative; empty points at 0.
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -162,7 +160,7 @@ void marqueregioncouleur(const TPlateau& source, TCarte& marques, int32_t valeur
 }
 
 void traitebordmoyo(const TCarte& carte, TPlateau& p, int32_t ligne, int32_t colonne) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t i = ix(ligne, colonne);
   if (!bordgoban[i] || p[i] != VIDE || carte[i] == 0) return;
   const bool coin = (ligne == 1 || ligne == n) && (colonne == 1 || colonne == n);
@@ -182,7 +180,7 @@ void traitebordmoyo(const TCarte& carte, TPlateau& p, int32_t ligne, int32_t col
 }
 
 bool bordprolongeable(const TMarques& q, uint8_t valeur, int32_t ligne, int32_t colonne) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const int32_t d = distancebord[ix(ligne, colonne)];
   const auto appui = [&](int32_t j) { return q[j] > 0 && q[j] != valeur; };
   if (ligne != colonne && ligne + colonne != n + 1) {
@@ -209,7 +207,7 @@ bool bordprolongeable(const TMarques& q, uint8_t valeur, int32_t ligne, int32_t 
 }
 
 void calculemoyo(const TPlateau& p, TMarques& sortie, const TMarques& morts) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // From the territory map; the dead stones lifted.
   sortie = territoire4;
   TPlateau b = p;

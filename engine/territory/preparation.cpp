@@ -1,19 +1,17 @@
 // Territory preparation: boundary and neutral-point fills and their drivers.
 #include "engine/territory/preparation.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 #include "engine/board/voisin.h"
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
 // The point is on the board and holds x.
 inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
   return surplateaumoteur(r, c) && p[ix(r, c)] == x;
 }
 inline bool vide(const TPlateau& p, int32_t r, int32_t c) { return tient(p, r, c, VIDE); }
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
 
 // infochaine as it was when the scope began, put back when it ends.
 struct ChainesSauvees {
@@ -26,11 +24,11 @@ struct ChainesSauvees {
 struct Cote {
   int32_t k;  // 0 left, 1 right, 2 top, 3 bottom
   int32_t ligne(int32_t d, int32_t i) const {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     return k == 2 ? d : k == 3 ? n + 1 - d : i;
   }
   int32_t colonne(int32_t d, int32_t i) const {
-    const int32_t n = taille();
+    const int32_t n = taillemoteur();
     return k == 0 ? d : k == 1 ? n + 1 - d : i;
   }
 };
@@ -63,7 +61,7 @@ TCarte forcepropre(const TPlateau& p, uint8_t propre) {
 // `vertical`, the column (the same rule transposed).
 void paireinterieure(remplissage::TListeRemplissage& l, const TPlateau& p, const TCarte&, uint8_t propre, uint8_t ennemi,
                      bool vertical, int32_t r, int32_t c) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // (a, b): a across the pair's line, b along it, from the pair's first point.
   const auto at = [&](int32_t a, int32_t b, uint8_t x) {
     return vertical ? tient(p, r + b, c + a, x) : tient(p, r + a, c + b, x);
@@ -101,7 +99,7 @@ void remplitliste(uint8_t garderyeux, TPlateau& p, uint8_t propre, const TListeP
 
 void casesneutres(uint8_t garderyeux, TPlateau& p, const TCarte& force, uint8_t propre, uint8_t ennemi,
                   TRegleInterieure regle) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
   const auto fort = [&](int32_t r, int32_t c) { return tient(p, r, c, propre) && force[ix(r, c)] > 2; };
   // First-line pairs of one side: the point under a strong inner stone.
@@ -167,7 +165,7 @@ bool pionisoleprochennemi(const TPlateau& p, uint8_t propre, uint8_t ennemi, int
 }
 
 void retirepionsisolesbords(TListePoints& l, int32_t cap, TPlateau& p, uint8_t propre) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const uint8_t ennemi = propre == NOIR ? BLANC : NOIR;
   const auto essaie = [&](int32_t r, int32_t c) {
     if (p[ix(r, c)] != propre) return;
@@ -183,7 +181,7 @@ void retirepionsisolesbords(TListePoints& l, int32_t cap, TPlateau& p, uint8_t p
 }
 
 void fermebreches(TPlateau& p, uint8_t propre) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
   for (int32_t r = 3; r <= n - 2; ++r)
     for (int32_t c = 3; c <= n - 5; ++c) {
@@ -213,7 +211,7 @@ void remplitcasesneutres(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_
 }
 
 void fermeecarts(uint8_t garderyeux, TPlateau& p, uint8_t propre) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
   const auto fort = [&](int32_t r, int32_t c) { return tient(p, r, c, propre) && libs(r, c) >= 3; };
   const auto ouvert = [&](int32_t r1, int32_t c1, int32_t r2, int32_t c2) {
@@ -230,7 +228,7 @@ void fermeecarts(uint8_t garderyeux, TPlateau& p, uint8_t propre) {
 }
 
 void rejointbord4(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
   for (int32_t i = 4; i <= n - 3; ++i)
     for (const Cote& s : COTES) {
@@ -248,7 +246,7 @@ void rejointbord4(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennem
 }
 
 void rejointbord3(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
   for (int32_t i = 2; i <= n - 1; ++i)
     for (const Cote& s : COTES) {
@@ -264,7 +262,7 @@ void rejointbord3(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennem
 }
 
 void completedeuxiemeligne(TPlateau& p, uint8_t propre) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t i = 2; i <= n - 1; ++i)
     for (const Cote& s : COTES) {
       const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
@@ -279,7 +277,7 @@ void completedeuxiemeligne(TPlateau& p, uint8_t propre) {
 }
 
 void bloquebordennemi(TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t i = 2; i <= n - 1; ++i)
     for (const Cote& s : COTES) {
       const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
@@ -362,7 +360,7 @@ void prepareterritoire2(const TMarques& masque, TPlateau& p, uint8_t propre, uin
   const TPlateau depart = p;
   TListePoints retires;
   retires[0] = 0;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // Masked enemy stones off.
   for (int32_t j = 0; j < NBCASES; ++j)
     if (depart[j] == ennemi && masque[j]) p[j] = VIDE;
@@ -401,7 +399,7 @@ void evaluezones2(const TMarques& masque, uint8_t garderyeux, TPlateau& p, uint8
   const TPlateau depart = p;
   TListePoints retires;
   retires[0] = 0;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c)
       if (depart[ix(r, c)] == propre && masque[ix(r, c)]) {

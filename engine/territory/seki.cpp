@@ -2,14 +2,13 @@
 // colours with two liberties, over the liberties of every chain it meets.
 #include "engine/territory/seki.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 #include "engine/board/trace.h"
 #include "engine/territory/resultats.h"
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
 // A single stone in atari by the chain table.
 inline bool pierreatari(int32_t j) { return infochaine[j][0] == 1 && infochaine[j][1] == 1; }
 

@@ -1,6 +1,7 @@
 // Zone evaluation: the thorough fill of a colour's area and its weak points.
 #include "engine/territory/zones.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/pas.h"
 #include "engine/board/parcours.h"
@@ -11,13 +12,10 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t taille() { return configmoteur.taille; }
 inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
   return surplateaumoteur(r, c) && p[ix(r, c)] == x;
 }
 inline bool vide(const TPlateau& p, int32_t r, int32_t c) { return tient(p, r, c, VIDE); }
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
 // A neighbour of the point holds x (voisincouleur, read from the table).
 inline bool voisinde(const TPlateau& p, uint8_t x, int32_t r, int32_t c) {
   const TVoisins& v = tablevoisins[ix(r, c)];
@@ -39,7 +37,7 @@ struct ChainesSauvees {
 // the listed point away from them and raise the limit of pairesolide.
 void paireinterieurezone(remplissage::TListeRemplissage& l, const TPlateau& p, const TCarte& libertes, uint8_t propre,
                          uint8_t ennemi, bool vertical, int32_t r, int32_t c) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // (a, b): a across the pair's line, b along it, from the pair's first point.
   const auto point = [&](int32_t a, int32_t b) { return vertical ? TPoint{r + b, c + a} : TPoint{r + a, c + b}; };
   const auto at = [&](int32_t a, int32_t b, uint8_t x) {
@@ -213,7 +211,7 @@ bool pointinvasion(const TPlateau& p, const TCarte& libertes, int32_t ligne, uin
 }
 
 bool formeferme(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t ennemi, uint8_t propre, bool horizontal) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   for (const int32_t sens : {1, -1}) {
     bool ferme = false, touche = false;
     for (int32_t pas = 1; pas <= 3 && !ferme; ++pas) {
@@ -239,7 +237,7 @@ bool formeferme(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t ennem
 }
 
 void fermeecartszone(uint8_t garderyeux, const TPlateau& copie, TPlateau& p, uint8_t ennemi, uint8_t propre) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
   const auto fort = [&](int32_t r, int32_t c) { return tient(p, r, c, propre) && libs(r, c) >= 3; };
   // The gap (r, c) between strong stones at (r -+ a, c -+ b); the open side
@@ -257,7 +255,7 @@ void fermeecartszone(uint8_t garderyeux, const TPlateau& copie, TPlateau& p, uin
 }
 
 void rejointbordzone(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
   // Third-line stones of chains with 3 liberties or more, on each side.
   for (int32_t i = 2; i <= n - 1; ++i)
@@ -311,7 +309,7 @@ void retirepionsisolesbords2(TMarques& retires, TPlateau& p, uint8_t propre) {
 
 void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, int32_t& compteur,
                  uint8_t selecteur, uint8_t ennemi, uint8_t propre, TPlateau& p) {
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   // Chains saved for the way out; the masked and full-mode state.
   const ChainesSauvees chaines;
   const TPlateau copie = p;

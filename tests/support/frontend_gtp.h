@@ -18,7 +18,7 @@ namespace frontendtest {
 
 // Protocol layer and game as after start-up with the default settings.
 inline void nouvellepartie(uint8_t tailles = 74, int32_t niveau = 7) {
-  gtpinit(0, "debug.txt", tabcommandesgtp);
+  gtpinit(0, "debug.txt", tabmotsgtp);
   gtpinitpartie(niveau, 2, tailles);
 }
 

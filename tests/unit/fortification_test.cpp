@@ -521,7 +521,7 @@ TEST(Fortification, HarmonisationRaisesTheSupersetMove) {
       essaiordi(k.q.ligne, k.q.colonne).marquesessai[s] = 1;
     }
     essaiordi(k.p.ligne, k.p.colonne).marquesessai[indexcase(3, 5)] = 1;
-    m.f->harmonisation();
+    m.f->harmonisationBONUSSURVIE();
     EXPECT_EQ(m.b->survieA[p], 60);
     EXPECT_EQ(m.b->survieA[q], 60);
   }
@@ -563,7 +563,7 @@ TEST(Fortification, SharedRescuesLowerTheValue) {
       }
     m.b->fortif[p] = 60;
     m.b->codes[p] = 2;
-    fixture::verifieinchange(m.b->p, [&] { m.f->comparesauves(); });
+    fixture::verifieinchange(m.b->p, [&] { m.f->comparepionssauves(); });
     EXPECT_EQ(m.b->fortif[p], k.valeur);
     EXPECT_EQ(m.b->codes[p], k.code);
     EXPECT_EQ(e.marquesessai[x], 0);

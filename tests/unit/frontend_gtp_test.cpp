@@ -72,7 +72,7 @@ TEST(GtpLayer, WordsAndNumbers) {
 
 // Handler of a word in the program's table.
 decltype(TCommandeGtp::traite) traitement(std::string_view mot) {
-  for (const TCommandeGtp& c : tabcommandesgtp)
+  for (const TCommandeGtp& c : tabmotsgtp)
     if (c.mot == mot) return c.traite;
   return nullptr;
 }
@@ -101,7 +101,7 @@ TEST(GtpLayer, OneTableFeedsDispatchKnownCommandAndTheList) {
   EXPECT_EQ(repond("known_command name"), "false");
   EXPECT_EQ(repond("name"), "?unknown command");
   EXPECT_EQ(repond("Echo"), "?unknown command");
-  gtpinit(0, "debug.txt", tabcommandesgtp);
+  gtpinit(0, "debug.txt", tabmotsgtp);
   EXPECT_EQ(repond("name"), "Molvane");
 }
 

@@ -5,6 +5,7 @@
 #include "tests/support/fixture.h"
 #include "frontend/commandes.h"
 #include "frontend/demarrage.h"
+#include "engine/choice/entree.h"
 #include "frontend/partie.h"
 #include "tests/support/frontend_gtp.h"
 #include "records/listecoups.h"
@@ -90,6 +91,22 @@ TEST(FrontEndPlay, KoRetakeRefusedUntilAnotherMoveOrAPass) {
     frontendtest::repond(entre);
     EXPECT_EQ(frontendtest::repond("play w B2"), "");
     EXPECT_EQ(plateaugtp[indexcase(2, 3)], VIDE);
+  }
+}
+
+// What the engine memoizes in a game outlives the move, not the game: a new
+// game or board size leaves the memos empty.
+TEST(FrontEndPlay, NewGameAndBoardSizeEmptyTheEnginesMemos) {
+  for (const char* nouvelle : {"clear_board", "boardsize 9", "boardsize 13"}) {
+    SCOPED_TRACE(nouvelle);
+    nouvellepartie(74, 1);
+    ASSERT_EQ(frontendtest::repond("boardsize 9"), "");
+    for (const char* coup : {"play b E5", "play w E6", "play b D6", "play w D7", "play b F6", "play w C6"})
+      ASSERT_EQ(frontendtest::repond(coup), "");
+    ASSERT_NE(frontendtest::repond("genmove b").substr(0, 1), "?");
+    ASSERT_FALSE(memosvides()) << "the genmove memoized nothing: the check would prove nothing";
+    ASSERT_EQ(frontendtest::repond(nouvelle), "");
+    EXPECT_TRUE(memosvides());
   }
 }
 

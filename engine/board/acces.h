@@ -1,0 +1,21 @@
+// The one-line accessors of the engine board and its chain table that the
+// units read the state with.
+#pragma once
+#include <cstdint>
+
+#include "engine/board/etat.h"
+#include "engine/board/pas.h"
+#include "engine/board/types.h"
+
+// Index of a point in the 19x19 arrays.
+inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
+inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
+// Liberties of the chain through the point (infochaine).
+inline int32_t libs(int32_t i) { return infochaine[i][0]; }
+inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0]; }
+// The other stone colour (NOIR for anything but NOIR).
+inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
+// A point, not a pass (row 0).
+inline bool reel(TPoint p) { return p.ligne != 0; }
+// A point of the engine's board (a pass is none).
+inline bool surplateau(TPoint p) { return surplateaumoteur(p.ligne, p.colonne); }
