@@ -132,7 +132,7 @@ void numerotecases() {
     }
 }
 
-void choixcoup(int32_t& ligne, int32_t& colonne) {
+void preparechoix() {
   // Step 1.
   plateaudepart = plateaumoteur;
   phasedebut = coinsoccupes(plateaumoteur) ? 1 : 0;
@@ -143,10 +143,6 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
   flagterritoire = 0;
   maxsurvie = 0;
   coupdecide = 0;
-  TPoint choix;
-
-  // Step 2.
-  if (numerocoup <= 4) choix = choixfuseki();
 
   // Step 3.
   calculelibertes(plateaumoteur);
@@ -158,6 +154,14 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
   phasefinale = 0;
   procedurefinpartie = 0;
   ordipasse = 0;
+}
+
+void choixcoup(int32_t& ligne, int32_t& colonne) {
+  preparechoix();
+  TPoint choix;
+
+  // The fuseki pick of the first moves; it reads none of the tables above.
+  if (numerocoup <= 4) choix = choixfuseki();
 
   // Step 5. A pick on a stone (or off a very small board) is no pick.
   if (choix.ligne != 0 && (choix.ligne < 1 || choix.ligne > taille() || choix.colonne < 1 ||

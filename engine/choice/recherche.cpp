@@ -68,11 +68,7 @@ void tracefin(const TRecherche& r, int64_t debut) {
 
 }  // namespace
 
-void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint dernier) {
-  // Step 1.
-  TPlateau& b = r.plateau;
-  b = plateau;
-  platform::randomize();
+void preparemarquesrecherche(TPlateau& b, uint8_t c, TPoint dernier, TMarques& escaliers) {
   flagdanger2 = 0;
   compteurnoeudsprise = 0;
   compteurnoeudslecture = 0;
@@ -107,9 +103,22 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   marquesliaison2 = pionsmorts;
   pionsmorts = marquesliaison1;
 
+  // Step 9.
+  marquekosimple(dernier);
+
+  // Step 10.
+  detectescatoutes(b, c, escaliers);
+}
+
+void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint dernier) {
+  // Step 1.
+  r.plateau = plateau;
+  platform::randomize();
+  preparemarquesrecherche(r.plateau, c, dernier, r.escaliers);
+
   // Step 8. The rest of the state starts zeroed.
   r.couleur = c;
-  r.autre = o;
+  r.autre = c == NOIR ? BLANC : NOIR;
   r.profondeurlimite = numerocoup <= 4 ? 3 : std::clamp(paramniveaud, 3, PROFONDEURMAX);
   r.seuilordi = SEUILORDI;
   r.seuiljoueur = SEUILJOUEUR;
@@ -118,12 +127,6 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   r.flagko = 0;
   r.choisi = TPoint{};
   r.debutpartieentree = debutpartie;
-
-  // Step 9.
-  marquekosimple(dernier);
-
-  // Step 10.
-  detectescatoutes(b, c, r.escaliers);
 }
 
 void decisionpasse(TRecherche& r, TPoint& resultat) {
