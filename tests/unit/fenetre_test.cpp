@@ -75,9 +75,13 @@ TEST_F(Fenetre, TheOtherSidesStonesAroundLowerTheStatus) {
     EXPECT_NEAR(resultats[0], resultats[2], 1);
     // The stone reaches at least itself.
     EXPECT_GE(resultats[2], 1);
-    if (n == 0) EXPECT_EQ(resultats[2], 1) << "the box leaves black nothing beyond its own stones";
-    else if (n < 3) EXPECT_GT(resultats[2], precedent);
-    else EXPECT_GE(resultats[2], precedent);
+    if (n == 0) {
+      EXPECT_EQ(resultats[2], 1) << "the box leaves black nothing beyond its own stones";
+    } else if (n < 3) {
+      EXPECT_GT(resultats[2], precedent);
+    } else {
+      EXPECT_GE(resultats[2], precedent);
+    }
     precedent = resultats[2];
   }
 }
