@@ -128,7 +128,7 @@ void numerotecases() {
     }
 }
 
-void choixcoup(int32_t& ligne, int32_t& colonne) {
+void preparechoix() {
   // Start of the turn: the position, phase flags, switches.
   plateaudepart = plateaumoteur;
   phasedebut = coinsoccupes(plateaumoteur) ? 1 : 0;
@@ -139,10 +139,6 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
   flagterritoire = 0;
   maxsurvie = 0;
   coupdecide = 0;
-  TPoint choix;
-
-  // The fuseki may pick in the first moves.
-  if (numerocoup <= 4) choix = choixfuseki();
 
   // Chain table and point numbers of the position.
   calculelibertes(plateaumoteur);
@@ -154,6 +150,14 @@ void choixcoup(int32_t& ligne, int32_t& colonne) {
   phasefinale = 0;
   procedurefinpartie = 0;
   ordipasse = 0;
+}
+
+void choixcoup(int32_t& ligne, int32_t& colonne) {
+  preparechoix();
+  TPoint choix;
+
+  // The fuseki pick of the first moves; it reads none of the tables above.
+  if (numerocoup <= 4) choix = choixfuseki();
 
   // A pick on a stone (or off a very small board) is no pick.
   if (choix.ligne != 0 && (choix.ligne < 1 || choix.ligne > taillemoteur() || choix.colonne < 1 ||

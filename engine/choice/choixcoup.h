@@ -8,6 +8,11 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
+// The chooser's flags and tables of the turn, before its pick: plateaudepart,
+// phasedebut, the switches, the chain table, tablegroupes, the point
+// numbers, debutpartie and the cleared pass flags.
+void preparechoix();
+
 // Writes the chosen point into (ligne, colonne); (0, 0) is a pass. Sets the
 // per-move flags (debutpartie, phasedebut, the switches), tablegroupes and
 // numerotation; takes the fuseki candidates it refuses out of candidatsfuseki.

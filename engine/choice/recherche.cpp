@@ -67,11 +67,8 @@ void tracefin(const TRecherche& r, int64_t debut) {
 
 }  // namespace
 
-void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint dernier) {
-  // The search board, a fresh draw sequence, counters cleared.
-  TPlateau& b = r.plateau;
-  b = plateau;
-  platform::randomize();
+void preparemarquesrecherche(TPlateau& b, uint8_t c, TPoint dernier, TMarques& escaliers) {
+  // Counters cleared.
   flagdanger2 = 0;
   compteurnoeudsprise = 0;
   compteurnoeudslecture = 0;
@@ -106,9 +103,22 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   marquesliaison2 = pionsmorts;
   pionsmorts = marquesliaison1;
 
+  // The simple ko point.
+  marquekosimple(dernier);
+
+  // Every ladder on the board.
+  detectescatoutes(b, c, escaliers);
+}
+
+void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint dernier) {
+  // The search board and a fresh draw sequence, then the marks.
+  r.plateau = plateau;
+  platform::randomize();
+  preparemarquesrecherche(r.plateau, c, dernier, r.escaliers);
+
   // The rest of the state starts zeroed.
   r.couleur = c;
-  r.autre = o;
+  r.autre = c == NOIR ? BLANC : NOIR;
   r.profondeurlimite = numerocoup <= 4 ? 3 : std::clamp(paramniveaud, 3, PROFONDEURMAX);
   r.seuilordi = SEUILORDI;
   r.seuiljoueur = SEUILJOUEUR;
@@ -117,12 +127,6 @@ void preparerecherche(TRecherche& r, uint8_t c, const TPlateau& plateau, TPoint 
   r.flagko = 0;
   r.choisi = TPoint{};
   r.debutpartieentree = debutpartie;
-
-  // The simple ko point.
-  marquekosimple(dernier);
-
-  // Every ladder on the board.
-  detectescatoutes(b, c, r.escaliers);
 }
 
 void decisionpasse(TRecherche& r, TPoint& resultat) {

@@ -1,5 +1,8 @@
 #include "tests/support/fixture.h"
 
+#include "engine/board/etat.h"
+
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -80,29 +83,102 @@ static std::string grilleT(const Carte& carte, int taille, int largeur) {
 std::string grille(const TCarte& carte, int taille, int largeur) { return grilleT(carte, taille, largeur); }
 std::string grille(const TMarques& carte, int taille, int largeur) { return grilleT(carte, taille, largeur); }
 
+namespace {
+// A grid row cut into its points: the words when the row has spaces, else
+// its characters.
+std::vector<std::string> points(const std::string& ligne) {
+  std::vector<std::string> out;
+  if (ligne.find(' ') == std::string::npos) {
+    for (char ch : ligne) out.emplace_back(1, ch);
+    return out;
+  }
+  std::istringstream in(ligne);
+  for (std::string mot; in >> mot;) out.push_back(mot);
+  return out;
+}
+
+// Spaces collapsed to one, none at either end.
+std::string resserre(const std::string& s) {
+  std::string out;
+  bool sp = false;
+  for (char ch : s) {
+    if (ch == ' ') sp = !out.empty();
+    else {
+      if (sp) out += ' ';
+      out += ch;
+      sp = false;
+    }
+  }
+  return out;
+}
+
+// The two grids side by side, differing rows marked, under a line naming the
+// first differing point; success when every row is the same.
+::testing::AssertionResult ecartgrilles(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+  const size_t n = std::max(a.size(), b.size());
+  size_t premiere = n;
+  for (size_t i = 0; i < n && premiere == n; ++i)
+    if (i >= a.size() || i >= b.size() || a[i] != b[i]) premiere = i;
+  if (premiere == n) return ::testing::AssertionSuccess();
+  auto r = ::testing::AssertionFailure();
+  r << "first difference at row " << premiere + 1;
+  if (premiere < a.size() && premiere < b.size()) {
+    const auto x = points(a[premiere]), y = points(b[premiere]);
+    size_t k = 0;
+    while (k < x.size() && k < y.size() && x[k] == y[k]) ++k;
+    r << ", column " << k + 1 << ": expected " << (k < x.size() ? x[k] : "<none>") << ", actual "
+      << (k < y.size() ? y[k] : "<none>");
+  } else {
+    r << ": " << (premiere < a.size() ? "actual" : "expected") << " grid has fewer rows";
+  }
+  size_t largeur = 8;
+  for (const auto& l : a) largeur = std::max(largeur, l.size());
+  r << "\n   " << std::string("expected") << std::string(largeur - 8 + 4, ' ') << "actual\n";
+  for (size_t i = 0; i < n; ++i) {
+    const std::string x = i < a.size() ? a[i] : "", y = i < b.size() ? b[i] : "";
+    r << (x == y && i < a.size() && i < b.size() ? "   " : " > ") << x << std::string(largeur - x.size() + 4, ' ')
+      << y << '\n';
+  }
+  return r;
+}
+
+int tailleoudefaut(int taille) {
+  if (taille >= 1 && taille <= TAILLEMAX) return taille;
+  return configmoteur.taille >= 1 && configmoteur.taille <= TAILLEMAX ? configmoteur.taille : TAILLEMAX;
+}
+
+// Two maps of the same shape: the grids of `taille` rows, then any cell off
+// those rows and columns.
+template <class Carte>
+::testing::AssertionResult memescartes(const Carte& attendu, const Carte& obtenu, int taille,
+                                       const std::function<std::string(const Carte&, int)>& texte) {
+  if (attendu == obtenu) return ::testing::AssertionSuccess();
+  const int n = tailleoudefaut(taille);
+  auto r = ecartgrilles(lignes(texte(attendu, n), false), lignes(texte(obtenu, n), false));
+  if (!r) return r;
+  for (size_t i = 0; i < attendu.size(); ++i)
+    if (attendu[i] != obtenu[i])
+      return ::testing::AssertionFailure()
+             << "the " << n << "x" << n << " grids agree; first difference off them at row "
+             << i / TAILLEMAX + 1 << ", column " << i % TAILLEMAX + 1 << ": expected "
+             << static_cast<long long>(attendu[i]) << ", actual " << static_cast<long long>(obtenu[i]);
+  return ::testing::AssertionSuccess();
+}
+}  // namespace
+
 ::testing::AssertionResult memesgrilles(std::string_view attendu, std::string_view obtenu) {
   auto a = lignes(attendu, false), b = lignes(obtenu, false);
-  auto norm = [](std::string s) {
-    std::string out;
-    bool sp = false;
-    for (char ch : s) {
-      if (ch == ' ') sp = !out.empty();
-      else {
-        if (sp) out += ' ';
-        out += ch;
-        sp = false;
-      }
-    }
-    return out;
-  };
-  size_t n = std::max(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    std::string x = i < a.size() ? norm(a[i]) : "<none>", y = i < b.size() ? norm(b[i]) : "<none>";
-    if (x != y)
-      return ::testing::AssertionFailure() << "first difference at row " << i + 1 << "\n  expected: " << x
-                                           << "\n  actual:   " << y << "\n\nwhole grid:\n" << obtenu;
-  }
-  return ::testing::AssertionSuccess();
+  for (auto& l : a) l = resserre(l);
+  for (auto& l : b) l = resserre(l);
+  return ecartgrilles(a, b);
+}
+
+::testing::AssertionResult memesplateaux(const TPlateau& attendu, const TPlateau& obtenu, int taille) {
+  return memescartes<TPlateau>(attendu, obtenu, taille, [](const TPlateau& p, int n) { return texteplateau(p, n); });
+}
+
+::testing::AssertionResult memesmarques(const TMarques& attendu, const TMarques& obtenu, int taille) {
+  return memescartes<TMarques>(attendu, obtenu, taille, [](const TMarques& m, int n) { return grille(m, n); });
 }
 
 uint64_t compteurfige() { return 123456789; }

@@ -30,8 +30,16 @@ std::string texteplateau(const TPlateau& p, int taille);
 std::string grille(const TCarte& carte, int taille, int largeur = 4);
 std::string grille(const TMarques& carte, int taille, int largeur = 2);
 
-// Compares two grids line by line, naming the first differing row.
+// Compares two grids row by row (runs of spaces count as one); on a
+// difference names the first differing row and point and prints both grids
+// side by side, the differing rows marked.
 ::testing::AssertionResult memesgrilles(std::string_view attendu, std::string_view obtenu);
+
+// Compares two boards, or two mark maps, cell by cell; a difference is
+// printed as by memesgrilles over `taille` rows (0: the engine's board size),
+// boards as diagrams, marks as numbers.
+::testing::AssertionResult memesplateaux(const TPlateau& attendu, const TPlateau& obtenu, int taille = 0);
+::testing::AssertionResult memesmarques(const TMarques& attendu, const TMarques& obtenu, int taille = 0);
 
 // The suite's high-resolution counter, pinned before main() (unit/compteurfige.cpp):
 // one fixed reading, so that no search of a test meets a deadline of the

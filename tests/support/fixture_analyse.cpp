@@ -1,23 +1,15 @@
 #include "tests/support/fixture_analyse.h"
 
 #include "engine/board/cles.h"
-#include "engine/board/geometrie.h"
-#include "engine/board/jeu.h"
-#include "engine/chains/escaliers.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/entree.h"
+#include "engine/choice/recherche.h"
 #include "engine/choice/soutienrecherche.h"
 #include "engine/chains/capturechaines.h"
 #include "engine/connection/coupures.h"
-#include "engine/connection/groupes.h"
-#include "engine/connection/groupesvivants.h"
 #include "engine/connection/tableliaisons.h"
 #include "engine/proposals/flou.h"
-#include "engine/proposals/territoirefinal.h"
-#include "engine/reading/marquage.h"
-#include "engine/reading/prise_cartes.h"
 #include "engine/territory/etatchaines.h"
-#include "engine/territory/marquagedeb.h"
 #include "engine/territory/seki.h"
 #include "platform/platform.h"
 
@@ -27,16 +19,6 @@ namespace {
 AnalyseRacine racine;
 TListeCoups liste;  // the move list handed to the entry
 TTableExclusion exclusionordi, exclusionjoueur;  // nothing excluded from the cut search
-
-// Opening threshold of the chooser: debutpartie while numerocoup is at most this.
-int32_t seuildebut(int32_t n) {
-  if (n < 5) return 3;
-  if (n <= 10) return 20;
-  if (n <= 12) return 25;
-  if (n <= 16) return 30;
-  if (n <= 18) return 35;
-  return 50;
-}
 
 void entree(const TPlateau& p, int32_t taille, const Partie& g) {
   TConfig config;
@@ -64,71 +46,6 @@ void entree(const TPlateau& p, int32_t taille, const Partie& g) {
   if (g.numerocoup > 0) numerocoup = g.numerocoup;
 }
 
-// The chooser's flags and tables before its search.
-void choix() {
-  plateaudepart = plateaumoteur;
-  phasedebut = coinsoccupes(plateaumoteur) ? 1 : 0;
-  interrupteurterritoire = 1;
-  interrupteurbonus = 0;
-  interrupteurcandidats = 1;
-  flagjoseki = 0;
-  flagterritoire = 0;
-  maxsurvie = 0;
-  coupdecide = 0;
-  calculelibertes(plateaumoteur);
-  tablegroupes = infochaine;
-  numerotecases();
-  debutpartie = numerocoup <= seuildebut(configmoteur.taille) ? 1 : 0;
-  phasefinale = 0;
-  procedurefinpartie = 0;
-  ordipasse = 0;
-}
-
-// The search's preparation: capture and status marks of both sides, groups
-// and zones, the simple-ko point, the ladder map.
-void preparation(TPlateau& b, uint8_t c, uint8_t o, uint32_t graine) {
-  platform::fixegraine(graine);
-  flagdanger2 = 0;
-  compteurnoeudsprise = 0;
-  compteurnoeudslecture = 0;
-  flaglectureessai = 1;
-  compteurcache = 0;
-  marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, couleurdemandee);
-  marquesliaison1 = pionsmorts;
-  territoirefinal(b);
-  marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, o);
-  marquesliaison2 = pionsmorts;
-  flaglectureessai = 0;
-  verifiegroupesapresessai(plateaumoteur);
-  marquepionsparcouleur(b, marquesliaison1);
-  marquepionsparcouleur(b, marquesliaison2);
-  if (c == NOIR) masqueslibertes(marquesliaison1, marquesliaison2, b);
-  else masqueslibertes(marquesliaison2, marquesliaison1, b);
-  pionsmorts = marquesliaison1;
-  testdebtouteschaines(b, marquesliaison2, couleurordi);
-  marquesliaison1 = pionsmorts;
-  pionsmorts = marquesliaison2;
-  testdebtouteschaines(b, marquesliaison1, couleurjoueur);
-  marquesliaison2 = pionsmorts;
-  pionsmorts = marquesliaison1;
-  // The simple ko just made by the other side.
-  const TPoint d = derniercoup;
-  if (capturesderniercoup == 1 && d.ligne != 0) {
-    const int32_t j = indexcase(d.ligne, d.colonne);
-    if (infochaine[j][0] == 1 && infochaine[j][1] == 1 && b[j] == couleurjoueur) {
-      const TVoisins& v = tablevoisins[j];
-      for (int32_t k = 0; k < v.nbvoisins; ++k) {
-        const int32_t q = indexcase(v.voisins[k][0], v.voisins[k][1]);
-        if (b[q] != VIDE) continue;
-        casesinterdites[q] |= 0x01;
-        casesinterdites[0] |= 0x02;
-        break;
-      }
-    }
-  }
-  detectescatoutes(b, c, racine.echelles);
-}
-
 void videcote(CartesCote& k) {
   for (TCarte* m : {&k.valeursatari, &k.faitmort, &k.fourchette, &k.separation}) m->fill(0);
   for (TMarques* m : {&k.invasiondefense, &k.tues, &k.sauves, &k.deuxyeux}) m->fill(0);
@@ -139,14 +56,15 @@ void videcote(CartesCote& k) {
 AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g) {
   chargecles();
   entree(p, taille, g);
-  choix();
+  preparechoix();
 
   AnalyseRacine& a = racine;
   a.plateau = plateaumoteur;
   a.passe = false;
   TPlateau b = plateaumoteur;
   const uint8_t c = couleurdemandee, o = c == NOIR ? BLANC : NOIR;
-  preparation(b, c, o, g.graine);
+  platform::fixegraine(g.graine);
+  recherche::preparemarquesrecherche(b, c, derniercoup, racine.echelles);
 
   // The search state's maps start empty.
   a.consolidation[0].fill(0);

@@ -1,8 +1,6 @@
 #include "tests/support/fixture_recherche.h"
 
 #include "engine/board/cles.h"
-#include "engine/board/geometrie.h"
-#include "engine/board/jeu.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/entree.h"
 #include "engine/reading/coupforce.h"
@@ -46,25 +44,7 @@ void poserecherche(uint8_t couleur, const TConfig& config, const TListeCoups& li
   rejouepartie(liste);
   cherchederniercoups(2);
   demandesouverture(couleur, false);
-  // The chooser, up to its search.
-  plateaudepart = plateaumoteur;
-  phasedebut = coinsoccupes(plateaumoteur) ? 1 : 0;
-  interrupteurterritoire = 1;
-  interrupteurbonus = 0;
-  interrupteurcandidats = 1;
-  flagjoseki = 0;
-  flagterritoire = 0;
-  maxsurvie = 0;
-  coupdecide = 0;
-  calculelibertes(plateaumoteur);
-  tablegroupes = infochaine;
-  numerotecases();
-  const int32_t n = configmoteur.taille;
-  const int32_t seuil = n < 5 ? 3 : n <= 10 ? 20 : n <= 12 ? 25 : n <= 16 ? 30 : n <= 18 ? 35 : 50;
-  debutpartie = numerocoup <= seuil ? 1 : 0;
-  phasefinale = 0;
-  procedurefinpartie = 0;
-  ordipasse = 0;
+  preparechoix();
 }
 
 TResultatCoup genmovefige(uint8_t couleur, const TConfig& config, const TListeCoups& liste) {

@@ -83,8 +83,8 @@ TEST(AnalysePipeline, RefusedMoveTouchesOnlyBadMovesAndItsTwoMaps) {
   EXPECT_EQ(appel.mauvais[i], 1);
   TMarques attendu = pionsmortssauves;
   attendu[i] = 1;
-  EXPECT_EQ(carteessai(appel.apres, 1, 1), attendu);
-  EXPECT_EQ(carteessai(appel.lecture, 1, 1), attendu);
+  EXPECT_TRUE(fixture::memesmarques(attendu, carteessai(appel.apres, 1, 1)));
+  EXPECT_TRUE(fixture::memesmarques(attendu, carteessai(appel.lecture, 1, 1)));
   EXPECT_TRUE(memesoctets(rec, avant)) << "the record of a refused move is left alone";
   EXPECT_EQ(carteniveau[0][0][5], 0x5A);
   EXPECT_EQ(casescandidates[i], 0);
@@ -106,10 +106,10 @@ TEST(AnalysePipeline, OtherSideNeverWritesBadMoves) {
   appel.mauvais[indexcase(5, 5)] = 3;
   const TMarques avant = appel.mauvais;
   appel.lance(0);
-  EXPECT_EQ(appel.mauvais, avant) << "white's refused (9,9) is not black's bad move";
+  EXPECT_TRUE(fixture::memesmarques(avant, appel.mauvais)) << "white's refused (9,9) is not black's bad move";
   TMarques attendu = pionsmortssauves;
   attendu[indexcase(9, 9)] = 1;
-  EXPECT_EQ(carteessai(appel.apres, 9, 9), attendu);
+  EXPECT_TRUE(fixture::memesmarques(attendu, carteessai(appel.apres, 9, 9)));
   EXPECT_GT(essaisanalyse().nombre, 0);
 }
 
@@ -161,7 +161,7 @@ TEST(AnalysePipeline, CaptureOfMoreThanHundredStonesIsUndoneExactly) {
     for (int32_t j = 0; j < NBCASES; ++j) blancs += essaiordi(q.first, q.second).plateauessai[j] == BLANC ? 1 : 0;
     EXPECT_EQ(blancs, 113) << "trial " << q.first << "," << q.second;
   }
-  EXPECT_EQ(a.plateau, plateaumoteur);
+  EXPECT_TRUE(fixture::memesplateaux(plateaumoteur, a.plateau));
   const TInfoChaine chaines = infochaine;
   calculelibertes(plateaumoteur);
   EXPECT_EQ(chaines, infochaine) << "the chain table describes the position again";
@@ -185,7 +185,7 @@ TEST(AnalysePipeline, DeadMarksChainTableAndBoardComeBack) {
   for (uint8_t pourordi : {1, 0}) {
     appel.remplit(0);
     fixture::verifieinchange(p, [&] { appel.lance(pourordi); });
-    EXPECT_EQ(plateaumoteur, p);
+    EXPECT_TRUE(fixture::memesplateaux(p, plateaumoteur));
   }
 }
 

@@ -43,7 +43,7 @@ TEST(Balayages, ContactsBetweenDeadChains) {
   morts(p, BLANC);
   detectcontacts(exclus, trouve, sortie, p, etats);
   EXPECT_EQ(trouve, 0);
-  EXPECT_EQ(sortie, marquesvides);
+  EXPECT_TRUE(fixture::memesmarques(marquesvides, sortie));
   // Status -2 and the excluded map keep a chain out.
   p = pose(
       ".....\n"

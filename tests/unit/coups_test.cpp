@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/board/coups.h"
+
 
 namespace {
 
@@ -11,24 +14,38 @@ struct CoupCompte : TCoups {
   ~CoupCompte() override { --vivants; }
 };
 
-TEST(TCoupsListe, AppendsInOrderAndReadsBack) {
-  TCoupsListe l;
-  l.AjouteCoup(3, 4, 1);
-  l.AjouteCoup(16, 17, 0);
-  ASSERT_EQ(l.Count(), 2);
-  EXPECT_EQ(l.Coup(0)->ligne, 3);
-  EXPECT_EQ(l.Coup(0)->colonne, 4);
-  EXPECT_EQ(l.Coup(0)->couleur, 1);
-  EXPECT_EQ(l.Coup(1)->ligne, 16);
-  EXPECT_EQ(l.Coup(1)->couleur, 0);
+// "x,y,c" for each move of the list, in order.
+std::string texte(const TCoupsListe& l) {
+  std::string s;
+  for (int i = 0; i < l.Count(); ++i)
+    s += std::to_string(l.Coup(i)->ligne) + "," + std::to_string(l.Coup(i)->colonne) + "," +
+         std::to_string(l.Coup(i)->couleur) + " ";
+  return s;
 }
 
-TEST(TCoupsListe, CopyOfEmptyListLeavesTargetUnchanged) {
-  TCoupsListe vide, cible;
+TEST(TCoupsListe, CopyAppendsAfterTheTargetsOwnMovesInSourceOrder) {
+  TCoupsListe source, cible;
   cible.AjouteCoup(1, 1, 1);
-  vide.CopieVers(cible);
-  ASSERT_EQ(cible.Count(), 1);
-  EXPECT_EQ(cible.Coup(0)->ligne, 1);
+  source.CopieVers(cible);  // an empty source adds nothing
+  EXPECT_EQ(texte(cible), "1,1,1 ");
+  source.AjouteCoup(3, 4, 1);
+  source.AjouteCoup(16, 17, 0);
+  source.CopieVers(cible);
+  source.CopieVers(cible);  // twice: the target holds both copies
+  EXPECT_EQ(texte(cible), "1,1,1 3,4,1 16,17,0 3,4,1 16,17,0 ");
+  EXPECT_EQ(texte(source), "3,4,1 16,17,0 ");
+}
+
+TEST(TCoupsListe, ClearFreesEveryMoveAndTheListTakesNewOnes) {
+  vivants = 0;
+  TCoupsListe l;
+  for (int i = 0; i < 3; ++i) l.Ajoute(new CoupCompte);
+  EXPECT_EQ(vivants, 3);
+  l.Clear();
+  EXPECT_EQ(vivants, 0);
+  EXPECT_EQ(l.Count(), 0);
+  l.AjouteCoup(5, 6, 0);
+  EXPECT_EQ(texte(l), "5,6,0 ");
 }
 
 TEST(TCoupsListe, FreesEachItemOnceAndCopiesSurviveTheSource) {

@@ -208,7 +208,7 @@ TEST(Enveloppe, FrontEndForwarderPassesItsArgumentsOn) {
   enveloppeconvexe(m, direct, 9);
   relaye.fill(4);
   appelleenveloppeconvexe(m, relaye, 9);
-  EXPECT_EQ(direct, relaye);
+  EXPECT_TRUE(fixture::memesmarques(relaye, direct));
 }
 
 }  // namespace

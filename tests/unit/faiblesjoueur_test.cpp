@@ -84,7 +84,7 @@ TEST(FortificationJoueur, GateBeforeMoveFiveOrAfterPass) {
     flagfortifjoueur = 0;
     lance(p, *x);
     EXPECT_EQ(x->fortB, TCarte{});
-    EXPECT_EQ(x->codes, TMarques{});
+    EXPECT_TRUE(fixture::memesmarques(TMarques{}, x->codes));
     EXPECT_EQ(flagfortifjoueur, 1);
     EXPECT_EQ(flagfortification, 0);
     EXPECT_EQ(nbpoints(x->famille), 0);
@@ -165,7 +165,7 @@ TEST(FortificationJoueur, EscapeValueOfARunningStone) {
   TCarte E{};
   E.fill(7);
   valeurfuitejoueur(p, faibles, BLANC, E);
-  EXPECT_EQ(territoire, avant);
+  EXPECT_TRUE(fixture::memesplateaux(avant, territoire));
   EXPECT_GT(E[indexcase(3, 5)], 0);     // the stone's way out
   EXPECT_GT(E[indexcase(2, 5)], 0);
   EXPECT_EQ(E[indexcase(2, 4)], 0);     // black's territory

@@ -40,18 +40,49 @@ uint32_t graineapres(int n) {
 constexpr const char* DEUXPIERRES = ".........\n.........\n.........\n.........\n....X.X..\n.........\n.........\n"
                                     ".........\n.........\n";
 
-TEST_F(Fenetre, FillsFollowTheLevel) {
-  // 47 empty points in the 7x7 window: each fill draws 45 times.
-  for (int32_t niv : {1, 2, 10}) {
-    SCOPED_TRACE(niv);
-    niveau = niv;
-    TPlateau p = fixture::posemoteur(DEUXPIERRES);
-    platform::fixegraine(12345);
-    int32_t resultat = -1, drapeau = -1;
-    fixture::verifieinchange(p, [&] { statutlocalfenetre(resultat, 0, 0, 3, 5, 5, drapeau, p, 0); });
-    const uint32_t graine = platform::graine();
-    EXPECT_EQ(graine, graineapres((niv == 1 ? 100 : 500) * 45));
-    EXPECT_GE(resultat, 0);
+TEST_F(Fenetre, TheOtherSidesStonesAroundLowerTheStatus) {
+  // The same black pair at (5,5)-(5,7) with ever more white around it: the
+  // fills keep less for black as white closes in; black friends keep as much
+  // as the open board or more.
+  struct Cas {
+    const char* nom;
+    const char* d;
+  } cas[] = {
+      {"shut in a white box",
+       ".........\n.........\n...OOOOO.\n...O...O.\n...OX.XO.\n...O...O.\n...OOOOO.\n.........\n.........\n"},
+      {"flanked by four white stones",
+       ".........\n.........\n.....O...\n.........\n...OX.XO.\n.........\n.....O...\n.........\n.........\n"},
+      {"alone on the open board", DEUXPIERRES},
+      {"among black friends",
+       ".........\n...X.X...\n.........\n...X...X.\n....X.X..\n...X...X.\n.........\n...X.X...\n.........\n"},
+  };
+  int32_t precedent = 0;
+  for (size_t n = 0; n < std::size(cas); ++n) {
+    const auto& k = cas[n];
+    SCOPED_TRACE(k.nom);
+    int32_t resultats[3];
+    const int32_t niveaux[3] = {1, 2, 10};
+    for (int32_t j = 0; j < 3; ++j) {
+      niveau = niveaux[j];
+      TPlateau p = fixture::posemoteur(k.d);
+      platform::fixegraine(12345);
+      int32_t drapeau = -1;
+      fixture::verifieinchange(p, [&] { statutlocalfenetre(resultats[j], 0, 0, 3, 5, 5, drapeau, p, 0); });
+      EXPECT_EQ(drapeau, 0);  // nothing on white's ground: no shape penalty
+    }
+    // Above level 1 the level only changes how many fills are averaged.
+    EXPECT_EQ(resultats[1], resultats[2]);
+    EXPECT_NEAR(resultats[0], resultats[2], 1);
+    // The stone reaches at least itself.
+    EXPECT_GE(resultats[2], 1);
+    if (n == 0) {
+      EXPECT_EQ(resultats[2], 1) << "the box leaves black nothing beyond its own stones";
+    } else if (n < 3) {
+      EXPECT_GT(resultats[2], precedent);
+    } else {
+      EXPECT_GE(resultats[2], precedent);
+    }
+    precedent = resultats[2];
   }
 }
 

@@ -105,7 +105,7 @@ TEST(Formes, TestOeilPossible) {
     const bool res = testoeilpossible(p, p, s, TPoint{}, region, p, NOIR, k.e, k.r, k.c);
     EXPECT_EQ(res, k.attendu) << k.note;
     EXPECT_TRUE(egal(s, k.sr, k.sc)) << k.note << ": spoiling point " << s.ligne << "," << s.colonne;
-    EXPECT_EQ(p, avant) << k.note;
+    EXPECT_TRUE(fixture::memesplateaux(avant, p)) << k.note;
   }
 }
 
@@ -144,13 +144,13 @@ TEST(Formes, VoisinEnemia1) {
   l[0] = 0;
   voisinenemia1(l, p, BLANC, NOIR, 3, 3, region);
   EXPECT_EQ(region[indexcase(3, 3)], 1);
-  EXPECT_EQ(p, avant);
+  EXPECT_TRUE(fixture::memesplateaux(avant, p));
   EXPECT_EQ(l[0], 0);
   // Under sauvepionsmorts only chains marked dead before may be taken.
   region = regionsur({{2, 4}, {4, 4}, {3, 5}}, 2);
   sauvepionsmorts = 1;
   voisinenemia1(l, p, BLANC, NOIR, 3, 3, region);
-  EXPECT_EQ(p, avant);
+  EXPECT_TRUE(fixture::memesplateaux(avant, p));
   pionsmortsavant[indexcase(3, 4)] = 1;
   voisinenemia1(l, p, BLANC, NOIR, 3, 3, region);
   EXPECT_EQ(p[indexcase(3, 4)], VIDE);
@@ -182,7 +182,7 @@ TEST(Formes, ChercheLibertesRecursif) {
   EXPECT_FALSE(cherchelibertesrecursif(compteur, liste, 100, 0, 5, 5, vu, p, BLANC, NOIR, prises, ataris));
   EXPECT_EQ(liste[0], 11);
   EXPECT_EQ(compteur, 0);
-  EXPECT_EQ(p, avant);
+  EXPECT_TRUE(fixture::memesplateaux(avant, p));
   // A corner closed by white: the inner points count up to the limit with no
   // escape, and the list is marked impossible.
   p = pose("X.O..\n.O...\nO....\n.....\n.....\n");
@@ -261,7 +261,7 @@ TEST(Formes, PierreIsoleeMorte) {
   TPlateau p = pose(d);
   const TPlateau avant = p;
   pierreisoleemorte(p, 5, 5);
-  EXPECT_EQ(p, avant);
+  EXPECT_TRUE(fixture::memesplateaux(avant, p));
   EXPECT_EQ(pionsmorts[indexcase(5, 5)], 1);
   // A living friend within two points keeps it.
   pionsmorts.fill(0);
@@ -283,9 +283,9 @@ TEST(Formes, PetitesChaines) {
   TMarques m = marquesvides;
   marquepetiteschaines(4, l, p, NOIR, m);
   // (1,1)-(1,2) marked; (3,4) is loosely joined to (4,3) and the row of four: too big.
-  EXPECT_EQ(m, regionsur({{1, 1}, {1, 2}}));
+  EXPECT_TRUE(fixture::memesmarques(regionsur({{1, 1}, {1, 2}}), m));
   marquepetiteschaines(1, l, p, BLANC, m);
-  EXPECT_EQ(m, regionsur({{1, 1}, {1, 2}}));
+  EXPECT_TRUE(fixture::memesmarques(regionsur({{1, 1}, {1, 2}}), m));
 
   // marquepetiteschaines2 empties each small listed stone of c alone.
   uint8_t drapeaux[3] = {0, 0, 0};

@@ -57,7 +57,7 @@ TEST_F(Invasion, ZoneGrowsAlongTheEdgeOnly) {
   TMarques attendu{};
   attendu[indexcase(2, 2)] = 1;
   attendu[indexcase(8, 8)] = 3;
-  EXPECT_EQ(zone, attendu);
+  EXPECT_TRUE(fixture::memesmarques(attendu, zone));
   // Two steps over the three-line band; the black stone blocks (2, 3).
   zoneinvasion(zone, p, BLANC, 2, NOIR);
   EXPECT_TRUE(fixture::memesgrilles(
@@ -76,7 +76,7 @@ TEST_F(Invasion, ZoneClosesPointsBetweenTwoMarks) {
   zoneinvasion(zone, q, BLANC, 3, NOIR);  // inside the board: no growth
   TMarques attendu{};
   for (auto [r, c] : {std::pair{7, 7}, {6, 8}, {6, 7}, {7, 8}}) attendu[indexcase(r, c)] = 1;
-  EXPECT_EQ(zone, attendu);
+  EXPECT_TRUE(fixture::memesmarques(attendu, zone));
 }
 
 TEST_F(Invasion, WeightedLiberties) {
@@ -431,7 +431,7 @@ TEST(InvasionDefense, JoiningOwnWallOnTheFirstLineIsNotTheLargestValue) {
     const uint8_t plus = *std::max_element(cartes[k].begin(), cartes[k].end());
     for (int c = 1; c <= 9; ++c) EXPECT_LT(cartes[k][indexcase(1, c)], plus) << fixture::grille(cartes[k], 9);
   }
-  EXPECT_EQ(cartes[0], cartes[1]) << fixture::grille(cartes[0], 9) << fixture::grille(cartes[1], 9);
+  EXPECT_TRUE(fixture::memesmarques(cartes[1], cartes[0], 9));
 }
 
 }  // namespace

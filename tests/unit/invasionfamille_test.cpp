@@ -177,7 +177,7 @@ TEST(InvasionViable, EveryCandidateLeavesThePositionAndTerritoryAsTheyWere) {
                                   compteur4essai(e), r, c, mode, 0, 0);
             });
             EXPECT_GE(resultat, 0);
-            EXPECT_EQ(territoire, t) << r << "," << c << " mode " << mode;
+            EXPECT_TRUE(fixture::memesplateaux(t, territoire)) << r << "," << c << " mode " << mode;
           }
         }
       }
@@ -199,7 +199,7 @@ TEST(InvasionFamille, BothMapsRebuiltFromZeroAndThePositionComesBack) {
       invasionpossible(testvit, b, A, B, couleurordi, couleurjoueur, a.ordi.mortsapresessai,
                        a.joueur.mortsapresessai, a.ordi.mortsapreslecture, a.joueur.mortsapreslecture);
     });
-    EXPECT_EQ(territoire, t);
+    EXPECT_TRUE(fixture::memesplateaux(t, territoire));
     const int32_t n = configmoteur.taille;
     for (int32_t i = 0; i < NBCASES; ++i) {
       const bool surplateau = i / 19 < n && i % 19 < n;

@@ -146,7 +146,7 @@ TEST_F(Liaison, EmptyStartMarksOnlyThePoint) {
   metlachainelieen2coupatest1(p, m, 3, 3);
   TMarques attendu = marquesvides;
   attendu[indexcase(3, 3)] = 1;
-  EXPECT_EQ(m, attendu);
+  EXPECT_TRUE(fixture::memesmarques(attendu, m));
 }
 
 TEST_F(Liaison, FillFromAMarkedStartStillSpreads) {
@@ -189,7 +189,7 @@ TEST_F(Liaison, FillThroughDeadStones) {
   pionsmorts[indexcase(4, 3)] = 1;
   m = marquesvides;
   metlachainelieeviamorts(p, m, 4, 3, NOIR, BLANC);
-  EXPECT_EQ(m, marquesvides);
+  EXPECT_TRUE(fixture::memesmarques(marquesvides, m));
 }
 
 // An edge pattern pointing at an own stone flagged dead: the fill refuses the
@@ -222,7 +222,7 @@ TEST_F(Liaison, FillAfterEnemyMoves) {
   fixture::verifieinchange(p, [&] { metlachainelieesliensessais(p, m, points, 1, 1); });
   TMarques attendu = marquesvides;
   attendu[indexcase(1, 1)] = 1;
-  EXPECT_EQ(m, attendu);
+  EXPECT_TRUE(fixture::memesmarques(attendu, m));
 }
 
 TEST_F(Liaison, LinkInOneMove) {

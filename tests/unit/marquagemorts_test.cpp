@@ -45,7 +45,7 @@ struct Scene {
     const TInfoChaine chaines = infochaine;
     statut = entree;
     marquechainesmortes(infochaine, p, statut, 8, 8, point, second, troisieme, limite, mode, genre);
-    EXPECT_EQ(p, avant);
+    EXPECT_TRUE(fixture::memesplateaux(avant, p));
     EXPECT_EQ(infochaine, chaines);
   }
 };
@@ -138,7 +138,7 @@ TEST(MarqueMortes, ThirdPointHasNoEffect) {
   const int32_t statut = s.statut;
   Scene t(kDeuxAtaris);
   t.marque({3, 3}, 0, 4, 0, 0, {}, {5, 2});
-  EXPECT_EQ(pionsmorts, sans);
+  EXPECT_TRUE(fixture::memesmarques(sans, pionsmorts));
   EXPECT_EQ(t.statut, statut);
 }
 
@@ -152,10 +152,10 @@ TEST(MarqueMortes, GlobalMarksReplacedForTheCallThenPutBack) {
   const TMarques globales = marquesglobales;
   s.marque({3, 1}, 0, 4, 0, 0);
   EXPECT_FALSE(mort(1, 1));
-  EXPECT_EQ(marquesglobales, globales);
+  EXPECT_TRUE(fixture::memesmarques(globales, marquesglobales));
   s.marque({3, 1}, 0, 4, 0, 3);
   EXPECT_TRUE(mort(1, 1));
-  EXPECT_EQ(marquesglobales, globales);
+  EXPECT_TRUE(fixture::memesmarques(globales, marquesglobales));
 }
 
 // White (1,1) in atari; the white stone (3,5) is marked dead but lives.
@@ -206,7 +206,7 @@ TEST(MarqueMortesBis, EmptyCacheReadsAsTheOriginal) {
   chemin.nombre = 0;
   int32_t statut = STATUTINVERSE;
   marquechainesmortesbis(infochaine, t.p, statut, 8, 8, {3, 3}, {}, {}, 4, 0, 0, chemin);
-  EXPECT_EQ(pionsmorts, attendu);
+  EXPECT_TRUE(fixture::memesmarques(attendu, pionsmorts));
   EXPECT_EQ(statut, 1);
 }
 
@@ -338,7 +338,7 @@ TEST(MarqueMortesBis, RepeatedCallGivesTheSameOutputs) {
   EXPECT_EQ(s.statut, 1);
   EXPECT_GT(noeuds, 0);
   lance();
-  EXPECT_EQ(pionsmorts, premier);
+  EXPECT_TRUE(fixture::memesmarques(premier, pionsmorts));
   EXPECT_EQ(s.statut, 1);
   EXPECT_EQ(compteurnoeuds - avant, 2 * noeuds);
 }

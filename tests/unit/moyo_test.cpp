@@ -156,7 +156,7 @@ TEST_F(Moyo, EmptyBoardKeepsTheStartingMap) {
   TMarques sortie;
   sortie.fill(9);
   calculemoyo(p, sortie, marquesvides);
-  EXPECT_EQ(sortie, territoire4);
+  EXPECT_TRUE(fixture::memesmarques(territoire4, sortie));
 }
 
 TEST_F(Moyo, LoneCentreStoneClaimsTheBoard) {
@@ -172,7 +172,7 @@ TEST_F(Moyo, LoneCentreStoneClaimsTheBoard) {
   TMarques morts{};
   morts[indexcase(5, 5)] = 1;
   calculemoyo(p, sortie, morts);
-  EXPECT_EQ(sortie, territoire4);
+  EXPECT_TRUE(fixture::memesmarques(territoire4, sortie));
 }
 
 TEST_F(Moyo, MoreThan255RegionsKeepTheirOwnNumbers) {

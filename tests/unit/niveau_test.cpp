@@ -3,6 +3,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/niveau.h"
+#include "engine/choice/recherche_etat.h"
 #include "platform/platform.h"
 
 namespace {
@@ -75,74 +76,91 @@ TEST_F(NiveauTest, MoveCountTakenFromTheBoardWhenUnknown) {
   plateaumoteur = plateauvide();
 }
 
-TEST_F(NiveauTest, ParameterTable) {
-  const int32_t table[10][4] = {{4, 1, 6, 4},  {4, 2, 8, 6},   {4, 2, 8, 6},   {6, 3, 9, 8},   {6, 3, 10, 8},
-                                {6, 3, 11, 10}, {8, 3, 12, 10}, {8, 4, 12, 10}, {10, 4, 13, 12}, {10, 5, 14, 12}};
-  for (int l = 1; l <= 10; ++l) {
-    SCOPED_TRACE(l);
-    EXPECT_EQ(niveaupour(1, l, -1, 0, 100, 9), l);
-    EXPECT_EQ(paramniveaua, table[l - 1][0]);
-    EXPECT_EQ(paramniveaub, table[l - 1][1]);
-    EXPECT_EQ(profondeurlecture, table[l - 1][2]);
-    EXPECT_EQ(paramniveauc, table[l - 1][3]);
-    EXPECT_EQ(lectureprofonde, l >= 5 ? 1 : 0);
-    EXPECT_EQ(lecturelongue, l >= 5 ? 1 : 0);
-    EXPECT_EQ(paramniveaud, l >= 5 ? 5 : 4);  // 9x9
-    EXPECT_EQ(paramniveaug, l == 10 ? 3 : 2);
-    EXPECT_EQ(niveaumin3, l >= 3 ? 1 : 0);
-    EXPECT_EQ(niveaumin3b, l >= 3 ? 1 : 0);
-    EXPECT_EQ(niveaumin4, l >= 4 ? 1 : 0);
-    EXPECT_EQ(paramniveauf, l == 1 ? 20 : (l == 2 ? 10 : 1));
-    EXPECT_EQ(paramniveaue, l == 1 ? 3 : 5);
+// The level parameters the readings and the search read, as one record.
+struct Parametres {
+  int32_t a, b, lecture, c, d, e, f, g, min3, min3b, min4, profonde, longue;
+  static Parametres lus() {
+    return {paramniveaua, paramniveaub, profondeurlecture, paramniveauc, paramniveaud, paramniveaue, paramniveauf,
+            paramniveaug, niveaumin3, niveaumin3b, niveaumin4, lectureprofonde, lecturelongue};
   }
-  niveaupour(1, 7, -1, 0, 100, 19);
-  EXPECT_EQ(paramniveaud, 4);
+  // Every budget and depth at least that of `o`, the leaf cut margin at most its.
+  bool litaumoinscomme(const Parametres& o) const {
+    return a >= o.a && b >= o.b && lecture >= o.lecture && c >= o.c && d >= o.d && e >= o.e && g >= o.g &&
+           min3 >= o.min3 && min3b >= o.min3b && min4 >= o.min4 && profonde >= o.profonde && longue >= o.longue &&
+           f <= o.f;
+  }
+  bool operator==(const Parametres&) const = default;
+};
+
+TEST_F(NiveauTest, AHigherLevelNeverReadsLessNorCutsSooner) {
+  for (int32_t n : {9, 19}) {
+    SCOPED_TRACE(n);
+    ASSERT_EQ(niveaupour(1, 1, -1, 0, 100, n), 1);
+    Parametres avant = Parametres::lus();
+    const Parametres un = avant;
+    for (int32_t l = 2; l <= 10; ++l) {
+      SCOPED_TRACE(l);
+      ASSERT_EQ(niveaupour(1, l, -1, 0, 100, n), l);
+      const Parametres p = Parametres::lus();
+      EXPECT_TRUE(p.litaumoinscomme(avant));
+      avant = p;
+    }
+    // The scale is not flat: level 10 reads deeper, wider and longer than level 1.
+    EXPECT_GT(avant.lecture, un.lecture);
+    EXPECT_GT(avant.b, un.b);
+    EXPECT_LT(avant.f, un.f);
+    EXPECT_EQ(un.profonde + un.longue + un.min3 + un.min4, 0);
+    EXPECT_EQ(avant.profonde + avant.longue + avant.min3 + avant.min4, 4);
+  }
 }
 
-TEST_F(NiveauTest, LevelAboveTenDeepensTheSearchAndKeepsTheTableValues) {
-  // A command-line level above 10 with no clock stays as it is.
+TEST_F(NiveauTest, TheMainSearchStaysInsideItsDepthBoundsAndIsNoShallowerOnSmallBoards) {
+  for (int32_t l = 1; l <= 12; ++l) {
+    SCOPED_TRACE(l);
+    niveaupour(1, l, -1, 0, 100, 19);
+    const int32_t grand = paramniveaud;
+    niveaupour(1, l, -1, 0, 100, 9);
+    EXPECT_GE(paramniveaud, grand);
+    EXPECT_GE(grand, 4);
+    EXPECT_LE(paramniveaud + 2, recherche::PROFONDEURMAX);  // the deepest node still has a record
+  }
+  niveaupour(1, 7, -1, 0, 100, 19);
+  const int32_t grand = paramniveaud;
+  niveaupour(1, 7, -1, 0, 100, 9);
+  EXPECT_GT(paramniveaud, grand);  // a 9x9 board is searched one ply deeper
+}
+
+TEST_F(NiveauTest, LevelAboveTenDeepensTheSearchAndKeepsTheOtherValues) {
+  // A command-line level above 10 with no clock stays as it is; the readings
+  // keep the values of the level set before it, only the main search goes
+  // deeper than at any level of the scale.
+  ASSERT_EQ(niveaupour(1, 10, -1, 0, 100, 9), 10);
+  const int32_t dix = paramniveaud;
   ASSERT_EQ(niveaupour(1, 9, -1, 0, 100, 9), 9);
+  const Parametres neuf = Parametres::lus();
   ASSERT_EQ(niveaupour(1, 12, -1, 0, 100, 9), 12);
-  EXPECT_EQ(paramniveaud, 6);
-  EXPECT_EQ(paramniveaua, 10);  // level 9's four values remain
-  EXPECT_EQ(paramniveaub, 4);
-  EXPECT_EQ(profondeurlecture, 13);
-  EXPECT_EQ(paramniveauc, 12);
-  EXPECT_EQ(paramniveaug, 2);
-  EXPECT_EQ(paramniveauf, 1);
-  EXPECT_EQ(paramniveaue, 5);
-  EXPECT_EQ(niveaumin3 + niveaumin3b + niveaumin4, 3);
-  EXPECT_EQ(lectureprofonde + lecturelongue, 2);
+  Parametres p = Parametres::lus();
+  EXPECT_GT(p.d, dix);
+  p.d = neuf.d;
+  EXPECT_EQ(p, neuf);
 }
 
 TEST_F(NiveauTest, FinalStatusFlagHoldsForOneResetOnly) {
+  ASSERT_EQ(niveaupour(1, 7, -1, 0, 5, 19), 7);
+  const Parametres sept = Parametres::lus();
   ecart = 1;
-  configmoteur = TConfig{};
-  configmoteur.taille = 19;
-  configmoteur.niveauconfig = 7;
-  construittables(19);
-  niveau = 7;
-  tempsrestant = {-1, 0};
-  numerocoup = 5;
-  flagfuseki = 1;
   niveau = 3;  // raised to 7
   paramniveaud = 42;
+  flagfuseki = 1;
   niveaureel();
   EXPECT_EQ(niveau, 7);
-  EXPECT_EQ(paramniveaua, 8);
-  EXPECT_EQ(paramniveaub, 3);
-  EXPECT_EQ(profondeurlecture, 12);
-  EXPECT_EQ(paramniveauc, 10);
-  EXPECT_EQ(paramniveaud, 42);  // the fixed set leaves the main search depth alone
-  EXPECT_EQ(paramniveaue, 5);
-  EXPECT_EQ(paramniveauf, 1);
-  EXPECT_EQ(paramniveaug, 2);
-  EXPECT_EQ(niveaumin3 + niveaumin3b + niveaumin4, 3);
-  EXPECT_EQ(lectureprofonde + lecturelongue, 2);
+  Parametres p = Parametres::lus();
+  EXPECT_EQ(p.d, 42);  // the fixed set leaves the main search depth alone
+  p.d = sept.d;
+  EXPECT_EQ(p, sept);  // else the readings of level 7
   EXPECT_EQ(flagfuseki, 0);
   // The next engine move with a short clock follows the clock again.
   EXPECT_EQ(niveaupour(1, 10, 45, 3, 100), 1);
-  EXPECT_EQ(paramniveaua, 4);
   // And the early-game cap applies again.
   EXPECT_EQ(niveaupour(1, 10, 1000, 0, 10), 5);
 }

@@ -1,6 +1,7 @@
-// Invasion searches: the hand-overs of the first form (below level 5, a
-// point without a chain stone), the second form's weak-liberty list, the
-// credit of the owner's established stones, and restoration on positions.
+// Invasion searches: free stones claim the goal and caught ones nothing, the
+// hand-overs of the first form (below level 5, a point without a chain
+// stone), the second form's weak-liberty list, the credit of the owner's
+// established stones, and restoration on positions.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -106,8 +107,8 @@ TEST(InvasionLecture5, NoWeakOwnerChainGivesZeroWithoutReading) {
   }
 }
 
-// Black (5,5) touching white (5,6), whose chain has two liberties: black
-// gets a reading and may claim territory.
+// Black (5,5) touching white (5,6), whose chain has two liberties; black's
+// stone stands free in white's open area.
 constexpr const char* kDeuxLibertes =
     ".........\n"
     ".........\n"
@@ -119,13 +120,62 @@ constexpr const char* kDeuxLibertes =
     ".........\n"
     ".........\n";
 
-TEST(InvasionLecture5, WeakOwnerChainIsRead) {
-  TPlateau p = pose(kDeuxLibertes, 8);
-  const int32_t n0 = compteurnoeudslecture;
-  const int32_t v = lit5(p, 5, 5);
-  EXPECT_GT(compteurnoeudslecture, n0);
-  EXPECT_GE(v, 0);
-  EXPECT_LE(v, paramniveauc / 2 + 3);
+// Black (5,5) touching white (5,6) of two liberties, but itself in atari:
+// white, moving first, takes it at (6,5).
+constexpr const char* kPrisNoir =
+    ".........\n"
+    ".........\n"
+    ".........\n"
+    "....O....\n"
+    "...OXO...\n"
+    ".....X...\n"
+    ".........\n"
+    ".........\n"
+    ".........\n";
+
+// The goal of the reading by level: all black can claim.
+struct Objectif {
+  int32_t niveau, but;
+};
+constexpr Objectif kObjectifs[] = {{5, 7}, {7, 8}, {10, 9}};
+
+TEST(InvasionLecture5, AFreeStoneClaimsTheGoalACaughtOneNothing) {
+  for (const Objectif k : kObjectifs) {
+    SCOPED_TRACE(k.niveau);
+    TPlateau libre = pose(kDeuxLibertes, k.niveau);
+    const int32_t n0 = compteurnoeudslecture;
+    EXPECT_EQ(lit5(libre, 5, 5), k.but);
+    EXPECT_GT(compteurnoeudslecture, n0);  // the weak white chain made it read
+    TPlateau pris = pose(kPrisNoir, k.niveau);
+    EXPECT_EQ(lit5(pris, 5, 5), 0);
+  }
+}
+
+TEST(InvasionLecture4, AStoneInAtariIsCaughtUnlessTheOwnerPassesFirst) {
+  // A lone black stone in white's open 19x19 area claims the goal whoever
+  // moves first; with three white neighbours white takes it at once, but
+  // when white must pass first black runs out into the area.
+  std::string seule, atari;
+  for (int r = 1; r <= 19; ++r) {
+    for (int c = 1; c <= 19; ++c) {
+      const bool centre = r == 10 && c == 10;
+      const bool voisin = ((r == 9 || r == 11) && c == 10) || (r == 10 && c == 9);
+      seule += centre ? 'X' : '.';
+      atari += centre ? 'X' : voisin ? 'O' : '.';
+    }
+    seule += '\n';
+    atari += '\n';
+  }
+  for (const Objectif k : kObjectifs) {
+    SCOPED_TRACE(k.niveau);
+    for (const uint8_t avant : {0, 1}) {
+      TPlateau p = pose(seule, k.niveau);
+      EXPECT_EQ(lit4(p, 10, 10, avant), k.but) << int(avant);
+    }
+    TPlateau p = pose(atari, k.niveau);
+    EXPECT_EQ(lit4(p, 10, 10, 0), 0);
+    EXPECT_EQ(lit4(p, 10, 10, 1), k.but);
+  }
 }
 
 // White (5,6) in atari between black stones; with the chain moving first

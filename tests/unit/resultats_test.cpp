@@ -243,7 +243,7 @@ TEST(Seki, TwoChainsShareTheirLiberties) {
   int32_t trouve = 0;
   detectseki(trouve, marquesvides, p, 0);
   EXPECT_EQ(trouve, 1);
-  EXPECT_EQ(pionsmorts, marquesvides);
+  EXPECT_TRUE(fixture::memesmarques(marquesvides, pionsmorts));
   EXPECT_TRUE(graineseki(marquesvides, p, 1, 1));
   // A captured single stone in atari inside the shape keeps its mark.
   p = fixture::posemoteur(kSekiPierreAtari);
@@ -252,7 +252,7 @@ TEST(Seki, TwoChainsShareTheirLiberties) {
   trouve = 0;
   detectseki(trouve, marques, p, 0);
   EXPECT_EQ(trouve, 1);
-  EXPECT_EQ(pionsmorts, carte({{1, 5}}, 1));
+  EXPECT_TRUE(fixture::memesmarques(carte({{1, 5}}, 1), pionsmorts));
 }
 
 TEST(Seki, NoSeki) {
@@ -270,7 +270,7 @@ TEST(Seki, NoSeki) {
   int32_t trouve = 0;
   detectseki(trouve, marquesvides, p, 0);
   EXPECT_EQ(trouve, 0);
-  EXPECT_EQ(pionsmorts, carte({{1, 2}, {1, 3}}, 1));
+  EXPECT_TRUE(fixture::memesmarques(carte({{1, 2}, {1, 3}}, 1), pionsmorts));
   // A marked neighbour that is not a single stone in atari breaks the shape.
   p = fixture::posemoteur(kSeki);
   trouve = 0;
@@ -285,7 +285,7 @@ TEST(Seki, TrialVariantWritesMinusSix) {
   int32_t trouve = 0;
   detectsekiessais(trouve, marquesvides, p, 0, 4, 4);
   EXPECT_EQ(trouve, 1);
-  EXPECT_EQ(pionsmorts, marquesvides);
+  EXPECT_TRUE(fixture::memesmarques(marquesvides, pionsmorts));
   for (auto [r, c] : {std::pair{1, 2}, {1, 3}, {2, 1}, {2, 5}, {1, 5}}) {
     EXPECT_EQ(etat(r, c), ETATSEKI) << r << "," << c;
     EXPECT_EQ(valeur(r, c), 0) << r << "," << c;

@@ -188,7 +188,7 @@ TEST_F(Situation, TheInvasionMapThinsOnlyWhenDefending) {
   const TMarques avant = zone;
   strategie = 0;
   reduitzoneinvasion(zone, NOIR);
-  EXPECT_EQ(zone, avant);
+  EXPECT_TRUE(fixture::memesmarques(avant, zone));
   strategie = 1;
   reduitzoneinvasion(zone, NOIR);
   EXPECT_EQ(zone[indexcase(2, 2)], 0);
@@ -196,7 +196,7 @@ TEST_F(Situation, TheInvasionMapThinsOnlyWhenDefending) {
   EXPECT_EQ(zone[indexcase(4, 4)], 40);
   passesconsecutives = 1;
   reduitzoneinvasion(zone, NOIR);
-  EXPECT_EQ(zone, TMarques{});
+  EXPECT_TRUE(fixture::memesmarques(TMarques{}, zone));
 }
 
 TEST_F(Situation, TrialValueFromKillsAndSaves) {

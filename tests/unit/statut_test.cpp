@@ -95,7 +95,7 @@ TEST(Statut, CasesOfTheDataFile) {
     int32_t seki = 0;
     detectsekiessais(seki, pionsmortsavant, p, 0, 0, 0);
     tableessaiscourante = 0;
-    EXPECT_EQ(p, avant) << k.nom;
+    EXPECT_TRUE(fixture::memesplateaux(avant, p)) << k.nom;
     EXPECT_EQ(infochaine, chaines) << k.nom;
     EXPECT_TRUE(fixture::memesgrilles(k.attendu, grillestatut(p, n))) << k.nom << ": " << k.pourquoi;
   }

@@ -55,8 +55,8 @@ Resultat tente(fixture::AnalyseRacine& a, TPoint coup, int32_t cap = NBCASES) {
                       TCartesTentative{zero, zero, a.ordi.faitmort, a.ordi.sauves, zero, zero}, NOIR, x.scores, p,
                       a.ordi.mortsapresessai, x.score, x.liste, cap);
   });
-  EXPECT_EQ(territoire, t1);
-  EXPECT_EQ(territoire2, t2);
+  EXPECT_TRUE(fixture::memesplateaux(t1, territoire));
+  EXPECT_TRUE(fixture::memesplateaux(t2, territoire2));
   x.flag = flagterritoire;
   return x;
 }
@@ -153,7 +153,7 @@ TEST(TentativeInvasion, TheZoneSumIsTheInvadersProspects) {
     const TMarques t = territoire;
     int32_t s = -1;
     fixture::verifieinchange(p, [&] { s = sommeinvasion(p, k.envahisseur); });
-    EXPECT_EQ(territoire, t) << k.nom;
+    EXPECT_TRUE(fixture::memesplateaux(t, territoire)) << k.nom;
     if (k.positif) EXPECT_GT(s, 0) << k.nom;
     else EXPECT_EQ(s, 0) << k.nom;
   }

@@ -192,7 +192,7 @@ TEST_F(Zones, InvasionPoints) {
     p[indexcase(5, 5)] = NOIR;
     const TPlateau avec = p;
     EXPECT_EQ(zones::invasionpossible(p, l, 5, NOIR, BLANC, 5), k.invasion);
-    EXPECT_EQ(p, avec);
+    EXPECT_TRUE(fixture::memesplateaux(avec, p));
   }
   // The own stone near the point must be one of the recorded ones.
   const TPlateau p = fixture::posemoteur(

@@ -163,7 +163,7 @@ TEST(EvalueCoupCandidat, ReachIntoTheColoursTerritory) {
   TMarques morts = marquesvides;
   for (int32_t r = 1; r <= 4; ++r) morts[indexcase(r, 5)] = 1;
   EXPECT_GT(evaluecoupcandidat(morts, c, p, 9, 5), loin);
-  EXPECT_EQ(territoire, territoireavant);
+  EXPECT_TRUE(fixture::memesplateaux(territoireavant, territoire));
   EXPECT_EQ(c, BLANC);
 }
 
@@ -191,7 +191,7 @@ TEST(EvalueCoupCandidat, LateGameReadsCartevidesInstead) {
   moinsde20pcvides = 1;
   const TMarques avant = territoire;
   EXPECT_EQ(evaluecoupcandidat(marquesvides, c, p, 8, 1), 1);
-  EXPECT_EQ(territoire, avant);
+  EXPECT_TRUE(fixture::memesplateaux(avant, territoire));
   debutpartie = 1;  // the opening keeps territoire
   EXPECT_EQ(evaluecoupcandidat(marquesvides, c, p, 8, 1), 0);
 }

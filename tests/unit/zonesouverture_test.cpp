@@ -38,7 +38,7 @@ TEST(ZonesOuverture, NoZoneForAPassOrTheCentre) {
   for (TPoint q : {TPoint{0, 0}, TPoint{5, 5}}) {
     TMarques zone = marquesvides;
     EXPECT_FALSE(testezonederniercoup(p, q.ligne, q.colonne, zone));
-    EXPECT_EQ(zone, marquesvides);
+    EXPECT_TRUE(fixture::memesmarques(marquesvides, zone));
   }
 }
 
@@ -64,7 +64,7 @@ TEST(ZonesOuverture, TheAreaOfTheLastMove) {
   p = fixture::posemoteur(avec(9, {{7, 7, 'O'}}));
   plateaudepart = p;
   EXPECT_FALSE(testezonederniercoup(p, 7, 7, zone));
-  EXPECT_EQ(zone, marquesvides);
+  EXPECT_TRUE(fixture::memesmarques(marquesvides, zone));
   // A weak engine stone within two of the last move is enough.
   p = fixture::posemoteur(avec(9, {{7, 7, 'O'}, {9, 9, 'X'}}));
   plateaudepart = p;
