@@ -288,11 +288,11 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   if (p[i] != VIDE) return;
 
   // Step 2. Survey of the neighbours.
-  const TVoisins& v = tablevoisins[i];
+  prepare();
   int32_t e = 0, m = 0, nbamis = 0, ami = -1, k = -1;
   bool a = false, general = false;
-  for (int32_t q = 0; q < v.nbvoisins; ++q) {
-    const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+  for (int32_t q = 0; q < vois.nb[i]; ++q) {
+    const int32_t j = vois.v[i][q];
     const uint8_t x = p[j];
     if (x == VIDE) {
       ++e;
@@ -460,11 +460,11 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return -1;
   // The survey of jouecoup: captures, then its two suicide rules.
-  const TVoisins& v = tablevoisins[i];
+  prepare();
   int32_t e = 0, m = 0;
   bool a = false, prise = false;
-  for (int32_t q = 0; q < v.nbvoisins; ++q) {
-    const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+  for (int32_t q = 0; q < vois.nb[i]; ++q) {
+    const int32_t j = vois.v[i][q];
     const uint8_t x = p[j];
     if (x == VIDE) ++e;
     else if (x != ennemi) m = std::max<int32_t>(m, infochaine[j][0]);
@@ -472,12 +472,11 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
     else a = true;
   }
   if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
-  prepare();
   Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne, 0, pilemarche};
   // Stones the move removes.
   if (prise)
-    for (int32_t q = 0; q < v.nbvoisins; ++q) {
-      const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+    for (int32_t q = 0; q < vois.nb[i]; ++q) {
+      const int32_t j = vois.v[i][q];
       if (p[j] == ennemi && infochaine[j][0] == 1 && t.marques[j] != f.gm) f.prise(j);
     }
   // The target's chain with the move's point as one of its stones (so with
