@@ -128,29 +128,42 @@ inline void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
   ecritchaine(p, gp, indexcase(r, c));
 }
 
-// Stones still to walk from in decalechaine and the look-ahead.
+// What a stack walk does with a neighbour.
+enum class Suite { laisse, empile, fin };
+
+// Stones still to walk from in the stack walks.
 int32_t pilemarche[NBCASES];
 
-// Adds `delta` to the liberty byte of every stone of `coul` reached from
-// the neighbours of point i; `gp` keeps each chain to one change. A lone
-// stone (its own head of size 1) is not walked from.
-void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int delta) {
+// Walks from `depart`: each point taken off the stack hands its neighbours
+// to `voisin`, which stamps the ones it stacks; Suite::fin ends the walk.
+template <class F>
+inline void marchepile(int32_t depart, F&& voisin) {
   prepare();
-  t.pierres[i] = gp;
-  pilemarche[0] = i;
+  pilemarche[0] = depart;
   int32_t haut = 1;
   while (haut > 0) {
     const int32_t k = pilemarche[--haut];
     for (int32_t q = 0; q < vois.nb[k]; ++q) {
       const int32_t j = vois.v[k][q];
-      if (p[j] == coul && t.pierres[j] != gp) {
-        t.pierres[j] = gp;
-        note(j);
-        infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
-        if (infochaine[j][1] != 1) pilemarche[haut++] = j;
-      }
+      const Suite s = voisin(j);
+      if (s == Suite::empile) pilemarche[haut++] = j;
+      else if (s == Suite::fin) return;
     }
   }
+}
+
+// Adds `delta` to the liberty byte of every stone of `coul` reached from
+// the neighbours of point i; `gp` keeps each chain to one change. A lone
+// stone (its own head of size 1) is not walked from.
+void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int delta) {
+  t.pierres[i] = gp;
+  marchepile(i, [&](int32_t j) {
+    if (p[j] != coul || t.pierres[j] == gp) return Suite::laisse;
+    t.pierres[j] = gp;
+    note(j);
+    infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
+    return infochaine[j][1] != 1 ? Suite::empile : Suite::laisse;
+  });
 }
 
 // Chains of colour `coul` next to index i gain (delta 1) or lose (-1) a liberty.
@@ -404,7 +417,7 @@ namespace {
 
 // The look-ahead of libertesaprescoup: the stones a move removes marked
 // with `gm`, then the liberties of a chain with the move's point `iv` taken
-// as one of its stones, counted up to `borne`. Both walks share one stack.
+// as one of its stones, counted up to `borne`.
 struct Apres {
   const TPlateau& p;
   uint8_t coul, ennemi;
@@ -412,46 +425,34 @@ struct Apres {
   uint32_t gm, gp, gl;
   int32_t borne;
   int32_t libs = 0;
-  int32_t* pile;  // room for every point
 
   void prise(int32_t depart) {
     t.marques[depart] = gm;
-    pile[0] = depart;
-    int32_t haut = 1;
-    while (haut > 0) {
-      const int32_t i = pile[--haut];
-      for (int32_t q = 0; q < vois.nb[i]; ++q) {
-        const int32_t j = vois.v[i][q];
-        if (p[j] == ennemi && t.marques[j] != gm) {
-          t.marques[j] = gm;
-          pile[haut++] = j;
-        }
-      }
-    }
+    marchepile(depart, [&](int32_t j) {
+      if (p[j] != ennemi || t.marques[j] == gm) return Suite::laisse;
+      t.marques[j] = gm;
+      return Suite::empile;
+    });
   }
   void chaine(int32_t depart) {
     if (borne <= 0) return;
     t.pierres[depart] = gp;
-    pile[0] = depart;
-    int32_t haut = 1;
-    while (haut > 0) {
-      const int32_t i = pile[--haut];
-      for (int32_t q = 0; q < vois.nb[i]; ++q) {
-        const int32_t j = vois.v[i][q];
-        const uint8_t x = p[j];
-        if (x == coul || j == iv) {
-          if (t.pierres[j] != gp) {
-            t.pierres[j] = gp;
-            pile[haut++] = j;
-          }
-        } else if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
-          t.libertes[j] = gl;
-          if (++libs >= borne) return;  // counted far enough
-        }
+    marchepile(depart, [&](int32_t j) {
+      const uint8_t x = p[j];
+      if (x == coul || j == iv) {
+        if (t.pierres[j] == gp) return Suite::laisse;
+        t.pierres[j] = gp;
+        return Suite::empile;
       }
-    }
+      if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
+        t.libertes[j] = gl;
+        if (++libs >= borne) return Suite::fin;  // counted far enough
+      }
+      return Suite::laisse;
+    });
   }
 };
+
 }  // namespace
 
 int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t ennemi,
@@ -472,7 +473,7 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
     else a = true;
   }
   if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
-  Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne, 0, pilemarche};
+  Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne};
   // Stones the move removes.
   if (prise)
     for (int32_t q = 0; q < vois.nb[i]; ++q) {
