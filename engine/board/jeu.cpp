@@ -49,43 +49,63 @@ inline void note(int32_t j) {
 inline int32_t taille() { return configmoteur.taille; }
 inline bool surplateau(int32_t r, int32_t c) { return r >= 1 && r <= taille() && c >= 1 && c <= taille(); }
 
+// Neighbour indices of every point for the current board size, in the walk
+// order (+row, -row, +col, -col); rebuilt when the size changes.
+struct Voisinage {
+  int16_t v[NBCASES][4];
+  uint8_t nb[NBCASES];
+  int32_t taille = 0;
+};
+Voisinage vois;
+
+inline void prepare() {
+  const int32_t n = configmoteur.taille;
+  if (vois.taille == n) return;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      const int32_t i = indexcase(r, c);
+      uint8_t k = 0;
+      if (r < n) vois.v[i][k++] = static_cast<int16_t>(i + TAILLEMAX);
+      if (r > 1) vois.v[i][k++] = static_cast<int16_t>(i - TAILLEMAX);
+      if (c < n) vois.v[i][k++] = static_cast<int16_t>(i + 1);
+      if (c > 1) vois.v[i][k++] = static_cast<int16_t>(i - 1);
+      vois.nb[i] = k;
+    }
+  vois.taille = n;
+}
+
 // Flood of one chain: lists its stones (start first) in `pile`, counts its
-// distinct liberties, stamps its stones with `gp`.
+// distinct liberties, stamps its stones with `gp`. The list is its own queue.
 struct Flood {
   int32_t pile[NBCASES];
   int32_t nb;
   int32_t libs;
-  const TPlateau* p;
-  int32_t n;
-  uint32_t gp, gl;
-  uint8_t coul;
 
-  void lance(const TPlateau& plateau, uint32_t g, int32_t r, int32_t c) {
-    p = &plateau;
-    n = configmoteur.taille;
-    gp = g;
-    gl = t.nouvellesliberte();
-    coul = plateau[indexcase(r, c)];
-    nb = 0;
-    libs = 0;
-    visite(indexcase(r, c), r, c);
-  }
-  void pas(int32_t j, int32_t r2, int32_t c2) {
-    const uint8_t v = (*p)[j];
-    if (v == coul) {
-      if (t.pierres[j] != gp) visite(j, r2, c2);
-    } else if (v == VIDE && t.libertes[j] != gl) {
-      t.libertes[j] = gl;
-      ++libs;
+  void lance(const TPlateau& p, uint32_t gp, int32_t depart) {
+    prepare();
+    const uint32_t gl = t.nouvellesliberte();
+    const uint8_t coul = p[depart];
+    t.pierres[depart] = gp;
+    pile[0] = depart;
+    int32_t fin = 1, compte = 0;
+    for (int32_t k = 0; k < fin; ++k) {
+      const int32_t i = pile[k];
+      for (int32_t q = 0; q < vois.nb[i]; ++q) {
+        const int32_t j = vois.v[i][q];
+        const uint8_t x = p[j];
+        if (x == coul) {
+          if (t.pierres[j] != gp) {
+            t.pierres[j] = gp;
+            pile[fin++] = j;
+          }
+        } else if (x == VIDE && t.libertes[j] != gl) {
+          t.libertes[j] = gl;
+          ++compte;
+        }
+      }
     }
-  }
-  void visite(int32_t i, int32_t r, int32_t c) {
-    t.pierres[i] = gp;
-    pile[nb++] = i;
-    if (r < n) pas(i + TAILLEMAX, r + 1, c);
-    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
-    if (c < n) pas(i + 1, r, c + 1);
-    if (c > 1) pas(i - 1, r, c - 1);
+    nb = fin;
+    libs = compte;
   }
 };
 Flood flood;
@@ -93,9 +113,9 @@ Flood flood;
 // Points marked around a general capture.
 int32_t marquescapture[NBCASES];
 
-// Floods the chain through (r, c) and writes its entries, (r, c) as head.
-void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
-  flood.lance(p, gp, r, c);
+// Floods the chain through point i and writes its entries, i as head.
+void ecritchaine(const TPlateau& p, uint32_t gp, int32_t i) {
+  flood.lance(p, gp, i);
   const auto libs = static_cast<uint16_t>(flood.libs);
   for (int32_t k = 0; k < flood.nb; ++k) {
     note(flood.pile[k]);
@@ -104,32 +124,51 @@ void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
   }
   infochaine[flood.pile[0]][1] = static_cast<uint16_t>(flood.nb);
 }
-inline void ecritchaine(const TPlateau& p, uint32_t gp, int32_t i) {
-  ecritchaine(p, gp, i / TAILLEMAX + 1, i % TAILLEMAX + 1);
+inline void ecritchaine(const TPlateau& p, uint32_t gp, int32_t r, int32_t c) {
+  ecritchaine(p, gp, indexcase(r, c));
+}
+
+// What a stack walk does with a neighbour.
+enum class Suite { laisse, empile, fin };
+
+// Stones still to walk from in the stack walks.
+int32_t pilemarche[NBCASES];
+
+// Walks from `depart`: each point taken off the stack hands its neighbours
+// to `voisin`, which stamps the ones it stacks; Suite::fin ends the walk.
+template <class F>
+inline void marchepile(int32_t depart, F&& voisin) {
+  prepare();
+  pilemarche[0] = depart;
+  int32_t haut = 1;
+  while (haut > 0) {
+    const int32_t k = pilemarche[--haut];
+    for (int32_t q = 0; q < vois.nb[k]; ++q) {
+      const int32_t j = vois.v[k][q];
+      const Suite s = voisin(j);
+      if (s == Suite::empile) pilemarche[haut++] = j;
+      else if (s == Suite::fin) return;
+    }
+  }
 }
 
 // Adds `delta` to the liberty byte of every stone of `coul` reached from
-// the neighbours of (r, c); `gp` keeps each chain to one change.
-void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int32_t r, int32_t c, int delta) {
-  const int32_t n = taille();
+// the neighbours of point i; `gp` keeps each chain to one change. A lone
+// stone (its own head of size 1) is not walked from.
+void decalechaine(const TPlateau& p, uint32_t gp, uint8_t coul, int32_t i, int delta) {
   t.pierres[i] = gp;
-  auto pas = [&](int32_t j, int32_t r2, int32_t c2) {
-    if (p[j] == coul && t.pierres[j] != gp) {
-      t.pierres[j] = gp;
-      note(j);
-      infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
-      if (infochaine[j][1] != 1) decalechaine(p, gp, coul, j, r2, c2, delta);
-    }
-  };
-  if (r < n) pas(i + TAILLEMAX, r + 1, c);
-  if (r > 1) pas(i - TAILLEMAX, r - 1, c);
-  if (c < n) pas(i + 1, r, c + 1);
-  if (c > 1) pas(i - 1, r, c - 1);
+  marchepile(i, [&](int32_t j) {
+    if (p[j] != coul || t.pierres[j] == gp) return Suite::laisse;
+    t.pierres[j] = gp;
+    note(j);
+    infochaine[j][0] = static_cast<uint16_t>(infochaine[j][0] + delta);
+    return infochaine[j][1] != 1 ? Suite::empile : Suite::laisse;
+  });
 }
 
 // Chains of colour `coul` next to index i gain (delta 1) or lose (-1) a liberty.
 void libertesvoisines(const TPlateau& p, uint8_t coul, int32_t r, int32_t c, int delta) {
-  decalechaine(p, t.nouvellemaj(), coul, indexcase(r, c), r, c, delta);
+  decalechaine(p, t.nouvellemaj(), coul, indexcase(r, c), delta);
 }
 
 }  // namespace
@@ -262,11 +301,11 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
   if (p[i] != VIDE) return;
 
   // Survey of the neighbours.
-  const TVoisins& v = tablevoisins[i];
+  prepare();
   int32_t e = 0, m = 0, nbamis = 0, ami = -1, k = -1;
   bool a = false, general = false;
-  for (int32_t q = 0; q < v.nbvoisins; ++q) {
-    const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+  for (int32_t q = 0; q < vois.nb[i]; ++q) {
+    const int32_t j = vois.v[i][q];
     const uint8_t x = p[j];
     if (x == VIDE) {
       ++e;
@@ -378,42 +417,39 @@ namespace {
 
 // The look-ahead of libertesaprescoup: the stones a move removes marked
 // with `gm`, then the liberties of a chain with the move's point `iv` taken
-// as one of its stones.
+// as one of its stones, counted up to `borne`.
 struct Apres {
   const TPlateau& p;
-  int32_t n;
   uint8_t coul, ennemi;
   int32_t iv;
   uint32_t gm, gp, gl;
   int32_t borne;
   int32_t libs = 0;
 
-  void prise(int32_t i, int32_t r, int32_t c) {
-    t.marques[i] = gm;
-    auto pas = [&](int32_t j, int32_t r2, int32_t c2) __attribute__((always_inline)) {
-      if (p[j] == ennemi && t.marques[j] != gm) prise(j, r2, c2);
-    };
-    if (r < n) pas(i + TAILLEMAX, r + 1, c);
-    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
-    if (c < n) pas(i + 1, r, c + 1);
-    if (c > 1) pas(i - 1, r, c - 1);
+  void prise(int32_t depart) {
+    t.marques[depart] = gm;
+    marchepile(depart, [&](int32_t j) {
+      if (p[j] != ennemi || t.marques[j] == gm) return Suite::laisse;
+      t.marques[j] = gm;
+      return Suite::empile;
+    });
   }
-  void chaine(int32_t i, int32_t r, int32_t c) {
-    t.pierres[i] = gp;
-    auto pas = [&](int32_t j, int32_t r2, int32_t c2) __attribute__((always_inline)) {
-      if (libs >= borne) return;  // counted far enough
+  void chaine(int32_t depart) {
+    if (borne <= 0) return;
+    t.pierres[depart] = gp;
+    marchepile(depart, [&](int32_t j) {
       const uint8_t x = p[j];
       if (x == coul || j == iv) {
-        if (t.pierres[j] != gp) chaine(j, r2, c2);
-      } else if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
-        t.libertes[j] = gl;
-        ++libs;
+        if (t.pierres[j] == gp) return Suite::laisse;
+        t.pierres[j] = gp;
+        return Suite::empile;
       }
-    };
-    if (r < n) pas(i + TAILLEMAX, r + 1, c);
-    if (r > 1) pas(i - TAILLEMAX, r - 1, c);
-    if (c < n) pas(i + 1, r, c + 1);
-    if (c > 1) pas(i - 1, r, c - 1);
+      if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
+        t.libertes[j] = gl;
+        if (++libs >= borne) return Suite::fin;  // counted far enough
+      }
+      return Suite::laisse;
+    });
   }
 };
 
@@ -425,11 +461,11 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return -1;
   // The survey of jouecoup: captures, then its two suicide rules.
-  const TVoisins& v = tablevoisins[i];
+  prepare();
   int32_t e = 0, m = 0;
   bool a = false, prise = false;
-  for (int32_t q = 0; q < v.nbvoisins; ++q) {
-    const int32_t j = indexcase(v.voisins[q][0], v.voisins[q][1]);
+  for (int32_t q = 0; q < vois.nb[i]; ++q) {
+    const int32_t j = vois.v[i][q];
     const uint8_t x = p[j];
     if (x == VIDE) ++e;
     else if (x != ennemi) m = std::max<int32_t>(m, infochaine[j][0]);
@@ -437,17 +473,17 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
     else a = true;
   }
   if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
-  Apres f{p, taille(), couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne};
+  Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne};
   // Stones the move removes.
   if (prise)
-    for (int32_t q = 0; q < v.nbvoisins; ++q) {
-      const int32_t r = v.voisins[q][0], c = v.voisins[q][1], j = indexcase(r, c);
-      if (p[j] == ennemi && infochaine[j][0] == 1 && t.marques[j] != f.gm) f.prise(j, r, c);
+    for (int32_t q = 0; q < vois.nb[i]; ++q) {
+      const int32_t j = vois.v[i][q];
+      if (p[j] == ennemi && infochaine[j][0] == 1 && t.marques[j] != f.gm) f.prise(j);
     }
   // The target's chain with the move's point as one of its stones (so with
   // the chains the move joins when it touches it), the removed stones as
   // liberties.
-  f.chaine(indexcase(ciblel, ciblec), ciblel, ciblec);
+  f.chaine(indexcase(ciblel, ciblec));
   return f.libs;
 }
 
@@ -486,7 +522,7 @@ bool infochainecoherente(const TPlateau& p) {
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = indexcase(r, c);
       if (p[j] == VIDE || t.pierres[j] == gp) continue;
-      flood.lance(p, gp, r, c);
+      flood.lance(p, gp, j);
       int32_t tetes = 0;
       for (int32_t q = 0; q < flood.nb; ++q) {
         const auto taillechaine = infochaine[flood.pile[q]][1];
