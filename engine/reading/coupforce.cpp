@@ -352,10 +352,7 @@ uint32_t generationmemoforce = 1;
 }  // namespace
 
 void videmoforce() {
-  if (++generationmemoforce == 0) {
-    for (TMemoForce& m : memoforce) m.generation = 0;
-    generationmemoforce = 1;
-  }
+  vidememo(memoforce, generationmemoforce);
 }
 
 bool memoforcevide() { return memovide(memoforce, generationmemoforce); }
