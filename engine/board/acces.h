@@ -19,3 +19,11 @@ inline uint8_t autre(uint8_t c) { return c == NOIR ? BLANC : NOIR; }
 inline bool reel(TPoint p) { return p.ligne != 0; }
 // A point of the engine's board (a pass is none).
 inline bool surplateau(TPoint p) { return surplateaumoteur(p.ligne, p.colonne); }
+// A stone of either colour.
+inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
+// The point is on the engine's board and holds x.
+inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
+  return surplateaumoteur(r, c) && p[ix(r, c)] == x;
+}
+// The point is on the engine's board and empty.
+inline bool vide(const TPlateau& p, int32_t r, int32_t c) { return tient(p, r, c, VIDE); }

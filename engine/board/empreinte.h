@@ -56,6 +56,16 @@ struct TEmpreinte {
   }
 };
 
+// Empties a memo of generation-stamped entries: the next generation, the
+// stamps cleared when the count wraps.
+template <class E, size_t N>
+void vidememo(E (&entrees)[N], uint32_t& generation) {
+  if (++generation == 0) {
+    for (E& e : entrees) e.generation = 0;
+    generation = 1;
+  }
+}
+
 // A memo of generation-stamped entries holds no answer of its generation.
 template <class E, size_t N>
 bool memovide(const E (&entrees)[N], uint32_t generation) {

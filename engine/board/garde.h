@@ -3,6 +3,8 @@
 #pragma once
 #include <utility>
 
+#include "engine/board/etat.h"
+
 // Keeps a copy of `v` and writes it back when the scope ends.
 template <class T>
 class Restaure {
@@ -28,4 +30,25 @@ class EnSortie {
 
  private:
   F f_;
+};
+
+// The position of a trial: the board, the chain table and the dead marks as
+// they were on entry, put back by `remet` and when the scope ends.
+class RestaurePosition {
+ public:
+  explicit RestaurePosition(TPlateau& p) : p_(p), plateau_(p), chaines_(infochaine), morts_(pionsmorts) {}
+  ~RestaurePosition() { remet(); }
+  RestaurePosition(const RestaurePosition&) = delete;
+  RestaurePosition& operator=(const RestaurePosition&) = delete;
+  void remet() {
+    p_ = plateau_;
+    infochaine = chaines_;
+    pionsmorts = morts_;
+  }
+
+ private:
+  TPlateau& p_;
+  const TPlateau plateau_;
+  const TInfoChaine chaines_;
+  const TMarques morts_;
 };

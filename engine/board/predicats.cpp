@@ -5,7 +5,6 @@
 #include "engine/board/voisin.h"
 
 namespace {
-inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
 template <class F>
 bool board(int32_t r, int32_t c, F&& f) {
   return pas4(r, c, ORDREPREDICATS, [&](int32_t r2, int32_t c2) { return f(ix(r2, c2)); });

@@ -9,7 +9,6 @@
 #include "engine/board/balayages.h"
 
 namespace {
-inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
 inline Pas suitsi(bool b) { return b ? Pas::suit : Pas::saute; }
 }  // namespace
 

@@ -13,7 +13,6 @@
 
 namespace {
 
-inline bool pierre(uint8_t x) { return x == BLANC || x == NOIR; }
 inline int32_t libstable(int32_t r, int32_t c) { return infochaine[ix(r, c)][0]; }
 
 TListePoints listevide() {

@@ -303,13 +303,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
 
     // A good line for the engine: its moves are promoted for the next pass.
     if (niveau > 3 && moteur && reel(q) && !r.ajoutordi && cellule > r.seuilordi && r.essayes[1] > 1) {
-      for (int32_t j = 3; j <= d; j += 2) {
-        const TPoint p = r.chemin.coups[j].coup;
-        if (reel(p) && !r.marquespromusordi[ix(p)]) {
-          r.marquespromusordi[ix(p)] = 1;
-          empilepoint(r.promusordi, CAPACITE, p.ligne, p.colonne);
-        }
-      }
+      promeutchemin(r.chemin, 3, d, r.marquespromusordi, r.promusordi, CAPACITE);
       r.seuilordi = cellule;
     }
 

@@ -1260,13 +1260,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
     // An engine node maximises.
     if (niveau > 3 && reel(q) && d_ == r_.profondeurlimite - 1 && !r_.ajoutordi && cellule_ > r_.seuilordi &&
         r_.essayes[1] > 1) {
-      for (int32_t j = 3; j <= d_; j += 2) {
-        const TPoint p = r_.chemin.coups[j].coup;
-        if (reel(p) && !r_.marquespromusordi[ix(p)]) {
-          r_.marquespromusordi[ix(p)] = 1;
-          empilepoint(r_.promusordi, CAPACITE, p.ligne, p.colonne);
-        }
-      }
+      promeutchemin(r_.chemin, 3, d_, r_.marquespromusordi, r_.promusordi, CAPACITE);
       r_.seuilordi = cellule_;
     }
     for (int32_t j = d_; j >= 2; j -= 2)
@@ -1291,13 +1285,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
     // An opponent node minimises.
     if (niveau > 3 && reel(q) && d_ >= 4 && d_ == r_.profondeurlimite - 1 && !r_.ajoutjoueur &&
         cellule_ < r_.seuiljoueur && r_.essayes[2] > 1) {
-      for (int32_t j = 4; j <= d_; j += 2) {
-        const TPoint p = r_.chemin.coups[j].coup;
-        if (reel(p) && !r_.marquespromusjoueur[ix(p)]) {
-          r_.marquespromusjoueur[ix(p)] = 1;
-          empilepoint(r_.promusjoueur, CAPACITE, p.ligne, p.colonne);
-        }
-      }
+      promeutchemin(r_.chemin, 4, d_, r_.marquespromusjoueur, r_.promusjoueur, CAPACITE);
       r_.seuiljoueur = cellule_;
     }
     for (int32_t j = d_; j >= 2; j -= 2)

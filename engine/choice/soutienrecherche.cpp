@@ -123,6 +123,17 @@ void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, cons
   affichecartedebug("coupdattaque", valeurs);
 }
 
+void promeutchemin(const TCheminCoups& chemin, int32_t debut, int32_t d, TMarques& marques, TListePoints& promus,
+                   int32_t cap) {
+  for (int32_t j = debut; j <= d; j += 2) {
+    const TPoint p = chemin.coups[j].coup;
+    if (reel(p) && !marques[ix(p)]) {
+      marques[ix(p)] = 1;
+      empilepoint(promus, cap, p.ligne, p.colonne);
+    }
+  }
+}
+
 void marquezoneautour(const TPlateau& p, const TCheminCoups& chemin, int32_t profondeur, int32_t rayon) {
   const int32_t n = taillemoteur();
   zonemarquee = pionsmortssauves;

@@ -40,6 +40,10 @@ void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, cons
 // `rayon` of the moves 1..profondeur-1 of the line (passes skipped), with
 // the liberties of the chains within one step of each move.
 void marquezoneautour(const TPlateau& p, const TCheminCoups& chemin, int32_t profondeur, int32_t rayon);
+// The moves of the line at depths debut, debut + 2, ... up to d that are
+// points not yet in `marques`: marked there and listed in `promus`.
+void promeutchemin(const TCheminCoups& chemin, int32_t debut, int32_t d, TMarques& marques, TListePoints& promus,
+                   int32_t cap);
 
 // Appends to `l` (300) the liberties of the chains around the chain at
 // (ligne, colonne), ring by ring, until more than 4 are gathered or the

@@ -15,10 +15,6 @@ namespace {
 
 inline bool bord(int32_t r, int32_t c) { return bordgoban[ix(r, c)] != 0; }
 inline int32_t dist(int32_t r, int32_t c) { return distancebord[ix(r, c)]; }
-// The point is on the board and holds x.
-inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
-  return surplateaumoteur(r, c) && p[ix(r, c)] == x;
-}
 
 // Directions of the jumps, in the order +row, -row, +col, -col.
 

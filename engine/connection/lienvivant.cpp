@@ -12,11 +12,7 @@
 
 namespace {
 
-inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
-  return surplateaumoteur(r, c) && p[ix(r, c)] == x;
-}
 inline bool seul(int32_t r, int32_t c) { return infochaine[ix(r, c)][1] == 1; }
-
 
 enum class Famille { territoire, vivant };
 

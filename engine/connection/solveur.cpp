@@ -22,11 +22,6 @@ namespace {
 
 using namespace solveur;
 
-constexpr TPoint AUCUN{-1, -1};  // no killer move
-
-inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
-inline bool estaucun(const TPoint& m) { return m.ligne < 0; }
-
 // The empty points where `test` holds, those at distance 3 or more from the
 // edge first, rows outer, each once.
 template <class F>

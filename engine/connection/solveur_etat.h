@@ -11,6 +11,9 @@
 
 namespace solveur {
 
+constexpr TPoint AUCUN{-1, -1};  // no killer move
+inline bool estaucun(const TPoint& m) { return m.ligne < 0; }
+
 // Atari states of a generator.
 constexpr int32_t ETATCALME = 0;    // no chain in atari
 constexpr int32_t ETATPRISE = 1;    // a chain of the other side is in atari: a capture is there

@@ -10,8 +10,6 @@ namespace solveur {
 
 namespace {
 
-inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
-
 // The first chain in atari, rows outer, of any colour (`couleur` 2) or of one.
 int32_t premiereatari(const TPlateau& p, uint8_t couleur) {
   const int32_t n = configmoteur.taille;

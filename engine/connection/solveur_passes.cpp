@@ -23,11 +23,6 @@ namespace {
 
 using namespace solveur;
 
-constexpr TPoint AUCUN{-1, -1};  // no killer move
-
-inline bool pierre(uint8_t x) { return x == NOIR || x == BLANC; }
-inline bool estaucun(const TPoint& m) { return m.ligne < 0; }
-
 // One ply of a pass. Left uninitialised on allocation; a node sets what it reads.
 struct TPliPasse {
   TPoint coup;            // the move being tried on the line

@@ -276,18 +276,11 @@ bool peutcouperpaire(TPlateau& p, int32_t k, const TPoint& a, const TPoint& b, c
     return false;
   }
   // Each such move tried on a copy.
-  Restaure<TPlateau> gardeplateau(p);
-  Restaure<TInfoChaine> gardechaines(infochaine);
-  Restaure<TMarques> gardemorts(pionsmorts);
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
+  RestaurePosition essai(p);
   TListePoints prises;
   for (int32_t x = 1; x <= nbpoints(F); ++x) {
     const TPoint f = point(F, x);
-    p = plateau;
-    infochaine = chaines;
-    pionsmorts = morts;
+    essai.remet();
     jouecoup(prises, CAPACITELISTE, p, f.ligne, f.colonne, o.couleur, s.couleur);
     if (p[ix(f)] != o.couleur) continue;
     // The cutting stone first: one the side takes at once cuts nothing.

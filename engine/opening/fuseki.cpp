@@ -124,6 +124,15 @@ void TFuseki::CodeCase(int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t&
   octet2 = static_cast<uint8_t>(((ligne & 31) | 0x20) + (couleur == BLANC ? 0x40 : 0));
 }
 
+void TFuseki::AjouteCodeCase(std::string& cle, const TPlateau& plateau, int32_t ligne, int32_t colonne) {
+  const uint8_t v = plateau[indexcase(ligne, colonne)];
+  if (v != BLANC && v != NOIR) return;
+  uint8_t o1 = 0, o2 = 0;
+  CodeCase(ligne, colonne, v, o1, o2);
+  cle.push_back(static_cast<char>(o1));
+  cle.push_back(static_cast<char>(o2));
+}
+
 void TFuseki::DecodeCase(uint8_t octet1, uint8_t octet2, uint8_t& couleur, int32_t& colonne, int32_t& ligne) {
   colonne = octet1 & 31;
   ligne = octet2 & 31;
@@ -142,14 +151,7 @@ void TFuseki::ListePierres(const TPlateau& plateau) {
 std::string TFuseki::CodePosition(const TPlateau& plateau) const {
   std::string cle;
   for (int32_t r = 1; r <= taille; ++r)
-    for (int32_t c = 1; c <= taille; ++c) {
-      const uint8_t v = plateau[indexcase(r, c)];
-      if (v != BLANC && v != NOIR) continue;
-      uint8_t o1 = 0, o2 = 0;
-      CodeCase(r, c, v, o1, o2);
-      cle.push_back(static_cast<char>(o1));
-      cle.push_back(static_cast<char>(o2));
-    }
+    for (int32_t c = 1; c <= taille; ++c) AjouteCodeCase(cle, plateau, r, c);
   return cle;
 }
 

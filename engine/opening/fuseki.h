@@ -60,6 +60,8 @@ class TFuseki {
 
   // Two-byte point code: column | 0x20, then row | 0x20, + 0x40 for white.
   static void CodeCase(int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t& octet1, uint8_t& octet2);
+  // The stone of the point, if any, appended to `cle` in that code.
+  static void AjouteCodeCase(std::string& cle, const TPlateau& plateau, int32_t ligne, int32_t colonne);
   static void DecodeCase(uint8_t octet1, uint8_t octet2, uint8_t& couleur, int32_t& colonne, int32_t& ligne);
 
   // Empties the result, then appends one move per stone, in scan order.

@@ -56,12 +56,7 @@ std::string TJoseki::CodeCoin(const TPlateau& plateau) const {
   std::string cle;
   auto ajoute = [&](int32_t l, int32_t c) {
     if (l < 1 || c < 1 || l > TAILLEMAX || c > TAILLEMAX) return;
-    const uint8_t v = plateau[indexcase(l, c)];
-    if (v != BLANC && v != NOIR) return;
-    uint8_t o1 = 0, o2 = 0;
-    CodeCase(l, c, v, o1, o2);
-    cle.push_back(static_cast<char>(o1));
-    cle.push_back(static_cast<char>(o2));
+    AjouteCodeCase(cle, plateau, l, c);
   };
   for (int32_t i = 1; i <= regioncoin; ++i) {
     for (int32_t c = S - 1; c >= S - i; --c) ajoute(S - i, c);

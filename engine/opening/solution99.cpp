@@ -121,9 +121,9 @@ bool acompter(const TPlateau& p) {
   return false;
 }
 
-// Dead engine stones become the opponent's, dead opponent stones go; the
-// count of the influence after 5 steps and the edge diffusion.
-int32_t compte(const TPlateau& p) {
+// Dead engine stones become the opponent's, dead opponent stones go; into the
+// cleared `carte`, the influence after 5 steps and the edge diffusion.
+void carteapresmorts(const TPlateau& p, TCarte& carte) {
   TPlateau b = p;
   for (int32_t l = 1; l <= T99; ++l)
     for (int32_t c = 1; c <= T99; ++c) {
@@ -133,10 +133,15 @@ int32_t compte(const TPlateau& p) {
     }
   const TInfoChaine sauve = infochaine;
   calculelibertes(b);
-  TCarte carte{};
   influence99(b, carte, 5);
   diffusionbords(b, carte);
   infochaine = sauve;
+}
+
+// The count of that influence.
+int32_t compte(const TPlateau& p) {
+  TCarte carte{};
+  carteapresmorts(p, carte);
   return compteinfluence99(carte, passe.marge);
 }
 
@@ -159,18 +164,8 @@ bool testestatique99(TPlateau& p, TListePoints& coups, int32_t& valeur) {
   bool fini = true;
   valeur = passe.cible;
   if (acompter(copie)) {
-    TPlateau b = copie;
-    for (int32_t l = 1; l <= T99; ++l)
-      for (int32_t c = 1; c <= T99; ++c) {
-        const int32_t i = indexcase(l, c);
-        if (pionsmorts[i] != 0 && b[i] != VIDE) b[i] = b[i] == passe.couleur ? passe.autre : VIDE;
-      }
-    const TInfoChaine sauve = infochaine;
-    calculelibertes(b);
     TCarte carte{};
-    influence99(b, carte, 5);
-    diffusionbords(b, carte);
-    infochaine = sauve;
+    carteapresmorts(copie, carte);
     if (compteinfluence99(carte, passe.marge) < passe.cible) {
       fini = false;
       TListePoints gardes{};

@@ -200,24 +200,10 @@ void Force::lecturecoupforce(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TP
     if (reel(m)) nd.masque[indexcase(m.ligne, m.colonne)] = nbpoints(nd.prises) == 0 ? MASQUEJOUE : 5;
     const TPoint koenfant = kopourenfant(p, nd, m);
     uint32_t clecoup = clenoeud;
-    if (reel(m)) {
-      xorclepion(clecoup, m.ligne, m.colonne, s);
-      for (int32_t j = 1; j <= nbpoints(nd.prises); ++j)
-        xorclepion(clecoup, ligneliste(nd.prises, j), colonneliste(nd.prises, j), u);
-      if (reel(koenfant)) xorclemoyo(clecoup, koenfant.ligne, koenfant.colonne);
-    }
+    if (reel(m)) xorclecoup(clecoup, m, s, u, nd.prises, koenfant);
     const bool stocke = pli >= PREMIERETABLE && pli <= DERNIERPLILIAISON;
-    int32_t position = 0;
-    bool trouve = false;
-    if (stocke) {
-      const int32_t res = chercheliaison(t, pli, clecoup);
-      if (res <= 0) {
-        r = -res;
-        trouve = true;
-      } else {
-        position = res;
-      }
-    }
+    int32_t position;
+    const bool trouve = trouveliaison(t, pli, clecoup, stocke, r, position);
     if (!trouve) {
       bool decide = false, menace = false;
       if (s == x) {
@@ -366,10 +352,7 @@ uint32_t generationmemoforce = 1;
 }  // namespace
 
 void videmoforce() {
-  if (++generationmemoforce == 0) {
-    for (TMemoForce& m : memoforce) m.generation = 0;
-    generationmemoforce = 1;
-  }
+  vidememo(memoforce, generationmemoforce);
 }
 
 bool memoforcevide() { return memovide(memoforce, generationmemoforce); }

@@ -127,6 +127,14 @@ void ajoutsprofondsyeux(TEtatYeux& e, TNoeudYeux& n) {
     }
 }
 
+// A generator's start: the node's list and the seen marks emptied, the
+// capture point marked seen.
+void videcoups(TEtatYeux& e, TNoeudYeux& n) {
+  n.liste[0] = 0;
+  e.S = marquesvides;
+  if (posey(e.prise)) e.S[ixy(e.prise)] = 1;
+}
+
 }  // namespace
 
 void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoint precedent) {
@@ -134,11 +142,9 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
   TListePoints& L = n.liste;
   TMarques& T = n.marques;
   TMarques& S = e.S;
-  L[0] = 0;
-  e.K[0] = 0;
-  S = marquesvides;
   // The capture point and the ko point are never listed.
-  if (posey(e.prise)) S[ixy(e.prise)] = 1;
+  videcoups(e, n);
+  e.K[0] = 0;
   if (posey(ko)) S[ixy(ko)] = 1;
   // A chain in atari: its liberty and the captures that free it.
   if (infochaine[ix(e.cl, e.cc)][0] == 1) {
@@ -230,11 +236,9 @@ void coupsattaqueyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint precedent
   TListePoints& L = n.liste;
   TMarques& T = n.marques;
   TMarques& S = e.S;
-  L[0] = 0;
-  e.K[0] = 0;
-  S = marquesvides;
   // The capture point is never listed.
-  if (posey(e.prise)) S[ixy(e.prise)] = 1;
+  videcoups(e, n);
+  e.K[0] = 0;
   // The chain walk.
   libertesetennemisfaiblesyeux(p, L, e.K, S, 0, e.cl, e.cc);
   const int32_t nl = nbpoints(L);
@@ -310,9 +314,7 @@ void coupsprolongationyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, bool defens
   const TPlateau& p = *e.p;
   TListePoints& L = n.liste;
   TMarques& S = e.S;
-  L[0] = 0;
-  S = marquesvides;
-  if (posey(e.prise)) S[ixy(e.prise)] = 1;
+  videcoups(e, n);
   if (defenseur && posey(ko)) n.marques[ixy(ko)] = YLISTE;
   const int32_t debut = e.D - 3 > 1 ? e.D - 3 : 1;
   if (defenseur) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/board/acces.h"
+#include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
@@ -159,5 +160,26 @@ bool coupeentrees(const TPlisLecture& t, int32_t p, int32_t r, bool maximise, in
 // Ply stores of tabletranspositionliaison with the counts N(p) of the tables.
 // Search: <= 0 a hit (the value negated), else the insert position.
 int32_t chercheliaison(const TPlisLecture& t, int32_t p, uint32_t cle);
+// When `stocke`, looks the key up in store p: a hit gives its value to `r` and
+// true; a miss leaves `r` and gives the insert position to `position` (else 0).
+inline bool trouveliaison(const TPlisLecture& t, int32_t p, uint32_t cle, bool stocke, int32_t& r,
+                          int32_t& position) {
+  position = 0;
+  if (!stocke) return false;
+  const int32_t res = chercheliaison(t, p, cle);
+  if (res <= 0) {
+    r = -res;
+    return true;
+  }
+  position = res;
+  return false;
+}
+// The child's key from its parent's: the move's stone of `s`, the stones of
+// `u` it took, the child's ko point.
+inline void xorclecoup(uint32_t& cle, TPoint m, uint8_t s, uint8_t u, const TListePoints& prises, TPoint ko) {
+  xorclepion(cle, m.ligne, m.colonne, s);
+  for (int32_t j = 1; j <= nbpoints(prises); ++j) xorclepion(cle, ligneliste(prises, j), colonneliste(prises, j), u);
+  if (reel(ko)) xorclemoyo(cle, ko.ligne, ko.colonne);
+}
 // Inserts (valeur, cle) at `position` of table p while it holds under 10000 entries.
 void insereliaison(TPlisLecture& t, int32_t p, int32_t position, uint32_t cle, int32_t valeur);

@@ -446,10 +446,7 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
 }  // namespace
 
 void videmomorts() {
-  if (++generationmemomorts == 0) {
-    for (TMemoMorts& m : memomorts) m.generation = 0;
-    generationmemomorts = 1;
-  }
+  vidememo(memomorts, generationmemomorts);
 }
 
 bool memomortsvide() { return memovide(memomorts, generationmemomorts); }

@@ -258,24 +258,12 @@ void TNoeudPropagation::lecturerecu2(int32_t pli, uint8_t s, uint8_t u, uint8_t 
           clecoup = 0;
           std::fill(t.nbcles.begin(), t.nbcles.end(), 0);
         } else if (clecoup != CLESANS && reel(m)) {
-          xorclepion(clecoup, m.ligne, m.colonne, s);
-          for (int32_t j = 1; j <= nbpoints(n.prises); ++j)
-            xorclepion(clecoup, ligneliste(n.prises, j), colonneliste(n.prises, j), u);
-          if (reel(koenfant)) xorclemoyo(clecoup, koenfant.ligne, koenfant.colonne);
+          xorclecoup(clecoup, m, s, u, n.prises, koenfant);
         }
         // Store.
         const bool stocke = clecoup != CLESANS && pli >= 4 && pli <= DERNIERPLILIAISON;
-        int32_t position = 0;
-        bool trouve = false;
-        if (stocke) {
-          const int32_t res = chercheliaison(t, pli, clecoup);
-          if (res <= 0) {
-            r = -res;
-            trouve = true;
-          } else {
-            position = res;
-          }
-        }
+        int32_t position;
+        const bool trouve = trouveliaison(t, pli, clecoup, stocke, r, position);
         if (!trouve) {
           // Bound of the chain side.
           bool descend = true;

@@ -127,12 +127,7 @@ void proposecoupsliaison(TListePoints& liste, const TTableEssais& t0, uint8_t c,
   }
   // Each point marked 1 or 11 in C and not yet valued is tried and read; board, chains and dead
   // marks come back.
-  Restaure<TPlateau> gardeplateau(p);
-  Restaure<TInfoChaine> gardechaines(infochaine);
-  Restaure<TMarques> gardemorts(pionsmorts);
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
+  RestaurePosition essai(p);
   TCarte copie{};
   const int32_t n = configmoteur.taille;
   TListePoints prises;
@@ -154,9 +149,7 @@ void proposecoupsliaison(TListePoints& liste, const TTableEssais& t0, uint8_t c,
           empilepoint(F, MAXPOINTSLISTE, r, k);
         }
       }
-      p = plateau;
-      infochaine = chaines;
-      pionsmorts = morts;
+      essai.remet();
     }
   // C keeps the points valued before.
   C = copie;

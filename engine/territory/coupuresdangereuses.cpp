@@ -344,12 +344,7 @@ void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& list
   // M, the largest pressure sum, caps the values under it.
   int32_t M = 0;
   pourchaquecase([&](int32_t, int32_t, int32_t i) { M = maxi(M, cartes.a[i] + cartes.b[i]); });
-  Restaure<TPlateau> gardeplateau(p);
-  Restaure<TInfoChaine> gardechaines(infochaine);
-  Restaure<TMarques> gardemorts(pionsmorts);
-  const TPlateau plateau = p;
-  const TInfoChaine chaines = infochaine;
-  const TMarques morts = pionsmorts;
+  RestaurePosition essai(p);
   TListePoints locale;
   const auto passe = [&](const Cote& coupeur, const Cote& coupe, int32_t mode, const char* label) {
     locale[0] = 0;
@@ -395,9 +390,7 @@ void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& list
     });
     affichelistecoups(locale, nbpoints(locale), label);
     // Position back for the next side.
-    p = plateau;
-    infochaine = chaines;
-    pionsmorts = morts;
+    essai.remet();
   };
   Cote ordi = cote(0), joueur = cote(1);
   ordi.couleur = couleur;

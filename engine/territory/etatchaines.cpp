@@ -98,6 +98,22 @@ struct Passe {
   int32_t etatzone = 0;
   bool pleinezone = false;  // the zone walk always counts every point not of the attacker
 
+  // The attacker's chain through the point emptied when `marques` hold it
+  // dead (its points listed), then its stone put back.
+  void videdernier(const TMarques& marques, int32_t ligne, int32_t colonne) {
+    uint8_t drapeau = 0;
+    videchainemorte(drapeau, marques, candidats, CAPACITECANDIDATS, p, att, def, ligne, colonne);
+    if (drapeau) remetpierre(p, att, def, ligne, colonne);
+  }
+
+  // The candidate points around the point: those of free stones when the
+  // attacker is to move, the liberties, those of dead chains under `marques`.
+  void listecandidats(const TMarques& marques, uint8_t avecsauve, int32_t ligne, int32_t colonne) {
+    if (trait == att) coupscandidatspierreslibres(p, marques, att, candidats, CAPACITECANDIDATS, ligne, colonne);
+    coupscandidatsliberte(p, att, def, candidats, CAPACITECANDIDATS, ligne, colonne);
+    coupscandidatsmorts(marques, p, candidats, CAPACITECANDIDATS, att, def, avecsauve);
+  }
+
   // Territory preparation, for the attacker.
   void prepare(bool avecsauve, const TMarques& mortsavant) {
     zone = marquesvides;
@@ -198,15 +214,10 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
     // The second driver: a last move of the attacker is emptied as dead, or
     // given back with its liberties to the defender.
     if (deux && sauve && dernier && !kofait && p[id] == att) {
-      uint8_t drapeau = 0;
-      videchainemorte(drapeau, pionsmortsavant, passe.candidats, CAPACITECANDIDATS, p, att, def, ligne, colonne);
-      if (drapeau) remetpierre(p, att, def, ligne, colonne);
+      passe.videdernier(pionsmortsavant, ligne, colonne);
     }
     // Candidate points.
-    if (trait == att)
-      coupscandidatspierreslibres(p, mortsentree, att, passe.candidats, CAPACITECANDIDATS, ligne, colonne);
-    coupscandidatsliberte(p, att, def, passe.candidats, CAPACITECANDIDATS, ligne, colonne);
-    coupscandidatsmorts(mortsentree, p, passe.candidats, CAPACITECANDIDATS, att, def, sauve);
+    passe.listecandidats(mortsentree, sauve, ligne, colonne);
     // Territory preparation; the second driver lifts the last
     // stone of the defender for it unless asked to keep it.
     const bool leve = deux && !gardedernier && dernier && p[id] == def && L == def;
@@ -383,10 +394,7 @@ void detectetatchainedirect(uint8_t attaquant, uint8_t trait, int32_t& resultat,
 }  // namespace
 
 void videmoetatchaines() {
-  if (++generationmemoetat == 0) {
-    for (TMemoEtat& m : memoetat) m.generation = 0;
-    generationmemoetat = 1;
-  }
+  vidememo(memoetat, generationmemoetat);
 }
 
 bool memoetatchainesvide() { return memovide(memoetat, generationmemoetat); }
@@ -425,14 +433,9 @@ void detectetatchainedirect(uint8_t attaquant, uint8_t trait, int32_t& resultat,
   Passe passe{p, sauveplateau, def, attaquant, trait};
   // The last move of the attacker, as in detectetatchaines2.
   if (dernierdonne(ligne, colonne) && ko.ligne == 0 && p[ix(ligne, colonne)] == attaquant) {
-    uint8_t drapeau = 0;
-    videchainemorte(drapeau, marquesdetect, passe.candidats, CAPACITECANDIDATS, p, attaquant, def, ligne, colonne);
-    if (drapeau) remetpierre(p, attaquant, def, ligne, colonne);
+    passe.videdernier(marquesdetect, ligne, colonne);
   }
-  if (attaquant == trait)
-    coupscandidatspierreslibres(p, marquesdetect, attaquant, passe.candidats, CAPACITECANDIDATS, ligne, colonne);
-  coupscandidatsliberte(p, attaquant, def, passe.candidats, CAPACITECANDIDATS, ligne, colonne);
-  coupscandidatsmorts(marquesdetect, p, passe.candidats, CAPACITECANDIDATS, attaquant, def, sauve);
+  passe.listecandidats(marquesdetect, sauve, ligne, colonne);
   passe.prepare(sauve, marquesdetect);
   if (sauve) peintchainesmortes(p, marquesdetect, def, attaquant);
   passe.lis([&](int32_t res, const TMarques&, const TMarques&, int32_t) {

@@ -7,12 +7,6 @@
 
 namespace {
 
-// The point is on the board and holds x.
-inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
-  return surplateaumoteur(r, c) && p[ix(r, c)] == x;
-}
-inline bool vide(const TPlateau& p, int32_t r, int32_t c) { return tient(p, r, c, VIDE); }
-
 // infochaine as it was when the scope began, put back when it ends.
 struct ChainesSauvees {
   const TInfoChaine avant = infochaine;
@@ -80,6 +74,16 @@ void paireinterieure(remplissage::TListeRemplissage& l, const TPlateau& p, const
   if (pos != n - 1 && at(0, 2, VIDE) && !at(1, 2, ennemi) && !at(-1, 2, ennemi) && at(1, 1, propre) &&
       at(-1, 1, propre))
     liste(1);
+}
+
+// No stone of `ennemi` on lines 1 to D of the side from i - 1 to i + 1: the
+// points at i of lines D down to 1 go to the list.
+void ajoutesilibre(const TPlateau& p, const Cote& s, int32_t D, int32_t i, uint8_t ennemi,
+                   remplissage::TListeRemplissage& l) {
+  for (int32_t d = 1; d <= D; ++d)
+    for (int32_t j = i - 1; j <= i + 1; ++j)
+      if (tient(p, s.ligne(d, j), s.colonne(d, j), ennemi)) return;
+  for (int32_t d = D; d >= 1; --d) l.ajoute(s.ligne(d, i), s.colonne(d, i));
 }
 
 }  // namespace
@@ -236,11 +240,7 @@ void rejointbord4(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennem
       // The point along the line toward higher i is "below" it.
       if (!at(4, i, propre) || !at(3, i, VIDE) || at(4, i + 1, ennemi)) continue;
       if (!at(4, i - 1, propre) && !(at(4, i + 1, propre) && !at(4, i - 1, ennemi))) continue;
-      bool libre = true;
-      for (int32_t d = 1; d <= 3 && libre; ++d)
-        for (int32_t j = i - 1; j <= i + 1 && libre; ++j) libre = !at(d, j, ennemi);
-      if (!libre) continue;
-      for (int32_t d = 3; d >= 1; --d) l.ajoute(s.ligne(d, i), s.colonne(d, i));
+      ajoutesilibre(p, s, 3, i, ennemi, l);
     }
   remplissage::remplitliste(garderyeux, p, propre, l);
 }
@@ -252,11 +252,7 @@ void rejointbord3(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennem
     for (const Cote& s : COTES) {
       const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
       if (!at(3, i, propre)) continue;
-      bool libre = true;
-      for (int32_t d = 1; d <= 2 && libre; ++d)
-        for (int32_t j = i - 1; j <= i + 1 && libre; ++j) libre = !at(d, j, ennemi);
-      if (!libre) continue;
-      for (int32_t d = 2; d >= 1; --d) l.ajoute(s.ligne(d, i), s.colonne(d, i));
+      ajoutesilibre(p, s, 2, i, ennemi, l);
     }
   remplissage::remplitliste(garderyeux, p, propre, l);
 }

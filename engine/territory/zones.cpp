@@ -12,10 +12,6 @@
 
 namespace {
 
-inline bool tient(const TPlateau& p, int32_t r, int32_t c, uint8_t x) {
-  return surplateaumoteur(r, c) && p[ix(r, c)] == x;
-}
-inline bool vide(const TPlateau& p, int32_t r, int32_t c) { return tient(p, r, c, VIDE); }
 // A neighbour of the point holds x (voisincouleur, read from the table).
 inline bool voisinde(const TPlateau& p, uint8_t x, int32_t r, int32_t c) {
   const TVoisins& v = tablevoisins[ix(r, c)];
