@@ -17,6 +17,7 @@ GLOBALE(uint8_t, couleurordi, vaut(couleurdemandee))                    // engin
 GLOBALE(uint8_t, couleurjoueur, vaut(couleurdemandee == NOIR ? BLANC : NOIR))  // opponent colour
 GLOBALE(TTempsRestant, tempsrestant, laisse, {-1, 0})  // mover's clock (set by the move entry)
 GLOBALE(uint64_t, finrecherche, laisse)          // high-resolution time the move's search must stop at, from the clock or the level's bound of one move; 0 = none (set by the move entry)
+GLOBALE(uint64_t, finanalyses, laisse)           // high-resolution time after which the root starts no more reading steps of its analyses (PARTANALYSES of the way to finrecherche); 0 = none (set by the move entry)
 GLOBALE(int32_t, numerocoup, apresniveau(0))     // moves replayed onto the engine board; niveaureel reads the old count
 GLOBALE(int32_t, passesconsecutives, laisse)     // passes at the end of the replayed list (set by the replay)
 GLOBALE(int32_t[MAXCOUPSPARTIE + 1][3], listecoupsmoteur, laisse)  // replayed moves [1..numerocoup]: colour, row, column (set by the replay)

@@ -23,6 +23,7 @@
 #include "engine/territory/lecturezone.h"
 #include "engine/territory/moyo.h"
 #include "engine/territory/seki.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -351,10 +352,14 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
       }
   compteurcache = 0;
 
-  // The trials, row by row.
+  // The trials, row by row. Past the search's deadline the opponent's
+  // analysis tries no more points (the engine's, the root list's source,
+  // tries them all).
+  bool echue = false;
   for (int32_t r = 1; r <= taille; ++r)
     for (int32_t c = 1; c <= taille; ++c) {
       if (a.plateau[indexcase(r, c)] != VIDE) continue;
+      if (!pourordi && (echue || (echue = finrecherche != 0 && platform::compteurperf() > finrecherche))) continue;
       if (analyse::joueessai(a, r, c)) analyse::evalueessai(a);
       else a.plateau = a.restauration;
     }

@@ -9,6 +9,7 @@
 #include "engine/choice/bonus.h"
 #include "engine/proposals/bilans.h"
 #include "engine/territory/etatchaines.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -189,8 +190,14 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
   lecture.profondeur = profondeur;
   lecture.reponses = &reponses;
   TPrisesMarquees& prises = lecture.prises[0];
-  // Each candidate played and read.
+  // Each candidate played and read, until the search's deadline; those
+  // left keep their order after the ones read.
+  int32_t lus = n;
   for (int32_t k = 1; k <= n; ++k) {
+    if (finrecherche != 0 && platform::compteurperf() > finrecherche) {
+      lus = k - 1;
+      break;
+    }
     const int32_t r = ligneliste(candidats, k), col = colonneliste(candidats, k);
     if (r == 0 || plateau[ix(r, col)] != VIDE) {
       valeurs[k] = VALEURDECIDEE;
@@ -230,8 +237,10 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
   }
   infochaine = chaines;
   pionsmorts = morts;
-  // Best values first.
+  // Best values first, among those read.
+  candidats[0] = lus;
   ordonne(candidats, valeurs, [](int32_t vj, int32_t vi) { return vj > vi; });
+  candidats[0] = n;
 }
 
 void lecturecaptures(const TCarte& valeursmap, uint8_t c, uint8_t e, TListePoints& candidats, TPlateau& plateau,

@@ -17,7 +17,9 @@ constexpr int32_t VALEURDECIDEE = 1000;  // a decided outcome; an illegal candid
 // is taken off the value of each candidate when mode <= 2; a candidate that
 // takes the last move's stones goes first (-1000) unless `marques` holds the
 // last move; mode 1 reads two plies of replies, any other mode one;
-// `reponses` (300) seeds the reply lists.
+// `reponses` (300) seeds the reply lists. Past the search's deadline
+// (finrecherche) it reads no more candidates: the ones not read stay, in
+// their order, after those it ranked.
 void classecandidats(const TCarte& valeurs, const TMarques& marques, int32_t mode, TPoint dernier,
                      int32_t profondeur, uint8_t c, uint8_t e, TListePoints& candidats, const TListePoints& reponses,
                      TPlateau& plateau);

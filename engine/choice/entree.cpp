@@ -67,6 +67,10 @@ uint64_t echeancecoup(TTempsRestant t, int32_t niveaucoup, int32_t coups, int32_
   return maintenant + static_cast<uint64_t>(secondes * 1e9);
 }
 
+uint64_t echeanceanalyses(uint64_t debut, uint64_t fin) {
+  return fin <= debut ? fin : debut + static_cast<uint64_t>(static_cast<double>(fin - debut) * PARTANALYSES);
+}
+
 double komimoteur(double komi) { return komi > KOMIMAX ? KOMIMAX : komi < -KOMIMAX ? -KOMIMAX : komi; }
 
 void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t temps, int32_t pierres,
@@ -96,6 +100,7 @@ void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& li
   // The search's deadline, from the start of the entry; without a clock
   // the working level's bound of one move.
   finrecherche = echeancecoup(tempsrestant, niveau, nombre, configmoteur.taille, debut);
+  finanalyses = echeanceanalyses(debut, finrecherche);
 }
 
 void rejouepartie(const TListeCoups& liste) {

@@ -44,6 +44,15 @@ constexpr double KOMIMAX = 10000.0;
 // (time left below 0) the bound of one move of the level `niveaucoup`
 // (`tempscoupdefaut`), whatever the size and the move.
 uint64_t echeancecoup(TTempsRestant t, int32_t niveaucoup, int32_t coups, int32_t taille, uint64_t maintenant);
+// The part of the way from the entry's start to the search's deadline after
+// which the root's analyses start no more of their reading steps (the
+// frame's optional steps, `famillesracine`): half, so that the step under
+// way (on 19x19 level 10 under load the invasion step alone took up to
+// 13 s), the ranking and the first root candidate still end near the
+// deadline, while the search keeps the other half when they are quick.
+constexpr double PARTANALYSES = 0.5;
+// The analyses' deadline from the entry's start and the search's deadline.
+uint64_t echeanceanalyses(uint64_t debut, uint64_t fin);
 double komimoteur(double komi);
 
 // ---- Steps of the move entry ----------------------------------------------
@@ -55,7 +64,8 @@ double komimoteur(double komi);
 // game, numerocoup as the level control must see it, then initmoteur. In
 // cleanup mode the requested level is raised to 7, the clock dropped, and
 // after the reset niveau is 7 and etatcalme 1. Last, finrecherche from the
-// clock (or the working level's bound of one move) and the entry's start.
+// clock (or the working level's bound of one move) and the entry's start,
+// and finanalyses from both.
 void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t temps, int32_t pierres,
                    bool nettoyage);
 // Replays the list on an empty plateaumoteur with captures into

@@ -37,6 +37,7 @@
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/invasion.h"
 #include "engine/territory/seki.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -422,21 +423,32 @@ TSuiteRacine etape29(TContexteCadre& x) {
 }
 
 // The frame: the steps in their order; `true` marks the family steps, run
-// under the trial-move guard.
+// under the trial-move guard. The optional steps (O) are the readings the
+// analyses' deadline leaves out; the others build the first analysis, the
+// end-of-game and opening exits, the root list and the sums from what was
+// read, and cost little but the first.
+constexpr bool O = true;
 constexpr TEtapeCadre CADRE[] = {
-    {1, false, etape1},   {2, true, etape2},    {3, false, etape3},   {4, true, etape4},    {5, false, etape5},
-    {6, true, etape6},    {7, false, etape7},   {8, true, etape8},    {9, true, etape9},    {10, true, etape10},
-    {11, true, etape11},  {12, true, etape12},  {13, false, etape13}, {14, true, etape14},  {15, true, etape15},
-    {16, true, etape16},  {17, false, etape17}, {18, true, etape18},  {19, false, etape19}, {20, false, etape20},
-    {21, true, etape21},  {22, false, etape22}, {23, true, etape23},  {24, true, etape24},  {25, false, etape25},
-    {26, true, etape26},  {27, false, etape27}, {28, true, etape28},  {29, false, etape29}};
+    {1, false, etape1},      {2, true, etape2},       {3, false, etape3},      {4, true, etape4, O},
+    {5, false, etape5, O},   {6, true, etape6, O},    {7, false, etape7},      {8, true, etape8, O},
+    {9, true, etape9, O},    {10, true, etape10, O},  {11, true, etape11, O},  {12, true, etape12, O},
+    {13, false, etape13, O}, {14, true, etape14, O},  {15, true, etape15, O},  {16, true, etape16, O},
+    {17, false, etape17, O}, {18, true, etape18, O},  {19, false, etape19},    {20, false, etape20, O},
+    {21, true, etape21},     {22, false, etape22, O}, {23, true, etape23, O},  {24, true, etape24, O},
+    {25, false, etape25, O}, {26, true, etape26, O},  {27, false, etape27},    {28, true, etape28, O},
+    {29, false, etape29}};
+
+// The analyses' deadline has passed (never without one).
+bool analysesecoulees() { return finanalyses != 0 && platform::compteurperf() > finanalyses; }
 
 }  // namespace
 
 TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCadre& x) {
   x.f.nbetapes = 0;
+  bool coupe = false;  // the analyses' deadline has passed
   for (int32_t k = 0; k < nombre; ++k) {
     const TEtapeCadre& e = etapes[k];
+    if (e.facultative && (coupe || (coupe = analysesecoulees()))) continue;
     if (x.f.nbetapes < static_cast<int32_t>(x.f.etapes.size()))
       x.f.etapes[x.f.nbetapes++] = static_cast<int8_t>(e.numero);
     TSuiteRacine suite;

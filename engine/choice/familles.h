@@ -97,15 +97,20 @@ struct TContexteCadre {
 };
 
 // One step of the frame. A family step runs under the trial-move guard:
-// the board, infochaine and pionsmorts come back as they were.
+// the board, infochaine and pionsmorts come back as they were. An optional
+// step reads more of the position; once the analyses' deadline
+// (finanalyses) has passed it is left out, its maps staying empty.
 struct TEtapeCadre {
   int32_t numero;  // 1..29
   bool famille;
   TSuiteRacine (*execute)(TContexteCadre&);
+  bool facultative = false;
 };
 
 // Runs the steps in order, noting each in f.etapes, until one answers
-// other than RACINECHERCHE; returns that answer (or RACINECHERCHE).
+// other than RACINECHERCHE; returns that answer (or RACINECHERCHE). Before
+// each optional step it reads the counter until finanalyses has passed;
+// from then on it runs the other steps only.
 TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCadre& x);
 
 // The root's pipeline on the search board `b` for `couleur` (engine) and

@@ -775,10 +775,13 @@ void Noeud::cherche() {
   for (int32_t k = 1; k <= liste_.nombre(); ++k) {
     // The root searches one move whatever the time: cut before it, the
     // search would leave the choice to the pass decision's catch-up moves.
+    // Its replies stop at the deadline as every node's moves do, so past it
+    // the first move is weighed by its own terms and the replies searched.
     if (!(racine_ && premier_) && tempsecoule(r_)) break;
     if (!essaie(k)) return;
     if (k == liste_.nombre()) {
-      if (racine_) apresdernierracine();
+      // Past the deadline the root adds no moves and starts no second pass.
+      if (racine_ && !r_.interrompu) apresdernierracine();
       else if (d_ == 2) apresdernierprofondeur2();
     }
   }

@@ -16,6 +16,7 @@
 #include "engine/proposals/cadre.h"
 #include "engine/proposals/invasionvivante.h"
 #include "engine/reading/lecturepoint.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -153,6 +154,11 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
   flaginvasionvivante = 0;
   const int32_t n = configmoteur.taille;
   int32_t travail = 0;
+  // Past the search's deadline the passes test no more points.
+  bool echue = false;
+  const auto tempsecoule = [&echue] {
+    return echue || (echue = finrecherche != 0 && platform::compteurperf() > finrecherche);
+  };
 
   // Pass 1: the opponent's invasions into the engine's area.
   listees[0] = 0;
@@ -164,6 +170,7 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
       if (mortsessaiB[r - 1][c - 1][iP] &&
           !(pionsmortsessai(J)[iP] == 0 && peutlierfortessai(J) && territoire[iP] == couleurA))
         continue;
+      if (tempsecoule()) continue;
       chargeessai(p, J);
       flaginvasionvivante =
           strategie != 0 && debutpartie == 0 && voisinfortdeterritoire(p, couleurA, r, c) ? 1 : 0;
@@ -189,7 +196,7 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t iP = idx(r, c);
-      if (!casescandidates[iP]) continue;
+      if (!casescandidates[iP] || tempsecoule()) continue;
       TEssaiCoup& R = essaisordi[r - 1][c - 1];
       const TMarques& masque = mortsessaiA[r - 1][c - 1];
       const bool marque = mortsessai2A[r - 1][c - 1][iP] == 1;
@@ -225,7 +232,7 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
         const int32_t iP = idx(r, c);
-        if (invasionforteA[iP] <= 0) continue;
+        if (invasionforteA[iP] <= 0 || tempsecoule()) continue;
         TEssaiCoup& R = essaisordi[r - 1][c - 1];
         chargeessai(p, R);
         pionsmorts = mortsessaiA[r - 1][c - 1];

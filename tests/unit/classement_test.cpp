@@ -4,6 +4,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/choice/classement.h"
+#include "platform/platform.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_recherche.h"
 
@@ -105,6 +106,33 @@ TEST(Classement, TheValueMapWeighsTheRanking) {
     EXPECT_EQ(ligneliste(m, 1), favori.ligne);
     EXPECT_EQ(colonneliste(m, 1), favori.colonne);
   }
+}
+
+// A counter that reads 1000 the first `lecturesavant` times, then far later.
+int32_t lecturesavant = 0;
+uint64_t compteurcoupe() { return lecturesavant-- > 0 ? 1000 : 1'000'000'000'000'000ull; }
+
+TEST(Classement, PastTheSearchsDeadlineTheCandidatesLeftKeepTheirOrderAfterTheRankedOnes) {
+  TPlateau p = pose();
+  const TMarques marques{};
+  const TListePoints reponses{};
+  TCarte valeurs{};
+  valeurs[indexcase(8, 2)] = 500;  // read, 8-2 goes before 7-7
+  const uint64_t fin = finrecherche;
+  finrecherche = 2000;
+  platform::seam::fixecompteurperf(compteurcoupe);
+  // Nothing read: the list as it came.
+  lecturesavant = 0;
+  TListePoints l = liste({{7, 7}, {8, 2}, {2, 8}});
+  classecandidats(valeurs, marques, 1, TPoint{5, 5}, 1, BLANC, NOIR, l, reponses, p);
+  EXPECT_EQ(l, liste({{7, 7}, {8, 2}, {2, 8}}));
+  // Two read and ranked, the third after them.
+  lecturesavant = 2;
+  l = liste({{7, 7}, {8, 2}, {2, 8}});
+  classecandidats(valeurs, marques, 1, TPoint{5, 5}, 1, BLANC, NOIR, l, reponses, p);
+  EXPECT_EQ(l, liste({{8, 2}, {7, 7}, {2, 8}}));
+  platform::seam::fixecompteurperf(fixture::compteurfige);
+  finrecherche = fin;
 }
 
 TEST(Classement, LocalScoreOfATrialMove) {

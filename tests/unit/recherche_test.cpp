@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "engine/board/jeu.h"
 #include "engine/board/niveau.h"
@@ -622,6 +623,26 @@ uint64_t horlogerapide() {
   return t += 1'000'000'000'000ull;
 }
 
+// The steps of the root's frame run this turn, in order.
+std::vector<int32_t> etapesracine() {
+  const TCartesFamilles& f = dernierrecherche().familles;
+  return std::vector<int32_t>(f.etapes.begin(), f.etapes.begin() + f.nbetapes);
+}
+// The frame's steps that run once the analyses' deadline has passed: the
+// first analysis, the end-of-game and opening exits, the root list and the
+// sums from what was read.
+const std::vector<int32_t> kEtapesIndispensables = {1, 2, 3, 7, 19, 21, 27, 29};
+
+// A sensible fallback: a stone (not a pass) on a legal point off the first line.
+::testing::AssertionResult coupsense(const TListeCoups& liste, uint8_t c, const TResultatCoup& r) {
+  rejouepartie(liste);
+  if (r.ligne == 0) return ::testing::AssertionFailure() << "a pass";
+  const int32_t n = configmoteur.taille;
+  if (r.ligne == 1 || r.ligne == n || r.colonne == 1 || r.colonne == n)
+    return ::testing::AssertionFailure() << r.ligne << "-" << r.colonne << " is on the first line";
+  return coupvalide(plateaumoteur, c, r.ligne, r.colonne);
+}
+
 TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
   const TConfig config = fixture::configpartie(9, 10);
   const TListeCoups liste = fixture::listepartie(kParties[1].coups);
@@ -631,20 +652,110 @@ TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
   platform::seam::fixecompteurperf(horlogerapide);
   entreemoteur(BLANC, config, liste, 2, 30, 0, false, r);
   platform::seam::fixecompteurperf(fixture::compteurfige);
+  // The analyses' deadline has passed at their first optional step: the
+  // other steps only.
+  EXPECT_EQ(etapesracine(), kEtapesIndispensables);
   EXPECT_TRUE(dernierrecherche().interrompu);
   // The root's first candidate only, and it is the move: not a pass, nor a
-  // catch-up move of the pass decision.
+  // catch-up move of the pass decision; weighed by its own terms, its
+  // replies cut at once (no node below depth 2 entered).
   EXPECT_EQ(dernierrecherche().plusessayes[1], 1);
+  EXPECT_EQ(dernierrecherche().profondeurvue, 2);
   EXPECT_NE(r.ligne, 0);
   EXPECT_TRUE(recherche::memepoint(TPoint{r.ligne, r.colonne}, dernierrecherche().choisi));
-  rejouepartie(liste);
-  EXPECT_TRUE(coupvalide(plateaumoteur, BLANC, r.ligne, r.colonne));
+  EXPECT_TRUE(coupsense(liste, BLANC, r));
   // On the pinned counter the deadline never comes: the same position is
-  // searched whole.
+  // searched whole, after every step of the frame.
   platform::fixegraine(7);
   entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
   EXPECT_FALSE(dernierrecherche().interrompu);
   EXPECT_GT(dernierrecherche().plusessayes[1], 1);
+  EXPECT_EQ(dernierrecherche().familles.nbetapes, 29);
+}
+
+// A 19x19 middle game (row 1 first), white to move.
+constexpr const char* kMilieu19[19] = {
+    "................X.O", ".................XX", "...X.....X....O....", "..XOO.........O.X..",
+    "...XO.........OX...", "...XO..........X...", "....O..............", "...................",
+    "..X.............O..", "...X.......X.......", "...................", "..O.............X..",
+    "...............X...", "..O..........X.X...", "...O.X....O..XOO...", "..OX.X....O.XO.O...",
+    "..OX.X.X.....XO.O..", "..............XOO..", "..............X.XO.",
+};
+TListeCoups listemilieu19() {
+  TPlateau p = plateauvide();
+  for (int32_t r = 1; r <= 19; ++r)
+    for (int32_t c = 1; c <= 19; ++c)
+      p[indexcase(r, c)] = kMilieu19[r - 1][c - 1] == 'X' ? NOIR : kMilieu19[r - 1][c - 1] == 'O' ? BLANC : VIDE;
+  return fixture::listeplateau(p, 19);
+}
+
+TEST(RechercheEcheance, APassedDeadlineOn19x19AtLevel10StillPlaysASensibleMove) {
+  // Without a clock, the level's bound long passed before the analyses'
+  // first optional step: the first root candidate of the ranked list.
+  const TConfig config = fixture::configpartie(19, 10);
+  const TListeCoups liste = listemilieu19();
+  platform::fixegraine(7);
+  TResultatCoup r;
+  platform::seam::fixecompteurperf(horlogerapide);
+  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
+  platform::seam::fixecompteurperf(fixture::compteurfige);
+  EXPECT_EQ(etapesracine(), kEtapesIndispensables);
+  EXPECT_TRUE(dernierrecherche().interrompu);
+  EXPECT_EQ(dernierrecherche().plusessayes[1], 1);
+  EXPECT_TRUE(recherche::memepoint(TPoint{r.ligne, r.colonne}, dernierrecherche().choisi));
+  EXPECT_TRUE(coupsense(liste, BLANC, r));
+}
+
+// A counter that reads `debutfige` the first `lecturesfiges` times, then
+// `apres` for good.
+int32_t lecturesfiges = 0;
+uint64_t apres = 0;
+constexpr uint64_t debutfige = 1'000'000'000'000ull;
+uint64_t compteursaut() { return lecturesfiges-- > 0 ? debutfige : apres; }
+
+TEST(RechercheEcheance, TheAnalysesStopStartingOptionalStepsAtTheirDeadline) {
+  const TConfig config = fixture::configpartie(9, 3);
+  const TListeCoups liste = fixture::listepartie(kParties[1].coups);
+  const uint64_t borne = static_cast<uint64_t>(tempscoupdefaut(3) * 1e9);
+  // The entry reads the counter once, the search's reseeding once; the
+  // frame reads it before each optional step (4, 5, 6, 8, ...) until the
+  // analyses' deadline has passed, and no more after; the opponent's
+  // analysis (step 5) before each point it tries until the search's has.
+  // Here steps 4 and 5 start, step 5 tries two points, step 6 finds both
+  // deadlines passed.
+  TResultatCoup r;
+  platform::fixegraine(7);
+  lecturesfiges = 6;
+  apres = debutfige + 2 * borne;  // both deadlines passed
+  platform::seam::fixecompteurperf(compteursaut);
+  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
+  platform::seam::fixecompteurperf(fixture::compteurfige);
+  EXPECT_EQ(etapesracine(), (std::vector<int32_t>{1, 2, 3, 4, 5, 7, 19, 21, 27, 29}));
+  EXPECT_TRUE(dernierrecherche().interrompu);
+  EXPECT_EQ(dernierrecherche().plusessayes[1], 1);
+  EXPECT_TRUE(coupsense(liste, BLANC, r));
+  // Past the analyses' deadline (PARTANALYSES of the bound) but not the
+  // search's: the optional steps are left out, the search runs whole on
+  // the list the others built.
+  platform::fixegraine(7);
+  lecturesfiges = 1;
+  apres = debutfige + static_cast<uint64_t>(borne * (PARTANALYSES + 1) / 2);
+  platform::seam::fixecompteurperf(compteursaut);
+  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
+  platform::seam::fixecompteurperf(fixture::compteurfige);
+  EXPECT_EQ(etapesracine(), kEtapesIndispensables);
+  EXPECT_FALSE(dernierrecherche().interrompu);
+  EXPECT_GT(dernierrecherche().plusessayes[1], 1);
+  EXPECT_TRUE(coupsense(liste, BLANC, r));
+}
+
+TEST(RechercheEcheance, TheAnalysesDeadlineIsPartOfTheWayToTheSearchs) {
+  EXPECT_EQ(echeanceanalyses(1000, 1000 + 18'000'000'000ull), 1000 + static_cast<uint64_t>(18e9 * PARTANALYSES));
+  EXPECT_EQ(echeanceanalyses(1000, 1000), 1000u);  // no time left: at once
+  EXPECT_GT(PARTANALYSES, 0.0);
+  EXPECT_LT(PARTANALYSES, 1.0);
+  prepareentree(BLANC, fixture::configpartie(9, 5), fixture::listepartie(kParties[1].coups), -1, 0, false);
+  EXPECT_EQ(finanalyses, echeanceanalyses(fixture::compteurfige(), finrecherche));
 }
 
 }  // namespace
