@@ -160,6 +160,8 @@ void parametresniveau() {
   appliqueparametres(PARAMETRESNIVEAU[niveau < 1 ? 0 : niveau > 10 ? 11 : niveau]);
 }
 
+bool echeancepassee(uint64_t fin) { return fin != 0 && platform::compteurperf() > fin; }
+
 void niveaureel() {
   mesurevitesseordi();
   if (niveau == 0) niveau = 7;

@@ -22,5 +22,9 @@ double tempsparcoup(int32_t temps, int32_t pierres, int32_t taille, int32_t coup
 // parameters.
 int32_t tempscoupdefaut(int32_t n);
 
+// A deadline of the high-resolution counter (finrecherche, finanalyses;
+// 0 = none) has passed.
+bool echeancepassee(uint64_t fin);
+
 // Sets the level parameters from niveau (the table and the flags).
 void parametresniveau();

@@ -23,7 +23,7 @@
 #include "engine/territory/lecturezone.h"
 #include "engine/territory/moyo.h"
 #include "engine/territory/seki.h"
-#include "platform/platform.h"
+#include "engine/board/niveau.h"
 
 namespace {
 
@@ -359,7 +359,7 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   for (int32_t r = 1; r <= taille; ++r)
     for (int32_t c = 1; c <= taille; ++c) {
       if (a.plateau[indexcase(r, c)] != VIDE) continue;
-      if (!pourordi && (echue || (echue = finrecherche != 0 && platform::compteurperf() > finrecherche))) continue;
+      if (!pourordi && (echue || (echue = echeancepassee(finrecherche)))) continue;
       if (analyse::joueessai(a, r, c)) analyse::evalueessai(a);
       else a.plateau = a.restauration;
     }

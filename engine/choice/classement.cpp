@@ -9,7 +9,7 @@
 #include "engine/choice/bonus.h"
 #include "engine/proposals/bilans.h"
 #include "engine/territory/etatchaines.h"
-#include "platform/platform.h"
+#include "engine/board/niveau.h"
 
 namespace {
 
@@ -194,7 +194,7 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
   // left keep their order after the ones read.
   int32_t lus = n;
   for (int32_t k = 1; k <= n; ++k) {
-    if (finrecherche != 0 && platform::compteurperf() > finrecherche) {
+    if (echeancepassee(finrecherche)) {
       lus = k - 1;
       break;
     }

@@ -37,7 +37,7 @@
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/invasion.h"
 #include "engine/territory/seki.h"
-#include "platform/platform.h"
+#include "engine/board/niveau.h"
 
 namespace {
 
@@ -439,7 +439,7 @@ constexpr TEtapeCadre CADRE[] = {
     {29, false, etape29}};
 
 // The analyses' deadline has passed (never without one).
-bool analysesecoulees() { return finanalyses != 0 && platform::compteurperf() > finanalyses; }
+bool analysesecoulees() { return echeancepassee(finanalyses); }
 
 }  // namespace
 

@@ -14,7 +14,7 @@
 #include "engine/choice/familles.h"
 #include "engine/choice/filtres.h"
 #include "engine/reading/marquagemorts.h"
-#include "platform/platform.h"
+#include "engine/board/niveau.h"
 
 namespace recherche {
 
@@ -166,7 +166,7 @@ inline void notevaleurracine(TRecherche& r, TPoint q, int32_t valeur, bool borne
 // The search stops at the move's deadline: a node tries no more candidates
 // once it has passed, and says so in the search state.
 inline bool tempsecoule(TRecherche& r) {
-  if (finrecherche == 0 || platform::compteurperf() <= finrecherche) return false;
+  if (!echeancepassee(finrecherche)) return false;
   r.interrompu = 1;
   return true;
 }

@@ -16,7 +16,7 @@
 #include "engine/territory/etatchaines.h"
 #include "engine/territory/moyo.h"
 #include "engine/proposals/cadre.h"
-#include "platform/platform.h"
+#include "engine/board/niveau.h"
 
 namespace {
 
@@ -261,7 +261,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
   if (moderapide) return 0;  // the readings' abort flag
   // Past the search's deadline every node answers 0 at once: no line is
   // proved winning from then on, and a cut search changes no candidate.
-  if (finrecherche != 0 && platform::compteurperf() > finrecherche) return 0;
+  if (echeancepassee(finrecherche)) return 0;
   TPlateau& p = *passe.p;
   TListePoints coups{};
   if (d == 1) {

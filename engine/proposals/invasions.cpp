@@ -16,7 +16,7 @@
 #include "engine/proposals/cadre.h"
 #include "engine/proposals/invasionvivante.h"
 #include "engine/reading/lecturepoint.h"
-#include "platform/platform.h"
+#include "engine/board/niveau.h"
 
 namespace {
 
@@ -157,7 +157,7 @@ void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, T
   // Past the search's deadline the passes test no more points.
   bool echue = false;
   const auto tempsecoule = [&echue] {
-    return echue || (echue = finrecherche != 0 && platform::compteurperf() > finrecherche);
+    return echue || (echue = echeancepassee(finrecherche));
   };
 
   // Pass 1: the opponent's invasions into the engine's area.
