@@ -74,11 +74,12 @@ TSuiteRacine etape1(TContexteCadre& x) {
   f.marquescandidats = marquesvides;
   f.porteezone = 0;
   f.mauvaiscoups = pionsmortssauves;
-  analyseposition(f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, x.dernier.ligne,
-                  x.dernier.colonne, f.porteezone, f.atariordi, f.faitmortordi, f.fourchetteordi, f.flou,
-                  f.separationordi, f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi, f.deuxyeuxordi,
-                  f.mauvaiscoups, 1, 10, 1, paramniveaub + 2, x.couleur, x.autre, b, x.candidats,
-                  f.meilleursadverses);
+  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, f.atariordi,
+                              f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
+                              f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi,
+                              f.deuxyeuxordi, f.mauvaiscoups};
+  analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 1, 10, 1, paramniveaub + 2, x.couleur,
+                  x.autre, b, x.candidats, f.meilleursadverses);
   return RACINECHERCHE;
 }
 
@@ -126,11 +127,13 @@ TSuiteRacine etape4(TContexteCadre& x) {
 TSuiteRacine etape5(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   TPlateau& b = x.b;
-  analyseposition(f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur, x.dernier.ligne,
-                  x.dernier.colonne, f.porteezone, f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur, f.flou,
-                  f.separationjoueur, f.invasiondefensejoueur, f.faiblesse, f.testtuejoueur, f.testvitjoueur,
-                  f.deuxyeuxjoueur, f.mauvaiscoups, 0, 6, 2, paramniveaub + 2, x.autre, x.couleur, b, x.candidats,
-                  f.meilleursadverses);
+  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur,
+                              f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur,
+                              f.flou, f.separationjoueur, f.invasiondefensejoueur,
+                              f.faiblesse, f.testtuejoueur, f.testvitjoueur,
+                              f.deuxyeuxjoueur, f.mauvaiscoups};
+  analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 0, 6, 2, paramniveaub + 2, x.autre,
+                  x.couleur, b, x.candidats, f.meilleursadverses);
   evaluecoupuresessais(b, x.couleur, x.autre);
   remplittableliaisons();
   evalueliaisonsessais();
