@@ -38,6 +38,15 @@
 #include "engine/territory/invasion.h"
 #include "engine/territory/seki.h"
 
+TCartesSurvieCote cotesurvieordi(TCartesFamilles& f) {
+  return TCartesSurvieCote{f.memosurvieordi, f.testtueordi, f.testvitordi,
+                           f.survieordi, f.mortsapresessaiordi, f.mortsapreslectureordi};
+}
+TCartesSurvieCote cotesurviejoueur(TCartesFamilles& f) {
+  return TCartesSurvieCote{f.memosurviejoueur, f.testtuejoueur, f.testvitjoueur,
+                           f.surviejoueur, f.mortsapresessaijoueur, f.mortsapreslecturejoueur};
+}
+
 namespace {
 
 constexpr int32_t SEUILFIN = 20;            // best "flou" value below which the end phase starts
@@ -180,10 +189,8 @@ TSuiteRacine etape9(TContexteCadre& x) {
 // Survival of both sides' weak chains.
 TSuiteRacine etape10(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdesurvie(f.memosurvieordi, f.memosurviejoueur, f.testtueordi, f.marquesnoeud, x.candidats, CAPACITELISTECANDIDATS,
-               f.listefamille, CAPACITEFAMILLE, x.couleur, x.b, f.surviejoueur, f.survieordi,
-               f.mortsapreslecturejoueur, f.mortsapreslectureordi, f.mortsapresessaijoueur, f.mortsapresessaiordi,
-               f.testvitjoueur, f.testvitordi, f.testtuejoueur);
+  coupdesurvie(cotesurvieordi(f), cotesurviejoueur(f), f.marquesnoeud, x.candidats, CAPACITELISTECANDIDATS,
+               f.listefamille, CAPACITEFAMILLE, x.couleur, x.b);
   return RACINECHERCHE;
 }
 
@@ -212,10 +219,8 @@ TSuiteRacine etape13(TContexteCadre& x) {
 // The engine's reinforcements.
 TSuiteRacine etape14(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdefortification(f.marquesfortification, f.pointsliaison, f.memosurvieordi, f.testtueordi, f.testtuejoueur,
-                      f.testvitordi, f.testvitjoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur,
-                      f.mortsapreslectureordi, f.mortsapreslecturejoueur, f.bonuscombatsemai, f.fortificationordi,
-                      f.survieordi, f.surviejoueur, x.b, x.couleur, x.candidats, f.marquesnoeud);
+  coupdefortification(f.marquesfortification, f.pointsliaison, cotesurvieordi(f), cotesurviejoueur(f),
+                      f.bonuscombatsemai, f.fortificationordi, x.b, x.couleur, x.candidats, f.marquesnoeud);
   return RACINECHERCHE;
 }
 
