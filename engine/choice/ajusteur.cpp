@@ -94,22 +94,32 @@ bool preservefaiblessauves(const TPlateau& p, TPoint P0, TPoint q) {
 
 // One call: the maps of the turn, the flags and the two scratch maps.
 struct Ajusteur {
-  const TMarques &F, &K, &S;
-  const TZonesPoints& Z;
+  const TCartesAjusteur& cartes;
   TPlateau& plateau;
   int32_t& meilleur;
   const TPoint P0;
-  const TCarte &Q, &I, &IJ;
-  TCarte& flou;
-  const TCarte& SJ;
-  TCarte &SV, &FO, &T, &D1, &D2;
-  const TCarte& B;
-  const TMarques& mauvais;
   recherche::TListeRacine& candidats;
   TListePoints &listeb, &listea;
   uint8_t& ajoute;
   const uint8_t couleur, adverse;
   const TPoint ko;
+  // The maps of the turn under their short names.
+  const TMarques& F = cartes.codesfortification;
+  const TMarques& K = cartes.memosurvieordi;
+  const TMarques& S = cartes.memosurviejoueur;
+  const TZonesPoints& Z = cartes.zones;
+  const TCarte& Q = cartes.somme;
+  const TCarte& I = cartes.invasionforteordi;
+  const TCarte& IJ = cartes.invasionfortejoueur;
+  TCarte& flou = cartes.flou;
+  const TCarte& SJ = cartes.surviejoueur;
+  TCarte& SV = cartes.survieordi;
+  TCarte& FO = cartes.fortificationordi;
+  TCarte& T = cartes.valeursracine;
+  TCarte& D1 = cartes.penalites1;
+  TCarte& D2 = cartes.penalites2;
+  const TCarte& B = cartes.bonusdebutfin;
+  const TMarques& mauvais = cartes.mauvaiscoups;
   uint8_t releve = 0;  // a survival or fortification alternative was accepted
   int32_t premier = 0;  // the list count at entry
 
@@ -135,7 +145,7 @@ struct Ajusteur {
     }
   }
   void reevalue(TPoint p) {
-    reevaluefortifcandidat(plateau, K[ix(p)], F[ix(p)], P0, p, FO, D1, D2, B, SV, couleurordi, couleurjoueur);
+    reevaluefortifcandidat(plateau, K[ix(p)], F[ix(p)], P0, p, cartes, couleurordi, couleurjoueur);
   }
   bool adverse2(int32_t i) const { return territoire[i] == adverse || territoire2[i] == adverse; }
   int32_t base(int32_t i) const { return SV[i] + FO[i] + B[i] - D1[i] - D2[i]; }
@@ -480,9 +490,14 @@ int32_t soldeinfluenceponderee(const TPlateau& plateau, int32_t passes) {
 
 // The answer x re-scores p's penalties D1[p], D2[p] through the dead-marks
 // term, every path flag set, with p's kind, code, values and counters.
-void reevaluefortifcandidat(TPlateau& plateau, uint8_t k, uint8_t f, TPoint P0, TPoint p, TCarte& FO, TCarte& D1,
-                            TCarte& D2, const TCarte& B, TCarte& SV, uint8_t couleur, uint8_t adverse) {
+void reevaluefortifcandidat(TPlateau& plateau, uint8_t k, uint8_t f, TPoint P0, TPoint p,
+                            const TCartesAjusteur& cartes, uint8_t couleur, uint8_t adverse) {
   if (!surplateau(P0) || !surplateau(p)) return;
+  TCarte& FO = cartes.fortificationordi;
+  TCarte& D1 = cartes.penalites1;
+  TCarte& D2 = cartes.penalites2;
+  const TCarte& B = cartes.bonusdebutfin;
+  TCarte& SV = cartes.survieordi;
   const int32_t n = taillemoteur();
   const int32_t ip = ix(p);
   const TEssaiCoup& e0 = eo(P0);
@@ -540,11 +555,9 @@ void reevaluefortifcandidat(TPlateau& plateau, uint8_t k, uint8_t f, TPoint P0, 
   }
 }
 
-void ameliorator(const TMarques& F, const TMarques& K, const TMarques& S, const TZonesPoints& Z, TPlateau& plateau,
-                 int32_t& meilleur, TPoint P0, const TCarte& Q, const TCarte& I, const TCarte& IJ, TCarte& flou,
-                 const TCarte& SJ, TCarte& SV, TCarte& FO, TCarte& T, TCarte& D1, TCarte& D2, const TCarte& B,
-                 const TMarques& mauvais, recherche::TListeRacine& candidats, TListePoints& listeb,
-                 TListePoints& listea, uint8_t& ajoute, uint8_t couleur, uint8_t adverse, TPoint ko) {
+void ameliorator(const TCartesAjusteur& cartes, TPlateau& plateau, int32_t& meilleur, TPoint P0,
+                 recherche::TListeRacine& candidats, TListePoints& listeb, TListePoints& listea, uint8_t& ajoute,
+                 uint8_t couleur, uint8_t adverse, TPoint ko) {
   listea[0] = 0;
   if (!surplateau(P0)) {
     listeb[0] = 0;
@@ -553,12 +566,11 @@ void ameliorator(const TMarques& F, const TMarques& K, const TMarques& S, const 
   marquezonespoints(plateau);
   listes = marquesvides;
   aides = marquesvides;
-  Ajusteur a{F,  K,  S,  Z, plateau, meilleur, P0, Q, I,       IJ,        flou,     SJ,      SV, FO,
-             T,  D1, D2, B, mauvais, candidats, listeb, listea, ajoute, couleur, adverse, ko};
+  Ajusteur a{cartes, plateau, meilleur, P0, candidats, listeb, listea, ajoute, couleur, adverse, ko};
   // Entry.
   const int32_t i0 = ix(P0);
-  const bool kind13 = survie13(K[i0]);
-  const bool strong13 = kind13 && T[i0] < 1 && I[i0] > 40;
+  const bool kind13 = survie13(cartes.memosurvieordi[i0]);
+  const bool strong13 = kind13 && cartes.valeursracine[i0] < 1 && cartes.invasionforteordi[i0] > 40;
   const bool owned = a.adverse2(i0);
   a.premier = candidats.nombre;
   const bool pose = candidats.ajoute(P0);

@@ -214,32 +214,28 @@ void estimescore(const TPlateau& p) {
   compteurinfluence2 = couleurordi == NOIR ? noir - blanc : blanc - noir;
 }
 
-void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint& mortsapresessai,
-                     TCartesParPoint& mortsapreslecture, int32_t lignedernierecoup, int32_t colonnedernierecoup,
-                     int32_t& porteezone, TCarte& valeursatari, TCarte& cartefaitmort, TCarte& cartefourchette,
-                     TCarte& carteflou, TCarte& carteseparation, TMarques& carteinvasiondefense,
-                     TMarques& cartefaiblesse, TMarques& cartetues, TMarques& cartesauves, TMarques& cartedeuxyeux,
-                     TMarques& mauvaiscoups, uint8_t pourordi, int32_t nbcandidatsvaleur, int32_t nbcandidatssupp,
+void analyseposition(const TCartesAnalyse& cartes, int32_t lignedernierecoup, int32_t colonnedernierecoup,
+                     int32_t& porteezone, uint8_t pourordi, int32_t nbcandidatsvaleur, int32_t nbcandidatssupp,
                      int32_t profondeurprise, uint8_t couleur, uint8_t couleuradverse, const TPlateau& plateau,
                      TListePoints& candidats, TListePoints& meilleursadverses) {
   analyse::TAnalyse& a = courante.emplace();
-  a.carteconsolidation = &carteconsolidation;
-  a.mortsapresessai = &mortsapresessai;
-  a.mortsapreslecture = &mortsapreslecture;
+  a.carteconsolidation = &cartes.consolidation;
+  a.mortsapresessai = &cartes.mortsapresessai;
+  a.mortsapreslecture = &cartes.mortsapreslecture;
   a.lignedernierecoup = lignedernierecoup;
   a.colonnedernierecoup = colonnedernierecoup;
   a.porteezone = &porteezone;
-  a.valeursatari = &valeursatari;
-  a.cartefaitmort = &cartefaitmort;
-  a.cartefourchette = &cartefourchette;
-  a.carteflou = &carteflou;
-  a.carteseparation = &carteseparation;
-  a.carteinvasiondefense = &carteinvasiondefense;
-  a.cartefaiblesse = &cartefaiblesse;
-  a.cartetues = &cartetues;
-  a.cartesauves = &cartesauves;
-  a.cartedeuxyeux = &cartedeuxyeux;
-  a.mauvaiscoups = &mauvaiscoups;
+  a.valeursatari = &cartes.atari;
+  a.cartefaitmort = &cartes.faitmort;
+  a.cartefourchette = &cartes.fourchette;
+  a.carteflou = &cartes.flou;
+  a.carteseparation = &cartes.separation;
+  a.carteinvasiondefense = &cartes.invasiondefense;
+  a.cartefaiblesse = &cartes.faiblesse;
+  a.cartetues = &cartes.tues;
+  a.cartesauves = &cartes.sauves;
+  a.cartedeuxyeux = &cartes.deuxyeux;
+  a.mauvaiscoups = &cartes.mauvaiscoups;
   a.pourordi = pourordi;
   a.nbcandidatsvaleur = nbcandidatsvaleur;
   a.nbcandidatssupp = nbcandidatssupp;
@@ -258,10 +254,10 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
   if (!pourordi) a.territoireentree = territoire;
   // Maps the trials fill, cleared.
   modeanalyseposition = 1;
-  cartefaitmort = zerobonus;
-  carteseparation = zerobonus;
-  cartetues = marquesvides;
-  cartesauves = marquesvides;
+  cartes.faitmort = zerobonus;
+  cartes.separation = zerobonus;
+  cartes.tues = marquesvides;
+  cartes.sauves = marquesvides;
   a.evenements = 0;
   meilleursadverses[0] = 0;
   // infochaine and pionsmorts come back on every way out.
@@ -309,8 +305,8 @@ void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint&
     consolidationgagnant(valeur, a.proprietaires, a.plateau, a.blancs0, a.noirs0, couleuradverse, couleur);
     // Invasion zones of the opponent.
     int32_t compteur = 0;
-    analysezoneinvasion(cartefaiblesse, couleur, a.plateau, compteur);
-    reduitzoneinvasion(cartefaiblesse, couleur);
+    analysezoneinvasion(cartes.faiblesse, couleur, a.plateau, compteur);
+    reduitzoneinvasion(cartes.faiblesse, couleur);
     zoneinvasion(a.zoneinvasion, a.plateau, couleuradverse, 1, couleur);
     // The position's value has its own cell: the map's cell of
     // (1, 1) belongs to that point's trial.

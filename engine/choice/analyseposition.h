@@ -27,19 +27,35 @@ inline TMarques& carteessai(TCartesParPoint& t, int32_t ligne, int32_t colonne) 
 // The valuation only asks whether it is 0, and whether it reached 100 (no
 // ladder test then).
 
+// The maps one analysis fills for its side; consolidation, flou, faiblesse
+// and mauvaiscoups are shared by the two analyses of a turn. The maps live in
+// the caller's state, the record only points.
+struct TCartesAnalyse {
+  std::array<TCarte, 2>& consolidation;  // [0] consolidation values per point, [1] territory gains
+  TCartesParPoint& mortsapresessai;      // dead marks after each trial
+  TCartesParPoint& mortsapreslecture;    // the same after its readings
+  TCarte& atari;                         // atari value of each trial
+  TCarte& faitmort;                      // situation value of each trial
+  TCarte& fourchette;                    // double-threat values
+  TCarte& flou;                          // fuzzy territory
+  TCarte& separation;                    // separation values
+  TMarques& invasiondefense;             // invasion defence marks
+  TMarques& faiblesse;                   // weak stones
+  TMarques& tues;                        // stones a trial kills
+  TMarques& sauves;                      // stones a trial saves
+  TMarques& deuxyeux;                    // 0 not tested, 1 two eyes possible, 2 not
+  TMarques& mauvaiscoups;                // points refused as engine moves (written with pourordi 1)
+};
+
 // The analysis of `plateau` for `couleur` (pourordi 1: the side to move,
 // records in essaisordi, mauvaiscoups written; 0: the other side, records in
-// essaisjoueur). Appends the chosen points to `candidats`; with pourordi 0
-// puts the other side's one or two best points in `meilleursadverses`.
-// `carteconsolidation`: [0] consolidation values per point, [1] territory
-// gains; the position's own value goes to valeurconsolidation. The u8 maps
-// saturate at 255. pionsmorts and infochaine come back as they were.
-void analyseposition(std::array<TCarte, 2>& carteconsolidation, TCartesParPoint& mortsapresessai,
-                     TCartesParPoint& mortsapreslecture, int32_t lignedernierecoup, int32_t colonnedernierecoup,
-                     int32_t& porteezone, TCarte& valeursatari, TCarte& cartefaitmort, TCarte& cartefourchette,
-                     TCarte& carteflou, TCarte& carteseparation, TMarques& carteinvasiondefense,
-                     TMarques& cartefaiblesse, TMarques& cartetues, TMarques& cartesauves, TMarques& cartedeuxyeux,
-                     TMarques& mauvaiscoups, uint8_t pourordi, int32_t nbcandidatsvaleur, int32_t nbcandidatssupp,
+// essaisjoueur), into the maps of `cartes`. Appends the chosen points to
+// `candidats`; with pourordi 0 puts the other side's one or two best points in
+// `meilleursadverses`. The position's own value goes to valeurconsolidation.
+// The u8 maps saturate at 255. pionsmorts and infochaine come back as they
+// were.
+void analyseposition(const TCartesAnalyse& cartes, int32_t lignedernierecoup, int32_t colonnedernierecoup,
+                     int32_t& porteezone, uint8_t pourordi, int32_t nbcandidatsvaleur, int32_t nbcandidatssupp,
                      int32_t profondeurprise, uint8_t couleur, uint8_t couleuradverse, const TPlateau& plateau,
                      TListePoints& candidats, TListePoints& meilleursadverses);
 

@@ -39,6 +39,15 @@
 #include "engine/territory/seki.h"
 #include "engine/board/niveau.h"
 
+TCartesSurvieCote cotesurvieordi(TCartesFamilles& f) {
+  return TCartesSurvieCote{f.memosurvieordi, f.testtueordi, f.testvitordi,
+                           f.survieordi, f.mortsapresessaiordi, f.mortsapreslectureordi};
+}
+TCartesSurvieCote cotesurviejoueur(TCartesFamilles& f) {
+  return TCartesSurvieCote{f.memosurviejoueur, f.testtuejoueur, f.testvitjoueur,
+                           f.surviejoueur, f.mortsapresessaijoueur, f.mortsapreslecturejoueur};
+}
+
 namespace {
 
 constexpr int32_t SEUILFIN = 20;            // best "flou" value below which the end phase starts
@@ -75,11 +84,12 @@ TSuiteRacine etape1(TContexteCadre& x) {
   f.marquescandidats = marquesvides;
   f.porteezone = 0;
   f.mauvaiscoups = pionsmortssauves;
-  analyseposition(f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, x.dernier.ligne,
-                  x.dernier.colonne, f.porteezone, f.atariordi, f.faitmortordi, f.fourchetteordi, f.flou,
-                  f.separationordi, f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi, f.deuxyeuxordi,
-                  f.mauvaiscoups, 1, 10, 1, paramniveaub + 2, x.couleur, x.autre, b, x.candidats,
-                  f.meilleursadverses);
+  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, f.atariordi,
+                              f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
+                              f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi,
+                              f.deuxyeuxordi, f.mauvaiscoups};
+  analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 1, 10, 1, paramniveaub + 2, x.couleur,
+                  x.autre, b, x.candidats, f.meilleursadverses);
   return RACINECHERCHE;
 }
 
@@ -127,11 +137,13 @@ TSuiteRacine etape4(TContexteCadre& x) {
 TSuiteRacine etape5(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   TPlateau& b = x.b;
-  analyseposition(f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur, x.dernier.ligne,
-                  x.dernier.colonne, f.porteezone, f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur, f.flou,
-                  f.separationjoueur, f.invasiondefensejoueur, f.faiblesse, f.testtuejoueur, f.testvitjoueur,
-                  f.deuxyeuxjoueur, f.mauvaiscoups, 0, 6, 2, paramniveaub + 2, x.autre, x.couleur, b, x.candidats,
-                  f.meilleursadverses);
+  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur,
+                              f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur,
+                              f.flou, f.separationjoueur, f.invasiondefensejoueur,
+                              f.faiblesse, f.testtuejoueur, f.testvitjoueur,
+                              f.deuxyeuxjoueur, f.mauvaiscoups};
+  analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 0, 6, 2, paramniveaub + 2, x.autre,
+                  x.couleur, b, x.candidats, f.meilleursadverses);
   evaluecoupuresessais(b, x.couleur, x.autre);
   remplittableliaisons();
   evalueliaisonsessais();
@@ -178,10 +190,8 @@ TSuiteRacine etape9(TContexteCadre& x) {
 // Survival of both sides' weak chains.
 TSuiteRacine etape10(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdesurvie(f.memosurvieordi, f.memosurviejoueur, f.testtueordi, f.marquesnoeud, x.candidats, CAPACITELISTECANDIDATS,
-               f.listefamille, CAPACITEFAMILLE, x.couleur, x.b, f.surviejoueur, f.survieordi,
-               f.mortsapreslecturejoueur, f.mortsapreslectureordi, f.mortsapresessaijoueur, f.mortsapresessaiordi,
-               f.testvitjoueur, f.testvitordi, f.testtuejoueur);
+  coupdesurvie(cotesurvieordi(f), cotesurviejoueur(f), f.marquesnoeud, x.candidats, CAPACITELISTECANDIDATS,
+               f.listefamille, CAPACITEFAMILLE, x.couleur, x.b);
   return RACINECHERCHE;
 }
 
@@ -210,10 +220,8 @@ TSuiteRacine etape13(TContexteCadre& x) {
 // The engine's reinforcements.
 TSuiteRacine etape14(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdefortification(f.marquesfortification, f.pointsliaison, f.memosurvieordi, f.testtueordi, f.testtuejoueur,
-                      f.testvitordi, f.testvitjoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur,
-                      f.mortsapreslectureordi, f.mortsapreslecturejoueur, f.bonuscombatsemai, f.fortificationordi,
-                      f.survieordi, f.surviejoueur, x.b, x.couleur, x.candidats, f.marquesnoeud);
+  coupdefortification(f.marquesfortification, f.pointsliaison, cotesurvieordi(f), cotesurviejoueur(f),
+                      f.bonuscombatsemai, f.fortificationordi, x.b, x.couleur, x.candidats, f.marquesnoeud);
   return RACINECHERCHE;
 }
 

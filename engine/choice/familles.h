@@ -13,6 +13,7 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 #include "engine/choice/analyseposition.h"
+#include "engine/proposals/survie.h"
 
 struct TCartesFamilles {
   // ---- Family maps ("label" of the trace dump); ordi = engine, joueur = opponent ----
@@ -76,6 +77,11 @@ struct TCartesFamilles {
   std::array<int8_t, 32> etapes;                  // the step numbers run this turn, in order
   int32_t nbetapes;                               // how many
 };
+
+// Each side's maps the weak-chain families share (survival, reinforcement),
+// pointing into `f`: the engine's, the opponent's.
+TCartesSurvieCote cotesurvieordi(TCartesFamilles& f);
+TCartesSurvieCote cotesurviejoueur(TCartesFamilles& f);
 
 // What the root does after its pipeline.
 enum TSuiteRacine : int32_t {

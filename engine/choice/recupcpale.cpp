@@ -1339,15 +1339,13 @@ void Noeud::apresdernierracine() {
   if (r_.ajoutordi && reel(r_.choisi) && !r_.secondepasse && niveau > 2) {
     const TPoint choisi = r_.choisi;
     infochaine = n_.chaines;
-    // The maps of the adjuster: F the engine's reinforcement codes, K and S
-    // the survival memos of the engine and the opponent, Q the sum, T the
-    // root values, B the opening and end bonus, the refused moves.
     TCartesFamilles& f = r_.familles;
-    ameliorator(f.marquesfortification, f.memosurvieordi, f.memosurviejoueur, zonespoints, r_.plateau, n_.meilleur,
-                choisi, f.somme, f.invasionforteordi, f.invasionfortejoueur, f.flou, f.surviejoueur, f.survieordi,
-                f.fortificationordi, r_.valeursracine, r_.penalites1, r_.penalites2, f.bonusdebutfin,
-                f.mauvaiscoups, r_.racine, r_.listeseconde2, r_.listeseconde, r_.secondepasse, r_.couleur,
-                r_.autre, ko_);
+    const TCartesAjusteur cartes{f.marquesfortification, f.memosurvieordi, f.memosurviejoueur, zonespoints,
+                                 f.somme, f.invasionforteordi, f.invasionfortejoueur, f.flou,
+                                 f.surviejoueur, f.survieordi, f.fortificationordi, r_.valeursracine,
+                                 r_.penalites1, r_.penalites2, f.bonusdebutfin, f.mauvaiscoups};
+    ameliorator(cartes, r_.plateau, n_.meilleur, choisi, r_.racine, r_.listeseconde2, r_.listeseconde,
+                r_.secondepasse, r_.couleur, r_.autre, ko_);
     videmofeuilles();  // the adjuster may change the maps the leaves read
     if (r_.secondepasse) {
       n_.meilleur = -1000;

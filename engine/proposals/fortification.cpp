@@ -477,12 +477,9 @@ void Fortif::couperpourregner() {
 
 // ---- The family ----------------------------------------------------------------------------
 
-void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison, TMarques& memosurvie,
-                         TMarques& testtueA, TMarques& testtueB, TMarques& testvitA, TMarques& /*testvitB*/,
-                         const TCartesParPoint& mortsessaiA, const TCartesParPoint& mortsessaiB,
-                         const TCartesParPoint& mortsessai2A, const TCartesParPoint& /*mortsessai2B*/,
-                         TCarte& bonuscombatsemai, TCarte& fortification, TCarte& survieA, TCarte& survieB,
-                         TPlateau& p, uint8_t couleur, TListePoints& candidats, TMarques& marquesnoeud) {
+void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison, const TCartesSurvieCote& A,
+                         const TCartesSurvieCote& B, TCarte& bonuscombatsemai, TCarte& fortification, TPlateau& p,
+                         uint8_t couleur, TListePoints& candidats, TMarques& marquesnoeud) {
   // The entry gate.
   maxfortification = 0;
   fortification.fill(0);
@@ -505,7 +502,7 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
   if (passesconsecutives != 0 && (strategie == 1 || (!classes[2] && !classes[3]))) return;
 
   TGardeEssai garde(p);
-  w.memoentree = memosurvie;
+  w.memoentree = A.memosurvie;
   w.pierressauvees = marquesvides;
   w.pierressauvees2 = marquesvides;
   w.lesfaiblessauves = lesfaibles;
@@ -513,8 +510,8 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
   w.marquespointsliaison = marquesvides;
   w.croissancefaibles.fill(0);
   w.trace[0] = 0;
-  Fortif f{marquesfortification, pointsliaison, memosurvie, testtueA, testtueB, testvitA, mortsessaiA,
-           mortsessaiB, mortsessai2A, bonuscombatsemai, fortification, survieA, survieB, p,
+  Fortif f{marquesfortification, pointsliaison, A.memosurvie, A.tues, B.tues, A.sauves, A.mortsapresessai,
+           B.mortsapresessai, A.mortsapreslecture, bonuscombatsemai, fortification, A.survie, B.survie, p,
            couleur, static_cast<uint8_t>(1 - couleur), candidats, marquesnoeud, w, garde};
   f.classe1 = classes[1];
   f.classe2 = classes[2];
@@ -523,13 +520,13 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
   {
     // The opponent's kill strengths read zero until sub-family 28 is done;
     // lesfaibles comes back whatever the zone adjustment left.
-    const Restaure<TMarques> tue(testtueB);
+    const Restaure<TMarques> tue(B.tues);
     const Restaure<TMarques> faibles(lesfaibles);
-    testtueB = marquesvides;
+    B.tues = marquesvides;
 
     // The stones the survival moves already save.
     for (int32_t q = 0; q < NBCASES; ++q) {
-      if (survieA[q] <= 0 || memosurvie[q] != 1) continue;
+      if (A.survie[q] <= 0 || A.memosurvie[q] != 1) continue;
       const TEssaiCoup& e = Fortif::essaiA(q);
       f.charge(q);
       TMarques m = marquesvides;
@@ -581,7 +578,7 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
   for (int32_t q = 0; q < NBCASES; ++q)
     if (p[q] == couleur && lesfaibles[q] > 0 && w.pierressauvees[q]) Fortif::essaiA(q).marquesessai[q] |= 0x01;
   for (int32_t i = 0; i < NBCASES; ++i) {
-    if (memosurvie[i] != 1 && marquesfortification[i] != 1) continue;
+    if (A.memosurvie[i] != 1 && marquesfortification[i] != 1) continue;
     const TEssaiCoup& e = Fortif::essaiA(i);
     for (int32_t x = 0; x < NBCASES; ++x)
       if (e.marquesessai[x] == 1 && p[x] == couleur) Fortif::essaiA(x).marquesessai[x] |= 0x90;
@@ -589,7 +586,7 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k) {
       const int32_t i = indexcase(r, k);
-      if (influence[i] == 1 - couleur && (fortification[i] > 0 || survieA[i] > 0)) {
+      if (influence[i] == 1 - couleur && (fortification[i] > 0 || A.survie[i] > 0)) {
         flagfortif2 = 1;
         return;
       }

@@ -352,24 +352,33 @@ bool testyeuxapresessai(const TMarques& masque, const TPlateau& p, uint8_t c, in
   return testdeuxyeuxpossible(copie, ligne, colonne, nbpoints(prises));
 }
 
-void coupdesurvie(TMarques& memosurvieA, TMarques& memosurvieB, TMarques& testtueA, const TMarques&,
-                  TListePoints& candidats, int32_t cap, TListePoints& famille, int32_t capfamille, uint8_t couleurA,
-                  TPlateau& p, TCarte& survieB, TCarte& survieA, const TCartesParPoint& mortsessai2B,
-                  const TCartesParPoint& mortsessai2A, const TCartesParPoint& mortsessaiB,
-                  const TCartesParPoint& mortsessaiA, TMarques& testvitB, TMarques& testvitA, TMarques& testtueB) {
+void coupdesurvie(const TCartesSurvieCote& A, const TCartesSurvieCote& B, const TMarques&, TListePoints& candidats,
+                  int32_t cap, TListePoints& famille, int32_t capfamille, uint8_t couleurA, TPlateau& p) {
   const int32_t n = configmoteur.taille;
   // Entry.
-  survieA = zerobonus;
-  survieB = zerobonus;
+  A.survie = zerobonus;
+  B.survie = zerobonus;
   const uint8_t flagentree = flagsurvie;
   const Restaure<uint8_t> flag(flagsurvie);
   const TGardeEssai garde(p);
-  Survie x{p,         couleurA,     static_cast<uint8_t>(couleurA == NOIR ? BLANC : NOIR),
-           memosurvieA, memosurvieB, testtueA,
-           testtueB,  testvitA,     testvitB,
-           survieA,   survieB,      mortsessai2A,
-           mortsessai2B, mortsessaiA, mortsessaiB,
-           candidats, famille,      cap,
+  Survie x{p,
+           couleurA,
+           static_cast<uint8_t>(couleurA == NOIR ? BLANC : NOIR),
+           A.memosurvie,
+           B.memosurvie,
+           A.tues,
+           B.tues,
+           A.sauves,
+           B.sauves,
+           A.survie,
+           B.survie,
+           A.mortsapreslecture,
+           B.mortsapreslecture,
+           A.mortsapresessai,
+           B.mortsapresessai,
+           candidats,
+           famille,
+           cap,
            capfamille};
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k) {

@@ -6,15 +6,26 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
+// One side's maps the weak-chain families share: what its trials kill, save
+// and leave dead, its survival memo and its "survie" map. The maps live in
+// the turn's state, the record only points.
+struct TCartesSurvieCote {
+  TMarques& memosurvie;                      // 0 not tested, 1 two eyes possible, 2 not
+  TMarques& tues;                            // stones a trial of that side kills
+  TMarques& sauves;                          // stones a trial of that side saves
+  TCarte& survie;                            // the side's "survie" map
+  const TCartesParPoint& mortsapresessai;    // dead marks after each trial of that side
+  const TCartesParPoint& mortsapreslecture;  // the same after its readings
+};
+
 // Clears and writes both "survie" maps (20 x (survival value + eye bonus)),
 // the memos of both sides, maxsurvie and the save marks of the opponent's
 // trial records; appends to both lists. Board, infochaine, pionsmorts and
 // flagsurvie come back as they were. The analysis map is not read.
-void coupdesurvie(TMarques& memosurvieA, TMarques& memosurvieB, TMarques& testtueA, const TMarques& analyse,
+// Side A plays couleurA.
+void coupdesurvie(const TCartesSurvieCote& A, const TCartesSurvieCote& B, const TMarques& analyse,
                   TListePoints& candidats, int32_t cap, TListePoints& famille, int32_t capfamille, uint8_t couleurA,
-                  TPlateau& p, TCarte& survieB, TCarte& survieA, const TCartesParPoint& mortsessai2B,
-                  const TCartesParPoint& mortsessai2A, const TCartesParPoint& mortsessaiB,
-                  const TCartesParPoint& mortsessaiA, TMarques& testvitB, TMarques& testvitA, TMarques& testtueB);
+                  TPlateau& p);
 
 // The eye space of c reached from the point over points not holding c:
 // their number, or 1000 as soon as a live stone of c borders it.

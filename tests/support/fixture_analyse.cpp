@@ -46,6 +46,13 @@ void entree(const TPlateau& p, int32_t taille, const Partie& g) {
   if (g.numerocoup > 0) numerocoup = g.numerocoup;
 }
 
+// The maps one analysis fills: the side's own and the shared ones.
+TCartesAnalyse cartesanalyse(AnalyseRacine& a, CartesCote& k) {
+  return TCartesAnalyse{a.consolidation, k.mortsapresessai, k.mortsapreslecture, k.valeursatari, k.faitmort,
+                        k.fourchette, a.flou, k.separation, k.invasiondefense, a.faiblesse,
+                        k.tues, k.sauves, k.deuxyeux, a.mauvaiscoups};
+}
+
 void videcote(CartesCote& k) {
   for (TCarte* m : {&k.valeursatari, &k.faitmort, &k.fourchette, &k.separation}) m->fill(0);
   for (TMarques* m : {&k.invasiondefense, &k.tues, &k.sauves, &k.deuxyeux}) m->fill(0);
@@ -91,11 +98,8 @@ AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g)
   a.mauvaiscoups = pionsmortssauves;
 
   // The first analysis: the side to move.
-  analyseposition(a.consolidation, a.ordi.mortsapresessai, a.ordi.mortsapreslecture, derniercoup.ligne,
-                  derniercoup.colonne, a.porteezone, a.ordi.valeursatari, a.ordi.faitmort, a.ordi.fourchette, a.flou,
-                  a.ordi.separation, a.ordi.invasiondefense, a.faiblesse, a.ordi.tues, a.ordi.sauves,
-                  a.ordi.deuxyeux, a.mauvaiscoups, 1, 10, 1, paramniveaub + 2, c, o, b, a.candidats,
-                  a.meilleursadverses);
+  analyseposition(cartesanalyse(a, a.ordi), derniercoup.ligne, derniercoup.colonne, a.porteezone, 1, 10, 1,
+                  paramniveaub + 2, c, o, b, a.candidats, a.meilleursadverses);
   a.ordi.essais = essaisanalyse();
   distancevoisins(a.flou, b, c);
   testfindepartie(20, b, a.flou);
@@ -115,11 +119,8 @@ AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g)
     testjeperdafond(b, a.flou, a.ordi.faitmort, o, c, a.ordi.sauves, a.ordi.tues, a.faiblesse);
 
   // The second analysis: the other side; then the cuts and links.
-  analyseposition(a.consolidation, a.joueur.mortsapresessai, a.joueur.mortsapreslecture, derniercoup.ligne,
-                  derniercoup.colonne, a.porteezone, a.joueur.valeursatari, a.joueur.faitmort, a.joueur.fourchette,
-                  a.flou, a.joueur.separation, a.joueur.invasiondefense, a.faiblesse, a.joueur.tues, a.joueur.sauves,
-                  a.joueur.deuxyeux, a.mauvaiscoups, 0, 6, 2, paramniveaub + 2, o, c, b, a.candidats,
-                  a.meilleursadverses);
+  analyseposition(cartesanalyse(a, a.joueur), derniercoup.ligne, derniercoup.colonne, a.porteezone, 0, 6, 2,
+                  paramniveaub + 2, o, c, b, a.candidats, a.meilleursadverses);
   a.joueur.essais = essaisanalyse();
   evaluecoupuresessais(b, c, o);
   remplittableliaisons();

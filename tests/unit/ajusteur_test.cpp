@@ -21,6 +21,9 @@ struct Cartes {
   TListePoints listea{}, listeb{};
   uint8_t ajoute = 0;
   int32_t meilleur = 0;
+  TCartesAjusteur cartes() {
+    return TCartesAjusteur{F, K, S, zonespoints, Q, I, IJ, flou, SJ, SV, FO, T, D1, D2, B, mauvais};
+  }
 };
 
 class Ajusteur : public ::testing::Test {
@@ -67,8 +70,7 @@ class Ajusteur : public ::testing::Test {
   void appel(TPlateau& p, TPoint P0, TPoint ko = {}) {
     Cartes& c = *m;
     fixture::verifieinchange(p, [&] {
-      ameliorator(c.F, c.K, c.S, zonespoints, p, c.meilleur, P0, c.Q, c.I, c.IJ, c.flou, c.SJ, c.SV, c.FO, c.T, c.D1,
-                  c.D2, c.B, c.mauvais, c.candidats, c.listeb, c.listea, c.ajoute, NOIR, BLANC, ko);
+      ameliorator(c.cartes(), p, c.meilleur, P0, c.candidats, c.listeb, c.listea, c.ajoute, NOIR, BLANC, ko);
     });
   }
   bool liste(TPoint q) const {
@@ -261,7 +263,7 @@ TEST_F(Ajusteur, ReevaluationPutsTheTrialPositionBack) {
     essaiordi(5, 5).marquesessai[i(2, 2)] = sauve ? 1 : 0;
     m->FO[i(q.ligne, q.colonne)] = 30;
     fixture::verifieinchange(p, [&] {
-      reevaluefortifcandidat(p, 0, 0, P0, q, m->FO, m->D1, m->D2, m->B, m->SV, NOIR, BLANC);
+      reevaluefortifcandidat(p, 0, 0, P0, q, m->cartes(), NOIR, BLANC);
     });
     EXPECT_EQ(m->D1[i(q.ligne, q.colonne)], 0) << sauve;
   }

@@ -40,10 +40,10 @@ struct Appel {
   // Side to move (pourordi 1) or the other side (0) on plateaumoteur.
   void lance(uint8_t pourordi, int32_t nbvaleur = 10, int32_t nbsupp = 1) {
     const uint8_t c = pourordi ? couleurdemandee : static_cast<uint8_t>(1 - couleurdemandee);
-    analyseposition(consolidation, apres, lecture, derniercoup.ligne, derniercoup.colonne, porteezone, atari,
-                    faitmort, fourchette, flou, separation, invasion, faiblesse, tues, sauves, deuxyeux, mauvais,
-                    pourordi, nbvaleur, nbsupp, paramniveaub + 2, c, static_cast<uint8_t>(1 - c), plateaumoteur,
-                    candidats, adverses);
+    const TCartesAnalyse cartes{consolidation, apres, lecture, atari, faitmort, fourchette, flou,
+                                separation, invasion, faiblesse, tues, sauves, deuxyeux, mauvais};
+    analyseposition(cartes, derniercoup.ligne, derniercoup.colonne, porteezone, pourordi, nbvaleur, nbsupp,
+                    paramniveaub + 2, c, static_cast<uint8_t>(1 - c), plateaumoteur, candidats, adverses);
   }
 };
 Appel appel;

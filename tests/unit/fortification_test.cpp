@@ -25,7 +25,7 @@ namespace {
 
 // Every argument of the family, on the heap (the per-point masks are large).
 struct Banc {
-  TMarques codes{}, liaison{}, memo{}, tueA{}, tueB{}, vitA{}, vitB{}, noeud{};
+  TMarques codes{}, liaison{}, memo{}, memoB{}, tueA{}, tueB{}, vitA{}, vitB{}, noeud{};
   TCartesParPoint mortsA{}, mortsB{}, morts2A{}, morts2B{};
   TCarte semai{}, fortif{}, survieA{}, survieB{};
   TListePoints candidats{};
@@ -88,9 +88,9 @@ struct Montage {
   }
   // The whole family on the set-up.
   void famille() {
-    coupdefortification(b->codes, b->liaison, b->memo, b->tueA, b->tueB, b->vitA, b->vitB, b->mortsA, b->mortsB,
-                        b->morts2A, b->morts2B, b->semai, b->fortif, b->survieA, b->survieB, b->p, NOIR,
-                        b->candidats, b->noeud);
+    const TCartesSurvieCote A{b->memo, b->tueA, b->vitA, b->survieA, b->mortsA, b->morts2A};
+    const TCartesSurvieCote B{b->memoB, b->tueB, b->vitB, b->survieB, b->mortsB, b->morts2B};
+    coupdefortification(b->codes, b->liaison, A, B, b->semai, b->fortif, b->p, NOIR, b->candidats, b->noeud);
   }
 };
 
@@ -644,11 +644,8 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
     const TMarques tue = f->testtuejoueur, faibles = lesfaibles;
     TListePoints liste{};
     fixture::verifieinchange(b, [&] {
-      coupdefortification(f->marquesfortification, f->pointsliaison, f->memosurvieordi, f->testtueordi,
-                          f->testtuejoueur, f->testvitordi, f->testvitjoueur, f->mortsapresessaiordi,
-                          f->mortsapresessaijoueur, f->mortsapreslectureordi, f->mortsapreslecturejoueur,
-                          f->bonuscombatsemai, f->fortificationordi, f->survieordi, f->surviejoueur, b, NOIR, liste,
-                          f->marquesnoeud);
+      coupdefortification(f->marquesfortification, f->pointsliaison, cotesurvieordi(*f), cotesurviejoueur(*f),
+                          f->bonuscombatsemai, f->fortificationordi, b, NOIR, liste, f->marquesnoeud);
     });
     EXPECT_TRUE(fixture::memesmarques(tue, f->testtuejoueur));
     EXPECT_TRUE(fixture::memesmarques(faibles, lesfaibles));

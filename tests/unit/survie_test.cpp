@@ -31,9 +31,11 @@ std::unique_ptr<Resultat> survie(std::string_view diagramme, fixture::Partie par
   TMarques analyse{};
   const uint8_t flag = flagsurvie;
   fixture::verifieinchange(b, [&] {
-    coupdesurvie(r->memoA, r->memoB, a.ordi.tues, analyse, r->candidats, 361, r->famille, 300, partie.trait, b,
-                 r->survieB, r->survieA, a.joueur.mortsapreslecture, a.ordi.mortsapreslecture,
-                 a.joueur.mortsapresessai, a.ordi.mortsapresessai, a.joueur.sauves, a.ordi.sauves, a.joueur.tues);
+    const TCartesSurvieCote A{r->memoA, a.ordi.tues, a.ordi.sauves,
+                              r->survieA, a.ordi.mortsapresessai, a.ordi.mortsapreslecture};
+    const TCartesSurvieCote B{r->memoB, a.joueur.tues, a.joueur.sauves,
+                              r->survieB, a.joueur.mortsapresessai, a.joueur.mortsapreslecture};
+    coupdesurvie(A, B, analyse, r->candidats, 361, r->famille, 300, partie.trait, b);
   });
   EXPECT_EQ(flagsurvie, flag);
   return r;
@@ -65,6 +67,8 @@ struct Parts {
   TCarte survieA{}, survieB{};
   TListePoints candidats{}, famille{};
   TCartesParPoint morts2A{}, morts2B{}, mortsA{}, mortsB{};
+  TCartesSurvieCote coteA() { return TCartesSurvieCote{memoA, tueA, vitA, survieA, mortsA, morts2A}; }
+  TCartesSurvieCote coteB() { return TCartesSurvieCote{memoB, tueB, vitB, survieB, mortsB, morts2B}; }
 };
 
 TEST(Survie, SavingPointOfAStoneInAtari) {
@@ -94,8 +98,7 @@ TEST(Survie, SavingPointOfAStoneInAtari) {
   TMarques analyse{};
   flagsurvie = 1;
   fixture::verifieinchange(p, [&] {
-    coupdesurvie(x->memoA, x->memoB, x->tueA, analyse, x->candidats, 361, x->famille, 300, NOIR, p, x->survieB,
-                 x->survieA, x->morts2B, x->morts2A, x->mortsB, x->mortsA, x->vitB, x->vitA, x->tueB);
+    coupdesurvie(x->coteA(), x->coteB(), analyse, x->candidats, 361, x->famille, 300, NOIR, p);
   });
   EXPECT_EQ(flagsurvie, 1);
   EXPECT_EQ(x->survieA[i], 20 * (4 + 3));
@@ -144,8 +147,7 @@ TEST(Survie, SecondProposalKeepsTheLargerValue) {
     for (const int32_t m : {indexcase(1, 3), indexcase(2, 4)}) x->mortsB[0][3][m] = 1;
     TMarques analyse{};
     fixture::verifieinchange(p, [&] {
-      coupdesurvie(x->memoA, x->memoB, x->tueA, analyse, x->candidats, 361, x->famille, 300, NOIR, p, x->survieB,
-                   x->survieA, x->morts2B, x->morts2A, x->mortsB, x->mortsA, x->vitB, x->vitA, x->tueB);
+      coupdesurvie(x->coteA(), x->coteB(), analyse, x->candidats, 361, x->famille, 300, NOIR, p);
     });
     EXPECT_EQ(x->survieA[p1], 20 * (2 + 3));
     EXPECT_EQ(x->survieA[p2], 20 * (1 + c.vit2));
@@ -217,8 +219,7 @@ TEST(Survie, OpponentVitalPoint) {
     x->mortsA[0][1][q] = 1;
   TMarques analyse{};
   fixture::verifieinchange(p, [&] {
-    coupdesurvie(x->memoA, x->memoB, x->tueA, analyse, x->candidats, 361, x->famille, 300, NOIR, p, x->survieB,
-                 x->survieA, x->morts2B, x->morts2A, x->mortsB, x->mortsA, x->vitB, x->vitA, x->tueB);
+    coupdesurvie(x->coteA(), x->coteB(), analyse, x->candidats, 361, x->famille, 300, NOIR, p);
   });
   EXPECT_EQ(x->survieB[i], 20 * (2 + 3));
   EXPECT_EQ(maxsurvie, 5);
@@ -235,8 +236,7 @@ TEST(Survie, OpponentVitalPoint) {
   y->vitB[i] = 2;
   y->memoB[i] = 1;
   y->mortsA = x->mortsA;
-  coupdesurvie(y->memoA, y->memoB, y->tueA, analyse, y->candidats, 361, y->famille, 300, NOIR, p, y->survieB,
-               y->survieA, y->morts2B, y->morts2A, y->mortsB, y->mortsA, y->vitB, y->vitA, y->tueB);
+  coupdesurvie(y->coteA(), y->coteB(), analyse, y->candidats, 361, y->famille, 300, NOIR, p);
   EXPECT_EQ(y->survieB[i], 0);
   EXPECT_EQ(nbpoints(y->famille), 0);
 }
