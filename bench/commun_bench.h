@@ -6,17 +6,10 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+#include "tests/support/fixture_recherche.h"
 
 // The board of n rows of 'X', 'O' and '.' (n by n).
-inline TPlateau plateaulignes(const char* const* lignes, int32_t n) {
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= n; ++r)
-    for (int32_t c = 1; c <= n; ++c) {
-      const char ch = lignes[r - 1][c - 1];
-      p[indexcase(r, c)] = ch == 'X' ? NOIR : ch == 'O' ? BLANC : VIDE;
-    }
-  return p;
-}
+using fixture::plateaulignes;
 
 // Nodes per iteration and per second.
 inline void comptenoeuds(benchmark::State& state, int64_t noeuds) {

@@ -29,13 +29,6 @@ constexpr const char* kFin9[9] = {
     ".XXOOO.O.", "XXOO.OOO.", "X.XXOOXOO", "XXX.XOXXO", ".XXXXOX.X",
     "XXOXOOXXX", "XO.OOXX.X", "OOOOX.XXO", ".O.OXXXO.",
 };
-constexpr const char* kMilieu19[19] = {
-    "................X.O", ".................XX", "...X.....X....O....", "..XOO.........O.X..",
-    "...XO.........OX...", "...XO..........X...", "....O..............", "...................",
-    "..X.............O..", "...X.......X.......", "...................", "..O.............X..",
-    "...............X...", "..O..........X.X...", "...O.X....O..XOO...", "..OX.X....O.XO.O...",
-    "..OX.X.X.....XO.O..", "..............XOO..", "..............X.XO.",
-};
 constexpr const char* kDebut19[19] = {
     "...................", "...................", "...X...........O...", "...................",
     "...................", "...................", "...................", "...................",
@@ -55,7 +48,7 @@ void genmove(benchmark::State& state, const char* const* lignes, int32_t n) {
   platform::seam::fixecompteurperf(perffixe);
   platform::seam::fixegrainerandomize(true, 1);
   const TConfig config = fixture::configpartie(n, static_cast<int32_t>(state.range(0)));
-  const TListeCoups liste = fixture::listeplateau(plateaulignes(lignes, n), n);
+  const TListeCoups liste = fixture::listelignes(lignes, n);
   uint32_t signature = 2166136261u;
   int64_t noeuds = 0;
   for (auto _ : state) {
@@ -77,7 +70,7 @@ void BM_Genmove9x9Debut(benchmark::State& s) { genmove(s, kDebut9, 9); }
 void BM_Genmove9x9Milieu(benchmark::State& s) { genmove(s, kMilieu9, 9); }
 void BM_Genmove9x9Fin(benchmark::State& s) { genmove(s, kFin9, 9); }
 void BM_Genmove19x19Debut(benchmark::State& s) { genmove(s, kDebut19, 19); }
-void BM_Genmove19x19Milieu(benchmark::State& s) { genmove(s, kMilieu19, 19); }
+void BM_Genmove19x19Milieu(benchmark::State& s) { genmove(s, fixture::MILIEU19, 19); }
 BENCHMARK(BM_Genmove9x9Debut)->Arg(1)->Arg(5)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Genmove9x9Milieu)->Arg(1)->Arg(5)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Genmove9x9Fin)->Arg(1)->Arg(5)->Arg(10)->Iterations(1)->Unit(benchmark::kMillisecond);

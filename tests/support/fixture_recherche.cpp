@@ -38,6 +38,28 @@ TListeCoups listeplateau(const TPlateau& p, int32_t taille) {
   return l;
 }
 
+TPlateau plateaulignes(const char* const* lignes, int32_t taille) {
+  TPlateau p = plateauvide();
+  for (int32_t r = 1; r <= taille; ++r)
+    for (int32_t c = 1; c <= taille; ++c) {
+      const char ch = lignes[r - 1][c - 1];
+      p[indexcase(r, c)] = ch == 'X' ? NOIR : ch == 'O' ? BLANC : VIDE;
+    }
+  return p;
+}
+
+TListeCoups listelignes(const char* const* lignes, int32_t taille) {
+  return listeplateau(plateaulignes(lignes, taille), taille);
+}
+
+const char* const MILIEU19[19] = {
+    "................X.O", ".................XX", "...X.....X....O....", "..XOO.........O.X..",
+    "...XO.........OX...", "...XO..........X...", "....O..............", "...................",
+    "..X.............O..", "...X.......X.......", "...................", "..O.............X..",
+    "...............X...", "..O..........X.X...", "...O.X....O..XOO...", "..OX.X....O.XO.O...",
+    "..OX.X.X.....XO.O..", "..............XOO..", "..............X.XO.",
+};
+
 void poserecherche(uint8_t couleur, const TConfig& config, const TListeCoups& liste) {
   chargecles();
   prepareentree(couleur, config, liste, -1, 0, false);

@@ -24,6 +24,13 @@ TListeCoups listepartie(std::initializer_list<Coup> coups);
 // The move list that puts the stones of `p` down one by one in row order,
 // alternating nothing: each stone is its own colour's move.
 TListeCoups listeplateau(const TPlateau& p, int32_t taille);
+// The board drawn as `taille` rows of 'X', 'O' and '.' (row 1 first).
+TPlateau plateaulignes(const char* const* lignes, int32_t taille);
+// The move list of that board, as listeplateau.
+TListeCoups listelignes(const char* const* lignes, int32_t taille);
+// A 19x19 middle game (row 1 first), white to move: the genmove benchmark's
+// and the deadline tests' position.
+extern const char* const MILIEU19[19];
 
 // Runs the move entry for `couleur` (every step but the chooser) and the
 // chooser's preparation of its search: plateaudepart, phasedebut, the

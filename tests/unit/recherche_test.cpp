@@ -673,27 +673,11 @@ TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
   EXPECT_EQ(dernierrecherche().familles.nbetapes, 29);
 }
 
-// A 19x19 middle game (row 1 first), white to move.
-constexpr const char* kMilieu19[19] = {
-    "................X.O", ".................XX", "...X.....X....O....", "..XOO.........O.X..",
-    "...XO.........OX...", "...XO..........X...", "....O..............", "...................",
-    "..X.............O..", "...X.......X.......", "...................", "..O.............X..",
-    "...............X...", "..O..........X.X...", "...O.X....O..XOO...", "..OX.X....O.XO.O...",
-    "..OX.X.X.....XO.O..", "..............XOO..", "..............X.XO.",
-};
-TListeCoups listemilieu19() {
-  TPlateau p = plateauvide();
-  for (int32_t r = 1; r <= 19; ++r)
-    for (int32_t c = 1; c <= 19; ++c)
-      p[indexcase(r, c)] = kMilieu19[r - 1][c - 1] == 'X' ? NOIR : kMilieu19[r - 1][c - 1] == 'O' ? BLANC : VIDE;
-  return fixture::listeplateau(p, 19);
-}
-
 TEST(RechercheEcheance, APassedDeadlineOn19x19AtLevel10StillPlaysASensibleMove) {
   // Without a clock, the level's bound long passed before the analyses'
   // first optional step: the first root candidate of the ranked list.
   const TConfig config = fixture::configpartie(19, 10);
-  const TListeCoups liste = listemilieu19();
+  const TListeCoups liste = fixture::listelignes(fixture::MILIEU19, 19);
   platform::fixegraine(7);
   TResultatCoup r;
   platform::seam::fixecompteurperf(horlogerapide);
