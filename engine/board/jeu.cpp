@@ -46,9 +46,6 @@ inline void note(int32_t j) {
   ++journal.nombre;
 }
 
-inline int32_t taille() { return configmoteur.taille; }
-inline bool surplateau(int32_t r, int32_t c) { return r >= 1 && r <= taille() && c >= 1 && c <= taille(); }
-
 // Neighbour indices of every point for the current board size, in the walk
 // order (+row, -row, +col, -col); rebuilt when the size changes.
 struct Voisinage {
@@ -183,7 +180,7 @@ void retirelibertechaine(const TPlateau& p, uint8_t couleur, int32_t ligne, int3
 
 void calculelibertes(const TPlateau& p) {
   infochaine = infochainevide;
-  const int32_t n = taille();
+  const int32_t n = taillemoteur();
   const uint32_t gp = t.nouvellemaj();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
@@ -193,8 +190,8 @@ void calculelibertes(const TPlateau& p) {
 }
 
 void majlibertes(const TPlateau& p, int32_t nbprises, int32_t ligne, int32_t colonne) {
-  if (!surplateau(ligne, colonne)) return;
-  const int32_t n = taille();
+  if (!surplateaumoteur(ligne, colonne)) return;
+  const int32_t n = taillemoteur();
   const uint32_t gp = t.nouvellemaj();
   if (nbprises == 0) {
     // The played chain, then each neighbouring chain once.
@@ -296,7 +293,7 @@ void jouecoup(TListePoints& prises, int32_t /*capacite*/, TPlateau& p, int32_t l
               uint8_t couleur, uint8_t ennemi) {
   prises[0] = 0;
   // A pass (0, 0) or a point off the board plays nothing.
-  if (!surplateau(ligne, colonne)) return;
+  if (!surplateaumoteur(ligne, colonne)) return;
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return;
 
@@ -457,7 +454,7 @@ struct Apres {
 
 int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t couleur, uint8_t ennemi,
                           int32_t ciblel, int32_t ciblec, int32_t borne) {
-  if (!surplateau(ligne, colonne)) return -1;
+  if (!surplateaumoteur(ligne, colonne)) return -1;
   const int32_t i = indexcase(ligne, colonne);
   if (p[i] != VIDE) return -1;
   // The survey of jouecoup: captures, then its two suicide rules.

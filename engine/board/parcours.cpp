@@ -1,11 +1,11 @@
 // Chain and region walks of the engine state.
 #include "engine/board/parcours.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 
 namespace {
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline Pas suitsi(bool b) { return b ? Pas::suit : Pas::saute; }
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Replay of the game and move trials on scratch boards.
 #include "engine/board/rejoue.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // The chain through the point has a liberty on the engine's board.
 bool aliberte(const TPlateau& p, int32_t r, int32_t c) {

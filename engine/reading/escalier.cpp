@@ -2,6 +2,7 @@
 // tries, with the chain table saved per level and put back on every return.
 #include "engine/reading/escalier.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 
 // Each level adds a defender stone and an attacker stone, so the board bounds
 // the depth; the two chain-table copies of a level live here, not on the stack.

@@ -7,6 +7,7 @@
 #include <cassert>
 #include <cstring>
 
+#include "engine/board/acces.h"
 #include "engine/board/cles.h"
 #include "engine/board/empreinte.h"
 #include "engine/board/garde.h"
@@ -25,7 +26,6 @@ TNoeudPrise noeuds[PLISMAXPRISE + 2];  // buffers of the node of each ply
 TMarques cartevide;                    // parent and grandparent maps of the root
 bool lectureencours = false;       // a reading is running
 
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0]; }
 inline bool memepoint(TPoint a, int32_t r, int32_t c) { return a.ligne == r && a.colonne == c; }
 inline bool adjacents(TPoint a, TPoint b) {
   return std::abs(a.ligne - b.ligne) + std::abs(a.colonne - b.colonne) == 1;

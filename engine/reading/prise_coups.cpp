@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0]; }
 inline uint8_t case_(const TPlateau& p, int32_t r, int32_t c) { return p[indexcase(r, c)]; }
 inline bool memepoint(TPoint a, int32_t r, int32_t c) { return a.ligne == r && a.colonne == c; }
 
