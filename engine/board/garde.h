@@ -33,18 +33,24 @@ class EnSortie {
 };
 
 // The position of a trial: the board, the chain table and the dead marks as
-// they were on entry, put back by `remet` and when the scope ends.
+// they were on entry, put back by `restaure` and when the scope ends,
+// whatever path leaves it.
 class RestaurePosition {
  public:
   explicit RestaurePosition(TPlateau& p) : p_(p), plateau_(p), chaines_(infochaine), morts_(pionsmorts) {}
-  ~RestaurePosition() { remet(); }
+  ~RestaurePosition() { restaure(); }
   RestaurePosition(const RestaurePosition&) = delete;
   RestaurePosition& operator=(const RestaurePosition&) = delete;
-  void remet() {
+
+  void restaure() {
     p_ = plateau_;
     infochaine = chaines_;
     pionsmorts = morts_;
   }
+  // The position as it was on entry.
+  const TPlateau& plateau() const { return plateau_; }
+  const TInfoChaine& chaines() const { return chaines_; }
+  const TMarques& morts() const { return morts_; }
 
  private:
   TPlateau& p_;

@@ -280,7 +280,7 @@ bool peutcouperpaire(TPlateau& p, int32_t k, const TPoint& a, const TPoint& b, c
   TListePoints prises;
   for (int32_t x = 1; x <= nbpoints(F); ++x) {
     const TPoint f = point(F, x);
-    essai.remet();
+    essai.restaure();
     jouecoup(prises, CAPACITELISTE, p, f.ligne, f.colonne, o.couleur, s.couleur);
     if (p[ix(f)] != o.couleur) continue;
     // The cutting stone first: one the side takes at once cuts nothing.

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/board/etat.h"
+#include "engine/board/garde.h"
 #include "engine/board/listecoups.h"
 #include "engine/board/types.h"
 
@@ -15,34 +16,11 @@ constexpr int32_t CAPACITELISTECANDIDATS = 361;
 constexpr int32_t CAPACITEFAMILLE = 300;
 
 // ---- Trial-move protocol ---------------------------------------------------------
-// Copies the board `p`, `infochaine` and `pionsmorts` on construction;
-// `restaure()` puts all three back (after each trial), and so does the end
-// of the scope, whatever path leaves it. A family that plays trial stones
-// keeps one for its whole run: it never leaves a stone on the board nor a
-// change in the chain table or the dead marks for its successors.
-class TGardeEssai {
- public:
-  explicit TGardeEssai(TPlateau& p) : p_(p), plateau_(p), chaines_(infochaine), morts_(pionsmorts) {}
-  ~TGardeEssai() { restaure(); }
-  TGardeEssai(const TGardeEssai&) = delete;
-  TGardeEssai& operator=(const TGardeEssai&) = delete;
-
-  void restaure() {
-    p_ = plateau_;
-    infochaine = chaines_;
-    pionsmorts = morts_;
-  }
-  // The position as it was on entry.
-  const TPlateau& plateau() const { return plateau_; }
-  const TInfoChaine& chaines() const { return chaines_; }
-  const TMarques& morts() const { return morts_; }
-
- private:
-  TPlateau& p_;
-  const TPlateau plateau_;
-  const TInfoChaine chaines_;
-  const TMarques morts_;
-};
+// The guard of a family that plays trial stones, kept for its whole run:
+// `restaure()` after each trial and the end of the scope put back the board,
+// `infochaine` and `pionsmorts`, so it never leaves a stone on the board nor
+// a change in the chain table or the dead marks for its successors.
+using TGardeEssai = RestaurePosition;
 
 // Loads a trial record's position: its board, chain table and dead marks.
 inline void chargeessai(TPlateau& p, const TEssaiCoup& e) {

@@ -149,7 +149,7 @@ void proposecoupsliaison(TListePoints& liste, const TTableEssais& t0, uint8_t c,
           empilepoint(F, MAXPOINTSLISTE, r, k);
         }
       }
-      essai.remet();
+      essai.restaure();
     }
   // C keeps the points valued before.
   C = copie;

@@ -390,7 +390,7 @@ void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& list
     });
     affichelistecoups(locale, nbpoints(locale), label);
     // Position back for the next side.
-    essai.remet();
+    essai.restaure();
   };
   Cote ordi = cote(0), joueur = cote(1);
   ordi.couleur = couleur;
