@@ -208,10 +208,7 @@ void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoin
   zeromarques(libcible);
   {
     TListePoints lc;
-    lc[0] = 0;
-    TMarques vu;
-    zeromarques(vu);
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    libertesprise(p, e.cl, e.cc, lc);
     for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
   }
   const int32_t avant = nbpoints(l);
@@ -304,12 +301,7 @@ void triecoupsattaque(const TEtatPrise& e, TListePoints& l, const TMarques& marq
 int32_t lecturemanque(TEtatPrise& e) {
   TPlateau& p = *e.p;
   TListePoints lc;
-  lc[0] = 0;
-  {
-    TMarques vu;
-    zeromarques(vu);
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
-  }
+  libertesprise(p, e.cl, e.cc, lc);
   TMarques cible;
   zeromarques(cible);
   marquepionschaine(p, cible, 0, e.cl, e.cc);
@@ -376,10 +368,7 @@ int32_t lecturemanque(TEtatPrise& e) {
 int32_t comblelibertes(TEtatPrise& e, const TMarques& marques) {
   TPlateau& p = *e.p;
   TListePoints lc;
-  lc[0] = 0;
-  TMarques vu;
-  zeromarques(vu);
-  libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+  libertesprise(p, e.cl, e.cc, lc);
   int32_t deux = 0;
   TListePoints prises;
   prises[0] = 0;
@@ -886,10 +875,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       lc[0] = nbcible;
       return;
     }
-    lc[0] = 0;
-    TMarques vu;
-    zeromarques(vu);
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    libertesprise(p, e.cl, e.cc, lc);
   };
   // Two liberties: the two-liberty capture.
   if (nl == 2 && !annule) {
