@@ -239,7 +239,7 @@ bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
   if (infochaine[i][1] != 1 && !pionsmorts[i]) return true;
   // A stone of the colour on each empty neighbour in turn, the
   // start flagged dead meanwhile.
-  const uint8_t o = adversaire(couleur);
+  const uint8_t o = autre(couleur);
   const Restaure mort(pionsmorts[i]);
   pionsmorts[i] = 1;
   int32_t score = 0;

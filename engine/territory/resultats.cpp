@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -12,10 +13,6 @@
 #include "engine/chains/yeux.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
-inline uint8_t autre(uint8_t c) { return static_cast<uint8_t>(1 - c); }
 
 constexpr int32_t CAPACITEZONE = NBCASES;  // lists E and A, and the contact walk's lists
 constexpr int32_t NIVEAUMAX = 255;         // levels are bytes
