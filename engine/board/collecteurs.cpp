@@ -82,7 +82,7 @@ bool diagonaleliee(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c, int
   const bool videa = p[ix(r2, c)] == VIDE;  // shared point in the row direction
   const bool videb = p[ix(r, c2)] == VIDE;  // shared point in the column direction
   if (videa && videb) return true;
-  const uint8_t o = adversaire(couleur);
+  const uint8_t o = autre(couleur);
   if (videa) return testautoatari(p, o, r2, c);
   if (videb) return testautoatari(p, o, r, c2);
   return false;

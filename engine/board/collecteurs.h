@@ -12,9 +12,6 @@
 #include "engine/board/pas.h"
 #include "engine/board/types.h"
 
-// Opponent colour byte: 0 for black, 1 otherwise.
-inline uint8_t adversaire(uint8_t couleur) { return couleur == NOIR ? BLANC : NOIR; }
-
 // The diagonal rule: the stone of `couleur` at (r2, c2), diagonal to (r, c),
 // is linked to it when both shared points are empty, or exactly one is and
 // an opponent stone there would stand in self-atari.

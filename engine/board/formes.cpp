@@ -80,13 +80,13 @@ bool derniereliberteissue(const TPlateau& p, const TMarques& marques, TPoint& so
     int32_t& nb;
     bool& touche;
     TPoint& sortie;
-    void visite(int32_t dir, int32_t r, int32_t c) {
+    void derniereliberteissuerec(int32_t dir, int32_t r, int32_t c) {
       vu[ix(r, c)] = 1;
       pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
         const int32_t j = ix(r2, c2);
         if (vu[j]) return nb >= 2 || touche;
         if (p[j] == x) {
-          visite(d2, r2, c2);
+          derniereliberteissuerec(d2, r2, c2);
         } else if (p[j] == VIDE) {
           vu[j] = 1;
           if (++nb == 1) sortie = TPoint{r2, c2};
@@ -97,7 +97,7 @@ bool derniereliberteissue(const TPlateau& p, const TMarques& marques, TPoint& so
       });
     }
   } marche{p, marques, vu, x, nb, touche, sortie};
-  marche.visite(0, pierre.ligne, pierre.colonne);
+  marche.derniereliberteissuerec(0, pierre.ligne, pierre.colonne);
   return nb == 1 && !touche && testvoisinsatari(p, autre(x), sortie.ligne, sortie.colonne);
 }
 
@@ -305,13 +305,13 @@ void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int3
     TMarques& vu;
     uint8_t c;
     bool sortie = false;
-    void visite(int32_t dir, int32_t r, int32_t col) {
+    void voisinenemia1rec(int32_t dir, int32_t r, int32_t col) {
       vu[ix(r, col)] = 1;
       empilepoint(pierres, CAPACITECHAINES, r, col);
       pasvoisins(r, col, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
         const int32_t j = ix(r2, c2);
         if (p[j] == c) {
-          if (!vu[j]) visite(d2, r2, c2);
+          if (!vu[j]) voisinenemia1rec(d2, r2, c2);
         } else if (region[j] == 0) {
           sortie = true;
         }
@@ -321,7 +321,7 @@ void voisinenemia1(TListePoints& sortie, TPlateau& p, uint8_t c, uint8_t d, int3
   } marche{p, region, vu, c};
   const bool echappe = pastable(ligne, colonne, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
-    if (p[j] == c && !vu[j]) marche.visite(0, r2, c2);
+    if (p[j] == c && !vu[j]) marche.voisinenemia1rec(0, r2, c2);
     return marche.sortie;
   });
   if (echappe) return;
@@ -403,13 +403,13 @@ bool atarisansissue(const TPlateau& p, TMarques& marques, TPoint& sortie1, TPoin
     uint8_t x;
     TPoint& lib;
     bool& ennemiatari;
-    void visite(int32_t dir, int32_t r, int32_t c) {
+    void atarisansissuerec(int32_t dir, int32_t r, int32_t c) {
       chaine[ix(r, c)] = 1;
       marques[ix(r, c)] = 1;
       pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
         const int32_t j = ix(r2, c2);
         if (p[j] == x) {
-          if (!chaine[j]) visite(d2, r2, c2);
+          if (!chaine[j]) atarisansissuerec(d2, r2, c2);
         } else if (p[j] == VIDE) {
           if (pointnul(lib)) lib = TPoint{r2, c2};
         } else if (libs(j) == 1) {
@@ -419,7 +419,7 @@ bool atarisansissue(const TPlateau& p, TMarques& marques, TPoint& sortie1, TPoin
       });
     }
   } marche{p, marques, chaine, x, sortie1, ennemiatari};
-  marche.visite(0, ligne, colonne);
+  marche.atarisansissuerec(0, ligne, colonne);
   if (ennemiatari || pointnul(sortie1)) {
     sortie1 = TPoint{};
     return false;

@@ -881,18 +881,18 @@ bool atteintchainenonfaible(const TPlateau& p, int32_t pas, int32_t r, int32_t c
     const TMarques& faibles;
     uint8_t x;
     TMarques& vu;
-    bool visite(int32_t reste, int32_t dir, int32_t r, int32_t c) {
+    bool atteintchainenonfaiblerec(int32_t reste, int32_t dir, int32_t r, int32_t c) {
       vu[ix(r, c)] = 1;
       if (reste <= 0) return false;
       return pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
         const int32_t j = ix(r2, c2);
         if (vu[j] || p[j] == autre(x)) return false;
         if (p[j] == x && !pionsmortsbis[j] && !carteattaque[j] && !faibles[j]) return true;
-        return visite(reste - 1, d2, r2, c2);
+        return atteintchainenonfaiblerec(reste - 1, d2, r2, c2);
       });
     }
   } marche{p, faibles, x, vu};
-  return marche.visite(pas, 0, r, c);
+  return marche.atteintchainenonfaiblerec(pas, 0, r, c);
 }
 
 // Its own recursion: the point entered decides whether the walk may leave it.
@@ -911,7 +911,7 @@ bool compteterritoirefinalzone(const TPlateau& p, uint8_t couleur, int32_t r, in
     int32_t& n;
     TPoint &premier, &second;
     bool vivant(int32_t j) const { return p[j] == couleur && !pionsmorts[j]; }
-    void visite(int32_t dir, int32_t r, int32_t c) {
+    void compteterritoirefinalzonerec(int32_t dir, int32_t r, int32_t c) {
       const int32_t i = ix(r, c);
       if (!vu[i]) vu[i] = 1;
       if (p[i] != o && finale[i] != 0 && vu[i] != 2) {
@@ -927,12 +927,12 @@ bool compteterritoirefinalzone(const TPlateau& p, uint8_t couleur, int32_t r, in
       if (p[i] == VIDE && pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) { return vivant(ix(r2, c2)); })) return;
       pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
         const int32_t j = ix(r2, c2);
-        if (!vu[j] && !vivant(j)) visite(d2, r2, c2);
+        if (!vu[j] && !vivant(j)) compteterritoirefinalzonerec(d2, r2, c2);
         return n >= 3;
       });
     }
   } marche{p, couleur, o, finale, vu, n, premier, second};
-  marche.visite(0, r, c);
+  marche.compteterritoirefinalzonerec(0, r, c);
   if (n >= 3) return true;
   if (n == 2) {
     return !pastable(second.ligne, second.colonne, [&](int32_t r2, int32_t c2) {

@@ -183,11 +183,10 @@ bool contactdiagonalmarque(const TPlateau& p, uint8_t c, const TMarques& marques
     const int32_t j = ix(r2, c2);
     return p[j] == c && marques[j] != 0;
   };
-  auto tient = [&](int32_t r2, int32_t c2) { return surplateaumoteur(r2, c2) && p[ix(r2, c2)] == c; };
   const bool bord = bordgoban[ix(ligne, colonne)] != 0;
   int32_t n = 0;
   // The row+1 diagonals, unless an own stone stands between.
-  if (ligne < configmoteur.taille && !tient(ligne + 1, colonne)) {
+  if (ligne < configmoteur.taille && !tient(p, ligne + 1, colonne, c)) {
     if (marquee(ligne + 1, colonne + 1)) {
       if (bord) return true;
       n = 1;
@@ -198,7 +197,7 @@ bool contactdiagonalmarque(const TPlateau& p, uint8_t c, const TMarques& marques
     }
   }
   // The row-1 side.
-  if (ligne == 1 || tient(ligne - 1, colonne)) return false;
+  if (ligne == 1 || tient(p, ligne - 1, colonne, c)) return false;
   // A marked diagonal on the row-1 side.
   if (marquee(ligne - 1, colonne + 1)) {
     if (bord || n == 1) return true;

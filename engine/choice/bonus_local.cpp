@@ -104,14 +104,14 @@ bool ennemiprenable(const TPlateau& p, int32_t t, int32_t r, int32_t c, bool ech
   return false;
 }
 
-// Stones in the (clipped) rectangle.
-int32_t pierresrectangle(const TPlateau& p, int32_t l1, int32_t l2, int32_t c1, int32_t c2) {
+// The (clipped) rectangle holds fewer than 3 stones.
+bool rectanglevide(const TPlateau& p, int32_t l1, int32_t l2, int32_t c1, int32_t c2) {
   const int32_t n = taillemoteur();
   int32_t k = 0;
   for (int32_t r = std::max(1, l1); r <= std::min(n, l2); ++r)
     for (int32_t c = std::max(1, c1); c <= std::min(n, c2); ++c)
       if (p[ix(r, c)] != VIDE) ++k;
-  return k;
+  return k < 3;
 }
 
 // A stone in the square of half-side h around p, its four corners and p
@@ -266,7 +266,7 @@ void bonusbord(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne, int32_t c
   // The framework shapes of the four corners.
   const auto forme = [&](int32_t pr, int32_t pc, int32_t ar, int32_t ac, int32_t l1, int32_t l2, int32_t c1,
                          int32_t c2) {
-    if (r == pr && c == pc && x == p[ix(ar, ac)] && pierresrectangle(p, l1, l2, c1, c2) < 3) s += 3;
+    if (r == pr && c == pc && x == p[ix(ar, ac)] && rectanglevide(p, l1, l2, c1, c2)) s += 3;
   };
   forme(6, 3, 4, 4, 4, 6, 3, 4);
   forme(3, 6, 4, 4, 3, 4, 4, 6);
@@ -405,43 +405,53 @@ void bonusmortsprofondeur(TPlateau& p, int32_t& valeur, uint8_t m, int32_t d, ui
   valeur += signe(c == m) * v;
 }
 
-void comptezonevoisins(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t c, int32_t ligne, int32_t colonne,
-                       int32_t rayon) {
+namespace {
+// Flood of the empty points of the window of radius `rayon` from the point,
+// marking vu: counts the stones of c it reaches (a chain once, marked whole)
+// and sets `ennemi` at a stone of the other colour not marked dead.
+int32_t remplitzonecompte(const TPlateau& p, TMarques& vu, uint8_t c, int32_t rayon, int32_t ligne,
+                          int32_t colonne, bool& ennemi) {
   const int32_t n = taillemoteur();
   const int32_t lmin = std::max(1, ligne - rayon), lmax = std::min(n, ligne + rayon);
   const int32_t cmin = std::max(1, colonne - rayon), cmax = std::min(n, colonne + rayon);
-  const int32_t ip = ix(ligne, colonne);
-  const uint8_t pierre = p[ip];
-  p[ip] = VIDE;
-  Brouillon& br = brouillon();
-  br.vu = marquesvides;
-  int32_t compte = 0;
-  bool ennemi = false;
   const uint8_t o = autre(c);
-  // Flood of the window's empty points from p.
+  int32_t compte = 0;
   TPoint pile[NBCASES];
   int32_t haut = 0;
   pile[haut++] = TPoint{ligne, colonne};
-  br.vu[ip] = 1;
+  vu[ix(ligne, colonne)] = 1;
   while (haut > 0) {
     const TPoint q = pile[--haut];
     pas4(q.ligne, q.colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
       if (r2 < lmin || r2 > lmax || c2 < cmin || c2 > cmax) return false;
       const int32_t j = ix(r2, c2);
-      if (br.vu[j]) return false;
+      if (vu[j]) return false;
       if (p[j] == VIDE) {
-        br.vu[j] = 1;
+        vu[j] = 1;
         pile[haut++] = TPoint{r2, c2};
       } else if (p[j] == c) {
         ++compte;
-        marquepionschaine(p, br.vu, 0, r2, c2);
+        marquepionschaine(p, vu, 0, r2, c2);
       } else {
-        br.vu[j] = 1;
+        vu[j] = 1;
         if (p[j] == o && !pionsmorts[j]) ennemi = true;
       }
       return false;
     });
   }
+  return compte;
+}
+}  // namespace
+
+void comptezonevoisins(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t c, int32_t ligne, int32_t colonne,
+                       int32_t rayon) {
+  const int32_t ip = ix(ligne, colonne);
+  const uint8_t pierre = p[ip];
+  p[ip] = VIDE;
+  Brouillon& br = brouillon();
+  br.vu = marquesvides;
+  bool ennemi = false;
+  int32_t compte = remplitzonecompte(p, br.vu, c, rayon, ligne, colonne, ennemi);
   p[ip] = pierre;
   if (!ennemi) return;
   if (compte > 0) {
@@ -692,20 +702,27 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
   }
 }
 
+namespace {
+// Every orthogonal neighbour of the point holds k, and one of them is marked
+// in marquesglobales.
+bool entoureetmarque(const TPlateau& p, uint8_t k, int32_t ligne, int32_t colonne) {
+  bool entoure = true, marque = false;
+  pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
+    const int32_t j = ix(r2, c2);
+    if (p[j] != k) entoure = false;
+    if (marquesglobales[j]) marque = true;
+    return false;
+  });
+  return entoure && marque;
+}
+}  // namespace
+
 void empechedefaire2yeux(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t k, TMarques& memo, int32_t ligne,
                          int32_t colonne) {
   (void)m;
   const int32_t q = ix(ligne, colonne);
   if (memo[q] == 0) {
-    memo[q] = 8;
-    bool entoure = true, marque = false;
-    pas4(ligne, colonne, ORDREPREDICATS, [&](int32_t r2, int32_t c2) {
-      const int32_t j = ix(r2, c2);
-      if (p[j] != k) entoure = false;
-      if (marquesglobales[j]) marque = true;
-      return false;
-    });
-    if (entoure && marque) memo[q] = 2;
+    memo[q] = entoureetmarque(p, k, ligne, colonne) ? 2 : 8;
   }
   if (memo[q] == 100) {
     valeur -= 1000;

@@ -50,10 +50,6 @@ int32_t nombrecoups(const TListeCoups& liste) {
   return n < 0 ? 0 : n > MAXCOUPSPARTIE ? MAXCOUPSPARTIE : n;
 }
 
-bool surplateau(int32_t r, int32_t c) {
-  return r >= 1 && r <= configmoteur.taille && c >= 1 && c <= configmoteur.taille;
-}
-
 }  // namespace
 
 uint64_t echeancecoup(TTempsRestant t, int32_t niveaucoup, int32_t coups, int32_t taille, uint64_t maintenant) {
@@ -133,12 +129,12 @@ void rejouepartie(const TListeCoups& liste) {
     uint8_t efface = VIDE;  // colour of the stone this entry took off
     if (c == VIDE) {
       // An erasure; the next entry takes its place.
-      if (r != 0 && surplateau(r, col)) {
+      if (r != 0 && surplateaumoteur(r, col)) {
         efface = plateaumoteur[indexcase(r, col)];
         plateaumoteur[indexcase(r, col)] = VIDE;
       }
       --numerocoup;
-    } else if (r != 0 && c <= NOIR && surplateau(r, col)) {
+    } else if (r != 0 && c <= NOIR && surplateaumoteur(r, col)) {
       // A stone, with its captures counted as prisoners.
       const bool libre = plateaumoteur[indexcase(r, col)] == VIDE;
       rejouecoup(prisesrejeu, 300, plateaumoteur, r, col, c, static_cast<uint8_t>(1 - c));

@@ -16,7 +16,6 @@
 
 #include "engine/board/acces.h"
 #include "engine/board/cles.h"
-#include "engine/board/collecteurs.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
@@ -703,7 +702,7 @@ void commence(TEtatLiaison& e, TPlateau& p, const TMarques& B, const TPoint& s, 
   e.B = &B;
   e.deux = deux;
   e.C = p[ixp(s)];
-  e.O = adversaire(e.C);
+  e.O = autre(e.C);
   e.pierre[0] = s;
   e.pierre[1] = TPoint{};
   e.lien[0] = e.lien[1] = TPoint{};
@@ -716,7 +715,7 @@ void commence(TEtatLiaison& e, TPlateau& p, const TMarques& B, const TPoint& s, 
 // ---- Maps and lists ------------------------------------------------------------------------------
 
 void cartedistanceliaison(const TPlateau& p, const TMarques& ensemble, const TMarques& A, uint8_t C, TMarques& d) {
-  const uint8_t O = adversaire(C);
+  const uint8_t O = autre(C);
   const int32_t N = configmoteur.taille;
   d = marquesvides;
   // Each ring is grown from the list of the points of the ring before: all

@@ -28,7 +28,7 @@ struct Regard {
   bool marque;
 
   Regard(const TPlateau& p_, const TMarques& m_, int32_t r_, int32_t c_, bool marque_)
-      : p(p_), m(m_), r(r_), c(c_), C(p_[ix(r_, c_)]), O(adversaire(p_[ix(r_, c_)])), marque(marque_) {}
+      : p(p_), m(m_), r(r_), c(c_), C(p_[ix(r_, c_)]), O(autre(p_[ix(r_, c_)])), marque(marque_) {}
 
   bool cible(int32_t r2, int32_t c2) const { return tient(p, r2, c2, C) && (m[ix(r2, c2)] != 0) == marque; }
   bool enemi(int32_t r2, int32_t c2) const { return tient(p, r2, c2, O); }
@@ -387,13 +387,13 @@ TListePoints prisesniveaulien;  // scratch of choisitniveaulien: captures of the
 
 void joue(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
   prisesjoue[0] = 0;
-  jouecoup(prisesjoue, CAPACITELISTE, p, r, c, couleur, adversaire(couleur));
+  jouecoup(prisesjoue, CAPACITELISTE, p, r, c, couleur, autre(couleur));
 }
 }  // namespace
 
 void metlachainelieesliensessais(TPlateau& p, TMarques& m, const TMarques& points, int32_t r, int32_t c) {
   Sauvegarde s(p);
-  const uint8_t ennemi = adversaire(p[ix(r, c)]);
+  const uint8_t ennemi = autre(p[ix(r, c)]);
   const int32_t n = taillemoteur();
   for (int32_t i = 1; i <= n; ++i)
     for (int32_t j = 1; j <= n; ++j)
@@ -418,7 +418,7 @@ bool choisitniveaulien(TPlateau& p, const TMarques& m, int32_t r, int32_t c, int
   });
   if (libs(r, c) < 2 || vides < n) return false;
   // The opponent on each empty neighbour in turn.
-  const uint8_t x = p[ix(r, c)], o = adversaire(x);
+  const uint8_t x = p[ix(r, c)], o = autre(x);
   TListePoints& prises = prisesniveaulien;
   int32_t tenus = 0;
   return pastable(r, c, [&](int32_t r2, int32_t c2) {
@@ -449,7 +449,7 @@ bool testelienpossible(TPlateau& p, const TMarques& m, const TMarques& prenables
   // Liberties of the stone and the weak enemy chains beside it.
   const int32_t l0 = libs(r, c);
   if (l0 == 1) return false;
-  const uint8_t x = p[ix(r, c)], o = adversaire(x);
+  const uint8_t x = p[ix(r, c)], o = autre(x);
   TListePoints liste;
   liste[0] = 0;
   TMarques vu = marquesvides;

@@ -111,6 +111,12 @@ struct ChainesSauvees : Restaure<TInfoChaine> {
 
 }  // namespace
 
+bool pionlieauterritoiredirect(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
+  return Lien{p, r, c, C, O, Famille::territoire}.direct();
+}
+bool pionlievivantdirect(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
+  return Lien{p, r, c, C, O, Famille::vivant}.direct();
+}
 bool pionlieauterritoireparsaut(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   return Lien{p, r, c, C, O, Famille::territoire}.diagonale();
 }
@@ -122,6 +128,9 @@ bool sautversterritoire(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint
 }
 bool pionlieachainevivanteparsaut(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   return Lien{p, r, c, C, O, Famille::vivant}.saut();
+}
+bool motifversterritoire(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
+  return Lien{p, r, c, C, O, Famille::territoire}.motif();
 }
 bool pionlieachainevivanteforme(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O) {
   return Lien{p, r, c, C, O, Famille::vivant}.motif();
@@ -239,7 +248,7 @@ bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur) {
   if (infochaine[i][1] != 1 && !pionsmorts[i]) return true;
   // A stone of the colour on each empty neighbour in turn, the
   // start flagged dead meanwhile.
-  const uint8_t o = adversaire(couleur);
+  const uint8_t o = autre(couleur);
   const Restaure mort(pionsmorts[i]);
   pionsmorts[i] = 1;
   int32_t score = 0;

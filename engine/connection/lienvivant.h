@@ -41,11 +41,15 @@ bool pionlieamarque(const TPlateau& p, uint8_t C, int32_t r, int32_t c);
 bool estlieachainevivante2(TPlateau& p, int32_t r, int32_t c, uint8_t couleur);
 
 // ---- Parts the entries combine ----------------------------------------------------------
+// Direct: an orthogonal neighbour is an own target (own territory, or not flagged dead).
+bool pionlieauterritoiredirect(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);
+bool pionlievivantdirect(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);
 // Diagonal: the diagonal rule to an own target, or the diagonal-flanked jump.
 bool pionlieauterritoireparsaut(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);
 bool diagonalechainevivante(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);
 // Jumps over an empty gap.
 bool sautversterritoire(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);
 bool pionlieachainevivanteparsaut(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);
-// Edge patterns (within two lines of the edge) toward all own live stones.
+// Edge patterns (within two lines of the edge) toward all own targets.
+bool motifversterritoire(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);
 bool pionlieachainevivanteforme(const TPlateau& p, int32_t r, int32_t c, uint8_t C, uint8_t O);

@@ -290,6 +290,31 @@ int32_t gaininfluenceessai(int32_t ligne, int32_t colonne) {
   return gain;
 }
 
+// An empty point of b, unowned, at least three lines from the edge.
+bool videcentral(const TPlateau& b, int32_t i) {
+  return b[i] == VIDE && territoire[i] == VIDE && distancebord[i] >= 3;
+}
+
+// The region of such points through i (not yet in vu), marked in vu, its
+// size written at each of its points in `tailles`; returns the size.
+int32_t zonevidecentre(const TPlateau& b, TMarques& vu, TCarte& tailles, int32_t i) {
+  std::vector<int32_t> region{i};
+  vu[i] = 1;
+  for (std::size_t k = 0; k < region.size(); ++k) {
+    const TVoisins& v = tablevoisins[region[k]];
+    for (int32_t d = 0; d < v.nbvoisins; ++d) {
+      const int32_t j = indexcase(v.voisins[d][0], v.voisins[d][1]);
+      if (vu[j] == 0 && videcentral(b, j)) {
+        vu[j] = 1;
+        region.push_back(j);
+      }
+    }
+  }
+  const auto taille = static_cast<int32_t>(region.size());
+  for (int32_t j : region) tailles[j] = taille;
+  return taille;
+}
+
 void etendsespionsverlecentre(TCarte& scores, TListePoints& candidats, int32_t cap) {
   const int32_t n = taillemoteur();
   TPlateau b = plateaudepart;
@@ -302,26 +327,12 @@ void etendsespionsverlecentre(TCarte& scores, TListePoints& candidats, int32_t c
   TCarte tailles = zerobonus;
   TMarques vu = marquesvides;
   bool grand = false;
-  auto centre = [&](int32_t i) { return b[i] == VIDE && territoire[i] == VIDE && distancebord[i] >= 3; };
-  // zonevidecentre: the empty unowned central region through each point.
+  // The empty unowned central region through each point.
   for (int32_t l = 1; l <= n; ++l)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(l, c);
-      if (!centre(i) || vu[i] != 0) continue;
-      std::vector<int32_t> region{i};
-      vu[i] = 1;
-      for (std::size_t k = 0; k < region.size(); ++k) {
-        const TVoisins& v = tablevoisins[region[k]];
-        for (int32_t d = 0; d < v.nbvoisins; ++d) {
-          const int32_t j = indexcase(v.voisins[d][0], v.voisins[d][1]);
-          if (vu[j] == 0 && centre(j)) {
-            vu[j] = 1;
-            region.push_back(j);
-          }
-        }
-      }
-      for (int32_t j : region) tailles[j] = static_cast<int32_t>(region.size());
-      grand |= static_cast<int32_t>(region.size()) > seuil;
+      if (!videcentral(b, i) || vu[i] != 0) continue;
+      grand |= zonevidecentre(b, vu, tailles, i) > seuil;
     }
   if (!grand) return;
   TCarte gains = zerobonus;

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
+#include "engine/board/pas.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
 #include "engine/connection/lectureliaison.h"
@@ -16,11 +18,6 @@
 #include "engine/territory/etatchaines.h"
 
 namespace {
-
-bool surplateau(int32_t r, int32_t c) {
-  const int32_t n = configmoteur.taille;
-  return r >= 1 && r <= n && c >= 1 && c <= n;
-}
 
 // The threat test over one side's candidates and trial records.
 bool menacee(const TPlateau& p, const TMarques& candidates, const TEssaiCoup (&essais)[TAILLEMAX][TAILLEMAX],
@@ -348,17 +345,16 @@ bool faiblesetfortsproches(const TPlateau& p, const TMarques& faibles, const TMa
 }
 
 bool testdiagonalefaible(const TPlateau& p, uint8_t c, TListePoints& l, int32_t ligne, int32_t colonne) {
-  auto tient = [&](int32_t r, int32_t k) { return surplateau(r, k) && p[indexcase(r, k)] == c; };
   auto faible = [&](int32_t r, int32_t k) { return lesfaibles[indexcase(r, k)] != 0; };
   bool gate = false;
   for (const int32_t dl : {1, -1}) {
     const int32_t r = ligne + dl;
-    if (tient(r, colonne)) {
+    if (tient(p, r, colonne, c)) {
       if (!faible(r, colonne)) gate = true;
       continue;
     }
     for (const int32_t dc : {1, -1}) {
-      if (!tient(r, colonne + dc)) continue;
+      if (!tient(p, r, colonne + dc, c)) continue;
       if (faible(r, colonne + dc))
         proposecase(l, CAPACITEFAMILLE, r, colonne + dc);
       else
@@ -369,8 +365,8 @@ bool testdiagonalefaible(const TPlateau& p, uint8_t c, TListePoints& l, int32_t 
   if (bordgoban[indexcase(ligne, colonne)]) return nb > 0;
   if (nb == 0) return false;
   if (nb >= 2) return true;
-  const bool fortcote = (tient(ligne, colonne - 1) && !faible(ligne, colonne - 1)) ||
-                        (tient(ligne, colonne + 1) && !faible(ligne, colonne + 1));
+  const bool fortcote = (tient(p, ligne, colonne - 1, c) && !faible(ligne, colonne - 1)) ||
+                        (tient(p, ligne, colonne + 1, c) && !faible(ligne, colonne + 1));
   return gate || fortcote;
 }
 

@@ -1,9 +1,11 @@
 // Region and push tests: zonecouleur, comptepierresreliees, testpousseeligne.
 #include "engine/proposals/regionspoussee.h"
 
+#include "engine/board/acces.h"
 #include "engine/board/autoatari.h"
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
+#include "engine/board/pas.h"
 #include "engine/board/rejoue.h"
 #include "engine/reading/prise.h"
 
@@ -13,11 +15,6 @@ constexpr int32_t CAPACITEPRISES = 300;
 // Orthogonal and diagonal steps, in the walks' order.
 constexpr int32_t ORTHO[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 constexpr int32_t DIAG[4][2] = {{1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
-
-bool surplateau(int32_t r, int32_t c) {
-  const int32_t n = configmoteur.taille;
-  return r >= 1 && r <= n && c >= 1 && c <= n;
-}
 
 // The flood of comptepierresreliees over its copy.
 struct Reliees {
@@ -29,7 +26,7 @@ struct Reliees {
   bool chainesajour = false;  // infochaine rebuilt for the copy
 
   bool relie(int32_t r, int32_t col) const {
-    if (!surplateau(r, col)) return false;
+    if (!surplateaumoteur(r, col)) return false;
     const int32_t i = indexcase(r, col);
     return !vu[i] && copie[i] == c && marques[i] != 0;
   }
@@ -70,7 +67,7 @@ void zonecouleur(const TPlateau& p, uint8_t c, uint8_t o, int32_t passes) {
     int32_t k = 0;
     for (const auto& d : ORTHO) {
       const int32_t rr = r + d[0], cc = col + d[1];
-      if (!surplateau(rr, cc)) continue;
+      if (!surplateaumoteur(rr, cc)) continue;
       if (surplat ? p[indexcase(rr, cc)] == couleur : s[indexcase(rr, cc)] != 0) ++k;
     }
     return k;
@@ -99,7 +96,7 @@ void zonecouleur(const TPlateau& p, uint8_t c, uint8_t o, int32_t passes) {
 }
 
 int32_t comptepierresreliees(const TPlateau& p, uint8_t c, const TMarques& marques, int32_t ligne, int32_t colonne) {
-  if (!surplateau(ligne, colonne)) return 0;
+  if (!surplateaumoteur(ligne, colonne)) return 0;
   const Restaure<TInfoChaine> chaines(infochaine);
   Reliees z{p, c, static_cast<uint8_t>(c == NOIR ? BLANC : NOIR), marques};
   const int32_t i = indexcase(ligne, colonne);
@@ -115,29 +112,28 @@ int32_t comptepierresreliees(const TPlateau& p, uint8_t c, const TMarques& marqu
 void testpousseeligne(const TPlateau& p, TPlateau& apres, TPoint& point, int32_t& direction, int32_t ligne2,
                       int32_t colonne2, int32_t ligne1, int32_t colonne1) {
   const int32_t n = configmoteur.taille;
-  if (!surplateau(ligne1, colonne1) || !surplateau(ligne2, colonne2)) return;
+  if (!surplateaumoteur(ligne1, colonne1) || !surplateaumoteur(ligne2, colonne2)) return;
   const uint8_t k1 = p[indexcase(ligne1, colonne1)], k2 = p[indexcase(ligne2, colonne2)];
-  auto tient = [&](int32_t r, int32_t c, uint8_t v) { return surplateau(r, c) && p[indexcase(r, c)] == v; };
   // The shape: both stones backed by their own colour on one side,
   // open on the other.
   int32_t d = 0;
   if (ligne1 == ligne2) {
     const int32_t r = ligne1;
     if (r == 1 || r == n) return;
-    if (tient(r + 1, colonne1, VIDE) && tient(r + 1, colonne2, VIDE) && tient(r - 1, colonne1, k1) &&
-        tient(r - 1, colonne2, k2))
+    if (tient(p, r + 1, colonne1, VIDE) && tient(p, r + 1, colonne2, VIDE) && tient(p, r - 1, colonne1, k1) &&
+        tient(p, r - 1, colonne2, k2))
       d = 1;
-    else if (tient(r + 1, colonne1, k1) && tient(r + 1, colonne2, k2) && tient(r - 1, colonne1, VIDE) &&
-             tient(r - 1, colonne2, VIDE))
+    else if (tient(p, r + 1, colonne1, k1) && tient(p, r + 1, colonne2, k2) && tient(p, r - 1, colonne1, VIDE) &&
+             tient(p, r - 1, colonne2, VIDE))
       d = 2;
   } else if (colonne1 == colonne2) {
     const int32_t c = colonne1;
     if (c == 1 || c == n) return;
-    if (tient(ligne1, c + 1, VIDE) && tient(ligne2, c + 1, VIDE) && tient(ligne1, c - 1, k1) &&
-        tient(ligne2, c - 1, k2))
+    if (tient(p, ligne1, c + 1, VIDE) && tient(p, ligne2, c + 1, VIDE) && tient(p, ligne1, c - 1, k1) &&
+        tient(p, ligne2, c - 1, k2))
       d = 3;
-    else if (tient(ligne1, c + 1, k1) && tient(ligne2, c + 1, k2) && tient(ligne1, c - 1, VIDE) &&
-             tient(ligne2, c - 1, VIDE))
+    else if (tient(p, ligne1, c + 1, k1) && tient(p, ligne2, c + 1, k2) && tient(p, ligne1, c - 1, VIDE) &&
+             tient(p, ligne2, c - 1, VIDE))
       d = 4;
   }
   if (d == 0) return;
@@ -169,7 +165,7 @@ void testpousseeligne(const TPlateau& p, TPlateau& apres, TPoint& point, int32_t
       return;
     }
     const int32_t s1 = r1 + dl, t1 = c1 + dc, s2 = r2 + dl, t2 = c2 + dc;
-    if (!surplateau(s1, t1) || !surplateau(s2, t2) || apres[indexcase(s1, t1)] != VIDE ||
+    if (!surplateaumoteur(s1, t1) || !surplateaumoteur(s2, t2) || apres[indexcase(s1, t1)] != VIDE ||
         apres[indexcase(s2, t2)] != VIDE)
       break;
   }

@@ -6,6 +6,7 @@
 #include "engine/board/garde.h"
 #include "engine/board/jeu.h"
 #include "engine/board/listecoups.h"
+#include "engine/board/pas.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
 #include "engine/connection/liaisonvorn.h"
@@ -20,16 +21,11 @@ constexpr int32_t ESPACEPERDU = 1000;    // the eye space touches a live stone
 // Neighbour steps in the walks' order: row+1, row-1, col+1, col-1.
 constexpr int32_t PAS[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
-bool surplateau(int32_t r, int32_t c) {
-  const int32_t n = configmoteur.taille;
-  return r >= 1 && r <= n && c >= 1 && c <= n;
-}
-
 // An orthogonal neighbour holds c in a chain of exactly one liberty.
 bool voisinatari(const TPlateau& p, uint8_t c, int32_t r, int32_t k) {
   for (const auto& d : PAS) {
     const int32_t a = r + d[0], b = k + d[1];
-    if (surplateau(a, b) && p[indexcase(a, b)] == c && infochaine[indexcase(a, b)][0] == 1) return true;
+    if (surplateaumoteur(a, b) && p[indexcase(a, b)] == c && infochaine[indexcase(a, b)][0] == 1) return true;
   }
   return false;
 }
@@ -110,7 +106,7 @@ void Survie::ajoutelibertesmortes(TListePoints& l, int32_t dir, int32_t r, int32
   for (int32_t d = 0; d < 4; ++d) {
     if (dir >= 0 && d == (dir ^ 1)) continue;  // never straight back
     const int32_t a = r + PAS[d][0], b = k + PAS[d][1];
-    if (!surplateau(a, b) || vu[indexcase(a, b)]) continue;
+    if (!surplateaumoteur(a, b) || vu[indexcase(a, b)]) continue;
     const uint8_t v = p[indexcase(a, b)];
     if (v == VIDE) {
       vu[indexcase(a, b)] = 1;
@@ -269,7 +265,7 @@ void Survie::propageempechesurvie(int32_t r, int32_t k) {
   vu[i] = 1;
   for (const auto& d : PAS) {
     const int32_t a = r + d[0], b = k + d[1];
-    if (surplateau(a, b) && p[indexcase(a, b)] == A && infochaine[indexcase(a, b)][0] <= 2)
+    if (surplateaumoteur(a, b) && p[indexcase(a, b)] == A && infochaine[indexcase(a, b)][0] <= 2)
       libertesetatari2(p, l, CAPACITESURVIE, 0, a, b, vu);
   }
   listevidesautourmarque(vu, p, l, CAPACITESURVIE, r, k);
@@ -307,7 +303,7 @@ int32_t compteespaceoeil(const TPlateau& p, uint8_t c, int32_t ligne, int32_t co
     for (int32_t d = 0; d < 4 && compte < ESPACEPERDU; ++d) {
       if (dir >= 0 && d == (dir ^ 1)) continue;
       const int32_t a = r + PAS[d][0], b = k + PAS[d][1];
-      if (!surplateau(a, b)) continue;
+      if (!surplateaumoteur(a, b)) continue;
       const int32_t q = indexcase(a, b);
       if (p[q] == c) {
         if (!pionsmorts[q]) compte = ESPACEPERDU;
@@ -324,17 +320,17 @@ bool testvoisinsmorts(const TPlateau& p, uint8_t c, int32_t ligne, int32_t colon
   bool aucouleur = false;
   for (const auto& d : PAS) {
     const int32_t a = ligne + d[0], b = colonne + d[1];
-    if (!surplateau(a, b) || p[indexcase(a, b)] != c) continue;
+    if (!surplateaumoteur(a, b) || p[indexcase(a, b)] != c) continue;
     aucouleur = true;
     if (!pionsmorts[indexcase(a, b)]) return false;
   }
   if (aucouleur) return true;
   for (const auto& d : PAS) {
     const int32_t a = ligne + d[0], b = colonne + d[1];
-    if (!surplateau(a, b) || p[indexcase(a, b)] != VIDE) continue;
+    if (!surplateaumoteur(a, b) || p[indexcase(a, b)] != VIDE) continue;
     for (const auto& d2 : PAS) {
       const int32_t x = a + d2[0], y = b + d2[1];
-      if (surplateau(x, y) && p[indexcase(x, y)] == c && !pionsmorts[indexcase(x, y)]) return false;
+      if (surplateaumoteur(x, y) && p[indexcase(x, y)] == c && !pionsmorts[indexcase(x, y)]) return false;
     }
   }
   return true;

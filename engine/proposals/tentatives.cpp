@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/board/collecteurs.h"
+#include "engine/board/acces.h"
 #include "engine/board/garde.h"
 #include "engine/board/geometrie.h"
 #include "engine/board/jeu.h"
@@ -836,7 +836,7 @@ int32_t sommeinvasion(const TPlateau& p, uint8_t envahisseur) {
   // The zone reading takes the owner; its intruder is the invader.
   TMarques zones = marquesvides;
   int32_t s = 1;
-  analysezoneinvasion(zones, adversaire(envahisseur), p, s);
+  analysezoneinvasion(zones, autre(envahisseur), p, s);
   return s;
 }
 

@@ -158,12 +158,11 @@ bool pointliemur(const TPlateau& p, const TMarques& zone, uint8_t c, int32_t lig
 bool pierreliemur(const TPlateau& p, const TMarques& zone, uint8_t c, int32_t ligne, int32_t colonne) {
   if (libs(ix(ligne, colonne)) < 2) return false;
   auto mur = [&](int32_t r, int32_t k) { return surplateaumoteur(r, k) && zone[ix(r, k)] == MARQUEMUR; };
-  auto vide = [&](int32_t r, int32_t k) { return surplateaumoteur(r, k) && p[ix(r, k)] == VIDE; };
   const int32_t r = ligne, k = colonne;
-  if (mur(r + 1, k + 1) && vide(r + 1, k) && vide(r, k + 1)) return true;
-  if (mur(r + 1, k - 1) && (vide(r + 1, k) || vide(r, k - 1))) return true;
-  if (mur(r - 1, k + 1) && vide(r - 1, k) && vide(r, k + 1)) return true;
-  if (mur(r - 1, k - 1) && vide(r - 1, k) && vide(r, k - 1)) return true;
+  if (mur(r + 1, k + 1) && vide(p, r + 1, k) && vide(p, r, k + 1)) return true;
+  if (mur(r + 1, k - 1) && (vide(p, r + 1, k) || vide(p, r, k - 1))) return true;
+  if (mur(r - 1, k + 1) && vide(p, r - 1, k) && vide(p, r, k + 1)) return true;
+  if (mur(r - 1, k - 1) && vide(p, r - 1, k) && vide(p, r, k - 1)) return true;
   return pastable(r, k, [&](int32_t r2, int32_t c2) {
     return p[ix(r2, c2)] == VIDE && pointliemur(p, zone, c, r2, c2, MARQUEMUR);
   });

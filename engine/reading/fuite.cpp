@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/board/acces.h"
 #include "engine/board/etat.h"
 #include "engine/board/pas.h"
 #include "engine/board/parcours.h"
@@ -45,7 +46,6 @@ struct Fuite {
   bool prise(TPoint n, uint8_t couleur) {
     return testprise(p, n.ligne, n.colonne, profondeurlecture - 1, paramniveaub + 2, couleur, pointko);
   }
-  int32_t libs(TPoint n) const { return infochaine[indexcase(n.ligne, n.colonne)][0]; }
 
   bool candidatschaine(int32_t pli, TNoeudLecture& n);
   void candidatsencercleur(int32_t pli, TNoeudLecture& n);
@@ -181,7 +181,7 @@ void Fuite::lecturerecu3(int32_t pli, uint8_t s, uint8_t u) {
     if (candidatschaine(pli, n)) return;
   } else {
     // A chain in atari with the encloser to move is contained.
-    if (libs(chaine) < 2) {
+    if (libs(ix(chaine)) < 2) {
       r = 0;
       return;
     }

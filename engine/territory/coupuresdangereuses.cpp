@@ -445,7 +445,7 @@ int32_t rejouesijoueurajoue(TPlateau& p, const TMarques& A, const TMarques& B, i
       for (int32_t j = 0; j < NBCASES; ++j)
         if (B[j]) pionsmorts[j] = 0;
     // Stones of the other side newly dead: the cut is accepted there.
-    const uint8_t autrecote = adversaire(joue);
+    const uint8_t autrecote = ::autre(joue);  // the local `autre` is a trial record
     for (int32_t j = 0; j < NBCASES; ++j)
       if (p[j] == autrecote && pionsmorts[j] && !avant[j] && !autre.plateauessai2[j]) {
         es.liensessai[j] |= COUPUREACCEPTEE;

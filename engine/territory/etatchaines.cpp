@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/collecteurs.h"
 #include "engine/board/empreinte.h"
 #include "engine/board/jeu.h"
@@ -21,9 +22,6 @@
 
 namespace {
 
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
-inline uint8_t autre(uint8_t c) { return static_cast<uint8_t>(1 - c); }
 inline bool sanstable(int32_t j) { return infochaine[j][0] == 0 && infochaine[j][1] == 0; }
 
 constexpr uint8_t GARDEYEUX = 1;  // the drivers prepare territory with the keep-eyes rule

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
@@ -12,10 +13,6 @@
 #include "engine/chains/yeux.h"
 
 namespace {
-
-inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
-inline int32_t libs(int32_t j) { return infochaine[j][0]; }
-inline uint8_t autre(uint8_t c) { return static_cast<uint8_t>(1 - c); }
 
 constexpr int32_t CAPACITEZONE = NBCASES;  // lists E and A, and the contact walk's lists
 constexpr int32_t NIVEAUMAX = 255;         // levels are bytes
@@ -88,8 +85,8 @@ struct Zone {
   TListePoints E{};
   TListePoints A{};
 
-  // (parcourszone): the points of the zone's level.
-  void marche(int32_t dir, int32_t r, int32_t c) {
+  // The points of the zone's level.
+  void parcourszone(int32_t dir, int32_t r, int32_t c) {
     const int32_t j = ix(r, c);
     V[j] = 1;
     if (p[j] == VIDE) {
@@ -112,7 +109,7 @@ struct Zone {
     }
     pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
       const int32_t q = ix(r2, c2);
-      if (!V[q] && carte[q] == niveau) marche(d2, r2, c2);
+      if (!V[q] && carte[q] == niveau) parcourszone(d2, r2, c2);
       return false;
     });
   }
@@ -192,7 +189,7 @@ struct Zone {
   }
 };
 
-// resultatcontact's walk (parcourscontact) and what it gathers.
+// resultatcontact's walk and what it gathers.
 struct Contact {
   const TPlateau& p;
   uint8_t a, b;
@@ -207,7 +204,7 @@ struct Contact {
   TListePoints pierres{};
   bool vivant = false;
 
-  void marche(int32_t dir, int32_t r, int32_t c) {
+  void parcourscontact(int32_t dir, int32_t r, int32_t c) {
     const int32_t j = ix(r, c);
     parcouru[j] = 1;
     if (p[j] == VIDE) {
@@ -221,7 +218,7 @@ struct Contact {
     if (cartea[j] == la && carteb[j] == lb) vu[j] = 1;
     pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
       const int32_t q = ix(r2, c2);
-      if (!parcouru[q] && (cartea[q] == la || carteb[q] == lb || (p[q] == b && avant[q]))) marche(d2, r2, c2);
+      if (!parcouru[q] && (cartea[q] == la || carteb[q] == lb || (p[q] == b && avant[q]))) parcourscontact(d2, r2, c2);
       return false;
     });
   }
@@ -368,7 +365,7 @@ void resultatcontact(const TPlateau& p, uint8_t a, uint8_t b, TMarques& vu, cons
                      int32_t lb, int32_t r, int32_t c) {
   // The contact region from the point.
   Contact k{p, a, b, vu, cartea, carteb, avant, la, lb, p};
-  k.marche(0, r, c);
+  k.parcourscontact(0, r, c);
   // Equal or close levels.
   if (la == lb || (la <= 4 && lb <= 4 && std::abs(la - lb) <= 2)) {
     if (!sansstatut) ecritresultatzone(p, k.parcouru, avant, a, b, 3, ligne, colonne, 0);
@@ -406,7 +403,7 @@ void resultatzone(const TPlateau& p, uint8_t a, uint8_t b, const TMarques& avant
                   int32_t colonne, int32_t r, int32_t c) {
   Zone z{p, a, b, carte, carte[ix(r, c)]};
   // The zone from the point.
-  z.marche(0, r, c);
+  z.parcourszone(0, r, c);
   // Moves the empty points cost.
   bool change = false;
   int32_t coups = z.passesvides(change);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/board/collecteurs.h"
+#include "engine/board/acces.h"
 #include "engine/board/jeu.h"
 #include "engine/connection/groupes.h"
 #include "engine/connection/tableliaisons.h"
@@ -64,7 +64,7 @@ void dangereuse(const Cas& k, std::istringstream& in) {
           [indexcase(q.ligne, q.colonne)] = 1;
     }
   }
-  const uint8_t coupeur = p[indexcase(r, c)], coupe = adversaire(coupeur);
+  const uint8_t coupeur = p[indexcase(r, c)], coupe = autre(coupeur);
   int32_t v = 0;
   fixture::verifieinchange(p, [&] {
     v = testecoupuredangereuse(p, r, c, 0, mode, coupeur, coupe, listesurvie, marquessurvie, listefaibles,

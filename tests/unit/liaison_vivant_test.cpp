@@ -97,6 +97,40 @@ TEST_F(LiaisonVivant, Territory) {
   EXPECT_FALSE(estlieauterritoire(p, 0, 0, NOIR, BLANC));  // a pass
 }
 
+// The direct and edge-pattern parts by family: toward own territory the
+// target is a stone in it, toward live chains a stone not flagged dead.
+TEST_F(LiaisonVivant, DirectAndEdgeParts) {
+  constexpr const char* kCavalier =
+      "..X......\n....X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n";
+  struct Cas {
+    const char* nom;
+    const char* d;
+    int r, c;
+    TPoint terre;  // own territory there, (0, 0) none
+    TPoint mort;   // flagged dead there, (0, 0) none
+    bool directterre, directvivant, motifterre;
+  } cas[] = {
+      {"neighbour in own territory", kChaine, 5, 5, {5, 6}, {}, true, true, false},
+      {"neighbour outside any territory", kChaine, 5, 5, {}, {}, false, true, false},
+      {"neighbour in own territory, flagged dead", kChaine, 5, 5, {5, 6}, {5, 6}, true, false, false},
+      {"edge knight toward own territory", kCavalier, 1, 3, {2, 5}, {}, false, false, true},
+      {"edge knight toward no territory", kCavalier, 1, 3, {}, {}, false, false, false},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    territoire.fill(VIDE);
+    pionsmorts.fill(0);
+    const TPlateau p = pose(k.d);
+    if (k.terre.ligne) territoire[indexcase(k.terre.ligne, k.terre.colonne)] = NOIR;
+    if (k.mort.ligne) pionsmorts[indexcase(k.mort.ligne, k.mort.colonne)] = 1;
+    inchange(p, [&] {
+      EXPECT_EQ(pionlieauterritoiredirect(p, k.r, k.c, NOIR, BLANC), k.directterre);
+      EXPECT_EQ(pionlievivantdirect(p, k.r, k.c, NOIR, BLANC), k.directvivant);
+      EXPECT_EQ(motifversterritoire(p, k.r, k.c, NOIR, BLANC), k.motifterre);
+    });
+  }
+}
+
 TEST_F(LiaisonVivant, MoveVariants) {
   // Playing at (5,6) joins the stone at (5,7); at (3,3) it stands alone.
   const TPlateau p = pose(kSaut);
