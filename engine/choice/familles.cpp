@@ -47,6 +47,12 @@ TCartesSurvieCote cotesurviejoueur(TCartesFamilles& f) {
   return TCartesSurvieCote{f.memosurviejoueur, f.testtuejoueur, f.testvitjoueur,
                            f.surviejoueur, f.mortsapresessaijoueur, f.mortsapreslecturejoueur};
 }
+TCartesCote coteordi(TCartesFamilles& f) {
+  return TCartesCote{cotesurvieordi(f), f.fortificationordi, f.invasionforteordi};
+}
+TCartesCote cotejoueur(TCartesFamilles& f) {
+  return TCartesCote{cotesurviejoueur(f), f.fortificationjoueur, f.invasionfortejoueur};
+}
 
 namespace {
 
@@ -314,8 +320,7 @@ TSuiteRacine etape22(TContexteCadre& x) {
 // The attack search.
 TSuiteRacine etape23(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  chercheattaque(x.b, f.surviejoueur, f.fortificationjoueur, f.bonusdebutfin, f.fortificationordi, f.survieordi,
-                 f.invasionforteordi, x.couleur, x.autre, f.mortsapresessaiordi, f.mortsapreslectureordi, x.candidats,
+  chercheattaque(x.b, coteordi(f), cotejoueur(f), f.bonusdebutfin, x.couleur, x.autre, x.candidats,
                  CAPACITELISTECANDIDATS);
   if (!adversairepasse()) ajoutecandidatsvalorises(f.invasionforteordi, zerobonus, x.candidats, CAPACITELISTECANDIDATS);
   affichecartedebug("flou", f.flou);
@@ -325,9 +330,8 @@ TSuiteRacine etape23(TContexteCadre& x) {
 // Cut prevention.
 TSuiteRacine etape24(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupempechecoupure(x.b, f.coupurebambou, f.survieordi, f.fortificationordi, f.invasionfortejoueur, x.couleur,
-                     x.autre, f.mortsapresessaiordi, f.mortsapresessaijoueur, f.mortsapreslectureordi,
-                     f.mortsapreslecturejoueur, x.candidats, CAPACITELISTECANDIDATS);
+  coupempechecoupure(x.b, f.coupurebambou, coteordi(f), cotejoueur(f), x.couleur, x.autre, x.candidats,
+                     CAPACITELISTECANDIDATS);
   return RACINECHERCHE;
 }
 
