@@ -66,6 +66,22 @@ TCarte tentatives;                // answers to the opponent's invasion attempt
 
 bool adversairepasse() { return passesconsecutives > 0; }
 
+// The maps each position analysis fills, pointing into `f`: the first
+// (the engine's), the second (the opponent's).
+TCartesAnalyse cartesanalyseordi(TCartesFamilles& f) {
+  return TCartesAnalyse{f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, f.atariordi,
+                        f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
+                        f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi,
+                        f.deuxyeuxordi, f.mauvaiscoups};
+}
+TCartesAnalyse cartesanalysejoueur(TCartesFamilles& f) {
+  return TCartesAnalyse{f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur,
+                        f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur,
+                        f.flou, f.separationjoueur, f.invasiondefensejoueur,
+                        f.faiblesse, f.testtuejoueur, f.testvitjoueur,
+                        f.deuxyeuxjoueur, f.mauvaiscoups};
+}
+
 // Status of the root position and the maps the analyses start
 // from; the first position analysis, for the engine (side A).
 TSuiteRacine etape1(TContexteCadre& x) {
@@ -90,10 +106,7 @@ TSuiteRacine etape1(TContexteCadre& x) {
   f.marquescandidats = marquesvides;
   f.porteezone = 0;
   f.mauvaiscoups = pionsmortssauves;
-  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, f.atariordi,
-                              f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
-                              f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi,
-                              f.deuxyeuxordi, f.mauvaiscoups};
+  const TCartesAnalyse cartes = cartesanalyseordi(f);
   analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 1, 10, 1, paramniveaub + 2, x.couleur,
                   x.autre, b, x.candidats, f.meilleursadverses);
   return RACINECHERCHE;
@@ -119,8 +132,7 @@ TSuiteRacine etape3(TContexteCadre& x) {
     ordipasse = 0;
     x.candidats[0] = 0;
     f.marquescandidats = marquesvides;
-    evaluationfinpartie(x.candidats, x.b, x.couleur, x.autre, f.mortsapresessaiordi, f.mortsapreslectureordi,
-                        f.porteezone, f.faitmortordi, f.faiblesse, f.testtueordi, f.pertes, f.mauvaiscoups, 10, 1);
+    evaluationfinpartie(cartesanalyseordi(f), x.candidats, x.b, x.couleur, x.autre, f.porteezone, f.pertes, 10, 1);
   }
   if (etatcalme == 0 && (ordipasse == 5 || ordipasse == 1) && passesconsecutives == 1) {
     ordipasse = 1;
@@ -143,11 +155,7 @@ TSuiteRacine etape4(TContexteCadre& x) {
 TSuiteRacine etape5(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   TPlateau& b = x.b;
-  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur,
-                              f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur,
-                              f.flou, f.separationjoueur, f.invasiondefensejoueur,
-                              f.faiblesse, f.testtuejoueur, f.testvitjoueur,
-                              f.deuxyeuxjoueur, f.mauvaiscoups};
+  const TCartesAnalyse cartes = cartesanalysejoueur(f);
   analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 0, 6, 2, paramniveaub + 2, x.autre,
                   x.couleur, b, x.candidats, f.meilleursadverses);
   evaluecoupuresessais(b, x.couleur, x.autre);

@@ -46,19 +46,18 @@ void entree(const TPlateau& p, int32_t taille, const Partie& g) {
   if (g.numerocoup > 0) numerocoup = g.numerocoup;
 }
 
-// The maps one analysis fills: the side's own and the shared ones.
-TCartesAnalyse cartesanalyse(AnalyseRacine& a, CartesCote& k) {
-  return TCartesAnalyse{a.consolidation, k.mortsapresessai, k.mortsapreslecture, k.valeursatari, k.faitmort,
-                        k.fourchette, a.flou, k.separation, k.invasiondefense, a.faiblesse,
-                        k.tues, k.sauves, k.deuxyeux, a.mauvaiscoups};
-}
-
 void videcote(CartesCote& k) {
   for (TCarte* m : {&k.valeursatari, &k.faitmort, &k.fourchette, &k.separation}) m->fill(0);
   for (TMarques* m : {&k.invasiondefense, &k.tues, &k.sauves, &k.deuxyeux}) m->fill(0);
 }
 
 }  // namespace
+
+TCartesAnalyse cartesanalyse(AnalyseRacine& a, CartesCote& k) {
+  return TCartesAnalyse{a.consolidation, k.mortsapresessai, k.mortsapreslecture, k.valeursatari, k.faitmort,
+                        k.fourchette, a.flou, k.separation, k.invasiondefense, a.faiblesse,
+                        k.tues, k.sauves, k.deuxyeux, a.mauvaiscoups};
+}
 
 AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g) {
   chargecles();
