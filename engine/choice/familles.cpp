@@ -182,9 +182,7 @@ TSuiteRacine etape7(TContexteCadre& x) {
 // The engine's weak chains; the opponent's total invasion value.
 TSuiteRacine etape8(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  analysefaibles(f.testtueordi, f.testtuejoueur, f.testvitordi, f.marquesnoeud, x.couleur, x.b,
-                 f.mortsapreslecturejoueur, f.mortsapreslectureordi, f.mortsapresessaijoueur, f.mortsapresessaiordi,
-                 f.testvitjoueur);
+  analysefaibles(cotesurvieordi(f), cotesurviejoueur(f), f.marquesnoeud, x.couleur, x.b);
   if (!adversairepasse()) {
     const int32_t n = configmoteur.taille;
     f.invasionjoueur = 0;
@@ -218,8 +216,7 @@ TSuiteRacine etape11(TContexteCadre& x) {
 // Strong invasions of both sides.
 TSuiteRacine etape12(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  invasionpossible(f.testvitordi, x.b, f.invasionforteordi, f.invasionfortejoueur, x.couleur, x.autre,
-                   f.mortsapresessaiordi, f.mortsapresessaijoueur, f.mortsapreslectureordi, f.mortsapreslecturejoueur);
+  invasionpossible(coteordi(f), cotejoueur(f), x.b, x.couleur, x.autre);
   analysecoupsinvasion(x.b, f.invasionfortejoueur, x.couleur, zonesinvasionjoueur, x.autre);
   return RACINECHERCHE;
 }
@@ -248,9 +245,8 @@ TSuiteRacine etape15(TContexteCadre& x) {
 // The opponent's reinforcements.
 TSuiteRacine etape16(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdefortificationjoueur(f.codesfortificationjoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur,
-                            f.fortificationjoueur, f.surviejoueur, x.b, x.couleur, x.candidats, CAPACITELISTECANDIDATS,
-                            f.listefamille, CAPACITEFAMILLE);
+  coupdefortificationjoueur(f.codesfortificationjoueur, coteordi(f), cotejoueur(f), x.b, x.couleur, x.candidats,
+                            CAPACITELISTECANDIDATS, f.listefamille, CAPACITEFAMILLE);
   return RACINECHERCHE;
 }
 

@@ -1,9 +1,10 @@
 // One side's family maps owned by a test, every map empty, and the record
-// the attack and cut-prevention families take over them.
+// the families take over them.
 #pragma once
 
 #include "engine/board/types.h"
 #include "engine/proposals/survie.h"
+#include "tests/support/fixture_analyse.h"
 
 namespace fixture {
 
@@ -14,6 +15,13 @@ struct CartesFamilleCote {
 
   TCartesCote cartes() {
     return TCartesCote{{memosurvie, tues, sauves, survie, mortsapresessai, mortsapreslecture},
+                       fortification,
+                       invasionforte};
+  }
+  // The same with the kills, saves and dead marks of one side `k` of an
+  // analysed position in place of the own ones.
+  TCartesCote cartes(CartesCote& k) {
+    return TCartesCote{{memosurvie, k.tues, k.sauves, survie, k.mortsapresessai, k.mortsapreslecture},
                        fortification,
                        invasionforte};
   }
