@@ -139,8 +139,7 @@ TSuiteRacine etape3(TContexteCadre& x) {
     return RACINEPASSE;
   }
   if (!adversairepasse())
-    completecandidatsessai(f.mauvaiscoups, 5, x.couleur, x.autre, x.b, x.candidats, f.separationordi, f.flou,
-                           f.invasiondefenseordi, f.invasiondefensejoueur, f.faiblesse);
+    completecandidatsessai(cartesanalyseordi(f), cartesanalysejoueur(f), 5, x.couleur, x.autre, x.b, x.candidats);
   return RACINECHERCHE;
 }
 
@@ -300,8 +299,8 @@ TSuiteRacine etape19(TContexteCadre& x) {
 TSuiteRacine etape20(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   if (niveau > 2)
-    coupdattaque(f.faitmortjoueur, f.faitmortordi, f.fourchettejoueur, f.fourchetteordi, x.couleur, x.autre,
-                 x.candidats, x.b, f.testtueordi, f.testtuejoueur, f.sortieattaqueordi, f.sortieattaquejoueur);
+    coupdattaque(cartesanalyseordi(f), cartesanalysejoueur(f), x.couleur, x.autre, x.candidats, x.b,
+                 f.sortieattaqueordi, f.sortieattaquejoueur);
   if ((casesinterdites[0] & 0x02) != 0) listevidesjouables(x.b, x.candidats, CAPACITELISTECANDIDATS);
   return RACINECHERCHE;
 }
