@@ -230,8 +230,8 @@ TSuiteRacine etape13(TContexteCadre& x) {
 // The engine's reinforcements.
 TSuiteRacine etape14(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdefortification(f.marquesfortification, f.pointsliaison, cotesurvieordi(f), cotesurviejoueur(f),
-                      f.bonuscombatsemai, f.fortificationordi, x.b, x.couleur, x.candidats, f.marquesnoeud);
+  coupdefortification(f.marquesfortification, f.pointsliaison, coteordi(f), cotesurviejoueur(f), f.bonuscombatsemai,
+                      x.b, x.couleur, x.candidats, f.marquesnoeud);
   return RACINECHERCHE;
 }
 

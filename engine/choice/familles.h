@@ -83,7 +83,7 @@ struct TCartesFamilles {
 TCartesSurvieCote cotesurvieordi(TCartesFamilles& f);
 TCartesSurvieCote cotesurviejoueur(TCartesFamilles& f);
 // The same with each side's "fortification" and "invasionforte" maps, for
-// the invasion, opponent's reinforcement, attack and cut-prevention families.
+// the invasion, reinforcement, attack and cut-prevention families.
 TCartesCote coteordi(TCartesFamilles& f);
 TCartesCote cotejoueur(TCartesFamilles& f);
 

@@ -18,9 +18,9 @@ struct TCartesSurvieCote {
   const TCartesParPoint& mortsapreslecture;  // the same after its readings
 };
 
-// One side's maps as the invasion, opponent's reinforcement, attack and
-// cut-prevention families read them: its weak-chain maps and the strength
-// the families found there. Pointers only.
+// One side's maps as the invasion, reinforcement, attack and cut-prevention
+// families read them: its weak-chain maps and the strength the families
+// found there. Pointers only.
 struct TCartesCote : TCartesSurvieCote {
   TCarte& fortification;  // the side's "fortification" map
   TCarte& invasionforte;  // the side's "invasionforte" map

@@ -27,7 +27,7 @@ namespace {
 struct Banc {
   TMarques codes{}, liaison{}, memo{}, memoB{}, tueA{}, tueB{}, vitA{}, vitB{}, noeud{};
   TCartesParPoint mortsA{}, mortsB{}, morts2A{}, morts2B{};
-  TCarte semai{}, fortif{}, survieA{}, survieB{};
+  TCarte semai{}, fortif{}, survieA{}, survieB{}, invasionA{};
   TListePoints candidats{};
   TTravailFortif w{};
   TPlateau p{};
@@ -88,9 +88,9 @@ struct Montage {
   }
   // The whole family on the set-up.
   void famille() {
-    const TCartesSurvieCote A{b->memo, b->tueA, b->vitA, b->survieA, b->mortsA, b->morts2A};
+    const TCartesCote A{{b->memo, b->tueA, b->vitA, b->survieA, b->mortsA, b->morts2A}, b->fortif, b->invasionA};
     const TCartesSurvieCote B{b->memoB, b->tueB, b->vitB, b->survieB, b->mortsB, b->morts2B};
-    coupdefortification(b->codes, b->liaison, A, B, b->semai, b->fortif, b->p, NOIR, b->candidats, b->noeud);
+    coupdefortification(b->codes, b->liaison, A, B, b->semai, b->p, NOIR, b->candidats, b->noeud);
   }
 };
 
@@ -644,8 +644,8 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
     const TMarques tue = f->testtuejoueur, faibles = lesfaibles;
     TListePoints liste{};
     fixture::verifieinchange(b, [&] {
-      coupdefortification(f->marquesfortification, f->pointsliaison, cotesurvieordi(*f), cotesurviejoueur(*f),
-                          f->bonuscombatsemai, f->fortificationordi, b, NOIR, liste, f->marquesnoeud);
+      coupdefortification(f->marquesfortification, f->pointsliaison, coteordi(*f), cotesurviejoueur(*f),
+                          f->bonuscombatsemai, b, NOIR, liste, f->marquesnoeud);
     });
     EXPECT_TRUE(fixture::memesmarques(tue, f->testtuejoueur));
     EXPECT_TRUE(fixture::memesmarques(faibles, lesfaibles));
