@@ -274,8 +274,7 @@ TSuiteRacine etape17(TContexteCadre& x) {
 // Links against risky separation.
 TSuiteRacine etape18(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  genereliecarrisqueseparation(f.atariordi, f.atarijoueur, f.separationordi, f.separationjoueur,
-                               f.invasionfortejoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur, x.couleur,
+  genereliecarrisqueseparation(cartesanalyseordi(f), cartesanalysejoueur(f), f.invasionfortejoueur, x.couleur,
                                x.autre, x.b, x.candidats);
   return RACINECHERCHE;
 }

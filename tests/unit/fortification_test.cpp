@@ -668,10 +668,18 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
 
 // ---- Links against risky separation ----------------------------------------------------------
 
+// Both analyses' maps, empty, under the names the link step gives them.
 struct Separation {
-  TCarte risqueE{}, risqueO{}, separationE{}, separationO{}, invasionO{};
-  TCartesParPoint mortsE{}, mortsO{};
+  std::unique_ptr<fixture::AnalyseRacine> a = std::make_unique<fixture::AnalyseRacine>();
+  TCarte &risqueE = a->ordi.valeursatari, &risqueO = a->joueur.valeursatari;
+  TCarte &separationE = a->ordi.separation, &separationO = a->joueur.separation;
+  TCartesParPoint &mortsE = a->ordi.mortsapresessai, &mortsO = a->joueur.mortsapresessai;
+  TCarte invasionO{};
   TListePoints candidats{};
+  void lance(TPlateau& p) {
+    genereliecarrisqueseparation(fixture::cartesanalyse(*a, a->ordi), fixture::cartesanalyse(*a, a->joueur), invasionO,
+                                 NOIR, BLANC, p, candidats);
+  }
 };
 
 // Damping: with a strong survival or reinforcement move 45 becomes 4 and 9
@@ -696,10 +704,7 @@ TEST(Separation, DampingAndListing) {
     s->risqueO[indexcase(5, 5)] = 9;
     s->risqueE[indexcase(6, 6)] = -5;
     s->risqueO[indexcase(6, 6)] = 10;
-    fixture::verifieinchange(p, [&] {
-      genereliecarrisqueseparation(s->risqueE, s->risqueO, s->separationE, s->separationO, s->invasionO, s->mortsE,
-                                   s->mortsO, NOIR, BLANC, p, s->candidats);
-    });
+    fixture::verifieinchange(p, [&] { s->lance(p); });
     EXPECT_EQ(s->risqueE[indexcase(3, 3)], k.attenduE);
     EXPECT_EQ(s->risqueO[indexcase(5, 5)], k.attenduO);
     EXPECT_EQ(dansliste(s->candidats, 5, 5), k.attenduO > 0);
@@ -724,10 +729,7 @@ TEST(Separation, DeadTrialsAndHoldingPoints) {
   casescandidates[indexcase(5, 6)] = 1;
   casescandidates[indexcase(4, 5)] = 1;
   s->mortsE[3][4][indexcase(4, 5)] = 1;
-  fixture::verifieinchange(p, [&] {
-    genereliecarrisqueseparation(s->risqueE, s->risqueO, s->separationE, s->separationO, s->invasionO, s->mortsE,
-                                 s->mortsO, NOIR, BLANC, p, s->candidats);
-  });
+  fixture::verifieinchange(p, [&] { s->lance(p); });
   EXPECT_EQ(s->risqueE[mort], 0);
   EXPECT_EQ(s->risqueO[mort], 0);
   EXPECT_EQ(s->separationE[mort], 0);
