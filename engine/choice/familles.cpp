@@ -81,6 +81,13 @@ TCartesAnalyse cartesanalysejoueur(TCartesFamilles& f) {
                         f.faiblesse, f.testtuejoueur, f.testvitjoueur,
                         f.deuxyeuxjoueur, f.mauvaiscoups};
 }
+// What each side's trials found in its analysis, pointing into `f`.
+TCartesEssaisCote essaiscoteordi(const TCartesFamilles& f) {
+  return TCartesEssaisCote{f.faitmortordi, f.testtueordi, f.testvitordi};
+}
+TCartesEssaisCote essaiscotejoueur(const TCartesFamilles& f) {
+  return TCartesEssaisCote{f.faitmortjoueur, f.testtuejoueur, f.testvitjoueur};
+}
 
 // Status of the root position and the maps the analyses start
 // from; the first position analysis, for the engine (side A).
@@ -146,7 +153,7 @@ TSuiteRacine etape3(TContexteCadre& x) {
 // Is the engine losing for good?
 TSuiteRacine etape4(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  testjeperdafond(x.b, f.flou, f.faitmortordi, x.autre, x.couleur, f.testvitordi, f.testtueordi, f.faiblesse);
+  testjeperdafond(x.b, f.flou, essaiscoteordi(f), x.autre, x.couleur, f.faiblesse);
   return RACINECHERCHE;
 }
 
@@ -307,8 +314,7 @@ TSuiteRacine etape20(TContexteCadre& x) {
 // Fuzzy territory rescaled.
 TSuiteRacine etape21(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  multiplieterritoireflou(x.b, f.flou, f.faitmortordi, x.couleur, f.testvitjoueur, f.testtuejoueur, f.testvitordi,
-                          f.testtueordi, f.faiblesse, f.faitmortjoueur);
+  multiplieterritoireflou(x.b, f.flou, essaiscoteordi(f), essaiscotejoueur(f), x.couleur, f.faiblesse);
   return RACINECHERCHE;
 }
 

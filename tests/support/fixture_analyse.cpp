@@ -115,7 +115,7 @@ AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g)
     return a;
   }
   if (passesconsecutives == 0)
-    testjeperdafond(b, a.flou, a.ordi.faitmort, o, c, a.ordi.sauves, a.ordi.tues, a.faiblesse);
+    testjeperdafond(b, a.flou, TCartesEssaisCote{a.ordi.faitmort, a.ordi.tues, a.ordi.sauves}, o, c, a.faiblesse);
 
   // The second analysis: the other side; then the cuts and links.
   analyseposition(cartesanalyse(a, a.joueur), derniercoup.ligne, derniercoup.colonne, a.porteezone, 0, 6, 2,
