@@ -38,9 +38,12 @@ void marquelistes(const TListePoints& l) {
 
 }  // namespace
 
-void completecandidatsessai(const TMarques& mauvais, int32_t k, uint8_t couleur, uint8_t adverse, const TPlateau& p,
-                            TListePoints& candidats, const TCarte& separation, const TCarte& flou,
-                            const TMarques& defenseordi, const TMarques& defensejoueur, const TMarques& faiblesse) {
+void completecandidatsessai(const TCartesAnalyse& ordi, const TCartesAnalyse& joueur, int32_t k, uint8_t couleur,
+                            uint8_t adverse, const TPlateau& p, TListePoints& candidats) {
+  const TMarques& mauvais = ordi.mauvaiscoups;
+  const TCarte &separation = ordi.separation, &flou = ordi.flou;
+  const TMarques &defenseordi = ordi.invasiondefense, &defensejoueur = joueur.invasiondefense;
+  const TMarques& faiblesse = ordi.faiblesse;
   // Work board and listed points.
   travail = p;
   marquelistes(candidats);

@@ -47,6 +47,12 @@ TCartesSurvieCote cotesurviejoueur(TCartesFamilles& f) {
   return TCartesSurvieCote{f.memosurviejoueur, f.testtuejoueur, f.testvitjoueur,
                            f.surviejoueur, f.mortsapresessaijoueur, f.mortsapreslecturejoueur};
 }
+TCartesCote coteordi(TCartesFamilles& f) {
+  return TCartesCote{cotesurvieordi(f), f.fortificationordi, f.invasionforteordi};
+}
+TCartesCote cotejoueur(TCartesFamilles& f) {
+  return TCartesCote{cotesurviejoueur(f), f.fortificationjoueur, f.invasionfortejoueur};
+}
 
 namespace {
 
@@ -59,6 +65,29 @@ TCarte bambous;                   // monkey-jump and bamboo-joint scores
 TCarte tentatives;                // answers to the opponent's invasion attempt
 
 bool adversairepasse() { return passesconsecutives > 0; }
+
+// The maps each position analysis fills, pointing into `f`: the first
+// (the engine's), the second (the opponent's).
+TCartesAnalyse cartesanalyseordi(TCartesFamilles& f) {
+  return TCartesAnalyse{f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, f.atariordi,
+                        f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
+                        f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi,
+                        f.deuxyeuxordi, f.mauvaiscoups};
+}
+TCartesAnalyse cartesanalysejoueur(TCartesFamilles& f) {
+  return TCartesAnalyse{f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur,
+                        f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur,
+                        f.flou, f.separationjoueur, f.invasiondefensejoueur,
+                        f.faiblesse, f.testtuejoueur, f.testvitjoueur,
+                        f.deuxyeuxjoueur, f.mauvaiscoups};
+}
+// What each side's trials found in its analysis, pointing into `f`.
+TCartesEssaisCote essaiscoteordi(const TCartesFamilles& f) {
+  return TCartesEssaisCote{f.faitmortordi, f.testtueordi, f.testvitordi};
+}
+TCartesEssaisCote essaiscotejoueur(const TCartesFamilles& f) {
+  return TCartesEssaisCote{f.faitmortjoueur, f.testtuejoueur, f.testvitjoueur};
+}
 
 // Status of the root position and the maps the analyses start
 // from; the first position analysis, for the engine (side A).
@@ -84,10 +113,7 @@ TSuiteRacine etape1(TContexteCadre& x) {
   f.marquescandidats = marquesvides;
   f.porteezone = 0;
   f.mauvaiscoups = pionsmortssauves;
-  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, f.atariordi,
-                              f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
-                              f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi,
-                              f.deuxyeuxordi, f.mauvaiscoups};
+  const TCartesAnalyse cartes = cartesanalyseordi(f);
   analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 1, 10, 1, paramniveaub + 2, x.couleur,
                   x.autre, b, x.candidats, f.meilleursadverses);
   return RACINECHERCHE;
@@ -113,23 +139,21 @@ TSuiteRacine etape3(TContexteCadre& x) {
     ordipasse = 0;
     x.candidats[0] = 0;
     f.marquescandidats = marquesvides;
-    evaluationfinpartie(x.candidats, x.b, x.couleur, x.autre, f.mortsapresessaiordi, f.mortsapreslectureordi,
-                        f.porteezone, f.faitmortordi, f.faiblesse, f.testtueordi, f.pertes, f.mauvaiscoups, 10, 1);
+    evaluationfinpartie(cartesanalyseordi(f), x.candidats, x.b, x.couleur, x.autre, f.porteezone, f.pertes, 10, 1);
   }
   if (etatcalme == 0 && (ordipasse == 5 || ordipasse == 1) && passesconsecutives == 1) {
     ordipasse = 1;
     return RACINEPASSE;
   }
   if (!adversairepasse())
-    completecandidatsessai(f.mauvaiscoups, 5, x.couleur, x.autre, x.b, x.candidats, f.separationordi, f.flou,
-                           f.invasiondefenseordi, f.invasiondefensejoueur, f.faiblesse);
+    completecandidatsessai(cartesanalyseordi(f), cartesanalysejoueur(f), 5, x.couleur, x.autre, x.b, x.candidats);
   return RACINECHERCHE;
 }
 
 // Is the engine losing for good?
 TSuiteRacine etape4(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  testjeperdafond(x.b, f.flou, f.faitmortordi, x.autre, x.couleur, f.testvitordi, f.testtueordi, f.faiblesse);
+  testjeperdafond(x.b, f.flou, essaiscoteordi(f), x.autre, x.couleur, f.faiblesse);
   return RACINECHERCHE;
 }
 
@@ -137,11 +161,7 @@ TSuiteRacine etape4(TContexteCadre& x) {
 TSuiteRacine etape5(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   TPlateau& b = x.b;
-  const TCartesAnalyse cartes{f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur,
-                              f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur,
-                              f.flou, f.separationjoueur, f.invasiondefensejoueur,
-                              f.faiblesse, f.testtuejoueur, f.testvitjoueur,
-                              f.deuxyeuxjoueur, f.mauvaiscoups};
+  const TCartesAnalyse cartes = cartesanalysejoueur(f);
   analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 0, 6, 2, paramniveaub + 2, x.autre,
                   x.couleur, b, x.candidats, f.meilleursadverses);
   evaluecoupuresessais(b, x.couleur, x.autre);
@@ -168,9 +188,7 @@ TSuiteRacine etape7(TContexteCadre& x) {
 // The engine's weak chains; the opponent's total invasion value.
 TSuiteRacine etape8(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  analysefaibles(f.testtueordi, f.testtuejoueur, f.testvitordi, f.marquesnoeud, x.couleur, x.b,
-                 f.mortsapreslecturejoueur, f.mortsapreslectureordi, f.mortsapresessaijoueur, f.mortsapresessaiordi,
-                 f.testvitjoueur);
+  analysefaibles(cotesurvieordi(f), cotesurviejoueur(f), f.marquesnoeud, x.couleur, x.b);
   if (!adversairepasse()) {
     const int32_t n = configmoteur.taille;
     f.invasionjoueur = 0;
@@ -204,8 +222,7 @@ TSuiteRacine etape11(TContexteCadre& x) {
 // Strong invasions of both sides.
 TSuiteRacine etape12(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  invasionpossible(f.testvitordi, x.b, f.invasionforteordi, f.invasionfortejoueur, x.couleur, x.autre,
-                   f.mortsapresessaiordi, f.mortsapresessaijoueur, f.mortsapreslectureordi, f.mortsapreslecturejoueur);
+  invasionpossible(coteordi(f), cotejoueur(f), x.b, x.couleur, x.autre);
   analysecoupsinvasion(x.b, f.invasionfortejoueur, x.couleur, zonesinvasionjoueur, x.autre);
   return RACINECHERCHE;
 }
@@ -220,8 +237,8 @@ TSuiteRacine etape13(TContexteCadre& x) {
 // The engine's reinforcements.
 TSuiteRacine etape14(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdefortification(f.marquesfortification, f.pointsliaison, cotesurvieordi(f), cotesurviejoueur(f),
-                      f.bonuscombatsemai, f.fortificationordi, x.b, x.couleur, x.candidats, f.marquesnoeud);
+  coupdefortification(f.marquesfortification, f.pointsliaison, coteordi(f), cotesurviejoueur(f), f.bonuscombatsemai,
+                      x.b, x.couleur, x.candidats, f.marquesnoeud);
   return RACINECHERCHE;
 }
 
@@ -234,9 +251,8 @@ TSuiteRacine etape15(TContexteCadre& x) {
 // The opponent's reinforcements.
 TSuiteRacine etape16(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdefortificationjoueur(f.codesfortificationjoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur,
-                            f.fortificationjoueur, f.surviejoueur, x.b, x.couleur, x.candidats, CAPACITELISTECANDIDATS,
-                            f.listefamille, CAPACITEFAMILLE);
+  coupdefortificationjoueur(f.codesfortificationjoueur, coteordi(f), cotejoueur(f), x.b, x.couleur, x.candidats,
+                            CAPACITELISTECANDIDATS, f.listefamille, CAPACITEFAMILLE);
   return RACINECHERCHE;
 }
 
@@ -265,8 +281,7 @@ TSuiteRacine etape17(TContexteCadre& x) {
 // Links against risky separation.
 TSuiteRacine etape18(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  genereliecarrisqueseparation(f.atariordi, f.atarijoueur, f.separationordi, f.separationjoueur,
-                               f.invasionfortejoueur, f.mortsapresessaiordi, f.mortsapresessaijoueur, x.couleur,
+  genereliecarrisqueseparation(cartesanalyseordi(f), cartesanalysejoueur(f), f.invasionfortejoueur, x.couleur,
                                x.autre, x.b, x.candidats);
   return RACINECHERCHE;
 }
@@ -290,8 +305,8 @@ TSuiteRacine etape19(TContexteCadre& x) {
 TSuiteRacine etape20(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   if (niveau > 2)
-    coupdattaque(f.faitmortjoueur, f.faitmortordi, f.fourchettejoueur, f.fourchetteordi, x.couleur, x.autre,
-                 x.candidats, x.b, f.testtueordi, f.testtuejoueur, f.sortieattaqueordi, f.sortieattaquejoueur);
+    coupdattaque(cartesanalyseordi(f), cartesanalysejoueur(f), x.couleur, x.autre, x.candidats, x.b,
+                 f.sortieattaqueordi, f.sortieattaquejoueur);
   if ((casesinterdites[0] & 0x02) != 0) listevidesjouables(x.b, x.candidats, CAPACITELISTECANDIDATS);
   return RACINECHERCHE;
 }
@@ -299,8 +314,7 @@ TSuiteRacine etape20(TContexteCadre& x) {
 // Fuzzy territory rescaled.
 TSuiteRacine etape21(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  multiplieterritoireflou(x.b, f.flou, f.faitmortordi, x.couleur, f.testvitjoueur, f.testtuejoueur, f.testvitordi,
-                          f.testtueordi, f.faiblesse, f.faitmortjoueur);
+  multiplieterritoireflou(x.b, f.flou, essaiscoteordi(f), essaiscotejoueur(f), x.couleur, f.faiblesse);
   return RACINECHERCHE;
 }
 
@@ -314,8 +328,7 @@ TSuiteRacine etape22(TContexteCadre& x) {
 // The attack search.
 TSuiteRacine etape23(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  chercheattaque(x.b, f.surviejoueur, f.fortificationjoueur, f.bonusdebutfin, f.fortificationordi, f.survieordi,
-                 f.invasionforteordi, x.couleur, x.autre, f.mortsapresessaiordi, f.mortsapreslectureordi, x.candidats,
+  chercheattaque(x.b, coteordi(f), cotejoueur(f), f.bonusdebutfin, x.couleur, x.autre, x.candidats,
                  CAPACITELISTECANDIDATS);
   if (!adversairepasse()) ajoutecandidatsvalorises(f.invasionforteordi, zerobonus, x.candidats, CAPACITELISTECANDIDATS);
   affichecartedebug("flou", f.flou);
@@ -325,9 +338,8 @@ TSuiteRacine etape23(TContexteCadre& x) {
 // Cut prevention.
 TSuiteRacine etape24(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupempechecoupure(x.b, f.coupurebambou, f.survieordi, f.fortificationordi, f.invasionfortejoueur, x.couleur,
-                     x.autre, f.mortsapresessaiordi, f.mortsapresessaijoueur, f.mortsapreslectureordi,
-                     f.mortsapreslecturejoueur, x.candidats, CAPACITELISTECANDIDATS);
+  coupempechecoupure(x.b, f.coupurebambou, coteordi(f), cotejoueur(f), x.couleur, x.autre, x.candidats,
+                     CAPACITELISTECANDIDATS);
   return RACINECHERCHE;
 }
 

@@ -82,6 +82,10 @@ struct TCartesFamilles {
 // pointing into `f`: the engine's, the opponent's.
 TCartesSurvieCote cotesurvieordi(TCartesFamilles& f);
 TCartesSurvieCote cotesurviejoueur(TCartesFamilles& f);
+// The same with each side's "fortification" and "invasionforte" maps, for
+// the invasion, reinforcement, attack and cut-prevention families.
+TCartesCote coteordi(TCartesFamilles& f);
+TCartesCote cotejoueur(TCartesFamilles& f);
 
 // What the root does after its pipeline.
 enum TSuiteRacine : int32_t {

@@ -67,10 +67,13 @@ void mortsparcouleur(uint8_t m, int32_t& propres, int32_t& adverses) {
 
 }  // namespace
 
-void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8_t m, uint8_t o,
-                         const TCartesParPoint& mortsapresessai, const TCartesParPoint& /*mortsapreslecture*/,
-                         int32_t& porteezone, const TCarte& valeurs, const TMarques& invasion, TMarques& gains,
-                         TMarques& pertes, TMarques& exclus, int32_t nbajouts, int32_t nbsupp) {
+void evaluationfinpartie(const TCartesAnalyse& analyse, TListePoints& candidats, const TPlateau& plateau, uint8_t m,
+                         uint8_t o, int32_t& porteezone, TMarques& pertes, int32_t nbajouts, int32_t nbsupp) {
+  const TCartesParPoint& mortsapresessai = analyse.mortsapresessai;
+  const TCarte& valeurs = analyse.faitmort;
+  const TMarques& invasion = analyse.faiblesse;
+  TMarques& gains = analyse.tues;
+  TMarques& exclus = analyse.mauvaiscoups;
   // pionsmorts and infochaine come back on every exit.
   const Restaure<TInfoChaine> gardechaines(infochaine);
   const Restaure<TMarques> gardemorts(pionsmorts);

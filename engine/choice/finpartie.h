@@ -9,15 +9,14 @@
 #include "engine/board/types.h"
 #include "engine/choice/analyseposition.h"
 
-// `plateau` is copied; `m` moves, `o` is the other colour. From the first
-// position analysis: `mortsapresessai` (dead marks after each of m's
-// trials), `mortsapreslecture`, `porteezone` (set to 10 when few points
-// count), `valeurs` (its "faitmort" map), `invasion` (its weakness map),
-// `gains` and `pertes` (kills and losses written per point), `exclus`
-// (self-atari points are added). Appends up to `nbajouts` points (+1, or
-// `nbsupp` by zone count) to `candidats` (capacity 361). Raises maxtuesordi
-// and compteurinfluence. pionsmorts and infochaine come back unchanged.
-void evaluationfinpartie(TListePoints& candidats, const TPlateau& plateau, uint8_t m, uint8_t o,
-                         const TCartesParPoint& mortsapresessai, const TCartesParPoint& mortsapreslecture,
-                         int32_t& porteezone, const TCarte& valeurs, const TMarques& invasion, TMarques& gains,
-                         TMarques& pertes, TMarques& exclus, int32_t nbajouts, int32_t nbsupp);
+// `plateau` is copied; `m` moves, `o` is the other colour. `analyse` holds
+// the maps of the first position analysis (m's): its dead marks after each
+// trial, its "faitmort" values and weak stones are read; the kills of a
+// stone are written per point into its `tues` and self-atari points added to
+// its `mauvaiscoups`. `porteezone` is the analyses' reach (set to 10 when few
+// points count), `pertes` gets the losses per point. Appends up to
+// `nbajouts` points (+1, or `nbsupp` by zone count) to `candidats`
+// (capacity 361). Raises maxtuesordi and compteurinfluence. pionsmorts and
+// infochaine come back unchanged.
+void evaluationfinpartie(const TCartesAnalyse& analyse, TListePoints& candidats, const TPlateau& plateau, uint8_t m,
+                         uint8_t o, int32_t& porteezone, TMarques& pertes, int32_t nbajouts, int32_t nbsupp);

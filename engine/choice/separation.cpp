@@ -20,10 +20,11 @@ bool meurt(const TCartesParPoint& morts, int32_t r, int32_t c) { return morts[r 
 
 }  // namespace
 
-void genereliecarrisqueseparation(TCarte& risqueE, TCarte& risqueO, TCarte& separationE, TCarte& separationO,
-                                  TCarte& invasionforteO, const TCartesParPoint& mortsessaiE,
-                                  const TCartesParPoint& mortsessaiO, uint8_t E, uint8_t O, TPlateau& p,
-                                  TListePoints& candidats) {
+void genereliecarrisqueseparation(const TCartesAnalyse& cartesE, const TCartesAnalyse& cartesO,
+                                  TCarte& invasionforteO, uint8_t E, uint8_t O, TPlateau& p, TListePoints& candidats) {
+  TCarte &risqueE = cartesE.atari, &risqueO = cartesO.atari;
+  TCarte &separationE = cartesE.separation, &separationO = cartesO.separation;
+  const TCartesParPoint &mortsessaiE = cartesE.mortsapresessai, &mortsessaiO = cartesO.mortsapresessai;
   const int32_t n = configmoteur.taille;
   // Points where a trial stone dies.
   for (int32_t r = 1; r <= n; ++r)

@@ -89,10 +89,11 @@ void listelibertesadeuxlib(uint8_t drapeau, TMarques& m, const TPlateau& p, TLis
   if (!drapeau) autour(la, ca, o, true);
 }
 
-void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, const TCarte& fourchettejoueur,
-                  const TCarte& fourchetteordi, uint8_t couleur, uint8_t adverse, TListePoints& candidats,
-                  const TPlateau& p, const TMarques& testtueordi, const TMarques& testtuejoueur, TMarques& sortieordi,
-                  TMarques& sortiejoueur) {
+void coupdattaque(const TCartesAnalyse& ordi, const TCartesAnalyse& joueur, uint8_t couleur, uint8_t adverse,
+                  TListePoints& candidats, const TPlateau& p, TMarques& sortieordi, TMarques& sortiejoueur) {
+  const TCarte &faitmortordi = ordi.faitmort, &fourchetteordi = ordi.fourchette;
+  const TCarte &faitmortjoueur = joueur.faitmort, &fourchettejoueur = joueur.fourchette;
+  const TMarques &testtueordi = ordi.tues, &testtuejoueur = joueur.tues;
   const int32_t n = taillemoteur();
   // The listed points are marked; both outputs start from the saved dead marks.
   marqueliste(candidats);

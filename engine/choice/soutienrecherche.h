@@ -7,6 +7,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+#include "engine/choice/analyseposition.h"
 #include "engine/reading/marquagemorts.h"
 
 // Sets phasefinale: 0 in the opening, 1 past a quarter of the board's points
@@ -30,11 +31,11 @@ void listelibertesadeuxlib(uint8_t drapeau, TMarques& marques, const TPlateau& p
 // Attack points of the engine ("faitmort" with a kill mark, in the
 // opponent's territory or a fork) appended to `candidats` (361), and the
 // empty 3x3 blocks around the opponent's; the points go into the two out
-// masks (copies of pionsmortssauves first).
-void coupdattaque(const TCarte& faitmortjoueur, const TCarte& faitmortordi, const TCarte& fourchettejoueur,
-                  const TCarte& fourchetteordi, uint8_t couleur, uint8_t adverse, TListePoints& candidats,
-                  const TPlateau& p, const TMarques& testtueordi, const TMarques& testtuejoueur, TMarques& sortieordi,
-                  TMarques& sortiejoueur);
+// masks (copies of pionsmortssauves first). Of each position analysis
+// (`ordi` the engine's, `joueur` the opponent's) the "faitmort", fork and
+// kill maps are read.
+void coupdattaque(const TCartesAnalyse& ordi, const TCartesAnalyse& joueur, uint8_t couleur, uint8_t adverse,
+                  TListePoints& candidats, const TPlateau& p, TMarques& sortieordi, TMarques& sortiejoueur);
 
 // Marks in zonemarquee (a copy of pionsmortssauves first) the points within
 // `rayon` of the moves 1..profondeur-1 of the line (passes skipped), with

@@ -298,15 +298,14 @@ bool zonebordlibre(const TPlateau& p, int32_t ra, int32_t ca, uint8_t c, int32_t
   return true;
 }
 
-void chercheattaque(TPlateau& p, TCarte& survieB, TCarte& fortificationB, TCarte& bonusdebutfinA,
-                    TCarte& fortificationA, TCarte& survieA, TCarte& invasionforteA, uint8_t couleurA, uint8_t couleurB,
-                    const TCartesParPoint& mortsessaiA, const TCartesParPoint& mortsessai2A, TListePoints& candidats,
-                    int32_t cap) {
+void chercheattaque(TPlateau& p, const TCartesCote& cartesA, const TCartesCote& cartesB, TCarte& bonusdebutfinA,
+                    uint8_t couleurA, uint8_t couleurB, TListePoints& candidats, int32_t cap) {
   if (coupdebutchoisi >= 1 || !flagattaque) return;
   TGardeEssai garde(p);
   const Restaure<TMarques> territoireentree(territoire);
-  Attaque x{garde,       p,           survieB,     fortificationB, bonusdebutfinA, fortificationA, survieA,    invasionforteA,
-            couleurA,    couleurB,    mortsessaiA,    mortsessai2A,   candidats,      cap,        territoire};
+  Attaque x{garde, p, cartesB.survie, cartesB.fortification, bonusdebutfinA, cartesA.fortification, cartesA.survie,
+            cartesA.invasionforte, couleurA, couleurB, cartesA.mortsapresessai, cartesA.mortsapreslecture, candidats,
+            cap, territoire};
   ecritdebug("ATTAQUE territoire pour ordi: ");
   // Stage 1: three passes.
   for (int32_t n = 1; n <= 3; ++n)

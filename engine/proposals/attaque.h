@@ -4,16 +4,17 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+#include "engine/proposals/survie.h"
 
 // Runs only when the opening boosted no move and flagattaque is set: raises
 // "bonus de debut ou de fin de partie" of the engine at the attacking points
 // and appends them to the list, stopping after the first stage that proposes
 // one. Board, infochaine, pionsmorts, territoire, valeurssurvie and
-// tableessaiscourante are as on entry at every return.
-void chercheattaque(TPlateau& p, TCarte& survieB, TCarte& fortificationB, TCarte& bonusdebutfinA,
-                    TCarte& fortificationA, TCarte& survieA, TCarte& invasionforteA, uint8_t couleurA, uint8_t couleurB,
-                    const TCartesParPoint& mortsessaiA, const TCartesParPoint& mortsessai2A, TListePoints& candidats,
-                    int32_t cap);
+// tableessaiscourante are as on entry at every return. `cartesA` are the
+// engine's maps (couleurA), `cartesB` the opponent's; of B's only the
+// survie and fortification maps are read.
+void chercheattaque(TPlateau& p, const TCartesCote& cartesA, const TCartesCote& cartesB, TCarte& bonusdebutfinA,
+                    uint8_t couleurA, uint8_t couleurB, TListePoints& candidats, int32_t cap);
 
 // Value of an attacking point from its reading result r (0 not read, 1..8,
 // 100 read and nothing found) and the open opponent points k around the

@@ -93,10 +93,8 @@ int32_t testempechecoupure(uint8_t couleurB, uint8_t couleurA, TPlateau& p, int3
   return lancelecturecoupure(couleurB, couleurA, p, profondeur, re, ce);
 }
 
-void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& survieA, TCarte& fortificationA,
-                        TCarte& invasionforteB, uint8_t A, uint8_t B, const TCartesParPoint& mortsessaiA,
-                        const TCartesParPoint&, const TCartesParPoint& mortsessai2A, const TCartesParPoint&,
-                        TListePoints& candidats, int32_t cap) {
+void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, const TCartesCote& cartesA,
+                        const TCartesCote& cartesB, uint8_t A, uint8_t B, TListePoints& candidats, int32_t cap) {
   // Map cleared; nothing below level 3.
   coupurebambouseparation = zerobonus;
   if (niveau < 3) return;
@@ -126,7 +124,7 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
         for (int32_t k = 0; k < m.nbvides; ++k) vides &= p[ix(r + m.vides[k][0], c + m.vides[k][1])] == VIDE;
         if (!vides) continue;
         const TPoint e{r + m.coupure[0], c + m.coupure[1]};
-        if (invasionforteB[ix(e.ligne, e.colonne)] > 0 ||
+        if (cartesB.invasionforte[ix(e.ligne, e.colonne)] > 0 ||
             lancelecturecoupure(B, A, p, PROFONDEURCOUPURE, e.ligne, e.colonne) > COUPUREREUSSIE) {
           coupures.push_back({TPoint{r, c}, e});
           break;
@@ -186,17 +184,17 @@ void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& su
     valeur += 20 * t;
     if (valeur <= 0) continue;
     // The candidates that make the cut fail.
-    const int32_t s = survieA[e] + fortificationA[e];
+    const int32_t s = cartesA.survie[e] + cartesA.fortification[e];
     const int32_t net = s > 0 ? std::max(0, valeur - s) : valeur;
     if (net <= 0) continue;
     for (int32_t r = 1; r <= n; ++r)
       for (int32_t c = 1; c <= n; ++c) {
         const int32_t i = ix(r, c);
-        if (!casescandidates[i] || mortsessaiA[r - 1][c - 1][i]) continue;
+        if (!casescandidates[i] || cartesA.mortsapresessai[r - 1][c - 1][i]) continue;
         const bool proche = std::abs(r - k.q.ligne) <= 1 && std::abs(c - k.q.colonne) <= 1;
         const bool empeche =
-            mortsessai2A[r - 1][c - 1][q] ||
-            (proche && (mortsessaiA[r - 1][c - 1][q] ||
+            cartesA.mortsapreslecture[r - 1][c - 1][q] ||
+            (proche && (cartesA.mortsapresessai[r - 1][c - 1][q] ||
                         testempechecoupure(B, A, p, k.e.ligne, k.e.colonne, r, c, PROFONDEURCOUPURE) < 2));
         if (!empeche) continue;
         flagcoupure2 = std::max(flagcoupure2, compte);

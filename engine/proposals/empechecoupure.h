@@ -5,14 +5,16 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+#include "engine/proposals/survie.h"
 
 // Into "coupure bambou separation" (cleared first; nothing more below level
 // 3); points into the list; raises flagcoupure2. Board, infochaine,
-// pionsmorts, territoire and territoire2 are as on entry.
-void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, TCarte& survieA, TCarte& fortificationA,
-                        TCarte& invasionforteB, uint8_t couleurA, uint8_t couleurB, const TCartesParPoint& mortsessaiA,
-                        const TCartesParPoint& mortsessaiB, const TCartesParPoint& mortsessai2A,
-                        const TCartesParPoint& mortsessai2B, TListePoints& candidats, int32_t cap);
+// pionsmorts, territoire and territoire2 are as on entry. `cartesA` are the
+// engine's maps (couleurA), `cartesB` the opponent's; of B's only the
+// invasionforte map is read.
+void coupempechecoupure(TPlateau& p, TCarte& coupurebambouseparation, const TCartesCote& cartesA,
+                        const TCartesCote& cartesB, uint8_t couleurA, uint8_t couleurB, TListePoints& candidats,
+                        int32_t cap);
 
 // Does an engine stone at (rp, cp) make the opponent's cut at (re, ce) fail?
 // 100 when the point is taken or the stone does not stay, 0 when it is the

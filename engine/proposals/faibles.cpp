@@ -257,9 +257,8 @@ bool transformefaibles(TMarques& danger, const TCarte& comptes, bool ouverture) 
   return change;
 }
 
-void analysefaibles(TMarques&, TMarques&, TMarques&, const TMarques&, uint8_t couleurA, TPlateau& p,
-                    const TCartesParPoint&, const TCartesParPoint&, const TCartesParPoint&, const TCartesParPoint&,
-                    TMarques&) {
+void analysefaibles(const TCartesSurvieCote&, const TCartesSurvieCote&, const TMarques&, uint8_t couleurA,
+                    TPlateau& p) {
   const int32_t n = configmoteur.taille;
   // Entry state kept; the weak map cleared.
   const TGardeEssai garde(p);

@@ -6,6 +6,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+#include "engine/proposals/survie.h"
 
 // Classes of lesfaibles.
 constexpr uint8_t FAIBLEMENACE = 1;   // an opponent trial threatens the chain
@@ -13,16 +14,14 @@ constexpr uint8_t FAIBLELIE = 2;      // linked after a trial; a lone stone of p
 constexpr uint8_t FAIBLELIE40 = 3;    // the same, bit 0x40 set
 constexpr uint8_t FAIBLEDANGER = 4;   // counted in danger, or dead by the board-wide status
 
-// `mortsessai` A/B: the dead marks after each side's trials; `mortsessai2`
-// the same after their readings; `analyse` the shared analysis map. The
-// steps read none of the maps but the board.
+// `cartesA`, `cartesB`: each side's kills, saves and dead marks after its
+// trials and readings (A the engine's); `analyse` the shared analysis map.
+// The steps read none of the maps but the board.
 // Writes lesfaibles, listefaibles (the strong stones), maxfortification (0),
 // flagsurvie (cleared in the opening phase) and the link flags of the
 // engine's trial records; board, infochaine and pionsmorts come back.
-void analysefaibles(TMarques& testtueA, TMarques& testtueB, TMarques& testvitA, const TMarques& analyse,
-                    uint8_t couleurA, TPlateau& p, const TCartesParPoint& mortsessai2B,
-                    const TCartesParPoint& mortsessai2A, const TCartesParPoint& mortsessaiB,
-                    const TCartesParPoint& mortsessaiA, TMarques& testvitB);
+void analysefaibles(const TCartesSurvieCote& cartesA, const TCartesSurvieCote& cartesB, const TMarques& analyse,
+                    uint8_t couleurA, TPlateau& p);
 
 // The stone (ligne, colonne) is threatened by an opponent trial at an empty
 // candidate point: in its dead marks (mode 1), carte3essai (2) or

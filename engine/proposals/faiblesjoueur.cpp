@@ -358,21 +358,20 @@ void analysefaibles2(const TCartesParPoint&, const TCartesParPoint& mortsessai2B
   afficheyeux(cartelieaunfort, "lie a un fort");
 }
 
-void coupdefortificationjoueur(TMarques& codes, const TCartesParPoint& mortsessaiA,
-                               const TCartesParPoint& mortsessaiB, TCarte& fortificationB, TCarte& survieB,
-                               TPlateau& p, uint8_t couleurA, TListePoints& candidats, int32_t cap,
-                               TListePoints& famille, int32_t capfamille) {
+void coupdefortificationjoueur(TMarques& codes, const TCartesCote& cartesA, const TCartesCote& cartesB, TPlateau& p,
+                               uint8_t couleurA, TListePoints& candidats, int32_t cap, TListePoints& famille,
+                               int32_t capfamille) {
   // Flags and map cleared; only after the opening moves, with no pass.
   flagfortification = 0;
   flagfortifjoueur = 1;
   codes = marquesvides;
-  fortificationB.fill(0);
+  cartesB.fortification.fill(0);
   if (!phasedebut || numerocoup < 5 || passesconsecutives != 0) return;
   const uint8_t b = couleurA == NOIR ? BLANC : NOIR;
   TGardeEssai garde(p);
   const Restaure<TMarques> t(territoire);
-  FortifJoueur f{codes, mortsessaiA, mortsessaiB, fortificationB, survieB, p, couleurA, b,
-                 candidats, cap, famille, capfamille};
+  FortifJoueur f{codes,    cartesA.mortsapresessai, cartesB.mortsapresessai, cartesB.fortification, cartesB.survie, p,
+                 couleurA, b,  candidats, cap, famille, capfamille};
   f.liaison(garde);
   f.evasion(garde);
   f.propagation(garde);

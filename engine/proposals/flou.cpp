@@ -40,8 +40,10 @@ void distancevoisins(TCarte& flou, const TPlateau& p, uint8_t A) {
     if (travail[j] != 0) flou[j] = travail[j];
 }
 
-void testjeperdafond(const TPlateau&, const TCarte&, const TCarte& faitmortA, uint8_t B, uint8_t,
-                     const TMarques& testvitA, const TMarques& testtueA, const TMarques& faiblesse) {
+void testjeperdafond(const TPlateau&, const TCarte&, const TCartesEssaisCote& essaisA, uint8_t B, uint8_t,
+                     const TMarques& faiblesse) {
+  const TCarte& faitmortA = essaisA.faitmort;
+  const TMarques &testvitA = essaisA.sauves, &testtueA = essaisA.tues;
   // Only when attacking from behind in the middle game.
   if (strategie != 0 || !phasedebut || coupdecide || !enretard) {
     flagattaque = 0;
@@ -66,9 +68,11 @@ void testjeperdafond(const TPlateau&, const TCarte&, const TCarte& faitmortA, ui
   ecritdebug("je perd a fond il faut que j attaque");
 }
 
-void multiplieterritoireflou(const TPlateau&, TCarte& flou, const TCarte& faitmortA, uint8_t A,
-                             const TMarques& testvitB, const TMarques& testtueB, const TMarques&,
-                             const TMarques& testtueA, const TMarques& faiblesse, const TCarte&) {
+void multiplieterritoireflou(const TPlateau&, TCarte& flou, const TCartesEssaisCote& essaisA,
+                             const TCartesEssaisCote& essaisB, uint8_t A, const TMarques& faiblesse) {
+  const TCarte& faitmortA = essaisA.faitmort;
+  const TMarques& testtueA = essaisA.tues;
+  const TMarques &testvitB = essaisB.sauves, &testtueB = essaisB.tues;
   // Danger to A's area or stones: no multiplying.
   const bool danger = chaquepoint([&](int32_t j) {
     return (faiblesse[j] && (territoire[j] == A || territoire2[j] == A)) || testtueB[j] > 2 || testvitB[j] >= 3;

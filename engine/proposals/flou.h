@@ -8,6 +8,14 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
+// What one side's trials in its position analysis found, per point; the
+// maps live in the caller's state, the record only points.
+struct TCartesEssaisCote {
+  const TCarte& faitmort;  // situation value of each trial
+  const TMarques& tues;    // stones a trial kills
+  const TMarques& sauves;  // stones a trial saves
+};
+
 // One step of `flou` into the empty points territoire2 gives A: the largest
 // neighbour value less 1 (kept when the point's own is larger), 5 with no
 // positive neighbour. Values written do not feed the same step.
@@ -16,16 +24,17 @@ void distancevoisins(TCarte& flou, const TPlateau& p, uint8_t A);
 // Sets flagattaque: 0 unless the attacker is behind in the opening phase with
 // no move decided; then 1 when it already was, when bilanscore is at most
 // -10, or when no point shows a weakness of A or a threat against it.
-void testjeperdafond(const TPlateau& p, const TCarte& flou, const TCarte& faitmortA, uint8_t B, uint8_t A,
-                     const TMarques& testvitA, const TMarques& testtueA, const TMarques& faiblesse);
+// `essaisA` are A's trial maps.
+void testjeperdafond(const TPlateau& p, const TCarte& flou, const TCartesEssaisCote& essaisA, uint8_t B, uint8_t A,
+                     const TMarques& faiblesse);
 
 // Danger (a weakness of A or a threat of B) sets flagdanger2 and stops; else,
 // unless a condition of the turn forbids it, sets flagdanger3 to 1 (whole
 // board) or 2 (partial) and multiplies `flou` by 5, the value 5 on A's
 // territoire2 excepted (and, partial, the points A's kill test leaves at 0).
-void multiplieterritoireflou(const TPlateau& p, TCarte& flou, const TCarte& faitmortA, uint8_t A,
-                             const TMarques& testvitB, const TMarques& testtueB, const TMarques& testvitA,
-                             const TMarques& testtueA, const TMarques& faiblesse, const TCarte& faitmortB);
+// `essaisA` and `essaisB` are each side's trial maps.
+void multiplieterritoireflou(const TPlateau& p, TCarte& flou, const TCartesEssaisCote& essaisA,
+                             const TCartesEssaisCote& essaisB, uint8_t A, const TMarques& faiblesse);
 
 // For every chain of `c` in atari not marked dead: 10 a stone off `total`
 // when c is `propre`, onto it otherwise.

@@ -477,9 +477,10 @@ void Fortif::couperpourregner() {
 
 // ---- The family ----------------------------------------------------------------------------
 
-void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison, const TCartesSurvieCote& A,
-                         const TCartesSurvieCote& B, TCarte& bonuscombatsemai, TCarte& fortification, TPlateau& p,
-                         uint8_t couleur, TListePoints& candidats, TMarques& marquesnoeud) {
+void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison, const TCartesCote& A,
+                         const TCartesSurvieCote& B, TCarte& bonuscombatsemai, TPlateau& p, uint8_t couleur,
+                         TListePoints& candidats, TMarques& marquesnoeud) {
+  TCarte& fortification = A.fortification;
   // The entry gate.
   maxfortification = 0;
   fortification.fill(0);

@@ -7,17 +7,17 @@
 #include "engine/board/types.h"
 #include "engine/proposals/survie.h"
 
-// Clears and writes the engine's "fortification" map (20 x strength, the
+// Clears and writes the engine's "fortification" map of A (20 x strength, the
 // first proposer's code in `marquesfortification`), adds to
 // "bonuscombatsemai", raises maxfortification, rewrites the engine's
 // "survie" map and the save marks of the engine's trial records; appends
 // to the candidate list. Board, infochaine, pionsmorts, lesfaibles and the
 // opponent's kill strengths come back as they were. A is the engine's side,
 // B the opponent's (its memo, save marks and dead marks after readings are
-// not read).
-void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison, const TCartesSurvieCote& A,
-                         const TCartesSurvieCote& B, TCarte& bonuscombatsemai, TCarte& fortification, TPlateau& p,
-                         uint8_t couleur, TListePoints& candidats, TMarques& marquesnoeud);
+// not read); A's "invasionforte" map is not read.
+void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison, const TCartesCote& A,
+                         const TCartesSurvieCote& B, TCarte& bonuscombatsemai, TPlateau& p, uint8_t couleur,
+                         TListePoints& candidats, TMarques& marquesnoeud);
 
 // Does the stone of c at (ligne, colonne) survive a crawl along the edge in
 // `direction` (1 row+1, 2 column+1, 3 row-1, 4 column-1) within the strip

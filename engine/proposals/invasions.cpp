@@ -143,10 +143,12 @@ bool liaisoninvasion(const TPlateau& p, uint8_t couleur, int32_t ligne, int32_t 
   return lie;
 }
 
-void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, TCarte& invasionforteB,
-                      uint8_t couleurA, uint8_t couleurB, const TCartesParPoint& mortsessaiA,
-                      const TCartesParPoint& mortsessaiB, const TCartesParPoint& mortsessai2A,
-                      const TCartesParPoint& mortsessai2B) {
+void invasionpossible(const TCartesCote& cartesA, const TCartesCote& cartesB, TPlateau& p, uint8_t couleurA,
+                      uint8_t couleurB) {
+  TMarques& testvitA = cartesA.sauves;
+  TCarte &invasionforteA = cartesA.invasionforte, &invasionforteB = cartesB.invasionforte;
+  const TCartesParPoint &mortsessaiA = cartesA.mortsapresessai, &mortsessaiB = cartesB.mortsapresessai;
+  const TCartesParPoint &mortsessai2A = cartesA.mortsapreslecture, &mortsessai2B = cartesB.mortsapreslecture;
   // Set-up: the position comes back at every exit.
   TGardeEssai garde(p);
   invasionforteA.fill(0);

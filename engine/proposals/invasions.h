@@ -6,16 +6,18 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
+#include "engine/proposals/survie.h"
 
 // Rebuilds both "invasionforte" maps from zero: first the opponent's
 // invasions into the engine's area (B), then the engine's into the
 // opponent's (A), with the damage its readings find. Keeps the counters
 // compteurinvasions (opponent), compteurinvasions3 (engine) and
 // compteurinvasions2 (the larger). Board, infochaine and pionsmorts come back.
-void invasionpossible(TMarques& testvitA, TPlateau& p, TCarte& invasionforteA, TCarte& invasionforteB,
-                      uint8_t couleurA, uint8_t couleurB, const TCartesParPoint& mortsessaiA,
-                      const TCartesParPoint& mortsessaiB, const TCartesParPoint& mortsessai2A,
-                      const TCartesParPoint& mortsessai2B);
+// Of each side's maps `cartesA` (the engine's, couleurA) and `cartesB` it
+// reads the dead marks after trials and readings, the engine's save marks,
+// and writes the "invasionforte" maps.
+void invasionpossible(const TCartesCote& cartesA, const TCartesCote& cartesB, TPlateau& p, uint8_t couleurA,
+                      uint8_t couleurB);
 
 // Adds the reading value v of the engine's candidate (r, c) to its
 // "invasionforte" value: 20 v under attack with at most 3 invasions before

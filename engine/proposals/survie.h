@@ -18,6 +18,14 @@ struct TCartesSurvieCote {
   const TCartesParPoint& mortsapreslecture;  // the same after its readings
 };
 
+// One side's maps as the invasion, reinforcement, attack and cut-prevention
+// families read them: its weak-chain maps and the strength the families
+// found there. Pointers only.
+struct TCartesCote : TCartesSurvieCote {
+  TCarte& fortification;  // the side's "fortification" map
+  TCarte& invasionforte;  // the side's "invasionforte" map
+};
+
 // Clears and writes both "survie" maps (20 x (survival value + eye bonus)),
 // the memos of both sides, maxsurvie and the save marks of the opponent's
 // trial records; appends to both lists. Board, infochaine, pionsmorts and

@@ -46,19 +46,18 @@ void entree(const TPlateau& p, int32_t taille, const Partie& g) {
   if (g.numerocoup > 0) numerocoup = g.numerocoup;
 }
 
-// The maps one analysis fills: the side's own and the shared ones.
-TCartesAnalyse cartesanalyse(AnalyseRacine& a, CartesCote& k) {
-  return TCartesAnalyse{a.consolidation, k.mortsapresessai, k.mortsapreslecture, k.valeursatari, k.faitmort,
-                        k.fourchette, a.flou, k.separation, k.invasiondefense, a.faiblesse,
-                        k.tues, k.sauves, k.deuxyeux, a.mauvaiscoups};
-}
-
 void videcote(CartesCote& k) {
   for (TCarte* m : {&k.valeursatari, &k.faitmort, &k.fourchette, &k.separation}) m->fill(0);
   for (TMarques* m : {&k.invasiondefense, &k.tues, &k.sauves, &k.deuxyeux}) m->fill(0);
 }
 
 }  // namespace
+
+TCartesAnalyse cartesanalyse(AnalyseRacine& a, CartesCote& k) {
+  return TCartesAnalyse{a.consolidation, k.mortsapresessai, k.mortsapreslecture, k.valeursatari, k.faitmort,
+                        k.fourchette, a.flou, k.separation, k.invasiondefense, a.faiblesse,
+                        k.tues, k.sauves, k.deuxyeux, a.mauvaiscoups};
+}
 
 AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g) {
   chargecles();
@@ -116,7 +115,7 @@ AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g)
     return a;
   }
   if (passesconsecutives == 0)
-    testjeperdafond(b, a.flou, a.ordi.faitmort, o, c, a.ordi.sauves, a.ordi.tues, a.faiblesse);
+    testjeperdafond(b, a.flou, TCartesEssaisCote{a.ordi.faitmort, a.ordi.tues, a.ordi.sauves}, o, c, a.faiblesse);
 
   // The second analysis: the other side; then the cuts and links.
   analyseposition(cartesanalyse(a, a.joueur), derniercoup.ligne, derniercoup.colonne, a.porteezone, 0, 6, 2,

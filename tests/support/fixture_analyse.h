@@ -64,4 +64,8 @@ struct AnalyseRacine {
 // overwritten by the next call.
 AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& partie);
 
+// The maps one analysis fills, pointing into `a`: the side's own (`k`, one
+// of a.ordi and a.joueur) and the shared ones.
+TCartesAnalyse cartesanalyse(AnalyseRacine& a, CartesCote& k);
+
 }  // namespace fixture

@@ -9,20 +9,20 @@
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/proposals/attaque.h"
+#include "tests/support/cartescote.h"
 #include "tests/support/fixture.h"
 
 namespace {
 
 struct Cartes {
-  TCarte survieA{}, survieB{}, fortA{}, fortB{}, invA{}, bonus{};
-  TCartesParPoint morts{}, morts2{};
+  fixture::CartesFamilleCote a, b;  // the engine's, the opponent's
+  TCarte bonus{};
   TListePoints candidats{};
 };
 
 void lance(TPlateau& p, Cartes& x, uint8_t A = NOIR) {
   fixture::verifieinchange(p, [&] {
-    chercheattaque(p, x.survieB, x.fortB, x.bonus, x.fortA, x.survieA, x.invA, A, 1 - A, x.morts, x.morts2,
-                   x.candidats, 361);
+    chercheattaque(p, x.a.cartes(), x.b.cartes(), x.bonus, A, 1 - A, x.candidats, 361);
   });
 }
 
@@ -72,8 +72,8 @@ TEST(Attaque, GateKeepsEverythingUnwritten) {
 TEST(Attaque, OpenCandidatesStopAtFiftyOne) {
   TPlateau p = ouvert(19);
   auto x = std::make_unique<Cartes>();
-  x->bonus[indexcase(1, 2)] = 45;                 // larger: kept
-  x->morts[0][0][indexcase(1, 1)] = 1;            // (1,1) dies
+  x->bonus[indexcase(1, 2)] = 45;                   // larger: kept
+  x->a.mortsapresessai[0][0][indexcase(1, 1)] = 1;  // (1,1) dies
   lance(p, *x);
   ASSERT_EQ(nbpoints(x->candidats), 51);
   EXPECT_EQ(ligneliste(x->candidats, 1), 1);
@@ -138,9 +138,9 @@ TEST(Attaque, FirstPassValue) {
     }
     calculelibertes(p);
     auto x = std::make_unique<Cartes>();
-    x->fortA[P] = 20;
-    x->survieB[P] = c.survieB;
-    x->invA[P] = c.invasion;
+    x->a.fortification[P] = 20;
+    x->b.survie[P] = c.survieB;
+    x->a.invasionforte[P] = c.invasion;
     lance(p, *x);
     EXPECT_EQ(x->bonus[P], c.attendu);
     EXPECT_EQ(nbpoints(x->candidats), c.attendu > 0 ? 1 : 0);
@@ -205,7 +205,7 @@ TEST(Attaque, PositionComesBack) {
       TPlateau p = plateaumoteur;
       auto x = std::make_unique<Cartes>();
       for (int32_t i = 0; i < NBCASES; ++i)
-        if (casescandidates[i] && stage == 0) x->fortA[i] = 20;
+        if (casescandidates[i] && stage == 0) x->a.fortification[i] = 20;
       flagattaque = 1;
       coupdebutchoisi = 0;
       compteurinvasions3 = 2;  // stage 3 left out: stage 4 runs when nothing came before

@@ -2,17 +2,24 @@
 // the list, positive only.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "engine/board/etat.h"
 #include "engine/choice/complements.h"
 #include "tests/support/fixture.h"
+#include "tests/support/fixture_analyse.h"
 
 namespace {
 
+// The maps of both analyses, empty, under the names the scores use.
 struct Cartes {
-  TCarte separation{}, flou{};
-  TMarques defenseordi{}, defensejoueur{}, faiblesse{}, mauvais{};
+  std::unique_ptr<fixture::AnalyseRacine> a = std::make_unique<fixture::AnalyseRacine>();
+  TCarte &separation = a->ordi.separation, &flou = a->flou;
+  TMarques &defenseordi = a->ordi.invasiondefense, &defensejoueur = a->joueur.invasiondefense;
+  TMarques &faiblesse = a->faiblesse, &mauvais = a->mauvaiscoups;
+  TCartesAnalyse ordi() { return fixture::cartesanalyse(*a, a->ordi); }
+  TCartesAnalyse joueur() { return fixture::cartesanalyse(*a, a->joueur); }
 };
 
 std::vector<TPoint> points(const TListePoints& l) {
@@ -63,13 +70,11 @@ TEST_F(Complements, TrialScoreBestPositivePointsInOrder) {
   m.flou[i(7, 7)] = -4;
   empilepoint(liste, 361, 9, 9);
   fixture::verifieinchange(p, [&] {
-    completecandidatsessai(m.mauvais, 5, NOIR, BLANC, p, liste, m.separation, m.flou, m.defenseordi,
-                           m.defensejoueur, m.faiblesse);
+    completecandidatsessai(m.ordi(), m.joueur(), 5, NOIR, BLANC, p, liste);
   });
   EXPECT_TRUE(memeliste(liste, {{9, 9}, {8, 8}, {2, 2}, {5, 5}}));
   liste[0] = 0;
-  completecandidatsessai(m.mauvais, 2, NOIR, BLANC, p, liste, m.separation, m.flou, m.defenseordi, m.defensejoueur,
-                         m.faiblesse);
+  completecandidatsessai(m.ordi(), m.joueur(), 2, NOIR, BLANC, p, liste);
   EXPECT_TRUE(memeliste(liste, {{8, 8}, {2, 2}}));
 }
 
@@ -82,8 +87,7 @@ TEST_F(Complements, RefusedAndBadPointsAreNeverScored) {
   m.flou[i(5, 5)] = 90;
   m.flou[i(6, 6)] = 80;
   m.mauvais[i(5, 5)] = 1;
-  completecandidatsessai(m.mauvais, 5, NOIR, BLANC, p, liste, m.separation, m.flou, m.defenseordi, m.defensejoueur,
-                         m.faiblesse);
+  completecandidatsessai(m.ordi(), m.joueur(), 5, NOIR, BLANC, p, liste);
   EXPECT_TRUE(memeliste(liste, {{6, 6}}));
 }
 
@@ -106,8 +110,7 @@ TEST_F(Complements, TerritoryAndStrategyBonus) {
   for (uint8_t s : {0, 1, 2}) {
     strategie = s;
     liste[0] = 0;
-    completecandidatsessai(m.mauvais, 5, NOIR, BLANC, p, liste, m.separation, m.flou, m.defenseordi,
-                           m.defensejoueur, m.faiblesse);
+    completecandidatsessai(m.ordi(), m.joueur(), 5, NOIR, BLANC, p, liste);
     const std::vector<std::pair<int, int>> attendu[] = {{{6, 6}}, {{4, 4}}, {}};
     EXPECT_TRUE(memeliste(liste, attendu[s])) << int(s);
   }

@@ -7,21 +7,21 @@
 
 #include "engine/board/etat.h"
 #include "engine/proposals/empechecoupure.h"
+#include "tests/support/cartescote.h"
 #include "tests/support/fixture.h"
 
 namespace {
 
 struct Cartes {
-  TCarte coupure{}, survieA{}, fortA{}, invB{};
-  TCartesParPoint mortsA{}, mortsB{}, morts2A{}, morts2B{};
+  fixture::CartesFamilleCote a, b;  // the engine's, the opponent's
+  TCarte coupure{};
   TListePoints candidats{};
 };
 
 void lance(TPlateau& p, Cartes& x, uint8_t A = NOIR) {
   const TMarques t1 = territoire, t2 = territoire2;
   fixture::verifieinchange(p, [&] {
-    coupempechecoupure(p, x.coupure, x.survieA, x.fortA, x.invB, A, 1 - A, x.mortsA, x.mortsB, x.morts2A, x.morts2B,
-                       x.candidats, 361);
+    coupempechecoupure(p, x.coupure, x.a.cartes(), x.b.cartes(), A, 1 - A, x.candidats, 361);
   });
   EXPECT_TRUE(fixture::memesplateaux(t1, territoire));
   EXPECT_TRUE(fixture::memesplateaux(t2, territoire2));
@@ -71,12 +71,12 @@ TEST(EmpecheCoupure, CutValueAndPreventingPoint) {
     territoire[bas] = NOIR;
     auto x = std::make_unique<Cartes>();
     x->coupure.fill(7);
-    x->invB[e] = 10;
-    x->survieA[e] = c.survie;
-    x->fortA[e] = c.fortification;
+    x->b.invasionforte[e] = 10;
+    x->a.survie[e] = c.survie;
+    x->a.fortification[e] = c.fortification;
     casescandidates[e] = 1;
-    x->morts2A[3][3][q] = 1;
-    x->mortsA[3][3][e] = static_cast<uint8_t>(c.mortpropre);
+    x->a.mortsapreslecture[3][3][q] = 1;
+    x->a.mortsapresessai[3][3][e] = static_cast<uint8_t>(c.mortpropre);
     lance(p, *x);
     for (int32_t i = 0; i < NBCASES; ++i)
       if (i != e) {
@@ -114,9 +114,9 @@ TEST(EmpecheCoupure, FirstLineStoneIsNoCut) {
   lesfaibles[indexcase(5, 1)] = 1;
   territoire[indexcase(5, 1)] = NOIR;
   auto x = std::make_unique<Cartes>();
-  x->invB[e] = 10;
+  x->b.invasionforte[e] = 10;
   casescandidates[e] = 1;
-  x->morts2A[3][1][indexcase(4, 1)] = 1;
+  x->a.mortsapreslecture[3][1][indexcase(4, 1)] = 1;
   lance(p, *x);
   EXPECT_EQ(x->coupure, zerobonus);
   EXPECT_EQ(nbpoints(x->candidats), 0);

@@ -12,6 +12,7 @@
 #include "engine/board/etat.h"
 #include "engine/proposals/cadre.h"
 #include "engine/proposals/faibles.h"
+#include "tests/support/cartescote.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -44,9 +45,10 @@ Classe classe(std::string_view diagramme, uint8_t debut, int32_t coup, uint8_t o
   numerocoup = coup;
   debutpartie = ouverture;
   TMarques analyse{};
+  auto ordi = std::make_unique<fixture::CartesFamilleCote>();
+  auto joueur = std::make_unique<fixture::CartesFamilleCote>();
   fixture::verifieinchange(b, [&] {
-    analysefaibles(a.ordi.tues, a.joueur.tues, a.ordi.sauves, analyse, NOIR, b, a.joueur.mortsapreslecture,
-                   a.ordi.mortsapreslecture, a.joueur.mortsapresessai, a.ordi.mortsapresessai, a.joueur.sauves);
+    analysefaibles(ordi->cartes(a.ordi), joueur->cartes(a.joueur), analyse, NOIR, b);
   });
   return {lesfaibles, listefaibles};
 }

@@ -8,6 +8,7 @@
 #include "engine/board/etat.h"
 #include "engine/proposals/cadre.h"
 #include "engine/proposals/faiblesjoueur.h"
+#include "tests/support/cartescote.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_analyse.h"
 
@@ -15,15 +16,13 @@ namespace {
 
 struct Cartes {
   TMarques codes{};
-  TCartesParPoint mortsA{}, mortsB{};
-  TCarte fortB{}, survieB{};
+  fixture::CartesFamilleCote a, b;  // the engine's, the opponent's
   TListePoints candidats{}, famille{};
 };
 
 void lance(TPlateau& p, Cartes& x) {
   fixture::verifieinchange(p, [&] {
-    coupdefortificationjoueur(x.codes, x.mortsA, x.mortsB, x.fortB, x.survieB, p, NOIR, x.candidats, 361, x.famille,
-                              300);
+    coupdefortificationjoueur(x.codes, x.a.cartes(), x.b.cartes(), p, NOIR, x.candidats, 361, x.famille, 300);
   });
   EXPECT_LE(nbpoints(x.candidats), 361);
   EXPECT_LE(nbpoints(x.famille), 300);
@@ -78,12 +77,12 @@ TEST(FortificationJoueur, GateBeforeMoveFiveOrAfterPass) {
     numerocoup = c.numero;
     passesconsecutives = c.passes;
     auto x = std::make_unique<Cartes>();
-    x->fortB.fill(9);
+    x->b.fortification.fill(9);
     x->codes.fill(3);
     flagfortification = 5;
     flagfortifjoueur = 0;
     lance(p, *x);
-    EXPECT_EQ(x->fortB, TCarte{});
+    EXPECT_EQ(x->b.fortification, TCarte{});
     EXPECT_TRUE(fixture::memesmarques(TMarques{}, x->codes));
     EXPECT_EQ(flagfortifjoueur, 1);
     EXPECT_EQ(flagfortification, 0);
@@ -101,9 +100,9 @@ TEST(FortificationJoueur, LinkValueLessSurvival) {
     TPlateau p = poselien(7);
     auto x = std::make_unique<Cartes>();
     const int32_t P = indexcase(5, 5);
-    x->survieB[P] = c.survie;
+    x->b.survie[P] = c.survie;
     lance(p, *x);
-    EXPECT_EQ(x->fortB[P], c.attendu);
+    EXPECT_EQ(x->b.fortification[P], c.attendu);
     EXPECT_EQ(x->codes[P], 4);
     EXPECT_EQ(flagfortification, 3);
     EXPECT_EQ(essaijoueur(5, 5).marquesessai[indexcase(4, 5)], 4);
@@ -120,10 +119,10 @@ TEST(FortificationJoueur, LinkNeedsAStrongStone) {
   p = fixture::posemoteur(fixture::texteplateau(p, 9));
   auto x = std::make_unique<Cartes>();
   lance(p, *x);
-  EXPECT_EQ(x->fortB[indexcase(5, 5)], 0);
+  EXPECT_EQ(x->b.fortification[indexcase(5, 5)], 0);
   peutlierfortessai(essaijoueur(5, 5)) = 1;
   lance(p, *x);
-  EXPECT_EQ(x->fortB[indexcase(5, 5)], 60);
+  EXPECT_EQ(x->b.fortification[indexcase(5, 5)], 60);
 }
 
 TEST(FortificationJoueur, AmplifyOnlyAboveLevelThree) {
@@ -200,8 +199,8 @@ TEST(FaiblesJoueur, ClassesAndPositionComesBack) {
         EXPECT_FALSE(lesfaiblesjoueur()[i] && fortsjoueur()[i]) << i;
       }
       auto x = std::make_unique<Cartes>();
-      x->mortsA = a.ordi.mortsapresessai;
-      x->mortsB = a.joueur.mortsapresessai;
+      x->a.mortsapresessai = a.ordi.mortsapresessai;
+      x->b.mortsapresessai = a.joueur.mortsapresessai;
       lance(p, *x);
     }
   }

@@ -29,15 +29,13 @@ Resultat evalue(std::string_view diagramme, int32_t passe0 = 0, int32_t fin0 = 0
   fixture::AnalyseRacine& a = fixture::analyseracine(pos.plateau, pos.taille, partie);
   Resultat r;
   if (!vide) empilepoint(r.liste, 361, 1, 1);
-  static TMarques gains, pertes;
-  gains.fill(0);
+  static TMarques pertes;
   pertes.fill(0);
   ordipasse = passe0;
   procedurefinpartie = fin0;
   const TInfoChaine chaines = infochaine;
   const TMarques morts = pionsmorts;
-  evaluationfinpartie(r.liste, a.plateau, NOIR, BLANC, a.ordi.mortsapresessai, a.ordi.mortsapreslecture, r.portee,
-                      a.ordi.faitmort, a.faiblesse, gains, pertes, a.mauvaiscoups, 10, 1);
+  evaluationfinpartie(fixture::cartesanalyse(a, a.ordi), r.liste, a.plateau, NOIR, BLANC, r.portee, pertes, 10, 1);
   EXPECT_EQ(infochaine, chaines);
   EXPECT_TRUE(fixture::memesmarques(morts, pionsmorts));
   r.pertes = pertes;

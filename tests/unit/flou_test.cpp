@@ -48,13 +48,10 @@ class Flou : public ::testing::Test {
   Cartes m;
   TCarte& flou = m.flou;
 
-  void jeperd(const TPlateau& p) {
-    testjeperdafond(p, m.flou, m.faitmortA, BLANC, NOIR, m.testvitA, m.testtueA, m.faiblesse);
-  }
-  void multiplie(const TPlateau& p) {
-    multiplieterritoireflou(p, m.flou, m.faitmortA, NOIR, m.testvitB, m.testtueB, m.testvitA, m.testtueA,
-                            m.faiblesse, m.faitmortB);
-  }
+  TCartesEssaisCote essaisA() const { return TCartesEssaisCote{m.faitmortA, m.testtueA, m.testvitA}; }
+  TCartesEssaisCote essaisB() const { return TCartesEssaisCote{m.faitmortB, m.testtueB, m.testvitB}; }
+  void jeperd(const TPlateau& p) { testjeperdafond(p, m.flou, essaisA(), BLANC, NOIR, m.faiblesse); }
+  void multiplie(const TPlateau& p) { multiplieterritoireflou(p, m.flou, essaisA(), essaisB(), NOIR, m.faiblesse); }
 };
 
 TEST_F(Flou, SpreadOneStep) {

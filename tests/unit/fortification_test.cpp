@@ -27,7 +27,7 @@ namespace {
 struct Banc {
   TMarques codes{}, liaison{}, memo{}, memoB{}, tueA{}, tueB{}, vitA{}, vitB{}, noeud{};
   TCartesParPoint mortsA{}, mortsB{}, morts2A{}, morts2B{};
-  TCarte semai{}, fortif{}, survieA{}, survieB{};
+  TCarte semai{}, fortif{}, survieA{}, survieB{}, invasionA{};
   TListePoints candidats{};
   TTravailFortif w{};
   TPlateau p{};
@@ -88,9 +88,9 @@ struct Montage {
   }
   // The whole family on the set-up.
   void famille() {
-    const TCartesSurvieCote A{b->memo, b->tueA, b->vitA, b->survieA, b->mortsA, b->morts2A};
+    const TCartesCote A{{b->memo, b->tueA, b->vitA, b->survieA, b->mortsA, b->morts2A}, b->fortif, b->invasionA};
     const TCartesSurvieCote B{b->memoB, b->tueB, b->vitB, b->survieB, b->mortsB, b->morts2B};
-    coupdefortification(b->codes, b->liaison, A, B, b->semai, b->fortif, b->p, NOIR, b->candidats, b->noeud);
+    coupdefortification(b->codes, b->liaison, A, B, b->semai, b->p, NOIR, b->candidats, b->noeud);
   }
 };
 
@@ -644,8 +644,8 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
     const TMarques tue = f->testtuejoueur, faibles = lesfaibles;
     TListePoints liste{};
     fixture::verifieinchange(b, [&] {
-      coupdefortification(f->marquesfortification, f->pointsliaison, cotesurvieordi(*f), cotesurviejoueur(*f),
-                          f->bonuscombatsemai, f->fortificationordi, b, NOIR, liste, f->marquesnoeud);
+      coupdefortification(f->marquesfortification, f->pointsliaison, coteordi(*f), cotesurviejoueur(*f),
+                          f->bonuscombatsemai, b, NOIR, liste, f->marquesnoeud);
     });
     EXPECT_TRUE(fixture::memesmarques(tue, f->testtuejoueur));
     EXPECT_TRUE(fixture::memesmarques(faibles, lesfaibles));
@@ -668,10 +668,18 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
 
 // ---- Links against risky separation ----------------------------------------------------------
 
+// Both analyses' maps, empty, under the names the link step gives them.
 struct Separation {
-  TCarte risqueE{}, risqueO{}, separationE{}, separationO{}, invasionO{};
-  TCartesParPoint mortsE{}, mortsO{};
+  std::unique_ptr<fixture::AnalyseRacine> a = std::make_unique<fixture::AnalyseRacine>();
+  TCarte &risqueE = a->ordi.valeursatari, &risqueO = a->joueur.valeursatari;
+  TCarte &separationE = a->ordi.separation, &separationO = a->joueur.separation;
+  TCartesParPoint &mortsE = a->ordi.mortsapresessai, &mortsO = a->joueur.mortsapresessai;
+  TCarte invasionO{};
   TListePoints candidats{};
+  void lance(TPlateau& p) {
+    genereliecarrisqueseparation(fixture::cartesanalyse(*a, a->ordi), fixture::cartesanalyse(*a, a->joueur), invasionO,
+                                 NOIR, BLANC, p, candidats);
+  }
 };
 
 // Damping: with a strong survival or reinforcement move 45 becomes 4 and 9
@@ -696,10 +704,7 @@ TEST(Separation, DampingAndListing) {
     s->risqueO[indexcase(5, 5)] = 9;
     s->risqueE[indexcase(6, 6)] = -5;
     s->risqueO[indexcase(6, 6)] = 10;
-    fixture::verifieinchange(p, [&] {
-      genereliecarrisqueseparation(s->risqueE, s->risqueO, s->separationE, s->separationO, s->invasionO, s->mortsE,
-                                   s->mortsO, NOIR, BLANC, p, s->candidats);
-    });
+    fixture::verifieinchange(p, [&] { s->lance(p); });
     EXPECT_EQ(s->risqueE[indexcase(3, 3)], k.attenduE);
     EXPECT_EQ(s->risqueO[indexcase(5, 5)], k.attenduO);
     EXPECT_EQ(dansliste(s->candidats, 5, 5), k.attenduO > 0);
@@ -724,10 +729,7 @@ TEST(Separation, DeadTrialsAndHoldingPoints) {
   casescandidates[indexcase(5, 6)] = 1;
   casescandidates[indexcase(4, 5)] = 1;
   s->mortsE[3][4][indexcase(4, 5)] = 1;
-  fixture::verifieinchange(p, [&] {
-    genereliecarrisqueseparation(s->risqueE, s->risqueO, s->separationE, s->separationO, s->invasionO, s->mortsE,
-                                 s->mortsO, NOIR, BLANC, p, s->candidats);
-  });
+  fixture::verifieinchange(p, [&] { s->lance(p); });
   EXPECT_EQ(s->risqueE[mort], 0);
   EXPECT_EQ(s->risqueO[mort], 0);
   EXPECT_EQ(s->separationE[mort], 0);

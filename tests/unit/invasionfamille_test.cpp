@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "engine/board/etat.h"
@@ -11,6 +12,7 @@
 #include "engine/proposals/cadre.h"
 #include "engine/proposals/invasions.h"
 #include "engine/proposals/invasionvivante.h"
+#include "tests/support/cartescote.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -190,14 +192,14 @@ TEST(InvasionFamille, BothMapsRebuiltFromZeroAndThePositionComesBack) {
     fixture::AnalyseRacine& a = fixture::analysemoteur(d);
     TPlateau b = plateaumoteur;
     pionsmorts = marquesliaison1;
-    TCarte A, B;
+    auto ordi = std::make_unique<fixture::CartesFamilleCote>();
+    auto joueur = std::make_unique<fixture::CartesFamilleCote>();
+    TCarte &A = ordi->invasionforte, &B = joueur->invasionforte;
     A.fill(777);
     B.fill(777);
-    TMarques testvit = a.ordi.sauves;
     const TMarques t = territoire;
     fixture::verifieinchange(b, [&] {
-      invasionpossible(testvit, b, A, B, couleurordi, couleurjoueur, a.ordi.mortsapresessai,
-                       a.joueur.mortsapresessai, a.ordi.mortsapreslecture, a.joueur.mortsapreslecture);
+      invasionpossible(ordi->cartes(a.ordi), joueur->cartes(a.joueur), b, couleurordi, couleurjoueur);
     });
     EXPECT_TRUE(fixture::memesplateaux(t, territoire));
     const int32_t n = configmoteur.taille;
@@ -221,13 +223,13 @@ TEST(InvasionFamille, OpeningWithMuchTerritoryToTakeSkipsTheEnginesPass) {
   TPlateau b = plateaumoteur;
   debutpartie = 1;
   territoireaprendre[0] = 5;
-  TCarte A, B;
+  auto ordi = std::make_unique<fixture::CartesFamilleCote>();
+  auto joueur = std::make_unique<fixture::CartesFamilleCote>();
+  TCarte &A = ordi->invasionforte, &B = joueur->invasionforte;
   A.fill(777);
   B.fill(777);
-  TMarques testvit = a.ordi.sauves;
   compteurinvasions3 = -5;
-  invasionpossible(testvit, b, A, B, couleurordi, couleurjoueur, a.ordi.mortsapresessai, a.joueur.mortsapresessai,
-                   a.ordi.mortsapreslecture, a.joueur.mortsapreslecture);
+  invasionpossible(ordi->cartes(a.ordi), joueur->cartes(a.joueur), b, couleurordi, couleurjoueur);
   for (int32_t i = 0; i < NBCASES; ++i) EXPECT_EQ(A[i], 0) << i;
   EXPECT_EQ(compteurinvasions3, -5);
   debutpartie = 0;

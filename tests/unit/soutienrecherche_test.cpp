@@ -3,12 +3,14 @@
 // point, the end-phase test and the joseki decision.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <utility>
 
 #include "engine/board/etat.h"
 #include "engine/choice/soutienrecherche.h"
 #include "tests/support/fixture.h"
+#include "tests/support/fixture_analyse.h"
 
 namespace {
 
@@ -198,8 +200,10 @@ TEST(ListeLibertesADeuxLib, EachLibertyOnceAndTheDeadLeftOut) {
 
 TEST(CoupDAttaque, KillsInTheOpponentsAreaAndAreasAroundTheOpponents) {
   TPlateau p = pose(".........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
-  TCarte fmj{}, fmo{}, fj{}, fo{};
-  TMarques ttordi{}, ttjoueur{}, sortieordi, sortiejoueur;
+  const auto a = std::make_unique<fixture::AnalyseRacine>();
+  TCarte &fmj = a->joueur.faitmort, &fmo = a->ordi.faitmort, &fj = a->joueur.fourchette, &fo = a->ordi.fourchette;
+  TMarques &ttordi = a->ordi.tues, &ttjoueur = a->joueur.tues;
+  TMarques sortieordi, sortiejoueur;
   // An engine kill in the opponent's area, one outside it without a fork, one at a fork.
   fmo[indexcase(2, 2)] = 30;
   ttordi[indexcase(2, 2)] = 1;
@@ -209,20 +213,29 @@ TEST(CoupDAttaque, KillsInTheOpponentsAreaAndAreasAroundTheOpponents) {
   fmo[indexcase(2, 8)] = 30;
   ttordi[indexcase(2, 8)] = 1;
   fo[indexcase(2, 8)] = 1;
-  // An opponent fork in the middle.
+  // An opponent fork in the middle; an opponent kill in the engine's area,
+  // and one there without its kill mark.
   fj[indexcase(7, 7)] = 1;
+  for (const int32_t i : {indexcase(4, 4), indexcase(8, 2)}) {
+    fmj[i] = 30;
+    territoire[i] = NOIR;
+  }
+  ttjoueur[indexcase(4, 4)] = 1;
   TListePoints l{};
   empilepoint(l, 361, 2, 8);  // already listed
-  coupdattaque(fmj, fmo, fj, fo, NOIR, BLANC, l, p, ttordi, ttjoueur, sortieordi, sortiejoueur);
+  coupdattaque(fixture::cartesanalyse(*a, a->ordi), fixture::cartesanalyse(*a, a->joueur), NOIR, BLANC, l, p,
+               sortieordi, sortiejoueur);
   EXPECT_TRUE(sansdoublon(l));
   const Points vus = ensemble(l);
   EXPECT_TRUE(vus.count({2, 2}));
   EXPECT_FALSE(vus.count({2, 5}));
-  EXPECT_EQ(nbpoints(l), 2 + 9);  // (2,8) listed once, the 3x3 block around (7,7)
+  EXPECT_EQ(nbpoints(l), 2 + 9 + 9);  // (2,8) listed once, the 3x3 blocks around (7,7) and (4,4)
   EXPECT_EQ(sortieordi[indexcase(2, 2)], 1);
   EXPECT_EQ(sortieordi[indexcase(2, 8)], 1);
   EXPECT_EQ(sortieordi[indexcase(2, 5)], 0);
   EXPECT_EQ(sortiejoueur[indexcase(7, 7)], 1);
+  EXPECT_EQ(sortiejoueur[indexcase(4, 4)], 1);
+  EXPECT_EQ(sortiejoueur[indexcase(8, 2)], 0);
   territoire.fill(VIDE);
 }
 
