@@ -74,7 +74,8 @@ void preparemarquesrecherche(TPlateau& b, uint8_t c, TPoint dernier, TMarques& e
   compteurnoeudslecture = 0;
   const uint8_t o = c == NOIR ? BLANC : NOIR;
 
-  // The mover's stones in atari.
+  // The mover's stones in atari are counted for the trace; no trace line
+  // prints the count yet, so nothing reads it.
   pierresenatari(b, c);
 
   // The chains each side can capture.

@@ -129,10 +129,7 @@ void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
   e.prepares[0] = 0;
   const int32_t bornetaille = profondeur < 13 ? profondeur - 2 : 10;
   TListePoints libs0;
-  libs0[0] = 0;
-  TMarques vul;
-  zeromarques(vul);
-  libertesdelachaine(*e.p, libs0, CAPACITEPRISE, 0, e.cl, e.cc, vul);
+  libertesprise(*e.p, e.cl, e.cc, libs0);
   TMarques vu;
   zeromarques(vu);
   FloodPrepare f{e, vu, bornetaille, n, false, libs(e.cl, e.cc)};
@@ -179,10 +176,7 @@ void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
         if (p[j] != e.attaquant || faites[j] || libs(r2, c2) != 3) return false;
         marquepionschaine(p, faites, 0, r2, c2);
         TListePoints l;
-        l[0] = 0;
-        TMarques vu;
-        zeromarques(vu);
-        libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, vu);
+        libertesprise(p, r2, c2, l);
         ajoutecandidats(n, p, l);
         return false;
       });
@@ -194,10 +188,7 @@ void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
   const TPlateau& p = *e.p;
   if (libs(e.cl, e.cc) != 2) return;
   TListePoints l2;
-  l2[0] = 0;
-  TMarques vu;
-  zeromarques(vu);
-  libertesdelachaine(p, l2, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+  libertesprise(p, e.cl, e.cc, l2);
   TMarques faites;
   zeromarques(faites);
   for (int32_t k = 1; k <= nbpoints(l2); ++k) {
@@ -215,10 +206,7 @@ void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
         if (p[j] != e.proprio || faites[j] || n.marques[j]) return false;
         marquepionschaine(p, faites, 0, r2, c2);
         TListePoints l;
-        l[0] = 0;
-        TMarques v2;
-        zeromarques(v2);
-        libertesdelachaine(p, l, CAPACITEPRISE, 0, r2, c2, v2);
+        libertesprise(p, r2, c2, l);
         ajoutecandidats(n, p, l);
         return false;
       });

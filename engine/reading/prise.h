@@ -32,13 +32,14 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
 // order; nothing when the point is not at position k or later.
 void remontecoupenliste(TListePoints& l, int32_t ligne, int32_t colonne, int32_t k, int32_t capacite);
 
-// ---- Test seam ----------------------------------------------------------------
-// Forgets every reading testprise keeps to answer a repeated one; the
-// benchmarks call it so that each pass times the readings themselves.
-// videmos calls it at a new game or board size; memoprisevide: none kept.
+// ---- Memo of whole readings --------------------------------------------------
+// Forgets every reading testprise keeps to answer a repeated one: at a new
+// game or board size (videmos), and in the benchmarks so that each pass
+// times the readings themselves. memoprisevide: none kept.
 void videmoprise();
 bool memoprisevide();
 
+// ---- Test seam ----------------------------------------------------------------
 // Two steps of testprise's set-up, declared for the tests.
 // Liberty schedule of a reading of working depth d and limit n: entries
 // 1..d+4 of `limites` (index 0 unused).

@@ -208,10 +208,7 @@ void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoin
   zeromarques(libcible);
   {
     TListePoints lc;
-    lc[0] = 0;
-    TMarques vu;
-    zeromarques(vu);
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    libertesprise(p, e.cl, e.cc, lc);
     for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
   }
   const int32_t avant = nbpoints(l);
@@ -304,12 +301,7 @@ void triecoupsattaque(const TEtatPrise& e, TListePoints& l, const TMarques& marq
 int32_t lecturemanque(TEtatPrise& e) {
   TPlateau& p = *e.p;
   TListePoints lc;
-  lc[0] = 0;
-  {
-    TMarques vu;
-    zeromarques(vu);
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
-  }
+  libertesprise(p, e.cl, e.cc, lc);
   TMarques cible;
   zeromarques(cible);
   marquepionschaine(p, cible, 0, e.cl, e.cc);
@@ -376,10 +368,7 @@ int32_t lecturemanque(TEtatPrise& e) {
 int32_t comblelibertes(TEtatPrise& e, const TMarques& marques) {
   TPlateau& p = *e.p;
   TListePoints lc;
-  lc[0] = 0;
-  TMarques vu;
-  zeromarques(vu);
-  libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+  libertesprise(p, e.cl, e.cc, lc);
   int32_t deux = 0;
   TListePoints prises;
   prises[0] = 0;
@@ -410,13 +399,13 @@ struct OeilBord {
     if (abandon) return;
     const TPlateau& p = *e.p;
     const int32_t i = indexcase(r, c);
-    const uint8_t cible = e.proprio, autre = e.attaquant;
+    const uint8_t cible = e.proprio, attaquant = e.attaquant;
     // Second line: the point further in.
     if (distancebord[i] == 1) {
       const TPoint b = audela(r, c);
       if (pointreel(b) && distancebord[indexcase(b.ligne, b.colonne)] == 2) {
         const uint8_t x = case_(p, b.ligne, b.colonne);
-        if (x == VIDE || (x == autre && libs(b.ligne, b.colonne) == 1)) {
+        if (x == VIDE || (x == attaquant && libs(b.ligne, b.colonne) == 1)) {
           abandon = true;
           return;
         }
@@ -425,14 +414,14 @@ struct OeilBord {
     const uint8_t x = p[i];
     if (x == cible) {
       marche[i] = 1;  // a target stone: walked on
-    } else if (x == autre && libs(r, c) == 1) {  // an attacker stone in atari
+    } else if (x == attaquant && libs(r, c) == 1) {  // an attacker stone in atari
       if (distancebord[i] > 1) {
         abandon = true;
         return;
       }
       marche[i] = 2;
       empilepoint(liste, CAPACITEPRISE, r, c);
-    } else if (x == autre) {  // another attacker stone: judged by its liberties
+    } else if (x == attaquant) {  // another attacker stone: judged by its liberties
       if (jugement[i] == 1) return;
       if (jugement[i] != 2) {
         const int32_t lb = libs(r, c);
@@ -471,7 +460,7 @@ struct OeilBord {
   }
 
   // Eye-point test on the walk map.
-  bool pointoeil(int32_t r, int32_t c) const {
+  bool pointoeilbord(int32_t r, int32_t c) const {
     const TPlateau& p = *e.p;
     const bool vide = case_(p, r, c) == VIDE;
     const bool ortho = !pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
@@ -504,7 +493,7 @@ void testoeilbord(const TEtatPrise& e, int32_t g, int32_t& statut) {
   for (int32_t k = 1; k <= n; ++k) {
     if (k == n && nb == 0) break;
     const TPoint m{ligneliste(w.liste, k), colonneliste(w.liste, k)};
-    if (!w.pointoeil(m.ligne, m.colonne)) continue;
+    if (!w.pointoeilbord(m.ligne, m.colonne)) continue;
     for (int32_t q = 0; q < nb; ++q)
       if (std::abs(passes[q].ligne - m.ligne) + std::abs(passes[q].colonne - m.colonne) != 1) return;
     passes[nb++] = m;
@@ -886,10 +875,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       lc[0] = nbcible;
       return;
     }
-    lc[0] = 0;
-    TMarques vu;
-    zeromarques(vu);
-    libertesdelachaine(p, lc, CAPACITEPRISE, 0, e.cl, e.cc, vu);
+    libertesprise(p, e.cl, e.cc, lc);
   };
   // Two liberties: the two-liberty capture.
   if (nl == 2 && !annule) {

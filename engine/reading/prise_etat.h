@@ -102,5 +102,7 @@ bool echelleprise(TPlateau& p, int32_t r, int32_t c, uint8_t defenseur, uint8_t 
 // Liberties of the target with the captures around it, appended to `l`.
 void appellelibertesetcaptures(const TPlateau& p, TListePoints& l, TMarques& vu, int32_t r, int32_t c,
                                int32_t pli);
+// Liberties of the chain at (r, c), listed in `l` from empty.
+void libertesprise(const TPlateau& p, int32_t r, int32_t c, TListePoints& l);
 // Liberties of the chain at (r, c) with its diagonal links, counted up to `borne`.
 void comptelibertesprise(const TPlateau& p, TMarques& vu, int32_t& compte, int32_t r, int32_t c, int32_t borne);

@@ -1,6 +1,7 @@
 // The capture reading's calls into the ladder reading and into the liberty
-// collectors of linked chains.
+// collectors of linked chains, and the target's plain liberty list.
 #include "engine/board/collecteurs.h"
+#include "engine/board/parcours.h"
 #include "engine/reading/escalier.h"
 #include "engine/reading/prise_etat.h"
 
@@ -14,6 +15,13 @@ void appellelibertesetcaptures(const TPlateau& p, TListePoints& l, TMarques& vu,
     listelibertesetcaptures(p, l, CAPACITEPRISE, vu, r, c);
   else
     listelibertesetcaptures2(p, l, CAPACITEPRISE, vu, r, c, 1, 2);
+}
+
+void libertesprise(const TPlateau& p, int32_t r, int32_t c, TListePoints& l) {
+  l[0] = 0;
+  TMarques vu;
+  zeromarques(vu);
+  libertesdelachaine(p, l, CAPACITEPRISE, 0, r, c, vu);
 }
 
 void comptelibertesprise(const TPlateau& p, TMarques& vu, int32_t& compte, int32_t r, int32_t c, int32_t borne) {
