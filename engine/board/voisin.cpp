@@ -396,6 +396,14 @@ void libertesatravers(const TPlateau& p, TListePoints& l, int32_t cap, int32_t d
 }
 }  // namespace
 
+void libertesetfaiblesadjacents(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t cap, int32_t dir,
+                                int32_t r, int32_t c, TMarques& vu) {
+  const auto faible = ajoute(vu, faibles, cap);
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.vide = ajoute(vu, l, cap), .autre = [&](const Etape& e) {
+                                                            if (libs(e.j) < 3) faible(e);
+                                                          }});
+}
+
 void libertesetatari(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                      TMarques& vu) {
   libertesatravers(p, l, cap, dir, r, c, vu, [](int32_t j) { return libs(j) == 1; });
