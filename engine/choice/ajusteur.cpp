@@ -157,6 +157,18 @@ struct Ajusteur {
   }
   bool adverse2(int32_t i) const { return territoire[i] == adverse || territoire2[i] == adverse; }
   int32_t base(int32_t i) const { return SV[i] + FO[i] + B[i] - D1[i] - D2[i]; }
+  // f(r, c) on every point within `rayon` of each point this call listed.
+  template <class F>
+  void autourdesajouts(int32_t rayon, F&& f) const {
+    for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
+      const TPoint a = candidats.points[k];
+      if (!surplateau(a)) continue;
+      int32_t l1, l2, c1, c2;
+      bornesfenetre(a.ligne, a.colonne, rayon, l1, l2, c1, c2);
+      for (int32_t r = l1; r <= l2; ++r)
+        for (int32_t c = c1; c <= c2; ++c) f(r, c);
+    }
+  }
 
   void voisins(bool kind13, bool strong13, bool owned);
   void invasions();
@@ -289,14 +301,9 @@ void Ajusteur::survie() {
   // fortification worth around the list.
   if (!releve) return;
   if (D1[i0] > 0) D1[i0] = 0;
-  for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
-    const TPoint a = candidats.points[k];
-    if (!surplateau(a)) continue;
-    int32_t l1, l2, c1, c2;
-    bornesfenetre(a.ligne, a.colonne, 3, l1, l2, c1, c2);
-    for (int32_t r = l1; r <= l2; ++r)
-      for (int32_t c = c1; c <= c2; ++c) meilleur = std::max(meilleur, SV[ix(r, c)] + FO[ix(r, c)] - D1[ix(r, c)]);
-  }
+  autourdesajouts(3, [&](int32_t r, int32_t c) {
+    meilleur = std::max(meilleur, SV[ix(r, c)] + FO[ix(r, c)] - D1[ix(r, c)]);
+  });
 }
 
 void Ajusteur::augmentationfortif() {
@@ -427,14 +434,7 @@ void Ajusteur::candidatsdevaleurproche() {
 void Ajusteur::zone() {
   zoneA = pionsmortssauves;
   vu = marquesvides;
-  for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
-    const TPoint a = candidats.points[k];
-    if (!surplateau(a)) continue;
-    int32_t l1, l2, c1, c2;
-    bornesfenetre(a.ligne, a.colonne, 1, l1, l2, c1, c2);
-    for (int32_t r = l1; r <= l2; ++r)
-      for (int32_t c = c1; c <= c2; ++c) marquepointetlibertes(zoneA, plateau, r, c);
-  }
+  autourdesajouts(1, [&](int32_t r, int32_t c) { marquepointetlibertes(zoneA, plateau, r, c); });
   for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
     const TPoint a = candidats.points[k];
     if (!surplateau(a)) continue;
