@@ -507,21 +507,11 @@ void libertesatarivoisines(const TPlateau& p, TListePoints& l, int32_t cap, int3
   });
 }
 
-void libertesatarivoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                            TMarques& vu) {
-  libertesatarivoisines(p, l, cap, dir, r, c, vu);
-}
-
 void atarichainesvoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                           TMarques& vu) {
   libertesavec(p, l, cap, dir, r, c, vu, false, [&](const Etape& e) {
     if (libs(e.j) == 1) libertesetatari(p, l, cap, e.dir, e.r, e.c, vu);
   });
-}
-
-void atarichainesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                           TMarques& vu) {
-  atarichainesvoisines(p, l, cap, dir, r, c, vu);
 }
 
 void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c) {

@@ -295,7 +295,7 @@ void coupsprolongationyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, bool defens
   const int32_t debut = e.D - 3 > 1 ? e.D - 3 : 1;
   if (defenseur) {
     // Save chains in atari next to the chain, or take the attacker's stones in atari.
-    if (niveau > 7) atarichainesvoisines2(p, L, CAPACITEYEUX, 0, e.cl, e.cc, S);
+    if (niveau > 7) atarichainesvoisines(p, L, CAPACITEYEUX, 0, e.cl, e.cc, S);
     for (int32_t k = 2; k <= pli - 2; k += 2)
       if (posey(e.ligne[k])) S[ixy(e.ligne[k])] = 1;
     for (int32_t k = debut; k < pli; ++k) {
