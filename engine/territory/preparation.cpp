@@ -336,17 +336,25 @@ void remplitvoisins(TPlateau& p, uint8_t propre, int32_t ligne, int32_t colonne)
 
 // ---- Drivers --------------------------------------------------------------------------------
 
-void prepareterritoire(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  // Lone own edge stones near the enemy are taken off for the fills.
-  TListePoints retires;
-  retires[0] = 0;
+namespace {
+// What every driver fills: lone own edge stones near the enemy lifted into
+// `retires`, the gaps closed, the neutral points and the openings filled,
+// the joins to the fourth and third lines.
+void remplissagescommuns(TListePoints& retires, uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
   retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
-  // The fills.
   fermebreches(p, propre);
   remplitcasesneutres(garderyeux, p, propre, ennemi);
   fermeecarts(garderyeux, p, propre);
   rejointbord4(garderyeux, p, propre, ennemi);
   rejointbord3(garderyeux, p, propre, ennemi);
+}
+}  // namespace
+
+void prepareterritoire(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
+  // Lone own edge stones near the enemy are taken off for the fills.
+  TListePoints retires;
+  retires[0] = 0;
+  remplissagescommuns(retires, garderyeux, p, propre, ennemi);
   if (garderyeux) completedeuxiemeligne(p, propre);
   // The lifted stones come back.
   remplissage::remplitliste(0, p, propre, retires);
@@ -377,12 +385,7 @@ void prepareterritoire2(const TMarques& masque, TPlateau& p, uint8_t propre, uin
       }
     }
   // Edge stones, then the fills with eyes kept.
-  retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
-  fermebreches(p, propre);
-  remplitcasesneutres(1, p, propre, ennemi);
-  fermeecarts(1, p, propre);
-  rejointbord4(1, p, propre, ennemi);
-  rejointbord3(1, p, propre, ennemi);
+  remplissagescommuns(retires, 1, p, propre, ennemi);
   bloquebordennemi(p, propre, ennemi);
   completedeuxiemeligne(p, propre);
   // Every stone of the board as it came is back, own and enemy (the
@@ -405,12 +408,7 @@ void evaluezones2(const TMarques& masque, uint8_t garderyeux, TPlateau& p, uint8
         p[ix(r, c)] = VIDE;
       }
   // The fills of prepareterritoire and the enemy edge block.
-  retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
-  fermebreches(p, propre);
-  remplitcasesneutres(garderyeux, p, propre, ennemi);
-  fermeecarts(garderyeux, p, propre);
-  rejointbord4(garderyeux, p, propre, ennemi);
-  rejointbord3(garderyeux, p, propre, ennemi);
+  remplissagescommuns(retires, garderyeux, p, propre, ennemi);
   bloquebordennemi(p, propre, ennemi);
   if (garderyeux) completedeuxiemeligne(p, propre);
   // A fill around every own stone of the board as it came that is
