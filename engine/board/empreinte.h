@@ -72,6 +72,51 @@ bool memovide(const E (&entrees)[N], uint32_t generation) {
   return std::none_of(entrees, entrees + N, [&](const E& e) { return e.generation == generation; });
 }
 
+// The two ways of a key in a memo of generation-stamped entries (cle1, cle2,
+// generation; a power-of-two count): the key's own slot and its pair, the
+// newest answer in the first. `generation` is the memo's current one.
+template <class E>
+class TDeuxVoies {
+ public:
+  template <size_t N>
+  TDeuxVoies(E (&entrees)[N], const TEmpreinte& h, const uint32_t& generation)
+      : cle1_(h.h1), cle2_(static_cast<uint32_t>(h.h2)), generation_(generation) {
+    static_assert(N >= 2 && (N & (N - 1)) == 0, "two ways in a power-of-two memo");
+    const uint32_t index = static_cast<uint32_t>(h.h1) & (N - 1);
+    voies_[0] = &entrees[index & ~1u];
+    voies_[1] = &entrees[index | 1u];
+  }
+  // The key's answer of this generation that `valide` accepts too, or null.
+  template <class F>
+  const E* cherche(F&& valide) const {
+    for (const E* x : voies_)
+      if (x->generation == generation_ && x->cle1 == cle1_ && x->cle2 == cle2_ && valide(*x)) return x;
+    return nullptr;
+  }
+  const E* cherche() const {
+    return cherche([](const E&) { return true; });
+  }
+  // The first way, for a new answer: the answer it held moves to the second,
+  // and it holds none until `signe`.
+  E& libere() {
+    if (voies_[0]->generation == generation_) *voies_[1] = *voies_[0];
+    voies_[0]->generation = 0;
+    return *voies_[0];
+  }
+  // The first way's answer is the key's.
+  void signe() {
+    voies_[0]->cle1 = cle1_;
+    voies_[0]->cle2 = cle2_;
+    voies_[0]->generation = generation_;
+  }
+
+ private:
+  E* voies_[2];
+  uint64_t cle1_;
+  uint32_t cle2_;
+  const uint32_t& generation_;
+};
+
 // What the readings of a call add to the counters and flags: measured around
 // the call, replayed when the call is answered from a memo.
 struct TEffetsLecture {

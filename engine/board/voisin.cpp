@@ -14,8 +14,6 @@ inline Pas suitsi(bool b) { return b ? Pas::suit : Pas::saute; }
 
 // Recursion cores of the walks below: private to this file, the declarations
 // give them internal linkage.
-static void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
-static void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 static void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 static void aumoinsdeuxlibertesrec(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 static void aucunennemiatarirec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
@@ -31,9 +29,11 @@ static void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t di
 // ---- Family A ---------------------------------------------------------------------
 
 namespace {
-// Sets `pionsmorts` to `v` on every stone of the chain not yet visited.
-void mortschaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu, uint8_t v) {
-  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
+// Sets `pionsmorts` to `v` on every stone of the chain.
+void mortschaine(const TPlateau& p, int32_t r, int32_t c, uint8_t v) {
+  TMarques vu;
+  zeromarques(vu);
+  marchechaine(p, vu, p[ix(r, c)], 0, r, c,
                RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { pionsmorts[i] = v; }});
 }
 
@@ -49,25 +49,9 @@ void mortsselonvisite(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r,
 }
 }  // namespace
 
-void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  mortschaine(p, dir, r, c, vu, 1);
-}
+void marquechaine(const TPlateau& p, int32_t r, int32_t c) { mortschaine(p, r, c, 1); }
 
-void marquechaine(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu;
-  zeromarques(vu);
-  marquechainerec(p, 0, r, c, vu);
-}
-
-void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
-  mortschaine(p, dir, r, c, vu, 0);
-}
-
-void demarquechaine(const TPlateau& p, int32_t r, int32_t c) {
-  TMarques vu;
-  zeromarques(vu);
-  demarquechainerec(p, 0, r, c, vu);
-}
+void demarquechaine(const TPlateau& p, int32_t r, int32_t c) { mortschaine(p, r, c, 0); }
 
 void effacemarquechaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
   mortsselonvisite(p, vu, dir, r, c, 0);
@@ -116,10 +100,7 @@ void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r,
                RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { pionsmorts[i] = 1; },
                            .autre =
                                [&](const Etape& e) {
-                                 if (!pierre(p[e.j]) || !pionsmorts[e.j]) return;
-                                 TMarques vu2;
-                                 zeromarques(vu2);
-                                 demarquechainerec(p, 0, e.r, e.c, vu2);
+                                 if (pierre(p[e.j]) && pionsmorts[e.j]) demarquechaine(p, e.r, e.c);
                                }});
 }
 
@@ -396,6 +377,14 @@ void libertesatravers(const TPlateau& p, TListePoints& l, int32_t cap, int32_t d
 }
 }  // namespace
 
+void libertesetfaiblesadjacents(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t cap, int32_t dir,
+                                int32_t r, int32_t c, TMarques& vu) {
+  const auto faible = ajoute(vu, faibles, cap);
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.vide = ajoute(vu, l, cap), .autre = [&](const Etape& e) {
+                                                            if (libs(e.j) < 3) faible(e);
+                                                          }});
+}
+
 void libertesetatari(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                      TMarques& vu) {
   libertesatravers(p, l, cap, dir, r, c, vu, [](int32_t j) { return libs(j) == 1; });
@@ -518,21 +507,11 @@ void libertesatarivoisines(const TPlateau& p, TListePoints& l, int32_t cap, int3
   });
 }
 
-void libertesatarivoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                            TMarques& vu) {
-  libertesatarivoisines(p, l, cap, dir, r, c, vu);
-}
-
 void atarichainesvoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                           TMarques& vu) {
   libertesavec(p, l, cap, dir, r, c, vu, false, [&](const Etape& e) {
     if (libs(e.j) == 1) libertesetatari(p, l, cap, e.dir, e.r, e.c, vu);
   });
-}
-
-void atarichainesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                           TMarques& vu) {
-  atarichainesvoisines(p, l, cap, dir, r, c, vu);
 }
 
 void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t dir, int32_t r, int32_t c) {

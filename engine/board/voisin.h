@@ -103,6 +103,11 @@ bool chainetouchemarque(const TPlateau& p, const TMarques& marque, TMarques& vu,
 bool chainetouchemarque2(const TPlateau& p, TMarques& vu, const TMarques& marque, int32_t r, int32_t c);
 
 // ---- Family C: liberty lists that cross weak chains -----------------------------------
+// The chain's liberties into `l`, and the adjacent stones of the other
+// colour whose chains have fewer than 3 liberties into `faibles`; each point
+// once (vu).
+void libertesetfaiblesadjacents(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t cap, int32_t dir,
+                                int32_t r, int32_t c, TMarques& vu);
 // Appends each empty point once, crossing every stone whose chain is in atari
 // (any colour): a chain in atari, its liberties and those of its atari neighbours.
 void libertesetatari(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
@@ -141,16 +146,10 @@ void libertesennemisfaibles(const TPlateau& p, TListePoints& l, int32_t cap, uin
 // (libertesdelachaine, no further crossing).
 void libertesatarivoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                            TMarques& vu);
-// The same walk.
-void libertesatarivoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                            TMarques& vu);
 // Own liberties left out: each adjacent chain in atari handed to libertesetatari
 // (so the chains in atari behind it are crossed too).
 void atarichainesvoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                           TMarques& vu);
-// The same walk.
-void atarichainesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
-                           TMarques& vu);
 // Marks in vu the chain, its liberties, and the chains of fewer than 3 liberties
 // reached from it with theirs; vu is the result.
 void libertesetfaiblesvisite(const TPlateau& p, TMarques& vu, int32_t r, int32_t c);

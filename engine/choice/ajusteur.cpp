@@ -45,6 +45,21 @@ TPlateau plateaucopie, plateausauve;
 TInfoChaine chainessauvees;
 TMarques mortssauves;
 
+// Marks (r, c) in `m`; on a stone of a chain `vu` has not seen yet, the
+// chain's liberties too (its stones go into `vu`).
+void marquepointetlibertes(TMarques& m, const TPlateau& p, int32_t r, int32_t c) {
+  const int32_t w = ix(r, c);
+  m[w] = 1;
+  if (p[w] == VIDE || vu[w]) return;
+  libertes[0] = 0;
+  libertesdelachaine(p, libertes, CAPACITE, 0, r, c, vu);
+  for (int32_t k = 1; k <= nbpoints(libertes); ++k) {
+    const int32_t li = ix(ligneliste(libertes, k), colonneliste(libertes, k));
+    m[li] = 1;
+    vu[li] = 0;
+  }
+}
+
 // The points within `d` of (r, c) and the liberties of the chains within
 // one step of it, over a copy of pionsmortssauves (casesjouables for row 0).
 void zoneautourpoint(TMarques& m, const TPlateau& p, int32_t r, int32_t d, int32_t c) {
@@ -57,15 +72,8 @@ void zoneautourpoint(TMarques& m, const TPlateau& p, int32_t r, int32_t d, int32
   vu = marquesvides;
   for (int32_t i = std::max(1, r - d); i <= std::min(n, r + d); ++i)
     for (int32_t j = std::max(1, c - d); j <= std::min(n, c + d); ++j) {
-      m[ix(i, j)] = 1;
-      if (p[ix(i, j)] == VIDE || std::abs(i - r) > 1 || std::abs(j - c) > 1 || vu[ix(i, j)]) continue;
-      libertes[0] = 0;
-      libertesdelachaine(p, libertes, CAPACITE, 0, i, j, vu);
-      for (int32_t k = 1; k <= nbpoints(libertes); ++k) {
-        const int32_t li = ix(ligneliste(libertes, k), colonneliste(libertes, k));
-        m[li] = 1;
-        vu[li] = 0;
-      }
+      if (std::abs(i - r) <= 1 && std::abs(j - c) <= 1) marquepointetlibertes(m, p, i, j);
+      else m[ix(i, j)] = 1;
     }
 }
 
@@ -149,6 +157,18 @@ struct Ajusteur {
   }
   bool adverse2(int32_t i) const { return territoire[i] == adverse || territoire2[i] == adverse; }
   int32_t base(int32_t i) const { return SV[i] + FO[i] + B[i] - D1[i] - D2[i]; }
+  // f(r, c) on every point within `rayon` of each point this call listed.
+  template <class F>
+  void autourdesajouts(int32_t rayon, F&& f) const {
+    for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
+      const TPoint a = candidats.points[k];
+      if (!surplateau(a)) continue;
+      int32_t l1, l2, c1, c2;
+      bornesfenetre(a.ligne, a.colonne, rayon, l1, l2, c1, c2);
+      for (int32_t r = l1; r <= l2; ++r)
+        for (int32_t c = c1; c <= c2; ++c) f(r, c);
+    }
+  }
 
   void voisins(bool kind13, bool strong13, bool owned);
   void invasions();
@@ -281,14 +301,9 @@ void Ajusteur::survie() {
   // fortification worth around the list.
   if (!releve) return;
   if (D1[i0] > 0) D1[i0] = 0;
-  for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
-    const TPoint a = candidats.points[k];
-    if (!surplateau(a)) continue;
-    int32_t l1, l2, c1, c2;
-    bornesfenetre(a.ligne, a.colonne, 3, l1, l2, c1, c2);
-    for (int32_t r = l1; r <= l2; ++r)
-      for (int32_t c = c1; c <= c2; ++c) meilleur = std::max(meilleur, SV[ix(r, c)] + FO[ix(r, c)] - D1[ix(r, c)]);
-  }
+  autourdesajouts(3, [&](int32_t r, int32_t c) {
+    meilleur = std::max(meilleur, SV[ix(r, c)] + FO[ix(r, c)] - D1[ix(r, c)]);
+  });
 }
 
 void Ajusteur::augmentationfortif() {
@@ -419,25 +434,7 @@ void Ajusteur::candidatsdevaleurproche() {
 void Ajusteur::zone() {
   zoneA = pionsmortssauves;
   vu = marquesvides;
-  for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
-    const TPoint a = candidats.points[k];
-    if (!surplateau(a)) continue;
-    int32_t l1, l2, c1, c2;
-    bornesfenetre(a.ligne, a.colonne, 1, l1, l2, c1, c2);
-    for (int32_t r = l1; r <= l2; ++r)
-      for (int32_t c = c1; c <= c2; ++c) {
-        const int32_t w = ix(r, c);
-        zoneA[w] = 1;
-        if (plateau[w] == VIDE || vu[w]) continue;
-        libertes[0] = 0;
-        libertesdelachaine(plateau, libertes, CAPACITE, 0, r, c, vu);
-        for (int32_t j = 1; j <= nbpoints(libertes); ++j) {
-          const int32_t li = ix(ligneliste(libertes, j), colonneliste(libertes, j));
-          zoneA[li] = 1;
-          vu[li] = 0;
-        }
-      }
-  }
+  autourdesajouts(1, [&](int32_t r, int32_t c) { marquepointetlibertes(zoneA, plateau, r, c); });
   for (int32_t k = premier + 1; k <= candidats.nombre; ++k) {
     const TPoint a = candidats.points[k];
     if (!surplateau(a)) continue;

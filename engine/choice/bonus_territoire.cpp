@@ -69,6 +69,15 @@ void testpremiercoup(const TPlateau& p, const uint8_t* drapeaux, uint8_t& premie
   premier = 1;
 }
 
+// The line's start of both territory terms: with `mode` 0 the status
+// drivers, then from level 3 the first move's test.
+void statutetpremiercoup(uint8_t mode, TPlateau& p, const uint8_t* drapeaux, uint8_t& premier, uint8_t c, uint8_t m,
+                         const TListePoints& chemin, int32_t longueur, bool tardif) {
+  if (mode != 0) return;
+  statutpourterritoire(p, c);
+  if (niveaumin3) testpremiercoup(p, drapeaux, premier, c, m, chemin, longueur, tardif);
+}
+
 // Weight of move k of the line.
 int32_t poidschemin(int32_t k) {
   switch (k) {
@@ -141,10 +150,7 @@ void bonusdedebut(TPoint extra, const uint8_t* drapeaux, int32_t longueur, uint8
   w = p;
   const uint8_t o = c == NOIR ? BLANC : NOIR;
   const Restaure<TMarques> gardemorts(pionsmorts);
-  if (mode == 0) {
-    statutpourterritoire(p, c);
-    if (niveaumin3) testpremiercoup(p, drapeaux, premier, c, m, chemin, longueur, false);
-  }
+  statutetpremiercoup(mode, p, drapeaux, premier, c, m, chemin, longueur, false);
   for (int32_t i = 0; i < NBCASES; ++i)
     if (w[i] != VIDE && (pionsmorts[i] || (w[i] == c && infochaine[i][0] == 1))) w[i] = VIDE;
   petiteschaines(extra, drapeaux, longueur, o, w, chemin);
@@ -169,10 +175,7 @@ void bonusterritoire(TMarques& marques, TPoint extra, const uint8_t* drapeaux, u
   w = p;
   const uint8_t o = c == NOIR ? BLANC : NOIR;
   const Restaure<TMarques> gardemorts(pionsmorts);
-  if (mode == 0) {
-    statutpourterritoire(p, c);
-    if (niveaumin3) testpremiercoup(p, drapeaux, premier, c, m, chemin, longueur, true);
-  }
+  statutetpremiercoup(mode, p, drapeaux, premier, c, m, chemin, longueur, true);
   // The second move's empty neighbours given to o.
   if (c == m && longueur >= 2 && nbpoints(chemin) >= 2 && ligneliste(chemin, 2) != 0) {
     const int32_t r2 = ligneliste(chemin, 2), c2 = colonneliste(chemin, 2);

@@ -201,12 +201,17 @@ void demandesouverture(uint8_t couleur, bool nettoyage) {
       if (candidatsfuseki[indexcase(r, c)] != 0) ++nbcandidatsfuseki;
 }
 
-void entreemoteur(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
-                  int32_t pierres, bool nettoyage, TResultatCoup& resultat) {
+void prepareposition(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
+                     int32_t pierres, bool nettoyage) {
   prepareentree(couleur, config, liste, temps, pierres, nettoyage);
   rejouepartie(liste);
   cherchederniercoups(phase);
   demandesouverture(couleur, nettoyage);
+}
+
+void entreemoteur(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
+                  int32_t pierres, bool nettoyage, TResultatCoup& resultat) {
+  prepareposition(couleur, config, liste, phase, temps, pierres, nettoyage);
   // The move.
   resultat.couleur = couleur;
   if (nettoyage && niveau < 7) niveau = 7;

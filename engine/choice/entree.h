@@ -80,6 +80,10 @@ void cherchederniercoups(int32_t phase);
 // Sets suggestionsjoseki, candidatsfuseki and nbcandidatsfuseki for the
 // colour; both maps empty in cleanup mode.
 void demandesouverture(uint8_t couleur, bool nettoyage);
+// The four steps above in their order: the game's position on the engine
+// as the chooser starts from it.
+void prepareposition(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
+                     int32_t pierres, bool nettoyage);
 // The whole entry: the chosen move into `resultat`.
 void entreemoteur(uint8_t couleur, const TConfig& config, const TListeCoups& liste, int32_t phase, int32_t temps,
                   int32_t pierres, bool nettoyage, TResultatCoup& resultat);

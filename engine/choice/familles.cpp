@@ -93,29 +93,14 @@ TCartesEssaisCote essaiscotejoueur(const TCartesFamilles& f) {
 // from; the first position analysis, for the engine (side A).
 TSuiteRacine etape1(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  TPlateau& b = x.b;
-  if (niveaumin3 == 0)
-    detectcaptureschaines(b, paramniveaub + 2, profondeurlecture / 2, VIDE);
-  else
-    pionsmorts = marquesliaison1;
-  const TMarques sauves = pionsmorts;
-  f.testvitjoueur = marquesvides;
-  int32_t compte = 0;
-  detectetatchaines(compte, b, 0, 0, 0, 1, x.couleur);
-  int32_t sekis = 0;
-  detectseki(sekis, pionsmortsavant, b, 0);
-  x.mortsracine = pionsmorts;
-  pionsmorts = sauves;
   zonemarquee = casesjouables;
   f.faitmortjoueur = zerobonus;
   f.testvitjoueur = marquesvides;
   f.testtuejoueur = marquesvides;
   f.marquescandidats = marquesvides;
-  f.porteezone = 0;
-  f.mauvaiscoups = pionsmortssauves;
   const TCartesAnalyse cartes = cartesanalyseordi(f);
-  analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 1, 10, 1, paramniveaub + 2, x.couleur,
-                  x.autre, b, x.candidats, f.meilleursadverses);
+  premiereanalyseracine(cartes, x.b, x.couleur, x.autre, x.dernier, f.porteezone, x.candidats, f.meilleursadverses,
+                        x.mortsracine);
   return RACINECHERCHE;
 }
 
@@ -130,21 +115,11 @@ TSuiteRacine etape2(TContexteCadre& x) {
 // the first candidate top-up.
 TSuiteRacine etape3(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  testfindepartie(SEUILFIN, x.b, f.flou);
-  if (adversairepasse()) f.porteezone = 10;
-  if (f.porteezone != 0) {
-    procedurefinpartie = 0;
-    phasefinale = 1;
-    ecritdebug("il reste moins de 20 coups");
-    ordipasse = 0;
-    x.candidats[0] = 0;
+  if (finpartieracine(x.b, f.flou, f.porteezone, x.candidats)) {
     f.marquescandidats = marquesvides;
     evaluationfinpartie(cartesanalyseordi(f), x.candidats, x.b, x.couleur, x.autre, f.porteezone, f.pertes, 10, 1);
   }
-  if (etatcalme == 0 && (ordipasse == 5 || ordipasse == 1) && passesconsecutives == 1) {
-    ordipasse = 1;
-    return RACINEPASSE;
-  }
+  if (passeracine()) return RACINEPASSE;
   if (!adversairepasse())
     completecandidatsessai(cartesanalyseordi(f), cartesanalysejoueur(f), 5, x.couleur, x.autre, x.b, x.candidats);
   return RACINECHERCHE;
@@ -160,16 +135,8 @@ TSuiteRacine etape4(TContexteCadre& x) {
 // The second position analysis, for the opponent; cuts and links.
 TSuiteRacine etape5(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  TPlateau& b = x.b;
-  const TCartesAnalyse cartes = cartesanalysejoueur(f);
-  analyseposition(cartes, x.dernier.ligne, x.dernier.colonne, f.porteezone, 0, 6, 2, paramniveaub + 2, x.autre,
-                  x.couleur, b, x.candidats, f.meilleursadverses);
-  evaluecoupuresessais(b, x.couleur, x.autre);
-  remplittableliaisons();
-  evalueliaisonsessais();
-  testmoinsde20pcvides(b, f.mortsapresessaijoueur, x.couleur, x.autre);
-  marquecoupurespossibles(b, exclusionvide, exclusionvide, f.coupuresjoueur, f.coupuresordi, x.couleur, x.autre);
-  analyseliaisonsgroupes(b, f.coupuresjoueur, f.coupuresordi, x.couleur, x.autre);
+  secondeanalyseracine(cartesanalysejoueur(f), x.b, x.couleur, x.autre, x.dernier, f.porteezone, x.candidats,
+                       f.meilleursadverses, f.coupuresjoueur, f.coupuresordi);
   return RACINECHERCHE;
 }
 
@@ -462,6 +429,61 @@ constexpr TEtapeCadre CADRE[] = {
 bool analysesecoulees() { return echeancepassee(finanalyses); }
 
 }  // namespace
+
+void premiereanalyseracine(const TCartesAnalyse& cartes, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
+                           int32_t& porteezone, TListePoints& candidats, TListePoints& meilleursadverses,
+                           TMarques& mortsracine) {
+  // The root's dead marks and its status pass; pionsmorts comes back.
+  if (niveaumin3 == 0)
+    detectcaptureschaines(b, paramniveaub + 2, profondeurlecture / 2, VIDE);
+  else
+    pionsmorts = marquesliaison1;
+  const TMarques sauves = pionsmorts;
+  int32_t compte = 0;
+  detectetatchaines(compte, b, 0, 0, 0, 1, couleur);
+  int32_t sekis = 0;
+  detectseki(sekis, pionsmortsavant, b, 0);
+  mortsracine = pionsmorts;
+  pionsmorts = sauves;
+  // The analysis of the side to move.
+  porteezone = 0;
+  cartes.mauvaiscoups = pionsmortssauves;
+  analyseposition(cartes, dernier.ligne, dernier.colonne, porteezone, 1, 10, 1, paramniveaub + 2, couleur, autre, b,
+                  candidats, meilleursadverses);
+}
+
+bool finpartieracine(const TPlateau& b, const TCarte& flou, int32_t& porteezone, TListePoints& candidats) {
+  testfindepartie(SEUILFIN, b, flou);
+  if (adversairepasse()) porteezone = 10;
+  if (porteezone == 0) return false;
+  procedurefinpartie = 0;
+  phasefinale = 1;
+  ecritdebug("il reste moins de 20 coups");
+  ordipasse = 0;
+  candidats[0] = 0;
+  return true;
+}
+
+bool passeracine() {
+  if (etatcalme == 0 && (ordipasse == 5 || ordipasse == 1) && passesconsecutives == 1) {
+    ordipasse = 1;
+    return true;
+  }
+  return false;
+}
+
+void secondeanalyseracine(const TCartesAnalyse& cartes, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
+                          int32_t& porteezone, TListePoints& candidats, TListePoints& meilleursadverses,
+                          TMarques& coupuresjoueur, TMarques& coupuresordi) {
+  analyseposition(cartes, dernier.ligne, dernier.colonne, porteezone, 0, 6, 2, paramniveaub + 2, autre, couleur, b,
+                  candidats, meilleursadverses);
+  evaluecoupuresessais(b, couleur, autre);
+  remplittableliaisons();
+  evalueliaisonsessais();
+  testmoinsde20pcvides(b, cartes.mortsapresessai, couleur, autre);
+  marquecoupurespossibles(b, exclusionvide, exclusionvide, coupuresjoueur, coupuresordi, couleur, autre);
+  analyseliaisonsgroupes(b, coupuresjoueur, coupuresordi, couleur, autre);
+}
 
 TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCadre& x) {
   x.f.nbetapes = 0;

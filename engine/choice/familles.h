@@ -131,6 +131,36 @@ TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, ui
                             TPoint avantdernier, TPoint ko, TMarques& mortsracine, TListePoints& candidats,
                             TListePoints& candidatsracine, TPoint& choisi);
 
+// ---- The root's reading of the position, the frame's first steps ---------
+// The steps add what only the families read (the end-of-game list, the
+// candidate top-up); the trial guard and the deadline are the frame's.
+
+// The root's dead marks on the search board `b` (the capture reading's, or
+// from level 3 the search's own marquesliaison1), its status pass and seki
+// test for `couleur`; the marks the pass leaves go to `mortsracine`,
+// pionsmorts comes back. Then the position analysis of `couleur`, the side
+// to move, into `cartes` from zone reach 0, mauvaiscoups starting from
+// pionsmortssauves; its points go to `candidats`.
+void premiereanalyseracine(const TCartesAnalyse& cartes, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
+                           int32_t& porteezone, TListePoints& candidats, TListePoints& meilleursadverses,
+                           TMarques& mortsracine);
+// After the first analysis and the neighbour distances of `flou`: the
+// end-phase test; after the other side's pass the zone reach is 10. With a
+// reach the end phase starts (phasefinale 1, procedurefinpartie and ordipasse
+// 0) and `candidats` empties: true.
+bool finpartieracine(const TPlateau& b, const TCarte& flou, int32_t& porteezone, TListePoints& candidats);
+// The root's pass: the other side has just passed, nothing is at stake
+// (etatcalme 0) and the engine passed or meant to (ordipasse 1 or 5); sets
+// ordipasse to 1.
+bool passeracine();
+// The position analysis of `autre`, the other side, into `cartes` (its
+// points to `candidats`, its best to `meilleursadverses`); then the trials'
+// cuts, the link table, the share of empty points left to the other side
+// (moinsde20pcvides), the possible cuts of each side and the groups' links.
+void secondeanalyseracine(const TCartesAnalyse& cartes, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
+                          int32_t& porteezone, TListePoints& candidats, TListePoints& meilleursadverses,
+                          TMarques& coupuresjoueur, TMarques& coupuresordi);
+
 // The two sums over 1..taille, plain 32-bit additions over the whole map:
 // `somme` and `sommejoueur` from the family maps and valeurscoins.
 void sommecartes(TCartesFamilles& f);

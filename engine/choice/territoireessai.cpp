@@ -379,18 +379,17 @@ void bonuscoinouverture(const TPlateau& p, int32_t& valeur, int32_t ligne, int32
   if (carreoccupe(p, n > 9 ? 2 : 1, ligne, colonne)) return;
   valeur += platform::Random(rayon) + 600;
   const uint8_t moi = p[indexcase(ligne, colonne)];
-  for (int32_t r = 1; r <= n; ++r) {
-    if (r == ligne) continue;
-    const uint8_t v = p[indexcase(r, colonne)];
-    if (v == VIDE) continue;
-    if (v == moi) valeur -= 100;
-    break;
-  }
-  for (int32_t c = 1; c <= n; ++c) {
-    if (c == colonne) continue;
-    const uint8_t v = p[indexcase(ligne, c)];
-    if (v == VIDE) continue;
-    if (v == moi) valeur -= 100;
-    break;
-  }
+  // The first stone of the point's column, then of its row, the point aside:
+  // one of the point's colour costs 100.
+  const auto premierepierre = [&](int32_t soi, auto point) {
+    for (int32_t k = 1; k <= n; ++k) {
+      if (k == soi) continue;
+      const uint8_t v = p[point(k)];
+      if (v == VIDE) continue;
+      if (v == moi) valeur -= 100;
+      return;
+    }
+  };
+  premierepierre(ligne, [&](int32_t k) { return indexcase(k, colonne); });
+  premierepierre(colonne, [&](int32_t k) { return indexcase(ligne, k); });
 }

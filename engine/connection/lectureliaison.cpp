@@ -710,6 +710,22 @@ void commence(TEtatLiaison& e, TPlateau& p, const TMarques& B, const TPoint& s, 
   for (int32_t& r : e.remplissage) r = 0;
 }
 
+// The last tests of both readings, then the reading itself: a stone of side
+// 0 but the start `js` linked statically to `cible`, or a point of A at
+// distance 2 from both sides, is a link.
+bool lieenfin(TEtatLiaison& e, const TMarques& A, const TMarques& cible, int32_t js, int32_t mode, TPoint ko) {
+  const TPlateau& p = *e.p;
+  const int32_t N = configmoteur.taille;
+  for (int32_t r = 1; r <= N; ++r)
+    for (int32_t c = 1; c <= N; ++c) {
+      const int32_t j = ix(r, c);
+      if (j == js) continue;
+      if (e.cote[0][j] && pionlieachaine(p, cible, r, c)) return true;
+      if (A[j] && e.distance[1][j] == 2 && e.distance[0][j] == 2) return true;
+    }
+  return lit(e, mode, ko);
+}
+
 }  // namespace
 
 // ---- Maps and lists ------------------------------------------------------------------------------
@@ -876,18 +892,8 @@ bool peutlierachaine(TPlateau& p, const TMarques& A, const TMarques& B, const TM
   e.cote[0] = marquesvides;
   marquepionschaine(p, e.cote[0], 0, ligne, colonne);
   if (deuxpointsdelien(e, 0)) return true;
-  // A stone of side 0 linked statically, or a shared point at distance 2.
   cartedistanceliaison(p, e.cote[0], A, e.C, e.distance[0]);
-  const int32_t N = configmoteur.taille;
-  for (int32_t r = 1; r <= N; ++r)
-    for (int32_t c = 1; c <= N; ++c) {
-      const int32_t j = ix(r, c);
-      if (j == js) continue;
-      if (e.cote[0][j] && pionlieachaine(p, T, r, c)) return true;
-      if (A[j] && e.distance[1][j] == 2 && e.distance[0][j] == 2) return true;
-    }
-  // The reading.
-  return lit(e, mode, ko);
+  return lieenfin(e, A, T, js, mode, ko);
 }
 
 bool peutlierdeuxpions(TPlateau& p, const TMarques& A, const TMarques& B, int32_t mode, int32_t ligneA,
@@ -930,17 +936,7 @@ bool peutlierdeuxpions(TPlateau& p, const TMarques& A, const TMarques& B, int32_
   }
   // Two linking points from either side.
   if (deuxpointsdelien(e, 0) || deuxpointsdelien(e, 1)) return true;
-  // A stone of side 0 linked statically, or a shared point at distance 2.
-  const int32_t N = configmoteur.taille;
-  for (int32_t r = 1; r <= N; ++r)
-    for (int32_t c = 1; c <= N; ++c) {
-      const int32_t j = ix(r, c);
-      if (j == ja) continue;
-      if (e.cote[0][j] && pionlieachaine(p, vb, r, c)) return true;
-      if (A[j] && e.distance[1][j] == 2 && e.distance[0][j] == 2) return true;
-    }
-  // The reading.
-  return lit(e, mode, ko);
+  return lieenfin(e, A, vb, ja, mode, ko);
 }
 
 int32_t noeudsliaison() { return derniersnoeuds; }

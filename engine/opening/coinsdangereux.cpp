@@ -88,13 +88,7 @@ void prisedecoindangereux(const TMarques& zone, TCarte& scores, TPlateau& p, uin
                           TListePoints& candidats) {
   if (debutpartie != 1 || phasedebut == 0) return;
   const int32_t n = configmoteur.taille;
-  TMarques h = marquesvides;
-  if (flagouverture > 2)
-    for (int32_t l = 1; l <= n; ++l)
-      for (int32_t c = 1; c <= n; ++c) {
-        const TEssaiCoup& e = essaiordi(l, c);
-        if (compteur0essai(e) < flagouverture - 1 && compteur3essai(e) < flagouverture - 1) h[indexcase(l, c)] = 1;
-      }
+  const TMarques h = petitsessaisouverture();
   const TPlateau sauveplateau = p;
   const TInfoChaine sauveinfo = infochaine;
   const TMarques sauvemorts = pionsmorts;

@@ -107,13 +107,7 @@ void coupadeuxdegres(const TMarques& zone, const TCarte& a1, const TCarte& a2, i
     t0 = std::max(t0, a1[i] + a2[i]);
   }
   t0 += 50;
-  TMarques f = marquesvides;
-  if (flagouverture > 2)
-    for (int32_t l = 1; l <= n; ++l)
-      for (int32_t c = 1; c <= n; ++c) {
-        const TEssaiCoup& e = essaiordi(l, c);
-        if (compteur0essai(e) < flagouverture - 1 && compteur3essai(e) < flagouverture - 1) f[indexcase(l, c)] = 1;
-      }
+  const TMarques f = petitsessaisouverture();
   auto retient = [&](int32_t l, int32_t c, const char* trace) {
     ajoutecaseliste(l, c, candidats, NBCASES);
     z[indexcase(l, c)] = t0;

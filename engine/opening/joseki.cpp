@@ -181,26 +181,20 @@ void TJoseki::CoupsSuggeres(uint8_t couleur, int32_t tailleplateau, int32_t& nom
     Requete q{plateau, carte, nombre, coin};
     int t1 = 0, t2 = 0;
     std::string cle1, cle2;
-    // The board.
-    TPlateau cadre = ExtraitCoin(plateau, coin, R0);
-    CleCoin(cadre, t1, cle1);
-    q.masque = SymetriesCadre(cadre);
-    Cherche(cle1);
-    const bool trouve1 = coups.Count() > 0;
-    if (trouve1) {
-      ReporteCoups(q, couleur, cle1, t1);
-      MarquePierresCoin(q, plateau, R0);
-    }
-    // The exchanged board.
-    cadre = ExtraitCoin(echange, coin, R0);
-    CleCoin(cadre, t2, cle2);
-    q.masque = SymetriesCadre(cadre);
-    Cherche(cle2);
-    const bool trouve2 = coups.Count() > 0;
-    if (trouve2) {
-      ReporteCoups(q, autre, cle2, t2);
-      MarquePierresCoin(q, echange, R0);
-    }
+    // The corner of `b` looked up by its frame's key: the moves known there
+    // reported for `c`, the corner's stones marked.
+    const auto cherchecoin = [&](const TPlateau& b, uint8_t c, int& t, std::string& cle) {
+      const TPlateau cadre = ExtraitCoin(b, coin, R0);
+      CleCoin(cadre, t, cle);
+      q.masque = SymetriesCadre(cadre);
+      Cherche(cle);
+      if (coups.Count() == 0) return false;
+      ReporteCoups(q, c, cle, t);
+      MarquePierresCoin(q, b, R0);
+      return true;
+    };
+    const bool trouve1 = cherchecoin(plateau, couleur, t1, cle1);
+    const bool trouve2 = cherchecoin(echange, autre, t2, cle2);
     // Neither knew the corner: try smaller regions.
     if (!trouve1 && !trouve2) {
       RechercheReduite(q, plateau, cle1, couleur);

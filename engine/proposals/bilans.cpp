@@ -194,21 +194,29 @@ int32_t compteinfluencelignes(const TPlateau& p, int32_t ligne, int32_t colonne,
   return s / diviseurclasse(classe);
 }
 
-int32_t compteinfluencedilatation(const TPlateau& p, int32_t passes, int32_t classe, uint8_t c) {
-  TPlateau copie = p;
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (pionsmorts[j]) copie[j] = VIDE;
+namespace {
+// Adds the empty points of `copie` that its dilation over `passes` gives
+// black (a positive value) to `noirs`, white (negative) to `blancs`.
+void ajouteinfluencedilatee(const TPlateau& copie, int32_t passes, int32_t& noirs, int32_t& blancs) {
   TCarte carte{};
   dilatation(copie, carte, passes);
-  int32_t positifs = 0, negatifs = 0;
   const int32_t n = taillemoteur();
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t col = 1; col <= n; ++col) {
       const int32_t j = ix(r, col);
       if (copie[j] != VIDE) continue;
-      if (carte[j] > 0) ++positifs;
-      else if (carte[j] < 0) ++negatifs;
+      if (carte[j] > 0) ++noirs;
+      else if (carte[j] < 0) ++blancs;
     }
+}
+}  // namespace
+
+int32_t compteinfluencedilatation(const TPlateau& p, int32_t passes, int32_t classe, uint8_t c) {
+  TPlateau copie = p;
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (pionsmorts[j]) copie[j] = VIDE;
+  int32_t positifs = 0, negatifs = 0;
+  ajouteinfluencedilatee(copie, passes, positifs, negatifs);
   const int32_t s = c == NOIR ? positifs - negatifs : negatifs - positifs;
   return s / diviseurclasse(classe);
 }
@@ -225,13 +233,5 @@ void comptemortsinfluence(int32_t& noirs, int32_t& blancs, int32_t passes, const
       else blancs += poids;
       copie[j] = VIDE;
     }
-  TCarte carte{};
-  dilatation(copie, carte, passes);
-  for (int32_t r = 1; r <= n; ++r)
-    for (int32_t col = 1; col <= n; ++col) {
-      const int32_t j = ix(r, col);
-      if (copie[j] != VIDE) continue;
-      if (carte[j] > 0) ++noirs;
-      else if (carte[j] < 0) ++blancs;
-    }
+  ajouteinfluencedilatee(copie, passes, noirs, blancs);
 }

@@ -76,3 +76,19 @@ inline void metlieaunfaibleessai(TEssaiCoup& e, uint8_t v) { e.marqueessai = (e.
 // Weak opponent stones (nonzero = weak) and strong opponent stones.
 inline TMarques& lesfaiblesjoueur() { return marquessurvie; }
 inline TMarques& fortsjoueur() { return listesurvie; }
+
+// ---- Trials too small for the opening corner families --------------------------------
+// The engine's trial points whose two counts (compteur0essai, compteur3essai)
+// both stay below flagouverture - 1, marked 1; none unless flagouverture is
+// above 2.
+inline TMarques petitsessaisouverture() {
+  TMarques m = marquesvides;
+  if (flagouverture <= 2) return m;
+  const int32_t n = configmoteur.taille;
+  for (int32_t l = 1; l <= n; ++l)
+    for (int32_t c = 1; c <= n; ++c) {
+      const TEssaiCoup& e = essaiordi(l, c);
+      if (compteur0essai(e) < flagouverture - 1 && compteur3essai(e) < flagouverture - 1) m[indexcase(l, c)] = 1;
+    }
+  return m;
+}

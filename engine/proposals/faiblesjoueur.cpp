@@ -198,22 +198,8 @@ void FortifJoueur::propagation(TGardeEssai& garde) {
       auto faibleen = [&](int32_t x, int32_t y) {
         return x >= 1 && x <= n && y >= 1 && y <= n && p[indexcase(x, y)] == b && faibles[indexcase(x, y)];
       };
-      auto bande = [&](int32_t a1, int32_t a2, int32_t b1, int32_t b2) {
-        bool ouverte = false;
-        for (int32_t x = a1; x <= a2; ++x)
-          for (int32_t y = b1; y <= b2; ++y) {
-            if (p[indexcase(x, y)] != VIDE) return false;
-            if (territoire[indexcase(x, y)] != b) ouverte = true;
-          }
-        return ouverte;
-      };
-      auto interieur = [&](int32_t x, int32_t y) {
-        if (x < 1 || x > n || y < 1 || y > n) return false;
-        const int32_t j = indexcase(x, y);
-        return p[j] == a || (p[j] == VIDE && influence[j] != b);
-      };
       const bool coin = distancebord[i] == 2 || zonescoins[i] == 1;
-      const bool passe = crawlbord(0, p, r, k, n, coin, interieur, faibleen, bande, b, a);
+      const bool passe = crawlbord(0, p, r, k, n, coin, faibleen, b, a);
       if (!passe) continue;
       chargeessai(p, e);
       TMarques K = marquesvides;

@@ -26,14 +26,29 @@ void coupdefortification(TMarques& marquesfortification, TMarques& pointsliaison
 bool propagationbord(int32_t cote, TPlateau& p, int32_t ligne, int32_t colonne, int32_t r1, int32_t r2, int32_t c1,
                      int32_t c2, int32_t direction, uint8_t c, uint8_t o);
 
-// The edge crawl of a point (r, k) near the edge of a board of n lines: the
-// row edge first, then the column edge when the row gave no direction. The
-// direction comes from a weak stone beside the point (`faibleen`, or one
-// step back from it when `coin`), the point one step inwards must be
-// `interieur`, the strip must pass `bande`; then `propagationbord`.
-template <class Interieur, class Faible, class Bande>
-bool crawlbord(int32_t cote, TPlateau& p, int32_t r, int32_t k, int32_t n, bool coin, Interieur interieur,
-               Faible faibleen, Bande bande, uint8_t c, uint8_t o) {
+// The edge crawl of c from a point (r, k) near the edge of a board of n
+// lines: the row edge first, then the column edge when the row gave no
+// direction. The direction comes from a weak stone of c beside the point
+// (`faibleen`, or one step back from it when `coin`); the point one step
+// inwards must hold o or be empty outside c's influence, the strip be empty
+// and not wholly c's territory; then `propagationbord`.
+template <class Faible>
+bool crawlbord(int32_t cote, TPlateau& p, int32_t r, int32_t k, int32_t n, bool coin, Faible faibleen, uint8_t c,
+               uint8_t o) {
+  const auto bande = [&](int32_t a1, int32_t a2, int32_t b1, int32_t b2) {
+    bool ouverte = false;
+    for (int32_t a = a1; a <= a2; ++a)
+      for (int32_t b = b1; b <= b2; ++b) {
+        if (p[indexcase(a, b)] != VIDE) return false;
+        if (territoire[indexcase(a, b)] != c) ouverte = true;
+      }
+    return ouverte;
+  };
+  const auto interieur = [&](int32_t a, int32_t b) {
+    if (a < 1 || a > n || b < 1 || b > n) return false;
+    const int32_t x = indexcase(a, b);
+    return p[x] == o || (p[x] == VIDE && influence[x] != c);
+  };
   if (r <= 3 || r >= n - 2) {
     const int32_t d = r <= 4 ? 1 : -1;
     const int32_t a1 = r <= 4 ? 1 : r, a2 = r <= 4 ? r : n;

@@ -218,21 +218,6 @@ void Fortif::propagation() {
   auto faibleen = [&](int32_t a, int32_t b) {
     return a >= 1 && a <= n && b >= 1 && b <= n && p[indexcase(a, b)] == c && faible(indexcase(a, b));
   };
-  // Every strip point empty and not wholly the engine's territory.
-  auto bande = [&](int32_t a1, int32_t a2, int32_t b1, int32_t b2) {
-    bool ouverte = false;
-    for (int32_t a = a1; a <= a2; ++a)
-      for (int32_t b = b1; b <= b2; ++b) {
-        if (p[indexcase(a, b)] != VIDE) return false;
-        if (territoire[indexcase(a, b)] != c) ouverte = true;
-      }
-    return ouverte;
-  };
-  auto interieur = [&](int32_t a, int32_t b) {
-    if (a < 1 || a > n || b < 1 || b > n) return false;
-    const int32_t x = indexcase(a, b);
-    return p[x] == o || (p[x] == VIDE && influence[x] != c);
-  };
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t k = 1; k <= n; ++k) {
       const int32_t i = indexcase(r, k);
@@ -247,7 +232,7 @@ void Fortif::propagation() {
       });
       if (voisins >= 2) continue;
       const bool coin = distancebord[i] == 2 || zonescoins[i] == 1;
-      const bool passe = crawlbord(1, p, r, k, n, coin, interieur, faibleen, bande, c, o);
+      const bool passe = crawlbord(1, p, r, k, n, coin, faibleen, c, o);
       if (!passe) continue;
       charge(i);
       TMarques K = marquesvides;

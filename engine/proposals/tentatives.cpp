@@ -75,28 +75,6 @@ bool voisin8territoire(const TPlateau& p, uint8_t couleur, int32_t r, int32_t c)
   });
 }
 
-// The chain's liberties into `libertes` and the stones of the other colour
-// next to it whose chain has fewer than 3 liberties into `faibles`.
-void libertesetennemisfaibles(const TPlateau& p, TListePoints& libertes, TListePoints& faibles, TMarques& vu,
-                              int32_t dir, int32_t r, int32_t c) {
-  const uint8_t x = p[indexcase(r, c)];
-  vu[indexcase(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = indexcase(r2, c2);
-    if (vu[j]) return false;
-    if (p[j] == x) {
-      libertesetennemisfaibles(p, libertes, faibles, vu, d2, r2, c2);
-    } else if (p[j] == VIDE) {
-      vu[j] = 1;
-      empilepoint(libertes, CAPACITE, r2, c2);
-    } else if (infochaine[j][0] < 3) {
-      vu[j] = 1;
-      empilepoint(faibles, CAPACITE, r2, c2);
-    }
-    return false;
-  });
-}
-
 // The bulky state of one attempt (static storage: one attempt at a time).
 struct TEtat {
   TPlateau zone;            // the owner's zone board
@@ -540,7 +518,7 @@ void Tentative::lance() {
   e.faibles[0] = 0;
   {
     TMarques vu = marquesvides;
-    libertesetennemisfaibles(p, e.libertes, e.faibles, vu, 0, coup.ligne, coup.colonne);
+    libertesetfaiblesadjacents(p, e.libertes, e.faibles, CAPACITE, 0, coup.ligne, coup.colonne, vu);
   }
   int32_t l0, l1, c0, c1;
   bornesfenetre(coup.ligne, coup.colonne, 3, l0, l1, c0, c1);

@@ -29,30 +29,6 @@ bool ajoute(TListePoints& l, TMarques& S, int32_t r, int32_t c) {
   return empilepoint(l, CAPACITEYEUX, r, c);
 }
 
-// The chain walk of both list builders (and of the look-ahead's captured
-// chains): the chain's stones marked in S, its unmarked liberties into `l`,
-// unmarked stones of the other colour whose chain has fewer than 3
-// liberties into `k`; both marked.
-void libertesetennemisfaiblesyeux(const TPlateau& p, TListePoints& l, TListePoints& k, TMarques& S, int32_t dir,
-                                  int32_t r, int32_t c) {
-  const uint8_t x = p[ix(r, c)];
-  S[ix(r, c)] = 1;
-  pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-    const int32_t j = ix(r2, c2);
-    if (S[j]) return false;
-    if (p[j] == x) {
-      libertesetennemisfaiblesyeux(p, l, k, S, d2, r2, c2);
-    } else if (p[j] == VIDE) {
-      S[j] = 1;
-      empilepoint(l, CAPACITEYEUX, r2, c2);
-    } else if (libs(j) < 3) {
-      S[j] = 1;
-      empilepoint(k, CAPACITEYEUX, r2, c2);
-    }
-    return false;
-  });
-}
-
 // The scan of the board for empty unmarked points that marked stones of C
 // touch diagonally.
 void contactsdiagonaux(TEtatYeux& e, TNoeudYeux& n) {
@@ -163,7 +139,7 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
     for (int32_t k = 1; k <= nbpoints(L); ++k) S[ixy(pointy(L, k))] = 1;
     if (pli < 6) contactsdiagonaux(e, n);
   }
-  libertesetennemisfaiblesyeux(p, L, e.K, S, 0, e.cl, e.cc);
+  libertesetfaiblesadjacents(p, L, e.K, CAPACITEYEUX, 0, e.cl, e.cc, S);
   // Points joining the chain to another defender chain.
   if (pli < 7)
     for (int32_t k = 1; k <= nbpoints(L); ++k) {
@@ -240,7 +216,7 @@ void coupsattaqueyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint precedent
   videcoups(e, n);
   e.K[0] = 0;
   // The chain walk.
-  libertesetennemisfaiblesyeux(p, L, e.K, S, 0, e.cl, e.cc);
+  libertesetfaiblesadjacents(p, L, e.K, CAPACITEYEUX, 0, e.cl, e.cc, S);
   const int32_t nl = nbpoints(L);
   const TPoint lib1 = nl >= 1 ? pointy(L, 1) : TPoint{};
   const TPoint lib2 = nl >= 2 ? pointy(L, 2) : TPoint{};
@@ -319,7 +295,7 @@ void coupsprolongationyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, bool defens
   const int32_t debut = e.D - 3 > 1 ? e.D - 3 : 1;
   if (defenseur) {
     // Save chains in atari next to the chain, or take the attacker's stones in atari.
-    if (niveau > 7) atarichainesvoisines2(p, L, CAPACITEYEUX, 0, e.cl, e.cc, S);
+    if (niveau > 7) atarichainesvoisines(p, L, CAPACITEYEUX, 0, e.cl, e.cc, S);
     for (int32_t k = 2; k <= pli - 2; k += 2)
       if (posey(e.ligne[k])) S[ixy(e.ligne[k])] = 1;
     for (int32_t k = debut; k < pli; ++k) {
@@ -353,7 +329,7 @@ void libertesprisesyeux(TEtatYeux& e, const TPoint& pierre) {
   TListePoints collecte, faibles;
   collecte[0] = faibles[0] = 0;
   TMarques vu = marquesvides;
-  libertesetennemisfaiblesyeux(e.copie, collecte, faibles, vu, 0, pierre.ligne, pierre.colonne);
+  libertesetfaiblesadjacents(e.copie, collecte, faibles, CAPACITEYEUX, 0, pierre.ligne, pierre.colonne, vu);
   for (int32_t k = 1; k <= nbpoints(faibles); ++k) {
     const TPoint a = pointy(faibles, k);
     if (libertesy(a) == 2) libertesdelachaine(e.copie, collecte, CAPACITEYEUX, 0, a.ligne, a.colonne, vu);

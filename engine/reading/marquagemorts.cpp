@@ -400,17 +400,12 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
                                  static_cast<int32_t>(zobristmoyo[0] ^ cletrait)};
   h.ajoute(arguments);
   h.termine();
-  // Two ways: the key's slot and its pair; the newest entry in the first.
-  const uint32_t index = static_cast<uint32_t>(h.h1) & ((1u << BITSMEMOMORTS) - 1);
-  TMemoMorts* const paire[2] = {&memomorts[index & ~1u], &memomorts[index | 1u]};
-  const uint32_t cle2 = static_cast<uint32_t>(h.h2);
-  const auto trouve = [&](const TMemoMorts& x) {
-    if (x.generation != generationmemomorts || x.cle1 != h.h1 || x.cle2 != cle2) return false;
+  TDeuxVoies<TMemoMorts> voies(memomorts, h, generationmemomorts);
+  const TMemoMorts* const vu = voies.cherche([](const TMemoMorts& x) {
     for (int32_t k = 0; k < x.nbcasiers; ++k)
       if (cacheprise[x.casiers[k] / NBCASES][x.casiers[k] % NBCASES][0] != 0) return false;
     return true;
-  };
-  const TMemoMorts* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
+  });
   if (vu) {
     const TMemoMorts& m = *vu;
     preparecartelecture(p);
@@ -429,13 +424,9 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
   const TEffetsLecture effets = mesure.fin();
   // Kept only when its readings did not go through the cache.
   if (consultes.plein || cacheactif) return;
-  if (paire[0]->generation == generationmemomorts) *paire[1] = *paire[0];
-  TMemoMorts& m = *paire[0];
-  m.generation = 0;  // the slot's old answer has moved on, kept or not
+  TMemoMorts& m = voies.libere();
   if (!m.changements.note(mortsavant, pionsmorts)) return;
-  m.cle1 = h.h1;
-  m.cle2 = cle2;
-  m.generation = generationmemomorts;
+  voies.signe();
   m.nbcasiers = static_cast<uint8_t>(consultes.nombre);
   std::copy(consultes.casiers, consultes.casiers + consultes.nombre, m.casiers);
   m.statut = static_cast<uint8_t>(statut);

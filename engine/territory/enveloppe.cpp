@@ -104,30 +104,22 @@ void tracesegment(int32_t l0, int32_t c0, int32_t l1, int32_t c1, TMarques& sort
   const int32_t dl = l1 - l0, dc = c1 - c0;
   const int32_t sl = signe(dl), sc = signe(dc);
   const int32_t al = std::abs(dl), ac = std::abs(dc);
-  if (al <= ac) {
-    // Column-major: one column per step.
-    int32_t erreur = -(ac / 2);
-    while (c != c1) {
-      erreur += al;
-      c += sc;
-      if (erreur > 0) {
-        erreur -= ac;
-        l += sl;
-      }
-      sortie[indexcase(l, c)] = 2;
+  // One step of the longer axis per point (columns when the segment is at
+  // most as tall as wide); the other follows the error term.
+  const bool colonnes = al <= ac;
+  int32_t& u = colonnes ? c : l;
+  int32_t& v = colonnes ? l : c;
+  const int32_t fin = colonnes ? c1 : l1, su = colonnes ? sc : sl, sv = colonnes ? sl : sc;
+  const int32_t au = colonnes ? ac : al, av = colonnes ? al : ac;
+  int32_t erreur = -(au / 2);
+  while (u != fin) {
+    erreur += av;
+    u += su;
+    if (erreur > 0) {
+      erreur -= au;
+      v += sv;
     }
-  } else {
-    // Row-major: one row per step.
-    int32_t erreur = -(al / 2);
-    while (l != l1) {
-      erreur += ac;
-      l += sl;
-      if (erreur > 0) {
-        erreur -= al;
-        c += sc;
-      }
-      sortie[indexcase(l, c)] = 2;
-    }
+    sortie[indexcase(l, c)] = 2;
   }
 }
 

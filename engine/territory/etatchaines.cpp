@@ -345,14 +345,8 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
   h.ajoute(etat);
   h.ajoute(arguments);
   h.termine();
-  // Two ways: the key's slot and its pair; the newest entry in the first.
-  const uint32_t index = static_cast<uint32_t>(h.h1) & ((1u << BITSMEMOETAT) - 1);
-  TMemoEtat* const paire[2] = {&memoetat[index & ~1u], &memoetat[index | 1u]};
-  const uint32_t cle2 = static_cast<uint32_t>(h.h2);
-  const auto trouve = [&](const TMemoEtat& x) {
-    return x.generation == generationmemoetat && x.cle1 == h.h1 && x.cle2 == cle2;
-  };
-  const TMemoEtat* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
+  TDeuxVoies<TMemoEtat> voies(memoetat, h, generationmemoetat);
+  const TMemoEtat* const vu = voies.cherche();
   if (vu) {
     const TMemoEtat& m = *vu;
     sauvepionsmorts = sauve;
@@ -370,13 +364,9 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
   const TMarques mortsavant = pionsmorts;
   const int32_t ajout = calcule();
   compte += ajout;
-  if (paire[0]->generation == generationmemoetat) *paire[1] = *paire[0];
-  TMemoEtat& m = *paire[0];
-  m.generation = 0;  // the slot's old answer has moved on, kept or not
+  TMemoEtat& m = voies.libere();
   if (!m.changements.note(mortsavant, pionsmorts)) return;
-  m.cle1 = h.h1;
-  m.cle2 = cle2;
-  m.generation = generationmemoetat;
+  voies.signe();
   m.compte = ajout;
   m.noeuds = compteurnoeudslecture - noeudsavant;
   if (zones) {

@@ -76,6 +76,17 @@ void paireinterieure(remplissage::TListeRemplissage& l, const TPlateau& p, const
     liste(1);
 }
 
+// f(s, i, at) at each position i from `debut` to `fin` of every side s in
+// turn; at(d, j, x): the point at line d, position j of the side holds x.
+template <class F>
+void lelongdescotes(const TPlateau& p, int32_t debut, int32_t fin, F&& f) {
+  for (int32_t i = debut; i <= fin; ++i)
+    for (const Cote& s : COTES) {
+      const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
+      f(s, i, at);
+    }
+}
+
 // No stone of `ennemi` on lines 1 to D of the side from i - 1 to i + 1: the
 // points at i of lines D down to 1 go to the list.
 void ajoutesilibre(const TPlateau& p, const Cote& s, int32_t D, int32_t i, uint8_t ennemi,
@@ -234,60 +245,51 @@ void fermeecarts(uint8_t garderyeux, TPlateau& p, uint8_t propre) {
 void rejointbord4(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
   const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
-  for (int32_t i = 4; i <= n - 3; ++i)
-    for (const Cote& s : COTES) {
-      const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
-      // The point along the line toward higher i is "below" it.
-      if (!at(4, i, propre) || !at(3, i, VIDE) || at(4, i + 1, ennemi)) continue;
-      if (!at(4, i - 1, propre) && !(at(4, i + 1, propre) && !at(4, i - 1, ennemi))) continue;
-      ajoutesilibre(p, s, 3, i, ennemi, l);
-    }
+  lelongdescotes(p, 4, n - 3, [&](const Cote& s, int32_t i, auto at) {
+    // The point along the line toward higher i is "below" it.
+    if (!at(4, i, propre) || !at(3, i, VIDE) || at(4, i + 1, ennemi)) return;
+    if (!at(4, i - 1, propre) && !(at(4, i + 1, propre) && !at(4, i - 1, ennemi))) return;
+    ajoutesilibre(p, s, 3, i, ennemi, l);
+  });
   remplissage::remplitliste(garderyeux, p, propre, l);
 }
 
 void rejointbord3(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
   const int32_t n = taillemoteur();
   remplissage::TListeRemplissage l;
-  for (int32_t i = 2; i <= n - 1; ++i)
-    for (const Cote& s : COTES) {
-      const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
-      if (!at(3, i, propre)) continue;
-      ajoutesilibre(p, s, 2, i, ennemi, l);
-    }
+  lelongdescotes(p, 2, n - 1, [&](const Cote& s, int32_t i, auto at) {
+    if (at(3, i, propre)) ajoutesilibre(p, s, 2, i, ennemi, l);
+  });
   remplissage::remplitliste(garderyeux, p, propre, l);
 }
 
 void completedeuxiemeligne(TPlateau& p, uint8_t propre) {
   const int32_t n = taillemoteur();
-  for (int32_t i = 2; i <= n - 1; ++i)
-    for (const Cote& s : COTES) {
-      const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
-      if (!at(1, i, propre) || !at(2, i, VIDE)) continue;
-      int32_t nbpropres = 0, nbvides = 0;
-      for (const auto& q : {std::pair{2, i - 1}, std::pair{2, i + 1}, std::pair{3, i}}) {
-        if (at(q.first, q.second, propre)) ++nbpropres;
-        else if (at(q.first, q.second, VIDE)) ++nbvides;
-      }
-      if (nbpropres == 2 && nbvides == 1) p[ix(s.ligne(2, i), s.colonne(2, i))] = propre;
+  lelongdescotes(p, 2, n - 1, [&](const Cote& s, int32_t i, auto at) {
+    if (!at(1, i, propre) || !at(2, i, VIDE)) return;
+    int32_t nbpropres = 0, nbvides = 0;
+    for (const auto& q : {std::pair{2, i - 1}, std::pair{2, i + 1}, std::pair{3, i}}) {
+      if (at(q.first, q.second, propre)) ++nbpropres;
+      else if (at(q.first, q.second, VIDE)) ++nbvides;
     }
+    if (nbpropres == 2 && nbvides == 1) p[ix(s.ligne(2, i), s.colonne(2, i))] = propre;
+  });
 }
 
 void bloquebordennemi(TPlateau& p, uint8_t propre, uint8_t ennemi) {
   const int32_t n = taillemoteur();
-  for (int32_t i = 2; i <= n - 1; ++i)
-    for (const Cote& s : COTES) {
-      const auto at = [&](int32_t d, int32_t j, uint8_t x) { return tient(p, s.ligne(d, j), s.colonne(d, j), x); };
-      if (!at(1, i, ennemi) || !at(2, i, propre)) continue;
-      // The first-line point beside it at i + sens, the edge of the board at `bout`.
-      const auto bloque = [&](int32_t sens, int32_t bout) {
-        const int32_t j = i + sens;
-        if (!at(1, j, VIDE) || at(2, j, ennemi)) return false;
-        if (i != bout && (at(1, i + 2 * sens, ennemi) || at(2, i + 2 * sens, ennemi))) return false;
-        p[ix(s.ligne(1, j), s.colonne(1, j))] = propre;
-        return true;
-      };
-      if (!bloque(-1, 2)) bloque(+1, n - 1);
-    }
+  lelongdescotes(p, 2, n - 1, [&](const Cote& s, int32_t i, auto at) {
+    if (!at(1, i, ennemi) || !at(2, i, propre)) return;
+    // The first-line point beside it at i + sens, the edge of the board at `bout`.
+    const auto bloque = [&](int32_t sens, int32_t bout) {
+      const int32_t j = i + sens;
+      if (!at(1, j, VIDE) || at(2, j, ennemi)) return false;
+      if (i != bout && (at(1, i + 2 * sens, ennemi) || at(2, i + 2 * sens, ennemi))) return false;
+      p[ix(s.ligne(1, j), s.colonne(1, j))] = propre;
+      return true;
+    };
+    if (!bloque(-1, 2)) bloque(+1, n - 1);
+  });
 }
 
 bool remplitsiunennemi(TPlateau& p, int32_t ligne, int32_t colonne, uint8_t ennemi, uint8_t propre) {
@@ -334,17 +336,25 @@ void remplitvoisins(TPlateau& p, uint8_t propre, int32_t ligne, int32_t colonne)
 
 // ---- Drivers --------------------------------------------------------------------------------
 
-void prepareterritoire(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
-  // Lone own edge stones near the enemy are taken off for the fills.
-  TListePoints retires;
-  retires[0] = 0;
+namespace {
+// What every driver fills: lone own edge stones near the enemy lifted into
+// `retires`, the gaps closed, the neutral points and the openings filled,
+// the joins to the fourth and third lines.
+void remplissagescommuns(TListePoints& retires, uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
   retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
-  // The fills.
   fermebreches(p, propre);
   remplitcasesneutres(garderyeux, p, propre, ennemi);
   fermeecarts(garderyeux, p, propre);
   rejointbord4(garderyeux, p, propre, ennemi);
   rejointbord3(garderyeux, p, propre, ennemi);
+}
+}  // namespace
+
+void prepareterritoire(uint8_t garderyeux, TPlateau& p, uint8_t propre, uint8_t ennemi) {
+  // Lone own edge stones near the enemy are taken off for the fills.
+  TListePoints retires;
+  retires[0] = 0;
+  remplissagescommuns(retires, garderyeux, p, propre, ennemi);
   if (garderyeux) completedeuxiemeligne(p, propre);
   // The lifted stones come back.
   remplissage::remplitliste(0, p, propre, retires);
@@ -375,12 +385,7 @@ void prepareterritoire2(const TMarques& masque, TPlateau& p, uint8_t propre, uin
       }
     }
   // Edge stones, then the fills with eyes kept.
-  retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
-  fermebreches(p, propre);
-  remplitcasesneutres(1, p, propre, ennemi);
-  fermeecarts(1, p, propre);
-  rejointbord4(1, p, propre, ennemi);
-  rejointbord3(1, p, propre, ennemi);
+  remplissagescommuns(retires, 1, p, propre, ennemi);
   bloquebordennemi(p, propre, ennemi);
   completedeuxiemeligne(p, propre);
   // Every stone of the board as it came is back, own and enemy (the
@@ -403,12 +408,7 @@ void evaluezones2(const TMarques& masque, uint8_t garderyeux, TPlateau& p, uint8
         p[ix(r, c)] = VIDE;
       }
   // The fills of prepareterritoire and the enemy edge block.
-  retirepionsisolesbords(retires, CAPACITERETIRES, p, propre);
-  fermebreches(p, propre);
-  remplitcasesneutres(garderyeux, p, propre, ennemi);
-  fermeecarts(garderyeux, p, propre);
-  rejointbord4(garderyeux, p, propre, ennemi);
-  rejointbord3(garderyeux, p, propre, ennemi);
+  remplissagescommuns(retires, garderyeux, p, propre, ennemi);
   bloquebordennemi(p, propre, ennemi);
   if (garderyeux) completedeuxiemeligne(p, propre);
   // A fill around every own stone of the board as it came that is

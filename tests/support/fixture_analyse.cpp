@@ -3,14 +3,9 @@
 #include "engine/board/cles.h"
 #include "engine/choice/choixcoup.h"
 #include "engine/choice/entree.h"
+#include "engine/choice/familles.h"
 #include "engine/choice/recherche.h"
-#include "engine/choice/soutienrecherche.h"
-#include "engine/chains/capturechaines.h"
-#include "engine/connection/coupures.h"
-#include "engine/connection/tableliaisons.h"
 #include "engine/proposals/flou.h"
-#include "engine/territory/etatchaines.h"
-#include "engine/territory/seki.h"
 #include "platform/platform.h"
 
 namespace fixture {
@@ -18,7 +13,6 @@ namespace {
 
 AnalyseRacine racine;
 TListeCoups liste;  // the move list handed to the entry
-TTableExclusion exclusionordi, exclusionjoueur;  // nothing excluded from the cut search
 
 void entree(const TPlateau& p, int32_t taille, const Partie& g) {
   TConfig config;
@@ -39,10 +33,7 @@ void entree(const TPlateau& p, int32_t taille, const Partie& g) {
                                        g.dernier.colonne};
   if (g.passe) liste[++n] = TCoupPartie{static_cast<uint8_t>(1 - g.trait), 0, 0};
   liste[0].ligne = n;
-  prepareentree(g.trait, config, liste, -1, 0, false);
-  rejouepartie(liste);
-  cherchederniercoups(2);
-  demandesouverture(g.trait, false);
+  prepareposition(g.trait, config, liste, 2, -1, 0, false);
   if (g.numerocoup > 0) numerocoup = g.numerocoup;
 }
 
@@ -84,48 +75,21 @@ AnalyseRacine& analyseracine(const TPlateau& p, int32_t taille, const Partie& g)
   a.coupuresjoueur.fill(0);
   a.coupuresordi.fill(0);
 
-  // The root's dead marks and its status pass.
-  if (niveaumin3 == 0) detectcaptureschaines(b, paramniveaub + 2, profondeurlecture / 2, VIDE);
-  else pionsmorts = marquesliaison1;
-  const TMarques sauves = pionsmorts;
-  int32_t compte = 0;
-  detectetatchaines(compte, b, 0, 0, 0, 1, c);
-  int32_t seki = 0;
-  detectseki(seki, pionsmorts, b, 0);
-  pionsmorts = sauves;
-  a.porteezone = 0;
-  a.mauvaiscoups = pionsmortssauves;
-
-  // The first analysis: the side to move.
-  analyseposition(cartesanalyse(a, a.ordi), derniercoup.ligne, derniercoup.colonne, a.porteezone, 1, 10, 1,
-                  paramniveaub + 2, c, o, b, a.candidats, a.meilleursadverses);
+  // The root's analyses as the family frame runs them, the end-of-game list
+  // and the candidate top-up aside.
+  premiereanalyseracine(cartesanalyse(a, a.ordi), b, c, o, derniercoup, a.porteezone, a.candidats,
+                        a.meilleursadverses, a.mortsracine);
   a.ordi.essais = essaisanalyse();
   distancevoisins(a.flou, b, c);
-  testfindepartie(20, b, a.flou);
-  if (passesconsecutives != 0) a.porteezone = 10;
-  if (a.porteezone != 0) {
-    procedurefinpartie = 0;
-    phasefinale = 1;
-    ordipasse = 0;
-    a.candidats[0] = 0;
-  }
-  if (etatcalme == 0 && (ordipasse == 5 || ordipasse == 1) && passesconsecutives == 1) {
-    ordipasse = 1;
+  finpartieracine(b, a.flou, a.porteezone, a.candidats);
+  if (passeracine()) {
     a.passe = true;
     return a;
   }
-  if (passesconsecutives == 0)
-    testjeperdafond(b, a.flou, TCartesEssaisCote{a.ordi.faitmort, a.ordi.tues, a.ordi.sauves}, o, c, a.faiblesse);
-
-  // The second analysis: the other side; then the cuts and links.
-  analyseposition(cartesanalyse(a, a.joueur), derniercoup.ligne, derniercoup.colonne, a.porteezone, 0, 6, 2,
-                  paramniveaub + 2, o, c, b, a.candidats, a.meilleursadverses);
+  testjeperdafond(b, a.flou, TCartesEssaisCote{a.ordi.faitmort, a.ordi.tues, a.ordi.sauves}, o, c, a.faiblesse);
+  secondeanalyseracine(cartesanalyse(a, a.joueur), b, c, o, derniercoup, a.porteezone, a.candidats,
+                       a.meilleursadverses, a.coupuresjoueur, a.coupuresordi);
   a.joueur.essais = essaisanalyse();
-  evaluecoupuresessais(b, c, o);
-  remplittableliaisons();
-  evalueliaisonsessais();
-  marquecoupurespossibles(b, exclusionordi, exclusionjoueur, a.coupuresjoueur, a.coupuresordi, c, o);
-  analyseliaisonsgroupes(b, a.coupuresjoueur, a.coupuresordi, c, o);
   return a;
 }
 

@@ -2,7 +2,10 @@
 // families: the real move entry on the position's stones, the chooser's
 // flags, the search's capture and status marks, groups and zones, the ko
 // point, then the root's two position analyses and the cut and link analyses
-// after the second. Used by the tests and the benchmarks; no test framework.
+// after the second, each through the engine's own routine (the entry's
+// `prepareposition`, the frame's `premiereanalyseracine`, `finpartieracine`,
+// `passeracine`, `secondeanalyseracine`). Used by the tests and the
+// benchmarks; no test framework.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -51,6 +54,7 @@ struct AnalyseRacine {
   CartesCote ordi;    // the side to move (first analysis)
   CartesCote joueur;  // the other side (second analysis)
   TMarques echelles;  // heads of the side to move's two-liberty chains caught in a ladder
+  TMarques mortsracine;  // the dead marks of the root's status pass
   TMarques coupuresjoueur, coupuresordi;  // possible cuts of each side
   TPlateau plateau;   // the position (plateaumoteur)
   bool passe = false; // the root stopped after the first analysis: the engine passes

@@ -62,10 +62,7 @@ const char* const MILIEU19[19] = {
 
 void poserecherche(uint8_t couleur, const TConfig& config, const TListeCoups& liste) {
   chargecles();
-  prepareentree(couleur, config, liste, -1, 0, false);
-  rejouepartie(liste);
-  cherchederniercoups(2);
-  demandesouverture(couleur, false);
+  prepareposition(couleur, config, liste, 2, -1, 0, false);
   preparechoix();
 }
 
