@@ -713,15 +713,8 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
                                  static_cast<int32_t>(zobristcouleur[0][0] ^ zobristcouleur[1][NBCASES - 1])};
   h.ajoute(arguments);
   h.termine();
-  const uint64_t h1 = h.h1, h2 = h.h2;
-  // Two ways: the key's slot and its pair; the newest entry in the first.
-  const uint32_t index = static_cast<uint32_t>(h1) & ((1u << BITSMEMOPRISE) - 1);
-  TMemoPrise* const paire[2] = {&memoprise[index & ~1u], &memoprise[index | 1u]};
-  const auto trouve = [&](const TMemoPrise& x) {
-    return x.generation == generationmemo && x.cle1 == h1 && x.cle2 == static_cast<uint32_t>(h2);
-  };
-  const TMemoPrise* const vu = trouve(*paire[0]) ? paire[0] : trouve(*paire[1]) ? paire[1] : nullptr;
-  if (vu) {
+  TDeuxVoies<TMemoPrise> voies(memoprise, h, generationmemo);
+  if (const TMemoPrise* const vu = voies.cherche()) {
     const TMemoPrise& m = *vu;
     compteurnoeuds += m.noeuds;
     compteurnoeudslecture += m.noeuds;
@@ -736,16 +729,13 @@ bool testprise(TPlateau& p, int32_t ligne, int32_t colonne, int32_t profondeur, 
   profmaxrecu = 0;
   noeudsescalier = -1;
   const bool resultat = lanceprise(p, ligne, colonne, profondeur, limitelibertes, couleur, ko);
-  if (paire[0]->generation == generationmemo) *paire[1] = *paire[0];
-  TMemoPrise& m = *paire[0];
-  m.cle1 = h1;
-  m.cle2 = static_cast<uint32_t>(h2);
-  m.generation = generationmemo;
+  TMemoPrise& m = voies.libere();
   m.noeuds = compteurnoeuds - noeudsavant;
   m.noeudsprise = compteurnoeudsprise - priseavant;
   m.plimax = static_cast<int16_t>(profmaxrecu);
   m.escalier = noeudsescalier;
   m.resultat = resultat ? 1 : 0;
+  voies.signe();
   profmaxrecu = std::max<int32_t>(plimaxavant, m.plimax);
   if (noeudsescalier < 0) noeudsescalier = escalieravant;
   return resultat;

@@ -76,17 +76,6 @@ int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
   return n;
 }
 
-// Flood of the target: liberties into the list, adjacent enemy stones of
-// chains with fewer than 3 liberties into `faibles`; all marked in `vu`.
-void libertesetennemisfaibles(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t dir, int32_t r,
-                              int32_t c, TMarques& vu) {
-  const auto faible = ajoute(vu, faibles, CAPACITEPRISE);
-  marchechaine(p, vu, case_(p, r, c), dir, r, c,
-               RegleChaine{.vide = ajoute(vu, l, CAPACITEPRISE), .autre = [&](const Etape& e) {
-                             if (libs(e.r, e.c) < 3) faible(e);
-                           }});
-}
-
 // The chains of the weak list, marked whole when first asked for, then the
 // chains added to the list.
 struct ChainesFaibles {
@@ -647,7 +636,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Two liberties or more.
   s.elargir = 1;
   e.bonnesfuites[0] = 0;
-  libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
+  libertesetfaiblesadjacents(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
   const int32_t l0 = nbpoints(l);
   int32_t nl = libs(e.cl, e.cc);
   // Edge capture test near the edge, early in the line or once an escape was found.
@@ -815,7 +804,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
 
   // Ordinary branch.
   s.elargir = 1;
-  libertesetennemisfaibles(p, l, e.faibles, 0, e.cl, e.cc, e.carte);
+  libertesetfaiblesadjacents(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
   const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
   TMarques cartecapture;
   copiemarques(cartecapture, e.carte);
