@@ -504,10 +504,7 @@ TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCa
   return RACINECHERCHE;
 }
 
-TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
-                            TPoint avantdernier, TPoint ko, TMarques& mortsracine, TListePoints& candidats,
-                            TListePoints& candidatsracine, TPoint& choisi) {
-  TContexteCadre x{f, b, couleur, autre, dernier, avantdernier, ko, mortsracine, candidats, candidatsracine, choisi};
+TSuiteRacine famillesracine(TContexteCadre& x) {
   return deroulecadre(CADRE, static_cast<int32_t>(std::size(CADRE)), x);
 }
 
