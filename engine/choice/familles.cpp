@@ -233,11 +233,10 @@ TSuiteRacine etape17(TContexteCadre& x) {
   // The opponent's last stone graded as an invasion of the engine's area;
   // the root keeps the larger value per point.
   int32_t scoretentative = 0;
-  tentativeinvasion(x.dernier.colonne, x.dernier.ligne, x.autre,
+  tentativeinvasion(x.dernier, x.autre,
                     TCartesTentative{f.survieordi, f.fortificationordi, f.faitmortordi, f.testvitordi, f.surviejoueur,
-                                     f.fortificationjoueur},
-                    x.couleur, tentatives, x.b, f.mortsapresessaiordi, scoretentative, x.candidats,
-                    CAPACITELISTECANDIDATS);
+                                     f.fortificationjoueur, f.mortsapresessaiordi},
+                    x.couleur, tentatives, x.b, scoretentative, x.candidats, CAPACITELISTECANDIDATS);
   for (int32_t i = 0; i < NBCASES; ++i) ecritvaleur(f.invasionforteordi, i, tentatives[i]);
   invasionsingebambou(marquesvides, x.couleur, x.autre, x.candidats, CAPACITELISTECANDIDATS, bambous, x.b,
                       &TEssaiCoup::plateauessai2, &TEssaiCoup::plateauessai2);
@@ -505,10 +504,7 @@ TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCa
   return RACINECHERCHE;
 }
 
-TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
-                            TPoint avantdernier, TPoint ko, TMarques& mortsracine, TListePoints& candidats,
-                            TListePoints& candidatsracine, TPoint& choisi) {
-  TContexteCadre x{f, b, couleur, autre, dernier, avantdernier, ko, mortsracine, candidats, candidatsracine, choisi};
+TSuiteRacine famillesracine(TContexteCadre& x) {
   return deroulecadre(CADRE, static_cast<int32_t>(std::size(CADRE)), x);
 }
 

@@ -123,13 +123,11 @@ struct TEtapeCadre {
 // from then on it runs the other steps only.
 TSuiteRacine deroulecadre(const TEtapeCadre* etapes, int32_t nombre, TContexteCadre& x);
 
-// The root's pipeline on the search board `b` for `couleur` (engine) and
-// `autre`: fills `f`, stores the dead mask of depth 1 in `mortsracine`,
-// builds the root list `candidats` (capacity 361) and copies it into
-// `candidatsracine`, then the two sums. `ko` is the root's ko point.
-TSuiteRacine famillesracine(TCartesFamilles& f, TPlateau& b, uint8_t couleur, uint8_t autre, TPoint dernier,
-                            TPoint avantdernier, TPoint ko, TMarques& mortsracine, TListePoints& candidats,
-                            TListePoints& candidatsracine, TPoint& choisi);
+// The root's pipeline on the context's search board `b` for `couleur`
+// (engine) and `autre`: fills `f`, stores the dead mask of depth 1 in
+// `mortsracine`, builds the root list `candidats` (capacity 361) and copies
+// it into `candidatsracine`, then the two sums. `ko` is the root's ko point.
+TSuiteRacine famillesracine(TContexteCadre& x);
 
 // ---- The root's reading of the position, the frame's first steps ---------
 // The steps add what only the families read (the end-of-game list, the

@@ -647,8 +647,9 @@ bool Noeud::candidatsracine() {
   TListePoints& l = n_.candidats;
   r_.ajoutordi = 0;
   // The analyses and families; the opening, calm and pass exits.
-  const TSuiteRacine suite = famillesracine(r_.familles, r_.plateau, m_, o_, dernier_, avantdernier_, ko_,
-                                            r_.morts[1], l, r_.candidatsracine, r_.choisi);
+  TContexteCadre racine{r_.familles, r_.plateau, m_, o_, dernier_, avantdernier_, ko_, r_.morts[1], l,
+                        r_.candidatsracine, r_.choisi};
+  const TSuiteRacine suite = famillesracine(racine);
   if (suite != RACINECHERCHE) return false;
   if (nbpoints(l) == 0) {
     ordipasse = 1;

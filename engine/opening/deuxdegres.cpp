@@ -87,10 +87,9 @@ void masquecoinsjoseki(TMarques& j) {
 
 }  // namespace
 
-void coupadeuxdegres(const TMarques& zone, const TCarte& a1, const TCarte& a2, int32_t colonnedernier,
-                     int32_t lignedernier, TListePoints& candidats, TPlateau& p, TCarte& scores,
-                     const TCartesParPoint& mortsjoueur, const TCartesParPoint& mortsordi, uint8_t autre,
-                     uint8_t couleur) {
+void coupadeuxdegres(const TMarques& zone, const TCartesOuverture& cartes, const TCarte& a2, TPoint dernier,
+                     TListePoints& candidats, TPlateau& p, TCarte& scores, uint8_t autre, uint8_t couleur) {
+  const TCartesParPoint &mortsordi = cartes.mortsordi, &mortsjoueur = cartes.mortsjoueur;
   if (phasedebut == 0) return;
   const int32_t n = configmoteur.taille, h = n / 2 + 1;
   TCarte z = zerobonus;
@@ -104,7 +103,7 @@ void coupadeuxdegres(const TMarques& zone, const TCarte& a1, const TCarte& a2, i
   int32_t t0 = 0;
   for (int32_t i = 0; i < NBCASES; ++i) {
     if (p[i] == couleur && pionsmortsbis[i] == 0) w[i] = 1;
-    t0 = std::max(t0, a1[i] + a2[i]);
+    t0 = std::max(t0, cartes.flou[i] + a2[i]);
   }
   t0 += 50;
   const TMarques f = petitsessaisouverture();
@@ -130,7 +129,7 @@ void coupadeuxdegres(const TMarques& zone, const TCarte& a1, const TCarte& a2, i
     for (int32_t l = qd.r.l1; l <= qd.r.l2 && !fini; ++l)
       for (int32_t c = qd.r.c1; c <= qd.r.c2 && !fini; ++c) {
         if (p[indexcase(l, c)] != autre) continue;
-        if (debutpartie != 1 && (l != lignedernier || c != colonnedernier)) continue;
+        if (debutpartie != 1 && (l != dernier.ligne || c != dernier.colonne)) continue;
         if (!menaceadeuxdegres(p, territoire3, pionsmortsbis, c, l, couleur, autre, mortsjoueur)) continue;
         if (coupdecide != 0) {
           for (int32_t x = qd.r.l1; x <= qd.r.l2; ++x)

@@ -53,8 +53,7 @@ struct Heuristiques {
     analyseverrous(zone, scores, p, candidats, dernier.ligne, dernier.colonne, couleurjoueur, couleurordi);
   }
   void deuxdegres(const TMarques& zone) {
-    coupadeuxdegres(zone, cartes.flou, valeurscoins, dernier.colonne, dernier.ligne, candidats, p, scores,
-                    cartes.mortsjoueur, cartes.mortsordi, couleurjoueur, couleurordi);
+    coupadeuxdegres(zone, cartes, valeurscoins, dernier, candidats, p, scores, couleurjoueur, couleurordi);
   }
   // The route restricted to the zone; true when it decided.
   bool routezone(TMarques& zone, bool grand) {

@@ -104,7 +104,6 @@ struct Tentative {
   const TCartesTentative& cartes;
   TCarte& scores;
   TPlateau& p;
-  const TCartesParPoint& morts;
   int32_t& score;
   TListePoints& liste;
   int32_t cap;
@@ -118,7 +117,7 @@ struct Tentative {
   // References of the trials.
   int32_t sommeref = 0, tactref = 0, vref = 0;
 
-  bool mortici(int32_t r, int32_t c) const { return morts[r - 1][c - 1][indexcase(r, c)] != 0; }
+  bool mortici(int32_t r, int32_t c) const { return cartes.mortsessaia[r - 1][c - 1][indexcase(r, c)] != 0; }
   void ajoute(int32_t r, int32_t c) { ajoutecaseliste(r, c, liste, cap); }
 
   // ---- Zones and grade -------------------------------------------------------------------
@@ -152,7 +151,7 @@ void Tentative::zonesdinvasion() {
   carre(e.interne, coup.ligne, coup.colonne, 1);
   for (int32_t k = 1; k <= nbpoints(e.libertes); ++k) {
     const int32_t r = ligneliste(e.libertes, k), c = colonneliste(e.libertes, k);
-    const TMarques& mk = morts[r - 1][c - 1];
+    const TMarques& mk = cartes.mortsessaia[r - 1][c - 1];
     if (scores[indexcase(r, c)] > 0 || voisin8couleurmarque(p, inv, mk, r, c)) {
       carre(e.externe, r, c, 2);
       carre(e.interne, r, c, 1);
@@ -818,9 +817,8 @@ int32_t sommeinvasion(const TPlateau& p, uint8_t envahisseur) {
   return s;
 }
 
-void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, const TCartesTentative& cartes,
-                       uint8_t proprietaire, TCarte& scores, TPlateau& p, const TCartesParPoint& mortsessai,
-                       int32_t& score, TListePoints& liste, int32_t cap) {
+void tentativeinvasion(TPoint coup, uint8_t envahisseur, const TCartesTentative& cartes, uint8_t proprietaire,
+                       TCarte& scores, TPlateau& p, int32_t& score, TListePoints& liste, int32_t cap) {
   scores.fill(0);
   score = 0;
   flagterritoire = 0;
@@ -837,8 +835,8 @@ void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, cons
   }
   // Only in the middle game, on an invading stone.
   if (coupdecide || !phasedebut || passesconsecutives != 0 || numerocoup < 5) return;
-  if (!surplateaumoteur(ligne, colonne) || p[indexcase(ligne, colonne)] != envahisseur) return;
+  if (!surplateaumoteur(coup.ligne, coup.colonne) || p[indexcase(coup.ligne, coup.colonne)] != envahisseur) return;
   if (komiforce && flagvisionterritoire != 1) return;
-  Tentative t{TPoint{ligne, colonne}, envahisseur, proprietaire, cartes, scores, p, mortsessai, score, liste, cap};
+  Tentative t{coup, envahisseur, proprietaire, cartes, scores, p, score, liste, cap};
   t.lance();
 }

@@ -15,17 +15,16 @@ struct TCartesTentative {
   const TMarques& testvita;
   const TCarte& survieb;
   const TCarte& fortificationb;
+  const TCartesParPoint& mortsessaia;  // side A's dead marks after each of its trials
 };
 
-// Grades the invader's stone at (ligne, colonne) of `p` inside
-// `proprietaire`'s territory: `scores` (cleared first) gets the values of the
-// owner's answers, `liste` (capacity `cap`) their points, `score` the
-// attempt's value, flagterritoire its grade count. `mortsessai` holds the
-// owner's trial dead marks per point. The board, infochaine, pionsmorts,
+// Grades the invader's stone at `coup` of `p` inside `proprietaire`'s
+// territory: `scores` (cleared first) gets the values of the owner's
+// answers, `liste` (capacity `cap`) their points, `score` the attempt's
+// value, flagterritoire its grade count. The board, infochaine, pionsmorts,
 // territoire and territoire2 are as they were on return.
-void tentativeinvasion(int32_t colonne, int32_t ligne, uint8_t envahisseur, const TCartesTentative& cartes,
-                       uint8_t proprietaire, TCarte& scores, TPlateau& p, const TCartesParPoint& mortsessai,
-                       int32_t& score, TListePoints& liste, int32_t cap);
+void tentativeinvasion(TPoint coup, uint8_t envahisseur, const TCartesTentative& cartes, uint8_t proprietaire,
+                       TCarte& scores, TPlateau& p, int32_t& score, TListePoints& liste, int32_t cap);
 
 // ---- Steps, declared for the tests ------------------------------------------------------
 // Number of random linking trials of one series at the current level.

@@ -318,17 +318,15 @@ void twin(int32_t ks, TPlateau& p, TCarte& valeurs, TListePoints& liste, const T
 }  // namespace
 
 int32_t testecoupuredangereuse(TPlateau& p, int32_t r, int32_t c, int32_t gainmoyo, int32_t mode, uint8_t coupeur,
-                               uint8_t coupe, const TMarques& listesurvie_, const TMarques& marquessurvie_,
-                               const TMarques& listefaibles_, const TMarques& lesfaibles_, int32_t terme1,
-                               int32_t terme2) {
+                               uint8_t coupe, const TCartesFaibles& faibles, int32_t terme1, int32_t terme2) {
   const int32_t i = ix(r, c);
   // Only a chain of three liberties or more, away from the edge, not dead, from level 3.
   if (niveau < 3 || p[i] == VIDE) return 0;
   if (infochaine[i][1] == 1 || infochaine[i][0] < 3 || bordgoban[i] || pionsmorts[i]) return 0;
   // The best of the four sides' scores.
   const bool ordi = coupe == couleurordi;
-  const Front f{p, r, c, mode, coupeur, coupe, ordi ? listefaibles_ : listesurvie_,
-                ordi ? lesfaibles_ : marquessurvie_};
+  const Front f{p, r, c, mode, coupeur, coupe, ordi ? faibles.listefaibles : faibles.listesurvie,
+                ordi ? faibles.lesfaibles : faibles.marquessurvie};
   int32_t brut = 0;
   for (int32_t k = 0; k < 4; ++k) brut = maxi(brut, f.score(k));
   // Less the moyo gain and the terms; nothing when they cover the score.
@@ -356,8 +354,8 @@ void cherchecoupuresdangereuses(TPlateau& p, TCarte& valeurs, TListePoints& list
       chargeessai(p, ec);
       const int32_t t1 = cartes.terme1a[i] + cartes.terme1b[i], t2 = cartes.terme2a[i] + cartes.terme2b[i];
       const auto test = [&] {
-        return testecoupuredangereuse(p, r, c, ec.gainmoyoordi, mode, coupeur.couleur, coupe.couleur, listesurvie,
-                                      marquessurvie, listefaibles, lesfaibles, t1, t2);
+        return testecoupuredangereuse(p, r, c, ec.gainmoyoordi, mode, coupeur.couleur, coupe.couleur,
+                                      cartesfaibles(), t1, t2);
       };
       int32_t v = test();
       // Under strong pressure elsewhere, half of the largest.

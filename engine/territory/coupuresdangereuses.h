@@ -28,16 +28,25 @@ struct TCartesPression {
   const TCarte& terme2b;
 };
 
+// The weak-chain maps of both sides the cut test reads: the engine's
+// (listefaibles, lesfaibles) and the opponent's (listesurvie,
+// marquessurvie); the engine passes its globals of those names.
+struct TCartesFaibles {
+  const TMarques& listesurvie;
+  const TMarques& marquessurvie;
+  const TMarques& listefaibles;
+  const TMarques& lesfaibles;
+};
+// The engine's own weak-chain maps as such a record.
+inline TCartesFaibles cartesfaibles() { return {listesurvie, marquessurvie, listefaibles, lesfaibles}; }
+
 // Value of the cut made by the `coupeur` stone at (r, c) against `coupe`,
 // on `p` as the caller loaded it (infochaine and pionsmorts with it): the
 // best shape score of the four fronts less the threshold gain + terme1 +
-// terme2, or 0. The weak maps name the weak chains of the engine
-// (listefaibles, lesfaibles) and of the opponent (listesurvie,
-// marquessurvie). Board, infochaine and pionsmorts come back.
+// terme2, or 0. The weak maps of the cut side are read from `faibles`.
+// Board, infochaine and pionsmorts come back.
 int32_t testecoupuredangereuse(TPlateau& p, int32_t r, int32_t c, int32_t gainmoyo, int32_t mode, uint8_t coupeur,
-                               uint8_t coupe, const TMarques& listesurvie_, const TMarques& marquessurvie_,
-                               const TMarques& listefaibles_, const TMarques& lesfaibles_, int32_t terme1,
-                               int32_t terme2);
+                               uint8_t coupe, const TCartesFaibles& faibles, int32_t terme1, int32_t terme2);
 
 // The cuts of the opponent, then of the engine (`couleur` the engine's
 // colour), with the prevention points of the opponent's cuts. Board,

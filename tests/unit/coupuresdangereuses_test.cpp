@@ -67,8 +67,7 @@ void dangereuse(const Cas& k, std::istringstream& in) {
   const uint8_t coupeur = p[indexcase(r, c)], coupe = autre(coupeur);
   int32_t v = 0;
   fixture::verifieinchange(p, [&] {
-    v = testecoupuredangereuse(p, r, c, 0, mode, coupeur, coupe, listesurvie, marquessurvie, listefaibles,
-                               lesfaibles, 0, 0);
+    v = testecoupuredangereuse(p, r, c, 0, mode, coupeur, coupe, cartesfaibles(), 0, 0);
   });
   EXPECT_EQ(v, attendu);
 }
@@ -147,14 +146,11 @@ TEST(TesteCoupureDangereuse, Threshold) {
   calculelibertes(p);
   pionsmorts[indexcase(4, 4)] = 1;
   for (const auto& k : cas)
-    EXPECT_EQ(testecoupuredangereuse(p, 4, 5, k.gain, 1, BLANC, NOIR, listesurvie, marquessurvie, listefaibles,
-                                     lesfaibles, k.t1, k.t2),
+    EXPECT_EQ(testecoupuredangereuse(p, 4, 5, k.gain, 1, BLANC, NOIR, cartesfaibles(), k.t1, k.t2),
               k.attendu)
         << k.gain << " " << k.t1 << " " << k.t2;
   niveau = 2;
-  EXPECT_EQ(testecoupuredangereuse(p, 4, 5, 0, 1, BLANC, NOIR, listesurvie, marquessurvie, listefaibles, lesfaibles,
-                                   0, 0),
-            0);
+  EXPECT_EQ(testecoupuredangereuse(p, 4, 5, 0, 1, BLANC, NOIR, cartesfaibles(), 0, 0), 0);
 }
 
 // White's cut at (4,5) worth 65; the engine may play there too. The

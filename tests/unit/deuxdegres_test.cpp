@@ -117,7 +117,9 @@ class DeuxDegres : public ::testing::Test {
   }
   void lance(const TMarques& zone) {
     fixture::verifieinchange(p, [&] {
-      coupadeuxdegres(zone, a1, a2, 4, 4, liste, p, scores, mortsjoueur, mortsordi, BLANC, NOIR);
+      coupadeuxdegres(zone, TCartesOuverture{a1, zerobonus, zerobonus, zerobonus, zerobonus, zerobonus, mortsordi,
+                                             mortsjoueur},
+                      a2, TPoint{4, 4}, liste, p, scores, BLANC, NOIR);
     });
   }
 };

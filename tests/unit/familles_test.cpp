@@ -91,8 +91,9 @@ std::unique_ptr<Racine> racine(std::string_view diagramme, bool passe, TPoint de
   ordipasse = 0;
   const TInfoChaine chaines = infochaine;
   const TMarques morts = pionsmorts;
-  r->suite = famillesracine(*r->f, b, NOIR, BLANC, derniercoup, avantderniercoup, pointko, r->mortsracine,
-                            r->candidats, r->candidatsracine, r->choisi);
+  TContexteCadre x{*r->f, b, NOIR, BLANC, derniercoup, avantderniercoup, pointko, r->mortsracine, r->candidats,
+                   r->candidatsracine, r->choisi};
+  r->suite = famillesracine(x);
   EXPECT_TRUE(fixture::memesplateaux(r->plateau, b));
   EXPECT_EQ(infochaine, chaines);
   EXPECT_TRUE(fixture::memesmarques(morts, pionsmorts));

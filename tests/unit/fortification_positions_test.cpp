@@ -81,7 +81,8 @@ std::unique_ptr<TCartesFamilles> familles(const char* diagramme) {
   procedurefinpartie = 0;
   phasefinale = 0;
   ordipasse = 0;
-  famillesracine(*f, b, NOIR, BLANC, derniercoup, avantderniercoup, pointko, morts, candidats, copie, choisi);
+  TContexteCadre x{*f, b, NOIR, BLANC, derniercoup, avantderniercoup, pointko, morts, candidats, copie, choisi};
+  famillesracine(x);
   return f;
 }
 

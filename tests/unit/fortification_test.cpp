@@ -640,7 +640,8 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
     procedurefinpartie = 0;
     phasefinale = 0;
     ordipasse = 0;
-    famillesracine(*f, b, NOIR, BLANC, derniercoup, avantderniercoup, pointko, morts, candidats, copie, choisi);
+    TContexteCadre x{*f, b, NOIR, BLANC, derniercoup, avantderniercoup, pointko, morts, candidats, copie, choisi};
+    famillesracine(x);
     const TMarques tue = f->testtuejoueur, faibles = lesfaibles;
     TListePoints liste{};
     fixture::verifieinchange(b, [&] {

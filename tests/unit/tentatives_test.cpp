@@ -51,9 +51,9 @@ Resultat tente(fixture::AnalyseRacine& a, TPoint coup, int32_t cap = NBCASES) {
   TPlateau p = a.plateau;
   const TMarques t1 = territoire, t2 = territoire2;
   fixture::verifieinchange(p, [&] {
-    tentativeinvasion(coup.colonne, coup.ligne, BLANC,
-                      TCartesTentative{zero, zero, a.ordi.faitmort, a.ordi.sauves, zero, zero}, NOIR, x.scores, p,
-                      a.ordi.mortsapresessai, x.score, x.liste, cap);
+    tentativeinvasion(coup, BLANC,
+                      TCartesTentative{zero, zero, a.ordi.faitmort, a.ordi.sauves, zero, zero, a.ordi.mortsapresessai},
+                      NOIR, x.scores, p, x.score, x.liste, cap);
   });
   EXPECT_TRUE(fixture::memesplateaux(t1, territoire));
   EXPECT_TRUE(fixture::memesplateaux(t2, territoire2));
