@@ -14,6 +14,8 @@ inline Pas suitsi(bool b) { return b ? Pas::suit : Pas::saute; }
 
 // Recursion cores of the walks below: private to this file, the declarations
 // give them internal linkage.
+static void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
+static void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 static void marquechainesvoisinesmarqueesrec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 static void aumoinsdeuxlibertesrec(const TPlateau& p, int32_t& n, int32_t dir, int32_t r, int32_t c, TMarques& vu);
 static void aucunennemiatarirec(const TPlateau& p, uint8_t& flag, TMarques& vu, int32_t dir, int32_t r, int32_t c);
@@ -29,11 +31,9 @@ static void libertesfaiblesvisiterec(const TPlateau& p, TMarques& vu, int32_t di
 // ---- Family A ---------------------------------------------------------------------
 
 namespace {
-// Sets `pionsmorts` to `v` on every stone of the chain.
-void mortschaine(const TPlateau& p, int32_t r, int32_t c, uint8_t v) {
-  TMarques vu;
-  zeromarques(vu);
-  marchechaine(p, vu, p[ix(r, c)], 0, r, c,
+// Sets `pionsmorts` to `v` on every stone of the chain not yet visited.
+void mortschaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu, uint8_t v) {
+  marchechaine(p, vu, p[ix(r, c)], dir, r, c,
                RegleChaine{.entre = [&](int32_t i, int32_t, int32_t) { pionsmorts[i] = v; }});
 }
 
@@ -49,9 +49,23 @@ void mortsselonvisite(const TPlateau& p, TMarques& etat, int32_t dir, int32_t r,
 }
 }  // namespace
 
-void marquechaine(const TPlateau& p, int32_t r, int32_t c) { mortschaine(p, r, c, 1); }
+void marquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
+  mortschaine(p, dir, r, c, vu, 1);
+}
 
-void demarquechaine(const TPlateau& p, int32_t r, int32_t c) { mortschaine(p, r, c, 0); }
+void demarquechainerec(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
+  mortschaine(p, dir, r, c, vu, 0);
+}
+
+void marquechaine(const TPlateau& p, int32_t r, int32_t c) {
+  TMarques vu = marquesvides;
+  marquechainerec(p, 0, r, c, vu);
+}
+
+void demarquechaine(const TPlateau& p, int32_t r, int32_t c) {
+  TMarques vu = marquesvides;
+  demarquechainerec(p, 0, r, c, vu);
+}
 
 void effacemarquechaine(const TPlateau& p, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
   mortsselonvisite(p, vu, dir, r, c, 0);
@@ -377,7 +391,7 @@ void libertesatravers(const TPlateau& p, TListePoints& l, int32_t cap, int32_t d
 }
 }  // namespace
 
-void libertesetfaiblesadjacents(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t cap, int32_t dir,
+void libertesetennemisfaibles(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t cap, int32_t dir,
                                 int32_t r, int32_t c, TMarques& vu) {
   const auto faible = ajoute(vu, faibles, cap);
   marchechaine(p, vu, p[ix(r, c)], dir, r, c, RegleChaine{.vide = ajoute(vu, l, cap), .autre = [&](const Etape& e) {

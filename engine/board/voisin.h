@@ -106,7 +106,7 @@ bool chainetouchemarque2(const TPlateau& p, TMarques& vu, const TMarques& marque
 // The chain's liberties into `l`, and the adjacent stones of the other
 // colour whose chains have fewer than 3 liberties into `faibles`; each point
 // once (vu).
-void libertesetfaiblesadjacents(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t cap, int32_t dir,
+void libertesetennemisfaibles(const TPlateau& p, TListePoints& l, TListePoints& faibles, int32_t cap, int32_t dir,
                                 int32_t r, int32_t c, TMarques& vu);
 // Appends each empty point once, crossing every stone whose chain is in atari
 // (any colour): a chain in atari, its liberties and those of its atari neighbours.
@@ -143,13 +143,19 @@ void libertesetvoisinsfaibles(const TPlateau& p, TListePoints& l, int32_t cap, i
 void libertesennemisfaibles(const TPlateau& p, TListePoints& l, int32_t cap, uint8_t& flag, int32_t dir,
                             int32_t r, int32_t c, TMarques& vu);
 // Own liberties left out: the liberties of each adjacent chain in atari
-// (libertesdelachaine, no further crossing).
+// (libertesdelachaine, no further crossing). libertesatarivoisines2 is the
+// same walk under a second name that nothing calls.
 void libertesatarivoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                            TMarques& vu);
 // Own liberties left out: each adjacent chain in atari handed to libertesetatari
 // (so the chains in atari behind it are crossed too).
 void atarichainesvoisines(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
                           TMarques& vu);
+// The same walk under the name the eye reading's extension calls it by.
+inline void atarichainesvoisines2(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir, int32_t r, int32_t c,
+                                  TMarques& vu) {
+  atarichainesvoisines(p, l, cap, dir, r, c, vu);
+}
 // Marks in vu the chain, its liberties, and the chains of fewer than 3 liberties
 // reached from it with theirs; vu is the result.
 void libertesetfaiblesvisite(const TPlateau& p, TMarques& vu, int32_t r, int32_t c);

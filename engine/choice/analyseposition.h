@@ -32,8 +32,8 @@ inline TMarques& carteessai(TCartesParPoint& t, int32_t ligne, int32_t colonne) 
 // the caller's state, the record only points.
 struct TCartesAnalyse {
   std::array<TCarte, 2>& consolidation;  // [0] consolidation values per point, [1] territory gains
-  TCartesParPoint& mortsapresessai;      // dead marks after each trial
-  TCartesParPoint& mortsapreslecture;    // the same after its readings
+  TCartesParPoint& mortsapresessai;      // dead marks after each trial (mortsessai)
+  TCartesParPoint& mortsapreslecture;    // the same after its readings (mortsessai2)
   TCarte& atari;                         // atari value of each trial
   TCarte& faitmort;                      // situation value of each trial
   TCarte& fourchette;                    // double-threat values

@@ -14,8 +14,8 @@ struct TCartesSurvieCote {
   TMarques& tues;                            // stones a trial of that side kills
   TMarques& sauves;                          // stones a trial of that side saves
   TCarte& survie;                            // the side's "survie" map
-  const TCartesParPoint& mortsapresessai;    // dead marks after each trial of that side
-  const TCartesParPoint& mortsapreslecture;  // the same after its readings
+  const TCartesParPoint& mortsapresessai;    // dead marks after each trial of that side (mortsessai)
+  const TCartesParPoint& mortsapreslecture;  // the same after its readings (mortsessai2)
 };
 
 // One side's maps as the invasion, reinforcement, attack and cut-prevention

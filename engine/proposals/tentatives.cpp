@@ -517,7 +517,7 @@ void Tentative::lance() {
   e.faibles[0] = 0;
   {
     TMarques vu = marquesvides;
-    libertesetfaiblesadjacents(p, e.libertes, e.faibles, CAPACITE, 0, coup.ligne, coup.colonne, vu);
+    libertesetennemisfaibles(p, e.libertes, e.faibles, CAPACITE, 0, coup.ligne, coup.colonne, vu);
   }
   int32_t l0, l1, c0, c1;
   bornesfenetre(coup.ligne, coup.colonne, 3, l0, l1, c0, c1);

@@ -15,7 +15,7 @@ struct TCartesTentative {
   const TMarques& testvita;
   const TCarte& survieb;
   const TCarte& fortificationb;
-  const TCartesParPoint& mortsessaia;  // side A's dead marks after each of its trials
+  const TCartesParPoint& mortsessaia;  // side A's dead marks after each of its trials (mortsessai A)
 };
 
 // Grades the invader's stone at `coup` of `p` inside `proprietaire`'s

@@ -21,6 +21,13 @@
 
 namespace {
 
+// The eye reading's chain walk: the chain's liberties into l, the adjacent
+// stones of chains with fewer than 3 liberties into k, all marked in S.
+void libertesetennemisfaiblesyeux(const TPlateau& p, TListePoints& l, TListePoints& k, TMarques& S, int32_t r,
+                                  int32_t c) {
+  libertesetennemisfaibles(p, l, k, CAPACITEYEUX, 0, r, c, S);
+}
+
 // Appends an unmarked point, marking it in S.
 bool ajoute(TListePoints& l, TMarques& S, int32_t r, int32_t c) {
   const int32_t j = ix(r, c);
@@ -139,7 +146,7 @@ void coupsdefenseyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint ko, TPoin
     for (int32_t k = 1; k <= nbpoints(L); ++k) S[ixy(pointy(L, k))] = 1;
     if (pli < 6) contactsdiagonaux(e, n);
   }
-  libertesetfaiblesadjacents(p, L, e.K, CAPACITEYEUX, 0, e.cl, e.cc, S);
+  libertesetennemisfaiblesyeux(p, L, e.K, S, e.cl, e.cc);
   // Points joining the chain to another defender chain.
   if (pli < 7)
     for (int32_t k = 1; k <= nbpoints(L); ++k) {
@@ -216,7 +223,7 @@ void coupsattaqueyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, TPoint precedent
   videcoups(e, n);
   e.K[0] = 0;
   // The chain walk.
-  libertesetfaiblesadjacents(p, L, e.K, CAPACITEYEUX, 0, e.cl, e.cc, S);
+  libertesetennemisfaiblesyeux(p, L, e.K, S, e.cl, e.cc);
   const int32_t nl = nbpoints(L);
   const TPoint lib1 = nl >= 1 ? pointy(L, 1) : TPoint{};
   const TPoint lib2 = nl >= 2 ? pointy(L, 2) : TPoint{};
@@ -295,7 +302,7 @@ void coupsprolongationyeux(TEtatYeux& e, TNoeudYeux& n, int32_t pli, bool defens
   const int32_t debut = e.D - 3 > 1 ? e.D - 3 : 1;
   if (defenseur) {
     // Save chains in atari next to the chain, or take the attacker's stones in atari.
-    if (niveau > 7) atarichainesvoisines(p, L, CAPACITEYEUX, 0, e.cl, e.cc, S);
+    if (niveau > 7) atarichainesvoisines2(p, L, CAPACITEYEUX, 0, e.cl, e.cc, S);
     for (int32_t k = 2; k <= pli - 2; k += 2)
       if (posey(e.ligne[k])) S[ixy(e.ligne[k])] = 1;
     for (int32_t k = debut; k < pli; ++k) {
@@ -329,7 +336,7 @@ void libertesprisesyeux(TEtatYeux& e, const TPoint& pierre) {
   TListePoints collecte, faibles;
   collecte[0] = faibles[0] = 0;
   TMarques vu = marquesvides;
-  libertesetfaiblesadjacents(e.copie, collecte, faibles, CAPACITEYEUX, 0, pierre.ligne, pierre.colonne, vu);
+  libertesetennemisfaiblesyeux(e.copie, collecte, faibles, vu, pierre.ligne, pierre.colonne);
   for (int32_t k = 1; k <= nbpoints(faibles); ++k) {
     const TPoint a = pointy(faibles, k);
     if (libertesy(a) == 2) libertesdelachaine(e.copie, collecte, CAPACITEYEUX, 0, a.ligne, a.colonne, vu);

@@ -636,7 +636,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Two liberties or more.
   s.elargir = 1;
   e.bonnesfuites[0] = 0;
-  libertesetfaiblesadjacents(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
+  libertesetennemisfaibles(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
   const int32_t l0 = nbpoints(l);
   int32_t nl = libs(e.cl, e.cc);
   // Edge capture test near the edge, early in the line or once an escape was found.
@@ -804,7 +804,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
 
   // Ordinary branch.
   s.elargir = 1;
-  libertesetfaiblesadjacents(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
+  libertesetennemisfaibles(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
   const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
   TMarques cartecapture;
   copiemarques(cartecapture, e.carte);
