@@ -643,15 +643,23 @@ const std::vector<int32_t> kEtapesIndispensables = {1, 2, 3, 7, 19, 21, 27, 29};
   return coupvalide(plateaumoteur, c, r.ligne, r.colonne);
 }
 
+// White's move through the entry with seed 7, the high-resolution counter
+// read from `compteur` meanwhile; `temps` the seconds on the clock (-1: none).
+TResultatCoup entreeavec(uint64_t (*compteur)(), const TConfig& config, const TListeCoups& liste,
+                         int32_t temps = -1) {
+  platform::fixegraine(7);
+  TResultatCoup r;
+  platform::seam::fixecompteurperf(compteur);
+  entreemoteur(BLANC, config, liste, 2, temps, 0, false, r);
+  platform::seam::fixecompteurperf(fixture::compteurfige);
+  return r;
+}
+
 TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
   const TConfig config = fixture::configpartie(9, 10);
   const TListeCoups liste = fixture::listepartie(kParties[1].coups);
-  platform::fixegraine(7);
-  TResultatCoup r;
   // A clock of 30 s, and 1000 s pass between two readings of the counter.
-  platform::seam::fixecompteurperf(horlogerapide);
-  entreemoteur(BLANC, config, liste, 2, 30, 0, false, r);
-  platform::seam::fixecompteurperf(fixture::compteurfige);
+  TResultatCoup r = entreeavec(horlogerapide, config, liste, 30);
   // The analyses' deadline has passed at their first optional step: the
   // other steps only.
   EXPECT_EQ(etapesracine(), kEtapesIndispensables);
@@ -666,8 +674,7 @@ TEST(RechercheEcheance, APassedDeadlineStopsTheSearchWithALegalMove) {
   EXPECT_TRUE(coupsense(liste, BLANC, r));
   // On the pinned counter the deadline never comes: the same position is
   // searched whole, after every step of the frame.
-  platform::fixegraine(7);
-  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
+  r = entreeavec(fixture::compteurfige, config, liste);
   EXPECT_FALSE(dernierrecherche().interrompu);
   EXPECT_GT(dernierrecherche().plusessayes[1], 1);
   EXPECT_EQ(dernierrecherche().familles.nbetapes, 29);
@@ -678,11 +685,7 @@ TEST(RechercheEcheance, APassedDeadlineOn19x19AtLevel10StillPlaysASensibleMove) 
   // first optional step: the first root candidate of the ranked list.
   const TConfig config = fixture::configpartie(19, 10);
   const TListeCoups liste = fixture::listelignes(fixture::MILIEU19, 19);
-  platform::fixegraine(7);
-  TResultatCoup r;
-  platform::seam::fixecompteurperf(horlogerapide);
-  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
-  platform::seam::fixecompteurperf(fixture::compteurfige);
+  const TResultatCoup r = entreeavec(horlogerapide, config, liste);
   EXPECT_EQ(etapesracine(), kEtapesIndispensables);
   EXPECT_TRUE(dernierrecherche().interrompu);
   EXPECT_EQ(dernierrecherche().plusessayes[1], 1);
@@ -707,13 +710,9 @@ TEST(RechercheEcheance, TheAnalysesStopStartingOptionalStepsAtTheirDeadline) {
   // analysis (step 5) before each point it tries until the search's has.
   // Here steps 4 and 5 start, step 5 tries two points, step 6 finds both
   // deadlines passed.
-  TResultatCoup r;
-  platform::fixegraine(7);
   lecturesfiges = 6;
   apres = debutfige + 2 * borne;  // both deadlines passed
-  platform::seam::fixecompteurperf(compteursaut);
-  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
-  platform::seam::fixecompteurperf(fixture::compteurfige);
+  TResultatCoup r = entreeavec(compteursaut, config, liste);
   EXPECT_EQ(etapesracine(), (std::vector<int32_t>{1, 2, 3, 4, 5, 7, 19, 21, 27, 29}));
   EXPECT_TRUE(dernierrecherche().interrompu);
   EXPECT_EQ(dernierrecherche().plusessayes[1], 1);
@@ -721,12 +720,9 @@ TEST(RechercheEcheance, TheAnalysesStopStartingOptionalStepsAtTheirDeadline) {
   // Past the analyses' deadline (PARTANALYSES of the bound) but not the
   // search's: the optional steps are left out, the search runs whole on
   // the list the others built.
-  platform::fixegraine(7);
   lecturesfiges = 1;
   apres = debutfige + static_cast<uint64_t>(borne * (PARTANALYSES + 1) / 2);
-  platform::seam::fixecompteurperf(compteursaut);
-  entreemoteur(BLANC, config, liste, 2, -1, 0, false, r);
-  platform::seam::fixecompteurperf(fixture::compteurfige);
+  r = entreeavec(compteursaut, config, liste);
   EXPECT_EQ(etapesracine(), kEtapesIndispensables);
   EXPECT_FALSE(dernierrecherche().interrompu);
   EXPECT_GT(dernierrecherche().plusessayes[1], 1);
