@@ -158,9 +158,11 @@ void preparecoupsprise(TEtatPrise& e, int32_t profondeur, int32_t n) {
 }
 
 // ---- Widening helpers -----------------------------------------------------------
+// The rare ones are kept out of the node (noinline): their maps and lists
+// would otherwise sit in every ply's frame of recuprise.
 
 // Liberties of every chain next to the target with exactly 3 liberties.
-void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
+[[gnu::noinline]] void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
   const TPlateau& p = *e.p;
   TMarques pierres;
   zeromarques(pierres);
@@ -184,7 +186,7 @@ void ajouteliberteschaines3(TEtatPrise& e, TNoeudPrise& n) {
 }
 
 // With 2 liberties: the liberties of the owner chains around them.
-void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
+[[gnu::noinline]] void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
   const TPlateau& p = *e.p;
   if (libs(e.cl, e.cc) != 2) return;
   TListePoints l2;
@@ -215,7 +217,7 @@ void ajouteliberteschainesvoisines(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
 }
 
 // The prepared points; from ply 5 only those next to a weak O chain.
-void ajoutecoupsprepares(TEtatPrise& e, TNoeudPrise& n, int32_t pli, uint8_t o) {
+[[gnu::noinline]] void ajoutecoupsprepares(TEtatPrise& e, TNoeudPrise& n, int32_t pli, uint8_t o) {
   const TPlateau& p = *e.p;
   const int32_t borne = pli <= 6 ? 3 : 2;
   for (int32_t k = 1; k <= nbpoints(e.prepares); ++k) {
@@ -228,6 +230,16 @@ void ajoutecoupsprepares(TEtatPrise& e, TNoeudPrise& n, int32_t pli, uint8_t o) 
     }
     ajoutecandidat(n, p, m);
   }
+}
+
+// The target's liberties with the captures around it.
+[[gnu::noinline]] void ajoutelibertesetcaptures(TEtatPrise& e, TNoeudPrise& n, int32_t pli) {
+  TListePoints l;
+  l[0] = 0;
+  TMarques vu;
+  zeromarques(vu);
+  appellelibertesetcaptures(*e.p, l, vu, e.cl, e.cc, pli);
+  ajoutecandidats(n, *e.p, l);
 }
 
 // Empty unmarked orthogonal neighbours of a point.
@@ -545,12 +557,7 @@ int32_t recuprise(const TMarques& parent, const TMarques& grandparent, uint32_t 
           }
           if (pli <= 6 && lc == 2) {
             drapeauB = false;
-            TListePoints l;
-            l[0] = 0;
-            TMarques vu;
-            zeromarques(vu);
-            appellelibertesetcaptures(p, l, vu, e.cl, e.cc, pli);
-            ajoutecandidats(n, p, l);
+            ajoutelibertesetcaptures(e, n, pli);
           }
         }
         if (pli < 6 && g.elargir) ajoutecandidat(n, p, e.tueurs[pli + 1]);

@@ -47,14 +47,16 @@ struct TEtatPrise {
   TPlateau copie;                      // scratch board of trial escapes
 };
 
-// Per-node buffers, one per ply (static storage).
+// Per-node buffers, one per ply (static storage). What every node touches
+// comes first (the map, the list's head, then the captures' head); the
+// saved tables, seldom written, last.
 struct TNoeudPrise {
-  TListePoints liste;        // candidates
   TMarques marques;          // 0 none, 1 candidate, 2 tried, 3 refused, 5 captured
+  TListePoints liste;        // candidates
+  TListePoints prises;       // stones captured by the move in play
   TInfoChaine chaines;       // chain table at node entry
   TPlateau plateausauve;     // board before the owner's generator changed it
   TInfoChaine chainessauvees;
-  TListePoints prises;       // stones captured by the move in play
 };
 
 // Outputs of a generator call.
