@@ -76,6 +76,27 @@ int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
   return n;
 }
 
+// libertesapres for a target in atari, its stones marked in `e.carte`. A
+// point that touches the target, no other owner stone and no attacker chain
+// in atari, and has an empty neighbour, is no suicide and captures nothing;
+// the target's one liberty was the point itself, so its liberties after the
+// move are the point's empty neighbours.
+int32_t libertesapresatari(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
+  const TPlateau& p = *e.p;
+  int32_t vides = 0;
+  bool cible = false;
+  const bool ailleurs = pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    if (p[j] == VIDE) ++vides;
+    else if (p[j] != e.proprio) return libs(r2, c2) == 1;
+    else if (!e.carte[j]) return true;
+    else cible = true;
+    return false;
+  });
+  if (!ailleurs && cible && vides > 0) return vides;
+  return libertesapres(e, r, c, borne);
+}
+
 // Marks the stones of the chain at (r, c) in m; a lone stone (the head of a
 // chain of one in the chain table) needs no walk.
 void marquechainefaible(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {
@@ -617,7 +638,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     int32_t legaux = 0;
     for (int32_t k = 1; k <= nbpoints(l); ++k) {
       const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
-      const int32_t lb = libertesapres(e, r, c, b + 1);
+      const int32_t lb = libertesapresatari(e, r, c, b + 1);
       if (lb < 0) continue;
       ++legaux;
       if (pli <= 2) e.fuitesprecoces[indexcase(r, c)] = 1;
