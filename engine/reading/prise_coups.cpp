@@ -76,24 +76,49 @@ int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
   return n;
 }
 
+// Stones of the attacker chains in atari around (r, c) that touch the
+// target, its stones marked in `e.carte`.
+int32_t prisesaucontact(const TEtatPrise& e, int32_t r, int32_t c) {
+  const TPlateau& p = *e.p;
+  const auto cible = [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    return p[j] == e.proprio && e.carte[j];
+  };
+  TMarques vu;
+  zeromarques(vu);
+  int32_t n = 0;
+  pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    if (p[j] == VIDE || p[j] == e.proprio || libs(r2, c2) != 1 || vu[j]) return false;
+    marchechaine(p, vu, p[j], 0, r2, c2, RegleChaine{.entre = [&](int32_t, int32_t r3, int32_t c3) {
+                                                       if (pasvoisins(r3, c3, 0, cible)) ++n;
+                                                     }});
+    return false;
+  });
+  return n;
+}
+
 // libertesapres for a target in atari, its stones marked in `e.carte`. A
-// point that touches the target, no other owner stone and no attacker chain
-// in atari, and has an empty neighbour, is no suicide and captures nothing;
+// point with an empty neighbour that touches the target and no other owner
+// stone, and no attacker chain in atari, is no suicide and captures nothing;
 // the target's one liberty was the point itself, so its liberties after the
-// move are the point's empty neighbours.
+// move are the point's empty neighbours. A point away from the target that
+// captures joins no target stone: the target keeps its one liberty and
+// gains the captured stones it touches.
 int32_t libertesapresatari(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
   const TPlateau& p = *e.p;
   int32_t vides = 0;
-  bool cible = false;
-  const bool ailleurs = pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+  bool cible = false, autre = false, prise = false;
+  pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
     const int32_t j = indexcase(r2, c2);
     if (p[j] == VIDE) ++vides;
-    else if (p[j] != e.proprio) return libs(r2, c2) == 1;
-    else if (!e.carte[j]) return true;
-    else cible = true;
+    else if (p[j] != e.proprio) prise = prise || libs(r2, c2) == 1;
+    else if (e.carte[j]) cible = true;
+    else autre = true;
     return false;
   });
-  if (!ailleurs && cible && vides > 0) return vides;
+  if (cible && !autre && !prise && vides > 0) return vides;
+  if (!cible && prise && case_(p, e.cl, e.cc) == e.proprio) return 1 + prisesaucontact(e, r, c);
   return libertesapres(e, r, c, borne);
 }
 
