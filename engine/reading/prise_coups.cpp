@@ -76,35 +76,102 @@ int32_t libertesapres(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
   return n;
 }
 
+// Stones of the attacker chains in atari around (r, c) that touch the
+// target, its stones marked in `e.carte`.
+int32_t prisesaucontact(const TEtatPrise& e, int32_t r, int32_t c) {
+  const TPlateau& p = *e.p;
+  const auto cible = [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    return p[j] == e.proprio && e.carte[j];
+  };
+  TMarques vu;
+  zeromarques(vu);
+  int32_t n = 0;
+  pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    if (p[j] == VIDE || p[j] == e.proprio || libs(r2, c2) != 1 || vu[j]) return false;
+    marchechaine(p, vu, p[j], 0, r2, c2, RegleChaine{.entre = [&](int32_t, int32_t r3, int32_t c3) {
+                                                       if (pasvoisins(r3, c3, 0, cible)) ++n;
+                                                     }});
+    return false;
+  });
+  return n;
+}
+
+// libertesapres for a target in atari, its stones marked in `e.carte`. A
+// point with an empty neighbour that touches the target and no other owner
+// stone, and no attacker chain in atari, is no suicide and captures nothing;
+// the target's one liberty was the point itself, so its liberties after the
+// move are the point's empty neighbours. A point away from the target that
+// captures joins no target stone: the target keeps its one liberty and
+// gains the captured stones it touches.
+int32_t libertesapresatari(TEtatPrise& e, int32_t r, int32_t c, int32_t borne) {
+  const TPlateau& p = *e.p;
+  int32_t vides = 0;
+  bool cible = false, autre = false, prise = false;
+  pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
+    const int32_t j = indexcase(r2, c2);
+    if (p[j] == VIDE) ++vides;
+    else if (p[j] != e.proprio) prise = prise || libs(r2, c2) == 1;
+    else if (e.carte[j]) cible = true;
+    else autre = true;
+    return false;
+  });
+  if (cible && !autre && !prise && vides > 0) return vides;
+  if (!cible && prise && case_(p, e.cl, e.cc) == e.proprio) return 1 + prisesaucontact(e, r, c);
+  return libertesapres(e, r, c, borne);
+}
+
+// Marks the stones of the chain at (r, c) in m; a lone stone (the head of a
+// chain of one in the chain table) needs no walk.
+void marquechainefaible(const TPlateau& p, TMarques& m, int32_t r, int32_t c) {
+  const int32_t i = indexcase(r, c);
+  if (infochaine[i][1] == 1)
+    m[i] = 1;
+  else
+    marquepionschaine(p, m, 0, r, c);
+}
+
 // The chains of the weak list, marked whole when first asked for, then the
-// chains added to the list.
+// chains added to the list. The owner's generator marks its captures' chains
+// in the same map first (`marques`); they are chains of the list, so the
+// marks end the same.
 struct ChainesFaibles {
   const TPlateau& p;
   TListePoints& faibles;
-  bool pret = false;
-  TMarques m;  // written when first asked for
+  bool efface = false;  // m cleared
+  bool pret = false;    // every chain of the list marked
+  TMarques m;
 
   ChainesFaibles(const TPlateau& plateau, TListePoints& liste) : p(plateau), faibles(liste) {}
+
+  TMarques& marques() {
+    if (!efface) {
+      zeromarques(m);
+      efface = true;
+    }
+    return m;
+  }
 
   // Adds the stone to the weak list unless a stone of its chain is there.
   void ajoute(int32_t r, int32_t c) {
     if (!pret) {
-      zeromarques(m);
+      marques();
       for (int32_t k = 1; k <= nbpoints(faibles); ++k)
         if (!m[indexcase(ligneliste(faibles, k), colonneliste(faibles, k))])
-          marquepionschaine(p, m, 0, ligneliste(faibles, k), colonneliste(faibles, k));
+          marquechainefaible(p, m, ligneliste(faibles, k), colonneliste(faibles, k));
       pret = true;
     }
     if (m[indexcase(r, c)]) return;
-    marquepionschaine(p, m, 0, r, c);
+    marquechainefaible(p, m, r, c);
     empilepoint(faibles, CAPACITEPRISE, r, c);
   }
 };
 
 // For each listed point without an empty neighbour (and the extra point):
 // its neighbour stones of chains with at most 2 liberties.
-void voisinsfaiblesdespoints(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
-  ChainesFaibles chaines{p, faibles};
+void voisinsfaiblesdespoints(ChainesFaibles& chaines, const TListePoints& l, TPoint extra) {
+  const TPlateau& p = chaines.p;
   auto traite = [&](int32_t r, int32_t c) {
     if (r == 0) return;
     if (pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) { return case_(p, r2, c2) == VIDE; })) return;
@@ -119,8 +186,8 @@ void voisinsfaiblesdespoints(const TPlateau& p, const TListePoints& l, TPoint ex
 
 // For each candidate (and the extra point): neighbour stones of chains with
 // fewer than 3 liberties.
-void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint extra, TListePoints& faibles) {
-  ChainesFaibles chaines{p, faibles};
+void ajouteennemisdeuxlibertes(ChainesFaibles& chaines, const TListePoints& l, TPoint extra) {
+  const TPlateau& p = chaines.p;
   auto traite = [&](int32_t r, int32_t c) {
     if (r == 0) return;
     pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
@@ -133,9 +200,8 @@ void ajouteennemisdeuxlibertes(const TPlateau& p, const TListePoints& l, TPoint 
 }
 
 // Diagonal neighbours of the target point in chains with fewer than 3 liberties.
-void ajoutediagonalesfaibles(const TEtatPrise& e, TListePoints& faibles) {
-  const TPlateau& p = *e.p;
-  ChainesFaibles chaines{p, faibles};
+void ajoutediagonalesfaibles(const TEtatPrise& e, ChainesFaibles& chaines) {
+  const TPlateau& p = chaines.p;
   pas4(e.cl, e.cc, ORDREDIAGONAL, [&](int32_t r, int32_t c) {
     if (case_(p, r, c) != VIDE && libs(r, c) < 3) chaines.ajoute(r, c);
     return false;
@@ -190,19 +256,15 @@ void poursuite(const TPlateau& p, TListePoints& l, TMarques& carte, const TMarqu
 // Runs the chase on the chain at m; keeps its points only when it answers 3.
 void poursuiteprise(const TEtatPrise& e, TListePoints& l, TMarques& carte, TPoint m) {
   const TPlateau& p = *e.p;
+  // The target's stones and its border in one walk: the chase asks the
+  // owner stones it meets (target stones) and the empty points (target
+  // liberties) only.
   TMarques cible;
   zeromarques(cible);
-  marquepionschaine(p, cible, 0, e.cl, e.cc);
-  TMarques libcible;
-  zeromarques(libcible);
-  {
-    TListePoints lc;
-    libertesprise(p, e.cl, e.cc, lc);
-    for (int32_t k = 1; k <= nbpoints(lc); ++k) libcible[indexcase(ligneliste(lc, k), colonneliste(lc, k))] = 1;
-  }
+  marquechaineetvoisins(p, cible, 0, e.cl, e.cc);
   const int32_t avant = nbpoints(l);
   bool touche = false, partage = false;
-  poursuite(p, l, carte, cible, libcible, m, touche, partage);
+  poursuite(p, l, carte, cible, cible, m, touche, partage);
   if (touche && partage) return;
   for (int32_t k = avant + 1; k <= nbpoints(l); ++k) carte[indexcase(ligneliste(l, k), colonneliste(l, k))] = 0;
   l[0] = avant;
@@ -601,7 +663,7 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     int32_t legaux = 0;
     for (int32_t k = 1; k <= nbpoints(l); ++k) {
       const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
-      const int32_t lb = libertesapres(e, r, c, b + 1);
+      const int32_t lb = libertesapresatari(e, r, c, b + 1);
       if (lb < 0) continue;
       ++legaux;
       if (pli <= 2) e.fuitesprecoces[indexcase(r, c)] = 1;
@@ -670,21 +732,16 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     return;
   }
   // Captures of weak neighbours in atari.
-  // Each chain once (its stones marked in `vus`, cleared when first needed);
-  // the walk that marks it meets its one liberty.
-  TMarques vus;
-  bool vusprets = false;
+  // Each chain once (its stones marked in the weak chains' map, cleared
+  // when first needed); the walk that marks it meets its one liberty.
+  ChainesFaibles chaines{p, e.faibles};
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
     const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
-    if (case_(p, r, c) == VIDE || libs(r, c) != 1 || (vusprets && vus[indexcase(r, c)])) continue;
-    if (!vusprets) {
-      zeromarques(vus);
-      vusprets = true;
-    }
+    if (case_(p, r, c) == VIDE || libs(r, c) != 1 || (chaines.efface && chaines.m[indexcase(r, c)])) continue;
     TPoint lib{};
-    marchechaine(p, vus, case_(p, r, c), 0, r, c, RegleChaine{.vide = [&](const Etape& v) {
-                                                    if (!pointreel(lib)) lib = TPoint{v.r, v.c};
-                                                  }});
+    marchechaine(p, chaines.marques(), case_(p, r, c), 0, r, c, RegleChaine{.vide = [&](const Etape& v) {
+                                                                  if (!pointreel(lib)) lib = TPoint{v.r, v.c};
+                                                                }});
     if (!pointreel(lib) || memepoint(ko, lib.ligne, lib.colonne)) continue;
     const int32_t lb = libertesapres(e, lib.ligne, lib.colonne, std::max(b, nl) + 1);
     if (lb > b) {
@@ -716,10 +773,10 @@ void coupsdefenseprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   }
   // Weak stones around.
   if (nl == 2)
-    ajouteennemisdeuxlibertes(p, l, ko, e.faibles);
+    ajouteennemisdeuxlibertes(chaines, l, ko);
   else
-    voisinsfaiblesdespoints(p, l, TPoint{}, e.faibles);
-  if (pli <= 2) ajoutediagonalesfaibles(e, e.faibles);
+    voisinsfaiblesdespoints(chaines, l, TPoint{});
+  if (pli <= 2) ajoutediagonalesfaibles(e, chaines);
   // Their liberties.
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
     const int32_t r = ligneliste(e.faibles, k), c = colonneliste(e.faibles, k);
@@ -806,8 +863,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   s.elargir = 1;
   libertesetennemisfaibles(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
   const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
-  TMarques cartecapture;
-  copiemarques(cartecapture, e.carte);
+  TMarques cartecapture;  // read by the two-liberty test only
+  if (nl == 2) copiemarques(cartecapture, e.carte);
   // Two liberties: each liberty's empty neighbours and the short chains beside it.
   if (nl == 2 && (pli <= 8 || passe)) {
     const int32_t nb = nbpoints(l);
@@ -838,7 +895,8 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
     }
   }
   // Points around the weak neighbours of the listed points.
-  voisinsfaiblesdespoints(p, l, TPoint{}, e.faibles);
+  ChainesFaibles chaines{p, e.faibles};
+  voisinsfaiblesdespoints(chaines, l, TPoint{});
   // Liberties of those weak chains; a capture that would take an own stone cancels the two-liberty test.
   bool annule = false;
   for (int32_t k = 1; k <= nbpoints(e.faibles); ++k) {
