@@ -30,19 +30,23 @@ Tampons t;
 
 // Undo journal of the chain table: while open, every entry jouecoup changes
 // is noted with its old value, the latest last.
+// Each note keeps the point and its old entry side by side, so that taking
+// back reads one run of memory.
+struct Note {
+  int32_t index;
+  TEntreeChaine ancien;
+};
 struct Journal {
   bool ouvert = false;
   int32_t nombre = 0;
-  int32_t index[CAPACITEJOURNALCHAINES];
-  TEntreeChaine ancien[CAPACITEJOURNALCHAINES];
+  Note notes[CAPACITEJOURNALCHAINES];
 };
 Journal journal;
 
 // Notes entry j before a change.
 inline void note(int32_t j) {
   if (!journal.ouvert) return;
-  journal.index[journal.nombre] = j;
-  journal.ancien[journal.nombre] = infochaine[j];
+  journal.notes[journal.nombre] = Note{j, infochaine[j]};
   ++journal.nombre;
 }
 
@@ -414,12 +418,13 @@ namespace {
 
 // The look-ahead of libertesaprescoup: the stones a move removes marked
 // with `gm`, then the liberties of a chain with the move's point `iv` taken
-// as one of its stones, counted up to `borne`.
+// as one of its stones, counted up to `borne`. The chain's stones and its
+// counted liberties are never the same point, so one stamp `gp` serves both.
 struct Apres {
   const TPlateau& p;
   uint8_t coul, ennemi;
   int32_t iv;
-  uint32_t gm, gp, gl;
+  uint32_t gm, gp;
   int32_t borne;
   int32_t libs = 0;
 
@@ -435,14 +440,14 @@ struct Apres {
     if (borne <= 0) return;
     t.pierres[depart] = gp;
     marchepile(depart, [&](int32_t j) {
+      if (t.pierres[j] == gp) return Suite::laisse;  // walked, or counted
       const uint8_t x = p[j];
       if (x == coul || j == iv) {
-        if (t.pierres[j] == gp) return Suite::laisse;
         t.pierres[j] = gp;
         return Suite::empile;
       }
-      if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
-        t.libertes[j] = gl;
+      if (x == VIDE || t.marques[j] == gm) {
+        t.pierres[j] = gp;
         if (++libs >= borne) return Suite::fin;  // counted far enough
       }
       return Suite::laisse;
@@ -470,7 +475,7 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
     else a = true;
   }
   if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
-  Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne};
+  Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), borne};
   // Stones the move removes.
   if (prise)
     for (int32_t q = 0; q < vois.nb[i]; ++q) {
@@ -496,7 +501,7 @@ bool jouecoupjournal(TListePoints& prises, TPlateau& p, int32_t ligne, int32_t c
 int32_t marquejournal() { return journal.nombre; }
 
 void reprendjournal(int32_t marque) {
-  for (int32_t k = journal.nombre - 1; k >= marque; --k) infochaine[journal.index[k]] = journal.ancien[k];
+  for (int32_t k = journal.nombre - 1; k >= marque; --k) infochaine[journal.notes[k].index] = journal.notes[k].ancien;
   journal.nombre = marque;
 }
 

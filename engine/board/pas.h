@@ -262,8 +262,9 @@ inline void marchechaine(const TPlateau& p, TMarques& vu, uint8_t x, int32_t dir
 }
 
 // The usual collecting hook: marks the point in vu and appends it to the list.
+// Kept inline in the walks (a call per point found costs more than its body).
 inline auto ajoute(TMarques& vu, TListePoints& l, int32_t cap) {
-  return [&vu, &l, cap](const Etape& e) {
+  return [&vu, &l, cap](const Etape& e) __attribute__((always_inline)) {
     vu[e.j] = 1;
     empilepoint(l, cap, e.r, e.c);
   };
