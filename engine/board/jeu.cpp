@@ -440,13 +440,13 @@ struct Apres {
     if (borne <= 0) return;
     t.pierres[depart] = gp;
     marchepile(depart, [&](int32_t j) {
-      if (t.pierres[j] == gp) return Suite::laisse;  // walked, or counted
       const uint8_t x = p[j];
       if (x == coul || j == iv) {
+        if (t.pierres[j] == gp) return Suite::laisse;
         t.pierres[j] = gp;
         return Suite::empile;
       }
-      if (x == VIDE || t.marques[j] == gm) {
+      if ((x == VIDE || t.marques[j] == gm) && t.pierres[j] != gp) {
         t.pierres[j] = gp;
         if (++libs >= borne) return Suite::fin;  // counted far enough
       }

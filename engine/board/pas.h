@@ -78,6 +78,23 @@ inline bool surplateaumoteur(int32_t r, int32_t c) {
   return r >= 1 && r <= n && c >= 1 && c <= n;
 }
 
+// A visited array by generation stamps: a point is marked in the current
+// generation when its stamp equals it, so a new walk starts without clearing.
+struct TEstampes {
+  uint32_t marque[NBCASES] = {};
+  uint32_t generation = 0;
+
+  uint32_t nouvelle() {
+    if (++generation == 0) {
+      for (uint32_t& m : marque) m = 0;
+      generation = 1;
+    }
+    return generation;
+  }
+  void marque1(int32_t i) { marque[i] = generation; }
+  bool vu(int32_t i) const { return marque[i] == generation; }
+};
+
 // ---- Visiting rules -------------------------------------------------------
 // A walk is the step rule above plus a rule that says, at each point, what is
 // done on entering it and what becomes of each neighbour. A rule is an
