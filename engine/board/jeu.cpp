@@ -59,9 +59,9 @@ struct Voisinage {
 };
 Voisinage vois;
 
-inline void prepare() {
-  const int32_t n = configmoteur.taille;
-  if (vois.taille == n) return;
+// Fills the table for a board of side n; out of line, as it runs only when
+// the size changes.
+[[gnu::noinline, gnu::cold]] void construitvoisinage(int32_t n) {
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
@@ -73,6 +73,11 @@ inline void prepare() {
       vois.nb[i] = k;
     }
   vois.taille = n;
+}
+
+inline void prepare() {
+  const int32_t n = configmoteur.taille;
+  if (vois.taille != n) construitvoisinage(n);
 }
 
 // Flood of one chain: lists its stones (start first) in `pile`, counts its
@@ -120,8 +125,7 @@ void ecritchaine(const TPlateau& p, uint32_t gp, int32_t i) {
   const auto libs = static_cast<uint16_t>(flood.libs);
   for (int32_t k = 0; k < flood.nb; ++k) {
     note(flood.pile[k]);
-    infochaine[flood.pile[k]][0] = libs;
-    infochaine[flood.pile[k]][1] = 0;
+    infochaine[flood.pile[k]] = TEntreeChaine{libs, 0};
   }
   infochaine[flood.pile[0]][1] = static_cast<uint16_t>(flood.nb);
 }
