@@ -28,14 +28,14 @@ struct Tampons {
 };
 Tampons t;
 
-// Undo journal of the chain table: while open, every entry jouecoup changes
-// is noted with its old value, the latest last.
-// Each note keeps the point and its old entry side by side, so that taking
-// back reads one run of memory.
+// A note of the journal: the point and its old entry side by side, so that
+// taking back reads one run of memory.
 struct Note {
   int32_t index;
   TEntreeChaine ancien;
 };
+// Undo journal of the chain table: while open, every entry jouecoup changes
+// is noted with its old value, the latest last.
 struct Journal {
   bool ouvert = false;
   int32_t nombre = 0;
