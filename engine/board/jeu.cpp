@@ -28,21 +28,25 @@ struct Tampons {
 };
 Tampons t;
 
+// A note of the journal: the point and its old entry side by side, so that
+// taking back reads one run of memory.
+struct Note {
+  int32_t index;
+  TEntreeChaine ancien;
+};
 // Undo journal of the chain table: while open, every entry jouecoup changes
 // is noted with its old value, the latest last.
 struct Journal {
   bool ouvert = false;
   int32_t nombre = 0;
-  int32_t index[CAPACITEJOURNALCHAINES];
-  TEntreeChaine ancien[CAPACITEJOURNALCHAINES];
+  Note notes[CAPACITEJOURNALCHAINES];
 };
 Journal journal;
 
 // Notes entry j before a change.
 inline void note(int32_t j) {
   if (!journal.ouvert) return;
-  journal.index[journal.nombre] = j;
-  journal.ancien[journal.nombre] = infochaine[j];
+  journal.notes[journal.nombre] = Note{j, infochaine[j]};
   ++journal.nombre;
 }
 
@@ -55,9 +59,9 @@ struct Voisinage {
 };
 Voisinage vois;
 
-inline void prepare() {
-  const int32_t n = configmoteur.taille;
-  if (vois.taille == n) return;
+// Fills the table for a board of side n; out of line, as it runs only when
+// the size changes.
+[[gnu::noinline, gnu::cold]] void construitvoisinage(int32_t n) {
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t i = indexcase(r, c);
@@ -69,6 +73,11 @@ inline void prepare() {
       vois.nb[i] = k;
     }
   vois.taille = n;
+}
+
+inline void prepare() {
+  const int32_t n = configmoteur.taille;
+  if (vois.taille != n) construitvoisinage(n);
 }
 
 // Flood of one chain: lists its stones (start first) in `pile`, counts its
@@ -116,8 +125,7 @@ void ecritchaine(const TPlateau& p, uint32_t gp, int32_t i) {
   const auto libs = static_cast<uint16_t>(flood.libs);
   for (int32_t k = 0; k < flood.nb; ++k) {
     note(flood.pile[k]);
-    infochaine[flood.pile[k]][0] = libs;
-    infochaine[flood.pile[k]][1] = 0;
+    infochaine[flood.pile[k]] = TEntreeChaine{libs, 0};
   }
   infochaine[flood.pile[0]][1] = static_cast<uint16_t>(flood.nb);
 }
@@ -414,12 +422,13 @@ namespace {
 
 // The look-ahead of libertesaprescoup: the stones a move removes marked
 // with `gm`, then the liberties of a chain with the move's point `iv` taken
-// as one of its stones, counted up to `borne`.
+// as one of its stones, counted up to `borne`. The chain's stones and its
+// counted liberties are never the same point, so one stamp `gp` serves both.
 struct Apres {
   const TPlateau& p;
   uint8_t coul, ennemi;
   int32_t iv;
-  uint32_t gm, gp, gl;
+  uint32_t gm, gp;
   int32_t borne;
   int32_t libs = 0;
 
@@ -441,8 +450,8 @@ struct Apres {
         t.pierres[j] = gp;
         return Suite::empile;
       }
-      if ((x == VIDE || t.marques[j] == gm) && t.libertes[j] != gl) {
-        t.libertes[j] = gl;
+      if ((x == VIDE || t.marques[j] == gm) && t.pierres[j] != gp) {
+        t.pierres[j] = gp;
         if (++libs >= borne) return Suite::fin;  // counted far enough
       }
       return Suite::laisse;
@@ -470,7 +479,7 @@ int32_t libertesaprescoup(const TPlateau& p, int32_t ligne, int32_t colonne, uin
     else a = true;
   }
   if (!prise && (m == 0 ? a && e == 0 : e == 0 && m == 1)) return -1;
-  Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), t.nouvellesliberte(), borne};
+  Apres f{p, couleur, ennemi, i, t.nouvellesmarques(), t.nouvellemaj(), borne};
   // Stones the move removes.
   if (prise)
     for (int32_t q = 0; q < vois.nb[i]; ++q) {
@@ -496,7 +505,7 @@ bool jouecoupjournal(TListePoints& prises, TPlateau& p, int32_t ligne, int32_t c
 int32_t marquejournal() { return journal.nombre; }
 
 void reprendjournal(int32_t marque) {
-  for (int32_t k = journal.nombre - 1; k >= marque; --k) infochaine[journal.index[k]] = journal.ancien[k];
+  for (int32_t k = journal.nombre - 1; k >= marque; --k) infochaine[journal.notes[k].index] = journal.notes[k].ancien;
   journal.nombre = marque;
 }
 

@@ -78,6 +78,23 @@ inline bool surplateaumoteur(int32_t r, int32_t c) {
   return r >= 1 && r <= n && c >= 1 && c <= n;
 }
 
+// A visited array by generation stamps: a point is marked in the current
+// generation when its stamp equals it, so a new walk starts without clearing.
+struct TEstampes {
+  uint32_t marque[NBCASES] = {};
+  uint32_t generation = 0;
+
+  uint32_t nouvelle() {
+    if (++generation == 0) {
+      for (uint32_t& m : marque) m = 0;
+      generation = 1;
+    }
+    return generation;
+  }
+  void marque1(int32_t i) { marque[i] = generation; }
+  bool vu(int32_t i) const { return marque[i] == generation; }
+};
+
 // ---- Visiting rules -------------------------------------------------------
 // A walk is the step rule above plus a rule that says, at each point, what is
 // done on entering it and what becomes of each neighbour. A rule is an
@@ -148,8 +165,9 @@ template <class H>
 inline constexpr bool rien = std::is_same_v<std::remove_cvref_t<H>, Rien>;
 
 // The hook's Pas: `defaut` when it is left out, Pas::saute when it gives nothing.
+// Always inline: it stands between each step and its hook.
 template <class H>
-inline Pas appelle(H& h, const Etape& e, Pas defaut) {
+__attribute__((always_inline)) inline Pas appelle(H& h, const Etape& e, Pas defaut) {
   if constexpr (rien<H>) {
     return defaut;
   } else if constexpr (std::is_void_v<decltype(h(e))>) {
@@ -262,8 +280,9 @@ inline void marchechaine(const TPlateau& p, TMarques& vu, uint8_t x, int32_t dir
 }
 
 // The usual collecting hook: marks the point in vu and appends it to the list.
+// Kept inline in the walks (a call per point found costs more than its body).
 inline auto ajoute(TMarques& vu, TListePoints& l, int32_t cap) {
-  return [&vu, &l, cap](const Etape& e) {
+  return [&vu, &l, cap](const Etape& e) __attribute__((always_inline)) {
     vu[e.j] = 1;
     empilepoint(l, cap, e.r, e.c);
   };

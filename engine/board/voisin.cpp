@@ -185,18 +185,42 @@ void derniereliberteetvoisinatari(int32_t& n, uint8_t& flag, const TPlateau& p, 
   derniere(p, lib, dir, r, c, vu, &n, true, &flag);
 }
 
-void trouveliberte(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
+namespace {
+// The walk of trouveliberte, its visited points told by `vu(j)` and marked
+// by `marque(i)` on entering.
+template <class V, class M>
+void cherchelibre(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c, V&& vu, M&& marque) {
   // An empty neighbour is taken before the chain is followed, even from an empty start.
   const uint8_t x = p[ix(r, c)];
-  marchezone(vu, dir, r, c, Regle{.voisin =
-                                      [&](const Etape& e) {
-                                        if (p[e.j] == VIDE) {
-                                          lib = TPoint{e.r, e.c};
-                                          return Pas::arrete;
-                                        }
-                                        return suitsi(p[e.j] == x);
-                                      },
-                                  .fini = [&] { return lib.ligne != 0; }});
+  marche(dir, r, c, Regle{.entre = [&](int32_t i, int32_t, int32_t) { marque(i); },
+                          .voisin =
+                              [&](const Etape& e) {
+                                if (vu(e.j)) return Pas::saute;
+                                if (p[e.j] == VIDE) {
+                                  lib = TPoint{e.r, e.c};
+                                  return Pas::arrete;
+                                }
+                                return suitsi(p[e.j] == x);
+                              },
+                          .fini = [&] { return lib.ligne != 0; }});
+}
+
+// Points entered by trouvelibertehors.
+TEstampes entreshors;
+
+// trouveliberte on a copy of `vu`: the points of `vu` are visited, those it
+// enters are stamped aside, so `vu` is left as it is without being copied.
+void trouvelibertehors(const TPlateau& p, TPoint& lib, int32_t r, int32_t c, const TMarques& vu) {
+  entreshors.nouvelle();
+  cherchelibre(
+      p, lib, 0, r, c, [&](int32_t j) { return vu[j] || entreshors.vu(j); },
+      [&](int32_t i) { entreshors.marque1(i); });
+}
+}  // namespace
+
+void trouveliberte(const TPlateau& p, TPoint& lib, int32_t dir, int32_t r, int32_t c, TMarques& vu) {
+  cherchelibre(
+      p, lib, dir, r, c, [&](int32_t j) { return vu[j] != 0; }, [&](int32_t i) { vu[i] = 1; });
 }
 
 TPoint premiereliberte(const TPlateau& p, int32_t r, int32_t c) {
@@ -483,9 +507,7 @@ void listelibertes(const TPlateau& p, TListePoints& l, int32_t cap, int32_t dir,
   libertesavec(p, l, cap, dir, r, c, vu, true, [&](const Etape& e) {
     if (libs(e.j) != 1) return;
     TPoint lib;
-    TMarques vu2;
-    copiemarques(vu2, vu);
-    trouveliberte(p, lib, 0, e.r, e.c, vu2);
+    trouvelibertehors(p, lib, e.r, e.c, vu);
     if (lib.ligne != 0) {
       vu[ix(lib.ligne, lib.colonne)] = 1;
       empilepoint(l, cap, lib.ligne, lib.colonne);
