@@ -74,17 +74,30 @@ inline void hachecibles(TEmpreinte& k) {
   hache(k, ciblesnoires);
   hache(k, ciblesblanches);
 }
+// The start the keys of a leaf and of its dead marks share: the search
+// board, the state of the readings and the reading targets.
+inline TEmpreinte debutcle(const TPlateau& b) {
+  TEmpreinte k;
+  hache(k, b);
+  hacheetatlecture(k);
+  hachecibles(k);
+  return k;
+}
+// What hacheetat adds to the state of the readings and the reading targets.
+inline void hacheresteetat(TEmpreinte& k) {
+  hache(k, pionsmortsavant);
+  hache(k, marquesdetect);
+  hache(k, zonemarquee);
+  hache(k, zonesmortesblanc);
+  hache(k, zonesmortesnoir);
+}
 // All the search state a memoized step may read besides its own inputs:
 // that of the readings, the reading targets, the status drivers' scratch
 // and the zone marks.
 inline void hacheetat(TEmpreinte& k) {
   hacheetatlecture(k);
   hachecibles(k);
-  hache(k, pionsmortsavant);
-  hache(k, marquesdetect);
-  hache(k, zonemarquee);
-  hache(k, zonesmortesblanc);
-  hache(k, zonesmortesnoir);
+  hacheresteetat(k);
 }
 
 // The memos answer only while the status writers fill no trial record

@@ -514,8 +514,8 @@ void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, i
     liste[ix(r, c)] = 1;
     empilepoint(l, cap, r, c);
   }
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (chaines[j]) p[j] = VIDE;
+  // A select rather than a branch, so that the sweep goes by whole vectors.
+  for (int32_t j = 0; j < NBCASES; ++j) p[j] = chaines[j] ? VIDE : p[j];
 }
 
 void coupscandidatspierreslibres(TPlateau& p, const TMarques& marques, uint8_t c, TListePoints& l, int32_t cap,

@@ -368,12 +368,12 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
   }
   // The growth's enemy stones go first, so that no stone put back
   // is taken off again; then the lifted own and masked enemy stones return.
+  // Each point is its own, so one sweep of selects does both in that order.
   infochaine = chaines.avant;
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (croissance[j]) p[j] = VIDE;
   for (int32_t j = 0; j < NBCASES; ++j) {
-    if (retires[j]) p[j] = propre;
-    if (copie[j] == ennemi && masque[j]) p[j] = ennemi;
+    uint8_t x = croissance[j] ? VIDE : p[j];
+    x = retires[j] ? propre : x;
+    p[j] = (copie[j] == ennemi) & (masque[j] != 0) ? ennemi : x;
   }
   // Shape closing.
   remplissage::TListeRemplissage formes;
@@ -398,9 +398,8 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
   remplissage::remplitliste(0, p, propre, formes);
   // Weak points: a trial own stone that the enemy stones around
   // could still cut off.
-  TMarques chainespropres = marquesvides;
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (p[j] == propre && libertes[j] > 0) chainespropres[j] = 1;
+  TMarques chainespropres;  // every point written below
+  for (int32_t j = 0; j < NBCASES; ++j) chainespropres[j] = (p[j] == propre) & (libertes[j] > 0);
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
