@@ -257,9 +257,10 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
           if (dedans == nl) compte += 100;
           else if (dedans > 0) libertesdernier[0] = 0;
         }
-        if (cartezone)
-          for (int32_t j = 0; j < NBCASES; ++j)
-            if (nouveau(avant, vu, j)) (*cartezone)[j] = 1;
+        if (cartezone) {
+          TMarques& z = *cartezone;
+          for (int32_t j = 0; j < NBCASES; ++j) z[j] = (vu[j] != 0) & (avant[j] == 0) ? 1 : z[j];  // nouveau, as a select
+        }
       }
       if (deux) return;
       // Results of living chains into the current table.
@@ -321,10 +322,13 @@ struct TMemoEtat {
 TMemoEtat memoetat[1 << BITSMEMOETAT];
 uint32_t generationmemoetat = 1;
 
+// Bit j & 7 of byte j >> 3 is set when point j is in the zone.
 void zonesenbits(const TMarques& zone, uint8_t (&bits)[OCTETSZONES]) {
-  std::fill(std::begin(bits), std::end(bits), 0);
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (zone[j]) bits[j >> 3] = static_cast<uint8_t>(bits[j >> 3] | (1u << (j & 7)));
+  for (int32_t o = 0; o < OCTETSZONES; ++o) {
+    uint32_t x = 0;
+    for (int32_t k = 0; k < 8 && 8 * o + k < NBCASES; ++k) x |= static_cast<uint32_t>(zone[8 * o + k] != 0) << k;
+    bits[o] = static_cast<uint8_t>(x);
+  }
 }
 void bitsenzones(const uint8_t (&bits)[OCTETSZONES], TMarques& zone) {
   for (int32_t j = 0; j < NBCASES; ++j) zone[j] = (bits[j >> 3] >> (j & 7)) & 1;
