@@ -97,10 +97,16 @@ struct Passe {
   TPlateau& p;
   const TPlateau& sauve;
   uint8_t def, att, trait;
-  TListePoints candidats{};
-  TMarques zone = marquesvides;
+  TListePoints candidats;  // its readers go up to its count only: only the count is cleared
+  TMarques zone;
   int32_t etatzone = 0;
   bool pleinezone = false;  // the zone walk always counts every point not of the attacker
+
+  Passe(TPlateau& plateau, const TPlateau& avant, uint8_t defenseur, uint8_t attaquant, uint8_t joueur)
+      : p(plateau), sauve(avant), def(defenseur), att(attaquant), trait(joueur) {
+    candidats[0] = 0;
+    zeromarques(zone);
+  }
 
   // The attacker's chain through the point emptied when `marques` hold it
   // dead (its points listed), then its stone put back.
@@ -191,7 +197,8 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
   for (const uint8_t def : {BLANC, NOIR}) {
     const uint8_t att = autre(def);
     // The liberties of a short last-move chain of the attacker.
-    TListePoints libertesdernier{};
+    TListePoints libertesdernier;  // read up to its count only
+    libertesdernier[0] = 0;
     if (L == att && libs(id) <= 3) {
       TMarques vu;
       zeromarques(vu);
