@@ -335,13 +335,10 @@ struct TMemoEtat {
 TMemoEtat memoetat[1 << BITSMEMOETAT];
 uint32_t generationmemoetat = 1;
 
-// Bit j & 7 of byte j >> 3 is set when point j is in the zone.
 void zonesenbits(const TMarques& zone, uint8_t (&bits)[OCTETSZONES]) {
-  for (int32_t o = 0; o < OCTETSZONES; ++o) {
-    uint32_t x = 0;
-    for (int32_t k = 0; k < 8 && 8 * o + k < NBCASES; ++k) x |= static_cast<uint32_t>(zone[8 * o + k] != 0) << k;
-    bits[o] = static_cast<uint8_t>(x);
-  }
+  std::fill(std::begin(bits), std::end(bits), 0);
+  for (int32_t j = 0; j < NBCASES; ++j)
+    if (zone[j]) bits[j >> 3] = static_cast<uint8_t>(bits[j >> 3] | (1u << (j & 7)));
 }
 void bitsenzones(const uint8_t (&bits)[OCTETSZONES], TMarques& zone) {
   for (int32_t j = 0; j < NBCASES; ++j) zone[j] = (bits[j >> 3] >> (j & 7)) & 1;
