@@ -74,11 +74,11 @@ struct TFeuille {
 
 TMemo<TFeuille, 13> memofeuilles;
 
-TEmpreinte clefeuille(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint kofils, int32_t s,
-                      int32_t influence, int32_t t, int32_t atari0) {
-  TEmpreinte k;
-  hache(k, r.plateau);
-  hacheetat(k);
+// `debut` is debutcle of the search board after the move.
+TEmpreinte clefeuille(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o,
+                      TPoint kofils, int32_t s, int32_t influence, int32_t t, int32_t atari0) {
+  TEmpreinte k = debut;
+  hacheresteetat(k);
   hache(k, r.noeuds[d].chaines);
   hache(k, r.libertesfaibles);
   for (int32_t j = 1; j <= d; ++j) {
@@ -104,12 +104,13 @@ TEmpreinte clefeuille(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8
 
 // For the leaf move q of m at depth d: its dead marks, status
 // and terms, then the leaf value.
-int32_t evaluefeuille(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint kofils, int32_t s,
-                      int32_t influence, int32_t t, int32_t atari0) {
+// `debut` is debutcle of the search board after the move.
+int32_t evaluefeuille(TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o,
+                      TPoint kofils, int32_t s, int32_t influence, int32_t t, int32_t atari0) {
   TPlateau& b = r.plateau;
   TNoeud& n = r.noeuds[d];
   const TPoint racine = r.chemin.coups[1].coup;
-  mortsapresessai(r, d, q, m, o, kofils);
+  mortsapresessai(r, debut, d, q, m, o, kofils);
   if (reel(q)) {
     int32_t compte = 0;
     const uint8_t sans = sansstatut;
@@ -276,9 +277,10 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     ++r.essayes[d];
     if (reel(q)) r.plusessayes[d] = std::max(r.plusessayes[d], ++reels);
     // Answered from the memo when the leaf repeats.
-    const TEmpreinte cle = clefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
+    const TEmpreinte debut = debutcle(b);
+    const TEmpreinte cle = clefeuille(r, debut, d, q, m, o, kofils, s, influence, t, atari0);
     if (!memosactifs()) {
-      cellule = evaluefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
+      cellule = evaluefeuille(r, debut, d, q, m, o, kofils, s, influence, t, atari0);
     } else if (const TFeuille* memo = memofeuilles.cherche(cle)) {
       cellule = memo->valeur;
       memo->effets.rejoue();
@@ -288,7 +290,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
       sauvepionsmorts = memo->sauve;
     } else {
       TMesureLecture mesure;
-      cellule = evaluefeuille(r, d, q, m, o, kofils, s, influence, t, atari0);
+      cellule = evaluefeuille(r, debut, d, q, m, o, kofils, s, influence, t, atari0);
       const TEffetsLecture effets = mesure.fin();
       if (!cartesmemos().pleine()) {
         TFeuille& memo = memofeuilles.ecrit(cle);

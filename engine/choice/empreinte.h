@@ -74,17 +74,30 @@ inline void hachecibles(TEmpreinte& k) {
   hache(k, ciblesnoires);
   hache(k, ciblesblanches);
 }
+// The start the keys of a leaf and of its dead marks share: the search
+// board, the state of the readings and the reading targets.
+inline TEmpreinte debutcle(const TPlateau& b) {
+  TEmpreinte k;
+  hache(k, b);
+  hacheetatlecture(k);
+  hachecibles(k);
+  return k;
+}
+// What hacheetat adds to the state of the readings and the reading targets.
+inline void hacheresteetat(TEmpreinte& k) {
+  hache(k, pionsmortsavant);
+  hache(k, marquesdetect);
+  hache(k, zonemarquee);
+  hache(k, zonesmortesblanc);
+  hache(k, zonesmortesnoir);
+}
 // All the search state a memoized step may read besides its own inputs:
 // that of the readings, the reading targets, the status drivers' scratch
 // and the zone marks.
 inline void hacheetat(TEmpreinte& k) {
   hacheetatlecture(k);
   hachecibles(k);
-  hache(k, pionsmortsavant);
-  hache(k, marquesdetect);
-  hache(k, zonemarquee);
-  hache(k, zonesmortesblanc);
-  hache(k, zonesmortesnoir);
+  hacheresteetat(k);
 }
 
 // The memos answer only while the status writers fill no trial record
@@ -106,9 +119,13 @@ class TReserveCartes {
     if (index_.empty()) index_.assign(TAILLEINDEX, -1);
     // Room for all at once: a growing copy would hold two stores at a time.
     if (cartes_.capacity() < static_cast<size_t>(CAPACITE) + 32) cartes_.reserve(CAPACITE + 32);
-    TEmpreinte k;
-    hache(k, c);
-    uint32_t i = static_cast<uint32_t>(melange(k.h1)) & (TAILLEINDEX - 1);
+    // The slot is only where the search for an equal map starts: the
+    // number it finds or gives does not depend on which hash picks it, so
+    // the store's is the four-lane one of the board's memos.
+    ::TEmpreinte k;
+    k.ajoute(c);
+    k.termine();
+    uint32_t i = static_cast<uint32_t>(k.h1) & (TAILLEINDEX - 1);
     while (index_[i] >= 0) {
       if (cartes_[index_[i]] == c) return index_[i];
       i = (i + 1) & (TAILLEINDEX - 1);

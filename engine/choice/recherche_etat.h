@@ -236,6 +236,9 @@ bool joueessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint&
 void defaitessai(TRecherche& r, int32_t d, TPoint q, uint8_t o, const TInfoChaine& chaines);
 // The dead marks after the move of depth d, by depth and level; true when they changed.
 bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko);
+// The same when the caller has debutcle of the search board after the move
+// (its memo key starts with it).
+bool mortsapresessai(TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko);
 
 // The path flags of the territory terms for the first n moves of the line:
 // the flag of move k (index k - 1) is 1 when that move captured stones.

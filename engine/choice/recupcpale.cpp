@@ -231,11 +231,10 @@ struct TMorts {
 
 TMemo<TMorts, 12> memomorts;
 
-TEmpreinte clemorts(const TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
-  TEmpreinte k;
-  hache(k, r.plateau);
-  hacheetatlecture(k);
-  hachecibles(k);
+// `debut` is debutcle of the search board after the move.
+TEmpreinte clemorts(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o,
+                    TPoint ko) {
+  TEmpreinte k = debut;
   hache(k, r.noeuds[d].chaines);
   hache(k, r.libertesfaibles);
   for (int32_t j = 1; j <= d; ++j) {
@@ -542,7 +541,12 @@ void vidememosrecursion() {
 bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
   // The root's marks are a copy of its analysis.
   if (d <= 1 || !memosactifs()) return calculemortsapresessai(r, d, q, m, o, ko);
-  const TEmpreinte cle = clemorts(r, d, q, m, o, ko);
+  return mortsapresessai(r, debutcle(r.plateau), d, q, m, o, ko);
+}
+
+bool mortsapresessai(TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
+  if (d <= 1 || !memosactifs()) return calculemortsapresessai(r, d, q, m, o, ko);
+  const TEmpreinte cle = clemorts(r, debut, d, q, m, o, ko);
   if (const TMorts* memo = memomorts.cherche(cle)) {
     memo->effets.rejoue();
     pionsmorts = cartesmemos().carte(memo->morts);

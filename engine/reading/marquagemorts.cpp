@@ -66,10 +66,11 @@ struct Marquage {
 
   void rassemble() {
     g[0] = libertesm[0] = adversairesm[0] = notespropres[0] = 0;
-    rassemblees = marquesvides;
+    zeromarques(rassemblees);
     // Liberties and the enemy stones around the chain, then the
     // stones next to the liberties.
-    TMarques collecte = marquesvides;
+    TMarques collecte;
+    zeromarques(collecte);
     libertesetadversaires(p, libertesm, CAPACITEMORTS, 0, point.ligne, point.colonne, collecte, CAPACITEMORTS,
                           adversairesm);
     notesennemis = adversairesm;
@@ -95,7 +96,8 @@ struct Marquage {
       const int32_t j = ix(r, col);
       if (rassemblees[j]) continue;
       accessibles[0] = 0;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       if (genre == 5) {
         listechainesfaibles(p, accessibles, CAPACITEMORTS, 0, r, col, vu);
         note(accessibles);
@@ -235,11 +237,11 @@ struct Marquage {
     // Above level 5 the global marks are swapped for the saved dead marks.
     const bool remplace = genre != 0 && niveau > 5;
     if (remplace) {
-      globalessauvees = marquesglobales;
-      marquesglobales = pionsmortssauves;
+      copiemarques(globalessauvees, marquesglobales);
+      copiemarques(marquesglobales, pionsmortssauves);
     }
     const EnSortie remet([&] {
-      if (remplace) marquesglobales = globalessauvees;
+      if (remplace) copiemarques(marquesglobales, globalessauvees);
     });
     // Reading maps.
     preparecartelecture(p);
@@ -253,7 +255,8 @@ struct Marquage {
     // A chain too strong for the limit loses its marks.
     if (infochainelecture[i0][0] > limite && chainemarqueeouvoisine(p, o, point.ligne, point.colonne)) {
       statut = 1;
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       effacemortschaine(p, 0, point.ligne, point.colonne, vu);
     }
     // Move pair.
@@ -265,7 +268,7 @@ struct Marquage {
         return true;
       });
     // Gathered chains.
-    v = marquesvides;
+    zeromarques(v);
     rassemble();
     // Chains of the colour in atari.
     for (int32_t j = 0; j < NBCASES; ++j)
@@ -415,7 +418,8 @@ void marquememo(const TInfoChaine& reference, TPlateau& p, int32_t& statut, int3
     lecturelongue = m.lecturelongue;
     return;
   }
-  const TMarques mortsavant = pionsmorts;
+  TMarques mortsavant;
+  copiemarques(mortsavant, pionsmorts);
   TMesureLecture mesure;
   consultes = TConsultes{};
   consultes.actif = true;
@@ -472,7 +476,8 @@ bool testprisecache(TPlateau& p, const TCheminCoups& chemin, TPoint point, int32
   };
   // Candidate flag of the chain; without one, the chain and its neighbours.
   const uint8_t f = (camp == couleurordi ? casescandidates : casescandidatesjoueur)[i0];
-  TMarques autour = marquesvides;
+  TMarques autour;
+  zeromarques(autour);
   if (f == 0) marquechaineetvoisins(p, autour, 0, point.ligne, point.colonne);
   // The key of the path's moves on the points the chain's readings touched.
   const TMarques& touches = cacheplateaux[genrecache - 1][i0];

@@ -32,6 +32,12 @@ TListePoints pointsmorts;      // coupscandidatsmorts: the points to fill
 TListePoints libertesvidees;   // videchainemorte: liberties of the emptied chain
 TListePoints libertespeintes;  // peintchainesmortes: liberties of a chain taken off
 
+// The stones of c on the points of `marques` taken off; a select per point
+// rather than a branch, so that the sweep goes by whole vectors.
+void videmarquees(TPlateau& p, const TMarques& marques, uint8_t c) {
+  for (int32_t j = 0; j < NBCASES; ++j) p[j] = (marques[j] != 0) & (p[j] == c) ? VIDE : p[j];
+}
+
 // Calls f(row, col) over the board in row-major order.
 template <class F>
 void balaye(F&& f) {
@@ -47,11 +53,11 @@ bool dernierdonne(int32_t ligne, int32_t colonne) {
 // Puts the board and the chain table back when a driver returns.
 struct EtatRemis {
   TPlateau& p;
-  const TPlateau plateau;
+  TPlateau plateau;
   const TInfoChaine chaines;
-  explicit EtatRemis(TPlateau& q) : p(q), plateau(q), chaines(infochaine) {}
+  explicit EtatRemis(TPlateau& q) : p(q), chaines(infochaine) { copiemarques(plateau, q); }
   ~EtatRemis() {
-    p = plateau;
+    copiemarques(p, plateau);
     infochaine = chaines;
   }
 };
@@ -91,10 +97,16 @@ struct Passe {
   TPlateau& p;
   const TPlateau& sauve;
   uint8_t def, att, trait;
-  TListePoints candidats{};
-  TMarques zone = marquesvides;
+  TListePoints candidats;  // its readers go up to its count only: only the count is cleared
+  TMarques zone;
   int32_t etatzone = 0;
   bool pleinezone = false;  // the zone walk always counts every point not of the attacker
+
+  Passe(TPlateau& plateau, const TPlateau& avant, uint8_t defenseur, uint8_t attaquant, uint8_t joueur)
+      : p(plateau), sauve(avant), def(defenseur), att(attaquant), trait(joueur) {
+    candidats[0] = 0;
+    zeromarques(zone);
+  }
 
   // The attacker's chain through the point emptied when `marques` hold it
   // dead (its points listed), then its stone put back.
@@ -114,7 +126,7 @@ struct Passe {
 
   // Territory preparation, for the attacker.
   void prepare(bool avecsauve, const TMarques& mortsavant) {
-    zone = marquesvides;
+    zeromarques(zone);
     etatzone = 0;
     if (avecsauve) evaluezones(zone, mortsavant, GARDEYEUX, etatzone, trait, def, att, p);
     else prepareterritoire(GARDEYEUX, p, att, def);
@@ -125,13 +137,15 @@ struct Passe {
   // bookkeeping for one chain; `avant` is the visited map before its walk.
   template <class F>
   void lis(F&& apres) {
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     balaye([&](int32_t r, int32_t c) {
       const int32_t j = ix(r, c);
       if (sauve[j] != def || vu[j] || pionsmorts[j] || marquesglobales[j]) return;
       int32_t resultat = COMBATVIVANT;
       int32_t compte = 0;
-      const TMarques avant = vu;
+      TMarques avant;
+      copiemarques(avant, vu);
       if (etatzone < 2 || pleinezone) comptevideszone(p, att, compte, 0, r, c, vu);
       else comptezonenoncouleurmarque(p, att, zone, compte, 0, r, c, vu);
       if (compte <= ZONEMAXLUE)
@@ -155,7 +169,8 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
   const bool kofait = ko.ligne != 0;
   // Dead marks kept when asked; where the dead zones go.
   sauvepionsmorts = sauve;
-  const TMarques mortsentree = pionsmorts;  // chains dead before the call
+  TMarques mortsentree;  // chains dead before the call
+  copiemarques(mortsentree, pionsmorts);
   bool passeresultats = false;
   if (sauve) {
     pionsmortsavant = pionsmorts;
@@ -182,18 +197,22 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
   for (const uint8_t def : {BLANC, NOIR}) {
     const uint8_t att = autre(def);
     // The liberties of a short last-move chain of the attacker.
-    TListePoints libertesdernier{};
+    TListePoints libertesdernier;  // read up to its count only
+    libertesdernier[0] = 0;
     if (L == att && libs(id) <= 3) {
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       libertesdelachaine(p, libertesdernier, CAPACITECANDIDATS, 0, ligne, colonne, vu);
     }
     // This colour's pass works on a copy of the board.
-    const TPlateau sauveplateau = p;
+    TPlateau sauveplateau;
+    copiemarques(sauveplateau, p);
     const TInfoChaine chainespasse = infochaine;
     // The last move's chain in atari is captured first.
     bool prise = false;
     if (L == def && libs(id) == 1) {
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       TPoint lib{};
       derniereliberte(p, lib, 0, ligne, colonne, vu);
       if (lib.ligne >= 1 && surplateaumoteur(lib.ligne, lib.colonne)) {
@@ -251,9 +270,10 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
           if (dedans == nl) compte += 100;
           else if (dedans > 0) libertesdernier[0] = 0;
         }
-        if (cartezone)
-          for (int32_t j = 0; j < NBCASES; ++j)
-            if (nouveau(avant, vu, j)) (*cartezone)[j] = 1;
+        if (cartezone) {
+          TMarques& z = *cartezone;
+          for (int32_t j = 0; j < NBCASES; ++j) z[j] = (vu[j] != 0) & (avant[j] == 0) ? 1 : z[j];  // nouveau, as a select
+        }
       }
       if (deux) return;
       // Results of living chains into the current table.
@@ -266,11 +286,11 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
         if (nouveau(avant, vu, j) && sauveplateau[j] == def && !pionsmorts[j]) cible[j] = resultat;
     });
     // The board back for the other colour.
-    p = sauveplateau;
+    copiemarques(p, sauveplateau);
     if (prise) infochaine = chainespasse;
   }
   // Position and ko back; chains the global marks hold count as living.
-  p = remis.plateau;
+  copiemarques(p, remis.plateau);
   infochaine = remis.chaines;
   defaitko(p, ko, !deux);  // the second driver writes no survival values
   if (!deux && tableessaiscourante > 0)
@@ -361,7 +381,8 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
     return;
   }
   const int32_t noeudsavant = compteurnoeudslecture;
-  const TMarques mortsavant = pionsmorts;
+  TMarques mortsavant;
+  copiemarques(mortsavant, pionsmorts);
   const int32_t ajout = calcule();
   compte += ajout;
   TMemoEtat& m = voies.libere();
@@ -417,7 +438,8 @@ void detectetatchainedirect(uint8_t attaquant, uint8_t trait, int32_t& resultat,
   sauvepionsmorts = sauve;
   if (sauve) pionsmortsavant = marquesdetect;
   const TPoint ko = remplitko(p, mode, ligne, colonne);
-  const TPlateau sauveplateau = p;
+  TPlateau sauveplateau;
+  copiemarques(sauveplateau, p);
   Passe passe{p, sauveplateau, def, attaquant, trait};
   // The last move of the attacker, as in detectetatchaines2.
   if (dernierdonne(ligne, colonne) && ko.ligne == 0 && p[ix(ligne, colonne)] == attaquant) {
@@ -429,7 +451,7 @@ void detectetatchainedirect(uint8_t attaquant, uint8_t trait, int32_t& resultat,
   passe.lis([&](int32_t res, const TMarques&, const TMarques&, int32_t) {
     if (res == COMBATMORT) resultat = 1;
   });
-  p = remis.plateau;
+  copiemarques(p, remis.plateau);
   infochaine = remis.chaines;
   defaitko(p, ko, false);
 }
@@ -441,7 +463,8 @@ void detectetatplateau(uint8_t couleur, TPlateau& p) {
   const uint8_t def = autre(couleur);
   sauvepionsmorts = 1;
   pionsmortsavant = marquesliaison1;
-  const TPlateau sauveplateau = p;
+  TPlateau sauveplateau;
+  copiemarques(sauveplateau, p);
   Passe passe{p, sauveplateau, def, couleur, VIDE};
   passe.pleinezone = true;
   coupscandidatsliberte(p, couleur, def, passe.candidats, CAPACITECANDIDATS, 0, 0);
@@ -456,7 +479,8 @@ bool chainemorteselonmasque(int32_t ligne, int32_t colonne) {
   const int32_t i = ix(ligne, colonne);
   const uint8_t c = plateaumoteur[i];
   if (c == VIDE) return false;
-  const TMarques copie = pionsmorts;
+  TMarques copie;
+  copiemarques(copie, pionsmorts);
   marquesdetect = pionsmorts;
   int32_t resultat = 0;
   TPlateau p = plateaumoteur;
@@ -470,7 +494,8 @@ bool chainemorteselonmasque(int32_t ligne, int32_t colonne) {
 
 void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, int32_t cap, int32_t ligne,
                            int32_t colonne) {
-  TMarques chaines = marquesvides;  // stones of the chains taken, shared by the whole scan
+  TMarques chaines;  // stones of the chains taken, shared by the whole scan
+  zeromarques(chaines);
   TListePoints& collecte = collecteliberte;  // their liberties, in the order taken
   collecte[0] = 0;
   balaye([&](int32_t r, int32_t c) {
@@ -489,7 +514,8 @@ void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, i
       if (nbnotes == 0 && (k == v.nbvoisins - 2 || (k == v.nbvoisins - 3 && nblib < 2))) return;
     }
     if (nbnotes < 2 || nblib < 2) return;
-    const TMarques chainesavant = chaines;
+    TMarques chainesavant;
+    copiemarques(chainesavant, chaines);
     const int32_t debut = collecte[0];
     int32_t nouvelles = 0;
     for (int32_t k = 0; k < nbnotes; ++k) {
@@ -497,7 +523,8 @@ void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, i
       if (chaines[j]) continue;
       ++nouvelles;
       marquepionschaine(p, chaines, 0, notes[k].ligne, notes[k].colonne);
-      TMarques vu = marquesvides;
+      TMarques vu;
+      zeromarques(vu);
       libertesdelachaine(p, collecte, MAXPOINTSLISTE, 0, notes[k].ligne, notes[k].colonne, vu);
     }
     if (nouvelles < 2) {
@@ -506,7 +533,8 @@ void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, i
     }
   });
   // The liberties go to the list (each once), the chains off the board.
-  TMarques liste = marquesvides;
+  TMarques liste;
+  zeromarques(liste);
   for (int32_t k = 1; k <= nbpoints(l); ++k) liste[ix(ligneliste(l, k), colonneliste(l, k))] = 1;
   for (int32_t k = 1; k <= nbpoints(collecte); ++k) {
     const int32_t r = ligneliste(collecte, k), c = colonneliste(collecte, k);
@@ -514,15 +542,16 @@ void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, i
     liste[ix(r, c)] = 1;
     empilepoint(l, cap, r, c);
   }
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (chaines[j]) p[j] = VIDE;
+  // A select rather than a branch, so that the sweep goes by whole vectors.
+  for (int32_t j = 0; j < NBCASES; ++j) p[j] = chaines[j] ? VIDE : p[j];
 }
 
 void coupscandidatspierreslibres(TPlateau& p, const TMarques& marques, uint8_t c, TListePoints& l, int32_t cap,
                                  int32_t ligne, int32_t colonne) {
   const bool pose = dernierdonne(ligne, colonne) && p[ix(ligne, colonne)] == VIDE;
   if (pose) p[ix(ligne, colonne)] = c;
-  const TPlateau copie = p;
+  TPlateau copie;
+  copiemarques(copie, p);
   const uint8_t o = autre(c);
   balaye([&](int32_t r, int32_t col) {
     const int32_t j = ix(r, col);
@@ -538,8 +567,10 @@ void coupscandidatsmorts(const TMarques& marques, TPlateau& p, TListePoints& l, 
                          uint8_t remplissage, uint8_t sauve) {
   TListePoints& points = pointsmorts;
   points[0] = 0;
-  TMarques vu = marquesvides;      // liberties listed (and, with sauve, stones walked)
-  TMarques aretirer = marquesvides;
+  TMarques vu;      // liberties listed (and, with sauve, stones walked)
+  zeromarques(vu);
+  TMarques aretirer;
+  zeromarques(aretirer);
   if (sauve) {
     balaye([&](int32_t r, int32_t col) {
       const int32_t j = ix(r, col);
@@ -548,7 +579,8 @@ void coupscandidatsmorts(const TMarques& marques, TPlateau& p, TListePoints& l, 
       marquepionschaine(p, aretirer, 0, r, col);
     });
   } else {
-    TMarques chaines = marquesvides;
+    TMarques chaines;
+    zeromarques(chaines);
     balaye([&](int32_t r, int32_t col) {
       const int32_t j = ix(r, col);
       if (p[j] != c || libs(j) != 1) return;
@@ -567,8 +599,7 @@ void coupscandidatsmorts(const TMarques& marques, TPlateau& p, TListePoints& l, 
     p[ix(r, col)] = remplissage;
     remplitvidesvoisins(p, remplissage, col, r);
   }
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (aretirer[j] && p[j] == c) p[j] = VIDE;
+  videmarquees(p, aretirer, c);
 }
 
 void remplitvidesvoisins(TPlateau& p, uint8_t c, int32_t colonne, int32_t ligne) {
@@ -594,7 +625,8 @@ void videchainemorte(uint8_t& drapeau, const TMarques& marques, TListePoints& l,
   }
   TListePoints& libertes = libertesvidees;
   libertes[0] = 0;
-  TMarques vu = marquesvides;
+  TMarques vu;
+  zeromarques(vu);
   videchaine(p, libertes, MAXPOINTSLISTE, 0, ligne, colonne, vu);
   for (int32_t k = 1; k <= nbpoints(libertes); ++k) {
     const int32_t r = ligneliste(libertes, k), c = colonneliste(libertes, k);
@@ -619,11 +651,11 @@ void peintchainesmortes(TPlateau& p, const TMarques& marques, uint8_t c, uint8_t
     if (p[j] != c || !marques[j]) return;
     TListePoints& libertes = libertespeintes;
     libertes[0] = 0;
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     libertesdelachaine(p, libertes, MAXPOINTSLISTE, 0, r, col, vu);
     for (int32_t k = 1; k <= nbpoints(libertes); ++k) p[ix(ligneliste(libertes, k), colonneliste(libertes, k))] = peinture;
-    for (int32_t s = 0; s < NBCASES; ++s)
-      if (vu[s] && p[s] == c) p[s] = VIDE;
+    videmarquees(p, vu, c);
   });
 }
 

@@ -78,7 +78,7 @@ void paireinterieurezone(remplissage::TListeRemplissage& l, const TPlateau& p, c
 
 // Whether the enemy stones `ennemis` are not all in the chain of the first.
 bool ennemisseparees(const TPlateau& q, const TListePoints& ennemis, TMarques& chaine) {
-  chaine = marquesvides;
+  zeromarques(chaine);
   marquepionschaine(q, chaine, 0, ligneliste(ennemis, 1), colonneliste(ennemis, 1));
   for (int32_t k = 2; k <= nbpoints(ennemis); ++k)
     if (!chaine[ix(ligneliste(ennemis, k), colonneliste(ennemis, k))]) return true;
@@ -99,7 +99,8 @@ bool pairesolide(const TPlateau& p, int32_t limite, const TPoint& paire1, const 
     const int32_t ls = libs(s.ligne, s.colonne);
     if (ls > limite) continue;
     const uint8_t x = p[ix(s.ligne, s.colonne)];
-    TMarques vu = marquesvides;
+    TMarques vu;
+    zeromarques(vu);
     vu[ix(paire1.ligne, paire1.colonne)] = 1;
     vu[ix(paire2.ligne, paire2.colonne)] = 1;
     const int32_t seuil = ls < 4 ? 3 : 2;
@@ -308,8 +309,10 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
   const int32_t n = taillemoteur();
   // Chains saved for the way out; the masked and full-mode state.
   const ChainesSauvees chaines;
-  const TPlateau copie = p;
-  TMarques retires = marquesvides;
+  TPlateau copie;
+  copiemarques(copie, p);
+  TMarques retires;
+  zeromarques(retires);
   TCarte libertes{};
   const bool complet = flagmarquesmorts == 0;
   // Masked stones off; unmasked own stones record their liberties
@@ -346,10 +349,12 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
   if (garderyeux) completedeuxiemeligne(p, propre);
   // Growth: the enemy spreads one point, then at most twice more
   // with the own side answering, each sweep read from the board before it.
-  TMarques croissance = marquesvides;
+  TMarques croissance;
+  zeromarques(croissance);
   if (complet && n > 9) {
     for (int32_t tour = 0; tour < 3; ++tour) {
-      const TPlateau avant = p;
+      TPlateau avant;
+      copiemarques(avant, p);
       bool ennemiajoute = false;
       for (int32_t r = 1; r <= n; ++r)
         for (int32_t c = 1; c <= n; ++c) {
@@ -368,12 +373,12 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
   }
   // The growth's enemy stones go first, so that no stone put back
   // is taken off again; then the lifted own and masked enemy stones return.
+  // Each point is its own, so one sweep of selects does both in that order.
   infochaine = chaines.avant;
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (croissance[j]) p[j] = VIDE;
   for (int32_t j = 0; j < NBCASES; ++j) {
-    if (retires[j]) p[j] = propre;
-    if (copie[j] == ennemi && masque[j]) p[j] = ennemi;
+    uint8_t x = croissance[j] ? VIDE : p[j];
+    x = retires[j] ? propre : x;
+    p[j] = (copie[j] == ennemi) & (masque[j] != 0) ? ennemi : x;
   }
   // Shape closing.
   remplissage::TListeRemplissage formes;
@@ -398,9 +403,8 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
   remplissage::remplitliste(0, p, propre, formes);
   // Weak points: a trial own stone that the enemy stones around
   // could still cut off.
-  TMarques chainespropres = marquesvides;
-  for (int32_t j = 0; j < NBCASES; ++j)
-    if (p[j] == propre && libertes[j] > 0) chainespropres[j] = 1;
+  TMarques chainespropres;  // every point written below
+  for (int32_t j = 0; j < NBCASES; ++j) chainespropres[j] = (p[j] == propre) & (libertes[j] > 0);
   for (int32_t r = 1; r <= n; ++r)
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
