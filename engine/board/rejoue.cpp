@@ -97,36 +97,48 @@ bool oeilentre(const TPlateau& p, int32_t r, int32_t c, D&& dans) {
   });
 }
 
-// Chain marks by generation stamps, for the look-ahead below.
+// Chain marks by generation stamps, for the look-ahead below, and liberty
+// marks by stamps of their own, so that the walk that marks a chain also
+// counts the liberties it adds to those of the chains marked before it
+// (the order of the walk changes neither).
 struct EstampesChaines {
   uint32_t marque[NBCASES] = {};
-  uint32_t generation = 0;
+  uint32_t libre[NBCASES] = {};
+  uint32_t generation = 0, generationlibre = 0;
   int32_t pile[NBCASES];
 
-  uint32_t nouvelle() {
-    if (++generation == 0) {
-      std::fill(std::begin(marque), std::end(marque), 0u);
-      generation = 1;
+  static uint32_t suivante(uint32_t& g, uint32_t (&t)[NBCASES]) {
+    if (++g == 0) {
+      std::fill(std::begin(t), std::end(t), 0u);
+      g = 1;
     }
-    return generation;
+    return g;
   }
-  // Stamps the chain through (r, c) with g.
-  void chaine(const TPlateau& p, int32_t r, int32_t c, uint32_t g) {
+  uint32_t nouvelle() { return suivante(generation, marque); }
+  uint32_t nouvellelibre() { return suivante(generationlibre, libre); }
+  // Stamps the chain through (r, c) with g; returns how many of its
+  // liberties were not stamped gl yet, stamping them.
+  int32_t chaine(const TPlateau& p, int32_t r, int32_t c, uint32_t g, uint32_t gl) {
     const uint8_t x = p[ix(r, c)];
-    int32_t n = 0;
+    int32_t n = 0, libertes = 0;
     marque[ix(r, c)] = g;
     pile[n++] = ix(r, c);
     for (int32_t k = 0; k < n; ++k) {
-      const int32_t i = pile[k];
-      pas4(i / TAILLEMAX + 1, i % TAILLEMAX + 1, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
-        const int32_t j = ix(r2, c2);
-        if (p[j] == x && marque[j] != g) {
-          marque[j] = g;
-          pile[n++] = j;
+      const TVoisins& v = tablevoisins[pile[k]];
+      for (int32_t q = 0; q < v.nbvoisins; ++q) {
+        const int32_t j = ix(v.voisins[q][0], v.voisins[q][1]);
+        if (p[j] == x) {
+          if (marque[j] != g) {
+            marque[j] = g;
+            pile[n++] = j;
+          }
+        } else if (p[j] == VIDE && libre[j] != gl) {
+          libre[j] = gl;
+          ++libertes;
         }
-        return false;
-      });
+      }
     }
+    return libertes;
   }
 };
 EstampesChaines estampes;
@@ -145,16 +157,26 @@ int32_t libertesaprescoupcaptures(const TPlateau& p, int32_t r, int32_t c, uint8
   for (int32_t k = 0; k < v.nbvoisins; ++k) m = std::max<int32_t>(m, infochaine[ix(v.voisins[k][0], v.voisins[k][1])][0]);
   if (m <= 1) return -1;
   // The own-eye refusal: the chain of the first neighbour, and the chain of
-  // the first neighbour outside it.
-  const uint32_t ga = estampes.nouvelle();
-  estampes.chaine(p, v.voisins[0][0], v.voisins[0][1], ga);
+  // the first neighbour outside it. Their walks count the liberties of the
+  // chains the move joins; the point, a stone after the move, is stamped
+  // beforehand so that it never counts.
+  const uint32_t ga = estampes.nouvelle(), gb = estampes.nouvelle(), gl = estampes.nouvellelibre();
+  estampes.libre[ix(r, c)] = gl;
+  int32_t libertes = estampes.chaine(p, v.voisins[0][0], v.voisins[0][1], ga, gl);
   int32_t k = 0;
   while (k < v.nbvoisins && estampes.marque[ix(v.voisins[k][0], v.voisins[k][1])] == ga) ++k;
   if (k == v.nbvoisins) return -1;
-  const uint32_t gb = estampes.nouvelle();
-  estampes.chaine(p, v.voisins[k][0], v.voisins[k][1], gb);
-  if (oeilentre(p, r, c, [&](int32_t j) { return estampes.marque[j] == ga || estampes.marque[j] == gb; })) return -1;
-  return libertesaprescoup(p, r, c, couleur, ennemi, ciblel, ciblec, borne);
+  libertes += estampes.chaine(p, v.voisins[k][0], v.voisins[k][1], gb, gl);
+  const auto joint = [&](int32_t j) { return estampes.marque[j] == ga || estampes.marque[j] == gb; };
+  if (oeilentre(p, r, c, joint)) return -1;
+  // The other neighbour chains joined too.
+  for (++k; k < v.nbvoisins; ++k)
+    if (!joint(ix(v.voisins[k][0], v.voisins[k][1])))
+      libertes += estampes.chaine(p, v.voisins[k][0], v.voisins[k][1], gb, gl);
+  // A target the move joins has the liberties counted, as libertesaprescoup
+  // counts them up to `borne`; one away from the point keeps its own.
+  if (!joint(ix(ciblel, ciblec))) return libertesaprescoup(p, r, c, couleur, ennemi, ciblel, ciblec, borne);
+  return borne <= 0 ? 0 : std::min(libertes, borne);
 }
 
 void rejouecoup(TListePoints& prises, int32_t /*cap*/, TPlateau& p, int32_t r, int32_t c, uint8_t couleur,

@@ -207,8 +207,10 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
     // This colour's pass works on a copy of the board.
     TPlateau sauveplateau;
     copiemarques(sauveplateau, p);
-    const TInfoChaine chainespasse = infochaine;
-    // The last move's chain in atari is captured first.
+    // The last move's chain in atari is captured first. Only that capture's
+    // update needs the chain table put back after the pass: the walks and the
+    // plain play before it leave the table as it is, so it is copied there.
+    TInfoChaine chainespasse;
     bool prise = false;
     if (L == def && libs(id) == 1) {
       TMarques vu;
@@ -220,6 +222,7 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
         jouecoupcaptures(prises, CAPACITECANDIDATS, p, lib.ligne, lib.colonne, att, def);
         if (p[ix(lib.ligne, lib.colonne)] == att) {
           prise = true;
+          chainespasse = infochaine;
           ++compte;
           for (int32_t k = 1; k <= nbpoints(prises); ++k)
             pionsmorts[ix(ligneliste(prises, k), colonneliste(prises, k))] = 1;

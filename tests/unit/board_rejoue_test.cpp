@@ -340,7 +340,10 @@ TEST(EssaiCoup, TrialsAgreeWithThePlainReplay) {
         const int32_t rj = j / TAILLEMAX + 1, cj = j % TAILLEMAX + 1;
         const int32_t attendu = p[indexcase(r, c)] == coul ? nblibertes(p, rj, cj) : -1;
         ASSERT_EQ(libertesaprescoupcaptures(jeu, r, c, coul, ennemi, rj, cj), attendu) << "chain at " << rj << "," << cj;
-        ASSERT_EQ(libertesaprescoupcaptures(jeu, r, c, coul, ennemi, rj, cj, 2), attendu < 0 ? -1 : std::min(attendu, 2));
+        for (const int32_t borne : {1, 2, 3})
+          ASSERT_EQ(libertesaprescoupcaptures(jeu, r, c, coul, ennemi, rj, cj, borne),
+                    attendu < 0 ? -1 : std::min(attendu, borne))
+              << "chain at " << rj << "," << cj << " up to " << borne;
       }
       ASSERT_EQ(infochaine, table);
     }
