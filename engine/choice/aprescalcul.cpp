@@ -64,7 +64,7 @@ int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m) {
 namespace {
 
 struct TFeuille {
-  TEmpreinte cle;
+  TCle cle;
   uint32_t generation = 0;
   int32_t valeur = 0;                      // the leaf value
   TEffetsLecture effets;
@@ -75,8 +75,8 @@ struct TFeuille {
 TMemo<TFeuille, 13> memofeuilles;
 
 // `debut` is debutcle of the search board after the move.
-TEmpreinte clefeuille(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o,
-                      TPoint kofils, int32_t s, int32_t influence, int32_t t, int32_t atari0) {
+TCle clefeuille(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o,
+                TPoint kofils, int32_t s, int32_t influence, int32_t t, int32_t atari0) {
   TEmpreinte k = debut;
   hacheresteetat(k);
   hache(k, r.noeuds[d].chaines);
@@ -98,8 +98,7 @@ TEmpreinte clefeuille(const TRecherche& r, const TEmpreinte& debut, int32_t d, T
       (racinereelle && reel(q)) ? tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)] : -1,
       r.secondepasse, r.couleur, r.autre, r.profondeurlimite};
   hache(k, entiers);
-  finalise(k);
-  return k;
+  return finalise(k);
 }
 
 // For the leaf move q of m at depth d: its dead marks, status
@@ -278,7 +277,7 @@ void aprescalcul(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint
     if (reel(q)) r.plusessayes[d] = std::max(r.plusessayes[d], ++reels);
     // Answered from the memo when the leaf repeats.
     const TEmpreinte debut = debutcle(b);
-    const TEmpreinte cle = clefeuille(r, debut, d, q, m, o, kofils, s, influence, t, atari0);
+    const TCle cle = clefeuille(r, debut, d, q, m, o, kofils, s, influence, t, atari0);
     if (!memosactifs()) {
       cellule = evaluefeuille(r, debut, d, q, m, o, kofils, s, influence, t, atari0);
     } else if (const TFeuille* memo = memofeuilles.cherche(cle)) {

@@ -14,38 +14,26 @@
 
 namespace recherche {
 
-struct TEmpreinte {
-  uint64_t h1 = 0x243f6a8885a308d3ull, h2 = 0x13198a2e03707344ull;
-  bool operator==(const TEmpreinte&) const = default;
+// A key is built with the four-lane fingerprint the board's memos use
+// (TEmpreinte) and kept as its two 64-bit hashes.
+using TEmpreinte = ::TEmpreinte;
+struct TCle {
+  uint64_t h1 = 0, h2 = 0;
+  bool operator==(const TCle&) const = default;
 };
 
-// Two independent hashes of the bytes, word by word.
-inline void hache(TEmpreinte& k, const void* donnees, size_t taille) {
-  const auto* o = static_cast<const unsigned char*>(donnees);
-  size_t i = 0;
-  for (; i + 8 <= taille; i += 8) {
-    uint64_t w;
-    std::memcpy(&w, o + i, 8);
-    k.h1 = (k.h1 ^ w) * 0x9e3779b97f4a7c15ull;
-    k.h1 = (k.h1 << 31) | (k.h1 >> 33);
-    k.h2 = (k.h2 + w) * 0xc2b2ae3d27d4eb4full;
-    k.h2 ^= k.h2 >> 29;
-  }
-  uint64_t w = 0;
-  if (i < taille) std::memcpy(&w, o + i, taille - i);
-  k.h1 = (k.h1 ^ w ^ taille) * 0x9e3779b97f4a7c15ull;
-  k.h2 = (k.h2 + w + taille) * 0xc2b2ae3d27d4eb4full;
-}
-template <class T> void hache(TEmpreinte& k, const T& v) { hache(k, &v, sizeof v); }
+// The bytes, with their length.
+inline void hache(TEmpreinte& k, const void* donnees, size_t taille) { k.ajoute(donnees, taille); }
+template <class T> void hache(TEmpreinte& k, const T& v) { k.ajoute(v); }
 // The used part of a point list.
 inline void hacheliste(TEmpreinte& k, const TListePoints& l) {
   hache(k, l.data(), sizeof(int32_t) * (2 * static_cast<size_t>(std::clamp(l[0], 0, MAXPOINTSLISTE)) + 1));
 }
 
-inline uint64_t melange(uint64_t h) { return ::TEmpreinte::melange(h); }
-inline void finalise(TEmpreinte& k) {
-  k.h1 = melange(k.h1);
-  k.h2 = melange(k.h2 ^ k.h1);
+// The key of the bytes given so far.
+inline TCle finalise(TEmpreinte k) {
+  k.termine();
+  return {k.h1, k.h2};
 }
 
 // The search state the readings below the territory layer may read: the
@@ -120,9 +108,8 @@ class TReserveCartes {
     // Room for all at once: a growing copy would hold two stores at a time.
     if (cartes_.capacity() < static_cast<size_t>(CAPACITE) + 32) cartes_.reserve(CAPACITE + 32);
     // The slot is only where the search for an equal map starts: the
-    // number it finds or gives does not depend on which hash picks it, so
-    // the store's is the four-lane one of the board's memos.
-    ::TEmpreinte k;
+    // number it finds or gives does not depend on which hash picks it.
+    TEmpreinte k;
     k.ajoute(c);
     k.termine();
     uint32_t i = static_cast<uint32_t>(k.h1) & (TAILLEINDEX - 1);
@@ -153,12 +140,12 @@ template <class E, int32_t BITS> class TMemo {
     }
   }
   // The entry of the key, or nullptr.
-  const E* cherche(const TEmpreinte& k) {
+  const E* cherche(const TCle& k) {
     E& e = place(k);
     return e.generation == generation_ && e.cle == k ? &e : nullptr;
   }
   // The entry the key is written into.
-  E& ecrit(const TEmpreinte& k) {
+  E& ecrit(const TCle& k) {
     E& e = place(k);
     e = E{};
     e.cle = k;
@@ -167,7 +154,7 @@ template <class E, int32_t BITS> class TMemo {
   }
 
  private:
-  E& place(const TEmpreinte& k) {
+  E& place(const TCle& k) {
     if (entrees_.empty()) entrees_.resize(size_t{1} << BITS);
     return entrees_[static_cast<uint32_t>(k.h1) & ((1u << BITS) - 1)];
   }

@@ -222,7 +222,7 @@ TReserveCartes reservememos;  // the byte maps every memo of the search keeps
 // reading targets they leave, their answer and their reading counters and
 // flags from the memo. The memo lives as long as the leaves' one.
 struct TMorts {
-  TEmpreinte cle;
+  TCle cle;
   uint32_t generation = 0;
   uint8_t change = 0;
   int32_t morts = 0, noires = 0, blanches = 0;  // pionsmorts, ciblesnoires, ciblesblanches in the store
@@ -232,8 +232,8 @@ struct TMorts {
 TMemo<TMorts, 12> memomorts;
 
 // `debut` is debutcle of the search board after the move.
-TEmpreinte clemorts(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o,
-                    TPoint ko) {
+TCle clemorts(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o,
+              TPoint ko) {
   TEmpreinte k = debut;
   hache(k, r.noeuds[d].chaines);
   hache(k, r.libertesfaibles);
@@ -248,8 +248,7 @@ TEmpreinte clemorts(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPo
       d, q.ligne, q.colonne, m, o, ko.ligne, ko.colonne, r.chemin.nombre, r.analyse, r.flagrampe, r.couleur, r.autre,
       (reel(racine) && reel(q)) ? tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)] : -1};
   hache(k, entiers);
-  finalise(k);
-  return k;
+  return finalise(k);
 }
 
 
@@ -265,7 +264,7 @@ TEmpreinte clemorts(const TRecherche& r, const TEmpreinte& debut, int32_t d, TPo
 // replays the weak marks (listesurvie) and the reading counters and flags
 // the term leaves.
 struct TCoupForce {
-  TEmpreinte cle;
+  TCle cle;
   uint32_t generation = 0;
   int32_t ajout = 0;     // what the term added to the score
   int32_t survie = 0;    // listesurvie after it, in the store
@@ -279,14 +278,14 @@ void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int
     bonuscoupforcejoueur(b, s, q, v, longueur);
     return;
   }
-  TEmpreinte cle;
-  hache(cle, b);
-  hacheetatlecture(cle);
-  hache(cle, v);
-  hache(cle, casescandidatesjoueur);
+  TEmpreinte k;
+  hache(k, b);
+  hacheetatlecture(k);
+  hache(k, v);
+  hache(k, casescandidatesjoueur);
   const int32_t entiers[] = {q.ligne, q.colonne, longueur};
-  hache(cle, entiers);
-  finalise(cle);
+  hache(k, entiers);
+  const TCle cle = finalise(k);
   if (const TCoupForce* memo = memocoupforce.cherche(cle)) {
     s += memo->ajout;
     listesurvie = cartesmemos().carte(memo->survie);
@@ -331,7 +330,7 @@ void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int
 // last-move candidates is only written (cached bits set again by the same
 // moves). A search that ends in a crawl along the edge is not kept.
 struct TSousArbre {
-  TEmpreinte cle;
+  TCle cle;
   uint32_t generation = 0;
   int32_t cellule = 0;
   TPoint meilleurcoup[PROFONDEURMAX + 3];
@@ -363,8 +362,8 @@ TMarques lignepaires(TPoint racine) {
   return m;
 }
 
-TEmpreinte clesousarbre(const TRecherche& r, int32_t cellule, int32_t s, uint8_t m, uint8_t o, TPoint dernier,
-                        TPoint avantdernier, TPoint ko) {
+TCle clesousarbre(const TRecherche& r, int32_t cellule, int32_t s, uint8_t m, uint8_t o, TPoint dernier,
+                  TPoint avantdernier, TPoint ko) {
   TEmpreinte k;
   hache(k, r.plateau);
   hacheetat(k);
@@ -395,8 +394,7 @@ TEmpreinte clesousarbre(const TRecherche& r, int32_t cellule, int32_t s, uint8_t
                              r.comptefaiblesliees, r.valeurajustement, flaginvasion, r.flagko, r.couleur, r.autre,
                              r.flaggote};
   hache(k, entiers);
-  finalise(k);
-  return k;
+  return finalise(k);
 }
 
 // The points appended to a list since it held `avant` of them.
@@ -416,7 +414,7 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
   }
   const TPoint racine = r.chemin.coups[1].coup;
   const int32_t ir = reel(racine) ? ix(racine) : -1;
-  const TEmpreinte cle = clesousarbre(r, cellule, s, m, o, dernier, avantdernier, ko);
+  const TCle cle = clesousarbre(r, cellule, s, m, o, dernier, avantdernier, ko);
   if (const TSousArbre* memo = memosousarbres.cherche(cle)) {
     cellule = memo->cellule;
     std::copy(std::begin(memo->meilleurcoup), std::end(memo->meilleurcoup), std::begin(r.meilleurcoup));
@@ -546,7 +544,7 @@ bool mortsapresessai(TRecherche& r, int32_t d, TPoint q, uint8_t m, uint8_t o, T
 
 bool mortsapresessai(TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q, uint8_t m, uint8_t o, TPoint ko) {
   if (d <= 1 || !memosactifs()) return calculemortsapresessai(r, d, q, m, o, ko);
-  const TEmpreinte cle = clemorts(r, debut, d, q, m, o, ko);
+  const TCle cle = clemorts(r, debut, d, q, m, o, ko);
   if (const TMorts* memo = memomorts.cherche(cle)) {
     memo->effets.rejoue();
     pionsmorts = cartesmemos().carte(memo->morts);

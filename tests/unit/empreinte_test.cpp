@@ -10,20 +10,20 @@
 
 namespace {
 
+using recherche::TCle;
 using recherche::TEmpreinte;
 using recherche::TMemo;
 using recherche::TReserveCartes;
 
-TEmpreinte cle(int32_t a, int32_t b) {
+TCle cle(int32_t a, int32_t b) {
   TEmpreinte k;
   const int32_t v[2] = {a, b};
   recherche::hache(k, v);
-  recherche::finalise(k);
-  return k;
+  return recherche::finalise(k);
 }
 
 struct TEntree {
-  TEmpreinte cle;
+  TCle cle;
   uint32_t generation = 0;
   int32_t valeur = 0;
 };
@@ -35,7 +35,7 @@ TEST(Empreinte, KeysTellBytesAndLengthsApart) {
   const uint8_t octets[9] = {};
   recherche::hache(court, octets, 8);
   recherche::hache(long_, octets, 9);
-  EXPECT_NE(court, long_);  // trailing zero bytes still count
+  EXPECT_NE(recherche::finalise(court), recherche::finalise(long_));  // trailing zero bytes still count
 }
 
 TEST(Empreinte, MemoFindsWhatWasWrittenUntilEmptied) {
