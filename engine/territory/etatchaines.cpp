@@ -155,8 +155,9 @@ struct Passe {
   }
 };
 
-// The points of `vu` that `avant` does not hold.
-inline bool nouveau(const TMarques& avant, const TMarques& vu, int32_t j) { return vu[j] && !avant[j]; }
+// The points of `vu` that `avant` does not hold; without a branch, so that
+// the sweeps over the board go by whole vectors.
+inline bool nouveau(const TMarques& avant, const TMarques& vu, int32_t j) { return (vu[j] != 0) & (avant[j] == 0); }
 
 // The two detectetatchaines drivers share one road; `deux` selects the second.
 void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne, uint8_t sauve,
@@ -275,7 +276,7 @@ void etatchaines(bool deux, int32_t& compte, TPlateau& p, int32_t mode, int32_t 
         }
         if (cartezone) {
           TMarques& z = *cartezone;
-          for (int32_t j = 0; j < NBCASES; ++j) z[j] = (vu[j] != 0) & (avant[j] == 0) ? 1 : z[j];  // nouveau, as a select
+          for (int32_t j = 0; j < NBCASES; ++j) z[j] = nouveau(avant, vu, j) ? 1 : z[j];
         }
       }
       if (deux) return;
