@@ -86,7 +86,10 @@ int vesmok(int argc, const char* const* argv) {
   std::string morceau;
   while (etatgtp.quitter == 0 && !sortiefermee()) {
     morceau.clear();
-    if (lireconsole(morceau) == 0) break;
+    if (lireconsole(morceau) == 0) {
+      gtpfinentree();
+      break;
+    }
     gtprecoit(morceau);
   }
   // Shut-down.

@@ -35,6 +35,12 @@ void gtprecoit(std::string_view morceau) {
   }
 }
 
+void gtpfinentree() {
+  // A controller may close its pipe right after a last command that has no
+  // line feed; it still expects the answer.
+  if (!etatgtp.ligne.empty() && etatgtp.quitter == 0) gtprecoit("\n");
+}
+
 void gtpexecute() {
   // A comment runs to the end of the line; an empty line gets no reply.
   std::string_view ligne = etatgtp.ligne;

@@ -38,6 +38,8 @@ void gtpinit(uint8_t journal, std::string_view nomjournal, std::span<const TComm
 // Consumes every byte of a chunk; each complete line is dispatched and
 // answered before the next byte is looked at.
 void gtprecoit(std::string_view morceau);
+// End of input: a last line without its line feed is answered as if it had one.
+void gtpfinentree();
 // Dispatches the line held in the line buffer.
 void gtpexecute();
 // Success and failure replies for the current id.

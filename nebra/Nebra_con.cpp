@@ -39,5 +39,6 @@ int main(int argc, char** argv) {
   gtp_internal_set_boardsize(board_size);
   init_nebra();
   gtp_main_loop(commands, stdin, nullptr);
-  return 0;
+  // A reply that could not be written is a failure.
+  return std::ferror(stdout) ? 1 : 0;
 }

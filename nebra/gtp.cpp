@@ -138,6 +138,8 @@ void gtp_main_loop(const gtp_command commands[], FILE* gtp_input, FILE* gtp_dump
       break;
     }
     if (status != 0) break;
+    // A reply that could not be written reaches nobody: stop reading.
+    if (std::ferror(out())) break;
   }
   std::fflush(out());
 }

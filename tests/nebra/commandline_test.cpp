@@ -2,11 +2,13 @@
 // start, saying so.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -68,6 +70,49 @@ TEST(CommandLine, OtherSeedsAreRefusedWithAMessage) {
     EXPECT_NE(r.erreurs.find("seed"), std::string::npos) << r.erreurs;
     EXPECT_EQ(std::count(r.erreurs.begin(), r.erreurs.end(), '\n'), 1) << r.erreurs;
   }
+}
+
+// Exit status of Nebra fed "1 name" then "2 quit" on an input that then
+// ends, its standard output closed (sortie < 0) or the file `sortie` names.
+int statutsanssortie(const char* sortie) {
+  signal(SIGPIPE, SIG_IGN);
+  int pin[2];
+  if (pipe(pin)) return -1;
+  const std::string entree = "1 name\n2 quit\n";
+  if (write(pin[1], entree.data(), entree.size()) != static_cast<ssize_t>(entree.size())) return -1;
+  close(pin[1]);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pin[0], 0);
+    close(pin[0]);
+    close(1);
+    if (sortie && open(sortie, O_WRONLY) != 1) _exit(126);
+    execl(NEBRA_BIN, NEBRA_BIN, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pin[0]);
+  int st = 0;
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(processus::kBlocageMs);
+  while (waitpid(pid, &st, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > limite) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &st, 0);
+      return -1;
+    }
+    usleep(1000);
+  }
+  return WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+}
+
+// A reply that cannot be written is a failure the exit status reports.
+TEST(CommandLine, UnwritableOutputEndsItWithAFailure) {
+  EXPECT_EQ(statutsanssortie("/dev/null"), 0);
+  const int pleine = statutsanssortie("/dev/full");
+  EXPECT_NE(pleine, 0);
+  EXPECT_LT(pleine, 126) << "ended by a signal or not started";
+  const int fermee = statutsanssortie(nullptr);
+  EXPECT_NE(fermee, 0);
+  EXPECT_LT(fermee, 126);
 }
 
 }  // namespace

@@ -84,7 +84,14 @@ TEST(Program, EndOfInputEndsItCleanly) {
     EXPECT_EQ(r.statut, 0) << entree;
     EXPECT_EQ(r.erreurs, "");
   }
-  EXPECT_EQ(lance({}, "1 name\n2 play b D4").sortie, "=1 Molvane\n\n");
+}
+
+TEST(Program, LastLineWithoutLineFeedIsAnswered) {
+  EXPECT_EQ(lance({}, "name").sortie, "= Molvane\n\n");
+  EXPECT_EQ(lance({}, "1 name\n2 play b D4").sortie, "=1 Molvane\n\n=2 \n\n");
+  // Nothing left to answer: a blank or comment tail, or a tail after quit.
+  EXPECT_EQ(lance({}, "1 name\n  # x").sortie, "=1 Molvane\n\n");
+  EXPECT_EQ(lance({}, "1 quit\n2 name", false).sortie, "=1 \n\n");
 }
 
 TEST(Program, QuitAnswersTheRestOfItsChunkThenEndsWithoutEndOfInput) {
