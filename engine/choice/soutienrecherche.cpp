@@ -63,7 +63,8 @@ void decidecoupjoseki(int32_t ligne, int32_t colonne) {
   if (coupdecide || phasedebut == 0 || !surplateaumoteur(ligne, colonne)) return;
   const int32_t i = ix(ligne, colonne);
   if (passesconsecutives != 0 && territoire[i] == couleurdemandee) return;
-  if ((suggestionsjoseki[i] & 0x01) && !(suggestionsjoseki[i] & 0x10)) coupdecide = 1;
+  // An own joseki point, not of a reduced region.
+  if ((suggestionsjoseki[i] & 0x01) && !(suggestionsjoseki[i] & 0x04)) coupdecide = 1;
 }
 
 void listelibertesadeuxlib(uint8_t drapeau, TMarques& m, const TPlateau& p, TListePoints& l, int32_t cap,

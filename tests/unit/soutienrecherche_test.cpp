@@ -89,7 +89,8 @@ TEST(DecideCoupJoseki, OnlyAJosekiPointOfTheOpening) {
   };
   const Cas cas[] = {
       {1, 0x01, 0, VIDE, 1},   // a suggestion
-      {1, 0x11, 0, VIDE, 0},   // bit 4 refuses it
+      {1, 0x05, 0, VIDE, 0},   // a suggestion of a reduced region is not decided
+      {1, 0x11, 0, VIDE, 1},   // a corner bit does not refuse it
       {0, 0x01, 0, VIDE, 0},   // the opening phase is over
       {1, 0x01, 1, NOIR, 0},   // the opponent passed, the point is the mover's
       {1, 0x01, 1, BLANC, 1},  // the opponent passed, the point is not the mover's
