@@ -353,8 +353,10 @@ void reordonnecoups(const TMarques& listes, const TListePoints& chemin, int32_t 
   };
   for (int32_t j = d; j == d || j < 5; j += 2) regarde(j);
   for (int32_t j = d + 1; j == d + 1 || j < 5; ++j) regarde(j);
+  // The mover's earlier moves: d - 2 always (depth 1 at depth 3), then on
+  // down while above depth 1.
   if (d > 2)
-    for (int32_t j = d - 2; j >= 2; j -= 2) regarde(j);
+    for (int32_t j = d - 2; j == d - 2 || j >= 2; j -= 2) regarde(j);
   if (d > 1)
     for (int32_t j = d - 1; j >= 1; --j) regarde(j);
   if (m.ligne == 0) return;

@@ -274,4 +274,38 @@ TEST_F(LibertesFaibles, ReorderBringsTheLineMoveToPositionK) {
   interrupteurcandidats = 1;
 }
 
+// Which move of the line comes to the front, by depth: the mover's own
+// later moves (d, d+2, ...), the other side's (d+1, ...), the mover's earlier
+// ones from d-2 down (d-2 always looked at first), then d-1 down to 1.
+TEST_F(LibertesFaibles, ReorderTakesTheLineMovesInDepthOrder) {
+  pose(kDeuxLibertes);
+  TListePoints chemin{};
+  for (int d = 1; d <= 6; ++d) empilepoint(chemin, 10, d, d);
+  struct Cas {
+    int d;
+    std::vector<int> candidats;  // depths whose move is a candidate
+    int attendu;                 // depth whose move comes to position 1
+  };
+  const Cas cas[] = {
+      {3, {1, 2}, 1},     // d-2 = 1 before d-1 = 2
+      {3, {2, 4}, 4},     // d+1 before the earlier depths
+      {4, {1, 2, 3}, 2},  // d-2 = 2 before d-1 = 3
+      {5, {1, 2, 4}, 4},  // d-2 = 3 is not a candidate, then d-1 = 4
+      {5, {1, 2}, 2},     // the walk from d-2 stops at 3; then 2 before 1
+      {6, {2, 5}, 2},     // 4, 2, then 5
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(testing::Message() << "depth " << c.d);
+    TMarques listes{};
+    liste[0] = 0;
+    empilepoint(liste, 361, 9, 9);
+    for (int d : c.candidats) {
+      empilepoint(liste, 361, d, d);
+      listes[i(d, d)] = 1;
+    }
+    reordonnecoups(listes, chemin, c.d, 1, liste);
+    EXPECT_EQ(ligneliste(liste, 1), c.attendu);
+  }
+}
+
 }  // namespace
