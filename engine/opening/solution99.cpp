@@ -29,6 +29,8 @@ constexpr int32_t CAPACITE99 = 81;
 constexpr int32_t PROFONDEURPRISE3 = 8;  // capture reading of the ply-4 stones
 constexpr int32_t PROFONDEURFEUILLE = 6;  // and of the last stone
 constexpr int32_t LIBERTESPRISE = 3;
+constexpr int32_t PROFONDEURPRENABLES = 11;  // the engine's chains after its third-ply move
+constexpr int32_t LIBERTESPRENABLES = 5;
 
 // Transposition store of the third ply, (value, key) sorted by key.
 TEntreeCle tabletransposition99[ENTREESPARTABLE];
@@ -320,7 +322,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
     }
     if (!trouve) {
       if (d == 3 && ordi(s)) {
-        marquechainesprenables(p, PROFONDEURPRISE3, LIBERTESPRISE, s);
+        marquemortspli3(p, s);
         passe.morts3 = pionsmorts;
       }
       if (d == 4) {
@@ -372,6 +374,10 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
 }
 
 }  // namespace
+
+void marquemortspli3(TPlateau& p, uint8_t couleur) {
+  marquechainesprenables(p, PROFONDEURPRENABLES, LIBERTESPRENABLES, couleur);
+}
 
 void videtransposition99() { nombretransposition99 = 0; }
 

@@ -23,6 +23,11 @@ void lancerecherche99(TCarte& valeurs, int32_t mode, bool& gagne, int32_t plimax
 bool testepenalite(int32_t ligne, int32_t colonne, const int32_t (&valeurs)[8], int32_t& score);
 
 // ---- Steps of the search, open to tests ------------------------------------------
+// After the engine's third-ply move `couleur` has just played: pionsmorts
+// from pionsmortssauves, then every chain of up to five liberties that the
+// capture reading takes at depth 11 marked dead (a chain of `couleur` in
+// atari at once).
+void marquemortspli3(TPlateau& p, uint8_t couleur);
 // The third-ply store: emptied at each pass; a look-up gives the stored
 // value (of either sign) or the sorted place where the key goes.
 void videtransposition99();

@@ -164,6 +164,73 @@ TEST(Solution99, AnEngineNodeWhoseMovesAreAllRefusedIsWorthMinusOne) {
 }
 
 
+TEST(Solution99, TheThirdPlyMarksTheEngineChainsTheOpponentCanTake) {
+  // After the engine's third-ply move its chains that the capture reading
+  // takes count as dead for the rest of the line: a chain in atari at once,
+  // a shut-in chain of four liberties by reading; an open chain of six
+  // liberties is not read.
+  struct Cas {
+    const char* nom;
+    const char* diagramme;
+    bool morte;
+  } const cas[] = {
+      {"atari",
+       ".........\n"
+       ".........\n"
+       "...OO....\n"
+       "..OXXO...\n"
+       "...O.O...\n"
+       "....O....\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       true},
+      {"four liberties shut in",
+       ".........\n"
+       ".........\n"
+       "...OO....\n"
+       "..O..O...\n"
+       "..OXXO...\n"
+       "..O..O...\n"
+       "...OO....\n"
+       ".........\n"
+       ".........\n",
+       true},
+      {"six liberties",
+       ".........\n"
+       ".........\n"
+       "...O.....\n"
+       ".........\n"
+       "...XX....\n"
+       ".........\n"
+       "......O..\n"
+       ".........\n"
+       ".........\n",
+       false},
+  };
+  for (const Cas& c : cas) {
+    TPlateau p = fixture::posemoteur(c.diagramme);
+    const TPlateau avant = p;
+    niveau = 7;
+    moderapide = 0;
+    pointko = TPoint{};
+    pionsmortssauves = marquesvides;
+    marquesglobales = marquesvides;
+    couleurordi = NOIR;
+    couleurjoueur = BLANC;
+    marquemortspli3(p, NOIR);
+    EXPECT_TRUE(fixture::memesplateaux(avant, p)) << c.nom;
+    for (int32_t i = 0; i < NBCASES; ++i) {
+      if (p[i] == NOIR) {
+        EXPECT_EQ(pionsmorts[i] != 0, c.morte) << c.nom << " at " << i;
+      } else if (p[i] == BLANC) {
+        EXPECT_EQ(pionsmorts[i], 0) << c.nom << " at " << i;
+      }
+    }
+  }
+  pionsmorts = marquesvides;
+}
+
 TEST(Solution99, TheThirdPlyStoreFindsValuesOfEitherSign) {
   videtransposition99();
   struct Entree {
