@@ -98,7 +98,10 @@ bool derniereliberteissue(const TPlateau& p, const TMarques& marques, TPoint& so
     }
   } marche{p, marques, vu, x, nb, touche, sortie};
   marche.derniereliberteissuerec(0, pierre.ligne, pierre.colonne);
-  return nb == 1 && !touche && testvoisinsatari(p, autre(x), sortie.ligne, sortie.colonne);
+  // The last liberty threatens the chain when a stone of the other side
+  // played there has exits: the exit test is asked for the chain's colour,
+  // whose chains in atari such a stone would take.
+  return nb == 1 && !touche && testvoisinsatari(p, x, sortie.ligne, sortie.colonne);
 }
 
 namespace {

@@ -26,7 +26,8 @@ bool testoeilpossible(const TPlateau& p1, const TPlateau& p2, TPoint& sortie, co
 
 // With the eye point `oeil` counted as visited: the chain through `pierre`
 // has exactly one liberty L (into `sortie`), touches no stone of another
-// colour marked in `marques` or in atari, and L has exits for it.
+// colour marked in `marques` or in atari, and a stone of the other colour
+// played at L would have exits there (so the chain can be put in atari).
 bool derniereliberteissue(const TPlateau& p, const TMarques& marques, TPoint& sortie, const TPoint& pierre,
                           const TPoint& oeil);
 

@@ -123,6 +123,32 @@ TEST(Formes, DerniereLiberteIssue) {
   EXPECT_FALSE(derniereliberteissue(p, marquesvides, s, TPoint{2, 3}, TPoint{5, 5}));
 }
 
+// The last liberty L of a chain beside an eye point threatens the eye when
+// the other side can play L with exits of its own: a white stone at L next
+// to strong white chains puts black (2,4) in atari; L walled in by a strong
+// black chain gives a white stone there nothing.
+TEST(Formes, DerniereLiberteIssueLooksFromTheOtherSide) {
+  struct Cas {
+    const char* note;
+    const char* diagramme;
+    bool attendu;
+  };
+  const Cas cas[] = {
+      {"white walls around L: the other side plays L safely",
+       "..X.X....\n.OOXOO...\n..O.O....\n...O.....\n.........\n.........\n.........\n.........\n.........\n",
+       true},
+      {"black walls around L: a white stone there has no exit",
+       "..X.X....\n.OOXOO...\n..X.X....\n..XXX....\n.........\n.........\n.........\n.........\n.........\n",
+       false},
+  };
+  for (const Cas& k : cas) {
+    TPlateau p = pose(k.diagramme);
+    TPoint s;
+    EXPECT_EQ(derniereliberteissue(p, marquesvides, s, TPoint{2, 4}, TPoint{1, 4}), k.attendu) << k.note;
+    EXPECT_TRUE(egal(s, 3, 4)) << k.note;
+  }
+}
+
 TEST(Formes, VoisinEnemia1) {
   // White (3,4) enclosed: every neighbour of it but (3,3) is in the region.
   TPlateau p = pose(".......\n...X...\n..XOX..\n...X...\n.......\n.......\n.......\n");
