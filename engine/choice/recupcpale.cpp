@@ -1002,11 +1002,12 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
   if (d_ == derniere) {
     // The last recursion depth: dead marks of the line, territory and weak chains.
     if (niveau > 4 && d_ == 3 && pierrevivanteordi(racine)) {
+      // Around the root stone, and around the reply when it stands and is worth something to the opponent.
+      const bool replique = reel(deux) && b[ix(deux)] == r_.autre && f.sommejoueur[ix(deux)] > 0;
       TMarques& sortie = n_.marques;
       sortie = pionsmorts;
       testprisechainesvoisines(marquesliaison1, sortie, b, r_.couleur, r_.autre, profondeurlecture - 1, racine,
-                               (vrai && b[iq] == r_.autre && f.sommejoueur[iq] > 0) ? q : TPoint{},
-                               paramniveaub + 2);
+                               replique ? deux : TPoint{}, paramniveaub + 2);
       pionsmorts = sortie;
     } else if (vrai) {
       // The general form: the chains around the move itself.

@@ -421,6 +421,48 @@ TEST(Recherche, AfterTwoPassesInARowOnlyThePassIsSearched) {
   EXPECT_TRUE(fixture::memesplateaux(plateaumoteur, n.r->plateau));
 }
 
+// ---- The last recursion depth ------------------------------------------------------------------------
+
+// At the last recursion depth (3) from level 8, the capture readings around
+// the root stone take in the reply too: an engine chain next to the reply
+// that the line's dead marks do not hold is read with the opponent to move.
+// The reply at (2, 3) joins (2, 2), next to black's corner chain, which keeps
+// two liberties but dies whichever it fills; the root stone at (8, 8) touches
+// no white stone.
+TEST(Recherche, AtTheLastRecursionDepthTheChainsAroundTheReplyAreReadToo) {
+  const TListeCoups liste = fixture::listepartie(
+      {{NOIR, 1, 1}, {BLANC, 1, 4}, {NOIR, 1, 2}, {BLANC, 2, 2}, {NOIR, 7, 7}, {BLANC, 3, 1}});
+  fixture::poserecherche(NOIR, fixture::configpartie(9, 5), liste);
+  const auto r = nouvelle();
+  recherche::preparerecherche(*r, NOIR, plateaumoteur, derniercoup);
+  // The line's marks do not hold the corner chain dead.
+  for (TPoint p : {TPoint{1, 1}, TPoint{1, 2}}) {
+    pionsmorts[indexcase(p.ligne, p.colonne)] = 0;
+    marquesliaison1[indexcase(p.ligne, p.colonne)] = 0;
+  }
+  const TPoint racine{8, 8}, reponse{2, 3};
+  TPoint ko;
+  r->morts[1] = pionsmorts;
+  r->noeuds[1].chaines = infochaine;
+  ASSERT_TRUE(recherche::joueessai(*r, 1, racine, NOIR, BLANC, ko));
+  r->morts[2] = pionsmorts;
+  r->noeuds[2].chaines = infochaine;
+  ASSERT_TRUE(recherche::joueessai(*r, 2, reponse, BLANC, NOIR, ko));
+  // No cut: every ancestor tried one move. The reply is worth something to white.
+  r->essayes[1] = 1;
+  r->essayes[2] = 1;
+  r->profondeurlimite = 4;
+  r->familles.sommejoueur[indexcase(reponse.ligne, reponse.colonne)] = 20;
+  const int32_t niveausauve = niveau;
+  niveau = 8;
+  flagrelie = 0;
+  int32_t cellule = 0;
+  recherche::recupcpale(*r, cellule, 0, 3, NOIR, BLANC, reponse, racine, TPoint{});
+  niveau = niveausauve;
+  // Only the reading of the reply's neighbours can find a chain lost.
+  EXPECT_EQ(flagrelie, 1);
+}
+
 // ---- The pass decision -------------------------------------------------------------------------------
 
 TEST(Recherche, AfterTheOpponentsPassAPointInsideOwnAreaWithNothingAtStakeIsAPass) {
