@@ -53,10 +53,13 @@ void defait(TPlateau& p, const TPrisesMarquees& prises, int32_t r, int32_t k, ui
   }
 }
 
-// The static value of a leaf for the reference colour.
-int32_t valeurstatique(TPlateau& p, int32_t s, uint8_t racine, int32_t ligne, int32_t colonne) {
-  if (procedurefinpartie) return s + bilanterritoire(p, racine, autre(racine), colonne, ligne);
-  return s + calculbilanesca(p, racine, autre(racine));
+// The static value of a leaf for the reference colour, `trait` to move next:
+// a chain in atari that no ladder takes costs its side more when the other
+// side is to move; the end-of-game balance gives its status pass the stone
+// at (ligne, colonne) as the last move unless that stone is `trait`'s.
+int32_t valeurstatique(TPlateau& p, int32_t s, uint8_t racine, uint8_t trait, int32_t ligne, int32_t colonne) {
+  if (procedurefinpartie) return s + bilanterritoire(p, racine, trait, colonne, ligne);
+  return s + calculbilanesca(p, racine, trait);
 }
 
 // The reading state of one ranking, shared by its nodes.
@@ -132,7 +135,7 @@ void Lecture::lecturecandidats(int32_t& cellule, int32_t s, int32_t d, uint8_t m
       captures[d + 1] = n;
       lecturecandidats(cellule, s, d + 1, o, m, TPoint{r, c}, dernier);
     } else {
-      cellule = valeurstatique(p, s, racine, r, c);
+      cellule = valeurstatique(p, s, racine, o, r, c);
     }
     // Undo the reply.
     s = s0;
@@ -151,8 +154,10 @@ void Lecture::lecturecandidats(int32_t& cellule, int32_t s, int32_t d, uint8_t m
       }
     b = m == racine ? std::max(b, cellule) : std::min(b, cellule);
   }
-  // A node where nothing could be played takes the static value.
-  cellule = premier ? valeurstatique(p, s0, racine, dernier.ligne, dernier.colonne) : b;
+  // A node where nothing could be played takes the static value, read as
+  // after a pass of m: the escapes and captures of the chains in atari were
+  // in its list and none could be played, so o is to move, as at its leaves.
+  cellule = premier ? valeurstatique(p, s0, racine, o, dernier.ligne, dernier.colonne) : b;
 }
 
 int32_t valeurs[MAXPOINTSLISTE + 1];  // the values of the list being ordered
@@ -237,7 +242,7 @@ void classecandidats(const TCarte& valeursmap, const TMarques& marques, int32_t 
   }
   infochaine = chaines;
   pionsmorts = morts;
-  // Best values first, among those read.
+  // Lowest values first (the best for c), among those read.
   candidats[0] = lus;
   ordonne(candidats, valeurs, [](int32_t vj, int32_t vi) { return vj > vi; });
   candidats[0] = n;
@@ -273,6 +278,6 @@ void lecturecaptures(const TCarte& valeursmap, uint8_t c, uint8_t e, TListePoint
   }
   infochaine = chaines;
   pionsmorts = morts;
-  // Smallest values first.
+  // Highest values first (the best for c).
   ordonne(candidats, valeurs, [](int32_t vj, int32_t vi) { return vj < vi; });
 }

@@ -2,6 +2,9 @@
 // illegal candidates go, and that board, chain table and dead marks come back.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "engine/board/etat.h"
 #include "engine/choice/classement.h"
 #include "platform/platform.h"
@@ -133,6 +136,79 @@ TEST(Classement, PastTheSearchsDeadlineTheCandidatesLeftKeepTheirOrderAfterTheRa
   EXPECT_EQ(l, liste({{8, 2}, {7, 7}, {2, 8}}));
   platform::seam::fixecompteurperf(fixture::compteurfige);
   finrecherche = fin;
+}
+
+// The two-ply reading values each leaf with the side to move next: the
+// ranker's opponent after a reply of the ranker's own colour. Each position
+// was picked because the order of its two quiet candidates turns on it; the
+// same case with the colours swapped must give the same order.
+struct CasFeuille {
+  const char* nom;
+  const char* diagramme;  // the ranker's stones are 'O'
+  int32_t finpartie;      // procedurefinpartie during the ranking
+  std::vector<TPoint> candidats;
+  std::vector<TPoint> ordre;
+};
+
+const CasFeuille kCasFeuilles[] = {
+    // White's 6-5 ataris black's 5-5, which runs out at 5-6 with black to
+    // move: that leaf must not charge white's capture threat.
+    {"atari that escapes",
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n"
+     ". X . . . . . . .\n"
+     ". . . . O . . . .\n"
+     ". . . O X . . . .\n"
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n",
+     0,
+     {{2, 3}, {6, 2}},
+     {{6, 2}, {2, 3}}},
+    // In the end procedure the leaf's status pass starts from the ranker's
+    // last stone, which is not the side to move's.
+    {"end procedure",
+     ". . . . . . . . X\n"
+     ". . . . . . . . .\n"
+     ". O . . . . . . X\n"
+     ". . . . . X O . .\n"
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n"
+     ". . . . . . . . .\n",
+     1,
+     {{3, 3}, {5, 7}},
+     {{5, 7}, {3, 3}}},
+};
+
+std::string echangecouleurs(std::string d) {
+  for (char& ch : d) ch = ch == 'X' ? 'O' : ch == 'O' ? 'X' : ch;
+  return d;
+}
+
+TEST(Classement, TwoPlyLeavesAreValuedWithTheRankersOpponentToMove) {
+  const TCarte zero{};
+  const TMarques marques{};
+  const TListePoints reponses{};
+  for (const CasFeuille& cas : kCasFeuilles)
+    for (const uint8_t c : {BLANC, NOIR}) {
+      SCOPED_TRACE(std::string(cas.nom) + (c == BLANC ? ", white ranks" : ", black ranks"));
+      const std::string d = c == BLANC ? std::string(cas.diagramme) : echangecouleurs(cas.diagramme);
+      const fixture::Position pos = fixture::diagramme(d);
+      fixture::poserecherche(c, fixture::configpartie(9, 5), fixture::listeplateau(pos.plateau, 9));
+      TPlateau p = plateaumoteur;
+      TListePoints l{};
+      for (TPoint q : cas.candidats) empilepoint(l, MAXPOINTSLISTE, q.ligne, q.colonne);
+      procedurefinpartie = cas.finpartie;
+      fixture::verifieinchange(
+          p, [&] { classecandidats(zero, marques, 1, TPoint{0, 0}, 1, c, c == BLANC ? NOIR : BLANC, l, reponses, p); });
+      procedurefinpartie = 0;
+      TListePoints attendu{};
+      for (TPoint q : cas.ordre) empilepoint(attendu, MAXPOINTSLISTE, q.ligne, q.colonne);
+      EXPECT_EQ(texte(l), texte(attendu));
+    }
 }
 
 TEST(Classement, LocalScoreOfATrialMove) {
