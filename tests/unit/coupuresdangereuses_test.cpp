@@ -76,11 +76,24 @@ void dangereuse(const Cas& k, std::istringstream& in) {
 void couper(const Cas& k, std::istringstream& in) {
   std::string cote, a, b, pt, mot;
   in >> cote >> a >> b >> pt;
-  std::vector<TPoint> F;
+  // A cutting point F is listed for the pair by its refute bit; "lien:F" by
+  // the pair's own link bit at F (the side's move there would link the
+  // pair) with the linked-pair flag of the other side's trial at F;
+  // "autre:F" by the other side's link bit at the pair's indices.
+  struct Coupe {
+    TPoint f;
+    std::string forme;
+  };
+  std::vector<Coupe> F;
   std::string attendu;
   while (in >> mot) {
-    if (mot == "->") in >> attendu;
-    else F.push_back(point(mot));
+    if (mot == "->") {
+      in >> attendu;
+      continue;
+    }
+    const size_t deux = mot.find(':');
+    F.push_back({point(deux == std::string::npos ? mot : mot.substr(deux + 1)),
+                 deux == std::string::npos ? "" : mot.substr(0, deux)});
   }
   TPlateau apres = analyse::pose(k.diagramme, 3);
   const TPoint A = point(a), B = point(b), P = point(pt);
@@ -91,9 +104,14 @@ void couper(const Cas& k, std::istringstream& in) {
   analyse::numerote();
   dimensionnetableliaisons();
   const int s = cote == "X" ? 0 : 1;
-  for (const TPoint& f : F) {
+  analyse::videessais();
+  for (const auto& [f, forme] : F) {
     (s == 0 ? casescandidatesjoueur : casescandidates)[indexcase(f.ligne, f.colonne)] = 1;
-    ajoutebitspaire(f.ligne, f.colonne, A, B, s == 0 ? REFUTEORDI : REFUTEJOUEUR);
+    const uint8_t paire = s == 0 ? PAIREORDI : PAIREJOUEUR, autre = s == 0 ? PAIREJOUEUR : PAIREORDI;
+    ajoutebitspaire(f.ligne, f.colonne, A, B, forme == "lien" ? paire : forme == "autre" ? autre
+                                                                 : s == 0 ? REFUTEORDI : REFUTEJOUEUR);
+    if (!forme.empty())
+      (s == 0 ? essaisjoueur : essaisordi)[f.ligne - 1][f.colonne - 1].essaifait |= ESSAIPAIRE;
   }
   calculelibertes(apres);
   bool unefois = false, coupe = false;
