@@ -148,10 +148,10 @@ namespace {
 // What c playing at (r, col) on the work board does: the stones it takes,
 // the liberties and stones of its chain, the fewest liberties left to a dead
 // enemy chain it touches (0 when none), the chain's last liberty when it has
-// one. The work board is put back.
+// one, and that enemy chain's when it is in atari. The work board is put back.
 struct TEssaiNettoyage {
   int32_t pris = 0, lc = 0, sz = 0, cible = 0;
-  TPoint derniere{};
+  TPoint derniere{}, dernierecible{};
 };
 
 TEssaiNettoyage essainettoyage(uint8_t c, const TMarques& morts, int32_t r, int32_t col) {
@@ -174,7 +174,10 @@ TEssaiNettoyage essainettoyage(uint8_t c, const TMarques& morts, int32_t r, int3
       int32_t pierres = 0;
       TMarques vu2 = marquesvides;
       libertesetpions(w, libertes, CAPACITE, 0, r2, c2, pierres, vu2);
-      if (e.cible == 0 || libertes[0] < e.cible) e.cible = libertes[0];
+      if (e.cible == 0 || libertes[0] < e.cible) {
+        e.cible = libertes[0];
+        if (e.cible == 1) e.dernierecible = TPoint{ligneliste(libertes, 1), colonneliste(libertes, 1)};
+      }
       return false;
     });
   }
@@ -195,8 +198,10 @@ void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p
   chaines = infochaine;
   // Captures first (1000 + stones taken), then safe fills next to the dead
   // chain with the fewest liberties (100 - its liberties), then a single
-  // stone thrown in that leaves it in atari (60 - ...), then the move that
-  // gives a fill its missing liberty (30 - ...).
+  // stone thrown in that leaves it in atari (60 - ...), then a fill of at
+  // most three stones that leaves both chains in atari on the same point,
+  // taking next unless taken (50 - ...), then the move that gives a fill its
+  // missing liberty (30 - ...).
   int32_t meilleur = 0;
   auto propose = [&](int32_t valeur, int32_t r, int32_t col) {
     if (valeur > meilleur) {
@@ -228,6 +233,9 @@ void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p
         propose(100 - cible, r, col);
       } else if (e.lc == 1 && e.sz == 1 && e.cible == 1) {
         propose(60 - cible, r, col);
+      } else if (e.lc == 1 && e.sz <= 3 && e.cible == 1 && e.derniere.ligne == e.dernierecible.ligne &&
+                 e.derniere.colonne == e.dernierecible.colonne) {
+        propose(50 - cible, r, col);
       } else if (e.lc == 1) {
         const TPoint d = e.derniere;
         const TEssaiNettoyage f = essainettoyage(c, morts, d.ligne, d.colonne);

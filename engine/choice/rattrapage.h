@@ -28,7 +28,8 @@ void couprattrapagepassechinoise(int32_t& passe, uint8_t c, const TMarques& excl
 // Cleanup mode, in place of a pass: `coup` becomes a liberty of an enemy
 // chain marked in `morts` that c may fill safely (the move captures, or
 // leaves its chain at least two liberties), captures first, then the enemy
-// chain with the fewest liberties; or (0, 0) when there is none. `ko`: the
+// chain with the fewest liberties; failing that a throw-in that leaves the
+// enemy chain in atari; or (0, 0) when there is none. `ko`: the
 // point of the last move when it took a single stone (retaking it at once
 // is refused), else row 0.
 void couprattrapagenettoyage(uint8_t c, const TMarques& morts, const TPlateau& p, TPoint ko, TPoint& coup);

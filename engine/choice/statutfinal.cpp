@@ -21,6 +21,7 @@ constexpr int32_t SEKI = -6;  // survival value left on the stones of a chain in
 TMarques reference;  // dead marks before the status pass
 TMarques contacts;
 TMarques marquesseki;  // the chains the seki test takes as dead: those in atari
+TMarques faux;         // the groups of a false seki
 TCarte estimation;   // signed estimate, positive black
 TCarte travail;
 
@@ -88,11 +89,17 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
   }
   tableessaiscourante = 1;
   int32_t sekis = 0;
+  faux = marquesvides;
   // A chain in atari is no partner of a seki: taking it gives its taker
   // liberties. The test lets only a lone stone in atari lie in the shape.
   for (int32_t i = 0; i < NBCASES; ++i) marquesseki[i] = p[i] != VIDE && infochaine[i][0] == 1 ? 1 : 0;
+  // Nor is a group that takes the stones shut in with it and is still
+  // killed: the test takes it as dead, and so does the estimate.
+  sekisfaux(faux, marquesseki, p);
+  for (int32_t i = 0; i < NBCASES; ++i) marquesseki[i] |= faux[i];
   detectsekiessais(sekis, marquesseki, p, 0, 0, 0);
   tableessaiscourante = 0;
+  for (int32_t i = 0; i < NBCASES; ++i) pionsmorts[i] |= faux[i];
   // The counts, from zero.
   noir = 0;
   blanc = 0;
@@ -102,6 +109,8 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
   // Territory estimate and its dead marks.
   estimeterritoire(estimation, travail, couleurdemandee, paramniveaue, blanc, noir, p, 1);
   pionsmorts = pionsmortsestime;
+  // The groups of a false seki stay dead.
+  for (int32_t i = 0; i < NBCASES; ++i) pionsmorts[i] |= faux[i];
   // Chains in contact count as dead.
   if (contact)
     for (int32_t i = 0; i < NBCASES; ++i)

@@ -1,10 +1,17 @@
 // Seki detection: a recursive test from a seed point shared by chains of both
-// colours with two liberties, over the liberties of every chain it meets.
+// colours with two liberties, over the liberties of every chain it meets;
+// and the shapes among them that are no seki once the stones shut in are
+// filled in and taken.
 #include "engine/territory/seki.h"
 
 #include "engine/board/acces.h"
+#include "engine/board/garde.h"
+#include "engine/board/jeu.h"
 #include "engine/board/pas.h"
+#include "engine/board/rejoue.h"
 #include "engine/board/trace.h"
+#include "engine/board/voisin.h"
+#include "engine/reading/deuxyeux.h"
 #include "engine/territory/resultats.h"
 
 namespace {
@@ -32,7 +39,117 @@ void cherche(int32_t& trouve, const TMarques& marques, const TPlateau& p, uint8_
     }
 }
 
+// Scratch of the false-seki test.
+TMarques formesvues;  // points of the shapes already judged
+TMarques interieur;   // the stones shut inside the shape, taken off for the reading
+TMarques chainesvues; // the chains already looked at
+TMarques chaine;      // the stones of one chain
+int32_t pile[NBCASES];
+TListePoints prisesfaux;  // stones taken by the fill and the capture
+
+inline int32_t ligneindex(int32_t j) { return j / TAILLEMAX + 1; }
+inline int32_t colonneindex(int32_t j) { return j % TAILLEMAX + 1; }
+
+// Marks the chain through j in `m` and tells whether every one of its
+// stones touches only points of the shape `vu`.
+bool chainedansforme(const TPlateau& p, const TMarques& vu, TMarques& m, int32_t j) {
+  const uint8_t x = p[j];
+  bool dedans = true;
+  int32_t n = 0;
+  m[j] = 1;
+  pile[n++] = j;
+  while (n > 0) {
+    const int32_t k = pile[--n];
+    pastable(ligneindex(k), colonneindex(k), [&](int32_t r, int32_t c) {
+      const int32_t v = ix(r, c);
+      if (p[v] == x) {
+        if (!m[v]) {
+          m[v] = 1;
+          pile[n++] = v;
+        }
+      } else if (!vu[v]) {
+        dedans = false;
+      }
+      return false;
+    });
+  }
+  return dedans;
+}
+
+// The stones of colour x in the shape `vu` whose chains touch only the
+// shape go into `interieur`; true when there is one.
+bool pierresinterieures(const TPlateau& p, const TMarques& vu, uint8_t x) {
+  bool une = false;
+  chainesvues = marquesvides;
+  interieur = marquesvides;
+  for (int32_t j = 0; j < NBCASES; ++j) {
+    if (!vu[j] || p[j] != x || chainesvues[j]) continue;
+    chaine = marquesvides;
+    const bool dedans = chainedansforme(p, vu, chaine, j);
+    une = une || dedans;
+    for (int32_t k = 0; k < NBCASES; ++k) {
+      chainesvues[k] |= chaine[k];
+      if (dedans) interieur[k] |= chaine[k];
+    }
+  }
+  return une;
+}
+
+// Does a chain of colour x outside the shape `vu` that touches `chaine` lie
+// in atari or among the dead? Then the chain may live by taking it.
+bool murfaible(const TPlateau& p, const TMarques& vu, uint8_t x) {
+  for (int32_t k = 0; k < NBCASES; ++k) {
+    if (!chaine[k]) continue;
+    const bool faible = pastable(ligneindex(k), colonneindex(k), [&](int32_t r, int32_t c) {
+      const int32_t v = ix(r, c);
+      return p[v] == x && !vu[v] && (libs(v) == 1 || pionsmorts[v] != 0);
+    });
+    if (faible) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+void sekisfaux(TMarques& faux, const TMarques& marques, TPlateau& p) {
+  const int32_t n = configmoteur.taille;
+  formesvues = marquesvides;
+  for (int32_t r = 1; r <= n; ++r)
+    for (int32_t c = 1; c <= n; ++c) {
+      if (p[ix(r, c)] != VIDE || formesvues[ix(r, c)]) continue;
+      TMarques vu = marquesvides;
+      if (!testseki(marques, p, r, c, vu, 1)) continue;
+      for (int32_t j = 0; j < NBCASES; ++j) formesvues[j] |= vu[j];
+      // Each colour in turn as the one shut inside.
+      for (uint8_t x : {NOIR, BLANC}) {
+        if (!pierresinterieures(p, vu, x)) continue;
+        const uint8_t y = autre(x);
+        // x fills a point of the shape beside its stones shut in, y takes
+        // them at their last liberty, and x moves first against y's eyes.
+        for (int32_t j = 0; j < NBCASES; ++j) {
+          if (!vu[j] || p[j] != VIDE) continue;
+          const int32_t lj = ligneindex(j), cj = colonneindex(j);
+          const bool borde = pastable(lj, cj, [&](int32_t r2, int32_t c2) { return interieur[ix(r2, c2)] != 0; });
+          if (!borde) continue;
+          RestaurePosition garde(p);
+          rejouecoup(prisesfaux, MAXPOINTSLISTE, p, lj, cj, x, y);
+          if (p[j] != x || nbpoints(prisesfaux) > 0) continue;
+          calculelibertes(p);
+          if (libs(j) != 1) continue;
+          const TPoint l = premiereliberte(p, lj, cj);
+          if (!reel(l)) continue;
+          rejouecoup(prisesfaux, MAXPOINTSLISTE, p, l.ligne, l.colonne, y, x);
+          if (p[ix(l)] != y || nbpoints(prisesfaux) == 0 || p[j] != VIDE) continue;
+          calculelibertes(p);
+          chaine = marquesvides;
+          chainedansforme(p, vu, chaine, ix(l));
+          if (murfaible(p, vu, x) || testdeuxyeuxpossible(p, l.ligne, l.colonne, 0)) continue;
+          for (int32_t k = 0; k < NBCASES; ++k)
+            if (chaine[k] && garde.plateau()[k] == y) faux[k] = 1;
+        }
+      }
+    }
+}
 
 void detectseki(int32_t& trouve, const TMarques& marques, const TPlateau& p, uint8_t trace) {
   cherche(trouve, marques, p, trace, [](int32_t) {});

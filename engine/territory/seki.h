@@ -29,3 +29,12 @@ bool voisinsseki(const TMarques& marques, const TPlateau& p, int32_t ligne, int3
 // the count to -1.
 void libertesseki(const TPlateau& p, TListePoints& l, TMarques& vu, const TMarques& marques, int32_t ligne,
                   int32_t colonne, int32_t dir);
+// The seki shapes of `p` (with `marques` as above) that are no seki. A
+// colour's chains there that touch nothing but the shape can be filled in
+// and taken: that colour plays a point of the shape beside them, the other
+// takes them at their last liberty, and the taker's chain is read for two
+// eyes with the first colour to move. When it cannot make them (and no
+// chain of the first colour around it is in atari or marked in pionsmorts),
+// `faux` is set on the taker's stones that stood in the shape.
+// Board, chain table and dead marks come back as they were.
+void sekisfaux(TMarques& faux, const TMarques& marques, TPlateau& p);

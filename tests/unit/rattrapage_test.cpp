@@ -295,6 +295,17 @@ const CasNettoyage kNettoyages[] = {
     {"ko-point-free",
      "O.oX.....\n.OXX.....\n..XX.....\n.........\n.........\n.........\n.........\n.........\n.........\n",
      {}, {1, 2}},
+    // White's (2,1)-(2,5),(1,5) shares its liberties (1,1) and (1,4) with the
+    // black (1,2)-(1,3): Black fills (1,1), both chains are in atari on
+    // (1,4), and Black takes next unless White takes first.
+    {"shared-liberties-filled",
+     ".XX.oX...\noooooX...\nXXXXXX...\n.........\n.........\n.........\n.........\n.........\n.........\n",
+     {}, {1, 1}},
+    // The same shape with four black stones inside: filling gives White five
+    // stones to take, too many to throw in.
+    {"shared-liberties-too-many-stones",
+     ".XXXX.oX.\noooooooX.\nXXXXXXXX.\n.........\n.........\n.........\n.........\n.........\n.........\n",
+     {}, {0, 0}},
     // A white chain with two eyes cannot be taken, whatever it is called.
     {"two-eyes-untouched",
      ".o.oX....\nooooX....\nXXXXX....\n.........\n.........\n.........\n.........\n.........\n.........\n",

@@ -1,12 +1,18 @@
 // Outcome writers and seki detection: the codes of a contact by level
 // difference, the -1 that stays, the survival maps as a table, zone levels
 // with forced attacker moves, the dead marks removed under sansstatut; two
-// seki shapes, a failing seed and a failing shape, and the trial variant.
+// seki shapes, a failing seed and a failing shape, and the trial variant;
+// the seki shapes that are none once the stones shut inside are taken.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "engine/board/cles.h"
 #include "engine/board/etat.h"
+#include "engine/board/niveau.h"
+#include "engine/proposals/territoirefinal.h"
 #include "engine/territory/resultats.h"
 #include "engine/territory/seki.h"
 #include "tests/support/fixture.h"
@@ -300,6 +306,67 @@ TEST(Seki, TrialVariantWritesMinusSix) {
   detectsekiessais(trouve, marquesvides, p, 0, 4, 4);
   EXPECT_EQ(trouve, 1);
   EXPECT_EQ(etat(1, 2), 0);
+}
+
+// ---- False seki ----------------------------------------------------------------------
+// Each shape is also read with the colours swapped: the same stones come out.
+
+struct CasSekiFaux {
+  const char* nom;
+  const char* diagramme;
+  std::vector<std::pair<int, int>> faux;  // the stones of the groups that die
+};
+
+const CasSekiFaux kSekisFaux[] = {
+    // White (2,1)-(2,5),(1,5) shares (1,1) and (1,4) with the black
+    // (1,2)-(1,3): Black fills (1,1), White takes at (1,4) and keeps the
+    // straight three (1,1)-(1,3), which Black kills at (1,2).
+    {"edge straight three", kSeki, {{1, 5}, {2, 1}, {2, 2}, {2, 3}, {2, 4}, {2, 5}}},
+    // Black (1,3)-(4,2) shares (1,2) and (3,1) with the white (1,1)-(2,1) in
+    // the corner: White fills (1,2), Black takes at (3,1) and keeps the bent
+    // three (1,1) (2,1) (1,2), which White kills at (1,1).
+    {"corner bent three",
+     "O.XO.....\n"
+     "OXXO.....\n"
+     ".XOO.....\n"
+     "XXO......\n"
+     "OOO......\n"
+     ".........\n.........\n.........\n.........\n",
+     {{1, 3}, {2, 2}, {2, 3}, {3, 2}, {4, 1}, {4, 2}}},
+    // White (1,2),(2,1)-(2,2) and Black, with its eye at (1,5), share (1,3):
+    // when White fills (1,1) or (1,3), Black takes and lives with two eyes,
+    // and Black cannot approach. A seki.
+    {"seki with an eye",
+     ".O.X.XO..\n"
+     "OOXXXXO..\n"
+     "XXXOOOO..\n"
+     "OOOO.....\n"
+     ".........\n.........\n.........\n.........\n.........\n",
+     {}},
+};
+
+TMarques sekisfauxde(std::string d) {
+  TPlateau p = fixture::posemoteur(d);
+  niveau = 7;
+  parametresniveau();
+  flagscan = 1;
+  pointko = TPoint{};
+  territoirefinal(p);
+  TMarques faux = marquesvides;
+  fixture::verifieinchange(p, [&] { sekisfaux(faux, marquesvides, p); });
+  return faux;
+}
+
+TEST(Seki, FalseSekiOnceTheStonesInsideAreTaken) {
+  ASSERT_TRUE(chargecles());
+  for (const CasSekiFaux& k : kSekisFaux) {
+    std::string d = k.diagramme;
+    TMarques attendu = marquesvides;
+    for (auto [r, c] : k.faux) attendu[indexcase(r, c)] = 1;
+    EXPECT_TRUE(fixture::memesmarques(attendu, sekisfauxde(d))) << k.nom;
+    for (char& ch : d) ch = ch == 'X' ? 'O' : ch == 'O' ? 'X' : ch;
+    EXPECT_TRUE(fixture::memesmarques(attendu, sekisfauxde(d))) << k.nom << ", colours swapped";
+  }
 }
 
 }  // namespace

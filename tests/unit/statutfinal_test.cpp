@@ -345,22 +345,49 @@ constexpr const char* kNettoyage =
     "..OOOXXX.\n"
     ".OO.OOXXX\n";
 
-TEST_F(StatutFinalGtp, CleanupTakesOffEveryStoneItCallsDeadBeforePassing) {
-  pose(kNettoyage);
+// The end of a game: White's group (1,6)-(2,9) shares its two liberties
+// (1,7) and (1,9) with the black (1,8) and is dead (no seki). Black's
+// cleanup, White passing, fills one and takes it.
+constexpr const char* kSekiFaux =
+    "...OXO.X.\n"
+    "XO.OXOOOO\n"
+    "XOOOXOOXX\n"
+    ".XOXXOXX.\n"
+    "X.X.XXXOO\n"
+    "OXXXX.XX.\n"
+    ".OOX.OOOX\n"
+    ".OXXO.O.X\n"
+    "..OX.OO..\n";
+
+// Cleanup moves of `couleur`, the other side passing, up to the cleanup's
+// pass: then the dead list names no stone of the other side and `vide` is
+// empty.
+void nettoiejusquapasse(const char* couleur, const char* autre, uint8_t adverse, TPoint vide) {
   std::string coup;
   for (int k = 0; k < 30 && coup != "PASS"; ++k) {
-    coup = frontendtest::repond("kgs-genmove_cleanup white");
-    ASSERT_EQ(frontendtest::repond("play black pass"), "");
+    coup = frontendtest::repond(std::string("kgs-genmove_cleanup ") + couleur);
+    ASSERT_EQ(frontendtest::repond(std::string("play ") + autre + " pass"), "");
   }
   ASSERT_EQ(coup, "PASS");
-  const std::string morts = liste("dead");
+  const std::string morts = frontendtest::repond("final_status_list dead");
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) {
       const bool listee = (" " + morts + " ").find(" " + gtpvertex(r, c) + " ") != std::string::npos;
-      EXPECT_FALSE(listee && plateaugtp[indexcase(r, c)] == NOIR) << gtpvertex(r, c) << " in " << morts;
+      EXPECT_FALSE(listee && plateaugtp[indexcase(r, c)] == adverse) << gtpvertex(r, c) << " in " << morts;
     }
+  EXPECT_EQ(plateaugtp[indexcase(vide.ligne, vide.colonne)], VIDE) << gtpvertex(vide.ligne, vide.colonne);
+}
+
+TEST_F(StatutFinalGtp, CleanupTakesOffEveryStoneItCallsDeadBeforePassing) {
+  pose(kNettoyage);
   // The group with one liberty is gone.
-  EXPECT_EQ(plateaugtp[indexcase(1, 7)], VIDE);
+  nettoiejusquapasse("white", "black", NOIR, TPoint{1, 7});
+}
+
+TEST_F(StatutFinalGtp, CleanupTakesOffTheGroupOfAFalseSeki) {
+  pose(kSekiFaux);
+  EXPECT_EQ(liste("seki"), "");
+  nettoiejusquapasse("black", "white", BLANC, TPoint{1, 6});
 }
 
 }  // namespace
