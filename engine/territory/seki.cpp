@@ -44,7 +44,6 @@ TMarques formesvues;  // points of the shapes already judged
 TMarques interieur;   // the stones shut inside the shape, taken off for the reading
 TMarques chainesvues; // the chains already looked at
 TMarques chaine;      // the stones of one chain
-int32_t pile[NBCASES];
 TListePoints prisesfaux;  // stones taken by the fill and the capture
 
 inline int32_t ligneindex(int32_t j) { return j / TAILLEMAX + 1; }
@@ -55,24 +54,9 @@ inline int32_t colonneindex(int32_t j) { return j % TAILLEMAX + 1; }
 bool chainedansforme(const TPlateau& p, const TMarques& vu, TMarques& m, int32_t j) {
   const uint8_t x = p[j];
   bool dedans = true;
-  int32_t n = 0;
-  m[j] = 1;
-  pile[n++] = j;
-  while (n > 0) {
-    const int32_t k = pile[--n];
-    pastable(ligneindex(k), colonneindex(k), [&](int32_t r, int32_t c) {
-      const int32_t v = ix(r, c);
-      if (p[v] == x) {
-        if (!m[v]) {
-          m[v] = 1;
-          pile[n++] = v;
-        }
-      } else if (!vu[v]) {
-        dedans = false;
-      }
-      return false;
-    });
-  }
+  marchechaine(p, m, x, 0, ligneindex(j), colonneindex(j), RegleChaine{.avant = [&](const Etape& e) {
+                 if (p[e.j] != x && !vu[e.j]) dedans = false;
+               }});
   return dedans;
 }
 
