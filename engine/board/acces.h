@@ -10,6 +10,9 @@
 // Index of a point in the 19x19 arrays.
 inline int32_t ix(int32_t r, int32_t c) { return indexcase(r, c); }
 inline int32_t ix(TPoint p) { return indexcase(p.ligne, p.colonne); }
+// Row and column of an index of the 19x19 arrays.
+inline int32_t lignede(int32_t i) { return i / TAILLEMAX + 1; }
+inline int32_t colonnede(int32_t i) { return i % TAILLEMAX + 1; }
 // Liberties of the chain through the point (infochaine).
 inline int32_t libs(int32_t i) { return infochaine[i][0]; }
 inline int32_t libs(int32_t r, int32_t c) { return infochaine[indexcase(r, c)][0]; }

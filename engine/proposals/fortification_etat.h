@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/board/acces.h"
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 #include "engine/proposals/cadre.h"
@@ -129,9 +130,6 @@ inline int32_t compteursemaiessai(const TEssaiCoup&) { return 0; }
 inline bool drapeausemaiessai(const TEssaiCoup&) { return false; }
 inline bool drapeau2essai(const TEssaiCoup&) { return false; }
 
-// Row and column of a point index.
-inline int32_t lignede(int32_t i) { return i / TAILLEMAX + 1; }
-inline int32_t colonnede(int32_t i) { return i % TAILLEMAX + 1; }
 // Plays `couleur` at the point i, clears the dead marks of the stones it
 // captures and, when the stone stands, reads the dead chains around it
 // (liberty limit 5, one ply short of the reading depth). True when it stands.

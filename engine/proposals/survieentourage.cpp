@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "engine/board/acces.h"
 #include "engine/board/pas.h"
 #include "engine/board/trace.h"
 #include "engine/proposals/cadre.h"
@@ -15,8 +16,6 @@ namespace {
 bool tue(const TEssaiCoup& e, int32_t q) { return (e.liensessai[q] & 0xFF & BITTUEESSAI) != 0; }
 TEssaiCoup& E(int32_t i) { return essaisordi[i / TAILLEMAX][i % TAILLEMAX]; }
 TEssaiCoup& J(int32_t i) { return essaisjoueur[i / TAILLEMAX][i % TAILLEMAX]; }
-int32_t lignede(int32_t i) { return i / TAILLEMAX + 1; }
-int32_t colonnede(int32_t i) { return i % TAILLEMAX + 1; }
 
 // The working maps of one family run (static storage).
 struct Travail {

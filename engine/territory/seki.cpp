@@ -46,15 +46,12 @@ TMarques chainesvues; // the chains already looked at
 TMarques chaine;      // the stones of one chain
 TListePoints prisesfaux;  // stones taken by the fill and the capture
 
-inline int32_t ligneindex(int32_t j) { return j / TAILLEMAX + 1; }
-inline int32_t colonneindex(int32_t j) { return j % TAILLEMAX + 1; }
-
 // Marks the chain through j in `m` and tells whether every one of its
 // stones touches only points of the shape `vu`.
 bool chainedansforme(const TPlateau& p, const TMarques& vu, TMarques& m, int32_t j) {
   const uint8_t x = p[j];
   bool dedans = true;
-  marchechaine(p, m, x, 0, ligneindex(j), colonneindex(j), RegleChaine{.avant = [&](const Etape& e) {
+  marchechaine(p, m, x, 0, lignede(j), colonnede(j), RegleChaine{.avant = [&](const Etape& e) {
                  if (p[e.j] != x && !vu[e.j]) dedans = false;
                }});
   return dedans;
@@ -84,7 +81,7 @@ bool pierresinterieures(const TPlateau& p, const TMarques& vu, uint8_t x) {
 bool murfaible(const TPlateau& p, const TMarques& vu, uint8_t x) {
   for (int32_t k = 0; k < NBCASES; ++k) {
     if (!chaine[k]) continue;
-    const bool faible = pastable(ligneindex(k), colonneindex(k), [&](int32_t r, int32_t c) {
+    const bool faible = pastable(lignede(k), colonnede(k), [&](int32_t r, int32_t c) {
       const int32_t v = ix(r, c);
       return p[v] == x && !vu[v] && (libs(v) == 1 || pionsmorts[v] != 0);
     });
@@ -112,7 +109,7 @@ void sekisfaux(TMarques& faux, const TMarques& marques, TPlateau& p) {
         // them at their last liberty, and x moves first against y's eyes.
         for (int32_t j = 0; j < NBCASES; ++j) {
           if (!vu[j] || p[j] != VIDE) continue;
-          const int32_t lj = ligneindex(j), cj = colonneindex(j);
+          const int32_t lj = lignede(j), cj = colonnede(j);
           const bool borde = pastable(lj, cj, [&](int32_t r2, int32_t c2) { return interieur[ix(r2, c2)] != 0; });
           if (!borde) continue;
           RestaurePosition garde(p);
