@@ -167,11 +167,12 @@ int32_t valeurs[MAXPOINTSLISTE + 1];  // the values of the list being ordered
 void choixcoupaide(TPlateau& plateau, int32_t& score, uint8_t racine, uint8_t m, const TPrisesMarquees& prises,
                    int32_t ligne, int32_t colonne, int32_t influence, int32_t profondeur) {
   const int32_t i = ix(ligne, colonne);
-  // Influence, edge and zone terms of a stone that stands.
+  // Influence, edge and zone terms of a stone that stands; the zone term
+  // counts the chains of the colour that played, signed for the reference.
   if (procedurefinpartie == 0 && pionsmorts[i] == 0 && infochaine[i][0] != 1) {
     score += compteinfluencelignes(plateau, ligne, colonne, racine, profondeur, 3) - influence;
     if (phasefinale == 0) bonusbord(plateau, score, racine, ligne, colonne);
-    comptezonevoisins(plateau, score, m, racine, ligne, colonne, 2);
+    comptezonevoisins(plateau, score, racine, m, ligne, colonne, 2);
   }
   // Captures: 10 a stone, 8 with the flag of prises[5].
   const int32_t n = prises[0];

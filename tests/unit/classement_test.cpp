@@ -7,6 +7,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/choice/classement.h"
+#include "engine/proposals/bilans.h"
 #include "platform/platform.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_recherche.h"
@@ -231,3 +232,41 @@ TEST(Classement, LocalScoreOfATrialMove) {
 }
 
 }  // namespace
+
+// The zone term of a trial move counts the stones of the colour that just
+// played around it, signed by whether that colour is the reference one.
+TEST(Classement, TheZoneTermCountsTheStonesOfTheColourThatPlayed) {
+  // White has just played 5-5; white 5-7 is in its zone, black 4-4 touches it
+  // diagonally and black 2-2 is far off.
+  const char* d =
+      ". . . . . . . . .\n"
+      ". X . . . . . . .\n"
+      ". . . . . . . . .\n"
+      ". . . X . . . . .\n"
+      ". . . . O . O . .\n"
+      ". . . . . . . . .\n"
+      ". . . . . . . . .\n"
+      ". . . . . . . . .\n"
+      ". . . . . . . . .\n";
+  for (const uint8_t blanc : {BLANC, NOIR}) {
+    const uint8_t noir = blanc == BLANC ? NOIR : BLANC;
+    SCOPED_TRACE(blanc == BLANC ? "as drawn" : "colours swapped");
+    const fixture::Position pos = fixture::diagramme(blanc == BLANC ? std::string(d) : echangecouleurs(d));
+    fixture::poserecherche(noir, fixture::configpartie(9, 5), fixture::listeplateau(pos.plateau, 9));
+    TPlateau p = plateaumoteur;
+    const TPrisesMarquees prises{};
+    const uint8_t phase = phasefinale;
+    phasefinale = 1;  // no edge term
+    const int32_t f = compteinfluencelignes(p, 5, 5, noir, 1, 3);
+    // One white chain in the zone, doubled below the four free sides of
+    // 5-5 (black touches it): 2, against the reference colour black.
+    int32_t s = 0;
+    choixcoupaide(p, s, noir, blanc, prises, 5, 5, f, 1);
+    EXPECT_EQ(s, -2);
+    // With white the reference, the same count for it.
+    int32_t t = 0;
+    choixcoupaide(p, t, blanc, blanc, prises, 5, 5, compteinfluencelignes(p, 5, 5, blanc, 1, 3), 1);
+    EXPECT_EQ(t, 2);
+    phasefinale = phase;
+  }
+}
