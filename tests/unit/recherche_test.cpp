@@ -399,6 +399,37 @@ TEST(Recherche, ALastNodeWithoutABoundNeverCuts) {
   EXPECT_GE(n.r->essayes[3], 5);
 }
 
+// Below the root a node never plays its ko point: taking back at once is
+// not a legal move, so no line of the search goes through it. The weak-
+// liberty scans strike it from a node's list; the second pass's points
+// come after them.
+TEST(Recherche, BelowTheRootTheKoPointIsNeverTried) {
+  const TPoint ko{2, 5};
+  // The last node, and a recursion node of the same depth.
+  for (const bool dernier : {true, false}) {
+    SCOPED_TRACE(dernier ? "last node" : "recursion node");
+    NoeudTrois n(TPoint{5, 3}, TPoint{4, 4});
+    n.r->essayes[1] = 1;
+    n.r->essayes[2] = 1;
+    n.r->secondepasse = 1;
+    n.r->listeseconde[0] = 0;
+    empilepoint(n.r->listeseconde, recherche::CAPACITE, ko.ligne, ko.colonne);
+    int32_t cellule = 0;
+    if (dernier) {
+      recherche::aprescalcul(*n.r, cellule, 0, 3, NOIR, BLANC, TPoint{4, 4}, TPoint{5, 3}, ko);
+    } else {
+      n.r->profondeurlimite = 5;
+      recherche::recupcpale(*n.r, cellule, 0, 3, NOIR, BLANC, TPoint{4, 4}, TPoint{5, 3}, ko);
+    }
+    const TListePoints& l = n.r->noeuds[3].candidats;
+    bool liste = false;
+    for (int32_t k = 1; k <= nbpoints(l); ++k) liste = liste || recherche::memepoint(recherche::pointliste(l, k), ko);
+    ASSERT_TRUE(liste);
+    EXPECT_NE(n.r->noeuds[3].essayes[indexcase(ko.ligne, ko.colonne)], 2);
+    EXPECT_GE(n.r->essayes[3], 2);
+  }
+}
+
 TEST(Recherche, ALastNodeCutsAsSoonAsItReachesTheBoundOfItsAncestor) {
   NoeudTrois n(TPoint{5, 3}, TPoint{4, 4});
   // The opponent's node of depth 2 has tried two replies and entered depth 3
