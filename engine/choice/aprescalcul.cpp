@@ -25,22 +25,6 @@ namespace {
 
 constexpr int32_t SANSBORNE = 12027;  // no ancestor gives a bound
 
-// The leaf value of the search board for the root colour.
-int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m) {
-  TListePoints& chemin = r.noeuds[d].ligne;
-  (void)m;
-  if (etatcalme == 1) bilanpierresfinal(r.plateau, s, marquesliaison1);
-  if (procedurefinpartie) {
-    bonuschainesenatari(s, r.plateau, r.couleur, m);
-    chemin[0] = 0;
-    for (int32_t j = 1; j <= d && j <= COUPSCHEMINMAX; ++j) {
-      const TPoint p = r.chemin.coups[j].coup;
-      if (reel(p)) empilepoint(chemin, CAPACITE, p.ligne, p.colonne);
-    }
-    return s + calculbilan(chemin, CAPACITE, r.plateau, m, r.couleur);
-  }
-  return s + calculbilanesca(r.plateau, r.couleur, r.autre);
-}
 
 }  // namespace
 
@@ -159,6 +143,22 @@ int32_t evaluefeuille(TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint 
 }
 
 }  // namespace
+
+int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m) {
+  TListePoints& chemin = r.noeuds[d].ligne;
+  if (etatcalme == 1) bilanpierresfinal(r.plateau, s, marquesliaison1);
+  if (procedurefinpartie) {
+    bonuschainesenatari(s, r.plateau, r.couleur, m);
+    chemin[0] = 0;
+    for (int32_t j = 1; j <= d && j <= COUPSCHEMINMAX; ++j) {
+      const TPoint p = r.chemin.coups[j].coup;
+      if (reel(p)) empilepoint(chemin, CAPACITE, p.ligne, p.colonne);
+    }
+    return s + calculbilan(chemin, CAPACITE, r.plateau, m, r.couleur);
+  }
+  // After m's move the other side is to move.
+  return s + calculbilanesca(r.plateau, r.couleur, m == NOIR ? BLANC : NOIR);
+}
 
 void videmofeuilles() {
   memofeuilles.vide();

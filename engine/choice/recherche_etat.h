@@ -216,6 +216,9 @@ void cherchemeilleurcoup(TRecherche& r, TPoint& resultat, uint8_t c, const TPlat
 // (d = 1) writes the chosen move into r.choisi.
 void recupcpale(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
                 TPoint avantdernier, TPoint ko);
+// The leaf value of the search board for the root colour after a move of m
+// at depth d, the path score s with the move's terms.
+int32_t valeurfeuille(TRecherche& r, int32_t s, int32_t d, uint8_t m);
 // Empties the memos of the search and the maps they keep (a new search, or
 // maps changed): videmofeuilles all of them, vidememosrecursion those of the main
 // recursion (dead marks after a move, the opponent's forced-move term, the

@@ -14,6 +14,7 @@
 #include "engine/choice/recherche.h"
 #include "engine/choice/recherche_etat.h"
 #include "engine/opening/solution99.h"
+#include "engine/proposals/bilans.h"
 #include "platform/platform.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_recherche.h"
@@ -397,6 +398,31 @@ TEST(Recherche, ALastNodeWithoutABoundNeverCuts) {
   // Every listed point and the pass were tried.
   EXPECT_EQ(n.r->essayes[3], nbpoints(n.r->noeuds[3].candidats));
   EXPECT_GE(n.r->essayes[3], 5);
+}
+
+// A leaf of the last node is valued with the side after the node's mover to
+// move: a chain in atari that can run costs its side less when that side is
+// to move. Black (the root) has a stone in atari at (5, 5) that runs at (5, 6).
+TEST(Recherche, ALeafIsValuedWithTheOtherSideOfItsMoverToMove) {
+  const TListeCoups liste =
+      fixture::listepartie({{NOIR, 5, 5}, {BLANC, 4, 5}, {NOIR, 8, 8}, {BLANC, 6, 5}, {NOIR, 2, 8}, {BLANC, 5, 4}});
+  fixture::poserecherche(NOIR, fixture::configpartie(9, 5), liste);
+  const auto r = nouvelle();
+  r->plateau = plateaumoteur;
+  r->couleur = NOIR;
+  r->autre = BLANC;
+  calculelibertes(r->plateau);
+  pionsmorts = marquesvides;
+  const int32_t etat = etatcalme;
+  etatcalme = 0;
+  procedurefinpartie = 0;
+  const int32_t noirjoue = calculbilanesca(r->plateau, NOIR, NOIR);
+  const int32_t blancjoue = calculbilanesca(r->plateau, NOIR, BLANC);
+  ASSERT_NE(noirjoue, blancjoue);
+  // After a white move (an opponent node) black is to move, and the other way.
+  EXPECT_EQ(recherche::valeurfeuille(*r, 0, 4, BLANC), noirjoue);
+  EXPECT_EQ(recherche::valeurfeuille(*r, 0, 3, NOIR), blancjoue);
+  etatcalme = etat;
 }
 
 // Below the root a node never plays its ko point: taking back at once is
