@@ -77,7 +77,6 @@ struct TEssaiCoup {
   int32_t gainmoyojoueur;     // moyo gain of the opponent after the move
   int32_t compteur1essai;     // counters read by the opening book's filter
   int32_t compteur2essai;
-  int32_t drapeauxessai;      // bits; 0x40 the chain survives its re-reading
   int32_t valeurcoupure;      // value of the cut at the point
   uint8_t flagessai1;         // strong-trial flags of the weak-chain and reinforcement families
   uint8_t flagessai2;
@@ -86,7 +85,7 @@ struct TEssaiCoup {
   int32_t nbtuesessai;        // opponent stones killed by the trial
   int32_t nbsauvesessai;      // own stones saved by the trial
   int32_t compteur3essai;     // own stones left threatened
-  int32_t formeessai;         // shape flags (formescoup.h); 0x40 has no writer and stays clear
+  int32_t formeessai;         // shape flags (formescoup.h); 0x40 the trial chain survives its re-reading
   int32_t compteur4essai;     // counters cleared for every trial
   int32_t compteur5essai;
   uint8_t flagmortsessai;

@@ -59,8 +59,9 @@ inline int32_t compteur4essai(const TEssaiCoup& e) { return e.compteur4essai; }
 inline int32_t compteur6essai(const TEssaiCoup& e) { return std::max(e.nbtuesessai, e.nbsauvesessai); }
 // The turn's largest paired count (see compteur0essai).
 inline int32_t maxcompteursessais() { return maxgainmoyo; }
-// Flag word of the record (bits 0, 1 and 2 read by the survival family).
-inline int32_t indicateursessai(const TEssaiCoup& e) { return e.drapeauxessai; }
+// Flag word of the record: its shape flags (1, 2, 4 eye-like neighbours,
+// 0x80, 0x100 point patterns, 0x800 a true eye).
+inline int32_t indicateursessai(const TEssaiCoup& e) { return e.formeessai; }
 // The trial stone is linked to a live chain.
 inline uint8_t marqueliaisonessai(const TEssaiCoup& e) { return e.lievivanteessai; }
 // Link flags of the weak-chain classification: the trial stone is linked to

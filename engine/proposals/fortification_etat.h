@@ -124,11 +124,14 @@ struct Fortif {
   void bonussemai();
 };
 
-// The race counter and flags of a trial record: the position analysis
-// never fills them, so they read as clear.
-inline int32_t compteursemaiessai(const TEssaiCoup&) { return 0; }
-inline bool drapeausemaiessai(const TEssaiCoup&) { return false; }
-inline bool drapeau2essai(const TEssaiCoup&) { return false; }
+// The race counter and flags of a trial record, as the position analysis
+// leaves them: the own stones the trial brings to seki or into a race
+// (compteur3essai), the trial improves the race of one of its dead stones
+// (flagmortsessai), the trial stone is linked to a live chain
+// (lievivanteessai).
+inline int32_t compteursemaiessai(const TEssaiCoup& e) { return e.compteur3essai; }
+inline bool drapeausemaiessai(const TEssaiCoup& e) { return e.flagmortsessai != 0; }
+inline bool drapeau2essai(const TEssaiCoup& e) { return e.lievivanteessai != 0; }
 
 // Plays `couleur` at the point i, clears the dead marks of the stones it
 // captures and, when the stone stands, reads the dead chains around it

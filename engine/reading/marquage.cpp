@@ -108,7 +108,7 @@ void revisechainesmortes(const TMarques& marques, TPlateau& p, int32_t /*inutili
   if (infochaine[il][1] != 1 && testprise(p, lib.ligne, lib.colonne, profondeur, limite, e, pointko)) return;
   // The chain survives.
   const TMarques& liens = o == couleurordi ? marquesliaison2 : marquesliaison1;
-  (o == couleurordi ? essaiordi(ligne, colonne) : essaijoueur(ligne, colonne)).drapeauxessai |= BITRELUVIVANT;
+  (o == couleurordi ? essaiordi(ligne, colonne) : essaijoueur(ligne, colonne)).formeessai |= BITRELUVIVANT;
   // The chains of the region read again.
   TMarques& vu = vus;
   vu = marquesvides;

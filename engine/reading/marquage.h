@@ -11,7 +11,7 @@
 constexpr int32_t CAPACITEMARQUAGE = 300;  // lists of liberties, stones and gathered chains
 
 // Bits of the trial records written or read by the marking passes.
-constexpr int32_t BITRELUVIVANT = 0x40;   // drapeauxessai: the chain survives its re-reading
+constexpr int32_t BITRELUVIVANT = 0x40;   // formeessai: the chain survives its re-reading
 constexpr int32_t BITMENACEESSAI = 4;     // liensessai: the stone is threatened by the trial move
 constexpr int32_t BITCHAINESPRENABLES = 1;  // flags of chainesennemiesprenables: a chain lost outside M
 

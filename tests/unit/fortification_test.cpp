@@ -600,6 +600,90 @@ TEST(Fortification, CapturingRaceBonus) {
   }
 }
 
+// The race fields the position analysis leaves in a trial record: its
+// race and seki count, the flag of a trial that improves the race of one of
+// its dead stones, and the flag of a trial stone linked to a live chain.
+// Sub-family 16 takes a point with a positive count whose weak stone keeps
+// its best state; sub-family 17 one with the race flag whose stone is not
+// linked to a live chain; the race bonus looks at a point with the flag.
+TEST(Fortification, RaceFieldsOfTheTrialRecord) {
+  const char* diagramme =
+      ".........\n"
+      ".OOO.....\n"
+      "..X......\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n";
+  const int32_t q = indexcase(3, 3), i = indexcase(4, 4);
+  struct Cas {
+    int32_t compteur;
+    uint8_t drapeau, vivante;
+    int32_t seki, degre, bonus;
+  } cas[] = {{0, 0, 0, 0, 0, 0}, {1, 0, 0, 20, 0, 30}, {0, 1, 0, 0, 20, 30}, {0, 1, 1, 0, 0, 30}};
+  for (const Cas& k : cas) {
+    Montage m(diagramme);
+    lesfaibles[q] = FAIBLELIE;
+    casescandidates[i] = 1;
+    m.f->classe2 = true;
+    remplitessai(m.b->p, NOIR, 4, 4);
+    TEssaiCoup& e = essaiordi(4, 4);
+    e.compteur3essai = k.compteur;
+    e.flagmortsessai = k.drapeau;
+    e.lievivanteessai = k.vivante;
+    e.etatessai[q] = -5;
+    e.etatessai[i] = -1;
+    m.b->w.meilleuretat[q] = -5;
+    fixture::verifieinchange(m.b->p, [&] { m.f->semaiseki(); });
+    EXPECT_EQ(m.b->fortif[i], k.seki) << k.compteur;
+    m.b->fortif[i] = 0;
+    m.b->w.pierressauvees.fill(0);
+    fixture::verifieinchange(m.b->p, [&] { m.f->degresemai(); });
+    EXPECT_EQ(m.b->fortif[i], k.degre) << int(k.drapeau) << int(k.vivante);
+    // The bonus counts the white stones the trial takes off.
+    m.b->fortif[i] = 20;
+    m.b->survieB[i] = 30;
+    for (int32_t c = 2; c <= 4; ++c) e.plateauessai[indexcase(2, c)] = VIDE;
+    m.f->bonussemai();
+    EXPECT_EQ(m.b->semai[i], k.bonus) << int(k.drapeau);
+  }
+}
+
+// Sub-family 28, last stage of its second pass: the point is taken on the
+// pattern flags of its trial (0x80, 0x100, 0x800) alone; another flag of
+// the trial does not take it.
+TEST(Fortification, CutToRuleTakesAPointOnItsPatternFlags) {
+  struct Cas {
+    int32_t formes, valeur;
+  } cas[] = {{0, 0}, {0x40, 0}, {0x100, 20}, {0x80, 20}, {0x800, 20}, {1 | 2 | 4, 0}};
+  for (const Cas& k : cas) {
+    Montage m(
+        ".........\n"
+        ".........\n"
+        "..X......\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n");
+    const int32_t q = indexcase(3, 3), i = indexcase(4, 4);
+    lesfaibles[q] = FAIBLELIE;
+    casescandidates[i] = 1;
+    m.f->classe2 = true;
+    remplitessai(m.b->p, NOIR, 4, 4);
+    TEssaiCoup& e = essaiordi(4, 4);
+    metlieaunfaibleessai(e, 1);
+    e.liensessai[q] = 0x20;
+    e.formeessai = k.formes;
+    fixture::verifieinchange(m.b->p, [&] { m.f->couperclasse2(); });
+    EXPECT_EQ(m.b->fortif[i], k.valeur) << k.formes;
+    EXPECT_EQ(m.b->codes[i], k.valeur ? 23 : 0) << k.formes;
+  }
+}
+
 // ---- The family on analysed positions -------------------------------------------------------
 
 // The root pipeline prepares the position; the family, run again on its

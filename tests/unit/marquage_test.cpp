@@ -176,11 +176,11 @@ TEST(ReviseMortes, StillLostLeavesEverything) {
   couleurordi = NOIR;
   couleurjoueur = BLANC;
   pionsmorts[indexcase(1, 1)] = 1;
-  essaiordi(1, 1).drapeauxessai = 0;
+  essaiordi(1, 1).formeessai = 0;
   const TMarques morts = pionsmorts;
   s.garde([&] { revisechainesmortes(marquesvides, s.p, 0, 8, 1, 1, 4); });
   EXPECT_TRUE(fixture::memesmarques(morts, pionsmorts));
-  EXPECT_EQ(essaiordi(1, 1).drapeauxessai, 0);
+  EXPECT_EQ(essaiordi(1, 1).formeessai, 0);
   // Not marked: nothing is read.
   pionsmorts = marquesvides;
   lectures = 0;
@@ -203,10 +203,10 @@ TEST(ReviseMortes, RefusedExtensionIsStillLost) {
       ".........\n");
   couleurordi = NOIR;
   pionsmorts[indexcase(1, 1)] = 1;
-  essaiordi(1, 1).drapeauxessai = 0;
+  essaiordi(1, 1).formeessai = 0;
   s.garde([&] { revisechainesmortes(marquesvides, s.p, 0, 8, 1, 1, 4); });
   EXPECT_TRUE(mort(1, 1));
-  EXPECT_EQ(essaiordi(1, 1).drapeauxessai, 0);
+  EXPECT_EQ(essaiordi(1, 1).formeessai, 0);
 }
 
 TEST(ReviseMortes, SurvivorRereadsTheRegion) {
@@ -228,11 +228,11 @@ TEST(ReviseMortes, SurvivorRereadsTheRegion) {
   marquesliaison2 = marquesvides;
   pionsmorts[indexcase(5, 5)] = 1;
   pionsmorts[indexcase(5, 7)] = 1;
-  essaiordi(5, 5).drapeauxessai = 0;
+  essaiordi(5, 5).formeessai = 0;
   TMarques m = marquesvides;
   marque(m, {{1, 1}});
   s.garde([&] { revisechainesmortes(m, s.p, 0, 8, 5, 5, 4); });
-  EXPECT_EQ(essaiordi(5, 5).drapeauxessai & BITRELUVIVANT, BITRELUVIVANT);
+  EXPECT_EQ(essaiordi(5, 5).formeessai & BITRELUVIVANT, BITRELUVIVANT);
   EXPECT_TRUE(mort(1, 1));
   EXPECT_FALSE(mort(5, 7));
   EXPECT_TRUE(mort(5, 5));  // the chain's own marks stay

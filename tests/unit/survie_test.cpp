@@ -193,7 +193,7 @@ TEST(Survie, OpponentVitalPoint) {
     e.gainmoyoordi = 0;
     e.gainmoyojoueur = 0;
     e.compteur3essai = 0;
-    e.drapeauxessai = 0;
+    e.formeessai = 0;
     e.marqueessai = 0;
     p = fixture::posemoteur(diagramme);
   }
@@ -239,6 +239,78 @@ TEST(Survie, OpponentVitalPoint) {
   coupdesurvie(y->coteA(), y->coteB(), analyse, y->candidats, 361, y->famille, 300, NOIR, p);
   EXPECT_EQ(y->survieB[i], 0);
   EXPECT_EQ(nbpoints(y->famille), 0);
+}
+
+// The same vital point without the opponent's life test: the pre-test then
+// rests on the shape flags of the opponent's trial when its stone links to
+// a weak stone: an eye-like neighbour (1) or a second spoilt one (4) lets
+// it pass while the stone lives after its trial; one spoilt neighbour (2) or
+// a flag of the readings (0x40) does not.
+TEST(Survie, OpponentPreTestOnTheShapeFlags) {
+  const char* diagramme =
+      "...OX..\n"
+      "OOOOX..\n"
+      "XXXXX..\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n";
+  struct Cas {
+    int32_t formes, valeur;
+  } cas[] = {{0, 0}, {0x40, 0}, {2, 0}, {1, 20 * (2 + 3)}, {4, 20 * (2 + 3)}};
+  for (const Cas& k : cas) {
+    TPlateau p = fixture::posemoteur(diagramme);
+    const int32_t i = indexcase(1, 2);
+    for (const uint8_t c : {BLANC, NOIR}) {
+      TPlateau essai = p;
+      TListePoints prises{};
+      jouecoup(prises, 300, essai, 1, 2, c, static_cast<uint8_t>(1 - c));
+      TEssaiCoup& e = c == BLANC ? essaijoueur(1, 2) : essaiordi(1, 2);
+      e.plateauessai = essai;
+      e.infochaineessai = infochaine;
+      e.plateauessai2 = marquesvides;
+      e.carte2essai = marquesvides;
+      e.carte3essai = marquesvides;
+      e.marquesessai = marquesvides;
+      e.nbprisesessai = 0;
+      e.nbtuesessai = 0;
+      e.gainmoyoordi = 0;
+      e.gainmoyojoueur = 0;
+      e.compteur3essai = 0;
+      e.compteur4essai = 0;
+      e.formeessai = 0;
+      e.marqueessai = 0;
+      p = fixture::posemoteur(diagramme);
+    }
+    essaijoueur(1, 2).formeessai = k.formes;
+    essaijoueur(1, 2).marqueessai = 1;  // linked to a weak stone
+    essaiordi(1, 2).compteur4essai = 2;
+    for (int32_t r = 1; r <= 7; ++r)
+      for (int32_t c = 1; c <= 7; ++c) essaijoueur(r, c).marquesessai = marquesvides;
+    auto x = std::make_unique<Parts>();
+    numerocoup = 10;
+    coupdecide = 0;
+    territoireaprendre[0] = territoireaprendre[1] = 0;
+    couleurordi = NOIR;
+    couleurjoueur = BLANC;
+    lesfaibles = marquesvides;
+    marquesglobales = marquesvides;
+    listesurvie = marquesvides;
+    marquessurvie = marquesvides;
+    casescandidates = marquesvides;
+    casescandidatesjoueur = marquesvides;
+    casescandidatesjoueur[i] = 1;
+    maxsurvie = 0;
+    x->memoB[i] = 1;
+    for (const int32_t q : {indexcase(1, 4), indexcase(2, 1), indexcase(2, 2), indexcase(2, 3), indexcase(2, 4)})
+      x->mortsA[0][1][q] = 1;
+    TMarques analyse{};
+    fixture::verifieinchange(p, [&] {
+      coupdesurvie(x->coteA(), x->coteB(), analyse, x->candidats, 361, x->famille, 300, NOIR, p);
+    });
+    EXPECT_EQ(x->survieB[i], k.valeur) << k.formes;
+  }
+  essaiordi(1, 2).compteur4essai = 0;
 }
 
 // The eye space of black from a point, and the dead-neighbour test.
