@@ -289,12 +289,15 @@ void Force::lecturecoupforce(int32_t pli, uint8_t s, uint8_t u, uint32_t cle, TP
   if (essais == 0) r = 0;
 }
 
-void inondecore(const TPlateau& p, TMarques& compte, int32_t limite, int32_t r, int32_t c, int32_t pas) {
+// Every path of empty points from the start `depart` adds 1 where it
+// arrives, except back at the start.
+void inondecore(const TPlateau& p, TMarques& compte, int32_t limite, int32_t depart, int32_t r, int32_t c,
+                int32_t pas) {
   pastable(r, c, [&](int32_t r2, int32_t c2) {
     const int32_t i = indexcase(r2, c2);
     if (p[i] != VIDE) return false;
-    if (compte[i] < 255) ++compte[i];
-    if (pas < limite) inondecore(p, compte, limite, r2, c2, pas + 1);
+    if (i != depart && compte[i] < 255) ++compte[i];
+    if (pas < limite) inondecore(p, compte, limite, depart, r2, c2, pas + 1);
     return false;
   });
 }
@@ -303,7 +306,7 @@ void inondecore(const TPlateau& p, TMarques& compte, int32_t limite, int32_t r, 
 
 void inondevidesdistance(const TPlateau& p, TMarques& compte, int32_t limite, int32_t ligne, int32_t colonne,
                          int32_t pas) {
-  inondecore(p, compte, limite, ligne, colonne, pas);
+  inondecore(p, compte, limite, indexcase(ligne, colonne), ligne, colonne, pas);
 }
 
 bool testpousseeterritoire(const TPlateau& p, int32_t ligne, int32_t colonne, uint8_t k) {

@@ -143,3 +143,14 @@ TEST(CoupForce, PassOverTheTrialRecords) {
 }
 
 }  // namespace
+
+TEST(CoupForce, DistanceFloodCountsEveryPathButNotItsStart) {
+  // Empty around (5,5): a neighbour is reached by 1 path of one step and 9 of
+  // three, a diagonal point by 2 of two; paths back to the start add nothing.
+  TPlateau p = pose(".........\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n........X\n");
+  TMarques z = marquesvides;
+  inondevidesdistance(p, z, 3, 5, 5, 1);
+  EXPECT_EQ(z[indexcase(5, 5)], 0);
+  EXPECT_EQ(z[indexcase(4, 5)], 10);
+  EXPECT_EQ(z[indexcase(4, 4)], 2);
+}
