@@ -82,7 +82,7 @@ void bonusmortsprofondeur(TPlateau& p, int32_t& valeur, uint8_t m, int32_t d, ui
 struct TValeursRelie {
   int32_t f1 = 0, f2 = 0, f3 = 0, f4 = 0, g = 0, h1 = 0, h3 = 0, h4 = 0, v = 0;
   int32_t autres[3] = {0, 0, 0};
-  const TListePoints* liste = nullptr;
+  const TPrisesMarquees* prises = nullptr;  // the stones the candidate took (row, column, dead flag)
   const TMarques* masque = nullptr;
   const TCartesParPoint* masquesjoueur = nullptr;
   uint8_t drapeau3 = 0, drapeau5 = 0;

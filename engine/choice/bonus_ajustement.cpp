@@ -617,7 +617,9 @@ void bonusmoyodomine(TPlateau& p, int32_t& valeur, TPoint q, int32_t compte1, in
 //   marking, and its chain has more than 3 liberties or testprise (limit 4,
 //   depth 8) does not take it; taken: half; dead-marked or empty: a quarter;
 // - the 10-point loss is for a chain of m next to p with fewer than 3 liberties;
-// - "counted points" are the points marked 1 or 2.
+// - "counted points" are the points marked 1 or 2;
+// - an invasion at p is read only when its zone (zonesinvasionjoueur of p,
+//   filled by the invasion analysis) holds q: elsewhere q changes nothing.
 // The cache is effetsinvasion[q]: valeur 0 = not computed, -1 = nothing,
 // else the term; marques 4 living invasion, 2 partly alive, 1 stopped.
 void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCarte& v) {
@@ -649,6 +651,8 @@ void bonusinvasion(TPlateau& p, int32_t& valeur, uint8_t m, TPoint q, const TCar
     for (int32_t c = 1; c <= n; ++c) {
       const int32_t j = ix(r, c);
       if (j == iq || !casescandidatesjoueur[j] || plateau0[j] != VIDE || v[j] <= 0) continue;
+      // Only the invasions whose zone holds q.
+      if (!zonesinvasionjoueur[r - 1][c - 1][iq]) continue;
       p = plateau0;
       infochaine = chaines0;
       pionsmorts = morts0;

@@ -575,7 +575,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
   const uint8_t c = m, d = autre(m);
   const TEssaiCoup& rec = essaiordi(ligne, colonne);
   const TMarques& masque = *v.masque;
-  const int32_t nl = v.liste ? nbpoints(*v.liste) : 0;
+  const int32_t nl = v.prises ? (*v.prises)[0] : 0;
   // A move that links groups.
   if (rec.valeurcoupure > 1) {
     if (rec.flagessai2 && (rec.marqueessai & 0xff)) valeur += 10;
@@ -606,7 +606,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
   if (passesconsecutives == 0 && !flagliaison && strategie == 0 &&
       ((compteurinvasions3 == 0 && !flagfortif2) || familles)) {
     const bool lance = territoire[q] == d ||
-                       (nl > 0 && (listeterritoirecouleur(v.liste->data(), c) || classevoisins(p, ligne, colonne, c, d))) ||
+                       (nl > 0 && (listeterritoirecouleur(v.prises->data(), c) || classevoisins(p, ligne, colonne, c, d))) ||
                        (v.g > 0 && pierreterritoiremarquee(p, d, pionsmortsbis, masque));
     if (lance) {
       TMarques& mm = br.vu;
@@ -876,9 +876,11 @@ void bonuspierreisoleebord(TPlateau& p, int32_t& valeur, uint8_t m, uint8_t x, u
     if (!pris) pris = testprise(p, ligne, colonne, 11, 5, d, TPoint{});
     p = avant;
     infochaine = chaines;
-    // The stone is not marked dead here: a term leaves the dead marks as it
-    // found them.
-    if (pris) valeur -= 10;
+    // The taken stone stays marked dead for the rest of the line.
+    if (pris) {
+      pionsmorts[q] = 1;
+      valeur -= 10;
+    }
   }
 }
 

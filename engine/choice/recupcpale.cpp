@@ -570,18 +570,6 @@ bool mortsapresessai(TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint q
 
 namespace {
 
-TListePoints listeliaison;  // the reinforcement family's linking points, as a list
-
-// The points flagged in the reinforcement family's linking map, in board order.
-const TListePoints& pointsliaisonliste(const TMarques& pointsliaison) {
-  listeliaison[0] = 0;
-  const int32_t n = configmoteur.taille;
-  for (int32_t r = 1; r <= n; ++r)
-    for (int32_t c = 1; c <= n; ++c)
-      if (pointsliaison[indexcase(r, c)]) ajoutecaseliste(r, c, listeliaison, MAXPOINTSLISTE);
-  return listeliaison;
-}
-
 class Noeud {
  public:
   Noeud(TRecherche& r, int32_t& cellule, int32_t score, int32_t d, uint8_t m, uint8_t o, TPoint dernier,
@@ -936,7 +924,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     relie.autres[0] = f.iajoueur[iq];
     relie.autres[1] = f.testprojet[iq];
     relie.autres[2] = f.bonuscombatsemai[iq];
-    relie.liste = &pointsliaisonliste(f.pointsliaison);
+    relie.prises = &r_.prises[d_];
     relie.masque = &carteessai(r_.familles.mortsapresessaiordi, q.ligne, q.colonne);
     relie.masquesjoueur = &f.mortsapresessaijoueur;
     relie.drapeau3 = drapeaux[2];

@@ -3,6 +3,7 @@
 // puts the board, the chain table and the dead marks back.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "engine/board/jeu.h"
 #include "engine/board/niveau.h"
 #include "engine/choice/bonus.h"
+#include "engine/proposals/invasions.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -488,13 +490,25 @@ TEST_F(Bonus, ALoneEdgeStoneTakenFromTheSide) {
       ".........\n"
       ".........\n");
   int32_t v = 0;
-  fixture::verifieinchange(p, [&] { bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5); });
+  const TPlateau avant = p;
+  const TInfoChaine chaines = infochaine;
+  bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5);
   EXPECT_EQ(v, -10);
-  // Owned by the attacker: nothing.
+  EXPECT_TRUE(fixture::memesplateaux(avant, p));
+  EXPECT_TRUE(chaines == infochaine);
+  // The taken stone stays marked dead for the rest of the line...
+  EXPECT_EQ(pionsmorts[indexcase(1, 5)], 1);
+  // ...so asked again, it costs 10 at once.
+  v = 0;
+  bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5);
+  EXPECT_EQ(v, -10);
+  pionsmorts.fill(0);
+  // Owned by the attacker: nothing, and no mark.
   territoire[indexcase(1, 5)] = BLANC;
   v = 0;
   bonuspierreisoleebord(p, v, NOIR, BLANC, NOIR, 1, 5);
   EXPECT_EQ(v, 0);
+  EXPECT_EQ(pionsmorts[indexcase(1, 5)], 0);
 }
 
 // Black's candidate at E5 inside white's area kills the white stone at G3
@@ -519,10 +533,10 @@ TEST_F(Bonus, GroupLinkingScoreCountsTheStonesTheMoveKills) {
   const int32_t blanc = indexcase(3, 7);
   TMarques masque{};
   masque[blanc] = 1;  // dead after the candidate's trial
-  TListePoints liste{};
+  TPrisesMarquees prises{};
   TValeursRelie relie;
   relie.masque = &masque;
-  relie.liste = &liste;
+  relie.prises = &prises;
   struct Cas {
     int32_t bits;
     int32_t attendu;
@@ -536,6 +550,44 @@ TEST_F(Bonus, GroupLinkingScoreCountsTheStonesTheMoveKills) {
     EXPECT_EQ(v, k.attendu) << "link bits " << k.bits;
   }
   essaiordi(5, 5) = TEssaiCoup{};
+}
+
+// Black's E5 takes the white stone at F5. The stones the move took are read
+// from its capture record (row, column, dead flag per stone): 20 per stone
+// when one of them lies in black's area, nothing otherwise.
+TEST_F(Bonus, GroupLinkingScoreReadsTheStonesTheMoveTook) {
+  maxsurvie = maxfortification = 0;
+  flagliaison = flagfortif2 = flagsituationjoueur = 0;
+  compteurinvasions3 = 0;
+  struct Cas {
+    uint8_t proprietaire;
+    int32_t attendu;
+  };
+  for (const Cas& k : {Cas{NOIR, 20}, Cas{VIDE, 0}}) {
+    TPlateau p = pose(
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".....X...\n"
+        ".....OX..\n"
+        ".....X...\n"
+        ".........\n"
+        ".........\n"
+        ".........\n");
+    strategie = 0;
+    territoire.fill(VIDE);
+    territoire[indexcase(5, 6)] = k.proprietaire;
+    TPrisesMarquees prises{};
+    posepioncaptures(prises, 100, p, 5, 5, NOIR, BLANC);
+    majlibertes(p, prises[0], 5, 5);
+    ASSERT_EQ(prises[0], 1);
+    TValeursRelie relie;
+    relie.masque = &marquesvides;
+    relie.prises = &prises;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusrelielesgroupes(p, v, NOIR, 5, 5, relie); });
+    EXPECT_EQ(v, k.attendu) << "owner of the taken stone " << int(k.proprietaire);
+  }
 }
 
 // ---- Adjustment terms ------------------------------------------------------------------------
@@ -812,7 +864,7 @@ TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {
   TPrisesMarquees prises{};
   TValeursRelie relie;
   relie.masque = &marquesvides;
-  relie.liste = &liste;
+  relie.prises = &prises;
   relie.g = 3;
   int32_t v = 0;
   const std::pair<const char*, std::function<void()>> termes[] = {
@@ -907,11 +959,14 @@ class BonusInvasion : public Bonus {
     for (auto& l : effetsinvasion)
       for (TEffetInvasion& e : l) e = TEffetInvasion{};
     compteurinvasions = 1;
+    // Every invasion zone holds every point unless a case says otherwise.
+    std::memset(zonesinvasionjoueur, 1, sizeof zonesinvasionjoueur);
   }
   void TearDown() override {
     for (auto& l : effetsinvasion)
       for (TEffetInvasion& e : l) e = TEffetInvasion{};
     compteurinvasions = 0;
+    std::memset(zonesinvasionjoueur, 0, sizeof zonesinvasionjoueur);
     Bonus::TearDown();
   }
   int32_t lance(TPlateau& p, TPoint q, const TCarte& v, uint8_t m = NOIR) {
@@ -974,6 +1029,36 @@ TEST_F(BonusInvasion, Gates) {
   // A preset cache is added at once.
   effet(q).valeur = 37;
   EXPECT_EQ(lance(p, q, v), 37);
+}
+
+// The zones come from the invasion analysis on the board before black's
+// move at D4: D4 lies in the zone of the invasion at C3, not in that of
+// G7, so only C3 is read and its value is not raised for a second point.
+TEST_F(BonusInvasion, OnlyTheInvasionsWhoseZoneHoldsTheMoveAreRead) {
+  TPlateau p = pose(VIDE9);
+  TCarte v{};
+  v[indexcase(3, 3)] = 40;
+  v[indexcase(7, 7)] = 40;
+  casescandidatesjoueur[indexcase(3, 3)] = casescandidatesjoueur[indexcase(7, 7)] = 1;
+  analysecoupsinvasion(p, v, NOIR, zonesinvasionjoueur, BLANC);
+  const TPoint q{4, 4};
+  ASSERT_NE(zonesinvasionjoueur[2][2][indexcase(4, 4)], 0);
+  ASSERT_EQ(zonesinvasionjoueur[6][6][indexcase(4, 4)], 0);
+  p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "...X.....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  casescandidatesjoueur[indexcase(3, 3)] = casescandidatesjoueur[indexcase(7, 7)] = 1;
+  const int32_t s = lance(p, q, v);
+  EXPECT_NE(effet(q).marques[indexcase(3, 3)], 0);
+  EXPECT_EQ(effet(q).marques[indexcase(7, 7)], 0) << "G7's zone does not hold D4";
+  EXPECT_EQ(s, 40);
 }
 
 TEST_F(BonusInvasion, AnEmptyCandidatePointGetsAQuarter) {
