@@ -210,8 +210,8 @@ void motifsremplissage(const TPlateau& p, TMarques& m, int32_t r, int32_t c, F&&
   TPoint lien;
   while (cherchelienparmotif(p, m, r, c, lien)) {
     suite(lien.ligne, lien.colonne);
-    // A fill that refuses the point (an own dead stone) leaves it unmarked;
-    // the search would hand it back for ever.
+    // Every fill marks the point it is handed; a point left unmarked would be
+    // handed back for ever.
     if (!m[ix(lien.ligne, lien.colonne)]) break;
   }
 }
@@ -290,8 +290,10 @@ bool toujoursvrai(int32_t, int32_t) { return true; }
 
 void remplitviamorts(const TPlateau& p, TMarques& m, int32_t r, int32_t c, uint8_t propre, uint8_t ennemi) {
   const int32_t i = ix(r, c);
-  if (p[i] == propre && pionsmorts[i]) return;
+  // Marked first, so a dead own stone is visited once and the pattern
+  // search moves on past it; nothing is followed from it.
   m[i] = 1;
+  if (p[i] == propre && pionsmorts[i]) return;
   pas4(r, c, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
     const int32_t j = ix(r2, c2);
     if (!m[j] && (p[j] == propre || (p[j] == ennemi && pionsmorts[j]))) remplitviamorts(p, m, r2, c2, propre, ennemi);

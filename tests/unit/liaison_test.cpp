@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
@@ -184,23 +185,43 @@ TEST_F(Liaison, FillThroughDeadStones) {
   fixture::verifieinchange(p, [&] { metlachainelieeviamorts(p, m, 4, 3, NOIR, BLANC); });
   EXPECT_TRUE(m[indexcase(4, 4)]);
   EXPECT_TRUE(m[indexcase(4, 5)]);
-  // An own stone flagged dead stops the fill.
+  // An own stone flagged dead is marked and the fill goes no further.
   pionsmorts.fill(0);
   pionsmorts[indexcase(4, 3)] = 1;
   m = marquesvides;
   metlachainelieeviamorts(p, m, 4, 3, NOIR, BLANC);
-  EXPECT_TRUE(fixture::memesmarques(marquesvides, m));
+  TMarques seul = marquesvides;
+  seul[indexcase(4, 3)] = 1;
+  EXPECT_TRUE(fixture::memesmarques(seul, m));
 }
 
-// An edge pattern pointing at an own stone flagged dead: the fill refuses the
-// stone and must not be handed the same link again and again.
-TEST_F(Liaison, FillRefusesAPatternLinkToAnOwnDeadStone) {
+// An edge pattern pointing at an own stone flagged dead: the fill marks the
+// stone, follows nothing from it, and is not handed the same link again.
+TEST_F(Liaison, FillStopsAtAPatternLinkToAnOwnDeadStone) {
   const TPlateau p = pose("..X......\n....X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
   pionsmorts[indexcase(2, 5)] = 1;
   TMarques m = marquesvides;
   fixture::verifieinchange(p, [&] { metlachainelieeviamorts(p, m, 1, 3, NOIR, BLANC); });
-  EXPECT_TRUE(m[indexcase(1, 3)]);
-  EXPECT_FALSE(m[indexcase(2, 5)]);
+  TMarques attendu = marquesvides;
+  attendu[indexcase(1, 3)] = 1;
+  attendu[indexcase(2, 5)] = 1;
+  EXPECT_TRUE(fixture::memesmarques(attendu, m));
+}
+
+// A first-line stone with a knight's link on each side, one of the two
+// stones flagged dead: the pattern search goes on past the dead one and the
+// live one is linked, whichever the search meets first.
+TEST_F(Liaison, FillThroughDeadStonesKeepsALaterPatternLink) {
+  const TPlateau p = pose("..X......\nX...X....\n.........\n.........\n.........\n.........\n.........\n.........\n.........\n");
+  for (const auto& [mort, vivant] : {std::pair{TPoint{2, 5}, TPoint{2, 1}}, std::pair{TPoint{2, 1}, TPoint{2, 5}}}) {
+    SCOPED_TRACE(testing::Message() << "dead stone at column " << mort.colonne);
+    pionsmorts.fill(0);
+    pionsmorts[indexcase(mort.ligne, mort.colonne)] = 1;
+    TMarques m = marquesvides;
+    fixture::verifieinchange(p, [&] { metlachainelieeviamorts(p, m, 1, 3, NOIR, BLANC); });
+    EXPECT_TRUE(m[indexcase(mort.ligne, mort.colonne)]);
+    EXPECT_TRUE(m[indexcase(vivant.ligne, vivant.colonne)]);
+  }
 }
 
 TEST_F(Liaison, FillAfterEnemyMoves) {
