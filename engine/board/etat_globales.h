@@ -242,7 +242,7 @@ GLOBALE(uint8_t, phasefinale, laisse)
 GLOBALE(int32_t, ordipasse, laisse)              // 1 the engine passes, 5 from the end-of-game evaluation (set by them)
 GLOBALE(uint8_t, komiforce, laisse)              // opening code flag (set by it)
 GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by it)
-GLOBALE(uint8_t, modeanalyseposition, laisse)    // position analysis switches (set by it)
+GLOBALE(uint8_t, modeanalyseposition, vaut(0))  // set by the position analysis, cleared by the search node: chains in atari are not painted
 GLOBALE(uint8_t, flagmarquechaines, laisse)
 GLOBALE(uint8_t, flaglectureessai, laisse)
 // The six scalars the reset sets without a name of their own in the analyses.
