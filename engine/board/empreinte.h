@@ -123,7 +123,7 @@ struct TEffetsLecture {
   int32_t noeuds = 0, noeudslecture = 0, noeudsprise = 0;
   int32_t escalier = -1;     // noeudsescalier after the call; -1 untouched
   int32_t plimax = 0;        // deepest capture-reading ply reached in the call
-  uint8_t depassements = 0;  // bits: capture, propagation, connection budget passed in the call
+  uint8_t depassements = 0;  // bits: capture, propagation, connection budget passed in the call; 8 flagrelie set by it
 
   void rejoue() const {
     compteurnoeuds += noeuds;
@@ -134,6 +134,7 @@ struct TEffetsLecture {
     if (depassements & 1) depassementprise = 1;
     if (depassements & 2) depassementpropagation = 1;
     if (depassements & 4) depassementliaison = 1;
+    if (depassements & 8) flagrelie = 1;
   }
 };
 
@@ -144,7 +145,7 @@ class TMesureLecture {
   TMesureLecture()
       : noeuds_(compteurnoeuds), lecture_(compteurnoeudslecture), prise_(compteurnoeudsprise), plimax_(profmaxrecu),
         escalier_(noeudsescalier), prises_(depassementprise), propagation_(depassementpropagation),
-        liaison_(depassementliaison) {
+        liaison_(depassementliaison), relie_(flagrelie) {
     profmaxrecu = 0;
     noeudsescalier = -1;
     depassementprise = depassementpropagation = depassementliaison = 0;
@@ -157,7 +158,7 @@ class TMesureLecture {
     e.escalier = noeudsescalier;
     e.plimax = profmaxrecu;
     e.depassements = static_cast<uint8_t>((depassementprise ? 1 : 0) | (depassementpropagation ? 2 : 0) |
-                                          (depassementliaison ? 4 : 0));
+                                          (depassementliaison ? 4 : 0) | (flagrelie && !relie_ ? 8 : 0));
     profmaxrecu = std::max(plimax_, e.plimax);
     if (noeudsescalier < 0) noeudsescalier = escalier_;
     depassementprise |= prises_;
@@ -168,7 +169,7 @@ class TMesureLecture {
 
  private:
   int32_t noeuds_, lecture_, prise_, plimax_, escalier_;
-  uint8_t prises_, propagation_, liaison_;
+  uint8_t prises_, propagation_, liaison_, relie_;
 };
 
 // The dead marks a memoized call changed, kept as point + 512 * new value,

@@ -178,7 +178,6 @@ GLOBALE(int32_t, flagouverture, vaut(0))         // opening heuristics
 GLOBALE(int32_t, etatcalme, vaut(0))             // cleanup / calm state: 0 not judged, 1 cleanup, 2 at stake, 4 calm
 ALIAS(int32_t, modenettoyage, etatcalme)         // the same variable under its other name
 GLOBALE(uint8_t, lectureconfirmee, vaut(0))      // position analysis around marquechainesmortes
-GLOBALE(uint8_t, flagrelie, laisse)              // a neighbouring chain was found lost (set by testprisechainesvoisines; nothing clears it)
 GLOBALE(uint8_t, sansstatut, vaut(0))            // chain-status analysis
 GLOBALE(int32_t, flagcoupure, vaut(0))           // cut analysis
 GLOBALE(int32_t, flagcoupure2, vaut(0))
@@ -242,7 +241,7 @@ GLOBALE(uint8_t, phasefinale, laisse)
 GLOBALE(int32_t, ordipasse, laisse)              // 1 the engine passes, 5 from the end-of-game evaluation (set by them)
 GLOBALE(uint8_t, komiforce, laisse)              // opening code flag (set by it)
 GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by it)
-GLOBALE(uint8_t, modeanalyseposition, laisse)    // position analysis switches (set by it)
+GLOBALE(uint8_t, modeanalyseposition, vaut(0))  // set by the position analysis, cleared by the search node: chains in atari are not painted
 GLOBALE(uint8_t, flagmarquechaines, laisse)
 GLOBALE(uint8_t, flaglectureessai, laisse)
 // The six scalars the reset sets without a name of their own in the analyses.
@@ -251,7 +250,7 @@ GLOBALE(uint8_t, flagremisepierre, vaut(0))      // chain-status analysis, stone
 GLOBALE(int32_t, valeurclassefaibles, vaut(0))   // weak-chain classification
 GLOBALE(int32_t, maxajustementtemps, vaut(0))    // largest value of the timing adjustments
 GLOBALE(int32_t, valeurdiffterritoire, vaut(0))  // compared by the move choice and the territory bonus
-GLOBALE(uint8_t, flagjonctiongroupes, vaut(0))   // move choice and group-joining bonus
+GLOBALE(uint8_t, flagrelie, vaut(0))             // move choice and group-joining bonus: a neighbouring chain was found lost this move (set by testprisechainesvoisines)
 GLOBALE(uint8_t, sauvepionsmorts, laisse)        // status drivers saved pionsmorts into pionsmortsavant (set by them)
 
 // ---- Debug trace -------------------------------------------------------------------------

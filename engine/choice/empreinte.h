@@ -55,7 +55,8 @@ inline void hacheetatlecture(TEmpreinte& k) {
                              paramniveaua,    paramniveaub,       paramniveauc,    paramniveaud,    paramniveaue,
                              paramniveauf,    paramniveaug,       profondeurlecture, niveaumin3,    niveaumin3b,
                              niveaumin4,      lectureprofonde,    lecturelongue,   configmoteur.taille,
-                             couleurordi,     couleurjoueur,      strategie,       pointko.ligne,   pointko.colonne};
+                             couleurordi,     couleurjoueur,      strategie,       pointko.ligne,   pointko.colonne,
+                             flagrelie};
   hache(k, entiers);
 }
 inline void hachecibles(TEmpreinte& k) {

@@ -621,6 +621,7 @@ class Noeud {
 };
 
 void Noeud::entree() {
+  modeanalyseposition = 0;
   n_.essayes = marquesvides;
   r_.essayes[d_] = 0;
   r_.entree[d_] = cellule_;

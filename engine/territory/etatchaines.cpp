@@ -318,8 +318,8 @@ namespace {
 // many times. Besides its arguments, a driver reads the board, the chain
 // table, pionsmorts, pionsmortsavant (only without `sauve`: with it the
 // driver sets it first), pionsmortssauves, marquesglobales, plateaudepart,
-// flagmarquesmorts, peintmortsavant, tableessaiscourante, flagscan and the
-// board size (with the tables built from it); the second driver sansstatut
+// flagmarquesmorts, peintmortsavant, modeanalyseposition, tableessaiscourante,
+// flagscan and the board size (with the tables built from it); the second driver sansstatut
 // too, detectetatchaine marquesdetect. It writes pionsmorts, pionsmortsavant
 // and sauvepionsmorts, compteurnoeudslecture and its count or result, the
 // second driver the dead zones under sansstatut; board and chain table come
@@ -364,8 +364,8 @@ void parmemo(const TPlateau& p, const int32_t (&arguments)[N], uint8_t sauve, co
   h.ajoute(pionsmortssauves);
   h.ajoute(marquesglobales);
   h.ajoute(plateaudepart);
-  const int32_t etat[6] = {flagmarquesmorts, peintmortsavant, tableessaiscourante, sansstatut, flagscan,
-                           configmoteur.taille};
+  const int32_t etat[7] = {flagmarquesmorts, peintmortsavant, tableessaiscourante, sansstatut, flagscan,
+                           modeanalyseposition, configmoteur.taille};
   h.ajoute(etat);
   h.ajoute(arguments);
   h.termine();
@@ -653,6 +653,8 @@ void peintchainesmortes(TPlateau& p, const TMarques& marques, uint8_t c, uint8_t
   balaye([&](int32_t r, int32_t col) {
     const int32_t j = ix(r, col);
     if (p[j] != c || !marques[j]) return;
+    // While the position analysis runs, a chain in atari stays on the board.
+    if (modeanalyseposition && libs(j) == 1) return;
     TListePoints& libertes = libertespeintes;
     libertes[0] = 0;
     TMarques vu;

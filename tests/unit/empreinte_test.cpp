@@ -124,4 +124,23 @@ TEST(Empreinte, ReplayedEffectsLeaveWhatTheStepLeft) {
   }
 }
 
+TEST(Empreinte, ReplaySetsTheLostChainFlagOnlyWhenTheStepSetIt) {
+  const Restaure<uint8_t> garde(flagrelie);
+  struct Cas {
+    const char* nom;
+    uint8_t avant;  // the flag when the step ran
+    bool pose;      // the step sets it
+    uint8_t attendu;  // the flag after a replay from a clear flag
+  } cas[] = {{"set by the step", 0, true, 1}, {"already set, untouched", 1, false, 0}, {"never set", 0, false, 0}};
+  for (const Cas& c : cas) {
+    flagrelie = c.avant;
+    TMesureLecture mesure;
+    if (c.pose) flagrelie = 1;
+    const TEffetsLecture effets = mesure.fin();
+    flagrelie = 0;
+    effets.rejoue();
+    EXPECT_EQ(flagrelie, c.attendu) << c.nom;
+  }
+}
+
 }  // namespace

@@ -306,6 +306,7 @@ TEST_F(Remise, StartValuesOfTheMove) {
   // The values a move starts from, independently of the sheet.
   entrees();
   couleurdemandee = NOIR;
+  flagrelie = 1;  // a lost chain found during the last move
   initmoteur();
   EXPECT_EQ(couleurordi, NOIR);
   EXPECT_EQ(couleurjoueur, BLANC);
@@ -320,6 +321,7 @@ TEST_F(Remise, StartValuesOfTheMove) {
       {"carteterritoire", carteterritoire[360], VIDE}, {"infozones", infozones[100].couleurzone, 2},
       {"infogroupes", infogroupes[0].couleurzone, 2},  {"historiquehash", historiquehash.nombre, 0},
       {"pointko", pointko.ligne + pointko.colonne, 0}, {"numerocoup", numerocoup, 0},
+      {"flagrelie", flagrelie, 0},
   };
   for (const auto& k : cas) EXPECT_EQ(k.obtenu, k.attendu) << k.nom;
   EXPECT_TRUE(fixture::memesplateaux(plateaumoteur, plateaudepart));  // the board left from the last move

@@ -523,6 +523,24 @@ TEST(ServicesEtat, PeintChainesMortes) {
   EXPECT_EQ(fixture::texteplateau(p, 7), ".OO....\nO..O...\n.OO....\n.......\n.......\n.......\n.......\n");
 }
 
+// While the position analysis runs, a dead chain in atari keeps its stones;
+// a dead chain with two liberties is painted over all the same.
+TEST(ServicesEtat, PeintChainesMortesAnalysePosition) {
+  const std::string_view d = ".O.....\nOXXO...\n.OO....\n.......\n....X..\n.......\n.......\n";
+  TPlateau p = pose(d);
+  TMarques marques = marquesvides;
+  marques[indexcase(2, 2)] = 1;
+  marques[indexcase(5, 5)] = 1;
+  peintmortsavant = 1;
+  modeanalyseposition = 1;
+  peintchainesmortes(p, marques, NOIR, BLANC);
+  EXPECT_EQ(fixture::texteplateau(p, 7), ".O.....\nOXXO...\n.OO....\n....O..\n...O.O.\n....O..\n.......\n");
+  modeanalyseposition = 0;
+  p = pose(d);
+  peintchainesmortes(p, marques, NOIR, BLANC);
+  EXPECT_EQ(fixture::texteplateau(p, 7), ".OO....\nO..O...\n.OO....\n....O..\n...O.O.\n....O..\n.......\n");
+}
+
 TEST(ServicesEtat, PointContactKo) {
   TPoint q;
   // Inside: (5,6) with white on the diagonal pair (6,5), (4,6).
