@@ -242,7 +242,7 @@ GLOBALE(int32_t, ordipasse, laisse)              // 1 the engine passes, 5 from 
 GLOBALE(uint8_t, komiforce, laisse)              // opening code flag (set by it)
 GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by it)
 GLOBALE(uint8_t, modeanalyseposition, vaut(0))  // set by the position analysis, cleared by the search node: chains in atari are not painted
-GLOBALE(uint8_t, flagmarquechaines, laisse)
+ALIAS(uint8_t, flagmarquechaines, lectureconfirmee)  // the position analysis's name of the confirming-reading switch
 GLOBALE(uint8_t, flaglectureessai, laisse)
 // The six scalars the reset sets without a name of their own in the analyses.
 GLOBALE(uint8_t, flaglectureyeux, vaut(1))       // read by the connection and two-eye readings

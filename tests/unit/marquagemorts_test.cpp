@@ -197,6 +197,28 @@ TEST(MarqueMortes, CacheSwitchIsLeftClear) {
   EXPECT_EQ(cacheactif, 0);
 }
 
+// The position analysis switches the confirming reading on around the
+// marking of each trial, and off after it.
+int32_t lecturesconfirmees = 0;
+
+TEST(MarqueMortes, TrialAnalysisConfirmsItsMarkings) {
+  lecturesconfirmees = 0;
+  sondelectureprise = [] { lecturesconfirmees += lectureconfirmee ? 1 : 0; };
+  fixture::analysemoteur(R"(
+    .........
+    .........
+    .........
+    ....XX...
+    ...XOO...
+    ....XX...
+    .........
+    .........
+    .........)", {.trait = NOIR, .niveau = 5});
+  sondelectureprise = nullptr;
+  EXPECT_GT(lecturesconfirmees, 0);
+  EXPECT_EQ(lectureconfirmee, 0);
+}
+
 TEST(MarqueMortesBis, EmptyCacheReadsAsTheOriginal) {
   Scene s(kDeuxAtaris);
   s.marque({3, 3}, STATUTINVERSE);
