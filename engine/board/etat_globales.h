@@ -110,8 +110,10 @@ GLOBALE(TCarte, bonusaffiches, vaut(0))          // trace map
 GLOBALE(TInfoZone[NBCASES], infozones, vaut(ZONEVIDE))    // zone records
 GLOBALE(TInfoZone[NBCASES], infogroupes, vaut(ZONEVIDE))  // group records
 GLOBALE(int32_t[NBCASES][2], infoyeux, premier(0))  // reference stone of a living group; word 0 cleared
-GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], carteniveau, laisse)    // per engine trial: territoire copy
-GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], tablelecture, laisse)   // per opponent trial: territoire copy
+// A point not tried this move (or whose trial was refused) keeps no owner map
+// from an earlier move or game: all VIDE, read as no owner by either side.
+GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], carteniveau, vaut(VIDE))    // per engine trial: territoire copy
+GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], tablelecture, vaut(VIDE))   // per opponent trial: territoire copy
 GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], tablepaires, laisse)    // (root move, reply) pair bits (set per pair)
 GLOBALE(int32_t[TAILLEMAX][TAILLEMAX][NBCASES], valeurspaires, laisse)  // values beside tablepaires (set per pair)
 GLOBALE(uint8_t[TAILLEMAX][TAILLEMAX][NBCASES], zonespoints, laisse)    // per point p: 1 on the points of p's zone (set by the move adjuster)
@@ -303,6 +305,10 @@ GLOBALE(int32_t, valeurconsolidation, vaut(0))   // points the engine needs (set
 // stamps of rejoue.cpp (a new generation never matches an old stamp); the
 // nested-reading guards lectureencours (prise.cpp) and debencours (enclos.cpp),
 // set for the length of a reading. exclusionvide (familles.cpp) is never written.
+//
+// The per-point owner maps of the trials (carteniveau, tablelecture) and
+// flagrelie are on the sheet and reset with each move: a move reads none of
+// another move's or game's trials.
 //
 // Everything else there is the scratch of one call: lists, maps and copies it
 // fills before reading them.
