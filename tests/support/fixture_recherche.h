@@ -9,6 +9,16 @@
 #include "engine/board/types.h"
 #include "engine/choice/entree.h"
 
+// Set in a build under AddressSanitizer, where a search above level 1 takes
+// minutes: the tests that need one skip there.
+#if defined(__SANITIZE_ADDRESS__)
+#define SOUS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SOUS_SANITIZER 1
+#endif
+#endif
+
 namespace fixture {
 
 // One move of a game: colour, row, column (row 0 = pass).

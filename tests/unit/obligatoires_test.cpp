@@ -27,14 +27,6 @@
 #include "tests/support/fixture_recherche.h"
 #include "tests/unit/suite_blocs.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define SOUS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SOUS_SANITIZER 1
-#endif
-#endif
-
 namespace {
 
 struct Cas {
