@@ -143,7 +143,7 @@ GLOBALE(int32_t, tableessaiscourante, vaut(0))   // status writers fill: 1 valeu
 // [cache colour 1..2][(row-1)*19 + (col-1)]
 GLOBALE(TCasierPrise[2][NBCASES], cacheprise, premier(0))  // results by position key; the count (word 0) cleared
 GLOBALE(TMarques[2][NBCASES], cacheplateaux, vaut(0))      // 1 where a reading of that chain played
-GLOBALE(uint8_t, cacheactif, vaut(0))            // cache on
+GLOBALE(uint8_t, cacheactif, vaut(0))            // cache on: set by the move choice around the readings of the capturable chains and of a trial
 GLOBALE(int32_t, compteurcache, vaut(0))         // cache key base of the position analysed
 
 // ---- Position keys (item "CLES", loaded once at start-up) ----------------------------
@@ -179,7 +179,7 @@ GLOBALE(uint8_t, coupbasetrouve, vaut(0))        // opening books: a book move w
 GLOBALE(int32_t, flagouverture, vaut(0))         // opening heuristics
 GLOBALE(int32_t, etatcalme, vaut(0))             // cleanup / calm state: 0 not judged, 1 cleanup, 2 at stake, 4 calm
 ALIAS(int32_t, modenettoyage, etatcalme)         // the same variable under its other name
-GLOBALE(uint8_t, lectureconfirmee, vaut(0))      // position analysis around marquechainesmortes
+GLOBALE(uint8_t, lectureconfirmee, vaut(0))      // confirming reading on: set by a trial around its marquechainesmortes
 GLOBALE(uint8_t, sansstatut, vaut(0))            // chain-status analysis
 GLOBALE(int32_t, flagcoupure, vaut(0))           // cut analysis
 GLOBALE(int32_t, flagcoupure2, vaut(0))
@@ -244,8 +244,6 @@ GLOBALE(int32_t, ordipasse, laisse)              // 1 the engine passes, 5 from 
 GLOBALE(uint8_t, komiforce, laisse)              // opening code flag (set by it)
 GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by it)
 GLOBALE(uint8_t, modeanalyseposition, vaut(0))  // set by the position analysis, cleared by the search node: chains in atari are not painted
-ALIAS(uint8_t, flagmarquechaines, lectureconfirmee)  // the position analysis's name of the confirming-reading switch
-GLOBALE(uint8_t, flaglectureessai, laisse)
 // The six scalars the reset sets without a name of their own in the analyses.
 GLOBALE(uint8_t, flaglectureyeux, vaut(1))       // read by the connection and two-eye readings
 GLOBALE(uint8_t, flagremisepierre, vaut(0))      // chain-status analysis, stone put back

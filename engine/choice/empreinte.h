@@ -51,7 +51,7 @@ inline void hacheetatlecture(TEmpreinte& k) {
   hache(k, listefaibles);
   hache(k, listesurvie);
   const int32_t entiers[] = {etatcalme,       procedurefinpartie, phasefinale,     sansstatut,      peintmortsavant,
-                             sauvepionsmorts, flaglectureessai,   cacheactif,      compteurcache,   niveau,
+                             sauvepionsmorts, lectureconfirmee,   cacheactif,      compteurcache,   niveau,
                              paramniveaua,    paramniveaub,       paramniveauc,    paramniveaud,    paramniveaue,
                              paramniveauf,    paramniveaug,       profondeurlecture, niveaumin3,    niveaumin3b,
                              niveaumin4,      lectureprofonde,    lecturelongue,   configmoteur.taille,

@@ -201,12 +201,12 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   for (int32_t k = 1; k <= e.nbprises; ++k) xorclepion(cle, e.prises[3 * k], e.prises[3 * k + 1], lui);
   if (moi == NOIR) cle ^= cletrait;
   compteurcache = static_cast<int32_t>(cle);
-  flagmarquechaines = 1;
-  flaglectureessai = 1;
+  lectureconfirmee = 1;
+  cacheactif = 1;
   // Capture readings: the chains the move leaves dead, revised for a lone stone that took nothing.
   marquechainesmortes(a.chainesentree, p, e.statut, profondeurlecture - 1, profondeurlecture - 1,
                       TPoint{ligne, colonne}, TPoint{}, TPoint{}, a.profondeurprise, e.nbprises, a.interrupteur);
-  flagmarquechaines = 0;
+  lectureconfirmee = 0;
   if (infochaine[i][0] == 1 && e.nbprises == 0)
     revisechainesmortes(a.pourordi ? marquesliaison1 : marquesliaison2, p, e.statut, profondeurlecture - 1, ligne,
                         colonne, a.profondeurprise);
@@ -222,7 +222,7 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
           empilepoint(e.sauvetages, MAXPOINTSLISTE, r, c);
       }
   // Cache key off; the readings' dead marks kept apart.
-  flaglectureessai = 0;
+  cacheactif = 0;
   compteurcache = 0;
   rec.plateauessai2 = pionsmorts;
   // The dead marks of the readings alone stay in carte2essai: the families

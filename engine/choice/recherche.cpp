@@ -79,14 +79,14 @@ void preparemarquesrecherche(TPlateau& b, uint8_t c, TPoint dernier, TMarques& e
   pierresenatari(b, c);
 
   // The chains each side can capture.
-  flaglectureessai = 1;
+  cacheactif = 1;
   compteurcache = 0;
   marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, couleurdemandee);
   marquesliaison1 = pionsmorts;
   territoirefinal(b);
   marquechainesprenables(b, profondeurlecture - 1, paramniveaub + 2, o);
   marquesliaison2 = pionsmorts;
-  flaglectureessai = 0;
+  cacheactif = 0;
 
   // Groups checked, dead marks by colour, the liberty masks.
   verifiegroupesapresessai(plateaumoteur);

@@ -66,7 +66,7 @@ void statutfinalaide(TPlateau& p, int32_t& noir, int32_t& blanc, TCarte& statut,
   // Capturable chains and the final territory maps.
   marquechainesprenables(p, profondeurlecture - 1, paramniveaub + 2, couleurdemandee);
   territoirefinal(p);
-  flaglectureessai = 0;
+  cacheactif = 0;
   // Liberty masks and the enclosed-chain marking of every chain.
   if (!saute) {
     masqueslibertes(pionsmorts, pionsmorts, p);

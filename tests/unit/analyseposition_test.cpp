@@ -8,11 +8,14 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "engine/board/cles.h"
 #include "engine/board/etat.h"
 #include "engine/board/jeu.h"
 #include "engine/chains/escaliers.h"
 #include "engine/choice/analyseposition.h"
+#include "engine/reading/prise.h"
 #include "tests/support/fixture.h"
 
 namespace {
@@ -387,6 +390,70 @@ TEST(AnalyseEssai, LinkTermCountsTheMoversOwnStones) {
     EXPECT_GT(a.ordi.valeursatari[indexcase(r, c)], 0) << r << "," << c;
     EXPECT_LE(a.joueur.valeursatari[indexcase(r, c)], 0) << r << "," << c;
   }
+}
+
+// The switches and key base each capture reading of an analysis starts with.
+struct VueLecture {
+  uint8_t cache, confirme;
+  int32_t cle;
+};
+std::vector<VueLecture> vues;
+
+bool cachevide() {
+  for (const auto& g : cacheprise)
+    for (const auto& b : g)
+      if (b[0] != 0) return false;
+  return true;
+}
+
+TEST(AnalyseEssai, TrialReadingsFillTheCaptureCacheUnderTheTrialKey) {
+  // The white corner chain is lost; the rest of the board is open.
+  fixture::analysemoteur(R"(
+    O.X......
+    OX.......
+    X........
+    .........
+    .........
+    .........
+    .........
+    .........
+    .........)", {.trait = NOIR, .niveau = 5});
+  EXPECT_FALSE(cachevide()) << "the capturable chains and the trials were read with the cache on";
+  for (auto& g : cacheprise)
+    for (auto& b : g) b[0] = 0;
+  for (auto& g : cacheplateaux)
+    for (auto& m : g) m.fill(0);
+  vues.clear();
+  sondelectureprise = [] { vues.push_back({cacheactif, lectureconfirmee, compteurcache}); };
+  appel.remplit(0);
+  appel.lance(1);
+  sondelectureprise = nullptr;
+  EXPECT_EQ(cacheactif, 0);
+  EXPECT_EQ(lectureconfirmee, 0);
+  EXPECT_EQ(compteurcache, 0);
+  // Each trial stone that took nothing and was read: its chain's snapshot
+  // and bucket filled, by a reading keyed by the trial position.
+  const TEssaisAnalyse& e = essaisanalyse();
+  int32_t lues = 0;
+  for (int32_t k = 1; k <= e.nombre; ++k) {
+    const TPoint q = e.essais[k].point;
+    const int32_t i = indexcase(q.ligne, q.colonne);
+    if (essaiordi(q.ligne, q.colonne).nbprisesessai != 0 || !cacheplateaux[0][i][i]) continue;
+    SCOPED_TRACE(testing::Message() << q.ligne << "," << q.colonne);
+    ++lues;
+    EXPECT_GT(cacheprise[0][i][0], 0);
+    uint32_t cle = 0;
+    xorclepion(cle, q.ligne, q.colonne, NOIR);
+    cle ^= cletrait;
+    EXPECT_TRUE(std::any_of(vues.begin(), vues.end(), [&](const VueLecture& v) {
+      return v.cache && v.cle == static_cast<int32_t>(cle);
+    }));
+  }
+  EXPECT_GT(lues, 0);
+  // The trial's dead-chain marking reads with the confirming reading on.
+  EXPECT_TRUE(std::any_of(vues.begin(), vues.end(), [](const VueLecture& v) { return v.confirme && v.cache; }));
+  EXPECT_FALSE(std::any_of(vues.begin(), vues.end(), [](const VueLecture& v) { return v.cache && v.cle == 0; }))
+      << "the trials read with their own key";
 }
 
 TEST(PositionMoteur, EntryAndSearchPreparation) {

@@ -219,6 +219,34 @@ TEST(MarqueMortes, TrialAnalysisConfirmsItsMarkings) {
   EXPECT_EQ(lectureconfirmee, 0);
 }
 
+TEST(MarqueMortes, ConfirmingSwitchReadsALostWeakChainAgain) {
+  // The lost white corner chain lies outside the window of the target (9,9):
+  // the board-wide pass reads it with limit 2 and, with the switch on, once
+  // more with the caller's limits before marking it.
+  constexpr const char* kLoin =
+      "O.X......\n"
+      "OX.......\n"
+      "X........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "........X\n";
+  int32_t sans = 0;
+  for (const uint8_t confirme : {0, 1}) {
+    SCOPED_TRACE(confirme);
+    Scene s(kLoin);
+    lectureconfirmee = confirme;
+    s.marque({9, 9}, 0);
+    lectureconfirmee = 0;
+    EXPECT_TRUE(mort(1, 1));
+    EXPECT_TRUE(mort(2, 1));
+    if (!confirme) sans = lectures;
+    else EXPECT_EQ(lectures, sans + 1);
+  }
+}
+
 TEST(MarqueMortesBis, EmptyCacheReadsAsTheOriginal) {
   Scene s(kDeuxAtaris);
   s.marque({3, 3}, STATUTINVERSE);
