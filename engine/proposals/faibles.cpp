@@ -259,7 +259,6 @@ bool transformefaibles(TMarques& danger, const TCarte& comptes, bool ouverture) 
 
 void analysefaibles(const TCartesSurvieCote&, const TCartesSurvieCote&, const TMarques&, uint8_t couleurA,
                     TPlateau& p) {
-  const int32_t n = configmoteur.taille;
   // Entry state kept; the weak map cleared.
   const TGardeEssai garde(p);
   maxfortification = 0;
@@ -269,18 +268,12 @@ void analysefaibles(const TCartesSurvieCote&, const TCartesSurvieCote&, const TM
   if (phasedebut && numerocoup >= 5) {
     int32_t t = static_cast<int32_t>(bilanscore / 2);
     if (t > -10) t = -10;
-    // The mode of the threat test.
+    // The mode of the threat test, from the largest kill or save count
+    // of the trials that the position analysis keeps.
     int32_t mode = 3;
     if (debutpartie == 1) {
       flagsurvie = 0;
-      int32_t max6 = 0;
-      for (int32_t r = 1; r <= n; ++r)
-        for (int32_t c = 1; c <= n; ++c) {
-          const int32_t i = indexcase(r, c);
-          if (casescandidates[i]) max6 = std::max(max6, compteur6essai(essaiordi(r, c)));
-          if (casescandidatesjoueur[i]) max6 = std::max(max6, compteur6essai(essaijoueur(r, c)));
-        }
-      mode = flagouverture >= 3 ? 1 : max6 < 3 ? 3 : 2;
+      mode = flagouverture >= 3 ? 1 : maxprisesessais < 3 ? 3 : 2;
     }
     // Classes 1 to 3.
     k.classes(mode);

@@ -322,4 +322,49 @@ TEST(Faibles, ThreatenedStoneInTheOpening) {
   flagouverture = 0;
 }
 
+// In the opening, below the heuristics' threshold, the threat test reads
+// the trials' capture marks (carte3essai) once the largest kill or save
+// count the position analysis keeps reaches 3, else their survival marks
+// (carte2essai). The records' own counts are cleared: the maximum of the
+// analysis decides, not a count of the records made again.
+TEST(Faibles, ThreatModeFromTheAnalysisMaximum) {
+  const char* d =
+      ".........\n"
+      ".........\n"
+      "..O......\n"
+      ".........\n"
+      "...XX....\n"
+      ".........\n"
+      "......O..\n"
+      ".........\n"
+      ".........\n";
+  const int32_t s = indexcase(5, 4), q = indexcase(1, 1);
+  for (const int32_t maximum : {5, 0}) {
+    SCOPED_TRACE(maximum);
+    const Classe k = classe(d, 1, 20, 1, [&] {
+      flagouverture = 0;
+      strategie = 1;  // no danger phase
+      maxprisesessais = maximum;
+      for (int32_t r = 1; r <= 9; ++r)
+        for (int32_t c = 1; c <= 9; ++c) {
+          for (TEssaiCoup* e : {&essaiordi(r, c), &essaijoueur(r, c)}) {
+            e->nbtuesessai = e->nbsauvesessai = 0;
+            e->carte2essai = marquesvides;
+            e->carte3essai = marquesvides;
+            e->plateauessai2 = marquesvides;
+          }
+        }
+      casescandidatesjoueur[q] = 1;
+      TEssaiCoup& e = essaijoueur(1, 1);
+      e.etatessai = TCarte{};
+      e.carte3essai[s] = 1;
+    });
+    EXPECT_EQ(k.lesfaibles[s], maximum >= 3 ? 1 : 0);
+    EXPECT_EQ(k.lesfaibles[indexcase(5, 5)], maximum >= 3 ? 1 : 0);
+  }
+  casescandidatesjoueur = marquesvides;
+  strategie = 2;
+  maxprisesessais = 0;
+}
+
 }  // namespace
