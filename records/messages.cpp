@@ -71,5 +71,19 @@ int affichemessage2(const std::string& texte, const std::string& s) {
 }
 
 int affichemessage3(const std::string& texte, const std::string& s, const std::string& t) {
-  return affichemessage(remplacepourcentt(remplacepourcents(texte, s), t));
+  // Both placeholders are found in the text itself, so a "%t" inside `s`
+  // (a file name) stays as it is.
+  const size_t is = texte.find("%s");
+  const size_t it = texte.find("%t");
+  if (it == std::string::npos) return affichemessage(remplacepourcents(texte, s));
+  if (is == std::string::npos) return affichemessage(remplacepourcentt(texte, t));
+  std::string r = texte;
+  if (it > is) {
+    r.replace(it, 2, t);
+    r.replace(is, 2, s);
+  } else {
+    r.replace(is, 2, s);
+    r.replace(it, 2, t);
+  }
+  return affichemessage(r);
 }

@@ -25,6 +25,13 @@ TEST(RecordsMessages, TablesHoldTheirLinesAndMessagesGoToTheSink) {
     EXPECT_EQ(affichemessage2("%s and %s", "a"), RESULTATOK);
     EXPECT_EQ(m.texte(), "Corrupted file : x.go at the line 12 ! | Error! | a and %s");
   }
+  // A placeholder inside a filled value is text, not a placeholder.
+  {
+    Messages m;
+    affichemessage3(textelangue(253), "a%tb.go", "7");
+    affichemessage3("%t then %s", "s%t", "t%s");
+    EXPECT_EQ(m.texte(), "Corrupted file : a%tb.go at the line 7 ! | t%s then s%t");
+  }
   // Without a sink the message is dropped and still answered.
   EXPECT_EQ(affichemessage("lost"), RESULTATOK);
 }
