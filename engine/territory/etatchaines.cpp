@@ -509,10 +509,25 @@ void coupscandidatsliberte(TPlateau& p, uint8_t a, uint8_t d, TListePoints& l, i
     int32_t nblib = 0;
     TPoint notes[4];
     int32_t nbnotes = 0;
+    int32_t comptees[4];  // stones of d whose chain's liberties are counted
+    int32_t nbcomptees = 0;
     for (int32_t k = 0; k < v.nbvoisins; ++k) {
       const int32_t j = ix(v.voisins[k][0], v.voisins[k][1]);
       if (p[j] == VIDE) ++nblib;
-      else if (p[j] == d && libs(j) > 1) nblib += libs(j) - 1;
+      else if (p[j] == d && libs(j) > 1) {
+        // A chain beside the point on two sides brings its liberties once.
+        bool deja = false;
+        if (nbcomptees > 0) {
+          TMarques chaine;
+          zeromarques(chaine);
+          marquepionschaine(p, chaine, 0, v.voisins[k][0], v.voisins[k][1]);
+          for (int32_t m = 0; m < nbcomptees; ++m) deja = deja || chaine[comptees[m]] != 0;
+        }
+        if (!deja) {
+          comptees[nbcomptees++] = j;
+          nblib += libs(j) - 1;
+        }
+      }
       else if (p[j] == a && libs(j) == 2) notes[nbnotes++] = TPoint{v.voisins[k][0], v.voisins[k][1]};
       // Nothing noted with only one (or two, short of liberties) neighbours left: no double atari here.
       if (nbnotes == 0 && (k == v.nbvoisins - 2 || (k == v.nbvoisins - 3 && nblib < 2))) return;

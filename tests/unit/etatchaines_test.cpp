@@ -424,6 +424,19 @@ TEST(ServicesEtat, CoupsCandidatsLiberte) {
   coupscandidatsliberte(p, NOIR, BLANC, l, 300, 0, 0);
   EXPECT_EQ(nbpoints(l), 0);
   EXPECT_TRUE(fixture::memesplateaux(avant, p));
+  // (2,2) touches both black chains, two liberties each, but the white
+  // corner chain beside it on two sides brings its spare liberty once: a
+  // white stone there would have one liberty, so nothing is taken.
+  p = pose(
+      "OOX....\n"
+      "O.XO...\n"
+      ".XO....\n"
+      ".O.....\n.......\n.......\n.......\n");
+  const TPlateau coin = p;
+  l[0] = 0;
+  coupscandidatsliberte(p, NOIR, BLANC, l, 300, 0, 0);
+  EXPECT_EQ(nbpoints(l), 0);
+  EXPECT_TRUE(fixture::memesplateaux(coin, p));
 }
 
 TEST(ServicesEtat, CoupsCandidatsPierresLibres) {
