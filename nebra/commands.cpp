@@ -88,7 +88,7 @@ int gtp_set_komi(char* s) {
   return gtp_success("");
 }
 
-// Checks shared by the handicap commands; 0 with n set, or the failure written.
+// Checks shared by the handicap commands: true with n set, else false with the failure written.
 bool handicap_count(char* s, int* n, bool fixed, int* status) {
   if (!board_empty()) {
     *status = gtp_failure("board not empty");

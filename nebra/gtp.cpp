@@ -15,6 +15,9 @@ FILE* gtp_output = nullptr;
 
 namespace {
 
+gtp_transform_ptr vertex_transform_input_hook = nullptr;
+gtp_transform_ptr vertex_transform_output_hook = nullptr;
+
 FILE* out() { return gtp_output ? gtp_output : stdout; }
 
 bool blank(unsigned char c) { return std::isspace(c) != 0; }
@@ -146,6 +149,11 @@ void gtp_main_loop(const gtp_command commands[], FILE* gtp_input, FILE* gtp_dump
 
 void gtp_internal_set_boardsize(int size) { gtp_boardsize = size; }
 
+void gtp_set_vertex_transform_hooks(gtp_transform_ptr in, gtp_transform_ptr out) {
+  vertex_transform_input_hook = in;
+  vertex_transform_output_hook = out;
+}
+
 void gtp_printf(const char* format, ...) {
   va_list ap;
   va_start(ap, format);
@@ -264,6 +272,7 @@ int gtp_decode_coord(char* s, int* i, int* j) {
   if (ii < 0 || ii >= gtp_boardsize || jj < 0 || jj >= gtp_boardsize) return 0;
   *i = static_cast<int>(ii);
   *j = static_cast<int>(jj);
+  if (vertex_transform_input_hook) vertex_transform_input_hook(*i, *j, i, j);
   return static_cast<int>(p - s);
 }
 
@@ -307,12 +316,13 @@ void gtp_print_vertices(int n, int movei[], int movej[]) {
   sort_moves(n, movei, movej);
   for (int k = 0; k < n; ++k) {
     if (k > 0) std::putc(' ', out());
-    const int i = movei[k], j = movej[k];
+    int i = movei[k], j = movej[k];
     if (i == -1 && j == -1) {
       std::fputs("PASS", out());
     } else if (i < 0 || i >= gtp_boardsize || j < 0 || j >= gtp_boardsize) {
       std::fputs("??", out());
     } else {
+      if (vertex_transform_output_hook) vertex_transform_output_hook(movei[k], movej[k], &i, &j);
       std::fprintf(out(), "%c%d", 'A' + j + (j >= 8 ? 1 : 0), gtp_boardsize - i);
     }
   }

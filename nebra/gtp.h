@@ -15,6 +15,9 @@ struct gtp_command {
   gtp_fn_ptr function;
 };
 
+// Optional vertex transform: (i, j) in, the transformed pair out.
+using gtp_transform_ptr = void (*)(int i, int j, int* ti, int* tj);
+
 // Colours of the protocol layer.
 constexpr int GTP_EMPTY = 0, GTP_WHITE = 1, GTP_BLACK = 2;
 
@@ -24,6 +27,8 @@ extern FILE* gtp_output;   // where replies go; null means standard output
 
 void gtp_main_loop(const gtp_command commands[], FILE* gtp_input, FILE* gtp_dump_commands);
 void gtp_internal_set_boardsize(int size);
+// Hooks applied to every decoded and every printed vertex; null leaves vertices unchanged.
+void gtp_set_vertex_transform_hooks(gtp_transform_ptr in, gtp_transform_ptr out);
 void gtp_printf(const char* format, ...);
 void gtp_mprintf(const char* format, ...);
 void gtp_start_response(int status);

@@ -151,6 +151,31 @@ TEST_F(GtpTest, VerticesArePrintedSortedFromTheTopRow) {
             "7 x white black empty z D4 \n\nUnknown format character 'q'\n");
 }
 
+// Mirrors the column: A becomes T on 19x19.
+void MirrorColumn(int i, int j, int* ti, int* tj) {
+  *ti = i;
+  *tj = gtp_boardsize - 1 - j;
+}
+
+TEST_F(GtpTest, VertexHooksApplyToDecodedAndPrintedVertices) {
+  gtp_set_vertex_transform_hooks(MirrorColumn, MirrorColumn);
+  char buf[] = "C3";
+  int i = -9, j = -9;
+  EXPECT_GT(gtp_decode_coord(buf, &i, &j), 0);
+  std::string printed = Printed([] {
+    int is_[] = {-1, 16};
+    int js_[] = {-1, 2};
+    gtp_print_vertices(2, is_, js_);
+  });
+  gtp_set_vertex_transform_hooks(nullptr, nullptr);
+  EXPECT_EQ(i, 16);
+  EXPECT_EQ(j, 16);
+  EXPECT_EQ(printed, "PASS R3");
+  char again[] = "C3";
+  EXPECT_GT(gtp_decode_coord(again, &i, &j), 0);
+  EXPECT_EQ(j, 2);
+}
+
 TEST_F(GtpTest, SortMovesOrdersByRowThenColumn) {
   int is_[] = {3, 1, 3, 0};
   int js_[] = {2, 5, 1, 9};
