@@ -165,23 +165,15 @@ TEST(Survie, SecondProposalKeepsTheLargerValue) {
 // (memo 1). The opponent's survival point gets 20 x (s + e), s = 2 from the
 // opponent's life test, e = 3 points of eye space; it joins both lists, and
 // the white stones it saves carry bits 0x80 and 0x10 in their own records.
-TEST(Survie, OpponentVitalPoint) {
-  const char* diagramme =
-      "...OX..\n"
-      "OOOOX..\n"
-      "XXXXX..\n"
-      ".......\n"
-      ".......\n"
-      ".......\n"
-      ".......\n";
-  TPlateau p = fixture::posemoteur(diagramme);
-  const int32_t i = indexcase(1, 2);
-  // The two trial records at (1,2).
-  for (const uint8_t c : {BLANC, NOIR}) {
+// Both sides' trial records at (r, c): each side's stone played there on
+// the diagram, its board and chain table kept, every count and mark clear.
+// The engine is left on the diagram.
+void poseessais(TPlateau& p, const char* diagramme, int32_t r, int32_t c) {
+  for (const uint8_t k : {BLANC, NOIR}) {
     TPlateau essai = p;
     TListePoints prises{};
-    jouecoup(prises, 300, essai, 1, 2, c, static_cast<uint8_t>(1 - c));
-    TEssaiCoup& e = c == BLANC ? essaijoueur(1, 2) : essaiordi(1, 2);
+    jouecoup(prises, 300, essai, r, c, k, static_cast<uint8_t>(1 - k));
+    TEssaiCoup& e = k == BLANC ? essaijoueur(r, c) : essaiordi(r, c);
     e.plateauessai = essai;
     e.infochaineessai = infochaine;
     e.plateauessai2 = marquesvides;
@@ -193,10 +185,25 @@ TEST(Survie, OpponentVitalPoint) {
     e.gainmoyoordi = 0;
     e.gainmoyojoueur = 0;
     e.compteur3essai = 0;
+    e.compteur4essai = 0;
     e.formeessai = 0;
     e.marqueessai = 0;
     p = fixture::posemoteur(diagramme);
   }
+}
+
+TEST(Survie, OpponentVitalPoint) {
+  const char* diagramme =
+      "...OX..\n"
+      "OOOOX..\n"
+      "XXXXX..\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n";
+  TPlateau p = fixture::posemoteur(diagramme);
+  const int32_t i = indexcase(1, 2);
+  poseessais(p, diagramme, 1, 2);
   for (int32_t r = 1; r <= 7; ++r)
     for (int32_t c = 1; c <= 7; ++c) essaijoueur(r, c).marquesessai = marquesvides;
   auto x = std::make_unique<Parts>();
@@ -261,27 +268,7 @@ TEST(Survie, OpponentPreTestOnTheShapeFlags) {
   for (const Cas& k : cas) {
     TPlateau p = fixture::posemoteur(diagramme);
     const int32_t i = indexcase(1, 2);
-    for (const uint8_t c : {BLANC, NOIR}) {
-      TPlateau essai = p;
-      TListePoints prises{};
-      jouecoup(prises, 300, essai, 1, 2, c, static_cast<uint8_t>(1 - c));
-      TEssaiCoup& e = c == BLANC ? essaijoueur(1, 2) : essaiordi(1, 2);
-      e.plateauessai = essai;
-      e.infochaineessai = infochaine;
-      e.plateauessai2 = marquesvides;
-      e.carte2essai = marquesvides;
-      e.carte3essai = marquesvides;
-      e.marquesessai = marquesvides;
-      e.nbprisesessai = 0;
-      e.nbtuesessai = 0;
-      e.gainmoyoordi = 0;
-      e.gainmoyojoueur = 0;
-      e.compteur3essai = 0;
-      e.compteur4essai = 0;
-      e.formeessai = 0;
-      e.marqueessai = 0;
-      p = fixture::posemoteur(diagramme);
-    }
+    poseessais(p, diagramme, 1, 2);
     essaijoueur(1, 2).formeessai = k.formes;
     essaijoueur(1, 2).marqueessai = 1;  // linked to a weak stone
     essaiordi(1, 2).compteur4essai = 2;
