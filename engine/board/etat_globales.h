@@ -302,7 +302,8 @@ GLOBALE(int32_t, valeurconsolidation, vaut(0))   // points the engine needs (set
 // tabletransposition99 (each solver pass starts its count at 0), the chain
 // stamps of rejoue.cpp (a new generation never matches an old stamp); the
 // nested-reading guards lectureencours (prise.cpp) and debencours (enclos.cpp),
-// set for the length of a reading. exclusionvide (familles.cpp) is never written.
+// set for the length of a reading. exclusionvide (familles.cpp) stays empty:
+// no step of the search keeps a point out of the cut marking.
 //
 // The per-point owner maps of the trials (carteniveau, tablelecture) and
 // flagrelie are on the sheet and reset with each move: a move reads none of

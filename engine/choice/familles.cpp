@@ -59,7 +59,7 @@ namespace {
 constexpr int32_t SEUILFIN = 20;            // best "flou" value below which the end phase starts
 
 // Scratch of the root (static storage: one root at a time).
-TTableExclusion exclusionvide{};  // no point is kept out of the cut marking
+TTableExclusion exclusionvide{};  // stays empty: no step of the search keeps a point out of the cut marking
 TTableEssais essaisordi0;         // the engine's trial dead marks, by point index
 TCarte bambous;                   // monkey-jump and bamboo-joint scores
 TCarte tentatives;                // answers to the opponent's invasion attempt

@@ -9,7 +9,9 @@
 #include "engine/board/etat.h"
 #include "engine/board/types.h"
 
-// Flag bits. 0x40 is never set here (no routine writes it).
+// Flag bits. 0x40 is not a shape: the re-reading of a chain dead after the
+// trial (revisechainesmortes) sets it on the trial's own record when the
+// chain survives.
 constexpr int32_t FORMEOEIL = 0x01;         // an empty neighbour has only own stones around, none in atari
 constexpr int32_t FORMEUNDEFAUT = 0x02;     // an empty neighbour with one defect (empty, or an own chain in atari)
 constexpr int32_t FORMEDEUXDEFAUTS = 0x04;  // a second empty neighbour with one defect

@@ -192,18 +192,11 @@ void poseessais(TPlateau& p, const char* diagramme, int32_t r, int32_t c) {
   }
 }
 
-TEST(Survie, OpponentVitalPoint) {
-  const char* diagramme =
-      "...OX..\n"
-      "OOOOX..\n"
-      "XXXXX..\n"
-      ".......\n"
-      ".......\n"
-      ".......\n"
-      ".......\n";
-  TPlateau p = fixture::posemoteur(diagramme);
-  const int32_t i = indexcase(1, 2);
-  poseessais(p, diagramme, 1, 2);
+// The opponent's vital point at the index i of the diagram of the two tests
+// below: the records' marks and the turn's globals cleared, i the opponent's
+// only candidate with its memo set, the engine's stones around it dead after
+// the opponent's trial there.
+std::unique_ptr<Parts> scenevital(int32_t i) {
   for (int32_t r = 1; r <= 7; ++r)
     for (int32_t c = 1; c <= 7; ++c) essaijoueur(r, c).marquesessai = marquesvides;
   auto x = std::make_unique<Parts>();
@@ -220,10 +213,26 @@ TEST(Survie, OpponentVitalPoint) {
   casescandidatesjoueur = marquesvides;
   casescandidatesjoueur[i] = 1;
   maxsurvie = 0;
-  x->vitB[i] = 2;
   x->memoB[i] = 1;
   for (const int32_t q : {indexcase(1, 4), indexcase(2, 1), indexcase(2, 2), indexcase(2, 3), indexcase(2, 4)})
     x->mortsA[0][1][q] = 1;
+  return x;
+}
+
+TEST(Survie, OpponentVitalPoint) {
+  const char* diagramme =
+      "...OX..\n"
+      "OOOOX..\n"
+      "XXXXX..\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n";
+  TPlateau p = fixture::posemoteur(diagramme);
+  const int32_t i = indexcase(1, 2);
+  poseessais(p, diagramme, 1, 2);
+  auto x = scenevital(i);
+  x->vitB[i] = 2;
   TMarques analyse{};
   fixture::verifieinchange(p, [&] {
     coupdesurvie(x->coteA(), x->coteB(), analyse, x->candidats, 361, x->famille, 300, NOIR, p);
@@ -272,25 +281,7 @@ TEST(Survie, OpponentPreTestOnTheShapeFlags) {
     essaijoueur(1, 2).formeessai = k.formes;
     essaijoueur(1, 2).marqueessai = 1;  // linked to a weak stone
     essaiordi(1, 2).compteur4essai = 2;
-    for (int32_t r = 1; r <= 7; ++r)
-      for (int32_t c = 1; c <= 7; ++c) essaijoueur(r, c).marquesessai = marquesvides;
-    auto x = std::make_unique<Parts>();
-    numerocoup = 10;
-    coupdecide = 0;
-    territoireaprendre[0] = territoireaprendre[1] = 0;
-    couleurordi = NOIR;
-    couleurjoueur = BLANC;
-    lesfaibles = marquesvides;
-    marquesglobales = marquesvides;
-    listesurvie = marquesvides;
-    marquessurvie = marquesvides;
-    casescandidates = marquesvides;
-    casescandidatesjoueur = marquesvides;
-    casescandidatesjoueur[i] = 1;
-    maxsurvie = 0;
-    x->memoB[i] = 1;
-    for (const int32_t q : {indexcase(1, 4), indexcase(2, 1), indexcase(2, 2), indexcase(2, 3), indexcase(2, 4)})
-      x->mortsA[0][1][q] = 1;
+    auto x = scenevital(i);
     TMarques analyse{};
     fixture::verifieinchange(p, [&] {
       coupdesurvie(x->coteA(), x->coteB(), analyse, x->candidats, 361, x->famille, 300, NOIR, p);
