@@ -53,11 +53,13 @@ struct Passe {
   TMarques* gains = nullptr;
   int32_t plimax = PLIMAX;
   TPoint coups[PLIMAX + 1]{};
-  TPoint tueurs[PLIMAX + 1]{};
   TMarques plans[PLIMAX + 1]{};
   TMarques morts3{}, morts4{};
 };
 Passe passe;
+// Killer move per ply: the move of the last cut-off there, kept from one
+// pass to the next of the same search.
+TPoint tueurs[PLIMAX + 1]{};
 
 bool dansneuf(int32_t l, int32_t c) { return l >= 1 && l <= T99 && c >= 1 && c <= T99; }
 
@@ -280,7 +282,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
   } else {
     coupsgeneres99(d, p, coups);
   }
-  const TPoint tueur = passe.tueurs[d];
+  const TPoint tueur = tueurs[d];
   if (tueur.ligne != 0)
     for (int32_t k = 1; k <= nbpoints(coups); ++k)
       if (ligneliste(coups, k) == tueur.ligne && colonneliste(coups, k) == tueur.colonne) {
@@ -350,7 +352,7 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
     passe.ko = sauveko;
     if (ordi(s)) {
       if (valeur >= passe.cible) {
-        passe.tueurs[d] = q;
+        tueurs[d] = q;
         if (d > 1) return valeur;
         passe.gagne = true;
         (*passe.gains)[indexcase(q.ligne, q.colonne)] = 1;
@@ -359,11 +361,11 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
         (*passe.valeurs)[indexcase(q.ligne, q.colonne)] = valeur;
       } else if (valeur > meilleur) {
         meilleur = valeur;
-        passe.tueurs[d] = q;
+        tueurs[d] = q;
       }
     } else {
       if (valeur < passe.cible) {
-        passe.tueurs[d] = q;
+        tueurs[d] = q;
         return valeur;
       }
       dernier = valeur;
@@ -378,6 +380,12 @@ int32_t cherchegain99(int32_t d, uint8_t s) {
 void marquemortspli3(TPlateau& p, uint8_t couleur) {
   marquechainesprenables(p, PROFONDEURPRENABLES, LIBERTESPRENABLES, couleur);
 }
+
+void videtueurs99() {
+  for (TPoint& t : tueurs) t = TPoint{};
+}
+
+TPoint tueur99(int32_t pli) { return pli >= 1 && pli <= PLIMAX ? tueurs[pli] : TPoint{}; }
 
 void videtransposition99() { nombretransposition99 = 0; }
 
@@ -461,6 +469,7 @@ void solutiongagnante99(TMarques& exclus, TPlateau& p, TListePoints& candidats, 
   if (coupbasetrouve != 0 || configmoteur.taille != T99 || niveau < 5) return;
   const TMarques sauvemorts = pionsmorts, sauveglobales = marquesglobales;
   marquesglobales = pionsmortssauves;
+  videtueurs99();
   TCarte valeurs{};
   for (int32_t l = 1; l <= T99; ++l)
     for (int32_t c = 1; c <= T99; ++c) valeurs[indexcase(l, c)] = NONVALUE;

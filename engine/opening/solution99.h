@@ -28,6 +28,10 @@ bool testepenalite(int32_t ligne, int32_t colonne, const int32_t (&valeurs)[8], 
 // capture reading takes at depth 11 marked dead (a chain of `couleur` in
 // atari at once).
 void marquemortspli3(TPlateau& p, uint8_t couleur);
+// The killer move of each ply, kept across the passes of one search;
+// emptied when a search starts.
+void videtueurs99();
+TPoint tueur99(int32_t pli);
 // The third-ply store: emptied at each pass; a look-up gives the stored
 // value (of either sign) or the sorted place where the key goes.
 void videtransposition99();

@@ -253,4 +253,58 @@ TEST(Solution99, TheThirdPlyStoreFindsValuesOfEitherSign) {
   videtransposition99();
 }
 
+TEST(Solution99, KillerMovesOutliveAPassAndStartEmptyInEachSearch) {
+  // The killer moves belong to the whole search, not to one pass: a pass
+  // that searches no first move leaves those of the pass before it, and a
+  // new search starts with none.
+  fixture::Partie partie;
+  partie.niveau = 7;
+  partie.trait = NOIR;
+  partie.dernier = TPoint{7, 7};
+  auto& a = fixture::analysemoteur(
+      ".........\n"
+      ".........\n"
+      "..X......\n"
+      ".....X...\n"
+      ".........\n"
+      "...O.....\n"
+      "......O..\n"
+      ".........\n"
+      ".........\n",
+      partie);
+  niveau = 7;
+  coupbasetrouve = 0;
+  moderapide = 0;
+  TPlateau p = a.plateau;
+  TListePoints liste{};
+  ajoutecaseliste(5, 5, liste, 361);
+  TCarte valeurs = zerobonus;
+  valeurs[indexcase(5, 5)] = 64;
+  TMarques gains = marquesvides;
+  bool gagne = false;
+  finrecherche = 0;
+  videtueurs99();
+  lancerecherche99(valeurs, 1, gagne, 5, 5, TPoint{}, p, BLANC, NOIR, 361, liste, gains);
+  TPoint apres[6]{};
+  bool un = false;
+  for (int32_t d = 2; d <= 5; ++d) {
+    apres[d] = tueur99(d);
+    un |= apres[d].ligne != 0;
+  }
+  ASSERT_TRUE(un) << "the first pass should cut somewhere";
+  // Every first move below the target: this pass plays nothing.
+  valeurs[indexcase(5, 5)] = 0;
+  lancerecherche99(valeurs, 0, gagne, 5, 5, TPoint{}, p, BLANC, NOIR, 361, liste, gains);
+  EXPECT_FALSE(gagne);
+  for (int32_t d = 2; d <= 5; ++d) {
+    EXPECT_EQ(tueur99(d).ligne, apres[d].ligne) << d;
+    EXPECT_EQ(tueur99(d).colonne, apres[d].colonne) << d;
+  }
+  // A search over no candidate runs its passes with none left from before.
+  TMarques exclus = marquesvides;
+  TListePoints vide{};
+  solutiongagnante99(exclus, p, vide, 361);
+  for (int32_t d = 1; d <= 5; ++d) EXPECT_EQ(tueur99(d).ligne, 0) << d;
+}
+
 }  // namespace
