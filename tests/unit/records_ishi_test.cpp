@@ -10,6 +10,7 @@ namespace {
 
 using records_test::Charge;
 using records_test::donnee;
+using records_test::Fichier;
 
 std::string marques(const TDonnees& d) { return records_test::marquestexte(d.marques); }
 
@@ -76,6 +77,20 @@ TEST(RecordsIshi, Fixtures) {
     verifiecharge(charge, c.arbre, c.messages, donnee(c.fichier));
     if (c.verifie && charge.arbre) c.verifie(*charge.arbre, charge.config);
   }
+}
+
+// MARK lines become marks; a MARKS line is accepted where moves are and
+// marks nothing.
+TEST(RecordsIshi, OnlyMarkLinesBecomeMarks) {
+  Fichier f("marks.go", "EVENT m\nBOARDSIZE 9\nB 1 C3\nMARKS ALL C3\nW 2 D4\nMARK C3 A@E5\n");
+  const Charge c(f.chemin);
+  records_test::verifiecharge(c, "0 4 1#1@3,3 2#2@4,4", "", f.chemin);
+  ASSERT_TRUE(c.arbre);
+  const TArbre& b = *c.arbre->premierfils->premierfils;
+  const TArbre& w = *b.premierfils;
+  EXPECT_EQ(marques(*b.donnees), "");
+  EXPECT_TRUE(b.donnees->lignesmarques.empty());
+  EXPECT_EQ(marques(*w.donnees), "8:3,31 8:5,5A ");
 }
 
 }  // namespace
