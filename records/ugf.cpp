@@ -185,15 +185,15 @@ void TUGF::LitFichiers(const std::string& ligne) {
   std::string k, v;
   cle(ligne, k, v);
   if (k.empty() || v.empty()) return;
-  std::shared_ptr<const TImage>* cible = k == photonoir_ ? &config_.photonoir
-                                         : k == photoblanc_ ? &config_.photoblanc
-                                         : k == iconepub_   ? &config_.iconepub
-                                                            : nullptr;
-  if (!cible) return;
+  // One entry may be named for several pictures: each of them gets it.
+  if (k != photonoir_ && k != photoblanc_ && k != iconepub_) return;
   std::vector<uint8_t> octets(v.size() / 2);
   for (size_t i = 0; i < octets.size(); ++i)
     octets[i] = static_cast<uint8_t>(chiffrehexa(v[2 * i]) * 16 + chiffrehexa(v[2 * i + 1]));
-  *cible = decodejpeg(octets.data(), octets.size());
+  const std::shared_ptr<const TImage> image = decodejpeg(octets.data(), octets.size());
+  if (k == photonoir_) config_.photonoir = image;
+  if (k == photoblanc_) config_.photoblanc = image;
+  if (k == iconepub_) config_.iconepub = image;
 }
 
 void TUGF::ConstruitArbre() {

@@ -195,4 +195,15 @@ TEST(RecordsUgf, GreyPhotographFixture) {
   EXPECT_EQ(config.photonoir, nullptr);
 }
 
+// One [Files] entry named by both photographs and the icon fills all three.
+TEST(RecordsUgf, OneEntryMayServeSeveralPictures) {
+  Fichier f("partage.ugf",
+            "[Remote]\nPhotoB=p\nPhotoW=p\nAdvertisingIcon=p\n[Files]\np=" + jpeg8x8hexa() + "\n");
+  const Charge c(f.chemin);
+  ASSERT_TRUE(c.arbre);
+  EXPECT_NE(c.config.photonoir, nullptr);
+  EXPECT_NE(c.config.photoblanc, nullptr);
+  EXPECT_NE(c.config.iconepub, nullptr);
+}
+
 }  // namespace
