@@ -45,8 +45,10 @@ void TUGF::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre,
   haut_ = arbre.get();
   if (!haut_) return;
   // Settings and the file's lines.
+  // Until a Size line, the caller's board size, or 19 when it holds none;
+  // the record handed back says the size the game was read on.
   config_ = config;
-  taille_ = config.taille >= 2 && config.taille <= TAILLEMAX ? config.taille : 19;
+  taille_ = config_.taille = config.taille >= 2 && config.taille <= TAILLEMAX ? config.taille : 19;
   std::ifstream f(nom, std::ios::binary);
   if (!f) affichemessage2(textelangue(4), nom);
   for (std::string l; std::getline(f, l);) {

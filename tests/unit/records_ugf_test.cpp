@@ -206,4 +206,25 @@ TEST(RecordsUgf, OneEntryMayServeSeveralPictures) {
   EXPECT_NE(c.config.iconepub, nullptr);
 }
 
+// Without a Size line the points are read, replayed and handed back on the
+// caller's board size, or on 19 when the caller's record holds none.
+TEST(RecordsUgf, WithoutSizeTheCallersSizeOr19) {
+  Fichier f("sanstaille.ugf", "[Data]\nAA,B1,1,0\nCS,W1,2,0\n");
+  struct Cas {
+    int32_t depart;
+    const char* arbre;
+    int32_t taille;
+  };
+  const Cas cas[] = {{0, "0 4 1#1@1,19 2#2@3,1", 19}, {9, "0 4 1#1@1,9 2#2@0,0", 9}, {25, "0 4 1#1@1,19 2#2@3,1", 19}};
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.depart);
+    TConfig depart;
+    depart.taille = k.depart;
+    const Charge c(f.chemin, depart);
+    ASSERT_TRUE(c.arbre);
+    EXPECT_EQ(decritarbre(*c.arbre), k.arbre);
+    EXPECT_EQ(c.config.taille, k.taille);
+  }
+}
+
 }  // namespace
