@@ -93,4 +93,26 @@ TEST(RecordsIshi, OnlyMarkLinesBecomeMarks) {
   EXPECT_EQ(marques(*w.donnees), "8:3,31 8:5,5A ");
 }
 
+// FINI ends the game inside a variation too; a stray ENDVAR is reported and
+// the moves after it are kept.
+TEST(RecordsIshi, EndOfGameAndStrayEndOfVariation) {
+  struct Cas {
+    const char* texte;
+    const char* arbre;
+    const char* messages;
+  };
+  const Cas cas[] = {
+      {"EVENT f\nBOARDSIZE 9\nB 1 C3\nW 2 D4\nVAR\nW 2 E5\nFINI\nENDVAR\nB 3 F6\n", "0 4 1#1@3,3 (2#2@4,4)(2#2@5,5)",
+       ""},
+      {"EVENT f\nBOARDSIZE 9\nB 1 C3\n\nENDVAR\nW 2 D4\n", "0 4 1#1@3,3 2#2@4,4",
+       "Corrupted file : %f at the line 5 !"},
+  };
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.texte);
+    Fichier f("fini.go", k.texte);
+    const Charge c(f.chemin);
+    records_test::verifiecharge(c, k.arbre, k.messages, f.chemin);
+  }
+}
+
 }  // namespace

@@ -227,4 +227,12 @@ TEST(RecordsUgf, WithoutSizeTheCallersSizeOr19) {
   }
 }
 
+// A move line of no colour adds no node; setup stones of any other colour
+// than "B" are white.
+TEST(RecordsUgf, DataLinesOfNoColour) {
+  Fichier f("couleur.ugf", "[Header]\nSize=9\n[Data]\nAA,X1,1,0\nBB,B2,2,0\nCC,Y2,3,0\nDD,X,0,0\n");
+  const Charge c(f.chemin);
+  records_test::verifiecharge(c, "0 4 1#1@2,8 3[0:4,6]", "", f.chemin);
+}
+
 }  // namespace
