@@ -196,8 +196,10 @@ void Tishi::construit(const std::vector<Ligne>& lignes, TArbre& entete) {
       }
     } else if (mot == "PRISONER") {
       // Kept by the file for its own readers; nothing to do here.
-    } else if (mot == "MARK" || mot == "MARKS") {
+    } else if (mot == "MARK") {
       d.lignesmarques.push_back(l.texte);
+    } else if (mot == "MARKS") {
+      // Accepted among the moves; only MARK lines carry marks.
     } else if (mot == "DIAGRAM") {
       tete = false;
       courant = ajoutearbre(*courant);

@@ -45,8 +45,10 @@ void TUGF::ChargeFichier(const std::string& nom, std::unique_ptr<TArbre>& arbre,
   haut_ = arbre.get();
   if (!haut_) return;
   // Settings and the file's lines.
+  // Until a Size line, the caller's board size, or 19 when it holds none;
+  // the record handed back says the size the game was read on.
   config_ = config;
-  taille_ = config.taille >= 2 && config.taille <= TAILLEMAX ? config.taille : 19;
+  taille_ = config_.taille = config.taille >= 2 && config.taille <= TAILLEMAX ? config.taille : 19;
   std::ifstream f(nom, std::ios::binary);
   if (!f) affichemessage2(textelangue(4), nom);
   for (std::string l; std::getline(f, l);) {
@@ -185,15 +187,15 @@ void TUGF::LitFichiers(const std::string& ligne) {
   std::string k, v;
   cle(ligne, k, v);
   if (k.empty() || v.empty()) return;
-  std::shared_ptr<const TImage>* cible = k == photonoir_ ? &config_.photonoir
-                                         : k == photoblanc_ ? &config_.photoblanc
-                                         : k == iconepub_   ? &config_.iconepub
-                                                            : nullptr;
-  if (!cible) return;
+  // One entry may be named for several pictures: each of them gets it.
+  if (k != photonoir_ && k != photoblanc_ && k != iconepub_) return;
   std::vector<uint8_t> octets(v.size() / 2);
   for (size_t i = 0; i < octets.size(); ++i)
     octets[i] = static_cast<uint8_t>(chiffrehexa(v[2 * i]) * 16 + chiffrehexa(v[2 * i + 1]));
-  *cible = decodejpeg(octets.data(), octets.size());
+  const std::shared_ptr<const TImage> image = decodejpeg(octets.data(), octets.size());
+  if (k == photonoir_) config_.photonoir = image;
+  if (k == photoblanc_) config_.photoblanc = image;
+  if (k == iconepub_) config_.iconepub = image;
 }
 
 void TUGF::ConstruitArbre() {

@@ -10,6 +10,7 @@ namespace {
 
 using records_test::Charge;
 using records_test::donnee;
+using records_test::Fichier;
 
 std::string marques(const TDonnees& d) { return records_test::marquestexte(d.marques); }
 
@@ -75,6 +76,42 @@ TEST(RecordsIshi, Fixtures) {
     const Charge charge(donnee(c.fichier), depart);
     verifiecharge(charge, c.arbre, c.messages, donnee(c.fichier));
     if (c.verifie && charge.arbre) c.verifie(*charge.arbre, charge.config);
+  }
+}
+
+// MARK lines become marks; a MARKS line is accepted where moves are and
+// marks nothing.
+TEST(RecordsIshi, OnlyMarkLinesBecomeMarks) {
+  Fichier f("marks.go", "EVENT m\nBOARDSIZE 9\nB 1 C3\nMARKS ALL C3\nW 2 D4\nMARK C3 A@E5\n");
+  const Charge c(f.chemin);
+  records_test::verifiecharge(c, "0 4 1#1@3,3 2#2@4,4", "", f.chemin);
+  ASSERT_TRUE(c.arbre);
+  const TArbre& b = *c.arbre->premierfils->premierfils;
+  const TArbre& w = *b.premierfils;
+  EXPECT_EQ(marques(*b.donnees), "");
+  EXPECT_TRUE(b.donnees->lignesmarques.empty());
+  EXPECT_EQ(marques(*w.donnees), "8:3,31 8:5,5A ");
+}
+
+// FINI ends the game inside a variation too; a stray ENDVAR is reported and
+// the moves after it are kept.
+TEST(RecordsIshi, EndOfGameAndStrayEndOfVariation) {
+  struct Cas {
+    const char* texte;
+    const char* arbre;
+    const char* messages;
+  };
+  const Cas cas[] = {
+      {"EVENT f\nBOARDSIZE 9\nB 1 C3\nW 2 D4\nVAR\nW 2 E5\nFINI\nENDVAR\nB 3 F6\n", "0 4 1#1@3,3 (2#2@4,4)(2#2@5,5)",
+       ""},
+      {"EVENT f\nBOARDSIZE 9\nB 1 C3\n\nENDVAR\nW 2 D4\n", "0 4 1#1@3,3 2#2@4,4",
+       "Corrupted file : %f at the line 5 !"},
+  };
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.texte);
+    Fichier f("fini.go", k.texte);
+    const Charge c(f.chemin);
+    records_test::verifiecharge(c, k.arbre, k.messages, f.chemin);
   }
 }
 

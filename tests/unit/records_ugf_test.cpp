@@ -195,4 +195,44 @@ TEST(RecordsUgf, GreyPhotographFixture) {
   EXPECT_EQ(config.photonoir, nullptr);
 }
 
+// One [Files] entry named by both photographs and the icon fills all three.
+TEST(RecordsUgf, OneEntryMayServeSeveralPictures) {
+  Fichier f("partage.ugf",
+            "[Remote]\nPhotoB=p\nPhotoW=p\nAdvertisingIcon=p\n[Files]\np=" + jpeg8x8hexa() + "\n");
+  const Charge c(f.chemin);
+  ASSERT_TRUE(c.arbre);
+  EXPECT_NE(c.config.photonoir, nullptr);
+  EXPECT_NE(c.config.photoblanc, nullptr);
+  EXPECT_NE(c.config.iconepub, nullptr);
+}
+
+// Without a Size line the points are read, replayed and handed back on the
+// caller's board size, or on 19 when the caller's record holds none.
+TEST(RecordsUgf, WithoutSizeTheCallersSizeOr19) {
+  Fichier f("sanstaille.ugf", "[Data]\nAA,B1,1,0\nCS,W1,2,0\n");
+  struct Cas {
+    int32_t depart;
+    const char* arbre;
+    int32_t taille;
+  };
+  const Cas cas[] = {{0, "0 4 1#1@1,19 2#2@3,1", 19}, {9, "0 4 1#1@1,9 2#2@0,0", 9}, {25, "0 4 1#1@1,19 2#2@3,1", 19}};
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.depart);
+    TConfig depart;
+    depart.taille = k.depart;
+    const Charge c(f.chemin, depart);
+    ASSERT_TRUE(c.arbre);
+    EXPECT_EQ(decritarbre(*c.arbre), k.arbre);
+    EXPECT_EQ(c.config.taille, k.taille);
+  }
+}
+
+// A move line of no colour adds no node; setup stones of any other colour
+// than "B" are white.
+TEST(RecordsUgf, DataLinesOfNoColour) {
+  Fichier f("couleur.ugf", "[Header]\nSize=9\n[Data]\nAA,X1,1,0\nBB,B2,2,0\nCC,Y2,3,0\nDD,X,0,0\n");
+  const Charge c(f.chemin);
+  records_test::verifiecharge(c, "0 4 1#1@2,8 3[0:4,6]", "", f.chemin);
+}
+
 }  // namespace
