@@ -137,7 +137,7 @@ int32_t evaluefeuille(TRecherche& r, const TEmpreinte& debut, int32_t d, TPoint 
     comptezonevoisins(b, s, ref, m, q.ligne, q.colonne, 2);
     bonusformecoupure(b, s, ref, q.ligne, q.colonne);
   }
-  for (int32_t fois = 0; fois < 3; ++fois) bonuscapturesligne(b, s, r.couleur, r.chemin, f.testtueordi, f.testvitordi);
+  bonuscaptureslignes(b, s, r.couleur, r.chemin, f.testtueordi, f.testvitordi);
 
   return valeurfeuille(r, s, d, m);
 }

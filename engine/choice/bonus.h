@@ -162,10 +162,14 @@ void pointkocourant(TPoint& sortie);
 // Map a at the line's first move (a stone of k), less map b at its second.
 void bonuscartesdeuxcoups(TPlateau& p, int32_t& valeur, const TCarte& a, const TCarte& b, uint8_t k,
                           const TCheminCoups& chemin);
-// A single-stone capture of the line taken back at once: +2000 when c's
-// retake stands, -2000 when the other colour's does.
-void bonuscapturesligne(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCoups& chemin, const TMarques& premiere,
-                        const TMarques& seconde);
+// A single-stone capture of the line taken back at once, the first from the
+// line's move `depuis` on: +2000 when c's retake stands, -2000 when the other
+// colour's does. Answers the line position of the capture counted, 0 for none.
+int32_t bonuscapturesligne(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCoups& chemin,
+                           const TMarques& premiere, const TMarques& seconde, int32_t depuis = 1);
+// The take-backs of a leaf's line, up to three, each counted once.
+void bonuscaptureslignes(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCoups& chemin,
+                         const TMarques& premiere, const TMarques& seconde);
 // The reply p2 (stone of k) that cuts the candidate p1's group from the
 // weak chains it keeps; `resultat` 1 when it cost, -1 when p1 keeps no eyes
 // or the points touch at kind 3.

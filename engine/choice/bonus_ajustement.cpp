@@ -186,11 +186,11 @@ void bonuscartesdeuxcoups(TPlateau& p, int32_t& valeur, const TCarte& a, const T
   }
 }
 
-void bonuscapturesligne(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCoups& chemin, const TMarques& premiere,
-                        const TMarques& seconde) {
+int32_t bonuscapturesligne(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCoups& chemin,
+                           const TMarques& premiere, const TMarques& seconde, int32_t depuis) {
   const uint8_t o = autre(c);
   Brouillon& br = brouillon();
-  for (int32_t k = 1; k <= chemin.nombre - 1 && k < COUPSCHEMINMAX; ++k) {
+  for (int32_t k = std::max(1, depuis); k <= chemin.nombre - 1 && k < COUPSCHEMINMAX; ++k) {
     const TListePoints& pr = chemin.coups[k].prises;
     // A record is flagged when the move took exactly one stone.
     if (nbpoints(pr) != 1) continue;
@@ -206,7 +206,7 @@ void bonuscapturesligne(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCo
         if (p[i] == o && plateaudepart[i] == o && carteattaque[i] && premiere[i] && !pionsmorts[i]) ++pertes;
       if (compte - pertes >= 0) {
         valeur += 2000;
-        return;
+        return k;
       }
     } else {
       int32_t reste;
@@ -225,10 +225,17 @@ void bonuscapturesligne(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCo
         if (p[i] == c && plateaudepart[i] == c && pionsmortsbis[i] && !pionsmorts[i] && seconde[i]) ++gardes;
       if (reste - gardes >= 0) {
         valeur -= 2000;
-        return;
+        return k;
       }
     }
   }
+  return 0;
+}
+
+void bonuscaptureslignes(TPlateau& p, int32_t& valeur, uint8_t c, const TCheminCoups& chemin,
+                         const TMarques& premiere, const TMarques& seconde) {
+  for (int32_t fois = 0, k = 0; fois < 3; ++fois)
+    if ((k = bonuscapturesligne(p, valeur, c, chemin, premiere, seconde, k + 1)) == 0) return;
 }
 
 void bonusdeuxyeuxcoupure(TPlateau& p, int32_t& valeur, TPoint p1, TPoint p2, int32_t genre, uint8_t drapeau,

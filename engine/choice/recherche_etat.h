@@ -148,6 +148,7 @@ struct TRecherche {
   uint8_t interrompu = 0;                       // the clock's deadline cut the search
   TCarte valeurspremiere{};                     // search value of each root move, first pass (its last exact one)
   TCarte valeursseconde{};                      // the same in the second pass
+  int32_t racineseconde = 0;                    // the root list's count when the second pass started (0: none)
   TMarques cherchees{};                         // root moves searched: bit 1 first pass, 2 second pass;
                                                 // 4, 8 that pass's value only bounds it (no better than the best so far)
 };

@@ -595,7 +595,7 @@ class Noeud {
   void marquepaires(TPoint q, bool recalcule);
   bool miseajour(TPoint q, int32_t& k);
   void marquemeilleurracine(TPoint q);
-  void apresdernierracine();
+  void apresdernierracine(int32_t k);
   void apresdernierprofondeur2();
 
   TPoint racinecoup() const { return r_.chemin.coups[1].coup; }
@@ -773,7 +773,7 @@ void Noeud::cherche() {
     if (!essaie(k)) return;
     if (k == liste_.nombre()) {
       // Past the deadline the root adds no moves and starts no second pass.
-      if (racine_ && !r_.interrompu) apresdernierracine();
+      if (racine_ && !r_.interrompu) apresdernierracine(k);
       else if (d_ == 2) apresdernierprofondeur2();
     }
   }
@@ -1304,7 +1304,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
   return true;
 }
 
-void Noeud::apresdernierracine() {
+void Noeud::apresdernierracine(int32_t k) {
   const TPlateau& b = r_.plateau;
   // The engine's promoted moves join the root list, once per search.
   if (niveau > 3 && !r_.ajoutordi) {
@@ -1328,9 +1328,11 @@ void Noeud::apresdernierracine() {
       if (!empilepoint(r_.candidatsracine, CAPACITECANDIDATS, r_.racine.points[j].ligne, r_.racine.points[j].colonne))
         break;
   }
-  // The second pass.
-  if (r_.ajoutordi && reel(r_.choisi) && !r_.secondepasse && niveau > 2) {
+  // The second pass, once the list is searched to its end: the promoted
+  // moves just appended are searched first.
+  if (k == liste_.nombre() && r_.ajoutordi && reel(r_.choisi) && !r_.secondepasse && niveau > 2) {
     const TPoint choisi = r_.choisi;
+    const int32_t cherchees = liste_.nombre();
     infochaine = n_.chaines;
     TCartesFamilles& f = r_.familles;
     const TCartesAjusteur cartes{f.marquesfortification, f.memosurvieordi, f.memosurviejoueur, zonespoints,
@@ -1341,6 +1343,7 @@ void Noeud::apresdernierracine() {
                 r_.secondepasse, r_.couleur, r_.autre, ko_);
     videmofeuilles();  // the adjuster may change the maps the leaves read
     if (r_.secondepasse) {
+      r_.racineseconde = cherchees;
       n_.meilleur = -1000;
       cellule_ = -1000;
       r_.approfondir = marquesvides;

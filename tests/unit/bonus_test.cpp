@@ -822,6 +822,52 @@ TEST_F(Bonus, TheLinesTwoFirstMovesAndATakeBack) {
   EXPECT_EQ(v, 25);
 }
 
+TEST_F(Bonus, ALeafCountsEachTakeBackOfItsLineOnce) {
+  // Black takes the white stone at (1,2) and white takes back at once, dead;
+  // in the longer line black later takes a stone at (5,5) and white plays
+  // there at once, a point empty again at the leaf.
+  TPlateau p = pose(
+      "XO.......\n"
+      "O........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  pionsmorts[indexcase(1, 2)] = 1;
+  const auto ligne = [](int32_t n) {
+    TCheminCoups l;
+    l.nombre = n;
+    const TPoint coups[] = {{1, 3}, {1, 2}, {5, 6}, {5, 5}};
+    for (int32_t k = 1; k <= n; ++k) {
+      l.coups[k].coup = coups[k - 1];
+      l.coups[k].prises[0] = 0;
+    }
+    empilepoint(l.coups[1].prises, 300, 1, 2);
+    if (n >= 4) empilepoint(l.coups[3].prises, 300, 5, 5);
+    return l;
+  };
+  struct Cas {
+    int32_t longueur, attendu;
+  } const cas[] = {{2, -2000}, {4, -4000}};
+  for (const Cas& k : cas) {
+    const TCheminCoups l = ligne(k.longueur);
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonuscaptureslignes(p, v, NOIR, l, marquesvides, marquesvides); });
+    EXPECT_EQ(v, k.attendu) << k.longueur << " moves";
+  }
+  // The term alone stops at the first take-back and says where it was.
+  const TCheminCoups l = ligne(4);
+  int32_t v = 0;
+  EXPECT_EQ(bonuscapturesligne(p, v, NOIR, l, marquesvides, marquesvides), 1);
+  EXPECT_EQ(bonuscapturesligne(p, v, NOIR, l, marquesvides, marquesvides, 2), 3);
+  EXPECT_EQ(bonuscapturesligne(p, v, NOIR, l, marquesvides, marquesvides, 4), 0);
+  EXPECT_EQ(v, -4000);
+  pionsmorts.fill(0);
+}
+
 // ---- Every term puts the position back -------------------------------------------------------
 
 TEST_F(Bonus, EveryTermPutsBoardChainTableAndDeadMarksBack) {

@@ -80,7 +80,8 @@ class Persistance : public ::testing::Test {
 
 // What a move may find left over: the per-point owner maps of another
 // move's trials and the lost-neighbour flag, once as a game of white owners
-// left them, once as one of black owners.
+// left them, once as one of black owners; the pair table, its values and
+// the invasion zones, once empty and once full.
 TEST_F(Persistance, LeftoversOfAnEarlierMoveChangeNothing) {
 #if defined(SOUS_SANITIZER)
   GTEST_SKIP() << "level 5 under the sanitizers";
@@ -92,6 +93,9 @@ TEST_F(Persistance, LeftoversOfAnEarlierMoveChangeNothing) {
     std::memset(&carteniveau, k == 0 ? BLANC : NOIR, sizeof carteniveau);
     std::memset(&tablelecture, k == 0 ? BLANC : NOIR, sizeof tablelecture);
     flagrelie = static_cast<uint8_t>(k);
+    std::memset(&tablepaires, k == 0 ? 0 : 0xFF, sizeof tablepaires);
+    std::memset(&valeurspaires, k == 0 ? 0 : 1, sizeof valeurspaires);
+    std::memset(&zonesinvasionjoueur, k == 0 ? 0 : 1, sizeof zonesinvasionjoueur);
     tick = 0;
     const TResultatCoup r = fixture::genmovefige(NOIR, config, liste);
     t[k] = trace(TPoint{r.ligne, r.colonne});

@@ -197,6 +197,35 @@ TEST(Recherche, TheGoteRuleAppendsTheEarlierRootMovesUntilTheListIsFull) {
   EXPECT_EQ(r->rejeux, 2);
 }
 
+TEST(Recherche, ThePromotedRootMovesAreSearchedBeforeTheSecondPass) {
+  // With an engine threshold every line passes, the engine's moves of the
+  // good lines are promoted and appended to the root list after its last
+  // move; the first pass searches them before the adjuster starts the
+  // second one.
+  // Black to move at level 4 (no 9x9 book skips a root move).
+  const TListeCoups liste = fixture::listepartie(
+      {{NOIR, 5, 5}, {BLANC, 5, 6}, {NOIR, 4, 6}, {BLANC, 3, 3}, {NOIR, 6, 6}, {BLANC, 7, 7}, {NOIR, 5, 7}});
+  fixture::poserecherche(NOIR, fixture::configpartie(9, 4), liste);
+  ASSERT_EQ(niveau, 4);
+  const auto r = nouvelle();
+  recherche::preparerecherche(*r, NOIR, plateaumoteur, derniercoup);
+  r->seuilordi = -1000000;
+  recherche::videmofeuilles();
+  int32_t cellule = 0;
+  recherche::recupcpale(*r, cellule, 0, 1, NOIR, BLANC, derniercoup, avantderniercoup, r->ko1);
+  ASSERT_EQ(r->ajoutordi, 1);
+  ASSERT_GT(r->racineseconde, 0) << "no second pass";
+  int32_t promus = 0;
+  for (int32_t k = 1; k <= r->racineseconde; ++k) {
+    const TPoint q = r->racine.points[k];
+    if (q.ligne == 0) continue;
+    EXPECT_TRUE(r->cherchees[indexcase(q.ligne, q.colonne)] & 1) << q.ligne << "-" << q.colonne << " (" << k << ")";
+    for (int32_t j = 1; j <= nbpoints(r->promusordi); ++j)
+      if (recherche::memepoint(recherche::pointliste(r->promusordi, j), q)) ++promus;
+  }
+  EXPECT_GT(promus, 0) << "no promoted move joined the root list";
+}
+
 TEST(Recherche, OnANarrowed9x9RootTheWeakLeftOutMovesAreSkippedAndTheStrongTried) {
   // White to move at level 6: the winning-line search leaves points out of
   // the root list's winners. Of the root candidates it left out, those the
