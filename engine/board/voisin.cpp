@@ -883,7 +883,9 @@ bool atteintmarquedansfenetre(const TPlateau& p, const TMarques& marque, int32_t
       [&](int32_t j) { return marque[j] != 0; });
 }
 
-// Depth-bounded: the steps left travel with the walk, so it keeps its own recursion.
+// Breadth first, so that the step limit is a distance: a depth-first walk
+// that never enters a visited point again can reach a point by a long path
+// first, with no steps left, and then miss a stone close by behind it.
 bool atteintchainenonfaible(const TPlateau& p, int32_t pas, int32_t r, int32_t c) {
   const uint8_t x = p[ix(r, c)];
   if (!pierre(x)) return false;
@@ -891,23 +893,26 @@ bool atteintchainenonfaible(const TPlateau& p, int32_t pas, int32_t r, int32_t c
   TMarques vu;
   zeromarques(vu);
   marquepionschaine(p, vu, 0, r, c);
-  struct Marche {
-    const TPlateau& p;
-    const TMarques& faibles;
-    uint8_t x;
-    TMarques& vu;
-    bool atteintchainenonfaiblerec(int32_t reste, int32_t dir, int32_t r, int32_t c) {
-      vu[ix(r, c)] = 1;
-      if (reste <= 0) return false;
-      return pasvoisins(r, c, dir, [&](int32_t r2, int32_t c2, int32_t d2) {
-        const int32_t j = ix(r2, c2);
-        if (vu[j] || p[j] == autre(x)) return false;
-        if (p[j] == x && !pionsmortsbis[j] && !carteattaque[j] && !faibles[j]) return true;
-        return atteintchainenonfaiblerec(reste - 1, d2, r2, c2);
-      });
-    }
-  } marche{p, faibles, x, vu};
-  return marche.atteintchainenonfaiblerec(pas, 0, r, c);
+  int32_t file[NBCASES];
+  int32_t reste[NBCASES];
+  int32_t debut = 0, fin = 0;
+  file[fin] = ix(r, c);
+  reste[fin++] = pas;
+  while (debut < fin) {
+    const int32_t i = file[debut], k = reste[debut++];
+    if (k <= 0) continue;
+    const bool atteint = pasvoisins(i / TAILLEMAX + 1, i % TAILLEMAX + 1, 0, [&](int32_t r2, int32_t c2, int32_t) {
+      const int32_t j = ix(r2, c2);
+      if (vu[j] || p[j] == autre(x)) return false;
+      if (p[j] == x && !pionsmortsbis[j] && !carteattaque[j] && !faibles[j]) return true;
+      vu[j] = 1;
+      file[fin] = j;
+      reste[fin++] = k - 1;
+      return false;
+    });
+    if (atteint) return true;
+  }
+  return false;
 }
 
 // Its own recursion: the point entered decides whether the walk may leave it.

@@ -58,6 +58,17 @@ TEST(TableChaines, RebuildEntries) {
   EXPECT_EQ(entree(1, 2), e(3, 0));
   EXPECT_EQ(entree(3, 4), e(4, 1));
   EXPECT_EQ(entree(2, 2), e(0, 0));
+  // A chain without liberties (a filled scratch board) is flooded once too:
+  // its head is its first stone.
+  p = pose(
+      "XXO...\n"
+      "OO....\n"
+      "......\n"
+      "......\n"
+      "......\n"
+      "......\n");
+  EXPECT_EQ(entree(1, 1), e(0, 2));
+  EXPECT_EQ(entree(1, 2), e(0, 0));
 }
 
 TEST(JoueCoup, LoneStonesAndMerges) {

@@ -96,6 +96,12 @@ TEST(Geometrie, EdgeStripBehindAnEdgePoint) {
   EXPECT_FALSE(coinlibre(p, 10, 1));
   territoire[indexcase(19, 3)] = 1;  // corner (19, 1): tested along both edges
   EXPECT_TRUE(coinlibre(p, 19, 1));
+  // Lines 2 to 4 behind the point: the second line counts, the fifth does not.
+  TPlateau q = plateauvide();
+  q[indexcase(2, 8)] = BLANC;
+  q[indexcase(5, 12)] = NOIR;
+  EXPECT_TRUE(coinlibre(q, 1, 8));
+  EXPECT_FALSE(coinlibre(q, 1, 12));
 }
 
 TEST(Geometrie, Symmetries) {

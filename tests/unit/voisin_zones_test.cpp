@@ -109,14 +109,29 @@ TEST(VoisinZones, ReachingStones) {
   EXPECT_TRUE(relieparinfluence(p, carte, NOIR, 3, 1, 1));   // along black's influence to (3,4)
   EXPECT_FALSE(relieparinfluence(p, carte, BLANC, 3, 1, 1));  // white's side is empty
   EXPECT_FALSE(relieparinfluence(p, carte, NOIR, 1, 1, 1));   // the window stops it
+  {
+    // Row first: the walk starts on the stone at (2,5), not at (5,2).
+    TPlateau q = pose(
+        ".......\n"
+        "....X.X\n"
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        ".......\n"
+        ".......\n");
+    TCarte i{};
+    i[indexcase(2, 6)] = 5;
+    EXPECT_TRUE(relieparinfluence(q, i, NOIR, 3, 2, 5));
+    EXPECT_FALSE(relieparinfluence(q, i, NOIR, 3, 5, 2));
+  }
 
   TMarques marque = marquesvides;
   marque[indexcase(3, 4)] = 1;
   EXPECT_TRUE(atteintmarquedansfenetre(p, marque, 3, 1, 1));
   EXPECT_FALSE(atteintmarquedansfenetre(p, marque, 1, 1, 1));
 
-  // A non-weak stone of the same colour within the step limit (the walk is
-  // depth first, row+1 first: (4,1) is met three steps down).
+  // A non-weak stone of the same colour within the step limit: (4,1) is
+  // three steps down.
   p = pose(
       "X......\n"
       ".......\n"
@@ -138,6 +153,21 @@ TEST(VoisinZones, ReachingStones) {
   lesfaibles[indexcase(4, 1)] = 1;
   EXPECT_FALSE(atteintchainenonfaible(p, 9, 1, 1));
   EXPECT_FALSE(atteintchainenonfaible(p, 9, 2, 2));  // empty start
+  lesfaibles[indexcase(4, 1)] = 0;
+
+  // The step limit is a distance: a stone two steps away is reached with any
+  // limit of two or more, whatever path the walk tries first ((1,2) is also
+  // three steps away by the way down and round).
+  p = pose(
+      "X.X....\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n"
+      ".......\n");
+  for (int32_t pas : {2, 3, 4, 5}) EXPECT_TRUE(atteintchainenonfaible(p, pas, 1, 1)) << pas;
+  EXPECT_FALSE(atteintchainenonfaible(p, 1, 1, 1));
 }
 
 TEST(VoisinZones, FinalTerritoryCount) {
