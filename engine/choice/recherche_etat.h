@@ -118,7 +118,6 @@ struct TRecherche {
   uint8_t flaginvasion = 0;        // invasion flag of the search (read by the gote exemption)
   int32_t comptefaiblesliees = 0;  // linked-weak count of the search
   int32_t valeurajustement = 0;    // adjustment value stored by the search
-  TMarques refutations[NBCASES];   // [root move][reply]: 1 = the reply refutes the root move
 
   // ---- Depth 2 and below -------------------------------------------------------------
   TListePoints listeatari{};       // chains in atari around the root move and the reply (300)

@@ -320,8 +320,8 @@ void coupforcejoueurmemo(TPlateau& b, int32_t& s, TPoint q, const TCarte& v, int
 // The family maps and trial records do not change while the memo lives (it
 // is emptied with the other memos). A repeat replays what the search leaves
 // for the root and the rest of the turn: the value cell, the best moves, the
-// promoted moves appended, thresholds and flags, the pair bits and
-// refutations of the root move, its mark, value and penalties, the gote flag
+// promoted moves appended, thresholds and flags, the pair bits of the root
+// move (its refutations among them), its mark, value and penalties, the gote flag
 // and the appends of the gote rule (made again from the present root list),
 // the line's flags, the depth limit, the weak-liberty marks, the maps of
 // hacheetat and the reading targets it leaves, the search statistics and the
@@ -338,7 +338,7 @@ struct TSousArbre {
   int32_t seuilordi = 0, seuiljoueur = 0;
   uint8_t ajoutjoueur = 0;
   // Maps in the store.
-  int32_t paires = 0, refutations = 0, globales = 0, noires = 0, blanches = 0, avant = 0, detect = 0, blanc = 0,
+  int32_t paires = 0, globales = 0, noires = 0, blanches = 0, avant = 0, detect = 0, blanc = 0,
           noir = 0, zone = 0, survie = 0, faibles = 0, libertesfaibles = 0, copieglobales = 0, morts = 0;
   uint8_t sauve = 0;
   int32_t analyse = 0;
@@ -436,8 +436,6 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
     const TReserveCartes& c = cartesmemos();
     if (ir >= 0) {
       std::memcpy(tablepaires[racine.ligne - 1][racine.colonne - 1], c.carte(memo->paires).data(), NBCASES);
-      const TMarques& refutees = c.carte(memo->refutations);
-      for (int32_t i = 0; i < NBCASES; ++i) r.refutations[ir][i] |= refutees[i];
       r.marquesracine[ir] = memo->marqueracine;
       r.valeursracine[ir] = memo->valeurracine;
       r.penalites1[ir] = memo->penalite1;
@@ -497,7 +495,6 @@ void reponsesracine(TRecherche& r, int32_t& cellule, int32_t s, uint8_t m, uint8
   memo.ajoutjoueur = r.ajoutjoueur;
   TReserveCartes& c = cartesmemos();
   memo.paires = c.numero(lignepaires(racine));
-  memo.refutations = c.numero(ir >= 0 ? r.refutations[ir] : marquesvides);
   if (ir >= 0) {
     memo.marqueracine = r.marquesracine[ir];
     memo.valeurracine = r.valeursracine[ir];
@@ -777,7 +774,8 @@ void Noeud::cherche() {
       else if (d_ == 2) apresdernierprofondeur2();
     }
   }
-  // Entry state back; the node's best into the cell, a refutation noted for the root move.
+  // Entry state back; the node's best into the cell, and outside the second
+  // pass the pair (root move, best move here) noted in the pair table.
   infochaine = n_.chaines;
   pionsmorts = n_.mortsentree;
   if (premier_) return;  // nothing was tried: the cell keeps its content
@@ -785,7 +783,7 @@ void Noeud::cherche() {
   const TPoint racine = racinecoup();
   const TPoint mc = r_.meilleurcoup[d_];
   if (!r_.secondepasse && !racine_ && reel(racine) && reel(mc) && zonemarquee[ix(mc)])
-    r_.refutations[ix(racine)][ix(mc)] = 1;
+    tablepaires[racine.ligne - 1][racine.colonne - 1][ix(mc)] |= 1;
 }
 
 bool Noeud::essaie(int32_t& k) {
@@ -1290,7 +1288,7 @@ bool Noeud::miseajour(TPoint q, int32_t& k) {
         r_.meilleurcoup[d_] = q;
         const TPoint racine = racinecoup();
         if (d_ == 2 && reel(q) && reel(racine) && zonemarquee[ix(q)] && !r_.secondepasse)
-          r_.refutations[ix(racine)][ix(q)] = 1;
+          tablepaires[racine.ligne - 1][racine.colonne - 1][ix(q)] |= 1;
         pionsmorts = n_.mortsentree;
         return false;
       }

@@ -485,6 +485,37 @@ TEST(Recherche, BelowTheRootTheKoPointIsNeverTried) {
   }
 }
 
+// A node below the reply notes its best move against the root move in the
+// pair table, where the adjuster and the reply terms read the pairs; the
+// second pass leaves the table alone.
+TEST(Recherche, ADeeperNodeNotesItsBestMoveAgainstTheRootMove) {
+  const TPoint racine{5, 3};
+  for (const bool seconde : {false, true}) {
+    SCOPED_TRACE(seconde ? "second pass" : "first pass");
+    NoeudTrois n(racine, TPoint{4, 4});
+    n.r->essayes[1] = 1;
+    n.r->essayes[2] = 1;
+    n.r->profondeurlimite = 5;
+    n.r->secondepasse = seconde ? 1 : 0;
+    // The nodes mark their own candidate areas; start with the whole board.
+    const TMarques zone = zonemarquee;
+    std::fill(zonemarquee.begin(), zonemarquee.end(), 1);
+    uint8_t(&ligne)[NBCASES] = tablepaires[racine.ligne - 1][racine.colonne - 1];
+    std::fill(std::begin(ligne), std::end(ligne), 0);
+    int32_t cellule = 0;
+    recherche::recupcpale(*n.r, cellule, 0, 3, NOIR, BLANC, TPoint{4, 4}, racine, TPoint{});
+    zonemarquee = zone;
+    // The reply's row was empty and no node of depth 2 ran: every mark comes
+    // from the nodes of depths 3 and 4.
+    int32_t notees = 0;
+    for (const uint8_t bits : ligne) notees += bits & 1;
+    if (seconde)
+      EXPECT_EQ(notees, 0);
+    else
+      EXPECT_GT(notees, 0);
+  }
+}
+
 TEST(Recherche, ALastNodeCutsAsSoonAsItReachesTheBoundOfItsAncestor) {
   NoeudTrois n(TPoint{5, 3}, TPoint{4, 4});
   // The opponent's node of depth 2 has tried two replies and entered depth 3
