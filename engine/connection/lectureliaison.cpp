@@ -356,13 +356,14 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
   };
   const int32_t cotes = e.deux ? 2 : 1;
   if (lieur) {
-    // A side chain left in atari, a ko taken, a wasted move.
+    // A side chain left in atari, a ko taken.
     for (int32_t s = 0; s < cotes; ++s)
       if (libs(ixp(e.pierre[s])) == 1) return vaut(0);
     if (pose(c.ko) && flaglectureyeux) return vaut(0);
-    if (coupcalme(e, pli, c.m, c.prises)) return vaut(0);
-    // A move that links the sides.
+    // A move that links the sides, even a quiet one.
     if (c.lie) return vaut(LIAISONFAITE);
+    // A wasted move.
+    if (coupcalme(e, pli, c.m, c.prises)) return vaut(0);
     if (pli == 2) {
       // The chains found capturable at the start, read once per node.
       for (int32_t k = 1; k <= nbpoints(e.prenables); ++k) {
