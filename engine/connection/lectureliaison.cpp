@@ -534,7 +534,8 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
     ++e.noeuds;
     if (lieur && e.noeuds > BUDGETLIAISON) {
       lecturelongue = 0;
-      if (nbpoints(L) > COUPSAPRESBUDGET) L[0] = COUPSAPRESBUDGET;
+      // Five moves left from the one in play.
+      if (nbpoints(L) - i + 1 > COUPSAPRESBUDGET) L[0] = i + COUPSAPRESBUDGET - 1;
     }
     if (!lieur && pli >= e.lim + extension) {
       ecritdebug("bug fin de recu");
