@@ -391,7 +391,12 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
     pas4(c.m.ligne, c.m.colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
       const int32_t j = ix(r2, c2);
       if (p[j] != e.O || n.lues[j] || libs(j) >= 3) return false;
-      if (cotechaine(e, r2, c2, n.lues) != 3) return false;
+      // Read once at this node: the whole chain is marked, though the walk
+      // stops as soon as it has met both sides.
+      e.vu = marquesvides;
+      const int32_t cote = cotechaine(e, r2, c2, e.vu);
+      marquepionschaine(p, n.lues, 0, r2, c2);
+      if (cote != 3) return false;
       pris = lectureprise(p, r2, c2, proche ? 8 : 4, proche ? 3 : 2, e.C, c.ko);
       return pris;
     });
