@@ -640,6 +640,12 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   e.resultat = lieur ? 0 : LIAISONFAITE;
 }
 
+// The two-stone reading's node: the same node, with both sides read alike (e.deux).
+inline void reculiaisondeuxpions(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, TPoint ko,
+                                 int32_t extension, uint32_t cle) {
+  reculiaison(e, P, Q, pli, coup, ko, extension, cle);
+}
+
 // ---- Preparation shared by the two entries -----------------------------------------------------
 // Candidate and capturable lists, the depth limit, the
 // reading. Answers true on LIAISONFAITE.
@@ -679,7 +685,10 @@ bool lit(TEtatLiaison& e, int32_t mode, TPoint ko) {
   for (int32_t& s : e.rejoint) s = -1;
   for (auto& m : e.meilleurs) m[0] = m[1] = TPoint{};
   e.resultat = 0;
-  reculiaison(e, e.O, e.C, 1, TPoint{}, ko, 0, 0);
+  if (e.deux)
+    reculiaisondeuxpions(e, e.O, e.C, 1, TPoint{}, ko, 0, 0);
+  else
+    reculiaison(e, e.O, e.C, 1, TPoint{}, ko, 0, 0);
   // lecturelongue comes back with the entry's guard.
   if (e.noeuds > BUDGETLIAISON) depassementliaison = 1;
   derniersnoeuds = e.noeuds;
