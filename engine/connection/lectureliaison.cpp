@@ -356,13 +356,14 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
   };
   const int32_t cotes = e.deux ? 2 : 1;
   if (lieur) {
-    // A side chain left in atari, a ko taken, a wasted move.
+    // A side chain left in atari, a ko taken.
     for (int32_t s = 0; s < cotes; ++s)
       if (libs(ixp(e.pierre[s])) == 1) return vaut(0);
     if (pose(c.ko) && flaglectureyeux) return vaut(0);
-    if (coupcalme(e, pli, c.m, c.prises)) return vaut(0);
-    // A move that links the sides.
+    // A move that links the sides, even a quiet one.
     if (c.lie) return vaut(LIAISONFAITE);
+    // A wasted move.
+    if (coupcalme(e, pli, c.m, c.prises)) return vaut(0);
     if (pli == 2) {
       // The chains found capturable at the start, read once per node.
       for (int32_t k = 1; k <= nbpoints(e.prenables); ++k) {
@@ -390,7 +391,12 @@ bool evalue(TEtatLiaison& e, TNoeudLiaison& n, bool lieur, int32_t pli, const Co
     pas4(c.m.ligne, c.m.colonne, ORDREMARCHE, [&](int32_t r2, int32_t c2) {
       const int32_t j = ix(r2, c2);
       if (p[j] != e.O || n.lues[j] || libs(j) >= 3) return false;
-      if (cotechaine(e, r2, c2, n.lues) != 3) return false;
+      // Read once at this node: the whole chain is marked, though the walk
+      // stops as soon as it has met both sides.
+      e.vu = marquesvides;
+      const int32_t cote = cotechaine(e, r2, c2, e.vu);
+      marquepionschaine(p, n.lues, 0, r2, c2);
+      if (cote != 3) return false;
       pris = lectureprise(p, r2, c2, proche ? 8 : 4, proche ? 3 : 2, e.C, c.ko);
       return pris;
     });
@@ -533,7 +539,8 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
     ++e.noeuds;
     if (lieur && e.noeuds > BUDGETLIAISON) {
       lecturelongue = 0;
-      if (nbpoints(L) > COUPSAPRESBUDGET) L[0] = COUPSAPRESBUDGET;
+      // Five moves left from the one in play.
+      if (nbpoints(L) - i + 1 > COUPSAPRESBUDGET) L[0] = i + COUPSAPRESBUDGET - 1;
     }
     if (!lieur && pli >= e.lim + extension) {
       ecritdebug("bug fin de recu");
@@ -633,6 +640,12 @@ void reculiaison(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup
   e.resultat = lieur ? 0 : LIAISONFAITE;
 }
 
+// The two-stone reading's node: the same node, with both sides read alike (e.deux).
+inline void reculiaisondeuxpions(TEtatLiaison& e, uint8_t P, uint8_t Q, int32_t pli, TPoint coup, TPoint ko,
+                                 int32_t extension, uint32_t cle) {
+  reculiaison(e, P, Q, pli, coup, ko, extension, cle);
+}
+
 // ---- Preparation shared by the two entries -----------------------------------------------------
 // Candidate and capturable lists, the depth limit, the
 // reading. Answers true on LIAISONFAITE.
@@ -672,7 +685,10 @@ bool lit(TEtatLiaison& e, int32_t mode, TPoint ko) {
   for (int32_t& s : e.rejoint) s = -1;
   for (auto& m : e.meilleurs) m[0] = m[1] = TPoint{};
   e.resultat = 0;
-  reculiaison(e, e.O, e.C, 1, TPoint{}, ko, 0, 0);
+  if (e.deux)
+    reculiaisondeuxpions(e, e.O, e.C, 1, TPoint{}, ko, 0, 0);
+  else
+    reculiaison(e, e.O, e.C, 1, TPoint{}, ko, 0, 0);
   // lecturelongue comes back with the entry's guard.
   if (e.noeuds > BUDGETLIAISON) depassementliaison = 1;
   derniersnoeuds = e.noeuds;
