@@ -27,8 +27,9 @@ constexpr int32_t LIMITECOMPTE = 1000;  // the limit searches stop here whatever
 int32_t idx(TPoint q) { return indexcase(q.ligne, q.colonne); }
 TPoint pointliste(const TListePoints& l, int32_t k) { return {ligneliste(l, k), colonneliste(l, k)}; }
 
-// A record counter the position analysis fills: the territory count of the trial.
-int32_t compteur8essai(const TEssaiCoup& e) { return e.compteur4essai; }
+// A record counter the position analysis fills, on the engine's trials only:
+// the empty points and dead enemy stones the trial brings to the engine's side.
+int32_t compteur8essai(const TEssaiCoup& e) { return e.compteur5essai; }
 
 TMarques cartedepoint(const uint8_t (&carte)[NBCASES]) {
   TMarques m;

@@ -14,7 +14,7 @@
 // `troisieme` is set by the generator's passes. `travail` is the capture
 // flags' work cell. `morts2envahisseur`, `morts2defenseur`: the two sides'
 // second dead masks for the point; `marquesliaison`: the link marks loaded
-// for the capture readings; `compteur4`: the invader's capture count there;
+// for the capture readings; `compteur4`: the territory count of the invader's trial there;
 // `mode` 1..3; `t2`, `t1`: the thresholds (0 = none). Board, infochaine,
 // pionsmorts and territoire come back as they were.
 void testinvasionvivante(uint8_t ordi, uint8_t second, uint8_t troisieme, int32_t& travail, TPlateau& p,

@@ -585,8 +585,13 @@ void Tentative::lance() {
     P2.fill(0);
     const int32_t rk = k > 0 ? ligneliste(e.essais, k) : 0, ck = k > 0 ? colonneliste(e.essais, k) : 0;
     const bool mortk = k > 0 && mortici(rk, ck);
-    if (k >= 1) serie(true, k, inv, own, T2, P2);
-      bool recommence = false;
+    if (k >= 1) {
+      // The invader's series reads the dead marks of trial point k's trial.
+      const Restaure<TMarques> gardemortsserie(pionsmorts);
+      pionsmorts = cartes.mortsessaia[rk - 1][ck - 1];
+      serie(true, k, inv, own, T2, P2);
+    }
+    bool recommence = false;
     for (int32_t a = 1; a <= naires && !recommence; ++a) {
       const int32_t taille = e.tailles[a];
       if (taille == 0) continue;

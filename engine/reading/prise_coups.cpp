@@ -185,13 +185,23 @@ void voisinsfaiblesdespoints(ChainesFaibles& chaines, const TListePoints& l, TPo
 }
 
 // For each candidate (and the extra point): neighbour stones of chains with
-// fewer than 3 liberties.
+// fewer than 3 liberties, each with the chains in atari that touch it.
 void ajouteennemisdeuxlibertes(ChainesFaibles& chaines, const TListePoints& l, TPoint extra) {
   const TPlateau& p = chaines.p;
+  TMarques vu;  // stones of the weak chains already walked
+  zeromarques(vu);
   auto traite = [&](int32_t r, int32_t c) {
     if (r == 0) return;
     pasvoisins(r, c, 0, [&](int32_t r2, int32_t c2, int32_t) {
-      if (case_(p, r2, c2) != VIDE && libs(r2, c2) < 3) chaines.ajoute(r2, c2);
+      const int32_t j = indexcase(r2, c2);
+      if (p[j] == VIDE || libs(r2, c2) >= 3) return false;
+      chaines.ajoute(r2, c2);
+      if (vu[j]) return false;
+      const uint8_t x = p[j];
+      marchechaine(p, vu, x, 0, r2, c2, RegleChaine{.avant = [&](const Etape& e) {
+                                          if (p[e.j] != VIDE && p[e.j] != x && libs(e.r, e.c) == 1)
+                                            chaines.ajoute(e.r, e.c);
+                                        }});
       return false;
     });
   };

@@ -187,6 +187,52 @@ TEST(InvasionViable, EveryCandidateLeavesThePositionAndTerritoryAsTheyWere) {
   }
 }
 
+// White's stone at (7,7) inside black's ring: the opponent's invasion is
+// judged on its geometry when the engine's own trial at the point would
+// claim more than two points of influence (the trial's influence count,
+// 7 here), the white stone links to a live chain and its chain holds more
+// than one stone; the territory count of the same trial (0 here) plays no
+// part. Without that flag the test ends at the shape test with nothing.
+TEST(InvasionViable, TheOpponentsGeometryReadsTheEngineTrialsInfluenceCount) {
+  struct Cas {
+    const char* nom;
+    int32_t territoire, influence;  // compteur4essai, compteur5essai of the engine's trial
+    bool viable;
+  };
+  const Cas cas[] = {
+      {"as the analysis left it", -1, -1, true},
+      {"influence count 3", 0, 3, true},
+      {"influence count 2, territory count 3", 3, 2, false},
+  };
+  for (const Cas& k : cas) {
+    fixture::AnalyseRacine& a = fixture::analysemoteur(
+        ".........\n..XXXX...\n.XOO.OX..\n.XO..OX..\n..XXXX...\n.........\n.....O...\n.........\n.........\n",
+        {.trait = NOIR, .niveau = 5});
+    constexpr int32_t r = 7, c = 7;
+    ASSERT_TRUE(casescandidatesjoueur[indexcase(r, c)]) << k.nom;
+    TEssaiCoup& eo = essaisordi[r - 1][c - 1];
+    const TEssaiCoup& e = essaisjoueur[r - 1][c - 1];
+    if (k.territoire < 0) {
+      EXPECT_EQ(eo.compteur4essai, 0);
+      EXPECT_GT(eo.compteur5essai, 2);
+    } else {
+      eo.compteur4essai = k.territoire;
+      eo.compteur5essai = k.influence;
+    }
+    TPlateau b = plateaumoteur;
+    TPlateau essai = e.plateauessai;
+    infochaine = e.infochaineessai;
+    pionsmorts = a.joueur.mortsapresessai[r - 1][c - 1];
+    int32_t travail = 0, resultat = -1;
+    testinvasionvivante(0, 0, 0, travail, essai, resultat, couleurjoueur, couleurordi,
+                        a.joueur.mortsapreslecture[r - 1][c - 1], a.ordi.mortsapreslecture[r - 1][c - 1],
+                        marquesliaison2, compteur4essai(e), r, c, 2, 0, 0);
+    if (k.viable) EXPECT_GT(resultat, 0) << k.nom;
+    else EXPECT_EQ(resultat, 0) << k.nom;
+    calculelibertes(b);
+  }
+}
+
 TEST(InvasionFamille, BothMapsRebuiltFromZeroAndThePositionComesBack) {
   for (const char* d : kPositions) {
     fixture::AnalyseRacine& a = fixture::analysemoteur(d);

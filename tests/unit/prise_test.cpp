@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <random>
 #include <vector>
 
@@ -283,11 +284,13 @@ bool litaveccache(TPlateau& p, int32_t r, int32_t c, int32_t prof, int32_t lim, 
 
 // The first mover's move at (r, c) was tried at the root: its key is in the
 // bucket of the chain at (tr, tc) (the root key base is 0; a root ko point
-// enters the root's key).
-bool essairacine(int32_t tr, int32_t tc, uint8_t premier, uint8_t cible, int32_t r, int32_t c, TPoint ko = {}) {
+// enters the root's key, and the stones the move takes enter it too).
+bool essairacine(int32_t tr, int32_t tc, uint8_t premier, uint8_t cible, int32_t r, int32_t c, TPoint ko = {},
+                 std::initializer_list<TPoint> prises = {}) {
   uint32_t k = 0;
   if (ko.ligne != 0) xorclemoyo(k, ko.ligne, ko.colonne);
   xorclepion(k, r, c, premier);
+  for (const TPoint q : prises) xorclepion(k, q.ligne, q.colonne, static_cast<uint8_t>(1 - premier));
   if (premier == NOIR) k ^= cletrait;
   return cherchecleparcible(k, cacheprise, cible == NOIR ? 1 : 2, tc, tr) <= 0;
 }
@@ -379,6 +382,29 @@ TEST(PriseCandidats, RootWideningTakesTheLibertyAndCaptureListToo) {
   EXPECT_TRUE(litaveccache(p, 8, 3, 11, 5, BLANC, TPoint{}));
   EXPECT_TRUE(essairacine(8, 3, NOIR, NOIR, 7, 3));
   EXPECT_TRUE(essairacine(8, 3, NOIR, NOIR, 5, 4));
+}
+
+// White (5,5) has two liberties and is lost. Next to its liberty (6,5)
+// stands the white stone (7,5) with two liberties, and that stone touches
+// the black stone (8,5) in atari: white's root list takes the capture at
+// (8,6) with the weak stone. Without the widening of lecturelongue nothing
+// else brings that point to the root.
+TEST(PriseCandidats, AWeakChainBesideALibertyBringsItsAtariNeighbours) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "....XX...\n"
+      "...XO.X..\n"
+      "...X.X...\n"
+      "...XO....\n"
+      "...OX....\n"
+      "....O....\n");
+  lecturelongue = 0;
+  EXPECT_TRUE(litaveccache(p, 5, 5, 7, 5, NOIR, TPoint{}));
+  for (const TPoint m : {TPoint{5, 6}, TPoint{6, 5}, TPoint{7, 6}})
+    EXPECT_TRUE(essairacine(5, 5, BLANC, BLANC, m.ligne, m.colonne)) << m.ligne << "," << m.colonne;
+  EXPECT_TRUE(essairacine(5, 5, BLANC, BLANC, 8, 6, TPoint{}, {TPoint{8, 5}}));
 }
 
 // ---- Map helpers -------------------------------------------------------------

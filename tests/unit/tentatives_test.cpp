@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "engine/board/etat.h"
@@ -42,7 +43,7 @@ fixture::AnalyseRacine& position(TPoint dernier = {7, 8}) {
 // The attempt of the white stone at `coup` against black on the position
 // the fixture left, checking that every shared map comes back; the score
 // map and flagterritoire start dirty so that clearing them shows.
-Resultat tente(fixture::AnalyseRacine& a, TPoint coup, int32_t cap = NBCASES) {
+Resultat tente(fixture::AnalyseRacine& a, TPoint coup, int32_t cap = NBCASES, const TCartesParPoint* morts = nullptr) {
   Resultat x;
   x.liste[0] = 0;
   x.scores.fill(99);
@@ -52,7 +53,8 @@ Resultat tente(fixture::AnalyseRacine& a, TPoint coup, int32_t cap = NBCASES) {
   const TMarques t1 = territoire, t2 = territoire2;
   fixture::verifieinchange(p, [&] {
     tentativeinvasion(coup, BLANC,
-                      TCartesTentative{zero, zero, a.ordi.faitmort, a.ordi.sauves, zero, zero, a.ordi.mortsapresessai},
+                      TCartesTentative{zero, zero, a.ordi.faitmort, a.ordi.sauves, zero, zero,
+                                     morts ? *morts : a.ordi.mortsapresessai},
                       NOIR, x.scores, p, x.score, x.liste, cap);
   });
   EXPECT_TRUE(fixture::memesplateaux(t1, territoire));
@@ -157,6 +159,29 @@ TEST(TentativeInvasion, TheZoneSumIsTheInvadersProspects) {
     if (k.positif) EXPECT_GT(s, 0) << k.nom;
     else EXPECT_EQ(s, 0) << k.nom;
   }
+}
+
+// The invader's series from a trial point reads that point's trial dead
+// marks. In the trial at (5,8) the white stone (7,8) is taken as alive:
+// white's stones then link toward it, its chain reaches more of black's
+// area in that series, and (5,8) becomes one of black's answers. The marks
+// of that trial are read nowhere else (not at the point itself, and (5,8)
+// is no liberty of the stone), so nothing else changes.
+TEST(TentativeInvasion, TheInvadersSeriesReadsTheTrialPointsDeadMarks) {
+  fixture::AnalyseRacine& a = position();
+  const Resultat x = tente(a, {7, 8});
+  fixture::AnalyseRacine& b = position();
+  auto morts = std::make_unique<TCartesParPoint>(b.ordi.mortsapresessai);
+  TMarques& m = (*morts)[5 - 1][8 - 1];
+  ASSERT_EQ(m[indexcase(5, 8)], 0);
+  ASSERT_NE(m[indexcase(7, 8)], 0);
+  m[indexcase(7, 8)] = 0;
+  const Resultat y = tente(b, {7, 8}, NBCASES, morts.get());
+  EXPECT_EQ(x.scores[indexcase(5, 8)], 0);
+  EXPECT_GT(y.scores[indexcase(5, 8)], 0);
+  EXPECT_EQ(nbpoints(y.liste), nbpoints(x.liste) + 1);
+  for (int32_t i = 0; i < NBCASES; ++i)
+    if (i != indexcase(5, 8)) EXPECT_EQ(x.scores[i], y.scores[i]) << i;
 }
 
 TEST(TentativeInvasion, SeriesLengthByLevel) {
