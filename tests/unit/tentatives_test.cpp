@@ -180,8 +180,11 @@ TEST(TentativeInvasion, TheInvadersSeriesReadsTheTrialPointsDeadMarks) {
   EXPECT_EQ(x.scores[indexcase(5, 8)], 0);
   EXPECT_GT(y.scores[indexcase(5, 8)], 0);
   EXPECT_EQ(nbpoints(y.liste), nbpoints(x.liste) + 1);
-  for (int32_t i = 0; i < NBCASES; ++i)
-    if (i != indexcase(5, 8)) EXPECT_EQ(x.scores[i], y.scores[i]) << i;
+  for (int32_t i = 0; i < NBCASES; ++i) {
+    if (i != indexcase(5, 8)) {
+      EXPECT_EQ(x.scores[i], y.scores[i]) << i;
+    }
+  }
 }
 
 TEST(TentativeInvasion, SeriesLengthByLevel) {
