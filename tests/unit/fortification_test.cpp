@@ -768,7 +768,7 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
     TListePoints liste{};
     fixture::verifieinchange(b, [&] {
       coupdefortification(f->marquesfortification, f->pointsliaison, coteordi(*f), cotesurviejoueur(*f),
-                          f->bonuscombatsemai, b, NOIR, liste, f->marquesnoeud);
+                          f->bonuscombatsemai, b, NOIR, liste, f->mauvaiscoups);
     });
     EXPECT_TRUE(fixture::memesmarques(tue, f->testtuejoueur));
     EXPECT_TRUE(fixture::memesmarques(faibles, lesfaibles));
