@@ -72,14 +72,14 @@ TCartesAnalyse cartesanalyseordi(TCartesFamilles& f) {
   return TCartesAnalyse{f.consolidation, f.mortsapresessaiordi, f.mortsapreslectureordi, f.atariordi,
                         f.faitmortordi, f.fourchetteordi, f.flou, f.separationordi,
                         f.invasiondefenseordi, f.faiblesse, f.testtueordi, f.testvitordi,
-                        f.deuxyeuxordi, f.mauvaiscoups};
+                        f.memosurvieordi, f.mauvaiscoups};
 }
 TCartesAnalyse cartesanalysejoueur(TCartesFamilles& f) {
   return TCartesAnalyse{f.consolidation, f.mortsapresessaijoueur, f.mortsapreslecturejoueur,
                         f.atarijoueur, f.faitmortjoueur, f.fourchettejoueur,
                         f.flou, f.separationjoueur, f.invasiondefensejoueur,
                         f.faiblesse, f.testtuejoueur, f.testvitjoueur,
-                        f.deuxyeuxjoueur, f.mauvaiscoups};
+                        f.memosurviejoueur, f.mauvaiscoups};
 }
 // What each side's trials found in its analysis, pointing into `f`.
 TCartesEssaisCote essaiscoteordi(const TCartesFamilles& f) {
@@ -155,7 +155,7 @@ TSuiteRacine etape7(TContexteCadre& x) {
 // The engine's weak chains; the opponent's total invasion value.
 TSuiteRacine etape8(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  analysefaibles(cotesurvieordi(f), cotesurviejoueur(f), f.marquesnoeud, x.couleur, x.b);
+  analysefaibles(cotesurvieordi(f), cotesurviejoueur(f), f.mauvaiscoups, x.couleur, x.b);
   if (!adversairepasse()) {
     const int32_t n = configmoteur.taille;
     f.invasionjoueur = 0;
@@ -168,14 +168,14 @@ TSuiteRacine etape8(TContexteCadre& x) {
 // The opponent's weak chains.
 TSuiteRacine etape9(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  analysefaibles2(f.mortsapresessaiordi, f.mortsapreslecturejoueur, x.b, x.couleur, x.autre, f.marquesnoeud);
+  analysefaibles2(f.mortsapresessaiordi, f.mortsapreslecturejoueur, x.b, x.couleur, x.autre, f.mauvaiscoups);
   return RACINECHERCHE;
 }
 
 // Survival of both sides' weak chains.
 TSuiteRacine etape10(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
-  coupdesurvie(cotesurvieordi(f), cotesurviejoueur(f), f.marquesnoeud, x.candidats, CAPACITELISTECANDIDATS,
+  coupdesurvie(cotesurvieordi(f), cotesurviejoueur(f), f.mauvaiscoups, x.candidats, CAPACITELISTECANDIDATS,
                f.listefamille, CAPACITEFAMILLE, x.couleur, x.b);
   return RACINECHERCHE;
 }
@@ -205,7 +205,7 @@ TSuiteRacine etape13(TContexteCadre& x) {
 TSuiteRacine etape14(TContexteCadre& x) {
   TCartesFamilles& f = x.f;
   coupdefortification(f.marquesfortification, f.pointsliaison, coteordi(f), cotesurviejoueur(f), f.bonuscombatsemai,
-                      x.b, x.couleur, x.candidats, f.marquesnoeud);
+                      x.b, x.couleur, x.candidats, f.mauvaiscoups);
   return RACINECHERCHE;
 }
 

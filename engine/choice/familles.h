@@ -48,8 +48,8 @@ struct TCartesFamilles {
   std::array<TCarte, 2> consolidation;            // consolidation values, territory gains
   TCartesParPoint mortsapresessaiordi, mortsapresessaijoueur;      // dead marks after each trial
   TCartesParPoint mortsapreslectureordi, mortsapreslecturejoueur;  // the same after its readings
-  TMarques deuxyeuxordi, deuxyeuxjoueur;          // 0 not tested, 1 two eyes possible, 2 not
-  TMarques mauvaiscoups;                          // points refused as engine moves
+  TMarques mauvaiscoups;                          // points refused as engine moves; the eye
+                                                  // reinforcements take back those they value
   TMarques pertes;                                // own stones an engine stone would lose (end of game)
   int32_t porteezone;                             // zone reach of the analyses, 0 or 10
   TListePoints meilleursadverses;                 // the opponent's best one or two points (300)
@@ -65,11 +65,11 @@ struct TCartesFamilles {
 
   // ---- Working maps of the families and the cut analysis ----------------------------------
   TListePoints listefamille;                      // points of the survival families (300)
-  TMarques memosurvieordi, memosurviejoueur;      // survival memos of each side
+  TMarques memosurvieordi, memosurviejoueur;      // survival memos of each side: 0 not tested, 1 two
+                                                  // eyes possible, 2 not (the analyses' trials first)
   TMarques marquesfortification;                  // sub-family codes of the engine's reinforcements
   TMarques codesfortificationjoueur;              // the same for the opponent's
   TMarques pointsliaison;                         // linking points of the reinforcement family
-  TMarques marquesnoeud;                          // shared analysis map of the weak-chain families
   TMarques sortieattaqueordi, sortieattaquejoueur;  // attack points taken by the attack step
   TMarques coupuresordi, coupuresjoueur;          // points where the engine / the opponent cuts for good
 

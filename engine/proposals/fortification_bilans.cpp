@@ -16,11 +16,13 @@ bool sauveautant(int32_t p, int32_t q, uint8_t c) {
   return true;
 }
 
-// The opponent stone x counts as won in the race by the trial `e`.
+// The opponent stone x counts as won in the race by the trial `e`: taken
+// off, or dead in the trial while one of the two reference dead maps (the
+// engine side's and the opponent side's) still had it alive.
 bool gagneensemai(const TEssaiCoup& e, int32_t x) {
   if (e.plateauessai[x] == VIDE) return true;
   if (!e.carte3essai[x]) return false;
-  if (pionsmortsbis[x] == 0 || pionsmortsdepartordi[x] == 0) return true;
+  if (pionsmortsbis[x] == 0 || carteattaque[x] == 0) return true;
   const int32_t v = valeurssurvie[x], s = e.etatessai[x];
   if (v >= 0) return false;
   if (v == -5 && (s == 0 || s == -2 || s == -3 || s == -4)) return true;

@@ -12,6 +12,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/choice/familles.h"
+#include "engine/proposals/cadre.h"
 #include "tests/support/fixture.h"
 #include "tests/support/fixture_analyse.h"
 
@@ -100,6 +101,18 @@ TEST(FortificationPositions, BestPointIsThePlayersMove) {
     EXPECT_EQ(v[indexcase(k.meilleur.ligne, k.meilleur.colonne)], max) << fixture::grille(v, 9);
     EXPECT_EQ(nbmax, 1) << fixture::grille(v, 9);
   }
+}
+
+
+
+// The engine's survival memo starts from the two-eye verdicts of its
+// position analysis: a point where the engine's trial stone dies inside
+// the opponent's area and cannot make two eyes reads 2 ("tested, not a
+// survival point") before the survival family looks at it.
+TEST(FortificationPositions, SurvivalMemoStartsFromTheAnalysisVerdicts) {
+  const std::unique_ptr<TCartesFamilles> f = familles(kPositions[0].diagramme);
+  for (const TPoint q : {TPoint{3, 8}, TPoint{5, 8}, TPoint{8, 7}})
+    EXPECT_EQ(f->memosurvieordi[indexcase(q.ligne, q.colonne)], 2) << q.ligne << "," << q.colonne;
 }
 
 }  // namespace

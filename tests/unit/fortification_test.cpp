@@ -44,6 +44,7 @@ void remetazero() {
   for (TInfoZone& z : infozones) z = ZONEVIDE;
   pionsmortsbis.fill(0);
   pionsmortsdepartordi.fill(0);
+  carteattaque.fill(0);
   pionsmortssauves.fill(0);
   marquesliaison1.fill(0);
   marquesliaison2.fill(0);
@@ -600,6 +601,43 @@ TEST(Fortification, CapturingRaceBonus) {
   }
 }
 
+// Stones the trial marks dead without taking them off count as won unless
+// both reference dead maps (the engine side's and the opponent side's)
+// already had them dead; the departure marks play no part.
+TEST(Fortification, CapturingRaceBonusReadsBothReferenceDeadMaps) {
+  struct Cas {
+    uint8_t bis, attaque, depart;
+    int32_t bonus;
+  } cas[] = {{0, 0, 0, 60}, {1, 0, 1, 60}, {0, 1, 1, 60}, {1, 1, 0, 0}, {1, 1, 1, 0}};
+  for (const Cas& k : cas) {
+    Montage m(
+        ".........\n"
+        ".OOO.....\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n"
+        ".........\n");
+    const int32_t p = indexcase(5, 5);
+    casescandidates[p] = 1;
+    m.b->fortif[p] = 20;
+    TEssaiCoup& e = essaiordi(5, 5);
+    e.compteur2essai = 1;
+    e.plateauessai = m.b->p;
+    for (int32_t c = 2; c <= 4; ++c) {
+      const int32_t x = indexcase(2, c);
+      e.carte3essai[x] = 1;
+      pionsmortsbis[x] = k.bis;
+      carteattaque[x] = k.attaque;
+      pionsmortsdepartordi[x] = k.depart;
+    }
+    m.f->bonussemai();
+    EXPECT_EQ(m.b->semai[p], k.bonus) << int(k.bis) << int(k.attaque) << int(k.depart);
+  }
+}
+
 // The race fields the position analysis leaves in a trial record: its
 // race and seki count, the flag of a trial that improves the race of one of
 // its dead stones, and the flag of a trial stone linked to a live chain.
@@ -730,7 +768,7 @@ TEST(Fortification, RestoreContractOnAnalysedPositions) {
     TListePoints liste{};
     fixture::verifieinchange(b, [&] {
       coupdefortification(f->marquesfortification, f->pointsliaison, coteordi(*f), cotesurviejoueur(*f),
-                          f->bonuscombatsemai, b, NOIR, liste, f->marquesnoeud);
+                          f->bonuscombatsemai, b, NOIR, liste, f->mauvaiscoups);
     });
     EXPECT_TRUE(fixture::memesmarques(tue, f->testtuejoueur));
     EXPECT_TRUE(fixture::memesmarques(faibles, lesfaibles));

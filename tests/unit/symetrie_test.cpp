@@ -149,11 +149,11 @@ const Carte kCartes[] = {
 };
 const Marques kMarques[] = {
     CARTE(faiblesse),      CARTE(invasiondefenseordi), CARTE(invasiondefensejoueur), CARTE(testtueordi),
-    CARTE(testtuejoueur),  CARTE(testvitordi),      CARTE(testvitjoueur),  CARTE(deuxyeuxordi),
-    CARTE(deuxyeuxjoueur), CARTE(mauvaiscoups),     CARTE(pertes),         CARTE(livre),
+    CARTE(testtuejoueur),  CARTE(testvitordi),      CARTE(testvitjoueur),
+    CARTE(mauvaiscoups),     CARTE(pertes),         CARTE(livre),
     CARTE(marquescandidats), CARTE(tuevitordi),     CARTE(tuevitjoueur),   CARTE(valeursfuite),
     CARTE(memosurvieordi), CARTE(memosurviejoueur), CARTE(marquesfortification), CARTE(codesfortificationjoueur),
-    CARTE(pointsliaison),  CARTE(marquesnoeud),     CARTE(sortieattaqueordi), CARTE(sortieattaquejoueur),
+    CARTE(pointsliaison),     CARTE(sortieattaqueordi), CARTE(sortieattaquejoueur),
     CARTE(coupuresordi),   CARTE(coupuresjoueur),
 };
 const ParPoint kParPoint[] = {
