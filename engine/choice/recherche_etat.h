@@ -72,7 +72,7 @@ struct TRecherche {
   uint8_t couleur = 0;            // root colour (the engine)
   uint8_t autre = 1;              // the other colour
   int32_t profondeurlimite = 3;   // depth of the last node (aprescalcul)
-  TPoint ko1, ko2;                // two copies of pointko at the start
+  TPoint ko1, ko2;                // two copies of pointko at the start (the root gets ko1; nothing reads ko2)
   uint8_t flagko = 0;             // ko flag of the search (read by the reply-list step)
   TMarques escaliers{};           // root chains caught in a ladder (detectescatoutes)
   TPoint choisi;                  // the chosen-move record; row 0 = pass
@@ -115,7 +115,8 @@ struct TRecherche {
   TCarte evaluationracine{};       // candidate evaluation of each root move (evaluecoupcandidat)
   TCarte penalites1{}, penalites2{};  // penalties of the root moves' saves (the dead-marks term's two maxima)
   uint8_t flaggote = 0;
-  uint8_t flaginvasion = 0;        // invasion flag of the search (read by the gote exemption)
+  // No step of the search sets these two: they stay 0, and the terms they
+  // gate (bonusfaiblesliees, ajustevaleurcandidat) do not run.
   int32_t comptefaiblesliees = 0;  // linked-weak count of the search
   int32_t valeurajustement = 0;    // adjustment value stored by the search
 

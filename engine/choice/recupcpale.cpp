@@ -900,6 +900,7 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     if (estlieauterritoire(b, q.ligne, q.colonne, m_, o_)) liens |= LIETERRITOIRE;
     marquezoneautour(b, r_.chemin, 2, 1);
     marquezoneautour(b, r_.chemin, 2, 2);
+    // The gote exemption; the invasion flag is the zone reading's flaginvasion.
     r_.exemptiongote[iq] =
         (f.testvitordi[iq] > 0 || (f.invasionforteordi[iq] > 20 && flaginvasion > 0)) ? 1 : 0;
     // The count of the difference term: the gote flag of the search, 0 at
