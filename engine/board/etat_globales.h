@@ -246,7 +246,7 @@ GLOBALE(uint8_t, flagvisionterritoire, laisse)   // territory code flag (set by 
 GLOBALE(uint8_t, modeanalyseposition, vaut(0))  // set by the position analysis, cleared by the search node: chains in atari are not painted
 // The six scalars the reset sets without a name of their own in the analyses.
 GLOBALE(uint8_t, flaglectureyeux, vaut(1))       // a linking move that takes a ko does not link (connection reading)
-GLOBALE(uint8_t, flagremisepierre, vaut(0))      // chain-status analysis, stone put back
+GLOBALE(uint8_t, flagremisepierre, vaut(0))      // status drivers: the last move's lone stone was lifted, to be put back
 GLOBALE(int32_t, valeurclassefaibles, vaut(0))   // weak-chain classification
 GLOBALE(int32_t, maxajustementtemps, vaut(0))    // largest value of the timing adjustments
 GLOBALE(int32_t, valeurdiffterritoire, vaut(0))  // compared by the move choice and the territory bonus

@@ -110,10 +110,13 @@ struct Passe {
 
   // The attacker's chain through the point emptied when `marques` hold it
   // dead (its points listed), then its stone put back.
+  // The engine's put-back flag: the lift only sets it, so it starts clear
+  // for every last move (one left set would put a stone back into a chain
+  // the lift had emptied).
   void videdernier(const TMarques& marques, int32_t ligne, int32_t colonne) {
-    uint8_t drapeau = 0;
-    videchainemorte(drapeau, marques, candidats, CAPACITECANDIDATS, p, att, def, ligne, colonne);
-    if (drapeau) remetpierre(p, att, def, ligne, colonne);
+    flagremisepierre = 0;
+    videchainemorte(flagremisepierre, marques, candidats, CAPACITECANDIDATS, p, att, def, ligne, colonne);
+    if (flagremisepierre) remetpierre(p, att, def, ligne, colonne);
   }
 
   // The candidate points around the point: those of free stones when the

@@ -353,6 +353,34 @@ TEST(DetectEtatChaines2, LastMoveOfTheAttackerIsGivenBack) {
   EXPECT_EQ(pionsmorts[indexcase(1, 2)], 1);  // the black stone itself dies in its own pass
 }
 
+TEST(DetectEtatChaines2, ThePutBackFlagIsClearedForEveryLastMove) {
+  // Black's last move with four liberties is lifted in white's pass and put
+  // back: the engine's put-back flag records it. A later last move in atari
+  // is emptied with its chain, and the flag left by the earlier call must not
+  // put its stone back.
+  videmoetatchaines();
+  flagremisepierre = 0;
+  TPlateau libre = pose(
+      "OO.......\n"
+      ".O.......\n"
+      ".........\n"
+      ".........\n"
+      "....X....\n"
+      ".........\n.........\n.........\n.........\n");
+  int32_t compte = 0;
+  detectetatchaines2(compte, libre, 0, 5, 5, 1, 0, VIDE);
+  EXPECT_EQ(flagremisepierre, 1);
+  TPlateau atari = pose(
+      ".XO..O.OX\n"
+      "OOOOOOOOX\n"
+      "XXXXXXXXX\n"
+      ".........\n.........\n.........\n.........\n.........\n.........\n");
+  detectetatchaines2(compte, atari, 0, 1, 2, 1, 0, VIDE);
+  EXPECT_EQ(flagremisepierre, 0);
+  EXPECT_EQ(pionsmorts[indexcase(2, 1)], 0);
+  flagremisepierre = 0;
+}
+
 TEST(DetectEtatChaines2, RepeatedCallGivesTheSameOutputs) {
   // A repeated call may be answered without reading: every output must be
   // the first call's, and an input the driver reads must not be overlooked.
