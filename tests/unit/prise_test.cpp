@@ -343,7 +343,8 @@ TEST(PriseCandidats, TwoLibertyCaptureWithTheKoPointInTheForcingBranch) {
 // stones there would have no liberty left): the test must take (7,5) as the
 // move and the ko point as the closed liberty, and answer before any move.
 // Taken the other way round it asks whether a black stone on the ko point
-// would stand, finds the weak black stones there and reads the whole fight.
+// would stand (black may not play there, and its stones beside it are short
+// of liberties), says no, and the position is read move by move.
 TEST(PriseCandidats, TwoLibertyCaptureWithTheKoPointInTheOrdinaryBranch) {
   TPlateau p = pose(
       ".........\n"
