@@ -48,14 +48,14 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
     resultat = 0;
     return;
   }
-  // The runner's stone.
+  // The runner's stone; its point stays marked after the stone comes off (a
+  // stone the chaser takes and puts back never stands where the runner played).
   vu[i] = 1;
   int32_t code = 0;
   essaicoupgroupes2(code, p, ligne, colonne, coureur, chasseur);
   auto retire = [&](int32_t r) {
     resultat = r;
     p[i] = VIDE;
-    vu[i] = 0;
   };
   // It captures a chaser chain: escaped.
   if (code == 1) return retire(0);
@@ -97,7 +97,6 @@ void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur,
   }
   // The runner's stone comes off again.
   p[i] = VIDE;
-  vu[i] = 0;
 }
 
 bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne) {

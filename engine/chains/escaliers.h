@@ -23,7 +23,8 @@ bool detectesca(TPlateau& p, int32_t mode, int32_t ligne, int32_t colonne);
 void detectescatoutes(TPlateau& p, uint8_t c, TMarques& sortie);
 
 // One ladder step: the runner plays at (ligne, colonne); `vu` holds the
-// runner's stones. Does nothing when `resultat` is already ESCALIERPRIS;
+// runner's stones, and every point the runner plays is marked there and left
+// marked. Does nothing when `resultat` is already ESCALIERPRIS;
 // otherwise sets it to ESCALIERPRIS (caught) or 0 (escaped).
 void lectureesca(TMarques& vu, TPlateau& p, uint8_t& chasseur, uint8_t& coureur, int32_t ligne,
                  int32_t colonne, int32_t& resultat);

@@ -153,8 +153,12 @@ void testprisechainesvoisines(const TMarques& a, TMarques& sortie, TPlateau& p, 
       if (listees[j] || (sauteA && a[j])) continue;
       if (infochainelecture[j][0] > limite || pionsmorts[j]) continue;
       if (infochaine[j][0] > 2 && !(p[j] == NOIR ? ciblesnoires[j] : ciblesblanches[j])) continue;
-      marquepionschaine(p, listees, 0, r, c);
-      empilepoint(voisines, CAPACITEMARQUAGE, r, c);
+      // Listed by its head, where it is read.
+      TPoint tete{r, c};
+      marchechaine(p, listees, p[j], 0, r, c, RegleChaine{.entre = [&](int32_t q, int32_t rq, int32_t cq) {
+                     if (infochaine[q][1] != 0) tete = TPoint{rq, cq};
+                   }});
+      empilepoint(voisines, CAPACITEMARQUAGE, tete.ligne, tete.colonne);
     }
     // Each read; a lost one frees the dead stones of our side around it.
     for (int32_t k = 1; k <= nbpoints(voisines); ++k) {

@@ -872,7 +872,7 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
   // Ordinary branch.
   s.elargir = 1;
   libertesetennemisfaibles(p, l, e.faibles, CAPACITEPRISE, 0, e.cl, e.cc, e.carte);
-  const int32_t nbcible = nbpoints(l);  // the target's liberties when no ko point was marked before
+  const int32_t nbcible = nbpoints(l);  // the target's liberties less a marked ko point
   TMarques cartecapture;  // read by the two-liberty test only
   if (nl == 2) copiemarques(cartecapture, e.carte);
   // Two liberties: each liberty's empty neighbours and the short chains beside it.
@@ -920,29 +920,15 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       if (case_(p, r, c) != e.proprio) annule = true;
     }
   }
-  // The target's liberties for the two-liberty tests below (nothing since the first
-  // walk changed the board): the head of the candidate list when no ko point
-  // was marked before that walk, else walked once.
-  TListePoints lc;
-  lc[0] = -1;
-  const auto libertescible = [&] {
-    if (lc[0] >= 0) return;
-    if (!pointreel(ko)) {
-      std::copy(l.begin(), l.begin() + 2 * nbcible + 2, lc.begin());
-      lc[0] = nbcible;
+  // Two liberties: the two-liberty capture, as in the forcing branch, on the
+  // liberties the first walk listed (the head of the list): a ko point,
+  // marked before that walk, stands in for the second.
+  if (nl == 2 && !annule && nbcible >= 1) {
+    const TPoint a{ligneliste(l, 1), colonneliste(l, 1)};
+    const TPoint b2 = nbcible >= 2 ? TPoint{ligneliste(l, 2), colonneliste(l, 2)} : TPoint{};
+    if (capturedeuxlibertes(e, cartecapture, a, b2, ko)) {
+      s.statut = STATUTPRISE;
       return;
-    }
-    libertesprise(p, e.cl, e.cc, lc);
-  };
-  // Two liberties: the two-liberty capture.
-  if (nl == 2 && !annule) {
-    libertescible();
-    if (nbpoints(lc) == 2) {
-      const TPoint a{ligneliste(lc, 1), colonneliste(lc, 1)}, b2{ligneliste(lc, 2), colonneliste(lc, 2)};
-      if (capturedeuxlibertes(e, cartecapture, a, b2, ko)) {
-        s.statut = STATUTPRISE;
-        return;
-      }
     }
   }
   // The owner's last stone in atari.
@@ -957,9 +943,17 @@ void coupsattaqueprise(TEtatPrise& e, TNoeudPrise& n, TSortieGenerateur& s, TPoi
       empilepoint(l, CAPACITEPRISE, lib.ligne, lib.colonne);
     }
   }
-  // Points around the last liberties.
+  // Points around the last liberties (nothing since the first walk changed
+  // the board): the head of the list when no ko point was marked before that
+  // walk, else walked again.
   if (nl <= 2 && (pli <= 8 || niveau > 8 || passe) && ((nl == 1 && pointreel(ko)) || (nl == 2 && !pointreel(ko)))) {
-    libertescible();
+    TListePoints lc;
+    if (!pointreel(ko)) {
+      std::copy(l.begin(), l.begin() + 2 * nbcible + 2, lc.begin());
+      lc[0] = nbcible;
+    } else {
+      libertesprise(p, e.cl, e.cc, lc);
+    }
     if (nbpoints(lc) >= 1) {
       const int32_t k2 = nbpoints(lc) >= 2 ? 2 : 1;
       listevidesvoisinsmarque(e.carte, p, l, CAPACITEPRISE, ligneliste(lc, 1), colonneliste(lc, 1),

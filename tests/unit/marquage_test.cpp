@@ -285,6 +285,36 @@ TEST(ChainesVoisines, OwnDeadStonesBesideALostChainAreReadAgain) {
   EXPECT_TRUE(mort(2, 1));
 }
 
+TEST(ChainesVoisines, AChainIsReadFromItsHead) {
+  // The white pair (3,5)-(4,5) touches black (5,5) by its second stone. With
+  // the result cache on under a position key, the reading keeps its records
+  // on the stone it was asked about: the pair's head (3,5), the stone every
+  // marking pass reads a chain from.
+  Scene s(
+      ".........\n"
+      "....X....\n"
+      "...XOX...\n"
+      "...XO....\n"
+      "....X....\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n");
+  ASSERT_NE(infochaine[indexcase(3, 5)][1], 0);
+  for (auto& b : cacheprise[1]) b[0] = 0;
+  for (auto& m : cacheplateaux[1]) m = marquesvides;
+  cacheactif = 1;
+  compteurcache = 0x2468ace;
+  TMarques sortie{};
+  s.garde([&] { testprisechainesvoisines(marquesvides, sortie, s.p, NOIR, BLANC, 8, {5, 5}, {}, 4); });
+  cacheactif = 0;
+  compteurcache = 0;
+  EXPECT_EQ(cacheplateaux[1][indexcase(3, 5)][indexcase(3, 5)], 1);
+  EXPECT_EQ(cacheplateaux[1][indexcase(4, 5)][indexcase(4, 5)], 0);
+  EXPECT_EQ(sortie[indexcase(3, 5)], 1);
+  EXPECT_EQ(sortie[indexcase(4, 5)], 1);
+}
+
 TEST(ChainesEnnemies, AdjacentChainsAreGatheredAndRead) {
   // The white pair (2,1)-(2,2) touches the black group at (3,1) and has three
   // liberties in a closed corner: it is lost.

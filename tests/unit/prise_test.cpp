@@ -337,6 +337,30 @@ TEST(PriseCandidats, TwoLibertyCaptureWithTheKoPointInTheForcingBranch) {
   }
 }
 
+// The ordinary branch asks the same question. White (8,5) has the liberties
+// (9,5), the ko point, and (7,5); a walk of its liberties meets the ko point
+// first. Black at (7,5) stands well, and white cannot fill the ko point (its
+// stones there would have no liberty left): the test must take (7,5) as the
+// move and the ko point as the closed liberty, and answer before any move.
+// Taken the other way round it asks whether a black stone on the ko point
+// would stand (black may not play there, and its stones beside it are short
+// of liberties), says no, and the position is read move by move.
+TEST(PriseCandidats, TwoLibertyCaptureWithTheKoPointInTheOrdinaryBranch) {
+  TPlateau p = pose(
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      ".........\n"
+      "...XOXO..\n"
+      "..XO.XO..\n");
+  const int32_t n0 = compteurnoeuds;
+  EXPECT_TRUE(testprise(p, 8, 5, 11, 5, BLANC, TPoint{9, 5}));
+  EXPECT_EQ(compteurnoeuds, n0);
+}
+
 // White (2,2) is dead. Its neighbour (2,4) has the liberties (1,4) and
 // (3,4), which only the late widening offers at the root (no prepared points
 // at level 3): without lecturelongue they are never tried there.
