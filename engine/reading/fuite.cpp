@@ -271,8 +271,6 @@ void Fuite::lecturerecu3(int32_t pli, uint8_t s, uint8_t u) {
 
 bool lancelecturerecu3(const TMarques& exclusion, uint8_t c, uint8_t o, TPlateau& p, int32_t niveauprise,
                        int32_t profondeur, int32_t lignelibre, int32_t colonnelibre, int32_t ligne, int32_t colonne) {
-  // A point without a stone of c has no chain to free: the encloser's first node would answer 0.
-  if (p[indexcase(ligne, colonne)] != c) return false;
   const int32_t pr = std::max(profondeur, 0);
   Fuite f(exclusion, c, o, p, niveauprise, pr + (pr & 1), TPoint{ligne, colonne});
   // Start marks.

@@ -232,11 +232,31 @@ void contacts(const TPlateau& p, TMarques& W, TMarques& B, const TMarques& avant
               bool cartes) {
   TMarques vu = marquesvides;
   TMarques* zones[2] = {&W, &B};
-  // Every point in dead zones of both colours: the zones' levels first, then the contact.
+  // An empty point of a white dead zone only, beside empty points of a black one
+  // (visited or not).
+  const auto bordsdezones = [&](int32_t r, int32_t c) {
+    const int32_t j = ix(r, c);
+    pastable(r, c, [&](int32_t qr, int32_t qc) {
+      const int32_t q = ix(qr, qc);
+      if (p[q] != VIDE || !B[q] || W[j] == 0) return false;
+      if (W[j] != 1 && B[q] != 1) return false;
+      if (W[j] == 1) resultatzone(p, BLANC, NOIR, avant, W, ligne, colonne, r, c);
+      if (B[q] == 1) resultatzone(p, NOIR, BLANC, avant, B, ligne, colonne, qr, qc);
+      const int32_t w = W[j], n = B[q];
+      if (w == 0 || n == 0) return false;
+      if (w < n) resultatcontact(p, NOIR, BLANC, vu, B, W, avant, ligne, colonne, n, w, qr, qc);
+      else resultatcontact(p, BLANC, NOIR, vu, W, B, avant, ligne, colonne, w, n, r, c);
+      return false;
+    });
+  };
   balaye([&](int32_t r, int32_t c) {
     const int32_t j = ix(r, c);
     if (p[j] == VIDE) {
-      // An empty point in dead zones of both colours.
+      if (W[j] && !B[j]) {
+        if (!cartes) bordsdezones(r, c);
+        return;
+      }
+      // An empty point in dead zones of both colours: the zones' levels first, then the contact.
       if (!W[j] || !B[j] || vu[j]) return;
       if (W[j] == 1) resultatzone(p, BLANC, NOIR, avant, W, ligne, colonne, r, c);
       if (B[j] == 1) resultatzone(p, NOIR, BLANC, avant, B, ligne, colonne, r, c);
@@ -272,24 +292,6 @@ void contacts(const TPlateau& p, TMarques& W, TMarques& B, const TMarques& avant
       if (cartes || !marquesopposees(qr, qc, r, c, ligne, colonne))
         resultatcontact(p, o, x, vu, co, cx, avant, ligne, colonne, lq, lp, qr, qc);
     }
-  });
-  if (cartes) return;
-  // An empty point of a white dead zone beside one of a black dead zone.
-  balaye([&](int32_t r, int32_t c) {
-    const int32_t j = ix(r, c);
-    if (p[j] != VIDE || !W[j] || B[j]) return;
-    pastable(r, c, [&](int32_t qr, int32_t qc) {
-      const int32_t q = ix(qr, qc);
-      if (p[q] != VIDE || !B[q] || W[j] == 0) return false;
-      if (W[j] != 1 && B[q] != 1) return false;
-      if (W[j] == 1) resultatzone(p, BLANC, NOIR, avant, W, ligne, colonne, r, c);
-      if (B[q] == 1) resultatzone(p, NOIR, BLANC, avant, B, ligne, colonne, qr, qc);
-      const int32_t w = W[j], n = B[q];
-      if (w == 0 || n == 0) return false;
-      if (w < n) resultatcontact(p, NOIR, BLANC, vu, B, W, avant, ligne, colonne, n, w, qr, qc);
-      else resultatcontact(p, BLANC, NOIR, vu, W, B, avant, ligne, colonne, w, n, r, c);
-      return false;
-    });
   });
 }
 

@@ -34,6 +34,15 @@ constexpr const char* kAtari =
 // White (4,5) in atari next to black (5,5); white cannot save it.
 constexpr const char* kEncercleurAtari =
     ".........\n....X....\n...X.X...\n...XOX...\n....X....\n.........\n.........\n.........\n.........\n";
+// White (5,5)-(5,6) with two liberties stands on the chain point: the
+// reading goes on from that chain, and every white answer leaves (5,6)
+// capturable next to it.
+constexpr const char* kPointEncercleur =
+    ".........\n.........\n.........\n....XXX..\n...XOO.X.\n....X.X..\n.....X...\n.........\n.........\n";
+// The chain point is empty: its liberty count is 0, so the encloser's first
+// node contains it.
+constexpr const char* kPointVide =
+    ".........\n.........\n.........\n.........\n...X.X...\n.........\n.........\n.........\n.........\n";
 constexpr const char* kSeule =
     ".........\n.........\n.........\n.........\n....X....\n.........\n.........\n.........\n.........\n";
 
@@ -50,6 +59,8 @@ TEST(LectureFuite, Cases) {
       {"enclosing chain in atari, capture level 0", kEncercleurAtari, {}, 0, 2, {}, true},
       {"enclosing chain in atari, excluded", kEncercleurAtari, {}, 8, 2, {4, 5}, false},
       {"lone stone, only start neighbours", kSeule, {}, 8, 6, {}, false},
+      {"enclosing chain of two liberties on the chain point", kPointEncercleur, {}, 8, 4, {}, true},
+      {"empty chain point", kPointVide, {}, 8, 4, {}, false},
   };
   for (const Cas& k : cas) {
     SCOPED_TRACE(k.nom);

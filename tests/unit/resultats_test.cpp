@@ -151,6 +151,25 @@ TEST(PasseContacts, EmptyPointAndStonesInContact) {
   tableessaiscourante = 0;
 }
 
+TEST(PasseContacts, OneSweepInBoardOrder) {
+  // A dead black stone (2,2) in a black zone that meets a white zone of
+  // level 1 at (2,3) and shares (3,3) with a white zone of level 3. In board
+  // order the white zone's edge (2,3) comes before the shared (3,3): its
+  // contact with (3,3) settles the zones' levels first.
+  TPlateau p = pose(".......\n.X.....\n.......\n.......\n.......\n.......\n.......\n");
+  pionsmorts = carte({{2, 2}}, 1);
+  TMarques W = carte({{2, 3}}, 1);
+  W[indexcase(3, 3)] = 3;
+  TMarques B = carte({{2, 2}, {3, 2}, {3, 3}}, 1);
+  B[indexcase(1, 2)] = 3;
+  B[indexcase(2, 1)] = 2;
+  B[indexcase(3, 1)] = 2;
+  passecontacts(p, W, B, pionsmortsavant, 4, 4);
+  EXPECT_EQ(etat(2, 2), -1);
+  EXPECT_EQ(valeur(2, 2), 4);
+  tableessaiscourante = 0;
+}
+
 TEST(ResultatZone, LevelIsEmptyPointsPlusForcedMoves) {
   // White (1,3),(2,1)-(2,4) is dead with the two empty points (1,1), (1,2).
   // Black (1,4) beside it is in atari: black's extension at (1,5) is one
