@@ -78,7 +78,7 @@ GLOBALE(TMarques, marquesdetect, laisse)         // copy of pionsmorts of the st
 GLOBALE(TMarques, marquesliaison1, laisse)       // link marks, testdeb marking (set by the link analysis)
 GLOBALE(TMarques, marquesliaison2, laisse)       // link marks, pionsmorts copy (set by the link analysis)
 GLOBALE(TMarques, zonemarquee, laisse)           // zone marks of the move choice (set by it)
-GLOBALE(TMarques, carteanalyse, laisse)          // analysis marks (set by the analyses)
+GLOBALE(TMarques, carteanalyse, laisse)          // analysis marks read by the opening filter and the reply-threat test (testcoupcandidat); no step writes them, so all 0
 
 // ---- Owner maps (0 white, 1 black, 2 none) -----------------------------------
 GLOBALE(TMarques, territoire, vaut(VIDE))        // owner of each point after the territory analysis
