@@ -66,8 +66,8 @@ struct TEssaiCoup {
   TMarques carteessaimoyo;    // map the opening book's moyo key is made from
   TInfoChaine infochaineessai;  // chain table after the move
   TMarques plateauessai2;     // dead-stone mask after the move (loaded into pionsmorts)
-  TMarques carte2essai;       // survival family marks
-  TMarques carte3essai;       // fortification family marks
+  TMarques carte2essai;       // dead marks of the trial's capture readings, before its status pass (set by the trial)
+  TMarques carte3essai;       // dead marks after the trial's status pass (set by the trial)
   TCarte etatessai;           // status code of the stone at each point after the move
   TCarte valeursessai;        // value going with each status code
   TCarte liensessai;          // bits: 0x10 linked+alive, 0x20 linked, 0x80 killed, 0x100 cut, 0x800 zone walked

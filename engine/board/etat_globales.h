@@ -16,6 +16,7 @@ GLOBALE(uint8_t, couleurdemandee, laisse)        // colour asked for by the curr
 GLOBALE(uint8_t, couleurordi, vaut(couleurdemandee))                    // engine colour
 GLOBALE(uint8_t, couleurjoueur, vaut(couleurdemandee == NOIR ? BLANC : NOIR))  // opponent colour
 GLOBALE(TTempsRestant, tempsrestant, laisse, {-1, 0})  // mover's clock (set by the move entry)
+GLOBALE(uint8_t, flagfuseki, laisse)             // 1: final status, fixed strong level parameters and the estimate's corner zones (set by the final status, cleared by the move entry)
 GLOBALE(uint64_t, finrecherche, laisse)          // high-resolution time the move's search must stop at, from the clock or the level's bound of one move; 0 = none (set by the move entry)
 GLOBALE(uint64_t, finanalyses, laisse)           // high-resolution time after which the root starts no more reading steps of its analyses (PARTANALYSES of the way to finrecherche); 0 = none (set by the move entry)
 GLOBALE(int32_t, numerocoup, apresniveau(0))     // moves replayed onto the engine board; niveaureel reads the old count
@@ -42,7 +43,6 @@ GLOBALE(int32_t, niveaumin3b, parniveau)         // 1 from level 3
 GLOBALE(int32_t, niveaumin4, parniveau)          // 1 from level 4
 GLOBALE(uint8_t, lectureprofonde, parniveau)     // 1 from level 5
 GLOBALE(uint8_t, lecturelongue, parniveau)       // 1 from level 5; connection readings clear it over budget
-GLOBALE(uint8_t, flagfuseki, parniveau)          // final-status request: fixed strong parameters; niveaureel clears it
 
 // ---- Boards and chain table ---------------------------------------------
 GLOBALE(TPlateau, plateaumoteur, laisse)         // engine board, 0 white 1 black 2 empty (replayed by the move entry)
@@ -78,7 +78,7 @@ GLOBALE(TMarques, marquesdetect, laisse)         // copy of pionsmorts of the st
 GLOBALE(TMarques, marquesliaison1, laisse)       // link marks, testdeb marking (set by the link analysis)
 GLOBALE(TMarques, marquesliaison2, laisse)       // link marks, pionsmorts copy (set by the link analysis)
 GLOBALE(TMarques, zonemarquee, laisse)           // zone marks of the move choice (set by it)
-GLOBALE(TMarques, carteanalyse, laisse)          // analysis marks (set by the analyses)
+GLOBALE(TMarques, carteanalyse, laisse)          // analysis marks read by the opening filter and the reply-threat test (testcoupcandidat); no step writes them, so all 0
 
 // ---- Owner maps (0 white, 1 black, 2 none) -----------------------------------
 GLOBALE(TMarques, territoire, vaut(VIDE))        // owner of each point after the territory analysis

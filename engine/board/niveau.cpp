@@ -179,10 +179,8 @@ void niveaureel() {
   const int32_t demande = configmoteur.niveauconfig;
   if (demande >= 1 && demande <= 10 && demande < niveau) niveau = demande;
   ecritdebug("niveau reel=");
-  // Final-status request: one strong fixed set. The flag holds for
-  // this reset only, so a later move never ignores its clock.
+  // Final-status request: one strong fixed set.
   if (flagfuseki) {
-    flagfuseki = 0;
     if (niveau < 7) niveau = 7;
     appliqueparametres(PARAMETRESNIVEAU[STATUTFINAL]);
     return;

@@ -4,8 +4,8 @@
 #pragma once
 #include <cstdint>
 
-// Sets niveau and every level parameter; called by initmoteur. Consumes
-// flagfuseki (clears it once applied).
+// Sets niveau and every level parameter; called by initmoteur. Under
+// flagfuseki the fixed strong set; the flag is left as it is.
 void niveaureel();
 
 // Times a fixed workload of stone plays with the tick counter and sets

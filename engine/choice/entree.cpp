@@ -79,6 +79,8 @@ void prepareentree(uint8_t couleur, const TConfig& config, const TListeCoups& li
   // Level and clock; a cleanup plays at level 7 at least, without a clock.
   niveau = configmoteur.niveauconfig;
   tempsrestant = TTempsRestant{temps, pierres};
+  // A move follows its clock, whatever a final status left set.
+  flagfuseki = 0;
   if (nettoyage) {
     if (configmoteur.niveauconfig < 7) configmoteur.niveauconfig = 7;
     tempsrestant.temps = -1;

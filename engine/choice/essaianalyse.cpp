@@ -213,8 +213,8 @@ bool joueessai(TAnalyse& a, int32_t ligne, int32_t colonne) {
   testdebsurcandidats(a.marqueslecture, a.pourordi ? marquesliaison2 : marquesliaison1, p, e.nbprises, colonne,
                       ligne, e.statut, p[i]);
   formescoup(p, a.chainesentree, lui, a.pourordi, ligne, colonne, moi);
-  // A connecting shape: own chains that were single stones and grew lose their dead marks.
-  if (rec.formeessai & 0x20)
+  // The move extends an own chain in atari: the own stones it takes out of atari.
+  if (rec.formeessai & FORMEAMISAUVE)
     for (int32_t r = 1; r <= taille; ++r)
       for (int32_t c = 1; c <= taille; ++c) {
         const int32_t q = indexcase(r, c);

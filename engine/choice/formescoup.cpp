@@ -82,12 +82,11 @@ int32_t formesvoisins(const TPlateau& p, const TInfoChaine& chaines, uint8_t e, 
     if (p[i] == c) {
       if (infochaine[i][0] == 1) f |= FORMEAMIATARI;
       else if (infochaine[i][0] == 2) f |= FORMEAMIDEUXLIB;
+      // In atari in the table given (before the move): the move extends it.
+      if (chaines[i][0] == 1) f |= FORMEAMISAUVE;
       return false;
     }
-    if (p[i] == e) {
-      if (chaines[i][0] == 1) f |= FORMEENNEMIATARI;
-      return false;
-    }
+    if (p[i] == e) return false;
     // An empty neighbour: its other neighbours, with at most one defect.
     bool videvu = false, atarivu = false;
     const bool echec = pastable(r, col, [&](int32_t r2, int32_t c2) {

@@ -2,7 +2,8 @@
 // trial record: how the move touches chains of both colours, the eye-like
 // empty points beside it, and four local point patterns tried in the eight
 // orientations. Liberties come from the global infochaine, but for the
-// other colour's atari test, which reads the chain table given.
+// test of an own chain in atari before the move, which reads the chain
+// table given (the table of the position before the move).
 #pragma once
 #include <cstdint>
 
@@ -17,7 +18,7 @@ constexpr int32_t FORMEUNDEFAUT = 0x02;     // an empty neighbour with one defec
 constexpr int32_t FORMEDEUXDEFAUTS = 0x04;  // a second empty neighbour with one defect
 constexpr int32_t FORMEAMIATARI = 0x08;     // an own neighbour chain with one liberty
 constexpr int32_t FORMEAMIDEUXLIB = 0x10;   // an own neighbour chain with two liberties
-constexpr int32_t FORMEENNEMIATARI = 0x20;  // an enemy neighbour chain with one liberty (chain table given)
+constexpr int32_t FORMEAMISAUVE = 0x20;     // an own neighbour chain with one liberty in the chain table given
 constexpr int32_t FORMEMOTIF1 = 0x80;
 constexpr int32_t FORMEMOTIF2 = 0x100;
 constexpr int32_t FORMEMOTIF3 = 0x200;

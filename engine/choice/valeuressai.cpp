@@ -14,6 +14,7 @@
 #include "engine/chains/escaliers.h"
 #include "engine/choice/analyse_etat.h"
 #include "engine/choice/bonus.h"
+#include "engine/choice/formescoup.h"
 #include "engine/choice/soutienrecherche.h"
 #include "engine/choice/territoireessai.h"
 #include "engine/connection/lienvivant.h"
@@ -128,7 +129,7 @@ void evalueessai(TAnalyse& a) {
   // Liberty term.
   if (!pionsmorts[i] && infochaine[i][0] != 1) {
     const int32_t avant = e.locale;
-    bonuslibertesvoisines(p, e.locale, p[i], (rec.formeessai & 0x20) ? 1 : 0, 1, R, C);
+    bonuslibertesvoisines(p, e.locale, p[i], (rec.formeessai & FORMEAMISAUVE) ? 1 : 0, 1, R, C);
     if (avant == 0) e.locale *= 5;
   }
   // A lone stone that brings nothing in a hostile zone.

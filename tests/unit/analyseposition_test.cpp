@@ -15,6 +15,7 @@
 #include "engine/board/jeu.h"
 #include "engine/chains/escaliers.h"
 #include "engine/choice/analyseposition.h"
+#include "engine/choice/formescoup.h"
 #include "engine/reading/prise.h"
 #include "tests/support/fixture.h"
 
@@ -339,6 +340,24 @@ TEST(AnalyseEssai, LoneStoneIsLinkedToItsOwnLiveChain) {
     .........)", {.trait = NOIR, .niveau = 5});
   EXPECT_EQ(essaiordi(5, 6).lievivanteessai, 1);
   EXPECT_EQ(essaiordi(8, 2).lievivanteessai, 0);
+}
+
+TEST(AnalyseEssai, ExtensionOutOfAtariCarriesTheSavingShapeFlag) {
+  // Black (5,5) is in atari; its extension at (6,5) takes it out.
+  fixture::analysemoteur(R"(
+    .........
+    .........
+    .........
+    ....O....
+    ...OXO...
+    .........
+    .........
+    .........
+    .........)", {.trait = NOIR, .niveau = 5});
+  EXPECT_TRUE(essaiordi(6, 5).formeessai & FORMEAMISAUVE);
+  EXPECT_FALSE(essaiordi(8, 8).formeessai & FORMEAMISAUVE);
+  // White's move there takes the stone: no own chain of white to save.
+  EXPECT_FALSE(essaijoueur(6, 5).formeessai & FORMEAMISAUVE);
 }
 
 TEST(AnalyseEssai, TwoZonesOfLinkedStones) {

@@ -167,6 +167,24 @@ TEST(EntreePreparation, CleanupPlaysAtLevelSevenWithoutClock) {
   EXPECT_EQ(numerocoup, 0);  // the reset leaves it for the replay
 }
 
+// The final status sets its flag for the whole call; the next move entry
+// clears it before its reset, so the move gets its own level.
+TEST(EntreePreparation, MoveAfterAFinalStatusHasItsOwnLevel) {
+  TConfig config = partie(9);
+  config.niveauconfig = 3;
+  const TListeCoups l = liste({{NOIR, 3, 3}});
+  int32_t noir = 0, blanc = 0;
+  static TCarte statut;
+  statutfinal(plateauvide(), config, noir, blanc, statut, 0, 0, l);
+  EXPECT_EQ(flagfuseki, 1);
+  EXPECT_EQ(profondeurlecture, 12);
+
+  prepareentree(BLANC, config, l, -1, 0, false);
+  EXPECT_EQ(flagfuseki, 0);
+  EXPECT_EQ(niveau, 3);
+  EXPECT_EQ(profondeurlecture, 8);
+}
+
 // A komi beyond any score reaches the engine bounded, by both entries: its
 // integer score sums (the balance, the influence count) would overflow.
 TEST(EntreePreparation, KomiIsBoundedForTheEngine) {

@@ -148,7 +148,7 @@ const std::map<std::string, int64_t> NIVEAUATTENDU = {
     {"niveau", 5},        {"paramniveaua", 6},    {"paramniveaub", 3},  {"profondeurlecture", 10},
     {"paramniveauc", 8},  {"paramniveaud", 4},    {"paramniveaue", 5},  {"paramniveauf", 1},
     {"paramniveaug", 2},  {"niveaumin3", 1},      {"niveaumin3b", 1},   {"niveaumin4", 1},
-    {"lectureprofonde", 1}, {"lecturelongue", 1}, {"flagfuseki", 0},
+    {"lectureprofonde", 1}, {"lecturelongue", 1},
 };
 
 using ::testing::AssertionFailure;

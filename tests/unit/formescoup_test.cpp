@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/board/etat.h"
+#include "engine/board/jeu.h"
 #include "engine/choice/formescoup.h"
 #include "tests/support/fixture.h"
 
@@ -170,11 +171,22 @@ const CasForme& cas(std::string_view debut) {
   return kFormes[0];
 }
 
+// The chain table of the position before the move, as the trial hands it.
+TInfoChaine tableavant(TPlateau p, int32_t ligne, int32_t colonne) {
+  const TInfoChaine apres = infochaine;
+  p[indexcase(ligne, colonne)] = VIDE;
+  calculelibertes(p);
+  const TInfoChaine avant = infochaine;
+  infochaine = apres;
+  return avant;
+}
+
 int32_t formes(const CasForme& k) {
   const TPlateau p = fixture::posemoteur(k.diagramme);
   const uint8_t c = p[indexcase(k.ligne, k.colonne)];
+  const TInfoChaine avant = tableavant(p, k.ligne, k.colonne);
   essaiordi(k.ligne, k.colonne).formeessai = 0;
-  formescoup(p, infochaine, static_cast<uint8_t>(1 - c), 1, k.ligne, k.colonne, c);
+  formescoup(p, avant, static_cast<uint8_t>(1 - c), 1, k.ligne, k.colonne, c);
   return essaiordi(k.ligne, k.colonne).formeessai;
 }
 
@@ -199,12 +211,68 @@ TEST(FormesCoup, PatternThreeNeedsLiveStones) {
   pionsmorts.fill(0);
 }
 
-TEST(FormesCoup, EnemyAtariReadsTheGivenChainTable) {
-  const TPlateau p = fixture::posemoteur(cas("own chain with two").diagramme);
-  TInfoChaine avant = infochaine;
-  avant[indexcase(3, 1)][0] = 1;  // the white stone was in atari before the move
-  EXPECT_EQ(formesvoisins(p, infochaine, BLANC, 2, 1, NOIR) & FORMEENNEMIATARI, 0);
-  EXPECT_EQ(formesvoisins(p, avant, BLANC, 2, 1, NOIR) & FORMEENNEMIATARI, FORMEENNEMIATARI);
+TEST(FormesCoup, OwnChainOutOfAtariReadsTheGivenChainTable) {
+  struct Cas {
+    const char* nom;
+    const char* diagramme;  // the move already on the board
+    int32_t ligne, colonne;
+    bool sauve;
+  } cas[] = {
+      {"the extension of a stone in atari",
+       ".........\n"
+       ".........\n"
+       "....O....\n"
+       "...OXO...\n"
+       "....X....\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       5, 5, true},
+      {"the extension of a stone with two liberties",
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       "...OXO...\n"
+       "....X....\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       5, 5, false},
+      {"a move that puts an enemy stone in atari",
+       ".........\n"
+       ".........\n"
+       "....X....\n"
+       "...XO....\n"
+       "....X....\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       5, 5, false},
+      {"a chain in atari after the move only",
+       "XO.......\n"
+       "X........\n"
+       "O........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       1, 1, false},
+  };
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.nom);
+    const TPlateau p = fixture::posemoteur(k.diagramme);
+    const TInfoChaine avant = tableavant(p, k.ligne, k.colonne);
+    EXPECT_EQ((formesvoisins(p, avant, BLANC, k.ligne, k.colonne, NOIR) & FORMEAMISAUVE) != 0, k.sauve);
+    // The table after the move never shows the extended chain in atari any more.
+    if (infochaine[indexcase(k.ligne, k.colonne)][0] != 1) {
+      EXPECT_EQ(formesvoisins(p, infochaine, BLANC, k.ligne, k.colonne, NOIR) & FORMEAMISAUVE, 0);
+    }
+  }
 }
 
 TEST(FormesCoup, FlagsAddToTheSelectedRecord) {

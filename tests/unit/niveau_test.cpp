@@ -145,7 +145,7 @@ TEST_F(NiveauTest, LevelAboveTenDeepensTheSearchAndKeepsTheOtherValues) {
   EXPECT_EQ(p, neuf);
 }
 
-TEST_F(NiveauTest, FinalStatusFlagHoldsForOneResetOnly) {
+TEST_F(NiveauTest, FinalStatusFlagGivesTheFixedSetUntilCleared) {
   ASSERT_EQ(niveaupour(1, 7, -1, 0, 5, 19), 7);
   const Parametres sept = Parametres::lus();
   ecart = 1;
@@ -158,8 +158,9 @@ TEST_F(NiveauTest, FinalStatusFlagHoldsForOneResetOnly) {
   EXPECT_EQ(p.d, 42);  // the fixed set leaves the main search depth alone
   p.d = sept.d;
   EXPECT_EQ(p, sept);  // else the readings of level 7
-  EXPECT_EQ(flagfuseki, 0);
-  // The next engine move with a short clock follows the clock again.
+  EXPECT_EQ(flagfuseki, 1);  // the final status still reads it
+  // Once the move entry clears it, a short clock rules again.
+  flagfuseki = 0;
   EXPECT_EQ(niveaupour(1, 10, 45, 3, 100), 1);
   // And the early-game cap applies again.
   EXPECT_EQ(niveaupour(1, 10, 1000, 0, 10), 5);

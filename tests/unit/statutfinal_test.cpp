@@ -117,6 +117,43 @@ TEST(StatutFinal, SettledPositionDeadAliveAndTerritory) {
   EXPECT_EQ(r.blanc, 33);
 }
 
+// A black wall shuts the top left 7x7 corner, a white one most of the
+// rest: the corner squares, far from every stone, are territory as the
+// rest of their area is.
+TEST(StatutFinal, WideCornerAreaIsTerritoryToTheCorner) {
+  const Resultat r = evalue(
+      ".......X.....\n"
+      ".......X.....\n"
+      ".......X.....\n"
+      ".......X.....\n"
+      ".......X.....\n"
+      ".......X.....\n"
+      ".......XOOOOO\n"
+      "XXXXXXXXO....\n"
+      "OOOOOOOOO....\n"
+      ".............\n"
+      ".............\n"
+      ".............\n"
+      ".............\n");
+  EXPECT_TRUE(fixture::memesgrilles(
+      "+++++++X+....\n"
+      "+++++++X+....\n"
+      "+++++++X.....\n"
+      "+++++++X.....\n"
+      "+++++++X.....\n"
+      "+++++++X....-\n"
+      "+++++++XOOOOO\n"
+      "XXXXXXXXO----\n"
+      "OOOOOOOOO----\n"
+      "-------------\n"
+      "-------------\n"
+      "-------------\n"
+      "-------------\n",
+      grillecodes(r.statut, 13)));
+  // The final status leaves its flag for the next move entry to clear.
+  EXPECT_EQ(flagfuseki, 1);
+}
+
 TEST(StatutFinal, TwoEyedGroupsAreAlive) {
   const Resultat r = evalue(kDeuxYeux);
   EXPECT_TRUE(fixture::memesgrilles(
@@ -138,8 +175,8 @@ TEST(StatutFinal, SekiStonesAndTheirEyesByRules) {
   const Resultat japonais = evalue(kSeki, 0);
   const Resultat chinois = evalue(kSeki, 2);
   EXPECT_TRUE(fixture::memesgrilles(
-      ".w.b.bO-.\n"
-      "wwbbbbO..\n"
+      ".w.b.bO--\n"
+      "wwbbbbO--\n"
       "bbbOOOO..\n"
       "OOOO.....\n"
       "-........\n"
@@ -149,8 +186,8 @@ TEST(StatutFinal, SekiStonesAndTheirEyesByRules) {
       "....+X+++\n",
       grillecodes(japonais.statut, 9)));
   EXPECT_TRUE(fixture::memesgrilles(
-      "-w.b+bO-.\n"
-      "wwbbbbO..\n"
+      "-w.b+bO--\n"
+      "wwbbbbO--\n"
       "bbbOOOO..\n"
       "OOOO.....\n"
       "-........\n"
@@ -161,7 +198,7 @@ TEST(StatutFinal, SekiStonesAndTheirEyesByRules) {
       grillecodes(chinois.statut, 9)));
   // Area counting: each side's stones, seki included, and its territory.
   EXPECT_EQ(chinois.noir, 9 + 7 + 11);
-  EXPECT_EQ(chinois.blanc, 3 + 10 + 3);
+  EXPECT_EQ(chinois.blanc, 3 + 10 + 6);
 }
 
 TEST(StatutFinal, AgaRulesGiveAPointPerPass) {
