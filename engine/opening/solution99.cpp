@@ -436,8 +436,9 @@ int32_t compteinfluence99(const TCarte& carte, int32_t marge) {
 }
 
 int32_t margekomi99() {
-  // Each side counts a tie as no win: White the largest whole number below
-  // the komi, Black the komi truncated and one more against it.
+  // Both colours count a leaf as their own margin less one point (half a
+  // point with a half-point komi): White the largest whole number below the
+  // komi, Black the komi truncated and one more against it.
   const double komi = configmoteur.komi;
   return couleurordi == BLANC ? static_cast<int32_t>(std::ceil(komi)) - 1
                               : -static_cast<int32_t>(std::trunc(komi)) - 1;

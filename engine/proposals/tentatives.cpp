@@ -15,6 +15,7 @@
 #include "engine/board/listecoups.h"
 #include "engine/board/parcours.h"
 #include "engine/board/pas.h"
+#include "engine/board/rejoue.h"
 #include "engine/board/trace.h"
 #include "engine/board/voisin.h"
 #include "engine/connection/liaisonvorn.h"
@@ -284,34 +285,13 @@ int32_t Tentative::gradeinvasion() {
 
 // ---- Random linking trials ---------------------------------------------------------------
 
-// C plays X; a lone stone that captured nothing tries to link toward a live
-// chain, the linking stone staying only with two liberties. Captures join `l`.
 void Tentative::essaibambou(TListePoints& l, uint8_t C, uint8_t O, int32_t r, int32_t c) {
-  TPlateau& b = e.essai;
-  TListePoints prises;
-  prises[0] = 0;
-  jouecoup(prises, NBCASES, b, r, c, C, O);
-  for (int32_t k = 1; k <= nbpoints(prises); ++k)
-    if (!dansliste(l, ligneliste(prises, k), colonneliste(prises, k)))
-      empilepoint(l, CAPACITE, ligneliste(prises, k), colonneliste(prises, k));
-  if (b[indexcase(r, c)] != C || nbpoints(prises) > 0) return;
-  TPoint lien{};
-  if (!cherchelienchainevivante(b, lien, r, c, C, O) || lien.ligne == 0) return;
-  const int32_t j = indexcase(lien.ligne, lien.colonne);
-  if (b[j] != VIDE) return;
-  const TPlateau avant = b;
-  const TInfoChaine chaines = infochaine;
-  TListePoints autres;
-  autres[0] = 0;
-  jouecoup(autres, NBCASES, b, lien.ligne, lien.colonne, C, O);
-  if (b[j] != C || !aumoinsdeuxlibertes(b, lien.ligne, lien.colonne) || nbpoints(autres) > 0) {
-    b = avant;
-    infochaine = chaines;
-  }
+  ::essaibambou(l, e.essai, C, O, r, c);
 }
 
 // Entry k of the trial list to C: a point outside the inner zone takes C's
-// stone as it is; inside it C links, and a point left empty goes to O.
+// stone by the capture rule; inside it C links, and a point left empty goes
+// to O, by the capture rule too.
 void Tentative::prend(TListePoints& l, int32_t k, uint8_t C, uint8_t O) {
   const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
   const int32_t j = indexcase(r, c);
@@ -811,6 +791,31 @@ void Tentative::lance() {
 }
 
 }  // namespace
+
+void essaibambou(TListePoints& l, TPlateau& b, uint8_t C, uint8_t O, int32_t r, int32_t c) {
+  TListePoints prises;
+  prises[0] = 0;
+  jouecoupcaptures(prises, CAPACITE, b, r, c, C, O);
+  if (b[indexcase(r, c)] != C) return;
+  majlibertes(b, nbpoints(prises), r, c);
+  for (int32_t k = 1; k <= nbpoints(prises); ++k)
+    if (!dansliste(l, ligneliste(prises, k), colonneliste(prises, k)))
+      empilepoint(l, CAPACITE, ligneliste(prises, k), colonneliste(prises, k));
+  if (nbpoints(prises) > 0) return;
+  TPoint lien{};
+  if (!cherchelienchainevivante(b, lien, r, c, C, O) || lien.ligne == 0) return;
+  const int32_t j = indexcase(lien.ligne, lien.colonne);
+  if (b[j] != VIDE) return;
+  const TPlateau avant = b;
+  const TInfoChaine chaines = infochaine;
+  TListePoints autres;
+  autres[0] = 0;
+  jouecoup(autres, NBCASES, b, lien.ligne, lien.colonne, C, O);
+  if (b[j] != C || !aumoinsdeuxlibertes(b, lien.ligne, lien.colonne) || nbpoints(autres) > 0) {
+    b = avant;
+    infochaine = chaines;
+  }
+}
 
 int32_t essaisparserie() { return niveau == 1 ? 50 : 200; }
 

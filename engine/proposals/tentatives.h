@@ -27,6 +27,11 @@ void tentativeinvasion(TPoint coup, uint8_t envahisseur, const TCartesTentative&
                        TCarte& scores, TPlateau& p, int32_t& score, TListePoints& liste, int32_t cap);
 
 // ---- Steps, declared for the tests ------------------------------------------------------
+// One linking move of the random trials: C plays X of `b` by the capture
+// rule that refuses a suicide or an own-eye fill (the chain table follows);
+// captured points join `l`. A lone stone that captured nothing tries to link
+// toward a live chain; the linking stone stays only with two liberties.
+void essaibambou(TListePoints& l, TPlateau& b, uint8_t C, uint8_t O, int32_t r, int32_t c);
 // Number of random linking trials of one series at the current level.
 int32_t essaisparserie();
 // What the invader can still make of the owner's area: the sum of its

@@ -138,6 +138,8 @@ void invasionsingebambou(const TMarques& marqueszone, uint8_t joueur, uint8_t au
         if (lie && estlieachainevivanteavecmorts(pionsmorts, p, s.ligne, s.colonne, autre, joueur)) diviseur = 2;
       });
       if (!lie) continue;
+      // The mover's stones beside the empty jump point, as the bamboo joint
+      // weighs the mover's chain at its point.
       const int32_t v = libertesponderees(p, zone, autre, s.colonne, s.ligne, joueur);
       const int32_t score = bandeinvasion(s.ligne, s.colonne) * v * 5 / diviseur;
       int32_t lmin, lmax, cmin, cmax;

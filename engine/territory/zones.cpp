@@ -371,14 +371,14 @@ void evaluezones(TMarques& marques, const TMarques& masque, uint8_t garderyeux, 
       if (tour > 0 && !ennemiajoute) break;
     }
   }
-  // The growth's enemy stones go first, so that no stone put back
-  // is taken off again; then the lifted own and masked enemy stones return.
-  // Each point is its own, so one sweep of selects does both in that order.
+  // The lifted own and masked enemy stones return, then every point the
+  // growth gave the enemy is emptied, a stone put back there included.
+  // Each point is its own, so one sweep of selects does all three in order.
   infochaine = chaines.avant;
   for (int32_t j = 0; j < NBCASES; ++j) {
-    uint8_t x = croissance[j] ? VIDE : p[j];
-    x = retires[j] ? propre : x;
-    p[j] = (copie[j] == ennemi) & (masque[j] != 0) ? ennemi : x;
+    uint8_t x = retires[j] ? propre : p[j];
+    x = (copie[j] == ennemi) & (masque[j] != 0) ? ennemi : x;
+    p[j] = croissance[j] ? VIDE : x;
   }
   // Shape closing.
   remplissage::TListeRemplissage formes;

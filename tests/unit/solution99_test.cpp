@@ -36,7 +36,13 @@ TEST(Solution99, KomiMarginsOfEachColour) {
   EXPECT_EQ(margekomi99(), -6);
   couleurordi = BLANC;
   EXPECT_EQ(margekomi99(), 5);
-  // Without komi neither side counts a tie as a win.
+  // A whole komi: each colour's count is its margin less one, so without
+  // komi a position and its colour swap count alike.
+  configmoteur.komi = 7;
+  EXPECT_EQ(margekomi99(), 6);
+  couleurordi = NOIR;
+  EXPECT_EQ(margekomi99(), -8);
+  couleurordi = BLANC;
   configmoteur.komi = 0;
   EXPECT_EQ(margekomi99(), -1);
   couleurordi = NOIR;

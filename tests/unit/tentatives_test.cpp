@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "engine/board/acces.h"
 #include "engine/board/etat.h"
+#include "engine/board/jeu.h"
 #include "engine/proposals/tentatives.h"
 #include "platform/platform.h"
 #include "tests/support/fixture.h"
@@ -184,6 +186,40 @@ TEST(TentativeInvasion, TheInvadersSeriesReadsTheTrialPointsDeadMarks) {
     if (i != indexcase(5, 8)) {
       EXPECT_EQ(x.scores[i], y.scores[i]) << i;
     }
+  }
+}
+
+// One linking move of the random trials: the capture rule refuses a
+// suicide and the fill of an own eye, captured points join the list, and
+// the chain table follows the board.
+TEST(TentativeInvasion, ALinkingMoveKeepsTheCaptureRule) {
+  constexpr const char* oeil = ".X...\nXX...\n.....\n.....\n.....\n";
+  struct Cas {
+    const char* nom;
+    const char* d;
+    uint8_t C;
+    TPoint x;
+    const char* apres;
+    int32_t prises;
+  } cas[] = {
+      {"an own corner eye stays empty", oeil, NOIR, {1, 1}, oeil, 0},
+      {"a suicide stays empty", oeil, BLANC, {1, 1}, oeil, 0},
+      {"a capture empties the taken stone", "OX...\n.....\n.....\n.....\n.....\n", NOIR, {2, 1},
+       ".X...\nX....\n.....\n.....\n.....\n", 1},
+      {"a plain move stands", oeil, BLANC, {4, 4}, ".X...\nXX...\n.....\n...O.\n.....\n", 0},
+  };
+  for (const auto& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau b = fixture::posemoteur(k.d);
+    TListePoints l;
+    l[0] = 0;
+    essaibambou(l, b, k.C, autre(k.C), k.x.ligne, k.x.colonne);
+    EXPECT_TRUE(fixture::memesgrilles(k.apres, fixture::texteplateau(b, 5)));
+    EXPECT_EQ(nbpoints(l), k.prises);
+    // The liberties of the table are those of a rebuild.
+    const TInfoChaine suivie = infochaine;
+    calculelibertes(b);
+    for (int32_t j = 0; j < NBCASES; ++j) EXPECT_EQ(suivie[j][0], infochaine[j][0]) << "point " << j;
   }
 }
 

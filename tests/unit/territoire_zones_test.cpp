@@ -250,13 +250,23 @@ TEST_F(Zones, WeakPoints) {
 }
 
 TEST_F(Zones, StonesComeBack) {
-  // 13 lines: the growth step runs. A masked X stone next to an O stone has
-  // its point taken by the growth; it still comes back, and no stone the
-  // growth added is left.
+  // 13 lines: the growth step runs unless the dead-marks flag is set. The
+  // masked X stone at (7,7) touches O at (7,8) and the masked O stone at
+  // (9,10) touches O at (9,11): lifted, both points are taken by the growth.
+  // The stones come back first and the growth's points are emptied after,
+  // so with the growth both points end empty; without it both stones return.
   constexpr const char* d =
       ".............\n.............\n.............\n...X.........\n.............\n.............\n"
-      "......XO.....\n.............\n.........O...\n.............\n.............\n.............\n"
+      "......XO.....\n.............\n.........OO..\n.............\n.............\n.............\n"
       ".............\n";
+  struct Cas {
+    uint8_t flag;
+    TPoint point;
+    uint8_t attendu;
+  } cas[] = {
+      {0, {7, 7}, VIDE}, {0, {9, 10}, VIDE}, {0, {4, 4}, NOIR}, {0, {7, 8}, BLANC}, {0, {9, 11}, BLANC},
+      {1, {7, 7}, NOIR}, {1, {9, 10}, BLANC}, {1, {4, 4}, NOIR}, {1, {7, 8}, BLANC}, {1, {9, 11}, BLANC},
+  };
   for (const uint8_t flag : {0, 1}) {
     SCOPED_TRACE(::testing::Message() << "flagmarquesmorts " << int(flag));
     flagmarquesmorts = flag;
@@ -265,19 +275,21 @@ TEST_F(Zones, StonesComeBack) {
     const TInfoChaine chaines = infochaine;
     TMarques masque = marquesvides;
     masque[indexcase(7, 7)] = 1;
-    masque[indexcase(9, 10)] = 1;  // an O stone
+    masque[indexcase(9, 10)] = 1;
     TMarques marques = marquesvides;
     int32_t compteur = 0;
     evaluezones(marques, masque, 1, compteur, NOIR, BLANC, NOIR, p);
     EXPECT_EQ(infochaine, chaines);
-    for (int j = 0; j < NBCASES; ++j) {
-      if (depart[j] != VIDE) {
-        EXPECT_EQ(p[j], depart[j]) << "point " << j;
-      }
+    for (const auto& k : cas) {
+      if (k.flag != flag) continue;
+      EXPECT_EQ(p[indexcase(k.point.ligne, k.point.colonne)], k.attendu)
+          << "point (" << k.point.ligne << "," << k.point.colonne << ")";
+    }
+    // No O stone but those of the position.
+    for (int j = 0; j < NBCASES; ++j)
       if (p[j] == BLANC) {
         EXPECT_EQ(depart[j], BLANC) << "point " << j;
       }
-    }
   }
 }
 
