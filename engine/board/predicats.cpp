@@ -115,7 +115,7 @@ bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col, T
   return trouve;
 }
 bool voisinatari(const TPlateau& p, int32_t r, int32_t col) {
-  return table(r, col, [&](int32_t j) { return pierre(p[j]) && libs(j) == 1; });
+  return table(r, col, [&](int32_t j) { return libs(j) == 1; });
 }
 bool voisina2libertes(const TPlateau& p, uint8_t c, int32_t r, int32_t col) {
   return board(r, col, [&](int32_t j) { return p[j] == c && libs(j) == 2; });

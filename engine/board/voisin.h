@@ -283,7 +283,8 @@ bool voisincouleuratari4(const TPlateau& p, uint8_t c, int32_t r, int32_t col, T
 // Stones of c in the chains whose only liberty is the empty point (r, col),
 // by the liberties of `chaines`: those a move there takes out of atari; 0 when none.
 int32_t testechaineh8(const TInfoChaine& chaines, const TPlateau& p, int32_t r, int32_t col, uint8_t c);
-// A table neighbour of any colour is in atari.
+// A table neighbour is in atari by the chain table, whatever the point holds
+// now (a chain lifted from a work board keeps its entry).
 bool voisinatari(const TPlateau& p, int32_t r, int32_t col);
 // A board neighbour holding c has exactly 2 liberties.
 bool voisina2libertes(const TPlateau& p, uint8_t c, int32_t r, int32_t col);

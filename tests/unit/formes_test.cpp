@@ -7,6 +7,7 @@
 
 #include "engine/board/etat.h"
 #include "engine/board/formes.h"
+#include "engine/board/voisin.h"
 #include "engine/board/jeu.h"
 #include "tests/support/fixture.h"
 
@@ -325,6 +326,20 @@ TEST(Formes, PetitesChaines) {
   marquepetiteschaines2(TPoint{1, 2}, drapeaux, 4, NOIR, q, l);
   EXPECT_EQ(q[indexcase(1, 1)], NOIR);  // entry 1 skipped by its flag
   EXPECT_EQ(q[indexcase(1, 2)], VIDE);  // the further point
+
+  // A stone beside a chain in atari stays, even when that chain was lifted
+  // from the work board with its chain-table entry kept: black (2,3) in atari
+  // at (1,3), lifted; white (2,2) keeps its place.
+  const TPlateau b = pose(".....\n.OXO.\n..O..\n.....\n.....\n");
+  ASSERT_EQ(infochaine[indexcase(2, 3)][0], 1);
+  q = b;
+  q[indexcase(2, 3)] = VIDE;
+  EXPECT_TRUE(voisinatari(q, 2, 2));
+  l[0] = 0;
+  empilepoint(l, 300, 2, 2);
+  drapeaux[1] = 0;
+  marquepetiteschaines2(TPoint{}, drapeaux, 1, BLANC, q, l);
+  EXPECT_EQ(q[indexcase(2, 2)], BLANC);
 }
 
 TEST(Formes, ComptePierresAtariVoisines) {
