@@ -453,7 +453,10 @@ TEST(Fortification, EyeGainStatusPassLeavesTheDriverState) {
 // The engine's trial stone at (2,5) crawls along the second line toward column 9. A stone
 // of the crawling colour on the first inward point answers false; with both
 // inward lines empty and every trial stone there standing alone the crawl
-// runs and the stone lives. The position comes back either way.
+// runs and the stone lives. Under a white wall the flood fills (2,6) and
+// leaves the stone one liberty on the board, but the status pass reads the
+// chain table of the trial as loaded (two liberties there) and finds it
+// alive. The position comes back either way.
 TEST(Fortification, EdgeCrawl) {
   struct Cas {
     const char* diagramme;
@@ -472,6 +475,16 @@ TEST(Fortification, EdgeCrawl) {
       {".........\n"
        ".........\n"
        ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       true},
+      {".........\n"
+       "...O.....\n"
+       "...OOO...\n"
        ".........\n"
        ".........\n"
        ".........\n"
