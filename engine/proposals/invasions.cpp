@@ -177,7 +177,7 @@ void invasionpossible(const TCartesCote& cartesA, const TCartesCote& cartesB, TP
       flaginvasionvivante =
           strategie != 0 && debutpartie == 0 && voisinfortdeterritoire(p, couleurA, r, c) ? 1 : 0;
       pionsmorts = mortsessaiB[r - 1][c - 1];
-      testinvasionvivante(0, 0, 0, travail, p, invasionforteB[iP], couleurB, couleurA, mortsessai2B[r - 1][c - 1],
+      testinvasionvivante(0, 0, 1, travail, p, invasionforteB[iP], couleurB, couleurA, mortsessai2B[r - 1][c - 1],
                           mortsessai2A[r - 1][c - 1], marquesliaison2, compteur4essai(J), r, c, 2, 0, 0);
       flaginvasionvivante = 0;
       if (invasionforteB[iP] > 0) proposecase(listees, NBCASES, r, c);
@@ -211,7 +211,7 @@ void invasionpossible(const TCartesCote& cartesA, const TCartesCote& cartesB, TP
         chargeessai(p, R);
         pionsmorts = masque;
         if (!masque[iP] || flaginvasionvivante || peutlierfortessai(R))
-          testinvasionvivante(1, 0, 0, travail, p, invasionforteA[iP], couleurA, couleurB, mortsessai2A[r - 1][c - 1],
+          testinvasionvivante(1, 0, 1, travail, p, invasionforteA[iP], couleurA, couleurB, mortsessai2A[r - 1][c - 1],
                               mortsessai2B[r - 1][c - 1], marquesliaison1, compteur4essai(R), r, c, mode, 0, 0);
       }
       flaginvasionvivante = 0;

@@ -264,6 +264,34 @@ TEST(InvasionFamille, BothMapsRebuiltFromZeroAndThePositionComesBack) {
   }
 }
 
+// White's stone at (2,1) on the edge of black's area, its trial read dead
+// there: the generator still judges it when the stone can be linked to a
+// strong white chain and the point is black's territory, and the judgement
+// gives it a value; without that link it is not looked at.
+TEST(InvasionFamille, ADeadOpponentInvaderThatCanLinkStrongIsJudged) {
+  for (const bool lien : {true, false}) {
+    SCOPED_TRACE(lien ? "can link strong" : "cannot");
+    fixture::AnalyseRacine& a = fixture::analysemoteur(kPositions[0]);
+    TPlateau b = plateaumoteur;
+    constexpr int32_t r = 2, c = 1;
+    const int32_t i = indexcase(r, c);
+    ASSERT_TRUE(casescandidatesjoueur[i]);
+    TEssaiCoup& J = essaisjoueur[r - 1][c - 1];
+    a.joueur.mortsapresessai[r - 1][c - 1][i] = 1;
+    J.plateauessai2[i] = 0;  // alive in the record's own dead marks
+    peutlierfortessai(J) = lien ? 1 : 0;
+    territoire[i] = couleurordi;
+    pionsmorts = marquesliaison1;
+    auto ordi = std::make_unique<fixture::CartesFamilleCote>();
+    auto joueur = std::make_unique<fixture::CartesFamilleCote>();
+    fixture::verifieinchange(b, [&] {
+      invasionpossible(ordi->cartes(a.ordi), joueur->cartes(a.joueur), b, couleurordi, couleurjoueur);
+    });
+    if (lien) EXPECT_GT(joueur->invasionforte[i], 0);
+    else EXPECT_EQ(joueur->invasionforte[i], 0);
+  }
+}
+
 TEST(InvasionFamille, OpeningWithMuchTerritoryToTakeSkipsTheEnginesPass) {
   fixture::AnalyseRacine& a = fixture::analysemoteur(kPositions[0]);
   TPlateau b = plateaumoteur;
