@@ -272,13 +272,12 @@ void analysecoupsinvasion(TPlateau& p, const TCarte& invasionforteB, uint8_t cou
     for (int32_t c = 1; c <= n; ++c)
       if (casescandidatesjoueur[idx(r, c)]) std::memset(zones[r - 1][c - 1], 0, NBCASES);
   if (compteurinvasions == 0) return;
-  // The liberties of the chain through q into Z.
+  // The chain through q and its liberties into Z: the walk marks both there,
+  // so a zone runs on through the chains it meets.
   const auto libertesdans = [&](TMarques& Z, int32_t r, int32_t c, bool simple) {
     TListePoints l{};
-    TMarques vu = marquesvides;
-    if (simple) listelibertessimple(p, l, CAPACITELIBERTES, vu, r, c);
-    else libertesdelachaine(p, l, CAPACITELIBERTES, 0, r, c, vu);
-    for (int32_t k = 1; k <= nbpoints(l); ++k) Z[idx(ligneliste(l, k), colonneliste(l, k))] = 1;
+    if (simple) listelibertessimple(p, l, CAPACITELIBERTES, Z, r, c);
+    else libertesdelachaine(p, l, CAPACITELIBERTES, 0, r, c, Z);
   };
   int32_t numero = 0;
   for (int32_t r0 = 1; r0 <= n; ++r0)

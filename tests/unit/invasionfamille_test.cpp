@@ -360,4 +360,35 @@ TEST(InvasionZones, CandidateMapsClearedAndZonesNumbered) {
   compteurinvasions = 0;
 }
 
+// White's (the engine's) chain (10,11)-(10,12) beside black's invasion point
+// (10,10): its stones join the zone with its liberties, and the zone runs on
+// through them to the liberty (10,13) beyond the window. That liberty keeps
+// its mark only while the chain has fewer than 4 liberties (black's stones
+// around it).
+TEST(InvasionZones, TheZoneRunsThroughTheEnginesChainBesideThePoint) {
+  struct Cas {
+    const char* nom;
+    bool serree;
+    uint8_t audela;
+  } cas[] = {{"three liberties", true, 1}, {"six liberties", false, 0}};
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau p = k.serree ? pose19({{{10, 11}, BLANC}, {{10, 12}, BLANC}, {{9, 12}, NOIR}, {{11, 12}, NOIR},
+                                    {{11, 11}, NOIR}})
+                          : pose19({{{10, 11}, BLANC}, {{10, 12}, BLANC}});
+    casescandidatesjoueur = marquesvides;
+    casescandidatesjoueur[indexcase(10, 10)] = 1;
+    TCarte B{};
+    B[indexcase(10, 10)] = 40;
+    compteurinvasions = 1;
+    analysecoupsinvasion(p, B, BLANC, zonesinvasionjoueur, NOIR);
+    const uint8_t* zone = zonesinvasionjoueur[9][9];
+    EXPECT_EQ(zone[indexcase(10, 10)], 1);
+    EXPECT_EQ(zone[indexcase(10, 11)], 1);
+    EXPECT_EQ(zone[indexcase(10, 12)], 1);
+    EXPECT_EQ(zone[indexcase(10, 13)], k.audela);
+    compteurinvasions = 0;
+  }
+}
+
 }  // namespace
