@@ -67,6 +67,8 @@ struct Attaque {
   int32_t lis(int32_t r, int32_t c);
   bool passe(int32_t n);
   bool stage2();
+  // True when the family stops here: many invasions already counted, or a
+  // point proposed.
   bool stage3();
   void stage4();
   int32_t valeurpaire(const TMarques& marques, const TPlateau& essai, const TInfoChaine& chaines, int32_t r,
@@ -160,7 +162,7 @@ bool Attaque::stage2() {
 }
 
 bool Attaque::stage3() {
-  if (compteurinvasions3 > 1 || compteurinvasions > 3) return false;
+  if (compteurinvasions3 > 1 || compteurinvasions > 3) return true;
   int32_t n = 0;
   chaquecandidat([&](int32_t r, int32_t c) {
     const int32_t i = ix(r, c);

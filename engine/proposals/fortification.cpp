@@ -223,8 +223,7 @@ void Fortif::yeux() {
   for (int32_t n = 1; n <= nbpoints(l); ++n) {
     const int32_t i = indexcase(ligneliste(l, n), colonneliste(l, n));
     if (!candidat(i) || !confirmeoeil(*this, i)) continue;
-    const int32_t s = marqueoeil(*this, i);
-    if (s > 0) accepte(i, s);
+    accepte(i, marqueoeil(*this, i));
   }
   ecritliste("COUP DE FORTIFICATION YEUX: ");
 }
@@ -278,8 +277,7 @@ void Fortif::yeuxdiagonale() {
       }
       garde.restaure();
       if (!vit) continue;
-      const int32_t s = std::max({avant, apres, force(i)});
-      if (s > 0) accepte(i, s);
+      accepte(i, std::max({avant, apres, force(i)}));
     }
   ecritliste("COUP DE FORTIFICATION YEUX en DIAGONALE: ");
 }
@@ -302,8 +300,7 @@ void Fortif::yeuxentuant() {
       bool tue = false;
       for (int32_t q = 0; q < NBCASES && !tue; ++q) tue = ennemis[q] && p[q] == o && !vivantmorts(i, q);
       if (!tue || !confirmeoeil(*this, i)) continue;
-      const int32_t s = marqueoeil(*this, i);
-      if (s > 0) accepte(i, s);
+      accepte(i, marqueoeil(*this, i));
     }
   ecritliste("COUP DE FORTIFICATION YEUX EN TUANT: ");
 }

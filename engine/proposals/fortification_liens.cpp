@@ -63,7 +63,7 @@ void Fortif::tuagestrategique() {
         ++compte;
         sauve(i, q, 21);
       }
-    if (compte > 0) accepte(i, compte);
+    accepte(i, compte);
   }
   ecritliste("COUP DE FORTIFICATION coup tuage strategique: ");
 }
@@ -149,7 +149,7 @@ void Fortif::liaisoncoupure() {
       const int32_t s = std::max(compte, force(i) - rendusforts(K, i));
       for (int32_t q = 0; q < NBCASES; ++q)
         if (K[q] && faible(q)) sauve(i, q, 2);
-      if (s > 0) accepte(i, s);
+      accepte(i, s);
     }
   ecritliste("COUP DE FORTIFICATION LIAISON-coupure: ");
 }

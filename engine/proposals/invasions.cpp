@@ -177,7 +177,7 @@ void invasionpossible(const TCartesCote& cartesA, const TCartesCote& cartesB, TP
       flaginvasionvivante =
           strategie != 0 && debutpartie == 0 && voisinfortdeterritoire(p, couleurA, r, c) ? 1 : 0;
       pionsmorts = mortsessaiB[r - 1][c - 1];
-      testinvasionvivante(0, 0, 0, travail, p, invasionforteB[iP], couleurB, couleurA, mortsessai2B[r - 1][c - 1],
+      testinvasionvivante(0, 0, 1, travail, p, invasionforteB[iP], couleurB, couleurA, mortsessai2B[r - 1][c - 1],
                           mortsessai2A[r - 1][c - 1], marquesliaison2, compteur4essai(J), r, c, 2, 0, 0);
       flaginvasionvivante = 0;
       if (invasionforteB[iP] > 0) proposecase(listees, NBCASES, r, c);
@@ -211,7 +211,7 @@ void invasionpossible(const TCartesCote& cartesA, const TCartesCote& cartesB, TP
         chargeessai(p, R);
         pionsmorts = masque;
         if (!masque[iP] || flaginvasionvivante || peutlierfortessai(R))
-          testinvasionvivante(1, 0, 0, travail, p, invasionforteA[iP], couleurA, couleurB, mortsessai2A[r - 1][c - 1],
+          testinvasionvivante(1, 0, 1, travail, p, invasionforteA[iP], couleurA, couleurB, mortsessai2A[r - 1][c - 1],
                               mortsessai2B[r - 1][c - 1], marquesliaison1, compteur4essai(R), r, c, mode, 0, 0);
       }
       flaginvasionvivante = 0;
@@ -272,13 +272,12 @@ void analysecoupsinvasion(TPlateau& p, const TCarte& invasionforteB, uint8_t cou
     for (int32_t c = 1; c <= n; ++c)
       if (casescandidatesjoueur[idx(r, c)]) std::memset(zones[r - 1][c - 1], 0, NBCASES);
   if (compteurinvasions == 0) return;
-  // The liberties of the chain through q into Z.
+  // The chain through q and its liberties into Z: the walk marks both there,
+  // so a zone runs on through the chains it meets.
   const auto libertesdans = [&](TMarques& Z, int32_t r, int32_t c, bool simple) {
     TListePoints l{};
-    TMarques vu = marquesvides;
-    if (simple) listelibertessimple(p, l, CAPACITELIBERTES, vu, r, c);
-    else libertesdelachaine(p, l, CAPACITELIBERTES, 0, r, c, vu);
-    for (int32_t k = 1; k <= nbpoints(l); ++k) Z[idx(ligneliste(l, k), colonneliste(l, k))] = 1;
+    if (simple) listelibertessimple(p, l, CAPACITELIBERTES, Z, r, c);
+    else libertesdelachaine(p, l, CAPACITELIBERTES, 0, r, c, Z);
   };
   int32_t numero = 0;
   for (int32_t r0 = 1; r0 <= n; ++r0)

@@ -191,14 +191,48 @@ TEST(Attaque, EdgeZone) {
   flagattaque = 0;
 }
 
+// Stage 3 finds nothing when the engine's own stone dies at every candidate
+// (its dead mask after the trial); the stage after it reads the other mask.
+void stage3vide(Cartes& x) {
+  for (int32_t i = 0; i < NBCASES; ++i)
+    if (casescandidates[i]) x.a.mortsapresessai[i / TAILLEMAX][i % TAILLEMAX][i] = 1;
+}
+
+const char* const kAnalysees[] = {
+    ".........\n..OOO....\n.O...O...\n.O.X.O...\n.O...O...\n..OOO..X.\n.........\n...X..X..\n.........\n",
+    "..O.O....\n.OXO.O...\n..O..O...\nXX.OO....\n..X.X.O..\n..X..O...\n.XX.XO...\n..X.XO...\n.........\n",
+};
+
+// Many invasions already counted stop the family at stage 3, whether or not
+// it proposes anything: the pair stage after it never runs then.
+TEST(Attaque, ManyInvasionsStopTheFamilyAtStageThree) {
+  struct Cas {
+    int32_t invasions, invasions3;
+    bool propose;
+  } cas[] = {{0, 0, true}, {3, 1, true}, {4, 0, false}, {0, 2, false}};
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(testing::Message() << "compteurinvasions " << c.invasions << ", compteurinvasions3 " << c.invasions3);
+    fixture::analysemoteur(kAnalysees[1]);
+    TPlateau p = plateaumoteur;
+    auto x = std::make_unique<Cartes>();
+    stage3vide(*x);
+    flagattaque = 1;
+    coupdebutchoisi = 0;
+    procedurefinpartie = 0;
+    compteurinvasions = c.invasions;
+    compteurinvasions3 = c.invasions3;
+    lance(p, *x);
+    EXPECT_EQ(nbpoints(x->candidats) > 0, c.propose);
+  }
+  flagattaque = 0;
+  compteurinvasions = compteurinvasions3 = 0;
+}
+
 // On analysed positions, with the gate open and every stage reachable: the
 // position, territoire, the survival values and the status table come back;
 // the list stays within its capacity.
 TEST(Attaque, PositionComesBack) {
-  for (const char* d : {
-           ".........\n..OOO....\n.O...O...\n.O.X.O...\n.O...O...\n..OOO..X.\n.........\n...X..X..\n.........\n",
-           "..O.O....\n.OXO.O...\n..O..O...\nXX.OO....\n..X.X.O..\n..X..O...\n.XX.XO...\n..X.XO...\n.........\n",
-       }) {
+  for (const char* d : kAnalysees) {
     for (const int32_t stage : {0, 1}) {
       SCOPED_TRACE(stage);
       fixture::analysemoteur(d);
@@ -208,7 +242,7 @@ TEST(Attaque, PositionComesBack) {
         if (casescandidates[i] && stage == 0) x->a.fortification[i] = 20;
       flagattaque = 1;
       coupdebutchoisi = 0;
-      compteurinvasions3 = 2;  // stage 3 left out: stage 4 runs when nothing came before
+      stage3vide(*x);  // stage 4 runs when nothing came before
       procedurefinpartie = 0;
       const TMarques territoireavant = territoire;
       const TCarte survie = valeurssurvie;
@@ -221,7 +255,6 @@ TEST(Attaque, PositionComesBack) {
     }
   }
   flagattaque = 0;
-  compteurinvasions3 = 0;
 }
 
 }  // namespace

@@ -239,6 +239,67 @@ TEST(Fortification, FirstCodeKeptAndEyeMarks) {
   EXPECT_EQ(m.b->codes[i], 2);
 }
 
+// A point a sub-family takes is accepted even when its strength comes to 0:
+// it is listed and coded, with no value and no maximum. The eye point of
+// the weak ring around (3,3) is taken from the memo, but the engine's own
+// stone cannot fill it, so it links nothing; the strategic kill point (4,4)
+// guards (3,3) from the opponent's threat, a stone that is not weak.
+TEST(Fortification, TakenPointOfStrengthZeroIsListedAndCoded) {
+  struct Cas {
+    const char* nom;
+    const char* diagramme;
+    int32_t r, c;
+    uint8_t code;
+  } cas[] = {
+      {"eye point",
+       ".........\n"
+       ".XXX.....\n"
+       ".X.X.....\n"
+       ".XXX.....\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       3, 3, 1},
+      {"strategic kill",
+       ".........\n"
+       ".........\n"
+       "..X......\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       4, 4, 21},
+  };
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.nom);
+    Montage m(k.diagramme);
+    const int32_t i = indexcase(k.r, k.c);
+    casescandidates[i] = 1;
+    if (k.code == 1) {
+      for (int32_t q = 0; q < NBCASES; ++q)
+        if (m.b->p[q] == NOIR) lesfaibles[q] = FAIBLEMENACE;
+      m.b->memo[i] = 1;
+      fixture::verifieinchange(m.b->p, [&] { m.f->yeux(); });
+    } else {
+      m.f->classe1 = true;
+      casescandidatesjoueur[i] = 1;
+      remplitessai(m.b->p, NOIR, k.r, k.c);
+      metlieaunfaibleessai(essaiordi(k.r, k.c), 1);
+      essaijoueur(k.r, k.c).compteur1essai = 1;
+      essaijoueur(k.r, k.c).carte2essai[indexcase(3, 3)] = 1;
+      fixture::verifieinchange(m.b->p, [&] { m.f->tuagestrategique(); });
+    }
+    EXPECT_TRUE(dansliste(m.b->candidats, k.r, k.c));
+    EXPECT_EQ(m.b->codes[i], k.code);
+    EXPECT_EQ(m.b->fortif[i], 0);
+    EXPECT_EQ(maxfortification, 0);
+  }
+}
+
 // ---- Zone adjustment and the link sub-families ----------------------------------------
 
 // A class-1 stone sharing its zone with a strong stone is strong in
@@ -453,7 +514,10 @@ TEST(Fortification, EyeGainStatusPassLeavesTheDriverState) {
 // The engine's trial stone at (2,5) crawls along the second line toward column 9. A stone
 // of the crawling colour on the first inward point answers false; with both
 // inward lines empty and every trial stone there standing alone the crawl
-// runs and the stone lives. The position comes back either way.
+// runs and the stone lives. Under a white wall the flood fills (2,6) and
+// leaves the stone one liberty on the board, but the status pass reads the
+// chain table of the trial as loaded (two liberties there) and finds it
+// alive. The position comes back either way.
 TEST(Fortification, EdgeCrawl) {
   struct Cas {
     const char* diagramme;
@@ -472,6 +536,16 @@ TEST(Fortification, EdgeCrawl) {
       {".........\n"
        ".........\n"
        ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n"
+       ".........\n",
+       true},
+      {".........\n"
+       "...O.....\n"
+       "...OOO...\n"
        ".........\n"
        ".........\n"
        ".........\n"

@@ -264,6 +264,34 @@ TEST(InvasionFamille, BothMapsRebuiltFromZeroAndThePositionComesBack) {
   }
 }
 
+// White's stone at (2,1) on the edge of black's area, its trial read dead
+// there: the generator still judges it when the stone can be linked to a
+// strong white chain and the point is black's territory, and the judgement
+// gives it a value; without that link it is not looked at.
+TEST(InvasionFamille, ADeadOpponentInvaderThatCanLinkStrongIsJudged) {
+  for (const bool lien : {true, false}) {
+    SCOPED_TRACE(lien ? "can link strong" : "cannot");
+    fixture::AnalyseRacine& a = fixture::analysemoteur(kPositions[0]);
+    TPlateau b = plateaumoteur;
+    constexpr int32_t r = 2, c = 1;
+    const int32_t i = indexcase(r, c);
+    ASSERT_TRUE(casescandidatesjoueur[i]);
+    TEssaiCoup& J = essaisjoueur[r - 1][c - 1];
+    a.joueur.mortsapresessai[r - 1][c - 1][i] = 1;
+    J.plateauessai2[i] = 0;  // alive in the record's own dead marks
+    peutlierfortessai(J) = lien ? 1 : 0;
+    territoire[i] = couleurordi;
+    pionsmorts = marquesliaison1;
+    auto ordi = std::make_unique<fixture::CartesFamilleCote>();
+    auto joueur = std::make_unique<fixture::CartesFamilleCote>();
+    fixture::verifieinchange(b, [&] {
+      invasionpossible(ordi->cartes(a.ordi), joueur->cartes(a.joueur), b, couleurordi, couleurjoueur);
+    });
+    if (lien) EXPECT_GT(joueur->invasionforte[i], 0);
+    else EXPECT_EQ(joueur->invasionforte[i], 0);
+  }
+}
+
 TEST(InvasionFamille, OpeningWithMuchTerritoryToTakeSkipsTheEnginesPass) {
   fixture::AnalyseRacine& a = fixture::analysemoteur(kPositions[0]);
   TPlateau b = plateaumoteur;
@@ -330,6 +358,37 @@ TEST(InvasionZones, CandidateMapsClearedAndZonesNumbered) {
   for (int32_t i = 0; i < NBCASES; ++i) EXPECT_LE(zonesinvasionjoueur[9][9][i], 1);
   EXPECT_EQ(zonesinvasionjoueur[2][2][indexcase(10, 10)], 0);
   compteurinvasions = 0;
+}
+
+// White's (the engine's) chain (10,11)-(10,12) beside black's invasion point
+// (10,10): its stones join the zone with its liberties, and the zone runs on
+// through them to the liberty (10,13) beyond the window. That liberty keeps
+// its mark only while the chain has fewer than 4 liberties (black's stones
+// around it).
+TEST(InvasionZones, TheZoneRunsThroughTheEnginesChainBesideThePoint) {
+  struct Cas {
+    const char* nom;
+    bool serree;
+    uint8_t audela;
+  } cas[] = {{"three liberties", true, 1}, {"six liberties", false, 0}};
+  for (const Cas& k : cas) {
+    SCOPED_TRACE(k.nom);
+    TPlateau p = k.serree ? pose19({{{10, 11}, BLANC}, {{10, 12}, BLANC}, {{9, 12}, NOIR}, {{11, 12}, NOIR},
+                                    {{11, 11}, NOIR}})
+                          : pose19({{{10, 11}, BLANC}, {{10, 12}, BLANC}});
+    casescandidatesjoueur = marquesvides;
+    casescandidatesjoueur[indexcase(10, 10)] = 1;
+    TCarte B{};
+    B[indexcase(10, 10)] = 40;
+    compteurinvasions = 1;
+    analysecoupsinvasion(p, B, BLANC, zonesinvasionjoueur, NOIR);
+    const uint8_t* zone = zonesinvasionjoueur[9][9];
+    EXPECT_EQ(zone[indexcase(10, 10)], 1);
+    EXPECT_EQ(zone[indexcase(10, 11)], 1);
+    EXPECT_EQ(zone[indexcase(10, 12)], 1);
+    EXPECT_EQ(zone[indexcase(10, 13)], k.audela);
+    compteurinvasions = 0;
+  }
 }
 
 }  // namespace
