@@ -206,7 +206,9 @@ bool propagationbord(int32_t cote, TPlateau& p, int32_t i, int32_t j, int32_t r1
         (direction == 4 && b == 1))
       break;
   }
-  // The status pass reads the chain table of the trial as loaded.
+  // The crawl and the flood changed the board: the status pass reads the
+  // chain table of the board it judges.
+  calculelibertes(p);
   int32_t compte = 0;
   detectetatchaines(compte, p, 1, 0, 0, 0, c);
   return pionsmorts[indexcase(i, j)] == 0;

@@ -515,9 +515,9 @@ TEST(Fortification, EyeGainStatusPassLeavesTheDriverState) {
 // of the crawling colour on the first inward point answers false; with both
 // inward lines empty and every trial stone there standing alone the crawl
 // runs and the stone lives. Under a white wall the flood fills (2,6) and
-// leaves the stone one liberty on the board, but the status pass reads the
-// chain table of the trial as loaded (two liberties there) and finds it
-// alive. The position comes back either way.
+// leaves the stone one liberty: the status pass judges it on that board,
+// not on the chain table the trial was loaded with (two liberties there),
+// and finds it dead. The position comes back either way.
 TEST(Fortification, EdgeCrawl) {
   struct Cas {
     const char* diagramme;
@@ -552,7 +552,7 @@ TEST(Fortification, EdgeCrawl) {
        ".........\n"
        ".........\n"
        ".........\n",
-       true},
+       false},
   };
   for (const Cas& k : cas) {
     Montage m(k.diagramme);
