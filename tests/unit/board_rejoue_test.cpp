@@ -146,6 +146,33 @@ TEST(EssaiCoup, GroupTrialCodes) {
   marques[indexcase(2, 1)] = 1;
   essaicoupgroupes(code, marques, p, 1, 2, NOIR, BLANC);
   EXPECT_EQ(code, 0);
+  // A marked last liberty outside the 3x3 square is far: code 2.
+  p = pose(
+      "O....\n"
+      "OX...\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
+  marques = marquesvides;
+  marques[indexcase(3, 1)] = 1;
+  essaicoupgroupes(code, marques, p, 1, 2, NOIR, BLANC);
+  EXPECT_EQ(code, 2);
+  // A suicide keeps the code of the atari it gave: code 2, the point empty.
+  p = pose(
+      ".O...\n"
+      "O.O..\n"
+      "XO...\n"
+      ".....\n"
+      ".....\n");
+  essaicoupgroupes2(code, p, 2, 2, NOIR, BLANC);
+  EXPECT_EQ(code, 2);
+  EXPECT_EQ(p[indexcase(2, 2)], VIDE);
+  p = pose(
+      "O....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n"
+      ".....\n");
   // An occupied point: code 0, nothing played.
   essaicoupgroupes2(code, p, 1, 1, NOIR, BLANC);
   EXPECT_EQ(code, 0);
