@@ -37,7 +37,7 @@ int32_t lignecommande(int argc, const char* const* argv, int32_t& niveau, uint8_
     if (p.empty() || p[0] != '-') break;
     if (p == "--level") {
       int32_t v = 0;
-      if (i + 1 >= argc || !toutchiffres(argv[i + 1]) || !litentier(argv[i + 1], v) || v < 1 || v > 10) return 1;
+      if (i + 1 >= argc || !toutchiffres(argv[i + 1]) || !litentier(argv[i + 1], v)) return 1;
       niveau = v;
       i += 2;
     } else if (p == "--rules") {

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "engine/board/etat.h"
 #include "frontend/console.h"
 
 TEtatGtp etatgtp;
@@ -81,7 +82,10 @@ void gtprepond(char statut, std::string_view texte) {
 }
 }  // namespace
 
-void gtpsucces(std::string_view texte) { gtprepond('=', texte); }
+void gtpsucces(std::string_view texte) {
+  gtprepond('=', texte);
+  gtplog("Niveau = " + std::to_string(niveau) + "\n\r\n\r");
+}
 void gtpechec(std::string_view texte) { gtprepond('?', texte); }
 
 const TCommandeGtp* gtptrouvecommande(std::string_view mot) {

@@ -123,12 +123,12 @@ float LibertiesToCost(bool enemy, int liberties, int stones) {
 void Agent::WhatIfHere(int x, int y, int colour, float& gain, int& liberties, int& stones,
                        int& enemyliberties) const {
   int code = PointCode(x, y);
-  // Distinct own and enemy chains around, empty neighbours
+  // Distinct own and enemy chains around, empty neighbours (a side across the
+  // edge stands for the point itself, which is empty)
   int ownc[4], enc[4];
   int nown = 0, nenemy = 0, e = 0;
   for (int k = 0; k < 4; ++k) {
     int p = Neighbour(code, k);
-    if (p == code) continue;
     int m = groupmap[p];
     int ct = groups[m].content;
     if (m == 0) {

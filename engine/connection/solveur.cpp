@@ -251,6 +251,8 @@ int32_t recherchesolveur(TSolveur& s, int32_t pli, uint8_t camp, uint8_t autre) 
           }
         }
         if (premier) pl.tueur = m;
+        // The next first move is searched against this move's value as checked.
+        s.resultat = v;
       } else if (premier) {
         pl.tueur = m;
         meilleur = v;

@@ -154,7 +154,7 @@ struct Marquage {
     const bool ordi = c == couleurordi;
     const uint8_t camp = ordi ? couleurordi : couleurjoueur;
     const TMarques& liens = ordi ? marquesliaison1 : marquesliaison2;
-    if (plateaudepart[j] != camp || p[j] != camp || !liens[j] || !pionsmorts[j] || v[j]) return false;
+    if (plateaudepart[j] != camp || p[j] != camp || !liens[j] || !pionsmorts[j]) return false;
     const int32_t r = j / TAILLEMAX + 1, col = j % TAILLEMAX + 1;
     const TEssaiCoup& rec = ordi ? essaiordi(r, col) : essaijoueur(r, col);
     return (rec.liensessai[j] & 0x80) != 0;

@@ -164,9 +164,28 @@ TEST_F(EvalTest, WhatIfHereCountsCapturesAndJoins) {
   Black().WhatIfHere(2, 4, kBlack, gain, libs, stones, enemy);
   EXPECT_EQ(enemy, 0);
   EXPECT_EQ(stones, 1);
-  EXPECT_EQ(libs, 5);  // the three points taken, and the two first-line ones
+  EXPECT_EQ(libs, 6);  // the three points taken, the two first-line ones and the side across the edge
   EXPECT_GT(gain, 4.0f);
   EXPECT_EQ(Black().LibertiesIfHereMoreAccurate(PointCode(2, 4), kBlack), 5);
+}
+
+// On the edge the side across it counts as an empty neighbour, so the
+// estimate stays above 4 and is not recounted: black's first-line move joins
+// a chain of three liberties.
+TEST_F(EvalTest, WhatIfHereCountsTheSideAcrossTheEdge) {
+  Position({".......",
+            ".OXXXO.",
+            "..OOO..",
+            ".......",
+            ".......",
+            ".......",
+            "......."});
+  float gain;
+  int libs, stones, enemy;
+  Black().WhatIfHere(0, 3, kBlack, gain, libs, stones, enemy);
+  EXPECT_EQ(stones, 4);
+  EXPECT_EQ(libs, 5);
+  EXPECT_FLOAT_EQ(gain, 0.5f);
 }
 
 TEST_F(EvalTest, CapturingALargeChainDominates) {

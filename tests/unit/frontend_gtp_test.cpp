@@ -4,10 +4,12 @@
 // random-bytes run of the assembler and dispatcher.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "engine/board/etat.h"
 #include "engine/board/garde.h"
 #include "engine/opening/joseki.h"
 #include "frontend/moteur.h"
@@ -79,6 +81,20 @@ decltype(TCommandeGtp::traite) traitement(std::string_view mot) {
 
 // Dispatch, known_command and list_commands all read the one table the
 // layer is given.
+// With the log on, every line, every reply and, after a success, the
+// engine's working level go to the log, in that order.
+TEST(GtpLayer, TheLogKeepsLinesRepliesAndTheLevelAfterASuccess) {
+  nouvellepartie();
+  const std::string nom = ::testing::TempDir() + "gtp_journal.txt";
+  gtpinit(1, nom, tabmotsgtp);
+  niveau = 4;
+  EXPECT_EQ(envoie("name\nfoo\n"), "= Molvane\n\n? unknown command\n\n");
+  EXPECT_EQ(etatgtp.journal, (std::vector<std::string>{"name", "= Molvane\n\n", "Niveau = 4\n\r\n\r", "foo",
+                                                       "? unknown command\n\n"}));
+  gtpinit(0, "debug.txt", tabmotsgtp);
+  std::remove(nom.c_str());
+}
+
 TEST(GtpLayer, OneTableFeedsDispatchKnownCommandAndTheList) {
   static std::vector<std::string> recus;
   static const TCommandeGtp table[] = {

@@ -224,6 +224,23 @@ TEST(Solveur, RefusedWinningFirstMoveScoresMinus936AndSearchGoesOn) {
   s->drapeaux[gagnant] = DRAPEAUREFUSE;
   recherchesolveur(*s, 1, NOIR, BLANC);
   EXPECT_EQ(s->plis[1].nbcherches, 2);
+  // The next first move is searched against the refused move's -936, not its
+  // +64: it keeps the value it has when searched alone.
+  const auto seul = [&](bool apresrefus) {
+    auto t = etatsolveur(p, NOIR);
+    t->candidats[autre] = 1;
+    t->drapeaux[autre] = DRAPEAUMODE2 | DRAPEAUMODE4;  // allowed without the allowed-move passes
+    if (apresrefus) {
+      t->candidats[gagnant] = 1;
+      t->drapeaux[gagnant] = DRAPEAUREFUSE;
+    }
+    const int32_t v = recherchesolveur(*t, 1, NOIR, BLANC);
+    EXPECT_EQ(point(t->reponse), "5 5");
+    return v;
+  };
+  const int32_t valeurseul = seul(false);
+  EXPECT_LT(valeurseul, GAGNESOLVEUR);
+  EXPECT_EQ(seul(true), valeurseul);
 
   // Allowed: +64, the answer, and the search ends there.
   s = etatsolveur(p, NOIR);
