@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -83,7 +84,8 @@ int gtp_clear_board(char*) {
 int gtp_set_komi(char* s) {
   char* end = nullptr;
   double k = std::strtod(s, &end);
-  if (end == s || !std::isfinite(k) || std::fabs(k) > 1e30) return gtp_failure("komi not a float");
+  // A komi the engine's float cannot hold (or no number at all) is no komi.
+  if (end == s || !std::isfinite(k) || std::fabs(k) > FLT_MAX) return gtp_failure("komi not a float");
   GtpNebraSetKomi(static_cast<float>(k));
   return gtp_success("");
 }
