@@ -106,6 +106,29 @@ TEST(RecordsSgf, ValuesReadAnyWay) {
   }
 }
 
+// Points that cannot be read: a move becomes a pass, with the message unless
+// its row is the one past the board; a mark point is dropped, with "Error!"
+// only for a value of the wrong length.
+TEST(RecordsSgf, UnreadablePointsAndTheirMessages) {
+  struct Cas {
+    const char* texte;
+    const char* arbre;
+    const char* messages;
+  };
+  const Cas cas[] = {
+      {"(;GM[1]SZ[9];B[jj])", "0 4 1#1@0,0", ""},
+      {"(;GM[1]SZ[9];B[kk])", "0 4 1#1@0,0", "Impossible move, transformed in pass!"},
+      {"(;GM[1]SZ[9];B[a])", "0 4 1#1@0,0", "Impossible move, transformed in pass!"},
+      {"(;GM[1]SZ[9]SQ[a];B[aa])", "0 4 1#1@1,9", "Error!"},
+      {"(;GM[1]SZ[9]SQ[zz];B[aa])", "0 4 1#1@1,9", ""},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.texte);
+    Fichier f("points.sgf", c.texte);
+    verifiecharge(Charge(f.chemin), c.arbre, c.messages, f.chemin);
+  }
+}
+
 TEST(RecordsSgf, DeepNestingAndLongLinesNeedNoDeepStack) {
   {
     Fichier f("ouverts.sgf", std::string(10000, '('));
