@@ -48,6 +48,7 @@ void remetazero() {
   pionsmortssauves.fill(0);
   marquesliaison1.fill(0);
   marquesliaison2.fill(0);
+  marquesglobales.fill(0);
   valeurssurvie.fill(0);
   valeurs2survie.fill(0);
   influence.fill(VIDE);
