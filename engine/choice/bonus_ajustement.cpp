@@ -790,6 +790,8 @@ void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uin
     if (pionsmorts[i]) ++perdus;
   }
   if (perdus > 0) max2 = std::max(max2, w * perdus / n);
+  // The threshold costs and the counter cost belong to these kinds only.
+  if (genre != 8 && genre != 10 && genre != 12 && genre != 13 && genre != 14) return;
   int32_t retire = 0;
   if (genre == 10 && t1 > 0) {
     int32_t c1 = 0;

@@ -1173,9 +1173,13 @@ TEST_F(BonusMarquesMorts, ThresholdsAndTheCounterCost) {
       {"kind 10 without threshold", 0, 10, 0, 0, 0, 0, 0, 0, 0, 0},
       {"kind 8 without dead stone at the start", 0, 8, 0, 0, 0, 2, 0, -30, 0, 30},
       {"kind 2 has neither threshold", 0, 2, 0, 0, 3, 2, 0, 0, 0, 0},
-      {"the counter cost with sub-kind 1", 0, 2, 1, 50, 0, 0, 2, -30, 30, 0},
-      {"the counter cost needs a reason", 0, 2, 0, 50, 0, 0, 2, 0, 0, 0},
-      {"counter cost too small", 0, 2, 1, 20, 0, 0, 2, 0, 0, 0},
+      {"the counter cost with sub-kind 1", 0, 12, 1, 50, 0, 0, 2, -30, 30, 0},
+      {"the counter cost with sub-kind 3, kind 10", 0, 10, 3, 50, 0, 0, 2, -30, 30, 0},
+      {"the counter cost needs a reason", 0, 12, 0, 50, 0, 0, 2, 0, 0, 0},
+      {"counter cost too small", 0, 12, 1, 20, 0, 0, 2, 0, 0, 0},
+      {"kind 2 never pays the counter cost", 0, 2, 1, 50, 0, 0, 2, 0, 0, 0},
+      {"kind 9 never pays the counter cost", 0, 9, 3, 50, 3, 2, 2, 0, 0, 0},
+      {"kind 8 pays its threshold and the counter cost", 0, 8, 0, 50, 0, 2, 2, -60, 30, 30},
   };
   for (const Cas& c : cas) {
     er.compteur2essai = c.compteur2;
