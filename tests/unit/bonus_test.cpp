@@ -590,6 +590,45 @@ TEST_F(Bonus, GroupLinkingScoreReadsTheStonesTheMoveTook) {
   }
 }
 
+// Defending, black's candidate E5 of the chain E5-F5 gains 10 when it is
+// linked to a black stone of black's area; a white stone of white's area
+// beside it is no link of black's.
+TEST_F(Bonus, DefendingValuesALinkToOwnArea) {
+  maxsurvie = maxfortification = 0;
+  flagliaison = flagfortif2 = flagsituationjoueur = 0;
+  compteurinvasions3 = 0;
+  struct Cas {
+    const char* nom;
+    const char* plateau;
+    int32_t ligne, colonne;  // the stone whose area is set
+    uint8_t proprietaire;
+    int32_t attendu;
+  };
+  const Cas cas[] = {
+      {"own stone in own area", "....X....", 6, 5, NOIR, 10},
+      {"own stone in no one's area", "....X....", 6, 5, VIDE, 0},
+      {"enemy stone in its own area", "....XO...", 5, 6, BLANC, 0},
+  };
+  for (const Cas& k : cas) {
+    const std::string d = std::string(".........\n.........\n.........\n.........\n") + k.plateau +
+                          "\n....X....\n.........\n.........\n.........\n";
+    TPlateau p = pose(d.c_str());
+    strategie = 1;
+    bilanscore = 10.0;
+    territoire.fill(VIDE);
+    territoire2.fill(VIDE);
+    territoire[indexcase(k.ligne, k.colonne)] = k.proprietaire;
+    essaiordi(5, 5) = TEssaiCoup{};
+    TPrisesMarquees prises{};
+    TValeursRelie relie;
+    relie.masque = &marquesvides;
+    relie.prises = &prises;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusrelielesgroupes(p, v, NOIR, 5, 5, relie); });
+    EXPECT_EQ(v, k.attendu) << k.nom;
+  }
+}
+
 // ---- Adjustment terms ------------------------------------------------------------------------
 
 TEST_F(Bonus, EnemyNeighbourInAtari) {
