@@ -641,7 +641,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
         else if (p1[i]) ++b;
         else ++e;
       }
-      if (a == 0 && nl == 0 && !familles) {
+      if (a == 0 && nl == 0 && v.f1 == 0 && v.f2 == 0 && v.f3 == 0 && v.f4 == 0) {
         if (flagsituationjoueur) b = e = 0;
         else if (b == 0) e = 0;
       }

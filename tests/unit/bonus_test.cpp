@@ -538,16 +538,19 @@ TEST_F(Bonus, GroupLinkingScoreCountsTheStonesTheMoveKills) {
   relie.masque = &masque;
   relie.prises = &prises;
   struct Cas {
-    int32_t bits;
+    int32_t bits, f4;
     int32_t attendu;
   };
-  // 5 for a move in the other colour's area, 20 per stone the move kills.
-  for (const Cas& k : {Cas{1, 5 + 20}, Cas{2, 5}, Cas{3, 5 + 20}}) {
+  // 5 for a move in the other colour's area, 20 per stone the move kills;
+  // a family value at the candidate, even a negative one, keeps the other
+  // stones counted (5 each).
+  for (const Cas& k : {Cas{1, 0, 5 + 20}, Cas{2, 0, 5}, Cas{3, 0, 5 + 20}, Cas{2, -5, 5 + 5}, Cas{2, 5, 5 + 5}}) {
     essaiordi(5, 5) = TEssaiCoup{};
     essaiordi(5, 5).liensessai[blanc] = k.bits;
+    relie.f4 = k.f4;
     int32_t v = 0;
     fixture::verifieinchange(p, [&] { bonusrelielesgroupes(p, v, NOIR, 5, 5, relie); });
-    EXPECT_EQ(v, k.attendu) << "link bits " << k.bits;
+    EXPECT_EQ(v, k.attendu) << "link bits " << k.bits << ", f4 " << k.f4;
   }
   essaiordi(5, 5) = TEssaiCoup{};
 }
