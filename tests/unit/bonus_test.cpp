@@ -634,6 +634,31 @@ TEST_F(Bonus, DefendingValuesALinkToOwnArea) {
 
 // ---- Adjustment terms ------------------------------------------------------------------------
 
+// White's move (5,5) beside black chains in atari at (5,4) and (5,6), the
+// last of its table neighbours: each capturable chain costs V, and the last
+// neighbour is read only after an earlier capturable one.
+TEST_F(Bonus, CapturableNeighbourChainsOfTheLine) {
+  struct Cas {
+    const char* nom;
+    const char* ligne5;
+    int32_t attendu;
+  };
+  const Cas cas[] = {
+      {"both in atari", "..OXOXO..", -20},
+      {"the first alone", "..OXO.O..", -10},
+      {"the last alone", "..O.OXO..", 0},
+  };
+  for (const Cas& k : cas) {
+    const std::string d =
+        std::string(".........\n.........\n.........\n...O.O...\n") + k.ligne5 + "\n.........\n.........\n.........\n.........\n";
+    TPlateau p = pose(d.c_str());
+    pionsmorts.fill(0);
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonuspierresprenables(p, v, 10, NOIR, TPoint{5, 5}, TPoint{4, 5}); });
+    EXPECT_EQ(v, k.attendu) << k.nom;
+  }
+}
+
 TEST_F(Bonus, EnemyNeighbourInAtari) {
   // White (5,6) is in atari next to the black stone at (5,5).
   TPlateau p = pose(
