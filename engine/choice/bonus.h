@@ -184,7 +184,7 @@ void bonusreprisevoisins(TPlateau& p, int32_t& valeur, const TCarte& v, uint8_t 
 // Value of a survival move of family kind 4 to 7 that links the chains next
 // to its captures (`prises`); `survie` the search's survival map.
 int32_t bonusliaisonsurvie(TPlateau& p, int32_t genre, TPoint q, const TListePoints& prises, const TCarte& survie);
-// Chains of `couleur` next to q that the line leaves capturable: -v.
+// Chains of `couleur` next to q that the line leaves capturable: -v each.
 void bonuspierresprenables(TPlateau& p, int32_t& valeur, int32_t v, uint8_t couleur, TPoint q, TPoint reponse);
 // A forced move of the opponent after the candidate q (level 5 and up).
 void bonuscoupforceordi(TPlateau& p, int32_t& valeur, TPoint q, int32_t seuil);

@@ -455,7 +455,9 @@ void bonuspierresprenables(TPlateau& p, int32_t& valeur, int32_t v, uint8_t coul
   if (!reel(reponse) || !proche(reponse, q, 1)) return;
   Brouillon& br = brouillon();
   const TVoisins& voisins = tablevoisins[ix(q)];
-  const bool unpris = false;  // the last neighbour is read only after a capturable one, which ends the term
+  // Every capturable chain costs v; the last neighbour is read only after a
+  // capturable one.
+  bool unpris = false;
   br.vu = marquesvides;
   for (int32_t k = 0; k < voisins.nbvoisins; ++k) {
     const int32_t r = voisins.voisins[k][0], c = voisins.voisins[k][1];
@@ -470,7 +472,7 @@ void bonuspierresprenables(TPlateau& p, int32_t& valeur, int32_t v, uint8_t coul
     infochaine = chaines;
     if (pris) {
       valeur -= v;
-      return;
+      unpris = true;
     }
   }
 }
@@ -790,6 +792,8 @@ void bonusmarquesmorts(uint8_t saut, int32_t genre, int32_t sousgenre, const uin
     if (pionsmorts[i]) ++perdus;
   }
   if (perdus > 0) max2 = std::max(max2, w * perdus / n);
+  // The threshold costs and the counter cost belong to these kinds only.
+  if (genre != 8 && genre != 10 && genre != 12 && genre != 13 && genre != 14) return;
   int32_t retire = 0;
   if (genre == 10 && t1 > 0) {
     int32_t c1 = 0;

@@ -597,7 +597,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
   if (procedurefinpartie == 0 && !pionsmorts[q] && infochaine[q][0] != 1) {
     if (strategie == 0 && (territoire2[q] == d || territoire[q] == d)) valeur += 5;
     if (strategie == 1 &&
-        (territoire2[q] == c || (territoire[q] != c && estlieauterritoiresimple(p, ligne, colonne, d, c))))
+        (territoire2[q] == c || (territoire[q] != c && estlieauterritoiresimple(p, ligne, colonne, c, d))))
       valeur += 10;
   }
   Brouillon& br = brouillon();
@@ -641,7 +641,7 @@ void bonusrelielesgroupes(TPlateau& p, int32_t& valeur, uint8_t m, int32_t ligne
         else if (p1[i]) ++b;
         else ++e;
       }
-      if (a == 0 && nl == 0 && !familles) {
+      if (a == 0 && nl == 0 && v.f1 == 0 && v.f2 == 0 && v.f3 == 0 && v.f4 == 0) {
         if (flagsituationjoueur) b = e = 0;
         else if (b == 0) e = 0;
       }

@@ -164,10 +164,11 @@ void filtreouverture(const TListePoints& gardes, TListePoints& candidats, const 
 
 // The collection, in this order: the last chain's liberties and
 // weak enemy neighbours, the liberties of a two-liberty chain that would
-// give no exit, the weak chains next to what was collected. A weak chain
-// collected as a stone stands for its liberties: they are kept when the
-// chain is in atari or the capture reading takes it. Every appended point
-// is empty; the reading runs on the board in place, restored after each.
+// give no exit, the weak chains next to the collected points shut in by
+// stones (no empty neighbour). A weak chain collected as a stone stands for
+// its liberties: they are kept when the chain is in atari or the capture
+// reading takes it. Every appended point is empty; the reading runs on the
+// board in place, restored after each.
 void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, TPoint ko, TPoint dernier) {
   if (!surplateau(dernier)) return;
   const int32_t id = ix(dernier);
@@ -226,9 +227,11 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
         return false;
       });
     }
-  // The weak chains next to the collected points.
+  // The weak chains next to the collected points that have no empty
+  // neighbour.
   for (int32_t k = 1; k <= nbpoints(collectes); ++k) {
     const int32_t cr = ligneliste(collectes, k), cc = colonneliste(collectes, k);
+    if (pastable(cr, cc, [&](int32_t vr, int32_t vc) { return p[ix(vr, vc)] == VIDE; })) continue;
     pastable(cr, cc, [&](int32_t vr, int32_t vc) {
       const int32_t j = ix(vr, vc);
       if (p[j] != VIDE && infochaine[j][0] < 3 && !chaines[j]) {

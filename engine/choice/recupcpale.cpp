@@ -932,7 +932,8 @@ void Noeud::termes(TPoint q, int32_t& s, int32_t influenceavant) {
     bonusrelielesgroupes(b, s, m_, q.ligne, q.colonne, relie);
     coupforcejoueurmemo(b, s, q, f.sommejoueur, d_);
     bonuspierreisoleebord(b, s, ref, o_, m_, q.ligne, q.colonne);
-    uint8_t c = m_;
+    // How far the new stone reaches into the other side's area.
+    uint8_t c = o_;
     int32_t e = evaluecoupcandidat(pionsmorts, c, b, q.ligne, q.colonne);
     if (compteurinvasions3 <= 2 && compteurinvasions <= 4) e *= 4;
     r_.evaluationracine[iq] = e;

@@ -538,16 +538,19 @@ TEST_F(Bonus, GroupLinkingScoreCountsTheStonesTheMoveKills) {
   relie.masque = &masque;
   relie.prises = &prises;
   struct Cas {
-    int32_t bits;
+    int32_t bits, f4;
     int32_t attendu;
   };
-  // 5 for a move in the other colour's area, 20 per stone the move kills.
-  for (const Cas& k : {Cas{1, 5 + 20}, Cas{2, 5}, Cas{3, 5 + 20}}) {
+  // 5 for a move in the other colour's area, 20 per stone the move kills;
+  // a family value at the candidate, even a negative one, keeps the other
+  // stones counted (5 each).
+  for (const Cas& k : {Cas{1, 0, 5 + 20}, Cas{2, 0, 5}, Cas{3, 0, 5 + 20}, Cas{2, -5, 5 + 5}, Cas{2, 5, 5 + 5}}) {
     essaiordi(5, 5) = TEssaiCoup{};
     essaiordi(5, 5).liensessai[blanc] = k.bits;
+    relie.f4 = k.f4;
     int32_t v = 0;
     fixture::verifieinchange(p, [&] { bonusrelielesgroupes(p, v, NOIR, 5, 5, relie); });
-    EXPECT_EQ(v, k.attendu) << "link bits " << k.bits;
+    EXPECT_EQ(v, k.attendu) << "link bits " << k.bits << ", f4 " << k.f4;
   }
   essaiordi(5, 5) = TEssaiCoup{};
 }
@@ -590,7 +593,71 @@ TEST_F(Bonus, GroupLinkingScoreReadsTheStonesTheMoveTook) {
   }
 }
 
+// Defending, black's candidate E5 of the chain E5-F5 gains 10 when it is
+// linked to a black stone of black's area; a white stone of white's area
+// beside it is no link of black's.
+TEST_F(Bonus, DefendingValuesALinkToOwnArea) {
+  maxsurvie = maxfortification = 0;
+  flagliaison = flagfortif2 = flagsituationjoueur = 0;
+  compteurinvasions3 = 0;
+  struct Cas {
+    const char* nom;
+    const char* plateau;
+    int32_t ligne, colonne;  // the stone whose area is set
+    uint8_t proprietaire;
+    int32_t attendu;
+  };
+  const Cas cas[] = {
+      {"own stone in own area", "....X....", 6, 5, NOIR, 10},
+      {"own stone in no one's area", "....X....", 6, 5, VIDE, 0},
+      {"enemy stone in its own area", "....XO...", 5, 6, BLANC, 0},
+  };
+  for (const Cas& k : cas) {
+    const std::string d = std::string(".........\n.........\n.........\n.........\n") + k.plateau +
+                          "\n....X....\n.........\n.........\n.........\n";
+    TPlateau p = pose(d.c_str());
+    strategie = 1;
+    bilanscore = 10.0;
+    territoire.fill(VIDE);
+    territoire2.fill(VIDE);
+    territoire[indexcase(k.ligne, k.colonne)] = k.proprietaire;
+    essaiordi(5, 5) = TEssaiCoup{};
+    TPrisesMarquees prises{};
+    TValeursRelie relie;
+    relie.masque = &marquesvides;
+    relie.prises = &prises;
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonusrelielesgroupes(p, v, NOIR, 5, 5, relie); });
+    EXPECT_EQ(v, k.attendu) << k.nom;
+  }
+}
+
 // ---- Adjustment terms ------------------------------------------------------------------------
+
+// White's move (5,5) beside black chains in atari at (5,4) and (5,6), the
+// last of its table neighbours: each capturable chain costs V, and the last
+// neighbour is read only after an earlier capturable one.
+TEST_F(Bonus, CapturableNeighbourChainsOfTheLine) {
+  struct Cas {
+    const char* nom;
+    const char* ligne5;
+    int32_t attendu;
+  };
+  const Cas cas[] = {
+      {"both in atari", "..OXOXO..", -20},
+      {"the first alone", "..OXO.O..", -10},
+      {"the last alone", "..O.OXO..", 0},
+  };
+  for (const Cas& k : cas) {
+    const std::string d =
+        std::string(".........\n.........\n.........\n...O.O...\n") + k.ligne5 + "\n.........\n.........\n.........\n.........\n";
+    TPlateau p = pose(d.c_str());
+    pionsmorts.fill(0);
+    int32_t v = 0;
+    fixture::verifieinchange(p, [&] { bonuspierresprenables(p, v, 10, NOIR, TPoint{5, 5}, TPoint{4, 5}); });
+    EXPECT_EQ(v, k.attendu) << k.nom;
+  }
+}
 
 TEST_F(Bonus, EnemyNeighbourInAtari) {
   // White (5,6) is in atari next to the black stone at (5,5).
@@ -1173,9 +1240,13 @@ TEST_F(BonusMarquesMorts, ThresholdsAndTheCounterCost) {
       {"kind 10 without threshold", 0, 10, 0, 0, 0, 0, 0, 0, 0, 0},
       {"kind 8 without dead stone at the start", 0, 8, 0, 0, 0, 2, 0, -30, 0, 30},
       {"kind 2 has neither threshold", 0, 2, 0, 0, 3, 2, 0, 0, 0, 0},
-      {"the counter cost with sub-kind 1", 0, 2, 1, 50, 0, 0, 2, -30, 30, 0},
-      {"the counter cost needs a reason", 0, 2, 0, 50, 0, 0, 2, 0, 0, 0},
-      {"counter cost too small", 0, 2, 1, 20, 0, 0, 2, 0, 0, 0},
+      {"the counter cost with sub-kind 1", 0, 12, 1, 50, 0, 0, 2, -30, 30, 0},
+      {"the counter cost with sub-kind 3, kind 10", 0, 10, 3, 50, 0, 0, 2, -30, 30, 0},
+      {"the counter cost needs a reason", 0, 12, 0, 50, 0, 0, 2, 0, 0, 0},
+      {"counter cost too small", 0, 12, 1, 20, 0, 0, 2, 0, 0, 0},
+      {"kind 2 never pays the counter cost", 0, 2, 1, 50, 0, 0, 2, 0, 0, 0},
+      {"kind 9 never pays the counter cost", 0, 9, 3, 50, 3, 2, 2, 0, 0, 0},
+      {"kind 8 pays its threshold and the counter cost", 0, 8, 0, 50, 0, 2, 2, -60, 30, 30},
   };
   for (const Cas& c : cas) {
     er.compteur2essai = c.compteur2;

@@ -3,6 +3,8 @@
 // last move, the liberties of the chains a trial changes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -222,6 +224,32 @@ TEST_F(Filtres, LastMoveTacticalPointsAreEmptyUnlistedAndCached) {
   candidatsdernierecoup(p, 0, l3, TPoint{}, TPoint{3, 3});
   EXPECT_EQ(nbpoints(l3), 0);
   pionsmorts.fill(0);
+}
+
+// Black's last move (5,5); the white stone (3,5) has two liberties, (3,6)
+// and (4,5), and dies even with white to move. Its liberty (3,6) joins the
+// list only when a collected point beside it, (4,5), is shut in by stones.
+TEST_F(Filtres, LastMoveWeakChainsOnlyBesideShutInPoints) {
+  struct Cas {
+    const char* nom;
+    const char* plateau;
+    bool attendu;
+  };
+  const Cas cas[] = {
+      {"(4,5) shut in", ".........\n....XX...\n...XO.X..\n...X.X...\n....X....\n.........\n.........\n.........\n.........\n",
+       true},
+      {"(4,4) empty", ".........\n....XX...\n...XO.X..\n..X..X...\n...XX....\n.........\n.........\n.........\n.........\n",
+       false},
+  };
+  for (const Cas& k : cas) {
+    TPlateau p = pose(k.plateau);
+    std::fill(std::begin(cachecoupsreponse[4][4]), std::end(cachecoupsreponse[4][4]), 0);
+    TListePoints l{};
+    fixture::verifieinchange(p, [&] { candidatsdernierecoup(p, 0, l, TPoint{}, TPoint{5, 5}); });
+    const Points vus = ensemble(l);
+    EXPECT_TRUE(vus.count({4, 5})) << k.nom;
+    EXPECT_EQ(vus.count({3, 6}) == 1, k.attendu) << k.nom;
+  }
 }
 
 // ---- ajoutelibertesessai -------------------------------------------------------------

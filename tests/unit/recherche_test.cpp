@@ -3,6 +3,7 @@
 // it puts back after the root, the last node's cut, and the pass decision.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -283,6 +284,33 @@ TEST(Recherche, TheRootPutsBoardChainTableAndDeadMarksBack) {
     EXPECT_TRUE(fixture::memesmarques(morts, pionsmorts));
     EXPECT_GT(r->profondeurvue, 1);
   }
+}
+
+// The candidate evaluation of a root move measures how far its stone reaches
+// into the other side's area: black's root moves stand inside white's
+// framework, and their stones reach into white's area.
+TEST(Recherche, RootMovesAreMeasuredAgainstTheOtherSidesArea) {
+  const TPlateau p = fixture::posemoteur(
+      ".........\n"
+      ".........\n"
+      "..O...O..\n"
+      ".........\n"
+      "....O....\n"
+      ".........\n"
+      "..O...O..\n"
+      ".........\n"
+      "X........\n");
+  const TListeCoups liste = fixture::listeplateau(p, 9);
+  platform::fixegraine(1);
+  TResultatCoup coup;
+  entreemoteur(NOIR, fixture::configpartie(9, 1), liste, 2, -1, 0, false, coup);
+  const TRecherche& r = dernierrecherche();
+  int32_t plus = 0;
+  for (int32_t k = 1; k <= r.racine.nombre; ++k) {
+    const TPoint q = r.racine.points[k];
+    if (q.ligne != 0) plus = std::max(plus, r.evaluationracine[indexcase(q.ligne, q.colonne)]);
+  }
+  EXPECT_GT(plus, 0);
 }
 
 // ---- Ko ---------------------------------------------------------------------------------------

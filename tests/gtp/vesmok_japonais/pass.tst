@@ -260,8 +260,8 @@
 # Known failure: the end-of-game evaluation judges E5, its only point, worth
 # exactly the balance without a move; its pass code needs five judged points,
 # so it gives none. At the root bonusrelielesgroupes adds 10 to a move of the
-# defending side (white leads by the komi) whose stone touches black's
-# territory, which outweighs the shape penalty the leaf gives the point.
+# defending side (white leads by the komi) whose stone is linked to white's
+# own territory, which outweighs the shape penalty the leaf gives the point.
 201 genmove w
 #? [PASS]*
 202 clear_board
