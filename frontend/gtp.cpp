@@ -84,7 +84,7 @@ void gtprepond(char statut, std::string_view texte) {
 
 void gtpsucces(std::string_view texte) {
   gtprepond('=', texte);
-  gtplog("Niveau = " + std::to_string(niveau) + "\n\r\n\r");
+  if (etatgtp.journalactif == 1) gtplog("Niveau = " + std::to_string(niveau) + "\n\r\n\r");
 }
 void gtpechec(std::string_view texte) { gtprepond('?', texte); }
 

@@ -231,7 +231,7 @@ void candidatsdernierecoup(TPlateau& p, uint8_t flag, TListePoints& candidats, T
   // neighbour.
   for (int32_t k = 1; k <= nbpoints(collectes); ++k) {
     const int32_t cr = ligneliste(collectes, k), cc = colonneliste(collectes, k);
-    if (pastable(cr, cc, [&](int32_t vr, int32_t vc) { return p[ix(vr, vc)] == VIDE; })) continue;
+    if (voisincouleur(p, VIDE, cr, cc)) continue;
     pastable(cr, cc, [&](int32_t vr, int32_t vc) {
       const int32_t j = ix(vr, vc);
       if (p[j] != VIDE && infochaine[j][0] < 3 && !chaines[j]) {

@@ -290,8 +290,8 @@ void Tentative::essaibambou(TListePoints& l, uint8_t C, uint8_t O, int32_t r, in
 }
 
 // Entry k of the trial list to C: a point outside the inner zone takes C's
-// stone by the capture rule; inside it C links, and a point left empty goes
-// to O, by the capture rule too.
+// stone with its captures (`jouecoup`); inside it C links, and a point left
+// empty takes O's stone the same way.
 void Tentative::prend(TListePoints& l, int32_t k, uint8_t C, uint8_t O) {
   const int32_t r = ligneliste(l, k), c = colonneliste(l, k);
   const int32_t j = indexcase(r, c);
